@@ -1,0 +1,81 @@
+#include "platform/ConsolePlatform.h"
+
+#include <unistd.h>
+
+#include <cctype>
+#include <string>
+
+namespace vitramor {
+
+using namespace stil;
+using namespace raspuns;
+
+namespace {
+
+// The answer that "--yes" and "--no" stand for with each button set.
+int raspunsPozitiv(unsigned butoane) { return (butoane == MB_OKCANCEL) ? IDOK : IDYES; }
+int raspunsNegativ(unsigned butoane) { return (butoane == MB_OKCANCEL) ? IDCANCEL : IDNO; }
+
+}  // namespace
+
+ConsolePlatform::ConsolePlatform(std::unique_ptr<SettingsStore> setari, Raspuns mod, std::FILE* err, std::FILE* in)
+    : setari_(std::move(setari)), mod_(mod), err_(err), in_(in) {}
+
+int ConsolePlatform::messageBox(Fereastra, const std::string& text, const std::string& caption, unsigned style) {
+    const std::string linie = caption.empty() ? text : caption + ": " + text;
+    return intreaba(linie, style);
+}
+
+int ConsolePlatform::mesajNumerotat(Fereastra, int numar, const std::string& text, unsigned style) {
+    return intreaba("message " + std::to_string(numar) + ": " + text, style);
+}
+
+int ConsolePlatform::intreaba(const std::string& linie, unsigned style) {
+    std::fprintf(err_, "%s\n", linie.c_str());
+    const unsigned butoane = style & MaskButoane;
+    if (butoane == MB_OK) {
+        std::fflush(err_);
+        return IDOK;
+    }
+    if (mod_ == Raspuns::Da) return raspunsPozitiv(butoane);
+    if (mod_ == Raspuns::Nu) return raspunsNegativ(butoane);
+    if (!in_ || !isatty(fileno(in_))) {
+        std::fflush(err_);
+        throw IntrebareFaraRaspuns(linie);
+    }
+    const char* alegeri = butoane == MB_OKCANCEL ? "[o]k/[c]ancel" : "[y]es/[n]o";
+    for (;;) {
+        std::fprintf(err_, "%s? ", alegeri);
+        std::fflush(err_);
+        char buf[64];
+        if (!std::fgets(buf, sizeof buf, in_)) throw IntrebareFaraRaspuns(linie);
+        const char c = static_cast<char>(std::tolower(static_cast<unsigned char>(buf[0])));
+        if (butoane == MB_OKCANCEL) {
+            if (c == 'o') return IDOK;
+            if (c == 'c') return IDCANCEL;
+        } else {
+            if (c == 'y' || c == 'd') return IDYES;
+            if (c == 'n') return IDNO;
+        }
+    }
+}
+
+// The command line has no choosers: every file is named on it. A chooser
+// reached from the logic counts as a question nobody can answer.
+std::optional<FisierAles> ConsolePlatform::alegeFisierDeschidere(Fereastra, const CerereAlegereFisier& c) {
+    throw IntrebareFaraRaspuns("a file must be chosen: " + c.titlu);
+}
+
+std::optional<FisierAles> ConsolePlatform::alegeFisierSalvare(Fereastra, const CerereAlegereFisier& c) {
+    throw IntrebareFaraRaspuns("a file must be chosen: " + c.titlu);
+}
+
+std::optional<std::string> ConsolePlatform::alegeDirector(Fereastra, const std::string& titlu, const std::string&) {
+    throw IntrebareFaraRaspuns("a directory must be chosen: " + titlu);
+}
+
+// Documents are not opened from the command line; report success so that
+// callers treat the export itself as done.
+int ConsolePlatform::deschideDocument(const std::string&, const std::string&, const std::string&) { return 33; }
+
+}  // namespace vitramor

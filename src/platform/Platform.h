@@ -1,0 +1,130 @@
+#pragma once
+// The seam that stands where Win32 stood: every message box, beep, chooser,
+// shell start, clipboard access and settings access of the system goes
+// through one Platform object. The GUI installs the Qt implementation, the
+// command line the console one, tests the scripted one; the logic never
+// knows which, so every behaviour can be driven and checked headless.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vitramor {
+
+class SettingsStore;
+
+// An owner window as the logic sees it: opaque. The Qt implementation reads
+// it as a QWidget*, the others ignore it.
+using Fereastra = void*;
+
+// Message-box style bits and results keep their Win32 numbers: callers and
+// tests speak of "style 36" and "result 6" exactly as the message tables do.
+namespace stil {
+inline constexpr unsigned MB_OK = 0x0;
+inline constexpr unsigned MB_OKCANCEL = 0x1;
+inline constexpr unsigned MB_YESNOCANCEL = 0x3;
+inline constexpr unsigned MB_YESNO = 0x4;
+inline constexpr unsigned MB_ICONHAND = 0x10;  // also MB_ICONERROR
+inline constexpr unsigned MB_ICONQUESTION = 0x20;
+inline constexpr unsigned MB_ICONEXCLAMATION = 0x30;  // also MB_ICONWARNING
+inline constexpr unsigned MB_ICONASTERISK = 0x40;     // also MB_ICONINFORMATION
+inline constexpr unsigned MaskButoane = 0xF;
+inline constexpr unsigned MaskIcon = 0xF0;
+}  // namespace stil
+
+namespace raspuns {
+inline constexpr int IDOK = 1;
+inline constexpr int IDCANCEL = 2;
+inline constexpr int IDYES = 6;
+inline constexpr int IDNO = 7;
+}  // namespace raspuns
+
+// A file filter as the choosers take it: a description and its patterns
+// ("Text files (*.txt)", {"*.txt"}).
+struct FiltruFisier {
+    std::string descriere;
+    std::vector<std::string> modele;
+};
+
+struct CerereAlegereFisier {
+    std::string titlu;
+    std::string directorInitial;
+    std::string numeInitial;
+    std::string extensieImplicita;
+    std::vector<FiltruFisier> filtre;
+    int filtruSelectat = 0;
+    bool trebuieSaExiste = true;  // open choosers: the chosen file must exist
+};
+
+// Choosers return the directory and the file name apart, as the callers
+// store them in separate buffers.
+struct FisierAles {
+    std::string director;
+    std::string nume;
+};
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // Returns the Win32 button code (IDOK 1, IDCANCEL 2, IDYES 6, IDNO 7).
+    virtual int messageBox(Fereastra owner, const std::string& text, const std::string& caption,
+                           unsigned style) = 0;
+    // A numbered message of the display library. The GUI shows it as a box
+    // captioned with its number; the console writes "message N: text".
+    virtual int mesajNumerotat(Fereastra owner, int numar, const std::string& text, unsigned style);
+
+    // MessageBeep(0): the default warning sound.
+    virtual void beep() = 0;
+
+    virtual std::optional<FisierAles> alegeFisierDeschidere(Fereastra owner, const CerereAlegereFisier&) = 0;
+    virtual std::optional<FisierAles> alegeFisierSalvare(Fereastra owner, const CerereAlegereFisier&) = 0;
+    virtual std::optional<std::string> alegeDirector(Fereastra owner, const std::string& titlu,
+                                                     const std::string& directorInitial) = 0;
+
+    // Starts a document or program through the platform's association.
+    // Returns a value above 32 on success, otherwise one of the shell-execute
+    // error codes (0, 2, 3, 5, 8, 11, 26..32).
+    virtual int deschideDocument(const std::string& fisier, const std::string& parametri,
+                                 const std::string& directorLucru) = 0;
+
+    virtual bool scrieClipboard(const std::string& text) = 0;
+    virtual std::string citesteClipboard() = 0;
+
+    // Wait cursor around long file operations; a presentation detail that
+    // only the GUI shows.
+    virtual void cursorAsteptare(bool activ) = 0;
+
+    virtual SettingsStore& setari() = 0;
+
+    // Text of the last system error (errno here, GetLastError on Windows);
+    // empty when no error is pending.
+    virtual std::string textUltimaEroare();
+    virtual int codUltimaEroare();
+    virtual void stergeUltimaEroare();
+};
+
+// The process-wide platform. It is installed once by main() (or by a test
+// fixture) before any logic runs, as the Win32 API was simply there for the
+// original program; ScopedPlatform restores the previous one so tests nest.
+Platform& platforma();
+void instaleazaPlatforma(Platform* p);
+
+class ScopedPlatform {
+public:
+    explicit ScopedPlatform(Platform& p);
+    ~ScopedPlatform();
+    ScopedPlatform(const ScopedPlatform&) = delete;
+    ScopedPlatform& operator=(const ScopedPlatform&) = delete;
+
+private:
+    Platform* anterior_;
+};
+
+// Shorthand used all over the logic: MessageBox(owner, text, caption, style).
+inline int MesajBox(Fereastra owner, const std::string& text, const std::string& caption, unsigned style) {
+    return platforma().messageBox(owner, text, caption, style);
+}
+
+}  // namespace vitramor
