@@ -1,0 +1,10 @@
+#include "record/SetLucru.h"
+
+namespace vitramor {
+
+SetLucru& setLucru() {
+    static SetLucru s;
+    return s;
+}
+
+}  // namespace vitramor

@@ -1,0 +1,75 @@
+#pragma once
+// The material catalogue library of the suite: finds, stores and deletes
+// records in the database file of the glass directory and owns the producer
+// table. The dialogs of the library (CautaMaterial, TipMaterial,
+// DispersieMaterial) are in CatalixUi.h.
+//
+// The database file is the name in nume_fisier_sticle ("sticleNou32.dat"
+// unless the user chose another file for this run), so that the library and
+// the system's own listing and rewrites always work on the same file.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/Platform.h"
+#include "record/MaterialOptic.h"
+
+namespace vitramor {
+
+enum OperatieCatalog : int {
+    CautaOp = 2,        // find the first record of the name and fill the record
+    SalveazaOp = 3,     // replace the first record of the same name in place, or append
+    StergeOp = 4,       // delete the first record of the name
+    StergeToateOp = 5,  // delete every record of the name
+    CurataOp = 7,       // drop records that are not materials, and a partial tail
+};
+
+// 0 on success; a non-zero error code otherwise (its message already shown).
+int CautaMaterialOptic(const std::string& directorSticle, MaterialOptic& material, Fereastra owner, int operatie);
+
+// Wire layout of the library's search request (336 bytes); the system sets
+// only the word at 40 (1) and the list control id at 332.
+struct tag_OptiuniCautareMaterial {
+    std::uint8_t rezervat_0[40];
+    std::uint32_t cautaDupaProducator;  // 40
+    std::uint8_t rezervat_44[288];
+    std::uint32_t idLista;  // 332
+};
+static_assert(sizeof(tag_OptiuniCautareMaterial) == 336);
+
+// The list lines of one producer's materials whose names match the pattern
+// in material.nume ("*" and "?" wildcards), in file order; each line starts
+// with the name and a tab. 0 on success.
+int CautaMaterialOpticCuOptiuni(const std::string& directorSticle, const MaterialOptic& material, Fereastra owner,
+                                int rezervat, const tag_OptiuniCautareMaterial& optiuni,
+                                std::vector<std::string>& linii);
+
+// Producer entry, the 278-byte wire format of the producer table.
+struct tag_ProducatorMatOptic {
+    std::uint16_t cod;
+    char nume[16];
+    char director[260];
+};
+static_assert(sizeof(tag_ProducatorMatOptic) == 278);
+
+inline constexpr const char* NumeFisierProducatori = "ProducatoriMatOptic.dat";
+
+// The producer table operations. `linii` receives the list lines of modes
+// 0 ("%2d\t%s\t%s") and 4 (the names, in code order).
+enum ModProducatori : int {
+    ListeazaProducatori = 0,
+    IncarcaProducator = 1,
+    StergeProducator = 2,
+    SalveazaProducator = 3,
+    ListeazaNumeProducatori = 4,
+};
+int IncarcaProducatoriSticla(Fereastra owner, const std::string& directorSticle, int mod, int& indexSelectat,
+                             int& codMaxim, tag_ProducatorMatOptic& intrare, std::vector<std::string>* linii);
+
+// Name of producer `cod` (0 to 14) from the table, or the built-in name.
+int ReturneazaNumeProducatorMatOptic(int cod, std::string& nume);
+// Name of a record's producer code, cut to `marimeBuffer` - 1 characters.
+void ReturneazaNumeCodProducatorSticla(std::uint16_t cod, std::string& nume, int marimeBuffer);
+
+}  // namespace vitramor
