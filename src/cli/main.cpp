@@ -1,1 +1,110 @@
-int main() { return 0; }
+#include <cstdio>
+#include <cstring>
+#include <exception>
+#include <string>
+
+#include <clocale>
+
+#include "cli/Cli.h"
+#include "platform/ConsolePlatform.h"
+#include "platform/SettingsStore.h"
+#include "settings/Directoare.h"
+#include "settings/Registri.h"
+
+using namespace vitramor;
+using namespace vitramor::cli;
+
+namespace {
+
+struct Optiuni {
+    std::string directorSticle, bazaDate, directorMl;
+    ConsolePlatform::Raspuns raspuns = ConsolePlatform::Raspuns::Intreaba;
+};
+
+bool valoareOptiune(int argc, char** argv, int& i, const char* nume, std::string& valoare) {
+    const std::size_t n = std::strlen(nume);
+    if (std::strncmp(argv[i], nume, n) != 0) return false;
+    if (argv[i][n] == '=') {
+        valoare = argv[i] + n + 1;
+        return true;
+    }
+    if (argv[i][n] != '\0') return false;
+    if (i + 1 >= argc) throw EroareUtilizare{std::string(nume) + " needs a value"};
+    valoare = argv[++i];
+    return true;
+}
+
+int ruleaza(int argc, char** argv) {
+    Optiuni o;
+    int i = 1;
+    for (; i < argc && argv[i][0] == '-' && argv[i][1] == '-'; ++i) {
+        const std::string a = argv[i];
+        if (a == "--help") {
+            scrieUtilizare(stdout);
+            return IesireOk;
+        }
+        if (a == "--yes") {
+            o.raspuns = ConsolePlatform::Raspuns::Da;
+        } else if (a == "--no") {
+            o.raspuns = ConsolePlatform::Raspuns::Nu;
+        } else if (!valoareOptiune(argc, argv, i, "--glass-dir", o.directorSticle) &&
+                   !valoareOptiune(argc, argv, i, "--db", o.bazaDate) &&
+                   !valoareOptiune(argc, argv, i, "--ml-dir", o.directorMl)) {
+            throw EroareUtilizare{"unknown option " + a};
+        }
+    }
+    if (i >= argc) throw EroareUtilizare{"no command given"};
+    const std::string numeComanda = argv[i++];
+    const DescriereComanda* d = nullptr;
+    for (const auto& c : comenzi())
+        if (numeComanda == c.nume) d = &c;
+    if (!d) throw EroareUtilizare{"unknown command " + numeComanda};
+
+    ConsolePlatform platforma(creazaSettingsStoreQt(), o.raspuns);
+    ScopedPlatform instalata(platforma);
+
+    CitesteRegistriVitramor();
+    if (!o.directorSticle.empty()) path_sticle = o.directorSticle;
+    if (!o.directorMl.empty()) path_machine_learning = o.directorMl;
+    if (!o.bazaDate.empty()) {
+        if (o.bazaDate.size() > 15 || o.bazaDate.find('/') != std::string::npos)
+            throw EroareUtilizare{"--db takes a file name of at most 15 characters inside the glass directory"};
+        nume_fisier_sticle = o.bazaDate;
+    }
+    if (d->necesitaDirectorSticle && path_sticle.empty()) {
+        std::fprintf(stderr,
+                     "The glass directory is not set: give --glass-dir DIR, or set \"Path glass\" in the "
+                     "Directories dialog of VITRAMOR.\n");
+        return IesireEsec;
+    }
+
+    Context c;
+    for (; i < argc; ++i) c.argumente.emplace_back(argv[i]);
+    try {
+        return d->functie(c);
+    } catch (const EroareUtilizare& e) {
+        std::fprintf(stderr, "vitramor-cli %s: %s\nusage: vitramor-cli [OPTIONS] %s\n", d->nume, e.mesaj.c_str(),
+                     d->utilizare);
+        return IesireUtilizare;
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // Numbers in the output are always written with a decimal point.
+    std::setlocale(LC_ALL, "C");
+    try {
+        return ruleaza(argc, argv);
+    } catch (const EroareUtilizare& e) {
+        std::fprintf(stderr, "vitramor-cli: %s\n", e.mesaj.c_str());
+        scrieUtilizare(stderr);
+        return IesireUtilizare;
+    } catch (const IntrebareFaraRaspuns&) {
+        std::fprintf(stderr, "vitramor-cli: this question needs an answer; give --yes or --no, or run on a terminal\n");
+        return IesireIntrebare;
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "vitramor-cli: %s\n", e.what());
+        return IesireEsec;
+    }
+}

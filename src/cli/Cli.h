@@ -1,0 +1,64 @@
+#pragma once
+// vitramor-cli: the desktop application's operations on the same files,
+// without a window. Each command is the GUI's operation of the same name
+// with the console platform answering for the user.
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "record/MaterialOptic.h"
+
+namespace vitramor::cli {
+
+inline constexpr int IesireOk = 0;
+inline constexpr int IesireEsec = 1;
+inline constexpr int IesireUtilizare = 2;
+inline constexpr int IesireIntrebare = 3;
+
+// What a command gets: its own arguments (options before the command are
+// already applied to the directory buffers) and the two streams.
+struct Context {
+    std::vector<std::string> argumente;
+    std::FILE* out = stdout;
+    std::FILE* err = stderr;
+};
+
+// Thrown by a command for wrong usage; main() prints the usage text.
+struct EroareUtilizare {
+    std::string mesaj;
+};
+
+using Comanda = int (*)(Context&);
+
+struct DescriereComanda {
+    const char* nume;
+    Comanda functie;
+    const char* utilizare;
+    bool necesitaDirectorSticle;
+};
+
+const std::vector<DescriereComanda>& comenzi();
+void scrieUtilizare(std::FILE* f);
+
+// Commands, grouped by the files that hold them.
+int ComandaList(Context&);
+int ComandaShow(Context&);
+int ComandaStore(Context&);
+int ComandaDelete(Context&);
+int ComandaClean(Context&);
+int ComandaDeleteProducer(Context&);
+int ComandaEval(Context&);
+
+// Shared helpers of the commands.
+// Finds the first record named `nume` through the catalogue library; the
+// library has shown its message when it fails.
+bool GasesteMaterial(const std::string& nume, MaterialOptic& m);
+// A number given on the command line; garbage is a usage error.
+long CitesteIntreg(const std::string& text, const char* ce, long minim, long maxim);
+double CitesteReal(const std::string& text, const char* ce);
+// Takes a leading flag (such as "--all") off the arguments; true when it was there.
+bool ScoateOptiune(Context& c, const std::string& optiune);
+void CereArgumente(const Context& c, std::size_t minim, std::size_t maxim);
+
+}  // namespace vitramor::cli

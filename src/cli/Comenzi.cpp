@@ -1,0 +1,73 @@
+#include <cerrno>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+
+#include "cli/Cli.h"
+#include "settings/Directoare.h"
+#include "suite/Catalix.h"
+
+namespace vitramor::cli {
+
+const std::vector<DescriereComanda>& comenzi() {
+    static const std::vector<DescriereComanda> tabel = {
+        {"list", ComandaList, "list", true},
+        {"show", ComandaShow, "show NAME", true},
+        {"eval", ComandaEval, "eval [--k] NAME LAMBDA...", true},
+        {"store", ComandaStore, "store FILE", true},
+        {"delete", ComandaDelete, "delete [--all] NAME", true},
+        {"clean", ComandaClean, "clean", true},
+        {"delete-producer", ComandaDeleteProducer, "delete-producer [--ask] CODE", true},
+    };
+    return tabel;
+}
+
+void scrieUtilizare(std::FILE* f) {
+    std::fprintf(f,
+                 "usage: vitramor-cli [OPTIONS] COMMAND [ARGUMENTS]\n\n"
+                 "options:\n"
+                 "  --glass-dir DIR  the glass directory (default: the \"STICLE\" setting)\n"
+                 "  --db NAME        the database file in the glass directory (default sticleNou32.dat)\n"
+                 "  --ml-dir DIR     the directory of the JSON export files (default: the \"ML\" setting)\n"
+                 "  --yes, --no      answer every question with Yes (OK) or No (Cancel)\n\n"
+                 "commands:\n");
+    for (const auto& c : comenzi()) std::fprintf(f, "  %s\n", c.utilizare);
+}
+
+bool GasesteMaterial(const std::string& nume, MaterialOptic& m) {
+    std::memset(&m, 0, sizeof m);
+    std::strncpy(m.nume, nume.c_str(), sizeof m.nume - 1);
+    return CautaMaterialOptic(path_sticle, m, nullptr, CautaOp) == 0;
+}
+
+long CitesteIntreg(const std::string& text, const char* ce, long minim, long maxim) {
+    char* sfarsit = nullptr;
+    errno = 0;
+    const long v = std::strtol(text.c_str(), &sfarsit, 10);
+    if (text.empty() || *sfarsit != '\0' || errno == ERANGE || v < minim || v > maxim)
+        throw EroareUtilizare{std::string(ce) + " must be a whole number from " + std::to_string(minim) + " to " +
+                              std::to_string(maxim) + ", not \"" + text + "\""};
+    return v;
+}
+
+double CitesteReal(const std::string& text, const char* ce) {
+    char* sfarsit = nullptr;
+    errno = 0;
+    const double v = std::strtod(text.c_str(), &sfarsit);
+    if (text.empty() || *sfarsit != '\0' || errno == ERANGE || !std::isfinite(v))
+        throw EroareUtilizare{std::string(ce) + " must be a number, not \"" + text + "\""};
+    return v;
+}
+
+bool ScoateOptiune(Context& c, const std::string& optiune) {
+    if (c.argumente.empty() || c.argumente.front() != optiune) return false;
+    c.argumente.erase(c.argumente.begin());
+    return true;
+}
+
+void CereArgumente(const Context& c, std::size_t minim, std::size_t maxim) {
+    if (c.argumente.size() < minim) throw EroareUtilizare{"missing arguments"};
+    if (c.argumente.size() > maxim) throw EroareUtilizare{"too many arguments"};
+}
+
+}  // namespace vitramor::cli

@@ -1,0 +1,85 @@
+#include "settings/Registri.h"
+
+#include <cstdlib>
+
+#include "platform/Platform.h"
+#include "platform/SettingsStore.h"
+#include "settings/Directoare.h"
+
+namespace vitramor {
+
+namespace {
+
+// Without drive letters the defaults live in the user's home folder, so a
+// missing value never points at a directory the user cannot write.
+std::string directorAcasa() {
+#ifdef _WIN32
+    const char* h = std::getenv("USERPROFILE");
+#else
+    const char* h = std::getenv("HOME");
+#endif
+    return (h && *h) ? std::string(h) : std::string(".");
+}
+
+void aratEroareaSistem(const std::string& titlu) {
+    const std::string text = platforma().textUltimaEroare();
+    if (!text.empty()) MesajBox(nullptr, text, titlu, stil::MB_OK | stil::MB_ICONASTERISK);
+    platforma().stergeUltimaEroare();
+}
+
+void citesteValoare(SettingsStore& s, const char* valoare, const char* titlu, std::string& buffer,
+                    const std::string& implicit) {
+    auto v = s.citesteText(CheieDirectoare, valoare);
+    if (!v) {
+        aratEroareaSistem(titlu);
+        buffer = implicit;
+        return;
+    }
+    buffer = v->substr(0, LungimeMaximaCale - 1);
+}
+
+}  // namespace
+
+std::string DirectorSticlaImplicit() {
+#ifdef _WIN32
+    char disc = 'C';
+    if (const char* d = std::getenv("SystemDrive"); d && *d) disc = d[0];
+    return std::string(1, disc) + ":\\OPTIC\\STICLA";
+#else
+    return directorAcasa() + "/OPTIC/STICLA";
+#endif
+}
+
+std::string DirectorMachineLearningImplicit() {
+#ifdef _WIN32
+    return "C:\\OPTIC\\PLANOTEX\\MACHINE_LEARNING\\DATA";
+#else
+    return directorAcasa() + "/OPTIC/PLANOTEX/MACHINE_LEARNING/DATA";
+#endif
+}
+
+void CitesteRegistriVitramor() {
+    SettingsStore& s = platforma().setari();
+    platforma().stergeUltimaEroare();
+    if (!s.existaCheie(CheieDirectoare)) {
+        aratEroareaSistem("CitesteRegistriVitramor");
+        return;
+    }
+    citesteValoare(s, "USER", "path_user", path_user, DirectorSticlaImplicit());
+    citesteValoare(s, "STICLE", "path_sticle", path_sticle, DirectorSticlaImplicit());
+    citesteValoare(s, "HELP", "path_help", path_help, DirectorSticlaImplicit());
+    citesteValoare(s, "ML", "path_machine_learning", path_machine_learning, DirectorMachineLearningImplicit());
+}
+
+int ScrieRegistriDirectori() {
+    SettingsStore& s = platforma().setari();
+    bool ok = s.creazaCheie(CheieDirectoare);
+    ok = s.scrieText(CheieDirectoare, "USER", path_user) && ok;
+    ok = s.scrieText(CheieDirectoare, "STICLE", path_sticle) && ok;
+    ok = s.scrieText(CheieDirectoare, "HELP", path_help) && ok;
+    ok = s.scrieText(CheieDirectoare, "ML", path_machine_learning) && ok;
+    if (!ok) aratEroareaSistem("ScrieRegistriDirectori");
+    return ok ? 1 : 0;
+}
+
+}  // namespace vitramor
