@@ -1,0 +1,85 @@
+#include "dispersion/ComenziDispersie.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "settings/Directoare.h"
+
+namespace vitramor {
+
+LegaturiDispersie& legaturiDispersie() {
+    static LegaturiDispersie l;
+    return l;
+}
+
+std::string TitluAplicatie() {
+    const auto& l = legaturiDispersie();
+    if (l.titluAplicatie) {
+        std::string t = l.titluAplicatie();
+        if (!t.empty()) return t;
+    }
+    return TitluAplicatieImplicit;
+}
+
+int ComandaCoeficientiDispersie(Fereastra owner, SetLucru& set) {
+    if (set.gol()) return 0;
+    auto& l = legaturiDispersie();
+    MaterialOptic& m = set.curent();
+
+    int tip = 0;  // the library fills it; the command has no use for it
+    const int r = l.tipMaterial ? l.tipMaterial(owner, path_sticle, tip, m) : raspuns::IDCANCEL;
+    if (r == raspuns::IDCANCEL) return 0;
+
+    tag_dispersieNou& bloc = blocDispersie();
+    UmpleBlocDispersie(m, bloc);
+    if (l.dispersieMaterial) l.dispersieMaterial(owner, l.instantaAplicatie, bloc);
+    // Whatever the dialog did, its block is the new truth for the
+    // coefficients and ranges; the record's type codes stay the record's.
+    CopiazaBlocDispersieInMaterial(bloc, m);
+    set.modificat = 1;
+    return 1;
+}
+
+int ComandaInitNDinDispersie(Fereastra owner, SetLucru& set) {
+    if (set.gol()) return 0;
+    const std::string titlu = TitluAplicatie();
+    if (MesajBox(owner, "Initializati datele cu ecuatia de dispersie ?", titlu,
+                 stil::MB_YESNO | stil::MB_ICONQUESTION) != raspuns::IDYES)
+        return 0;
+
+    MaterialOptic& m = set.curent();
+    for (int i = 0; i < NumarSloturiEditabile; ++i) {
+        const float lambda = m.lambda_indici[i];
+        if (!(lambda > 0.0f)) continue;
+        float n = 0.0f;
+        if (IndiceDinEcuatieDispersie(m, 0, lambda, n) == IndiceValid) {
+            m.indice_n[i] = n;
+            set.modificat = 1;
+        } else {
+            char text[96];
+            std::snprintf(text, sizeof text, "Eroare calcul indice n ptr. %g nm", static_cast<double>(lambda));
+            MesajBox(owner, text, titlu, stil::MB_OK);
+        }
+    }
+
+    if (auto& reimprospateaza = legaturiDispersie().reimprospateazaFereastraIndici)
+        reimprospateaza(set.materialCurent, 0);
+    return 1;
+}
+
+void PregatesteDomeniiPentruSalvare(MaterialOptic& m, Fereastra owner) {
+    if (!DomeniuSpectralValid(m.domeniu_n)) {
+        if (CompleteazaDomeniiSpectrale(m) == 0) {
+            const std::string nume(m.nume, strnlen(m.nume, sizeof m.nume));
+            char text[160];
+            std::snprintf(text, sizeof text, "Materialul %s nu are domeniul spectral valid: %d - %dnm. VerificatI!.",
+                          nume.c_str(), static_cast<int>(m.domeniu_n[0]), static_cast<int>(m.domeniu_n[1]));
+            MesajBox(owner, text, TitluAplicatie(), stil::MB_OK | stil::MB_ICONEXCLAMATION);
+        }
+    } else if (!DomeniuSpectralValid(m.domeniu_k)) {
+        m.domeniu_k[0] = m.domeniu_n[0];
+        m.domeniu_k[1] = m.domeniu_n[1];
+    }
+}
+
+}  // namespace vitramor
