@@ -40,7 +40,8 @@ bool ExistaIntrare(const std::string& cale) {
 std::optional<struct statx_timestamp> MomentCreare(const std::string& cale) {
     struct statx sx {};
     if (::statx(AT_FDCWD, cale.c_str(), AT_SYMLINK_NOFOLLOW, STATX_BTIME | STATX_MTIME, &sx) != 0) return std::nullopt;
-    if (sx.stx_mask & STATX_BTIME) return sx.stx_btime;
+    // A birth time of zero is a file system answering "unknown" politely.
+    if ((sx.stx_mask & STATX_BTIME) && (sx.stx_btime.tv_sec != 0 || sx.stx_btime.tv_nsec != 0)) return sx.stx_btime;
     return sx.stx_mtime;
 }
 
