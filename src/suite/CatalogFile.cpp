@@ -1,0 +1,236 @@
+#include "suite/CatalogFile.h"
+
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdarg>
+#include <cstring>
+#include <sys/stat.h>
+
+#include "fileutil/FileUtil.h"
+#include "suite/CatalogErrors.h"
+
+namespace vitramor {
+
+std::string TextFormatat(const char* format, ...) {
+    std::va_list args;
+    va_start(args, format);
+    std::va_list copie;
+    va_copy(copie, args);
+    const int lungime = std::vsnprintf(nullptr, 0, format, copie);
+    va_end(copie);
+    std::string text(lungime > 0 ? static_cast<std::size_t>(lungime) : 0, '\0');
+    if (lungime > 0) std::vsnprintf(text.data(), text.size() + 1, format, args);
+    va_end(args);
+    return text;
+}
+
+std::string_view NumeDinCamp(const char* camp, std::size_t marimeCamp) {
+    return std::string_view(camp, strnlen(camp, marimeCamp));
+}
+
+bool NumeEgale(const char* numeRecord, const char* numeCautat) {
+    return std::strncmp(numeRecord, numeCautat, sizeof(MaterialOptic::nume)) == 0;
+}
+
+bool NumeMaterialCurat(const char* nume) {
+    const auto* p = reinterpret_cast<const unsigned char*>(nume);
+    bool areCaracterVizibil = false;
+    std::size_t i = 0;
+    for (; i < sizeof(MaterialOptic::nume) && p[i] != 0; ++i) {
+        if (p[i] < 0x20 || p[i] == 0x7F) return false;
+        if (p[i] != ' ') areCaracterVizibil = true;
+    }
+    // A name of blanks is as good as none: it shows as an empty list row.
+    return i < sizeof(MaterialOptic::nume) && areCaracterVizibil;
+}
+
+CititorBlocuri::CititorBlocuri(std::FILE* f, std::size_t marimeRecord, std::size_t recorduriPeBloc)
+    : f_(f), marimeRecord_(marimeRecord), buffer_(marimeRecord * recorduriPeBloc) {}
+
+std::size_t CititorBlocuri::urmatorulBloc() {
+    indexPrimul_ += inBloc_;
+    inBloc_ = 0;
+    if (sfarsit_) return 0;
+    const std::size_t citit = std::fread(buffer_.data(), 1, buffer_.size(), f_);
+    if (citit < buffer_.size()) {
+        // fread of a regular file comes back short only at the end or on an error.
+        sfarsit_ = true;
+        if (std::ferror(f_)) {
+            codEroare_ = errno != 0 ? errno : EIO;
+            eroare_ = true;
+            return 0;
+        }
+        rest_ = citit % marimeRecord_;
+    }
+    inBloc_ = citit / marimeRecord_;
+    return inBloc_;
+}
+
+bool FisierDeschis::inchide() {
+    if (!f) return true;
+    const bool ok = std::fclose(f) == 0;
+    f = nullptr;
+    return ok;
+}
+
+InDirector::InDirector(const std::string& director, Fereastra owner) {
+    if (director.empty()) {
+        MesajBox(owner, "Directorul cu materiale (STICLE) nu este ales.", TitluAtentie,
+                 stil::MB_OK | stil::MB_ICONEXCLAMATION);
+        return;
+    }
+    ok_ = SchimbaDirectorCuSalvare(director, anterior_, true) == 1;
+}
+
+InDirector::~InDirector() {
+    if (ok_) RevinoInDirector(anterior_);
+}
+
+int ScrieSiSincronizeaza(std::FILE* f) {
+    errno = 0;
+    if (std::fflush(f) != 0 || std::ferror(f)) return errno != 0 ? errno : EIO;
+    // Without this the data may sit in the page cache when the rename or the
+    // caller's success message already claims it is stored.
+    if (::fsync(::fileno(f)) != 0) return errno;
+    return 0;
+}
+
+std::string TextEroareSistem(int cod) { return cod != 0 ? std::strerror(cod) : std::string("eroare necunoscuta"); }
+
+std::string CaleAfisata(const std::string& director, const std::string& fisier) {
+    if (director.empty() || director.back() == '/') return director + fisier;
+    return director + "/" + fisier;
+}
+
+bool FisierLipseste(const std::string& fisier) {
+    struct stat st;
+    return ::stat(fisier.c_str(), &st) != 0 && (errno == ENOENT || errno == ENOTDIR);
+}
+
+int RaporteazaFisierLipsa(Fereastra owner, const std::string& director, const std::string& fisier) {
+    MesajBox(owner, TextFormatat("In directorul %s nu exista fisierul %s", director.c_str(), fisier.c_str()),
+             TitluAtentie, stil::MB_OK | stil::MB_ICONEXCLAMATION);
+    return EroareFisierLipsa;
+}
+
+int RaporteazaEroareCitire(Fereastra owner, const std::string& cale, int cod) {
+    MesajBox(owner, TextFormatat("Eroare citire fisier %s:\n%s", cale.c_str(), TextEroareSistem(cod).c_str()),
+             TitluAtentie, stil::MB_OK | stil::MB_ICONHAND);
+    return EroareCitireFisier;
+}
+
+int DeschideFisierDate(Fereastra owner, const std::string& fisier, const std::string& caleAfisata, const char* mod,
+                       FisierDeschis& f) {
+    if (!DeschideFisierCuMesaj(fisier, mod, f.f, true)) return EroareDeschidereFisier;
+    struct stat st;
+    if (::fstat(::fileno(f.f), &st) != 0 || !S_ISREG(st.st_mode)) {
+        f.inchide();
+        MesajBox(owner, TextFormatat("%s nu este un fisier de date.", caleAfisata.c_str()), TitluAtentie,
+                 stil::MB_OK | stil::MB_ICONEXCLAMATION);
+        return EroareDeschidereFisier;
+    }
+    return CatalogOk;
+}
+
+namespace {
+
+int ScrieOcteti(std::FILE* f, const char* date, std::size_t n) {
+    if (n == 0) return 0;
+    errno = 0;
+    if (std::fwrite(date, 1, n, f) != n) return errno != 0 ? errno : EIO;
+    return 0;
+}
+
+bool ExistaIntrare(const std::string& nume) {
+    struct stat st;
+    return ::lstat(nume.c_str(), &st) == 0;
+}
+
+void RaporteazaEsecCopiere(Fereastra owner, const char* actiune, const std::string& fisierEsuat,
+                           const std::string& fisierDate, int cod) {
+    MesajBox(owner,
+             TextFormatat("Eroare %s fisier %s din %s:\n%s\nFisierul %s a ramas neschimbat.", actiune,
+                          fisierEsuat.c_str(), DirectorCurent().c_str(), TextEroareSistem(cod).c_str(),
+                          fisierDate.c_str()),
+             TitluAtentie, stil::MB_OK | stil::MB_ICONHAND);
+}
+
+}  // namespace
+
+RezultatRescriere RescrieFisier(Fereastra owner, const std::string& fisier, const std::string& temporar,
+                                std::size_t marimeRecord,
+                                const std::function<bool(const char* record, std::size_t index)>& pastreaza,
+                                std::string_view adaugat) {
+    RezultatRescriere r;
+    const bool temporarExista = ExistaIntrare(temporar);
+    FisierDeschis sursa, temp;
+    if (!DeschidePerecheFisiere(fisier, "rb", sursa.f, temporar, "wb", temp.f)) {
+        // With a leftover work file the usual cause is the user's Cancel.
+        r.cod = temporarExista ? EroareOperatieAnulata : EroareDeschidereFisier;
+        return r;
+    }
+
+    int codScriere = 0;
+    if (pastreaza) {
+        CititorBlocuri cititor(sursa.f, marimeRecord);
+        std::vector<char> iesire;
+        iesire.reserve(marimeRecord * RecorduriPeBloc);
+        while (const std::size_t n = cititor.urmatorulBloc()) {
+            iesire.clear();
+            for (std::size_t i = 0; i < n; ++i) {
+                const char* rec = cititor.record(i);
+                if (pastreaza(rec, cititor.indexPrimul() + i)) {
+                    iesire.insert(iesire.end(), rec, rec + marimeRecord);
+                    ++r.pastrate;
+                } else {
+                    ++r.eliminate;
+                }
+            }
+            codScriere = ScrieOcteti(temp.f, iesire.data(), iesire.size());
+            if (codScriere != 0) break;
+        }
+        if (cititor.eroare()) {
+            temp.inchide();
+            std::remove(temporar.c_str());
+            RaporteazaEsecCopiere(owner, "citire", fisier, fisier, cititor.codEroare());
+            r.cod = EroareCitireFisier;
+            return r;
+        }
+        r.octetiRest = cititor.octetiRest();
+    }
+    if (codScriere == 0) codScriere = ScrieOcteti(temp.f, adaugat.data(), adaugat.size());
+    if (codScriere == 0) codScriere = ScrieSiSincronizeaza(temp.f);
+    if (codScriere == 0 && !temp.inchide()) codScriere = errno != 0 ? errno : EIO;
+    if (codScriere != 0) {
+        temp.inchide();
+        std::remove(temporar.c_str());
+        RaporteazaEsecCopiere(owner, "scriere", temporar, fisier, codScriere);
+        r.cod = EroareScriereFisier;
+        return r;
+    }
+    // The temporary file is complete and on the disk: only now may it replace the data.
+    if (!InlocuiesteFisierCuTemporar(fisier, sursa.f, temporar, temp.f)) r.cod = EroareInlocuireFisier;
+    return r;
+}
+
+int CreazaFisierNou(Fereastra owner, const std::string& fisier, std::string_view continut) {
+    FisierDeschis f;
+    // "x": never truncate a file that appeared since the caller looked.
+    if (!DeschideFisierCuMesaj(fisier, "wbx", f.f, true)) return EroareDeschidereFisier;
+    int cod = ScrieOcteti(f.f, continut.data(), continut.size());
+    if (cod == 0) cod = ScrieSiSincronizeaza(f.f);
+    if (cod == 0 && !f.inchide()) cod = errno != 0 ? errno : EIO;
+    if (cod != 0) {
+        f.inchide();
+        std::remove(fisier.c_str());
+        MesajBox(owner,
+                 TextFormatat("Eroare scriere fisier %s din %s:\n%s\nFisierul nu a fost creat.", fisier.c_str(),
+                              DirectorCurent().c_str(), TextEroareSistem(cod).c_str()),
+                 TitluAtentie, stil::MB_OK | stil::MB_ICONHAND);
+        return EroareScriereFisier;
+    }
+    return CatalogOk;
+}
+
+}  // namespace vitramor

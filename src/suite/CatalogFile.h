@@ -1,0 +1,159 @@
+#pragma once
+// The file mechanics under the catalogue library: reading fixed-size records
+// in large blocks, comparing and vetting record names, entering the glass
+// directory, and rewriting a file through a temporary file with an archive
+// copy of the old one. The database and the producer table share them.
+
+#include <cstddef>
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/Platform.h"
+#include "record/MaterialOptic.h"
+
+namespace vitramor {
+
+// 256 records (about half a megabyte) per read: a 20,000-record database is
+// read in some eighty calls, which keeps a search close to the cost of one
+// plain sequential read of the file.
+inline constexpr std::size_t RecorduriPeBloc = 256;
+
+// The library's own work file for database rewrites. It is not the "3.tmp"
+// of the system's rewrites on purpose: a leftover work file then tells which
+// kind of operation was interrupted, and a leftover of one kind never makes
+// the other kind ask about a file it did not write.
+inline constexpr const char* NumeTemporarCatalog = "catalix.tmp";
+
+inline constexpr const char* TitluAtentie = "ATENTIE!";
+
+std::string TextFormatat(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
+// The name held in a 16-byte name field: up to its first NUL, at most 16
+// bytes when the field has none.
+std::string_view NumeDinCamp(const char* camp, std::size_t marimeCamp = 16);
+
+// NUL-terminated comparison of a record's name with a wanted name, bounded by
+// the 16-byte field.
+bool NumeEgale(const char* numeRecord, const char* numeCautat);
+
+// The rule of the clean operation, which also guards what may be stored: a
+// material name has a NUL within its 16 bytes, at least one character before
+// it, and only printable characters, meaning bytes from 0x20 up except DEL
+// (0x7F). Bytes from 0x80 up are the letters of 8-bit code pages and count
+// as printable; tabs, line breaks and other control bytes do not, because the
+// list lines of every material list are tab separated.
+bool NumeMaterialCurat(const char* nume);
+
+// Reads whole records of a fixed size in blocks. A trailing fragment shorter
+// than one record is not a record: reading stops there and its length is
+// kept in octetiRest().
+class CititorBlocuri {
+public:
+    CititorBlocuri(std::FILE* f, std::size_t marimeRecord, std::size_t recorduriPeBloc = RecorduriPeBloc);
+
+    // Reads the next block; returns the number of whole records in it, 0 at
+    // the end of the file or after a read error.
+    std::size_t urmatorulBloc();
+    const char* record(std::size_t i) const { return buffer_.data() + i * marimeRecord_; }
+    const char* inceput() const { return buffer_.data(); }
+    // Index in the file of the first record of the current block.
+    std::size_t indexPrimul() const { return indexPrimul_; }
+    // Whole records read so far, and the length of a partial tail once the end was reached.
+    std::size_t recorduriCitite() const { return indexPrimul_ + inBloc_; }
+    std::size_t octetiRest() const { return rest_; }
+    bool eroare() const { return eroare_; }
+    // errno of a read error, kept because closing files may change errno.
+    int codEroare() const { return codEroare_; }
+
+private:
+    std::FILE* f_;
+    std::size_t marimeRecord_;
+    std::vector<char> buffer_;
+    std::size_t indexPrimul_ = 0;
+    std::size_t inBloc_ = 0;
+    std::size_t rest_ = 0;
+    bool sfarsit_ = false;
+    bool eroare_ = false;
+    int codEroare_ = 0;
+};
+
+// A FILE* that closes itself, written so that the file helpers that take and
+// clear `std::FILE*&` can be handed its member.
+struct FisierDeschis {
+    std::FILE* f = nullptr;
+    FisierDeschis() = default;
+    FisierDeschis(const FisierDeschis&) = delete;
+    FisierDeschis& operator=(const FisierDeschis&) = delete;
+    ~FisierDeschis() { inchide(); }
+    // fclose's result: false when buffered data could not be written.
+    bool inchide();
+};
+
+// Enters a directory for the life of the object and goes back afterwards,
+// also when a question box throws in tests. An empty directory is refused
+// with its own message: the library never works silently in whatever the
+// current directory happens to be.
+class InDirector {
+public:
+    InDirector(const std::string& director, Fereastra owner);
+    ~InDirector();
+    InDirector(const InDirector&) = delete;
+    InDirector& operator=(const InDirector&) = delete;
+    bool ok() const { return ok_; }
+
+private:
+    std::string anterior_;
+    bool ok_ = false;
+};
+
+// Writes the stdio buffer and asks the system to put the data on the disk.
+// Returns 0 or the errno of the failure.
+int ScrieSiSincronizeaza(std::FILE* f);
+
+// errno text for a saved errno value.
+std::string TextEroareSistem(int cod);
+
+// "directory/file" for messages.
+std::string CaleAfisata(const std::string& director, const std::string& fisier);
+// True when nothing of that name is there (as opposed to a file that exists
+// but cannot be reached, which the opening reports).
+bool FisierLipseste(const std::string& fisier);
+// "In directorul %s nu exista fisierul %s"; returns EroareFisierLipsa.
+int RaporteazaFisierLipsa(Fereastra owner, const std::string& director, const std::string& fisier);
+// Returns EroareCitireFisier.
+int RaporteazaEroareCitire(Fereastra owner, const std::string& cale, int cod);
+// Opens a data file (failures reported by the opening helper) and makes sure
+// it is a regular file: a directory or a device under a data file's name
+// would read as garbage or never end. 0 or a CodEroareCatalog.
+int DeschideFisierDate(Fereastra owner, const std::string& fisier, const std::string& caleAfisata, const char* mod,
+                       FisierDeschis& f);
+
+// What a rewrite did.
+struct RezultatRescriere {
+    int cod = 0;  // CodEroareCatalog
+    std::size_t pastrate = 0;
+    std::size_t eliminate = 0;
+    std::size_t octetiRest = 0;  // partial tail of the old file, never copied
+};
+
+// Rewrites `fisier` (a name in the current directory) through `temporar`:
+// every whole record for which `pastreaza(record, index)` holds is copied in
+// order, then `adaugat` is appended; the old file becomes the next archive
+// copy and the temporary file takes its name. A null `pastreaza` copies
+// nothing. On any read or write failure the temporary file is removed, the
+// old file stays as it was, and the failure is reported here.
+RezultatRescriere RescrieFisier(Fereastra owner, const std::string& fisier, const std::string& temporar,
+                                std::size_t marimeRecord,
+                                const std::function<bool(const char* record, std::size_t index)>& pastreaza,
+                                std::string_view adaugat);
+
+// Creates `fisier`, which must not exist yet, with the given content. No
+// temporary file is involved: there is nothing to lose, and a leftover work
+// file (perhaps the newest copy of the data after an interrupted rewrite) is
+// left alone. A failed write removes the half-written file again.
+int CreazaFisierNou(Fereastra owner, const std::string& fisier, std::string_view continut);
+
+}  // namespace vitramor

@@ -1,0 +1,92 @@
+#include "suite/CatalogSearch.h"
+
+#include <cmath>
+#include <cstring>
+
+#include "settings/Directoare.h"
+#include "suite/CatalogErrors.h"
+#include "suite/CatalogFile.h"
+#include "suite/Catalix.h"
+
+namespace vitramor {
+
+namespace {
+
+char MinusculaAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+// The helium d line, the wavelength of the catalogues' nd.
+constexpr double LungimeUndaD = 587.56;
+
+}  // namespace
+
+bool NumePotrivitModel(std::string_view model, std::string_view nume) {
+    if (model.empty()) return true;
+    // Greedy walk that returns to the last "*" on a mismatch: linear for the
+    // usual patterns, with no recursion for patterns full of stars.
+    constexpr std::size_t Niciuna = std::string_view::npos;
+    std::size_t p = 0, n = 0, stea = Niciuna, reluare = 0;
+    while (n < nume.size()) {
+        if (p < model.size() && model[p] == '*') {
+            stea = p++;
+            reluare = n;
+        } else if (p < model.size() && (model[p] == '?' || MinusculaAscii(model[p]) == MinusculaAscii(nume[n]))) {
+            ++p;
+            ++n;
+        } else if (stea != Niciuna) {
+            p = stea + 1;
+            n = ++reluare;
+        } else {
+            return false;
+        }
+    }
+    while (p < model.size() && model[p] == '*') ++p;
+    return p == model.size();
+}
+
+std::string LinieCautareMaterial(const MaterialOptic& m) {
+    std::string nd = "-";
+    for (int i = 0; i < NumarSloturiTabel; ++i) {
+        const double n = m.indice_n[i];
+        if (std::fabs(m.lambda_indici[i] - LungimeUndaD) < 0.05 && std::isfinite(n) && n > 0) {
+            nd = TextFormatat("%.5f", n);
+            break;
+        }
+    }
+    return std::string(NumeDinCamp(m.nume)) + "\t" + std::string(NumeDinCamp(m.cod, sizeof m.cod)) + "\t" + nd +
+           "\t" + std::to_string(m.categorie);
+}
+
+int CautaMaterialOpticCuOptiuni(const std::string& directorSticle, const MaterialOptic& material, Fereastra owner,
+                                int /*rezervat*/, const tag_OptiuniCautareMaterial& optiuni,
+                                std::vector<std::string>& linii) {
+    linii.clear();
+    InDirector inDirector(directorSticle, owner);
+    if (!inDirector.ok()) return EroareDirectorSticle;
+    const std::string& fisier = nume_fisier_sticle;
+    if (FisierLipseste(fisier)) return RaporteazaFisierLipsa(owner, directorSticle, fisier);
+    const std::string cale = CaleAfisata(directorSticle, fisier);
+    FisierDeschis f;
+    if (const int cod = DeschideFisierDate(owner, fisier, cale, "rb", f)) return cod;
+
+    const std::string model(NumeDinCamp(material.nume));
+    // The word at 40 asks for one producer's materials; without it every
+    // producer's materials are listed.
+    const bool filtruProducator = optiuni.cautaDupaProducator != 0;
+    CititorBlocuri cititor(f.f, MarimeMaterialOptic);
+    MaterialOptic m;
+    while (const std::size_t n = cititor.urmatorulBloc()) {
+        for (std::size_t i = 0; i < n; ++i) {
+            std::memcpy(&m, cititor.record(i), sizeof m);
+            if (filtruProducator && m.producator != material.producator) continue;
+            if (!NumePotrivitModel(model, NumeDinCamp(m.nume))) continue;
+            linii.push_back(LinieCautareMaterial(m));
+        }
+    }
+    if (cititor.eroare()) {
+        linii.clear();
+        return RaporteazaEroareCitire(owner, cale, cititor.codEroare());
+    }
+    return CatalogOk;
+}
+
+}  // namespace vitramor
