@@ -1,0 +1,105 @@
+#include "database/ListaSticle.h"
+
+#include <cstdio>
+#include <cstring>
+#include <set>
+
+#include "database/CitesteIntrareFisierText.h"
+#include "fileutil/FileUtil.h"
+#include "platform/Platform.h"
+#include "settings/Directoare.h"
+#include "suite/Catalix.h"
+
+namespace vitramor {
+
+namespace {
+
+constexpr int MarimeNumeProducator = 47;
+constexpr int MarimeCategorie = 127;
+
+std::string TaieLaTab(std::string text) {
+    const std::size_t tab = text.find('\t');
+    if (tab != std::string::npos) text.resize(tab);
+    return text;
+}
+
+std::string Compune(const MaterialOptic& m, const std::string& categorie, int marime) {
+    std::string producator;
+    ReturneazaNumeCodProducatorSticla(m.producator, producator, MarimeNumeProducator);
+    std::string linie(m.nume, strnlen(m.nume, sizeof m.nume));
+    linie += '\t';
+    linie += producator;
+    linie += '\t';
+    linie += categorie;
+    const std::size_t maxim = marime > 1 ? static_cast<std::size_t>(marime - 1) : 0;
+    if (linie.size() > maxim) linie.resize(maxim);
+    return linie;
+}
+
+// The category file read once for a whole listing. A missing entry is
+// still reported, but once per entry number rather than once per record:
+// a database of thousands of materials with a stale category would
+// otherwise bury the user under identical boxes.
+class CategoriiListare {
+public:
+    CategoriiListare() { citit_ = CitesteIntrariFisierText(path_sticle, NumeFisierCategorii, intrari_) == 1; }
+
+    std::string text(int numar) {
+        if (!citit_) return TextIntrareNecitita;
+        if (numar < 0 || static_cast<std::size_t>(numar) >= intrari_.size()) {
+            if (raportate_.insert(numar).second) RaporteazaIntrareLipsa(NumeFisierCategorii, numar);
+            return TextIntrareNecitita;
+        }
+        std::string t = intrari_[static_cast<std::size_t>(numar)];
+        if (t.size() > MarimeCategorie - 1) t.resize(MarimeCategorie - 1);
+        return TaieLaTab(std::move(t));
+    }
+
+private:
+    bool citit_ = false;
+    std::vector<std::string> intrari_;
+    std::set<int> raportate_;
+};
+
+}  // namespace
+
+void LinieListaSticla(const MaterialOptic& material, std::string& linie, int marime) {
+    std::string categorie;
+    if (CitesteIntrareFisierText(path_sticle, NumeFisierCategorii, material.categorie, categorie, MarimeCategorie) ==
+        1)
+        categorie = TaieLaTab(std::move(categorie));
+    else
+        categorie = TextIntrareNecitita;
+    linie = Compune(material, categorie, marime);
+}
+
+int ListeazaSticleInLista(std::vector<LinieSticla>& linii) {
+    linii.clear();
+    // The category file is read before changing directory: path_sticle may
+    // be relative to where we are now.
+    CategoriiListare categorii;
+
+    std::string directorAnterior;
+    std::FILE* f = nullptr;
+    if (!DeschideInDirector(path_sticle, nume_fisier_sticle, directorAnterior, "rb", f)) {
+        MesajBox(nullptr, "Eroare deschidere sticle32.da", "ATENTIE!", stil::MB_OK | stil::MB_ICONEXCLAMATION);
+        return 0;
+    }
+    platforma().cursorAsteptare(true);
+
+    std::vector<MaterialOptic> bloc(512);
+    for (;;) {
+        const std::size_t intregi = std::fread(bloc.data(), sizeof(MaterialOptic), bloc.size(), f);
+        for (std::size_t i = 0; i < intregi; ++i)
+            linii.push_back({Compune(bloc[i], categorii.text(bloc[i].categorie), MarimeLinieListaSticla),
+                             bloc[i].producator});
+        if (intregi < bloc.size()) break;
+    }
+
+    std::fclose(f);
+    RevinoInDirector(directorAnterior);
+    platforma().cursorAsteptare(false);
+    return 1;
+}
+
+}  // namespace vitramor

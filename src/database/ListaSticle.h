@@ -1,0 +1,32 @@
+#pragma once
+// The list line of a material, "%s\t%s\t%s" (name, producer, category), and
+// the listing of the whole database file in file order.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "record/MaterialOptic.h"
+
+namespace vitramor {
+
+inline constexpr int MarimeLinieListaSticla = 127;
+
+// Forms the list line of one record, cut to `marime` - 1 characters. The
+// category text is entry `categorie` of CategoriiMaterial.txt in the glass
+// directory up to its first tab, "???" when it cannot be read.
+void LinieListaSticla(const MaterialOptic& material, std::string& linie, int marime = MarimeLinieListaSticla);
+
+// One line of the listing with the item data the lists keep: the record's
+// producer code.
+struct LinieSticla {
+    std::string text;
+    std::uint16_t producator = 0;
+};
+
+// The list lines of every whole record of nume_fisier_sticle in path_sticle,
+// in file order. 0 when the file cannot be opened (after the opening
+// message, "Eroare deschidere sticle32.da").
+int ListeazaSticleInLista(std::vector<LinieSticla>& linii);
+
+}  // namespace vitramor

@@ -1,0 +1,40 @@
+#include "database/StergeMaterialeProducator.h"
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "database/RescriereBazaDate.h"
+
+namespace vitramor {
+
+using namespace stil;
+
+int StergeMaterialeProducator(Fereastra owner, int producator, bool intreaba) {
+    const auto candidat = [producator](const MaterialOptic& m) {
+        return m.producator == producator || (producator == ProducatorEvaporare && m.producator > 15);
+    };
+    const auto prelucrare = [&](MaterialOptic& m) {
+        if (!candidat(m)) return DecizieInregistrare::Pastreaza;
+        if (intreaba) {
+            char text[100];
+            std::snprintf(text, sizeof text, "Stergeti materialul %.*s?", static_cast<int>(sizeof m.nume),
+                          m.nume);
+            if (MesajBox(owner, text, "ATENTIE !", MB_YESNO | MB_ICONQUESTION) != raspuns::IDYES)
+                return DecizieInregistrare::Pastreaza;
+        }
+        return DecizieInregistrare::Elimina;
+    };
+
+    RezultatRescriere rezultat;
+    if (!RescrieBazaDate(owner, prelucrare, rezultat, !intreaba)) return 0;
+    return static_cast<int>(rezultat.eliminate);
+}
+
+std::string TextMaterialeSterse(int numar) {
+    char text[64];
+    std::snprintf(text, sizeof text, "S-au sters %d materiale", numar);
+    return text;
+}
+
+}  // namespace vitramor

@@ -1,0 +1,19 @@
+#pragma once
+// Deleting every material of one producer from the database file.
+
+#include "platform/Platform.h"
+
+namespace vitramor {
+
+// A record is a candidate when its producer is `producator`, or, for the
+// evaporation code 10, when its code is above 15 (such codes only ever came
+// from evaporation materials of older files). With `intreaba` each candidate
+// is first shown to the user ("Stergeti materialul %s?"), and No keeps it.
+// Returns the number of records removed; 0 also when the file could not be
+// opened or rewritten.
+int StergeMaterialeProducator(Fereastra owner, int producator, bool intreaba);
+
+// "S-au sters %d materiale": the closing message of a deletion.
+std::string TextMaterialeSterse(int numar);
+
+}  // namespace vitramor
