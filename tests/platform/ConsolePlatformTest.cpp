@@ -1,0 +1,112 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "platform/ConsolePlatform.h"
+#include "platform/ScriptedPlatform.h"
+#include "suite/Vedora.h"
+
+namespace vitramor {
+namespace {
+
+using namespace stil;
+using namespace raspuns;
+
+// Standard error of the console platform, caught in a temporary file.
+class IesireConsola {
+public:
+    IesireConsola() : f_(std::tmpfile()) {}
+    ~IesireConsola() {
+        if (f_) std::fclose(f_);
+    }
+    IesireConsola(const IesireConsola&) = delete;
+    IesireConsola& operator=(const IesireConsola&) = delete;
+
+    std::FILE* get() const { return f_; }
+    std::string text() const {
+        std::fflush(f_);
+        std::rewind(f_);
+        std::string s;
+        char buf[256];
+        std::size_t n;
+        while ((n = std::fread(buf, 1, sizeof buf, f_)) > 0) s.append(buf, n);
+        return s;
+    }
+
+private:
+    std::FILE* f_;
+};
+
+std::unique_ptr<ConsolePlatform> consola(ConsolePlatform::Raspuns mod, std::FILE* err, std::FILE* in = nullptr) {
+    return std::make_unique<ConsolePlatform>(std::make_unique<MemorySettingsStore>(), mod, err, in);
+}
+
+TEST(ConsolePlatform, NumberedMessageIsWrittenAsMessageNumberAndText) {
+    IesireConsola err;
+    auto p = consola(ConsolePlatform::Raspuns::Da, err.get());
+    ScopedPlatform guard(*p);
+    EXPECT_EQ(eroare("", nullptr, MB_YESNO | MB_ICONQUESTION, 23), IDYES);
+    EXPECT_EQ(eroare("", nullptr, MB_OK | MB_ICONEXCLAMATION, 22), IDOK);
+    EXPECT_EQ(err.text(),
+              "message 23: Materialul nu a fost modificat. Il salvati totusi?\n"
+              "message 22: " +
+                  ReturneazaMesajEroare("", 22) + "\n");
+}
+
+TEST(ConsolePlatform, LiteralBoxIsCaptionColonText) {
+    IesireConsola err;
+    auto p = consola(ConsolePlatform::Raspuns::Nu, err.get());
+    p->messageBox(nullptr, "Eroare scriere", "N-BK7", MB_OK);
+    p->messageBox(nullptr, "Selectati un mesaj", "", MB_OK);
+    EXPECT_EQ(err.text(), "N-BK7: Eroare scriere\nSelectati un mesaj\n");
+}
+
+TEST(ConsolePlatform, YesAndNoOptionsAnswerInTheBoxsOwnButtons) {
+    struct Caz {
+        ConsolePlatform::Raspuns mod;
+        unsigned butoane;
+        int asteptat;
+    };
+    const Caz cazuri[] = {
+        {ConsolePlatform::Raspuns::Da, MB_YESNO, IDYES},       {ConsolePlatform::Raspuns::Nu, MB_YESNO, IDNO},
+        {ConsolePlatform::Raspuns::Da, MB_YESNOCANCEL, IDYES}, {ConsolePlatform::Raspuns::Nu, MB_YESNOCANCEL, IDNO},
+        {ConsolePlatform::Raspuns::Da, MB_OKCANCEL, IDOK},     {ConsolePlatform::Raspuns::Nu, MB_OKCANCEL, IDCANCEL},
+        {ConsolePlatform::Raspuns::Da, MB_OK, IDOK},           {ConsolePlatform::Raspuns::Nu, MB_OK, IDOK},
+    };
+    for (const Caz& c : cazuri) {
+        SCOPED_TRACE("buttons " + std::to_string(c.butoane) + " mode " + std::to_string(static_cast<int>(c.mod)));
+        IesireConsola err;
+        auto p = consola(c.mod, err.get());
+        // The icon bits must not change which buttons the box has.
+        EXPECT_EQ(p->messageBox(nullptr, "Continuam ?", "ATENTIE!", c.butoane | MB_ICONQUESTION), c.asteptat);
+        EXPECT_EQ(p->mesajNumerotat(nullptr, 947, "x", c.butoane | MB_ICONEXCLAMATION), c.asteptat);
+    }
+}
+
+TEST(ConsolePlatform, QuestionWithoutATerminalEndsTheCommand) {
+    IesireConsola err;
+    IesireConsola intrare;  // a file, not a terminal
+    auto p = consola(ConsolePlatform::Raspuns::Intreaba, err.get(), intrare.get());
+    ScopedPlatform guard(*p);
+    EXPECT_THROW(eroare("", nullptr, MB_YESNO | MB_ICONQUESTION, 947), IntrebareFaraRaspuns);
+    // The question was still written, so the user sees what was not answered.
+    EXPECT_EQ(err.text(), "message 947: " + ReturneazaMesajEroare("", 947) + "\n");
+
+    auto faraIntrare = consola(ConsolePlatform::Raspuns::Intreaba, err.get(), nullptr);
+    EXPECT_THROW(faraIntrare->messageBox(nullptr, "Stergeti?", "ATENTIE !", MB_OKCANCEL), IntrebareFaraRaspuns);
+    // A box with only OK needs no answer.
+    EXPECT_EQ(faraIntrare->messageBox(nullptr, "Gata", "", MB_OK | MB_ICONASTERISK), IDOK);
+}
+
+TEST(ConsolePlatform, ChoosersCannotBeAnsweredOnTheCommandLine) {
+    IesireConsola err;
+    auto p = consola(ConsolePlatform::Raspuns::Da, err.get());
+    EXPECT_THROW(p->alegeFisierSalvare(nullptr, {}), IntrebareFaraRaspuns);
+    EXPECT_THROW(p->alegeFisierDeschidere(nullptr, {}), IntrebareFaraRaspuns);
+    EXPECT_THROW(p->alegeDirector(nullptr, "Director", ""), IntrebareFaraRaspuns);
+}
+
+}  // namespace
+}  // namespace vitramor
