@@ -1,0 +1,375 @@
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <csignal>
+#include <cstdio>
+#include <filesystem>
+
+#include "suite/CatalogErrors.h"
+#include "suite/Catalix.h"
+#include "suite/CatalogFixture.h"
+
+using namespace vitramor;
+using namespace vitramor::test;
+
+namespace {
+
+// Records are told apart by their producer field, so that "which A was
+// replaced or deleted" shows in the bytes.
+MaterialOptic rec(const std::string& name, std::uint16_t mark) { return namedRecord(name, mark); }
+
+const MaterialOptic A1 = rec("A", 1), B2 = rec("B", 2), A3 = rec("A", 3), C4 = rec("C", 4);
+
+struct Operations : CatalogFixture {
+    int run(MaterialOptic m, int operatie) { return CautaMaterialOptic(d.str(), m, nullptr, operatie); }
+    int run(const std::string& name, int operatie) { return run(namedRecord(name, 0), operatie); }
+    std::string archive(int i) const { return d.read("sticleNou32#_" + std::to_string(i) + ".dat"); }
+    std::string archiveBox(int i) const {
+        return "S-a creat fisierul arhiva sticleNou32#_" + std::to_string(i) + ".dat";
+    }
+};
+
+}  // namespace
+
+TEST_F(Operations, FindFillsTheWholeRecordFromTheFirstOfTheName) {
+    d.write("sticleNou32.dat", databaseOf({B2, A1, A3}));
+    MaterialOptic m = RecordImage().text(22, "A").u16(4, 99).f64(256, 1.5).record();  // stale fields to be replaced
+    ASSERT_EQ(CautaMaterialOptic(d.str(), m, nullptr, CautaOp), 0);
+    EXPECT_EQ(bytesOf(m), bytesOf(A1));
+    EXPECT_TRUE(p.casete.empty());
+}
+
+TEST_F(Operations, NamesCompareUpToTheirNul) {
+    // Bytes after the NUL do not belong to the name; a longer name is another name.
+    const std::string withTail = RecordImage().text(22, std::string("KF9\0old", 7)).u16(4, 7).bytes();
+    d.write("sticleNou32.dat", bytesOf(rec("KF", 1)) + withTail);
+    MaterialOptic m = namedRecord("KF9");
+    ASSERT_EQ(CautaMaterialOptic(d.str(), m, nullptr, CautaOp), 0);
+    EXPECT_EQ(bytesOf(m), withTail);
+    EXPECT_EQ(run("K", CautaOp), EroareMaterialNegasit);
+}
+
+TEST_F(Operations, StoreReplacesOnlyTheFirstRecordOfTheNameInPlace) {
+    d.write("sticleNou32.dat", databaseOf({A1, B2, A3}));
+    ASSERT_EQ(run(rec("A", 9), SalveazaOp), 0);
+    EXPECT_EQ(db(), databaseOf({rec("A", 9), B2, A3}));
+    EXPECT_EQ(d.files(), std::vector<std::string>{"sticleNou32.dat"});
+    EXPECT_TRUE(p.casete.empty());
+}
+
+TEST_F(Operations, StoreAppendsANewNameAndCreatesAMissingFile) {
+    ASSERT_EQ(run(A1, SalveazaOp), 0);
+    EXPECT_EQ(db(), bytesOf(A1));
+    ASSERT_EQ(run(B2, SalveazaOp), 0);
+    EXPECT_EQ(db(), databaseOf({A1, B2}));
+    d.write("sticleNou32.dat", "");
+    ASSERT_EQ(run(C4, SalveazaOp), 0);
+    EXPECT_EQ(db(), bytesOf(C4));
+    EXPECT_EQ(d.files(), std::vector<std::string>{"sticleNou32.dat"});
+    EXPECT_TRUE(p.casete.empty());
+}
+
+TEST_F(Operations, DeleteRemovesTheFirstAndDeleteAllEveryRecordOfTheName) {
+    struct Case {
+        int operatie;
+        std::string expected;
+    } cases[] = {{StergeOp, databaseOf({B2, A3, C4})}, {StergeToateOp, databaseOf({B2, C4})}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.operatie);
+        for (const auto& f : d.files()) std::filesystem::remove(d / f);
+        p.casete.clear();
+        const std::string old = databaseOf({A1, B2, A3, C4});
+        d.write("sticleNou32.dat", old);
+        ASSERT_EQ(run("A", c.operatie), 0);
+        EXPECT_EQ(db(), c.expected);
+        EXPECT_EQ(archive(0), old);
+        EXPECT_EQ(p.texte(), std::vector<std::string>{archiveBox(0)});
+        EXPECT_EQ(d.files(), (std::vector<std::string>{"sticleNou32#_0.dat", "sticleNou32.dat"}));
+    }
+}
+
+TEST_F(Operations, EachRewriteKeepsTheNextArchiveCopy) {
+    const std::string v0 = databaseOf({A1, B2, A3, C4});
+    d.write("sticleNou32.dat", v0);
+    ASSERT_EQ(run("B", StergeOp), 0);
+    ASSERT_EQ(run("A", StergeOp), 0);
+    EXPECT_EQ(archive(0), v0);
+    EXPECT_EQ(archive(1), databaseOf({A1, A3, C4}));
+    EXPECT_EQ(db(), databaseOf({A3, C4}));
+    EXPECT_EQ(p.texte(), (std::vector<std::string>{archiveBox(0), archiveBox(1)}));
+}
+
+TEST_F(Operations, DeletingEveryRecordLeavesOnlyTheArchive) {
+    const std::string old = databaseOf({A1, A3});
+    d.write("sticleNou32.dat", old);
+    ASSERT_EQ(run("A", StergeToateOp), 0);
+    EXPECT_EQ(d.files(), std::vector<std::string>{"sticleNou32#_0.dat"});
+    EXPECT_EQ(archive(0), old);
+    EXPECT_EQ(p.texte().back(), "Fisierul catalix.tmp nu contine date. Se va sterge");
+}
+
+TEST_F(Operations, AbsentNameIsAFailureThatTouchesNothing) {
+    const std::string old = databaseOf({A1, B2});
+    for (int operatie : {CautaOp, StergeOp, StergeToateOp}) {
+        SCOPED_TRACE(operatie);
+        d.write("sticleNou32.dat", old);
+        p.casete.clear();
+        EXPECT_EQ(run("Z", operatie), EroareMaterialNegasit);
+        EXPECT_EQ(p.texte(), std::vector<std::string>{"Materialul Z nu exista in " + dbPath()});
+        EXPECT_EQ(db(), old);
+        EXPECT_EQ(d.files(), std::vector<std::string>{"sticleNou32.dat"});
+    }
+}
+
+TEST_F(Operations, MissingFileIsReportedAndNotCreatedExceptByStore) {
+    for (int operatie : {CautaOp, StergeOp, StergeToateOp, CurataOp}) {
+        SCOPED_TRACE(operatie);
+        p.casete.clear();
+        EXPECT_EQ(run("A", operatie), EroareFisierLipsa);
+        EXPECT_EQ(p.texte(),
+                  std::vector<std::string>{"In directorul " + d.str() + " nu exista fisierul sticleNou32.dat"});
+        EXPECT_TRUE(d.files().empty());
+    }
+}
+
+TEST_F(Operations, PartialTailIsNotARecord) {
+    const std::string tail = "\x01\x02\x03\x04\x05";
+    const std::string whole = databaseOf({A1, B2});
+
+    // Reading stops at the fragment: the records before it are all there.
+    d.write("sticleNou32.dat", whole + tail);
+    MaterialOptic m = namedRecord("B");
+    ASSERT_EQ(CautaMaterialOptic(d.str(), m, nullptr, CautaOp), 0);
+    EXPECT_EQ(bytesOf(m), bytesOf(B2));
+
+    // Replacing a whole record writes in place and leaves the fragment alone.
+    ASSERT_EQ(run(rec("B", 8), SalveazaOp), 0);
+    EXPECT_EQ(db(), databaseOf({A1, rec("B", 8)}) + tail);
+
+    // Appending after the fragment would shift the new record off the grid:
+    // the file is rewritten without it, the archive keeps it.
+    const std::string before = db();
+    ASSERT_EQ(run(C4, SalveazaOp), 0);
+    EXPECT_EQ(db(), databaseOf({A1, rec("B", 8), C4}));
+    EXPECT_EQ(archive(0), before);
+
+    // Any rewrite drops a fragment.
+    d.write("sticleNou32.dat", whole + tail);
+    ASSERT_EQ(run("A", StergeOp), 0);
+    EXPECT_EQ(db(), bytesOf(B2));
+    EXPECT_EQ(archive(1), whole + tail);
+}
+
+TEST_F(Operations, CleanKeepsOnlyRecordsWithPrintableNames) {
+    auto named = [](const std::string& nameBytes, std::uint16_t mark) {
+        return RecordImage().u16(4, mark).text(22, nameBytes).bytes();
+    };
+    const std::string keptPlain = named("N-BK7", 1);
+    const std::string keptCodePage = named("S\xE9rie 1", 2);  // 8-bit letters are letters
+    const std::string keptFifteen = named("ABCDEFGHIJKLMNO", 3);
+    const std::string dropped[] = {
+        named("", 4),                  // no name
+        named("   ", 5),               // blanks only
+        named("AB\tC", 6),             // control character
+        named("X\x7F", 7),             // DEL
+        named("ABCDEFGHIJKLMNOP", 8),  // no NUL within the 16 bytes
+    };
+    const std::string old = dropped[0] + keptPlain + dropped[1] + dropped[2] + keptCodePage + dropped[3] +
+                            keptFifteen + dropped[4] + "tail!!";
+    d.write("sticleNou32.dat", old);
+
+    MaterialOptic none = namedRecord("");
+    ASSERT_EQ(CautaMaterialOptic(d.str(), none, nullptr, CurataOp), 0);
+    EXPECT_EQ(db(), keptPlain + keptCodePage + keptFifteen);
+    EXPECT_EQ(archive(0), old);
+    EXPECT_EQ(p.texte(), (std::vector<std::string>{archiveBox(0),
+                                                   "Din fisierul " + dbPath() +
+                                                       " s-au eliminat 5 inregistrari fara nume valid si 6 octeti "
+                                                       "incompleti de la sfarsit."}));
+
+    // A clean file stays as it is: no rewrite, no archive.
+    p.casete.clear();
+    ASSERT_EQ(CautaMaterialOptic(d.str(), none, nullptr, CurataOp), 0);
+    EXPECT_EQ(db(), keptPlain + keptCodePage + keptFifteen);
+    EXPECT_FALSE(d.exists("sticleNou32#_1.dat"));
+    EXPECT_EQ(p.texte(), std::vector<std::string>{"Fisierul " + dbPath() + " nu contine inregistrari de eliminat."});
+}
+
+TEST_F(Operations, EmptyFile) {
+    d.write("sticleNou32.dat", "");
+    EXPECT_EQ(run("A", CautaOp), EroareMaterialNegasit);
+    EXPECT_EQ(run("A", StergeToateOp), EroareMaterialNegasit);
+    EXPECT_EQ(run("", CurataOp), 0);
+    EXPECT_EQ(db(), "");
+    EXPECT_EQ(d.files(), std::vector<std::string>{"sticleNou32.dat"});
+}
+
+TEST_F(Operations, RecordsBeyondTheFirstReadBlockAreFoundAtTheirIndex) {
+    // 600 records span three read blocks; the duplicates sit in the second and third.
+    std::string old;
+    std::vector<MaterialOptic> all;
+    for (int i = 0; i < 600; ++i) {
+        char name[16];
+        std::snprintf(name, sizeof name, (i == 300 || i == 520) ? "DUP" : "R%03d", i);
+        all.push_back(rec(name, static_cast<std::uint16_t>(i)));
+        old += bytesOf(all.back());
+    }
+    auto join = [](const std::vector<MaterialOptic>& v) {
+        std::string s;
+        for (const auto& m : v) s += bytesOf(m);
+        return s;
+    };
+    d.write("sticleNou32.dat", old);
+
+    MaterialOptic m = namedRecord("DUP");
+    ASSERT_EQ(CautaMaterialOptic(d.str(), m, nullptr, CautaOp), 0);
+    EXPECT_EQ(m.producator, 300);
+
+    ASSERT_EQ(run(rec("DUP", 7777), SalveazaOp), 0);
+    auto expected = all;
+    expected[300] = rec("DUP", 7777);
+    EXPECT_TRUE(db() == join(expected));  // no byte dump of 1.2 MB on failure
+
+    ASSERT_EQ(run("DUP", StergeOp), 0);
+    expected.erase(expected.begin() + 300);
+    EXPECT_TRUE(db() == join(expected));  // no byte dump of 1.2 MB on failure
+
+    ASSERT_EQ(run("R599", StergeToateOp), 0);
+    expected.pop_back();
+    EXPECT_TRUE(db() == join(expected));  // no byte dump of 1.2 MB on failure
+}
+
+TEST_F(Operations, RefusedRequests) {
+    d.write("sticleNou32.dat", bytesOf(A1));
+    struct Case {
+        MaterialOptic m;
+        int operatie;
+        int result;
+        std::string box;
+    } cases[] = {
+        {namedRecord("A"), 6, EroareOperatieNecunoscuta, "CautaMaterialOptic(): operatie necunoscuta 6"},
+        {namedRecord(""), SalveazaOp, EroareNumeMaterial, "Materialul nu are nume."},
+        {namedRecord(""), StergeOp, EroareNumeMaterial, "Materialul nu are nume."},
+        {namedRecord("TAB\tX"), SalveazaOp, EroareNumeMaterial,
+         "Numele \"TAB\tX\" nu poate fi salvat: numele unui material are 1 pana la 15 caractere, fara caractere de "
+         "control."},
+    };
+    for (auto& c : cases) {
+        SCOPED_TRACE(c.box);
+        p.casete.clear();
+        EXPECT_EQ(CautaMaterialOptic(d.str(), c.m, nullptr, c.operatie), c.result);
+        EXPECT_EQ(p.texte(), std::vector<std::string>{c.box});
+    }
+    EXPECT_EQ(db(), bytesOf(A1));
+}
+
+TEST_F(Operations, GlassDirectoryThatCannotBeEntered) {
+    // Root ignores permission bits, so the unreachable directory is one below a regular file.
+    d.write("plain.txt", "x");
+    const std::string below = (d / "plain.txt" / "glass").string();
+    for (int operatie : {CautaOp, SalveazaOp, StergeOp, StergeToateOp, CurataOp}) {
+        SCOPED_TRACE(operatie);
+        p.casete.clear();
+        MaterialOptic m = A1;
+        EXPECT_EQ(CautaMaterialOptic(below, m, nullptr, operatie), EroareDirectorSticle);
+        ASSERT_FALSE(p.casete.empty());
+        EXPECT_EQ(p.casete[0].text, "Eroare schimbare director " + below);
+    }
+    MaterialOptic m = A1;
+    p.casete.clear();
+    EXPECT_EQ(CautaMaterialOptic("", m, nullptr, CautaOp), EroareDirectorSticle);
+    EXPECT_EQ(p.texte(), std::vector<std::string>{"Directorul cu materiale (STICLE) nu este ales."});
+    EXPECT_EQ(d.files(), std::vector<std::string>{"plain.txt"});
+}
+
+TEST_F(Operations, DatabaseNameThatIsADirectoryIsRefused) {
+    std::filesystem::create_directory(d / "sticleNou32.dat");
+    for (int operatie : {CautaOp, SalveazaOp, StergeOp}) {
+        SCOPED_TRACE(operatie);
+        EXPECT_EQ(run(A1, operatie), EroareDeschidereFisier);
+    }
+    EXPECT_TRUE(std::filesystem::is_directory(d / "sticleNou32.dat"));
+}
+
+TEST_F(Operations, TheFileNameOfThisRunIsUsed) {
+    nume_fisier_sticle = "alt.dat";
+    ASSERT_EQ(run(A1, SalveazaOp), 0);
+    EXPECT_EQ(d.files(), std::vector<std::string>{"alt.dat"});
+    EXPECT_EQ(d.read("alt.dat"), bytesOf(A1));
+}
+
+TEST_F(Operations, LeftoverWorkFileIsAskedAboutAndCancelKeepsEverything) {
+    const std::string old = databaseOf({A1, B2});
+    d.write("sticleNou32.dat", old);
+    d.write("catalix.tmp", "leftover");
+    p.raspunde(raspuns::IDCANCEL);
+    EXPECT_EQ(run("A", StergeOp), EroareOperatieAnulata);
+    EXPECT_EQ(p.casete.at(0).text, "Fisierul catalix.tmp exista.\nProbabil eroare la vechea stergere.\nContinuam ?");
+    EXPECT_EQ(db(), old);
+    EXPECT_EQ(d.read("catalix.tmp"), "leftover");
+
+    p.raspunde(raspuns::IDOK);
+    ASSERT_EQ(run("A", StergeOp), 0);
+    EXPECT_EQ(db(), bytesOf(B2));
+    EXPECT_FALSE(d.exists("catalix.tmp"));
+}
+
+TEST_F(Operations, FullDiskDuringARewriteKeepsTheDatabase) {
+    if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full to stand for a full disk";
+    const std::string old = databaseOf({A1, B2, A3});
+    d.write("sticleNou32.dat", old);
+    // The work file leads to a device on which every write fails with ENOSPC.
+    std::filesystem::create_symlink("/dev/full", d / "catalix.tmp");
+    p.raspunde(raspuns::IDOK);
+    EXPECT_EQ(run("A", StergeToateOp), EroareScriereFisier);
+    EXPECT_EQ(db(), old);
+    EXPECT_EQ(d.files(), std::vector<std::string>{"sticleNou32.dat"});
+    EXPECT_NE(p.ultima().text.find("Eroare scriere fisier catalix.tmp"), std::string::npos) << p.ultima().text;
+    EXPECT_NE(p.ultima().text.find("Fisierul sticleNou32.dat a ramas neschimbat."), std::string::npos);
+}
+
+namespace {
+
+// Lowers the file size limit for one scope, the way a full disk stops a
+// write part-way; the signal the kernel sends on passing it is ignored so
+// that the write fails with EFBIG instead.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        previous_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit l = saved_;
+        l.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &l);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, previous_);
+    }
+
+private:
+    rlimit saved_{};
+    void (*previous_)(int) = nullptr;
+};
+
+}  // namespace
+
+TEST_F(Operations, AppendStoppedPartWayLeavesTheFileAsItWas) {
+    const std::string old = databaseOf({A1, B2});
+    d.write("sticleNou32.dat", old);
+    {
+        FileSizeLimit limit(old.size() + 1000);
+        EXPECT_EQ(run(C4, SalveazaOp), EroareScriereFisier);
+    }
+    EXPECT_EQ(db(), old);
+    EXPECT_NE(p.ultima().text.find("Materialul nu a fost salvat."), std::string::npos) << p.ultima().text;
+
+    // The same limit stops the rewrite that a partial tail calls for.
+    d.write("sticleNou32.dat", old + "tail");
+    {
+        FileSizeLimit limit(old.size() + 1000);
+        EXPECT_EQ(run(C4, SalveazaOp), EroareScriereFisier);
+    }
+    EXPECT_EQ(db(), old + "tail");
+    EXPECT_EQ(d.files(), std::vector<std::string>{"sticleNou32.dat"});
+}
