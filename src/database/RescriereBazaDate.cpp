@@ -1,5 +1,7 @@
 #include "database/RescriereBazaDate.h"
 
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -104,6 +106,12 @@ int RescrieBazaDate(Fereastra owner, const PrelucrareInregistrare& prelucrare, R
             if (scrisi != deScris) {
                 rezultat.eroareScriere = true;
                 const int cod = errno;
+                // A record cut in half would read as garbage; the work file
+                // keeps only the records that were written whole.
+                if (::ftruncate(::fileno(lucru.temp()), static_cast<off_t>(rezultat.scrise * sizeof(MaterialOptic))) !=
+                    0) {
+                    // Readers stop at a fragment anyway.
+                }
                 MesajBox(owner, "Eroare scriere", NumeMaterial(bloc[scrisi / sizeof(MaterialOptic)]),
                          MB_OK | MB_ICONHAND);
                 errno = cod;

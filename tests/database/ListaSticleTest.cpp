@@ -1,0 +1,112 @@
+#include <gtest/gtest.h>
+
+#include "database/CitesteIntrareFisierText.h"
+#include "database/GlassDirFixture.h"
+#include "database/ListaSticle.h"
+#include "record/TexteMaterial.h"
+
+using namespace vitramor;
+using namespace vitramor::test;
+
+namespace {
+
+const char* const Categories =
+    "; categorii de materiale\r\n"
+    "Sticla optica\tnota\r\n"
+    "\r\n"
+    "\\ ignorata de cititor\n"
+    "# si aceasta\n"
+    "   Cristal  \n"
+    "\x01Polimer\n"
+    ";Comentariu\n"
+    "Metal";
+
+struct GlassList : GlassDirFixture {
+    GlassList() { d.write("CategoriiMaterial.txt", Categories); }
+};
+
+MaterialOptic Material(const char* name, std::uint16_t producer, std::uint16_t category) {
+    MaterialOptic m = namedRecord(name, producer);
+    m.categorie = category;
+    return m;
+}
+
+}  // namespace
+
+TEST_F(GlassList, EntryReaderSkipsCommentsBackslashAndHashLines) {
+    const std::pair<int, const char*> found[] = {
+        {0, "Sticla optica\tnota"}, {1, "Cristal"}, {2, "Polimer"}, {3, "Metal"}};
+    for (const auto& [n, text] : found) {
+        std::string t;
+        EXPECT_EQ(CitesteIntrareFisierText(d.str(), "CategoriiMaterial.txt", n, t, 127), 1) << n;
+        EXPECT_EQ(t, text);
+    }
+    std::string t;
+    EXPECT_EQ(CitesteIntrareFisierText(d.str(), "CategoriiMaterial.txt", 0, t, 8), 1);
+    EXPECT_EQ(t, "Sticla ");  // cut to the buffer
+    EXPECT_TRUE(p.casete.empty());
+
+    EXPECT_EQ(CitesteIntrareFisierText(d.str(), "CategoriiMaterial.txt", 4, t, 127), 0);
+    EXPECT_EQ(t, "?????????");
+    EXPECT_EQ(p.ultima().text, "In fisier CategoriiMaterial.txt nu exista inregistrarea 4");
+
+    p.casete.clear();
+    EXPECT_EQ(CitesteIntrareFisierText(d.str(), "lipsa.txt", 0, t, 127), -1);
+    EXPECT_EQ(t, "???");
+    EXPECT_TRUE(p.casete.empty());
+}
+
+TEST_F(GlassList, LineHasNameProducerAndCategoryUpToItsTab) {
+    std::string line;
+    LinieListaSticla(Material("N-BK7", 2, 0), line);
+    EXPECT_EQ(line, std::string("N-BK7\t") + NumeProducatorImplicit(2) + "\tSticla optica");
+    LinieListaSticla(Material("CaF2", 1, 1), line);
+    EXPECT_EQ(line, std::string("CaF2\t") + NumeProducatorImplicit(1) + "\tCristal");
+
+    MaterialOptic full = Material("", 0, 3);
+    std::memcpy(full.nume, "ABCDEFGHIJKLMNOP", 16);
+    LinieListaSticla(full, line);
+    EXPECT_EQ(line, std::string("ABCDEFGHIJKLMNOP\t") + NumeProducatorImplicit(0) + "\tMetal");
+    LinieListaSticla(full, line, 10);
+    EXPECT_EQ(line, "ABCDEFGHI");
+    EXPECT_TRUE(p.casete.empty());
+
+    LinieListaSticla(Material("X", 0, 9), line);
+    EXPECT_EQ(line, std::string("X\t") + NumeProducatorImplicit(0) + "\t???");
+    EXPECT_EQ(p.ultima().text, "In fisier CategoriiMaterial.txt nu exista inregistrarea 9");
+
+    std::filesystem::remove(d / "CategoriiMaterial.txt");
+    p.casete.clear();
+    LinieListaSticla(Material("X", 0, 0), line);
+    EXPECT_EQ(line, std::string("X\t") + NumeProducatorImplicit(0) + "\t???");
+    EXPECT_TRUE(p.casete.empty());
+}
+
+TEST_F(GlassList, ListingFollowsFileOrderAndStopsAtTheFragment) {
+    writeDb(databaseOf({Material("Z", 3, 1), Material("A", 10, 0), Material("M", 5, 7), Material("Q", 6, 7)}) +
+            "tail");
+    std::vector<LinieSticla> lines;
+    ASSERT_EQ(ListeazaSticleInLista(lines), 1);
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(lines[0].text, std::string("Z\t") + NumeProducatorImplicit(3) + "\tCristal");
+    EXPECT_EQ(lines[1].text, std::string("A\t") + NumeProducatorImplicit(10) + "\tSticla optica");
+    EXPECT_EQ(lines[2].text, std::string("M\t") + NumeProducatorImplicit(5) + "\t???");
+    const std::uint16_t producers[] = {3, 10, 5, 6};
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(lines[i].producator, producers[i]);
+    // Two records share the stale category: one message, not two.
+    EXPECT_EQ(p.texte(), std::vector<std::string>{"In fisier CategoriiMaterial.txt nu exista inregistrarea 7"});
+    EXPECT_EQ(std::filesystem::current_path(), cwd.saved());
+}
+
+TEST_F(GlassList, EmptyAndMissingDatabase) {
+    writeDb("");
+    std::vector<LinieSticla> lines(2);
+    EXPECT_EQ(ListeazaSticleInLista(lines), 1);
+    EXPECT_TRUE(lines.empty());
+
+    std::filesystem::remove(d / "sticleNou32.dat");
+    EXPECT_EQ(ListeazaSticleInLista(lines), 0);
+    EXPECT_EQ(p.texte(), (std::vector<std::string>{"In directorul " + d.str() + " nu exista fisierul sticleNou32.dat",
+                                                   "Eroare deschidere sticle32.da"}));
+    EXPECT_EQ(std::filesystem::current_path(), cwd.saved());
+}

@@ -1,0 +1,134 @@
+#include <gtest/gtest.h>
+
+#include "database/GlassDirFixture.h"
+#include "database/StergeMaterialeProducator.h"
+
+using namespace vitramor;
+using namespace vitramor::test;
+
+namespace {
+
+struct DeleteByProducer : GlassDirFixture {
+    // Two evaporation codes above 15 stand among ordinary producers.
+    const std::string original = databaseOf({namedRecord("A", 2), namedRecord("B", 10), namedRecord("C", 17),
+                                             namedRecord("D", 3), namedRecord("E", 10), namedRecord("F", 65535)});
+};
+
+}  // namespace
+
+TEST_F(DeleteByProducer, CandidatesByCode) {
+    struct Case {
+        int producer;
+        std::string remaining;
+    };
+    const Case cases[] = {
+        {10, databaseOf({namedRecord("A", 2), namedRecord("D", 3)})},
+        {2, databaseOf({namedRecord("B", 10), namedRecord("C", 17), namedRecord("D", 3), namedRecord("E", 10),
+                        namedRecord("F", 65535)})},
+        {17, databaseOf({namedRecord("A", 2), namedRecord("B", 10), namedRecord("D", 3), namedRecord("E", 10),
+                         namedRecord("F", 65535)})},
+        {5, original},
+    };
+    for (const Case& c : cases) {
+        TestDir fresh;
+        path_sticle = fresh.str();
+        fresh.write("sticleNou32.dat", original);
+        p.casete.clear();
+        const int expected = static_cast<int>((original.size() - c.remaining.size()) / MarimeMaterialOptic);
+        EXPECT_EQ(StergeMaterialeProducator(nullptr, c.producer, false), expected) << c.producer;
+        EXPECT_EQ(fresh.read("sticleNou32.dat"), c.remaining) << c.producer;
+        EXPECT_EQ(fresh.read("sticleNou32#_0.dat"), original) << c.producer;
+        EXPECT_EQ(p.texte(), std::vector<std::string>{"S-a creat fisierul arhiva sticleNou32#_0.dat"});
+        EXPECT_FALSE(fresh.exists("3.tmp"));
+        EXPECT_EQ(std::filesystem::current_path(), cwd.saved());
+    }
+}
+
+TEST_F(DeleteByProducer, AskingEveryAnswerNoKeepsTheFileByteForByte) {
+    writeDb(original);
+    p.raspunde({raspuns::IDNO, raspuns::IDNO, raspuns::IDNO, raspuns::IDNO});
+    EXPECT_EQ(StergeMaterialeProducator(nullptr, 10, true), 0);
+    EXPECT_EQ(db(), original);
+    EXPECT_EQ(archive(0), original);
+    ASSERT_EQ(p.casete.size(), 5u);
+    const char* asked[] = {"B", "C", "E", "F"};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(p.casete[i].text, std::string("Stergeti materialul ") + asked[i] + "?");
+        EXPECT_EQ(p.casete[i].caption, "ATENTIE !");
+        EXPECT_EQ(p.casete[i].style, stil::MB_YESNO | stil::MB_ICONQUESTION);
+    }
+}
+
+TEST_F(DeleteByProducer, AskingDeletesOnlyTheYes) {
+    writeDb(original);
+    p.raspunde({raspuns::IDNO, raspuns::IDYES, raspuns::IDNO, raspuns::IDYES});
+    EXPECT_EQ(StergeMaterialeProducator(nullptr, 10, true), 2);
+    EXPECT_EQ(db(), databaseOf({namedRecord("A", 2), namedRecord("B", 10), namedRecord("D", 3),
+                                namedRecord("E", 10)}));
+}
+
+TEST_F(DeleteByProducer, FullSixteenCharacterNameIsAskedWhole) {
+    MaterialOptic m = namedRecord("", 4);
+    std::memcpy(m.nume, "ABCDEFGHIJKLMNOP", 16);  // no terminating zero in the record
+    writeDb(databaseOf({m}));
+    p.raspunde(raspuns::IDNO);
+    EXPECT_EQ(StergeMaterialeProducator(nullptr, 4, true), 0);
+    EXPECT_EQ(p.casete.at(0).text, "Stergeti materialul ABCDEFGHIJKLMNOP?");
+}
+
+TEST_F(DeleteByProducer, EmptyDatabaseLeavesOnlyItsArchive) {
+    writeDb("");
+    EXPECT_EQ(StergeMaterialeProducator(nullptr, 2, false), 0);
+    EXPECT_EQ(d.files(), std::vector<std::string>{"sticleNou32#_0.dat"});
+    EXPECT_EQ(p.texte(), (std::vector<std::string>{"S-a creat fisierul arhiva sticleNou32#_0.dat",
+                                                   "Fisierul 3.tmp nu contine date. Se va sterge"}));
+}
+
+TEST_F(DeleteByProducer, DeletingEverythingLeavesNoDatabase) {
+    writeDb(databaseOf({namedRecord("A", 2), namedRecord("B", 2)}));
+    EXPECT_EQ(StergeMaterialeProducator(nullptr, 2, false), 2);
+    EXPECT_EQ(d.files(), std::vector<std::string>{"sticleNou32#_0.dat"});
+}
+
+TEST_F(DeleteByProducer, TrailingFragmentIsNotARecordAndIsNotCopied) {
+    writeDb(original + "\x01\x02\x03\x04\x05");
+    EXPECT_EQ(StergeMaterialeProducator(nullptr, 3, false), 1);
+    EXPECT_EQ(db().size(), 5 * MarimeMaterialOptic);
+    EXPECT_EQ(archive(0), original + "\x01\x02\x03\x04\x05");
+
+    // A fragment alone is an empty database.
+    writeDb(std::string(MarimeMaterialOptic - 1, 'x'));
+    EXPECT_EQ(StergeMaterialeProducator(nullptr, 3, false), 0);
+    EXPECT_FALSE(d.exists("sticleNou32.dat"));
+}
+
+TEST_F(DeleteByProducer, LeftoverTemporaryCancelledLeavesEverythingUntouched) {
+    writeDb(original);
+    d.write("3.tmp", "from an interrupted run");
+    p.raspunde(raspuns::IDCANCEL);
+    EXPECT_EQ(StergeMaterialeProducator(nullptr, 10, false), 0);
+    EXPECT_EQ(db(), original);
+    EXPECT_EQ(d.read("3.tmp"), "from an interrupted run");
+    EXPECT_EQ(d.files(), (std::vector<std::string>{"3.tmp", "sticleNou32.dat"}));
+    EXPECT_EQ(p.casete.at(0).text, "Fisierul 3.tmp exista.\nProbabil eroare la vechea stergere.\nContinuam ?");
+
+    p.raspunde(raspuns::IDOK);
+    EXPECT_EQ(StergeMaterialeProducator(nullptr, 10, false), 4);
+    EXPECT_FALSE(d.exists("3.tmp"));
+}
+
+TEST_F(DeleteByProducer, MissingDatabaseOrDirectory) {
+    EXPECT_EQ(StergeMaterialeProducator(nullptr, 2, false), 0);
+    ASSERT_EQ(p.casete.size(), 2u);
+    EXPECT_EQ(p.casete[0].caption, "Open");
+    EXPECT_EQ(p.casete[1].text, "Eroare deschidere fisier sticleNou32.dat din " + d.str());
+    EXPECT_EQ(std::filesystem::current_path(), cwd.saved());
+
+    p.casete.clear();
+    path_sticle = (d / "lipsa").string();
+    EXPECT_EQ(StergeMaterialeProducator(nullptr, 2, false), 0);
+    EXPECT_EQ(p.casete.at(0).text, "Eroare schimbare director " + path_sticle);
+    EXPECT_EQ(d.files(), std::vector<std::string>{});
+}
+
+TEST(DeleteByProducerText, ClosingMessage) { EXPECT_EQ(TextMaterialeSterse(3), "S-au sters 3 materiale"); }
