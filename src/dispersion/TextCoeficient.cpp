@@ -1,0 +1,34 @@
+#include "dispersion/TextCoeficient.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace vitramor {
+
+bool CitesteCoeficient(std::string_view text, double& valoare) {
+    const auto blanc = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+    while (!text.empty() && blanc(text.front())) text.remove_prefix(1);
+    while (!text.empty() && blanc(text.back())) text.remove_suffix(1);
+    if (text.empty()) {
+        valoare = 0.0;
+        return true;
+    }
+    if (text.front() == '+') {
+        text.remove_prefix(1);
+        if (text.empty() || text.front() == '-' || text.front() == '+') return false;
+    }
+    double v = 0.0;
+    const auto [sfarsit, eroare] = std::from_chars(text.data(), text.data() + text.size(), v);
+    // "inf" and "nan" are numbers to from_chars but never coefficients.
+    if (eroare != std::errc() || sfarsit != text.data() + text.size() || !std::isfinite(v)) return false;
+    valoare = v;
+    return true;
+}
+
+std::string TextCoeficient(double valoare) {
+    char buf[64];
+    const auto r = std::to_chars(buf, buf + sizeof buf, valoare);
+    return std::string(buf, r.ptr);
+}
+
+}  // namespace vitramor
