@@ -92,8 +92,9 @@ void PuneCauchy(MaterialOptic& m, double c0, double c1, double c2, std::uint16_t
     m.domeniu_n[1] = maxim;
     for (int i = 0; i < 35; ++i) {
         const double lambda = LungimiUndaStandard[i];
+        const double patrat = lambda * lambda;  // squares, not pow: the bytes must not depend on libm
         m.lambda_indici[i] = LungimiUndaStandard[i];
-        if (lambda >= minim && lambda <= maxim) m.indice_n[i] = c0 + c1 / (lambda * lambda) + c2 / std::pow(lambda, 4);
+        if (lambda >= minim && lambda <= maxim) m.indice_n[i] = c0 + c1 / patrat + c2 / (patrat * patrat);
     }
 }
 
