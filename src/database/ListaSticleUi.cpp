@@ -1,0 +1,29 @@
+#include "database/ListaSticleUi.h"
+
+#include <QListWidget>
+
+#include "database/ListaSticle.h"
+
+namespace vitramor {
+
+int ListeazaSticleInLista(QListWidget* lista) {
+    if (!lista) return 0;
+    lista->clear();
+    std::vector<LinieSticla> linii;
+    if (!ListeazaSticleInLista(linii)) return 0;
+    lista->setUpdatesEnabled(false);
+    for (const LinieSticla& l : linii) {
+        auto* item = new QListWidgetItem(QString::fromLocal8Bit(l.text.data(), static_cast<qsizetype>(l.text.size())));
+        item->setData(Qt::UserRole, static_cast<int>(l.producator));
+        lista->addItem(item);
+    }
+    lista->setUpdatesEnabled(true);
+    return 1;
+}
+
+int ListeazaSticleInLista(QWidget* dialog, int idLista) {
+    if (!dialog) return 0;
+    return ListeazaSticleInLista(dialog->findChild<QListWidget*>(QString::number(idLista)));
+}
+
+}  // namespace vitramor
