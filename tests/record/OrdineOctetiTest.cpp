@@ -126,16 +126,6 @@ TEST(OrdineOcteti, ProducerReadingDecidesTheOverlay) {
     EXPECT_NE(bytesOf(m), bytesOf(p.le()));
 }
 
-TEST(OrdineOcteti, HostConversionIsIdentityOnLittleEndianHosts) {
-    if constexpr (std::endian::native != std::endian::little) GTEST_SKIP() << "big-endian host";
-    const MaterialOptic original = ImaginiComune(10).le();
-    MaterialOptic m = original;
-    MaterialDinOrdineaFisierului(m);
-    EXPECT_EQ(bytesOf(m), bytesOf(original));
-    MaterialInOrdineaFisierului(m);
-    EXPECT_EQ(bytesOf(m), bytesOf(original));
-}
-
 TEST(FisierMaterial, WholeRecordsOnlyAndTheFileBytesAsTheyStand) {
     const MaterialOptic a = ImaginiComune(2).le();
     const MaterialOptic b = ImaginiComune(10).le();
