@@ -91,8 +91,10 @@ int ScrieSiSincronizeaza(std::FILE* f) {
     errno = 0;
     if (std::fflush(f) != 0 || std::ferror(f)) return errno != 0 ? errno : EIO;
     // Without this the data may sit in the page cache when the rename or the
-    // caller's success message already claims it is stored.
-    if (::fsync(::fileno(f)) != 0) return errno;
+    // caller's success message already claims it is stored. fdatasync also
+    // writes the file length, which reading the data back needs; it only
+    // skips the time stamps.
+    if (::fdatasync(::fileno(f)) != 0) return errno;
     return 0;
 }
 

@@ -79,7 +79,9 @@ int ScrieLaPozitie(std::FILE* f, const void* date, std::size_t n, off_t pozitie)
         n -= static_cast<std::size_t>(scris);
         pozitie += scris;
     }
-    return ::fsync(fd) == 0 ? 0 : errno;
+    // fdatasync: the record (and a new length) on the disk without waiting
+    // for a journal commit of the modification time.
+    return ::fdatasync(fd) == 0 ? 0 : errno;
 }
 
 struct Gasit {
