@@ -1,0 +1,274 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTest>
+#include <QTimer>
+#include <cstring>
+#include <deque>
+#include <functional>
+
+#include "dispersion/ComenziDispersie.h"
+#include "dispersion/EcuatieDispersie.h"
+#include "platform/ScriptedPlatform.h"
+#include "suite/CatalixUi.h"
+#include "suite/DispersieMaterialDialog.h"
+#include "suite/TipMaterialDialog.h"
+#include "support/RecordImage.h"
+
+using namespace vitramor;
+
+namespace {
+
+// N-BK7 as the manufacturer catalogue (Schott) prints it: B1 B2 B3 C1 C2 C3,
+// nd = 1.51680. C1 is typed in exponent form on purpose.
+const char* const TexteNBK7[] = {"1.03961212", "0.231792344", "1.01046945", "6.00069867e-3", "0.0200179144",
+                                 "103.560653"};
+const double ValoriNBK7[] = {1.03961212, 0.231792344, 1.01046945, 0.00600069867, 0.0200179144, 103.560653};
+
+// Runs each step on the next modal dialog that opens, in order; a step that
+// never finds its dialog is left over and the test sees it.
+class Modale {
+public:
+    explicit Modale(std::deque<std::function<void(QWidget*)>> pasi) : pasi_(std::move(pasi)) {
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            QWidget* w = QApplication::activeModalWidget();
+            if (!w || !w->isVisible() || w == ultim_ || pasi_.empty()) return;
+            ultim_ = w;
+            auto pas = std::move(pasi_.front());
+            pasi_.pop_front();
+            pas(w);
+        });
+        timer_.start(5);
+    }
+    bool terminat() const { return pasi_.empty(); }
+
+private:
+    std::deque<std::function<void(QWidget*)>> pasi_;
+    QPointer<QWidget> ultim_;  // a pointer that clears itself: the next dialog may reuse the address
+    QTimer timer_;
+};
+
+template <class T>
+T* Control(QWidget* w, const char* nume) {
+    T* c = w->findChild<T*>(QString::fromLatin1(nume));
+    EXPECT_NE(c, nullptr) << nume;
+    return c;
+}
+
+void Scrie(QLineEdit* camp, const QString& text) {
+    camp->selectAll();
+    QTest::keyClicks(camp, text);
+}
+
+void Scrie(QSpinBox* s, int valoare) {
+    s->selectAll();
+    QTest::keyClicks(s, QString::number(valoare));
+}
+
+void AlegeCod(QComboBox* combo, int cod) { combo->setCurrentIndex(combo->findData(cod)); }
+
+void ScrieNBK7(QWidget* d) {
+    AlegeCod(Control<QComboBox>(d, "ecuatieN"), 4);
+    for (int i = 0; i < 6; ++i)
+        Scrie(Control<QLineEdit>(d, QStringLiteral("coefN%1").arg(i).toLatin1().constData()),
+              QString::fromLatin1(TexteNBK7[i]));
+}
+
+void Apasa(QWidget* d, const char* buton) { QTest::mouseClick(Control<QPushButton>(d, buton), Qt::LeftButton); }
+
+tag_dispersieNou BlocGol(const char* nume) {
+    tag_dispersieNou b;
+    std::memset(&b, 0, sizeof b);
+    std::strcpy(b.nume, nume);
+    return b;
+}
+
+class DialoguriDispersie : public ::testing::Test {
+protected:
+    void TearDown() override { legaturiDispersie() = LegaturiDispersie{}; }
+    ScriptedPlatform p;
+    ScopedPlatform guard{p};
+};
+
+}  // namespace
+
+TEST_F(DialoguriDispersie, TypingASellmeierGlassGivesItsCatalogueIndex) {
+    alignas(8) tag_dispersieNou bloc = BlocGol("N-BK7");
+    bloc.ec_dispersie_k = 0;
+    bloc.coef_disp_k[0] = 0.5;
+    for (int i = 0; i < 4; ++i) bloc.parametri_dispersie[i] = static_cast<std::uint16_t>(7 * (i + 1));
+    std::memset(bloc.rezervat_424, 0x5A, sizeof bloc.rezervat_424);
+
+    QString previzualizare;
+    Modale m({[&](QWidget* d) {
+        ScrieNBK7(d);
+        Scrie(Control<QSpinBox>(d, "domeniuInfN"), 300);
+        Scrie(Control<QSpinBox>(d, "domeniuSupN"), 2500);
+        previzualizare = Control<QLabel>(d, "previzualizareN")->text();
+        EXPECT_EQ(Control<QLineEdit>(d, "parametru2")->text(), QStringLiteral("21"));
+        Apasa(d, "ok");
+    }});
+    EXPECT_EQ(DispersieMaterial(nullptr, nullptr, bloc), 1);
+    ASSERT_TRUE(m.terminat());
+
+    EXPECT_EQ(previzualizare, QStringLiteral("n(587.56 nm) = 1.516800"));
+    EXPECT_STREQ(bloc.nume, "N-BK7");
+    EXPECT_EQ(bloc.ec_dispersie_n, 4);
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(bloc.coef_disp_n[i], ValoriNBK7[i]) << i;
+    for (int i = 6; i < 24; ++i) EXPECT_EQ(bloc.coef_disp_n[i], 0.0) << i;
+    EXPECT_EQ(bloc.coef_disp_k[0], 0.5);
+    EXPECT_EQ(bloc.domenii[0], 300);
+    EXPECT_EQ(bloc.domenii[1], 2500);
+    EXPECT_EQ(bloc.parametri_dispersie[2], 21);
+    EXPECT_EQ(bloc.rezervat_424[99], 0x5A);
+    EXPECT_TRUE(p.casete.empty());
+
+    // The block's n, evaluated as the system evaluates a record.
+    MaterialOptic rec = test::namedRecord("N-BK7");
+    CopiazaBlocDispersieInMaterial(bloc, rec);
+    rec.ec_dispersie_n = bloc.ec_dispersie_n;
+    float n = 0.0f;
+    ASSERT_EQ(IndiceDinEcuatieDispersie(rec, 0, LambdaLiniaD, n), IndiceValid);
+    EXPECT_NEAR(n, 1.51680, 1e-5);
+}
+
+TEST_F(DialoguriDispersie, GarbageInACellIsRejectedAndTheOldValueKept) {
+    alignas(8) tag_dispersieNou bloc = BlocGol("X");
+    bloc.coef_disp_n[0] = 2.0;
+    bloc.coef_disp_n[1] = 0.25;
+    DispersieMaterialDialog d(nullptr, bloc);
+    d.show();
+    QLineEdit* c0 = Control<QLineEdit>(&d, "coefN0");
+    QLineEdit* c1 = Control<QLineEdit>(&d, "coefN1");
+    EXPECT_EQ(c0->text(), QStringLiteral("2"));
+
+    for (const char* gunoi : {"1,5", "abc", "1.2.3", "inf", "1e999", "--1"}) {
+        p.casete.clear();
+        Scrie(c0, QString::fromLatin1(gunoi));
+        Q_EMIT c0->editingFinished();  // what leaving the cell does
+        ASSERT_EQ(p.casete.size(), 1u) << gunoi;
+        EXPECT_EQ(p.casete[0].caption, "ATENTIE!");
+        EXPECT_NE(p.casete[0].text.find(gunoi), std::string::npos) << p.casete[0].text;
+        EXPECT_NE(p.casete[0].text.find("c0"), std::string::npos);
+        EXPECT_EQ(c0->text(), QStringLiteral("2")) << gunoi;
+    }
+
+    // OK with garbage still in a cell: reported, the dialog stays open.
+    p.casete.clear();
+    Scrie(c1, QStringLiteral("0,5"));
+    d.accept();
+    EXPECT_EQ(p.casete.size(), 1u);
+    EXPECT_EQ(d.result(), QDialog::Rejected);
+    EXPECT_EQ(c1->text(), QStringLiteral("0.25"));
+
+    Scrie(c1, QStringLiteral(" -7.5E-2 "));
+    d.accept();
+    EXPECT_EQ(d.result(), QDialog::Accepted);
+    EXPECT_EQ(d.bloc().coef_disp_n[0], 2.0);
+    EXPECT_EQ(d.bloc().coef_disp_n[1], -0.075);
+}
+
+TEST_F(DialoguriDispersie, CancelLeavesTheBlockAndUnknownCodesSurviveOk) {
+    alignas(8) tag_dispersieNou bloc = BlocGol("Y");
+    bloc.ec_dispersie_n = 14;  // not a code the dialog knows
+    bloc.ec_dispersie_k = -1;
+    bloc.coef_disp_n[0] = 1.25;
+    const std::string inainte(reinterpret_cast<const char*>(&bloc), sizeof bloc);
+
+    Modale anulare({[](QWidget* d) {
+        Scrie(Control<QLineEdit>(d, "coefN0"), QStringLiteral("3"));
+        Apasa(d, "cancel");
+    }});
+    EXPECT_EQ(DispersieMaterial(nullptr, nullptr, bloc), 2);
+    ASSERT_TRUE(anulare.terminat());
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(&bloc), sizeof bloc), inainte);
+
+    QString previzualizare;
+    Modale ok({[&](QWidget* d) {
+        previzualizare = Control<QLabel>(d, "previzualizareN")->text();
+        Apasa(d, "ok");
+    }});
+    EXPECT_EQ(DispersieMaterial(nullptr, nullptr, bloc), 1);
+    ASSERT_TRUE(ok.terminat());
+    EXPECT_EQ(bloc.ec_dispersie_n, 14);
+    EXPECT_EQ(bloc.ec_dispersie_k, -1);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(&bloc), sizeof bloc), inainte);
+    EXPECT_EQ(previzualizare, QStringLiteral("n(587.56 nm): tipul 14 nu este o ecuatie"));
+    EXPECT_EQ(p.beepuri, 0);  // the preview never evaluates a non-equation
+}
+
+TEST_F(DialoguriDispersie, TypeDialogStoresTheChoicesOnOkOnly) {
+    MaterialOptic m = test::namedRecord("SF10");
+    m.tip_material = 1;
+    m.ec_dispersie_n = 1;
+    m.ec_dispersie_k = 0;
+    const std::string inainte = test::bytesOf(m);
+
+    int tip = 0;
+    Modale anulare({[](QWidget* d) {
+        Control<QComboBox>(d, "tipMaterial")->setCurrentIndex(3);
+        Apasa(d, "cancel");
+    }});
+    EXPECT_EQ(TipMaterial(nullptr, "/glass", tip, m), 2);
+    ASSERT_TRUE(anulare.terminat());
+    EXPECT_EQ(test::bytesOf(m), inainte);
+
+    QStringList tipuri;
+    Modale ok({[&](QWidget* d) {
+        auto* combo = Control<QComboBox>(d, "tipMaterial");
+        for (int i = 0; i < combo->count(); ++i) tipuri << combo->itemText(i);
+        EXPECT_EQ(combo->currentIndex(), 1);
+        combo->setCurrentIndex(3);
+        AlegeCod(Control<QComboBox>(d, "ecuatieN"), 4);
+        AlegeCod(Control<QComboBox>(d, "ecuatieK"), 12);
+        Apasa(d, "ok");
+    }});
+    EXPECT_EQ(TipMaterial(nullptr, "/glass", tip, m), 1);
+    ASSERT_TRUE(ok.terminat());
+    EXPECT_EQ(tip, 3);
+    EXPECT_EQ(m.tip_material, 3);
+    EXPECT_EQ(m.ec_dispersie_n, 4);
+    EXPECT_EQ(m.ec_dispersie_k, 12);
+    ASSERT_EQ(tipuri.size(), 16);
+    EXPECT_EQ(tipuri[0], QStringLiteral("Omogen"));
+    EXPECT_EQ(tipuri[3], QStringLiteral("Birefringent"));
+}
+
+// The whole road of the menu command with the real dialogs: the user picks
+// the Sellmeier form in the type dialog and types the glass's constants.
+TEST_F(DialoguriDispersie, CoefficientCommandWithTheInstalledDialogs) {
+    InstaleazaDialoguriDispersie();
+    SetLucru set;
+    set.materiale.push_back(test::namedRecord("N-BK7"));
+
+    Modale m({[](QWidget* d) {
+                  AlegeCod(Control<QComboBox>(d, "ecuatieN"), 4);
+                  Apasa(d, "ok");
+              },
+              [](QWidget* d) {
+                  EXPECT_EQ(Control<QComboBox>(d, "ecuatieN")->currentData().toInt(), 4);
+                  for (int i = 0; i < 6; ++i)
+                      Scrie(Control<QLineEdit>(d, QStringLiteral("coefN%1").arg(i).toLatin1().constData()),
+                            QString::fromLatin1(TexteNBK7[i]));
+                  Scrie(Control<QSpinBox>(d, "domeniuInfN"), 300);
+                  Scrie(Control<QSpinBox>(d, "domeniuSupN"), 2500);
+                  Apasa(d, "ok");
+              }});
+    EXPECT_EQ(ComandaCoeficientiDispersie(nullptr, set), 1);
+    ASSERT_TRUE(m.terminat());
+
+    const MaterialOptic& rec = set.curent();
+    EXPECT_EQ(set.modificat, 1);
+    EXPECT_EQ(rec.ec_dispersie_n, 4);
+    EXPECT_EQ(rec.domeniu_n[0], 300);
+    EXPECT_EQ(rec.domeniu_n[1], 2500);
+    float n = 0.0f;
+    ASSERT_EQ(IndiceDinEcuatieDispersie(rec, 0, LambdaLiniaD, n), IndiceValid);
+    EXPECT_NEAR(n, 1.51680, 1e-5);
+}
