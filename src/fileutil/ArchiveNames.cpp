@@ -134,8 +134,7 @@ int CreazaNumeFisierArhiva(const std::string& cale, std::string& numeArhiva, int
                              MB_OK | MB_ICONHAND);
                     return 0;
                 }
-                if (!deSters.empty()) {
-                    std::remove(deSters.c_str());
+                if (!deSters.empty() && std::remove(deSters.c_str()) == 0) {
                     char text[600];
                     std::snprintf(text, sizeof text, "Index > %d. S-a sters fisierul arhiva %s", limita,
                                   deSters.c_str());
