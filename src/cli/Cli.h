@@ -54,6 +54,8 @@ int ComandaEval(Context&);
 // Finds the first record named `nume` through the catalogue library; the
 // library has shown its message when it fails.
 bool GasesteMaterial(const std::string& nume, MaterialOptic& m);
+// A material name given on the command line (1 to 15 characters).
+std::string NumeMaterialDinArgument(const std::string& text);
 // A number given on the command line; garbage is a usage error.
 long CitesteIntreg(const std::string& text, const char* ce, long minim, long maxim);
 double CitesteReal(const std::string& text, const char* ce);

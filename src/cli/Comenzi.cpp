@@ -40,6 +40,12 @@ bool GasesteMaterial(const std::string& nume, MaterialOptic& m) {
     return CautaMaterialOptic(path_sticle, m, nullptr, CautaOp) == 0;
 }
 
+std::string NumeMaterialDinArgument(const std::string& text) {
+    if (text.empty() || text.size() >= sizeof(MaterialOptic::nume))
+        throw EroareUtilizare{"a material name has 1 to 15 characters, not \"" + text + "\""};
+    return text;
+}
+
 long CitesteIntreg(const std::string& text, const char* ce, long minim, long maxim) {
     char* sfarsit = nullptr;
     errno = 0;

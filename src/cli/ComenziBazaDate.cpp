@@ -11,12 +11,6 @@ namespace vitramor::cli {
 
 namespace {
 
-std::string numeDinArgument(const std::string& text) {
-    if (text.empty() || text.size() >= sizeof(MaterialOptic::nume))
-        throw EroareUtilizare{"a material name has 1 to 15 characters, not \"" + text + "\""};
-    return text;
-}
-
 MaterialOptic inregistrareCuNume(const std::string& nume) {
     MaterialOptic m;
     std::memset(&m, 0, sizeof m);
@@ -58,7 +52,7 @@ int ComandaStore(Context& c) {
 int ComandaDelete(Context& c) {
     const bool toate = ScoateOptiune(c, "--all");
     CereArgumente(c, 1, 1);
-    MaterialOptic m = inregistrareCuNume(numeDinArgument(c.argumente[0]));
+    MaterialOptic m = inregistrareCuNume(NumeMaterialDinArgument(c.argumente[0]));
     return CautaMaterialOptic(path_sticle, m, nullptr, toate ? StergeToateOp : StergeOp) == 0 ? IesireOk
                                                                                               : IesireEsec;
 }

@@ -84,6 +84,17 @@ public:
         return flush();
     }
 
+    std::string textEroare() override {
+        switch (s_->status()) {
+            case QSettings::AccessError:
+                return "Fisierul de setari " + s_->fileName().toStdString() + " nu poate fi citit sau scris";
+            case QSettings::FormatError:
+                return "Fisierul de setari " + s_->fileName().toStdString() + " nu are formatul asteptat";
+            default:
+                return {};
+        }
+    }
+
 private:
     QString nume(const std::string& cheie, const std::string& valoare) const {
         return grup(cheie, ini_) + QLatin1Char('/') + QString::fromStdString(valoare);

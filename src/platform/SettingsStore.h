@@ -25,6 +25,11 @@ public:
                                                                    const std::string& valoare) = 0;
     virtual bool scrieBinar(const std::string& cheie, const std::string& valoare,
                             const std::vector<std::uint8_t>& date) = 0;
+    // The store's own failure (a settings file that cannot be read or
+    // written), empty when there is none. A key or value that is simply
+    // missing is not a failure: it is how every first start looks.
+    virtual std::string textEroare() { return {}; }
+
     // Makes sure the key exists (RegCreateKeyEx), so a first start can be told apart from a later one.
     virtual bool creazaCheie(const std::string& cheie) = 0;
 };

@@ -21,10 +21,12 @@ std::string directorAcasa() {
     return (h && *h) ? std::string(h) : std::string(".");
 }
 
+// The "pending system error" of a settings operation is the store's own
+// failure; errno is not consulted, since the settings library leaves it set
+// by harmless probes (a settings file that does not exist yet).
 void aratEroareaSistem(const std::string& titlu) {
-    const std::string text = platforma().textUltimaEroare();
+    const std::string text = platforma().setari().textEroare();
     if (!text.empty()) MesajBox(nullptr, text, titlu, stil::MB_OK | stil::MB_ICONASTERISK);
-    platforma().stergeUltimaEroare();
 }
 
 void citesteValoare(SettingsStore& s, const char* valoare, const char* titlu, std::string& buffer,
@@ -60,7 +62,6 @@ std::string DirectorMachineLearningImplicit() {
 
 void CitesteRegistriVitramor() {
     SettingsStore& s = platforma().setari();
-    platforma().stergeUltimaEroare();
     if (!s.existaCheie(CheieDirectoare)) {
         aratEroareaSistem("CitesteRegistriVitramor");
         return;
