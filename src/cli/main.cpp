@@ -1,6 +1,7 @@
 #include <cstdio>
 #include <cstring>
 #include <exception>
+#include <filesystem>
 #include <string>
 
 #include <clocale>
@@ -34,6 +35,12 @@ bool valoareOptiune(int argc, char** argv, int& i, const char* nume, std::string
     return true;
 }
 
+std::string caleAbsoluta(const std::string& cale) {
+    std::error_code ec;
+    const auto a = std::filesystem::absolute(cale, ec);
+    return ec ? cale : a.lexically_normal().string();
+}
+
 int ruleaza(int argc, char** argv) {
     Optiuni o;
     int i = 1;
@@ -64,8 +71,10 @@ int ruleaza(int argc, char** argv) {
     ScopedPlatform instalata(platforma);
 
     CitesteRegistriVitramor();
-    if (!o.directorSticle.empty()) path_sticle = o.directorSticle;
-    if (!o.directorMl.empty()) path_machine_learning = o.directorMl;
+    // The operations change the current directory while they work, so a
+    // directory given relative to where the command started is made absolute.
+    if (!o.directorSticle.empty()) path_sticle = caleAbsoluta(o.directorSticle);
+    if (!o.directorMl.empty()) path_machine_learning = caleAbsoluta(o.directorMl);
     if (!o.bazaDate.empty()) {
         if (o.bazaDate.size() > 15 || o.bazaDate.find('/') != std::string::npos)
             throw EroareUtilizare{"--db takes a file name of at most 15 characters inside the glass directory"};

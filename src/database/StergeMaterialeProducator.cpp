@@ -10,7 +10,7 @@ namespace vitramor {
 
 using namespace stil;
 
-int StergeMaterialeProducator(Fereastra owner, int producator, bool intreaba) {
+int StergeMaterialeProducator(Fereastra owner, int producator, bool intreaba, bool* reusit) {
     const auto candidat = [producator](const MaterialOptic& m) {
         return m.producator == producator || (producator == ProducatorEvaporare && m.producator > 15);
     };
@@ -27,7 +27,9 @@ int StergeMaterialeProducator(Fereastra owner, int producator, bool intreaba) {
     };
 
     RezultatRescriere rezultat;
-    if (!RescrieBazaDate(owner, prelucrare, rezultat, !intreaba)) return 0;
+    const bool ok = RescrieBazaDate(owner, prelucrare, rezultat, !intreaba) != 0;
+    if (reusit) *reusit = ok;
+    if (!ok) return 0;
     return static_cast<int>(rezultat.eliminate);
 }
 

@@ -10,8 +10,9 @@ namespace vitramor {
 // from evaporation materials of older files). With `intreaba` each candidate
 // is first shown to the user ("Stergeti materialul %s?"), and No keeps it.
 // Returns the number of records removed; 0 also when the file could not be
-// opened or rewritten.
-int StergeMaterialeProducator(Fereastra owner, int producator, bool intreaba);
+// opened or rewritten; `reusit`, when given, tells those cases apart from a
+// rewrite that found nothing to delete.
+int StergeMaterialeProducator(Fereastra owner, int producator, bool intreaba, bool* reusit = nullptr);
 
 // "S-au sters %d materiale": the closing message of a deletion.
 std::string TextMaterialeSterse(int numar);

@@ -1,8 +1,8 @@
 #pragma once
 // The material catalogue library of the suite: finds, stores and deletes
 // records in the database file of the glass directory and owns the producer
-// table. The dialogs of the library (CautaMaterial, TipMaterial,
-// DispersieMaterial) are in CatalixUi.h.
+// table. The dialogs of the library are in CautaMaterialDialog.h
+// (CautaMaterial) and CatalixUi.h (TipMaterial, DispersieMaterial).
 //
 // The database file is the name in nume_fisier_sticle ("sticleNou32.dat"
 // unless the user chose another file for this run), so that the library and

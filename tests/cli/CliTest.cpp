@@ -1,0 +1,157 @@
+// vitramor-cli as a user runs it: the real program on real files, with its
+// output streams and exit status checked.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+
+#include "support/RecordImage.h"
+#include "support/TestDir.h"
+
+using namespace vitramor;
+using namespace vitramor::test;
+
+namespace {
+
+struct Rezultat {
+    int cod = -1;
+    std::string out, err;
+};
+
+class Cli : public ::testing::Test {
+protected:
+    TestDir dir;
+    TestDir lucru;
+
+    Rezultat ruleaza(const std::string& argumente, const std::string& intrare = "/dev/null") {
+        const auto out = lucru / "out.txt";
+        const auto err = lucru / "err.txt";
+        const std::string comanda = "VITRAMOR_SETTINGS='" + (lucru / "s.ini").string() + "' '" VITRAMOR_CLI_PATH
+                                    "' --glass-dir '" + dir.str() + "' " + argumente + " <" + intrare + " >'" +
+                                    out.string() + "' 2>'" + err.string() + "'";
+        const int stare = std::system(comanda.c_str());
+        Rezultat r;
+        r.cod = WIFEXITED(stare) ? WEXITSTATUS(stare) : -1;
+        r.out = readFile(out);
+        r.err = readFile(err);
+        return r;
+    }
+
+    static MaterialOptic sellmeierBk7() {
+        // N-BK7, manufacturer catalogue: B1..B3, C1..C3 (µm²).
+        MaterialOptic m = namedRecord("N-BK7", 2);
+        m.ec_dispersie_n = 4;
+        const double c[6] = {1.03961212, 0.231792344, 1.01046945, 0.00600069867, 0.0200179144, 103.560653};
+        for (int i = 0; i < 6; ++i) m.coef_disp_n[i] = c[i];
+        m.ec_dispersie_k = 0;
+        m.coef_disp_k[0] = -0.5;
+        return m;
+    }
+};
+
+TEST_F(Cli, ListShowsOneLinePerRecordInFileOrder) {
+    dir.write("sticleNou32.dat", databaseOf({namedRecord("B", 2), namedRecord("A", 3)}) + "tail");
+    dir.write("CategoriiMaterial.txt", "; categories\nCrown\tx\nFlint\n");
+    const Rezultat r = ruleaza("list");
+    EXPECT_EQ(r.cod, 0) << r.err;
+    EXPECT_EQ(r.out, "B\tShott Mainz\tCrown\nA\tHoya\tCrown\n");
+}
+
+TEST_F(Cli, ShowPrintsTheRecordAsJsonAndFailsForAnUnknownName) {
+    dir.write("sticleNou32.dat", databaseOf({sellmeierBk7()}));
+    Rezultat r = ruleaza("show N-BK7");
+    ASSERT_EQ(r.cod, 0) << r.err;
+    EXPECT_NE(r.out.find("\"nume\":\t\"N-BK7\""), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("0.00600069867"), std::string::npos);
+
+    r = ruleaza("show NOPE");
+    EXPECT_EQ(r.cod, 1);
+    EXPECT_TRUE(r.out.empty());
+    EXPECT_NE(r.err.find("NOPE"), std::string::npos) << r.err;
+}
+
+TEST_F(Cli, EvalPrintsWavelengthStatusAndValue) {
+    dir.write("sticleNou32.dat", databaseOf({sellmeierBk7()}));
+    Rezultat r = ruleaza("eval N-BK7 587.5618 1000");
+    ASSERT_EQ(r.cod, 0) << r.err;
+    std::istringstream linii(r.out);
+    std::string linie;
+    std::getline(linii, linie);
+    EXPECT_EQ(linie.substr(0, 12), "587.562\t0\t1.");
+    EXPECT_NEAR(std::strtod(linie.c_str() + 10, nullptr), 1.51680, 1e-5);
+    std::getline(linii, linie);
+    EXPECT_EQ(linie.substr(0, 7), "1000\t0\t");
+
+    // k from a constant equation that is negative: clamped to 0, status 0.
+    r = ruleaza("eval --k N-BK7 500");
+    EXPECT_EQ(r.out, "500\t0\t0\n");
+}
+
+TEST_F(Cli, StoreReplacesByNameAndIgnoresATrailingFragment) {
+    MaterialOptic vechi = namedRecord("A", 2);
+    vechi.densitate = 1.0f;
+    dir.write("sticleNou32.dat", databaseOf({vechi, namedRecord("B", 2)}));
+    MaterialOptic nou = vechi;
+    nou.densitate = 2.5f;
+    lucru.write("in.dat", databaseOf({nou, namedRecord("C", 3)}) + "xyz");
+
+    const Rezultat r = ruleaza("store '" + (lucru / "in.dat").string() + "'");
+    EXPECT_EQ(r.cod, 0) << r.err;
+    EXPECT_EQ(dir.read("sticleNou32.dat"), databaseOf({nou, namedRecord("B", 2), namedRecord("C", 3)}));
+    EXPECT_NE(r.err.find("3 octeti"), std::string::npos) << r.err;
+}
+
+TEST_F(Cli, DeleteCleanAndDeleteAllKeepArchives) {
+    dir.write("sticleNou32.dat", databaseOf({namedRecord("A"), namedRecord("B"), namedRecord("A")}));
+    EXPECT_EQ(ruleaza("delete A").cod, 0);
+    EXPECT_EQ(dir.read("sticleNou32.dat"), databaseOf({namedRecord("B"), namedRecord("A")}));
+    EXPECT_TRUE(dir.exists("sticleNou32#_0.dat"));
+
+    dir.write("sticleNou32.dat", databaseOf({namedRecord("A"), namedRecord("B"), namedRecord("A")}));
+    EXPECT_EQ(ruleaza("delete --all A").cod, 0);
+    EXPECT_EQ(dir.read("sticleNou32.dat"), databaseOf({namedRecord("B")}));
+
+    dir.write("sticleNou32.dat", databaseOf({namedRecord(""), namedRecord("B")}) + "tail");
+    EXPECT_EQ(ruleaza("clean").cod, 0);
+    EXPECT_EQ(dir.read("sticleNou32.dat"), databaseOf({namedRecord("B")}));
+}
+
+TEST_F(Cli, QuestionsNeedAnAnswerOrEndWithStatus3) {
+    const std::string db = databaseOf({namedRecord("A", 4), namedRecord("B", 2)});
+    dir.write("sticleNou32.dat", db);
+
+    Rezultat r = ruleaza("delete-producer --ask 4");
+    EXPECT_EQ(r.cod, 3);
+    EXPECT_NE(r.err.find("ATENTIE !: Stergeti materialul A?"), std::string::npos) << r.err;
+    EXPECT_EQ(dir.read("sticleNou32.dat"), db);
+
+    r = ruleaza("--no delete-producer --ask 4");
+    EXPECT_EQ(r.cod, 0);
+    EXPECT_EQ(r.out, "S-au sters 0 materiale\n");
+
+    r = ruleaza("--yes delete-producer --ask 4");
+    EXPECT_EQ(r.out, "S-au sters 1 materiale\n");
+    EXPECT_EQ(dir.read("sticleNou32.dat"), databaseOf({namedRecord("B", 2)}));
+}
+
+TEST_F(Cli, WrongUsageEndsWithStatus2AndAUsageText) {
+    for (const char* gresit : {"", "frobnicate", "show", "eval N-BK7", "eval N-BK7 abc", "delete-producer 99",
+                               "show SIXTEEN_CHARACTER", "--db", "list extra"}) {
+        const Rezultat r = ruleaza(gresit);
+        EXPECT_EQ(r.cod, 2) << gresit;
+        EXPECT_NE(r.err.find("usage"), std::string::npos) << gresit << ": " << r.err;
+    }
+}
+
+TEST_F(Cli, TheDbOptionNamesAnotherFileOfTheGlassDirectory) {
+    dir.write("other.dat", databaseOf({namedRecord("X", 3)}));
+    const Rezultat r = ruleaza("--db other.dat list");
+    EXPECT_EQ(r.cod, 0) << r.err;
+    EXPECT_EQ(r.out.substr(0, 7), "X\tHoya\t");
+}
+
+}  // namespace

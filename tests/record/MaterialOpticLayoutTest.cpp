@@ -1,8 +1,0 @@
-#include <gtest/gtest.h>
-
-#include "record/MaterialOptic.h"
-#include "support/RecordImage.h"
-
-using namespace vitramor;
-
-TEST(MaterialOpticLayout, Placeholder) { EXPECT_EQ(sizeof(MaterialOptic), 2128u); }

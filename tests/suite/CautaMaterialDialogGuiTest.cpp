@@ -1,0 +1,85 @@
+// The catalogue library's chooser: filtering by producer and name pattern,
+// and loading the chosen material into the caller's record.
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
+
+#include "platform/ScriptedPlatform.h"
+#include "settings/Directoare.h"
+#include "suite/CautaMaterialDialog.h"
+#include "support/ModalDriver.h"
+#include "support/RecordImage.h"
+#include "support/TestDir.h"
+
+using namespace vitramor;
+using namespace vitramor::test;
+
+namespace {
+
+class CautaMaterialGui : public ::testing::Test {
+protected:
+    TestDir dir;
+    ScriptedPlatform platforma_;
+    ScopedPlatform guard_{platforma_};
+
+    void SetUp() override {
+        path_sticle = dir.str();
+        MaterialOptic bk7 = namedRecord("N-BK7", 2);
+        bk7.densitate = 2.51f;
+        dir.write("sticleNou32.dat",
+                  databaseOf({bk7, namedRecord("N-SF11", 2), namedRecord("S-BSL7", 6), namedRecord("BK7G18", 2)}));
+    }
+    void TearDown() override { path_sticle.clear(); }
+
+    static QStringList nume(const QListWidget* l) {
+        QStringList r;
+        for (int i = 0; i < l->count(); ++i) r << l->item(i)->text().section(QLatin1Char('\t'), 0, 0);
+        return r;
+    }
+};
+
+TEST_F(CautaMaterialGui, FiltersByPatternAndProducer) {
+    MaterialOptic model = namedRecord("*BK*", 0);
+    CautaMaterialDialog d(nullptr, dir.str(), model);
+    EXPECT_EQ(nume(d.lista()), (QStringList{"N-BK7", "BK7G18"}));  // every producer, in file order
+
+    d.filtru()->setText(QStringLiteral("*"));
+    d.reincarca();
+    EXPECT_EQ(d.lista()->count(), 4);
+
+    d.producatori()->setCurrentIndex(d.producatori()->findData(6));
+    EXPECT_EQ(nume(d.lista()), QStringList{"S-BSL7"});
+    EXPECT_EQ(d.producatorAles(), 6);
+}
+
+TEST_F(CautaMaterialGui, AnEmptyNameStartsWithEveryMaterial) {
+    MaterialOptic model = namedRecord("", 0);
+    CautaMaterialDialog d(nullptr, dir.str(), model);
+    EXPECT_EQ(d.filtru()->text(), QStringLiteral("*"));
+    EXPECT_EQ(d.lista()->count(), 4);
+}
+
+TEST_F(CautaMaterialGui, LoadsTheChosenMaterialOrLeavesTheRecordOnCancel) {
+    MaterialOptic m = namedRecord("N-BK7", 0);
+    {
+        DriverModal driver({[](QWidget* w) {
+            auto* d = qobject_cast<CautaMaterialDialog*>(w);
+            ASSERT_NE(d, nullptr);
+            d->accept();
+        }});
+        EXPECT_EQ(CautaMaterial(nullptr, dir.str(), m), 1);
+        EXPECT_TRUE(driver.terminat());
+    }
+    EXPECT_FLOAT_EQ(m.densitate, 2.51f);
+    EXPECT_EQ(m.producator, 2);
+
+    MaterialOptic neatins = namedRecord("N-SF11", 0);
+    DriverModal driver({[](QWidget* w) { static_cast<QDialog*>(w)->reject(); }});
+    EXPECT_EQ(CautaMaterial(nullptr, dir.str(), neatins), 2);
+    EXPECT_EQ(neatins.producator, 0);
+}
+
+}  // namespace
