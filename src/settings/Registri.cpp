@@ -1,9 +1,12 @@
 #include "settings/Registri.h"
 
 #include <cstdlib>
+#include <filesystem>
+#include <system_error>
 
 #include "platform/Platform.h"
 #include "platform/SettingsStore.h"
+#include "settings/Culori.h"
 #include "settings/Directoare.h"
 
 namespace vitramor {
@@ -44,8 +47,11 @@ void citesteValoare(SettingsStore& s, const char* valoare, const char* titlu, st
 
 std::string DirectorSticlaImplicit() {
 #ifdef _WIN32
+    // The drive of the current directory, as the program was started from it.
     char disc = 'C';
-    if (const char* d = std::getenv("SystemDrive"); d && *d) disc = d[0];
+    std::error_code ec;
+    const std::string radacina = std::filesystem::current_path(ec).root_name().string();
+    if (!ec && radacina.size() == 2 && radacina[1] == ':') disc = radacina[0];
     return std::string(1, disc) + ":\\OPTIC\\STICLA";
 #else
     return directorAcasa() + "/OPTIC/STICLA";
@@ -80,7 +86,14 @@ int ScrieRegistriDirectori() {
     ok = s.scrieText(CheieDirectoare, "HELP", path_help) && ok;
     ok = s.scrieText(CheieDirectoare, "ML", path_machine_learning) && ok;
     if (!ok) aratEroareaSistem("ScrieRegistriDirectori");
+    // The colours go with the directories even when a directory value
+    // failed: each is reported on its own and neither stops the other.
+    ScrieRegistriCuloriUtilizator(culoriUtilizator, NumarCuloriUtilizator);
     return ok ? 1 : 0;
+}
+
+bool DirectorSticlaSetat() {
+    return !path_sticle.empty();
 }
 
 }  // namespace vitramor

@@ -14,6 +14,10 @@ void CitesteRegistriVitramor();
 // Creates the key, writes the four buffers and then the user colours.
 int ScrieRegistriDirectori();
 
+// False after a first start: no glass directory was ever stored, so the
+// database file cannot be found until the user names one.
+bool DirectorSticlaSetat();
+
 // The folder that plays the role of X:\OPTIC\STICLA on a system without
 // drive letters, and the one of C:\OPTIC\PLANOTEX\MACHINE_LEARNING\DATA.
 std::string DirectorSticlaImplicit();
