@@ -1,6 +1,7 @@
 #include "settings/DirectoriDialog.h"
 
 #include <QEvent>
+#include <QFocusEvent>
 #include <QFont>
 #include <QLabel>
 #include <QLineEdit>
@@ -136,7 +137,8 @@ QLineEdit* DirectoriDialog::camp(int id) const {
 }
 
 bool DirectoriDialog::eventFilter(QObject* obj, QEvent* ev) {
-    if (ev->type() == QEvent::FocusOut) {
+    // The field's own context menu (to paste a path) is not leaving the field.
+    if (ev->type() == QEvent::FocusOut && static_cast<QFocusEvent*>(ev)->reason() != Qt::PopupFocusReason) {
         for (int id = IdTextPathUser; id <= IdTextNumeFisierSticle; ++id) {
             QLineEdit* e = camp(id);
             if (obj == e && e->isModified()) preiaCamp(id);

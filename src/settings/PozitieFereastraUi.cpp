@@ -1,5 +1,7 @@
 #include "settings/PozitieFereastraUi.h"
 
+#include <QEvent>
+#include <QTimer>
 #include <QVariant>
 #include <QWidget>
 #include <algorithm>
@@ -41,13 +43,45 @@ PozitieFereastra dreptunghiCadru(const QWidget* w) {
     return {r.x(), r.y(), r.width(), r.height()};
 }
 
+void marimeCadru(QWidget* w, const QSize& cadru) {
+    const QSize margini = w->frameGeometry().size() - w->geometry().size();
+    w->resize(std::max(1, cadru.width() - margini.width()), std::max(1, cadru.height() - margini.height()));
+}
+
+// A window restored before it is first shown has no frame yet, so its
+// client area was sized to the whole frame. Once it is on screen the
+// margins are known and the size is corrected once; without that every
+// session would open the window a frame wider than the last.
+class CorectieCadru final : public QObject {
+public:
+    CorectieCadru(QWidget* w, const QSize& cadru) : QObject(w), w_(w), cadru_(cadru) { w->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* obj, QEvent* ev) override {
+        if (obj == w_ && ev->type() == QEvent::Show) {
+            w_->removeEventFilter(this);
+            QTimer::singleShot(0, this, [this] {
+                if (w_->frameGeometry().size() != w_->geometry().size()) marimeCadru(w_, cadru_);
+                deleteLater();
+            });
+        }
+        return false;
+    }
+
+private:
+    QWidget* w_;
+    QSize cadru_;
+};
+
 void aplica(QWidget* w, const PozitieFereastra& p, bool siMarimea) {
     // move() places the frame; resize() sizes the client area, so the frame
     // margins known now are taken off the stored frame size.
     w->move(p.x, p.y);
     if (!siMarimea) return;
-    const QSize margini = w->frameGeometry().size() - w->geometry().size();
-    w->resize(std::max(1, p.dx - margini.width()), std::max(1, p.dy - margini.height()));
+    const QSize cadru(p.dx, p.dy);
+    marimeCadru(w, cadru);
+    if (w->isWindow() && !w->isVisible() && w->frameGeometry().size() == w->geometry().size())
+        new CorectieCadru(w, cadru);
 }
 
 }  // namespace
