@@ -1,6 +1,13 @@
 #include <QApplication>
 
+#include "platform/QtPlatform.h"
+#include "shell/Pornire.h"
+
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    return 0;
+    vitramor::QtPlatform platforma;
+    vitramor::instaleazaPlatforma(&platforma);
+    const int cod = vitramor::RuleazaVitramor(app);
+    vitramor::instaleazaPlatforma(nullptr);
+    return cod;
 }

@@ -1,0 +1,48 @@
+#pragma once
+// The main window's command table: one row per command id with its menu
+// text, where it sits in the menu, when it is enabled and what it runs. The
+// menu bar is built from it, the enabling walks it each time a menu is about
+// to open, and every QAction dispatches through it; a new command is one row
+// here and one function in its own folder.
+
+#include <span>
+
+namespace vitramor {
+
+class FereastraPrincipala;
+
+// When a command may run.
+enum class Activare {
+    Mereu,                // always enabled
+    CuMaterial,           // disabled while no material is open
+    CuMaiMulteMateriale,  // enabled only with more than one material open
+};
+
+// Runs a command on the main window.
+using HandlerComanda = void (*)(FereastraPrincipala&);
+
+struct ComandaMeniu {
+    int id;
+    const char* text;
+    Activare activare;
+    // The menu path: "&File", "&File/Importa", ...; null for a command that
+    // has no menu item (it still has its action, for enabling and dispatch).
+    const char* meniu;
+    bool separatorInainte;
+    // Null: the command's part is not built yet and it shows message 0.
+    HandlerComanda handler;
+};
+
+// The whole table, in menu order.
+std::span<const ComandaMeniu> TabelaComenzi();
+
+// The row of a command id, or null.
+const ComandaMeniu* GasesteComanda(int id);
+
+// Whether a command is enabled with `numarMateriale` materials open.
+bool ComandaActiva(const ComandaMeniu& c, int numarMateriale);
+
+// The handler of the commands that deliberately do nothing.
+void FaraActiune(FereastraPrincipala&);
+
+}  // namespace vitramor

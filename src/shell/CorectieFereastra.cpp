@@ -1,0 +1,26 @@
+#include "shell/CorectieFereastra.h"
+
+#include <QWidget>
+#include <cstdio>
+
+namespace vitramor {
+
+CorectieFereastra MasoaraCorectieFereastra(const QWidget* w) {
+    if (!w) return {};
+    const QRect cadru = w->frameGeometry();
+    const QRect client = w->geometry();
+    return {cadru.width() - client.width(), cadru.height() - client.height()};
+}
+
+CorectieFereastra& corectieFereastra() {
+    static CorectieFereastra c;
+    return c;
+}
+
+std::string TextCorectieFereastra(const CorectieFereastra& c) {
+    char text[64];
+    std::snprintf(text, sizeof text, "Dx = %d  Dy = %d", c.dx, c.dy);
+    return text;
+}
+
+}  // namespace vitramor

@@ -1,0 +1,366 @@
+#include "shell/FereastraPrincipala.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <QTimer>
+#include <cstdio>
+#include <cstring>
+#include <new>
+
+#include "dispersion/ComenziDispersie.h"
+#include "record/SetLucru.h"
+#include "settings/Culori.h"
+#include "settings/Directoare.h"
+#include "settings/Registri.h"
+#include "shell/ComenziMeniu.h"
+#include "shell/CorectieFereastra.h"
+#include "shell/DespreDialog.h"
+#include "shell/FerestreMaterial.h"
+#include "shell/IncarcaMaterialDialog.h"
+#include "suite/Catalix.h"
+#include "suite/CatalixUi.h"
+#include "suite/DialogUnits.h"
+#include "suite/Vedora.h"
+#include "suite/VedoraUi.h"
+
+namespace vitramor {
+
+namespace {
+
+constexpr int PozitieX = 50, PozitieY = 20, Latime = 500, Inaltime = 170;
+constexpr int LatimeEcranMinima = 1280, InaltimeEcranMinima = 1024;
+
+constexpr const char* TitluAtentie = "ATENTIE !";
+constexpr unsigned IntrebareAtentie = stil::MB_YESNO | stil::MB_ICONQUESTION;
+
+std::string numeDin(const MaterialOptic& m) { return std::string(m.nume, strnlen(m.nume, sizeof m.nume)); }
+
+std::string formateaza(const char* format, const std::string& nume) {
+    char text[128];
+    std::snprintf(text, sizeof text, format, nume.c_str());
+    return text;
+}
+
+}  // namespace
+
+QString NumeAfisat(const char (&nume)[16]) {
+    return QString::fromLatin1(nume, static_cast<qsizetype>(strnlen(nume, sizeof nume)));
+}
+
+LegaturiInchidere& legaturiInchidere() {
+    static LegaturiInchidere l;
+    return l;
+}
+
+FereastraPrincipala::FereastraPrincipala(QWidget* parent) : QMainWindow(parent) {
+    setObjectName(QString::fromLatin1(ClasaFereastraPrincipala));
+    setProperty("clasaFereastra", QString::fromLatin1(ClasaFereastraPrincipala));
+    setWindowTitle(QString::fromLatin1(TitluFereastraPrincipala));
+    setWindowIcon(IconAplicatie());
+
+    lista_ = new QListWidget(this);
+    lista_->setObjectName(QString::number(IdListaMateriale));
+    lista_->setSelectionMode(QAbstractItemView::SingleSelection);
+    lista_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setCentralWidget(lista_);
+    setFocusProxy(lista_);
+    connect(lista_, &QListWidget::currentRowChanged, this, &FereastraPrincipala::laSelectie);
+
+    construiesteMeniu();
+    move(PozitieX, PozitieY);
+    resize(Latime, Inaltime);
+    // The menu is right before it is first opened too.
+    actualizeazaMeniu();
+}
+
+FereastraPrincipala::~FereastraPrincipala() {
+    if (!inchis_) laDistrugere();
+}
+
+// One QAction per command of the table: objectName and data are the id, so
+// tests and later code find a command by its number. Menus are created in
+// the order the table first names them.
+void FereastraPrincipala::construiesteMeniu() {
+    for (const ComandaMeniu& c : TabelaComenzi()) {
+        auto* a = new QAction(QString::fromLatin1(c.text), this);
+        a->setObjectName(QString::number(c.id));
+        a->setData(c.id);
+        connect(a, &QAction::triggered, this, [this, id = c.id] { executaComanda(id); });
+        actiuni_[c.id] = a;
+        if (!c.meniu) {
+            addAction(a);
+            continue;
+        }
+        QMenu* m = meniu(c.meniu);
+        if (c.separatorInainte && !m->isEmpty()) m->addSeparator();
+        m->addAction(a);
+    }
+}
+
+QMenu* FereastraPrincipala::meniu(const std::string& cale) {
+    if (auto it = meniuri_.find(cale); it != meniuri_.end()) return it->second;
+    const auto slash = cale.rfind('/');
+    QMenu* m;
+    if (slash == std::string::npos) {
+        m = menuBar()->addMenu(QString::fromStdString(cale));
+    } else {
+        QMenu* parinte = meniu(cale.substr(0, slash));
+        if (!parinte->isEmpty()) parinte->addSeparator();
+        m = parinte->addMenu(QString::fromStdString(cale.substr(slash + 1)));
+    }
+    m->setObjectName(QString::fromStdString(cale));
+    connect(m, &QMenu::aboutToShow, this, &FereastraPrincipala::actualizeazaMeniu);
+    meniuri_[cale] = m;
+    return m;
+}
+
+QAction* FereastraPrincipala::actiune(int id) const {
+    const auto it = actiuni_.find(id);
+    return it == actiuni_.end() ? nullptr : it->second;
+}
+
+void FereastraPrincipala::actualizeazaMeniu() {
+    corectieFereastra() = MasoaraCorectieFereastra(this);
+    const int n = setLucru().numarMateriale();
+    for (const ComandaMeniu& c : TabelaComenzi())
+        if (QAction* a = actiune(c.id)) a->setEnabled(ComandaActiva(c, n));
+}
+
+void FereastraPrincipala::executaComanda(int id) {
+    const ComandaMeniu* c = GasesteComanda(id);
+    if (!c) return;
+    if (!c->handler) {
+        eroare(path_help, proprietar(), 48, 0);
+        return;
+    }
+    c->handler(*this);
+}
+
+bool FereastraPrincipala::initializeaza() {
+    // Measured once: every window lays itself out in these units.
+    unitatiDialog();
+    CitesteRegistriVitramor();
+    if (const QScreen* ecran = QGuiApplication::primaryScreen()) {
+        const QSize s = ecran->size();
+        if (s.width() < LatimeEcranMinima || s.height() < InaltimeEcranMinima) {
+            // The answer changes nothing: the user is warned, and goes on.
+            eroare(path_help, proprietar(), 52, 336);
+        }
+    }
+    InstaleazaDialoguriDispersie();
+    InstaleazaReimprospatareIndici();
+    CitesteRegistriCuloriUtilizator(culoriUtilizator, NumarCuloriUtilizator);
+    SetareCuloriSystem(0);
+    return true;
+}
+
+// List row i is record i of the working set; a row chosen by the user makes
+// its record the current one. Rows selected by the program are not choices
+// (see selecteazaPrimulCuPrefix).
+void FereastraPrincipala::laSelectie(int rand) {
+    if (rand >= 0 && rand < setLucru().numarMateriale()) setLucru().materialCurent = rand;
+}
+
+void FereastraPrincipala::reumpleLista() {
+    const QSignalBlocker b(lista_);
+    lista_->clear();
+    for (const MaterialOptic& m : setLucru().materiale) lista_->addItem(NumeAfisat(m.nume));
+}
+
+int FereastraPrincipala::selecteazaPrimulCuPrefix(const std::string& nume) {
+    const QString prefix = QString::fromLatin1(nume.c_str());
+    for (int i = 0; i < lista_->count(); ++i) {
+        if (lista_->item(i)->text().startsWith(prefix, Qt::CaseInsensitive)) {
+            const QSignalBlocker b(lista_);
+            lista_->setCurrentRow(i);
+            return i;
+        }
+    }
+    return -1;
+}
+
+void FereastraPrincipala::actualizeazaRandCurent() {
+    SetLucru& set = setLucru();
+    if (set.gol()) return;
+    const QSignalBlocker b(lista_);
+    if (QListWidgetItem* rand = lista_->item(set.materialCurent)) rand->setText(NumeAfisat(set.curent().nume));
+    lista_->setCurrentRow(set.materialCurent);
+}
+
+bool FereastraPrincipala::creazaMaterial() {
+    SetLucru& set = setLucru();
+    if (lista_->count() > NumarMaximMateriale - 1) {
+        platforma().beep();
+        return false;
+    }
+    MaterialOptic m;
+    std::memset(&m, 0, sizeof m);
+    const int index = set.numarMateriale();
+    std::snprintf(m.nume, sizeof m.nume, "Gol%d", index);
+    m.stas = 2;
+    m.producator = 2;
+    m.tip_material = 0;
+    try {
+        set.materiale.push_back(m);
+    } catch (const std::bad_alloc&) {
+        eroare(path_help, proprietar(), 48, 1);
+        return false;
+    }
+    set.materialCurent = index;
+
+    lista_->addItem(NumeAfisat(m.nume));
+    if (selecteazaPrimulCuPrefix(numeDin(m)) < 0)
+        MesajBox(proprietar(), "Materialul nou creat nu este in lista !!!!", TitluFereastraPrincipala, stil::MB_OK);
+    return true;
+}
+
+void FereastraPrincipala::copiazaMaterial() {
+    SetLucru& set = setLucru();
+    if (lista_->count() == 0 || lista_->count() > NumarMaximMateriale - 1 || set.gol()) {
+        platforma().beep();
+        return;
+    }
+    const int sursa = set.materialCurent;
+    if (!creazaMaterial()) return;
+    std::memcpy(&set.curent(), &set.materiale[static_cast<std::size_t>(sursa)], sizeof(MaterialOptic));
+    reumpleLista();
+    // The copy stays current; the row shown selected is the first of that
+    // name, which is the original's when the name was unique.
+    if (selecteazaPrimulCuPrefix(numeDin(set.curent())) < 0)
+        MesajBox(proprietar(), "Materialul nou creat nu este in lista !!!!", TitluFereastraPrincipala, stil::MB_OK);
+}
+
+void FereastraPrincipala::distrugeMaterial() {
+    SetLucru& set = setLucru();
+    if (set.gol()) {
+        platforma().beep();
+        return;
+    }
+    const std::string nume = numeDin(set.curent());
+    if (MesajBox(proprietar(), formateaza("Distrugeti materialul curent %s ?", nume), TitluFereastraPrincipala,
+                 stil::MB_YESNO) != raspuns::IDYES)
+        return;
+
+    // The current material's row is row materialCurent. Looking it up by
+    // name instead would take the first row that merely begins with the
+    // same letters, another material's, and the list would stop matching
+    // the array.
+    {
+        const QSignalBlocker b(lista_);
+        delete lista_->takeItem(set.materialCurent);
+    }
+    if (set.numarMateriale() == 1) {
+        set.materiale.clear();
+        set.materiale.shrink_to_fit();
+        set.materialCurent = 0;
+        return;
+    }
+    set.materiale.erase(set.materiale.begin() + set.materialCurent);
+    if (set.materialCurent >= set.numarMateriale()) set.materialCurent = set.numarMateriale() - 1;
+    const std::string primul = numeDin(set.materiale.front());
+    if (selecteazaPrimulCuPrefix(primul) < 0)
+        MesajBox(proprietar(), formateaza("Materialul %s nu este in lista!", primul), TitluFereastraPrincipala,
+                 stil::MB_OK);
+}
+
+void FereastraPrincipala::incarcaMaterial() {
+    if (IncarcaMaterialInSetLucru(this) == 1) actualizeazaRandCurent();
+    update();
+}
+
+void FereastraPrincipala::salveazaMaterial() {
+    SetLucru& set = setLucru();
+    if (set.gol()) return;
+    MaterialOptic& m = set.curent();
+    PregatesteDomeniiPentruSalvare(m, proprietar());
+    if (set.modificat == 0 && eroare(path_help, proprietar(), 36, 23) != raspuns::IDYES) return;
+    if (CautaMaterialOptic(path_sticle, m, proprietar(), SalveazaOp) != 0) {
+        eroare(path_help, proprietar(), 48, 22);
+        return;
+    }
+    set.modificat = 0;
+    eroare(path_help, proprietar(), 48, 21);
+}
+
+// The delete commands change only the database file: the material stays
+// open, no longer "modified" since the file no longer holds another version
+// of it. A failed delete leaves the working set as it was.
+void FereastraPrincipala::stergeMaterialCurent() {
+    SetLucru& set = setLucru();
+    if (set.gol()) return;
+    if (MesajBox(proprietar(), formateaza("Stergeti materialul %s ?", numeDin(set.curent())), TitluAtentie,
+                 IntrebareAtentie) != raspuns::IDYES)
+        return;
+    if (CautaMaterialOptic(path_sticle, set.curent(), proprietar(), StergeOp) == 0) set.modificat = 0;
+}
+
+void FereastraPrincipala::stergeMaterialeAcelasiNume() {
+    SetLucru& set = setLucru();
+    if (set.gol()) return;
+    if (MesajBox(proprietar(), formateaza("Stergeti toate materialele cu numele %s ?", numeDin(set.curent())),
+                 TitluAtentie, IntrebareAtentie) != raspuns::IDYES)
+        return;
+    if (CautaMaterialOptic(path_sticle, set.curent(), proprietar(), StergeToateOp) == 0) set.modificat = 0;
+}
+
+void FereastraPrincipala::curataMateriale() {
+    SetLucru& set = setLucru();
+    if (set.gol()) return;
+    if (MesajBox(proprietar(), "Curatati materialele?", TitluAtentie, IntrebareAtentie) != raspuns::IDYES) return;
+    CautaMaterialOptic(path_sticle, set.curent(), proprietar(), CurataOp);
+}
+
+void FereastraPrincipala::corectieDimensiuni() {
+    corectieFereastra() = MasoaraCorectieFereastra(this);
+    MesajBox(proprietar(), TextCorectieFereastra(corectieFereastra()), "", stil::MB_OK);
+}
+
+void FereastraPrincipala::iesire() {
+    // Posted, as a close request from the menu is: the command returns first.
+    QTimer::singleShot(0, this, &QWidget::close);
+}
+
+void FereastraPrincipala::closeEvent(QCloseEvent* e) {
+    if (inchis_) {
+        e->accept();
+        return;
+    }
+    if (MesajBox(proprietar(), "Inchideti aplicatia VITRAMOR ?", TitluFereastraPrincipala, stil::MB_YESNO) !=
+        raspuns::IDYES) {
+        e->ignore();
+        return;
+    }
+    ScrieRegistriDirectori();  // the directories, then the user colours
+    if (legaturiInchidere().inchideConexiuniOdbc) legaturiInchidere().inchideConexiuniOdbc();
+    if (legaturiInchidere().inchideVerificareExport) legaturiInchidere().inchideVerificareExport();
+    e->accept();
+    laDistrugere();
+}
+
+// The end of the shutdown: editor windows are cancelled before the records
+// they show go away. The suite's colours are put back unconditionally: the
+// sibling applications of the suite that might still want them cannot be
+// seen from here, and each of them installs its colours again at start-up.
+void FereastraPrincipala::laDistrugere() {
+    inchis_ = true;
+    ferestreMaterial().inchideToate();
+    SetLucru& set = setLucru();
+    {
+        const QSignalBlocker b(lista_);
+        lista_->clear();
+    }
+    set.materiale.clear();
+    set.materiale.shrink_to_fit();
+    set.materialCurent = 0;
+    set.modificat = 0;
+    SetareCuloriSystem(1);
+    Q_EMIT terminata();
+}
+
+}  // namespace vitramor

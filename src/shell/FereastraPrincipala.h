@@ -1,0 +1,100 @@
+#pragma once
+// The main window: a list of the open materials (row i shows record i of the
+// working set) under a menu that carries every function of the system. The
+// menu is built from the command table (ComenziMeniu.h); the working-set
+// commands live here because they keep the list and the array in step.
+//
+// Every question and message goes through platforma(), so tests drive the
+// window with the scripted platform.
+
+#include <QMainWindow>
+#include <functional>
+#include <map>
+#include <string>
+
+#include "platform/Platform.h"
+
+class QAction;
+class QListWidget;
+class QMenu;
+
+namespace vitramor {
+
+inline constexpr const char* ClasaFereastraPrincipala = "SticlaWndClass";
+inline constexpr const char* TitluFereastraPrincipala = "VITRAMOR V3.0";
+inline constexpr int IdListaMateriale = 1066;
+
+// What the shutdown closes besides the shell's own windows. The parts that
+// own those resources fill the hooks when they are built; an empty hook has
+// nothing to close.
+struct LegaturiInchidere {
+    std::function<void()> inchideConexiuniOdbc;        // last opened first
+    std::function<void()> inchideVerificareExport;     // the substrate pre-export verification window
+};
+LegaturiInchidere& legaturiInchidere();
+
+class FereastraPrincipala : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit FereastraPrincipala(QWidget* parent = nullptr);
+    ~FereastraPrincipala() override;
+
+    // The start-up initialisation: dialog units, directory settings, screen
+    // check, dispersion dialogs and refresh hook, user colours and the
+    // suite's colours. False when start-up cannot go on.
+    bool initializeaza();
+
+    // The owner handed to the platform and the libraries.
+    Fereastra proprietar() { return static_cast<QWidget*>(this); }
+    QListWidget* lista() const { return lista_; }
+    QAction* actiune(int id) const;
+
+    // Runs command `id` through the command table, as its menu item would.
+    void executaComanda(int id);
+    // Enables the commands for the current number of open materials and
+    // measures the frame correction; runs each time a menu is about to open.
+    void actualizeazaMeniu();
+
+    // Working-set commands.
+    bool creazaMaterial();             // 40001
+    void copiazaMaterial();            // 40099
+    void distrugeMaterial();           // 40002
+    void incarcaMaterial();            // 40003
+    void salveazaMaterial();           // 40004
+    void stergeMaterialCurent();       // 40005
+    void stergeMaterialeAcelasiNume(); // 40028
+    void curataMateriale();            // 40071
+    void corectieDimensiuni();         // 40074
+    void iesire();                     // 40007
+
+    // Removes every row and adds the names of all records in array order.
+    void reumpleLista();
+    // Selects the first row that begins with `nume` (case-insensitive),
+    // without making it the current material; -1 when none does.
+    int selecteazaPrimulCuPrefix(const std::string& nume);
+    // Rewrites row materialCurent with the current record's name and selects it.
+    void actualizeazaRandCurent();
+
+Q_SIGNALS:
+    // The shutdown is complete: the event loop may end with exit code 0.
+    void terminata();
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    void construiesteMeniu();
+    QMenu* meniu(const std::string& cale);
+    void laSelectie(int rand);
+    void laDistrugere();
+
+    QListWidget* lista_;
+    std::map<int, QAction*> actiuni_;
+    std::map<std::string, QMenu*> meniuri_;
+    bool inchis_ = false;
+};
+
+// The name of a record as the list shows it.
+QString NumeAfisat(const char (&nume)[16]);
+
+}  // namespace vitramor
