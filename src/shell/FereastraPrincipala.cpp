@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointingDevice>
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QTimer>
@@ -71,6 +72,10 @@ FereastraPrincipala::FereastraPrincipala(QWidget* parent) : QMainWindow(parent) 
     setCentralWidget(lista_);
     setFocusProxy(lista_);
     connect(lista_, &QListWidget::currentRowChanged, this, &FereastraPrincipala::laSelectie);
+    // A click on the row already shown selected chooses it too: after a copy
+    // that row is the original's while the copy is current.
+    connect(lista_, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* rand) { laSelectie(lista_->row(rand)); });
 
     construiesteMeniu();
     move(PozitieX, PozitieY);
@@ -143,6 +148,8 @@ void FereastraPrincipala::executaComanda(int id) {
 }
 
 bool FereastraPrincipala::initializeaza() {
+    const QPointingDevice* mouse = QPointingDevice::primaryPointingDevice();
+    if (!mouse || mouse->buttonCount() == 0) MesajBox(proprietar(), "No mouse !", "WARNING !", stil::MB_OK);
     // Measured once: every window lays itself out in these units.
     unitatiDialog();
     CitesteRegistriVitramor();

@@ -89,6 +89,12 @@ TEST_F(Shell, CopyThenCloseFollowsTheEnablingRules) {
     // The copy is current, the row shown is the first of that name.
     EXPECT_EQ(setLucru().materialCurent, 1);
     EXPECT_EQ(w.lista()->currentRow(), 0);
+    // Clicking the row shown selected makes the original current again.
+    w.show();
+    QWidget* rows = w.lista()->viewport();
+    QTest::mouseClick(rows, Qt::LeftButton, {}, w.lista()->visualItemRect(w.lista()->item(0)).center());
+    EXPECT_EQ(setLucru().materialCurent, 0);
+    setLucru().materialCurent = 1;
     EXPECT_TRUE(activa(40049));
     EXPECT_TRUE(activa(40057));
 
