@@ -1,0 +1,125 @@
+#include "editors/RoluriMaterial.h"
+
+#include <cstdio>
+
+#include "database/CitesteIntrareFisierText.h"
+#include "record/Roluri.h"
+
+namespace vitramor {
+
+namespace {
+
+void Refuza(Fereastra owner, const char* text) { MesajBox(owner, text, "", stil::MB_OK); }
+
+}  // namespace
+
+const char* FisierAtributeMaterial(const MaterialOptic& m) {
+    return EsteMaterialEvaporare(m) ? NumeFisierAtributeEvaporare : NumeFisierAtributeSubstrat;
+}
+
+int AdaugaRol(std::uint32_t& roluri, int rol, Fereastra owner) {
+    CoduriRol coduri = DespacheteazaRoluri(roluri);
+    // A role is one byte of the word; a line number past 255 cannot be stored.
+    if (rol < 0 || rol > 0xFF) {
+        char text[100];
+        std::snprintf(text, sizeof text, "Rolul %d nu poate fi memorat (maxim 255)", rol);
+        Refuza(owner, text);
+        return 0;
+    }
+    for (std::uint8_t c : coduri) {
+        if (c == rol) {
+            Refuza(owner, TextRolExistent);
+            return 0;
+        }
+    }
+    for (std::uint8_t& c : coduri) {
+        if (c == 0) {
+            c = static_cast<std::uint8_t>(rol);
+            roluri = ImpacheteazaRoluri(coduri);
+            return 1;
+        }
+    }
+    Refuza(owner, TextFaraLocuriRol);
+    return 0;
+}
+
+int StergeRol(std::uint32_t& roluri, int pozitie) {
+    if (pozitie < 0 || pozitie >= NumarMaximRoluri) return 0;
+    CoduriRol coduri = DespacheteazaRoluri(roluri);
+    for (std::size_t k = static_cast<std::size_t>(pozitie); k + 1 < coduri.size(); ++k) coduri[k] = coduri[k + 1];
+    coduri.back() = 0;
+    roluri = ImpacheteazaRoluri(coduri);
+    return 1;
+}
+
+int CitesteLiniiAtribute(const std::string& director, const std::string& numeFisier,
+                         std::vector<std::string>& linii) {
+    return CitesteIntrariFisierText(director, numeFisier, linii);
+}
+
+int NumeRolDinLinii(const std::vector<std::string>& linii, bool fisierCitit, const std::string& numeFisier,
+                    int numar, std::string& nume, const char* inlocuitor) {
+    if (!fisierCitit) {
+        nume = inlocuitor;
+        return -1;
+    }
+    if (numar < 0 || static_cast<std::size_t>(numar) >= linii.size()) {
+        char text[400];
+        std::snprintf(text, sizeof text, "In fisier %s nu exista inregistrarea %d", numeFisier.c_str(), numar);
+        MesajBox(nullptr, text, "", stil::MB_OK);
+        nume = inlocuitor;
+        return 0;
+    }
+    const std::string& linie = linii[static_cast<std::size_t>(numar)];
+    nume = linie.substr(0, linie.find('\t'));
+    if (nume.size() > LungimeMaximaNumeRol) nume.resize(LungimeMaximaNumeRol);
+    return 1;
+}
+
+int NumeRol(const std::string& director, const std::string& numeFisier, int numar, std::string& nume,
+            const char* inlocuitor) {
+    std::vector<std::string> linii;
+    const bool citit = CitesteLiniiAtribute(director, numeFisier, linii) != 0;
+    return NumeRolDinLinii(linii, citit, numeFisier, numar, nume, inlocuitor);
+}
+
+int DescriereRol(const std::string& director, const std::string& numeFisier, int numar, std::string& descriere) {
+    std::vector<std::string> linii;
+    if (!CitesteLiniiAtribute(director, numeFisier, linii) || numar < 0 ||
+        static_cast<std::size_t>(numar) >= linii.size()) {
+        descriere = DescriereRolLipsa;
+        return 0;
+    }
+    const std::string& linie = linii[static_cast<std::size_t>(numar)];
+    const std::size_t tab1 = linie.find('\t');
+    const std::size_t tab2 = tab1 == std::string::npos ? tab1 : linie.find('\t', tab1 + 1);
+    descriere = tab2 == std::string::npos ? std::string() : linie.substr(tab2 + 1);
+    return 1;
+}
+
+std::vector<std::string> LiniiListaRoluri(const std::string& director, const std::string& numeFisier,
+                                          std::uint32_t roluri) {
+    std::vector<std::string> linii;
+    const bool citit = CitesteLiniiAtribute(director, numeFisier, linii) != 0;
+    std::vector<std::string> lista;
+    std::string nume;
+    if (roluri == 0) {
+        NumeRolDinLinii(linii, citit, numeFisier, 0, nume, NumeRolLipsaDialog);
+        lista.push_back(nume);
+        return lista;
+    }
+    bool liberAratat = false;
+    for (std::uint8_t cod : DespacheteazaRoluri(roluri)) {
+        if (cod != 0) {
+            NumeRolDinLinii(linii, citit, numeFisier, cod, nume, NumeRolLipsaDialog);
+            lista.push_back(nume);
+        } else if (!liberAratat) {
+            NumeRolDinLinii(linii, citit, numeFisier, 0, nume, NumeRolLipsaDialog);
+            lista.push_back(nume);
+            liberAratat = true;
+        }
+    }
+    return lista;
+}
+
+}  // namespace vitramor

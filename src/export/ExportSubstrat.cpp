@@ -1,0 +1,229 @@
+#include "export/ExportSubstrat.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+
+#include <cjson/cJSON.h>
+
+#include "export/DocumentJson.h"
+#include "export/FisierJson.h"
+#include "fileutil/FileUtil.h"
+#include "messages/ListaMesaje.h"
+#include "settings/Directoare.h"
+#include "suite/Catalix.h"
+#include "suite/Vedora.h"
+
+namespace vitramor {
+
+using namespace stil;
+
+namespace {
+
+struct StergeArbore {
+    void operator()(cJSON* c) const { cJSON_Delete(c); }
+};
+using Arbore = std::unique_ptr<cJSON, StergeArbore>;
+
+// The material name of a list line, the text before its first tab. A line
+// without a tab is no line of the catalogue library's: it is shown as it is
+// and the pass ends.
+bool NumeDinLinie(Fereastra owner, const std::string& linie, std::string& nume) {
+    const std::size_t tab = linie.find('\t');
+    if (tab == std::string::npos) {
+        MesajBox(owner, linie, "Eroare", MB_OK);
+        return false;
+    }
+    nume = linie.substr(0, tab);
+    return true;
+}
+
+// The record of a name as the database holds it; the producer goes into the
+// request as the list was chosen by it.
+bool CautaMaterial(const std::string& nume, int producator, Fereastra owner, MaterialOptic& m) {
+    std::memset(&m, 0, sizeof m);
+    std::snprintf(m.nume, sizeof m.nume, "%s", nume.c_str());
+    m.producator = static_cast<std::uint16_t>(producator);
+    if (CautaMaterialOptic(path_sticle, m, owner, CautaOp) == 0) return true;
+    MesajBox(owner, "eroare cautare material", nume, MB_OK);
+    return false;
+}
+
+bool ExistaDirectorMl() {
+    if (path_machine_learning.empty()) {
+        errno = ENOENT;
+        MesajBox(nullptr, platforma().textUltimaEroare(), "CreazaDirector", MB_OK | MB_ICONASTERISK);
+        return false;
+    }
+    // CreazaDirector shows the system's text itself when it fails.
+    return CreazaDirector(path_machine_learning) != 0;
+}
+
+bool EsteExecutabil(const std::string& cale) {
+    struct stat st {};
+    return ::stat(cale.c_str(), &st) == 0 && S_ISREG(st.st_mode) && ::access(cale.c_str(), X_OK) == 0;
+}
+
+}  // namespace
+
+int IncarcaListaSticleSubstrat(Fereastra owner, int producator, const std::string& filtru,
+                               std::vector<std::string>& linii) {
+    MaterialOptic cerere;
+    std::memset(&cerere, 0, sizeof cerere);
+    cerere.producator = static_cast<std::uint16_t>(producator);
+    std::snprintf(cerere.nume, sizeof cerere.nume, "%s", filtru.c_str());
+    tag_OptiuniCautareMaterial optiuni;
+    std::memset(&optiuni, 0, sizeof optiuni);
+    optiuni.cautaDupaProducator = 1;
+    optiuni.idLista = IdListaSticleExport;
+    const int cod = CautaMaterialOpticCuOptiuni(path_sticle, cerere, owner, 0, optiuni, linii);
+    if (cod != 0) {
+        char text[120];
+        std::snprintf(text, sizeof text, "Eroare la incarcarea listei cu sticle, cod eroare: %d", cod);
+        MesajBox(owner, text, "Eroare", MB_OK | MB_ICONHAND);
+    }
+    return cod;
+}
+
+RezultatExportSubstrat ExportaSticleSubstrat(Fereastra owner, const std::vector<std::string>& linii, int producator) {
+    RezultatExportSubstrat r;
+    if (!ExistaDirectorMl()) return r;
+    if (linii.empty()) return r;
+    const std::string& director = path_machine_learning;
+    const std::string fisier = NumeFisierExportSubstrat;
+
+    Arbore document;
+    {
+        cJSON* incarcat = nullptr;
+        std::uint64_t marime = 0;
+        if (IncarcaInMemorieFisierJSON(director, fisier, incarcat, marime)) {
+            document.reset(incarcat);
+            // Materials are members of an object; a file holding anything
+            // else is not ours to add to, and is left as it is.
+            if (!cJSON_IsObject(incarcat)) {
+                document.reset();
+                MesajBox(owner, "Eroare IncarcaInMemorieFisierJSON()", "", MB_OK);
+            }
+        } else if (marime == 0) {
+            document.reset(cJSON_CreateObject());
+            if (!document) {
+                RaporteazaEroareNodJson(EroareJsonCreareObiect, "root");
+                return r;
+            }
+        } else {
+            MesajBox(owner, "Eroare IncarcaInMemorieFisierJSON()", "", MB_OK);
+        }
+    }
+    r.documentFolosit = document != nullptr;
+
+    std::string ultimul;
+    if (document) {
+        r.trecereCompleta = true;
+        for (const std::string& linie : linii) {
+            std::string nume;
+            if (!NumeDinLinie(owner, linie, nume)) {
+                r.trecereCompleta = false;
+                break;
+            }
+            ultimul = nume;
+            MaterialOptic m;
+            if (!CautaMaterial(nume, producator, owner, m)) {
+                r.trecereCompleta = false;
+                break;
+            }
+            if (AdaugaMaterialInDocumentJson(m, document.get(), fisier, true) != 0) {
+                r.trecereCompleta = false;
+                break;
+            }
+        }
+
+        cJSON* deSalvat = document.release();
+        r.salvat = SalveazaDateJsonInFisier(director, fisier, deSalvat, true) != 0;
+        if (!r.salvat) {
+            char text[300];
+            std::snprintf(text, sizeof text, "Eroare salvat date %s ptr. materialul %s", "structura acoperire",
+                          ultimul.c_str());
+            AfiseazaMesajInLista(text, NivelAvertizare);
+        }
+    }
+
+    if (r.documentFolosit &&
+        eroare(path_help, owner, MB_YESNO | MB_ICONQUESTION, MesajDeschideExportul) == raspuns::IDYES)
+        DeschideFisierExportat(owner, director, fisier);
+    return r;
+}
+
+std::string LipsuriMaterialSubstrat(const MaterialOptic& m) {
+    std::string lipsuri;
+    const auto verifica = [&lipsuri](float v, const char* eticheta) {
+        if (!(v > 0.0f)) lipsuri += eticheta;
+    };
+    verifica(m.duritate_knoop, "Knoop hardness\t");
+    verifica(m.modul_young, "Young's module\t");
+    verifica(m.raport_poisson, "Poisson ratio\t");
+    verifica(m.duritate_abraziune, "coef_slefuire\t");
+    verifica(m.caldura_specifica[0], "Heat capacity\t");
+    verifica(m.conductibilitate_termica[0], "Heat conductivity\t");
+    verifica(m.dilatare[0], "dilatare\t");
+    if (m.temperaturi[0] == 0) lipsuri += "Tg\t";
+    bool chimica = m.clasa_toxicitate != 0;
+    for (std::uint16_t c : m.stabilitate_chimica) chimica = chimica || c != 0;
+    if (!chimica) lipsuri += "stabilitateChimica\t";
+    return lipsuri;
+}
+
+std::size_t VerificaSticleSubstrat(Fereastra owner, std::vector<std::string>& linii, int producator) {
+    platforma().cursorAsteptare(true);
+    std::size_t verificate = 0;
+    for (std::string& linie : linii) {
+        std::string nume;
+        MaterialOptic m;
+        if (!NumeDinLinie(owner, linie, nume) || !CautaMaterial(nume, producator, nullptr, m)) break;
+        const std::string lipsuri = LipsuriMaterialSubstrat(m);
+        if (!lipsuri.empty()) linie = nume + "\t" + lipsuri;
+        ++verificate;
+    }
+    platforma().cursorAsteptare(false);
+    return verificate;
+}
+
+std::string CautaEditorExtern() {
+    const char* cale = std::getenv("PATH");
+    if (!cale) return {};
+    // The Windows name first, then the names the editor has where it is
+    // packaged for this system.
+    static constexpr const char* Nume[] = {"Notepad++.exe", "notepad++.exe", "notepad++", "notepad-plus-plus"};
+    for (const char* nume : Nume) {
+        const std::string lista = cale;
+        std::size_t inceput = 0;
+        while (inceput <= lista.size()) {
+            std::size_t sfarsit = lista.find(':', inceput);
+            if (sfarsit == std::string::npos) sfarsit = lista.size();
+            const std::string director = lista.substr(inceput, sfarsit - inceput);
+            if (!director.empty()) {
+                const std::string candidat = director + (director.back() == '/' ? "" : "/") + nume;
+                if (EsteExecutabil(candidat)) return candidat;
+            }
+            inceput = sfarsit + 1;
+        }
+    }
+    return {};
+}
+
+int DeschideFisierExportat(Fereastra owner, const std::string& director, const std::string& numeFisier) {
+    const std::string editor = CautaEditorExtern();
+    if (!editor.empty()) {
+        const std::string argument =
+            numeFisier.find(' ') == std::string::npos ? numeFisier : "\"" + numeFisier + "\"";
+        return DeschideCuAplicatiaAsociata(owner, editor, argument, director);
+    }
+    const std::string cale = director.empty() ? numeFisier : director + (director.back() == '/' ? "" : "/") + numeFisier;
+    return DeschideCuAplicatiaAsociata(owner, cale, "", director);
+}
+
+}  // namespace vitramor

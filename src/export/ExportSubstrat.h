@@ -1,0 +1,59 @@
+#pragma once
+// The substrate export for the coating software and its pre-export check,
+// without windows: the export dialog, the verification window and
+// vitramor-cli all run these on the list lines the user chose.
+//
+// List lines are the catalogue library's: the material name, a tab, then
+// columns of the library's own.
+
+#include <string>
+#include <vector>
+
+#include "platform/Platform.h"
+#include "record/MaterialOptic.h"
+
+namespace vitramor {
+
+inline constexpr const char* NumeFisierExportSubstrat = "SubstrateMaterials.json";
+inline constexpr int IdListaSticleExport = 1066;
+inline constexpr int ProducatorInitialExport = 2;
+inline constexpr int NumarProducatoriExport = 15;  // producer indices 0..14
+inline constexpr std::size_t LungimeMaximaFiltru = 15;
+inline constexpr int MesajDeschideExportul = 41;
+
+// The materials of one producer whose names match the filter ("*" and "?"),
+// as list lines. 0 on success; otherwise the library's code, after
+// "Eroare la incarcarea listei cu sticle, cod eroare: %d".
+int IncarcaListaSticleSubstrat(Fereastra owner, int producator, const std::string& filtru,
+                               std::vector<std::string>& linii);
+
+struct RezultatExportSubstrat {
+    bool documentFolosit = false;  // the document was loaded or started new
+    bool trecereCompleta = false;  // every line was handled
+    bool salvat = false;           // the document went to its file
+};
+
+// Adds the materials of the lines, in order, to SubstrateMaterials.json in
+// the machine-learning directory, asking before each material that is
+// already there; saves the document (the old file becomes an archive copy)
+// and offers to open it. A failure ends the pass; what was added before it
+// is still saved.
+RezultatExportSubstrat ExportaSticleSubstrat(Fereastra owner, const std::vector<std::string>& linii, int producator);
+
+// The labels of the values the coating software needs and the material
+// lacks, each followed by a tab; empty for a complete material.
+std::string LipsuriMaterialSubstrat(const MaterialOptic& m);
+
+// Verifies the lines in order: a material with missing values gets the line
+// "name\tlabel\tlabel\t..." in place of its own; a complete one keeps its
+// line. Returns the number of lines handled; fewer than all when a line
+// could not be handled (its message shown).
+std::size_t VerificaSticleSubstrat(Fereastra owner, std::vector<std::string>& linii, int producator);
+
+// Opens the exported file: in Notepad++ when it is on the search path, else
+// with the application the system associates with .json files.
+int DeschideFisierExportat(Fereastra owner, const std::string& director, const std::string& numeFisier);
+// The external editor found on the search path, or empty.
+std::string CautaEditorExtern();
+
+}  // namespace vitramor

@@ -1,0 +1,214 @@
+#include "export/FisierJson.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <new>
+
+#include "fileutil/FileUtil.h"
+#include "messages/ListaMesaje.h"
+#include "platform/Platform.h"
+#include "settings/Directoare.h"
+#include "suite/Vedora.h"
+
+namespace vitramor {
+
+using namespace stil;
+
+namespace {
+
+constexpr int MesajMemorie = 1;
+constexpr int MesajCreareFisier = 8;
+constexpr int MesajFisierNetext = 799;
+constexpr int MesajCitireIncompleta = 1471;
+constexpr int MesajPrintare = 1507;
+constexpr int MesajArhiva = 1508;
+// The archive name goes into a buffer of this many characters.
+constexpr std::size_t LungimeMaximaNumeArhiva = 258;
+
+void Linie(int nivel, const char* model, const std::string& fisier, const std::string& director) {
+    char text[1200];
+    std::snprintf(text, sizeof text, model, fisier.c_str(), director.c_str());
+    AfiseazaMesajInLista(text, nivel);
+}
+
+void Mesaj(int numar) { eroare(path_help, nullptr, MB_ICONEXCLAMATION, numar); }
+
+// Both operations work inside the file's directory and leave the process
+// where it was, whichever way they return.
+class InDirectorulFisierului {
+public:
+    // An empty directory means the current one.
+    explicit InDirectorulFisierului(const std::string& director) {
+        ok_ = director.empty() || SchimbaDirectorCuSalvare(director, anterior_, true) != 0;
+    }
+    ~InDirectorulFisierului() { RevinoInDirector(anterior_); }
+    InDirectorulFisierului(const InDirectorulFisierului&) = delete;
+    InDirectorulFisierului& operator=(const InDirectorulFisierului&) = delete;
+    bool ok() const { return ok_; }
+
+private:
+    std::string anterior_;
+    bool ok_ = false;
+};
+
+struct InchideFisier {
+    void operator()(std::FILE* f) const { std::fclose(f); }
+};
+using Fisier = std::unique_ptr<std::FILE, InchideFisier>;
+
+// The first line of a text file holds no NUL byte; a file whose first line
+// does is some binary file that happens to carry the name. Read in blocks:
+// a document printed unformatted is a single line of megabytes.
+bool PrimaLinieAreNul(std::FILE* f) {
+    char bloc[4096];
+    for (;;) {
+        const std::size_t n = std::fread(bloc, 1, sizeof bloc, f);
+        for (std::size_t i = 0; i < n; ++i) {
+            if (bloc[i] == '\0') return true;
+            if (bloc[i] == '\r' || bloc[i] == '\n') return false;
+        }
+        if (n < sizeof bloc) return false;
+    }
+}
+
+}  // namespace
+
+int IncarcaInMemorieFisierJSON(const std::string& director, const std::string& numeFisier, cJSON*& arbore,
+                               std::uint64_t& marime) {
+    arbore = nullptr;
+    marime = 0;
+    std::uint64_t gasit = 0;
+    if (!MarimeFisier(numeFisier, director, gasit) || gasit == 0) {
+        Linie(NivelInformatie, "Fisierul %s nu exista in %s, sau nu are date", numeFisier, director);
+        return 0;
+    }
+    marime = gasit;
+
+    InDirectorulFisierului inDirector(director);
+    if (!inDirector.ok()) return 0;
+    Fisier f(std::fopen(numeFisier.c_str(), "rb"));
+    if (!f) {
+        Linie(NivelAvertizare, "Eroare deschidere fisier %s din %s", numeFisier, director);
+        return 0;
+    }
+    if (PrimaLinieAreNul(f.get())) {
+        Mesaj(MesajFisierNetext);
+        return 0;
+    }
+    std::rewind(f.get());
+
+    if (gasit > MarimeMaximaFisierJson) {
+        Mesaj(MesajMemorie);
+        return 0;
+    }
+    const std::size_t n = static_cast<std::size_t>(gasit);
+    std::unique_ptr<char[]> text(new (std::nothrow) char[n + 1]);
+    if (!text) {
+        Mesaj(MesajMemorie);
+        return 0;
+    }
+    const std::size_t citit = std::fread(text.get(), 1, n, f.get());
+    if (citit < n) {
+        char mesaj[100];
+        std::snprintf(mesaj, sizeof mesaj, "cerut %u, citit %u", static_cast<unsigned>(n), static_cast<unsigned>(citit));
+        MesajBox(nullptr, mesaj, "", MB_OK);
+        Mesaj(MesajCitireIncompleta);
+        return 0;
+    }
+    text[n] = '\0';
+    cJSON* radacina = cJSON_Parse(text.get());
+    text.reset();
+    if (!radacina) {
+        Linie(NivelAvertizare, "Eroare cJSON_Parse(): fisierul %s din %s", numeFisier, director);
+        return 0;
+    }
+    // A short file may be a bare value; a document of this system's making
+    // is never that short and always an object.
+    if (gasit > MarimeMaximaValoareSimpla && !cJSON_IsObject(radacina) && !cJSON_IsArray(radacina)) {
+        Linie(NivelAvertizare, "Eroare cJSON_IsObject(): fisierul %s din %s", numeFisier, director);
+        cJSON_Delete(radacina);
+        return 0;
+    }
+    arbore = radacina;
+    return 1;
+}
+
+int SalveazaDateJsonInFisier(const std::string& director, const std::string& numeFisier, cJSON*& arbore,
+                             bool elibereaza) {
+    if (!arbore) return 1;
+    int cod = 0;
+    {
+        InDirectorulFisierului inDirector(director);
+        if (!inDirector.ok()) {
+            if (elibereaza) {
+                cJSON_Delete(arbore);
+                arbore = nullptr;
+            }
+            return 0;
+        }
+        std::unique_ptr<char, void (*)(void*)> text(cJSON_Print(arbore), cJSON_free);
+        if (!text) {
+            Mesaj(MesajPrintare);
+            cod = -MesajPrintare;
+        } else {
+            bool scrie = true;
+            std::uint64_t marime = 0;
+            if (MarimeFisier(numeFisier, "", marime) && marime > 0) {
+                std::string arhiva;
+                if (!CreazaNumeFisierArhiva(numeFisier, arhiva, LimitaArhive) ||
+                    arhiva.size() > LungimeMaximaNumeArhiva) {
+                    Mesaj(MesajArhiva);
+                    cod = -9;
+                    scrie = false;
+                } else if (std::rename(numeFisier.c_str(), arhiva.c_str()) != 0) {
+                    // The old file is still in its place: writing now would
+                    // overwrite it, and its content exists nowhere else.
+                    Mesaj(MesajArhiva);
+                    cod = -8;
+                    scrie = false;
+                } else {
+                    char mesaj[600];
+                    std::snprintf(mesaj, sizeof mesaj, "S-a creat fisierul arhiva %s", arhiva.c_str());
+                    MesajBox(nullptr, mesaj, "", MB_OK);
+                }
+            }
+            const std::size_t n = std::strlen(text.get());
+            // An empty document ("{\n}") is not worth a file: the old one
+            // is in the archive and no new one takes its place.
+            if (scrie && n > MarimeMaximaValoareSimpla) {
+                std::FILE* f = std::fopen(numeFisier.c_str(), "wb");
+                if (!f) {
+                    Mesaj(MesajCreareFisier);
+                    cod = -8;
+                } else {
+                    const std::size_t scris = std::fwrite(text.get(), 1, n, f);
+                    // A full disk often shows only when the buffer is flushed.
+                    const bool golit = std::fflush(f) == 0;
+                    const bool inchis = std::fclose(f) == 0;
+                    if (scris < n || !golit || !inchis) {
+                        char mesaj[100];
+                        std::snprintf(mesaj, sizeof mesaj, "Eroare fwrite(): cerut %u, scris %u",
+                                      static_cast<unsigned>(n), static_cast<unsigned>(golit && inchis ? scris : 0));
+                        MesajBox(nullptr, mesaj, "", MB_OK);
+                        cod = -49;
+                    }
+                }
+            }
+        }
+    }
+    if (elibereaza) {
+        cJSON_Delete(arbore);
+        arbore = nullptr;
+    }
+    if (cod != 0) {
+        char linie[100];
+        std::snprintf(linie, sizeof linie, "codEroare = %d in SalveazaDateJsonInFisier()", cod);
+        AfiseazaMesajInLista(linie, NivelAvertizare);
+        return 0;
+    }
+    return 1;
+}
+
+}  // namespace vitramor
