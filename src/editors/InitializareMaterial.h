@@ -1,0 +1,47 @@
+#pragma once
+// The "&Initializeaza" menu: resetting the current material, or only its
+// tables, to the state a new material starts from. None of them asks first,
+// marks the material modified or refreshes an open editor: they are the
+// first step of typing a material in by hand, before anything is shown.
+//
+// What survives "Initializeaza material": the name, type, standard, producer
+// and category; the characteristic temperatures, layer thickness limits,
+// toxicity, ALD thickness, molar mass, roles and LIDT wavelengths; the
+// chemical classes other than CR; the dispersion dialog's own words; and
+// slots 40 to 49 of the index table, which only older files fill and the
+// checks still read.
+
+#include "record/MaterialOptic.h"
+#include "record/SetLucru.h"
+
+namespace vitramor {
+
+inline constexpr int IdComandaInitializeazaMaterial = 40008;  // "Initializeaza material"
+inline constexpr int IdComandaInitLambdaIndici = 40009;       // "Init lambda indici"
+inline constexpr int IdComandaInitIndici = 40010;             // "Init indici"
+inline constexpr int IdComandaInitLambdaTransmisie = 40011;   // "Init lambda transmisie"
+
+// Slots 0-34 take the standard wavelengths, 35-39 become 0; n and k stay.
+void InitLambdaIndici(MaterialOptic& m);
+// The standard wavelengths as above; n and k of all 50 slots, both equation
+// codes, all 48 coefficients and both validity ranges set to 0.
+void InitIndici(MaterialOptic& m);
+// The transmittance table: 280, 290, ... 770 nm in its 50 slots, each with
+// absorption 0 (transmittance 1); reference thickness 10 mm; the word after
+// the table (offset 1768) cleared.
+void InitLambdaTransmisie(MaterialOptic& m);
+// InitIndici, InitLambdaTransmisie, then every measured property cleared:
+// code, relative price, the reserved words of the header, mechanical and
+// thermal data, laser-damage data, surface stress, the climatic class CR
+// (the other chemical classes stay), and the catalogue class back to its
+// default.
+void InitializeazaMaterial(MaterialOptic& m);
+
+// The menu commands on the current material of a working set; 0 when no
+// material is open, 1 otherwise.
+int ComandaInitializeazaMaterial(SetLucru& set = setLucru());  // 40008
+int ComandaInitLambdaIndici(SetLucru& set = setLucru());       // 40009
+int ComandaInitIndici(SetLucru& set = setLucru());             // 40010
+int ComandaInitLambdaTransmisie(SetLucru& set = setLucru());   // 40011
+
+}  // namespace vitramor

@@ -1,0 +1,151 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstring>
+#include <string>
+
+#include "editors/InitializareMaterial.h"
+#include "support/RecordImage.h"
+
+using namespace vitramor;
+using vitramor::test::bytesOf;
+
+namespace {
+
+// A record in which every byte is non-zero and differs from its neighbours,
+// so that a field cleared or kept by mistake shows in the byte comparison.
+std::string octetiAmestecati() {
+    std::string b(MarimeMaterialOptic, '\0');
+    std::uint32_t x = 0x9E3779B9u;
+    for (char& c : b) {
+        x = x * 1664525u + 1013904223u;
+        c = static_cast<char>((x >> 24) | 1u);
+    }
+    return b;
+}
+
+MaterialOptic dinOcteti(const std::string& b) {
+    MaterialOptic m;
+    std::memcpy(&m, b.data(), sizeof m);
+    return m;
+}
+
+// The expected image, edited by file offset.
+struct Imagine {
+    std::string b;
+    void zero(std::size_t de, std::size_t pana) { std::memset(&b[de], 0, pana - de); }
+    void f32(std::size_t off, float v) { std::memcpy(&b[off], &v, 4); }
+    void u16(std::size_t off, std::uint16_t v) { std::memcpy(&b[off], &v, 2); }
+    std::uint16_t u16(std::size_t off) const {
+        std::uint16_t v;
+        std::memcpy(&v, &b[off], 2);
+        return v;
+    }
+};
+
+// The standard wavelengths of a new index table, nm.
+const float standard[35] = {312.6f,  334.1f, 350.7f, 356.4f,  365.0f,  404.66f, 435.83f, 479.99f, 486.13f,
+                            488.0f,  514.0f, 520.8f, 530.0f,  546.07f, 568.2f,  587.56f, 589.29f, 632.8f,
+                            643.85f, 647.1f, 656.27f, 694.3f, 706.52f, 768.2f,  852.1f,  890.0f,  1013.9f,
+                            1060.0f, 1128.6f, 1395.1f, 1529.6f, 1813.1f, 1970.1f, 2249.3f, 2325.4f};
+
+void lambdaIndiciStandard(Imagine& e) {
+    for (std::size_t i = 0; i < 35; ++i) e.f32(52 + 4 * i, standard[i]);
+    e.zero(52 + 4 * 35, 52 + 4 * 40);  // slots 35-39; 40-49 stay
+}
+
+void indiciZero(Imagine& e) {
+    lambdaIndiciStandard(e);
+    e.zero(256, 1068);   // n, k, both type codes, both ranges
+    e.zero(1080, 1464);  // both coefficient arrays; the dialog's words at 1068-1079 stay
+}
+
+void transmisieStandard(Imagine& e) {
+    e.f32(1464, 10.0f);
+    for (std::size_t i = 0; i < 50; ++i) e.u16(1468 + 2 * i, static_cast<std::uint16_t>(280 + 10 * i));
+    e.zero(1568, 1772);  // absorption 0 in every slot, and the word at 1768
+}
+
+}  // namespace
+
+TEST(Initialise, EachCommandChangesExactlyItsOwnBytes) {
+    const std::string original = octetiAmestecati();
+    const struct {
+        const char* comanda;
+        void (*op)(MaterialOptic&);
+        void (*asteptat)(Imagine&);
+    } cazuri[] = {
+        {"Init lambda indici", InitLambdaIndici, lambdaIndiciStandard},
+        {"Init indici", InitIndici, indiciZero},
+        {"Init lambda transmisie", InitLambdaTransmisie, transmisieStandard},
+        {"Initializeaza material", InitializeazaMaterial,
+         [](Imagine& e) {
+             indiciZero(e);
+             transmisieStandard(e);
+             e.zero(6, 20);           // relative price and the reserved header words
+             e.zero(38, 39);          // the code, emptied
+             e.zero(1772, 2000);      // mechanical and thermal data, reserved run
+             e.zero(2012, 2068);      // laser damage (both readings), surface stress
+             e.zero(2076, 2080);
+             e.u16(2080, e.u16(2082));  // catalogue class back to its default
+             e.zero(2084, 2086);      // CR; FR, SR, AR, PR stay
+         }},
+    };
+    for (const auto& c : cazuri) {
+        SCOPED_TRACE(c.comanda);
+        MaterialOptic m = dinOcteti(original);
+        c.op(m);
+        Imagine e{original};
+        c.asteptat(e);
+        const std::string obtinut = bytesOf(m);
+        ASSERT_EQ(obtinut.size(), e.b.size());
+        for (std::size_t i = 0; i < obtinut.size(); ++i)
+            if (obtinut[i] != e.b[i]) ADD_FAILURE() << "byte " << i << " differs";
+    }
+}
+
+TEST(Initialise, AMaterialKeepsWhatIdentifiesItAndWhatOlderFilesCarry) {
+    MaterialOptic m = vitramor::test::namedRecord("N-BK7", 2);
+    m.roluri[0] = 3;
+    m.stabilitate_chimica[0] = 2;  // CR
+    m.stabilitate_chimica[1] = 1;  // FR
+    m.stabilitate_chimica[4] = 4;  // PR
+    m.lambda_indici[45] = 10600.0f;
+    m.indice_n[45] = 2.4;
+    m.temperaturi[0] = 557;
+    InitializeazaMaterial(m);
+    EXPECT_STREQ(m.nume, "N-BK7");
+    EXPECT_EQ(m.producator, 2);
+    EXPECT_EQ(m.roluri[0], 3);
+    EXPECT_EQ(m.stabilitate_chimica[0], 0);
+    EXPECT_EQ(m.stabilitate_chimica[1], 1);
+    EXPECT_EQ(m.stabilitate_chimica[4], 4);
+    EXPECT_EQ(m.temperaturi[0], 557);
+    // Slot 45's wavelength survives; its n does not (all 50 values are cleared).
+    EXPECT_EQ(m.lambda_indici[45], 10600.0f);
+    EXPECT_EQ(m.indice_n[45], 0.0);
+}
+
+TEST(Initialise, CommandsWorkOnTheCurrentMaterialAndDoNotMarkItModified) {
+    SetLucru set;
+    EXPECT_EQ(ComandaInitializeazaMaterial(set), 0);
+    EXPECT_EQ(ComandaInitLambdaIndici(set), 0);
+    EXPECT_EQ(ComandaInitIndici(set), 0);
+    EXPECT_EQ(ComandaInitLambdaTransmisie(set), 0);
+
+    set.materiale = {vitramor::test::namedRecord("A"), vitramor::test::namedRecord("B")};
+    set.materialCurent = 1;
+    const std::string a = bytesOf(set.materiale[0]);
+
+    EXPECT_EQ(ComandaInitLambdaIndici(set), 1);
+    EXPECT_EQ(set.materiale[1].lambda_indici[0], 312.6f);
+    EXPECT_EQ(ComandaInitLambdaTransmisie(set), 1);
+    EXPECT_EQ(set.materiale[1].lambda_Ti[49], 770);
+    EXPECT_EQ(ComandaInitIndici(set), 1);
+    set.materiale[1].pret_relativ = 17;
+    EXPECT_EQ(ComandaInitializeazaMaterial(set), 1);
+    EXPECT_EQ(set.materiale[1].pret_relativ, 0);
+
+    EXPECT_EQ(bytesOf(set.materiale[0]), a);
+    EXPECT_EQ(set.modificat, 0);
+}
