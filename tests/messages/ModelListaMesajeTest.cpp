@@ -1,0 +1,369 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "messages/ModelListaMesaje.h"
+#include "platform/ScriptedPlatform.h"
+#include "support/TestDir.h"
+
+namespace vitramor {
+namespace {
+
+using namespace raspuns;
+using Texte = std::vector<std::string>;
+
+class ModelListaMesajeTest : public ::testing::Test {
+protected:
+    void SetUp() override { SeteazaAvertizariInAsteptare(false); }
+
+    // Levels top to bottom.
+    std::vector<int> nivele() const {
+        std::vector<int> r;
+        for (int i = 0; i < m.numarLinii(); ++i) r.push_back(m.linie(i).nivel);
+        return r;
+    }
+
+    ScriptedPlatform p;
+    ScopedPlatform guard{p};
+    ModelListaMesaje m;
+};
+
+TEST_F(ModelListaMesajeTest, NewLinesGoOnTopUntilTheEndIsChosenThenTheListIsTurnedOver) {
+    for (const char* t : {"A", "B", "C"}) ASSERT_EQ(m.adaugaLinie(t, 0), 1);
+    EXPECT_EQ(m.texte(), (Texte{"C", "B", "A"}));
+
+    p.raspunde(IDYES);
+    m.insereazaLaSfarsit(nullptr);
+    EXPECT_EQ(m.texte(), (Texte{"A", "B", "C"}));
+    ASSERT_EQ(p.casete.size(), 1u);
+    EXPECT_EQ(p.casete[0].text, "Inversati liniile din lista ?");
+    EXPECT_EQ(p.casete[0].caption, "");
+    EXPECT_EQ(p.casete[0].style, 36u);
+
+    m.adaugaLinie("D", 0);
+    EXPECT_EQ(m.texte(), (Texte{"A", "B", "C", "D"}));
+
+    // And back: the newest is on top again, and new lines follow above it.
+    p.raspunde(IDYES);
+    m.insereazaLaInceput(nullptr);
+    m.adaugaLinie("E", 0);
+    EXPECT_EQ(m.texte(), (Texte{"E", "D", "C", "B", "A"}));
+}
+
+TEST_F(ModelListaMesajeTest, AnsweringNoKeepsTheLinesButTheSideIsSwitched) {
+    for (const char* t : {"A", "B"}) m.adaugaLinie(t, 0);
+    p.raspunde(IDNO);
+    m.insereazaLaSfarsit(nullptr);
+    EXPECT_EQ(m.texte(), (Texte{"B", "A"}));
+    EXPECT_TRUE(m.inserareLaSfarsit());
+    m.adaugaLinie("C", 0);
+    EXPECT_EQ(m.texte(), (Texte{"B", "A", "C"}));
+
+    // Choosing the side already in force asks nothing (an unqueued
+    // question would throw).
+    m.insereazaLaSfarsit(nullptr);
+    EXPECT_EQ(p.casete.size(), 1u);
+}
+
+TEST_F(ModelListaMesajeTest, NothingToTurnOverAsksNothing) {
+    m.insereazaLaSfarsit(nullptr);  // empty
+    m.adaugaLinie("A", 0);
+    m.insereazaLaInceput(nullptr);  // one line
+    EXPECT_TRUE(p.casete.empty());
+    EXPECT_FALSE(m.inserareLaSfarsit());
+}
+
+TEST_F(ModelListaMesajeTest, LinesThatAreAllEmptyAreNotTurnedOver) {
+    m.adaugaLinie("", 1);
+    m.adaugaLinie("", 0);
+    p.raspunde(IDYES);
+    m.insereazaLaSfarsit(nullptr);
+    EXPECT_EQ(p.ultima().text, "Lungime linii text < 1");
+    EXPECT_EQ(p.ultima().style, 48u);
+    EXPECT_EQ(nivele(), (std::vector<int>{0, 1}));
+}
+
+TEST_F(ModelListaMesajeTest, TurningOverCarriesTheLevelsAndTheUnreadWarning) {
+    m.adaugaLinie("info 1", 0);
+    m.adaugaLinie("avertizare", 1);
+    m.adaugaLinie("info 2", 0);
+    m.adaugaLinie("info 3", 0);
+    ASSERT_EQ(m.texte(), (Texte{"info 3", "info 2", "avertizare", "info 1"}));
+    EXPECT_EQ(m.ultimaAvertizareNecitita(), 2);
+    p.raspunde(IDYES);
+    m.insereazaLaSfarsit(nullptr);
+    EXPECT_EQ(nivele(), (std::vector<int>{0, 1, 0, 0}));
+    EXPECT_EQ(m.ultimaAvertizareNecitita(), 1);
+}
+
+TEST_F(ModelListaMesajeTest, TheUnreadWarningIsTheNewestOne) {
+    m.adaugaLinie("w1", 1);
+    m.adaugaLinie("i", 0);
+    m.adaugaLinie("w2", 1);
+    m.adaugaLinie("j", 0);
+    EXPECT_EQ(m.ultimaAvertizareNecitita(), 1);  // j, w2, i, w1
+
+    ModelListaMesaje laSfarsit;
+    laSfarsit.insereazaLaSfarsit(nullptr);
+    laSfarsit.adaugaLinie("w1", 1);
+    laSfarsit.adaugaLinie("w2", 1);
+    laSfarsit.adaugaLinie("i", 0);
+    EXPECT_EQ(laSfarsit.ultimaAvertizareNecitita(), 1);
+}
+
+// The list holds 32765 lines; the next pushes out the oldest, on the side
+// away from where lines arrive.
+TEST_F(ModelListaMesajeTest, AFullListPushesOutItsOldestLine) {
+    for (bool laSfarsit : {false, true}) {
+        SCOPED_TRACE(laSfarsit ? "at the end" : "at the beginning");
+        ModelListaMesaje l;
+        if (laSfarsit) l.insereazaLaSfarsit(nullptr);
+        l.adaugaLinie("0", 1);  // the only warning, and the oldest line
+        for (int i = 1; i < 32765; ++i) ASSERT_EQ(l.adaugaLinie(std::to_string(i), 0), 1);
+        ASSERT_EQ(l.numarLinii(), 32765);
+        EXPECT_TRUE(l.existaAvertizariNecitite());
+
+        EXPECT_EQ(l.adaugaLinie("nou", 0), 1);
+        EXPECT_EQ(l.numarLinii(), 32765);
+        const int primul = 0, ultimul = 32764;
+        if (laSfarsit) {
+            EXPECT_EQ(l.linie(primul).text, "1");
+            EXPECT_EQ(l.linie(ultimul).text, "nou");
+        } else {
+            EXPECT_EQ(l.linie(primul).text, "nou");
+            EXPECT_EQ(l.linie(1).text, "32764");
+            EXPECT_EQ(l.linie(ultimul).text, "1");
+        }
+        // The warning went with its line.
+        EXPECT_FALSE(l.existaAvertizariNecitite());
+        EXPECT_EQ(l.ultimaAvertizareNecitita(), -1);
+    }
+}
+
+TEST_F(ModelListaMesajeTest, WarningsArePendingUntilRead) {
+    m.adaugaLinie("i", 0);
+    EXPECT_FALSE(AvertizariInAsteptare());
+    m.adaugaLinie("w", 1);
+    m.adaugaLinie("w", 2);
+    EXPECT_TRUE(AvertizariInAsteptare());
+    EXPECT_TRUE(m.stareMeniu().amCitit);
+
+    m.amCitit();
+    EXPECT_EQ(nivele(), (std::vector<int>{0, 0, 0}));
+    EXPECT_EQ(m.ultimaAvertizareNecitita(), -1);
+    EXPECT_FALSE(AvertizariInAsteptare());
+    EXPECT_FALSE(m.stareMeniu().amCitit);
+}
+
+TEST_F(ModelListaMesajeTest, UnreadWarningsBlockClearingAndClosing) {
+    m.adaugaLinie("w", 1);
+    EXPECT_EQ(m.stergeMesaje(nullptr), 0);
+    EXPECT_EQ(p.ultima().text, "Mai intai confirmati ca ati citit mesajele de averizare (cele cu rosu)");
+    EXPECT_EQ(p.ultima().caption, "");
+    EXPECT_EQ(m.numarLinii(), 1);
+
+    EXPECT_FALSE(m.poateFiInchisa(nullptr));
+    EXPECT_EQ(p.ultima().text, "Mai intai marcati ca citite mesajele noi");
+    EXPECT_EQ(p.ultima().caption, "ATENTIE !");
+    EXPECT_EQ(p.ultima().style & stil::MaskButoane, stil::MB_OK);
+
+    m.amCitit();
+    const std::size_t casete = p.casete.size();
+    EXPECT_TRUE(m.poateFiInchisa(nullptr));
+    EXPECT_EQ(m.stergeMesaje(nullptr), 1);
+    EXPECT_EQ(m.numarLinii(), 0);
+    EXPECT_EQ(m.linieApasata(), -1);
+    EXPECT_EQ(p.casete.size(), casete);
+}
+
+TEST_F(ModelListaMesajeTest, CopyTakesTheClickedLineEvenAfterLinesArriveAboveIt) {
+    m.adaugaLinie("A", 0);
+    EXPECT_EQ(m.copiazaMesaj(nullptr), 0);
+    EXPECT_EQ(p.ultima().text, "Selectati un mesaj");
+
+    m.adaugaLinie("B", 0);  // B, A
+    m.seteazaLinieApasata(1);
+    m.adaugaLinie("C", 0);  // C, B, A
+    EXPECT_EQ(m.copiazaMesaj(nullptr), 1);
+    EXPECT_EQ(p.clipboard, "A");
+
+    p.clipboardEsueaza = true;
+    EXPECT_EQ(m.copiazaMesaj(nullptr), 0);
+    EXPECT_EQ(p.ultima().numar, 362);
+    EXPECT_EQ(p.ultima().style, 48u);
+}
+
+TEST_F(ModelListaMesajeTest, MenuGreyingAndChecks) {
+    struct Caz {
+        const char* nume;
+        std::vector<int> nivele;
+        bool laSfarsit, arata;
+        StareMeniuListaMesaje asteptat;
+    };
+    const Caz cazuri[] = {
+        {"empty", {}, false, false, {false, false, false, false, false, true, false, false}},
+        {"information only", {0, 0}, false, true, {false, true, true, true, true, true, false, true}},
+        {"an unread warning", {0, 1}, true, false, {true, true, true, true, true, false, true, false}},
+    };
+    for (const Caz& c : cazuri) {
+        SCOPED_TRACE(c.nume);
+        ModelListaMesaje l;
+        if (c.laSfarsit) l.insereazaLaSfarsit(nullptr);
+        if (c.arata) l.comutaArataDupaInserare();
+        for (int n : c.nivele) l.adaugaLinie("x", n);
+        const StareMeniuListaMesaje s = l.stareMeniu();
+        for (const ComandaListaMesaje& cmd : ComenziListaMesaje()) {
+            EXPECT_EQ(s.activ(cmd.id), c.asteptat.activ(cmd.id)) << cmd.text;
+            EXPECT_EQ(s.bifat(cmd.id), c.asteptat.bifat(cmd.id)) << cmd.text;
+        }
+    }
+}
+
+TEST_F(ModelListaMesajeTest, MenuItemsInTheirOrderWithTheirIds) {
+    std::vector<std::pair<int, std::string>> r;
+    int separatoare = 0;
+    for (const ComandaListaMesaje& c : ComenziListaMesaje()) {
+        r.emplace_back(c.id, c.text);
+        if (c.separatorInainte) {
+            ++separatoare;
+            EXPECT_EQ(c.id, 1264);
+        }
+    }
+    const std::vector<std::pair<int, std::string>> asteptat{
+        {241, "Am citit"},       {240, "Sterge mesaje"},  {496, "Copiaza mesaj"},
+        {752, "Salveaza mesaje"}, {1008, "Print mesaje"},  {1264, "Insereaza la inceput"},
+        {1520, "Insereaza la sfarsit"}, {1776, "Arata fereastra dupa inserare"}, {2032, "Set tabs..."}};
+    EXPECT_EQ(r, asteptat);
+    EXPECT_EQ(separatoare, 1);
+}
+
+TEST_F(ModelListaMesajeTest, TabStopBelowOneIsRefused) {
+    EXPECT_EQ(m.tabulator(), 100);
+    for (int rau : {0, -5}) {
+        EXPECT_EQ(m.seteazaTabulator(nullptr, rau), 0);
+        EXPECT_EQ(p.ultima().numar, 10);
+        EXPECT_EQ(p.ultima().style, 48u);
+        EXPECT_EQ(m.tabulator(), 100);
+    }
+    EXPECT_EQ(m.seteazaTabulator(nullptr, 1), 1);
+    EXPECT_EQ(m.tabulator(), 1);
+}
+
+TEST_F(ModelListaMesajeTest, TimerBeepsOnlyWhileWarningsArePending) {
+    m.adaugaLinie("i", 0);
+    EXPECT_EQ(m.bataieTimer(), -1);
+    EXPECT_TRUE(m.fazaClipire());
+    EXPECT_EQ(p.beepuri, 0);
+
+    m.adaugaLinie("w", 1);
+    m.adaugaLinie("j", 0);
+    EXPECT_EQ(m.bataieTimer(), 1);
+    EXPECT_FALSE(m.fazaClipire());
+    EXPECT_EQ(m.bataieTimer(), 1);
+    EXPECT_EQ(p.beepuri, 2);
+
+    m.amCitit();
+    EXPECT_EQ(m.bataieTimer(), -1);
+    EXPECT_EQ(p.beepuri, 2);
+}
+
+TEST(ColoaneMesaj, EachPartStartsOneStepOnWhereTheStepIsTheTabOrTheWidestPart) {
+    struct Caz {
+        std::vector<int> latimi;
+        int tab;
+        std::vector<int> inceputuri;
+        int latime;
+    };
+    const Caz cazuri[] = {
+        {{40}, 100, {0}, 40},                      // no tab
+        {{10, 20, 30}, 100, {0, 100, 200}, 230},   // narrow parts: tab stops
+        {{30, 150, 20}, 100, {0, 150, 300}, 320},  // one wide part widens every column
+        {{0, 0}, 1, {0, 1}, 1},                    // empty parts, smallest stop
+        {{}, 100, {}, 0},
+    };
+    for (const Caz& c : cazuri) {
+        EXPECT_EQ(InceputuriColoane(c.latimi, c.tab), c.inceputuri);
+        EXPECT_EQ(LatimeColoane(c.latimi, c.tab), c.latime);
+    }
+}
+
+class SalvareMesajeTest : public ModelListaMesajeTest {
+protected:
+    void SetUp() override {
+        ModelListaMesajeTest::SetUp();
+        anterior = std::filesystem::current_path();
+        m.insereazaLaSfarsit(nullptr);
+        m.adaugaLinie("prima\tcoloana", 1);
+        m.adaugaLinie("a doua", 0);
+    }
+    void TearDown() override { std::filesystem::current_path(anterior); }
+
+    void alege(const std::string& director) { p.fisiereAlese.push_back(FisierAles{director, "message.txt"}); }
+
+    std::filesystem::path anterior;
+    test::TestDir d;
+};
+
+TEST_F(SalvareMesajeTest, WritesEveryLineAndOffersToOpenTheFile) {
+    alege(d.str());
+    p.raspunde(IDYES);  // 568: open it
+    EXPECT_EQ(m.salveazaMesaje(nullptr), 1);
+    EXPECT_EQ(d.read("message.txt"), "prima\tcoloana\na doua\n");
+    EXPECT_EQ(std::filesystem::current_path(), anterior);
+
+    ASSERT_EQ(p.cereriFisier.size(), 1u);
+    const CerereAlegereFisier& c = p.cereriFisier[0];
+    EXPECT_EQ(c.numeInitial, "message.txt");
+    EXPECT_EQ(c.directorInitial, anterior.string());
+    ASSERT_FALSE(c.filtre.empty());
+    EXPECT_EQ(c.filtre[0].descriere, "Fisier text (*.txt)");
+
+    EXPECT_EQ(p.ultima().numar, 568);
+    EXPECT_EQ(p.ultima().style, 36u);
+    EXPECT_EQ(p.documenteDeschise, (Texte{"message.txt @" + d.str()}));
+}
+
+TEST_F(SalvareMesajeTest, AnExistingFileIsReplacedOnlyWithYes) {
+    d.write("message.txt", "vechi\n");
+    alege(d.str());
+    p.raspunde(IDNO);  // 947
+    EXPECT_EQ(m.salveazaMesaje(nullptr), 0);
+    EXPECT_EQ(p.ultima().numar, 947);
+    EXPECT_EQ(p.ultima().style, 36u);
+    EXPECT_EQ(d.read("message.txt"), "vechi\n");
+    EXPECT_EQ(d.files(), (Texte{"message.txt"}));
+    EXPECT_EQ(std::filesystem::current_path(), anterior);
+
+    alege(d.str());
+    p.raspunde({IDYES, IDNO});  // replace; do not open
+    EXPECT_EQ(m.salveazaMesaje(nullptr), 1);
+    EXPECT_EQ(d.read("message.txt"), "prima\tcoloana\na doua\n");
+    EXPECT_TRUE(p.documenteDeschise.empty());
+}
+
+TEST_F(SalvareMesajeTest, FailuresAreReportedAndNothingIsWritten) {
+    // Cancelled chooser: no box at all.
+    p.fisiereAlese.push_back(std::nullopt);
+    EXPECT_EQ(m.salveazaMesaje(nullptr), 0);
+    EXPECT_TRUE(p.casete.empty());
+
+    alege((d / "lipsa").string());
+    EXPECT_EQ(m.salveazaMesaje(nullptr), 0);
+    EXPECT_EQ(p.ultima().numar, 144);
+    EXPECT_EQ(p.ultima().style, 64u);
+
+    // A directory where the file name is taken by a directory: it cannot be
+    // created as a text file.
+    std::filesystem::create_directory(d / "message.txt");
+    alege(d.str());
+    p.raspunde(IDYES);  // 947: replace
+    EXPECT_EQ(m.salveazaMesaje(nullptr), 0);
+    EXPECT_EQ(p.ultima().numar, 145);
+    EXPECT_EQ(p.ultima().style, 64u);
+    EXPECT_EQ(std::filesystem::current_path(), anterior);
+}
+
+}  // namespace
+}  // namespace vitramor
