@@ -1,0 +1,472 @@
+// The Schott catalogue import: catalogue glasses in, database records out,
+// and the line rules of the format one by one.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <sstream>
+
+#include "database/GlassDirFixture.h"
+#include "dispersion/EcuatieDispersie.h"
+#include "import/ImportSchott.h"
+#include "import/SchottTestData.h"
+#include "messages/ListaMesaje.h"
+#include "record/ConversiiMaterial.h"
+#include "record/SetLucru.h"
+
+using namespace vitramor;
+using namespace vitramor::test;
+
+namespace {
+
+class ImportSchott : public GlassDirFixture {
+protected:
+    ImportSchott() {
+        InstaleazaDestinatieMesaje([this](const std::string& text, int nivel) {
+            mesaje.push_back({text, nivel});
+            return 1;
+        });
+        salvat_ = setLucru();
+        setLucru() = SetLucru{};
+        setLucru().materiale.push_back(namedRecord("Gol0", 2));
+    }
+    ~ImportSchott() override {
+        InstaleazaDestinatieMesaje({});
+        setLucru() = salvat_;
+    }
+
+    // Imports the text as the menu command does: allglass.sch in the current directory.
+    RezultatImportSchott importa(const std::string& text) {
+        d.write(NumeFisierSchott, text);
+        std::filesystem::current_path(d.path());
+        return ImportaFisierSchott(NumeFisierSchott, {});
+    }
+
+    std::vector<MaterialOptic> recorduri() const {
+        const std::string b = db();
+        std::vector<MaterialOptic> r(b.size() / sizeof(MaterialOptic));
+        if (!r.empty()) std::memcpy(r.data(), b.data(), r.size() * sizeof(MaterialOptic));
+        return r;
+    }
+
+    bool mesajContine(const std::string& parte) const {
+        for (const auto& [text, nivel] : mesaje)
+            if (text.find(parte) != std::string::npos) return true;
+        return false;
+    }
+
+    std::vector<std::pair<std::string, int>> mesaje;
+
+private:
+    SetLucru salvat_;
+};
+
+MaterialOptic Converteste(const std::vector<std::string>& linii, std::vector<AvertizareSchott>* avertizari = nullptr,
+                          MaterialOptic m = namedRecord("", 0)) {
+    std::istringstream in(TextLinii(linii));
+    CititorLiniiSchott cititor(in);
+    BlocSchott bloc;
+    EXPECT_TRUE(CitesteBlocSchott(cititor, bloc));
+    auto a = ConvertesteBlocSchott(bloc, m);
+    if (avertizari) *avertizari = a;
+    return m;
+}
+
+double TauCatalog(const char* text) { return *text ? std::strtod(text, nullptr) : 0.0; }
+
+TEST_F(ImportSchott, CatalogueGlassesReproduceTheirPublishedDataInTheDatabase) {
+    const std::vector<SticlaCatalog> sticle = {NBK7(), F2(), NSF11(), NFK51A()};
+    std::string text;
+    for (const auto& s : sticle) text += TextBloc(s);
+
+    const RezultatImportSchott r = importa(text);
+    EXPECT_TRUE(r.ok());
+    EXPECT_EQ(r.sticle, 4);
+    EXPECT_EQ(r.avertizari, 0) << (mesaje.empty() ? "" : mesaje[0].first);
+
+    const std::vector<MaterialOptic> db = recorduri();
+    ASSERT_EQ(db.size(), 4u);
+    for (std::size_t g = 0; g < sticle.size(); ++g) {
+        const SticlaCatalog& s = sticle[g];
+        const MaterialOptic& m = db[g];
+        SCOPED_TRACE(s.nume);
+        EXPECT_STREQ(m.nume, s.nume.c_str());
+        EXPECT_EQ(m.producator, 2);
+        EXPECT_EQ(m.ec_dispersie_n, 4);
+        EXPECT_EQ(m.domeniu_n[0], 300);
+        EXPECT_EQ(m.domeniu_n[1], 2500);
+        EXPECT_EQ(m.domeniu_k[0], 400);
+        EXPECT_EQ(m.domeniu_k[1], 700);
+
+        // The equation gives the published nd, and vd from the published F and C lines.
+        float nd = 0, nF = 0, nC = 0;
+        ASSERT_EQ(IndiceDinEcuatieDispersie(m, 0, 587.5618f, nd), 0);
+        ASSERT_EQ(IndiceDinEcuatieDispersie(m, 0, 486.1327f, nF), 0);
+        ASSERT_EQ(IndiceDinEcuatieDispersie(m, 0, 656.2725f, nC), 0);
+        EXPECT_NEAR(nd, s.nd, 1e-5);
+        EXPECT_NEAR((nd - 1.0) / (nF - nC), s.vd, 0.02);
+
+        // Every published index sits in the slot of its wavelength, where
+        // the equation agrees with it; the other imported slots are empty.
+        int indici = 0;
+        for (int slot = 0; slot < 23; ++slot) {
+            EXPECT_FLOAT_EQ(m.lambda_indici[slot], static_cast<float>(LambdaLiniiIndici[22 - slot]));
+            if (m.indice_n[slot] == 0.0) continue;
+            ++indici;
+            float n = 0;
+            ASSERT_EQ(IndiceDinEcuatieDispersie(m, 0, m.lambda_indici[slot], n), 0);
+            EXPECT_NEAR(m.indice_n[slot], n, 1e-5) << "slot " << slot;
+        }
+        EXPECT_EQ(indici, static_cast<int>(s.indici.size()));
+        for (int slot = 23; slot < 40; ++slot) EXPECT_EQ(m.lambda_indici[slot], 0.0f);
+
+        // Transmittances read back to the catalogue's values at its thickness.
+        const float d = static_cast<float>(std::strtod(s.grosime, nullptr));
+        EXPECT_EQ(m.grosime_transmisie, d);
+        for (int i = 0; i < 30; ++i) {
+            const int slot = 29 - i;
+            EXPECT_EQ(m.lambda_Ti[slot], LambdaLiniiTransmisie[i]);
+            const double tau = TauCatalog(s.tau[i]);
+            if (tau == 0.0) {
+                EXPECT_EQ(m.transmisia_interna[slot], 37.0f) << LambdaLiniiTransmisie[i];
+            }
+            EXPECT_NEAR(TransmisieInternaDinAbsorbtie(m.transmisia_interna[slot], d), tau, 1e-6)
+                << LambdaLiniiTransmisie[i] << " nm";
+        }
+
+        EXPECT_EQ(m.dilatare[0], std::strtof(s.cte1, nullptr));
+        EXPECT_EQ(m.dilatare[1], std::strtof(s.cte2, nullptr));
+        EXPECT_EQ(m.temperaturi_vascozitate[0], std::strtof(s.tv1, nullptr));
+        EXPECT_EQ(m.temperaturi_vascozitate[1], std::strtof(s.tv2, nullptr));
+        EXPECT_EQ(m.temperaturi_vascozitate[2], std::strtof(s.tv3, nullptr));
+        EXPECT_EQ(m.caldura_specifica[0], std::strtof(s.cp, nullptr));
+        EXPECT_EQ(m.conductibilitate_termica[0], std::strtof(s.lambda, nullptr));
+        EXPECT_EQ(m.densitate, std::strtof(s.rho, nullptr));
+        EXPECT_EQ(m.duritate_knoop, std::strtof(s.hk, nullptr));
+        EXPECT_EQ(m.clasa_catalog, std::atoi(s.clase[0]));
+        EXPECT_EQ(m.clasa_catalog_implicita, 0);
+    }
+    // Classes as printed: "2.3" read as an integer is 2; the acid class 52.3 is 52.
+    EXPECT_EQ(p.texte(), (std::vector<std::string>{"1 0 1 2 2", "1 0 1 2 1", "1 0 1 1 1", "2 0 52 2 4"}));
+    for (const auto& c : p.casete) {
+        EXPECT_EQ(c.caption, "");
+        EXPECT_EQ(c.style, stil::MB_OK);
+    }
+    EXPECT_EQ(p.beepuri, 2);
+    // The working record holds the last glass.
+    EXPECT_STREQ(setLucru().materiale[0].nume, "N-FK51A");
+}
+
+TEST_F(ImportSchott, ReplacesAMaterialOfTheSameNameAndKeepsTheOthers) {
+    writeDb(databaseOf({namedRecord("SF1", 2), namedRecord("N-BK7", 3)}));
+    importa(TextBloc(NBK7()));
+    const auto db = recorduri();
+    ASSERT_EQ(db.size(), 2u);
+    EXPECT_STREQ(db[0].nume, "SF1");
+    EXPECT_STREQ(db[1].nume, "N-BK7");
+    EXPECT_EQ(db[1].producator, 2);
+    EXPECT_EQ(db[1].densitate, 2.51f);
+}
+
+TEST_F(ImportSchott, FieldsTheCatalogueDoesNotGiveComeFromTheWorkingRecord) {
+    MaterialOptic& r0 = setLucru().materiale[0];
+    r0.tip_material = 3;
+    r0.stas = 5;
+    std::strcpy(r0.cod, "X-17");
+    r0.ec_dispersie_k = 12;
+    r0.coef_disp_k[1] = 0.004;
+    r0.modul_young = 82.0f;
+    r0.temperaturi[0] = 557;
+    r0.caldura_specifica[2] = 700.0f;
+    r0.conductibilitate_termica[3] = 1.2f;
+    r0.stabilitate_chimica[5] = 9;
+    r0.lambda_indici[30] = 999.0f;  // inside the cleared slots
+    r0.indice_k[5] = 0.5;
+    r0.lambda_indici[45] = 1234.0f;  // past them: carried along
+    r0.indice_n[45] = 1.7;
+    r0.transmisia_interna[41] = 0.25f;
+    setLucru().materiale.push_back(namedRecord("Gol1", 2));
+    setLucru().materialCurent = 1;
+
+    importa(TextBloc(NBK7()) + TextBloc(F2()));
+    EXPECT_EQ(setLucru().materialCurent, 0);
+    EXPECT_STREQ(setLucru().materiale[1].nume, "Gol1");
+    const auto db = recorduri();
+    ASSERT_EQ(db.size(), 2u);
+    for (const MaterialOptic& m : db) {
+        SCOPED_TRACE(m.nume);
+        EXPECT_EQ(m.tip_material, 3);
+        EXPECT_EQ(m.stas, 5);
+        EXPECT_STREQ(m.cod, "X-17");
+        EXPECT_EQ(m.ec_dispersie_k, 12);
+        EXPECT_EQ(m.coef_disp_k[1], 0.004);
+        EXPECT_EQ(m.modul_young, 82.0f);
+        EXPECT_EQ(m.temperaturi[0], 557);
+        EXPECT_EQ(m.caldura_specifica[2], 0.0f);  // slots 1-3 are cleared with slot 0 given
+        EXPECT_EQ(m.conductibilitate_termica[3], 1.2f);
+        EXPECT_EQ(m.stabilitate_chimica[5], 9);
+        EXPECT_EQ(m.lambda_indici[30], 0.0f);
+        EXPECT_EQ(m.indice_k[5], 0.0);
+        EXPECT_EQ(m.lambda_indici[45], 1234.0f);
+        EXPECT_EQ(m.indice_n[45], 1.7);
+        EXPECT_EQ(m.transmisia_interna[41], 0.25f);
+    }
+    EXPECT_STREQ(setLucru().materiale[0].nume, "F2");
+    EXPECT_EQ(setLucru().materiale[0].densitate, 3.60f);
+}
+
+TEST_F(ImportSchott, AFileThatCannotBeOpenedIsReportedAndNothingElseHappens) {
+    setLucru().materiale.push_back(namedRecord("Gol1", 2));
+    setLucru().materialCurent = 1;
+    std::filesystem::current_path(d.path());
+    const RezultatImportSchott r = ImportaFisierSchott(NumeFisierSchott, {});
+    EXPECT_FALSE(r.deschis);
+    ASSERT_EQ(p.casete.size(), 1u);
+    EXPECT_EQ(p.casete[0].text, "Fisierul allglass.sch nu poate fi deschis");
+    EXPECT_EQ(p.casete[0].caption, "Eroare");
+    EXPECT_EQ(p.casete[0].style, stil::MB_OK);
+    EXPECT_EQ(p.beepuri, 0);
+    EXPECT_EQ(setLucru().materialCurent, 0);
+    EXPECT_STREQ(setLucru().materiale[0].nume, "Gol0");
+    EXPECT_FALSE(d.exists("sticleNou32.dat"));
+
+    // A directory of that name is no catalogue either.
+    std::filesystem::create_directory(d / NumeFisierSchott);
+    EXPECT_FALSE(ImportaFisierSchott(NumeFisierSchott, {}).deschis);
+    EXPECT_EQ(p.casete.size(), 2u);
+}
+
+TEST_F(ImportSchott, WithNoMaterialOpenTheGlassesPassThroughARecordOfTheirOwn) {
+    setLucru().materiale.clear();
+    const RezultatImportSchott r = importa(TextBloc(F2()));
+    EXPECT_TRUE(r.ok());
+    EXPECT_TRUE(setLucru().gol());
+    ASSERT_EQ(recorduri().size(), 1u);
+    EXPECT_EQ(recorduri()[0].tip_material, 0);
+}
+
+TEST_F(ImportSchott, ABlockCutBeforeItsDataEndsIsNotStoredAndDoesNotReplaceTheOldRecord) {
+    MaterialOptic vechi = namedRecord("F2", 2);
+    vechi.densitate = 3.6f;
+    writeDb(databaseOf({vechi}));
+    auto f2 = LiniiBloc(F2());
+    f2.resize(90);  // ends among the transmittances
+    const RezultatImportSchott r = importa(TextBloc(NBK7()) + TextLinii(f2));
+    EXPECT_FALSE(r.ok());
+    EXPECT_TRUE(r.oprit);
+    EXPECT_EQ(r.sticle, 1);
+    const auto db = recorduri();
+    ASSERT_EQ(db.size(), 2u);
+    EXPECT_EQ(std::memcmp(&db[0], &vechi, sizeof vechi), 0);
+    EXPECT_STREQ(db[1].nume, "N-BK7");
+    const CasetaInregistrata& c = p.ultima();
+    EXPECT_EQ(c.caption, "ATENTIE!");
+    EXPECT_NE(c.text.find("sticlei F2, dupa 90 din cele 195 linii"), std::string::npos) << c.text;
+    EXPECT_EQ(p.beepuri, 2);
+    EXPECT_STREQ(setLucru().materiale[0].nume, "N-BK7");
+}
+
+TEST_F(ImportSchott, ABlockCutAfterItsDataIsStoredWithAWarning) {
+    auto f2 = LiniiBloc(F2());
+    f2.resize(150);
+    std::string text = TextLinii(f2);
+    text.pop_back();  // and the last line has no line end
+    const RezultatImportSchott r = importa(TextBloc(NBK7()) + text);
+    EXPECT_TRUE(r.ok());
+    ASSERT_EQ(recorduri().size(), 2u);
+    EXPECT_EQ(recorduri()[1].densitate, 3.60f);
+    EXPECT_TRUE(mesajContine("sticlei F2, dupa 150 din cele 195 linii")) << (mesaje.empty() ? "" : mesaje[0].first);
+    EXPECT_EQ(p.texte().size(), 2u);  // only the two class lines
+}
+
+TEST_F(ImportSchott, BlankLinesAfterTheLastGlassAreNoGlass) {
+    const RezultatImportSchott r = importa(TextBloc(NBK7()) + "\n  \r\n\n");
+    EXPECT_TRUE(r.ok());
+    EXPECT_EQ(r.sticle, 1);
+    EXPECT_EQ(p.casete.size(), 1u);
+    EXPECT_TRUE(mesaje.empty());
+}
+
+TEST_F(ImportSchott, AnOverLongLineStopsTheImportBeforeTheGlassItShifts) {
+    auto f2 = LiniiBloc(F2());
+    f2[40] = std::string(100, 'x');
+    const RezultatImportSchott r = importa(TextBloc(NBK7()) + TextLinii(f2) + TextBloc(NSF11()));
+    EXPECT_TRUE(r.oprit);
+    EXPECT_EQ(r.sticle, 1);
+    ASSERT_EQ(recorduri().size(), 1u);
+    // Line 40 of the second block is line 195 + 41 of the file.
+    EXPECT_NE(p.ultima().text.find("Linia 236 a fisierului allglass.sch"), std::string::npos) << p.ultima().text;
+    EXPECT_NE(p.ultima().text.find("sticla F2 nu a fost salvata"), std::string::npos);
+}
+
+TEST_F(ImportSchott, CrLfLinesReadAsTheCatalogueWritesThem) {
+    std::string text;
+    for (const std::string& l : LiniiBloc(NBK7())) text += l + "\r\n";
+    EXPECT_TRUE(importa(text).ok());
+    ASSERT_EQ(recorduri().size(), 1u);
+    EXPECT_STREQ(recorduri()[0].nume, "N-BK7");
+    EXPECT_EQ(recorduri()[0].stabilitate_chimica[4], 2);
+    EXPECT_EQ(mesaje.size(), 0u);
+}
+
+TEST(NumeSchott, NameLineRules) {
+    const struct {
+        const char* linie;
+        const char* nume;
+    } cazuri[] = {
+        {"ABC   \n", "ABC"},
+        {"ABCDEFGHIJKL\n", "ABCDEFGHIJ"},  // 10 characters at most
+        {"N-SF6     HT 805254\n", "N-SF6"},  // cut first, then trimmed
+        {" X  \n", " X"},                  // a leading blank stays
+        {"  \n", " "},                     // and so does a lone first character
+        {"\n", ""},
+        {"SF\xE9\xA0\t\n", "SF"},  // bytes from 0x80 up go with the trailing blanks
+        {"SF\xE9x", "SF\xE9x"},
+        {"LAK9", "LAK9"},  // last line of a file without a line end
+    };
+    for (const auto& c : cazuri) EXPECT_EQ(NumeDinLinieSchott(c.linie), c.nume) << c.linie;
+}
+
+TEST(CititorSchott, LinesOfAtMost78CharactersAndWhereThePhysicalLinesAre) {
+    const std::string l78(78, 'a');
+    std::istringstream in("ab\r\ncd\r\re\n" + l78 + "\n" + l78 + "bcd\n" + std::string("x\0y\n", 4) + "last" +
+                         l78.substr(4));
+    CititorLiniiSchott c(in);
+    struct Asteptat {
+        std::string linie;
+        bool lunga;
+        int numar;
+    };
+    const Asteptat asteptate[] = {
+        {"ab\n", false, 1},      {"cd\r\re\n", false, 2}, {l78, true, 3},  // the line end would not fit
+        {"\n", false, 3},        {l78, true, 4},          {"bcd\n", false, 4},
+        {"x", false, 5},  // up to the NUL
+        {"last" + l78.substr(4), false, 6},  // 78 characters and the end of the file: complete
+    };
+    for (const auto& a : asteptate) {
+        ASSERT_TRUE(c.citeste());
+        EXPECT_EQ(c.linie(), a.linie);
+        EXPECT_EQ(c.linieLunga(), a.lunga) << a.linie;
+        EXPECT_EQ(c.numarLinie(), a.numar) << a.linie;
+    }
+    EXPECT_FALSE(c.citeste());
+    EXPECT_EQ(c.linie(), "last" + l78.substr(4));  // the buffer keeps the last line
+}
+
+TEST(ConversieSchott, TransmittanceToAbsorptionCoefficient) {
+    EXPECT_EQ(AbsorbtieDinTransmisieCatalog(0.0f, 10.0f), 37.0f);
+    EXPECT_EQ(AbsorbtieDinTransmisieCatalog(1.0f, 10.0f), 0.0f);
+    EXPECT_NEAR(AbsorbtieDinTransmisieCatalog(0.5f, 10.0f), 0.0693147, 1e-7);
+    EXPECT_NEAR(AbsorbtieDinTransmisieCatalog(0.5f, 25.0f), 0.0277259, 1e-7);
+}
+
+TEST(ConversieSchott, ThicknessLine) {
+    const struct {
+        const char* valoare;
+        float grosime;
+        bool avertizare;
+    } cazuri[] = {
+        {"10 mm", 10.0f, false},
+        {"\"25mm\"", 25.0f, false},
+        {"0.5 mm", 5.0f, true},  // the number starts at the first digit 1 to 9
+        {"d=0.25 mm", 25.0f, true},
+        {"2.5e1mm", 25.0f, false},
+        {"25", 25.0f, false},       // without the unit the number ends by itself
+        {"25 cm", 25.0f, false},
+        {"", 1.0f, false},
+        {"n/a", 1.0f, true},
+        {"0 mm", 1.0f, true},
+    };
+    for (const auto& c : cazuri) {
+        auto linii = LiniiBloc(NBK7());
+        linii[81] = std::string("  d : ") + c.valoare + ";";
+        std::vector<AvertizareSchott> a;
+        const MaterialOptic m = Converteste(linii, &a);
+        SCOPED_TRACE(c.valoare);
+        EXPECT_EQ(m.grosime_transmisie, c.grosime);
+        EXPECT_EQ(!a.empty(), c.avertizare);
+        for (const auto& x : a) EXPECT_EQ(x.linieBloc, 81);
+    }
+}
+
+TEST(ConversieSchott, LinesTheFormatLeavesOpenKeepTheGlassUsable) {
+    auto linii = LiniiBloc(NFK51A());
+    linii[70] = "  rho 3.68";     // no colon: not a value line, nothing of it is taken
+    linii[76] = "  CR : 3;";      // a class without quotes is read as it stands
+    linii[77] = "  FR : \"4 ;";   // only an opening quote: read from it
+    linii[81] = "  d : 25";       // a thickness without 'm'
+    std::vector<AvertizareSchott> a;
+    const MaterialOptic m = Converteste(linii, &a);
+    EXPECT_EQ(m.densitate, 0.0f);
+    EXPECT_EQ(m.stabilitate_chimica[0], 3);
+    EXPECT_EQ(m.stabilitate_chimica[1], 4);
+    EXPECT_EQ(m.grosime_transmisie, 25.0f);
+    // The rest of the glass is as the catalogue gives it.
+    float nd = 0;
+    ASSERT_EQ(IndiceDinEcuatieDispersie(m, 0, 587.5618f, nd), 0);
+    EXPECT_NEAR(nd, 1.48656, 1e-5);
+    EXPECT_NEAR(TransmisieInternaDinAbsorbtie(m.transmisia_interna[0], 25.0f), 0.44, 1e-6);
+    ASSERT_EQ(a.size(), 1u);
+    EXPECT_EQ(a[0].linieBloc, 70);
+    EXPECT_NE(a[0].text.find("nu are ':'"), std::string::npos) << a[0].text;
+}
+
+TEST(ConversieSchott, ValuesThatAreNoUsableNumbersReadAsNotGivenWithAWarning) {
+    const struct {
+        int linie;
+        const char* valoare;
+        double (*camp)(const MaterialOptic&);
+        double asteptat;
+        bool avertizare;
+    } cazuri[] = {
+        {70, "2.51 g/cm3", [](const MaterialOptic& m) { return double(m.densitate); }, 2.51f, false},
+        {70, "+2.5", [](const MaterialOptic& m) { return double(m.densitate); }, 2.5, false},
+        {70, "  ", [](const MaterialOptic& m) { return double(m.densitate); }, 0, false},
+        {70, "abc", [](const MaterialOptic& m) { return double(m.densitate); }, 0, true},
+        {70, "-", [](const MaterialOptic& m) { return double(m.densitate); }, 0, true},
+        {70, "inf", [](const MaterialOptic& m) { return double(m.densitate); }, 0, true},
+        {70, "nan", [](const MaterialOptic& m) { return double(m.densitate); }, 0, true},
+        {70, "1e999", [](const MaterialOptic& m) { return double(m.densitate); }, 0, true},
+        {33, "1e39", [](const MaterialOptic& m) { return m.coef_disp_n[0]; }, 0, true},  // beyond a float
+        {76, "\"70000\"", [](const MaterialOptic& m) { return double(m.stabilitate_chimica[0]); }, 0, true},
+        {76, "\"-1\"", [](const MaterialOptic& m) { return double(m.stabilitate_chimica[0]); }, 0, true},
+        {78, "\"1e10\"", [](const MaterialOptic& m) { return double(m.stabilitate_chimica[2]); }, 0, true},
+        {78, "\"51.9\"", [](const MaterialOptic& m) { return double(m.stabilitate_chimica[2]); }, 51, false},
+        {83, "1.02", [](const MaterialOptic& m) { return double(m.transmisia_interna[29]); }, 0, true},
+        {83, "-0.2", [](const MaterialOptic& m) { return double(m.transmisia_interna[29]); }, 37, true},
+        {83, "x", [](const MaterialOptic& m) { return double(m.transmisia_interna[29]); }, 37, true},
+        {83, "", [](const MaterialOptic& m) { return double(m.transmisia_interna[29]); }, 37, false},
+    };
+    for (const auto& c : cazuri) {
+        auto linii = LiniiBloc(NBK7());
+        linii[static_cast<std::size_t>(c.linie)] = std::string("  v : ") + c.valoare + ";";
+        std::vector<AvertizareSchott> a;
+        const MaterialOptic m = Converteste(linii, &a);
+        SCOPED_TRACE(std::to_string(c.linie) + " " + c.valoare);
+        EXPECT_EQ(c.camp(m), c.asteptat);
+        ASSERT_EQ(a.size(), c.avertizare ? 1u : 0u);
+        if (c.avertizare) {
+            EXPECT_EQ(a[0].linieBloc, c.linie);
+        }
+    }
+}
+
+TEST_F(ImportSchott, WarningsNameTheFileLineAndTheGlassAndStopAfterFifty) {
+    auto f2 = LiniiBloc(F2());
+    f2[70] = "  rho : ?;";
+    const RezultatImportSchott r = importa(TextBloc(NBK7()) + TextLinii(f2));
+    EXPECT_TRUE(r.ok());
+    EXPECT_EQ(r.avertizari, 1);
+    ASSERT_EQ(mesaje.size(), 1u);
+    EXPECT_EQ(mesaje[0].first, "allglass.sch, linia 266 (sticla F2): \"?\" nu este un numar; se ia 0");
+    EXPECT_EQ(mesaje[0].second, NivelAvertizare);
+
+    mesaje.clear();
+    auto gunoi = LiniiBloc(NBK7());
+    for (int i = 83; i < 113; ++i) gunoi[static_cast<std::size_t>(i)] = "  Ti : ?;";
+    importa(TextLinii(gunoi) + TextLinii(gunoi));
+    EXPECT_EQ(mesaje.size(), 51u);
+    EXPECT_EQ(mesaje.back().first, "allglass.sch: inca 10 avertizari nu au fost afisate");
+}
+
+}  // namespace
