@@ -1,0 +1,95 @@
+#pragma once
+// A glass directory and an export directory of their own for each test,
+// the scripted platform recording every box, and the message-list lines
+// collected; the directory buffers and the current directory are put back.
+
+#include <gtest/gtest.h>
+
+#include <cjson/cJSON.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "fileutil/CurrentDirGuard.h"
+#include "messages/ListaMesaje.h"
+#include "platform/ScriptedPlatform.h"
+#include "settings/Directoare.h"
+#include "support/RecordImage.h"
+#include "support/TestDir.h"
+
+namespace vitramor::test {
+
+struct LinieMesaj {
+    std::string text;
+    int nivel;
+    bool operator==(const LinieMesaj&) const = default;
+};
+
+struct StergeJson {
+    void operator()(cJSON* c) const { cJSON_Delete(c); }
+};
+using Json = std::unique_ptr<cJSON, StergeJson>;
+
+// The document text as the file store writes it.
+inline std::string Tiparit(const cJSON* c) {
+    char* t = cJSON_Print(c);
+    std::string s = t ? t : "";
+    cJSON_free(t);
+    return s;
+}
+
+// Expected document texts are written with four spaces for every tab that
+// cJSON prints, so that they can be read in the test source.
+inline std::string Taburi(std::string s) {
+    std::string r;
+    for (std::size_t i = 0; i < s.size();) {
+        if (s.compare(i, 4, "    ") == 0) {
+            r += '\t';
+            i += 4;
+        } else {
+            r += s[i++];
+        }
+    }
+    return r;
+}
+
+class ExportFixture : public ::testing::Test {
+protected:
+    ExportFixture() : savedGlass_(path_sticle), savedMl_(path_machine_learning), savedDb_(nume_fisier_sticle) {
+        path_sticle = glass.str();
+        path_machine_learning = (ml.path() / "ML").string();
+        nume_fisier_sticle = NumeFisierSticleImplicit;
+        InstaleazaDestinatieMesaje([this](const std::string& text, int nivel) {
+            linii.push_back({text, nivel});
+            return 1;
+        });
+    }
+    ~ExportFixture() override {
+        InstaleazaDestinatieMesaje(nullptr);
+        path_sticle = savedGlass_;
+        path_machine_learning = savedMl_;
+        nume_fisier_sticle = savedDb_;
+    }
+
+    std::string mlFile(const std::string& name) const { return readFile(std::filesystem::path(path_machine_learning) / name); }
+    bool mlExists(const std::string& name) const {
+        return std::filesystem::exists(std::filesystem::path(path_machine_learning) / name);
+    }
+    void writeMl(const std::string& name, const std::string& bytes) const {
+        std::filesystem::create_directories(path_machine_learning);
+        writeFile(std::filesystem::path(path_machine_learning) / name, bytes);
+    }
+
+    CurrentDirGuard cwd;
+    TestDir glass;
+    TestDir ml;
+    ScriptedPlatform p;
+    ScopedPlatform guard{p};
+    std::vector<LinieMesaj> linii;
+
+private:
+    std::string savedGlass_, savedMl_, savedDb_;
+};
+
+}  // namespace vitramor::test

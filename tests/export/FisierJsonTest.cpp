@@ -1,0 +1,300 @@
+// Loading and saving JSON files: every refusal with its own words, the
+// archive copy of the previous file, and a loader that survives whatever
+// bytes it is given.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <random>
+
+#include "export/DocumentJson.h"
+#include "export/ExportFixture.h"
+#include "export/FisierJson.h"
+
+using namespace vitramor;
+using namespace vitramor::test;
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* Nume = "SubstrateMaterials.json";
+
+class Store : public ExportFixture {
+protected:
+    Store() { fs::create_directories(path_machine_learning); }
+
+    struct Incarcare {
+        int rezultat;
+        Json arbore;
+        std::uint64_t marime;
+    };
+    Incarcare load(const std::string& name = Nume) {
+        cJSON* a = reinterpret_cast<cJSON*>(0x1);  // cleared by the loader
+        std::uint64_t m = 12345;
+        const int r = IncarcaInMemorieFisierJSON(path_machine_learning, name, a, m);
+        return {r, Json(a), m};
+    }
+    std::string in(const std::string& text) const { return text + Nume + " din " + path_machine_learning; }
+};
+
+TEST_F(Store, AMissingOrEmptyFileIsAnInformationLineWithSizeZero) {
+    for (bool gol : {false, true}) {
+        linii.clear();
+        if (gol) writeMl(Nume, "");
+        Incarcare r = load();
+        EXPECT_EQ(r.rezultat, 0);
+        EXPECT_EQ(r.arbore, nullptr);
+        EXPECT_EQ(r.marime, 0u);
+        EXPECT_EQ(linii, (std::vector<LinieMesaj>{{std::string("Fisierul ") + Nume + " nu exista in " +
+                                                       path_machine_learning + ", sau nu are date",
+                                                   0}}));
+    }
+    EXPECT_TRUE(p.casete.empty());
+}
+
+TEST_F(Store, RefusalsOfPresentFilesGiveTheirSizeAndTheirOwnWords) {
+    struct Caz {
+        const char* nume;
+        std::string continut;
+        std::string linie;  // the message-list line, or empty
+        int mesaj;          // the numbered message, or -1
+    } cazuri[] = {
+        {"truncated", R"({"A": {"metadata": {"manufacturer_code": 2,)", in("Eroare cJSON_Parse(): fisierul "), -1},
+        {"garbage", "not json at all", in("Eroare cJSON_Parse(): fisierul "), -1},
+        {"bare number of 12 bytes", "123456789012", in("Eroare cJSON_IsObject(): fisierul "), -1},
+        {"string of 11 bytes", "\"abcdefghi\"", in("Eroare cJSON_IsObject(): fisierul "), -1},
+        {"NUL in the first line", std::string("{\"a\": 1}\0\n", 10), "", 799},
+        {"NUL at the start", std::string("\0{}\n", 4), "", 799},
+    };
+    for (const Caz& c : cazuri) {
+        SCOPED_TRACE(c.nume);
+        linii.clear();
+        p.casete.clear();
+        writeMl(Nume, c.continut);
+        Incarcare r = load();
+        EXPECT_EQ(r.rezultat, 0);
+        EXPECT_EQ(r.arbore, nullptr);
+        EXPECT_EQ(r.marime, c.continut.size());
+        if (c.linie.empty()) {
+            EXPECT_TRUE(linii.empty());
+        } else {
+            EXPECT_EQ(linii, (std::vector<LinieMesaj>{{c.linie, 1}}));
+        }
+        if (c.mesaj < 0) {
+            EXPECT_TRUE(p.casete.empty());
+        } else {
+            ASSERT_EQ(p.casete.size(), 1u);
+            EXPECT_EQ(p.casete[0].numar, c.mesaj);
+            EXPECT_EQ(p.casete[0].style, 48u);
+        }
+    }
+}
+
+TEST_F(Store, ShortFilesMayHoldAnyValueLongerOnesAnObjectOrArray) {
+    struct Caz {
+        std::string continut;
+        int tip;
+    } cazuri[] = {
+        {"{}", cJSON_Object},
+        {"[]", cJSON_Array},
+        {"1234567890", cJSON_Number},
+        {"true", cJSON_True},
+        {"[1, 2, 3, 4, 5]", cJSON_Array},
+        {"{}\n\0 after the first line", cJSON_Object},
+    };
+    for (const Caz& c : cazuri) {
+        SCOPED_TRACE(c.continut);
+        writeMl(Nume, c.continut);
+        Incarcare r = load();
+        EXPECT_EQ(r.rezultat, 1);
+        ASSERT_NE(r.arbore, nullptr);
+        EXPECT_EQ(r.arbore->type & 0xFF, c.tip);
+    }
+    EXPECT_TRUE(linii.empty());
+    EXPECT_TRUE(p.casete.empty());
+}
+
+TEST_F(Store, AFileTooLargeToHoldIsRefusedAsOutOfMemory) {
+    writeMl(Nume, "{\n");
+    ASSERT_EQ(::truncate((fs::path(path_machine_learning) / Nume).c_str(),
+                         static_cast<off_t>(MarimeMaximaFisierJson + 1)),
+              0);
+    Incarcare r = load();
+    EXPECT_EQ(r.rezultat, 0);
+    EXPECT_EQ(r.marime, MarimeMaximaFisierJson + 1);
+    ASSERT_EQ(p.casete.size(), 1u);
+    EXPECT_EQ(p.casete[0].numar, 1);
+}
+
+TEST_F(Store, BytesAboveAsciiAreReadUnchanged) {
+    writeMl(Nume, "{\"F\xE9\": {\"x\": \"\xE9\"}}\n");
+    Incarcare r = load();
+    ASSERT_EQ(r.rezultat, 1);
+    EXPECT_STREQ(r.arbore->child->string, "F\xE9");
+    EXPECT_STREQ(r.arbore->child->child->valuestring, "\xE9");
+}
+
+TEST_F(Store, SavingANewFileWritesTheFormattedTextWithoutAnArchive) {
+    Json doc(cJSON_Parse(R"({"B": {"n": [1.5, 2]}, "A": null})"));
+    cJSON* a = doc.release();
+    EXPECT_EQ(SalveazaDateJsonInFisier(path_machine_learning, Nume, a, true), 1);
+    EXPECT_EQ(a, nullptr);
+    EXPECT_EQ(mlFile(Nume), "{\n\t\"B\":\t{\n\t\t\"n\":\t[1.5, 2]\n\t},\n\t\"A\":\tnull\n}");
+    EXPECT_TRUE(p.casete.empty());
+    EXPECT_TRUE(linii.empty());
+    EXPECT_EQ(fs::current_path(), cwd.saved());
+
+    Incarcare r = load();
+    ASSERT_EQ(r.rezultat, 1);
+    EXPECT_EQ(Tiparit(r.arbore.get()), mlFile(Nume));
+    EXPECT_EQ(fs::current_path(), cwd.saved());
+}
+
+TEST_F(Store, SavingOverAFileMovesItToTheNextArchiveCopy) {
+    writeMl(Nume, "old content");
+    writeMl("SubstrateMaterials#_0.json", "older");
+    Json doc(cJSON_Parse(R"({"A": 1})"));
+    cJSON* a = doc.get();
+    EXPECT_EQ(SalveazaDateJsonInFisier(path_machine_learning, Nume, a, false), 1);
+    EXPECT_EQ(a, doc.get());  // kept without the release flag
+    EXPECT_EQ(mlFile("SubstrateMaterials#_1.json"), "old content");
+    EXPECT_EQ(mlFile("SubstrateMaterials#_0.json"), "older");
+    EXPECT_EQ(mlFile(Nume), "{\n\t\"A\":\t1\n}");
+    ASSERT_EQ(p.casete.size(), 1u);
+    EXPECT_EQ(p.casete[0].text, "S-a creat fisierul arhiva SubstrateMaterials#_1.json");
+}
+
+TEST_F(Store, AnEmptyDocumentArchivesTheOldFileAndWritesNone) {
+    writeMl(Nume, "{\"A\": 1}");
+    cJSON* a = cJSON_CreateObject();
+    EXPECT_EQ(SalveazaDateJsonInFisier(path_machine_learning, Nume, a, true), 1);
+    EXPECT_FALSE(mlExists(Nume));
+    EXPECT_EQ(mlFile("SubstrateMaterials#_0.json"), "{\"A\": 1}");
+
+    cJSON* nimic = nullptr;
+    EXPECT_EQ(SalveazaDateJsonInFisier(path_machine_learning, Nume, nimic, true), 1);
+    EXPECT_EQ(ml.files(), std::vector<std::string>{"ML"});
+}
+
+TEST_F(Store, WithEveryArchiveIndexTakenTheNewestArchiveMakesRoom) {
+    for (int i = 0; i <= 20; ++i) writeMl("SubstrateMaterials#_" + std::to_string(i) + ".json", std::to_string(i));
+    // The newest by creation time is the last one written.
+    writeMl(Nume, "current");
+    cJSON* a = cJSON_Parse(R"({"A": 1})");
+    EXPECT_EQ(SalveazaDateJsonInFisier(path_machine_learning, Nume, a, true), 1);
+    ASSERT_EQ(p.casete.size(), 2u);
+    EXPECT_EQ(p.casete[0].caption, "CreazaNumeFisierArhiva()");
+    EXPECT_NE(p.casete[0].text.find("Index > 20. S-a sters fisierul arhiva"), std::string::npos) << p.casete[0].text;
+    EXPECT_EQ(p.casete[1].text, "S-a creat fisierul arhiva SubstrateMaterials#_21.json");
+    EXPECT_EQ(mlFile("SubstrateMaterials#_21.json"), "current");
+}
+
+TEST_F(Store, WriteFailuresAreReportedWithTheirCode) {
+    struct Caz {
+        const char* nume;
+        std::function<void()> pregateste;
+        std::string caseta;
+        int numar;
+        int cod;
+    } cazuri[] = {
+        {"the name is a directory",
+         [this] { fs::create_directories(fs::path(path_machine_learning) / Nume); }, "", 8, -8},
+        {"the disk is full",
+         [this] { fs::create_symlink("/dev/full", fs::path(path_machine_learning) / Nume); },
+         "Eroare fwrite(): cerut 11, scris 0", -1, -49},
+    };
+    for (const Caz& c : cazuri) {
+        SCOPED_TRACE(c.nume);
+        fs::remove_all(path_machine_learning);
+        fs::create_directories(path_machine_learning);
+        c.pregateste();
+        p.casete.clear();
+        linii.clear();
+        cJSON* a = cJSON_Parse(R"({"A": 1})");
+        EXPECT_EQ(SalveazaDateJsonInFisier(path_machine_learning, Nume, a, true), 0);
+        EXPECT_EQ(a, nullptr);
+        ASSERT_EQ(p.casete.size(), 1u);
+        EXPECT_EQ(p.casete[0].numar, c.numar);
+        if (!c.caseta.empty()) {
+            EXPECT_EQ(p.casete[0].text, c.caseta);
+        }
+        EXPECT_EQ(linii, (std::vector<LinieMesaj>{
+                             {"codEroare = " + std::to_string(c.cod) + " in SalveazaDateJsonInFisier()", 1}}));
+        EXPECT_EQ(fs::current_path(), cwd.saved());
+    }
+}
+
+TEST_F(Store, ADirectoryThatCannotBeEnteredFailsAndStillReleasesTheTree) {
+    cJSON* a = cJSON_Parse(R"({"A": 1})");
+    const std::string lipsa = path_machine_learning + "/missing";
+    EXPECT_EQ(SalveazaDateJsonInFisier(lipsa, Nume, a, true), 0);
+    EXPECT_EQ(a, nullptr);
+    ASSERT_FALSE(p.casete.empty());
+    EXPECT_EQ(p.casete[0].text, "Eroare schimbare director " + lipsa);
+    EXPECT_FALSE(fs::exists(lipsa));
+}
+
+// Random damage to a real document, loaded again and again for a bounded
+// time: the loader either refuses the bytes with exactly one message or
+// hands over a tree that prints and parses back. Under AddressSanitizer this
+// also proves that no byte pattern reads or writes out of bounds.
+TEST_F(Store, RandomlyDamagedDocumentsAreRefusedOrLoadedNeverMishandled) {
+    Json doc(cJSON_CreateObject());
+    for (const char* nume : {"N-BK7", "F2", "CaF2"}) {
+        MaterialOptic m = namedRecord(nume, 2);
+        m.lambda_indici[0] = 587.56f;
+        m.indice_n[0] = 1.5168;
+        m.dilatare[0] = 7.1f;
+        m.lidt[0] = 10;
+        m.lidt_lambda[0] = 1064;
+        ASSERT_EQ(AdaugaMaterialInDocumentJson(m, doc.get(), Nume, false, std::nullopt), 0);
+    }
+    const std::string original = Tiparit(doc.get());
+
+    std::mt19937 aleator(20240611);
+    const auto pana = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+    const std::string alfabet = "{}[]\":,.-+eE0123456789 \t\r\n\\u/nulltruefalse";
+    int incarcate = 0, refuzate = 0;
+    while (std::chrono::steady_clock::now() < pana) {
+        std::string s = original;
+        const int mutatii = 1 + static_cast<int>(aleator() % 8);
+        for (int k = 0; k < mutatii && !s.empty(); ++k) {
+            const std::size_t poz = aleator() % s.size();
+            switch (aleator() % 7) {
+                case 0: s[poz] = static_cast<char>(aleator() & 0xFF); break;
+                case 1: s[poz] = alfabet[aleator() % alfabet.size()]; break;
+                case 2: s.erase(poz, 1 + aleator() % 64); break;
+                case 3: s.insert(poz, s.substr(aleator() % s.size(), aleator() % 200)); break;
+                case 4: s.resize(poz); break;
+                case 5: s.insert(poz, std::string(1 + aleator() % 1500, "[{"[aleator() % 2])); break;
+                case 6: s.insert(poz, 1, '\0'); break;
+            }
+        }
+        writeMl(Nume, s);
+        linii.clear();
+        p.casete.clear();
+        Incarcare r = load();
+        ASSERT_EQ(fs::current_path(), cwd.saved());
+        if (r.rezultat == 1) {
+            ++incarcate;
+            ASSERT_NE(r.arbore, nullptr);
+            if (s.size() > MarimeMaximaValoareSimpla) {
+                ASSERT_TRUE(cJSON_IsObject(r.arbore.get()) || cJSON_IsArray(r.arbore.get()));
+            }
+            Json inapoi(cJSON_Parse(Tiparit(r.arbore.get()).c_str()));
+            ASSERT_NE(inapoi, nullptr) << s;
+            ASSERT_EQ(linii.size() + p.casete.size(), 0u);
+        } else {
+            ++refuzate;
+            ASSERT_EQ(r.arbore, nullptr);
+            ASSERT_EQ(linii.size() + p.casete.size(), 1u) << s;
+            ASSERT_EQ(r.marime, s.size());
+        }
+    }
+    EXPECT_GT(refuzate, 0);
+    EXPECT_GT(incarcate + refuzate, 50);
+}
+
+}  // namespace
