@@ -49,6 +49,7 @@ int ComandaDelete(Context&);
 int ComandaClean(Context&);
 int ComandaDeleteProducer(Context&);
 int ComandaEval(Context&);
+int ComandaImportSchott(Context&);
 
 // Shared helpers of the commands.
 // Finds the first record named `nume` through the catalogue library; the

@@ -18,6 +18,7 @@ const std::vector<DescriereComanda>& comenzi() {
         {"delete", ComandaDelete, "delete [--all] NAME", true},
         {"clean", ComandaClean, "clean", true},
         {"delete-producer", ComandaDeleteProducer, "delete-producer [--ask] CODE", true},
+        {"import-schott", ComandaImportSchott, "import-schott FILE", true},
     };
     return tabel;
 }

@@ -1,0 +1,92 @@
+// vitramor-cli import-schott: the real program on a catalogue file.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <cstring>
+
+#include "import/SchottTestData.h"
+#include "record/MaterialOptic.h"
+#include "support/TestDir.h"
+
+using namespace vitramor;
+using namespace vitramor::test;
+
+namespace {
+
+struct Rezultat {
+    int cod = -1;
+    std::string out, err;
+};
+
+class SchottCli : public ::testing::Test {
+protected:
+    TestDir dir;
+    TestDir lucru;
+
+    Rezultat ruleaza(const std::string& argumente) {
+        const auto out = lucru / "out.txt";
+        const auto err = lucru / "err.txt";
+        const std::string comanda = "VITRAMOR_SETTINGS='" + (lucru / "s.ini").string() + "' '" VITRAMOR_CLI_PATH
+                                    "' --glass-dir '" + dir.str() + "' " + argumente + " </dev/null >'" +
+                                    out.string() + "' 2>'" + err.string() + "'";
+        const int stare = std::system(comanda.c_str());
+        Rezultat r;
+        r.cod = WIFEXITED(stare) ? WEXITSTATUS(stare) : -1;
+        r.out = readFile(out);
+        r.err = readFile(err);
+        return r;
+    }
+
+    std::string catalog(const std::string& text) {
+        lucru.write("allglass.sch", text);
+        return "'" + (lucru / "allglass.sch").string() + "'";
+    }
+
+    std::size_t recorduri() const {
+        return dir.exists("sticleNou32.dat") ? dir.read("sticleNou32.dat").size() / MarimeMaterialOptic : 0;
+    }
+};
+
+TEST_F(SchottCli, PrintsTheClassesOfEachGlassAndStoresThem) {
+    const Rezultat r = ruleaza("import-schott " + catalog(TextBloc(NBK7()) + TextBloc(F2()) + TextBloc(NFK51A())));
+    ASSERT_EQ(r.cod, 0) << r.err;
+    EXPECT_EQ(r.out, "1 0 1 2 2\n1 0 1 2 1\n2 0 52 2 4\n");
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(recorduri(), 3u);
+
+    // The stored equation gives the published nd.
+    const Rezultat e = ruleaza("eval N-BK7 587.5618");
+    ASSERT_EQ(e.cod, 0) << e.err;
+    const char* valoare = std::strrchr(e.out.c_str(), '\t');
+    ASSERT_NE(valoare, nullptr) << e.out;
+    EXPECT_NEAR(std::strtod(valoare + 1, nullptr), 1.51680, 1e-5);
+}
+
+TEST_F(SchottCli, AMissingFileIsAFailureWithItsMessage) {
+    const std::string cale = (lucru / "nu-exista.sch").string();
+    const Rezultat r = ruleaza("import-schott '" + cale + "'");
+    EXPECT_EQ(r.cod, 1);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, "Eroare: Fisierul " + cale + " nu poate fi deschis\n");
+    EXPECT_EQ(recorduri(), 0u);
+}
+
+TEST_F(SchottCli, ACutFileStoresTheWholeGlassesAndFails) {
+    auto f2 = LiniiBloc(F2());
+    f2.resize(40);
+    const Rezultat r = ruleaza("import-schott " + catalog(TextBloc(NBK7()) + TextLinii(f2)));
+    EXPECT_EQ(r.cod, 1);
+    EXPECT_EQ(r.out, "1 0 1 2 2\n");
+    EXPECT_NE(r.err.find("ATENTIE!: Fisierul "), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("se termina in blocul sticlei F2, dupa 40 din cele 195 linii"), std::string::npos) << r.err;
+    EXPECT_EQ(recorduri(), 1u);
+}
+
+TEST_F(SchottCli, TakesExactlyOneFile) {
+    EXPECT_EQ(ruleaza("import-schott").cod, 2);
+    EXPECT_EQ(ruleaza("import-schott a b").cod, 2);
+}
+
+}  // namespace
