@@ -42,12 +42,16 @@ constexpr int AvertizariAfisateMaxim = 50;
 
 std::string Formatat(const char* format, ...) __attribute__((format(printf, 1, 2)));
 std::string Formatat(const char* format, ...) {
-    char buffer[1024];
     va_list args;
     va_start(args, format);
-    std::vsnprintf(buffer, sizeof buffer, format, args);
+    va_list copie;
+    va_copy(copie, args);
+    const int n = std::vsnprintf(nullptr, 0, format, args);
     va_end(args);
-    return buffer;
+    std::string text(n > 0 ? static_cast<std::size_t>(n) : 0, '\0');
+    if (n > 0) std::vsnprintf(text.data(), text.size() + 1, format, copie);
+    va_end(copie);
+    return text;
 }
 
 bool EsteSpatiu(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
