@@ -50,6 +50,9 @@ int ComandaClean(Context&);
 int ComandaDeleteProducer(Context&);
 int ComandaEval(Context&);
 int ComandaImportSchott(Context&);
+int ComandaCheck(Context&);
+int ComandaReport(Context&);
+int ComandaProposeRanges(Context&);
 
 // Shared helpers of the commands.
 // Finds the first record named `nume` through the catalogue library; the

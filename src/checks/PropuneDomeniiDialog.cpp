@@ -1,0 +1,107 @@
+#include "checks/PropuneDomeniiDialog.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+#include "checks/VerificariDispersie.h"
+#include "platform/Platform.h"
+#include "record/TexteMaterial.h"
+#include "settings/Directoare.h"
+#include "suite/Catalix.h"
+#include "suite/DialogUnits.h"
+#include "suite/Vedora.h"
+
+namespace vitramor {
+
+namespace {
+
+constexpr int NumarProducatoriImpliciti = 15;  // codes 0-14 of the program's own table
+constexpr int CodProducatorLimita = 16;        // a record's producer word holds 0-15
+constexpr int MesajValoareRespinsa = 38;
+constexpr int MesajFaraFunctie = 0;
+constexpr unsigned StilAvertizare = 48;
+
+QString DinLocal(const std::string& s) { return QString::fromLocal8Bit(s.data(), static_cast<qsizetype>(s.size())); }
+
+QPushButton* Buton(QWidget* parent, const char* text, int id, int x) {
+    auto* b = new QPushButton(QString::fromLatin1(text), parent);
+    b->setObjectName(QString::number(id));
+    unitatiDialog().plaseaza(b, x, 30, 40, 14);
+    return b;
+}
+
+}  // namespace
+
+PropuneDomeniiDialog::PropuneDomeniiDialog(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("Verificat domeniul spectral ec. dispersie materiale din indici"));
+    const UnitatiDialog& u = unitatiDialog();
+
+    auto* eticheta = new QLabel(QStringLiteral("Producator"), this);
+    u.plaseaza(eticheta, 7, 9, 48, 8);
+    producatori_ = new QComboBox(this);
+    producatori_->setObjectName(QString::number(IdComboProducatorDomenii));
+    u.plaseaza(producatori_, 58, 7, 125, 12);
+    eticheta->setBuddy(producatori_);
+
+    QPushButton* verificaButon = Buton(this, "Verifica", IdButonVerifica, 7);
+    QPushButton* ok = Buton(this, "OK", raspuns::IDOK, 51);
+    QPushButton* anuleaza = Buton(this, "Cancel", raspuns::IDCANCEL, 95);
+    QPushButton* ajutor = Buton(this, "Ajutor", IdButonAjutorVerificari, 139);
+    ok->setDefault(true);
+    u.plaseaza(this, 0, 0, 186, 52);
+    setFixedSize(size());
+
+    umpleProducatori();
+    {
+        const QSignalBlocker liniste(producatori_);
+        if (ProducatorInitialDomenii < producatori_->count()) producatori_->setCurrentIndex(ProducatorInitialDomenii);
+    }
+    const int initial = producatori_->currentIndex();
+    producator_ = initial >= 0 && initial < CodProducatorLimita ? initial : -1;
+
+    connect(producatori_, &QComboBox::currentIndexChanged, this, &PropuneDomeniiDialog::alegeProducator);
+    connect(verificaButon, &QPushButton::clicked, this, &PropuneDomeniiDialog::verifica);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(anuleaza, &QPushButton::clicked, this, &QDialog::reject);
+    connect(ajutor, &QPushButton::clicked, this,
+            [this] { eroare(path_help, static_cast<QWidget*>(this), StilAvertizare, MesajFaraFunctie); });
+}
+
+void PropuneDomeniiDialog::umpleProducatori() {
+    producatori_->clear();
+    int index = 0;
+    int codMaxim = 0;
+    tag_ProducatorMatOptic intrare{};
+    std::vector<std::string> nume;
+    if (IncarcaProducatoriSticla(this, path_sticle, ListeazaNumeProducatori, index, codMaxim, intrare, &nume) == 1 &&
+        !nume.empty()) {
+        for (const std::string& n : nume) producatori_->addItem(DinLocal(n));
+        return;
+    }
+    for (int cod = 0; cod < NumarProducatoriImpliciti; ++cod)
+        producatori_->addItem(QString::fromLatin1(NumeProducatorImplicit(cod)));
+}
+
+void PropuneDomeniiDialog::alegeProducator(int index) {
+    // The producer table may list more producers than a record's code can
+    // name; such a choice is refused and the previous producer stays chosen.
+    if (index >= 0 && index < CodProducatorLimita) {
+        producator_ = index;
+        return;
+    }
+    eroare(path_help, static_cast<QWidget*>(this), StilAvertizare, MesajValoareRespinsa);
+    const QSignalBlocker liniste(producatori_);
+    producatori_->setCurrentIndex(producator_);
+}
+
+void PropuneDomeniiDialog::verifica() {
+    if (producator_ < 0 || producator_ >= CodProducatorLimita) {
+        eroare(path_help, static_cast<QWidget*>(this), StilAvertizare, MesajValoareRespinsa);
+        return;
+    }
+    PropuneDomeniiSpectrale(static_cast<QWidget*>(this), producator_);
+}
+
+}  // namespace vitramor

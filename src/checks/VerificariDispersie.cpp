@@ -1,0 +1,259 @@
+#include "checks/VerificariDispersie.h"
+
+#include <unistd.h>
+
+#include <cmath>
+#include <cstdarg>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "database/RescriereBazaDate.h"
+#include "dispersion/EcuatieDispersie.h"
+#include "fileutil/FileUtil.h"
+#include "messages/ListaMesaje.h"
+#include "record/CodificareText.h"
+#include "record/TexteMaterial.h"
+#include "settings/Directoare.h"
+
+namespace vitramor {
+
+using namespace stil;
+
+namespace {
+
+// Records read per call in the database pass: about 1 MB, so the pass runs
+// at the speed of the file rather than of the calls.
+constexpr std::size_t InregistrariPeBloc = 512;
+
+constexpr std::uint16_t FaraInferior = 65535;
+
+std::string Formateaza(const char* format, ...) __attribute__((format(printf, 1, 2)));
+std::string Formateaza(const char* format, ...) {
+    char text[512];
+    va_list args;
+    va_start(args, format);
+    const int n = std::vsnprintf(text, sizeof text, format, args);
+    va_end(args);
+    if (n < 0) return {};
+    return std::string(text, static_cast<std::size_t>(n) < sizeof text ? static_cast<std::size_t>(n) : sizeof text - 1);
+}
+
+// Names are Windows-1252 in the file; every text of the system is UTF-8.
+std::string NumeMaterial(const MaterialOptic& m) { return Utf8DinWindows1252(TextCamp(m.nume, sizeof m.nume)); }
+
+// A slot's n (or k) is compared only when the table holds a value there and
+// the equation is a real one: a tabulated material has nothing to disagree with.
+bool NParticipa(const MaterialOptic& m, int slot) {
+    return m.indice_n[slot] > 0.0 && m.ec_dispersie_n != EcuatieTabelata;
+}
+bool KParticipa(const MaterialOptic& m, int slot) {
+    return m.indice_k[slot] > 0.0 && m.ec_dispersie_k != EcuatieTabelata;
+}
+
+// Equal to the precision agrees: only a difference beyond it is a failure.
+// The difference is formed from the stored double and the widened float, so
+// a table that holds the equation's own float value reads as equal.
+bool InAfaraPreciziei(double tabel, float ecuatie, float precizie) {
+    return std::fabs(tabel - static_cast<double>(ecuatie)) > static_cast<double>(precizie);
+}
+
+const std::string LinieRaportBazaDate(60, '-');
+const std::string LinieRaportMaterial(84, '-');
+
+// Everything the database pass holds while it reads: whatever way it ends,
+// the file is closed, the cursor restored and the remembered directory current again.
+class LucruVerificare {
+public:
+    LucruVerificare() = default;
+    ~LucruVerificare() {
+        if (f_) std::fclose(f_);
+        if (cursor_) platforma().cursorAsteptare(false);
+        if (!directorAnterior_.empty()) RevinoInDirector(directorAnterior_);
+    }
+    LucruVerificare(const LucruVerificare&) = delete;
+    LucruVerificare& operator=(const LucruVerificare&) = delete;
+
+    bool intraInDirectorSticle(Fereastra owner) {
+        const std::string curent = DirectorCurent();
+        if (curent == "????") {
+            platforma().beep();
+            MesajBox(owner, "Eroare GetCurrentDirectory", "AVERTISMENT", MB_OK | MB_ICONASTERISK);
+            return false;
+        }
+        if (path_sticle.empty() || ::chdir(path_sticle.c_str()) != 0) {
+            // We never left the remembered directory, so there is nothing to return to.
+            platforma().beep();
+            MesajBox(owner, Formateaza("Nu exista director %s)", path_sticle.c_str()), "AVERTISMENT",
+                     MB_OK | MB_ICONASTERISK);
+            return false;
+        }
+        directorAnterior_ = curent;
+        return true;
+    }
+
+    bool deschide(std::FILE* iesireEroare) {
+        f_ = std::fopen(nume_fisier_sticle.c_str(), "rb");
+        if (!f_) {
+            if (iesireEroare) {
+                std::fprintf(iesireEroare, "Eroare deschidere %s\n", nume_fisier_sticle.c_str());
+                std::fflush(iesireEroare);
+            }
+            return false;
+        }
+        // Our blocks are large; stdio's buffer would only add a copy.
+        std::setvbuf(f_, nullptr, _IONBF, 0);
+        return true;
+    }
+
+    void arataCursor() {
+        platforma().cursorAsteptare(true);
+        cursor_ = true;
+    }
+
+    std::FILE* fisier() const { return f_; }
+
+private:
+    std::FILE* f_ = nullptr;
+    bool cursor_ = false;
+    std::string directorAnterior_;
+};
+
+}  // namespace
+
+bool PropuneDomeniuSpectral(const MaterialOptic& m, std::uint16_t& inferior, std::uint16_t& superior) {
+    // The lower bound starts at 65535 and only comes down, so it never leaves
+    // the 16-bit range; the upper bound is held at 65535 for a wavelength
+    // beyond it, which no range word could carry anyway.
+    float minim = FaraInferior;
+    float maxim = 0.0f;
+    for (int i = 0; i < NumarSloturiTabel; ++i) {
+        const float lambda = m.lambda_indici[i];
+        if (!(lambda > 0.0f) || !(m.indice_n[i] > 0.0)) continue;
+        if (lambda < minim) minim = lambda;
+        if (lambda > maxim) maxim = lambda;
+    }
+    inferior = static_cast<std::uint16_t>(minim);  // toward zero
+    superior = maxim >= 65535.0f ? std::uint16_t{65535} : static_cast<std::uint16_t>(maxim);
+    return inferior != FaraInferior && superior != 0 && superior >= inferior;
+}
+
+int PropuneDomeniiSpectrale(Fereastra owner, int producator, RezultatPropunereDomenii* rezultat) {
+    RezultatPropunereDomenii numarat;
+    const auto prelucrare = [&](MaterialOptic& m) {
+        std::uint16_t inferior = 0;
+        std::uint16_t superior = 0;
+        if (m.producator != producator || !PropuneDomeniuSpectral(m, inferior, superior))
+            return DecizieInregistrare::Pastreaza;
+        ++numarat.propuneri;
+        const std::string text =
+            Formateaza("Sticla %s: Domeniu spectral valabil ec. dispersie n: [%d nm - %d nm]. Acualizati?",
+                       NumeMaterial(m).c_str(), inferior, superior);
+        AfiseazaMesajInLista(text, NivelInformatie);
+        if (MesajBox(owner, text, "ATENTIE!", MB_YESNO | MB_ICONQUESTION) != raspuns::IDYES)
+            return DecizieInregistrare::Pastreaza;
+        m.domeniu_n[0] = inferior;
+        m.domeniu_n[1] = superior;
+        ++numarat.acceptate;
+        return DecizieInregistrare::Modificata;
+    };
+
+    RezultatRescriere rescriere;
+    // No wait cursor: the pass stops at every proposal for the user's answer.
+    const int inlocuit = RescrieBazaDate(owner, prelucrare, rescriere, false);
+    if (rezultat) *rezultat = numarat;
+    return inlocuit != 0 && !rescriere.eroareScriere ? 1 : 0;
+}
+
+bool MaterialConformEcuatiilor(const MaterialOptic& m, const SetariVerificare& setari) {
+    for (int i = 0; i < SloturiVerificate; ++i) {
+        const float lambda = m.lambda_indici[i];
+        if (!(lambda > 0.0f)) continue;
+        float valoare = 0.0f;
+        if (setari.verificaN && NParticipa(m, i)) {
+            if (IndiceDinEcuatieDispersie(m, 0, lambda, valoare) != IndiceValid) return false;
+            if (InAfaraPreciziei(m.indice_n[i], valoare, setari.precizieN)) return false;
+        }
+        if (setari.verificaK && KParticipa(m, i)) {
+            if (IndiceDinEcuatieDispersie(m, 1, lambda, valoare) != IndiceValid) return false;
+            if (InAfaraPreciziei(m.indice_k[i], valoare, setari.precizieK)) return false;
+        }
+    }
+    return true;
+}
+
+int VerificaBazaDate(Fereastra owner, const SetariVerificare& setari, BlocText& raport, std::FILE* iesireEroare) {
+    raport.reset();
+    LucruVerificare lucru;
+    if (!lucru.intraInDirectorSticle(owner)) return 0;
+    if (!lucru.deschide(iesireEroare)) return 0;
+    lucru.arataCursor();
+
+    BlocText text;
+    AddTextRAM(text, "Material   Producator\t\tStare  ");
+    AddTextRAM(text, LinieRaportBazaDate);
+
+    std::vector<MaterialOptic> bloc(InregistrariPeBloc);
+    for (;;) {
+        const std::size_t octeti = std::fread(bloc.data(), 1, bloc.size() * sizeof(MaterialOptic), lucru.fisier());
+        const std::size_t intregi = octeti / sizeof(MaterialOptic);
+        for (std::size_t i = 0; i < intregi; ++i) {
+            const MaterialOptic& m = bloc[i];
+            if (MaterialConformEcuatiilor(m, setari)) continue;
+            AddTextRAM(text, NumeMaterial(m) + '\t' + NumeProducatorScurt(m.producator));
+        }
+        if (octeti == bloc.size() * sizeof(MaterialOptic)) continue;
+        if (std::ferror(lucru.fisier())) {
+            // A report of the part that could be read would pass for the
+            // whole database.
+            const std::string eroare = platforma().textUltimaEroare();
+            if (!eroare.empty()) MesajBox(owner, eroare, nume_fisier_sticle, MB_OK | MB_ICONASTERISK);
+            MesajBox(owner, Formateaza("Eroare citire fisier %s", nume_fisier_sticle.c_str()), "ATENTIE!",
+                     MB_OK | MB_ICONHAND);
+            return 0;
+        }
+        break;  // end of file; a fragment shorter than a record is not a record
+    }
+
+    AddTextRAM(text, LinieRaportBazaDate);
+    raport = std::move(text);
+    return 1;
+}
+
+void RaportMaterial(const MaterialOptic& m, BlocText& raport) {
+    BlocText text;
+    AddTextRAM(text, Formateaza("Material: %s   Producator: %s", NumeMaterial(m).c_str(),
+                                NumeProducatorScurt(m.producator)));
+    AddTextRAM(text, "  ");
+    AddTextRAM(text, "Lambda\t n[i]\t n\t n[i]-n\t k[i]\t k\t k[i]-k");
+    AddTextRAM(text, LinieRaportMaterial);
+
+    for (int i = 0; i < SloturiVerificate; ++i) {
+        const float lambda = m.lambda_indici[i];
+        if (!(lambda > 0.0f)) continue;
+        std::string linie = Formateaza("%7.1f", static_cast<double>(lambda));
+        float valoare = 0.0f;
+        if (NParticipa(m, i)) {
+            const double n = m.indice_n[i];
+            if (IndiceDinEcuatieDispersie(m, 0, lambda, valoare) == IndiceValid)
+                linie += Formateaza("\t%7.5f\t%7.5f\t%7.5f", n, static_cast<double>(valoare),
+                                    n - static_cast<double>(valoare));
+            else
+                linie += Formateaza("\t%7.5f\tEroare", n);
+        }
+        if (KParticipa(m, i)) {
+            const double k = m.indice_k[i];
+            if (IndiceDinEcuatieDispersie(m, 1, lambda, valoare) == IndiceValid)
+                linie += Formateaza("\t%7.4f\t%7.4f\t%7.4f", k, static_cast<double>(valoare),
+                                    k - static_cast<double>(valoare));
+            else
+                linie += Formateaza("\t%7.5f\tEroare", k);
+        }
+        AddTextRAM(text, linie);
+    }
+
+    AddTextRAM(text, LinieRaportMaterial);
+    raport = std::move(text);
+}
+
+}  // namespace vitramor

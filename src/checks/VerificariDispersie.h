@@ -1,0 +1,91 @@
+#pragma once
+// A material holds its indices twice: the measured table and the dispersion
+// equations. These checks set the two side by side: a proposal of the n
+// equation's validity range from the span of the table, a pass over the
+// whole database that lists the materials whose table and equations
+// disagree, and the table-against-equation report of one material.
+//
+// The windows around them (the producer dialog, the precision dialog, the
+// report windows) are in VerificariDispersieUi.h; the command line calls
+// these functions directly.
+
+#include <cstdint>
+#include <cstdio>
+
+#include "platform/Platform.h"
+#include "record/MaterialOptic.h"
+#include "suite/Vedora.h"
+
+namespace vitramor {
+
+inline constexpr int IdComandaPropuneDomenii = 40098;       // "Verifica domeniu spectral valabilitate ec. dispersie din indici..."
+inline constexpr int IdComandaVerificaBazaDate = 40045;     // "Verifica indici / ec. dispersie..." (Initializeaza)
+inline constexpr int IdComandaVerificaMaterial = 40047;     // "Verifica indici / ec. dispersie..." (Editeaza)
+
+// ---- Validity-range proposal ----
+
+// The span of the table's n values: the smallest and the largest wavelength
+// of slots 0 to 49 that carry both a wavelength and an n above 0, truncated
+// to whole nanometres. False when the table gives no usable span (then the
+// bounds are 65535 and 0, as the search leaves them).
+bool PropuneDomeniuSpectral(const MaterialOptic& material, std::uint16_t& inferior, std::uint16_t& superior);
+
+struct RezultatPropunereDomenii {
+    int propuneri = 0;  // materials of the producer with a usable span (each one asked)
+    int acceptate = 0;  // spans the user took over into domeniu_n
+};
+
+// Rewrites the database file, offering each material of `producator` the
+// span of its table as its n validity range: the offer goes to the message
+// list and, as the same text, into a Yes/No question. Yes stores the span;
+// every record is written back, changed or not, and the old file becomes an
+// archive copy. Works on the file only, never on the open materials.
+//
+// Returns 1 when the rewritten file took the database's place; 0 when the
+// rewrite could not start, was refused, or a record could not be written
+// (the database then holds the records written before the failure and its
+// archive copy holds them all - see RescrieBazaDate).
+int PropuneDomeniiSpectrale(Fereastra owner, int producator, RezultatPropunereDomenii* rezultat = nullptr);
+
+// ---- Index / equation checks ----
+
+// Precisions and switches of the database pass; these are the values the
+// dialog starts with every time it opens.
+struct SetariVerificare {
+    float precizieN = 0.001f;
+    float precizieK = 0.001f;
+    bool verificaN = true;
+    bool verificaK = false;
+};
+
+// The slots the checks look at: the ones the editors fill.
+inline constexpr int SloturiVerificate = NumarSloturiEditabile;
+
+// True when the record's table agrees with its equations within the
+// precisions (a difference equal to the precision agrees). A slot's n takes
+// part when its wavelength and its n are above 0 and n is not tabulated;
+// an equation with no value at a taking-part wavelength fails the record.
+bool MaterialConformEcuatiilor(const MaterialOptic& material, const SetariVerificare& setari);
+
+// The database pass: checks every whole record of the database file in the
+// glass directory and builds the report "Materiale cu probleme" - a header,
+// a line of dashes, one "name<TAB>producer" line per failing material, and
+// another line of dashes. Returns 1 with the report built; 0 when the glass
+// directory or the file could not be used (the report is then left absent).
+// A database that cannot be opened is reported on `iesireEroare` as
+// "Eroare deschidere <file>", the other failures in a box.
+int VerificaBazaDate(Fereastra owner, const SetariVerificare& setari, BlocText& raport,
+                     std::FILE* iesireEroare = stdout);
+
+// The table-against-equation report of one material: for each filled slot
+// 0 to 39 the wavelength, then tabulated n, equation n and their difference,
+// then the same for k, with "Eroare" where the equation has no value.
+void RaportMaterial(const MaterialOptic& material, BlocText& raport);
+
+// Tab stops of the two reports, in dialog units.
+inline constexpr int TabulatorRaportBazaDate = 50;  // repeated
+inline constexpr int TabulatoareRaportMaterial[] = {50, 100, 150, 200, 250, 300, 350};
+
+inline constexpr const char* TitluRaportVerificare = "Materiale cu probleme";
+
+}  // namespace vitramor
