@@ -1,0 +1,104 @@
+// Producer datasheets: which document each producer opens, and what the
+// user is told when it is missing.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "checks/FisaProducator.h"
+#include "platform/ScriptedPlatform.h"
+#include "settings/Directoare.h"
+#include "support/TestDir.h"
+
+namespace vitramor {
+namespace {
+
+namespace fs = std::filesystem;
+
+class DirectorSticle {
+public:
+    explicit DirectorSticle(std::string d) : vechi_(path_sticle) { path_sticle = std::move(d); }
+    ~DirectorSticle() { path_sticle = vechi_; }
+
+private:
+    std::string vechi_;
+};
+
+TEST(FisaProducator, DocumentOfEveryProducer) {
+    const std::string schott = "SCHOTT/tie-30_chemical_properties_of_optical_glass.pdf";
+    const std::vector<std::pair<int, std::string>> cazuri{
+        {1, schott}, {2, schott}, {3, "HOYA/OpticalGlass.pdf"}, {4, schott}, {5, schott},
+        {6, "OHARA/OHARA_CHIMIC.pdf"}, {7, schott}, {8, "PILKINGTON/opticalglasscatalogue.pdf"}, {9, schott},
+        {10, schott}, {11, "SUMITA/glassdata.pdf"},
+        {0, ""}, {12, ""}, {15, ""}, {-3, ""},
+    };
+    for (const auto& [cod, relativ] : cazuri) {
+        const std::string asteptat = relativ.empty() ? "" : "/g/" + relativ;
+        EXPECT_EQ(CaleFisaProducator("/g", cod), asteptat) << cod;
+        EXPECT_EQ(CaleFisaProducator("/g/", cod), asteptat) << cod;
+    }
+}
+
+TEST(FisaProducator, OpensTheDocumentInItsFolder) {
+    test::TestDir d;
+    fs::create_directory(d / "OHARA");
+    test::writeFile(d / "OHARA" / "OHARA_CHIMIC.pdf", "%PDF-1.4\n");
+    for (const std::string& director : {d.str(), d.str() + "/"}) {
+        ScriptedPlatform p;
+        ScopedPlatform guard(p);
+        DirectorSticle g(director);
+        DeschideFisaProducator(nullptr, 6);
+        EXPECT_TRUE(p.casete.empty());
+        // The scripted shell records "file @working-directory".
+        EXPECT_EQ(p.documenteDeschise,
+                  std::vector<std::string>{d.str() + "/OHARA/OHARA_CHIMIC.pdf @" + d.str() + "/OHARA"});
+    }
+}
+
+TEST(FisaProducator, MissingDocumentIsNamedInTheCaption) {
+    test::TestDir d;
+    fs::create_directory(d / "SCHOTT");
+    ScriptedPlatform p;
+    ScopedPlatform guard(p);
+    DirectorSticle g(d.str());
+    DeschideFisaProducator(nullptr, 2);
+    ASSERT_EQ(p.casete.size(), 1u);
+    EXPECT_EQ(p.ultima().text, "Nu exista fisierul");
+    EXPECT_EQ(p.ultima().caption, d.str() + "/SCHOTT/tie-30_chemical_properties_of_optical_glass.pdf");
+    EXPECT_EQ(p.ultima().style, stil::MB_OK);
+    EXPECT_TRUE(p.documenteDeschise.empty());
+}
+
+TEST(FisaProducator, FolderNamesAreCaseSensitive) {
+    // The CSV catalogues sit in "Schott"; the datasheets in "SCHOTT".
+    test::TestDir d;
+    fs::create_directory(d / "Schott");
+    test::writeFile(d / "Schott" / "tie-30_chemical_properties_of_optical_glass.pdf", "%PDF");
+    ScriptedPlatform p;
+    ScopedPlatform guard(p);
+    DirectorSticle g(d.str());
+    DeschideFisaProducator(nullptr, 9);
+    EXPECT_EQ(p.texte(), std::vector<std::string>{"Nu exista fisierul"});
+}
+
+TEST(FisaProducator, ProducerWithoutDatasheetAndShellRefusal) {
+    test::TestDir d;
+    fs::create_directory(d / "HOYA");
+    test::writeFile(d / "HOYA" / "OpticalGlass.pdf", "%PDF");
+    ScriptedPlatform p;
+    ScopedPlatform guard(p);
+    DirectorSticle g(d.str());
+
+    DeschideFisaProducator(nullptr, 0);
+    ASSERT_EQ(p.casete.size(), 1u);
+    EXPECT_EQ(p.ultima().numar, 0);  // the "no function behind this button" message
+    EXPECT_TRUE(p.documenteDeschise.empty());
+
+    p.rezultatDeschidere = 31;  // no application for PDF documents
+    DeschideFisaProducator(nullptr, 3);
+    EXPECT_EQ(p.casete.size(), 1u);  // not reported
+    EXPECT_EQ(p.documenteDeschise.size(), 1u);
+}
+
+}  // namespace
+}  // namespace vitramor

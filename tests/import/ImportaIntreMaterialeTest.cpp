@@ -1,0 +1,133 @@
+// Copying index tables and dispersion equations between open materials,
+// checked byte by byte at the record's file offsets: what is copied must be
+// exactly the source's bytes there, and every other byte the destination's.
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "import/ImportaIntreMateriale.h"
+#include "platform/ScriptedPlatform.h"
+#include "support/RecordImage.h"
+
+namespace vitramor {
+namespace {
+
+using test::bytesOf;
+using test::namedRecord;
+
+// A record whose every byte is set, from a seed, so that any byte copied or
+// left behind shows.
+MaterialOptic Plin(unsigned char seed, const char* nume) {
+    MaterialOptic m;
+    auto* b = reinterpret_cast<unsigned char*>(&m);
+    for (std::size_t i = 0; i < sizeof m; ++i) b[i] = static_cast<unsigned char>(seed + i * 7);
+    std::memset(m.nume, 0, sizeof m.nume);
+    std::strcpy(m.nume, nume);
+    return m;
+}
+
+struct Interval {
+    std::size_t inceput, sfarsit;
+};
+
+// The expected result: the destination's bytes with the source's in the intervals.
+std::string Asteptat(const MaterialOptic& sursa, const MaterialOptic& destinatie, std::initializer_list<Interval> iv) {
+    std::string r = bytesOf(destinatie);
+    const std::string s = bytesOf(sursa);
+    for (const Interval& i : iv) r.replace(i.inceput, i.sfarsit - i.inceput, s.substr(i.inceput, i.sfarsit - i.inceput));
+    return r;
+}
+
+TEST(ImportaIntreMateriale, IndexTablesCopyFortySlotsOnly) {
+    const MaterialOptic sursa = Plin(11, "SURSA");
+    MaterialOptic dest = Plin(200, "DEST");
+    const MaterialOptic inainte = dest;
+    CopiazaIndiciNK(sursa, dest);
+    // lambda_indici at 52 (4-byte slots), indice_n at 256 and indice_k at 656 (8-byte slots).
+    EXPECT_EQ(bytesOf(dest), Asteptat(sursa, inainte, {{52, 52 + 40 * 4}, {256, 256 + 40 * 8}, {656, 656 + 40 * 8}}));
+    EXPECT_EQ(dest.indice_n[45], inainte.indice_n[45]);
+    EXPECT_EQ(dest.lambda_indici[49], inainte.lambda_indici[49]);
+}
+
+TEST(ImportaIntreMateriale, EquationsCopyCoefficientsCodesAndRanges) {
+    const MaterialOptic sursa = Plin(3, "SURSA");
+    MaterialOptic dest = Plin(90, "DEST");
+    const MaterialOptic inainte = dest;
+    CopiazaEcuatiiDispersie(sursa, dest);
+    // Equation codes and both ranges at 1056..1067; the four parameter words
+    // after them stay. Coefficients of n and k at 1080..1463.
+    EXPECT_EQ(bytesOf(dest), Asteptat(sursa, inainte, {{1056, 1068}, {1080, 1464}}));
+}
+
+TEST(ImportaIntreMateriale, Titles) {
+    EXPECT_EQ(TitluImportaIntreMateriale(40057), "Importa indici n,k");
+    EXPECT_EQ(TitluImportaIntreMateriale(40058), "Importa ec. de dispersie");
+    EXPECT_EQ(TitluImportaIntreMateriale(40034), "??????");
+}
+
+SetLucru TreiMateriale() {
+    SetLucru set;
+    set.materiale = {Plin(1, "N-BK7"), Plin(50, "F2"), Plin(99, "SF6")};
+    set.materialCurent = 1;
+    return set;
+}
+
+TEST(ImportaIntreMateriale, QuestionDecides) {
+    struct Caz {
+        int comanda;
+        int raspuns;
+        std::string intrebare;
+        bool copiat;
+    };
+    const std::vector<Caz> cazuri{
+        {40057, raspuns::IDYES, "Importati n,k din SF6 in F2", true},
+        {40057, raspuns::IDNO, "Importati n,k din SF6 in F2", false},
+        {40058, raspuns::IDYES, "Importi ec. de dispersie din SF6 in F2", true},
+        {40058, raspuns::IDNO, "Importi ec. de dispersie din SF6 in F2", false},
+    };
+    for (const Caz& c : cazuri) {
+        SCOPED_TRACE(c.intrebare + (c.copiat ? " yes" : " no"));
+        ScriptedPlatform p;
+        ScopedPlatform guard(p);
+        SetLucru set = TreiMateriale();
+        const std::string inainte = bytesOf(set.materiale[1]);
+        p.raspunde(c.raspuns);
+        EXPECT_EQ(ImportaInMaterialCurent(nullptr, c.comanda, set, 2), c.copiat);
+        ASSERT_EQ(p.casete.size(), 1u);
+        EXPECT_EQ(p.ultima().text, c.intrebare);
+        EXPECT_EQ(p.ultima().caption, "VITRAMOR V3.0");
+        EXPECT_EQ(p.ultima().style & stil::MaskButoane, stil::MB_YESNO);
+        EXPECT_EQ(set.modificat, c.copiat ? 1 : 0);
+        EXPECT_EQ(bytesOf(set.materiale[1]) != inainte, c.copiat);
+        // The source and the bystander are never touched.
+        EXPECT_EQ(bytesOf(set.materiale[2]), bytesOf(Plin(99, "SF6")));
+        EXPECT_EQ(bytesOf(set.materiale[0]), bytesOf(Plin(1, "N-BK7")));
+    }
+}
+
+TEST(ImportaIntreMateriale, NoQuestionWithoutAUsableSource) {
+    ScriptedPlatform p;
+    ScopedPlatform guard(p);
+    SetLucru set = TreiMateriale();
+    EXPECT_FALSE(ImportaInMaterialCurent(nullptr, 40057, set, 1));  // itself
+    EXPECT_FALSE(ImportaInMaterialCurent(nullptr, 40057, set, 3));
+    EXPECT_FALSE(ImportaInMaterialCurent(nullptr, 40057, set, -1));
+    EXPECT_FALSE(ImportaInMaterialCurent(nullptr, 40034, set, 2));
+    EXPECT_TRUE(p.casete.empty());
+    EXPECT_EQ(set.modificat, 0);
+}
+
+TEST(ImportaIntreMateriale, NamesInTheQuestionComeFromWindows1252) {
+    ScriptedPlatform p;
+    ScopedPlatform guard(p);
+    SetLucru set;
+    set.materiale = {namedRecord("LAK\xE9", 2), namedRecord("N-BK7", 2)};
+    set.materialCurent = 1;
+    p.raspunde(raspuns::IDNO);
+    ImportaInMaterialCurent(nullptr, 40057, set, 0);
+    EXPECT_EQ(p.ultima().text, "Importati n,k din LAK\xC3\xA9 in N-BK7");
+}
+
+}  // namespace
+}  // namespace vitramor
