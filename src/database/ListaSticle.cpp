@@ -2,7 +2,6 @@
 
 #include <cstdio>
 #include <cstring>
-#include <set>
 
 #include "database/CitesteIntrareFisierText.h"
 #include "fileutil/FileUtil.h"
@@ -36,32 +35,29 @@ std::string Compune(const MaterialOptic& m, const std::string& categorie, int ma
     return linie;
 }
 
-// The category file read once for a whole listing. A missing entry is
-// still reported, but once per entry number rather than once per record:
-// a database of thousands of materials with a stale category would
-// otherwise bury the user under identical boxes.
-class CategoriiListare {
-public:
-    CategoriiListare() { citit_ = CitesteIntrariFisierText(path_sticle, NumeFisierCategorii, intrari_) == 1; }
-
-    std::string text(int numar) {
-        if (!citit_) return TextIntrareNecitita;
-        if (numar < 0 || static_cast<std::size_t>(numar) >= intrari_.size()) {
-            if (raportate_.insert(numar).second) RaporteazaIntrareLipsa(NumeFisierCategorii, numar);
-            return TextIntrareNecitita;
-        }
-        std::string t = intrari_[static_cast<std::size_t>(numar)];
-        if (t.size() > MarimeCategorie - 1) t.resize(MarimeCategorie - 1);
-        return TaieLaTab(std::move(t));
-    }
-
-private:
-    bool citit_ = false;
-    std::vector<std::string> intrari_;
-    std::set<int> raportate_;
-};
-
 }  // namespace
+
+// A missing entry is still reported, but once per entry number rather than
+// once per record: a database of thousands of materials with a stale
+// category would otherwise bury the user under identical boxes.
+LiniiListaSticla::LiniiListaSticla(bool raporteazaLipsa) : raporteaza_(raporteazaLipsa) {
+    citit_ = CitesteIntrariFisierText(path_sticle, NumeFisierCategorii, intrari_) == 1;
+}
+
+std::string LiniiListaSticla::categorie(int numar) {
+    if (!citit_) return TextIntrareNecitita;
+    if (numar < 0 || static_cast<std::size_t>(numar) >= intrari_.size()) {
+        if (raportate_.insert(numar).second && raporteaza_) RaporteazaIntrareLipsa(NumeFisierCategorii, numar);
+        return TextIntrareNecitita;
+    }
+    std::string t = intrari_[static_cast<std::size_t>(numar)];
+    if (t.size() > MarimeCategorie - 1) t.resize(MarimeCategorie - 1);
+    return TaieLaTab(std::move(t));
+}
+
+std::string LiniiListaSticla::linie(const MaterialOptic& material, int marime) {
+    return Compune(material, categorie(material.categorie), marime);
+}
 
 void LinieListaSticla(const MaterialOptic& material, std::string& linie, int marime) {
     std::string categorie;
@@ -77,7 +73,7 @@ int ListeazaSticleInLista(std::vector<LinieSticla>& linii) {
     linii.clear();
     // The category file is read before changing directory: path_sticle may
     // be relative to where we are now.
-    CategoriiListare categorii;
+    LiniiListaSticla categorii;
 
     std::string directorAnterior;
     std::FILE* f = nullptr;
@@ -91,8 +87,7 @@ int ListeazaSticleInLista(std::vector<LinieSticla>& linii) {
     for (;;) {
         const std::size_t intregi = std::fread(bloc.data(), sizeof(MaterialOptic), bloc.size(), f);
         for (std::size_t i = 0; i < intregi; ++i)
-            linii.push_back({Compune(bloc[i], categorii.text(bloc[i].categorie), MarimeLinieListaSticla),
-                             bloc[i].producator});
+            linii.push_back({categorii.linie(bloc[i]), bloc[i].producator});
         if (intregi < bloc.size()) break;
     }
 

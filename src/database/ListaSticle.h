@@ -3,6 +3,7 @@
 // the listing of the whole database file in file order.
 
 #include <cstdint>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,25 @@ inline constexpr int MarimeLinieListaSticla = 127;
 // category text is entry `categorie` of CategoriiMaterial.txt in the glass
 // directory up to its first tab, "???" when it cannot be read.
 void LinieListaSticla(const MaterialOptic& material, std::string& linie, int marime = MarimeLinieListaSticla);
+
+// The list lines of many records in a row: the category file is read once,
+// and a category number the file does not have is reported once per number
+// (or, with `raporteazaLipsa` off, not at all) rather than once per record.
+// Build it before changing into the glass directory: path_sticle may be
+// relative to where we are now.
+class LiniiListaSticla {
+public:
+    explicit LiniiListaSticla(bool raporteazaLipsa = true);
+    std::string linie(const MaterialOptic& material, int marime = MarimeLinieListaSticla);
+
+private:
+    std::string categorie(int numar);
+
+    bool citit_ = false;
+    bool raporteaza_ = true;
+    std::vector<std::string> intrari_;
+    std::set<int> raportate_;
+};
 
 // One line of the listing with the item data the lists keep: the record's
 // producer code.

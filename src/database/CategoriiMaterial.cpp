@@ -1,0 +1,78 @@
+#include "database/CategoriiMaterial.h"
+
+#include <algorithm>
+
+#include "database/ListaSticle.h"
+
+namespace vitramor {
+
+ButoaneCategorie ActualizeazaButoaneCategorie(const StareCategorie& stare) {
+    ButoaneCategorie b;
+    if (stare.randuriSelectate > 0) {
+        b.puneCategoria = !stare.categoriePusa;
+        b.revers = true;
+        b.deselecteaza = true;
+        if (stare.mod == SelectieRevers) b.selecteaza = true;
+    }
+    if (stare.mod == SelectieCautare) {
+        b.editCautare = true;
+        if (!stare.textCautare.empty()) b.selecteaza = true;
+    }
+    if (stare.mod == SelectieTot) b.selecteaza = true;
+    return b;
+}
+
+void AplicaSelectia(int mod, const std::vector<std::string>& randuri, const std::string& textCautare,
+                    std::vector<bool>& selectate) {
+    selectate.resize(randuri.size(), false);
+    switch (mod) {
+        case SelectieTot: std::fill(selectate.begin(), selectate.end(), true); break;
+        case SelectieCautare:
+            for (std::size_t i = 0; i < randuri.size(); ++i)
+                selectate[i] = randuri[i].find(textCautare) != std::string::npos;
+            break;
+        case SelectieRevers: selectate.flip(); break;
+        default: break;
+    }
+}
+
+IndexRanduri::IndexRanduri(const std::vector<std::string>& randuri) {
+    sortate_.reserve(randuri.size());
+    for (std::size_t i = 0; i < randuri.size(); ++i) sortate_.emplace_back(randuri[i], static_cast<int>(i));
+    std::sort(sortate_.begin(), sortate_.end());
+}
+
+int IndexRanduri::primulCuInceputul(const std::string& linie) const {
+    // The rows that begin with `linie` stand together in sorted order, from
+    // the first row not less than it; within them the list order decides.
+    auto it = std::lower_bound(sortate_.begin(), sortate_.end(), linie,
+                               [](const auto& rand, const std::string& l) { return rand.first < l; });
+    int primul = -1;
+    for (; it != sortate_.end() && it->first.starts_with(linie); ++it)
+        if (primul < 0 || it->second < primul) primul = it->second;
+    return primul;
+}
+
+int PuneCategorieMateriale(Fereastra owner, const std::vector<std::string>& randuri,
+                           const std::vector<bool>& selectate, int categorie, RezultatRescriere* rezultat,
+                           const FormaRand& forma) {
+    const IndexRanduri index(randuri);
+    // The list was filled a moment ago and has already reported any category
+    // the file lacks; the rewrite does not report it a second time.
+    LiniiListaSticla linii(false);
+    const auto prelucrare = [&](MaterialOptic& m) {
+        std::string linie = linii.linie(m);
+        if (forma) linie = forma(linie);
+        const int rand = index.primulCuInceputul(linie);
+        if (rand < 0 || static_cast<std::size_t>(rand) >= selectate.size() || !selectate[static_cast<std::size_t>(rand)])
+            return DecizieInregistrare::Pastreaza;
+        m.categorie = static_cast<std::uint16_t>(categorie);
+        return DecizieInregistrare::Modificata;
+    };
+    RezultatRescriere r;
+    const int ok = RescrieBazaDate(owner, prelucrare, r);
+    if (rezultat) *rezultat = r;
+    return ok;
+}
+
+}  // namespace vitramor

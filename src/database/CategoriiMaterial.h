@@ -1,0 +1,78 @@
+#pragma once
+// Giving many materials of the database one category at once: the way rows
+// of the glass list are selected, which buttons of the category dialog may
+// be used, and the rewrite that stores the category into the selected
+// records.
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "database/RescriereBazaDate.h"
+#include "platform/Platform.h"
+
+namespace vitramor {
+
+// The three choices of the selection group; the dialog opens with none.
+enum ModSelectie : int {
+    SelectieTot = 0,      // every row
+    SelectieCautare = 1,  // the rows that contain the search text
+    SelectieRevers = 2,   // the selection inverted
+    FaraSelectie = 4,     // no choice made yet
+};
+
+// What the enabling rule looks at.
+struct StareCategorie {
+    int mod = FaraSelectie;
+    int randuriSelectate = 0;
+    std::string textCautare;
+    // The category was stored once in this opening of the dialog.
+    bool categoriePusa = false;
+};
+
+// Which controls the rule enables.
+struct ButoaneCategorie {
+    bool puneCategoria = false;  // "Pune categoria"
+    bool editCautare = false;    // "Nume care contine"
+    bool revers = false;         // "Revers"
+    bool deselecteaza = false;   // "Deselecteaza"
+    bool selecteaza = false;     // "Selecteaza"
+
+    bool operator==(const ButoaneCategorie&) const = default;
+};
+
+ButoaneCategorie ActualizeazaButoaneCategorie(const StareCategorie& stare);
+
+// "Selecteaza": applies mode `mod` to the selection of `randuri` (one flag
+// per row). Search is a case-sensitive substring test; a mode without a
+// meaning here changes nothing.
+void AplicaSelectia(int mod, const std::vector<std::string>& randuri, const std::string& textCautare,
+                    std::vector<bool>& selectate);
+
+// The first row that begins with a given line, found without walking the
+// whole list for every record of a large database.
+class IndexRanduri {
+public:
+    explicit IndexRanduri(const std::vector<std::string>& randuri);
+    // Index of the first row (in list order) that begins with `linie`, or -1.
+    int primulCuInceputul(const std::string& linie) const;
+
+private:
+    std::vector<std::pair<std::string, int>> sortate_;
+};
+
+// The list rows may hold the lines in another form than the records give
+// them (the list shows text decoded for the screen); this turns a record's
+// list line into that form. Empty: the rows hold the lines as they are.
+using FormaRand = std::function<std::string(const std::string&)>;
+
+// Rewrites the database through "3.tmp": every record whose list line is
+// found in `randuri` (first row beginning with that line) and whose row is
+// selected gets `categorie`; every record is written back, in file order.
+// Returns what RescrieBazaDate returns; `rezultat` (when given) counts the
+// records that received the category as changed.
+int PuneCategorieMateriale(Fereastra owner, const std::vector<std::string>& randuri,
+                           const std::vector<bool>& selectate, int categorie, RezultatRescriere* rezultat = nullptr,
+                           const FormaRand& forma = {});
+
+}  // namespace vitramor

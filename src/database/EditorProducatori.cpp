@@ -1,0 +1,196 @@
+#include "database/EditorProducatori.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <utility>
+
+#include "settings/Directoare.h"
+#include "suite/Vedora.h"
+
+namespace vitramor {
+
+namespace {
+
+using namespace stil;
+
+constexpr int MesajValoareIncorecta = 10;
+constexpr int MesajInAfaraDomeniului = 38;
+constexpr int MesajProducatorModificat = 205;
+constexpr int MesajStergeProducator = 206;
+constexpr int MesajCodProducatorMare = 216;
+
+constexpr unsigned StilIntrebare = MB_YESNO | MB_ICONQUESTION;
+constexpr unsigned StilAvertisment = MB_OK | MB_ICONEXCLAMATION;
+
+constexpr long CodMaximCamp = 0xFFFF;  // the code is a 16-bit field
+
+template <std::size_t N>
+void CopiazaInCamp(char (&camp)[N], const std::string& text) {
+    std::memset(camp, 0, N);
+    std::memcpy(camp, text.data(), std::min(text.size(), N - 1));
+}
+
+template <std::size_t N>
+std::string TextDinCamp(const char (&camp)[N]) {
+    return std::string(camp, strnlen(camp, N));
+}
+
+}  // namespace
+
+int CodDinLinieProducator(const std::string& linie) {
+    const std::string camp = linie.substr(0, linie.find('\t'));
+    const char* inceput = camp.c_str();
+    char* sfarsit = nullptr;
+    errno = 0;
+    const long cod = std::strtol(inceput, &sfarsit, 10);
+    if (sfarsit == inceput || errno == ERANGE || cod < 0 || cod > CodMaximCamp) return -1;
+    return static_cast<int>(cod);
+}
+
+EditorProducatori::EditorProducatori(Fereastra owner, std::string directorSticle)
+    : owner_(owner), directorSticle_(std::move(directorSticle)) {}
+
+int EditorProducatori::umpleLista() {
+    int index = 0;
+    tag_ProducatorMatOptic deLucru = intrare_;
+    const int ok = IncarcaProducatoriSticla(owner_, directorSticle_, ListeazaProducatori, index, codMaxim_, deLucru,
+                                            &linii_);
+    if (ok != 1) linii_.clear();
+    if (randSelectat_ >= static_cast<int>(linii_.size())) randSelectat_ = -1;
+    return ok;
+}
+
+std::string EditorProducatori::linieIntrare() const {
+    char linie[400];
+    std::snprintf(linie, sizeof linie, "%2d\t%s\t%s", intrare_.cod, TextDinCamp(intrare_.nume).c_str(),
+                  TextDinCamp(intrare_.director).c_str());
+    return linie;
+}
+
+int EditorProducatori::randCuInceputul(const std::string& linie) const {
+    for (std::size_t i = 0; i < linii_.size(); ++i)
+        if (linii_[i].starts_with(linie)) return static_cast<int>(i);
+    return -1;
+}
+
+bool EditorProducatori::oferaSalvarea() {
+    if (!modificata_) return true;
+    if (eroare(path_help, owner_, StilIntrebare, MesajProducatorModificat) != raspuns::IDYES) {
+        modificata_ = false;  // the user let the changes go
+        return true;
+    }
+    if (!stocheaza()) return false;
+    umpleLista();
+    return true;
+}
+
+int EditorProducatori::stocheaza() {
+    if (TextDinCamp(intrare_.nume).empty()) {
+        // A nameless entry would blank the name every list shows for its code.
+        eroare(path_help, owner_, StilAvertisment, MesajValoareIncorecta);
+        return 0;
+    }
+    int index = 0;
+    tag_ProducatorMatOptic deLucru = intrare_;
+    if (IncarcaProducatoriSticla(owner_, directorSticle_, SalveazaProducator, index, codMaxim_, deLucru, nullptr) != 1)
+        return 0;
+    intrare_ = deLucru;
+    modificata_ = false;
+    return 1;
+}
+
+int EditorProducatori::incarcaCod(int cod) {
+    int index = 0;
+    tag_ProducatorMatOptic deLucru{};
+    deLucru.cod = static_cast<std::uint16_t>(cod);
+    if (IncarcaProducatoriSticla(owner_, directorSticle_, IncarcaProducator, index, codMaxim_, deLucru, nullptr) != 1)
+        return 0;
+    intrare_ = deLucru;
+    modificata_ = false;
+    randSelectat_ = randCuInceputul(linieIntrare());
+    return 1;
+}
+
+int EditorProducatori::selecteazaRand(int rand) {
+    if (rand < 0 || rand >= static_cast<int>(linii_.size())) return 0;
+    // The code is read before a store may refill the list under the row.
+    const int cod = CodDinLinieProducator(linii_[static_cast<std::size_t>(rand)]);
+    if (!oferaSalvarea()) return 0;
+    if (cod < 0) return 0;
+    return incarcaCod(cod);
+}
+
+void EditorProducatori::preiaNume(const std::string& text) {
+    CopiazaInCamp(intrare_.nume, text);
+    modificata_ = true;
+}
+
+void EditorProducatori::preiaDirector(const std::string& text) {
+    CopiazaInCamp(intrare_.director, text);
+    modificata_ = true;
+}
+
+bool EditorProducatori::preiaCod(const std::string& text) {
+    const char* inceput = text.c_str();
+    char* sfarsit = nullptr;
+    errno = 0;
+    const long cod = std::strtol(inceput, &sfarsit, 10);
+    bool bun = sfarsit != inceput && errno != ERANGE && cod >= 1 && cod <= CodMaximCamp;
+    for (const char* c = sfarsit; bun && c && *c; ++c)
+        if (*c != ' ' && *c != '\t') bun = false;
+    if (!bun) {
+        eroare(path_help, owner_, StilAvertisment, MesajValoareIncorecta);
+        return false;
+    }
+    intrare_.cod = static_cast<std::uint16_t>(cod);
+    modificata_ = true;
+    return true;
+}
+
+int EditorProducatori::creeazaNou() {
+    if (!oferaSalvarea()) return 0;
+    const long cod = static_cast<long>(codMaxim_) + 1;
+    if (cod > CodMaximProducatorNou) {
+        if (eroare(path_help, owner_, StilIntrebare, MesajCodProducatorMare) != raspuns::IDYES) return 0;
+        if (cod > CodMaximCamp) {
+            eroare(path_help, owner_, StilAvertisment, MesajInAfaraDomeniului);
+            return 0;
+        }
+    }
+    intrare_ = {};
+    intrare_.cod = static_cast<std::uint16_t>(cod);
+    CopiazaInCamp(intrare_.nume, "?");
+    CopiazaInCamp(intrare_.director, directorSticle_);
+    modificata_ = false;
+    randSelectat_ = -1;
+    return 1;
+}
+
+int EditorProducatori::include() {
+    if (!stocheaza()) return 0;
+    umpleLista();
+    randSelectat_ = randCuInceputul(linieIntrare());
+    return 1;
+}
+
+int EditorProducatori::sterge() {
+    if (eroare(path_help, owner_, StilIntrebare, MesajStergeProducator) != raspuns::IDYES) return 0;
+    int index = 0;
+    tag_ProducatorMatOptic deLucru = intrare_;
+    if (IncarcaProducatoriSticla(owner_, directorSticle_, StergeProducator, index, codMaxim_, deLucru, nullptr) != 1)
+        return 0;
+    modificata_ = false;
+    randSelectat_ = -1;
+    umpleLista();
+    if (!linii_.empty()) {
+        if (index >= static_cast<int>(linii_.size())) index = static_cast<int>(linii_.size()) - 1;
+        const int cod = CodDinLinieProducator(linii_[static_cast<std::size_t>(index)]);
+        if (cod >= 0) incarcaCod(cod);
+    }
+    return 1;
+}
+
+}  // namespace vitramor

@@ -1,0 +1,200 @@
+#include "database/ProducatoriDialog.h"
+
+#include <QEvent>
+#include <QFocusEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+
+#include "database/ListaTabulatoriUi.h"
+#include "settings/Directoare.h"
+#include "suite/DialogUnits.h"
+
+namespace vitramor {
+
+namespace {
+
+constexpr int IdAjutor = 1023;
+constexpr int LungimeNume = 15;
+constexpr int LungimeDirector = 259;
+
+// Where the painted captions stand, in dialog units.
+constexpr int RandNume = 108;
+constexpr int RandDirector = 124;
+constexpr int RandButoane = 144;
+
+QString qs(const std::string& s) { return QString::fromLocal8Bit(s.data(), static_cast<qsizetype>(s.size())); }
+std::string ss(const QString& s) { return s.toLocal8Bit().toStdString(); }
+
+template <std::size_t N>
+QString qsCamp(const char (&camp)[N]) {
+    return QString::fromLocal8Bit(camp, static_cast<qsizetype>(strnlen(camp, N)));
+}
+
+QPushButton* buton(QWidget* parinte, const char* text, int id, const UnitatiDialog& u, int x) {
+    auto* b = new QPushButton(QString::fromLatin1(text), parinte);
+    b->setObjectName(QString::number(id));
+    b->setAutoDefault(false);
+    u.plaseaza(b, x, RandButoane, 48, 14);
+    return b;
+}
+
+}  // namespace
+
+ProducatoriDialog::ProducatoriDialog(QWidget* parent) : QDialog(parent), editor_(static_cast<QWidget*>(this), path_sticle) {
+    setWindowTitle(QStringLiteral("Editare producatori materiale optice"));
+    const UnitatiDialog& u = unitatiDialog();
+
+    lista_ = new QListWidget(this);
+    lista_->setObjectName(QString::number(IdListaProducatori));
+    lista_->setSelectionMode(QAbstractItemView::SingleSelection);
+    u.plaseaza(lista_, 7, 7, 260, 94);
+    SeteazaTabulatoriLista(lista_, {18, 100});
+
+    nume_ = new QLineEdit(this);
+    nume_->setObjectName(QString::number(IdEditNumeProducator));
+    nume_->setMaxLength(LungimeNume);
+    u.plaseaza(nume_, 52, RandNume, 90, 12);
+
+    cod_ = new QLineEdit(this);
+    cod_->setObjectName(QString::number(IdEditCodProducator));
+    cod_->setMaxLength(5);
+    u.plaseaza(cod_, 212, RandNume, 55, 12);
+
+    director_ = new QLineEdit(this);
+    director_->setObjectName(QString::number(IdEditDirectorProducator));
+    director_->setMaxLength(LungimeDirector);
+    u.plaseaza(director_, 52, RandDirector, 193, 12);
+
+    auto* alege = new QPushButton(QStringLiteral("..."), this);
+    alege->setObjectName(QString::number(IdButonAlegeDirectorProducator));
+    alege->setAutoDefault(false);
+    u.plaseaza(alege, 249, RandDirector, 18, 12);
+
+    auto* ok = buton(this, "OK", raspuns::IDOK, u, 7);
+    ok->setDefault(true);
+    auto* nou = buton(this, "Create new", IdButonProducatorNou, u, 60);
+    auto* include = buton(this, "Include", IdButonIncludeProducator, u, 113);
+    auto* sterge = buton(this, "Delete", IdButonStergeProducator, u, 166);
+    buton(this, "Ajutor", IdAjutor, u, 219);
+    u.plaseaza(this, 0, 0, 274, 165);
+    setFixedSize(size());
+
+    for (QLineEdit* e : {nume_, cod_, director_}) e->installEventFilter(this);
+
+    editor_.umpleLista();
+    arataLista();
+    arataIntrarea();
+
+    connect(lista_, &QListWidget::currentRowChanged, this, [this](int rand) {
+        if (!actualizare_) laSelectie(rand);
+    });
+    connect(alege, &QPushButton::clicked, this, &ProducatoriDialog::alegeDirector);
+    connect(nou, &QPushButton::clicked, this, &ProducatoriDialog::creeazaNou);
+    connect(include, &QPushButton::clicked, this, &ProducatoriDialog::include);
+    connect(sterge, &QPushButton::clicked, this, &ProducatoriDialog::sterge);
+    // A changed entry that was not included is dropped with the dialog.
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    // "Ajutor" has no help page behind it.
+}
+
+void ProducatoriDialog::arataLista() {
+    actualizare_ = true;
+    // Refilled only when the table changed: the list may be in the middle of
+    // handling the click that brought us here.
+    const std::vector<std::string>& linii = editor_.linii();
+    bool aceleasi = lista_->count() == static_cast<int>(linii.size());
+    for (int i = 0; aceleasi && i < lista_->count(); ++i)
+        aceleasi = lista_->item(i)->text() == qs(linii[static_cast<std::size_t>(i)]);
+    if (!aceleasi) {
+        lista_->clear();
+        for (const std::string& l : linii) lista_->addItem(qs(l));
+    }
+    lista_->setCurrentRow(editor_.randSelectat());
+    if (editor_.randSelectat() < 0) lista_->clearSelection();
+    actualizare_ = false;
+}
+
+void ProducatoriDialog::arataIntrarea() {
+    const tag_ProducatorMatOptic& p = editor_.intrare();
+    nume_->setText(qsCamp(p.nume));
+    cod_->setText(QString::number(p.cod));
+    director_->setText(qsCamp(p.director));
+}
+
+void ProducatoriDialog::laSelectie(int rand) {
+    if (rand < 0) return;
+    // Whatever the editor decided, the list and the edits show what it holds:
+    // a refused switch puts the selection back on the entry's own row.
+    editor_.selecteazaRand(rand);
+    arataLista();
+    arataIntrarea();
+}
+
+bool ProducatoriDialog::eventFilter(QObject* obj, QEvent* ev) {
+    // The field's own context menu is not leaving the field.
+    if (ev->type() == QEvent::FocusOut && static_cast<QFocusEvent*>(ev)->reason() != Qt::PopupFocusReason) {
+        for (QLineEdit* e : {nume_, cod_, director_})
+            if (obj == e && e->isModified()) preiaCamp(e);
+    }
+    return QDialog::eventFilter(obj, ev);
+}
+
+void ProducatoriDialog::preiaCamp(QLineEdit* camp) {
+    // Cleared first: a message box below takes the focus away again, and
+    // that second focus loss must not take the field over twice.
+    camp->setModified(false);
+    if (camp == nume_) {
+        editor_.preiaNume(ss(nume_->text()));
+    } else if (camp == director_) {
+        editor_.preiaDirector(ss(director_->text()));
+    } else if (camp == cod_) {
+        if (!editor_.preiaCod(ss(cod_->text()))) cod_->setText(QString::number(editor_.intrare().cod));
+    }
+}
+
+void ProducatoriDialog::alegeDirector() {
+    const auto ales = platforma().alegeDirector(static_cast<QWidget*>(this), "Director", path_sticle);
+    if (!ales || ales->empty()) return;
+    editor_.preiaDirector(*ales);
+    director_->setText(qs(*ales));
+}
+
+void ProducatoriDialog::creeazaNou() {
+    editor_.creeazaNou();
+    arataLista();
+    arataIntrarea();
+}
+
+void ProducatoriDialog::include() {
+    editor_.include();
+    arataLista();
+    arataIntrarea();
+}
+
+void ProducatoriDialog::sterge() {
+    if (!editor_.sterge()) return;
+    arataLista();
+    arataIntrarea();
+}
+
+void ProducatoriDialog::paintEvent(QPaintEvent* ev) {
+    QDialog::paintEvent(ev);
+    const UnitatiDialog& u = unitatiDialog();
+    QPainter p(this);
+    p.setPen(palette().color(QPalette::WindowText));
+    const auto scrie = [&](int x, int y, int cx, const char* text) {
+        p.drawText(u.dreptunghi(x, y, cx, 12), Qt::AlignLeft | Qt::AlignVCenter, QString::fromLatin1(text));
+    };
+    scrie(7, RandNume, 44, "Nume");
+    scrie(148, RandNume, 62, "Cod producator");
+    scrie(7, RandDirector, 44, "Director");
+}
+
+void ComandaEditProducatori(QWidget* fereastraPrincipala) {
+    ProducatoriDialog dialog(fereastraPrincipala);
+    dialog.exec();
+}
+
+}  // namespace vitramor

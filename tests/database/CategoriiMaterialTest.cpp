@@ -1,0 +1,186 @@
+// Category assignment: the enabling rule of the dialog's buttons, the
+// selection modes, and the rewrite that gives the selected rows' records
+// their category, on real database files.
+#include <gtest/gtest.h>
+
+#include "database/CategoriiMaterial.h"
+#include "database/GlassDirFixture.h"
+#include "database/ListaSticle.h"
+
+using namespace vitramor;
+using namespace vitramor::test;
+
+namespace {
+
+ButoaneCategorie buttons(bool pune, bool edit, bool revers, bool deselect, bool select) {
+    return {pune, edit, revers, deselect, select};
+}
+
+MaterialOptic withCategory(const std::string& name, std::uint16_t producer, std::uint16_t category) {
+    MaterialOptic m = namedRecord(name, producer);
+    m.categorie = category;
+    return m;
+}
+
+struct AssignCategory : GlassDirFixture {
+    AssignCategory() { d.write("CategoriiMaterial.txt", "; categorii\nCrown\tc\nFlint\nLaser\n"); }
+
+    // The list rows as the dialog shows them, in file order.
+    std::vector<std::string> rows() {
+        std::vector<LinieSticla> lines;
+        EXPECT_EQ(ListeazaSticleInLista(lines), 1);
+        std::vector<std::string> r;
+        for (const auto& l : lines) r.push_back(l.text);
+        return r;
+    }
+};
+
+}  // namespace
+
+TEST(CategoryButtons, EnablingRule) {
+    struct Case {
+        int mode;
+        int selected;
+        const char* search;
+        bool done;
+        ButoaneCategorie expected;
+    };
+    const Case cases[] = {
+        // On opening: no choice, nothing selected - everything off.
+        {FaraSelectie, 0, "", false, buttons(false, false, false, false, false)},
+        // "Tot" with nothing selected: only "Selecteaza".
+        {SelectieTot, 0, "", false, buttons(false, false, false, false, true)},
+        {SelectieTot, 3, "", false, buttons(true, false, true, true, true)},
+        // Search: the edit always, "Selecteaza" only with a text.
+        {SelectieCautare, 0, "", false, buttons(false, true, false, false, false)},
+        {SelectieCautare, 0, "BK", false, buttons(false, true, false, false, true)},
+        {SelectieCautare, 2, "", false, buttons(true, true, true, true, false)},
+        // "Revers" needs a selection to invert.
+        {SelectieRevers, 0, "BK", false, buttons(false, false, false, false, false)},
+        {SelectieRevers, 1, "", false, buttons(true, false, true, true, true)},
+        {FaraSelectie, 5, "BK", false, buttons(true, false, true, true, false)},
+        // Once the category is put, the button stays off for this opening.
+        {SelectieTot, 3, "", true, buttons(false, false, true, true, true)},
+    };
+    for (const Case& c : cases) {
+        StareCategorie s;
+        s.mod = c.mode;
+        s.randuriSelectate = c.selected;
+        s.textCautare = c.search;
+        s.categoriePusa = c.done;
+        EXPECT_EQ(ActualizeazaButoaneCategorie(s), c.expected)
+            << "mode " << c.mode << " selected " << c.selected << " search '" << c.search << "' done " << c.done;
+    }
+}
+
+TEST(CategorySelection, Modes) {
+    const std::vector<std::string> rows{"BK7\tShott Mainz\tCrown", "F2\tShott Mainz\tFlint", "N-BK10\tHoya\tCrown",
+                                        "bk1\tRusia\t???"};
+    using V = std::vector<bool>;
+
+    V s{false, true, false, false};
+    AplicaSelectia(SelectieTot, rows, "", s);
+    EXPECT_EQ(s, (V{true, true, true, true}));
+
+    // Search replaces the selection and is case-sensitive; it looks at the
+    // whole row, producer and category included.
+    s = {true, true, false, true};
+    AplicaSelectia(SelectieCautare, rows, "BK", s);
+    EXPECT_EQ(s, (V{true, false, true, false}));
+    AplicaSelectia(SelectieCautare, rows, "Crown", s);
+    EXPECT_EQ(s, (V{true, false, true, false}));
+    AplicaSelectia(SelectieCautare, rows, "Rusia\t?", s);
+    EXPECT_EQ(s, (V{false, false, false, true}));
+
+    s = {true, false, true, false};
+    AplicaSelectia(SelectieRevers, rows, "", s);
+    EXPECT_EQ(s, (V{false, true, false, true}));
+
+    AplicaSelectia(FaraSelectie, rows, "BK", s);
+    EXPECT_EQ(s, (V{false, true, false, true}));
+}
+
+TEST(CategoryRows, FirstRowBeginningWithTheLine) {
+    const IndexRanduri index({"AB\tx\tc", "A\tx\tcd", "A\tx\tc", "A\tx\tc", "B\ty\tc"});
+    EXPECT_EQ(index.primulCuInceputul("A\tx\tc"), 1);  // row 1 begins with it, before the exact rows
+    EXPECT_EQ(index.primulCuInceputul("A\tx\tcd"), 1);
+    EXPECT_EQ(index.primulCuInceputul("AB"), 0);
+    EXPECT_EQ(index.primulCuInceputul("B\ty\tc"), 4);
+    EXPECT_EQ(index.primulCuInceputul("A\tx\tce"), -1);
+    EXPECT_EQ(index.primulCuInceputul("C"), -1);
+    EXPECT_EQ(IndexRanduri({}).primulCuInceputul("A"), -1);
+}
+
+TEST_F(AssignCategory, SelectedRowsRecordsGetTheCategoryInFileOrder) {
+    writeDb(databaseOf({withCategory("A", 2, 0), withCategory("B", 3, 1), withCategory("C", 2, 0),
+                        withCategory("D", 6, 2)}));
+    const std::vector<std::string> r = rows();
+    ASSERT_EQ(r.size(), 4u);
+    EXPECT_EQ(r[1], "B\tHoya\tFlint");
+
+    RezultatRescriere result;
+    ASSERT_EQ(PuneCategorieMateriale(nullptr, r, {false, true, true, false}, 2, &result), 1);
+    EXPECT_EQ(result.citite, 4u);
+    EXPECT_EQ(result.modificate, 2u);
+    EXPECT_EQ(db(), databaseOf({withCategory("A", 2, 0), withCategory("B", 3, 2), withCategory("C", 2, 2),
+                                withCategory("D", 6, 2)}));
+    EXPECT_EQ(archive(0), databaseOf({withCategory("A", 2, 0), withCategory("B", 3, 1), withCategory("C", 2, 0),
+                                      withCategory("D", 6, 2)}));
+    EXPECT_EQ(rows()[1], "B\tHoya\tLaser");
+}
+
+TEST_F(AssignCategory, IdenticalListLinesShareTheFirstRow) {
+    // The two "B" records of the same producer and category have one list
+    // line; both follow the first row showing it.
+    const std::string original = databaseOf({withCategory("B", 2, 0), withCategory("A", 2, 0),
+                                             withCategory("B", 2, 0)});
+    writeDb(original);
+    const std::vector<std::string> r = rows();
+    ASSERT_EQ(r[0], r[2]);
+
+    ASSERT_EQ(PuneCategorieMateriale(nullptr, r, {true, false, false}, 1), 1);
+    EXPECT_EQ(db(), databaseOf({withCategory("B", 2, 1), withCategory("A", 2, 0), withCategory("B", 2, 1)}));
+
+    // Selecting only the later duplicate row selects nothing: the records
+    // are found at the first row.
+    writeDb(original);
+    ASSERT_EQ(PuneCategorieMateriale(nullptr, r, {false, false, true}, 1), 1);
+    EXPECT_EQ(db(), original);
+}
+
+TEST_F(AssignCategory, RowsInAnotherFormAreMatchedThroughIt) {
+    writeDb(databaseOf({withCategory("A", 2, 0), withCategory("B", 2, 0)}));
+    // The list shows lines upper-cased; the records' lines are brought to
+    // the same form before they are looked up.
+    std::vector<std::string> r = rows();
+    for (auto& line : r)
+        for (auto& c : line) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    const auto upper = [](const std::string& l) {
+        std::string u = l;
+        for (auto& c : u) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        return u;
+    };
+    ASSERT_EQ(PuneCategorieMateriale(nullptr, r, {false, true}, 2, nullptr, upper), 1);
+    EXPECT_EQ(db(), databaseOf({withCategory("A", 2, 0), withCategory("B", 2, 2)}));
+}
+
+TEST_F(AssignCategory, StaleCategoryIsNotReportedAgainAndRecordsStayMatched) {
+    writeDb(databaseOf({withCategory("A", 2, 7), withCategory("B", 2, 7)}));
+    const std::vector<std::string> r = rows();
+    EXPECT_EQ(r[0], "A\tShott Mainz\t???");
+    p.casete.clear();
+    ASSERT_EQ(PuneCategorieMateriale(nullptr, r, {true, false}, 0), 1);
+    EXPECT_EQ(db(), databaseOf({withCategory("A", 2, 0), withCategory("B", 2, 7)}));
+    EXPECT_EQ(p.texte(), std::vector<std::string>{"S-a creat fisierul arhiva sticleNou32#_0.dat"});
+}
+
+TEST_F(AssignCategory, LeftoverWorkFileAndCancelLeaveTheDatabase) {
+    const std::string original = databaseOf({withCategory("A", 2, 0)});
+    writeDb(original);
+    d.write("3.tmp", "old");
+    const std::vector<std::string> r = rows();
+    p.raspunde(raspuns::IDCANCEL);
+    EXPECT_EQ(PuneCategorieMateriale(nullptr, r, {true}, 2), 0);
+    EXPECT_EQ(db(), original);
+    EXPECT_FALSE(d.exists("sticleNou32#_0.dat"));
+}

@@ -1,0 +1,200 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFocusEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <cstring>
+
+#include "database/GlassDirFixture.h"
+#include "database/NumeDialog.h"
+#include "database/NumeMaterial.h"
+#include "record/SetLucru.h"
+#include "shell/FerestreMaterial.h"
+#include "suite/Catalix.h"
+
+using namespace vitramor;
+using namespace vitramor::test;
+
+namespace {
+
+class MechanicalWindow : public FereastraMaterial {
+public:
+    MechanicalWindow(int index, int* cancelled) : FereastraMaterial(TipEditor::Mecanic, index), cancelled_(cancelled) {}
+    void reimprospateaza() override {}
+    void anuleaza() override {
+        ++*cancelled_;
+        FereastraMaterial::anuleaza();
+    }
+
+private:
+    int* cancelled_;
+};
+
+struct NameDialog : GlassDirFixture {
+    bool seed() {
+        // The combo counts the "#" line as an entry, the list-line reader
+        // does not: the category numbers stored here follow the combo.
+        d.write("CategoriiMaterial.txt", "; categorii\nCrown\n#retras\nFlint\n");
+        MaterialOptic other = namedRecord("Other", 2);
+        MaterialOptic m = namedRecord("BK7", 2);
+        std::memcpy(m.cod, "517642", 6);
+        m.tip_material = 1;
+        m.stas = 4;
+        m.pret_relativ = 17;
+        m.categorie = 2;
+        setLucru() = SetLucru{};
+        setLucru().materiale = {other, m};
+        setLucru().materialCurent = 1;
+        UnitatePret() = 0;
+        return true;
+    }
+    ~NameDialog() override {
+        ferestreMaterial().inchideToate();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        setLucru() = SetLucru{};
+    }
+
+    bool seeded = seed();
+    std::vector<std::pair<int, std::string>> renamed;
+    NumeDialog dialog{nullptr, [this](int i, const std::string& n) { renamed.emplace_back(i, n); }};
+
+    MaterialOptic& record() { return setLucru().materiale[1]; }
+
+    template <class T>
+    T* control(int id) {
+        T* c = dialog.findChild<T*>(QString::number(id));
+        EXPECT_NE(c, nullptr) << id;
+        return c;
+    }
+    static void type(QLineEdit* e, const QString& text) {
+        e->selectAll();
+        QTest::keyClicks(e, text);
+        QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+        QApplication::sendEvent(e, &out);
+    }
+};
+
+}  // namespace
+
+TEST_F(NameDialog, OpensOnTheCurrentMaterial) {
+    EXPECT_EQ(dialog.windowTitle(), "Nume: BK7");
+    EXPECT_EQ(control<QLineEdit>(1079)->text(), "BK7");
+    EXPECT_EQ(control<QLineEdit>(1079)->maxLength(), 15);
+    EXPECT_EQ(control<QLineEdit>(102)->text(), "517642");
+    EXPECT_EQ(control<QLineEdit>(102)->maxLength(), 13);
+    EXPECT_EQ(control<QLineEdit>(106)->text(), "1.7");
+    EXPECT_EQ(control<QLineEdit>(107)->text(), "0");
+
+    auto* type = control<QComboBox>(103);
+    ASSERT_EQ(type->count(), 19);
+    EXPECT_EQ(type->itemText(0), "Omogen");
+    EXPECT_EQ(type->itemText(18), "Shott Mainz");
+    EXPECT_EQ(type->currentIndex(), 1);
+    auto* stas = control<QComboBox>(105);
+    ASSERT_EQ(stas->count(), 11);
+    EXPECT_EQ(stas->currentIndex(), 4);
+    auto* producer = control<QComboBox>(1097);
+    ASSERT_EQ(producer->count(), 15);  // no producer table: the program's own names
+    EXPECT_EQ(producer->itemText(10), "Evaporation");
+    EXPECT_EQ(producer->currentIndex(), 2);
+    auto* category = control<QComboBox>(108);
+    ASSERT_EQ(category->count(), 3);
+    EXPECT_EQ(category->itemText(1), "#retras");
+    EXPECT_EQ(category->currentIndex(), 2);
+    EXPECT_EQ(control<QPushButton>(1026)->text(), "Sterge producator");
+    EXPECT_EQ(setLucru().modificat, 0);
+    EXPECT_TRUE(p.casete.empty());
+}
+
+TEST_F(NameDialog, NameRenamesTheListRowAndKeepsFourteenCharacters) {
+    type(control<QLineEdit>(1079), "ABCDEFGHIJKLMNOP");
+    EXPECT_EQ(control<QLineEdit>(1079)->text(), "ABCDEFGHIJKLMNO");  // the field takes 15
+    EXPECT_EQ(std::string(record().nume), "ABCDEFGHIJKLMN");
+    ASSERT_EQ(renamed.size(), 1u);
+    EXPECT_EQ(renamed[0], (std::pair<int, std::string>{1, "ABCDEFGHIJKLMN"}));
+    EXPECT_EQ(setLucru().modificat, 1);
+    EXPECT_EQ(std::string(setLucru().materiale[0].nume), "Other");
+
+    // Leaving the field again without a change takes nothing over.
+    QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(control<QLineEdit>(1079), &out);
+    EXPECT_EQ(renamed.size(), 1u);
+}
+
+TEST_F(NameDialog, PriceOutOfRangeIsRefusedAndShownAgain) {
+    type(control<QLineEdit>(106), "6400.1");
+    ASSERT_EQ(p.casete.size(), 1u);
+    EXPECT_EQ(p.casete[0].numar, 10);
+    EXPECT_EQ(control<QLineEdit>(106)->text(), "1.7");
+    EXPECT_EQ(record().pret_relativ, 17);
+    EXPECT_EQ(setLucru().modificat, 0);
+
+    type(control<QLineEdit>(106), "6400");
+    EXPECT_EQ(record().pret_relativ, 64000);
+    EXPECT_EQ(setLucru().modificat, 1);
+}
+
+TEST_F(NameDialog, PriceUnitOutlivesTheDialog) {
+    type(control<QLineEdit>(107), "-2");
+    EXPECT_EQ(control<QLineEdit>(107)->text(), "0");
+    type(control<QLineEdit>(107), "2.5");
+    EXPECT_EQ(p.casete.size(), 1u);
+    NumeDialog again(nullptr, {});
+    EXPECT_EQ(again.findChild<QLineEdit*>("107")->text(), "2.5");
+}
+
+TEST_F(NameDialog, EvaporationProducerClosesTheMechanicalWindow) {
+    int cancelled = 0;
+    ferestreMaterial().deschide(TipEditor::Mecanic, 1, [&] { return new MechanicalWindow(1, &cancelled); });
+    ferestreMaterial().deschide(TipEditor::Mecanic, 0, [&] { return new MechanicalWindow(0, &cancelled); });
+    control<QComboBox>(1097)->setCurrentIndex(3);
+    EXPECT_EQ(cancelled, 0);
+    control<QComboBox>(1097)->setCurrentIndex(10);
+    EXPECT_EQ(record().producator, 10);
+    EXPECT_EQ(cancelled, 1);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(ferestreMaterial().fereastra(TipEditor::Mecanic, 1), nullptr);
+    EXPECT_NE(ferestreMaterial().fereastra(TipEditor::Mecanic, 0), nullptr);  // another material's window stays
+}
+
+TEST_F(NameDialog, CombosStoreTheirSelection) {
+    control<QComboBox>(103)->setCurrentIndex(18);
+    control<QComboBox>(105)->setCurrentIndex(10);
+    control<QComboBox>(108)->setCurrentIndex(1);
+    EXPECT_EQ(record().tip_material, 18);
+    EXPECT_EQ(record().stas, 10);
+    EXPECT_EQ(record().categorie, 1);
+    EXPECT_EQ(setLucru().modificat, 1);
+    EXPECT_TRUE(p.casete.empty());
+}
+
+TEST_F(NameDialog, ProducerPast15FromTheTableIsRefused) {
+    tag_ProducatorMatOptic e{};
+    e.cod = 17;
+    std::strcpy(e.nume, "Nou");
+    int index = 0, maxCode = 0;
+    ASSERT_EQ(IncarcaProducatoriSticla(nullptr, path_sticle, SalveazaProducator, index, maxCode, e, nullptr), 1);
+    p.casete.clear();
+    NumeDialog withTable(nullptr, {});
+    auto* producer = withTable.findChild<QComboBox*>("1097");
+    ASSERT_EQ(producer->count(), 18);
+    producer->setCurrentIndex(17);
+    ASSERT_EQ(p.casete.size(), 1u);
+    EXPECT_EQ(p.casete[0].numar, 38);
+    EXPECT_EQ(record().producator, 2);
+    EXPECT_EQ(producer->currentIndex(), 2);
+}
+
+TEST_F(NameDialog, EnterTakesTheTypedCodeOver) {
+    dialog.show();
+    auto* code = control<QLineEdit>(102);
+    code->selectAll();
+    QTest::keyClicks(code, "1234567890123");
+    QTest::keyClick(code, Qt::Key_Return);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(std::string(record().cod), "123456789012");
+}

@@ -1,0 +1,139 @@
+// The identity fields as the name dialog takes them into the current
+// record: what is kept of a name or code, how a price becomes tenths, and
+// which selections are refused.
+#include <gtest/gtest.h>
+
+#include "database/NumeMaterial.h"
+#include "platform/ScriptedPlatform.h"
+#include "support/RecordImage.h"
+
+using namespace vitramor;
+using namespace vitramor::test;
+
+namespace {
+
+struct NameFields : ::testing::Test {
+    ScriptedPlatform p;
+    ScopedPlatform guard{p};
+    SetLucru set;
+    NameFields() { set.materiale = {namedRecord("BK7", 2)}; }
+    std::string bytes(std::size_t off, std::size_t n) const { return bytesOf(set.materiale[0]).substr(off, n); }
+};
+
+}  // namespace
+
+TEST(RelativePrice, TextBecomesTenthsRoundedDown) {
+    struct Case {
+        const char* text;
+        bool accepted;
+        std::uint16_t tenths;
+    };
+    const Case cases[] = {
+        {"0", true, 0},          {"1.7", true, 17},     {"6400", true, 64000}, {" 12.34 ", true, 123},
+        {"0.05", true, 0},       {"0.19", true, 1},     {"+2", true, 20},      {"1e3", true, 10000},
+        {"6399.99", true, 63999}, {"-0", true, 0},      {"6400.1", false, 0},  {"6400.0001", false, 0},
+        {"-0.1", false, 0},      {"", false, 0},        {"  ", false, 0},      {"abc", false, 0},
+        {"1,7", false, 0},       {"12abc", false, 0},   {"nan", false, 0},     {"inf", false, 0},
+    };
+    for (const Case& c : cases) {
+        std::uint16_t tenths = 999;
+        EXPECT_EQ(PretRelativDinText(c.text, tenths), c.accepted) << c.text;
+        if (c.accepted) {
+            EXPECT_EQ(tenths, c.tenths) << c.text;
+        }
+    }
+}
+
+TEST(RelativePrice, ShownAsTheStoredValueOverTen) {
+    EXPECT_EQ(TextPretRelativ(0), "0");
+    EXPECT_EQ(TextPretRelativ(5), "0.5");
+    EXPECT_EQ(TextPretRelativ(17), "1.7");
+    EXPECT_EQ(TextPretRelativ(64000), "6400");
+    EXPECT_EQ(TextPretRelativ(65535), "6553.5");
+}
+
+TEST_F(NameFields, NameKeepsFourteenCharactersAndClearsTheRest) {
+    set.curent().nume[15] = 'Z';  // stale byte past the terminator
+    ASSERT_EQ(PreiaNumeMaterial(set, "ABCDEFGHIJKLMNO"), 1);
+    EXPECT_EQ(bytes(22, 16), std::string("ABCDEFGHIJKLMN\0\0", 16));
+    EXPECT_EQ(set.modificat, 1);
+
+    ASSERT_EQ(PreiaNumeMaterial(set, "F2"), 1);
+    EXPECT_EQ(bytes(22, 16), std::string("F2") + std::string(14, '\0'));
+}
+
+TEST_F(NameFields, CodeKeepsTwelveCharacters) {
+    ASSERT_EQ(PreiaCodMaterial(set, "1234567890123"), 1);
+    EXPECT_EQ(bytes(38, 14), std::string("123456789012\0\0", 14));
+    EXPECT_EQ(bytes(22, 4), std::string("BK7\0", 4));  // the name is not touched
+    EXPECT_EQ(set.modificat, 1);
+}
+
+TEST_F(NameFields, ComboSelectionsPastTheirLimitShowMessage38) {
+    struct Case {
+        int (*take)(Fereastra, SetLucru&, int);
+        int selection;
+        bool accepted;
+        std::size_t offset;
+    };
+    const Case cases[] = {
+        {PreiaTipMaterial, 18, true, 0}, {PreiaTipMaterial, 19, false, 0}, {PreiaStas, 10, true, 2},
+        {PreiaStas, 11, false, 2},       {PreiaProducator, 15, true, 4},    {PreiaProducator, 16, false, 4},
+        {PreiaProducator, -1, false, 4},
+    };
+    for (const Case& c : cases) {
+        set.materiale = {namedRecord("BK7", 2)};
+        set.modificat = 0;
+        p.casete.clear();
+        const std::string before = bytes(c.offset, 2);
+        EXPECT_EQ(c.take(nullptr, set, c.selection), c.accepted ? 1 : 0) << c.offset << " " << c.selection;
+        if (c.accepted) {
+            EXPECT_EQ(bytes(c.offset, 2), std::string({static_cast<char>(c.selection), '\0'}));
+            EXPECT_EQ(set.modificat, 1);
+            EXPECT_TRUE(p.casete.empty());
+        } else {
+            EXPECT_EQ(bytes(c.offset, 2), before);
+            EXPECT_EQ(set.modificat, 0);
+            ASSERT_EQ(p.casete.size(), 1u);
+            EXPECT_EQ(p.casete[0].numar, 38);
+        }
+    }
+}
+
+TEST_F(NameFields, RefusedPriceLeavesTheRecordAndShowsMessage10) {
+    set.curent().pret_relativ = 17;
+    EXPECT_EQ(PreiaPretRelativ(nullptr, set, "6400.1"), 0);
+    EXPECT_EQ(set.curent().pret_relativ, 17);
+    EXPECT_EQ(set.modificat, 0);
+    ASSERT_EQ(p.casete.size(), 1u);
+    EXPECT_EQ(p.casete[0].numar, 10);
+
+    EXPECT_EQ(PreiaPretRelativ(nullptr, set, "6400"), 1);
+    EXPECT_EQ(bytes(6, 2), std::string("\x00\xFA", 2));  // 64000 = 0xFA00, little-endian
+    EXPECT_EQ(set.modificat, 1);
+}
+
+TEST_F(NameFields, PriceUnitIsHeldOutsideTheRecord) {
+    const std::string before = bytesOf(set.curent());
+    UnitatePret() = 1;
+    EXPECT_EQ(PreiaUnitatePret(nullptr, "2.5"), 1);
+    EXPECT_EQ(UnitatePret(), 2.5);
+    EXPECT_EQ(PreiaUnitatePret(nullptr, "0"), 1);
+    EXPECT_EQ(UnitatePret(), 0.0);
+    EXPECT_EQ(PreiaUnitatePret(nullptr, "-0.5"), 0);
+    EXPECT_EQ(PreiaUnitatePret(nullptr, "lei"), 0);
+    EXPECT_EQ(UnitatePret(), 0.0);
+    ASSERT_EQ(p.casete.size(), 2u);
+    EXPECT_EQ(p.casete[0].numar, 10);
+    EXPECT_EQ(p.casete[1].numar, 10);
+    EXPECT_EQ(bytesOf(set.curent()), before);
+    EXPECT_EQ(set.modificat, 0);
+}
+
+TEST_F(NameFields, NothingHappensWithoutAnOpenMaterial) {
+    SetLucru empty;
+    EXPECT_EQ(PreiaNumeMaterial(empty, "X"), 0);
+    EXPECT_EQ(PreiaPretRelativ(nullptr, empty, "1"), 0);
+    EXPECT_EQ(PreiaCategorie(empty, 1), 0);
+    EXPECT_EQ(empty.modificat, 0);
+}

@@ -1,0 +1,145 @@
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include "database/CategoriiMaterial.h"
+#include "database/GlassDirFixture.h"
+#include "database/PuneCategorieDialog.h"
+
+using namespace vitramor;
+using namespace vitramor::test;
+
+namespace {
+
+MaterialOptic withCategory(const std::string& name, std::uint16_t producer, std::uint16_t category) {
+    MaterialOptic m = namedRecord(name, producer);
+    m.categorie = category;
+    return m;
+}
+
+struct CategoryDialog : GlassDirFixture {
+    bool seed() {
+        d.write("CategoriiMaterial.txt", "Crown\nFlint\nLaser\n");
+        writeDb(databaseOf({withCategory("BK7", 2, 0), withCategory("F2", 2, 1), withCategory("N-BK10", 3, 0),
+                            withCategory("BK7", 2, 0)}));
+        return true;
+    }
+    bool seeded = seed();
+    PuneCategorieDialog dialog{nullptr};
+
+    template <class T>
+    T* control(int id) {
+        T* c = dialog.findChild<T*>(QString::number(id));
+        EXPECT_NE(c, nullptr) << id;
+        return c;
+    }
+    QListWidget* list() { return control<QListWidget>(1066); }
+    // As a click does it, including nothing at all on a disabled control.
+    void click(int id) { control<QAbstractButton>(id)->click(); }
+    // The category word (offset 20) of every record of the database file.
+    std::vector<int> categories() const {
+        const std::string bytes = db();
+        std::vector<int> c;
+        for (std::size_t off = 0; off + MarimeMaterialOptic <= bytes.size(); off += MarimeMaterialOptic)
+            c.push_back(static_cast<unsigned char>(bytes[off + 20]) | static_cast<unsigned char>(bytes[off + 21]) << 8);
+        return c;
+    }
+    bool enabled(int id) { return control<QWidget>(id)->isEnabled(); }
+    // Enabled state of "Pune categoria", search edit, "Revers", "Deselecteaza", "Selecteaza".
+    std::vector<bool> states() { return {enabled(1099), enabled(1118), enabled(1116), enabled(1117), enabled(1114)}; }
+    std::vector<int> selectedRows() {
+        std::vector<int> rows;
+        for (int i = 0; i < list()->count(); ++i)
+            if (list()->item(i)->isSelected()) rows.push_back(i);
+        return rows;
+    }
+};
+
+using B = std::vector<bool>;
+
+}  // namespace
+
+TEST_F(CategoryDialog, OpensWithTheGlassListAndEverythingOff) {
+    dialog.show();
+    EXPECT_EQ(dialog.windowTitle(), "Pune categorie material optic");
+    ASSERT_EQ(list()->count(), 4);
+    EXPECT_EQ(list()->item(1)->text(), "F2\tShott Mainz\tFlint");
+    EXPECT_EQ(list()->selectionMode(), QAbstractItemView::MultiSelection);
+    auto* combo = control<QComboBox>(108);
+    ASSERT_EQ(combo->count(), 3);
+    EXPECT_EQ(combo->currentIndex(), 0);
+    EXPECT_EQ(dialog.mod(), FaraSelectie);
+    EXPECT_EQ(states(), (B{false, false, false, false, false}));
+    EXPECT_TRUE(enabled(1113));
+    EXPECT_TRUE(enabled(1115));
+    EXPECT_EQ(control<QLineEdit>(1118)->maxLength(), 15);
+}
+
+TEST_F(CategoryDialog, TotThenSelecteazaThenPuneCategoria) {
+    dialog.show();
+    click(1113);
+    EXPECT_EQ(dialog.mod(), SelectieTot);
+    EXPECT_EQ(states(), (B{false, false, false, false, true}));  // nothing to put yet
+    click(1114);
+    EXPECT_EQ(selectedRows(), (std::vector<int>{0, 1, 2, 3}));
+    EXPECT_EQ(states(), (B{true, false, true, true, true}));
+
+    control<QComboBox>(108)->setCurrentIndex(2);
+    click(1099);
+    EXPECT_EQ(categories(), (std::vector<int>{2, 2, 2, 2}));
+    // The list shows the rewritten file, and the button is done for this opening.
+    EXPECT_EQ(list()->item(0)->text(), "BK7\tShott Mainz\tLaser");
+    EXPECT_TRUE(selectedRows().empty());
+    click(1114);
+    EXPECT_EQ(states(), (B{false, false, true, true, true}));
+    EXPECT_TRUE(dialog.categoriePusa());
+}
+
+TEST_F(CategoryDialog, SearchThenRevers) {
+    dialog.show();
+    click(1115);
+    EXPECT_EQ(states(), (B{false, true, false, false, false}));
+    QTest::keyClicks(control<QLineEdit>(1118), "BK");
+    EXPECT_EQ(states(), (B{false, true, false, false, true}));
+    click(1114);
+    EXPECT_EQ(selectedRows(), (std::vector<int>{0, 2, 3}));
+
+    click(1116);
+    EXPECT_EQ(dialog.mod(), SelectieRevers);
+    click(1114);
+    EXPECT_EQ(selectedRows(), std::vector<int>{1});
+
+    // One of the duplicate rows clicked by hand: the first of them decides
+    // for both records.
+    QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, list()->visualItemRect(list()->item(0)).center());
+    EXPECT_EQ(selectedRows(), (std::vector<int>{0, 1}));
+    control<QComboBox>(108)->setCurrentIndex(2);
+    click(1099);
+    EXPECT_EQ(categories(), (std::vector<int>{2, 2, 0, 2}));
+}
+
+TEST_F(CategoryDialog, DeselecteazaClearsTheSelection) {
+    dialog.show();
+    click(1113);
+    click(1114);
+    EXPECT_EQ(selectedRows().size(), 4u);
+    click(1117);
+    EXPECT_TRUE(selectedRows().empty());
+    EXPECT_EQ(states(), (B{false, false, false, false, true}));
+}
+
+TEST_F(CategoryDialog, CancelClosesWithoutTouchingTheDatabase) {
+    const std::string before = db();
+    dialog.show();
+    click(1113);
+    click(1114);
+    click(2);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+    EXPECT_TRUE(db() == before);
+}
