@@ -9,8 +9,8 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <algorithm>
+#include <filesystem>
 
-#include "fileutil/FileUtil.h"
 #include "import/AlegereFisier.h"
 #include "import/CaleCsv.h"
 #include "record/TexteMaterial.h"
@@ -121,7 +121,8 @@ bool ImportaCsvDialog::umpleProducatori() {
     // A glass directory without a producer table still knows the built-in
     // producers; a table that exists but cannot be read has been reported
     // by the library, and the dialog does not open on a list it cannot trust.
-    if (ExistaFisier(path_sticle, NumeFisierProducatori, false)) return false;
+    std::error_code ec;
+    if (std::filesystem::exists(std::filesystem::path(path_sticle) / NumeFisierProducatori, ec) || ec) return false;
     for (int cod = 0; cod < NumarProducatoriImpliciti; ++cod)
         producatori_->addItem(QString::fromLatin1(NumeProducatorImplicit(cod)));
     return true;

@@ -55,7 +55,13 @@ ImportaIntreMaterialeDialog::ImportaIntreMaterialeDialog(QWidget* parent, int co
     QPushButton* ajutor = buton(this, "Ajutor", IdButonAjutorImportaIntreMateriale, 108);
     ok->setDefault(true);
 
-    connect(lista_, &QListWidget::currentRowChanged, this, &ImportaIntreMaterialeDialog::laAlegere);
+    // The choice is read once the list has applied it: a mouse press makes
+    // the row current first and selects it afterwards, so clearing a refused
+    // choice any earlier would be undone by the press itself.
+    connect(lista_, &QListWidget::itemSelectionChanged, this, [this] {
+        const QList<QListWidgetItem*> alese = lista_->selectedItems();
+        if (!alese.isEmpty()) laAlegere(lista_->row(alese.front()));
+    });
     connect(importa_, &QPushButton::clicked, this, &ImportaIntreMaterialeDialog::importa);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(ajutor, &QPushButton::clicked, this,

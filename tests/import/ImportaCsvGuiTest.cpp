@@ -1,0 +1,159 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <cstring>
+#include <filesystem>
+
+#include "import/ImportaCsvDialog.h"
+#include "platform/ScriptedPlatform.h"
+#include "settings/Directoare.h"
+#include "support/ModalDriver.h"
+#include "support/TestDir.h"
+#include "suite/Catalix.h"
+
+using namespace vitramor;
+using namespace vitramor::test;
+
+namespace {
+
+struct CsvDialog : ::testing::Test {
+    ScriptedPlatform p;
+    ScopedPlatform guard{p};
+    TestDir d;
+    std::string vechi = path_sticle;
+
+    CsvDialog() {
+        path_sticle = d.str();
+        std::filesystem::create_directory(d / "Schott");
+        writeFile(d / "Schott" / "N-BK7.csv", "nume;nd\nN-BK7;1.5168\n");
+    }
+    ~CsvDialog() override { path_sticle = vechi; }
+
+    void adaugaProducator(int cod, const char* nume) {
+        tag_ProducatorMatOptic intrare{};
+        intrare.cod = static_cast<std::uint16_t>(cod);
+        std::strcpy(intrare.nume, nume);
+        int index = 0, codMaxim = 0;
+        ASSERT_EQ(IncarcaProducatoriSticla(nullptr, path_sticle, SalveazaProducator, index, codMaxim, intrare,
+                                           nullptr),
+                  1);
+    }
+
+    static void tasteaza(QLineEdit* camp, const std::string& text) {
+        camp->selectAll();
+        QTest::keyClicks(camp, QString::fromStdString(text));
+        QFocusEvent iesire(QEvent::FocusOut);
+        QApplication::sendEvent(camp, &iesire);
+    }
+};
+
+}  // namespace
+
+TEST_F(CsvDialog, OpensOnSchottWithItsFolder) {
+    ImportaCsvDialog dialog(nullptr);
+    ASSERT_TRUE(dialog.pregatit());
+    EXPECT_EQ(dialog.windowTitle(), "Importa sticle din fisiere *.csv");
+    EXPECT_EQ(dialog.producatori()->count(), 15);  // no producer table: the built-in names
+    EXPECT_EQ(dialog.producatori()->currentIndex(), 2);
+    EXPECT_EQ(dialog.campCale()->text().toStdString(), d.str() + "/Schott/*.csv");
+    EXPECT_EQ(dialog.campCale()->maxLength(), 260);
+    for (const auto& [id, text] : std::vector<std::pair<int, const char*>>{
+             {1122, "..."}, {1084, "Defineste asociere date sticle cu coloane "}, {1099, "Actualizeaza"},
+             {1, "OK"}, {2, "Cancel"}, {1023, "Ajutor"}}) {
+        auto* b = dialog.findChild<QPushButton*>(QString::number(id));
+        ASSERT_NE(b, nullptr) << id;
+        EXPECT_EQ(b->text(), text);
+    }
+    EXPECT_NE(dialog.findChild<QLineEdit*>("1123"), nullptr);
+}
+
+TEST_F(CsvDialog, ProducerChoiceRecomputesThePath) {
+    adaugaProducator(15, "Alt producator");
+    ImportaCsvDialog dialog(nullptr);
+    ASSERT_TRUE(dialog.pregatit());
+    ASSERT_EQ(dialog.producatori()->count(), 16);
+    dialog.producatori()->setCurrentIndex(15);
+    EXPECT_EQ(dialog.campCale()->text().toStdString(), d.str() + "/*.csv");
+    EXPECT_EQ(dialog.producator(), 15);
+    dialog.producatori()->setCurrentIndex(10);
+    EXPECT_EQ(dialog.cale(), d.str() + "/EVAPOR/*.csv");
+}
+
+TEST_F(CsvDialog, UnreadableProducerTableKeepsTheDialogShut) {
+    std::filesystem::create_directory(d / NumeFisierProducatori);  // there, but no table to read
+    ImportaCsvDialog dialog(nullptr);
+    EXPECT_FALSE(dialog.pregatit());
+    EXPECT_FALSE(p.casete.empty());  // the library said why
+}
+
+TEST_F(CsvDialog, ChooserTakesTheProducerFolder) {
+    ImportaCsvDialog dialog(nullptr);
+    dialog.show();
+    p.fisiereAlese.push_back(std::nullopt);
+    QTest::mouseClick(dialog.findChild<QPushButton*>("1122"), Qt::LeftButton);
+    EXPECT_EQ(dialog.cale(), d.str() + "/Schott/*.csv");
+    ASSERT_EQ(p.cereriFisier.size(), 1u);
+    EXPECT_EQ(p.cereriFisier[0].directorInitial, d.str() + "/Schott");
+    EXPECT_EQ(p.cereriFisier[0].numeInitial, "*.csv");
+    EXPECT_EQ(p.cereriFisier[0].filtre.at(0).descriere, "CSV (*.csv)");
+    EXPECT_EQ(p.cereriFisier[0].titlu, "Deschide fisier");
+
+    p.fisiereAlese.push_back(FisierAles{d.str() + "/Schott", "N-BK7.csv"});
+    QTest::mouseClick(dialog.findChild<QPushButton*>("1122"), Qt::LeftButton);
+    EXPECT_EQ(dialog.campCale()->text().toStdString(), d.str() + "/Schott/N-BK7.csv");
+    EXPECT_EQ(dialog.cale(), d.str() + "/Schott/N-BK7.csv");
+    EXPECT_TRUE(p.casete.empty());
+}
+
+TEST_F(CsvDialog, TypedPathIsCheckedWhenTheFieldIsLeft) {
+    ImportaCsvDialog dialog(nullptr);
+    dialog.show();
+    tasteaza(dialog.campCale(), d.str() + "/Schott/lipsa.csv");
+    ASSERT_EQ(p.casete.size(), 1u);
+    EXPECT_EQ(p.ultima().numar, 40);
+    EXPECT_EQ(dialog.campCale()->text().toStdString(), d.str() + "/Schott/*.csv");
+    EXPECT_EQ(dialog.cale(), d.str() + "/Schott/*.csv");
+
+    tasteaza(dialog.campCale(), "Schott/N-BK7.csv");
+    EXPECT_EQ(p.casete.size(), 1u);
+    EXPECT_EQ(dialog.cale(), d.str() + "/Schott/N-BK7.csv");
+
+    // Leaving the field without typing checks nothing.
+    QFocusEvent iesire(QEvent::FocusOut);
+    std::filesystem::remove(d / "Schott" / "N-BK7.csv");
+    QApplication::sendEvent(dialog.campCale(), &iesire);
+    EXPECT_EQ(p.casete.size(), 1u);
+}
+
+TEST_F(CsvDialog, AssociationOpensEmptyAndOnlyOkCloses) {
+    ImportaCsvDialog dialog(nullptr);
+    dialog.show();
+    bool inchisaCuCancel = true;
+    int rezultat = -1;
+    DriverModal driver({[&](QWidget* w) {
+        ASSERT_EQ(w->objectName(), "129");
+        auto* asociere = static_cast<QDialog*>(w);
+        QTest::mouseClick(w->findChild<QPushButton*>("2"), Qt::LeftButton);
+        inchisaCuCancel = !w->isVisible();
+        QObject::connect(asociere, &QDialog::finished, [&](int r) { rezultat = r; });
+        QTest::mouseClick(w->findChild<QPushButton*>("1"), Qt::LeftButton);
+    }});
+    QTest::mouseClick(dialog.findChild<QPushButton*>("1084"), Qt::LeftButton);
+    EXPECT_TRUE(driver.terminat());
+    EXPECT_FALSE(inchisaCuCancel);
+    EXPECT_EQ(rezultat, 1);
+    EXPECT_TRUE(p.casete.empty());
+}
+
+TEST_F(CsvDialog, UpdateHasNoFunctionYet) {
+    ImportaCsvDialog dialog(nullptr);
+    dialog.show();
+    QTest::mouseClick(dialog.findChild<QPushButton*>("1099"), Qt::LeftButton);
+    ASSERT_EQ(p.casete.size(), 1u);
+    EXPECT_EQ(p.ultima().numar, 0);
+}
