@@ -1,0 +1,76 @@
+// The category column of `list`: entries are read back by number, skipping
+// comment lines and the lines that begin with "#" or "\" - which the
+// category combos count, so such lines shift one numbering against the
+// other, and that shift is kept for the numbers already stored in files.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+
+#include "support/RecordImage.h"
+#include "support/TestDir.h"
+
+using namespace vitramor;
+using namespace vitramor::test;
+
+namespace {
+
+struct Rezultat {
+    int cod = -1;
+    std::string out, err;
+};
+
+class CategoriiCli : public ::testing::Test {
+protected:
+    TestDir dir;
+    TestDir lucru;
+
+    Rezultat ruleaza(const std::string& argumente) {
+        const auto out = lucru / "out.txt";
+        const auto err = lucru / "err.txt";
+        const std::string comanda = "VITRAMOR_SETTINGS='" + (lucru / "s.ini").string() + "' '" VITRAMOR_CLI_PATH
+                                    "' --glass-dir '" + dir.str() + "' " + argumente + " </dev/null >'" +
+                                    out.string() + "' 2>'" + err.string() + "'";
+        const int stare = std::system(comanda.c_str());
+        Rezultat r;
+        r.cod = WIFEXITED(stare) ? WEXITSTATUS(stare) : -1;
+        r.out = readFile(out);
+        r.err = readFile(err);
+        return r;
+    }
+
+    static MaterialOptic cuCategoria(const std::string& nume, std::uint16_t categorie) {
+        MaterialOptic m = namedRecord(nume, 2);
+        m.categorie = categorie;
+        return m;
+    }
+};
+
+}  // namespace
+
+TEST_F(CategoriiCli, HashAndBackslashLinesAreNotCategories) {
+    dir.write("sticleNou32.dat", databaseOf({cuCategoria("A", 0), cuCategoria("B", 1), cuCategoria("C", 2),
+                                             cuCategoria("D", 3), cuCategoria("E", 3)}));
+    dir.write("CategoriiMaterial.txt",
+              "; categorii\r\nCrown\tcoroane\r\n#retras\r\n\r\n  Flint\t1\r\n\\vechi\r\nLaser\r\n");
+    const Rezultat r = ruleaza("list");
+    EXPECT_EQ(r.cod, 0) << r.err;
+    // Category 1 is "Flint", not "#retras"; 2 is "Laser"; there is no 3.
+    EXPECT_EQ(r.out,
+              "A\tShott Mainz\tCrown\n"
+              "B\tShott Mainz\tFlint\n"
+              "C\tShott Mainz\tLaser\n"
+              "D\tShott Mainz\t???\n"
+              "E\tShott Mainz\t???\n");
+    // The missing entry is reported once for both records that name it.
+    EXPECT_EQ(r.err, "ATENTIE!: In fisier CategoriiMaterial.txt nu exista inregistrarea 3\n");
+}
+
+TEST_F(CategoriiCli, MissingCategoryFileShowsQuestionMarksSilently) {
+    dir.write("sticleNou32.dat", databaseOf({cuCategoria("A", 0)}));
+    const Rezultat r = ruleaza("list");
+    EXPECT_EQ(r.cod, 0) << r.err;
+    EXPECT_EQ(r.out, "A\tShott Mainz\t???\n");
+    EXPECT_EQ(r.err, "");
+}
