@@ -278,7 +278,7 @@ void ModelListaMesaje::inverseaza(Fereastra owner) {
         return;
     }
     if (notificari_) notificari_->inainteResetare();
-    for (int i = 0; i < n / 2; ++i) std::swap(linii_[static_cast<std::size_t>(i)], linii_[static_cast<std::size_t>(n - 1 - i)]);
+    std::reverse(linii_.begin(), linii_.end());
     if (ultimaAvertizare_ >= 0) ultimaAvertizare_ = n - 1 - ultimaAvertizare_;
     if (linieApasata_ >= 0 && linieApasata_ < n) linieApasata_ = n - 1 - linieApasata_;
     if (notificari_) notificari_->dupaResetare();

@@ -221,24 +221,6 @@ TEST_F(ModelListaMesajeTest, MenuGreyingAndChecks) {
     }
 }
 
-TEST_F(ModelListaMesajeTest, MenuItemsInTheirOrderWithTheirIds) {
-    std::vector<std::pair<int, std::string>> r;
-    int separatoare = 0;
-    for (const ComandaListaMesaje& c : ComenziListaMesaje()) {
-        r.emplace_back(c.id, c.text);
-        if (c.separatorInainte) {
-            ++separatoare;
-            EXPECT_EQ(c.id, 1264);
-        }
-    }
-    const std::vector<std::pair<int, std::string>> asteptat{
-        {241, "Am citit"},       {240, "Sterge mesaje"},  {496, "Copiaza mesaj"},
-        {752, "Salveaza mesaje"}, {1008, "Print mesaje"},  {1264, "Insereaza la inceput"},
-        {1520, "Insereaza la sfarsit"}, {1776, "Arata fereastra dupa inserare"}, {2032, "Set tabs..."}};
-    EXPECT_EQ(r, asteptat);
-    EXPECT_EQ(separatoare, 1);
-}
-
 TEST_F(ModelListaMesajeTest, TabStopBelowOneIsRefused) {
     EXPECT_EQ(m.tabulator(), 100);
     for (int rau : {0, -5}) {
