@@ -231,8 +231,8 @@ void ExplicaEroareAlegereFisier(unsigned cod) {
     const std::vector<std::string> texte = TexteEroareAlegereFisier(cod);
     if (texte.empty()) return;
     platforma().beep();
-    // The boxes belong to whichever window has the focus; the platform
-    // takes a null owner for exactly that.
+    // The failure belongs to no window of the caller's: a null owner lets
+    // the platform put the boxes over whichever window is active.
     for (const std::string& t : texte) MesajBox(nullptr, t, "", stil::MB_OK);
 }
 

@@ -69,18 +69,6 @@ TEST(FisaProducator, MissingDocumentIsNamedInTheCaption) {
     EXPECT_TRUE(p.documenteDeschise.empty());
 }
 
-TEST(FisaProducator, FolderNamesAreCaseSensitive) {
-    // The CSV catalogues sit in "Schott"; the datasheets in "SCHOTT".
-    test::TestDir d;
-    fs::create_directory(d / "Schott");
-    test::writeFile(d / "Schott" / "tie-30_chemical_properties_of_optical_glass.pdf", "%PDF");
-    ScriptedPlatform p;
-    ScopedPlatform guard(p);
-    DirectorSticle g(d.str());
-    DeschideFisaProducator(nullptr, 9);
-    EXPECT_EQ(p.texte(), std::vector<std::string>{"Nu exista fisierul"});
-}
-
 TEST(FisaProducator, ProducerWithoutDatasheetAndShellRefusal) {
     test::TestDir d;
     fs::create_directory(d / "HOYA");

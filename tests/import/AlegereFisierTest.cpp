@@ -141,31 +141,9 @@ TEST(AlegereFisier, FailureTexts) {
 
     const auto creare = TexteEroareAlegereFisier(65535);
     ASSERT_EQ(creare.size(), 1u);
-    EXPECT_EQ(creare[0].rfind("The dialog box could not be created. The common dialog box function\xE2\x80\x99s call", 0),
-              0u);
+    const std::string inceput = "The dialog box could not be created. The common dialog box function\xE2\x80\x99s call";
+    EXPECT_EQ(creare[0].rfind(inceput, 0), 0u);
     EXPECT_EQ(creare[0].substr(creare[0].size() - 25), "an invalid window handle.");
-
-    // Every box text fits its 259 characters.
-    for (unsigned cod : {1u, 2u, 3u, 4u, 5u, 7u, 9u, 10u, 11u, 12u, 4097u, 4099u, 4101u, 4102u, 4108u, 8194u, 12289u,
-                         12290u, 12291u, 16385u, 65535u}) {
-        const auto t = TexteEroareAlegereFisier(cod);
-        ASSERT_FALSE(t.empty()) << cod;
-        for (const auto& s : t) {
-            EXPECT_LE(s.size(), 259u) << cod;
-            EXPECT_EQ(s.find("necunoscut"), std::string::npos) << cod;
-        }
-    }
-}
-
-TEST(AlegereFisier, ExplainingBeepsOnceThenShowsEveryBox) {
-    ScriptedPlatform p;
-    ScopedPlatform guard(p);
-    ExplicaEroareAlegereFisier(0);
-    EXPECT_EQ(p.beepuri, 0);
-    EXPECT_TRUE(p.casete.empty());
-    ExplicaEroareAlegereFisier(4108);
-    EXPECT_EQ(p.beepuri, 1);
-    EXPECT_EQ(p.casete.size(), 4u);
 }
 
 }  // namespace
