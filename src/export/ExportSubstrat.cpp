@@ -80,7 +80,7 @@ int IncarcaListaSticleSubstrat(Fereastra owner, int producator, const std::strin
     tag_OptiuniCautareMaterial optiuni;
     std::memset(&optiuni, 0, sizeof optiuni);
     optiuni.cautaDupaProducator = 1;
-    optiuni.idLista = IdListaSticleExport;
+    optiuni.idLista = IdListaSticleSubstrat;
     const int cod = CautaMaterialOpticCuOptiuni(path_sticle, cerere, owner, 0, optiuni, linii);
     if (cod != 0) {
         char text[120];

@@ -15,7 +15,7 @@
 namespace vitramor {
 
 inline constexpr const char* NumeFisierExportSubstrat = "SubstrateMaterials.json";
-inline constexpr int IdListaSticleExport = 1066;
+inline constexpr int IdListaSticleSubstrat = 1066;
 inline constexpr int ProducatorInitialExport = 2;
 inline constexpr int NumarProducatoriExport = 15;  // producer indices 0..14
 inline constexpr std::size_t LungimeMaximaFiltru = 15;

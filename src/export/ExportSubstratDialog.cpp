@@ -1,0 +1,30 @@
+#include "export/ExportSubstratDialog.h"
+
+#include <QPushButton>
+
+#include "export/ExportSubstrat.h"
+#include "export/SelectieSticleWidget.h"
+
+namespace vitramor {
+
+ExportSubstratDialog::ExportSubstratDialog(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QString::fromLatin1(TitluExportSubstrat));
+    selectie_ = new SelectieSticleWidget(this, "Exporta", idSelectieSticle::Exporta);
+    setFixedSize(selectie_->size());
+    connect(selectie_, &SelectieSticleWidget::actiuneCeruta, this, &ExportSubstratDialog::exporta);
+    connect(selectie_, &SelectieSticleWidget::okCerut, this, &QDialog::accept);
+    connect(selectie_, &SelectieSticleWidget::cancelCerut, this, &QDialog::reject);
+}
+
+void ExportSubstratDialog::exporta() {
+    const std::vector<std::string> linii = selectie_->liniiSelectate();
+    if (linii.empty()) return;
+    ExportaSticleSubstrat(this, linii, selectie_->producator());
+}
+
+void ComandaExportSubstrat(QWidget* fereastraPrincipala) {
+    ExportSubstratDialog dialog(fereastraPrincipala);
+    dialog.exec();
+}
+
+}  // namespace vitramor

@@ -1,0 +1,161 @@
+#include "export/SelectieSticleWidget.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "editors/ListaTabulatoriUi.h"
+#include "export/ExportSubstrat.h"
+#include "record/TexteMaterial.h"
+#include "settings/Directoare.h"
+#include "suite/Catalix.h"
+#include "suite/DialogUnits.h"
+#include "suite/Vedora.h"
+
+namespace vitramor {
+
+namespace {
+
+QPushButton* Buton(QWidget* parinte, const char* text, int id) {
+    auto* b = new QPushButton(QString::fromLatin1(text), parinte);
+    b->setObjectName(QString::number(id));
+    b->setAutoDefault(false);
+    return b;
+}
+
+}  // namespace
+
+SelectieSticleWidget::SelectieSticleWidget(QWidget* parent, const char* textActiune, int idActiune)
+    : QWidget(parent), producator_(ProducatorInitialExport) {
+    const UnitatiDialog& u = unitatiDialog();
+
+    auto* etichetaProducator = new QLabel(QStringLiteral("Producator"), this);
+    u.plaseaza(etichetaProducator, 7, 9, 45, 8);
+    producatori_ = new QComboBox(this);
+    producatori_->setObjectName(QString::number(idSelectieSticle::Producator));
+    u.plaseaza(producatori_, 55, 7, 110, 12);
+    etichetaProducator->setBuddy(producatori_);
+
+    auto* etichetaNume = new QLabel(QStringLiteral("Nume sticla"), this);
+    u.plaseaza(etichetaNume, 7, 25, 45, 8);
+    numeSticla_ = new QLineEdit(QStringLiteral("*"), this);
+    numeSticla_->setObjectName(QString::number(idSelectieSticle::NumeSticla));
+    numeSticla_->setMaxLength(static_cast<int>(LungimeMaximaFiltru));
+    u.plaseaza(numeSticla_, 55, 23, 70, 12);
+    etichetaNume->setBuddy(numeSticla_);
+
+    auto* incarca = Buton(this, "Incarca lista", idSelectieSticle::IncarcaLista);
+    u.plaseaza(incarca, 175, 15, 60, 14);
+
+    lista_ = new QListWidget(this);
+    lista_->setObjectName(QString::number(idSelectieSticle::Lista));
+    lista_->setSelectionMode(QAbstractItemView::MultiSelection);
+    u.plaseaza(lista_, 7, 40, 286, 142);
+    SeteazaTabulatoriLista(lista_, u, {55, 80, 125, 155, 190});
+
+    auto* tot = Buton(this, "Select all", idSelectieSticle::SelectAll);
+    u.plaseaza(tot, 7, 188, 60, 14);
+    auto* invers = Buton(this, "Select_revers", idSelectieSticle::SelectRevers);
+    u.plaseaza(invers, 73, 188, 60, 14);
+    actiune_ = Buton(this, textActiune, idActiune);
+    u.plaseaza(actiune_, 139, 188, 60, 14);
+
+    auto* ok = Buton(this, "OK", raspuns::IDOK);
+    u.plaseaza(ok, 7, 209, 60, 14);
+    auto* cancel = Buton(this, "Cancel", raspuns::IDCANCEL);
+    u.plaseaza(cancel, 73, 209, 60, 14);
+    auto* ajutor = Buton(this, "Ajutor", idSelectieSticle::Ajutor);
+    u.plaseaza(ajutor, 233, 209, 60, 14);
+    resize(u.dimensiune(Latime, Inaltime));
+
+    umpleProducatori();
+    if (producator_ < producatori_->count()) producatori_->setCurrentIndex(producator_);
+    actiune_->setEnabled(false);
+
+    connect(producatori_, &QComboBox::currentIndexChanged, this, &SelectieSticleWidget::schimbaProducator);
+    // The filter counts once the user leaves the field, not at every key.
+    connect(numeSticla_, &QLineEdit::editingFinished, this,
+            [this] { filtru_ = numeSticla_->text().toLatin1().toStdString(); });
+    connect(incarca, &QPushButton::clicked, this, &SelectieSticleWidget::incarcaLista);
+    connect(lista_, &QListWidget::itemSelectionChanged, this, &SelectieSticleWidget::actualizeazaActiune);
+    connect(lista_, &QListWidget::itemDoubleClicked, this, &SelectieSticleWidget::liniePrinDubluClic);
+    connect(tot, &QPushButton::clicked, this, &SelectieSticleWidget::selecteazaTot);
+    connect(invers, &QPushButton::clicked, this, &SelectieSticleWidget::inverseazaSelectia);
+    connect(actiune_, &QPushButton::clicked, this, &SelectieSticleWidget::actiuneCeruta);
+    connect(ok, &QPushButton::clicked, this, &SelectieSticleWidget::okCerut);
+    connect(cancel, &QPushButton::clicked, this, &SelectieSticleWidget::cancelCerut);
+    connect(ajutor, &QPushButton::clicked, this,
+            [this] { eroare(path_help, this, stil::MB_ICONEXCLAMATION, 0); });
+}
+
+void SelectieSticleWidget::umpleProducatori() {
+    producatori_->clear();
+    int index = 0;
+    int codMaxim = 0;
+    tag_ProducatorMatOptic intrare{};
+    std::vector<std::string> nume;
+    if (IncarcaProducatoriSticla(this, path_sticle, ListeazaNumeProducatori, index, codMaxim, intrare, &nume) == 1 &&
+        !nume.empty()) {
+        // The list holds producer indices 0..14; code 15 has no materials of its own.
+        for (std::size_t i = 0; i < nume.size() && i < static_cast<std::size_t>(NumarProducatoriExport); ++i)
+            producatori_->addItem(QString::fromLatin1(nume[i].c_str()));
+        return;
+    }
+    for (int cod = 0; cod < NumarProducatoriExport; ++cod)
+        producatori_->addItem(QString::fromLatin1(NumeProducatorImplicit(cod)));
+}
+
+void SelectieSticleWidget::schimbaProducator(int index) {
+    if (index < 0) return;
+    producator_ = index;
+    lista_->clear();
+    actiune_->setEnabled(false);
+}
+
+void SelectieSticleWidget::incarcaLista() {
+    lista_->clear();
+    std::vector<std::string> linii;
+    if (IncarcaListaSticleSubstrat(this, producator_, filtru_, linii) == 0)
+        for (const std::string& l : linii) lista_->addItem(QString::fromLatin1(l.data(), static_cast<qsizetype>(l.size())));
+    actualizeazaActiune();
+}
+
+void SelectieSticleWidget::selecteazaTot() {
+    lista_->selectAll();
+    actualizeazaActiune();
+}
+
+void SelectieSticleWidget::inverseazaSelectia() {
+    const QSignalBlocker blocare(lista_);
+    for (int i = 0; i < lista_->count(); ++i) lista_->item(i)->setSelected(!lista_->item(i)->isSelected());
+    actualizeazaActiune();
+    lista_->viewport()->update();
+}
+
+void SelectieSticleWidget::actualizeazaActiune() { actiune_->setEnabled(!lista_->selectedItems().isEmpty()); }
+
+std::vector<int> SelectieSticleWidget::randuriSelectate() const {
+    std::vector<int> randuri;
+    for (int i = 0; i < lista_->count(); ++i)
+        if (lista_->item(i)->isSelected()) randuri.push_back(i);
+    return randuri;
+}
+
+std::vector<std::string> SelectieSticleWidget::liniiSelectate() const {
+    std::vector<std::string> linii;
+    for (int rand : randuriSelectate()) linii.push_back(TextLinie(lista_->item(rand)));
+    return linii;
+}
+
+std::string SelectieSticleWidget::TextLinie(const QListWidgetItem* item) {
+    return item ? item->text().toLatin1().toStdString() : std::string();
+}
+
+std::string SelectieSticleWidget::NumeDinLinie(const QListWidgetItem* item) {
+    const std::string linie = TextLinie(item);
+    return linie.substr(0, linie.find('\t'));
+}
+
+}  // namespace vitramor

@@ -1,0 +1,78 @@
+#pragma once
+// The controls that the export dialog and the verification window share:
+// the producer, the name filter, the list of that producer's materials with
+// multiple selection, the selection buttons, one action button that is
+// enabled exactly while a line is selected, and OK / Cancel / Ajutor.
+
+#include <QWidget>
+#include <string>
+#include <vector>
+
+class QComboBox;
+class QLineEdit;
+class QListWidget;
+class QListWidgetItem;
+class QPushButton;
+
+namespace vitramor {
+
+// Control ids (the object names of the controls).
+namespace idSelectieSticle {
+inline constexpr int Producator = 1128;
+inline constexpr int NumeSticla = 1079;
+inline constexpr int IncarcaLista = 1130;
+inline constexpr int Lista = 1066;
+inline constexpr int SelectAll = 1131;
+inline constexpr int SelectRevers = 1006;
+inline constexpr int Exporta = 1099;
+inline constexpr int Verifica = 1049;
+inline constexpr int Ajutor = 1023;
+}  // namespace idSelectieSticle
+
+class SelectieSticleWidget : public QWidget {
+    Q_OBJECT
+public:
+    // `textActiune` and `idActiune` name the action button ("Exporta" 1099
+    // or "Verifica" 1049).
+    SelectieSticleWidget(QWidget* parent, const char* textActiune, int idActiune);
+
+    int producator() const { return producator_; }
+    const std::string& filtru() const { return filtru_; }
+    QListWidget* lista() const { return lista_; }
+    QPushButton* butonActiune() const { return actiune_; }
+
+    // The selected lines and their rows, in list order.
+    std::vector<int> randuriSelectate() const;
+    std::vector<std::string> liniiSelectate() const;
+    static std::string TextLinie(const QListWidgetItem* item);
+    static std::string NumeDinLinie(const QListWidgetItem* item);
+
+    // The client size the controls are laid out for, in dialog units.
+    static constexpr int Latime = 300;
+    static constexpr int Inaltime = 230;
+
+public Q_SLOTS:
+    void incarcaLista();
+    void selecteazaTot();
+    void inverseazaSelectia();
+    void actualizeazaActiune();
+
+Q_SIGNALS:
+    void actiuneCeruta();
+    void okCerut();
+    void cancelCerut();
+    void liniePrinDubluClic(QListWidgetItem* item);
+
+private:
+    void umpleProducatori();
+    void schimbaProducator(int index);
+
+    int producator_;
+    std::string filtru_ = "*";
+    QComboBox* producatori_;
+    QLineEdit* numeSticla_;
+    QListWidget* lista_;
+    QPushButton* actiune_;
+};
+
+}  // namespace vitramor
