@@ -66,11 +66,3 @@ TEST_F(CategoriiCli, HashAndBackslashLinesAreNotCategories) {
     // The missing entry is reported once for both records that name it.
     EXPECT_EQ(r.err, "ATENTIE!: In fisier CategoriiMaterial.txt nu exista inregistrarea 3\n");
 }
-
-TEST_F(CategoriiCli, MissingCategoryFileShowsQuestionMarksSilently) {
-    dir.write("sticleNou32.dat", databaseOf({cuCategoria("A", 0)}));
-    const Rezultat r = ruleaza("list");
-    EXPECT_EQ(r.cod, 0) << r.err;
-    EXPECT_EQ(r.out, "A\tShott Mainz\t???\n");
-    EXPECT_EQ(r.err, "");
-}

@@ -148,22 +148,6 @@ TEST_F(AssignCategory, IdenticalListLinesShareTheFirstRow) {
     EXPECT_EQ(db(), original);
 }
 
-TEST_F(AssignCategory, RowsInAnotherFormAreMatchedThroughIt) {
-    writeDb(databaseOf({withCategory("A", 2, 0), withCategory("B", 2, 0)}));
-    // The list shows lines upper-cased; the records' lines are brought to
-    // the same form before they are looked up.
-    std::vector<std::string> r = rows();
-    for (auto& line : r)
-        for (auto& c : line) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    const auto upper = [](const std::string& l) {
-        std::string u = l;
-        for (auto& c : u) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-        return u;
-    };
-    ASSERT_EQ(PuneCategorieMateriale(nullptr, r, {false, true}, 2, nullptr, upper), 1);
-    EXPECT_EQ(db(), databaseOf({withCategory("A", 2, 0), withCategory("B", 2, 2)}));
-}
-
 TEST_F(AssignCategory, StaleCategoryIsNotReportedAgainAndRecordsStayMatched) {
     writeDb(databaseOf({withCategory("A", 2, 7), withCategory("B", 2, 7)}));
     const std::vector<std::string> r = rows();
@@ -172,15 +156,4 @@ TEST_F(AssignCategory, StaleCategoryIsNotReportedAgainAndRecordsStayMatched) {
     ASSERT_EQ(PuneCategorieMateriale(nullptr, r, {true, false}, 0), 1);
     EXPECT_EQ(db(), databaseOf({withCategory("A", 2, 0), withCategory("B", 2, 7)}));
     EXPECT_EQ(p.texte(), std::vector<std::string>{"S-a creat fisierul arhiva sticleNou32#_0.dat"});
-}
-
-TEST_F(AssignCategory, LeftoverWorkFileAndCancelLeaveTheDatabase) {
-    const std::string original = databaseOf({withCategory("A", 2, 0)});
-    writeDb(original);
-    d.write("3.tmp", "old");
-    const std::vector<std::string> r = rows();
-    p.raspunde(raspuns::IDCANCEL);
-    EXPECT_EQ(PuneCategorieMateriale(nullptr, r, {true}, 2), 0);
-    EXPECT_EQ(db(), original);
-    EXPECT_FALSE(d.exists("sticleNou32#_0.dat"));
 }

@@ -14,7 +14,6 @@
 #include "database/NumeMaterial.h"
 #include "record/SetLucru.h"
 #include "shell/FerestreMaterial.h"
-#include "suite/Catalix.h"
 
 using namespace vitramor;
 using namespace vitramor::test;
@@ -159,34 +158,6 @@ TEST_F(NameDialog, EvaporationProducerClosesTheMechanicalWindow) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(ferestreMaterial().fereastra(TipEditor::Mecanic, 1), nullptr);
     EXPECT_NE(ferestreMaterial().fereastra(TipEditor::Mecanic, 0), nullptr);  // another material's window stays
-}
-
-TEST_F(NameDialog, CombosStoreTheirSelection) {
-    control<QComboBox>(103)->setCurrentIndex(18);
-    control<QComboBox>(105)->setCurrentIndex(10);
-    control<QComboBox>(108)->setCurrentIndex(1);
-    EXPECT_EQ(record().tip_material, 18);
-    EXPECT_EQ(record().stas, 10);
-    EXPECT_EQ(record().categorie, 1);
-    EXPECT_EQ(setLucru().modificat, 1);
-    EXPECT_TRUE(p.casete.empty());
-}
-
-TEST_F(NameDialog, ProducerPast15FromTheTableIsRefused) {
-    tag_ProducatorMatOptic e{};
-    e.cod = 17;
-    std::strcpy(e.nume, "Nou");
-    int index = 0, maxCode = 0;
-    ASSERT_EQ(IncarcaProducatoriSticla(nullptr, path_sticle, SalveazaProducator, index, maxCode, e, nullptr), 1);
-    p.casete.clear();
-    NumeDialog withTable(nullptr, {});
-    auto* producer = withTable.findChild<QComboBox*>("1097");
-    ASSERT_EQ(producer->count(), 18);
-    producer->setCurrentIndex(17);
-    ASSERT_EQ(p.casete.size(), 1u);
-    EXPECT_EQ(p.casete[0].numar, 38);
-    EXPECT_EQ(record().producator, 2);
-    EXPECT_EQ(producer->currentIndex(), 2);
 }
 
 TEST_F(NameDialog, EnterTakesTheTypedCodeOver) {

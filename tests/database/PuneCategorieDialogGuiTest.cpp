@@ -122,24 +122,3 @@ TEST_F(CategoryDialog, SearchThenRevers) {
     click(1099);
     EXPECT_EQ(categories(), (std::vector<int>{2, 2, 0, 2}));
 }
-
-TEST_F(CategoryDialog, DeselecteazaClearsTheSelection) {
-    dialog.show();
-    click(1113);
-    click(1114);
-    EXPECT_EQ(selectedRows().size(), 4u);
-    click(1117);
-    EXPECT_TRUE(selectedRows().empty());
-    EXPECT_EQ(states(), (B{false, false, false, false, true}));
-}
-
-TEST_F(CategoryDialog, CancelClosesWithoutTouchingTheDatabase) {
-    const std::string before = db();
-    dialog.show();
-    click(1113);
-    click(1114);
-    click(2);
-    EXPECT_FALSE(dialog.isVisible());
-    EXPECT_EQ(dialog.result(), QDialog::Rejected);
-    EXPECT_TRUE(db() == before);
-}
