@@ -1,0 +1,182 @@
+#pragma once
+// The common body of the property editors: a fixed-size window laid out in
+// dialog units whose cells write straight into the record of its material.
+//
+// A concrete editor is mostly a table of cells. For each cell it gives the
+// rectangle, how the record's value is shown, and how typed text is taken
+// over; this class does the rest the same way for every editor:
+//   - a cell commits when it loses the focus or on Enter, and only when its
+//     text was edited; an accepted value is already in the record and marks
+//     the working set modified; a refused one brings message 10 and the
+//     stored value back into the cell. There is no undo and nothing waits
+//     for OK: closing keeps what was accepted.
+//   - the focused slot (the slot number a cell was given, -1 for none) is
+//     what the window commands act on; it is -1 again after a commit that
+//     moved the focus away;
+//   - buttons 1 (OK) and 2 (Cancel) close the window, 1023 ("Ajutor") opens
+//     the producer's datasheet; every other button or command id goes to
+//     executaComanda();
+//   - commands that belong in the window's system menu are given once and
+//     appear in a menu bar and in the context menu of the panel and cells;
+//   - the window keeps its screen position when closed through the title
+//     bar and takes it back when opened again (when position keeping is on);
+//   - the refresh request refills every cell and the title from the record.
+//
+// The window stays bound to the material index it was opened for, which is
+// the slot the editor registry keeps it in; when that index no longer holds
+// a material, cells show nothing and commits are refused with a beep.
+
+#include <QFont>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+#include <QString>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/Platform.h"
+#include "record/MaterialOptic.h"
+#include "shell/FerestreMaterial.h"
+
+class QAction;
+class QLineEdit;
+class QMenu;
+class QMenuBar;
+class QPainter;
+class QPushButton;
+
+namespace vitramor {
+
+class UnitatiDialog;
+
+inline constexpr int IdButonAjutorEditor = 1023;
+inline constexpr int MesajValoareRespinsa = 10;  // "Valoare incorecta. ..." of the display library
+
+// What an editor is, before any cell: its window class name (also the key
+// its position is kept under), the title format whose %s takes the material
+// name, the command that opened it and the client size in dialog units.
+struct DescriereEditor {
+    std::string clasa;
+    std::string formatTitlu;
+    int comanda = 0;
+    QPoint pozitie;       // dialog units, on the screen
+    QSize dimensiune;     // client area, dialog units
+};
+
+class EditorMaterialWindow : public FereastraMaterial {
+    Q_OBJECT
+public:
+    // How a cell shows the record, and how it takes typed text over: true
+    // when the text was accepted and stored.
+    using Afisare = std::function<QString(const MaterialOptic&)>;
+    using Preluare = std::function<bool(MaterialOptic&, const std::string&)>;
+
+    EditorMaterialWindow(TipEditor tip, int indexMaterial, QWidget* proprietar, DescriereEditor descriere);
+    ~EditorMaterialWindow() override;
+
+    // The record this window edits, or null when its index holds no material.
+    MaterialOptic* material() const;
+
+    // Refills every cell and the title from the record, then lets the editor
+    // refresh what else it shows (laReimprospatare).
+    void reimprospateaza() override;
+    // Closes without taking over a half-typed value and without keeping the
+    // position: the Cancel button and the shutdown.
+    void anuleaza() override;
+
+    // Slot of the cell that has (or last had) the focus, -1 for none.
+    int slotFocalizat() const { return slotFocalizat_; }
+    const DescriereEditor& descriere() const { return descriere_; }
+    int comanda() const { return descriere_.comanda; }
+
+    // Runs a button or window command by id, as a click on it would.
+    void executa(int id);
+
+    // The panel holding the cells (the client area in dialog units).
+    QWidget* panou() const { return panou_; }
+    QMenuBar* baraMeniu() const { return bara_; }
+
+protected:
+    // One cell at (x, y) of size (cx, cy) in dialog units. `slot` is what the
+    // window commands see as the focused slot while this cell has the focus.
+    // `respins` gives the text shown after a refused entry (default: afisare).
+    // Cells join the Tab order in the order they are added.
+    QLineEdit* adaugaCelula(const QString& nume, int slot, QRect unitati, Afisare afisare, Preluare preluare,
+                            Afisare respins = {});
+    QPushButton* adaugaButon(int id, const QString& text, QRect unitati);
+    // Makes `mostra` (the widest text the cell must show whole, e.g.
+    // "8.88888e-88" for a "%g" value) fit the cell: when it does not, the
+    // cells of the window take a smaller font together, so the table keeps
+    // one size of type.
+    void asiguraLatime(QLineEdit* celula, const QString& mostra);
+    // A fixed label drawn on the panel; its top-left corner at `unitati`.
+    void adaugaEticheta(const QString& text, QPoint unitati);
+    // A command of the window (system) menu, by id.
+    QAction* adaugaComandaFereastra(int id, const QString& text);
+    // The raised frame drawn round the cells, in dialog units.
+    void seteazaZonaPanou(QRect unitati) { zonaPanou_ = unitati; }
+    void seteazaTitluMeniu(const QString& titlu);
+
+    // An id that is not OK, Cancel or Ajutor: the editor's buttons and window
+    // commands. Pending edits are already committed.
+    virtual void executaComanda(int) {}
+    // After a refill: what the editor shows beside its cells.
+    virtual void laReimprospatare() {}
+    // Painting beyond the frames and fixed labels (labels that follow the data).
+    virtual void deseneaza(QPainter&, const UnitatiDialog&) {}
+
+    // Draws a label inside `r`, made narrower (a smaller, then a squeezed
+    // font) when it is wider than the room the layout leaves it.
+    static void deseneazaTextInLatime(QPainter& p, const QRect& r, const QString& text);
+    // Shows `text` in a cell without it counting as an edit.
+    void arataInCelula(QLineEdit* celula, const QString& text);
+    // Closes as OK does: accepted values stay, the position is not kept.
+    void inchide();
+    // The owner handed to boxes and libraries.
+    Fereastra proprietar() { return static_cast<QWidget*>(this); }
+
+    bool eventFilter(QObject* obiect, QEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    struct Celula {
+        QLineEdit* control = nullptr;
+        int slot = -1;
+        QRect unitati;
+        Afisare afisare;
+        Preluare preluare;
+        Afisare respins;
+        bool modificata = false;
+    };
+    struct Eticheta {
+        QString text;
+        QPoint unitati;
+    };
+    class Panou;
+
+    Celula* celula(QObject* o);
+    // Commits a cell's edited text; the focused slot is reset when the
+    // focus has left it.
+    void preia(Celula& c, bool pastreazaFocus);
+    // Commits whatever cell still holds an edit (before a command runs).
+    void preiaCelulaModificata();
+    void actualizeazaTitlu();
+    void deseneazaPanou(QPainter& p);
+    void meniuContext(QWidget* sursa, const QPoint& pozitie);
+
+    DescriereEditor descriere_;
+    QWidget* panou_ = nullptr;
+    QMenuBar* bara_ = nullptr;
+    QMenu* meniuFereastra_ = nullptr;
+    std::vector<QAction*> comenziFereastra_;
+    std::vector<Celula> celule_;
+    std::vector<Eticheta> etichete_;
+    QRect zonaPanou_;
+    std::optional<QFont> fontCelule_;
+    int slotFocalizat_ = -1;
+    bool inchisPrinComanda_ = false;
+};
+
+}  // namespace vitramor
