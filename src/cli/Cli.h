@@ -53,6 +53,8 @@ int ComandaImportSchott(Context&);
 int ComandaCheck(Context&);
 int ComandaReport(Context&);
 int ComandaProposeRanges(Context&);
+int ComandaExportJson(Context&);
+int ComandaVerify(Context&);
 
 // Shared helpers of the commands.
 // Finds the first record named `nume` through the catalogue library; the

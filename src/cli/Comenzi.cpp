@@ -22,6 +22,8 @@ const std::vector<DescriereComanda>& comenzi() {
         {"check", ComandaCheck, "check [--n-precision X] [--k-precision Y] [--no-n] [--k]", true},
         {"report", ComandaReport, "report NAME", true},
         {"propose-ranges", ComandaProposeRanges, "propose-ranges CODE", true},
+        {"export-json", ComandaExportJson, "export-json --producer CODE [--filter PATTERN] [NAME...]", true},
+        {"verify", ComandaVerify, "verify --producer CODE [--filter PATTERN] [NAME...]", true},
     };
     return tabel;
 }

@@ -1,0 +1,89 @@
+#include <cstdio>
+
+#include "cli/Cli.h"
+#include "export/ExportSubstrat.h"
+#include "record/CodificareText.h"
+
+namespace vitramor::cli {
+
+namespace {
+
+struct Selectie {
+    int producator = -1;
+    std::string filtru = "*";
+    std::vector<std::string> nume;
+};
+
+Selectie CitesteSelectie(const Context& c) {
+    Selectie s;
+    const auto& a = c.argumente;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (a[i] == "--producer" || a[i] == "--filter") {
+            if (i + 1 >= a.size()) throw EroareUtilizare{a[i] + " needs a value"};
+            if (a[i] == "--producer") {
+                s.producator = static_cast<int>(CitesteIntreg(a[++i], "CODE", 0, NumarProducatoriExport - 1));
+            } else {
+                s.filtru = a[++i];
+                if (s.filtru.size() > LungimeMaximaFiltru)
+                    throw EroareUtilizare{"a name filter has at most 15 characters, not \"" + s.filtru + "\""};
+            }
+        } else if (a[i].rfind("--", 0) == 0) {
+            throw EroareUtilizare{"unknown option " + a[i]};
+        } else {
+            s.nume.push_back(NumeMaterialDinArgument(a[i]));
+        }
+    }
+    if (s.producator < 0) throw EroareUtilizare{"--producer CODE is required"};
+    return s;
+}
+
+// The list lines the window would show for the producer and filter; with
+// names given, the lines of those names, in the order given. A name that
+// the producer and filter do not select is an error before anything is
+// done: exporting it would bypass the selection the user asked for.
+bool LiniiSelectate(const Context& c, const char* comanda, const Selectie& s, std::vector<std::string>& linii) {
+    std::vector<std::string> toate;
+    if (IncarcaListaSticleSubstrat(nullptr, s.producator, s.filtru, toate) != 0) return false;
+    if (s.nume.empty()) {
+        linii = std::move(toate);
+        return true;
+    }
+    linii.clear();
+    for (const std::string& nume : s.nume) {
+        const std::string* gasita = nullptr;
+        for (const std::string& l : toate)
+            if (l.compare(0, l.find('\t'), nume) == 0) {
+                gasita = &l;
+                break;
+            }
+        if (!gasita) {
+            std::fprintf(c.err, "vitramor-cli %s: %s is not a material of producer %d matching \"%s\"\n", comanda,
+                         nume.c_str(), s.producator, s.filtru.c_str());
+            return false;
+        }
+        linii.push_back(*gasita);
+    }
+    return true;
+}
+
+}  // namespace
+
+int ComandaExportJson(Context& c) {
+    const Selectie s = CitesteSelectie(c);
+    std::vector<std::string> linii;
+    if (!LiniiSelectate(c, "export-json", s, linii)) return IesireEsec;
+    const RezultatExportSubstrat r = ExportaSticleSubstrat(nullptr, linii, s.producator);
+    if (linii.empty()) return IesireOk;
+    return r.trecereCompleta && r.salvat ? IesireOk : IesireEsec;
+}
+
+int ComandaVerify(Context& c) {
+    const Selectie s = CitesteSelectie(c);
+    std::vector<std::string> linii;
+    if (!LiniiSelectate(c, "verify", s, linii)) return IesireEsec;
+    const std::size_t verificate = VerificaSticleSubstrat(nullptr, linii, s.producator);
+    for (std::size_t i = 0; i < verificate; ++i) std::fprintf(c.out, "%s\n", Utf8DinWindows1252(linii[i]).c_str());
+    return verificate == linii.size() ? IesireOk : IesireEsec;
+}
+
+}  // namespace vitramor::cli
