@@ -6,12 +6,15 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <cstring>
+#include <filesystem>
 
 #include "editors/EditorFixture.h"
 #include "editors/IndiciWindow.h"
 #include "editors/InitializareMaterial.h"
+#include "settings/Directoare.h"
 #include "support/RecordImage.h"
 #include "suite/DialogUnits.h"
+#include "support/TestDir.h"
 
 using namespace vitramor;
 using namespace vitramor::test;
@@ -397,4 +400,25 @@ TEST_F(IndexWindows, ClosingThroughTheTitleBarKeepsTheTypedValueAndThePosition) 
     ferestreMaterial().inchideToate();
     stergeAmanate();
     EXPECT_EQ(m().indice_n[9], nInitial(9));
+}
+
+TEST_F(IndexWindows, AjutorOpensTheDatasheetOfTheMaterialsProducer) {
+    TestDir d;
+    struct Restaureaza {
+        std::string sticle = path_sticle;
+        ~Restaureaza() { path_sticle = sticle; }
+    } restaureaza;
+    path_sticle = d.str();
+    FereastraIndici* n = deschide(ColoanaN);
+    // Producer 2 (Schott): its chemical-properties note, not there yet.
+    click(buton(n, IdButonAjutorEditor));
+    ASSERT_EQ(p.casete.size(), 1u);
+    EXPECT_EQ(p.casete[0].text, "Nu exista fisierul");
+    const std::filesystem::path pdf = d / "SCHOTT" / "tie-30_chemical_properties_of_optical_glass.pdf";
+    EXPECT_EQ(p.casete[0].caption, pdf.string());
+    std::filesystem::create_directories(pdf.parent_path());
+    writeFile(pdf, "%PDF-1.4");
+    click(buton(n, IdButonAjutorEditor));
+    ASSERT_EQ(p.documenteDeschise.size(), 1u);
+    EXPECT_EQ(p.documenteDeschise[0].rfind(pdf.string(), 0), 0u);
 }
