@@ -18,9 +18,12 @@
 
 namespace vitramor {
 
-inline constexpr int IdComandaPropuneDomenii = 40098;       // "Verifica domeniu spectral valabilitate ec. dispersie din indici..."
-inline constexpr int IdComandaVerificaBazaDate = 40045;     // "Verifica indici / ec. dispersie..." (Initializeaza)
-inline constexpr int IdComandaVerificaMaterial = 40047;     // "Verifica indici / ec. dispersie..." (Editeaza)
+// "Verifica domeniu spectral valabilitate ec. dispersie din indici..." (File)
+inline constexpr int IdComandaPropuneDomenii = 40098;
+// "Verifica indici / ec. dispersie..." (Initializeaza): the database pass
+inline constexpr int IdComandaVerificaBazaDate = 40045;
+// "Verifica indici / ec. dispersie..." (Editeaza): the current material's report
+inline constexpr int IdComandaVerificaMaterial = 40047;
 
 // ---- Validity-range proposal ----
 

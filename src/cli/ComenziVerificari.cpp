@@ -17,7 +17,8 @@ void ScrieRaport(std::FILE* out, const BlocText& raport) {
     std::size_t inceput = 0;
     for (;;) {
         const std::size_t sfarsit = text.find("\r\n", inceput);
-        const std::string linie = text.substr(inceput, sfarsit == std::string::npos ? std::string::npos : sfarsit - inceput);
+        const std::size_t lungime = sfarsit == std::string::npos ? std::string::npos : sfarsit - inceput;
+        const std::string linie = text.substr(inceput, lungime);
         std::fprintf(out, "%s\n", linie.c_str());
         if (sfarsit == std::string::npos) break;
         inceput = sfarsit + 2;

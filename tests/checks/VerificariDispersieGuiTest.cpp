@@ -197,7 +197,8 @@ TEST_F(VerificariGui, RangeDialogProposesForTheChosenProducer) {
     producatori->setCurrentIndex(ProducatorHoya);
     p.raspunde(raspuns::IDYES);
     Control<QPushButton>(&dialog, IdButonVerifica)->click();
-    EXPECT_EQ(p.casete[1].text, "Sticla E-F2: Domeniu spectral valabil ec. dispersie n: [435 nm - 656 nm]. Acualizati?");
+    EXPECT_EQ(p.casete[1].text,
+              "Sticla E-F2: Domeniu spectral valabil ec. dispersie n: [435 nm - 656 nm]. Acualizati?");
     const std::string dupa = db();
     EXPECT_EQ(dupa.substr(0, MarimeMaterialOptic), inainte.substr(0, MarimeMaterialOptic));
     EXPECT_EQ(dupa.substr(MarimeMaterialOptic + 1060, 4), std::string("\xB3\x01\x90\x02", 4));  // 435, 656

@@ -116,7 +116,8 @@ TEST_F(PropunereDomenii, AsksOncePerMaterialOfTheProducerAndStoresTheAcceptedSpa
     EXPECT_EQ(r.propuneri, 2);
     EXPECT_EQ(r.acceptate, 1);
 
-    const std::string bk7Text = "Sticla N-BK7: Domeniu spectral valabil ec. dispersie n: [435 nm - 656 nm]. Acualizati?";
+    const std::string bk7Text =
+        "Sticla N-BK7: Domeniu spectral valabil ec. dispersie n: [435 nm - 656 nm]. Acualizati?";
     const std::string f2Text = "Sticla F2: Domeniu spectral valabil ec. dispersie n: [435 nm - 656 nm]. Acualizati?";
     EXPECT_EQ(mesaje, (std::vector<std::string>{"0 " + bk7Text, "0 " + f2Text}));
     const std::vector<CasetaInregistrata> intrebari = Intrebari(p);
