@@ -1,0 +1,145 @@
+// vitramor-cli export-json and verify, run as a user runs them: the real
+// program on real files, with its streams, exit status and the document it
+// leaves in the export directory.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cjson/cJSON.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "support/RecordImage.h"
+#include "support/TestDir.h"
+
+using namespace vitramor;
+using namespace vitramor::test;
+
+namespace {
+
+struct Rezultat {
+    int cod = -1;
+    std::string out, err;
+};
+
+MaterialOptic Complet(const std::string& nume, std::uint16_t producator = 2) {
+    MaterialOptic m = namedRecord(nume, producator);
+    m.duritate_knoop = 610;
+    m.modul_young = 82;
+    m.raport_poisson = 0.206f;
+    m.duritate_abraziune = 1;
+    m.caldura_specifica[0] = 858;
+    m.conductibilitate_termica[0] = 1.114f;
+    m.dilatare[0] = 7.1f;
+    m.temperaturi[0] = 557;
+    m.stabilitate_chimica[0] = 1;
+    return m;
+}
+
+class ExportCli : public ::testing::Test {
+protected:
+    TestDir dir;
+    TestDir ml;
+    TestDir lucru;
+
+    ExportCli() {
+        MaterialOptic b = Complet("BAK1");
+        b.duritate_knoop = 0;
+        b.temperaturi[0] = 0;
+        dir.write("sticleNou32.dat", databaseOf({Complet("BK7"), b, Complet("FK5", 3)}));
+    }
+
+    Rezultat ruleaza(const std::string& argumente, const std::string& intrare = "/dev/null") {
+        const auto out = lucru / "out.txt";
+        const auto err = lucru / "err.txt";
+        const std::string comanda = "VITRAMOR_SETTINGS='" + (lucru / "s.ini").string() + "' '" VITRAMOR_CLI_PATH
+                                    "' --glass-dir '" + dir.str() + "' --ml-dir '" + ml.str() + "' " + argumente +
+                                    " <" + intrare + " >'" + out.string() + "' 2>'" + err.string() + "'";
+        const int stare = std::system(comanda.c_str());
+        Rezultat r;
+        r.cod = WIFEXITED(stare) ? WEXITSTATUS(stare) : -1;
+        r.out = readFile(out);
+        r.err = readFile(err);
+        return r;
+    }
+
+    std::vector<std::string> chei() const {
+        std::vector<std::string> k;
+        cJSON* d = cJSON_Parse(ml.read("SubstrateMaterials.json").c_str());
+        for (const cJSON* c = d ? d->child : nullptr; c; c = c->next) k.emplace_back(c->string);
+        cJSON_Delete(d);
+        return k;
+    }
+};
+
+TEST_F(ExportCli, ExportsEveryMaterialOfTheProducerAndAsksToOpenTheFile) {
+    const Rezultat r = ruleaza("--yes export-json --producer 2");
+    EXPECT_EQ(r.cod, 0) << r.err;
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(chei(), (std::vector<std::string>{"BK7", "BAK1"}));
+    EXPECT_NE(r.err.find("message 41: "), std::string::npos) << r.err;
+    EXPECT_EQ(r.err.find("S-a creat fisierul arhiva"), std::string::npos) << r.err;
+}
+
+TEST_F(ExportCli, AnExistingMaterialIsKeptWithNoAndTheOldFileIsArchived) {
+    ASSERT_EQ(ruleaza("--no export-json --producer 2 BAK1").cod, 0);
+    const std::string inainte = ml.read("SubstrateMaterials.json");
+    const Rezultat r = ruleaza("--no export-json --producer 2 BAK1 BK7");
+    EXPECT_EQ(r.cod, 0) << r.err;
+    EXPECT_NE(r.err.find("ATENTIE!: Materialul BAK1 este in fisierul SubstrateMaterials.json\nScriem peste?"),
+              std::string::npos)
+        << r.err;
+    EXPECT_NE(r.err.find("S-a creat fisierul arhiva SubstrateMaterials#_0.json"), std::string::npos) << r.err;
+    EXPECT_EQ(ml.read("SubstrateMaterials#_0.json"), inainte);
+    EXPECT_EQ(chei(), (std::vector<std::string>{"BAK1", "BK7"}));
+}
+
+TEST_F(ExportCli, AQuestionWithoutAnAnswerEndsWithStatus3) {
+    const Rezultat r = ruleaza("export-json --producer 3");
+    EXPECT_EQ(r.cod, 3) << r.err;
+    EXPECT_NE(r.err.find("message 41: "), std::string::npos) << r.err;
+    // The export itself was done before the closing question.
+    EXPECT_EQ(chei(), std::vector<std::string>{"FK5"});
+}
+
+TEST_F(ExportCli, NamesMustBeAmongTheProducersMaterials) {
+    for (const char* argumente : {"--yes export-json --producer 2 FK5", "--yes export-json --producer 2 --filter 'B*' ZZ",
+                                  "verify --producer 2 --filter 'F*' BK7"}) {
+        SCOPED_TRACE(argumente);
+        const Rezultat r = ruleaza(argumente);
+        EXPECT_EQ(r.cod, 1);
+        EXPECT_NE(r.err.find("is not a material of producer 2"), std::string::npos) << r.err;
+        EXPECT_EQ(r.out, "");
+        EXPECT_FALSE(ml.exists("SubstrateMaterials.json"));
+    }
+}
+
+TEST_F(ExportCli, WrongUsageIsStatus2) {
+    for (const char* argumente :
+         {"export-json", "export-json --producer", "export-json --producer 15", "export-json --producer x",
+          "verify --producer 2 --filter 0123456789abcdef", "verify --producer 2 --frobnicate",
+          "export-json --producer 2 NAME_LONGER_THAN_15"}) {
+        SCOPED_TRACE(argumente);
+        const Rezultat r = ruleaza(argumente);
+        EXPECT_EQ(r.cod, 2);
+        EXPECT_NE(r.err.find("usage: vitramor-cli [OPTIONS] "), std::string::npos) << r.err;
+    }
+}
+
+TEST_F(ExportCli, VerifyPrintsEachLineAsTheWindowShowsIt) {
+    Rezultat r = ruleaza("verify --producer 2");
+    EXPECT_EQ(r.cod, 0) << r.err;
+    EXPECT_EQ(r.out, "BK7\t\t-\t0\nBAK1\tKnoop hardness\tTg\t\n");
+
+    r = ruleaza("verify --producer 2 --filter 'bak*'");
+    EXPECT_EQ(r.out, "BAK1\tKnoop hardness\tTg\t\n");
+    r = ruleaza("verify --producer 2 BAK1 BK7");
+    EXPECT_EQ(r.out, "BAK1\tKnoop hardness\tTg\t\nBK7\t\t-\t0\n");
+    r = ruleaza("verify --producer 7");
+    EXPECT_EQ(r.cod, 0);
+    EXPECT_EQ(r.out, "");
+    EXPECT_FALSE(ml.exists("SubstrateMaterials.json"));
+}
+
+}  // namespace
