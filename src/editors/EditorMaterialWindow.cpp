@@ -242,7 +242,9 @@ bool EditorMaterialWindow::eventFilter(QObject* obiect, QEvent* e) {
             } else if (static_cast<QFocusEvent*>(e)->reason() != Qt::PopupFocusReason) {
                 // A popup (a menu of this window) leaves the cell in charge:
                 // the command chosen there works on its slot.
+                const QPointer<EditorMaterialWindow> viu(this);
                 preia(*c, false);
+                if (!viu) return false;  // closed while message 10 was up
             }
         }
     }

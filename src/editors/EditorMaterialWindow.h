@@ -22,6 +22,10 @@
 //     bar and takes it back when opened again (when position keeping is on);
 //   - the refresh request refills every cell and the title from the record.
 //
+// A derived editor builds its cells, buttons and labels in its constructor
+// and ends it with reimprospateaza(), which fills them; it opens through
+// ferestreMaterial().deschide() like every per-material window.
+//
 // The window stays bound to the material index it was opened for, which is
 // the slot the editor registry keeps it in; when that index no longer holds
 // a material, cells show nothing and commits are refused with a beep.
