@@ -7,7 +7,7 @@
 #include <QPainter>
 #include <QPushButton>
 
-#include "database/ListaTabulatoriUi.h"
+#include "suite/ListaTabulatoriUi.h"
 #include "settings/Directoare.h"
 #include "suite/DialogUnits.h"
 

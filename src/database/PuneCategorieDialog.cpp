@@ -13,7 +13,7 @@
 #include "database/CategoriiMaterial.h"
 #include "database/CitesteIntrareFisierText.h"
 #include "database/ListaSticleUi.h"
-#include "database/ListaTabulatoriUi.h"
+#include "suite/ListaTabulatoriUi.h"
 #include "fileutil/TextListComboUi.h"
 #include "settings/Directoare.h"
 #include "suite/DialogUnits.h"

@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <cstdio>
 
-#include "editors/ListaTabulatoriUi.h"
+#include "suite/ListaTabulatoriUi.h"
 #include "editors/RoluriMaterial.h"
 #include "fileutil/TextListComboUi.h"
 #include "record/CodificareText.h"

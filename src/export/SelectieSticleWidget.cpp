@@ -6,7 +6,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "editors/ListaTabulatoriUi.h"
+#include "suite/ListaTabulatoriUi.h"
 #include "export/ExportSubstrat.h"
 #include "record/TexteMaterial.h"
 #include "settings/Directoare.h"

@@ -188,7 +188,13 @@ private:
     float real(int linie) { return real(linie, valoare(linie)); }
 
     void avertizeazaNenumar(int linie, std::string_view v, FelNumar fel) {
-        if (fel == FelNumar::Text) avertizeaza(linie, "\"" + TextCitat(v) + "\" nu este un numar; se ia 0");
+        if (fel == FelNumar::Text) {
+            // Built step by step: g++ 12 at -O3 misreads `"\"" + string` as an overlapping copy.
+            std::string text = "\"";
+            text += TextCitat(v);
+            text += "\" nu este un numar; se ia 0";
+            avertizeaza(linie, text);
+        }
         if (fel == FelNumar::Depasire) avertizeaza(linie, "valoarea " + TextCitat(v) + " este prea mare; se ia 0");
     }
 

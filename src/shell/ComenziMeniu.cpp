@@ -2,8 +2,21 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 
+#include "checks/VerificariDispersieUi.h"
+#include "database/NumeDialog.h"
+#include "database/ProducatoriDialog.h"
+#include "database/PuneCategorieDialog.h"
 #include "database/StergeMaterialeProducatorDialog.h"
+#include "editors/IndiciWindow.h"
+#include "editors/InitializareMaterial.h"
+#include "editors/RolMaterialDialog.h"
+#include "export/ExportSubstratDialog.h"
+#include "export/VerificaSubstratWindow.h"
+#include "import/ImportSchottUi.h"
+#include "import/ImportaCsvDialog.h"
+#include "import/ImportaIntreMaterialeDialog.h"
 #include "dispersion/ComenziDispersie.h"
 #include "settings/Directoare.h"
 #include "settings/DirectoriDialog.h"
@@ -36,6 +49,39 @@ void Iesire(FereastraPrincipala& w) { w.iesire(); }
 void CoeficientiDispersie(FereastraPrincipala& w) { ComandaCoeficientiDispersie(w.proprietar()); }
 void InitNDinDispersie(FereastraPrincipala& w) { ComandaInitNDinDispersie(w.proprietar()); }
 void Despre(FereastraPrincipala& w) { DeschideDespre(&w); }
+void EditProducatori(FereastraPrincipala& w) { ComandaEditProducatori(&w); }
+void PuneCategorie(FereastraPrincipala& w) { ComandaPuneCategorie(&w); }
+void ImportSchott(FereastraPrincipala& w) { ComandaImportSchott(&w); }
+void ImportaCsv(FereastraPrincipala& w) { ComandaImportaCsv(&w); }
+void VerificaSubstrat(FereastraPrincipala& w) {
+    // A double-click in the verification window loads that material into the
+    // current slot through the main window's material search.
+    ComandaVerificaSubstrat(&w, [&w](const std::string& nume, int producator) {
+        SetLucru& set = setLucru();
+        if (set.gol()) return;
+        MaterialOptic& m = set.curent();
+        std::memset(m.nume, 0, sizeof m.nume);
+        std::strncpy(m.nume, nume.c_str(), sizeof m.nume - 1);
+        m.producator = static_cast<std::uint16_t>(producator);
+        w.incarcaMaterial();
+    });
+}
+void ExportSubstrat(FereastraPrincipala& w) { ComandaExportSubstrat(&w); }
+void Nume(FereastraPrincipala& w) {
+    ComandaNume(&w, [&w](int, const std::string&) { w.actualizeazaRandCurent(); });
+}
+void IndiciN(FereastraPrincipala& w) { ComandaIndiciN(&w); }
+void IndiciK(FereastraPrincipala& w) { ComandaIndiciK(&w); }
+void ImportaIndici(FereastraPrincipala& w) { ComandaImportaIndici(&w); }
+void ImportaEcuatii(FereastraPrincipala& w) { ComandaImportaEcuatii(&w); }
+void RolMaterial(FereastraPrincipala& w) { ComandaRolMaterial(&w); }
+void InitializeazaMaterial(FereastraPrincipala&) { ComandaInitializeazaMaterial(); }
+void InitLambdaIndici(FereastraPrincipala&) { ComandaInitLambdaIndici(); }
+void InitIndici(FereastraPrincipala&) { ComandaInitIndici(); }
+void InitLambdaTransmisie(FereastraPrincipala&) { ComandaInitLambdaTransmisie(); }
+void PropuneDomenii(FereastraPrincipala& w) { ComandaPropuneDomenii(&w); }
+void VerificaBazaDate(FereastraPrincipala& w) { ComandaVerificaBazaDate(&w); }
+void VerificaMaterialCurent(FereastraPrincipala& w) { ComandaVerificaMaterialCurent(&w); }
 
 using enum Activare;
 
@@ -59,18 +105,18 @@ const ComandaMeniu tabela[] = {
     {40028, "Sterge materiale cu acelasi nume din SticleNou32.dat", CuMaterial, File, false, StergeAcelasiNume},
     {40043, "Sterge materiale producator din SticleNou32.dat...",   CuMaterial, File, false, StergeProducator},
     {40071, "Curata materiale  in SticleNou32.dat...",              CuMaterial, File, false, Curata},
-    {40060, "Edit producatori...",                                  Mereu,      File, Sep,   nullptr},
-    {40078, "Pune categorie material....",                          Mereu,      File, false, nullptr},
+    {40060, "Edit producatori...",                                  Mereu,      File, Sep,   EditProducatori},
+    {40078, "Pune categorie material....",                          Mereu,      File, false, PuneCategorie},
 
-    {40024, "Import sticle Schott (allglass.sch)",                  CuMaterial, Importa, false, nullptr},
+    {40024, "Import sticle Schott (allglass.sch)",                  CuMaterial, Importa, false, ImportSchott},
     {40069, "Importa sticle din Excel (*.xls) cu ODBC...",          CuMaterial, Importa, false, nullptr},
-    {40034, "Import sticle din CSV file (*.csv)...",                CuMaterial, Importa, false, nullptr},
+    {40034, "Import sticle din CSV file (*.csv)...",                CuMaterial, Importa, false, ImportaCsv},
     {40029, "Import din alt fisier STICLE32.DAT...",                CuMaterial, Importa, false, nullptr},
     {40080, "Creaza fisier Sticle32Nou.dat din STICLE32.DAT",       Mereu,      Importa, Sep,   nullptr},
     {40041, "Test",                                                 Mereu,      Importa, false, nullptr},
 
-    {40086, "Verifica materiale substrat ptr. export...",           CuMaterial, Exporta, false, nullptr},
-    {40084, "Exporta sticle in SubstrateMaterials.json...",         CuMaterial, Exporta, false, nullptr},
+    {40086, "Verifica materiale substrat ptr. export...",           CuMaterial, Exporta, false, VerificaSubstrat},
+    {40084, "Exporta sticle in SubstrateMaterials.json...",         CuMaterial, Exporta, false, ExportSubstrat},
     {40092, "Genereaza fisier SurfaceSubstrateMaterials...",        Mereu,      Exporta, Sep,   FaraActiune},
     {40094, "Editeaza parametri suprafata substrat...",             Mereu,      Exporta, false, FaraActiune},
     {40088, "Verifica materiale evaporare ptr. export....",         Mereu,      Exporta, Sep,   FaraActiune},
@@ -80,14 +126,14 @@ const ComandaMeniu tabela[] = {
     {40074, "Corectie dimensiuni ferestre",                         Mereu,      File, false, Corectie},
     {40007, "&Exit",                                                Mereu,      File, Sep,   Iesire},
 
-    {40012, "Nume",                                                 CuMaterial, Material, false, nullptr},
-    {40013, "Indici n",                                             CuMaterial, Material, Sep,   nullptr},
-    {40027, "Indici k",                                             CuMaterial, Material, false, nullptr},
+    {40012, "Nume",                                                 CuMaterial, Material, false, Nume},
+    {40013, "Indici n",                                             CuMaterial, Material, Sep,   IndiciN},
+    {40027, "Indici k",                                             CuMaterial, Material, false, IndiciK},
     {40076, "Grafic indici n...",                                   Mereu,      Material, false, FaraActiune},
     {40014, "Coef. ec. dispersie",                                  CuMaterial, Material, Sep,   CoeficientiDispersie},
     {40064, "Init n from dispersion eq.",                           Mereu,      Material, false, InitNDinDispersie},
-    {40057, "Importa n,k...",                                       CuMaiMulteMateriale, Material, Sep, nullptr},
-    {40058, "Importa ec. dispersie...",                             Mereu,      Material, false, nullptr},
+    {40057, "Importa n,k...",                                       CuMaiMulteMateriale, Material, Sep, ImportaIndici},
+    {40058, "Importa ec. dispersie...",                             Mereu,      Material, false, ImportaEcuatii},
     {40016, "Transmisie interna...",                                CuMaterial, Material, Sep,   nullptr},
     {40067, "Calculeaza transmisia interna...",                     Mereu,      Material, false, FaraActiune},
     {40017, "Mecanic",                                              CuMaterial, Material, Sep,   nullptr},
@@ -95,16 +141,16 @@ const ComandaMeniu tabela[] = {
     {40019, "Chimic",                                               CuMaterial, Material, false, nullptr},
     {40020, "Termic",                                               CuMaterial, Material, false, nullptr},
     {40062, "Laser damage threshold...",                            CuMaterial, Material, false, nullptr},
-    {40096, "Rol material...",                                      Mereu,      Material, Sep,   nullptr},
+    {40096, "Rol material...",                                      Mereu,      Material, Sep,   RolMaterial},
 
-    {40008, "Initializeaza material",                               CuMaterial, Initializeaza, false, nullptr},
-    {40009, "Init lambda indici",                                   CuMaterial, Initializeaza, false, nullptr},
-    {40010, "Init indici",                                          CuMaterial, Initializeaza, false, nullptr},
-    {40011, "Init lambda transmisie",                               CuMaterial, Initializeaza, false, nullptr},
+    {40008, "Initializeaza material",                               CuMaterial, Initializeaza, false, InitializeazaMaterial},
+    {40009, "Init lambda indici",                                   CuMaterial, Initializeaza, false, InitLambdaIndici},
+    {40010, "Init indici",                                          CuMaterial, Initializeaza, false, InitIndici},
+    {40011, "Init lambda transmisie",                               CuMaterial, Initializeaza, false, InitLambdaTransmisie},
 
-    {40098, "Verifica domeniu spectral valabilitate ec. dispersie din indici...", Mereu, Verificari, false, nullptr},
-    {40045, "Verifica indici / ec. dispersie...",                   Mereu,      Verificari, false, nullptr},
-    {40047, "Verifica indici / ec. dispersie...",                   CuMaterial, Verificari, false, nullptr},
+    {40098, "Verifica domeniu spectral valabilitate ec. dispersie din indici...", Mereu, Verificari, false, PropuneDomenii},
+    {40045, "Verifica indici / ec. dispersie...",                   Mereu,      Verificari, false, VerificaBazaDate},
+    {40047, "Verifica indici / ec. dispersie...",                   CuMaterial, Verificari, false, VerificaMaterialCurent},
     {40049, "Compara sticle...",                                    CuMaiMulteMateriale, Verificari, Sep, nullptr},
 
     {40015, "Despre...",                                            Mereu,      Help, false, Despre},

@@ -15,6 +15,9 @@
 #include <new>
 
 #include "dispersion/ComenziDispersie.h"
+#include "export/VerificaSubstratWindow.h"
+#include "import/ImportSchott.h"
+#include "messages/ListaMesajeWindow.h"
 #include "record/SetLucru.h"
 #include "settings/Culori.h"
 #include "settings/Directoare.h"
@@ -120,6 +123,7 @@ QMenu* FereastraPrincipala::meniu(const std::string& cale) {
         m = parinte->addMenu(QString::fromStdString(cale.substr(slash + 1)));
     }
     m->setObjectName(QString::fromStdString(cale));
+    m->setToolTipsVisible(true);  // the Schott import says where it looks
     connect(m, &QMenu::aboutToShow, this, &FereastraPrincipala::actualizeazaMeniu);
     meniuri_[cale] = m;
     return m;
@@ -135,6 +139,13 @@ void FereastraPrincipala::actualizeazaMeniu() {
     const int n = setLucru().numarMateriale();
     for (const ComandaMeniu& c : TabelaComenzi())
         if (QAction* a = actiune(c.id)) a->setEnabled(ComandaActiva(c, n));
+    // The Schott import reads allglass.sch from the current directory, which
+    // the other commands may have changed since the menu last opened.
+    if (QAction* a = actiune(40024)) {
+        const QString unde = QString::fromStdString(TextSugestieImportSchott());
+        a->setStatusTip(unde);
+        a->setToolTip(unde);
+    }
 }
 
 void FereastraPrincipala::executaComanda(int id) {
@@ -162,6 +173,8 @@ bool FereastraPrincipala::initializeaza() {
     }
     InstaleazaDialoguriDispersie();
     InstaleazaReimprospatareIndici();
+    InstaleazaListaMesajeInFereastra();
+    legaturiInchidere().inchideVerificareExport = InchideVerificaSubstrat;
     CitesteRegistriCuloriUtilizator(culoriUtilizator, NumarCuloriUtilizator);
     SetareCuloriSystem(0);
     return true;
@@ -366,6 +379,7 @@ void FereastraPrincipala::laDistrugere() {
     set.materiale.shrink_to_fit();
     set.materialCurent = 0;
     set.modificat = 0;
+    DistrugeFereastraListaMesaje();
     SetareCuloriSystem(1);
     Q_EMIT terminata();
 }

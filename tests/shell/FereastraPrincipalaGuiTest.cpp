@@ -193,7 +193,7 @@ TEST_F(Shell, DeletingTheCurrentMaterialFromTheDatabase) {
 
 TEST_F(Shell, CommandsOfPartsToComeShowMessageZeroAndNoActionIdsStaySilent) {
     alege(40001);
-    for (int id : {40013, 40060, 40018}) {
+    for (int id : {40016, 40017, 40018}) {
         p.casete.clear();
         alege(id);
         ASSERT_EQ(p.casete.size(), 1u) << id;

@@ -15,5 +15,7 @@ class UnitatiDialog;
 // dialog units of `unitati`); past the last stop, tabs fall on multiples of
 // the last interval.
 void SeteazaTabulatoriLista(QListWidget* lista, const UnitatiDialog& unitati, const std::vector<int>& stopuri);
+// The same in the application's dialog units.
+void SeteazaTabulatoriLista(QListWidget* lista, const std::vector<int>& stopuri);
 
 }  // namespace vitramor

@@ -1,4 +1,4 @@
-#include "editors/ListaTabulatoriUi.h"
+#include "suite/ListaTabulatoriUi.h"
 
 #include <QApplication>
 #include <QListWidget>
@@ -60,6 +60,10 @@ void SeteazaTabulatoriLista(QListWidget* lista, const UnitatiDialog& unitati, co
         anterior = s;
     }
     lista->setItemDelegate(new DelegatTabulatori(lista, pozitii, unitati.x(interval)));
+}
+
+void SeteazaTabulatoriLista(QListWidget* lista, const std::vector<int>& stopuri) {
+    SeteazaTabulatoriLista(lista, unitatiDialog(), stopuri);
 }
 
 }  // namespace vitramor
