@@ -29,7 +29,7 @@ struct ComandaMeniu {
     // has no menu item (it still has its action, for enabling and dispatch).
     const char* meniu;
     bool separatorInainte;
-    // Null: the command's part is not built yet and it shows message 0.
+    // Null: the command's function is not built yet and it shows message 0.
     HandlerComanda handler;
 };
 

@@ -24,8 +24,8 @@ inline constexpr const char* ClasaFereastraPrincipala = "SticlaWndClass";
 inline constexpr const char* TitluFereastraPrincipala = "VITRAMOR V3.0";
 inline constexpr int IdListaMateriale = 1066;
 
-// What the shutdown closes besides the shell's own windows. The parts that
-// own those resources fill the hooks when they are built; an empty hook has
+// What the shutdown closes besides the shell's own windows. The windows and connections
+// that hold those resources fill the hooks when they exist; an empty hook has
 // nothing to close.
 struct LegaturiInchidere {
     std::function<void()> inchideConexiuniOdbc;        // last opened first

@@ -191,7 +191,7 @@ TEST_F(Shell, DeletingTheCurrentMaterialFromTheDatabase) {
     EXPECT_EQ(randuri(), QStringList({"BK7"}));
 }
 
-TEST_F(Shell, CommandsOfPartsToComeShowMessageZeroAndNoActionIdsStaySilent) {
+TEST_F(Shell, CommandsNotBuiltYetShowMessageZeroAndNoActionIdsStaySilent) {
     alege(40001);
     for (int id : {40016, 40017, 40018}) {
         p.casete.clear();
