@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <tuple>
 #include <limits>
 #include <string>
 #include <vector>
@@ -27,19 +29,15 @@ struct Sticla {
     std::vector<std::pair<float, double>> indici;
 };
 
-MaterialOptic CuEcuatieN(std::int16_t cod, const std::vector<double>& coef) {
+// A record with the equation for n (which 0) or k (which 1).
+MaterialOptic CuEcuatie(int which, std::int16_t cod, const std::vector<double>& coef) {
     MaterialOptic m = test::namedRecord("TEST");
-    m.ec_dispersie_n = cod;
-    for (std::size_t i = 0; i < coef.size(); ++i) m.coef_disp_n[i] = coef[i];
+    (which == 0 ? m.ec_dispersie_n : m.ec_dispersie_k) = cod;
+    std::copy(coef.begin(), coef.end(), which == 0 ? m.coef_disp_n : m.coef_disp_k);
     return m;
 }
-
-MaterialOptic CuEcuatieK(std::int16_t cod, const std::vector<double>& coef) {
-    MaterialOptic m = test::namedRecord("TEST");
-    m.ec_dispersie_k = cod;
-    for (std::size_t i = 0; i < coef.size(); ++i) m.coef_disp_k[i] = coef[i];
-    return m;
-}
+MaterialOptic CuEcuatieN(std::int16_t cod, const std::vector<double>& coef) { return CuEcuatie(0, cod, coef); }
+MaterialOptic CuEcuatieK(std::int16_t cod, const std::vector<double>& coef) { return CuEcuatie(1, cod, coef); }
 
 double Evalueaza(std::int16_t cod, const std::vector<double>& c, float lambda) {
     double coef[NumarCoeficientiDispersie] = {};
@@ -243,6 +241,10 @@ MaterialOptic Tabelat(std::initializer_list<std::tuple<int, float, double, doubl
     return m;
 }
 
+std::tuple<std::uint16_t, std::uint16_t, std::uint16_t, std::uint16_t> Domenii(const MaterialOptic& m) {
+    return {m.domeniu_n[0], m.domeniu_n[1], m.domeniu_k[0], m.domeniu_k[1]};
+}
+
 }  // namespace
 
 TEST(DomeniiSpectrale, TabulatedRangesComeFromTheSlotsThatHaveAValue) {
@@ -271,10 +273,7 @@ TEST(DomeniiSpectrale, TabulatedRangesComeFromTheSlotsThatHaveAValue) {
     };
     for (auto c : cazuri) {
         EXPECT_EQ(CompleteazaDomeniiSpectrale(c.m), c.rezultat) << c.ce;
-        EXPECT_EQ(c.m.domeniu_n[0], c.n0) << c.ce;
-        EXPECT_EQ(c.m.domeniu_n[1], c.n1) << c.ce;
-        EXPECT_EQ(c.m.domeniu_k[0], c.k0) << c.ce;
-        EXPECT_EQ(c.m.domeniu_k[1], c.k1) << c.ce;
+        EXPECT_EQ(Domenii(c.m), std::tuple(c.n0, c.n1, c.k0, c.k1)) << c.ce;
     }
 }
 
@@ -299,14 +298,8 @@ TEST(DomeniiSpectrale, ConstantGetsTheDefaultAndEquationsKeepTheirStoredRange) {
         MaterialOptic m = test::namedRecord("X");
         m.ec_dispersie_n = c.codN;
         m.ec_dispersie_k = c.codK;
-        m.domeniu_n[0] = c.n0;
-        m.domeniu_n[1] = c.n1;
-        m.domeniu_k[0] = c.k0;
-        m.domeniu_k[1] = c.k1;
+        std::tie(m.domeniu_n[0], m.domeniu_n[1], m.domeniu_k[0], m.domeniu_k[1]) = std::tuple(c.n0, c.n1, c.k0, c.k1);
         EXPECT_EQ(CompleteazaDomeniiSpectrale(m), c.rezultat) << c.ce;
-        EXPECT_EQ(m.domeniu_n[0], c.dupaN0) << c.ce;
-        EXPECT_EQ(m.domeniu_n[1], c.dupaN1) << c.ce;
-        EXPECT_EQ(m.domeniu_k[0], c.dupaK0) << c.ce;
-        EXPECT_EQ(m.domeniu_k[1], c.dupaK1) << c.ce;
+        EXPECT_EQ(Domenii(m), std::tuple(c.dupaN0, c.dupaN1, c.dupaK0, c.dupaK1)) << c.ce;
     }
 }

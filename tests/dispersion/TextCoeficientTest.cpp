@@ -14,26 +14,14 @@ TEST(TextCoeficient, ReadsCatalogueNumbersAndRefusesEverythingElse) {
         double valoare;
     };
     const std::vector<Caz> cazuri = {
-        {"1.03961212", true, 1.03961212},
-        {"6.00069867e-3", true, 0.00600069867},
-        {"6.00069867E-03", true, 0.00600069867},
-        {"-2.5", true, -2.5},
-        {"+4", true, 4.0},
-        {".5", true, 0.5},
+        {"1.03961212", true, 1.03961212}, {"6.00069867e-3", true, 0.00600069867},
+        {"6.00069867E-03", true, 0.00600069867}, {"-2.5", true, -2.5}, {"+4", true, 4.0}, {".5", true, 0.5},
         {"  103.560653\t", true, 103.560653},
         {"", true, 0.0},  // a cleared cell
         {"   ", true, 0.0},
         {"1,5", false, 0},  // decimal comma
-        {"1.2.3", false, 0},
-        {"abc", false, 0},
-        {"1e", false, 0},
-        {"1 2", false, 0},
-        {"+-1", false, 0},
-        {"++1", false, 0},
-        {"0x10", false, 0},
-        {"inf", false, 0},
-        {"nan", false, 0},
-        {"1e400", false, 0},
+        {"1.2.3", false, 0}, {"abc", false, 0}, {"1e", false, 0}, {"1 2", false, 0}, {"+-1", false, 0},
+        {"++1", false, 0}, {"0x10", false, 0}, {"inf", false, 0}, {"nan", false, 0}, {"1e400", false, 0},
     };
     for (const auto& c : cazuri) {
         double v = 99.0;
