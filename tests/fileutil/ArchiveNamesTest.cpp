@@ -10,7 +10,17 @@
 using namespace vitramor;
 using vitramor::test::TestDir;
 
-TEST(ArchiveNames, ExtensionAndNameWithoutExtension) {
+namespace {
+
+struct ArchiveNames : ::testing::Test {
+    ScriptedPlatform p;
+    ScopedPlatform guard{p};
+    TestDir d;
+};
+
+}  // namespace
+
+TEST_F(ArchiveNames, ExtensionAndNameWithoutExtension) {
     struct Case {
         const char* path;
         bool ok;
@@ -28,8 +38,7 @@ TEST(ArchiveNames, ExtensionAndNameWithoutExtension) {
         {"x.abcdefghijklmnop", false, "", "x"},              // 16 characters
     };
     for (const Case& c : cases) {
-        ScriptedPlatform p;
-        ScopedPlatform guard(p);
+        p.casete.clear();
         std::string ext = "junk";
         EXPECT_EQ(ReturneazaExtensieFisier(c.path, ext, 15), c.ok ? 1 : 0) << c.path;
         EXPECT_EQ(ext, c.extension) << c.path;
@@ -44,10 +53,7 @@ TEST(ArchiveNames, ExtensionAndNameWithoutExtension) {
     }
 }
 
-TEST(ArchiveNames, FirstFreeIndexIsTaken) {
-    ScriptedPlatform p;
-    ScopedPlatform guard(p);
-    TestDir d;
+TEST_F(ArchiveNames, FirstFreeIndexIsTaken) {
     const std::string db = (d / "db.dat").string();
     std::string name;
     ASSERT_EQ(CreazaNumeFisierArhiva(db, name, 20), 1);
@@ -59,12 +65,8 @@ TEST(ArchiveNames, FirstFreeIndexIsTaken) {
     ASSERT_EQ(CreazaNumeFisierArhiva(db, name, 20), 1);
     EXPECT_EQ(name, (d / "db#_2.dat").string());
     EXPECT_TRUE(p.casete.empty());
-}
 
-TEST(ArchiveNames, FileWithoutExtensionHasNoArchiveName) {
-    ScriptedPlatform p;
-    ScopedPlatform guard(p);
-    std::string name = "x";
+    // A file without an extension has no archive name.
     EXPECT_EQ(CreazaNumeFisierArhiva("/tmp/noext", name, 20), 0);
     EXPECT_EQ(name, "");
     EXPECT_EQ(p.casete.size(), 1u);
@@ -73,10 +75,7 @@ TEST(ArchiveNames, FileWithoutExtensionHasNoArchiveName) {
 // With the limit reached, the archive created last goes: here index 7 is
 // made last on purpose, so neither the highest index nor directory order
 // would find it by accident.
-TEST(ArchiveNames, NewestArchiveIsDeletedPastTheLimitThenIndexZeroIsReused) {
-    ScriptedPlatform p;
-    ScopedPlatform guard(p);
-    TestDir d;
+TEST_F(ArchiveNames, NewestArchiveIsDeletedPastTheLimitThenIndexZeroIsReused) {
     for (int i = 0; i <= 20; ++i)
         if (i != 7) d.write("db#_" + std::to_string(i) + ".dat", "archive " + std::to_string(i));
     std::this_thread::sleep_for(std::chrono::milliseconds(30));
@@ -110,10 +109,7 @@ TEST(ArchiveNames, NewestArchiveIsDeletedPastTheLimitThenIndexZeroIsReused) {
     EXPECT_EQ(d.read("db.dat"), "NEWER");
 }
 
-TEST(ArchiveNames, CopyIntoArchiveLeavesTheFile) {
-    ScriptedPlatform p;
-    ScopedPlatform guard(p);
-    TestDir d;
+TEST_F(ArchiveNames, CopyIntoArchiveLeavesTheFile) {
     std::string big(3 << 20, '\0');
     for (std::size_t i = 0; i < big.size(); ++i) big[i] = static_cast<char>(i * 7 % 251);
     d.write("x.json", big);

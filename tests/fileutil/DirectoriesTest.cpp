@@ -88,19 +88,18 @@ TEST_F(Directories, ExistaDirectorRestoresTheCurrentDirectory) {
     EXPECT_EQ(DirectorCurent(), cwd.saved().string());
 }
 
-TEST_F(Directories, CreateWithParentsWithoutAsking) {
+TEST_F(Directories, CreateWithParentsWithoutAskingOrStopAtAFile) {
     const fs::path deep = d / "ML" / "export" / "json";
     ASSERT_EQ(CreazaDirector(deep.string()), 1);
     EXPECT_TRUE(fs::is_directory(deep));
     EXPECT_EQ(CreazaDirector(deep.string() + "/"), 1);  // exists: nothing to do
     EXPECT_TRUE(p.casete.empty());
-}
 
-TEST_F(Directories, ComponentThatIsAFileStopsCreationWithItsName) {
-    d.write("ML", "not a directory");
-    EXPECT_EQ(CreazaDirector((d / "ML" / "x").string()), 0);
+    // A component that is a file stops the creation, named in the caption.
+    d.write("F", "not a directory");
+    EXPECT_EQ(CreazaDirector((d / "F" / "x").string()), 0);
     ASSERT_EQ(p.casete.size(), 1u);
-    EXPECT_EQ(p.casete[0].caption, (d / "ML").string());
+    EXPECT_EQ(p.casete[0].caption, (d / "F").string());
     EXPECT_EQ(p.casete[0].text, std::strerror(ENOTDIR));
 }
 
