@@ -86,34 +86,21 @@ ImaginiPereche ImaginiComune(std::uint16_t producator) {
 
 }  // namespace
 
-TEST(OrdineOcteti, GlassRecordFromBigEndianImage) {
-    ImaginiPereche p = ImaginiComune(2);
-    p.u16(1468, 280).u16(1470, 290).u16(1486, 370).u16(2116, 1064).u16(2118, 1540).u16(2120, 532);
+TEST(OrdineOcteti, GlassAndEvaporationRecordsBothWays) {
+    ImaginiPereche sticla = ImaginiComune(2);
+    sticla.u16(1468, 280).u16(1470, 290).u16(1486, 370).u16(2116, 1064).u16(2118, 1540).u16(2120, 532);
+    // The evaporation overlay ranges hold floats; the glass slots beyond them stay words.
+    ImaginiPereche evaporare = ImaginiComune(10);
+    evaporare.f32(1468, 0.5f).f32(1472, 0.9f).f32(1484, 0.25f).u16(1488, 380).f32(2116, 99.99f).u16(2120, 532);
 
-    MaterialOptic m = p.be();
-    InverseazaOrdineaOctetilor(m, ProducatorCitit::Inversat);
-    EXPECT_EQ(bytesOf(m), bytesOf(p.le()));
-
-    MaterialOptic inapoi = p.le();
-    InverseazaOrdineaOctetilor(inapoi, ProducatorCitit::Direct);
-    EXPECT_EQ(bytesOf(inapoi), bytesOf(p.be()));
-}
-
-TEST(OrdineOcteti, EvaporationRecordUsesTheOverlayTypes) {
-    ImaginiPereche p = ImaginiComune(10);
-    // The overlay ranges hold floats; the glass slots beyond them stay words.
-    p.f32(1468, 0.5f).f32(1472, 0.9f).f32(1484, 0.25f).u16(1488, 380);
-    p.f32(2116, 99.99f).u16(2120, 532);
-
-    MaterialOptic m = p.be();
-    InverseazaOrdineaOctetilor(m, ProducatorCitit::Inversat);
-    EXPECT_EQ(bytesOf(m), bytesOf(p.le()));
-    EXPECT_EQ(m.rata_evaporare, 0.5f);
-    EXPECT_EQ(m.puritate, 99.99f);
-
-    MaterialOptic inapoi = p.le();
-    InverseazaOrdineaOctetilor(inapoi, ProducatorCitit::Direct);
-    EXPECT_EQ(bytesOf(inapoi), bytesOf(p.be()));
+    for (const ImaginiPereche* p : {&sticla, &evaporare}) {
+        MaterialOptic m = p->be();
+        InverseazaOrdineaOctetilor(m, ProducatorCitit::Inversat);
+        EXPECT_EQ(bytesOf(m), bytesOf(p->le()));
+        MaterialOptic inapoi = p->le();
+        InverseazaOrdineaOctetilor(inapoi, ProducatorCitit::Direct);
+        EXPECT_EQ(bytesOf(inapoi), bytesOf(p->be()));
+    }
 }
 
 TEST(OrdineOcteti, ProducerReadingDecidesTheOverlay) {
