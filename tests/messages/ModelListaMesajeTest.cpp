@@ -52,65 +52,55 @@ TEST_F(ModelListaMesajeTest, NewLinesGoOnTopUntilTheEndIsChosenThenTheListIsTurn
     EXPECT_EQ(m.texte(), (Texte{"E", "D", "C", "B", "A"}));
 }
 
-TEST_F(ModelListaMesajeTest, AnsweringNoKeepsTheLinesButTheSideIsSwitched) {
-    for (const char* t : {"A", "B"}) m.adaugaLinie(t, 0);
-    p.raspunde(IDNO);
-    m.insereazaLaSfarsit(nullptr);
-    EXPECT_EQ(m.texte(), (Texte{"B", "A"}));
-    EXPECT_TRUE(m.inserareLaSfarsit());
-    m.adaugaLinie("C", 0);
-    EXPECT_EQ(m.texte(), (Texte{"B", "A", "C"}));
-
-    // Choosing the side already in force asks nothing (an unqueued
-    // question would throw).
-    m.insereazaLaSfarsit(nullptr);
-    EXPECT_EQ(p.casete.size(), 1u);
-}
-
-TEST_F(ModelListaMesajeTest, NothingToTurnOverAsksNothing) {
-    m.insereazaLaSfarsit(nullptr);  // empty
-    m.adaugaLinie("A", 0);
-    m.insereazaLaInceput(nullptr);  // one line
-    EXPECT_TRUE(p.casete.empty());
-    EXPECT_FALSE(m.inserareLaSfarsit());
-}
-
-TEST_F(ModelListaMesajeTest, LinesThatAreAllEmptyAreNotTurnedOver) {
-    m.adaugaLinie("", 1);
-    m.adaugaLinie("", 0);
-    p.raspunde(IDYES);
-    m.insereazaLaSfarsit(nullptr);
-    EXPECT_EQ(p.ultima().text, "Lungime linii text < 1");
-    EXPECT_EQ(p.ultima().style, 48u);
-    EXPECT_EQ(nivele(), (std::vector<int>{0, 1}));
-}
-
-TEST_F(ModelListaMesajeTest, TurningOverCarriesTheLevelsAndTheUnreadWarning) {
-    m.adaugaLinie("info 1", 0);
-    m.adaugaLinie("avertizare", 1);
-    m.adaugaLinie("info 2", 0);
-    m.adaugaLinie("info 3", 0);
-    ASSERT_EQ(m.texte(), (Texte{"info 3", "info 2", "avertizare", "info 1"}));
-    EXPECT_EQ(m.ultimaAvertizareNecitita(), 2);
-    p.raspunde(IDYES);
-    m.insereazaLaSfarsit(nullptr);
-    EXPECT_EQ(nivele(), (std::vector<int>{0, 1, 0, 0}));
-    EXPECT_EQ(m.ultimaAvertizareNecitita(), 1);
-}
-
-TEST_F(ModelListaMesajeTest, TheUnreadWarningIsTheNewestOne) {
-    m.adaugaLinie("w1", 1);
-    m.adaugaLinie("i", 0);
-    m.adaugaLinie("w2", 1);
-    m.adaugaLinie("j", 0);
-    EXPECT_EQ(m.ultimaAvertizareNecitita(), 1);  // j, w2, i, w1
-
-    ModelListaMesaje laSfarsit;
-    laSfarsit.insereazaLaSfarsit(nullptr);
-    laSfarsit.adaugaLinie("w1", 1);
-    laSfarsit.adaugaLinie("w2", 1);
-    laSfarsit.adaugaLinie("i", 0);
-    EXPECT_EQ(laSfarsit.ultimaAvertizareNecitita(), 1);
+// Turning the list over to the other side: the question, the refusals, and
+// the levels and unread warning travelling with their lines. The side is
+// switched whatever the answer.
+TEST_F(ModelListaMesajeTest, TurningOverToTheEnd) {
+    struct Caz {
+        const char* nume;
+        std::vector<std::pair<const char*, int>> linii;  // in arrival order
+        std::vector<int> raspunsuri;
+        std::string caseta;  // the last box, or empty for none
+        Texte texte;
+        std::vector<int> nivele;
+        int avertizare;  // the unread warning afterwards
+    };
+    const Caz cazuri[] = {
+        {"no: lines stay", {{"A", 0}, {"B", 0}}, {IDNO}, "Inversati liniile din lista ?", {"B", "A"}, {0, 0}, -1},
+        {"empty list: no question", {}, {}, "", {}, {}, -1},
+        {"one line: no question", {{"A", 0}}, {}, "", {"A"}, {0}, -1},
+        {"all lines empty", {{"", 1}, {"", 0}}, {IDYES}, "Lungime linii text < 1", {"", ""}, {0, 1}, 1},
+        {"levels and the newest warning follow",
+         {{"i1", 0}, {"w1", 1}, {"w2", 1}, {"i2", 0}},
+         {IDYES},
+         "Inversati liniile din lista ?",
+         {"i1", "w1", "w2", "i2"},
+         {0, 1, 1, 0},
+         2},
+    };
+    for (const Caz& c : cazuri) {
+        SCOPED_TRACE(c.nume);
+        ScriptedPlatform q;
+        ScopedPlatform g(q);
+        ModelListaMesaje l;
+        for (const auto& [text, nivel] : c.linii) l.adaugaLinie(text, nivel);
+        for (int r : c.raspunsuri) q.raspunde(r);
+        l.insereazaLaSfarsit(nullptr);
+        EXPECT_TRUE(l.inserareLaSfarsit());
+        if (c.caseta.empty()) {
+            EXPECT_TRUE(q.casete.empty());
+        } else {
+            EXPECT_EQ(q.ultima().text, c.caseta);
+        }
+        EXPECT_EQ(l.texte(), c.texte);
+        std::vector<int> n;
+        for (int i = 0; i < l.numarLinii(); ++i) n.push_back(l.linie(i).nivel);
+        EXPECT_EQ(n, c.nivele);
+        EXPECT_EQ(l.ultimaAvertizareNecitita(), c.avertizare);
+        // Choosing the side already in force asks nothing (an unqueued
+        // question would throw).
+        l.insereazaLaSfarsit(nullptr);
+    }
 }
 
 // The list holds 32765 lines; the next pushes out the oldest, on the side
@@ -140,21 +130,6 @@ TEST_F(ModelListaMesajeTest, AFullListPushesOutItsOldestLine) {
         EXPECT_FALSE(l.existaAvertizariNecitite());
         EXPECT_EQ(l.ultimaAvertizareNecitita(), -1);
     }
-}
-
-TEST_F(ModelListaMesajeTest, WarningsArePendingUntilRead) {
-    m.adaugaLinie("i", 0);
-    EXPECT_FALSE(AvertizariInAsteptare());
-    m.adaugaLinie("w", 1);
-    m.adaugaLinie("w", 2);
-    EXPECT_TRUE(AvertizariInAsteptare());
-    EXPECT_TRUE(m.stareMeniu().amCitit);
-
-    m.amCitit();
-    EXPECT_EQ(nivele(), (std::vector<int>{0, 0, 0}));
-    EXPECT_EQ(m.ultimaAvertizareNecitita(), -1);
-    EXPECT_FALSE(AvertizariInAsteptare());
-    EXPECT_FALSE(m.stareMeniu().amCitit);
 }
 
 TEST_F(ModelListaMesajeTest, UnreadWarningsBlockClearingAndClosing) {
@@ -221,32 +196,24 @@ TEST_F(ModelListaMesajeTest, MenuGreyingAndChecks) {
     }
 }
 
-TEST_F(ModelListaMesajeTest, TabStopBelowOneIsRefused) {
-    EXPECT_EQ(m.tabulator(), 100);
-    for (int rau : {0, -5}) {
-        EXPECT_EQ(m.seteazaTabulator(nullptr, rau), 0);
-        EXPECT_EQ(p.ultima().numar, 10);
-        EXPECT_EQ(p.ultima().style, 48u);
-        EXPECT_EQ(m.tabulator(), 100);
-    }
-    EXPECT_EQ(m.seteazaTabulator(nullptr, 1), 1);
-    EXPECT_EQ(m.tabulator(), 1);
-}
-
-TEST_F(ModelListaMesajeTest, TimerBeepsOnlyWhileWarningsArePending) {
+TEST_F(ModelListaMesajeTest, WarningsArePendingAndBeepUntilRead) {
     m.adaugaLinie("i", 0);
+    EXPECT_FALSE(AvertizariInAsteptare());
     EXPECT_EQ(m.bataieTimer(), -1);
     EXPECT_TRUE(m.fazaClipire());
-    EXPECT_EQ(p.beepuri, 0);
 
-    m.adaugaLinie("w", 1);
+    m.adaugaLinie("w", 2);
     m.adaugaLinie("j", 0);
+    EXPECT_TRUE(AvertizariInAsteptare());
     EXPECT_EQ(m.bataieTimer(), 1);
     EXPECT_FALSE(m.fazaClipire());
     EXPECT_EQ(m.bataieTimer(), 1);
     EXPECT_EQ(p.beepuri, 2);
 
     m.amCitit();
+    EXPECT_EQ(nivele(), (std::vector<int>{0, 0, 0}));
+    EXPECT_EQ(m.ultimaAvertizareNecitita(), -1);
+    EXPECT_FALSE(AvertizariInAsteptare());
     EXPECT_EQ(m.bataieTimer(), -1);
     EXPECT_EQ(p.beepuri, 2);
 }
