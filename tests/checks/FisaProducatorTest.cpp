@@ -15,10 +15,15 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class DirectorSticle {
-public:
-    explicit DirectorSticle(std::string d) : vechi_(path_sticle) { path_sticle = std::move(d); }
-    ~DirectorSticle() { path_sticle = vechi_; }
+// A glass directory of the test's own, with the scripted platform.
+class Fisa : public ::testing::Test {
+protected:
+    Fisa() : vechi_(path_sticle) { path_sticle = d.str(); }
+    ~Fisa() override { path_sticle = vechi_; }
+
+    test::TestDir d;
+    ScriptedPlatform p;
+    ScopedPlatform guard{p};
 
 private:
     std::string vechi_;
@@ -39,28 +44,18 @@ TEST(FisaProducator, DocumentOfEveryProducer) {
     }
 }
 
-TEST(FisaProducator, OpensTheDocumentInItsFolder) {
-    test::TestDir d;
+TEST_F(Fisa, OpensTheDocumentInItsFolder) {
     fs::create_directory(d / "OHARA");
     test::writeFile(d / "OHARA" / "OHARA_CHIMIC.pdf", "%PDF-1.4\n");
-    for (const std::string& director : {d.str(), d.str() + "/"}) {
-        ScriptedPlatform p;
-        ScopedPlatform guard(p);
-        DirectorSticle g(director);
-        DeschideFisaProducator(nullptr, 6);
-        EXPECT_TRUE(p.casete.empty());
-        // The scripted shell records "file @working-directory".
-        EXPECT_EQ(p.documenteDeschise,
-                  std::vector<std::string>{d.str() + "/OHARA/OHARA_CHIMIC.pdf @" + d.str() + "/OHARA"});
-    }
+    DeschideFisaProducator(nullptr, 6);
+    EXPECT_TRUE(p.casete.empty());
+    // The scripted shell records "file @working-directory".
+    EXPECT_EQ(p.documenteDeschise,
+              std::vector<std::string>{d.str() + "/OHARA/OHARA_CHIMIC.pdf @" + d.str() + "/OHARA"});
 }
 
-TEST(FisaProducator, MissingDocumentIsNamedInTheCaption) {
-    test::TestDir d;
+TEST_F(Fisa, MissingDocumentIsNamedInTheCaption) {
     fs::create_directory(d / "SCHOTT");
-    ScriptedPlatform p;
-    ScopedPlatform guard(p);
-    DirectorSticle g(d.str());
     DeschideFisaProducator(nullptr, 2);
     ASSERT_EQ(p.casete.size(), 1u);
     EXPECT_EQ(p.ultima().text, "Nu exista fisierul");
@@ -69,14 +64,9 @@ TEST(FisaProducator, MissingDocumentIsNamedInTheCaption) {
     EXPECT_TRUE(p.documenteDeschise.empty());
 }
 
-TEST(FisaProducator, ProducerWithoutDatasheetAndShellRefusal) {
-    test::TestDir d;
+TEST_F(Fisa, ProducerWithoutDatasheetAndShellRefusal) {
     fs::create_directory(d / "HOYA");
     test::writeFile(d / "HOYA" / "OpticalGlass.pdf", "%PDF");
-    ScriptedPlatform p;
-    ScopedPlatform guard(p);
-    DirectorSticle g(d.str());
-
     DeschideFisaProducator(nullptr, 0);
     ASSERT_EQ(p.casete.size(), 1u);
     EXPECT_EQ(p.ultima().numar, 0);  // the "no function behind this button" message

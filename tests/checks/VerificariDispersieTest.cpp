@@ -35,6 +35,13 @@ const std::string Linie60(60, '-');
 const std::string Linie84(84, '-');
 const std::string AntetBazaDate = "Material   Producator\t\tStare  ";
 
+// The database report: its heading and rules around the listed materials.
+std::vector<std::string> Cadru(std::vector<std::string> materiale) {
+    materiale.insert(materiale.begin(), {AntetBazaDate, Linie60});
+    materiale.push_back(Linie60);
+    return materiale;
+}
+
 // The question boxes among the recorded boxes (the archive copy is announced in a box too).
 std::vector<CasetaInregistrata> Intrebari(const ScriptedPlatform& p) {
     std::vector<CasetaInregistrata> intrebari;
@@ -157,25 +164,6 @@ TEST_F(PropunereDomenii, AProducerWithoutMaterialsIsAskedNothing) {
     EXPECT_EQ(db(), inainte);
 }
 
-TEST_F(PropunereDomenii, ALeftoverWorkFileAndCancelLeaveTheDatabaseAlone) {
-    const std::string inainte = databaseOf({NBK7()});
-    writeDb(inainte);
-    d.write("3.tmp", "left over");
-    p.raspunde(raspuns::IDCANCEL);
-    EXPECT_EQ(PropuneDomeniiSpectrale(nullptr, ProducatorSchott), 0);
-    EXPECT_EQ(db(), inainte);
-    EXPECT_FALSE(d.exists("sticleNou32#_0.dat"));
-    EXPECT_TRUE(mesaje.empty());
-}
-
-TEST_F(PropunereDomenii, AMissingGlassDirectoryStopsBeforeAnything) {
-    path_sticle = (d / "nu-exista").string();
-    EXPECT_EQ(PropuneDomeniiSpectrale(nullptr, ProducatorSchott), 0);
-    ASSERT_FALSE(p.casete.empty());
-    EXPECT_EQ(p.casete.front().text, "Eroare schimbare director " + path_sticle);
-    EXPECT_EQ(std::filesystem::current_path(), cwd.saved());
-}
-
 // ---- The database pass ----
 
 class VerificareBazaDate : public GlassDirFixture {
@@ -213,29 +201,32 @@ protected:
 
 TEST_F(VerificareBazaDate, ListsTheMaterialsWhoseTableDisagreesWithTheEquation) {
     scrieBazaCuGreseli();
-    EXPECT_EQ(verifica({}), (std::vector<std::string>{AntetBazaDate, Linie60, "N-BK7 IR\tSchott Mainz",
-                                                       "E-F2\tHoya", "X12\tNecunoscut", Linie60}));
-
-    // At 1e-4 the swapped digits of F2 show; the catalogue values themselves
-    // agree with their equations to a few 1e-6.
-    SetariVerificare strans;
-    strans.precizieN = 0.0001f;
-    EXPECT_EQ(verifica(strans), (std::vector<std::string>{AntetBazaDate, Linie60, "F2\tSchott Mainz",
-                                                           "N-BK7 IR\tSchott Mainz", "E-F2\tHoya", "X12\tNecunoscut",
-                                                           Linie60}));
-
-    // At 0 only a table that the equation reproduces exactly passes.
-    SetariVerificare exact;
-    exact.precizieN = 0.0f;
-    EXPECT_EQ(verifica(exact),
-              (std::vector<std::string>{AntetBazaDate, Linie60, "N-BK7\tSchott Mainz", "F2\tSchott Mainz",
-                                        "N-BK7 IR\tSchott Mainz", "SILICA\tCorning", "E-F2\tHoya",
-                                        "N-BK7 S45\tSchott Mainz", "X12\tNecunoscut", Linie60}));
-
-    // With n off and k off nothing is compared.
-    SetariVerificare nimic;
-    nimic.verificaN = false;
-    EXPECT_EQ(verifica(nimic), (std::vector<std::string>{AntetBazaDate, Linie60, Linie60}));
+    struct Caz {
+        const char* nume;
+        bool verificaN;
+        float precizieN;
+        std::vector<std::string> materiale;
+    };
+    const Caz cazuri[] = {
+        {"default precision", true, 0.001f, {"N-BK7 IR\tSchott Mainz", "E-F2\tHoya", "X12\tNecunoscut"}},
+        // At 1e-4 the swapped digits of F2 show; the catalogue values themselves
+        // agree with their equations to a few 1e-6.
+        {"1e-4", true, 0.0001f, {"F2\tSchott Mainz", "N-BK7 IR\tSchott Mainz", "E-F2\tHoya", "X12\tNecunoscut"}},
+        // At 0 only a table that the equation reproduces exactly passes.
+        {"exact",
+         true,
+         0.0f,
+         {"N-BK7\tSchott Mainz", "F2\tSchott Mainz", "N-BK7 IR\tSchott Mainz", "SILICA\tCorning", "E-F2\tHoya",
+          "N-BK7 S45\tSchott Mainz", "X12\tNecunoscut"}},
+        {"n and k off: nothing compared", false, 0.001f, {}},
+    };
+    for (const Caz& c : cazuri) {
+        SCOPED_TRACE(c.nume);
+        SetariVerificare s;
+        s.verificaN = c.verificaN;
+        s.precizieN = c.precizieN;
+        EXPECT_EQ(verifica(s), Cadru(c.materiale));
+    }
 }
 
 TEST_F(VerificareBazaDate, KIsComparedOnlyWhenSwitchedOnAndAgainstItsOwnPrecision) {
@@ -255,16 +246,15 @@ TEST_F(VerificareBazaDate, KIsComparedOnlyWhenSwitchedOnAndAgainstItsOwnPrecisio
     SetariVerificare doarK;
     doarK.verificaN = false;
     doarK.verificaK = true;
-    EXPECT_EQ(verifica(doarK), (std::vector<std::string>{AntetBazaDate, Linie60, Linie60}));
+    EXPECT_EQ(verifica(doarK), Cadru({}));
     doarK.precizieK = 0.0005f;
-    EXPECT_EQ(verifica(doarK), (std::vector<std::string>{AntetBazaDate, Linie60, "RAU\tEvaporare", Linie60}));
+    EXPECT_EQ(verifica(doarK), Cadru({"RAU\tEvaporare"}));
     // The n precision does not judge k.
     doarK.precizieN = 100.0f;
-    EXPECT_EQ(verifica(doarK), (std::vector<std::string>{AntetBazaDate, Linie60, "RAU\tEvaporare", Linie60}));
+    EXPECT_EQ(verifica(doarK), Cadru({"RAU\tEvaporare"}));
 
     // Their n tables are 0.65 off: with n checked both fail.
-    EXPECT_EQ(verifica({}), (std::vector<std::string>{AntetBazaDate, Linie60, "BUN\tEvaporare", "RAU\tEvaporare",
-                                                       Linie60}));
+    EXPECT_EQ(verifica({}), Cadru({"BUN\tEvaporare", "RAU\tEvaporare"}));
 }
 
 TEST_F(VerificareBazaDate, ADifferenceEqualToThePrecisionPasses) {
@@ -289,14 +279,12 @@ TEST_F(VerificareBazaDate, ADifferenceEqualToThePrecisionPasses) {
 
     SetariVerificare ambele;
     ambele.verificaK = true;
-    EXPECT_EQ(verifica(ambele),
-              (std::vector<std::string>{AntetBazaDate, Linie60, "N PESTE\tSchott Mainz", "K PESTE\tSchott Mainz",
-                                        Linie60}));
+    EXPECT_EQ(verifica(ambele), Cadru({"N PESTE\tSchott Mainz", "K PESTE\tSchott Mainz"}));
 }
 
 TEST_F(VerificareBazaDate, AnEmptyDatabaseStillGivesTheFrame) {
     writeDb("");
-    EXPECT_EQ(verifica({}), (std::vector<std::string>{AntetBazaDate, Linie60, Linie60}));
+    EXPECT_EQ(verifica({}), Cadru({}));
 }
 
 TEST_F(VerificareBazaDate, FailuresToReachTheFileAreReportedAndGiveNoReport) {
