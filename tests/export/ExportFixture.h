@@ -31,12 +31,21 @@ struct StergeJson {
 };
 using Json = std::unique_ptr<cJSON, StergeJson>;
 
-// The document text as the file store writes it.
-inline std::string Tiparit(const cJSON* c) {
-    char* t = cJSON_Print(c);
+// The document text as the file store writes it, or without layout for
+// checking values.
+inline std::string Tiparit(const cJSON* c, bool cuAsezare = true) {
+    char* t = cuAsezare ? cJSON_Print(c) : cJSON_PrintUnformatted(c);
     std::string s = t ? t : "";
     cJSON_free(t);
     return s;
+}
+inline std::string Compact(const cJSON* c) { return Tiparit(c, false); }
+
+// The member names of an object, in order.
+inline std::vector<std::string> Chei(const cJSON* d) {
+    std::vector<std::string> k;
+    for (const cJSON* c = d ? d->child : nullptr; c; c = c->next) k.emplace_back(c->string);
+    return k;
 }
 
 // Expected document texts are written with four spaces for every tab that
@@ -52,6 +61,21 @@ inline std::string Taburi(std::string s) {
         }
     }
     return r;
+}
+
+// A substrate material with every value the substrate check asks for.
+inline MaterialOptic Complet(const std::string& nume, std::uint16_t producator = 2) {
+    MaterialOptic m = namedRecord(nume, producator);
+    m.duritate_knoop = 610;
+    m.modul_young = 82;
+    m.raport_poisson = 0.206f;
+    m.duritate_abraziune = 1;
+    m.caldura_specifica[0] = 858;
+    m.conductibilitate_termica[0] = 1.114f;
+    m.dilatare[0] = 7.1f;
+    m.temperaturi[0] = 557;
+    m.stabilitate_chimica[0] = 1;
+    return m;
 }
 
 class ExportFixture : public ::testing::Test {

@@ -178,19 +178,6 @@ TEST_F(Store, AnEmptyDocumentArchivesTheOldFileAndWritesNone) {
     EXPECT_EQ(ml.files(), std::vector<std::string>{"ML"});
 }
 
-TEST_F(Store, WithEveryArchiveIndexTakenTheNewestArchiveMakesRoom) {
-    for (int i = 0; i <= 20; ++i) writeMl("SubstrateMaterials#_" + std::to_string(i) + ".json", std::to_string(i));
-    // The newest by creation time is the last one written.
-    writeMl(Nume, "current");
-    cJSON* a = cJSON_Parse(R"({"A": 1})");
-    EXPECT_EQ(SalveazaDateJsonInFisier(path_machine_learning, Nume, a, true), 1);
-    ASSERT_EQ(p.casete.size(), 2u);
-    EXPECT_EQ(p.casete[0].caption, "CreazaNumeFisierArhiva()");
-    EXPECT_NE(p.casete[0].text.find("Index > 20. S-a sters fisierul arhiva"), std::string::npos) << p.casete[0].text;
-    EXPECT_EQ(p.casete[1].text, "S-a creat fisierul arhiva SubstrateMaterials#_21.json");
-    EXPECT_EQ(mlFile("SubstrateMaterials#_21.json"), "current");
-}
-
 TEST_F(Store, WriteFailuresAreReportedWithTheirCode) {
     struct Caz {
         const char* nume;
