@@ -12,10 +12,6 @@ using namespace vitramor::test;
 
 namespace {
 
-ButoaneCategorie buttons(bool pune, bool edit, bool revers, bool deselect, bool select) {
-    return {pune, edit, revers, deselect, select};
-}
-
 MaterialOptic withCategory(const std::string& name, std::uint16_t producer, std::uint16_t category) {
     MaterialOptic m = namedRecord(name, producer);
     m.categorie = category;
@@ -47,20 +43,20 @@ TEST(CategoryButtons, EnablingRule) {
     };
     const Case cases[] = {
         // On opening: no choice, nothing selected - everything off.
-        {FaraSelectie, 0, "", false, buttons(false, false, false, false, false)},
+        {FaraSelectie, 0, "", false, {false, false, false, false, false}},
         // "Tot" with nothing selected: only "Selecteaza".
-        {SelectieTot, 0, "", false, buttons(false, false, false, false, true)},
-        {SelectieTot, 3, "", false, buttons(true, false, true, true, true)},
+        {SelectieTot, 0, "", false, {false, false, false, false, true}},
+        {SelectieTot, 3, "", false, {true, false, true, true, true}},
         // Search: the edit always, "Selecteaza" only with a text.
-        {SelectieCautare, 0, "", false, buttons(false, true, false, false, false)},
-        {SelectieCautare, 0, "BK", false, buttons(false, true, false, false, true)},
-        {SelectieCautare, 2, "", false, buttons(true, true, true, true, false)},
+        {SelectieCautare, 0, "", false, {false, true, false, false, false}},
+        {SelectieCautare, 0, "BK", false, {false, true, false, false, true}},
+        {SelectieCautare, 2, "", false, {true, true, true, true, false}},
         // "Revers" needs a selection to invert.
-        {SelectieRevers, 0, "BK", false, buttons(false, false, false, false, false)},
-        {SelectieRevers, 1, "", false, buttons(true, false, true, true, true)},
-        {FaraSelectie, 5, "BK", false, buttons(true, false, true, true, false)},
+        {SelectieRevers, 0, "BK", false, {false, false, false, false, false}},
+        {SelectieRevers, 1, "", false, {true, false, true, true, true}},
+        {FaraSelectie, 5, "BK", false, {true, false, true, true, false}},
         // Once the category is put, the button stays off for this opening.
-        {SelectieTot, 3, "", true, buttons(false, false, true, true, true)},
+        {SelectieTot, 3, "", true, {false, false, true, true, true}},
     };
     for (const Case& c : cases) {
         StareCategorie s;

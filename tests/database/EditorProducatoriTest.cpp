@@ -37,24 +37,6 @@ TEST(ProducerLine, CodeIsReadUpToTheFirstTab) {
     EXPECT_EQ(CodDinLinieProducator("70000\tX"), -1);
 }
 
-TEST_F(ProducerEditor, ChangedEntryStoredOnYesBeforeTheNextRow) {
-    EditorProducatori e = opened();
-    ASSERT_EQ(e.selecteazaRand(0), 1);
-    e.preiaNume("Hoya Corp");
-    e.preiaDirector("/cat/hoya2");
-    EXPECT_TRUE(e.modificata());
-
-    p.raspunde(raspuns::IDYES);
-    ASSERT_EQ(e.selecteazaRand(2), 1);
-    EXPECT_EQ(numberedMessages(p), std::vector<int>{205});
-    EXPECT_EQ(p.casete[0].style, 36u);
-    EXPECT_EQ(producerTable()[0], " 3\tHoya Corp\t/cat/hoya2");
-    EXPECT_EQ(e.linii()[0], " 3\tHoya Corp\t/cat/hoya2");
-    EXPECT_STREQ(e.intrare().nume, "Altul");
-    EXPECT_EQ(e.randSelectat(), 2);
-    EXPECT_FALSE(e.modificata());
-}
-
 TEST_F(ProducerEditor, ChangedEntryDroppedOnNo) {
     EditorProducatori e = opened();
     ASSERT_EQ(e.selecteazaRand(0), 1);

@@ -8,7 +8,9 @@
 #include <QPushButton>
 #include <QTest>
 #include <cstring>
+#include <tuple>
 
+#include "database/DialogControls.h"
 #include "database/GlassDirFixture.h"
 #include "database/NumeDialog.h"
 #include "database/NumeMaterial.h"
@@ -64,17 +66,7 @@ struct NameDialog : GlassDirFixture {
     MaterialOptic& record() { return setLucru().materiale[1]; }
 
     template <class T>
-    T* control(int id) {
-        T* c = dialog.findChild<T*>(QString::number(id));
-        EXPECT_NE(c, nullptr) << id;
-        return c;
-    }
-    static void type(QLineEdit* e, const QString& text) {
-        e->selectAll();
-        QTest::keyClicks(e, text);
-        QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
-        QApplication::sendEvent(e, &out);
-    }
+    T* control(int id) { return Control<T>(dialog, id); }
 };
 
 }  // namespace
@@ -88,29 +80,21 @@ TEST_F(NameDialog, OpensOnTheCurrentMaterial) {
     EXPECT_EQ(control<QLineEdit>(106)->text(), "1.7");
     EXPECT_EQ(control<QLineEdit>(107)->text(), "0");
 
-    auto* type = control<QComboBox>(103);
-    ASSERT_EQ(type->count(), 19);
-    EXPECT_EQ(type->itemText(0), "Omogen");
-    EXPECT_EQ(type->itemText(18), "Shott Mainz");
-    EXPECT_EQ(type->currentIndex(), 1);
-    auto* stas = control<QComboBox>(105);
-    ASSERT_EQ(stas->count(), 11);
-    EXPECT_EQ(stas->currentIndex(), 4);
-    auto* producer = control<QComboBox>(1097);
-    ASSERT_EQ(producer->count(), 15);  // no producer table: the program's own names
-    EXPECT_EQ(producer->itemText(10), "Evaporation");
-    EXPECT_EQ(producer->currentIndex(), 2);
-    auto* category = control<QComboBox>(108);
-    ASSERT_EQ(category->count(), 3);
-    EXPECT_EQ(category->itemText(1), "#retras");
-    EXPECT_EQ(category->currentIndex(), 2);
+    // Combo: entries, current entry. No producer table: the program's own names.
+    const std::tuple<int, int, int> combos[] = {{103, 19, 1}, {105, 11, 4}, {1097, 15, 2}, {108, 3, 2}};
+    for (const auto& [id, count, current] : combos) {
+        EXPECT_EQ(control<QComboBox>(id)->count(), count) << id;
+        EXPECT_EQ(control<QComboBox>(id)->currentIndex(), current) << id;
+    }
+    EXPECT_EQ(control<QComboBox>(103)->itemText(18), "Shott Mainz");
+    EXPECT_EQ(control<QComboBox>(108)->itemText(1), "#retras");
     EXPECT_EQ(control<QPushButton>(1026)->text(), "Sterge producator");
     EXPECT_EQ(setLucru().modificat, 0);
     EXPECT_TRUE(p.casete.empty());
 }
 
 TEST_F(NameDialog, NameRenamesTheListRowAndKeepsFourteenCharacters) {
-    type(control<QLineEdit>(1079), "ABCDEFGHIJKLMNOP");
+    Type(control<QLineEdit>(1079), "ABCDEFGHIJKLMNOP");
     EXPECT_EQ(control<QLineEdit>(1079)->text(), "ABCDEFGHIJKLMNO");  // the field takes 15
     EXPECT_EQ(std::string(record().nume), "ABCDEFGHIJKLMN");
     ASSERT_EQ(renamed.size(), 1u);
@@ -125,22 +109,22 @@ TEST_F(NameDialog, NameRenamesTheListRowAndKeepsFourteenCharacters) {
 }
 
 TEST_F(NameDialog, PriceOutOfRangeIsRefusedAndShownAgain) {
-    type(control<QLineEdit>(106), "6400.1");
+    Type(control<QLineEdit>(106), "6400.1");
     ASSERT_EQ(p.casete.size(), 1u);
     EXPECT_EQ(p.casete[0].numar, 10);
     EXPECT_EQ(control<QLineEdit>(106)->text(), "1.7");
     EXPECT_EQ(record().pret_relativ, 17);
     EXPECT_EQ(setLucru().modificat, 0);
 
-    type(control<QLineEdit>(106), "6400");
+    Type(control<QLineEdit>(106), "6400");
     EXPECT_EQ(record().pret_relativ, 64000);
     EXPECT_EQ(setLucru().modificat, 1);
 }
 
 TEST_F(NameDialog, PriceUnitOutlivesTheDialog) {
-    type(control<QLineEdit>(107), "-2");
+    Type(control<QLineEdit>(107), "-2");
     EXPECT_EQ(control<QLineEdit>(107)->text(), "0");
-    type(control<QLineEdit>(107), "2.5");
+    Type(control<QLineEdit>(107), "2.5");
     EXPECT_EQ(p.casete.size(), 1u);
     NumeDialog again(nullptr, {});
     EXPECT_EQ(again.findChild<QLineEdit*>("107")->text(), "2.5");

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "database/DialogControls.h"
 #include "database/GlassDirFixture.h"
 #include "database/ProducatoriHelpers.h"
 #include "database/ProducatoriDialog.h"
@@ -25,24 +26,13 @@ struct ProducersDialog : GlassDirFixture {
         return true;
     }
     template <class T>
-    T* control(int id) {
-        T* c = dialog.findChild<T*>(QString::number(id));
-        EXPECT_NE(c, nullptr) << id;
-        return c;
-    }
+    T* control(int id) { return Control<T>(dialog, id); }
     QListWidget* list() { return control<QListWidget>(101); }
     QLineEdit* name() { return control<QLineEdit>(1079); }
     QLineEdit* code() { return control<QLineEdit>(1097); }
     QLineEdit* dir() { return control<QLineEdit>(103); }
     void click(int id) { QTest::mouseClick(control<QPushButton>(id), Qt::LeftButton); }
 
-    // Typing into a field and leaving it, as the user does.
-    static void type(QLineEdit* e, const QString& text) {
-        e->selectAll();
-        QTest::keyClicks(e, text);
-        QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
-        QApplication::sendEvent(e, &out);
-    }
 
     bool seeded = seed();
     ProducatoriDialog dialog{nullptr};
@@ -70,7 +60,7 @@ TEST_F(ProducersDialog, ChangedEntryIsOfferedWhenAnotherRowIsClicked) {
     EXPECT_EQ(code()->text(), "3");
     EXPECT_EQ(dir()->text(), "/cat/hoya");
 
-    type(name(), "Hoya Optics");
+    Type(name(), "Hoya Optics");
     p.raspunde(raspuns::IDYES);
     list()->setCurrentRow(1);
     EXPECT_EQ(numberedMessages(p), std::vector<int>{205});
@@ -88,7 +78,7 @@ TEST_F(ProducersDialog, CreateBrowseAndInclude) {
     EXPECT_EQ(dir()->text(), QString::fromStdString(path_sticle));
     EXPECT_TRUE(list()->selectedItems().isEmpty());
 
-    type(name(), "Schott");
+    Type(name(), "Schott");
     p.directoareAlese.push_back(std::string("/cat/schott"));
     click(1073);
     EXPECT_EQ(dir()->text(), "/cat/schott");

@@ -44,11 +44,12 @@ TEST_F(DeleteByProducer, CandidatesByCode) {
     }
 }
 
-TEST_F(DeleteByProducer, AskingEveryAnswerNoKeepsTheFileByteForByte) {
+TEST_F(DeleteByProducer, AskingDeletesOnlyTheYes) {
     writeDb(original);
-    p.raspunde({raspuns::IDNO, raspuns::IDNO, raspuns::IDNO, raspuns::IDNO});
-    EXPECT_EQ(StergeMaterialeProducator(nullptr, 10, true), 0);
-    EXPECT_EQ(db(), original);
+    p.raspunde({raspuns::IDNO, raspuns::IDYES, raspuns::IDNO, raspuns::IDYES});
+    EXPECT_EQ(StergeMaterialeProducator(nullptr, 10, true), 2);
+    EXPECT_EQ(db(), databaseOf({namedRecord("A", 2), namedRecord("B", 10), namedRecord("D", 3),
+                                namedRecord("E", 10)}));
     EXPECT_EQ(archive(0), original);
     ASSERT_EQ(p.casete.size(), 5u);
     const char* asked[] = {"B", "C", "E", "F"};
@@ -57,14 +58,6 @@ TEST_F(DeleteByProducer, AskingEveryAnswerNoKeepsTheFileByteForByte) {
         EXPECT_EQ(p.casete[i].caption, "ATENTIE !");
         EXPECT_EQ(p.casete[i].style, stil::MB_YESNO | stil::MB_ICONQUESTION);
     }
-}
-
-TEST_F(DeleteByProducer, AskingDeletesOnlyTheYes) {
-    writeDb(original);
-    p.raspunde({raspuns::IDNO, raspuns::IDYES, raspuns::IDNO, raspuns::IDYES});
-    EXPECT_EQ(StergeMaterialeProducator(nullptr, 10, true), 2);
-    EXPECT_EQ(db(), databaseOf({namedRecord("A", 2), namedRecord("B", 10), namedRecord("D", 3),
-                                namedRecord("E", 10)}));
 }
 
 TEST_F(DeleteByProducer, FullSixteenCharacterNameIsAskedWhole) {
@@ -76,18 +69,18 @@ TEST_F(DeleteByProducer, FullSixteenCharacterNameIsAskedWhole) {
     EXPECT_EQ(p.casete.at(0).text, "Stergeti materialul ABCDEFGHIJKLMNOP?");
 }
 
-TEST_F(DeleteByProducer, EmptyDatabaseLeavesOnlyItsArchive) {
-    writeDb("");
-    EXPECT_EQ(StergeMaterialeProducator(nullptr, 2, false), 0);
-    EXPECT_EQ(d.files(), std::vector<std::string>{"sticleNou32#_0.dat"});
-    EXPECT_EQ(p.texte(), (std::vector<std::string>{"S-a creat fisierul arhiva sticleNou32#_0.dat",
-                                                   "Fisierul 3.tmp nu contine date. Se va sterge"}));
-}
-
-TEST_F(DeleteByProducer, DeletingEverythingLeavesNoDatabase) {
+TEST_F(DeleteByProducer, NothingLeftLeavesOnlyTheArchive) {
     writeDb(databaseOf({namedRecord("A", 2), namedRecord("B", 2)}));
     EXPECT_EQ(StergeMaterialeProducator(nullptr, 2, false), 2);
     EXPECT_EQ(d.files(), std::vector<std::string>{"sticleNou32#_0.dat"});
+
+    std::filesystem::remove(d / "sticleNou32#_0.dat");
+    writeDb("");
+    p.casete.clear();
+    EXPECT_EQ(StergeMaterialeProducator(nullptr, 2, false), 0);
+    EXPECT_FALSE(d.exists("sticleNou32.dat"));
+    EXPECT_EQ(p.texte(), (std::vector<std::string>{"S-a creat fisierul arhiva sticleNou32#_0.dat",
+                                                   "Fisierul 3.tmp nu contine date. Se va sterge"}));
 }
 
 TEST_F(DeleteByProducer, TrailingFragmentIsNotARecordAndIsNotCopied) {
@@ -130,5 +123,3 @@ TEST_F(DeleteByProducer, MissingDatabaseOrDirectory) {
     EXPECT_EQ(p.casete.at(0).text, "Eroare schimbare director " + path_sticle);
     EXPECT_EQ(d.files(), std::vector<std::string>{});
 }
-
-TEST(DeleteByProducerText, ClosingMessage) { EXPECT_EQ(TextMaterialeSterse(3), "S-au sters 3 materiale"); }
