@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "settings/SettingsFixture.h"
 
 using namespace vitramor;
@@ -48,10 +50,8 @@ TEST_F(Pozitii, ReadingRules) {
 
         PozitieFereastra poz{M, M, M, M};
         EXPECT_EQ(CitestePozitieFereastraDinRegistri(c.nume, c.mod, poz), c.rezultat);
-        EXPECT_EQ(poz.x, c.asteptat.x);
-        EXPECT_EQ(poz.y, c.asteptat.y);
-        EXPECT_EQ(poz.dx, c.asteptat.dx);
-        EXPECT_EQ(poz.dy, c.asteptat.dy);
+        EXPECT_EQ(std::tie(poz.x, poz.y, poz.dx, poz.dy),
+                  std::tie(c.asteptat.x, c.asteptat.y, c.asteptat.dx, c.asteptat.dy));
         EXPECT_TRUE(local.casete.empty());
     }
 }
@@ -76,10 +76,7 @@ TEST_F(Pozitii, MessageListNeverKeepsAPosition) {
     store().scrieIntreg(cheieFereastra(ClasaListaErori), "POSX", 500);
     PozitieFereastra poz{M, M, M, M};
     EXPECT_EQ(CitestePozitieFereastraDinRegistri(ClasaListaErori, 3, poz), 0);
-    EXPECT_EQ(poz.x, 1);
-    EXPECT_EQ(poz.y, 1);
-    EXPECT_EQ(poz.dx, 200);
-    EXPECT_EQ(poz.dy, 200);
+    EXPECT_EQ(std::tie(poz.x, poz.y, poz.dx, poz.dy), std::tuple(1, 1, 200, 200));
 
     EXPECT_EQ(SalveazaPozitieFereastraMod(ClasaListaErori, 3, {7, 7, 7, 7}), 0);
     EXPECT_EQ(store().citesteIntreg(cheieFereastra(ClasaListaErori), "POSX"), 500);
