@@ -2,44 +2,15 @@
 // comment lines and the lines that begin with "#" or "\" - which the
 // category combos count, so such lines shift one numbering against the
 // other, and that shift is kept for the numbers already stored in files.
-#include <gtest/gtest.h>
-
-#include <sys/wait.h>
-
-#include <cstdlib>
-
-#include "support/RecordImage.h"
-#include "support/TestDir.h"
+#include "cli/CliFixture.h"
 
 using namespace vitramor;
 using namespace vitramor::test;
 
 namespace {
 
-struct Rezultat {
-    int cod = -1;
-    std::string out, err;
-};
-
-class CategoriiCli : public ::testing::Test {
+class CategoriiCli : public CliFixture {
 protected:
-    TestDir dir;
-    TestDir lucru;
-
-    Rezultat ruleaza(const std::string& argumente) {
-        const auto out = lucru / "out.txt";
-        const auto err = lucru / "err.txt";
-        const std::string comanda = "VITRAMOR_SETTINGS='" + (lucru / "s.ini").string() + "' '" VITRAMOR_CLI_PATH
-                                    "' --glass-dir '" + dir.str() + "' " + argumente + " </dev/null >'" +
-                                    out.string() + "' 2>'" + err.string() + "'";
-        const int stare = std::system(comanda.c_str());
-        Rezultat r;
-        r.cod = WIFEXITED(stare) ? WEXITSTATUS(stare) : -1;
-        r.out = readFile(out);
-        r.err = readFile(err);
-        return r;
-    }
-
     static MaterialOptic cuCategoria(const std::string& nume, std::uint16_t categorie) {
         MaterialOptic m = namedRecord(nume, 2);
         m.categorie = categorie;

@@ -1,46 +1,17 @@
 // vitramor-cli as a user runs it: the real program on real files, with its
 // output streams and exit status checked.
-#include <gtest/gtest.h>
-
-#include <sys/wait.h>
-
 #include <cstdlib>
-#include <cstring>
-#include <fstream>
 #include <sstream>
 
-#include "support/RecordImage.h"
-#include "support/TestDir.h"
+#include "cli/CliFixture.h"
 
 using namespace vitramor;
 using namespace vitramor::test;
 
 namespace {
 
-struct Rezultat {
-    int cod = -1;
-    std::string out, err;
-};
-
-class Cli : public ::testing::Test {
+class Cli : public CliFixture {
 protected:
-    TestDir dir;
-    TestDir lucru;
-
-    Rezultat ruleaza(const std::string& argumente, const std::string& intrare = "/dev/null") {
-        const auto out = lucru / "out.txt";
-        const auto err = lucru / "err.txt";
-        const std::string comanda = "VITRAMOR_SETTINGS='" + (lucru / "s.ini").string() + "' '" VITRAMOR_CLI_PATH
-                                    "' --glass-dir '" + dir.str() + "' " + argumente + " <" + intrare + " >'" +
-                                    out.string() + "' 2>'" + err.string() + "'";
-        const int stare = std::system(comanda.c_str());
-        Rezultat r;
-        r.cod = WIFEXITED(stare) ? WEXITSTATUS(stare) : -1;
-        r.out = readFile(out);
-        r.err = readFile(err);
-        return r;
-    }
-
     static MaterialOptic sellmeierBk7() {
         // N-BK7, manufacturer catalogue: B1..B3, C1..C3 (µm²).
         MaterialOptic m = namedRecord("N-BK7", 2);
@@ -106,18 +77,21 @@ TEST_F(Cli, StoreReplacesByNameAndIgnoresATrailingFragment) {
 }
 
 TEST_F(Cli, DeleteCleanAndDeleteAllKeepArchives) {
-    dir.write("sticleNou32.dat", databaseOf({namedRecord("A"), namedRecord("B"), namedRecord("A")}));
-    EXPECT_EQ(ruleaza("delete A").cod, 0);
-    EXPECT_EQ(dir.read("sticleNou32.dat"), databaseOf({namedRecord("B"), namedRecord("A")}));
-    EXPECT_TRUE(dir.exists("sticleNou32#_0.dat"));
-
-    dir.write("sticleNou32.dat", databaseOf({namedRecord("A"), namedRecord("B"), namedRecord("A")}));
-    EXPECT_EQ(ruleaza("delete --all A").cod, 0);
-    EXPECT_EQ(dir.read("sticleNou32.dat"), databaseOf({namedRecord("B")}));
-
-    dir.write("sticleNou32.dat", databaseOf({namedRecord(""), namedRecord("B")}) + "tail");
-    EXPECT_EQ(ruleaza("clean").cod, 0);
-    EXPECT_EQ(dir.read("sticleNou32.dat"), databaseOf({namedRecord("B")}));
+    const MaterialOptic a = namedRecord("A"), b = namedRecord("B");
+    const struct {
+        const char* comanda;
+        std::string inainte, dupa;
+    } cazuri[] = {
+        {"delete A", databaseOf({a, b, a}), databaseOf({b, a})},
+        {"delete --all A", databaseOf({a, b, a}), databaseOf({b})},
+        {"clean", databaseOf({namedRecord(""), b}) + "tail", databaseOf({b})},
+    };
+    for (const auto& c : cazuri) {
+        dir.write("sticleNou32.dat", c.inainte);
+        EXPECT_EQ(ruleaza(c.comanda).cod, 0) << c.comanda;
+        EXPECT_EQ(dir.read("sticleNou32.dat"), c.dupa) << c.comanda;
+    }
+    EXPECT_EQ(dir.read("sticleNou32#_0.dat"), databaseOf({a, b, a}));
 }
 
 TEST_F(Cli, QuestionsNeedAnAnswerOrEndWithStatus3) {
@@ -138,12 +112,21 @@ TEST_F(Cli, QuestionsNeedAnAnswerOrEndWithStatus3) {
     EXPECT_EQ(dir.read("sticleNou32.dat"), databaseOf({namedRecord("B", 2)}));
 }
 
+// Every command's argument errors, checked before any file is touched.
 TEST_F(Cli, WrongUsageEndsWithStatus2AndAUsageText) {
-    for (const char* gresit : {"", "frobnicate", "show", "eval N-BK7", "eval N-BK7 abc", "delete-producer 99",
-                               "show SIXTEEN_CHARACTER", "--db", "list extra"}) {
+    dir.write("sticleNou32.dat", databaseOf({namedRecord("N-BK7", 2)}));
+    optiuni = "--ml-dir '" + lucru.str() + "'";
+    for (const char* gresit :
+         {"", "frobnicate", "show", "eval N-BK7", "eval N-BK7 abc", "delete-producer 99", "show SIXTEEN_CHARACTER",
+          "--db", "list extra", "import-schott", "import-schott a b", "export-json", "export-json --producer",
+          "export-json --producer 15", "export-json --producer x", "export-json --producer 2 NAME_LONGER_THAN_15",
+          "verify --producer 2 --filter 0123456789abcdef", "verify --producer 2 --frobnicate",
+          "check --n-precision", "check --n-precision -1", "check --k-precision x", "check --frobnicate", "report",
+          "report A B", "propose-ranges", "propose-ranges 16", "propose-ranges two"}) {
         const Rezultat r = ruleaza(gresit);
         EXPECT_EQ(r.cod, 2) << gresit;
-        EXPECT_NE(r.err.find("usage"), std::string::npos) << gresit << ": " << r.err;
+        EXPECT_NE(r.err.find("usage: vitramor-cli [OPTIONS] "), std::string::npos) << gresit << ": " << r.err;
+        EXPECT_EQ(dir.files(), std::vector<std::string>{"sticleNou32.dat"}) << gresit;
     }
 }
 

@@ -1,27 +1,16 @@
 // vitramor-cli export-json and verify, run as a user runs them: the real
 // program on real files, with its streams, exit status and the document it
 // leaves in the export directory.
-#include <gtest/gtest.h>
-
-#include <sys/wait.h>
-
 #include <cjson/cJSON.h>
 
-#include <cstdlib>
 #include <filesystem>
 
-#include "support/RecordImage.h"
-#include "support/TestDir.h"
+#include "cli/CliFixture.h"
 
 using namespace vitramor;
 using namespace vitramor::test;
 
 namespace {
-
-struct Rezultat {
-    int cod = -1;
-    std::string out, err;
-};
 
 MaterialOptic Complet(const std::string& nume, std::uint16_t producator = 2) {
     MaterialOptic m = namedRecord(nume, producator);
@@ -37,31 +26,16 @@ MaterialOptic Complet(const std::string& nume, std::uint16_t producator = 2) {
     return m;
 }
 
-class ExportCli : public ::testing::Test {
+class ExportCli : public CliFixture {
 protected:
-    TestDir dir;
     TestDir ml;
-    TestDir lucru;
 
     ExportCli() {
+        optiuni = "--ml-dir '" + ml.str() + "'";
         MaterialOptic b = Complet("BAK1");
         b.duritate_knoop = 0;
         b.temperaturi[0] = 0;
         dir.write("sticleNou32.dat", databaseOf({Complet("BK7"), b, Complet("FK5", 3)}));
-    }
-
-    Rezultat ruleaza(const std::string& argumente, const std::string& intrare = "/dev/null") {
-        const auto out = lucru / "out.txt";
-        const auto err = lucru / "err.txt";
-        const std::string comanda = "VITRAMOR_SETTINGS='" + (lucru / "s.ini").string() + "' '" VITRAMOR_CLI_PATH
-                                    "' --glass-dir '" + dir.str() + "' --ml-dir '" + ml.str() + "' " + argumente +
-                                    " <" + intrare + " >'" + out.string() + "' 2>'" + err.string() + "'";
-        const int stare = std::system(comanda.c_str());
-        Rezultat r;
-        r.cod = WIFEXITED(stare) ? WEXITSTATUS(stare) : -1;
-        r.out = readFile(out);
-        r.err = readFile(err);
-        return r;
     }
 
     std::vector<std::string> chei() const {
@@ -112,18 +86,6 @@ TEST_F(ExportCli, NamesMustBeAmongTheProducersMaterials) {
         EXPECT_NE(r.err.find("is not a material of producer 2"), std::string::npos) << r.err;
         EXPECT_EQ(r.out, "");
         EXPECT_FALSE(ml.exists("SubstrateMaterials.json"));
-    }
-}
-
-TEST_F(ExportCli, WrongUsageIsStatus2) {
-    for (const char* argumente :
-         {"export-json", "export-json --producer", "export-json --producer 15", "export-json --producer x",
-          "verify --producer 2 --filter 0123456789abcdef", "verify --producer 2 --frobnicate",
-          "export-json --producer 2 NAME_LONGER_THAN_15"}) {
-        SCOPED_TRACE(argumente);
-        const Rezultat r = ruleaza(argumente);
-        EXPECT_EQ(r.cod, 2);
-        EXPECT_NE(r.err.find("usage: vitramor-cli [OPTIONS] "), std::string::npos) << r.err;
     }
 }
 

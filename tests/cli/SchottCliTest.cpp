@@ -1,44 +1,17 @@
 // vitramor-cli import-schott: the real program on a catalogue file.
-#include <gtest/gtest.h>
-
-#include <sys/wait.h>
-
-#include <cstdlib>
 #include <cstring>
 
+#include "cli/CliFixture.h"
 #include "import/SchottTestData.h"
 #include "record/MaterialOptic.h"
-#include "support/TestDir.h"
 
 using namespace vitramor;
 using namespace vitramor::test;
 
 namespace {
 
-struct Rezultat {
-    int cod = -1;
-    std::string out, err;
-};
-
-class SchottCli : public ::testing::Test {
+class SchottCli : public CliFixture {
 protected:
-    TestDir dir;
-    TestDir lucru;
-
-    Rezultat ruleaza(const std::string& argumente) {
-        const auto out = lucru / "out.txt";
-        const auto err = lucru / "err.txt";
-        const std::string comanda = "VITRAMOR_SETTINGS='" + (lucru / "s.ini").string() + "' '" VITRAMOR_CLI_PATH
-                                    "' --glass-dir '" + dir.str() + "' " + argumente + " </dev/null >'" +
-                                    out.string() + "' 2>'" + err.string() + "'";
-        const int stare = std::system(comanda.c_str());
-        Rezultat r;
-        r.cod = WIFEXITED(stare) ? WEXITSTATUS(stare) : -1;
-        r.out = readFile(out);
-        r.err = readFile(err);
-        return r;
-    }
-
     std::string catalog(const std::string& text) {
         lucru.write("allglass.sch", text);
         return "'" + (lucru / "allglass.sch").string() + "'";
@@ -82,11 +55,6 @@ TEST_F(SchottCli, ACutFileStoresTheWholeGlassesAndFails) {
     EXPECT_NE(r.err.find("ATENTIE!: Fisierul "), std::string::npos) << r.err;
     EXPECT_NE(r.err.find("se termina in blocul sticlei F2, dupa 40 din cele 195 linii"), std::string::npos) << r.err;
     EXPECT_EQ(recorduri(), 1u);
-}
-
-TEST_F(SchottCli, TakesExactlyOneFile) {
-    EXPECT_EQ(ruleaza("import-schott").cod, 2);
-    EXPECT_EQ(ruleaza("import-schott a b").cod, 2);
 }
 
 }  // namespace

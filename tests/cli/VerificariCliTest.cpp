@@ -1,48 +1,19 @@
 // vitramor-cli check, report and propose-ranges: the real program on
 // database files of catalogue glasses.
-#include <gtest/gtest.h>
-
-#include <sys/wait.h>
-
 #include <cmath>
-#include <cstdlib>
 
 #include "checks/SticleCatalog.h"
-#include "support/RecordImage.h"
-#include "support/TestDir.h"
+#include "cli/CliFixture.h"
 
 using namespace vitramor;
 using namespace vitramor::test;
 
 namespace {
 
-struct Rezultat {
-    int cod = -1;
-    std::string out, err;
-};
-
 const std::string Linie60(60, '-');
 const std::string Antet = "Material   Producator\t\tStare  \n" + Linie60 + "\n";
 
-class VerificariCli : public ::testing::Test {
-protected:
-    TestDir dir;
-    TestDir lucru;
-
-    Rezultat ruleaza(const std::string& argumente, const std::string& intrare = "/dev/null") {
-        const auto out = lucru / "out.txt";
-        const auto err = lucru / "err.txt";
-        const std::string comanda = "VITRAMOR_SETTINGS='" + (lucru / "s.ini").string() + "' '" VITRAMOR_CLI_PATH
-                                    "' --glass-dir '" + dir.str() + "' " + argumente + " <" + intrare + " >'" +
-                                    out.string() + "' 2>'" + err.string() + "'";
-        const int stare = std::system(comanda.c_str());
-        Rezultat r;
-        r.cod = WIFEXITED(stare) ? WEXITSTATUS(stare) : -1;
-        r.out = readFile(out);
-        r.err = readFile(err);
-        return r;
-    }
-};
+using VerificariCli = CliFixture;
 
 TEST_F(VerificariCli, CheckPrintsTheReportWithTheGivenSettings) {
     MaterialOptic f2 = F2();
@@ -139,17 +110,6 @@ TEST_F(VerificariCli, ProposeRangesAsksPerMaterialOrEndsWithStatus3) {
     std::string asteptat = inainte;
     asteptat.replace(MarimeMaterialOptic + 1060, 4, std::string("\xB3\x01\x90\x02", 4));  // 435, 656
     EXPECT_EQ(dir.read("sticleNou32.dat"), asteptat);
-}
-
-TEST_F(VerificariCli, WrongUsageEndsWithStatus2) {
-    dir.write("sticleNou32.dat", databaseOf({NBK7()}));
-    for (const char* gresit : {"check --n-precision", "check --n-precision -1", "check --k-precision x",
-                               "check --frobnicate", "report", "report A B", "propose-ranges", "propose-ranges 16",
-                               "propose-ranges two"}) {
-        const Rezultat r = ruleaza(gresit);
-        EXPECT_EQ(r.cod, 2) << gresit;
-        EXPECT_NE(r.err.find("usage"), std::string::npos) << gresit << ": " << r.err;
-    }
 }
 
 }  // namespace
