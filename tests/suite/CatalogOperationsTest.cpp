@@ -1,6 +1,7 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 
+#include <array>
 #include <csignal>
 #include <cstdio>
 #include <filesystem>
@@ -49,22 +50,16 @@ TEST_F(Operations, NamesCompareUpToTheirNul) {
     EXPECT_EQ(run("K", CautaOp), EroareMaterialNegasit);
 }
 
-TEST_F(Operations, StoreReplacesOnlyTheFirstRecordOfTheNameInPlace) {
-    d.write("sticleNou32.dat", databaseOf({A1, B2, A3}));
-    ASSERT_EQ(run(rec("A", 9), SalveazaOp), 0);
-    EXPECT_EQ(db(), databaseOf({rec("A", 9), B2, A3}));
-    EXPECT_EQ(d.files(), std::vector<std::string>{"sticleNou32.dat"});
-    EXPECT_TRUE(p.casete.empty());
-}
-
-TEST_F(Operations, StoreAppendsANewNameAndCreatesAMissingFile) {
+TEST_F(Operations, StoreCreatesAppendsOrReplacesTheFirstOfTheNameInPlace) {
     ASSERT_EQ(run(A1, SalveazaOp), 0);
     EXPECT_EQ(db(), bytesOf(A1));
     ASSERT_EQ(run(B2, SalveazaOp), 0);
-    EXPECT_EQ(db(), databaseOf({A1, B2}));
-    d.write("sticleNou32.dat", "");
+    ASSERT_EQ(run(A3, SalveazaOp), 0);
+    EXPECT_EQ(db(), databaseOf({A3, B2}));
+    d.write("sticleNou32.dat", databaseOf({A1, B2, A3}));
     ASSERT_EQ(run(C4, SalveazaOp), 0);
-    EXPECT_EQ(db(), bytesOf(C4));
+    ASSERT_EQ(run(rec("A", 9), SalveazaOp), 0);
+    EXPECT_EQ(db(), databaseOf({rec("A", 9), B2, A3, C4}));
     EXPECT_EQ(d.files(), std::vector<std::string>{"sticleNou32.dat"});
     EXPECT_TRUE(p.casete.empty());
 }
@@ -88,17 +83,6 @@ TEST_F(Operations, DeleteRemovesTheFirstAndDeleteAllEveryRecordOfTheName) {
     }
 }
 
-TEST_F(Operations, EachRewriteKeepsTheNextArchiveCopy) {
-    const std::string v0 = databaseOf({A1, B2, A3, C4});
-    d.write("sticleNou32.dat", v0);
-    ASSERT_EQ(run("B", StergeOp), 0);
-    ASSERT_EQ(run("A", StergeOp), 0);
-    EXPECT_EQ(archive(0), v0);
-    EXPECT_EQ(archive(1), databaseOf({A1, A3, C4}));
-    EXPECT_EQ(db(), databaseOf({A3, C4}));
-    EXPECT_EQ(p.texte(), (std::vector<std::string>{archiveBox(0), archiveBox(1)}));
-}
-
 TEST_F(Operations, DeletingEveryRecordLeavesOnlyTheArchive) {
     const std::string old = databaseOf({A1, A3});
     d.write("sticleNou32.dat", old);
@@ -109,9 +93,10 @@ TEST_F(Operations, DeletingEveryRecordLeavesOnlyTheArchive) {
 }
 
 TEST_F(Operations, AbsentNameIsAFailureThatTouchesNothing) {
-    const std::string old = databaseOf({A1, B2});
-    for (int operatie : {CautaOp, StergeOp, StergeToateOp}) {
-        SCOPED_TRACE(operatie);
+    for (int caz = 0; caz < 6; ++caz) {
+        const int operatie = std::array{CautaOp, StergeOp, StergeToateOp}[caz % 3];
+        const std::string old = caz < 3 ? databaseOf({A1, B2}) : "";  // an empty file holds no name either
+        SCOPED_TRACE(caz);
         d.write("sticleNou32.dat", old);
         p.casete.clear();
         EXPECT_EQ(run("Z", operatie), EroareMaterialNegasit);
@@ -195,15 +180,6 @@ TEST_F(Operations, CleanKeepsOnlyRecordsWithPrintableNames) {
     EXPECT_EQ(p.texte(), std::vector<std::string>{"Fisierul " + dbPath() + " nu contine inregistrari de eliminat."});
 }
 
-TEST_F(Operations, EmptyFile) {
-    d.write("sticleNou32.dat", "");
-    EXPECT_EQ(run("A", CautaOp), EroareMaterialNegasit);
-    EXPECT_EQ(run("A", StergeToateOp), EroareMaterialNegasit);
-    EXPECT_EQ(run("", CurataOp), 0);
-    EXPECT_EQ(db(), "");
-    EXPECT_EQ(d.files(), std::vector<std::string>{"sticleNou32.dat"});
-}
-
 TEST_F(Operations, RecordsBeyondTheFirstReadBlockAreFoundAtTheirIndex) {
     // 600 records span three read blocks; the duplicates sit in the second and third.
     std::string old;
@@ -232,10 +208,6 @@ TEST_F(Operations, RecordsBeyondTheFirstReadBlockAreFoundAtTheirIndex) {
 
     ASSERT_EQ(run("DUP", StergeOp), 0);
     expected.erase(expected.begin() + 300);
-    EXPECT_TRUE(db() == join(expected));  // no byte dump of 1.2 MB on failure
-
-    ASSERT_EQ(run("R599", StergeToateOp), 0);
-    expected.pop_back();
     EXPECT_TRUE(db() == join(expected));  // no byte dump of 1.2 MB on failure
 }
 

@@ -13,27 +13,23 @@
 namespace vitramor {
 namespace {
 
-// Base units 8 x 16 are those of the classic Windows system font, for which
-// the layout numbers below were worked out by hand.
-TEST(UnitatiDialog, ClassicBaseUnitsGiveTwoPixelsPerUnit) {
-    const UnitatiDialog u(8, 16);
-    EXPECT_EQ(u.x(4), 8);
-    EXPECT_EQ(u.y(8), 16);
-    EXPECT_EQ(u.punct(15, 23), QPoint(30, 46));
-    EXPECT_EQ(u.dimensiune(274, 200), QSize(548, 400));
-    EXPECT_EQ(u.dreptunghi(10, 20, 30, 14), QRect(20, 40, 60, 28));
-}
-
-// With 7 x 15 the quarter and eighth are fractions: 1.75 and 1.875 pixels.
-TEST(UnitatiDialog, FractionalUnitsRoundToTheNearestPixelHalvesAway) {
-    const UnitatiDialog u(7, 15);
-    const int asteptatX[] = {0, 2, 4, 5, 7, 9, 11, 12, 14};  // n * 7 / 4: .75 up, 3.5 -> 4, 5.25 down
-    for (int n = 0; n < 9; ++n) EXPECT_EQ(u.x(n), asteptatX[n]) << n;
-    EXPECT_EQ(u.y(1), 2);    // 1.875
-    EXPECT_EQ(u.y(4), 8);    // 7.5
-    EXPECT_EQ(u.y(3), 6);    // 5.625
-    EXPECT_EQ(u.x(-2), -4);  // -3.5 rounds away from zero, like the positive side
-    EXPECT_EQ(u.x(100), 175);
+// Hand-worked conversions: 8 x 16 (the classic system font) gives two pixels
+// per unit; with 7 x 15 a quarter is 1.75 and an eighth 1.875 pixels, which
+// round to the nearest pixel, halves away from zero on both sides.
+TEST(UnitatiDialog, UnitsRoundToTheNearestPixelHalvesAway) {
+    const struct {
+        int bazaX, bazaY, unitati, x, y;
+    } cazuri[] = {
+        {8, 16, 4, 8, 8},  {8, 16, 274, 548, 548}, {7, 15, 1, 2, 2}, {7, 15, 2, 4, 4},  // 1.75, 3.5
+        {7, 15, 3, 5, 6},  {7, 15, 4, 7, 8},       {7, 15, 5, 9, 9}, {7, 15, 100, 175, 188},
+        {7, 15, -2, -4, -4},
+    };
+    for (const auto& c : cazuri) {
+        const UnitatiDialog u(c.bazaX, c.bazaY);
+        EXPECT_EQ(u.x(c.unitati), c.x) << c.bazaX << " " << c.unitati;
+        EXPECT_EQ(u.y(c.unitati), c.y) << c.bazaY << " " << c.unitati;
+    }
+    EXPECT_EQ(UnitatiDialog(8, 16).dreptunghi(10, 20, 30, 14), QRect(20, 40, 60, 28));
 }
 
 TEST(UnitatiDialog, RectanglesConvertTheirCornersSoNeighboursStillTouch) {
@@ -46,16 +42,10 @@ TEST(UnitatiDialog, RectanglesConvertTheirCornersSoNeighboursStillTouch) {
         const QRect b = u.dreptunghi(7 * (i + 1), 0, 7, 10);
         EXPECT_EQ(a.right() + 1, b.left()) << i;
     }
-}
-
-TEST(UnitatiDialog, ControlIsPlacedOnItsRectangle) {
-    const UnitatiDialog u(6, 13);
     QWidget parinte;
     auto* camp = new QWidget(&parinte);
-    u.plaseaza(camp, 50, 6, 40, 10);
-    EXPECT_EQ(camp->geometry(), u.dreptunghi(50, 6, 40, 10));
+    UnitatiDialog(6, 13).plaseaza(camp, 50, 6, 40, 10);
     EXPECT_EQ(camp->geometry(), QRect(75, 10, 60, 16));
-    u.plaseaza(nullptr, 0, 0, 1, 1);  // a missing control is ignored
 }
 
 TEST(UnitatiDialog, AverageWidthOfAFixedPitchFontIsItsCharacterWidth) {
@@ -77,23 +67,19 @@ TEST(UnitatiDialog, ApplicationUnitsComeFromTheApplicationFont) {
     EXPECT_EQ(&unitatiDialog(), &u);
 }
 
-TEST(UnitatiDialog, OneTabStopRepeatsEveryThatManyUnits) {
+// No stop leaves the default of 32 units, one repeats, several stand where asked.
+TEST(UnitatiDialog, TabStopsInDialogUnits) {
     const UnitatiDialog u(8, 16);
-    QPlainTextEdit text;
-    u.tabulatori(&text, {50});
-    EXPECT_DOUBLE_EQ(text.tabStopDistance(), 100.0);
-    EXPECT_TRUE(text.document()->defaultTextOption().tabArray().isEmpty());
-    u.tabulatori(&text, {});
-    EXPECT_DOUBLE_EQ(text.tabStopDistance(), 64.0);  // the default 32 units
-}
-
-TEST(UnitatiDialog, SeveralTabStopsStandWhereTheyAreAsked) {
-    const UnitatiDialog u(8, 16);
-    QTextEdit text;
-    u.tabulatori(&text, {50, 100, 150, 200, 250, 300, 350});
-    const QList<qreal> pozitii = text.document()->defaultTextOption().tabArray();
-    EXPECT_EQ(pozitii, (QList<qreal>{100, 200, 300, 400, 500, 600, 700}));
-    EXPECT_DOUBLE_EQ(text.tabStopDistance(), 100.0);
+    QPlainTextEdit unul;
+    u.tabulatori(&unul, {50});
+    EXPECT_DOUBLE_EQ(unul.tabStopDistance(), 100.0);
+    EXPECT_TRUE(unul.document()->defaultTextOption().tabArray().isEmpty());
+    u.tabulatori(&unul, {});
+    EXPECT_DOUBLE_EQ(unul.tabStopDistance(), 64.0);
+    QTextEdit mai;
+    u.tabulatori(&mai, {50, 100, 150, 200});
+    EXPECT_EQ(mai.document()->defaultTextOption().tabArray(), (QList<qreal>{100, 200, 300, 400}));
+    EXPECT_DOUBLE_EQ(mai.tabStopDistance(), 100.0);
 }
 
 }  // namespace

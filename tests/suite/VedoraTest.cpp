@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <vector>
 #include <string>
 
 #include "platform/ScriptedPlatform.h"
@@ -44,20 +45,12 @@ TEST(MesajeNumerotate, EveryUsedNumberHasItsOwnFittingText) {
     EXPECT_EQ(texte.size(), std::size(kFolosite));
 }
 
-TEST(MesajeNumerotate, UnsavedMaterialQuestionReadsAsWritten) {
-    EXPECT_EQ(ReturneazaMesajEroare("", 23), "Materialul nu a fost modificat. Il salvati totusi?");
-}
-
 TEST(MesajeNumerotate, UnknownNumberGetsATextNamingIt) {
     for (int numar : {3, 99, 65535, -1}) {
         const std::string text = ReturneazaMesajEroare("", numar);
         EXPECT_NE(text.find(std::to_string(numar)), std::string::npos) << text;
         EXPECT_NE(text, ReturneazaMesajEroare("", 0));
     }
-}
-
-TEST(MesajeNumerotate, HelpDirectoryDoesNotChangeTheText) {
-    EXPECT_EQ(ReturneazaMesajEroare("/nu/exista", 947), ReturneazaMesajEroare("", 947));
 }
 
 TEST(Eroare, ShowsTheNumberedTextWithTheCallersStyleAndReturnsTheAnswer) {
@@ -73,42 +66,26 @@ TEST(Eroare, ShowsTheNumberedTextWithTheCallersStyleAndReturnsTheAnswer) {
     EXPECT_EQ(p.casete[0].text, "Materialul nu a fost modificat. Il salvati totusi?");
     EXPECT_EQ(p.casete[1].numar, 10);
     EXPECT_EQ(p.casete[1].style, 48u);
-    EXPECT_EQ(p.casete[1].text, ReturneazaMesajEroare("", 10));
+    EXPECT_EQ(p.casete[1].text, ReturneazaMesajEroare("/help", 10));
 }
 
-TEST(Eroare, UnansweredQuestionIsNotGuessed) {
-    ScriptedPlatform p;
-    ScopedPlatform guard(p);
-    EXPECT_THROW(eroare("", nullptr, MB_YESNO | MB_ICONEXCLAMATION, 336), IntrebareNeasteptata);
-}
-
+// The first line makes the block, even an empty one; every later line is
+// joined with CR LF, empty lines included.
 TEST(AddTextRAM, GrowsABlockFromAbsentWithCrLfBetweenLines) {
-    BlocText bloc;
-    EXPECT_EQ(AddTextRAM(bloc, "Materiale cu probleme"), 1);
-    ASSERT_TRUE(bloc.has_value());
-    EXPECT_EQ(*bloc, "Materiale cu probleme");
-    EXPECT_NE(AddTextRAM(bloc, "N-BK7\t587.6"), 0);
-    EXPECT_NE(AddTextRAM(bloc, ""), 0);
-    EXPECT_NE(AddTextRAM(bloc, "F2"), 0);
-    EXPECT_EQ(*bloc, "Materiale cu probleme\r\nN-BK7\t587.6\r\n\r\nF2");
-}
-
-TEST(AddTextRAM, EmptyFirstLineMakesThePresentEmptyBlock) {
-    BlocText bloc;
-    EXPECT_EQ(AddTextRAM(bloc, ""), 1);
-    ASSERT_TRUE(bloc.has_value());
-    EXPECT_EQ(*bloc, "");
-    AddTextRAM(bloc, "x");
-    EXPECT_EQ(*bloc, "\r\nx");
-}
-
-TEST(AddTextRAM, LongReportKeepsEveryLine) {
-    BlocText bloc;
-    for (int i = 0; i < 20000; ++i) ASSERT_EQ(AddTextRAM(bloc, std::to_string(i)), 1);
-    std::size_t linii = 1;
-    for (std::size_t p = bloc->find("\r\n"); p != std::string::npos; p = bloc->find("\r\n", p + 2)) ++linii;
-    EXPECT_EQ(linii, 20000u);
-    EXPECT_EQ(bloc->substr(bloc->size() - 7), "\r\n19999");
+    const struct {
+        std::vector<std::string> linii;
+        std::string bloc;
+    } cazuri[] = {
+        {{"Materiale cu probleme", "N-BK7\t587.6", "", "F2"}, "Materiale cu probleme\r\nN-BK7\t587.6\r\n\r\nF2"},
+        {{""}, ""},
+        {{"", "x"}, "\r\nx"},
+    };
+    for (const auto& c : cazuri) {
+        BlocText bloc;
+        for (const std::string& l : c.linii) EXPECT_EQ(AddTextRAM(bloc, l), 1);
+        ASSERT_TRUE(bloc.has_value());
+        EXPECT_EQ(*bloc, c.bloc);
+    }
 }
 
 }  // namespace

@@ -36,31 +36,24 @@ QImage desenat(void (*zona)(QPainter&, int, int, int, int)) {
     return img;
 }
 
-int luminozitate(QRgb c) { return qGray(c); }
-
-TEST(Rame, RaisedFrameIsLightTopLeftAndDarkBottomRightOnTwoRings) {
-    const QImage img = desenat(&ZonaSus);
-    // Outer ring: left column x=2, top row y=3, right column x=11, bottom row y=14.
-    EXPECT_GT(luminozitate(img.pixel(2, 8)), luminozitate(img.pixel(11, 8)));
-    EXPECT_GT(luminozitate(img.pixel(6, 3)), luminozitate(img.pixel(6, 14)));
-    // Inner ring one pixel in.
-    EXPECT_GT(luminozitate(img.pixel(3, 8)), luminozitate(img.pixel(10, 8)));
-    EXPECT_GT(luminozitate(img.pixel(6, 4)), luminozitate(img.pixel(6, 13)));
-    // The inner top-left edge is the brightest: white, as a raised button's.
-    EXPECT_EQ(img.pixel(3, 8), qRgb(255, 255, 255));
-    // Inside and outside are left alone.
-    for (QPoint p : {QPoint(4, 5), QPoint(9, 12), QPoint(12, 8), QPoint(6, 15), QPoint(1, 8), QPoint(6, 2)})
-        EXPECT_EQ(img.pixel(p), kFond) << p.x() << "," << p.y();
-}
-
-TEST(Rame, SunkenFrameIsTheRaisedOneTurnedRound) {
-    const QImage img = desenat(&ZonaJos);
-    EXPECT_LT(luminozitate(img.pixel(2, 8)), luminozitate(img.pixel(11, 8)));
-    EXPECT_LT(luminozitate(img.pixel(6, 3)), luminozitate(img.pixel(6, 14)));
-    EXPECT_LT(luminozitate(img.pixel(3, 8)), luminozitate(img.pixel(10, 8)));
-    EXPECT_EQ(img.pixel(11, 8), qRgb(255, 255, 255));  // outer bottom-right catches the light
-    EXPECT_EQ(img.pixel(4, 5), kFond);
-    EXPECT_EQ(img.pixel(12, 8), kFond);
+// Outer ring: left column x=2, top row y=3, right column x=11, bottom row
+// y=14; the inner ring one pixel in. A raised frame is light top-left and
+// dark bottom-right, its inner top-left edge white as a raised button's; a
+// sunken frame is the same turned round.
+TEST(Rame, RaisedAndSunkenFramesOnTwoRings) {
+    for (bool sus : {true, false}) {
+        SCOPED_TRACE(sus ? "raised" : "sunken");
+        const QImage img = desenat(sus ? &ZonaSus : &ZonaJos);
+        const auto luminaStangaSus = [&](QPoint a, QPoint b) {
+            EXPECT_EQ(qGray(img.pixel(a)) > qGray(img.pixel(b)), sus) << a.x() << "," << a.y();
+        };
+        luminaStangaSus({2, 8}, {11, 8});
+        luminaStangaSus({6, 3}, {6, 14});
+        luminaStangaSus({3, 8}, {10, 8});
+        EXPECT_EQ(img.pixel(sus ? QPoint(3, 8) : QPoint(11, 8)), qRgb(255, 255, 255));
+        for (QPoint p : {QPoint(4, 5), QPoint(9, 12), QPoint(12, 8), QPoint(6, 15), QPoint(1, 8), QPoint(6, 2)})
+            EXPECT_EQ(img.pixel(p), kFond) << p.x() << "," << p.y();
+    }
 }
 
 TEST(Rame, EmptyRectangleDrawsNothing) {
@@ -110,30 +103,20 @@ DriverModal::Pas alege(const char* id, const char* buton = "1") {
 
 const QStringList kLinii{"Lungime\tn", "587.6\t1.5168", "656.3\t1.5143"};
 
-TEST(PeCeSeListeaza, LinesToTheClipboard) {
+struct IesireListare : ::testing::Test {
+    TestDir dir;
     ScriptedPlatform p;
-    ScopedPlatform guard(p);
+    ScopedPlatform guard{p};
+};
+
+TEST_F(IesireListare, LinesToTheClipboard) {
     DriverModal d({alege("103")});
     EXPECT_EQ(PeCeSeListeaza(nullptr, ListareLinii, kLinii), 1);
     EXPECT_TRUE(d.terminat());
     EXPECT_EQ(p.clipboard, "Lungime\tn\n587.6\t1.5168\n656.3\t1.5143");
 }
 
-TEST(PeCeSeListeaza, ClipboardFailureShowsMessage362) {
-    ScriptedPlatform p;
-    ScopedPlatform guard(p);
-    p.clipboardEsueaza = true;
-    DriverModal d({alege("103")});
-    EXPECT_EQ(PeCeSeListeaza(nullptr, ListareLinii, kLinii), 0);
-    ASSERT_EQ(p.casete.size(), 1u);
-    EXPECT_EQ(p.casete[0].numar, 362);
-    EXPECT_EQ(p.casete[0].style, 48u);
-}
-
-TEST(PeCeSeListeaza, LinesToATextFileEachEndedByALineFeed) {
-    TestDir dir;
-    ScriptedPlatform p;
-    ScopedPlatform guard(p);
+TEST_F(IesireListare, LinesToATextFileEachEndedByALineFeed) {
     p.fisiereAlese.push_back(FisierAles{dir.str(), "lista.txt"});
     DriverModal d({alege("102")});
     EXPECT_EQ(PeCeSeListeaza(nullptr, ListareLinii, kLinii), 1);
@@ -144,11 +127,8 @@ TEST(PeCeSeListeaza, LinesToATextFileEachEndedByALineFeed) {
     EXPECT_TRUE(p.casete.empty());
 }
 
-TEST(PeCeSeListeaza, ExistingFileIsReplacedOnlyAfterYes) {
-    TestDir dir;
+TEST_F(IesireListare, ExistingFileIsReplacedOnlyAfterYes) {
     dir.write("lista.txt", "vechi\n");
-    ScriptedPlatform p;
-    ScopedPlatform guard(p);
     p.fisiereAlese.push_back(FisierAles{dir.str(), "lista.txt"});
     p.raspunde(IDNO);
     {
@@ -166,21 +146,7 @@ TEST(PeCeSeListeaza, ExistingFileIsReplacedOnlyAfterYes) {
     EXPECT_EQ(dir.read("lista.txt"), "nou\n");
 }
 
-TEST(PeCeSeListeaza, UnwritableDirectoryShowsMessage145AndNothingElseChanges) {
-    TestDir dir;
-    ScriptedPlatform p;
-    ScopedPlatform guard(p);
-    p.fisiereAlese.push_back(FisierAles{(dir / "lipsa").string(), "lista.txt"});
-    DriverModal d({alege("102")});
-    EXPECT_EQ(PeCeSeListeaza(nullptr, ListareLinii, kLinii), 0);
-    ASSERT_EQ(p.casete.size(), 1u);
-    EXPECT_EQ(p.casete[0].numar, 145);
-    EXPECT_TRUE(dir.files().empty());
-}
-
-TEST(PeCeSeListeaza, CancelledChoiceOrCancelledFileDoNothing) {
-    ScriptedPlatform p;
-    ScopedPlatform guard(p);
+TEST_F(IesireListare, CancelledChoiceOrCancelledFileDoNothing) {
     {
         DriverModal d({alege("103", "2")});
         EXPECT_EQ(PeCeSeListeaza(nullptr, ListareLinii, kLinii), 0);
@@ -193,9 +159,7 @@ TEST(PeCeSeListeaza, CancelledChoiceOrCancelledFileDoNothing) {
     EXPECT_TRUE(p.casete.empty());
 }
 
-TEST(PeCeSeListeaza, DataThatDoesNotFitTheModeIsRefusedWithoutAsking) {
-    ScriptedPlatform p;
-    ScopedPlatform guard(p);
+TEST_F(IesireListare, DataThatDoesNotFitTheModeIsRefusedWithoutAsking) {
     QImage img(4, 4, QImage::Format_RGB32);
     img.fill(Qt::red);
     EXPECT_EQ(PeCeSeListeaza(nullptr, ListareImagine, kLinii), 0);
@@ -203,6 +167,27 @@ TEST(PeCeSeListeaza, DataThatDoesNotFitTheModeIsRefusedWithoutAsking) {
     EXPECT_EQ(PeCeSeListeaza(nullptr, ListareLinii, QStringList{}), 0);
     EXPECT_EQ(p.beepuri, 1);  // an empty list has nothing to give
     EXPECT_TRUE(p.casete.empty());
+}
+
+// A clipboard that refuses, a directory that is not there, no picture.
+TEST_F(IesireListare, FailuresShowTheirNumberedMessages) {
+    p.clipboardEsueaza = true;
+    {
+        DriverModal d({alege("103")});
+        EXPECT_EQ(PeCeSeListeaza(nullptr, ListareLinii, kLinii), 0);
+    }
+    p.fisiereAlese.push_back(FisierAles{(dir / "lipsa").string(), "lista.txt"});
+    {
+        DriverModal d({alege("102")});
+        EXPECT_EQ(PeCeSeListeaza(nullptr, ListareLinii, kLinii), 0);
+    }
+    EXPECT_EQ(PeCeSeListeaza(nullptr, ListareImagine, QImage()), 0);
+    ASSERT_EQ(p.casete.size(), 3u);
+    EXPECT_EQ(p.casete[0].numar, 362);
+    EXPECT_EQ(p.casete[0].style, 48u);
+    EXPECT_EQ(p.casete[1].numar, 145);
+    EXPECT_EQ(p.casete[2].numar, 77);
+    EXPECT_TRUE(dir.files().empty());
 }
 
 QImage imagineTest() {
@@ -214,10 +199,7 @@ QImage imagineTest() {
     return img;
 }
 
-TEST(PeCeSeListeaza, PictureToClipboardAndToAPngFile) {
-    TestDir dir;
-    ScriptedPlatform p;
-    ScopedPlatform guard(p);
+TEST_F(IesireListare, PictureToClipboardAndToAPngFile) {
     const QImage img = imagineTest();
     {
         DriverModal d({alege("103")});
@@ -232,14 +214,6 @@ TEST(PeCeSeListeaza, PictureToClipboardAndToAPngFile) {
     EXPECT_EQ(octeti.substr(0, 8), std::string("\x89PNG\r\n\x1a\n", 8));
     EXPECT_EQ(QImage(QString::fromStdString((dir / "grafic.png").string())).convertToFormat(QImage::Format_RGB32),
               img);
-}
-
-TEST(PeCeSeListeaza, MissingPictureShowsMessage77) {
-    ScriptedPlatform p;
-    ScopedPlatform guard(p);
-    EXPECT_EQ(PeCeSeListeaza(nullptr, ListareImagine, QImage()), 0);
-    ASSERT_EQ(p.casete.size(), 1u);
-    EXPECT_EQ(p.casete[0].numar, 77);
 }
 
 int paginiPdf(const std::string& pdf) {
