@@ -41,12 +41,4 @@ TEST_F(ComandaSchott, ImportsTheCatalogueOfTheCurrentDirectory) {
     EXPECT_EQ(db().size(), 2 * MarimeMaterialOptic);
 }
 
-TEST_F(ComandaSchott, ACurrentDirectoryWithoutTheCatalogueGetsTheMessage) {
-    std::filesystem::current_path(d.path());
-    ComandaImportSchott(&fereastra);
-    ASSERT_EQ(p.casete.size(), 1u);
-    EXPECT_EQ(p.casete[0].text, "Fisierul allglass.sch nu poate fi deschis");
-    EXPECT_EQ(p.casete[0].caption, "Eroare");
-}
-
 }  // namespace

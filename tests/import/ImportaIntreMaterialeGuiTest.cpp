@@ -103,12 +103,6 @@ TEST_F(ImportDialog, ImportOfIndicesRefreshesTheOpenIndexWindows) {
     ImportaIntreMaterialeDialog d(nullptr, 40057, set);
     d.show();
     alege(d, 2);
-    p.raspunde(raspuns::IDNO);
-    QTest::mouseClick(importa(d), Qt::LeftButton);
-    EXPECT_EQ(set.curent().indice_n[0], 1.6);
-    EXPECT_EQ(n->reimprospatari, 0);
-    EXPECT_EQ(set.modificat, 0);
-
     p.raspunde(raspuns::IDYES);
     QTest::mouseClick(importa(d), Qt::LeftButton);
     EXPECT_EQ(p.ultima().text, "Importati n,k din SF6 in F2");
