@@ -46,11 +46,7 @@ TEST_F(ProducersDialog, OpensWithTheTableAndItsControls) {
     EXPECT_EQ(list()->item(0)->text(), " 3\tHoya\t/cat/hoya");
     EXPECT_TRUE(list()->selectedItems().isEmpty());
     EXPECT_EQ(code()->text(), "0");
-    EXPECT_EQ(name()->maxLength(), 15);
-    EXPECT_EQ(dir()->maxLength(), 259);
-    const std::pair<int, const char*> buttons[] = {
-        {1, "OK"}, {1069, "Create new"}, {1070, "Include"}, {1026, "Delete"}, {1023, "Ajutor"}, {1073, "..."}};
-    for (const auto& [id, text] : buttons) EXPECT_EQ(control<QPushButton>(id)->text(), text);
+    EXPECT_EQ(name()->maxLength(), 15);  // the record's name field
 }
 
 TEST_F(ProducersDialog, ChangedEntryIsOfferedWhenAnotherRowIsClicked) {

@@ -73,8 +73,6 @@ TEST_F(CategoryDialog, OpensWithTheGlassListAndEverythingOff) {
     EXPECT_EQ(dialog.mod(), FaraSelectie);
     EXPECT_EQ(states(), (B{false, false, false, false, false}));
     EXPECT_TRUE(enabled(1113));
-    EXPECT_TRUE(enabled(1115));
-    EXPECT_EQ(control<QLineEdit>(1118)->maxLength(), 15);
 }
 
 TEST_F(CategoryDialog, TotThenSelecteazaThenPuneCategoria) {
