@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <string>
 
@@ -14,29 +15,23 @@ namespace {
 using namespace stil;
 using namespace raspuns;
 
-// Standard error of the console platform, caught in a temporary file.
+// Standard error of the console platform, caught in memory.
 class IesireConsola {
 public:
-    IesireConsola() : f_(std::tmpfile()) {}
     ~IesireConsola() {
-        if (f_) std::fclose(f_);
+        std::fclose(f_);
+        std::free(buf_);
     }
-    IesireConsola(const IesireConsola&) = delete;
-    IesireConsola& operator=(const IesireConsola&) = delete;
-
     std::FILE* get() const { return f_; }
     std::string text() const {
         std::fflush(f_);
-        std::rewind(f_);
-        std::string s;
-        char buf[256];
-        std::size_t n;
-        while ((n = std::fread(buf, 1, sizeof buf, f_)) > 0) s.append(buf, n);
-        return s;
+        return std::string(buf_, n_);
     }
 
 private:
-    std::FILE* f_;
+    char* buf_ = nullptr;
+    std::size_t n_ = 0;
+    std::FILE* f_ = open_memstream(&buf_, &n_);
 };
 
 std::unique_ptr<ConsolePlatform> consola(ConsolePlatform::Raspuns mod, std::FILE* err, std::FILE* in = nullptr) {
@@ -87,7 +82,7 @@ TEST(ConsolePlatform, YesAndNoOptionsAnswerInTheBoxsOwnButtons) {
 
 TEST(ConsolePlatform, QuestionWithoutATerminalEndsTheCommand) {
     IesireConsola err;
-    IesireConsola intrare;  // a file, not a terminal
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> intrare(std::tmpfile(), std::fclose);  // a file, not a terminal
     auto p = consola(ConsolePlatform::Raspuns::Intreaba, err.get(), intrare.get());
     ScopedPlatform guard(*p);
     EXPECT_THROW(eroare("", nullptr, MB_YESNO | MB_ICONQUESTION, 947), IntrebareFaraRaspuns);
