@@ -42,11 +42,6 @@ protected:
         w->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(w));
     }
-    static QLineEdit* celula(QWidget* w, const QString& nume) {
-        auto* c = w->findChild<QLineEdit*>(nume);
-        EXPECT_NE(c, nullptr) << nume.toStdString();
-        return c;
-    }
     static QPushButton* buton(QWidget* w, int id) {
         auto* b = w->findChild<QPushButton*>(QString::number(id));
         EXPECT_NE(b, nullptr) << id;

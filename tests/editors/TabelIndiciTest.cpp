@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <clocale>
 #include <cmath>
 #include <cstring>
@@ -180,42 +181,48 @@ TEST(IndexSlots, InsertAndDeleteMoveTheWavelengthWithTheirOwnColumn) {
 
 TEST(IndexSlots, EraseClearsOneColumnOfTheEditableSlots) {
     const MaterialOptic plin = tabelPlin();
-    MaterialOptic m = plin;
+    MaterialOptic m = plin, asteptat = plin;
     StergeLungimiUnda(m);
-    for (int i = 0; i < NumarSloturiTabel; ++i) {
-        EXPECT_EQ(m.lambda_indici[i], i < 40 ? 0.0f : plin.lambda_indici[i]) << i;
-        EXPECT_EQ(m.indice_n[i], plin.indice_n[i]) << i;
-    }
-    m = plin;
+    std::fill_n(asteptat.lambda_indici, NumarSloturiEditabile, 0.0f);
+    EXPECT_EQ(bytesOf(m), bytesOf(asteptat));
+    m = asteptat = plin;
     StergeValori(m, ColoanaK);
-    for (int i = 0; i < NumarSloturiTabel; ++i) {
-        EXPECT_EQ(m.indice_k[i], i < 40 ? 0.0 : plin.indice_k[i]) << i;
-        EXPECT_EQ(m.indice_n[i], plin.indice_n[i]) << i;
-        EXPECT_EQ(m.lambda_indici[i], plin.lambda_indici[i]) << i;
-    }
+    std::fill_n(asteptat.indice_k, NumarSloturiEditabile, 0.0);
+    EXPECT_EQ(bytesOf(m), bytesOf(asteptat));
 }
 
 TEST(IndexFromEquation, FillsTheSlotsWithAWavelengthAndMarksTheOnesThatFail) {
-    MaterialOptic m{};
-    // Cauchy n = c0 + c1/lambda^2 (nm): -1 + 1e6/lambda^2 is 3 at 500 nm and
-    // negative from 1000 nm up.
-    m.ec_dispersie_n = 3;
-    m.coef_disp_n[0] = -1.0;
-    m.coef_disp_n[1] = 1e6;
-    m.lambda_indici[0] = 500.0f;
-    m.lambda_indici[1] = 2000.0f;
-    m.indice_n[1] = 1.7;
-    m.indice_n[2] = 9.9;  // no wavelength: never looked at
-    m.lambda_indici[45] = 500.0f;  // past the editable slots
-    const RezultateInitDinEcuatie r = InitDinEcuatie(m, ColoanaN);
-    EXPECT_EQ(r[0].rezultat, RezultatSlot::Calculat);
-    EXPECT_FLOAT_EQ(r[0].valoare, 3.0f);
-    EXPECT_EQ(m.indice_n[0], 3.0);
-    EXPECT_EQ(r[1].rezultat, RezultatSlot::Eroare);
-    EXPECT_EQ(m.indice_n[1], 1.7);
-    EXPECT_EQ(r[2].rezultat, RezultatSlot::Neatins);
-    EXPECT_EQ(m.indice_n[2], 9.9);
-    EXPECT_EQ(m.indice_n[45], 0.0);
+    // n: Cauchy -1 + 1e6/lambda^2 (nm) is 3 at 500 nm and negative at 2000 nm,
+    // an error that keeps the old value. k: 0.01 - 0.01 x (x in um) is 0.005 at
+    // 500 nm and negative at 2000 nm, which k stores as 0: k never fails.
+    const struct {
+        int coloana, ecuatie;
+        RezultatSlot rezultat1;
+        double valoare0, valoare1;
+    } cazuri[] = {{ColoanaN, 3, RezultatSlot::Eroare, 3.0, 1.7}, {ColoanaK, 11, RezultatSlot::Calculat, 0.005, 0.0}};
+    for (const auto& c : cazuri) {
+        SCOPED_TRACE(c.coloana);
+        MaterialOptic m{};
+        const bool n = c.coloana == ColoanaN;
+        (n ? m.ec_dispersie_n : m.ec_dispersie_k) = static_cast<std::int16_t>(c.ecuatie);
+        double* coef = n ? m.coef_disp_n : m.coef_disp_k;
+        coef[0] = n ? -1.0 : 0.01;
+        coef[1] = n ? 1e6 : -0.01;
+        double* v = n ? m.indice_n : m.indice_k;
+        m.lambda_indici[0] = 500.0f;
+        m.lambda_indici[1] = 2000.0f;
+        v[1] = 1.7;
+        v[2] = 9.9;                    // no wavelength: never looked at
+        m.lambda_indici[45] = 500.0f;  // past the editable slots
+        const RezultateInitDinEcuatie r = InitDinEcuatie(m, c.coloana);
+        EXPECT_EQ(r[0].rezultat, RezultatSlot::Calculat);
+        EXPECT_NEAR(v[0], c.valoare0, 1e-9);
+        EXPECT_EQ(r[1].rezultat, c.rezultat1);
+        EXPECT_EQ(v[1], c.valoare1);
+        EXPECT_EQ(r[2].rezultat, RezultatSlot::Neatins);
+        EXPECT_EQ(v[2], 9.9);
+        EXPECT_EQ(v[45], 0.0);
+    }
 }
 
 TEST(IndexFromEquation, SellmeierGlassAtTheDLine) {
@@ -228,23 +235,4 @@ TEST(IndexFromEquation, SellmeierGlassAtTheDLine) {
     InitDinEcuatie(m, ColoanaN);
     EXPECT_NEAR(m.indice_n[7], 1.5168, 5e-5);
     EXPECT_EQ(m.indice_n[7], static_cast<double>(static_cast<float>(m.indice_n[7])));  // a float, widened
-}
-
-TEST(IndexFromEquation, KNeverFailsAndLeavesSlotsWithoutWavelength) {
-    MaterialOptic m{};
-    // k = 0.01 - 0.01 x (x in um): positive below 1000 nm, negative above.
-    m.ec_dispersie_k = 11;
-    m.coef_disp_k[0] = 0.01;
-    m.coef_disp_k[1] = -0.01;
-    m.lambda_indici[0] = 500.0f;
-    m.lambda_indici[1] = 1500.0f;
-    m.indice_k[1] = 0.3;
-    m.indice_k[2] = 0.7;  // a k value without a wavelength stays
-    const RezultateInitDinEcuatie r = InitDinEcuatie(m, ColoanaK);
-    EXPECT_EQ(r[0].rezultat, RezultatSlot::Calculat);
-    EXPECT_NEAR(m.indice_k[0], 0.005, 1e-9);
-    EXPECT_EQ(r[1].rezultat, RezultatSlot::Calculat);
-    EXPECT_EQ(m.indice_k[1], 0.0);
-    EXPECT_EQ(r[2].rezultat, RezultatSlot::Neatins);
-    EXPECT_EQ(m.indice_k[2], 0.7);
 }
