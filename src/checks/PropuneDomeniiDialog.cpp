@@ -1,4 +1,5 @@
 #include "checks/PropuneDomeniiDialog.h"
+#include "suite/ProducatoriComboUi.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -17,13 +18,11 @@ namespace vitramor {
 
 namespace {
 
-constexpr int NumarProducatoriImpliciti = 15;  // codes 0-14 of the program's own table
 constexpr int CodProducatorLimita = 16;        // a record's producer word holds 0-15
 constexpr int MesajValoareRespinsa = 38;
 constexpr int MesajFaraFunctie = 0;
 constexpr unsigned StilAvertizare = 48;
 
-QString DinLocal(const std::string& s) { return QString::fromLocal8Bit(s.data(), static_cast<qsizetype>(s.size())); }
 
 QPushButton* Buton(QWidget* parent, const char* text, int id, int x) {
     auto* b = new QPushButton(QString::fromLatin1(text), parent);
@@ -70,18 +69,7 @@ PropuneDomeniiDialog::PropuneDomeniiDialog(QWidget* parent) : QDialog(parent) {
 }
 
 void PropuneDomeniiDialog::umpleProducatori() {
-    producatori_->clear();
-    int index = 0;
-    int codMaxim = 0;
-    tag_ProducatorMatOptic intrare{};
-    std::vector<std::string> nume;
-    if (IncarcaProducatoriSticla(this, path_sticle, ListeazaNumeProducatori, index, codMaxim, intrare, &nume) == 1 &&
-        !nume.empty()) {
-        for (const std::string& n : nume) producatori_->addItem(DinLocal(n));
-        return;
-    }
-    for (int cod = 0; cod < NumarProducatoriImpliciti; ++cod)
-        producatori_->addItem(QString::fromLatin1(NumeProducatorImplicit(cod)));
+    UmpleComboProducatori(producatori_, this);
 }
 
 void PropuneDomeniiDialog::alegeProducator(int index) {

@@ -1,4 +1,5 @@
 #include "database/NumeDialog.h"
+#include "suite/ProducatoriComboUi.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -32,7 +33,6 @@ constexpr int UltimulTip = 19;  // the 16 types, then three old producer names
 constexpr int PrimulStas = 33;
 constexpr int UltimulStas = 43;
 constexpr int EticheteNume = 49;  // "Nume", "Cod material", "Tip material", "Producator", "STAS"
-constexpr int NumarProducatoriProprii = 15;
 
 // Layout in dialog units: one raised frame per field, captions on the left.
 constexpr int FrameStanga = 5;
@@ -122,21 +122,7 @@ void NumeDialog::umpleCombouri() {
     for (int i = PrimulTip; i <= UltimulTip; ++i) tip_->addItem(QString::fromLatin1(SirDinTabel(i)));
     for (int i = PrimulStas; i <= UltimulStas; ++i) stas_->addItem(QString::fromLatin1(SirDinTabel(i)));
 
-    int index = 0;
-    int codMaxim = 0;
-    tag_ProducatorMatOptic intrare{};
-    std::vector<std::string> nume;
-    if (IncarcaProducatoriSticla(static_cast<QWidget*>(this), path_sticle, ListeazaNumeProducatori, index, codMaxim,
-                                 intrare, &nume) == 1 &&
-        !nume.empty()) {
-        for (const std::string& n : nume) producator_->addItem(QString::fromLocal8Bit(n.data(), static_cast<qsizetype>(n.size())));
-    } else {
-        for (int cod = 0; cod < NumarProducatoriProprii; ++cod) {
-            std::string n;
-            ReturneazaNumeProducatorMatOptic(cod, n);
-            producator_->addItem(QString::fromLocal8Bit(n.data(), static_cast<qsizetype>(n.size())));
-        }
-    }
+    UmpleComboProducatori(producator_, static_cast<QWidget*>(this));
     UmpleComboDinFisierText(categorie_, path_sticle, NumeFisierCategorii, true, 0);
 
     arataCombo(tip_, std::min<int>(m.tip_material, TipMaterialMaximNume));

@@ -1,4 +1,5 @@
 #include "database/StergeMaterialeProducatorDialog.h"
+#include "suite/ProducatoriComboUi.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -17,12 +18,7 @@ namespace vitramor {
 
 namespace {
 
-constexpr int NumarProducatoriImpliciti = 15;  // codes 0-14 of the program's own table
 constexpr int ProducatorMaximSelectat = 15;
-
-QString DinLocal(const std::string& s) {
-    return QString::fromLocal8Bit(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 }  // namespace
 
@@ -72,18 +68,7 @@ StergeMaterialeProducatorDialog::StergeMaterialeProducatorDialog(QWidget* parent
 }
 
 void StergeMaterialeProducatorDialog::umpleProducatori() {
-    producatori_->clear();
-    int index = 0;
-    int codMaxim = 0;
-    tag_ProducatorMatOptic intrare{};
-    std::vector<std::string> nume;
-    if (IncarcaProducatoriSticla(this, path_sticle, ListeazaNumeProducatori, index, codMaxim, intrare, &nume) == 1 &&
-        !nume.empty()) {
-        for (const std::string& n : nume) producatori_->addItem(DinLocal(n));
-        return;
-    }
-    for (int cod = 0; cod < NumarProducatoriImpliciti; ++cod)
-        producatori_->addItem(QString::fromLatin1(NumeProducatorImplicit(cod)));
+    UmpleComboProducatori(producatori_, this);
 }
 
 void StergeMaterialeProducatorDialog::sterge() {

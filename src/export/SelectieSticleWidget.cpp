@@ -1,4 +1,5 @@
 #include "export/SelectieSticleWidget.h"
+#include "suite/ProducatoriComboUi.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -91,20 +92,8 @@ SelectieSticleWidget::SelectieSticleWidget(QWidget* parent, const char* textActi
 }
 
 void SelectieSticleWidget::umpleProducatori() {
-    producatori_->clear();
-    int index = 0;
-    int codMaxim = 0;
-    tag_ProducatorMatOptic intrare{};
-    std::vector<std::string> nume;
-    if (IncarcaProducatoriSticla(this, path_sticle, ListeazaNumeProducatori, index, codMaxim, intrare, &nume) == 1 &&
-        !nume.empty()) {
-        // The list holds producer indices 0..14; code 15 has no materials of its own.
-        for (std::size_t i = 0; i < nume.size() && i < static_cast<std::size_t>(NumarProducatoriExport); ++i)
-            producatori_->addItem(QString::fromLatin1(nume[i].c_str()));
-        return;
-    }
-    for (int cod = 0; cod < NumarProducatoriExport; ++cod)
-        producatori_->addItem(QString::fromLatin1(NumeProducatorImplicit(cod)));
+    // The list holds producer indices 0..14; code 15 has no materials of its own.
+    UmpleComboProducatori(producatori_, this, NumarProducatoriExport);
 }
 
 void SelectieSticleWidget::schimbaProducator(int index) {

@@ -1,4 +1,5 @@
 #include "import/ImportaCsvDialog.h"
+#include "suite/ProducatoriComboUi.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -29,7 +30,6 @@ constexpr int EtichetaX = 7, CampX = 62;
 constexpr int ButonY = 86, ButonCx = 50, ButonCy = 14;
 
 constexpr int ProducatorInitial = 2;  // Schott: the catalogues most often updated
-constexpr int NumarProducatoriImpliciti = 15;
 
 constexpr int MesajFaraFunctie = 0;
 constexpr int MesajFisierInutilizabil = 40;
@@ -109,23 +109,12 @@ ImportaCsvDialog::ImportaCsvDialog(QWidget* parent) : QDialog(parent) {
 }
 
 bool ImportaCsvDialog::umpleProducatori() {
-    int index = 0;
-    int codMaxim = 0;
-    tag_ProducatorMatOptic intrare{};
-    std::vector<std::string> nume;
-    if (IncarcaProducatoriSticla(this, path_sticle, ListeazaNumeProducatori, index, codMaxim, intrare, &nume) == 1 &&
-        !nume.empty()) {
-        for (const std::string& n : nume) producatori_->addItem(qs(n));
-        return true;
-    }
+    if (UmpleComboProducatori(producatori_, this)) return true;
     // A glass directory without a producer table still knows the built-in
     // producers; a table that exists but cannot be read has been reported
     // by the library, and the dialog does not open on a list it cannot trust.
     std::error_code ec;
-    if (std::filesystem::exists(std::filesystem::path(path_sticle) / NumeFisierProducatori, ec) || ec) return false;
-    for (int cod = 0; cod < NumarProducatoriImpliciti; ++cod)
-        producatori_->addItem(QString::fromLatin1(NumeProducatorImplicit(cod)));
-    return true;
+    return !(std::filesystem::exists(std::filesystem::path(path_sticle) / NumeFisierProducatori, ec) || ec);
 }
 
 void ImportaCsvDialog::alegeProducator(int cod) {
