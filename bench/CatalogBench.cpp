@@ -24,6 +24,7 @@
 #include <vector>
 
 #include "platform/ScriptedPlatform.h"
+#include "support/BazaBench.h"
 #include "record/MaterialOptic.h"
 #include "settings/Directoare.h"
 #include "suite/Catalix.h"
@@ -31,6 +32,8 @@
 using namespace vitramor;
 
 namespace {
+
+using namespace vitramor::bench;
 
 constexpr int NumarRecorduri = 20000;
 
@@ -46,46 +49,17 @@ MaterialOptic Material(int i) {
     return m;
 }
 
-// A glass directory with the database, removed at the end of the program.
-class BazaDeTest {
-public:
-    BazaDeTest() {
-        std::string sablon = (std::filesystem::temp_directory_path() / "vitramor-bench-XXXXXX").string();
-        if (!mkdtemp(sablon.data())) std::abort();
-        director = sablon;
-        fisier = (std::filesystem::path(director) / NumeFisierSticleImplicit).string();
-        std::FILE* f = std::fopen(fisier.c_str(), "wb");
-        if (!f) std::abort();
-        for (int i = 0; i < NumarRecorduri; ++i) {
-            const MaterialOptic m = Material(i);
-            std::fwrite(&m, sizeof m, 1, f);
-        }
-        std::fclose(f);
-    }
-    ~BazaDeTest() {
-        std::error_code ec;
-        std::filesystem::remove_all(director, ec);
-    }
-    std::string director;
-    std::string fisier;
-};
-
 BazaDeTest& Baza() {
-    static BazaDeTest b;
+    static BazaDeTest b("vitramor-bench", NumarRecorduri, Material);
     return b;
 }
 
+// A glass directory with the database, removed at the end of the program.
 // The limit: every byte of the file through fread in 1 MB pieces.
 double SecundeCitireSecventiala(const std::string& fisier) {
-    static std::vector<char> buffer(1 << 20);
     const auto t0 = std::chrono::steady_clock::now();
-    std::FILE* f = std::fopen(fisier.c_str(), "rb");
-    if (!f) std::abort();
-    std::size_t total = 0;
-    while (const std::size_t n = std::fread(buffer.data(), 1, buffer.size(), f)) total += n;
-    std::fclose(f);
-    benchmark::DoNotOptimize(total);
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+    CitesteSecvential(fisier);
+    return Secunde(t0);
 }
 
 // The other limit of a store: one record written to a scratch file next to

@@ -24,6 +24,7 @@
 
 #include "checks/VerificariDispersie.h"
 #include "platform/ScriptedPlatform.h"
+#include "support/BazaBench.h"
 #include "record/MaterialOptic.h"
 #include "settings/Directoare.h"
 
@@ -32,8 +33,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
+using namespace vitramor::bench;
+
 constexpr int NumarRecorduri = 100000;
-constexpr std::size_t OctetiPeCitire = 512 * sizeof(MaterialOptic);
 
 // Catalogue lines from i (365.01 nm) to 2325.42 nm.
 constexpr float Linii[] = {365.01f,  404.66f,  435.83f,  479.99f,  486.13f,  546.07f,  587.56f,  589.29f,
@@ -61,52 +63,9 @@ MaterialOptic Material(int i) {
     return m;
 }
 
-class BazaDeTest {
-public:
-    BazaDeTest() {
-        std::string sablon = (fs::temp_directory_path() / "vitramor-checks-XXXXXX").string();
-        if (!mkdtemp(sablon.data())) std::abort();
-        director = sablon;
-        fisier = (fs::path(director) / NumeFisierSticleImplicit).string();
-        std::FILE* f = std::fopen(fisier.c_str(), "wb");
-        if (!f) std::abort();
-        std::vector<MaterialOptic> bloc(1000);
-        for (int i = 0; i < NumarRecorduri; i += 1000) {
-            for (int j = 0; j < 1000; ++j) bloc[static_cast<std::size_t>(j)] = Material(i + j);
-            if (std::fwrite(bloc.data(), sizeof(MaterialOptic), bloc.size(), f) != bloc.size()) std::abort();
-        }
-        if (std::fclose(f) != 0) std::abort();
-    }
-    ~BazaDeTest() {
-        std::error_code ec;
-        fs::remove_all(director, ec);
-    }
-    std::string director;
-    std::string fisier;
-};
-
 BazaDeTest& Baza() {
-    static BazaDeTest b;
+    static BazaDeTest b("vitramor-checks", NumarRecorduri, Material);
     return b;
-}
-
-double Secunde(std::chrono::steady_clock::time_point start) {
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
-// The limit: the file read once from start to end, nothing done with it.
-std::size_t CitesteSecvential(const std::string& fisier, std::vector<char>& tampon) {
-    std::FILE* f = std::fopen(fisier.c_str(), "rb");
-    if (!f) return 0;
-    std::setvbuf(f, nullptr, _IONBF, 0);
-    std::size_t total = 0;
-    for (;;) {
-        const std::size_t n = std::fread(tampon.data(), 1, tampon.size(), f);
-        total += n;
-        if (n < tampon.size()) break;
-    }
-    std::fclose(f);
-    return total;
 }
 
 void BM_VerificaBazaDate(benchmark::State& state) {
@@ -116,8 +75,7 @@ void BM_VerificaBazaDate(benchmark::State& state) {
     path_sticle = baza.director;
     nume_fisier_sticle = NumeFisierSticleImplicit;
     const std::size_t marime = static_cast<std::size_t>(fs::file_size(baza.fisier));
-    std::vector<char> tampon(OctetiPeCitire);
-    CitesteSecvential(baza.fisier, tampon);  // both timings start from a warm cache
+    CitesteSecvential(baza.fisier);  // both timings start from a warm cache
 
     const std::string linie(60, '-');
     const BlocText cadru = "Material   Producator\t\tStare  \r\n" + linie + "\r\n" + linie;
@@ -126,7 +84,7 @@ void BM_VerificaBazaDate(benchmark::State& state) {
     double totalVerificare = 0;
     for (auto _ : state) {
         auto start = std::chrono::steady_clock::now();
-        const std::size_t citit = CitesteSecvential(baza.fisier, tampon);
+        const std::size_t citit = CitesteSecvential(baza.fisier);
         const double citire = Secunde(start);
 
         BlocText raport;

@@ -23,6 +23,7 @@
 
 #include "database/StergeMaterialeProducator.h"
 #include "platform/ScriptedPlatform.h"
+#include "support/BazaBench.h"
 #include "record/MaterialOptic.h"
 #include "settings/Directoare.h"
 
@@ -30,6 +31,8 @@ using namespace vitramor;
 namespace fs = std::filesystem;
 
 namespace {
+
+using namespace vitramor::bench;
 
 constexpr int NumarRecorduri = 100000;
 constexpr int ProducatorAbsent = 14;  // no record carries it: nothing is deleted
@@ -46,37 +49,9 @@ MaterialOptic Material(int i) {
     return m;
 }
 
-class BazaDeTest {
-public:
-    BazaDeTest() {
-        std::string sablon = (fs::temp_directory_path() / "vitramor-rewrite-XXXXXX").string();
-        if (!mkdtemp(sablon.data())) std::abort();
-        director = sablon;
-        fisier = (fs::path(director) / NumeFisierSticleImplicit).string();
-        std::FILE* f = std::fopen(fisier.c_str(), "wb");
-        if (!f) std::abort();
-        std::vector<MaterialOptic> bloc(1000);
-        for (int i = 0; i < NumarRecorduri; i += 1000) {
-            for (int j = 0; j < 1000; ++j) bloc[static_cast<std::size_t>(j)] = Material(i + j);
-            if (std::fwrite(bloc.data(), sizeof(MaterialOptic), bloc.size(), f) != bloc.size()) std::abort();
-        }
-        if (std::fclose(f) != 0) std::abort();
-    }
-    ~BazaDeTest() {
-        std::error_code ec;
-        fs::remove_all(director, ec);
-    }
-    std::string director;
-    std::string fisier;
-};
-
 BazaDeTest& Baza() {
-    static BazaDeTest b;
+    static BazaDeTest b("vitramor-rewrite", NumarRecorduri, Material);
     return b;
-}
-
-double Secunde(std::chrono::steady_clock::time_point start) {
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
 void BM_RescriereFaraStergeri(benchmark::State& state) {
