@@ -25,10 +25,7 @@ constexpr unsigned StilAvertizare = 48;
 
 
 QPushButton* Buton(QWidget* parent, const char* text, int id, int x) {
-    auto* b = new QPushButton(QString::fromLatin1(text), parent);
-    b->setObjectName(QString::number(id));
-    unitatiDialog().plaseaza(b, x, 30, 40, 14);
-    return b;
+    return ButonDialog(parent, QString::fromLatin1(text), id, x, 30, 40, 14);
 }
 
 }  // namespace

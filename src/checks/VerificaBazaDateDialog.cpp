@@ -29,10 +29,7 @@ constexpr int RamaNY = 5, RamaKY = 40;
 constexpr int ButonY = 78, ButonCx = 56, ButonCy = 14;
 
 QPushButton* Buton(QWidget* parent, const char* text, int id, int x) {
-    auto* b = new QPushButton(QString::fromLatin1(text), parent);
-    b->setObjectName(QString::number(id));
-    unitatiDialog().plaseaza(b, x, ButonY, ButonCx, ButonCy);
-    return b;
+    return ButonDialog(parent, QString::fromLatin1(text), id, x, ButonY, ButonCx, ButonCy);
 }
 
 }  // namespace

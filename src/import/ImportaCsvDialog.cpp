@@ -44,10 +44,7 @@ QLabel* eticheta(QWidget* parent, const char* text, int x, int y, int cx) {
 }
 
 QPushButton* buton(QWidget* parent, const char* text, int id, int x, int y, int cx) {
-    auto* b = new QPushButton(QString::fromLatin1(text), parent);
-    b->setObjectName(QString::number(id));
-    unitatiDialog().plaseaza(b, x, y, cx, ButonCy);
-    return b;
+    return ButonDialog(parent, QString::fromLatin1(text), id, x, y, cx, ButonCy);
 }
 
 void FaraFunctie(QWidget* w) { eroare(path_help, w, stil::MB_OK | stil::MB_ICONEXCLAMATION, MesajFaraFunctie); }

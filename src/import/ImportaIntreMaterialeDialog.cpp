@@ -22,10 +22,7 @@ constexpr int ButonY = 108, ButonCx = 45, ButonCy = 14;
 constexpr int MesajFaraFunctie = 0;
 
 QPushButton* buton(QWidget* parent, const char* text, int id, int x) {
-    auto* b = new QPushButton(QString::fromLatin1(text), parent);
-    b->setObjectName(QString::number(id));
-    unitatiDialog().plaseaza(b, x, ButonY, ButonCx, ButonCy);
-    return b;
+    return ButonDialog(parent, QString::fromLatin1(text), id, x, ButonY, ButonCx, ButonCy);
 }
 
 QString NumeInLista(const MaterialOptic& m) {

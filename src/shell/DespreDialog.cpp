@@ -19,10 +19,7 @@ namespace {
 constexpr int PortHttps = 443;
 
 QPushButton* buton(QWidget* parent, const QString& text, int id, int x, int y, int cx) {
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(QString::number(id));
-    unitatiDialog().plaseaza(b, x, y, cx, 14);
-    return b;
+    return ButonDialog(parent, text, id, x, y, cx, 14);
 }
 
 }  // namespace

@@ -24,10 +24,7 @@ constexpr int CampX = 15, CampY = 24, CampCx = 140, CampCy = 12;
 constexpr int ButonY = 60, ButonCx = 45, ButonCy = 14;
 
 QPushButton* buton(QWidget* parent, const char* text, int id, int x) {
-    auto* b = new QPushButton(QString::fromLatin1(text), parent);
-    b->setObjectName(QString::number(id));
-    unitatiDialog().plaseaza(b, x, ButonY, ButonCx, ButonCy);
-    return b;
+    return ButonDialog(parent, QString::fromLatin1(text), id, x, ButonY, ButonCx, ButonCy);
 }
 
 }  // namespace

@@ -18,6 +18,8 @@
 #include <vector>
 
 class QFont;
+class QPushButton;
+class QString;
 class QWidget;
 class QPlainTextEdit;
 class QTextEdit;
@@ -66,5 +68,9 @@ int latimeMedieCaracter(const QFont& font);
 const UnitatiDialog& unitatiDialog();
 // Measures them again, for when the application font has been changed.
 const UnitatiDialog& remasoaraUnitatiDialog();
+
+// A push button named by its control id (so tests and callers find it by
+// number), placed at a dialog-unit rectangle of the application's units.
+QPushButton* ButonDialog(QWidget* parinte, const QString& text, int id, int x, int y, int cx, int cy);
 
 }  // namespace vitramor

@@ -11,6 +11,8 @@
 
 #include "suite/DialogUnits.h"
 
+#include <QPushButton>
+
 namespace vitramor {
 
 namespace {
@@ -103,6 +105,13 @@ const UnitatiDialog& unitatiDialog() {
 const UnitatiDialog& remasoaraUnitatiDialog() {
     unitatiAplicatie().emplace(QApplication::font());
     return *unitatiAplicatie();
+}
+
+QPushButton* ButonDialog(QWidget* parinte, const QString& text, int id, int x, int y, int cx, int cy) {
+    auto* b = new QPushButton(text, parinte);
+    b->setObjectName(QString::number(id));
+    unitatiDialog().plaseaza(b, x, y, cx, cy);
+    return b;
 }
 
 }  // namespace vitramor
