@@ -221,6 +221,21 @@ bool TiparesteImagine(QPrinter& imprimanta, const QImage& imagine) {
     return p.end();
 }
 
+namespace {
+// The printer branch of both outputs: the user chooses the printer, then the
+// pages are drawn; a drawing failure is reported.
+template <typename Desen>
+int tipareste(QWidget* owner, Desen deseneaza) {
+    QPrinter imprimanta(QPrinter::HighResolution);
+    if (!alegeImprimanta(owner, imprimanta)) return 0;
+    if (!deseneaza(imprimanta)) {
+        eroareTiparire(owner);
+        return 0;
+    }
+    return 1;
+}
+}  // namespace
+
 int PeCeSeListeaza(QWidget* owner, int mod, const QStringList& linii) {
     if (mod != ListareLinii) return 0;
     if (linii.isEmpty()) {
@@ -230,15 +245,8 @@ int PeCeSeListeaza(QWidget* owner, int mod, const QStringList& linii) {
     const std::optional<Destinatie> unde = alegeDestinatia(owner, mod);
     if (!unde) return 0;
     switch (*unde) {
-    case Destinatie::Imprimanta: {
-        QPrinter imprimanta(QPrinter::HighResolution);
-        if (!alegeImprimanta(owner, imprimanta)) return 0;
-        if (!TiparesteLinii(imprimanta, linii)) {
-            eroareTiparire(owner);
-            return 0;
-        }
-        return 1;
-    }
+    case Destinatie::Imprimanta:
+        return tipareste(owner, [&](QPrinter& imprimanta) { return TiparesteLinii(imprimanta, linii); });
     case Destinatie::Fisier: return scrieFisierText(owner, linii);
     case Destinatie::Clipboard:
         if (!platforma().scrieClipboard(linii.join(QLatin1Char('\n')).toStdString())) {
@@ -259,15 +267,8 @@ int PeCeSeListeaza(QWidget* owner, int mod, const QImage& imagine) {
     const std::optional<Destinatie> unde = alegeDestinatia(owner, mod);
     if (!unde) return 0;
     switch (*unde) {
-    case Destinatie::Imprimanta: {
-        QPrinter imprimanta(QPrinter::HighResolution);
-        if (!alegeImprimanta(owner, imprimanta)) return 0;
-        if (!TiparesteImagine(imprimanta, imagine)) {
-            eroareTiparire(owner);
-            return 0;
-        }
-        return 1;
-    }
+    case Destinatie::Imprimanta:
+        return tipareste(owner, [&](QPrinter& imprimanta) { return TiparesteImagine(imprimanta, imagine); });
     case Destinatie::Fisier: return scrieFisierImagine(owner, imagine);
     case Destinatie::Clipboard: {
         QClipboard* c = QGuiApplication::clipboard();
