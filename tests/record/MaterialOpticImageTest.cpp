@@ -105,21 +105,20 @@ TEST(MaterialOpticImage, EveryFieldReadsItsOwnBytes) {
                 << CampuriFisier[f].nume << "[" << i << "]";
 }
 
-TEST(MaterialOpticImage, GlassLidtIsTheTailOfTheEvaporationLidt) {
-    const MaterialOptic m = RecordImage().f32(2036, 1.5f).f32(2040, 2.5f).f32(2044, 3.5f).f32(2048, 4.5f)
-                                .f32(2052, 5.5f).f32(2056, 9.0f).record();
+// The overlays: the glass LIDT is the tail of the evaporation LIDT; the
+// evaporation rate and confidence share the transmittance wavelengths; the
+// purity occupies the first two LIDT wavelengths.
+TEST(MaterialOpticImage, OverlaysShareTheirBytes) {
+    RecordImage img;
+    img.u16(4, 10).f32(1468, 0.75f).u16(1488, 700);  // lambda_Ti[10], first slot after the overlay
+    for (std::size_t k = 0; k < 5; ++k) img.f32(2036 + 4 * k, 1.5f + static_cast<float>(k));
+    for (std::size_t k = 0; k < 4; ++k) img.f32(1472 + 4 * k, 0.5f + static_cast<float>(k));
+    img.f32(2056, 9.0f);
+    MaterialOptic m = img.record();
     EXPECT_EQ(m.lidt[0], 3.5f);
     EXPECT_EQ(m.lidt[2], 5.5f);
     EXPECT_EQ(m.lidt_evaporare[0], 1.5f);
     EXPECT_EQ(m.stres_suprafata[0], 9.0f);
-}
-
-TEST(MaterialOpticImage, EvaporationRateAndConfidenceShareTheTransmittanceWavelengths) {
-    RecordImage img;
-    img.u16(4, 10).f32(1468, 0.75f);
-    for (int k = 0; k < 4; ++k) img.f32(1472 + 4 * static_cast<std::size_t>(k), 0.5f + static_cast<float>(k));
-    img.u16(1488, 700);  // lambda_Ti[10], first slot after the overlay
-    const MaterialOptic m = img.record();
     EXPECT_EQ(m.rata_evaporare, 0.75f);
     EXPECT_EQ(m.incredere[0], 0.5f);
     EXPECT_EQ(m.incredere[3], 3.5f);
@@ -127,10 +126,8 @@ TEST(MaterialOpticImage, EvaporationRateAndConfidenceShareTheTransmittanceWavele
     // 0.75f is 0x3F400000: the two glass words under it, low word first.
     EXPECT_EQ(m.lambda_Ti[0], 0x0000);
     EXPECT_EQ(m.lambda_Ti[1], 0x3F40);
-}
 
-TEST(MaterialOpticImage, PurityOccupiesTheFirstTwoLidtWavelengths) {
-    MaterialOptic m = RecordImage().u16(2116, 1064).u16(2118, 1540).u16(2120, 532).byte(2122, 0xAB).record();
+    m = RecordImage().u16(2116, 1064).u16(2118, 1540).u16(2120, 532).byte(2122, 0xAB).record();
     m.puritate = 99.5f;
     EXPECT_EQ(bytesOf(m), RecordImage().f32(2116, 99.5f).u16(2120, 532).byte(2122, 0xAB).bytes());
 }

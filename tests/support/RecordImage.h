@@ -1,7 +1,8 @@
 #pragma once
-// Builds the bytes of a material record by offset, independently of the
-// MaterialOptic struct, so tests can compare the struct against the file
-// format rather than against itself.
+// Builds the bytes of a material record (or of any other fixed block) by
+// offset, independently of the struct, so tests compare the struct against
+// the file format rather than against itself. Numbers are little-endian as
+// in the file, or big-endian for the byte-order tests.
 
 #include <cstdint>
 #include <cstring>
@@ -13,7 +14,8 @@ namespace vitramor::test {
 
 class RecordImage {
 public:
-    RecordImage() : bytes_(MarimeMaterialOptic, '\0') {}
+    explicit RecordImage(std::size_t size = MarimeMaterialOptic, char fill = '\0', bool bigEndian = false)
+        : bytes_(size, fill), bigEndian_(bigEndian) {}
 
     RecordImage& u16(std::size_t off, std::uint16_t v) { return le(off, v, 2); }
     RecordImage& i16(std::size_t off, std::int16_t v) { return le(off, static_cast<std::uint16_t>(v), 2); }
@@ -42,10 +44,14 @@ public:
 
 private:
     RecordImage& le(std::size_t off, std::uint64_t v, int n) {
-        for (int i = 0; i < n; ++i) bytes_[off + static_cast<std::size_t>(i)] = static_cast<char>((v >> (8 * i)) & 0xFF);
+        for (int i = 0; i < n; ++i) {
+            const auto at = off + static_cast<std::size_t>(bigEndian_ ? n - 1 - i : i);
+            bytes_[at] = static_cast<char>((v >> (8 * i)) & 0xFF);
+        }
         return *this;
     }
     std::string bytes_;
+    bool bigEndian_;
 };
 
 // The raw bytes of a record as they stand in memory.
