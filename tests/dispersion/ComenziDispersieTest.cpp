@@ -15,43 +15,16 @@ using namespace vitramor;
 
 namespace {
 
-// The block's bytes built by offset, without the struct.
-class ImagineBloc {
-public:
-    explicit ImagineBloc(char umplutura) : b_(532, umplutura) {}
-    ImagineBloc& u16(std::size_t off, std::uint16_t v) {
-        b_[off] = static_cast<char>(v & 0xFF);
-        b_[off + 1] = static_cast<char>(v >> 8);
-        return *this;
-    }
-    ImagineBloc& f64(std::size_t off, double v) {
-        std::uint64_t u;
-        std::memcpy(&u, &v, 8);
-        for (int i = 0; i < 8; ++i) b_[off + static_cast<std::size_t>(i)] = static_cast<char>((u >> (8 * i)) & 0xFF);
-        return *this;
-    }
-    ImagineBloc& text(std::size_t off, const std::string& s) {
-        std::memcpy(&b_[off], s.c_str(), s.size() + 1);
-        return *this;
-    }
-    const std::string& bytes() const { return b_; }
-
-private:
-    std::string b_;
-};
-
 std::string BytesOf(const tag_dispersieNou& b) { return std::string(reinterpret_cast<const char*>(&b), sizeof b); }
 
-// A record whose every dispersion field holds a distinct value.
+// A record whose every dispersion field holds a distinct value; its name has
+// no NUL, so the block takes 15 characters of it.
 test::RecordImage ImagineMaterial() {
     test::RecordImage img;
-    img.u16(0, 3).text(22, "N-BK7").i16(1056, 4).i16(1058, 11);
+    img.u16(0, 3).text(22, "ABCDEFGHIJKLMNOP").i16(1056, 4).i16(1058, 11);  // a name without NUL
     img.u16(1060, 300).u16(1062, 2500).u16(1064, 350).u16(1066, 2400);
     img.u16(1068, 11).u16(1070, 22).u16(1072, 33).u16(1074, 44);
-    for (int i = 0; i < 24; ++i) {
-        img.f64(1080 + 8 * static_cast<std::size_t>(i), 1.0 + i);
-        img.f64(1272 + 8 * static_cast<std::size_t>(i), -0.5 - i);
-    }
+    for (std::size_t i = 0; i < 24; ++i) img.f64(1080 + 8 * i, 1.0 + i).f64(1272 + 8 * i, -0.5 - i);
     return img;
 }
 
@@ -75,26 +48,14 @@ protected:
 TEST(BlocDispersie, FillCopiesEveryFieldToItsOffsetAndLeavesTheRestAlone) {
     alignas(8) tag_dispersieNou bloc;
     std::memset(&bloc, 0xCC, sizeof bloc);
-    const MaterialOptic m = ImagineMaterial().record();
-    UmpleBlocDispersie(m, bloc);
+    UmpleBlocDispersie(ImagineMaterial().record(), bloc);
 
-    ImagineBloc asteptat('\xCC');
-    asteptat.text(0, "N-BK7").u16(16, 3).u16(18, 4).u16(20, 11);
-    for (int i = 0; i < 24; ++i) {
-        asteptat.f64(32 + 8 * static_cast<std::size_t>(i), 1.0 + i);
-        asteptat.f64(224 + 8 * static_cast<std::size_t>(i), -0.5 - i);
-    }
+    test::RecordImage asteptat(sizeof bloc, '\xCC');
+    asteptat.text(0, std::string("ABCDEFGHIJKLMNO\0", 16)).u16(16, 3).u16(18, 4).u16(20, 11);
+    for (std::size_t i = 0; i < 24; ++i) asteptat.f64(32 + 8 * i, 1.0 + i).f64(224 + 8 * i, -0.5 - i);
     asteptat.u16(416, 300).u16(418, 2500).u16(420, 350).u16(422, 2400);
     asteptat.u16(524, 11).u16(526, 22).u16(528, 33).u16(530, 44);
     EXPECT_EQ(BytesOf(bloc), asteptat.bytes());
-}
-
-TEST(BlocDispersie, NameWithoutNulIsCutTo15Characters) {
-    alignas(8) tag_dispersieNou bloc{};
-    MaterialOptic m = test::namedRecord("");
-    std::memcpy(m.nume, "ABCDEFGHIJKLMNOP", 16);
-    UmpleBlocDispersie(m, bloc);
-    EXPECT_EQ(std::string(bloc.nume, 16), std::string("ABCDEFGHIJKLMNO\0", 16));
 }
 
 TEST(BlocDispersie, CopyBackTakesCoefficientsRangesAndWordsButNotNameOrTypes) {
@@ -121,10 +82,7 @@ TEST(BlocDispersie, CopyBackTakesCoefficientsRangesAndWordsButNotNameOrTypes) {
     CopiazaBlocDispersieInMaterial(bloc, m);
 
     test::RecordImage asteptat = original;
-    for (int i = 0; i < 24; ++i) {
-        asteptat.f64(1080 + 8 * static_cast<std::size_t>(i), 100.0 + i);
-        asteptat.f64(1272 + 8 * static_cast<std::size_t>(i), 200.0 + i);
-    }
+    for (std::size_t i = 0; i < 24; ++i) asteptat.f64(1080 + 8 * i, 100.0 + i).f64(1272 + 8 * i, 200.0 + i);
     asteptat.u16(1060, 1000).u16(1062, 1001).u16(1064, 1002).u16(1066, 1003);
     asteptat.u16(1068, 60000).u16(1070, 60001).u16(1072, 60002).u16(1074, 60003);
     EXPECT_EQ(test::bytesOf(m), asteptat.bytes());
@@ -132,7 +90,7 @@ TEST(BlocDispersie, CopyBackTakesCoefficientsRangesAndWordsButNotNameOrTypes) {
 
 // ---- "Coef. ec. dispersie" ----
 
-TEST_F(ComenziDispersie, CancelledTypeDialogStopsBeforeTheDispersionDialog) {
+TEST_F(ComenziDispersie, OnlyAnAcceptedTypeDialogOpensTheDispersionDialog) {
     int apeluriDispersie = 0;
     legaturiDispersie().tipMaterial = [](Fereastra, const std::string&, int&, MaterialOptic&) { return 2; };
     legaturiDispersie().dispersieMaterial = [&](Fereastra, void*, tag_dispersieNou&) { return ++apeluriDispersie; };
@@ -150,6 +108,13 @@ TEST_F(ComenziDispersie, CancelledTypeDialogStopsBeforeTheDispersionDialog) {
     legaturiDispersie() = LegaturiDispersie{};
     EXPECT_EQ(ComandaCoeficientiDispersie(nullptr, set), 0);
     EXPECT_TRUE(p.casete.empty());
+
+    // A dispersion dialog that changes nothing still marks the material modified.
+    legaturiDispersie().tipMaterial = [](Fereastra, const std::string&, int&, MaterialOptic&) { return 1; };
+    legaturiDispersie().dispersieMaterial = [](Fereastra, void*, tag_dispersieNou&) { return 2; };
+    EXPECT_EQ(ComandaCoeficientiDispersie(nullptr, set), 1);
+    EXPECT_EQ(set.modificat, 1);
+    EXPECT_EQ(test::bytesOf(set.curent()), inainte);
 }
 
 TEST_F(ComenziDispersie, DialogEditsComeBackExceptTheTypeCodes) {
@@ -191,38 +156,9 @@ TEST_F(ComenziDispersie, DialogEditsComeBackExceptTheTypeCodes) {
     EXPECT_STREQ(set.materiale[0].nume, "GOL0");  // only the current material
 }
 
-TEST_F(ComenziDispersie, MaterialIsMarkedModifiedEvenWhenTheDialogChangesNothing) {
-    legaturiDispersie().tipMaterial = [](Fereastra, const std::string&, int&, MaterialOptic&) { return 1; };
-    legaturiDispersie().dispersieMaterial = [](Fereastra, void*, tag_dispersieNou&) { return 2; };
-    const std::string inainte = test::bytesOf(set.curent());
-    EXPECT_EQ(ComandaCoeficientiDispersie(nullptr, set), 1);
-    EXPECT_EQ(set.modificat, 1);
-    EXPECT_EQ(test::bytesOf(set.curent()), inainte);
-}
-
 // ---- "Init n from dispersion eq." ----
 
-TEST_F(ComenziDispersie, InitNAnsweredNoLeavesTheTable) {
-    MaterialOptic& m = set.curent();
-    m.ec_dispersie_n = 0;
-    m.coef_disp_n[0] = 1.7;
-    m.lambda_indici[0] = 500.0f;
-    m.indice_n[0] = 1.5;
-    int reimprospatari = 0;
-    legaturiDispersie().reimprospateazaFereastraIndici = [&](int, int) { ++reimprospatari; };
-    p.raspunde(raspuns::IDNO);
-
-    EXPECT_EQ(ComandaInitNDinDispersie(nullptr, set), 0);
-    EXPECT_EQ(m.indice_n[0], 1.5);
-    EXPECT_EQ(set.modificat, 0);
-    EXPECT_EQ(reimprospatari, 0);
-    ASSERT_EQ(p.casete.size(), 1u);
-    EXPECT_EQ(p.casete[0].text, "Initializati datele cu ecuatia de dispersie ?");
-    EXPECT_EQ(p.casete[0].caption, "VITRAMOR V3.0");
-    EXPECT_EQ(p.casete[0].style, 36u);
-}
-
-TEST_F(ComenziDispersie, InitNFillsTheFilledSlotsAndRefreshesTheNWindow) {
+TEST_F(ComenziDispersie, InitNAsksThenFillsTheFilledSlotsAndRefreshesTheNWindow) {
     MaterialOptic& m = set.curent();
     m.ec_dispersie_n = 4;  // N-BK7, manufacturer catalogue (Schott)
     const double nbk7[] = {1.03961212, 0.231792344, 1.01046945, 0.00600069867, 0.0200179144, 103.560653};
@@ -238,8 +174,17 @@ TEST_F(ComenziDispersie, InitNFillsTheFilledSlotsAndRefreshesTheNWindow) {
     legaturiDispersie().reimprospateazaFereastraIndici = [&](int idx, int which) {
         reimprospatari.emplace_back(idx, which);
     };
-    p.raspunde(raspuns::IDYES);
+    p.raspunde(raspuns::IDNO);
+    EXPECT_EQ(ComandaInitNDinDispersie(nullptr, set), 0);
+    EXPECT_EQ(m.indice_n[0], 0.0);
+    EXPECT_EQ(set.modificat, 0);
+    EXPECT_TRUE(reimprospatari.empty());
+    ASSERT_EQ(p.casete.size(), 1u);
+    EXPECT_EQ(p.casete[0].text, "Initializati datele cu ecuatia de dispersie ?");
+    EXPECT_EQ(p.casete[0].caption, "VITRAMOR V3.0");
+    EXPECT_EQ(p.casete[0].style, 36u);
 
+    p.raspunde(raspuns::IDYES);
     EXPECT_EQ(ComandaInitNDinDispersie(nullptr, set), 1);
     EXPECT_NEAR(m.indice_n[0], 1.51680, 1e-5);   // published nd
     EXPECT_NEAR(m.indice_n[2], 1.51432, 1e-5);   // published nC
@@ -249,7 +194,7 @@ TEST_F(ComenziDispersie, InitNFillsTheFilledSlotsAndRefreshesTheNWindow) {
     EXPECT_EQ(m.indice_n[40], 8.0);
     EXPECT_EQ(m.indice_k[0], 0.125);
     EXPECT_EQ(set.modificat, 1);
-    EXPECT_EQ(p.casete.size(), 1u);
+    EXPECT_EQ(p.casete.size(), 2u);
     EXPECT_EQ(reimprospatari, (std::vector<std::pair<int, int>>{{1, 0}}));
 }
 

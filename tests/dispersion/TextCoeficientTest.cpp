@@ -8,11 +8,7 @@
 using namespace vitramor;
 
 TEST(TextCoeficient, ReadsCatalogueNumbersAndRefusesEverythingElse) {
-    struct Caz {
-        const char* text;
-        bool citit;
-        double valoare;
-    };
+    struct Caz { const char* text; bool citit; double valoare; };
     const std::vector<Caz> cazuri = {
         {"1.03961212", true, 1.03961212}, {"6.00069867e-3", true, 0.00600069867},
         {"6.00069867E-03", true, 0.00600069867}, {"-2.5", true, -2.5}, {"+4", true, 4.0}, {".5", true, 0.5},
