@@ -48,21 +48,6 @@ inline std::vector<std::string> Chei(const cJSON* d) {
     return k;
 }
 
-// Expected document texts are written with four spaces for every tab that
-// cJSON prints, so that they can be read in the test source.
-inline std::string Taburi(std::string s) {
-    std::string r;
-    for (std::size_t i = 0; i < s.size();) {
-        if (s.compare(i, 4, "    ") == 0) {
-            r += '\t';
-            i += 4;
-        } else {
-            r += s[i++];
-        }
-    }
-    return r;
-}
-
 // A substrate material with every value the substrate check asks for.
 inline MaterialOptic Complet(const std::string& nume, std::uint16_t producator = 2) {
     MaterialOptic m = namedRecord(nume, producator);

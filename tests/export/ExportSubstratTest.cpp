@@ -45,8 +45,10 @@ protected:
     CaleCautare cale{bin.str()};  // no editor unless a test puts one there
 };
 
-TEST_F(Export, ANewFileIsCreatedWithTheChosenMaterialsInListOrder) {
-    p.raspunde(raspuns::IDNO);  // do not open the file
+TEST_F(Export, ANewFileIsCreatedInListOrderAndOpenedInTheEditorOnTheSearchPath) {
+    bin.write("notepad++", "#!/bin/sh\n");
+    ::chmod((bin / "notepad++").c_str(), 0755);
+    p.raspunde(raspuns::IDYES);
     const auto r = ExportaSticleSubstrat(nullptr, {"B\tcode\t1.5\t0", "A\t\t-\t0"}, 2);
     EXPECT_TRUE(r.documentFolosit);
     EXPECT_TRUE(r.trecereCompleta);
@@ -55,7 +57,8 @@ TEST_F(Export, ANewFileIsCreatedWithTheChosenMaterialsInListOrder) {
     ASSERT_EQ(p.casete.size(), 1u);  // no archive box for a new file
     EXPECT_EQ(p.casete[0].numar, 41);
     EXPECT_EQ(p.casete[0].style, 36u);
-    EXPECT_TRUE(p.documenteDeschise.empty());
+    EXPECT_EQ(p.documenteDeschise, std::vector<std::string>{(bin / "notepad++").string() + " " + Nume + " @" +
+                                                            path_machine_learning});
 }
 
 TEST_F(Export, AnExistingFileIsArchivedAndKeptMaterialsStayWhereTheyWere) {
@@ -75,15 +78,6 @@ TEST_F(Export, AnExistingFileIsArchivedAndKeptMaterialsStayWhereTheyWere) {
     // association for .json files.
     EXPECT_EQ(p.documenteDeschise,
               std::vector<std::string>{path_machine_learning + "/" + Nume + " @" + path_machine_learning});
-}
-
-TEST_F(Export, TheExternalEditorOpensTheFileWhenItIsOnTheSearchPath) {
-    bin.write("notepad++", "#!/bin/sh\n");
-    ::chmod((bin / "notepad++").c_str(), 0755);
-    p.raspunde(raspuns::IDYES);
-    ExportaSticleSubstrat(nullptr, {"A\t"}, 2);
-    EXPECT_EQ(p.documenteDeschise, std::vector<std::string>{(bin / "notepad++").string() + " " + Nume + " @" +
-                                                            path_machine_learning});
 }
 
 TEST_F(Export, AFailedLineEndsThePassAndWhatCameBeforeIsSaved) {
@@ -114,6 +108,7 @@ TEST_F(Export, AFailedLineEndsThePassAndWhatCameBeforeIsSaved) {
             EXPECT_EQ(p.casete[i].caption, c.titluri[i]);
         }
         EXPECT_EQ(p.casete.back().numar, 41);
+        EXPECT_TRUE(p.documenteDeschise.empty());
     }
 }
 
@@ -131,19 +126,15 @@ TEST_F(Export, AFileThatCannotBeLoadedIsLeftAsItIs) {
     }
 }
 
-TEST_F(Export, NothingSelectedDoesNothingButTheDirectoryIsThere) {
-    const auto r = ExportaSticleSubstrat(nullptr, {}, 2);
-    EXPECT_FALSE(r.documentFolosit);
+TEST_F(Export, NothingSelectedOnlyMakesTheDirectoryAndABlockedDirectoryStopsEverything) {
+    EXPECT_FALSE(ExportaSticleSubstrat(nullptr, {}, 2).documentFolosit);
     EXPECT_TRUE(fs::is_directory(path_machine_learning));
     EXPECT_FALSE(mlExists(Nume));
     EXPECT_TRUE(p.casete.empty());
-}
 
-TEST_F(Export, AnExportDirectoryThatCannotBeMadeStopsBeforeAnything) {
     glass.write("blocker", "a file where a directory should be");
     path_machine_learning = (glass.path() / "blocker" / "ML").string();
-    const auto r = ExportaSticleSubstrat(nullptr, {"A\t"}, 2);
-    EXPECT_FALSE(r.documentFolosit);
+    EXPECT_FALSE(ExportaSticleSubstrat(nullptr, {"A\t"}, 2).documentFolosit);
     ASSERT_EQ(p.casete.size(), 1u);
     EXPECT_EQ(p.casete[0].style, 64u);
 }

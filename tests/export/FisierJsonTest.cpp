@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <optional>
 #include <random>
 
 #include "export/DocumentJson.h"
@@ -25,11 +26,7 @@ class Store : public ExportFixture {
 protected:
     Store() { fs::create_directories(path_machine_learning); }
 
-    struct Incarcare {
-        int rezultat;
-        Json arbore;
-        std::uint64_t marime;
-    };
+    struct Incarcare { int rezultat; Json arbore; std::uint64_t marime; };
     Incarcare load(const std::string& name = Nume) {
         cJSON* a = reinterpret_cast<cJSON*>(0x1);  // cleared by the loader
         std::uint64_t m = 12345;
@@ -39,48 +36,53 @@ protected:
     std::string in(const std::string& text) const { return text + Nume + " din " + path_machine_learning; }
 };
 
-TEST_F(Store, AMissingOrEmptyFileIsAnInformationLineWithSizeZero) {
-    for (bool gol : {false, true}) {
-        linii.clear();
-        if (gol) writeMl(Nume, "");
-        Incarcare r = load();
-        EXPECT_EQ(r.rezultat, 0);
-        EXPECT_EQ(r.arbore, nullptr);
-        EXPECT_EQ(r.marime, 0u);
-        EXPECT_EQ(linii, (std::vector<LinieMesaj>{{std::string("Fisierul ") + Nume + " nu exista in " +
-                                                       path_machine_learning + ", sau nu are date",
-                                                   0}}));
-    }
-    EXPECT_TRUE(p.casete.empty());
-}
-
-TEST_F(Store, RefusalsOfPresentFilesGiveTheirSizeAndTheirOwnWords) {
+// Short files may hold any value, longer ones must be an object or array.
+TEST_F(Store, EachFileIsLoadedOrRefusedInItsOwnWords) {
+    const std::string lipsa =
+        std::string("Fisierul ") + Nume + " nu exista in " + path_machine_learning + ", sau nu are date";
     struct Caz {
         const char* nume;
-        std::string continut;
-        std::string linie;  // the message-list line, or empty
-        int mesaj;          // the numbered message, or -1
+        std::optional<std::string> continut;  // none: no file
+        int tip;                              // the loaded tree's type, or 0: refused
+        std::string linie;                    // the message-list line, or empty
+        int nivel;
+        int mesaj;  // the numbered message, or -1
     } cazuri[] = {
-        {"truncated", R"({"A": {"metadata": {"manufacturer_code": 2,)", in("Eroare cJSON_Parse(): fisierul "), -1},
-        {"garbage", "not json at all", in("Eroare cJSON_Parse(): fisierul "), -1},
-        {"bare number of 12 bytes", "123456789012", in("Eroare cJSON_IsObject(): fisierul "), -1},
-        {"string of 11 bytes", "\"abcdefghi\"", in("Eroare cJSON_IsObject(): fisierul "), -1},
-        {"NUL in the first line", std::string("{\"a\": 1}\0\n", 10), "", 799},
-        {"NUL at the start", std::string("\0{}\n", 4), "", 799},
+        {"missing", std::nullopt, 0, lipsa, 0, -1},
+        {"empty", "", 0, lipsa, 0, -1},
+        {"truncated", R"({"A": {"metadata": {"manufacturer_code": 2,)", 0, in("Eroare cJSON_Parse(): fisierul "), 1,
+         -1},
+        {"garbage", "not json at all", 0, in("Eroare cJSON_Parse(): fisierul "), 1, -1},
+        {"bare number of 12 bytes", "123456789012", 0, in("Eroare cJSON_IsObject(): fisierul "), 1, -1},
+        {"string of 11 bytes", "\"abcdefghi\"", 0, in("Eroare cJSON_IsObject(): fisierul "), 1, -1},
+        {"NUL in the first line", std::string("{\"a\": 1}\0\n", 10), 0, "", 0, 799},
+        {"NUL at the start", std::string("\0{}\n", 4), 0, "", 0, 799},
+        {"object", "{}", cJSON_Object, "", 0, -1},
+        {"array", "[]", cJSON_Array, "", 0, -1},
+        {"number of 10 bytes", "1234567890", cJSON_Number, "", 0, -1},
+        {"true", "true", cJSON_True, "", 0, -1},
+        {"long array", "[1, 2, 3, 4, 5]", cJSON_Array, "", 0, -1},
+        {"NUL after the first line", std::string("{}\n\0 rest", 8), cJSON_Object, "", 0, -1},
     };
     for (const Caz& c : cazuri) {
         SCOPED_TRACE(c.nume);
         linii.clear();
         p.casete.clear();
-        writeMl(Nume, c.continut);
+        fs::remove(fs::path(path_machine_learning) / Nume);
+        if (c.continut) writeMl(Nume, *c.continut);
         Incarcare r = load();
-        EXPECT_EQ(r.rezultat, 0);
-        EXPECT_EQ(r.arbore, nullptr);
-        EXPECT_EQ(r.marime, c.continut.size());
+        EXPECT_EQ(r.rezultat, c.tip ? 1 : 0);
+        if (c.tip) {
+            ASSERT_NE(r.arbore, nullptr);
+            EXPECT_EQ(r.arbore->type & 0xFF, c.tip);
+        } else {
+            EXPECT_EQ(r.arbore, nullptr);
+            EXPECT_EQ(r.marime, c.continut ? c.continut->size() : 0u);
+        }
         if (c.linie.empty()) {
             EXPECT_TRUE(linii.empty());
         } else {
-            EXPECT_EQ(linii, (std::vector<LinieMesaj>{{c.linie, 1}}));
+            EXPECT_EQ(linii, (std::vector<LinieMesaj>{{c.linie, c.nivel}}));
         }
         if (c.mesaj < 0) {
             EXPECT_TRUE(p.casete.empty());
@@ -90,30 +92,6 @@ TEST_F(Store, RefusalsOfPresentFilesGiveTheirSizeAndTheirOwnWords) {
             EXPECT_EQ(p.casete[0].style, 48u);
         }
     }
-}
-
-TEST_F(Store, ShortFilesMayHoldAnyValueLongerOnesAnObjectOrArray) {
-    struct Caz {
-        std::string continut;
-        int tip;
-    } cazuri[] = {
-        {"{}", cJSON_Object},
-        {"[]", cJSON_Array},
-        {"1234567890", cJSON_Number},
-        {"true", cJSON_True},
-        {"[1, 2, 3, 4, 5]", cJSON_Array},
-        {"{}\n\0 after the first line", cJSON_Object},
-    };
-    for (const Caz& c : cazuri) {
-        SCOPED_TRACE(c.continut);
-        writeMl(Nume, c.continut);
-        Incarcare r = load();
-        EXPECT_EQ(r.rezultat, 1);
-        ASSERT_NE(r.arbore, nullptr);
-        EXPECT_EQ(r.arbore->type & 0xFF, c.tip);
-    }
-    EXPECT_TRUE(linii.empty());
-    EXPECT_TRUE(p.casete.empty());
 }
 
 TEST_F(Store, AFileTooLargeToHoldIsRefusedAsOutOfMemory) {
@@ -136,46 +114,42 @@ TEST_F(Store, BytesAboveAsciiAreReadUnchanged) {
     EXPECT_STREQ(r.arbore->child->child->valuestring, "\xE9");
 }
 
-TEST_F(Store, SavingANewFileWritesTheFormattedTextWithoutAnArchive) {
-    Json doc(cJSON_Parse(R"({"B": {"n": [1.5, 2]}, "A": null})"));
-    cJSON* a = doc.release();
+TEST_F(Store, SavingWritesTheFormattedTextAndArchivesThePreviousFile) {
+    // A new file: no archive, and the tree is released on request.
+    cJSON* a = cJSON_Parse(R"({"B": {"n": [1.5, 2]}, "A": null})");
     EXPECT_EQ(SalveazaDateJsonInFisier(path_machine_learning, Nume, a, true), 1);
     EXPECT_EQ(a, nullptr);
-    EXPECT_EQ(mlFile(Nume), "{\n\t\"B\":\t{\n\t\t\"n\":\t[1.5, 2]\n\t},\n\t\"A\":\tnull\n}");
+    const std::string primul = mlFile(Nume);
+    EXPECT_EQ(primul, "{\n\t\"B\":\t{\n\t\t\"n\":\t[1.5, 2]\n\t},\n\t\"A\":\tnull\n}");
     EXPECT_TRUE(p.casete.empty());
     EXPECT_TRUE(linii.empty());
     EXPECT_EQ(fs::current_path(), cwd.saved());
-
     Incarcare r = load();
     ASSERT_EQ(r.rezultat, 1);
-    EXPECT_EQ(Tiparit(r.arbore.get()), mlFile(Nume));
-    EXPECT_EQ(fs::current_path(), cwd.saved());
-}
+    EXPECT_EQ(Tiparit(r.arbore.get()), primul);
 
-TEST_F(Store, SavingOverAFileMovesItToTheNextArchiveCopy) {
-    writeMl(Nume, "old content");
+    // Over it: the old file goes to the next free archive copy; without the
+    // release flag the tree is kept.
     writeMl("SubstrateMaterials#_0.json", "older");
     Json doc(cJSON_Parse(R"({"A": 1})"));
-    cJSON* a = doc.get();
+    a = doc.get();
     EXPECT_EQ(SalveazaDateJsonInFisier(path_machine_learning, Nume, a, false), 1);
-    EXPECT_EQ(a, doc.get());  // kept without the release flag
-    EXPECT_EQ(mlFile("SubstrateMaterials#_1.json"), "old content");
+    EXPECT_EQ(a, doc.get());
+    EXPECT_EQ(mlFile("SubstrateMaterials#_1.json"), primul);
     EXPECT_EQ(mlFile("SubstrateMaterials#_0.json"), "older");
     EXPECT_EQ(mlFile(Nume), "{\n\t\"A\":\t1\n}");
     ASSERT_EQ(p.casete.size(), 1u);
     EXPECT_EQ(p.casete[0].text, "S-a creat fisierul arhiva SubstrateMaterials#_1.json");
-}
 
-TEST_F(Store, AnEmptyDocumentArchivesTheOldFileAndWritesNone) {
-    writeMl(Nume, "{\"A\": 1}");
-    cJSON* a = cJSON_CreateObject();
+    // An empty document archives the old file and writes none; no document does nothing.
+    a = cJSON_CreateObject();
     EXPECT_EQ(SalveazaDateJsonInFisier(path_machine_learning, Nume, a, true), 1);
     EXPECT_FALSE(mlExists(Nume));
-    EXPECT_EQ(mlFile("SubstrateMaterials#_0.json"), "{\"A\": 1}");
-
-    cJSON* nimic = nullptr;
-    EXPECT_EQ(SalveazaDateJsonInFisier(path_machine_learning, Nume, nimic, true), 1);
-    EXPECT_EQ(ml.files(), std::vector<std::string>{"ML"});
+    EXPECT_EQ(mlFile("SubstrateMaterials#_2.json"), "{\n\t\"A\":\t1\n}");
+    a = nullptr;
+    EXPECT_EQ(SalveazaDateJsonInFisier(path_machine_learning, Nume, a, true), 1);
+    EXPECT_FALSE(mlExists(Nume));
+    EXPECT_FALSE(mlExists("SubstrateMaterials#_3.json"));
 }
 
 TEST_F(Store, WriteFailuresAreReportedWithTheirCode) {
@@ -192,6 +166,15 @@ TEST_F(Store, WriteFailuresAreReportedWithTheirCode) {
          [this] { fs::create_symlink("/dev/full", fs::path(path_machine_learning) / Nume); },
          "Eroare fwrite(): cerut 11, scris 0", -1, -49},
     };
+    // A directory that cannot be entered fails before anything and still releases the tree.
+    cJSON* a = cJSON_Parse(R"({"A": 1})");
+    const std::string lipsa = path_machine_learning + "/missing";
+    EXPECT_EQ(SalveazaDateJsonInFisier(lipsa, Nume, a, true), 0);
+    EXPECT_EQ(a, nullptr);
+    ASSERT_FALSE(p.casete.empty());
+    EXPECT_EQ(p.casete[0].text, "Eroare schimbare director " + lipsa);
+    EXPECT_FALSE(fs::exists(lipsa));
+
     for (const Caz& c : cazuri) {
         SCOPED_TRACE(c.nume);
         fs::remove_all(path_machine_learning);
@@ -199,7 +182,7 @@ TEST_F(Store, WriteFailuresAreReportedWithTheirCode) {
         c.pregateste();
         p.casete.clear();
         linii.clear();
-        cJSON* a = cJSON_Parse(R"({"A": 1})");
+        a = cJSON_Parse(R"({"A": 1})");
         EXPECT_EQ(SalveazaDateJsonInFisier(path_machine_learning, Nume, a, true), 0);
         EXPECT_EQ(a, nullptr);
         ASSERT_EQ(p.casete.size(), 1u);
@@ -213,16 +196,6 @@ TEST_F(Store, WriteFailuresAreReportedWithTheirCode) {
     }
 }
 
-TEST_F(Store, ADirectoryThatCannotBeEnteredFailsAndStillReleasesTheTree) {
-    cJSON* a = cJSON_Parse(R"({"A": 1})");
-    const std::string lipsa = path_machine_learning + "/missing";
-    EXPECT_EQ(SalveazaDateJsonInFisier(lipsa, Nume, a, true), 0);
-    EXPECT_EQ(a, nullptr);
-    ASSERT_FALSE(p.casete.empty());
-    EXPECT_EQ(p.casete[0].text, "Eroare schimbare director " + lipsa);
-    EXPECT_FALSE(fs::exists(lipsa));
-}
-
 // Random damage to a real document, loaded again and again for a bounded
 // time: the loader either refuses the bytes with exactly one message or
 // hands over a tree that prints and parses back. Under AddressSanitizer this
@@ -230,12 +203,9 @@ TEST_F(Store, ADirectoryThatCannotBeEnteredFailsAndStillReleasesTheTree) {
 TEST_F(Store, RandomlyDamagedDocumentsAreRefusedOrLoadedNeverMishandled) {
     Json doc(cJSON_CreateObject());
     for (const char* nume : {"N-BK7", "F2", "CaF2"}) {
-        MaterialOptic m = namedRecord(nume, 2);
+        MaterialOptic m = Complet(nume);
         m.lambda_indici[0] = 587.56f;
         m.indice_n[0] = 1.5168;
-        m.dilatare[0] = 7.1f;
-        m.lidt[0] = 10;
-        m.lidt_lambda[0] = 1064;
         ASSERT_EQ(AdaugaMaterialInDocumentJson(m, doc.get(), Nume, false, std::nullopt), 0);
     }
     const std::string original = Tiparit(doc.get());

@@ -45,25 +45,18 @@ protected:
     static void click(QWidget& w, int id) { QTest::mouseClick(control<QPushButton>(w, id), Qt::LeftButton); }
 };
 
-TEST_F(Selectie, TheExportDialogOpensOnProducer2WithAStarAndNothingToExport) {
+// Exporta is enabled exactly while a line is selected, and exports the
+// selection in list order.
+TEST_F(Selectie, SelectionDrivesExportaWhichWritesInListOrder) {
     ExportSubstratDialog d(nullptr);
-    EXPECT_EQ(d.windowTitle(), "Exporta sticle in fisierul SubstrateMaterials.json");
+    d.show();
     auto* producator = control<QComboBox>(d, 1128);
-    ASSERT_NE(producator, nullptr);
     EXPECT_EQ(producator->count(), 15);
     EXPECT_EQ(producator->currentIndex(), 2);
     EXPECT_EQ(control<QLineEdit>(d, 1079)->text(), "*");
-    EXPECT_EQ(control<QListWidget>(d, 1066)->count(), 0);
-    EXPECT_FALSE(control<QPushButton>(d, 1099)->isEnabled());
-    for (int id : {1130, 1131, 1006, 1, 2, 1023}) EXPECT_NE(control<QPushButton>(d, id), nullptr);
-    EXPECT_TRUE(p.casete.empty());
-}
-
-TEST_F(Selectie, ExportaIsEnabledExactlyWhileALineIsSelected) {
-    ExportSubstratDialog d(nullptr);
-    d.show();
     auto* lista = control<QListWidget>(d, 1066);
     auto* exporta = control<QPushButton>(d, 1099);
+    EXPECT_EQ(lista->count(), 0);
     click(d, 1130);
     ASSERT_EQ(lista->count(), 3);  // producer 2 only
     EXPECT_EQ(lista->item(0)->text().left(4), "BK7\t");
@@ -75,24 +68,33 @@ TEST_F(Selectie, ExportaIsEnabledExactlyWhileALineIsSelected) {
     QTest::mouseClick(lista->viewport(), Qt::LeftButton, {}, rand1);
     EXPECT_FALSE(exporta->isEnabled());
 
-    lista->item(0)->setSelected(true);
-    click(d, 1006);  // Select_revers
-    EXPECT_EQ(selected(lista), (std::vector<int>{1, 2}));
-    EXPECT_TRUE(exporta->isEnabled());
-
     click(d, 1131);  // Select all, then invert it to nothing
     EXPECT_EQ(selected(lista), (std::vector<int>{0, 1, 2}));
     click(d, 1006);
     EXPECT_TRUE(selected(lista).empty());
     EXPECT_FALSE(exporta->isEnabled());
+    lista->item(1)->setSelected(true);
+    click(d, 1006);  // Select_revers
+    EXPECT_EQ(selected(lista), (std::vector<int>{0, 2}));
+    EXPECT_TRUE(exporta->isEnabled());
 
-    click(d, 1131);
-    control<QComboBox>(d, 1128)->setCurrentIndex(3);  // a new producer empties the list
+    p.raspunde(raspuns::IDNO);
+    click(d, 1099);
+    Json doc(cJSON_Parse(mlFile("SubstrateMaterials.json").c_str()));
+    EXPECT_EQ(Chei(doc.get()), (std::vector<std::string>{"BK7", "SF6"}));
+    EXPECT_EQ(p.ultima().numar, 41);
+    EXPECT_TRUE(d.isVisible());
+    click(d, 1023);
+    EXPECT_EQ(p.ultima().numar, 0);
+
+    producator->setCurrentIndex(3);  // a new producer empties the list
     EXPECT_EQ(lista->count(), 0);
     EXPECT_FALSE(exporta->isEnabled());
     click(d, 1130);
     ASSERT_EQ(lista->count(), 1);
     EXPECT_EQ(lista->item(0)->text().left(4), "FK5\t");
+    click(d, 2);
+    EXPECT_FALSE(d.isVisible());
 }
 
 TEST_F(Selectie, TheFilterCountsOnlyOnceTheFieldIsLeft) {
@@ -107,25 +109,6 @@ TEST_F(Selectie, TheFilterCountsOnlyOnceTheFieldIsLeft) {
     d.selectie()->incarcaLista();
     EXPECT_EQ(control<QListWidget>(d, 1066)->count(), 2);
     EXPECT_EQ(d.selectie()->filtru(), "b*");
-}
-
-TEST_F(Selectie, ExportaWritesTheSelectedMaterialsInListOrder) {
-    ExportSubstratDialog d(nullptr);
-    d.show();
-    click(d, 1130);
-    auto* lista = control<QListWidget>(d, 1066);
-    lista->item(2)->setSelected(true);
-    lista->item(0)->setSelected(true);
-    p.raspunde(raspuns::IDNO);
-    click(d, 1099);
-    Json doc(cJSON_Parse(mlFile("SubstrateMaterials.json").c_str()));
-    EXPECT_EQ(Chei(doc.get()), (std::vector<std::string>{"BK7", "SF6"}));  // list order, not selection order
-    EXPECT_EQ(p.ultima().numar, 41);
-    EXPECT_TRUE(d.isVisible());
-    click(d, 1023);
-    EXPECT_EQ(p.ultima().numar, 0);
-    click(d, 2);
-    EXPECT_FALSE(d.isVisible());
 }
 
 class Verificare : public Selectie {
@@ -143,10 +126,9 @@ protected:
     std::vector<std::pair<std::string, int>> incarcate;
 };
 
-TEST_F(Verificare, VerificaRewritesTheLinesOfIncompleteMaterials) {
+TEST_F(Verificare, VerificaRewritesIncompleteLinesAndDoubleClickLoadsTheMaterial) {
     VerificaSubstratWindow* w = deschide();
     ASSERT_NE(w, nullptr);
-    EXPECT_EQ(w->windowTitle(), "Verifica materialele substrat ptr. export");
     auto* verifica = control<QPushButton>(*w, 1049);
     EXPECT_FALSE(verifica->isEnabled());
     click(*w, 1130);
@@ -159,21 +141,16 @@ TEST_F(Verificare, VerificaRewritesTheLinesOfIncompleteMaterials) {
     EXPECT_EQ(lista->item(1)->text(), "BAK1\tKnoop hardness\tTg\t");
     EXPECT_EQ(selected(lista), (std::vector<int>{0, 1, 2}));
 
-    control<QComboBox>(*w, 1128)->setCurrentIndex(5);
-    EXPECT_FALSE(verifica->isEnabled());
-}
-
-TEST_F(Verificare, DoubleClickLoadsTheLinesMaterialIntoTheMainWindow) {
-    VerificaSubstratWindow* w = deschide();
-    click(*w, 1130);
-    auto* lista = control<QListWidget>(*w, 1066);
-    const QPoint centru = lista->visualItemRect(lista->item(2)).center();
     // A double click is a click followed by the double-click event.
+    const QPoint centru = lista->visualItemRect(lista->item(2)).center();
     QTest::mouseClick(lista->viewport(), Qt::LeftButton, {}, centru);
     QTest::mouseDClick(lista->viewport(), Qt::LeftButton, {}, centru);
     ASSERT_EQ(incarcate.size(), 1u);
     EXPECT_EQ(incarcate[0], std::make_pair(std::string("SF6"), 2));
     EXPECT_TRUE(lista->item(2)->isSelected());
+
+    control<QComboBox>(*w, 1128)->setCurrentIndex(5);
+    EXPECT_FALSE(verifica->isEnabled());
 }
 
 TEST_F(Verificare, TheWindowIsSingleAndKeepsItsPositionWhenClosedWithOk) {
