@@ -23,11 +23,7 @@ inline constexpr std::uint16_t ProducatorSchott = 2;
 inline constexpr std::uint16_t ProducatorHoya = 3;
 inline constexpr std::uint16_t ProducatorCorning = 7;
 
-struct IndiceTabel {
-    float lambda;
-    double n;
-    double k = 0.0;
-};
+struct IndiceTabel { float lambda; double n; double k = 0.0; };
 
 inline MaterialOptic Material(const std::string& nume, std::uint16_t producator, std::int16_t ecuatieN,
                               std::initializer_list<double> coefN, std::initializer_list<IndiceTabel> tabel) {
