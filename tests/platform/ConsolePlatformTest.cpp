@@ -38,32 +38,22 @@ std::unique_ptr<ConsolePlatform> consola(ConsolePlatform::Raspuns mod, std::FILE
     return std::make_unique<ConsolePlatform>(std::make_unique<MemorySettingsStore>(), mod, err, in);
 }
 
-TEST(ConsolePlatform, NumberedMessageIsWrittenAsMessageNumberAndText) {
+// A numbered message is written as "message N: text", a literal box as
+// "caption: text" (or the text alone).
+TEST(ConsolePlatform, BoxesAreWrittenAsOneLineEach) {
     IesireConsola err;
     auto p = consola(ConsolePlatform::Raspuns::Da, err.get());
     ScopedPlatform guard(*p);
     EXPECT_EQ(eroare("", nullptr, MB_YESNO | MB_ICONQUESTION, 23), IDYES);
     EXPECT_EQ(eroare("", nullptr, MB_OK | MB_ICONEXCLAMATION, 22), IDOK);
-    EXPECT_EQ(err.text(),
-              "message 23: Materialul nu a fost modificat. Il salvati totusi?\n"
-              "message 22: " +
-                  ReturneazaMesajEroare("", 22) + "\n");
-}
-
-TEST(ConsolePlatform, LiteralBoxIsCaptionColonText) {
-    IesireConsola err;
-    auto p = consola(ConsolePlatform::Raspuns::Nu, err.get());
     p->messageBox(nullptr, "Eroare scriere", "N-BK7", MB_OK);
     p->messageBox(nullptr, "Selectati un mesaj", "", MB_OK);
-    EXPECT_EQ(err.text(), "N-BK7: Eroare scriere\nSelectati un mesaj\n");
+    EXPECT_EQ(err.text(), "message 23: Materialul nu a fost modificat. Il salvati totusi?\nmessage 22: " +
+                              ReturneazaMesajEroare("", 22) + "\nN-BK7: Eroare scriere\nSelectati un mesaj\n");
 }
 
 TEST(ConsolePlatform, YesAndNoOptionsAnswerInTheBoxsOwnButtons) {
-    struct Caz {
-        ConsolePlatform::Raspuns mod;
-        unsigned butoane;
-        int asteptat;
-    };
+    struct Caz { ConsolePlatform::Raspuns mod; unsigned butoane; int asteptat; };
     const Caz cazuri[] = {
         {ConsolePlatform::Raspuns::Da, MB_YESNO, IDYES},       {ConsolePlatform::Raspuns::Nu, MB_YESNO, IDNO},
         {ConsolePlatform::Raspuns::Da, MB_YESNOCANCEL, IDYES}, {ConsolePlatform::Raspuns::Nu, MB_YESNOCANCEL, IDNO},
@@ -91,13 +81,8 @@ TEST(ConsolePlatform, QuestionWithoutATerminalEndsTheCommand) {
 
     auto faraIntrare = consola(ConsolePlatform::Raspuns::Intreaba, err.get(), nullptr);
     EXPECT_THROW(faraIntrare->messageBox(nullptr, "Stergeti?", "ATENTIE !", MB_OKCANCEL), IntrebareFaraRaspuns);
-    // A box with only OK needs no answer.
+    // A box with only OK needs no answer; choosers cannot be answered on the command line.
     EXPECT_EQ(faraIntrare->messageBox(nullptr, "Gata", "", MB_OK | MB_ICONASTERISK), IDOK);
-}
-
-TEST(ConsolePlatform, ChoosersCannotBeAnsweredOnTheCommandLine) {
-    IesireConsola err;
-    auto p = consola(ConsolePlatform::Raspuns::Da, err.get());
     EXPECT_THROW(p->alegeFisierSalvare(nullptr, {}), IntrebareFaraRaspuns);
     EXPECT_THROW(p->alegeFisierDeschidere(nullptr, {}), IntrebareFaraRaspuns);
     EXPECT_THROW(p->alegeDirector(nullptr, "Director", ""), IntrebareFaraRaspuns);

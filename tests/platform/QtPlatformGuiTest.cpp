@@ -2,7 +2,6 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QClipboard>
 #include <QCursor>
 #include <QElapsedTimer>
 #include <QFile>
@@ -33,11 +32,7 @@ struct PlatformaTest {
 };
 
 // What a step saw of the box it answered.
-struct CasetaVazuta {
-    QString text, titlu;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    int butoane = 0;
-};
+struct CasetaVazuta { QString text, titlu; QMessageBox::Icon icon = QMessageBox::NoIcon; int butoane = 0; };
 
 // Answers the box with button b, or with Escape for NoButton.
 DriverModal::Pas apasa(QMessageBox::StandardButton b, CasetaVazuta* vazut = nullptr) {
@@ -85,25 +80,14 @@ TEST(QtPlatformMesaje, ButtonsAnswerWithWin32CodesAndIconsFollowTheStyle) {
         EXPECT_EQ(vazut.text, QStringLiteral("<b>N-BK7</b> & F2 ?"));
         EXPECT_EQ(vazut.titlu, QStringLiteral("ATENTIE!"));
     }
-}
 
-TEST(QtPlatformMesaje, NumberedMessageIsCaptionedWithItsNumber) {
-    PlatformaTest t;
+    // A numbered message is captioned with its number.
     ScopedPlatform guard(t.platforma);
     CasetaVazuta vazut;
     DriverModal d({apasa(QMessageBox::Yes, &vazut)});
     EXPECT_EQ(eroare("", nullptr, MB_YESNO | MB_ICONQUESTION, 23), IDYES);
     EXPECT_EQ(vazut.titlu, QStringLiteral("VITRAMOR - mesaj 23"));
     EXPECT_EQ(vazut.text, QStringLiteral("Materialul nu a fost modificat. Il salvati totusi?"));
-    EXPECT_EQ(vazut.icon, QMessageBox::Question);
-}
-
-TEST(QtPlatformClipboard, TextGoesRoundTrip) {
-    PlatformaTest t;
-    const std::string text = "N-BK7\t1.5168\nF2\t1.6200";
-    ASSERT_TRUE(t.platforma.scrieClipboard(text));
-    EXPECT_EQ(t.platforma.citesteClipboard(), text);
-    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), text);
 }
 
 TEST(QtPlatformCursor, OnlyTheCursorsItSetAreTakenBack) {
@@ -142,8 +126,9 @@ DriverModal::Pas alegeInDialog(const QString& cale) {
     };
 }
 
-TEST(QtPlatformChoosers, SaveChooserGivesDirectoryAndNameApartWithTheDefaultExtension) {
+TEST(QtPlatformChoosers, ChoosersGiveDirectoryAndNameApartAndSaveAddsTheDefaultExtension) {
     PlatformaTest t;
+    t.dir.write("SticleNou32.dat", "");
     CerereAlegereFisier c;
     c.titlu = "Salveaza mesaje";
     c.directorInitial = t.dir.str();
@@ -162,30 +147,15 @@ TEST(QtPlatformChoosers, SaveChooserGivesDirectoryAndNameApartWithTheDefaultExte
         EXPECT_FALSE(t.platforma.alegeFisierSalvare(nullptr, c).has_value());
         EXPECT_TRUE(d.terminat());
     }
-}
-
-TEST(QtPlatformChoosers, OpenChooserReturnsTheChosenExistingFile) {
-    PlatformaTest t;
-    t.dir.write("SticleNou32.dat", "");
-    CerereAlegereFisier c;
-    c.directorInitial = t.dir.str();
     c.filtre = {{"Fisier cu materiale optice (*.dat)", {"*.dat"}}};
-    DriverModal d({alegeInDialog(QString::fromStdString((t.dir / "SticleNou32.dat").string()))});
+    DriverModal d({alegeInDialog(director + QStringLiteral("/SticleNou32.dat"))});
     const auto ales = t.platforma.alegeFisierDeschidere(nullptr, c);
     ASSERT_TRUE(ales.has_value());
     EXPECT_EQ(std::filesystem::path(ales->director), t.dir.path());
     EXPECT_EQ(ales->nume, "SticleNou32.dat");
 }
 
-TEST(QtPlatformShell, MissingFileAndMissingPathGiveTheShellCodes) {
-    PlatformaTest t;
-    EXPECT_EQ(t.platforma.deschideDocument("nu_exista.txt", "", t.dir.str()), 2);
-    EXPECT_EQ(t.platforma.deschideDocument((t.dir / "nu_exista.pdf").string(), "", ""), 2);
-    EXPECT_EQ(t.platforma.deschideDocument((t.dir / "lipsa" / "x.pdf").string(), "", ""), 3);
-    EXPECT_EQ(t.platforma.deschideDocument("", "", ""), 2);
-}
-
-TEST(QtPlatformShell, ProgramStartsDetachedInTheWorkingDirectoryWithItsParameters) {
+TEST(QtPlatformShell, ProgramStartsDetachedInTheWorkingDirectoryAndFailuresGiveTheShellCodes) {
     PlatformaTest t;
     t.dir.write("scrie.sh", "#!/bin/sh\nprintf '%s|%s' \"$1\" \"$2\" > semn.tmp\nmv semn.tmp semn.txt\n");
     const std::filesystem::path program = t.dir / "scrie.sh";
@@ -200,8 +170,12 @@ TEST(QtPlatformShell, ProgramStartsDetachedInTheWorkingDirectoryWithItsParameter
     ASSERT_TRUE(std::filesystem::exists(t.dir / "lucru" / "semn.txt"));
     EXPECT_EQ(test::readFile(t.dir / "lucru" / "semn.txt"), "Sticle noi.json|2");
 
-    // A working directory that does not exist is a missing path.
+    // A missing file or path, or a working directory that does not exist, give the shell's codes.
     EXPECT_EQ(t.platforma.deschideDocument(program.string(), "", (t.dir / "lipsa").string()), 3);
+    EXPECT_EQ(t.platforma.deschideDocument("nu_exista.txt", "", t.dir.str()), 2);
+    EXPECT_EQ(t.platforma.deschideDocument((t.dir / "nu_exista.pdf").string(), "", ""), 2);
+    EXPECT_EQ(t.platforma.deschideDocument((t.dir / "lipsa" / "x.pdf").string(), "", ""), 3);
+    EXPECT_EQ(t.platforma.deschideDocument("", "", ""), 2);
 }
 
 TEST(QtPlatformSetari, ValuesWrittenByOneStoreAreReadByAnotherOnTheSameFile) {
