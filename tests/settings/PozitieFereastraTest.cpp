@@ -56,7 +56,7 @@ TEST_F(Pozitii, ReadingRules) {
     }
 }
 
-TEST_F(Pozitii, NoKeyOrKeepingOffChangesNothing) {
+TEST_F(Pozitii, NoKeyKeepingOffOrTheMessageListChangeNothing) {
     PozitieFereastra poz{M, M, M, M};
     EXPECT_EQ(CitestePozitieFereastraDinRegistri("Necunoscuta", 3, poz), 0);
     EXPECT_EQ(poz.x, M);
@@ -68,13 +68,12 @@ TEST_F(Pozitii, NoKeyOrKeepingOffChangesNothing) {
     EXPECT_EQ(poz.x, M);
     EXPECT_EQ(SalveazaPozitieFereastraMod("Editor", 3, {9, 9, 9, 9}), 0);
     EXPECT_EQ(store().citesteIntreg(cheieFereastra("Editor"), "POSX"), 1);
-}
 
-TEST_F(Pozitii, MessageListNeverKeepsAPosition) {
-    // Even a key left by someone else is not read.
+    // The message list never keeps a position: even a key left by someone else is not read.
+    ActiveazaPastrarePozitii(true);
     store().creazaCheie(cheieFereastra(ClasaListaErori));
     store().scrieIntreg(cheieFereastra(ClasaListaErori), "POSX", 500);
-    PozitieFereastra poz{M, M, M, M};
+    poz = {M, M, M, M};
     EXPECT_EQ(CitestePozitieFereastraDinRegistri(ClasaListaErori, 3, poz), 0);
     EXPECT_EQ(std::tie(poz.x, poz.y, poz.dx, poz.dy), std::tuple(1, 1, 200, 200));
 

@@ -1,11 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <tuple>
 
 #include "settings/Registri.h"
 #include "settings/SettingsFixture.h"
-#include "support/TestDir.h"
 
 using namespace vitramor;
 using namespace vitramor::test;
@@ -40,22 +38,16 @@ TEST_F(Directoare, FirstStartSetsNothingAndShutdownWritesFourEmptyValues) {
     EXPECT_EQ(path_machine_learning, "");
 }
 
-TEST_F(Directoare, MissingValuesTakeTheirDefaults) {
-    store().scrieText(CheieDirectoare, "USER", "/u");
+TEST_F(Directoare, MissingValuesTakeTheirDefaultsAndOverlongOnesAreCut) {
+    store().scrieText(CheieDirectoare, "USER", std::string(400, 'a'));
     store().scrieText(CheieDirectoare, "HELP", "/h");
     CitesteRegistriVitramor();
-    EXPECT_EQ(path_user, "/u");
+    EXPECT_EQ(path_user, std::string(259, 'a'));
     EXPECT_EQ(path_help, "/h");
     EXPECT_EQ(path_sticle, acasa() + "/OPTIC/STICLA");
     EXPECT_EQ(path_machine_learning, acasa() + "/OPTIC/PLANOTEX/MACHINE_LEARNING/DATA");
     EXPECT_TRUE(DirectorSticlaSetat());
     EXPECT_TRUE(p.casete.empty());
-}
-
-TEST_F(Directoare, AnOverlongValueIsCutToTheBuffer) {
-    store().scrieText(CheieDirectoare, "STICLE", std::string(400, 'a'));
-    CitesteRegistriVitramor();
-    EXPECT_EQ(path_sticle, std::string(259, 'a'));
 }
 
 // Every settings failure is named in the box caption; the operation goes on.
@@ -97,42 +89,4 @@ TEST(SettingsFailures, PendingStoreErrorsAreShownUnderTheOperationName) {
     titluri.clear();
     for (const auto& c : p.casete) titluri.push_back(c.caption);
     EXPECT_EQ(titluri, (std::vector<std::string>{"ScrieRegistriDirectori", "ScrieRegistriCuloriUtilizator"}));
-}
-
-// The real store on a scratch INI file: what shutdown writes, the next
-// start reads back, directories, colours and window positions alike.
-TEST(SettingsIni, WrittenSettingsAreReadBackByTheNextStart) {
-    StareSetariSalvata stare;
-    TestDir dir;
-    const std::string ini = (dir / "x.ini").string();
-    {
-        ScriptedPlatform p(creazaSettingsStoreQt(ini));
-        ScopedPlatform guard(p);
-        path_user = "/home/u/lucru";
-        path_sticle = "/date/OPTIC/STICLA cu spatii";
-        path_help = "";
-        path_machine_learning = "/ml";
-        for (int i = 0; i < NumarCuloriUtilizator; ++i) culoriUtilizator[i] = 0x00010203u * static_cast<unsigned>(i);
-        culoriUtilizator[24] = 0x00FFFFFF;
-        EXPECT_EQ(ScrieRegistriDirectori(), 1);
-        EXPECT_EQ(SalveazaPozitieFereastraMod("SticlaWndClass", ModPozitie | ModMarime, {-1280, 12, 640, 480}), 1);
-        EXPECT_TRUE(p.casete.empty());
-    }
-    path_user = path_sticle = path_help = path_machine_learning = "vechi";
-    std::uint32_t culori[NumarCuloriUtilizator] = {};
-
-    ScriptedPlatform p(creazaSettingsStoreQt(ini));
-    ScopedPlatform guard(p);
-    CitesteRegistriVitramor();
-    EXPECT_EQ(path_user, "/home/u/lucru");
-    EXPECT_EQ(path_sticle, "/date/OPTIC/STICLA cu spatii");
-    EXPECT_EQ(path_help, "");
-    EXPECT_EQ(path_machine_learning, "/ml");
-    EXPECT_EQ(CitesteRegistriCuloriUtilizator(culori, NumarCuloriUtilizator), 1);
-    EXPECT_EQ(culori[5], 0x00050A0Fu);  // 5 * 0x010203
-    EXPECT_EQ(culori[24], 0x00FFFFFFu);
-    PozitieFereastra poz;
-    EXPECT_EQ(CitestePozitieFereastraDinRegistri("SticlaWndClass", ModPozitie | ModMarime, poz), 1);
-    EXPECT_EQ(std::tie(poz.x, poz.y, poz.dx, poz.dy), std::tuple(-1280, 12, 640, 480));
-    EXPECT_TRUE(p.casete.empty());
 }
