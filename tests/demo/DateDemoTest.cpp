@@ -43,13 +43,6 @@ std::vector<std::string> LiniiDate(const std::string& fisier) {
 
 }  // namespace
 
-TEST(DateDemo, CommittedDatabaseIsWholeRecords) {
-    const std::string baza = test::readFile(DirectorDemo / "sticleNou32.dat");
-    ASSERT_GT(baza.size(), 0u);
-    EXPECT_EQ(baza.size() % MarimeMaterialOptic, 0u);
-    EXPECT_EQ(baza.size() / MarimeMaterialOptic, demo::MaterialeDemo().size());
-}
-
 TEST(DateDemo, GeneratorReproducesTheCommittedFiles) {
     const auto fisiere = demo::FisiereDemo();
     ASSERT_EQ(fisiere.size(), 5u);
