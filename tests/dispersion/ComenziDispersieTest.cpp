@@ -211,14 +211,12 @@ TEST_F(ComenziDispersie, InitNOnATabulatedMaterialBeepsAndReportsEverySlot) {
 
     EXPECT_EQ(ComandaInitNDinDispersie(nullptr, set), 1);
     EXPECT_EQ(p.beepuri, 3);
-    ASSERT_EQ(p.casete.size(), 4u);
-    const char* texte[] = {"Eroare calcul indice n ptr. 587.562 nm", "Eroare calcul indice n ptr. 1064 nm",
-                           "Eroare calcul indice n ptr. 2325.42 nm"};
-    for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(p.casete[1 + i].text, texte[i]);
-        EXPECT_EQ(p.casete[1 + i].caption, "VITRAMOR V3.0 - test");
-        EXPECT_EQ(p.casete[1 + i].style, 0u);
-    }
+    EXPECT_EQ(p.texte(), (std::vector<std::string>{"Initializati datele cu ecuatia de dispersie ?",
+                                                   "Eroare calcul indice n ptr. 587.562 nm",
+                                                   "Eroare calcul indice n ptr. 1064 nm",
+                                                   "Eroare calcul indice n ptr. 2325.42 nm"}));
+    EXPECT_EQ(p.ultima().caption, "VITRAMOR V3.0 - test");
+    EXPECT_EQ(p.ultima().style, 0u);
     for (int i = 0; i < 4; ++i) EXPECT_EQ(m.indice_n[i], 1.4 + i);
     EXPECT_EQ(set.modificat, 0);
 
