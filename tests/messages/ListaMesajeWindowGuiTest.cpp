@@ -152,7 +152,7 @@ TEST_F(ListaMesajeWindowTest, WarningsBlinkRedAndTheSelectedLineGetsADarkBlueFra
     EXPECT_EQ(pixeli(w, rosu), 0);
 }
 
-TEST_F(ListaMesajeWindowTest, MenusTakeTheModelsStateWhenTheyOpen) {
+TEST_F(ListaMesajeWindowTest, MenusTakeTheModelsStateWhenTheyOpenAndCopyTakesTheClickedLine) {
     ListaMesajeWindow* w = fereastraFaraTimer();
     using namespace comandaLista;
     Q_EMIT w->meniuFereastra()->aboutToShow();
@@ -167,6 +167,14 @@ TEST_F(ListaMesajeWindowTest, MenusTakeTheModelsStateWhenTheyOpen) {
     EXPECT_FALSE(w->actiune(InsereazaLaInceput)->isChecked());
     EXPECT_TRUE(w->actiune(InsereazaLaSfarsit)->isChecked());
     EXPECT_EQ(w->meniuContext()->actions().size(), w->meniuFereastra()->actions().size());
+
+    // Copy takes the clicked line.
+    w->adaugaLinie("jos", 0);
+    QListView* l = w->lista();
+    QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualRect(l->model()->index(0, 0)).center());
+    EXPECT_EQ(w->model().linieApasata(), 0);
+    w->executaComanda(CopiazaMesaj);
+    EXPECT_EQ(p.clipboard, "avertizare");
 }
 
 TEST_F(ListaMesajeWindowTest, ALineFromAnotherThreadArrivesWithoutHoldingItsSender) {
@@ -197,17 +205,6 @@ TEST_F(ListaMesajeWindowTest, WithoutAWindowEachLineGoesToABoxCaptionedMesaj) {
     EXPECT_EQ(p.casete[0].caption, "CreazaFereastraListaMesaje");
     EXPECT_EQ(p.casete[0].text, std::strerror(ENOMEM));
     EXPECT_EQ(p.casete[1].caption, "Mesaj");
-}
-
-TEST_F(ListaMesajeWindowTest, CopyNeedsAClickedLine) {
-    ListaMesajeWindow* w = fereastraFaraTimer();
-    w->adaugaLinie("jos", 0);
-    w->adaugaLinie("sus", 0);
-    QListView* l = w->lista();
-    QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualRect(l->model()->index(1, 0)).center());
-    EXPECT_EQ(w->model().linieApasata(), 1);
-    w->executaComanda(comandaLista::CopiazaMesaj);
-    EXPECT_EQ(p.clipboard, "jos");
 }
 
 TEST_F(ListaMesajeWindowTest, ALongLineWidensTheScrollableExtent) {
