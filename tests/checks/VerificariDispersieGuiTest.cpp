@@ -68,6 +68,7 @@ protected:
 
 TEST_F(VerificariGui, APrecisionIsTakenWhenItsFieldLosesTheFocus) {
     VerificaBazaDateDialog dialog(&principala, &principala);
+    EXPECT_EQ(dialog.windowTitle(), "Verifica indici / ec. dispersie");
     dialog.show();
     QLineEdit* n = Control<QLineEdit>(&dialog, IdPrecizieN);
     QLineEdit* k = Control<QLineEdit>(&dialog, IdPrecizieK);
@@ -171,6 +172,7 @@ TEST_F(VerificariGui, RangeDialogProposesForTheChosenProducerAndRefusesOneBeyond
     p.casete.clear();
 
     PropuneDomeniiDialog dialog(&principala);
+    EXPECT_EQ(dialog.windowTitle(), "Verificat domeniul spectral ec. dispersie materiale din indici");
     QComboBox* producatori = Control<QComboBox>(&dialog, IdComboProducatorDomenii);
     ASSERT_EQ(producatori->count(), 21);
     producatori->setCurrentIndex(20);

@@ -50,6 +50,7 @@ protected:
 TEST_F(Selectie, SelectionDrivesExportaWhichWritesInListOrder) {
     ExportSubstratDialog d(nullptr);
     d.show();
+    EXPECT_EQ(d.windowTitle(), "Exporta sticle in fisierul SubstrateMaterials.json");
     auto* producator = control<QComboBox>(d, 1128);
     EXPECT_EQ(producator->count(), 15);
     EXPECT_EQ(producator->currentIndex(), 2);
@@ -129,6 +130,7 @@ protected:
 TEST_F(Verificare, VerificaRewritesIncompleteLinesAndDoubleClickLoadsTheMaterial) {
     VerificaSubstratWindow* w = deschide();
     ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->windowTitle(), "Verifica materialele substrat ptr. export");
     auto* verifica = control<QPushButton>(*w, 1049);
     EXPECT_FALSE(verifica->isEnabled());
     click(*w, 1130);

@@ -137,7 +137,9 @@ TEST(TexteMaterial, CodesAndOutOfRange) {
     // The table texts as the catalogues carry them, typos included, and the
     // name dialog's entries 1-19: the types, then the first three producers.
     const std::pair<const char*, const char*> cazuri[] = {
-        {TextStas(15), "STAS_16"}, {NumeProducatorImplicit(15), "Producator_16"},
+        {TextTipMaterial(2), "Neomogen Lorentz-Lorenz"}, {TextTipMaterial(14), "Tip material_15"},
+        {TextStas(0), "GOST ???"}, {TextStas(9), "China"}, {TextStas(15), "STAS_16"},
+        {NumeProducatorImplicit(15), "Producator_16"}, {NumeProducatorScurt(9), "Chendu"},
         {NumeProducatorScurt(10), "Evaporare"}, {NumeProducatorScurt(-1), "Necunoscut"},
         {SirDinTabel(16), "Tip mamaterial_16"}, {SirDinTabel(19), "Shott Mainz"}, {SirDinTabel(43), "STAS_11"},
         {SirDinTabel(53), "STAS"}, {SirDinTabel(0), ""}, {SirDinTabel(54), ""},

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <filesystem>
+#include <tuple>
 
 #include "record/MaterialOptic.h"
 #include "settings/DirectoriDialog.h"
@@ -74,8 +76,15 @@ struct DialogDirectori : SettingsFixture {
 TEST_F(DialogDirectori, OpensOnTheBuffersWithoutOverlaps) {
     nume_fisier_sticle = "alta.dat";
     DirectoriDialog d(nullptr);
-    const std::pair<int, std::string> campuri[] = {{101, user}, {102, help}, {103, sticla}, {104, "alta.dat"}};
-    for (const auto& [id, valoare] : campuri) EXPECT_EQ(d.camp(id)->text(), q(valoare)) << id;
+    EXPECT_EQ(d.windowTitle(), "Directories");
+    EXPECT_EQ(control<QLabel>(d, "titluDirectori")->text(), "DIRECTORI");
+    const std::tuple<int, const char*, std::string> campuri[] = {
+        {101, "Path user", user}, {102, "Path help", help}, {103, "Path glass", sticla},
+        {104, "Nume fisier sticle", "alta.dat"}};
+    for (const auto& [id, eticheta, valoare] : campuri) {
+        EXPECT_EQ(control<QLabel>(d, QString::number(id))->text(), eticheta);
+        EXPECT_EQ(d.camp(id)->text(), q(valoare)) << id;
+    }
     const auto copii = d.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
     for (QWidget* a : copii) {
         EXPECT_TRUE(d.rect().contains(a->geometry())) << a->objectName().toStdString();
