@@ -61,13 +61,17 @@ void DeschideFisaProducator(Fereastra owner, int producator) {
         return;
     }
     const std::string cale = CaleFisaProducator(path_sticle, producator);
-    if (!ExistaFisier("", cale, false)) {
-        MesajBox(owner, "Nu exista fisierul", cale, stil::MB_OK);
-        return;
-    }
     std::string folder = path_sticle;
     if (!folder.empty() && folder.back() != '/') folder += '/';
     folder += fisa->folder;
+    if (!ExistaFisier("", cale, false)) {
+        // The datasheets do not come with the program: say where this one goes.
+        MesajBox(owner,
+                 std::string("Nu exista fisierul\n") + cale + "\n\nCopiati fisa producatorului (PDF) cu numele " +
+                     fisa->document + " in directorul " + folder + ", apoi apasati din nou Ajutor.",
+                 cale, stil::MB_OK);
+        return;
+    }
     // A refusal of the desktop (no PDF viewer) is not reported: the user
     // sees that nothing opened, and the editor carries on as before.
     platforma().deschideDocument(cale, "", folder);

@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "record/MaterialOptic.h"
@@ -60,6 +61,15 @@ int ComandaVerify(Context&);
 // Finds the first record named `nume` through the catalogue library; the
 // library has shown its message when it fails.
 bool GasesteMaterial(const std::string& nume, MaterialOptic& m);
+// Whether the terminal's locale is UTF-8 (set once by main). Then texts go
+// out as UTF-8 and name arguments come in as UTF-8; otherwise both are the
+// record's own Windows-1252 bytes.
+bool& TerminalUtf8();
+// A text argument in the record's encoding; a character Windows-1252 cannot
+// hold is a usage error.
+std::string TextDinArgument(const std::string& text);
+// A record text (Windows-1252) as the terminal shows it.
+std::string TextPentruTerminal(std::string_view text);
 // A material name given on the command line (1 to 15 characters).
 std::string NumeMaterialDinArgument(const std::string& text);
 // A number given on the command line; garbage is a usage error.

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "cli/Cli.h"
+#include "record/CodificareText.h"
 #include "settings/Directoare.h"
 #include "suite/Catalix.h"
 
@@ -46,10 +47,27 @@ bool GasesteMaterial(const std::string& nume, MaterialOptic& m) {
     return CautaMaterialOptic(path_sticle, m, nullptr, CautaOp) == 0;
 }
 
+bool& TerminalUtf8() {
+    static bool utf8 = false;
+    return utf8;
+}
+
+std::string TextDinArgument(const std::string& text) {
+    if (!TerminalUtf8()) return text;
+    std::optional<std::string> w = Windows1252DinUtf8(text);
+    if (!w) throw EroareUtilizare{"\"" + text + "\" holds a character that Windows-1252 cannot hold"};
+    return *w;
+}
+
+std::string TextPentruTerminal(std::string_view text) {
+    return TerminalUtf8() ? Utf8DinWindows1252(text) : std::string(text);
+}
+
 std::string NumeMaterialDinArgument(const std::string& text) {
-    if (text.empty() || text.size() >= sizeof(MaterialOptic::nume))
+    const std::string nume = TextDinArgument(text);
+    if (nume.empty() || nume.size() >= sizeof(MaterialOptic::nume))
         throw EroareUtilizare{"a material name has 1 to 15 characters, not \"" + text + "\""};
-    return text;
+    return nume;
 }
 
 long CitesteIntreg(const std::string& text, const char* ce, long minim, long maxim) {

@@ -2,7 +2,6 @@
 
 #include "cli/Cli.h"
 #include "export/ExportSubstrat.h"
-#include "record/CodificareText.h"
 
 namespace vitramor::cli {
 
@@ -23,9 +22,9 @@ Selectie CitesteSelectie(const Context& c) {
             if (a[i] == "--producer") {
                 s.producator = static_cast<int>(CitesteIntreg(a[++i], "CODE", 0, NumarProducatoriExport - 1));
             } else {
-                s.filtru = a[++i];
+                s.filtru = TextDinArgument(a[++i]);
                 if (s.filtru.size() > LungimeMaximaFiltru)
-                    throw EroareUtilizare{"a name filter has at most 15 characters, not \"" + s.filtru + "\""};
+                    throw EroareUtilizare{"a name filter has at most 15 characters, not \"" + a[i] + "\""};
             }
         } else if (a[i].rfind("--", 0) == 0) {
             throw EroareUtilizare{"unknown option " + a[i]};
@@ -58,7 +57,7 @@ bool LiniiSelectate(const Context& c, const char* comanda, const Selectie& s, st
             }
         if (!gasita) {
             std::fprintf(c.err, "vitramor-cli %s: %s is not a material of producer %d matching \"%s\"\n", comanda,
-                         nume.c_str(), s.producator, s.filtru.c_str());
+                         TextPentruTerminal(nume).c_str(), s.producator, TextPentruTerminal(s.filtru).c_str());
             return false;
         }
         linii.push_back(*gasita);
@@ -82,7 +81,7 @@ int ComandaVerify(Context& c) {
     std::vector<std::string> linii;
     if (!LiniiSelectate(c, "verify", s, linii)) return IesireEsec;
     const std::size_t verificate = VerificaSticleSubstrat(nullptr, linii, s.producator);
-    for (std::size_t i = 0; i < verificate; ++i) std::fprintf(c.out, "%s\n", Utf8DinWindows1252(linii[i]).c_str());
+    for (std::size_t i = 0; i < verificate; ++i) std::fprintf(c.out, "%s\n", TextPentruTerminal(linii[i]).c_str());
     return verificate == linii.size() ? IesireOk : IesireEsec;
 }
 

@@ -2,17 +2,15 @@
 
 #include "cli/Cli.h"
 #include "database/ListaSticle.h"
-#include "record/CodificareText.h"
 #include "record/MaterialJson.h"
 
 namespace vitramor::cli {
 
-// Record texts are 8-bit Windows-1252 in the file; the terminal gets UTF-8.
 int ComandaList(Context& c) {
     CereArgumente(c, 0, 0);
     std::vector<LinieSticla> linii;
     if (!ListeazaSticleInLista(linii)) return IesireEsec;
-    for (const auto& l : linii) std::fprintf(c.out, "%s\n", Utf8DinWindows1252(l.text).c_str());
+    for (const auto& l : linii) std::fprintf(c.out, "%s\n", TextPentruTerminal(l.text).c_str());
     return IesireOk;
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include <clocale>
+#include <langinfo.h>
 
 #include "cli/Cli.h"
 #include "platform/ConsolePlatform.h"
@@ -68,6 +69,7 @@ int ruleaza(int argc, char** argv) {
     if (!d) throw EroareUtilizare{"unknown command " + numeComanda};
 
     ConsolePlatform platforma(creazaSettingsStoreQt(), o.raspuns);
+    platforma.scrieUtf8(TerminalUtf8());
     ScopedPlatform instalata(platforma);
 
     CitesteRegistriVitramor();
@@ -101,7 +103,11 @@ int ruleaza(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    // Numbers in the output are always written with a decimal point.
+    // The user's locale says only how texts are encoded; numbers in the output
+    // are always written with a decimal point.
+    std::setlocale(LC_ALL, "");
+    const char* codificare = nl_langinfo(CODESET);
+    TerminalUtf8() = codificare && std::strcmp(codificare, "UTF-8") == 0;
     std::setlocale(LC_ALL, "C");
     try {
         return ruleaza(argc, argv);

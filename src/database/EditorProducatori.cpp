@@ -177,7 +177,7 @@ int EditorProducatori::include() {
 }
 
 int EditorProducatori::sterge() {
-    if (eroare(path_help, owner_, StilIntrebare, MesajStergeProducator) != raspuns::IDYES) return 0;
+    if (eroare(path_help, owner_, StilIntrebare | MB_DEFBUTTON2, MesajStergeProducator) != raspuns::IDYES) return 0;
     int index = 0;
     tag_ProducatorMatOptic deLucru = intrare_;
     if (IncarcaProducatoriSticla(owner_, directorSticle_, StergeProducator, index, codMaxim_, deLucru, nullptr) != 1)

@@ -3,6 +3,7 @@
 #include <QListWidget>
 
 #include "database/ListaSticle.h"
+#include "record/CodificareText.h"
 
 namespace vitramor {
 
@@ -13,7 +14,7 @@ int ListeazaSticleInLista(QListWidget* lista) {
     if (!ListeazaSticleInLista(linii)) return 0;
     lista->setUpdatesEnabled(false);
     for (const LinieSticla& l : linii) {
-        auto* item = new QListWidgetItem(QString::fromLocal8Bit(l.text.data(), static_cast<qsizetype>(l.text.size())));
+        auto* item = new QListWidgetItem(TextQt(l.text));
         item->setData(Qt::UserRole, static_cast<int>(l.producator));
         lista->addItem(item);
     }

@@ -1,4 +1,5 @@
 #include "database/NumeDialog.h"
+#include "record/CodificareText.h"
 #include "suite/ProducatoriComboUi.h"
 
 #include <QComboBox>
@@ -51,10 +52,10 @@ constexpr int RandY(int rand) { return PrimulRand + rand * RandInaltime; }
 // and so do we, so that a name goes back into the record byte for byte.
 template <std::size_t N>
 QString DinCamp(const char (&camp)[N]) {
-    return QString::fromLatin1(camp, static_cast<qsizetype>(strnlen(camp, N)));
+    return TextQt(camp, N);
 }
 
-std::string InText(const QString& s) { return s.toLatin1().toStdString(); }
+std::string InText(const QString& s) { return Windows1252DinQt(s); }
 
 }  // namespace
 

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include "record/CodificareText.h"
 #include "suite/ListaTabulatoriUi.h"
 #include "settings/Directoare.h"
 #include "suite/DialogUnits.h"
@@ -29,7 +30,7 @@ std::string ss(const QString& s) { return s.toLocal8Bit().toStdString(); }
 
 template <std::size_t N>
 QString qsCamp(const char (&camp)[N]) {
-    return QString::fromLocal8Bit(camp, static_cast<qsizetype>(strnlen(camp, N)));
+    return TextQt(camp, N);
 }
 
 QPushButton* buton(QWidget* parinte, const char* text, int id, const UnitatiDialog& u, int x) {
@@ -106,10 +107,10 @@ void ProducatoriDialog::arataLista() {
     const std::vector<std::string>& linii = editor_.linii();
     bool aceleasi = lista_->count() == static_cast<int>(linii.size());
     for (int i = 0; aceleasi && i < lista_->count(); ++i)
-        aceleasi = lista_->item(i)->text() == qs(linii[static_cast<std::size_t>(i)]);
+        aceleasi = lista_->item(i)->text() == TextQt(linii[static_cast<std::size_t>(i)]);
     if (!aceleasi) {
         lista_->clear();
-        for (const std::string& l : linii) lista_->addItem(qs(l));
+        for (const std::string& l : linii) lista_->addItem(TextQt(l));
     }
     lista_->setCurrentRow(editor_.randSelectat());
     if (editor_.randSelectat() < 0) lista_->clearSelection();
@@ -146,7 +147,7 @@ void ProducatoriDialog::preiaCamp(QLineEdit* camp) {
     // that second focus loss must not take the field over twice.
     camp->setModified(false);
     if (camp == nume_) {
-        editor_.preiaNume(ss(nume_->text()));
+        editor_.preiaNume(Windows1252DinQt(nume_->text()));
     } else if (camp == director_) {
         editor_.preiaDirector(ss(director_->text()));
     } else if (camp == cod_) {

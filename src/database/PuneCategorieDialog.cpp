@@ -13,6 +13,7 @@
 #include "database/CategoriiMaterial.h"
 #include "database/CitesteIntrareFisierText.h"
 #include "database/ListaSticleUi.h"
+#include "record/CodificareText.h"
 #include "suite/ListaTabulatoriUi.h"
 #include "fileutil/TextListComboUi.h"
 #include "settings/Directoare.h"
@@ -31,7 +32,7 @@ std::string Utf8(const QString& s) { return s.toUtf8().toStdString(); }
 
 // A record's list line in the form the list shows it, for finding its row.
 std::string CaRandul(const std::string& linie) {
-    return Utf8(QString::fromLocal8Bit(linie.data(), static_cast<qsizetype>(linie.size())));
+    return Utf8DinWindows1252(linie);
 }
 
 template <class T>
@@ -102,6 +103,7 @@ PuneCategorieDialog::PuneCategorieDialog(QWidget* parent) : QDialog(parent), mod
     lista_->setSelectionMode(QAbstractItemView::MultiSelection);
     u.plaseaza(lista_, 7, 7, 290, 174);
     SeteazaTabulatoriLista(lista_, {70, 150, 210});
+    SeteazaAntetLista(lista_, {QStringLiteral("Nume"), QStringLiteral("Producator"), QStringLiteral("Categorie")});
 
     auto* eticheta = new QLabel(QStringLiteral("Categorie"), this);
     u.plaseaza(eticheta, 305, 7, 120, 8);

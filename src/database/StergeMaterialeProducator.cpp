@@ -20,7 +20,7 @@ int StergeMaterialeProducator(Fereastra owner, int producator, bool intreaba, bo
             char text[100];
             std::snprintf(text, sizeof text, "Stergeti materialul %.*s?", static_cast<int>(sizeof m.nume),
                           m.nume);
-            if (MesajBox(owner, text, "ATENTIE !", MB_YESNO | MB_ICONQUESTION) != raspuns::IDYES)
+            if (MesajBox(owner, text, "ATENTIE !", MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != raspuns::IDYES)
                 return DecizieInregistrare::Pastreaza;
         }
         return DecizieInregistrare::Elimina;

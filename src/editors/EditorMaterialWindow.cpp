@@ -289,9 +289,9 @@ void EditorMaterialWindow::reimprospateaza() {
 void EditorMaterialWindow::actualizeazaTitlu() {
     std::string titlu = descriere_.formatTitlu;
     const MaterialOptic* m = material();
-    const std::string nume = m ? Utf8DinWindows1252(TextCamp(m->nume, sizeof m->nume)) : std::string();
+    const std::string nume = m ? std::string(TextCamp(m->nume, sizeof m->nume)) : std::string();
     if (const auto p = titlu.find("%s"); p != std::string::npos) titlu.replace(p, 2, nume);
-    setWindowTitle(QString::fromStdString(titlu));
+    setWindowTitle(TextQt(titlu));
 }
 
 void EditorMaterialWindow::inchide() {

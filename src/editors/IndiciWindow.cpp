@@ -19,12 +19,13 @@ namespace {
 
 // The layout, in dialog units. The button row ends at 187, so the client
 // area is 190 units tall rather than 180: the buttons are shown whole.
-constexpr int Latime = 273, Inaltime = 190;
+constexpr int Latime = 298, Inaltime = 190;
 constexpr int PozitieX = 15, PozitieY = 23;
 constexpr int LatimeLambda = 27, LatimeValoare = 43, InaltimeCelula = 9;
-constexpr int XLambda[3] = {5, 94, 183};
-constexpr int XValoare[3] = {47, 136, 225};
-constexpr int XEticheta[3] = {35, 123, 211};
+// The line label ("He-Ne" the widest) gets 19 units between wavelength and value.
+constexpr int XLambda[3] = {5, 102, 199};
+constexpr int XValoare[3] = {55, 152, 249};
+constexpr int XEticheta[3] = {35, 132, 229};
 constexpr int YPrimulRand = 16, PasRand = 11;
 constexpr int YSlotSingur = 159;  // slot 13, alone under the first pair
 constexpr int YButoane = 173, InaltimeButon = 14;

@@ -26,7 +26,7 @@ namespace {
 // The drop-down lists the lines whose second column is 0 or empty.
 constexpr int FiltruRoluriOferite = 1;
 
-QString DinFisier(const std::string& s) { return QString::fromLocal8Bit(s.data(), static_cast<qsizetype>(s.size())); }
+QString DinFisier(const std::string& s) { return TextQt(s); }
 
 QPushButton* Buton(QWidget* parinte, const char* text, int id) {
     auto* b = new QPushButton(QString::fromLatin1(text), parinte);
@@ -40,7 +40,7 @@ QPushButton* Buton(QWidget* parinte, const char* text, int id) {
 RolMaterialDialog::RolMaterialDialog(QWidget* parent, MaterialOptic& material, int& modificat)
     : QDialog(parent), material_(material), modificat_(modificat), fisier_(FisierAtributeMaterial(material)) {
     setWindowTitle(QString::fromLatin1(TitluDialogRol) +
-                   QString::fromUtf8(Utf8DinWindows1252(TextCamp(material.nume, sizeof material.nume)).c_str()));
+                   TextQt(material.nume, sizeof material.nume));
     const UnitatiDialog& u = unitatiDialog();
 
     lista_ = new QListWidget(this);
@@ -122,7 +122,7 @@ void RolMaterialDialog::adauga() {
 }
 
 void RolMaterialDialog::reseteaza() {
-    if (MesajBox(this, "Stergeti rolurile materialului ?", "", MB_YESNO | MB_ICONQUESTION) != raspuns::IDYES) return;
+    if (MesajBox(this, "Stergeti rolurile materialului ?", "", MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != raspuns::IDYES) return;
     seteazaRoluri(0);
 }
 
@@ -133,10 +133,10 @@ void RolMaterialDialog::sterge() {
         return;
     }
     const int pozitie = lista_->row(selectate.front());
-    const QByteArray text = selectate.front()->text().toLocal8Bit();
+    const std::string text = Windows1252DinQt(selectate.front()->text());
     char intrebare[300];
-    std::snprintf(intrebare, sizeof intrebare, "Stergeti rolul \" %s \" ?", text.constData());
-    if (MesajBox(this, intrebare, "", MB_YESNO) != raspuns::IDYES) return;
+    std::snprintf(intrebare, sizeof intrebare, "Stergeti rolul \" %s \" ?", text.c_str());
+    if (MesajBox(this, intrebare, "", MB_YESNO | MB_DEFBUTTON2) != raspuns::IDYES) return;
     std::uint32_t cuvant = roluri();
     StergeRol(cuvant, pozitie);
     seteazaRoluri(cuvant);

@@ -230,64 +230,11 @@ int ProprietatiLaser(const MaterialOptic& m, cJSON* material) {
     return 1;
 }
 
-// Length of the longest prefix of `s` that is well-formed UTF-8.
-std::size_t PrefixUtf8(std::string_view s) {
-    std::size_t i = 0;
-    while (i < s.size()) {
-        const auto b = static_cast<unsigned char>(s[i]);
-        std::size_t n;
-        char32_t cp;
-        if (b < 0x80) {
-            ++i;
-            continue;
-        } else if (b >= 0xC2 && b <= 0xDF) {
-            n = 2;
-            cp = b & 0x1F;
-        } else if (b >= 0xE0 && b <= 0xEF) {
-            n = 3;
-            cp = b & 0x0F;
-        } else if (b >= 0xF0 && b <= 0xF4) {
-            n = 4;
-            cp = b & 0x07;
-        } else {
-            return i;
-        }
-        if (i + n > s.size()) return i;
-        for (std::size_t k = 1; k < n; ++k) {
-            const auto c = static_cast<unsigned char>(s[i + k]);
-            if ((c & 0xC0) != 0x80) return i;
-            cp = (cp << 6) | (c & 0x3F);
-        }
-        // Overlong forms, surrogates and code points past U+10FFFF.
-        if ((n == 3 && cp < 0x800) || (n == 4 && (cp < 0x10000 || cp > 0x10FFFF)) || (cp >= 0xD800 && cp <= 0xDFFF))
-            return i;
-        i += n;
-    }
-    return i;
-}
-
 }  // namespace
-
-std::string TextJsonDinFisier(const std::string& text) {
-    const std::size_t valid = PrefixUtf8(text);
-    if (valid == text.size()) return text;
-    // A UTF-8 name cut to its length limit may end inside a character: the
-    // partial character is dropped rather than the whole text misread.
-    const std::string_view rest(text.data() + valid, text.size() - valid);
-    const auto b = static_cast<unsigned char>(rest.front());
-    const std::size_t necesar = b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : b >= 0xC2 ? 2 : 0;
-    if (valid > 0 && necesar > rest.size() && b >= 0xC2 && b <= 0xF4) {
-        bool continuari = true;
-        for (std::size_t k = 1; k < rest.size(); ++k)
-            continuari = continuari && (static_cast<unsigned char>(rest[k]) & 0xC0) == 0x80;
-        if (continuari) return text.substr(0, valid);
-    }
-    return Utf8DinWindows1252(text);
-}
 
 int RaporteazaEroareNodJson(int cod, const char* eticheta) { return EroareNod(cod, eticheta); }
 
-std::string CheieMaterialJson(const MaterialOptic& m) { return Utf8DinWindows1252(TextCamp(m.nume, sizeof m.nume)); }
+std::string CheieMaterialJson(const MaterialOptic& m) { return Camp(m.nume, sizeof m.nume); }
 
 int AdaugaValoareJson(cJSON* parinte, const char* cheie, double valoare, unsigned optiuni, const char* format) {
     LocalaC locala;
@@ -355,7 +302,7 @@ int AdaugaListaCoduriJson(cJSON* parinte, const std::string& numeFisierAtribute,
         }
         std::string nume;
         NumeRolDinLinii(linii, citit, numeFisierAtribute, cod, nume, NumeRolLipsaJson);
-        const std::string text = TextJsonDinFisier(nume) + " (" + std::to_string(cod) + ")";
+        const std::string text = nume + " (" + std::to_string(cod) + ")";
         if (!Ataseaza(lista, nullptr, cJSON_CreateString(text.c_str()))) {
             cJSON_Delete(lista);
             EroareNod(EroareJsonAdaugareObiect, cheie);
@@ -380,7 +327,7 @@ int CreazaObiectMaterialJson(const MaterialOptic& m, cJSON* obiect, const std::o
     std::string producator;
     ReturneazaNumeCodProducatorSticla(m.producator, producator, 64);
     if (!Ataseaza(metadata, "manufacturer_code", cJSON_CreateNumber(m.producator)) ||
-        !Ataseaza(metadata, "manufacturer_name", cJSON_CreateString(Utf8DinWindows1252(producator).c_str())))
+        !Ataseaza(metadata, "manufacturer_name", cJSON_CreateString(producator.c_str())))
         return EroareNod(EroareJsonAdaugareObiect, "metadata");
 
     if (!AdaugaListaCoduriJson(obiect, NumeFisierAtributeSubstrat, "category", CitesteCuvantRoluri(m)))

@@ -94,11 +94,9 @@ int AdaugaMaterialInDocumentJson(const MaterialOptic& m, cJSON* radacina, const 
 // the name of the object being built, and returns the code.
 int RaporteazaEroareNodJson(int cod, const char* eticheta);
 
-// The key of a material in the document: its name as UTF-8.
+// The key of a material in the document: the bytes of its name. Texts from
+// records and from the producer and attribute files go into the document as
+// the bytes they are, so a member written once is found again byte for byte.
 std::string CheieMaterialJson(const MaterialOptic& m);
-
-// A text from a user's file as UTF-8: kept when it already is valid UTF-8,
-// else read as Windows-1252.
-std::string TextJsonDinFisier(const std::string& text);
 
 }  // namespace vitramor

@@ -1,4 +1,5 @@
 #include "export/SelectieSticleWidget.h"
+#include "record/CodificareText.h"
 #include "suite/ProducatoriComboUi.h"
 
 #include <QComboBox>
@@ -55,6 +56,8 @@ SelectieSticleWidget::SelectieSticleWidget(QWidget* parent, const char* textActi
     lista_->setSelectionMode(QAbstractItemView::MultiSelection);
     u.plaseaza(lista_, 7, 40, 286, 142);
     SeteazaTabulatoriLista(lista_, u, {55, 80, 125, 155, 190});
+    SeteazaAntetLista(lista_, {QStringLiteral("Nume"), QStringLiteral("Cod"), QStringLiteral("nd"),
+                               QStringLiteral("Categ."), QStringLiteral("Lipsesc")});
 
     auto* tot = Buton(this, "Select all", idSelectieSticle::SelectAll);
     u.plaseaza(tot, 7, 188, 60, 14);
@@ -78,7 +81,7 @@ SelectieSticleWidget::SelectieSticleWidget(QWidget* parent, const char* textActi
     connect(producatori_, &QComboBox::currentIndexChanged, this, &SelectieSticleWidget::schimbaProducator);
     // The filter counts once the user leaves the field, not at every key.
     connect(numeSticla_, &QLineEdit::editingFinished, this,
-            [this] { filtru_ = numeSticla_->text().toLatin1().toStdString(); });
+            [this] { filtru_ = Windows1252DinQt(numeSticla_->text()); });
     connect(incarca, &QPushButton::clicked, this, &SelectieSticleWidget::incarcaLista);
     connect(lista_, &QListWidget::itemSelectionChanged, this, &SelectieSticleWidget::actualizeazaActiune);
     connect(lista_, &QListWidget::itemDoubleClicked, this, &SelectieSticleWidget::liniePrinDubluClic);
@@ -107,7 +110,7 @@ void SelectieSticleWidget::incarcaLista() {
     lista_->clear();
     std::vector<std::string> linii;
     if (IncarcaListaSticleSubstrat(this, producator_, filtru_, linii) == 0)
-        for (const std::string& l : linii) lista_->addItem(QString::fromLatin1(l.data(), static_cast<qsizetype>(l.size())));
+        for (const std::string& l : linii) lista_->addItem(TextQt(l));
     actualizeazaActiune();
 }
 
@@ -139,7 +142,7 @@ std::vector<std::string> SelectieSticleWidget::liniiSelectate() const {
 }
 
 std::string SelectieSticleWidget::TextLinie(const QListWidgetItem* item) {
-    return item ? item->text().toLatin1().toStdString() : std::string();
+    return item ? Windows1252DinQt(item->text()) : std::string();
 }
 
 std::string SelectieSticleWidget::NumeDinLinie(const QListWidgetItem* item) {

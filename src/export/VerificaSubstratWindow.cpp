@@ -8,6 +8,7 @@
 #include "export/ExportSubstrat.h"
 #include "export/SelectieSticleWidget.h"
 #include "platform/Platform.h"
+#include "record/CodificareText.h"
 #include "settings/PozitieFereastraUi.h"
 
 namespace vitramor {
@@ -48,7 +49,7 @@ void VerificaSubstratWindow::verifica() {
     QListWidget* lista = selectie_->lista();
     for (std::size_t i = 0; i < verificate && i < randuri.size(); ++i) {
         QListWidgetItem* item = lista->item(randuri[i]);
-        const QString text = QString::fromLatin1(linii[i].data(), static_cast<qsizetype>(linii[i].size()));
+        const QString text = TextQt(linii[i]);
         if (item && item->text() != text) {
             item->setText(text);
             item->setSelected(true);

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "fileutil/FileUtil.h"
+#include "record/CodificareText.h"
 
 namespace vitramor {
 
@@ -15,7 +16,7 @@ int UmpleComboDinFisierText(QComboBox* combo, const std::string& director, const
     std::vector<IntrareListaText> intrari;
     if (!CitesteListaText(director, numeFisier, modFiltru, intrari)) return 0;
     for (const IntrareListaText& intrare : intrari)
-        combo->addItem(QString::fromLocal8Bit(intrare.text.data(), static_cast<qsizetype>(intrare.text.size())),
+        combo->addItem(TextQt(intrare.text),
                        intrare.numar);
     return 1;
 }

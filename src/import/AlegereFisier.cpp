@@ -12,9 +12,10 @@ namespace {
 
 // The rows this system asks for. The other applications of the suite have
 // their own rows in their own tables; none of them is ever requested here.
-constexpr std::array<TipFisier, 6> TabelTipuri{{
+constexpr std::array<TipFisier, 7> TabelTipuri{{
     {tipfisier::Director, "Cauta director (*.xxx )", "*.xxx", "xxx", "FisierFormal.xxx"},
     {tipfisier::Text, "Fisier text (*.txt)", "*.txt", "txt", nullptr},
+    {tipfisier::CatalogSchott, "Catalog Schott (*.sch)", "*.sch", "sch", "allglass.sch"},
     {tipfisier::MaterialeOptice, "Fisier cu materiale optice (*.dat)", "*.dat", "dat", "sticle32.dat"},
     {tipfisier::Orice, "All file (*.*)", "*.*", nullptr, "*.*"},
     {tipfisier::Csv, "CSV (*.csv)", "*.csv", "CSV", nullptr},

@@ -15,6 +15,7 @@ namespace vitramor {
 namespace tipfisier {
 inline constexpr int Director = 4;          // choose a directory by saving a formal file in it
 inline constexpr int Text = 7;              // "*.txt"
+inline constexpr int CatalogSchott = 8;     // "*.sch", allglass.sch proposed
 inline constexpr int MaterialeOptice = 10;  // "*.dat" database files
 inline constexpr int Orice = 17;            // "*.*"
 inline constexpr int Csv = 30;              // "*.csv"

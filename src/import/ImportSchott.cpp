@@ -350,12 +350,6 @@ bool BlocGol(const BlocSchott& b) {
 
 }  // namespace
 
-std::string TextSugestieImportSchott() {
-    std::error_code ec;
-    const std::filesystem::path director = std::filesystem::current_path(ec);
-    return Formatat(SugestieImportSchott, ec ? "(necunoscut)" : director.string().c_str());
-}
-
 float AbsorbtieDinTransmisieCatalog(float tau, float grosime) {
     if (tau == 0.0f) return AbsorbtieOpac;
     if (tau == 1.0f) return 0.0f;

@@ -4,7 +4,7 @@
 // built in the working record (record 0 of the working set) and stored in the
 // database through the catalogue library, replacing a material of the same
 // name. The reader takes a stream, so tests and the command line feed it
-// directly; the menu command gives it the file of the current directory.
+// directly; the menu command asks for the file with the file chooser.
 
 #include <array>
 #include <cstdint>
@@ -33,13 +33,6 @@ inline constexpr int NumarIndiciSchott = 23;
 inline constexpr int NumarTransmisiiSchott = 30;
 extern const float LambdaIndiciSchott[NumarIndiciSchott];
 extern const std::uint16_t LambdaTransmisieSchott[NumarTransmisiiSchott];
-
-// Status tip of the menu item. The file is read from the process's current
-// directory, which the user cannot see anywhere else, so the tip names it.
-inline constexpr const char* SugestieImportSchott = "Citeste fisierul allglass.sch din directorul curent: %s";
-// The status tip with the current directory filled in; ask for it again when
-// the menu opens, the directory may have changed since.
-std::string TextSugestieImportSchott();
 
 // Absorption coefficient (1/mm) of a catalogue transmittance τ at the
 // reference thickness d: 37.0 for τ = 0 (the opaque mark), 0 for τ = 1,

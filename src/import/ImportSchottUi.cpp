@@ -3,16 +3,22 @@
 #include <QApplication>
 #include <QWidget>
 
+#include "import/AlegereFisier.h"
 #include "import/ImportSchott.h"
+#include "settings/Directoare.h"
 
 namespace vitramor {
 
-void ComandaImportSchott(QWidget* fereastraPrincipala) {
+bool ComandaImportSchott(QWidget* fereastraPrincipala) {
     QWidget* focus = QApplication::focusWidget();
     OptiuniImportSchott optiuni;
     optiuni.owner = focus != nullptr ? focus : fereastraPrincipala;
-    // The bare name: the catalogue is the one in the current directory.
-    ImportaFisierSchott(NumeFisierSchott, optiuni);
+    std::string director = path_sticle;
+    std::string nume = NumeFisierSchott;
+    if (AlegeFisierDeschidere(optiuni.owner, tipfisier::CatalogSchott, director, nume) != 0) return false;
+    optiuni.numeFisier = nume;
+    ImportaFisierSchott(director + "/" + nume, optiuni);
+    return true;
 }
 
 }  // namespace vitramor

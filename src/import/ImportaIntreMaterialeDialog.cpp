@@ -26,7 +26,7 @@ QPushButton* buton(QWidget* parent, const char* text, int id, int x) {
 }
 
 QString NumeInLista(const MaterialOptic& m) {
-    return QString::fromStdString(Utf8DinWindows1252(TextCamp(m.nume, sizeof m.nume)));
+    return TextQt(m.nume, sizeof m.nume);
 }
 
 }  // namespace

@@ -21,6 +21,7 @@
 
 #include "messages/ListaMesaje.h"
 #include "messages/TabulatorDialog.h"
+#include "record/CodificareText.h"
 #include "settings/PozitieFereastra.h"
 #include "settings/PozitieFereastraUi.h"
 #include "suite/DialogUnits.h"
@@ -55,7 +56,8 @@ std::string cheiePozitie() {
     return std::string(TitluAplicatieListaMesaje) + "-" + ClasaListaErori;
 }
 
-QString textLinie(const std::string& s) { return QString::fromStdString(s); }
+// Lines name materials in their Windows-1252 bytes among UTF-8 paths.
+QString textLinie(const std::string& s) { return QString::fromStdString(Utf8DinMesaj(s)); }
 
 std::vector<int> latimiParti(const QFontMetrics& fm, const QStringList& parti) {
     std::vector<int> latimi;
@@ -379,7 +381,8 @@ int CreazaFereastraListaMesaje() {
     fereastraCurenta() = w;
 
     const QScreen* ecran = QGuiApplication::primaryScreen();
-    const QRect g = ecran ? ecran->geometry() : QRect(0, 0, 1024, 768);
+    // The corner the panels leave free: a taskbar would hide the newest lines.
+    const QRect g = ecran ? ecran->availableGeometry() : QRect(0, 0, 1024, 768);
     w->resize(LatimeListaMesaje, InaltimeListaMesaje);
     w->move(g.x() + g.width() - DistantaDreaptaListaMesaje, g.y() + g.height() - DistantaJosListaMesaje);
     RestaureazaPozitieFereastra(w, cheiePozitie());

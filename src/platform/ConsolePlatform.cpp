@@ -5,6 +5,8 @@
 #include <cctype>
 #include <string>
 
+#include "record/CodificareText.h"
+
 namespace vitramor {
 
 using namespace stil;
@@ -30,7 +32,9 @@ int ConsolePlatform::mesajNumerotat(Fereastra, int numar, const std::string& tex
     return intreaba("message " + std::to_string(numar) + ": " + text, style);
 }
 
-int ConsolePlatform::intreaba(const std::string& linie, unsigned style) {
+int ConsolePlatform::intreaba(const std::string& text, unsigned style) {
+    // A record's name in a message is Windows-1252; the terminal reads UTF-8.
+    const std::string linie = utf8_ ? Utf8DinMesaj(text) : text;
     std::fprintf(err_, "%s\n", linie.c_str());
     const unsigned butoane = style & MaskButoane;
     if (butoane == MB_OK) {
@@ -43,7 +47,9 @@ int ConsolePlatform::intreaba(const std::string& linie, unsigned style) {
         std::fflush(err_);
         throw IntrebareFaraRaspuns(linie);
     }
-    const char* alegeri = butoane == MB_OKCANCEL ? "[o]k/[c]ancel" : "[y]es/[n]o";
+    const char* alegeri = butoane == MB_OKCANCEL      ? "[o]k/[c]ancel"
+                          : butoane == MB_YESNOCANCEL ? "[y]es/[n]o/[c]ancel"
+                                                      : "[y]es/[n]o";
     for (;;) {
         std::fprintf(err_, "%s? ", alegeri);
         std::fflush(err_);
@@ -56,6 +62,7 @@ int ConsolePlatform::intreaba(const std::string& linie, unsigned style) {
         } else {
             if (c == 'y' || c == 'd') return IDYES;
             if (c == 'n') return IDNO;
+            if (c == 'c' && butoane == MB_YESNOCANCEL) return IDCANCEL;
         }
     }
 }

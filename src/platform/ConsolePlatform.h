@@ -36,12 +36,15 @@ public:
     std::string citesteClipboard() override { return {}; }
     void cursorAsteptare(bool) override {}
     SettingsStore& setari() override { return *setari_; }
+    // Off on a terminal whose locale is not UTF-8: texts are written as the bytes they are.
+    void scrieUtf8(bool da) { utf8_ = da; }
 
 private:
     int intreaba(const std::string& linie, unsigned style);
 
     std::unique_ptr<SettingsStore> setari_;
     Raspuns mod_;
+    bool utf8_ = true;
     std::FILE* err_;
     std::FILE* in_;
 };

@@ -29,6 +29,7 @@ inline constexpr unsigned MB_ICONHAND = 0x10;  // also MB_ICONERROR
 inline constexpr unsigned MB_ICONQUESTION = 0x20;
 inline constexpr unsigned MB_ICONEXCLAMATION = 0x30;  // also MB_ICONWARNING
 inline constexpr unsigned MB_ICONASTERISK = 0x40;     // also MB_ICONINFORMATION
+inline constexpr unsigned MB_DEFBUTTON2 = 0x100;  // the second button is the default: No for the delete questions
 inline constexpr unsigned MaskButoane = 0xF;
 inline constexpr unsigned MaskIcon = 0xF0;
 }  // namespace stil

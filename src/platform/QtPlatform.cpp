@@ -13,6 +13,8 @@
 #include <QStringList>
 #include <QUrl>
 
+#include "record/CodificareText.h"
+
 namespace vitramor {
 
 using namespace stil;
@@ -22,7 +24,8 @@ namespace {
 
 QWidget* widget(Fereastra owner) { return static_cast<QWidget*>(owner); }
 
-QString qs(const std::string& s) { return QString::fromStdString(s); }
+// Message texts may carry a record's Windows-1252 name among UTF-8 paths.
+QString qs(const std::string& s) { return QString::fromStdString(Utf8DinMesaj(s)); }
 
 QMessageBox::Icon iconPentru(unsigned style) {
     switch (style & MaskIcon) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <cstring>
 
 #include "checks/VerificariDispersieUi.h"
@@ -51,19 +52,24 @@ void InitNDinDispersie(FereastraPrincipala& w) { ComandaInitNDinDispersie(w.prop
 void Despre(FereastraPrincipala& w) { DeschideDespre(&w); }
 void EditProducatori(FereastraPrincipala& w) { ComandaEditProducatori(&w); }
 void PuneCategorie(FereastraPrincipala& w) { ComandaPuneCategorie(&w); }
-void ImportSchott(FereastraPrincipala& w) { ComandaImportSchott(&w); }
+void ImportSchott(FereastraPrincipala& w) {
+    // The glasses pass through record 0, each stored as it is built: a
+    // modified material there is offered for saving first, and afterwards
+    // the last glass stays there, saved, with its row showing it.
+    SetLucru& set = setLucru();
+    if (!set.gol() && !w.poatePleca(0)) return;
+    const MaterialOptic inainte = set.gol() ? MaterialOptic{} : set.materiale.front();
+    if (!ComandaImportSchott(&w) || set.gol()) return;
+    if (std::memcmp(&inainte, &set.materiale.front(), sizeof inainte) != 0) w.marcheazaNemodificat(0);
+    w.reumpleLista();
+    w.actualizeazaRandCurent();
+}
 void ImportaCsv(FereastraPrincipala& w) { ComandaImportaCsv(&w); }
 void VerificaSubstrat(FereastraPrincipala& w) {
-    // A double-click in the verification window loads that material into the
-    // current slot through the main window's material search.
-    ComandaVerificaSubstrat(&w, [&w](const std::string& nume, int producator) {
-        SetLucru& set = setLucru();
-        if (set.gol()) return;
-        MaterialOptic& m = set.curent();
-        std::memset(m.nume, 0, sizeof m.nume);
-        std::strncpy(m.nume, nume.c_str(), sizeof m.nume - 1);
-        m.producator = static_cast<std::uint16_t>(producator);
-        w.incarcaMaterial();
+    // A double-click in the verification window offers that material to
+    // "Incarca material"; the current record changes only once it is loaded.
+    ComandaVerificaSubstrat(&w, [&w](const std::string& nume, int) {
+        if (!setLucru().gol()) w.incarcaMaterial(nume.c_str());
     });
 }
 void ExportSubstrat(FereastraPrincipala& w) { ComandaExportSubstrat(&w); }
@@ -131,6 +137,9 @@ const ComandaMeniu tabela[] = {
     {40027, "Indici k",                                             CuMaterial, Material, false, IndiciK},
     {40076, "Grafic indici n...",                                   Mereu,      Material, false, FaraActiune},
     {40014, "Coef. ec. dispersie",                                  CuMaterial, Material, Sep,   CoeficientiDispersie},
+    // The check of the current material sits with its equations; the
+    // database-wide check of the same name is under Verificari.
+    {40047, "Verifica indici / ec. dispersie...",                   CuMaterial, Material, false, VerificaMaterialCurent},
     {40064, "Init n from dispersion eq.",                           Mereu,      Material, false, InitNDinDispersie},
     {40057, "Importa n,k...",                                       CuMaiMulteMateriale, Material, Sep, ImportaIndici},
     {40058, "Importa ec. dispersie...",                             Mereu,      Material, false, ImportaEcuatii},
@@ -150,7 +159,6 @@ const ComandaMeniu tabela[] = {
 
     {40098, "Verifica domeniu spectral valabilitate ec. dispersie din indici...", Mereu, Verificari, false, PropuneDomenii},
     {40045, "Verifica indici / ec. dispersie...",                   Mereu,      Verificari, false, VerificaBazaDate},
-    {40047, "Verifica indici / ec. dispersie...",                   CuMaterial, Verificari, false, VerificaMaterialCurent},
     {40049, "Compara sticle...",                                    CuMaiMulteMateriale, Verificari, Sep, nullptr},
 
     {40015, "Despre...",                                            Mereu,      Help, false, Despre},
@@ -171,6 +179,36 @@ std::span<const ComandaMeniu> TabelaComenzi() { return tabela; }
 const ComandaMeniu* GasesteComanda(int id) {
     const auto it = std::find_if(std::begin(tabela), std::end(tabela), [id](const ComandaMeniu& c) { return c.id == id; });
     return it == std::end(tabela) ? nullptr : &*it;
+}
+
+const char* ScurtaturaComanda(int id) {
+    switch (id) {
+    case 40001: return "Ctrl+N";
+    case 40003: return "Ctrl+O";
+    case 40004: return "Ctrl+S";
+    case 40015: return "F1";
+    default: return nullptr;
+    }
+}
+
+std::string TextCuMnemonica(std::string_view text, std::string& folosite) {
+    const auto litera = [](char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); };
+    if (const auto amp = text.find('&'); amp != std::string_view::npos && amp + 1 < text.size()) {
+        folosite += litera(text[amp + 1]);
+        return std::string(text);
+    }
+    const auto libera = [&](std::size_t i) {
+        return std::isalnum(static_cast<unsigned char>(text[i])) && folosite.find(litera(text[i])) == std::string::npos;
+    };
+    // The first letter of a word if one is free, else any free letter.
+    std::size_t ales = std::string_view::npos;
+    for (std::size_t i = 0; i < text.size() && ales == std::string_view::npos; ++i)
+        if ((i == 0 || text[i - 1] == ' ') && libera(i)) ales = i;
+    for (std::size_t i = 0; i < text.size() && ales == std::string_view::npos; ++i)
+        if (libera(i)) ales = i;
+    if (ales == std::string_view::npos) return std::string(text);
+    folosite += litera(text[ales]);
+    return std::string(text.substr(0, ales)) + '&' + std::string(text.substr(ales));
 }
 
 bool ComandaActiva(const ComandaMeniu& c, int numarMateriale) {

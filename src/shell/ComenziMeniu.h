@@ -6,6 +6,8 @@
 // here and one function in its own folder.
 
 #include <span>
+#include <string>
+#include <string_view>
 
 namespace vitramor {
 
@@ -38,6 +40,14 @@ std::span<const ComandaMeniu> TabelaComenzi();
 
 // The row of a command id, or null.
 const ComandaMeniu* GasesteComanda(int id);
+
+// The usual shortcut of a command ("Ctrl+N"), or null.
+const char* ScurtaturaComanda(int id);
+
+// A menu text with a keyboard mnemonic: the one it has ("&Exit"), else the
+// first free initial of a word, else the first free letter. `folosite`
+// holds the letters already taken in that menu and receives the new one.
+std::string TextCuMnemonica(std::string_view text, std::string& folosite);
 
 // Whether a command is enabled with `numarMateriale` materials open.
 bool ComandaActiva(const ComandaMeniu& c, int numarMateriale);

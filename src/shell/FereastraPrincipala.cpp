@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QKeySequence>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
@@ -16,8 +17,8 @@
 
 #include "dispersion/ComenziDispersie.h"
 #include "export/VerificaSubstratWindow.h"
-#include "import/ImportSchott.h"
 #include "messages/ListaMesajeWindow.h"
+#include "record/CodificareText.h"
 #include "record/SetLucru.h"
 #include "settings/Culori.h"
 #include "settings/Directoare.h"
@@ -41,7 +42,9 @@ constexpr int PozitieX = 50, PozitieY = 20, Latime = 500, Inaltime = 170;
 constexpr int LatimeEcranMinima = 1280, InaltimeEcranMinima = 1024;
 
 constexpr const char* TitluAtentie = "ATENTIE !";
-constexpr unsigned IntrebareAtentie = stil::MB_YESNO | stil::MB_ICONQUESTION;
+// Delete questions default to No: Enter alone never deletes.
+constexpr unsigned IntrebareAtentie = stil::MB_YESNO | stil::MB_ICONQUESTION | stil::MB_DEFBUTTON2;
+constexpr const char* IntrebareSalvare = "Materialul %s a fost modificat. Il salvati in SticleNou32.dat?";
 
 std::string numeDin(const MaterialOptic& m) { return std::string(m.nume, strnlen(m.nume, sizeof m.nume)); }
 
@@ -54,7 +57,7 @@ std::string formateaza(const char* format, const std::string& nume) {
 }  // namespace
 
 QString NumeAfisat(const char (&nume)[16]) {
-    return QString::fromLatin1(nume, static_cast<qsizetype>(strnlen(nume, sizeof nume)));
+    return TextQt(nume, sizeof nume);
 }
 
 LegaturiInchidere& legaturiInchidere() {
@@ -95,8 +98,18 @@ FereastraPrincipala::~FereastraPrincipala() {
 // tests and later code find a command by its number. Menus are created in
 // the order the table first names them.
 void FereastraPrincipala::construiesteMeniu() {
+    // The submenus' and the given mnemonics are taken before any item chooses one.
     for (const ComandaMeniu& c : TabelaComenzi()) {
-        auto* a = new QAction(QString::fromLatin1(c.text), this);
+        if (!c.meniu) continue;
+        const std::string cale = c.meniu;
+        if (const auto slash = cale.rfind('/'); slash != std::string::npos)
+            TextCuMnemonica(cale.substr(slash + 1), mnemonici_[cale.substr(0, slash)]);
+        if (std::strchr(c.text, '&')) TextCuMnemonica(c.text, mnemonici_[cale]);
+    }
+    for (const ComandaMeniu& c : TabelaComenzi()) {
+        const std::string text = c.meniu ? TextCuMnemonica(c.text, mnemonici_[c.meniu]) : c.text;
+        auto* a = new QAction(QString::fromLatin1(text), this);
+        if (const char* tasta = ScurtaturaComanda(c.id)) a->setShortcut(QKeySequence(QString::fromLatin1(tasta)));
         a->setObjectName(QString::number(c.id));
         a->setData(c.id);
         connect(a, &QAction::triggered, this, [this, id = c.id] { executaComanda(id); });
@@ -123,7 +136,6 @@ QMenu* FereastraPrincipala::meniu(const std::string& cale) {
         m = parinte->addMenu(QString::fromStdString(cale.substr(slash + 1)));
     }
     m->setObjectName(QString::fromStdString(cale));
-    m->setToolTipsVisible(true);  // the Schott import says where it looks
     connect(m, &QMenu::aboutToShow, this, &FereastraPrincipala::actualizeazaMeniu);
     meniuri_[cale] = m;
     return m;
@@ -139,13 +151,6 @@ void FereastraPrincipala::actualizeazaMeniu() {
     const int n = setLucru().numarMateriale();
     for (const ComandaMeniu& c : TabelaComenzi())
         if (QAction* a = actiune(c.id)) a->setEnabled(ComandaActiva(c, n));
-    // The Schott import reads allglass.sch from the current directory, which
-    // the other commands may have changed since the menu last opened.
-    if (QAction* a = actiune(40024)) {
-        const QString unde = QString::fromStdString(TextSugestieImportSchott());
-        a->setStatusTip(unde);
-        a->setToolTip(unde);
-    }
 }
 
 void FereastraPrincipala::executaComanda(int id) {
@@ -194,7 +199,7 @@ void FereastraPrincipala::reumpleLista() {
 }
 
 int FereastraPrincipala::selecteazaPrimulCuPrefix(const std::string& nume) {
-    const QString prefix = QString::fromLatin1(nume.c_str());
+    const QString prefix = TextQt(nume);
     for (int i = 0; i < lista_->count(); ++i) {
         if (lista_->item(i)->text().startsWith(prefix, Qt::CaseInsensitive)) {
             const QSignalBlocker b(lista_);
@@ -233,6 +238,7 @@ bool FereastraPrincipala::creazaMaterial() {
         return false;
     }
     set.materialCurent = index;
+    potrivesteImagini();
 
     lista_->addItem(NumeAfisat(m.nume));
     if (selecteazaPrimulCuPrefix(numeDin(m)) < 0)
@@ -249,6 +255,7 @@ void FereastraPrincipala::copiazaMaterial() {
     const int sursa = set.materialCurent;
     if (!creazaMaterial()) return;
     std::memcpy(&set.curent(), &set.materiale[static_cast<std::size_t>(sursa)], sizeof(MaterialOptic));
+    marcheazaNemodificat(set.materialCurent);
     reumpleLista();
     // The copy stays current; the row shown selected is the first of that
     // name, which is the original's when the name was unique.
@@ -263,9 +270,15 @@ void FereastraPrincipala::distrugeMaterial() {
         return;
     }
     const std::string nume = numeDin(set.curent());
-    if (MesajBox(proprietar(), formateaza("Distrugeti materialul curent %s ?", nume), TitluFereastraPrincipala,
-                 stil::MB_YESNO) != raspuns::IDYES)
+    if (materialModificat(set.materialCurent)) {
+        // The save question is the close question too: No closes without saving.
+        if (!poatePleca(set.materialCurent)) return;
+    } else if (MesajBox(proprietar(), formateaza("Distrugeti materialul curent %s ?", nume),
+                        TitluFereastraPrincipala, stil::MB_YESNO | stil::MB_DEFBUTTON2) != raspuns::IDYES) {
         return;
+    }
+    potrivesteImagini();
+    imagini_.erase(imagini_.begin() + set.materialCurent);
 
     // The current material's row is row materialCurent. Looking it up by
     // name instead would take the first row that merely begins with the
@@ -276,6 +289,7 @@ void FereastraPrincipala::distrugeMaterial() {
         delete lista_->takeItem(set.materialCurent);
     }
     if (set.numarMateriale() == 1) {
+        imagini_.clear();
         set.materiale.clear();
         set.materiale.shrink_to_fit();
         set.materialCurent = 0;
@@ -289,23 +303,64 @@ void FereastraPrincipala::distrugeMaterial() {
                  stil::MB_OK);
 }
 
-void FereastraPrincipala::incarcaMaterial() {
-    if (IncarcaMaterialInSetLucru(this) == 1) actualizeazaRandCurent();
+void FereastraPrincipala::incarcaMaterial(const char* numePropus) {
+    SetLucru& set = setLucru();
+    const int slot = set.materialCurent;
+    if (IncarcaMaterialInSetLucru(this, set, numePropus, [this, slot] { return poatePleca(slot); }) == 1) {
+        marcheazaNemodificat(slot);
+        set.modificat = 0;
+    }
+    // Whatever happened, the row shows the record it stands for.
+    actualizeazaRandCurent();
     update();
 }
 
 void FereastraPrincipala::salveazaMaterial() {
+    if (!setLucru().gol()) salveaza(setLucru().materialCurent, true);
+}
+
+bool FereastraPrincipala::salveaza(int index, bool intreabaNemodificat) {
     SetLucru& set = setLucru();
-    if (set.gol()) return;
-    MaterialOptic& m = set.curent();
+    MaterialOptic& m = set.materiale.at(static_cast<std::size_t>(index));
     PregatesteDomeniiPentruSalvare(m, proprietar());
-    if (set.modificat == 0 && eroare(path_help, proprietar(), 36, 23) != raspuns::IDYES) return;
+    if (intreabaNemodificat && set.modificat == 0 && eroare(path_help, proprietar(), 36, 23) != raspuns::IDYES)
+        return false;
     if (CautaMaterialOptic(path_sticle, m, proprietar(), SalveazaOp) != 0) {
         eroare(path_help, proprietar(), 48, 22);
-        return;
+        return false;
     }
     set.modificat = 0;
+    marcheazaNemodificat(index);
     eroare(path_help, proprietar(), 48, 21);
+    return true;
+}
+
+void FereastraPrincipala::potrivesteImagini() {
+    const auto& materiale = setLucru().materiale;
+    if (imagini_.size() > materiale.size()) imagini_.resize(materiale.size());
+    imagini_.insert(imagini_.end(), materiale.begin() + static_cast<std::ptrdiff_t>(imagini_.size()), materiale.end());
+}
+
+bool FereastraPrincipala::materialModificat(int index) {
+    potrivesteImagini();
+    const auto i = static_cast<std::size_t>(index);
+    return i < imagini_.size() && std::memcmp(&imagini_[i], &setLucru().materiale[i], sizeof(MaterialOptic)) != 0;
+}
+
+void FereastraPrincipala::marcheazaNemodificat(int index) {
+    potrivesteImagini();
+    const auto i = static_cast<std::size_t>(index);
+    if (i < imagini_.size()) imagini_[i] = setLucru().materiale[i];
+}
+
+bool FereastraPrincipala::poatePleca(int index) {
+    if (!materialModificat(index)) return true;
+    const std::string text = formateaza(IntrebareSalvare, numeDin(setLucru().materiale.at(static_cast<std::size_t>(index))));
+    switch (MesajBox(proprietar(), text, TitluFereastraPrincipala, stil::MB_YESNOCANCEL | stil::MB_ICONQUESTION)) {
+    case raspuns::IDYES: return salveaza(index, false);
+    case raspuns::IDNO: return true;
+    default: return false;
+    }
 }
 
 // The delete commands change only the database file: the material stays
@@ -351,8 +406,18 @@ void FereastraPrincipala::closeEvent(QCloseEvent* e) {
         e->accept();
         return;
     }
-    if (MesajBox(proprietar(), "Inchideti aplicatia VITRAMOR ?", TitluFereastraPrincipala, stil::MB_YESNO) !=
-        raspuns::IDYES) {
+    // Each modified material first: its question answers the close question too.
+    bool intrebat = false;
+    for (int i = 0; i < setLucru().numarMateriale(); ++i) {
+        if (!materialModificat(i)) continue;
+        intrebat = true;
+        if (!poatePleca(i)) {
+            e->ignore();
+            return;
+        }
+    }
+    if (!intrebat && MesajBox(proprietar(), "Inchideti aplicatia VITRAMOR ?", TitluFereastraPrincipala,
+                              stil::MB_YESNO) != raspuns::IDYES) {
         e->ignore();
         return;
     }
@@ -377,6 +442,7 @@ void FereastraPrincipala::laDistrugere() {
     }
     set.materiale.clear();
     set.materiale.shrink_to_fit();
+    imagini_.clear();
     set.materialCurent = 0;
     set.modificat = 0;
     DistrugeFereastraListaMesaje();

@@ -11,8 +11,10 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "platform/Platform.h"
+#include "record/MaterialOptic.h"
 
 class QAction;
 class QListWidget;
@@ -59,7 +61,8 @@ public:
     bool creazaMaterial();             // 40001
     void copiazaMaterial();            // 40099
     void distrugeMaterial();           // 40002
-    void incarcaMaterial();            // 40003
+    // 40003; `numePropus` is the name the dialog starts with instead of the current one.
+    void incarcaMaterial(const char* numePropus = nullptr);
     void salveazaMaterial();           // 40004
     void stergeMaterialCurent();       // 40005
     void stergeMaterialeAcelasiNume(); // 40028
@@ -75,6 +78,16 @@ public:
     // Rewrites row materialCurent with the current record's name and selects it.
     void actualizeazaRandCurent();
 
+    // A material differs from what it was when it was created, loaded or last
+    // saved. Only such a material is worth a question before it goes.
+    bool materialModificat(int index);
+    // Its present bytes are what the database holds (after an import stored it).
+    void marcheazaNemodificat(int index);
+    // Asks whether a modified material is saved before it goes (Yes / No /
+    // Cancel) and saves it on Yes. False when it must stay: Cancel, or a
+    // save that failed.
+    bool poatePleca(int index);
+
 Q_SIGNALS:
     // The shutdown is complete: the event loop may end with exit code 0.
     void terminata();
@@ -87,10 +100,16 @@ private:
     QMenu* meniu(const std::string& cale);
     void laSelectie(int rand);
     void laDistrugere();
+    bool salveaza(int index, bool intreabaNemodificat);
+    // The images follow the working set; a set changed behind the window's
+    // back (tests, start-up) counts as unmodified.
+    void potrivesteImagini();
 
     QListWidget* lista_;
     std::map<int, QAction*> actiuni_;
     std::map<std::string, QMenu*> meniuri_;
+    std::map<std::string, std::string> mnemonici_;  // letters taken, per menu path
+    std::vector<MaterialOptic> imagini_;  // each material as the database last saw it
     bool inchis_ = false;
 };
 

@@ -4,8 +4,10 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <algorithm>
 #include <cstring>
 
+#include "record/CodificareText.h"
 #include "settings/Directoare.h"
 #include "suite/CautaMaterialDialog.h"
 #include "suite/DialogUnits.h"
@@ -44,7 +46,7 @@ IncarcaMaterialDialog::IncarcaMaterialDialog(QWidget* parent, MaterialOptic& mat
     camp_ = new QLineEdit(this);
     camp_->setObjectName(QString::number(IdCampNumeCautat));
     camp_->setMaxLength(LungimeMaximaNume);
-    camp_->setText(QString::fromLatin1(material_.nume, static_cast<qsizetype>(strnlen(material_.nume, sizeof material_.nume))));
+    camp_->setText(TextQt(material_.nume, sizeof material_.nume));
     u.plaseaza(camp_, CampX, CampY, CampCx, CampCy);
     camp_->installEventFilter(this);
     connect(camp_, &QLineEdit::textEdited, this, [this] { schimbat_ = true; });
@@ -61,9 +63,9 @@ IncarcaMaterialDialog::IncarcaMaterialDialog(QWidget* parent, MaterialOptic& mat
 void IncarcaMaterialDialog::preiaNume() {
     if (!schimbat_) return;
     schimbat_ = false;
-    const QByteArray text = camp_->text().left(LungimeMaximaNume).toLatin1();
+    const std::string text = Windows1252DinQt(camp_->text().left(LungimeMaximaNume));
     std::memset(material_.nume, 0, sizeof material_.nume);
-    std::memcpy(material_.nume, text.constData(), static_cast<std::size_t>(text.size()));
+    std::memcpy(material_.nume, text.data(), std::min(text.size(), sizeof material_.nume - 1));
 }
 
 void IncarcaMaterialDialog::accept() {
@@ -89,20 +91,27 @@ void IncarcaMaterialDialog::paintEvent(QPaintEvent*) {
     ZonaJos(p, u.x(CampX) - 2, u.y(CampY) - 2, u.x(CampX + CampCx) + 2, u.y(CampY + CampCy) + 2);
 }
 
-int IncarcaMaterialInSetLucru(QWidget* owner, SetLucru& set) {
+int IncarcaMaterialInSetLucru(QWidget* owner, SetLucru& set, const char* numePropus,
+                              const std::function<bool()>& poateInlocui) {
     if (set.gol()) {
         MesajBox(owner, "matPtr = NULL", "", stil::MB_OK);
         return 2;
     }
-    MaterialOptic& m = set.curent();
+    MaterialOptic ales = set.curent();
+    if (numePropus) {
+        std::memset(ales.nume, 0, sizeof ales.nume);
+        std::strncpy(ales.nume, numePropus, sizeof ales.nume - 1);
+    }
     {
-        IncarcaMaterialDialog dialog(owner, m);
+        IncarcaMaterialDialog dialog(owner, ales);
         if (dialog.exec() != QDialog::Accepted) return 2;
     }
-    if (CautaMaterial(owner, path_sticle, m) != 1) {
+    if (CautaMaterial(owner, path_sticle, ales) != 1) {
         MesajBox(owner, "eroare cautare material", "", stil::MB_OK);
         return 0;
     }
+    if (poateInlocui && !poateInlocui()) return 2;
+    set.curent() = ales;
     return 1;
 }
 

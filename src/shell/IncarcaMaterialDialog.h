@@ -5,6 +5,7 @@
 // which loads the material picked there into it.
 
 #include <QDialog>
+#include <functional>
 
 #include "platform/Platform.h"
 #include "record/SetLucru.h"
@@ -42,8 +43,12 @@ private:
 };
 
 // The whole command on a working set: 1 when a material was loaded into the
-// current record, 2 when the user cancelled the name dialog, 0 when the
-// chooser loaded nothing. The caller updates its list row.
-int IncarcaMaterialInSetLucru(QWidget* owner, SetLucru& set = setLucru());
+// current record, 2 when the user cancelled (the name dialog, or
+// `poateInlocui` said no), 0 when the chooser loaded nothing. The dialog and
+// the chooser work on a copy: until a material is chosen and may replace the
+// current one, the current record keeps every byte. `numePropus` (when not
+// null) is the name the dialog starts with. The caller updates its list row.
+int IncarcaMaterialInSetLucru(QWidget* owner, SetLucru& set = setLucru(), const char* numePropus = nullptr,
+                              const std::function<bool()>& poateInlocui = {});
 
 }  // namespace vitramor

@@ -4,6 +4,7 @@
 #include <QTimer>
 
 #include "settings/DirectoriDialog.h"
+#include "shell/AsezareFerestre.h"
 #include "shell/CorectieFereastra.h"
 #include "shell/DespreDialog.h"
 #include "shell/FereastraPrincipala.h"
@@ -27,6 +28,7 @@ int RuleazaVitramor(QApplication& app) {
     if (instanta.porneste() == InstantaUnica::Rezultat::ExistaAlta) return 0;
 
     app.setWindowIcon(IconAplicatie());
+    InstaleazaAsezareFerestre();
     // The shell decides when the run ends: after the close question, not
     // when the last window happens to close.
     app.setQuitOnLastWindowClosed(false);

@@ -10,7 +10,9 @@
 #include <QVBoxLayout>
 #include <cstring>
 
+#include "record/CodificareText.h"
 #include "suite/Catalix.h"
+#include "suite/ListaTabulatoriUi.h"
 
 namespace vitramor {
 
@@ -31,19 +33,20 @@ CautaMaterialDialog::CautaMaterialDialog(QWidget* parent, std::string directorSt
     for (int cod = 0; cod < NumarProducatori; ++cod) {
         std::string nume;
         ReturneazaNumeCodProducatorSticla(static_cast<std::uint16_t>(cod), nume, 47);
-        producatori_->addItem(QStringLiteral("%1 %2").arg(cod).arg(QString::fromLatin1(nume.c_str())), cod);
+        producatori_->addItem(QStringLiteral("%1 %2").arg(cod).arg(TextQt(nume)), cod);
     }
 
     filtru_ = new QLineEdit(this);
     filtru_->setObjectName(QStringLiteral("filtru"));
     filtru_->setMaxLength(15);
     const std::string nume(model.nume, strnlen(model.nume, sizeof model.nume));
-    filtru_->setText(nume.empty() ? QStringLiteral("*") : QString::fromLatin1(nume.c_str()));
+    filtru_->setText(nume.empty() ? QStringLiteral("*") : TextQt(nume));
     filtru_->setToolTip(QStringLiteral("Numele materialului; * inlocuieste orice sir, ? un caracter"));
 
     lista_ = new QListWidget(this);
     lista_->setObjectName(QStringLiteral("lista"));
     numar_ = new QLabel(this);
+    SeteazaTabulatoriLista(lista_, {70, 125, 175});
 
     auto* butoane = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     ok_ = butoane->button(QDialogButtonBox::Ok);
@@ -58,7 +61,9 @@ CautaMaterialDialog::CautaMaterialDialog(QWidget* parent, std::string directorSt
     layout->addWidget(lista_, 1);
     layout->addWidget(numar_);
     layout->addWidget(butoane);
-    resize(420, 360);
+    SeteazaAntetLista(lista_, {QStringLiteral("Nume"), QStringLiteral("Cod"), QStringLiteral("nd"),
+                               QStringLiteral("Categorie")});
+    resize(460, 380);
 
     connect(butoane, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(butoane, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -72,8 +77,8 @@ CautaMaterialDialog::CautaMaterialDialog(QWidget* parent, std::string directorSt
 void CautaMaterialDialog::reincarca() {
     MaterialOptic cerere;
     std::memset(&cerere, 0, sizeof cerere);
-    const QByteArray model = filtru_->text().toLatin1();
-    std::strncpy(cerere.nume, model.isEmpty() ? "*" : model.constData(), sizeof cerere.nume - 1);
+    const std::string model = Windows1252DinQt(filtru_->text());
+    std::strncpy(cerere.nume, model.empty() ? "*" : model.c_str(), sizeof cerere.nume - 1);
     tag_OptiuniCautareMaterial optiuni;
     std::memset(&optiuni, 0, sizeof optiuni);
     const int producator = producatori_->currentData().toInt();
@@ -83,7 +88,7 @@ void CautaMaterialDialog::reincarca() {
     std::vector<std::string> linii;
     lista_->clear();
     if (CautaMaterialOpticCuOptiuni(directorSticle_, cerere, this, 0, optiuni, linii) == 0) {
-        for (const auto& l : linii) lista_->addItem(QString::fromLatin1(l.c_str()));
+        for (const auto& l : linii) lista_->addItem(TextQt(l));
     }
     numar_->setText(QStringLiteral("%1 materiale").arg(lista_->count()));
     if (lista_->count() > 0) lista_->setCurrentRow(0);
@@ -96,7 +101,7 @@ std::string CautaMaterialDialog::numeAles() const {
     const QListWidgetItem* item = lista_->currentItem();
     if (!item) return {};
     const QString text = item->text();
-    return text.left(text.indexOf(QLatin1Char('\t'))).toLatin1().toStdString();
+    return Windows1252DinQt(text.left(text.indexOf(QLatin1Char('\t'))));
 }
 
 int CautaMaterialDialog::producatorAles() const {

@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QVBoxLayout>
 #include <cstdio>
 #include <cstring>
@@ -16,6 +18,7 @@
 #include "dispersion/ComenziDispersie.h"
 #include "dispersion/EcuatieDispersie.h"
 #include "dispersion/TextCoeficient.h"
+#include "record/CodificareText.h"
 #include "suite/CatalixUi.h"
 #include "suite/TipMaterialDialog.h"
 
@@ -47,7 +50,7 @@ QString EtichetaCoeficient(std::int16_t cod, int i) {
 DispersieMaterialDialog::DispersieMaterialDialog(QWidget* parent, const tag_dispersieNou& bloc)
     : QDialog(parent), bloc_(bloc) {
     setObjectName(QStringLiteral("DispersieMaterialDialog"));
-    const QString nume = QString::fromLatin1(bloc_.nume, static_cast<int>(strnlen(bloc_.nume, sizeof bloc_.nume)));
+    const QString nume = TextQt(bloc_.nume, sizeof bloc_.nume);
     setWindowTitle(QStringLiteral("Ecuatii de dispersie - %1").arg(nume));
 
     auto* layout = new QVBoxLayout(this);
@@ -96,6 +99,10 @@ DispersieMaterialDialog::DispersieMaterialDialog(QWidget* parent, const tag_disp
     actualizeazaEtichete(0);
     actualizeazaEtichete(1);
     actualizeazaPrevizualizare();
+    // n and k side by side need about 1300 pixels: on a narrower screen k
+    // goes under n instead of past the screen's edge.
+    const QScreen* ecran = parent ? parent->screen() : QGuiApplication::primaryScreen();
+    if (ecran && sizeHint().width() > ecran->availableGeometry().width()) grupuri->setDirection(QBoxLayout::TopToBottom);
 }
 
 QWidget* DispersieMaterialDialog::creazaGrup(int which) {

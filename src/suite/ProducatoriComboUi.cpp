@@ -14,7 +14,7 @@ namespace vitramor {
 
 namespace {
 // Producer names are 8-bit Windows-1252 text, like every text of the files.
-QString TextProducator(const std::string& nume) { return QString::fromStdString(Utf8DinWindows1252(nume)); }
+QString TextProducator(const std::string& nume) { return TextQt(nume); }
 }  // namespace
 
 bool UmpleComboProducatori(QComboBox* combo, QWidget* owner, int maxim) {

@@ -6,6 +6,7 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
+#include "record/CodificareText.h"
 #include "suite/DialogUnits.h"
 #include "suite/VedoraUi.h"
 
@@ -39,7 +40,7 @@ TextWindow::TextWindow(QWidget* parent, int id, const QString& titlu)
 }
 
 void TextWindow::afiseazaText(const BlocText& bloc) {
-    QString text = bloc ? QString::fromStdString(*bloc) : QString();
+    QString text = bloc ? QString::fromStdString(Utf8DinMesaj(*bloc)) : QString();
     // Blocks separate their lines with CR LF; the control wants bare LF.
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text_->setPlainText(text);

@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "dispersion/EcuatieDispersie.h"
+#include "record/CodificareText.h"
 #include "record/TexteMaterial.h"
 #include "suite/CatalixUi.h"
 
@@ -28,7 +29,7 @@ std::int16_t CodEcuatieAles(const QComboBox* combo) {
 }
 
 TipMaterialDialog::TipMaterialDialog(QWidget* parent, const MaterialOptic& m) : QDialog(parent) {
-    const QString nume = QString::fromLatin1(m.nume, static_cast<int>(strnlen(m.nume, sizeof m.nume)));
+    const QString nume = TextQt(m.nume, sizeof m.nume);
     setWindowTitle(QStringLiteral("Tip material - %1").arg(nume));
     setObjectName(QStringLiteral("TipMaterialDialog"));
 

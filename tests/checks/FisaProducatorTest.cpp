@@ -58,8 +58,12 @@ TEST_F(Fisa, OpensTheDocumentInItsFolderOrSaysWhatIsMissing) {
 
     DeschideFisaProducator(nullptr, 2);
     ASSERT_EQ(p.casete.size(), 1u);
-    EXPECT_EQ(p.ultima().text, "Nu exista fisierul");
-    EXPECT_EQ(p.ultima().caption, d.str() + "/SCHOTT/tie-30_chemical_properties_of_optical_glass.pdf");
+    const std::string cale = d.str() + "/SCHOTT/tie-30_chemical_properties_of_optical_glass.pdf";
+    EXPECT_EQ(p.ultima().text, "Nu exista fisierul\n" + cale +
+                                   "\n\nCopiati fisa producatorului (PDF) cu numele "
+                                   "tie-30_chemical_properties_of_optical_glass.pdf in directorul " +
+                                   d.str() + "/SCHOTT, apoi apasati din nou Ajutor.");
+    EXPECT_EQ(p.ultima().caption, cale);
 
     DeschideFisaProducator(nullptr, 0);
     ASSERT_EQ(p.casete.size(), 2u);

@@ -25,11 +25,12 @@ protected:
     TestDir dir;
     TestDir lucru;
     std::string optiuni;  // global options placed before every command
+    std::string locala = "C.UTF-8";  // the terminal's: texts in and out as UTF-8
 
     Rezultat ruleaza(const std::string& argumente) {
         const auto out = lucru / "out.txt";
         const auto err = lucru / "err.txt";
-        const std::string comanda = "VITRAMOR_SETTINGS='" + (lucru / "s.ini").string() + "' '" VITRAMOR_CLI_PATH
+        const std::string comanda = "LC_ALL=" + locala + " VITRAMOR_SETTINGS='" + (lucru / "s.ini").string() + "' '" VITRAMOR_CLI_PATH
                                     "' --glass-dir '" + dir.str() + "' " + optiuni + " " + argumente +
                                     " </dev/null >'" + out.string() + "' 2>'" + err.string() + "'";
         const int stare = std::system(comanda.c_str());

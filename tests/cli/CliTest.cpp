@@ -118,6 +118,7 @@ TEST_F(Cli, WrongUsageEndsWithStatus2AndAUsageText) {
     optiuni = "--ml-dir '" + lucru.str() + "'";
     for (const char* gresit :
          {"", "frobnicate", "show", "eval N-BK7", "eval N-BK7 abc", "delete-producer 99", "show SIXTEEN_CHARACTER",
+          "show Sticl\xC4\x83" /* no Windows-1252 byte */,
           "--db", "list extra", "import-schott", "import-schott a b", "export-json", "export-json --producer",
           "export-json --producer 15", "export-json --producer x", "export-json --producer 2 NAME_LONGER_THAN_15",
           "verify --producer 2 --filter 0123456789abcdef", "verify --producer 2 --frobnicate",

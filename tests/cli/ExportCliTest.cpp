@@ -104,4 +104,21 @@ TEST_F(ExportCli, VerifyPrintsEachLineAsTheWindowShowsIt) {
     EXPECT_FALSE(ml.exists("SubstrateMaterials.json"));
 }
 
+// One name, three ways in: the list, show and the export all meet the
+// record's Windows-1252 bytes, and exporting twice keeps one member.
+TEST_F(ExportCli, AnAccentedNameIsListedFoundAndExportedOnce) {
+    const std::string octeti = "Sticl\xE2-\xB5\xCE", utf8 = "Sticlâ-µÎ";
+    lucru.write("m.dat", databaseOf({Complet(octeti)}));
+    EXPECT_EQ(ruleaza("store '" + (lucru / "m.dat").string() + "'").cod, 0);
+    EXPECT_NE(ruleaza("list").out.find("\n" + utf8 + "\t"), std::string::npos);
+    const Rezultat show = ruleaza("show '" + utf8 + "'");
+    cJSON* json = cJSON_Parse(show.out.c_str());
+    EXPECT_STREQ(cJSON_GetStringValue(cJSON_GetObjectItem(json, "nume")), utf8.c_str()) << show.err;
+    cJSON_Delete(json);
+    for (int i = 0; i < 2; ++i) EXPECT_EQ(ruleaza("--yes export-json --producer 2 '" + utf8 + "'").cod, 0);
+    EXPECT_EQ(chei(), std::vector<std::string>{octeti});
+    locala = "C";  // a terminal that is not UTF-8 gets the bytes
+    EXPECT_NE(ruleaza("list").out.find("\n" + octeti + "\t"), std::string::npos);
+}
+
 }  // namespace

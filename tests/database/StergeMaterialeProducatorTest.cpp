@@ -56,7 +56,7 @@ TEST_F(DeleteByProducer, AskingDeletesOnlyTheYes) {
     for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(p.casete[i].text, std::string("Stergeti materialul ") + asked[i] + "?");
         EXPECT_EQ(p.casete[i].caption, "ATENTIE !");
-        EXPECT_EQ(p.casete[i].style, stil::MB_YESNO | stil::MB_ICONQUESTION);
+        EXPECT_EQ(p.casete[i].style, stil::MB_YESNO | stil::MB_ICONQUESTION | stil::MB_DEFBUTTON2);
     }
 }
 

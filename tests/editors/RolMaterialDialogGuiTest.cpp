@@ -122,7 +122,7 @@ TEST_F(RolDialog, RemovingNeedsASelectionAndAYes) {
     p.raspunde(raspuns::IDNO);
     click(dialog, 1026);
     EXPECT_EQ(p.ultima().text, "Stergeti rolul \" Lentila \" ?");
-    EXPECT_EQ(p.ultima().style, 4u);
+    EXPECT_EQ(p.ultima().style, 4u | stil::MB_DEFBUTTON2);
     EXPECT_EQ(modificat, 0);
 
     p.raspunde(raspuns::IDYES);
@@ -143,7 +143,7 @@ TEST_F(RolDialog, ResetClearsEveryRoleAfterTheQuestion) {
     p.raspunde(raspuns::IDNO);
     click(dialog, 1085);
     EXPECT_EQ(p.ultima().text, "Stergeti rolurile materialului ?");
-    EXPECT_EQ(p.ultima().style, 36u);
+    EXPECT_EQ(p.ultima().style, 36u | stil::MB_DEFBUTTON2);
     EXPECT_EQ(m.roluri[1], 9);
 
     p.raspunde(raspuns::IDYES);

@@ -1,5 +1,5 @@
-// The menu command reads allglass.sch from the current directory and shows
-// each glass's classes in a box.
+// The menu command asks for the catalogue, proposing allglass.sch in the
+// glass directory, and shows each glass's classes in a box.
 #include <gtest/gtest.h>
 
 #include <QWidget>
@@ -29,13 +29,18 @@ private:
     SetLucru salvat_;
 };
 
-TEST_F(ComandaSchott, ImportsTheCatalogueOfTheCurrentDirectory) {
+TEST_F(ComandaSchott, ImportsTheChosenCatalogueAndNothingWhenTheChooserIsCancelled) {
     TestDir catalog;
-    catalog.write(NumeFisierSchott, TextBloc(NBK7()) + TextBloc(NSF11()));
-    std::filesystem::current_path(catalog.path());
-    EXPECT_NE(TextSugestieImportSchott().find(catalog.str()), std::string::npos) << TextSugestieImportSchott();
+    catalog.write("catalog.sch", TextBloc(NBK7()) + TextBloc(NSF11()));
+    p.fisiereAlese = {std::nullopt, FisierAles{catalog.str(), "catalog.sch"}};
 
-    ComandaImportSchott(&fereastra);
+    EXPECT_FALSE(ComandaImportSchott(&fereastra));
+    ASSERT_EQ(p.cereriFisier.size(), 1u);
+    EXPECT_EQ(p.cereriFisier[0].directorInitial, d.str());
+    EXPECT_EQ(p.cereriFisier[0].numeInitial, "allglass.sch");
+    EXPECT_FALSE(d.exists("sticleNou32.dat"));
+
+    EXPECT_TRUE(ComandaImportSchott(&fereastra));
     EXPECT_EQ(p.texte(), (std::vector<std::string>{"1 0 1 2 2", "1 0 1 1 1"}));
     EXPECT_EQ(p.beepuri, 2);
     EXPECT_EQ(db().size(), 2 * MarimeMaterialOptic);

@@ -4,9 +4,11 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSet>
 #include <QSignalSpy>
 #include <QTest>
 #include <cstring>
+#include <filesystem>
 #include <regex>
 
 #include "settings/Registri.h"
@@ -27,7 +29,30 @@ const int cuMaterial[] = {40099, 40002, 40003, 40004, 40005, 40028, 40043, 40071
 const int mereu[] = {40001, 40060, 40078, 40098, 40080, 40092, 40094, 40088, 40090, 40032, 40074, 40007,
                      40045, 40041, 40076, 40058, 40064, 40067, 40096, 40015};
 
-using Shell = MainWindowTest;
+class Shell : public MainWindowTest {
+protected:
+    // Name dialog: types `nume` and presses OK, or Anuleaza when `nume` is null.
+    // Chooser: takes its first row, or is closed when `alegeRand` is false.
+    void incarca(const char* nume, bool alegeRand = true) {
+        std::deque<DriverModal::Pas> pasi{[nume](QWidget* dlg) {
+            auto* camp = dlg->findChild<QLineEdit*>("101");
+            if (!nume) return dlg->findChild<QPushButton*>("2")->click();
+            camp->setFocus();
+            camp->selectAll();
+            camp->insert(QString::fromUtf8(nume));  // typed or pasted
+            dlg->findChild<QPushButton*>("1")->click();
+        }};
+        if (nume)
+            pasi.push_back([alegeRand](QWidget* chooser) {
+                auto* lista = chooser->findChild<QListWidget*>("lista");
+                if (alegeRand && lista->count() > 0) lista->setCurrentRow(0);
+                alegeRand ? static_cast<QDialog*>(chooser)->accept() : static_cast<QDialog*>(chooser)->reject();
+            });
+        DriverModal drv(std::move(pasi));
+        alege(40003);
+        EXPECT_TRUE(drv.terminat());
+    }
+};
 
 }  // namespace
 
@@ -38,10 +63,30 @@ TEST_F(Shell, MenuCarriesEveryCommandByIdWithItsExactText) {
     std::vector<int> toate(std::begin(cuMaterial), std::end(cuMaterial));
     toate.insert(toate.end(), std::begin(mereu), std::end(mereu));
     for (int id : toate) EXPECT_EQ(w.actiune(id) ? w.actiune(id)->data().toInt() : 0, id);
-    EXPECT_EQ(w.findChild<QAction*>("40071")->text(), "Curata materiale  in SticleNou32.dat...");
-    EXPECT_EQ(w.findChild<QAction*>("40099")->text(), "Creaza material nou copiat....");
-    EXPECT_EQ(w.findChild<QAction*>("40098")->text(),
-              "Verifica domeniu spectral valabilitate ec. dispersie din indici...");
+    const auto text = [&](int id) { return w.actiune(id)->text().remove(QLatin1Char('&')); };
+    EXPECT_EQ(text(40071), "Curata materiale  in SticleNou32.dat...");
+    EXPECT_EQ(text(40099), "Creaza material nou copiat....");
+    EXPECT_EQ(text(40098), "Verifica domeniu spectral valabilitate ec. dispersie din indici...");
+
+    // No two items of a menu share a mnemonic (an item whose letters are
+    // all taken has none); the usual shortcuts are there.
+    int cuMnemonica = 0;
+    for (QMenu* m : w.findChildren<QMenu*>()) {
+        QSet<QChar> litere;
+        for (QAction* a : m->actions()) {
+            const QString t = a->text();
+            if (a->isSeparator() || a->menu() || !t.contains(QLatin1Char('&'))) continue;
+            EXPECT_FALSE(litere.contains(t[t.indexOf(QLatin1Char('&')) + 1].toLower())) << t.toStdString();
+            litere.insert(t[t.indexOf(QLatin1Char('&')) + 1].toLower());
+            ++cuMnemonica;
+        }
+    }
+    EXPECT_GE(cuMnemonica, 45);
+    const std::pair<int, const char*> taste[] = {{40001, "Ctrl+N"}, {40003, "Ctrl+O"}, {40004, "Ctrl+S"}, {40015, "F1"}};
+    for (auto [id, tasta] : taste) EXPECT_EQ(w.actiune(id)->shortcut(), QKeySequence(QString::fromLatin1(tasta))) << id;
+    // The two checks of the same name: the database's and the current material's.
+    EXPECT_TRUE(w.findChild<QMenu*>("&Verificari")->actions().contains(w.actiune(40045)));
+    EXPECT_TRUE(w.findChild<QMenu*>("&Material")->actions().contains(w.actiune(40047)));
 
     // The text-catalogue ids have actions but no menu item.
     for (int id : {40037, 40039, 40052, 40054})
@@ -98,7 +143,7 @@ TEST_F(Shell, CopyThenCloseFollowsTheEnablingRules) {
     p.raspunde({raspuns::IDYES, raspuns::IDYES});
     alege(40002);
     EXPECT_EQ(p.ultima().text, "Distrugeti materialul curent Gol0 ?");
-    EXPECT_EQ(p.ultima().style, stil::MB_YESNO);
+    EXPECT_EQ(p.ultima().style, stil::MB_YESNO | stil::MB_DEFBUTTON2);
     EXPECT_EQ(setLucru().numarMateriale(), 1);
     EXPECT_FALSE(activa(40049));
 
@@ -114,6 +159,7 @@ TEST_F(Shell, ClosingAMiddleMaterialKeepsRowsAndRecordsInStep) {
     std::strcpy(setLucru().materiale[0].nume, "BK7G18");
     std::strcpy(setLucru().materiale[1].nume, "BK7");
     w.reumpleLista();
+    for (int i : {0, 1}) w.marcheazaNemodificat(i);  // as if loaded
     setLucru().materialCurent = 1;
 
     p.raspunde(raspuns::IDNO);
@@ -134,33 +180,6 @@ TEST_F(Shell, ClosingAMiddleMaterialKeepsRowsAndRecordsInStep) {
     EXPECT_EQ(setLucru().materialCurent, 1);
 }
 
-TEST_F(Shell, SavingAnUnmodifiedMaterialAsksFirst) {
-    alege(40001);
-    setLucru().modificat = 0;
-    p.raspunde(raspuns::IDNO);
-    alege(40004);
-    ASSERT_EQ(p.casete.size(), 1u);
-    EXPECT_EQ(p.ultima().numar, 23);
-    EXPECT_EQ(p.ultima().style, 36u);
-    EXPECT_FALSE(d.exists("sticleNou32.dat"));
-
-    p.raspunde(raspuns::IDYES);
-    alege(40004);
-    EXPECT_EQ(p.ultima().numar, 21);
-    const std::string db = d.read("sticleNou32.dat");
-    ASSERT_EQ(db.size(), 2128u);
-    EXPECT_EQ(db.substr(22, 5), std::string("Gol0\0", 5));
-
-    // A modified material is saved without a question, and is no longer modified.
-    p.casete.clear();
-    setLucru().modificat = 1;
-    alege(40004);
-    ASSERT_EQ(p.casete.size(), 1u);
-    EXPECT_EQ(p.ultima().numar, 21);
-    EXPECT_EQ(setLucru().modificat, 0);
-    EXPECT_EQ(d.read("sticleNou32.dat").size(), 2128u);
-}
-
 TEST_F(Shell, DeletingTheCurrentMaterialFromTheDatabase) {
     d.write("sticleNou32.dat", databaseOf({namedRecord("BK7", 2), namedRecord("F2", 2), namedRecord("BK7", 3)}));
     alege(40001);
@@ -171,7 +190,7 @@ TEST_F(Shell, DeletingTheCurrentMaterialFromTheDatabase) {
     p.raspunde(raspuns::IDNO);
     alege(40028);
     EXPECT_EQ(p.ultima().text, "Stergeti toate materialele cu numele BK7 ?");
-    EXPECT_EQ(p.ultima().style, 36u);
+    EXPECT_EQ(p.ultima().style, 36u | stil::MB_DEFBUTTON2);  // No is the default
     EXPECT_EQ(d.read("sticleNou32.dat").size(), 3 * 2128u);
     EXPECT_EQ(setLucru().modificat, 1);
 
@@ -202,62 +221,89 @@ TEST_F(Shell, CommandsNotBuiltYetShowMessageZeroAndNoActionIdsStaySilent) {
     EXPECT_EQ(p.ultima().caption, "");
 }
 
-TEST_F(Shell, LoadAsksForTheNameThenTheChooserLoadsIntoTheCurrentRow) {
-    d.write("sticleNou32.dat", databaseOf({namedRecord("F2", 6), namedRecord("N-BK7", 2)}));
+TEST_F(Shell, ACancelledOrFailedLoadLeavesTheMaterialAndTheDatabaseAsTheyWere) {
+    const std::string baza = databaseOf({namedRecord("F2", 6), namedRecord("N-BK7", 2)});
+    d.write("sticleNou32.dat", baza);
     alege(40001);
     alege(40001);
-    std::memset(setLucru().curent().nume, 0, 16);
-    setLucru().curent().producator = 3;
-
-    // The name dialog shows "*" for an empty name; Anuleaza loads nothing.
-    QString aratat;
-    {
-        DriverModal drv({[&](QWidget* dlg) {
-            aratat = dlg->findChild<QLineEdit*>("101")->text();
-            dlg->findChild<QPushButton*>("2")->click();
-        }});
-        alege(40003);
-        EXPECT_TRUE(drv.terminat());
-    }
-    EXPECT_EQ(aratat, "*");
-    EXPECT_EQ(std::string(setLucru().curent().nume), "*");
-    EXPECT_EQ(setLucru().curent().producator, 0);
-    EXPECT_TRUE(p.casete.empty());
-
-    // A typed name goes into the record; the chooser picks N-BK7 and the
-    // row of the current material shows it in place.
-    {
-        DriverModal drv({[](QWidget* dlg) {
-                             auto* camp = dlg->findChild<QLineEdit*>("101");
-                             camp->setFocus();
-                             camp->selectAll();
-                             QTest::keyClicks(camp, "N-*");
-                             dlg->findChild<QPushButton*>("1")->click();
-                         },
-                         [](QWidget* chooser) {
-                             auto* lista = chooser->findChild<QListWidget*>("lista");
-                             ASSERT_NE(lista, nullptr);
-                             ASSERT_EQ(lista->count(), 1);
-                             lista->setCurrentRow(0);
-                             static_cast<QDialog*>(chooser)->accept();
-                         }});
-        alege(40003);
-        EXPECT_TRUE(drv.terminat());
-    }
-    EXPECT_TRUE(p.casete.empty());
-    EXPECT_EQ(std::string(setLucru().curent().nume), "N-BK7");
-    EXPECT_EQ(setLucru().materialCurent, 1);
+    incarca("N-*");
     EXPECT_EQ(randuri(), QStringList({"Gol0", "N-BK7"}));
     EXPECT_EQ(w.lista()->currentRow(), 1);
+    const MaterialOptic incarcat = setLucru().curent();
 
-    // Cancelling the chooser is a failed load: the row stays.
-    {
-        DriverModal drv({[](QWidget* dlg) { dlg->findChild<QPushButton*>("1")->click(); },
-                         [](QWidget* chooser) { static_cast<QDialog*>(chooser)->reject(); }});
-        alege(40003);
-    }
+    incarca(nullptr);        // the name dialog cancelled
+    incarca("F2", false);    // the chooser closed: a failed load
     EXPECT_EQ(p.ultima().text, "eroare cautare material");
+    EXPECT_EQ(std::memcmp(&setLucru().curent(), &incarcat, sizeof incarcat), 0);
     EXPECT_EQ(randuri(), QStringList({"Gol0", "N-BK7"}));
+
+    // Unmodified, so saving asks first (message 23): No stores nothing, Yes
+    // stores N-BK7 over itself (its ranges completed); F2 keeps every byte.
+    p.raspunde({raspuns::IDNO, raspuns::IDYES});
+    alege(40004);
+    EXPECT_EQ(p.ultima().numar, 23);
+    EXPECT_EQ(d.read("sticleNou32.dat"), baza);
+    alege(40004);
+    EXPECT_EQ(p.ultima().numar, 21);
+    const std::string dupa = d.read("sticleNou32.dat");
+    EXPECT_EQ(dupa.substr(0, MarimeMaterialOptic), baza.substr(0, MarimeMaterialOptic));
+    EXPECT_EQ(dupa.substr(MarimeMaterialOptic),
+              std::string(reinterpret_cast<const char*>(&setLucru().curent()), MarimeMaterialOptic));
+}
+
+TEST_F(Shell, ANameTypedAsTheListShowsItFindsItsMaterial) {
+    d.write("sticleNou32.dat", databaseOf({namedRecord("F2", 6), namedRecord("Sticl\xE2-\xB5\xCE", 2)}));
+    alege(40001);
+    incarca("Sticlâ-µÎ");
+    EXPECT_EQ(std::string(setLucru().curent().nume), "Sticl\xE2-\xB5\xCE");
+    EXPECT_EQ(randuri(), QStringList({QString::fromUtf8("Sticlâ-µÎ")}));
+    std::memset(setLucru().curent().nume, 0, 16);
+    p.raspunde(raspuns::IDNO);  // the emptied name is not worth saving
+    incarca(randuri().front().toUtf8().constData());  // copied from the list
+    EXPECT_EQ(std::string(setLucru().curent().nume), "Sticl\xE2-\xB5\xCE");
+    p.raspunde(raspuns::IDYES);
+    alege(40004);  // stored over itself by its name: still two materials
+    EXPECT_EQ(d.read("sticleNou32.dat").size(), 2 * MarimeMaterialOptic);
+}
+
+TEST_F(Shell, AModifiedMaterialIsOfferedForSavingBeforeItGoes) {
+    d.write("sticleNou32.dat", databaseOf({namedRecord("N-BK7", 2)}));
+    const std::string gol0 = "Materialul Gol0 a fost modificat. Il salvati in SticleNou32.dat?";
+    struct Caz {
+        int comanda;  // 40002 close, 40003 load over it, 40007 quit
+        int raspuns;
+        bool ramane;  // Gol0 is still open afterwards
+    };
+    const Caz cazuri[] = {{40002, raspuns::IDCANCEL, true}, {40002, raspuns::IDNO, false},
+                          {40002, raspuns::IDYES, false},   {40003, raspuns::IDCANCEL, true},
+                          {40003, raspuns::IDYES, false},   {40007, raspuns::IDCANCEL, true},
+                          {40007, raspuns::IDYES, false}};
+    for (const Caz& c : cazuri) {
+        SCOPED_TRACE(testing::Message() << c.comanda << " answered " << c.raspuns);
+        std::filesystem::remove(d.path() / "sticleNou32#_0.dat");
+        setLucru() = SetLucru{};
+        w.reumpleLista();
+        alege(40001);
+        setLucru().curent().densitate = 2.5f;
+        p.casete.clear();
+        p.raspunde(c.raspuns);
+        if (c.comanda == 40003) {
+            incarca("N-BK7");
+        } else if (c.comanda == 40007) {
+            w.close();
+        } else {
+            alege(c.comanda);
+        }
+        ASSERT_FALSE(p.casete.empty());
+        EXPECT_EQ(p.casete.front().text, gol0);
+        EXPECT_EQ(p.casete.front().style, stil::MB_YESNOCANCEL | stil::MB_ICONQUESTION);
+        const bool salvat = d.read("sticleNou32.dat").size() == 2 * MarimeMaterialOptic;
+        EXPECT_EQ(salvat, c.raspuns == raspuns::IDYES);
+        const bool deschis = !setLucru().gol() && std::string(setLucru().curent().nume) == "Gol0";
+        EXPECT_EQ(deschis, c.ramane);
+        if (salvat) d.write("sticleNou32.dat", databaseOf({namedRecord("N-BK7", 2)}));
+        if (c.comanda == 40007 && !c.ramane) break;  // the window is closed for good
+    }
 }
 
 TEST_F(Shell, NoToTheCloseQuestionKeepsEverything) {
