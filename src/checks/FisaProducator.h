@@ -25,7 +25,8 @@ std::optional<FisaProducator> FisaPentruProducator(int producator);
 std::string CaleFisaProducator(const std::string& directorSticle, int producator);
 
 // Opens the producer's datasheet. A missing file is reported with
-// "Nu exista fisierul" captioned with the full path, owned by `owner`; a
+// "Nu exista fisierul", the path and where to copy the document, captioned
+// with the full path, owned by `owner`; a
 // producer without a datasheet is told so. No result: the editor that asked
 // carries on either way.
 void DeschideFisaProducator(Fereastra owner, int producator);

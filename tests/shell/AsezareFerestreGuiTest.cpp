@@ -6,25 +6,22 @@
 
 #include "shell/AsezareFerestre.h"
 
-using namespace vitramor;
-
+// A position saved on another screen, one off to the left, a size larger than
+// the screen: each dialog opens whole on the screen and over its owner.
 TEST(AsezareFerestre, DialogsOpenWholeOnTheScreenAndOverTheirOwner) {
-    InstaleazaAsezareFerestre();
+    vitramor::InstaleazaAsezareFerestre();
     const QRect zona = QGuiApplication::primaryScreen()->availableGeometry();
     QWidget proprietar;
     proprietar.setGeometry(zona.x() + 60, zona.y() + 60, 300, 200);
     proprietar.show();
-    struct Caz {
-        QPoint pozitie;  // a saved position of another screen, or none
-        QSize marime;
-    };
-    for (const Caz& c : {Caz{{5000, 5000}, {200, 100}}, Caz{{-900, 40}, {200, 100}}, Caz{{0, 0}, zona.size() * 2}}) {
+    const std::pair<QPoint, QSize> cazuri[] = {
+        {{5000, 5000}, {200, 100}}, {{-900, 40}, {200, 100}}, {{0, 0}, zona.size() * 2}};
+    for (const auto& [pozitie, marime] : cazuri) {
         QDialog d(&proprietar);
-        d.resize(c.marime);
-        d.move(c.pozitie);
+        d.setGeometry(QRect(pozitie, marime));
         d.show();
         QApplication::processEvents();
-        EXPECT_TRUE(zona.contains(d.frameGeometry())) << c.pozitie.x();
-        EXPECT_TRUE(d.frameGeometry().intersects(proprietar.frameGeometry())) << c.pozitie.x();
+        EXPECT_TRUE(zona.contains(d.frameGeometry())) << pozitie.x();
+        EXPECT_TRUE(d.frameGeometry().intersects(proprietar.frameGeometry())) << pozitie.x();
     }
 }
