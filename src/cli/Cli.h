@@ -56,6 +56,8 @@ int ComandaReport(Context&);
 int ComandaProposeRanges(Context&);
 int ComandaExportJson(Context&);
 int ComandaVerify(Context&);
+int ComandaTransmittance(Context&);
+int ComandaKFromTransmittance(Context&);
 
 // Shared helpers of the commands.
 // Finds the first record named `nume` through the catalogue library; the

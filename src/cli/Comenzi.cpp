@@ -25,6 +25,8 @@ const std::vector<DescriereComanda>& comenzi() {
         {"propose-ranges", ComandaProposeRanges, "propose-ranges CODE", true},
         {"export-json", ComandaExportJson, "export-json --producer CODE [--filter PATTERN] [NAME...]", true},
         {"verify", ComandaVerify, "verify --producer CODE [--filter PATTERN] [NAME...]", true},
+        {"transmittance", ComandaTransmittance, "transmittance NAME [THICKNESS]", true},
+        {"k-from-transmittance", ComandaKFromTransmittance, "k-from-transmittance NAME", true},
     };
     return tabel;
 }

@@ -66,6 +66,18 @@ std::optional<float> CitesteFloatCelula(std::string_view text) {
     return f == 0.0f ? 0.0f : f;
 }
 
+std::optional<unsigned> CitesteIntregCelula(std::string_view text, unsigned maxim) {
+    const std::optional<double> d = CitesteNumarCelula(text);
+    if (!d || *d < 0.0 || *d > maxim || std::floor(*d) != *d) return std::nullopt;
+    return static_cast<unsigned>(*d);
+}
+
+std::optional<float> CitesteFloatMinim(std::string_view text, float minim, bool strict) {
+    const std::optional<float> v = CitesteFloatCelula(text);
+    if (!v || *v < minim || (strict && *v == minim)) return std::nullopt;
+    return v;
+}
+
 std::string FormatG(double v) {
     char text[32];
     std::snprintf(text, sizeof text, "%g", v);

@@ -22,6 +22,14 @@ std::optional<double> CitesteNumarCelula(std::string_view text);
 // refused when it does not fit a float. -0 reads as 0.
 std::optional<float> CitesteFloatCelula(std::string_view text);
 
+// A whole number from 0 to `maxim` (a 16-bit field, a temperature):
+// "1064" and "1064.0" are whole, "1064.5", a sign and text are not.
+std::optional<unsigned> CitesteIntregCelula(std::string_view text, unsigned maxim);
+
+// A float cell with a lower bound: the value when it is at least `minim`
+// (or above it when `strict`), nullopt otherwise.
+std::optional<float> CitesteFloatMinim(std::string_view text, float minim, bool strict = false);
+
 // A value as the cells show it: printf "%g".
 std::string FormatG(double v);
 

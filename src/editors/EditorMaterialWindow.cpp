@@ -12,9 +12,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cstdio>
 #include <utility>
 
 #include "checks/FisaProducator.h"
+#include "editors/CelulaNumerica.h"
 #include "record/CodificareText.h"
 #include "record/SetLucru.h"
 #include "settings/Directoare.h"
@@ -91,7 +93,7 @@ MaterialOptic* EditorMaterialWindow::material() const {
 }
 
 QLineEdit* EditorMaterialWindow::adaugaCelula(const QString& nume, int slot, QRect unitati, Afisare afisare,
-                                              Preluare preluare, Afisare respins) {
+                                              Preluare preluare, Afisare respins, OptiuniCelula optiuni) {
     auto* control = new QLineEdit(panou_);
     control->setObjectName(nume);
     control->setFrame(false);
@@ -107,8 +109,44 @@ QLineEdit* EditorMaterialWindow::adaugaCelula(const QString& nume, int slot, QRe
     });
     connect(control, &QWidget::customContextMenuRequested, this,
             [this, control](const QPoint& poz) { meniuContext(control, poz); });
-    celule_.push_back({control, slot, unitati, std::move(afisare), std::move(preluare), std::move(respins), false});
+    celule_.push_back(
+        {control, slot, unitati, std::move(afisare), std::move(preluare), std::move(respins), optiuni, false});
     return control;
+}
+
+QString EditorMaterialWindow::formateaza(const char* format, double v) {
+    char text[64];
+    std::snprintf(text, sizeof text, format, v);
+    return QString::fromLatin1(text);
+}
+
+QLineEdit* EditorMaterialWindow::adaugaCelulaFloat(int id, QRect unitati, CampFloat camp, const char* format,
+                                                   RegulaValoare regula, OptiuniCelula optiuni) {
+    return adaugaCelula(
+        QString::number(id), -1, unitati,
+        [camp, format](const MaterialOptic& m) {
+            return formateaza(format, camp(const_cast<MaterialOptic&>(m)));
+        },
+        [camp, regula](MaterialOptic& m, const std::string& text) {
+            const std::optional<float> v = CitesteFloatCelula(text);
+            if (!v || !regula(m, *v)) return false;
+            camp(m) = *v;
+            return true;
+        },
+        [camp](const MaterialOptic& m) { return formateaza("%g", camp(const_cast<MaterialOptic&>(m))); }, optiuni);
+}
+
+QLineEdit* EditorMaterialWindow::adaugaCelulaIntreg(int id, QRect unitati, CampIntreg camp, OptiuniCelula optiuni) {
+    return adaugaCelula(
+        QString::number(id), -1, unitati,
+        [camp](const MaterialOptic& m) { return QString::number(camp(const_cast<MaterialOptic&>(m))); },
+        [camp](MaterialOptic& m, const std::string& text) {
+            const std::optional<unsigned> v = CitesteIntregCelula(text, 65535);
+            if (!v) return false;
+            camp(m) = static_cast<std::uint16_t>(*v);
+            return true;
+        },
+        {}, optiuni);
 }
 
 QPushButton* EditorMaterialWindow::adaugaButon(int id, const QString& text, QRect unitati) {
@@ -163,7 +201,9 @@ void EditorMaterialWindow::deseneazaTextInLatime(QPainter& p, const QRect& r, co
     p.restore();
 }
 
-void EditorMaterialWindow::adaugaEticheta(const QString& text, QPoint unitati) { etichete_.push_back({text, unitati}); }
+void EditorMaterialWindow::adaugaEticheta(const QString& text, QPoint unitati, int latime) {
+    etichete_.push_back({text, unitati, latime});
+}
 
 void EditorMaterialWindow::seteazaTitluMeniu(const QString& titlu) {
     if (!meniuFereastra_) {
@@ -219,14 +259,15 @@ void EditorMaterialWindow::preia(Celula& c, bool pastreazaFocus) {
         return;
     }
     if (c.preluare(*m, c.control->text().toStdString())) {
-        setLucru().modificat = 1;
+        if (c.optiuni.marcheazaModificat) setLucru().modificat = 1;
+        laPreluare();
         return;
     }
     // The stored value goes back into the cell first: the message box may
     // outlive this window (a shutdown behind it), the cell must not.
     const Afisare& afisare = c.respins ? c.respins : c.afisare;
-    arataInCelula(c.control, afisare(*m));
-    eroare(path_help, proprietar(), stil::MB_ICONEXCLAMATION, MesajValoareRespinsa);
+    if (!c.optiuni.pastreazaTextul) arataInCelula(c.control, afisare(*m));
+    eroare(path_help, proprietar(), c.optiuni.stil, c.optiuni.mesaj);
 }
 
 void EditorMaterialWindow::preiaCelulaModificata() {
@@ -266,12 +307,16 @@ void EditorMaterialWindow::executa(int id) {
         inchide();
         break;
     case IdButonAjutorEditor:
-        if (MaterialOptic* m = material()) DeschideFisaProducator(proprietar(), m->producator);
+        ajutor();
         break;
     default:
         executaComanda(id);
         break;
     }
+}
+
+void EditorMaterialWindow::ajutor() {
+    if (MaterialOptic* m = material()) DeschideFisaProducator(proprietar(), m->producator);
 }
 
 void EditorMaterialWindow::reimprospateaza() {
@@ -292,6 +337,10 @@ void EditorMaterialWindow::actualizeazaTitlu() {
     const std::string nume = m ? std::string(TextCamp(m->nume, sizeof m->nume)) : std::string();
     if (const auto p = titlu.find("%s"); p != std::string::npos) titlu.replace(p, 2, nume);
     setWindowTitle(TextQt(titlu));
+}
+
+void EditorMaterialWindow::faModal() {
+    if (parentWidget()) setWindowModality(Qt::WindowModal);
 }
 
 void EditorMaterialWindow::inchide() {
@@ -332,9 +381,22 @@ void EditorMaterialWindow::deseneazaPanou(QPainter& p) {
     p.setBackground(kFundal);
     for (const Eticheta& e : etichete_) {
         const QPoint colt = u.punct(e.unitati.x(), e.unitati.y());
-        p.drawText(QRect(colt, QSize(1, 1)), Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, e.text);
+        if (e.latime > 0)
+            deseneazaTextInLatime(p, QRect(colt, QSize(u.x(e.latime), p.fontMetrics().height())), e.text);
+        else
+            p.drawText(QRect(colt, QSize(1, 1)), Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, e.text);
     }
     deseneaza(p, u);
+}
+
+FereastraMaterial* DeschideEditorMaterialCurent(TipEditor tip, const std::function<FereastraMaterial*(int)>& creeaza) {
+    SetLucru& set = setLucru();
+    if (set.gol()) {
+        platforma().beep();
+        return nullptr;
+    }
+    const int index = set.materialCurent;
+    return ferestreMaterial().deschide(tip, index, [&] { return creeaza(index); });
 }
 
 }  // namespace vitramor

@@ -58,6 +58,18 @@ class UnitatiDialog;
 inline constexpr int IdButonAjutorEditor = 1023;
 inline constexpr int MesajValoareRespinsa = 10;  // "Valoare incorecta. ..." of the display library
 
+// How a cell answers a refused entry, and whether an accepted one counts as
+// a change of the material. Most cells take the defaults; the exceptions are
+// the editors' own (the transmittance table answers with message 38, a few
+// cells keep what was typed so that it can be corrected, some values are
+// working values of the window and not data).
+struct OptiuniCelula {
+    int mesaj = MesajValoareRespinsa;
+    unsigned stil = 0x30;  // exclamation
+    bool pastreazaTextul = false;
+    bool marcheazaModificat = true;
+};
+
 // What an editor is, before any cell: its window class name (also the key
 // its position is kept under), the title format whose %s takes the material
 // name, the command that opened it and the client size in dialog units.
@@ -68,6 +80,16 @@ struct DescriereEditor {
     QPoint pozitie;       // dialog units, on the screen
     QSize dimensiune;     // client area, dialog units
 };
+
+// Which typed values a number cell of the property editors takes.
+using RegulaValoare = bool (*)(const MaterialOptic&, float);
+inline bool OriceValoare(const MaterialOptic&, float) { return true; }
+inline bool ValoareNeNegativa(const MaterialOptic&, float v) { return v >= 0.0f; }
+inline bool ValoarePozitiva(const MaterialOptic&, float v) { return v > 0.0f; }
+
+// A float or 16-bit field of the record, as the cell tables name it.
+using CampFloat = float& (*)(MaterialOptic&);
+using CampIntreg = std::uint16_t& (*)(MaterialOptic&);
 
 class EditorMaterialWindow : public FereastraMaterial {
     Q_OBJECT
@@ -108,7 +130,14 @@ protected:
     // `respins` gives the text shown after a refused entry (default: afisare).
     // Cells join the Tab order in the order they are added.
     QLineEdit* adaugaCelula(const QString& nume, int slot, QRect unitati, Afisare afisare, Preluare preluare,
-                            Afisare respins = {});
+                            Afisare respins = {}, OptiuniCelula optiuni = {});
+    // The usual number cells, named by their control id: a float field shown
+    // with a printf format and taken when `regula` accepts it (a refusal
+    // shows the field again as "%g" unless the options keep the text), and a
+    // 16-bit field shown "%d" that takes whole numbers from 0 to 65535.
+    QLineEdit* adaugaCelulaFloat(int id, QRect unitati, CampFloat camp, const char* format, RegulaValoare regula,
+                                 OptiuniCelula optiuni = {});
+    QLineEdit* adaugaCelulaIntreg(int id, QRect unitati, CampIntreg camp, OptiuniCelula optiuni = {});
     QPushButton* adaugaButon(int id, const QString& text, QRect unitati);
     // Makes `mostra` (the widest text the cell must show whole, e.g.
     // "8.88888e-88" for a "%g" value) fit the cell: when it does not, the
@@ -116,7 +145,9 @@ protected:
     // one size of type.
     void asiguraLatime(QLineEdit* celula, const QString& mostra);
     // A fixed label drawn on the panel; its top-left corner at `unitati`.
-    void adaugaEticheta(const QString& text, QPoint unitati);
+    // With a width (dialog units) it is made narrower when it would not fit
+    // there, as deseneazaTextInLatime does.
+    void adaugaEticheta(const QString& text, QPoint unitati, int latime = 0);
     // A command of the window (system) menu, by id.
     QAction* adaugaComandaFereastra(int id, const QString& text);
     // The raised frame drawn round the cells, in dialog units.
@@ -126,6 +157,10 @@ protected:
     // An id that is not OK, Cancel or Ajutor: the editor's buttons and window
     // commands. Pending edits are already committed.
     virtual void executaComanda(int) {}
+    // "Ajutor": the producer's datasheet, unless the editor has other help.
+    virtual void ajutor();
+    // After any cell was accepted: values the editor derives from others.
+    virtual void laPreluare() {}
     // After a refill: what the editor shows beside its cells.
     virtual void laReimprospatare() {}
     // Painting beyond the frames and fixed labels (labels that follow the data).
@@ -134,10 +169,15 @@ protected:
     // Draws a label inside `r`, made narrower (a smaller, then a squeezed
     // font) when it is wider than the room the layout leaves it.
     static void deseneazaTextInLatime(QPainter& p, const QRect& r, const QString& text);
+    // A value through a printf format, as the cells show it.
+    static QString formateaza(const char* format, double v);
     // Shows `text` in a cell without it counting as an edit.
     void arataInCelula(QLineEdit* celula, const QString& text);
     // Closes as OK does: accepted values stay, the position is not kept.
     void inchide();
+    // Modal to the main window, as the editors that are dialogs are: the
+    // working set cannot change under them.
+    void faModal();
     // The owner handed to boxes and libraries.
     Fereastra proprietar() { return static_cast<QWidget*>(this); }
 
@@ -152,11 +192,13 @@ private:
         Afisare afisare;
         Preluare preluare;
         Afisare respins;
+        OptiuniCelula optiuni;
         bool modificata = false;
     };
     struct Eticheta {
         QString text;
         QPoint unitati;
+        int latime;
     };
     class Panou;
 
@@ -182,5 +224,10 @@ private:
     int slotFocalizat_ = -1;
     bool inchisPrinComanda_ = false;
 };
+
+// Opens the `tip` window of the current material, or brings it forward, with
+// `creeaza(index)` making a new one; beeps and returns null when no material
+// is open.
+FereastraMaterial* DeschideEditorMaterialCurent(TipEditor tip, const std::function<FereastraMaterial*(int)>& creeaza);
 
 }  // namespace vitramor

@@ -24,6 +24,8 @@ int Platform::mesajNumerotat(Fereastra owner, int numar, const std::string& text
     return messageBox(owner, text, "VITRAMOR - mesaj " + std::to_string(numar), style);
 }
 
+bool Platform::scrieClipboardImagine(const std::string&) { return false; }
+
 std::string Platform::textUltimaEroare() {
     const int cod = errno;
     if (cod == 0) return {};

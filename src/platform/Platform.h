@@ -92,6 +92,9 @@ public:
 
     virtual bool scrieClipboard(const std::string& text) = 0;
     virtual std::string citesteClipboard() = 0;
+    // A picture, given as the bytes of a PNG file; false when the platform
+    // has no clipboard for pictures or could not read the bytes.
+    virtual bool scrieClipboardImagine(const std::string& png);
 
     // Wait cursor around long file operations; a presentation detail that
     // only the GUI shows.

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QImage>
 #include <QMessageBox>
 #include <QProcess>
 #include <QStandardPaths>
@@ -222,6 +223,15 @@ bool QtPlatform::scrieClipboard(const std::string& text) {
     QClipboard* c = QGuiApplication::clipboard();
     if (!c) return false;
     c->setText(qs(text));
+    return true;
+}
+
+bool QtPlatform::scrieClipboardImagine(const std::string& png) {
+    QClipboard* c = QGuiApplication::clipboard();
+    QImage imagine;
+    if (!c || !imagine.loadFromData(reinterpret_cast<const uchar*>(png.data()), static_cast<int>(png.size()), "PNG"))
+        return false;
+    c->setImage(imagine);
     return true;
 }
 

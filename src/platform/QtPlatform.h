@@ -30,6 +30,7 @@ public:
                          const std::string& directorLucru) override;
     bool scrieClipboard(const std::string& text) override;
     std::string citesteClipboard() override;
+    bool scrieClipboardImagine(const std::string& png) override;
     void cursorAsteptare(bool activ) override;
     SettingsStore& setari() override { return *setari_; }
 

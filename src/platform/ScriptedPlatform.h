@@ -72,6 +72,11 @@ public:
     int deschideDocument(const std::string& fisier, const std::string& parametri, const std::string& director) override;
     bool scrieClipboard(const std::string& text) override;
     std::string citesteClipboard() override { return clipboard; }
+    bool scrieClipboardImagine(const std::string& png) override {
+        if (clipboardEsueaza) return false;
+        clipboardImagine = png;
+        return true;
+    }
     void cursorAsteptare(bool) override {}
     SettingsStore& setari() override { return *setari_; }
 
@@ -89,6 +94,7 @@ public:
     int rezultatDeschidere = 33;
     bool clipboardEsueaza = false;
     std::string clipboard;
+    std::string clipboardImagine;  // PNG bytes
     int beepuri = 0;
 
 private:

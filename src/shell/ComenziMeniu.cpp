@@ -12,7 +12,13 @@
 #include "database/StergeMaterialeProducatorDialog.h"
 #include "editors/IndiciWindow.h"
 #include "editors/InitializareMaterial.h"
+#include "editors/LaserDamageDialog.h"
+#include "editors/MecanicWindow.h"
 #include "editors/RolMaterialDialog.h"
+#include "editors/StabilitateChimicaDialog.h"
+#include "editors/TabelTransmisie.h"
+#include "editors/TermicWindow.h"
+#include "editors/TransmisieWindow.h"
 #include "export/ExportSubstratDialog.h"
 #include "export/VerificaSubstratWindow.h"
 #include "import/ImportSchottUi.h"
@@ -81,6 +87,12 @@ void IndiciK(FereastraPrincipala& w) { ComandaIndiciK(&w); }
 void ImportaIndici(FereastraPrincipala& w) { ComandaImportaIndici(&w); }
 void ImportaEcuatii(FereastraPrincipala& w) { ComandaImportaEcuatii(&w); }
 void RolMaterial(FereastraPrincipala& w) { ComandaRolMaterial(&w); }
+void Transmisie(FereastraPrincipala& w) { ComandaTransmisie(&w); }
+void KDinTransmisie(FereastraPrincipala& w) { ComandaKDinTransmisie(w.proprietar()); }
+void Mecanic(FereastraPrincipala& w) { ComandaMecanic(&w); }
+void Chimic(FereastraPrincipala& w) { ComandaChimic(&w); }
+void Termic(FereastraPrincipala& w) { ComandaTermic(&w); }
+void LaserDamage(FereastraPrincipala& w) { ComandaLaserDamage(&w); }
 void InitializeazaMaterial(FereastraPrincipala&) { ComandaInitializeazaMaterial(); }
 void InitLambdaIndici(FereastraPrincipala&) { ComandaInitLambdaIndici(); }
 void InitIndici(FereastraPrincipala&) { ComandaInitIndici(); }
@@ -143,13 +155,13 @@ const ComandaMeniu tabela[] = {
     {40064, "Init n from dispersion eq.",                           Mereu,      Material, false, InitNDinDispersie},
     {40057, "Importa n,k...",                                       CuMaiMulteMateriale, Material, Sep, ImportaIndici},
     {40058, "Importa ec. dispersie...",                             Mereu,      Material, false, ImportaEcuatii},
-    {40016, "Transmisie interna...",                                CuMaterial, Material, Sep,   nullptr},
-    {40067, "Calculeaza transmisia interna...",                     Mereu,      Material, false, FaraActiune},
-    {40017, "Mecanic",                                              CuMaterial, Material, Sep,   nullptr},
+    {40016, "Transmisie interna...",                                CuMaterial, Material, Sep,   Transmisie},
+    {40067, "Calculeaza k din transmisie",                          CuMaterial, Material, false, KDinTransmisie},
+    {40017, "Mecanic",                                              CuMaterial, Material, Sep,   Mecanic},
     {40018, "Electric",                                             CuMaterial, Material, false, MesajFaraFunctie},
-    {40019, "Chimic",                                               CuMaterial, Material, false, nullptr},
-    {40020, "Termic",                                               CuMaterial, Material, false, nullptr},
-    {40062, "Laser damage threshold...",                            CuMaterial, Material, false, nullptr},
+    {40019, "Chimic",                                               CuMaterial, Material, false, Chimic},
+    {40020, "Termic",                                               CuMaterial, Material, false, Termic},
+    {40062, "Laser damage threshold...",                            CuMaterial, Material, false, LaserDamage},
     {40096, "Rol material...",                                      Mereu,      Material, Sep,   RolMaterial},
 
     {40008, "Initializeaza material",                               CuMaterial, Initializeaza, false, InitializeazaMaterial},

@@ -25,9 +25,9 @@ namespace {
 // on the working set, as the menu's users know them.
 const int cuMaterial[] = {40099, 40002, 40003, 40004, 40005, 40028, 40043, 40071, 40024, 40069, 40034,
                           40029, 40086, 40084, 40008, 40009, 40010, 40011, 40012, 40013, 40027, 40014,
-                          40047, 40016, 40017, 40018, 40019, 40020, 40062, 40037, 40039, 40052, 40054};
+                          40047, 40016, 40067, 40017, 40018, 40019, 40020, 40062, 40037, 40039, 40052, 40054};
 const int mereu[] = {40001, 40060, 40078, 40098, 40080, 40092, 40094, 40088, 40090, 40032, 40074, 40007,
-                     40045, 40041, 40076, 40058, 40064, 40067, 40096, 40015};
+                     40045, 40041, 40076, 40058, 40064, 40096, 40015};
 
 class Shell : public MainWindowTest {
 protected:
@@ -205,7 +205,7 @@ TEST_F(Shell, DeletingTheCurrentMaterialFromTheDatabase) {
 
 TEST_F(Shell, CommandsNotBuiltYetShowMessageZeroAndNoActionIdsStaySilent) {
     alege(40001);
-    for (int id : {40016, 40017, 40018}) {
+    for (int id : {40018}) {
         p.casete.clear();
         alege(id);
         ASSERT_EQ(p.casete.size(), 1u) << id;
@@ -213,7 +213,7 @@ TEST_F(Shell, CommandsNotBuiltYetShowMessageZeroAndNoActionIdsStaySilent) {
         EXPECT_EQ(p.ultima().style, 48u) << id;
     }
     p.casete.clear();
-    for (int id : {40092, 40094, 40088, 40090, 40076, 40067}) alege(id);
+    for (int id : {40092, 40094, 40088, 40090, 40076}) alege(id);
     EXPECT_TRUE(p.casete.empty());
 
     alege(40074);

@@ -1,0 +1,37 @@
+#include <cstdio>
+
+#include "cli/Cli.h"
+#include "editors/TabelTransmisie.h"
+#include "settings/Directoare.h"
+#include "suite/Catalix.h"
+
+namespace vitramor::cli {
+
+int ComandaTransmittance(Context& c) {
+    CereArgumente(c, 1, 2);
+    const std::string nume = NumeMaterialDinArgument(c.argumente[0]);
+    std::optional<float> grosime;
+    if (c.argumente.size() == 2) {
+        const double d = CitesteReal(c.argumente[1], "THICKNESS");
+        if (d < 0 || d > 1e30) throw EroareUtilizare{"THICKNESS is a number of millimetres, 0 or more"};
+        grosime = static_cast<float>(d);
+    }
+    MaterialOptic m;
+    if (!GasesteMaterial(nume, m)) return IesireEsec;
+    for (const PunctTransmisie& p : ListaTransmisie(m, grosime.value_or(m.grosime_transmisie)))
+        std::fprintf(c.out, "%d\t%.6f\n", p.lambda, p.t);
+    return IesireOk;
+}
+
+int ComandaKFromTransmittance(Context& c) {
+    CereArgumente(c, 1, 1);
+    const std::string nume = NumeMaterialDinArgument(c.argumente[0]);
+    SetLucru set;
+    set.materiale.resize(1);
+    if (!GasesteMaterial(nume, set.materiale[0])) return IesireEsec;
+    // A No keeps the k table, and the database, as they were.
+    if (ComandaKDinTransmisie(nullptr, set) != 1) return IesireOk;
+    return CautaMaterialOptic(path_sticle, set.materiale[0], nullptr, SalveazaOp) == 0 ? IesireOk : IesireEsec;
+}
+
+}  // namespace vitramor::cli

@@ -1,0 +1,178 @@
+#include "editors/GraficTransmisie.h"
+
+#include <cmath>
+#include <cstdio>
+#include <algorithm>
+
+#include "editors/TabelTransmisie.h"
+
+namespace vitramor {
+
+namespace {
+
+std::string format(const char* f, double v) {
+    char text[64];
+    std::snprintf(text, sizeof text, f, v);
+    return text;
+}
+
+std::string culoareSvg(std::uint32_t rgb) {
+    char text[16];
+    std::snprintf(text, sizeof text, "#%06x", rgb & 0xFFFFFFu);
+    return text;
+}
+
+std::string xml(const std::string& s) {
+    std::string r;
+    for (char c : s) {
+        switch (c) {
+        case '&': r += "&amp;"; break;
+        case '<': r += "&lt;"; break;
+        case '>': r += "&gt;"; break;
+        case '"': r += "&quot;"; break;
+        default: r += c;
+        }
+    }
+    return r;
+}
+
+int inmultesteImparte(int n, int numarator, int numitor) {
+    const long long p = static_cast<long long>(n) * numarator;
+    return static_cast<int>(p >= 0 ? (p + numitor / 2) / numitor : -((-p + numitor / 2) / numitor));
+}
+
+}  // namespace
+
+int BazaUnitati::x(int unitati) const { return inmultesteImparte(unitati, latime, 4); }
+int BazaUnitati::y(int unitati) const { return inmultesteImparte(unitati, inaltime, 8); }
+
+std::optional<ScaraLambda> ScaraLungimiUnda(const MaterialOptic& m) {
+    std::optional<double> primul;
+    double maxim = 0.0;
+    for (int s = 0; s < NumarSloturiTabel; ++s) {
+        if (!EsteSlotTransmisie(m, s)) continue;
+        const double l = m.lambda_Ti[s];
+        if (!primul) primul = l;
+        if (l > maxim) maxim = l;
+    }
+    if (!primul || *primul == maxim) return std::nullopt;
+    return ScaraLambda{*primul, maxim};
+}
+
+ZonaPlot ZonaPlotGrafic(int latime, int inaltime, const BazaUnitati& u) {
+    return {u.x(50), u.y(6), latime - u.x(6), inaltime - u.y(26)};
+}
+
+DesenGrafic DeseneazaGraficTransmisie(const MaterialOptic& m, float grosime, const ScaraLambda& scara, int latime,
+                                      int inaltime, const BazaUnitati& u) {
+    DesenGrafic d;
+    d.latime = latime;
+    d.inaltime = inaltime;
+    d.plot = ZonaPlotGrafic(latime, inaltime, u);
+    const ZonaPlot& z = d.plot;
+    const int P = z.latime(), Q = z.inaltime();
+    constexpr std::uint32_t gri = 0x808080;
+    for (int i = 1; i < DiviziuniAxa; ++i) {
+        const int y = z.jos - Q * i / DiviziuniAxa;
+        d.texte.push_back({u.x(29), inaltime - u.y(30) - Q * i / DiviziuniAxa, format("%6.2f", 100.0 * i / DiviziuniAxa),
+                           AncoraText::StangaSus});
+        d.grila.push_back({z.stanga, y, z.dreapta, y, gri, 1});
+    }
+    const double domeniu = scara.maxim - scara.minim;
+    std::string etichete[DiviziuniAxa];
+    std::size_t latimeMaxima = 0;
+    for (int i = 0; i < DiviziuniAxa; ++i) {
+        etichete[i] = format("%7.1f", scara.minim + i * domeniu / DiviziuniAxa);
+        etichete[i].erase(0, etichete[i].find_first_not_of(' '));
+        latimeMaxima = std::max(latimeMaxima, etichete[i].size());
+    }
+    // A narrow window has no room for ten wavelengths side by side: then
+    // every second (or fifth) division is labelled; the grid lines all stay.
+    int pas = 1;
+    for (int p : {1, 2, 5, 10}) {
+        pas = p;
+        if (P * p / DiviziuniAxa >= static_cast<int>(latimeMaxima + 1) * u.latime) break;
+    }
+    for (int i = 0; i < DiviziuniAxa; ++i) {
+        const int x = z.stanga + P * i / DiviziuniAxa;
+        if (i % pas == 0) d.texte.push_back({x, z.jos + 2, etichete[i], AncoraText::CentruSus});
+        if (i >= 1) d.grila.push_back({x, z.jos, x, z.sus, gri, 1});
+    }
+    d.texte.push_back({u.x(14), u.y(10), "Ti", AncoraText::StangaSus});
+    d.legenda = {u.x(8), u.y(18), u.x(27), u.y(18), CuloareCurba, 1};
+
+    // A point joins the previous one only once some point has been placed
+    // inside the plot height; until then each point only moves the pen.
+    bool uneste = false;
+    for (int s = 0; s < NumarSloturiTabel; ++s) {
+        if (!EsteSlotTransmisie(m, s)) continue;
+        const double procent = 100.0 * TransmisieSlot(m, s, grosime);
+        const int x = z.stanga + static_cast<int>(std::trunc((m.lambda_Ti[s] - scara.minim) * P / domeniu));
+        const int y = z.jos - static_cast<int>(std::trunc(procent * Q / 100.0));
+        if (!uneste || d.curba.empty()) d.curba.emplace_back();
+        d.curba.back().emplace_back(x, y);
+        if (y > z.sus) uneste = true;
+    }
+    return d;
+}
+
+std::optional<CitireGrafic> CitesteGrafic(const ZonaPlot& plot, const ScaraLambda& scara, int x, int y) {
+    if (plot.latime() <= 0 || plot.inaltime() <= 0) return std::nullopt;
+    const double lambda = scara.minim + (x - plot.stanga) * (scara.maxim - scara.minim) / plot.latime();
+    const double procent = 100.0 - (y - plot.sus) * 100.0 / plot.inaltime();
+    if (lambda < scara.minim || lambda > scara.maxim || procent < 0.0 || procent > 100.0) return std::nullopt;
+    return CitireGrafic{lambda, procent};
+}
+
+std::string TextCitireLambda(double lambda) { return format("%7.1f", lambda); }
+std::string TextCitireProcent(double procent) { return format("%6.2f", procent); }
+
+std::string SvgDinDesen(const DesenGrafic& d, const std::string& titlu, int marimeText) {
+    const ZonaPlot& z = d.plot;
+    std::string s;
+    char b[256];
+    std::snprintf(b, sizeof b,
+                  "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                  "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%d\" height=\"%d\" viewBox=\"0 0 %d %d\">\n",
+                  d.latime, d.inaltime, d.latime, d.inaltime);
+    s += b;
+    s += "<title>" + xml(titlu) + "</title>\n";
+    std::snprintf(b, sizeof b,
+                  "<rect width=\"%d\" height=\"%d\" fill=\"#c0c0c0\"/>\n"
+                  "<clipPath id=\"plot\"><rect x=\"0\" y=\"%d\" width=\"%d\" height=\"%d\"/></clipPath>\n"
+                  "<rect x=\"%d\" y=\"%d\" width=\"%d\" height=\"%d\" fill=\"#ffffff\" stroke=\"#000000\" "
+                  "stroke-width=\"2\"/>\n",
+                  d.latime, d.inaltime, z.sus, z.dreapta, d.inaltime - z.sus, z.stanga, z.sus, z.latime(),
+                  z.inaltime());
+    s += b;
+    auto linie = [&](const LinieDesen& l) {
+        std::snprintf(b, sizeof b, "<line x1=\"%d\" y1=\"%d\" x2=\"%d\" y2=\"%d\" stroke=\"%s\" stroke-width=\"%d\"/>\n",
+                      l.x1, l.y1, l.x2, l.y2, culoareSvg(l.culoare).c_str(), l.grosime);
+        s += b;
+    };
+    for (const LinieDesen& l : d.grila) linie(l);
+    linie(d.legenda);
+    std::snprintf(b, sizeof b, "<g font-family=\"sans-serif\" font-size=\"%d\" fill=\"#000000\">\n", marimeText);
+    s += b;
+    for (const TextDesen& t : d.texte) {
+        std::snprintf(b, sizeof b, "<text x=\"%d\" y=\"%d\" dominant-baseline=\"hanging\"%s xml:space=\"preserve\">",
+                      t.x, t.y, t.ancora == AncoraText::CentruSus ? " text-anchor=\"middle\"" : "");
+        s += b;
+        s += xml(t.text) + "</text>\n";
+    }
+    s += "</g>\n<g clip-path=\"url(#plot)\" fill=\"none\" stroke=\"" + culoareSvg(CuloareCurba) +
+         "\" stroke-width=\"1\">\n";
+    for (const auto& bucata : d.curba) {
+        if (bucata.size() < 2) continue;
+        s += "<polyline points=\"";
+        for (std::size_t i = 0; i < bucata.size(); ++i) {
+            std::snprintf(b, sizeof b, "%s%d,%d", i ? " " : "", bucata[i].first, bucata[i].second);
+            s += b;
+        }
+        s += "\"/>\n";
+    }
+    s += "</g>\n</svg>\n";
+    return s;
+}
+
+}  // namespace vitramor

@@ -1,0 +1,30 @@
+#include "editors/ProprietatiMecanice.h"
+
+#include "editors/CelulaNumerica.h"
+
+namespace vitramor {
+
+float StresSuprafata(const MaterialOptic& m, float t) {
+    const float* a = m.stres_suprafata;
+    if (a[0] == 0.0f && a[1] == 0.0f && a[2] == 0.0f) return 0.0f;
+    return a[0] + a[1] * t + a[2] * t * t;
+}
+
+std::string TextStresSuprafata(const MaterialOptic& m, float t) { return FormatG(StresSuprafata(m, t)); }
+
+std::string TextStres(const MaterialOptic& m, float t) {
+    const float s = StresSuprafata(m, t);
+    return t > 0.0f ? FormatG(s / t) : FormatG(s);
+}
+
+EticheteElasticitate EticheteElasticitateProducator(std::uint16_t producator) {
+    switch (producator) {
+    case 0:
+    case 1: return {"Modul Elasticitate", "longitudinal E", "transversal G "};
+    case 2:
+    case 6: return {"Elasticitate", "Modul Young [GPa]", "Raport Poisson"};
+    default: return {"", "", ""};
+    }
+}
+
+}  // namespace vitramor

@@ -1,0 +1,31 @@
+#pragma once
+// Rules of the mechanical-properties editors that are not about one cell:
+// the surface stress of an evaporated layer and the labels of the
+// elasticity panel, which follow what each producer's catalogue gives.
+
+#include <cstdint>
+#include <string>
+
+#include "record/MaterialOptic.h"
+
+namespace vitramor {
+
+// S = a0 + a1*t + a2*t^2 (N/m) for a layer t nm thick, in single precision;
+// 0 when the three coefficients are 0 (no stress data).
+float StresSuprafata(const MaterialOptic& m, float grosime);
+// The texts of the "Surface stress" and "Stres" cells: S, and S/t when t > 0
+// (otherwise the stress cell repeats S), both "%g".
+std::string TextStresSuprafata(const MaterialOptic& m, float grosime);
+std::string TextStres(const MaterialOptic& m, float grosime);
+
+// The elasticity panel: Schott and Ohara give Young's modulus and Poisson's
+// ratio, the two older catalogues the longitudinal and transversal moduli;
+// other producers get the panel without labels.
+struct EticheteElasticitate {
+    const char* titlu;
+    const char* primul;
+    const char* alDoilea;
+};
+EticheteElasticitate EticheteElasticitateProducator(std::uint16_t producator);
+
+}  // namespace vitramor

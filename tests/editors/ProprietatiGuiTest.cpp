@@ -1,0 +1,238 @@
+// The transmittance, mechanical, thermal, chemical and laser-damage editors,
+// driven through their windows as a user drives them.
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLineEdit>
+
+#include "editors/EditorFixture.h"
+#include "editors/GraficTransmisieWindow.h"
+#include "editors/LaserDamageDialog.h"
+#include "editors/MecanicWindow.h"
+#include "editors/StabilitateChimicaDialog.h"
+#include "editors/TermicWindow.h"
+#include "editors/TransmisieWindow.h"
+#include "support/RecordImage.h"
+#include "support/TestDir.h"
+
+using namespace vitramor;
+using namespace vitramor::test;
+
+namespace {
+
+class Proprietati : public EditorFixture {
+protected:
+    explicit Proprietati(std::uint16_t producator = 2) {
+        MaterialOptic m = namedRecord("N-BK7", producator);
+        m.grosime_transmisie = 10.0f;
+        const std::uint16_t lambda[] = {400, 300, 500, 600};
+        for (int s = 0; s < 4; ++s) m.lambda_Ti[s] = lambda[s];
+        m.transmisia_interna[3] = 0.138629f;  // 0.25 at 10 mm
+        m.densitate = 2.51f;
+        setLucru().materiale = {m};
+    }
+    MaterialOptic& m() { return setLucru().materiale[0]; }
+    template <class W>
+    W* deschide(FereastraMaterial* (*comanda)(QWidget*)) {
+        auto* w = dynamic_cast<W*>(comanda(nullptr));
+        EXPECT_NE(w, nullptr);
+        if (w) activeaza(w);
+        return w;
+    }
+    static QLineEdit* celula(QWidget* w, const QString& nume) {
+        auto* c = w->findChild<QLineEdit*>(nume);
+        EXPECT_NE(c, nullptr) << nume.toStdString();
+        return c;
+    }
+};
+
+}  // namespace
+
+TEST_F(Proprietati, TransmittanceCellsCommitAndRefreshTheOpenGraph) {
+    auto* t = deschide<TransmisieWindow>(ComandaTransmisie);
+    EXPECT_EQ(t->windowTitle(), "N-BK7 - Transmisie interna");
+    EXPECT_EQ(t->celulaTransmisie(3)->text(), "   0.2500");
+    EXPECT_EQ(t->celulaLambda(1)->text(), "   300");
+    EXPECT_EQ(QApplication::focusWidget(), t->celulaGrosime());
+
+    click(buton(t, IdButonGrafic));
+    auto* g = dynamic_cast<GraficTransmisieWindow*>(ferestreMaterial().fereastra(TipEditor::GraficTransmisie, 0));
+    ASSERT_NE(g, nullptr);
+    EXPECT_EQ(g->windowTitle(), "N-BK7 - Transmisia interna");
+    const auto curba = g->desen().curba;
+
+    activeaza(t);
+    introdu(t->celulaTransmisie(2), "0.5");
+    EXPECT_NEAR(m().transmisia_interna[2], 0.0693147, 1e-7);
+    EXPECT_EQ(t->celulaTransmisie(2)->text(), "   0.5000");
+    EXPECT_EQ(setLucru().modificat, 1);
+    EXPECT_NE(g->desen().curba, curba);
+
+    introdu(t->celulaGrosime(), "5");
+    EXPECT_EQ(t->celulaTransmisie(3)->text(), "   0.5000");
+    EXPECT_EQ(g->grosime(), 5.0f);
+    introdu(t->celulaLambda(0), "250");
+    EXPECT_EQ(g->scara().minim, 250.0);
+    EXPECT_TRUE(p.casete.empty());
+
+    p.raspunde(raspuns::IDNO);
+    click(buton(t, IdButonStergeTi));
+    EXPECT_EQ(p.ultima().text, "Erase the internal tranmitances ?");
+    EXPECT_EQ(p.ultima().style, 36u);
+    EXPECT_NE(m().transmisia_interna[3], 0.0f);
+}
+
+// Whatever a user may leave in a cell that is not a value it takes, the
+// editor answers with its message and the record keeps every byte.
+TEST_F(Proprietati, BadInputIsRefusedWithTheEditorsMessageAndChangesNothing) {
+    const struct {
+        FereastraMaterial* (*comanda)(QWidget*);
+        const char* celula;
+        int mesaj;
+        const char* aratat;  // after the refusal; null: the typed text stays
+        bool golRefuzat;     // elsewhere an emptied cell is 0, "not given"
+    } celule[] = {
+        {ComandaTransmisie, "t3", 38, "   0.2500", true},  {ComandaTransmisie, "grosime", 38, nullptr, true},
+        {ComandaTransmisie, "lambda0", 38, "   400", false}, {ComandaMecanic, "101", 10, "2.51", true},
+        {ComandaMecanic, "104", 10, nullptr, false},      {ComandaTermic, "117", 10, "0", false},
+        {ComandaLaserDamage, "106", 10, "0", false},
+    };
+    const char* texte[] = {"abc", "nan", "-1", "1e999", ""};
+    for (const auto& c : celule) {
+        auto* w = deschide<EditorMaterialWindow>(c.comanda);
+        ASSERT_NE(w, nullptr);
+        setLucru().modificat = 0;
+        const std::string inainte = bytesOf(m());
+        for (const char* text : texte) {
+            if (!*text && !c.golRefuzat) continue;
+            SCOPED_TRACE(std::string(c.celula) + " <- '" + text + "'");
+            p.casete.clear();
+            introdu(celula(w, c.celula), text);
+            ASSERT_EQ(p.casete.size(), 1u);
+            EXPECT_EQ(p.casete[0].numar, c.mesaj);
+            EXPECT_EQ(p.casete[0].style, 48u);
+            EXPECT_EQ(celula(w, c.celula)->text(), c.aratat ? QString(c.aratat) : QString(text));
+        }
+        EXPECT_EQ(bytesOf(m()), inainte);
+        EXPECT_EQ(setLucru().modificat, 0);
+        ferestreMaterial().inchideToate();
+        stergeAmanate();
+    }
+}
+
+TEST_F(Proprietati, GraphReadsOutUnderTheMouseAndExportsItsPicture) {
+    auto* g = dynamic_cast<GraficTransmisieWindow*>(ComandaGraficTransmisie(0, nullptr));
+    ASSERT_NE(g, nullptr);
+    activeaza(g);
+    const DesenGrafic d = g->desen();
+    QWidget* plansa = g->findChild<QWidget*>("plansa");
+    QTest::mouseMove(plansa, QPoint(d.plot.stanga + d.plot.latime() / 2, d.plot.jos));
+    EXPECT_NEAR(g->citireLambda().toDouble(), 500.0, 0.5);
+    EXPECT_EQ(g->citireProcent(), "  0.00");
+
+    // A typed thickness is the graph's own; the record keeps its own.
+    introdu(g->findChild<QLineEdit*>("grosimeGrafic"), "20");
+    EXPECT_EQ(g->grosime(), 20.0f);
+    EXPECT_EQ(m().grosime_transmisie, 10.0f);
+
+    click(g->findChild<QPushButton*>("copiaza"));
+    EXPECT_EQ(p.clipboardImagine.substr(1, 3), "PNG");
+    TestDir dir;
+    p.fisiereAlese = {FisierAles{dir.str(), "t.svg"}, FisierAles{dir.str(), "t.png"}};
+    click(g->findChild<QPushButton*>("svg"));
+    click(g->findChild<QPushButton*>("png"));
+    EXPECT_EQ(readFile(dir / "t.svg").rfind("<?xml", 0), 0u);
+    EXPECT_EQ(readFile(dir / "t.png").substr(1, 3), "PNG");
+    EXPECT_EQ(p.cereriFisier.at(0).numeInitial, "N-BK7_Ti.svg");
+
+    // One wavelength is no axis: no graph.
+    setLucru().materiale.push_back(namedRecord("F2", 2));
+    EXPECT_EQ(ComandaGraficTransmisie(1, nullptr), nullptr);
+}
+
+TEST_F(Proprietati, GlassEditorsFollowTheProducer) {
+    m().dilatare[0] = 7.1e-6f;
+    m().stabilitate_chimica[2] = 52;
+    auto* mec = deschide<EditorMaterialWindow>(ComandaMecanic);
+    introdu(celula(mec, "102"), "70");
+    EXPECT_EQ(m().modul_young, 70.0f);
+    introdu(celula(mec, "105"), "-1");  // abrasion of a glass
+    EXPECT_EQ(p.ultima().numar, 10);
+    auto* termic = deschide<EditorMaterialWindow>(ComandaTermic);
+    EXPECT_EQ(celula(termic, "109")->text(), "71.00");
+    introdu(celula(termic, "109"), "71");
+    EXPECT_EQ(m().dilatare[0], 71.0f);
+
+    auto* chimic = deschide<StabilitateChimicaDialog>(ComandaChimic);
+    EXPECT_EQ(chimic->windowTitle(), "N-BK7 - Stabilitate chimica: Shott Mainz");
+    EXPECT_EQ(chimic->lista(2)->currentText(), "52");
+    Q_EMIT chimic->lista(2)->activated(4);
+    EXPECT_EQ(m().stabilitate_chimica[2], 5);
+    EXPECT_FALSE(chimic->lista(5)->isEnabled());
+
+    // Empty laser lines get the usual wavelengths as the dialog opens.
+    setLucru().modificat = 0;
+    auto* lidt = deschide<EditorMaterialWindow>(ComandaLaserDamage);
+    EXPECT_EQ(celula(lidt, "103")->text(), "532");
+    EXPECT_EQ(m().lidt_lambda[0], 1064);
+    EXPECT_EQ(setLucru().modificat, 1);
+
+    ferestreMaterial().inchideToate();
+    m().producator = 0;
+    auto* doua = deschide<EditorMaterialWindow>(ComandaChimic);
+    auto* umiditate = doua->findChild<QComboBox*>("101");
+    EXPECT_EQ(umiditate->itemText(2), "V");
+    Q_EMIT umiditate->activated(2);
+    EXPECT_EQ(m().stabilitate_chimica[0], 2);
+    m().producator = 4;
+    EXPECT_EQ(ComandaChimic(nullptr), nullptr);
+}
+
+class ProprietatiEvaporare : public Proprietati {
+protected:
+    ProprietatiEvaporare() : Proprietati(ProducatorEvaporare) {}
+};
+
+TEST_F(ProprietatiEvaporare, EvaporationMaterialsGetTheirOwnDialogs) {
+    auto* t = deschide<TransmisieWindow>(ComandaTransmisie);
+    EXPECT_FALSE(t->celulaLambda(0)->isEnabled());
+    EXPECT_EQ(t->celulaTransmisie(9)->text(), "");
+    ferestreMaterial().inchideToate();
+
+    auto* mec = deschide<EditorMaterialWindow>(ComandaMecanic);
+    EXPECT_EQ(mec->windowTitle(), "Editare proprietati mecanice material de evaporare N-BK7");
+    introdu(celula(mec, "114"), "0.1");
+    introdu(celula(mec, "115"), "0.001");
+    introdu(celula(mec, "117"), "100");
+    EXPECT_EQ(celula(mec, "103")->text(), "0.2");
+    EXPECT_EQ(celula(mec, "118")->text(), "0.002");
+    introdu(celula(mec, "107"), "-3");
+    EXPECT_EQ(m().duritate_abraziune, -3.0f);
+    EXPECT_TRUE(p.casete.empty());
+    // The layer range is checked against the stored other end.
+    setLucru().modificat = 0;
+    introdu(celula(mec, "108"), "600");
+    EXPECT_EQ(p.ultima().style, 64u);
+    introdu(celula(mec, "109"), "700");
+    introdu(celula(mec, "108"), "600");
+    EXPECT_EQ(m().grosime_min, 600.0f);
+    EXPECT_EQ(setLucru().modificat, 0);
+    click(buton(mec, IdButonAjutorEditor));
+    EXPECT_EQ(p.ultima().numar, 0);
+
+    m().incredere[1] = 0.0f;
+    auto* termic = deschide<EditorMaterialWindow>(ComandaTermic);
+    EXPECT_EQ(m().incredere[1], 0.7f);
+    EXPECT_EQ(celula(termic, "106")->text(), "0.7");
+    introdu(celula(termic, "103"), "7.1");
+    EXPECT_FLOAT_EQ(m().dilatare[0], 7.1e-6f);
+    p.casete.clear();
+    introdu(celula(termic, "108"), "70000");
+    EXPECT_EQ(p.ultima().numar, 10);
+
+    // Thresholds 3 to 5 share their bytes with a glass's three.
+    auto* lidt = deschide<EditorMaterialWindow>(ComandaLaserDamage);
+    introdu(celula(lidt, "108"), "4.5");
+    EXPECT_EQ(m().lidt[0], 4.5f);
+    EXPECT_EQ(lidt->findChildren<QLineEdit*>().size(), 10);
+}
