@@ -13,7 +13,7 @@ protected:
         MaterialOptic m = namedRecord("N-BK7", 2);
         m.grosime_transmisie = 10.0f;
         m.lambda_Ti[0] = 400;
-        m.transmisia_interna[0] = 0.138629f;  // 0.25 at 10 mm
+        m.transmisia_interna[0] = 0.13862944f;  // 0.25 at 10 mm
         m.lambda_Ti[2] = 500;
         m.lambda_indici[0] = 400.0f;
         m.indice_k[5] = 1.0;
@@ -53,6 +53,6 @@ TEST_F(TransmisieCli, KFromTransmittanceAsksBeforeReplacingAKTable) {
     EXPECT_EQ(ruleaza("k-from-transmittance N-BK7").cod, 3);
     optiuni = "--yes";
     EXPECT_EQ(ruleaza("k-from-transmittance N-BK7").cod, 0);
-    EXPECT_NEAR(stocat().indice_k[0], 0.138629e-6 * 400 / (4 * 3.14159265358979), 1e-12);
+    EXPECT_NEAR(stocat().indice_k[0], 0.13862944e-6 * 400 / (4 * 3.14159265358979), 1e-12);
     EXPECT_EQ(stocat().indice_k[5], 0.0);
 }
