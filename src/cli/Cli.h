@@ -58,6 +58,10 @@ int ComandaExportJson(Context&);
 int ComandaVerify(Context&);
 int ComandaTransmittance(Context&);
 int ComandaKFromTransmittance(Context&);
+int ComandaImportText(Context&);
+int ComandaImportDb(Context&);
+int ComandaConvert(Context&);
+int ComandaFixProducers(Context&);
 
 // Shared helpers of the commands.
 // Finds the first record named `nume` through the catalogue library; the

@@ -27,6 +27,10 @@ const std::vector<DescriereComanda>& comenzi() {
         {"verify", ComandaVerify, "verify --producer CODE [--filter PATTERN] [NAME...]", true},
         {"transmittance", ComandaTransmittance, "transmittance NAME [THICKNESS]", true},
         {"k-from-transmittance", ComandaKFromTransmittance, "k-from-transmittance NAME", true},
+        {"import-text", ComandaImportText, "import-text [--select LIST] [--list] CODE PATH", true},
+        {"import-db", ComandaImportDb, "import-db [--select LIST] FILE", true},
+        {"convert", ComandaConvert, "convert OLD NEW", false},
+        {"fix-producers", ComandaFixProducers, "fix-producers IN OUT", false},
     };
     return tabel;
 }

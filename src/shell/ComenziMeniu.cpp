@@ -24,6 +24,9 @@
 #include "import/ImportSchottUi.h"
 #include "import/ImportaCsvDialog.h"
 #include "import/ImportaIntreMaterialeDialog.h"
+#include "import/ImportCatalogTextDialog.h"
+#include "import/ImportSticleDialog.h"
+#include "database/ConversieSticle32.h"
 #include "dispersion/ComenziDispersie.h"
 #include "settings/Directoare.h"
 #include "settings/DirectoriDialog.h"
@@ -71,6 +74,13 @@ void ImportSchott(FereastraPrincipala& w) {
     w.actualizeazaRandCurent();
 }
 void ImportaCsv(FereastraPrincipala& w) { ComandaImportaCsv(&w); }
+void ImportSticle(FereastraPrincipala& w) { ComandaImportSticle(&w); }
+void ConversieSticle32(FereastraPrincipala& w) { ComandaConvertesteSticle32(w.proprietar()); }
+void CorecteazaProducatori(FereastraPrincipala& w) { ComandaCorecteazaCoduriProducator(w.proprietar()); }
+template <int Cod>
+void CatalogText(FereastraPrincipala& w) {
+    ComandaImportCatalogText(&w, Cod, [&w] { w.actualizeazaRandCurent(); });
+}
 void VerificaSubstrat(FereastraPrincipala& w) {
     // A double-click in the verification window offers that material to
     // "Incarca material"; the current record changes only once it is loaded.
@@ -105,6 +115,7 @@ using enum Activare;
 
 constexpr const char* File = "&File";
 constexpr const char* Importa = "&File/&Importa";
+constexpr const char* CatalogTextMeniu = "&File/&Importa/Import catalog text";
 constexpr const char* Exporta = "&File/&Exporta";
 constexpr const char* Material = "&Material";
 constexpr const char* Initializeaza = "&Initializeaza";
@@ -129,9 +140,9 @@ const ComandaMeniu tabela[] = {
     {40024, "Import sticle Schott (allglass.sch)",                  CuMaterial, Importa, false, ImportSchott},
     {40069, "Importa sticle din Excel (*.xls) cu ODBC...",          CuMaterial, Importa, false, nullptr},
     {40034, "Import sticle din CSV file (*.csv)...",                CuMaterial, Importa, false, ImportaCsv},
-    {40029, "Import din alt fisier STICLE32.DAT...",                CuMaterial, Importa, false, nullptr},
-    {40080, "Creaza fisier Sticle32Nou.dat din STICLE32.DAT",       Mereu,      Importa, Sep,   nullptr},
-    {40041, "Test",                                                 Mereu,      Importa, false, nullptr},
+    {40029, "Import din alt fisier STICLE32.DAT...",                CuMaterial, Importa, false, ImportSticle},
+    {40080, "Creaza fisier Sticle32Nou.dat din STICLE32.DAT",       Mereu,      Importa, Sep,   ConversieSticle32},
+    {40041, "Test",                                                 Mereu,      Importa, false, CorecteazaProducatori},
 
     {40086, "Verifica materiale substrat ptr. export...",           CuMaterial, Exporta, false, VerificaSubstrat},
     {40084, "Exporta sticle in SubstrateMaterials.json...",         CuMaterial, Exporta, false, ExportSubstrat},
@@ -175,12 +186,12 @@ const ComandaMeniu tabela[] = {
 
     {40015, "Despre...",                                            Mereu,      Help, false, Despre},
 
-    // The manufacturer text catalogues have no menu item; the import
-    // reaches them by these ids (catalogue kinds 2 to 5).
-    {40037, "Import catalog text Hoya",                             CuMaterial, nullptr, false, nullptr},
-    {40039, "Import catalog text Ohara",                            CuMaterial, nullptr, false, nullptr},
-    {40052, "Import catalog text Sumita",                           CuMaterial, nullptr, false, nullptr},
-    {40054, "Import catalog text Pilkington",                       CuMaterial, nullptr, false, nullptr},
+    // The manufacturer text catalogues, selection codes 1 to 5.
+    {40036, "Import catalog text Schott",                           CuMaterial, CatalogTextMeniu, false, CatalogText<1>},
+    {40037, "Import catalog text Hoya",                             CuMaterial, CatalogTextMeniu, false, CatalogText<2>},
+    {40039, "Import catalog text Ohara",                            CuMaterial, CatalogTextMeniu, false, CatalogText<3>},
+    {40052, "Import catalog text Sumita",                           CuMaterial, CatalogTextMeniu, false, CatalogText<4>},
+    {40054, "Import catalog text Pilkington",                       CuMaterial, CatalogTextMeniu, false, CatalogText<5>},
 };
 // clang-format on
 

@@ -1,0 +1,139 @@
+// The text catalogues and the conversion of the old database file, each
+// against one sequential read of the same input file in the same run
+// ("ratio_to_read"; targets: 3 for a 5,000-line catalogue, 1.5 for the
+// conversion of 100,000 old records).
+//
+// The catalogue figures cover reading, splitting and building every glass;
+// storing each glass is the catalogue library's work and is measured by
+// CatalogBench.
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "database/ConversieSticle32.h"
+#include "import/CatalogText.h"
+#include "import/ColoaneText.h"
+#include "messages/ListaMesaje.h"
+#include "platform/ScriptedPlatform.h"
+#include "support/BazaBench.h"
+
+using namespace vitramor;
+using namespace vitramor::bench;
+
+namespace {
+
+constexpr int LiniiCatalog = 5000;
+constexpr int RecorduriVechi = 100000;
+
+struct Director {
+    Director() {
+        std::string sablon = (std::filesystem::temp_directory_path() / "vitramor-text-XXXXXX").string();
+        if (!mkdtemp(sablon.data())) std::abort();
+        cale = sablon;
+    }
+    ~Director() {
+        std::error_code ec;
+        std::filesystem::remove_all(cale, ec);
+    }
+    std::string fisier(const char* nume) const { return (std::filesystem::path(cale) / nume).string(); }
+    std::string cale;
+};
+
+const Director& Lucru() {
+    static Director d;
+    return d;
+}
+
+// A Schott-layout catalogue: 162 columns a line, numbers where the layout
+// reads numbers.
+const std::string& Catalog() {
+    static const std::string cale = [] {
+        const std::string f = Lucru().fisier("catalog.txt");
+        std::ofstream o(f, std::ios::binary);
+        for (int i = 0; i < 7; ++i) o << "header\n";
+        for (int l = 0; l < LiniiCatalog; ++l) {
+            o << "G" << l;
+            for (int c = 2; c <= 162; ++c) o << '\t' << (c == 159 ? "517642" : "1.5168") << (c % 10);
+            o << "\r\n";
+        }
+        return f;
+    }();
+    return cale;
+}
+
+const std::string& FisierVechi() {
+    static const std::string cale = [] {
+        const std::string f = Lucru().fisier("sticle32.dat");
+        std::ofstream o(f, std::ios::binary);
+        std::string r(MarimeInregistrareVeche, '\0');
+        for (int i = 0; i < RecorduriVechi; ++i) {
+            std::snprintf(&r[1168], 11, "G%05d", i);
+            o.write(r.data(), static_cast<std::streamsize>(r.size()));
+        }
+        return f;
+    }();
+    return cale;
+}
+
+// `pregatire` runs untimed before each operation.
+template <typename Operatie>
+void FataDeCitire(benchmark::State& state, const std::string& intrare, Operatie operatie,
+                  const std::function<void(ScriptedPlatform&)>& pregatire = {}) {
+    ScriptedPlatform platforma;
+    ScopedPlatform garda(platforma);
+    InstaleazaDestinatieMesaje([](const std::string&, int) { return 1; });
+    CitesteSecvential(intrare);
+    double citire = 0, operatii = 0;
+    for (auto _ : state) {
+        auto t0 = std::chrono::steady_clock::now();
+        CitesteSecvential(intrare);
+        citire += Secunde(t0);
+        if (pregatire) pregatire(platforma);
+        t0 = std::chrono::steady_clock::now();
+        operatie(platforma);
+        const double t = Secunde(t0);
+        operatii += t;
+        state.SetIterationTime(t);
+    }
+    state.counters["ratio_to_read"] = operatii / citire;
+    state.counters["read_ms"] = 1e3 * citire / static_cast<double>(state.iterations());
+    InstaleazaDestinatieMesaje({});
+}
+
+void BM_ListeazaCatalogText(benchmark::State& state) {
+    FataDeCitire(state, Catalog(), [](ScriptedPlatform&) {
+        std::ifstream in(Catalog(), std::ios::binary);
+        benchmark::DoNotOptimize(ListeazaCatalogText(1, in, Catalog()).size());
+    });
+}
+BENCHMARK(BM_ListeazaCatalogText)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+void BM_ConstruiesteSticleCatalogText(benchmark::State& state) {
+    FataDeCitire(state, Catalog(), [](ScriptedPlatform&) {
+        std::ifstream in(Catalog(), std::ios::binary);
+        CititorLiniiText cititor(in);
+        MaterialOptic m;
+        for (int i = 0; i < 7; ++i) cititor.citeste();
+        while (cititor.citeste()) benchmark::DoNotOptimize(ParseazaLinieCatalogText(1, cititor.linie(), {}, m));
+    });
+}
+BENCHMARK(BM_ConstruiesteSticleCatalogText)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+void BM_ConversieSticle32(benchmark::State& state) {
+    const std::string nou = Lucru().fisier("SticleNou32.dat");
+    FataDeCitire(
+        state, FisierVechi(), [&nou](ScriptedPlatform&) {
+            if (!ConvertesteSticle32(nullptr, FisierVechi(), nou)) std::abort();
+        },
+        [&nou](ScriptedPlatform& p) {
+            std::remove(nou.c_str());  // no archive copies piling up
+            p.raspunde(raspuns::IDYES);
+        });
+}
+BENCHMARK(BM_ConversieSticle32)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
+
+}  // namespace
+
+BENCHMARK_MAIN();

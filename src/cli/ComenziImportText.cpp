@@ -1,0 +1,114 @@
+// import-text and import-db: the imports that show a list first and store
+// the entries the user selects; here --select gives the entries.
+#include <cstdio>
+#include <cstring>
+#include <algorithm>
+#include <filesystem>
+#include <optional>
+
+#include "cli/Cli.h"
+#include "import/CatalogText.h"
+#include "import/ImportBazaDate.h"
+#include "record/CodificareText.h"
+#include "record/SetLucru.h"
+
+namespace vitramor::cli {
+
+namespace {
+
+// "--select 0,3,7": entry numbers counted from 0, each below `numar`.
+std::vector<int> CitesteSelectie(const std::string& text, std::size_t numar) {
+    std::vector<int> alese;
+    std::size_t i = 0;
+    while (i <= text.size()) {
+        const std::size_t virgula = std::min(text.find(',', i), text.size());
+        const long n = CitesteIntreg(text.substr(i, virgula - i), "an entry of --select", 0,
+                                     static_cast<long>(numar) - 1);
+        alese.push_back(static_cast<int>(n));
+        i = virgula + 1;
+    }
+    return alese;
+}
+
+// Takes "--select LIST" off the front of the arguments, with --list in any
+// order around it.
+std::optional<std::string> ScoateSelectie(Context& c, bool* lista) {
+    std::optional<std::string> selectie;
+    for (;;) {
+        if (lista && ScoateOptiune(c, "--list")) {
+            *lista = true;
+            continue;
+        }
+        if (!c.argumente.empty() && c.argumente.front() == "--select") {
+            if (c.argumente.size() < 2) throw EroareUtilizare{"--select needs a list of entry numbers"};
+            selectie = c.argumente[1];
+            c.argumente.erase(c.argumente.begin(), c.argumente.begin() + 2);
+            continue;
+        }
+        return selectie;
+    }
+}
+
+// The glasses are built in the working set's current record; the command
+// line's set starts as after "Creaza material nou".
+MaterialOptic& RecordLucru() {
+    SetLucru& set = setLucru();
+    if (set.gol()) {
+        MaterialOptic m;
+        std::memset(&m, 0, sizeof m);
+        std::snprintf(m.nume, sizeof m.nume, "Gol0");
+        m.stas = 2;
+        m.producator = 2;
+        set.materiale.push_back(m);
+        set.materialCurent = 0;
+    }
+    return set.curent();
+}
+
+}  // namespace
+
+int ComandaImportText(Context& c) {
+    bool lista = false;
+    const std::optional<std::string> selectie = ScoateSelectie(c, &lista);
+    CereArgumente(c, 2, 2);
+    const int cod = static_cast<int>(CitesteIntreg(c.argumente[0], "CODE", CodCatalogTextMinim, CodCatalogTextMaxim));
+    const std::string& cale = c.argumente[1];
+
+    std::vector<IntrareCatalogText> intrari;
+    if (!ListeazaFisierCatalogText(cod, cale, intrari, nullptr)) return IesireEsec;
+    if (lista) {
+        for (const IntrareCatalogText& e : intrari) std::fprintf(c.out, "%s\n", Utf8DinWindows1252(e.text()).c_str());
+        return IesireOk;
+    }
+    std::vector<int> linii;
+    if (selectie) {
+        for (int i : CitesteSelectie(*selectie, intrari.size())) linii.push_back(intrari[static_cast<std::size_t>(i)].linie);
+    } else {
+        for (const IntrareCatalogText& e : intrari) linii.push_back(e.linie);
+    }
+    RezultatImportText r;
+    if (!ImportaFisierCatalogText(cod, cale, linii, RecordLucru(), nullptr, r)) return IesireEsec;
+    return r.salvate == r.sticle ? IesireOk : IesireEsec;
+}
+
+int ComandaImportDb(Context& c) {
+    const std::optional<std::string> selectie = ScoateSelectie(c, nullptr);
+    CereArgumente(c, 1, 1);
+    const std::filesystem::path cale(c.argumente[0]);
+    const std::string director = cale.has_parent_path() ? cale.parent_path().string() : std::string(".");
+    const std::string fisier = cale.filename().string();
+
+    std::vector<std::string> nume;
+    if (!ListeazaBazaDate(nullptr, director, fisier, nume)) return IesireEsec;
+    std::vector<int> indici;
+    if (selectie) {
+        indici = CitesteSelectie(*selectie, nume.size());
+    } else {
+        for (std::size_t i = 0; i < nume.size(); ++i) indici.push_back(static_cast<int>(i));
+    }
+    int salvate = 0;
+    if (!ImportaDinBazaDate(nullptr, director, fisier, indici, &salvate)) return IesireEsec;
+    return salvate == static_cast<int>(indici.size()) ? IesireOk : IesireEsec;
+}
+
+}  // namespace vitramor::cli

@@ -1,0 +1,182 @@
+#include "import/CatalogText.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "import/ColoaneText.h"
+#include "messages/ListaMesaje.h"
+#include "settings/Directoare.h"
+#include "suite/Catalix.h"
+
+namespace vitramor {
+
+namespace {
+
+// clang-format off
+constexpr DescriereCatalogText Catalog[] = {
+    {1, "schott/schott010507d.txt",     '\t', 7, 1, 2, false, 2},
+    {2, "hoya/Hoya_glass.txt",          ',',  1, 2, 4, false, 3},
+    {3, "ohara/ohara_eco.txt",          '\t', 2, 2, 3, true,  6},
+    {4, "sumita/glassdata.txt",         '\t', 2, 3, 2, true,  11},
+    {5, "pilkington/Pilkington_2.txt",  '\t', 2, 1, 2, true,  8},
+};
+// clang-format on
+
+std::string Formatat(const char* format, const std::string& a, int n = 0, int m = 0) {
+    char text[700];
+    std::snprintf(text, sizeof text, format, n, a.c_str(), m);
+    return text;
+}
+
+std::string NumeIntrare(std::string_view t) {
+    t = t.substr(0, CaractereNumeCatalogText);
+    while (!t.empty() && t.back() == ' ') t.remove_suffix(1);
+    return std::string(t);
+}
+
+// Skips the header lines; the columns of the last one are what a comma
+// separated data line is held against.
+int SariAntet(CititorLiniiText& cititor, const DescriereCatalogText& d) {
+    int coloane = 0;
+    for (int i = 0; i < d.liniiAntet && cititor.citeste(); ++i) coloane = ColoaneText(cititor.linie(), d.separator).numar();
+    return coloane;
+}
+
+bool Deschide(const std::string& cale, std::ifstream& in) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(cale, ec)) return false;
+    in.open(cale, std::ios::binary);
+    return in.is_open();
+}
+
+void EroareDeschidere(Fereastra owner, const std::string& ce) {
+    MesajBox(owner, "Eroare deschidere fisier " + ce, "", stil::MB_OK);
+}
+
+std::string CaleInDirector(const std::string& director, const char* fisier) {
+    return director.empty() ? std::string(fisier) : (std::filesystem::path(director) / fisier).string();
+}
+
+}  // namespace
+
+const DescriereCatalogText* DescriereCatalog(int cod) {
+    for (const auto& d : Catalog)
+        if (d.cod == cod) return &d;
+    return nullptr;
+}
+
+std::string CaleCatalogText(int cod) {
+    const DescriereCatalogText* d = DescriereCatalog(cod);
+    if (!d) return "????????????";
+    return CaleInDirector(path_sticle, d->fisier);
+}
+
+std::string DirectorPilkington() { return CaleInDirector(path_sticle, "pilkington"); }
+
+std::string IntrareCatalogText::text() const {
+    char nd[64];
+    std::snprintf(nd, sizeof nd, "\t%7.5f", this->nd);
+    return nume + nd;
+}
+
+std::vector<IntrareCatalogText> ListeazaCatalogText(int cod, std::istream& in, const std::string& numeFisier) {
+    std::vector<IntrareCatalogText> intrari;
+    const DescriereCatalogText* d = DescriereCatalog(cod);
+    if (!d) return intrari;
+    CititorLiniiText cititor(in);
+    const int coloaneAntet = SariAntet(cititor, *d);
+    for (int k = 0; cititor.citeste(); ++k) {
+        if (cititor.lunga())
+            AfiseazaMesajInLista(Formatat("Linia %d din %s are peste 4095 caractere; restul ei nu se citeste", numeFisier,
+                                          cititor.numarLinie()),
+                                 NivelAvertizare);
+        const ColoaneText c(cititor.linie(), d->separator);
+        // In a comma-separated file a decimal comma splits a value in two and
+        // moves every column after it.
+        if (d->separator == ',' && coloaneAntet > 0 && c.numar() > coloaneAntet)
+            AfiseazaMesajInLista(
+                Formatat("Linia %d din %s are %d coloane, mai multe decat antetul: virgula zecimala?", numeFisier,
+                         cititor.numarLinie(), c.numar()),
+                NivelAvertizare);
+        const std::string nume = NumeIntrare(c.coloana(d->coloanaNume));
+        if (nume.empty() && cod <= 3) break;
+        if (nume.empty() && cod == 4) continue;
+        const std::string nd = d->ndDupaUnu ? "1." + std::string(c.coloana(d->coloanaNd)) : std::string(c.coloana(d->coloanaNd));
+        intrari.push_back({nume, static_cast<double>(RealText(nd)), k});
+    }
+    return intrari;
+}
+
+RezultatImportText ImportaCatalogText(int cod, std::istream& in, std::istream* in1, std::vector<int> linii,
+                                      MaterialOptic& lucru, Fereastra owner) {
+    RezultatImportText r;
+    const DescriereCatalogText* d = DescriereCatalog(cod);
+    if (!d) return r;
+    std::sort(linii.begin(), linii.end());
+    linii.erase(std::unique(linii.begin(), linii.end()), linii.end());
+    linii.erase(linii.begin(), std::lower_bound(linii.begin(), linii.end(), 0));
+    if (linii.empty()) return r;
+
+    CititorLiniiText cititor(in);
+    SariAntet(cititor, *d);
+    std::istringstream gol;
+    CititorLiniiText cititor1(in1 ? *in1 : static_cast<std::istream&>(gol));
+    if (cod == CodCatalogPilkington) SariAntet(cititor1, *d);
+
+    auto urmatoarea = linii.begin();
+    for (int k = 0; urmatoarea != linii.end(); ++k) {
+        const bool citit = cititor.citeste();
+        // The Pilkington pair is read in step until the equations' file ends;
+        // a names' file that ends first gives empty lines.
+        if (!(cod == CodCatalogPilkington ? cititor1.citeste() : citit)) break;
+        if (*urmatoarea != k) continue;
+        ++urmatoarea;
+        const StareLinieText stare = ParseazaLinieCatalogText(cod, cititor.linie(), cititor1.linie(), lucru);
+        if (stare == StareLinieText::NumeDiferite)
+            MesajBox(owner, "Numele sticlei nu coincid in cele doua fisiere",
+                     NumeIntrare(ColoaneText(cititor1.linie(), '\t').coloana(1)), stil::MB_OK);
+        if (stare != StareLinieText::Stocheaza) {
+            ++r.refuzate;
+            continue;
+        }
+        ++r.sticle;
+        if (CautaMaterialOptic(path_sticle, lucru, owner, SalveazaOp) == 0) ++r.salvate;
+    }
+    return r;
+}
+
+bool ListeazaFisierCatalogText(int cod, const std::string& cale, std::vector<IntrareCatalogText>& intrari,
+                               Fereastra owner) {
+    const std::string fisier = cod == CodCatalogPilkington ? CaleInDirector(cale, NumeFisierPilkington2) : cale;
+    std::ifstream in;
+    if (!Deschide(fisier, in)) {
+        EroareDeschidere(owner, fisier);
+        return false;
+    }
+    intrari = ListeazaCatalogText(cod, in, fisier);
+    return true;
+}
+
+bool ImportaFisierCatalogText(int cod, const std::string& cale, const std::vector<int>& linii, MaterialOptic& lucru,
+                              Fereastra owner, RezultatImportText& rezultat) {
+    rezultat = {};
+    const bool pilkington = cod == CodCatalogPilkington;
+    const std::string fisier = pilkington ? CaleInDirector(cale, NumeFisierPilkington2) : cale;
+    std::ifstream in;
+    if (!Deschide(fisier, in)) {
+        EroareDeschidere(owner, fisier);
+        return false;
+    }
+    std::ifstream in1;
+    if (pilkington && !Deschide(CaleInDirector(cale, NumeFisierPilkington1), in1)) {
+        EroareDeschidere(owner, NumeFisierPilkington1);
+        return false;
+    }
+    rezultat = ImportaCatalogText(cod, in, pilkington ? &in1 : nullptr, linii, lucru, owner);
+    return true;
+}
+
+}  // namespace vitramor

@@ -1,0 +1,116 @@
+#include "import/ColoaneText.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+namespace vitramor {
+
+namespace {
+
+bool EsteCifra(char c) { return c >= '0' && c <= '9'; }
+bool EsteSpatiu(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
+
+std::size_t SariSpatii(std::string_view t) {
+    std::size_t i = 0;
+    while (i < t.size() && EsteSpatiu(t[i])) ++i;
+    return i;
+}
+
+}  // namespace
+
+ColoaneText::ColoaneText(std::string_view sursa, char separator) : text_(sursa) {
+    const std::string_view linie = text_;
+    std::size_t i = 0;
+    while (i < linie.size()) {
+        const std::size_t inceput = i;
+        while (i < linie.size() && linie[i] != separator && linie[i] != '\r' && linie[i] != '\n') ++i;
+        std::string_view c = linie.substr(inceput, i - inceput);
+        if (c.size() > static_cast<std::size_t>(CaractereColoanaText)) c = c.substr(0, CaractereColoanaText);
+        while (!c.empty() && c.front() == ' ') c.remove_prefix(1);
+        if (separator == '\t') {
+            if (const std::size_t virgula = c.find(','); virgula != std::string_view::npos)
+                text_[static_cast<std::size_t>(c.data() - text_.data()) + virgula] = '.';
+        }
+        coloane_.push_back(c);
+        if (i < linie.size() && linie[i] != separator) break;  // the line ends here
+        ++i;
+    }
+}
+
+std::string_view ColoaneText::coloana(int numar) const {
+    if (numar < 1 || numar > static_cast<int>(coloane_.size())) return {};
+    return coloane_[static_cast<std::size_t>(numar - 1)];
+}
+
+float RealText(std::string_view t) {
+    std::size_t i = SariSpatii(t);
+    const std::size_t n = t.size();
+    bool negativ = false;
+    if (i < n && (t[i] == '+' || t[i] == '-')) negativ = t[i++] == '-';
+    const std::size_t inceput = i;
+    std::size_t cifre = 0;
+    while (i < n && EsteCifra(t[i])) ++i, ++cifre;
+    if (i < n && t[i] == '.') {
+        ++i;
+        while (i < n && EsteCifra(t[i])) ++i, ++cifre;
+    }
+    if (cifre == 0) return 0.0f;
+    if (i < n && (t[i] == 'e' || t[i] == 'E')) {
+        std::size_t j = i + 1;
+        if (j < n && (t[j] == '+' || t[j] == '-')) ++j;
+        const std::size_t exponent = j;
+        while (j < n && EsteCifra(t[j])) ++j;
+        if (j > exponent) i = j;
+    }
+    double v = 0.0;
+    const auto [p, ec] = std::from_chars(t.data() + inceput, t.data() + i, v, std::chars_format::general);
+    if (ec != std::errc() || !std::isfinite(v) || std::fabs(v) > static_cast<double>(std::numeric_limits<float>::max()))
+        return 0.0f;
+    return static_cast<float>(negativ ? -v : v);
+}
+
+long IntregText(std::string_view t) {
+    std::size_t i = SariSpatii(t);
+    bool negativ = false;
+    if (i < t.size() && (t[i] == '+' || t[i] == '-')) negativ = t[i++] == '-';
+    long v = 0;
+    for (; i < t.size() && EsteCifra(t[i]); ++i) {
+        v = v * 10 + (t[i] - '0');
+        if (v > std::numeric_limits<std::int32_t>::max()) return 0;
+    }
+    return negativ ? -v : v;
+}
+
+std::uint16_t CuvantText(std::string_view text) {
+    const long v = IntregText(text);
+    return v >= 0 && v <= 65535 ? static_cast<std::uint16_t>(v) : 0;
+}
+
+bool CititorLiniiText::citeste() {
+    std::streambuf* sb = in_.rdbuf();
+    if (sb == nullptr) return false;
+    using T = std::char_traits<char>;
+    linie_.clear();
+    lunga_ = false;
+    bool citit = false;
+    bool nul = false;
+    for (;;) {
+        const T::int_type c = sb->sbumpc();
+        if (T::eq_int_type(c, T::eof())) break;
+        citit = true;
+        const char ch = T::to_char_type(c);
+        if (ch == '\n') break;
+        if (ch == '\0') nul = true;
+        if (nul) continue;
+        if (linie_.size() < static_cast<std::size_t>(CaractereLinieText))
+            linie_.push_back(ch);
+        else
+            lunga_ = true;
+    }
+    if (!citit) return false;
+    ++numar_;
+    return true;
+}
+
+}  // namespace vitramor

@@ -1,0 +1,55 @@
+// Import from another database file: listing, selection in file order,
+// replacement by name, and sources that cannot be used.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "database/GlassDirFixture.h"
+#include "import/ImportBazaDate.h"
+#include "messages/ListaMesaje.h"
+
+using namespace vitramor;
+using namespace vitramor::test;
+
+namespace {
+
+using ImportBazaDate = GlassDirFixture;
+
+TEST_F(ImportBazaDate, SelectedRecordsReplaceOrJoinTheDatabaseInFileOrder) {
+    std::vector<std::string> mesaje;
+    InstaleazaDestinatieMesaje([&](const std::string& t, int) { return mesaje.push_back(t), 1; });
+    std::filesystem::create_directory(d / "alt");
+    writeFile(d / "alt" / "alt.dat", databaseOf({namedRecord("A"), namedRecord("B"), namedRecord("C")}) +
+                                         std::string(50, 'x'));
+    writeDb(databaseOf({namedRecord("KEEP", 4), namedRecord("C", 4)}));
+    const std::string sursa = (d / "alt").string();
+
+    std::vector<std::string> nume;
+    ASSERT_EQ(ListeazaBazaDate(nullptr, sursa, "alt.dat", nume), 1);
+    EXPECT_EQ(nume, (std::vector<std::string>{"A", "B", "C"}));
+    ASSERT_EQ(mesaje.size(), 1u);  // the 50 bytes after the last record
+    EXPECT_NE(mesaje[0].find("50 octeti"), std::string::npos);
+
+    int salvate = 0;
+    ASSERT_EQ(ImportaDinBazaDate(nullptr, sursa, "alt.dat", {2, 0}, &salvate), 1);
+    EXPECT_EQ(salvate, 2);
+    EXPECT_EQ(db().substr(0, 2 * MarimeMaterialOptic), databaseOf({namedRecord("KEEP", 4), namedRecord("C")}));
+    EXPECT_EQ(db().substr(2 * MarimeMaterialOptic), databaseOf({namedRecord("A")}));
+    InstaleazaDestinatieMesaje({});
+}
+
+TEST_F(ImportBazaDate, UnusableSourcesAreReportedAndChangeNothing) {
+    writeDb(databaseOf({namedRecord("KEEP")}));
+    std::vector<std::string> nume{"previous"};
+    const std::string lipsa = (d / "nu exista").string();
+    EXPECT_EQ(ListeazaBazaDate(nullptr, lipsa, "x.dat", nume), 0);
+    EXPECT_EQ(p.ultima().text, "Nu exista director " + lipsa + ")");
+    EXPECT_EQ(p.ultima().caption, "AVERTISMENT");
+    EXPECT_EQ(p.beepuri, 1);
+    EXPECT_EQ(ImportaDinBazaDate(nullptr, d.str(), "x.dat", {0}), 0);
+    EXPECT_EQ(p.ultima().text, "Eroare open()");
+    EXPECT_EQ(nume, std::vector<std::string>{"previous"});
+    EXPECT_EQ(db(), databaseOf({namedRecord("KEEP")}));
+}
+
+}  // namespace
