@@ -48,11 +48,14 @@ ImportCatalogTextDialog::ImportCatalogTextDialog(QWidget* parent, int cod, std::
     lista_ = new QListWidget(this);
     lista_->setObjectName(QString::number(IdListaCatalogText));
     lista_->setSelectionMode(QAbstractItemView::MultiSelection);
-    u.plaseaza(lista_, 7, 24, LatimeDialog - 14, ButonY - 30);
+    u.plaseaza(lista_, 7, 24, LatimeDialog - 14, ButonY - 2 * ButonCy - 32);
     SeteazaTabulatoriLista(lista_, {50, 80});
 
-    QPushButton* incarca = ButonDialog(this, QStringLiteral("Incarca sticle"), IdButonIncarcaSticle, 7, ButonY - 2 - ButonCy, ButonCx + 10, ButonCy);
-    QPushButton* tot = ButonDialog(this, QStringLiteral("Select all"), IdButonSelecteazaTot, 72, ButonY - 2 - ButonCy, ButonCx, ButonCy);
+    constexpr int RandSelectie = ButonY - ButonCy - 4;
+    QPushButton* incarca =
+        ButonDialog(this, QStringLiteral("Incarca sticle"), IdButonIncarcaSticle, 7, RandSelectie, ButonCx + 10, ButonCy);
+    QPushButton* tot =
+        ButonDialog(this, QStringLiteral("Select all"), IdButonSelecteazaTot, 72, RandSelectie, ButonCx, ButonCy);
     importa_ = ButonDialog(this, QStringLiteral("Importa"), IdButonImportaText, 7, ButonY, ButonCx, ButonCy);
     QPushButton* ok = ButonDialog(this, QStringLiteral("OK"), 1, 72, ButonY, ButonCx, ButonCy);
     QPushButton* ajutor = ButonDialog(this, QStringLiteral("Ajutor"), IdButonAjutorText, 137, ButonY, ButonCx, ButonCy);

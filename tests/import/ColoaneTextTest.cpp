@@ -1,8 +1,6 @@
 // The two column tokenizers and the number rules of the text catalogues.
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "import/ColoaneText.h"
 
 using namespace vitramor;
@@ -67,22 +65,6 @@ TEST(ColoaneText, NumbersReadThePlainWayInSinglePrecision) {
         EXPECT_EQ(IntregText(c.text), c.intreg) << c.text;
         EXPECT_EQ(CuvantText(c.text), c.cuvant) << c.text;
     }
-}
-
-TEST(ColoaneText, OverLongLineStaysOneLine) {
-    std::istringstream in("h\n" + std::string(5000, 'x') + "\r\nnext\nlast");
-    CititorLiniiText r(in);
-    ASSERT_TRUE(r.citeste());
-    ASSERT_TRUE(r.citeste());
-    EXPECT_TRUE(r.lunga());
-    EXPECT_EQ(r.linie(), std::string(CaractereLinieText, 'x'));
-    ASSERT_TRUE(r.citeste());
-    EXPECT_EQ(r.linie(), "next");
-    EXPECT_FALSE(r.lunga());
-    ASSERT_TRUE(r.citeste());
-    EXPECT_EQ(r.linie(), "last");
-    EXPECT_EQ(r.numarLinie(), 4);
-    EXPECT_FALSE(r.citeste());
 }
 
 }  // namespace
