@@ -41,7 +41,8 @@ std::string NumeIntrare(std::string_view t) {
 // separated data line is held against.
 int SariAntet(CititorLiniiText& cititor, const DescriereCatalogText& d) {
     int coloane = 0;
-    for (int i = 0; i < d.liniiAntet && cititor.citeste(); ++i) coloane = ColoaneText(cititor.linie(), d.separator).numar();
+    for (int i = 0; i < d.liniiAntet && cititor.citeste(); ++i)
+        coloane = static_cast<int>(std::count(cititor.linie().begin(), cititor.linie().end(), d.separator)) + 1;
     return coloane;
 }
 
@@ -93,13 +94,15 @@ std::vector<IntrareCatalogText> ListeazaCatalogText(int cod, std::istream& in, c
             AfiseazaMesajInLista(Formatat("Linia %d din %s are peste 4095 caractere; restul ei nu se citeste", numeFisier,
                                           cititor.numarLinie()),
                                  NivelAvertizare);
-        const ColoaneText c(cititor.linie(), d->separator);
+        const std::string& linie = cititor.linie();
+        const ColoaneText c(linie, d->separator, std::max(d->coloanaNume, d->coloanaNd));
         // In a comma-separated file a decimal comma splits a value in two and
         // moves every column after it.
-        if (d->separator == ',' && coloaneAntet > 0 && c.numar() > coloaneAntet)
+        const int coloane = static_cast<int>(std::count(linie.begin(), linie.end(), ',')) + 1;
+        if (d->separator == ',' && coloaneAntet > 0 && coloane > coloaneAntet)
             AfiseazaMesajInLista(
                 Formatat("Linia %d din %s are %d coloane, mai multe decat antetul: virgula zecimala?", numeFisier,
-                         cititor.numarLinie(), c.numar()),
+                         cititor.numarLinie(), coloane),
                 NivelAvertizare);
         const std::string nume = NumeIntrare(c.coloana(d->coloanaNume));
         if (nume.empty() && cod <= 3) break;

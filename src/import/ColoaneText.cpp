@@ -19,10 +19,10 @@ std::size_t SariSpatii(std::string_view t) {
 
 }  // namespace
 
-ColoaneText::ColoaneText(std::string_view sursa, char separator) : text_(sursa) {
+ColoaneText::ColoaneText(std::string_view sursa, char separator, int maxim) : text_(sursa) {
     const std::string_view linie = text_;
     std::size_t i = 0;
-    while (i < linie.size()) {
+    while (i < linie.size() && static_cast<int>(coloane_.size()) < maxim) {
         const std::size_t inceput = i;
         while (i < linie.size() && linie[i] != separator && linie[i] != '\r' && linie[i] != '\n') ++i;
         std::string_view c = linie.substr(inceput, i - inceput);
@@ -88,27 +88,17 @@ std::uint16_t CuvantText(std::string_view text) {
 }
 
 bool CititorLiniiText::citeste() {
-    std::streambuf* sb = in_.rdbuf();
-    if (sb == nullptr) return false;
-    using T = std::char_traits<char>;
-    linie_.clear();
     lunga_ = false;
-    bool citit = false;
-    bool nul = false;
-    for (;;) {
-        const T::int_type c = sb->sbumpc();
-        if (T::eq_int_type(c, T::eof())) break;
-        citit = true;
-        const char ch = T::to_char_type(c);
-        if (ch == '\n') break;
-        if (ch == '\0') nul = true;
-        if (nul) continue;
-        if (linie_.size() < static_cast<std::size_t>(CaractereLinieText))
-            linie_.push_back(ch);
-        else
-            lunga_ = true;
+    if (!std::getline(in_, linie_)) {
+        linie_.clear();
+        return false;
     }
-    if (!citit) return false;
+    if (const std::size_t nul = linie_.find('\0'); nul != std::string::npos) linie_.resize(nul);
+    if (linie_.size() > static_cast<std::size_t>(CaractereLinieText)) {
+        // Anything but the carriage return of a CR LF line is lost text.
+        lunga_ = !(linie_.size() == static_cast<std::size_t>(CaractereLinieText) + 1 && linie_.back() == '\r');
+        linie_.resize(CaractereLinieText);
+    }
     ++numar_;
     return true;
 }

@@ -24,7 +24,8 @@ inline constexpr int CaractereColoanaText = 127;  // the column buffer holds 128
 // to the separator, so the columns after it stay where they are.
 class ColoaneText {
 public:
-    ColoaneText(std::string_view linie, char separator);
+    // Only the first `maxim` columns are split when no later one is needed.
+    ColoaneText(std::string_view linie, char separator, int maxim = 1 << 20);
     ColoaneText(const ColoaneText&) = delete;  // the columns point into text_
     ColoaneText& operator=(const ColoaneText&) = delete;
 
