@@ -76,8 +76,10 @@ std::string DinUtf8(std::string_view o) {
     return r;
 }
 
-std::vector<std::string_view> Campuri(std::string_view linie) {
-    std::vector<std::string_view> c;
+// The blank-separated fields of a line, into a vector the caller reuses:
+// a catalogue has tens of thousands of lines.
+void Campuri(std::string_view linie, std::vector<std::string_view>& c) {
+    c.clear();
     std::size_t i = 0;
     while (i < linie.size()) {
         while (i < linie.size() && (linie[i] == ' ' || linie[i] == '\t')) ++i;
@@ -85,7 +87,6 @@ std::vector<std::string_view> Campuri(std::string_view linie) {
         while (i < linie.size() && linie[i] != ' ' && linie[i] != '\t') ++i;
         if (i > inceput) c.push_back(linie.substr(inceput, i - inceput));
     }
-    return c;
 }
 
 // A whole field as a finite number, in the C locale's notation; "nan",
@@ -335,8 +336,15 @@ double IndiceFormulaAgf(int formula, const double* a, double x) {
 }
 
 CatalogAgf CitesteCatalogAgf(std::string_view octeti) {
-    const std::string text = TextAgfWindows1252(octeti);
+    // Only a file with a byte-order mark needs converting; the rest is read
+    // in place.
+    std::string convertit;
+    std::string_view text = octeti;
+    if (octeti.size() >= 2 && (octeti.substr(0, 2) == "\xFF\xFE" || octeti.substr(0, 2) == "\xFE\xFF" ||
+                               octeti.substr(0, 3) == "\xEF\xBB\xBF"))
+        text = convertit = TextAgfWindows1252(octeti);
     CatalogAgf catalog;
+    std::vector<std::string_view> c;
     SticlaAgf* curenta = nullptr;
     int linie = 0;
     for (std::size_t i = 0; i <= text.size();) {
@@ -346,7 +354,7 @@ CatalogAgf CitesteCatalogAgf(std::string_view octeti) {
         i = sfarsit + 1;
         ++linie;
         if (!l.empty() && l.back() == '\r') l.remove_suffix(1);
-        const std::vector<std::string_view> c = Campuri(l);
+        Campuri(l, c);
         if (c.empty()) continue;
         if (c[0] == "NM") {
             if (curenta) Verifica(*curenta);

@@ -17,6 +17,8 @@ bool CitesteFisierImport(Fereastra owner, const std::string& cale, std::string& 
     std::FILE* f = std::fopen(cale.c_str(), "rb");
     if (!f) return esec(std::strerror(errno));
     octeti.clear();
+    if (const auto marime = std::filesystem::file_size(cale, ec); !ec && marime <= MarimeMaximaFisierImport)
+        octeti.reserve(marime);
     char tampon[1 << 16];
     bool prea_mare = false;
     while (const std::size_t n = std::fread(tampon, 1, sizeof tampon, f)) {

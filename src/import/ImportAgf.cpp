@@ -20,26 +20,28 @@ RezultatImportAgf ImportaSticleAgf(Fereastra owner, const std::string& numeFisie
     RezultatImportAgf r;
     std::vector<std::string> mesaje;
     std::vector<MaterialOptic> materiale;
+    materiale.reserve(catalog.sticle.size());
     for (std::size_t i = 0; i < catalog.sticle.size(); ++i) {
         const SticlaAgf& s = catalog.sticle[i];
         const bool aleasa = i < selectie.size() && selectie[i];
-        const std::string antet =
-            numeFisier + ", sticla " + Utf8DinWindows1252(s.nume) + " (linia " + std::to_string(s.linie) + "): ";
+        auto antet = [&] {
+            return numeFisier + ", sticla " + Utf8DinWindows1252(s.nume) + " (linia " + std::to_string(s.linie) + "): ";
+        };
         // A glass that cannot be stored is reported whether or not it was
         // selected: the default selection leaves it out, and the user must
         // still learn why it is missing.
         if (!s.importabila()) {
             ++r.respinse;
             for (const std::string& e : s.erori)
-                AfiseazaMesajInLista(antet + e + "; sticla nu a fost salvata", NivelAvertizare);
+                AfiseazaMesajInLista(antet() + e + "; sticla nu a fost salvata", NivelAvertizare);
             continue;
         }
         if (!aleasa) continue;
         ++r.selectate;
-        for (const std::string& a : s.avertizari) AfiseazaMesajInLista(antet + a, NivelAvertizare);
+        for (const std::string& a : s.avertizari) AfiseazaMesajInLista(antet() + a, NivelAvertizare);
         mesaje.clear();
         ConvertesteSticlaAgf(s, producator, materiale.emplace_back(), mesaje);
-        for (const std::string& t : mesaje) AfiseazaMesajInLista(antet + t, NivelInformatie);
+        for (const std::string& t : mesaje) AfiseazaMesajInLista(antet() + t, NivelInformatie);
     }
     // The whole catalogue in one pass over the database.
     std::vector<int> coduri;
