@@ -51,6 +51,8 @@ int ComandaClean(Context&);
 int ComandaDeleteProducer(Context&);
 int ComandaEval(Context&);
 int ComandaImportSchott(Context&);
+int ComandaImportAgf(Context&);
+int ComandaImportRii(Context&);
 int ComandaCheck(Context&);
 int ComandaReport(Context&);
 int ComandaProposeRanges(Context&);

@@ -20,6 +20,8 @@ const std::vector<DescriereComanda>& comenzi() {
         {"clean", ComandaClean, "clean", true},
         {"delete-producer", ComandaDeleteProducer, "delete-producer [--ask] CODE", true},
         {"import-schott", ComandaImportSchott, "import-schott FILE", true},
+        {"import-agf", ComandaImportAgf, "import-agf [--select LIST] [--producer CODE] [--list] FILE", true},
+        {"import-rii", ComandaImportRii, "import-rii --name NAME [--producer CODE] FILE", true},
         {"check", ComandaCheck, "check [--n-precision X] [--k-precision Y] [--no-n] [--k]", true},
         {"report", ComandaReport, "report NAME", true},
         {"propose-ranges", ComandaProposeRanges, "propose-ranges CODE", true},

@@ -12,7 +12,7 @@ namespace {
 
 // The rows this system asks for. The other applications of the suite have
 // their own rows in their own tables; none of them is ever requested here.
-constexpr std::array<TipFisier, 7> TabelTipuri{{
+constexpr std::array<TipFisier, 9> TabelTipuri{{
     {tipfisier::Director, "Cauta director (*.xxx )", "*.xxx", "xxx", "FisierFormal.xxx"},
     {tipfisier::Text, "Fisier text (*.txt)", "*.txt", "txt", nullptr},
     {tipfisier::CatalogSchott, "Catalog Schott (*.sch)", "*.sch", "sch", "allglass.sch"},
@@ -21,6 +21,8 @@ constexpr std::array<TipFisier, 7> TabelTipuri{{
     {tipfisier::Csv, "CSV (*.csv)", "*.csv", "CSV", nullptr},
     // The chooser appends only the first three characters of this text.
     {tipfisier::Asociere, "(*.aso)", "*.aso", "Asociere coloane Excel files (*.aso)", nullptr},
+    {tipfisier::Agf, "Catalog AGF (*.agf)", "*.agf", "agf", nullptr},
+    {tipfisier::Yml, "refractiveindex.info (*.yml)", "*.yml", "yml", nullptr},
 }};
 
 constexpr const char* DescriereToate = "All Files (*.*)";

@@ -20,6 +20,8 @@ inline constexpr int MaterialeOptice = 10;  // "*.dat" database files
 inline constexpr int Orice = 17;            // "*.*"
 inline constexpr int Csv = 30;              // "*.csv"
 inline constexpr int Asociere = 45;         // "*.aso" column associations
+inline constexpr int Agf = 46;              // "*.agf" glass catalogues of optical-design programs
+inline constexpr int Yml = 47;              // "*.yml" refractiveindex.info n,k files
 }  // namespace tipfisier
 
 // One row of the table. A null numeInitial means the caller's file name is

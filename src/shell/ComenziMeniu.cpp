@@ -21,6 +21,8 @@
 #include "editors/TransmisieWindow.h"
 #include "export/ExportSubstratDialog.h"
 #include "export/VerificaSubstratWindow.h"
+#include "import/ImportAgfDialog.h"
+#include "import/ImportRiiDialog.h"
 #include "import/ImportSchottUi.h"
 #include "import/ImportaCsvDialog.h"
 #include "import/ImportaIntreMaterialeDialog.h"
@@ -81,6 +83,8 @@ template <int Cod>
 void CatalogText(FereastraPrincipala& w) {
     ComandaImportCatalogText(&w, Cod, [&w] { w.actualizeazaRandCurent(); });
 }
+void ImportAgf(FereastraPrincipala& w) { ComandaImportAgf(&w); }
+void ImportRii(FereastraPrincipala& w) { ComandaImportRii(&w); }
 void VerificaSubstrat(FereastraPrincipala& w) {
     // A double-click in the verification window offers that material to
     // "Incarca material"; the current record changes only once it is loaded.
@@ -140,6 +144,8 @@ const ComandaMeniu tabela[] = {
     {40024, "Import sticle Schott (allglass.sch)",                  CuMaterial, Importa, false, ImportSchott},
     {40069, "Importa sticle din Excel (*.xls) cu ODBC...",          CuMaterial, Importa, false, nullptr},
     {40034, "Import sticle din CSV file (*.csv)...",                CuMaterial, Importa, false, ImportaCsv},
+    {40121, "Import catalog AGF (*.agf)...",                        Mereu,      Importa, false, ImportAgf},
+    {40122, "Import n,k din refractiveindex.info (*.yml)...",       Mereu,      Importa, false, ImportRii},
     {40029, "Import din alt fisier STICLE32.DAT...",                CuMaterial, Importa, false, ImportSticle},
     {40080, "Creaza fisier Sticle32Nou.dat din STICLE32.DAT",       Mereu,      Importa, Sep,   ConversieSticle32},
     {40041, "Test",                                                 Mereu,      Importa, false, CorecteazaProducatori},

@@ -28,6 +28,14 @@ enum OperatieCatalog : int {
 // 0 on success; a non-zero error code otherwise (its message already shown).
 int CautaMaterialOptic(const std::string& directorSticle, MaterialOptic& material, Fereastra owner, int operatie);
 
+// Operation 3 for many records at once, with the same result as storing
+// them one after another: each replaces the first record of its name or is
+// appended. The database is read once and the disk waited for once; a
+// failed write leaves the file as it was. `coduri` gets each record's
+// result; returns the first non-zero one, or 0.
+int SalveazaMaterialeOptice(const std::string& directorSticle, const std::vector<MaterialOptic>& materiale,
+                            Fereastra owner, std::vector<int>& coduri);
+
 // Wire layout of the library's search request (336 bytes); the system sets
 // only the word at 40 (1) and the list control id at 332.
 struct tag_OptiuniCautareMaterial {

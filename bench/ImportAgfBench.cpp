@@ -1,0 +1,129 @@
+// Importing a 1,500-glass AGF catalogue into an empty database, against the
+// physical limit of the same work measured in the same run: one sequential
+// read of the AGF file plus one write of the same number of records to a
+// file of the same directory, put on the disk once. The counter
+// "ratio_to_limit" is the figure to watch; the target is 2 or less.
+
+#include <benchmark/benchmark.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "import/FisierImport.h"
+#include "import/ImportAgf.h"
+#include "messages/ListaMesaje.h"
+#include "platform/ScriptedPlatform.h"
+#include "settings/Directoare.h"
+#include "support/BazaBench.h"
+
+using namespace vitramor;
+using namespace vitramor::bench;
+
+namespace {
+
+constexpr int NumarSticle = 1500;
+
+// A catalogue the size of the largest makers': Sellmeier glasses with the
+// thermal, chemical and range lines and a transmittance curve each.
+std::string Catalog() {
+    std::string t = "CC generated catalogue\n";
+    char linie[256];
+    for (int i = 0; i < NumarSticle; ++i) {
+        const double k = 1.0 + 0.0002 * i;
+        const double cd[6] = {k, 0.00600069867, 0.231792344, 0.0200179144, 1.01046945, 103.560653};
+        std::snprintf(linie, sizeof linie, "NM G%05d 2 517642.%03d %.6f 64.17 0 %d 0\nGC \n", i, i % 1000,
+                      IndiceFormulaAgf(2, cd, 0.5875618), i % 3);
+        t += linie;
+        t += "ED 7.1 8.3 2.51 -0.0009 0\n";
+        std::snprintf(linie, sizeof linie, "CD %.9f 0.00600069867 0.231792344 0.0200179144 1.01046945 103.560653 0 0 0 0\n", k);
+        t += linie;
+        t += "TD 1.86e-6 1.31e-8 -1.37e-11 4.34e-7 6.27e-10 0.17 20\nOD 1 2 0 1 2 2.3\nLD 0.3 2.5\n";
+        for (int j = 0; j < 30; ++j) {
+            std::snprintf(linie, sizeof linie, "IT %.3f %.4f 10\n", 0.3 + 0.05 * j, j < 3 ? 0.3 * j : 0.998);
+            t += linie;
+        }
+    }
+    return t;
+}
+
+struct Director {
+    Director() {
+        std::string sablon = (std::filesystem::temp_directory_path() / "vitramor-agf-XXXXXX").string();
+        if (!mkdtemp(sablon.data())) std::abort();
+        cale = sablon;
+        agf = cale + "/SCHOTT.AGF";
+        std::FILE* f = std::fopen(agf.c_str(), "wb");
+        const std::string t = Catalog();
+        if (!f || std::fwrite(t.data(), 1, t.size(), f) != t.size() || std::fclose(f) != 0) std::abort();
+    }
+    ~Director() {
+        std::error_code ec;
+        std::filesystem::remove_all(cale, ec);
+    }
+    std::string cale, agf;
+};
+
+// The write half of the limit: a new file of the records, in one write and
+// one flush, as an import into an empty database must create one.
+double SecundeScriereRecorduri(const std::string& director) {
+    static const std::vector<char> recorduri(static_cast<std::size_t>(NumarSticle) * MarimeMaterialOptic, 1);
+    const std::string cale = director + "/limit.tmp";
+    std::filesystem::remove(cale);
+    const auto t0 = std::chrono::steady_clock::now();
+    const int fd = ::open(cale.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+    if (fd < 0 || ::write(fd, recorduri.data(), recorduri.size()) != static_cast<ssize_t>(recorduri.size()) ||
+        ::fdatasync(fd) != 0 || ::close(fd) != 0)
+        std::abort();
+    return Secunde(t0);
+}
+
+void BM_ImportAgfInBazaGoala(benchmark::State& state) {
+    ScriptedPlatform platforma;
+    ScopedPlatform garda(platforma);
+    InstaleazaDestinatieMesaje([](const std::string&, int) { return 1; });
+    static Director d;
+    path_sticle = d.cale;
+    nume_fisier_sticle = NumeFisierSticleImplicit;
+    const std::string baza = d.cale + "/" + NumeFisierSticleImplicit;
+    CitesteSecvential(d.agf);
+    double limita = 0, import = 0, citire = 0;
+    for (auto _ : state) {
+        const auto tl = std::chrono::steady_clock::now();
+        CitesteSecvential(d.agf);
+        limita += Secunde(tl) + SecundeScriereRecorduri(d.cale);
+        std::filesystem::remove(baza);
+        const auto t0 = std::chrono::steady_clock::now();
+        std::string octeti;
+        if (!CitesteFisierImport(nullptr, d.agf, octeti)) std::abort();
+        const CatalogAgf catalog = CitesteCatalogAgf(octeti);
+        citire += Secunde(t0);
+        std::vector<bool> toate(catalog.sticle.size(), true);
+        const RezultatImportAgf r = ImportaSticleAgf(nullptr, d.agf, catalog, toate, 2);
+        const double t = Secunde(t0);
+        if (r.salvate != NumarSticle) {
+            state.SkipWithError("not every glass was stored");
+            break;
+        }
+        import += t;
+        state.SetIterationTime(t);
+    }
+    if (limita > 0) {
+        state.counters["ratio_to_limit"] = import / limita;
+        state.counters["limit_ms"] = 1e3 * limita / static_cast<double>(state.iterations());
+        state.counters["import_ms"] = 1e3 * import / static_cast<double>(state.iterations());
+        state.counters["parse_ms"] = 1e3 * citire / static_cast<double>(state.iterations());
+    }
+    InstaleazaDestinatieMesaje({});
+    if (!platforma.casete.empty()) state.SkipWithError(platforma.casete.front().text.c_str());
+}
+BENCHMARK(BM_ImportAgfInBazaGoala)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

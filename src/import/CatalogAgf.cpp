@@ -1,0 +1,485 @@
+#include "import/CatalogAgf.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdarg>
+#include <cstdio>
+#include <cstring>
+
+#include "dispersion/EcuatieDispersie.h"
+#include "editors/LiniiSpectrale.h"
+#include "import/ImportSchott.h"
+#include "import/PotrivireSellmeier.h"
+#include "import/PuncteReprezentative.h"
+
+namespace vitramor {
+
+namespace {
+
+std::string Formatat(const char* format, ...) __attribute__((format(printf, 1, 2)));
+std::string Formatat(const char* format, ...) {
+    char text[512];
+    va_list args;
+    va_start(args, format);
+    std::vsnprintf(text, sizeof text, format, args);
+    va_end(args);
+    return text;
+}
+
+// ---- text --------------------------------------------------------------
+
+// Windows-1252 bytes 0x80-0x9F and the characters they stand for.
+constexpr char16_t Cp1252Sus[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+                                    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+char OctetWindows1252(char32_t cp) {
+    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<char>(cp);
+    for (int i = 0; i < 32; ++i)
+        if (Cp1252Sus[i] != 0 && Cp1252Sus[i] == cp) return static_cast<char>(0x80 + i);
+    return '?';
+}
+
+std::string DinUtf16(std::string_view o, bool bigEndian) {
+    std::string r;
+    r.reserve(o.size() / 2);
+    for (std::size_t i = 0; i + 1 < o.size(); i += 2) {
+        const auto a = static_cast<unsigned char>(o[i]), b = static_cast<unsigned char>(o[i + 1]);
+        const char32_t u = bigEndian ? (a << 8 | b) : (b << 8 | a);
+        if (u >= 0xD800 && u <= 0xDBFF) {
+            i += 2;  // a pair beyond the 16-bit plane: no Windows-1252 character
+            r.push_back('?');
+        } else {
+            r.push_back(OctetWindows1252(u));
+        }
+    }
+    return r;
+}
+
+std::string DinUtf8(std::string_view o) {
+    std::string r;
+    for (std::size_t i = 0; i < o.size();) {
+        const auto c = static_cast<unsigned char>(o[i]);
+        int lungime = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 0;
+        if (lungime == 0 || i + lungime > o.size()) {
+            r.push_back('?');
+            ++i;
+            continue;
+        }
+        char32_t cp = lungime == 1 ? c : c & (0x7F >> lungime);
+        for (int k = 1; k < lungime; ++k) cp = cp << 6 | (static_cast<unsigned char>(o[i + k]) & 0x3F);
+        r.push_back(OctetWindows1252(cp));
+        i += lungime;
+    }
+    return r;
+}
+
+// The blank-separated fields of a line, into a vector the caller reuses:
+// a catalogue has tens of thousands of lines.
+void Campuri(std::string_view linie, std::vector<std::string_view>& c) {
+    c.clear();
+    std::size_t i = 0;
+    while (i < linie.size()) {
+        while (i < linie.size() && (linie[i] == ' ' || linie[i] == '\t')) ++i;
+        const std::size_t inceput = i;
+        while (i < linie.size() && linie[i] != ' ' && linie[i] != '\t') ++i;
+        if (i > inceput) c.push_back(linie.substr(inceput, i - inceput));
+    }
+}
+
+// A whole field as a finite number, in the C locale's notation; "nan",
+// "inf" and text are not numbers of a catalogue.
+bool Numar(std::string_view t, double& v) {
+    if (!t.empty() && t.front() == '+') t.remove_prefix(1);
+    if (t.empty()) return false;
+    const char c = t.front();
+    if (!(c == '-' || c == '.' || (c >= '0' && c <= '9'))) return false;
+    const auto [p, ec] = std::from_chars(t.data(), t.data() + t.size(), v, std::chars_format::general);
+    return ec == std::errc() && p == t.data() + t.size() && std::isfinite(v);
+}
+
+std::string Citat(std::string_view t) {
+    std::string r(t.substr(0, 30));
+    for (char& c : r)
+        if (static_cast<unsigned char>(c) < ' ') c = '?';
+    return t.size() > 30 ? r + "..." : r;
+}
+
+// Reads the numeric fields `de` to `pana` (exclusive) of a line; a field
+// that is not a number is an error of the glass.
+bool Numere(SticlaAgf& s, int linie, std::string_view cuvant, const std::vector<std::string_view>& c,
+            std::size_t de, std::size_t pana, double* iesire) {
+    for (std::size_t i = de; i < pana && i < c.size(); ++i) {
+        if (!Numar(c[i], iesire[i - de])) {
+            s.erori.push_back(Formatat("linia %d: campul %zu al liniei %.*s, \"%s\", nu este un numar", linie, i,
+                                       static_cast<int>(cuvant.size()), cuvant.data(), Citat(c[i]).c_str()));
+            return false;
+        }
+    }
+    return true;
+}
+
+bool Intreg(double v) { return v == std::floor(v) && std::fabs(v) < 1e6; }
+
+void CitesteNM(SticlaAgf& s, int linie, const std::vector<std::string_view>& c) {
+    s.linie = linie;
+    if (c.size() >= 2) s.nume = std::string(c[1]);
+    if (c.size() < 6) {
+        s.erori.push_back(Formatat("linia %d: linia NM are %zu campuri; trebuie cel putin nume, formula, cod MIL, nd "
+                                   "si vd",
+                                   linie, c.size() - 1));
+        return;
+    }
+    double v[3] = {};
+    if (!Numere(s, linie, "NM", c, 2, 3, v) || !Numere(s, linie, "NM", c, 4, 6, v + 1)) return;
+    if (!Intreg(v[0]) || v[0] < 1 || v[0] > FormulaAgfMaxima) {
+        s.erori.push_back(Formatat("linia %d: formula de dispersie %s nu exista (formulele sunt 1 - %d)", linie,
+                                   Citat(c[2]).c_str(), FormulaAgfMaxima));
+        return;
+    }
+    s.formula = static_cast<int>(v[0]);
+    s.mil = std::string(c[3]);
+    s.nd = v[1];
+    s.vd = v[2];
+    if (c.size() > 7) {
+        double stare = 0.0;
+        if (!Numere(s, linie, "NM", c, 7, 8, &stare)) return;
+        if (Intreg(stare) && stare >= 0 && stare <= 4)
+            s.stare = static_cast<int>(stare);
+        else
+            s.avertizari.push_back(Formatat("linia %d: starea %s nu este una cunoscuta; sticla e luata ca standard",
+                                            linie, Citat(c[7]).c_str()));
+    }
+}
+
+void CitesteLinie(SticlaAgf& s, int linie, std::string_view cuvant, const std::vector<std::string_view>& c) {
+    const std::size_t n = c.size() - 1;
+    auto prea_scurta = [&](std::size_t minim, const char* ce) {
+        if (n >= minim) return false;
+        s.erori.push_back(Formatat("linia %d: linia %.*s are %zu campuri, trebuie %zu (%s)", linie,
+                                   static_cast<int>(cuvant.size()), cuvant.data(), n, minim, ce));
+        return true;
+    };
+    if (cuvant == "CD") {
+        if (s.areCd) {
+            s.avertizari.push_back(Formatat("linia %d: a doua linie CD a sticlei nu a fost luata in seama", linie));
+            return;
+        }
+        s.areCd = true;
+        s.numarCd = static_cast<int>(std::min<std::size_t>(n, CoeficientiAgfMaxim));
+        Numere(s, linie, cuvant, c, 1, 1 + s.numarCd, s.cd.data());
+    } else if (cuvant == "ED") {
+        if (prea_scurta(3, "dilatare -30/+70, dilatare +100/+300, densitate")) return;
+        double v[3];
+        if (!Numere(s, linie, cuvant, c, 1, 4, v)) return;
+        s.areEd = true;
+        s.dilatareJoasa = v[0], s.dilatareInalta = v[1], s.densitate = v[2];
+    } else if (cuvant == "TD") {
+        double v[8] = {};
+        const std::size_t k = std::min<std::size_t>(n, 8);
+        if (!Numere(s, linie, cuvant, c, 1, 1 + k, v)) return;
+        s.areTd = true;
+        if (k == 8) s.tg = v[7];
+    } else if (cuvant == "OD") {
+        const std::size_t k = std::min<std::size_t>(n, 6);
+        double v[6] = {-1, -1, -1, -1, -1, -1};
+        if (!Numere(s, linie, cuvant, c, 1, 1 + k, v)) return;
+        s.areOd = true;
+        std::copy(v, v + 6, s.od.begin());
+    } else if (cuvant == "LD") {
+        if (prea_scurta(2, "lambda minim, lambda maxim")) return;
+        double v[2];
+        if (!Numere(s, linie, cuvant, c, 1, 3, v)) return;
+        if (!(v[0] > 0.0) || !(v[1] > v[0])) {
+            s.erori.push_back(Formatat("linia %d: domeniul LD %g - %g um nu este un domeniu", linie, v[0], v[1]));
+            return;
+        }
+        s.areLd = true;
+        s.lambdaMinUm = v[0], s.lambdaMaxUm = v[1];
+    } else if (cuvant == "IT") {
+        if (prea_scurta(3, "lambda, transmisie interna, grosime")) return;
+        double v[3];
+        if (!Numere(s, linie, cuvant, c, 1, 4, v)) return;
+        if (!(v[0] > 0.0) || !(v[1] >= 0.0 && v[1] <= 1.0) || !(v[2] > 0.0)) {
+            s.avertizari.push_back(Formatat("linia %d: punctul de transmisie %g um, %g, %g mm nu a fost luat "
+                                            "(transmisia e intre 0 si 1, grosimea pozitiva)",
+                                            linie, v[0], v[1], v[2]));
+            return;
+        }
+        s.transmisie.push_back({v[0], v[1], v[2]});
+    }
+}
+
+void Verifica(SticlaAgf& s) {
+    if (!s.erori.empty() || s.formula == 0) return;
+    if (!s.areCd) {
+        s.erori.push_back("lipseste linia CD cu coeficientii de dispersie");
+        return;
+    }
+    const int nevoie = CoeficientiFormulaAgf(s.formula);
+    if (s.numarCd < nevoie)
+        s.erori.push_back(Formatat("linia CD are %d coeficienti, formula %d are nevoie de %d", s.numarCd, s.formula,
+                                   nevoie));
+}
+
+// ---- record ------------------------------------------------------------
+
+void CopiazaText(char* camp, std::size_t marime, const std::string& text) {
+    std::memset(camp, 0, marime);
+    std::memcpy(camp, text.data(), std::min(text.size(), marime - 1));
+}
+
+// The nm bounds of a µm range in the record's 16-bit words.
+std::uint16_t Nm(double um, bool sus) {
+    const double nm = sus ? std::ceil(um * 1000.0 - 1e-6) : std::floor(um * 1000.0 + 1e-6);
+    return static_cast<std::uint16_t>(std::clamp(nm, 1.0, 65535.0));
+}
+
+void Transmisie(const SticlaAgf& s, MaterialOptic& m, std::vector<std::string>& mesaje) {
+    std::vector<PunctTransmisieAgf> p = s.transmisie;
+    std::stable_sort(p.begin(), p.end(), [](auto& a, auto& b) { return a.lambdaUm < b.lambdaUm; });
+    // Two lines of the same wavelength (to the nm) would give one slot two values.
+    std::vector<PunctTransmisieAgf> unice;
+    for (const auto& q : p) {
+        if (q.lambdaUm * 1000.0 > 65535.0) continue;
+        if (unice.empty() || std::lround(unice.back().lambdaUm * 1000) != std::lround(q.lambdaUm * 1000))
+            unice.push_back(q);
+    }
+    if (unice.empty()) return;
+    // The reference thickness is the one most points were measured at; every
+    // point keeps its own absorption coefficient whatever its thickness.
+    double grosime = unice.front().grosimeMm;
+    std::size_t celMaiDes = 0;
+    for (const auto& q : unice) {
+        const auto k = static_cast<std::size_t>(
+            std::count_if(unice.begin(), unice.end(), [&](auto& r) { return r.grosimeMm == q.grosimeMm; }));
+        if (k > celMaiDes) celMaiDes = k, grosime = q.grosimeMm;
+    }
+    m.grosime_transmisie = static_cast<float>(grosime);
+    std::vector<double> x, alfa, tau;
+    for (const auto& q : unice) {
+        x.push_back(q.lambdaUm);
+        alfa.push_back(AbsorbtieDinTransmisieCatalog(static_cast<float>(q.tau), static_cast<float>(q.grosimeMm)));
+        tau.push_back(std::exp(-alfa.back() * grosime));
+    }
+    const std::vector<std::size_t> alese = PuncteReprezentative(x, {{tau}}, NumarSloturiEditabile);
+    if (alese.size() < unice.size())
+        mesaje.push_back(Formatat("transmisia are %zu puncte; s-au pastrat cele %zu care urmeaza cel mai bine curba",
+                                  unice.size(), alese.size()));
+    for (std::size_t i = 0; i < alese.size(); ++i) {
+        m.lambda_Ti[i] = static_cast<std::uint16_t>(std::lround(x[alese[i]] * 1000.0));
+        m.transmisia_interna[i] = static_cast<float>(alfa[alese[i]]);
+    }
+}
+
+}  // namespace
+
+std::string TextStareAgf(int stare) {
+    static const char* const texte[] = {"standard", "preferred", "obsolete", "special", "melt"};
+    return stare >= 0 && stare <= 4 ? texte[stare] : std::to_string(stare);
+}
+
+std::string TextAgfWindows1252(std::string_view o) {
+    if (o.size() >= 2 && static_cast<unsigned char>(o[0]) == 0xFF && static_cast<unsigned char>(o[1]) == 0xFE)
+        return DinUtf16(o.substr(2), false);
+    if (o.size() >= 2 && static_cast<unsigned char>(o[0]) == 0xFE && static_cast<unsigned char>(o[1]) == 0xFF)
+        return DinUtf16(o.substr(2), true);
+    if (o.size() >= 3 && o.substr(0, 3) == "\xEF\xBB\xBF") return DinUtf8(o.substr(3));
+    return std::string(o);
+}
+
+int CoeficientiFormulaAgf(int formula) {
+    static const int n[FormulaAgfMaxima + 1] = {0, 6, 6, 6, 5, 3, 8, 4, 4, 5, 8, 10, 8, 9};
+    return formula >= 1 && formula <= FormulaAgfMaxima ? n[formula] : 0;
+}
+
+double IndiceFormulaAgf(int formula, const double* a, double x) {
+    const double l2 = x * x, l4 = l2 * l2, i2 = 1.0 / l2;
+    double n2 = 0.0;
+    auto laurent = [&](int termeni) {  // a0 + a1 λ² + a2 λ⁻² + a3 λ⁻⁴ ...
+        double s = a[0] + a[1] * l2, p = 1.0;
+        for (int k = 2; k < termeni; ++k) s += a[k] * (p *= i2);
+        return s;
+    };
+    auto sellmeier = [&](int termeni) {
+        double s = 1.0;
+        for (int k = 0; k < termeni; ++k) s += a[2 * k] * l2 / (l2 - a[2 * k + 1]);
+        return s;
+    };
+    switch (formula) {
+        case 1: n2 = laurent(6); break;
+        case 2: n2 = sellmeier(3); break;
+        case 3: {
+            const double L = 1.0 / (l2 - 0.028);
+            return a[0] + a[1] * L + a[2] * L * L + a[3] * l2 + a[4] * l4 + a[5] * l4 * l2;
+        }
+        case 4: n2 = 1.0 + a[0] + a[1] * l2 / (l2 - a[2] * a[2]) + a[3] / (l2 - a[4] * a[4]); break;
+        case 5: return a[0] + a[1] / x + a[2] / std::pow(x, 3.5);
+        case 6: n2 = sellmeier(4); break;
+        case 7: n2 = a[0] + a[1] / (l2 - a[2]) - a[3] * l2; break;
+        case 8: n2 = a[0] + a[1] * l2 / (l2 - a[2]) - a[3] * l2; break;
+        case 9: n2 = a[0] + a[1] * l2 / (l2 - a[2]) + a[3] * l2 / (l2 - a[4]); break;
+        case 10: n2 = laurent(8); break;
+        case 11: n2 = sellmeier(5); break;
+        case 12: n2 = laurent(6) + a[6] * l4 + a[7] * l4 * l2; break;
+        case 13: {
+            n2 = a[0] + a[1] * l2 + a[2] * l4;
+            double p = 1.0;
+            for (int k = 3; k < 9; ++k) n2 += a[k] * (p *= i2);
+            break;
+        }
+        default: return 0.0;
+    }
+    return n2 > 0.0 && std::isfinite(n2) ? std::sqrt(n2) : 0.0;
+}
+
+CatalogAgf CitesteCatalogAgf(std::string_view octeti) {
+    // Only a file with a byte-order mark needs converting; the rest is read
+    // in place.
+    std::string convertit;
+    std::string_view text = octeti;
+    if (octeti.size() >= 2 && (octeti.substr(0, 2) == "\xFF\xFE" || octeti.substr(0, 2) == "\xFE\xFF" ||
+                               octeti.substr(0, 3) == "\xEF\xBB\xBF"))
+        text = convertit = TextAgfWindows1252(octeti);
+    CatalogAgf catalog;
+    std::vector<std::string_view> c;
+    SticlaAgf* curenta = nullptr;
+    int linie = 0;
+    for (std::size_t i = 0; i <= text.size();) {
+        std::size_t sfarsit = text.find('\n', i);
+        if (sfarsit == std::string::npos) sfarsit = text.size();
+        std::string_view l(text.data() + i, sfarsit - i);
+        i = sfarsit + 1;
+        ++linie;
+        if (!l.empty() && l.back() == '\r') l.remove_suffix(1);
+        Campuri(l, c);
+        if (c.empty()) continue;
+        if (c[0] == "NM") {
+            if (curenta) Verifica(*curenta);
+            curenta = &catalog.sticle.emplace_back();
+            CitesteNM(*curenta, linie, c);
+        } else if (c[0] == "CC") {
+            const std::size_t dupa = l.find("CC") + 2;
+            catalog.comentarii.emplace_back(l.substr(std::min(dupa + 1, l.size())));
+        } else if (curenta) {
+            CitesteLinie(*curenta, linie, c[0], c);
+        }
+        if (sfarsit == text.size()) break;
+    }
+    if (curenta) Verifica(*curenta);
+    return catalog;
+}
+
+void ConvertesteSticlaAgf(const SticlaAgf& s, std::uint16_t producator, MaterialOptic& m,
+                          std::vector<std::string>& mesaje) {
+    std::memset(&m, 0, sizeof m);
+    if (s.nume.size() >= sizeof m.nume)
+        mesaje.push_back(Formatat("numele are %zu caractere; s-au pastrat primele 15", s.nume.size()));
+    CopiazaText(m.nume, sizeof m.nume, s.nume);
+    std::string cod = s.mil;
+    double mil = 0.0;
+    if (cod.empty() || cod == "-" || (Numar(cod, mil) && mil == 0.0)) {
+        const long a = std::lround((s.nd - 1.0) * 1000.0), b = std::lround(s.vd * 10.0);
+        cod = a > 0 && a < 1000 && b > 0 && b < 1000 ? Formatat("%03ld%03ld", a, b) : "";
+    }
+    CopiazaText(m.cod, sizeof m.cod, cod);
+    m.producator = producator;
+
+    double lo = s.lambdaMinUm, hi = s.lambdaMaxUm;
+    if (!s.areLd) {
+        // Every catalogue measures its glasses over at least the visible and
+        // the near infrared; that is the range a glass without LD is given.
+        lo = 0.365, hi = 1.014;
+        mesaje.push_back("fara linie LD: domeniul de valabilitate 0.365 - 1.014 um");
+    }
+    m.domeniu_n[0] = Nm(lo, false), m.domeniu_n[1] = Nm(hi, true);
+    m.domeniu_k[0] = DomeniuImplicitInferior, m.domeniu_k[1] = DomeniuImplicitSuperior;
+
+    // The index table: the standard wavelengths inside the range, or, for a
+    // glass whose range holds few of them (infrared materials), 40 evenly
+    // spaced wavelengths of the range.
+    std::vector<double> tabel;
+    for (float l : LungimiUndaStandard)
+        if (l >= lo * 1000.0 && l <= hi * 1000.0) tabel.push_back(l);
+    if (tabel.size() < 8) {
+        tabel.clear();
+        for (int i = 0; i < NumarSloturiEditabile; ++i)
+            tabel.push_back(1000.0 * (lo + (hi - lo) * i / (NumarSloturiEditabile - 1)));
+    }
+    for (std::size_t i = 0; i < tabel.size(); ++i) {
+        m.lambda_indici[i] = static_cast<float>(tabel[i]);
+        m.indice_n[i] = IndiceFormulaAgf(s.formula, s.cd.data(), m.lambda_indici[i] / 1000.0);
+    }
+
+    const double* a = s.cd.data();
+    if (s.formula == 1) {
+        m.ec_dispersie_n = 1;
+        std::copy(a, a + 6, m.coef_disp_n);
+    } else if (s.formula == 2) {
+        m.ec_dispersie_n = 4;
+        const double c[6] = {a[0], a[2], a[4], a[1], a[3], a[5]};
+        std::copy(c, c + 6, m.coef_disp_n);
+    } else {
+        std::vector<double> x, n;
+        for (int i = 0; i <= 60; ++i) x.push_back(lo + (hi - lo) * i / 60.0);
+        for (double t : tabel) x.push_back(t / 1000.0);
+        std::sort(x.begin(), x.end());
+        for (double t : x) n.push_back(IndiceFormulaAgf(s.formula, a, t));
+        const PotrivireSellmeier p = PotrivesteSellmeier(x, n);
+        if (p.ok) {
+            m.ec_dispersie_n = 4;
+            std::copy(p.coef, p.coef + 6, m.coef_disp_n);
+            if (p.rezidualMaxim > 1e-5)
+                mesaje.push_back(Formatat("formula %d aproximata cu ecuatia Sellmeier (cod 4): abaterea maxima "
+                                          "%.2e in domeniul %g - %g um",
+                                          s.formula, p.rezidualMaxim, lo, hi));
+        } else {
+            m.ec_dispersie_n = EcuatieTabelata;
+            mesaje.push_back(Formatat("formula %d nu a putut fi aproximata cu ecuatia Sellmeier; se foloseste "
+                                      "tabelul de indici",
+                                      s.formula));
+        }
+    }
+
+    if (s.areEd) {
+        // Catalogues give expansion in 10^-6/K; the two producers whose
+        // records keep it in 10^-7/K get it in their scale.
+        const double scara = producator <= 1 ? 10.0 : 1.0;
+        m.dilatare[0] = static_cast<float>(s.dilatareJoasa * scara);
+        m.dilatare[1] = static_cast<float>(s.dilatareInalta * scara);
+        m.densitate = static_cast<float>(s.densitate);
+    }
+    if (s.tg > 0.0 && s.tg < 65535.0) m.temperaturi[0] = static_cast<std::uint16_t>(std::lround(s.tg));
+    if (s.areOd) {
+        if (s.od[0] >= 0.0) m.pret_relativ = static_cast<std::uint16_t>(std::lround(std::min(s.od[0] * 10.0, 6400.0)));
+        for (int i = 0; i < 5; ++i)
+            if (s.od[i + 1] >= 0.0 && s.od[i + 1] < 65535.0)
+                m.stabilitate_chimica[i] = static_cast<std::uint16_t>(s.od[i + 1]);
+    }
+    Transmisie(s, m, mesaje);
+
+    // A check every formula deserves: the stored equation at the d line gives
+    // the catalogue's nd. Infrared glasses carry a placeholder nd of 1.
+    float n = 0.0f;
+    if (s.nd > 1.0 && LambdaLiniaD >= m.domeniu_n[0] && LambdaLiniaD <= m.domeniu_n[1] &&
+        m.ec_dispersie_n != EcuatieTabelata && IndiceDinEcuatieDispersie(m, 0, LambdaLiniaD, n) == IndiceValid &&
+        std::fabs(n - s.nd) > 1e-4)
+        mesaje.push_back(Formatat("ecuatia da nd = %.6f, catalogul %.6f", n, s.nd));
+}
+
+int ProducatorDinNumeFisierAgf(std::string_view numeFisier) {
+    const std::size_t bara = numeFisier.find_last_of("/\\");
+    std::string nume(bara == std::string_view::npos ? numeFisier : numeFisier.substr(bara + 1));
+    for (char& c : nume) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    static const std::pair<const char*, int> producatori[] = {
+        {"lzos", 0},        {"schott", 2}, {"hoya", 3},    {"ohara", 6},    {"corning", 7},  {"pilkington", 8},
+        {"cdgm", 9},        {"chengdu", 9}, {"sumita", 11}, {"umicore", 12}, {"heraeus", 13}, {"saint", 14},
+    };
+    for (const auto& [text, cod] : producatori)
+        if (nume.find(text) != std::string::npos) return cod;
+    return -1;
+}
+
+}  // namespace vitramor

@@ -1,0 +1,178 @@
+// Operation 3 for a whole catalogue. Storing glass after glass reads the
+// database once per glass, which for a catalogue of a thousand glasses reads
+// the file a thousand times and waits for the disk a thousand times. Here
+// the file is read once to find the names, every replaced record is written
+// in place and the new ones are appended in large blocks, and the disk is
+// waited for once. If any write fails, the replaced records get their old
+// bytes back and the file its old length: the database is as before.
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <string_view>
+#include <unordered_map>
+
+#include "fileutil/FileUtil.h"
+#include "record/OrdineOcteti.h"
+#include "settings/Directoare.h"
+#include "suite/CatalogErrors.h"
+#include "suite/CatalogFile.h"
+#include "suite/Catalix.h"
+
+namespace vitramor {
+
+namespace {
+
+int Scrie(int fd, const void* date, std::size_t n, off_t pozitie) {
+    const char* p = static_cast<const char*>(date);
+    while (n > 0) {
+        const ssize_t scris = ::pwrite(fd, p, n, pozitie);
+        if (scris < 0 && errno == EINTR) continue;
+        if (scris <= 0) return scris < 0 ? errno : EIO;
+        p += scris, n -= static_cast<std::size_t>(scris), pozitie += scris;
+    }
+    return 0;
+}
+
+// The records in the file's byte order, a block at a time: the records are
+// not copied as a whole (a catalogue's worth of fresh memory costs more in
+// page faults than the write itself).
+class Octeti {
+public:
+    explicit Octeti(const std::vector<MaterialOptic>& m) : m_(m) {}
+    // Writes records `indici` one after another from `pozitie` on.
+    int scrie(int fd, const std::vector<std::size_t>& indici, off_t pozitie) {
+        for (std::size_t i = 0; i < indici.size();) {
+            const std::size_t n = std::min(RecorduriPeBloc, indici.size() - i);
+            bloc_.resize(n);
+            for (std::size_t k = 0; k < n; ++k) {
+                bloc_[k] = m_[indici[i + k]];
+                MaterialInOrdineaFisierului(bloc_[k]);
+            }
+            if (const int cod = Scrie(fd, bloc_.data(), n * sizeof(MaterialOptic), pozitie)) return cod;
+            pozitie += static_cast<off_t>(n * sizeof(MaterialOptic));
+            i += n;
+        }
+        return 0;
+    }
+
+private:
+    const std::vector<MaterialOptic>& m_;
+    std::vector<MaterialOptic> bloc_;
+};
+
+}  // namespace
+
+int SalveazaMaterialeOptice(const std::string& directorSticle, const std::vector<MaterialOptic>& materiale,
+                            Fereastra owner, std::vector<int>& coduri) {
+    coduri.assign(materiale.size(), CatalogOk);
+    // Names the file must not hold are refused one by one, as operation 3
+    // refuses them; a later record of the same name replaces an earlier one,
+    // as two operations 3 in a row would. `alese` holds, per name in the
+    // order of first appearance, the record that is stored.
+    std::vector<std::size_t> alese;
+    alese.reserve(materiale.size());
+    std::unordered_map<std::string, std::size_t> dupaNume;
+    dupaNume.reserve(materiale.size());
+    for (std::size_t i = 0; i < materiale.size(); ++i) {
+        if (!NumeMaterialCurat(materiale[i].nume)) {
+            MaterialOptic m = materiale[i];
+            coduri[i] = CautaMaterialOptic(directorSticle, m, owner, SalveazaOp);
+            continue;
+        }
+        const auto [it, nou] = dupaNume.emplace(std::string(NumeDinCamp(materiale[i].nume)), alese.size());
+        if (nou) {
+            alese.push_back(i);
+        } else {
+            alese[it->second] = i;
+        }
+    }
+    auto rezultat = [&](int cod) {
+        for (std::size_t i = 0; i < materiale.size(); ++i)
+            if (NumeMaterialCurat(materiale[i].nume)) coduri[i] = cod;
+        for (int c : coduri)
+            if (c != CatalogOk) return c;
+        return static_cast<int>(CatalogOk);
+    };
+    if (alese.empty()) return rezultat(CatalogOk);
+
+    InDirector inDirector(directorSticle, owner);
+    if (!inDirector.ok()) return rezultat(EroareDirectorSticle);
+    const std::string& fisier = nume_fisier_sticle;
+    const std::string cale = CaleAfisata(directorSticle, fisier);
+    Octeti octeti(materiale);
+    // A database that does not exist yet is created here and filled like an
+    // existing one ("x": never truncate a file that appeared since).
+    const bool nou = FisierLipseste(fisier);
+    FisierDeschis f;
+    if (nou) {
+        if (!DeschideFisierCuMesaj(fisier, "wbx", f.f, true)) return rezultat(EroareDeschidereFisier);
+    } else if (const int cod = DeschideFisierDate(owner, fisier, cale, "r+b", f)) {
+        return rezultat(cod);
+    }
+    std::vector<std::size_t> pozitie(alese.size(), SIZE_MAX);
+    std::vector<MaterialOptic> vechi;
+    std::vector<std::size_t> vechiLa;
+    CititorBlocuri cititor(f.f, MarimeMaterialOptic);
+    while (const std::size_t n = nou ? 0 : cititor.urmatorulBloc()) {
+        for (std::size_t i = 0; i < n; ++i) {
+            const char* rec = cititor.record(i);
+            const auto it = dupaNume.find(std::string(NumeDinCamp(rec + offsetof(MaterialOptic, nume))));
+            if (it == dupaNume.end() || pozitie[it->second] != SIZE_MAX) continue;
+            pozitie[it->second] = cititor.indexPrimul() + i;
+            vechiLa.push_back(pozitie[it->second]);
+            std::memcpy(&vechi.emplace_back(), rec, sizeof(MaterialOptic));
+        }
+    }
+    if (cititor.eroare()) return rezultat(RaporteazaEroareCitire(owner, cale, cititor.codEroare()));
+    if (cititor.octetiRest() != 0) {
+        // A partial tail: operation 3 rewrites the file without it, after
+        // which the rest go in place or at the new end.
+        f.inchide();
+        int prim = CatalogOk;
+        for (std::size_t i : alese) {
+            MaterialOptic m = materiale[i];
+            const int cod = CautaMaterialOptic(directorSticle, m, owner, SalveazaOp);
+            if (cod != CatalogOk && prim == CatalogOk) prim = cod;
+        }
+        return rezultat(prim);
+    }
+
+    const int fd = ::fileno(f.f);
+    const off_t sfarsit = static_cast<off_t>(cititor.recorduriCitite() * MarimeMaterialOptic);
+    std::vector<std::size_t> adaugate;
+    int cod = 0;
+    for (std::size_t k = 0; k < alese.size() && cod == 0; ++k) {
+        if (pozitie[k] == SIZE_MAX)
+            adaugate.push_back(alese[k]);
+        else
+            cod = octeti.scrie(fd, {alese[k]}, static_cast<off_t>(pozitie[k] * MarimeMaterialOptic));
+    }
+    if (cod == 0) cod = octeti.scrie(fd, adaugate, sfarsit);
+    if (cod == 0 && ::fdatasync(fd) != 0) cod = errno;
+    if (cod != 0) {
+        for (std::size_t i = 0; i < vechi.size(); ++i)
+            Scrie(fd, &vechi[i], sizeof(MaterialOptic), static_cast<off_t>(vechiLa[i] * MarimeMaterialOptic));
+        const bool trunchiat = ::ftruncate(fd, sfarsit) == 0;
+        ::fdatasync(fd);
+        if (nou) {
+            f.inchide();
+            std::remove(fisier.c_str());
+        }
+        MesajBox(owner,
+                 TextFormatat("Eroare scriere fisier %s:\n%s\n%s", cale.c_str(), TextEroareSistem(cod).c_str(),
+                              trunchiat ? "Materialele nu au fost salvate."
+                                        : "Materialele nu au fost salvate; sfarsitul fisierului poate contine "
+                                          "un fragment, pe care curatarea fisierului il elimina."),
+                 TitluAtentie, stil::MB_OK | stil::MB_ICONHAND);
+        return rezultat(EroareScriereFisier);
+    }
+    return rezultat(CatalogOk);
+}
+
+}  // namespace vitramor

@@ -1,0 +1,68 @@
+// vitramor-cli import-agf and import-rii: the real program on files.
+#include <cstring>
+
+#include "cli/CliFixture.h"
+#include "import/AgfTestData.h"
+#include "record/MaterialOptic.h"
+
+using namespace vitramor;
+using namespace vitramor::test;
+
+namespace {
+
+class AgfCli : public CliFixture {
+protected:
+    std::string fisier(const std::string& nume, const std::string& text) {
+        lucru.write(nume, text);
+        return "'" + (lucru / nume).string() + "'";
+    }
+    std::vector<MaterialOptic> recorduri() const {
+        const std::string b = dir.exists("sticleNou32.dat") ? dir.read("sticleNou32.dat") : "";
+        std::vector<MaterialOptic> r(b.size() / sizeof(MaterialOptic));
+        if (!r.empty()) std::memcpy(r.data(), b.data(), b.size());
+        return r;
+    }
+};
+
+TEST_F(AgfCli, ListsImportsTheDefaultSelectionOrTheGivenOne) {
+    const std::string cat = fisier("ohara.agf", std::string(NBK7Agf) + BK7SchottAgf + F2Agf);
+    const Rezultat l = ruleaza("import-agf --list " + cat);
+    ASSERT_EQ(l.cod, 0) << l.err;
+    EXPECT_EQ(l.out, "N-BK7\t1.516800\t64.17\tpreferred\nBK7\t1.516800\t64.17\tobsolete\nF2\t1.620040\t36.37\tstandard\n");
+    EXPECT_TRUE(recorduri().empty());
+
+    const Rezultat i = ruleaza("import-agf " + cat);  // the withdrawn BK7 stays out; Ohara from the file name
+    ASSERT_EQ(i.cod, 0) << i.err;
+    ASSERT_EQ(recorduri().size(), 2u);
+    EXPECT_EQ(recorduri()[1].producator, 6);
+
+    ASSERT_EQ(ruleaza("import-agf --select 1 --producer 3 " + cat).cod, 0);
+    ASSERT_EQ(recorduri().size(), 3u);
+    EXPECT_STREQ(recorduri()[2].nume, "BK7");
+    EXPECT_EQ(recorduri()[2].producator, 3);
+}
+
+TEST_F(AgfCli, UsageAndInputErrors) {
+    const std::string cat = fisier("misc.agf", std::string(NBK7Agf) + "NM BAD 2 0 1.5 60 0 0\n");
+    EXPECT_EQ(ruleaza("import-agf " + cat).cod, 2);  // no producer in the file name
+    EXPECT_EQ(ruleaza("import-agf --select 5 --producer 2 " + cat).cod, 2);
+    const Rezultat r = ruleaza("import-agf --producer 2 " + cat);
+    EXPECT_EQ(r.cod, 1);
+    EXPECT_NE(r.err.find("sticla BAD (linia 12): lipseste linia CD"), std::string::npos) << r.err;
+    EXPECT_EQ(recorduri().size(), 1u);
+    EXPECT_EQ(ruleaza("import-rii " + cat).cod, 2);  // --name is required
+}
+
+TEST_F(AgfCli, ImportsARefractiveIndexFileAsEvaporationMaterial) {
+    const std::string yml = fisier("Malitson.yml", "DATA:\n  - type: formula 1\n    wavelength_range: 0.21 6.7\n"
+                                                   "    coefficients: 0 0.6961663 0.0684043 0.4079426 0.1162414\n");
+    ASSERT_EQ(ruleaza("import-rii --name SiO2 " + yml).cod, 0);
+    ASSERT_EQ(recorduri().size(), 1u);
+    EXPECT_EQ(recorduri()[0].producator, 10);
+    EXPECT_EQ(recorduri()[0].ec_dispersie_n, 4);
+    const Rezultat r = ruleaza("import-rii --name X " + fisier("bad.yml", "REFERENCES: x\n"));
+    EXPECT_EQ(r.cod, 1);
+    EXPECT_NE(r.err.find("fisierul nu are DATA"), std::string::npos) << r.err;
+}
+
+}  // namespace

@@ -1,0 +1,42 @@
+#pragma once
+// Glasses of public catalogues, written as AGF text by the tests themselves.
+#include <string>
+
+namespace vitramor::test {
+
+// Schott N-BK7 and F2 (Sellmeier), Heraeus fused silica (Malitson), the
+// classic Schott power-series BK7, silicon (Herzberger, infrared, nd
+// placeholder 1) and that BK7 written as formula 13.
+inline const char* const NBK7Agf =
+    "NM N-BK7 2 517642.251 1.5168 64.17 0 1 0\n"
+    "GC \n"
+    "ED 7.1 8.3 2.51 -0.0009 0\n"
+    "CD 1.03961212 0.00600069867 0.231792344 0.0200179144 1.01046945 103.560653 0 0 0 0\n"
+    "TD 1.86e-6 1.31e-8 -1.37e-11 4.34e-7 6.27e-10 0.17 20\n"
+    "OD 1 2 0 1 2 2.3\n"
+    "LD 0.3 2.5\n"
+    "IT 0.31 0.29 10\nIT 0.4 0.997 10\nIT 0.7 0.999 10\nIT 1.06 0.999 25\n";
+inline const char* const F2Agf =
+    "NM F2 2 620364.360 1.62004 36.37 0 0 0\n"
+    "ED 8.2 9.2 3.599 0.0045 0\n"
+    "CD 1.34533359 0.00997743871 0.209073176 0.0470450767 0.937357162 111.886764 0 0 0 0\n"
+    "OD 1.6 1 0 1 2.3 1.3\n"
+    "LD 0.32 2.5\n";
+inline const char* const SilicaAgf =
+    "NM SUPRASIL 2.00000E+00 0 1.458464 67.82 0 0 0\n"
+    "CD 0.6961663 0.00467914826 0.4079426 0.0135120631 0.8974794 97.9340025\n"
+    "LD 0.21 3.71\n";
+inline const char* const BK7SchottAgf =
+    "NM BK7 1 - 1.5168 64.17 0 2 0\n"
+    "CD 2.2718929 -1.0108077e-2 1.0592509e-2 2.0816965e-4 -7.6472538e-6 4.9240991e-7 0 0 0 0\n"
+    "LD 0.31 2.33\n";
+inline const char* const SiliciuAgf =
+    "NM SILICON 3 0 1.0 0 0 0 0\n"
+    "CD 3.41696 0.138497 0.013924 -2.09e-5 1.48e-10 0 0 0 0 0\n"
+    "LD 1.36 11\n";
+inline const char* const BK7Extins3Agf =
+    "NM BK7-E3 13 0 1.5168 64.17 0 0 0\n"
+    "CD 2.2718929 -1.0108077e-2 0 1.0592509e-2 2.0816965e-4 -7.6472538e-6 4.9240991e-7 0 0 0\n"
+    "LD 0.31 2.33\n";
+
+}  // namespace vitramor::test

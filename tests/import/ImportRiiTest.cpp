@@ -1,0 +1,114 @@
+// refractiveindex.info files: formulas that are the record's own equations
+// stay equations, everything else becomes a table of at most 40 points.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "dispersion/EcuatieDispersie.h"
+#include "import/ImportRii.h"
+
+using namespace vitramor;
+
+namespace {
+
+// Malitson's fused silica, in the file's formula 1 and 2 spellings.
+const char* const Silice1 =
+    "REFERENCES: \"I. H. Malitson. <a href=\\\"x\\\">J. Opt. Soc. Am.</a> 55, 1205 (1965)\"\n"
+    "COMMENTS: \"Fused silica, 20 &deg;C\"\n"
+    "DATA:\n  - type: formula 1\n    wavelength_range: 0.21 6.7\n"
+    "    coefficients: 0 0.6961663 0.0684043 0.4079426 0.1162414 0.8974794 9.896161\n";
+
+std::string Tabel(int puncte) {
+    std::string t = "DATA:\n  - type: tabulated nk\n    data: |\n";
+    for (int i = 0; i < puncte; ++i) {
+        const double l = 0.2 + 1.8 * i / (puncte - 1);
+        t += "        " + std::to_string(l) + " " + std::to_string(2.0 + 0.02 / l) + " " +
+             std::to_string(l < 0.4 ? 0.5 * (0.4 - l) : 0.0) + "\n";
+    }
+    return t;
+}
+
+TEST(ImportRii, FormulasAndTablesBecomeEquationsOrTables) {
+    struct Caz {
+        std::string yaml;
+        std::int16_t codN, codK;
+        double nd;  // n at the d line, 0 for no check
+        std::uint16_t domeniu[2];
+    };
+    const Caz cazuri[] = {
+        {Silice1, 4, 0, 1.458464, {210, 6700}},
+        {"DATA:\n  - type: formula 2\n    wavelength_range: 0.21 6.7\n    coefficients: 0 0.6961663 "
+         "0.00467914826 0.4079426 0.0135120631 0.8974794 97.9340025\n",
+         4, 0, 1.458464, {210, 6700}},
+        // BK7's power series in formula 3 spelling: code 1.
+        {"DATA:\n  - type: formula 3\n    wavelength_range: 0.31 2.33\n    coefficients: 2.2718929 -1.0108077e-2 2 "
+         "1.0592509e-2 -2 2.0816965e-4 -4 -7.6472538e-6 -6 4.9240991e-7 -8\n",
+         1, 0, 1.5168, {310, 2330}},
+        // A constant term: no equation of the record, a table.
+        {"DATA:\n  - type: formula 2\n    wavelength_range: 0.4 1.0\n    coefficients: 0.2 0.6961663 0.00467914826\n",
+         EcuatieTabelata, 0, 0, {400, 1000}},
+        {Tabel(10000), EcuatieTabelata, EcuatieTabelata, 0, {200, 2000}},
+        {"DATA:\n  - type: tabulated k\n    data: |\n        0.3 0.1\n        0.5 0.01\n", 0, EcuatieTabelata, 0,
+         {300, 500}},
+    };
+    for (const Caz& c : cazuri) {
+        SCOPED_TRACE(c.yaml.substr(0, 80));
+        const MaterialRii r = CitesteMaterialRii(c.yaml, "SiO2", ProducatorImplicitRii);
+        ASSERT_TRUE(r.ok) << r.eroare;
+        EXPECT_STREQ(r.m.nume, "SiO2");
+        EXPECT_EQ(r.m.producator, 10);
+        EXPECT_EQ(r.m.ec_dispersie_n, c.codN);
+        EXPECT_EQ(r.m.ec_dispersie_k, c.codK);
+        EXPECT_EQ(r.m.domeniu_n[0], c.domeniu[0]);
+        EXPECT_EQ(r.m.domeniu_n[1], c.domeniu[1]);
+        float n = 0;
+        if (c.nd > 0) {
+            IndiceDinEcuatieDispersie(r.m, 0, LambdaLiniaD, n);
+            EXPECT_NEAR(n, c.nd, 1e-5);
+        }
+        for (int i = NumarSloturiEditabile; i < NumarSloturiTabel; ++i) EXPECT_EQ(r.m.lambda_indici[i], 0.0f);
+    }
+}
+
+TEST(ImportRii, TenThousandPointsKeepTheirShapeIn40Slots) {
+    const MaterialRii r = CitesteMaterialRii(Tabel(10000), "T", 10);
+    ASSERT_TRUE(r.ok);
+    EXPECT_FLOAT_EQ(r.m.lambda_indici[0], 200.0f);
+    EXPECT_FLOAT_EQ(r.m.lambda_indici[39], 2000.0f);
+    // Linear interpolation through the kept points misses no original point by much.
+    for (int i = 0; i < 10000; i += 7) {
+        const double l = 0.2 + 1.8 * i / 9999, nm = l * 1000;
+        int j = 1;
+        while (j < 39 && r.m.lambda_indici[j] < nm) ++j;
+        const double a = r.m.lambda_indici[j - 1], b = r.m.lambda_indici[j], t = (nm - a) / (b - a);
+        EXPECT_NEAR(r.m.indice_n[j - 1] + t * (r.m.indice_n[j] - r.m.indice_n[j - 1]), 2.0 + 0.02 / l, 2e-4) << l;
+    }
+    ASSERT_EQ(r.mesaje.size(), 1u);
+    EXPECT_EQ(r.mesaje[0], "datele au 10000 puncte; s-au pastrat cele 40 care urmeaza cel mai bine curbele");
+}
+
+TEST(ImportRii, ReferencesComeWithoutTags) {
+    const MaterialRii r = CitesteMaterialRii(Silice1, "SiO2", 10);
+    ASSERT_EQ(r.referinte.size(), 2u);
+    EXPECT_EQ(r.referinte[0], "REFERENCES: I. H. Malitson. J. Opt. Soc. Am. 55, 1205 (1965)");
+}
+
+TEST(ImportRii, BadFilesAreRefusedWithTheirReason) {
+    const std::pair<const char*, const char*> cazuri[] = {
+        {"REFERENCES: x\n", "fisierul nu are DATA"},
+        {"just text", "fisierul nu are DATA"},
+        {"DATA: [\n", "fisierul nu este YAML valid"},
+        {"DATA:\n  - type: tabulated n\n    data: |\n        0.5 1.5\n        0.6 nan\n", "\"nan\" nu este un numar"},
+        {"DATA:\n  - type: tabulated nk\n    data: |\n        0.5 1.5\n", "are 2 valori, trebuie 3"},
+        {"DATA:\n  - type: formula 12\n    wavelength_range: 0.4 1\n    coefficients: 1\n", "nu este o formula"},
+        {"DATA:\n  - type: formula 1\n    wavelength_range: 1 0.4\n    coefficients: 1\n", "wavelength_range"},
+        {"DATA:\n  - type: tabulated n\n    data: |\n        -0.5 1.5\n", "nu este pozitiva"},
+    };
+    for (const auto& [yaml, mesaj] : cazuri) {
+        const MaterialRii r = CitesteMaterialRii(yaml, "X", 10);
+        EXPECT_FALSE(r.ok) << yaml;
+        EXPECT_NE(r.eroare.find(mesaj), std::string::npos) << yaml << " -> " << r.eroare;
+    }
+}
+
+}  // namespace
