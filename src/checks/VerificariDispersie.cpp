@@ -162,7 +162,7 @@ int PropuneDomeniiSpectrale(Fereastra owner, int producator, RezultatPropunereDo
     // No wait cursor: the pass stops at every proposal for the user's answer.
     const int inlocuit = RescrieBazaDate(owner, prelucrare, rescriere, false);
     if (rezultat) *rezultat = numarat;
-    return inlocuit != 0 && !rescriere.eroareScriere ? 1 : 0;
+    return inlocuit;
 }
 
 bool MaterialConformEcuatiilor(const MaterialOptic& m, const SetariVerificare& setari) {

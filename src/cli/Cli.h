@@ -58,6 +58,8 @@ int ComandaExportJson(Context&);
 int ComandaVerify(Context&);
 int ComandaTransmittance(Context&);
 int ComandaKFromTransmittance(Context&);
+int ComandaRecover(Context&);
+int ComandaRestoreArchive(Context&);
 
 // Shared helpers of the commands.
 // Finds the first record named `nume` through the catalogue library; the

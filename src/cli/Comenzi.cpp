@@ -27,6 +27,8 @@ const std::vector<DescriereComanda>& comenzi() {
         {"verify", ComandaVerify, "verify --producer CODE [--filter PATTERN] [NAME...]", true},
         {"transmittance", ComandaTransmittance, "transmittance NAME [THICKNESS]", true},
         {"k-from-transmittance", ComandaKFromTransmittance, "k-from-transmittance NAME", true},
+        {"recover", ComandaRecover, "recover --list | recover N", true},
+        {"restore-archive", ComandaRestoreArchive, "restore-archive", true},
     };
     return tabel;
 }

@@ -2,6 +2,7 @@
 
 #include "database/GlassDirFixture.h"
 #include "database/StergeMaterialeProducator.h"
+#include "suite/Recuperare.h"
 
 using namespace vitramor;
 using namespace vitramor::test;
@@ -40,6 +41,15 @@ TEST_F(DeleteByProducer, CandidatesByCode) {
         EXPECT_EQ(fresh.read("sticleNou32#_0.dat"), original) << c.producer;
         EXPECT_EQ(p.texte(), std::vector<std::string>{"S-a creat fisierul arhiva sticleNou32#_0.dat"});
         EXPECT_FALSE(fresh.exists("3.tmp"));
+        // The deleted records wait in the recovery file, in file order.
+        std::vector<IntrareRecuperare> rec;
+        ASSERT_TRUE(CitesteRecuperare(nullptr, fresh.str(), rec));
+        std::string recuperate;
+        for (const auto& e : rec) {
+            EXPECT_EQ(e.comanda, RecuperareStergeProducator);
+            recuperate += bytesOf(e.material);
+        }
+        EXPECT_EQ(recuperate.size(), original.size() - c.remaining.size()) << c.producer;
         EXPECT_EQ(std::filesystem::current_path(), cwd.saved());
     }
 }
@@ -72,7 +82,7 @@ TEST_F(DeleteByProducer, FullSixteenCharacterNameIsAskedWhole) {
 TEST_F(DeleteByProducer, NothingLeftLeavesOnlyTheArchive) {
     writeDb(databaseOf({namedRecord("A", 2), namedRecord("B", 2)}));
     EXPECT_EQ(StergeMaterialeProducator(nullptr, 2, false), 2);
-    EXPECT_EQ(d.files(), std::vector<std::string>{"sticleNou32#_0.dat"});
+    EXPECT_EQ(d.files(), (std::vector<std::string>{"recuperare.dat", "sticleNou32#_0.dat"}));
 
     std::filesystem::remove(d / "sticleNou32#_0.dat");
     writeDb("");
