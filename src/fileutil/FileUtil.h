@@ -42,11 +42,6 @@ int RestaureazaArhiva(const std::string& arhiva, const std::string& cale);
 // Copies the file into its next archive name and leaves the file in place.
 int CopiazaInArhiva(const std::string& cale, bool raporteaza, int limita = LimitaArhive);
 
-// Opens the source and the temporary file; asks before overwriting a
-// leftover temporary file.
-int DeschidePerecheFisiere(const std::string& sursa, const char* modSursa, std::FILE*& fSursa,
-                           const std::string& temporar, const char* modTemporar, std::FILE*& fTemporar);
-
 // Changes into `director` when it is non-empty (remembering the current
 // directory in `directorAnterior`) and opens `numeFisier` there.
 int DeschideInDirector(const std::string& director, const std::string& numeFisier, std::string& directorAnterior,
@@ -80,6 +75,11 @@ struct IntrareListaText {
 // file cannot be read.
 int CitesteListaText(const std::string& director, const std::string& numeFisier, int modFiltru,
                      std::vector<IntrareListaText>& intrari);
+// The entry of one data line (field 1 and the flag of field 2), and whether
+// a filter mode admits a flag: the rules of the list above, for readers that
+// number the lines their own way.
+IntrareListaText IntrareDinLinie(const std::string& linie, int numar);
+bool IntrareAdmisa(int modFiltru, int indicator);
 
 // Starts a document or program through the platform's association and
 // reports a failure with the shell-execution text of its code.

@@ -101,31 +101,6 @@ int DeschideFisierCuMesaj(const std::string& cale, const char* mod, std::FILE*& 
     return 0;
 }
 
-int DeschidePerecheFisiere(const std::string& sursa, const char* modSursa, std::FILE*& fSursa,
-                           const std::string& temporar, const char* modTemporar, std::FILE*& fTemporar) {
-    fSursa = nullptr;
-    fTemporar = nullptr;
-    if (!DeschideFisierCuMesaj(sursa, modSursa, fSursa, true)) return 0;
-
-    struct stat st {};
-    if (::lstat(temporar.c_str(), &st) == 0) {
-        char text[600];
-        std::snprintf(text, sizeof text, "Fisierul %s exista.\nProbabil eroare la vechea stergere.\nContinuam ?",
-                      temporar.c_str());
-        if (MesajBox(nullptr, text, "ATENTIE!", MB_OKCANCEL | MB_ICONQUESTION) != raspuns::IDOK) {
-            std::fclose(fSursa);
-            fSursa = nullptr;
-            return 0;
-        }
-    }
-    if (!DeschideFisierCuMesaj(temporar, modTemporar, fTemporar, true)) {
-        std::fclose(fSursa);
-        fSursa = nullptr;
-        return 0;
-    }
-    return 1;
-}
-
 int DeschideInDirector(const std::string& director, const std::string& numeFisier, std::string& directorAnterior,
                        const char* mod, std::FILE*& f) {
     f = nullptr;

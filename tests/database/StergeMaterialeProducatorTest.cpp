@@ -105,21 +105,6 @@ TEST_F(DeleteByProducer, TrailingFragmentIsNotARecordAndIsNotCopied) {
     EXPECT_FALSE(d.exists("sticleNou32.dat"));
 }
 
-TEST_F(DeleteByProducer, LeftoverTemporaryCancelledLeavesEverythingUntouched) {
-    writeDb(original);
-    d.write("3.tmp", "from an interrupted run");
-    p.raspunde(raspuns::IDCANCEL);
-    EXPECT_EQ(StergeMaterialeProducator(nullptr, 10, false), 0);
-    EXPECT_EQ(db(), original);
-    EXPECT_EQ(d.read("3.tmp"), "from an interrupted run");
-    EXPECT_EQ(d.files(), (std::vector<std::string>{"3.tmp", "sticleNou32.dat"}));
-    EXPECT_EQ(p.casete.at(0).text, "Fisierul 3.tmp exista.\nProbabil eroare la vechea stergere.\nContinuam ?");
-
-    p.raspunde(raspuns::IDOK);
-    EXPECT_EQ(StergeMaterialeProducator(nullptr, 10, false), 4);
-    EXPECT_FALSE(d.exists("3.tmp"));
-}
-
 TEST_F(DeleteByProducer, MissingDatabaseOrDirectory) {
     EXPECT_EQ(StergeMaterialeProducator(nullptr, 2, false), 0);
     ASSERT_EQ(p.casete.size(), 2u);

@@ -301,20 +301,6 @@ TEST_F(Operations, LeftoverWorkFileIsAskedAboutAndCancelKeepsEverything) {
     EXPECT_FALSE(d.exists("catalix.tmp"));
 }
 
-TEST_F(Operations, FullDiskDuringARewriteKeepsTheDatabase) {
-    if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full to stand for a full disk";
-    const std::string old = databaseOf({A1, B2, A3});
-    d.write("sticleNou32.dat", old);
-    // The work file leads to a device on which every write fails with ENOSPC.
-    std::filesystem::create_symlink("/dev/full", d / "catalix.tmp");
-    p.raspunde(raspuns::IDOK);
-    EXPECT_EQ(run("A", StergeToateOp), EroareScriereFisier);
-    EXPECT_EQ(db(), old);
-    EXPECT_EQ(d.files(), std::vector<std::string>{"sticleNou32.dat"});
-    EXPECT_NE(p.ultima().text.find("Eroare scriere fisier catalix.tmp"), std::string::npos) << p.ultima().text;
-    EXPECT_NE(p.ultima().text.find("Fisierul sticleNou32.dat a ramas neschimbat."), std::string::npos);
-}
-
 namespace {
 
 // Lowers the file size limit for one scope, the way a full disk stops a

@@ -1,6 +1,6 @@
 // File selection by numbered type and the explanation of chooser failures.
 
-#include "import/AlegereFisier.h"
+#include "fileutil/AlegereFisier.h"
 
 #include <array>
 #include <cctype>
@@ -12,7 +12,7 @@ namespace {
 
 // The rows this system asks for. The other applications of the suite have
 // their own rows in their own tables; none of them is ever requested here.
-constexpr std::array<TipFisier, 7> TabelTipuri{{
+constexpr std::array<TipFisier, 8> TabelTipuri{{
     {tipfisier::Director, "Cauta director (*.xxx )", "*.xxx", "xxx", "FisierFormal.xxx"},
     {tipfisier::Text, "Fisier text (*.txt)", "*.txt", "txt", nullptr},
     {tipfisier::CatalogSchott, "Catalog Schott (*.sch)", "*.sch", "sch", "allglass.sch"},
@@ -21,6 +21,7 @@ constexpr std::array<TipFisier, 7> TabelTipuri{{
     {tipfisier::Csv, "CSV (*.csv)", "*.csv", "CSV", nullptr},
     // The chooser appends only the first three characters of this text.
     {tipfisier::Asociere, "(*.aso)", "*.aso", "Asociere coloane Excel files (*.aso)", nullptr},
+    {tipfisier::ImaginePng, "Imagine PNG (*.png)", "*.png", "png", nullptr},
 }};
 
 constexpr const char* DescriereToate = "All Files (*.*)";
