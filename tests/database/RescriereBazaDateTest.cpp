@@ -6,7 +6,6 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -35,27 +34,6 @@ struct Rewrite : GlassDirFixture {
         writeDb(original);
     }
     static DecizieInregistrare keep(MaterialOptic&) { return DecizieInregistrare::Pastreaza; }
-};
-
-// Files of this process may not grow past `bytes` while it lives; the
-// signal that would kill us is ignored, so the write just fails.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        ::getrlimit(RLIMIT_FSIZE, &saved_);
-        previous_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit l = saved_;
-        l.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &l);
-    }
-    ~FileSizeLimit() {
-        ::setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previous_);
-    }
-
-private:
-    rlimit saved_{};
-    void (*previous_)(int) = nullptr;
 };
 
 }  // namespace
@@ -113,19 +91,6 @@ TEST_F(Rewrite, FaultAtAnyStepLeavesTheDatabaseAsItWas) {
         for (const auto& c : p.casete) cauza = cauza || c.text.find(std::strerror(ENOSPC)) != std::string::npos;
         EXPECT_TRUE(cauza) << NumePas(pas);
     }
-}
-
-TEST_F(Rewrite, FullDiskKeepsEveryRecord) {
-    RezultatRescriere r;
-    {
-        // Room for 7 records and a half: the work file cannot be written.
-        FileSizeLimit limit(7 * MarimeMaterialOptic + 1000);
-        EXPECT_EQ(RescrieBazaDate(nullptr, keep, r), 0);
-    }
-    EXPECT_EQ(r.stare, StareRescriere::EroareScriere);
-    EXPECT_EQ(db(), original);
-    EXPECT_EQ(d.files(), std::vector<std::string>{"sticleNou32.dat"});
-    EXPECT_NE(p.ultima().text.find(std::strerror(EFBIG)), std::string::npos);
 }
 
 TEST_F(Rewrite, CallerAbandonsOrThrows) {

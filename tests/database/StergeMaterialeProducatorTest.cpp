@@ -93,18 +93,6 @@ TEST_F(DeleteByProducer, NothingLeftLeavesOnlyTheArchive) {
                                                    "Fisierul 3.tmp nu contine date. Se va sterge"}));
 }
 
-TEST_F(DeleteByProducer, TrailingFragmentIsNotARecordAndIsNotCopied) {
-    writeDb(original + "\x01\x02\x03\x04\x05");
-    EXPECT_EQ(StergeMaterialeProducator(nullptr, 3, false), 1);
-    EXPECT_EQ(db().size(), 5 * MarimeMaterialOptic);
-    EXPECT_EQ(archive(0), original + "\x01\x02\x03\x04\x05");
-
-    // A fragment alone is an empty database.
-    writeDb(std::string(MarimeMaterialOptic - 1, 'x'));
-    EXPECT_EQ(StergeMaterialeProducator(nullptr, 3, false), 0);
-    EXPECT_FALSE(d.exists("sticleNou32.dat"));
-}
-
 TEST_F(DeleteByProducer, MissingDatabaseOrDirectory) {
     EXPECT_EQ(StergeMaterialeProducator(nullptr, 2, false), 0);
     ASSERT_EQ(p.casete.size(), 2u);
