@@ -127,12 +127,7 @@ bool PropuneDomeniuSpectral(const MaterialOptic& m, std::uint16_t& inferior, std
     // beyond it, which no range word could carry anyway.
     float minim = FaraInferior;
     float maxim = 0.0f;
-    for (int i = 0; i < NumarSloturiTabel; ++i) {
-        const float lambda = m.lambda_indici[i];
-        if (!(lambda > 0.0f) || !(m.indice_n[i] > 0.0)) continue;
-        if (lambda < minim) minim = lambda;
-        if (lambda > maxim) maxim = lambda;
-    }
+    if (IntervalDinTabel(m, m.indice_n, minim, maxim) && minim > FaraInferior) minim = FaraInferior;
     inferior = static_cast<std::uint16_t>(minim);  // toward zero
     superior = maxim >= 65535.0f ? std::uint16_t{65535} : static_cast<std::uint16_t>(maxim);
     return inferior != FaraInferior && superior != 0 && superior >= inferior;
@@ -162,7 +157,7 @@ int PropuneDomeniiSpectrale(Fereastra owner, int producator, RezultatPropunereDo
     // No wait cursor: the pass stops at every proposal for the user's answer.
     const int inlocuit = RescrieBazaDate(owner, prelucrare, rescriere, false);
     if (rezultat) *rezultat = numarat;
-    return inlocuit != 0 && !rescriere.eroareScriere ? 1 : 0;
+    return inlocuit;
 }
 
 bool MaterialConformEcuatiilor(const MaterialOptic& m, const SetariVerificare& setari) {

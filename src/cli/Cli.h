@@ -64,6 +64,8 @@ int ComandaImportText(Context&);
 int ComandaImportDb(Context&);
 int ComandaConvert(Context&);
 int ComandaFixProducers(Context&);
+int ComandaRecover(Context&);
+int ComandaRestoreArchive(Context&);
 
 // Shared helpers of the commands.
 // Finds the first record named `nume` through the catalogue library; the

@@ -33,6 +33,8 @@ const std::vector<DescriereComanda>& comenzi() {
         {"import-db", ComandaImportDb, "import-db [--select LIST] FILE", true},
         {"convert", ComandaConvert, "convert OLD NEW", false},
         {"fix-producers", ComandaFixProducers, "fix-producers IN OUT", false},
+        {"recover", ComandaRecover, "recover --list | recover N", true},
+        {"restore-archive", ComandaRestoreArchive, "restore-archive", true},
     };
     return tabel;
 }

@@ -6,8 +6,10 @@
 
 #include <clocale>
 #include <langinfo.h>
+#include <csignal>
 
 #include "cli/Cli.h"
+#include "database/BazaDateIntrerupta.h"
 #include "platform/ConsolePlatform.h"
 #include "platform/SettingsStore.h"
 #include "settings/Directoare.h"
@@ -89,6 +91,10 @@ int ruleaza(int argc, char** argv) {
         return IesireEsec;
     }
 
+    // A rewrite cut off between its two renames leaves archives but no
+    // database; every command that uses the database offers them first.
+    if (d->necesitaDirectorSticle && d->functie != ComandaRestoreArchive) OferaRestaurareBazaDate(nullptr);
+
     Context c;
     for (; i < argc; ++i) c.argumente.emplace_back(argv[i]);
     try {
@@ -109,6 +115,10 @@ int main(int argc, char** argv) {
     const char* codificare = nl_langinfo(CODESET);
     TerminalUtf8() = codificare && std::strcmp(codificare, "UTF-8") == 0;
     std::setlocale(LC_ALL, "C");
+    // Past a file-size limit, writes then fail with EFBIG, which the
+    // rewrites report and survive, instead of the process being killed
+    // half-way.
+    std::signal(SIGXFSZ, SIG_IGN);
     try {
         return ruleaza(argc, argv);
     } catch (const EroareUtilizare& e) {

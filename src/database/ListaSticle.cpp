@@ -4,9 +4,11 @@
 #include <cstring>
 
 #include "database/CitesteIntrareFisierText.h"
+#include "fileutil/BlocareFisier.h"
 #include "fileutil/FileUtil.h"
 #include "platform/Platform.h"
 #include "settings/Directoare.h"
+#include "suite/Recuperare.h"
 #include "suite/Catalix.h"
 
 namespace vitramor {
@@ -74,6 +76,9 @@ int ListeazaSticleInLista(std::vector<LinieSticla>& linii) {
     // The category file is read before changing directory: path_sticle may
     // be relative to where we are now.
     LiniiListaSticla categorii;
+    // A reader's lock: a rewrite in another program finishes first.
+    BlocareFisier blocare(nullptr, CaleBazaDate(path_sticle), false);
+    if (!blocare.ok()) return 0;
 
     std::string directorAnterior;
     std::FILE* f = nullptr;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "database/RescriereBazaDate.h"
+#include "suite/Recuperare.h"
 
 namespace vitramor {
 
@@ -27,7 +28,7 @@ int StergeMaterialeProducator(Fereastra owner, int producator, bool intreaba, bo
     };
 
     RezultatRescriere rezultat;
-    const bool ok = RescrieBazaDate(owner, prelucrare, rezultat, !intreaba) != 0;
+    const bool ok = RescrieBazaDate(owner, prelucrare, rezultat, !intreaba, RecuperareStergeProducator) != 0;
     if (reusit) *reusit = ok;
     if (!ok) return 0;
     return static_cast<int>(rezultat.eliminate);

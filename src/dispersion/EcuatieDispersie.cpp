@@ -40,15 +40,12 @@ constexpr DescriereEcuatieDispersie Descrieri[CodMaximEcuatieDispersie + 1] = {
 // positive value in `valori`. Starting the lower bound at 65535 keeps a
 // wavelength beyond the 16-bit range from wrapping: with no usable slot, or
 // only such slots, the range comes out 65535..0 and is invalid.
+// Wavelengths from 65535 up cannot be carried by a range word; they are
+// left out rather than cut.
 void DomeniuDinTabel(const MaterialOptic& m, const double valori[NumarSloturiTabel], std::uint16_t domeniu[2]) {
     float inferior = 65535.0f;
     float superior = 0.0f;
-    for (int i = 0; i < NumarSloturiTabel; ++i) {
-        const float lambda = m.lambda_indici[i];
-        if (!(lambda > 0.0f) || !(valori[i] > 0.0)) continue;
-        if (lambda < inferior) inferior = lambda;
-        if (lambda > superior && lambda < 65535.0f) superior = lambda;
-    }
+    IntervalDinTabel(m, valori, inferior, superior, 65535.0f);
     domeniu[0] = static_cast<std::uint16_t>(inferior);  // toward zero
     domeniu[1] = static_cast<std::uint16_t>(superior);
 }
@@ -156,6 +153,19 @@ int IndiceDinEcuatieDispersie(const MaterialOptic& material, int which, float la
     }
     value = (v >= 0.0f) ? v : 0.0f;  // k cannot be negative; not-a-number reads as 0 too
     return IndiceValid;
+}
+
+bool IntervalDinTabel(const MaterialOptic& m, const double valori[NumarSloturiTabel], float& minim, float& maxim,
+                      float sub) {
+    bool gasit = false;
+    for (int i = 0; i < NumarSloturiTabel; ++i) {
+        const float lambda = m.lambda_indici[i];
+        if (!(lambda > 0.0f) || !(lambda < sub) || !(valori[i] > 0.0)) continue;
+        if (!gasit || lambda < minim) minim = lambda;
+        if (!gasit || lambda > maxim) maxim = lambda;
+        gasit = true;
+    }
+    return gasit;
 }
 
 int CompleteazaDomeniiSpectrale(MaterialOptic& m) {

@@ -5,6 +5,7 @@
 // checks, the command line and the save command all come through here.
 
 #include <cstdint>
+#include <limits>
 
 #include "record/MaterialOptic.h"
 
@@ -63,5 +64,12 @@ inline bool DomeniuSpectralValid(const std::uint16_t domeniu[2]) {
 // both ranges are valid afterwards, 0 otherwise (the k range is then left as
 // it was when the n range already failed).
 int CompleteazaDomeniiSpectrale(MaterialOptic& material);
+
+// The span of the table: the smallest and largest wavelength of the slots
+// that hold a wavelength (below `sub`) and a positive value. False, with
+// the bounds untouched, when no slot does. Validity ranges are made from it
+// wherever they come from a table.
+bool IntervalDinTabel(const MaterialOptic& m, const double valori[NumarSloturiTabel], float& minim, float& maxim,
+                      float sub = std::numeric_limits<float>::infinity());
 
 }  // namespace vitramor

@@ -9,7 +9,6 @@
 
 #include "suite/ListaTabulatoriUi.h"
 #include "editors/RoluriMaterial.h"
-#include "fileutil/TextListComboUi.h"
 #include "record/CodificareText.h"
 #include "record/Roluri.h"
 #include "record/SetLucru.h"
@@ -79,7 +78,8 @@ RolMaterialDialog::RolMaterialDialog(QWidget* parent, MaterialOptic& material, i
     u.plaseaza(this, 0, 0, 261, 201);
     setFixedSize(size());
 
-    UmpleComboDinFisierText(roluriFisier_, path_sticle, fisier_, true, FiltruRoluriOferite);
+    for (const IntrareListaText& rol : RoluriOferite(path_sticle, fisier_, FiltruRoluriOferite))
+        roluriFisier_->addItem(DinFisier(rol.text), rol.numar);
     roluriFisier_->setCurrentIndex(-1);
     reumpleLista();
 

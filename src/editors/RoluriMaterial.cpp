@@ -57,6 +57,19 @@ int CitesteLiniiAtribute(const std::string& director, const std::string& numeFis
     return CitesteIntrariFisierText(director, numeFisier, linii);
 }
 
+std::vector<IntrareListaText> RoluriOferite(const std::string& director, const std::string& numeFisier,
+                                            int modFiltru) {
+    std::vector<std::string> linii;
+    std::vector<IntrareListaText> roluri;
+    CitesteLiniiAtribute(director, numeFisier, linii);
+    for (std::size_t i = 0; i < linii.size(); ++i) {
+        IntrareListaText intrare = IntrareDinLinie(linii[i], static_cast<int>(i));
+        if (intrare.text.size() > LungimeMaximaNumeRol) intrare.text.resize(LungimeMaximaNumeRol);
+        if (IntrareAdmisa(modFiltru, intrare.indicator)) roluri.push_back(std::move(intrare));
+    }
+    return roluri;
+}
+
 int NumeRolDinLinii(const std::vector<std::string>& linii, bool fisierCitit, const std::string& numeFisier,
                     int numar, std::string& nume, const char* inlocuitor) {
     if (!fisierCitit) {

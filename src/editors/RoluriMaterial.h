@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "fileutil/FileUtil.h"
+
 #include "platform/Platform.h"
 #include "record/MaterialOptic.h"
 
@@ -45,6 +47,12 @@ int StergeRol(std::uint32_t& roluri, int pozitie);
 // counted. 0 when the file cannot be read.
 int CitesteLiniiAtribute(const std::string& director, const std::string& numeFisier,
                          std::vector<std::string>& linii);
+
+// The roles the role dialog offers (the entries the filter mode admits),
+// read and numbered by the same reader as the names below, so that a
+// role number chosen in the list always finds its name again.
+std::vector<IntrareListaText> RoluriOferite(const std::string& director, const std::string& numeFisier,
+                                            int modFiltru);
 
 // The role name of a data line: its text before the first tab, at most 63
 // characters. `numar` counts data lines from 0.

@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <unordered_map>
 
 #include <cjson/cJSON.h>
 
@@ -54,6 +55,27 @@ bool CautaMaterial(const std::string& nume, int producator, Fereastra owner, Mat
     return false;
 }
 
+// The records of every name of the list lines, read in one pass. A name the
+// pass did not find goes through the single search, which reports it.
+class MaterialeLista {
+public:
+    MaterialeLista(Fereastra owner, const std::vector<std::string>& linii) {
+        std::vector<std::string> nume;
+        nume.reserve(linii.size());
+        for (const std::string& linie : linii) nume.push_back(linie.substr(0, linie.find('\t')));
+        CautaMaterialeOptice(path_sticle, owner, nume, gasite_);
+    }
+    bool cauta(const std::string& nume, int producator, Fereastra owner, MaterialOptic& m) const {
+        const auto it = gasite_.find(nume);
+        if (it == gasite_.end()) return CautaMaterial(nume, producator, owner, m);
+        m = it->second;
+        return true;
+    }
+
+private:
+    std::unordered_map<std::string, MaterialOptic> gasite_;
+};
+
 bool ExistaDirectorMl() {
     if (path_machine_learning.empty()) {
         errno = ENOENT;
@@ -67,6 +89,34 @@ bool ExistaDirectorMl() {
 bool EsteExecutabil(const std::string& cale) {
     struct stat st {};
     return ::stat(cale.c_str(), &st) == 0 && S_ISREG(st.st_mode) && ::access(cale.c_str(), X_OK) == 0;
+}
+
+// A document that is there but empty, or that does not parse, was most
+// likely cut short by a failed save; exporting into it would start a new
+// document and bury the earlier one in its archive copy.
+void OferaRestaurareDocument(Fereastra owner, const std::string& director, const std::string& fisier) {
+    const std::string cale = director.empty() ? fisier : director + (director.back() == '/' ? "" : "/") + fisier;
+    std::string text;
+    {
+        std::FILE* f = nullptr;
+        if (!DeschideFisierCuMesaj(cale, "rb", f, false)) return;
+        char bloc[1 << 16];
+        std::size_t n;
+        while ((n = std::fread(bloc, 1, sizeof bloc, f)) > 0 && text.size() < (std::size_t{64} << 20))
+            text.append(bloc, n);
+        std::fclose(f);
+    }
+    cJSON* arbore = cJSON_ParseWithLength(text.data(), text.size());
+    const bool intreg = arbore && (cJSON_IsObject(arbore) || cJSON_IsArray(arbore));
+    cJSON_Delete(arbore);
+    if (intreg) return;
+    const std::string arhiva = ArhivaCeaMaiNoua(cale);
+    if (arhiva.empty()) return;
+    const std::string intrebare = "Documentul " + cale +
+                                  " este gol sau incomplet (probabil o salvare esuata).\nDocumentul anterior se afla "
+                                  "in copia arhiva " + arhiva + ".\nIl restaurati inainte de export?";
+    if (MesajBox(owner, intrebare, "ATENTIE!", MB_YESNO | MB_ICONQUESTION) == raspuns::IDYES)
+        RestaureazaArhiva(arhiva, cale);
 }
 
 }  // namespace
@@ -97,6 +147,7 @@ RezultatExportSubstrat ExportaSticleSubstrat(Fereastra owner, const std::vector<
     const std::string& director = path_machine_learning;
     const std::string fisier = NumeFisierExportSubstrat;
 
+    OferaRestaurareDocument(owner, director, fisier);
     Arbore document;
     {
         cJSON* incarcat = nullptr;
@@ -124,6 +175,7 @@ RezultatExportSubstrat ExportaSticleSubstrat(Fereastra owner, const std::vector<
     std::string ultimul;
     if (document) {
         r.trecereCompleta = true;
+        const MaterialeLista materiale(owner, linii);
         for (const std::string& linie : linii) {
             std::string nume;
             if (!NumeDinLinie(owner, linie, nume)) {
@@ -132,7 +184,7 @@ RezultatExportSubstrat ExportaSticleSubstrat(Fereastra owner, const std::vector<
             }
             ultimul = nume;
             MaterialOptic m;
-            if (!CautaMaterial(nume, producator, owner, m)) {
+            if (!materiale.cauta(nume, producator, owner, m)) {
                 r.trecereCompleta = false;
                 break;
             }
@@ -153,7 +205,9 @@ RezultatExportSubstrat ExportaSticleSubstrat(Fereastra owner, const std::vector<
     }
 
     if (r.documentFolosit &&
-        eroare(path_help, owner, MB_YESNO | MB_ICONQUESTION, MesajDeschideExportul) == raspuns::IDYES)
+        platforma().intrebareVizualizare(owner, MesajDeschideExportul,
+                                         ReturneazaMesajEroare(path_help, MesajDeschideExportul),
+                                         MB_YESNO | MB_ICONQUESTION) == raspuns::IDYES)
         DeschideFisierExportat(owner, director, fisier);
     return r;
 }
@@ -180,10 +234,11 @@ std::string LipsuriMaterialSubstrat(const MaterialOptic& m) {
 std::size_t VerificaSticleSubstrat(Fereastra owner, std::vector<std::string>& linii, int producator) {
     platforma().cursorAsteptare(true);
     std::size_t verificate = 0;
+    const MaterialeLista materiale(owner, linii);
     for (std::string& linie : linii) {
         std::string nume;
         MaterialOptic m;
-        if (!NumeDinLinie(owner, linie, nume) || !CautaMaterial(nume, producator, nullptr, m)) break;
+        if (!NumeDinLinie(owner, linie, nume) || !materiale.cauta(nume, producator, nullptr, m)) break;
         const std::string lipsuri = LipsuriMaterialSubstrat(m);
         if (!lipsuri.empty()) linie = nume + "\t" + lipsuri;
         ++verificate;

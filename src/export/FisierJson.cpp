@@ -1,5 +1,7 @@
 #include "export/FisierJson.h"
 
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -9,6 +11,7 @@
 #include "fileutil/FileUtil.h"
 #include "messages/ListaMesaje.h"
 #include "platform/Platform.h"
+#include "platform/SistemFisiere.h"
 #include "settings/Directoare.h"
 #include "suite/Vedora.h"
 
@@ -88,7 +91,9 @@ int IncarcaInMemorieFisierJSON(const std::string& director, const std::string& n
 
     InDirectorulFisierului inDirector(director);
     if (!inDirector.ok()) return 0;
-    Fisier f(std::fopen(numeFisier.c_str(), "rb"));
+    std::FILE* deschis = nullptr;
+    DeschideFisierCuMesaj(numeFisier, "rb", deschis, false);
+    Fisier f(deschis);
     if (!f) {
         Linie(NivelAvertizare, "Eroare deschidere fisier %s din %s", numeFisier, director);
         return 0;
@@ -153,49 +158,65 @@ int SalveazaDateJsonInFisier(const std::string& director, const std::string& num
             Mesaj(MesajPrintare);
             cod = -MesajPrintare;
         } else {
-            bool scrie = true;
-            std::uint64_t marime = 0;
-            if (MarimeFisier(numeFisier, "", marime) && marime > 0) {
-                std::string arhiva;
-                if (!CreazaNumeFisierArhiva(numeFisier, arhiva, LimitaArhive) ||
-                    arhiva.size() > LungimeMaximaNumeArhiva) {
-                    Mesaj(MesajArhiva);
-                    cod = -9;
-                    scrie = false;
-                } else if (std::rename(numeFisier.c_str(), arhiva.c_str()) != 0) {
-                    // The old file is still in its place: writing now would
-                    // overwrite it, and its content exists nowhere else.
-                    Mesaj(MesajArhiva);
-                    cod = -8;
-                    scrie = false;
-                } else {
-                    char mesaj[600];
-                    std::snprintf(mesaj, sizeof mesaj, "S-a creat fisierul arhiva %s", arhiva.c_str());
-                    MesajBox(nullptr, mesaj, "", MB_OK);
-                }
-            }
             const std::size_t n = std::strlen(text.get());
             // An empty document ("{\n}") is not worth a file: the old one
-            // is in the archive and no new one takes its place.
-            if (scrie && n > MarimeMaximaValoareSimpla) {
-                std::FILE* f = std::fopen(numeFisier.c_str(), "wb");
-                if (!f) {
+            // goes to the archive and no new one takes its place.
+            const bool scrie = n > MarimeMaximaValoareSimpla;
+            // The new text is complete and on the disk in a work file before
+            // the old file is moved aside: a full disk leaves the old
+            // document where it was.
+            const std::string temporar = numeFisier + ".tmp";
+            if (scrie) {
+                SistemFisiere& fs = platforma().fisiere();
+                int fd = -1;
+                if (fs.creeaza(temporar, fd) != 0) {
                     Mesaj(MesajCreareFisier);
                     cod = -8;
                 } else {
-                    const std::size_t scris = std::fwrite(text.get(), 1, n, f);
-                    // A full disk often shows only when the buffer is flushed.
-                    const bool golit = std::fflush(f) == 0;
-                    const bool inchis = std::fclose(f) == 0;
-                    if (scris < n || !golit || !inchis) {
+                    int esec = fs.scrie(fd, text.get(), n);
+                    if (esec == 0) esec = fs.sincronizeaza(fd);
+                    if (::close(fd) != 0 && esec == 0) esec = errno;
+                    if (esec != 0) {
+                        std::remove(temporar.c_str());
                         char mesaj[100];
                         std::snprintf(mesaj, sizeof mesaj, "Eroare fwrite(): cerut %u, scris %u",
-                                      static_cast<unsigned>(n), static_cast<unsigned>(golit && inchis ? scris : 0));
+                                      static_cast<unsigned>(n), 0u);
                         MesajBox(nullptr, mesaj, "", MB_OK);
                         cod = -49;
                     }
                 }
             }
+            std::uint64_t marime = 0;
+            std::string arhivat;
+            if (cod == 0 && MarimeFisier(numeFisier, "", marime) && marime > 0) {
+                std::string arhiva;
+                if (!CreazaNumeFisierArhiva(numeFisier, arhiva, LimitaArhive) ||
+                    arhiva.size() > LungimeMaximaNumeArhiva) {
+                    Mesaj(MesajArhiva);
+                    cod = -9;
+                } else if (platforma().fisiere().redenumeste(numeFisier, arhiva) != 0) {
+                    // The old file is still in its place and its content
+                    // exists nowhere else: the new one does not replace it.
+                    Mesaj(MesajArhiva);
+                    cod = -8;
+                } else {
+                    arhivat = arhiva;
+                }
+            }
+            if (scrie && cod == 0 && platforma().fisiere().redenumeste(temporar, numeFisier) != 0) {
+                // The archive goes back, so that a failed save leaves the old
+                // document where the next export looks for it.
+                if (!arhivat.empty() && platforma().fisiere().redenumeste(arhivat, numeFisier) == 0) arhivat.clear();
+                Mesaj(MesajCreareFisier);
+                cod = -8;
+            }
+            if (!arhivat.empty()) {
+                char mesaj[600];
+                std::snprintf(mesaj, sizeof mesaj, "S-a creat fisierul arhiva %s", arhivat.c_str());
+                MesajBox(nullptr, mesaj, "", MB_OK);
+            }
+            if (scrie && cod != 0) std::remove(temporar.c_str());
+            if (cod == 0) platforma().fisiere().sincronizeazaDirector(numeFisier);
         }
     }
     if (elibereaza) {

@@ -101,6 +101,12 @@ int ReturneazaExtensieFisier(const std::string& cale, std::string& extensie, int
     return 0;
 }
 
+std::string ArhivaCeaMaiNoua(const std::string& cale) {
+    const std::size_t punct = PozitiePunctExtensie(cale);
+    if (punct == std::string::npos) return {};
+    return CeaMaiNouaArhiva(cale.substr(0, punct), cale.substr(punct + 1));
+}
+
 std::string NumeFaraExtensie(const std::string& cale) {
     const std::size_t punct = PozitiePunctExtensie(cale);
     return punct == std::string::npos ? cale : cale.substr(0, punct);

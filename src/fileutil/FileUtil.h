@@ -31,19 +31,25 @@ int CreazaNumeFisierArhiva(const std::string& cale, std::string& numeArhiva, int
 int InlocuiesteFisierCuTemporar(const std::string& caleDate, std::FILE*& fDate, const std::string& caleTemp,
                                 std::FILE*& fTemp);
 
+// The newest archive copy of `cale` ("name#_N.ext" with the newest creation
+// time), or empty when there is none.
+std::string ArhivaCeaMaiNoua(const std::string& cale);
+
+// Puts a copy of `arhiva` in place as `cale` (through `cale`.tmp, synced,
+// then renamed); the archive stays. Reports its failures.
+int RestaureazaArhiva(const std::string& arhiva, const std::string& cale);
+
 // Copies the file into its next archive name and leaves the file in place.
 int CopiazaInArhiva(const std::string& cale, bool raporteaza, int limita = LimitaArhive);
-
-// Opens the source and the temporary file; asks before overwriting a
-// leftover temporary file.
-int DeschidePerecheFisiere(const std::string& sursa, const char* modSursa, std::FILE*& fSursa,
-                           const std::string& temporar, const char* modTemporar, std::FILE*& fTemporar);
 
 // Changes into `director` when it is non-empty (remembering the current
 // directory in `directorAnterior`) and opens `numeFisier` there.
 int DeschideInDirector(const std::string& director, const std::string& numeFisier, std::string& directorAnterior,
                        const char* mod, std::FILE*& f);
 
+// The one opening of data files (database, catalogues, JSON documents):
+// anything but a regular file is refused with its own message, whatever
+// `raporteaza` says; other failures are reported when `raporteaza` is set.
 int DeschideFisierCuMesaj(const std::string& cale, const char* mod, std::FILE*& f, bool raporteaza);
 int ExistaFisier(const std::string& director, const std::string& numeFisier, bool raporteaza);
 int MarimeFisier(const std::string& numeFisier, const std::string& director, std::uint64_t& marime);
@@ -69,6 +75,11 @@ struct IntrareListaText {
 // file cannot be read.
 int CitesteListaText(const std::string& director, const std::string& numeFisier, int modFiltru,
                      std::vector<IntrareListaText>& intrari);
+// The entry of one data line (field 1 and the flag of field 2), and whether
+// a filter mode admits a flag: the rules of the list above, for readers that
+// number the lines their own way.
+IntrareListaText IntrareDinLinie(const std::string& linie, int numar);
+bool IntrareAdmisa(int modFiltru, int indicator);
 
 // Starts a document or program through the platform's association and
 // reports a failure with the shell-execution text of its code.

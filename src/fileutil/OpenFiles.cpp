@@ -1,6 +1,8 @@
 // Opening files with the fixed failure reports, and existence tests.
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
@@ -22,19 +24,70 @@ std::string InDirector(const std::string& director, const std::string& numeFisie
 
 }  // namespace
 
-int DeschideFisierCuMesaj(const std::string& cale, const char* mod, std::FILE*& f, bool raporteaza) {
-    f = std::fopen(cale.c_str(), mod);
-    if (f) {
-        // fopen happily opens a directory for reading; every read would
-        // then fail, so it is refused here with the proper cause.
-        struct stat st {};
-        if (::fstat(::fileno(f), &st) == 0 && S_ISDIR(st.st_mode)) {
-            std::fclose(f);
-            f = nullptr;
-            errno = EISDIR;
-        }
+namespace {
+
+// fopen's mode as open(2) flags; the truncation of "w" is left out and done
+// only once the file is known to be a regular one.
+int FlaguriMod(const char* mod, bool& trunchiaza) {
+    const bool plus = std::strchr(mod, '+') != nullptr;
+    trunchiaza = false;
+    int flaguri = O_CLOEXEC | O_NONBLOCK;
+    switch (mod[0]) {
+        case 'w': flaguri |= (plus ? O_RDWR : O_WRONLY) | O_CREAT; trunchiaza = true; break;
+        case 'a': flaguri |= (plus ? O_RDWR : O_WRONLY) | O_CREAT | O_APPEND; break;
+        default: flaguri |= plus ? O_RDWR : O_RDONLY; break;
     }
+    if (std::strchr(mod, 'x')) flaguri |= O_EXCL;
+    return flaguri;
+}
+
+// Opens without blocking (a FIFO would wait for a writer) and without
+// truncating, then keeps only a regular file: a device under a data file's
+// name reads without end (/dev/zero would fill the disk) and a FIFO blocks.
+std::FILE* DeschideObisnuit(const std::string& cale, const char* mod, bool& neobisnuit) {
+    neobisnuit = false;
+    bool trunchiaza = false;
+    const int fd = ::open(cale.c_str(), FlaguriMod(mod, trunchiaza), 0666);
+    if (fd < 0) return nullptr;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        const bool director = S_ISDIR(st.st_mode);
+        ::close(fd);
+        neobisnuit = !director;
+        errno = director ? EISDIR : EINVAL;
+        return nullptr;
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    if (trunchiaza && ::ftruncate(fd, 0) != 0) {
+        const int cod = errno;
+        ::close(fd);
+        errno = cod;
+        return nullptr;
+    }
+    std::string modFdopen;
+    for (const char* p = mod; *p; ++p)
+        if (*p != 'x') modFdopen += *p;
+    std::FILE* f = ::fdopen(fd, modFdopen.c_str());
+    if (!f) ::close(fd);
+    return f;
+}
+
+}  // namespace
+
+int DeschideFisierCuMesaj(const std::string& cale, const char* mod, std::FILE*& f, bool raporteaza) {
+    bool neobisnuit = false;
+    f = DeschideObisnuit(cale, mod, neobisnuit);
     if (f) return 1;
+    if (neobisnuit) {
+        // Said whatever the caller asked for: no system text explains it.
+        char text[800];
+        std::snprintf(text, sizeof text,
+                      "%s nu este un fisier obisnuit (este un dispozitiv, un FIFO sau un socket) si nu se deschide.",
+                      cale.c_str());
+        MesajBox(nullptr, text, "ATENTIE!", MB_OK | MB_ICONEXCLAMATION);
+        errno = EINVAL;
+        return 0;
+    }
     if (raporteaza) {
         const int cod = errno;
         const std::string eroare = platforma().textUltimaEroare();
@@ -46,31 +99,6 @@ int DeschideFisierCuMesaj(const std::string& cale, const char* mod, std::FILE*& 
         errno = cod;
     }
     return 0;
-}
-
-int DeschidePerecheFisiere(const std::string& sursa, const char* modSursa, std::FILE*& fSursa,
-                           const std::string& temporar, const char* modTemporar, std::FILE*& fTemporar) {
-    fSursa = nullptr;
-    fTemporar = nullptr;
-    if (!DeschideFisierCuMesaj(sursa, modSursa, fSursa, true)) return 0;
-
-    struct stat st {};
-    if (::lstat(temporar.c_str(), &st) == 0) {
-        char text[600];
-        std::snprintf(text, sizeof text, "Fisierul %s exista.\nProbabil eroare la vechea stergere.\nContinuam ?",
-                      temporar.c_str());
-        if (MesajBox(nullptr, text, "ATENTIE!", MB_OKCANCEL | MB_ICONQUESTION) != raspuns::IDOK) {
-            std::fclose(fSursa);
-            fSursa = nullptr;
-            return 0;
-        }
-    }
-    if (!DeschideFisierCuMesaj(temporar, modTemporar, fTemporar, true)) {
-        std::fclose(fSursa);
-        fSursa = nullptr;
-        return 0;
-    }
-    return 1;
 }
 
 int DeschideInDirector(const std::string& director, const std::string& numeFisier, std::string& directorAnterior,

@@ -3,6 +3,7 @@
 // the old file, its archive or the new file holds the data.
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "fileutil/FileUtil.h"
+#include "platform/SistemFisiere.h"
 
 namespace vitramor {
 
@@ -43,16 +45,17 @@ int InlocuiesteFisierCuTemporar(const std::string& caleDate, std::FILE*& fDate, 
                                 std::FILE*& fTemp) {
     Inchide(fDate);
     Inchide(fTemp);
+    SistemFisiere& fs = platforma().fisiere();
 
     // A data file that does not exist yet (a first export, say) has nothing
     // to keep: the temporary file simply takes its name.
     struct stat st {};
+    std::string arhiva;
     if (::stat(caleDate.c_str(), &st) == 0) {
-        std::string arhiva;
-        int rezultat;
+        int cod;
         if (CreazaNumeFisierArhiva(caleDate, arhiva, LimitaArhive)) {
-            rezultat = std::rename(caleDate.c_str(), arhiva.c_str());
-            if (rezultat == 0) {
+            cod = fs.redenumeste(caleDate, arhiva);
+            if (cod == 0) {
                 char text[600];
                 std::snprintf(text, sizeof text, "S-a creat fisierul arhiva %s", arhiva.c_str());
                 MesajBox(nullptr, text, "ATENTIE!", MB_OK | MB_ICONASTERISK);
@@ -60,10 +63,9 @@ int InlocuiesteFisierCuTemporar(const std::string& caleDate, std::FILE*& fDate, 
         } else {
             // Without an extension there is no archive name; the old file
             // goes so that the new one can take its place.
-            rezultat = std::remove(caleDate.c_str());
+            cod = std::remove(caleDate.c_str()) == 0 ? 0 : errno;
         }
-        if (rezultat != 0) {
-            const int cod = errno;
+        if (cod != 0) {
             MesajBox(nullptr, TextNumarEroare(cod), "ATENTIE!", MB_OK | MB_ICONHAND);
             errno = cod;
             ArataEroareSistem(caleDate);
@@ -78,15 +80,55 @@ int InlocuiesteFisierCuTemporar(const std::string& caleDate, std::FILE*& fDate, 
         std::snprintf(text, sizeof text, "Fisierul %s nu contine date. Se va sterge", caleTemp.c_str());
         MesajBox(nullptr, text, "ATENTIE!", MB_OK | MB_ICONASTERISK);
         std::remove(caleTemp.c_str());
+        fs.sincronizeazaDirector(caleDate);
         return 1;
     }
-    if (std::rename(caleTemp.c_str(), caleDate.c_str()) != 0) {
-        // The old file is already safe in its archive and the new content
-        // stays in the temporary file; the caller learns that the data file
-        // is not in place.
+    if (const int cod = fs.redenumeste(caleTemp, caleDate)) {
+        errno = cod;
         ArataEroareSistem("Eroare rename().");
+        // The archive goes back under the data file's name, so that the
+        // caller's failure leaves the file as it was; only if that fails
+        // too do the archive and the work file stay for the next start to
+        // find.
+        if (!arhiva.empty() && fs.redenumeste(arhiva, caleDate) == 0) std::remove(caleTemp.c_str());
+        fs.sincronizeazaDirector(caleDate);
         return 0;
     }
+    // Until the directory is on the disk, a power cut could bring back the
+    // old name pointing nowhere.
+    fs.sincronizeazaDirector(caleDate);
+    return 1;
+}
+
+int RestaureazaArhiva(const std::string& arhiva, const std::string& cale) {
+    std::FILE* sursa = nullptr;
+    if (!DeschideFisierCuMesaj(arhiva, "rb", sursa, true)) return 0;
+    SistemFisiere& fs = platforma().fisiere();
+    const std::string temp = cale + ".tmp";
+    int fd = -1;
+    int cod = fs.creeaza(temp, fd);
+    if (cod == 0) {
+        std::vector<char> buffer(1 << 20);
+        std::size_t n;
+        while (cod == 0 && (n = std::fread(buffer.data(), 1, buffer.size(), sursa)) > 0) cod = fs.scrie(fd, buffer.data(), n);
+        if (cod == 0 && std::ferror(sursa)) cod = EIO;
+        if (cod == 0) cod = fs.sincronizeaza(fd);
+        ::close(fd);
+        if (cod == 0) cod = fs.redenumeste(temp, cale);
+        if (cod != 0) std::remove(temp.c_str());
+    }
+    std::fclose(sursa);
+    if (cod != 0) {
+        char text[900];
+        std::snprintf(text, sizeof text, "Eroare la restaurarea fisierului %s din %s:\n%s", cale.c_str(), arhiva.c_str(),
+                      std::strerror(cod));
+        MesajBox(nullptr, text, "ATENTIE!", MB_OK | MB_ICONHAND);
+        return 0;
+    }
+    fs.sincronizeazaDirector(cale);
+    char text[900];
+    std::snprintf(text, sizeof text, "Fisierul %s a fost restaurat din %s", cale.c_str(), arhiva.c_str());
+    MesajBox(nullptr, text, "ATENTIE!", MB_OK | MB_ICONASTERISK);
     return 1;
 }
 

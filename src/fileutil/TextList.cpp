@@ -27,13 +27,25 @@ int IndicatorDin(const std::string& camp) {
     return static_cast<int>(v);
 }
 
-bool Admis(int modFiltru, int indicator) {
+}  // namespace
+
+bool IntrareAdmisa(int modFiltru, int indicator) {
     if (modFiltru == 0) return true;
     if (modFiltru == 2) return indicator == 0 || indicator == 1;
     return indicator == 0;
 }
 
-}  // namespace
+IntrareListaText IntrareDinLinie(const std::string& linie, int numar) {
+    IntrareListaText intrare;
+    const std::size_t tab = linie.find('\t');
+    intrare.text = linie.substr(0, tab);
+    if (tab != std::string::npos) {
+        const std::size_t tab2 = linie.find('\t', tab + 1);
+        intrare.indicator = IndicatorDin(linie.substr(tab + 1, tab2 == std::string::npos ? tab2 : tab2 - tab - 1));
+    }
+    intrare.numar = numar;
+    return intrare;
+}
 
 int CitesteListaText(const std::string& director, const std::string& numeFisier, int modFiltru,
                      std::vector<IntrareListaText>& intrari) {
@@ -52,15 +64,8 @@ int CitesteListaText(const std::string& director, const std::string& numeFisier,
         while (!linie.empty() && (linie.back() == '\r' || linie.back() == '\n')) linie.pop_back();
         if (EsteGol(linie) || linie.front() == ';') continue;
 
-        IntrareListaText intrare;
-        const std::size_t tab = linie.find('\t');
-        intrare.text = linie.substr(0, tab);
-        if (tab != std::string::npos) {
-            const std::size_t tab2 = linie.find('\t', tab + 1);
-            intrare.indicator = IndicatorDin(linie.substr(tab + 1, tab2 == std::string::npos ? tab2 : tab2 - tab - 1));
-        }
-        intrare.numar = numar++;
-        if (Admis(modFiltru, intrare.indicator)) intrari.push_back(std::move(intrare));
+        IntrareListaText intrare = IntrareDinLinie(linie, numar++);
+        if (IntrareAdmisa(modFiltru, intrare.indicator)) intrari.push_back(std::move(intrare));
     }
     return in.bad() ? 0 : 1;
 }

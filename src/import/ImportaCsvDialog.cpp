@@ -12,7 +12,7 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "import/AlegereFisier.h"
+#include "fileutil/AlegereFisier.h"
 #include "import/CaleCsv.h"
 #include "record/TexteMaterial.h"
 #include "settings/Directoare.h"

@@ -9,6 +9,7 @@
 #include <optional>
 #include <utility>
 
+#include "fileutil/AlegereFisier.h"
 #include "fileutil/FileUtil.h"
 #include "settings/Directoare.h"
 #include "suite/Vedora.h"
@@ -210,26 +211,20 @@ int ModelListaMesaje::copiazaMesaj(Fereastra owner) {
 }
 
 int ModelListaMesaje::salveazaMesaje(Fereastra owner) {
-    CerereAlegereFisier cerere;
-    cerere.titlu = "Salveaza fisier";
-    cerere.directorInitial = DirectorCurent();
-    cerere.numeInitial = NumeFisierMesaje;
-    cerere.extensieImplicita = "txt";
-    cerere.filtre = {{"Fisier text (*.txt)", {"*.txt"}}, {"All Files (*.*)", {"*.*"}}};
-    cerere.trebuieSaExiste = false;
-    const std::optional<FisierAles> ales = platforma().alegeFisierSalvare(owner, cerere);
-    if (!ales) return 0;
+    std::string director = DirectorCurent();
+    std::string nume = NumeFisierMesaje;
+    if (AlegeFisierSalvare(owner, tipfisier::Text, director, nume) != 0) return 0;
 
     std::string anterior;
-    if (!ales->director.empty() && !SchimbaDirectorCuSalvare(ales->director, anterior, false)) {
+    if (!director.empty() && !SchimbaDirectorCuSalvare(director, anterior, false)) {
         eroare(path_help, owner, StilInformatie, 144);
         return 0;
     }
     {
         RevenireDirector revenire(anterior);
-        if (existaFisier(ales->nume) && eroare(path_help, owner, StilIntrebare, 947) == raspuns::IDNO) return 0;
+        if (existaFisier(nume) && eroare(path_help, owner, StilIntrebare, 947) == raspuns::IDNO) return 0;
 
-        std::FILE* f = std::fopen(ales->nume.c_str(), "w");
+        std::FILE* f = std::fopen(nume.c_str(), "w");
         if (!f) {
             eroare(path_help, owner, StilInformatie, 145);
             return 0;
@@ -242,13 +237,13 @@ int ModelListaMesaje::salveazaMesaje(Fereastra owner) {
         const bool inchis = std::fclose(f) == 0;
         if (!scris || !inchis) {
             // A full disk shows up here; the user learns the file is short.
-            MesajBox(owner, platforma().textUltimaEroare(), ales->nume, MB_OK | StilInformatie);
+            MesajBox(owner, platforma().textUltimaEroare(), nume, MB_OK | StilInformatie);
             return 0;
         }
     }
 
     if (eroare(path_help, owner, StilIntrebare, 568) != raspuns::IDNO)
-        DeschideCuAplicatiaAsociata(owner, ales->nume, "", ales->director);
+        DeschideCuAplicatiaAsociata(owner, nume, "", director);
     return 1;
 }
 

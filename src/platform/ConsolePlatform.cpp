@@ -67,6 +67,11 @@ int ConsolePlatform::intreaba(const std::string& text, unsigned style) {
     }
 }
 
+int ConsolePlatform::intrebareVizualizare(Fereastra, int numar, const std::string& text, unsigned style) {
+    std::fprintf(err_, "message %d: %s\n", numar, text.c_str());
+    return raspunsNegativ(style & MaskButoane);
+}
+
 // The command line has no choosers: every file is named on it. A chooser
 // reached from the logic counts as a question nobody can answer.
 std::optional<FisierAles> ConsolePlatform::alegeFisierDeschidere(Fereastra, const CerereAlegereFisier& c) {

@@ -27,6 +27,7 @@ public:
 
     int messageBox(Fereastra owner, const std::string& text, const std::string& caption, unsigned style) override;
     int mesajNumerotat(Fereastra owner, int numar, const std::string& text, unsigned style) override;
+    int intrebareVizualizare(Fereastra owner, int numar, const std::string& text, unsigned style) override;
     void beep() override {}
     std::optional<FisierAles> alegeFisierDeschidere(Fereastra, const CerereAlegereFisier& c) override;
     std::optional<FisierAles> alegeFisierSalvare(Fereastra, const CerereAlegereFisier& c) override;

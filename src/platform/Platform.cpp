@@ -4,6 +4,8 @@
 #include <cstring>
 #include <stdexcept>
 
+#include "platform/SistemFisiere.h"
+
 namespace vitramor {
 
 namespace {
@@ -35,5 +37,7 @@ std::string Platform::textUltimaEroare() {
 int Platform::codUltimaEroare() { return errno; }
 
 void Platform::stergeUltimaEroare() { errno = 0; }
+
+SistemFisiere& Platform::fisiere() { return fisiere_ ? *fisiere_ : sistemFisiereImplicit(); }
 
 }  // namespace vitramor

@@ -13,6 +13,7 @@
 namespace vitramor {
 
 class SettingsStore;
+class SistemFisiere;
 
 // An owner window as the logic sees it: opaque. The Qt implementation reads
 // it as a QWidget*, the others ignore it.
@@ -107,6 +108,21 @@ public:
     virtual std::string textUltimaEroare();
     virtual int codUltimaEroare();
     virtual void stergeUltimaEroare();
+
+    // The file-system calls of every rewrite and lock. Tests put in place
+    // one that fails at a chosen step; null restores the system's own.
+    SistemFisiere& fisiere();
+    void inlocuiesteFisiere(SistemFisiere* s) { fisiere_ = s; }
+
+    // A numbered question that only offers to open a file or a window for
+    // viewing. The command line answers it No without asking, so that a
+    // script never stops at it.
+    virtual int intrebareVizualizare(Fereastra owner, int numar, const std::string& text, unsigned style) {
+        return mesajNumerotat(owner, numar, text, style);
+    }
+
+private:
+    SistemFisiere* fisiere_ = nullptr;
 };
 
 // The process-wide platform. It is installed once by main() (or by a test

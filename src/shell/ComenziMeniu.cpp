@@ -9,6 +9,7 @@
 #include "database/NumeDialog.h"
 #include "database/ProducatoriDialog.h"
 #include "database/PuneCategorieDialog.h"
+#include "database/RecupereazaMaterialDialog.h"
 #include "database/StergeMaterialeProducatorDialog.h"
 #include "editors/IndiciWindow.h"
 #include "editors/InitializareMaterial.h"
@@ -55,6 +56,15 @@ void StergeCurent(FereastraPrincipala& w) { w.stergeMaterialCurent(); }
 void StergeAcelasiNume(FereastraPrincipala& w) { w.stergeMaterialeAcelasiNume(); }
 void StergeProducator(FereastraPrincipala& w) { DeschideStergeMaterialeProducator(w.proprietar()); }
 void Curata(FereastraPrincipala& w) { w.curataMateriale(); }
+// A recovered material comes in as a new open material, left for the user
+// to check and save.
+void Recupereaza(FereastraPrincipala& w) {
+    MaterialOptic m;
+    if (!AlegeMaterialRecuperat(w.proprietar(), m) || !w.creazaMaterial()) return;
+    setLucru().curent() = m;
+    setLucru().modificat = 1;
+    w.actualizeazaRandCurent();
+}
 void Directori(FereastraPrincipala& w) { DeschideDirectori(&w); }
 void Corectie(FereastraPrincipala& w) { w.corectieDimensiuni(); }
 void Iesire(FereastraPrincipala& w) { w.iesire(); }
@@ -138,6 +148,7 @@ const ComandaMeniu tabela[] = {
     {40028, "Sterge materiale cu acelasi nume din SticleNou32.dat", CuMaterial, File, false, StergeAcelasiNume},
     {40043, "Sterge materiale producator din SticleNou32.dat...",   CuMaterial, File, false, StergeProducator},
     {40071, "Curata materiale  in SticleNou32.dat...",              CuMaterial, File, false, Curata},
+    {40150, "Recupereaza material...",                              Mereu,      File, false, Recupereaza},
     {40060, "Edit producatori...",                                  Mereu,      File, Sep,   EditProducatori},
     {40078, "Pune categorie material....",                          Mereu,      File, false, PuneCategorie},
 

@@ -15,6 +15,7 @@
 #include <cstring>
 #include <new>
 
+#include "database/BazaDateIntrerupta.h"
 #include "dispersion/ComenziDispersie.h"
 #include "export/VerificaSubstratWindow.h"
 #include "messages/ListaMesajeWindow.h"
@@ -182,6 +183,8 @@ bool FereastraPrincipala::initializeaza() {
     legaturiInchidere().inchideVerificareExport = InchideVerificaSubstrat;
     CitesteRegistriCuloriUtilizator(culoriUtilizator, NumarCuloriUtilizator);
     SetareCuloriSystem(0);
+    // A rewrite cut off between its renames left archives but no database.
+    OferaRestaurareBazaDate(proprietar());
     return true;
 }
 

@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/Platform.h"
@@ -52,6 +53,12 @@ static_assert(sizeof(tag_OptiuniCautareMaterial) == 336);
 int CautaMaterialOpticCuOptiuni(const std::string& directorSticle, const MaterialOptic& material, Fereastra owner,
                                 int rezervat, const tag_OptiuniCautareMaterial& optiuni,
                                 std::vector<std::string>& linii);
+
+// The first record of each of the names, found in one pass over the file
+// (a selection of thousands of materials costs one read, not one per name).
+// A name that is not there is simply absent from `gasite`. 0 on success.
+int CautaMaterialeOptice(const std::string& directorSticle, Fereastra owner, const std::vector<std::string>& nume,
+                         std::unordered_map<std::string, MaterialOptic>& gasite);
 
 // Producer entry, the 278-byte wire format of the producer table.
 struct tag_ProducatorMatOptic {

@@ -18,6 +18,7 @@ enum CodEroareCatalog : int {
     EroareMaterialNegasit = 8,      // no record of that name
     EroareInlocuireFisier = 9,      // the rewritten file could not take the old one's place
     EroareOperatieAnulata = 10,     // the user declined to overwrite a leftover temporary file
+    EroareFisierBlocat = 11,        // another program held the database too long
 };
 
 }  // namespace vitramor

@@ -122,17 +122,21 @@ int RaporteazaEroareCitire(Fereastra owner, const std::string& cale, int cod) {
     return EroareCitireFisier;
 }
 
-int DeschideFisierDate(Fereastra owner, const std::string& fisier, const std::string& caleAfisata, const char* mod,
-                       FisierDeschis& f) {
-    if (!DeschideFisierCuMesaj(fisier, mod, f.f, true)) return EroareDeschidereFisier;
-    struct stat st;
-    if (::fstat(::fileno(f.f), &st) != 0 || !S_ISREG(st.st_mode)) {
-        f.inchide();
-        MesajBox(owner, TextFormatat("%s nu este un fisier de date.", caleAfisata.c_str()), TitluAtentie,
-                 stil::MB_OK | stil::MB_ICONEXCLAMATION);
-        return EroareDeschidereFisier;
+int DeschideFisierDate(Fereastra, const std::string& fisier, const std::string&, const char* mod, FisierDeschis& f) {
+    return DeschideFisierCuMesaj(fisier, mod, f.f, true) ? CatalogOk : EroareDeschidereFisier;
+}
+
+int CodRescriere(const RezultatRescriere& r) {
+    switch (r.stare) {
+        case StareRescriere::Reusita: return CatalogOk;
+        case StareRescriere::Anulata:
+        case StareRescriere::Abandonata: return EroareOperatieAnulata;
+        case StareRescriere::EroareDeschidere: return EroareDeschidereFisier;
+        case StareRescriere::EroareCitire: return EroareCitireFisier;
+        case StareRescriere::EroareScriere: return EroareScriereFisier;
+        case StareRescriere::EroareInlocuire: return EroareInlocuireFisier;
     }
-    return CatalogOk;
+    return EroareInlocuireFisier;
 }
 
 namespace {
@@ -144,77 +148,7 @@ int ScrieOcteti(std::FILE* f, const char* date, std::size_t n) {
     return 0;
 }
 
-bool ExistaIntrare(const std::string& nume) {
-    struct stat st;
-    return ::lstat(nume.c_str(), &st) == 0;
-}
-
-void RaporteazaEsecCopiere(Fereastra owner, const char* actiune, const std::string& fisierEsuat,
-                           const std::string& fisierDate, int cod) {
-    MesajBox(owner,
-             TextFormatat("Eroare %s fisier %s din %s:\n%s\nFisierul %s a ramas neschimbat.", actiune,
-                          fisierEsuat.c_str(), DirectorCurent().c_str(), TextEroareSistem(cod).c_str(),
-                          fisierDate.c_str()),
-             TitluAtentie, stil::MB_OK | stil::MB_ICONHAND);
-}
-
 }  // namespace
-
-RezultatRescriere RescrieFisier(Fereastra owner, const std::string& fisier, const std::string& temporar,
-                                std::size_t marimeRecord,
-                                const std::function<bool(const char* record, std::size_t index)>& pastreaza,
-                                std::string_view adaugat) {
-    RezultatRescriere r;
-    const bool temporarExista = ExistaIntrare(temporar);
-    FisierDeschis sursa, temp;
-    if (!DeschidePerecheFisiere(fisier, "rb", sursa.f, temporar, "wb", temp.f)) {
-        // With a leftover work file the usual cause is the user's Cancel.
-        r.cod = temporarExista ? EroareOperatieAnulata : EroareDeschidereFisier;
-        return r;
-    }
-
-    int codScriere = 0;
-    if (pastreaza) {
-        CititorBlocuri cititor(sursa.f, marimeRecord);
-        std::vector<char> iesire;
-        iesire.reserve(marimeRecord * RecorduriPeBloc);
-        while (const std::size_t n = cititor.urmatorulBloc()) {
-            iesire.clear();
-            for (std::size_t i = 0; i < n; ++i) {
-                const char* rec = cititor.record(i);
-                if (pastreaza(rec, cititor.indexPrimul() + i)) {
-                    iesire.insert(iesire.end(), rec, rec + marimeRecord);
-                    ++r.pastrate;
-                } else {
-                    ++r.eliminate;
-                }
-            }
-            codScriere = ScrieOcteti(temp.f, iesire.data(), iesire.size());
-            if (codScriere != 0) break;
-        }
-        if (cititor.eroare()) {
-            temp.inchide();
-            std::remove(temporar.c_str());
-            RaporteazaEsecCopiere(owner, "citire", fisier, fisier, cititor.codEroare());
-            r.cod = EroareCitireFisier;
-            return r;
-        }
-        r.octetiRest = cititor.octetiRest();
-    }
-    if (codScriere == 0) codScriere = ScrieOcteti(temp.f, adaugat.data(), adaugat.size());
-    if (codScriere == 0) codScriere = ScrieSiSincronizeaza(temp.f);
-    if (codScriere == 0 && !temp.inchide()) codScriere = errno != 0 ? errno : EIO;
-    if (codScriere != 0) {
-        temp.inchide();
-        std::remove(temporar.c_str());
-        RaporteazaEsecCopiere(owner, "scriere", temporar, fisier, codScriere);
-        r.cod = EroareScriereFisier;
-        return r;
-    }
-    // The temporary file is complete and on the disk: only now may it replace the data.
-    if (!InlocuiesteFisierCuTemporar(fisier, sursa.f, temporar, temp.f)) r.cod = EroareInlocuireFisier;
-    return r;
-}
 
 int CreazaFisierNou(Fereastra owner, const std::string& fisier, std::string_view continut) {
     FisierDeschis f;

@@ -1,8 +1,7 @@
 #pragma once
 // The file mechanics under the catalogue library: reading fixed-size records
 // in large blocks, comparing and vetting record names, entering the glass
-// directory, and rewriting a file through a temporary file with an archive
-// copy of the old one. The database and the producer table share them.
+// directory. The database and the producer table share them.
 
 #include <cstddef>
 #include <cstdio>
@@ -11,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "fileutil/RescriereFisier.h"
 #include "platform/Platform.h"
 #include "record/MaterialOptic.h"
 
@@ -125,30 +125,13 @@ bool FisierLipseste(const std::string& fisier);
 int RaporteazaFisierLipsa(Fereastra owner, const std::string& director, const std::string& fisier);
 // Returns EroareCitireFisier.
 int RaporteazaEroareCitire(Fereastra owner, const std::string& cale, int cod);
-// Opens a data file (failures reported by the opening helper) and makes sure
-// it is a regular file: a directory or a device under a data file's name
-// would read as garbage or never end. 0 or a CodEroareCatalog.
+// Opens a data file (a regular file only; failures reported by the opening
+// helper). 0 or a CodEroareCatalog.
 int DeschideFisierDate(Fereastra owner, const std::string& fisier, const std::string& caleAfisata, const char* mod,
                        FisierDeschis& f);
 
-// What a rewrite did.
-struct RezultatRescriere {
-    int cod = 0;  // CodEroareCatalog
-    std::size_t pastrate = 0;
-    std::size_t eliminate = 0;
-    std::size_t octetiRest = 0;  // partial tail of the old file, never copied
-};
-
-// Rewrites `fisier` (a name in the current directory) through `temporar`:
-// every whole record for which `pastreaza(record, index)` holds is copied in
-// order, then `adaugat` is appended; the old file becomes the next archive
-// copy and the temporary file takes its name. A null `pastreaza` copies
-// nothing. On any read or write failure the temporary file is removed, the
-// old file stays as it was, and the failure is reported here.
-RezultatRescriere RescrieFisier(Fereastra owner, const std::string& fisier, const std::string& temporar,
-                                std::size_t marimeRecord,
-                                const std::function<bool(const char* record, std::size_t index)>& pastreaza,
-                                std::string_view adaugat);
+// The catalogue's error code of a rewrite's outcome.
+int CodRescriere(const RezultatRescriere& r);
 
 // Creates `fisier`, which must not exist yet, with the given content. No
 // temporary file is involved: there is nothing to lose, and a leftover work

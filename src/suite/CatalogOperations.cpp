@@ -17,12 +17,14 @@
 #include <cstddef>
 #include <cstring>
 
+#include "fileutil/BlocareFisier.h"
 #include "fileutil/FileUtil.h"
 #include "record/OrdineOcteti.h"
 #include "settings/Directoare.h"
 #include "suite/CatalogErrors.h"
 #include "suite/CatalogFile.h"
 #include "suite/Catalix.h"
+#include "suite/Recuperare.h"
 
 namespace vitramor {
 
@@ -153,6 +155,9 @@ int Salveaza(const Context& c, const MaterialOptic& material) {
     if (g.codEroare != 0) return RaporteazaCitire(c, g.codEroare);
 
     if (g.gasit) {
+        if (!AdaugaInRecuperare(c.owner, c.director, RecuperareSalvare,
+                                std::string_view(g.record.data(), g.record.size())))
+            return EroareScriereFisier;
         const off_t pozitie = static_cast<off_t>(g.index * MarimeMaterialOptic);
         if (const int cod = ScrieLaPozitie(f.f, &m, sizeof m, pozitie)) {
             // Put the old record back so that the file is as it was.
@@ -179,10 +184,13 @@ int Salveaza(const Context& c, const MaterialOptic& material) {
     // the record grid. The file is rewritten without the fragment, which
     // stays in the archive copy.
     f.inchide();
-    const RezultatRescriere r = RescrieFisier(
-        c.owner, c.fisier, NumeTemporarCatalog, MarimeMaterialOptic, [](const char*, std::size_t) { return true; },
-        OctetiMaterial(m));
-    return r.cod;
+    CerereRescriere cerere;
+    cerere.fisier = c.fisier;
+    cerere.temporar = NumeTemporarCatalog;
+    cerere.marimeRecord = MarimeMaterialOptic;
+    cerere.prelucrare = [](char*, std::uint64_t) { return DecizieInregistrare::Pastreaza; };
+    cerere.adaugat = OctetiMaterial(m);
+    return CodRescriere(RescrieFisier(c.owner, cerere));
 }
 
 struct Numarare {
@@ -222,31 +230,43 @@ int Elimina(const Context& c, const MaterialOptic& m, int operatie) {
     }
     if (n.codEroare != 0) return RaporteazaCitire(c, n.codEroare);
 
-    std::function<bool(const char*, std::size_t)> pastreaza;
+    std::function<bool(const char*, std::uint64_t)> pastreaza;
+    std::uint32_t comanda = RecuperareCurata;
     if (operatie == StergeOp) {
         if (n.potrivite == 0) return RaporteazaNegasit(c, m.nume);
-        pastreaza = [primul = n.primul](const char*, std::size_t index) { return index != primul; };
+        pastreaza = [primul = n.primul](const char*, std::uint64_t index) { return index != primul; };
+        comanda = RecuperareSterge;
     } else if (operatie == StergeToateOp) {
         if (n.potrivite == 0) return RaporteazaNegasit(c, m.nume);
         const std::string nume(NumeDinCamp(m.nume));
-        pastreaza = [nume](const char* rec, std::size_t) { return !NumeEgale(NumeRecord(rec), nume.c_str()); };
+        pastreaza = [nume](const char* rec, std::uint64_t) { return !NumeEgale(NumeRecord(rec), nume.c_str()); };
+        comanda = RecuperareStergeToate;
     } else {
         if (n.necurate == 0 && n.rest == 0) {
             MesajBox(c.owner, TextFormatat("Fisierul %s nu contine inregistrari de eliminat.", c.cale().c_str()),
                      TitluAtentie, stil::MB_OK | stil::MB_ICONASTERISK);
             return CatalogOk;
         }
-        pastreaza = [](const char* rec, std::size_t) { return NumeMaterialCurat(NumeRecord(rec)); };
+        pastreaza = [](const char* rec, std::uint64_t) { return NumeMaterialCurat(NumeRecord(rec)); };
     }
 
-    const RezultatRescriere r =
-        RescrieFisier(c.owner, c.fisier, NumeTemporarCatalog, MarimeMaterialOptic, pastreaza, {});
-    if (r.cod != CatalogOk) return r.cod;
+    CerereRescriere cerere;
+    cerere.fisier = c.fisier;
+    cerere.temporar = NumeTemporarCatalog;
+    cerere.marimeRecord = MarimeMaterialOptic;
+    cerere.prelucrare = [&pastreaza](char* rec, std::uint64_t index) {
+        return pastreaza(rec, index) ? DecizieInregistrare::Pastreaza : DecizieInregistrare::Elimina;
+    };
+    cerere.inainteDeInlocuire = [&](std::string_view eliminate) {
+        return AdaugaInRecuperare(c.owner, c.director, comanda, eliminate);
+    };
+    const RezultatRescriere r = RescrieFisier(c.owner, cerere);
+    if (const int cod = CodRescriere(r)) return cod;
     if (operatie == CurataOp) {
         MesajBox(c.owner,
                  TextFormatat("Din fisierul %s s-au eliminat %zu inregistrari fara nume valid si %zu octeti "
                               "incompleti de la sfarsit.",
-                              c.cale().c_str(), r.eliminate, r.octetiRest),
+                              c.cale().c_str(), static_cast<std::size_t>(r.eliminate), static_cast<std::size_t>(r.octetiRest)),
                  TitluAtentie, stil::MB_OK | stil::MB_ICONASTERISK);
     }
     return CatalogOk;
@@ -277,6 +297,10 @@ int CautaMaterialOptic(const std::string& directorSticle, MaterialOptic& materia
 
     InDirector inDirector(directorSticle, owner);
     if (!inDirector.ok()) return EroareDirectorSticle;
+    // Find and store in one lock: another program's store between the two
+    // would otherwise be overwritten or duplicated.
+    BlocareFisier blocare(owner, CaleBazaDate(directorSticle), operatie != CautaOp);
+    if (!blocare.ok()) return EroareFisierBlocat;
     const Context c{owner, directorSticle, nume_fisier_sticle};
 
     switch (operatie) {

@@ -1,5 +1,11 @@
 #include "suite/CatalogSearch.h"
 
+#include <cstddef>
+#include <unordered_set>
+
+#include "fileutil/BlocareFisier.h"
+#include "suite/Recuperare.h"
+
 #include <cmath>
 #include <cstring>
 
@@ -66,6 +72,8 @@ int CautaMaterialOpticCuOptiuni(const std::string& directorSticle, const Materia
     const std::string& fisier = nume_fisier_sticle;
     if (FisierLipseste(fisier)) return RaporteazaFisierLipsa(owner, directorSticle, fisier);
     const std::string cale = CaleAfisata(directorSticle, fisier);
+    BlocareFisier blocare(owner, CaleBazaDate(directorSticle), false);
+    if (!blocare.ok()) return EroareFisierBlocat;
     FisierDeschis f;
     if (const int cod = DeschideFisierDate(owner, fisier, cale, "rb", f)) return cod;
 
@@ -86,6 +94,41 @@ int CautaMaterialOpticCuOptiuni(const std::string& directorSticle, const Materia
     }
     if (cititor.eroare()) {
         linii.clear();
+        return RaporteazaEroareCitire(owner, cale, cititor.codEroare());
+    }
+    return CatalogOk;
+}
+
+int CautaMaterialeOptice(const std::string& directorSticle, Fereastra owner, const std::vector<std::string>& nume,
+                         std::unordered_map<std::string, MaterialOptic>& gasite) {
+    gasite.clear();
+    InDirector inDirector(directorSticle, owner);
+    if (!inDirector.ok()) return EroareDirectorSticle;
+    const std::string& fisier = nume_fisier_sticle;
+    if (FisierLipseste(fisier)) return RaporteazaFisierLipsa(owner, directorSticle, fisier);
+    const std::string cale = CaleAfisata(directorSticle, fisier);
+    BlocareFisier blocare(owner, CaleBazaDate(directorSticle), false);
+    if (!blocare.ok()) return EroareFisierBlocat;
+    FisierDeschis f;
+    if (const int cod = DeschideFisierDate(owner, fisier, cale, "rb", f)) return cod;
+
+    std::unordered_set<std::string> cautate(nume.begin(), nume.end());
+    CititorBlocuri cititor(f.f, MarimeMaterialOptic);
+    while (const std::size_t n = cititor.urmatorulBloc()) {
+        for (std::size_t i = 0; i < n && !cautate.empty(); ++i) {
+            const char* rec = cititor.record(i);
+            const auto it = cautate.find(std::string(NumeDinCamp(rec + offsetof(MaterialOptic, nume))));
+            if (it == cautate.end()) continue;
+            // The first record of a name is the one a search by name finds.
+            MaterialOptic& m = gasite[*it];
+            std::memcpy(&m, rec, sizeof m);
+            MaterialDinOrdineaFisierului(m);
+            cautate.erase(it);
+        }
+        if (cautate.empty()) break;
+    }
+    if (cititor.eroare()) {
+        gasite.clear();
         return RaporteazaEroareCitire(owner, cale, cititor.codEroare());
     }
     return CatalogOk;

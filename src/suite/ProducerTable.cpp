@@ -165,8 +165,12 @@ int ScrieTabel(Fereastra owner, const std::string& director, const Tabel& tabel)
     for (const auto& p : tabel) continut.append(reinterpret_cast<const char*>(&p), MarimeIntrare);
     Cache().valid = false;
     if (FisierLipseste(NumeFisierProducatori)) return CreazaFisierNou(owner, NumeFisierProducatori, continut) == 0;
-    return RescrieFisier(owner, NumeFisierProducatori, TemporarProducatori, MarimeIntrare, nullptr, continut).cod ==
-           CatalogOk;
+    CerereRescriere cerere;
+    cerere.fisier = NumeFisierProducatori;
+    cerere.temporar = TemporarProducatori;
+    cerere.marimeRecord = MarimeIntrare;
+    cerere.adaugat = continut;
+    return RescrieFisier(owner, cerere).ok();
 }
 
 void RaporteazaCodLipsa(Fereastra owner, const std::string& director, int cod) {

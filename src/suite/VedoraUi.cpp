@@ -20,6 +20,7 @@
 #include <QVBoxLayout>
 #include <optional>
 
+#include "fileutil/AlegereFisier.h"
 #include "settings/Directoare.h"
 #include "suite/DialogUnits.h"
 
@@ -134,19 +135,13 @@ void eroareTiparire(QWidget* owner) {
     MesajBox(owner, "Tiparirea nu a putut fi pornita.", "ATENTIE!", MB_OK | MB_ICONEXCLAMATION);
 }
 
-// Asks for the output file through the platform; an existing file is
+// Asks for the output file through the file-type table; an existing file is
 // replaced only after the user agreed. Empty when the user gave up.
-QString alegeFisierIesire(QWidget* owner, const char* titlu, const char* nume, const char* extensie,
-                          const FiltruFisier& filtru) {
-    CerereAlegereFisier c;
-    c.titlu = titlu;
-    c.numeInitial = nume;
-    c.extensieImplicita = extensie;
-    c.filtre = {filtru};
-    c.trebuieSaExiste = false;
-    const std::optional<FisierAles> ales = platforma().alegeFisierSalvare(owner, c);
-    if (!ales || ales->nume.empty()) return {};
-    const QString cale = QDir(QString::fromStdString(ales->director)).filePath(QString::fromStdString(ales->nume));
+QString alegeFisierIesire(QWidget* owner, int tip, const char* nume) {
+    std::string director;
+    std::string fisier = nume;
+    if (AlegeFisierSalvare(owner, tip, director, fisier) != 0) return {};
+    const QString cale = QDir(QString::fromStdString(director)).filePath(QString::fromStdString(fisier));
     if (QFileInfo::exists(cale) && eroare(path_help, owner, MB_YESNO | MB_ICONQUESTION, 947) != IDYES) return {};
     return cale;
 }
@@ -155,7 +150,7 @@ QString alegeFisierIesire(QWidget* owner, const char* titlu, const char* nume, c
 // complete, so a failed write leaves an existing file as it was.
 int scrieFisierText(QWidget* owner, const QStringList& linii) {
     const QString cale =
-        alegeFisierIesire(owner, "Salveaza lista", "lista.txt", "txt", {"Fisier text (*.txt)", {"*.txt"}});
+        alegeFisierIesire(owner, tipfisier::Text, "lista.txt");
     if (cale.isEmpty()) return 0;
     QSaveFile f(cale);
     bool ok = f.open(QIODevice::WriteOnly | QIODevice::Text);
@@ -172,7 +167,7 @@ int scrieFisierText(QWidget* owner, const QStringList& linii) {
 
 int scrieFisierImagine(QWidget* owner, const QImage& imagine) {
     const QString cale =
-        alegeFisierIesire(owner, "Salveaza imaginea", "imagine.png", "png", {"Imagine PNG (*.png)", {"*.png"}});
+        alegeFisierIesire(owner, tipfisier::ImaginePng, "imagine.png");
     if (cale.isEmpty()) return 0;
     QSaveFile f(cale);
     if (!f.open(QIODevice::WriteOnly) || !imagine.save(&f, "PNG") || !f.commit()) {

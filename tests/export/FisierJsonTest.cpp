@@ -13,6 +13,7 @@
 #include "export/DocumentJson.h"
 #include "export/ExportFixture.h"
 #include "export/FisierJson.h"
+#include "support/DefectFisiere.h"
 
 using namespace vitramor;
 using namespace vitramor::test;
@@ -152,19 +153,20 @@ TEST_F(Store, SavingWritesTheFormattedTextAndArchivesThePreviousFile) {
     EXPECT_FALSE(mlExists("SubstrateMaterials#_3.json"));
 }
 
-TEST_F(Store, WriteFailuresAreReportedWithTheirCode) {
+TEST_F(Store, AFaultAtAnyStepKeepsTheOldDocumentAndReportsItsCode) {
+    // The new text goes to a work file that is synced before the old file
+    // is archived; whichever step fails, the old document stays in place.
     struct Caz {
-        const char* nume;
-        std::function<void()> pregateste;
+        Pas pas;
         std::string caseta;
         int numar;
         int cod;
     } cazuri[] = {
-        {"the name is a directory",
-         [this] { fs::create_directories(fs::path(path_machine_learning) / Nume); }, "", 8, -8},
-        {"the disk is full",
-         [this] { fs::create_symlink("/dev/full", fs::path(path_machine_learning) / Nume); },
-         "Eroare fwrite(): cerut 11, scris 0", -1, -49},
+        {Pas::Creare, "", 8, -8},
+        {Pas::Scriere, "Eroare fwrite(): cerut 11, scris 0", -1, -49},
+        {Pas::Sincronizare, "Eroare fwrite(): cerut 11, scris 0", -1, -49},
+        {Pas::PrimaRedenumire, "", 1508, -8},
+        {Pas::ADouaRedenumire, "", 8, -8},
     };
     // A directory that cannot be entered fails before anything and still releases the tree.
     cJSON* a = cJSON_Parse(R"({"A": 1})");
@@ -175,16 +177,22 @@ TEST_F(Store, WriteFailuresAreReportedWithTheirCode) {
     EXPECT_EQ(p.casete[0].text, "Eroare schimbare director " + lipsa);
     EXPECT_FALSE(fs::exists(lipsa));
 
+    const std::string vechi = "{\"Old\": 12345}";
     for (const Caz& c : cazuri) {
-        SCOPED_TRACE(c.nume);
+        SCOPED_TRACE(NumePas(c.pas));
         fs::remove_all(path_machine_learning);
         fs::create_directories(path_machine_learning);
-        c.pregateste();
+        writeMl(Nume, vechi);
         p.casete.clear();
         linii.clear();
         a = cJSON_Parse(R"({"A": 1})");
-        EXPECT_EQ(SalveazaDateJsonInFisier(path_machine_learning, Nume, a, true), 0);
+        {
+            DefectFisiere defect(p, c.pas);
+            EXPECT_EQ(SalveazaDateJsonInFisier(path_machine_learning, Nume, a, true), 0);
+        }
         EXPECT_EQ(a, nullptr);
+        EXPECT_EQ(mlFile(Nume), vechi);
+        EXPECT_EQ(std::distance(fs::directory_iterator(path_machine_learning), fs::directory_iterator()), 1);
         ASSERT_EQ(p.casete.size(), 1u);
         EXPECT_EQ(p.casete[0].numar, c.numar);
         if (!c.caseta.empty()) {

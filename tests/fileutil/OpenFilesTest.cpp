@@ -85,36 +85,3 @@ TEST_F(OpenFiles, OpenInDirectoryRemembersWhereWeWere) {
     EXPECT_EQ(prev, "");
     EXPECT_TRUE(d.exists("new.dat"));
 }
-
-TEST_F(OpenFiles, LeftoverTemporaryIsAskedAbout) {
-    d.write("db.dat", "DB");
-    d.write("3.tmp", "LEFTOVER");
-    const std::string db = (d / "db.dat").string();
-    const std::string tmp = (d / "3.tmp").string();
-    std::FILE* fs_ = nullptr;
-    std::FILE* ft = nullptr;
-
-    p.raspunde(raspuns::IDCANCEL);
-    EXPECT_EQ(DeschidePerecheFisiere(db, "rb", fs_, tmp, "wb", ft), 0);
-    EXPECT_EQ(fs_, nullptr);
-    EXPECT_EQ(ft, nullptr);
-    EXPECT_EQ(d.read("3.tmp"), "LEFTOVER");
-    EXPECT_EQ(p.ultima().text, "Fisierul " + tmp + " exista.\nProbabil eroare la vechea stergere.\nContinuam ?");
-    EXPECT_EQ(p.ultima().caption, "ATENTIE!");
-    EXPECT_EQ(p.ultima().style, stil::MB_OKCANCEL | stil::MB_ICONQUESTION);
-
-    p.raspunde(raspuns::IDOK);
-    ASSERT_EQ(DeschidePerecheFisiere(db, "rb", fs_, tmp, "wb", ft), 1);
-    std::fclose(fs_);
-    std::fclose(ft);
-    EXPECT_EQ(d.read("3.tmp"), "");
-}
-
-TEST_F(OpenFiles, MissingSourceOpensNothing) {
-    std::FILE* fs_ = nullptr;
-    std::FILE* ft = nullptr;
-    EXPECT_EQ(DeschidePerecheFisiere((d / "none.dat").string(), "rb", fs_, (d / "3.tmp").string(), "wb", ft), 0);
-    EXPECT_FALSE(d.exists("3.tmp"));
-    EXPECT_EQ(fs_, nullptr);
-    EXPECT_EQ(ft, nullptr);
-}

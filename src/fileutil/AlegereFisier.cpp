@@ -1,6 +1,6 @@
 // File selection by numbered type and the explanation of chooser failures.
 
-#include "import/AlegereFisier.h"
+#include "fileutil/AlegereFisier.h"
 
 #include <array>
 #include <cctype>
@@ -12,7 +12,7 @@ namespace {
 
 // The rows this system asks for. The other applications of the suite have
 // their own rows in their own tables; none of them is ever requested here.
-constexpr std::array<TipFisier, 9> TabelTipuri{{
+constexpr std::array<TipFisier, 10> TabelTipuri{{
     {tipfisier::Director, "Cauta director (*.xxx )", "*.xxx", "xxx", "FisierFormal.xxx"},
     {tipfisier::Text, "Fisier text (*.txt)", "*.txt", "txt", nullptr},
     {tipfisier::CatalogSchott, "Catalog Schott (*.sch)", "*.sch", "sch", "allglass.sch"},
@@ -23,6 +23,7 @@ constexpr std::array<TipFisier, 9> TabelTipuri{{
     {tipfisier::Asociere, "(*.aso)", "*.aso", "Asociere coloane Excel files (*.aso)", nullptr},
     {tipfisier::Agf, "Catalog AGF (*.agf)", "*.agf", "agf", nullptr},
     {tipfisier::Yml, "refractiveindex.info (*.yml)", "*.yml", "yml", nullptr},
+    {tipfisier::ImaginePng, "Imagine PNG (*.png)", "*.png", "png", nullptr},
 }};
 
 constexpr const char* DescriereToate = "All Files (*.*)";

@@ -1,0 +1,39 @@
+#include <cstdio>
+
+#include "cli/Cli.h"
+#include "database/BazaDateIntrerupta.h"
+#include "platform/Platform.h"
+#include "settings/Directoare.h"
+#include "suite/Catalix.h"
+#include "suite/Recuperare.h"
+
+namespace vitramor::cli {
+
+int ComandaRecover(Context& c) {
+    const bool lista = ScoateOptiune(c, "--list");
+    CereArgumente(c, lista ? 0 : 1, lista ? 0 : 1);
+    std::vector<IntrareRecuperare> intrari;
+    if (!CitesteRecuperare(nullptr, path_sticle, intrari)) return IesireEsec;
+    if (lista) {
+        for (std::size_t i = 0; i < intrari.size(); ++i)
+            std::fprintf(c.out, "%zu\t%s\n", i + 1, LinieRecuperare(intrari[i]).c_str());
+        return IesireOk;
+    }
+    const long n = CitesteIntreg(c.argumente[0], "N", 1, 1000000);
+    if (static_cast<std::size_t>(n) > intrari.size()) {
+        MesajBox(nullptr,
+                 "Fisierul de recuperare are " + std::to_string(intrari.size()) + " intrari; intrarea " +
+                     std::to_string(n) + " nu exista.",
+                 "ATENTIE!", stil::MB_OK | stil::MB_ICONEXCLAMATION);
+        return IesireEsec;
+    }
+    MaterialOptic m = intrari[static_cast<std::size_t>(n - 1)].material;
+    return CautaMaterialOptic(path_sticle, m, nullptr, SalveazaOp) == 0 ? IesireOk : IesireEsec;
+}
+
+int ComandaRestoreArchive(Context& c) {
+    CereArgumente(c, 0, 0);
+    return RestaureazaBazaDate(nullptr) ? IesireOk : IesireEsec;
+}
+
+}  // namespace vitramor::cli

@@ -1,0 +1,23 @@
+#pragma once
+// A rewrite interrupted between its two renames (a crash, a power cut) leaves
+// the glass directory without the database file but with its archive copies
+// and perhaps a work file. Starting over with a new one-record database
+// would hide all of it, so the GUI start and every command that uses the
+// database first look for that state and offer the newest archive.
+
+#include "platform/Platform.h"
+
+namespace vitramor {
+
+// When the database file is missing but an archive copy of it is there,
+// says so and asks whether to restore the newest archive, and does it on
+// Yes. Returns 1 when the database was restored, 0 otherwise (nothing to
+// do, or the answer was No, or the restore failed).
+int OferaRestaurareBazaDate(Fereastra owner);
+
+// The `restore-archive` command: puts the newest archive copy back when the
+// database file is missing. 1 on success; 0 with a message when the
+// database exists, no archive is there or the copy failed.
+int RestaureazaBazaDate(Fereastra owner);
+
+}  // namespace vitramor

@@ -1,0 +1,76 @@
+#pragma once
+// File selection by numbered file type. A type number picks the filter, the
+// default extension and the proposed file name from one fixed table; the
+// chooser itself is the platform's, and the result comes back as directory
+// and file name apart, the way the callers keep them in separate buffers.
+
+#include <string>
+#include <vector>
+
+#include "platform/Platform.h"
+
+namespace vitramor {
+
+// The file types this system asks for.
+namespace tipfisier {
+inline constexpr int Director = 4;          // choose a directory by saving a formal file in it
+inline constexpr int Text = 7;              // "*.txt"
+inline constexpr int CatalogSchott = 8;     // "*.sch", allglass.sch proposed
+inline constexpr int MaterialeOptice = 10;  // "*.dat" database files
+inline constexpr int Orice = 17;            // "*.*"
+inline constexpr int Csv = 30;              // "*.csv"
+inline constexpr int Asociere = 45;         // "*.aso" column associations
+inline constexpr int Agf = 46;              // "*.agf" glass catalogues of optical-design programs
+inline constexpr int Yml = 47;              // "*.yml" refractiveindex.info n,k files
+inline constexpr int ImaginePng = 60;       // "*.png" pictures of the text and graph windows
+}  // namespace tipfisier
+
+// One row of the table. A null numeInitial means the caller's file name is
+// proposed.
+struct TipFisier {
+    int tip;
+    const char* descriere;
+    const char* model;
+    const char* extensie;
+    const char* numeInitial;
+};
+
+// The row of a type, or null for a type outside the table.
+const TipFisier* GasesteTipFisier(int tip);
+
+// The request handed to the platform's chooser for a type: the row's filter
+// followed by "All Files (*.*)", the default extension, the proposed name
+// and the initial directory.
+CerereAlegereFisier CerereAlegere(bool salvare, int tip, const std::string& director, const std::string& numeFisier);
+
+// Runs the open (salvare false) or save chooser of a type. `director` holds
+// the initial directory and `numeFisier` the caller's file name on entry; on
+// success they hold the chosen directory (no trailing separator) and file
+// name and the result is 0. Cancel returns -1 silently and leaves both as
+// they were; a failure is explained (ExplicaEroareAlegereFisier) and also
+// returns -1 with both unchanged.
+int AlegeFisier(Fereastra owner, bool salvare, int tip, std::string& director, std::string& numeFisier);
+inline int AlegeFisierDeschidere(Fereastra owner, int tip, std::string& director, std::string& numeFisier) {
+    return AlegeFisier(owner, false, tip, director, numeFisier);
+}
+inline int AlegeFisierSalvare(Fereastra owner, int tip, std::string& director, std::string& numeFisier) {
+    return AlegeFisier(owner, true, tip, director, numeFisier);
+}
+
+// Failure codes of a file chooser, numbered as the common dialogs number
+// them. 0 is a cancel and is never explained.
+namespace codalegere {
+inline constexpr unsigned Anulat = 0;
+inline constexpr unsigned NumeInvalid = 12290;    // a chosen entry without a usable file name
+inline constexpr unsigned BufferPreMic = 12291;   // the chosen path does not fit the path buffer
+inline constexpr unsigned DialogNecreat = 65535;  // the chooser could not be shown
+}  // namespace codalegere
+
+// The boxes that explain a failure code, in order (two or four for some
+// codes), each cut to 259 characters; empty for 0.
+std::vector<std::string> TexteEroareAlegereFisier(unsigned cod);
+
+// Beeps, then shows those texts in boxes without caption.
+void ExplicaEroareAlegereFisier(unsigned cod);
+
+}  // namespace vitramor

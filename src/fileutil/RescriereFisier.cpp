@@ -1,0 +1,177 @@
+#include "fileutil/RescriereFisier.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+#include "fileutil/FileUtil.h"
+#include "platform/SistemFisiere.h"
+
+namespace vitramor {
+
+using namespace stil;
+
+namespace {
+
+// About a megabyte per read and per write: the copy runs at the speed of
+// the disk rather than of the calls.
+constexpr std::size_t OctetiPeBloc = 1 << 20;
+
+// What a rewrite holds open. However it ends before the replacement - a
+// refusal, a failure, an exception from the caller - the work file goes
+// and the data file is untouched.
+class Lucru {
+public:
+    Lucru(Fereastra owner, const CerereRescriere& c) : owner_(owner), c_(c) {}
+    ~Lucru() {
+        if (sursa_) std::fclose(sursa_);
+        if (fd_ >= 0) ::close(fd_);
+        if (temporarCreat_) std::remove(c_.temporar.c_str());
+        if (cursor_) platforma().cursorAsteptare(false);
+    }
+    Lucru(const Lucru&) = delete;
+    Lucru& operator=(const Lucru&) = delete;
+
+    StareRescriere deschide() {
+        if (!DeschideFisierCuMesaj(c_.fisier, "rb", sursa_, true)) return StareRescriere::EroareDeschidere;
+        struct stat st {};
+        if (::lstat(c_.temporar.c_str(), &st) == 0) {
+            char text[600];
+            std::snprintf(text, sizeof text, "Fisierul %s exista.\nProbabil eroare la vechea stergere.\nContinuam ?",
+                          c_.temporar.c_str());
+            if (MesajBox(owner_, text, "ATENTIE!", MB_OKCANCEL | MB_ICONQUESTION) != raspuns::IDOK)
+                return StareRescriere::Anulata;
+        }
+        if (const int cod = platforma().fisiere().creeaza(c_.temporar, fd_)) {
+            fd_ = -1;
+            errno = cod;
+            RaporteazaEsec("creare", c_.temporar, cod);
+            return StareRescriere::EroareDeschidere;
+        }
+        temporarCreat_ = true;
+        if (c_.cursorAsteptare) {
+            platforma().cursorAsteptare(true);
+            cursor_ = true;
+        }
+        return StareRescriere::Reusita;
+    }
+
+    std::FILE* sursa() const { return sursa_; }
+
+    // 0 or the errno of the failure; the first failure sticks.
+    int scrie(const char* date, std::size_t n) {
+        if (cod_ == 0 && n > 0) cod_ = platforma().fisiere().scrie(fd_, date, n);
+        return cod_;
+    }
+
+    int incheie() {
+        if (cod_ == 0) cod_ = platforma().fisiere().sincronizeaza(fd_);
+        if (::close(fd_) != 0 && cod_ == 0) cod_ = errno;
+        fd_ = -1;
+        return cod_;
+    }
+
+    void RaporteazaEsec(const char* actiune, const std::string& fisier, int cod) const {
+        char text[1200];
+        std::snprintf(text, sizeof text, "Eroare %s fisier %s din %s:\n%s\nFisierul %s a ramas neschimbat.", actiune,
+                      fisier.c_str(), DirectorCurent().c_str(), cod ? std::strerror(cod) : "eroare necunoscuta",
+                      c_.fisier.c_str());
+        MesajBox(owner_, text, "ATENTIE!", MB_OK | MB_ICONHAND);
+    }
+
+    bool inlocuieste() {
+        std::FILE* temp = nullptr;
+        // The work file now belongs to the replacement, which keeps it when
+        // it cannot put it in place.
+        temporarCreat_ = false;
+        return InlocuiesteFisierCuTemporar(c_.fisier, sursa_, c_.temporar, temp) != 0;
+    }
+
+private:
+    Fereastra owner_;
+    const CerereRescriere& c_;
+    std::FILE* sursa_ = nullptr;
+    int fd_ = -1;
+    bool temporarCreat_ = false;
+    bool cursor_ = false;
+    int cod_ = 0;
+};
+
+}  // namespace
+
+RezultatRescriere RescrieFisier(Fereastra owner, const CerereRescriere& c) {
+    RezultatRescriere r;
+    Lucru lucru(owner, c);
+    r.stare = lucru.deschide();
+    if (!r.ok()) return r;
+
+    std::string eliminate;
+    if (c.prelucrare) {
+        const std::size_t recorduriPeBloc = std::max<std::size_t>(1, OctetiPeBloc / c.marimeRecord);
+        std::vector<char> bloc(recorduriPeBloc * c.marimeRecord);
+        for (;;) {
+            const std::size_t octeti = std::fread(bloc.data(), 1, bloc.size(), lucru.sursa());
+            const std::size_t intregi = octeti / c.marimeRecord;
+            std::size_t pastrate = 0;
+            for (std::size_t i = 0; i < intregi; ++i) {
+                char* rec = bloc.data() + i * c.marimeRecord;
+                const DecizieInregistrare d = c.prelucrare(rec, r.citite++);
+                if (d == DecizieInregistrare::Abandoneaza) {
+                    r.stare = StareRescriere::Abandonata;
+                    return r;
+                }
+                if (d == DecizieInregistrare::Elimina) {
+                    ++r.eliminate;
+                    if (c.inainteDeInlocuire) eliminate.append(rec, c.marimeRecord);
+                    continue;
+                }
+                if (d == DecizieInregistrare::Modificata) ++r.modificate;
+                if (pastrate != i) std::memmove(bloc.data() + pastrate * c.marimeRecord, rec, c.marimeRecord);
+                ++pastrate;
+            }
+            r.pastrate += pastrate;
+            if (const int cod = lucru.scrie(bloc.data(), pastrate * c.marimeRecord)) {
+                lucru.RaporteazaEsec("scriere", c.temporar, cod);
+                r.stare = StareRescriere::EroareScriere;
+                return r;
+            }
+            if (octeti < bloc.size()) {
+                if (std::ferror(lucru.sursa())) {
+                    // A file that cannot be read to its end must not be
+                    // replaced by the part that could.
+                    lucru.RaporteazaEsec("citire", c.fisier, errno ? errno : EIO);
+                    r.stare = StareRescriere::EroareCitire;
+                    return r;
+                }
+                r.octetiRest = octeti % c.marimeRecord;
+                break;
+            }
+        }
+    }
+    lucru.scrie(c.adaugat.data(), c.adaugat.size());
+    if (const int cod = lucru.incheie()) {
+        lucru.RaporteazaEsec("scriere", c.temporar, cod);
+        r.stare = StareRescriere::EroareScriere;
+        return r;
+    }
+    if (c.inainteDeInlocuire && !c.inainteDeInlocuire(eliminate)) {
+        r.stare = StareRescriere::Abandonata;
+        return r;
+    }
+    if (!lucru.inlocuieste()) {
+        r.stare = StareRescriere::EroareInlocuire;
+        // With the data file in its place (the first rename failed, or the
+        // archive went back after the second) the work file is only a
+        // leftover; without it, it is kept for the next start to find.
+        struct stat st {};
+        if (::stat(c.fisier.c_str(), &st) == 0) std::remove(c.temporar.c_str());
+    }
+    return r;
+}
+
+}  // namespace vitramor

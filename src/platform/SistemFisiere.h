@@ -1,0 +1,39 @@
+#pragma once
+// The file-system calls that decide whether data survives a fault: creating,
+// writing and syncing a work file, the two renames that put it in place, and
+// the locks that keep two writers apart. They go through one object so that
+// tests can make any single step fail and check that nothing was lost.
+//
+// Every call returns 0 on success or the errno value of the failure.
+
+#include <cstddef>
+#include <string>
+
+namespace vitramor {
+
+class SistemFisiere {
+public:
+    virtual ~SistemFisiere() = default;
+
+    // Creates (or truncates) a file for writing; `fd` receives its descriptor.
+    virtual int creeaza(const std::string& cale, int& fd);
+    // Writes all `n` bytes or fails.
+    virtual int scrie(int fd, const void* date, std::size_t n);
+    // Data and length on the disk.
+    virtual int sincronizeaza(int fd);
+    virtual int redenumeste(const std::string& din, const std::string& in);
+    // The directory entry of `cale` on the disk: after a rename, the name
+    // change is durable only once its directory is synced.
+    virtual int sincronizeazaDirector(const std::string& cale);
+    // A lock on an open file or directory: exclusive for writers, shared
+    // for readers. EAGAIN (or EACCES) when another holder has a conflicting one.
+    virtual int blocheaza(int fd, bool exclusiv);
+    virtual int deblocheaza(int fd);
+    // The process holding a lock that conflicts with the wanted one, or 0.
+    virtual long cineBlocheaza(int fd, bool exclusiv);
+};
+
+// The calls of the operating system.
+SistemFisiere& sistemFisiereImplicit();
+
+}  // namespace vitramor

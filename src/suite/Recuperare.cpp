@@ -1,0 +1,181 @@
+#include "suite/Recuperare.h"
+
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <ctime>
+
+#include "fileutil/FileUtil.h"
+#include "platform/SistemFisiere.h"
+#include "record/OrdineOcteti.h"
+#include "settings/Directoare.h"
+#include "suite/CatalogFile.h"
+#include "suite/Catalix.h"
+
+namespace vitramor {
+
+namespace {
+
+constexpr char Semn[4] = {'V', 'R', 'E', 'C'};
+
+void ScrieLe(char* p, std::uint64_t v, int octeti) {
+    for (int i = 0; i < octeti; ++i) p[i] = static_cast<char>((v >> (8 * i)) & 0xFF);
+}
+
+std::uint64_t CitesteLe(const char* p, int octeti) {
+    std::uint64_t v = 0;
+    for (int i = octeti - 1; i >= 0; --i) v = (v << 8) | static_cast<unsigned char>(p[i]);
+    return v;
+}
+
+std::string Intrari(std::uint32_t comanda, std::string_view recorduri) {
+    const auto moment = static_cast<std::uint64_t>(std::time(nullptr));
+    std::string text;
+    for (std::size_t i = 0; i + sizeof(MaterialOptic) <= recorduri.size(); i += sizeof(MaterialOptic)) {
+        char antet[16];
+        std::memcpy(antet, Semn, 4);
+        ScrieLe(antet + 4, comanda, 4);
+        ScrieLe(antet + 8, moment, 8);
+        text.append(antet, sizeof antet);
+        text.append(recorduri.substr(i, sizeof(MaterialOptic)));
+    }
+    return text;
+}
+
+void RaporteazaScriere(Fereastra owner, const std::string& cale, int cod) {
+    MesajBox(owner,
+             TextFormatat("Eroare scriere fisier de recuperare %s:\n%s\nMaterialele nu au fost schimbate.",
+                          cale.c_str(), TextEroareSistem(cod).c_str()),
+             TitluAtentie, stil::MB_OK | stil::MB_ICONHAND);
+}
+
+// Writes the newest entries to a work file that takes the recovery file's
+// place: the oldest go first, and no archive copy is kept of a file that is
+// itself the safety net.
+bool Limiteaza(Fereastra owner, const std::string& cale, std::string_view vechi, const std::string& noi) {
+    const std::size_t total = vechi.size() / MarimeIntrareRecuperare + noi.size() / MarimeIntrareRecuperare;
+    const std::size_t deSters = total - LimitaRecuperare;
+    std::string continut;
+    if (deSters * MarimeIntrareRecuperare < vechi.size()) {
+        continut.append(vechi.substr(deSters * MarimeIntrareRecuperare));
+        continut.append(noi);
+    } else {
+        continut = noi.substr(noi.size() - LimitaRecuperare * MarimeIntrareRecuperare);
+    }
+    SistemFisiere& fs = platforma().fisiere();
+    const std::string temp = cale + ".tmp";
+    int fd = -1;
+    int cod = fs.creeaza(temp, fd);
+    if (cod == 0) {
+        cod = fs.scrie(fd, continut.data(), continut.size());
+        if (cod == 0) cod = fs.sincronizeaza(fd);
+        if (::close(fd) != 0 && cod == 0) cod = errno;
+        if (cod == 0) cod = fs.redenumeste(temp, cale);
+        if (cod != 0) std::remove(temp.c_str());
+    }
+    if (cod != 0) {
+        RaporteazaScriere(owner, cale, cod);
+        return false;
+    }
+    fs.sincronizeazaDirector(cale);
+    return true;
+}
+
+bool CitesteTot(Fereastra owner, const std::string& cale, std::string& continut) {
+    continut.clear();
+    if (FisierLipseste(cale)) return true;
+    std::FILE* f = nullptr;
+    if (!DeschideFisierCuMesaj(cale, "rb", f, true)) return false;
+    char bloc[1 << 16];
+    std::size_t n;
+    while ((n = std::fread(bloc, 1, sizeof bloc, f)) > 0) continut.append(bloc, n);
+    const bool eroare = std::ferror(f) != 0;
+    const int cod = errno;
+    std::fclose(f);
+    if (eroare) {
+        RaporteazaEroareCitire(owner, cale, cod);
+        return false;
+    }
+    continut.resize(continut.size() - continut.size() % MarimeIntrareRecuperare);
+    return true;
+}
+
+}  // namespace
+
+std::string TextComandaRecuperare(std::uint32_t comanda) {
+    switch (comanda) {
+        case RecuperareSalvare: return "salvare peste";
+        case RecuperareSterge: return "sterge";
+        case RecuperareStergeToate: return "sterge toate";
+        case RecuperareStergeProducator: return "sterge producator";
+        case RecuperareCurata: return "curata";
+        default: return "?";
+    }
+}
+
+std::string CaleBazaDate(const std::string& directorSticle) { return CaleAfisata(directorSticle, nume_fisier_sticle); }
+
+bool AdaugaInRecuperare(Fereastra owner, const std::string& directorSticle, std::uint32_t comanda,
+                        std::string_view recorduri) {
+    if (recorduri.size() < sizeof(MaterialOptic)) return true;
+    const std::string cale = CaleAfisata(directorSticle, NumeFisierRecuperare);
+    const std::string noi = Intrari(comanda, recorduri);
+
+    std::uint64_t marime = 0;
+    MarimeFisier(cale, "", marime);
+    const std::size_t existente = static_cast<std::size_t>(marime / MarimeIntrareRecuperare);
+    if (existente + noi.size() / MarimeIntrareRecuperare > LimitaRecuperare) {
+        std::string vechi;
+        if (!CitesteTot(owner, cale, vechi)) return false;
+        return Limiteaza(owner, cale, vechi, noi);
+    }
+
+    std::FILE* f = nullptr;
+    if (!DeschideFisierCuMesaj(cale, "ab", f, true)) return false;
+    const int fd = ::fileno(f);
+    const off_t inainte = ::lseek(fd, 0, SEEK_END);
+    SistemFisiere& fs = platforma().fisiere();
+    int cod = fs.scrie(fd, noi.data(), noi.size());
+    if (cod == 0) cod = fs.sincronizeaza(fd);
+    // Entries cut in half would shift every later one.
+    if (cod != 0 && inainte >= 0 && ::ftruncate(fd, inainte) != 0) {
+    }
+    std::fclose(f);
+    if (cod != 0) {
+        RaporteazaScriere(owner, cale, cod);
+        return false;
+    }
+    return true;
+}
+
+bool CitesteRecuperare(Fereastra owner, const std::string& directorSticle, std::vector<IntrareRecuperare>& intrari) {
+    intrari.clear();
+    std::string continut;
+    if (!CitesteTot(owner, CaleAfisata(directorSticle, NumeFisierRecuperare), continut)) return false;
+    for (std::size_t i = 0; i < continut.size(); i += MarimeIntrareRecuperare) {
+        const char* p = continut.data() + i;
+        if (std::memcmp(p, Semn, 4) != 0) continue;
+        IntrareRecuperare e;
+        e.comanda = static_cast<std::uint32_t>(CitesteLe(p + 4, 4));
+        e.moment = static_cast<std::int64_t>(CitesteLe(p + 8, 8));
+        std::memcpy(&e.material, p + 16, sizeof e.material);
+        MaterialDinOrdineaFisierului(e.material);
+        intrari.push_back(e);
+    }
+    return true;
+}
+
+std::string LinieRecuperare(const IntrareRecuperare& e) {
+    std::string producator;
+    ReturneazaNumeCodProducatorSticla(e.material.producator, producator, 47);
+    char cand[32] = "?";
+    const std::time_t t = static_cast<std::time_t>(e.moment);
+    std::tm tm {};
+    if (::localtime_r(&t, &tm)) std::strftime(cand, sizeof cand, "%Y-%m-%d %H:%M:%S", &tm);
+    return std::string(NumeDinCamp(e.material.nume)) + "\t" + producator + "\t" + cand + "\t" +
+           TextComandaRecuperare(e.comanda);
+}
+
+}  // namespace vitramor

@@ -1,0 +1,61 @@
+#pragma once
+// The recovery file: before a material is stored over another of the same
+// name, and before any delete (one, all of a name, by producer, the clean
+// operation) takes records out of the database, the records that go are
+// appended to "recuperare.dat" in the glass directory with the time and the
+// command. The file keeps the newest LimitaRecuperare entries; older ones
+// are dropped first. "Recupereaza material..." and `recover` bring an entry
+// back.
+//
+// Entry layout (2144 bytes, little-endian): "VREC", the command (u32), the
+// time in seconds since 1970 (i64), then the 2128-byte record as the
+// database holds it.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/Platform.h"
+#include "record/MaterialOptic.h"
+
+namespace vitramor {
+
+inline constexpr const char* NumeFisierRecuperare = "recuperare.dat";
+inline constexpr std::size_t LimitaRecuperare = 2000;
+inline constexpr std::size_t MarimeIntrareRecuperare = 16 + sizeof(MaterialOptic);
+
+enum ComandaRecuperare : std::uint32_t {
+    RecuperareSalvare = 1,        // stored over by a material of the same name
+    RecuperareSterge = 2,         // "Sterge material"
+    RecuperareStergeToate = 3,    // every material of the name deleted
+    RecuperareStergeProducator = 4,
+    RecuperareCurata = 5,         // dropped by the clean operation
+};
+
+// "salvare peste", "sterge", ... for the lists.
+std::string TextComandaRecuperare(std::uint32_t comanda);
+
+struct IntrareRecuperare {
+    std::int64_t moment = 0;
+    std::uint32_t comanda = 0;
+    MaterialOptic material{};  // in the host's byte order
+};
+
+// Appends the records (database byte order, back to back) to the recovery
+// file of `directorSticle`. False when it could not be written (reported):
+// the caller then must not remove the records.
+bool AdaugaInRecuperare(Fereastra owner, const std::string& directorSticle, std::uint32_t comanda,
+                        std::string_view recorduri);
+
+// Every entry, oldest first. A missing file is an empty list; false when the
+// file exists but cannot be read (reported).
+bool CitesteRecuperare(Fereastra owner, const std::string& directorSticle, std::vector<IntrareRecuperare>& intrari);
+
+// "name\tproducer\twhen\tcommand", as the recovery lists show an entry.
+std::string LinieRecuperare(const IntrareRecuperare& intrare);
+
+// The database file of `directorSticle` as a full path, for locks and messages.
+std::string CaleBazaDate(const std::string& directorSticle);
+
+}  // namespace vitramor

@@ -1,0 +1,127 @@
+// The database under the faults a user meets: a full disk, two programs
+// writing at once, a crash between the renames, a device under the
+// database's name, and a delete regretted afterwards.
+#include <sys/stat.h>
+
+#include <set>
+#include <sstream>
+
+#include "cli/CliFixture.h"
+
+using namespace vitramor;
+using namespace vitramor::test;
+
+namespace {
+
+class Siguranta : public CliFixture {
+protected:
+    std::string baza;
+    Siguranta() {
+        for (int i = 0; i < 300; ++i) baza += bytesOf(namedRecord("G" + std::to_string(i), i % 10 == 0 ? 3 : 2));
+        dir.write("sticleNou32.dat", baza);
+    }
+    // The command through a shell, so that it can be given limits first.
+    int shell(const std::string& inainte, const std::string& argumente) {
+        const std::string comanda = inainte + "; VITRAMOR_SETTINGS='" + (lucru / "s.ini").string() + "' exec '" +
+                                    VITRAMOR_CLI_PATH "' --glass-dir '" + dir.str() + "' " + argumente +
+                                    " </dev/null >/dev/null 2>'" + (lucru / "err.txt").string() + "'";
+        const int stare = std::system(("sh -c \"" + comanda + "\"").c_str());
+        return WIFEXITED(stare) ? WEXITSTATUS(stare) : -1;
+    }
+    std::set<std::string> nume() {
+        std::set<std::string> n;
+        std::istringstream linii(ruleaza("list").out);
+        for (std::string l; std::getline(linii, l);) n.insert(l.substr(0, l.find('\t')));
+        return n;
+    }
+};
+
+}  // namespace
+
+TEST_F(Siguranta, FullDiskLeavesTheDatabaseAndReportsTheCause) {
+    // 200 KB may be written: the rewrite of 600 KB cannot be.
+    EXPECT_EQ(shell("ulimit -f 200", "delete-producer 3"), 1);
+    EXPECT_EQ(dir.read("sticleNou32.dat"), baza);
+    EXPECT_FALSE(dir.exists("3.tmp"));
+    EXPECT_NE(readFile(lucru / "err.txt").find("File too large"), std::string::npos) << readFile(lucru / "err.txt");
+}
+
+TEST_F(Siguranta, RecoveryBringsBackAMaterialDeletedByProducer) {
+    ASSERT_EQ(ruleaza("delete-producer 3").cod, 0);
+    EXPECT_EQ(nume().count("G10"), 0u);
+    const Rezultat lista = ruleaza("recover --list");
+    ASSERT_EQ(lista.cod, 0) << lista.err;
+    std::istringstream linii(lista.out);
+    std::string prima;
+    std::getline(linii, prima);
+    EXPECT_EQ(prima.substr(0, prima.find('\t', 2) + 1), "1\tG0\t");
+    EXPECT_NE(prima.find("\tsterge producator"), std::string::npos) << prima;
+
+    ASSERT_EQ(ruleaza("recover 2").cod, 0);
+    EXPECT_EQ(nume().count("G10"), 1u);
+    EXPECT_EQ(ruleaza("recover 31").cod, 1);
+}
+
+TEST_F(Siguranta, TwoWritersLoseNoMaterial) {
+    // 2 programs x 50 rounds x 40 materials, stored at the same time.
+    std::string script;
+    for (int w = 0; w < 2; ++w) {
+        script += "(";
+        for (int r = 0; r < 50; ++r) {
+            std::string f;
+            for (int i = 0; i < 40; ++i)
+                f += bytesOf(namedRecord("W" + std::to_string(w) + "R" + std::to_string(r) + "N" + std::to_string(i)));
+            const std::string fisier = "w" + std::to_string(w) + "r" + std::to_string(r) + ".dat";
+            lucru.write(fisier, f);
+            script += "'" VITRAMOR_CLI_PATH "' --glass-dir '" + dir.str() + "' store '" + (lucru / fisier).string() +
+                      "' 2>>'" + (lucru / "err.txt").string() + "' || echo esec >>'" + (lucru / "esec").string() +
+                      "'; ";
+        }
+        script += ") & ";
+    }
+    script += "wait";
+    const std::string comanda = "VITRAMOR_SETTINGS='" + (lucru / "s.ini").string() + "' sh -c \"" + script + "\"";
+    ASSERT_EQ(std::system(comanda.c_str()), 0);
+    EXPECT_FALSE(std::filesystem::exists(lucru / "esec")) << readFile(lucru / "err.txt");
+    const std::set<std::string> gasite = nume();
+    int lipsa = 0;
+    for (int w = 0; w < 2; ++w)
+        for (int r = 0; r < 50; ++r)
+            for (int i = 0; i < 40; ++i)
+                lipsa += gasite.count("W" + std::to_string(w) + "R" + std::to_string(r) + "N" + std::to_string(i)) == 0;
+    EXPECT_EQ(lipsa, 0);
+    EXPECT_EQ(dir.read("sticleNou32.dat").size(), baza.size() + 4000 * MarimeMaterialOptic);
+}
+
+TEST_F(Siguranta, CrashBetweenRenamesOffersTheNewestArchive) {
+    std::filesystem::rename(dir / "sticleNou32.dat", dir / "sticleNou32#_0.dat");
+    dir.write("3.tmp", baza.substr(0, MarimeMaterialOptic));
+    Rezultat r = ruleaza("list");
+    EXPECT_EQ(r.cod, 3);  // the question needs an answer
+    EXPECT_NE(r.err.find("sticleNou32#_0.dat"), std::string::npos) << r.err;
+    EXPECT_FALSE(dir.exists("sticleNou32.dat"));
+
+    optiuni = "--yes";
+    r = ruleaza("list");
+    EXPECT_EQ(r.cod, 0) << r.err;
+    EXPECT_EQ(dir.read("sticleNou32.dat"), baza);
+
+    optiuni.clear();
+    EXPECT_EQ(ruleaza("restore-archive").cod, 1);  // the database is there
+    std::filesystem::remove(dir / "sticleNou32.dat");
+    EXPECT_EQ(ruleaza("restore-archive").cod, 0);
+    EXPECT_EQ(dir.read("sticleNou32.dat"), baza);
+}
+
+TEST_F(Siguranta, OnlyARegularFileIsOpenedAsTheDatabase) {
+    std::filesystem::remove(dir / "sticleNou32.dat");
+    ASSERT_EQ(::mkfifo((dir / "sticleNou32.dat").c_str(), 0600), 0);
+    for (const char* comanda : {"list", "show G1", "delete G1", "delete-producer 2"}) {
+        const Rezultat r = ruleaza(comanda);
+        EXPECT_EQ(r.cod, 1) << comanda;
+        EXPECT_NE(r.err.find("nu este un fisier obisnuit"), std::string::npos) << comanda << ": " << r.err;
+    }
+    std::filesystem::remove(dir / "sticleNou32.dat");
+    std::filesystem::create_symlink("/dev/zero", dir / "sticleNou32.dat");
+    EXPECT_EQ(ruleaza("list").cod, 1);
+}

@@ -1,0 +1,30 @@
+#pragma once
+// One entry point per parser of outside data, taking raw bytes. The same
+// functions run in the test suite (a fixed seed, a small corpus, bounded in
+// time) and, built with clang and VITRAMOR_LIBFUZZER, as libFuzzer targets
+// for longer runs. Each returns normally whatever the bytes are; crashes,
+// sanitizer reports and broken invariants (reported through abort) are the
+// findings.
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace vitramor::fuzz {
+
+void BazaDate(const std::uint8_t* date, std::size_t n);        // the database file
+void CatalogSchott(const std::uint8_t* date, std::size_t n);   // allglass.sch
+void FisierJson(const std::uint8_t* date, std::size_t n);      // SubstrateMaterials.json
+void FisierText(const std::uint8_t* date, std::size_t n);      // category and attribute files
+void FisierRecuperare(const std::uint8_t* date, std::size_t n);  // the recovery file
+
+struct Harness {
+    const char* nume;  // also the corpus folder under tests/fuzz/corpus
+    void (*functie)(const std::uint8_t*, std::size_t);
+};
+inline constexpr Harness Harnessuri[] = {
+    {"database", BazaDate}, {"schott", CatalogSchott}, {"json", FisierJson},
+    {"text", FisierText},   {"recovery", FisierRecuperare},
+};
+
+}  // namespace vitramor::fuzz

@@ -1,0 +1,143 @@
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <sstream>
+
+#include <cjson/cJSON.h>
+
+#include "database/CitesteIntrareFisierText.h"
+#include "database/ListaSticle.h"
+#include "editors/RoluriMaterial.h"
+#include "export/DocumentJson.h"
+#include "export/FisierJson.h"
+#include "fileutil/FileUtil.h"
+#include "fuzz/FuzzHarnesses.h"
+#include "import/ImportSchott.h"
+#include "messages/ListaMesaje.h"
+#include "platform/ConsolePlatform.h"
+#include "platform/ScriptedPlatform.h"
+#include "settings/Directoare.h"
+#include "suite/Catalix.h"
+#include "suite/Recuperare.h"
+
+namespace vitramor::fuzz {
+
+namespace {
+
+// A glass directory and a quiet platform that answers No, set up once.
+struct Mediu {
+    std::string director;
+    std::FILE* nul = std::fopen("/dev/null", "w");
+    ConsolePlatform platforma{std::make_unique<MemorySettingsStore>(), ConsolePlatform::Raspuns::Nu, nul, nullptr};
+    Mediu() {
+        char model[] = "/tmp/vitramor-fuzz-XXXXXX";
+        director = ::mkdtemp(model);
+        instaleazaPlatforma(&platforma);
+        InstaleazaDestinatieMesaje([](const std::string&, int) { return 1; });
+        path_sticle = director;
+        path_machine_learning = director;
+        nume_fisier_sticle = NumeFisierSticleImplicit;
+    }
+    ~Mediu() {
+        std::error_code ec;
+        std::filesystem::remove_all(director, ec);
+    }
+    void scrie(const char* nume, const std::uint8_t* date, std::size_t n) const {
+        std::error_code ec;
+        for (const auto& e : std::filesystem::directory_iterator(director, ec)) std::filesystem::remove_all(e, ec);
+        std::FILE* f = std::fopen((director + "/" + nume).c_str(), "wb");
+        if (n) std::fwrite(date, 1, n, f);
+        std::fclose(f);
+    }
+};
+
+Mediu& mediu() {
+    static Mediu m;
+    return m;
+}
+
+void Cere(bool conditie, const char* ce) {
+    if (!conditie) {
+        std::fprintf(stderr, "fuzz: broken invariant: %s\n", ce);
+        std::abort();
+    }
+}
+
+std::uint64_t Marime(const std::string& cale) {
+    std::error_code ec;
+    const auto n = std::filesystem::file_size(cale, ec);
+    return ec ? 0 : n;
+}
+
+}  // namespace
+
+void BazaDate(const std::uint8_t* date, std::size_t n) {
+    Mediu& m = mediu();
+    m.scrie("sticleNou32.dat", date, n);
+    std::vector<LinieSticla> linii;
+    ListeazaSticleInLista(linii);
+    Cere(linii.size() == n / sizeof(MaterialOptic), "one list line per whole record");
+    MaterialOptic cautat{};
+    if (n >= 38) std::memcpy(cautat.nume, date + 22, 15);
+    CautaMaterialOptic(m.director, cautat, nullptr, CautaOp);
+    MaterialOptic gol{};
+    CautaMaterialOptic(m.director, gol, nullptr, CurataOp);
+    const std::uint64_t dupa = Marime(m.director + "/sticleNou32.dat");
+    Cere(dupa % sizeof(MaterialOptic) == 0 && dupa <= n, "the clean operation keeps whole records only");
+}
+
+void CatalogSchott(const std::uint8_t* date, std::size_t n) {
+    std::istringstream in(std::string(reinterpret_cast<const char*>(date), n));
+    CititorLiniiSchott cititor(in);
+    BlocSchott bloc;
+    MaterialOptic m{};
+    for (int i = 0; i < 1000 && CitesteBlocSchott(cititor, bloc); ++i) {
+        Cere(bloc.liniiCitite >= 1 && bloc.liniiCitite <= LiniiBlocSchott, "block line count");
+        ConvertesteBlocSchott(bloc, m);
+        Cere(std::memchr(m.nume, '\0', sizeof m.nume) != nullptr, "a terminated name");
+        if (bloc.linieLunga >= 0) break;
+    }
+}
+
+void FisierJson(const std::uint8_t* date, std::size_t n) {
+    Mediu& m = mediu();
+    m.scrie("SubstrateMaterials.json", date, n);
+    cJSON* arbore = nullptr;
+    std::uint64_t marime = 0;
+    if (!IncarcaInMemorieFisierJSON(m.director, "SubstrateMaterials.json", arbore, marime)) return;
+    if (cJSON_IsObject(arbore)) {
+        MaterialOptic mat{};
+        std::strcpy(mat.nume, "N-BK7");
+        AdaugaMaterialInDocumentJson(mat, arbore, "SubstrateMaterials.json", true);
+    }
+    SalveazaDateJsonInFisier(m.director, "SubstrateMaterials.json", arbore, true);
+    Cere(arbore == nullptr, "the saved tree is released");
+}
+
+void FisierText(const std::uint8_t* date, std::size_t n) {
+    Mediu& m = mediu();
+    m.scrie("CategoriiMaterial.txt", date, n);
+    std::vector<std::string> intrari;
+    CitesteIntrariFisierText(m.director, "CategoriiMaterial.txt", intrari);
+    std::string text;
+    CitesteIntrareFisierText(m.director, "CategoriiMaterial.txt", 3, text, 127);
+    Cere(text.size() < 127, "entry cut to the buffer");
+    std::vector<IntrareListaText> lista;
+    CitesteListaText(m.director, "CategoriiMaterial.txt", 2, lista);
+    std::vector<std::string> linii;
+    CitesteLiniiAtribute(m.director, "CategoriiMaterial.txt", linii);
+    for (const std::string& l : LiniiListaRoluri(m.director, "CategoriiMaterial.txt", 0x04030201u))
+        Cere(l.size() < 64, "role names of at most 63 characters");
+}
+
+void FisierRecuperare(const std::uint8_t* date, std::size_t n) {
+    Mediu& m = mediu();
+    m.scrie(NumeFisierRecuperare, date, n);
+    std::vector<IntrareRecuperare> intrari;
+    CitesteRecuperare(nullptr, m.director, intrari);
+    Cere(intrari.size() <= n / MarimeIntrareRecuperare, "no more entries than whole entries");
+    for (const auto& e : intrari) LinieRecuperare(e);
+}
+
+}  // namespace vitramor::fuzz

@@ -1,0 +1,48 @@
+#pragma once
+// File-system calls that fail at one chosen step, installed on a platform
+// for the life of the object: the rewrites must survive each of them.
+
+#include <cerrno>
+#include <string>
+
+#include "platform/Platform.h"
+#include "platform/SistemFisiere.h"
+
+namespace vitramor::test {
+
+enum class Pas { Creare, Scriere, Sincronizare, PrimaRedenumire, ADouaRedenumire };
+
+inline const char* NumePas(Pas p) {
+    static const char* nume[] = {"create", "write", "sync", "rename1", "rename2"};
+    return nume[static_cast<int>(p)];
+}
+
+class DefectFisiere : public SistemFisiere {
+public:
+    DefectFisiere(Platform& p, Pas pas, int cod = ENOSPC) : p_(p), pas_(pas), cod_(cod) { p_.inlocuiesteFisiere(this); }
+    ~DefectFisiere() override { p_.inlocuiesteFisiere(nullptr); }
+    DefectFisiere(const DefectFisiere&) = delete;
+    DefectFisiere& operator=(const DefectFisiere&) = delete;
+
+    int creeaza(const std::string& cale, int& fd) override {
+        return pas_ == Pas::Creare ? cod_ : SistemFisiere::creeaza(cale, fd);
+    }
+    int scrie(int fd, const void* date, std::size_t n) override {
+        return pas_ == Pas::Scriere ? cod_ : SistemFisiere::scrie(fd, date, n);
+    }
+    int sincronizeaza(int fd) override { return pas_ == Pas::Sincronizare ? cod_ : SistemFisiere::sincronizeaza(fd); }
+    int redenumeste(const std::string& din, const std::string& in) override {
+        ++redenumiri_;
+        if ((pas_ == Pas::PrimaRedenumire && redenumiri_ == 1) || (pas_ == Pas::ADouaRedenumire && redenumiri_ == 2))
+            return cod_;
+        return SistemFisiere::redenumeste(din, in);
+    }
+
+private:
+    Platform& p_;
+    Pas pas_;
+    int cod_;
+    int redenumiri_ = 0;
+};
+
+}  // namespace vitramor::test
