@@ -17,12 +17,14 @@
 #include <string_view>
 #include <unordered_map>
 
+#include "fileutil/BlocareFisier.h"
 #include "fileutil/FileUtil.h"
 #include "record/OrdineOcteti.h"
 #include "settings/Directoare.h"
 #include "suite/CatalogErrors.h"
 #include "suite/CatalogFile.h"
 #include "suite/Catalix.h"
+#include "suite/Recuperare.h"
 
 namespace vitramor {
 
@@ -103,6 +105,10 @@ int SalveazaMaterialeOptice(const std::string& directorSticle, const std::vector
 
     InDirector inDirector(directorSticle, owner);
     if (!inDirector.ok()) return rezultat(EroareDirectorSticle);
+    // One lock from the first read to the last write, as for a single store:
+    // another program's store in between would be overwritten or duplicated.
+    BlocareFisier blocare(owner, CaleBazaDate(directorSticle), true);
+    if (!blocare.ok()) return rezultat(EroareFisierBlocat);
     const std::string& fisier = nume_fisier_sticle;
     const std::string cale = CaleAfisata(directorSticle, fisier);
     Octeti octeti(materiale);
@@ -143,6 +149,13 @@ int SalveazaMaterialeOptice(const std::string& directorSticle, const std::vector
         return rezultat(prim);
     }
 
+    // The records about to be replaced go to the recovery file first, as a
+    // single store-over does; without that copy nothing is overwritten.
+    if (!vechi.empty() &&
+        !AdaugaInRecuperare(owner, directorSticle, RecuperareSalvare,
+                            std::string_view(reinterpret_cast<const char*>(vechi.data()),
+                                             vechi.size() * sizeof(MaterialOptic))))
+        return rezultat(EroareScriereFisier);
     const int fd = ::fileno(f.f);
     const off_t sfarsit = static_cast<off_t>(cititor.recorduriCitite() * MarimeMaterialOptic);
     std::vector<std::size_t> adaugate;
