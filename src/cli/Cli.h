@@ -58,6 +58,9 @@ int ComandaExportJson(Context&);
 int ComandaVerify(Context&);
 int ComandaTransmittance(Context&);
 int ComandaKFromTransmittance(Context&);
+int ComandaCompare(Context&);
+int ComandaGlassMap(Context&);
+int ComandaSubstitute(Context&);
 
 // Shared helpers of the commands.
 // Finds the first record named `nume` through the catalogue library; the

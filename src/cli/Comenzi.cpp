@@ -27,6 +27,9 @@ const std::vector<DescriereComanda>& comenzi() {
         {"verify", ComandaVerify, "verify --producer CODE [--filter PATTERN] [NAME...]", true},
         {"transmittance", ComandaTransmittance, "transmittance NAME [THICKNESS]", true},
         {"k-from-transmittance", ComandaKFromTransmittance, "k-from-transmittance NAME", true},
+        {"compare", ComandaCompare, "compare [--from NM --to NM --step NM] NAME...", true},
+        {"glass-map", ComandaGlassMap, "glass-map [--producer CODE] [--svg FILE]", true},
+        {"substitute", ComandaSubstitute, "substitute [--count N] [--range FROM TO] NAME", true},
     };
     return tabel;
 }

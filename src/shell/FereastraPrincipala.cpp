@@ -28,6 +28,7 @@
 #include "shell/DespreDialog.h"
 #include "shell/FerestreMaterial.h"
 #include "shell/IncarcaMaterialDialog.h"
+#include "shell/PanouCatalog.h"
 #include "suite/Catalix.h"
 #include "suite/CatalixUi.h"
 #include "suite/DialogUnits.h"
@@ -182,6 +183,7 @@ bool FereastraPrincipala::initializeaza() {
     legaturiInchidere().inchideVerificareExport = InchideVerificaSubstrat;
     CitesteRegistriCuloriUtilizator(culoriUtilizator, NumarCuloriUtilizator);
     SetareCuloriSystem(0);
+    InstaleazaPanouCatalog(*this);
     return true;
 }
 
