@@ -102,13 +102,16 @@ std::vector<std::string> LiniiComparareLaLungimi(const std::vector<const Materia
     return linii;
 }
 
-std::vector<int> TabulatoriComparare(const std::array<int, 100>& latimi, int pixeliPeUnitate) {
+std::vector<int> TabulatoriComparare(const std::array<int, 100>& latimi, int bazaX) {
     std::vector<int> stopuri;
-    const int unitate = pixeliPeUnitate > 0 ? pixeliPeUnitate : 1;
+    // A unit is rarely a whole number of pixels (7 / 4 with the usual
+    // fonts): dividing by a rounded unit would put the text columns off
+    // their header columns by the rounding, more with every column.
+    const int baza = bazaX > 0 ? bazaX : 4;
     int suma = 0;
     for (int j = 0; j < NumarMaximComparate; ++j) {
         suma += latimi[static_cast<std::size_t>(j)];
-        stopuri.push_back(suma / unitate);
+        stopuri.push_back(suma * 4 / baza);
     }
     return stopuri;
 }

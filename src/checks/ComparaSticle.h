@@ -56,7 +56,7 @@ std::vector<std::string> LiniiComparareLaLungimi(const std::vector<const Materia
 
 // The 99 tab stops of the list, in horizontal dialog units: stop j at the
 // sum of the widths of columns 0 to j, divided by the pixels of one unit
-// (integer division).
-std::vector<int> TabulatoriComparare(const std::array<int, 100>& latimi, int pixeliPeUnitate);
+// (a quarter of the dialog base width `bazaX`), the quotient truncated.
+std::vector<int> TabulatoriComparare(const std::array<int, 100>& latimi, int bazaX);
 
 }  // namespace vitramor

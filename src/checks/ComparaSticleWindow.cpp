@@ -78,7 +78,7 @@ void ComparaSticleWindow::aplicaTabulatori() {
     // Each setting installs a new painter: a drag of a divider would pile
     // them up on the list.
     QAbstractItemDelegate* vechi = lista_->itemDelegate();
-    SeteazaTabulatoriLista(lista_, u, TabulatoriComparare(cerere_.latimi, std::max(1, u.bazaX() / 4)));
+    SeteazaTabulatoriLista(lista_, u, TabulatoriComparare(cerere_.latimi, u.bazaX()));
     if (vechi && vechi != lista_->itemDelegate() && vechi->parent() == lista_) vechi->deleteLater();
 }
 

@@ -13,7 +13,7 @@ namespace {
 
 constexpr std::uint32_t culori[16] = {
     0x1f77b4, 0xd62728, 0x2ca02c, 0xff7f0e, 0x9467bd, 0x8c564b, 0xe377c2, 0x17becf,
-    0xbcbd22, 0x7f7f7f, 0x393b79, 0xad494a, 0x637939, 0x843c39, 0x5254a3, 0x000000,
+    0xbcbd22, 0x7f7f7f, 0x000000, 0x98df8a, 0xff9896, 0x393b79, 0xb8860b, 0xaec7e8,
 };
 
 constexpr int MargineStanga = 70, MargineDreapta = 170, MargineSus = 20, MargineJos = 50;
@@ -146,7 +146,7 @@ std::string SvgHarta(const std::vector<RezumatMaterial>& catalog, const std::vec
     for (std::size_t i : puncte) {
         const RezumatMaterial& m = catalog[i];
         ++prezenti[m.producator];
-        svg += F("<circle cx=\"%.2f\" cy=\"%.2f\" r=\"2.5\" fill=\"", s.x(m.vd), s.y(OrdonataHarta(m, vedere)));
+        svg += F("<circle cx=\"%.2f\" cy=\"%.2f\" r=\"3\" fill=\"", s.x(m.vd), s.y(OrdonataHarta(m, vedere)));
         svg += Culoare(CuloareProducator(m.producator)) + "\"><title>" + Escape(Utf8DinWindows1252(m.numeText())) +
                "</title></circle>\n";
     }

@@ -123,7 +123,7 @@ void HartaSticleWidget::deseneaza(QPainter& p, const QRect& zona) const {
         grupuri[m.producator].append(QPointF(s.x(m.vd), s.y(OrdonataHarta(m, vedere_))));
     }
     for (const auto& [cod, puncte] : grupuri) {
-        QPen pen(QColor::fromRgb(CuloareProducator(cod)), 5, Qt::SolidLine, Qt::RoundCap);
+        QPen pen(QColor::fromRgb(CuloareProducator(cod)), 7, Qt::SolidLine, Qt::RoundCap);
         p.setPen(pen);
         p.drawPoints(puncte);
     }

@@ -107,8 +107,9 @@ NumeDialog::NumeDialog(QWidget* parent, RedenumesteRand redenumeste)
     auto* marimi = new QLabel(QString::fromStdString(TextMarimiOptice(CalculeazaMarimiOptice(m))), this);
     marimi->setObjectName(QStringLiteral("marimiOptice"));
     marimi->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    u.plaseaza(marimi, FrameStanga, RandY(NumarRanduri), ButonX + ButonCx - FrameStanga, 12);
-    u.plaseaza(this, 0, 0, ButonX + ButonCx + 7, RandY(NumarRanduri) + 16);
+    marimi->setWordWrap(true);
+    u.plaseaza(marimi, FrameStanga, RandY(NumarRanduri), ButonX + ButonCx - FrameStanga, 20);
+    u.plaseaza(this, 0, 0, ButonX + ButonCx + 7, RandY(NumarRanduri) + 24);
     setFixedSize(size());
 
     nume_->setText(DinCamp(m.nume));

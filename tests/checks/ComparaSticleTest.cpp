@@ -58,7 +58,7 @@ TEST(ComparaSticle, TabStopsFollowTheColumnWidths) {
     std::array<int, 100> latimi;
     latimi.fill(100);
     latimi[2] = 160;
-    const auto s = TabulatoriComparare(latimi, 2);
+    const auto s = TabulatoriComparare(latimi, 8);  // two pixels a unit
     ASSERT_EQ(s.size(), 99u);
     EXPECT_EQ(s[0], 50);
     EXPECT_EQ(s[1], 100);
