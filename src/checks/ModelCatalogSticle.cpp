@@ -49,6 +49,8 @@ void ModelCatalogSticle::seteazaRanduri(std::vector<RezumatMaterial> randuri, st
 }
 
 void ModelCatalogSticle::seteazaFiltru(const std::string& nume, int producator, int categorie) {
+    // A reset makes the view forget and measure everything again.
+    if (nume == filtruNume_ && producator == filtruProducator_ && categorie == filtruCategorie_) return;
     beginResetModel();
     filtruNume_ = nume;
     filtruProducator_ = producator;

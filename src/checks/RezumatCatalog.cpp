@@ -46,7 +46,7 @@ RezumatMaterial RezumaMaterial(const MaterialOptic& m, std::uint32_t index) {
             r.are |= continutRecord::Transmisie;
             break;
         }
-    const MarimiOptice q = CalculeazaMarimiOptice(m);
+    const MarimiOptice q = CalculeazaMarimiPrincipale(m);
     r.nd = q.nd;
     r.vd = q.vd;
     r.pgF = q.pgF;
@@ -70,19 +70,21 @@ CitireRezumat ParcurgeBazaDate(const std::string& caleFisier,
         r.eroare = TextFormatat("Eroare deschidere %s:\n%s", caleFisier.c_str(), TextEroareSistem(errno).c_str());
         return r;
     }
-    CititorBlocuri cititor(fisier.f, MarimeMaterialOptic);
-    MaterialOptic m;
-    while (const std::size_t n = cititor.urmatorulBloc()) {
+    // Read straight into records: a second copy of every record would cost
+    // as much as reading the file.
+    std::vector<MaterialOptic> bloc(RecorduriPeBloc);
+    std::uint32_t index = 0;
+    for (;;) {
+        const std::size_t n = std::fread(bloc.data(), sizeof(MaterialOptic), bloc.size(), fisier.f);
         for (std::size_t i = 0; i < n; ++i) {
-            std::memcpy(&m, cititor.record(i), sizeof m);
-            MaterialDinOrdineaFisierului(m);
-            f(m, static_cast<std::uint32_t>(cititor.indexPrimul() + i));
+            MaterialDinOrdineaFisierului(bloc[i]);
+            f(bloc[i], index++);
         }
+        if (n < bloc.size()) break;  // the end, a partial tail, or an error
     }
-    if (cititor.eroare()) {
+    if (std::ferror(fisier.f)) {
         r.ok = false;
-        r.eroare =
-            TextFormatat("Eroare citire %s:\n%s", caleFisier.c_str(), TextEroareSistem(cititor.codEroare()).c_str());
+        r.eroare = TextFormatat("Eroare citire %s:\n%s", caleFisier.c_str(), TextEroareSistem(errno).c_str());
     }
     return r;
 }

@@ -69,6 +69,18 @@ MarimiOptice CalculeazaMarimiOptice(const MaterialOptic& m) {
     return r;
 }
 
+MarimiOptice CalculeazaMarimiPrincipale(const MaterialOptic& m) {
+    MarimiOptice r;
+    r.nd = IndiceNLa(m, LambdaLiniaD);
+    const double nF = IndiceNLa(m, LambdaLiniaF), nC = IndiceNLa(m, LambdaLiniaC);
+    r.vd = Raport(r.nd - 1.0, nF - nC);
+    // Without vd there is no point to place and no P g,F worth a line.
+    if (!AreValoare(r.vd)) return r;
+    r.pgF = Raport(IndiceNLa(m, LambdaLiniaG) - nF, nF - nC);
+    if (AreValoare(r.pgF)) r.deltaPgF = r.pgF - (NormalaPgFA + NormalaPgFB * r.vd);
+    return r;
+}
+
 std::string TextMarimiOptice(const MarimiOptice& q) {
     const struct {
         const char* eticheta;

@@ -46,6 +46,9 @@ double IndiceNLa(const MaterialOptic& m, float lambda);
 
 // Every quantity of a record at once.
 MarimiOptice CalculeazaMarimiOptice(const MaterialOptic& m);
+// Only nd, vd, P g,F and its deviation (four lines instead of eight): what
+// the lists and the map of a whole database need, at half the cost.
+MarimiOptice CalculeazaMarimiPrincipale(const MaterialOptic& m);
 
 // "nd 1.516800  ne 1.518722  vd 64.17  ve 63.96  P g,F 0.5349  P C,t 0.8709
 // dP g,F -0.0009": each at the precision catalogues print, "-" when missing.
