@@ -1,5 +1,7 @@
 #include "checks/CatalogSticleWidget.h"
 
+#include "record/CodificareText.h"
+
 #include <QComboBox>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
@@ -26,9 +28,7 @@ namespace {
 // the rename each touch the directory.
 constexpr int IntarziereReincarcareMs = 150;
 
-QString Text(const std::string& windows1252) {
-    return QString::fromLatin1(windows1252.data(), static_cast<qsizetype>(windows1252.size()));
-}
+QString Text(const std::string& windows1252) { return TextQt(windows1252); }
 
 // Enter on a row opens it, as a double-click does.
 class TabelCatalog final : public QTableView {
@@ -165,7 +165,7 @@ void CatalogSticleWidget::changeEvent(QEvent* e) {
 }
 
 void CatalogSticleWidget::aplicaFiltru() {
-    model_->seteazaFiltru(filtru_->text().toLatin1().toStdString(), producator_->currentData().toInt(),
+    model_->seteazaFiltru(Windows1252DinQt(filtru_->text()), producator_->currentData().toInt(),
                           categorie_->currentData().toInt());
     stare_->setText(QStringLiteral("%1 / %2 materiale").arg(model_->rowCount()).arg(model_->toate().size()));
 }

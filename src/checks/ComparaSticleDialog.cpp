@@ -9,6 +9,7 @@
 #include "checks/ComparaSticle.h"
 #include "checks/ComparaSticleWindow.h"
 #include "platform/Platform.h"
+#include "record/CodificareText.h"
 #include "suite/DialogUnits.h"
 
 namespace vitramor {
@@ -36,7 +37,7 @@ ComparaSticleDialog::ComparaSticleDialog(QWidget* parent, const SetLucru& set) :
     lista_->setSelectionMode(QAbstractItemView::MultiSelection);
     lista_->setSortingEnabled(false);
     for (const MaterialOptic& m : set_.materiale)
-        lista_->addItem(QString::fromLatin1(m.nume, static_cast<qsizetype>(strnlen(m.nume, sizeof m.nume))));
+        lista_->addItem(TextQt(m.nume, sizeof m.nume));
     u.plaseaza(lista_, ListaX, ListaY, ListaCx, ListaCy);
 
     struct Bifa {

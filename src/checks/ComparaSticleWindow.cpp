@@ -7,6 +7,7 @@
 #include <QStandardItemModel>
 #include <cstring>
 
+#include "record/CodificareText.h"
 #include "suite/DialogUnits.h"
 #include "suite/ListaTabulatoriUi.h"
 
@@ -45,7 +46,7 @@ ComparaSticleWindow::ComparaSticleWindow(QWidget* parent, CerereComparare& cerer
         const char* nume = materiale[i]->nume;
         modelHeader_->setHorizontalHeaderItem(
             static_cast<int>(i) + 1,
-            new QStandardItem(QString::fromLatin1(nume, static_cast<qsizetype>(strnlen(nume, 16)))));
+            new QStandardItem(TextQt(nume, sizeof(MaterialOptic::nume))));
     }
     header_ = new QHeaderView(Qt::Horizontal, this);
     header_->setObjectName(QString::number(IdHeaderComparare));

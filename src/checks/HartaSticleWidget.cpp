@@ -1,5 +1,7 @@
 #include "checks/HartaSticleWidget.h"
 
+#include "record/CodificareText.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -17,9 +19,7 @@ constexpr double RazaCautare = 6.0;  // pixels
 constexpr int RazaPunct = 3;
 constexpr int LatimeDisc[2 * RazaPunct + 1] = {1, 2, 3, 3, 3, 2, 1};
 
-QString Text(const std::string& windows1252) {
-    return QString::fromLatin1(windows1252.data(), static_cast<qsizetype>(windows1252.size()));
-}
+QString Text(const std::string& windows1252) { return TextQt(windows1252); }
 
 }  // namespace
 

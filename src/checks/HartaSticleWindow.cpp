@@ -14,6 +14,7 @@
 
 #include "checks/HartaSticleWidget.h"
 #include "platform/Platform.h"
+#include "record/CodificareText.h"
 #include "settings/Directoare.h"
 
 namespace vitramor {
@@ -93,7 +94,7 @@ void HartaSticleWindow::reincarca() {
     const NumeProducatori nume;
     for (std::uint16_t cod : prezenti) {
         const std::string n = nume.nume(cod);
-        auto* item = new QListWidgetItem(QString::fromLatin1(n.data(), static_cast<qsizetype>(n.size())), producatori_);
+        auto* item = new QListWidgetItem(TextQt(n), producatori_);
         item->setData(Qt::UserRole, cod);
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
         item->setCheckState(Qt::Checked);

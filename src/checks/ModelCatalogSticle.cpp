@@ -1,5 +1,7 @@
 #include "checks/ModelCatalogSticle.h"
 
+#include "record/CodificareText.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -14,9 +16,7 @@ namespace {
 const char* const antete[coloanaCatalog::Numar] = {"Nume", "Producator", "Categorie", "nd", "vd", "P g,F",
                                                    "Domeniu n [nm]", "n", "k", "Ec.", "T"};
 
-QString Text(const std::string& windows1252) {
-    return QString::fromLatin1(windows1252.data(), static_cast<qsizetype>(windows1252.size()));
-}
+QString Text(const std::string& windows1252) { return TextQt(windows1252); }
 
 QString Numar(double v, int zecimale) { return AreValoare(v) ? QString::number(v, 'f', zecimale) : QString(); }
 

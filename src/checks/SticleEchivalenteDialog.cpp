@@ -1,5 +1,7 @@
 #include "checks/SticleEchivalenteDialog.h"
 
+#include "record/CodificareText.h"
+
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
@@ -21,9 +23,7 @@ namespace vitramor {
 
 namespace {
 
-QString Text(const std::string& windows1252) {
-    return QString::fromLatin1(windows1252.data(), static_cast<qsizetype>(windows1252.size()));
-}
+QString Text(const std::string& windows1252) { return TextQt(windows1252); }
 
 QDoubleSpinBox* Camp(QWidget* parent, const char* nume, double min, double max, double valoare, int zecimale) {
     auto* c = new QDoubleSpinBox(parent);
