@@ -66,6 +66,9 @@ int ComandaConvert(Context&);
 int ComandaFixProducers(Context&);
 int ComandaRecover(Context&);
 int ComandaRestoreArchive(Context&);
+int ComandaCompare(Context&);
+int ComandaGlassMap(Context&);
+int ComandaSubstitute(Context&);
 
 // Shared helpers of the commands.
 // Finds the first record named `nume` through the catalogue library; the

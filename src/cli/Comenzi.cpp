@@ -35,6 +35,9 @@ const std::vector<DescriereComanda>& comenzi() {
         {"fix-producers", ComandaFixProducers, "fix-producers IN OUT", false},
         {"recover", ComandaRecover, "recover --list | recover N", true},
         {"restore-archive", ComandaRestoreArchive, "restore-archive", true},
+        {"compare", ComandaCompare, "compare [--from NM --to NM --step NM] NAME...", true},
+        {"glass-map", ComandaGlassMap, "glass-map [--producer CODE] [--svg FILE]", true},
+        {"substitute", ComandaSubstitute, "substitute [--count N] [--range FROM TO] NAME", true},
     };
     return tabel;
 }

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QFocusEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
@@ -12,6 +13,7 @@
 
 #include "database/CitesteIntrareFisierText.h"
 #include "database/NumeMaterial.h"
+#include "dispersion/MarimiOptice.h"
 #include "database/StergeMaterialeProducatorDialog.h"
 #include "fileutil/TextListComboUi.h"
 #include "record/SetLucru.h"
@@ -101,7 +103,13 @@ NumeDialog::NumeDialog(QWidget* parent, RedenumesteRand redenumeste)
     ok->setDefault(true);
     buton("Ajutor", IdAjutor, 1);
     auto* sterge = buton("Sterge producator", IdButonStergeProducatorNume, 2);
-    u.plaseaza(this, 0, 0, ButonX + ButonCx + 7, RandY(NumarRanduri) + 2);
+    // What the record's data make of it, as the catalogues quote a glass.
+    auto* marimi = new QLabel(QString::fromStdString(TextMarimiOptice(CalculeazaMarimiOptice(m))), this);
+    marimi->setObjectName(QStringLiteral("marimiOptice"));
+    marimi->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    marimi->setWordWrap(true);
+    u.plaseaza(marimi, FrameStanga, RandY(NumarRanduri), ButonX + ButonCx - FrameStanga, 20);
+    u.plaseaza(this, 0, 0, ButonX + ButonCx + 7, RandY(NumarRanduri) + 24);
     setFixedSize(size());
 
     nume_->setText(DinCamp(m.nume));

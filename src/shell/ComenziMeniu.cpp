@@ -5,6 +5,9 @@
 #include <cctype>
 #include <cstring>
 
+#include "checks/ComparaSticleDialog.h"
+#include "checks/HartaSticleWindow.h"
+#include "checks/SticleEchivalenteDialog.h"
 #include "checks/VerificariDispersieUi.h"
 #include "database/NumeDialog.h"
 #include "database/ProducatoriDialog.h"
@@ -35,6 +38,7 @@
 #include "settings/DirectoriDialog.h"
 #include "shell/DespreDialog.h"
 #include "shell/FereastraPrincipala.h"
+#include "shell/PanouCatalog.h"
 #include "suite/Vedora.h"
 
 namespace vitramor {
@@ -124,6 +128,13 @@ void InitLambdaTransmisie(FereastraPrincipala&) { ComandaInitLambdaTransmisie();
 void PropuneDomenii(FereastraPrincipala& w) { ComandaPropuneDomenii(&w); }
 void VerificaBazaDate(FereastraPrincipala& w) { ComandaVerificaBazaDate(&w); }
 void VerificaMaterialCurent(FereastraPrincipala& w) { ComandaVerificaMaterialCurent(&w); }
+void ComparaSticle(FereastraPrincipala& w) { ComandaComparaSticle(&w); }
+void HartaSticle(FereastraPrincipala& w) {
+    ComandaHartaSticle(&w, [&w](const std::string& nume) { DeschideMaterialDinBaza(w, nume); });
+}
+void SticleEchivalente(FereastraPrincipala& w) {
+    ComandaSticleEchivalente(&w, [&w](const std::string& nume) { DeschideMaterialDinBaza(w, nume); });
+}
 
 using enum Activare;
 
@@ -199,7 +210,9 @@ const ComandaMeniu tabela[] = {
 
     {40098, "Verifica domeniu spectral valabilitate ec. dispersie din indici...", Mereu, Verificari, false, PropuneDomenii},
     {40045, "Verifica indici / ec. dispersie...",                   Mereu,      Verificari, false, VerificaBazaDate},
-    {40049, "Compara sticle...",                                    CuMaiMulteMateriale, Verificari, Sep, nullptr},
+    {40049, "Compara sticle...",                                    CuMaiMulteMateriale, Verificari, Sep, ComparaSticle},
+    {40101, "Sticle echivalente...",                                CuMaterial, Verificari, false, SticleEchivalente},
+    {40102, "Harta sticlelor",                                      Mereu,      Verificari, false, HartaSticle},
 
     {40015, "Despre...",                                            Mereu,      Help, false, Despre},
 

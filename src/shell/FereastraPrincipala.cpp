@@ -29,6 +29,7 @@
 #include "shell/DespreDialog.h"
 #include "shell/FerestreMaterial.h"
 #include "shell/IncarcaMaterialDialog.h"
+#include "shell/PanouCatalog.h"
 #include "suite/Catalix.h"
 #include "suite/CatalixUi.h"
 #include "suite/DialogUnits.h"
@@ -185,6 +186,7 @@ bool FereastraPrincipala::initializeaza() {
     SetareCuloriSystem(0);
     // A rewrite cut off between its renames left archives but no database.
     OferaRestaurareBazaDate(proprietar());
+    InstaleazaPanouCatalog(*this);
     return true;
 }
 

@@ -1,0 +1,121 @@
+#include "checks/RezumatCatalog.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <sys/stat.h>
+
+#include "record/OrdineOcteti.h"
+#include "settings/Directoare.h"
+#include "suite/Catalix.h"
+#include "suite/CatalogFile.h"
+
+namespace vitramor {
+
+namespace {
+
+constexpr int MarimeNumeProducator = 47;
+
+bool AreValoriN(const double (&v)[NumarSloturiTabel], const float (&l)[NumarSloturiTabel]) {
+    for (int i = 0; i < NumarSloturiTabel; ++i)
+        if (v[i] > 0.0 && l[i] > 0.0f) return true;
+    return false;
+}
+
+}  // namespace
+
+std::string RezumatMaterial::numeText() const { return std::string(nume, strnlen(nume, sizeof nume)); }
+
+RezumatMaterial RezumaMaterial(const MaterialOptic& m, std::uint32_t index) {
+    RezumatMaterial r;
+    std::memcpy(r.nume, m.nume, sizeof r.nume);
+    r.producator = m.producator;
+    r.categorie = m.categorie;
+    r.domeniuN[0] = m.domeniu_n[0];
+    r.domeniuN[1] = m.domeniu_n[1];
+    r.index = index;
+    if (AreValoriN(m.indice_n, m.lambda_indici)) r.are |= continutRecord::TabelN;
+    if (AreValoriN(m.indice_k, m.lambda_indici)) r.are |= continutRecord::TabelK;
+    if (m.ec_dispersie_n != 0 && m.ec_dispersie_n != 10) r.are |= continutRecord::EcuatieN;
+    if (m.ec_dispersie_k != 0 && m.ec_dispersie_k != 10) r.are |= continutRecord::EcuatieK;
+    // The evaporation overlay keeps other quantities where the glass keeps
+    // its transmittance wavelengths; only the absorption values tell.
+    for (float a : m.transmisia_interna)
+        if (a != 0.0f) {
+            r.are |= continutRecord::Transmisie;
+            break;
+        }
+    const MarimiOptice q = CalculeazaMarimiPrincipale(m);
+    r.nd = q.nd;
+    r.vd = q.vd;
+    r.pgF = q.pgF;
+    r.deltaPgF = q.deltaPgF;
+    return r;
+}
+
+std::string CaleBazaDate() { return (std::filesystem::path(path_sticle) / nume_fisier_sticle).string(); }
+
+CitireRezumat ParcurgeBazaDate(const std::string& caleFisier,
+                               const std::function<void(const MaterialOptic&, std::uint32_t)>& f) {
+    CitireRezumat r;
+    FisierDeschis fisier;
+    fisier.f = std::fopen(caleFisier.c_str(), "rb");
+    if (!fisier.f) {
+        if (errno == ENOENT) {
+            r.lipsa = true;
+            return r;
+        }
+        r.ok = false;
+        r.eroare = TextFormatat("Eroare deschidere %s:\n%s", caleFisier.c_str(), TextEroareSistem(errno).c_str());
+        return r;
+    }
+    // Read straight into records: a second copy of every record would cost
+    // as much as reading the file.
+    std::vector<MaterialOptic> bloc(RecorduriPeBloc);
+    std::uint32_t index = 0;
+    for (;;) {
+        const std::size_t n = std::fread(bloc.data(), sizeof(MaterialOptic), bloc.size(), fisier.f);
+        for (std::size_t i = 0; i < n; ++i) {
+            MaterialDinOrdineaFisierului(bloc[i]);
+            f(bloc[i], index++);
+        }
+        if (n < bloc.size()) break;  // the end, a partial tail, or an error
+    }
+    if (std::ferror(fisier.f)) {
+        r.ok = false;
+        r.eroare = TextFormatat("Eroare citire %s:\n%s", caleFisier.c_str(), TextEroareSistem(errno).c_str());
+    }
+    return r;
+}
+
+CitireRezumat CitesteRezumatCatalog(const std::string& caleFisier, std::vector<RezumatMaterial>& randuri) {
+    randuri.clear();
+    return ParcurgeBazaDate(caleFisier,
+                            [&](const MaterialOptic& m, std::uint32_t i) { randuri.push_back(RezumaMaterial(m, i)); });
+}
+
+std::string AmprentaFisier(const std::string& cale) {
+    struct stat s {};
+    if (::stat(cale.c_str(), &s) != 0) return {};
+    return TextFormatat("%llu:%llu:%lld:%lld.%09ld", static_cast<unsigned long long>(s.st_dev),
+                        static_cast<unsigned long long>(s.st_ino), static_cast<long long>(s.st_size),
+                        static_cast<long long>(s.st_mtim.tv_sec), static_cast<long>(s.st_mtim.tv_nsec));
+}
+
+NumeProducatori::NumeProducatori() {
+    for (std::uint16_t cod = 0; cod < 16; ++cod) {
+        std::string n;
+        ReturneazaNumeCodProducatorSticla(cod, n, MarimeNumeProducator);
+        nume_.push_back(n);
+    }
+}
+
+std::string NumeProducatori::nume(std::uint16_t cod) const {
+    if (cod < nume_.size()) return nume_[cod];
+    std::string n;
+    ReturneazaNumeCodProducatorSticla(cod, n, MarimeNumeProducator);
+    return n;
+}
+
+}  // namespace vitramor

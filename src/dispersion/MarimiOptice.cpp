@@ -1,0 +1,103 @@
+#include "dispersion/MarimiOptice.h"
+
+#include <cstdio>
+
+#include "dispersion/EcuatieDispersie.h"
+
+namespace vitramor {
+
+namespace {
+
+// Catalogue tables quote their lines to two decimals (587.56 for 587.5618);
+// half a nanometre moves n by a few 1e-6 at most in the visible.
+constexpr float ToleranteSlot = 0.5f;
+
+bool AreEcuatieN(const MaterialOptic& m) {
+    // Code 0 is a constant: a record that has only that (every new material
+    // has) carries its data in the table, and a constant has no dispersion.
+    return m.ec_dispersie_n != 0 && EsteEcuatieDispersie(m.ec_dispersie_n);
+}
+
+double IndiceDinTabel(const MaterialOptic& m, float lambda) {
+    int sub = -1, peste = -1;
+    for (int i = 0; i < NumarSloturiTabel; ++i) {
+        const float l = m.lambda_indici[i];
+        const double n = m.indice_n[i];
+        if (!(l > 0.0f) || !(n > 0.0)) continue;
+        if (std::fabs(l - lambda) <= ToleranteSlot) return n;
+        if (l < lambda && (sub < 0 || l > m.lambda_indici[sub])) sub = i;
+        if (l > lambda && (peste < 0 || l < m.lambda_indici[peste])) peste = i;
+    }
+    if (sub < 0 || peste < 0) return NAN;
+    // Between two lines n follows a + b/λ² far more closely than a straight
+    // line in λ: the Cauchy form is the leading term of every glass formula.
+    const double u0 = 1.0 / (double(m.lambda_indici[sub]) * m.lambda_indici[sub]);
+    const double u1 = 1.0 / (double(m.lambda_indici[peste]) * m.lambda_indici[peste]);
+    const double u = 1.0 / (double(lambda) * lambda);
+    const double n0 = m.indice_n[sub], n1 = m.indice_n[peste];
+    return n0 + (n1 - n0) * (u - u0) / (u1 - u0);
+}
+
+double Raport(double numarator, double numitor) {
+    if (!AreValoare(numarator) || !AreValoare(numitor) || numitor == 0.0) return NAN;
+    return numarator / numitor;
+}
+
+}  // namespace
+
+double IndiceNLa(const MaterialOptic& m, float lambda) {
+    if (AreEcuatieN(m)) {
+        float n = 0.0f;
+        if (IndiceDinEcuatieDispersie(m, 0, lambda, n) == IndiceValid) return n;
+    }
+    return IndiceDinTabel(m, lambda);
+}
+
+MarimiOptice CalculeazaMarimiOptice(const MaterialOptic& m) {
+    MarimiOptice r;
+    r.nd = IndiceNLa(m, LambdaLiniaD);
+    r.ne = IndiceNLa(m, LambdaLiniaE);
+    const double nF = IndiceNLa(m, LambdaLiniaF), nC = IndiceNLa(m, LambdaLiniaC);
+    const double nFp = IndiceNLa(m, LambdaLiniaFPrim), nCp = IndiceNLa(m, LambdaLiniaCPrim);
+    const double ng = IndiceNLa(m, LambdaLiniaG), nt = IndiceNLa(m, LambdaLiniaT);
+    const double dispersieFC = nF - nC;
+    r.vd = Raport(r.nd - 1.0, dispersieFC);
+    r.ve = Raport(r.ne - 1.0, nFp - nCp);
+    r.pgF = Raport(ng - nF, dispersieFC);
+    r.pCt = Raport(nC - nt, dispersieFC);
+    if (AreValoare(r.pgF) && AreValoare(r.vd)) r.deltaPgF = r.pgF - (NormalaPgFA + NormalaPgFB * r.vd);
+    return r;
+}
+
+MarimiOptice CalculeazaMarimiPrincipale(const MaterialOptic& m) {
+    MarimiOptice r;
+    r.nd = IndiceNLa(m, LambdaLiniaD);
+    const double nF = IndiceNLa(m, LambdaLiniaF), nC = IndiceNLa(m, LambdaLiniaC);
+    r.vd = Raport(r.nd - 1.0, nF - nC);
+    // Without vd there is no point to place and no P g,F worth a line.
+    if (!AreValoare(r.vd)) return r;
+    r.pgF = Raport(IndiceNLa(m, LambdaLiniaG) - nF, nF - nC);
+    if (AreValoare(r.pgF)) r.deltaPgF = r.pgF - (NormalaPgFA + NormalaPgFB * r.vd);
+    return r;
+}
+
+std::string TextMarimiOptice(const MarimiOptice& q) {
+    const struct {
+        const char* eticheta;
+        double valoare;
+        int zecimale;
+    } parti[] = {{"nd", q.nd, 6},     {"ne", q.ne, 6},     {"vd", q.vd, 2},           {"ve", q.ve, 2},
+                 {"P g,F", q.pgF, 4}, {"P C,t", q.pCt, 4}, {"dP g,F", q.deltaPgF, 4}};
+    std::string text;
+    for (const auto& p : parti) {
+        char t[48];
+        if (AreValoare(p.valoare))
+            std::snprintf(t, sizeof t, "%s%s %.*f", text.empty() ? "" : "  ", p.eticheta, p.zecimale, p.valoare);
+        else
+            std::snprintf(t, sizeof t, "%s%s -", text.empty() ? "" : "  ", p.eticheta);
+        text += t;
+    }
+    return text;
+}
+
+}  // namespace vitramor
