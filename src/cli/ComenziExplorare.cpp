@@ -36,7 +36,7 @@ bool CitesteCatalog(std::vector<RezumatMaterial>& catalog) {
     return r.ok;
 }
 
-std::string Text(const std::string& windows1252) { return Utf8DinWindows1252(windows1252); }
+std::string Text(const std::string& windows1252) { return TextPentruTerminal(windows1252); }
 
 }  // namespace
 
