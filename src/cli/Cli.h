@@ -62,6 +62,11 @@ int ComandaImportText(Context&);
 int ComandaImportDb(Context&);
 int ComandaConvert(Context&);
 int ComandaFixProducers(Context&);
+int ComandaTables(Context&);
+int ComandaColumns(Context&);
+int ComandaOdbcInfo(Context&);
+int ComandaAssociations(Context&);
+int ComandaImportTable(Context&);
 
 // Shared helpers of the commands.
 // Finds the first record named `nume` through the catalogue library; the

@@ -31,6 +31,12 @@ const std::vector<DescriereComanda>& comenzi() {
         {"import-db", ComandaImportDb, "import-db [--select LIST] FILE", true},
         {"convert", ComandaConvert, "convert OLD NEW", false},
         {"fix-producers", ComandaFixProducers, "fix-producers IN OUT", false},
+        {"tables", ComandaTables, "tables SOURCE", false},
+        {"columns", ComandaColumns, "columns [--header-row N] SOURCE TABLE", false},
+        {"odbc-info", ComandaOdbcInfo, "odbc-info CONNECTION", false},
+        {"associations", ComandaAssociations, "associations FILE.aso", false},
+        {"import-table", ComandaImportTable,
+         "import-table [--update] [--header-row N] --code 1|3 --associations FILE.aso SOURCE TABLE", false},
     };
     return tabel;
 }
