@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "checks/VerificariDispersieUi.h"
+#include "import/ActualizareExcelDialog.h"
 #include "database/NumeDialog.h"
 #include "database/ProducatoriDialog.h"
 #include "database/PuneCategorieDialog.h"
@@ -81,6 +82,7 @@ template <int Cod>
 void CatalogText(FereastraPrincipala& w) {
     ComandaImportCatalogText(&w, Cod, [&w] { w.actualizeazaRandCurent(); });
 }
+void ImportaExcel(FereastraPrincipala& w) { ComandaImportaExcel(&w); }
 void VerificaSubstrat(FereastraPrincipala& w) {
     // A double-click in the verification window offers that material to
     // "Incarca material"; the current record changes only once it is loaded.
@@ -138,7 +140,7 @@ const ComandaMeniu tabela[] = {
     {40078, "Pune categorie material....",                          Mereu,      File, false, PuneCategorie},
 
     {40024, "Import sticle Schott (allglass.sch)",                  CuMaterial, Importa, false, ImportSchott},
-    {40069, "Importa sticle din Excel (*.xls) cu ODBC...",          CuMaterial, Importa, false, nullptr},
+    {40069, "Importa sticle din Excel (*.xls) cu ODBC...",          CuMaterial, Importa, false, ImportaExcel},
     {40034, "Import sticle din CSV file (*.csv)...",                CuMaterial, Importa, false, ImportaCsv},
     {40029, "Import din alt fisier STICLE32.DAT...",                CuMaterial, Importa, false, ImportSticle},
     {40080, "Creaza fisier Sticle32Nou.dat din STICLE32.DAT",       Mereu,      Importa, Sep,   ConversieSticle32},

@@ -17,6 +17,8 @@
 
 #include "dispersion/ComenziDispersie.h"
 #include "export/VerificaSubstratWindow.h"
+#include "import/ConexiuneOdbc.h"
+#include "import/SursaOdbcDialog.h"
 #include "messages/ListaMesajeWindow.h"
 #include "record/CodificareText.h"
 #include "record/SetLucru.h"
@@ -180,6 +182,8 @@ bool FereastraPrincipala::initializeaza() {
     InstaleazaReimprospatareIndici();
     InstaleazaListaMesajeInFereastra();
     legaturiInchidere().inchideVerificareExport = InchideVerificaSubstrat;
+    legaturiInchidere().inchideConexiuniOdbc = InchideToateConexiunileOdbc;
+    InstaleazaDialogSursaOdbc();
     CitesteRegistriCuloriUtilizator(culoriUtilizator, NumarCuloriUtilizator);
     SetareCuloriSystem(0);
     return true;
