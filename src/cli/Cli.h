@@ -69,6 +69,11 @@ int ComandaRestoreArchive(Context&);
 int ComandaCompare(Context&);
 int ComandaGlassMap(Context&);
 int ComandaSubstitute(Context&);
+int ComandaTables(Context&);
+int ComandaColumns(Context&);
+int ComandaOdbcInfo(Context&);
+int ComandaAssociations(Context&);
+int ComandaImportTable(Context&);
 
 // Shared helpers of the commands.
 // Finds the first record named `nume` through the catalogue library; the

@@ -38,6 +38,12 @@ const std::vector<DescriereComanda>& comenzi() {
         {"compare", ComandaCompare, "compare [--from NM --to NM --step NM] NAME...", true},
         {"glass-map", ComandaGlassMap, "glass-map [--producer CODE] [--svg FILE]", true},
         {"substitute", ComandaSubstitute, "substitute [--count N] [--range FROM TO] NAME", true},
+        {"tables", ComandaTables, "tables SOURCE", false},
+        {"columns", ComandaColumns, "columns [--header-row N] SOURCE TABLE", false},
+        {"odbc-info", ComandaOdbcInfo, "odbc-info CONNECTION", false},
+        {"associations", ComandaAssociations, "associations FILE.aso", false},
+        {"import-table", ComandaImportTable,
+         "import-table [--update] [--header-row N] --code 1|3 --associations FILE.aso SOURCE TABLE", false},
     };
     return tabel;
 }

@@ -13,6 +13,7 @@
 #include <filesystem>
 
 #include "fileutil/AlegereFisier.h"
+#include "import/ActualizareExcelDialog.h"
 #include "import/CaleCsv.h"
 #include "record/TexteMaterial.h"
 #include "settings/Directoare.h"
@@ -97,9 +98,12 @@ ImportaCsvDialog::ImportaCsvDialog(QWidget* parent) : QDialog(parent) {
     connect(campCale_, &QLineEdit::textEdited, this, [this] { caleSchimbata_ = true; });
     connect(alege, &QPushButton::clicked, this, &ImportaCsvDialog::alegeFisier);
     connect(asociere, &QPushButton::clicked, this, &ImportaCsvDialog::definesteAsociere);
-    // Reading the catalogue comes with the CSV import proper; until then the
-    // button says it has nothing behind it, and the line index is not read.
-    connect(actualizeaza, &QPushButton::clicked, this, [this] { FaraFunctie(this); });
+    // The update over the chosen file, with the header line given here.
+    connect(actualizeaza, &QPushButton::clicked, this, [this, linie] {
+        preiaCale();
+        ActualizareExcelDialog d(this, cale_, std::max(0, linie->text().toInt()));
+        d.exec();
+    });
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(anuleaza, &QPushButton::clicked, this, &QDialog::reject);
     connect(ajutor, &QPushButton::clicked, this, [this] { FaraFunctie(this); });

@@ -1,8 +1,7 @@
 #pragma once
 // "Importa sticle din fisiere *.csv": the user picks a producer and a CSV
-// catalogue file below that producer's folder. Reading the catalogue itself
-// ("Actualizeaza", with the header-line index and a column association) is
-// not built yet: the dialog chooses the file and keeps its path.
+// catalogue file below that producer's folder. "Actualizeaza" reads it
+// through the Excel update dialog, with the header line given here.
 
 #include <QDialog>
 #include <string>

@@ -9,6 +9,7 @@
 #include "checks/HartaSticleWindow.h"
 #include "checks/SticleEchivalenteDialog.h"
 #include "checks/VerificariDispersieUi.h"
+#include "import/ActualizareExcelDialog.h"
 #include "database/NumeDialog.h"
 #include "database/ProducatoriDialog.h"
 #include "database/PuneCategorieDialog.h"
@@ -99,6 +100,7 @@ void CatalogText(FereastraPrincipala& w) {
 }
 void ImportAgf(FereastraPrincipala& w) { ComandaImportAgf(&w); }
 void ImportRii(FereastraPrincipala& w) { ComandaImportRii(&w); }
+void ImportaExcel(FereastraPrincipala& w) { ComandaImportaExcel(&w); }
 void VerificaSubstrat(FereastraPrincipala& w) {
     // A double-click in the verification window offers that material to
     // "Incarca material"; the current record changes only once it is loaded.
@@ -164,7 +166,7 @@ const ComandaMeniu tabela[] = {
     {40078, "Pune categorie material....",                          Mereu,      File, false, PuneCategorie},
 
     {40024, "Import sticle Schott (allglass.sch)",                  CuMaterial, Importa, false, ImportSchott},
-    {40069, "Importa sticle din Excel (*.xls) cu ODBC...",          CuMaterial, Importa, false, nullptr},
+    {40069, "Importa sticle din Excel (*.xls) cu ODBC...",          CuMaterial, Importa, false, ImportaExcel},
     {40034, "Import sticle din CSV file (*.csv)...",                CuMaterial, Importa, false, ImportaCsv},
     {40121, "Import catalog AGF (*.agf)...",                        Mereu,      Importa, false, ImportAgf},
     {40122, "Import n,k din refractiveindex.info (*.yml)...",       Mereu,      Importa, false, ImportRii},

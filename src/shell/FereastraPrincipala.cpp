@@ -18,6 +18,8 @@
 #include "database/BazaDateIntrerupta.h"
 #include "dispersion/ComenziDispersie.h"
 #include "export/VerificaSubstratWindow.h"
+#include "import/ConexiuneOdbc.h"
+#include "import/SursaOdbcDialog.h"
 #include "messages/ListaMesajeWindow.h"
 #include "record/CodificareText.h"
 #include "record/SetLucru.h"
@@ -182,6 +184,8 @@ bool FereastraPrincipala::initializeaza() {
     InstaleazaReimprospatareIndici();
     InstaleazaListaMesajeInFereastra();
     legaturiInchidere().inchideVerificareExport = InchideVerificaSubstrat;
+    legaturiInchidere().inchideConexiuniOdbc = InchideToateConexiunileOdbc;
+    InstaleazaDialogSursaOdbc();
     CitesteRegistriCuloriUtilizator(culoriUtilizator, NumarCuloriUtilizator);
     SetareCuloriSystem(0);
     // A rewrite cut off between its renames left archives but no database.

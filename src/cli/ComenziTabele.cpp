@@ -1,0 +1,143 @@
+// Catalogue tables from ODBC sources and spreadsheet files: listing them,
+// their columns, the connection report, association files and the update.
+
+#include <cstdio>
+#include <cstring>
+
+#include "cli/Cli.h"
+#include "import/ActualizareExcel.h"
+#include "record/CodificareText.h"
+#include "settings/Directoare.h"
+
+namespace vitramor::cli {
+
+namespace {
+
+void Scrie(Context& c, const std::string& linie) { std::fprintf(c.out, "%s\n", Utf8DinWindows1252(linie).c_str()); }
+
+// "--header-row N" wherever it stands before the positional arguments.
+int ScoateRandAntet(Context& c) {
+    for (std::size_t i = 0; i + 1 < c.argumente.size(); ++i)
+        if (c.argumente[i] == "--header-row") {
+            const int n = static_cast<int>(CitesteIntreg(c.argumente[i + 1], "--header-row", 1, 1048576));
+            c.argumente.erase(c.argumente.begin() + static_cast<long>(i), c.argumente.begin() + static_cast<long>(i) + 2);
+            return n;
+        }
+    return 0;
+}
+
+std::string ScoateValoare(Context& c, const std::string& optiune) {
+    for (std::size_t i = 0; i < c.argumente.size(); ++i)
+        if (c.argumente[i] == optiune) {
+            if (i + 1 >= c.argumente.size()) throw EroareUtilizare{optiune + " needs a value"};
+            std::string v = c.argumente[i + 1];
+            c.argumente.erase(c.argumente.begin() + static_cast<long>(i), c.argumente.begin() + static_cast<long>(i) + 2);
+            return v;
+        }
+    return {};
+}
+
+bool ScoateSteag(Context& c, const std::string& optiune) {
+    for (std::size_t i = 0; i < c.argumente.size(); ++i)
+        if (c.argumente[i] == optiune) {
+            c.argumente.erase(c.argumente.begin() + static_cast<long>(i));
+            return true;
+        }
+    return false;
+}
+
+void ScrieBloc(Context& c, const BlocText& b) {
+    if (!b) return;
+    std::size_t inceput = 0;
+    for (;;) {
+        const auto sfarsit = b->find("\r\n", inceput);
+        Scrie(c, b->substr(inceput, sfarsit == std::string::npos ? std::string::npos : sfarsit - inceput));
+        if (sfarsit == std::string::npos) break;
+        inceput = sfarsit + 2;
+    }
+}
+
+}  // namespace
+
+int ComandaTables(Context& c) {
+    CereArgumente(c, 1, 1);
+    auto sursa = DeschideSursaTabel(c.argumente[0]);
+    std::vector<std::string> tabele;
+    if (!sursa || !sursa->citesteTabele(tabele)) return IesireEsec;
+    for (const auto& t : tabele) Scrie(c, t);
+    return IesireOk;
+}
+
+int ComandaColumns(Context& c) {
+    const int antet = ScoateRandAntet(c);
+    CereArgumente(c, 2, 2);
+    auto sursa = DeschideSursaTabel(c.argumente[0], antet);
+    std::vector<ColoanaTabel> coloane;
+    if (!sursa || !sursa->citesteColoane(c.argumente[1], coloane)) return IesireEsec;
+    for (std::size_t i = 0; i < coloane.size(); ++i)
+        Scrie(c, std::to_string(i) + "\t" + coloane[i].nume + "\t" + NumeTipSql(coloane[i].tipSql));
+    return IesireOk;
+}
+
+int ComandaOdbcInfo(Context& c) {
+    CereArgumente(c, 1, 1);
+    ConexiuneODBC conexiune;
+    conexiune.sirConexiune = c.argumente[0];
+    if (conexiune.sirConexiune.empty()) throw EroareUtilizare{"the connection string is empty"};
+    const int ok = ConecteazaOdbcSourceSiSalveazaInRegistri(nullptr, conexiune);
+    if (ok) ScrieBloc(c, RaportConexiuneOdbc(conexiune));
+    DeconecteazaOdbc(conexiune);
+    ElibereazaHandleOdbc(conexiune);
+    return ok ? IesireOk : IesireEsec;
+}
+
+int ComandaAssociations(Context& c) {
+    CereArgumente(c, 1, 1);
+    TabelAsocieri t{};
+    if (!IncarcaAsocieriDinFisier(c.argumente[0], t)) return IesireEsec;
+    for (auto& a : t) {
+        const std::string linie = LinieAsociere(a, nullptr);
+        if (!linie.empty()) Scrie(c, linie);
+    }
+    return IesireOk;
+}
+
+int ComandaImportTable(Context& c) {
+    const bool actualizeaza = ScoateSteag(c, "--update");
+    const int antet = ScoateRandAntet(c);
+    const std::string cod = ScoateValoare(c, "--code");
+    const std::string aso = ScoateValoare(c, "--associations");
+    if (cod.empty() || aso.empty()) throw EroareUtilizare{"--code and --associations are required"};
+    const int codSelectie = static_cast<int>(CitesteIntreg(cod, "--code", 1, 3));
+    if (codSelectie == 2) throw EroareUtilizare{"--code is 1 or 3"};
+    CereArgumente(c, 2, 2);
+    if (actualizeaza && path_sticle.empty()) {
+        std::fprintf(c.err, "The glass directory is not set: give --glass-dir DIR.\n");
+        return IesireEsec;
+    }
+
+    auto ctx = std::make_unique<ContextImportExcel>();
+    StergeAsocieri(ctx->asocieri);
+    ScrieAsocieriImplicite(*ctx);
+    if (!IncarcaAsocieriDinFisier(aso, ctx->asocieri)) return IesireEsec;
+    DupaIncarcareAsocieri(*ctx);
+    ctx->sursa = DeschideSursaTabel(c.argumente[0], antet);
+    ctx->tabel = c.argumente[1];
+    if (!ctx->sursa || !ctx->sursa->citesteColoane(ctx->tabel, ctx->coloane)) return IesireEsec;
+    ctx->sticla.producator = static_cast<std::uint16_t>(ProducatorDinCodSelectie(codSelectie));
+    std::vector<std::string> linii;
+    const int detectat = DetecteazaLambda(*ctx, codSelectie, linii);
+    for (const auto& l : linii) Scrie(c, l);
+    if (!detectat) return IesireEsec;
+
+    OptiuniActualizare o;
+    o.actualizeaza = actualizeaza;
+    o.codProducator = codSelectie;
+    o.linie = [&c](const std::string& l) {
+        Scrie(c, l);
+        return true;
+    };
+    return ImportaTabelExcel(*ctx, o) ? IesireOk : IesireEsec;
+}
+
+}  // namespace vitramor::cli

@@ -1,0 +1,91 @@
+// The three dialogs of the spreadsheet update, driven offscreen over an
+// .xlsx catalogue: the association dialog's refusals, then the whole road
+// from the file to the result list.
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QListWidget>
+
+#include "import/ActualizareExcelDialog.h"
+#include "import/AsociereColoaneDialog.h"
+#include "import/ImportExcelDialog.h"
+#include "platform/ScriptedPlatform.h"
+#include "settings/Directoare.h"
+#include "support/TabelCatalog.h"
+#include "support/TestDir.h"
+
+using namespace vitramor;
+using namespace vitramor::test;
+
+namespace {
+
+struct ActualizareExcelGui : ::testing::Test {
+    ScriptedPlatform p;
+    ScopedPlatform guard{p};
+    TestDir d;
+    std::string vechi = path_sticle;
+    ActualizareExcelGui() {
+        path_sticle = d.str();
+        ScrieXlsx((d / "ohara.xlsx").string(), "Catalog",
+                  {{std::string("Glass"), std::string("nd"), std::string("nF"), std::string("TAUI10/400"), std::string("Code")},
+                   {std::string("S-BSL7"), 1.5163, 1.5220, 0.997, std::string("516641")}});
+    }
+    ~ActualizareExcelGui() override { path_sticle = vechi; }
+    void poza(QWidget& w, const char* nume) {
+        if (const char* dir = std::getenv("VITRAMOR_SCREENSHOTS")) w.grab().save(QString(dir) + "/" + nume + ".png");
+    }
+};
+
+TEST_F(ActualizareExcelGui, FromTheWorkbookToTheResultList) {
+    ActualizareExcelDialog actualizare(nullptr);
+    poza(actualizare, "130");
+    ContextImportExcel& c = actualizare.context();
+    c.odbc.codProducator = 3;
+    ImportExcelDialog import(&actualizare, c, actualizare.rezultate(), [] { return false; });
+    ASSERT_TRUE(import.deschideFisier((d / "ohara.xlsx").string()));
+    ASSERT_EQ(import.tabele()->count(), 1);
+    import.alegeTabel(0);
+    ASSERT_EQ(c.coloane.size(), 5u);
+
+    AsociereColoaneDialog asociere(&import, c, "OHARA_XLS");
+    const struct {
+        int intrare;
+        bool start;
+        int coloana;
+        const char* mesaj;  // nullptr: accepted
+    } pasi[] = {
+        {3, true, 1, nullptr},  {3, false, 2, nullptr},
+        {0, true, 0, nullptr},  {0, false, 0, nullptr},
+        {9, true, 3, nullptr},  {9, false, 3, nullptr},
+        {3, true, 3, "ColStop >= ColStart"},
+        {7, true, 3, nullptr},  {7, false, 4, "Coloanele selectate nu au acelasi tip"},
+        {11, true, 1, nullptr}, {11, false, 2, "Nr. coloane > nr. elemente"},
+    };
+    for (const auto& s : pasi) {
+        SCOPED_TRACE(s.intrare);
+        p.casete.clear();
+        asociere.selecteaza(s.intrare);
+        c.asocieri[s.intrare].activ = 1;
+        asociere.alegeColoana(s.start, s.coloana);
+        if (s.mesaj) {
+            ASSERT_EQ(p.casete.size(), 1u);
+            EXPECT_EQ(p.ultima().text, s.mesaj);
+        } else {
+            EXPECT_TRUE(p.casete.empty());
+        }
+    }
+    EXPECT_EQ(c.asocieri[3].coloanaStart, 1);
+    EXPECT_EQ(c.asocieri[3].coloanaStop, 2);
+    EXPECT_EQ(c.asocieri[11].coloanaStop, -1);
+    c.asocieri[7].activ = c.asocieri[11].activ = 0;
+    poza(asociere, "129");
+
+    import.detecteazaLambda();
+    import.actualizeazaLista();
+    poza(import, "128");
+    ASSERT_EQ(actualizare.rezultate()->count(), 1) << p.texte().back();
+    EXPECT_EQ(actualizare.rezultate()->item(0)->text(), "S-BSL7\t1.522\t1.5163\t0.997");
+    EXPECT_EQ(import.lista()->count(), 3);
+}
+
+}  // namespace

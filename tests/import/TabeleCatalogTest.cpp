@@ -1,0 +1,227 @@
+// Catalogue tables from every kind of source: the same rows read through the
+// real ODBC driver manager, from an .xlsx workbook and from a CSV file must
+// give the same glasses; bad files and bad associations store nothing.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+
+#include "database/GlassDirFixture.h"
+#include "import/ActualizareExcel.h"
+#include "import/FoaieCalcul.h"
+#include "suite/Catalix.h"
+#include "support/TabelCatalog.h"
+
+using namespace vitramor;
+using namespace vitramor::test;
+
+namespace {
+
+const Randuri Catalog = {
+    {std::string("nume"), std::string(" nd"), std::string("nF"), std::string("n1013.98"), std::string("TAUI10/400"),
+     std::string("TAUI10/420"), std::string("densitate"), std::string("B1"), std::string("C1"), std::string("FR")},
+    {std::string("N-BK7  "), 1.5168, 1.5224, 1.5075, 0.998, 1.0, 2.51, 1.0396, 0.0060, 2.0},
+    {std::string("F2"), 1.62, std::string("x"), {}, 0.9, 0.95, 3.6, 1.3455, 0.0099, 1.0},
+};
+
+class TabeleCatalog : public GlassDirFixture {
+protected:
+    TabeleCatalog() { ConfigureazaOdbc(d.str()); }
+
+    // Associations of the catalogue above: name, n, Ti, density x10, two
+    // coefficients, the chemical class.
+    void asociaza(ContextImportExcel& c) {
+        StergeAsocieri(c.asocieri);
+        ScrieAsocieriImplicite(c);
+        const struct { int i, start, stop; float factor; } a[] = {
+            {0, 0, 0, 1}, {3, 1, 3, 1}, {9, 4, 5, 1}, {7, 6, 6, 10}, {5, 7, 8, 1}, {12, 9, 9, 1}};
+        for (const auto& x : a) {
+            c.asocieri[x.i].activ = 1;
+            c.asocieri[x.i].coloanaStart = static_cast<std::int16_t>(x.start);
+            c.asocieri[x.i].coloanaStop = static_cast<std::int16_t>(x.stop);
+            c.asocieri[x.i].nrColoane = static_cast<std::int16_t>(x.stop - x.start + 1);
+            c.asocieri[x.i].factor = x.factor;
+        }
+    }
+
+    // The update over one table; the lines it lists, or none when it stopped.
+    std::vector<std::string> actualizeaza(const std::string& sursa, const std::string& tabel, bool stocheaza) {
+        auto c = std::make_unique<ContextImportExcel>();
+        asociaza(*c);
+        c->sursa = DeschideSursaTabel(sursa);
+        c->tabel = tabel;
+        std::vector<std::string> linii;
+        if (!c->sursa || !c->sursa->citesteColoane(tabel, c->coloane)) return linii;
+        c->sticla.producator = 6;
+        if (!DetecteazaLambda(*c, 3, linii)) return linii;
+        OptiuniActualizare o;
+        o.actualizeaza = stocheaza;
+        o.codProducator = 3;
+        o.linie = [&](const std::string& l) { return linii.push_back(l), true; };
+        if (!ImportaTabelExcel(*c, o)) linii.push_back("<oprit>");
+        return linii;
+    }
+};
+
+TEST_F(TabeleCatalog, EverySourceGivesTheSameColumnsAndGlasses) {
+    ScrieSqlite((d / "cat.db").string(), "sticle", Catalog);
+    ScrieXlsx((d / "cat.xlsx").string(), "sticle", Catalog);
+    ScrieCsv((d / "sticle.csv").string(), Catalog, ';');
+    const std::vector<std::string> asteptat = {
+        "Lungimi de unda indici\t486.133\t587.562\t1013.98",
+        "N-BK7\t25.1\t1.5075\t1.5224\t1.5168\t1.000\t0.998\t1.0396\t0.006\t2\t0\t0\t0\t0\t0\t0\t0\t0",
+        "F2\t36\t0\t0\t1.62\t0.950\t0.900\t1.3455\t0.0099\t1\t0\t0\t0\t0\t0\t0\t0\t0",
+    };
+    std::string ti = "Lungimi de unda transmisie interna\t420\t400";
+    for (int i = 2; i < 40; ++i) ti += "\t0";
+    for (const auto& [sursa, tabel, tipNd] : std::vector<std::tuple<std::string, std::string, std::string>>{
+             {SirSqlite((d / "cat.db").string()), "sticle", "SQL_DOUBLE"},
+             {(d / "cat.xlsx").string(), "sticle", "SQL_DOUBLE"},
+             {(d / "sticle.csv").string(), "sticle", "SQL_DOUBLE"}}) {
+        SCOPED_TRACE(sursa);
+        auto s = DeschideSursaTabel(sursa);
+        ASSERT_TRUE(s);
+        std::vector<ColoanaTabel> k;
+        ASSERT_TRUE(s->citesteColoane(tabel, k));
+        ASSERT_EQ(k.size(), 10u);
+        EXPECT_EQ(k[1].nume, " nd");
+        EXPECT_EQ(NumeTipSql(k[1].tipSql), tipNd);
+        const auto linii = actualizeaza(sursa, tabel, false);
+        ASSERT_EQ(linii.size(), 4u) << (linii.empty() ? "" : linii.back());
+        EXPECT_EQ(linii[0], asteptat[0]);
+        EXPECT_EQ(linii[1], ti);
+        EXPECT_EQ(linii[2], asteptat[1]);
+        EXPECT_EQ(linii[3], asteptat[2]);
+    }
+    EXPECT_TRUE(p.casete.empty()) << p.texte().front();
+}
+
+TEST_F(TabeleCatalog, UpdateMergesIntoTheStoredGlassAndStoresNewOnes) {
+    MaterialOptic f2 = namedRecord("F2", 6);
+    f2.modul_young = 82;
+    std::strcpy(f2.cod, "620364");
+    writeDb(databaseOf({f2}));
+    ScrieSqlite((d / "cat.db").string(), "sticle", Catalog);
+    p.raspunde(raspuns::IDYES);  // N-BK7 is not stored yet: store it as new
+    ASSERT_EQ(actualizeaza(SirSqlite((d / "cat.db").string()), "sticle", true).size(), 4u);
+
+    MaterialOptic m{};
+    std::strcpy(m.nume, "F2");
+    ASSERT_EQ(CautaMaterialOptic(path_sticle, m, nullptr, CautaOp), 0);
+    EXPECT_EQ(m.modul_young, 82.0f);  // not associated: kept
+    EXPECT_STREQ(m.cod, "620364");
+    EXPECT_FLOAT_EQ(m.densitate, 36.0f);
+    EXPECT_EQ(m.ec_dispersie_n, 4);
+    EXPECT_EQ(m.domeniu_n[0], 1013);  // the only wavelength with an index above 0
+    EXPECT_FLOAT_EQ(m.transmisia_interna[0], static_cast<float>(-std::log(0.95) / 10));
+
+    std::memset(&m, 0, sizeof m);
+    std::strcpy(m.nume, "N-BK7");
+    ASSERT_EQ(CautaMaterialOptic(path_sticle, m, nullptr, CautaOp), 0);
+    EXPECT_EQ(m.producator, 6);
+    EXPECT_EQ(m.transmisia_interna[0], 0.0f);  // tau 1 absorbs nothing
+    EXPECT_EQ(m.stabilitate_chimica[0], 2);
+}
+
+TEST_F(TabeleCatalog, WideTableKeeps255ColumnsAndWarns) {
+    Randuri r(2);
+    for (int j = 0; j < 300; ++j) {
+        r[0].push_back("c" + std::to_string(j));
+        r[1].push_back(static_cast<double>(j));
+    }
+    ScrieSqlite((d / "lat.db").string(), "lat", r);
+    auto s = DeschideSursaTabel(SirSqlite((d / "lat.db").string()));
+    std::vector<ColoanaTabel> k;
+    ASSERT_TRUE(s && s->citesteColoane("lat", k));
+    EXPECT_EQ(k.size(), 255u);
+    EXPECT_EQ(p.ultima().caption, "ATENTIE!");
+}
+
+TEST_F(TabeleCatalog, BadInputIsReportedAndStoresNothing) {
+    ScrieXlsx((d / "bun.xlsx").string(), "sticle", Catalog);
+    const std::string bun = d.read("bun.xlsx");
+    d.write("trunchiat.xlsx", bun.substr(0, bun.size() / 2));
+    d.write("text.xlsx", "nume,nd\nN-BK7,1.5\n");
+    d.write("criptat.xlsx", std::string("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8) + std::string(504, '\0'));
+    d.write("gunoi.xls", std::string(600, 'x'));
+    ScrieXlsx((d / "numere.xlsx").string(), "sticle", {{1.0, 2.0}, {3.0, 4.0}});
+    ScrieXlsx((d / "gol.xlsx").string(), "sticle", {});
+    ScrieSqlite((d / "ingust.db").string(), "sticle",
+                {{std::string("nume"), std::string(" nd"), std::string("nF"), std::string("n1013.98")},
+                 {std::string("N-BK7"), 1.5, 1.5, 1.5}});
+    const struct {
+        std::string sursa, tabel, mesaj;
+    } cazuri[] = {
+        {(d / "trunchiat.xlsx").string(), "sticle", "nu este un registru Excel .xlsx valid"},
+        {(d / "text.xlsx").string(), "sticle", "nu este un registru Excel .xlsx valid"},
+        {(d / "criptat.xlsx").string(), "sticle", "criptat"},
+        {(d / "gunoi.xls").string(), "sticle", "nu poate fi citit"},
+        {(d / "numere.xlsx").string(), "sticle", "nu are un rand cu numele coloanelor"},
+        {(d / "gol.xlsx").string(), "sticle", "nu are un rand cu numele coloanelor"},
+        {(d / "bun.xlsx").string(), "alta", "nu are foaia alta"},
+        {SirSqlite((d / "ingust.db").string()), "sticle", "TAUI"},
+        {"DRIVER={Lipsa};Database=x.db", "sticle", "Can't open lib"},
+    };
+    for (const auto& c : cazuri) {
+        SCOPED_TRACE(c.sursa);
+        p.casete.clear();
+        const auto linii = actualizeaza(c.sursa, c.tabel, true);
+        ASSERT_FALSE(p.casete.empty());
+        bool gasit = false;
+        for (const auto& t : p.texte()) gasit |= t.find(c.mesaj) != std::string::npos;
+        EXPECT_TRUE(gasit) << p.texte().front();
+        EXPECT_FALSE(d.exists("sticleNou32.dat"));
+    }
+}
+
+TEST_F(TabeleCatalog, AssociationPastTheLastColumnStopsTheUpdate) {
+    ScrieSqlite((d / "cat.db").string(), "sticle", Catalog);
+    auto c = std::make_unique<ContextImportExcel>();
+    asociaza(*c);
+    c->asocieri[14].activ = 1;
+    c->asocieri[14].coloanaStart = 9;
+    c->asocieri[14].coloanaStop = 12;
+    c->sursa = DeschideSursaTabel(SirSqlite((d / "cat.db").string()));
+    c->tabel = "sticle";
+    ASSERT_TRUE(c->sursa->citesteColoane("sticle", c->coloane));
+    std::vector<std::string> linii;
+    ASSERT_TRUE(DetecteazaLambda(*c, 3, linii));
+    OptiuniActualizare o;
+    o.actualizeaza = true;
+    EXPECT_EQ(ImportaTabelExcel(*c, o), 0);
+    EXPECT_NE(p.ultima().text.find("doar 10 coloane"), std::string::npos);
+    EXPECT_FALSE(d.exists("sticleNou32.dat"));
+}
+
+TEST_F(TabeleCatalog, AssociationsSurviveFileAndSettingsByteForByte) {
+    ContextImportExcel c;
+    asociaza(c);
+    const auto octeti = OctetiAsocieri(c.asocieri);
+    ASSERT_EQ(octeti.size(), 6800u);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(octeti.data()) + 136 * 18 + 8), "Grindability class (HG)");
+    ASSERT_TRUE(SalveazaAsocieriInFisier((d / "a.aso").string(), c.asocieri));
+    ASSERT_TRUE(SalveazaAsocieriInRegistri("OHARA_XLS", c.asocieri));
+    TabelAsocieri dinFisier{}, dinRegistri{};
+    ASSERT_TRUE(IncarcaAsocieriDinFisier((d / "a.aso").string(), dinFisier));
+    ASSERT_TRUE(RestaureazaAsocieriDinRegistri("OHARA_XLS", dinRegistri));
+    EXPECT_EQ(OctetiAsocieri(dinFisier), octeti);
+    EXPECT_EQ(OctetiAsocieri(dinRegistri), octeti);
+    d.write("scurt.aso", std::string(136, '\0'));
+    EXPECT_FALSE(IncarcaAsocieriDinFisier((d / "scurt.aso").string(), dinFisier));
+}
+
+TEST_F(TabeleCatalog, DetectLambdaStopsOnAForeignColumn) {
+    ContextImportExcel c;
+    asociaza(c);
+    for (const char* n : {"nume", " nd", "nF", "n1013.98", "TAUI10/400", "TAUI10/420", "TAUI5/440"})
+        c.coloane.push_back({n, SQL_DOUBLE, 8, 8});
+    c.asocieri[9].coloanaStop = 6;
+    std::vector<std::string> linii;
+    EXPECT_EQ(DetecteazaLambda(c, 3, linii), 0);
+    EXPECT_NE(p.ultima().text.find("Coloana TAUI5/440 nu este ptr. transmisie interna"), std::string::npos);
+    c.coloane[2].nume = "vd";
+    EXPECT_EQ(DetecteazaLambda(c, 3, linii), 0);
+    EXPECT_NE(p.ultima().text.find("Coloana vd nu este ptr. lambda indici"), std::string::npos);
+}
+
+}  // namespace

@@ -1,0 +1,112 @@
+#include "support/TabelCatalog.h"
+
+#include <sql.h>
+#include <sqlext.h>
+#include <xlsxwriter.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <stdexcept>
+
+namespace vitramor::test {
+
+void ConfigureazaOdbc(const std::string& director) {
+    std::ofstream(director + "/odbcinst.ini") << "[SQLite3]\nDriver=/usr/lib/x86_64-linux-gnu/odbc/libsqlite3odbc.so\n";
+    std::ofstream(director + "/odbc.ini") << "";
+    setenv("ODBCSYSINI", director.c_str(), 1);
+    setenv("ODBCINI", (director + "/odbc.ini").c_str(), 1);
+}
+
+std::string SirSqlite(const std::string& fisier) { return "DRIVER={SQLite3};Database=" + fisier + ";NoCreat=1"; }
+
+namespace {
+
+std::string Ghilimele(const std::string& s) { return "\"" + s + "\""; }
+
+std::string Literal(const Celula& c) {
+    if (std::holds_alternative<std::monostate>(c)) return "NULL";
+    if (const auto* d = std::get_if<double>(&c)) {
+        char b[32];
+        std::snprintf(b, sizeof b, "%.17g", *d);
+        return b;
+    }
+    return "'" + std::get<std::string>(c) + "'";
+}
+
+}  // namespace
+
+void ScrieSqlite(const std::string& fisier, const std::string& tabel, const Randuri& r) {
+    SQLHENV env;
+    SQLHDBC dbc;
+    SQLHSTMT st;
+    SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, &env);
+    SQLSetEnvAttr(env, SQL_ATTR_ODBC_VERSION, reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0);
+    SQLAllocHandle(SQL_HANDLE_DBC, env, &dbc);
+    std::string sir = "DRIVER={SQLite3};Database=" + fisier;
+    if (!SQL_SUCCEEDED(SQLDriverConnect(dbc, nullptr, reinterpret_cast<SQLCHAR*>(sir.data()), SQL_NTS, nullptr, 0,
+                                        nullptr, SQL_DRIVER_NOPROMPT)))
+        throw std::runtime_error("cannot create " + fisier);
+    SQLAllocHandle(SQL_HANDLE_STMT, dbc, &st);
+    auto executa = [&](std::string sql) {
+        if (!SQL_SUCCEEDED(SQLExecDirect(st, reinterpret_cast<SQLCHAR*>(sql.data()), SQL_NTS)))
+            throw std::runtime_error("failed: " + sql.substr(0, 200));
+        SQLFreeStmt(st, SQL_CLOSE);
+    };
+    std::string creaza = "CREATE TABLE " + tabel + " (";
+    for (std::size_t j = 0; j < r[0].size(); ++j) {
+        // A column is REAL when its first data cell is a number.
+        const bool numar = r.size() > 1 && std::holds_alternative<double>(r[1][j]);
+        creaza += (j ? ", " : "") + Ghilimele(std::get<std::string>(r[0][j])) + (numar ? " REAL" : " TEXT");
+    }
+    executa(creaza + ")");
+    executa("BEGIN");
+    for (std::size_t i = 1; i < r.size(); ++i) {
+        std::string v = "INSERT INTO " + tabel + " VALUES (";
+        for (std::size_t j = 0; j < r[i].size(); ++j) v += (j ? ", " : "") + Literal(r[i][j]);
+        executa(v + ")");
+    }
+    executa("COMMIT");
+    SQLFreeHandle(SQL_HANDLE_STMT, st);
+    SQLDisconnect(dbc);
+    SQLFreeHandle(SQL_HANDLE_DBC, dbc);
+    SQLFreeHandle(SQL_HANDLE_ENV, env);
+}
+
+void ScrieXlsx(const std::string& fisier, const std::string& foaie, const Randuri& r) {
+    lxw_workbook* wb = workbook_new(fisier.c_str());
+    lxw_worksheet* ws = workbook_add_worksheet(wb, foaie.c_str());
+    for (std::size_t i = 0; i < r.size(); ++i)
+        for (std::size_t j = 0; j < r[i].size(); ++j) {
+            const auto ri = static_cast<lxw_row_t>(i);
+            const auto cj = static_cast<lxw_col_t>(j);
+            if (const auto* d = std::get_if<double>(&r[i][j])) worksheet_write_number(ws, ri, cj, *d, nullptr);
+            else if (const auto* s = std::get_if<std::string>(&r[i][j])) worksheet_write_string(ws, ri, cj, s->c_str(), nullptr);
+        }
+    if (workbook_close(wb) != LXW_NO_ERROR) throw std::runtime_error("cannot write " + fisier);
+}
+
+void ScrieCsv(const std::string& fisier, const Randuri& r, char separator) {
+    std::ofstream f(fisier, std::ios::binary);
+    for (const auto& rand : r) {
+        for (std::size_t j = 0; j < rand.size(); ++j) {
+            if (j) f << separator;
+            if (const auto* d = std::get_if<double>(&rand[j])) {
+                char b[32];
+                std::snprintf(b, sizeof b, "%.17g", *d);
+                std::string t = b;
+                if (separator == ';')
+                    for (auto& ch : t)
+                        if (ch == '.') ch = ',';
+                f << t;
+            } else if (const auto* s = std::get_if<std::string>(&rand[j])) {
+                std::string t;
+                for (char ch : *s) t += ch == '"' ? std::string("\"\"") : std::string(1, ch);
+                f << '"' << t << '"';
+            }
+        }
+        f << "\r\n";
+    }
+}
+
+}  // namespace vitramor::test

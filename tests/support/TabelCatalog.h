@@ -1,0 +1,26 @@
+#pragma once
+// One catalogue table written as a SQLite database (reached through the
+// real unixODBC driver manager and SQLite ODBC driver), an .xlsx workbook
+// and a CSV file, so the same rows can be read from every kind of source.
+
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace vitramor::test {
+
+using Celula = std::variant<std::monostate, double, std::string>;
+using Randuri = std::vector<std::vector<Celula>>;  // the first row names the columns
+
+// Points the driver manager at an odbcinst.ini in `director` that knows
+// only the SQLite3 driver.
+void ConfigureazaOdbc(const std::string& director);
+std::string SirSqlite(const std::string& fisier);
+
+// Every cell but the header row's goes in as written; a string in a REAL
+// column stays text, as a careless catalogue has it.
+void ScrieSqlite(const std::string& fisier, const std::string& tabel, const Randuri& r);
+void ScrieXlsx(const std::string& fisier, const std::string& foaie, const Randuri& r);
+void ScrieCsv(const std::string& fisier, const Randuri& r, char separator = ',');
+
+}  // namespace vitramor::test
