@@ -19,7 +19,7 @@
 #include "record/SetLucru.h"
 #include "record/TexteMaterial.h"
 #include "settings/Directoare.h"
-#include "shell/FerestreMaterial.h"
+#include "platform/FerestreMaterialUi.h"
 #include "suite/Catalix.h"
 #include "suite/DialogUnits.h"
 #include "suite/VedoraUi.h"

@@ -42,7 +42,7 @@
 
 #include "platform/Platform.h"
 #include "record/MaterialOptic.h"
-#include "shell/FerestreMaterial.h"
+#include "platform/FerestreMaterialUi.h"
 
 class QAction;
 class QLineEdit;

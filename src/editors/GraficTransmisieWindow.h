@@ -14,7 +14,7 @@
 #include <optional>
 
 #include "editors/GraficTransmisie.h"
-#include "shell/FerestreMaterial.h"
+#include "platform/FerestreMaterialUi.h"
 
 class QLineEdit;
 

@@ -7,7 +7,7 @@
 #include "import/ImportaIntreMateriale.h"
 #include "record/CodificareText.h"
 #include "settings/Directoare.h"
-#include "shell/FerestreMaterial.h"
+#include "platform/FerestreMaterialUi.h"
 #include "suite/DialogUnits.h"
 #include "suite/Vedora.h"
 

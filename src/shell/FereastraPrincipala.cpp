@@ -21,6 +21,7 @@
 #include "import/ConexiuneOdbc.h"
 #include "import/SursaOdbcDialog.h"
 #include "messages/ListaMesajeWindow.h"
+#include "platform/FerestreMaterialUi.h"
 #include "record/CodificareText.h"
 #include "record/SetLucru.h"
 #include "settings/Culori.h"
@@ -29,7 +30,6 @@
 #include "shell/ComenziMeniu.h"
 #include "shell/CorectieFereastra.h"
 #include "shell/DespreDialog.h"
-#include "shell/FerestreMaterial.h"
 #include "shell/IncarcaMaterialDialog.h"
 #include "shell/PanouCatalog.h"
 #include "suite/Catalix.h"
@@ -39,6 +39,13 @@
 #include "suite/VedoraUi.h"
 
 namespace vitramor {
+
+void InstaleazaReimprospatareIndici() {
+    legaturiDispersie().reimprospateazaFereastraIndici = [](int indexMaterial, int which) {
+        ferestreMaterial().trimiteReimprospatare(which == 0 ? TipEditor::IndiciN : TipEditor::IndiciK,
+                                                 indexMaterial);
+    };
+}
 
 namespace {
 

@@ -116,4 +116,7 @@ private:
 // The name of a record as the list shows it.
 QString NumeAfisat(const char (&nume)[16]);
 
+// Points the dispersion commands' refresh hook at the n and k window slots.
+void InstaleazaReimprospatareIndici();
+
 }  // namespace vitramor

@@ -7,7 +7,7 @@
 #include <QWidget>
 
 #include "platform/SettingsStore.h"
-#include "shell/FerestreMaterial.h"
+#include "platform/FerestreMaterialUi.h"
 
 namespace vitramor {
 

@@ -15,7 +15,7 @@
 #include "database/NumeDialog.h"
 #include "database/NumeMaterial.h"
 #include "record/SetLucru.h"
-#include "shell/FerestreMaterial.h"
+#include "platform/FerestreMaterialUi.h"
 
 using namespace vitramor;
 using namespace vitramor::test;

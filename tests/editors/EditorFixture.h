@@ -15,7 +15,7 @@
 #include "platform/ScriptedPlatform.h"
 #include "record/SetLucru.h"
 #include "settings/PozitieFereastra.h"
-#include "shell/FerestreMaterial.h"
+#include "platform/FerestreMaterialUi.h"
 
 namespace vitramor::test {
 

@@ -8,7 +8,7 @@
 
 #include "import/ImportaIntreMaterialeDialog.h"
 #include "platform/ScriptedPlatform.h"
-#include "shell/FerestreMaterial.h"
+#include "platform/FerestreMaterialUi.h"
 #include "support/RecordImage.h"
 
 using namespace vitramor;

@@ -5,7 +5,8 @@
 
 #include "dispersion/ComenziDispersie.h"
 #include "platform/ScriptedPlatform.h"
-#include "shell/FerestreMaterial.h"
+#include "shell/FereastraPrincipala.h"
+#include "platform/FerestreMaterialUi.h"
 #include "shell/ShellHelpers.h"
 
 using namespace vitramor;

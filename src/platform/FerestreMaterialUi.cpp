@@ -1,6 +1,5 @@
-#include "shell/FerestreMaterial.h"
+#include "platform/FerestreMaterialUi.h"
 
-#include "dispersion/ComenziDispersie.h"
 
 namespace vitramor {
 
@@ -74,13 +73,6 @@ void AduInFata(QWidget* w) {
     w->show();
     w->raise();
     w->activateWindow();
-}
-
-void InstaleazaReimprospatareIndici() {
-    legaturiDispersie().reimprospateazaFereastraIndici = [](int indexMaterial, int which) {
-        ferestreMaterial().trimiteReimprospatare(which == 0 ? TipEditor::IndiciN : TipEditor::IndiciK,
-                                                 indexMaterial);
-    };
 }
 
 }  // namespace vitramor

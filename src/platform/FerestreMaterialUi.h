@@ -1,4 +1,7 @@
 #pragma once
+// Window slots and the refresh request stand where the windowing system's
+// window lookup and posted messages would: every folder that changes a record
+// may ask an open editor to refill itself, without knowing the editors.
 // The per-material editor windows. Every editor kind keeps at most one open
 // window for each of the 10 material indexes: asking again for the same
 // editor and material brings the open window forward instead of opening a
@@ -92,7 +95,5 @@ FerestreMaterial& ferestreMaterial();
 // raises and activates it.
 void AduInFata(QWidget* w);
 
-// Points the dispersion commands' refresh hook at the n and k window slots.
-void InstaleazaReimprospatareIndici();
 
 }  // namespace vitramor
