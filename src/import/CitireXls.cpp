@@ -35,7 +35,7 @@ public:
         for (unsigned short i = 0; i < foi; ++i) {
             const char* n = nullptr;
             if (freexl_get_worksheet_name(h_, i, &n) != FREEXL_OK || !n) n = "";
-            nume_.push_back(Windows1252DinUtf8(n));
+            nume_.push_back(TextCelula(n));
         }
         return true;
     }
@@ -75,7 +75,7 @@ public:
                     case FREEXL_CELL_TIME:
                         if (v.value.text_value && *v.value.text_value) {
                             celula.tip = CelulaFoaie::Text;
-                            celula.text = Windows1252DinUtf8(v.value.text_value);
+                            celula.text = TextCelula(v.value.text_value);
                         }
                         break;
                     default: break;

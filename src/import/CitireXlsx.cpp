@@ -73,7 +73,7 @@ public:
             QString tinta = tinte[id];
             if (tinta.startsWith(u'/')) tinta = tinta.mid(1);
             else tinta = "xl/" + tinta;
-            nume_.push_back(Windows1252DinUtf8(w.attributes().value(QLatin1String("name")).toString().toStdString()));
+            nume_.push_back(TextCelula(w.attributes().value(QLatin1String("name")).toString().toStdString()));
             parti_.push_back(tinta.toStdString());
         }
         if (w.hasError()) return defect("xl/workbook.xml: " + w.errorString().toStdString());
@@ -134,7 +134,7 @@ public:
                     }
                 } else if (tip == u"str" || tip == u"inlineStr" || tip == u"e") {
                     c.tip = CelulaFoaie::Text;
-                    c.text = Windows1252DinUtf8(valoare.toStdString());
+                    c.text = TextCelula(valoare.toStdString());
                 } else {
                     const std::string v = valoare.trimmed().toStdString();
                     const auto r = std::from_chars(v.data(), v.data() + v.size(), c.numar);
@@ -142,7 +142,7 @@ public:
                         c.tip = CelulaFoaie::Numar;
                     } else if (!v.empty()) {
                         c.tip = CelulaFoaie::Text;
-                        c.text = Windows1252DinUtf8(v);
+                        c.text = TextCelula(v);
                     }
                 }
                 if (c.tip == CelulaFoaie::Text && c.text.empty()) c.tip = CelulaFoaie::Goala;
@@ -181,7 +181,7 @@ private:
         QXmlStreamReader x(xml);
         while (!x.atEnd()) {
             if (x.readNext() == QXmlStreamReader::StartElement && x.name() == u"si")
-                texte_.push_back(Windows1252DinUtf8(textBogat(x).toStdString()));
+                texte_.push_back(TextCelula(textBogat(x).toStdString()));
         }
     }
 

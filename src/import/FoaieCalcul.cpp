@@ -4,27 +4,16 @@
 #include <charconv>
 #include <cstring>
 
+#include <QString>
+
 #include "platform/Platform.h"
+#include "record/CodificareText.h"
 
 namespace vitramor {
 
 namespace {
 
 bool EsteBlanc(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
-
-// Code points of bytes 0x80-0x9F of Windows-1252.
-constexpr char32_t Rand80[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
-};
-
-char OctetWindows1252(char32_t cp) {
-    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<char>(cp);
-    for (int i = 0; i < 32; ++i)
-        if (Rand80[i] == cp) return static_cast<char>(0x80 + i);
-    return '?';
-}
 
 struct Numarare {
     std::size_t pline = 0, texte = 0;
@@ -60,26 +49,8 @@ bool NumarDinTextCelula(const std::string& text, double& valoare) {
     return r.ec == std::errc() && r.ptr == t.data() + t.size();
 }
 
-std::string Windows1252DinUtf8(const std::string& text) {
-    std::string iesire;
-    iesire.reserve(text.size());
-    for (std::size_t i = 0; i < text.size();) {
-        const auto b = static_cast<unsigned char>(text[i]);
-        int lungime = b < 0x80 ? 1 : (b >> 5) == 6 ? 2 : (b >> 4) == 14 ? 3 : (b >> 3) == 30 ? 4 : 0;
-        bool valid = lungime != 0 && i + lungime <= text.size();
-        for (int k = 1; valid && k < lungime; ++k) valid = (static_cast<unsigned char>(text[i + k]) & 0xC0) == 0x80;
-        if (!valid) {
-            // Not UTF-8 after all: the byte is taken as it stands.
-            iesire += static_cast<char>(b);
-            ++i;
-            continue;
-        }
-        char32_t cp = lungime == 1 ? b : b & (0x3F >> (lungime - 1));
-        for (int k = 1; k < lungime; ++k) cp = (cp << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
-        iesire += OctetWindows1252(cp);
-        i += lungime;
-    }
-    return iesire;
+std::string TextCelula(const std::string& utf8) {
+    return Windows1252DinQt(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
 }
 
 void RaporteazaFoaieCalcul(const std::string& text) { MesajBox(nullptr, text, "ATENTIE!", stil::MB_OK | stil::MB_ICONEXCLAMATION); }

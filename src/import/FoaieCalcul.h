@@ -62,8 +62,8 @@ std::string LitereColoana(std::size_t index);
 bool NumarDinTextCelula(const std::string& text, double& valoare);
 
 // UTF-8 from the workbook formats into the record texts' Windows-1252; a
-// character that code page lacks becomes '?'.
-std::string Windows1252DinUtf8(const std::string& text);
+// character that code page lacks becomes '?', as in a typed name.
+std::string TextCelula(const std::string& utf8);
 
 // Tells the user why a spreadsheet file cannot be used ("ATENTIE!").
 void RaporteazaFoaieCalcul(const std::string& text);
