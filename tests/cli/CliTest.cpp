@@ -24,12 +24,16 @@ protected:
     }
 };
 
-TEST_F(Cli, ListShowsOneLinePerRecordInFileOrder) {
+TEST_F(Cli, ListShowsOneLinePerRecordInFileOrderOfTheChosenFile) {
     dir.write("sticleNou32.dat", databaseOf({namedRecord("B", 2), namedRecord("A", 3)}) + "tail");
     dir.write("CategoriiMaterial.txt", "; categories\nCrown\tx\nFlint\n");
     const Rezultat r = ruleaza("list");
     EXPECT_EQ(r.cod, 0) << r.err;
     EXPECT_EQ(r.out, "B\tShott Mainz\tCrown\nA\tHoya\tCrown\n");
+
+    // --db names another file of the glass directory.
+    dir.write("other.dat", databaseOf({namedRecord("X", 3)}));
+    EXPECT_EQ(ruleaza("--db other.dat list").out.substr(0, 7), "X\tHoya\t");
 }
 
 TEST_F(Cli, ShowPrintsTheRecordAsJsonAndFailsForAnUnknownName) {
@@ -129,13 +133,6 @@ TEST_F(Cli, WrongUsageEndsWithStatus2AndAUsageText) {
         EXPECT_NE(r.err.find("usage: vitramor-cli [OPTIONS] "), std::string::npos) << gresit << ": " << r.err;
         EXPECT_EQ(dir.files(), std::vector<std::string>{"sticleNou32.dat"}) << gresit;
     }
-}
-
-TEST_F(Cli, TheDbOptionNamesAnotherFileOfTheGlassDirectory) {
-    dir.write("other.dat", databaseOf({namedRecord("X", 3)}));
-    const Rezultat r = ruleaza("--db other.dat list");
-    EXPECT_EQ(r.cod, 0) << r.err;
-    EXPECT_EQ(r.out.substr(0, 7), "X\tHoya\t");
 }
 
 }  // namespace

@@ -12,12 +12,6 @@ using namespace vitramor::test;
 
 namespace {
 
-MaterialOptic withCategory(const std::string& name, std::uint16_t producer, std::uint16_t category) {
-    MaterialOptic m = namedRecord(name, producer);
-    m.categorie = category;
-    return m;
-}
-
 struct AssignCategory : GlassDirFixture {
     AssignCategory() { d.write("CategoriiMaterial.txt", "; categorii\nCrown\tc\nFlint\nLaser\n"); }
 

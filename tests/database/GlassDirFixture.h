@@ -13,6 +13,12 @@
 
 namespace vitramor::test {
 
+inline MaterialOptic withCategory(const std::string& name, std::uint16_t producer, std::uint16_t category) {
+    MaterialOptic m = namedRecord(name, producer);
+    m.categorie = category;
+    return m;
+}
+
 class GlassDirFixture : public ::testing::Test {
 protected:
     GlassDirFixture() : savedGlass_(path_sticle), savedName_(nume_fisier_sticle) {

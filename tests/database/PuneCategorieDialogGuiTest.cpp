@@ -17,12 +17,6 @@ using namespace vitramor::test;
 
 namespace {
 
-MaterialOptic withCategory(const std::string& name, std::uint16_t producer, std::uint16_t category) {
-    MaterialOptic m = namedRecord(name, producer);
-    m.categorie = category;
-    return m;
-}
-
 struct CategoryDialog : GlassDirFixture {
     bool seed() {
         d.write("CategoriiMaterial.txt", "Crown\nFlint\nLaser\n");

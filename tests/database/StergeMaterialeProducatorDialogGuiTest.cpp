@@ -25,7 +25,7 @@ struct DeleteDialog : GlassDirFixture {
 
 }  // namespace
 
-TEST_F(DeleteDialog, OpensOnTheCurrentProducerWithBuiltInNames) {
+TEST_F(DeleteDialog, OpensOnTheCurrentProducerWithTheProducerNames) {
     StergeMaterialeProducatorDialog dialog(nullptr, 10);
     EXPECT_EQ(dialog.windowTitle(), "Sterge materiale producator");
     auto* combo = Control<QComboBox>(dialog, 1097);
@@ -34,6 +34,14 @@ TEST_F(DeleteDialog, OpensOnTheCurrentProducerWithBuiltInNames) {
     EXPECT_EQ(combo->currentIndex(), 10);
     EXPECT_TRUE(Control<QCheckBox>(dialog, 101)->isChecked());
     EXPECT_EQ(Control<QCheckBox>(dialog, 101)->text(), "Intreaba la fiecare material");
+
+    // The producer table's names come first; codes above 15 select 15.
+    storeProducer(20, "Nou", "");
+    StergeMaterialeProducatorDialog cuTabel(nullptr, 20);
+    combo = Control<QComboBox>(cuTabel, 1097);
+    ASSERT_EQ(combo->count(), 21);
+    EXPECT_EQ(combo->itemText(20), "Nou");
+    EXPECT_EQ(combo->currentIndex(), 15);
 }
 
 TEST_F(DeleteDialog, DeleteWithoutAskingStaysOpen) {
@@ -53,15 +61,6 @@ TEST_F(DeleteDialog, DeleteWithoutAskingStaysOpen) {
     QTest::mouseClick(Control<QPushButton>(dialog, 1), Qt::LeftButton);
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
-}
-
-TEST_F(DeleteDialog, ProducerTableNamesComeFirst) {
-    storeProducer(20, "Nou", "");
-    StergeMaterialeProducatorDialog dialog(nullptr, 20);
-    auto* combo = Control<QComboBox>(dialog, 1097);
-    ASSERT_EQ(combo->count(), 21);
-    EXPECT_EQ(combo->itemText(20), "Nou");
-    EXPECT_EQ(combo->currentIndex(), 15);  // codes above 15 select 15
 }
 
 TEST_F(DeleteDialog, GlassListCarriesProducerCodes) {

@@ -11,6 +11,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "database/DialogControls.h"
 #include "editors/RolMaterialDialog.h"
 #include "platform/ScriptedPlatform.h"
 #include "record/SetLucru.h"
@@ -38,18 +39,12 @@ protected:
     }
     ~RolDialog() override { path_sticle = saved_; }
 
-    template <class T>
-    static T* control(QWidget& w, int id) {
-        T* c = w.findChild<T*>(QString::number(id));
-        EXPECT_NE(c, nullptr) << id;
-        return c;
-    }
     static QStringList texts(QListWidget* l) {
         QStringList r;
         for (int i = 0; i < l->count(); ++i) r << l->item(i)->text();
         return r;
     }
-    static void click(QWidget& w, int id) { QTest::mouseClick(control<QPushButton>(w, id), Qt::LeftButton); }
+    static void click(QWidget& w, int id) { QTest::mouseClick(Control<QPushButton>(w, id), Qt::LeftButton); }
     static void choose(QComboBox* c, int i) {
         c->setCurrentIndex(i);
         Q_EMIT c->activated(i);
@@ -68,10 +63,10 @@ private:
 TEST_F(RolDialog, OpensWithTheFreeSlotAndTheOfferedRolesAndNothingChosen) {
     RolMaterialDialog dialog(nullptr, m, modificat);
     EXPECT_EQ(dialog.windowTitle(), "Rol material de evaporare N-BK7");
-    auto* lista = control<QListWidget>(dialog, 101);
+    auto* lista = Control<QListWidget>(dialog, 101);
     EXPECT_EQ(texts(lista), QStringList{"(liber)"});
     EXPECT_TRUE(lista->selectedItems().isEmpty());
-    auto* roluri = control<QComboBox>(dialog, 102);
+    auto* roluri = Control<QComboBox>(dialog, 102);
     ASSERT_EQ(roluri->count(), 3);
     EXPECT_EQ(roluri->itemText(1), "Lentila");  // an empty second column is offered too
     EXPECT_EQ(roluri->itemText(2), "Prisma");
@@ -82,25 +77,25 @@ TEST_F(RolDialog, OpensWithTheFreeSlotAndTheOfferedRolesAndNothingChosen) {
     // An evaporation material takes its roles from its own file.
     MaterialOptic e = namedRecord("TiO2", 10);
     RolMaterialDialog evaporare(nullptr, e, modificat);
-    EXPECT_EQ(control<QComboBox>(evaporare, 102)->itemText(0), "Indice mare (H)");
+    EXPECT_EQ(Control<QComboBox>(evaporare, 102)->itemText(0), "Indice mare (H)");
 }
 
 TEST_F(RolDialog, AddingAChosenRoleWritesTheRecordAndRefusesItTwice) {
     RolMaterialDialog dialog(nullptr, m, modificat);
-    auto* roluri = control<QComboBox>(dialog, 102);
+    auto* roluri = Control<QComboBox>(dialog, 102);
     click(dialog, 1114);  // nothing chosen yet: role 0 meets the free slot
     EXPECT_EQ(p.ultima().text, "Rolul deja exista");
     EXPECT_EQ(modificat, 0);
 
     choose(roluri, 2);
-    EXPECT_EQ(control<QPlainTextEdit>(dialog, 1033)->toPlainText(), "prisms");
+    EXPECT_EQ(Control<QPlainTextEdit>(dialog, 1033)->toPlainText(), "prisms");
     click(dialog, 1114);
     choose(roluri, 1);
-    EXPECT_EQ(control<QPlainTextEdit>(dialog, 1033)->toPlainText(), "lens material");
+    EXPECT_EQ(Control<QPlainTextEdit>(dialog, 1033)->toPlainText(), "lens material");
     click(dialog, 1114);
     EXPECT_EQ(bytesOf(m).substr(2112, 4), std::string("\x04\x02\x00\x00", 4));
     EXPECT_EQ(modificat, 1);
-    EXPECT_EQ(texts(control<QListWidget>(dialog, 101)), (QStringList{"Prisma", "Lentila", "(liber)"}));
+    EXPECT_EQ(texts(Control<QListWidget>(dialog, 101)), (QStringList{"Prisma", "Lentila", "(liber)"}));
 
     p.casete.clear();
     click(dialog, 1114);
@@ -112,7 +107,7 @@ TEST_F(RolDialog, RemovingNeedsASelectionAndAYes) {
     m.roluri[1] = 2;
     m.roluri[2] = 4;
     RolMaterialDialog dialog(nullptr, m, modificat);
-    auto* lista = control<QListWidget>(dialog, 101);
+    auto* lista = Control<QListWidget>(dialog, 101);
     EXPECT_EQ(texts(lista), (QStringList{"Substrat", "Lentila", "Prisma", "(liber)"}));
 
     click(dialog, 1026);
@@ -137,7 +132,7 @@ TEST_F(RolDialog, ResetClearsEveryRoleAfterTheQuestion) {
     m.roluri[0] = 1;
     m.roluri[1] = 9;  // the file has no data line 9
     RolMaterialDialog dialog(nullptr, m, modificat);
-    EXPECT_EQ(texts(control<QListWidget>(dialog, 101)), (QStringList{"Substrat", "????????", "(liber)"}));
+    EXPECT_EQ(texts(Control<QListWidget>(dialog, 101)), (QStringList{"Substrat", "????????", "(liber)"}));
     EXPECT_EQ(p.ultima().text, "In fisier AtributMatSubstrat_ML.txt nu exista inregistrarea 9");
 
     p.raspunde(raspuns::IDNO);
@@ -150,7 +145,7 @@ TEST_F(RolDialog, ResetClearsEveryRoleAfterTheQuestion) {
     click(dialog, 1085);
     EXPECT_EQ(bytesOf(m).substr(2112, 4), std::string(4, '\0'));
     EXPECT_EQ(modificat, 1);
-    EXPECT_EQ(texts(control<QListWidget>(dialog, 101)), QStringList{"(liber)"});
+    EXPECT_EQ(texts(Control<QListWidget>(dialog, 101)), QStringList{"(liber)"});
 }
 
 TEST_F(RolDialog, TheCommandWorksOnTheCurrentMaterialOfTheWorkingSet) {

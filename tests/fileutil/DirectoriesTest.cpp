@@ -32,6 +32,13 @@ TEST_F(Directories, ChangeRememberAndComeBack) {
     EXPECT_EQ(prev, cwd.saved().string());
     RevinoInDirector(prev);
     EXPECT_EQ(fs::current_path(), cwd.saved());
+    EXPECT_EQ(DirectorCurent(), cwd.saved().string());
+
+    // Looking for a directory does not leave the current one.
+    EXPECT_EQ(ExistaDirector(d.str()), 1);
+    EXPECT_EQ(ExistaDirector((d / "none").string()), 0);
+    EXPECT_EQ(ExistaDirector(""), 0);
+    EXPECT_EQ(fs::current_path(), cwd.saved());
 
     // An empty remembered directory means: stay.
     fs::current_path(d.path());
@@ -78,14 +85,6 @@ TEST_F(Directories, SchimbaDirectorKeepsTheCaseOfThePath) {
     ASSERT_EQ(p.casete.size(), 1u);
     EXPECT_EQ(p.casete[0].caption, file);
     EXPECT_EQ(p.casete[0].text, std::strerror(ENOTDIR));
-}
-
-TEST_F(Directories, ExistaDirectorRestoresTheCurrentDirectory) {
-    EXPECT_EQ(ExistaDirector(d.str()), 1);
-    EXPECT_EQ(fs::current_path(), cwd.saved());
-    EXPECT_EQ(ExistaDirector((d / "none").string()), 0);
-    EXPECT_EQ(ExistaDirector(""), 0);
-    EXPECT_EQ(DirectorCurent(), cwd.saved().string());
 }
 
 TEST_F(Directories, CreateWithParentsWithoutAskingOrStopAtAFile) {

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <vector>
 
 #include "import/ImportaIntreMateriale.h"
 #include "platform/ScriptedPlatform.h"
@@ -14,7 +15,6 @@ namespace vitramor {
 namespace {
 
 using test::bytesOf;
-using test::namedRecord;
 
 // A record whose every byte is set, from a seed, so that any byte copied or
 // left behind shows.
@@ -32,7 +32,7 @@ struct Interval {
 };
 
 // The expected result: the destination's bytes with the source's in the intervals.
-std::string Asteptat(const MaterialOptic& sursa, const MaterialOptic& destinatie, std::initializer_list<Interval> iv) {
+std::string Asteptat(const MaterialOptic& sursa, const MaterialOptic& destinatie, const std::vector<Interval>& iv) {
     std::string r = bytesOf(destinatie);
     const std::string s = bytesOf(sursa);
     for (const Interval& i : iv) {
@@ -42,25 +42,24 @@ std::string Asteptat(const MaterialOptic& sursa, const MaterialOptic& destinatie
     return r;
 }
 
-TEST(ImportaIntreMateriale, IndexTablesCopyFortySlotsOnly) {
-    const MaterialOptic sursa = Plin(11, "SURSA");
-    MaterialOptic dest = Plin(200, "DEST");
-    const MaterialOptic inainte = dest;
-    CopiazaIndiciNK(sursa, dest);
-    // lambda_indici at 52 (4-byte slots), indice_n at 256 and indice_k at 656 (8-byte slots).
-    EXPECT_EQ(bytesOf(dest), Asteptat(sursa, inainte, {{52, 52 + 40 * 4}, {256, 256 + 40 * 8}, {656, 656 + 40 * 8}}));
-    EXPECT_EQ(dest.indice_n[45], inainte.indice_n[45]);
-    EXPECT_EQ(dest.lambda_indici[49], inainte.lambda_indici[49]);
-}
-
-TEST(ImportaIntreMateriale, EquationsCopyCoefficientsCodesAndRanges) {
-    const MaterialOptic sursa = Plin(3, "SURSA");
-    MaterialOptic dest = Plin(90, "DEST");
-    const MaterialOptic inainte = dest;
-    CopiazaEcuatiiDispersie(sursa, dest);
-    // Equation codes and both ranges at 1056..1067; the four parameter words
-    // after them stay. Coefficients of n and k at 1080..1463.
-    EXPECT_EQ(bytesOf(dest), Asteptat(sursa, inainte, {{1056, 1068}, {1080, 1464}}));
+// lambda_indici at 52 (4-byte slots), indice_n at 256 and indice_k at 656 (8-byte slots): forty slots each.
+// Equation codes and both ranges at 1056..1067; the four parameter words after them stay. Coefficients of
+// n and k at 1080..1463.
+TEST(ImportaIntreMateriale, CopiesExactlyTheirOwnBytes) {
+    const struct {
+        void (*copiaza)(const MaterialOptic&, MaterialOptic&);
+        std::vector<Interval> intervale;
+    } cazuri[] = {
+        {CopiazaIndiciNK, {{52, 52 + 40 * 4}, {256, 256 + 40 * 8}, {656, 656 + 40 * 8}}},
+        {CopiazaEcuatiiDispersie, {{1056, 1068}, {1080, 1464}}},
+    };
+    for (const auto& c : cazuri) {
+        const MaterialOptic sursa = Plin(11, "SURSA");
+        MaterialOptic dest = Plin(200, "DEST");
+        const MaterialOptic inainte = dest;
+        c.copiaza(sursa, dest);
+        EXPECT_EQ(bytesOf(dest), Asteptat(sursa, inainte, c.intervale));
+    }
 }
 
 SetLucru TreiMateriale() {
@@ -113,17 +112,12 @@ TEST(ImportaIntreMateriale, NoQuestionWithoutAUsableSource) {
     EXPECT_FALSE(ImportaInMaterialCurent(nullptr, 40034, set, 2));
     EXPECT_TRUE(p.casete.empty());
     EXPECT_EQ(set.modificat, 0);
-}
 
-TEST(ImportaIntreMateriale, NamesInTheQuestionComeFromWindows1252) {
-    ScriptedPlatform p;
-    ScopedPlatform guard(p);
-    SetLucru set;
-    set.materiale = {namedRecord("LAK\xE9", 2), namedRecord("N-BK7", 2)};
-    set.materialCurent = 1;
+    // Names in the question come from Windows-1252.
+    std::strcpy(set.materiale[2].nume, "LAK\xE9");
     p.raspunde(raspuns::IDNO);
-    ImportaInMaterialCurent(nullptr, 40057, set, 0);
-    EXPECT_EQ(p.ultima().text, "Importati n,k din LAK\xC3\xA9 in N-BK7");
+    ImportaInMaterialCurent(nullptr, 40057, set, 2);
+    EXPECT_EQ(p.ultima().text, "Importati n,k din LAK\xC3\xA9 in F2");
 }
 
 }  // namespace

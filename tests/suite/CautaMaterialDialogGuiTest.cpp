@@ -53,13 +53,12 @@ TEST_F(CautaMaterialGui, FiltersByPatternAndProducer) {
     d.producatori()->setCurrentIndex(d.producatori()->findData(6));
     EXPECT_EQ(nume(d.lista()), QStringList{"S-BSL7"});
     EXPECT_EQ(d.producatorAles(), 6);
-}
 
-TEST_F(CautaMaterialGui, AnEmptyNameStartsWithEveryMaterial) {
-    MaterialOptic model = namedRecord("", 0);
-    CautaMaterialDialog d(nullptr, dir.str(), model);
-    EXPECT_EQ(d.filtru()->text(), QStringLiteral("*"));
-    EXPECT_EQ(d.lista()->count(), 4);
+    // An empty name starts with every material.
+    MaterialOptic gol = namedRecord("", 0);
+    CautaMaterialDialog toate(nullptr, dir.str(), gol);
+    EXPECT_EQ(toate.filtru()->text(), QStringLiteral("*"));
+    EXPECT_EQ(toate.lista()->count(), 4);
 }
 
 TEST_F(CautaMaterialGui, LoadsTheChosenMaterialOrLeavesTheRecordOnCancel) {

@@ -48,13 +48,6 @@ TEST(UnitatiDialog, RectanglesConvertTheirCornersSoNeighboursStillTouch) {
     EXPECT_EQ(camp->geometry(), QRect(75, 10, 60, 16));
 }
 
-TEST(UnitatiDialog, AverageWidthOfAFixedPitchFontIsItsCharacterWidth) {
-    const QFont fix = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    if (!QFontInfo(fix).fixedPitch()) GTEST_SKIP() << "no fixed-pitch font installed";
-    // Every letter is as wide as "M", so the 52 letters measure 52 of them.
-    EXPECT_EQ(latimeMedieCaracter(fix), QFontMetrics(fix).horizontalAdvance(QLatin1Char('M')));
-}
-
 TEST(UnitatiDialog, ApplicationUnitsComeFromTheApplicationFont) {
     const UnitatiDialog& u = remasoaraUnitatiDialog();
     const QFontMetrics fm(QApplication::font());
@@ -65,6 +58,12 @@ TEST(UnitatiDialog, ApplicationUnitsComeFromTheApplicationFont) {
     EXPECT_LE(u.bazaX(), fm.horizontalAdvance(QLatin1Char('W')));
     EXPECT_GT(u.bazaY(), u.bazaX());
     EXPECT_EQ(&unitatiDialog(), &u);
+
+    // A fixed-pitch font's letters are all as wide as "M", so the 52 letters measure 52 of them.
+    const QFont fix = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    if (QFontInfo(fix).fixedPitch()) {
+        EXPECT_EQ(latimeMedieCaracter(fix), QFontMetrics(fix).horizontalAdvance(QLatin1Char('M')));
+    }
 }
 
 // No stop leaves the default of 32 units, one repeats, several stand where asked.
