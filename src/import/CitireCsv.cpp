@@ -31,7 +31,7 @@ CelulaFoaie Celula(std::string text) {
         c.tip = CelulaFoaie::Numar;
     } else {
         c.tip = CelulaFoaie::Text;
-        c.text = Windows1252DinUtf8(text);
+        c.text = TextCelula(text);
     }
     return c;
 }

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cstring>
 
+#include <QByteArray>
 #include <QString>
 
 #include "platform/Platform.h"
@@ -50,7 +51,11 @@ bool NumarDinTextCelula(const std::string& text, double& valoare) {
 }
 
 std::string TextCelula(const std::string& utf8) {
-    return Windows1252DinQt(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
+    if (std::optional<std::string> w = Windows1252DinUtf8(utf8)) return *w;
+    const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+    // A CSV file saved in Windows-1252 is no UTF-8: its bytes are taken as they stand.
+    if (text.toUtf8() != QByteArray::fromRawData(utf8.data(), static_cast<qsizetype>(utf8.size()))) return utf8;
+    return Windows1252DinQt(text);
 }
 
 void RaporteazaFoaieCalcul(const std::string& text) { MesajBox(nullptr, text, "ATENTIE!", stil::MB_OK | stil::MB_ICONEXCLAMATION); }

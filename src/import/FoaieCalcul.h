@@ -62,7 +62,8 @@ std::string LitereColoana(std::size_t index);
 bool NumarDinTextCelula(const std::string& text, double& valoare);
 
 // UTF-8 from the workbook formats into the record texts' Windows-1252; a
-// character that code page lacks becomes '?', as in a typed name.
+// character that code page lacks becomes '?', as in a typed name, and text
+// that is no UTF-8 (a CSV file saved in Windows-1252) stays as it is.
 std::string TextCelula(const std::string& utf8);
 
 // Tells the user why a spreadsheet file cannot be used ("ATENTIE!").

@@ -96,7 +96,14 @@ void ConversieSticle32(FereastraPrincipala& w) { ComandaConvertesteSticle32(w.pr
 void CorecteazaProducatori(FereastraPrincipala& w) { ComandaCorecteazaCoduriProducator(w.proprietar()); }
 template <int Cod>
 void CatalogText(FereastraPrincipala& w) {
-    ComandaImportCatalogText(&w, Cod, [&w] { w.actualizeazaRandCurent(); });
+    // The glasses are built in the current record, each stored as it is
+    // built: a modified material there is offered for saving first.
+    SetLucru& set = setLucru();
+    if (!set.gol() && !w.poatePleca(set.materialCurent)) return;
+    ComandaImportCatalogText(&w, Cod, [&w] {
+        w.actualizeazaRandCurent();
+        if (!setLucru().gol()) w.marcheazaNemodificat(setLucru().materialCurent);
+    });
 }
 void ImportAgf(FereastraPrincipala& w) { ComandaImportAgf(&w); }
 void ImportRii(FereastraPrincipala& w) { ComandaImportRii(&w); }

@@ -17,6 +17,9 @@ void CatalogSchott(const std::uint8_t* date, std::size_t n);   // allglass.sch
 void FisierJson(const std::uint8_t* date, std::size_t n);      // SubstrateMaterials.json
 void FisierText(const std::uint8_t* date, std::size_t n);      // category and attribute files
 void FisierRecuperare(const std::uint8_t* date, std::size_t n);  // the recovery file
+void FisierCatalogText(const std::uint8_t* date, std::size_t n);     // manufacturer text catalogues
+void FisierAgf(const std::uint8_t* date, std::size_t n);      // AGF glass catalogues
+void FisierRii(const std::uint8_t* date, std::size_t n);     // refractiveindex.info files
 
 struct Harness {
     const char* nume;  // also the corpus folder under tests/fuzz/corpus
@@ -24,7 +27,8 @@ struct Harness {
 };
 inline constexpr Harness Harnessuri[] = {
     {"database", BazaDate}, {"schott", CatalogSchott}, {"json", FisierJson},
-    {"text", FisierText},   {"recovery", FisierRecuperare},
+    {"text", FisierText},   {"recovery", FisierRecuperare}, {"textcatalog", FisierCatalogText},
+    {"agf", FisierAgf},    {"rii", FisierRii},
 };
 
 }  // namespace vitramor::fuzz

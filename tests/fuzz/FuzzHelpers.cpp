@@ -1,3 +1,4 @@
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -13,6 +14,10 @@
 #include "export/FisierJson.h"
 #include "fileutil/FileUtil.h"
 #include "fuzz/FuzzHarnesses.h"
+#include "import/CatalogText.h"
+#include "import/CatalogAgf.h"
+#include "import/ImportAgf.h"
+#include "import/ImportRii.h"
 #include "import/ImportSchott.h"
 #include "messages/ListaMesaje.h"
 #include "platform/ConsolePlatform.h"
@@ -64,6 +69,19 @@ void Cere(bool conditie, const char* ce) {
     }
 }
 
+// What every table of a built record must hold for the rest of the system.
+void CereRecordFolosibil(const MaterialOptic& m) {
+    Cere(std::memchr(m.nume, '\0', sizeof m.nume) != nullptr, "a terminated name");
+    for (int i = 0; i < NumarSloturiTabel; ++i)
+        Cere(std::isfinite(m.lambda_indici[i]) && std::isfinite(m.indice_n[i]) && std::isfinite(m.indice_k[i]) &&
+                 std::isfinite(m.transmisia_interna[i]),
+             "finite tables");
+    for (double c : m.coef_disp_n) Cere(std::isfinite(c), "finite coefficients");
+    Cere(std::isfinite(m.grosime_transmisie), "a finite thickness");
+}
+
+std::string Text(const std::uint8_t* date, std::size_t n) { return {reinterpret_cast<const char*>(date), n}; }
+
 std::uint64_t Marime(const std::string& cale) {
     std::error_code ec;
     const auto n = std::filesystem::file_size(cale, ec);
@@ -88,16 +106,25 @@ void BazaDate(const std::uint8_t* date, std::size_t n) {
 }
 
 void CatalogSchott(const std::uint8_t* date, std::size_t n) {
-    std::istringstream in(std::string(reinterpret_cast<const char*>(date), n));
+    Mediu& md = mediu();
+    std::istringstream in(Text(date, n));
     CititorLiniiSchott cititor(in);
     BlocSchott bloc;
     MaterialOptic m{};
     for (int i = 0; i < 1000 && CitesteBlocSchott(cititor, bloc); ++i) {
         Cere(bloc.liniiCitite >= 1 && bloc.liniiCitite <= LiniiBlocSchott, "block line count");
         ConvertesteBlocSchott(bloc, m);
-        Cere(std::memchr(m.nume, '\0', sizeof m.nume) != nullptr, "a terminated name");
+        CereRecordFolosibil(m);
         if (bloc.linieLunga >= 0) break;
     }
+    // The whole import, database included: whatever it stores is a whole record.
+    md.scrie(NumeFisierSchott, date, n);
+    std::istringstream tot(Text(date, n));
+    MaterialOptic lucru{};
+    std::strcpy(lucru.nume, "Gol0");
+    const RezultatImportSchott r = ImportaSticleSchott(tot, lucru, {nullptr, NumeFisierSchott, [](const std::string&) {}});
+    Cere(r.salvate <= r.sticle, "no more glasses stored than read");
+    Cere(Marime(md.director + "/sticleNou32.dat") % sizeof(MaterialOptic) == 0, "whole records only");
 }
 
 void FisierJson(const std::uint8_t* date, std::size_t n) {
@@ -138,6 +165,40 @@ void FisierRecuperare(const std::uint8_t* date, std::size_t n) {
     CitesteRecuperare(nullptr, m.director, intrari);
     Cere(intrari.size() <= n / MarimeIntrareRecuperare, "no more entries than whole entries");
     for (const auto& e : intrari) LinieRecuperare(e);
+}
+
+void FisierCatalogText(const std::uint8_t* date, std::size_t n) {
+    mediu();
+    const std::string text = Text(date, n);
+    const int cod = 1 + static_cast<int>(n % 5);
+    const std::size_t a = text.find('\n');
+    const std::string_view linie = std::string_view(text).substr(0, a);
+    const std::string_view urmatoarea = a == std::string::npos ? std::string_view() : std::string_view(text).substr(a + 1);
+    MaterialOptic m{};
+    ParseazaLinieCatalogText(cod, linie, urmatoarea.substr(0, urmatoarea.find('\n')), m);
+    CereRecordFolosibil(m);
+    std::istringstream in(text);
+    for (const IntrareCatalogText& e : ListeazaCatalogText(cod, in, "fuzz.txt")) Cere(std::isfinite(e.nd), "finite nd");
+}
+
+void FisierAgf(const std::uint8_t* date, std::size_t n) {
+    mediu();
+    std::vector<std::string> mesaje;
+    for (const SticlaAgf& s : CitesteCatalogAgf(Text(date, n)).sticle) {
+        if (!s.importabila()) continue;
+        MaterialOptic m{};
+        ConvertesteSticlaAgf(s, 2, m, mesaje);
+        CereRecordFolosibil(m);
+    }
+}
+
+void FisierRii(const std::uint8_t* date, std::size_t n) {
+    mediu();
+    const MaterialRii r = CitesteMaterialRii(Text(date, n), "X", 10);
+    if (r.ok)
+        CereRecordFolosibil(r.m);
+    else
+        Cere(!r.eroare.empty(), "a refused file says why");
 }
 
 }  // namespace vitramor::fuzz
