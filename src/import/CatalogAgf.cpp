@@ -7,73 +7,35 @@
 #include <cstdio>
 #include <cstring>
 
+#include <QString>
+#include <string>
+
 #include "dispersion/EcuatieDispersie.h"
 #include "editors/LiniiSpectrale.h"
 #include "import/ImportSchott.h"
 #include "import/PotrivireSellmeier.h"
 #include "import/PuncteReprezentative.h"
+#include "record/CodificareText.h"
+#include "suite/CatalogFile.h"
 
 namespace vitramor {
 
 namespace {
 
-std::string Formatat(const char* format, ...) __attribute__((format(printf, 1, 2)));
-std::string Formatat(const char* format, ...) {
-    char text[512];
-    va_list args;
-    va_start(args, format);
-    std::vsnprintf(text, sizeof text, format, args);
-    va_end(args);
-    return text;
-}
-
-// ---- text --------------------------------------------------------------
-
-// Windows-1252 bytes 0x80-0x9F and the characters they stand for.
-constexpr char16_t Cp1252Sus[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-                                    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
-                                    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-                                    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
-
-char OctetWindows1252(char32_t cp) {
-    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<char>(cp);
-    for (int i = 0; i < 32; ++i)
-        if (Cp1252Sus[i] != 0 && Cp1252Sus[i] == cp) return static_cast<char>(0x80 + i);
-    return '?';
-}
-
+// The text of a UTF-16 file, in the byte order its mark gave, as the record
+// texts' Windows-1252.
 std::string DinUtf16(std::string_view o, bool bigEndian) {
-    std::string r;
-    r.reserve(o.size() / 2);
+    std::u16string u;
+    u.reserve(o.size() / 2);
     for (std::size_t i = 0; i + 1 < o.size(); i += 2) {
         const auto a = static_cast<unsigned char>(o[i]), b = static_cast<unsigned char>(o[i + 1]);
-        const char32_t u = bigEndian ? (a << 8 | b) : (b << 8 | a);
-        if (u >= 0xD800 && u <= 0xDBFF) {
-            i += 2;  // a pair beyond the 16-bit plane: no Windows-1252 character
-            r.push_back('?');
-        } else {
-            r.push_back(OctetWindows1252(u));
-        }
+        u.push_back(static_cast<char16_t>(bigEndian ? (a << 8 | b) : (b << 8 | a)));
     }
-    return r;
+    return Windows1252DinQt(QString::fromStdU16String(u));
 }
 
 std::string DinUtf8(std::string_view o) {
-    std::string r;
-    for (std::size_t i = 0; i < o.size();) {
-        const auto c = static_cast<unsigned char>(o[i]);
-        int lungime = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 0;
-        if (lungime == 0 || i + lungime > o.size()) {
-            r.push_back('?');
-            ++i;
-            continue;
-        }
-        char32_t cp = lungime == 1 ? c : c & (0x7F >> lungime);
-        for (int k = 1; k < lungime; ++k) cp = cp << 6 | (static_cast<unsigned char>(o[i + k]) & 0x3F);
-        r.push_back(OctetWindows1252(cp));
-        i += lungime;
-    }
-    return r;
+    return Windows1252DinQt(QString::fromUtf8(o.data(), static_cast<qsizetype>(o.size())));
 }
 
 // The blank-separated fields of a line, into a vector the caller reuses:
@@ -113,7 +75,7 @@ bool Numere(SticlaAgf& s, int linie, std::string_view cuvant, const std::vector<
             std::size_t de, std::size_t pana, double* iesire) {
     for (std::size_t i = de; i < pana && i < c.size(); ++i) {
         if (!Numar(c[i], iesire[i - de])) {
-            s.erori.push_back(Formatat("linia %d: campul %zu al liniei %.*s, \"%s\", nu este un numar", linie, i,
+            s.erori.push_back(TextFormatat("linia %d: campul %zu al liniei %.*s, \"%s\", nu este un numar", linie, i,
                                        static_cast<int>(cuvant.size()), cuvant.data(), Citat(c[i]).c_str()));
             return false;
         }
@@ -127,7 +89,7 @@ void CitesteNM(SticlaAgf& s, int linie, const std::vector<std::string_view>& c) 
     s.linie = linie;
     if (c.size() >= 2) s.nume = std::string(c[1]);
     if (c.size() < 6) {
-        s.erori.push_back(Formatat("linia %d: linia NM are %zu campuri; trebuie cel putin nume, formula, cod MIL, nd "
+        s.erori.push_back(TextFormatat("linia %d: linia NM are %zu campuri; trebuie cel putin nume, formula, cod MIL, nd "
                                    "si vd",
                                    linie, c.size() - 1));
         return;
@@ -135,7 +97,7 @@ void CitesteNM(SticlaAgf& s, int linie, const std::vector<std::string_view>& c) 
     double v[3] = {};
     if (!Numere(s, linie, "NM", c, 2, 3, v) || !Numere(s, linie, "NM", c, 4, 6, v + 1)) return;
     if (!Intreg(v[0]) || v[0] < 1 || v[0] > FormulaAgfMaxima) {
-        s.erori.push_back(Formatat("linia %d: formula de dispersie %s nu exista (formulele sunt 1 - %d)", linie,
+        s.erori.push_back(TextFormatat("linia %d: formula de dispersie %s nu exista (formulele sunt 1 - %d)", linie,
                                    Citat(c[2]).c_str(), FormulaAgfMaxima));
         return;
     }
@@ -149,7 +111,7 @@ void CitesteNM(SticlaAgf& s, int linie, const std::vector<std::string_view>& c) 
         if (Intreg(stare) && stare >= 0 && stare <= 4)
             s.stare = static_cast<int>(stare);
         else
-            s.avertizari.push_back(Formatat("linia %d: starea %s nu este una cunoscuta; sticla e luata ca standard",
+            s.avertizari.push_back(TextFormatat("linia %d: starea %s nu este una cunoscuta; sticla e luata ca standard",
                                             linie, Citat(c[7]).c_str()));
     }
 }
@@ -158,13 +120,13 @@ void CitesteLinie(SticlaAgf& s, int linie, std::string_view cuvant, const std::v
     const std::size_t n = c.size() - 1;
     auto prea_scurta = [&](std::size_t minim, const char* ce) {
         if (n >= minim) return false;
-        s.erori.push_back(Formatat("linia %d: linia %.*s are %zu campuri, trebuie %zu (%s)", linie,
+        s.erori.push_back(TextFormatat("linia %d: linia %.*s are %zu campuri, trebuie %zu (%s)", linie,
                                    static_cast<int>(cuvant.size()), cuvant.data(), n, minim, ce));
         return true;
     };
     if (cuvant == "CD") {
         if (s.areCd) {
-            s.avertizari.push_back(Formatat("linia %d: a doua linie CD a sticlei nu a fost luata in seama", linie));
+            s.avertizari.push_back(TextFormatat("linia %d: a doua linie CD a sticlei nu a fost luata in seama", linie));
             return;
         }
         s.areCd = true;
@@ -193,7 +155,7 @@ void CitesteLinie(SticlaAgf& s, int linie, std::string_view cuvant, const std::v
         double v[2];
         if (!Numere(s, linie, cuvant, c, 1, 3, v)) return;
         if (!(v[0] > 0.0) || !(v[1] > v[0])) {
-            s.erori.push_back(Formatat("linia %d: domeniul LD %g - %g um nu este un domeniu", linie, v[0], v[1]));
+            s.erori.push_back(TextFormatat("linia %d: domeniul LD %g - %g um nu este un domeniu", linie, v[0], v[1]));
             return;
         }
         s.areLd = true;
@@ -203,7 +165,7 @@ void CitesteLinie(SticlaAgf& s, int linie, std::string_view cuvant, const std::v
         double v[3];
         if (!Numere(s, linie, cuvant, c, 1, 4, v)) return;
         if (!(v[0] > 0.0) || !(v[1] >= 0.0 && v[1] <= 1.0) || !(v[2] > 0.0)) {
-            s.avertizari.push_back(Formatat("linia %d: punctul de transmisie %g um, %g, %g mm nu a fost luat "
+            s.avertizari.push_back(TextFormatat("linia %d: punctul de transmisie %g um, %g, %g mm nu a fost luat "
                                             "(transmisia e intre 0 si 1, grosimea pozitiva)",
                                             linie, v[0], v[1], v[2]));
             return;
@@ -220,7 +182,7 @@ void Verifica(SticlaAgf& s) {
     }
     const int nevoie = CoeficientiFormulaAgf(s.formula);
     if (s.numarCd < nevoie)
-        s.erori.push_back(Formatat("linia CD are %d coeficienti, formula %d are nevoie de %d", s.numarCd, s.formula,
+        s.erori.push_back(TextFormatat("linia CD are %d coeficienti, formula %d are nevoie de %d", s.numarCd, s.formula,
                                    nevoie));
 }
 
@@ -266,7 +228,7 @@ void Transmisie(const SticlaAgf& s, MaterialOptic& m, std::vector<std::string>& 
     }
     const std::vector<std::size_t> alese = PuncteReprezentative(x, {{tau}}, NumarSloturiEditabile);
     if (alese.size() < unice.size())
-        mesaje.push_back(Formatat("transmisia are %zu puncte; s-au pastrat cele %zu care urmeaza cel mai bine curba",
+        mesaje.push_back(TextFormatat("transmisia are %zu puncte; s-au pastrat cele %zu care urmeaza cel mai bine curba",
                                   unice.size(), alese.size()));
     for (std::size_t i = 0; i < alese.size(); ++i) {
         m.lambda_Ti[i] = static_cast<std::uint16_t>(std::lround(x[alese[i]] * 1000.0));
@@ -376,13 +338,13 @@ void ConvertesteSticlaAgf(const SticlaAgf& s, std::uint16_t producator, Material
                           std::vector<std::string>& mesaje) {
     std::memset(&m, 0, sizeof m);
     if (s.nume.size() >= sizeof m.nume)
-        mesaje.push_back(Formatat("numele are %zu caractere; s-au pastrat primele 15", s.nume.size()));
+        mesaje.push_back(TextFormatat("numele are %zu caractere; s-au pastrat primele 15", s.nume.size()));
     CopiazaText(m.nume, sizeof m.nume, s.nume);
     std::string cod = s.mil;
     double mil = 0.0;
     if (cod.empty() || cod == "-" || (Numar(cod, mil) && mil == 0.0)) {
         const long a = std::lround((s.nd - 1.0) * 1000.0), b = std::lround(s.vd * 10.0);
-        cod = a > 0 && a < 1000 && b > 0 && b < 1000 ? Formatat("%03ld%03ld", a, b) : "";
+        cod = a > 0 && a < 1000 && b > 0 && b < 1000 ? TextFormatat("%03ld%03ld", a, b) : "";
     }
     CopiazaText(m.cod, sizeof m.cod, cod);
     m.producator = producator;
@@ -432,12 +394,12 @@ void ConvertesteSticlaAgf(const SticlaAgf& s, std::uint16_t producator, Material
             m.ec_dispersie_n = 4;
             std::copy(p.coef, p.coef + 6, m.coef_disp_n);
             if (p.rezidualMaxim > 1e-5)
-                mesaje.push_back(Formatat("formula %d aproximata cu ecuatia Sellmeier (cod 4): abaterea maxima "
+                mesaje.push_back(TextFormatat("formula %d aproximata cu ecuatia Sellmeier (cod 4): abaterea maxima "
                                           "%.2e in domeniul %g - %g um",
                                           s.formula, p.rezidualMaxim, lo, hi));
         } else {
             m.ec_dispersie_n = EcuatieTabelata;
-            mesaje.push_back(Formatat("formula %d nu a putut fi aproximata cu ecuatia Sellmeier; se foloseste "
+            mesaje.push_back(TextFormatat("formula %d nu a putut fi aproximata cu ecuatia Sellmeier; se foloseste "
                                       "tabelul de indici",
                                       s.formula));
         }
@@ -466,7 +428,7 @@ void ConvertesteSticlaAgf(const SticlaAgf& s, std::uint16_t producator, Material
     if (s.nd > 1.0 && LambdaLiniaD >= m.domeniu_n[0] && LambdaLiniaD <= m.domeniu_n[1] &&
         m.ec_dispersie_n != EcuatieTabelata && IndiceDinEcuatieDispersie(m, 0, LambdaLiniaD, n) == IndiceValid &&
         std::fabs(n - s.nd) > 1e-4)
-        mesaje.push_back(Formatat("ecuatia da nd = %.6f, catalogul %.6f", n, s.nd));
+        mesaje.push_back(TextFormatat("ecuatia da nd = %.6f, catalogul %.6f", n, s.nd));
 }
 
 int ProducatorDinNumeFisierAgf(std::string_view numeFisier) {

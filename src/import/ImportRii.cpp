@@ -15,21 +15,12 @@
 #include "import/PuncteReprezentative.h"
 #include "messages/ListaMesaje.h"
 #include "settings/Directoare.h"
+#include "suite/CatalogFile.h"
 #include "suite/Catalix.h"
 
 namespace vitramor {
 
 namespace {
-
-std::string Formatat(const char* format, ...) __attribute__((format(printf, 1, 2)));
-std::string Formatat(const char* format, ...) {
-    char text[512];
-    va_list args;
-    va_start(args, format);
-    std::vsnprintf(text, sizeof text, format, args);
-    va_end(args);
-    return text;
-}
 
 struct Eroare {
     std::string text;
@@ -51,7 +42,7 @@ std::vector<double> Numere(std::string_view t, const std::string& ce) {
         const char f = c.empty() ? 'x' : c.front();
         if (c.empty() || ec != std::errc() || p != c.data() + c.size() || !std::isfinite(x) ||
             !(f == '-' || f == '.' || (f >= '0' && f <= '9')))
-            throw Eroare{Formatat("%s: \"%.30s\" nu este un numar", ce.c_str(), std::string(t.substr(a, i - a)).c_str())};
+            throw Eroare{TextFormatat("%s: \"%.30s\" nu este un numar", ce.c_str(), std::string(t.substr(a, i - a)).c_str())};
         v.push_back(x);
     }
     return v;
@@ -107,16 +98,16 @@ std::vector<std::vector<double>> CitesteDate(const std::string& date, int coloan
         const std::string_view l(date.data() + i, s - i);
         i = s + 1;
         ++numar;
-        const std::vector<double> v = Numere(l, Formatat("%s, linia %d a datelor", tip.c_str(), numar));
+        const std::vector<double> v = Numere(l, TextFormatat("%s, linia %d a datelor", tip.c_str(), numar));
         if (v.empty()) continue;
         if (static_cast<int>(v.size()) != coloane)
-            throw Eroare{Formatat("%s, linia %d a datelor are %zu valori, trebuie %d", tip.c_str(), numar, v.size(),
+            throw Eroare{TextFormatat("%s, linia %d a datelor are %zu valori, trebuie %d", tip.c_str(), numar, v.size(),
                                   coloane)};
-        if (!(v[0] > 0.0)) throw Eroare{Formatat("%s, linia %d a datelor: lungimea de unda %g nu este pozitiva",
+        if (!(v[0] > 0.0)) throw Eroare{TextFormatat("%s, linia %d a datelor: lungimea de unda %g nu este pozitiva",
                                                  tip.c_str(), numar, v[0])};
         linii.push_back(v);
         if (linii.size() > PuncteMaximeRii)
-            throw Eroare{Formatat("%s are mai mult de %zu puncte; nu este tabelul unui material", tip.c_str(),
+            throw Eroare{TextFormatat("%s are mai mult de %zu puncte; nu este tabelul unui material", tip.c_str(),
                                   PuncteMaximeRii)};
     }
     if (linii.size() < 1) throw Eroare{tip + " nu are date"};
@@ -173,13 +164,13 @@ private:
 };
 
 void Convertor::intrare(const YAML::Node& d, std::size_t index) {
-    if (!d.IsMap()) throw Eroare{Formatat("intrarea %zu din DATA nu are tip", index + 1)};
+    if (!d.IsMap()) throw Eroare{TextFormatat("intrarea %zu din DATA nu are tip", index + 1)};
     const std::string tip = TextNod(d["type"]);
     const bool areN = n_ || formula_;
     if (tip == "tabulated nk" || tip == "tabulated n" || tip == "tabulated k") {
         const bool cuN = tip != "tabulated k", cuK = tip != "tabulated n";
         if ((cuN && areN) || (cuK && k_)) {
-            r_.mesaje.push_back(Formatat("intrarea %zu (%s) repeta date deja citite si nu a fost luata", index + 1,
+            r_.mesaje.push_back(TextFormatat("intrarea %zu (%s) repeta date deja citite si nu a fost luata", index + 1,
                                          tip.c_str()));
             return;
         }
@@ -196,9 +187,9 @@ void Convertor::intrare(const YAML::Node& d, std::size_t index) {
         int numar = 0;
         const auto [p, ec] = std::from_chars(tip.data() + 8, tip.data() + tip.size(), numar);
         if (ec != std::errc() || p != tip.data() + tip.size() || numar < 1 || numar > 9)
-            throw Eroare{Formatat("tipul \"%.40s\" nu este o formula cunoscuta (formula 1 - formula 9)", tip.c_str())};
+            throw Eroare{TextFormatat("tipul \"%.40s\" nu este o formula cunoscuta (formula 1 - formula 9)", tip.c_str())};
         if (areN) {
-            r_.mesaje.push_back(Formatat("intrarea %zu (%s) repeta indicele n si nu a fost luata", index + 1,
+            r_.mesaje.push_back(TextFormatat("intrarea %zu (%s) repeta indicele n si nu a fost luata", index + 1,
                                          tip.c_str()));
             return;
         }
@@ -212,7 +203,7 @@ void Convertor::intrare(const YAML::Node& d, std::size_t index) {
         if (f.c.empty() || f.c.size() > 24) throw Eroare{tip + ": coefficients trebuie sa aiba 1 - 24 de valori"};
         formula_ = std::move(f);
     } else {
-        r_.mesaje.push_back(Formatat("intrarea %zu de tipul \"%.40s\" nu a fost luata", index + 1, tip.c_str()));
+        r_.mesaje.push_back(TextFormatat("intrarea %zu de tipul \"%.40s\" nu a fost luata", index + 1, tip.c_str()));
     }
 }
 
@@ -221,7 +212,7 @@ MaterialRii Convertor::ruleaza(std::string_view yaml, const std::string& nume, s
     try {
         radacina = YAML::Load(std::string(yaml));
     } catch (const YAML::Exception& e) {
-        throw Eroare{Formatat("fisierul nu este YAML valid (linia %d): %s", e.mark.line + 1, e.msg.c_str())};
+        throw Eroare{TextFormatat("fisierul nu este YAML valid (linia %d): %s", e.mark.line + 1, e.msg.c_str())};
     }
     if (!radacina.IsMap()) throw Eroare{"fisierul nu are DATA: nu este un fisier refractiveindex.info"};
     for (const char* cheie : {"REFERENCES", "COMMENTS"}) {
@@ -243,7 +234,7 @@ MaterialRii Convertor::ruleaza(std::string_view yaml, const std::string& nume, s
     if (exacta) {
         m.ec_dispersie_n = exacta->first;
         std::copy(exacta->second.begin(), exacta->second.end(), m.coef_disp_n);
-        r_.mesaje.push_back(Formatat("formula %d pastrata exact ca ecuatia de dispersie cod %d", formula_->numar,
+        r_.mesaje.push_back(TextFormatat("formula %d pastrata exact ca ecuatia de dispersie cod %d", formula_->numar,
                                      exacta->first));
     }
 
@@ -268,10 +259,10 @@ MaterialRii Convertor::ruleaza(std::string_view yaml, const std::string& nume, s
     if (k_) curbe.push_back(ck);
     const std::vector<std::size_t> alese = PuncteReprezentative(x, curbe, NumarSloturiEditabile);
     if (alese.size() < x.size() && puncteDate_ > 0)
-        r_.mesaje.push_back(Formatat("datele au %zu puncte; s-au pastrat cele %zu care urmeaza cel mai bine curbele",
+        r_.mesaje.push_back(TextFormatat("datele au %zu puncte; s-au pastrat cele %zu care urmeaza cel mai bine curbele",
                                      x.size(), alese.size()));
     else if (alese.size() < x.size() && !exacta)
-        r_.mesaje.push_back(Formatat("formula %d nu este o ecuatie de dispersie a programului; valorile ei sunt "
+        r_.mesaje.push_back(TextFormatat("formula %d nu este o ecuatie de dispersie a programului; valorile ei sunt "
                                      "in tabelul de indici (%zu puncte)",
                                      formula_->numar, alese.size()));
     for (std::size_t i = 0; i < alese.size(); ++i) {
@@ -360,7 +351,7 @@ MaterialRii CitesteMaterialRii(std::string_view yaml, const std::string& nume, s
         return r;
     } catch (const YAML::Exception& e) {
         MaterialRii r;
-        r.eroare = Formatat("fisierul nu are structura unui fisier refractiveindex.info: %s", e.msg.c_str());
+        r.eroare = TextFormatat("fisierul nu are structura unui fisier refractiveindex.info: %s", e.msg.c_str());
         return r;
     }
 }
