@@ -351,17 +351,25 @@ int CreazaObiectMaterialJson(const MaterialOptic& m, cJSON* obiect, const std::o
     return 0;
 }
 
+MembriDocumentJson::MembriDocumentJson(const cJSON* radacina) {
+    if (!cJSON_IsObject(radacina)) return;
+    for (const cJSON* c = radacina->child; c; c = c->next)
+        if (c->string) nume_.insert(c->string);
+}
+
 int AdaugaMaterialInDocumentJson(const MaterialOptic& m, cJSON* radacina, const std::string& numeFisier,
-                                 bool intreaba, const std::optional<PerecheAtribute>& atribute) {
+                                 bool intreaba, const std::optional<PerecheAtribute>& atribute,
+                                 MembriDocumentJson* membri) {
     const std::string cheie = CheieMaterialJson(m);
     // Names are keys exactly: the database itself tells "F2" from "f2".
-    if (cJSON_GetObjectItemCaseSensitive(radacina, cheie.c_str())) {
+    if (membri ? membri->are(cheie) : cJSON_GetObjectItemCaseSensitive(radacina, cheie.c_str()) != nullptr) {
         if (!intreaba) return 0;
         char text[600];
         std::snprintf(text, sizeof text, "Materialul %s este in fisierul %s\nScriem peste?",
                       Camp(m.nume, sizeof m.nume).c_str(), numeFisier.c_str());
         if (MesajBox(nullptr, text, "ATENTIE!", MB_YESNO | MB_ICONQUESTION) != raspuns::IDYES) return 0;
         cJSON_DeleteItemFromObjectCaseSensitive(radacina, cheie.c_str());
+        if (membri) membri->sterge(cheie);
     }
     cJSON* obiect = cJSON_CreateObject();
     if (!obiect) return EroareNod(EroareJsonCreareObiect, "rootMaterial");
@@ -370,6 +378,7 @@ int AdaugaMaterialInDocumentJson(const MaterialOptic& m, cJSON* radacina, const 
         return r;
     }
     if (!Ataseaza(radacina, cheie.c_str(), obiect)) return EroareNod(EroareJsonAdaugareObiect, "rootMaterial");
+    if (membri) membri->adauga(cheie);
     return 0;
 }
 

@@ -20,6 +20,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <unordered_set>
 #include <string>
 
 #include <cjson/cJSON.h>
@@ -87,8 +88,26 @@ int CreazaObiectMaterialJson(const MaterialOptic& m, cJSON* obiect,
 // (No: result 0, nothing changes; Yes: the old member is deleted and the new
 // one appended at the end). `numeFisier` only names the file in the
 // question. 0 on success or when left out; a failure code otherwise.
+//
+// `membri`, when given, holds the names the document has and is kept up to
+// date: a pass adding thousands of materials then looks each name up once
+// instead of walking the whole object every time.
+class MembriDocumentJson;
 int AdaugaMaterialInDocumentJson(const MaterialOptic& m, cJSON* radacina, const std::string& numeFisier,
-                                 bool intreaba, const std::optional<PerecheAtribute>& atribute = std::nullopt);
+                                 bool intreaba, const std::optional<PerecheAtribute>& atribute = std::nullopt,
+                                 MembriDocumentJson* membri = nullptr);
+
+// The member names of a document object, read once.
+class MembriDocumentJson {
+public:
+    explicit MembriDocumentJson(const cJSON* radacina);
+    bool are(const std::string& cheie) const { return nume_.count(cheie) != 0; }
+    void adauga(const std::string& cheie) { nume_.insert(cheie); }
+    void sterge(const std::string& cheie) { nume_.erase(cheie); }
+
+private:
+    std::unordered_set<std::string> nume_;
+};
 
 // Shows the node-failure message of a code (-2, -3 or -4) for `eticheta`,
 // the name of the object being built, and returns the code.

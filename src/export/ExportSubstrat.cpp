@@ -176,6 +176,7 @@ RezultatExportSubstrat ExportaSticleSubstrat(Fereastra owner, const std::vector<
     if (document) {
         r.trecereCompleta = true;
         const MaterialeLista materiale(owner, linii);
+        MembriDocumentJson membri(document.get());
         for (const std::string& linie : linii) {
             std::string nume;
             if (!NumeDinLinie(owner, linie, nume)) {
@@ -188,7 +189,7 @@ RezultatExportSubstrat ExportaSticleSubstrat(Fereastra owner, const std::vector<
                 r.trecereCompleta = false;
                 break;
             }
-            if (AdaugaMaterialInDocumentJson(m, document.get(), fisier, true) != 0) {
+            if (AdaugaMaterialInDocumentJson(m, document.get(), fisier, true, std::nullopt, &membri) != 0) {
                 r.trecereCompleta = false;
                 break;
             }

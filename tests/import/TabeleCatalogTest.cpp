@@ -124,10 +124,10 @@ TEST_F(TabeleCatalog, UpdateMergesIntoTheStoredGlassAndStoresNewOnes) {
 }
 
 TEST_F(TabeleCatalog, WideTableKeeps255ColumnsAndWarns) {
-    Randuri r(2);
+    Randuri r(2, std::vector<Celula>(300));
     for (int j = 0; j < 300; ++j) {
-        r[0].push_back("c" + std::to_string(j));
-        r[1].push_back(static_cast<double>(j));
+        r[0][j].emplace<std::string>("c" + std::to_string(j));
+        r[1][j] = static_cast<double>(j);
     }
     ScrieSqlite((d / "lat.db").string(), "lat", r);
     auto s = DeschideSursaTabel(SirSqlite((d / "lat.db").string()));
