@@ -92,7 +92,11 @@ ImportExcelDialog::ImportExcelDialog(QWidget* parent, ContextImportExcel& c, QLi
         stari();
     });
     connect(info_, &QPushButton::clicked, this, [this] {
-        InitInstanceAfisWnd(this, 0, IdFereastraTextInfo, "Informatii conexiune", RaportConexiuneOdbc(c_.odbc));
+        const BlocText raport = RaportConexiuneOdbc(c_.odbc);
+        if (fereastraInfo_)
+            fereastraInfo_->reafiseaza(raport);
+        else
+            fereastraInfo_ = InitInstanceAfisWnd(this, 0, IdFereastraTextInfo, "Informatii conexiune", raport);
     });
     connect(sterge_, &QPushButton::clicked, this, [this] { StergeConexiuneDinRegistri(c_.odbc.numeRegistru, true); });
     connect(tabele_, &QComboBox::activated, this, &ImportExcelDialog::alegeTabel);

@@ -4,6 +4,7 @@
 // associations, detects the wavelengths and runs the update.
 
 #include <QDialog>
+#include <QPointer>
 #include <functional>
 
 #include "import/ActualizareExcel.h"
@@ -15,6 +16,8 @@ class QListWidget;
 class QPushButton;
 
 namespace vitramor {
+
+class TextWindow;
 
 class ImportExcelDialog : public QDialog {
     Q_OBJECT
@@ -49,6 +52,8 @@ private:
     QComboBox *tabele_, *coloane_;
     QListWidget* lista_;
     QPushButton *info_, *sterge_, *asociere_, *detect_, *update_;
+    // "Info" asked again refreshes this window rather than opening another.
+    QPointer<TextWindow> fereastraInfo_;
 };
 
 }  // namespace vitramor

@@ -46,6 +46,14 @@ void TextWindow::afiseazaText(const BlocText& bloc) {
     text_->setPlainText(text);
 }
 
+void TextWindow::reafiseaza(const BlocText& bloc) {
+    afiseazaText(bloc);
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
+}
+
 QStringList TextWindow::linii() const {
     const QString text = text_->toPlainText();
     if (text.isEmpty()) return {};

@@ -23,6 +23,9 @@ public:
     // Replaces the shown text with a new block (the refresh request 1027).
     // An absent block shows an empty text.
     void afiseazaText(const BlocText& bloc);
+    // A report asked for again while its window is open: the new text goes
+    // into this window, brought back to the front (restored if minimized).
+    void reafiseaza(const BlocText& bloc);
     // The text control, for tab stops (request 1037).
     QPlainTextEdit* controlText() const { return text_; }
     int id() const { return id_; }

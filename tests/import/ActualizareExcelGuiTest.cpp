@@ -5,13 +5,17 @@
 
 #include <QComboBox>
 #include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
 
 #include "import/ActualizareExcelDialog.h"
 #include "import/AsociereColoaneDialog.h"
+#include "import/ConexiuneOdbc.h"
 #include "import/ImportExcelDialog.h"
 #include "platform/ScriptedPlatform.h"
 #include "settings/Directoare.h"
 #include "support/TabelCatalog.h"
+#include "suite/TextWindow.h"
 #include "support/TestDir.h"
 
 using namespace vitramor;
@@ -86,6 +90,27 @@ TEST_F(ActualizareExcelGui, FromTheWorkbookToTheResultList) {
     ASSERT_EQ(actualizare.rezultate()->count(), 1) << p.texte().back();
     EXPECT_EQ(actualizare.rezultate()->item(0)->text(), "S-BSL7\t1.522\t1.5163\t0.997");
     EXPECT_EQ(import.lista()->count(), 3);
+}
+
+TEST_F(ActualizareExcelGui, ConnectionInfoAskedAgainRefreshesItsWindow) {
+    ConfigureazaOdbc(d.str());
+    ScrieSqlite((d / "cat.db").string(), "sticle", {{std::string("nume")}, {std::string("F2")}});
+    ScrieODBC_BazaDateInRegistri("OHARA_XLS", SirSqlite((d / "cat.db").string()));
+    auto c = std::make_unique<ContextImportExcel>();
+    c->odbc.codProducator = 3;
+    ImportExcelDialog import(nullptr, *c, nullptr, [] { return false; });
+    import.conecteaza(true);
+    auto* info = import.findChild<QPushButton*>(QStringLiteral("1080"));
+    ASSERT_TRUE(info && info->isEnabled());
+    info->click();
+    const auto ferestre = import.findChildren<TextWindow*>();
+    ASSERT_EQ(ferestre.size(), 1);
+    ferestre[0]->controlText()->setPlainText(QStringLiteral("vechi"));
+    ferestre[0]->showMinimized();
+    info->click();
+    EXPECT_EQ(import.findChildren<TextWindow*>(), ferestre);
+    EXPECT_EQ(ferestre[0]->linii().value(0), QStringLiteral("Parametri conexiune"));
+    EXPECT_FALSE(ferestre[0]->isMinimized());
 }
 
 }  // namespace

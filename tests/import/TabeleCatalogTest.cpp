@@ -24,6 +24,10 @@ const Randuri Catalog = {
     {std::string("F2"), 1.62, std::string("x"), {}, 0.9, 0.95, 3.6, 1.3455, 0.0099, 1.0},
 };
 
+// The same catalogue as an Excel 97-2003 workbook (ScrieCatalog.py beside
+// it), with a second sheet of Sellmeier coefficients.
+const std::string FixtureXls = VITRAMOR_SOURCE_DIR "/tests/data/xls/catalog.xls";
+
 class TabeleCatalog : public GlassDirFixture {
 protected:
     TabeleCatalog() { ConfigureazaOdbc(d.str()); }
@@ -77,7 +81,8 @@ TEST_F(TabeleCatalog, EverySourceGivesTheSameColumnsAndGlasses) {
     for (const auto& [sursa, tabel, tipNd] : std::vector<std::tuple<std::string, std::string, std::string>>{
              {SirSqlite((d / "cat.db").string()), "sticle", "SQL_DOUBLE"},
              {(d / "cat.xlsx").string(), "sticle", "SQL_DOUBLE"},
-             {(d / "sticle.csv").string(), "sticle", "SQL_DOUBLE"}}) {
+             {(d / "sticle.csv").string(), "sticle", "SQL_DOUBLE"},
+             {FixtureXls, "sticle", "SQL_DOUBLE"}}) {
         SCOPED_TRACE(sursa);
         auto s = DeschideSursaTabel(sursa);
         ASSERT_TRUE(s);
@@ -94,6 +99,28 @@ TEST_F(TabeleCatalog, EverySourceGivesTheSameColumnsAndGlasses) {
         EXPECT_EQ(linii[3], asteptat[2]);
     }
     EXPECT_TRUE(p.casete.empty()) << p.texte().front();
+}
+
+TEST_F(TabeleCatalog, XlsWorkbookKeepsSheetsDoublesTextAndEmptyCells) {
+    auto r = DeschideRegistruXls(FixtureXls);
+    ASSERT_TRUE(r);
+    EXPECT_EQ(r->numeFoi(), (std::vector<std::string>{"sticle", "sellmeier"}));
+    FoaieCalcul f;
+    ASSERT_TRUE(r->citesteFoaie(0, f));
+    ASSERT_EQ(f.randuri.size(), 3u);
+    EXPECT_EQ(f.randuri[1][0].text, "N-BK7  ");
+    EXPECT_EQ(f.randuri[2][2].text, "x");
+    EXPECT_EQ(f.randuri[2][3].tip, CelulaFoaie::Goala);
+    EXPECT_EQ(f.randuri[1][9].numar, 2.0);
+    auto s = DeschideSursaTabel(FixtureXls);
+    std::vector<ColoanaTabel> k;
+    ASSERT_TRUE(s && s->citesteColoane("sellmeier", k));
+    ASSERT_EQ(k.size(), 7u);
+    EXPECT_EQ(k[6].nume, "C3");
+    EXPECT_EQ(k[0].tipSql, SQL_VARCHAR);
+    EXPECT_EQ(k[6].tipSql, SQL_DOUBLE);
+    ASSERT_TRUE(r->citesteFoaie(1, f));
+    EXPECT_EQ(f.randuri[2][6].numar, 111.886764);  // bit for bit
 }
 
 TEST_F(TabeleCatalog, UpdateMergesIntoTheStoredGlassAndStoresNewOnes) {
