@@ -127,7 +127,7 @@ void CatalogSticleWidget::urmaresteFisierul() {
 void CatalogSticleWidget::reincarca() {
     cale_ = CaleBazaDate();
     amprenta_ = AmprentaFisier(cale_);
-    std::vector<RezumatMaterial> randuri;
+    std::vector<RezumatMaterial> randuri = model_->elibereazaRanduri();
     const CitireRezumat r = CitesteRezumatCatalog(cale_, randuri);
     std::vector<std::string> categorii;
     CitesteIntrariFisierText(path_sticle, NumeFisierCategorii, categorii);

@@ -51,6 +51,7 @@ double OrdonataHarta(const RezumatMaterial& m, VedereHarta vedere) { return vede
 std::vector<std::size_t> PuncteHarta(const std::vector<RezumatMaterial>& catalog, VedereHarta vedere,
                                      const std::set<std::uint16_t>& producatori) {
     std::vector<std::size_t> r;
+    r.reserve(catalog.size());
     for (std::size_t i = 0; i < catalog.size(); ++i) {
         const RezumatMaterial& m = catalog[i];
         if (!producatori.empty() && !producatori.count(m.producator)) continue;

@@ -7,7 +7,6 @@
 #include <QPainterPath>
 #include <QWheelEvent>
 #include <cmath>
-#include <map>
 
 namespace vitramor {
 
@@ -52,7 +51,8 @@ void HartaSticleWidget::seteazaProducatori(std::set<std::uint16_t> producatori) 
 void HartaSticleWidget::recalculeaza() { puncte_ = PuncteHarta(catalog_, vedere_, producatori_); }
 
 void HartaSticleWidget::reseteazaZoom() {
-    limite_ = LimiteHartaPentru(catalog_, PuncteHarta(catalog_, vedere_), vedere_);
+    // The zoom frames every material, whichever producers are shown.
+    limite_ = LimiteHartaPentru(catalog_, producatori_.empty() ? puncte_ : PuncteHarta(catalog_, vedere_), vedere_);
     update();
 }
 
@@ -126,10 +126,10 @@ void HartaSticleWidget::deseneaza(QPainter& p, const QRect& zona) const {
     strat.fill(Qt::transparent);
     QRgb* pixeli = reinterpret_cast<QRgb*>(strat.bits());
     const int pas = static_cast<int>(strat.bytesPerLine() / 4), w = strat.width(), h = strat.height();
-    std::map<std::uint16_t, int> grupuri;
+    std::vector<int> numarPeProducator(std::size_t{1} << 16, 0);
     for (std::size_t i : puncte_) {
         const RezumatMaterial& m = catalog_[i];
-        ++grupuri[m.producator];
+        ++numarPeProducator[m.producator];
         const double fx = s.x(m.vd) - plot.left(), fy = s.y(OrdonataHarta(m, vedere_)) - plot.top();
         if (!(fx > -RazaPunct - 1 && fx < w + RazaPunct + 1 && fy > -RazaPunct - 1 && fy < h + RazaPunct + 1)) continue;
         const int cx = static_cast<int>(std::lround(fx)), cy = static_cast<int>(std::lround(fy));
@@ -145,12 +145,14 @@ void HartaSticleWidget::deseneaza(QPainter& p, const QRect& zona) const {
     p.setClipping(false);
 
     double y = plot.top() + fm.height();
-    for (const auto& [cod, numar] : grupuri) {
+    for (std::size_t cod = 0; cod < numarPeProducator.size(); ++cod) {
+        const int numar = numarPeProducator[cod];
+        if (numar == 0) continue;
         const double x = plot.right() + 12;
-        p.setPen(QPen(QColor::fromRgb(CuloareProducator(cod)), 8, Qt::SolidLine, Qt::RoundCap));
+        p.setPen(QPen(QColor::fromRgb(CuloareProducator(static_cast<std::uint16_t>(cod))), 8, Qt::SolidLine, Qt::RoundCap));
         p.drawPoint(QPointF(x, y - fm.ascent() / 2.0 + 1));
         p.setPen(Qt::black);
-        p.drawText(QPointF(x + 10, y), QStringLiteral("%1 (%2)").arg(Text(nume_.nume(cod))).arg(numar));
+        p.drawText(QPointF(x + 10, y), QStringLiteral("%1 (%2)").arg(Text(nume_.nume(static_cast<std::uint16_t>(cod)))).arg(numar));
         y += fm.height() + 2;
     }
 }

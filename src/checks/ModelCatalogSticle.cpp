@@ -48,6 +48,15 @@ void ModelCatalogSticle::seteazaRanduri(std::vector<RezumatMaterial> randuri, st
     endResetModel();
 }
 
+std::vector<RezumatMaterial> ModelCatalogSticle::elibereazaRanduri() {
+    beginResetModel();
+    std::vector<RezumatMaterial> r;
+    r.swap(randuri_);
+    vizibile_.clear();
+    endResetModel();
+    return r;
+}
+
 void ModelCatalogSticle::seteazaFiltru(const std::string& nume, int producator, int categorie) {
     // A reset makes the view forget and measure everything again.
     if (nume == filtruNume_ && producator == filtruProducator_ && categorie == filtruCategorie_) return;

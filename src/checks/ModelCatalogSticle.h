@@ -24,6 +24,10 @@ public:
 
     // Takes a new content (a fresh read of the file); filter and sort stay.
     void seteazaRanduri(std::vector<RezumatMaterial> randuri, std::vector<std::string> categorii);
+    // Empties the model and hands its rows' memory over for the next read:
+    // a fresh block of a hundred thousand rows costs more in page faults
+    // than summarising them.
+    std::vector<RezumatMaterial> elibereazaRanduri();
     // Name text ("*" and "?" as wildcards, otherwise any part of the name,
     // letter case aside), producer code and category number; -1 takes all.
     void seteazaFiltru(const std::string& nume, int producator, int categorie);

@@ -5,7 +5,10 @@
 #include <cstring>
 #include <filesystem>
 #include <sys/stat.h>
+#include <unistd.h>
 
+
+#include "fileutil/FileUtil.h"
 #include "record/OrdineOcteti.h"
 #include "settings/Directoare.h"
 #include "suite/Catalix.h"
@@ -20,6 +23,19 @@ constexpr int MarimeNumeProducator = 47;
 bool AreValoriN(const double (&v)[NumarSloturiTabel], const float (&l)[NumarSloturiTabel]) {
     for (int i = 0; i < NumarSloturiTabel; ++i)
         if (v[i] > 0.0 && l[i] > 0.0f) return true;
+    return false;
+}
+
+// The file through the one opening that refuses devices and FIFOs (a FIFO
+// under the database's name would block the window for good).
+bool Deschide(const std::string& caleFisier, FisierDeschis& fisier, CitireRezumat& r) {
+    if (DeschideFisierCuMesaj(caleFisier, "rb", fisier.f, false)) return true;
+    if (errno == ENOENT) {
+        r.lipsa = true;
+        return false;
+    }
+    r.ok = false;
+    r.eroare = TextFormatat("Eroare deschidere %s:\n%s", caleFisier.c_str(), TextEroareSistem(errno).c_str());
     return false;
 }
 
@@ -60,16 +76,7 @@ CitireRezumat ParcurgeBazaDate(const std::string& caleFisier,
                                const std::function<void(const MaterialOptic&, std::uint32_t)>& f) {
     CitireRezumat r;
     FisierDeschis fisier;
-    fisier.f = std::fopen(caleFisier.c_str(), "rb");
-    if (!fisier.f) {
-        if (errno == ENOENT) {
-            r.lipsa = true;
-            return r;
-        }
-        r.ok = false;
-        r.eroare = TextFormatat("Eroare deschidere %s:\n%s", caleFisier.c_str(), TextEroareSistem(errno).c_str());
-        return r;
-    }
+    if (!Deschide(caleFisier, fisier, r)) return r;
     // Read straight into records: a second copy of every record would cost
     // as much as reading the file.
     std::vector<MaterialOptic> bloc(RecorduriPeBloc);
@@ -91,8 +98,31 @@ CitireRezumat ParcurgeBazaDate(const std::string& caleFisier,
 
 CitireRezumat CitesteRezumatCatalog(const std::string& caleFisier, std::vector<RezumatMaterial>& randuri) {
     randuri.clear();
-    return ParcurgeBazaDate(caleFisier,
-                            [&](const MaterialOptic& m, std::uint32_t i) { randuri.push_back(RezumaMaterial(m, i)); });
+    CitireRezumat r;
+    FisierDeschis fisier;
+    if (!Deschide(caleFisier, fisier, r)) return r;
+    struct stat st {};
+    const std::size_t incap = ::fstat(::fileno(fisier.f), &st) == 0 ? static_cast<std::size_t>(st.st_size) : 0;
+    randuri.resize(incap / sizeof(MaterialOptic));
+    // Summarising a record costs about as much as reading it: both halves
+    // of the file go side by side, each into its own rows.
+    std::size_t facute[2] = {0, 0};
+    const ParcurgereInParti p = ParcurgeInDouaParti(fisier.f, [&](int parte, const char* rec, std::size_t index) {
+        if (index >= randuri.size()) return;
+        MaterialOptic m;
+        std::memcpy(&m, rec, sizeof m);
+        MaterialDinOrdineaFisierului(m);
+        randuri[index] = RezumaMaterial(m, static_cast<std::uint32_t>(index));
+        ++facute[parte];
+    });
+    // A file that changed size under the read keeps only the rows read from
+    // its start on: what follows a gap is not known to be the file's.
+    if (facute[0] + facute[1] != randuri.size()) randuri.resize(facute[0]);
+    if (p.cod != 0) {
+        r.ok = false;
+        r.eroare = TextFormatat("Eroare citire %s:\n%s", caleFisier.c_str(), TextEroareSistem(p.cod).c_str());
+    }
+    return r;
 }
 
 std::string AmprentaFisier(const std::string& cale) {

@@ -6,6 +6,8 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
+#include <map>
+#include <thread>
 
 #include <QString>
 #include <string>
@@ -212,11 +214,13 @@ void Transmisie(const SticlaAgf& s, MaterialOptic& m, std::vector<std::string>& 
     if (unice.empty()) return;
     // The reference thickness is the one most points were measured at; every
     // point keeps its own absorption coefficient whatever its thickness.
+    // Ties go to the thickness met first along the wavelengths.
+    std::map<double, std::size_t> numarPeGrosime;
+    for (const auto& q : unice) ++numarPeGrosime[q.grosimeMm];
     double grosime = unice.front().grosimeMm;
     std::size_t celMaiDes = 0;
     for (const auto& q : unice) {
-        const auto k = static_cast<std::size_t>(
-            std::count_if(unice.begin(), unice.end(), [&](auto& r) { return r.grosimeMm == q.grosimeMm; }));
+        const std::size_t k = numarPeGrosime[q.grosimeMm];
         if (k > celMaiDes) celMaiDes = k, grosime = q.grosimeMm;
     }
     m.grosime_transmisie = static_cast<float>(grosime);
@@ -297,18 +301,13 @@ double IndiceFormulaAgf(int formula, const double* a, double x) {
     return n2 > 0.0 && std::isfinite(n2) ? std::sqrt(n2) : 0.0;
 }
 
-CatalogAgf CitesteCatalogAgf(std::string_view octeti) {
-    // Only a file with a byte-order mark needs converting; the rest is read
-    // in place.
-    std::string convertit;
-    std::string_view text = octeti;
-    if (octeti.size() >= 2 && (octeti.substr(0, 2) == "\xFF\xFE" || octeti.substr(0, 2) == "\xFE\xFF" ||
-                               octeti.substr(0, 3) == "\xEF\xBB\xBF"))
-        text = convertit = TextAgfWindows1252(octeti);
-    CatalogAgf catalog;
+namespace {
+
+// The lines of `text`, numbered from `primaLinie` on, into `catalog`.
+void CitesteLinii(std::string_view text, int primaLinie, CatalogAgf& catalog) {
     std::vector<std::string_view> c;
     SticlaAgf* curenta = nullptr;
-    int linie = 0;
+    int linie = primaLinie - 1;
     for (std::size_t i = 0; i <= text.size();) {
         std::size_t sfarsit = text.find('\n', i);
         if (sfarsit == std::string::npos) sfarsit = text.size();
@@ -331,6 +330,48 @@ CatalogAgf CitesteCatalogAgf(std::string_view octeti) {
         if (sfarsit == text.size()) break;
     }
     if (curenta) Verifica(*curenta);
+}
+
+// Where the second half of a large catalogue may start: the first NM line
+// after the middle, so that no glass is cut in two. 0 when there is none.
+std::size_t JumatateLaSticla(std::string_view text) {
+    constexpr std::size_t PragDouaFire = 256 * 1024;
+    if (text.size() < PragDouaFire) return 0;
+    for (std::size_t i = text.find('\n', text.size() / 2); i != std::string_view::npos; i = text.find('\n', i + 1)) {
+        const std::string_view rest = text.substr(i + 1);
+        if (rest.size() > 3 && rest.substr(0, 2) == "NM" && (rest[2] == ' ' || rest[2] == '\t')) return i + 1;
+    }
+    return 0;
+}
+
+}  // namespace
+
+CatalogAgf CitesteCatalogAgf(std::string_view octeti) {
+    // Only a file with a byte-order mark needs converting; the rest is read
+    // in place.
+    std::string convertit;
+    std::string_view text = octeti;
+    if (octeti.size() >= 2 && (octeti.substr(0, 2) == "\xFF\xFE" || octeti.substr(0, 2) == "\xFE\xFF" ||
+                               octeti.substr(0, 3) == "\xEF\xBB\xBF"))
+        text = convertit = TextAgfWindows1252(octeti);
+    CatalogAgf catalog;
+    // A manufacturer's whole catalogue is read in two halves side by side;
+    // the glasses and comments come out in file order all the same.
+    const std::size_t jumatate = JumatateLaSticla(text);
+    if (jumatate == 0) {
+        CitesteLinii(text, 1, catalog);
+        return catalog;
+    }
+    const std::string_view prima = text.substr(0, jumatate), a2a = text.substr(jumatate);
+    const int linieA2a = 1 + static_cast<int>(std::count(prima.begin(), prima.end(), '\n'));
+    CatalogAgf dupa;
+    std::thread fir([&] { CitesteLinii(a2a, linieA2a, dupa); });
+    CitesteLinii(prima, 1, catalog);
+    fir.join();
+    catalog.sticle.insert(catalog.sticle.end(), std::make_move_iterator(dupa.sticle.begin()),
+                          std::make_move_iterator(dupa.sticle.end()));
+    catalog.comentarii.insert(catalog.comentarii.end(), std::make_move_iterator(dupa.comentarii.begin()),
+                              std::make_move_iterator(dupa.comentarii.end()));
     return catalog;
 }
 

@@ -98,7 +98,8 @@ std::vector<IntrareCatalogText> ListeazaCatalogText(int cod, std::istream& in, c
         const ColoaneText c(linie, d->separator, std::max(d->coloanaNume, d->coloanaNd));
         // In a comma-separated file a decimal comma splits a value in two and
         // moves every column after it.
-        const int coloane = static_cast<int>(std::count(linie.begin(), linie.end(), ',')) + 1;
+        const int coloane =
+            d->separator == ',' ? static_cast<int>(std::count(linie.begin(), linie.end(), ',')) + 1 : 0;
         if (d->separator == ',' && coloaneAntet > 0 && coloane > coloaneAntet)
             AfiseazaMesajInLista(
                 Formatat("Linia %d din %s are %d coloane, mai multe decat antetul: virgula zecimala?", numeFisier,

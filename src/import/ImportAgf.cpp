@@ -1,6 +1,7 @@
 #include "import/ImportAgf.h"
 
 #include <cstdio>
+#include <thread>
 
 #include "messages/ListaMesaje.h"
 #include "record/CodificareText.h"
@@ -18,12 +19,34 @@ std::vector<bool> SelectieImplicitaAgf(const CatalogAgf& catalog) {
 RezultatImportAgf ImportaSticleAgf(Fereastra owner, const std::string& numeFisier, const CatalogAgf& catalog,
                                    const std::vector<bool>& selectie, std::uint16_t producator) {
     RezultatImportAgf r;
-    std::vector<std::string> mesaje;
-    std::vector<MaterialOptic> materiale;
-    materiale.reserve(catalog.sticle.size());
+    const auto aleasa = [&](std::size_t i) {
+        return i < selectie.size() && selectie[i] && catalog.sticle[i].importabila();
+    };
+    std::vector<std::size_t> deConvertit;
+    for (std::size_t i = 0; i < catalog.sticle.size(); ++i)
+        if (aleasa(i)) deConvertit.push_back(i);
+    // The glasses are converted first, both halves of a large selection side
+    // by side (the fit of other formulas costs more than reading the file);
+    // the messages then go out in the catalogue's order.
+    std::vector<MaterialOptic> materiale(deConvertit.size());
+    std::vector<std::vector<std::string>> mesaje(deConvertit.size());
+    const auto converteste = [&](std::size_t de, std::size_t pana) {
+        for (std::size_t k = de; k < pana; ++k)
+            ConvertesteSticlaAgf(catalog.sticle[deConvertit[k]], producator, materiale[k], mesaje[k]);
+    };
+    constexpr std::size_t PragDouaFire = 64;
+    if (deConvertit.size() >= PragDouaFire) {
+        const std::size_t jumatate = deConvertit.size() / 2;
+        std::thread fir(converteste, jumatate, deConvertit.size());
+        converteste(0, jumatate);
+        fir.join();
+    } else {
+        converteste(0, deConvertit.size());
+    }
+
+    std::size_t k = 0;
     for (std::size_t i = 0; i < catalog.sticle.size(); ++i) {
         const SticlaAgf& s = catalog.sticle[i];
-        const bool aleasa = i < selectie.size() && selectie[i];
         auto antet = [&] {
             return numeFisier + ", sticla " + Utf8DinWindows1252(s.nume) + " (linia " + std::to_string(s.linie) + "): ";
         };
@@ -36,12 +59,10 @@ RezultatImportAgf ImportaSticleAgf(Fereastra owner, const std::string& numeFisie
                 AfiseazaMesajInLista(antet() + e + "; sticla nu a fost salvata", NivelAvertizare);
             continue;
         }
-        if (!aleasa) continue;
+        if (!aleasa(i)) continue;
         ++r.selectate;
         for (const std::string& a : s.avertizari) AfiseazaMesajInLista(antet() + a, NivelAvertizare);
-        mesaje.clear();
-        ConvertesteSticlaAgf(s, producator, materiale.emplace_back(), mesaje);
-        for (const std::string& t : mesaje) AfiseazaMesajInLista(antet() + t, NivelInformatie);
+        for (const std::string& t : mesaje[k++]) AfiseazaMesajInLista(antet() + t, NivelInformatie);
     }
     // The whole catalogue in one pass over the database.
     std::vector<int> coduri;

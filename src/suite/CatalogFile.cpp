@@ -7,6 +7,9 @@
 #include <cstring>
 #include <sys/stat.h>
 
+#include <algorithm>
+#include <thread>
+
 #include "fileutil/FileUtil.h"
 #include "suite/CatalogErrors.h"
 
@@ -65,6 +68,57 @@ std::size_t CititorBlocuri::urmatorulBloc() {
     }
     inBloc_ = citit / marimeRecord_;
     return inBloc_;
+}
+
+namespace {
+
+// Records [de, pana) of the file by pread; 0 or the errno of a failure.
+int ParcurgeParte(int fd, std::size_t de, std::size_t pana, int parte,
+                  const std::function<void(int, const char*, std::size_t)>& f) {
+    std::vector<char> bloc(RecorduriPeBloc * MarimeMaterialOptic);
+    for (std::size_t i = de; i < pana;) {
+        const std::size_t cerut = std::min(RecorduriPeBloc, pana - i) * MarimeMaterialOptic;
+        std::size_t citit = 0;
+        while (citit < cerut) {
+            const ssize_t n = ::pread(fd, bloc.data() + citit, cerut - citit,
+                                      static_cast<off_t>(i * MarimeMaterialOptic + citit));
+            if (n < 0 && errno == EINTR) continue;
+            if (n < 0) return errno;
+            if (n == 0) break;  // the file grew shorter meanwhile
+            citit += static_cast<std::size_t>(n);
+        }
+        const std::size_t intregi = citit / MarimeMaterialOptic;
+        for (std::size_t k = 0; k < intregi; ++k) f(parte, bloc.data() + k * MarimeMaterialOptic, i + k);
+        if (citit < cerut) return 0;
+        i += intregi;
+    }
+    return 0;
+}
+
+}  // namespace
+
+ParcurgereInParti ParcurgeInDouaParti(std::FILE* fisier,
+                                      const std::function<void(int parte, const char* record, std::size_t index)>& f) {
+    ParcurgereInParti r;
+    const int fd = ::fileno(fisier);
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) {
+        r.cod = errno;
+        return r;
+    }
+    r.recorduri = static_cast<std::size_t>(st.st_size) / MarimeMaterialOptic;
+    constexpr std::size_t PragDouaFire = 4096;
+    if (r.recorduri < PragDouaFire) {
+        r.cod = ParcurgeParte(fd, 0, r.recorduri, 0, f);
+        return r;
+    }
+    const std::size_t jumatate = r.recorduri / 2;
+    int cod2 = 0;
+    std::thread fir([&] { cod2 = ParcurgeParte(fd, jumatate, r.recorduri, 1, f); });
+    const int cod1 = ParcurgeParte(fd, 0, jumatate, 0, f);
+    fir.join();
+    r.cod = cod1 ? cod1 : cod2;
+    return r;
 }
 
 bool FisierDeschis::inchide() {

@@ -1,6 +1,7 @@
 #include "suite/CatalogSearch.h"
 
 #include <cstddef>
+#include <unordered_map>
 #include <unordered_set>
 
 #include "fileutil/BlocareFisier.h"
@@ -23,6 +24,12 @@ char MinusculaAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(
 
 // The helium d line, the wavelength of the catalogues' nd.
 constexpr double LungimeUndaD = 587.56;
+
+// The producer word of a record in the file's byte order (little-endian).
+std::uint16_t ProducatorDinRecord(const char* rec) {
+    const auto* p = reinterpret_cast<const unsigned char*>(rec + offsetof(MaterialOptic, producator));
+    return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
+}
 
 }  // namespace
 
@@ -81,21 +88,22 @@ int CautaMaterialOpticCuOptiuni(const std::string& directorSticle, const Materia
     // The word at 40 asks for one producer's materials; without it every
     // producer's materials are listed.
     const bool filtruProducator = optiuni.cautaDupaProducator != 0;
-    CititorBlocuri cititor(f.f, MarimeMaterialOptic);
-    MaterialOptic m;
-    while (const std::size_t n = cititor.urmatorulBloc()) {
-        for (std::size_t i = 0; i < n; ++i) {
-            std::memcpy(&m, cititor.record(i), sizeof m);
-            MaterialDinOrdineaFisierului(m);
-            if (filtruProducator && m.producator != material.producator) continue;
-            if (!NumePotrivitModel(model, NumeDinCamp(m.nume))) continue;
-            linii.push_back(LinieCautareMaterial(m));
-        }
-    }
-    if (cititor.eroare()) {
+    std::vector<std::string> aDouaParte;
+    const ParcurgereInParti r = ParcurgeInDouaParti(f.f, [&](int parte, const char* rec, std::size_t) {
+        // The producer and the name decide on the file's bytes; only a
+        // record that is listed is copied whole.
+        if (filtruProducator && ProducatorDinRecord(rec) != material.producator) return;
+        if (!NumePotrivitModel(model, NumeDinCamp(rec + offsetof(MaterialOptic, nume)))) return;
+        MaterialOptic m;
+        std::memcpy(&m, rec, sizeof m);
+        MaterialDinOrdineaFisierului(m);
+        (parte == 0 ? linii : aDouaParte).push_back(LinieCautareMaterial(m));
+    });
+    if (r.cod != 0) {
         linii.clear();
-        return RaporteazaEroareCitire(owner, cale, cititor.codEroare());
+        return RaporteazaEroareCitire(owner, cale, r.cod);
     }
+    linii.insert(linii.end(), std::make_move_iterator(aDouaParte.begin()), std::make_move_iterator(aDouaParte.end()));
     return CatalogOk;
 }
 
@@ -112,25 +120,24 @@ int CautaMaterialeOptice(const std::string& directorSticle, Fereastra owner, con
     FisierDeschis f;
     if (const int cod = DeschideFisierDate(owner, fisier, cale, "rb", f)) return cod;
 
-    std::unordered_set<std::string> cautate(nume.begin(), nume.end());
-    CititorBlocuri cititor(f.f, MarimeMaterialOptic);
-    while (const std::size_t n = cititor.urmatorulBloc()) {
-        for (std::size_t i = 0; i < n && !cautate.empty(); ++i) {
-            const char* rec = cititor.record(i);
-            const auto it = cautate.find(std::string(NumeDinCamp(rec + offsetof(MaterialOptic, nume))));
-            if (it == cautate.end()) continue;
-            // The first record of a name is the one a search by name finds.
-            MaterialOptic& m = gasite[*it];
-            std::memcpy(&m, rec, sizeof m);
-            MaterialDinOrdineaFisierului(m);
-            cautate.erase(it);
-        }
-        if (cautate.empty()) break;
-    }
-    if (cititor.eroare()) {
+    // Each half keeps the first record of a name it meets; the first half's
+    // comes first in the file and wins.
+    const std::unordered_set<std::string> cautate(nume.begin(), nume.end());
+    std::unordered_map<std::string, MaterialOptic> aDouaParte;
+    const ParcurgereInParti r = ParcurgeInDouaParti(f.f, [&](int parte, const char* rec, std::size_t) {
+        std::string n(NumeDinCamp(rec + offsetof(MaterialOptic, nume)));
+        if (!cautate.count(n)) return;
+        auto& tinta = parte == 0 ? gasite : aDouaParte;
+        const auto [it, nou] = tinta.try_emplace(std::move(n));
+        if (!nou) return;
+        std::memcpy(&it->second, rec, sizeof it->second);
+        MaterialDinOrdineaFisierului(it->second);
+    });
+    if (r.cod != 0) {
         gasite.clear();
-        return RaporteazaEroareCitire(owner, cale, cititor.codEroare());
+        return RaporteazaEroareCitire(owner, cale, r.cod);
     }
+    for (auto& [n, m] : aDouaParte) gasite.try_emplace(n, m);
     return CatalogOk;
 }
 
