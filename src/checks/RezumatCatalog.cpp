@@ -103,21 +103,35 @@ CitireRezumat CitesteRezumatCatalog(const std::string& caleFisier, std::vector<R
     if (!Deschide(caleFisier, fisier, r)) return r;
     struct stat st {};
     const std::size_t incap = ::fstat(::fileno(fisier.f), &st) == 0 ? static_cast<std::size_t>(st.st_size) : 0;
-    randuri.resize(incap / sizeof(MaterialOptic));
+    const std::size_t total = incap / sizeof(MaterialOptic);
     // Summarising a record costs about as much as reading it: both halves
-    // of the file go side by side, each into its own rows.
-    std::size_t facute[2] = {0, 0};
-    const ParcurgereInParti p = ParcurgeInDouaParti(fisier.f, [&](int parte, const char* rec, std::size_t index) {
-        if (index >= randuri.size()) return;
-        MaterialOptic m;
-        std::memcpy(&m, rec, sizeof m);
-        MaterialDinOrdineaFisierului(m);
-        randuri[index] = RezumaMaterial(m, static_cast<std::uint32_t>(index));
-        ++facute[parte];
-    });
+    // of the file go side by side. Rows whose memory was used before are
+    // filled in place; fresh memory is first touched by the half that fills
+    // it, as page faults cost more than the summary.
+    ParcurgereInParti p;
+    std::size_t pastrate = 0;
+    if (randuri.capacity() >= total) {
+        randuri.resize(total);
+        std::size_t facute[2] = {0, 0};
+        p = ParcurgeInDouaParti(fisier.f, [&](int parte, const MaterialOptic& m, std::size_t index) {
+            if (index >= total) return;
+            randuri[index] = RezumaMaterial(m, static_cast<std::uint32_t>(index));
+            ++facute[parte];
+        });
+        pastrate = facute[0] == p.inceputParte2 ? facute[0] + facute[1] : facute[0];
+    } else {
+        randuri.reserve(total);
+        std::vector<RezumatMaterial> aDoua;
+        aDoua.reserve(total / 2 + 1);
+        p = ParcurgeInDouaParti(fisier.f, [&](int parte, const MaterialOptic& m, std::size_t index) {
+            (parte == 0 ? randuri : aDoua).push_back(RezumaMaterial(m, static_cast<std::uint32_t>(index)));
+        });
+        if (randuri.size() == p.inceputParte2) randuri.insert(randuri.end(), aDoua.begin(), aDoua.end());
+        pastrate = randuri.size();
+    }
     // A file that changed size under the read keeps only the rows read from
     // its start on: what follows a gap is not known to be the file's.
-    if (facute[0] + facute[1] != randuri.size()) randuri.resize(facute[0]);
+    randuri.resize(std::min(pastrate, randuri.size()));
     if (p.cod != 0) {
         r.ok = false;
         r.eroare = TextFormatat("Eroare citire %s:\n%s", caleFisier.c_str(), TextEroareSistem(p.cod).c_str());

@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <unordered_map>
 
 #include <cjson/cJSON.h>
@@ -234,14 +235,25 @@ std::string LipsuriMaterialSubstrat(const MaterialOptic& m) {
 
 std::size_t VerificaSticleSubstrat(Fereastra owner, std::vector<std::string>& linii, int producator) {
     platforma().cursorAsteptare(true);
+    // What each listed material lacks is worked out during the one pass over
+    // the database; the records themselves are not kept.
+    std::vector<std::string> nume;
+    nume.reserve(linii.size());
+    for (const std::string& linie : linii) nume.push_back(linie.substr(0, linie.find('\t')));
+    std::vector<std::optional<std::string>> lipsuri(linii.size());
+    ParcurgeMaterialeOptice(path_sticle, owner, nume,
+                            [&](std::size_t i, const MaterialOptic& m) { lipsuri[i] = LipsuriMaterialSubstrat(m); });
     std::size_t verificate = 0;
-    const MaterialeLista materiale(owner, linii);
-    for (std::string& linie : linii) {
-        std::string nume;
-        MaterialOptic m;
-        if (!NumeDinLinie(owner, linie, nume) || !materiale.cauta(nume, producator, nullptr, m)) break;
-        const std::string lipsuri = LipsuriMaterialSubstrat(m);
-        if (!lipsuri.empty()) linie = nume + "\t" + lipsuri;
+    for (std::size_t i = 0; i < linii.size(); ++i) {
+        std::string numeLinie;
+        if (!NumeDinLinie(owner, linii[i], numeLinie)) break;
+        if (!lipsuri[i]) {
+            // Not found in the pass: the single search tells the user why.
+            MaterialOptic m;
+            if (!CautaMaterial(numeLinie, producator, nullptr, m)) break;
+            lipsuri[i] = LipsuriMaterialSubstrat(m);
+        }
+        if (!lipsuri[i]->empty()) linii[i] = numeLinie + "\t" + *lipsuri[i];
         ++verificate;
     }
     platforma().cursorAsteptare(false);

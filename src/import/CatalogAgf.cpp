@@ -15,6 +15,7 @@
 #include "dispersion/EcuatieDispersie.h"
 #include "editors/LiniiSpectrale.h"
 #include "import/ImportSchott.h"
+#include "import/NumarZecimal.h"
 #include "import/PotrivireSellmeier.h"
 #include "import/PuncteReprezentative.h"
 #include "record/CodificareText.h"
@@ -60,8 +61,11 @@ bool Numar(std::string_view t, double& v) {
     if (t.empty()) return false;
     const char c = t.front();
     if (!(c == '-' || c == '.' || (c >= '0' && c <= '9'))) return false;
-    const auto [p, ec] = std::from_chars(t.data(), t.data() + t.size(), v, std::chars_format::general);
-    return ec == std::errc() && p == t.data() + t.size() && std::isfinite(v);
+    const bool negativ = c == '-';
+    if (negativ) t.remove_prefix(1);
+    if (!NumarZecimal(t, v) || !std::isfinite(v)) return false;
+    if (negativ) v = -v;
+    return true;
 }
 
 std::string Citat(std::string_view t) {

@@ -9,6 +9,7 @@
 // the system's own listing and rewrites always work on the same file.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -59,6 +60,13 @@ int CautaMaterialOpticCuOptiuni(const std::string& directorSticle, const Materia
 // A name that is not there is simply absent from `gasite`. 0 on success.
 int CautaMaterialeOptice(const std::string& directorSticle, Fereastra owner, const std::vector<std::string>& nume,
                          std::unordered_map<std::string, MaterialOptic>& gasite);
+
+// The same pass without keeping the records: `f(i, m)` is called once for
+// each name nume[i] that the file holds, with its first record, one call at
+// a time, in no particular order. A caller that only derives something small
+// from each record pays no copy of it. 0 on success.
+int ParcurgeMaterialeOptice(const std::string& directorSticle, Fereastra owner, const std::vector<std::string>& nume,
+                            const std::function<void(std::size_t i, const MaterialOptic& m)>& f);
 
 // Producer entry, the 278-byte wire format of the producer table.
 struct tag_ProducatorMatOptic {

@@ -11,6 +11,7 @@
 #include <thread>
 
 #include "fileutil/FileUtil.h"
+#include "record/OrdineOcteti.h"
 #include "suite/CatalogErrors.h"
 
 namespace vitramor {
@@ -74,13 +75,16 @@ namespace {
 
 // Records [de, pana) of the file by pread; 0 or the errno of a failure.
 int ParcurgeParte(int fd, std::size_t de, std::size_t pana, int parte,
-                  const std::function<void(int, const char*, std::size_t)>& f) {
-    std::vector<char> bloc(RecorduriPeBloc * MarimeMaterialOptic);
+                  const std::function<void(int, const MaterialOptic&, std::size_t)>& f) {
+    // Read straight into records: a copy of every record would cost as much
+    // as the read.
+    std::vector<MaterialOptic> recorduri(RecorduriPeBloc);
+    char* bloc = reinterpret_cast<char*>(recorduri.data());
     for (std::size_t i = de; i < pana;) {
         const std::size_t cerut = std::min(RecorduriPeBloc, pana - i) * MarimeMaterialOptic;
         std::size_t citit = 0;
         while (citit < cerut) {
-            const ssize_t n = ::pread(fd, bloc.data() + citit, cerut - citit,
+            const ssize_t n = ::pread(fd, bloc + citit, cerut - citit,
                                       static_cast<off_t>(i * MarimeMaterialOptic + citit));
             if (n < 0 && errno == EINTR) continue;
             if (n < 0) return errno;
@@ -88,7 +92,10 @@ int ParcurgeParte(int fd, std::size_t de, std::size_t pana, int parte,
             citit += static_cast<std::size_t>(n);
         }
         const std::size_t intregi = citit / MarimeMaterialOptic;
-        for (std::size_t k = 0; k < intregi; ++k) f(parte, bloc.data() + k * MarimeMaterialOptic, i + k);
+        for (std::size_t k = 0; k < intregi; ++k) {
+            MaterialDinOrdineaFisierului(recorduri[k]);
+            f(parte, recorduri[k], i + k);
+        }
         if (citit < cerut) return 0;
         i += intregi;
     }
@@ -97,8 +104,8 @@ int ParcurgeParte(int fd, std::size_t de, std::size_t pana, int parte,
 
 }  // namespace
 
-ParcurgereInParti ParcurgeInDouaParti(std::FILE* fisier,
-                                      const std::function<void(int parte, const char* record, std::size_t index)>& f) {
+ParcurgereInParti ParcurgeInDouaParti(
+    std::FILE* fisier, const std::function<void(int parte, const MaterialOptic& m, std::size_t index)>& f) {
     ParcurgereInParti r;
     const int fd = ::fileno(fisier);
     struct stat st {};
@@ -109,10 +116,12 @@ ParcurgereInParti ParcurgeInDouaParti(std::FILE* fisier,
     r.recorduri = static_cast<std::size_t>(st.st_size) / MarimeMaterialOptic;
     constexpr std::size_t PragDouaFire = 4096;
     if (r.recorduri < PragDouaFire) {
+        r.inceputParte2 = r.recorduri;
         r.cod = ParcurgeParte(fd, 0, r.recorduri, 0, f);
         return r;
     }
     const std::size_t jumatate = r.recorduri / 2;
+    r.inceputParte2 = jumatate;
     int cod2 = 0;
     std::thread fir([&] { cod2 = ParcurgeParte(fd, jumatate, r.recorduri, 1, f); });
     const int cod1 = ParcurgeParte(fd, 0, jumatate, 0, f);

@@ -82,17 +82,18 @@ private:
 
 // Every whole record of an open file, read by position in two halves side by
 // side: on a large database the work done per record costs about as much as
-// reading it, and two cores halve it. `f(parte, record, index)` is called in
+// reading it, and two cores halve it. `f(parte, m, index)` is called in
 // file order within each half (parte 0 the first, parte 1 the second), from
 // two threads at once, each on its own half; a small file is one part read
-// on the calling thread. The result is 0 or the errno of a read error;
+// on the calling thread. The records come in the host's byte order. The result is 0 or the errno of a read error;
 // `recorduri` counts the whole records at the time of opening.
 struct ParcurgereInParti {
     int cod = 0;
     std::size_t recorduri = 0;
+    std::size_t inceputParte2 = 0;  // index of the second half's first record
 };
-ParcurgereInParti ParcurgeInDouaParti(std::FILE* fisier,
-                                      const std::function<void(int parte, const char* record, std::size_t index)>& f);
+ParcurgereInParti ParcurgeInDouaParti(
+    std::FILE* fisier, const std::function<void(int parte, const MaterialOptic& m, std::size_t index)>& f);
 
 // A FILE* that closes itself, written so that the file helpers that take and
 // clear `std::FILE*&` can be handed its member.

@@ -1,6 +1,10 @@
 #include "suite/CatalogSearch.h"
 
 #include <cstddef>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -24,12 +28,6 @@ char MinusculaAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(
 
 // The helium d line, the wavelength of the catalogues' nd.
 constexpr double LungimeUndaD = 587.56;
-
-// The producer word of a record in the file's byte order (little-endian).
-std::uint16_t ProducatorDinRecord(const char* rec) {
-    const auto* p = reinterpret_cast<const unsigned char*>(rec + offsetof(MaterialOptic, producator));
-    return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
-}
 
 }  // namespace
 
@@ -89,14 +87,9 @@ int CautaMaterialOpticCuOptiuni(const std::string& directorSticle, const Materia
     // producer's materials are listed.
     const bool filtruProducator = optiuni.cautaDupaProducator != 0;
     std::vector<std::string> aDouaParte;
-    const ParcurgereInParti r = ParcurgeInDouaParti(f.f, [&](int parte, const char* rec, std::size_t) {
-        // The producer and the name decide on the file's bytes; only a
-        // record that is listed is copied whole.
-        if (filtruProducator && ProducatorDinRecord(rec) != material.producator) return;
-        if (!NumePotrivitModel(model, NumeDinCamp(rec + offsetof(MaterialOptic, nume)))) return;
-        MaterialOptic m;
-        std::memcpy(&m, rec, sizeof m);
-        MaterialDinOrdineaFisierului(m);
+    const ParcurgereInParti r = ParcurgeInDouaParti(f.f, [&](int parte, const MaterialOptic& m, std::size_t) {
+        if (filtruProducator && m.producator != material.producator) return;
+        if (!NumePotrivitModel(model, NumeDinCamp(m.nume))) return;
         (parte == 0 ? linii : aDouaParte).push_back(LinieCautareMaterial(m));
     });
     if (r.cod != 0) {
@@ -107,9 +100,8 @@ int CautaMaterialOpticCuOptiuni(const std::string& directorSticle, const Materia
     return CatalogOk;
 }
 
-int CautaMaterialeOptice(const std::string& directorSticle, Fereastra owner, const std::vector<std::string>& nume,
-                         std::unordered_map<std::string, MaterialOptic>& gasite) {
-    gasite.clear();
+int ParcurgeMaterialeOptice(const std::string& directorSticle, Fereastra owner, const std::vector<std::string>& nume,
+                            const std::function<void(std::size_t i, const MaterialOptic& m)>& f) {
     InDirector inDirector(directorSticle, owner);
     if (!inDirector.ok()) return EroareDirectorSticle;
     const std::string& fisier = nume_fisier_sticle;
@@ -117,28 +109,55 @@ int CautaMaterialeOptice(const std::string& directorSticle, Fereastra owner, con
     const std::string cale = CaleAfisata(directorSticle, fisier);
     BlocareFisier blocare(owner, CaleBazaDate(directorSticle), false);
     if (!blocare.ok()) return EroareFisierBlocat;
-    FisierDeschis f;
-    if (const int cod = DeschideFisierDate(owner, fisier, cale, "rb", f)) return cod;
+    FisierDeschis fd;
+    if (const int cod = DeschideFisierDate(owner, fisier, cale, "rb", fd)) return cod;
 
-    // Each half keeps the first record of a name it meets; the first half's
-    // comes first in the file and wins.
-    const std::unordered_set<std::string> cautate(nume.begin(), nume.end());
-    std::unordered_map<std::string, MaterialOptic> aDouaParte;
-    const ParcurgereInParti r = ParcurgeInDouaParti(f.f, [&](int parte, const char* rec, std::size_t) {
-        std::string n(NumeDinCamp(rec + offsetof(MaterialOptic, nume)));
-        if (!cautate.count(n)) return;
-        auto& tinta = parte == 0 ? gasite : aDouaParte;
-        const auto [it, nou] = tinta.try_emplace(std::move(n));
-        if (!nou) return;
-        std::memcpy(&it->second, rec, sizeof it->second);
-        MaterialDinOrdineaFisierului(it->second);
+    // The first half hands its records on at once: its first record of a
+    // name is the file's. The second half only notes where its first record
+    // of each name is; those still wanted once the first half is done are
+    // read again by position, which for names spread over the whole file is
+    // far less than keeping every record of the second half.
+    std::unordered_map<std::string, std::vector<std::size_t>> indici;
+    for (std::size_t i = 0; i < nume.size(); ++i) indici[nume[i]].push_back(i);
+    std::vector<char> gasitInPrima(nume.size(), 0);
+    std::unordered_map<std::string, std::size_t> inADoua;
+    const ParcurgereInParti r = ParcurgeInDouaParti(fd.f, [&](int parte, const MaterialOptic& m, std::size_t index) {
+        const auto it = indici.find(std::string(NumeDinCamp(m.nume)));
+        if (it == indici.end()) return;
+        if (parte == 1) {
+            inADoua.try_emplace(it->first, index);
+            return;
+        }
+        if (gasitInPrima[it->second.front()]) return;
+        for (std::size_t i : it->second) {
+            gasitInPrima[i] = 1;
+            f(i, m);
+        }
     });
-    if (r.cod != 0) {
-        gasite.clear();
-        return RaporteazaEroareCitire(owner, cale, r.cod);
+    if (r.cod != 0) return RaporteazaEroareCitire(owner, cale, r.cod);
+    std::vector<std::pair<std::size_t, const std::vector<std::size_t>*>> deCitit;
+    for (const auto& [n, index] : inADoua) {
+        const std::vector<std::size_t>& v = indici[n];
+        if (!gasitInPrima[v.front()]) deCitit.emplace_back(index, &v);
     }
-    for (auto& [n, m] : aDouaParte) gasite.try_emplace(n, m);
+    std::sort(deCitit.begin(), deCitit.end());
+    MaterialOptic m;
+    for (const auto& [index, v] : deCitit) {
+        if (::pread(::fileno(fd.f), &m, sizeof m, static_cast<off_t>(index * sizeof m)) != static_cast<ssize_t>(sizeof m))
+            return RaporteazaEroareCitire(owner, cale, errno != 0 ? errno : EIO);
+        MaterialDinOrdineaFisierului(m);
+        for (std::size_t i : *v) f(i, m);
+    }
     return CatalogOk;
+}
+
+int CautaMaterialeOptice(const std::string& directorSticle, Fereastra owner, const std::vector<std::string>& nume,
+                         std::unordered_map<std::string, MaterialOptic>& gasite) {
+    gasite.clear();
+    const int cod = ParcurgeMaterialeOptice(directorSticle, owner, nume,
+                                            [&](std::size_t i, const MaterialOptic& m) { gasite.try_emplace(nume[i], m); });
+    if (cod != CatalogOk) gasite.clear();
+    return cod;
 }
 
 }  // namespace vitramor
