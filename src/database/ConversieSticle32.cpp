@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "fileutil/FileUtil.h"
+#include "platform/SistemFisiere.h"
 #include "record/OrdineOcteti.h"
 #include "settings/Directoare.h"
 #include "suite/CatalogFile.h"
@@ -105,14 +106,15 @@ void EroareScriere(Fereastra owner, const std::string& fisier, int cod) {
 }
 
 // Reads every whole record of `fIntrare`, turns each into a new record and
-// writes it to the work file; then the work file replaces `iesire` through the
-// archive rule. No write is synchronised to the disk: the input stays as it
-// was, so a copy lost in a crash is only made again.
+// writes it to the work file, which is on the disk before it replaces
+// `iesire` through the archive rule. A failure leaves `iesire` as it was and
+// removes the work file: the input is still whole, so the work file is never
+// the only copy of anything.
 int Copiaza(Fereastra owner, std::FILE*& fIntrare, const std::string& intrare, std::size_t marimeIntrare,
             const std::string& iesire, std::FILE*& fTemp, const Prelucrare& prelucrare, RezultatConversie& r) {
     const std::string temp = Temporar(iesire);
+    SistemFisiere& fs = platforma().fisiere();
     std::setvbuf(fIntrare, nullptr, _IONBF, 0);
-    std::setvbuf(fTemp, nullptr, _IONBF, 0);
     CititorBlocuri cititor(fIntrare, marimeIntrare, RecorduriPeBlocConversie);
     std::vector<MaterialOptic> bloc(RecorduriPeBlocConversie);
     int cod = 0;
@@ -121,22 +123,20 @@ int Copiaza(Fereastra owner, std::FILE*& fIntrare, const std::string& intrare, s
             prelucrare(reinterpret_cast<const unsigned char*>(cititor.record(i)), bloc[i]);
             MaterialInOrdineaFisierului(bloc[i]);
         }
-        if (std::fwrite(bloc.data(), sizeof(MaterialOptic), n, fTemp) != n) {
-            cod = errno != 0 ? errno : EIO;
-            break;
-        }
+        if ((cod = fs.scrie(::fileno(fTemp), bloc.data(), n * sizeof(MaterialOptic))) != 0) break;
         r.inregistrari += n;
     }
     if (cod == 0 && cititor.eroare()) {
         RaporteazaEroareCitire(owner, intrare, cititor.codEroare());
         cod = -1;
     }
-    if (cod == 0 && (std::fflush(fTemp) != 0 || std::ferror(fTemp))) cod = errno != 0 ? errno : EIO;
+    if (cod == 0) cod = fs.sincronizeaza(::fileno(fTemp));
+    std::fclose(fIntrare);
+    fIntrare = nullptr;
+    if (std::fclose(fTemp) != 0 && cod == 0) cod = errno;
+    fTemp = nullptr;
     if (cod != 0) {
         if (cod > 0) EroareScriere(owner, temp, cod);
-        std::fclose(fIntrare);
-        std::fclose(fTemp);
-        fIntrare = fTemp = nullptr;
         std::remove(temp.c_str());
         return 0;
     }
@@ -148,9 +148,11 @@ int Copiaza(Fereastra owner, std::FILE*& fIntrare, const std::string& intrare, s
                               intrare.c_str(), r.octetiRest),
                  TitluAtentie, MB_OK | MB_ICONEXCLAMATION);
     std::FILE* fara = nullptr;
-    std::fclose(fIntrare);
-    fIntrare = nullptr;
-    return InlocuiesteFisierCuTemporar(iesire, fara, temp, fTemp);
+    if (!InlocuiesteFisierCuTemporar(iesire, fara, temp, fTemp)) {
+        std::remove(temp.c_str());
+        return 0;
+    }
+    return 1;
 }
 
 bool Exista(const std::string& cale) {

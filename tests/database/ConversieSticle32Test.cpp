@@ -4,10 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 
 #include "database/ConversieSticle32.h"
 #include "database/GlassDirFixture.h"
+#include "support/DefectFisiere.h"
 
 using namespace vitramor;
 using namespace vitramor::test;
@@ -109,6 +111,37 @@ TEST_F(Conversie, TestFoldsProducerCodesAboveFourteen) {
     }
     EXPECT_EQ(d.read("sticleNouX32.dat"), in + "tail");
     EXPECT_EQ(p.ultima().caption, "ATENTIE !");
+}
+
+TEST_F(Conversie, AFaultAtAnyStepLeavesTheOutputAsItWasAndNoWorkFile) {
+    d.write("sticle32.dat", Exemplu(0.0f).bytes());
+    d.write("sticleNouX32.dat", bytesOf(namedRecord("M", 20)));
+    d.write("SticleNou32.dat", "older");
+    d.write("1.tmp", "older");
+    struct {
+        bool convert;
+        Pas pas;
+    } const cazuri[] = {{true, Pas::Scriere}, {true, Pas::Sincronizare}, {true, Pas::PrimaRedenumire},
+                        {true, Pas::ADouaRedenumire}, {false, Pas::Sincronizare}};
+    for (const auto& c : cazuri) {
+        const char* iesire = c.convert ? "SticleNou32.dat" : "1.tmp";
+        p.casete.clear();
+        DefectFisiere defect(p, c.pas);
+        p.raspunde({raspuns::IDYES, raspuns::IDYES});
+        EXPECT_EQ(c.convert ? ComandaConvertesteSticle32(nullptr) : ComandaCorecteazaCoduriProducator(nullptr), 0)
+            << iesire << " " << NumePas(c.pas);
+        p.raspunsuri.clear();
+        EXPECT_EQ(d.read(iesire), "older") << NumePas(c.pas);
+        EXPECT_EQ(d.files(), (std::vector<std::string>{"1.tmp", "SticleNou32.dat", "sticle32.dat", "sticleNouX32.dat"}))
+            << iesire << " " << NumePas(c.pas);
+        EXPECT_TRUE(std::any_of(p.casete.begin(), p.casete.end(),
+                                [](auto& m) { return m.text.find(std::strerror(ENOSPC)) != std::string::npos; }))
+            << NumePas(c.pas);
+    }
+    DefectFisiere fara(p, Pas::Niciunul);
+    p.raspunde({raspuns::IDYES, raspuns::IDYES});
+    ASSERT_EQ(ComandaConvertesteSticle32(nullptr), 1);
+    EXPECT_EQ(fara.jurnal, "write sync rename rename dirsync ");
 }
 
 }  // namespace

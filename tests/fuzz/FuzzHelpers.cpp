@@ -22,6 +22,7 @@
 #include "messages/ListaMesaje.h"
 #include "platform/ConsolePlatform.h"
 #include "platform/ScriptedPlatform.h"
+#include "platform/SistemFisiere.h"
 #include "settings/Directoare.h"
 #include "suite/Catalix.h"
 #include "suite/Recuperare.h"
@@ -30,14 +31,23 @@ namespace vitramor::fuzz {
 
 namespace {
 
+// Syncs decide what survives a power cut, which no input can cause; done
+// for every input they would set the pace of the whole run.
+struct FaraSincronizare : SistemFisiere {
+    int sincronizeaza(int) override { return 0; }
+    int sincronizeazaDirector(const std::string&) override { return 0; }
+};
+
 // A glass directory and a quiet platform that answers No, set up once.
 struct Mediu {
+    FaraSincronizare fisiere;
     std::string director;
     std::FILE* nul = std::fopen("/dev/null", "w");
     ConsolePlatform platforma{std::make_unique<MemorySettingsStore>(), ConsolePlatform::Raspuns::Nu, nul, nullptr};
     Mediu() {
         char model[] = "/tmp/vitramor-fuzz-XXXXXX";
         director = ::mkdtemp(model);
+        platforma.inlocuiesteFisiere(&fisiere);
         instaleazaPlatforma(&platforma);
         InstaleazaDestinatieMesaje([](const std::string&, int) { return 1; });
         path_sticle = director;

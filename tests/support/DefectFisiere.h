@@ -10,10 +10,10 @@
 
 namespace vitramor::test {
 
-enum class Pas { Creare, Scriere, Sincronizare, PrimaRedenumire, ADouaRedenumire };
+enum class Pas { Creare, Scriere, Sincronizare, PrimaRedenumire, ADouaRedenumire, Niciunul };
 
 inline const char* NumePas(Pas p) {
-    static const char* nume[] = {"create", "write", "sync", "rename1", "rename2"};
+    static const char* nume[] = {"create", "write", "sync", "rename1", "rename2", "none"};
     return nume[static_cast<int>(p)];
 }
 
@@ -25,18 +25,31 @@ public:
     DefectFisiere& operator=(const DefectFisiere&) = delete;
 
     int creeaza(const std::string& cale, int& fd) override {
+        jurnal += "create ";
         return pas_ == Pas::Creare ? cod_ : SistemFisiere::creeaza(cale, fd);
     }
     int scrie(int fd, const void* date, std::size_t n) override {
+        if (!jurnal.ends_with("write ")) jurnal += "write ";
         return pas_ == Pas::Scriere ? cod_ : SistemFisiere::scrie(fd, date, n);
     }
-    int sincronizeaza(int fd) override { return pas_ == Pas::Sincronizare ? cod_ : SistemFisiere::sincronizeaza(fd); }
+    int sincronizeaza(int fd) override {
+        jurnal += "sync ";
+        return pas_ == Pas::Sincronizare ? cod_ : SistemFisiere::sincronizeaza(fd);
+    }
     int redenumeste(const std::string& din, const std::string& in) override {
         ++redenumiri_;
+        jurnal += "rename ";
         if ((pas_ == Pas::PrimaRedenumire && redenumiri_ == 1) || (pas_ == Pas::ADouaRedenumire && redenumiri_ == 2))
             return cod_;
         return SistemFisiere::redenumeste(din, in);
     }
+    int sincronizeazaDirector(const std::string& cale) override {
+        jurnal += "dirsync ";
+        return SistemFisiere::sincronizeazaDirector(cale);
+    }
+
+    // The steps in the order they were asked for, runs of writes as one.
+    std::string jurnal;
 
 private:
     Platform& p_;
