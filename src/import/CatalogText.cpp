@@ -5,6 +5,9 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <memory>
+#include <span>
+#include <thread>
 
 #include "import/ColoaneText.h"
 #include "messages/ListaMesaje.h"
@@ -130,6 +133,10 @@ RezultatImportText ImportaCatalogText(int cod, std::istream& in, std::istream* i
     CititorLiniiText cititor1(in1 ? *in1 : static_cast<std::istream&>(gol));
     if (cod == CodCatalogPilkington) SariAntet(cititor1, *d);
 
+    // The chosen lines are read first, then built, both halves of a large
+    // selection side by side, and the glasses are stored together: storing
+    // them one by one would read the whole database once per glass.
+    std::vector<std::pair<std::string, std::string>> alese;
     auto urmatoarea = linii.begin();
     for (int k = 0; urmatoarea != linii.end(); ++k) {
         const bool citit = cititor.citeste();
@@ -138,17 +145,44 @@ RezultatImportText ImportaCatalogText(int cod, std::istream& in, std::istream* i
         if (!(cod == CodCatalogPilkington ? cititor1.citeste() : citit)) break;
         if (*urmatoarea != k) continue;
         ++urmatoarea;
-        const StareLinieText stare = ParseazaLinieCatalogText(cod, cititor.linie(), cititor1.linie(), lucru);
-        if (stare == StareLinieText::NumeDiferite)
+        alese.emplace_back(cititor.linie(), cititor1.linie());
+    }
+    // Left uninitialised: every record is reset by the line that builds it,
+    // and the fresh memory is first touched by the thread that fills it.
+    const std::unique_ptr<MaterialOptic[]> sticle(new MaterialOptic[alese.size()]);
+    std::vector<StareLinieText> stari(alese.size());
+    const auto construieste = [&](std::size_t de, std::size_t pana) {
+        for (std::size_t i = de; i < pana; ++i)
+            stari[i] = ParseazaLinieCatalogText(cod, alese[i].first, alese[i].second, sticle[i]);
+    };
+    constexpr std::size_t PragDouaFire = 256;
+    if (alese.size() >= PragDouaFire) {
+        std::thread fir(construieste, alese.size() / 2, alese.size());
+        construieste(0, alese.size() / 2);
+        fir.join();
+    } else {
+        construieste(0, alese.size());
+    }
+
+    // The working record ends as the last line built left it.
+    if (!alese.empty()) lucru = sticle[alese.size() - 1];
+    // The glasses to store are gathered at the front of the same memory.
+    std::size_t deSalvat = 0;
+    for (std::size_t i = 0; i < alese.size(); ++i) {
+        if (stari[i] == StareLinieText::NumeDiferite)
             MesajBox(owner, "Numele sticlei nu coincid in cele doua fisiere",
-                     NumeIntrare(ColoaneText(cititor1.linie(), '\t').coloana(1)), stil::MB_OK);
-        if (stare != StareLinieText::Stocheaza) {
+                     NumeIntrare(ColoaneText(alese[i].second, '\t').coloana(1)), stil::MB_OK);
+        if (stari[i] != StareLinieText::Stocheaza) {
             ++r.refuzate;
             continue;
         }
         ++r.sticle;
-        if (CautaMaterialOptic(path_sticle, lucru, owner, SalveazaOp) == 0) ++r.salvate;
+        if (deSalvat != i) sticle[deSalvat] = sticle[i];
+        ++deSalvat;
     }
+    std::vector<int> coduri;
+    SalveazaMaterialeOptice(path_sticle, std::span<const MaterialOptic>(sticle.get(), deSalvat), owner, coduri);
+    for (int c : coduri) r.salvate += c == 0;
     return r;
 }
 

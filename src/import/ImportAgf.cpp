@@ -1,6 +1,8 @@
 #include "import/ImportAgf.h"
 
 #include <cstdio>
+#include <memory>
+#include <span>
 #include <thread>
 
 #include "messages/ListaMesaje.h"
@@ -28,7 +30,9 @@ RezultatImportAgf ImportaSticleAgf(Fereastra owner, const std::string& numeFisie
     // The glasses are converted first, both halves of a large selection side
     // by side (the fit of other formulas costs more than reading the file);
     // the messages then go out in the catalogue's order.
-    std::vector<MaterialOptic> materiale(deConvertit.size());
+    // Left uninitialised: the conversion clears every record, and the fresh
+    // memory is first touched by the thread that fills it.
+    const std::unique_ptr<MaterialOptic[]> materiale(new MaterialOptic[deConvertit.size()]);
     std::vector<std::vector<std::string>> mesaje(deConvertit.size());
     const auto converteste = [&](std::size_t de, std::size_t pana) {
         for (std::size_t k = de; k < pana; ++k)
@@ -66,7 +70,8 @@ RezultatImportAgf ImportaSticleAgf(Fereastra owner, const std::string& numeFisie
     }
     // The whole catalogue in one pass over the database.
     std::vector<int> coduri;
-    SalveazaMaterialeOptice(path_sticle, materiale, owner, coduri);
+    SalveazaMaterialeOptice(path_sticle, std::span<const MaterialOptic>(materiale.get(), deConvertit.size()), owner,
+                            coduri);
     for (int c : coduri) r.salvate += c == 0;
     return r;
 }

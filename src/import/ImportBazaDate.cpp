@@ -119,9 +119,11 @@ int ImportaDinBazaDate(Fereastra owner, const std::string& director, const std::
         }
         if (cititor.eroare()) return RaporteazaEroareCitire(owner, fisier, cititor.codEroare()), 0;
     }
+    // One pass over the destination for the whole selection.
+    std::vector<int> coduri;
+    SalveazaMaterialeOptice(path_sticle, recorduri, owner, coduri);
     int stocate = 0;
-    for (MaterialOptic& m : recorduri)
-        if (CautaMaterialOptic(path_sticle, m, owner, SalveazaOp) == 0) ++stocate;
+    for (int c : coduri) stocate += c == 0;
     if (salvate) *salvate = stocate;
     return 1;
 }

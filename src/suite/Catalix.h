@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <span>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -35,7 +36,7 @@ int CautaMaterialOptic(const std::string& directorSticle, MaterialOptic& materia
 // appended. The database is read once and the disk waited for once; a
 // failed write leaves the file as it was. `coduri` gets each record's
 // result; returns the first non-zero one, or 0.
-int SalveazaMaterialeOptice(const std::string& directorSticle, const std::vector<MaterialOptic>& materiale,
+int SalveazaMaterialeOptice(const std::string& directorSticle, std::span<const MaterialOptic> materiale,
                             Fereastra owner, std::vector<int>& coduri);
 
 // Wire layout of the library's search request (336 bytes); the system sets

@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <span>
 #include <string_view>
 #include <unordered_map>
 
@@ -46,7 +47,7 @@ int Scrie(int fd, const void* date, std::size_t n, off_t pozitie) {
 // page faults than the write itself).
 class Octeti {
 public:
-    explicit Octeti(const std::vector<MaterialOptic>& m) : m_(m) {}
+    explicit Octeti(std::span<const MaterialOptic> m) : m_(m) {}
     // Writes records `indici` one after another from `pozitie` on.
     int scrie(int fd, const std::vector<std::size_t>& indici, off_t pozitie) {
         for (std::size_t i = 0; i < indici.size();) {
@@ -64,13 +65,13 @@ public:
     }
 
 private:
-    const std::vector<MaterialOptic>& m_;
+    std::span<const MaterialOptic> m_;
     std::vector<MaterialOptic> bloc_;
 };
 
 }  // namespace
 
-int SalveazaMaterialeOptice(const std::string& directorSticle, const std::vector<MaterialOptic>& materiale,
+int SalveazaMaterialeOptice(const std::string& directorSticle, std::span<const MaterialOptic> materiale,
                             Fereastra owner, std::vector<int>& coduri) {
     coduri.assign(materiale.size(), CatalogOk);
     // Names the file must not hold are refused one by one, as operation 3
