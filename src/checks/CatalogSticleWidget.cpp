@@ -127,8 +127,6 @@ void CatalogSticleWidget::urmaresteFisierul() {
 void CatalogSticleWidget::reincarca() {
     cale_ = CaleBazaDate();
     amprenta_ = AmprentaFisier(cale_);
-    std::vector<RezumatMaterial> randuri = model_->elibereazaRanduri();
-    const CitireRezumat r = CitesteRezumatCatalog(cale_, randuri);
     std::vector<std::string> categorii;
     CitesteIntrariFisierText(path_sticle, NumeFisierCategorii, categorii);
     for (std::string& c : categorii)
@@ -149,7 +147,9 @@ void CatalogSticleWidget::reincarca() {
         for (std::size_t i = 0; i < categorii.size(); ++i) categorie_->addItem(Text(categorii[i]), static_cast<int>(i));
         categorie_->setCurrentIndex(std::max(0, categorie_->findData(categorieAleasa)));
     }
-    model_->seteazaRanduri(std::move(randuri), std::move(categorii));
+    CitireRezumat r;
+    model_->reumple([&](std::vector<RezumatMaterial>& randuri) { r = CitesteRezumatCatalog(cale_, randuri); },
+                    std::move(categorii));
     aplicaFiltru();
     if (!r.ok) stare_->setText(Text(r.eroare).replace(QLatin1Char('\n'), QLatin1Char(' ')));
     urmaresteFisierul();

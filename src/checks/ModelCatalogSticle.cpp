@@ -39,22 +39,15 @@ int CompareValori(double a, double b) {
 
 ModelCatalogSticle::ModelCatalogSticle(QObject* parent) : QAbstractTableModel(parent) {}
 
-void ModelCatalogSticle::seteazaRanduri(std::vector<RezumatMaterial> randuri, std::vector<std::string> categorii) {
+void ModelCatalogSticle::reumple(const std::function<void(std::vector<RezumatMaterial>&)>& citeste,
+                                 std::vector<std::string> categorii) {
     beginResetModel();
-    randuri_ = std::move(randuri);
+    vizibile_.clear();
+    citeste(randuri_);
     categorii_ = std::move(categorii);
     producatori_ = NumeProducatori();
     aplica();
     endResetModel();
-}
-
-std::vector<RezumatMaterial> ModelCatalogSticle::elibereazaRanduri() {
-    beginResetModel();
-    std::vector<RezumatMaterial> r;
-    r.swap(randuri_);
-    vizibile_.clear();
-    endResetModel();
-    return r;
 }
 
 void ModelCatalogSticle::seteazaFiltru(const std::string& nume, int producator, int categorie) {

@@ -8,6 +8,7 @@
 #include <QAbstractTableModel>
 #include <cstdint>
 #include <string>
+#include <functional>
 #include <vector>
 
 #include "checks/RezumatCatalog.h"
@@ -22,12 +23,11 @@ class ModelCatalogSticle : public QAbstractTableModel {
 public:
     explicit ModelCatalogSticle(QObject* parent = nullptr);
 
-    // Takes a new content (a fresh read of the file); filter and sort stay.
-    void seteazaRanduri(std::vector<RezumatMaterial> randuri, std::vector<std::string> categorii);
-    // Empties the model and hands its rows' memory over for the next read:
-    // a fresh block of a hundred thousand rows costs more in page faults
-    // than summarising them.
-    std::vector<RezumatMaterial> elibereazaRanduri();
+    // Refills the rows in place through `citeste`, inside one reset: the
+    // rows' memory is reused (a fresh block of a hundred thousand rows costs
+    // more in page faults than summarising them) and the view forgets and
+    // measures the rows once.
+    void reumple(const std::function<void(std::vector<RezumatMaterial>&)>& citeste, std::vector<std::string> categorii);
     // Name text ("*" and "?" as wildcards, otherwise any part of the name,
     // letter case aside), producer code and category number; -1 takes all.
     void seteazaFiltru(const std::string& nume, int producator, int categorie);
