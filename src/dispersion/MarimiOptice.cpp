@@ -1,6 +1,7 @@
 #include "dispersion/MarimiOptice.h"
 
 #include <cstdio>
+#include <limits>
 
 #include "dispersion/EcuatieDispersie.h"
 
@@ -43,6 +44,29 @@ double Raport(double numarator, double numitor) {
     return numarator / numitor;
 }
 
+// n at the d, F, C and g lines of a Sellmeier record (code 4) in one loop of
+// the same arithmetic as the general evaluation, single-precision result
+// included: a whole database's summary spends most of its time here. False
+// when the record has another equation or a line gives no value, and the
+// general path decides.
+bool PrincipaleSellmeier(const MaterialOptic& m, double (&n)[4]) {
+    if (m.ec_dispersie_n != 4) return false;
+    static constexpr float Linii[4] = {LambdaLiniaD, LambdaLiniaF, LambdaLiniaC, LambdaLiniaG};
+    const double* c = m.coef_disp_n;
+    bool toate = true;
+    for (int i = 0; i < 4; ++i) {
+        const float lambda2f = Linii[i] * Linii[i];
+        const double L = lambda2f / 1.0e6f;
+        const double n2 = 1.0 + c[0] * L / (L - c[3]) + c[1] * L / (L - c[4]) + c[2] * L / (L - c[5]);
+        const double v = std::sqrt(n2);
+        const float f = v > std::numeric_limits<float>::max() ? std::numeric_limits<float>::infinity()
+                                                             : static_cast<float>(v);
+        toate = toate && n2 > 0.0 && f >= std::numeric_limits<float>::min();
+        n[i] = f;
+    }
+    return toate;
+}
+
 }  // namespace
 
 double IndiceNLa(const MaterialOptic& m, float lambda) {
@@ -71,12 +95,19 @@ MarimiOptice CalculeazaMarimiOptice(const MaterialOptic& m) {
 
 MarimiOptice CalculeazaMarimiPrincipale(const MaterialOptic& m) {
     MarimiOptice r;
-    r.nd = IndiceNLa(m, LambdaLiniaD);
-    const double nF = IndiceNLa(m, LambdaLiniaF), nC = IndiceNLa(m, LambdaLiniaC);
+    double n[4];
+    if (!PrincipaleSellmeier(m, n)) {
+        n[0] = IndiceNLa(m, LambdaLiniaD);
+        n[1] = IndiceNLa(m, LambdaLiniaF);
+        n[2] = IndiceNLa(m, LambdaLiniaC);
+        n[3] = NAN;
+    }
+    r.nd = n[0];
+    const double nF = n[1], nC = n[2];
     r.vd = Raport(r.nd - 1.0, nF - nC);
     // Without vd there is no point to place and no P g,F worth a line.
     if (!AreValoare(r.vd)) return r;
-    r.pgF = Raport(IndiceNLa(m, LambdaLiniaG) - nF, nF - nC);
+    r.pgF = Raport((std::isnan(n[3]) ? IndiceNLa(m, LambdaLiniaG) : n[3]) - nF, nF - nC);
     if (AreValoare(r.pgF)) r.deltaPgF = r.pgF - (NormalaPgFA + NormalaPgFB * r.vd);
     return r;
 }
