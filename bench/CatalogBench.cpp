@@ -64,7 +64,7 @@ double SecundeCitireSecventiala(const std::string& fisier) {
 
 // The other limit of a store: one record written to a scratch file next to
 // the database and put on the disk.
-double SecundeScriereSincronizata(const std::string& director) {
+double SecundeRescriereRecord(const std::string& director) {
     static const std::string cale = (std::filesystem::path(director) / "sync.tmp").string();
     static int fd = ::open(cale.c_str(), O_RDWR | O_CREAT, 0644);
     static char record[MarimeMaterialOptic] = {};
@@ -86,7 +86,7 @@ void MasoaraFataDeCitire(benchmark::State& state, bool cuSincronizare, Operatie 
     double citire = 0, operatii = 0, sincronizare = 0;
     for (auto _ : state) {
         citire += SecundeCitireSecventiala(baza.fisier);
-        if (cuSincronizare) sincronizare += SecundeScriereSincronizata(baza.director);
+        if (cuSincronizare) sincronizare += SecundeRescriereRecord(baza.director);
         const auto t0 = std::chrono::steady_clock::now();
         if (operatie(baza) != 0) {
             state.SkipWithError("the catalogue operation failed");

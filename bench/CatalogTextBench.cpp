@@ -11,9 +11,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -83,22 +80,6 @@ const std::string& FisierVechi() {
     return cale;
 }
 
-// Writing `octeti` bytes to a new file of the work directory and syncing it.
-double SecundeScriere(std::size_t octeti) {
-    static std::vector<char> date;
-    date.assign(octeti, 'x');
-    const std::string cale = Lucru().fisier("limit.tmp");
-    std::filesystem::remove(cale);
-    const auto t0 = std::chrono::steady_clock::now();
-    const int fd = ::open(cale.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
-    if (fd < 0 || ::write(fd, date.data(), date.size()) != static_cast<ssize_t>(date.size()) || ::fdatasync(fd) != 0 ||
-        ::close(fd) != 0)
-        std::abort();
-    const double t = Secunde(t0);
-    std::filesystem::remove(cale);
-    return t;
-}
-
 // `pregatire` runs untimed before each operation; `produs`, when given,
 // names the file the operation writes.
 template <typename Operatie>
@@ -119,7 +100,7 @@ void FataDeCitire(benchmark::State& state, const std::string& intrare, Operatie 
         const double t = Secunde(t0);
         operatii += t;
         state.SetIterationTime(t);
-        if (!produs.empty()) scriere += SecundeScriere(std::filesystem::file_size(produs));
+        if (!produs.empty()) scriere += SecundeScriereSincronizata(Lucru().cale, std::filesystem::file_size(produs));
     }
     state.counters["ratio_to_read"] = operatii / citire;
     if (scriere > 0) state.counters["ratio_to_read_write"] = operatii / (citire + scriere);

@@ -5,9 +5,6 @@
 // "ratio_to_limit" is the figure to watch; the target is 2 or less.
 
 #include <benchmark/benchmark.h>
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -69,20 +66,6 @@ struct Director {
     std::string cale, agf;
 };
 
-// The write half of the limit: a new file of the records, in one write and
-// one flush, as an import into an empty database must create one.
-double SecundeScriereRecorduri(const std::string& director) {
-    static const std::vector<char> recorduri(static_cast<std::size_t>(NumarSticle) * MarimeMaterialOptic, 1);
-    const std::string cale = director + "/limit.tmp";
-    std::filesystem::remove(cale);
-    const auto t0 = std::chrono::steady_clock::now();
-    const int fd = ::open(cale.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
-    if (fd < 0 || ::write(fd, recorduri.data(), recorduri.size()) != static_cast<ssize_t>(recorduri.size()) ||
-        ::fdatasync(fd) != 0 || ::close(fd) != 0)
-        std::abort();
-    return Secunde(t0);
-}
-
 void BM_ImportAgfInBazaGoala(benchmark::State& state) {
     ScriptedPlatform platforma;
     ScopedPlatform garda(platforma);
@@ -96,7 +79,7 @@ void BM_ImportAgfInBazaGoala(benchmark::State& state) {
     for (auto _ : state) {
         const auto tl = std::chrono::steady_clock::now();
         CitesteSecvential(d.agf);
-        limita += Secunde(tl) + SecundeScriereRecorduri(d.cale);
+        limita += Secunde(tl) + SecundeScriereSincronizata(d.cale, static_cast<std::size_t>(NumarSticle) * MarimeMaterialOptic);
         std::filesystem::remove(baza);
         const auto t0 = std::chrono::steady_clock::now();
         std::string octeti;

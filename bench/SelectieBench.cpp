@@ -11,9 +11,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <chrono>
 #include <cstring>
 #include <filesystem>
@@ -50,22 +47,6 @@ BazaDeTest& Baza() {
     return b;
 }
 
-// Writing `octeti` bytes to a new file of the directory and syncing it.
-double SecundeScriere(const std::string& director, std::size_t octeti) {
-    static std::vector<char> date;
-    date.assign(octeti, 'x');
-    const std::string cale = director + "/limit.tmp";
-    std::filesystem::remove(cale);
-    const auto t0 = std::chrono::steady_clock::now();
-    const int fd = ::open(cale.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
-    if (fd < 0 || ::write(fd, date.data(), date.size()) != static_cast<ssize_t>(date.size()) || ::fdatasync(fd) != 0 ||
-        ::close(fd) != 0)
-        std::abort();
-    const double t = Secunde(t0);
-    std::filesystem::remove(cale);
-    return t;
-}
-
 template <typename Lucru>
 void Masoara(benchmark::State& state, const char* eticheta, Lucru lucru) {
     ScriptedPlatform platforma;
@@ -94,7 +75,7 @@ void Masoara(benchmark::State& state, const char* eticheta, Lucru lucru) {
         total += t;
         const std::string document = path_machine_learning + "/" + NumeFisierExportSubstrat;
         if (std::filesystem::exists(document))
-            scriere += SecundeScriere(Baza().director, std::filesystem::file_size(document));
+            scriere += SecundeScriereSincronizata(Baza().director, std::filesystem::file_size(document));
     }
     if (citire > 0) {
         const double n = static_cast<double>(state.iterations());

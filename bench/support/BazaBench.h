@@ -4,7 +4,9 @@
 // every figure is compared with — one sequential read of the same file.
 
 #include <benchmark/benchmark.h>
+#include <fcntl.h>
 #include <stdlib.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <cstdio>
@@ -64,6 +66,24 @@ inline std::size_t CitesteSecvential(const std::string& fisier) {
     std::fclose(f);
     benchmark::DoNotOptimize(total);
     return total;
+}
+
+// The write half of the limit of an operation that produces a file: `octeti`
+// bytes written to a new file of `director` in one call and put on the disk
+// once, as the operation must. Returns the seconds it took.
+inline double SecundeScriereSincronizata(const std::string& director, std::size_t octeti) {
+    static std::vector<char> date;
+    date.assign(octeti, 'x');
+    const std::string cale = director + "/limit.tmp";
+    std::filesystem::remove(cale);
+    const auto t0 = std::chrono::steady_clock::now();
+    const int fd = ::open(cale.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+    if (fd < 0 || ::write(fd, date.data(), date.size()) != static_cast<ssize_t>(date.size()) || ::fdatasync(fd) != 0 ||
+        ::close(fd) != 0)
+        std::abort();
+    const double t = Secunde(t0);
+    std::filesystem::remove(cale);
+    return t;
 }
 
 }  // namespace vitramor::bench
