@@ -93,7 +93,7 @@ public:
     }
 
     bool deschide(std::FILE* iesireEroare) {
-        f_ = std::fopen(nume_fisier_sticle.c_str(), "rb");
+        DeschideFisierCuMesaj(nume_fisier_sticle, "rb", f_, false);
         if (!f_) {
             if (iesireEroare) {
                 std::fprintf(iesireEroare, "Eroare deschidere %s\n", nume_fisier_sticle.c_str());

@@ -1,8 +1,10 @@
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <memory>
 
 #include "cli/Cli.h"
+#include "fileutil/FileUtil.h"
 #include "platform/Platform.h"
 #include "settings/Directoare.h"
 #include "suite/Catalix.h"
@@ -23,7 +25,9 @@ MaterialOptic inregistrareCuNume(const std::string& nume) {
 int ComandaStore(Context& c) {
     CereArgumente(c, 1, 1);
     const std::string& cale = c.argumente[0];
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> f(std::fopen(cale.c_str(), "rb"), &std::fclose);
+    std::FILE* deschis = nullptr;
+    if (!DeschideFisierCuMesaj(cale, "rb", deschis, false) && errno == EINVAL) return IesireEsec;
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> f(deschis, &std::fclose);
     if (!f) {
         MesajBox(nullptr, "Eroare deschidere fisier " + cale + ": " + platforma().textUltimaEroare(), "Open",
                  stil::MB_OK | stil::MB_ICONEXCLAMATION);

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <fstream>
 
+#include "fileutil/FileUtil.h"
 #include "platform/Platform.h"
 
 namespace vitramor {
@@ -20,6 +21,7 @@ int CitesteIntrariFisierText(const std::string& director, const std::string& num
     intrari.clear();
     std::string cale = numeFisier;
     if (!director.empty()) cale = director + (director.back() == '/' ? "" : "/") + numeFisier;
+    if (EsteNeobisnuit(cale)) return 0;
     std::ifstream in(cale, std::ios::binary);
     if (!in) return 0;
 

@@ -51,6 +51,12 @@ int DeschideInDirector(const std::string& director, const std::string& numeFisie
 // anything but a regular file is refused with its own message, whatever
 // `raporteaza` says; other failures are reported when `raporteaza` is set.
 int DeschideFisierCuMesaj(const std::string& cale, const char* mod, std::FILE*& f, bool raporteaza);
+
+// True when `cale` names something that exists and is not a regular file (a
+// FIFO, a device, a socket, a directory), found without opening it: opening
+// a FIFO blocks and a device reads without end. Readers that open through a
+// stream ask this first.
+bool EsteNeobisnuit(const std::string& cale);
 int ExistaFisier(const std::string& director, const std::string& numeFisier, bool raporteaza);
 int MarimeFisier(const std::string& numeFisier, const std::string& director, std::uint64_t& marime);
 int ExistaDirector(const std::string& cale);

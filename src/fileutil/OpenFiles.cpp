@@ -74,6 +74,11 @@ std::FILE* DeschideObisnuit(const std::string& cale, const char* mod, bool& neob
 
 }  // namespace
 
+bool EsteNeobisnuit(const std::string& cale) {
+    struct stat st {};
+    return ::stat(cale.c_str(), &st) == 0 && !S_ISREG(st.st_mode);
+}
+
 int DeschideFisierCuMesaj(const std::string& cale, const char* mod, std::FILE*& f, bool raporteaza) {
     bool neobisnuit = false;
     f = DeschideObisnuit(cale, mod, neobisnuit);

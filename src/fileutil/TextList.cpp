@@ -52,6 +52,7 @@ int CitesteListaText(const std::string& director, const std::string& numeFisier,
     intrari.clear();
     std::string cale = numeFisier;
     if (!director.empty()) cale = director + (director.back() == '/' ? "" : "/") + numeFisier;
+    if (EsteNeobisnuit(cale)) return 0;
     std::ifstream in(cale, std::ios::binary);
     if (!in) return 0;
 

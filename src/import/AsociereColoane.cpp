@@ -9,6 +9,7 @@
 #include <iterator>
 
 #include "editors/LiniiSpectrale.h"
+#include "fileutil/FileUtil.h"
 #include "platform/SettingsStore.h"
 #include "settings/Directoare.h"
 #include "suite/Vedora.h"
@@ -177,8 +178,9 @@ int SalveazaAsocieriInFisier(const std::string& cale, const TabelAsocieri& t) {
 }
 
 int IncarcaAsocieriDinFisier(const std::string& cale, TabelAsocieri& t) {
-    std::ifstream f(cale, std::ios::binary);
-    if (!f) {
+    std::ifstream f;
+    if (!EsteNeobisnuit(cale)) f.open(cale, std::ios::binary);
+    if (!f.is_open()) {
         eroare(path_help, nullptr, stil::MB_OK | stil::MB_ICONEXCLAMATION, 145);
         return 0;
     }

@@ -49,9 +49,12 @@ int SariAntet(CititorLiniiText& cititor, const DescriereCatalogText& d) {
     return coloane;
 }
 
+// Only a regular file is opened: a FIFO under a catalogue's name would block
+// the reading for good, and a device would read without end.
 bool Deschide(const std::string& cale, std::ifstream& in) {
     std::error_code ec;
-    if (std::filesystem::is_directory(cale, ec)) return false;
+    const auto stare = std::filesystem::status(cale, ec);
+    if (!ec && std::filesystem::exists(stare) && !std::filesystem::is_regular_file(stare)) return false;
     in.open(cale, std::ios::binary);
     return in.is_open();
 }

@@ -5,6 +5,7 @@
 #include <sstream>
 #include <filesystem>
 
+#include "fileutil/FileUtil.h"
 #include "import/FoaieCalcul.h"
 
 namespace vitramor {
@@ -95,7 +96,8 @@ private:
 }  // namespace
 
 std::unique_ptr<RegistruCalcul> DeschideRegistruCsv(const std::string& cale) {
-    std::ifstream f(cale, std::ios::binary);
+    std::ifstream f;
+    if (!EsteNeobisnuit(cale)) f.open(cale, std::ios::binary);
     std::ostringstream s;
     if (f) s << f.rdbuf();
     if (!f || f.bad()) {

@@ -12,6 +12,7 @@
 #include <cstring>
 #include <map>
 
+#include "fileutil/FileUtil.h"
 #include "import/FoaieCalcul.h"
 
 namespace vitramor {
@@ -19,7 +20,7 @@ namespace vitramor {
 namespace {
 
 bool EsteOle(const std::string& cale) {
-    std::FILE* f = std::fopen(cale.c_str(), "rb");
+    std::FILE* f = EsteNeobisnuit(cale) ? nullptr : std::fopen(cale.c_str(), "rb");
     if (!f) return false;
     unsigned char b[8] = {};
     const bool ole = std::fread(b, 1, 8, f) == 8 && std::memcmp(b, "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8) == 0;

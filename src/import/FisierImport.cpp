@@ -1,5 +1,8 @@
 #include "import/FisierImport.h"
 
+#include "fileutil/FileUtil.h"
+
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -14,20 +17,31 @@ bool CitesteFisierImport(Fereastra owner, const std::string& cale, std::string& 
     };
     std::error_code ec;
     if (std::filesystem::is_directory(cale, ec)) return esec("este un director");
-    std::FILE* f = std::fopen(cale.c_str(), "rb");
-    if (!f) return esec(std::strerror(errno));
+    // Only a regular file: a FIFO under a catalogue's name would block, and a
+    // device would read without end. That refusal is told by the opening.
+    std::FILE* f = nullptr;
+    if (!DeschideFisierCuMesaj(cale, "rb", f, false)) return errno == EINVAL ? false : esec(std::strerror(errno));
     octeti.clear();
     if (const auto marime = std::filesystem::file_size(cale, ec); !ec && marime <= MarimeMaximaFisierImport)
-        octeti.reserve(marime);
-    char tampon[1 << 16];
+        octeti.reserve(marime + 1);
+    // Read straight into the text, in pieces, up to the limit.
+    // The first piece is the whole file as its size says; a file that grows
+    // meanwhile goes on in pieces of a megabyte.
+    std::size_t bucata = std::max<std::size_t>(octeti.capacity(), 1);
     bool prea_mare = false;
-    while (const std::size_t n = std::fread(tampon, 1, sizeof tampon, f)) {
-        if (octeti.size() + n > MarimeMaximaFisierImport) {
+    for (;;) {
+        const std::size_t avem = octeti.size();
+        if (avem > MarimeMaximaFisierImport) {
             prea_mare = true;
             break;
         }
-        octeti.append(tampon, n);
+        octeti.resize(avem + bucata);
+        const std::size_t n = std::fread(octeti.data() + avem, 1, bucata, f);
+        octeti.resize(avem + n);
+        if (n < bucata) break;
+        bucata = std::size_t{1} << 20;
     }
+    if (octeti.size() > MarimeMaximaFisierImport) prea_mare = true;
     const bool eroare = std::ferror(f) != 0;
     const int cod = errno;
     std::fclose(f);

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "fileutil/FileUtil.h"
 #include "messages/ListaMesaje.h"
 #include "record/OrdineOcteti.h"
 #include "settings/Directoare.h"
@@ -39,7 +40,7 @@ public:
             return;
         }
         schimbat_ = true;
-        f_.f = std::fopen(fisier.c_str(), "rb");
+        if (!EsteNeobisnuit(fisier)) f_.f = std::fopen(fisier.c_str(), "rb");
         struct stat st {};
         if (f_.f && (::fstat(::fileno(f_.f), &st) != 0 || !S_ISREG(st.st_mode))) f_.inchide();
         if (!f_.f) {

@@ -11,6 +11,7 @@
 #include <optional>
 #include <string_view>
 
+#include "fileutil/FileUtil.h"
 #include "messages/ListaMesaje.h"
 #include "record/ConversiiMaterial.h"
 #include "record/SetLucru.h"
@@ -476,10 +477,9 @@ RezultatImportSchott ImportaSticleSchott(std::istream& in, MaterialOptic& lucru,
 RezultatImportSchott ImportaFisierSchott(const std::string& cale, const OptiuniImportSchott& o) {
     SetLucru& set = setLucru();
     set.materialCurent = 0;
-    std::error_code ec;
     // Bytes as they are: the line reader does the text-mode part itself.
     std::ifstream f;
-    if (!std::filesystem::is_directory(cale, ec)) f.open(cale, std::ios::binary);
+    if (!EsteNeobisnuit(cale)) f.open(cale, std::ios::binary);
     if (!f.is_open()) {
         MesajBox(o.owner, "Fisierul " + o.numeFisier + " nu poate fi deschis", "Eroare", stil::MB_OK);
         return {};

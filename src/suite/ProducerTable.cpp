@@ -11,10 +11,11 @@
 #include <algorithm>
 #include <cstring>
 
+#include "fileutil/FileUtil.h"
 #include "settings/Directoare.h"
+#include "suite/Catalix.h"
 #include "suite/CatalogErrors.h"
 #include "suite/CatalogFile.h"
-#include "suite/Catalix.h"
 
 namespace vitramor {
 
@@ -54,6 +55,7 @@ StareTabel CitesteTabel(const std::string& director, Tabel& tabel, Fereastra own
     if (raporteaza) {
         if (DeschideFisierDate(owner, cale, cale, "rb", f) != CatalogOk) return StareTabel::Eroare;
     } else {
+        if (EsteNeobisnuit(cale)) return StareTabel::Eroare;
         f.f = std::fopen(cale.c_str(), "rb");
         struct stat st;
         if (!f.f || ::fstat(::fileno(f.f), &st) != 0 || !S_ISREG(st.st_mode)) return StareTabel::Eroare;

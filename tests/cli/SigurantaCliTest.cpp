@@ -124,4 +124,9 @@ TEST_F(Siguranta, OnlyARegularFileIsOpenedAsTheDatabase) {
     std::filesystem::remove(dir / "sticleNou32.dat");
     std::filesystem::create_symlink("/dev/zero", dir / "sticleNou32.dat");
     EXPECT_EQ(ruleaza("list").cod, 1);
+    // Catalogues to import are refused the same way instead of blocking.
+    const std::string fifo = (dir / "catalog.txt").string();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::string comanda : {"import-agf --list ", "import-rii --name X ", "import-text --list 1 ", "import-db "})
+        EXPECT_NE(ruleaza(comanda + fifo).cod, 0) << comanda;
 }
