@@ -206,11 +206,19 @@ std::uint16_t Nm(double um, bool sus) {
 }
 
 void Transmisie(const SticlaAgf& s, MaterialOptic& m, std::vector<std::string>& mesaje) {
-    std::vector<PunctTransmisieAgf> p = s.transmisie;
-    std::stable_sort(p.begin(), p.end(), [](auto& a, auto& b) { return a.lambdaUm < b.lambdaUm; });
+    const auto inainte = [](const PunctTransmisieAgf& a, const PunctTransmisieAgf& b) { return a.lambdaUm < b.lambdaUm; };
+    // Catalogues list the lines in order; only a file that does not is sorted.
+    std::vector<PunctTransmisieAgf> sortate;
+    const std::vector<PunctTransmisieAgf>* p = &s.transmisie;
+    if (!std::is_sorted(p->begin(), p->end(), inainte)) {
+        sortate = s.transmisie;
+        std::stable_sort(sortate.begin(), sortate.end(), inainte);
+        p = &sortate;
+    }
     // Two lines of the same wavelength (to the nm) would give one slot two values.
     std::vector<PunctTransmisieAgf> unice;
-    for (const auto& q : p) {
+    unice.reserve(p->size());
+    for (const auto& q : *p) {
         if (q.lambdaUm * 1000.0 > 65535.0) continue;
         if (unice.empty() || std::lround(unice.back().lambdaUm * 1000) != std::lround(q.lambdaUm * 1000))
             unice.push_back(q);
@@ -218,17 +226,22 @@ void Transmisie(const SticlaAgf& s, MaterialOptic& m, std::vector<std::string>& 
     if (unice.empty()) return;
     // The reference thickness is the one most points were measured at; every
     // point keeps its own absorption coefficient whatever its thickness.
-    // Ties go to the thickness met first along the wavelengths.
-    std::map<double, std::size_t> numarPeGrosime;
-    for (const auto& q : unice) ++numarPeGrosime[q.grosimeMm];
+    // Ties go to the thickness met first along the wavelengths. Nearly
+    // every catalogue measures all its points at one thickness.
     double grosime = unice.front().grosimeMm;
-    std::size_t celMaiDes = 0;
-    for (const auto& q : unice) {
-        const std::size_t k = numarPeGrosime[q.grosimeMm];
-        if (k > celMaiDes) celMaiDes = k, grosime = q.grosimeMm;
+    const bool oGrosime = std::all_of(unice.begin(), unice.end(), [&](auto& q) { return q.grosimeMm == grosime; });
+    if (!oGrosime) {
+        std::map<double, std::size_t> numarPeGrosime;
+        for (const auto& q : unice) ++numarPeGrosime[q.grosimeMm];
+        std::size_t celMaiDes = 0;
+        for (const auto& q : unice) {
+            const std::size_t k = numarPeGrosime[q.grosimeMm];
+            if (k > celMaiDes) celMaiDes = k, grosime = q.grosimeMm;
+        }
     }
     m.grosime_transmisie = static_cast<float>(grosime);
     std::vector<double> x, alfa, tau;
+    x.reserve(unice.size()), alfa.reserve(unice.size()), tau.reserve(unice.size());
     for (const auto& q : unice) {
         x.push_back(q.lambdaUm);
         alfa.push_back(AbsorbtieDinTransmisieCatalog(static_cast<float>(q.tau), static_cast<float>(q.grosimeMm)));
