@@ -18,20 +18,6 @@ constexpr std::uint32_t culori[16] = {
 
 constexpr int MargineStanga = 70, MargineDreapta = 170, MargineSus = 20, MargineJos = 50;
 
-std::string Escape(const std::string& text) {
-    std::string r;
-    for (char c : text) {
-        switch (c) {
-            case '&': r += "&amp;"; break;
-            case '<': r += "&lt;"; break;
-            case '>': r += "&gt;"; break;
-            case '"': r += "&quot;"; break;
-            default: r += c;
-        }
-    }
-    return r;
-}
-
 std::string F(const char* format, double a, double b = 0, double c = 0, double d = 0) {
     char t[160];
     std::snprintf(t, sizeof t, format, a, b, c, d);
@@ -148,7 +134,7 @@ std::string SvgHarta(const std::vector<RezumatMaterial>& catalog, const std::vec
         const RezumatMaterial& m = catalog[i];
         ++prezenti[m.producator];
         svg += F("<circle cx=\"%.2f\" cy=\"%.2f\" r=\"3\" fill=\"", s.x(m.vd), s.y(OrdonataHarta(m, vedere)));
-        svg += Culoare(CuloareProducator(m.producator)) + "\"><title>" + Escape(Utf8DinWindows1252(m.numeText())) +
+        svg += Culoare(CuloareProducator(m.producator)) + "\"><title>" + TextXml(Utf8DinWindows1252(m.numeText())) +
                "</title></circle>\n";
     }
     svg += "</g>\n";
@@ -159,7 +145,7 @@ std::string SvgHarta(const std::vector<RezumatMaterial>& catalog, const std::vec
         svg += F("<circle cx=\"%.1f\" cy=\"%.1f\" r=\"4\" fill=\"", x, y - 4);
         svg += Culoare(CuloareProducator(cod)) + "\"/>\n";
         svg += F("<text x=\"%.1f\" y=\"%.1f\">", x + 10, y);
-        svg += Escape(Utf8DinWindows1252(producatori.nume(cod))) + F(" (%.0f)</text>\n", numar);
+        svg += TextXml(Utf8DinWindows1252(producatori.nume(cod))) + F(" (%.0f)</text>\n", numar);
         y += 16;
     }
     svg += "</svg>\n";

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "editors/TabelTransmisie.h"
+#include "record/CodificareText.h"
 
 namespace vitramor {
 
@@ -20,20 +21,6 @@ std::string culoareSvg(std::uint32_t rgb) {
     char text[16];
     std::snprintf(text, sizeof text, "#%06x", rgb & 0xFFFFFFu);
     return text;
-}
-
-std::string xml(const std::string& s) {
-    std::string r;
-    for (char c : s) {
-        switch (c) {
-        case '&': r += "&amp;"; break;
-        case '<': r += "&lt;"; break;
-        case '>': r += "&gt;"; break;
-        case '"': r += "&quot;"; break;
-        default: r += c;
-        }
-    }
-    return r;
 }
 
 int inmultesteImparte(int n, int numarator, int numitor) {
@@ -136,7 +123,7 @@ std::string SvgDinDesen(const DesenGrafic& d, const std::string& titlu, int mari
                   "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%d\" height=\"%d\" viewBox=\"0 0 %d %d\">\n",
                   d.latime, d.inaltime, d.latime, d.inaltime);
     s += b;
-    s += "<title>" + xml(titlu) + "</title>\n";
+    s += "<title>" + TextXml(titlu) + "</title>\n";
     std::snprintf(b, sizeof b,
                   "<rect width=\"%d\" height=\"%d\" fill=\"#c0c0c0\"/>\n"
                   "<clipPath id=\"plot\"><rect x=\"0\" y=\"%d\" width=\"%d\" height=\"%d\"/></clipPath>\n"
@@ -158,7 +145,7 @@ std::string SvgDinDesen(const DesenGrafic& d, const std::string& titlu, int mari
         std::snprintf(b, sizeof b, "<text x=\"%d\" y=\"%d\" dominant-baseline=\"hanging\"%s xml:space=\"preserve\">",
                       t.x, t.y, t.ancora == AncoraText::CentruSus ? " text-anchor=\"middle\"" : "");
         s += b;
-        s += xml(t.text) + "</text>\n";
+        s += TextXml(t.text) + "</text>\n";
     }
     s += "</g>\n<g clip-path=\"url(#plot)\" fill=\"none\" stroke=\"" + culoareSvg(CuloareCurba) +
          "\" stroke-width=\"1\">\n";
