@@ -34,9 +34,7 @@ QString qsCamp(const char (&camp)[N]) {
 }
 
 QPushButton* buton(QWidget* parinte, const char* text, int id, const UnitatiDialog& u, int x) {
-    auto* b = new QPushButton(QString::fromLatin1(text), parinte);
-    b->setObjectName(QString::number(id));
-    b->setAutoDefault(false);
+    QPushButton* b = ButonComanda(parinte, QString::fromLatin1(text), id);
     u.plaseaza(b, x, RandButoane, 48, 14);
     return b;
 }

@@ -28,10 +28,7 @@ constexpr int FiltruRoluriOferite = 1;
 QString DinFisier(const std::string& s) { return TextQt(s); }
 
 QPushButton* Buton(QWidget* parinte, const char* text, int id) {
-    auto* b = new QPushButton(QString::fromLatin1(text), parinte);
-    b->setObjectName(QString::number(id));
-    b->setAutoDefault(false);
-    return b;
+    return ButonComanda(parinte, QString::fromLatin1(text), id);
 }
 
 }  // namespace

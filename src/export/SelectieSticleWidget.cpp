@@ -21,10 +21,7 @@ namespace vitramor {
 namespace {
 
 QPushButton* Buton(QWidget* parinte, const char* text, int id) {
-    auto* b = new QPushButton(QString::fromLatin1(text), parinte);
-    b->setObjectName(QString::number(id));
-    b->setAutoDefault(false);
-    return b;
+    return ButonComanda(parinte, QString::fromLatin1(text), id);
 }
 
 }  // namespace

@@ -73,4 +73,9 @@ const UnitatiDialog& remasoaraUnitatiDialog();
 // number), placed at a dialog-unit rectangle of the application's units.
 QPushButton* ButonDialog(QWidget* parinte, const QString& text, int id, int x, int y, int cx, int cy);
 
+// A push button named by its control id that never becomes the automatic
+// default: Enter stays with the dialog's own default button. Placed by the
+// caller.
+QPushButton* ButonComanda(QWidget* parinte, const QString& text, int id);
+
 }  // namespace vitramor

@@ -107,6 +107,13 @@ const UnitatiDialog& remasoaraUnitatiDialog() {
     return *unitatiAplicatie();
 }
 
+QPushButton* ButonComanda(QWidget* parinte, const QString& text, int id) {
+    auto* b = new QPushButton(text, parinte);
+    b->setObjectName(QString::number(id));
+    b->setAutoDefault(false);
+    return b;
+}
+
 QPushButton* ButonDialog(QWidget* parinte, const QString& text, int id, int x, int y, int cx, int cy) {
     auto* b = new QPushButton(text, parinte);
     b->setObjectName(QString::number(id));
