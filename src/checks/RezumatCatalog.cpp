@@ -112,13 +112,17 @@ CitireRezumat CitesteRezumatCatalog(const std::string& caleFisier, std::vector<R
     std::size_t pastrate = 0;
     if (randuri.capacity() >= total) {
         randuri.resize(total);
-        std::size_t facute[2] = {0, 0};
+        // One counter per half, each on its own cache line: two threads
+        // counting in one line would pass it back and forth at every record.
+        struct alignas(64) Numarator {
+            std::size_t n = 0;
+        } facute[2];
         p = ParcurgeInDouaParti(fisier.f, [&](int parte, const MaterialOptic& m, std::size_t index) {
             if (index >= total) return;
             randuri[index] = RezumaMaterial(m, static_cast<std::uint32_t>(index));
-            ++facute[parte];
+            ++facute[parte].n;
         });
-        pastrate = facute[0] == p.inceputParte2 ? facute[0] + facute[1] : facute[0];
+        pastrate = facute[0].n == p.inceputParte2 ? facute[0].n + facute[1].n : facute[0].n;
     } else {
         randuri.reserve(total);
         std::vector<RezumatMaterial> aDoua;
