@@ -240,6 +240,16 @@ void Transmisie(const SticlaAgf& s, MaterialOptic& m, std::vector<std::string>& 
         }
     }
     m.grosime_transmisie = static_cast<float>(grosime);
+    // Points that fit the slots go in as they are; only a longer curve needs
+    // choosing, and the transmittances it is chosen by.
+    if (unice.size() <= static_cast<std::size_t>(NumarSloturiEditabile)) {
+        for (std::size_t i = 0; i < unice.size(); ++i) {
+            m.lambda_Ti[i] = static_cast<std::uint16_t>(std::lround(unice[i].lambdaUm * 1000.0));
+            m.transmisia_interna[i] = AbsorbtieDinTransmisieCatalog(static_cast<float>(unice[i].tau),
+                                                                    static_cast<float>(unice[i].grosimeMm));
+        }
+        return;
+    }
     std::vector<double> x, alfa, tau;
     x.reserve(unice.size()), alfa.reserve(unice.size()), tau.reserve(unice.size());
     for (const auto& q : unice) {
@@ -320,6 +330,25 @@ double IndiceFormulaAgf(int formula, const double* a, double x) {
 
 namespace {
 
+// An IT line in the usual form ("IT", three numbers, the transmittance
+// between 0 and 1, wavelength and thickness positive) straight into the
+// glass: most lines of a catalogue are these. Anything else is left to the
+// general reading, which also tells what is wrong.
+bool PunctTransmisieRapid(std::string_view l, SticlaAgf& s) {
+    if (l.size() < 3 || l[0] != 'I' || l[1] != 'T' || (l[2] != ' ' && l[2] != '\t')) return false;
+    double v[3];
+    std::size_t i = 2;
+    for (double& valoare : v) {
+        while (i < l.size() && (l[i] == ' ' || l[i] == '\t')) ++i;
+        const std::size_t inceput = i;
+        while (i < l.size() && l[i] != ' ' && l[i] != '\t') ++i;
+        if (i == inceput || !Numar(l.substr(inceput, i - inceput), valoare)) return false;
+    }
+    if (!(v[0] > 0.0) || !(v[1] >= 0.0 && v[1] <= 1.0) || !(v[2] > 0.0)) return false;
+    s.transmisie.push_back({v[0], v[1], v[2]});
+    return true;
+}
+
 // The lines of `text`, numbered from `primaLinie` on, into `catalog`.
 void CitesteLinii(std::string_view text, int primaLinie, CatalogAgf& catalog) {
     std::vector<std::string_view> c;
@@ -332,6 +361,7 @@ void CitesteLinii(std::string_view text, int primaLinie, CatalogAgf& catalog) {
         i = sfarsit + 1;
         ++linie;
         if (!l.empty() && l.back() == '\r') l.remove_suffix(1);
+        if (curenta && PunctTransmisieRapid(l, *curenta)) continue;
         Campuri(l, c);
         if (c.empty()) continue;
         if (c[0] == "NM") {
