@@ -345,6 +345,8 @@ bool PunctTransmisieRapid(std::string_view l, SticlaAgf& s) {
         if (i == inceput || !Numar(l.substr(inceput, i - inceput), valoare)) return false;
     }
     if (!(v[0] > 0.0) || !(v[1] >= 0.0 && v[1] <= 1.0) || !(v[2] > 0.0)) return false;
+    // Room for a whole curve at once: catalogues give a few dozen points.
+    if (s.transmisie.empty()) s.transmisie.reserve(NumarSloturiEditabile);
     s.transmisie.push_back({v[0], v[1], v[2]});
     return true;
 }

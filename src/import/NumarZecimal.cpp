@@ -25,23 +25,31 @@ bool NumarZecimal(std::string_view t, double& v) {
     int semnificative = 0, exponent = 0;
     std::size_t cifre = 0, i = 0;
     const std::size_t n = t.size();
-    const auto cifra = [&](char c, bool zecimala) {
+    for (; i < n; ++i) {
+        const unsigned d = static_cast<unsigned>(static_cast<unsigned char>(t[i])) - '0';
+        if (d > 9) break;
         ++cifre;
-        if (mantisa == 0 && c == '0') {
-            exponent -= zecimala;
-        } else if (semnificative < 19) {
-            mantisa = mantisa * 10 + static_cast<std::uint64_t>(c - '0');
-            ++semnificative;
-            exponent -= zecimala;
+        if (semnificative < 19) {
+            mantisa = mantisa * 10 + d;
+            semnificative += mantisa != 0;
         } else {
-            exponent += !zecimala;
+            ++exponent;
             semnificative = 20;  // digits were dropped: not exact any more
         }
-    };
-    while (i < n && EsteCifra(t[i])) cifra(t[i++], false);
+    }
     if (i < n && t[i] == '.') {
-        ++i;
-        while (i < n && EsteCifra(t[i])) cifra(t[i++], true);
+        for (++i; i < n; ++i) {
+            const unsigned d = static_cast<unsigned>(static_cast<unsigned char>(t[i])) - '0';
+            if (d > 9) break;
+            ++cifre;
+            if (semnificative < 19) {
+                mantisa = mantisa * 10 + d;
+                semnificative += mantisa != 0;
+                --exponent;
+            } else {
+                semnificative = 20;
+            }
+        }
     }
     if (cifre == 0) return false;
     if (i < n && (t[i] == 'e' || t[i] == 'E')) {
