@@ -97,10 +97,12 @@ CitireRezumat ParcurgeBazaDate(const std::string& caleFisier,
 }
 
 CitireRezumat CitesteRezumatCatalog(const std::string& caleFisier, std::vector<RezumatMaterial>& randuri) {
-    randuri.clear();
     CitireRezumat r;
     FisierDeschis fisier;
-    if (!Deschide(caleFisier, fisier, r)) return r;
+    if (!Deschide(caleFisier, fisier, r)) {
+        randuri.clear();
+        return r;
+    }
     struct stat st {};
     const std::size_t incap = ::fstat(::fileno(fisier.f), &st) == 0 ? static_cast<std::size_t>(st.st_size) : 0;
     const std::size_t total = incap / sizeof(MaterialOptic);
@@ -111,6 +113,7 @@ CitireRezumat CitesteRezumatCatalog(const std::string& caleFisier, std::vector<R
     ParcurgereInParti p;
     std::size_t pastrate = 0;
     if (randuri.capacity() >= total) {
+        // Rows already there are overwritten, not first cleared.
         randuri.resize(total);
         // One counter per half, each on its own cache line: two threads
         // counting in one line would pass it back and forth at every record.
@@ -124,6 +127,7 @@ CitireRezumat CitesteRezumatCatalog(const std::string& caleFisier, std::vector<R
         });
         pastrate = facute[0].n == p.inceputParte2 ? facute[0].n + facute[1].n : facute[0].n;
     } else {
+        randuri.clear();
         randuri.reserve(total);
         std::vector<RezumatMaterial> aDoua;
         aDoua.reserve(total / 2 + 1);
