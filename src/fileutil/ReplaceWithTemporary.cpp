@@ -161,7 +161,11 @@ int CopiazaInArhiva(const std::string& cale, bool raporteaza, int limita) {
         }
     }
     std::fclose(sursa);
+    // The copy is only worth its name once it is on the disk.
+    if (bun && (std::fflush(destinatie) != 0 || platforma().fisiere().sincronizeaza(::fileno(destinatie)) != 0))
+        bun = false;
     if (std::fclose(destinatie) != 0) bun = false;
+    if (bun) platforma().fisiere().sincronizeazaDirector(arhiva);
     platforma().cursorAsteptare(false);
 
     if (!bun) {
