@@ -49,22 +49,6 @@ std::optional<std::string> ScoateSelectie(Context& c, bool* lista) {
     }
 }
 
-// The glasses are built in the working set's current record; the command
-// line's set starts as after "Creaza material nou".
-MaterialOptic& RecordLucru() {
-    SetLucru& set = setLucru();
-    if (set.gol()) {
-        MaterialOptic m;
-        std::memset(&m, 0, sizeof m);
-        std::snprintf(m.nume, sizeof m.nume, "Gol0");
-        m.stas = 2;
-        m.producator = 2;
-        set.materiale.push_back(m);
-        set.materialCurent = 0;
-    }
-    return set.curent();
-}
-
 }  // namespace
 
 int ComandaImportText(Context& c) {
@@ -87,7 +71,7 @@ int ComandaImportText(Context& c) {
         for (const IntrareCatalogText& e : intrari) linii.push_back(e.linie);
     }
     RezultatImportText r;
-    if (!ImportaFisierCatalogText(cod, cale, linii, RecordLucru(), nullptr, r)) return IesireEsec;
+    if (!ImportaFisierCatalogText(cod, cale, linii, CurentSauPrimulNou(setLucru()), nullptr, r)) return IesireEsec;
     return r.salvate == r.sticle ? IesireOk : IesireEsec;
 }
 

@@ -55,23 +55,10 @@ float RealText(std::string_view t) {
     const std::size_t n = t.size();
     bool negativ = false;
     if (i < n && (t[i] == '+' || t[i] == '-')) negativ = t[i++] == '-';
-    const std::size_t inceput = i;
-    std::size_t cifre = 0;
-    while (i < n && EsteCifra(t[i])) ++i, ++cifre;
-    if (i < n && t[i] == '.') {
-        ++i;
-        while (i < n && EsteCifra(t[i])) ++i, ++cifre;
-    }
-    if (cifre == 0) return 0.0f;
-    if (i < n && (t[i] == 'e' || t[i] == 'E')) {
-        std::size_t j = i + 1;
-        if (j < n && (t[j] == '+' || t[j] == '-')) ++j;
-        const std::size_t exponent = j;
-        while (j < n && EsteCifra(t[j])) ++j;
-        if (j > exponent) i = j;
-    }
+    const std::size_t lungime = PrefixZecimal(t.substr(i));
+    if (lungime == 0) return 0.0f;
     double v = 0.0;
-    if (!NumarZecimal(t.substr(inceput, i - inceput), v) || !std::isfinite(v) ||
+    if (!NumarZecimal(t.substr(i, lungime), v) || !std::isfinite(v) ||
         std::fabs(v) > static_cast<double>(std::numeric_limits<float>::max()))
         return 0.0f;
     return static_cast<float>(negativ ? -v : v);

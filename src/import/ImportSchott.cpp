@@ -12,6 +12,7 @@
 #include <string_view>
 
 #include "fileutil/FileUtil.h"
+#include "import/NumarZecimal.h"
 #include "messages/ListaMesaje.h"
 #include "record/ConversiiMaterial.h"
 #include "record/SetLucru.h"
@@ -95,20 +96,8 @@ Numar CitesteReal(std::string_view t) {
     bool negativ = false;
     if (t[i] == '+' || t[i] == '-') negativ = t[i++] == '-';
     const std::size_t inceput = i;
-    std::size_t cifre = 0;
-    while (i < n && EsteCifra(t[i])) ++i, ++cifre;
-    if (i < n && t[i] == '.') {
-        ++i;
-        while (i < n && EsteCifra(t[i])) ++i, ++cifre;
-    }
-    if (cifre == 0) return {0.0, FelNumar::Text};
-    if (i < n && (t[i] == 'e' || t[i] == 'E')) {
-        std::size_t j = i + 1;
-        if (j < n && (t[j] == '+' || t[j] == '-')) ++j;
-        const std::size_t exponent = j;
-        while (j < n && EsteCifra(t[j])) ++j;
-        if (j > exponent) i = j;
-    }
+    i += PrefixZecimal(t.substr(i));
+    if (i == inceput) return {0.0, FelNumar::Text};
     double v = 0.0;
     const auto [p, ec] = std::from_chars(t.data() + inceput, t.data() + i, v, std::chars_format::general);
     if (ec == std::errc::result_out_of_range) return {0.0, FelNumar::Depasire};

@@ -27,4 +27,12 @@ struct SetLucru {
 // The application's working set.
 SetLucru& setLucru();
 
+// An empty material as "Creaza material nou" makes it: named "Gol<index>",
+// producer 2, everything else zero.
+MaterialOptic MaterialNou(int index);
+
+// The current material; an empty set first gets one new material, as the
+// command line's set starts.
+MaterialOptic& CurentSauPrimulNou(SetLucru& set);
+
 }  // namespace vitramor

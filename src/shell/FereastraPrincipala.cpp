@@ -240,13 +240,8 @@ bool FereastraPrincipala::creazaMaterial() {
         platforma().beep();
         return false;
     }
-    MaterialOptic m;
-    std::memset(&m, 0, sizeof m);
     const int index = set.numarMateriale();
-    std::snprintf(m.nume, sizeof m.nume, "Gol%d", index);
-    m.stas = 2;
-    m.producator = 2;
-    m.tip_material = 0;
+    const MaterialOptic m = MaterialNou(index);
     try {
         set.materiale.push_back(m);
     } catch (const std::bad_alloc&) {

@@ -1,6 +1,7 @@
 #include "suite/CatalogSearch.h"
 
 #include <cstddef>
+#include <optional>
 #include <unistd.h>
 
 #include <algorithm>
@@ -28,6 +29,41 @@ char MinusculaAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(
 
 // The helium d line, the wavelength of the catalogues' nd.
 constexpr double LungimeUndaD = 587.56;
+
+// The database of a glass directory open for reading: the directory
+// entered, a shared lock held, the file open, each failure reported as the
+// library reports it. cod() is CatalogOk or the failure's code.
+class BazaDeCitit {
+public:
+    BazaDeCitit(const std::string& directorSticle, Fereastra owner) : inDirector_(directorSticle, owner) {
+        if (!inDirector_.ok()) {
+            cod_ = EroareDirectorSticle;
+            return;
+        }
+        const std::string& fisier = nume_fisier_sticle;
+        if (FisierLipseste(fisier)) {
+            cod_ = RaporteazaFisierLipsa(owner, directorSticle, fisier);
+            return;
+        }
+        cale_ = CaleAfisata(directorSticle, fisier);
+        blocare_.emplace(owner, CaleBazaDate(directorSticle), false);
+        if (!blocare_->ok()) {
+            cod_ = EroareFisierBlocat;
+            return;
+        }
+        cod_ = DeschideFisierDate(owner, fisier, cale_, "rb", f_);
+    }
+    int cod() const { return cod_; }
+    const std::string& cale() const { return cale_; }
+    std::FILE* f() const { return f_.f; }
+
+private:
+    InDirector inDirector_;
+    std::string cale_;
+    std::optional<BlocareFisier> blocare_;
+    FisierDeschis f_;
+    int cod_ = CatalogOk;
+};
 
 }  // namespace
 
@@ -72,22 +108,16 @@ int CautaMaterialOpticCuOptiuni(const std::string& directorSticle, const Materia
                                 int /*rezervat*/, const tag_OptiuniCautareMaterial& optiuni,
                                 std::vector<std::string>& linii) {
     linii.clear();
-    InDirector inDirector(directorSticle, owner);
-    if (!inDirector.ok()) return EroareDirectorSticle;
-    const std::string& fisier = nume_fisier_sticle;
-    if (FisierLipseste(fisier)) return RaporteazaFisierLipsa(owner, directorSticle, fisier);
-    const std::string cale = CaleAfisata(directorSticle, fisier);
-    BlocareFisier blocare(owner, CaleBazaDate(directorSticle), false);
-    if (!blocare.ok()) return EroareFisierBlocat;
-    FisierDeschis f;
-    if (const int cod = DeschideFisierDate(owner, fisier, cale, "rb", f)) return cod;
+    BazaDeCitit baza(directorSticle, owner);
+    if (baza.cod() != CatalogOk) return baza.cod();
+    const std::string& cale = baza.cale();
 
     const std::string model(NumeDinCamp(material.nume));
     // The word at 40 asks for one producer's materials; without it every
     // producer's materials are listed.
     const bool filtruProducator = optiuni.cautaDupaProducator != 0;
     std::vector<std::string> aDouaParte;
-    const ParcurgereInParti r = ParcurgeInDouaParti(f.f, [&](int parte, const MaterialOptic& m, std::size_t) {
+    const ParcurgereInParti r = ParcurgeInDouaParti(baza.f(), [&](int parte, const MaterialOptic& m, std::size_t) {
         if (filtruProducator && m.producator != material.producator) return;
         if (!NumePotrivitModel(model, NumeDinCamp(m.nume))) return;
         (parte == 0 ? linii : aDouaParte).push_back(LinieCautareMaterial(m));
@@ -102,15 +132,9 @@ int CautaMaterialOpticCuOptiuni(const std::string& directorSticle, const Materia
 
 int ParcurgeMaterialeOptice(const std::string& directorSticle, Fereastra owner, const std::vector<std::string>& nume,
                             const std::function<void(std::size_t i, const MaterialOptic& m)>& f) {
-    InDirector inDirector(directorSticle, owner);
-    if (!inDirector.ok()) return EroareDirectorSticle;
-    const std::string& fisier = nume_fisier_sticle;
-    if (FisierLipseste(fisier)) return RaporteazaFisierLipsa(owner, directorSticle, fisier);
-    const std::string cale = CaleAfisata(directorSticle, fisier);
-    BlocareFisier blocare(owner, CaleBazaDate(directorSticle), false);
-    if (!blocare.ok()) return EroareFisierBlocat;
-    FisierDeschis fd;
-    if (const int cod = DeschideFisierDate(owner, fisier, cale, "rb", fd)) return cod;
+    BazaDeCitit baza(directorSticle, owner);
+    if (baza.cod() != CatalogOk) return baza.cod();
+    const std::string& cale = baza.cale();
 
     // The first half hands its records on at once: its first record of a
     // name is the file's. The second half only notes where its first record
@@ -121,7 +145,7 @@ int ParcurgeMaterialeOptice(const std::string& directorSticle, Fereastra owner, 
     for (std::size_t i = 0; i < nume.size(); ++i) indici[nume[i]].push_back(i);
     std::vector<char> gasitInPrima(nume.size(), 0);
     std::unordered_map<std::string, std::size_t> inADoua;
-    const ParcurgereInParti r = ParcurgeInDouaParti(fd.f, [&](int parte, const MaterialOptic& m, std::size_t index) {
+    const ParcurgereInParti r = ParcurgeInDouaParti(baza.f(), [&](int parte, const MaterialOptic& m, std::size_t index) {
         const auto it = indici.find(std::string(NumeDinCamp(m.nume)));
         if (it == indici.end()) return;
         if (parte == 1) {
@@ -143,7 +167,7 @@ int ParcurgeMaterialeOptice(const std::string& directorSticle, Fereastra owner, 
     std::sort(deCitit.begin(), deCitit.end());
     MaterialOptic m;
     for (const auto& [index, v] : deCitit) {
-        if (::pread(::fileno(fd.f), &m, sizeof m, static_cast<off_t>(index * sizeof m)) != static_cast<ssize_t>(sizeof m))
+        if (::pread(::fileno(baza.f()), &m, sizeof m, static_cast<off_t>(index * sizeof m)) != static_cast<ssize_t>(sizeof m))
             return RaporteazaEroareCitire(owner, cale, errno != 0 ? errno : EIO);
         MaterialDinOrdineaFisierului(m);
         for (std::size_t i : *v) f(i, m);
