@@ -1,15 +1,11 @@
 #include "export/DocumentJson.h"
 
-#include <charconv>
-#include <cmath>
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
+#include <new>
 #include <string_view>
-#include <vector>
+#include <thread>
 
 #include "editors/RoluriMaterial.h"
-#include "export/LocalaC.h"
 #include "record/CodificareText.h"
 #include "record/Roluri.h"
 #include "settings/Directoare.h"
@@ -25,143 +21,77 @@ namespace {
 // Node failures come from exhausted memory only; each is told once, in a
 // warning box, and its code travels up to the export, which stops there.
 int EroareNod(int cod, const char* eticheta) {
-    const char* model = cod == EroareJsonCreareObiect     ? "Eroare la cJSON_CreateObject pentru obiectul '%s'."
-                        : cod == EroareJsonCreareLista ? "Eroare la cJSON_CreateArray pentru obiectul '%s'."
-                                                       : "Eroare la cJSON_AddItemToObject pentru obiectul '%s'.";
+    const char* model = cod == EroareJsonCreareObiect ? "Eroare la cJSON_CreateObject pentru obiectul '%s'."
+                                                      : "Eroare la cJSON_AddItemToObject pentru obiectul '%s'.";
     char text[300];
     std::snprintf(text, sizeof text, model, eticheta ? eticheta : "");
     MesajBox(nullptr, text, "", MB_OK | MB_ICONEXCLAMATION);
     return cod;
 }
 
-// Attaches `item` under `cheie` to an object, or appends it to an array. An
-// item that cannot be attached is released here, so callers never leak it.
-bool Ataseaza(cJSON* parinte, const char* cheie, cJSON* item) {
-    if (!item) return false;
-    const bool ok = cJSON_IsArray(parinte) ? cJSON_AddItemToArray(parinte, item)
-                                           : cJSON_AddItemToObject(parinte, cheie, item);
-    if (!ok) cJSON_Delete(item);
-    return ok;
-}
+std::string_view Camp(const char* camp, std::size_t marime) { return TextCamp(camp, marime); }
 
-bool AreExponent(const char* format) { return std::strpbrk(format, "eE") != nullptr; }
-
-// The number node of a value under a printf format. A non-finite value
-// (only a damaged record holds one) stays a plain number node, which cJSON
-// prints as null: a raw "nan" or "inf" token would make the file unreadable.
-// A format of the plain "%.Nf", "%.Ne" or "%g" kind written by to_chars,
-// which gives printf's digits in the C locale at a fraction of its cost (an
-// export writes hundreds of thousands of numbers). False for any other form.
-bool FormatSimplu(double v, const char* format, char* text, std::size_t marime) {
-    if (format[0] != '%') return false;
-    const char* p = format + 1;
-    int precizie = 6;
-    if (*p == '.') {
-        ++p;
-        if (!(*p >= '0' && *p <= '9')) return false;
-        precizie = 0;
-        while (*p >= '0' && *p <= '9') precizie = precizie * 10 + (*p++ - '0');
-        if (precizie > 17) return false;
-    }
-    std::chars_format fel;
-    switch (*p) {
-        case 'f': fel = std::chars_format::fixed; break;
-        case 'e': fel = std::chars_format::scientific; break;
-        case 'g': fel = std::chars_format::general; break;
-        default: return false;
-    }
-    if (p[1] != '\0') return false;
-    const auto [sfarsit, ec] = std::to_chars(text, text + marime - 1, v, fel, precizie);
-    if (ec != std::errc()) return false;
-    *sfarsit = '\0';
-    return true;
-}
-
-cJSON* Numar(double v, const char* format) {
-    if (!format || !*format || !std::isfinite(v)) return cJSON_CreateNumber(v);
-    char text[128];
-    if (!FormatSimplu(v, format, text, sizeof text)) std::snprintf(text, sizeof text, format, v);
-    if (AreExponent(format)) return cJSON_CreateRaw(text);
-    double citit = 0.0;
-    const char* sfarsit = text + std::strlen(text);
-    if (std::from_chars(text, sfarsit, citit).ec != std::errc()) citit = std::strtod(text, nullptr);
-    return cJSON_CreateNumber(citit);
-}
-
-// A group object created and attached before its values are written, so a
-// failure further down leaves nothing unowned.
-int CreazaGrup(cJSON* parinte, const char* cheie, const char* eticheta, cJSON*& grup) {
-    grup = cJSON_CreateObject();
-    if (!grup) return EroareNod(EroareJsonCreareObiect, eticheta);
-    if (!Ataseaza(parinte, cheie, grup)) {
-        grup = nullptr;
-        return EroareNod(EroareJsonAdaugareObiect, eticheta);
-    }
-    return 1;
-}
-
-int CreazaLista(cJSON* parinte, const char* cheie, const char* eticheta, cJSON*& lista) {
-    lista = cJSON_CreateArray();
-    if (!lista) return EroareNod(EroareJsonCreareLista, eticheta);
-    if (!Ataseaza(parinte, cheie, lista)) {
-        lista = nullptr;
-        return EroareNod(EroareJsonAdaugareObiect, eticheta);
-    }
-    return 1;
-}
-
-std::string Camp(const char* camp, std::size_t marime) { return std::string(TextCamp(camp, marime)); }
+std::uint32_t CoduriAtribute(const PerecheAtribute& a) { return std::uint32_t{a[0]} | (std::uint32_t{a[1]} << 16); }
 
 template <std::size_t N>
 void CopiazaText(char (&camp)[N], const char* text) {
     std::snprintf(camp, N, "%s", text);
 }
 
-int IndiciRefractie(const MaterialOptic& m, cJSON* optice) {
-    cJSON* grup = nullptr;
-    cJSON* lambda = nullptr;
-    cJSON* n = nullptr;
-    cJSON* k = nullptr;
-    if (int r = CreazaGrup(optice, "refractive_indexes", "refractiveIndexes", grup); r != 1) return r;
-    if (int r = CreazaLista(grup, "wavelength_nm", "wavelengths", lambda); r != 1) return r;
-    if (int r = CreazaLista(grup, "n", "n", n); r != 1) return r;
-    if (int r = CreazaLista(grup, "k", "k", k); r != 1) return r;
-    for (int i = 0; i < NumarSloturiTabel; ++i) {
-        // An entry without a wavelength or without n is no measurement; its
-        // k goes along only with a positive n, and then even when it is 0.
-        if (!(m.lambda_indici[i] > 0.0f) || !(m.indice_n[i] > 0.0)) continue;
-        if (!Ataseaza(lambda, nullptr, Numar(m.lambda_indici[i], "%.2f")) ||
-            !Ataseaza(n, nullptr, Numar(m.indice_n[i], "%.6f")) || !Ataseaza(k, nullptr, Numar(m.indice_k[i], "%g")))
-            return EroareNod(EroareJsonAdaugareObiect, "refractiveIndexes");
-    }
-    return 1;
+// {"value": V, "known": true}, or {"value": null, "known": false} for an
+// exact zero.
+void Valoare(TextJson& t, const char* cheie, double valoare, const char* format) {
+    t.cheie(cheie).deschideObiect();
+    const bool necunoscut = valoare == 0;
+    if (necunoscut)
+        t.cheie("value").nul();
+    else
+        t.cheie("value").numar(valoare, format);
+    t.cheie("known").logic(!necunoscut);
+    t.inchideObiect();
 }
 
-int TransmisieInterna(const MaterialOptic& m, cJSON* optice) {
-    cJSON* grup = nullptr;
-    cJSON* lambda = nullptr;
-    cJSON* densitate = nullptr;
-    if (int r = CreazaGrup(optice, "internal_transmittance", "internal_transmittance", grup); r != 1) return r;
-    if (int r = CreazaLista(grup, "wavelength_nm", "wavelength_nm", lambda); r != 1) return r;
-    if (int r = CreazaLista(grup, "optical_density_[1/mm]", "optical_density_[1/mm]", densitate); r != 1) return r;
-    for (int i = 0; i < NumarSloturiTabel; ++i) {
-        if (m.lambda_Ti[i] == 0) continue;
-        if (!Ataseaza(lambda, nullptr, cJSON_CreateNumber(m.lambda_Ti[i])) ||
-            !Ataseaza(densitate, nullptr, Numar(m.transmisia_interna[i], "%g")))
-            return EroareNod(EroareJsonAdaugareObiect, "internal_transmittance");
-    }
-    return 1;
+void IndiciRefractie(const MaterialOptic& m, TextJson& t) {
+    // An entry without a wavelength or without n is no measurement; its k
+    // goes along only with a positive n, and then even when it is 0.
+    const auto masurat = [&m](int i) { return m.lambda_indici[i] > 0.0f && m.indice_n[i] > 0.0; };
+    t.cheie("refractive_indexes").deschideObiect();
+    t.cheie("wavelength_nm").deschideLista();
+    for (int i = 0; i < NumarSloturiTabel; ++i)
+        if (masurat(i)) t.numar(m.lambda_indici[i], "%.2f");
+    t.inchideLista();
+    t.cheie("n").deschideLista();
+    for (int i = 0; i < NumarSloturiTabel; ++i)
+        if (masurat(i)) t.numar(m.indice_n[i], "%.6f");
+    t.inchideLista();
+    t.cheie("k").deschideLista();
+    for (int i = 0; i < NumarSloturiTabel; ++i)
+        if (masurat(i)) t.numar(m.indice_k[i], "%g");
+    t.inchideLista();
+    t.inchideObiect();
 }
 
-int ProprietatiMecanice(const MaterialOptic& m, cJSON* material) {
-    cJSON* g = nullptr;
-    if (int r = CreazaGrup(material, "mechanical_properties", "mechanicalProperties", g); r != 1) return r;
-    AdaugaValoareJson(g, "density_g/cm^3", m.densitate, OptiuneCunoscut, "%.3f");
-    AdaugaValoareJson(g, "knoop_hardness_iso_9385", m.duritate_knoop, OptiuneCunoscut, "%.1f");
-    AdaugaValoareJson(g, "youngs_modulus_GPa", m.modul_young, OptiuneCunoscut, "%.1f");
-    AdaugaValoareJson(g, "poisson_ratio", m.raport_poisson, OptiuneCunoscut, "%.3f");
-    AdaugaValoareJson(g, "abrasion_hardness_iso_12844", m.duritate_abraziune, OptiuneCunoscut, "%.3f");
-    return 1;
+void TransmisieInterna(const MaterialOptic& m, TextJson& t) {
+    t.cheie("internal_transmittance").deschideObiect();
+    t.cheie("wavelength_nm").deschideLista();
+    for (int i = 0; i < NumarSloturiTabel; ++i)
+        if (m.lambda_Ti[i] != 0) t.numar(m.lambda_Ti[i]);
+    t.inchideLista();
+    t.cheie("optical_density_[1/mm]").deschideLista();
+    for (int i = 0; i < NumarSloturiTabel; ++i)
+        if (m.lambda_Ti[i] != 0) t.numar(m.transmisia_interna[i], "%g");
+    t.inchideLista();
+    t.inchideObiect();
+}
+
+void ProprietatiMecanice(const MaterialOptic& m, TextJson& t) {
+    t.cheie("mechanical_properties").deschideObiect();
+    Valoare(t, "density_g/cm^3", m.densitate, "%.3f");
+    Valoare(t, "knoop_hardness_iso_9385", m.duritate_knoop, "%.1f");
+    Valoare(t, "youngs_modulus_GPa", m.modul_young, "%.1f");
+    Valoare(t, "poisson_ratio", m.raport_poisson, "%.3f");
+    Valoare(t, "abrasion_hardness_iso_12844", m.duritate_abraziune, "%.3f");
+    t.inchideObiect();
 }
 
 // The expansion coefficient in 1/K, the product taken in single precision
@@ -172,246 +102,235 @@ float DilatareJson(float valoare, std::uint16_t producator) {
     return valoare * scara;
 }
 
-int ProprietatiTermice(const MaterialOptic& m, cJSON* material) {
-    cJSON* g = nullptr;
-    if (int r = CreazaGrup(material, "thermal_properties", "thermalProperties", g); r != 1) return r;
-    AdaugaValoareJson(g, "heat_conductivity_[W/(m*K)]", m.conductibilitate_termica[0], OptiuneCunoscut, "%.3f");
-    AdaugaValoareJson(g, "heat_capacity_[J/(kg*K)]", m.caldura_specifica[0], OptiuneCunoscut, "%.3f");
+void ProprietatiTermice(const MaterialOptic& m, TextJson& t) {
+    t.cheie("thermal_properties").deschideObiect();
+    Valoare(t, "heat_conductivity_[W/(m*K)]", m.conductibilitate_termica[0], "%.3f");
+    Valoare(t, "heat_capacity_[J/(kg*K)]", m.caldura_specifica[0], "%.3f");
 
     static constexpr const char* Domenii[2] = {"[-30, 70]", "[20, 300]"};
-    cJSON* dilatari = nullptr;
-    if (CreazaLista(g, "coefficients_of_linear_thermal_expansion", "coefficients_of_linear_thermal_expansion",
-                    dilatari) == 1) {
-        for (int i = 0; i < 2; ++i) {
-            cJSON* item = cJSON_CreateObject();
-            if (!item) {
-                EroareNod(EroareJsonCreareObiect, "itemArray");
-                continue;
-            }
-            if (!Ataseaza(dilatari, nullptr, item)) {
-                EroareNod(EroareJsonAdaugareObiect, "itemArray");
-                continue;
-            }
-            if (!Ataseaza(item, "temperature_range_[Celsius]", cJSON_CreateString(Domenii[i])))
-                EroareNod(EroareJsonAdaugareObiect, "itemArray");
-            AdaugaValoareJson(item, "coef_linear_thermal_expansion_[1/K]", DilatareJson(m.dilatare[i], m.producator),
-                              OptiuneCunoscut, "%.2e");
-        }
+    t.cheie("coefficients_of_linear_thermal_expansion").deschideLista();
+    for (int i = 0; i < 2; ++i) {
+        t.deschideObiect();
+        t.cheie("temperature_range_[Celsius]").text(Domenii[i]);
+        Valoare(t, "coef_linear_thermal_expansion_[1/K]", DilatareJson(m.dilatare[i], m.producator), "%.2e");
+        t.inchideObiect();
     }
+    t.inchideLista();
 
-    cJSON* temperaturi = nullptr;
-    if (CreazaGrup(g, "temperatures_[Celsius]", "temperatures_[Celsius]", temperaturi) == 1) {
-        AdaugaValoareJson(temperaturi, "Tg", m.temperaturi[0], OptiuneCunoscut, nullptr);
-        AdaugaValoareJson(temperaturi, "T13", m.temperaturi[1], OptiuneCunoscut, nullptr);
-        AdaugaValoareJson(temperaturi, "T7.6", m.temperaturi[2], OptiuneCunoscut, nullptr);
-    }
-    return 1;
+    t.cheie("temperatures_[Celsius]").deschideObiect();
+    Valoare(t, "Tg", m.temperaturi[0], nullptr);
+    Valoare(t, "T13", m.temperaturi[1], nullptr);
+    Valoare(t, "T7.6", m.temperaturi[2], nullptr);
+    t.inchideObiect();
+    t.inchideObiect();
 }
 
-int ProprietatiChimice(const MaterialOptic& m, cJSON* material) {
-    cJSON* g = nullptr;
-    if (int r = CreazaGrup(material, "chemical_properties", "chemical_properties", g); r != 1) return r;
+void ProprietatiChimice(const MaterialOptic& m, TextJson& t) {
+    t.cheie("chemical_properties").deschideObiect();
     static constexpr const char* Clase[5] = {"CR", "FR", "SR", "AR", "PR"};
-    for (int i = 0; i < 5; ++i) AdaugaValoareJson(g, Clase[i], m.stabilitate_chimica[i], OptiuneCunoscut, nullptr);
-    return 1;
+    for (int i = 0; i < 5; ++i) Valoare(t, Clase[i], m.stabilitate_chimica[i], nullptr);
+    t.inchideObiect();
 }
 
-int ElementTestLaser(cJSON* lista, float prag, std::uint16_t lungimeUnda) {
-    cJSON* item = cJSON_CreateObject();
-    if (!item) return EroareNod(EroareJsonCreareObiect, "itemArray_S-ON-1");
-    if (!Ataseaza(lista, nullptr, item)) return EroareNod(EroareJsonAdaugareObiect, "itemArray_S-ON-1");
-    if (!Ataseaza(item, "wavelength_nm", cJSON_CreateNumber(lungimeUnda)))
-        return EroareNod(EroareJsonAdaugareObiect, "itemArray_S-ON-1");
-
+void ElementTestLaser(TextJson& t, float prag, std::uint16_t lungimeUnda) {
+    t.deschideObiect();
+    t.cheie("wavelength_nm").numar(lungimeUnda);
     DescriptorMarimeJson d;
     CopiazaText(d.parametru, "damage_threshold_MW_per_cm2");
     d.valoare = prag;
     d.incredere = 1.0;
     d.optiuni = OptiuneCunoscut | OptiuneIncredere;
     CopiazaText(d.format, "%.1f");
-    if (int r = AdaugaMarimeMasurataJson(item, d); r != 1) return r;
-
+    AdaugaMarimeMasurataJson(t, d);
     // The pulse width is not kept in the record: the coating software gets
     // an explicit "unknown".
     CopiazaText(d.parametru, "pulse_width_nsec");
     d.valoare = 0;
-    return AdaugaMarimeMasurataJson(item, d);
+    AdaugaMarimeMasurataJson(t, d);
+    t.inchideObiect();
 }
 
-int ProprietatiLaser(const MaterialOptic& m, cJSON* material) {
-    cJSON* g = nullptr;
-    if (int r = CreazaGrup(material, "LIDT_properties", "LIDT_properties", g); r != 1) return r;
-    cJSON* sOn1 = nullptr;
-    if (int r = CreazaLista(g, "test_methode_S-ON-1", "test_methode_S-ON-1", sOn1); r != 1) return r;
+void ProprietatiLaser(const MaterialOptic& m, TextJson& t) {
+    t.cheie("LIDT_properties").deschideObiect();
+    t.cheie("test_methode_S-ON-1").deschideLista();
     const bool oricare = m.lidt[0] > 0.0f || m.lidt[1] > 0.0f || m.lidt[2] > 0.0f;
     if (!oricare) {
-        if (!Ataseaza(sOn1, nullptr, cJSON_CreateNull())) return EroareNod(EroareJsonAdaugareObiect, "test_methode_S-ON-1");
+        t.nul();
     } else {
         for (int i = 0; i < 3; ++i) {
-            if (!(m.lidt[i] > 0.0f) || m.lidt_lambda[i] == 0) {
-                if (!Ataseaza(sOn1, nullptr, cJSON_CreateNull()))
-                    return EroareNod(EroareJsonAdaugareObiect, "test_methode_S-ON-1");
-                continue;
-            }
-            if (ElementTestLaser(sOn1, m.lidt[i], m.lidt_lambda[i]) != 1) return EroareJsonAtribut;
+            if (!(m.lidt[i] > 0.0f) || m.lidt_lambda[i] == 0)
+                t.nul();
+            else
+                ElementTestLaser(t, m.lidt[i], m.lidt_lambda[i]);
         }
     }
-    cJSON* cw = nullptr;
-    if (int r = CreazaLista(g, "test_methode_CW", "test_methode_CW", cw); r != 1) return r;
-    if (!Ataseaza(cw, nullptr, cJSON_CreateNull())) return EroareNod(EroareJsonAdaugareObiect, "test_methode_CW");
-    return 1;
+    t.inchideLista();
+    t.cheie("test_methode_CW").deschideLista();
+    t.nul();
+    t.inchideLista();
+    t.inchideObiect();
 }
 
 }  // namespace
 
 int RaporteazaEroareNodJson(int cod, const char* eticheta) { return EroareNod(cod, eticheta); }
 
-std::string CheieMaterialJson(const MaterialOptic& m) { return Camp(m.nume, sizeof m.nume); }
-
-int AdaugaValoareJson(cJSON* parinte, const char* cheie, double valoare, unsigned optiuni, const char* format) {
-    LocalaC locala;
-    cJSON* obiect = cJSON_CreateObject();
-    if (!obiect) return EroareNod(EroareJsonCreareObiect, cheie);
-    const bool necunoscut = valoare == 0 && !(optiuni & OptiuneZeroCaNumar);
-    bool ok = Ataseaza(obiect, "value", necunoscut ? cJSON_CreateNull() : Numar(valoare, format));
-    if (ok && (optiuni & OptiuneCunoscut)) ok = Ataseaza(obiect, "known", cJSON_CreateBool(!necunoscut));
-    if (!ok) {
-        cJSON_Delete(obiect);
-        return EroareNod(EroareJsonAdaugareObiect, cheie);
-    }
-    if (!Ataseaza(parinte, cheie, obiect)) return EroareNod(EroareJsonAdaugareObiect, cheie);
-    return 1;
-}
-
-int AdaugaMarimeMasurataJson(cJSON* parinte, const DescriptorMarimeJson& d) {
-    LocalaC locala;
-    const std::string parametru = Camp(d.parametru, sizeof d.parametru);
-    const std::string unitate = Camp(d.unitate, sizeof d.unitate);
-    std::string indicator = Camp(d.numeIndicator, sizeof d.numeIndicator);
+void AdaugaMarimeMasurataJson(TextJson& t, const DescriptorMarimeJson& d) {
+    const std::string parametru(Camp(d.parametru, sizeof d.parametru));
+    const std::string_view unitate = Camp(d.unitate, sizeof d.unitate);
+    std::string indicator(Camp(d.numeIndicator, sizeof d.numeIndicator));
     if (indicator.empty()) indicator = "known";
-    const std::string format = Camp(d.format, sizeof d.format);
+    const std::string format(Camp(d.format, sizeof d.format));
     const unsigned o = d.optiuni;
 
-    cJSON* obiect = cJSON_CreateObject();
-    if (!obiect) return EroareNod(EroareJsonCreareObiect, parametru.c_str());
-    bool ok = true;
-    if ((o & OptiuneParametru) && !parametru.empty())
-        ok = Ataseaza(obiect, "parameter", cJSON_CreateString(parametru.c_str()));
+    if (!t.inLista()) t.cheie(parametru);
+    t.deschideObiect();
+    if ((o & OptiuneParametru) && !parametru.empty()) t.cheie("parameter").text(parametru);
     if (!(o & OptiuneZeroCaNumar) && d.valoare == 0) {
-        ok = ok && Ataseaza(obiect, "value", cJSON_CreateNull());
-        if (o & OptiuneCunoscut) ok = ok && Ataseaza(obiect, indicator.c_str(), cJSON_CreateFalse());
+        t.cheie("value").nul();
+        if (o & OptiuneCunoscut) t.cheie(indicator).logic(false);
     } else {
-        ok = ok && Ataseaza(obiect, "value", Numar(d.valoare, format.c_str()));
-        if ((o & OptiuneUnitate) && !unitate.empty())
-            ok = ok && Ataseaza(obiect, "unit", cJSON_CreateString(unitate.c_str()));
-        if (o & OptiuneIncredere) ok = ok && Ataseaza(obiect, "confidence", Numar(d.incredere, "%.3f"));
-        if (o & OptiuneCunoscut) ok = ok && Ataseaza(obiect, indicator.c_str(), cJSON_CreateTrue());
+        t.cheie("value").numar(d.valoare, format.c_str());
+        if ((o & OptiuneUnitate) && !unitate.empty()) t.cheie("unit").text(unitate);
+        if (o & OptiuneIncredere) t.cheie("confidence").numar(d.incredere, "%.3f");
+        if (o & OptiuneCunoscut) t.cheie(indicator).logic(true);
     }
-    if (!ok) {
-        cJSON_Delete(obiect);
-        return EroareNod(EroareJsonAdaugareObiect, parametru.c_str());
-    }
-    if (!Ataseaza(parinte, parametru.c_str(), obiect)) return EroareNod(EroareJsonAdaugareObiect, parametru.c_str());
-    return 1;
+    t.inchideObiect();
 }
 
-int AdaugaListaCoduriJson(cJSON* parinte, const std::string& numeFisierAtribute, const char* cheie,
-                          std::uint32_t coduri) {
-    cJSON* lista = cJSON_CreateArray();
-    if (!lista) {
-        EroareNod(EroareJsonCreareLista, cheie);
-        return 0;
-    }
-    // The file is read once per list, and only when there is a code to name.
-    std::vector<std::string> linii;
-    bool citit = false;
-    bool incercat = false;
-    for (std::uint8_t cod : DespacheteazaRoluri(coduri)) {
-        if (cod == 0) continue;
-        if (!incercat) {
-            citit = CitesteLiniiAtribute(path_sticle, numeFisierAtribute, linii) != 0;
-            incercat = true;
-        }
-        std::string nume;
-        NumeRolDinLinii(linii, citit, numeFisierAtribute, cod, nume, NumeRolLipsaJson);
-        const std::string text = nume + " (" + std::to_string(cod) + ")";
-        if (!Ataseaza(lista, nullptr, cJSON_CreateString(text.c_str()))) {
-            cJSON_Delete(lista);
-            EroareNod(EroareJsonAdaugareObiect, cheie);
-            return 0;
-        }
-    }
-    if (!Ataseaza(parinte, cheie, lista)) {
-        EroareNod(EroareJsonAdaugareObiect, cheie);
-        return 0;
-    }
-    return 1;
-}
-
-int CreazaObiectMaterialJson(const MaterialOptic& m, cJSON* obiect, const std::optional<PerecheAtribute>& atribute) {
-    LocalaC locala;
-
-    cJSON* metadata = cJSON_CreateObject();
-    if (!metadata || !Ataseaza(obiect, "metadata", metadata)) {
-        eroare(path_help, nullptr, MB_ICONEXCLAMATION, MesajEroareMetadata);
-        return EroareJsonMetadata;
-    }
-    std::string producator;
-    ReturneazaNumeCodProducatorSticla(m.producator, producator, 64);
-    if (!Ataseaza(metadata, "manufacturer_code", cJSON_CreateNumber(m.producator)) ||
-        !Ataseaza(metadata, "manufacturer_name", cJSON_CreateString(producator.c_str())))
-        return EroareNod(EroareJsonAdaugareObiect, "metadata");
-
-    if (!AdaugaListaCoduriJson(obiect, NumeFisierAtributeSubstrat, "category", CitesteCuvantRoluri(m)))
-        return EroareJsonCreareLista;
-
-    cJSON* optice = cJSON_CreateObject();
-    if (!optice) return EroareNod(EroareJsonCreareObiect, "optical_properties");
-    if (!Ataseaza(obiect, "optical_properties", optice)) return EroareNod(EroareJsonAdaugareObiect, "newMaterial");
-    if (int r = IndiciRefractie(m, optice); r != 1) return r;
-    if (int r = TransmisieInterna(m, optice); r != 1) return r;
-
-    if (int r = ProprietatiMecanice(m, obiect); r != 1) return r;
-    if (int r = ProprietatiTermice(m, obiect); r != 1) return r;
-    if (int r = ProprietatiChimice(m, obiect); r != 1) return r;
-    if (int r = ProprietatiLaser(m, obiect); r != 1) return r;
-
-    if (atribute) {
-        const std::uint32_t coduri = std::uint32_t{(*atribute)[0]} | (std::uint32_t{(*atribute)[1]} << 16);
-        return AdaugaListaCoduriJson(obiect, NumeFisierAtributeSubstrat, "attribute", coduri) ? 0 : EroareJsonAtribut;
-    }
-    return 0;
-}
-
-MembriDocumentJson::MembriDocumentJson(const cJSON* radacina) {
+DocumentMaterialeJson::DocumentMaterialeJson(cJSON* radacina, bool tineTexte)
+    : radacina_(radacina), tineTexte_(tineTexte) {
     if (!cJSON_IsObject(radacina)) return;
     for (const cJSON* c = radacina->child; c; c = c->next)
-        if (c->string) nume_.insert(c->string);
+        if (c->string) membri_.insert(c->string);
+}
+
+// The "%s (%d)" text of each non-zero code among the four bytes of `coduri`
+// (lowest byte first), named from the attribute file of the glass
+// directory, which is read once a code needs naming. A code the file does
+// not have is told each time it comes up.
+void DocumentMaterialeJson::cautaNumeCoduri(std::uint32_t coduri) {
+    for (std::uint8_t cod : DespacheteazaRoluri(coduri)) {
+        if (cod == 0) continue;
+        if (!atributeIncercate_) {
+            atributeCitite_ = CitesteLiniiAtribute(path_sticle, NumeFisierAtributeSubstrat, liniiAtribute_) != 0;
+            atributeIncercate_ = true;
+        }
+        std::string nume;
+        NumeRolDinLinii(liniiAtribute_, atributeCitite_, NumeFisierAtributeSubstrat, cod, nume, NumeRolLipsaJson);
+        numeCoduri_[cod] = nume + " (" + std::to_string(cod) + ")";
+    }
+}
+
+void DocumentMaterialeJson::listaCoduri(TextJson& t, const char* cheie, std::uint32_t coduri) const {
+    t.cheie(cheie).deschideLista();
+    for (std::uint8_t cod : DespacheteazaRoluri(coduri))
+        if (cod != 0) t.text(numeCoduri_[cod]);
+    t.inchideLista();
+}
+
+std::string DocumentMaterialeJson::obiectMaterial(const MaterialOptic& m,
+                                                  const std::optional<PerecheAtribute>& atribute) const {
+    TextJson t(1);
+    t.rezerva(4096);
+    t.deschideObiect();
+    t.cheie("metadata").deschideObiect();
+    t.cheie("manufacturer_code").numar(m.producator);
+    const auto producator = producatori_.find(m.producator);
+    t.cheie("manufacturer_name").text(producator != producatori_.end() ? producator->second : std::string());
+    t.inchideObiect();
+
+    listaCoduri(t, "category", CitesteCuvantRoluri(m));
+
+    t.cheie("optical_properties").deschideObiect();
+    IndiciRefractie(m, t);
+    TransmisieInterna(m, t);
+    t.inchideObiect();
+
+    ProprietatiMecanice(m, t);
+    ProprietatiTermice(m, t);
+    ProprietatiChimice(m, t);
+    ProprietatiLaser(m, t);
+
+    if (atribute) listaCoduri(t, "attribute", CoduriAtribute(*atribute));
+    t.inchideObiect();
+    return t.preia();
+}
+
+void DocumentMaterialeJson::propune(const MaterialOptic& m, const std::string& numeFisier, bool intreaba,
+                                    const std::optional<PerecheAtribute>& atribute) {
+    std::string cheie(Camp(m.nume, sizeof m.nume));
+    // Names are keys exactly: the database itself tells "F2" from "f2".
+    if (membri_.count(cheie) != 0) {
+        if (!intreaba) return;
+        char text[600];
+        std::snprintf(text, sizeof text, "Materialul %s este in fisierul %s\nScriem peste?", cheie.c_str(),
+                      numeFisier.c_str());
+        if (MesajBox(nullptr, text, "ATENTIE!", MB_YESNO | MB_ICONQUESTION) != raspuns::IDYES) return;
+        // The old member may still be waiting to be added in this pass.
+        std::erase_if(propuse_, [&cheie](const Propus& p) { return p.cheie == cheie; });
+        cJSON_DeleteItemFromObjectCaseSensitive(radacina_, cheie.c_str());
+    }
+    if (auto [it, nou] = producatori_.try_emplace(m.producator); nou)
+        ReturneazaNumeCodProducatorSticla(m.producator, it->second, 64);
+    cautaNumeCoduri(CitesteCuvantRoluri(m));
+    if (atribute) cautaNumeCoduri(CoduriAtribute(*atribute));
+    membri_.insert(cheie);
+    propuse_.push_back({std::move(cheie), &m, atribute});
+}
+
+int DocumentMaterialeJson::adaugaPropuse() {
+    std::vector<Propus> propuse;
+    propuse.swap(propuse_);
+    // Each object becomes a raw node where it is written; a node that could
+    // not be made stays null and is told below, in the order of the pass.
+    std::vector<cJSON*> noduri(propuse.size(), nullptr);
+    const auto scrie = [&](std::size_t de, std::size_t pana, ZonaTexte* zona) {
+        for (std::size_t i = de; i < pana; ++i) {
+            try {
+                const std::string text = obiectMaterial(*propuse[i].material, propuse[i].atribute);
+                if (!zona) {
+                    noduri[i] = cJSON_CreateRaw(text.c_str());
+                } else if ((noduri[i] = cJSON_CreateNull()) != nullptr) {
+                    // A reference: the tree prints the text but leaves it to the zone.
+                    noduri[i]->type = cJSON_Raw | cJSON_IsReference;
+                    noduri[i]->valuestring = const_cast<char*>(zona->adauga(text));
+                }
+            } catch (const std::bad_alloc&) {
+                cJSON_Delete(noduri[i]);
+                noduri[i] = nullptr;
+            }
+        }
+    };
+    ZonaTexte* zona1 = tineTexte_ ? &texte_.emplace_back() : nullptr;
+    // A few objects are not worth a thread.
+    if (propuse.size() < 64) {
+        scrie(0, propuse.size(), zona1);
+    } else {
+        ZonaTexte* zona2 = tineTexte_ ? &texte_.emplace_back() : nullptr;
+        const std::size_t jumatate = propuse.size() / 2;
+        std::thread a(scrie, jumatate, propuse.size(), zona2);
+        scrie(0, jumatate, zona1);
+        a.join();
+    }
+
+    int cod = 0;
+    for (std::size_t i = 0; i < propuse.size(); ++i) {
+        if (cod == 0 && !noduri[i]) cod = EroareNod(EroareJsonCreareObiect, "rootMaterial");
+        if (cod == 0 && !cJSON_AddItemToObject(radacina_, propuse[i].cheie.c_str(), noduri[i]))
+            cod = EroareNod(EroareJsonAdaugareObiect, "rootMaterial");
+        if (cod != 0) {
+            cJSON_Delete(noduri[i]);
+            membri_.erase(propuse[i].cheie);
+        }
+    }
+    return cod;
 }
 
 int AdaugaMaterialInDocumentJson(const MaterialOptic& m, cJSON* radacina, const std::string& numeFisier,
-                                 bool intreaba, const std::optional<PerecheAtribute>& atribute,
-                                 MembriDocumentJson* membri) {
-    const std::string cheie = CheieMaterialJson(m);
-    // Names are keys exactly: the database itself tells "F2" from "f2".
-    if (membri ? membri->are(cheie) : cJSON_GetObjectItemCaseSensitive(radacina, cheie.c_str()) != nullptr) {
-        if (!intreaba) return 0;
-        char text[600];
-        std::snprintf(text, sizeof text, "Materialul %s este in fisierul %s\nScriem peste?",
-                      Camp(m.nume, sizeof m.nume).c_str(), numeFisier.c_str());
-        if (MesajBox(nullptr, text, "ATENTIE!", MB_YESNO | MB_ICONQUESTION) != raspuns::IDYES) return 0;
-        cJSON_DeleteItemFromObjectCaseSensitive(radacina, cheie.c_str());
-        if (membri) membri->sterge(cheie);
-    }
-    cJSON* obiect = cJSON_CreateObject();
-    if (!obiect) return EroareNod(EroareJsonCreareObiect, "rootMaterial");
-    if (const int r = CreazaObiectMaterialJson(m, obiect, atribute); r != 0) {
-        cJSON_Delete(obiect);
-        return r;
-    }
-    if (!Ataseaza(radacina, cheie.c_str(), obiect)) return EroareNod(EroareJsonAdaugareObiect, "rootMaterial");
-    if (membri) membri->adauga(cheie);
-    return 0;
+                                 bool intreaba, const std::optional<PerecheAtribute>& atribute) {
+    DocumentMaterialeJson document(radacina);
+    return document.adauga(m, numeFisier, intreaba, atribute);
 }
 
 }  // namespace vitramor

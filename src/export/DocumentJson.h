@@ -1,30 +1,31 @@
 #pragma once
 // The JSON object of one material, as the suite's coating software reads it,
-// and the addition of a material to a document held as a cJSON tree.
+// and the addition of materials to a document held as a cJSON tree.
 //
 // The document is one object; each material is a member named by the
-// material name. Record texts (material and producer names) are 8-bit
-// Windows-1252 in the record and go into the document as UTF-8, so that the
-// file is valid JSON for any reader; attribute-file texts go in as they are
-// when they already are UTF-8, else they are read as Windows-1252 too.
+// material name. Record texts (material and producer names) and
+// attribute-file texts go into the document as the bytes they are, so a
+// member written once is found again byte for byte.
 //
-// Numbers: a value with a printf format is reduced to the format's decimals
-// by formatting and reading the text back, and cJSON prints what comes back
-// (integral values without a fraction, others with up to 15 significant
-// digits, 17 when 15 do not read back to the same double). A format with an
-// exponent ("%.2e") is written verbatim as a raw number token, so that
-// 7.1e-06 reads "7.10e-06" in the file. A value without a format is printed
-// by cJSON as it stands, so a float field such as 532.1 shows its double
+// A material's object is written as text (export/TextJson, where the
+// printing of numbers is told) and added to the tree as a raw node, laid out
+// as cJSON_Print would lay out the same object. A value without a format is
+// printed as it stands, so a float field such as 532.1 shows its double
 // expansion 532.0999755859375.
 
 #include <array>
 #include <cstdint>
+#include <deque>
 #include <optional>
-#include <unordered_set>
 #include <string>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
 
 #include <cjson/cJSON.h>
 
+#include "export/TextJson.h"
+#include "platform/MemorieMare.h"
 #include "record/MaterialOptic.h"
 
 namespace vitramor {
@@ -36,13 +37,9 @@ inline constexpr unsigned OptiuneIncredere = 8;      // write "confidence"
 inline constexpr unsigned OptiuneUnitate = 16;       // write "unit" when not empty
 inline constexpr unsigned OptiuneParametru = 32;     // write "parameter" when not empty
 
-// Result codes. 0 (and 1 for the value helpers) is success.
-inline constexpr int EroareJsonAtribut = -1;          // the "attribute" list or a test item failed
-inline constexpr int EroareJsonCreareObiect = -2;     // cJSON_CreateObject failed
-inline constexpr int EroareJsonAdaugareObiect = -3;   // cJSON_AddItemToObject failed
-inline constexpr int EroareJsonCreareLista = -4;      // cJSON_CreateArray failed
-inline constexpr int EroareJsonMetadata = 22;         // "metadata" could not be made (message 1467)
-inline constexpr int MesajEroareMetadata = 1467;
+// Result codes; 0 is success.
+inline constexpr int EroareJsonCreareObiect = -2;     // the material's node could not be made
+inline constexpr int EroareJsonAdaugareObiect = -3;   // it could not be added to the document
 
 // A pair of 16-bit attribute words; their four bytes, low byte of the first
 // word first, are the codes of the "attribute" list.
@@ -51,7 +48,7 @@ using PerecheAtribute = std::array<std::uint16_t, 2>;
 // The describing block of a measured value; the text fields keep the widths
 // of the block the coating software's own code fills.
 struct DescriptorMarimeJson {
-    char parametru[64] = {};  // also the key under which the object is added
+    char parametru[64] = {};  // also the key of the object's member
     double valoare = 0;
     char unitate[16] = {};
     char numeIndicator[32] = {};  // empty: "known"
@@ -60,62 +57,75 @@ struct DescriptorMarimeJson {
     char format[22] = {};  // empty: the value as it stands
 };
 
-// {"value": V, "known": true}, or {"value": null, "known": false} for an
-// exact zero (with the bits every caller passes: OptiuneCunoscut alone),
-// added to `parinte` under `cheie`. 1 on success, else a node-failure code
-// (its message shown).
-int AdaugaValoareJson(cJSON* parinte, const char* cheie, double valoare, unsigned optiuni, const char* format);
+// The measured-value object of a descriptor: a list element when `t` is
+// inside a list, else a member under the parameter name.
+void AdaugaMarimeMasurataJson(TextJson& t, const DescriptorMarimeJson& d);
 
-// The measured-value object of a descriptor, appended when `parinte` is an
-// array, else added under the parameter name. 1 or a node-failure code.
-int AdaugaMarimeMasurataJson(cJSON* parinte, const DescriptorMarimeJson& d);
-
-// An array of "%s (%d)" strings, the attribute-file text of each non-zero
-// code among the four bytes of `coduri` (lowest byte first), added to
-// `parinte` under `cheie`. The file is looked for in the glass directory.
-// 1 on success, 0 on failure (its message shown).
-int AdaugaListaCoduriJson(cJSON* parinte, const std::string& numeFisierAtribute, const char* cheie,
-                          std::uint32_t coduri);
-
-// Fills the empty object `obiect` with the members of the material, in
-// order. 0 on success, else a negative node-failure code, 22 or -1.
-int CreazaObiectMaterialJson(const MaterialOptic& m, cJSON* obiect,
-                             const std::optional<PerecheAtribute>& atribute = std::nullopt);
-
-// Adds the material to the document `radacina` under its name, appended at
-// the end. When the name is already there: with `intreaba` false nothing
-// changes (result 0); with it set the user is asked whether to overwrite
-// (No: result 0, nothing changes; Yes: the old member is deleted and the new
-// one appended at the end). `numeFisier` only names the file in the
-// question. 0 on success or when left out; a failure code otherwise.
-//
-// `membri`, when given, holds the names the document has and is kept up to
-// date: a pass adding thousands of materials then looks each name up once
-// instead of walking the whole object every time.
-class MembriDocumentJson;
-int AdaugaMaterialInDocumentJson(const MaterialOptic& m, cJSON* radacina, const std::string& numeFisier,
-                                 bool intreaba, const std::optional<PerecheAtribute>& atribute = std::nullopt,
-                                 MembriDocumentJson* membri = nullptr);
-
-// The member names of a document object, read once.
-class MembriDocumentJson {
+// The materials of one document being filled. The names the document has
+// are read once, and the producer names and the substrate attribute file
+// once per pass, so that a pass adding thousands of materials pays for
+// them once.
+class DocumentMaterialeJson {
 public:
-    explicit MembriDocumentJson(const cJSON* radacina);
-    bool are(const std::string& cheie) const { return nume_.count(cheie) != 0; }
-    void adauga(const std::string& cheie) { nume_.insert(cheie); }
-    void sterge(const std::string& cheie) { nume_.erase(cheie); }
+    // `radacina`: the document's root object; its owner keeps it. With
+    // `tineTexte` the objects' texts stay in this object instead of being
+    // copied into the tree, which then must not outlive it: a pass adding
+    // thousands of materials saves itself that copy.
+    explicit DocumentMaterialeJson(cJSON* radacina, bool tineTexte = false);
+
+    // Adds the material under its name, appended at the end. When the name
+    // is already there: with `intreaba` false nothing changes (result 0);
+    // with it set the user is asked whether to overwrite (No: result 0,
+    // nothing changes; Yes: the old member is deleted and the new one
+    // appended at the end). `numeFisier` only names the file in the
+    // question. 0 on success or when left out; a failure code, its message
+    // shown, otherwise.
+    int adauga(const MaterialOptic& m, const std::string& numeFisier, bool intreaba,
+               const std::optional<PerecheAtribute>& atribute = std::nullopt) {
+        propune(m, numeFisier, intreaba, atribute);
+        return adaugaPropuse();
+    }
+
+    // The same in two steps for a pass over many materials. propune() asks
+    // the question and tells what the material's names lack, in the order
+    // of the pass; the material must outlive the next adaugaPropuse(),
+    // which writes the objects of all proposed materials on both cores and
+    // appends them in order, up to the first failure.
+    void propune(const MaterialOptic& m, const std::string& numeFisier, bool intreaba,
+                 const std::optional<PerecheAtribute>& atribute = std::nullopt);
+    int adaugaPropuse();
+
+    // The material's object as the text of a member of the root; its names
+    // must have been looked up by propune().
+    std::string obiectMaterial(const MaterialOptic& m, const std::optional<PerecheAtribute>& atribute) const;
 
 private:
-    std::unordered_set<std::string> nume_;
+    struct Propus {
+        std::string cheie;
+        const MaterialOptic* material;
+        std::optional<PerecheAtribute> atribute;
+    };
+    void cautaNumeCoduri(std::uint32_t coduri);
+    void listaCoduri(TextJson& t, const char* cheie, std::uint32_t coduri) const;
+
+    cJSON* radacina_;
+    bool tineTexte_;
+    std::deque<ZonaTexte> texte_;
+    std::unordered_set<std::string> membri_;
+    std::vector<Propus> propuse_;
+    std::unordered_map<std::uint16_t, std::string> producatori_;
+    std::vector<std::string> liniiAtribute_;
+    bool atributeCitite_ = false;
+    bool atributeIncercate_ = false;
+    std::array<std::string, 256> numeCoduri_;  // "name (code)", once looked up
 };
 
-// Shows the node-failure message of a code (-2, -3 or -4) for `eticheta`,
-// the name of the object being built, and returns the code.
-int RaporteazaEroareNodJson(int cod, const char* eticheta);
+// One material added to a document; a pass over many uses the class.
+int AdaugaMaterialInDocumentJson(const MaterialOptic& m, cJSON* radacina, const std::string& numeFisier,
+                                 bool intreaba, const std::optional<PerecheAtribute>& atribute = std::nullopt);
 
-// The key of a material in the document: the bytes of its name. Texts from
-// records and from the producer and attribute files go into the document as
-// the bytes they are, so a member written once is found again byte for byte.
-std::string CheieMaterialJson(const MaterialOptic& m);
+// Shows the node-failure message of a code (-2 or -3) for `eticheta`, the
+// name of the object being built, and returns the code.
+int RaporteazaEroareNodJson(int cod, const char* eticheta);
 
 }  // namespace vitramor

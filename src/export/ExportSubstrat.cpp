@@ -9,7 +9,6 @@
 #include <cstring>
 #include <memory>
 #include <optional>
-#include <unordered_map>
 
 #include <cjson/cJSON.h>
 
@@ -66,15 +65,18 @@ public:
         for (const std::string& linie : linii) nume.push_back(linie.substr(0, linie.find('\t')));
         CautaMaterialeOptice(path_sticle, owner, nume, gasite_);
     }
-    bool cauta(const std::string& nume, int producator, Fereastra owner, MaterialOptic& m) const {
-        const auto it = gasite_.find(nume);
-        if (it == gasite_.end()) return CautaMaterial(nume, producator, owner, m);
-        m = it->second;
-        return true;
+    // The record of line `i`, named `nume`; it stays in place for the life of the list.
+    const MaterialOptic* cauta(std::size_t i, const std::string& nume, int producator, Fereastra owner) {
+        if (!gasite_[i]) {
+            MaterialOptic m;
+            if (!CautaMaterial(nume, producator, owner, m)) return nullptr;
+            gasite_[i] = m;
+        }
+        return &*gasite_[i];
     }
 
 private:
-    std::unordered_map<std::string, MaterialOptic> gasite_;
+    MaterialeGasite gasite_;
 };
 
 bool ExistaDirectorMl() {
@@ -176,25 +178,25 @@ RezultatExportSubstrat ExportaSticleSubstrat(Fereastra owner, const std::vector<
     std::string ultimul;
     if (document) {
         r.trecereCompleta = true;
-        const MaterialeLista materiale(owner, linii);
-        MembriDocumentJson membri(document.get());
-        for (const std::string& linie : linii) {
+        MaterialeLista materiale(owner, linii);
+        // It keeps the material texts the tree refers to, so it lives on
+        // until the document is saved below.
+        DocumentMaterialeJson materialeDocument(document.get(), true);
+        for (std::size_t i = 0; i < linii.size(); ++i) {
             std::string nume;
-            if (!NumeDinLinie(owner, linie, nume)) {
+            if (!NumeDinLinie(owner, linii[i], nume)) {
                 r.trecereCompleta = false;
                 break;
             }
             ultimul = nume;
-            MaterialOptic m;
-            if (!materiale.cauta(nume, producator, owner, m)) {
+            const MaterialOptic* m = materiale.cauta(i, nume, producator, owner);
+            if (!m) {
                 r.trecereCompleta = false;
                 break;
             }
-            if (AdaugaMaterialInDocumentJson(m, document.get(), fisier, true, std::nullopt, &membri) != 0) {
-                r.trecereCompleta = false;
-                break;
-            }
+            materialeDocument.propune(*m, fisier, true);
         }
+        if (materialeDocument.adaugaPropuse() != 0) r.trecereCompleta = false;
 
         cJSON* deSalvat = document.release();
         r.salvat = SalveazaDateJsonInFisier(director, fisier, deSalvat, true) != 0;

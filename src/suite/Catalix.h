@@ -10,11 +10,13 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
+#include "platform/MemorieMare.h"
 #include "platform/Platform.h"
 #include "record/MaterialOptic.h"
 
@@ -57,10 +59,12 @@ int CautaMaterialOpticCuOptiuni(const std::string& directorSticle, const Materia
                                 std::vector<std::string>& linii);
 
 // The first record of each of the names, found in one pass over the file
-// (a selection of thousands of materials costs one read, not one per name).
-// A name that is not there is simply absent from `gasite`. 0 on success.
+// (a selection of thousands of materials costs one read, not one per name):
+// gasite[i] is the record of nume[i], empty when the file has none. 0 on
+// success.
+using MaterialeGasite = std::vector<std::optional<MaterialOptic>, AlocatorMemorieMare<std::optional<MaterialOptic>>>;
 int CautaMaterialeOptice(const std::string& directorSticle, Fereastra owner, const std::vector<std::string>& nume,
-                         std::unordered_map<std::string, MaterialOptic>& gasite);
+                         MaterialeGasite& gasite);
 
 // The same pass without keeping the records: `f(i, m)` is called once for
 // each name nume[i] that the file holds, with its first record, one call at

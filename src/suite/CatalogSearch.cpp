@@ -1,25 +1,22 @@
 #include "suite/CatalogSearch.h"
 
-#include <cstddef>
-#include <optional>
-#include <unistd.h>
-
-#include <algorithm>
 #include <cerrno>
+#include <cmath>
+#include <cstddef>
+#include <cstring>
+#include <functional>
+#include <optional>
+#include <string_view>
 #include <unordered_map>
-#include <unordered_set>
 
 #include "fileutil/BlocareFisier.h"
-#include "suite/Recuperare.h"
-
-#include <cmath>
-#include <cstring>
-
+#include "platform/MemorieMare.h"
 #include "record/OrdineOcteti.h"
 #include "settings/Directoare.h"
 #include "suite/CatalogErrors.h"
 #include "suite/CatalogFile.h"
 #include "suite/Catalix.h"
+#include "suite/Recuperare.h"
 
 namespace vitramor {
 
@@ -130,6 +127,17 @@ int CautaMaterialOpticCuOptiuni(const std::string& directorSticle, const Materia
     return CatalogOk;
 }
 
+namespace {
+
+// Names looked up by the view of a record's field, without a string made
+// for every record of the file.
+struct HashText {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+};
+
+}  // namespace
+
 int ParcurgeMaterialeOptice(const std::string& directorSticle, Fereastra owner, const std::vector<std::string>& nume,
                             const std::function<void(std::size_t i, const MaterialOptic& m)>& f) {
     BazaDeCitit baza(directorSticle, owner);
@@ -137,50 +145,47 @@ int ParcurgeMaterialeOptice(const std::string& directorSticle, Fereastra owner, 
     const std::string& cale = baza.cale();
 
     // The first half hands its records on at once: its first record of a
-    // name is the file's. The second half only notes where its first record
-    // of each name is; those still wanted once the first half is done are
-    // read again by position, which for names spread over the whole file is
-    // far less than keeping every record of the second half.
-    std::unordered_map<std::string, std::vector<std::size_t>> indici;
-    for (std::size_t i = 0; i < nume.size(); ++i) indici[nume[i]].push_back(i);
-    std::vector<char> gasitInPrima(nume.size(), 0);
-    std::unordered_map<std::string, std::size_t> inADoua;
-    const ParcurgereInParti r = ParcurgeInDouaParti(baza.f(), [&](int parte, const MaterialOptic& m, std::size_t index) {
-        const auto it = indici.find(std::string(NumeDinCamp(m.nume)));
-        if (it == indici.end()) return;
+    // name is the file's. The second half keeps a copy of its first record
+    // of each name, handed on afterwards for the names the first half did
+    // not have; at most one record per name is kept.
+    std::unordered_map<std::string, std::size_t, HashText, std::equal_to<>> sloturi;
+    std::vector<std::vector<std::size_t>> indici;
+    for (std::size_t i = 0; i < nume.size(); ++i) {
+        const auto [it, nou] = sloturi.try_emplace(nume[i], indici.size());
+        if (nou) indici.emplace_back();
+        indici[it->second].push_back(i);
+    }
+    std::vector<char> inPrima(indici.size(), 0);
+    std::vector<char> inADoua(indici.size(), 0);
+    std::vector<std::pair<std::size_t, MaterialOptic>, AlocatorMemorieMare<std::pair<std::size_t, MaterialOptic>>>
+        copii;
+    copii.reserve(indici.size());
+    const ParcurgereInParti r = ParcurgeInDouaParti(baza.f(), [&](int parte, const MaterialOptic& m, std::size_t) {
+        const auto it = sloturi.find(NumeDinCamp(m.nume));
+        if (it == sloturi.end()) return;
+        const std::size_t slot = it->second;
         if (parte == 1) {
-            inADoua.try_emplace(it->first, index);
+            if (!inADoua[slot]) copii.emplace_back(slot, m);
+            inADoua[slot] = 1;
             return;
         }
-        if (gasitInPrima[it->second.front()]) return;
-        for (std::size_t i : it->second) {
-            gasitInPrima[i] = 1;
-            f(i, m);
-        }
+        if (inPrima[slot]) return;
+        inPrima[slot] = 1;
+        for (std::size_t i : indici[slot]) f(i, m);
     });
     if (r.cod != 0) return RaporteazaEroareCitire(owner, cale, r.cod);
-    std::vector<std::pair<std::size_t, const std::vector<std::size_t>*>> deCitit;
-    for (const auto& [n, index] : inADoua) {
-        const std::vector<std::size_t>& v = indici[n];
-        if (!gasitInPrima[v.front()]) deCitit.emplace_back(index, &v);
-    }
-    std::sort(deCitit.begin(), deCitit.end());
-    MaterialOptic m;
-    for (const auto& [index, v] : deCitit) {
-        if (::pread(::fileno(baza.f()), &m, sizeof m, static_cast<off_t>(index * sizeof m)) != static_cast<ssize_t>(sizeof m))
-            return RaporteazaEroareCitire(owner, cale, errno != 0 ? errno : EIO);
-        MaterialDinOrdineaFisierului(m);
-        for (std::size_t i : *v) f(i, m);
-    }
+    for (const auto& [slot, m] : copii)
+        if (!inPrima[slot])
+            for (std::size_t i : indici[slot]) f(i, m);
     return CatalogOk;
 }
 
 int CautaMaterialeOptice(const std::string& directorSticle, Fereastra owner, const std::vector<std::string>& nume,
-                         std::unordered_map<std::string, MaterialOptic>& gasite) {
-    gasite.clear();
-    const int cod = ParcurgeMaterialeOptice(directorSticle, owner, nume,
-                                            [&](std::size_t i, const MaterialOptic& m) { gasite.try_emplace(nume[i], m); });
-    if (cod != CatalogOk) gasite.clear();
+                         MaterialeGasite& gasite) {
+    gasite.assign(nume.size(), std::nullopt);
+    const int cod =
+        ParcurgeMaterialeOptice(directorSticle, owner, nume, [&](std::size_t i, const MaterialOptic& m) { gasite[i] = m; });
+    if (cod != CatalogOk) gasite.assign(nume.size(), std::nullopt);
     return cod;
 }
 
