@@ -3,9 +3,9 @@
 #include <cstdio>
 #include <new>
 #include <string_view>
-#include <thread>
 
 #include "editors/RoluriMaterial.h"
+#include "platform/DouaFire.h"
 #include "record/CodificareText.h"
 #include "record/Roluri.h"
 #include "settings/Directoare.h"
@@ -309,9 +309,7 @@ int DocumentMaterialeJson::adaugaPropuse() {
     } else {
         ZonaTexte* zona2 = tineTexte_ ? &texte_.emplace_back() : nullptr;
         const std::size_t jumatate = propuse.size() / 2;
-        std::thread a(scrie, jumatate, propuse.size(), zona2);
-        scrie(0, jumatate, zona1);
-        a.join();
+        InDouaFire([&] { scrie(0, jumatate, zona1); }, [&] { scrie(jumatate, propuse.size(), zona2); });
     }
 
     int cod = 0;

@@ -7,7 +7,6 @@
 #include <cstdio>
 #include <cstring>
 #include <map>
-#include <thread>
 
 #include <QString>
 #include <string>
@@ -18,6 +17,7 @@
 #include "import/NumarZecimal.h"
 #include "import/PotrivireSellmeier.h"
 #include "import/PuncteReprezentative.h"
+#include "platform/DouaFire.h"
 #include "record/CodificareText.h"
 #include "suite/CatalogFile.h"
 
@@ -218,10 +218,12 @@ void Transmisie(const SticlaAgf& s, MaterialOptic& m, std::vector<std::string>& 
     // Two lines of the same wavelength (to the nm) would give one slot two values.
     std::vector<PunctTransmisieAgf> unice;
     unice.reserve(p->size());
+    long nmAnterior = -1;
     for (const auto& q : *p) {
         if (q.lambdaUm * 1000.0 > 65535.0) continue;
-        if (unice.empty() || std::lround(unice.back().lambdaUm * 1000) != std::lround(q.lambdaUm * 1000))
-            unice.push_back(q);
+        const long nm = std::lround(q.lambdaUm * 1000);
+        if (unice.empty() || nm != nmAnterior) unice.push_back(q);
+        nmAnterior = nm;
     }
     if (unice.empty()) return;
     // The reference thickness is the one most points were measured at; every
@@ -330,25 +332,43 @@ double IndiceFormulaAgf(int formula, const double* a, double x) {
 
 namespace {
 
+bool Delimitator(std::string_view text, std::size_t i) {
+    if (i == text.size()) return true;
+    const char c = text[i];
+    return c == ' ' || c == '\t' || c == '\n' || (c == '\r' && (i + 1 == text.size() || text[i + 1] == '\n'));
+}
+
 // An IT line in the usual form ("IT", three numbers, the transmittance
 // between 0 and 1, wavelength and thickness positive) straight into the
-// glass: most lines of a catalogue are these. Anything else is left to the
-// general reading, which also tells what is wrong.
-bool PunctTransmisieRapid(std::string_view l, SticlaAgf& s) {
-    if (l.size() < 3 || l[0] != 'I' || l[1] != 'T' || (l[2] != ' ' && l[2] != '\t')) return false;
+// glass, read in one pass that also finds the line's end: most lines of a
+// catalogue are these. The position of the line's end ('\n' or the end of
+// the text), or npos for anything else, which is left to the general
+// reading, which also tells what is wrong.
+std::size_t PunctTransmisieRapid(std::string_view text, std::size_t i, SticlaAgf& s) {
+    constexpr std::size_t Nu = std::string_view::npos;
+    if (text.size() - i < 3 || text[i] != 'I' || text[i + 1] != 'T' || (text[i + 2] != ' ' && text[i + 2] != '\t'))
+        return Nu;
+    i += 2;
     double v[3];
-    std::size_t i = 2;
     for (double& valoare : v) {
-        while (i < l.size() && (l[i] == ' ' || l[i] == '\t')) ++i;
-        const std::size_t inceput = i;
-        while (i < l.size() && l[i] != ' ' && l[i] != '\t') ++i;
-        if (i == inceput || !Numar(l.substr(inceput, i - inceput), valoare)) return false;
+        while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+        if (i == text.size()) return Nu;
+        const bool negativ = text[i] == '-';
+        if (negativ || text[i] == '+') ++i;
+        const std::size_t n = CitesteZecimal(text.substr(i), valoare);
+        if (n == 0 || !Delimitator(text, i + n)) return Nu;
+        if (negativ) valoare = -valoare;
+        i += n;
     }
-    if (!(v[0] > 0.0) || !(v[1] >= 0.0 && v[1] <= 1.0) || !(v[2] > 0.0)) return false;
+    if (!(v[0] > 0.0) || !(v[1] >= 0.0 && v[1] <= 1.0) || !(v[2] > 0.0)) return Nu;
     // Room for a whole curve at once: catalogues give a few dozen points.
     if (s.transmisie.empty()) s.transmisie.reserve(NumarSloturiEditabile);
     s.transmisie.push_back({v[0], v[1], v[2]});
-    return true;
+    // Fields after the third are not read, here as in the general reading.
+    if (i == text.size() || text[i] == '\n') return i;
+    if (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] == '\n')) return i + 1;
+    const std::size_t sfarsit = text.find('\n', i);
+    return sfarsit == Nu ? text.size() : sfarsit;
 }
 
 // The lines of `text`, numbered from `primaLinie` on, into `catalog`.
@@ -357,13 +377,18 @@ void CitesteLinii(std::string_view text, int primaLinie, CatalogAgf& catalog) {
     SticlaAgf* curenta = nullptr;
     int linie = primaLinie - 1;
     for (std::size_t i = 0; i <= text.size();) {
-        std::size_t sfarsit = text.find('\n', i);
+        ++linie;
+        std::size_t sfarsit = curenta ? PunctTransmisieRapid(text, i, *curenta) : std::string_view::npos;
+        if (sfarsit != std::string_view::npos) {
+            i = sfarsit + 1;
+            if (sfarsit == text.size()) break;
+            continue;
+        }
+        sfarsit = text.find('\n', i);
         if (sfarsit == std::string::npos) sfarsit = text.size();
         std::string_view l(text.data() + i, sfarsit - i);
         i = sfarsit + 1;
-        ++linie;
         if (!l.empty() && l.back() == '\r') l.remove_suffix(1);
-        if (curenta && PunctTransmisieRapid(l, *curenta)) continue;
         Campuri(l, c);
         if (c.empty()) continue;
         if (c[0] == "NM") {
@@ -379,6 +404,27 @@ void CitesteLinii(std::string_view text, int primaLinie, CatalogAgf& catalog) {
         if (sfarsit == text.size()) break;
     }
     if (curenta) Verifica(*curenta);
+}
+
+// The line ends of a text. Counted in byte counters the compiler keeps in
+// vector registers: a plain count of a megabyte costs a tenth as much again
+// as reading its half of the catalogue.
+int NumarLinii(std::string_view text) {
+    long total = 0;
+    const auto* p = reinterpret_cast<const unsigned char*>(text.data());
+    std::size_t i = 0;
+    while (i < text.size()) {
+        // At most 255 rounds, so that no counter overflows.
+        const std::size_t bloc = std::min<std::size_t>(text.size() - i, 255 * 16);
+        unsigned char contor[16] = {};
+        std::size_t j = 0;
+        for (; j + 16 <= bloc; j += 16)
+            for (int b = 0; b < 16; ++b) contor[b] += p[i + j + b] == '\n';
+        for (int b = 0; b < 16; ++b) total += contor[b];
+        for (; j < bloc; ++j) total += p[i + j] == '\n';
+        i += bloc;
+    }
+    return static_cast<int>(total);
 }
 
 // Where the second half of a large catalogue may start: the first NM line
@@ -404,6 +450,8 @@ CatalogAgf CitesteCatalogAgf(std::string_view octeti) {
                                octeti.substr(0, 3) == "\xEF\xBB\xBF"))
         text = convertit = TextAgfWindows1252(octeti);
     CatalogAgf catalog;
+    // A glass of a full catalogue takes a kilobyte or two of text.
+    catalog.sticle.reserve(text.size() / 1024 + 1);
     // A manufacturer's whole catalogue is read in two halves side by side;
     // the glasses and comments come out in file order all the same.
     const std::size_t jumatate = JumatateLaSticla(text);
@@ -412,11 +460,11 @@ CatalogAgf CitesteCatalogAgf(std::string_view octeti) {
         return catalog;
     }
     const std::string_view prima = text.substr(0, jumatate), a2a = text.substr(jumatate);
-    const int linieA2a = 1 + static_cast<int>(std::count(prima.begin(), prima.end(), '\n'));
     CatalogAgf dupa;
-    std::thread fir([&] { CitesteLinii(a2a, linieA2a, dupa); });
-    CitesteLinii(prima, 1, catalog);
-    fir.join();
+    dupa.sticle.reserve(a2a.size() / 1024 + 1);
+    // The second half counts the first half's lines itself, while the first
+    // half is already being read.
+    InDouaFire([&] { CitesteLinii(prima, 1, catalog); }, [&] { CitesteLinii(a2a, 1 + NumarLinii(prima), dupa); });
     catalog.sticle.insert(catalog.sticle.end(), std::make_move_iterator(dupa.sticle.begin()),
                           std::make_move_iterator(dupa.sticle.end()));
     catalog.comentarii.insert(catalog.comentarii.end(), std::make_move_iterator(dupa.comentarii.begin()),

@@ -7,10 +7,10 @@
 #include <sstream>
 #include <memory>
 #include <span>
-#include <thread>
 
 #include "import/ColoaneText.h"
 #include "messages/ListaMesaje.h"
+#include "platform/DouaFire.h"
 #include "settings/Directoare.h"
 #include "suite/Catalix.h"
 
@@ -160,9 +160,7 @@ RezultatImportText ImportaCatalogText(int cod, std::istream& in, std::istream* i
     };
     constexpr std::size_t PragDouaFire = 256;
     if (alese.size() >= PragDouaFire) {
-        std::thread fir(construieste, alese.size() / 2, alese.size());
-        construieste(0, alese.size() / 2);
-        fir.join();
+        InDouaFire([&] { construieste(0, alese.size() / 2); }, [&] { construieste(alese.size() / 2, alese.size()); });
     } else {
         construieste(0, alese.size());
     }

@@ -55,10 +55,8 @@ float RealText(std::string_view t) {
     const std::size_t n = t.size();
     bool negativ = false;
     if (i < n && (t[i] == '+' || t[i] == '-')) negativ = t[i++] == '-';
-    const std::size_t lungime = PrefixZecimal(t.substr(i));
-    if (lungime == 0) return 0.0f;
     double v = 0.0;
-    if (!NumarZecimal(t.substr(i, lungime), v) || !std::isfinite(v) ||
+    if (CitesteZecimal(t.substr(i), v) == 0 || !std::isfinite(v) ||
         std::fabs(v) > static_cast<double>(std::numeric_limits<float>::max()))
         return 0.0f;
     return static_cast<float>(negativ ? -v : v);

@@ -3,9 +3,9 @@
 #include <cstdio>
 #include <memory>
 #include <span>
-#include <thread>
 
 #include "messages/ListaMesaje.h"
+#include "platform/DouaFire.h"
 #include "record/CodificareText.h"
 #include "settings/Directoare.h"
 #include "suite/Catalix.h"
@@ -41,9 +41,7 @@ RezultatImportAgf ImportaSticleAgf(Fereastra owner, const std::string& numeFisie
     constexpr std::size_t PragDouaFire = 64;
     if (deConvertit.size() >= PragDouaFire) {
         const std::size_t jumatate = deConvertit.size() / 2;
-        std::thread fir(converteste, jumatate, deConvertit.size());
-        converteste(0, jumatate);
-        fir.join();
+        InDouaFire([&] { converteste(0, jumatate); }, [&] { converteste(jumatate, deConvertit.size()); });
     } else {
         converteste(0, deConvertit.size());
     }

@@ -8,9 +8,9 @@
 #include <sys/stat.h>
 
 #include <algorithm>
-#include <thread>
 
 #include "fileutil/FileUtil.h"
+#include "platform/DouaFire.h"
 #include "record/OrdineOcteti.h"
 #include "suite/CatalogErrors.h"
 
@@ -123,9 +123,9 @@ ParcurgereInParti ParcurgeInDouaParti(
     const std::size_t jumatate = r.recorduri / 2;
     r.inceputParte2 = jumatate;
     int cod2 = 0;
-    std::thread fir([&] { cod2 = ParcurgeParte(fd, jumatate, r.recorduri, 1, f); });
-    const int cod1 = ParcurgeParte(fd, 0, jumatate, 0, f);
-    fir.join();
+    int cod1 = 0;
+    InDouaFire([&] { cod1 = ParcurgeParte(fd, 0, jumatate, 0, f); },
+               [&] { cod2 = ParcurgeParte(fd, jumatate, r.recorduri, 1, f); });
     r.cod = cod1 ? cod1 : cod2;
     return r;
 }

@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <bit>
 #include <cerrno>
 #include <cstddef>
 #include <cstdint>
@@ -42,14 +43,26 @@ int Scrie(int fd, const void* date, std::size_t n, off_t pozitie) {
     return 0;
 }
 
-// The records in the file's byte order, a block at a time: the records are
-// not copied as a whole (a catalogue's worth of fresh memory costs more in
-// page faults than the write itself).
+// The records in the file's byte order, a block at a time where they must be
+// turned: the records are not copied as a whole (a catalogue's worth of
+// fresh memory costs more in page faults than the write itself).
 class Octeti {
 public:
     explicit Octeti(std::span<const MaterialOptic> m) : m_(m) {}
     // Writes records `indici` one after another from `pozitie` on.
     int scrie(int fd, const std::vector<std::size_t>& indici, off_t pozitie) {
+        if constexpr (std::endian::native == std::endian::little) {
+            // The records are the file's bytes already: each run of
+            // neighbours goes out from where it is, without a copy.
+            for (std::size_t i = 0; i < indici.size();) {
+                std::size_t n = 1;
+                while (i + n < indici.size() && indici[i + n] == indici[i] + n) ++n;
+                if (const int cod = Scrie(fd, &m_[indici[i]], n * sizeof(MaterialOptic), pozitie)) return cod;
+                pozitie += static_cast<off_t>(n * sizeof(MaterialOptic));
+                i += n;
+            }
+            return 0;
+        }
         for (std::size_t i = 0; i < indici.size();) {
             const std::size_t n = std::min(RecorduriPeBloc, indici.size() - i);
             bloc_.resize(n);
