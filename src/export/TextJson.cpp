@@ -1,6 +1,7 @@
 #include "export/TextJson.h"
 
 #include <algorithm>
+#include <array>
 #include <cfloat>
 #include <charconv>
 #include <cmath>
@@ -17,25 +18,66 @@ namespace vitramor {
 
 namespace {
 
-bool AreExponent(const char* format) { return std::strpbrk(format, "eE") != nullptr; }
+// A printf format of the plain "%.Nf", "%.Ne" or "%g" kind, which to_chars
+// writes with printf's digits in the C locale at a fraction of its cost (an
+// export writes hundreds of thousands of numbers).
+struct FormatNumar {
+    bool simplu = false;
+    std::chars_format fel = std::chars_format::general;
+    int precizie = 6;
+    bool exponent = false;  // the format writes an exponent: the text goes out as it is
+};
 
-// "%.Nf" for N up to 9, written from the scaled value rounded to an
-// integer. printf rounds the exact binary value; below 2^40 the scaled
-// double is within 2^-13 of that product, so the rounding is beyond doubt
-// unless the value lies within 1e-3 of a half, which is left to to_chars.
-bool FixRapid(double v, int precizie, char* text) {
+FormatNumar CitesteFormat(const char* format) {
+    FormatNumar f;
+    f.exponent = std::strpbrk(format, "eE") != nullptr;
+    if (format[0] != '%') return f;
+    const char* p = format + 1;
+    if (*p == '.') {
+        ++p;
+        if (!(*p >= '0' && *p <= '9')) return f;
+        f.precizie = 0;
+        while (*p >= '0' && *p <= '9') f.precizie = f.precizie * 10 + (*p++ - '0');
+        if (f.precizie > 17) return f;
+    }
+    switch (*p) {
+        case 'f': f.fel = std::chars_format::fixed; break;
+        case 'e': f.fel = std::chars_format::scientific; break;
+        case 'g': f.fel = std::chars_format::general; break;
+        default: return f;
+    }
+    f.simplu = p[1] == '\0';
+    return f;
+}
+
+// What cJSON prints for the value "%.Nf" gives, N up to 9, written straight
+// from the scaled value rounded to an integer. printf rounds the exact
+// binary value; below 2^40 the scaled double is within 2^-13 of that
+// product, so the rounding is beyond doubt unless the value lies within
+// 1e-3 of a half. The decimal read back and printed with 15 digits is the
+// same decimal without the zeros at the end of its fraction, as long as it
+// is not below 1e-4, where cJSON turns to an exponent. False for what is
+// left to the general path; the length otherwise.
+std::size_t FixCaCJson(double v, int precizie, char* text) {
     static constexpr double Puteri[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
-    if (precizie > 9 || !std::isfinite(v)) return false;
+    static constexpr std::uint64_t PuteriIntregi[] = {1, 10, 100, 1000, 10000, 100000};
+    if (precizie > 9) return 0;
     const double x = std::fabs(v) * Puteri[precizie];
-    if (!(x < 1099511627776.0)) return false;
+    if (!(x < 1099511627776.0)) return 0;
     const double intreg = std::floor(x);
     const double rest = x - intreg;
-    if (std::fabs(rest - 0.5) < 1e-3) return false;
-    const std::uint64_t rotunjit = static_cast<std::uint64_t>(intreg) + (rest > 0.5 ? 1 : 0);
-    char cifre[24];
-    const auto n = static_cast<int>(std::to_chars(cifre, cifre + sizeof cifre, rotunjit).ptr - cifre);
+    if (std::fabs(rest - 0.5) < 1e-3) return 0;
+    std::uint64_t rotunjit = static_cast<std::uint64_t>(intreg) + (rest > 0.5 ? 1 : 0);
     char* p = text;
     if (std::signbit(v)) *p++ = '-';
+    if (rotunjit == 0) {  // a zero keeps its sign
+        *p++ = '0';
+        return static_cast<std::size_t>(p - text);
+    }
+    if (precizie > 4 && rotunjit < PuteriIntregi[precizie - 4]) return 0;
+    while (precizie > 0 && rotunjit % 10 == 0) rotunjit /= 10, --precizie;
+    char cifre[24];
+    const auto n = static_cast<int>(std::to_chars(cifre, cifre + sizeof cifre, rotunjit).ptr - cifre);
     // Digits short of the decimals are zeros in front: 7 at "%.3f" is 0.007.
     const int total = std::max(n, precizie + 1);
     const int zerouri = total - n;
@@ -43,37 +85,7 @@ bool FixRapid(double v, int precizie, char* text) {
         if (precizie > 0 && k == total - precizie) *p++ = '.';
         *p++ = k < zerouri ? '0' : cifre[k - zerouri];
     }
-    *p = '\0';
-    return true;
-}
-
-// A format of the plain "%.Nf", "%.Ne" or "%g" kind written by to_chars,
-// which gives printf's digits in the C locale at a fraction of its cost (an
-// export writes hundreds of thousands of numbers). False for any other form.
-bool FormatSimplu(double v, const char* format, char* text, std::size_t marime) {
-    if (format[0] != '%') return false;
-    const char* p = format + 1;
-    int precizie = 6;
-    if (*p == '.') {
-        ++p;
-        if (!(*p >= '0' && *p <= '9')) return false;
-        precizie = 0;
-        while (*p >= '0' && *p <= '9') precizie = precizie * 10 + (*p++ - '0');
-        if (precizie > 17) return false;
-    }
-    std::chars_format fel;
-    switch (*p) {
-        case 'f': fel = std::chars_format::fixed; break;
-        case 'e': fel = std::chars_format::scientific; break;
-        case 'g': fel = std::chars_format::general; break;
-        default: return false;
-    }
-    if (p[1] != '\0') return false;
-    if (fel == std::chars_format::fixed && FixRapid(v, precizie, text)) return true;
-    const auto [sfarsit, ec] = std::to_chars(text, text + marime - 1, v, fel, precizie);
-    if (ec != std::errc()) return false;
-    *sfarsit = '\0';
-    return true;
+    return static_cast<std::size_t>(p - text);
 }
 
 // The number cJSON prints for the double read back from `text`, when that
@@ -126,22 +138,30 @@ bool TiparCJsonDinText(char* text, std::size_t& lungime) {
 
 void TextJson::numar(double v, const char* format) {
     if (!format || !*format || !std::isfinite(v)) return numar(v);
+    const FormatNumar f = CitesteFormat(format);
     char text[512];  // "%.17f" of the largest double takes 328
-    if (!FormatSimplu(v, format, text, sizeof text)) {
-        LocalaC locala;
-        std::snprintf(text, sizeof text, format, v);
+    if (f.simplu && f.fel == std::chars_format::fixed)
+        if (const std::size_t n = FixCaCJson(v, f.precizie, text)) return brut(std::string_view(text, n));
+    std::size_t lungime = 0;
+    if (f.simplu) {
+        const auto [sfarsit, ec] = std::to_chars(text, text + sizeof text - 1, v, f.fel, f.precizie);
+        if (ec == std::errc()) lungime = static_cast<std::size_t>(sfarsit - text);
     }
-    if (AreExponent(format)) return brut(text);
-    std::size_t lungime = std::strlen(text);
+    if (lungime == 0) {
+        LocalaC locala;
+        const int n = std::snprintf(text, sizeof text, format, v);
+        lungime = n < 0 ? 0 : std::min(static_cast<std::size_t>(n), sizeof text - 1);
+    }
+    if (f.exponent) return brut(std::string_view(text, lungime));
     if (TiparCJsonDinText(text, lungime)) return brut(std::string_view(text, lungime));
     double citit = 0.0;
     if (std::from_chars(text, text + lungime, citit).ec != std::errc()) {
         LocalaC locala;
+        text[lungime] = '\0';
         citit = std::strtod(text, nullptr);
     }
     numar(citit);
 }
-
 
 std::size_t ScrieNumarJson(double v, char* text) {
     if (!std::isfinite(v)) {
@@ -225,18 +245,29 @@ void TextJson::brut(std::string_view s) {
     s_ += s;
 }
 
+namespace {
+
+// The bytes a JSON string cannot hold as they are.
+constexpr std::array<bool, 256> DeEscapat = [] {
+    std::array<bool, 256> t{};
+    for (int c = 0; c < 32; ++c) t[static_cast<std::size_t>(c)] = true;
+    t['"'] = t['\\'] = true;
+    return t;
+}();
+
+}  // namespace
+
 void TextJson::text(std::string_view s) {
     inainteDeValoare();
     s_ += '"';
     std::size_t inceput = 0;
     for (std::size_t i = 0; i < s.size(); ++i) {
-        const char c = s[i];
-        const auto u = static_cast<unsigned char>(c);
-        if (u > 31 && c != '"' && c != '\\') continue;
+        const auto u = static_cast<unsigned char>(s[i]);
+        if (!DeEscapat[u]) continue;
         s_.append(s.data() + inceput, i - inceput);
         inceput = i + 1;
         s_ += '\\';
-        switch (c) {
+        switch (s[i]) {
             case '"': s_ += '"'; break;
             case '\\': s_ += '\\'; break;
             case '\b': s_ += 'b'; break;
