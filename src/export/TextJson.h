@@ -71,7 +71,7 @@ private:
 
 // A number as cJSON prints it: "null" for a non-finite value, else "%.15g"
 // when that reads back to the same double within the relative rounding
-// error, else "%.17g"; always with a decimal point, whatever the locale.
+// error, else "%.17g"; the decimal sign is a point whatever the locale.
 // `text` has room for at least 32 characters; the length is returned.
 std::size_t ScrieNumarJson(double v, char* text);
 
