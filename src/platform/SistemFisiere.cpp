@@ -36,6 +36,8 @@ int SistemFisiere::scrie(int fd, const void* date, std::size_t n) {
 
 int SistemFisiere::sincronizeaza(int fd) { return ::fsync(fd) == 0 ? 0 : errno; }
 
+int SistemFisiere::sincronizeazaDate(int fd) { return ::fdatasync(fd) == 0 ? 0 : errno; }
+
 int SistemFisiere::redenumeste(const std::string& din, const std::string& in) {
     return std::rename(din.c_str(), in.c_str()) == 0 ? 0 : errno;
 }

@@ -21,6 +21,9 @@ public:
     virtual int scrie(int fd, const void* date, std::size_t n);
     // Data and length on the disk.
     virtual int sincronizeaza(int fd);
+    // The same without waiting for the time stamps: a store in place, which
+    // changes a record and perhaps the length, needs nothing more.
+    virtual int sincronizeazaDate(int fd);
     virtual int redenumeste(const std::string& din, const std::string& in);
     // The directory entry of `cale` on the disk: after a rename, the name
     // change is durable only once its directory is synced.

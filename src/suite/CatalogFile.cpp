@@ -11,6 +11,8 @@
 
 #include "fileutil/FileUtil.h"
 #include "platform/DouaFire.h"
+#include "platform/Platform.h"
+#include "platform/SistemFisiere.h"
 #include "record/OrdineOcteti.h"
 #include "suite/CatalogErrors.h"
 
@@ -157,8 +159,7 @@ int ScrieSiSincronizeaza(std::FILE* f) {
     // caller's success message already claims it is stored. fdatasync also
     // writes the file length, which reading the data back needs; it only
     // skips the time stamps.
-    if (::fdatasync(::fileno(f)) != 0) return errno;
-    return 0;
+    return platforma().fisiere().sincronizeazaDate(::fileno(f));
 }
 
 std::string TextEroareSistem(int cod) { return cod != 0 ? std::strerror(cod) : std::string("eroare necunoscuta"); }

@@ -21,6 +21,8 @@
 
 #include "fileutil/BlocareFisier.h"
 #include "fileutil/FileUtil.h"
+#include "platform/Platform.h"
+#include "platform/SistemFisiere.h"
 #include "record/OrdineOcteti.h"
 #include "settings/Directoare.h"
 #include "suite/CatalogErrors.h"
@@ -181,12 +183,12 @@ int SalveazaMaterialeOptice(const std::string& directorSticle, std::span<const M
             cod = octeti.scrie(fd, {alese[k]}, static_cast<off_t>(pozitie[k] * MarimeMaterialOptic));
     }
     if (cod == 0) cod = octeti.scrie(fd, adaugate, sfarsit);
-    if (cod == 0 && ::fdatasync(fd) != 0) cod = errno;
+    if (cod == 0) cod = platforma().fisiere().sincronizeazaDate(fd);
     if (cod != 0) {
         for (std::size_t i = 0; i < vechi.size(); ++i)
             Scrie(fd, &vechi[i], sizeof(MaterialOptic), static_cast<off_t>(vechiLa[i] * MarimeMaterialOptic));
         const bool trunchiat = ::ftruncate(fd, sfarsit) == 0;
-        ::fdatasync(fd);
+        platforma().fisiere().sincronizeazaDate(fd);
         if (nou) {
             f.inchide();
             std::remove(fisier.c_str());

@@ -19,6 +19,8 @@
 
 #include "fileutil/BlocareFisier.h"
 #include "fileutil/FileUtil.h"
+#include "platform/Platform.h"
+#include "platform/SistemFisiere.h"
 #include "record/OrdineOcteti.h"
 #include "settings/Directoare.h"
 #include "suite/CatalogErrors.h"
@@ -93,7 +95,7 @@ int ScrieLaPozitie(std::FILE* f, const void* date, std::size_t n, off_t pozitie)
     }
     // fdatasync: the record (and a new length) on the disk without waiting
     // for a journal commit of the modification time.
-    return ::fdatasync(fd) == 0 ? 0 : errno;
+    return platforma().fisiere().sincronizeazaDate(fd);
 }
 
 struct Gasit {

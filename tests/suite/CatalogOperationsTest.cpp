@@ -2,13 +2,17 @@
 #include <sys/stat.h>
 
 #include <array>
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
+#include <functional>
 
 #include "suite/CatalogErrors.h"
 #include "suite/Catalix.h"
 #include "suite/CatalogFixture.h"
+#include "support/DefectFisiere.h"
 #include "suite/Recuperare.h"
 
 using namespace vitramor;
@@ -346,3 +350,45 @@ TEST_F(Operations, AppendStoppedPartWayLeavesTheFileAsItWas) {
     EXPECT_EQ(db(), old + "tail");
     EXPECT_EQ(d.files(), std::vector<std::string>{"sticleNou32.dat"});
 }
+
+// A store whose data does not reach the disk is a failed store: the record
+// replaced in place gets its old bytes back, an appended one is cut off, a
+// database it would have created is not left behind, and a whole catalogue
+// stored at once is undone the same way.
+TEST_F(Operations, AStoreWhoseDataDoesNotReachTheDiskLeavesTheDatabaseAsItWas) {
+    const std::string old = databaseOf({A1, B2});
+    const auto lot = [this](std::vector<MaterialOptic> m) {
+        std::vector<int> coduri;
+        return SalveazaMaterialeOptice(d.str(), m, nullptr, coduri);
+    };
+    const struct {
+        const char* ce;
+        bool existaBaza;
+        std::function<int()> salveaza;
+    } cazuri[] = {
+        {"in place", true, [&] { return run(A3, SalveazaOp); }},
+        {"appended", true, [&] { return run(C4, SalveazaOp); }},
+        {"new database", false, [&] { return run(C4, SalveazaOp); }},
+        {"catalogue", true, [&] { return lot({A3, C4}); }},
+    };
+    for (const auto& c : cazuri) {
+        SCOPED_TRACE(c.ce);
+        if (c.existaBaza)
+            d.write("sticleNou32.dat", old);
+        else
+            std::filesystem::remove(d.path() / "sticleNou32.dat");
+        p.casete.clear();
+        {
+            DefectFisiere defect(p, Pas::SincronizareDate, EIO);
+            EXPECT_NE(c.salveaza(), CatalogOk);
+            EXPECT_NE(defect.jurnal.find("datasync"), std::string::npos);
+        }
+        if (c.existaBaza)
+            EXPECT_EQ(db(), old);
+        else
+            EXPECT_FALSE(std::filesystem::exists(d.path() / "sticleNou32.dat"));
+        ASSERT_FALSE(p.casete.empty());
+        EXPECT_NE(p.ultima().text.find(std::strerror(EIO)), std::string::npos) << p.ultima().text;
+    }
+}
+

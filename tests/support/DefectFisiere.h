@@ -10,10 +10,10 @@
 
 namespace vitramor::test {
 
-enum class Pas { Creare, Scriere, Sincronizare, PrimaRedenumire, ADouaRedenumire, Niciunul };
+enum class Pas { Creare, Scriere, Sincronizare, PrimaRedenumire, ADouaRedenumire, Niciunul, SincronizareDate };
 
 inline const char* NumePas(Pas p) {
-    static const char* nume[] = {"create", "write", "sync", "rename1", "rename2", "none"};
+    static const char* nume[] = {"create", "write", "sync", "rename1", "rename2", "none", "datasync"};
     return nume[static_cast<int>(p)];
 }
 
@@ -35,6 +35,10 @@ public:
     int sincronizeaza(int fd) override {
         jurnal += "sync ";
         return pas_ == Pas::Sincronizare ? cod_ : SistemFisiere::sincronizeaza(fd);
+    }
+    int sincronizeazaDate(int fd) override {
+        jurnal += "datasync ";
+        return pas_ == Pas::SincronizareDate ? cod_ : SistemFisiere::sincronizeazaDate(fd);
     }
     int redenumeste(const std::string& din, const std::string& in) override {
         ++redenumiri_;
