@@ -13,6 +13,7 @@
 #include <filesystem>
 
 #include "checks/HartaSticleWidget.h"
+#include "platform/FerestreMaterialUi.h"
 #include "platform/Platform.h"
 #include "record/CodificareText.h"
 #include "settings/Directoare.h"
@@ -143,8 +144,7 @@ HartaSticleWindow* ComandaHartaSticle(QWidget* fereastraPrincipala, HartaSticleW
     } else {
         fereastra = new HartaSticleWindow(fereastraPrincipala, std::move(deschide));
     }
-    fereastra->show();
-    fereastra->raise();
+    AduInFata(fereastra);
     return fereastra;
 }
 

@@ -31,8 +31,8 @@ std::vector<int> Tabulatoare(RaportVerificare tip) {
 TextWindow* ArataRaportVerificare(RaportVerificare tip, QWidget* owner, const BlocText& raport) {
     QPointer<TextWindow>& fereastra = FereastraPastrata(tip);
     if (fereastra) {
-        fereastra->afiseazaText(raport);
-        fereastra->raise();
+        // The report the user asked for again comes forward, also from the task bar.
+        fereastra->reafiseaza(raport);
         return fereastra;
     }
     TextWindow* nou = InitInstanceAfisWnd(owner, 0, IdFereastraTextVerificare, TitluRaportVerificare, raport);

@@ -7,6 +7,7 @@
 
 #include "export/ExportSubstrat.h"
 #include "export/SelectieSticleWidget.h"
+#include "platform/FerestreMaterialUi.h"
 #include "platform/Platform.h"
 #include "record/CodificareText.h"
 #include "settings/PozitieFereastraUi.h"
@@ -78,10 +79,7 @@ void ComandaVerificaSubstrat(QWidget* fereastraPrincipala, IncarcaMaterialInFere
             return;
         }
     }
-    if (w->isMinimized()) w->showNormal();
-    w->show();
-    w->raise();
-    w->activateWindow();
+    AduInFata(w);
 }
 
 VerificaSubstratWindow* FereastraVerificaSubstrat() { return fereastra().data(); }

@@ -6,6 +6,7 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
+#include "platform/FerestreMaterialUi.h"
 #include "record/CodificareText.h"
 #include "suite/DialogUnits.h"
 #include "suite/VedoraUi.h"
@@ -48,10 +49,7 @@ void TextWindow::afiseazaText(const BlocText& bloc) {
 
 void TextWindow::reafiseaza(const BlocText& bloc) {
     afiseazaText(bloc);
-    setWindowState(windowState() & ~Qt::WindowMinimized);
-    show();
-    raise();
-    activateWindow();
+    AduInFata(this);
 }
 
 QStringList TextWindow::linii() const {

@@ -116,7 +116,9 @@ TEST_F(VerificariGui, EachRunRefreshesTheSameReportWindow) {
               QStringList({"Material   Producator\t\tStare  ", linie, "F2 GRESIT\tSchott Mainz", linie}));
     EXPECT_EQ(fereastra->controlText()->document()->defaultTextOption().tabStopDistance(), unitatiDialog().x(50));
 
-    // A pending edit is taken over by the button itself.
+    // A pending edit is taken over by the button itself; the report that
+    // was minimized meanwhile comes back into view.
+    fereastra->showMinimized();
     QLineEdit* n = Control<QLineEdit>(&dialog, IdPrecizieN);
     n->setFocus();
     n->selectAll();
@@ -124,6 +126,7 @@ TEST_F(VerificariGui, EachRunRefreshesTheSameReportWindow) {
     writeDb(databaseOf({NBK7(), gresit, F2("ALT GRESIT")}));
     verifica->click();
     EXPECT_EQ(FereastraRaportVerificare(RaportVerificare::BazaDate), fereastra);
+    EXPECT_FALSE(fereastra->isMinimized());
     EXPECT_EQ(fereastra->linii(), QStringList({"Material   Producator\t\tStare  ", linie, linie}));
 
     // Once the user has closed it, the next run makes a new one.
