@@ -75,10 +75,54 @@ std::string Citat(std::string_view t) {
     return t.size() > 30 ? r + "..." : r;
 }
 
+// The fields of a line, the keyword first. A line whose fields after the
+// keyword are all numbers (most lines of a catalogue) is read in one pass
+// straight into `numere`; only a line with a field that is not a number is
+// split into texts, for the reading that tells which field it is.
+struct CampuriLinie {
+    static constexpr std::size_t Maxim = 16;
+    std::vector<std::string_view> texte;
+    double numere[Maxim];
+    bool citite = false;  // the fields after the keyword are in `numere`
+    std::size_t numar = 0;  // fields after the keyword
+
+    void imparte(std::string_view linie) {
+        citite = false;
+        Campuri(linie, texte);
+        numar = texte.empty() ? 0 : texte.size() - 1;
+    }
+    // The numbers after a two-letter keyword; false when a field is not one.
+    bool citesteNumere(std::string_view linie) {
+        citite = false;
+        numar = 0;
+        std::size_t i = 2;
+        for (;;) {
+            while (i < linie.size() && (linie[i] == ' ' || linie[i] == '\t')) ++i;
+            if (i == linie.size()) break;
+            if (numar == Maxim) return false;
+            if (linie[i] == '+') ++i;
+            const bool negativ = i < linie.size() && linie[i] == '-';
+            if (negativ) ++i;
+            double& v = numere[numar++];
+            const std::size_t n = CitesteZecimal(linie.substr(i), v);
+            i += n;
+            if (n == 0 || (i < linie.size() && linie[i] != ' ' && linie[i] != '\t')) return false;
+            if (negativ) v = -v;
+        }
+        citite = true;
+        return true;
+    }
+};
+
 // Reads the numeric fields `de` to `pana` (exclusive) of a line; a field
 // that is not a number is an error of the glass.
-bool Numere(SticlaAgf& s, int linie, std::string_view cuvant, const std::vector<std::string_view>& c,
-            std::size_t de, std::size_t pana, double* iesire) {
+bool Numere(SticlaAgf& s, int linie, std::string_view cuvant, const CampuriLinie& campuri, std::size_t de,
+            std::size_t pana, double* iesire) {
+    if (campuri.citite) {
+        for (std::size_t i = de; i < pana && i <= campuri.numar; ++i) iesire[i - de] = campuri.numere[i - 1];
+        return true;
+    }
+    const std::vector<std::string_view>& c = campuri.texte;
     for (std::size_t i = de; i < pana && i < c.size(); ++i) {
         if (!Numar(c[i], iesire[i - de])) {
             s.erori.push_back(TextFormatat("linia %d: campul %zu al liniei %.*s, \"%s\", nu este un numar", linie, i,
@@ -91,7 +135,8 @@ bool Numere(SticlaAgf& s, int linie, std::string_view cuvant, const std::vector<
 
 bool Intreg(double v) { return v == std::floor(v) && std::fabs(v) < 1e6; }
 
-void CitesteNM(SticlaAgf& s, int linie, const std::vector<std::string_view>& c) {
+void CitesteNM(SticlaAgf& s, int linie, const CampuriLinie& campuri) {
+    const std::vector<std::string_view>& c = campuri.texte;
     s.linie = linie;
     if (c.size() >= 2) s.nume = std::string(c[1]);
     if (c.size() < 6) {
@@ -101,7 +146,7 @@ void CitesteNM(SticlaAgf& s, int linie, const std::vector<std::string_view>& c) 
         return;
     }
     double v[3] = {};
-    if (!Numere(s, linie, "NM", c, 2, 3, v) || !Numere(s, linie, "NM", c, 4, 6, v + 1)) return;
+    if (!Numere(s, linie, "NM", campuri, 2, 3, v) || !Numere(s, linie, "NM", campuri, 4, 6, v + 1)) return;
     if (!Intreg(v[0]) || v[0] < 1 || v[0] > FormulaAgfMaxima) {
         s.erori.push_back(TextFormatat("linia %d: formula de dispersie %s nu exista (formulele sunt 1 - %d)", linie,
                                    Citat(c[2]).c_str(), FormulaAgfMaxima));
@@ -113,7 +158,7 @@ void CitesteNM(SticlaAgf& s, int linie, const std::vector<std::string_view>& c) 
     s.vd = v[2];
     if (c.size() > 7) {
         double stare = 0.0;
-        if (!Numere(s, linie, "NM", c, 7, 8, &stare)) return;
+        if (!Numere(s, linie, "NM", campuri, 7, 8, &stare)) return;
         if (Intreg(stare) && stare >= 0 && stare <= 4)
             s.stare = static_cast<int>(stare);
         else
@@ -122,8 +167,8 @@ void CitesteNM(SticlaAgf& s, int linie, const std::vector<std::string_view>& c) 
     }
 }
 
-void CitesteLinie(SticlaAgf& s, int linie, std::string_view cuvant, const std::vector<std::string_view>& c) {
-    const std::size_t n = c.size() - 1;
+void CitesteLinie(SticlaAgf& s, int linie, std::string_view cuvant, const CampuriLinie& c) {
+    const std::size_t n = c.numar;
     auto prea_scurta = [&](std::size_t minim, const char* ce) {
         if (n >= minim) return false;
         s.erori.push_back(TextFormatat("linia %d: linia %.*s are %zu campuri, trebuie %zu (%s)", linie,
@@ -371,9 +416,17 @@ std::size_t PunctTransmisieRapid(std::string_view text, std::size_t i, SticlaAgf
     return sfarsit == Nu ? text.size() : sfarsit;
 }
 
+// A line of a keyword whose fields are all numbers, the keyword at the
+// start of the line as catalogues write it.
+bool EsteLinieNumerica(std::string_view l) {
+    if (l.size() < 3 || (l[2] != ' ' && l[2] != '\t')) return false;
+    const std::string_view cuvant = l.substr(0, 2);
+    return cuvant == "CD" || cuvant == "ED" || cuvant == "TD" || cuvant == "OD" || cuvant == "LD";
+}
+
 // The lines of `text`, numbered from `primaLinie` on, into `catalog`.
 void CitesteLinii(std::string_view text, int primaLinie, CatalogAgf& catalog) {
-    std::vector<std::string_view> c;
+    CampuriLinie c;
     SticlaAgf* curenta = nullptr;
     int linie = primaLinie - 1;
     for (std::size_t i = 0; i <= text.size();) {
@@ -389,17 +442,21 @@ void CitesteLinii(std::string_view text, int primaLinie, CatalogAgf& catalog) {
         std::string_view l(text.data() + i, sfarsit - i);
         i = sfarsit + 1;
         if (!l.empty() && l.back() == '\r') l.remove_suffix(1);
-        Campuri(l, c);
-        if (c.empty()) continue;
-        if (c[0] == "NM") {
-            if (curenta) Verifica(*curenta);
-            curenta = &catalog.sticle.emplace_back();
-            CitesteNM(*curenta, linie, c);
-        } else if (c[0] == "CC") {
-            const std::size_t dupa = l.find("CC") + 2;
-            catalog.comentarii.emplace_back(l.substr(std::min(dupa + 1, l.size())));
-        } else if (curenta) {
-            CitesteLinie(*curenta, linie, c[0], c);
+        if (curenta && EsteLinieNumerica(l) && c.citesteNumere(l)) {
+            CitesteLinie(*curenta, linie, l.substr(0, 2), c);
+        } else {
+            c.imparte(l);
+            if (c.texte.empty()) continue;
+            if (c.texte[0] == "NM") {
+                if (curenta) Verifica(*curenta);
+                curenta = &catalog.sticle.emplace_back();
+                CitesteNM(*curenta, linie, c);
+            } else if (c.texte[0] == "CC") {
+                const std::size_t dupa = l.find("CC") + 2;
+                catalog.comentarii.emplace_back(l.substr(std::min(dupa + 1, l.size())));
+            } else if (curenta) {
+                CitesteLinie(*curenta, linie, c.texte[0], c);
+            }
         }
         if (sfarsit == text.size()) break;
     }
