@@ -553,6 +553,9 @@ void ConvertesteSticlaAgf(const SticlaAgf& s, std::uint16_t producator, Material
     }
     m.domeniu_n[0] = Nm(lo, false), m.domeniu_n[1] = Nm(hi, true);
     m.domeniu_k[0] = DomeniuImplicitInferior, m.domeniu_k[1] = DomeniuImplicitSuperior;
+    // The table stays inside what the record's range words can hold: a range
+    // of astronomic wavelengths would give wavelengths no float can store.
+    lo = std::clamp(lo, 0.001, 65.535), hi = std::clamp(hi, 0.001, 65.535);
 
     // The index table: the standard wavelengths inside the range, or, for a
     // glass whose range holds few of them (infrared materials), 40 evenly

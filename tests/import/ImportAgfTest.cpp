@@ -170,6 +170,19 @@ TEST_F(ImportAgf, ALongTransmittanceCurveKeepsItsEdgeIn40Slots) {
     EXPECT_NE(mesaje.find("transmisia are 200 puncte; s-au pastrat cele 40"), std::string::npos) << mesaje;
 }
 
+// A range beyond what the record's nm words hold (a damaged LD line) gives
+// a table inside the stored range, never wavelengths a float cannot hold.
+TEST_F(ImportAgf, ARangeBeyondTheRecordIsTabulatedWithinTheStoredRange) {
+    importa("NM WIDE 2 0 1.5168 64.17 0 0 0\nCD 1.03961212 0.006 0.23 0.02 1.01 103.56\nLD 2 "
+            "517777777777777777777777777777777777777642.251\n");
+    const MaterialOptic m = recorduri().at(0);
+    EXPECT_EQ(m.domeniu_n[1], 65535);
+    for (int i = 0; i < NumarSloturiTabel; ++i) {
+        EXPECT_TRUE(std::isfinite(m.lambda_indici[i]) && m.lambda_indici[i] <= 65535.0f) << i;
+        EXPECT_TRUE(std::isfinite(m.indice_n[i])) << i;
+    }
+}
+
 TEST(ProducatorAgf, TheFileNameNamesTheProducer) {
     EXPECT_EQ(ProducatorDinNumeFisierAgf("/x/SCHOTT.AGF"), 2);
     EXPECT_EQ(ProducatorDinNumeFisierAgf("C:\\cat\\ohara_2023.agf"), 6);
