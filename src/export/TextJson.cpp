@@ -50,34 +50,24 @@ FormatNumar CitesteFormat(const char* format) {
     return f;
 }
 
-// What cJSON prints for the value "%.Nf" gives, N up to 9, written straight
-// from the scaled value rounded to an integer. printf rounds the exact
+// "%.Nf" for N up to 9, written from the scaled value rounded to an
+// integer: its length, 0 when to_chars must do it. printf rounds the exact
 // binary value; below 2^40 the scaled double is within 2^-13 of that
 // product, so the rounding is beyond doubt unless the value lies within
-// 1e-3 of a half. The decimal read back and printed with 15 digits is the
-// same decimal without the zeros at the end of its fraction, as long as it
-// is not below 1e-4, where cJSON turns to an exponent. False for what is
-// left to the general path; the length otherwise.
-std::size_t FixCaCJson(double v, int precizie, char* text) {
+// 1e-3 of a half.
+std::size_t FixRapid(double v, int precizie, char* text) {
     static constexpr double Puteri[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
-    static constexpr std::uint64_t PuteriIntregi[] = {1, 10, 100, 1000, 10000, 100000};
     if (precizie > 9) return 0;
     const double x = std::fabs(v) * Puteri[precizie];
     if (!(x < 1099511627776.0)) return 0;
     const double intreg = std::floor(x);
     const double rest = x - intreg;
     if (std::fabs(rest - 0.5) < 1e-3) return 0;
-    std::uint64_t rotunjit = static_cast<std::uint64_t>(intreg) + (rest > 0.5 ? 1 : 0);
-    char* p = text;
-    if (std::signbit(v)) *p++ = '-';
-    if (rotunjit == 0) {  // a zero keeps its sign
-        *p++ = '0';
-        return static_cast<std::size_t>(p - text);
-    }
-    if (precizie > 4 && rotunjit < PuteriIntregi[precizie - 4]) return 0;
-    while (precizie > 0 && rotunjit % 10 == 0) rotunjit /= 10, --precizie;
+    const std::uint64_t rotunjit = static_cast<std::uint64_t>(intreg) + (rest > 0.5 ? 1 : 0);
     char cifre[24];
     const auto n = static_cast<int>(std::to_chars(cifre, cifre + sizeof cifre, rotunjit).ptr - cifre);
+    char* p = text;
+    if (std::signbit(v)) *p++ = '-';
     // Digits short of the decimals are zeros in front: 7 at "%.3f" is 0.007.
     const int total = std::max(n, precizie + 1);
     const int zerouri = total - n;
@@ -86,6 +76,16 @@ std::size_t FixCaCJson(double v, int precizie, char* text) {
         *p++ = k < zerouri ? '0' : cifre[k - zerouri];
     }
     return static_cast<std::size_t>(p - text);
+}
+
+// The double a printed number reads back as, the way cJSON's sscanf reads
+// it: an overflow is infinity, an underflow zero, whatever the locale.
+double CititInapoi(char* text, std::size_t lungime) {
+    double v = 0.0;
+    if (std::from_chars(text, text + lungime, v).ec == std::errc()) return v;
+    LocalaC locala;
+    text[lungime] = '\0';
+    return std::strtod(text, nullptr);
 }
 
 // The number cJSON prints for the double read back from `text`, when that
@@ -140,10 +140,9 @@ void TextJson::numar(double v, const char* format) {
     if (!format || !*format || !std::isfinite(v)) return numar(v);
     const FormatNumar f = CitesteFormat(format);
     char text[512];  // "%.17f" of the largest double takes 328
-    if (f.simplu && f.fel == std::chars_format::fixed)
-        if (const std::size_t n = FixCaCJson(v, f.precizie, text)) return brut(std::string_view(text, n));
     std::size_t lungime = 0;
-    if (f.simplu) {
+    if (f.simplu && f.fel == std::chars_format::fixed) lungime = FixRapid(v, f.precizie, text);
+    if (f.simplu && lungime == 0) {
         const auto [sfarsit, ec] = std::to_chars(text, text + sizeof text - 1, v, f.fel, f.precizie);
         if (ec == std::errc()) lungime = static_cast<std::size_t>(sfarsit - text);
     }
@@ -152,15 +151,8 @@ void TextJson::numar(double v, const char* format) {
         const int n = std::snprintf(text, sizeof text, format, v);
         lungime = n < 0 ? 0 : std::min(static_cast<std::size_t>(n), sizeof text - 1);
     }
-    if (f.exponent) return brut(std::string_view(text, lungime));
-    if (TiparCJsonDinText(text, lungime)) return brut(std::string_view(text, lungime));
-    double citit = 0.0;
-    if (std::from_chars(text, text + lungime, citit).ec != std::errc()) {
-        LocalaC locala;
-        text[lungime] = '\0';
-        citit = std::strtod(text, nullptr);
-    }
-    numar(citit);
+    if (f.exponent || TiparCJsonDinText(text, lungime)) return brut(std::string_view(text, lungime));
+    numar(CititInapoi(text, lungime));
 }
 
 std::size_t ScrieNumarJson(double v, char* text) {
@@ -170,20 +162,11 @@ std::size_t ScrieNumarJson(double v, char* text) {
     }
     // 15 digits avoid the noise digits of most stored values; the read-back
     // check is cJSON's own, which accepts a relative error of one epsilon.
-    char* sfarsit = std::to_chars(text, text + 32, v, std::chars_format::general, 15).ptr;
-    double citit = 0;
-    const std::errc ec = std::from_chars(text, sfarsit, citit).ec;
-    bool ok = ec == std::errc();
-    if (ec == std::errc::result_out_of_range) {
-        // cJSON reads back with sscanf, which takes an overflow as infinity
-        // and an underflow as zero.
-        LocalaC locala;
-        citit = std::strtod(text, nullptr);
-        ok = true;
-    }
-    const double maxim = std::fabs(citit) > std::fabs(v) ? std::fabs(citit) : std::fabs(v);
-    if (!ok || !(std::fabs(citit - v) <= maxim * DBL_EPSILON))
-        sfarsit = std::to_chars(text, text + 32, v, std::chars_format::general, 17).ptr;
+    char* sfarsit = std::to_chars(text, text + 31, v, std::chars_format::general, 15).ptr;
+    const double citit = CititInapoi(text, static_cast<std::size_t>(sfarsit - text));
+    const double maxim = std::max(std::fabs(citit), std::fabs(v));
+    if (!(std::fabs(citit - v) <= maxim * DBL_EPSILON))
+        sfarsit = std::to_chars(text, text + 31, v, std::chars_format::general, 17).ptr;
     return static_cast<std::size_t>(sfarsit - text);
 }
 
@@ -195,11 +178,11 @@ void TextJson::inainteDeValoare() {
     n.gol = false;
 }
 
-void TextJson::deschideObiect() {
+void TextJson::deschide(bool lista) {
     inainteDeValoare();
-    s_ += "{\n";
+    s_ += lista ? "[" : "{\n";
     ++adancime_;
-    if (numarNiveluri_ < NiveluriMaxime) niveluri_[numarNiveluri_++] = {false, true};
+    if (numarNiveluri_ < NiveluriMaxime) niveluri_[numarNiveluri_++] = {lista, true};
 }
 
 void TextJson::inchideObiect() {
@@ -207,13 +190,6 @@ void TextJson::inchideObiect() {
     --adancime_;
     tabulatori(adancime_);
     s_ += '}';
-}
-
-void TextJson::deschideLista() {
-    inainteDeValoare();
-    s_ += '[';
-    ++adancime_;
-    if (numarNiveluri_ < NiveluriMaxime) niveluri_[numarNiveluri_++] = {true, true};
 }
 
 void TextJson::inchideLista() {

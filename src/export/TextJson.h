@@ -28,9 +28,9 @@ public:
     // `adancime`: the nesting depth of the first value written.
     explicit TextJson(int adancime = 0) : adancime_(adancime) {}
 
-    void deschideObiect();
+    void deschideObiect() { deschide(false); }
     void inchideObiect();
-    void deschideLista();
+    void deschideLista() { deschide(true); }
     void inchideLista();
     // The next member of the object being written; its value follows.
     TextJson& cheie(std::string_view nume);
@@ -59,6 +59,7 @@ private:
         bool lista;
         bool gol;
     };
+    void deschide(bool lista);
     void inainteDeValoare();
     void tabulatori(int n) { s_.append(static_cast<std::size_t>(n), '\t'); }
 

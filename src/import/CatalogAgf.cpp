@@ -54,19 +54,22 @@ void Campuri(std::string_view linie, std::vector<std::string_view>& c) {
     }
 }
 
-// A whole field as a finite number, in the C locale's notation; "nan",
+// The signed number that starts `t`, as catalogues write it (an optional
+// '+', then an optional '-'): its length, 0 when there is none. "nan",
 // "inf" and text are not numbers of a catalogue.
-bool Numar(std::string_view t, double& v) {
-    if (!t.empty() && t.front() == '+') t.remove_prefix(1);
-    if (t.empty()) return false;
-    const char c = t.front();
-    if (!(c == '-' || c == '.' || (c >= '0' && c <= '9'))) return false;
-    const bool negativ = c == '-';
-    if (negativ) t.remove_prefix(1);
-    if (!NumarZecimal(t, v) || !std::isfinite(v)) return false;
+std::size_t NumarCuSemn(std::string_view t, double& v) {
+    std::size_t i = 0;
+    if (i < t.size() && t[i] == '+') ++i;
+    const bool negativ = i < t.size() && t[i] == '-';
+    if (negativ) ++i;
+    const std::size_t n = CitesteZecimal(t.substr(i), v);
+    if (n == 0) return 0;
     if (negativ) v = -v;
-    return true;
+    return i + n;
 }
+
+// A whole field as a number.
+bool Numar(std::string_view t, double& v) { return !t.empty() && NumarCuSemn(t, v) == t.size(); }
 
 std::string Citat(std::string_view t) {
     std::string r(t.substr(0, 30));
@@ -100,14 +103,9 @@ struct CampuriLinie {
             while (i < linie.size() && (linie[i] == ' ' || linie[i] == '\t')) ++i;
             if (i == linie.size()) break;
             if (numar == Maxim) return false;
-            if (linie[i] == '+') ++i;
-            const bool negativ = i < linie.size() && linie[i] == '-';
-            if (negativ) ++i;
-            double& v = numere[numar++];
-            const std::size_t n = CitesteZecimal(linie.substr(i), v);
+            const std::size_t n = NumarCuSemn(linie.substr(i), numere[numar++]);
             i += n;
             if (n == 0 || (i < linie.size() && linie[i] != ' ' && linie[i] != '\t')) return false;
-            if (negativ) v = -v;
         }
         citite = true;
         return true;
@@ -397,12 +395,8 @@ std::size_t PunctTransmisieRapid(std::string_view text, std::size_t i, SticlaAgf
     double v[3];
     for (double& valoare : v) {
         while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
-        if (i == text.size()) return Nu;
-        const bool negativ = text[i] == '-';
-        if (negativ || text[i] == '+') ++i;
-        const std::size_t n = CitesteZecimal(text.substr(i), valoare);
+        const std::size_t n = NumarCuSemn(text.substr(i), valoare);
         if (n == 0 || !Delimitator(text, i + n)) return Nu;
-        if (negativ) valoare = -valoare;
         i += n;
     }
     if (!(v[0] > 0.0) || !(v[1] >= 0.0 && v[1] <= 1.0) || !(v[2] > 0.0)) return Nu;
