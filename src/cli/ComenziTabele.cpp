@@ -13,7 +13,8 @@ namespace vitramor::cli {
 
 namespace {
 
-void Scrie(Context& c, const std::string& linie) { std::fprintf(c.out, "%s\n", Utf8DinWindows1252(linie).c_str()); }
+// Table and column names and the result lines are UTF-8 already.
+void Scrie(Context& c, const std::string& linie) { std::fprintf(c.out, "%s\n", linie.c_str()); }
 
 // "--header-row N" wherever it stands before the positional arguments.
 int ScoateRandAntet(Context& c) {

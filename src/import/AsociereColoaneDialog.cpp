@@ -22,7 +22,8 @@ namespace vitramor {
 
 namespace {
 
-QString qs(const std::string& s) { return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())); }
+// Table, column and source names are UTF-8, as the update's result lines are.
+QString qs(const std::string& s) { return QString::fromStdString(s); }
 
 bool Intreaba(QWidget* w, const char* text) {
     return MesajBox(w, text, {}, stil::MB_YESNO | stil::MB_ICONQUESTION) == raspuns::IDYES;

@@ -13,16 +13,46 @@ namespace vitramor {
 namespace {
 
 // Semicolon files are what a spreadsheet saves where the comma is the
-// decimal mark; a semicolon outside quotes near the top decides.
+// decimal mark. The separator is the one that splits the first lines
+// (outside quotes) into the same number of fields, line after line: a
+// semicolon inside one text cell of a comma file does not make it a
+// semicolon file, nor a decimal comma a comma file.
 char Separator(const std::string& t) {
+    struct Numar {
+        int campuri = -1;  // fields of the first line, -1 before it
+        int constante = 0, linii = 0;
+        int curente = 0;
+    } virgula, punctVirgula;
     bool ghilimele = false;
-    int linii = 0;
+    auto inchide = [](Numar& n) {
+        if (n.campuri < 0) n.campuri = n.curente;
+        else if (n.curente == n.campuri) ++n.constante;
+        ++n.linii;
+        n.curente = 0;
+    };
+    bool areText = false;
     for (char c : t) {
         if (c == '"') ghilimele = !ghilimele;
-        else if (!ghilimele && c == ';') return ';';
-        else if (!ghilimele && c == '\n' && ++linii == 20) break;
+        else if (ghilimele) continue;
+        else if (c == ',') ++virgula.curente;
+        else if (c == ';') ++punctVirgula.curente;
+        else if (c == '\n') {
+            if (areText) {
+                inchide(virgula);
+                inchide(punctVirgula);
+                if (virgula.linii == 20) break;
+            }
+            areText = false;
+            continue;
+        }
+        if (c != '\r') areText = true;
     }
-    return ',';
+    if (areText) inchide(virgula), inchide(punctVirgula);
+    if (punctVirgula.campuri <= 0) return ',';
+    if (virgula.campuri <= 0) return ';';
+    // Both occur on the first line: the one whose count holds on more lines.
+    if (punctVirgula.constante != virgula.constante) return punctVirgula.constante > virgula.constante ? ';' : ',';
+    return punctVirgula.campuri > virgula.campuri ? ';' : ',';
 }
 
 CelulaFoaie Celula(std::string text) {
@@ -45,23 +75,22 @@ public:
     const std::vector<std::string>& numeFoi() const override { return nume_; }
 
     bool citesteFoaie(std::size_t, FoaieCalcul& foaie) override {
+        foaie = {};
         foaie.nume = nume_[0];
-        foaie.randuri.clear();
         const char sep = Separator(text_);
         std::size_t i = text_.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
-        RandFoaie rand;
+        std::uint32_t rand = 0, coloana = 0;
         std::string camp;
         bool citat = false, inCamp = false;
         auto inchideCamp = [&] {
-            rand.push_back(Celula(std::move(camp)));
+            foaie.adauga(rand, coloana++, Celula(std::move(camp)));
             camp.clear();
             inCamp = false;
         };
         auto inchideRand = [&] {
             inchideCamp();
-            if (rand.size() == 1 && rand[0].tip == CelulaFoaie::Goala) rand.clear();
-            foaie.randuri.push_back(std::move(rand));
-            rand.clear();
+            ++rand;
+            coloana = 0;
         };
         for (; i < text_.size(); ++i) {
             const char c = text_[i];
@@ -84,7 +113,7 @@ public:
             RaporteazaFoaieCalcul("Fisierul " + cale_ + " se termina in interiorul unui text intre ghilimele.");
             return false;
         }
-        if (inCamp || !rand.empty()) inchideRand();
+        if (inCamp || coloana > 0) inchideRand();
         return true;
     }
 

@@ -35,7 +35,7 @@ public:
         for (unsigned short i = 0; i < foi; ++i) {
             const char* n = nullptr;
             if (freexl_get_worksheet_name(h_, i, &n) != FREEXL_OK || !n) n = "";
-            nume_.push_back(TextCelula(n));
+            nume_.push_back(n);
         }
         return true;
     }
@@ -43,22 +43,19 @@ public:
     const std::vector<std::string>& numeFoi() const override { return nume_; }
 
     bool citesteFoaie(std::size_t index, FoaieCalcul& foaie) override {
+        foaie = {};
         foaie.nume = nume_[index];
-        foaie.randuri.clear();
         unsigned int randuri = 0;
         unsigned short coloane = 0;
         int cod = freexl_select_active_worksheet(h_, static_cast<unsigned short>(index));
         if (cod == FREEXL_OK) cod = freexl_worksheet_dimensions(h_, &randuri, &coloane);
         if (cod != FREEXL_OK) return eroare(cod);
-        foaie.randuri.resize(randuri);
         for (unsigned int r = 0; r < randuri; ++r) {
-            RandFoaie& rand = foaie.randuri[r];
-            rand.resize(coloane);
             for (unsigned short c = 0; c < coloane; ++c) {
                 FreeXL_CellValue v;
                 cod = freexl_get_cell_value(h_, r, c, &v);
                 if (cod != FREEXL_OK) return eroare(cod);
-                CelulaFoaie& celula = rand[c];
+                CelulaFoaie celula;
                 switch (v.type) {
                     case FREEXL_CELL_INT:
                         celula.tip = CelulaFoaie::Numar;
@@ -75,11 +72,12 @@ public:
                     case FREEXL_CELL_TIME:
                         if (v.value.text_value && *v.value.text_value) {
                             celula.tip = CelulaFoaie::Text;
-                            celula.text = TextCelula(v.value.text_value);
+                            celula.text = v.value.text_value;
                         }
                         break;
                     default: break;
                 }
+                foaie.adauga(r, c, std::move(celula));
             }
         }
         return true;

@@ -74,7 +74,7 @@ public:
             QString tinta = tinte[id];
             if (tinta.startsWith(u'/')) tinta = tinta.mid(1);
             else tinta = "xl/" + tinta;
-            nume_.push_back(TextCelula(w.attributes().value(QLatin1String("name")).toString().toStdString()));
+            nume_.push_back(w.attributes().value(QLatin1String("name")).toString().toStdString());
             parti_.push_back(tinta.toStdString());
         }
         if (w.hasError()) return defect("xl/workbook.xml: " + w.errorString().toStdString());
@@ -89,13 +89,12 @@ public:
     const std::vector<std::string>& numeFoi() const override { return nume_; }
 
     bool citesteFoaie(std::size_t index, FoaieCalcul& foaie) override {
+        foaie = {};
         foaie.nume = nume_[index];
-        foaie.randuri.clear();
         QByteArray xml;
         if (!citestePartea(parti_[index], xml)) return false;
         QXmlStreamReader x(xml);
         int rand = 0, coloana = 0;
-        CelulaFoaie celula;
         QString tip;
         int randCelula = 0, coloanaCelula = 0;
         QString valoare;
@@ -135,7 +134,7 @@ public:
                     }
                 } else if (tip == u"str" || tip == u"inlineStr" || tip == u"e") {
                     c.tip = CelulaFoaie::Text;
-                    c.text = TextCelula(valoare.toStdString());
+                    c.text = valoare.toStdString();
                 } else {
                     const std::string v = valoare.trimmed().toStdString();
                     const auto r = std::from_chars(v.data(), v.data() + v.size(), c.numar);
@@ -143,18 +142,14 @@ public:
                         c.tip = CelulaFoaie::Numar;
                     } else if (!v.empty()) {
                         c.tip = CelulaFoaie::Text;
-                        c.text = TextCelula(v);
+                        c.text = v;
                     }
                 }
-                if (c.tip == CelulaFoaie::Text && c.text.empty()) c.tip = CelulaFoaie::Goala;
-                if (c.tip == CelulaFoaie::Goala) continue;
-                auto& randuri = foaie.randuri;
-                if (randuri.size() < static_cast<std::size_t>(randCelula)) randuri.resize(static_cast<std::size_t>(randCelula));
-                auto& r = randuri[static_cast<std::size_t>(randCelula) - 1];
-                if (r.size() <= static_cast<std::size_t>(coloanaCelula)) r.resize(static_cast<std::size_t>(coloanaCelula) + 1);
-                r[static_cast<std::size_t>(coloanaCelula)] = std::move(c);
+                foaie.adauga(static_cast<std::uint32_t>(randCelula - 1), static_cast<std::uint32_t>(coloanaCelula),
+                             std::move(c));
             }
         }
+        foaie.termina();
         if (x.hasError()) return defect(parti_[index] + ": " + x.errorString().toStdString());
         return true;
     }
@@ -182,7 +177,7 @@ private:
         QXmlStreamReader x(xml);
         while (!x.atEnd()) {
             if (x.readNext() == QXmlStreamReader::StartElement && x.name() == u"si")
-                texte_.push_back(TextCelula(textBogat(x).toStdString()));
+                texte_.push_back(textBogat(x).toStdString());
         }
     }
 

@@ -5,6 +5,7 @@
 // text.
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -13,19 +14,43 @@
 
 namespace vitramor {
 
+// One filled cell. Empty cells are not kept: a sheet holds what its file
+// holds, however far apart its cells stand.
 struct CelulaFoaie {
     enum Tip : unsigned char { Goala, Numar, Text };
+    std::uint32_t coloana = 0;  // 0-based
     Tip tip = Goala;
     double numar = 0;
-    std::string text;  // Windows-1252, as record texts are
+    std::string text;  // UTF-8 as the file gives it; only a record field takes Windows-1252
 };
 
-using RandFoaie = std::vector<CelulaFoaie>;
+// The filled cells of one row, in column order.
+struct RandFoaie {
+    std::uint32_t index = 0;  // 0-based row of the sheet
+    std::vector<CelulaFoaie> celule;
 
-// Rows in sheet order; a missing row is an empty one, so index i is row i + 1.
+    // The cell of a column, or null when it is empty.
+    const CelulaFoaie* celula(std::uint32_t coloana) const;
+    // One past the last filled column.
+    std::uint32_t latime() const { return celule.empty() ? 0 : celule.back().coloana + 1; }
+};
+
+// The filled rows of a sheet in row order.
 struct FoaieCalcul {
-    std::string nume;
+    std::string nume;  // UTF-8
     std::vector<RandFoaie> randuri;
+
+    // Readers add cells as the file gives them; rows and columns 0-based.
+    // An empty cell (or an empty text) is dropped; a cell given twice keeps
+    // its last value.
+    void adauga(std::uint32_t rand, std::uint32_t coloana, CelulaFoaie celula);
+    // Puts rows and cells in order once a reader has added them all.
+    void termina();
+    // The row of a 0-based index, or null when the row is empty.
+    const RandFoaie* rand(std::uint32_t index) const;
+
+private:
+    bool inOrdine_ = true;
 };
 
 // A workbook reader: the sheet names at once, a sheet's cells on demand.
@@ -61,10 +86,9 @@ std::string LitereColoana(std::size_t index);
 // accepted; false for anything else.
 bool NumarDinTextCelula(const std::string& text, double& valoare);
 
-// UTF-8 from the workbook formats into the record texts' Windows-1252; a
-// character that code page lacks becomes '?', as in a typed name, and text
-// that is no UTF-8 (a CSV file saved in Windows-1252) stays as it is.
-std::string TextCelula(const std::string& utf8);
+// A file's text as UTF-8: valid UTF-8 stays as it is, anything else (a CSV
+// file saved on a Windows machine) is read as Windows-1252.
+std::string TextCelula(std::string octeti);
 
 // Tells the user why a spreadsheet file cannot be used ("ATENTIE!").
 void RaporteazaFoaieCalcul(const std::string& text);

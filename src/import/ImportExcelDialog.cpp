@@ -23,7 +23,8 @@ namespace vitramor {
 
 namespace {
 
-QString qs(const std::string& s) { return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())); }
+// Table, column and source names are UTF-8, as the update's result lines are.
+QString qs(const std::string& s) { return QString::fromStdString(s); }
 
 void Eticheta(QWidget* p, const char* text, int x, int y, int cx) {
     unitatiDialog().plaseaza(new QLabel(QString::fromLatin1(text), p), x, y, cx, 8);
@@ -167,7 +168,7 @@ void ImportExcelDialog::alegeTabel(int index) {
     c_.odbc.tabelSelectat = index;
     coloane_->clear();
     c_.coloane.clear();
-    c_.tabel = tabele_->itemText(index).toLatin1().toStdString();
+    c_.tabel = tabele_->itemText(index).toStdString();
     if (c_.sursa && index >= 0 && c_.sursa->citesteColoane(c_.tabel, c_.coloane))
         for (const auto& k : c_.coloane) coloane_->addItem(qs(k.nume));
     stari();

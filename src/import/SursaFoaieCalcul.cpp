@@ -37,7 +37,7 @@ void ScrieNumar(T v, const Legatura& l) {
 
 // What a driver does with one cell for the C types the update binds.
 void CopiazaCelula(const CelulaFoaie* c, const Legatura& l) {
-    if (!c || c->tip == CelulaFoaie::Goala) {
+    if (!c) {
         *l.indicator = SQL_NULL_DATA;
         return;
     }
@@ -109,15 +109,9 @@ public:
     int urmatorulRand() override {
         if (!curenta_) return 0;
         const auto& randuri = curenta_->celule.randuri;
-        // Rows with no cell at all are gaps in the sheet, not glasses.
-        while (rand_ < randuri.size() &&
-               std::all_of(randuri[rand_].begin(), randuri[rand_].end(),
-                           [](const CelulaFoaie& c) { return c.tip == CelulaFoaie::Goala; }))
-            ++rand_;
         if (rand_ >= randuri.size()) return 0;
         const RandFoaie& r = randuri[rand_++];
-        for (const auto& l : legaturi_)
-            CopiazaCelula(static_cast<std::size_t>(l.coloana) < r.size() ? &r[l.coloana] : nullptr, l);
+        for (const auto& l : legaturi_) CopiazaCelula(r.celula(static_cast<std::uint32_t>(l.coloana)), l);
         return 1;
     }
 

@@ -108,10 +108,10 @@ TEST_F(TabeleCatalog, XlsWorkbookKeepsSheetsDoublesTextAndEmptyCells) {
     FoaieCalcul f;
     ASSERT_TRUE(r->citesteFoaie(0, f));
     ASSERT_EQ(f.randuri.size(), 3u);
-    EXPECT_EQ(f.randuri[1][0].text, "N-BK7  ");
-    EXPECT_EQ(f.randuri[2][2].text, "x");
-    EXPECT_EQ(f.randuri[2][3].tip, CelulaFoaie::Goala);
-    EXPECT_EQ(f.randuri[1][9].numar, 2.0);
+    EXPECT_EQ(f.randuri[1].celula(0)->text, "N-BK7  ");
+    EXPECT_EQ(f.randuri[2].celula(2)->text, "x");
+    EXPECT_EQ(f.randuri[2].celula(3), nullptr);
+    EXPECT_EQ(f.randuri[1].celula(9)->numar, 2.0);
     auto s = DeschideSursaTabel(FixtureXls);
     std::vector<ColoanaTabel> k;
     ASSERT_TRUE(s && s->citesteColoane("sellmeier", k));
@@ -120,7 +120,7 @@ TEST_F(TabeleCatalog, XlsWorkbookKeepsSheetsDoublesTextAndEmptyCells) {
     EXPECT_EQ(k[0].tipSql, SQL_VARCHAR);
     EXPECT_EQ(k[6].tipSql, SQL_DOUBLE);
     ASSERT_TRUE(r->citesteFoaie(1, f));
-    EXPECT_EQ(f.randuri[2][6].numar, 111.886764);  // bit for bit
+    EXPECT_EQ(f.randuri[2].celula(6)->numar, 111.886764);  // bit for bit
 }
 
 TEST_F(TabeleCatalog, UpdateMergesIntoTheStoredGlassAndStoresNewOnes) {
