@@ -67,19 +67,25 @@ int ComandaInitNDinDispersie(Fereastra owner, SetLucru& set) {
     return 1;
 }
 
-void PregatesteDomeniiPentruSalvare(MaterialOptic& m, Fereastra owner) {
+std::string CompleteazaDomeniiPentruSalvare(MaterialOptic& m) {
     if (!DomeniuSpectralValid(m.domeniu_n)) {
         if (CompleteazaDomeniiSpectrale(m) == 0) {
             const std::string nume(m.nume, strnlen(m.nume, sizeof m.nume));
             char text[160];
             std::snprintf(text, sizeof text, "Materialul %s nu are domeniul spectral valid: %d - %dnm. VerificatI!.",
                           nume.c_str(), static_cast<int>(m.domeniu_n[0]), static_cast<int>(m.domeniu_n[1]));
-            MesajBox(owner, text, TitluAplicatie(), stil::MB_OK | stil::MB_ICONEXCLAMATION);
+            return text;
         }
     } else if (!DomeniuSpectralValid(m.domeniu_k)) {
         m.domeniu_k[0] = m.domeniu_n[0];
         m.domeniu_k[1] = m.domeniu_n[1];
     }
+    return {};
+}
+
+void PregatesteDomeniiPentruSalvare(MaterialOptic& m, Fereastra owner) {
+    const std::string avertizare = CompleteazaDomeniiPentruSalvare(m);
+    if (!avertizare.empty()) MesajBox(owner, avertizare, TitluAplicatie(), stil::MB_OK | stil::MB_ICONEXCLAMATION);
 }
 
 }  // namespace vitramor

@@ -60,5 +60,8 @@ int ComandaInitNDinDispersie(Fereastra owner, SetLucru& set = setLucru());
 // reported with the name and the n bounds; a valid n range is copied into an
 // invalid k range. The save goes on in every case.
 void PregatesteDomeniiPentruSalvare(MaterialOptic& material, Fereastra owner);
+// The same completion for many materials at once: the warning is returned
+// (empty when the ranges are valid) for the caller to list, not shown.
+std::string CompleteazaDomeniiPentruSalvare(MaterialOptic& material);
 
 }  // namespace vitramor

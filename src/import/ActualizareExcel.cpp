@@ -1,21 +1,38 @@
 #include "import/ActualizareExcel.h"
 
+#include <QString>
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <iterator>
+#include <limits>
+#include <numeric>
+#include <optional>
+#include <span>
+#include <unordered_map>
 
 #include "dispersion/ComenziDispersie.h"
+#include "messages/ListaMesaje.h"
+#include "record/CodificareText.h"
+#include "record/ConversiiMaterial.h"
 #include "settings/Directoare.h"
 #include "suite/Catalix.h"
+#include "suite/CatalogErrors.h"
+#include "suite/Recuperare.h"
 
 namespace vitramor {
 
 namespace {
 
 constexpr const char* TitluTransfer = "TransferaDataDinColoaneCititeInSticla";
+constexpr int IntrareNume = 0, IntrareIndici = 3, IntrareTransmisie = 9;
+// An empty cell of the index or transmittance table, told apart from a
+// value of 0 (an opaque sample) until the row is merged.
+constexpr double Lipsa = std::numeric_limits<double>::quiet_NaN();
 
 void Mesaj(const std::string& text, const std::string& titlu = {}) { MesajBox(nullptr, text, titlu, stil::MB_OK); }
 
@@ -26,14 +43,14 @@ std::string Format(const char* f, A... a) {
     return b;
 }
 
-// The number at the start of a text cell; a cell with no number reads 0.
-double NumarDinText(const char* t) {
+// The number at the start of a text cell; nothing when it holds none.
+std::optional<double> NumarDinText(const char* t) {
     while (*t == ' ' || *t == '\t') ++t;
     if (*t == '+') ++t;
     double v = 0;
     const char* sfarsit = t + std::strlen(t);
     const auto r = std::from_chars(t, sfarsit, v);
-    if (r.ec != std::errc()) return 0;
+    if (r.ec != std::errc()) return std::nullopt;
     // A decimal comma: "1,5168".
     if (*r.ptr == ',' && r.ptr[1] >= '0' && r.ptr[1] <= '9') {
         std::string s(t, sfarsit);
@@ -43,18 +60,24 @@ double NumarDinText(const char* t) {
     return v;
 }
 
-std::string TextDinLarg(const unsigned char* p, SQLLEN octeti) {
-    std::string s;
+std::string Utf8DinLarg(const unsigned char* p, SQLLEN octeti) {
+    std::u16string u;
     for (SQLLEN i = 0; i + 1 < octeti; i += 2) {
-        const unsigned cp = p[i] | (p[i + 1] << 8);
+        const char16_t cp = static_cast<char16_t>(p[i] | (p[i + 1] << 8));
         if (cp == 0) break;
-        s += cp < 0x100 ? static_cast<char>(cp) : '?';
+        u.push_back(cp);
     }
-    return s;
+    return QString::fromStdU16String(u).toStdString();
 }
 
-int LungimeBuffer(const ColoanaTabel& k) {
-    const SQLSMALLINT c = TipLegareColoana(k.tipSql);
+// A text field takes the cell's text as written: a glass code of digits
+// stays "517642.251", where a number printed back would give "517642".
+SQLSMALLINT TipLegare(const AsociereMarimeSticla& a, const ColoanaTabel& k) {
+    return a.tip == TipChar ? static_cast<SQLSMALLINT>(SQL_C_CHAR) : TipLegareColoana(k.tipSql);
+}
+
+int LungimeBuffer(const AsociereMarimeSticla& a, const ColoanaTabel& k) {
+    const SQLSMALLINT c = TipLegare(a, k);
     if (c == SQL_C_DOUBLE) return sizeof(double);
     if (c == SQL_C_FLOAT || c == SQL_C_LONG) return 4;
     if (c == SQL_C_SHORT) return 2;
@@ -72,6 +95,246 @@ void ElibereazaBuffere(ContextImportExcel& c) {
     }
 }
 
+const ColoanaTabel& ColoanaIntrarii(const ContextImportExcel& c, int i, int j) {
+    return c.coloane[static_cast<std::size_t>(c.asocieri[i].coloanaStart + j)];
+}
+
+// The columns of an entry that hold values, never more than its field.
+int Coloane(const ContextImportExcel& c, int i) {
+    return std::clamp<int>(c.asocieri[i].nrColoane, 0, c.asocieri[i].nrElemente);
+}
+
+// The order in which a table's columns run by wavelength.
+std::vector<int> Ordine(std::span<const float> lambda) {
+    std::vector<int> o(lambda.size());
+    std::iota(o.begin(), o.end(), 0);
+    std::stable_sort(o.begin(), o.end(), [&](int a, int b) { return lambda[a] < lambda[b]; });
+    return o;
+}
+
+struct Ordini {
+    std::vector<int> indici, transmisie;
+};
+
+// The result line of a row as the scratch record holds it, values in the
+// order of their wavelengths.
+std::string LinieRand(const ContextImportExcel& c, const MaterialOptic& s, const Ordini& ordini) {
+    const auto activ = [&](int i) { return c.asocieri[i].activ != 0; };
+    const auto valoare = [](const char* format, double v) { return std::isnan(v) ? std::string("\t") : Format(format, v); };
+    std::string linie;
+    if (activ(IntrareNume)) linie = c.numeRand;
+    if (activ(1)) linie += "\t" + Utf8DinWindows1252(vitramor::TextCamp(s.cod, sizeof s.cod));
+    if (activ(7)) linie += Format("\t%g", static_cast<double>(s.densitate));
+    if (activ(IntrareIndici))
+        for (int j : ordini.indici) linie += valoare("\t%g", s.indice_n[j]);
+    if (activ(IntrareTransmisie))
+        for (int j : ordini.transmisie) linie += valoare("\t%5.3f", s.transmisia_interna[j]);
+    if (activ(5))
+        for (int j = 0; j < Coloane(c, 5); ++j) linie += Format("\t%g", s.coef_disp_n[j]);
+    if (activ(10)) linie += Format("\t%g", static_cast<double>(s.modul_young));
+    if (activ(11)) linie += Format("\t%g", static_cast<double>(s.raport_poisson));
+    if (activ(12))
+        for (int j = 0; j < Coloane(c, 12); ++j) linie += Format("\t%d", s.stabilitate_chimica[j]);
+    if (activ(13))
+        for (int j = 0; j < Coloane(c, 13); ++j) linie += Format("\t%d", s.temperaturi[j]);
+    const auto tablou = [&](int i, const float* v, const char* format) {
+        if (activ(i))
+            for (int j = 0; j < Coloane(c, i); ++j) linie += Format(format, static_cast<double>(v[j]));
+    };
+    tablou(14, s.conductibilitate_termica, "\t%5.3f");
+    tablou(15, s.dilatare, "\t%.3f");
+    if (activ(16)) linie += Format("\t%g", static_cast<double>(s.duritate_knoop));
+    tablou(17, s.caldura_specifica, "\t%5.3f");
+    if (activ(18)) linie += Format("\t%5.3f", static_cast<double>(s.duritate_abraziune));
+    if (activ(IntrareGrosimeTransmisie)) linie += Format("\t%g", static_cast<double>(s.grosime_transmisie));
+    return linie;
+}
+
+// One row merged into its target: the stored material of the same name, or
+// a new one. Only the associated fields change.
+void AplicaRand(const ContextImportExcel& c, const MaterialOptic& s, MaterialOptic& t, int codProducator) {
+    const auto activ = [&](int i) { return c.asocieri[i].activ != 0; };
+    if (activ(1)) std::memcpy(t.cod, s.cod, sizeof t.cod);
+    if (activ(7)) t.densitate = s.densitate;
+    if (activ(IntrareIndici)) {
+        // Each value keeps its column's wavelength. A k of the stored table
+        // stays with its own wavelength; where the table no longer has that
+        // wavelength, it goes with it.
+        struct Punct {
+            float lambda;
+            double n, k;
+        };
+        std::vector<Punct> puncte;
+        const int n = std::min<int>(Coloane(c, IntrareIndici), static_cast<int>(c.lambdaColoaneIndici.size()));
+        for (int j = 0; j < n; ++j) {
+            const float lambda = c.lambdaColoaneIndici[static_cast<std::size_t>(j)];
+            double k = 0;
+            for (int i = 0; i < NumarSloturiTabel; ++i)
+                if (t.lambda_indici[i] == lambda) k = t.indice_k[i];
+            const double v = std::isnan(s.indice_n[j]) ? 0.0 : s.indice_n[j];
+            if (v > 0 || k > 0) puncte.push_back({lambda, v, k});
+        }
+        std::stable_sort(puncte.begin(), puncte.end(), [](const Punct& a, const Punct& b) { return a.lambda < b.lambda; });
+        std::fill(std::begin(t.lambda_indici), std::end(t.lambda_indici), 0.0f);
+        std::fill(std::begin(t.indice_n), std::end(t.indice_n), 0.0);
+        std::fill(std::begin(t.indice_k), std::end(t.indice_k), 0.0);
+        t.domeniu_n[0] = 65535;
+        t.domeniu_n[1] = 0;
+        for (std::size_t i = 0; i < puncte.size(); ++i) {
+            t.lambda_indici[i] = puncte[i].lambda;
+            t.indice_n[i] = puncte[i].n;
+            t.indice_k[i] = puncte[i].k;
+            if (puncte[i].n > 0) {
+                const auto l = static_cast<std::uint16_t>(std::min(puncte[i].lambda, 65535.0f));
+                t.domeniu_n[0] = std::min(t.domeniu_n[0], l);
+                t.domeniu_n[1] = std::max(t.domeniu_n[1], l);
+            }
+        }
+    }
+    if (activ(IntrareTransmisie)) {
+        // The whole curve is the catalogue's: wavelengths from the columns,
+        // the thickness from the column names or its own column. An empty
+        // cell is "no value" (38), a transmittance of 0 an opaque sample (37).
+        struct Punct {
+            std::uint16_t lambda;
+            float tau;
+        };
+        std::vector<Punct> puncte;
+        const int n = std::min<int>(Coloane(c, IntrareTransmisie), static_cast<int>(c.lambdaColoaneTi.size()));
+        for (int j = 0; j < n; ++j) puncte.push_back({c.lambdaColoaneTi[static_cast<std::size_t>(j)], s.transmisia_interna[j]});
+        std::stable_sort(puncte.begin(), puncte.end(), [](const Punct& a, const Punct& b) { return a.lambda < b.lambda; });
+        const float d = s.grosime_transmisie;
+        t.grosime_transmisie = d;
+        std::fill(std::begin(t.lambda_Ti), std::end(t.lambda_Ti), 0);
+        std::fill(std::begin(t.transmisia_interna), std::end(t.transmisia_interna), AbsorbtieOpacExport);
+        for (std::size_t i = 0; i < puncte.size(); ++i) {
+            const double tau = puncte[i].tau;
+            t.lambda_Ti[i] = puncte[i].lambda;
+            t.transmisia_interna[i] = std::isnan(tau) ? AbsorbtieOpacExport
+                                      : tau <= 0      ? AbsorbtieOpac
+                                      : tau >= 1      ? 0.0f
+                                                      : static_cast<float>(-std::log(tau) / d);
+        }
+    }
+    if (activ(5)) {
+        if (codProducator == 1 || codProducator == 3) {
+            t.ec_dispersie_n = 4;
+            if (t.domeniu_n[0] == 0) {
+                t.domeniu_n[0] = 350;
+                t.domeniu_n[1] = 2300;
+            }
+        } else {
+            t.ec_dispersie_n = 0;
+        }
+        // The equation is the catalogue's: nothing of the old one stays.
+        std::fill(std::begin(t.coef_disp_n), std::end(t.coef_disp_n), 0.0);
+        std::copy(s.coef_disp_n, s.coef_disp_n + Coloane(c, 5), t.coef_disp_n);
+    }
+    if (activ(10)) t.modul_young = s.modul_young;
+    if (activ(11)) t.raport_poisson = s.raport_poisson;
+    if (activ(12)) std::copy(s.stabilitate_chimica, s.stabilitate_chimica + Coloane(c, 12), t.stabilitate_chimica);
+    if (activ(13)) std::copy(s.temperaturi, s.temperaturi + Coloane(c, 13), t.temperaturi);
+    if (activ(14))
+        std::copy(s.conductibilitate_termica, s.conductibilitate_termica + Coloane(c, 14), t.conductibilitate_termica);
+    if (activ(15)) std::copy(s.dilatare, s.dilatare + Coloane(c, 15), t.dilatare);
+    if (activ(16)) t.duritate_knoop = s.duritate_knoop;
+    if (activ(17)) std::copy(s.caldura_specifica, s.caldura_specifica + Coloane(c, 17), t.caldura_specifica);
+    if (activ(18)) t.duritate_abraziune = s.duritate_abraziune;
+}
+
+struct RandCitit {
+    MaterialOptic sticla;
+    std::string nume;   // UTF-8, for messages
+    std::string motiv;  // why it is refused; empty when it can be stored
+};
+
+// Why a read row cannot be stored, beyond what its transfer found.
+std::string MotivRand(const ContextImportExcel& c, const MaterialOptic& s) {
+    if (!c.motivRespingere.empty()) return c.motivRespingere;
+    if (c.asocieri[IntrareTransmisie].activ && !(s.grosime_transmisie > 0))
+        return "transmisia nu are grosime de referinta";
+    return {};
+}
+
+// Merges the rows into the stored materials and stores them all in one
+// pass. False when nothing was stored on purpose (Cancel, No) or the store
+// failed.
+bool SalveazaRanduri(const ContextImportExcel& c, const OptiuniActualizare& o, std::vector<RandCitit>& randuri,
+                     RezultatActualizare& r) {
+    for (std::size_t i = 0; i < randuri.size(); ++i)
+        if (!randuri[i].motiv.empty())
+            AfiseazaMesajInLista("Actualizare " + c.tabel + ", randul " + randuri[i].nume + ": " + randuri[i].motiv +
+                                     "; nu a fost salvat",
+                                 NivelAvertizare);
+    const int bune = r.randuri - r.respinse;
+    if (r.respinse > 0 &&
+        (bune == 0 ||
+         MesajBox(o.owner,
+                  Format("%d randuri din tabel nu pot fi salvate (motivele sunt in lista de mesaje). Salvati celelalte "
+                         "%d materiale?",
+                         r.respinse, bune),
+                  "ATENTIE!", stil::MB_YESNO | stil::MB_ICONQUESTION | stil::MB_DEFBUTTON2) != raspuns::IDYES))
+        return false;
+
+    std::vector<std::string> nume;
+    for (const RandCitit& rand : randuri)
+        if (rand.motiv.empty()) nume.emplace_back(vitramor::TextCamp(rand.sticla.nume, sizeof rand.sticla.nume));
+    MaterialeGasite gasite;
+    // A database that does not exist yet holds nothing to merge with: every
+    // glass is new, and the store creates the file.
+    if (std::filesystem::exists(CaleBazaDate(path_sticle)) &&
+        CautaMaterialeOptice(path_sticle, o.owner, nume, gasite) != CatalogOk)
+        return false;
+    gasite.resize(nume.size());
+
+    std::vector<MaterialOptic> tinte;
+    std::unordered_map<std::string, std::size_t> dupaNume;
+    int decizie = 0;  // a "to all" answer, once given
+    std::size_t k = 0;
+    for (const RandCitit& rand : randuri) {
+        if (!rand.motiv.empty()) continue;
+        const std::string& n = nume[k];
+        const std::optional<MaterialOptic>& gasit = gasite[k++];
+        if (const auto it = dupaNume.find(n); it != dupaNume.end()) {
+            // A name listed twice: the later row goes over the earlier, as it
+            // would have over the stored material.
+            AplicaRand(c, rand.sticla, tinte[it->second], o.codProducator);
+            continue;
+        }
+        MaterialOptic t{};
+        if (gasit) {
+            t = *gasit;
+        } else {
+            int raspunsNou = decizie;
+            if (!raspunsNou) {
+                raspunsNou = MesajBox(o.owner,
+                                      Format("Eroare (err=%d) cautare material %s in SticleNou32.dat. Salvati ca "
+                                             "material nou?",
+                                             static_cast<int>(EroareMaterialNegasit), n.c_str()),
+                                      {}, stil::MB_YESNOCANCEL | stil::MB_PENTRUTOATE | stil::MB_ICONQUESTION);
+                if (raspunsNou == raspuns::IDDA_TOATE || raspunsNou == raspuns::IDNU_TOATE) decizie = raspunsNou;
+            }
+            if (raspunsNou == raspuns::IDCANCEL) return false;
+            if (raspunsNou != raspuns::IDYES && raspunsNou != raspuns::IDDA_TOATE) continue;
+            std::memcpy(t.nume, rand.sticla.nume, sizeof t.nume);
+            t.producator = rand.sticla.producator;
+            ++r.noi;
+        }
+        AplicaRand(c, rand.sticla, t, o.codProducator);
+        dupaNume.emplace(n, tinte.size());
+        tinte.push_back(t);
+    }
+    for (MaterialOptic& t : tinte) {
+        const std::string avertizare = CompleteazaDomeniiPentruSalvare(t);
+        if (!avertizare.empty()) AfiseazaMesajInLista(avertizare, NivelAvertizare);
+    }
+    if (tinte.empty()) return true;
+    std::vector<int> coduri;
+    SalveazaMaterialeOptice(path_sticle, tinte, o.owner, coduri);
+    for (int cod : coduri) r.salvate += cod == CatalogOk;
+    return r.salvate == static_cast<int>(tinte.size());
+}
+
 }  // namespace
 
 int ProducatorDinCodSelectie(int cod) { return cod == 1 ? 2 : cod == 3 ? 6 : 0; }
@@ -84,218 +347,108 @@ int TransferaDataDinColoaneCititeInSticla(int i, int j, ContextImportExcel& c) {
     }
     if (c.date[i].empty()) return Mesaj("DataClientPtr = NULL"), 0;
     if (!c.campuri[i]) return Mesaj("StartVarSticla = null"), 0;
-    const ColoanaTabel& k = c.coloane[static_cast<std::size_t>(a.coloanaStart + j)];
+    const ColoanaTabel& k = ColoanaIntrarii(c, i, j);
     std::size_t pozitie = 0;
-    for (int q = 0; q < j; ++q) pozitie += LungimeBuffer(c.coloane[static_cast<std::size_t>(a.coloanaStart + q)]);
+    for (int q = 0; q < j; ++q) pozitie += LungimeBuffer(a, ColoanaIntrarii(c, i, q));
     const unsigned char* sursa = c.date[i].data() + pozitie;
+    const SQLLEN disponibil = static_cast<SQLLEN>(LungimeBuffer(a, k));
     const SQLLEN indicator = c.lungimi[i][static_cast<std::size_t>(j)];
     unsigned char* tinta = static_cast<unsigned char*>(c.campuri[i]) + static_cast<std::size_t>(j) * a.marimeElement;
     const double factor = a.factor == 0 ? 1.0 : static_cast<double>(a.factor);
-    const int s = k.tipSql;
+    const SQLSMALLINT legat = TipLegare(a, k);
     const auto eroareConversie = [&] {
-        Mesaj(Format("Eroare conversie SQL var %d in C var %d (posibil neimplementat)", s, a.tip));
+        Mesaj(Format("Eroare conversie SQL var %d in C var %d (posibil neimplementat)", k.tipSql, a.tip));
         return 0;
     };
     if (a.tip < TipFloat || a.tip > TipChar) return eroareConversie();
-    const bool larg = s == -9 || s == -8, text = s == -5 || s == -1 || s == 1 || s == 2 || s == 3 || s == 12;
-    const bool intreg = s == -6 || s == 5 || s == 4, real = s == 7 || s == 6 || s == 8;
-    if (!larg && !text && !intreg && !real) return eroareConversie();
+    const bool larg = legat == SQL_C_WCHAR, text = legat == SQL_C_CHAR;
+    if (!larg && !text && legat != SQL_C_SHORT && legat != SQL_C_LONG && legat != SQL_C_FLOAT && legat != SQL_C_DOUBLE)
+        return eroareConversie();
+    const bool gol = indicator == SQL_NULL_DATA;
+    const auto textCelula = [&] {
+        if (gol) return std::string();
+        if (larg) return Utf8DinLarg(sursa, std::min(indicator, disponibil));
+        return std::string(reinterpret_cast<const char*>(sursa), strnlen(reinterpret_cast<const char*>(sursa),
+                                                                         static_cast<std::size_t>(disponibil)));
+    };
 
     if (a.tip == TipChar) {
-        if (s == -5 || s == 2 || s == 3) return eroareConversie();
-        char* camp = reinterpret_cast<char*>(tinta);
+        std::string t = textCelula();
+        while (!t.empty() && (t.back() == ' ' || t.back() == '\t')) t.pop_back();
+        if (i == IntrareNume) c.numeRand = t;
         const std::size_t n = static_cast<std::size_t>(std::max<int>(a.nrElemente, 0));
-        std::string t;
-        if (indicator == SQL_NULL_DATA) t.clear();
-        else if (larg) t = TextDinLarg(sursa, std::min<SQLLEN>(indicator, static_cast<SQLLEN>(c.date[i].size() - pozitie)));
-        else if (text) t = reinterpret_cast<const char*>(sursa);
-        else if (s == 4) { SQLINTEGER v; std::memcpy(&v, sursa, sizeof v); t = Format("%d", v); }
-        else if (intreg) { SQLSMALLINT v; std::memcpy(&v, sursa, sizeof v); t = Format("%d", v); }
-        else if (s == 7) { float v; std::memcpy(&v, sursa, sizeof v); t = Format("%g", static_cast<double>(v)); }
-        else { double v; std::memcpy(&v, sursa, sizeof v); t = Format("%g", v); }
-        const std::size_t m = std::min(t.size(), n);
-        std::memcpy(camp, t.data(), m);
-        camp[m] = '\0';
+        std::optional<std::string> w = Windows1252DinUtf8(t);
+        if (!w && c.motivRespingere.empty())
+            c.motivRespingere = Format("%s \"%s\" are caractere pe care o inregistrare nu le poate tine", a.nume, t.c_str());
+        if (w && w->size() > n && c.motivRespingere.empty())
+            c.motivRespingere = Format("%s \"%s\" are %d caractere; campul tine cel mult %d", a.nume, t.c_str(),
+                                       static_cast<int>(w->size()), static_cast<int>(n));
+        const std::string& stocat = w ? *w : std::string();
+        const std::size_t m = std::min(stocat.size(), n);
+        std::memset(tinta, 0, n + 1);
+        std::memcpy(tinta, stocat.data(), m);
         return 1;
     }
 
-    double v = 0;
-    long intregV = 0;
-    bool flotant = false;
-    if (indicator == SQL_NULL_DATA) {
-    } else if (larg) {
-        v = NumarDinText(TextDinLarg(sursa, static_cast<SQLLEN>(c.date[i].size() - pozitie)).c_str());
-        flotant = true;
-    } else if (text) {
-        v = NumarDinText(reinterpret_cast<const char*>(sursa));
-        flotant = true;
-    } else if (s == 4) {
+    // The index and transmittance tables tell an empty cell from a 0.
+    const bool tabel = i == IntrareIndici || i == IntrareTransmisie;
+    std::optional<double> v;
+    if (gol) {
+    } else if (larg || text) {
+        v = NumarDinText(textCelula().c_str());
+    } else if (legat == SQL_C_LONG) {
         SQLINTEGER x;
         std::memcpy(&x, sursa, sizeof x);
-        intregV = x;
         v = x;
-    } else if (intreg) {
+    } else if (legat == SQL_C_SHORT) {
         SQLSMALLINT x;
         std::memcpy(&x, sursa, sizeof x);
-        intregV = x;
         v = x;
-    } else if (s == 7) {
+    } else if (legat == SQL_C_FLOAT) {
         float x;
         std::memcpy(&x, sursa, sizeof x);
         v = x;
-        flotant = true;
     } else {
-        std::memcpy(&v, sursa, sizeof v);
-        flotant = true;
+        double x;
+        std::memcpy(&x, sursa, sizeof x);
+        v = x;
     }
-    if (!std::isfinite(v)) v = 0;
-    if (flotant) intregV = static_cast<long>(std::clamp(std::trunc(v), -2147483648.0, 4294967295.0));
+    if (v && !std::isfinite(*v)) v.reset();
+    if (!v && tabel) {
+        if (a.tip == TipDouble) std::memcpy(tinta, &Lipsa, sizeof Lipsa);
+        if (a.tip == TipFloat) {
+            const float f = static_cast<float>(Lipsa);
+            std::memcpy(tinta, &f, sizeof f);
+        }
+        if (a.tip == TipFloat || a.tip == TipDouble) return 1;
+    }
+    const double x = v.value_or(0.0);
+    const double intreg = std::clamp(std::trunc(x), -2147483648.0, 4294967295.0);
     switch (a.tip) {
-        case TipFloat: { const float f = static_cast<float>(v * factor); std::memcpy(tinta, &f, sizeof f); break; }
-        case TipDouble: { const double d = v * factor; std::memcpy(tinta, &d, sizeof d); break; }
+        case TipFloat: { const float f = static_cast<float>(x * factor); std::memcpy(tinta, &f, sizeof f); break; }
+        case TipDouble: { const double d = x * factor; std::memcpy(tinta, &d, sizeof d); break; }
         case TipInt: {
-            const auto x = static_cast<std::int32_t>(std::clamp(static_cast<double>(intregV) * factor, -2147483648.0, 2147483647.0));
-            std::memcpy(tinta, &x, sizeof x);
+            const auto y = static_cast<std::int32_t>(std::clamp(intreg * factor, -2147483648.0, 2147483647.0));
+            std::memcpy(tinta, &y, sizeof y);
             break;
         }
         case TipUint: {
-            const auto x = static_cast<std::uint32_t>(std::clamp(static_cast<double>(intregV) * factor, 0.0, 4294967295.0));
-            std::memcpy(tinta, &x, sizeof x);
+            const auto y = static_cast<std::uint32_t>(std::clamp(intreg * factor, 0.0, 4294967295.0));
+            std::memcpy(tinta, &y, sizeof y);
             break;
         }
         default: {  // short and USHORT: the low 16 bits, no factor
-            const auto x = static_cast<std::uint16_t>(static_cast<unsigned long>(intregV) & 0xFFFF);
-            std::memcpy(tinta, &x, sizeof x);
+            const auto y = static_cast<std::uint16_t>(static_cast<std::int64_t>(intreg) & 0xFFFF);
+            std::memcpy(tinta, &y, sizeof y);
             break;
         }
     }
     return 1;
 }
 
-std::string ProceseazaRandCitit(ContextImportExcel& c, const OptiuniActualizare& o) {
-    MaterialOptic& s = c.sticla;
-    if (!s.nume[0]) return {};
-    for (std::size_t n = strnlen(s.nume, sizeof s.nume); n > 0 && s.nume[n - 1] == ' '; --n) s.nume[n - 1] = '\0';
-    MaterialOptic t;
-    auto goleste = [&] {
-        std::memset(&t, 0, sizeof t);
-        std::memcpy(t.nume, s.nume, sizeof t.nume);
-        t.producator = s.producator;
-    };
-    goleste();
-    bool salveaza = o.actualizeaza;
-    if (o.actualizeaza) {
-        const int e = CautaMaterialOptic(path_sticle, t, o.owner, CautaOp);
-        if (e != 0) {
-            salveaza = MesajBox(o.owner,
-                                Format("Eroare (err=%d) cautare material %s in SticleNou32.dat. Salvati ca material nou?",
-                                       e, s.nume),
-                                {}, stil::MB_YESNO) == raspuns::IDYES;
-            goleste();
-        }
-    }
-    const auto activ = [&](int i) { return c.asocieri[i].activ != 0; };
-    const auto coloane = [&](int i) { return std::clamp<int>(c.asocieri[i].nrColoane, 0, c.asocieri[i].nrElemente); };
-    std::string linie;
-    if (activ(0)) linie = s.nume;
-    if (activ(1)) {
-        std::memcpy(t.cod, s.cod, sizeof t.cod);
-        linie += Format("\t%s", std::string(s.cod, strnlen(s.cod, sizeof s.cod)).c_str());
-    }
-    if (activ(7)) {
-        t.densitate = s.densitate;
-        linie += Format("\t%g", static_cast<double>(s.densitate));
-    }
-    if (activ(3)) {
-        std::reverse(s.indice_n, s.indice_n + std::clamp(c.nrLambdaIndici, 0, NumarSloturiTabel));
-        std::fill(std::begin(t.indice_n), std::end(t.indice_n), 0.0);
-        t.domeniu_n[0] = 65535;
-        t.domeniu_n[1] = 0;
-        for (int i = 0; i < coloane(3); ++i) {
-            linie += Format("\t%g", s.indice_n[i]);
-            t.lambda_indici[i] = s.lambda_indici[i];
-            t.indice_n[i] = s.indice_n[i];
-            if (s.indice_n[i] > 0 && s.lambda_indici[i] > 0) {
-                const auto l = static_cast<std::uint16_t>(std::min(s.lambda_indici[i], 65535.0f));
-                t.domeniu_n[0] = std::min(t.domeniu_n[0], l);
-                t.domeniu_n[1] = std::max(t.domeniu_n[1], l);
-            }
-        }
-    }
-    if (activ(9)) {
-        std::reverse(s.transmisia_interna, s.transmisia_interna + std::clamp(c.nrLambdaTi, 0, NumarSloturiTabel));
-        t.grosime_transmisie = s.grosime_transmisie;
-        std::fill(std::begin(t.transmisia_interna), std::end(t.transmisia_interna), 38.0f);
-        const double d = s.grosime_transmisie;
-        for (int i = 0; i < coloane(9); ++i) {
-            const double tau = s.transmisia_interna[i];
-            linie += Format("\t%5.3f", tau);
-            t.lambda_Ti[i] = s.lambda_Ti[i];
-            // Without a reference thickness there is no coefficient to give:
-            // the slot stays "unknown" rather than infinite.
-            t.transmisia_interna[i] = !(tau > 0) || !(d > 0) ? 38.0f : tau == 1 ? 0.0f : static_cast<float>(-std::log(tau) / d);
-        }
-    }
-    if (activ(5)) {
-        if (o.codProducator == 1 || o.codProducator == 3) {
-            t.ec_dispersie_n = 4;
-            if (t.domeniu_n[0] == 0) {
-                t.domeniu_n[0] = 350;
-                t.domeniu_n[1] = 2300;
-            }
-        } else {
-            t.ec_dispersie_n = 0;
-        }
-        for (int i = 0; i < coloane(5); ++i) {
-            linie += Format("\t%g", s.coef_disp_n[i]);
-            t.coef_disp_n[i] = s.coef_disp_n[i];
-        }
-    }
-    const struct {
-        int intrare;
-        float MaterialOptic::*camp;
-    } simple[] = {{10, &MaterialOptic::modul_young}, {11, &MaterialOptic::raport_poisson}};
-    for (const auto& x : simple)
-        if (activ(x.intrare)) {
-            t.*x.camp = s.*x.camp;
-            linie += Format("\t%g", static_cast<double>(s.*x.camp));
-        }
-    if (activ(12))
-        for (int i = 0; i < 9; ++i) {
-            t.stabilitate_chimica[i] = s.stabilitate_chimica[i];
-            linie += Format("\t%d", s.stabilitate_chimica[i]);
-        }
-    if (activ(13))
-        for (int i = 0; i < 6; ++i) {
-            t.temperaturi[i] = s.temperaturi[i];
-            linie += Format("\t%d", s.temperaturi[i]);
-        }
-    const auto tablou = [&](int intrare, float* sursa, float* dest, const char* format) {
-        if (!activ(intrare)) return;
-        for (int i = 0; i < 4; ++i) {
-            dest[i] = sursa[i];
-            linie += Format(format, static_cast<double>(sursa[i]));
-        }
-    };
-    tablou(14, s.conductibilitate_termica, t.conductibilitate_termica, "\t%5.3f");
-    tablou(15, s.dilatare, t.dilatare, "\t%.3f");
-    if (activ(16)) {
-        t.duritate_knoop = s.duritate_knoop;
-        linie += Format("\t%g", static_cast<double>(s.duritate_knoop));
-    }
-    tablou(17, s.caldura_specifica, t.caldura_specifica, "\t%5.3f");
-    if (activ(18)) {
-        t.duritate_abraziune = s.duritate_abraziune;
-        linie += Format("\t%5.3f", static_cast<double>(s.duritate_abraziune));
-    }
-    if (o.actualizeaza && salveaza) {
-        PregatesteDomeniiPentruSalvare(t, o.owner);
-        CautaMaterialOptic(path_sticle, t, o.owner, SalveazaOp);
-    }
-    return linie;
-}
-
-int ImportaTabelExcel(ContextImportExcel& c, const OptiuniActualizare& o) {
+int ImportaTabelExcel(ContextImportExcel& c, const OptiuniActualizare& o, RezultatActualizare* rezultat) {
+    RezultatActualizare r;
+    if (rezultat) *rezultat = r;
     ElibereazaBuffere(c);
     const int nCol = static_cast<int>(c.coloane.size());
     bool vreuna = false;
@@ -316,7 +469,7 @@ int ImportaTabelExcel(ContextImportExcel& c, const OptiuniActualizare& o) {
             return 0;
         }
         std::size_t marime = 0;
-        for (int j = 0; j < a.nrColoane; ++j) marime += LungimeBuffer(c.coloane[static_cast<std::size_t>(a.coloanaStart + j)]);
+        for (int j = 0; j < a.nrColoane; ++j) marime += LungimeBuffer(a, ColoanaIntrarii(c, i, j));
         c.lungimi[i].assign(static_cast<std::size_t>(a.nrColoane), SQL_NULL_DATA);
         c.date[i].assign(marime, 0);
         vreuna = true;
@@ -334,6 +487,23 @@ int ImportaTabelExcel(ContextImportExcel& c, const OptiuniActualizare& o) {
         Mesaj("Nu exista asocieri");
         return 0;
     }
+    // The wavelengths were found for the columns the entries had then.
+    const auto nepotrivit = [&](int i, std::size_t gasite) {
+        return c.asocieri[i].activ && static_cast<std::size_t>(Coloane(c, i)) != gasite;
+    };
+    if (nepotrivit(IntrareIndici, c.lambdaColoaneIndici.size()) ||
+        nepotrivit(IntrareTransmisie, c.lambdaColoaneTi.size())) {
+        Mesaj("Coloanele indicilor sau ale transmisiei s-au schimbat de la \"Detect lambda\".\nApasati din nou "
+              "\"Detect lambda\".");
+        return 0;
+    }
+    Ordini ordini;
+    ordini.indici = Ordine(c.lambdaColoaneIndici);
+    std::vector<float> lambdaTi(c.lambdaColoaneTi.begin(), c.lambdaColoaneTi.end());
+    ordini.transmisie = Ordine(lambdaTi);
+    if (!c.asocieri[IntrareIndici].activ) ordini.indici.clear();
+    if (!c.asocieri[IntrareTransmisie].activ) ordini.transmisie.clear();
+
     SursaTabel& sursa = *c.sursa;
     platforma().cursorAsteptare(true);
     if (!sursa.incepeCitire()) {
@@ -346,8 +516,8 @@ int ImportaTabelExcel(ContextImportExcel& c, const OptiuniActualizare& o) {
         const AsociereMarimeSticla& a = c.asocieri[i];
         std::size_t pozitie = 0;
         for (int j = 0; j < a.nrColoane && ok; ++j) {
-            const ColoanaTabel& k = c.coloane[static_cast<std::size_t>(a.coloanaStart + j)];
-            const int lungime = LungimeBuffer(k);
+            const ColoanaTabel& k = ColoanaIntrarii(c, i, j);
+            const int lungime = LungimeBuffer(a, k);
             if (pozitie + lungime > c.date[i].size()) {
                 Mesaj(Format("IndexVar = %d  size = %u  _msize() = %u  BufferLength = %d", j,
                              static_cast<unsigned>(pozitie), static_cast<unsigned>(c.date[i].size()), lungime),
@@ -355,19 +525,26 @@ int ImportaTabelExcel(ContextImportExcel& c, const OptiuniActualizare& o) {
                 ok = false;
                 break;
             }
-            ok = sursa.leagaColoana(a.coloanaStart + j, TipLegareColoana(k.tipSql), c.date[i].data() + pozitie, lungime,
+            ok = sursa.leagaColoana(a.coloanaStart + j, TipLegare(a, k), c.date[i].data() + pozitie, lungime,
                                     &c.lungimi[i][static_cast<std::size_t>(j)]);
             pozitie += lungime;
         }
     }
     ok = ok && sursa.executa(c.tabel);
     bool complet = ok;
+    // Every row starts from what "Detect lambda" left: nothing of the row
+    // before it, its name least of all, can reach it.
+    const MaterialOptic baza = c.sticla;
+    std::vector<RandCitit> randuri;
     while (ok) {
-        const int r = sursa.urmatorulRand();
-        if (r <= 0) {
-            complet = r == 0;
+        const int rand = sursa.urmatorulRand();
+        if (rand <= 0) {
+            complet = rand == 0;
             break;
         }
+        c.sticla = baza;
+        c.numeRand.clear();
+        c.motivRespingere.clear();
         for (int i = 0; i < NumarAsocieri && ok; ++i) {
             if (c.date[i].empty() || i == 2 || i == 8) continue;
             for (int j = 0; j < c.asocieri[i].nrColoane; ++j)
@@ -378,16 +555,36 @@ int ImportaTabelExcel(ContextImportExcel& c, const OptiuniActualizare& o) {
                 }
         }
         if (!ok) break;
-        const std::string linie = ProceseazaRandCitit(c, o);
-        if (o.linie && !linie.empty() && !o.linie(linie)) {
+        if (c.numeRand.empty()) continue;
+        RandCitit citit{c.sticla, c.numeRand, MotivRand(c, c.sticla)};
+        ++r.randuri;
+        r.respinse += !citit.motiv.empty();
+        std::string linie = LinieRand(c, c.sticla, ordini);
+        if (!citit.motiv.empty()) linie += "\t(nu poate fi salvat: " + citit.motiv + ")";
+        if (o.actualizeaza) randuri.push_back(std::move(citit));
+        if (o.linie && !o.linie(linie)) {
             complet = false;
             break;
         }
     }
     const bool inchis = sursa.inchideCitire();
     ElibereazaBuffere(c);
+    c.sticla = baza;
     platforma().cursorAsteptare(false);
-    return complet && inchis ? 1 : 0;
+    bool salvat = true;
+    if (o.actualizeaza) {
+        salvat = complet && inchis && SalveazaRanduri(c, o, randuri, r);
+        if (!salvat && r.salvate == 0) {
+            r.oprita = true;
+            AfiseazaMesajInLista("Actualizare " + c.tabel + ": baza de date nu a fost schimbata", NivelAvertizare);
+        } else {
+            AfiseazaMesajInLista(Format("Actualizare %s: %d materiale salvate (%d noi), %d randuri nu pot fi salvate",
+                                        c.tabel.c_str(), r.salvate, r.noi, r.respinse),
+                                 NivelInformatie);
+        }
+    }
+    if (rezultat) *rezultat = r;
+    return complet && inchis && salvat && r.respinse == 0 ? 1 : 0;
 }
 
 }  // namespace vitramor

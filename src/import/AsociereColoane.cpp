@@ -47,6 +47,7 @@ const Implicita Implicite[NumarAsocieriImplicite] = {
     {"Knoop hardness", TipFloat, 1, CAMP(duritate_knoop), 4},
     {"Heat capacity", TipFloat, 4, CAMP(caldura_specifica), 4},
     {"Grindability class (HG)", TipFloat, 1, CAMP(duritate_abraziune), 4},
+    {"grosime transmisie", TipFloat, 1, CAMP(grosime_transmisie), 4},
 };
 #undef CAMP
 
@@ -98,7 +99,9 @@ std::string LinieAsociere(AsociereMarimeSticla& a, const std::vector<ColoanaTabe
     if (!a.nume[0]) return {};
     const std::string nume(a.nume, strnlen(a.nume, sizeof a.nume));
     if (a.factor == 0) a.factor = 1.0f;
-    if (a.activ && coloane) {
+    // Columns of a wider table, left in an entry, must never be read on a
+    // narrower one: active or not, an entry keeps only columns this table has.
+    if (coloane) {
         const int n = static_cast<int>(coloane->size());
         if (a.coloanaStart < 0 || a.coloanaStart >= n) {
             a.activ = 0;
@@ -218,8 +221,9 @@ int LambdaIndiciDinColoane(ContextImportExcel& c, std::vector<std::string>& lini
         return 0;
     }
     std::fill(std::begin(c.sticla.lambda_indici), std::end(c.sticla.lambda_indici), 0.0f);
-    int n = 0;
-    for (int k = a.coloanaStart; k <= a.coloanaStop && n < NumarSloturiTabel; ++k) {
+    c.lambdaColoaneIndici.clear();
+    c.nrLambdaIndici = 0;
+    for (int k = a.coloanaStart; k <= a.coloanaStop && k - a.coloanaStart < NumarSloturiTabel; ++k) {
         const ColoanaTabel* col = Coloana(c.coloane, k);
         const std::string nume = col ? col->nume : std::string();
         const auto pn = nume.find('n');
@@ -233,14 +237,23 @@ int LambdaIndiciDinColoane(ContextImportExcel& c, std::vector<std::string>& lini
                 lambda = LungimeUndaDinNumeLinie(nume.substr(pn));
             }
         }
-        if (pn == std::string::npos || !(lambda > 0)) {
+        if (pn == std::string::npos || !(lambda > 0) || !(lambda < 65536)) {
             Mesaj(Format("Coloana %s nu este ptr. lambda indici.\nRedefiniti coloanele ptr. indice_n", nume.c_str()));
+            c.lambdaColoaneIndici.clear();
             return 0;
         }
-        c.sticla.lambda_indici[n++] = lambda;
+        c.lambdaColoaneIndici.push_back(lambda);
+    }
+    const int n = static_cast<int>(c.lambdaColoaneIndici.size());
+    std::copy(c.lambdaColoaneIndici.begin(), c.lambdaColoaneIndici.end(), c.sticla.lambda_indici);
+    std::sort(c.sticla.lambda_indici, c.sticla.lambda_indici + n);
+    if (std::adjacent_find(c.sticla.lambda_indici, c.sticla.lambda_indici + n) != c.sticla.lambda_indici + n) {
+        Mesaj("Doua coloane ptr. indice_n au aceeasi lungime de unda.\nRedefiniti coloanele ptr. indice_n");
+        std::fill(std::begin(c.sticla.lambda_indici), std::end(c.sticla.lambda_indici), 0.0f);
+        c.lambdaColoaneIndici.clear();
+        return 0;
     }
     c.nrLambdaIndici = n;
-    std::sort(c.sticla.lambda_indici, c.sticla.lambda_indici + n);
     std::string linie = "Lungimi de unda indici";
     for (int i = 0; i < n; ++i) linie += Format("\t%g", static_cast<double>(c.sticla.lambda_indici[i]));
     linii.push_back(linie);
@@ -253,57 +266,108 @@ std::string LinieLambdaTi(const MaterialOptic& m) {
     return linie;
 }
 
-int LambdaTiTabelFix(ContextImportExcel& c, std::vector<std::string>& linii) {
-    static const std::uint16_t Fix[] = {280, 290, 300, 310, 320, 330, 340, 350, 360,  370,  380,  390,  400,  420,  440,  460,
-                                        480, 500, 550, 600, 650, 700, 800, 900, 1000, 1200, 1400, 1600, 1800, 2000, 2200, 2400};
-    const auto& a = c.asocieri[9];
-    if (!Intervalul(a)) {
-        Mesaj(Format("Nu ati definit coloana start %d si/sau stop %d ptr Ti", a.coloanaStart, a.coloanaStop));
+// "TAUI<thickness mm>/<wavelength nm>": the thickness text and the
+// wavelength, or false after the message naming what is missing.
+bool CitesteNumeTaui(const std::string& nume, std::string& grosime, int& lambda, bool cuMesaj) {
+    if (nume.find("TAUI") == std::string::npos) {
+        if (cuMesaj) Mesaj(Format("NumeColoana %s nu contine TAUI", nume.c_str()));
+        return false;
+    }
+    const auto bara = nume.size() > 4 ? nume.find('/', 4) : std::string::npos;
+    if (bara == std::string::npos) {
+        if (cuMesaj) Mesaj(Format("NumeColoana %s nu contine /", nume.c_str()));
+        return false;
+    }
+    grosime = nume.substr(4, std::min<std::size_t>(bara - 4, 11));
+    lambda = std::atoi(nume.c_str() + bara + 1);
+    return true;
+}
+
+// The transmittance columns' wavelengths into the scratch record, ascending.
+int TerminaLambdaTi(ContextImportExcel& c, std::vector<std::string>& linii) {
+    auto& l = c.lambdaColoaneTi;
+    std::vector<std::uint16_t> sortate(l);
+    std::sort(sortate.begin(), sortate.end());
+    if (std::adjacent_find(sortate.begin(), sortate.end()) != sortate.end() || (!sortate.empty() && sortate[0] == 0)) {
+        Mesaj("Coloanele ptr. transmisia interna nu au lungimi de unda distincte.\nRedefiniti coloanele ptr. "
+              "transmisia interna");
+        l.clear();
         return 0;
     }
-    c.sticla.grosime_transmisie = 0;
-    const int n = std::min<int>(a.coloanaStop - a.coloanaStart + 1, static_cast<int>(std::size(Fix)));
-    for (int i = 0; i < n; ++i) c.sticla.lambda_Ti[i] = Fix[i];
+    std::fill(std::begin(c.sticla.lambda_Ti), std::end(c.sticla.lambda_Ti), 0);
+    std::copy(sortate.begin(), sortate.end(), c.sticla.lambda_Ti);
+    c.nrLambdaTi = static_cast<int>(sortate.size());
     linii.push_back(LinieLambdaTi(c.sticla));
     return 1;
 }
 
-int LambdaTiDinColoane(ContextImportExcel& c, std::vector<std::string>& linii) {
+// The code-1 catalogue measures at fixed wavelengths; its columns need not
+// say which, but the thickness must come from somewhere: from the column
+// names when they are "TAUI<mm>/<nm>", or from the thickness entry.
+int LambdaTiTabelFix(ContextImportExcel& c, std::vector<std::string>& linii) {
+    static const std::uint16_t Fix[] = {280, 290, 300, 310, 320, 330, 340, 350, 360,  370,  380,  390,  400,  420,  440,  460,
+                                        480, 500, 550, 600, 650, 700, 800, 900, 1000, 1200, 1400, 1600, 1800, 2000, 2200, 2400};
     const auto& a = c.asocieri[9];
+    c.lambdaColoaneTi.clear();
+    c.nrLambdaTi = 0;
     if (!Intervalul(a)) {
         Mesaj(Format("Nu ati definit coloana start %d si/sau stop %d ptr Ti", a.coloanaStart, a.coloanaStop));
         return 0;
     }
-    std::fill(std::begin(c.sticla.lambda_Ti), std::end(c.sticla.lambda_Ti), 0);
-    int n = 0;
+    const int n = a.coloanaStop - a.coloanaStart + 1;
+    if (n > static_cast<int>(std::size(Fix))) {
+        Mesaj(Format("Transmisia are %d coloane, dar tabelul fix are doar %d lungimi de unda.\nRedefiniti coloanele "
+                     "ptr. transmisia interna",
+                     n, static_cast<int>(std::size(Fix))));
+        return 0;
+    }
     std::string grosime;
-    for (int k = a.coloanaStart; k <= a.coloanaStop && n < NumarSloturiTabel; ++k) {
+    bool dinNume = true;
+    for (int k = a.coloanaStart; k <= a.coloanaStop && dinNume; ++k) {
+        std::string g;
+        int lambda = 0;
+        const ColoanaTabel* col = Coloana(c.coloane, k);
+        dinNume = col && CitesteNumeTaui(col->nume, g, lambda, false) && (k == a.coloanaStart || g == grosime);
+        grosime = g;
+    }
+    c.sticla.grosime_transmisie = dinNume ? static_cast<float>(std::strtod(grosime.c_str(), nullptr)) : 0.0f;
+    if (!(c.sticla.grosime_transmisie > 0) && !c.asocieri[IntrareGrosimeTransmisie].activ) {
+        c.sticla.grosime_transmisie = 0;
+        Mesaj("Grosimea de referinta a transmisiei nu se cunoaste: numele coloanelor nu o dau "
+              "(TAUI<grosime>/<lambda>) si asocierea \"grosime transmisie\" nu este activa.\nDefiniti una din ele.");
+        return 0;
+    }
+    c.lambdaColoaneTi.assign(Fix, Fix + n);
+    return TerminaLambdaTi(c, linii);
+}
+
+int LambdaTiDinColoane(ContextImportExcel& c, std::vector<std::string>& linii) {
+    const auto& a = c.asocieri[9];
+    c.lambdaColoaneTi.clear();
+    c.nrLambdaTi = 0;
+    if (!Intervalul(a)) {
+        Mesaj(Format("Nu ati definit coloana start %d si/sau stop %d ptr Ti", a.coloanaStart, a.coloanaStop));
+        return 0;
+    }
+    std::string grosime;
+    for (int k = a.coloanaStart; k <= a.coloanaStop && k - a.coloanaStart < NumarSloturiTabel; ++k) {
         const ColoanaTabel* col = Coloana(c.coloane, k);
         const std::string nume = col ? col->nume : std::string();
-        if (nume.find("TAUI") == std::string::npos) {
-            Mesaj(Format("NumeColoana %s nu contine TAUI", nume.c_str()));
-            return 0;
-        }
-        const auto bara = nume.size() > 4 ? nume.find('/', 4) : std::string::npos;
-        if (bara == std::string::npos) {
-            Mesaj(Format("NumeColoana %s nu contine /", nume.c_str()));
-            return 0;
-        }
-        const std::string g = nume.substr(4, std::min<std::size_t>(bara - 4, 11));
-        if (n == 0) {
+        std::string g;
+        int lambda = 0;
+        if (!CitesteNumeTaui(nume, g, lambda, true)) return 0;
+        if (k == a.coloanaStart) {
             grosime = g;
             c.sticla.grosime_transmisie = static_cast<float>(std::strtod(g.c_str(), nullptr));
         } else if (g != grosime) {
             Mesaj(Format("Coloana %s nu este ptr. transmisie interna.\nRedefiniti coloanele ptr. transmisia interna",
                          nume.c_str()));
+            c.lambdaColoaneTi.clear();
             return 0;
         }
-        c.sticla.lambda_Ti[n++] = static_cast<std::uint16_t>(std::atoi(nume.c_str() + bara + 1));
+        c.lambdaColoaneTi.push_back(static_cast<std::uint16_t>(std::clamp(lambda, 0, 65535)));
     }
-    c.nrLambdaTi = n;
-    std::reverse(c.sticla.lambda_Ti, c.sticla.lambda_Ti + n);
-    linii.push_back(LinieLambdaTi(c.sticla));
-    return 1;
+    return TerminaLambdaTi(c, linii);
 }
 
 }  // namespace

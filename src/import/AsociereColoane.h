@@ -38,7 +38,10 @@ struct AsociereMarimeSticla {
 static_assert(sizeof(AsociereMarimeSticla) == 136);
 
 inline constexpr int NumarAsocieri = 50;
-inline constexpr int NumarAsocieriImplicite = 19;
+inline constexpr int NumarAsocieriImplicite = 20;
+// The entry of the transmittance's reference thickness: a catalogue that
+// does not give it in its column names gives it in a column of its own.
+inline constexpr int IntrareGrosimeTransmisie = 19;
 inline constexpr int MarimeTabelAsocieri = NumarAsocieri * 136;
 
 enum TipElement : std::int16_t {
@@ -60,6 +63,15 @@ struct ContextImportExcel {
     int intrareCurenta = -1;
     int nrLambdaTi = 0;
     int nrLambdaIndici = 0;
+    // What "Detect lambda" found, column by column of the index (entry 3)
+    // and transmittance (entry 9) associations: each value travels with the
+    // wavelength of its own column, whatever order the catalogue gives them.
+    std::vector<float> lambdaColoaneIndici;
+    std::vector<std::uint16_t> lambdaColoaneTi;
+    // The row being transferred: its name as the table gives it (UTF-8) and
+    // why it cannot be stored as it stands (empty when it can).
+    std::string numeRand;
+    std::string motivRespingere;
     // Live halves of the entries.
     std::array<void*, NumarAsocieri> campuri{};
     std::array<std::vector<unsigned char>, NumarAsocieri> date;
@@ -92,9 +104,11 @@ int IncarcaAsocieriDinFisier(const std::string& cale, TabelAsocieri& t);
 // After a load: the stored pointers mean nothing here.
 void DupaIncarcareAsocieri(ContextImportExcel& c);
 
-// "Detect lambda" for producer selection code 1 or 3: the index (and
-// transmittance) wavelengths of the scratch record from the column names.
-// The result-list lines are appended to `linii`. 1 when found.
+// "Detect lambda" for producer selection code 1 or 3: the wavelength of
+// every index and transmittance column, and the transmittance's reference
+// thickness (from "TAUI<mm>/<nm>" column names, or the thickness entry). The
+// scratch record shows them in ascending order. The result-list lines are
+// appended to `linii`. 1 when found.
 int DetecteazaLambda(ContextImportExcel& c, int codProducator, std::vector<std::string>& linii);
 
 }  // namespace vitramor

@@ -152,9 +152,13 @@ void AsociereColoaneDialog::arataIntrarea() {
 }
 
 void AsociereColoaneDialog::alegeColoana(bool esteStart, int index) {
-    if (c_.intrareCurenta < 0 || index < 0) return;
+    const int n = static_cast<int>(c_.coloane.size());
+    if (c_.intrareCurenta < 0 || index < 0 || index >= n) return;
     AsociereMarimeSticla& a = c_.asocieri[c_.intrareCurenta];
     const auto vechi = a;
+    // Columns left in the entry from a wider table mean nothing on this one.
+    if (a.coloanaStart >= n) a.coloanaStart = -1;
+    if (a.coloanaStop >= n || a.coloanaStop < a.coloanaStart) a.coloanaStop = -1;
     if (esteStart) {
         if (a.coloanaStop >= 0 && index > a.coloanaStop) {
             MesajBox(this, "ColStop >= ColStart", {}, stil::MB_OK);
@@ -168,14 +172,15 @@ void AsociereColoaneDialog::alegeColoana(bool esteStart, int index) {
             return arataIntrarea();
         }
         a.coloanaStop = static_cast<std::int16_t>(index);
+        if (a.coloanaStart < 0) a.coloanaStart = a.coloanaStop;
     }
-    for (int k = std::max<int>(a.coloanaStart, 0); k <= a.coloanaStop; ++k)
-        if (c_.coloane[static_cast<std::size_t>(k)].tipSql != c_.coloane[static_cast<std::size_t>(std::max<int>(a.coloanaStart, 0))].tipSql) {
+    for (int k = a.coloanaStart; k <= a.coloanaStop; ++k)
+        if (c_.coloane[static_cast<std::size_t>(k)].tipSql != c_.coloane[static_cast<std::size_t>(a.coloanaStart)].tipSql) {
             MesajBox(this, "Coloanele selectate nu au acelasi tip", "ATENTIE!", stil::MB_OK);
             a = vechi;
             return arataIntrarea();
         }
-    a.nrColoane = static_cast<std::int16_t>(a.coloanaStop >= 0 ? a.coloanaStop - a.coloanaStart + 1 : 1);
+    a.nrColoane = static_cast<std::int16_t>(a.coloanaStop - a.coloanaStart + 1);
     if (a.nrColoane > a.nrElemente) {
         MesajBox(this, "Nr. coloane > nr. elemente", {}, stil::MB_OK);
         a.coloanaStop = -1;

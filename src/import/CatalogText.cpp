@@ -173,6 +173,11 @@ RezultatImportText ImportaCatalogText(int cod, std::istream& in, std::istream* i
         if (stari[i] == StareLinieText::NumeDiferite)
             MesajBox(owner, "Numele sticlei nu coincid in cele doua fisiere",
                      NumeIntrare(ColoaneText(alese[i].second, '\t').coloana(1)), stil::MB_OK);
+        if (stari[i] == StareLinieText::NumePreaLung)
+            AfiseazaMesajInLista("Sticla " + std::string(ColoaneText(alese[i].first, '\t').coloana(1)) + ": numele are mai "
+                                 "mult de " + std::to_string(CaractereNumeCatalogText) +
+                                 " caractere, cat tine catalogul; sticla nu a fost salvata",
+                                 NivelAvertizare);
         if (stari[i] != StareLinieText::Stocheaza) {
             ++r.refuzate;
             continue;

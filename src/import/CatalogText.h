@@ -71,6 +71,7 @@ enum class StareLinieText {
     NumeGol,          // no name: nothing to store
     FaraIndicator,    // code 4: the first column is no non-zero integer
     NumeDiferite,     // code 5: the two files name different glasses
+    NumePreaLung,     // code 5: a name longer than the catalogue's 10 characters
 };
 
 // Sets the working record as every line starts: all zero, transmittances

@@ -109,16 +109,17 @@ private:
 
 // The n range from the index table: from the first slot with an index to the
 // end of the run of positive indices that starts there (slot 38 at most).
+// The k range of these catalogues is the visible, with or without indices.
 void DomeniuDinIndici(MaterialOptic& m) {
+    m.domeniu_k[0] = 400;
+    m.domeniu_k[1] = 700;
     int i = 0;
     while (i < NumarSloturiEditabile && m.indice_n[i] == 0.0) ++i;
-    if (i == NumarSloturiEditabile) return;  // no index: no range to give
+    if (i == NumarSloturiEditabile) return;  // no index: no n range to give
     int j = i;
     while (j < 38 && m.indice_n[j + 1] > 0.0) ++j;
     m.domeniu_n[0] = static_cast<std::uint16_t>(m.lambda_indici[i]);
     m.domeniu_n[1] = static_cast<std::uint16_t>(m.lambda_indici[j]);
-    m.domeniu_k[0] = 400;
-    m.domeniu_k[1] = 700;
 }
 
 StareLinieText Cod1(std::string_view text, MaterialOptic& m) {
@@ -204,15 +205,22 @@ std::uint16_t NanometriDinMicrometri(float um) {
     return nm >= 0.0 && nm <= 65535.0 ? static_cast<std::uint16_t>(nm) : 0;
 }
 
+std::string_view FaraBlancuriLaSfarsit(std::string_view t) {
+    while (!t.empty() && t.back() == ' ') t.remove_suffix(1);
+    return t;
+}
+
+// The two files are paired by their whole names: a name cut to the
+// catalogue's 10 characters could pair two different glasses.
 StareLinieText Cod5(std::string_view text2, std::string_view text1, MaterialOptic& m) {
     Linie l(text2, '\t', m);
+    const std::string_view nume2 = FaraBlancuriLaSfarsit(l.text(1));
+    if (nume2.size() > static_cast<std::size_t>(CaractereNumeCatalogText)) return StareLinieText::NumePreaLung;
     if (!l.nume(1)) return StareLinieText::NumeGol;
     l.indici({3, 8, true, 9}, LambdaIndici5, true);
 
     Linie e(text1, '\t', m);
-    std::string_view nume1 = e.text(1).substr(0, CaractereNumeCatalogText);
-    while (!nume1.empty() && nume1.back() == ' ') nume1.remove_suffix(1);
-    if (nume1 != std::string_view(m.nume)) return StareLinieText::NumeDiferite;
+    if (FaraBlancuriLaSfarsit(e.text(1)) != nume2) return StareLinieText::NumeDiferite;
     constexpr int Coeficient[] = {5, 4, 3, 2, 0, 1};  // columns 3 to 8
     for (int i = 0; i < 6; ++i) m.coef_disp_n[Coeficient[i]] = e.real(3 + i);
     m.ec_dispersie_n = 1;

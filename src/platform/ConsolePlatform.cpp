@@ -15,8 +15,13 @@ using namespace raspuns;
 namespace {
 
 // The answer that "--yes" and "--no" stand for with each button set.
-int raspunsPozitiv(unsigned butoane) { return (butoane == MB_OKCANCEL) ? IDOK : IDYES; }
-int raspunsNegativ(unsigned butoane) { return (butoane == MB_OKCANCEL) ? IDCANCEL : IDNO; }
+// --yes and --no answer a question for all once for the whole run.
+int raspunsPozitiv(unsigned style) {
+    return (style & MB_PENTRUTOATE) ? IDDA_TOATE : (style & MaskButoane) == MB_OKCANCEL ? IDOK : IDYES;
+}
+int raspunsNegativ(unsigned style) {
+    return (style & MB_PENTRUTOATE) ? IDNU_TOATE : (style & MaskButoane) == MB_OKCANCEL ? IDCANCEL : IDNO;
+}
 
 }  // namespace
 
@@ -41,13 +46,17 @@ int ConsolePlatform::intreaba(const std::string& text, unsigned style) {
         std::fflush(err_);
         return IDOK;
     }
-    if (mod_ == Raspuns::Da) return raspunsPozitiv(butoane);
-    if (mod_ == Raspuns::Nu) return raspunsNegativ(butoane);
+    if (mod_ == Raspuns::Da) return raspunsPozitiv(style);
+    if (mod_ == Raspuns::Nu) return raspunsNegativ(style);
     if (!in_ || !isatty(fileno(in_))) {
         std::fflush(err_);
         throw IntrebareFaraRaspuns(linie);
     }
-    const char* alegeri = butoane == MB_OKCANCEL      ? "[o]k/[c]ancel"
+    const bool toate = style & MB_PENTRUTOATE;
+    const char* alegeri = butoane == MB_OKCANCEL ? "[o]k/[c]ancel"
+                          : toate                ? (butoane == MB_YESNOCANCEL
+                                                        ? "[y]es/yes to [a]ll/[n]o/n[o] to all/[c]ancel"
+                                                        : "[y]es/yes to [a]ll/[n]o/n[o] to all")
                           : butoane == MB_YESNOCANCEL ? "[y]es/[n]o/[c]ancel"
                                                       : "[y]es/[n]o";
     for (;;) {
@@ -62,6 +71,8 @@ int ConsolePlatform::intreaba(const std::string& text, unsigned style) {
         } else {
             if (c == 'y' || c == 'd') return IDYES;
             if (c == 'n') return IDNO;
+            if (toate && c == 'a') return IDDA_TOATE;
+            if (toate && c == 'o') return IDNU_TOATE;
             if (c == 'c' && butoane == MB_YESNOCANCEL) return IDCANCEL;
         }
     }
@@ -69,7 +80,7 @@ int ConsolePlatform::intreaba(const std::string& text, unsigned style) {
 
 int ConsolePlatform::intrebareVizualizare(Fereastra, int numar, const std::string& text, unsigned style) {
     std::fprintf(err_, "message %d: %s\n", numar, text.c_str());
-    return raspunsNegativ(style & MaskButoane);
+    return raspunsNegativ(style);
 }
 
 // The command line has no choosers: every file is named on it. A chooser

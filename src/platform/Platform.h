@@ -32,6 +32,10 @@ inline constexpr unsigned MB_ICONEXCLAMATION = 0x30;  // also MB_ICONWARNING
 inline constexpr unsigned MB_ICONASTERISK = 0x40;     // also MB_ICONINFORMATION
 inline constexpr unsigned MB_DEFBUTTON2 = 0x100;  // the second button is the default: No for the delete questions
 inline constexpr unsigned MaskButoane = 0xF;
+// Not a Win32 style: a Yes/No (or Yes/No/Cancel) question that one answer
+// settles for a whole run, with "Yes to all" and "No to all" beside Yes and
+// No. A catalogue of thousands of glasses asks once, not once per glass.
+inline constexpr unsigned MB_PENTRUTOATE = 0x10000000;
 inline constexpr unsigned MaskIcon = 0xF0;
 }  // namespace stil
 
@@ -40,6 +44,9 @@ inline constexpr int IDOK = 1;
 inline constexpr int IDCANCEL = 2;
 inline constexpr int IDYES = 6;
 inline constexpr int IDNO = 7;
+// The answers of an MB_PENTRUTOATE question beyond Win32's own.
+inline constexpr int IDDA_TOATE = 20;
+inline constexpr int IDNU_TOATE = 21;
 }  // namespace raspuns
 
 // A file filter as the choosers take it: a description and its patterns

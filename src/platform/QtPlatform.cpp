@@ -47,6 +47,11 @@ struct SetButoane {
 // unknown button set is shown with OK alone, which is what Win32 falls back
 // to as well.
 SetButoane butoanePentru(unsigned style) {
+    if (style & MB_PENTRUTOATE) {
+        SetButoane s{{QMessageBox::Yes, QMessageBox::YesToAll, QMessageBox::No, QMessageBox::NoToAll}, QMessageBox::No};
+        if ((style & MaskButoane) == MB_YESNOCANCEL) s = {s.butoane << QMessageBox::Cancel, QMessageBox::Cancel};
+        return s;
+    }
     switch (style & MaskButoane) {
     case MB_OKCANCEL: return {{QMessageBox::Ok, QMessageBox::Cancel}, QMessageBox::Cancel};
     case MB_YESNOCANCEL: return {{QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel}, QMessageBox::Cancel};
@@ -63,6 +68,8 @@ int codWin32(QMessageBox::StandardButton b) {
     case QMessageBox::Cancel: return IDCANCEL;
     case QMessageBox::Yes: return IDYES;
     case QMessageBox::No: return IDNO;
+    case QMessageBox::YesToAll: return IDDA_TOATE;
+    case QMessageBox::NoToAll: return IDNU_TOATE;
     default: return IDCANCEL;
     }
 }
@@ -128,8 +135,10 @@ int QtPlatform::messageBox(Fereastra owner, const std::string& text, const std::
     box.setTextFormat(Qt::PlainText);
     const SetButoane set = butoanePentru(style);
     for (QMessageBox::StandardButton b : set.butoane) box.addButton(b);
-    // MB_DEFBUTTON2/3 (0x100, 0x200) choose the default button as in Win32.
-    const auto implicit = static_cast<qsizetype>((style >> 8) & 0x3);
+    // MB_DEFBUTTON2/3 (0x100, 0x200) choose the default button as in Win32;
+    // on a question for all, the second button is No, as on its Yes/No form.
+    auto implicit = static_cast<qsizetype>((style >> 8) & 0x3);
+    if ((style & MB_PENTRUTOATE) && implicit == 1) implicit = 2;
     box.setDefaultButton(set.butoane.value(implicit < set.butoane.size() ? implicit : 0));
     box.setEscapeButton(set.escape);
     box.exec();

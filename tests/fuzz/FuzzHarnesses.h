@@ -20,6 +20,9 @@ void FisierRecuperare(const std::uint8_t* date, std::size_t n);  // the recovery
 void FisierCatalogText(const std::uint8_t* date, std::size_t n);     // manufacturer text catalogues
 void FisierAgf(const std::uint8_t* date, std::size_t n);      // AGF glass catalogues
 void FisierRii(const std::uint8_t* date, std::size_t n);     // refractiveindex.info files
+void FisierXlsx(const std::uint8_t* date, std::size_t n);    // .xlsx workbooks
+void FisierCsv(const std::uint8_t* date, std::size_t n);     // CSV catalogue tables
+void FisierAsocieri(const std::uint8_t* date, std::size_t n);  // *.aso association files
 
 struct Harness {
     const char* nume;  // also the corpus folder under tests/fuzz/corpus
@@ -28,7 +31,8 @@ struct Harness {
 inline constexpr Harness Harnessuri[] = {
     {"database", BazaDate}, {"schott", CatalogSchott}, {"json", FisierJson},
     {"text", FisierText},   {"recovery", FisierRecuperare}, {"textcatalog", FisierCatalogText},
-    {"agf", FisierAgf},    {"rii", FisierRii},
+    {"agf", FisierAgf},    {"rii", FisierRii},     {"xlsx", FisierXlsx},
+    {"csv", FisierCsv},    {"aso", FisierAsocieri},
 };
 
 }  // namespace vitramor::fuzz

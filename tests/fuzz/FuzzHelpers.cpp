@@ -14,8 +14,10 @@
 #include "export/FisierJson.h"
 #include "fileutil/FileUtil.h"
 #include "fuzz/FuzzHarnesses.h"
+#include "import/AsociereColoane.h"
 #include "import/CatalogText.h"
 #include "import/CatalogAgf.h"
+#include "import/FoaieCalcul.h"
 #include "import/ImportAgf.h"
 #include "import/ImportRii.h"
 #include "import/ImportSchott.h"
@@ -209,6 +211,50 @@ void FisierRii(const std::uint8_t* date, std::size_t n) {
         CereRecordFolosibil(r.m);
     else
         Cere(!r.eroare.empty(), "a refused file says why");
+}
+
+namespace {
+
+// Every sheet of a workbook read and analysed; the sheet model keeps its
+// order whatever order the file gave its cells in.
+void CitesteRegistru(const std::unique_ptr<RegistruCalcul>& r) {
+    if (!r) return;
+    for (std::size_t i = 0; i < r->numeFoi().size() && i < 8; ++i) {
+        FoaieCalcul f;
+        if (!r->citesteFoaie(i, f)) continue;
+        for (std::size_t k = 0; k < f.randuri.size(); ++k) {
+            Cere(k == 0 || f.randuri[k - 1].index < f.randuri[k].index, "rows in order");
+            const auto& c = f.randuri[k].celule;
+            for (std::size_t j = 1; j < c.size(); ++j) Cere(c[j - 1].coloana < c[j].coloana, "cells in order");
+        }
+        TabelFoaie t;
+        if (AnalizeazaFoaie(f, 0, t)) Cere(!t.coloane.empty() && t.primulRandDate <= f.randuri.size(), "a usable table");
+    }
+}
+
+}  // namespace
+
+void FisierXlsx(const std::uint8_t* date, std::size_t n) {
+    mediu().scrie("fuzz.xlsx", date, n);
+    CitesteRegistru(DeschideRegistruXlsx(mediu().director + "/fuzz.xlsx"));
+}
+
+void FisierCsv(const std::uint8_t* date, std::size_t n) {
+    mediu().scrie("fuzz.csv", date, n);
+    CitesteRegistru(DeschideRegistruCsv(mediu().director + "/fuzz.csv"));
+}
+
+// An association file from anywhere, listed against a small table and used
+// for "Detect lambda": no entry may reach past the table's columns.
+void FisierAsocieri(const std::uint8_t* date, std::size_t n) {
+    mediu().scrie("fuzz.aso", date, n);
+    auto c = std::make_unique<ContextImportExcel>();
+    if (!IncarcaAsocieriDinFisier(mediu().director + "/fuzz.aso", c->asocieri)) return;
+    DupaIncarcareAsocieri(*c);
+    for (const char* nume : {"nume", "nd", "nF", "TAUI10/400", "TAUI10/420"}) c->coloane.push_back({nume, SQL_DOUBLE, 8, 8});
+    for (auto& a : c->asocieri) LinieAsociere(a, &c->coloane);
+    std::vector<std::string> linii;
+    DetecteazaLambda(*c, 1 + static_cast<int>(n % 2) * 2, linii);
 }
 
 }  // namespace vitramor::fuzz

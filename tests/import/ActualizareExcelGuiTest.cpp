@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "fileutil/CurrentDirGuard.h"
 #include "import/ActualizareExcelDialog.h"
 #include "import/AsociereColoaneDialog.h"
 #include "import/ConexiuneOdbc.h"
@@ -24,6 +25,7 @@ using namespace vitramor::test;
 namespace {
 
 struct ActualizareExcelGui : ::testing::Test {
+    CurrentDirGuard cwd;  // the update works in the glass directory
     ScriptedPlatform p;
     ScopedPlatform guard{p};
     TestDir d;
@@ -65,6 +67,11 @@ TEST_F(ActualizareExcelGui, FromTheWorkbookToTheResultList) {
         {7, true, 3, nullptr},  {7, false, 4, "Coloanele selectate nu au acelasi tip"},
         {11, true, 1, nullptr}, {11, false, 2, "Nr. coloane > nr. elemente"},
     };
+    // Columns left in an inactive entry from a wider table are never read.
+    c.asocieri[13].coloanaStart = 2, c.asocieri[13].coloanaStop = 200;
+    asociere.selecteaza(13);
+    asociere.alegeColoana(true, 1);
+    EXPECT_EQ(c.asocieri[13].coloanaStop, 1);
     for (const auto& s : pasi) {
         SCOPED_TRACE(s.intrare);
         p.casete.clear();

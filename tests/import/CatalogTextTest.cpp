@@ -118,13 +118,18 @@ TEST_F(CatalogTextTest, OharaTabFile) {
     Grup(c, 5, 20, [](int i) { return i == 19 ? "0" : "1.5" + std::to_string(10 + i); });
     Grup(c, 61, 6, [](int i) { return std::to_string(i + 1); });
     Grup(c, 76, 32, [](int i) { return i == 31 ? "0.9" : "1"; });
-    const std::string text = "h1\nh2\n" + Linie('\t', c);
+    const std::string text = "h1\nh2\n" + Linie('\t', c) + Linie('\t', {{2, "S-NOIDX"}, {3, "5"}});
+
     EXPECT_EQ(listeaza(3, text).at(0).text(), "S-BSL7 lon\t1.51633");
     const MaterialOptic m = importa(3, text, {0}).at(0);
     EXPECT_STREQ(m.nume, "S-BSL7 lon");
     Egale({{m.producator, 6}, {m.indice_n[19], F("1.510")}, {m.indice_n[0], 0.0}, {m.coef_disp_n[5], 6.0},
            {m.ec_dispersie_n, 4}, {m.transmisia_interna[31], Alfa(0.9f, 10.0f)}, {m.lambda_Ti[31], 2400},
            {m.stabilitate_chimica[2], 52}, {m.densitate, 2.52f}, {m.domeniu_n[0], 404}, {m.domeniu_n[1], 2325}});
+    // A glass without indices still has the k range of the visible.
+    const MaterialOptic faraIndici = importa(3, text, {1}).back();
+    EXPECT_EQ(faraIndici.domeniu_k[0], 400);
+    EXPECT_EQ(faraIndici.domeniu_k[1], 700);
 }
 
 TEST_F(CatalogTextTest, SumitaStoresOnlyMarkedGlassesAndKeepsEntriesOnTheirLines) {
@@ -155,11 +160,17 @@ TEST_F(CatalogTextTest, PilkingtonPairChecksNamesLineByLine) {
     Grup(n, 3, 9, [](int i) { return "1.5" + std::to_string(10 + i); });
     Coloane e{{1, "BSC510"}, {9, "0.365"}, {10, "2.325"}}, e2{{1, "HC5190"}, {9, "1"}};
     Grup(e, 3, 6, [](int i) { return std::to_string(i + 1); });
-    const std::string names = "h\nh\n" + Linie('\t', n) + Linie('\t', n2);
-    const std::string eqs = "h\nh\n" + Linie('\t', e) + Linie('\t', e2);
+    // Names longer than the catalogue's 10 characters, alike in their first
+    // 10: compared whole, and refused rather than cut and stored.
+    Coloane n3 = n, e3 = e;
+    n3[1] = "BSC510-EXTRA", e3[1] = "BSC510-EXTRB";
+    const std::string names = "h\nh\n" + Linie('\t', n) + Linie('\t', n2) + Linie('\t', n3);
+    const std::string eqs = "h\nh\n" + Linie('\t', e) + Linie('\t', e2) + Linie('\t', e3);
     EXPECT_EQ(listeaza(5, names).at(1).text(), "HC519\t1.51900");
-    const auto v = importa(5, names, {0, 1}, eqs);
+    const auto v = importa(5, names, {0, 1, 2}, eqs);
     ASSERT_EQ(v.size(), 1u);
+    ASSERT_EQ(mesaje.size(), 1u);
+    EXPECT_NE(mesaje[0].find("BSC510-EXTRA: numele are mai mult de 10"), std::string::npos);
     EXPECT_EQ(p.texte(), std::vector<std::string>{"Numele sticlei nu coincid in cele doua fisiere"});
     EXPECT_EQ(p.ultima().caption, "HC5190");
     const MaterialOptic& m = v[0];

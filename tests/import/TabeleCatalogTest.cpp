@@ -9,6 +9,7 @@
 #include "database/GlassDirFixture.h"
 #include "import/ActualizareExcel.h"
 #include "import/FoaieCalcul.h"
+#include "editors/LiniiSpectrale.h"
 #include "suite/Catalix.h"
 #include "support/TabelCatalog.h"
 
@@ -73,10 +74,12 @@ TEST_F(TabeleCatalog, EverySourceGivesTheSameColumnsAndGlasses) {
     ScrieCsv((d / "sticle.csv").string(), Catalog, ';');
     const std::vector<std::string> asteptat = {
         "Lungimi de unda indici\t486.133\t587.562\t1013.98",
-        "N-BK7\t25.1\t1.5075\t1.5224\t1.5168\t1.000\t0.998\t1.0396\t0.006\t2\t0\t0\t0\t0\t0\t0\t0\t0",
-        "F2\t36\t0\t0\t1.62\t0.950\t0.900\t1.3455\t0.0099\t1\t0\t0\t0\t0\t0\t0\t0\t0",
+        // Each value under its own column's wavelength, in the order of the
+        // wavelengths, whatever the order of the columns.
+        "N-BK7\t25.1\t1.5224\t1.5168\t1.5075\t0.998\t1.000\t1.0396\t0.006\t2",
+        "F2\t36\t\t1.62\t\t0.900\t0.950\t1.3455\t0.0099\t1",
     };
-    std::string ti = "Lungimi de unda transmisie interna\t420\t400";
+    std::string ti = "Lungimi de unda transmisie interna\t400\t420";
     for (int i = 2; i < 40; ++i) ti += "\t0";
     for (const auto& [sursa, tabel, tipNd] : std::vector<std::tuple<std::string, std::string, std::string>>{
              {SirSqlite((d / "cat.db").string()), "sticle", "SQL_DOUBLE"},
@@ -127,10 +130,14 @@ TEST_F(TabeleCatalog, UpdateMergesIntoTheStoredGlassAndStoresNewOnes) {
     MaterialOptic f2 = namedRecord("F2", 6);
     f2.modul_young = 82;
     std::strcpy(f2.cod, "620364");
+    // A k at a wavelength the catalogue keeps, and one at a wavelength it drops.
+    f2.lambda_indici[0] = 700.0f, f2.indice_n[0] = 1.61, f2.indice_k[0] = 2e-6;
+    f2.lambda_indici[1] = LungimeUndaDinNumeLinie("nd"), f2.indice_n[1] = 1.6, f2.indice_k[1] = 1e-6;
     writeDb(databaseOf({f2}));
     ScrieSqlite((d / "cat.db").string(), "sticle", Catalog);
-    p.raspunde(raspuns::IDYES);  // N-BK7 is not stored yet: store it as new
+    p.raspunde(raspuns::IDDA_TOATE);  // N-BK7 is not stored yet: one answer for every new glass
     ASSERT_EQ(actualizeaza(SirSqlite((d / "cat.db").string()), "sticle", true).size(), 4u);
+    EXPECT_EQ(p.casete.size(), 1u);
 
     MaterialOptic m{};
     std::strcpy(m.nume, "F2");
@@ -139,15 +146,83 @@ TEST_F(TabeleCatalog, UpdateMergesIntoTheStoredGlassAndStoresNewOnes) {
     EXPECT_STREQ(m.cod, "620364");
     EXPECT_FLOAT_EQ(m.densitate, 36.0f);
     EXPECT_EQ(m.ec_dispersie_n, 4);
-    EXPECT_EQ(m.domeniu_n[0], 1013);  // the only wavelength with an index above 0
-    EXPECT_FLOAT_EQ(m.transmisia_interna[0], static_cast<float>(-std::log(0.95) / 10));
+    // nd is the only index the row gives; its k stays, the k at 700 nm goes
+    // with its wavelength.
+    EXPECT_EQ(m.lambda_indici[0], LungimeUndaDinNumeLinie("nd"));
+    EXPECT_EQ(m.indice_n[0], 1.62);
+    EXPECT_EQ(m.indice_k[0], 1e-6);
+    EXPECT_EQ(m.lambda_indici[1], 0.0f);
+    EXPECT_EQ(m.domeniu_n[0], 587);
+    EXPECT_EQ(m.lambda_Ti[0], 400);
+    EXPECT_FLOAT_EQ(m.transmisia_interna[0], static_cast<float>(-std::log(0.9) / 10));
+    EXPECT_FLOAT_EQ(m.transmisia_interna[1], static_cast<float>(-std::log(0.95) / 10));
+    EXPECT_EQ(m.transmisia_interna[2], 38.0f);
 
     std::memset(&m, 0, sizeof m);
     std::strcpy(m.nume, "N-BK7");
     ASSERT_EQ(CautaMaterialOptic(path_sticle, m, nullptr, CautaOp), 0);
     EXPECT_EQ(m.producator, 6);
-    EXPECT_EQ(m.transmisia_interna[0], 0.0f);  // tau 1 absorbs nothing
+    const double n[] = {1.5224, 1.5168, 1.5075};  // nF, nd, n1013.98 by wavelength
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(m.indice_n[i], n[i]) << i;
+    EXPECT_FLOAT_EQ(m.transmisia_interna[0], static_cast<float>(-std::log(static_cast<double>(0.998f)) / 10));
+    EXPECT_EQ(m.transmisia_interna[1], 0.0f);  // tau 1 absorbs nothing
     EXPECT_EQ(m.stabilitate_chimica[0], 2);
+}
+
+TEST_F(TabeleCatalog, UpdateIsRightOrLeavesTheDatabaseAsItWas) {
+    // Codes written as numbers, a name no record can hold, a row without a name.
+    ScrieXlsx((d / "cod.xlsx").string(), "Sticle 5桁",
+              {{std::string("nume"), std::string("cod"), std::string("nd"), std::string("TAUI10/400")},
+               {std::string("N-BK7"), 517642.251, 1.5168, 0.99},
+               {std::string("\u73bb\u7483"), std::string("x"), 1.5, 0.9},
+               {{}, 1.0, 1.0, 0.5},
+               {std::string("S-BSL7"), 1234567.0, 1.516, 0.98}});
+    writeDb(databaseOf({namedRecord("F2", 6)}));
+    const std::string inainte = db();
+    const auto ruleaza = [&](const std::vector<int>& raspunsuri, bool opresteDupaPrimul = false) {
+        auto c = std::make_unique<ContextImportExcel>();
+        StergeAsocieri(c->asocieri);
+        ScrieAsocieriImplicite(*c);
+        for (const auto& [i, start, stop] : {std::tuple{0, 0, 0}, {1, 1, 1}, {3, 2, 2}, {9, 3, 3}}) {
+            c->asocieri[i].activ = 1;
+            c->asocieri[i].coloanaStart = static_cast<std::int16_t>(start);
+            c->asocieri[i].coloanaStop = static_cast<std::int16_t>(stop);
+        }
+        c->sursa = DeschideSursaTabel((d / "cod.xlsx").string());
+        c->tabel = "Sticle 5桁";
+        std::vector<std::string> linii;
+        EXPECT_TRUE(c->sursa->citesteColoane(c->tabel, c->coloane) && DetecteazaLambda(*c, 3, linii));
+        p.casete.clear();
+        for (int r : raspunsuri) p.raspunde(r);
+        OptiuniActualizare o;
+        o.actualizeaza = true;
+        o.codProducator = 3;
+        o.linie = [&](const std::string& l) { return linii.push_back(l), !opresteDupaPrimul; };
+        RezultatActualizare r;
+        ImportaTabelExcel(*c, o, &r);
+        return std::pair{r, linii};
+    };
+    // Cancel while reading, No to storing the others, Cancel at the first new glass.
+    for (const auto& [raspunsuri, opreste] : std::vector<std::pair<std::vector<int>, bool>>{{{}, true},
+                                              {{raspuns::IDNO}, false},
+                                              {{raspuns::IDYES, raspuns::IDCANCEL}, false}}) {
+        const auto [r, linii] = ruleaza(raspunsuri, opreste);
+        EXPECT_TRUE(r.oprita);
+        EXPECT_EQ(db(), inainte);
+        EXPECT_TRUE(p.raspunsuri.empty());
+    }
+    const auto [r, linii] = ruleaza({raspuns::IDYES, raspuns::IDDA_TOATE});
+    EXPECT_EQ(r.randuri, 3);
+    EXPECT_EQ(r.respinse, 1);
+    EXPECT_EQ(r.salvate, 2);
+    ASSERT_EQ(linii.size(), 5u);
+    EXPECT_EQ(linii[3].rfind("\u73bb\u7483\tx\t1.5\t0.900\t(nu poate fi salvat: nume", 0), 0u) << linii[3];
+    MaterialOptic m{};
+    for (const auto& [nume, cod] : {std::pair{"N-BK7", "517642.251"}, {"S-BSL7", "1234567"}}) {
+        std::strcpy(m.nume, nume);
+        ASSERT_EQ(CautaMaterialOptic(path_sticle, m, nullptr, CautaOp), 0);
+        EXPECT_STREQ(m.cod, cod);
+    }
 }
 
 TEST_F(TabeleCatalog, WideTableKeeps255ColumnsAndWarns) {
@@ -249,6 +324,21 @@ TEST_F(TabeleCatalog, DetectLambdaStopsOnAForeignColumn) {
     c.coloane[2].nume = "vd";
     EXPECT_EQ(DetecteazaLambda(c, 3, linii), 0);
     EXPECT_NE(p.ultima().text.find("Coloana vd nu este ptr. lambda indici"), std::string::npos);
+
+    // Code 1 measures at fixed wavelengths; the thickness comes from the
+    // column names or from its own column, never guessed.
+    c.coloane[2].nume = "nF";
+    c.asocieri[9].coloanaStop = 5;
+    c.coloane[4].nume = "T280", c.coloane[5].nume = "T290";
+    EXPECT_EQ(DetecteazaLambda(c, 1, linii), 0);
+    EXPECT_NE(p.ultima().text.find("Grosimea de referinta"), std::string::npos);
+    c.asocieri[IntrareGrosimeTransmisie].activ = 1;
+    ASSERT_EQ(DetecteazaLambda(c, 1, linii), 1);
+    EXPECT_EQ(c.lambdaColoaneTi, (std::vector<std::uint16_t>{280, 290}));
+    c.asocieri[IntrareGrosimeTransmisie].activ = 0;
+    c.coloane[4].nume = "TAUI25/280", c.coloane[5].nume = "TAUI25/290";
+    ASSERT_EQ(DetecteazaLambda(c, 1, linii), 1);
+    EXPECT_EQ(c.sticla.grosime_transmisie, 25.0f);
 }
 
 }  // namespace
