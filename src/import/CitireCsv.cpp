@@ -1,8 +1,7 @@
 // CSV catalogue files: quoting as RFC 4180 has it, comma or semicolon
 // between fields, numbers with a decimal point or a decimal comma.
 
-#include <fstream>
-#include <sstream>
+#include <cstdio>
 #include <filesystem>
 
 #include "fileutil/FileUtil.h"
@@ -67,9 +66,15 @@ CelulaFoaie Celula(std::string text) {
     return c;
 }
 
+// A CSV catalogue is a few hundred kilobytes; a file beyond this is not one.
+constexpr std::uint64_t MarimeMaximaCsv = 256ull << 20;
+constexpr std::size_t MarimeBloc = 64 * 1024;
+
+// The file is read block by block straight into the sheet's cells: memory
+// holds the cells, never the file's text beside them.
 class RegistruCsv : public RegistruCalcul {
 public:
-    RegistruCsv(std::string cale, std::string text) : cale_(std::move(cale)), text_(std::move(text)) {
+    explicit RegistruCsv(std::string cale) : cale_(std::move(cale)) {
         nume_.push_back(std::filesystem::path(cale_).stem().string());
     }
     const std::vector<std::string>& numeFoi() const override { return nume_; }
@@ -77,11 +82,17 @@ public:
     bool citesteFoaie(std::size_t, FoaieCalcul& foaie) override {
         foaie = {};
         foaie.nume = nume_[0];
-        const char sep = Separator(text_);
-        std::size_t i = text_.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
+        std::FILE* f = nullptr;
+        if (!DeschideFisierCuMesaj(cale_, "rb", f, true)) return false;
+        std::string bloc(MarimeBloc, '\0');
+        std::size_t n = std::fread(bloc.data(), 1, bloc.size(), f);
+        // The first block decides the separator: its first lines are enough.
+        char sep = Separator(bloc.substr(0, n));
+        std::size_t i = bloc.compare(0, 3, "\xEF\xBB\xBF") == 0 && n >= 3 ? 3 : 0;
         std::uint32_t rand = 0, coloana = 0;
         std::string camp;
-        bool citat = false, inCamp = false;
+        bool citat = false, inCamp = false, ghilimeaInCitat = false;
+        std::uint64_t total = 0;
         auto inchideCamp = [&] {
             foaie.adauga(rand, coloana++, Celula(std::move(camp)));
             camp.clear();
@@ -92,23 +103,58 @@ public:
             ++rand;
             coloana = 0;
         };
-        for (; i < text_.size(); ++i) {
-            const char c = text_[i];
-            if (citat) {
-                if (c != '"') camp += c;
-                else if (i + 1 < text_.size() && text_[i + 1] == '"') camp += text_[++i];
-                else citat = false;
-            } else if (c == '"' && !inCamp) {
-                citat = inCamp = true;
-            } else if (c == sep) {
-                inchideCamp();
-            } else if (c == '\n') {
-                inchideRand();
-            } else if (c != '\r') {
-                camp += c;
-                inCamp = true;
+        bool preaMare = false;
+        while (n > 0) {
+            total += n;
+            if (total > MarimeMaximaCsv) {
+                preaMare = true;
+                break;
             }
+            for (; i < n; ++i) {
+                const char c = bloc[i];
+                if (citat) {
+                    // A quote inside a quoted field is either the end of the
+                    // field or, doubled, a quote of the text; the next
+                    // character tells, and it may be in the next block.
+                    if (ghilimeaInCitat) {
+                        ghilimeaInCitat = false;
+                        if (c == '"') {
+                            camp += '"';
+                            continue;
+                        }
+                        citat = false;
+                    } else {
+                        if (c == '"') ghilimeaInCitat = true;
+                        else camp += c;
+                        continue;
+                    }
+                }
+                if (c == '"' && !inCamp) {
+                    citat = inCamp = true;
+                } else if (c == sep) {
+                    inchideCamp();
+                } else if (c == '\n') {
+                    inchideRand();
+                } else if (c != '\r') {
+                    camp += c;
+                    inCamp = true;
+                }
+            }
+            i = 0;
+            n = std::fread(bloc.data(), 1, bloc.size(), f);
         }
+        const bool eroare = std::ferror(f) != 0;
+        std::fclose(f);
+        if (preaMare) {
+            RaporteazaFoaieCalcul("Fisierul " + cale_ + " are peste " + std::to_string(MarimeMaximaCsv >> 20) +
+                                  " MB; nu este un catalog CSV.");
+            return false;
+        }
+        if (eroare) {
+            RaporteazaFoaieCalcul("Fisierul " + cale_ + " nu poate fi citit.");
+            return false;
+        }
+        if (ghilimeaInCitat) citat = false;
         if (citat) {
             RaporteazaFoaieCalcul("Fisierul " + cale_ + " se termina in interiorul unui text intre ghilimele.");
             return false;
@@ -118,22 +164,18 @@ public:
     }
 
 private:
-    std::string cale_, text_;
+    std::string cale_;
     std::vector<std::string> nume_;
 };
 
 }  // namespace
 
 std::unique_ptr<RegistruCalcul> DeschideRegistruCsv(const std::string& cale) {
-    std::ifstream f;
-    if (!EsteNeobisnuit(cale)) f.open(cale, std::ios::binary);
-    std::ostringstream s;
-    if (f) s << f.rdbuf();
-    if (!f || f.bad()) {
-        RaporteazaFoaieCalcul("Fisierul " + cale + " nu poate fi citit.");
-        return nullptr;
-    }
-    return std::make_unique<RegistruCsv>(cale, s.str());
+    // Only a regular file: a FIFO would block, a directory would read as an empty table.
+    std::FILE* f = nullptr;
+    if (!DeschideFisierCuMesaj(cale, "rb", f, true)) return nullptr;
+    std::fclose(f);
+    return std::make_unique<RegistruCsv>(cale);
 }
 
 }  // namespace vitramor

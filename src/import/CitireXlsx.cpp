@@ -5,6 +5,7 @@
 #include <zip.h>
 
 #include <QByteArray>
+#include <QIODevice>
 #include <QXmlStreamReader>
 
 #include <charconv>
@@ -48,41 +49,85 @@ int RandDinReferinta(QStringView r) {
     return ok ? v : -1;
 }
 
+// What a workbook may inflate to. Catalogue parts are a few megabytes; a
+// part or a workbook beyond these is damaged or hostile, whatever its
+// compressed size claims.
+constexpr qint64 LimitaParte = 128ll << 20;
+constexpr qint64 LimitaRegistru = 512ll << 20;
+
+// One part of the archive, inflated as the XML reader asks for it: nothing
+// is inflated whole, and reading stops at the limits.
+class ParteArhiva : public QIODevice {
+public:
+    ParteArhiva(zip_file_t* f, qint64& totalRegistru) : f_(f), total_(totalRegistru) { open(QIODevice::ReadOnly); }
+    ~ParteArhiva() override { zip_fclose(f_); }
+    bool isSequential() const override { return true; }
+    bool preaMare() const { return preaMare_; }
+    const std::string& eroare() const { return eroare_; }
+
+protected:
+    qint64 readData(char* date, qint64 maxim) override {
+        if (preaMare_ || !eroare_.empty()) return -1;
+        const zip_int64_t n = zip_fread(f_, date, static_cast<zip_uint64_t>(maxim));
+        if (n < 0) {
+            eroare_ = zip_file_strerror(f_);
+            return -1;
+        }
+        citit_ += n;
+        total_ += n;
+        if (citit_ > LimitaParte || total_ > LimitaRegistru) {
+            preaMare_ = true;
+            return -1;
+        }
+        return n;
+    }
+    qint64 writeData(const char*, qint64) override { return -1; }
+
+private:
+    zip_file_t* f_;
+    qint64& total_;
+    qint64 citit_ = 0;
+    bool preaMare_ = false;
+    std::string eroare_;
+};
+
 class RegistruXlsx : public RegistruCalcul {
 public:
     RegistruXlsx(std::string cale, zip_t* z) : cale_(std::move(cale)), zip_(z) {}
     ~RegistruXlsx() override { zip_discard(zip_); }
 
     bool deschide() {
-        QByteArray wb, rels;
-        if (!citestePartea("xl/workbook.xml", wb) || !citestePartea("xl/_rels/workbook.xml.rels", rels)) return false;
         std::map<QString, QString> tinte;
-        QXmlStreamReader x(rels);
-        while (!x.atEnd()) {
-            x.readNext();
-            if (x.isStartElement() && x.name() == u"Relationship")
-                tinte[x.attributes().value(QLatin1String("Id")).toString()] = x.attributes().value(QLatin1String("Target")).toString();
-        }
-        if (x.hasError()) return defect("xl/_rels/workbook.xml.rels: " + x.errorString().toStdString());
-        QXmlStreamReader w(wb);
-        while (!w.atEnd()) {
-            w.readNext();
-            if (!w.isStartElement() || w.name() != u"sheet") continue;
-            QString id;
-            for (const auto& a : w.attributes())
-                if (a.name() == u"id") id = a.value().toString();
-            QString tinta = tinte[id];
-            if (tinta.startsWith(u'/')) tinta = tinta.mid(1);
-            else tinta = "xl/" + tinta;
-            nume_.push_back(w.attributes().value(QLatin1String("name")).toString().toStdString());
-            parti_.push_back(tinta.toStdString());
-        }
-        if (w.hasError()) return defect("xl/workbook.xml: " + w.errorString().toStdString());
-        QByteArray ss;
-        if (zip_name_locate(zip_, "xl/sharedStrings.xml", 0) >= 0) {
-            if (!citestePartea("xl/sharedStrings.xml", ss)) return false;
-            citesteTexteComune(ss);
-        }
+        const bool ok = citeste("xl/_rels/workbook.xml.rels", [&](QXmlStreamReader& x) {
+            while (!x.atEnd()) {
+                x.readNext();
+                if (x.isStartElement() && x.name() == u"Relationship")
+                    tinte[x.attributes().value(QLatin1String("Id")).toString()] =
+                        x.attributes().value(QLatin1String("Target")).toString();
+            }
+        });
+        if (!ok || !citeste("xl/workbook.xml", [&](QXmlStreamReader& w) {
+                while (!w.atEnd()) {
+                    w.readNext();
+                    if (!w.isStartElement() || w.name() != u"sheet") continue;
+                    QString id;
+                    for (const auto& a : w.attributes())
+                        if (a.name() == u"id") id = a.value().toString();
+                    QString tinta = tinte[id];
+                    if (tinta.startsWith(u'/')) tinta = tinta.mid(1);
+                    else tinta = "xl/" + tinta;
+                    nume_.push_back(w.attributes().value(QLatin1String("name")).toString().toStdString());
+                    parti_.push_back(tinta.toStdString());
+                }
+            }))
+            return false;
+        if (zip_name_locate(zip_, "xl/sharedStrings.xml", 0) >= 0 &&
+            !citeste("xl/sharedStrings.xml", [&](QXmlStreamReader& x) {
+                while (!x.atEnd())
+                    if (x.readNext() == QXmlStreamReader::StartElement && x.name() == u"si")
+                        texte_.push_back(textBogat(x).toStdString());
+            }))
+            return false;
         return true;
     }
 
@@ -91,9 +136,11 @@ public:
     bool citesteFoaie(std::size_t index, FoaieCalcul& foaie) override {
         foaie = {};
         foaie.nume = nume_[index];
-        QByteArray xml;
-        if (!citestePartea(parti_[index], xml)) return false;
-        QXmlStreamReader x(xml);
+        return citeste(parti_[index], [&](QXmlStreamReader& x) { citesteCelule(x, foaie); });
+    }
+
+private:
+    void citesteCelule(QXmlStreamReader& x, FoaieCalcul& foaie) {
         int rand = 0, coloana = 0;
         QString tip;
         int randCelula = 0, coloanaCelula = 0;
@@ -132,7 +179,9 @@ public:
                         c.tip = CelulaFoaie::Text;
                         c.text = texte_[static_cast<std::size_t>(i)];
                     }
-                } else if (tip == u"str" || tip == u"inlineStr" || tip == u"e") {
+                } else if (tip == u"e") {
+                    continue;  // an error value (#N/A) is no value
+                } else if (tip == u"str" || tip == u"inlineStr") {
                     c.tip = CelulaFoaie::Text;
                     c.text = valoare.toStdString();
                 } else {
@@ -150,11 +199,8 @@ public:
             }
         }
         foaie.termina();
-        if (x.hasError()) return defect(parti_[index] + ": " + x.errorString().toStdString());
-        return true;
     }
 
-private:
     // The text of an <si> or <is>: every <t> in it, phonetic runs left out.
     static QString textBogat(QXmlStreamReader& x) {
         QString text;
@@ -173,39 +219,32 @@ private:
         return text;
     }
 
-    void citesteTexteComune(const QByteArray& xml) {
-        QXmlStreamReader x(xml);
-        while (!x.atEnd()) {
-            if (x.readNext() == QXmlStreamReader::StartElement && x.name() == u"si")
-                texte_.push_back(textBogat(x).toStdString());
-        }
-    }
-
     bool defect(const std::string& detaliu) {
         RaporteazaFoaieCalcul("Registrul Excel " + cale_ + " este deteriorat (" + detaliu + ").");
         return false;
     }
 
-    bool citestePartea(const std::string& nume, QByteArray& date) {
-        zip_stat_t st;
-        zip_stat_init(&st);
-        if (zip_stat(zip_, nume.c_str(), 0, &st) != 0 || !(st.valid & ZIP_STAT_SIZE))
-            return defect("lipseste " + nume);
-        // A catalogue part is a few megabytes; a size beyond reason is a damaged or hostile archive.
-        if (st.size > (512u << 20)) return defect(nume + " prea mare");
-        zip_file_t* f = zip_fopen(zip_, nume.c_str(), 0);
-        if (!f) return defect(nume + ": " + zip_strerror(zip_));
-        date.resize(static_cast<qsizetype>(st.size));
-        const zip_int64_t citit = zip_fread(f, date.data(), st.size);
-        const bool ok = citit == static_cast<zip_int64_t>(st.size);
-        const std::string eroare = ok ? "" : zip_file_strerror(f);
-        zip_fclose(f);
-        return ok ? true : defect(nume + ": " + eroare);
+    // Parses one part with `f`, inflating it as the parser reads; reports a
+    // missing, damaged or oversized part.
+    template <class F>
+    bool citeste(const std::string& nume, F&& f) {
+        zip_file_t* z = zip_fopen(zip_, nume.c_str(), 0);
+        if (!z) return defect(zip_name_locate(zip_, nume.c_str(), 0) < 0 ? "lipseste " + nume : nume + ": " + zip_strerror(zip_));
+        ParteArhiva parte(z, totalInflat_);
+        QXmlStreamReader x(&parte);
+        f(x);
+        if (parte.preaMare())
+            return defect(nume + " depaseste " + std::to_string(LimitaParte >> 20) + " MB despachetat (sau registrul " +
+                          std::to_string(LimitaRegistru >> 20) + " MB)");
+        if (!parte.eroare().empty()) return defect(nume + ": " + parte.eroare());
+        if (x.hasError()) return defect(nume + ": " + x.errorString().toStdString());
+        return true;
     }
 
     std::string cale_;
     zip_t* zip_;
     std::vector<std::string> nume_, parti_, texte_;
+    qint64 totalInflat_ = 0;
 };
 
 }  // namespace

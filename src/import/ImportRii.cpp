@@ -62,11 +62,26 @@ std::string FaraEtichete(std::string t) {
         else if (c == '>' && inEticheta) inEticheta = false;
         else if (!inEticheta) r.push_back(c == '\n' || c == '\r' ? ' ' : c);
     }
-    for (const auto& [entitate, c] : {std::pair{"&amp;", "&"}, {"&lt;", "<"}, {"&gt;", ">"}, {"&nbsp;", " "}}) {
-        for (std::size_t p; (p = r.find(entitate)) != std::string::npos;) r.replace(p, std::strlen(entitate), c);
+    // Entities are decoded in one pass: replacing each kind all over the
+    // text again and again takes time that grows with the square of their
+    // number, and would decode "&amp;lt;" twice.
+    std::string d;
+    d.reserve(r.size());
+    const std::string_view v(r);
+    for (std::size_t i = 0; i < v.size(); ++i) {
+        bool gasit = false;
+        if (v[i] == '&')
+            for (const auto& [entitate, c] : {std::pair{"&amp;", '&'}, {"&lt;", '<'}, {"&gt;", '>'}, {"&nbsp;", ' '}})
+                if (v.substr(i).starts_with(entitate)) {
+                    d.push_back(c);
+                    i += std::strlen(entitate) - 1;
+                    gasit = true;
+                    break;
+                }
+        if (!gasit) d.push_back(v[i]);
     }
-    while (!r.empty() && r.back() == ' ') r.pop_back();
-    return r;
+    while (!d.empty() && d.back() == ' ') d.pop_back();
+    return d;
 }
 
 struct Tabel {

@@ -91,6 +91,15 @@ TEST(ImportRii, ReferencesComeWithoutTags) {
     const MaterialRii r = CitesteMaterialRii(Silice1, "SiO2", 10);
     ASSERT_EQ(r.referinte.size(), 2u);
     EXPECT_EQ(r.referinte[0], "REFERENCES: I. H. Malitson. J. Opt. Soc. Am. 55, 1205 (1965)");
+    // Entities are decoded once each, in time that grows with their number.
+    std::string multe;
+    for (int i = 0; i < 100000; ++i) multe += "&amp;lt;";
+    std::string fisier = Silice1;
+    fisier.replace(fisier.find("Fused"), 5, multe);
+    const MaterialRii m = CitesteMaterialRii(fisier, "SiO2", 10);
+    ASSERT_EQ(m.referinte.size(), 2u);
+    EXPECT_EQ(m.referinte[1].substr(0, 16), "COMMENTS: &lt;&l");
+    EXPECT_EQ(m.referinte[1].size(), r.referinte[1].size() - 5 + 400000);
 }
 
 TEST(ImportRii, BadFilesAreRefusedWithTheirReason) {

@@ -276,6 +276,29 @@ TEST_F(TabeleCatalog, BadInputIsReportedAndStoresNothing) {
     }
 }
 
+TEST_F(TabeleCatalog, FarCellsAndHugePartsStayBounded) {
+    // One cell at the sheet's far corner: a table as wide as its letters,
+    // read without a row or a cell for the emptiness between.
+    ScrieXlsxBrut((d / "departe.xlsx").string(), "s", [](std::size_t) {
+        return std::string("<row r=\"1\"><c r=\"A1\" t=\"inlineStr\"><is><t>nume</t></is></c></row>"
+                           "<row r=\"1048576\"><c r=\"ZZZ1048576\"><v>1</v></c></row>");
+    }, 1);
+    std::vector<ColoanaTabel> k;
+    auto s = DeschideSursaTabel((d / "departe.xlsx").string());
+    ASSERT_TRUE(s && s->citesteColoane("s", k));
+    ASSERT_EQ(k.size(), 18278u);
+    EXPECT_EQ(k.back().nume, "ZZZ");
+    // A sheet that inflates past its limit from a few hundred kilobytes is
+    // refused as it is read, never inflated whole.
+    ScrieXlsxBrut((d / "umflat.xlsx").string(), "s",
+                  [](std::size_t i) { return "<row r=\"" + std::to_string(i + 1) + "\"/>" + std::string(4096, ' '); },
+                  33000);
+    s = DeschideSursaTabel((d / "umflat.xlsx").string());
+    ASSERT_TRUE(s);
+    EXPECT_FALSE(s->citesteColoane("s", k));
+    EXPECT_NE(p.ultima().text.find("depaseste 128 MB"), std::string::npos) << p.ultima().text;
+}
+
 TEST_F(TabeleCatalog, AssociationPastTheLastColumnStopsTheUpdate) {
     ScrieSqlite((d / "cat.db").string(), "sticle", Catalog);
     auto c = std::make_unique<ContextImportExcel>();

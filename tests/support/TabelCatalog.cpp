@@ -3,9 +3,11 @@
 #include <sql.h>
 #include <sqlext.h>
 #include <xlsxwriter.h>
+#include <zip.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <stdexcept>
 
@@ -84,6 +86,73 @@ void ScrieXlsx(const std::string& fisier, const std::string& foaie, const Randur
             else if (const auto* s = std::get_if<std::string>(&r[i][j])) worksheet_write_string(ws, ri, cj, s->c_str(), nullptr);
         }
     if (workbook_close(wb) != LXW_NO_ERROR) throw std::runtime_error("cannot write " + fisier);
+}
+
+namespace {
+
+// The sheet part handed to libzip piece by piece, so a part of hundreds of
+// megabytes never sits in memory.
+struct FluxFoaie {
+    std::function<std::string(std::size_t)> bucata;
+    std::size_t bucati = 0, urmatoarea = 0;
+    std::string curent;
+    std::size_t pozitie = 0;
+};
+
+zip_int64_t CitesteFlux(void* stare, void* date, zip_uint64_t n, zip_source_cmd_t cmd) {
+    auto* f = static_cast<FluxFoaie*>(stare);
+    switch (cmd) {
+    case ZIP_SOURCE_OPEN:
+        f->urmatoarea = 0, f->pozitie = 0;
+        f->curent = "<worksheet xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\"><sheetData>";
+        return 0;
+    case ZIP_SOURCE_READ: {
+        while (f->pozitie == f->curent.size()) {
+            if (f->urmatoarea > f->bucati) return 0;
+            f->curent = f->urmatoarea < f->bucati ? f->bucata(f->urmatoarea) : "</sheetData></worksheet>";
+            ++f->urmatoarea, f->pozitie = 0;
+        }
+        const std::size_t k = std::min<std::size_t>(n, f->curent.size() - f->pozitie);
+        std::memcpy(date, f->curent.data() + f->pozitie, k);
+        f->pozitie += k;
+        return static_cast<zip_int64_t>(k);
+    }
+    case ZIP_SOURCE_STAT: {
+        auto* st = static_cast<zip_stat_t*>(date);
+        zip_stat_init(st);
+        return sizeof(*st);
+    }
+    case ZIP_SOURCE_SUPPORTS:
+        return zip_source_make_command_bitmap(ZIP_SOURCE_OPEN, ZIP_SOURCE_READ, ZIP_SOURCE_CLOSE, ZIP_SOURCE_STAT,
+                                              ZIP_SOURCE_ERROR, ZIP_SOURCE_FREE, -1);
+    case ZIP_SOURCE_ERROR: return 2 * sizeof(int);
+    default: return 0;
+    }
+}
+
+void AdaugaText(zip_t* z, const char* nume, const std::string& text) {
+    char* copie = static_cast<char*>(std::malloc(text.size()));
+    std::memcpy(copie, text.data(), text.size());
+    zip_file_add(z, nume, zip_source_buffer(z, copie, text.size(), 1), ZIP_FL_OVERWRITE);
+}
+
+}  // namespace
+
+void ScrieXlsxBrut(const std::string& fisier, const std::string& foaie,
+                   const std::function<std::string(std::size_t)>& bucata, std::size_t bucati) {
+    int eroare = 0;
+    zip_t* z = zip_open(fisier.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &eroare);
+    if (!z) throw std::runtime_error("cannot write " + fisier);
+    AdaugaText(z, "xl/workbook.xml",
+               "<workbook xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships\"><sheets>"
+               "<sheet name=\"" + foaie + "\" sheetId=\"1\" r:id=\"rId1\"/></sheets></workbook>");
+    AdaugaText(z, "xl/_rels/workbook.xml.rels",
+               "<Relationships><Relationship Id=\"rId1\" Target=\"worksheets/sheet1.xml\"/></Relationships>");
+    FluxFoaie flux{bucata, bucati, 0, {}, 0};
+    zip_source_t* sursa = zip_source_function(z, CitesteFlux, &flux);
+    const zip_int64_t index = zip_file_add(z, "xl/worksheets/sheet1.xml", sursa, ZIP_FL_OVERWRITE);
+    zip_set_file_compression(z, static_cast<zip_uint64_t>(index), ZIP_CM_DEFLATE, 1);
+    if (zip_close(z) != 0) throw std::runtime_error("cannot write " + fisier);
 }
 
 void ScrieCsv(const std::string& fisier, const Randuri& r, char separator) {

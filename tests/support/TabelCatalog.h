@@ -3,6 +3,8 @@
 // real unixODBC driver manager and SQLite ODBC driver), an .xlsx workbook
 // and a CSV file, so the same rows can be read from every kind of source.
 
+#include <cstddef>
+#include <functional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -21,6 +23,10 @@ std::string SirSqlite(const std::string& fisier);
 // column stays text, as a careless catalogue has it.
 void ScrieSqlite(const std::string& fisier, const std::string& tabel, const Randuri& r);
 void ScrieXlsx(const std::string& fisier, const std::string& foaie, const Randuri& r);
+// A workbook of one sheet whose rows are written as raw XML, `bucata(i)`
+// for i below `bucati`, streamed into the archive: far cells, huge parts.
+void ScrieXlsxBrut(const std::string& fisier, const std::string& foaie,
+                   const std::function<std::string(std::size_t)>& bucata, std::size_t bucati);
 void ScrieCsv(const std::string& fisier, const Randuri& r, char separator = ',');
 
 }  // namespace vitramor::test
