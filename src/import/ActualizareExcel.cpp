@@ -92,6 +92,7 @@ void ElibereazaBuffere(ContextImportExcel& c) {
         c.date[i].clear();
         c.date[i].shrink_to_fit();
         c.lungimi[i].clear();
+        c.pozitii[i].clear();
     }
 }
 
@@ -242,10 +243,12 @@ void AplicaRand(const ContextImportExcel& c, const MaterialOptic& s, MaterialOpt
     if (activ(18)) t.duritate_abraziune = s.duritate_abraziune;
 }
 
-struct RandCitit {
-    MaterialOptic sticla;
-    std::string nume;   // UTF-8, for messages
-    std::string motiv;  // why it is refused; empty when it can be stored
+// The rows read, side by side: each row's record, its name (UTF-8, for
+// messages) and why it is refused (empty when it can be stored).
+struct RanduriCitite {
+    std::vector<MaterialOptic> sticle;
+    std::vector<std::string> nume, motiv;
+    std::size_t size() const { return sticle.size(); }
 };
 
 // Why a read row cannot be stored, beyond what its transfer found.
@@ -257,13 +260,16 @@ std::string MotivRand(const ContextImportExcel& c, const MaterialOptic& s) {
 }
 
 // Merges the rows into the stored materials and stores them all in one
-// pass. False when nothing was stored on purpose (Cancel, No) or the store
-// failed.
-bool SalveazaRanduri(const ContextImportExcel& c, const OptiuniActualizare& o, std::vector<RandCitit>& randuri,
+// pass. Each row's record becomes its material in place: the first row of a
+// name takes the stored material (or a new one) with the row's values, a
+// later row of the same name goes over it. False when nothing was stored on
+// purpose (Cancel, No) or the store failed.
+bool SalveazaRanduri(const ContextImportExcel& c, const OptiuniActualizare& o, RanduriCitite& randuri,
                      RezultatActualizare& r) {
+    std::vector<MaterialOptic>& sticle = randuri.sticle;
     for (std::size_t i = 0; i < randuri.size(); ++i)
-        if (!randuri[i].motiv.empty())
-            AfiseazaMesajInLista("Actualizare " + c.tabel + ", randul " + randuri[i].nume + ": " + randuri[i].motiv +
+        if (!randuri.motiv[i].empty())
+            AfiseazaMesajInLista("Actualizare " + c.tabel + ", randul " + randuri.nume[i] + ": " + randuri.motiv[i] +
                                      "; nu a fost salvat",
                                  NivelAvertizare);
     const int bune = r.randuri - r.respinse;
@@ -276,63 +282,77 @@ bool SalveazaRanduri(const ContextImportExcel& c, const OptiuniActualizare& o, s
                   "ATENTIE!", stil::MB_YESNO | stil::MB_ICONQUESTION | stil::MB_DEFBUTTON2) != raspuns::IDYES))
         return false;
 
-    std::vector<std::string> nume;
-    for (const RandCitit& rand : randuri)
-        if (rand.motiv.empty()) nume.emplace_back(vitramor::TextCamp(rand.sticla.nume, sizeof rand.sticla.nume));
-    MaterialeGasite gasite;
+    constexpr std::size_t Nimic = SIZE_MAX;
+    std::vector<std::string> nume;                               // each name once, by its first row
+    std::vector<std::size_t> primul;                             // that first row
+    std::vector<std::size_t> randPrimul(randuri.size(), Nimic);  // each row's first row of its name
+    std::unordered_map<std::string, std::size_t> dupaNume;
+    for (std::size_t i = 0; i < randuri.size(); ++i) {
+        if (!randuri.motiv[i].empty()) continue;
+        const auto [it, nou] = dupaNume.emplace(vitramor::TextCamp(sticle[i].nume, sizeof sticle[i].nume), nume.size());
+        if (nou) nume.push_back(it->first), primul.push_back(i);
+        randPrimul[i] = primul[it->second];
+    }
+    std::vector<char> gasit(randuri.size(), 0);
+    const auto aplica = [&](std::size_t i, const MaterialOptic& baza) {
+        MaterialOptic t = baza;
+        AplicaRand(c, sticle[i], t, o.codProducator);
+        sticle[i] = t;
+    };
     // A database that does not exist yet holds nothing to merge with: every
     // glass is new, and the store creates the file.
     if (std::filesystem::exists(CaleBazaDate(path_sticle)) &&
-        CautaMaterialeOptice(path_sticle, o.owner, nume, gasite) != CatalogOk)
+        ParcurgeMaterialeOptice(path_sticle, o.owner, nume, [&](std::size_t k, const MaterialOptic& m) {
+            aplica(primul[k], m);
+            gasit[primul[k]] = 1;
+        }) != CatalogOk)
         return false;
-    gasite.resize(nume.size());
 
-    std::vector<MaterialOptic> tinte;
-    std::unordered_map<std::string, std::size_t> dupaNume;
+    // In the rows' order: a new glass is confirmed, a later row of a name
+    // goes over its first row's material.
+    std::vector<char> salveaza(randuri.size(), 0);
     int decizie = 0;  // a "to all" answer, once given
-    std::size_t k = 0;
-    for (const RandCitit& rand : randuri) {
-        if (!rand.motiv.empty()) continue;
-        const std::string& n = nume[k];
-        const std::optional<MaterialOptic>& gasit = gasite[k++];
-        if (const auto it = dupaNume.find(n); it != dupaNume.end()) {
-            // A name listed twice: the later row goes over the earlier, as it
-            // would have over the stored material.
-            AplicaRand(c, rand.sticla, tinte[it->second], o.codProducator);
+    for (std::size_t i = 0; i < randuri.size(); ++i) {
+        const std::size_t p = randPrimul[i];
+        if (p == Nimic || !(p == i || salveaza[p])) continue;
+        if (p != i) {
+            AplicaRand(c, sticle[i], sticle[p], o.codProducator);
             continue;
         }
-        MaterialOptic t{};
-        if (gasit) {
-            t = *gasit;
-        } else {
+        if (!gasit[i]) {
             int raspunsNou = decizie;
             if (!raspunsNou) {
                 raspunsNou = MesajBox(o.owner,
                                       Format("Eroare (err=%d) cautare material %s in SticleNou32.dat. Salvati ca "
                                              "material nou?",
-                                             static_cast<int>(EroareMaterialNegasit), n.c_str()),
+                                             static_cast<int>(EroareMaterialNegasit), randuri.nume[i].c_str()),
                                       {}, stil::MB_YESNOCANCEL | stil::MB_PENTRUTOATE | stil::MB_ICONQUESTION);
                 if (raspunsNou == raspuns::IDDA_TOATE || raspunsNou == raspuns::IDNU_TOATE) decizie = raspunsNou;
             }
             if (raspunsNou == raspuns::IDCANCEL) return false;
             if (raspunsNou != raspuns::IDYES && raspunsNou != raspuns::IDDA_TOATE) continue;
-            std::memcpy(t.nume, rand.sticla.nume, sizeof t.nume);
-            t.producator = rand.sticla.producator;
+            MaterialOptic nou{};
+            std::memcpy(nou.nume, sticle[i].nume, sizeof nou.nume);
+            nou.producator = sticle[i].producator;
+            aplica(i, nou);
             ++r.noi;
         }
-        AplicaRand(c, rand.sticla, t, o.codProducator);
-        dupaNume.emplace(n, tinte.size());
-        tinte.push_back(t);
+        salveaza[i] = 1;
     }
-    for (MaterialOptic& t : tinte) {
-        const std::string avertizare = CompleteazaDomeniiPentruSalvare(t);
+    // The materials to store gather at the front, in the order of their first rows.
+    std::size_t n = 0;
+    for (std::size_t i = 0; i < randuri.size(); ++i) {
+        if (!salveaza[i]) continue;
+        const std::string avertizare = CompleteazaDomeniiPentruSalvare(sticle[i]);
         if (!avertizare.empty()) AfiseazaMesajInLista(avertizare, NivelAvertizare);
+        if (n != i) sticle[n] = sticle[i];
+        ++n;
     }
-    if (tinte.empty()) return true;
+    if (n == 0) return true;
     std::vector<int> coduri;
-    SalveazaMaterialeOptice(path_sticle, tinte, o.owner, coduri);
+    SalveazaMaterialeOptice(path_sticle, std::span<const MaterialOptic>(sticle.data(), n), o.owner, coduri);
     for (int cod : coduri) r.salvate += cod == CatalogOk;
-    return r.salvate == static_cast<int>(tinte.size());
+    return r.salvate == static_cast<int>(n);
 }
 
 }  // namespace
@@ -348,8 +368,7 @@ int TransferaDataDinColoaneCititeInSticla(int i, int j, ContextImportExcel& c) {
     if (c.date[i].empty()) return Mesaj("DataClientPtr = NULL"), 0;
     if (!c.campuri[i]) return Mesaj("StartVarSticla = null"), 0;
     const ColoanaTabel& k = ColoanaIntrarii(c, i, j);
-    std::size_t pozitie = 0;
-    for (int q = 0; q < j; ++q) pozitie += LungimeBuffer(a, ColoanaIntrarii(c, i, q));
+    const std::size_t pozitie = c.pozitii[i][static_cast<std::size_t>(j)];
     const unsigned char* sursa = c.date[i].data() + pozitie;
     const SQLLEN disponibil = static_cast<SQLLEN>(LungimeBuffer(a, k));
     const SQLLEN indicator = c.lungimi[i][static_cast<std::size_t>(j)];
@@ -469,7 +488,11 @@ int ImportaTabelExcel(ContextImportExcel& c, const OptiuniActualizare& o, Rezult
             return 0;
         }
         std::size_t marime = 0;
-        for (int j = 0; j < a.nrColoane; ++j) marime += LungimeBuffer(a, ColoanaIntrarii(c, i, j));
+        c.pozitii[i].clear();
+        for (int j = 0; j < a.nrColoane; ++j) {
+            c.pozitii[i].push_back(marime);
+            marime += LungimeBuffer(a, ColoanaIntrarii(c, i, j));
+        }
         c.lungimi[i].assign(static_cast<std::size_t>(a.nrColoane), SQL_NULL_DATA);
         c.date[i].assign(marime, 0);
         vreuna = true;
@@ -505,6 +528,7 @@ int ImportaTabelExcel(ContextImportExcel& c, const OptiuniActualizare& o, Rezult
     if (!c.asocieri[IntrareTransmisie].activ) ordini.transmisie.clear();
 
     SursaTabel& sursa = *c.sursa;
+    RanduriCitite randuri;
     platforma().cursorAsteptare(true);
     if (!sursa.incepeCitire()) {
         platforma().cursorAsteptare(false);
@@ -532,10 +556,10 @@ int ImportaTabelExcel(ContextImportExcel& c, const OptiuniActualizare& o, Rezult
     }
     ok = ok && sursa.executa(c.tabel);
     bool complet = ok;
+    if (ok && o.actualizeaza) randuri.sticle.reserve(sursa.randuriDeCitit());
     // Every row starts from what "Detect lambda" left: nothing of the row
     // before it, its name least of all, can reach it.
     const MaterialOptic baza = c.sticla;
-    std::vector<RandCitit> randuri;
     while (ok) {
         const int rand = sursa.urmatorulRand();
         if (rand <= 0) {
@@ -556,15 +580,21 @@ int ImportaTabelExcel(ContextImportExcel& c, const OptiuniActualizare& o, Rezult
         }
         if (!ok) break;
         if (c.numeRand.empty()) continue;
-        RandCitit citit{c.sticla, c.numeRand, MotivRand(c, c.sticla)};
+        std::string motiv = MotivRand(c, c.sticla);
         ++r.randuri;
-        r.respinse += !citit.motiv.empty();
-        std::string linie = LinieRand(c, c.sticla, ordini);
-        if (!citit.motiv.empty()) linie += "\t(nu poate fi salvat: " + citit.motiv + ")";
-        if (o.actualizeaza) randuri.push_back(std::move(citit));
-        if (o.linie && !o.linie(linie)) {
-            complet = false;
-            break;
+        r.respinse += !motiv.empty();
+        if (o.linie) {
+            std::string linie = LinieRand(c, c.sticla, ordini);
+            if (!motiv.empty()) linie += "\t(nu poate fi salvat: " + motiv + ")";
+            if (!o.linie(linie)) {
+                complet = false;
+                break;
+            }
+        }
+        if (o.actualizeaza) {
+            randuri.sticle.push_back(c.sticla);
+            randuri.nume.push_back(c.numeRand);
+            randuri.motiv.push_back(std::move(motiv));
         }
     }
     const bool inchis = sursa.inchideCitire();

@@ -76,6 +76,7 @@ struct ContextImportExcel {
     std::array<void*, NumarAsocieri> campuri{};
     std::array<std::vector<unsigned char>, NumarAsocieri> date;
     std::array<std::vector<SQLLEN>, NumarAsocieri> lungimi;
+    std::array<std::vector<std::size_t>, NumarAsocieri> pozitii;  // of each column's value in `date`
 };
 
 // Names, types, sizes and fields of entries 0 to 18; the active flags,

@@ -115,6 +115,10 @@ public:
         return 1;
     }
 
+    std::size_t randuriDeCitit() const override {
+        return curenta_ && rand_ < curenta_->celule.randuri.size() ? curenta_->celule.randuri.size() - rand_ : 0;
+    }
+
     bool inchideCitire() override {
         legaturi_.clear();
         curenta_ = nullptr;

@@ -45,6 +45,9 @@ public:
     virtual bool leagaColoana(int coloana, SQLSMALLINT tipC, void* buffer, SQLLEN lungime, SQLLEN* indicator) = 0;
     virtual bool executa(const std::string& tabel) = 0;
     virtual int urmatorulRand() = 0;
+    // How many rows an executed read will give, when the source knows (a
+    // sheet in memory); 0 when it does not.
+    virtual std::size_t randuriDeCitit() const { return 0; }
     virtual bool inchideCitire() = 0;
 };
 

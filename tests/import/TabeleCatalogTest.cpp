@@ -276,6 +276,28 @@ TEST_F(TabeleCatalog, BadInputIsReportedAndStoresNothing) {
     }
 }
 
+TEST_F(TabeleCatalog, CsvSeparatorIsTheOneThatSplitsEveryLine) {
+    const struct {
+        const char* text;
+        std::size_t coloane;
+        double nd;
+    } cazuri[] = {
+        {"nume,nd,comentariu\nN-BK7,1.5168,tip; coroana\nF2,1.62,flint\n", 3, 1.5168},
+        {"nume;nd;vd\r\nN-BK7;1,5168;64,17\r\nF2;1,62;36,37\r\n", 3, 1.5168},
+        {"nume,nd\n\"N-BK7; Schott\",1.5168\n", 2, 1.5168},
+    };
+    for (const auto& c : cazuri) {
+        SCOPED_TRACE(c.text);
+        d.write("t.csv", c.text);
+        auto r = DeschideRegistruCsv((d / "t.csv").string());
+        FoaieCalcul f;
+        ASSERT_TRUE(r && r->citesteFoaie(0, f));
+        ASSERT_GE(f.randuri.size(), 2u);
+        EXPECT_EQ(f.randuri[0].celule.size(), c.coloane);
+        EXPECT_EQ(f.randuri[1].celula(1)->numar, c.nd);
+    }
+}
+
 TEST_F(TabeleCatalog, FarCellsAndHugePartsStayBounded) {
     // One cell at the sheet's far corner: a table as wide as its letters,
     // read without a row or a cell for the emptiness between.
