@@ -6,16 +6,17 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
+#include <limits>
 #include <map>
 
 #include <QString>
 #include <string>
 
 #include "dispersion/EcuatieDispersie.h"
+#include "dispersion/PotrivireEcuatie.h"
 #include "editors/LiniiSpectrale.h"
 #include "import/ImportSchott.h"
 #include "import/NumarZecimal.h"
-#include "import/PotrivireSellmeier.h"
 #include "import/PuncteReprezentative.h"
 #include "platform/DouaFire.h"
 #include "record/CodificareText.h"
@@ -78,10 +79,15 @@ std::string Citat(std::string_view t) {
     return t.size() > 30 ? r + "..." : r;
 }
 
+// What a field of a line holds. Makers write `-` where they know no value,
+// and leave off fields at the end of a line; both are a value not given.
+enum class Camp { Numar, Lipsa, Gresit };
+
 // The fields of a line, the keyword first. A line whose fields after the
-// keyword are all numbers (most lines of a catalogue) is read in one pass
-// straight into `numere`; only a line with a field that is not a number is
-// split into texts, for the reading that tells which field it is.
+// keyword are all numbers or `-` (most lines of a catalogue) is read in one
+// pass straight into `numere`, a `-` as not-a-number, which no number of a
+// catalogue reads as; only a line with another field is split into texts,
+// for the reading that tells which field it is.
 struct CampuriLinie {
     static constexpr std::size_t Maxim = 16;
     std::vector<std::string_view> texte;
@@ -94,7 +100,8 @@ struct CampuriLinie {
         Campuri(linie, texte);
         numar = texte.empty() ? 0 : texte.size() - 1;
     }
-    // The numbers after a two-letter keyword; false when a field is not one.
+    // The numbers after a two-letter keyword; false when a field is neither
+    // a number nor `-`.
     bool citesteNumere(std::string_view linie) {
         citite = false;
         numar = 0;
@@ -103,120 +110,141 @@ struct CampuriLinie {
             while (i < linie.size() && (linie[i] == ' ' || linie[i] == '\t')) ++i;
             if (i == linie.size()) break;
             if (numar == Maxim) return false;
-            const std::size_t n = NumarCuSemn(linie.substr(i), numere[numar++]);
+            double& v = numere[numar++];
+            std::size_t n = NumarCuSemn(linie.substr(i), v);
+            if (n == 0 && linie[i] == '-') v = std::numeric_limits<double>::quiet_NaN(), n = 1;
             i += n;
             if (n == 0 || (i < linie.size() && linie[i] != ' ' && linie[i] != '\t')) return false;
         }
         citite = true;
         return true;
     }
+    // Field i (1 is the first after the keyword), its number in `v`.
+    Camp camp(std::size_t i, double& v) const {
+        if (i > numar) return Camp::Lipsa;
+        if (citite) {
+            v = numere[i - 1];
+            return std::isnan(v) ? Camp::Lipsa : Camp::Numar;
+        }
+        if (texte[i] == "-") return Camp::Lipsa;
+        return Numar(texte[i], v) ? Camp::Numar : Camp::Gresit;
+    }
+    // Field i as the messages quote it; "-" for one not given.
+    std::string text(std::size_t i) const {
+        if (i > numar) return "-";
+        if (!citite) return Citat(texte[i]);
+        return std::isnan(numere[i - 1]) ? "-" : TextFormatat("%g", numere[i - 1]);
+    }
 };
 
-// Reads the numeric fields `de` to `pana` (exclusive) of a line; a field
-// that is not a number is an error of the glass.
-bool Numere(SticlaAgf& s, int linie, std::string_view cuvant, const CampuriLinie& campuri, std::size_t de,
-            std::size_t pana, double* iesire) {
-    if (campuri.citite) {
-        for (std::size_t i = de; i < pana && i <= campuri.numar; ++i) iesire[i - de] = campuri.numere[i - 1];
-        return true;
+// Fields `de` to `pana` (exclusive) of a line that a glass can do without.
+// One not given leaves its value in `iesire`, the record's empty value; one
+// that is not a number is left out the same way, with a warning naming it.
+void CampuriOptionale(SticlaAgf& s, int linie, std::string_view cuvant, const CampuriLinie& c, std::size_t de,
+                      std::size_t pana, double* iesire) {
+    for (std::size_t i = de; i < pana; ++i) {
+        double v = 0.0;
+        const Camp k = c.camp(i, v);
+        if (k == Camp::Numar) iesire[i - de] = v;
+        if (k == Camp::Gresit)
+            s.avertizari.push_back(TextFormatat("linia %d: campul %zu al liniei %.*s, \"%s\", nu este un numar; nu a "
+                                                "fost luat",
+                                                linie, i, static_cast<int>(cuvant.size()), cuvant.data(),
+                                                c.text(i).c_str()));
     }
-    const std::vector<std::string_view>& c = campuri.texte;
-    for (std::size_t i = de; i < pana && i < c.size(); ++i) {
-        if (!Numar(c[i], iesire[i - de])) {
-            s.erori.push_back(TextFormatat("linia %d: campul %zu al liniei %.*s, \"%s\", nu este un numar", linie, i,
-                                       static_cast<int>(cuvant.size()), cuvant.data(), Citat(c[i]).c_str()));
-            return false;
-        }
-    }
-    return true;
 }
 
 bool Intreg(double v) { return v == std::floor(v) && std::fabs(v) < 1e6; }
 
-void CitesteNM(SticlaAgf& s, int linie, const CampuriLinie& campuri) {
-    const std::vector<std::string_view>& c = campuri.texte;
+// Only the name and the formula are needed: the rest of the line may be
+// missing or `-`.
+void CitesteNM(SticlaAgf& s, int linie, const CampuriLinie& c) {
     s.linie = linie;
-    if (c.size() >= 2) s.nume = std::string(c[1]);
-    if (c.size() < 6) {
-        s.erori.push_back(TextFormatat("linia %d: linia NM are %zu campuri; trebuie cel putin nume, formula, cod MIL, nd "
-                                   "si vd",
-                                   linie, c.size() - 1));
+    if (c.numar < 1) {
+        s.erori.push_back(TextFormatat("linia %d: linia NM nu are numele sticlei", linie));
         return;
     }
-    double v[3] = {};
-    if (!Numere(s, linie, "NM", campuri, 2, 3, v) || !Numere(s, linie, "NM", campuri, 4, 6, v + 1)) return;
-    if (!Intreg(v[0]) || v[0] < 1 || v[0] > FormulaAgfMaxima) {
+    s.nume = std::string(c.texte[1]);
+    double formula = 0.0;
+    const Camp k = c.camp(2, formula);
+    if (k == Camp::Lipsa) {
+        s.erori.push_back(TextFormatat("linia %d: linia NM nu da formula de dispersie", linie));
+        return;
+    }
+    if (k == Camp::Gresit || !Intreg(formula) || formula < 1 || formula > FormulaAgfMaxima) {
         s.erori.push_back(TextFormatat("linia %d: formula de dispersie %s nu exista (formulele sunt 1 - %d)", linie,
-                                   Citat(c[2]).c_str(), FormulaAgfMaxima));
+                                       c.text(2).c_str(), FormulaAgfMaxima));
         return;
     }
-    s.formula = static_cast<int>(v[0]);
-    s.mil = std::string(c[3]);
-    s.nd = v[1];
-    s.vd = v[2];
-    if (c.size() > 7) {
-        double stare = 0.0;
-        if (!Numere(s, linie, "NM", campuri, 7, 8, &stare)) return;
-        if (Intreg(stare) && stare >= 0 && stare <= 4)
-            s.stare = static_cast<int>(stare);
-        else
-            s.avertizari.push_back(TextFormatat("linia %d: starea %s nu este una cunoscuta; sticla e luata ca standard",
-                                            linie, Citat(c[7]).c_str()));
-    }
+    s.formula = static_cast<int>(formula);
+    if (c.numar >= 3) s.mil = std::string(c.texte[3]);
+    double v[2] = {};
+    CampuriOptionale(s, linie, "NM", c, 4, 6, v);
+    s.nd = v[0], s.vd = v[1];
+    double stare = 0.0;
+    const Camp ks = c.camp(7, stare);
+    if (ks == Camp::Numar && Intreg(stare) && stare >= 0 && stare <= 4)
+        s.stare = static_cast<int>(stare);
+    else if (ks != Camp::Lipsa)
+        s.avertizari.push_back(TextFormatat("linia %d: starea %s nu este una cunoscuta; sticla e luata ca standard",
+                                            linie, c.text(7).c_str()));
 }
 
 void CitesteLinie(SticlaAgf& s, int linie, std::string_view cuvant, const CampuriLinie& c) {
-    const std::size_t n = c.numar;
-    auto prea_scurta = [&](std::size_t minim, const char* ce) {
-        if (n >= minim) return false;
-        s.erori.push_back(TextFormatat("linia %d: linia %.*s are %zu campuri, trebuie %zu (%s)", linie,
-                                   static_cast<int>(cuvant.size()), cuvant.data(), n, minim, ce));
-        return true;
-    };
     if (cuvant == "CD") {
         if (s.areCd) {
             s.avertizari.push_back(TextFormatat("linia %d: a doua linie CD a sticlei nu a fost luata in seama", linie));
             return;
         }
         s.areCd = true;
-        s.numarCd = static_cast<int>(std::min<std::size_t>(n, CoeficientiAgfMaxim));
-        Numere(s, linie, cuvant, c, 1, 1 + s.numarCd, s.cd.data());
+        s.numarCd = static_cast<int>(std::min<std::size_t>(c.numar, CoeficientiAgfMaxim));
+        // A coefficient the formula reads must be there; the others may be
+        // anything, and are 0.
+        const int nevoie = CoeficientiFormulaAgf(s.formula);
+        for (int i = 1; i <= s.numarCd; ++i) {
+            double v = 0.0;
+            if (c.camp(static_cast<std::size_t>(i), v) == Camp::Numar)
+                s.cd[static_cast<std::size_t>(i - 1)] = v;
+            else if (i <= nevoie)
+                s.erori.push_back(TextFormatat("linia %d: coeficientul %d al liniei CD, \"%s\", nu este un numar; "
+                                               "formula %d are nevoie de %d coeficienti",
+                                               linie, i, c.text(static_cast<std::size_t>(i)).c_str(), s.formula,
+                                               nevoie));
+        }
     } else if (cuvant == "ED") {
-        if (prea_scurta(3, "dilatare -30/+70, dilatare +100/+300, densitate")) return;
-        double v[3];
-        if (!Numere(s, linie, cuvant, c, 1, 4, v)) return;
+        double v[3] = {};
+        CampuriOptionale(s, linie, cuvant, c, 1, 4, v);
         s.areEd = true;
         s.dilatareJoasa = v[0], s.dilatareInalta = v[1], s.densitate = v[2];
     } else if (cuvant == "TD") {
         double v[8] = {};
-        const std::size_t k = std::min<std::size_t>(n, 8);
-        if (!Numere(s, linie, cuvant, c, 1, 1 + k, v)) return;
+        CampuriOptionale(s, linie, cuvant, c, 1, 9, v);
         s.areTd = true;
-        if (k == 8) s.tg = v[7];
+        s.tg = v[7];
     } else if (cuvant == "OD") {
-        const std::size_t k = std::min<std::size_t>(n, 6);
         double v[6] = {-1, -1, -1, -1, -1, -1};
-        if (!Numere(s, linie, cuvant, c, 1, 1 + k, v)) return;
+        CampuriOptionale(s, linie, cuvant, c, 1, 7, v);
         s.areOd = true;
         std::copy(v, v + 6, s.od.begin());
     } else if (cuvant == "LD") {
-        if (prea_scurta(2, "lambda minim, lambda maxim")) return;
-        double v[2];
-        if (!Numere(s, linie, cuvant, c, 1, 3, v)) return;
-        if (!(v[0] > 0.0) || !(v[1] > v[0])) {
-            s.erori.push_back(TextFormatat("linia %d: domeniul LD %g - %g um nu este un domeniu", linie, v[0], v[1]));
+        // A range that is not one (LD 0 0, where the maker gives none) is no
+        // range: the glass gets the one of a glass without LD line.
+        double v[2] = {};
+        if (c.camp(1, v[0]) != Camp::Numar || c.camp(2, v[1]) != Camp::Numar || !(v[0] > 0.0) || !(v[1] > v[0])) {
+            s.avertizari.push_back(TextFormatat("linia %d: LD %s %s nu este un domeniu; nu a fost luat", linie,
+                                                c.text(1).c_str(), c.text(2).c_str()));
             return;
         }
         s.areLd = true;
         s.lambdaMinUm = v[0], s.lambdaMaxUm = v[1];
     } else if (cuvant == "IT") {
-        if (prea_scurta(3, "lambda, transmisie interna, grosime")) return;
-        double v[3];
-        if (!Numere(s, linie, cuvant, c, 1, 4, v)) return;
-        if (!(v[0] > 0.0) || !(v[1] >= 0.0 && v[1] <= 1.0) || !(v[2] > 0.0)) {
-            s.avertizari.push_back(TextFormatat("linia %d: punctul de transmisie %g um, %g, %g mm nu a fost luat "
-                                            "(transmisia e intre 0 si 1, grosimea pozitiva)",
-                                            linie, v[0], v[1], v[2]));
+        double v[3] = {};
+        const bool date = c.camp(1, v[0]) == Camp::Numar && c.camp(2, v[1]) == Camp::Numar &&
+                          c.camp(3, v[2]) == Camp::Numar;
+        if (!date || !(v[0] > 0.0) || !(v[1] >= 0.0 && v[1] <= 1.0) || !(v[2] > 0.0)) {
+            s.avertizari.push_back(TextFormatat("linia %d: punctul de transmisie %s um, %s, %s mm nu a fost luat "
+                                                "(transmisia e intre 0 si 1, grosimea pozitiva)",
+                                                linie, c.text(1).c_str(), c.text(2).c_str(), c.text(3).c_str()));
             return;
         }
         s.transmisie.push_back({v[0], v[1], v[2]});
@@ -236,6 +264,10 @@ void Verifica(SticlaAgf& s) {
 }
 
 // ---- record ------------------------------------------------------------
+
+// Intervals of the even spread a formula is fitted on: dense enough that a
+// degree-11 polynomial cannot stray between two points.
+constexpr int PunctePotrivire = 120;
 
 void CopiazaText(char* camp, std::size_t marime, const std::string& text) {
     std::memset(camp, 0, marime);
@@ -543,7 +575,7 @@ void ConvertesteSticlaAgf(const SticlaAgf& s, std::uint16_t producator, Material
         // Every catalogue measures its glasses over at least the visible and
         // the near infrared; that is the range a glass without LD is given.
         lo = 0.365, hi = 1.014;
-        mesaje.push_back("fara linie LD: domeniul de valabilitate 0.365 - 1.014 um");
+        mesaje.push_back("fara domeniu de valabilitate (LD): se foloseste 0.365 - 1.014 um");
     }
     m.domeniu_n[0] = Nm(lo, false), m.domeniu_n[1] = Nm(hi, true);
     m.domeniu_k[0] = DomeniuImplicitInferior, m.domeniu_k[1] = DomeniuImplicitSuperior;
@@ -576,24 +608,26 @@ void ConvertesteSticlaAgf(const SticlaAgf& s, std::uint16_t producator, Material
         const double c[6] = {a[0], a[2], a[4], a[1], a[3], a[5]};
         std::copy(c, c + 6, m.coef_disp_n);
     } else {
-        std::vector<double> x, n;
-        for (int i = 0; i <= 60; ++i) x.push_back(lo + (hi - lo) * i / 60.0);
-        for (double t : tabel) x.push_back(t / 1000.0);
-        std::sort(x.begin(), x.end());
-        for (double t : x) n.push_back(IndiceFormulaAgf(s.formula, a, t));
-        const PotrivireSellmeier p = PotrivesteSellmeier(x, n);
+        // The other formulas have no code of their own: each code that can
+        // take the curve is fitted over the range, and the one that keeps
+        // closest to it everywhere is stored. The points are the table's and
+        // a dense even spread, at the float wavelengths the record evaluates.
+        std::vector<double> lambdaNm, n;
+        for (int i = 0; i <= PunctePotrivire; ++i) lambdaNm.push_back(1000.0 * (lo + (hi - lo) * i / PunctePotrivire));
+        lambdaNm.insert(lambdaNm.end(), tabel.begin(), tabel.end());
+        for (double l : lambdaNm) n.push_back(IndiceFormulaAgf(s.formula, a, static_cast<float>(l) / 1000.0));
+        const PotrivireEcuatie p = CeaMaiBunaPotrivire(lambdaNm, n);
         if (p.ok) {
-            m.ec_dispersie_n = 4;
-            std::copy(p.coef, p.coef + 6, m.coef_disp_n);
-            if (p.rezidualMaxim > 1e-5)
-                mesaje.push_back(TextFormatat("formula %d aproximata cu ecuatia Sellmeier (cod 4): abaterea maxima "
-                                          "%.2e in domeniul %g - %g um",
-                                          s.formula, p.rezidualMaxim, lo, hi));
+            m.ec_dispersie_n = p.cod;
+            std::copy(p.coef, p.coef + NumarCoeficientiDispersie, m.coef_disp_n);
+            mesaje.push_back(TextFormatat("formula %d aproximata cu ecuatia %d (%s): abaterea maxima %.2e in domeniul "
+                                          "%g - %g um",
+                                          s.formula, p.cod, DescriereEcuatie(p.cod).nume, p.abatereMaxima, lo, hi));
         } else {
             m.ec_dispersie_n = EcuatieTabelata;
-            mesaje.push_back(TextFormatat("formula %d nu a putut fi aproximata cu ecuatia Sellmeier; se foloseste "
-                                      "tabelul de indici",
-                                      s.formula));
+            mesaje.push_back(TextFormatat("formula %d nu a putut fi aproximata cu nicio ecuatie; se foloseste "
+                                          "tabelul de indici",
+                                          s.formula));
         }
     }
 

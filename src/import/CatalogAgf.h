@@ -6,7 +6,11 @@
 // constants, OD price and chemical classes, LD wavelength range, IT internal
 // transmittance). The reader takes the file's bytes (ASCII, Latin-1, UTF-8
 // or UTF-16 with a byte-order mark; LF or CRLF) and returns every glass with
-// what was wrong with it; a glass with an error is listed but never stored.
+// what was wrong with it. Makers write `-` for a value they do not know and
+// leave off fields at the end of a line; such a value is not given, and the
+// record keeps its empty value. A glass has an error, and is listed but never
+// stored, only when it lacks what its index needs: a name, a formula that
+// exists, the coefficients that formula reads.
 
 #include <array>
 #include <cstdint>
@@ -38,7 +42,7 @@ struct SticlaAgf {
     std::string nume;  // Windows-1252 bytes
     int formula = 0;
     std::string mil;
-    double nd = 0.0, vd = 0.0;
+    double nd = 0.0, vd = 0.0;  // 0 where the file gives none
     int stare = 0;
     std::array<double, CoeficientiAgfMaxim> cd{};
     int numarCd = 0;
@@ -49,7 +53,7 @@ struct SticlaAgf {
     double tg = 0.0;  // an eighth TD field, where a catalogue gives Tg there
     bool areOd = false;
     std::array<double, 6> od{-1, -1, -1, -1, -1, -1};  // relative cost, CR, FR, SR, AR, PR
-    bool areLd = false;
+    bool areLd = false;  // a range that is one: LD 0 0 is none
     double lambdaMinUm = 0.0, lambdaMaxUm = 0.0;
     std::vector<PunctTransmisieAgf> transmisie;
     // What keeps the glass from being stored; empty for a good glass.
@@ -85,12 +89,14 @@ int CoeficientiFormulaAgf(int formula);
 
 // The record of one glass: zero-filled, then name, code (the MIL number, or
 // the six-digit nd/vd code when the file has none), producer, equation,
-// range, thermal, chemical and price data and the transmittance. Formula 1
-// is stored as equation code 1 and formula 2 as code 4 exactly; the other
-// formulas as their values at the standard wavelengths inside the range and
-// the closest code-4 fit. Messages about the glass (the fit's residual, a
-// transmittance table cut to 40 points, a name cut to 15 characters, a
-// stored nd far from the catalogue's) are appended to `mesaje`.
+// range (the default one when the file gives none), thermal, chemical and
+// price data and the transmittance. Formula 1 is stored as equation code 1
+// and formula 2 as code 4 exactly; the other formulas as their values at the
+// standard wavelengths inside the range and the equation code that fits
+// them closest over the range. Messages about the glass (the fitted code and
+// its largest deviation, a transmittance table cut to 40 points, a name cut
+// to 15 characters, a stored nd far from the catalogue's) are appended to
+// `mesaje`.
 void ConvertesteSticlaAgf(const SticlaAgf& s, std::uint16_t producator, MaterialOptic& m,
                           std::vector<std::string>& mesaje);
 

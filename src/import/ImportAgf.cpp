@@ -14,19 +14,17 @@ namespace vitramor {
 
 std::vector<bool> SelectieImplicitaAgf(const CatalogAgf& catalog) {
     std::vector<bool> s;
-    for (const SticlaAgf& g : catalog.sticle) s.push_back(g.importabila() && !g.retrasa());
+    for (const SticlaAgf& g : catalog.sticle) s.push_back(!g.retrasa());
     return s;
 }
 
 RezultatImportAgf ImportaSticleAgf(Fereastra owner, const std::string& numeFisier, const CatalogAgf& catalog,
                                    const std::vector<bool>& selectie, std::uint16_t producator) {
     RezultatImportAgf r;
-    const auto aleasa = [&](std::size_t i) {
-        return i < selectie.size() && selectie[i] && catalog.sticle[i].importabila();
-    };
+    const auto aleasa = [&](std::size_t i) { return i < selectie.size() && selectie[i]; };
     std::vector<std::size_t> deConvertit;
     for (std::size_t i = 0; i < catalog.sticle.size(); ++i)
-        if (aleasa(i)) deConvertit.push_back(i);
+        if (aleasa(i) && catalog.sticle[i].importabila()) deConvertit.push_back(i);
     // The glasses are converted first, both halves of a large selection side
     // by side (the fit of other formulas costs more than reading the file);
     // the messages then go out in the catalogue's order.
@@ -52,17 +50,14 @@ RezultatImportAgf ImportaSticleAgf(Fereastra owner, const std::string& numeFisie
         auto antet = [&] {
             return numeFisier + ", sticla " + Utf8DinWindows1252(s.nume) + " (linia " + std::to_string(s.linie) + "): ";
         };
-        // A glass that cannot be stored is reported whether or not it was
-        // selected: the default selection leaves it out, and the user must
-        // still learn why it is missing.
+        if (!aleasa(i)) continue;
+        ++r.selectate;
         if (!s.importabila()) {
             ++r.respinse;
             for (const std::string& e : s.erori)
                 AfiseazaMesajInLista(antet() + e + "; sticla nu a fost salvata", NivelAvertizare);
             continue;
         }
-        if (!aleasa(i)) continue;
-        ++r.selectate;
         for (const std::string& a : s.avertizari) AfiseazaMesajInLista(antet() + a, NivelAvertizare);
         for (const std::string& t : mesaje[k++]) AfiseazaMesajInLista(antet() + t, NivelInformatie);
     }

@@ -15,21 +15,24 @@ namespace vitramor {
 
 inline constexpr int IdComandaImportAgf = 40121;  // "Import catalog AGF (*.agf)..."
 
-// The glasses selected when the list opens: every one that can be stored,
-// except the withdrawn ones.
+// The glasses selected when the list opens and when the command line is
+// given no selection: every one except the withdrawn ones, those that
+// cannot be stored included, so that their failure is not passed over.
 std::vector<bool> SelectieImplicitaAgf(const CatalogAgf& catalog);
 
 struct RezultatImportAgf {
-    int selectate = 0;  // selected glasses that can be stored
+    int selectate = 0;  // selected glasses, those that cannot be stored included
     int salvate = 0;
-    int respinse = 0;   // glasses of the file with an error: never stored
-    bool ok() const { return salvate == selectate && respinse == 0; }
+    int respinse = 0;   // selected glasses with an error: never stored
+    // Every selected glass was stored.
+    bool ok() const { return salvate == selectate; }
 };
 
 // Stores the selected glasses. Messages go to the message list, prefixed
-// with the file and glass name: the errors of every glass that cannot be
-// stored, and the warnings and conversion notes (the fit's residual, a cut
-// transmittance table) of the glasses stored.
+// with the file and glass name: the errors of every selected glass that
+// cannot be stored, and the warnings and conversion notes (the fitted
+// equation and its deviation, a cut transmittance table) of the glasses
+// stored.
 RezultatImportAgf ImportaSticleAgf(Fereastra owner, const std::string& numeFisier, const CatalogAgf& catalog,
                                    const std::vector<bool>& selectie, std::uint16_t producator);
 

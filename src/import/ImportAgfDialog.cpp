@@ -1,5 +1,6 @@
 #include "import/ImportAgfDialog.h"
 
+#include <QColor>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -47,12 +48,15 @@ ImportAgfDialog::ImportAgfDialog(QWidget* parent, std::string cale, CatalogAgf c
         item->setText(1, QString::number(s.nd, 'f', 6));
         item->setText(2, QString::number(s.vd, 'f', 2));
         item->setText(3, Text(TextStareAgf(s.stare)));
-        if (s.importabila()) {
-            item->setCheckState(0, implicit[i] ? Qt::Checked : Qt::Unchecked);
-            if (!s.avertizari.empty()) item->setText(4, Text(s.avertizari.front()));
-        } else {
-            item->setFlags(item->flags() & ~Qt::ItemIsEnabled);
+        item->setCheckState(0, implicit[i] ? Qt::Checked : Qt::Unchecked);
+        // A glass that cannot be stored can still be checked, as the command
+        // line can select it: left checked, the import names it as refused;
+        // the user who does not want it unchecks it.
+        if (!s.importabila()) {
             item->setText(4, Text(s.erori.front()));
+            item->setForeground(4, QColor(Qt::darkRed));
+        } else if (!s.avertizari.empty()) {
+            item->setText(4, Text(s.avertizari.front()));
         }
     }
     for (int c = 0; c < 4; ++c) lista_->resizeColumnToContents(c);
@@ -78,10 +82,8 @@ ImportAgfDialog::ImportAgfDialog(QWidget* parent, std::string cale, CatalogAgf c
 }
 
 void ImportAgfDialog::bifeaza(bool toate) {
-    for (int i = 0; i < lista_->topLevelItemCount(); ++i) {
-        QTreeWidgetItem* item = lista_->topLevelItem(i);
-        if (item->flags() & Qt::ItemIsEnabled) item->setCheckState(0, toate ? Qt::Checked : Qt::Unchecked);
-    }
+    for (int i = 0; i < lista_->topLevelItemCount(); ++i)
+        lista_->topLevelItem(i)->setCheckState(0, toate ? Qt::Checked : Qt::Unchecked);
 }
 
 std::vector<bool> ImportAgfDialog::selectie() const {
@@ -101,7 +103,8 @@ void ImportAgfDialog::importa() {
     std::string text = "S-au salvat " + std::to_string(r.salvate) + " din " + std::to_string(r.selectate) +
                        " sticle selectate.";
     if (r.respinse > 0)
-        text += "\n" + std::to_string(r.respinse) + " sticle au erori si nu au fost salvate (vezi lista de mesaje).";
+        text += "\n" + std::to_string(r.respinse) +
+                " sticle selectate au erori si nu au fost salvate (vezi lista de mesaje).";
     MesajBox(owner, text, "Import catalog AGF", stil::MB_OK | (r.ok() ? stil::MB_ICONASTERISK : stil::MB_ICONEXCLAMATION));
     accept();
 }

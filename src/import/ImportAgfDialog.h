@@ -1,8 +1,8 @@
 #pragma once
 // The list of an AGF catalogue's glasses with nd, vd and status, the
 // producer to store them under, and the import of the checked ones.
-// Glasses with an error are listed with it and cannot be checked; withdrawn
-// glasses start unchecked.
+// Glasses with an error are listed with it (checked, they are reported as
+// refused); withdrawn glasses start unchecked.
 
 #include <QDialog>
 #include <string>

@@ -42,6 +42,14 @@ TEST_F(AgfCli, ListsImportsTheDefaultSelectionOrTheGivenOne) {
     EXPECT_EQ(recorduri()[2].producator, 3);
 }
 
+TEST_F(AgfCli, AMakersUtf16CatalogueIsStoredWhole) {
+    const Rezultat r = ruleaza("import-agf --producer 9 " + fisier("maker.agf", Utf16Le(CatalogProducatorAgf)));
+    ASSERT_EQ(r.cod, 0) << r.err;
+    ASSERT_EQ(recorduri().size(), 3u);
+    EXPECT_STREQ(recorduri()[2].nume, "MK-IR12");
+    EXPECT_NE(r.err.find("formula 12 aproximata cu ecuatia 11"), std::string::npos) << r.err;
+}
+
 TEST_F(AgfCli, UsageAndInputErrors) {
     const std::string cat = fisier("misc.agf", std::string(NBK7Agf) + "NM BAD 2 0 1.5 60 0 0\n");
     EXPECT_EQ(ruleaza("import-agf " + cat).cod, 2);  // no producer in the file name
@@ -50,6 +58,7 @@ TEST_F(AgfCli, UsageAndInputErrors) {
     EXPECT_EQ(r.cod, 1);
     EXPECT_NE(r.err.find("sticla BAD (linia 12): lipseste linia CD"), std::string::npos) << r.err;
     EXPECT_EQ(recorduri().size(), 1u);
+    EXPECT_EQ(ruleaza("import-agf --select 0 --producer 2 " + cat).cod, 0);  // the refused glass is not selected
     EXPECT_EQ(ruleaza("import-rii " + cat).cod, 2);  // --name is required
 }
 

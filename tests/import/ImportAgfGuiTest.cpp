@@ -32,18 +32,20 @@ TEST_F(ImportAgfGui, ListsEveryGlassAndStoresTheCheckedOnes) {
     auto* lista = d.findChild<QTreeWidget*>("1201");
     ASSERT_EQ(lista->topLevelItemCount(), 4);
     EXPECT_EQ(lista->topLevelItem(1)->text(3), "obsolete");
-    EXPECT_EQ(d.selectie(), (std::vector<bool>{true, false, false, true}));
-    EXPECT_FALSE(lista->topLevelItem(2)->flags() & Qt::ItemIsEnabled);
+    // The bad glass is selected like the command line selects it, so that
+    // its refusal is reported, not passed over.
+    EXPECT_EQ(d.selectie(), (std::vector<bool>{true, false, true, true}));
     EXPECT_EQ(lista->topLevelItem(2)->text(4), "lipseste linia CD cu coeficientii de dispersie");
     EXPECT_EQ(d.findChild<QComboBox*>("1202")->currentIndex(), 2);
-    d.findChild<QPushButton*>("1203")->click();  // "Toate": the withdrawn glass too, never the bad one
-    EXPECT_EQ(d.selectie(), (std::vector<bool>{true, true, false, true}));
+    d.findChild<QPushButton*>("1203")->click();  // "Toate": the withdrawn glass too
+    EXPECT_EQ(d.selectie(), (std::vector<bool>{true, true, true, true}));
     d.show();
     d.grab().save("/tmp/vitramor-import-agf.png");
     d.findChild<QPushButton*>("1")->click();
     EXPECT_EQ(recorduri(), 3u);
-    EXPECT_EQ(p.ultima().text, "S-au salvat 3 din 3 sticle selectate.\n1 sticle au erori si nu au fost salvate (vezi "
-                               "lista de mesaje).");
+    EXPECT_EQ(p.ultima().text, "S-au salvat 3 din 4 sticle selectate.\n1 sticle selectate au erori si nu au fost "
+                               "salvate (vezi lista de mesaje).");
+    EXPECT_EQ(p.ultima().style & stil::MB_ICONEXCLAMATION, stil::MB_ICONEXCLAMATION);
 }
 
 TEST_F(ImportAgfGui, RefractiveIndexFileIsDescribedThenStoredUnderTheGivenName) {

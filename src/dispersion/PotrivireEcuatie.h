@@ -1,0 +1,41 @@
+#pragma once
+// Dispersion equations fitted to given indices: points λ nm → n (a
+// catalogue formula sampled over its range, a material's own index table)
+// become the coefficients of one of the record's equation codes. The
+// deviation a fit reports is measured with the record's own evaluator, so it
+// is what the user gets from the stored equation.
+
+#include <cstdint>
+#include <span>
+
+#include "dispersion/EcuatieDispersie.h"
+
+namespace vitramor {
+
+struct PotrivireEcuatie {
+    bool ok = false;
+    std::int16_t cod = 0;
+    double coef[NumarCoeficientiDispersie] = {};  // as the record stores them
+    double abatereMaxima = 0.0;  // largest |n of the stored equation − n given| over the points
+};
+
+// The codes a fit can give, in the order preferred between fits equally
+// close: 4 (three-term Sellmeier), 6 and 7 (Sellmeier with a constant, two
+// terms and one), 1 (Schott power series), 3 (Cauchy) and last 11
+// (polynomial of degree 11 in λ µm), which strays fastest outside its range.
+inline constexpr std::int16_t CoduriPotrivibile[] = {4, 6, 7, 1, 3, 11};
+
+// Least squares in n over the points. Points without a positive finite λ and
+// n are left out. Not ok for a code that is not fitted, for fewer points than
+// the equation has coefficients, and where the stored equation gives no n at
+// one of the points.
+PotrivireEcuatie PotrivesteEcuatie(std::span<const double> lambdaNm, std::span<const double> n, std::int16_t cod);
+
+// The fit, among `coduri`, whose largest deviation is the smallest; not ok
+// when no code fits. A code comes before a later one unless the later one
+// is closer by more than the float rounding of n, which the record's
+// evaluator applies: below that the difference is noise.
+PotrivireEcuatie CeaMaiBunaPotrivire(std::span<const double> lambdaNm, std::span<const double> n,
+                                     std::span<const std::int16_t> coduri = CoduriPotrivibile);
+
+}  // namespace vitramor
