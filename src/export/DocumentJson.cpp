@@ -1,11 +1,14 @@
 #include "export/DocumentJson.h"
 
+#include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <new>
 #include <string_view>
 
 #include "editors/RoluriMaterial.h"
-#include "platform/DouaFire.h"
+#include "export/LocalaC.h"
 #include "record/CodificareText.h"
 #include "record/Roluri.h"
 #include "settings/Directoare.h"
@@ -38,60 +41,79 @@ void CopiazaText(char (&camp)[N], const char* text) {
     std::snprintf(camp, N, "%s", text);
 }
 
+// Builds one material's object. The first failed allocation is
+// remembered; the caller then drops the whole object, so no half-built
+// material reaches the document.
+class Constructor {
+public:
+    bool ok = true;
+
+    // `copil` into `parinte`: appended to an array, else added under `cheie`.
+    cJSON* adauga(cJSON* parinte, const char* cheie, cJSON* copil) {
+        const bool adaugat = copil && parinte &&
+                             (cJSON_IsArray(parinte) ? cJSON_AddItemToArray(parinte, copil)
+                                                     : cJSON_AddItemToObject(parinte, cheie, copil));
+        if (adaugat) return copil;
+        ok = false;
+        cJSON_Delete(copil);
+        return nullptr;
+    }
+    cJSON* obiect(cJSON* p, const char* cheie) { return adauga(p, cheie, cJSON_CreateObject()); }
+    cJSON* lista(cJSON* p, const char* cheie) { return adauga(p, cheie, cJSON_CreateArray()); }
+    void numar(cJSON* p, const char* cheie, double v, const char* format = nullptr) {
+        adauga(p, cheie, NumarJson(v, format));
+    }
+    void text(cJSON* p, const char* cheie, const std::string& t) { adauga(p, cheie, cJSON_CreateString(t.c_str())); }
+    void logic(cJSON* p, const char* cheie, bool b) { adauga(p, cheie, cJSON_CreateBool(b)); }
+    void nul(cJSON* p, const char* cheie) { adauga(p, cheie, cJSON_CreateNull()); }
+};
+
 // {"value": V, "known": true}, or {"value": null, "known": false} for an
 // exact zero.
-void Valoare(TextJson& t, const char* cheie, double valoare, const char* format) {
-    t.cheie(cheie).deschideObiect();
+void Valoare(Constructor& c, cJSON* p, const char* cheie, double valoare, const char* format) {
+    cJSON* o = c.obiect(p, cheie);
     const bool necunoscut = valoare == 0;
     if (necunoscut)
-        t.cheie("value").nul();
+        c.nul(o, "value");
     else
-        t.cheie("value").numar(valoare, format);
-    t.cheie("known").logic(!necunoscut);
-    t.inchideObiect();
+        c.numar(o, "value", valoare, format);
+    c.logic(o, "known", !necunoscut);
 }
 
-void IndiciRefractie(const MaterialOptic& m, TextJson& t) {
+void IndiciRefractie(const MaterialOptic& m, Constructor& c, cJSON* p) {
     // An entry without a wavelength or without n is no measurement; its k
     // goes along only with a positive n, and then even when it is 0.
     const auto masurat = [&m](int i) { return m.lambda_indici[i] > 0.0f && m.indice_n[i] > 0.0; };
-    t.cheie("refractive_indexes").deschideObiect();
-    t.cheie("wavelength_nm").deschideLista();
-    for (int i = 0; i < NumarSloturiTabel; ++i)
-        if (masurat(i)) t.numar(m.lambda_indici[i], "%.2f");
-    t.inchideLista();
-    t.cheie("n").deschideLista();
-    for (int i = 0; i < NumarSloturiTabel; ++i)
-        if (masurat(i)) t.numar(m.indice_n[i], "%.6f");
-    t.inchideLista();
-    t.cheie("k").deschideLista();
-    for (int i = 0; i < NumarSloturiTabel; ++i)
-        if (masurat(i)) t.numar(m.indice_k[i], "%g");
-    t.inchideLista();
-    t.inchideObiect();
+    cJSON* o = c.obiect(p, "refractive_indexes");
+    cJSON* lambda = c.lista(o, "wavelength_nm");
+    cJSON* n = c.lista(o, "n");
+    cJSON* k = c.lista(o, "k");
+    for (int i = 0; i < NumarSloturiTabel; ++i) {
+        if (!masurat(i)) continue;
+        c.numar(lambda, nullptr, m.lambda_indici[i], "%.2f");
+        c.numar(n, nullptr, m.indice_n[i], "%.6f");
+        c.numar(k, nullptr, m.indice_k[i], "%g");
+    }
 }
 
-void TransmisieInterna(const MaterialOptic& m, TextJson& t) {
-    t.cheie("internal_transmittance").deschideObiect();
-    t.cheie("wavelength_nm").deschideLista();
-    for (int i = 0; i < NumarSloturiTabel; ++i)
-        if (m.lambda_Ti[i] != 0) t.numar(m.lambda_Ti[i]);
-    t.inchideLista();
-    t.cheie("optical_density_[1/mm]").deschideLista();
-    for (int i = 0; i < NumarSloturiTabel; ++i)
-        if (m.lambda_Ti[i] != 0) t.numar(m.transmisia_interna[i], "%g");
-    t.inchideLista();
-    t.inchideObiect();
+void TransmisieInterna(const MaterialOptic& m, Constructor& c, cJSON* p) {
+    cJSON* o = c.obiect(p, "internal_transmittance");
+    cJSON* lambda = c.lista(o, "wavelength_nm");
+    cJSON* densitate = c.lista(o, "optical_density_[1/mm]");
+    for (int i = 0; i < NumarSloturiTabel; ++i) {
+        if (m.lambda_Ti[i] == 0) continue;
+        c.numar(lambda, nullptr, m.lambda_Ti[i]);
+        c.numar(densitate, nullptr, m.transmisia_interna[i], "%g");
+    }
 }
 
-void ProprietatiMecanice(const MaterialOptic& m, TextJson& t) {
-    t.cheie("mechanical_properties").deschideObiect();
-    Valoare(t, "density_g/cm^3", m.densitate, "%.3f");
-    Valoare(t, "knoop_hardness_iso_9385", m.duritate_knoop, "%.1f");
-    Valoare(t, "youngs_modulus_GPa", m.modul_young, "%.1f");
-    Valoare(t, "poisson_ratio", m.raport_poisson, "%.3f");
-    Valoare(t, "abrasion_hardness_iso_12844", m.duritate_abraziune, "%.3f");
-    t.inchideObiect();
+void ProprietatiMecanice(const MaterialOptic& m, Constructor& c, cJSON* p) {
+    cJSON* o = c.obiect(p, "mechanical_properties");
+    Valoare(c, o, "density_g/cm^3", m.densitate, "%.3f");
+    Valoare(c, o, "knoop_hardness_iso_9385", m.duritate_knoop, "%.1f");
+    Valoare(c, o, "youngs_modulus_GPa", m.modul_young, "%.1f");
+    Valoare(c, o, "poisson_ratio", m.raport_poisson, "%.3f");
+    Valoare(c, o, "abrasion_hardness_iso_12844", m.duritate_abraziune, "%.3f");
 }
 
 // The expansion coefficient in 1/K, the product taken in single precision
@@ -102,104 +124,105 @@ float DilatareJson(float valoare, std::uint16_t producator) {
     return valoare * scara;
 }
 
-void ProprietatiTermice(const MaterialOptic& m, TextJson& t) {
-    t.cheie("thermal_properties").deschideObiect();
-    Valoare(t, "heat_conductivity_[W/(m*K)]", m.conductibilitate_termica[0], "%.3f");
-    Valoare(t, "heat_capacity_[J/(kg*K)]", m.caldura_specifica[0], "%.3f");
+void ProprietatiTermice(const MaterialOptic& m, Constructor& c, cJSON* p) {
+    cJSON* o = c.obiect(p, "thermal_properties");
+    Valoare(c, o, "heat_conductivity_[W/(m*K)]", m.conductibilitate_termica[0], "%.3f");
+    Valoare(c, o, "heat_capacity_[J/(kg*K)]", m.caldura_specifica[0], "%.3f");
 
     static constexpr const char* Domenii[2] = {"[-30, 70]", "[20, 300]"};
-    t.cheie("coefficients_of_linear_thermal_expansion").deschideLista();
+    cJSON* dilatari = c.lista(o, "coefficients_of_linear_thermal_expansion");
     for (int i = 0; i < 2; ++i) {
-        t.deschideObiect();
-        t.cheie("temperature_range_[Celsius]").text(Domenii[i]);
-        Valoare(t, "coef_linear_thermal_expansion_[1/K]", DilatareJson(m.dilatare[i], m.producator), "%.2e");
-        t.inchideObiect();
+        cJSON* d = c.obiect(dilatari, nullptr);
+        c.text(d, "temperature_range_[Celsius]", Domenii[i]);
+        Valoare(c, d, "coef_linear_thermal_expansion_[1/K]", DilatareJson(m.dilatare[i], m.producator), "%.2e");
     }
-    t.inchideLista();
 
-    t.cheie("temperatures_[Celsius]").deschideObiect();
-    Valoare(t, "Tg", m.temperaturi[0], nullptr);
-    Valoare(t, "T13", m.temperaturi[1], nullptr);
-    Valoare(t, "T7.6", m.temperaturi[2], nullptr);
-    t.inchideObiect();
-    t.inchideObiect();
+    cJSON* t = c.obiect(o, "temperatures_[Celsius]");
+    Valoare(c, t, "Tg", m.temperaturi[0], nullptr);
+    Valoare(c, t, "T13", m.temperaturi[1], nullptr);
+    Valoare(c, t, "T7.6", m.temperaturi[2], nullptr);
 }
 
-void ProprietatiChimice(const MaterialOptic& m, TextJson& t) {
-    t.cheie("chemical_properties").deschideObiect();
+void ProprietatiChimice(const MaterialOptic& m, Constructor& c, cJSON* p) {
+    cJSON* o = c.obiect(p, "chemical_properties");
     static constexpr const char* Clase[5] = {"CR", "FR", "SR", "AR", "PR"};
-    for (int i = 0; i < 5; ++i) Valoare(t, Clase[i], m.stabilitate_chimica[i], nullptr);
-    t.inchideObiect();
+    for (int i = 0; i < 5; ++i) Valoare(c, o, Clase[i], m.stabilitate_chimica[i], nullptr);
 }
 
-void ElementTestLaser(TextJson& t, float prag, std::uint16_t lungimeUnda) {
-    t.deschideObiect();
-    t.cheie("wavelength_nm").numar(lungimeUnda);
+void ElementTestLaser(Constructor& c, cJSON* lista, float prag, std::uint16_t lungimeUnda) {
+    cJSON* o = c.obiect(lista, nullptr);
+    c.numar(o, "wavelength_nm", lungimeUnda);
     DescriptorMarimeJson d;
     CopiazaText(d.parametru, "damage_threshold_MW_per_cm2");
     d.valoare = prag;
     d.incredere = 1.0;
     d.optiuni = OptiuneCunoscut | OptiuneIncredere;
     CopiazaText(d.format, "%.1f");
-    AdaugaMarimeMasurataJson(t, d);
+    if (!o || !AdaugaMarimeMasurataJson(o, d)) c.ok = false;
     // The pulse width is not kept in the record: the coating software gets
     // an explicit "unknown".
     CopiazaText(d.parametru, "pulse_width_nsec");
     d.valoare = 0;
-    AdaugaMarimeMasurataJson(t, d);
-    t.inchideObiect();
+    if (!o || !AdaugaMarimeMasurataJson(o, d)) c.ok = false;
 }
 
-void ProprietatiLaser(const MaterialOptic& m, TextJson& t) {
-    t.cheie("LIDT_properties").deschideObiect();
-    t.cheie("test_methode_S-ON-1").deschideLista();
+void ProprietatiLaser(const MaterialOptic& m, Constructor& c, cJSON* p) {
+    cJSON* o = c.obiect(p, "LIDT_properties");
+    cJSON* s = c.lista(o, "test_methode_S-ON-1");
     const bool oricare = m.lidt[0] > 0.0f || m.lidt[1] > 0.0f || m.lidt[2] > 0.0f;
     if (!oricare) {
-        t.nul();
+        c.nul(s, nullptr);
     } else {
         for (int i = 0; i < 3; ++i) {
             if (!(m.lidt[i] > 0.0f) || m.lidt_lambda[i] == 0)
-                t.nul();
+                c.nul(s, nullptr);
             else
-                ElementTestLaser(t, m.lidt[i], m.lidt_lambda[i]);
+                ElementTestLaser(c, s, m.lidt[i], m.lidt_lambda[i]);
         }
     }
-    t.inchideLista();
-    t.cheie("test_methode_CW").deschideLista();
-    t.nul();
-    t.inchideLista();
-    t.inchideObiect();
+    c.nul(c.lista(o, "test_methode_CW"), nullptr);
 }
 
 }  // namespace
 
 int RaporteazaEroareNodJson(int cod, const char* eticheta) { return EroareNod(cod, eticheta); }
 
-void AdaugaMarimeMasurataJson(TextJson& t, const DescriptorMarimeJson& d) {
+cJSON* NumarJson(double v, const char* format) {
+    if (!std::isfinite(v)) return cJSON_CreateNull();
+    if (!format || !*format) return cJSON_CreateNumber(v);
+    char text[400];
+    {
+        LocalaC locala;
+        std::snprintf(text, sizeof text, format, v);
+        if (std::strpbrk(format, "eE")) return cJSON_CreateRaw(text);
+        return cJSON_CreateNumber(std::strtod(text, nullptr));
+    }
+}
+
+bool AdaugaMarimeMasurataJson(cJSON* parinte, const DescriptorMarimeJson& d) {
     const std::string parametru(Camp(d.parametru, sizeof d.parametru));
-    const std::string_view unitate = Camp(d.unitate, sizeof d.unitate);
+    const std::string unitate(Camp(d.unitate, sizeof d.unitate));
     std::string indicator(Camp(d.numeIndicator, sizeof d.numeIndicator));
     if (indicator.empty()) indicator = "known";
     const std::string format(Camp(d.format, sizeof d.format));
     const unsigned o = d.optiuni;
 
-    if (!t.inLista()) t.cheie(parametru);
-    t.deschideObiect();
-    if ((o & OptiuneParametru) && !parametru.empty()) t.cheie("parameter").text(parametru);
+    Constructor c;
+    cJSON* v = c.obiect(parinte, parametru.c_str());
+    if ((o & OptiuneParametru) && !parametru.empty()) c.text(v, "parameter", parametru);
     if (!(o & OptiuneZeroCaNumar) && d.valoare == 0) {
-        t.cheie("value").nul();
-        if (o & OptiuneCunoscut) t.cheie(indicator).logic(false);
+        c.nul(v, "value");
+        if (o & OptiuneCunoscut) c.logic(v, indicator.c_str(), false);
     } else {
-        t.cheie("value").numar(d.valoare, format.c_str());
-        if ((o & OptiuneUnitate) && !unitate.empty()) t.cheie("unit").text(unitate);
-        if (o & OptiuneIncredere) t.cheie("confidence").numar(d.incredere, "%.3f");
-        if (o & OptiuneCunoscut) t.cheie(indicator).logic(true);
+        c.numar(v, "value", d.valoare, format.c_str());
+        if ((o & OptiuneUnitate) && !unitate.empty()) c.text(v, "unit", unitate);
+        if (o & OptiuneIncredere) c.numar(v, "confidence", d.incredere, "%.3f");
+        if (o & OptiuneCunoscut) c.logic(v, indicator.c_str(), true);
     }
-    t.inchideObiect();
+    return c.ok;
 }
 
-DocumentMaterialeJson::DocumentMaterialeJson(cJSON* radacina, bool tineTexte)
-    : radacina_(radacina), tineTexte_(tineTexte) {
+DocumentMaterialeJson::DocumentMaterialeJson(cJSON* radacina) : radacina_(radacina) {
     if (!cJSON_IsObject(radacina)) return;
     for (const cJSON* c = radacina->child; c; c = c->next)
         if (c->string) membri_.insert(c->string);
@@ -222,39 +245,39 @@ void DocumentMaterialeJson::cautaNumeCoduri(std::uint32_t coduri) {
     }
 }
 
-void DocumentMaterialeJson::listaCoduri(TextJson& t, const char* cheie, std::uint32_t coduri) const {
-    t.cheie(cheie).deschideLista();
+bool DocumentMaterialeJson::listaCoduri(cJSON* parinte, const char* cheie, std::uint32_t coduri) const {
+    Constructor c;
+    cJSON* lista = c.lista(parinte, cheie);
     for (std::uint8_t cod : DespacheteazaRoluri(coduri))
-        if (cod != 0) t.text(numeCoduri_[cod]);
-    t.inchideLista();
+        if (cod != 0) c.text(lista, nullptr, numeCoduri_[cod]);
+    return c.ok;
 }
 
-std::string DocumentMaterialeJson::obiectMaterial(const MaterialOptic& m,
-                                                  const std::optional<PerecheAtribute>& atribute) const {
-    TextJson t(1);
-    t.rezerva(4096);
-    t.deschideObiect();
-    t.cheie("metadata").deschideObiect();
-    t.cheie("manufacturer_code").numar(m.producator);
+cJSON* DocumentMaterialeJson::obiectMaterial(const MaterialOptic& m,
+                                             const std::optional<PerecheAtribute>& atribute) const {
+    Constructor c;
+    cJSON* o = cJSON_CreateObject();
+    if (!o) return nullptr;
+    cJSON* metadata = c.obiect(o, "metadata");
+    c.numar(metadata, "manufacturer_code", m.producator);
     const auto producator = producatori_.find(m.producator);
-    t.cheie("manufacturer_name").text(producator != producatori_.end() ? producator->second : std::string());
-    t.inchideObiect();
+    c.text(metadata, "manufacturer_name", producator != producatori_.end() ? producator->second : std::string());
 
-    listaCoduri(t, "category", CitesteCuvantRoluri(m));
+    if (!listaCoduri(o, "category", CitesteCuvantRoluri(m))) c.ok = false;
 
-    t.cheie("optical_properties").deschideObiect();
-    IndiciRefractie(m, t);
-    TransmisieInterna(m, t);
-    t.inchideObiect();
+    cJSON* optice = c.obiect(o, "optical_properties");
+    IndiciRefractie(m, c, optice);
+    TransmisieInterna(m, c, optice);
 
-    ProprietatiMecanice(m, t);
-    ProprietatiTermice(m, t);
-    ProprietatiChimice(m, t);
-    ProprietatiLaser(m, t);
+    ProprietatiMecanice(m, c, o);
+    ProprietatiTermice(m, c, o);
+    ProprietatiChimice(m, c, o);
+    ProprietatiLaser(m, c, o);
 
-    if (atribute) listaCoduri(t, "attribute", CoduriAtribute(*atribute));
-    t.inchideObiect();
-    return t.preia();
+    if (atribute && !listaCoduri(o, "attribute", CoduriAtribute(*atribute))) c.ok = false;
+    if (c.ok) return o;
+    cJSON_Delete(o);
+    return nullptr;
 }
 
 void DocumentMaterialeJson::propune(const MaterialOptic& m, const std::string& numeFisier, bool intreaba,
@@ -282,45 +305,24 @@ void DocumentMaterialeJson::propune(const MaterialOptic& m, const std::string& n
 int DocumentMaterialeJson::adaugaPropuse() {
     std::vector<Propus> propuse;
     propuse.swap(propuse_);
-    // Each object becomes a raw node where it is written; a node that could
-    // not be made stays null and is told below, in the order of the pass.
-    std::vector<cJSON*> noduri(propuse.size(), nullptr);
-    const auto scrie = [&](std::size_t de, std::size_t pana, ZonaTexte* zona) {
-        for (std::size_t i = de; i < pana; ++i) {
-            try {
-                const std::string text = obiectMaterial(*propuse[i].material, propuse[i].atribute);
-                if (!zona) {
-                    noduri[i] = cJSON_CreateRaw(text.c_str());
-                } else if ((noduri[i] = cJSON_CreateNull()) != nullptr) {
-                    // A reference: the tree prints the text but leaves it to the zone.
-                    noduri[i]->type = cJSON_Raw | cJSON_IsReference;
-                    noduri[i]->valuestring = const_cast<char*>(zona->adauga(text));
-                }
-            } catch (const std::bad_alloc&) {
-                cJSON_Delete(noduri[i]);
-                noduri[i] = nullptr;
-            }
-        }
-    };
-    ZonaTexte* zona1 = tineTexte_ ? &texte_.emplace_back() : nullptr;
-    // A few objects are not worth a thread.
-    if (propuse.size() < 64) {
-        scrie(0, propuse.size(), zona1);
-    } else {
-        ZonaTexte* zona2 = tineTexte_ ? &texte_.emplace_back() : nullptr;
-        const std::size_t jumatate = propuse.size() / 2;
-        InDouaFire([&] { scrie(0, jumatate, zona1); }, [&] { scrie(jumatate, propuse.size(), zona2); });
-    }
-
     int cod = 0;
-    for (std::size_t i = 0; i < propuse.size(); ++i) {
-        if (cod == 0 && !noduri[i]) cod = EroareNod(EroareJsonCreareObiect, "rootMaterial");
-        if (cod == 0 && !cJSON_AddItemToObject(radacina_, propuse[i].cheie.c_str(), noduri[i]))
-            cod = EroareNod(EroareJsonAdaugareObiect, "rootMaterial");
+    for (const Propus& p : propuse) {
         if (cod != 0) {
-            cJSON_Delete(noduri[i]);
-            membri_.erase(propuse[i].cheie);
+            membri_.erase(p.cheie);
+            continue;
         }
+        cJSON* nod = nullptr;
+        try {
+            nod = obiectMaterial(*p.material, p.atribute);
+        } catch (const std::bad_alloc&) {
+        }
+        if (!nod) {
+            cod = EroareNod(EroareJsonCreareObiect, "rootMaterial");
+        } else if (!cJSON_AddItemToObject(radacina_, p.cheie.c_str(), nod)) {
+            cJSON_Delete(nod);
+            cod = EroareNod(EroareJsonAdaugareObiect, "rootMaterial");
+        }
+        if (cod != 0) membri_.erase(p.cheie);
     }
     return cod;
 }

@@ -7,15 +7,13 @@
 // attribute-file texts go into the document as the bytes they are, so a
 // member written once is found again byte for byte.
 //
-// A material's object is written as text (export/TextJson, where the
-// printing of numbers is told) and added to the tree as a raw node, laid out
-// as cJSON_Print would lay out the same object. A value without a format is
-// printed as it stands, so a float field such as 532.1 shows its double
-// expansion 532.0999755859375.
+// Every node is a cJSON node and cJSON prints the document: the file
+// format's own library decides its layout. Numbers follow one rule
+// (NumarJson): a value without a format goes in as it stands, so a float
+// field such as 532.1 shows its double expansion 532.0999755859375.
 
 #include <array>
 #include <cstdint>
-#include <deque>
 #include <optional>
 #include <string>
 #include <unordered_map>
@@ -24,8 +22,6 @@
 
 #include <cjson/cJSON.h>
 
-#include "export/TextJson.h"
-#include "platform/MemorieMare.h"
 #include "record/MaterialOptic.h"
 
 namespace vitramor {
@@ -57,9 +53,18 @@ struct DescriptorMarimeJson {
     char format[22] = {};  // empty: the value as it stands
 };
 
-// The measured-value object of a descriptor: a list element when `t` is
-// inside a list, else a member under the parameter name.
-void AdaugaMarimeMasurataJson(TextJson& t, const DescriptorMarimeJson& d);
+// A number node by the document's one rule: with a format, the value
+// reduced to the format's decimals (printf's text read back), and a format
+// with an exponent ("%.2e") kept as printf writes it, a raw number token;
+// without one, the value as it stands. A non-finite value (only a damaged
+// record holds one) is null: a "nan" token would make the file unreadable.
+// Null when cJSON could not allocate the node.
+cJSON* NumarJson(double v, const char* format = nullptr);
+
+// The measured-value object of a descriptor: appended when `parinte` is an
+// array, else added under the parameter name. False when an allocation
+// failed (the parent may then hold part of the object).
+bool AdaugaMarimeMasurataJson(cJSON* parinte, const DescriptorMarimeJson& d);
 
 // The materials of one document being filled. The names the document has
 // are read once, and the producer names and the substrate attribute file
@@ -67,11 +72,8 @@ void AdaugaMarimeMasurataJson(TextJson& t, const DescriptorMarimeJson& d);
 // them once.
 class DocumentMaterialeJson {
 public:
-    // `radacina`: the document's root object; its owner keeps it. With
-    // `tineTexte` the objects' texts stay in this object instead of being
-    // copied into the tree, which then must not outlive it: a pass adding
-    // thousands of materials saves itself that copy.
-    explicit DocumentMaterialeJson(cJSON* radacina, bool tineTexte = false);
+    // `radacina`: the document's root object; its owner keeps it.
+    explicit DocumentMaterialeJson(cJSON* radacina);
 
     // Adds the material under its name, appended at the end. When the name
     // is already there: with `intreaba` false nothing changes (result 0);
@@ -89,15 +91,15 @@ public:
     // The same in two steps for a pass over many materials. propune() asks
     // the question and tells what the material's names lack, in the order
     // of the pass; the material must outlive the next adaugaPropuse(),
-    // which writes the objects of all proposed materials on both cores and
-    // appends them in order, up to the first failure.
+    // which builds the objects of all proposed materials and appends them
+    // in order, up to the first failure.
     void propune(const MaterialOptic& m, const std::string& numeFisier, bool intreaba,
                  const std::optional<PerecheAtribute>& atribute = std::nullopt);
     int adaugaPropuse();
 
-    // The material's object as the text of a member of the root; its names
+    // The material's object, or null when an allocation failed; its names
     // must have been looked up by propune().
-    std::string obiectMaterial(const MaterialOptic& m, const std::optional<PerecheAtribute>& atribute) const;
+    cJSON* obiectMaterial(const MaterialOptic& m, const std::optional<PerecheAtribute>& atribute) const;
 
 private:
     struct Propus {
@@ -106,11 +108,9 @@ private:
         std::optional<PerecheAtribute> atribute;
     };
     void cautaNumeCoduri(std::uint32_t coduri);
-    void listaCoduri(TextJson& t, const char* cheie, std::uint32_t coduri) const;
+    bool listaCoduri(cJSON* parinte, const char* cheie, std::uint32_t coduri) const;
 
     cJSON* radacina_;
-    bool tineTexte_;
-    std::deque<ZonaTexte> texte_;
     std::unordered_set<std::string> membri_;
     std::vector<Propus> propuse_;
     std::unordered_map<std::uint16_t, std::string> producatori_;

@@ -179,9 +179,7 @@ RezultatExportSubstrat ExportaSticleSubstrat(Fereastra owner, const std::vector<
     if (document) {
         r.trecereCompleta = true;
         MaterialeLista materiale(owner, linii);
-        // It keeps the material texts the tree refers to, so it lives on
-        // until the document is saved below.
-        DocumentMaterialeJson materialeDocument(document.get(), true);
+        DocumentMaterialeJson materialeDocument(document.get());
         for (std::size_t i = 0; i < linii.size(); ++i) {
             std::string nume;
             if (!NumeDinLinie(owner, linii[i], nume)) {

@@ -8,7 +8,6 @@
 #include <memory>
 #include <new>
 
-#include "export/TextJson.h"
 #include "fileutil/FileUtil.h"
 #include "messages/ListaMesaje.h"
 #include "platform/Platform.h"
@@ -154,12 +153,12 @@ int SalveazaDateJsonInFisier(const std::string& director, const std::string& num
             }
             return 0;
         }
-        const TiparDocumentJson text(arbore);
-        if (!text.ok()) {
+        const std::unique_ptr<char, void (*)(void*)> text(cJSON_Print(arbore), cJSON_free);
+        if (!text) {
             Mesaj(MesajPrintare);
             cod = -MesajPrintare;
         } else {
-            const std::size_t n = text.marime();
+            const std::size_t n = std::strlen(text.get());
             // An empty document ("{\n}") is not worth a file: the old one
             // goes to the archive and no new one takes its place.
             const bool scrie = n > MarimeMaximaValoareSimpla;
@@ -174,7 +173,7 @@ int SalveazaDateJsonInFisier(const std::string& director, const std::string& num
                     Mesaj(MesajCreareFisier);
                     cod = -8;
                 } else {
-                    int esec = text.scrie([&](const char* bloc, std::size_t lungime) { return fs.scrie(fd, bloc, lungime); });
+                    int esec = fs.scrie(fd, text.get(), n);
                     if (esec == 0) esec = fs.sincronizeaza(fd);
                     if (::close(fd) != 0 && esec == 0) esec = errno;
                     if (esec != 0) {

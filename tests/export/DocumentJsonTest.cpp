@@ -224,8 +224,7 @@ TEST_F(Document, MeasuredValueObjectsFollowTheirOptionBits) {
     };
     for (const Caz& c : cazuri) {
         SCOPED_TRACE(c.nume);
-        TextJson lista;
-        lista.deschideLista();
+        Json lista(cJSON_CreateArray());
         DescriptorMarimeJson d;
         std::snprintf(d.parametru, sizeof d.parametru, "%s", c.nume);
         d.valoare = c.valoare;
@@ -234,12 +233,8 @@ TEST_F(Document, MeasuredValueObjectsFollowTheirOptionBits) {
         d.incredere = 2.0 / 3.0;
         d.optiuni = c.optiuni;
         std::snprintf(d.format, sizeof d.format, "%s", c.format);
-        AdaugaMarimeMasurataJson(lista, d);
-        lista.inchideLista();
-        EXPECT_NE(Json(cJSON_Parse(lista.rezultat().c_str())), nullptr) << lista.rezultat();
-        std::string text = lista.rezultat();
-        std::erase_if(text, [](char ch) { return ch == '\t' || ch == '\n'; });
-        EXPECT_EQ(text, std::string("[") + c.asteptat + "]");
+        ASSERT_TRUE(AdaugaMarimeMasurataJson(lista.get(), d));
+        EXPECT_EQ(Compact(lista.get()), std::string("[") + c.asteptat + "]");
     }
 }
 
