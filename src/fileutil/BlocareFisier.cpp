@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <cerrno>
 #include <chrono>
+#include <filesystem>
 #include <cstdio>
 #include <thread>
 #include <vector>
@@ -55,12 +56,13 @@ int Asteapta(int fd, bool exclusiv) {
 // One name per directory whatever the current directory, so that nested
 // locks find each other.
 std::string DirectorulFisierului(const std::string& caleDate) {
-    const std::string absoluta = !caleDate.empty() && caleDate[0] == '/' ? caleDate : DirectorCurent() + "/" + caleDate;
-    std::string director = absoluta.substr(0, absoluta.rfind('/'));
+    std::filesystem::path cale(caleDate);
+    if (cale.is_relative()) cale = std::filesystem::path(DirectorCurent()) / cale;
+    std::filesystem::path director = cale.parent_path();
     if (director.empty()) director = "/";
-    char real[PATH_MAX];
-    if (::realpath(director.c_str(), real)) director = real;
-    return director;
+    std::error_code ec;
+    const std::filesystem::path real = std::filesystem::canonical(director, ec);
+    return (ec ? director : real).string();
 }
 
 }  // namespace

@@ -133,6 +133,19 @@ TEST_F(Cli, WrongUsageEndsWithStatus2AndAUsageText) {
         EXPECT_NE(r.err.find("usage: vitramor-cli [OPTIONS] "), std::string::npos) << gresit << ": " << r.err;
         EXPECT_EQ(dir.files(), std::vector<std::string>{"sticleNou32.dat"}) << gresit;
     }
+    // The manual page names every command the program knows.
+    const std::string manual = readFile(VITRAMOR_SOURCE_DIR "/packaging/vitramor-cli.1");
+    const Rezultat ajutor = ruleaza("--help");
+    std::istringstream linii(ajutor.out + ajutor.err);
+    bool comenzi = false;
+    for (std::string linie; std::getline(linii, linie);) {
+        if (linie == "commands:") comenzi = true;
+        if (!comenzi || linie.rfind("  ", 0) != 0) continue;
+        std::string nume = linie.substr(2, linie.find(' ', 2) - 2), scris;
+        for (char c : nume) scris += c == '-' ? std::string("\\-") : std::string(1, c);
+        EXPECT_NE(manual.find("B " + scris), std::string::npos) << nume;
+    }
+    EXPECT_TRUE(comenzi);
 }
 
 }  // namespace

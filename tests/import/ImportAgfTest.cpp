@@ -238,6 +238,36 @@ TEST_F(ImportAgf, ARangeBeyondTheRecordIsTabulatedWithinTheStoredRange) {
     }
 }
 
+// A whole maker's catalogue (well above the size that was once read in two
+// halves) reads glass for glass as its glasses read one by one, with the
+// line numbers of the whole file.
+TEST(CatalogAgfMare, AManufacturersCatalogueReadsAsItsGlassesOneByOne) {
+    std::string tot;
+    std::vector<std::string> sticle;
+    for (int i = 0; i < 1500; ++i) {
+        std::string s = NBK7Agf;
+        s.replace(3, 5, "G" + std::to_string(i));
+        if (i % 5 == 0) s += "OD - 2 - 1 2 -\n";
+        sticle.push_back(s);
+        tot += s;
+    }
+    ASSERT_GT(tot.size(), 300u * 1024);
+    const CatalogAgf catalog = CitesteCatalogAgf(tot);
+    ASSERT_EQ(catalog.sticle.size(), sticle.size());
+    int linie = 1;
+    for (std::size_t i = 0; i < sticle.size(); ++i) {
+        const SticlaAgf singura = CitesteCatalogAgf(sticle[i]).sticle.at(0);
+        const SticlaAgf& s = catalog.sticle[i];
+        ASSERT_EQ(s.nume, singura.nume);
+        ASSERT_EQ(s.linie, linie) << s.nume;
+        ASSERT_EQ(s.cd, singura.cd) << s.nume;
+        ASSERT_EQ(s.od, singura.od) << s.nume;
+        ASSERT_EQ(s.transmisie.size(), singura.transmisie.size()) << s.nume;
+        ASSERT_EQ(s.avertizari, singura.avertizari) << s.nume;
+        linie += static_cast<int>(std::count(sticle[i].begin(), sticle[i].end(), '\n'));
+    }
+}
+
 TEST(ProducatorAgf, TheFileNameNamesTheProducer) {
     EXPECT_EQ(ProducatorDinNumeFisierAgf("/x/SCHOTT.AGF"), 2);
     EXPECT_EQ(ProducatorDinNumeFisierAgf("C:\\cat\\ohara_2023.agf"), 6);
