@@ -23,6 +23,7 @@ void FisierRii(const std::uint8_t* date, std::size_t n);     // refractiveindex.
 void FisierXlsx(const std::uint8_t* date, std::size_t n);    // .xlsx workbooks
 void FisierCsv(const std::uint8_t* date, std::size_t n);     // CSV catalogue tables
 void FisierAsocieri(const std::uint8_t* date, std::size_t n);  // *.aso association files
+void FisierXls(const std::uint8_t* date, std::size_t n);     // Excel 97-2003 workbooks
 
 struct Harness {
     const char* nume;  // also the corpus folder under tests/fuzz/corpus
@@ -32,7 +33,7 @@ inline constexpr Harness Harnessuri[] = {
     {"database", BazaDate}, {"schott", CatalogSchott}, {"json", FisierJson},
     {"text", FisierText},   {"recovery", FisierRecuperare}, {"textcatalog", FisierCatalogText},
     {"agf", FisierAgf},    {"rii", FisierRii},     {"xlsx", FisierXlsx},
-    {"csv", FisierCsv},    {"aso", FisierAsocieri},
+    {"csv", FisierCsv},    {"aso", FisierAsocieri}, {"xls", FisierXls},
 };
 
 }  // namespace vitramor::fuzz

@@ -257,4 +257,10 @@ void FisierAsocieri(const std::uint8_t* date, std::size_t n) {
     DetecteazaLambda(*c, 1 + static_cast<int>(n % 2) * 2, linii);
 }
 
+// libgsf reads a compound file from disk only, as libzip does a zip archive.
+void FisierXls(const std::uint8_t* date, std::size_t n) {
+    mediu().scrie("fuzz.xls", date, n);
+    CitesteRegistru(DeschideRegistruXls(mediu().director + "/fuzz.xls"));
+}
+
 }  // namespace vitramor::fuzz

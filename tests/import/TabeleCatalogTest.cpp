@@ -1,5 +1,5 @@
 // Catalogue tables from every kind of source: the same rows read through the
-// real ODBC driver manager, from an .xlsx workbook and from a CSV file must
+// real ODBC driver manager, from .xlsx and .xls workbooks and from a CSV file must
 // give the same glasses; bad files and bad associations store nothing.
 #include <gtest/gtest.h>
 
@@ -72,6 +72,7 @@ TEST_F(TabeleCatalog, EverySourceGivesTheSameColumnsAndGlasses) {
     ScrieSqlite((d / "cat.db").string(), "sticle", Catalog);
     ScrieXlsx((d / "cat.xlsx").string(), "sticle", Catalog);
     ScrieCsv((d / "sticle.csv").string(), Catalog, ';');
+    ScrieXls((d / "cat.xls").string(), "sticle", Catalog);
     const std::vector<std::string> asteptat = {
         "Lungimi de unda indici\t486.133\t587.562\t1013.98",
         // Each value under its own column's wavelength, in the order of the
@@ -85,7 +86,8 @@ TEST_F(TabeleCatalog, EverySourceGivesTheSameColumnsAndGlasses) {
              {SirSqlite((d / "cat.db").string()), "sticle", "SQL_DOUBLE"},
              {(d / "cat.xlsx").string(), "sticle", "SQL_DOUBLE"},
              {(d / "sticle.csv").string(), "sticle", "SQL_DOUBLE"},
-             {FixtureXls, "sticle", "SQL_DOUBLE"}}) {
+             {FixtureXls, "sticle", "SQL_DOUBLE"},
+             {(d / "cat.xls").string(), "sticle", "SQL_DOUBLE"}}) {
         SCOPED_TRACE(sursa);
         auto s = DeschideSursaTabel(sursa);
         ASSERT_TRUE(s);

@@ -11,6 +11,8 @@
 #include <fstream>
 #include <stdexcept>
 
+#include "support/RegistruXlsTest.h"
+
 namespace vitramor::test {
 
 void ConfigureazaOdbc(const std::string& director) {
@@ -153,6 +155,37 @@ void ScrieXlsxBrut(const std::string& fisier, const std::string& foaie,
     const zip_int64_t index = zip_file_add(z, "xl/worksheets/sheet1.xml", sursa, ZIP_FL_OVERWRITE);
     zip_set_file_compression(z, static_cast<zip_uint64_t>(index), ZIP_CM_DEFLATE, 1);
     if (zip_close(z) != 0) throw std::runtime_error("cannot write " + fisier);
+}
+
+void ScrieXls(const std::string& fisier, const std::string& foaie, const Randuri& r) {
+    std::vector<TextComun> texte{{""}};
+    std::string celule;
+    for (unsigned i = 0; i < r.size(); ++i) {
+        std::vector<std::uint32_t> rk;
+        auto scrieRk = [&](unsigned j) {
+            if (rk.size() == 1) celule += CelulaRk(i, j - 1, rk[0]);
+            if (rk.size() > 1) celule += CelulaMulRk(i, j - static_cast<unsigned>(rk.size()), rk);
+            rk.clear();
+        };
+        for (unsigned j = 0; j < r[i].size(); ++j) {
+            const auto* d = std::get_if<double>(&r[i][j]);
+            if (d && CodRk(*d)) {
+                rk.push_back(*CodRk(*d));
+                continue;
+            }
+            scrieRk(j);
+            if (d) {
+                celule += CelulaNumar(i, j, *d);
+            } else {
+                const auto* s = std::get_if<std::string>(&r[i][j]);
+                celule += CelulaSst(i, j, s ? static_cast<std::uint32_t>(texte.size()) : 0);
+                if (s) texte.push_back({*s});
+            }
+        }
+        scrieRk(static_cast<unsigned>(r[i].size()));
+    }
+    ScrieCompus(fisier, FluxRegistru({{foaie, celule}, {"note", ""}, {"Recommended glasses 5桁", ""}},
+                                     TexteComune(texte, 40)));
 }
 
 void ScrieCsv(const std::string& fisier, const Randuri& r, char separator) {

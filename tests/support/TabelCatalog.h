@@ -1,7 +1,8 @@
 #pragma once
 // One catalogue table written as a SQLite database (reached through the
-// real unixODBC driver manager and SQLite ODBC driver), an .xlsx workbook
-// and a CSV file, so the same rows can be read from every kind of source.
+// real unixODBC driver manager and SQLite ODBC driver), an .xlsx or .xls
+// workbook and a CSV file, so the same rows can be read from every kind of
+// source.
 
 #include <cstddef>
 #include <functional>
@@ -27,6 +28,11 @@ void ScrieXlsx(const std::string& fisier, const std::string& foaie, const Randur
 // for i below `bucati`, streamed into the archive: far cells, huge parts.
 void ScrieXlsxBrut(const std::string& fisier, const std::string& foaie,
                    const std::function<std::string(std::size_t)>& bucata, std::size_t bucati);
+// With the habits of Excel's own .xls files: numbers in RK form where they
+// have one (runs of them in MULRK records), texts in a shared table split
+// over CONTINUE records, an empty shared string for the empty cells, two
+// more sheets after the table's.
+void ScrieXls(const std::string& fisier, const std::string& foaie, const Randuri& r);
 void ScrieCsv(const std::string& fisier, const Randuri& r, char separator = ',');
 
 }  // namespace vitramor::test
