@@ -15,6 +15,7 @@
 #include "record/CodificareText.h"
 #include "record/TexteMaterial.h"
 #include "settings/Directoare.h"
+#include "suite/CatalogFile.h"
 
 namespace vitramor {
 
@@ -181,6 +182,7 @@ int VerificaBazaDate(Fereastra owner, const SetariVerificare& setari, BlocText& 
     raport.reset();
     LucruVerificare lucru;
     if (!lucru.intraInDirectorSticle(owner)) return 0;
+    if (AsiguraBazaDateIntreaga(owner, nume_fisier_sticle, CaleAfisata(path_sticle, nume_fisier_sticle)) != 0) return 0;
     if (!lucru.deschide(iesireEroare)) return 0;
     lucru.arataCursor();
 

@@ -9,6 +9,7 @@
 #include "checks/SticleEchivalente.h"
 #include "cli/Cli.h"
 #include "platform/Platform.h"
+#include "platform/SistemFisiere.h"
 #include "record/CodificareText.h"
 
 namespace vitramor::cli {
@@ -79,6 +80,7 @@ int ComandaGlassMap(Context& c) {
     CereArgumente(c, 0, 0);
     std::set<std::uint16_t> producatori;
     if (!producator.empty()) producatori.insert(static_cast<std::uint16_t>(CitesteIntreg(producator, "CODE", 0, 15)));
+    if (!svg.empty() && RefuzaNeobisnuit(svg)) return IesireEsec;
 
     std::vector<RezumatMaterial> catalog;
     if (!CitesteCatalog(catalog)) return IesireEsec;

@@ -14,6 +14,7 @@
 #include "platform/SettingsStore.h"
 #include "settings/Directoare.h"
 #include "settings/Registri.h"
+#include "suite/Catalix.h"
 
 using namespace vitramor;
 using namespace vitramor::cli;
@@ -92,8 +93,12 @@ int ruleaza(int argc, char** argv) {
     }
 
     // A rewrite cut off between its two renames leaves archives but no
-    // database; every command that uses the database offers them first.
-    if (d->necesitaDirectorSticle && d->functie != ComandaRestoreArchive) OferaRestaurareBazaDate(nullptr);
+    // database, an append cut off part-way a database that ends in a
+    // fragment; every command that uses the database deals with them first.
+    if (d->necesitaDirectorSticle && d->functie != ComandaRestoreArchive) {
+        OferaRestaurareBazaDate(nullptr);
+        if (VerificaBazaDateIntreaga(nullptr, path_sticle) != 0) return IesireEsec;
+    }
 
     Context c;
     for (; i < argc; ++i) c.argumente.emplace_back(argv[i]);

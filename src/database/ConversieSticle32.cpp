@@ -197,6 +197,9 @@ void ConvertesteInregistrareVeche(const unsigned char* v, MaterialOptic& nou) {
 
 int ConvertesteSticle32(Fereastra owner, const std::string& vechi, const std::string& nou, RezultatConversie* rezultat) {
     RezultatConversie r;
+    // Refused before any question: the replacement would refuse it anyway,
+    // after the user had agreed to lose it and the work had been done.
+    if (RefuzaNeobisnuit(nou)) return 0;
     MesajBox(owner,
              TextFormatat("size vechi = %d, size nou = %d", static_cast<int>(MarimeInregistrareVeche),
                           static_cast<int>(MarimeMaterialOptic)),
@@ -231,6 +234,7 @@ int ConvertesteSticle32(Fereastra owner, const std::string& vechi, const std::st
 int CorecteazaCoduriProducator(Fereastra owner, const std::string& intrare, const std::string& iesire,
                                RezultatConversie* rezultat) {
     RezultatConversie r;
+    if (RefuzaNeobisnuit(iesire)) return 0;
     if (MesajBox(owner, "Puneti cod_producator > NUMAR_PRODUCATORI -> cod_producator = EVAPORARE ?", "ATENTIE !",
                  MB_YESNO) != raspuns::IDYES)
         return 1;

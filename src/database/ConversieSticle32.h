@@ -4,8 +4,9 @@
 // repair that folds producer codes above 14 into the evaporation code. Both
 // read a whole input file and write a complete new output file, which goes
 // through a work file and takes the output's name only when it is whole; an
-// output file that existed becomes its next archive copy. The database in
-// use is not touched: the user puts the result in place.
+// output file that existed becomes its next archive copy. An output that
+// is not a regular file (a device, a FIFO, a directory) is refused. The
+// database in use is not touched: the user puts the result in place.
 
 #include <cstddef>
 #include <string>

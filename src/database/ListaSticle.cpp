@@ -8,8 +8,8 @@
 #include "fileutil/FileUtil.h"
 #include "platform/Platform.h"
 #include "settings/Directoare.h"
-#include "suite/Recuperare.h"
 #include "suite/Catalix.h"
+#include "suite/Recuperare.h"
 
 namespace vitramor {
 
@@ -79,6 +79,7 @@ int ListeazaSticleInLista(std::vector<LinieSticla>& linii) {
     // A reader's lock: a rewrite in another program finishes first.
     BlocareFisier blocare(nullptr, CaleBazaDate(path_sticle), false);
     if (!blocare.ok()) return 0;
+    if (VerificaBazaDateIntreaga(nullptr, path_sticle) != 0) return 0;
 
     std::string directorAnterior;
     std::FILE* f = nullptr;

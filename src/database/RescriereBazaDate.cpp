@@ -5,6 +5,7 @@
 #include "fileutil/BlocareFisier.h"
 #include "fileutil/FileUtil.h"
 #include "settings/Directoare.h"
+#include "suite/CatalogFile.h"
 #include "suite/Recuperare.h"
 
 namespace vitramor {
@@ -21,6 +22,7 @@ int RescrieBazaDate(Fereastra owner, const PrelucrareInregistrare& prelucrare, R
 
     BlocareFisier blocare(owner, CaleBazaDate(path_sticle), true);
     if (!blocare.ok()) return 0;
+    if (AsiguraBazaDateIntreaga(owner, nume_fisier_sticle, CaleBazaDate(path_sticle)) != 0) return 0;
 
     CerereRescriere cerere;
     cerere.fisier = nume_fisier_sticle;

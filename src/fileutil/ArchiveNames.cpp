@@ -4,10 +4,13 @@
 
 #include <fcntl.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <new>
 #include <optional>
+#include <utility>
+#include <vector>
 
 #include "fileutil/FileUtil.h"
 
@@ -54,17 +57,16 @@ std::string NumeArhiva(const std::string& faraExtensie, int index, const std::st
     return faraExtensie + "#_" + std::to_string(index) + "." + extensie;
 }
 
-// Among the files matching "<name>#_*.<ext>" next to the data file, the one
-// with the newest creation time; empty when there is none.
-std::string CeaMaiNouaArhiva(const std::string& faraExtensie, const std::string& extensie) {
+// The files matching "<name>#_*.<ext>" next to the data file, newest
+// creation time first.
+std::vector<std::string> ArhiveDupaVarsta(const std::string& faraExtensie, const std::string& extensie) {
     namespace fs = std::filesystem;
     const fs::path baza(faraExtensie);
     const fs::path director = baza.has_parent_path() ? baza.parent_path() : fs::path(".");
     const std::string prefix = baza.filename().string() + "#_";
     const std::string sufix = "." + extensie;
 
-    std::string gasit;
-    std::optional<struct statx_timestamp> celMaiNou;
+    std::vector<std::pair<struct statx_timestamp, std::string>> gasite;
     std::error_code ec;
     for (fs::directory_iterator it(director, ec), sfarsit; !ec && it != sfarsit; it.increment(ec)) {
         const std::string nume = it->path().filename().string();
@@ -72,14 +74,18 @@ std::string CeaMaiNouaArhiva(const std::string& faraExtensie, const std::string&
         if (nume.compare(0, prefix.size(), prefix) != 0) continue;
         if (nume.compare(nume.size() - sufix.size(), sufix.size(), sufix) != 0) continue;
         const std::string cale = baza.has_parent_path() ? (director / nume).string() : nume;
-        const auto moment = MomentCreare(cale);
-        if (!moment) continue;
-        if (!celMaiNou || MaiNou(*moment, *celMaiNou)) {
-            celMaiNou = moment;
-            gasit = cale;
-        }
+        if (const auto moment = MomentCreare(cale)) gasite.emplace_back(*moment, cale);
     }
-    return gasit;
+    std::stable_sort(gasite.begin(), gasite.end(),
+                     [](const auto& a, const auto& b) { return MaiNou(a.first, b.first); });
+    std::vector<std::string> cai;
+    for (auto& g : gasite) cai.push_back(std::move(g.second));
+    return cai;
+}
+
+std::string CeaMaiNouaArhiva(const std::string& faraExtensie, const std::string& extensie) {
+    const std::vector<std::string> toate = ArhiveDupaVarsta(faraExtensie, extensie);
+    return toate.empty() ? std::string() : toate.front();
 }
 
 }  // namespace
@@ -102,9 +108,14 @@ int ReturneazaExtensieFisier(const std::string& cale, std::string& extensie, int
 }
 
 std::string ArhivaCeaMaiNoua(const std::string& cale) {
+    const std::vector<std::string> toate = ArhiveDeLaCeaMaiNoua(cale);
+    return toate.empty() ? std::string() : toate.front();
+}
+
+std::vector<std::string> ArhiveDeLaCeaMaiNoua(const std::string& cale) {
     const std::size_t punct = PozitiePunctExtensie(cale);
     if (punct == std::string::npos) return {};
-    return CeaMaiNouaArhiva(cale.substr(0, punct), cale.substr(punct + 1));
+    return ArhiveDupaVarsta(cale.substr(0, punct), cale.substr(punct + 1));
 }
 
 std::string NumeFaraExtensie(const std::string& cale) {

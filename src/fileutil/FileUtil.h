@@ -34,6 +34,9 @@ int InlocuiesteFisierCuTemporar(const std::string& caleDate, std::FILE*& fDate, 
 // The newest archive copy of `cale` ("name#_N.ext" with the newest creation
 // time), or empty when there is none.
 std::string ArhivaCeaMaiNoua(const std::string& cale);
+// Every archive copy of `cale`, the newest first; whatever stands under an
+// archive name is listed, for the caller to vet.
+std::vector<std::string> ArhiveDeLaCeaMaiNoua(const std::string& cale);
 
 // Puts a copy of `arhiva` in place as `cale` (through `cale`.tmp, synced,
 // then renamed); the archive stays. Reports its failures.

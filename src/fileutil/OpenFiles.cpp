@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "fileutil/FileUtil.h"
+#include "platform/SistemFisiere.h"
 
 namespace vitramor {
 
@@ -85,10 +86,11 @@ int DeschideFisierCuMesaj(const std::string& cale, const char* mod, std::FILE*& 
     if (f) return 1;
     if (neobisnuit) {
         // Said whatever the caller asked for: no system text explains it.
+        std::string fel = DescriereNeobisnuit(cale);
+        if (fel.empty()) fel = "un dispozitiv, un FIFO sau un socket";
         char text[800];
-        std::snprintf(text, sizeof text,
-                      "%s nu este un fisier obisnuit (este un dispozitiv, un FIFO sau un socket) si nu se deschide.",
-                      cale.c_str());
+        std::snprintf(text, sizeof text, "%s nu este un fisier obisnuit (este %s) si nu se deschide.", cale.c_str(),
+                      fel.c_str());
         MesajBox(nullptr, text, "ATENTIE!", MB_OK | MB_ICONEXCLAMATION);
         errno = EINVAL;
         return 0;

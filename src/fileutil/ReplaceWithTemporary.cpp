@@ -45,6 +45,9 @@ int InlocuiesteFisierCuTemporar(const std::string& caleDate, std::FILE*& fDate, 
                                 std::FILE*& fTemp) {
     Inchide(fDate);
     Inchide(fTemp);
+    // Checked before anything moves: a device or a directory under the data
+    // file's name is neither archived nor deleted nor replaced.
+    if (RefuzaNeobisnuit(caleDate)) return 0;
     SistemFisiere& fs = platforma().fisiere();
 
     // A data file that does not exist yet (a first export, say) has nothing

@@ -12,9 +12,33 @@
 #include <fstream>
 #include <sstream>
 
+#include "platform/Platform.h"
+
 namespace vitramor {
 
+std::string DescriereNeobisnuit(const std::string& cale) {
+    struct stat st {};
+    if (::stat(cale.c_str(), &st) != 0 || S_ISREG(st.st_mode)) return {};
+    if (S_ISDIR(st.st_mode)) return "un director";
+    if (S_ISBLK(st.st_mode)) return "un dispozitiv de tip bloc";
+    if (S_ISCHR(st.st_mode)) return "un dispozitiv de tip caracter";
+    if (S_ISFIFO(st.st_mode)) return "un FIFO";
+    if (S_ISSOCK(st.st_mode)) return "un socket";
+    return "un fisier special";
+}
+
+int RefuzaNeobisnuit(const std::string& cale) {
+    const std::string fel = DescriereNeobisnuit(cale);
+    if (fel.empty()) return 0;
+    MesajBox(nullptr,
+             cale + " este " + fel + ", nu un fisier obisnuit: nu se scrie peste el si nu se muta.",
+             "ATENTIE!", stil::MB_OK | stil::MB_ICONEXCLAMATION);
+    return EPERM;
+}
+
 int SistemFisiere::creeaza(const std::string& cale, int& fd) {
+    fd = -1;
+    if (const int cod = RefuzaNeobisnuit(cale)) return cod;
     fd = ::open(cale.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     return fd < 0 ? errno : 0;
 }
@@ -34,11 +58,31 @@ int SistemFisiere::scrie(int fd, const void* date, std::size_t n) {
     return 0;
 }
 
+int SistemFisiere::scrieLa(int fd, const void* date, std::size_t n, off_t pozitie) {
+    const char* p = static_cast<const char*>(date);
+    while (n > 0) {
+        const ssize_t scris = ::pwrite(fd, p, n, pozitie);
+        if (scris < 0) {
+            if (errno == EINTR) continue;
+            return errno;
+        }
+        if (scris == 0) return EIO;
+        p += scris;
+        n -= static_cast<std::size_t>(scris);
+        pozitie += scris;
+    }
+    return 0;
+}
+
+int SistemFisiere::trunchiaza(int fd, off_t lungime) { return ::ftruncate(fd, lungime) == 0 ? 0 : errno; }
+
 int SistemFisiere::sincronizeaza(int fd) { return ::fsync(fd) == 0 ? 0 : errno; }
 
 int SistemFisiere::sincronizeazaDate(int fd) { return ::fdatasync(fd) == 0 ? 0 : errno; }
 
 int SistemFisiere::redenumeste(const std::string& din, const std::string& in) {
+    if (const int cod = RefuzaNeobisnuit(din)) return cod;
+    if (const int cod = RefuzaNeobisnuit(in)) return cod;
     return std::rename(din.c_str(), in.c_str()) == 0 ? 0 : errno;
 }
 

@@ -195,8 +195,10 @@ bool FereastraPrincipala::initializeaza() {
     InstaleazaDialogSursaOdbc();
     CitesteRegistriCuloriUtilizator(culoriUtilizator, NumarCuloriUtilizator);
     SetareCuloriSystem(0);
-    // A rewrite cut off between its renames left archives but no database.
+    // A rewrite cut off between its renames left archives but no database;
+    // an append cut off part-way left a database ending in a fragment.
     OferaRestaurareBazaDate(proprietar());
+    VerificaBazaDateIntreaga(proprietar(), path_sticle);
     InstaleazaPanouCatalog(*this);
     return true;
 }

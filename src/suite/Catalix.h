@@ -27,11 +27,17 @@ enum OperatieCatalog : int {
     SalveazaOp = 3,     // replace the first record of the same name in place, or append
     StergeOp = 4,       // delete the first record of the name
     StergeToateOp = 5,  // delete every record of the name
-    CurataOp = 7,       // drop records that are not materials, and a partial tail
+    CurataOp = 7,       // drop records that are not materials
 };
 
 // 0 on success; a non-zero error code otherwise (its message already shown).
 int CautaMaterialOptic(const std::string& directorSticle, MaterialOptic& material, Fereastra owner, int operatie);
+
+// The database of the glass directory checked for a fragment at its end, and
+// mended on the user's Yes, as every opening does (AsiguraBazaDateIntreaga
+// in CatalogFile.h): the start of the GUI and of every command-line command
+// asks it first. 0, or the code of the refusal or failure (reported).
+int VerificaBazaDateIntreaga(Fereastra owner, const std::string& directorSticle);
 
 // Operation 3 for many records at once, with the same result as storing
 // them one after another: each replaces the first record of its name or is

@@ -19,6 +19,7 @@ enum CodEroareCatalog : int {
     EroareInlocuireFisier = 9,      // the rewritten file could not take the old one's place
     EroareOperatieAnulata = 10,     // the user declined to overwrite a leftover temporary file
     EroareFisierBlocat = 11,        // another program held the database too long
+    EroareBazaDateIncompleta = 12,  // the file ends in part of a record and the user kept it so
 };
 
 }  // namespace vitramor

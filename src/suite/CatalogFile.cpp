@@ -9,12 +9,15 @@
 
 #include <algorithm>
 
+#include "fileutil/BlocareFisier.h"
 #include "fileutil/FileUtil.h"
 #include "platform/DouaFire.h"
 #include "platform/Platform.h"
 #include "platform/SistemFisiere.h"
 #include "record/OrdineOcteti.h"
 #include "suite/CatalogErrors.h"
+#include "suite/Catalix.h"
+#include "suite/Recuperare.h"
 
 namespace vitramor {
 
@@ -188,6 +191,109 @@ int RaporteazaEroareCitire(Fereastra owner, const std::string& cale, int cod) {
 
 int DeschideFisierDate(Fereastra, const std::string& fisier, const std::string&, const char* mod, FisierDeschis& f) {
     return DeschideFisierCuMesaj(fisier, mod, f.f, true) ? CatalogOk : EroareDeschidereFisier;
+}
+
+namespace {
+
+// The length of a regular file, or -1 for anything else (missing, a FIFO...).
+long long MarimeObisnuit(const std::string& fisier) {
+    struct stat st {};
+    if (::stat(fisier.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return -1;
+    return static_cast<long long>(st.st_size);
+}
+
+bool Rupta(long long marime) { return marime > 0 && marime % static_cast<long long>(MarimeMaterialOptic) != 0; }
+
+// The first name beside the database that nothing stands under yet.
+std::string NumeRest(const std::string& fisier) {
+    const std::string baza = fisier + ".rest";
+    std::string nume = baza;
+    struct stat st {};
+    for (int i = 1; ::lstat(nume.c_str(), &st) == 0; ++i) nume = baza + "." + std::to_string(i);
+    return nume;
+}
+
+// The fragment goes to its own file, which is on the disk before the
+// database loses it; then the database is cut to its whole records. 0 or
+// the errno of the failure; on a failure the database is as it was.
+int MutaRestul(const std::string& fisier, const std::string& rest, off_t intregi) {
+    SistemFisiere& fs = platforma().fisiere();
+    FisierDeschis baza;
+    if (!DeschideFisierCuMesaj(fisier, "r+b", baza.f, true)) return errno != 0 ? errno : EIO;
+    const int fd = ::fileno(baza.f);
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) return errno;
+    std::string fragment(static_cast<std::size_t>(st.st_size - intregi), '\0');
+    if (::pread(fd, fragment.data(), fragment.size(), intregi) != static_cast<ssize_t>(fragment.size()))
+        return errno != 0 ? errno : EIO;
+    int fdRest = -1;
+    int cod = fs.creeaza(rest, fdRest);
+    if (cod != 0) return cod;
+    cod = fs.scrie(fdRest, fragment.data(), fragment.size());
+    if (cod == 0) cod = fs.sincronizeaza(fdRest);
+    if (::close(fdRest) != 0 && cod == 0) cod = errno;
+    if (cod == 0) cod = fs.sincronizeazaDirector(rest);
+    if (cod == 0) cod = fs.trunchiaza(fd, intregi);
+    if (cod == 0) cod = fs.sincronizeaza(fd);
+    if (cod != 0 && MarimeObisnuit(fisier) == static_cast<long long>(st.st_size)) std::remove(rest.c_str());
+    return cod;
+}
+
+}  // namespace
+
+int AsiguraBazaDateIntreaga(Fereastra owner, const std::string& fisier, const std::string& caleAfisata) {
+    if (!Rupta(MarimeObisnuit(fisier))) return CatalogOk;
+    // Looked at again under a lock: another program's append in progress
+    // ends before a reader's lock is granted.
+    BlocareFisier citire(owner, fisier, false);
+    if (!citire.ok()) return EroareFisierBlocat;
+    const long long marime = MarimeObisnuit(fisier);
+    if (!Rupta(marime)) return CatalogOk;
+    const auto R = static_cast<long long>(MarimeMaterialOptic);
+    const std::string rest = NumeRest(fisier);
+    const std::string restAfisat = caleAfisata + rest.substr(fisier.size());
+    const std::string intrebare = TextFormatat(
+        "Fisierul %s are %lld octeti: %lld inregistrari intregi si, la sfarsit, %lld octeti dintr-o inregistrare "
+        "neterminata (o scriere a fost probabil intrerupta).\nPastrati inregistrarile intregi si mutati cei %lld "
+        "octeti in %s?",
+        caleAfisata.c_str(), marime, marime / R, marime % R, marime % R, restAfisat.c_str());
+    if (MesajBox(owner, intrebare, TitluAtentie, stil::MB_YESNO | stil::MB_ICONQUESTION) != raspuns::IDYES) {
+        MesajBox(owner,
+                 TextFormatat("Fisierul %s a ramas neschimbat; operatia nu se face cat timp el se termina cu o "
+                              "inregistrare neterminata.",
+                              caleAfisata.c_str()),
+                 TitluAtentie, stil::MB_OK | stil::MB_ICONEXCLAMATION);
+        return EroareBazaDateIncompleta;
+    }
+    BlocareFisier scriere(owner, fisier, true);
+    if (!scriere.ok()) return EroareFisierBlocat;
+    const long long acum = MarimeObisnuit(fisier);
+    if (!Rupta(acum)) return CatalogOk;
+    if (const int cod = MutaRestul(fisier, rest, static_cast<off_t>(acum - acum % R))) {
+        MesajBox(owner,
+                 TextFormatat("Eroare la mutarea sfarsitului neterminat al fisierului %s in %s:\n%s\nFisierul a "
+                              "ramas neschimbat.",
+                              caleAfisata.c_str(), restAfisat.c_str(), TextEroareSistem(cod).c_str()),
+                 TitluAtentie, stil::MB_OK | stil::MB_ICONHAND);
+        return EroareScriereFisier;
+    }
+    MesajBox(owner,
+             TextFormatat("Fisierul %s pastreaza %lld inregistrari intregi; cei %lld octeti de la sfarsit sunt in %s.",
+                          caleAfisata.c_str(), acum / R, acum % R, restAfisat.c_str()),
+             TitluAtentie, stil::MB_OK | stil::MB_ICONASTERISK);
+    return CatalogOk;
+}
+
+int VerificaBazaDateIntreaga(Fereastra owner, const std::string& directorSticle) {
+    if (directorSticle.empty()) return CatalogOk;
+    const std::string cale = CaleBazaDate(directorSticle);
+    return AsiguraBazaDateIntreaga(owner, cale, cale);
+}
+
+int DeschideBazaDate(Fereastra owner, const std::string& fisier, const std::string& caleAfisata, const char* mod,
+                     FisierDeschis& f) {
+    if (const int cod = AsiguraBazaDateIntreaga(owner, fisier, caleAfisata)) return cod;
+    return DeschideFisierDate(owner, fisier, caleAfisata, mod, f);
 }
 
 int CodRescriere(const RezultatRescriere& r) {

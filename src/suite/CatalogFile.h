@@ -145,6 +145,26 @@ int RaporteazaEroareCitire(Fereastra owner, const std::string& cale, int cod);
 int DeschideFisierDate(Fereastra owner, const std::string& fisier, const std::string& caleAfisata, const char* mod,
                        FisierDeschis& f);
 
+// A database file ends in part of a record when a store was cut off (a
+// kill, a power cut) while appending: the whole records before it are
+// sound, the fragment is not a record, and anything appended after it would
+// sit off the record grid. Every opening of the database checks its length
+// here, under at least a shared lock so that another program's append in
+// progress is never taken for one. A torn file is reported and, on the
+// user's Yes, repaired: the fragment goes to a file of its own beside the
+// database ("sticleNou32.dat.rest", then ".rest.1", ...), synced, and only
+// then is the database cut to its whole records. On No nothing changes and
+// the operation stops.
+//
+// `fisier` is the database as reachable from the current directory,
+// `caleAfisata` its name in messages. CatalogOk also when the file is
+// missing or not a regular file: the opening reports those.
+int AsiguraBazaDateIntreaga(Fereastra owner, const std::string& fisier, const std::string& caleAfisata);
+// (VerificaBazaDateIntreaga in Catalix.h does it for a glass directory.)
+// Opens the database file: AsiguraBazaDateIntreaga, then DeschideFisierDate.
+int DeschideBazaDate(Fereastra owner, const std::string& fisier, const std::string& caleAfisata, const char* mod,
+                     FisierDeschis& f);
+
 // The catalogue's error code of a rewrite's outcome.
 int CodRescriere(const RezultatRescriere& r);
 

@@ -5,6 +5,13 @@
 // in place and the new ones are appended in large blocks, and the disk is
 // waited for once. If any write fails, the replaced records get their old
 // bytes back and the file its old length: the database is as before.
+//
+// A kill or a power cut cannot be answered that way. What it leaves is
+// still a database: the replaced records went to the recovery file before
+// they were overwritten, the appended ones count as stored only once they
+// are synced, and an append cut off part-way leaves whole records followed
+// by a fragment, which the next opening of the database finds and moves
+// aside (AsiguraBazaDateIntreaga).
 
 #include <unistd.h>
 
@@ -35,14 +42,7 @@ namespace vitramor {
 namespace {
 
 int Scrie(int fd, const void* date, std::size_t n, off_t pozitie) {
-    const char* p = static_cast<const char*>(date);
-    while (n > 0) {
-        const ssize_t scris = ::pwrite(fd, p, n, pozitie);
-        if (scris < 0 && errno == EINTR) continue;
-        if (scris <= 0) return scris < 0 ? errno : EIO;
-        p += scris, n -= static_cast<std::size_t>(scris), pozitie += scris;
-    }
-    return 0;
+    return platforma().fisiere().scrieLa(fd, date, n, pozitie);
 }
 
 // The records in the file's byte order, a block at a time where they must be
@@ -134,7 +134,7 @@ int SalveazaMaterialeOptice(const std::string& directorSticle, std::span<const M
     FisierDeschis f;
     if (nou) {
         if (!DeschideFisierCuMesaj(fisier, "wbx", f.f, true)) return rezultat(EroareDeschidereFisier);
-    } else if (const int cod = DeschideFisierDate(owner, fisier, cale, "r+b", f)) {
+    } else if (const int cod = DeschideBazaDate(owner, fisier, cale, "r+b", f)) {
         return rezultat(cod);
     }
     std::vector<std::size_t> pozitie(alese.size(), SIZE_MAX);
@@ -152,19 +152,6 @@ int SalveazaMaterialeOptice(const std::string& directorSticle, std::span<const M
         }
     }
     if (cititor.eroare()) return rezultat(RaporteazaEroareCitire(owner, cale, cititor.codEroare()));
-    if (cititor.octetiRest() != 0) {
-        // A partial tail: operation 3 rewrites the file without it, after
-        // which the rest go in place or at the new end.
-        f.inchide();
-        int prim = CatalogOk;
-        for (std::size_t i : alese) {
-            MaterialOptic m = materiale[i];
-            const int cod = CautaMaterialOptic(directorSticle, m, owner, SalveazaOp);
-            if (cod != CatalogOk && prim == CatalogOk) prim = cod;
-        }
-        return rezultat(prim);
-    }
-
     // The records about to be replaced go to the recovery file first, as a
     // single store-over does; without that copy nothing is overwritten.
     if (!vechi.empty() &&
@@ -187,7 +174,7 @@ int SalveazaMaterialeOptice(const std::string& directorSticle, std::span<const M
     if (cod != 0) {
         for (std::size_t i = 0; i < vechi.size(); ++i)
             Scrie(fd, &vechi[i], sizeof(MaterialOptic), static_cast<off_t>(vechiLa[i] * MarimeMaterialOptic));
-        const bool trunchiat = ::ftruncate(fd, sfarsit) == 0;
+        const bool trunchiat = platforma().fisiere().trunchiaza(fd, sfarsit) == 0;
         platforma().fisiere().sincronizeazaDate(fd);
         if (nou) {
             f.inchide();
@@ -197,7 +184,7 @@ int SalveazaMaterialeOptice(const std::string& directorSticle, std::span<const M
                  TextFormatat("Eroare scriere fisier %s:\n%s\n%s", cale.c_str(), TextEroareSistem(cod).c_str(),
                               trunchiat ? "Materialele nu au fost salvate."
                                         : "Materialele nu au fost salvate; sfarsitul fisierului poate contine "
-                                          "un fragment, pe care curatarea fisierului il elimina."),
+                                          "un fragment, care se inlatura la urmatoarea deschidere."),
                  TitluAtentie, stil::MB_OK | stil::MB_ICONHAND);
         return rezultat(EroareScriereFisier);
     }

@@ -73,7 +73,7 @@ int RaporteazaNegasit(const Context& c, const char* nume) {
 int RaporteazaCitire(const Context& c, int cod) { return RaporteazaEroareCitire(c.owner, c.cale(), cod); }
 
 int DeschideBaza(const Context& c, const char* mod, FisierDeschis& f) {
-    return DeschideFisierDate(c.owner, c.fisier, c.cale(), mod, f);
+    return DeschideBazaDate(c.owner, c.fisier, c.cale(), mod, f);
 }
 
 // Writes the bytes at a position with the descriptor itself: a failed write
@@ -81,18 +81,7 @@ int DeschideBaza(const Context& c, const char* mod, FisierDeschis& f) {
 // push into it after the damage has been repaired.
 int ScrieLaPozitie(std::FILE* f, const void* date, std::size_t n, off_t pozitie) {
     const int fd = ::fileno(f);
-    const char* p = static_cast<const char*>(date);
-    while (n > 0) {
-        const ssize_t scris = ::pwrite(fd, p, n, pozitie);
-        if (scris < 0) {
-            if (errno == EINTR) continue;
-            return errno;
-        }
-        if (scris == 0) return EIO;
-        p += scris;
-        n -= static_cast<std::size_t>(scris);
-        pozitie += scris;
-    }
+    if (const int cod = platforma().fisiere().scrieLa(fd, date, n, pozitie)) return cod;
     // fdatasync: the record (and a new length) on the disk without waiting
     // for a journal commit of the modification time.
     return platforma().fisiere().sincronizeazaDate(fd);
@@ -102,7 +91,6 @@ struct Gasit {
     bool gasit = false;
     std::size_t index = 0;
     std::size_t recorduri = 0;  // whole records, when the whole file was read
-    std::size_t rest = 0;
     std::array<char, MarimeMaterialOptic> record{};
     int codEroare = 0;
 };
@@ -125,7 +113,6 @@ Gasit CautaPrimul(std::FILE* f, const char* nume) {
     }
     if (cititor.eroare()) g.codEroare = cititor.codEroare();
     g.recorduri = cititor.recorduriCitite();
-    g.rest = cititor.octetiRest();
     return g;
 }
 
@@ -169,37 +156,24 @@ int Salveaza(const Context& c, const MaterialOptic& material) {
         return CatalogOk;  // on the disk already; closing has nothing left to write
     }
 
-    if (g.rest == 0) {
-        const off_t sfarsit = static_cast<off_t>(g.recorduri * MarimeMaterialOptic);
-        if (const int cod = ScrieLaPozitie(f.f, &m, sizeof m, sfarsit)) {
-            // A part of the record may have gone in before the disk was full.
-            if (::ftruncate(::fileno(f.f), sfarsit) != 0) {
-                return RaporteazaScriere(c, cod, "Materialul nu a fost salvat; sfarsitul fisierului poate contine "
-                                                 "un fragment, pe care curatarea fisierului il elimina.");
-            }
-            return RaporteazaScriere(c, cod, "Materialul nu a fost salvat.");
+    // The opening made sure the file holds whole records only, so the end
+    // of the last one is where the new one goes.
+    const off_t sfarsit = static_cast<off_t>(g.recorduri * MarimeMaterialOptic);
+    if (const int cod = ScrieLaPozitie(f.f, &m, sizeof m, sfarsit)) {
+        // A part of the record may have gone in before the disk was full.
+        if (platforma().fisiere().trunchiaza(::fileno(f.f), sfarsit) != 0) {
+            return RaporteazaScriere(c, cod, "Materialul nu a fost salvat; sfarsitul fisierului poate contine "
+                                             "un fragment, care se inlatura la urmatoarea deschidere.");
         }
-        return CatalogOk;
+        return RaporteazaScriere(c, cod, "Materialul nu a fost salvat.");
     }
-
-    // A partial tail: appending after it would shift every later record off
-    // the record grid. The file is rewritten without the fragment, which
-    // stays in the archive copy.
-    f.inchide();
-    CerereRescriere cerere;
-    cerere.fisier = c.fisier;
-    cerere.temporar = NumeTemporarCatalog;
-    cerere.marimeRecord = MarimeMaterialOptic;
-    cerere.prelucrare = [](char*, std::uint64_t) { return DecizieInregistrare::Pastreaza; };
-    cerere.adaugat = OctetiMaterial(m);
-    return CodRescriere(RescrieFisier(c.owner, cerere));
+    return CatalogOk;
 }
 
 struct Numarare {
     std::size_t potrivite = 0;
     std::size_t primul = 0;
     std::size_t necurate = 0;
-    std::size_t rest = 0;
     int codEroare = 0;
 };
 
@@ -216,7 +190,6 @@ Numarare NumaraRecorduri(std::FILE* f, const char* nume) {
         }
     }
     n.codEroare = cititor.eroare() ? cititor.codEroare() : 0;
-    n.rest = cititor.octetiRest();
     return n;
 }
 
@@ -244,7 +217,7 @@ int Elimina(const Context& c, const MaterialOptic& m, int operatie) {
         pastreaza = [nume](const char* rec, std::uint64_t) { return !NumeEgale(NumeRecord(rec), nume.c_str()); };
         comanda = RecuperareStergeToate;
     } else {
-        if (n.necurate == 0 && n.rest == 0) {
+        if (n.necurate == 0) {
             MesajBox(c.owner, TextFormatat("Fisierul %s nu contine inregistrari de eliminat.", c.cale().c_str()),
                      TitluAtentie, stil::MB_OK | stil::MB_ICONASTERISK);
             return CatalogOk;
@@ -266,9 +239,8 @@ int Elimina(const Context& c, const MaterialOptic& m, int operatie) {
     if (const int cod = CodRescriere(r)) return cod;
     if (operatie == CurataOp) {
         MesajBox(c.owner,
-                 TextFormatat("Din fisierul %s s-au eliminat %zu inregistrari fara nume valid si %zu octeti "
-                              "incompleti de la sfarsit.",
-                              c.cale().c_str(), static_cast<std::size_t>(r.eliminate), static_cast<std::size_t>(r.octetiRest)),
+                 TextFormatat("Din fisierul %s s-au eliminat %zu inregistrari fara nume valid.", c.cale().c_str(),
+                              static_cast<std::size_t>(r.eliminate)),
                  TitluAtentie, stil::MB_OK | stil::MB_ICONASTERISK);
     }
     return CatalogOk;

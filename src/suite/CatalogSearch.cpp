@@ -48,7 +48,7 @@ public:
             cod_ = EroareFisierBlocat;
             return;
         }
-        cod_ = DeschideFisierDate(owner, fisier, cale_, "rb", f_);
+        cod_ = DeschideBazaDate(owner, fisier, cale_, "rb", f_);
     }
     int cod() const { return cod_; }
     const std::string& cale() const { return cale_; }

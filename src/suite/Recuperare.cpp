@@ -1,7 +1,9 @@
 #include "suite/Recuperare.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -51,18 +53,20 @@ void RaporteazaScriere(Fereastra owner, const std::string& cale, int cod) {
              TitluAtentie, stil::MB_OK | stil::MB_ICONHAND);
 }
 
-// Writes the newest entries to a work file that takes the recovery file's
-// place: the oldest go first, and no archive copy is kept of a file that is
-// itself the safety net.
-bool Limiteaza(Fereastra owner, const std::string& cale, std::string_view vechi, const std::string& noi) {
-    const std::size_t total = vechi.size() / MarimeIntrareRecuperare + noi.size() / MarimeIntrareRecuperare;
-    const std::size_t deSters = total - LimitaRecuperare;
+// Rewrites the file with its newest entries through a work file that takes
+// its place: half the limit, so that the next additions only append, or
+// all of the new ones when they are more (up to the limit). No archive copy
+// is kept of a file that is itself the safety net.
+bool Limiteaza(Fereastra owner, const std::string& cale, std::string_view vechi, std::string_view noi) {
+    const std::size_t nNoi = noi.size() / MarimeIntrareRecuperare;
+    const std::size_t pastrate = std::max(LimitaRecuperare / 2, std::min(nNoi, LimitaRecuperare));
     std::string continut;
-    if (deSters * MarimeIntrareRecuperare < vechi.size()) {
-        continut.append(vechi.substr(deSters * MarimeIntrareRecuperare));
-        continut.append(noi);
+    if (nNoi >= pastrate) {
+        continut = noi.substr(noi.size() - pastrate * MarimeIntrareRecuperare);
     } else {
-        continut = noi.substr(noi.size() - LimitaRecuperare * MarimeIntrareRecuperare);
+        const std::size_t dinVechi = std::min(pastrate - nNoi, vechi.size() / MarimeIntrareRecuperare);
+        continut.append(vechi.substr(vechi.size() - dinVechi * MarimeIntrareRecuperare));
+        continut.append(noi);
     }
     SistemFisiere& fs = platforma().fisiere();
     const std::string temp = cale + ".tmp";
@@ -83,11 +87,43 @@ bool Limiteaza(Fereastra owner, const std::string& cale, std::string_view vechi,
     return true;
 }
 
+std::string TextPreaMare(const std::string& cale, std::uint64_t marime) {
+    return TextFormatat("Fisierul de recuperare %s are %llu octeti, peste limita de %llu MiB pana la care se citeste.",
+                        cale.c_str(), static_cast<unsigned long long>(marime),
+                        static_cast<unsigned long long>(LimitaOctetiRecuperare >> 20));
+}
+
+// A file too large to read goes aside under a numbered name, where its
+// entries stay for whoever wants them, and the next addition starts anew.
+bool MutaDeoparte(Fereastra owner, const std::string& cale, std::uint64_t marime) {
+    std::string deoparte;
+    if (!CreazaNumeFisierArhiva(cale, deoparte, LimitaArhive)) return false;
+    SistemFisiere& fs = platforma().fisiere();
+    if (const int cod = fs.redenumeste(cale, deoparte)) {
+        RaporteazaScriere(owner, cale, cod);
+        return false;
+    }
+    fs.sincronizeazaDirector(cale);
+    MesajBox(owner, TextPreaMare(cale, marime) + "\nA fost mutat in " + deoparte + " si se incepe unul nou.",
+             TitluAtentie, stil::MB_OK | stil::MB_ICONEXCLAMATION);
+    return true;
+}
+
 bool CitesteTot(Fereastra owner, const std::string& cale, std::string& continut) {
     continut.clear();
     if (FisierLipseste(cale)) return true;
     std::FILE* f = nullptr;
     if (!DeschideFisierCuMesaj(cale, "rb", f, true)) return false;
+    struct stat st {};
+    if (::fstat(::fileno(f), &st) == 0 && static_cast<std::uint64_t>(st.st_size) > LimitaOctetiRecuperare) {
+        std::fclose(f);
+        MesajBox(owner,
+                 TextPreaMare(cale, static_cast<std::uint64_t>(st.st_size)) +
+                     "\nLa urmatoarea salvare peste un material sau stergere el se muta deoparte, sub un nume "
+                     "numerotat, si se incepe unul nou.",
+                 TitluAtentie, stil::MB_OK | stil::MB_ICONEXCLAMATION);
+        return false;
+    }
     char bloc[1 << 16];
     std::size_t n;
     while ((n = std::fread(bloc, 1, sizeof bloc, f)) > 0) continut.append(bloc, n);
@@ -125,6 +161,10 @@ bool AdaugaInRecuperare(Fereastra owner, const std::string& directorSticle, std:
 
     std::uint64_t marime = 0;
     MarimeFisier(cale, "", marime);
+    if (marime > LimitaOctetiRecuperare) {
+        if (!MutaDeoparte(owner, cale, marime)) return false;
+        marime = 0;
+    }
     const std::size_t existente = static_cast<std::size_t>(marime / MarimeIntrareRecuperare);
     if (existente + noi.size() / MarimeIntrareRecuperare > LimitaRecuperare) {
         std::string vechi;
@@ -135,13 +175,15 @@ bool AdaugaInRecuperare(Fereastra owner, const std::string& directorSticle, std:
     std::FILE* f = nullptr;
     if (!DeschideFisierCuMesaj(cale, "ab", f, true)) return false;
     const int fd = ::fileno(f);
-    const off_t inainte = ::lseek(fd, 0, SEEK_END);
     SistemFisiere& fs = platforma().fisiere();
-    int cod = fs.scrie(fd, noi.data(), noi.size());
+    // An entry cut off by a kill would shift every later one: the new ones
+    // start where the last whole entry ends.
+    const off_t sfarsit = ::lseek(fd, 0, SEEK_END);
+    const off_t intregi = sfarsit - sfarsit % static_cast<off_t>(MarimeIntrareRecuperare);
+    int cod = sfarsit < 0 ? errno : intregi != sfarsit ? fs.trunchiaza(fd, intregi) : 0;
+    if (cod == 0) cod = fs.scrie(fd, noi.data(), noi.size());
     if (cod == 0) cod = fs.sincronizeaza(fd);
-    // Entries cut in half would shift every later one.
-    if (cod != 0 && inainte >= 0 && ::ftruncate(fd, inainte) != 0) {
-    }
+    if (cod != 0 && sfarsit >= 0) fs.trunchiaza(fd, intregi);
     std::fclose(f);
     if (cod != 0) {
         RaporteazaScriere(owner, cale, cod);

@@ -3,9 +3,16 @@
 // name, and before any delete (one, all of a name, by producer, the clean
 // operation) takes records out of the database, the records that go are
 // appended to "recuperare.dat" in the glass directory with the time and the
-// command. The file keeps the newest LimitaRecuperare entries; older ones
-// are dropped first. "Recupereaza material..." and `recover` bring an entry
-// back.
+// command. "Recupereaza material..." and `recover` bring an entry back.
+//
+// The file holds at most LimitaRecuperare entries. Most additions only
+// append; the one that would pass the limit rewrites the file once with the
+// newest half of it (or with all of its own entries, when they are more),
+// so trimming costs a constant amount per entry however many are added.
+// A file larger than LimitaOctetiRecuperare (one that some other program
+// let grow) is never read: the next addition moves it aside to a numbered
+// name ("recuperare#_0.dat") and starts a new one, so that a store or a
+// delete never fails on it.
 //
 // Entry layout (2144 bytes, little-endian): "VREC", the command (u32), the
 // time in seconds since 1970 (i64), then the 2128-byte record as the
@@ -23,6 +30,7 @@ namespace vitramor {
 
 inline constexpr const char* NumeFisierRecuperare = "recuperare.dat";
 inline constexpr std::size_t LimitaRecuperare = 2000;
+inline constexpr std::uint64_t LimitaOctetiRecuperare = std::uint64_t{64} << 20;
 inline constexpr std::size_t MarimeIntrareRecuperare = 16 + sizeof(MaterialOptic);
 
 enum ComandaRecuperare : std::uint32_t {
@@ -49,7 +57,7 @@ bool AdaugaInRecuperare(Fereastra owner, const std::string& directorSticle, std:
                         std::string_view recorduri);
 
 // Every entry, oldest first. A missing file is an empty list; false when the
-// file exists but cannot be read (reported).
+// file exists but cannot be read or is above LimitaOctetiRecuperare (reported).
 bool CitesteRecuperare(Fereastra owner, const std::string& directorSticle, std::vector<IntrareRecuperare>& intrari);
 
 // "name\tproducer\twhen\tcommand", as the recovery lists show an entry.

@@ -21,6 +21,7 @@
 #include <optional>
 
 #include "fileutil/AlegereFisier.h"
+#include "platform/SistemFisiere.h"
 #include "settings/Directoare.h"
 #include "suite/DialogUnits.h"
 
@@ -136,12 +137,13 @@ void eroareTiparire(QWidget* owner) {
 }
 
 // Asks for the output file through the file-type table; an existing file is
-// replaced only after the user agreed. Empty when the user gave up.
+// replaced only after the user agreed, and never one that is not a regular file. Empty when the user gave up.
 QString alegeFisierIesire(QWidget* owner, int tip, const char* nume) {
     std::string director;
     std::string fisier = nume;
     if (AlegeFisierSalvare(owner, tip, director, fisier) != 0) return {};
     const QString cale = QDir(QString::fromStdString(director)).filePath(QString::fromStdString(fisier));
+    if (RefuzaNeobisnuit(cale.toStdString())) return {};
     if (QFileInfo::exists(cale) && eroare(path_help, owner, MB_YESNO | MB_ICONQUESTION, 947) != IDYES) return {};
     return cale;
 }

@@ -108,8 +108,7 @@ TEST_F(PropunereDomenii, AsksOncePerMaterialOfTheProducerAndStoresTheAcceptedSpa
     MaterialOptic bk7 = NBK7();
     bk7.domeniu_n[0] = 300;
     bk7.domeniu_n[1] = 2500;
-    const std::string inainte =
-        databaseOf({bk7, SiliceTopita(), fara, F2()}) + "frag";  // a fragment is not a record
+    const std::string inainte = databaseOf({bk7, SiliceTopita(), fara, F2()});
     writeDb(inainte);
     p.raspunde({raspuns::IDYES, raspuns::IDNO});
 
@@ -125,9 +124,9 @@ TEST_F(PropunereDomenii, AsksOncePerMaterialOfTheProducerAndStoresTheAcceptedSpa
     EXPECT_EQ(Intrebari(p), (std::vector<std::string>{bk7Text, f2Text}));
     EXPECT_EQ(p.casete.back().text, "S-a creat fisierul arhiva sticleNou32#_0.dat");
 
-    // Only the n range words of the accepted record changed; the fragment is gone.
+    // Only the n range words of the accepted record changed.
     const std::string dupa = db();
-    std::string asteptat = inainte.substr(0, 4 * MarimeMaterialOptic);
+    std::string asteptat = inainte;
     asteptat.replace(1060, 4, std::string("\xB3\x01\x90\x02", 4));  // 435, 656
     EXPECT_EQ(dupa, asteptat);
     EXPECT_EQ(archive(0), inainte);
@@ -181,7 +180,7 @@ TEST_F(VerificareBazaDate, ListsTheMaterialsWhoseTableDisagreesWithTheEquation) 
     slot45.indice_n[45] = 3.0;
     MaterialOptic umicore = F2("X12", 12);
     umicore.indice_n[0] = 1.7;
-    writeDb(databaseOf({NBK7(), f2, ir, SiliceTopita(), hoya, tabelat, slot45, umicore}) + "fragment");
+    writeDb(databaseOf({NBK7(), f2, ir, SiliceTopita(), hoya, tabelat, slot45, umicore}));
 
     struct Caz { const char* nume; bool verificaN; float precizieN; std::vector<std::string> materiale; };
     const Caz cazuri[] = {

@@ -25,7 +25,7 @@ protected:
 };
 
 TEST_F(Cli, ListShowsOneLinePerRecordInFileOrderOfTheChosenFile) {
-    dir.write("sticleNou32.dat", databaseOf({namedRecord("B", 2), namedRecord("A", 3)}) + "tail");
+    dir.write("sticleNou32.dat", databaseOf({namedRecord("B", 2), namedRecord("A", 3)}));
     dir.write("CategoriiMaterial.txt", "; categories\nCrown\tx\nFlint\n");
     const Rezultat r = ruleaza("list");
     EXPECT_EQ(r.cod, 0) << r.err;
@@ -88,7 +88,7 @@ TEST_F(Cli, DeleteCleanAndDeleteAllKeepArchives) {
     } cazuri[] = {
         {"delete A", databaseOf({a, b, a}), databaseOf({b, a})},
         {"delete --all A", databaseOf({a, b, a}), databaseOf({b})},
-        {"clean", databaseOf({namedRecord(""), b}) + "tail", databaseOf({b})},
+        {"clean", databaseOf({namedRecord(""), b}), databaseOf({b})},
     };
     for (const auto& c : cazuri) {
         dir.write("sticleNou32.dat", c.inainte);

@@ -1,10 +1,16 @@
 // The database under the faults a user meets: a full disk, two programs
-// writing at once, a crash between the renames, a device under the
-// database's name, and a delete regretted afterwards.
+// writing at once, a crash between the renames or in an append, odd files
+// under archive names, a device under the database's name or as an output,
+// a recovery file grown too large, and a delete regretted afterwards.
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 
+#include <algorithm>
+#include <chrono>
+#include <cstring>
 #include <set>
 #include <sstream>
+#include <thread>
 
 #include "cli/CliFixture.h"
 
@@ -109,8 +115,18 @@ TEST_F(Siguranta, CrashBetweenRenamesOffersTheNewestArchive) {
     optiuni.clear();
     EXPECT_EQ(ruleaza("restore-archive").cod, 1);  // the database is there
     std::filesystem::remove(dir / "sticleNou32.dat");
-    EXPECT_EQ(ruleaza("restore-archive").cod, 0);
+    // Newer archive names that cannot stand in for the database are passed over.
+    const auto apoi = [] { std::this_thread::sleep_for(std::chrono::milliseconds(30)); };
+    apoi(), dir.write("sticleNou32#_1.dat", baza + "xyz");
+    apoi(), std::filesystem::create_directory(dir / "sticleNou32#_2.dat");
+    apoi(), ::mkfifo((dir / "sticleNou32#_3.dat").c_str(), 0600);
+    apoi(), std::filesystem::create_symlink(dir / "nicaieri", dir / "sticleNou32#_4.dat");
+    r = ruleaza("restore-archive");
+    EXPECT_EQ(r.cod, 0);
     EXPECT_EQ(dir.read("sticleNou32.dat"), baza);
+    for (const char* motiv : {"#_1.dat are 638403 octeti", "#_2.dat este un director", "#_3.dat este un FIFO",
+                              "#_4.dat este o legatura catre un fisier care nu exista", "restaurat din "})
+        EXPECT_NE(r.err.find(motiv), std::string::npos) << r.err;
 }
 
 TEST_F(Siguranta, OnlyARegularFileIsOpenedAsTheDatabase) {
@@ -129,4 +145,53 @@ TEST_F(Siguranta, OnlyARegularFileIsOpenedAsTheDatabase) {
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     for (const std::string comanda : {"import-agf --list ", "import-rii --name X ", "import-text --list 1 ", "import-db "})
         EXPECT_NE(ruleaza(comanda + fifo).cod, 0) << comanda;
+}
+
+TEST_F(Siguranta, ATornDatabaseStopsEveryCommandUntilTheUserLetsItBeMended) {
+    const std::string rupta = baza + std::string(100, 'z');
+    dir.write("sticleNou32.dat", rupta);
+    EXPECT_EQ(ruleaza("list").cod, 3);
+    for (const char* comanda : {"--no list", "--no delete G1", "--no glass-map", "--yes list"}) {
+        const Rezultat r = ruleaza(comanda);
+        EXPECT_NE(r.err.find("300 inregistrari intregi si, la sfarsit, 100 octeti"), std::string::npos) << r.err;
+        EXPECT_EQ(r.cod, comanda[2] == 'y' ? 0 : 1) << comanda;
+        EXPECT_EQ(dir.read("sticleNou32.dat"), comanda[2] == 'y' ? baza : rupta);
+        EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), comanda[2] == 'y' ? 300 : 0);
+    }
+    EXPECT_EQ(dir.read("sticleNou32.dat.rest"), std::string(100, 'z'));
+}
+
+TEST_F(Siguranta, ConvertAndFixProducersRefuseADeviceAFifoOrADirectoryAsOutput) {
+    if (::mknod((lucru / "disc.dat").c_str(), S_IFCHR | 0600, makedev(1, 7)) != 0) GTEST_SKIP() << "no mknod";
+    ASSERT_EQ(::mkfifo((lucru / "fifo.dat").c_str(), 0600), 0);
+    std::filesystem::create_directory(lucru / "gol.dat");
+    lucru.write("vechi.dat", std::string(2 * 1216, '\0'));
+    const std::string comenzi[] = {"--yes convert " + (lucru / "vechi.dat").string(),
+                                   "--yes fix-producers " + (dir / "sticleNou32.dat").string()};
+    for (const std::string iesire : {"disc.dat", "fifo.dat", "gol.dat"}) {
+        for (const std::string& intrare : comenzi) {
+            const Rezultat r = ruleaza(intrare + " " + (lucru / iesire).string());
+            EXPECT_EQ(r.cod, 1) << intrare;
+            EXPECT_NE(r.err.find(iesire + " este un "), std::string::npos) << r.err;
+        }
+    }
+    struct stat st {};
+    ASSERT_EQ(::stat((lucru / "disc.dat").c_str(), &st), 0);
+    EXPECT_TRUE(S_ISCHR(st.st_mode) && st.st_rdev == makedev(1, 7));
+    EXPECT_TRUE(std::filesystem::is_fifo(lucru / "fifo.dat") && std::filesystem::is_empty(lucru / "gol.dat"));
+    for (const std::string& f : lucru.files()) EXPECT_TRUE(f.find("#_") == f.npos && !f.ends_with(".tmp")) << f;
+}
+
+TEST_F(Siguranta, ARecoveryFileTooLargeToReadIsMovedAsideAndNeverBlocksADelete) {
+    const std::uintmax_t mare = (std::uintmax_t{64} << 20) + 2144;
+    dir.write("recuperare.dat", "");
+    std::filesystem::resize_file(dir / "recuperare.dat", mare);  // sparse: no disk used
+    Rezultat r = ruleaza("recover --list");
+    EXPECT_EQ(r.cod, 1);
+    EXPECT_NE(r.err.find("peste limita de 64 MiB"), std::string::npos) << r.err;
+    r = ruleaza("delete G1");
+    ASSERT_EQ(r.cod, 0) << r.err;
+    EXPECT_NE(r.err.find("mutat in " + dir.str() + "/recuperare#_0.dat"), std::string::npos) << r.err;
+    EXPECT_EQ(std::filesystem::file_size(dir / "recuperare#_0.dat"), mare);
+    EXPECT_EQ(ruleaza("recover --list").out.substr(0, 5), "1\tG1\t");
 }

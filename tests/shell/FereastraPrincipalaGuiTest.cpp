@@ -345,3 +345,16 @@ TEST_F(Shell, StartUpWarnsAboutASmallScreenAndLeavesDirectoriesEmptyOnAFirstStar
     EXPECT_EQ(p.ultima().style, 52u);
     EXPECT_EQ(path_sticle, "");
 }
+
+TEST_F(Shell, StartUpMendsADatabaseEndingInAFragmentOnlyOnYes) {
+    const std::string intregi = databaseOf({namedRecord("A"), namedRecord("B")});
+    d.write("sticleNou32.dat", intregi + std::string(100, 'z'));
+    p.setari().scrieText(CheieDirectoare, "STICLE", d.str());
+    for (const int raspuns : {raspuns::IDNO, raspuns::IDYES}) {
+        p.raspunde({raspuns::IDNO, raspuns});  // the small-screen warning, then the fragment
+        EXPECT_TRUE(w.initializeaza());
+        EXPECT_TRUE(p.raspunsuri.empty());
+        EXPECT_EQ(d.read("sticleNou32.dat"), raspuns == raspuns::IDYES ? intregi : intregi + std::string(100, 'z'));
+    }
+    EXPECT_EQ(d.read("sticleNou32.dat.rest"), std::string(100, 'z'));
+}

@@ -10,6 +10,7 @@
 #include <functional>
 
 #include "suite/CatalogErrors.h"
+#include "suite/CatalogFile.h"
 #include "suite/Catalix.h"
 #include "suite/CatalogFixture.h"
 #include "support/DefectFisiere.h"
@@ -136,32 +137,46 @@ TEST_F(Operations, MissingFileIsReportedAndNotCreatedExceptByStore) {
     }
 }
 
-TEST_F(Operations, PartialTailIsNotARecord) {
-    const std::string tail = "\x01\x02\x03\x04\x05";
-    const std::string whole = databaseOf({A1, B2});
-
-    // Reading stops at the fragment: the records before it are all there.
-    d.write("sticleNou32.dat", whole + tail);
-    MaterialOptic m = namedRecord("B");
-    ASSERT_EQ(CautaMaterialOptic(d.str(), m, nullptr, CautaOp), 0);
-    EXPECT_EQ(bytesOf(m), bytesOf(B2));
-
-    // Replacing a whole record writes in place and leaves the fragment alone.
-    ASSERT_EQ(run(rec("B", 8), SalveazaOp), 0);
-    EXPECT_EQ(db(), databaseOf({A1, rec("B", 8)}) + tail);
-
-    // Appending after the fragment would shift the new record off the grid:
-    // the file is rewritten without it, the archive keeps it.
-    const std::string before = db();
-    ASSERT_EQ(run(C4, SalveazaOp), 0);
-    EXPECT_EQ(db(), databaseOf({A1, rec("B", 8), C4}));
-    EXPECT_EQ(archive(0), before);
-
-    // Any rewrite drops a fragment.
-    d.write("sticleNou32.dat", whole + tail);
-    ASSERT_EQ(run("A", StergeOp), 0);
-    EXPECT_EQ(db(), bytesOf(B2));
-    EXPECT_EQ(archive(1), whole + tail);
+// A database that ends in part of a record (an append cut off by a kill):
+// every opening asks; Yes moves the fragment beside the file, cuts the file
+// to its whole records and goes on, No leaves the file and stops.
+TEST_F(Operations, ATornDatabaseIsMendedOnYesAndLeftAsItWasOnNo) {
+    const std::string whole = databaseOf({A1, B2}), torn = whole + std::string(100, '\x07');
+    std::vector<int> coduri;
+    MaterialeGasite gasite;
+    const std::pair<std::function<int()>, std::string> cazuri[] = {
+        {[&] { return run("B", CautaOp); }, whole},
+        {[&] { return run(C4, SalveazaOp); }, databaseOf({A1, B2, C4})},
+        {[&] { return run("A", StergeOp); }, bytesOf(B2)},
+        {[&] { return SalveazaMaterialeOptice(d.str(), std::vector<MaterialOptic>{A3, C4}, nullptr, coduri); },
+         databaseOf({A3, B2, C4})},
+        {[&] { return CautaMaterialeOptice(d.str(), nullptr, {"B"}, gasite); }, whole},
+    };
+    for (const auto& [operatie, dupa] : cazuri) {
+        for (const int raspuns : {raspuns::IDNO, raspuns::IDYES}) {
+            SCOPED_TRACE(dupa.size() + raspuns);
+            for (const std::string& f : d.files()) std::filesystem::remove(d / f);
+            d.write("sticleNou32.dat", torn);
+            p.casete.clear();
+            p.raspunde(raspuns);
+            EXPECT_EQ(operatie(), raspuns == raspuns::IDYES ? 0 : EroareBazaDateIncompleta);
+            EXPECT_NE(p.casete.at(0).text.find("2 inregistrari intregi si, la sfarsit, 100 octeti"), std::string::npos);
+            EXPECT_EQ(db(), raspuns == raspuns::IDYES ? dupa : torn);
+            EXPECT_EQ(d.exists("sticleNou32.dat.rest"), raspuns == raspuns::IDYES);
+        }
+    }
+    EXPECT_EQ(d.read("sticleNou32.dat.rest"), torn.substr(whole.size()));
+    // The next fragment takes the next free name; one whose copy cannot be
+    // made leaves the database as it was.
+    for (const Pas pas : {Pas::Niciunul, Pas::Creare, Pas::Scriere, Pas::Sincronizare}) {
+        d.write("sticleNou32.dat", whole + "xy");
+        p.raspunde(raspuns::IDYES);
+        DefectFisiere defect(p, pas, EIO);
+        EXPECT_EQ(VerificaBazaDateIntreaga(nullptr, d.str()), pas == Pas::Niciunul ? 0 : EroareScriereFisier);
+        EXPECT_EQ(db(), pas == Pas::Niciunul ? whole : whole + "xy");
+    }
+    EXPECT_EQ(d.read("sticleNou32.dat.rest.1"), "xy");
+    EXPECT_FALSE(d.exists("sticleNou32.dat.rest.2"));
 }
 
 TEST_F(Operations, CleanKeepsOnlyRecordsWithPrintableNames) {
@@ -179,7 +194,7 @@ TEST_F(Operations, CleanKeepsOnlyRecordsWithPrintableNames) {
         named("ABCDEFGHIJKLMNOP", 8),  // no NUL within the 16 bytes
     };
     const std::string old = dropped[0] + keptPlain + dropped[1] + dropped[2] + keptCodePage + dropped[3] +
-                            keptFifteen + dropped[4] + "tail!!";
+                            keptFifteen + dropped[4];
     d.write("sticleNou32.dat", old);
 
     MaterialOptic none = namedRecord("");
@@ -188,8 +203,7 @@ TEST_F(Operations, CleanKeepsOnlyRecordsWithPrintableNames) {
     EXPECT_EQ(archive(0), old);
     EXPECT_EQ(p.texte(), (std::vector<std::string>{archiveBox(0),
                                                    "Din fisierul " + dbPath() +
-                                                       " s-au eliminat 5 inregistrari fara nume valid si 6 octeti "
-                                                       "incompleti de la sfarsit."}));
+                                                       " s-au eliminat 5 inregistrari fara nume valid."}));
 
     // A clean file stays as it is: no rewrite, no archive.
     p.casete.clear();
@@ -340,15 +354,6 @@ TEST_F(Operations, AppendStoppedPartWayLeavesTheFileAsItWas) {
     }
     EXPECT_EQ(db(), old);
     EXPECT_NE(p.ultima().text.find("Materialul nu a fost salvat."), std::string::npos) << p.ultima().text;
-
-    // The same limit stops the rewrite that a partial tail calls for.
-    d.write("sticleNou32.dat", old + "tail");
-    {
-        FileSizeLimit limit(old.size() + 1000);
-        EXPECT_EQ(run(C4, SalveazaOp), EroareScriereFisier);
-    }
-    EXPECT_EQ(db(), old + "tail");
-    EXPECT_EQ(d.files(), std::vector<std::string>{"sticleNou32.dat"});
 }
 
 // A store whose data does not reach the disk is a failed store: the record
@@ -392,3 +397,27 @@ TEST_F(Operations, AStoreWhoseDataDoesNotReachTheDiskLeavesTheDatabaseAsItWas) {
     }
 }
 
+
+// Additions below the limit only append; the one that passes it rewrites the
+// file once with the newest half, so a full recovery file costs a few bytes
+// written per entry instead of a rewrite of the whole file at each addition.
+TEST_F(Operations, AFullRecoveryFileIsTrimmedToHalfInOneRewrite) {
+    std::string plin;
+    const std::string intrare = std::string("VREC\x02", 5) + std::string(11, '\0') + bytesOf(A1);
+    for (std::size_t i = 0; i < LimitaRecuperare; ++i) plin += intrare;
+    d.write("recuperare.dat", plin);
+    constexpr std::size_t Adaugari = 120, PeAdaugare = 10;
+    DefectFisiere numarare(p, Pas::Niciunul);
+    for (std::size_t i = 0; i < Adaugari * PeAdaugare; i += PeAdaugare) {
+        std::string recorduri;
+        for (std::size_t k = i; k < i + PeAdaugare; ++k) recorduri += bytesOf(rec("N", static_cast<std::uint16_t>(k)));
+        ASSERT_TRUE(AdaugaInRecuperare(nullptr, d.str(), RecuperareSterge, recorduri));
+    }
+    EXPECT_LE(numarare.scrise, 3 * Adaugari * PeAdaugare * MarimeIntrareRecuperare);
+    std::vector<IntrareRecuperare> e;
+    ASSERT_TRUE(CitesteRecuperare(nullptr, d.str(), e));
+    ASSERT_GE(e.size(), LimitaRecuperare / 2);
+    EXPECT_LE(e.size(), LimitaRecuperare);
+    for (std::size_t i = 0; i < e.size(); ++i)  // the newest, in order
+        EXPECT_EQ(e[i].material.producator, Adaugari * PeAdaugare - e.size() + i);
+}
