@@ -125,16 +125,23 @@ TEST(ProprietatiEditoare, DerivedValuesAndClassLists) {
     m.stres_suprafata[0] = 0.1f;
     m.stres_suprafata[1] = 0.001f;
     EXPECT_EQ(TextStresSuprafata(m, 100.0f), "0.2");
-    EXPECT_EQ(TextStres(m, 100.0f), "0.002");
+    EXPECT_EQ(TextStres(m, 100.0f), "2");  // MPa
     EXPECT_EQ(TextStres(m, 0.0f), "0.1");
 
+    // Shown in 10^-7/K; the value shown, typed back, is stored in the scale
+    // the record had: catalogue numbers stay catalogue numbers, 1/K stays 1/K.
     const struct {
         float v;
         std::uint16_t producator;
         double aratat;
-    } dilatari[] = {{7.1e-6f, 0, 71.0}, {7.1e-6f, 2, 71.0}, {7.1f, 2, 71.0}, {7.1f, 0, 7.1}};
-    for (const auto& d : dilatari)
-        EXPECT_NEAR(d.v * FactorDilatareAfisata(d.v, d.producator), d.aratat, 1e-4) << d.v << " " << d.producator;
+    } dilatari[] = {{7.1e-6f, 0, 71.0}, {7.1e-6f, 2, 71.0}, {7.1f, 2, 71.0}, {7.1f, 0, 7.1}, {0.0f, 2, 0.0}};
+    for (const auto& d : dilatari) {
+        EXPECT_NEAR(DilatareAfisata(d.v, d.producator), d.aratat, 1e-4) << d.v << " " << d.producator;
+        EXPECT_EQ(DilatareDinAfisata(d.aratat, d.v, d.producator), d.v) << d.v << " " << d.producator;
+    }
+    // A new value goes in 1/K; one too small for the catalogue scale too.
+    EXPECT_EQ(DilatareDinAfisata(71.0, 0.0f, 2), 7.1e-6f);
+    EXPECT_EQ(DilatareDinAfisata(0.01, 7.1f, 2), 1e-9f);
 
     m.incredere[1] = 0.0f;
     m.incredere[3] = 1.5f;
