@@ -7,6 +7,7 @@
 #include <QStandardItemModel>
 #include <cstring>
 
+#include "platform/FerestreMaterialUi.h"
 #include "record/CodificareText.h"
 #include "suite/DialogUnits.h"
 #include "suite/ListaTabulatoriUi.h"
@@ -96,6 +97,9 @@ ComparaSticleWindow* DeschideComparaSticle(QWidget* parent, CerereComparare& cer
         delete f.data();
     }
     f = new ComparaSticleWindow(parent, cerere, set);
+    // A comparison of open materials goes when one of them does.
+    if (&set == &setLucru())
+        ferestreMaterial().leaga(f, std::vector<int>(cerere.indici.begin(), cerere.indici.begin() + cerere.numar));
     f->show();
     return f;
 }

@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 #include <cstring>
 
+#include "platform/FerestreMaterialUi.h"
 #include "platform/Platform.h"
 #include "record/SetLucru.h"
 
@@ -135,6 +136,7 @@ void ComandaSticleEchivalente(QWidget* fereastraPrincipala, SticleEchivalenteDia
     // Modeless: the user opens one substitute after another while it stays.
     auto* d = new SticleEchivalenteDialog(fereastraPrincipala, set.curent(), std::move(deschide));
     d->setAttribute(Qt::WA_DeleteOnClose);
+    ferestreMaterial().leaga(d, {set.materialCurent});
     d->show();
 }
 

@@ -136,6 +136,8 @@ bool PropuneDomeniuSpectral(const MaterialOptic& m, std::uint16_t& inferior, std
 
 int PropuneDomeniiSpectrale(Fereastra owner, int producator, RezultatPropunereDomenii* rezultat) {
     RezultatPropunereDomenii numarat;
+    int pentruToate = 0;  // IDDA_TOATE or IDNU_TOATE once the user answered for all
+    bool anulat = false;
     const auto prelucrare = [&](MaterialOptic& m) {
         std::uint16_t inferior = 0;
         std::uint16_t superior = 0;
@@ -146,8 +148,18 @@ int PropuneDomeniiSpectrale(Fereastra owner, int producator, RezultatPropunereDo
             Formateaza("Sticla %s: Domeniu spectral valabil ec. dispersie n: [%d nm - %d nm]. Acualizati?",
                        NumeMaterial(m).c_str(), inferior, superior);
         AfiseazaMesajInLista(text, NivelInformatie);
-        if (MesajBox(owner, text, "ATENTIE!", MB_YESNO | MB_ICONQUESTION) != raspuns::IDYES)
-            return DecizieInregistrare::Pastreaza;
+        int r = pentruToate;
+        if (r == 0) {
+            r = MesajBox(owner, text, "ATENTIE!", MB_YESNOCANCEL | MB_PENTRUTOATE | MB_ICONQUESTION);
+            if (r == raspuns::IDDA_TOATE || r == raspuns::IDNU_TOATE) pentruToate = r;
+        }
+        if (r == raspuns::IDCANCEL) {
+            anulat = true;
+            return DecizieInregistrare::Abandoneaza;
+        }
+        if (r != raspuns::IDYES && r != raspuns::IDDA_TOATE) return DecizieInregistrare::Pastreaza;
+        // The stored range already is the span: nothing to write.
+        if (m.domeniu_n[0] == inferior && m.domeniu_n[1] == superior) return DecizieInregistrare::Pastreaza;
         m.domeniu_n[0] = inferior;
         m.domeniu_n[1] = superior;
         ++numarat.acceptate;
@@ -156,9 +168,15 @@ int PropuneDomeniiSpectrale(Fereastra owner, int producator, RezultatPropunereDo
 
     RezultatRescriere rescriere;
     // No wait cursor: the pass stops at every proposal for the user's answer.
-    const int inlocuit = RescrieBazaDate(owner, prelucrare, rescriere, false);
+    // A pass that changed nothing leaves the file, and makes no archive copy.
+    const int inlocuit = RescrieBazaDate(owner, prelucrare, rescriere, false, 0, true);
     if (rezultat) *rezultat = numarat;
-    return inlocuit;
+    if (anulat || !(inlocuit || rescriere.stare == StareRescriere::Abandonata)) return 0;
+    MesajBox(owner,
+             Formateaza("Domeniu spectral actualizat la %d materiale din %d propuse.", numarat.acceptate,
+                        numarat.propuneri),
+             "ATENTIE!", MB_OK | MB_ICONASTERISK);
+    return 1;
 }
 
 bool MaterialConformEcuatiilor(const MaterialOptic& m, const SetariVerificare& setari) {

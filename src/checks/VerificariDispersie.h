@@ -34,20 +34,22 @@ inline constexpr int IdComandaVerificaMaterial = 40047;
 bool PropuneDomeniuSpectral(const MaterialOptic& material, std::uint16_t& inferior, std::uint16_t& superior);
 
 struct RezultatPropunereDomenii {
-    int propuneri = 0;  // materials of the producer with a usable span (each one asked)
-    int acceptate = 0;  // spans the user took over into domeniu_n
+    int propuneri = 0;  // materials of the producer with a usable span (each one offered)
+    int acceptate = 0;  // records whose domeniu_n the pass changed
 };
 
-// Rewrites the database file, offering each material of `producator` the
-// span of its table as its n validity range: the offer goes to the message
-// list and, as the same text, into a Yes/No question. Yes stores the span;
-// every record is written back, changed or not, and the old file becomes an
-// archive copy. Works on the file only, never on the open materials.
+// Goes through the database file, offering each material of `producator`
+// the span of its table as its n validity range: the offer goes to the
+// message list and, as the same text, into a question with Yes, Yes to all,
+// No, No to all and Cancel. Yes stores the span. The file is rewritten (the
+// old one becoming an archive copy) only when at least one record changed;
+// then, or when none did, a closing message says how many changed. Cancel
+// stops and leaves the file as it was. Works on the file only, never on the
+// open materials.
 //
-// Returns 1 when the rewritten file took the database's place; 0 when the
-// rewrite could not start, was refused, or a record could not be written
-// (the database then holds the records written before the failure and its
-// archive copy holds them all - see RescrieBazaDate).
+// Returns 1 when the pass went to its end; 0 when it was cancelled, or the
+// rewrite could not start, was refused, or failed (the database is then
+// exactly as it was - see RescrieBazaDate).
 int PropuneDomeniiSpectrale(Fereastra owner, int producator, RezultatPropunereDomenii* rezultat = nullptr);
 
 // ---- Index / equation checks ----

@@ -6,6 +6,7 @@
 
 #include "checks/PropuneDomeniiDialog.h"
 #include "checks/VerificaBazaDateDialog.h"
+#include "platform/FerestreMaterialUi.h"
 #include "record/SetLucru.h"
 #include "suite/DialogUnits.h"
 #include "suite/TextWindow.h"
@@ -59,7 +60,9 @@ void ComandaVerificaMaterialCurent(QWidget* fereastraPrincipala) {
     if (set.gol()) return;
     BlocText raport;
     RaportMaterial(set.curent(), raport);
-    ArataRaportVerificare(RaportVerificare::Material, fereastraPrincipala, raport);
+    // The report is of this material: it goes when the material does.
+    ferestreMaterial().leaga(ArataRaportVerificare(RaportVerificare::Material, fereastraPrincipala, raport),
+                             {set.materialCurent});
 }
 
 }  // namespace vitramor

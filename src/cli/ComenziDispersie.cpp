@@ -18,7 +18,7 @@ int ComandaEval(Context& c) {
     if (!GasesteMaterial(NumeMaterialDinArgument(c.argumente[0]), m)) return IesireEsec;
     for (float l : lungimi) {
         float valoare = 0;
-        const int stare = IndiceDinEcuatieDispersie(m, k ? 1 : 0, l, valoare);
+        const int stare = IndiceMaterial(m, k ? 1 : 0, l, valoare);
         std::fprintf(c.out, "%g\t%d\t%.9g\n", static_cast<double>(l), stare, static_cast<double>(valoare));
     }
     return IesireOk;

@@ -30,7 +30,8 @@ int ComandaKFromTransmittance(Context& c) {
     set.materiale.resize(1);
     if (!GasesteMaterial(nume, set.materiale[0])) return IesireEsec;
     // A No keeps the k table, and the database, as they were.
-    if (ComandaKDinTransmisie(nullptr, set) != 1) return IesireOk;
+    const int r = ComandaKDinTransmisie(nullptr, set);
+    if (r != 1) return r == 2 ? IesireOk : IesireEsec;
     return CautaMaterialOptic(path_sticle, set.materiale[0], nullptr, SalveazaOp) == 0 ? IesireOk : IesireEsec;
 }
 

@@ -11,7 +11,7 @@
 namespace vitramor {
 
 int RescrieBazaDate(Fereastra owner, const PrelucrareInregistrare& prelucrare, RezultatRescriere& rezultat,
-                    bool cursorAsteptare, std::uint32_t comandaRecuperare) {
+                    bool cursorAsteptare, std::uint32_t comandaRecuperare, bool doarCuSchimbari) {
     rezultat = {};
     std::string directorAnterior;
     if (!SchimbaDirectorCuSalvare(path_sticle, directorAnterior, true)) return 0;
@@ -29,16 +29,19 @@ int RescrieBazaDate(Fereastra owner, const PrelucrareInregistrare& prelucrare, R
     cerere.temporar = NumeFisierTemporarRescriere;
     cerere.marimeRecord = sizeof(MaterialOptic);
     cerere.cursorAsteptare = cursorAsteptare;
+    bool schimbat = false;
     cerere.prelucrare = [&](char* record, std::uint64_t) {
         MaterialOptic m;
         std::memcpy(&m, record, sizeof m);
         const DecizieInregistrare d = prelucrare(m);
         if (d == DecizieInregistrare::Modificata) std::memcpy(record, &m, sizeof m);
+        schimbat = schimbat || d == DecizieInregistrare::Modificata || d == DecizieInregistrare::Elimina;
         return d;
     };
-    if (comandaRecuperare != 0)
+    if (comandaRecuperare != 0 || doarCuSchimbari)
         cerere.inainteDeInlocuire = [&](std::string_view eliminate) {
-            return AdaugaInRecuperare(owner, path_sticle, comandaRecuperare, eliminate);
+            if (doarCuSchimbari && !schimbat) return false;
+            return comandaRecuperare == 0 || AdaugaInRecuperare(owner, path_sticle, comandaRecuperare, eliminate);
         };
     rezultat = RescrieFisier(owner, cerere);
     return rezultat.ok() ? 1 : 0;

@@ -23,12 +23,15 @@ using PrelucrareInregistrare = std::function<DecizieInregistrare(MaterialOptic&)
 // `comandaRecuperare` is not 0, the records left out go to the recovery
 // file under that command before the database is replaced.
 //
+// With `doarCuSchimbari`, a pass that changed and dropped no record leaves
+// the database as it was, without an archive copy (state Abandonata).
+//
 // Returns 1 when the rewritten content took the database's place (or, when
 // nothing was kept, the old file became an archive and no database remains);
 // 0 otherwise - the glass directory, the files or the lock could not be had,
 // the user declined to overwrite a leftover "3.tmp", the caller abandoned, a
 // read or write failed - and then the database is exactly as it was.
 int RescrieBazaDate(Fereastra owner, const PrelucrareInregistrare& prelucrare, RezultatRescriere& rezultat,
-                    bool cursorAsteptare = true, std::uint32_t comandaRecuperare = 0);
+                    bool cursorAsteptare = true, std::uint32_t comandaRecuperare = 0, bool doarCuSchimbari = false);
 
 }  // namespace vitramor

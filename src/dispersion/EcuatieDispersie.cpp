@@ -36,20 +36,6 @@ constexpr DescriereEcuatieDispersie Descrieri[CodMaximEcuatieDispersie + 1] = {
     {"Exponentiala in 1/lambda", "v = c0 * exp(c1/lambda), lambda [nm]", 2},
 };
 
-// Fills a range from the table: the wavelengths (slots 0 to 49) that carry a
-// positive value in `valori`. Starting the lower bound at 65535 keeps a
-// wavelength beyond the 16-bit range from wrapping: with no usable slot, or
-// only such slots, the range comes out 65535..0 and is invalid.
-// Wavelengths from 65535 up cannot be carried by a range word; they are
-// left out rather than cut.
-void DomeniuDinTabel(const MaterialOptic& m, const double valori[NumarSloturiTabel], std::uint16_t domeniu[2]) {
-    float inferior = 65535.0f;
-    float superior = 0.0f;
-    IntervalDinTabel(m, valori, inferior, superior, 65535.0f);
-    domeniu[0] = static_cast<std::uint16_t>(inferior);  // toward zero
-    domeniu[1] = static_cast<std::uint16_t>(superior);
-}
-
 }  // namespace
 
 bool EsteEcuatieDispersie(std::int16_t cod) {
@@ -166,6 +152,40 @@ bool IntervalDinTabel(const MaterialOptic& m, const double valori[NumarSloturiTa
         gasit = true;
     }
     return gasit;
+}
+
+// Fills a range from the table: the wavelengths (slots 0 to 49) that carry a
+// positive value in `valori`. Starting the lower bound at 65535 keeps a
+// wavelength beyond the 16-bit range from wrapping: with no usable slot, or
+// only such slots, the range comes out 65535..0 and is invalid.
+// Wavelengths from 65535 up cannot be carried by a range word; they are
+// left out rather than cut.
+void DomeniuDinTabel(const MaterialOptic& m, const double valori[NumarSloturiTabel], std::uint16_t domeniu[2]) {
+    float inferior = 65535.0f;
+    float superior = 0.0f;
+    IntervalDinTabel(m, valori, inferior, superior, 65535.0f);
+    domeniu[0] = static_cast<std::uint16_t>(inferior);  // toward zero
+    domeniu[1] = static_cast<std::uint16_t>(superior);
+}
+
+int IndiceMaterial(const MaterialOptic& m, int which, float lambda, float& value) {
+    const std::int16_t cod = which == 0 ? m.ec_dispersie_n : m.ec_dispersie_k;
+    if (cod != EcuatieTabelata) return IndiceDinEcuatieDispersie(m, which, lambda, value);
+    const double* valori = which == 0 ? m.indice_n : m.indice_k;
+    // The nearest filled slot on each side, whatever the slot order.
+    int jos = -1, sus = -1;
+    for (int i = 0; i < NumarSloturiTabel; ++i) {
+        const float l = m.lambda_indici[i];
+        if (!(l > 0.0f) || !(valori[i] > 0.0)) continue;
+        if (l <= lambda && (jos < 0 || l > m.lambda_indici[jos])) jos = i;
+        if (l >= lambda && (sus < 0 || l < m.lambda_indici[sus])) sus = i;
+    }
+    value = 0.0f;
+    if (jos < 0 || sus < 0) return IndiceNegativ;
+    const double l0 = m.lambda_indici[jos], l1 = m.lambda_indici[sus];
+    const double f = l1 > l0 ? (static_cast<double>(lambda) - l0) / (l1 - l0) : 0.0;
+    value = LaSimplaPrecizie(valori[jos] + f * (valori[sus] - valori[jos]));
+    return IndiceValid;
 }
 
 int CompleteazaDomeniiSpectrale(MaterialOptic& m) {

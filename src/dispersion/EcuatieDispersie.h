@@ -38,6 +38,12 @@ double CalculeazaEcuatieDispersie(const double coef[NumarCoeficientiDispersie], 
 // The validity ranges are not consulted.
 int IndiceDinEcuatieDispersie(const MaterialOptic& material, int which, float lambda, float& value);
 
+// n or k of a record at `lambda` nm as the record gives it: from its table
+// for code 10 (a slot's value at that wavelength, or linear in wavelength
+// between the two filled slots around it; IndiceNegativ, value 0, outside
+// them), from its equation otherwise, as IndiceDinEcuatieDispersie.
+int IndiceMaterial(const MaterialOptic& material, int which, float lambda, float& value);
+
 // True for the codes that are equations (0, 1, 3, 4, 6, 7, 11, 12, 13): the
 // evaluator neither beeps nor falls back on c0 for them. Windows that show a
 // value as the user types use this to stay quiet.
@@ -58,6 +64,11 @@ DescriereEcuatieDispersie DescriereEcuatie(std::int16_t cod);
 inline bool DomeniuSpectralValid(const std::uint16_t domeniu[2]) {
     return domeniu[0] != 0 && domeniu[1] > domeniu[0];
 }
+
+// The range of a tabulated quantity: the span of the table's slots that
+// hold a wavelength below 65535 and a positive value, truncated to whole
+// nanometres (65535..0, not valid, when none does).
+void DomeniuDinTabel(const MaterialOptic& m, const double valori[NumarSloturiTabel], std::uint16_t domeniu[2]);
 
 // Completes the validity ranges before a save: default range for code 0,
 // range of the table for code 10, the stored range otherwise. Returns 1 when

@@ -258,6 +258,7 @@ void EditorMaterialWindow::preia(Celula& c, bool pastreazaFocus) {
         platforma().beep();
         return;
     }
+    if (c.control->text() == c.afisare(*m)) return;
     if (c.preluare(*m, c.control->text().toStdString())) {
         if (c.optiuni.marcheazaModificat) setLucru().modificat = 1;
         laPreluare();

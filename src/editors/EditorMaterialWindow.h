@@ -6,7 +6,9 @@
 // rectangle, how the record's value is shown, and how typed text is taken
 // over; this class does the rest the same way for every editor:
 //   - a cell commits when it loses the focus or on Enter, and only when its
-//     text was edited; an accepted value is already in the record and marks
+//     text was edited to something else than the record's value shows: the
+//     shown text stands for the stored value, which may hold more digits
+//     than it shows, so typing it again changes no byte; an accepted value is already in the record and marks
 //     the working set modified; a refused one brings message 10 and the
 //     stored value back into the cell. There is no undo and nothing waits
 //     for OK: closing keeps what was accepted.
@@ -26,9 +28,9 @@
 // and ends it with reimprospateaza(), which fills them; it opens through
 // ferestreMaterial().deschide() like every per-material window.
 //
-// The window stays bound to the material index it was opened for, which is
-// the slot the editor registry keeps it in; when that index no longer holds
-// a material, cells show nothing and commits are refused with a beep.
+// The window belongs to the material it was opened for, wherever that
+// material moves in the list; it closes when the material leaves the working
+// set, and should a commit still come after that, it is refused with a beep.
 
 #include <QFont>
 #include <QPoint>
@@ -102,7 +104,7 @@ public:
     EditorMaterialWindow(TipEditor tip, int indexMaterial, QWidget* proprietar, DescriereEditor descriere);
     ~EditorMaterialWindow() override;
 
-    // The record this window edits, or null when its index holds no material.
+    // The record this window edits, or null once its material is gone.
     MaterialOptic* material() const;
 
     // Refills every cell and the title from the record, then lets the editor

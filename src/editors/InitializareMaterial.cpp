@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "editors/LiniiSpectrale.h"
+#include "editors/TabelTransmisie.h"
 
 namespace vitramor {
 
@@ -50,7 +51,10 @@ void InitIndici(MaterialOptic& m) {
 
 void InitLambdaTransmisie(MaterialOptic& m) {
     m.grosime_transmisie = GrosimeTransmisieImplicita;
-    for (int i = 0; i < NumarSloturiTabel; ++i) {
+    // An evaporation material keeps its rate and confidences in the bytes of
+    // the first slots' wavelengths; those slots are not its table, as in the
+    // transmittance editor.
+    for (int i = EsteMaterialEvaporare(m) ? SloturiTransmisieEvaporare : 0; i < NumarSloturiTabel; ++i) {
         m.lambda_Ti[i] = static_cast<std::uint16_t>(LambdaTransmisieStart + PasLambdaTransmisie * static_cast<float>(i));
         m.transmisia_interna[i] = 0.0f;
     }

@@ -28,7 +28,8 @@ void InitLambdaIndici(MaterialOptic& m);
 void InitIndici(MaterialOptic& m);
 // The transmittance table: 280, 290, ... 770 nm in its 50 slots, each with
 // absorption 0 (transmittance 1); reference thickness 10 mm; the word after
-// the table (offset 1768) cleared.
+// the table (offset 1768) cleared. Slots 0 to 9 of an evaporation material
+// are its evaporation data and stay as they were.
 void InitLambdaTransmisie(MaterialOptic& m);
 // InitIndici, InitLambdaTransmisie, then every measured property cleared:
 // code, relative price, the reserved words of the header, mechanical and

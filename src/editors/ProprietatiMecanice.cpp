@@ -14,7 +14,8 @@ std::string TextStresSuprafata(const MaterialOptic& m, float t) { return FormatG
 
 std::string TextStres(const MaterialOptic& m, float t) {
     const float s = StresSuprafata(m, t);
-    return t > 0.0f ? FormatG(s / t) : FormatG(s);
+    // N/m over nm is GPa: a thousand times that in MPa.
+    return t > 0.0f ? FormatG(static_cast<double>(s) / t * 1e3) : FormatG(s);
 }
 
 EticheteElasticitate EticheteElasticitateProducator(std::uint16_t producator) {

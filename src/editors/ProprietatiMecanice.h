@@ -13,8 +13,8 @@ namespace vitramor {
 // S = a0 + a1*t + a2*t^2 (N/m) for a layer t nm thick, in single precision;
 // 0 when the three coefficients are 0 (no stress data).
 float StresSuprafata(const MaterialOptic& m, float grosime);
-// The texts of the "Surface stress" and "Stres" cells: S, and S/t when t > 0
-// (otherwise the stress cell repeats S), both "%g".
+// The texts of the "Surface stress" and "Stres" cells: S (N/m), and the
+// stress S/t in MPa when t > 0 (otherwise the stress cell repeats S), "%g".
 std::string TextStresSuprafata(const MaterialOptic& m, float grosime);
 std::string TextStres(const MaterialOptic& m, float grosime);
 

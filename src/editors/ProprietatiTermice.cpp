@@ -1,5 +1,7 @@
 #include "editors/ProprietatiTermice.h"
 
+#include "record/ConversiiMaterial.h"
+
 namespace vitramor {
 
 namespace {
@@ -8,9 +10,12 @@ float implicita(int i) { return i == 3 ? IncredereImplicitaTemperaturi : Increde
 
 }  // namespace
 
-double FactorDilatareAfisata(float valoare, std::uint16_t producator) {
-    if (valoare < 0.05f) return 1e7;
-    return producator == 0 || producator == 1 ? 1.0 : 10.0;
+double DilatareAfisata(float stocat, std::uint16_t producator) {
+    return DilatarePeKelvin(stocat, producator) * FactorDilatareAfisata;
+}
+
+float DilatareDinAfisata(double tastat, float stocat, std::uint16_t producator) {
+    return DilatareDePastrat(tastat / FactorDilatareAfisata, stocat, producator);
 }
 
 bool AsiguraIncrederi(MaterialOptic& m) {

@@ -9,11 +9,12 @@
 
 namespace vitramor {
 
-// The factor a stored expansion coefficient is shown with in the glass
-// window: values below 0.05 are in 1/K and shown x 10^7; larger ones are
-// catalogue numbers, shown as they are for producers 0 and 1 and x 10 for
-// the others. Typed values are stored as typed.
-double FactorDilatareAfisata(float valoare, std::uint16_t producator);
+// The glass window shows the four expansion coefficients in 10^-7/K, read
+// from the record by the rule of DilatarePeKelvin whatever scale they are
+// stored in, and stores a typed value back in the scale the record used.
+inline constexpr double FactorDilatareAfisata = 1e7;
+double DilatareAfisata(float stocat, std::uint16_t producator);
+float DilatareDinAfisata(double tastat, float stocat, std::uint16_t producator);
 
 // The evaporation dialog's scale for its two expansion cells.
 inline constexpr double FactorDilatareEvaporare = 1e6;

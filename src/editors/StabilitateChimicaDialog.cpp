@@ -97,6 +97,8 @@ void StabilitateChimicaDialog::laReimprospatare() {
 void StabilitateChimicaDialog::alegeClasa(int lista, int index) {
     MaterialOptic* m = material();
     if (!m || index < 0 || lista >= 5 || !ListeChimiceCuValori(m->producator)) return;
+    // The entry shown stands for the stored class, which it may round.
+    if (index == ScalaSchott(lista).indexDinValoare(m->stabilitate_chimica[lista])) return;
     m->stabilitate_chimica[lista] = static_cast<std::uint16_t>(ScalaSchott(lista).valoareDinIndex(index));
     panou()->update();
 }

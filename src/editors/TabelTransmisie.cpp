@@ -6,6 +6,7 @@
 #include <numbers>
 
 #include "dispersion/ComenziDispersie.h"
+#include "dispersion/EcuatieDispersie.h"
 #include "editors/CelulaNumerica.h"
 #include "record/ConversiiMaterial.h"
 
@@ -126,7 +127,8 @@ std::optional<double> AbsorbtieLaLungimeUnda(const MaterialOptic& m, double lamb
     };
     std::vector<Punct> p;
     for (int s = 0; s < NumarSloturiTabel; ++s)
-        if (EsteSlotTransmisie(m, s)) p.push_back({static_cast<double>(m.lambda_Ti[s]), m.transmisia_interna[s]});
+        if (EsteSlotTransmisie(m, s) && AbsorbtieMasurata(m.transmisia_interna[s]))
+            p.push_back({static_cast<double>(m.lambda_Ti[s]), m.transmisia_interna[s]});
     std::stable_sort(p.begin(), p.end(), [](const Punct& a, const Punct& b) { return a.lambda < b.lambda; });
     for (std::size_t i = 0; i < p.size(); ++i) {
         if (p[i].lambda == lambda) return p[i].alfa;
@@ -142,13 +144,23 @@ bool AreTabelK(const MaterialOptic& m) {
     return std::any_of(m.indice_k, m.indice_k + NumarSloturiEditabile, [](double k) { return k != 0.0; });
 }
 
-void CalculeazaKDinTransmisie(MaterialOptic& m) {
+bool AbsorbtieMasurata(float alfa) { return alfa != AbsorbtieOpac && alfa != AbsorbtieOpacExport; }
+
+std::vector<float> CalculeazaKDinTransmisie(MaterialOptic& m) {
+    double k[NumarSloturiEditabile];
+    std::vector<float> scrise;
     for (int s = 0; s < NumarSloturiEditabile; ++s) {
         const double lambda = m.lambda_indici[s];
         const std::optional<double> alfa = lambda > 0.0 ? AbsorbtieLaLungimeUnda(m, lambda) : std::nullopt;
         // alpha is kept per millimetre, the wavelength in nanometres.
-        m.indice_k[s] = alfa ? *alfa * 1e-6 * lambda / (4.0 * std::numbers::pi) : 0.0;
+        k[s] = alfa ? *alfa * 1e-6 * lambda / (4.0 * std::numbers::pi) : 0.0;
+        if (alfa) scrise.push_back(m.lambda_indici[s]);
     }
+    if (scrise.empty()) return scrise;
+    std::copy(std::begin(k), std::end(k), m.indice_k);
+    m.ec_dispersie_k = EcuatieTabelata;
+    DomeniuDinTabel(m, m.indice_k, m.domeniu_k);
+    return scrise;
 }
 
 int ComandaKDinTransmisie(Fereastra owner, SetLucru& set) {
@@ -156,9 +168,21 @@ int ComandaKDinTransmisie(Fereastra owner, SetLucru& set) {
     if (AreTabelK(set.curent()) &&
         MesajBox(owner, IntrebareSuprascriereK, TitluAplicatie(), stil::MB_YESNO | stil::MB_ICONQUESTION) !=
             raspuns::IDYES)
-        return 0;
+        return 2;
     if (set.gol()) return 0;
-    CalculeazaKDinTransmisie(set.curent());
+    const std::vector<float> scrise = CalculeazaKDinTransmisie(set.curent());
+    if (scrise.empty()) {
+        MesajBox(owner, "Niciun k calculat: nicio lungime de unda din tabelul de indici nu cade intre punctele "
+                        "de transmisie masurate. Materialul a ramas neschimbat.",
+                 TitluAplicatie(), stil::MB_OK | stil::MB_ICONASTERISK);
+        return 0;
+    }
+    std::string lungimi;
+    for (float l : scrise) lungimi += format(lungimi.empty() ? "%g" : ", %g", static_cast<double>(l));
+    MesajBox(owner,
+             "S-au scris " + std::to_string(scrise.size()) + " valori k din transmisia interna, la " + lungimi +
+                 " nm; ecuatia k este acum tabelata.",
+             TitluAplicatie(), stil::MB_OK | stil::MB_ICONASTERISK);
     set.modificat = 1;
     if (const auto& hook = legaturiDispersie().reimprospateazaFereastraIndici) hook(set.materialCurent, 1);
     return 1;

@@ -69,23 +69,34 @@ struct PunctTransmisie {
 };
 std::vector<PunctTransmisie> ListaTransmisie(const MaterialOptic& m, float grosime);
 
+// Whether a slot's coefficient is a transmittance point: not one of the
+// markers (37, the opaque sample the editor stores for T = 0, and 38, what
+// the export's conversion gives for no usable T), which say that there is no
+// measurable absorption there rather than how much.
+bool AbsorbtieMasurata(float alfa);
+
 // The absorption coefficient (1/mm) at any wavelength, interpolated linearly
 // between the two transmittance points around it (in wavelength, whatever
-// their slot order); nullopt outside the points.
+// their slot order); marker slots are not points. nullopt outside the points.
 std::optional<double> AbsorbtieLaLungimeUnda(const MaterialOptic& m, double lambda);
 
 // "Calculeaza k din transmisie": k = alpha * lambda / (4 pi) with alpha in
 // 1/nm, at the wavelength of every n-table slot 0..39; a slot without a
-// wavelength or outside the transmittance points gets 0.
+// wavelength or outside the transmittance points gets 0. When at least one
+// k was computed, the k equation becomes tabulated and its range the span of
+// the table. Returns the wavelengths whose k was computed; none: the record
+// is left as it was.
 bool AreTabelK(const MaterialOptic& m);
-void CalculeazaKDinTransmisie(MaterialOptic& m);
+std::vector<float> CalculeazaKDinTransmisie(MaterialOptic& m);
 inline constexpr const char* IntrebareSuprascriereK =
     "Tabelul k contine date. Le inlocuim cu k calculat din transmisia interna ?";
 
 inline constexpr int IdComandaKDinTransmisie = 40067;  // "Calculeaza k din transmisie"
 // The command on the current material of `set`: asks before replacing a k
-// table that holds values (No changes nothing), fills k, marks the material
-// modified and refreshes its open k window. Returns 1 when k was filled.
+// table that holds values (No changes nothing), fills k, says how many values
+// it wrote and at which wavelengths, marks the material modified and
+// refreshes its open k window. Returns 1 when k was filled, 2 after a No;
+// 0 when no k could be computed (said too, the record left as it was).
 int ComandaKDinTransmisie(Fereastra owner, SetLucru& set = setLucru());
 
 }  // namespace vitramor

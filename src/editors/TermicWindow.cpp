@@ -32,7 +32,7 @@ constexpr QRect Panouri[] = {{2, 2, 302, 28}, {2, 32, 302, 28}, {2, 62, 302, 32}
 QString dilatare(const MaterialOptic& m, int slot, const char* format) {
     const float v = m.dilatare[slot];
     char text[48];
-    std::snprintf(text, sizeof text, format, v * FactorDilatareAfisata(v, m.producator));
+    std::snprintf(text, sizeof text, format, DilatareAfisata(v, m.producator));
     return QString::fromLatin1(text);
 }
 
@@ -81,14 +81,14 @@ EditTermicClass::EditTermicClass(int indexMaterial, QWidget* proprietar)
     for (int i = 0; i < 4; ++i) {
         adaugaEticheta(QString::fromLatin1(dilatari[i].sus), {XColoana[i], 64});
         adaugaEticheta(QString::fromLatin1(dilatari[i].jos), {XColoana[i], 72});
-        // Shown scaled to the catalogue's unit, stored as typed.
+        // Shown and typed in 10^-7/K, kept in the scale the record uses.
         const char* format = dilatari[i].format;
         adaugaCelula(
             QString::number(109 + i), -1, {XColoana[i], 82, LatimeCelula, H},
             [i, format](const MaterialOptic& m) { return dilatare(m, i, format); },
             [i](MaterialOptic& m, const std::string& text) {
                 const std::optional<float> v = CitesteFloatMinim(text, 0.0f);
-                if (v) m.dilatare[i] = *v;
+                if (v) m.dilatare[i] = DilatareDinAfisata(*v, m.dilatare[i], m.producator);
                 return v.has_value();
             },
             [i, format](const MaterialOptic& m) { return dilatare(m, i, format); });

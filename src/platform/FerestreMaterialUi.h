@@ -3,9 +3,13 @@
 // window lookup and posted messages would: every folder that changes a record
 // may ask an open editor to refill itself, without knowing the editors.
 // The per-material editor windows. Every editor kind keeps at most one open
-// window for each of the 10 material indexes: asking again for the same
-// editor and material brings the open window forward instead of opening a
-// second one. Two requests reach these windows from outside:
+// window for each open material: asking again for the same editor and
+// material brings the open window forward instead of opening a second one.
+// A window belongs to the material it was opened for, through the material's
+// identity in the working set (SetLucru.h), not its list position: when the
+// material closes, or another is loaded in its place, its windows close with
+// it (what their cells accepted is already in the record). Two requests reach
+// these windows from outside:
 //   - the refresh request: refill every control from the record, because
 //     someone else changed it (the dispersion command that fills n, the other
 //     index table after a wavelength change);
@@ -15,12 +19,13 @@
 // opens itself through ferestreMaterial().deschide(kind, index, factory).
 // The registry holds the windows through QPointer, so a window that closes
 // with WA_DeleteOnClose (the default set by the base class) frees its slot by
-// itself.
+// itself. Other windows that show one material (a report, a search from it)
+// are bound with leaga() and close with it the same way.
 
 #include <QPointer>
 #include <QWidget>
-#include <array>
 #include <functional>
+#include <vector>
 
 #include "record/SetLucru.h"
 
@@ -42,14 +47,17 @@ enum class TipEditor : int {
 inline constexpr int NumarTipuriEditor = static_cast<int>(TipEditor::Numar);
 
 // Base of every per-material editor or graph window: a top-level window that
-// remembers its kind and material index.
+// remembers its kind and the material it was opened for (the material at
+// `indexMaterial` of the application's working set at that moment).
 class FereastraMaterial : public QWidget {
     Q_OBJECT
 public:
     FereastraMaterial(TipEditor tip, int indexMaterial, QWidget* parent = nullptr);
 
     TipEditor tip() const { return tip_; }
-    int indexMaterial() const { return index_; }
+    IdentitateMaterial identitate() const { return identitate_; }
+    // Where its material stands in the working set now; -1 once it is gone.
+    int indexMaterial() const;
 
     // Refills the window from its record (the refresh request).
     virtual void reimprospateaza() = 0;
@@ -59,33 +67,47 @@ public:
 
 private:
     TipEditor tip_;
-    int index_;
+    IdentitateMaterial identitate_;
 };
 
 class FerestreMaterial {
 public:
     using Fabrica = std::function<FereastraMaterial*()>;
 
-    // The open window of a kind for a material index, or null.
+    // The open window of a kind for the material at `indexMaterial` of the
+    // working set, or null.
     FereastraMaterial* fereastra(TipEditor tip, int indexMaterial) const;
 
     // Brings the open window forward (restored, raised, activated) or, when
-    // the slot is empty, creates one with `creeaza`, registers and shows it.
-    // Returns the window; null for an index outside 0..9 or a factory that
-    // made nothing.
+    // there is none, creates one with `creeaza`, registers and shows it.
+    // Returns the window; null for an index that holds no material or a
+    // factory that made nothing.
     FereastraMaterial* deschide(TipEditor tip, int indexMaterial, const Fabrica& creeaza);
 
-    // The refresh request to a slot; false when no window is open there.
+    // The refresh request to a window; false when none is open there.
     bool trimiteReimprospatare(TipEditor tip, int indexMaterial);
 
-    // The cancel command to every open window of every kind and index.
+    // Binds a window of another kind (a report, a search) to the materials
+    // at `indici`, instead of those it was bound to: it closes when any of
+    // them leaves the working set.
+    void leaga(QWidget* w, const std::vector<int>& indici);
+
+    // Closes every window of a material that leaves the working set.
+    void inchideMaterial(IdentitateMaterial identitate);
+
+    // The cancel command to every open window of every kind and material.
     void inchideToate();
 
-    // Number of open windows, for checks.
+    // Number of open editor windows, for checks.
     int numarDeschise() const;
 
 private:
-    std::array<std::array<QPointer<FereastraMaterial>, NumarMaximMateriale>, NumarTipuriEditor> sloturi_;
+    struct Legatura {
+        QPointer<QWidget> fereastra;
+        IdentitateMaterial identitate;
+        int tip;  // TipEditor, or -1 for a window bound with leaga()
+    };
+    std::vector<Legatura> legaturi_;
 };
 
 // The application's registry.

@@ -30,10 +30,27 @@ float CoeficientAbsorbtieDinTransmisie(float T, float d) {
     return logaritm / d;
 }
 
+namespace {
+
+constexpr double PragDilatareCatalog = 0.005;  // from here up a value is a catalogue number
+
+double ScaraCatalog(std::uint16_t producator) { return producator == 0 || producator == 1 ? 1e-7 : 1e-6; }
+
+}  // namespace
+
 double DilatarePeKelvin(float valoare, std::uint16_t producator) {
     const double v = valoare;
-    if (v < 0.005) return v;
-    return producator == 0 || producator == 1 ? v * 1e-7 : v * 1e-6;
+    if (v < PragDilatareCatalog) return v;
+    return v * ScaraCatalog(producator);
+}
+
+float DilatareDePastrat(double peKelvin, float stocat, std::uint16_t producator) {
+    const auto catalog = static_cast<float>(peKelvin / ScaraCatalog(producator));
+    const auto kelvin = static_cast<float>(peKelvin);
+    const bool citibilCaCatalog = catalog >= PragDilatareCatalog;
+    const bool citibilInKelvin = kelvin < PragDilatareCatalog;
+    if (static_cast<double>(stocat) >= PragDilatareCatalog && citibilCaCatalog) return catalog;
+    return citibilInKelvin ? kelvin : catalog;
 }
 
 }  // namespace vitramor

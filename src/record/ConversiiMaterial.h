@@ -38,5 +38,10 @@ float CoeficientAbsorbtieDinTransmisie(float T, float d);
 // in 1/K; larger ones are catalogue numbers, ×10^-7 for producers 0 and 1 and
 // ×10^-6 for every other producer.
 double DilatarePeKelvin(float valoare, std::uint16_t producator);
+// The way back: what to store for a coefficient of `peKelvin` 1/K in place
+// of `stocat`. A catalogue number stays a catalogue number and a value in
+// 1/K stays in 1/K (so does a new one), as long as DilatarePeKelvin reads
+// the result back as the same coefficient.
+float DilatareDePastrat(double peKelvin, float stocat, std::uint16_t producator);
 
 }  // namespace vitramor

@@ -66,8 +66,10 @@ void Curata(FereastraPrincipala& w) { w.curataMateriale(); }
 void Recupereaza(FereastraPrincipala& w) {
     MaterialOptic m;
     if (!AlegeMaterialRecuperat(w.proprietar(), m) || !w.creazaMaterial()) return;
-    setLucru().curent() = m;
-    setLucru().modificat = 1;
+    SetLucru& set = setLucru();
+    set.incarca(set.materialCurent, m);
+    set.modificat = 1;
+    w.potrivesteCuBazaDate(set.materialCurent);
     w.actualizeazaRandCurent();
 }
 void Directori(FereastraPrincipala& w) { DeschideDirectori(&w); }
@@ -78,6 +80,15 @@ void InitNDinDispersie(FereastraPrincipala& w) { ComandaInitNDinDispersie(w.prop
 void Despre(FereastraPrincipala& w) { DeschideDespre(&w); }
 void EditProducatori(FereastraPrincipala& w) { ComandaEditProducatori(&w); }
 void PuneCategorie(FereastraPrincipala& w) { ComandaPuneCategorie(&w); }
+// An import built its glasses in record `index`, storing each one: the
+// record now holds another material than its windows were opened for, and
+// it is modified only when it is not what the database holds (its last glass
+// refused, say).
+void DupaImport(FereastraPrincipala& w, int index) {
+    SetLucru& set = setLucru();
+    set.incarca(index, set.materiale[static_cast<std::size_t>(index)]);
+    w.potrivesteCuBazaDate(index);
+}
 void ImportSchott(FereastraPrincipala& w) {
     // The glasses pass through record 0, each stored as it is built: a
     // modified material there is offered for saving first, and afterwards
@@ -86,7 +97,7 @@ void ImportSchott(FereastraPrincipala& w) {
     if (!set.gol() && !w.poatePleca(0)) return;
     const MaterialOptic inainte = set.gol() ? MaterialOptic{} : set.materiale.front();
     if (!ComandaImportSchott(&w) || set.gol()) return;
-    if (std::memcmp(&inainte, &set.materiale.front(), sizeof inainte) != 0) w.marcheazaNemodificat(0);
+    if (std::memcmp(&inainte, &set.materiale.front(), sizeof inainte) != 0) DupaImport(w, 0);
     w.reumpleLista();
     w.actualizeazaRandCurent();
 }
@@ -100,9 +111,14 @@ void CatalogText(FereastraPrincipala& w) {
     // built: a modified material there is offered for saving first.
     SetLucru& set = setLucru();
     if (!set.gol() && !w.poatePleca(set.materialCurent)) return;
-    ComandaImportCatalogText(&w, Cod, [&w] {
+    const int index = set.materialCurent;
+    const MaterialOptic inainte = set.gol() ? MaterialOptic{} : set.curent();
+    ComandaImportCatalogText(&w, Cod, [&w, index, inainte] {
+        SetLucru& s = setLucru();
+        if (index < s.numarMateriale() &&
+            std::memcmp(&inainte, &s.materiale[static_cast<std::size_t>(index)], sizeof inainte) != 0)
+            DupaImport(w, index);
         w.actualizeazaRandCurent();
-        if (!setLucru().gol()) w.marcheazaNemodificat(setLucru().materialCurent);
     });
 }
 void ImportAgf(FereastraPrincipala& w) { ComandaImportAgf(&w); }

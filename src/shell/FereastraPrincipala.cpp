@@ -245,13 +245,12 @@ bool FereastraPrincipala::creazaMaterial() {
     const int index = set.numarMateriale();
     const MaterialOptic m = MaterialNou(index);
     try {
-        set.materiale.push_back(m);
+        set.adauga(m);
     } catch (const std::bad_alloc&) {
         eroare(path_help, proprietar(), 48, 1);
         return false;
     }
     set.materialCurent = index;
-    potrivesteImagini();
 
     lista_->addItem(NumeAfisat(m.nume));
     if (selecteazaPrimulCuPrefix(numeDin(m)) < 0)
@@ -290,9 +289,6 @@ void FereastraPrincipala::distrugeMaterial() {
                         TitluFereastraPrincipala, stil::MB_YESNO | stil::MB_DEFBUTTON2) != raspuns::IDYES) {
         return;
     }
-    potrivesteImagini();
-    imagini_.erase(imagini_.begin() + set.materialCurent);
-
     // The current material's row is row materialCurent. Looking it up by
     // name instead would take the first row that merely begins with the
     // same letters, another material's, and the list would stop matching
@@ -302,13 +298,10 @@ void FereastraPrincipala::distrugeMaterial() {
         delete lista_->takeItem(set.materialCurent);
     }
     if (set.numarMateriale() == 1) {
-        imagini_.clear();
-        set.materiale.clear();
-        set.materiale.shrink_to_fit();
-        set.materialCurent = 0;
+        set.goleste();
         return;
     }
-    set.materiale.erase(set.materiale.begin() + set.materialCurent);
+    set.scoate(set.materialCurent);
     if (set.materialCurent >= set.numarMateriale()) set.materialCurent = set.numarMateriale() - 1;
     const std::string primul = numeDin(set.materiale.front());
     if (selecteazaPrimulCuPrefix(primul) < 0)
@@ -319,10 +312,8 @@ void FereastraPrincipala::distrugeMaterial() {
 void FereastraPrincipala::incarcaMaterial(const char* numePropus) {
     SetLucru& set = setLucru();
     const int slot = set.materialCurent;
-    if (IncarcaMaterialInSetLucru(this, set, numePropus, [this, slot] { return poatePleca(slot); }) == 1) {
-        marcheazaNemodificat(slot);
+    if (IncarcaMaterialInSetLucru(this, set, numePropus, [this, slot] { return poatePleca(slot); }) == 1)
         set.modificat = 0;
-    }
     // Whatever happened, the row shows the record it stands for.
     actualizeazaRandCurent();
     update();
@@ -335,8 +326,10 @@ void FereastraPrincipala::salveazaMaterial() {
 bool FereastraPrincipala::salveaza(int index, bool intreabaNemodificat) {
     SetLucru& set = setLucru();
     MaterialOptic& m = set.materiale.at(static_cast<std::size_t>(index));
+    // Modified or not as the user left it, before the ranges are completed.
+    const bool modificat = set.esteModificat(index);
     PregatesteDomeniiPentruSalvare(m, proprietar());
-    if (intreabaNemodificat && set.modificat == 0 && eroare(path_help, proprietar(), 36, 23) != raspuns::IDYES)
+    if (intreabaNemodificat && !modificat && eroare(path_help, proprietar(), 36, 23) != raspuns::IDYES)
         return false;
     if (CautaMaterialOptic(path_sticle, m, proprietar(), SalveazaOp) != 0) {
         eroare(path_help, proprietar(), 48, 22);
@@ -348,22 +341,21 @@ bool FereastraPrincipala::salveaza(int index, bool intreabaNemodificat) {
     return true;
 }
 
-void FereastraPrincipala::potrivesteImagini() {
-    const auto& materiale = setLucru().materiale;
-    if (imagini_.size() > materiale.size()) imagini_.resize(materiale.size());
-    imagini_.insert(imagini_.end(), materiale.begin() + static_cast<std::ptrdiff_t>(imagini_.size()), materiale.end());
-}
+bool FereastraPrincipala::materialModificat(int index) { return setLucru().esteModificat(index); }
 
-bool FereastraPrincipala::materialModificat(int index) {
-    potrivesteImagini();
-    const auto i = static_cast<std::size_t>(index);
-    return i < imagini_.size() && std::memcmp(&imagini_[i], &setLucru().materiale[i], sizeof(MaterialOptic)) != 0;
-}
+void FereastraPrincipala::marcheazaNemodificat(int index) { setLucru().marcheazaNemodificat(index); }
 
-void FereastraPrincipala::marcheazaNemodificat(int index) {
-    potrivesteImagini();
-    const auto i = static_cast<std::size_t>(index);
-    if (i < imagini_.size()) imagini_[i] = setLucru().materiale[i];
+void FereastraPrincipala::potrivesteCuBazaDate(int index) {
+    SetLucru& set = setLucru();
+    if (index < 0 || index >= set.numarMateriale()) return;
+    const MaterialOptic& m = set.materiale[static_cast<std::size_t>(index)];
+    MaterialeGasite gasite;
+    if (CautaMaterialeOptice(path_sticle, proprietar(), {numeDin(m)}, gasite) != 0 || gasite.empty()) {
+        // Unknown to the database as far as can be told: worth a question.
+        set.potrivesteCuBaza(index, nullptr);
+        return;
+    }
+    set.potrivesteCuBaza(index, gasite.front() ? &*gasite.front() : nullptr);
 }
 
 bool FereastraPrincipala::poatePleca(int index) {
@@ -453,10 +445,7 @@ void FereastraPrincipala::laDistrugere() {
         const QSignalBlocker b(lista_);
         lista_->clear();
     }
-    set.materiale.clear();
-    set.materiale.shrink_to_fit();
-    imagini_.clear();
-    set.materialCurent = 0;
+    set.goleste();
     set.modificat = 0;
     DistrugeFereastraListaMesaje();
     SetareCuloriSystem(1);

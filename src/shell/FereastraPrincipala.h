@@ -83,6 +83,9 @@ public:
     bool materialModificat(int index);
     // Its present bytes are what the database holds (after an import stored it).
     void marcheazaNemodificat(int index);
+    // After an import built it: it counts as modified exactly when it
+    // differs from the record the database holds under its name.
+    void potrivesteCuBazaDate(int index);
     // Asks whether a modified material is saved before it goes (Yes / No /
     // Cancel) and saves it on Yes. False when it must stay: Cancel, or a
     // save that failed.
@@ -101,15 +104,11 @@ private:
     void laSelectie(int rand);
     void laDistrugere();
     bool salveaza(int index, bool intreabaNemodificat);
-    // The images follow the working set; a set changed behind the window's
-    // back (tests, start-up) counts as unmodified.
-    void potrivesteImagini();
 
     QListWidget* lista_;
     std::map<int, QAction*> actiuni_;
     std::map<std::string, QMenu*> meniuri_;
     std::map<std::string, std::string> mnemonici_;  // letters taken, per menu path
-    std::vector<MaterialOptic> imagini_;  // each material as the database last saw it
     bool inchis_ = false;
 };
 

@@ -111,7 +111,7 @@ int IncarcaMaterialInSetLucru(QWidget* owner, SetLucru& set, const char* numePro
         return 0;
     }
     if (poateInlocui && !poateInlocui()) return 2;
-    set.curent() = ales;
+    set.incarca(set.materialCurent, ales);
     return 1;
 }
 

@@ -87,7 +87,7 @@ bool DeschideMaterialDinBaza(FereastraPrincipala& w, const std::string& nume) {
     std::strncpy(gasit.nume, nume.c_str(), sizeof gasit.nume - 1);
     if (CautaMaterialOptic(path_sticle, gasit, w.proprietar(), CautaOp) != 0) return false;
     if (!w.creazaMaterial()) return false;
-    setLucru().curent() = gasit;
+    setLucru().incarca(setLucru().materialCurent, gasit);
     w.actualizeazaRandCurent();
     return true;
 }

@@ -189,6 +189,15 @@ TEST_F(VerificariGui, RangeDialogProposesForTheChosenProducerAndRefusesOneBeyond
     EXPECT_EQ(p.casete[1].numar, 0);
 
     producatori->setCurrentIndex(ProducatorHoya);
+    // No to all: the file stays byte for byte, without an archive copy.
+    p.raspunde(raspuns::IDNU_TOATE);
+    Control<QPushButton>(&dialog, IdButonVerifica)->click();
+    EXPECT_EQ(p.casete[2].style, stil::MB_YESNOCANCEL | stil::MB_PENTRUTOATE | stil::MB_ICONQUESTION);
+    EXPECT_EQ(p.ultima().text, "Domeniu spectral actualizat la 0 materiale din 1 propuse.");
+    EXPECT_TRUE(db() == inainte);
+    EXPECT_FALSE(d.exists("sticleNou32#_0.dat"));
+
+    p.casete.resize(2);
     p.raspunde(raspuns::IDYES);
     Control<QPushButton>(&dialog, IdButonVerifica)->click();
     EXPECT_EQ(p.casete[2].text,

@@ -46,7 +46,8 @@ std::vector<std::string> Cadru(std::vector<std::string> materiale) {
 std::vector<std::string> Intrebari(const ScriptedPlatform& p) {
     std::vector<std::string> intrebari;
     for (const CasetaInregistrata& c : p.casete)
-        if ((c.style & stil::MaskButoane) == stil::MB_YESNO) intrebari.push_back(c.text);
+        if ((c.style & stil::MaskButoane) == stil::MB_YESNO || (c.style & stil::MaskButoane) == stil::MB_YESNOCANCEL)
+            intrebari.push_back(c.text);
     return intrebari;
 }
 
@@ -122,7 +123,9 @@ TEST_F(PropunereDomenii, AsksOncePerMaterialOfTheProducerAndStoresTheAcceptedSpa
     const std::string f2Text = "Sticla F2: Domeniu spectral valabil ec. dispersie n: [435 nm - 656 nm]. Acualizati?";
     EXPECT_EQ(mesaje, (std::vector<std::string>{"0 " + bk7Text, "0 " + f2Text}));
     EXPECT_EQ(Intrebari(p), (std::vector<std::string>{bk7Text, f2Text}));
-    EXPECT_EQ(p.casete.back().text, "S-a creat fisierul arhiva sticleNou32#_0.dat");
+    EXPECT_EQ(p.casete.back().style & stil::MB_PENTRUTOATE, 0u);
+    EXPECT_EQ(p.casete[p.casete.size() - 2].text, "S-a creat fisierul arhiva sticleNou32#_0.dat");
+    EXPECT_EQ(p.casete.back().text, "Domeniu spectral actualizat la 1 materiale din 2 propuse.");
 
     // Only the n range words of the accepted record changed.
     const std::string dupa = db();
@@ -132,20 +135,35 @@ TEST_F(PropunereDomenii, AsksOncePerMaterialOfTheProducerAndStoresTheAcceptedSpa
     EXPECT_EQ(archive(0), inainte);
 }
 
-TEST_F(PropunereDomenii, NoChangesTheDataButStillLeavesAnArchiveAndOtherProducersAreAskedNothing) {
-    const std::string inainte = databaseOf({NBK7(), F2(), SiliceTopita()});
-    writeDb(inainte);
-    p.raspunde({raspuns::IDNO, raspuns::IDNO});
-    EXPECT_EQ(PropuneDomeniiSpectrale(nullptr, ProducatorSchott), 1);
-    EXPECT_EQ(db(), inainte);
-    EXPECT_EQ(archive(0), inainte);
-
-    mesaje.clear();
-    p.casete.clear();
-    EXPECT_EQ(PropuneDomeniiSpectrale(nullptr, ProducatorHoya), 1);  // an unqueued question would throw
-    EXPECT_TRUE(Intrebari(p).empty());
-    EXPECT_TRUE(mesaje.empty());
-    EXPECT_EQ(db(), inainte);
+// Only a pass that changes a record rewrites the file; an answer for all
+// asks no more; Cancel stops with the file as it was.
+TEST_F(PropunereDomenii, TheFileIsRewrittenOnlyWhenARecordChanges) {
+    MaterialOptic bk7 = NBK7(), dejaAsa = F2();  // F2's stored range already is its span
+    bk7.domeniu_n[1] = 2500;
+    dejaAsa.domeniu_n[0] = 435;
+    dejaAsa.domeniu_n[1] = 656;
+    const std::string inainte = databaseOf({bk7, dejaAsa, SiliceTopita()});
+    const struct {
+        std::vector<int> raspunsuri;
+        int rezultat, schimbate;
+    } cazuri[] = {{{raspuns::IDNO, raspuns::IDYES}, 1, 0},
+                  {{raspuns::IDNU_TOATE}, 1, 0},
+                  {{raspuns::IDCANCEL}, 0, 0},
+                  {{raspuns::IDDA_TOATE}, 1, 1}};
+    for (const auto& c : cazuri) {
+        SCOPED_TRACE(c.raspunsuri.front());
+        writeDb(inainte);
+        p.casete.clear();
+        for (int r : c.raspunsuri) p.raspunde(r);
+        RezultatPropunereDomenii r;
+        EXPECT_EQ(PropuneDomeniiSpectrale(nullptr, ProducatorSchott, &r), c.rezultat);
+        EXPECT_EQ(Intrebari(p).size(), c.raspunsuri.size());
+        EXPECT_EQ(r.acceptate, c.schimbate);
+        EXPECT_EQ(d.exists("sticleNou32#_0.dat"), c.schimbate > 0);
+        EXPECT_EQ(db() == inainte, c.schimbate == 0);
+        EXPECT_EQ(p.casete.back().text.starts_with("Domeniu spectral actualizat la " + std::to_string(c.schimbate)),
+                  c.rezultat == 1);
+    }
 }
 
 // ---- The database pass ----

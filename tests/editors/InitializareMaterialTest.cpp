@@ -102,6 +102,17 @@ TEST(Initialise, EachCommandChangesExactlyItsOwnBytes) {
         for (std::size_t i = 0; i < obtinut.size(); ++i)
             if (obtinut[i] != e.b[i]) ADD_FAILURE() << "byte " << i << " differs";
     }
+
+    // An evaporation material keeps its rate and confidences where slots 0-9
+    // were, and those slots as the transmittance editor leaves them.
+    Imagine e{original};
+    e.u16(4, ProducatorEvaporare);
+    MaterialOptic m = dinOcteti(e.b);
+    InitLambdaTransmisie(m);
+    transmisieStandard(e);
+    std::memcpy(&e.b[1468], &original[1468], 20);
+    std::memcpy(&e.b[1568], &original[1568], 40);
+    EXPECT_TRUE(bytesOf(m) == e.b);
 }
 
 TEST(Initialise, CommandsWorkOnTheCurrentMaterialAndDoNotMarkItModified) {

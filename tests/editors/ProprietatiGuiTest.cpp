@@ -12,6 +12,7 @@
 #include "editors/StabilitateChimicaDialog.h"
 #include "editors/TermicWindow.h"
 #include "editors/TransmisieWindow.h"
+#include "record/ConversiiMaterial.h"
 #include "support/RecordImage.h"
 #include "support/TestDir.h"
 
@@ -158,10 +159,11 @@ TEST_F(Proprietati, GlassEditorsFollowTheProducer) {
     EXPECT_EQ(m().modul_young, 70.0f);
     introdu(celula(mec, "105"), "-1");  // abrasion of a glass
     EXPECT_EQ(p.ultima().numar, 10);
+    m().dilatare[1] = 7.1f;  // a catalogue number: x 10^-6 for this producer
     auto* termic = deschide<EditorMaterialWindow>(ComandaTermic);
-    EXPECT_EQ(celula(termic, "109")->text(), "71.00");
-    introdu(celula(termic, "109"), "71");
-    EXPECT_EQ(m().dilatare[0], 71.0f);
+    EXPECT_EQ(celula(termic, "110")->text(), "71.00");
+    introdu(celula(termic, "110"), "72");
+    EXPECT_EQ(m().dilatare[1], 7.2f);
 
     auto* chimic = deschide<StabilitateChimicaDialog>(ComandaChimic);
     EXPECT_EQ(chimic->windowTitle(), "N-BK7 - Stabilitate chimica: Shott Mainz");
@@ -205,7 +207,7 @@ TEST_F(ProprietatiEvaporare, EvaporationMaterialsGetTheirOwnDialogs) {
     introdu(celula(mec, "115"), "0.001");
     introdu(celula(mec, "117"), "100");
     EXPECT_EQ(celula(mec, "103")->text(), "0.2");
-    EXPECT_EQ(celula(mec, "118")->text(), "0.002");
+    EXPECT_EQ(celula(mec, "118")->text(), "2");  // MPa: 0.2 N/m over 100 nm
     introdu(celula(mec, "107"), "-3");
     EXPECT_EQ(m().duritate_abraziune, -3.0f);
     EXPECT_TRUE(p.casete.empty());
@@ -235,4 +237,58 @@ TEST_F(ProprietatiEvaporare, EvaporationMaterialsGetTheirOwnDialogs) {
     introdu(celula(lidt, "108"), "4.5");
     EXPECT_EQ(m().lidt[0], 4.5f);
     EXPECT_EQ(lidt->findChildren<QLineEdit*>().size(), 10);
+}
+
+// A material with more digits in every property than any cell shows, so
+// that a cell that stored what it shows would change bytes.
+MaterialOptic MaterialPlin(std::uint16_t producator) {
+    MaterialOptic m = namedRecord("PLIN", producator);
+    auto* octeti = reinterpret_cast<char*>(&m);
+    for (std::size_t off = 1464; off < 2112; off += 4) {
+        const float v = 1.2345678f * static_cast<float>(off % 97 + 1);
+        if (off < 1568 || off >= 1772) std::memcpy(octeti + off, &v, 4);
+        else m.transmisia_interna[(off - 1568) / 4 % 50] = v / 1000.0f;  // 1/mm
+    }
+    for (int s = 0; s < NumarSloturiTabel; ++s) m.lambda_Ti[s] = static_cast<std::uint16_t>(280 + 10 * s);
+    m.transmisia_interna[12] = AbsorbtieOpac;
+    const std::uint16_t intregi[] = {557, 700, 800, 0, 0, 0};
+    std::copy(std::begin(intregi), std::end(intregi), m.temperaturi);
+    m.grosime_min = 12.345678f;
+    const std::uint16_t chimic[] = {1, 52, 3, 2, 1, 0, 0, 0, 0, 2};  // the classes, then the toxicity
+    std::memcpy(m.stabilitate_chimica, chimic, sizeof chimic);
+    if (producator == ProducatorEvaporare) {
+        m.rata_evaporare = 0.3123457f;
+        for (float& i : m.incredere) i = 0.8123457f;
+    } else {
+        const std::uint16_t lidt[] = {1064, 532, 355};
+        std::copy(std::begin(lidt), std::end(lidt), m.lidt_lambda);
+    }
+    return m;
+}
+
+// Opening an editor and committing every cell and list as it stands leaves
+// every byte of the record as it was, for every producer code.
+TEST_F(Proprietati, EveryEditorCommitsItsCellsUnchangedWithoutChangingAByte) {
+    FereastraMaterial* (*const comenzi[])(QWidget*) = {ComandaMecanic, ComandaTermic, ComandaChimic,
+                                                        ComandaLaserDamage, ComandaTransmisie};
+    for (std::uint16_t producator = 0; producator < 16; ++producator) {
+        SCOPED_TRACE("producator " + std::to_string(producator));
+        m() = MaterialPlin(producator);
+        const std::string inainte = bytesOf(m());
+        for (auto comanda : comenzi) {
+            auto* w = dynamic_cast<EditorMaterialWindow*>(comanda(nullptr));
+            if (!w) continue;  // no chemical editor for this producer
+            activeaza(w);
+            SCOPED_TRACE(w->windowTitle().toStdString());
+            ASSERT_EQ(bytesOf(m()), inainte) << "opening";
+            for (QLineEdit* c : w->findChildren<QLineEdit*>())
+                if (c->isEnabled() && !c->isReadOnly() && c->parentWidget() == w->panou()) introdu(c, c->text());
+            for (QComboBox* c : w->findChildren<QComboBox*>())
+                if (c->isEnabled() && c->currentIndex() >= 0) Q_EMIT c->activated(c->currentIndex());
+            EXPECT_EQ(bytesOf(m()), inainte);
+            EXPECT_TRUE(p.casete.empty()) << (p.casete.empty() ? "" : p.casete.back().text);
+            ferestreMaterial().inchideToate();
+            stergeAmanate();
+        }
+    }
 }

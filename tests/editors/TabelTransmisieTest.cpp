@@ -8,6 +8,7 @@
 #include "editors/ProprietatiMecanice.h"
 #include "editors/ProprietatiTermice.h"
 #include "editors/TabelTransmisie.h"
+#include "record/ConversiiMaterial.h"
 #include "support/RecordImage.h"
 
 using namespace vitramor;
@@ -92,23 +93,31 @@ TEST(Transmisie, GraphPointsJoinOnlyOnceOneIsBelowTheTop) {
 }
 
 TEST(Transmisie, KFollowsTheInterpolatedAbsorption) {
-    // Slots out of wavelength order; 1/mm.
-    MaterialOptic m = cuTransmisie({{500, 2.0f}, {400, 1.0f}});
+    // Slots out of wavelength order; 1/mm. The opaque and the no-value
+    // markers are not absorptions: k at 450 nm comes from 400 and 500 nm.
+    MaterialOptic m = cuTransmisie({{500, 2.0f}, {400, 1.0f}, {450, AbsorbtieOpac}, {420, AbsorbtieOpacExport}});
     const float lambda[] = {0.0f, 350.0f, 400.0f, 450.0f, 600.0f};
     for (int s = 0; s < 5; ++s) m.lambda_indici[s] = lambda[s];
     m.indice_k[0] = 9.0;
     m.indice_k[39] = 9.0;
     EXPECT_TRUE(AreTabelK(m));
-    CalculeazaKDinTransmisie(m);
+    EXPECT_EQ(CalculeazaKDinTransmisie(m), (std::vector<float>{400.0f, 450.0f}));
+    EXPECT_EQ(m.ec_dispersie_k, 10);
+    EXPECT_EQ(m.domeniu_k[0], 400);
+    EXPECT_EQ(m.domeniu_k[1], 450);
     const double k450 = 1.5e-6 * 450.0 / (4.0 * std::numbers::pi);
     const double asteptat[] = {0.0, 0.0, 1e-6 * 400.0 / (4.0 * std::numbers::pi), k450, 0.0};
     for (int s = 0; s < 5; ++s) EXPECT_NEAR(m.indice_k[s], asteptat[s], 1e-15) << s;
     EXPECT_EQ(m.indice_k[39], 0.0);
 
-    // An evaporation material's first ten wavelength slots are other data.
+    // An evaporation material's first ten wavelength slots are other data:
+    // nothing to compute from, and the record stays as it was.
     m.producator = ProducatorEvaporare;
     EXPECT_FALSE(AbsorbtieLaLungimeUnda(m, 450.0));
     EXPECT_TRUE(ListaTransmisie(m, 10.0f).empty());
+    const MaterialOptic inainte = m;
+    EXPECT_TRUE(CalculeazaKDinTransmisie(m).empty());
+    EXPECT_EQ(bytesOf(m), bytesOf(inainte));
 }
 
 TEST(ProprietatiEditoare, DerivedValuesAndClassLists) {
@@ -116,16 +125,23 @@ TEST(ProprietatiEditoare, DerivedValuesAndClassLists) {
     m.stres_suprafata[0] = 0.1f;
     m.stres_suprafata[1] = 0.001f;
     EXPECT_EQ(TextStresSuprafata(m, 100.0f), "0.2");
-    EXPECT_EQ(TextStres(m, 100.0f), "0.002");
+    EXPECT_EQ(TextStres(m, 100.0f), "2");  // MPa
     EXPECT_EQ(TextStres(m, 0.0f), "0.1");
 
+    // Shown in 10^-7/K; the value shown, typed back, is stored in the scale
+    // the record had: catalogue numbers stay catalogue numbers, 1/K stays 1/K.
     const struct {
         float v;
         std::uint16_t producator;
         double aratat;
-    } dilatari[] = {{7.1e-6f, 0, 71.0}, {7.1e-6f, 2, 71.0}, {7.1f, 2, 71.0}, {7.1f, 0, 7.1}};
-    for (const auto& d : dilatari)
-        EXPECT_NEAR(d.v * FactorDilatareAfisata(d.v, d.producator), d.aratat, 1e-4) << d.v << " " << d.producator;
+    } dilatari[] = {{7.1e-6f, 0, 71.0}, {7.1e-6f, 2, 71.0}, {7.1f, 2, 71.0}, {7.1f, 0, 7.1}, {0.0f, 2, 0.0}};
+    for (const auto& d : dilatari) {
+        EXPECT_NEAR(DilatareAfisata(d.v, d.producator), d.aratat, 1e-4) << d.v << " " << d.producator;
+        EXPECT_EQ(DilatareDinAfisata(d.aratat, d.v, d.producator), d.v) << d.v << " " << d.producator;
+    }
+    // A new value goes in 1/K; one too small for the catalogue scale too.
+    EXPECT_EQ(DilatareDinAfisata(71.0, 0.0f, 2), 7.1e-6f);
+    EXPECT_EQ(DilatareDinAfisata(0.01, 7.1f, 2), 1e-9f);
 
     m.incredere[1] = 0.0f;
     m.incredere[3] = 1.5f;

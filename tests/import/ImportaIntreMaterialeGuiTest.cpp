@@ -37,15 +37,17 @@ MaterialOptic CuIndici(const char* nume, double n) {
 struct ImportDialog : ::testing::Test {
     ScriptedPlatform p;
     ScopedPlatform guard{p};
-    SetLucru set;
+    SetLucru& set = setLucru();  // the editor windows belong to the application's materials
 
     ImportDialog() {
+        set = SetLucru{};
         set.materiale = {CuIndici("N-BK7", 1.5), CuIndici("F2", 1.6), CuIndici("SF6", 1.8)};
         set.materialCurent = 1;
     }
     ~ImportDialog() override {
         ferestreMaterial().inchideToate();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        set = SetLucru{};
     }
 
     static QListWidget* lista(QWidget& d) { return d.findChild<QListWidget*>("1066"); }

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractItemModel>
 #include <QDialog>
+#include <QPointer>
+#include <QTableView>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -11,8 +14,15 @@
 #include <filesystem>
 #include <regex>
 
+#include "checks/CatalogSticleWidget.h"
+#include "checks/VerificariDispersieUi.h"
+#include "editors/MecanicWindow.h"
+#include "import/SchottTestData.h"
+#include "platform/FerestreMaterialUi.h"
 #include "settings/Registri.h"
+#include "shell/PanouCatalog.h"
 #include "shell/ShellHelpers.h"
+#include "suite/TextWindow.h"
 #include "support/ModalDriver.h"
 #include "support/RecordImage.h"
 
@@ -357,4 +367,64 @@ TEST_F(Shell, StartUpMendsADatabaseEndingInAFragmentOnlyOnYes) {
         EXPECT_EQ(d.read("sticleNou32.dat"), raspuns == raspuns::IDYES ? intregi : intregi + std::string(100, 'z'));
     }
     EXPECT_EQ(d.read("sticleNou32.dat.rest"), std::string(100, 'z'));
+}
+
+// N-BK7, F2 and N-SF6 open, F2's density window and report open: closing
+// N-BK7 moves F2 up the list and its windows with it; loading another
+// material in F2's place closes them. No commit reaches N-SF6.
+TEST_F(Shell, AnEditorWindowBelongsToItsMaterialWhereverTheListMovesIt) {
+    const MaterialOptic sf6 = namedRecord("N-SF6");
+    d.write("sticleNou32.dat", databaseOf({namedRecord("N-BK7"), namedRecord("F2"), sf6}));
+    for (const char* nume : {"N-BK7", "F2", "N-SF6"}) ASSERT_TRUE(DeschideMaterialDinBaza(w, nume));
+    setLucru().materialCurent = 1;
+    QPointer<FereastraMaterial> densitate = ComandaMecanic(&w);
+    ComandaVerificaMaterialCurent(&w);
+    QPointer<TextWindow> raport = FereastraRaportVerificare(RaportVerificare::Material);
+
+    setLucru().materialCurent = 0;
+    p.raspunde({raspuns::IDYES, raspuns::IDNO});  // close N-BK7; F2, changed, is not saved
+    alege(40002);
+    auto* celula = densitate->findChild<QLineEdit*>("101");
+    celula->selectAll();
+    QTest::keyClicks(celula, "4");
+    QTest::keyClick(celula, Qt::Key_Return);
+    EXPECT_EQ(setLucru().materiale[0].densitate, 4.0f);
+    incarca("N-BK7");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(densitate || raport);
+    EXPECT_EQ(bytesOf(setLucru().materiale[1]), bytesOf(sf6));
+}
+
+// However a material comes from the database, it starts unmodified: the
+// exit asks only the close question.
+TEST_F(Shell, AMaterialOpenedFromTheCatalogueIsNotModified) {
+    d.write("sticleNou32.dat", databaseOf({namedRecord("N-K5"), namedRecord("F2")}));
+    QTableView* tabel = InstaleazaPanouCatalog(w)->tabel();
+    Q_EMIT tabel->doubleClicked(tabel->model()->match(tabel->model()->index(0, 0), Qt::DisplayRole, "N-K5").at(0));
+    alege(40001);
+    incarca("F2");
+    EXPECT_EQ(randuri(), QStringList({"N-K5", "F2"}));
+    p.raspunde(raspuns::IDYES);
+    EXPECT_TRUE(w.close());
+    EXPECT_EQ(p.casete.size(), 1u);
+    EXPECT_EQ(p.ultima().text, "Inchideti aplicatia VITRAMOR ?");
+}
+
+// An import stores each glass it builds in record 0: the record is
+// modified afterwards only when its glass could not be stored.
+TEST_F(Shell, AfterAnImportTheRecordIsModifiedWhenItDiffersFromTheDatabase) {
+    TestDir catalog;
+    catalog.write("catalog.sch", TextBloc(NBK7()) + TextBloc(NSF11()));
+    for (const bool refuzat : {false, true}) {
+        setLucru() = SetLucru{};
+        w.reumpleLista();
+        alege(40001);
+        // A database that cannot be written refuses every glass.
+        if (refuzat) std::filesystem::remove(d / "sticleNou32.dat");
+        if (refuzat) std::filesystem::create_directory(d / "sticleNou32.dat");
+        p.fisiereAlese = {FisierAles{catalog.str(), "catalog.sch"}};
+        alege(40024);
+        EXPECT_EQ(std::string(setLucru().materiale[0].nume), "N-SF11");
+        EXPECT_EQ(w.materialModificat(0), refuzat);
+    }
 }

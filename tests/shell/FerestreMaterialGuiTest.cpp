@@ -48,7 +48,9 @@ struct EditorWindows : ::testing::Test {
 
 }  // namespace
 
-TEST_F(EditorWindows, OneWindowPerKindAndMaterialIndex) {
+TEST_F(EditorWindows, OneWindowPerKindAndMaterial) {
+    setLucru() = SetLucru{};
+    setLucru().materiale.resize(5);
     FereastraMaterial* n3 = f.deschide(TipEditor::IndiciN, 3, fabrica(TipEditor::IndiciN, 3));
     ASSERT_NE(n3, nullptr);
     EXPECT_TRUE(n3->isVisible());
@@ -59,18 +61,19 @@ TEST_F(EditorWindows, OneWindowPerKindAndMaterialIndex) {
     EXPECT_NE(k3, n3);
     EXPECT_NE(n4, n3);
     EXPECT_EQ(f.numarDeschise(), 3);
-    EXPECT_EQ(f.deschide(TipEditor::IndiciN, 10, fabrica(TipEditor::IndiciN, 10)), nullptr);
+    EXPECT_EQ(f.deschide(TipEditor::IndiciN, 5, fabrica(TipEditor::IndiciN, 5)), nullptr);  // no material there
     EXPECT_EQ(f.deschide(TipEditor::IndiciN, -1, fabrica(TipEditor::IndiciN, -1)), nullptr);
 
-    // A window the user closed frees its slot.
+    // A window the user closed frees its place.
     n4->close();
     stergeAmanate();
     EXPECT_EQ(f.fereastra(TipEditor::IndiciN, 4), nullptr);
     EXPECT_EQ(f.numarDeschise(), 2);
 
-    f.inchideToate();
-    stergeAmanate();
+    // Their material closes: they close.
+    setLucru().scoate(3);
     EXPECT_EQ(anulari, 2);
+    stergeAmanate();
     EXPECT_EQ(f.numarDeschise(), 0);
 }
 
@@ -78,7 +81,8 @@ TEST_F(EditorWindows, InitNFromTheEquationRefreshesTheNWindowOfTheCurrentMateria
     ScriptedPlatform p;
     ScopedPlatform guard(p);
     InstaleazaReimprospatareIndici();
-    SetLucru set;
+    SetLucru& set = setLucru();
+    set = SetLucru{};
     set.materiale.resize(4);
     std::memset(set.materiale.data(), 0, 4 * sizeof(MaterialOptic));
     set.materialCurent = 2;
@@ -95,6 +99,7 @@ TEST_F(EditorWindows, InitNFromTheEquationRefreshesTheNWindowOfTheCurrentMateria
     EXPECT_EQ(n1->reimprospatari, 0);
     EXPECT_EQ(k2->reimprospatari, 0);
     EXPECT_FALSE(f.trimiteReimprospatare(TipEditor::Termic, 2));
+    set = SetLucru{};
 }
 
 TEST_F(EditorWindows, ShutdownOfTheMainWindowCancelsThem) {
@@ -104,6 +109,7 @@ TEST_F(EditorWindows, ShutdownOfTheMainWindowCancelsThem) {
     StareCurata stare(d);
     {
         FereastraPrincipala w;
+        for (int i = 0; i < NumarMaximMateriale; ++i) w.creazaMaterial();
         f.deschide(TipEditor::Mecanic, 0, fabrica(TipEditor::Mecanic, 0));
         f.deschide(TipEditor::Chimic, 9, fabrica(TipEditor::Chimic, 9));
         p.raspunde(raspuns::IDYES);
