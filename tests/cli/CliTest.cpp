@@ -143,7 +143,9 @@ TEST_F(Cli, WrongUsageEndsWithStatus2AndAUsageText) {
         if (!comenzi || linie.rfind("  ", 0) != 0) continue;
         std::string nume = linie.substr(2, linie.find(' ', 2) - 2), scris;
         for (char c : nume) scris += c == '-' ? std::string("\\-") : std::string(1, c);
-        EXPECT_NE(manual.find("B " + scris), std::string::npos) << nume;
+        EXPECT_TRUE(manual.find(" " + scris + " ") != std::string::npos ||
+                    manual.find(" " + scris + "\n") != std::string::npos)
+            << nume;
     }
     EXPECT_TRUE(comenzi);
 }
