@@ -23,7 +23,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/ScriptedPlatform.h"
+#include "support/PlatformaScriptata.h"
 #include "support/BazaBench.h"
 #include "record/MaterialOptic.h"
 #include "settings/Directoare.h"

@@ -16,10 +16,10 @@
 #include <fstream>
 
 #include "database/ConversieSticle32.h"
-#include "import/CatalogText.h"
-#include "import/ColoaneText.h"
+#include "import/text/CatalogText.h"
+#include "import/text/ColoaneText.h"
 #include "messages/ListaMesaje.h"
-#include "platform/ScriptedPlatform.h"
+#include "support/PlatformaScriptata.h"
 #include "support/BazaBench.h"
 
 using namespace vitramor;

@@ -14,10 +14,10 @@
 #include <chrono>
 #include <cstring>
 
-#include "checks/CatalogSticleWidget.h"
-#include "checks/HartaSticleWidget.h"
-#include "checks/SticleEchivalente.h"
-#include "platform/ScriptedPlatform.h"
+#include "explorare/CatalogSticleWidget.h"
+#include "explorare/HartaSticleWidget.h"
+#include "explorare/SticleEchivalente.h"
+#include "support/PlatformaScriptata.h"
 #include "support/BazaBench.h"
 
 using namespace vitramor;

@@ -25,7 +25,7 @@
 #include <cjson/cJSON.h>
 
 #include "export/DocumentJson.h"
-#include "platform/ScriptedPlatform.h"
+#include "support/PlatformaScriptata.h"
 #include "record/MaterialOptic.h"
 #include "settings/Directoare.h"
 

@@ -13,9 +13,9 @@
 #include <vector>
 
 #include "import/FisierImport.h"
-#include "import/ImportAgf.h"
+#include "import/agf/ImportAgf.h"
 #include "messages/ListaMesaje.h"
-#include "platform/ScriptedPlatform.h"
+#include "support/PlatformaScriptata.h"
 #include "settings/Directoare.h"
 #include "support/BazaBench.h"
 

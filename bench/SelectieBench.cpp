@@ -17,7 +17,7 @@
 
 #include "export/ExportSubstrat.h"
 #include "messages/ListaMesaje.h"
-#include "platform/ScriptedPlatform.h"
+#include "support/PlatformaScriptata.h"
 #include "support/BazaBench.h"
 
 using namespace vitramor;

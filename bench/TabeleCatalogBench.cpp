@@ -23,11 +23,11 @@
 #include <string>
 #include <vector>
 
-#include "import/ActualizareExcel.h"
-#include "import/CatalogText.h"
+#include "import/tabele/ActualizareExcel.h"
+#include "import/text/CatalogText.h"
 #include "messages/ListaMesaje.h"
 #include "settings/Directoare.h"
-#include "platform/ScriptedPlatform.h"
+#include "support/PlatformaScriptata.h"
 
 using namespace vitramor;
 namespace fs = std::filesystem;

@@ -1,6 +1,6 @@
 #include <QApplication>
 
-#include "platform/QtPlatform.h"
+#include "platform/PlatformaQt.h"
 #include "shell/Pornire.h"
 
 int main(int argc, char** argv) {

@@ -3,7 +3,7 @@
 
 #include "checks/FisaProducator.h"
 
-#include "fileutil/FileUtil.h"
+#include "fileutil/UtilitatiFisiere.h"
 #include "settings/Directoare.h"
 #include "suite/Vedora.h"
 

@@ -7,11 +7,11 @@
 #include <QSignalBlocker>
 
 #include "checks/VerificariDispersie.h"
-#include "platform/Platform.h"
+#include "platform/Platforma.h"
 #include "record/TexteMaterial.h"
 #include "settings/Directoare.h"
 #include "suite/Catalix.h"
-#include "suite/DialogUnits.h"
+#include "suite/UnitatiDialog.h"
 #include "suite/Vedora.h"
 
 namespace vitramor {

@@ -12,7 +12,7 @@
 #include "checks/PropuneDomeniiDialog.h"
 #include "checks/VerificariDispersieUi.h"
 #include "settings/Directoare.h"
-#include "suite/DialogUnits.h"
+#include "suite/UnitatiDialog.h"
 #include "suite/VedoraUi.h"
 
 namespace vitramor {

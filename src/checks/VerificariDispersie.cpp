@@ -10,12 +10,12 @@
 
 #include "database/RescriereBazaDate.h"
 #include "dispersion/EcuatieDispersie.h"
-#include "fileutil/FileUtil.h"
+#include "fileutil/UtilitatiFisiere.h"
 #include "messages/ListaMesaje.h"
 #include "record/CodificareText.h"
 #include "record/TexteMaterial.h"
 #include "settings/Directoare.h"
-#include "suite/CatalogFile.h"
+#include "suite/FisierCatalog.h"
 
 namespace vitramor {
 

@@ -12,7 +12,7 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "platform/Platform.h"
+#include "platform/Platforma.h"
 #include "record/MaterialOptic.h"
 #include "suite/Vedora.h"
 

@@ -8,8 +8,8 @@
 #include "checks/VerificaBazaDateDialog.h"
 #include "platform/FerestreMaterialUi.h"
 #include "record/SetLucru.h"
-#include "suite/DialogUnits.h"
-#include "suite/TextWindow.h"
+#include "suite/UnitatiDialog.h"
+#include "suite/FereastraText.h"
 #include "suite/VedoraUi.h"
 
 namespace vitramor {

@@ -3,8 +3,8 @@
 
 #include "cli/Cli.h"
 #include "import/FisierImport.h"
-#include "import/ImportAgf.h"
-#include "import/ImportRii.h"
+#include "import/agf/ImportAgf.h"
+#include "import/rii/ImportRii.h"
 
 namespace vitramor::cli {
 

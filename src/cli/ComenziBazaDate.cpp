@@ -4,8 +4,8 @@
 #include <memory>
 
 #include "cli/Cli.h"
-#include "fileutil/FileUtil.h"
-#include "platform/Platform.h"
+#include "fileutil/UtilitatiFisiere.h"
+#include "platform/Platforma.h"
 #include "settings/Directoare.h"
 #include "suite/Catalix.h"
 

@@ -3,12 +3,12 @@
 #include <fstream>
 #include <set>
 
-#include "checks/ComparaSticle.h"
-#include "checks/HartaSticle.h"
-#include "checks/RezumatCatalog.h"
-#include "checks/SticleEchivalente.h"
+#include "explorare/ComparaSticle.h"
+#include "explorare/HartaSticle.h"
+#include "explorare/RezumatCatalog.h"
+#include "explorare/SticleEchivalente.h"
 #include "cli/Cli.h"
-#include "platform/Platform.h"
+#include "platform/Platforma.h"
 #include "platform/SistemFisiere.h"
 #include "record/CodificareText.h"
 

@@ -7,8 +7,8 @@
 #include <optional>
 
 #include "cli/Cli.h"
-#include "import/CatalogText.h"
-#include "import/ImportBazaDate.h"
+#include "import/text/CatalogText.h"
+#include "import/bazadate/ImportBazaDate.h"
 #include "record/CodificareText.h"
 #include "record/SetLucru.h"
 

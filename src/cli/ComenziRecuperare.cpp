@@ -2,7 +2,7 @@
 
 #include "cli/Cli.h"
 #include "database/BazaDateIntrerupta.h"
-#include "platform/Platform.h"
+#include "platform/Platforma.h"
 #include "settings/Directoare.h"
 #include "suite/Catalix.h"
 #include "suite/Recuperare.h"

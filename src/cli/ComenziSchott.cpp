@@ -1,7 +1,7 @@
 #include <cstdio>
 
 #include "cli/Cli.h"
-#include "import/ImportSchott.h"
+#include "import/schott/ImportSchott.h"
 #include "record/SetLucru.h"
 
 namespace vitramor::cli {

@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "cli/Cli.h"
-#include "import/ActualizareExcel.h"
+#include "import/tabele/ActualizareExcel.h"
 #include "record/CodificareText.h"
 #include "settings/Directoare.h"
 

@@ -10,8 +10,8 @@
 
 #include "cli/Cli.h"
 #include "database/BazaDateIntrerupta.h"
-#include "platform/ConsolePlatform.h"
-#include "platform/SettingsStore.h"
+#include "platform/PlatformaConsola.h"
+#include "platform/DepozitSetari.h"
 #include "settings/Directoare.h"
 #include "settings/Registri.h"
 #include "suite/Catalix.h"

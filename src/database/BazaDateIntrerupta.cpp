@@ -8,10 +8,10 @@
 
 #include "database/RescriereBazaDate.h"
 #include "fileutil/BlocareFisier.h"
-#include "fileutil/FileUtil.h"
+#include "fileutil/UtilitatiFisiere.h"
 #include "platform/SistemFisiere.h"
 #include "settings/Directoare.h"
-#include "suite/CatalogFile.h"
+#include "suite/FisierCatalog.h"
 #include "suite/Recuperare.h"
 
 namespace vitramor {

@@ -5,7 +5,7 @@
 // would hide all of it, so the GUI start and every command that uses the
 // database first look for that state and offer the newest archive.
 
-#include "platform/Platform.h"
+#include "platform/Platforma.h"
 
 namespace vitramor {
 

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "database/RescriereBazaDate.h"
-#include "platform/Platform.h"
+#include "platform/Platforma.h"
 
 namespace vitramor {
 

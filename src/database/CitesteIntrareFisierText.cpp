@@ -4,8 +4,8 @@
 #include <cstdio>
 #include <fstream>
 
-#include "fileutil/FileUtil.h"
-#include "platform/Platform.h"
+#include "fileutil/UtilitatiFisiere.h"
+#include "platform/Platforma.h"
 
 namespace vitramor {
 

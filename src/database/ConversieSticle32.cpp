@@ -10,11 +10,11 @@
 #include <functional>
 #include <vector>
 
-#include "fileutil/FileUtil.h"
+#include "fileutil/UtilitatiFisiere.h"
 #include "platform/SistemFisiere.h"
 #include "record/OrdineOcteti.h"
 #include "settings/Directoare.h"
-#include "suite/CatalogFile.h"
+#include "suite/FisierCatalog.h"
 
 namespace vitramor {
 

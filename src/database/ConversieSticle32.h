@@ -11,7 +11,7 @@
 #include <cstddef>
 #include <string>
 
-#include "platform/Platform.h"
+#include "platform/Platforma.h"
 #include "record/MaterialOptic.h"
 
 namespace vitramor {

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/Platform.h"
+#include "platform/Platforma.h"
 #include "suite/Catalix.h"
 
 namespace vitramor {

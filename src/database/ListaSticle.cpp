@@ -5,8 +5,8 @@
 
 #include "database/CitesteIntrareFisierText.h"
 #include "fileutil/BlocareFisier.h"
-#include "fileutil/FileUtil.h"
-#include "platform/Platform.h"
+#include "fileutil/UtilitatiFisiere.h"
+#include "platform/Platforma.h"
 #include "settings/Directoare.h"
 #include "suite/Catalix.h"
 #include "suite/Recuperare.h"

@@ -15,13 +15,13 @@
 #include "database/NumeMaterial.h"
 #include "dispersion/MarimiOptice.h"
 #include "database/StergeMaterialeProducatorDialog.h"
-#include "fileutil/TextListComboUi.h"
+#include "fileutil/ListaTextComboUi.h"
 #include "record/SetLucru.h"
 #include "record/TexteMaterial.h"
 #include "settings/Directoare.h"
 #include "platform/FerestreMaterialUi.h"
 #include "suite/Catalix.h"
-#include "suite/DialogUnits.h"
+#include "suite/UnitatiDialog.h"
 #include "suite/VedoraUi.h"
 
 namespace vitramor {

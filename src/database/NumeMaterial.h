@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/Platform.h"
+#include "platform/Platforma.h"
 #include "record/SetLucru.h"
 
 namespace vitramor {

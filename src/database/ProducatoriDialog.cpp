@@ -10,7 +10,7 @@
 #include "record/CodificareText.h"
 #include "suite/ListaTabulatoriUi.h"
 #include "settings/Directoare.h"
-#include "suite/DialogUnits.h"
+#include "suite/UnitatiDialog.h"
 
 namespace vitramor {
 

@@ -15,9 +15,9 @@
 #include "database/ListaSticleUi.h"
 #include "record/CodificareText.h"
 #include "suite/ListaTabulatoriUi.h"
-#include "fileutil/TextListComboUi.h"
+#include "fileutil/ListaTextComboUi.h"
 #include "settings/Directoare.h"
-#include "suite/DialogUnits.h"
+#include "suite/UnitatiDialog.h"
 
 namespace vitramor {
 

@@ -7,7 +7,7 @@
 #include <QDialog>
 #include <vector>
 
-#include "platform/Platform.h"
+#include "platform/Platforma.h"
 #include "suite/Recuperare.h"
 
 class QTreeWidget;

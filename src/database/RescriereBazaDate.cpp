@@ -3,9 +3,9 @@
 #include <cstring>
 
 #include "fileutil/BlocareFisier.h"
-#include "fileutil/FileUtil.h"
+#include "fileutil/UtilitatiFisiere.h"
 #include "settings/Directoare.h"
-#include "suite/CatalogFile.h"
+#include "suite/FisierCatalog.h"
 #include "suite/Recuperare.h"
 
 namespace vitramor {

@@ -9,7 +9,7 @@
 #include <functional>
 
 #include "fileutil/RescriereFisier.h"
-#include "platform/Platform.h"
+#include "platform/Platforma.h"
 #include "record/MaterialOptic.h"
 
 namespace vitramor {

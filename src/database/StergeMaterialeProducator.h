@@ -1,7 +1,7 @@
 #pragma once
 // Deleting every material of one producer from the database file.
 
-#include "platform/Platform.h"
+#include "platform/Platforma.h"
 
 namespace vitramor {
 

@@ -12,7 +12,7 @@
 #include "record/TexteMaterial.h"
 #include "settings/Directoare.h"
 #include "suite/Catalix.h"
-#include "suite/DialogUnits.h"
+#include "suite/UnitatiDialog.h"
 
 namespace vitramor {
 

@@ -6,7 +6,7 @@
 
 #include <QDialog>
 
-#include "platform/Platform.h"
+#include "platform/Platforma.h"
 
 class QCheckBox;
 class QComboBox;

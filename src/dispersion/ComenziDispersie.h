@@ -10,7 +10,7 @@
 #include <string>
 
 #include "dispersion/BlocDispersie.h"
-#include "platform/Platform.h"
+#include "platform/Platforma.h"
 #include "record/MaterialOptic.h"
 #include "record/SetLucru.h"
 

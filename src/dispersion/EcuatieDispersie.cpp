@@ -3,7 +3,7 @@
 #include <cmath>
 #include <limits>
 
-#include "platform/Platform.h"
+#include "platform/Platforma.h"
 
 namespace vitramor {
 

@@ -22,7 +22,7 @@
 #include "settings/Directoare.h"
 #include "settings/PozitieFereastra.h"
 #include "settings/PozitieFereastraUi.h"
-#include "suite/DialogUnits.h"
+#include "suite/UnitatiDialog.h"
 #include "suite/Vedora.h"
 #include "suite/VedoraUi.h"
 

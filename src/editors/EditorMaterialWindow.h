@@ -42,7 +42,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/Platform.h"
+#include "platform/Platforma.h"
 #include "record/MaterialOptic.h"
 #include "platform/FerestreMaterialUi.h"
 

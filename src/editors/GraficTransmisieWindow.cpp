@@ -19,7 +19,7 @@
 #include "record/CodificareText.h"
 #include "record/SetLucru.h"
 #include "settings/Directoare.h"
-#include "suite/DialogUnits.h"
+#include "suite/UnitatiDialog.h"
 #include "suite/Vedora.h"
 #include "suite/VedoraUi.h"
 

@@ -11,7 +11,7 @@
 #include "editors/CelulaNumerica.h"
 #include "editors/LiniiSpectrale.h"
 #include "record/SetLucru.h"
-#include "suite/DialogUnits.h"
+#include "suite/UnitatiDialog.h"
 
 namespace vitramor {
 

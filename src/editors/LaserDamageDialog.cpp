@@ -2,7 +2,7 @@
 
 #include "editors/PragLaser.h"
 #include "settings/Directoare.h"
-#include "suite/DialogUnits.h"
+#include "suite/UnitatiDialog.h"
 #include "suite/Vedora.h"
 #include "suite/VedoraUi.h"
 

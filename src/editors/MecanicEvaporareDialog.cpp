@@ -6,7 +6,7 @@
 #include "editors/MecanicWindow.h"
 #include "editors/ProprietatiMecanice.h"
 #include "settings/Directoare.h"
-#include "suite/DialogUnits.h"
+#include "suite/UnitatiDialog.h"
 #include "suite/Vedora.h"
 #include "suite/VedoraUi.h"
 

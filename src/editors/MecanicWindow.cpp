@@ -4,7 +4,7 @@
 
 #include "editors/MecanicEvaporareDialog.h"
 #include "editors/ProprietatiMecanice.h"
-#include "suite/DialogUnits.h"
+#include "suite/UnitatiDialog.h"
 #include "suite/VedoraUi.h"
 
 namespace vitramor {

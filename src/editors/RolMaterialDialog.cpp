@@ -13,7 +13,7 @@
 #include "record/Roluri.h"
 #include "record/SetLucru.h"
 #include "settings/Directoare.h"
-#include "suite/DialogUnits.h"
+#include "suite/UnitatiDialog.h"
 #include "suite/Vedora.h"
 
 namespace vitramor {

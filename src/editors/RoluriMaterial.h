@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "fileutil/FileUtil.h"
+#include "fileutil/UtilitatiFisiere.h"
 
-#include "platform/Platform.h"
+#include "platform/Platforma.h"
 #include "record/MaterialOptic.h"
 
 namespace vitramor {

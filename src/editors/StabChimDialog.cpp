@@ -5,7 +5,7 @@
 
 #include "editors/ClaseChimice.h"
 #include "editors/StabilitateChimicaDialog.h"
-#include "suite/DialogUnits.h"
+#include "suite/UnitatiDialog.h"
 #include "suite/VedoraUi.h"
 
 namespace vitramor {

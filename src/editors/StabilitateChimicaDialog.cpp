@@ -10,7 +10,7 @@
 #include "editors/StabChimDialog.h"
 #include "record/CodificareText.h"
 #include "suite/Catalix.h"
-#include "suite/DialogUnits.h"
+#include "suite/UnitatiDialog.h"
 #include "suite/VedoraUi.h"
 
 namespace vitramor {

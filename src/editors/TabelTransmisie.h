@@ -16,7 +16,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/Platform.h"
+#include "platform/Platforma.h"
 #include "record/MaterialOptic.h"
 #include "record/SetLucru.h"
 

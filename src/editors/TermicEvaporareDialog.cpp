@@ -6,7 +6,7 @@
 #include "editors/ProprietatiTermice.h"
 #include "editors/TermicWindow.h"
 #include "settings/Directoare.h"
-#include "suite/DialogUnits.h"
+#include "suite/UnitatiDialog.h"
 #include "suite/Vedora.h"
 #include "suite/VedoraUi.h"
 

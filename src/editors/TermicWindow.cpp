@@ -5,7 +5,7 @@
 #include "editors/CelulaNumerica.h"
 #include "editors/ProprietatiTermice.h"
 #include "editors/TermicEvaporareDialog.h"
-#include "suite/DialogUnits.h"
+#include "suite/UnitatiDialog.h"
 #include "suite/VedoraUi.h"
 
 namespace vitramor {

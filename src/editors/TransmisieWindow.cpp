@@ -9,7 +9,7 @@
 #include "editors/IndiciWindow.h"
 #include "editors/TabelTransmisie.h"
 #include "record/SetLucru.h"
-#include "suite/DialogUnits.h"
+#include "suite/UnitatiDialog.h"
 #include "suite/VedoraUi.h"
 
 namespace vitramor {

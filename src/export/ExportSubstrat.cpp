@@ -14,7 +14,7 @@
 
 #include "export/DocumentJson.h"
 #include "export/FisierJson.h"
-#include "fileutil/FileUtil.h"
+#include "fileutil/UtilitatiFisiere.h"
 #include "messages/ListaMesaje.h"
 #include "settings/Directoare.h"
 #include "suite/Catalix.h"

@@ -8,9 +8,9 @@
 #include <memory>
 #include <new>
 
-#include "fileutil/FileUtil.h"
+#include "fileutil/UtilitatiFisiere.h"
 #include "messages/ListaMesaje.h"
-#include "platform/Platform.h"
+#include "platform/Platforma.h"
 #include "platform/SistemFisiere.h"
 #include "settings/Directoare.h"
 #include "suite/Vedora.h"

@@ -13,7 +13,7 @@
 #include "record/TexteMaterial.h"
 #include "settings/Directoare.h"
 #include "suite/Catalix.h"
-#include "suite/DialogUnits.h"
+#include "suite/UnitatiDialog.h"
 #include "suite/Vedora.h"
 
 namespace vitramor {

@@ -8,7 +8,7 @@
 #include "export/ExportSubstrat.h"
 #include "export/SelectieSticleWidget.h"
 #include "platform/FerestreMaterialUi.h"
-#include "platform/Platform.h"
+#include "platform/Platforma.h"
 #include "record/CodificareText.h"
 #include "settings/PozitieFereastraUi.h"
 

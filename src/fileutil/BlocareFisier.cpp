@@ -12,7 +12,7 @@
 #include <thread>
 #include <vector>
 
-#include "fileutil/FileUtil.h"
+#include "fileutil/UtilitatiFisiere.h"
 #include "platform/SistemFisiere.h"
 
 namespace vitramor {

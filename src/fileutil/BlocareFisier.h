@@ -13,7 +13,7 @@
 
 #include <string>
 
-#include "platform/Platform.h"
+#include "platform/Platforma.h"
 
 namespace vitramor {
 

@@ -9,7 +9,7 @@
 #include <cstring>
 #include <vector>
 
-#include "fileutil/FileUtil.h"
+#include "fileutil/UtilitatiFisiere.h"
 #include "platform/SistemFisiere.h"
 
 namespace vitramor {

@@ -1,6 +1,6 @@
 #include "import/FisierImport.h"
 
-#include "fileutil/FileUtil.h"
+#include "fileutil/UtilitatiFisiere.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "platform/Platform.h"
+#include "platform/Platforma.h"
 #include "record/SetLucru.h"
 
 namespace vitramor {

@@ -8,7 +8,7 @@
 #include "record/CodificareText.h"
 #include "settings/Directoare.h"
 #include "platform/FerestreMaterialUi.h"
-#include "suite/DialogUnits.h"
+#include "suite/UnitatiDialog.h"
 #include "suite/Vedora.h"
 
 namespace vitramor {

@@ -6,7 +6,7 @@
 
 #include <QDialog>
 
-#include "platform/Platform.h"
+#include "platform/Platforma.h"
 #include "record/SetLucru.h"
 
 class QListWidget;

@@ -24,7 +24,7 @@
 #include "record/CodificareText.h"
 #include "settings/PozitieFereastra.h"
 #include "settings/PozitieFereastraUi.h"
-#include "suite/DialogUnits.h"
+#include "suite/UnitatiDialog.h"
 #include "suite/VedoraUi.h"
 
 namespace vitramor {

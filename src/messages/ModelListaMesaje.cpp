@@ -10,7 +10,7 @@
 #include <utility>
 
 #include "fileutil/AlegereFisier.h"
-#include "fileutil/FileUtil.h"
+#include "fileutil/UtilitatiFisiere.h"
 #include "settings/Directoare.h"
 #include "suite/Vedora.h"
 

@@ -12,7 +12,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "platform/Platform.h"
+#include "platform/Platforma.h"
 
 namespace vitramor {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/Platform.h"
-#include "platform/SettingsStore.h"
+#include "platform/Platforma.h"
+#include "platform/DepozitSetari.h"
 
 namespace vitramor {
 

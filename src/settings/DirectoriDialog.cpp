@@ -8,12 +8,12 @@
 #include <QPushButton>
 #include <cstdint>
 
-#include "fileutil/FileUtil.h"
-#include "platform/Platform.h"
+#include "fileutil/UtilitatiFisiere.h"
+#include "platform/Platforma.h"
 #include "record/MaterialOptic.h"
 #include "settings/Directoare.h"
 #include "settings/Registri.h"
-#include "suite/DialogUnits.h"
+#include "suite/UnitatiDialog.h"
 #include "suite/Vedora.h"
 
 namespace vitramor {

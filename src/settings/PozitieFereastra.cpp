@@ -1,7 +1,7 @@
 #include "settings/PozitieFereastra.h"
 
-#include "platform/Platform.h"
-#include "platform/SettingsStore.h"
+#include "platform/Platforma.h"
+#include "platform/DepozitSetari.h"
 
 namespace vitramor {
 

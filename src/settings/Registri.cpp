@@ -4,8 +4,8 @@
 #include <filesystem>
 #include <system_error>
 
-#include "platform/Platform.h"
-#include "platform/SettingsStore.h"
+#include "platform/Platforma.h"
+#include "platform/DepozitSetari.h"
 #include "settings/Culori.h"
 #include "settings/Directoare.h"
 

@@ -8,9 +8,9 @@
 #include <QTimer>
 #include <QUrl>
 
-#include "platform/Platform.h"
+#include "platform/Platforma.h"
 #include "shell/CorectieFereastra.h"
-#include "suite/DialogUnits.h"
+#include "suite/UnitatiDialog.h"
 
 namespace vitramor {
 

@@ -10,7 +10,7 @@
 #include "record/CodificareText.h"
 #include "settings/Directoare.h"
 #include "suite/CautaMaterialDialog.h"
-#include "suite/DialogUnits.h"
+#include "suite/UnitatiDialog.h"
 #include "suite/Vedora.h"
 #include "suite/VedoraUi.h"
 

@@ -7,7 +7,7 @@
 #include <QDialog>
 #include <functional>
 
-#include "platform/Platform.h"
+#include "platform/Platforma.h"
 #include "record/SetLucru.h"
 
 class QLineEdit;

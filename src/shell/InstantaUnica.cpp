@@ -6,7 +6,7 @@
 #include <QLocalSocket>
 #include <QWidget>
 
-#include "platform/SettingsStore.h"
+#include "platform/DepozitSetari.h"
 #include "platform/FerestreMaterialUi.h"
 
 namespace vitramor {

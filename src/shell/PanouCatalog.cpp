@@ -8,9 +8,9 @@
 #include <algorithm>
 #include <cstring>
 
-#include "checks/CatalogSticleWidget.h"
-#include "platform/Platform.h"
-#include "platform/SettingsStore.h"
+#include "explorare/CatalogSticleWidget.h"
+#include "platform/Platforma.h"
+#include "platform/DepozitSetari.h"
 #include "record/SetLucru.h"
 #include "settings/Directoare.h"
 #include "shell/FereastraPrincipala.h"

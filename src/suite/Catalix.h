@@ -17,7 +17,7 @@
 #include <vector>
 
 #include "platform/MemorieMare.h"
-#include "platform/Platform.h"
+#include "platform/Platforma.h"
 #include "record/MaterialOptic.h"
 
 namespace vitramor {

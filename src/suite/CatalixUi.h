@@ -5,7 +5,7 @@
 #include <string>
 
 #include "dispersion/BlocDispersie.h"
-#include "platform/Platform.h"
+#include "platform/Platforma.h"
 #include "record/MaterialOptic.h"
 
 namespace vitramor {

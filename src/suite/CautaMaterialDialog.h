@@ -6,7 +6,7 @@
 #include <QDialog>
 #include <string>
 
-#include "platform/Platform.h"
+#include "platform/Platforma.h"
 #include "record/MaterialOptic.h"
 
 class QComboBox;

@@ -10,7 +10,7 @@
 #include <QStyledItemDelegate>
 #include <QTextOption>
 
-#include "suite/DialogUnits.h"
+#include "suite/UnitatiDialog.h"
 
 namespace vitramor {
 

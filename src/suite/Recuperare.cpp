@@ -9,11 +9,11 @@
 #include <cstring>
 #include <ctime>
 
-#include "fileutil/FileUtil.h"
+#include "fileutil/UtilitatiFisiere.h"
 #include "platform/SistemFisiere.h"
 #include "record/OrdineOcteti.h"
 #include "settings/Directoare.h"
-#include "suite/CatalogFile.h"
+#include "suite/FisierCatalog.h"
 #include "suite/Catalix.h"
 
 namespace vitramor {

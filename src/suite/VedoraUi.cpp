@@ -23,7 +23,7 @@
 #include "fileutil/AlegereFisier.h"
 #include "platform/SistemFisiere.h"
 #include "settings/Directoare.h"
-#include "suite/DialogUnits.h"
+#include "suite/UnitatiDialog.h"
 
 namespace vitramor {
 

@@ -6,7 +6,7 @@
 #include <QStringList>
 #include <string>
 
-#include "suite/TextWindow.h"
+#include "suite/FereastraText.h"
 #include "suite/Vedora.h"
 
 class QPainter;

@@ -6,7 +6,7 @@
 #include <filesystem>
 
 #include "checks/FisaProducator.h"
-#include "platform/ScriptedPlatform.h"
+#include "support/PlatformaScriptata.h"
 #include "settings/Directoare.h"
 #include "support/TestDir.h"
 

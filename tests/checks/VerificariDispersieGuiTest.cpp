@@ -13,15 +13,15 @@
 #include <QTextDocument>
 
 #include "checks/PropuneDomeniiDialog.h"
-#include "checks/SticleCatalog.h"
+#include "explorare/SticleCatalog.h"
 #include "checks/VerificaBazaDateDialog.h"
 #include "checks/VerificariDispersieUi.h"
 #include "database/GlassDirFixture.h"
 #include "messages/ListaMesaje.h"
 #include "record/SetLucru.h"
 #include "suite/Catalix.h"
-#include "suite/DialogUnits.h"
-#include "suite/TextWindow.h"
+#include "suite/UnitatiDialog.h"
+#include "suite/FereastraText.h"
 
 using namespace vitramor;
 using namespace vitramor::test;

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "checks/SticleCatalog.h"
+#include "explorare/SticleCatalog.h"
 #include "checks/VerificariDispersie.h"
 #include "database/GlassDirFixture.h"
 #include "messages/ListaMesaje.h"

@@ -1,5 +1,5 @@
 // vitramor-cli compare, glass-map and substitute on a small catalogue.
-#include "checks/SticleCatalog.h"
+#include "explorare/SticleCatalog.h"
 #include "cli/CliFixture.h"
 
 using namespace vitramor;

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "cli/CliFixture.h"
-#include "import/AsociereColoane.h"
+#include "import/tabele/AsociereColoane.h"
 #include "support/TabelCatalog.h"
 
 using namespace vitramor;

@@ -2,7 +2,7 @@
 // database files of catalogue glasses.
 #include <cmath>
 
-#include "checks/SticleCatalog.h"
+#include "explorare/SticleCatalog.h"
 #include "cli/CliFixture.h"
 
 using namespace vitramor;

@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include "fileutil/CurrentDirGuard.h"
-#include "platform/ScriptedPlatform.h"
+#include "fileutil/GardaDirectorCurent.h"
+#include "support/PlatformaScriptata.h"
 #include "settings/Directoare.h"
 #include "support/RecordImage.h"
 #include "support/TestDir.h"

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "database/NumeMaterial.h"
-#include "platform/ScriptedPlatform.h"
+#include "support/PlatformaScriptata.h"
 #include "support/RecordImage.h"
 
 using namespace vitramor;

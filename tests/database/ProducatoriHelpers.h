@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/ScriptedPlatform.h"
+#include "support/PlatformaScriptata.h"
 
 namespace vitramor::test {
 

@@ -7,7 +7,7 @@
 
 #include "dispersion/BlocDispersie.h"
 #include "dispersion/ComenziDispersie.h"
-#include "platform/ScriptedPlatform.h"
+#include "support/PlatformaScriptata.h"
 #include "settings/Directoare.h"
 #include "support/RecordImage.h"
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "dispersion/EcuatieDispersie.h"
-#include "platform/ScriptedPlatform.h"
+#include "support/PlatformaScriptata.h"
 #include "support/RecordImage.h"
 
 using namespace vitramor;

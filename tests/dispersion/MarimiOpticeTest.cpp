@@ -6,7 +6,7 @@
 #include "dispersion/EcuatieDispersie.h"
 #include "dispersion/MarimiOptice.h"
 #include "editors/LiniiSpectrale.h"
-#include "platform/ScriptedPlatform.h"
+#include "support/PlatformaScriptata.h"
 #include "support/RecordImage.h"
 
 using namespace vitramor;

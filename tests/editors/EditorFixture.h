@@ -12,7 +12,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "platform/ScriptedPlatform.h"
+#include "support/PlatformaScriptata.h"
 #include "record/SetLucru.h"
 #include "settings/PozitieFereastra.h"
 #include "platform/FerestreMaterialUi.h"

@@ -13,7 +13,7 @@
 #include "editors/InitializareMaterial.h"
 #include "settings/Directoare.h"
 #include "support/RecordImage.h"
-#include "suite/DialogUnits.h"
+#include "suite/UnitatiDialog.h"
 #include "support/TestDir.h"
 
 using namespace vitramor;

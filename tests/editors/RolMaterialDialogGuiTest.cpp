@@ -13,7 +13,7 @@
 
 #include "database/DialogControls.h"
 #include "editors/RolMaterialDialog.h"
-#include "platform/ScriptedPlatform.h"
+#include "support/PlatformaScriptata.h"
 #include "record/SetLucru.h"
 #include "settings/Directoare.h"
 #include "support/RecordImage.h"

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "editors/RoluriMaterial.h"
-#include "platform/ScriptedPlatform.h"
+#include "support/PlatformaScriptata.h"
 #include "support/RecordImage.h"
 #include "support/TestDir.h"
 

@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "fileutil/CurrentDirGuard.h"
+#include "fileutil/GardaDirectorCurent.h"
 #include "messages/ListaMesaje.h"
-#include "platform/ScriptedPlatform.h"
+#include "support/PlatformaScriptata.h"
 #include "settings/Directoare.h"
 #include "support/RecordImage.h"
 #include "support/TestDir.h"

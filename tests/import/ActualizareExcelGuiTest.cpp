@@ -8,15 +8,15 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "fileutil/CurrentDirGuard.h"
-#include "import/ActualizareExcelDialog.h"
-#include "import/AsociereColoaneDialog.h"
-#include "import/ConexiuneOdbc.h"
-#include "import/ImportExcelDialog.h"
-#include "platform/ScriptedPlatform.h"
+#include "fileutil/GardaDirectorCurent.h"
+#include "import/tabele/ActualizareExcelDialog.h"
+#include "import/tabele/AsociereColoaneDialog.h"
+#include "import/tabele/ConexiuneOdbc.h"
+#include "import/tabele/ImportExcelDialog.h"
+#include "support/PlatformaScriptata.h"
 #include "settings/Directoare.h"
 #include "support/TabelCatalog.h"
-#include "suite/TextWindow.h"
+#include "suite/FereastraText.h"
 #include "support/TestDir.h"
 
 using namespace vitramor;

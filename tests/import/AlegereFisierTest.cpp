@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "import/AlegereFisier.h"
-#include "platform/ScriptedPlatform.h"
+#include "fileutil/AlegereFisier.h"
+#include "support/PlatformaScriptata.h"
 
 namespace vitramor {
 namespace {

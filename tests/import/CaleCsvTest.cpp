@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "import/CaleCsv.h"
+#include "import/csv/CaleCsv.h"
 #include "support/TestDir.h"
 
 namespace vitramor {

@@ -9,7 +9,7 @@
 #include <sstream>
 
 #include "database/GlassDirFixture.h"
-#include "import/CatalogText.h"
+#include "import/text/CatalogText.h"
 #include "messages/ListaMesaje.h"
 
 using namespace vitramor;

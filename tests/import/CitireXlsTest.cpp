@@ -8,7 +8,7 @@
 #include <tuple>
 
 #include "database/GlassDirFixture.h"
-#include "import/FoaieCalcul.h"
+#include "import/tabele/FoaieCalcul.h"
 #include "support/RegistruXlsTest.h"
 
 using namespace vitramor;

@@ -4,7 +4,7 @@
 #include <charconv>
 #include <random>
 
-#include "import/ColoaneText.h"
+#include "import/text/ColoaneText.h"
 #include "import/NumarZecimal.h"
 
 using namespace vitramor;

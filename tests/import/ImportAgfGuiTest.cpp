@@ -10,8 +10,8 @@
 
 #include "database/GlassDirFixture.h"
 #include "import/AgfTestData.h"
-#include "import/ImportAgfDialog.h"
-#include "import/ImportRiiDialog.h"
+#include "import/agf/ImportAgfDialog.h"
+#include "import/rii/ImportRiiDialog.h"
 #include "messages/ListaMesaje.h"
 
 using namespace vitramor;

@@ -11,7 +11,7 @@
 #include "database/GlassDirFixture.h"
 #include "dispersion/EcuatieDispersie.h"
 #include "import/AgfTestData.h"
-#include "import/ImportAgf.h"
+#include "import/agf/ImportAgf.h"
 #include "messages/ListaMesaje.h"
 
 using namespace vitramor;

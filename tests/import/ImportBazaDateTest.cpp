@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "database/GlassDirFixture.h"
-#include "import/ImportBazaDate.h"
+#include "import/bazadate/ImportBazaDate.h"
 #include "messages/ListaMesaje.h"
 
 using namespace vitramor;

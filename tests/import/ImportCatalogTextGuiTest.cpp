@@ -7,8 +7,8 @@
 #include <filesystem>
 
 #include "database/GlassDirFixture.h"
-#include "import/ImportCatalogTextDialog.h"
-#include "import/ImportSticleDialog.h"
+#include "import/text/ImportCatalogTextDialog.h"
+#include "import/bazadate/ImportSticleDialog.h"
 
 using namespace vitramor;
 using namespace vitramor::test;

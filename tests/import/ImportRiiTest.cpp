@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "dispersion/EcuatieDispersie.h"
-#include "import/ImportRii.h"
+#include "import/rii/ImportRii.h"
 
 using namespace vitramor;
 

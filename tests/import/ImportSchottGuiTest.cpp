@@ -5,8 +5,8 @@
 #include <QWidget>
 
 #include "database/GlassDirFixture.h"
-#include "import/ImportSchott.h"
-#include "import/ImportSchottUi.h"
+#include "import/schott/ImportSchott.h"
+#include "import/schott/ImportSchottUi.h"
 #include "import/SchottTestData.h"
 #include "record/SetLucru.h"
 

@@ -8,7 +8,7 @@
 
 #include "database/GlassDirFixture.h"
 #include "dispersion/EcuatieDispersie.h"
-#include "import/ImportSchott.h"
+#include "import/schott/ImportSchott.h"
 #include "import/SchottTestData.h"
 #include "messages/ListaMesaje.h"
 #include "record/ConversiiMaterial.h"

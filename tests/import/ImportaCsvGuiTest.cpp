@@ -8,8 +8,8 @@
 #include <QTest>
 #include <filesystem>
 
-#include "import/ImportaCsvDialog.h"
-#include "platform/ScriptedPlatform.h"
+#include "import/csv/ImportaCsvDialog.h"
+#include "support/PlatformaScriptata.h"
 #include "settings/Directoare.h"
 #include "support/ModalDriver.h"
 #include "support/TestDir.h"

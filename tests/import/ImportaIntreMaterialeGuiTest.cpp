@@ -7,7 +7,7 @@
 #include <cstring>
 
 #include "import/ImportaIntreMaterialeDialog.h"
-#include "platform/ScriptedPlatform.h"
+#include "support/PlatformaScriptata.h"
 #include "platform/FerestreMaterialUi.h"
 #include "support/RecordImage.h"
 

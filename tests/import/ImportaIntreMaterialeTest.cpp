@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "import/ImportaIntreMateriale.h"
-#include "platform/ScriptedPlatform.h"
+#include "support/PlatformaScriptata.h"
 #include "support/RecordImage.h"
 
 namespace vitramor {

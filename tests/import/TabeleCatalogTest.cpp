@@ -7,8 +7,8 @@
 #include <cstring>
 
 #include "database/GlassDirFixture.h"
-#include "import/ActualizareExcel.h"
-#include "import/FoaieCalcul.h"
+#include "import/tabele/ActualizareExcel.h"
+#include "import/tabele/FoaieCalcul.h"
 #include "editors/LiniiSpectrale.h"
 #include "suite/Catalix.h"
 #include "support/TabelCatalog.h"

@@ -18,7 +18,7 @@
 #include "messages/ListaMesaje.h"
 #include "messages/ListaMesajeWindow.h"
 #include "messages/TabulatorDialog.h"
-#include "platform/ScriptedPlatform.h"
+#include "support/PlatformaScriptata.h"
 #include "support/ModalDriver.h"
 
 namespace vitramor {

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "messages/ModelListaMesaje.h"
-#include "platform/ScriptedPlatform.h"
+#include "support/PlatformaScriptata.h"
 #include "support/TestDir.h"
 
 namespace vitramor {

@@ -12,7 +12,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/ScriptedPlatform.h"
+#include "support/PlatformaScriptata.h"
 #include "settings/Culori.h"
 #include "settings/Directoare.h"
 #include "settings/PozitieFereastra.h"

@@ -7,7 +7,7 @@
 #include <memory>
 #include <regex>
 
-#include "platform/ScriptedPlatform.h"
+#include "support/PlatformaScriptata.h"
 #include "shell/DespreDialog.h"
 
 using namespace vitramor;

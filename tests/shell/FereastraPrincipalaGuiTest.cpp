@@ -14,7 +14,7 @@
 #include <filesystem>
 #include <regex>
 
-#include "checks/CatalogSticleWidget.h"
+#include "explorare/CatalogSticleWidget.h"
 #include "checks/VerificariDispersieUi.h"
 #include "editors/MecanicWindow.h"
 #include "import/SchottTestData.h"
@@ -22,7 +22,7 @@
 #include "settings/Registri.h"
 #include "shell/PanouCatalog.h"
 #include "shell/ShellHelpers.h"
-#include "suite/TextWindow.h"
+#include "suite/FereastraText.h"
 #include "support/ModalDriver.h"
 #include "support/RecordImage.h"
 

@@ -4,7 +4,7 @@
 #include <QEvent>
 
 #include "dispersion/ComenziDispersie.h"
-#include "platform/ScriptedPlatform.h"
+#include "support/PlatformaScriptata.h"
 #include "shell/FereastraPrincipala.h"
 #include "platform/FerestreMaterialUi.h"
 #include "shell/ShellHelpers.h"

@@ -1,8 +1,8 @@
 // The catalogue panel of the main window and opening materials from the database.
 #include <QDockWidget>
 
-#include "checks/CatalogSticleWidget.h"
-#include "platform/SettingsStore.h"
+#include "explorare/CatalogSticleWidget.h"
+#include "platform/DepozitSetari.h"
 #include "shell/PanouCatalog.h"
 #include "shell/ShellHelpers.h"
 #include "support/RecordImage.h"

@@ -8,7 +8,7 @@
 #include <QListWidget>
 #include <QMenu>
 
-#include "platform/ScriptedPlatform.h"
+#include "support/PlatformaScriptata.h"
 #include "record/SetLucru.h"
 #include "settings/Directoare.h"
 #include "shell/FereastraPrincipala.h"

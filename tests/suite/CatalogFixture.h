@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <string>
 
-#include "platform/ScriptedPlatform.h"
+#include "support/PlatformaScriptata.h"
 #include "settings/Directoare.h"
 #include "support/RecordImage.h"
 #include "support/TestDir.h"

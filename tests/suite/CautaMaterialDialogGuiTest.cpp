@@ -7,7 +7,7 @@
 #include <QListWidget>
 #include <QTest>
 
-#include "platform/ScriptedPlatform.h"
+#include "support/PlatformaScriptata.h"
 #include "settings/Directoare.h"
 #include "suite/CautaMaterialDialog.h"
 #include "support/ModalDriver.h"

@@ -10,7 +10,7 @@
 
 #include "dispersion/ComenziDispersie.h"
 #include "dispersion/EcuatieDispersie.h"
-#include "platform/ScriptedPlatform.h"
+#include "support/PlatformaScriptata.h"
 #include "suite/CatalixUi.h"
 #include "suite/DispersieMaterialDialog.h"
 #include "suite/TipMaterialDialog.h"

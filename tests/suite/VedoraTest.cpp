@@ -4,7 +4,7 @@
 #include <vector>
 #include <string>
 
-#include "platform/ScriptedPlatform.h"
+#include "support/PlatformaScriptata.h"
 #include "suite/Vedora.h"
 
 namespace vitramor {

@@ -11,7 +11,7 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 
-#include "platform/ScriptedPlatform.h"
+#include "support/PlatformaScriptata.h"
 #include "suite/VedoraUi.h"
 #include "support/ModalDriver.h"
 #include "support/TestDir.h"

@@ -11,7 +11,7 @@
 #include <cerrno>
 #include <string>
 
-#include "platform/Platform.h"
+#include "platform/Platforma.h"
 #include "platform/SistemFisiere.h"
 
 namespace vitramor::test {

@@ -1,0 +1,151 @@
+#include "explorare/HartaSticleWindow.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QSignalBlocker>
+#include <QListWidget>
+#include <QPixmap>
+#include <QPointer>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <filesystem>
+
+#include "explorare/HartaSticleWidget.h"
+#include "platform/FerestreMaterialUi.h"
+#include "platform/Platforma.h"
+#include "record/CodificareText.h"
+#include "settings/Directoare.h"
+
+namespace vitramor {
+
+namespace {
+
+constexpr int LatimeImagine = 1200, InaltimeImagine = 850;
+
+std::optional<std::string> AlegeFisier(QWidget* owner, const char* titlu, const char* extensie, const char* filtru) {
+    CerereAlegereFisier c;
+    c.titlu = titlu;
+    c.directorInitial = path_user;
+    c.numeInitial = std::string("HartaSticle.") + extensie;
+    c.extensieImplicita = extensie;
+    c.filtre = {{filtru, {std::string("*.") + extensie}}};
+    c.trebuieSaExiste = false;
+    const auto ales = platforma().alegeFisierSalvare(owner, c);
+    if (!ales) return std::nullopt;
+    return (std::filesystem::path(ales->director) / ales->nume).string();
+}
+
+void EroareScriere(QWidget* owner, const std::string& cale) {
+    MesajBox(owner, "Eroare scriere fisier " + cale, "ATENTIE!", stil::MB_OK | stil::MB_ICONHAND);
+}
+
+}  // namespace
+
+HartaSticleWindow::HartaSticleWindow(QWidget* parent, DeschideMaterial deschide) : QWidget(parent, Qt::Window) {
+    setObjectName(QStringLiteral("HartaSticle"));
+    setWindowTitle(QStringLiteral("Harta sticlelor"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    resize(1000, 680);
+
+    harta_ = new HartaSticleWidget(this, std::move(deschide));
+    vedere_ = new QComboBox(this);
+    vedere_->setObjectName(QStringLiteral("vedere"));
+    vedere_->addItem(QStringLiteral("nd - vd"));
+    vedere_->addItem(QStringLiteral("P g,F - vd"));
+    producatori_ = new QListWidget(this);
+    producatori_->setObjectName(QStringLiteral("producatori"));
+    producatori_->setMaximumWidth(170);
+    auto* zoom = new QPushButton(QStringLiteral("Toata harta"), this);
+    auto* png = new QPushButton(QStringLiteral("Salveaza PNG..."), this);
+    auto* svg = new QPushButton(QStringLiteral("Salveaza SVG..."), this);
+    png->setObjectName(QStringLiteral("salveazaPng"));
+    svg->setObjectName(QStringLiteral("salveazaSvg"));
+
+    auto* laterale = new QVBoxLayout;
+    laterale->addWidget(vedere_);
+    laterale->addWidget(producatori_, 1);
+    laterale->addWidget(zoom);
+    laterale->addWidget(png);
+    laterale->addWidget(svg);
+    auto* l = new QHBoxLayout(this);
+    l->addWidget(harta_, 1);
+    l->addLayout(laterale);
+
+    connect(vedere_, &QComboBox::currentIndexChanged, this,
+            [this](int i) { harta_->seteazaVedere(i == 1 ? VedereHarta::PgFVd : VedereHarta::NdVd); });
+    connect(producatori_, &QListWidget::itemChanged, this, &HartaSticleWindow::aplicaProducatori);
+    connect(zoom, &QPushButton::clicked, harta_, &HartaSticleWidget::reseteazaZoom);
+    connect(png, &QPushButton::clicked, this, &HartaSticleWindow::salveazaPng);
+    connect(svg, &QPushButton::clicked, this, &HartaSticleWindow::salveazaSvg);
+    reincarca();
+}
+
+void HartaSticleWindow::reincarca() {
+    std::vector<RezumatMaterial> catalog;
+    const CitireRezumat r = CitesteRezumatCatalog(CaleBazaDate(), catalog);
+    if (!r.ok) MesajBox(this, r.eroare, "ATENTIE!", stil::MB_OK | stil::MB_ICONHAND);
+    std::set<std::uint16_t> prezenti;
+    for (const RezumatMaterial& m : catalog) prezenti.insert(m.producator);
+    harta_->seteazaCatalog(std::move(catalog));
+
+    const QSignalBlocker b(producatori_);
+    producatori_->clear();
+    const NumeProducatori nume;
+    for (std::uint16_t cod : prezenti) {
+        const std::string n = nume.nume(cod);
+        auto* item = new QListWidgetItem(TextQt(n), producatori_);
+        item->setData(Qt::UserRole, cod);
+        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+        item->setCheckState(Qt::Checked);
+        QPixmap culoare(12, 12);
+        culoare.fill(QColor::fromRgb(CuloareProducator(cod)));
+        item->setIcon(QIcon(culoare));
+    }
+}
+
+void HartaSticleWindow::aplicaProducatori() {
+    std::set<std::uint16_t> alesi;
+    bool toti = true;
+    for (int i = 0; i < producatori_->count(); ++i) {
+        if (producatori_->item(i)->checkState() == Qt::Checked)
+            alesi.insert(static_cast<std::uint16_t>(producatori_->item(i)->data(Qt::UserRole).toInt()));
+        else
+            toti = false;
+    }
+    // None ticked shows none; an empty set would mean all.
+    if (!toti && alesi.empty()) alesi.insert(0xFFFF);
+    harta_->seteazaProducatori(toti ? std::set<std::uint16_t>{} : alesi);
+}
+
+void HartaSticleWindow::salveazaPng() {
+    const auto cale = AlegeFisier(this, "Salveaza harta sticlelor", "png", "PNG (*.png)");
+    if (!cale) return;
+    if (!harta_->imagine(QSize(LatimeImagine, InaltimeImagine)).save(QString::fromStdString(*cale), "PNG"))
+        EroareScriere(this, *cale);
+}
+
+void HartaSticleWindow::salveazaSvg() {
+    const auto cale = AlegeFisier(this, "Salveaza harta sticlelor", "svg", "SVG (*.svg)");
+    if (!cale) return;
+    const std::string text = SvgHarta(harta_->catalog(), harta_->puncte(), harta_->vedere(), harta_->limite(),
+                                      NumeProducatori(), LatimeImagine, InaltimeImagine);
+    QFile f(QString::fromStdString(*cale));
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        f.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size()) || !f.flush())
+        EroareScriere(this, *cale);
+}
+
+HartaSticleWindow* ComandaHartaSticle(QWidget* fereastraPrincipala, HartaSticleWindow::DeschideMaterial deschide) {
+    static QPointer<HartaSticleWindow> fereastra;
+    if (fereastra) {
+        fereastra->reincarca();
+    } else {
+        fereastra = new HartaSticleWindow(fereastraPrincipala, std::move(deschide));
+    }
+    AduInFata(fereastra);
+    return fereastra;
+}
+
+}  // namespace vitramor

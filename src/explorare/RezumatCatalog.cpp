@@ -1,0 +1,173 @@
+#include "explorare/RezumatCatalog.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
+
+
+#include "fileutil/UtilitatiFisiere.h"
+#include "record/OrdineOcteti.h"
+#include "settings/Directoare.h"
+#include "suite/Catalix.h"
+#include "suite/FisierCatalog.h"
+
+namespace vitramor {
+
+namespace {
+
+constexpr int MarimeNumeProducator = 47;
+
+bool AreValoriN(const double (&v)[NumarSloturiTabel], const float (&l)[NumarSloturiTabel]) {
+    for (int i = 0; i < NumarSloturiTabel; ++i)
+        if (v[i] > 0.0 && l[i] > 0.0f) return true;
+    return false;
+}
+
+// The file through the one opening that refuses devices and FIFOs (a FIFO
+// under the database's name would block the window for good).
+bool Deschide(const std::string& caleFisier, FisierDeschis& fisier, CitireRezumat& r) {
+    if (DeschideFisierCuMesaj(caleFisier, "rb", fisier.f, false)) return true;
+    if (errno == ENOENT) {
+        r.lipsa = true;
+        return false;
+    }
+    r.ok = false;
+    r.eroare = TextFormatat("Eroare deschidere %s:\n%s", caleFisier.c_str(), TextEroareSistem(errno).c_str());
+    return false;
+}
+
+}  // namespace
+
+std::string RezumatMaterial::numeText() const { return std::string(nume, strnlen(nume, sizeof nume)); }
+
+RezumatMaterial RezumaMaterial(const MaterialOptic& m, std::uint32_t index) {
+    RezumatMaterial r;
+    std::memcpy(r.nume, m.nume, sizeof r.nume);
+    r.producator = m.producator;
+    r.categorie = m.categorie;
+    r.domeniuN[0] = m.domeniu_n[0];
+    r.domeniuN[1] = m.domeniu_n[1];
+    r.index = index;
+    if (AreValoriN(m.indice_n, m.lambda_indici)) r.are |= continutRecord::TabelN;
+    if (AreValoriN(m.indice_k, m.lambda_indici)) r.are |= continutRecord::TabelK;
+    if (m.ec_dispersie_n != 0 && m.ec_dispersie_n != 10) r.are |= continutRecord::EcuatieN;
+    if (m.ec_dispersie_k != 0 && m.ec_dispersie_k != 10) r.are |= continutRecord::EcuatieK;
+    // The evaporation overlay keeps other quantities where the glass keeps
+    // its transmittance wavelengths; only the absorption values tell.
+    for (float a : m.transmisia_interna)
+        if (a != 0.0f) {
+            r.are |= continutRecord::Transmisie;
+            break;
+        }
+    const MarimiOptice q = CalculeazaMarimiPrincipale(m);
+    r.nd = q.nd;
+    r.vd = q.vd;
+    r.pgF = q.pgF;
+    r.deltaPgF = q.deltaPgF;
+    return r;
+}
+
+std::string CaleBazaDate() { return (std::filesystem::path(path_sticle) / nume_fisier_sticle).string(); }
+
+CitireRezumat ParcurgeBazaDate(const std::string& caleFisier,
+                               const std::function<void(const MaterialOptic&, std::uint32_t)>& f) {
+    CitireRezumat r;
+    FisierDeschis fisier;
+    if (!Deschide(caleFisier, fisier, r)) return r;
+    // Read straight into records: a second copy of every record would cost
+    // as much as reading the file.
+    std::vector<MaterialOptic> bloc(RecorduriPeBloc);
+    std::uint32_t index = 0;
+    for (;;) {
+        const std::size_t n = std::fread(bloc.data(), sizeof(MaterialOptic), bloc.size(), fisier.f);
+        for (std::size_t i = 0; i < n; ++i) {
+            MaterialDinOrdineaFisierului(bloc[i]);
+            f(bloc[i], index++);
+        }
+        if (n < bloc.size()) break;  // the end, a partial tail, or an error
+    }
+    if (std::ferror(fisier.f)) {
+        r.ok = false;
+        r.eroare = TextFormatat("Eroare citire %s:\n%s", caleFisier.c_str(), TextEroareSistem(errno).c_str());
+    }
+    return r;
+}
+
+CitireRezumat CitesteRezumatCatalog(const std::string& caleFisier, std::vector<RezumatMaterial>& randuri) {
+    CitireRezumat r;
+    FisierDeschis fisier;
+    if (!Deschide(caleFisier, fisier, r)) {
+        randuri.clear();
+        return r;
+    }
+    struct stat st {};
+    const std::size_t incap = ::fstat(::fileno(fisier.f), &st) == 0 ? static_cast<std::size_t>(st.st_size) : 0;
+    const std::size_t total = incap / sizeof(MaterialOptic);
+    // Summarising a record costs about as much as reading it: both halves
+    // of the file go side by side. Rows whose memory was used before are
+    // filled in place; fresh memory is first touched by the half that fills
+    // it, as page faults cost more than the summary.
+    ParcurgereInParti p;
+    std::size_t pastrate = 0;
+    if (randuri.capacity() >= total) {
+        // Rows already there are overwritten, not first cleared.
+        randuri.resize(total);
+        // One counter per half, each on its own cache line: two threads
+        // counting in one line would pass it back and forth at every record.
+        struct alignas(64) Numarator {
+            std::size_t n = 0;
+        } facute[2];
+        p = ParcurgeInDouaParti(fisier.f, [&](int parte, const MaterialOptic& m, std::size_t index) {
+            if (index >= total) return;
+            randuri[index] = RezumaMaterial(m, static_cast<std::uint32_t>(index));
+            ++facute[parte].n;
+        });
+        pastrate = facute[0].n == p.inceputParte2 ? facute[0].n + facute[1].n : facute[0].n;
+    } else {
+        randuri.clear();
+        randuri.reserve(total);
+        std::vector<RezumatMaterial> aDoua;
+        aDoua.reserve(total / 2 + 1);
+        p = ParcurgeInDouaParti(fisier.f, [&](int parte, const MaterialOptic& m, std::size_t index) {
+            (parte == 0 ? randuri : aDoua).push_back(RezumaMaterial(m, static_cast<std::uint32_t>(index)));
+        });
+        if (randuri.size() == p.inceputParte2) randuri.insert(randuri.end(), aDoua.begin(), aDoua.end());
+        pastrate = randuri.size();
+    }
+    // A file that changed size under the read keeps only the rows read from
+    // its start on: what follows a gap is not known to be the file's.
+    randuri.resize(std::min(pastrate, randuri.size()));
+    if (p.cod != 0) {
+        r.ok = false;
+        r.eroare = TextFormatat("Eroare citire %s:\n%s", caleFisier.c_str(), TextEroareSistem(p.cod).c_str());
+    }
+    return r;
+}
+
+std::string AmprentaFisier(const std::string& cale) {
+    struct stat s {};
+    if (::stat(cale.c_str(), &s) != 0) return {};
+    return TextFormatat("%llu:%llu:%lld:%lld.%09ld", static_cast<unsigned long long>(s.st_dev),
+                        static_cast<unsigned long long>(s.st_ino), static_cast<long long>(s.st_size),
+                        static_cast<long long>(s.st_mtim.tv_sec), static_cast<long>(s.st_mtim.tv_nsec));
+}
+
+NumeProducatori::NumeProducatori() {
+    for (std::uint16_t cod = 0; cod < 16; ++cod) {
+        std::string n;
+        ReturneazaNumeCodProducatorSticla(cod, n, MarimeNumeProducator);
+        nume_.push_back(n);
+    }
+}
+
+std::string NumeProducatori::nume(std::uint16_t cod) const {
+    if (cod < nume_.size()) return nume_[cod];
+    std::string n;
+    ReturneazaNumeCodProducatorSticla(cod, n, MarimeNumeProducator);
+    return n;
+}
+
+}  // namespace vitramor

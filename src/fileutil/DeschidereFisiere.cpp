@@ -1,0 +1,149 @@
+// Opening files with the fixed failure reports, and existence tests.
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+#include "fileutil/UtilitatiFisiere.h"
+#include "platform/SistemFisiere.h"
+
+namespace vitramor {
+
+using namespace stil;
+
+namespace {
+
+std::string InDirector(const std::string& director, const std::string& numeFisier) {
+    if (director.empty()) return numeFisier;
+    if (director.back() == '/') return director + numeFisier;
+    return director + "/" + numeFisier;
+}
+
+}  // namespace
+
+namespace {
+
+// fopen's mode as open(2) flags; the truncation of "w" is left out and done
+// only once the file is known to be a regular one.
+int FlaguriMod(const char* mod, bool& trunchiaza) {
+    const bool plus = std::strchr(mod, '+') != nullptr;
+    trunchiaza = false;
+    int flaguri = O_CLOEXEC | O_NONBLOCK;
+    switch (mod[0]) {
+        case 'w': flaguri |= (plus ? O_RDWR : O_WRONLY) | O_CREAT; trunchiaza = true; break;
+        case 'a': flaguri |= (plus ? O_RDWR : O_WRONLY) | O_CREAT | O_APPEND; break;
+        default: flaguri |= plus ? O_RDWR : O_RDONLY; break;
+    }
+    if (std::strchr(mod, 'x')) flaguri |= O_EXCL;
+    return flaguri;
+}
+
+// Opens without blocking (a FIFO would wait for a writer) and without
+// truncating, then keeps only a regular file: a device under a data file's
+// name reads without end (/dev/zero would fill the disk) and a FIFO blocks.
+std::FILE* DeschideObisnuit(const std::string& cale, const char* mod, bool& neobisnuit) {
+    neobisnuit = false;
+    bool trunchiaza = false;
+    const int fd = ::open(cale.c_str(), FlaguriMod(mod, trunchiaza), 0666);
+    if (fd < 0) return nullptr;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        const bool director = S_ISDIR(st.st_mode);
+        ::close(fd);
+        neobisnuit = !director;
+        errno = director ? EISDIR : EINVAL;
+        return nullptr;
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    if (trunchiaza && ::ftruncate(fd, 0) != 0) {
+        const int cod = errno;
+        ::close(fd);
+        errno = cod;
+        return nullptr;
+    }
+    std::string modFdopen;
+    for (const char* p = mod; *p; ++p)
+        if (*p != 'x') modFdopen += *p;
+    std::FILE* f = ::fdopen(fd, modFdopen.c_str());
+    if (!f) ::close(fd);
+    return f;
+}
+
+}  // namespace
+
+bool EsteNeobisnuit(const std::string& cale) {
+    struct stat st {};
+    return ::stat(cale.c_str(), &st) == 0 && !S_ISREG(st.st_mode);
+}
+
+int DeschideFisierCuMesaj(const std::string& cale, const char* mod, std::FILE*& f, bool raporteaza) {
+    bool neobisnuit = false;
+    f = DeschideObisnuit(cale, mod, neobisnuit);
+    if (f) return 1;
+    if (neobisnuit) {
+        // Said whatever the caller asked for: no system text explains it.
+        std::string fel = DescriereNeobisnuit(cale);
+        if (fel.empty()) fel = "un dispozitiv, un FIFO sau un socket";
+        char text[800];
+        std::snprintf(text, sizeof text, "%s nu este un fisier obisnuit (este %s) si nu se deschide.", cale.c_str(),
+                      fel.c_str());
+        MesajBox(nullptr, text, "ATENTIE!", MB_OK | MB_ICONEXCLAMATION);
+        errno = EINVAL;
+        return 0;
+    }
+    if (raporteaza) {
+        const int cod = errno;
+        const std::string eroare = platforma().textUltimaEroare();
+        if (!eroare.empty()) MesajBox(nullptr, eroare, "Open", MB_OK | MB_ICONASTERISK);
+        char text[800];
+        const std::string curent = DirectorCurent();
+        std::snprintf(text, sizeof text, "Eroare deschidere fisier %s din %s", cale.c_str(), curent.c_str());
+        MesajBox(nullptr, text, "ATENTIE!", MB_OK | MB_ICONEXCLAMATION);
+        errno = cod;
+    }
+    return 0;
+}
+
+int DeschideInDirector(const std::string& director, const std::string& numeFisier, std::string& directorAnterior,
+                       const char* mod, std::FILE*& f) {
+    f = nullptr;
+    directorAnterior.clear();
+    if (!director.empty() && !SchimbaDirectorCuSalvare(director, directorAnterior, true)) return 0;
+
+    const bool citire = std::strchr(mod, 'r') != nullptr;
+    if ((citire && !ExistaFisier("", numeFisier, true)) || !DeschideFisierCuMesaj(numeFisier, mod, f, true)) {
+        // The caller only goes back on success, so a failure goes back here.
+        RevinoInDirector(directorAnterior);
+        directorAnterior.clear();
+        return 0;
+    }
+    return 1;
+}
+
+int ExistaFisier(const std::string& director, const std::string& numeFisier, bool raporteaza) {
+    struct stat st {};
+    if (::stat(InDirector(director, numeFisier).c_str(), &st) == 0 && !S_ISDIR(st.st_mode)) return 1;
+    if (raporteaza) {
+        char text[800];
+        const std::string unde = director.empty() ? DirectorCurent() : director;
+        std::snprintf(text, sizeof text, "In directorul %s nu exista fisierul %s", unde.c_str(), numeFisier.c_str());
+        MesajBox(nullptr, text, "ATENTIE!", MB_OK | MB_ICONEXCLAMATION);
+    }
+    return 0;
+}
+
+int MarimeFisier(const std::string& numeFisier, const std::string& director, std::uint64_t& marime) {
+    // The path is looked up below the directory instead of changing into it:
+    // the same answer without touching the process-wide current directory.
+    marime = 0;
+    struct stat st {};
+    if (::stat(InDirector(director, numeFisier).c_str(), &st) != 0 || S_ISDIR(st.st_mode)) return 0;
+    marime = static_cast<std::uint64_t>(st.st_size);
+    return 1;
+}
+
+}  // namespace vitramor

@@ -1,0 +1,153 @@
+// Current-directory helpers and directory creation.
+//
+// This system runs on a case-sensitive file system, so paths are used
+// exactly as given (never upper-cased), "/" stays the separator, and there
+// are no drive letters: a path starting with "/" is absolute and starts from
+// the root, every other path is relative to the current directory.
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <vector>
+
+#include "fileutil/UtilitatiFisiere.h"
+
+namespace vitramor {
+
+using namespace stil;
+
+namespace {
+
+void ArataEroareSistem(const std::string& titlu) {
+    const std::string text = platforma().textUltimaEroare();
+    if (!text.empty()) MesajBox(nullptr, text, titlu, MB_OK | MB_ICONASTERISK);
+}
+
+bool EsteDirector(const std::string& cale) {
+    struct stat st {};
+    return ::stat(cale.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+// Changes into `cale`, remembering where we were. On failure we go back and
+// errno still holds the cause of the failure.
+bool IntraInDirector(const std::string& cale, std::string& directorAnterior) {
+    directorAnterior = DirectorCurent();
+    if (cale == directorAnterior) return true;
+    if (::chdir(cale.c_str()) == 0) return true;
+    const int cod = errno;
+    if (directorAnterior != "????" && ::chdir(directorAnterior.c_str()) != 0) {
+        // Nothing more to do: we never left it.
+    }
+    errno = cod;
+    return false;
+}
+
+enum class Creare { Gata, Refuzat, Esuat };
+
+// Creates a directory with all its missing parents, one component at a
+// time, so that a failure names the component that could not be made.
+Creare CreazaCuParinti(const std::string& cale) {
+    const bool absoluta = !cale.empty() && cale.front() == '/';
+    if (!absoluta) {
+        char text[800];
+        const std::string curent = DirectorCurent();
+        std::snprintf(text, sizeof text, "Directorul: %s\nse va adauga la: %s\nContinuam?", cale.c_str(),
+                      curent.c_str());
+        if (MesajBox(nullptr, text, "ATENTIE!", MB_YESNO | MB_ICONQUESTION) != raspuns::IDYES) return Creare::Refuzat;
+    }
+
+    std::string partial = absoluta ? "/" : "";
+    std::size_t poz = absoluta ? 1 : 0;
+    while (poz <= cale.size()) {
+        std::size_t urm = cale.find('/', poz);
+        if (urm == std::string::npos) urm = cale.size();
+        const std::string componenta = cale.substr(poz, urm - poz);
+        poz = urm + 1;
+        if (componenta.empty()) continue;
+        if (!partial.empty() && partial.back() != '/') partial += '/';
+        partial += componenta;
+        if (::mkdir(partial.c_str(), 0777) == 0) continue;
+        if (errno == EEXIST && EsteDirector(partial)) continue;
+        if (errno == EEXIST) errno = ENOTDIR;
+        ArataEroareSistem(partial);
+        return Creare::Esuat;
+    }
+    return Creare::Gata;
+}
+
+int CreeazaSiVerifica(const std::string& cale, const char* titluEroare) {
+    const Creare r = CreazaCuParinti(cale);
+    if (r != Creare::Gata) return 0;
+    if (EsteDirector(cale)) return 1;
+    errno = ENOTDIR;
+    ArataEroareSistem(titluEroare);
+    return 0;
+}
+
+}  // namespace
+
+std::string DirectorCurent() {
+    std::vector<char> buffer(PATH_MAX + 1);
+    if (!::getcwd(buffer.data(), buffer.size())) return "????";
+    return buffer.data();
+}
+
+int ExistaDirector(const std::string& cale) {
+    if (cale.empty()) return 0;
+    std::string anterior;
+    if (!IntraInDirector(cale, anterior)) return 0;
+    RevinoInDirector(anterior);
+    return 1;
+}
+
+int SchimbaDirector(std::string& cale, std::string& directorAnterior) {
+    // No upper-casing here: on a case-sensitive file system it would name
+    // another directory.
+    if (IntraInDirector(cale, directorAnterior)) return 0;
+    if (errno != ENOENT) ArataEroareSistem(cale);
+    return 9;
+}
+
+int SchimbaDirectorCuSalvare(const std::string& cale, std::string& directorAnterior, bool raporteaza) {
+    directorAnterior.clear();
+    if (cale.empty()) return 0;
+    if (IntraInDirector(cale, directorAnterior)) return 1;
+    const int cod = errno;
+    directorAnterior.clear();
+    if (raporteaza) {
+        char text[600];
+        std::snprintf(text, sizeof text, "Eroare schimbare director %s", cale.c_str());
+        MesajBox(nullptr, text, "ATENTIE!", MB_OK | MB_ICONEXCLAMATION);
+        errno = cod;
+        ArataEroareSistem(text);
+    }
+    return 0;
+}
+
+void RevinoInDirector(const std::string& directorAnterior) {
+    if (directorAnterior.empty() || directorAnterior == "????") return;
+    if (::chdir(directorAnterior.c_str()) != 0) {
+        // The remembered directory vanished meanwhile; staying where we are
+        // is all that is left.
+    }
+}
+
+int CreazaDirector(const std::string& cale) {
+    if (cale.empty()) return 0;
+    if (EsteDirector(cale)) return 1;
+    return CreeazaSiVerifica(cale, "CreazaDirector");
+}
+
+int CreazaDirectorCuIntrebare(const std::string& cale) {
+    if (cale.empty()) return 0;
+    if (EsteDirector(cale)) return 1;
+    char text[600];
+    std::snprintf(text, sizeof text, "Directorul %s\nu exista. Il creati?", cale.c_str());
+    if (MesajBox(nullptr, text, "ATENTIE!", MB_YESNO | MB_ICONQUESTION) != raspuns::IDYES) return 0;
+    return CreeazaSiVerifica(cale, "CreazaDirector()");
+}
+
+}  // namespace vitramor

@@ -1,0 +1,74 @@
+// Reader of the tab-separated list files (categories, material roles): one
+// entry per line, comments after ";", blank lines ignored.
+
+#include <cstdlib>
+#include <fstream>
+
+#include "fileutil/UtilitatiFisiere.h"
+
+namespace vitramor {
+
+namespace {
+
+bool EsteControl(char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; }
+
+bool EsteGol(const std::string& linie) {
+    for (char c : linie)
+        if (!EsteControl(c) && c != ' ') return false;
+    return true;
+}
+
+// Field 2 is a decimal flag; text that is not a number counts as 0, the
+// value an absent flag has.
+int IndicatorDin(const std::string& camp) {
+    char* sfarsit = nullptr;
+    const long v = std::strtol(camp.c_str(), &sfarsit, 10);
+    if (sfarsit == camp.c_str() || v < -2147483647L || v > 2147483647L) return 0;
+    return static_cast<int>(v);
+}
+
+}  // namespace
+
+bool IntrareAdmisa(int modFiltru, int indicator) {
+    if (modFiltru == 0) return true;
+    if (modFiltru == 2) return indicator == 0 || indicator == 1;
+    return indicator == 0;
+}
+
+IntrareListaText IntrareDinLinie(const std::string& linie, int numar) {
+    IntrareListaText intrare;
+    const std::size_t tab = linie.find('\t');
+    intrare.text = linie.substr(0, tab);
+    if (tab != std::string::npos) {
+        const std::size_t tab2 = linie.find('\t', tab + 1);
+        intrare.indicator = IndicatorDin(linie.substr(tab + 1, tab2 == std::string::npos ? tab2 : tab2 - tab - 1));
+    }
+    intrare.numar = numar;
+    return intrare;
+}
+
+int CitesteListaText(const std::string& director, const std::string& numeFisier, int modFiltru,
+                     std::vector<IntrareListaText>& intrari) {
+    intrari.clear();
+    std::string cale = numeFisier;
+    if (!director.empty()) cale = director + (director.back() == '/' ? "" : "/") + numeFisier;
+    if (EsteNeobisnuit(cale)) return 0;
+    std::ifstream in(cale, std::ios::binary);
+    if (!in) return 0;
+
+    std::string linie;
+    int numar = 0;
+    while (std::getline(in, linie)) {
+        std::size_t inceput = 0;
+        while (inceput < linie.size() && EsteControl(linie[inceput])) ++inceput;
+        linie.erase(0, inceput);
+        while (!linie.empty() && (linie.back() == '\r' || linie.back() == '\n')) linie.pop_back();
+        if (EsteGol(linie) || linie.front() == ';') continue;
+
+        IntrareListaText intrare = IntrareDinLinie(linie, numar++);
+        if (IntrareAdmisa(modFiltru, intrare.indicator)) intrari.push_back(std::move(intrare));
+    }
+    return in.bad() ? 0 : 1;
+}
+
+}  // namespace vitramor

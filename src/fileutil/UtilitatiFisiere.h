@@ -1,0 +1,102 @@
+#pragma once
+// File and directory helpers behind one discipline: a data file is never
+// overwritten in place. New content goes to a temporary file, the old file
+// becomes the next numbered archive copy ("name#_N.ext"), and only then does
+// the temporary file take the data file's name. Every function reports its
+// own failures through the platform and returns 1 for success, 0 for failure
+// unless its comment says otherwise.
+//
+// Paths are used as given: this file system is case-sensitive, so nothing is
+// upper-cased. Paths without a drive letter are plain POSIX paths; a relative
+// path is relative to the current directory.
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "platform/Platforma.h"
+
+namespace vitramor {
+
+inline constexpr int LimitaArhive = 20;
+inline constexpr int LungimeMaximaExtensie = 15;
+
+// "%s#_%d.%s": the first archive name of `cale` that names no existing file,
+// deleting the newest archive when the index would pass `limita`.
+int CreazaNumeFisierArhiva(const std::string& cale, std::string& numeArhiva, int limita = LimitaArhive);
+
+// Closes both handles, archives (or deletes) the data file and renames the
+// temporary file into its place; an empty temporary file is deleted instead.
+int InlocuiesteFisierCuTemporar(const std::string& caleDate, std::FILE*& fDate, const std::string& caleTemp,
+                                std::FILE*& fTemp);
+
+// The newest archive copy of `cale` ("name#_N.ext" with the newest creation
+// time), or empty when there is none.
+std::string ArhivaCeaMaiNoua(const std::string& cale);
+// Every archive copy of `cale`, the newest first; whatever stands under an
+// archive name is listed, for the caller to vet.
+std::vector<std::string> ArhiveDeLaCeaMaiNoua(const std::string& cale);
+
+// Puts a copy of `arhiva` in place as `cale` (through `cale`.tmp, synced,
+// then renamed); the archive stays. Reports its failures.
+int RestaureazaArhiva(const std::string& arhiva, const std::string& cale);
+
+// Copies the file into its next archive name and leaves the file in place.
+int CopiazaInArhiva(const std::string& cale, bool raporteaza, int limita = LimitaArhive);
+
+// Changes into `director` when it is non-empty (remembering the current
+// directory in `directorAnterior`) and opens `numeFisier` there.
+int DeschideInDirector(const std::string& director, const std::string& numeFisier, std::string& directorAnterior,
+                       const char* mod, std::FILE*& f);
+
+// The one opening of data files (database, catalogues, JSON documents):
+// anything but a regular file is refused with its own message, whatever
+// `raporteaza` says; other failures are reported when `raporteaza` is set.
+int DeschideFisierCuMesaj(const std::string& cale, const char* mod, std::FILE*& f, bool raporteaza);
+
+// True when `cale` names something that exists and is not a regular file (a
+// FIFO, a device, a socket, a directory), found without opening it: opening
+// a FIFO blocks and a device reads without end. Readers that open through a
+// stream ask this first.
+bool EsteNeobisnuit(const std::string& cale);
+int ExistaFisier(const std::string& director, const std::string& numeFisier, bool raporteaza);
+int MarimeFisier(const std::string& numeFisier, const std::string& director, std::uint64_t& marime);
+int ExistaDirector(const std::string& cale);
+// 0 on success, 9 on failure.
+int SchimbaDirector(std::string& cale, std::string& directorAnterior);
+int SchimbaDirectorCuSalvare(const std::string& cale, std::string& directorAnterior, bool raporteaza);
+void RevinoInDirector(const std::string& directorAnterior);
+int CreazaDirector(const std::string& cale);
+int CreazaDirectorCuIntrebare(const std::string& cale);
+int ReturneazaExtensieFisier(const std::string& cale, std::string& extensie, int lungimeMaxima);
+std::string NumeFaraExtensie(const std::string& cale);
+
+// One entry of a tab-separated list file: its text (field 1), its flag
+// (field 2, 0 when absent) and its number counted from 0 in file order.
+struct IntrareListaText {
+    std::string text;
+    int indicator = 0;
+    int numar = 0;
+};
+// Reads a list file and returns the entries the filter mode admits:
+// 0 every entry, 2 flags 0 and 1, any other mode flag 0. Returns 0 when the
+// file cannot be read.
+int CitesteListaText(const std::string& director, const std::string& numeFisier, int modFiltru,
+                     std::vector<IntrareListaText>& intrari);
+// The entry of one data line (field 1 and the flag of field 2), and whether
+// a filter mode admits a flag: the rules of the list above, for readers that
+// number the lines their own way.
+IntrareListaText IntrareDinLinie(const std::string& linie, int numar);
+bool IntrareAdmisa(int modFiltru, int indicator);
+
+// Starts a document or program through the platform's association and
+// reports a failure with the shell-execution text of its code.
+int DeschideCuAplicatiaAsociata(Fereastra owner, const std::string& fisier, const std::string& parametri,
+                                const std::string& directorLucru);
+std::string TextEroareShellExecute(int cod);
+
+// The current directory, or "????" when it cannot be read.
+std::string DirectorCurent();
+
+}  // namespace vitramor

@@ -1,0 +1,132 @@
+#include "import/bazadate/ImportBazaDate.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <climits>
+#include <cstdio>
+#include <cstring>
+
+#include "fileutil/UtilitatiFisiere.h"
+#include "messages/ListaMesaje.h"
+#include "record/OrdineOcteti.h"
+#include "settings/Directoare.h"
+#include "suite/Catalix.h"
+#include "suite/FisierCatalog.h"
+
+namespace vitramor {
+
+namespace {
+
+constexpr const char* TitluAvertisment = "AVERTISMENT";
+
+// The source file opened from inside its directory, and the way back to the
+// directory we came from whatever happens next.
+class SursaDeschisa {
+public:
+    SursaDeschisa(Fereastra owner, const std::string& director, const std::string& fisier) {
+        char curent[PATH_MAX];
+        if (::getcwd(curent, sizeof curent) == nullptr) {
+            platforma().beep();
+            MesajBox(owner, "Eroare GetCurrentDirectory", TitluAvertisment, stil::MB_OK | stil::MB_ICONASTERISK);
+            return;
+        }
+        anterior_ = curent;
+        if (director.empty() || ::chdir(director.c_str()) != 0) {
+            platforma().beep();
+            MesajBox(owner, "Nu exista director " + director + ")", TitluAvertisment,
+                     stil::MB_OK | stil::MB_ICONASTERISK);
+            return;
+        }
+        schimbat_ = true;
+        if (!EsteNeobisnuit(fisier)) f_.f = std::fopen(fisier.c_str(), "rb");
+        struct stat st {};
+        if (f_.f && (::fstat(::fileno(f_.f), &st) != 0 || !S_ISREG(st.st_mode))) f_.inchide();
+        if (!f_.f) {
+            MesajBox(owner, "Eroare open()", "", stil::MB_OK);
+            return;
+        }
+        ok_ = true;
+    }
+    ~SursaDeschisa() {
+        f_.inchide();
+        if (schimbat_ && ::chdir(anterior_.c_str()) != 0) {
+            // Nothing more can be done: the directory we came from is gone.
+        }
+    }
+    SursaDeschisa(const SursaDeschisa&) = delete;
+    SursaDeschisa& operator=(const SursaDeschisa&) = delete;
+
+    bool ok() const { return ok_; }
+    std::FILE* f() const { return f_.f; }
+
+private:
+    std::string anterior_;
+    bool schimbat_ = false;
+    bool ok_ = false;
+    FisierDeschis f_;
+};
+
+void RaporteazaRest(const std::string& fisier, std::size_t recorduri, std::size_t rest) {
+    if (rest == 0) return;
+    AfiseazaMesajInLista(TextFormatat("Fisierul %s se termina cu %zu octeti dupa ultima inregistrare intreaga (%zu); "
+                                      "ei nu formeaza o inregistrare si nu se citesc",
+                                      fisier.c_str(), rest, recorduri),
+                         NivelAvertizare);
+}
+
+}  // namespace
+
+int ListeazaBazaDate(Fereastra owner, const std::string& director, const std::string& fisier,
+                     std::vector<std::string>& nume) {
+    SursaDeschisa sursa(owner, director, fisier);
+    if (!sursa.ok()) return 0;
+    std::vector<std::string> citite;
+    CititorBlocuri cititor(sursa.f(), MarimeMaterialOptic);
+    while (const std::size_t n = cititor.urmatorulBloc()) {
+        for (std::size_t i = 0; i < n; ++i)
+            citite.emplace_back(NumeDinCamp(cititor.record(i) + offsetof(MaterialOptic, nume)));
+    }
+    if (cititor.eroare()) return RaporteazaEroareCitire(owner, fisier, cititor.codEroare()), 0;
+    RaporteazaRest(fisier, cititor.recorduriCitite(), cititor.octetiRest());
+    nume = std::move(citite);
+    return 1;
+}
+
+int ImportaDinBazaDate(Fereastra owner, const std::string& director, const std::string& fisier,
+                       const std::vector<int>& indici, int* salvate) {
+    if (salvate) *salvate = 0;
+    std::vector<int> alese(indici);
+    std::sort(alese.begin(), alese.end());
+    alese.erase(std::unique(alese.begin(), alese.end()), alese.end());
+
+    std::vector<MaterialOptic> recorduri;
+    {
+        SursaDeschisa sursa(owner, director, fisier);
+        if (!sursa.ok()) return 0;
+        CititorBlocuri cititor(sursa.f(), MarimeMaterialOptic);
+        auto urmatorul = std::lower_bound(alese.begin(), alese.end(), 0);
+        while (urmatorul != alese.end()) {
+            const std::size_t n = cititor.urmatorulBloc();
+            if (n == 0) break;
+            for (std::size_t i = 0; i < n && urmatorul != alese.end(); ++i) {
+                if (static_cast<std::size_t>(*urmatorul) != cititor.indexPrimul() + i) continue;
+                MaterialOptic& m = recorduri.emplace_back();
+                std::memcpy(&m, cititor.record(i), sizeof m);
+                MaterialDinOrdineaFisierului(m);
+                ++urmatorul;
+            }
+        }
+        if (cititor.eroare()) return RaporteazaEroareCitire(owner, fisier, cititor.codEroare()), 0;
+    }
+    // One pass over the destination for the whole selection.
+    std::vector<int> coduri;
+    SalveazaMaterialeOptice(path_sticle, recorduri, owner, coduri);
+    int stocate = 0;
+    for (int c : coduri) stocate += c == 0;
+    if (salvate) *salvate = stocate;
+    return 1;
+}
+
+}  // namespace vitramor

@@ -1,0 +1,34 @@
+#pragma once
+// Import from another database file: the records of a file of the same
+// format, listed by name, and the selected ones stored in the system's own
+// database through the catalogue library (replacing materials of the same
+// name).
+//
+// The directory text is used as given: on this case-sensitive file system
+// upper-casing it would name another directory.
+
+#include <string>
+#include <vector>
+
+#include "platform/Platforma.h"
+
+namespace vitramor {
+
+inline constexpr int IdComandaImportBazaDate = 40029;  // "Import din alt fisier STICLE32.DAT..."
+
+// The names of every whole record of `director`/`fisier`, in file order, as
+// the file's bytes. 0 after a message when the directory or the file cannot
+// be used; a trailing fragment shorter than a record is reported in the
+// message list and not listed.
+int ListeazaBazaDate(Fereastra owner, const std::string& director, const std::string& fisier,
+                     std::vector<std::string>& nume);
+
+// Stores the records of the given indices (counted from 0 in file order)
+// into the database of path_sticle, in file order. The selected records are
+// read first and the file closed before anything is stored, so importing a
+// database file into itself reads what it held. 0 after a message when the
+// source cannot be used; `salvate` counts the records the library stored.
+int ImportaDinBazaDate(Fereastra owner, const std::string& director, const std::string& fisier,
+                       const std::vector<int>& indici, int* salvate = nullptr);
+
+}  // namespace vitramor

@@ -1,0 +1,223 @@
+#include "import/csv/ImportaCsvDialog.h"
+#include "suite/ProducatoriComboUi.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <algorithm>
+#include <filesystem>
+
+#include "fileutil/AlegereFisier.h"
+#include "import/tabele/ActualizareExcelDialog.h"
+#include "import/csv/CaleCsv.h"
+#include "record/TexteMaterial.h"
+#include "settings/Directoare.h"
+#include "suite/Catalix.h"
+#include "suite/UnitatiDialog.h"
+#include "suite/Vedora.h"
+
+namespace vitramor {
+
+namespace {
+
+// The layout, in dialog units.
+constexpr int LatimeDialog = 262, InaltimeDialog = 106;
+constexpr int EtichetaX = 7, CampX = 62;
+constexpr int ButonY = 86, ButonCx = 50, ButonCy = 14;
+
+constexpr int ProducatorInitial = 2;  // Schott: the catalogues most often updated
+
+constexpr int MesajFaraFunctie = 0;
+constexpr int MesajFisierInutilizabil = 40;
+
+QString qs(const std::string& s) { return QString::fromLocal8Bit(s.data(), static_cast<qsizetype>(s.size())); }
+std::string ss(const QString& s) { return s.toLocal8Bit().toStdString(); }
+
+QLabel* eticheta(QWidget* parent, const char* text, int x, int y, int cx) {
+    auto* l = new QLabel(QString::fromLatin1(text), parent);
+    unitatiDialog().plaseaza(l, x, y, cx, 8);
+    return l;
+}
+
+QPushButton* buton(QWidget* parent, const char* text, int id, int x, int y, int cx) {
+    return ButonDialog(parent, QString::fromLatin1(text), id, x, y, cx, ButonCy);
+}
+
+void FaraFunctie(QWidget* w) { eroare(path_help, w, stil::MB_OK | stil::MB_ICONEXCLAMATION, MesajFaraFunctie); }
+
+}  // namespace
+
+ImportaCsvDialog::ImportaCsvDialog(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("Importa sticle din fisiere *.csv"));
+    setObjectName(QStringLiteral("134"));
+    const UnitatiDialog& u = unitatiDialog();
+    setFixedSize(u.dimensiune(LatimeDialog, InaltimeDialog));
+
+    eticheta(this, "Producator", EtichetaX, 9, 52);
+    producatori_ = new QComboBox(this);
+    producatori_->setObjectName(QString::number(IdComboProducatorCsv));
+    u.plaseaza(producatori_, CampX, 7, 120, 12);
+
+    eticheta(this, "Fisier *.csv", EtichetaX, 27, 52);
+    campCale_ = new QLineEdit(this);
+    campCale_->setObjectName(QString::number(IdCampCaleCsv));
+    campCale_->setMaxLength(static_cast<int>(LungimeMaximaCale));
+    u.plaseaza(campCale_, CampX, 25, 168, 12);
+    campCale_->installEventFilter(this);
+    QPushButton* alege = buton(this, "...", IdButonAlegeCsv, 233, 24, 22);
+
+    eticheta(this, "Index linie din fisierul *.csv care numeste coloanele", EtichetaX, 45, 178);
+    auto* linie = new QLineEdit(this);
+    linie->setObjectName(QString::number(IdCampLinieAntet));
+    u.plaseaza(linie, 188, 43, 24, 12);
+    eticheta(this, "(incepe de la 1)", 215, 45, 44);
+
+    QPushButton* asociere =
+        buton(this, "Defineste asociere date sticle cu coloane ", IdButonAsociereCsv, EtichetaX, 62, 170);
+    QPushButton* actualizeaza = buton(this, "Actualizeaza", IdButonActualizeazaCsv, 183, 62, 72);
+
+    QPushButton* ok = buton(this, "OK", raspuns::IDOK, EtichetaX, ButonY, ButonCx);
+    QPushButton* anuleaza = buton(this, "Cancel", raspuns::IDCANCEL, 65, ButonY, ButonCx);
+    QPushButton* ajutor = buton(this, "Ajutor", IdButonAjutorCsv, 123, ButonY, ButonCx);
+    ok->setDefault(true);
+
+    pregatit_ = umpleProducatori();
+    if (!pregatit_) return;
+    {
+        const QSignalBlocker blocare(producatori_);
+        producatori_->setCurrentIndex(std::min(ProducatorInitial, producatori_->count() - 1));
+    }
+    alegeProducator(producatori_->currentIndex());
+
+    connect(producatori_, &QComboBox::currentIndexChanged, this, &ImportaCsvDialog::alegeProducator);
+    connect(campCale_, &QLineEdit::textEdited, this, [this] { caleSchimbata_ = true; });
+    connect(alege, &QPushButton::clicked, this, &ImportaCsvDialog::alegeFisier);
+    connect(asociere, &QPushButton::clicked, this, &ImportaCsvDialog::definesteAsociere);
+    // The update over the chosen file, with the header line given here.
+    connect(actualizeaza, &QPushButton::clicked, this, [this, linie] {
+        preiaCale();
+        ActualizareExcelDialog d(this, cale_, std::max(0, linie->text().toInt()));
+        d.exec();
+    });
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(anuleaza, &QPushButton::clicked, this, &QDialog::reject);
+    connect(ajutor, &QPushButton::clicked, this, [this] { FaraFunctie(this); });
+}
+
+bool ImportaCsvDialog::umpleProducatori() {
+    if (UmpleComboProducatori(producatori_, this)) return true;
+    // A glass directory without a producer table still knows the built-in
+    // producers; a table that exists but cannot be read has been reported
+    // by the library, and the dialog does not open on a list it cannot trust.
+    std::error_code ec;
+    return !(std::filesystem::exists(std::filesystem::path(path_sticle) / NumeFisierProducatori, ec) || ec);
+}
+
+void ImportaCsvDialog::alegeProducator(int cod) {
+    if (cod < 0) return;
+    producator_ = cod;
+    directorProducator_ = DirectorCsvProducator(path_sticle, cod);
+    cale_ = CaleCsvProducator(path_sticle, cod);
+    campCale_->setText(qs(cale_));
+    caleSchimbata_ = false;
+}
+
+void ImportaCsvDialog::alegeFisier() {
+    std::string director = directorProducator_;
+    std::string nume = ModelCsv;
+    if (AlegeFisierDeschidere(static_cast<QWidget*>(this), tipfisier::Csv, director, nume) != 0) return;
+    directorProducator_ = director;
+    cale_ = UnesteDirectorSiNume(director, nume);
+    campCale_->setText(qs(cale_));
+    caleSchimbata_ = false;
+    campCale_->setFocus();
+}
+
+void ImportaCsvDialog::preiaCale() {
+    if (!caleSchimbata_) return;
+    caleSchimbata_ = false;
+    const std::string acceptata = VerificaCaleCsv(path_sticle, ss(campCale_->text()));
+    if (acceptata.empty()) {
+        eroare(path_help, static_cast<QWidget*>(this), stil::MB_OK | stil::MB_ICONEXCLAMATION,
+               MesajFisierInutilizabil);
+        campCale_->setText(qs(cale_));
+        return;
+    }
+    cale_ = acceptata;
+    campCale_->setText(qs(cale_));
+}
+
+bool ImportaCsvDialog::eventFilter(QObject* o, QEvent* e) {
+    if (o == campCale_ && e->type() == QEvent::FocusOut) preiaCale();
+    return QDialog::eventFilter(o, e);
+}
+
+void ImportaCsvDialog::definesteAsociere() {
+    AsociereGoalaDialog dialog(this);
+    dialog.exec();
+}
+
+AsociereGoalaDialog::AsociereGoalaDialog(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("Asociere struct materiale_optice cu coloane tabel catalog sticla"));
+    setObjectName(QStringLiteral("129"));
+    const UnitatiDialog& u = unitatiDialog();
+    setFixedSize(u.dimensiune(330, 222));
+
+    auto* lista = new QListWidget(this);
+    lista->setObjectName(QStringLiteral("96"));
+    u.plaseaza(lista, 7, 7, 316, 100);
+
+    auto* activa = new QCheckBox(this);
+    activa->setObjectName(QStringLiteral("99"));
+    u.plaseaza(activa, 7, 113, 90, 10);
+    const auto camp = [this, &u](int id, int x, int y, int cx) {
+        auto* c = new QLineEdit(this);
+        c->setObjectName(QString::number(id));
+        c->setReadOnly(true);
+        u.plaseaza(c, x, y, cx, 12);
+    };
+    camp(98, 102, 112, 60);
+    camp(97, 167, 112, 30);
+    eticheta(this, "Coloana start", 7, 130, 60);
+    eticheta(this, "Coloana stop", 132, 130, 60);
+    const auto combo = [this, &u](int id, int x, int y) {
+        auto* c = new QComboBox(this);
+        c->setObjectName(QString::number(id));
+        u.plaseaza(c, x, y, 120, 12);
+    };
+    combo(100, 7, 140);
+    combo(101, 132, 140);
+    camp(102, 257, 140, 66);
+    camp(103, 7, 158, 30);
+    eticheta(this, "Conversie", 42, 160, 40);
+    camp(104, 82, 158, 60);
+
+    buton(this, "Salveaza", 1025, 7, 178, 58);
+    buton(this, "Restaureaza", 1095, 70, 178, 58);
+    buton(this, "Deselect all", 1096, 133, 178, 58);
+    buton(this, "De-activate all", 1125, 196, 178, 62);
+    buton(this, "Refrash", 1085, 263, 178, 60);
+    auto* inFisier = new QCheckBox(QStringLiteral("In fisier"), this);
+    inFisier->setObjectName(QStringLiteral("1009"));
+    u.plaseaza(inFisier, 7, 202, 50, 10);
+    QPushButton* ok = buton(this, "OK", raspuns::IDOK, 161, 200, 50);
+    buton(this, "Cancel", raspuns::IDCANCEL, 216, 200, 50);
+    buton(this, "Ajutor", IdButonAjutorCsv, 271, 200, 52);
+    ok->setDefault(true);
+    // Without a catalogue there is nothing to associate: only "OK" acts.
+    // The close box still closes, so the window never traps the user.
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void ComandaImportaCsv(QWidget* fereastraPrincipala) {
+    ImportaCsvDialog dialog(fereastraPrincipala);
+    if (!dialog.pregatit()) return;
+    dialog.exec();
+}
+
+}  // namespace vitramor

@@ -1,0 +1,24 @@
+#include "import/schott/ImportSchottUi.h"
+
+#include <QApplication>
+#include <QWidget>
+
+#include "fileutil/AlegereFisier.h"
+#include "import/schott/ImportSchott.h"
+#include "settings/Directoare.h"
+
+namespace vitramor {
+
+bool ComandaImportSchott(QWidget* fereastraPrincipala) {
+    QWidget* focus = QApplication::focusWidget();
+    OptiuniImportSchott optiuni;
+    optiuni.owner = focus != nullptr ? focus : fereastraPrincipala;
+    std::string director = path_sticle;
+    std::string nume = NumeFisierSchott;
+    if (AlegeFisierDeschidere(optiuni.owner, tipfisier::CatalogSchott, director, nume) != 0) return false;
+    optiuni.numeFisier = nume;
+    ImportaFisierSchott(director + "/" + nume, optiuni);
+    return true;
+}
+
+}  // namespace vitramor

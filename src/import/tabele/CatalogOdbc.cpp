@@ -1,0 +1,269 @@
+// The table and column catalogues of a connected source and the connection
+// report of the "Info" button.
+
+#include <cstdio>
+#include <cstring>
+
+#include "import/tabele/ConexiuneOdbc.h"
+
+namespace vitramor {
+
+namespace {
+
+void Mesaj(const std::string& text, const std::string& titlu = {}) { MesajBox(nullptr, text, titlu, stil::MB_OK); }
+
+std::string Text(const SQLCHAR* s) { return reinterpret_cast<const char*>(s); }
+
+struct CursorAsteptare {
+    CursorAsteptare() { platforma().cursorAsteptare(true); }
+    ~CursorAsteptare() { platforma().cursorAsteptare(false); }
+};
+
+}  // namespace
+
+int AflaNumeleTabelelorDinBazaDeDate(ConexiuneODBC& c) {
+    if (!c.conectat) {
+        Mesaj("Nu exista conexiune", "AflaNumeleTabelelorDinBazaDeDate()");
+        return 0;
+    }
+    CursorAsteptare cursor;
+    SQLHSTMT st = SQL_NULL_HSTMT;
+    if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_STMT, c.hdbc, &st))) {
+        Mesaj("Eroare SQLAllocHandle(SQL_HANDLE_STMT...)");
+        return 0;
+    }
+    if (!SQL_SUCCEEDED(SQLTables(st, nullptr, 0, nullptr, 0, nullptr, 0, nullptr, 0))) {
+        Mesaj("Eroare SQLTables()");
+        SQLFreeHandle(SQL_HANDLE_STMT, st);
+        return 0;
+    }
+    InregistrareTabelOdbc r{};
+    SQLCHAR* campuri[5] = {r.catalog, r.schema, r.nume, r.tip, r.remarci};
+    for (SQLUSMALLINT i = 0; i < 5; ++i) SQLBindCol(st, i + 1, SQL_C_CHAR, campuri[i], 257, &r.lungimi[i]);
+    c.numeTabele.clear();
+    c.tabele.clear();
+    for (;;) {
+        std::memset(&r, 0, sizeof r);
+        const SQLRETURN f = SQLFetch(st);
+        if (f == SQL_NO_DATA) break;
+        if (f != SQL_SUCCESS) {
+            Mesaj("Eroare SQLFetch()");
+            if (f != SQL_SUCCESS_WITH_INFO) break;
+        }
+        if (Text(r.tip) == "TABLE") {
+            c.numeTabele.push_back(Text(r.nume));
+            c.tabele.push_back(r);
+        }
+    }
+    c.nrTabele = static_cast<int>(c.tabele.size());
+    SQLFreeHandle(SQL_HANDLE_STMT, st);
+    return 1;
+}
+
+namespace {
+
+void LeagaColoaneCatalog(SQLHSTMT st, InregistrareColoanaOdbc& r) {
+    struct {
+        SQLSMALLINT tip;
+        void* camp;
+        SQLLEN lungime;
+    } const c[18] = {
+        {SQL_C_CHAR, r.catalog, 129},         {SQL_C_CHAR, r.schema, 129},       {SQL_C_CHAR, r.tabel, 129},
+        {SQL_C_CHAR, r.nume, 129},            {SQL_C_SSHORT, &r.tipDate, 0},     {SQL_C_CHAR, r.numeTip, 129},
+        {SQL_C_SLONG, &r.marimeColoana, 0},   {SQL_C_SLONG, &r.lungimeBuffer, 0}, {SQL_C_SSHORT, &r.zecimale, 0},
+        {SQL_C_SSHORT, &r.baza, 0},           {SQL_C_SSHORT, &r.nullable, 0},    {SQL_C_CHAR, r.remarci, 254},
+        {SQL_C_CHAR, r.valoareImplicita, 129}, {SQL_C_SSHORT, &r.tipSql, 0},     {SQL_C_SSHORT, &r.subtipDataOra, 0},
+        {SQL_C_SLONG, &r.lungimeOcteti, 0},   {SQL_C_SLONG, &r.pozitie, 0},      {SQL_C_CHAR, r.esteNullable, 129},
+    };
+    for (SQLUSMALLINT i = 0; i < 18; ++i) SQLBindCol(st, i + 1, c[i].tip, c[i].camp, c[i].lungime, &r.lungimi[i]);
+}
+
+}  // namespace
+
+int CitesteColoaneleTabelului(ConexiuneODBC& c, const std::string& tabel) {
+    CursorAsteptare cursor;
+    SQLHSTMT st = SQL_NULL_HSTMT;
+    if (!VerificaRezultatOdbc(SQLAllocHandle(SQL_HANDLE_STMT, c.hdbc, &st), SQL_HANDLE_DBC, c.hdbc)) return 0;
+    std::string nume = tabel;
+    if (!VerificaRezultatOdbc(SQLColumns(st, nullptr, 0, nullptr, 0, reinterpret_cast<SQLCHAR*>(nume.data()),
+                                         static_cast<SQLSMALLINT>(nume.size()), nullptr, 0),
+                              SQL_HANDLE_STMT, st)) {
+        SQLFreeHandle(SQL_HANDLE_STMT, st);
+        return 0;
+    }
+    InregistrareColoanaOdbc r{};
+    LeagaColoaneCatalog(st, r);
+    c.numeColoane.clear();
+    c.coloane.clear();
+    for (;;) {
+        std::memset(&r, 0, sizeof r);
+        if (!SQL_SUCCEEDED(SQLFetch(st))) break;
+        if (r.nume[0]) c.numeColoane.push_back(Text(r.nume));
+        c.coloane.push_back(r);
+        if (c.coloane.size() >= MaximColoaneTabel) {
+            Mesaj("Nr. maxim de coloane din tabel este de max. 255\nStergeti din coloanele inutile "
+                  "(nefolosite).\nColoanele cu index peste 255 sunt ignorate",
+                  "ATENTIE!");
+            break;
+        }
+    }
+    c.nrColoane = static_cast<int>(c.coloane.size());
+    SQLFreeHandle(SQL_HANDLE_STMT, st);
+    return 1;
+}
+
+BlocText RaportConexiuneOdbc(ConexiuneODBC& c) {
+    BlocText b;
+    if (!c.conectat) return b;
+    CursorAsteptare cursor;
+    char linie[600];
+    const std::string egal(60, '='), minus(60, '-');
+    AddTextRAM(b, "Parametri conexiune");
+    AddTextRAM(b, egal);
+    const struct {
+        SQLUSMALLINT info;
+        const char* format;
+        const char* eroare;
+    } texte[] = {{SQL_DBMS_NAME, "DBMS_Name: %s", "Eroare SQLGetInfo(..., SQL_DBMS_NAME,..)"},
+                 {SQL_DBMS_VER, "Versiunea: %s", "Eroare SQLGetInfo(..., SQL_DBMS_VER,..)"},
+                 {SQL_DATABASE_NAME, "Nume baza de date: %s", "Eroare SQLGetInfo(..., SQL_DATABASE_NAME,..)"}};
+    for (const auto& t : texte) {
+        char v[128] = {};
+        if (SQL_SUCCEEDED(SQLGetInfo(c.hdbc, t.info, v, sizeof v, nullptr))) {
+            std::snprintf(linie, sizeof linie, t.format, v);
+            AddTextRAM(b, linie);
+        } else {
+            AddTextRAM(b, t.eroare);
+        }
+    }
+    AddTextRAM(b, "ODBC functions suported by driver");
+    AddTextRAM(b, minus);
+#define F(x) {x, #x}
+    static const struct {
+        SQLUSMALLINT id;
+        const char* nume;
+    } functii[60] = {
+        F(SQL_API_SQLALLOCHANDLE), F(SQL_API_SQLGETDESCFIELD), F(SQL_API_SQLBINDCOL), F(SQL_API_SQLGETDESCREC),
+        F(SQL_API_SQLCANCEL), F(SQL_API_SQLGETDIAGFIELD), F(SQL_API_SQLCLOSECURSOR), F(SQL_API_SQLGETDIAGREC),
+        F(SQL_API_SQLCOLATTRIBUTE), F(SQL_API_SQLGETENVATTR), F(SQL_API_SQLCONNECT), F(SQL_API_SQLGETFUNCTIONS),
+        F(SQL_API_SQLCOPYDESC), F(SQL_API_SQLGETINFO), F(SQL_API_SQLDATASOURCES), F(SQL_API_SQLGETSTMTATTR),
+        F(SQL_API_SQLDESCRIBECOL), F(SQL_API_SQLGETTYPEINFO), F(SQL_API_SQLDISCONNECT), F(SQL_API_SQLNUMRESULTCOLS),
+        F(SQL_API_SQLDRIVERS), F(SQL_API_SQLPARAMDATA), F(SQL_API_SQLENDTRAN), F(SQL_API_SQLPREPARE),
+        F(SQL_API_SQLEXECDIRECT), F(SQL_API_SQLPUTDATA), F(SQL_API_SQLEXECUTE), F(SQL_API_SQLROWCOUNT),
+        F(SQL_API_SQLFETCH), F(SQL_API_SQLSETCONNECTATTR), F(SQL_API_SQLFETCHSCROLL), F(SQL_API_SQLSETCURSORNAME),
+        F(SQL_API_SQLFREEHANDLE), F(SQL_API_SQLSETDESCFIELD), F(SQL_API_SQLFREESTMT), F(SQL_API_SQLSETDESCREC),
+        F(SQL_API_SQLGETCONNECTATTR), F(SQL_API_SQLSETENVATTR), F(SQL_API_SQLGETCURSORNAME), F(SQL_API_SQLSETSTMTATTR),
+        F(SQL_API_SQLGETDATA), F(SQL_API_SQLCOLUMNS), F(SQL_API_SQLSTATISTICS), F(SQL_API_SQLSPECIALCOLUMNS),
+        F(SQL_API_SQLTABLES), F(SQL_API_SQLBINDPARAMETER), F(SQL_API_SQLNATIVESQL), F(SQL_API_SQLBROWSECONNECT),
+        F(SQL_API_SQLNUMPARAMS), F(SQL_API_SQLBULKOPERATIONS), F(SQL_API_SQLPRIMARYKEYS),
+        F(SQL_API_SQLCOLUMNPRIVILEGES), F(SQL_API_SQLPROCEDURECOLUMNS), F(SQL_API_SQLDESCRIBEPARAM),
+        F(SQL_API_SQLPROCEDURES), F(SQL_API_SQLDRIVERCONNECT), F(SQL_API_SQLSETPOS), F(SQL_API_SQLFOREIGNKEYS),
+        F(SQL_API_SQLTABLEPRIVILEGES), F(SQL_API_SQLMORERESULTS),
+    };
+#undef F
+    for (const auto& f : functii) {
+        SQLUSMALLINT da = 0;
+        const bool ok = SQL_SUCCEEDED(SQLGetFunctions(c.hdbc, f.id, &da));
+        std::snprintf(linie, sizeof linie, std::strlen(f.nume) <= 19 ? "\tFunctie: %s - \t\t%s" : "\tFunctie: %s - \t%s",
+                      f.nume, ok && da ? "Yes" : "No");
+        AddTextRAM(b, linie);
+    }
+    SQLUINTEGER creare = 0;
+    if (SQL_SUCCEEDED(SQLGetInfo(c.hdbc, SQL_CREATE_TABLE, &creare, sizeof creare, nullptr)))
+        AddTextRAM(b, std::string("Create table: ") + (creare & SQL_CT_CREATE_TABLE ? "Yes" : "No"));
+    else
+        AddTextRAM(b, "Eroare SQLGetInfo(..., SQL_CREATE_TABLE,..)");
+    SQLUINTEGER conformitate = 0;
+    if (SQL_SUCCEEDED(SQLGetInfo(c.hdbc, SQL_ODBC_INTERFACE_CONFORMANCE, &conformitate, sizeof conformitate, nullptr)))
+        AddTextRAM(b, std::string("Interface conformance:") +
+                          (conformitate == SQL_OIC_LEVEL2 ? "SQL_OIC_LEVEL2"
+                           : conformitate == SQL_OIC_LEVEL1 ? "SQL_OIC_LEVEL1"
+                                                            : "SQL_OIC_CORE"));
+    else
+        AddTextRAM(b, "Eroare SQLGetInfo(..., SQL_ODBC_INTERFACE_CONFORMANCE,..)");
+    SQLUINTEGER rand = 0;
+    if (SQL_SUCCEEDED(SQLGetInfo(c.hdbc, SQL_MAX_ROW_SIZE, &rand, sizeof rand, nullptr))) {
+        std::snprintf(linie, sizeof linie, "Lungime maxima linie = %d", static_cast<int>(rand));
+        AddTextRAM(b, linie);
+    } else {
+        AddTextRAM(b, "Eroare SQLGetInfo(..., SQL_MAX_ROW_SIZE,..)");
+    }
+    SQLUSMALLINT maxNume = 0, maxColoane = 0;
+    SQLGetInfo(c.hdbc, SQL_MAX_COLUMN_NAME_LEN, &maxNume, sizeof maxNume, nullptr);
+    SQLGetInfo(c.hdbc, SQL_MAX_COLUMNS_IN_TABLE, &maxColoane, sizeof maxColoane, nullptr);
+    std::snprintf(linie, sizeof linie, "MAX_COLUMN_NAME = %d", maxNume);
+    AddTextRAM(b, linie);
+    std::snprintf(linie, sizeof linie, "SQL_MAX_COLUMNS_IN_TABLE = %d", maxColoane);
+    AddTextRAM(b, linie);
+    AddTextRAM(b, c.asincron ? "bAsyncSupported = TRUE" : "bAsyncSupported = FALSE");
+
+    AddTextRAM(b, "  ");
+    AddTextRAM(b, "Tabelele din baza de date:");
+    AddTextRAM(b, minus);
+    std::vector<std::string> tabele;
+    SQLHSTMT st = SQL_NULL_HSTMT;
+    if (SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_STMT, c.hdbc, &st))) {
+        if (SQL_SUCCEEDED(SQLTables(st, nullptr, 0, nullptr, 0, nullptr, 0, nullptr, 0))) {
+            InregistrareTabelOdbc r{};
+            SQLCHAR* campuri[5] = {r.catalog, r.schema, r.nume, r.tip, r.remarci};
+            for (SQLUSMALLINT i = 0; i < 5; ++i) SQLBindCol(st, i + 1, SQL_C_CHAR, campuri[i], 257, &r.lungimi[i]);
+            for (;;) {
+                std::memset(&r, 0, sizeof r);
+                if (SQLFetch(st) != SQL_SUCCESS) break;
+                if (r.nume[0]) AddTextRAM(b, "\t" + Text(r.nume));
+                for (const SQLCHAR* camp : {r.catalog, r.schema, r.tip, r.remarci})
+                    if (camp[0]) AddTextRAM(b, "\t\t" + Text(camp));
+                if (Text(r.tip) == "TABLE") tabele.push_back(Text(r.nume));
+            }
+        }
+        SQLFreeHandle(SQL_HANDLE_STMT, st);
+    }
+    for (const auto& t : tabele) {
+        AddTextRAM(b, minus);
+        AddTextRAM(b, "Coloane din tabelul " + t);
+        if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_STMT, c.hdbc, &st))) break;
+        std::string nume = t;
+        int n = 0;
+        SQLRETURN f = SQL_NO_DATA;
+        if (SQL_SUCCEEDED(SQLColumns(st, nullptr, 0, nullptr, 0, reinterpret_cast<SQLCHAR*>(nume.data()),
+                                     static_cast<SQLSMALLINT>(nume.size()), nullptr, 0))) {
+            InregistrareColoanaOdbc r{};
+            LeagaColoaneCatalog(st, r);
+            for (;;) {
+                std::memset(&r, 0, sizeof r);
+                for (auto& l : r.lungimi) l = SQL_NULL_DATA;
+                f = SQLFetch(st);
+                if (f != SQL_SUCCESS) break;
+                ++n;
+                AddTextRAM(b, Text(r.nume));
+                auto adauga = [&](int k, const char* format, auto... v) {
+                    if (r.lungimi[k] == SQL_NULL_DATA) return;
+                    std::snprintf(linie, sizeof linie, format, v...);
+                    AddTextRAM(b, linie);
+                };
+                adauga(4, "\t\tDataType = %s (%d)", NumeTipSql(r.tipDate), r.tipDate);
+                adauga(6, "\t\tColumnSize = %d", static_cast<int>(r.marimeColoana));
+                adauga(7, "\t\tBufferLength = %d", static_cast<int>(r.lungimeBuffer));
+                adauga(8, "\t\tDecimalDigits = %d", r.zecimale);
+                adauga(9, "\t\tNumPrecRadix = %d", r.baza);
+                adauga(10, "\t\tNullable = %d", r.nullable);
+                adauga(11, "\t\tRemarks = %s", reinterpret_cast<char*>(r.remarci));
+                adauga(13, "\t\tSQLDataType = %s (%d)", NumeTipSql(r.tipSql), r.tipSql);
+                adauga(14, "\t\tDatetimeSubtypeCode = %d", r.subtipDataOra);
+                adauga(15, "\t\tCharOctetLength = %d", static_cast<int>(r.lungimeOcteti));
+                adauga(16, "\t\tOrdinalPosition = %d", static_cast<int>(r.pozitie));
+                adauga(17, "\t\tIsNullable = %s", reinterpret_cast<char*>(r.esteNullable));
+            }
+        }
+        SQLFreeHandle(SQL_HANDLE_STMT, st);
+        std::snprintf(linie, sizeof linie, "\tNr. coloane din tabelul %s  este: %d", t.c_str(), n);
+        AddTextRAM(b, linie);
+        if (f == SQL_ERROR || f == SQL_SUCCESS_WITH_INFO) Mesaj("Eroare SQL_ERROR | SQL_SUCCESS_WITH_INFO  SQLFetch()");
+        else if (f == SQL_INVALID_HANDLE) Mesaj("Eroare SQL_INVALID_HANDLE SQLFetch()");
+        else if (f == SQL_NEED_DATA) Mesaj("Eroare SQL_NEED_DATA  SQLFetch()");
+        else if (f == SQL_PARAM_DATA_AVAILABLE) Mesaj("Eroare SQL_PARAM_DATA_AVAILABLE  SQLFetch()");
+    }
+    return b;
+}
+
+}  // namespace vitramor

@@ -1,0 +1,111 @@
+#pragma once
+// The thin layer over the ODBC API that the Excel catalogue import uses:
+// handles, connection (with the connection string remembered per producer
+// in the settings store), the table and column catalogues, diagnostics in
+// message boxes and the connection report.
+
+#include <sql.h>
+#include <sqlext.h>
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/Platforma.h"
+#include "suite/Vedora.h"
+
+namespace vitramor {
+
+// One row of the driver's table catalogue.
+struct InregistrareTabelOdbc {
+    SQLCHAR catalog[257], schema[257], nume[257], tip[257], remarci[257];
+    SQLLEN lungimi[5];
+};
+
+// One row of the driver's column catalogue, its 18 columns in order.
+struct InregistrareColoanaOdbc {
+    SQLCHAR catalog[129], schema[129], tabel[129], nume[129];
+    SQLSMALLINT tipDate;
+    SQLCHAR numeTip[129];
+    SQLINTEGER marimeColoana, lungimeBuffer;
+    SQLSMALLINT zecimale, baza, nullable;
+    SQLCHAR remarci[254];
+    SQLCHAR valoareImplicita[129];
+    SQLSMALLINT tipSql, subtipDataOra;
+    SQLINTEGER lungimeOcteti, pozitie;
+    SQLCHAR esteNullable[129];
+    SQLLEN lungimi[18];
+};
+
+struct ConexiuneODBC {
+    int tabelSelectat = -1;
+    int coloanaSelectata = -1;
+    int nrTabele = 0;
+    int nrColoane = 0;
+    int codProducator = 0;
+    std::uint16_t sursaExcel = 0;
+    SQLHDBC hdbc = SQL_NULL_HDBC;
+    SQLHENV henv = SQL_NULL_HENV;
+    int asincron = 0;
+    int conectat = 0;
+    std::uint16_t lungimeMaximaNumeColoana = 0;
+    char ghilimeaIdentificator = ' ';
+    std::string numeRegistru;    // at most 31 characters
+    std::string numeSursaDate;   // at most 63 characters
+    std::vector<std::string> numeTabele;
+    std::vector<std::string> numeColoane;
+    std::vector<InregistrareTabelOdbc> tabele;
+    std::vector<InregistrareColoanaOdbc> coloane;
+    int folosesteRegistri = 0;
+    // The connection string used when the settings store is not (the
+    // command line names its source itself).
+    std::string sirConexiune;
+};
+
+inline constexpr int MaximColoaneTabel = 255;
+
+// Where the driver manager has no data-source dialog of its own, the GUI
+// installs one that builds a connection string; nullopt means the user
+// closed it. Without one an empty connection string cannot be completed.
+using AlegereSursaOdbc = std::function<std::optional<std::string>(Fereastra)>;
+void InstaleazaAlegereSursaOdbc(AlegereSursaOdbc f);
+
+int AlocaHandleOdbc(Fereastra owner, ConexiuneODBC& c);
+// `sir` in: the connection string (may be empty); out: the completed one.
+// `capacitate` in: the room for it; out: its length when it was completed.
+int ConecteazaOdbc(Fereastra owner, std::string& sir, int& capacitate, ConexiuneODBC& c);
+int ConecteazaOdbcSourceSiSalveazaInRegistri(Fereastra owner, ConexiuneODBC& c);
+void DeconecteazaOdbc(ConexiuneODBC& c);
+void ElibereazaHandleOdbc(ConexiuneODBC& c);
+
+std::string CheieRegistruOdbc(const std::string& numeRegistru);
+int CitesteODBC_CoatingDB_dinRegistri(const std::string& numeRegistru, std::string& sir, int capacitate);
+void ScrieODBC_BazaDateInRegistri(const std::string& numeRegistru, const std::string& sir);
+int StergeConexiuneDinRegistri(const std::string& numeRegistru, bool intreaba);
+int NumeRegistruProducator(int cod, std::string& nume);
+
+int AflaNumeleTabelelorDinBazaDeDate(ConexiuneODBC& c);
+int CitesteColoaneleTabelului(ConexiuneODBC& c, const std::string& tabel);
+
+// 1 for success or success with information; otherwise shows the
+// diagnostics of the handle and gives 0.
+int VerificaRezultatOdbc(SQLRETURN rezultat, int tipHandle, SQLHANDLE h);
+void AfiseazaDiagnosticOdbc(int tipHandle, SQLHANDLE h);
+
+const char* NumeTipSql(int tip);
+SQLSMALLINT TipLegareColoana(int tipSql);
+const char* NumeTipElement(int tip);
+
+// The "Info" report, one line per entry.
+BlocText RaportConexiuneOdbc(ConexiuneODBC& c);
+
+// The connection slots the application keeps; at exit every slot is
+// destroyed, the last first.
+int CreazaIndexMemorieConexiuneODBC();
+ConexiuneODBC* ConexiuneOdbcDinIndex(int index);
+int DistrugeIndexMemorieConexiuneODBC(int index);
+void InchideToateConexiunileOdbc();
+
+}  // namespace vitramor

@@ -1,0 +1,234 @@
+#include "import/tabele/ImportExcelDialog.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <filesystem>
+
+#include "fileutil/AlegereFisier.h"
+#include "import/tabele/AsociereColoaneDialog.h"
+#include "import/csv/CaleCsv.h"
+#include "settings/Directoare.h"
+#include "suite/UnitatiDialog.h"
+#include "suite/ListaTabulatoriUi.h"
+#include "suite/VedoraUi.h"
+
+namespace vitramor {
+
+namespace {
+
+// Table, column and source names are UTF-8, as the update's result lines are.
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+
+void Eticheta(QWidget* p, const char* text, int x, int y, int cx) {
+    unitatiDialog().plaseaza(new QLabel(QString::fromLatin1(text), p), x, y, cx, 8);
+}
+
+// Scrolls so that the new line shows: at the top while the list is short,
+// then four lines above it.
+void AdaugaSiDefileaza(QListWidget* l, const std::string& linie) {
+    l->addItem(qs(linie));
+    const int i = l->count() - 1;
+    l->scrollToItem(l->item(i < 7 ? i : i - 4), QAbstractItemView::PositionAtTop);
+}
+
+}  // namespace
+
+ImportExcelDialog::ImportExcelDialog(QWidget* parent, ContextImportExcel& c, QListWidget* rezultate,
+                                     std::function<bool()> actualizeaza)
+    : QDialog(parent), c_(c), rezultate_(rezultate), actualizeaza_(std::move(actualizeaza)) {
+    setObjectName(QStringLiteral("128"));
+    c_.odbc.folosesteRegistri = 1;
+    if (!NumeRegistruProducator(c_.odbc.codProducator, c_.odbc.numeRegistru)) {
+        pregatit_ = false;
+        return;
+    }
+    setWindowTitle(qs("Incarca sticle " + c_.odbc.numeRegistru + " din fisier Excel"));
+    const UnitatiDialog& u = unitatiDialog();
+    setFixedSize(u.dimensiune(420, 260));
+    conectare_ = new QCheckBox(QStringLiteral("Connect to ODBC data file source"), this);
+    conectare_->setObjectName(QStringLiteral("1077"));
+    u.plaseaza(conectare_, 7, 7, 140, 10);
+    auto* fisier = ButonDialog(this, QStringLiteral("Fisier Excel/CSV..."), 1086, 150, 5, 80, 14);
+    Eticheta(this, "Rand antet (0 = automat)", 240, 8, 90);
+    randAntet_ = new QLineEdit(QStringLiteral("0"), this);
+    randAntet_->setObjectName(QStringLiteral("1087"));
+    u.plaseaza(randAntet_, 332, 6, 30, 12);
+    sursa_ = new QLineEdit(this);
+    sursa_->setObjectName(QStringLiteral("1079"));
+    sursa_->setReadOnly(true);
+    u.plaseaza(sursa_, 7, 24, 300, 12);
+    info_ = ButonDialog(this, QStringLiteral("Info"), 1080, 312, 23, 45, 14);
+    sterge_ = ButonDialog(this, QStringLiteral("Sterge registri"), 1026, 360, 23, 55, 14);
+    Eticheta(this, "Tabele", 7, 44, 100);
+    tabele_ = new QComboBox(this);
+    tabele_->setObjectName(QStringLiteral("1082"));
+    u.plaseaza(tabele_, 7, 54, 150, 12);
+    Eticheta(this, "Coloane tabel selectat", 165, 44, 120);
+    coloane_ = new QComboBox(this);
+    coloane_->setObjectName(QStringLiteral("1083"));
+    u.plaseaza(coloane_, 165, 54, 150, 12);
+    lista_ = new QListWidget(this);
+    lista_->setObjectName(QStringLiteral("1066"));
+    u.plaseaza(lista_, 7, 72, 406, 140);
+    SeteazaTabulatoriLista(lista_, u, {60, 120});
+    asociere_ = ButonDialog(this, QStringLiteral("Defineste asociere date sticle cu coloane "), 1084, 7, 218, 160, 14);
+    update_ = ButonDialog(this, QStringLiteral("Update list"), 1085, 172, 218, 60, 14);
+    detect_ = ButonDialog(this, QStringLiteral("Detect lambda"), 1124, 237, 218, 60, 14);
+    auto* ok = ButonDialog(this, QStringLiteral("OK"), 1, 7, 240, 50, 14);
+    auto* anuleaza = ButonDialog(this, QStringLiteral("Cancel"), 2, 62, 240, 50, 14);
+    auto* ajutor = ButonDialog(this, QStringLiteral("Ajutor"), 1023, 117, 240, 50, 14);
+
+    connect(conectare_, &QCheckBox::clicked, this, &ImportExcelDialog::conecteaza);
+    connect(fisier, &QPushButton::clicked, this, [this] {
+        std::string director = path_sticle, nume = "*.*";
+        if (AlegeFisierDeschidere(static_cast<QWidget*>(this), 17, director, nume) == 0)
+            deschideFisier(UnesteDirectorSiNume(director, nume));
+        stari();
+    });
+    connect(info_, &QPushButton::clicked, this, [this] {
+        const BlocText raport = RaportConexiuneOdbc(c_.odbc);
+        if (fereastraInfo_)
+            fereastraInfo_->reafiseaza(raport);
+        else
+            fereastraInfo_ = InitInstanceAfisWnd(this, 0, IdFereastraTextInfo, "Informatii conexiune", raport);
+    });
+    connect(sterge_, &QPushButton::clicked, this, [this] { StergeConexiuneDinRegistri(c_.odbc.numeRegistru, true); });
+    connect(tabele_, &QComboBox::activated, this, &ImportExcelDialog::alegeTabel);
+    connect(coloane_, &QComboBox::activated, this, [this](int i) { c_.odbc.coloanaSelectata = i; });
+    connect(asociere_, &QPushButton::clicked, this, [this] {
+        AsociereColoaneDialog d(this, c_, c_.odbc.numeRegistru);
+        d.exec();
+        stari();
+    });
+    connect(detect_, &QPushButton::clicked, this, &ImportExcelDialog::detecteazaLambda);
+    connect(update_, &QPushButton::clicked, this, &ImportExcelDialog::actualizeazaLista);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(anuleaza, &QPushButton::clicked, this, &QDialog::reject);
+    connect(ajutor, &QPushButton::clicked, this, [this] { eroare(path_help, this, stil::MB_OK, 0); });
+    stari();
+}
+
+ImportExcelDialog::~ImportExcelDialog() {
+    c_.sursa.reset();
+    DeconecteazaOdbc(c_.odbc);
+    ElibereazaHandleOdbc(c_.odbc);
+}
+
+void ImportExcelDialog::umpleTabele() {
+    std::vector<std::string> t;
+    tabele_->clear();
+    coloane_->clear();
+    c_.coloane.clear();
+    if (c_.sursa && c_.sursa->citesteTabele(t))
+        for (const auto& n : t) tabele_->addItem(qs(n));
+}
+
+void ImportExcelDialog::conecteaza(bool da) {
+    c_.sursa.reset();
+    if (da) {
+        platforma().cursorAsteptare(true);
+        const int ok = ConecteazaOdbcSourceSiSalveazaInRegistri(this, c_.odbc);
+        platforma().cursorAsteptare(false);
+        if (ok) {
+            c_.sursa = CreazaSursaOdbc(c_.odbc);
+            sursa_->setText(qs(c_.odbc.numeSursaDate));
+            umpleTabele();
+        } else {
+            MesajBox(this, "Eroare ConecteazaOdbcSourceSiSalveazaInRegistri()", {}, stil::MB_OK);
+            conectare_->setChecked(false);
+        }
+    } else {
+        DeconecteazaOdbc(c_.odbc);
+        sursa_->clear();
+        tabele_->clear();
+        coloane_->clear();
+        c_.coloane.clear();
+    }
+    stari();
+}
+
+bool ImportExcelDialog::deschideFisier(const std::string& cale) {
+    if (c_.odbc.conectat) conecteaza(false);
+    conectare_->setChecked(false);
+    c_.sursa = DeschideFisierFoaieCalcul(cale, std::max(0, randAntet_->text().toInt()));
+    sursa_->setText(c_.sursa ? qs(c_.sursa->numeSursa()) : QString());
+    umpleTabele();
+    stari();
+    return c_.sursa != nullptr;
+}
+
+void ImportExcelDialog::alegeTabel(int index) {
+    c_.odbc.tabelSelectat = index;
+    coloane_->clear();
+    c_.coloane.clear();
+    c_.tabel = tabele_->itemText(index).toStdString();
+    if (c_.sursa && index >= 0 && c_.sursa->citesteColoane(c_.tabel, c_.coloane))
+        for (const auto& k : c_.coloane) coloane_->addItem(qs(k.nume));
+    stari();
+}
+
+void ImportExcelDialog::detecteazaLambda() {
+    std::vector<std::string> linii;
+    DetecteazaLambda(c_, c_.odbc.codProducator, linii);
+    for (const auto& l : linii) adaugaRezultat(l);
+    stari();
+}
+
+void ImportExcelDialog::adaugaRezultat(const std::string& linie) {
+    AdaugaSiDefileaza(lista_, linie);
+    if (rezultate_) AdaugaSiDefileaza(rezultate_, linie);
+}
+
+void ImportExcelDialog::actualizeazaLista() {
+    if (rezultate_) rezultate_->clear();
+    std::error_code ec;
+    std::filesystem::current_path(path_sticle, ec);
+    if (ec) MesajBox(this, "Eroare SchimbaDirector()", {}, stil::MB_OK);
+    lista_->setFocus();
+    // Rows are listed as they come; the window keeps answering and Cancel
+    // stops after the current row.
+    QProgressDialog progres(QStringLiteral("Actualizare din catalog..."), QStringLiteral("Cancel"), 0, 0, this);
+    progres.setWindowModality(Qt::WindowModal);
+    progres.setMinimumDuration(300);
+    int randuri = 0;
+    OptiuniActualizare o;
+    o.actualizeaza = actualizeaza_ && actualizeaza_();
+    o.codProducator = c_.odbc.codProducator;
+    o.owner = this;
+    o.linie = [&](const std::string& l) {
+        adaugaRezultat(l);
+        progres.setLabelText(QStringLiteral("Randuri citite: %1").arg(++randuri));
+        QApplication::processEvents();
+        return !progres.wasCanceled();
+    };
+    ImportaTabelExcel(c_, o);
+    stari();
+}
+
+void ImportExcelDialog::stari() {
+    const bool conectat = c_.sursa != nullptr;
+    const bool odbc = c_.odbc.conectat != 0;
+    sterge_->setEnabled(!odbc);
+    info_->setEnabled(odbc);
+    tabele_->setEnabled(conectat);
+    const bool coloane = conectat && !c_.coloane.empty();
+    asociere_->setEnabled(coloane);
+    bool asociat = false;
+    for (const auto& a : c_.asocieri) asociat |= a.nume[0] && a.activ && a.tip;
+    detect_->setEnabled(coloane && asociat);
+    bool indici = false, ti = false;
+    for (int i = 0; i < NumarSloturiTabel; ++i) {
+        indici |= c_.sticla.lambda_indici[i] > 0;
+        ti |= c_.sticla.lambda_Ti[i] != 0;
+    }
+    update_->setEnabled(coloane && asociat && indici && ti);
+}
+
+}  // namespace vitramor

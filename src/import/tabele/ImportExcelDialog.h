@@ -1,0 +1,59 @@
+#pragma once
+// "Incarca sticle %s din fisier Excel": connects to the catalogue (an ODBC
+// data source or a spreadsheet file), picks the table, defines the column
+// associations, detects the wavelengths and runs the update.
+
+#include <QDialog>
+#include <QPointer>
+#include <functional>
+
+#include "import/tabele/ActualizareExcel.h"
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+namespace vitramor {
+
+class TextWindow;
+
+class ImportExcelDialog : public QDialog {
+    Q_OBJECT
+public:
+    // `rezultate` is the owner's result list; `actualizeaza` its
+    // "Actualizeaza" check.
+    ImportExcelDialog(QWidget* parent, ContextImportExcel& c, QListWidget* rezultate, std::function<bool()> actualizeaza);
+    ~ImportExcelDialog() override;
+    bool pregatit() const { return pregatit_; }
+
+    void conecteaza(bool da);
+    bool deschideFisier(const std::string& cale);
+    void alegeTabel(int index);
+    void detecteazaLambda();
+    void actualizeazaLista();
+    void stari();
+
+    QComboBox* tabele() const { return tabele_; }
+    QListWidget* lista() const { return lista_; }
+    QLineEdit* randAntet() const { return randAntet_; }
+
+private:
+    void adaugaRezultat(const std::string& linie);
+    void umpleTabele();
+
+    ContextImportExcel& c_;
+    QListWidget* rezultate_;
+    std::function<bool()> actualizeaza_;
+    bool pregatit_ = true;
+    QCheckBox* conectare_;
+    QLineEdit *sursa_, *randAntet_;
+    QComboBox *tabele_, *coloane_;
+    QListWidget* lista_;
+    QPushButton *info_, *sterge_, *asociere_, *detect_, *update_;
+    // "Info" asked again refreshes this window rather than opening another.
+    QPointer<TextWindow> fereastraInfo_;
+};
+
+}  // namespace vitramor

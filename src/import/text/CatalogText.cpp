@@ -1,0 +1,226 @@
+#include "import/text/CatalogText.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <memory>
+#include <span>
+
+#include "import/text/ColoaneText.h"
+#include "messages/ListaMesaje.h"
+#include "platform/DouaFire.h"
+#include "settings/Directoare.h"
+#include "suite/Catalix.h"
+
+namespace vitramor {
+
+namespace {
+
+// clang-format off
+constexpr DescriereCatalogText Catalog[] = {
+    {1, "schott/schott010507d.txt",     '\t', 7, 1, 2, false, 2},
+    {2, "hoya/Hoya_glass.txt",          ',',  1, 2, 4, false, 3},
+    {3, "ohara/ohara_eco.txt",          '\t', 2, 2, 3, true,  6},
+    {4, "sumita/glassdata.txt",         '\t', 2, 3, 2, true,  11},
+    {5, "pilkington/Pilkington_2.txt",  '\t', 2, 1, 2, true,  8},
+};
+// clang-format on
+
+std::string Formatat(const char* format, const std::string& a, int n = 0, int m = 0) {
+    char text[700];
+    std::snprintf(text, sizeof text, format, n, a.c_str(), m);
+    return text;
+}
+
+std::string NumeIntrare(std::string_view t) {
+    t = t.substr(0, CaractereNumeCatalogText);
+    while (!t.empty() && t.back() == ' ') t.remove_suffix(1);
+    return std::string(t);
+}
+
+// Skips the header lines; the columns of the last one are what a comma
+// separated data line is held against.
+int SariAntet(CititorLiniiText& cititor, const DescriereCatalogText& d) {
+    int coloane = 0;
+    for (int i = 0; i < d.liniiAntet && cititor.citeste(); ++i)
+        coloane = static_cast<int>(std::count(cititor.linie().begin(), cititor.linie().end(), d.separator)) + 1;
+    return coloane;
+}
+
+// Only a regular file is opened: a FIFO under a catalogue's name would block
+// the reading for good, and a device would read without end.
+bool Deschide(const std::string& cale, std::ifstream& in) {
+    std::error_code ec;
+    const auto stare = std::filesystem::status(cale, ec);
+    if (!ec && std::filesystem::exists(stare) && !std::filesystem::is_regular_file(stare)) return false;
+    in.open(cale, std::ios::binary);
+    return in.is_open();
+}
+
+void EroareDeschidere(Fereastra owner, const std::string& ce) {
+    MesajBox(owner, "Eroare deschidere fisier " + ce, "", stil::MB_OK);
+}
+
+std::string CaleInDirector(const std::string& director, const char* fisier) {
+    return director.empty() ? std::string(fisier) : (std::filesystem::path(director) / fisier).string();
+}
+
+}  // namespace
+
+const DescriereCatalogText* DescriereCatalog(int cod) {
+    for (const auto& d : Catalog)
+        if (d.cod == cod) return &d;
+    return nullptr;
+}
+
+std::string CaleCatalogText(int cod) {
+    const DescriereCatalogText* d = DescriereCatalog(cod);
+    if (!d) return "????????????";
+    return CaleInDirector(path_sticle, d->fisier);
+}
+
+std::string DirectorPilkington() { return CaleInDirector(path_sticle, "pilkington"); }
+
+std::string IntrareCatalogText::text() const {
+    char nd[64];
+    std::snprintf(nd, sizeof nd, "\t%7.5f", this->nd);
+    return nume + nd;
+}
+
+std::vector<IntrareCatalogText> ListeazaCatalogText(int cod, std::istream& in, const std::string& numeFisier) {
+    std::vector<IntrareCatalogText> intrari;
+    const DescriereCatalogText* d = DescriereCatalog(cod);
+    if (!d) return intrari;
+    CititorLiniiText cititor(in);
+    const int coloaneAntet = SariAntet(cititor, *d);
+    for (int k = 0; cititor.citeste(); ++k) {
+        if (cititor.lunga())
+            AfiseazaMesajInLista(Formatat("Linia %d din %s are peste 4095 caractere; restul ei nu se citeste", numeFisier,
+                                          cititor.numarLinie()),
+                                 NivelAvertizare);
+        const std::string& linie = cititor.linie();
+        const ColoaneText c(linie, d->separator, std::max(d->coloanaNume, d->coloanaNd));
+        // In a comma-separated file a decimal comma splits a value in two and
+        // moves every column after it.
+        const int coloane =
+            d->separator == ',' ? static_cast<int>(std::count(linie.begin(), linie.end(), ',')) + 1 : 0;
+        if (d->separator == ',' && coloaneAntet > 0 && coloane > coloaneAntet)
+            AfiseazaMesajInLista(
+                Formatat("Linia %d din %s are %d coloane, mai multe decat antetul: virgula zecimala?", numeFisier,
+                         cititor.numarLinie(), coloane),
+                NivelAvertizare);
+        const std::string nume = NumeIntrare(c.coloana(d->coloanaNume));
+        if (nume.empty() && cod <= 3) break;
+        if (nume.empty() && cod == 4) continue;
+        const std::string nd = d->ndDupaUnu ? "1." + std::string(c.coloana(d->coloanaNd)) : std::string(c.coloana(d->coloanaNd));
+        intrari.push_back({nume, static_cast<double>(RealText(nd)), k});
+    }
+    return intrari;
+}
+
+RezultatImportText ImportaCatalogText(int cod, std::istream& in, std::istream* in1, std::vector<int> linii,
+                                      MaterialOptic& lucru, Fereastra owner) {
+    RezultatImportText r;
+    const DescriereCatalogText* d = DescriereCatalog(cod);
+    if (!d) return r;
+    std::sort(linii.begin(), linii.end());
+    linii.erase(std::unique(linii.begin(), linii.end()), linii.end());
+    linii.erase(linii.begin(), std::lower_bound(linii.begin(), linii.end(), 0));
+    if (linii.empty()) return r;
+
+    CititorLiniiText cititor(in);
+    SariAntet(cititor, *d);
+    std::istringstream gol;
+    CititorLiniiText cititor1(in1 ? *in1 : static_cast<std::istream&>(gol));
+    if (cod == CodCatalogPilkington) SariAntet(cititor1, *d);
+
+    // The chosen lines are read first, then built, both halves of a large
+    // selection side by side, and the glasses are stored together: storing
+    // them one by one would read the whole database once per glass.
+    std::vector<std::pair<std::string, std::string>> alese;
+    auto urmatoarea = linii.begin();
+    for (int k = 0; urmatoarea != linii.end(); ++k) {
+        const bool citit = cititor.citeste();
+        // The Pilkington pair is read in step until the equations' file ends;
+        // a names' file that ends first gives empty lines.
+        if (!(cod == CodCatalogPilkington ? cititor1.citeste() : citit)) break;
+        if (*urmatoarea != k) continue;
+        ++urmatoarea;
+        alese.emplace_back(cititor.linie(), cititor1.linie());
+    }
+    // Left uninitialised: every record is reset by the line that builds it,
+    // and the fresh memory is first touched by the thread that fills it.
+    const std::unique_ptr<MaterialOptic[]> sticle(new MaterialOptic[alese.size()]);
+    std::vector<StareLinieText> stari(alese.size());
+    const auto construieste = [&](std::size_t de, std::size_t pana) {
+        for (std::size_t i = de; i < pana; ++i)
+            stari[i] = ParseazaLinieCatalogText(cod, alese[i].first, alese[i].second, sticle[i]);
+    };
+    constexpr std::size_t PragDouaFire = 256;
+    if (alese.size() >= PragDouaFire) {
+        InDouaFire([&] { construieste(0, alese.size() / 2); }, [&] { construieste(alese.size() / 2, alese.size()); });
+    } else {
+        construieste(0, alese.size());
+    }
+
+    // The working record ends as the last line built left it.
+    if (!alese.empty()) lucru = sticle[alese.size() - 1];
+    // The glasses to store are gathered at the front of the same memory.
+    std::size_t deSalvat = 0;
+    for (std::size_t i = 0; i < alese.size(); ++i) {
+        if (stari[i] == StareLinieText::NumeDiferite)
+            MesajBox(owner, "Numele sticlei nu coincid in cele doua fisiere",
+                     NumeIntrare(ColoaneText(alese[i].second, '\t').coloana(1)), stil::MB_OK);
+        if (stari[i] == StareLinieText::NumePreaLung)
+            AfiseazaMesajInLista("Sticla " + std::string(ColoaneText(alese[i].first, '\t').coloana(1)) + ": numele are mai "
+                                 "mult de " + std::to_string(CaractereNumeCatalogText) +
+                                 " caractere, cat tine catalogul; sticla nu a fost salvata",
+                                 NivelAvertizare);
+        if (stari[i] != StareLinieText::Stocheaza) {
+            ++r.refuzate;
+            continue;
+        }
+        ++r.sticle;
+        if (deSalvat != i) sticle[deSalvat] = sticle[i];
+        ++deSalvat;
+    }
+    std::vector<int> coduri;
+    SalveazaMaterialeOptice(path_sticle, std::span<const MaterialOptic>(sticle.get(), deSalvat), owner, coduri);
+    for (int c : coduri) r.salvate += c == 0;
+    return r;
+}
+
+bool ListeazaFisierCatalogText(int cod, const std::string& cale, std::vector<IntrareCatalogText>& intrari,
+                               Fereastra owner) {
+    const std::string fisier = cod == CodCatalogPilkington ? CaleInDirector(cale, NumeFisierPilkington2) : cale;
+    std::ifstream in;
+    if (!Deschide(fisier, in)) {
+        EroareDeschidere(owner, fisier);
+        return false;
+    }
+    intrari = ListeazaCatalogText(cod, in, fisier);
+    return true;
+}
+
+bool ImportaFisierCatalogText(int cod, const std::string& cale, const std::vector<int>& linii, MaterialOptic& lucru,
+                              Fereastra owner, RezultatImportText& rezultat) {
+    rezultat = {};
+    const bool pilkington = cod == CodCatalogPilkington;
+    const std::string fisier = pilkington ? CaleInDirector(cale, NumeFisierPilkington2) : cale;
+    std::ifstream in;
+    if (!Deschide(fisier, in)) {
+        EroareDeschidere(owner, fisier);
+        return false;
+    }
+    std::ifstream in1;
+    if (pilkington && !Deschide(CaleInDirector(cale, NumeFisierPilkington1), in1)) {
+        EroareDeschidere(owner, NumeFisierPilkington1);
+        return false;
+    }
+    rezultat = ImportaCatalogText(cod, in, pilkington ? &in1 : nullptr, linii, lucru, owner);
+    return true;
+}
+
+}  // namespace vitramor

@@ -1,0 +1,105 @@
+#pragma once
+// The manufacturers' text catalogues: one glass per line at fixed column
+// positions, one layout per manufacturer, chosen by a selection code from 1
+// to 5 (Schott, Hoya, Ohara, Sumita, Pilkington). The Pilkington catalogue is
+// a pair of files read in step: Pilkington_2.txt gives the names and indices,
+// Pilkington_1.txt the dispersion equation of the glass on the same line.
+//
+// Listing and import take streams, so tests and benchmarks feed them inline
+// text; the *Fisier* functions open the files for the dialog and the command
+// line.
+
+#include <istream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/Platforma.h"
+#include "record/MaterialOptic.h"
+
+namespace vitramor {
+
+inline constexpr int CodCatalogTextMinim = 1;
+inline constexpr int CodCatalogTextMaxim = 5;
+inline constexpr int CodCatalogPilkington = 5;
+inline constexpr int CaractereNumeCatalogText = 10;
+
+// The commands of the "Import catalog text" menu, codes 1 to 5.
+inline constexpr int IdComenziCatalogText[] = {40036, 40037, 40039, 40052, 40054};
+
+inline constexpr const char* NumeFisierPilkington1 = "Pilkington_1.txt";
+inline constexpr const char* NumeFisierPilkington2 = "Pilkington_2.txt";
+
+// What each code reads.
+struct DescriereCatalogText {
+    int cod;
+    const char* fisier;      // below the glass directory
+    char separator;
+    int liniiAntet;
+    int coloanaNume;         // of the list entry
+    int coloanaNd;
+    bool ndDupaUnu;          // nd is "1." followed by the column's text
+    std::uint16_t producator;  // also the `stas` of the glasses
+};
+
+// The row of a code, or null outside 1..5.
+const DescriereCatalogText* DescriereCatalog(int cod);
+
+// The catalogue file the dialog proposes for a code: the file below the glass
+// directory, "????????????" for a code outside 1..5.
+std::string CaleCatalogText(int cod);
+// The folder of the Pilkington pair: the same folder below the glass directory.
+std::string DirectorPilkington();
+
+// One list entry, bound to the data line (counted from 0 after the header)
+// that it shows: an import of the entry parses that line.
+struct IntrareCatalogText {
+    std::string nume;  // at most 10 characters, as the file's bytes
+    double nd = 0.0;
+    int linie = 0;
+    // "%s\t%7.5f"
+    std::string text() const;
+};
+
+// Lists a catalogue (for code 5, Pilkington_2.txt). `numeFisier` names the
+// file in the warnings about over-long lines and stray columns.
+std::vector<IntrareCatalogText> ListeazaCatalogText(int cod, std::istream& in, const std::string& numeFisier);
+
+// What one line's parser decided.
+enum class StareLinieText {
+    Stocheaza,
+    NumeGol,          // no name: nothing to store
+    FaraIndicator,    // code 4: the first column is no non-zero integer
+    NumeDiferite,     // code 5: the two files name different glasses
+    NumePreaLung,     // code 5: a name longer than the catalogue's 10 characters
+};
+
+// Sets the working record as every line starts: all zero, transmittances
+// at the opaque mark 37.0 in slots 0 to 39, `stas` and `producator` the code's.
+void ReseteazaRecordCatalogText(int cod, MaterialOptic& m);
+
+// Builds the working record from one data line; for code 5 `linie` is the
+// line of Pilkington_2.txt and `linie1` the one of Pilkington_1.txt.
+StareLinieText ParseazaLinieCatalogText(int cod, std::string_view linie, std::string_view linie1, MaterialOptic& m);
+
+struct RezultatImportText {
+    int sticle = 0;   // glasses handed to the catalogue library
+    int salvate = 0;  // of those, stored
+    int refuzate = 0; // selected lines whose glass was not stored
+};
+
+// Imports the selected data lines (in any order; glasses are stored in file
+// order) into the database, each built in `lucru`. For code 5 `in` is
+// Pilkington_2.txt and `in1` Pilkington_1.txt.
+RezultatImportText ImportaCatalogText(int cod, std::istream& in, std::istream* in1, std::vector<int> linii,
+                                      MaterialOptic& lucru, Fereastra owner);
+
+// The same on files: `cale` is the catalogue file, for code 5 the folder of
+// the two files. An unreadable file is reported with "Eroare deschidere
+// fisier %s" and gives false.
+bool ListeazaFisierCatalogText(int cod, const std::string& cale, std::vector<IntrareCatalogText>& intrari,
+                               Fereastra owner);
+bool ImportaFisierCatalogText(int cod, const std::string& cale, const std::vector<int>& linii, MaterialOptic& lucru,
+                              Fereastra owner, RezultatImportText& rezultat);
+
+}  // namespace vitramor

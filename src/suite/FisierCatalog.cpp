@@ -1,0 +1,342 @@
+#include "suite/FisierCatalog.h"
+
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdarg>
+#include <cstring>
+#include <sys/stat.h>
+
+#include <algorithm>
+
+#include "fileutil/BlocareFisier.h"
+#include "fileutil/UtilitatiFisiere.h"
+#include "platform/DouaFire.h"
+#include "platform/Platforma.h"
+#include "platform/SistemFisiere.h"
+#include "record/OrdineOcteti.h"
+#include "suite/EroriCatalog.h"
+#include "suite/Catalix.h"
+#include "suite/Recuperare.h"
+
+namespace vitramor {
+
+std::string TextFormatat(const char* format, ...) {
+    std::va_list args;
+    va_start(args, format);
+    std::va_list copie;
+    va_copy(copie, args);
+    const int lungime = std::vsnprintf(nullptr, 0, format, copie);
+    va_end(copie);
+    std::string text(lungime > 0 ? static_cast<std::size_t>(lungime) : 0, '\0');
+    if (lungime > 0) std::vsnprintf(text.data(), text.size() + 1, format, args);
+    va_end(args);
+    return text;
+}
+
+std::string_view NumeDinCamp(const char* camp, std::size_t marimeCamp) {
+    return std::string_view(camp, strnlen(camp, marimeCamp));
+}
+
+bool NumeEgale(const char* numeRecord, const char* numeCautat) {
+    return std::strncmp(numeRecord, numeCautat, sizeof(MaterialOptic::nume)) == 0;
+}
+
+bool NumeMaterialCurat(const char* nume) {
+    const auto* p = reinterpret_cast<const unsigned char*>(nume);
+    bool areCaracterVizibil = false;
+    std::size_t i = 0;
+    for (; i < sizeof(MaterialOptic::nume) && p[i] != 0; ++i) {
+        if (p[i] < 0x20 || p[i] == 0x7F) return false;
+        if (p[i] != ' ') areCaracterVizibil = true;
+    }
+    // A name of blanks is as good as none: it shows as an empty list row.
+    return i < sizeof(MaterialOptic::nume) && areCaracterVizibil;
+}
+
+CititorBlocuri::CititorBlocuri(std::FILE* f, std::size_t marimeRecord, std::size_t recorduriPeBloc)
+    : f_(f), marimeRecord_(marimeRecord), buffer_(marimeRecord * recorduriPeBloc) {}
+
+std::size_t CititorBlocuri::urmatorulBloc() {
+    indexPrimul_ += inBloc_;
+    inBloc_ = 0;
+    if (sfarsit_) return 0;
+    const std::size_t citit = std::fread(buffer_.data(), 1, buffer_.size(), f_);
+    if (citit < buffer_.size()) {
+        // fread of a regular file comes back short only at the end or on an error.
+        sfarsit_ = true;
+        if (std::ferror(f_)) {
+            codEroare_ = errno != 0 ? errno : EIO;
+            eroare_ = true;
+            return 0;
+        }
+        rest_ = citit % marimeRecord_;
+    }
+    inBloc_ = citit / marimeRecord_;
+    return inBloc_;
+}
+
+namespace {
+
+// Records [de, pana) of the file by pread; 0 or the errno of a failure.
+int ParcurgeParte(int fd, std::size_t de, std::size_t pana, int parte,
+                  const std::function<void(int, const MaterialOptic&, std::size_t)>& f) {
+    // Read straight into records: a copy of every record would cost as much
+    // as the read.
+    std::vector<MaterialOptic> recorduri(RecorduriPeBloc);
+    char* bloc = reinterpret_cast<char*>(recorduri.data());
+    for (std::size_t i = de; i < pana;) {
+        const std::size_t cerut = std::min(RecorduriPeBloc, pana - i) * MarimeMaterialOptic;
+        std::size_t citit = 0;
+        while (citit < cerut) {
+            const ssize_t n = ::pread(fd, bloc + citit, cerut - citit,
+                                      static_cast<off_t>(i * MarimeMaterialOptic + citit));
+            if (n < 0 && errno == EINTR) continue;
+            if (n < 0) return errno;
+            if (n == 0) break;  // the file grew shorter meanwhile
+            citit += static_cast<std::size_t>(n);
+        }
+        const std::size_t intregi = citit / MarimeMaterialOptic;
+        for (std::size_t k = 0; k < intregi; ++k) {
+            MaterialDinOrdineaFisierului(recorduri[k]);
+            f(parte, recorduri[k], i + k);
+        }
+        if (citit < cerut) return 0;
+        i += intregi;
+    }
+    return 0;
+}
+
+}  // namespace
+
+ParcurgereInParti ParcurgeInDouaParti(
+    std::FILE* fisier, const std::function<void(int parte, const MaterialOptic& m, std::size_t index)>& f) {
+    ParcurgereInParti r;
+    const int fd = ::fileno(fisier);
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) {
+        r.cod = errno;
+        return r;
+    }
+    r.recorduri = static_cast<std::size_t>(st.st_size) / MarimeMaterialOptic;
+    constexpr std::size_t PragDouaFire = 4096;
+    if (r.recorduri < PragDouaFire) {
+        r.inceputParte2 = r.recorduri;
+        r.cod = ParcurgeParte(fd, 0, r.recorduri, 0, f);
+        return r;
+    }
+    const std::size_t jumatate = r.recorduri / 2;
+    r.inceputParte2 = jumatate;
+    int cod2 = 0;
+    int cod1 = 0;
+    InDouaFire([&] { cod1 = ParcurgeParte(fd, 0, jumatate, 0, f); },
+               [&] { cod2 = ParcurgeParte(fd, jumatate, r.recorduri, 1, f); });
+    r.cod = cod1 ? cod1 : cod2;
+    return r;
+}
+
+bool FisierDeschis::inchide() {
+    if (!f) return true;
+    const bool ok = std::fclose(f) == 0;
+    f = nullptr;
+    return ok;
+}
+
+InDirector::InDirector(const std::string& director, Fereastra owner) {
+    if (director.empty()) {
+        MesajBox(owner, "Directorul cu materiale (STICLE) nu este ales.", TitluAtentie,
+                 stil::MB_OK | stil::MB_ICONEXCLAMATION);
+        return;
+    }
+    ok_ = SchimbaDirectorCuSalvare(director, anterior_, true) == 1;
+}
+
+InDirector::~InDirector() {
+    if (ok_) RevinoInDirector(anterior_);
+}
+
+int ScrieSiSincronizeaza(std::FILE* f) {
+    errno = 0;
+    if (std::fflush(f) != 0 || std::ferror(f)) return errno != 0 ? errno : EIO;
+    // Without this the data may sit in the page cache when the rename or the
+    // caller's success message already claims it is stored. fdatasync also
+    // writes the file length, which reading the data back needs; it only
+    // skips the time stamps.
+    return platforma().fisiere().sincronizeazaDate(::fileno(f));
+}
+
+std::string TextEroareSistem(int cod) { return cod != 0 ? std::strerror(cod) : std::string("eroare necunoscuta"); }
+
+std::string CaleAfisata(const std::string& director, const std::string& fisier) {
+    if (director.empty() || director.back() == '/') return director + fisier;
+    return director + "/" + fisier;
+}
+
+bool FisierLipseste(const std::string& fisier) {
+    struct stat st;
+    return ::stat(fisier.c_str(), &st) != 0 && (errno == ENOENT || errno == ENOTDIR);
+}
+
+int RaporteazaFisierLipsa(Fereastra owner, const std::string& director, const std::string& fisier) {
+    MesajBox(owner, TextFormatat("In directorul %s nu exista fisierul %s", director.c_str(), fisier.c_str()),
+             TitluAtentie, stil::MB_OK | stil::MB_ICONEXCLAMATION);
+    return EroareFisierLipsa;
+}
+
+int RaporteazaEroareCitire(Fereastra owner, const std::string& cale, int cod) {
+    MesajBox(owner, TextFormatat("Eroare citire fisier %s:\n%s", cale.c_str(), TextEroareSistem(cod).c_str()),
+             TitluAtentie, stil::MB_OK | stil::MB_ICONHAND);
+    return EroareCitireFisier;
+}
+
+int DeschideFisierDate(Fereastra, const std::string& fisier, const std::string&, const char* mod, FisierDeschis& f) {
+    return DeschideFisierCuMesaj(fisier, mod, f.f, true) ? CatalogOk : EroareDeschidereFisier;
+}
+
+namespace {
+
+// The length of a regular file, or -1 for anything else (missing, a FIFO...).
+long long MarimeObisnuit(const std::string& fisier) {
+    struct stat st {};
+    if (::stat(fisier.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return -1;
+    return static_cast<long long>(st.st_size);
+}
+
+bool Rupta(long long marime) { return marime > 0 && marime % static_cast<long long>(MarimeMaterialOptic) != 0; }
+
+// The first name beside the database that nothing stands under yet.
+std::string NumeRest(const std::string& fisier) {
+    const std::string baza = fisier + ".rest";
+    std::string nume = baza;
+    struct stat st {};
+    for (int i = 1; ::lstat(nume.c_str(), &st) == 0; ++i) nume = baza + "." + std::to_string(i);
+    return nume;
+}
+
+// The fragment goes to its own file, which is on the disk before the
+// database loses it; then the database is cut to its whole records. 0 or
+// the errno of the failure; on a failure the database is as it was.
+int MutaRestul(const std::string& fisier, const std::string& rest, off_t intregi) {
+    SistemFisiere& fs = platforma().fisiere();
+    FisierDeschis baza;
+    if (!DeschideFisierCuMesaj(fisier, "r+b", baza.f, true)) return errno != 0 ? errno : EIO;
+    const int fd = ::fileno(baza.f);
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) return errno;
+    std::string fragment(static_cast<std::size_t>(st.st_size - intregi), '\0');
+    if (::pread(fd, fragment.data(), fragment.size(), intregi) != static_cast<ssize_t>(fragment.size()))
+        return errno != 0 ? errno : EIO;
+    int fdRest = -1;
+    int cod = fs.creeaza(rest, fdRest);
+    if (cod != 0) return cod;
+    cod = fs.scrie(fdRest, fragment.data(), fragment.size());
+    if (cod == 0) cod = fs.sincronizeaza(fdRest);
+    if (::close(fdRest) != 0 && cod == 0) cod = errno;
+    if (cod == 0) cod = fs.sincronizeazaDirector(rest);
+    if (cod == 0) cod = fs.trunchiaza(fd, intregi);
+    if (cod == 0) cod = fs.sincronizeaza(fd);
+    if (cod != 0 && MarimeObisnuit(fisier) == static_cast<long long>(st.st_size)) std::remove(rest.c_str());
+    return cod;
+}
+
+}  // namespace
+
+int AsiguraBazaDateIntreaga(Fereastra owner, const std::string& fisier, const std::string& caleAfisata) {
+    if (!Rupta(MarimeObisnuit(fisier))) return CatalogOk;
+    // Looked at again under a lock: another program's append in progress
+    // ends before a reader's lock is granted.
+    BlocareFisier citire(owner, fisier, false);
+    if (!citire.ok()) return EroareFisierBlocat;
+    const long long marime = MarimeObisnuit(fisier);
+    if (!Rupta(marime)) return CatalogOk;
+    const auto R = static_cast<long long>(MarimeMaterialOptic);
+    const std::string rest = NumeRest(fisier);
+    const std::string restAfisat = caleAfisata + rest.substr(fisier.size());
+    const std::string intrebare = TextFormatat(
+        "Fisierul %s are %lld octeti: %lld inregistrari intregi si, la sfarsit, %lld octeti dintr-o inregistrare "
+        "neterminata (o scriere a fost probabil intrerupta).\nPastrati inregistrarile intregi si mutati cei %lld "
+        "octeti in %s?",
+        caleAfisata.c_str(), marime, marime / R, marime % R, marime % R, restAfisat.c_str());
+    if (MesajBox(owner, intrebare, TitluAtentie, stil::MB_YESNO | stil::MB_ICONQUESTION) != raspuns::IDYES) {
+        MesajBox(owner,
+                 TextFormatat("Fisierul %s a ramas neschimbat; operatia nu se face cat timp el se termina cu o "
+                              "inregistrare neterminata.",
+                              caleAfisata.c_str()),
+                 TitluAtentie, stil::MB_OK | stil::MB_ICONEXCLAMATION);
+        return EroareBazaDateIncompleta;
+    }
+    BlocareFisier scriere(owner, fisier, true);
+    if (!scriere.ok()) return EroareFisierBlocat;
+    const long long acum = MarimeObisnuit(fisier);
+    if (!Rupta(acum)) return CatalogOk;
+    if (const int cod = MutaRestul(fisier, rest, static_cast<off_t>(acum - acum % R))) {
+        MesajBox(owner,
+                 TextFormatat("Eroare la mutarea sfarsitului neterminat al fisierului %s in %s:\n%s\nFisierul a "
+                              "ramas neschimbat.",
+                              caleAfisata.c_str(), restAfisat.c_str(), TextEroareSistem(cod).c_str()),
+                 TitluAtentie, stil::MB_OK | stil::MB_ICONHAND);
+        return EroareScriereFisier;
+    }
+    MesajBox(owner,
+             TextFormatat("Fisierul %s pastreaza %lld inregistrari intregi; cei %lld octeti de la sfarsit sunt in %s.",
+                          caleAfisata.c_str(), acum / R, acum % R, restAfisat.c_str()),
+             TitluAtentie, stil::MB_OK | stil::MB_ICONASTERISK);
+    return CatalogOk;
+}
+
+int VerificaBazaDateIntreaga(Fereastra owner, const std::string& directorSticle) {
+    if (directorSticle.empty()) return CatalogOk;
+    const std::string cale = CaleBazaDate(directorSticle);
+    return AsiguraBazaDateIntreaga(owner, cale, cale);
+}
+
+int DeschideBazaDate(Fereastra owner, const std::string& fisier, const std::string& caleAfisata, const char* mod,
+                     FisierDeschis& f) {
+    if (const int cod = AsiguraBazaDateIntreaga(owner, fisier, caleAfisata)) return cod;
+    return DeschideFisierDate(owner, fisier, caleAfisata, mod, f);
+}
+
+int CodRescriere(const RezultatRescriere& r) {
+    switch (r.stare) {
+        case StareRescriere::Reusita: return CatalogOk;
+        case StareRescriere::Anulata:
+        case StareRescriere::Abandonata: return EroareOperatieAnulata;
+        case StareRescriere::EroareDeschidere: return EroareDeschidereFisier;
+        case StareRescriere::EroareCitire: return EroareCitireFisier;
+        case StareRescriere::EroareScriere: return EroareScriereFisier;
+        case StareRescriere::EroareInlocuire: return EroareInlocuireFisier;
+    }
+    return EroareInlocuireFisier;
+}
+
+namespace {
+
+int ScrieOcteti(std::FILE* f, const char* date, std::size_t n) {
+    if (n == 0) return 0;
+    errno = 0;
+    if (std::fwrite(date, 1, n, f) != n) return errno != 0 ? errno : EIO;
+    return 0;
+}
+
+}  // namespace
+
+int CreazaFisierNou(Fereastra owner, const std::string& fisier, std::string_view continut) {
+    FisierDeschis f;
+    // "x": never truncate a file that appeared since the caller looked.
+    if (!DeschideFisierCuMesaj(fisier, "wbx", f.f, true)) return EroareDeschidereFisier;
+    int cod = ScrieOcteti(f.f, continut.data(), continut.size());
+    if (cod == 0) cod = ScrieSiSincronizeaza(f.f);
+    if (cod == 0 && !f.inchide()) cod = errno != 0 ? errno : EIO;
+    if (cod != 0) {
+        f.inchide();
+        std::remove(fisier.c_str());
+        MesajBox(owner,
+                 TextFormatat("Eroare scriere fisier %s din %s:\n%s\nFisierul nu a fost creat.", fisier.c_str(),
+                              DirectorCurent().c_str(), TextEroareSistem(cod).c_str()),
+                 TitluAtentie, stil::MB_OK | stil::MB_ICONHAND);
+        return EroareScriereFisier;
+    }
+    return CatalogOk;
+}
+
+}  // namespace vitramor

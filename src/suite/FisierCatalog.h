@@ -1,0 +1,177 @@
+#pragma once
+// The file mechanics under the catalogue library: reading fixed-size records
+// in large blocks, comparing and vetting record names, entering the glass
+// directory. The database and the producer table share them.
+
+#include <cstddef>
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "fileutil/RescriereFisier.h"
+#include "platform/Platforma.h"
+#include "record/MaterialOptic.h"
+
+namespace vitramor {
+
+// 256 records (about half a megabyte) per read: a 20,000-record database is
+// read in some eighty calls, which keeps a search close to the cost of one
+// plain sequential read of the file.
+inline constexpr std::size_t RecorduriPeBloc = 256;
+
+// The library's own work file for database rewrites. It is not the "3.tmp"
+// of the system's rewrites on purpose: a leftover work file then tells which
+// kind of operation was interrupted, and a leftover of one kind never makes
+// the other kind ask about a file it did not write.
+inline constexpr const char* NumeTemporarCatalog = "catalix.tmp";
+
+inline constexpr const char* TitluAtentie = "ATENTIE!";
+
+std::string TextFormatat(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
+// The name held in a 16-byte name field: up to its first NUL, at most 16
+// bytes when the field has none.
+std::string_view NumeDinCamp(const char* camp, std::size_t marimeCamp = 16);
+
+// NUL-terminated comparison of a record's name with a wanted name, bounded by
+// the 16-byte field.
+bool NumeEgale(const char* numeRecord, const char* numeCautat);
+
+// The rule of the clean operation, which also guards what may be stored: a
+// material name has a NUL within its 16 bytes, at least one character before
+// it, and only printable characters, meaning bytes from 0x20 up except DEL
+// (0x7F). Bytes from 0x80 up are the letters of 8-bit code pages and count
+// as printable; tabs, line breaks and other control bytes do not, because the
+// list lines of every material list are tab separated.
+bool NumeMaterialCurat(const char* nume);
+
+// Reads whole records of a fixed size in blocks. A trailing fragment shorter
+// than one record is not a record: reading stops there and its length is
+// kept in octetiRest().
+class CititorBlocuri {
+public:
+    CititorBlocuri(std::FILE* f, std::size_t marimeRecord, std::size_t recorduriPeBloc = RecorduriPeBloc);
+
+    // Reads the next block; returns the number of whole records in it, 0 at
+    // the end of the file or after a read error.
+    std::size_t urmatorulBloc();
+    const char* record(std::size_t i) const { return buffer_.data() + i * marimeRecord_; }
+    const char* inceput() const { return buffer_.data(); }
+    // Index in the file of the first record of the current block.
+    std::size_t indexPrimul() const { return indexPrimul_; }
+    // Whole records read so far, and the length of a partial tail once the end was reached.
+    std::size_t recorduriCitite() const { return indexPrimul_ + inBloc_; }
+    std::size_t octetiRest() const { return rest_; }
+    bool eroare() const { return eroare_; }
+    // errno of a read error, kept because closing files may change errno.
+    int codEroare() const { return codEroare_; }
+
+private:
+    std::FILE* f_;
+    std::size_t marimeRecord_;
+    std::vector<char> buffer_;
+    std::size_t indexPrimul_ = 0;
+    std::size_t inBloc_ = 0;
+    std::size_t rest_ = 0;
+    bool sfarsit_ = false;
+    bool eroare_ = false;
+    int codEroare_ = 0;
+};
+
+// Every whole record of an open file, read by position in two halves side by
+// side: on a large database the work done per record costs about as much as
+// reading it, and two cores halve it. `f(parte, m, index)` is called in
+// file order within each half (parte 0 the first, parte 1 the second), from
+// two threads at once, each on its own half; a small file is one part read
+// on the calling thread. The records come in the host's byte order. The result is 0 or the errno of a read error;
+// `recorduri` counts the whole records at the time of opening.
+struct ParcurgereInParti {
+    int cod = 0;
+    std::size_t recorduri = 0;
+    std::size_t inceputParte2 = 0;  // index of the second half's first record
+};
+ParcurgereInParti ParcurgeInDouaParti(
+    std::FILE* fisier, const std::function<void(int parte, const MaterialOptic& m, std::size_t index)>& f);
+
+// A FILE* that closes itself, written so that the file helpers that take and
+// clear `std::FILE*&` can be handed its member.
+struct FisierDeschis {
+    std::FILE* f = nullptr;
+    FisierDeschis() = default;
+    FisierDeschis(const FisierDeschis&) = delete;
+    FisierDeschis& operator=(const FisierDeschis&) = delete;
+    ~FisierDeschis() { inchide(); }
+    // fclose's result: false when buffered data could not be written.
+    bool inchide();
+};
+
+// Enters a directory for the life of the object and goes back afterwards,
+// also when a question box throws in tests. An empty directory is refused
+// with its own message: the library never works silently in whatever the
+// current directory happens to be.
+class InDirector {
+public:
+    InDirector(const std::string& director, Fereastra owner);
+    ~InDirector();
+    InDirector(const InDirector&) = delete;
+    InDirector& operator=(const InDirector&) = delete;
+    bool ok() const { return ok_; }
+
+private:
+    std::string anterior_;
+    bool ok_ = false;
+};
+
+// Writes the stdio buffer and asks the system to put the data on the disk.
+// Returns 0 or the errno of the failure.
+int ScrieSiSincronizeaza(std::FILE* f);
+
+// errno text for a saved errno value.
+std::string TextEroareSistem(int cod);
+
+// "directory/file" for messages.
+std::string CaleAfisata(const std::string& director, const std::string& fisier);
+// True when nothing of that name is there (as opposed to a file that exists
+// but cannot be reached, which the opening reports).
+bool FisierLipseste(const std::string& fisier);
+// "In directorul %s nu exista fisierul %s"; returns EroareFisierLipsa.
+int RaporteazaFisierLipsa(Fereastra owner, const std::string& director, const std::string& fisier);
+// Returns EroareCitireFisier.
+int RaporteazaEroareCitire(Fereastra owner, const std::string& cale, int cod);
+// Opens a data file (a regular file only; failures reported by the opening
+// helper). 0 or a CodEroareCatalog.
+int DeschideFisierDate(Fereastra owner, const std::string& fisier, const std::string& caleAfisata, const char* mod,
+                       FisierDeschis& f);
+
+// A database file ends in part of a record when a store was cut off (a
+// kill, a power cut) while appending: the whole records before it are
+// sound, the fragment is not a record, and anything appended after it would
+// sit off the record grid. Every opening of the database checks its length
+// here, under at least a shared lock so that another program's append in
+// progress is never taken for one. A torn file is reported and, on the
+// user's Yes, repaired: the fragment goes to a file of its own beside the
+// database ("sticleNou32.dat.rest", then ".rest.1", ...), synced, and only
+// then is the database cut to its whole records. On No nothing changes and
+// the operation stops.
+//
+// `fisier` is the database as reachable from the current directory,
+// `caleAfisata` its name in messages. CatalogOk also when the file is
+// missing or not a regular file: the opening reports those.
+int AsiguraBazaDateIntreaga(Fereastra owner, const std::string& fisier, const std::string& caleAfisata);
+// (VerificaBazaDateIntreaga in Catalix.h does it for a glass directory.)
+// Opens the database file: AsiguraBazaDateIntreaga, then DeschideFisierDate.
+int DeschideBazaDate(Fereastra owner, const std::string& fisier, const std::string& caleAfisata, const char* mod,
+                     FisierDeschis& f);
+
+// The catalogue's error code of a rewrite's outcome.
+int CodRescriere(const RezultatRescriere& r);
+
+// Creates `fisier`, which must not exist yet, with the given content. No
+// temporary file is involved: there is nothing to lose, and a leftover work
+// file (perhaps the newest copy of the data after an interrupted rewrite) is
+// left alone. A failed write removes the half-written file again.
+int CreazaFisierNou(Fereastra owner, const std::string& fisier, std::string_view continut);
+
+}  // namespace vitramor

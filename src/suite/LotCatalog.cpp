@@ -1,0 +1,194 @@
+// Operation 3 for a whole catalogue. Storing glass after glass reads the
+// database once per glass, which for a catalogue of a thousand glasses reads
+// the file a thousand times and waits for the disk a thousand times. Here
+// the file is read once to find the names, every replaced record is written
+// in place and the new ones are appended in large blocks, and the disk is
+// waited for once. If any write fails, the replaced records get their old
+// bytes back and the file its old length: the database is as before.
+//
+// A kill or a power cut cannot be answered that way. What it leaves is
+// still a database: the replaced records went to the recovery file before
+// they were overwritten, the appended ones count as stored only once they
+// are synced, and an append cut off part-way leaves whole records followed
+// by a fragment, which the next opening of the database finds and moves
+// aside (AsiguraBazaDateIntreaga).
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <bit>
+#include <cerrno>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <span>
+#include <string_view>
+#include <unordered_map>
+
+#include "fileutil/BlocareFisier.h"
+#include "fileutil/UtilitatiFisiere.h"
+#include "platform/Platforma.h"
+#include "platform/SistemFisiere.h"
+#include "record/OrdineOcteti.h"
+#include "settings/Directoare.h"
+#include "suite/EroriCatalog.h"
+#include "suite/FisierCatalog.h"
+#include "suite/Catalix.h"
+#include "suite/Recuperare.h"
+
+namespace vitramor {
+
+namespace {
+
+int Scrie(int fd, const void* date, std::size_t n, off_t pozitie) {
+    return platforma().fisiere().scrieLa(fd, date, n, pozitie);
+}
+
+// The records in the file's byte order, a block at a time where they must be
+// turned: the records are not copied as a whole (a catalogue's worth of
+// fresh memory costs more in page faults than the write itself).
+class Octeti {
+public:
+    explicit Octeti(std::span<const MaterialOptic> m) : m_(m) {}
+    // Writes records `indici` one after another from `pozitie` on.
+    int scrie(int fd, const std::vector<std::size_t>& indici, off_t pozitie) {
+        if constexpr (std::endian::native == std::endian::little) {
+            // The records are the file's bytes already: each run of
+            // neighbours goes out from where it is, without a copy.
+            for (std::size_t i = 0; i < indici.size();) {
+                std::size_t n = 1;
+                while (i + n < indici.size() && indici[i + n] == indici[i] + n) ++n;
+                if (const int cod = Scrie(fd, &m_[indici[i]], n * sizeof(MaterialOptic), pozitie)) return cod;
+                pozitie += static_cast<off_t>(n * sizeof(MaterialOptic));
+                i += n;
+            }
+            return 0;
+        }
+        for (std::size_t i = 0; i < indici.size();) {
+            const std::size_t n = std::min(RecorduriPeBloc, indici.size() - i);
+            bloc_.resize(n);
+            for (std::size_t k = 0; k < n; ++k) {
+                bloc_[k] = m_[indici[i + k]];
+                MaterialInOrdineaFisierului(bloc_[k]);
+            }
+            if (const int cod = Scrie(fd, bloc_.data(), n * sizeof(MaterialOptic), pozitie)) return cod;
+            pozitie += static_cast<off_t>(n * sizeof(MaterialOptic));
+            i += n;
+        }
+        return 0;
+    }
+
+private:
+    std::span<const MaterialOptic> m_;
+    std::vector<MaterialOptic> bloc_;
+};
+
+}  // namespace
+
+int SalveazaMaterialeOptice(const std::string& directorSticle, std::span<const MaterialOptic> materiale,
+                            Fereastra owner, std::vector<int>& coduri) {
+    coduri.assign(materiale.size(), CatalogOk);
+    // Names the file must not hold are refused one by one, as operation 3
+    // refuses them; a later record of the same name replaces an earlier one,
+    // as two operations 3 in a row would. `alese` holds, per name in the
+    // order of first appearance, the record that is stored.
+    std::vector<std::size_t> alese;
+    alese.reserve(materiale.size());
+    std::unordered_map<std::string, std::size_t> dupaNume;
+    dupaNume.reserve(materiale.size());
+    for (std::size_t i = 0; i < materiale.size(); ++i) {
+        if (!NumeMaterialCurat(materiale[i].nume)) {
+            MaterialOptic m = materiale[i];
+            coduri[i] = CautaMaterialOptic(directorSticle, m, owner, SalveazaOp);
+            continue;
+        }
+        const auto [it, nou] = dupaNume.emplace(std::string(NumeDinCamp(materiale[i].nume)), alese.size());
+        if (nou) {
+            alese.push_back(i);
+        } else {
+            alese[it->second] = i;
+        }
+    }
+    auto rezultat = [&](int cod) {
+        for (std::size_t i = 0; i < materiale.size(); ++i)
+            if (NumeMaterialCurat(materiale[i].nume)) coduri[i] = cod;
+        for (int c : coduri)
+            if (c != CatalogOk) return c;
+        return static_cast<int>(CatalogOk);
+    };
+    if (alese.empty()) return rezultat(CatalogOk);
+
+    InDirector inDirector(directorSticle, owner);
+    if (!inDirector.ok()) return rezultat(EroareDirectorSticle);
+    // One lock from the first read to the last write, as for a single store:
+    // another program's store in between would be overwritten or duplicated.
+    BlocareFisier blocare(owner, CaleBazaDate(directorSticle), true);
+    if (!blocare.ok()) return rezultat(EroareFisierBlocat);
+    const std::string& fisier = nume_fisier_sticle;
+    const std::string cale = CaleAfisata(directorSticle, fisier);
+    Octeti octeti(materiale);
+    // A database that does not exist yet is created here and filled like an
+    // existing one ("x": never truncate a file that appeared since).
+    const bool nou = FisierLipseste(fisier);
+    FisierDeschis f;
+    if (nou) {
+        if (!DeschideFisierCuMesaj(fisier, "wbx", f.f, true)) return rezultat(EroareDeschidereFisier);
+    } else if (const int cod = DeschideBazaDate(owner, fisier, cale, "r+b", f)) {
+        return rezultat(cod);
+    }
+    std::vector<std::size_t> pozitie(alese.size(), SIZE_MAX);
+    std::vector<MaterialOptic> vechi;
+    std::vector<std::size_t> vechiLa;
+    CititorBlocuri cititor(f.f, MarimeMaterialOptic);
+    while (const std::size_t n = nou ? 0 : cititor.urmatorulBloc()) {
+        for (std::size_t i = 0; i < n; ++i) {
+            const char* rec = cititor.record(i);
+            const auto it = dupaNume.find(std::string(NumeDinCamp(rec + offsetof(MaterialOptic, nume))));
+            if (it == dupaNume.end() || pozitie[it->second] != SIZE_MAX) continue;
+            pozitie[it->second] = cititor.indexPrimul() + i;
+            vechiLa.push_back(pozitie[it->second]);
+            std::memcpy(&vechi.emplace_back(), rec, sizeof(MaterialOptic));
+        }
+    }
+    if (cititor.eroare()) return rezultat(RaporteazaEroareCitire(owner, cale, cititor.codEroare()));
+    // The records about to be replaced go to the recovery file first, as a
+    // single store-over does; without that copy nothing is overwritten.
+    if (!vechi.empty() &&
+        !AdaugaInRecuperare(owner, directorSticle, RecuperareSalvare,
+                            std::string_view(reinterpret_cast<const char*>(vechi.data()),
+                                             vechi.size() * sizeof(MaterialOptic))))
+        return rezultat(EroareScriereFisier);
+    const int fd = ::fileno(f.f);
+    const off_t sfarsit = static_cast<off_t>(cititor.recorduriCitite() * MarimeMaterialOptic);
+    std::vector<std::size_t> adaugate;
+    int cod = 0;
+    for (std::size_t k = 0; k < alese.size() && cod == 0; ++k) {
+        if (pozitie[k] == SIZE_MAX)
+            adaugate.push_back(alese[k]);
+        else
+            cod = octeti.scrie(fd, {alese[k]}, static_cast<off_t>(pozitie[k] * MarimeMaterialOptic));
+    }
+    if (cod == 0) cod = octeti.scrie(fd, adaugate, sfarsit);
+    if (cod == 0) cod = platforma().fisiere().sincronizeazaDate(fd);
+    if (cod != 0) {
+        for (std::size_t i = 0; i < vechi.size(); ++i)
+            Scrie(fd, &vechi[i], sizeof(MaterialOptic), static_cast<off_t>(vechiLa[i] * MarimeMaterialOptic));
+        const bool trunchiat = platforma().fisiere().trunchiaza(fd, sfarsit) == 0;
+        platforma().fisiere().sincronizeazaDate(fd);
+        if (nou) {
+            f.inchide();
+            std::remove(fisier.c_str());
+        }
+        MesajBox(owner,
+                 TextFormatat("Eroare scriere fisier %s:\n%s\n%s", cale.c_str(), TextEroareSistem(cod).c_str(),
+                              trunchiat ? "Materialele nu au fost salvate."
+                                        : "Materialele nu au fost salvate; sfarsitul fisierului poate contine "
+                                          "un fragment, care se inlatura la urmatoarea deschidere."),
+                 TitluAtentie, stil::MB_OK | stil::MB_ICONHAND);
+        return rezultat(EroareScriereFisier);
+    }
+    return rezultat(CatalogOk);
+}
+
+}  // namespace vitramor

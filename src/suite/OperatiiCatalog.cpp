@@ -1,0 +1,291 @@
+// Finding, storing, deleting and cleaning records of the database file.
+//
+// Finding and storing read the file in large blocks and compare names inside
+// the block, so that a search costs about one sequential read of the file.
+// Storing over an existing record of the same name writes its 2128 bytes in
+// place: a same-size replacement of one record cannot lose any other, and
+// the old bytes are written back if the write fails. Everything that
+// removes records rewrites the file through a work file and keeps the old
+// file as a numbered archive copy.
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <array>
+#include <cerrno>
+#include <cstddef>
+#include <cstring>
+
+#include "fileutil/BlocareFisier.h"
+#include "fileutil/UtilitatiFisiere.h"
+#include "platform/Platforma.h"
+#include "platform/SistemFisiere.h"
+#include "record/OrdineOcteti.h"
+#include "settings/Directoare.h"
+#include "suite/EroriCatalog.h"
+#include "suite/FisierCatalog.h"
+#include "suite/Catalix.h"
+#include "suite/Recuperare.h"
+
+namespace vitramor {
+
+namespace {
+
+constexpr std::size_t OffsetNume = offsetof(MaterialOptic, nume);
+static_assert(OffsetNume == 22);
+
+std::string_view OctetiMaterial(const MaterialOptic& m) {
+    return std::string_view(reinterpret_cast<const char*>(&m), sizeof m);
+}
+
+// Records are compared by their name bytes, which have no byte order, and
+// otherwise moved as whole blocks; only a record crossing into or out of the
+// caller's hands is put into the file's (little-endian) or the host's order.
+MaterialOptic InOrdineaFisierului(const MaterialOptic& m) {
+    MaterialOptic r = m;
+    MaterialInOrdineaFisierului(r);
+    return r;
+}
+
+const char* NumeRecord(const char* record) { return record + OffsetNume; }
+
+void Avertizeaza(Fereastra owner, const std::string& text) {
+    MesajBox(owner, text, TitluAtentie, stil::MB_OK | stil::MB_ICONEXCLAMATION);
+}
+
+// Where the operation works, for its messages.
+struct Context {
+    Fereastra owner;
+    const std::string& director;
+    const std::string& fisier;
+    std::string cale() const { return CaleAfisata(director, fisier); }
+};
+
+int RaporteazaLipsa(const Context& c) { return RaporteazaFisierLipsa(c.owner, c.director, c.fisier); }
+
+int RaporteazaNegasit(const Context& c, const char* nume) {
+    Avertizeaza(c.owner, TextFormatat("Materialul %s nu exista in %s", std::string(NumeDinCamp(nume)).c_str(),
+                                      c.cale().c_str()));
+    return EroareMaterialNegasit;
+}
+
+int RaporteazaCitire(const Context& c, int cod) { return RaporteazaEroareCitire(c.owner, c.cale(), cod); }
+
+int DeschideBaza(const Context& c, const char* mod, FisierDeschis& f) {
+    return DeschideBazaDate(c.owner, c.fisier, c.cale(), mod, f);
+}
+
+// Writes the bytes at a position with the descriptor itself: a failed write
+// leaves nothing queued in a stdio buffer that closing the file could still
+// push into it after the damage has been repaired.
+int ScrieLaPozitie(std::FILE* f, const void* date, std::size_t n, off_t pozitie) {
+    const int fd = ::fileno(f);
+    if (const int cod = platforma().fisiere().scrieLa(fd, date, n, pozitie)) return cod;
+    // fdatasync: the record (and a new length) on the disk without waiting
+    // for a journal commit of the modification time.
+    return platforma().fisiere().sincronizeazaDate(fd);
+}
+
+struct Gasit {
+    bool gasit = false;
+    std::size_t index = 0;
+    std::size_t recorduri = 0;  // whole records, when the whole file was read
+    std::array<char, MarimeMaterialOptic> record{};
+    int codEroare = 0;
+};
+
+// The first record of the name; reads to the end only when there is none.
+Gasit CautaPrimul(std::FILE* f, const char* nume) {
+    Gasit g;
+    CititorBlocuri cititor(f, MarimeMaterialOptic);
+    while (const std::size_t n = cititor.urmatorulBloc()) {
+        for (std::size_t i = 0; i < n; ++i) {
+            const char* rec = cititor.record(i);
+            // The first byte settles almost every comparison without a call.
+            if (NumeRecord(rec)[0] == nume[0] && NumeEgale(NumeRecord(rec), nume)) {
+                g.gasit = true;
+                g.index = cititor.indexPrimul() + i;
+                std::memcpy(g.record.data(), rec, MarimeMaterialOptic);
+                return g;
+            }
+        }
+    }
+    if (cititor.eroare()) g.codEroare = cititor.codEroare();
+    g.recorduri = cititor.recorduriCitite();
+    return g;
+}
+
+int Gaseste(const Context& c, MaterialOptic& m) {
+    FisierDeschis f;
+    if (const int cod = DeschideBaza(c, "rb", f)) return cod;
+    const Gasit g = CautaPrimul(f.f, m.nume);
+    if (g.codEroare != 0) return RaporteazaCitire(c, g.codEroare);
+    if (!g.gasit) return RaporteazaNegasit(c, m.nume);
+    std::memcpy(&m, g.record.data(), sizeof m);
+    MaterialDinOrdineaFisierului(m);
+    return CatalogOk;
+}
+
+int RaporteazaScriere(const Context& c, int cod, const char* urmare) {
+    MesajBox(c.owner,
+             TextFormatat("Eroare scriere fisier %s:\n%s\n%s", c.cale().c_str(), TextEroareSistem(cod).c_str(), urmare),
+             TitluAtentie, stil::MB_OK | stil::MB_ICONHAND);
+    return EroareScriereFisier;
+}
+
+int Salveaza(const Context& c, const MaterialOptic& material) {
+    const MaterialOptic m = InOrdineaFisierului(material);
+    if (FisierLipseste(c.fisier)) return CreazaFisierNou(c.owner, c.fisier, OctetiMaterial(m));
+
+    FisierDeschis f;
+    if (const int cod = DeschideBaza(c, "r+b", f)) return cod;
+    const Gasit g = CautaPrimul(f.f, m.nume);
+    if (g.codEroare != 0) return RaporteazaCitire(c, g.codEroare);
+
+    if (g.gasit) {
+        if (!AdaugaInRecuperare(c.owner, c.director, RecuperareSalvare,
+                                std::string_view(g.record.data(), g.record.size())))
+            return EroareScriereFisier;
+        const off_t pozitie = static_cast<off_t>(g.index * MarimeMaterialOptic);
+        if (const int cod = ScrieLaPozitie(f.f, &m, sizeof m, pozitie)) {
+            // Put the old record back so that the file is as it was.
+            ScrieLaPozitie(f.f, g.record.data(), g.record.size(), pozitie);
+            return RaporteazaScriere(c, cod, "Materialul nu a fost salvat.");
+        }
+        return CatalogOk;  // on the disk already; closing has nothing left to write
+    }
+
+    // The opening made sure the file holds whole records only, so the end
+    // of the last one is where the new one goes.
+    const off_t sfarsit = static_cast<off_t>(g.recorduri * MarimeMaterialOptic);
+    if (const int cod = ScrieLaPozitie(f.f, &m, sizeof m, sfarsit)) {
+        // A part of the record may have gone in before the disk was full.
+        if (platforma().fisiere().trunchiaza(::fileno(f.f), sfarsit) != 0) {
+            return RaporteazaScriere(c, cod, "Materialul nu a fost salvat; sfarsitul fisierului poate contine "
+                                             "un fragment, care se inlatura la urmatoarea deschidere.");
+        }
+        return RaporteazaScriere(c, cod, "Materialul nu a fost salvat.");
+    }
+    return CatalogOk;
+}
+
+struct Numarare {
+    std::size_t potrivite = 0;
+    std::size_t primul = 0;
+    std::size_t necurate = 0;
+    int codEroare = 0;
+};
+
+Numarare NumaraRecorduri(std::FILE* f, const char* nume) {
+    Numarare n;
+    CititorBlocuri cititor(f, MarimeMaterialOptic);
+    while (const std::size_t k = cititor.urmatorulBloc()) {
+        for (std::size_t i = 0; i < k; ++i) {
+            const char* numeRec = NumeRecord(cititor.record(i));
+            if (NumeEgale(numeRec, nume)) {
+                if (n.potrivite++ == 0) n.primul = cititor.indexPrimul() + i;
+            }
+            if (!NumeMaterialCurat(numeRec)) ++n.necurate;
+        }
+    }
+    n.codEroare = cititor.eroare() ? cititor.codEroare() : 0;
+    return n;
+}
+
+int Elimina(const Context& c, const MaterialOptic& m, int operatie) {
+    if (FisierLipseste(c.fisier)) return RaporteazaLipsa(c);
+    Numarare n;
+    {
+        // Look first, so that a name that is not there costs no work file,
+        // no question about a leftover one and no archive copy.
+        FisierDeschis f;
+        if (const int cod = DeschideBaza(c, "rb", f)) return cod;
+        n = NumaraRecorduri(f.f, m.nume);
+    }
+    if (n.codEroare != 0) return RaporteazaCitire(c, n.codEroare);
+
+    std::function<bool(const char*, std::uint64_t)> pastreaza;
+    std::uint32_t comanda = RecuperareCurata;
+    if (operatie == StergeOp) {
+        if (n.potrivite == 0) return RaporteazaNegasit(c, m.nume);
+        pastreaza = [primul = n.primul](const char*, std::uint64_t index) { return index != primul; };
+        comanda = RecuperareSterge;
+    } else if (operatie == StergeToateOp) {
+        if (n.potrivite == 0) return RaporteazaNegasit(c, m.nume);
+        const std::string nume(NumeDinCamp(m.nume));
+        pastreaza = [nume](const char* rec, std::uint64_t) { return !NumeEgale(NumeRecord(rec), nume.c_str()); };
+        comanda = RecuperareStergeToate;
+    } else {
+        if (n.necurate == 0) {
+            MesajBox(c.owner, TextFormatat("Fisierul %s nu contine inregistrari de eliminat.", c.cale().c_str()),
+                     TitluAtentie, stil::MB_OK | stil::MB_ICONASTERISK);
+            return CatalogOk;
+        }
+        pastreaza = [](const char* rec, std::uint64_t) { return NumeMaterialCurat(NumeRecord(rec)); };
+    }
+
+    CerereRescriere cerere;
+    cerere.fisier = c.fisier;
+    cerere.temporar = NumeTemporarCatalog;
+    cerere.marimeRecord = MarimeMaterialOptic;
+    cerere.prelucrare = [&pastreaza](char* rec, std::uint64_t index) {
+        return pastreaza(rec, index) ? DecizieInregistrare::Pastreaza : DecizieInregistrare::Elimina;
+    };
+    cerere.inainteDeInlocuire = [&](std::string_view eliminate) {
+        return AdaugaInRecuperare(c.owner, c.director, comanda, eliminate);
+    };
+    const RezultatRescriere r = RescrieFisier(c.owner, cerere);
+    if (const int cod = CodRescriere(r)) return cod;
+    if (operatie == CurataOp) {
+        MesajBox(c.owner,
+                 TextFormatat("Din fisierul %s s-au eliminat %zu inregistrari fara nume valid.", c.cale().c_str(),
+                              static_cast<std::size_t>(r.eliminate)),
+                 TitluAtentie, stil::MB_OK | stil::MB_ICONASTERISK);
+    }
+    return CatalogOk;
+}
+
+}  // namespace
+
+int CautaMaterialOptic(const std::string& directorSticle, MaterialOptic& material, Fereastra owner, int operatie) {
+    if (operatie != CautaOp && operatie != SalveazaOp && operatie != StergeOp && operatie != StergeToateOp &&
+        operatie != CurataOp) {
+        Avertizeaza(owner, TextFormatat("CautaMaterialOptic(): operatie necunoscuta %d", operatie));
+        return EroareOperatieNecunoscuta;
+    }
+    if (operatie != CurataOp) {
+        if (material.nume[0] == '\0') {
+            Avertizeaza(owner, "Materialul nu are nume.");
+            return EroareNumeMaterial;
+        }
+        // Storing a name that the clean operation would throw away again
+        // would only hide the record from the lists.
+        if (operatie == SalveazaOp && !NumeMaterialCurat(material.nume)) {
+            Avertizeaza(owner, TextFormatat("Numele \"%s\" nu poate fi salvat: numele unui material are 1 pana la 15 "
+                                            "caractere, fara caractere de control.",
+                                            std::string(NumeDinCamp(material.nume)).c_str()));
+            return EroareNumeMaterial;
+        }
+    }
+
+    InDirector inDirector(directorSticle, owner);
+    if (!inDirector.ok()) return EroareDirectorSticle;
+    // Find and store in one lock: another program's store between the two
+    // would otherwise be overwritten or duplicated.
+    BlocareFisier blocare(owner, CaleBazaDate(directorSticle), operatie != CautaOp);
+    if (!blocare.ok()) return EroareFisierBlocat;
+    const Context c{owner, directorSticle, nume_fisier_sticle};
+
+    switch (operatie) {
+        case CautaOp:
+            if (FisierLipseste(c.fisier)) return RaporteazaLipsa(c);
+            return Gaseste(c, material);
+        case SalveazaOp:
+            return Salveaza(c, material);
+        default:
+            return Elimina(c, material, operatie);
+    }
+}
+
+}  // namespace vitramor

@@ -1,0 +1,80 @@
+// The comparison dialog and window, offscreen, on a working set of their own.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QHeaderView>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "explorare/ComparaSticleDialog.h"
+#include "explorare/ComparaSticleWindow.h"
+#include "support/PlatformaScriptata.h"
+#include "support/RecordImage.h"
+
+using namespace vitramor;
+
+namespace {
+
+class ComparaGui : public ::testing::Test {
+protected:
+    ScriptedPlatform p;
+    ScopedPlatform guard{p};
+    SetLucru set;
+    ComparaGui() {
+        for (const char* n : {"N-BK7", "F2", "N-SF6"}) {
+            MaterialOptic m = test::namedRecord(n);
+            m.lambda_indici[0] = 587.56f;
+            m.indice_n[0] = n[0] == 'F' ? 1.62004 : 1.5168;
+            set.materiale.push_back(m);
+        }
+        cerereComparare() = CerereComparare{};
+    }
+    ~ComparaGui() override {
+        if (ComparaSticleWindow* w = FereastraComparaSticle()) delete w;
+    }
+    void selecteaza(ComparaSticleDialog& d, std::initializer_list<int> randuri) {
+        for (int r : randuri) d.lista()->item(r)->setSelected(true);
+    }
+};
+
+}  // namespace
+
+TEST_F(ComparaGui, CompareNeedsTwoSelectedAndOpensOneWindow) {
+    ComparaSticleDialog d(nullptr, set);
+    EXPECT_FALSE(d.butonCompara()->isEnabled());
+    selecteaza(d, {1});
+    EXPECT_FALSE(d.butonCompara()->isEnabled());
+    d.compara();
+    EXPECT_EQ(p.beepuri, 1);
+    EXPECT_EQ(FereastraComparaSticle(), nullptr);
+
+    selecteaza(d, {0});
+    ASSERT_TRUE(d.butonCompara()->isEnabled());
+    d.butonCompara()->click();
+    ComparaSticleWindow* w = FereastraComparaSticle();
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->windowTitle(), "Compara sticle optice");
+    // List order, not the order of the clicks.
+    EXPECT_EQ(w->header()->model()->headerData(1, Qt::Horizontal).toString(), "N-BK7");
+    EXPECT_EQ(w->header()->model()->headerData(2, Qt::Horizontal).toString(), "F2");
+    EXPECT_EQ(w->lista()->item(2)->text(), "587.56\t1.5168\t1.62004\t");
+    EXPECT_EQ(w->header()->geometry().height(), InaltimeHeaderComparare);
+
+    // Dragging a divider widens the column in the request; a second
+    // comparison replaces the window.
+    w->header()->resizeSection(1, 160);
+    EXPECT_EQ(cerereComparare().latimi[1], 160);
+    ComparaSticleDialog d2(nullptr, set);
+    selecteaza(d2, {0, 2});
+    d2.findChild<QCheckBox*>(QString::number(IdIndici))->setChecked(false);
+    d2.findChild<QCheckBox*>(QString::number(IdTransmisie))->setChecked(true);
+    d2.compara();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(FereastraComparaSticle()->lista()->count(), 0);
+    EXPECT_EQ(FereastraComparaSticle()->header()->count(), 3);
+    if (!qEnvironmentVariableIsEmpty("VITRAMOR_SCREENSHOTS")) {
+        d.show();
+        d.grab().save("/tmp/compara-dialog.png");
+    }
+}

@@ -1,0 +1,128 @@
+// The catalogue browser and the glass map, offscreen, on a small catalogue.
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTableView>
+#include <QTest>
+
+#include "explorare/CatalogSticleWidget.h"
+#include "explorare/HartaSticleWidget.h"
+#include "explorare/HartaSticleWindow.h"
+#include "explorare/SticleCatalog.h"
+#include "database/GlassDirFixture.h"
+
+using namespace vitramor;
+using namespace vitramor::test;
+
+namespace {
+
+class ExplorareGui : public GlassDirFixture {
+protected:
+    std::vector<std::string> deschise;
+    ExplorareGui() {
+        MaterialOptic gol = Material("GOL", ProducatorHoya, 0, {}, {});
+        MaterialOptic bsc7 = NBK7("BSC7");  // the same glass from another producer
+        bsc7.producator = ProducatorHoya;
+        gol.categorie = 1;
+        d.write("CategoriiMaterial.txt", "Crown\nFlint\n");
+        writeDb(databaseOf({NBK7(), F2(), SiliceTopita(), bsc7, gol, F2("E-F2", ProducatorHoya)}));
+    }
+    auto deschide() {
+        return [this](const std::string& n) { deschise.push_back(n); };
+    }
+    static QStringList coloana(const QAbstractItemModel* m, int c) {
+        QStringList r;
+        for (int i = 0; i < m->rowCount(); ++i) r << m->index(i, c).data().toString();
+        return r;
+    }
+    void captura(QWidget& w, const char* nume) {
+        if (qEnvironmentVariableIsEmpty("VITRAMOR_SCREENSHOTS")) return;
+        w.resize(900, 500);
+        w.show();
+        w.grab().save(QStringLiteral("/tmp/%1.png").arg(QString::fromLatin1(nume)));
+    }
+};
+
+}  // namespace
+
+TEST_F(ExplorareGui, BrowserFiltersSortsOpensAndFollowsTheFile) {
+    CatalogSticleWidget w(nullptr, deschide());
+    const QAbstractItemModel* m = w.tabel()->model();
+    ASSERT_EQ(m->rowCount(), 6);
+    EXPECT_EQ(m->index(0, coloanaCatalog::Nd).data().toString(), "1.516800");
+    EXPECT_EQ(m->index(4, coloanaCatalog::Nd).data().toString(), "");
+    captura(w, "catalog");
+
+    struct Caz {
+        const char* text;
+        int producator, categorie;
+        QStringList nume;
+    };
+    const Caz cazuri[] = {
+        {"f2", -1, -1, {"F2", "E-F2"}},  {"?-*7", -1, -1, {"N-BK7"}}, {"", ProducatorHoya, -1, {"BSC7", "GOL", "E-F2"}},
+        {"", -1, 1, {"GOL"}},            {"", -1, -1, {"N-BK7", "F2", "SILICA", "BSC7", "GOL", "E-F2"}},
+    };
+    for (const Caz& c : cazuri) {
+        SCOPED_TRACE(c.text);
+        w.filtruNume()->clear();
+        w.filtruProducator()->setCurrentIndex(w.filtruProducator()->findData(c.producator));
+        w.filtruCategorie()->setCurrentIndex(w.filtruCategorie()->findData(c.categorie));
+        QTest::keyClicks(w.filtruNume(), QString::fromLatin1(c.text));
+        EXPECT_EQ(coloana(m, coloanaCatalog::Nume), c.nume);
+    }
+
+    w.tabel()->sortByColumn(coloanaCatalog::Vd, Qt::DescendingOrder);
+    EXPECT_EQ(coloana(m, coloanaCatalog::Nume), (QStringList{"SILICA", "N-BK7", "BSC7", "F2", "E-F2", "GOL"}));
+    w.tabel()->sortByColumn(coloanaCatalog::Nd, Qt::AscendingOrder);
+    EXPECT_EQ(coloana(m, coloanaCatalog::Nume).first(), "SILICA");
+    EXPECT_EQ(coloana(m, coloanaCatalog::Nume).last(), "GOL");  // no nd: last either way
+
+    w.tabel()->setFocus();
+    w.tabel()->setCurrentIndex(m->index(1, 0));
+    QTest::keyClick(w.tabel(), Qt::Key_Return);
+    const QRect r = w.tabel()->visualRect(m->index(2, 0));
+    QTest::mouseClick(w.tabel()->viewport(), Qt::LeftButton, {}, r.center());
+    QTest::mouseDClick(w.tabel()->viewport(), Qt::LeftButton, {}, r.center());
+    EXPECT_EQ(deschise, (std::vector<std::string>{"N-BK7", "BSC7"}));
+
+    // A rewrite through a rename, as the archive rule does it.
+    d.write("nou.tmp", databaseOf({SiliceTopita("NOU")}));
+    std::filesystem::rename(d / "nou.tmp", d / "sticleNou32.dat");
+    w.verificaSchimbari();
+    EXPECT_EQ(coloana(m, coloanaCatalog::Nume), QStringList{"NOU"});
+}
+
+TEST_F(ExplorareGui, MapPlacesPointsByNdAndVdAndOpensOnDoubleClick) {
+    HartaSticleWindow fereastra(nullptr, deschide());
+    HartaSticleWidget* h = fereastra.harta();
+    fereastra.resize(1000, 680);
+    fereastra.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&fereastra));
+    EXPECT_EQ(h->puncte().size(), 5u);  // GOL cannot be placed
+
+    const ScalaHarta s = h->scala();
+    const auto pixel = [&](const char* nume) {
+        for (const RezumatMaterial& m : h->catalog())
+            if (m.numeText() == nume) return QPointF(s.x(m.vd), s.y(m.nd));
+        return QPointF();
+    };
+    // vd decreases to the right, nd grows upward.
+    EXPECT_LT(pixel("SILICA").x(), pixel("N-BK7").x());
+    EXPECT_LT(pixel("N-BK7").x(), pixel("F2").x());
+    EXPECT_GT(pixel("SILICA").y(), pixel("F2").y());
+    // The drawn image has the producer's colour where the point is.
+    const QImage img = h->grab().toImage();
+    EXPECT_EQ(img.pixelColor(pixel("SILICA").toPoint()).rgb() & 0xFFFFFF, CuloareProducator(ProducatorCorning));
+
+    QTest::mouseDClick(h, Qt::LeftButton, {}, pixel("SILICA").toPoint() + QPoint(2, 1));
+    QTest::mouseDClick(h, Qt::LeftButton, {}, QPoint(h->width() - 5, 5));  // no point there
+    EXPECT_EQ(deschise, std::vector<std::string>{"SILICA"});
+    QTest::mouseMove(h, pixel("F2").toPoint());
+    EXPECT_TRUE(h->numeSubMouse() == "F2" || h->numeSubMouse() == "E-F2");
+
+    fereastra.vedere()->setCurrentIndex(1);
+    EXPECT_EQ(h->vedere(), VedereHarta::PgFVd);
+    EXPECT_LT(h->limite().yMax, 1.0);
+    captura(fereastra, "harta");
+}

@@ -1,0 +1,62 @@
+#include <gtest/gtest.h>
+
+#include "fileutil/UtilitatiFisiere.h"
+#include "support/PlatformaScriptata.h"
+#include "support/TestDir.h"
+
+using namespace vitramor;
+using vitramor::test::TestDir;
+
+TEST(Replacement, TheOldFileBecomesAnArchiveBeforeTheTemporaryTakesItsName) {
+    struct Caz {
+        const char* caz;
+        const char* date;  // the data file "db.dat" (or "db" without extension); null: absent
+        const char* temp;  // null: absent
+        bool faraExtensie;
+        int rezultat;
+        std::vector<std::string> fisiere;
+        std::string dupa;  // the data file afterwards
+    } cazuri[] = {
+        {"new content replaces the old", "OLD", "NEW", false, 1, {"db#_0.dat", "db.dat"}, "NEW"},
+        {"an empty temporary is deleted: the data lives on only as archive", "DATA", "", false, 1, {"db#_0.dat"}, ""},
+        {"a missing temporary fails after archiving", "DATA", nullptr, false, 0, {"db#_0.dat"}, ""},
+        {"a data file that does not exist yet simply receives it", nullptr, "FIRST", false, 1, {"db.dat"}, "FIRST"},
+        {"without an extension the old file is deleted", "OLD", "NEW", true, 1, {"db"}, "NEW"},
+    };
+    for (const Caz& c : cazuri) {
+        SCOPED_TRACE(c.caz);
+        ScriptedPlatform p;
+        ScopedPlatform guard{p};
+        TestDir d;
+        const std::string nume = c.faraExtensie ? "db" : "db.dat";
+        if (c.date) d.write(nume, c.date);
+        if (c.temp) d.write("3.tmp", c.temp);
+        // Open handles are closed and cleared; buffered data is flushed first.
+        std::FILE* fd = c.date ? std::fopen((d / nume).c_str(), "rb") : nullptr;
+        std::FILE* ft = nullptr;
+        EXPECT_EQ(InlocuiesteFisierCuTemporar((d / nume).string(), fd, (d / "3.tmp").string(), ft), c.rezultat);
+        EXPECT_EQ(fd, nullptr);
+        EXPECT_EQ(d.files(), c.fisiere);
+        if (!c.dupa.empty()) {
+            EXPECT_EQ(d.read(nume), c.dupa);
+        }
+        if (c.date && !c.faraExtensie) {
+            EXPECT_EQ(d.read("db#_0.dat"), c.date);
+        }
+    }
+}
+
+// A data file that cannot be removed (a /proc entry refuses even root)
+// stops the replacement and leaves the temporary file where it is.
+TEST(Replacement, OldFileThatCannotGoKeepsTheTemporary) {
+    ScriptedPlatform p;
+    ScopedPlatform guard{p};
+    TestDir d;
+    std::FILE* fd = nullptr;
+    std::FILE* ft = nullptr;
+    d.write("3.tmp", "NEW");
+    EXPECT_EQ(InlocuiesteFisierCuTemporar("/proc/version", fd, (d / "3.tmp").string(), ft), 0);
+    EXPECT_EQ(d.read("3.tmp"), "NEW");
+    ASSERT_GE(p.casete.size(), 3u);
+    EXPECT_EQ(p.casete.back().caption, "/proc/version");
+}
