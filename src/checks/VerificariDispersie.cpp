@@ -16,6 +16,7 @@
 #include "record/TexteMaterial.h"
 #include "settings/Directoare.h"
 #include "suite/FisierCatalog.h"
+#include "record/TextFormatat.h"
 
 namespace vitramor {
 
@@ -28,17 +29,6 @@ namespace {
 constexpr std::size_t InregistrariPeBloc = 512;
 
 constexpr std::uint16_t FaraInferior = 65535;
-
-std::string Formateaza(const char* format, ...) __attribute__((format(printf, 1, 2)));
-std::string Formateaza(const char* format, ...) {
-    char text[512];
-    va_list args;
-    va_start(args, format);
-    const int n = std::vsnprintf(text, sizeof text, format, args);
-    va_end(args);
-    if (n < 0) return {};
-    return std::string(text, static_cast<std::size_t>(n) < sizeof text ? static_cast<std::size_t>(n) : sizeof text - 1);
-}
 
 // Names are Windows-1252 in the file; every text of the system is UTF-8.
 std::string NumeMaterial(const MaterialOptic& m) { return Utf8DinWindows1252(TextCamp(m.nume, sizeof m.nume)); }
@@ -85,7 +75,7 @@ public:
         if (path_sticle.empty() || ::chdir(path_sticle.c_str()) != 0) {
             // We never left the remembered directory, so there is nothing to return to.
             platforma().beep();
-            MesajBox(owner, Formateaza("Nu exista director %s)", path_sticle.c_str()), "AVERTISMENT",
+            MesajBox(owner, TextFormatat("Nu exista director %s)", path_sticle.c_str()), "AVERTISMENT",
                      MB_OK | MB_ICONASTERISK);
             return false;
         }
@@ -145,7 +135,7 @@ int PropuneDomeniiSpectrale(Fereastra owner, int producator, RezultatPropunereDo
             return DecizieInregistrare::Pastreaza;
         ++numarat.propuneri;
         const std::string text =
-            Formateaza("Sticla %s: Domeniu spectral valabil ec. dispersie n: [%d nm - %d nm]. Acualizati?",
+            TextFormatat("Sticla %s: Domeniu spectral valabil ec. dispersie n: [%d nm - %d nm]. Acualizati?",
                        NumeMaterial(m).c_str(), inferior, superior);
         AfiseazaMesajInLista(text, NivelInformatie);
         int r = pentruToate;
@@ -173,7 +163,7 @@ int PropuneDomeniiSpectrale(Fereastra owner, int producator, RezultatPropunereDo
     if (rezultat) *rezultat = numarat;
     if (anulat || !(inlocuit || rescriere.stare == StareRescriere::Abandonata)) return 0;
     MesajBox(owner,
-             Formateaza("Domeniu spectral actualizat la %d materiale din %d propuse.", numarat.acceptate,
+             TextFormatat("Domeniu spectral actualizat la %d materiale din %d propuse.", numarat.acceptate,
                         numarat.propuneri),
              "ATENTIE!", MB_OK | MB_ICONASTERISK);
     return 1;
@@ -208,26 +198,17 @@ int VerificaBazaDate(Fereastra owner, const SetariVerificare& setari, BlocText& 
     AddTextRAM(text, "Material   Producator\t\tStare  ");
     AddTextRAM(text, LinieRaportBazaDate);
 
-    std::vector<MaterialOptic> bloc(InregistrariPeBloc);
-    for (;;) {
-        const std::size_t octeti = std::fread(bloc.data(), 1, bloc.size() * sizeof(MaterialOptic), lucru.fisier());
-        const std::size_t intregi = octeti / sizeof(MaterialOptic);
-        for (std::size_t i = 0; i < intregi; ++i) {
-            const MaterialOptic& m = bloc[i];
-            if (MaterialConformEcuatiilor(m, setari)) continue;
-            AddTextRAM(text, NumeMaterial(m) + '\t' + NumeProducatorScurt(m.producator));
-        }
-        if (octeti == bloc.size() * sizeof(MaterialOptic)) continue;
-        if (std::ferror(lucru.fisier())) {
-            // A report of the part that could be read would pass for the
-            // whole database.
-            const std::string eroare = platforma().textUltimaEroare();
-            if (!eroare.empty()) MesajBox(owner, eroare, nume_fisier_sticle, MB_OK | MB_ICONASTERISK);
-            MesajBox(owner, Formateaza("Eroare citire fisier %s", nume_fisier_sticle.c_str()), "ATENTIE!",
-                     MB_OK | MB_ICONHAND);
-            return 0;
-        }
-        break;  // end of file; a fragment shorter than a record is not a record
+    const ParcurgereFisier r = ParcurgeMateriale(lucru.fisier(), [&](const MaterialOptic& m, std::size_t) {
+        if (MaterialConformEcuatiilor(m, setari)) return;
+        AddTextRAM(text, NumeMaterial(m) + '\t' + NumeProducatorScurt(m.producator));
+    });
+    if (r.cod != 0) {
+        // A report of the part that could be read would pass for the whole
+        // database. A fragment shorter than a record is not a record.
+        MesajBox(owner, TextEroareSistem(r.cod), nume_fisier_sticle, MB_OK | MB_ICONASTERISK);
+        MesajBox(owner, TextFormatat("Eroare citire fisier %s", nume_fisier_sticle.c_str()), "ATENTIE!",
+                 MB_OK | MB_ICONHAND);
+        return 0;
     }
 
     AddTextRAM(text, LinieRaportBazaDate);
@@ -237,7 +218,7 @@ int VerificaBazaDate(Fereastra owner, const SetariVerificare& setari, BlocText& 
 
 void RaportMaterial(const MaterialOptic& m, BlocText& raport) {
     BlocText text;
-    AddTextRAM(text, Formateaza("Material: %s   Producator: %s", NumeMaterial(m).c_str(),
+    AddTextRAM(text, TextFormatat("Material: %s   Producator: %s", NumeMaterial(m).c_str(),
                                 NumeProducatorScurt(m.producator)));
     AddTextRAM(text, "  ");
     AddTextRAM(text, "Lambda\t n[i]\t n\t n[i]-n\t k[i]\t k\t k[i]-k");
@@ -246,23 +227,23 @@ void RaportMaterial(const MaterialOptic& m, BlocText& raport) {
     for (int i = 0; i < SloturiVerificate; ++i) {
         const float lambda = m.lambda_indici[i];
         if (!(lambda > 0.0f)) continue;
-        std::string linie = Formateaza("%7.1f", static_cast<double>(lambda));
+        std::string linie = TextFormatat("%7.1f", static_cast<double>(lambda));
         float valoare = 0.0f;
         if (NParticipa(m, i)) {
             const double n = m.indice_n[i];
             if (IndiceDinEcuatieDispersie(m, 0, lambda, valoare) == IndiceValid)
-                linie += Formateaza("\t%7.5f\t%7.5f\t%7.5f", n, static_cast<double>(valoare),
+                linie += TextFormatat("\t%7.5f\t%7.5f\t%7.5f", n, static_cast<double>(valoare),
                                     n - static_cast<double>(valoare));
             else
-                linie += Formateaza("\t%7.5f\tEroare", n);
+                linie += TextFormatat("\t%7.5f\tEroare", n);
         }
         if (KParticipa(m, i)) {
             const double k = m.indice_k[i];
             if (IndiceDinEcuatieDispersie(m, 1, lambda, valoare) == IndiceValid)
-                linie += Formateaza("\t%7.4f\t%7.4f\t%7.4f", k, static_cast<double>(valoare),
+                linie += TextFormatat("\t%7.4f\t%7.4f\t%7.4f", k, static_cast<double>(valoare),
                                     k - static_cast<double>(valoare));
             else
-                linie += Formateaza("\t%7.5f\tEroare", k);
+                linie += TextFormatat("\t%7.5f\tEroare", k);
         }
         AddTextRAM(text, linie);
     }

@@ -2,12 +2,14 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <vector>
 
 #include "cli/Cli.h"
 #include "fileutil/UtilitatiFisiere.h"
 #include "platform/Platforma.h"
 #include "settings/Directoare.h"
 #include "suite/Catalix.h"
+#include "suite/FisierCatalog.h"
 
 namespace vitramor::cli {
 
@@ -33,20 +35,31 @@ int ComandaStore(Context& c) {
                  stil::MB_OK | stil::MB_ICONEXCLAMATION);
         return IesireEsec;
     }
-    MaterialOptic m;
-    std::size_t citite = 0;
-    while ((citite = std::fread(&m, 1, sizeof m, f.get())) == sizeof m) {
-        if (CautaMaterialOptic(path_sticle, m, nullptr, SalveazaOp) != 0) return IesireEsec;
-    }
-    if (std::ferror(f.get())) {
-        MesajBox(nullptr, "Eroare citire fisier " + cale + ": " + platforma().textUltimaEroare(), "Read",
+    // Stored a block at a time through the one-pass store: linear in the
+    // records, and memory bounded whatever the size of the file.
+    constexpr std::size_t RecorduriPeLot = 4096;
+    std::vector<MaterialOptic> lot;
+    bool esec = false;
+    const auto salveazaLot = [&] {
+        std::vector<int> coduri;
+        if (!esec && !lot.empty()) esec = SalveazaMaterialeOptice(path_sticle, lot, nullptr, coduri) != 0;
+        lot.clear();
+    };
+    const ParcurgereFisier r = ParcurgeMateriale(f.get(), [&](const MaterialOptic& m, std::size_t) {
+        lot.push_back(m);
+        if (lot.size() == RecorduriPeLot) salveazaLot();
+    });
+    if (r.cod == 0) salveazaLot();
+    if (esec) return IesireEsec;
+    if (r.cod != 0) {
+        MesajBox(nullptr, "Eroare citire fisier " + cale + ": " + TextEroareSistem(r.cod), "Read",
                  stil::MB_OK | stil::MB_ICONEXCLAMATION);
         return IesireEsec;
     }
-    if (citite != 0) {
+    if (r.octetiRest != 0) {
         // A trailing fragment is not a record: everything before it was stored.
         MesajBox(nullptr,
-                 "Fisierul " + cale + " se termina cu " + std::to_string(citite) +
+                 "Fisierul " + cale + " se termina cu " + std::to_string(r.octetiRest) +
                      " octeti care nu formeaza o inregistrare; au fost ignorati",
                  "ATENTIE!", stil::MB_OK | stil::MB_ICONASTERISK);
     }

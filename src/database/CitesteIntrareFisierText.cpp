@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <fstream>
 
 #include "fileutil/UtilitatiFisiere.h"
 #include "platform/Platforma.h"
+#include "record/TextFormatat.h"
 
 namespace vitramor {
 
@@ -19,14 +19,9 @@ bool EsteSpatiu(char c) { return c == ' ' || EsteControl(c); }
 int CitesteIntrariFisierText(const std::string& director, const std::string& numeFisier,
                              std::vector<std::string>& intrari) {
     intrari.clear();
-    std::string cale = numeFisier;
-    if (!director.empty()) cale = director + (director.back() == '/' ? "" : "/") + numeFisier;
-    if (EsteNeobisnuit(cale)) return 0;
-    std::ifstream in(cale, std::ios::binary);
-    if (!in) return 0;
-
-    std::string linie;
-    while (std::getline(in, linie)) {
+    std::vector<std::string> linii;
+    if (!CitesteLiniiText(director, numeFisier, linii)) return 0;
+    for (const std::string& linie : linii) {
         std::size_t inceput = 0;
         while (inceput < linie.size() && EsteSpatiu(linie[inceput])) ++inceput;
         std::size_t sfarsit = linie.size();
@@ -36,13 +31,11 @@ int CitesteIntrariFisierText(const std::string& director, const std::string& num
         if (prim == ';' || prim == '\\' || prim == '#') continue;
         intrari.push_back(linie.substr(inceput, sfarsit - inceput));
     }
-    return in.bad() ? 0 : 1;
+    return 1;
 }
 
 void RaporteazaIntrareLipsa(const std::string& numeFisier, int numar) {
-    char text[600];
-    std::snprintf(text, sizeof text, "In fisier %s nu exista inregistrarea %d", numeFisier.c_str(), numar);
-    MesajBox(nullptr, text, "ATENTIE!", stil::MB_OK | stil::MB_ICONEXCLAMATION);
+    MesajBox(nullptr, TextFormatat("In fisier %s nu exista inregistrarea %d", numeFisier.c_str(), numar), "ATENTIE!", stil::MB_OK | stil::MB_ICONEXCLAMATION);
 }
 
 int CitesteIntrareFisierText(const std::string& director, const std::string& numeFisier, int numar,

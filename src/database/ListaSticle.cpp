@@ -9,6 +9,7 @@
 #include "platform/Platforma.h"
 #include "settings/Directoare.h"
 #include "suite/Catalix.h"
+#include "suite/FisierCatalog.h"
 #include "suite/Recuperare.h"
 
 namespace vitramor {
@@ -89,14 +90,18 @@ int ListeazaSticleInLista(std::vector<LinieSticla>& linii) {
     }
     platforma().cursorAsteptare(true);
 
-    std::vector<MaterialOptic> bloc(512);
-    for (;;) {
-        const std::size_t intregi = std::fread(bloc.data(), sizeof(MaterialOptic), bloc.size(), f);
-        for (std::size_t i = 0; i < intregi; ++i)
-            linii.push_back({categorii.linie(bloc[i]), bloc[i].producator});
-        if (intregi < bloc.size()) break;
+    const ParcurgereFisier r = ParcurgeMateriale(f, [&](const MaterialOptic& m, std::size_t) {
+        linii.push_back({categorii.linie(m), m.producator});
+    });
+    if (r.cod != 0) {
+        std::fclose(f);
+        RevinoInDirector(directorAnterior);
+        platforma().cursorAsteptare(false);
+        linii.clear();
+        MesajBox(nullptr, "Eroare citire sticle32.da: " + TextEroareSistem(r.cod), "ATENTIE!",
+                 stil::MB_OK | stil::MB_ICONEXCLAMATION);
+        return 0;
     }
-
     std::fclose(f);
     RevinoInDirector(directorAnterior);
     platforma().cursorAsteptare(false);

@@ -7,6 +7,7 @@
 
 #include "settings/Directoare.h"
 #include "suite/Vedora.h"
+#include "record/NumarCatalog.h"
 
 namespace vitramor {
 
@@ -18,7 +19,6 @@ constexpr int MesajValoareIncorecta = 10;
 constexpr int MesajInAfaraDomeniului = 38;
 constexpr unsigned StilAvertisment = MB_OK | MB_ICONEXCLAMATION;
 
-bool EsteBlanc(char c) { return c == ' ' || c == '\t'; }
 
 template <std::size_t N>
 void CopiazaPrefix(char (&camp)[N], const std::string& text, std::size_t maxim) {
@@ -42,19 +42,7 @@ int PreiaCod(Fereastra owner, SetLucru& set, int selectie, int maxim, std::uint1
 }  // namespace
 
 bool CitesteNumar(const std::string& text, double& valoare) {
-    std::size_t inceput = 0;
-    std::size_t sfarsit = text.size();
-    while (inceput < sfarsit && EsteBlanc(text[inceput])) ++inceput;
-    while (sfarsit > inceput && EsteBlanc(text[sfarsit - 1])) --sfarsit;
-    if (inceput < sfarsit && text[inceput] == '+') ++inceput;
-    if (inceput == sfarsit) return false;
-    const char* primul = text.data() + inceput;
-    const char* ultimul = text.data() + sfarsit;
-    double v = 0;
-    const auto [p, ec] = std::from_chars(primul, ultimul, v, std::chars_format::general);
-    if (ec != std::errc() || p != ultimul || !std::isfinite(v)) return false;
-    valoare = v;
-    return true;
+    return NumarCatalog(text, valoare);
 }
 
 std::string TextNumar(double valoare) {

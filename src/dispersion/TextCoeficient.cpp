@@ -1,4 +1,5 @@
 #include "dispersion/TextCoeficient.h"
+#include "record/NumarCatalog.h"
 
 #include <charconv>
 #include <cmath>
@@ -13,16 +14,7 @@ bool CitesteCoeficient(std::string_view text, double& valoare) {
         valoare = 0.0;
         return true;
     }
-    if (text.front() == '+') {
-        text.remove_prefix(1);
-        if (text.empty() || text.front() == '-' || text.front() == '+') return false;
-    }
-    double v = 0.0;
-    const auto [sfarsit, eroare] = std::from_chars(text.data(), text.data() + text.size(), v);
-    // "inf" and "nan" are numbers to from_chars but never coefficients.
-    if (eroare != std::errc() || sfarsit != text.data() + text.size() || !std::isfinite(v)) return false;
-    valoare = v;
-    return true;
+    return NumarCatalog(text, valoare);
 }
 
 std::string TextCoeficient(double valoare) {

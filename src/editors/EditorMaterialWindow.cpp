@@ -25,6 +25,7 @@
 #include "suite/UnitatiDialog.h"
 #include "suite/Vedora.h"
 #include "suite/VedoraUi.h"
+#include "record/TextFormatat.h"
 
 namespace vitramor {
 
@@ -115,9 +116,7 @@ QLineEdit* EditorMaterialWindow::adaugaCelula(const QString& nume, int slot, QRe
 }
 
 QString EditorMaterialWindow::formateaza(const char* format, double v) {
-    char text[64];
-    std::snprintf(text, sizeof text, format, v);
-    return QString::fromLatin1(text);
+    return QString::fromStdString(TextFormatat(format, v));
 }
 
 QLineEdit* EditorMaterialWindow::adaugaCelulaFloat(int id, QRect unitati, CampFloat camp, const char* format,

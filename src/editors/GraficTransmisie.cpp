@@ -6,16 +6,12 @@
 
 #include "editors/TabelTransmisie.h"
 #include "record/CodificareText.h"
+#include "record/TextFormatat.h"
 
 namespace vitramor {
 
 namespace {
 
-std::string format(const char* f, double v) {
-    char text[64];
-    std::snprintf(text, sizeof text, f, v);
-    return text;
-}
 
 std::string culoareSvg(std::uint32_t rgb) {
     char text[16];
@@ -61,7 +57,7 @@ DesenGrafic DeseneazaGraficTransmisie(const MaterialOptic& m, float grosime, con
     constexpr std::uint32_t gri = 0x808080;
     for (int i = 1; i < DiviziuniAxa; ++i) {
         const int y = z.jos - Q * i / DiviziuniAxa;
-        d.texte.push_back({u.x(29), inaltime - u.y(30) - Q * i / DiviziuniAxa, format("%6.2f", 100.0 * i / DiviziuniAxa),
+        d.texte.push_back({u.x(29), inaltime - u.y(30) - Q * i / DiviziuniAxa, TextFormatat("%6.2f", 100.0 * i / DiviziuniAxa),
                            AncoraText::StangaSus});
         d.grila.push_back({z.stanga, y, z.dreapta, y, gri, 1});
     }
@@ -69,7 +65,7 @@ DesenGrafic DeseneazaGraficTransmisie(const MaterialOptic& m, float grosime, con
     std::string etichete[DiviziuniAxa];
     std::size_t latimeMaxima = 0;
     for (int i = 0; i < DiviziuniAxa; ++i) {
-        etichete[i] = format("%7.1f", scara.minim + i * domeniu / DiviziuniAxa);
+        etichete[i] = TextFormatat("%7.1f", scara.minim + i * domeniu / DiviziuniAxa);
         etichete[i].erase(0, etichete[i].find_first_not_of(' '));
         latimeMaxima = std::max(latimeMaxima, etichete[i].size());
     }
@@ -111,8 +107,8 @@ std::optional<CitireGrafic> CitesteGrafic(const ZonaPlot& plot, const ScaraLambd
     return CitireGrafic{lambda, procent};
 }
 
-std::string TextCitireLambda(double lambda) { return format("%7.1f", lambda); }
-std::string TextCitireProcent(double procent) { return format("%6.2f", procent); }
+std::string TextCitireLambda(double lambda) { return TextFormatat("%7.1f", lambda); }
+std::string TextCitireProcent(double procent) { return TextFormatat("%6.2f", procent); }
 
 std::string SvgDinDesen(const DesenGrafic& d, const std::string& titlu, int marimeText) {
     const ZonaPlot& z = d.plot;

@@ -9,6 +9,7 @@
 #include "dispersion/EcuatieDispersie.h"
 #include "editors/CelulaNumerica.h"
 #include "record/ConversiiMaterial.h"
+#include "record/TextFormatat.h"
 
 namespace vitramor {
 
@@ -33,11 +34,6 @@ void golesteSlot(MaterialOptic& m, int slot) {
 // change of meaning rather than "not given".
 bool gol(std::string_view text) { return text.find_first_not_of(" \t\r\n") == std::string_view::npos; }
 
-std::string format(const char* f, double v) {
-    char text[64];
-    std::snprintf(text, sizeof text, f, v);
-    return text;
-}
 
 }  // namespace
 
@@ -53,8 +49,8 @@ double TransmisieSlot(const MaterialOptic& m, int slot, float grosime) {
     return TransmisieInternaDinAbsorbtie(m.transmisia_interna[slot], grosime);
 }
 
-std::string TextTransmisie(double t) { return format("%9.4f", t); }
-std::string TextGrosimeTransmisie(float d) { return format("%9.3f", static_cast<double>(d)); }
+std::string TextTransmisie(double t) { return TextFormatat("%9.4f", t); }
+std::string TextGrosimeTransmisie(float d) { return TextFormatat("%9.3f", static_cast<double>(d)); }
 std::string TextLambdaTransmisie(std::uint16_t lambda) {
     char text[16];
     std::snprintf(text, sizeof text, "%6d", static_cast<int>(lambda));
@@ -178,7 +174,7 @@ int ComandaKDinTransmisie(Fereastra owner, SetLucru& set) {
         return 0;
     }
     std::string lungimi;
-    for (float l : scrise) lungimi += format(lungimi.empty() ? "%g" : ", %g", static_cast<double>(l));
+    for (float l : scrise) lungimi += TextFormatat(lungimi.empty() ? "%g" : ", %g", static_cast<double>(l));
     MesajBox(owner,
              "S-au scris " + std::to_string(scrise.size()) + " valori k din transmisia interna, la " + lungimi +
                  " nm; ecuatia k este acum tabelata.",

@@ -7,6 +7,7 @@
 #include "editors/TermicEvaporareDialog.h"
 #include "suite/UnitatiDialog.h"
 #include "suite/VedoraUi.h"
+#include "record/TextFormatat.h"
 
 namespace vitramor {
 
@@ -31,9 +32,7 @@ constexpr QRect Panouri[] = {{2, 2, 302, 28}, {2, 32, 302, 28}, {2, 62, 302, 32}
 
 QString dilatare(const MaterialOptic& m, int slot, const char* format) {
     const float v = m.dilatare[slot];
-    char text[48];
-    std::snprintf(text, sizeof text, format, DilatareAfisata(v, m.producator));
-    return QString::fromLatin1(text);
+    return QString::fromStdString(TextFormatat(format, DilatareAfisata(v, m.producator)));
 }
 
 }  // namespace

@@ -3,16 +3,12 @@
 #include <cstdio>
 
 #include "dispersion/MarimiOptice.h"
+#include "record/TextFormatat.h"
 
 namespace vitramor {
 
 namespace {
 
-std::string Format(const char* format, double v) {
-    char text[64];
-    std::snprintf(text, sizeof text, format, v);
-    return text;
-}
 
 // The catalogue's own precisions for the derived quantities.
 struct RandDerivat {
@@ -68,11 +64,11 @@ std::vector<std::string> LiniiComparare(const std::vector<const MaterialOptic*>&
     linii.emplace_back("Lambda [nm]");
     linii.emplace_back();
     for (float l : ReuniuneLungimiUnda(materiale)) {
-        std::string linie = Format("%g\t", static_cast<double>(l));
+        std::string linie = TextFormatat("%g\t", static_cast<double>(l));
         for (const MaterialOptic* m : materiale) {
             int slot = 0;
             while (slot < NumarSloturiTabel && m->lambda_indici[slot] != l) ++slot;
-            linie += slot < NumarSloturiTabel ? Format("%g\t", m->indice_n[slot]) : std::string("\t");
+            linie += slot < NumarSloturiTabel ? TextFormatat("%g\t", m->indice_n[slot]) : std::string("\t");
         }
         linii.push_back(std::move(linie));
     }
@@ -82,7 +78,7 @@ std::vector<std::string> LiniiComparare(const std::vector<const MaterialOptic*>&
     for (const RandDerivat& r : randuriDerivate) {
         std::string linie = std::string(r.eticheta) + '\t';
         for (const MarimiOptice& q : marimi)
-            linie += AreValoare(q.*r.camp) ? Format(r.format, q.*r.camp) : std::string("\t");
+            linie += AreValoare(q.*r.camp) ? TextFormatat(r.format, q.*r.camp) : std::string("\t");
         linii.push_back(std::move(linie));
     }
     return linii;
@@ -92,10 +88,10 @@ std::vector<std::string> LiniiComparareLaLungimi(const std::vector<const Materia
                                                  const std::vector<float>& lungimi) {
     std::vector<std::string> linii;
     for (float l : lungimi) {
-        std::string linie = Format("%g\t", static_cast<double>(l));
+        std::string linie = TextFormatat("%g\t", static_cast<double>(l));
         for (const MaterialOptic* m : materiale) {
             const double n = IndiceNLa(*m, l);
-            linie += AreValoare(n) ? Format("%.6f\t", n) : std::string("\t");
+            linie += AreValoare(n) ? TextFormatat("%.6f\t", n) : std::string("\t");
         }
         linii.push_back(std::move(linie));
     }

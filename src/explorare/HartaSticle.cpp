@@ -6,6 +6,7 @@
 #include <map>
 
 #include "record/CodificareText.h"
+#include "record/TextFormatat.h"
 
 namespace vitramor {
 
@@ -18,11 +19,6 @@ constexpr std::uint32_t culori[16] = {
 
 constexpr int MargineStanga = 70, MargineDreapta = 170, MargineSus = 20, MargineJos = 50;
 
-std::string F(const char* format, double a, double b = 0, double c = 0, double d = 0) {
-    char t[160];
-    std::snprintf(t, sizeof t, format, a, b, c, d);
-    return t;
-}
 
 std::string Culoare(std::uint32_t c) {
     char t[8];
@@ -96,35 +92,35 @@ std::string SvgHarta(const std::vector<RezumatMaterial>& catalog, const std::vec
                      int inaltime) {
     ScalaHarta s{limite, MargineStanga, MargineSus, double(latime - MargineStanga - MargineDreapta),
                  double(inaltime - MargineSus - MargineJos)};
-    std::string svg = F("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\" "
-                        "width=\"%.0f\" height=\"%.0f\" viewBox=\"0 0 %.0f %.0f\" font-family=\"sans-serif\" "
+    std::string svg = TextFormatat("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\" "
+                        "width=\"%d\" height=\"%d\" viewBox=\"0 0 %d %d\" font-family=\"sans-serif\" "
                         "font-size=\"11\">\n",
                         latime, inaltime, latime, inaltime);
-    svg += F("<rect width=\"%.0f\" height=\"%.0f\" fill=\"white\"/>\n", latime, inaltime);
-    svg += F("<rect x=\"%.1f\" y=\"%.1f\" width=\"%.1f\" height=\"%.1f\" fill=\"none\" stroke=\"black\"/>\n", s.stanga,
+    svg += TextFormatat("<rect width=\"%d\" height=\"%d\" fill=\"white\"/>\n", latime, inaltime);
+    svg += TextFormatat("<rect x=\"%.1f\" y=\"%.1f\" width=\"%.1f\" height=\"%.1f\" fill=\"none\" stroke=\"black\"/>\n", s.stanga,
              s.sus, s.latime, s.inaltime);
 
     const double pasX = PasGradatii(limite.vdMin, limite.vdMax);
     for (double v = std::ceil(limite.vdMin / pasX) * pasX; v <= limite.vdMax + pasX * 1e-9; v += pasX) {
-        svg += F("<line x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\" stroke=\"#dddddd\"/>\n", s.x(v), s.sus, s.x(v),
+        svg += TextFormatat("<line x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\" stroke=\"#dddddd\"/>\n", s.x(v), s.sus, s.x(v),
                  s.sus + s.inaltime);
-        svg += F("<text x=\"%.1f\" y=\"%.1f\" text-anchor=\"middle\">%g</text>\n", s.x(v), s.sus + s.inaltime + 15, v);
+        svg += TextFormatat("<text x=\"%.1f\" y=\"%.1f\" text-anchor=\"middle\">%g</text>\n", s.x(v), s.sus + s.inaltime + 15, v);
     }
     const double pasY = PasGradatii(limite.yMin, limite.yMax);
     for (double v = std::ceil(limite.yMin / pasY) * pasY; v <= limite.yMax + pasY * 1e-9; v += pasY) {
-        svg += F("<line x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\" stroke=\"#dddddd\"/>\n", s.stanga, s.y(v),
+        svg += TextFormatat("<line x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\" stroke=\"#dddddd\"/>\n", s.stanga, s.y(v),
                  s.stanga + s.latime, s.y(v));
-        svg += F("<text x=\"%.1f\" y=\"%.1f\" text-anchor=\"end\">%g</text>\n", s.stanga - 5, s.y(v) + 4, v);
+        svg += TextFormatat("<text x=\"%.1f\" y=\"%.1f\" text-anchor=\"end\">%g</text>\n", s.stanga - 5, s.y(v) + 4, v);
     }
-    svg += F("<text x=\"%.1f\" y=\"%.1f\" text-anchor=\"middle\">vd</text>\n", s.stanga + s.latime / 2,
+    svg += TextFormatat("<text x=\"%.1f\" y=\"%.1f\" text-anchor=\"middle\">vd</text>\n", s.stanga + s.latime / 2,
              inaltime - 12.0);
-    svg += F("<text x=\"14\" y=\"%.1f\" text-anchor=\"middle\" transform=\"rotate(-90 14 %.1f)\">", s.sus + s.inaltime / 2,
+    svg += TextFormatat("<text x=\"14\" y=\"%.1f\" text-anchor=\"middle\" transform=\"rotate(-90 14 %.1f)\">", s.sus + s.inaltime / 2,
              s.sus + s.inaltime / 2);
     svg += vedere == VedereHarta::NdVd ? "nd</text>\n" : "P g,F</text>\n";
 
     if (vedere == VedereHarta::PgFVd) {
         const auto normala = [](double vd) { return NormalaPgFA + NormalaPgFB * vd; };
-        svg += F("<line x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\" stroke=\"black\" stroke-dasharray=\"6 3\"/>\n",
+        svg += TextFormatat("<line x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\" stroke=\"black\" stroke-dasharray=\"6 3\"/>\n",
                  s.x(limite.vdMin), s.y(normala(limite.vdMin)), s.x(limite.vdMax), s.y(normala(limite.vdMax)));
     }
 
@@ -133,7 +129,7 @@ std::string SvgHarta(const std::vector<RezumatMaterial>& catalog, const std::vec
     for (std::size_t i : puncte) {
         const RezumatMaterial& m = catalog[i];
         ++prezenti[m.producator];
-        svg += F("<circle cx=\"%.2f\" cy=\"%.2f\" r=\"3\" fill=\"", s.x(m.vd), s.y(OrdonataHarta(m, vedere)));
+        svg += TextFormatat("<circle cx=\"%.2f\" cy=\"%.2f\" r=\"3\" fill=\"", s.x(m.vd), s.y(OrdonataHarta(m, vedere)));
         svg += Culoare(CuloareProducator(m.producator)) + "\"><title>" + TextXml(Utf8DinWindows1252(m.numeText())) +
                "</title></circle>\n";
     }
@@ -142,10 +138,10 @@ std::string SvgHarta(const std::vector<RezumatMaterial>& catalog, const std::vec
     double y = s.sus + 10;
     for (const auto& [cod, numar] : prezenti) {
         const double x = s.stanga + s.latime + 15;
-        svg += F("<circle cx=\"%.1f\" cy=\"%.1f\" r=\"4\" fill=\"", x, y - 4);
+        svg += TextFormatat("<circle cx=\"%.1f\" cy=\"%.1f\" r=\"4\" fill=\"", x, y - 4);
         svg += Culoare(CuloareProducator(cod)) + "\"/>\n";
-        svg += F("<text x=\"%.1f\" y=\"%.1f\">", x + 10, y);
-        svg += TextXml(Utf8DinWindows1252(producatori.nume(cod))) + F(" (%.0f)</text>\n", numar);
+        svg += TextFormatat("<text x=\"%.1f\" y=\"%.1f\">", x + 10, y);
+        svg += TextXml(Utf8DinWindows1252(producatori.nume(cod))) + TextFormatat(" (%d)</text>\n", numar);
         y += 16;
     }
     svg += "</svg>\n";

@@ -77,74 +77,20 @@ CitireRezumat ParcurgeBazaDate(const std::string& caleFisier,
     CitireRezumat r;
     FisierDeschis fisier;
     if (!Deschide(caleFisier, fisier, r)) return r;
-    // Read straight into records: a second copy of every record would cost
-    // as much as reading the file.
-    std::vector<MaterialOptic> bloc(RecorduriPeBloc);
-    std::uint32_t index = 0;
-    for (;;) {
-        const std::size_t n = std::fread(bloc.data(), sizeof(MaterialOptic), bloc.size(), fisier.f);
-        for (std::size_t i = 0; i < n; ++i) {
-            MaterialDinOrdineaFisierului(bloc[i]);
-            f(bloc[i], index++);
-        }
-        if (n < bloc.size()) break;  // the end, a partial tail, or an error
-    }
-    if (std::ferror(fisier.f)) {
-        r.ok = false;
-        r.eroare = TextFormatat("Eroare citire %s:\n%s", caleFisier.c_str(), TextEroareSistem(errno).c_str());
-    }
-    return r;
-}
-
-CitireRezumat CitesteRezumatCatalog(const std::string& caleFisier, std::vector<RezumatMaterial>& randuri) {
-    CitireRezumat r;
-    FisierDeschis fisier;
-    if (!Deschide(caleFisier, fisier, r)) {
-        randuri.clear();
-        return r;
-    }
-    struct stat st {};
-    const std::size_t incap = ::fstat(::fileno(fisier.f), &st) == 0 ? static_cast<std::size_t>(st.st_size) : 0;
-    const std::size_t total = incap / sizeof(MaterialOptic);
-    // Summarising a record costs about as much as reading it: both halves
-    // of the file go side by side. Rows whose memory was used before are
-    // filled in place; fresh memory is first touched by the half that fills
-    // it, as page faults cost more than the summary.
-    ParcurgereInParti p;
-    std::size_t pastrate = 0;
-    if (randuri.capacity() >= total) {
-        // Rows already there are overwritten, not first cleared.
-        randuri.resize(total);
-        // One counter per half, each on its own cache line: two threads
-        // counting in one line would pass it back and forth at every record.
-        struct alignas(64) Numarator {
-            std::size_t n = 0;
-        } facute[2];
-        p = ParcurgeInDouaParti(fisier.f, [&](int parte, const MaterialOptic& m, std::size_t index) {
-            if (index >= total) return;
-            randuri[index] = RezumaMaterial(m, static_cast<std::uint32_t>(index));
-            ++facute[parte].n;
-        });
-        pastrate = facute[0].n == p.inceputParte2 ? facute[0].n + facute[1].n : facute[0].n;
-    } else {
-        randuri.clear();
-        randuri.reserve(total);
-        std::vector<RezumatMaterial> aDoua;
-        aDoua.reserve(total / 2 + 1);
-        p = ParcurgeInDouaParti(fisier.f, [&](int parte, const MaterialOptic& m, std::size_t index) {
-            (parte == 0 ? randuri : aDoua).push_back(RezumaMaterial(m, static_cast<std::uint32_t>(index)));
-        });
-        if (randuri.size() == p.inceputParte2) randuri.insert(randuri.end(), aDoua.begin(), aDoua.end());
-        pastrate = randuri.size();
-    }
-    // A file that changed size under the read keeps only the rows read from
-    // its start on: what follows a gap is not known to be the file's.
-    randuri.resize(std::min(pastrate, randuri.size()));
+    const ParcurgereFisier p = ParcurgeMateriale(
+        fisier.f, [&](const MaterialOptic& m, std::size_t index) { f(m, static_cast<std::uint32_t>(index)); });
     if (p.cod != 0) {
         r.ok = false;
         r.eroare = TextFormatat("Eroare citire %s:\n%s", caleFisier.c_str(), TextEroareSistem(p.cod).c_str());
     }
     return r;
+}
+
+CitireRezumat CitesteRezumatCatalog(const std::string& caleFisier, std::vector<RezumatMaterial>& randuri) {
+    randuri.clear();
+    return ParcurgeBazaDate(caleFisier, [&](const MaterialOptic& m, std::uint32_t index) {
+        randuri.push_back(RezumaMaterial(m, index));
+    });
 }
 
 std::string AmprentaFisier(const std::string& cale) {

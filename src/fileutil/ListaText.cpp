@@ -2,6 +2,7 @@
 // entry per line, comments after ";", blank lines ignored.
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 
 #include "fileutil/UtilitatiFisiere.h"
@@ -47,28 +48,43 @@ IntrareListaText IntrareDinLinie(const std::string& linie, int numar) {
     return intrare;
 }
 
-int CitesteListaText(const std::string& director, const std::string& numeFisier, int modFiltru,
-                     std::vector<IntrareListaText>& intrari) {
-    intrari.clear();
+int CitesteLiniiText(const std::string& director, const std::string& numeFisier, std::vector<std::string>& linii) {
+    constexpr std::uintmax_t MarimeMaxima = 16u << 20;
+    linii.clear();
     std::string cale = numeFisier;
     if (!director.empty()) cale = director + (director.back() == '/' ? "" : "/") + numeFisier;
     if (EsteNeobisnuit(cale)) return 0;
+    std::error_code eroare;
+    if (std::filesystem::file_size(cale, eroare) > MarimeMaxima && !eroare) return 0;
     std::ifstream in(cale, std::ios::binary);
     if (!in) return 0;
-
     std::string linie;
-    int numar = 0;
     while (std::getline(in, linie)) {
+        while (!linie.empty() && linie.back() == '\r') linie.pop_back();
+        linii.push_back(std::move(linie));
+    }
+    if (in.bad()) {
+        linii.clear();
+        return 0;
+    }
+    return 1;
+}
+
+int CitesteListaText(const std::string& director, const std::string& numeFisier, int modFiltru,
+                     std::vector<IntrareListaText>& intrari) {
+    intrari.clear();
+    std::vector<std::string> linii;
+    if (!CitesteLiniiText(director, numeFisier, linii)) return 0;
+    int numar = 0;
+    for (std::string& linie : linii) {
         std::size_t inceput = 0;
         while (inceput < linie.size() && EsteControl(linie[inceput])) ++inceput;
         linie.erase(0, inceput);
-        while (!linie.empty() && (linie.back() == '\r' || linie.back() == '\n')) linie.pop_back();
         if (EsteGol(linie) || linie.front() == ';') continue;
-
         IntrareListaText intrare = IntrareDinLinie(linie, numar++);
         if (IntrareAdmisa(modFiltru, intrare.indicator)) intrari.push_back(std::move(intrare));
     }
-    return in.bad() ? 0 : 1;
+    return 1;
 }
 
 }  // namespace vitramor

@@ -72,6 +72,12 @@ int CreazaDirectorCuIntrebare(const std::string& cale);
 int ReturneazaExtensieFisier(const std::string& cale, std::string& extensie, int lungimeMaxima);
 std::string NumeFaraExtensie(const std::string& cale);
 
+// The lines of a small text file (a list, the categories), without their
+// line ends: the one reading of such files. Something that is not a regular
+// file, or a file past 16 MB (no list is that long), is not read. Returns 0
+// when the file cannot be read.
+int CitesteLiniiText(const std::string& director, const std::string& numeFisier, std::vector<std::string>& linii);
+
 // One entry of a tab-separated list file: its text (field 1), its flag
 // (field 2, 0 when absent) and its number counted from 0 in file order.
 struct IntrareListaText {

@@ -37,6 +37,7 @@
 #include "suite/UnitatiDialog.h"
 #include "suite/Vedora.h"
 #include "suite/VedoraUi.h"
+#include "record/TextFormatat.h"
 
 namespace vitramor {
 
@@ -59,11 +60,6 @@ constexpr const char* IntrebareSalvare = "Materialul %s a fost modificat. Il sal
 
 std::string numeDin(const MaterialOptic& m) { return std::string(m.nume, strnlen(m.nume, sizeof m.nume)); }
 
-std::string formateaza(const char* format, const std::string& nume) {
-    char text[128];
-    std::snprintf(text, sizeof text, format, nume.c_str());
-    return text;
-}
 
 }  // namespace
 
@@ -285,7 +281,7 @@ void FereastraPrincipala::distrugeMaterial() {
     if (materialModificat(set.materialCurent)) {
         // The save question is the close question too: No closes without saving.
         if (!poatePleca(set.materialCurent)) return;
-    } else if (MesajBox(proprietar(), formateaza("Distrugeti materialul curent %s ?", nume),
+    } else if (MesajBox(proprietar(), TextFormatat("Distrugeti materialul curent %s ?", nume.c_str()),
                         TitluFereastraPrincipala, stil::MB_YESNO | stil::MB_DEFBUTTON2) != raspuns::IDYES) {
         return;
     }
@@ -305,7 +301,7 @@ void FereastraPrincipala::distrugeMaterial() {
     if (set.materialCurent >= set.numarMateriale()) set.materialCurent = set.numarMateriale() - 1;
     const std::string primul = numeDin(set.materiale.front());
     if (selecteazaPrimulCuPrefix(primul) < 0)
-        MesajBox(proprietar(), formateaza("Materialul %s nu este in lista!", primul), TitluFereastraPrincipala,
+        MesajBox(proprietar(), TextFormatat("Materialul %s nu este in lista!", primul.c_str()), TitluFereastraPrincipala,
                  stil::MB_OK);
 }
 
@@ -360,7 +356,7 @@ void FereastraPrincipala::potrivesteCuBazaDate(int index) {
 
 bool FereastraPrincipala::poatePleca(int index) {
     if (!materialModificat(index)) return true;
-    const std::string text = formateaza(IntrebareSalvare, numeDin(setLucru().materiale.at(static_cast<std::size_t>(index))));
+    const std::string text = TextFormatat(IntrebareSalvare, numeDin(setLucru().materiale.at(static_cast<std::size_t>(index))).c_str());
     switch (MesajBox(proprietar(), text, TitluFereastraPrincipala, stil::MB_YESNOCANCEL | stil::MB_ICONQUESTION)) {
     case raspuns::IDYES: return salveaza(index, false);
     case raspuns::IDNO: return true;
@@ -374,7 +370,7 @@ bool FereastraPrincipala::poatePleca(int index) {
 void FereastraPrincipala::stergeMaterialCurent() {
     SetLucru& set = setLucru();
     if (set.gol()) return;
-    if (MesajBox(proprietar(), formateaza("Stergeti materialul %s ?", numeDin(set.curent())), TitluAtentie,
+    if (MesajBox(proprietar(), TextFormatat("Stergeti materialul %s ?", numeDin(set.curent()).c_str()), TitluAtentie,
                  IntrebareAtentie) != raspuns::IDYES)
         return;
     if (CautaMaterialOptic(path_sticle, set.curent(), proprietar(), StergeOp) == 0) set.modificat = 0;
@@ -383,7 +379,7 @@ void FereastraPrincipala::stergeMaterialCurent() {
 void FereastraPrincipala::stergeMaterialeAcelasiNume() {
     SetLucru& set = setLucru();
     if (set.gol()) return;
-    if (MesajBox(proprietar(), formateaza("Stergeti toate materialele cu numele %s ?", numeDin(set.curent())),
+    if (MesajBox(proprietar(), TextFormatat("Stergeti toate materialele cu numele %s ?", numeDin(set.curent()).c_str()),
                  TitluAtentie, IntrebareAtentie) != raspuns::IDYES)
         return;
     if (CautaMaterialOptic(path_sticle, set.curent(), proprietar(), StergeToateOp) == 0) set.modificat = 0;

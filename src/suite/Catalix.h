@@ -16,7 +16,6 @@
 #include <unordered_map>
 #include <vector>
 
-#include "platform/MemorieMare.h"
 #include "platform/Platforma.h"
 #include "record/MaterialOptic.h"
 
@@ -35,7 +34,7 @@ int CautaMaterialOptic(const std::string& directorSticle, MaterialOptic& materia
 
 // The database of the glass directory checked for a fragment at its end, and
 // mended on the user's Yes, as every opening does (AsiguraBazaDateIntreaga
-// in CatalogFile.h): the start of the GUI and of every command-line command
+// in FisierCatalog.h): the start of the GUI and of every command-line command
 // asks it first. 0, or the code of the refusal or failure (reported).
 int VerificaBazaDateIntreaga(Fereastra owner, const std::string& directorSticle);
 
@@ -68,7 +67,7 @@ int CautaMaterialOpticCuOptiuni(const std::string& directorSticle, const Materia
 // (a selection of thousands of materials costs one read, not one per name):
 // gasite[i] is the record of nume[i], empty when the file has none. 0 on
 // success.
-using MaterialeGasite = std::vector<std::optional<MaterialOptic>, AlocatorMemorieMare<std::optional<MaterialOptic>>>;
+using MaterialeGasite = std::vector<std::optional<MaterialOptic>>;
 int CautaMaterialeOptice(const std::string& directorSticle, Fereastra owner, const std::vector<std::string>& nume,
                          MaterialeGasite& gasite);
 

@@ -10,7 +10,6 @@
 #include <unordered_map>
 
 #include "fileutil/BlocareFisier.h"
-#include "platform/MemorieMare.h"
 #include "record/OrdineOcteti.h"
 #include "settings/Directoare.h"
 #include "suite/EroriCatalog.h"
@@ -113,17 +112,15 @@ int CautaMaterialOpticCuOptiuni(const std::string& directorSticle, const Materia
     // The word at 40 asks for one producer's materials; without it every
     // producer's materials are listed.
     const bool filtruProducator = optiuni.cautaDupaProducator != 0;
-    std::vector<std::string> aDouaParte;
-    const ParcurgereInParti r = ParcurgeInDouaParti(baza.f(), [&](int parte, const MaterialOptic& m, std::size_t) {
+    const ParcurgereFisier r = ParcurgeMateriale(baza.f(), [&](const MaterialOptic& m, std::size_t) {
         if (filtruProducator && m.producator != material.producator) return;
         if (!NumePotrivitModel(model, NumeDinCamp(m.nume))) return;
-        (parte == 0 ? linii : aDouaParte).push_back(LinieCautareMaterial(m));
+        linii.push_back(LinieCautareMaterial(m));
     });
     if (r.cod != 0) {
         linii.clear();
         return RaporteazaEroareCitire(owner, cale, r.cod);
     }
-    linii.insert(linii.end(), std::make_move_iterator(aDouaParte.begin()), std::make_move_iterator(aDouaParte.end()));
     return CatalogOk;
 }
 
@@ -144,10 +141,7 @@ int ParcurgeMaterialeOptice(const std::string& directorSticle, Fereastra owner, 
     if (baza.cod() != CatalogOk) return baza.cod();
     const std::string& cale = baza.cale();
 
-    // The first half hands its records on at once: its first record of a
-    // name is the file's. The second half keeps a copy of its first record
-    // of each name, handed on afterwards for the names the first half did
-    // not have; at most one record per name is kept.
+    // The file's first record of a name is the one every lookup finds.
     std::unordered_map<std::string, std::size_t, HashText, std::equal_to<>> sloturi;
     std::vector<std::vector<std::size_t>> indici;
     for (std::size_t i = 0; i < nume.size(); ++i) {
@@ -155,28 +149,14 @@ int ParcurgeMaterialeOptice(const std::string& directorSticle, Fereastra owner, 
         if (nou) indici.emplace_back();
         indici[it->second].push_back(i);
     }
-    std::vector<char> inPrima(indici.size(), 0);
-    std::vector<char> inADoua(indici.size(), 0);
-    std::vector<std::pair<std::size_t, MaterialOptic>, AlocatorMemorieMare<std::pair<std::size_t, MaterialOptic>>>
-        copii;
-    copii.reserve(indici.size());
-    const ParcurgereInParti r = ParcurgeInDouaParti(baza.f(), [&](int parte, const MaterialOptic& m, std::size_t) {
+    std::vector<char> gasit(indici.size(), 0);
+    const ParcurgereFisier r = ParcurgeMateriale(baza.f(), [&](const MaterialOptic& m, std::size_t) {
         const auto it = sloturi.find(NumeDinCamp(m.nume));
-        if (it == sloturi.end()) return;
-        const std::size_t slot = it->second;
-        if (parte == 1) {
-            if (!inADoua[slot]) copii.emplace_back(slot, m);
-            inADoua[slot] = 1;
-            return;
-        }
-        if (inPrima[slot]) return;
-        inPrima[slot] = 1;
-        for (std::size_t i : indici[slot]) f(i, m);
+        if (it == sloturi.end() || gasit[it->second]) return;
+        gasit[it->second] = 1;
+        for (std::size_t i : indici[it->second]) f(i, m);
     });
     if (r.cod != 0) return RaporteazaEroareCitire(owner, cale, r.cod);
-    for (const auto& [slot, m] : copii)
-        if (!inPrima[slot])
-            for (std::size_t i : indici[slot]) f(i, m);
     return CatalogOk;
 }
 

@@ -11,7 +11,6 @@
 
 #include "fileutil/BlocareFisier.h"
 #include "fileutil/UtilitatiFisiere.h"
-#include "platform/DouaFire.h"
 #include "platform/Platforma.h"
 #include "platform/SistemFisiere.h"
 #include "record/OrdineOcteti.h"
@@ -20,19 +19,6 @@
 #include "suite/Recuperare.h"
 
 namespace vitramor {
-
-std::string TextFormatat(const char* format, ...) {
-    std::va_list args;
-    va_start(args, format);
-    std::va_list copie;
-    va_copy(copie, args);
-    const int lungime = std::vsnprintf(nullptr, 0, format, copie);
-    va_end(copie);
-    std::string text(lungime > 0 ? static_cast<std::size_t>(lungime) : 0, '\0');
-    if (lungime > 0) std::vsnprintf(text.data(), text.size() + 1, format, args);
-    va_end(args);
-    return text;
-}
 
 std::string_view NumeDinCamp(const char* camp, std::size_t marimeCamp) {
     return std::string_view(camp, strnlen(camp, marimeCamp));
@@ -76,62 +62,21 @@ std::size_t CititorBlocuri::urmatorulBloc() {
     return inBloc_;
 }
 
-namespace {
-
-// Records [de, pana) of the file by pread; 0 or the errno of a failure.
-int ParcurgeParte(int fd, std::size_t de, std::size_t pana, int parte,
-                  const std::function<void(int, const MaterialOptic&, std::size_t)>& f) {
-    // Read straight into records: a copy of every record would cost as much
-    // as the read.
-    std::vector<MaterialOptic> recorduri(RecorduriPeBloc);
-    char* bloc = reinterpret_cast<char*>(recorduri.data());
-    for (std::size_t i = de; i < pana;) {
-        const std::size_t cerut = std::min(RecorduriPeBloc, pana - i) * MarimeMaterialOptic;
-        std::size_t citit = 0;
-        while (citit < cerut) {
-            const ssize_t n = ::pread(fd, bloc + citit, cerut - citit,
-                                      static_cast<off_t>(i * MarimeMaterialOptic + citit));
-            if (n < 0 && errno == EINTR) continue;
-            if (n < 0) return errno;
-            if (n == 0) break;  // the file grew shorter meanwhile
-            citit += static_cast<std::size_t>(n);
+ParcurgereFisier ParcurgeMateriale(std::FILE* fisier,
+                                   const std::function<void(const MaterialOptic& m, std::size_t index)>& f) {
+    ParcurgereFisier r;
+    CititorBlocuri cititor(fisier, MarimeMaterialOptic);
+    MaterialOptic m;
+    while (const std::size_t n = cititor.urmatorulBloc()) {
+        for (std::size_t i = 0; i < n; ++i) {
+            std::memcpy(&m, cititor.record(i), sizeof m);
+            MaterialDinOrdineaFisierului(m);
+            f(m, cititor.indexPrimul() + i);
         }
-        const std::size_t intregi = citit / MarimeMaterialOptic;
-        for (std::size_t k = 0; k < intregi; ++k) {
-            MaterialDinOrdineaFisierului(recorduri[k]);
-            f(parte, recorduri[k], i + k);
-        }
-        if (citit < cerut) return 0;
-        i += intregi;
     }
-    return 0;
-}
-
-}  // namespace
-
-ParcurgereInParti ParcurgeInDouaParti(
-    std::FILE* fisier, const std::function<void(int parte, const MaterialOptic& m, std::size_t index)>& f) {
-    ParcurgereInParti r;
-    const int fd = ::fileno(fisier);
-    struct stat st {};
-    if (::fstat(fd, &st) != 0) {
-        r.cod = errno;
-        return r;
-    }
-    r.recorduri = static_cast<std::size_t>(st.st_size) / MarimeMaterialOptic;
-    constexpr std::size_t PragDouaFire = 4096;
-    if (r.recorduri < PragDouaFire) {
-        r.inceputParte2 = r.recorduri;
-        r.cod = ParcurgeParte(fd, 0, r.recorduri, 0, f);
-        return r;
-    }
-    const std::size_t jumatate = r.recorduri / 2;
-    r.inceputParte2 = jumatate;
-    int cod2 = 0;
-    int cod1 = 0;
-    InDouaFire([&] { cod1 = ParcurgeParte(fd, 0, jumatate, 0, f); },
-               [&] { cod2 = ParcurgeParte(fd, jumatate, r.recorduri, 1, f); });
-    r.cod = cod1 ? cod1 : cod2;
+    r.cod = cititor.eroare() ? cititor.codEroare() : 0;
+    r.recorduri = cititor.recorduriCitite();
+    r.octetiRest = cititor.octetiRest();
     return r;
 }
 

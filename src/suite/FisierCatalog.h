@@ -13,6 +13,7 @@
 #include "fileutil/RescriereFisier.h"
 #include "platform/Platforma.h"
 #include "record/MaterialOptic.h"
+#include "record/TextFormatat.h"
 
 namespace vitramor {
 
@@ -28,8 +29,6 @@ inline constexpr std::size_t RecorduriPeBloc = 256;
 inline constexpr const char* NumeTemporarCatalog = "catalix.tmp";
 
 inline constexpr const char* TitluAtentie = "ATENTIE!";
-
-std::string TextFormatat(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
 // The name held in a 16-byte name field: up to its first NUL, at most 16
 // bytes when the field has none.
@@ -80,20 +79,19 @@ private:
     int codEroare_ = 0;
 };
 
-// Every whole record of an open file, read by position in two halves side by
-// side: on a large database the work done per record costs about as much as
-// reading it, and two cores halve it. `f(parte, m, index)` is called in
-// file order within each half (parte 0 the first, parte 1 the second), from
-// two threads at once, each on its own half; a small file is one part read
-// on the calling thread. The records come in the host's byte order. The result is 0 or the errno of a read error;
-// `recorduri` counts the whole records at the time of opening.
-struct ParcurgereInParti {
+// Every whole record of an open database file, in file order and in the
+// host's byte order, with its index: the one reading of the database that
+// every pass over its records uses. A trailing fragment shorter than a record
+// is not a record; its length comes back in `octetiRest`. `cod` is 0 or the
+// errno of a read error, after which the records seen so far are not the
+// whole file.
+struct ParcurgereFisier {
     int cod = 0;
     std::size_t recorduri = 0;
-    std::size_t inceputParte2 = 0;  // index of the second half's first record
+    std::size_t octetiRest = 0;
 };
-ParcurgereInParti ParcurgeInDouaParti(
-    std::FILE* fisier, const std::function<void(int parte, const MaterialOptic& m, std::size_t index)>& f);
+ParcurgereFisier ParcurgeMateriale(std::FILE* fisier,
+                                   const std::function<void(const MaterialOptic& m, std::size_t index)>& f);
 
 // A FILE* that closes itself, written so that the file helpers that take and
 // clear `std::FILE*&` can be handed its member.

@@ -33,7 +33,7 @@ TEST(RelativePrice, TextBecomesTenthsRoundedDown) {
         {"0.05", true, 0},       {"0.19", true, 1},     {"+2", true, 20},      {"1e3", true, 10000},
         {"6399.99", true, 63999}, {"-0", true, 0},      {"6400.1", false, 0},  {"6400.0001", false, 0},
         {"-0.1", false, 0},      {"", false, 0},        {"  ", false, 0},      {"abc", false, 0},
-        {"1,7", false, 0},       {"12abc", false, 0},   {"nan", false, 0},     {"inf", false, 0},
+        {"1,7", true, 17},       {"12abc", false, 0},   {"nan", false, 0},     {"inf", false, 0},
     };
     for (const Case& c : cases) {
         std::uint16_t tenths = 999;

@@ -15,7 +15,7 @@ TEST(TextCoeficient, ReadsCatalogueNumbersAndRefusesEverythingElse) {
         {"  103.560653\t", true, 103.560653},
         {"", true, 0.0},  // a cleared cell
         {"   ", true, 0.0},
-        {"1,5", false, 0},  // decimal comma
+        {"1,5", true, 1.5},  // decimal comma
         {"1.2.3", false, 0}, {"abc", false, 0}, {"1e", false, 0}, {"1 2", false, 0}, {"+-1", false, 0},
         {"++1", false, 0}, {"0x10", false, 0}, {"inf", false, 0}, {"nan", false, 0}, {"1e400", false, 0},
     };

@@ -82,7 +82,7 @@ TEST_F(DialoguriDispersie, GarbageInACellIsRejectedAndTheOldValueKept) {
     QLineEdit* c1 = Control<QLineEdit>(&d, "coefN1");
     EXPECT_EQ(c0->text(), QStringLiteral("2"));
 
-    for (const char* gunoi : {"1,5", "abc", "inf", "1e999"}) {
+    for (const char* gunoi : {"1;5", "abc", "inf", "1e999"}) {
         p.casete.clear();
         Scrie(c0, QString::fromLatin1(gunoi));
         Q_EMIT c0->editingFinished();  // what leaving the cell does
@@ -95,7 +95,7 @@ TEST_F(DialoguriDispersie, GarbageInACellIsRejectedAndTheOldValueKept) {
 
     // OK with garbage still in a cell: reported, the dialog stays open.
     p.casete.clear();
-    Scrie(c1, QStringLiteral("0,5"));
+    Scrie(c1, QStringLiteral("0,5x"));
     d.accept();
     EXPECT_EQ(p.casete.size(), 1u);
     EXPECT_EQ(d.result(), QDialog::Rejected);

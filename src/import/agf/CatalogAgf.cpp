@@ -16,11 +16,10 @@
 #include "dispersion/PotrivireEcuatie.h"
 #include "editors/LiniiSpectrale.h"
 #include "import/schott/ImportSchott.h"
-#include "import/NumarZecimal.h"
 #include "import/PuncteReprezentative.h"
-#include "platform/DouaFire.h"
 #include "record/CodificareText.h"
 #include "suite/FisierCatalog.h"
+#include "record/NumarCatalog.h"
 
 namespace vitramor {
 
@@ -55,18 +54,11 @@ void Campuri(std::string_view linie, std::vector<std::string_view>& c) {
     }
 }
 
-// The signed number that starts `t`, as catalogues write it (an optional
-// '+', then an optional '-'): its length, 0 when there is none. "nan",
-// "inf" and text are not numbers of a catalogue.
+// The number that starts `t`: its length, 0 when there is none or it does
+// not fit a double.
 std::size_t NumarCuSemn(std::string_view t, double& v) {
-    std::size_t i = 0;
-    if (i < t.size() && t[i] == '+') ++i;
-    const bool negativ = i < t.size() && t[i] == '-';
-    if (negativ) ++i;
-    const std::size_t n = CitesteZecimal(t.substr(i), v);
-    if (n == 0) return 0;
-    if (negativ) v = -v;
-    return i + n;
+    const CitireNumar c = CitesteNumarCatalog(t, v);
+    return c.depasire ? 0 : c.lungime;
 }
 
 // A whole field as a number.
@@ -489,39 +481,6 @@ void CitesteLinii(std::string_view text, int primaLinie, CatalogAgf& catalog) {
     if (curenta) Verifica(*curenta);
 }
 
-// The line ends of a text. Counted in byte counters the compiler keeps in
-// vector registers: a plain count of a megabyte costs a tenth as much again
-// as reading its half of the catalogue.
-int NumarLinii(std::string_view text) {
-    long total = 0;
-    const auto* p = reinterpret_cast<const unsigned char*>(text.data());
-    std::size_t i = 0;
-    while (i < text.size()) {
-        // At most 255 rounds, so that no counter overflows.
-        const std::size_t bloc = std::min<std::size_t>(text.size() - i, 255 * 16);
-        unsigned char contor[16] = {};
-        std::size_t j = 0;
-        for (; j + 16 <= bloc; j += 16)
-            for (int b = 0; b < 16; ++b) contor[b] += p[i + j + b] == '\n';
-        for (int b = 0; b < 16; ++b) total += contor[b];
-        for (; j < bloc; ++j) total += p[i + j] == '\n';
-        i += bloc;
-    }
-    return static_cast<int>(total);
-}
-
-// Where the second half of a large catalogue may start: the first NM line
-// after the middle, so that no glass is cut in two. 0 when there is none.
-std::size_t JumatateLaSticla(std::string_view text) {
-    constexpr std::size_t PragDouaFire = 256 * 1024;
-    if (text.size() < PragDouaFire) return 0;
-    for (std::size_t i = text.find('\n', text.size() / 2); i != std::string_view::npos; i = text.find('\n', i + 1)) {
-        const std::string_view rest = text.substr(i + 1);
-        if (rest.size() > 3 && rest.substr(0, 2) == "NM" && (rest[2] == ' ' || rest[2] == '\t')) return i + 1;
-    }
-    return 0;
-}
-
 }  // namespace
 
 CatalogAgf CitesteCatalogAgf(std::string_view octeti) {
@@ -535,23 +494,7 @@ CatalogAgf CitesteCatalogAgf(std::string_view octeti) {
     CatalogAgf catalog;
     // A glass of a full catalogue takes a kilobyte or two of text.
     catalog.sticle.reserve(text.size() / 1024 + 1);
-    // A manufacturer's whole catalogue is read in two halves side by side;
-    // the glasses and comments come out in file order all the same.
-    const std::size_t jumatate = JumatateLaSticla(text);
-    if (jumatate == 0) {
-        CitesteLinii(text, 1, catalog);
-        return catalog;
-    }
-    const std::string_view prima = text.substr(0, jumatate), a2a = text.substr(jumatate);
-    CatalogAgf dupa;
-    dupa.sticle.reserve(a2a.size() / 1024 + 1);
-    // The second half counts the first half's lines itself, while the first
-    // half is already being read.
-    InDouaFire([&] { CitesteLinii(prima, 1, catalog); }, [&] { CitesteLinii(a2a, 1 + NumarLinii(prima), dupa); });
-    catalog.sticle.insert(catalog.sticle.end(), std::make_move_iterator(dupa.sticle.begin()),
-                          std::make_move_iterator(dupa.sticle.end()));
-    catalog.comentarii.insert(catalog.comentarii.end(), std::make_move_iterator(dupa.comentarii.begin()),
-                              std::make_move_iterator(dupa.comentarii.end()));
+    CitesteLinii(text, 1, catalog);
     return catalog;
 }
 

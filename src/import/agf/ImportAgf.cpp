@@ -5,7 +5,6 @@
 #include <span>
 
 #include "messages/ListaMesaje.h"
-#include "platform/DouaFire.h"
 #include "record/CodificareText.h"
 #include "settings/Directoare.h"
 #include "suite/Catalix.h"
@@ -25,24 +24,12 @@ RezultatImportAgf ImportaSticleAgf(Fereastra owner, const std::string& numeFisie
     std::vector<std::size_t> deConvertit;
     for (std::size_t i = 0; i < catalog.sticle.size(); ++i)
         if (aleasa(i) && catalog.sticle[i].importabila()) deConvertit.push_back(i);
-    // The glasses are converted first, both halves of a large selection side
-    // by side (the fit of other formulas costs more than reading the file);
-    // the messages then go out in the catalogue's order.
-    // Left uninitialised: the conversion clears every record, and the fresh
-    // memory is first touched by the thread that fills it.
-    const std::unique_ptr<MaterialOptic[]> materiale(new MaterialOptic[deConvertit.size()]);
+    // The glasses are converted first; the messages then go out in the
+    // catalogue's order.
+    std::vector<MaterialOptic> materiale(deConvertit.size());
     std::vector<std::vector<std::string>> mesaje(deConvertit.size());
-    const auto converteste = [&](std::size_t de, std::size_t pana) {
-        for (std::size_t k = de; k < pana; ++k)
-            ConvertesteSticlaAgf(catalog.sticle[deConvertit[k]], producator, materiale[k], mesaje[k]);
-    };
-    constexpr std::size_t PragDouaFire = 64;
-    if (deConvertit.size() >= PragDouaFire) {
-        const std::size_t jumatate = deConvertit.size() / 2;
-        InDouaFire([&] { converteste(0, jumatate); }, [&] { converteste(jumatate, deConvertit.size()); });
-    } else {
-        converteste(0, deConvertit.size());
-    }
+    for (std::size_t k = 0; k < deConvertit.size(); ++k)
+        ConvertesteSticlaAgf(catalog.sticle[deConvertit[k]], producator, materiale[k], mesaje[k]);
 
     std::size_t k = 0;
     for (std::size_t i = 0; i < catalog.sticle.size(); ++i) {
@@ -63,8 +50,7 @@ RezultatImportAgf ImportaSticleAgf(Fereastra owner, const std::string& numeFisie
     }
     // The whole catalogue in one pass over the database.
     std::vector<int> coduri;
-    SalveazaMaterialeOptice(path_sticle, std::span<const MaterialOptic>(materiale.get(), deConvertit.size()), owner,
-                            coduri);
+    SalveazaMaterialeOptice(path_sticle, materiale, owner, coduri);
     for (int c : coduri) r.salvate += c == 0;
     return r;
 }

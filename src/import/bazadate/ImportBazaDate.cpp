@@ -13,6 +13,7 @@
 #include "record/OrdineOcteti.h"
 #include "settings/Directoare.h"
 #include "suite/Catalix.h"
+#include "suite/EroriCatalog.h"
 #include "suite/FisierCatalog.h"
 
 namespace vitramor {
@@ -101,30 +102,34 @@ int ImportaDinBazaDate(Fereastra owner, const std::string& director, const std::
     std::sort(alese.begin(), alese.end());
     alese.erase(std::unique(alese.begin(), alese.end()), alese.end());
 
-    std::vector<MaterialOptic> recorduri;
-    {
-        SursaDeschisa sursa(owner, director, fisier);
-        if (!sursa.ok()) return 0;
-        CititorBlocuri cititor(sursa.f(), MarimeMaterialOptic);
-        auto urmatorul = std::lower_bound(alese.begin(), alese.end(), 0);
-        while (urmatorul != alese.end()) {
-            const std::size_t n = cititor.urmatorulBloc();
-            if (n == 0) break;
-            for (std::size_t i = 0; i < n && urmatorul != alese.end(); ++i) {
-                if (static_cast<std::size_t>(*urmatorul) != cititor.indexPrimul() + i) continue;
-                MaterialOptic& m = recorduri.emplace_back();
-                std::memcpy(&m, cititor.record(i), sizeof m);
-                MaterialDinOrdineaFisierului(m);
-                ++urmatorul;
-            }
-        }
-        if (cititor.eroare()) return RaporteazaEroareCitire(owner, fisier, cititor.codEroare()), 0;
-    }
-    // One pass over the destination for the whole selection.
-    std::vector<int> coduri;
-    SalveazaMaterialeOptice(path_sticle, recorduri, owner, coduri);
+    // The source is read once and stored a block at a time through the
+    // one-pass store: memory stays bounded whatever the size of the source.
+    constexpr std::size_t RecorduriPeLot = 4096;
+    SursaDeschisa sursa(owner, director, fisier);
+    if (!sursa.ok()) return 0;
+    std::vector<MaterialOptic> lot;
     int stocate = 0;
-    for (int c : coduri) stocate += c == 0;
+    bool esec = false;
+    const auto salveazaLot = [&] {
+        if (esec || lot.empty()) return;
+        std::vector<int> coduri;
+        const int cod = SalveazaMaterialeOptice(path_sticle, lot, owner, coduri);
+        for (int c : coduri) stocate += c == 0;
+        // A refused name costs its material only; a database that cannot
+        // be read or written stops the import there, said once.
+        esec = cod != CatalogOk && cod != EroareNumeMaterial;
+        lot.clear();
+    };
+    auto urmatorul = alese.begin();
+    while (urmatorul != alese.end() && *urmatorul < 0) ++urmatorul;
+    const ParcurgereFisier r = ParcurgeMateriale(sursa.f(), [&](const MaterialOptic& m, std::size_t index) {
+        if (urmatorul == alese.end() || static_cast<std::size_t>(*urmatorul) != index) return;
+        ++urmatorul;
+        lot.push_back(m);
+        if (lot.size() == RecorduriPeLot) salveazaLot();
+    });
+    if (r.cod != 0) return RaporteazaEroareCitire(owner, fisier, r.cod), 0;
+    salveazaLot();
     if (salvate) *salvate = stocate;
     return 1;
 }

@@ -12,12 +12,13 @@
 #include <string_view>
 
 #include "fileutil/UtilitatiFisiere.h"
-#include "import/NumarZecimal.h"
 #include "messages/ListaMesaje.h"
 #include "record/ConversiiMaterial.h"
 #include "record/SetLucru.h"
 #include "settings/Directoare.h"
 #include "suite/Catalix.h"
+#include "record/TextFormatat.h"
+#include "record/NumarCatalog.h"
 
 namespace vitramor {
 
@@ -41,20 +42,6 @@ constexpr int LinieGrosime = 81;
 // Past this many warnings one import only counts them: a file that is not
 // a catalogue at all would otherwise bury the message list.
 constexpr int AvertizariAfisateMaxim = 50;
-
-std::string Formatat(const char* format, ...) __attribute__((format(printf, 1, 2)));
-std::string Formatat(const char* format, ...) {
-    va_list args;
-    va_start(args, format);
-    va_list copie;
-    va_copy(copie, args);
-    const int n = std::vsnprintf(nullptr, 0, format, args);
-    va_end(args);
-    std::string text(n > 0 ? static_cast<std::size_t>(n) : 0, '\0');
-    if (n > 0) std::vsnprintf(text.data(), text.size() + 1, format, copie);
-    va_end(copie);
-    return text;
-}
 
 bool EsteSpatiu(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
 bool EsteCifra(char c) { return c >= '0' && c <= '9'; }
@@ -93,16 +80,11 @@ Numar CitesteReal(std::string_view t) {
     const std::size_t n = t.size();
     while (i < n && EsteSpatiu(t[i])) ++i;
     if (i == n) return {};
-    bool negativ = false;
-    if (t[i] == '+' || t[i] == '-') negativ = t[i++] == '-';
-    const std::size_t inceput = i;
-    i += PrefixZecimal(t.substr(i));
-    if (i == inceput) return {0.0, FelNumar::Text};
     double v = 0.0;
-    const auto [p, ec] = std::from_chars(t.data() + inceput, t.data() + i, v, std::chars_format::general);
-    if (ec == std::errc::result_out_of_range) return {0.0, FelNumar::Depasire};
-    if (ec != std::errc() || p != t.data() + i) return {0.0, FelNumar::Text};
-    return {negativ ? -v : v, FelNumar::Numar};
+    const CitireNumar c = CitesteNumarCatalog(t.substr(i), v);
+    if (c.depasire) return {0.0, FelNumar::Depasire};
+    if (c.lungime == 0) return {0.0, FelNumar::Text};
+    return {v, FelNumar::Numar};
 }
 
 // The integer reading: blanks, sign, digits; whatever follows ends it.
@@ -235,7 +217,7 @@ float Convertor::grosime() {
         if (unitate != std::string_view::npos) numar = numar.substr(0, unitate);
         d = real(LinieGrosime, numar);
         if (cifra > 0 && (v[cifra - 1] == '0' || v[cifra - 1] == '.'))
-            avertizeaza(LinieGrosime, Formatat("grosimea \"%s\" se citeste de la prima cifra nenula: %g mm",
+            avertizeaza(LinieGrosime, TextFormatat("grosimea \"%s\" se citeste de la prima cifra nenula: %g mm",
                                                TextCitat(v).c_str(), static_cast<double>(d)));
     }
     if (d > 0.0f && std::isfinite(d)) return d;
@@ -251,7 +233,7 @@ float Convertor::absorbtie(int linie, float d) {
     float tau = real(linie);
     if (tau < 0.0f || tau > 1.0f) {
         const float limita = tau < 0.0f ? 0.0f : 1.0f;
-        avertizeaza(linie, Formatat("transmisia %g nu este intre 0 si 1; se ia %g", static_cast<double>(tau),
+        avertizeaza(linie, TextFormatat("transmisia %g nu este intre 0 si 1; se ia %g", static_cast<double>(tau),
                                     static_cast<double>(limita)));
         tau = limita;
     }
@@ -322,7 +304,7 @@ struct Raportor {
     }
     void incheie() {
         if (total > AvertizariAfisateMaxim)
-            AfiseazaMesajInLista(Formatat("%s: inca %d avertizari nu au fost afisate", o.numeFisier.c_str(),
+            AfiseazaMesajInLista(TextFormatat("%s: inca %d avertizari nu au fost afisate", o.numeFisier.c_str(),
                                           total - AvertizariAfisateMaxim),
                                  NivelAvertizare);
     }
@@ -406,7 +388,7 @@ std::vector<AvertizareSchott> ConvertesteBlocSchott(const BlocSchott& bloc, Mate
 
 std::string TextClaseChimiceSchott(const MaterialOptic& m) {
     const std::uint16_t* c = m.stabilitate_chimica;
-    return Formatat("%d %d %d %d %d", c[0], c[1], c[2], c[3], c[4]);
+    return TextFormatat("%d %d %d %d %d", c[0], c[1], c[2], c[3], c[4]);
 }
 
 RezultatImportSchott ImportaSticleSchott(std::istream& in, MaterialOptic& lucru, const OptiuniImportSchott& o) {
@@ -419,7 +401,7 @@ RezultatImportSchott ImportaSticleSchott(std::istream& in, MaterialOptic& lucru,
     while (CitesteBlocSchott(cititor, bloc)) {
         const std::string nume = NumeDinLinieSchott(bloc.linii[0]);
         if (bloc.linieLunga >= 0) {
-            raportor.caseta(Formatat("Linia %d a fisierului %s are mai mult de %d de caractere, ceea ce formatul "
+            raportor.caseta(TextFormatat("Linia %d a fisierului %s are mai mult de %d de caractere, ceea ce formatul "
                                      "catalogului nu are; valorile de dupa ea nu mai sunt la locul lor.\n"
                                      "Importul s-a oprit: sticla %s nu a fost salvata, sticlele de dinaintea ei "
                                      "au fost salvate.",
@@ -432,17 +414,17 @@ RezultatImportSchott ImportaSticleSchott(std::istream& in, MaterialOptic& lucru,
         if (bloc.liniiCitite <= UltimaLinieFolositaSchott) {
             // Storing it would put the last line read into every value after
             // it and replace a good record of the same name in the database.
-            raportor.caseta(Formatat("Fisierul %s se termina in blocul sticlei %s, dupa %d din cele %d linii.\n"
+            raportor.caseta(TextFormatat("Fisierul %s se termina in blocul sticlei %s, dupa %d din cele %d linii.\n"
                                      "Sticla nu a fost salvata: datele ei sunt incomplete.",
                                      fisier, nume.c_str(), bloc.liniiCitite, LiniiBlocSchott));
             rezultat.oprit = true;
             break;
         }
         for (const AvertizareSchott& a : ConvertesteBlocSchott(bloc, lucru))
-            raportor.avertizare(Formatat("%s, linia %d (sticla %s): %s", fisier, bloc.primaLinie + a.linieBloc,
+            raportor.avertizare(TextFormatat("%s, linia %d (sticla %s): %s", fisier, bloc.primaLinie + a.linieBloc,
                                          nume.c_str(), a.text.c_str()));
         if (bloc.liniiCitite < LiniiBlocSchott)
-            raportor.avertizare(Formatat("Fisierul %s se termina in blocul sticlei %s, dupa %d din cele %d linii; "
+            raportor.avertizare(TextFormatat("Fisierul %s se termina in blocul sticlei %s, dupa %d din cele %d linii; "
                                          "toate valorile sticlei erau citite si sticla a fost salvata.",
                                          fisier, nume.c_str(), bloc.liniiCitite, LiniiBlocSchott));
 

@@ -23,6 +23,7 @@
 #include "suite/Catalix.h"
 #include "suite/EroriCatalog.h"
 #include "suite/Recuperare.h"
+#include "record/NumarCatalog.h"
 
 namespace vitramor {
 
@@ -46,17 +47,9 @@ std::string Format(const char* f, A... a) {
 // The number at the start of a text cell; nothing when it holds none.
 std::optional<double> NumarDinText(const char* t) {
     while (*t == ' ' || *t == '\t') ++t;
-    if (*t == '+') ++t;
     double v = 0;
-    const char* sfarsit = t + std::strlen(t);
-    const auto r = std::from_chars(t, sfarsit, v);
-    if (r.ec != std::errc()) return std::nullopt;
-    // A decimal comma: "1,5168".
-    if (*r.ptr == ',' && r.ptr[1] >= '0' && r.ptr[1] <= '9') {
-        std::string s(t, sfarsit);
-        s[static_cast<std::size_t>(r.ptr - t)] = '.';
-        std::from_chars(s.data(), s.data() + s.size(), v);
-    }
+    const CitireNumar c = CitesteNumarCatalog(t, v);
+    if (c.lungime == 0 || c.depasire) return std::nullopt;
     return v;
 }
 

@@ -20,7 +20,6 @@
 
 #include "fileutil/UtilitatiFisiere.h"
 #include "import/tabele/FoaieCalcul.h"
-#include "platform/MemorieMare.h"
 
 namespace vitramor {
 
@@ -93,7 +92,7 @@ struct Inregistrare {
     }
 };
 
-using Octeti = std::vector<std::uint8_t, AlocatorMemorieMare<std::uint8_t>>;
+using Octeti = std::vector<std::uint8_t>;
 
 Inregistrare InregistrareLa(const Octeti& flux, std::size_t pozitie) {
     if (pozitie > flux.size() || flux.size() - pozitie < 4)

@@ -1,4 +1,5 @@
 #include "import/tabele/ConexiuneOdbc.h"
+#include "record/TextFormatat.h"
 
 #include <cstring>
 #include <memory>

@@ -9,12 +9,12 @@
 
 #include "platform/Platforma.h"
 #include "record/CodificareText.h"
+#include "record/NumarCatalog.h"
 
 namespace vitramor {
 
 namespace {
 
-bool EsteBlanc(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
 struct Numarare {
     std::size_t pline = 0, texte = 0;
@@ -83,15 +83,7 @@ std::string LitereColoana(std::size_t index) {
 }
 
 bool NumarDinTextCelula(const std::string& text, double& valoare) {
-    std::size_t a = 0, b = text.size();
-    while (a < b && EsteBlanc(text[a])) ++a;
-    while (b > a && EsteBlanc(text[b - 1])) --b;
-    if (a == b) return false;
-    std::string t = text.substr(a, b - a);
-    if (t.front() == '+') t.erase(0, 1);
-    if (t.find('.') == std::string::npos && std::count(t.begin(), t.end(), ',') == 1) std::replace(t.begin(), t.end(), ',', '.');
-    const auto r = std::from_chars(t.data(), t.data() + t.size(), valoare);
-    return r.ec == std::errc() && r.ptr == t.data() + t.size();
+    return NumarCatalog(text, valoare);
 }
 
 std::string TextCelula(std::string octeti) {

@@ -10,7 +10,6 @@
 
 #include "import/text/ColoaneText.h"
 #include "messages/ListaMesaje.h"
-#include "platform/DouaFire.h"
 #include "settings/Directoare.h"
 #include "suite/Catalix.h"
 
@@ -136,8 +135,8 @@ RezultatImportText ImportaCatalogText(int cod, std::istream& in, std::istream* i
     CititorLiniiText cititor1(in1 ? *in1 : static_cast<std::istream&>(gol));
     if (cod == CodCatalogPilkington) SariAntet(cititor1, *d);
 
-    // The chosen lines are read first, then built, both halves of a large
-    // selection side by side, and the glasses are stored together: storing
+    // The chosen lines are read first, then built, and the glasses are
+    // stored together: storing
     // them one by one would read the whole database once per glass.
     std::vector<std::pair<std::string, std::string>> alese;
     auto urmatoarea = linii.begin();
@@ -150,20 +149,10 @@ RezultatImportText ImportaCatalogText(int cod, std::istream& in, std::istream* i
         ++urmatoarea;
         alese.emplace_back(cititor.linie(), cititor1.linie());
     }
-    // Left uninitialised: every record is reset by the line that builds it,
-    // and the fresh memory is first touched by the thread that fills it.
-    const std::unique_ptr<MaterialOptic[]> sticle(new MaterialOptic[alese.size()]);
+    std::vector<MaterialOptic> sticle(alese.size());
     std::vector<StareLinieText> stari(alese.size());
-    const auto construieste = [&](std::size_t de, std::size_t pana) {
-        for (std::size_t i = de; i < pana; ++i)
-            stari[i] = ParseazaLinieCatalogText(cod, alese[i].first, alese[i].second, sticle[i]);
-    };
-    constexpr std::size_t PragDouaFire = 256;
-    if (alese.size() >= PragDouaFire) {
-        InDouaFire([&] { construieste(0, alese.size() / 2); }, [&] { construieste(alese.size() / 2, alese.size()); });
-    } else {
-        construieste(0, alese.size());
-    }
+    for (std::size_t i = 0; i < alese.size(); ++i)
+        stari[i] = ParseazaLinieCatalogText(cod, alese[i].first, alese[i].second, sticle[i]);
 
     // The working record ends as the last line built left it.
     if (!alese.empty()) lucru = sticle[alese.size() - 1];
@@ -187,7 +176,7 @@ RezultatImportText ImportaCatalogText(int cod, std::istream& in, std::istream* i
         ++deSalvat;
     }
     std::vector<int> coduri;
-    SalveazaMaterialeOptice(path_sticle, std::span<const MaterialOptic>(sticle.get(), deSalvat), owner, coduri);
+    SalveazaMaterialeOptice(path_sticle, std::span<const MaterialOptic>(sticle.data(), deSalvat), owner, coduri);
     for (int c : coduri) r.salvate += c == 0;
     return r;
 }

@@ -1,6 +1,6 @@
 #include "import/text/ColoaneText.h"
 
-#include "import/NumarZecimal.h"
+#include "record/NumarCatalog.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -53,13 +53,11 @@ std::string_view ColoaneText::coloana(int numar) const {
 float RealText(std::string_view t) {
     std::size_t i = SariSpatii(t);
     const std::size_t n = t.size();
-    bool negativ = false;
-    if (i < n && (t[i] == '+' || t[i] == '-')) negativ = t[i++] == '-';
     double v = 0.0;
-    if (CitesteZecimal(t.substr(i), v) == 0 || !std::isfinite(v) ||
-        std::fabs(v) > static_cast<double>(std::numeric_limits<float>::max()))
+    const CitireNumar c = CitesteNumarCatalog(t.substr(std::min(i, n)), v);
+    if (c.lungime == 0 || c.depasire || std::fabs(v) > static_cast<double>(std::numeric_limits<float>::max()))
         return 0.0f;
-    return static_cast<float>(negativ ? -v : v);
+    return static_cast<float>(v);
 }
 
 long IntregText(std::string_view t) {
