@@ -47,8 +47,8 @@ CerereAlegereFisier CerereAlegere(bool salvare, int tip, const std::string& dire
 // the initial directory and `numeFisier` the caller's file name on entry; on
 // success they hold the chosen directory (no trailing separator) and file
 // name and the result is 0. Cancel returns -1 silently and leaves both as
-// they were; a failure is explained (ExplicaEroareAlegereFisier) and also
-// returns -1 with both unchanged.
+// they were; an answer the callers cannot use (no file name,
+// a path too long) is explained and also returns -1 with both unchanged.
 int AlegeFisier(Fereastra owner, bool salvare, int tip, std::string& director, std::string& numeFisier);
 inline int AlegeFisierDeschidere(Fereastra owner, int tip, std::string& director, std::string& numeFisier) {
     return AlegeFisier(owner, false, tip, director, numeFisier);
@@ -56,21 +56,5 @@ inline int AlegeFisierDeschidere(Fereastra owner, int tip, std::string& director
 inline int AlegeFisierSalvare(Fereastra owner, int tip, std::string& director, std::string& numeFisier) {
     return AlegeFisier(owner, true, tip, director, numeFisier);
 }
-
-// Failure codes of a file chooser, numbered as the common dialogs number
-// them. 0 is a cancel and is never explained.
-namespace codalegere {
-inline constexpr unsigned Anulat = 0;
-inline constexpr unsigned NumeInvalid = 12290;    // a chosen entry without a usable file name
-inline constexpr unsigned BufferPreMic = 12291;   // the chosen path does not fit the path buffer
-inline constexpr unsigned DialogNecreat = 65535;  // the chooser could not be shown
-}  // namespace codalegere
-
-// The boxes that explain a failure code, in order (two or four for some
-// codes), each cut to 259 characters; empty for 0.
-std::vector<std::string> TexteEroareAlegereFisier(unsigned cod);
-
-// Beeps, then shows those texts in boxes without caption.
-void ExplicaEroareAlegereFisier(unsigned cod);
 
 }  // namespace vitramor

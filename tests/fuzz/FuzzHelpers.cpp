@@ -17,6 +17,7 @@
 #include "import/tabele/AsociereColoane.h"
 #include "import/text/CatalogText.h"
 #include "import/agf/CatalogAgf.h"
+#include "import/agf/ConversieAgf.h"
 #include "import/tabele/FoaieCalcul.h"
 #include "import/agf/ImportAgf.h"
 #include "import/rii/ImportRii.h"

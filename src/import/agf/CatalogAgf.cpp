@@ -1,25 +1,14 @@
 #include "import/agf/CatalogAgf.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
-#include <cstdarg>
-#include <cstdio>
-#include <cstring>
-#include <limits>
-#include <map>
 
 #include <QString>
 #include <string>
 
-#include "dispersion/EcuatieDispersie.h"
-#include "dispersion/PotrivireEcuatie.h"
-#include "editors/LiniiSpectrale.h"
-#include "import/schott/ImportSchott.h"
-#include "import/PuncteReprezentative.h"
 #include "record/CodificareText.h"
-#include "suite/FisierCatalog.h"
 #include "record/NumarCatalog.h"
+#include "record/TextFormatat.h"
 
 namespace vitramor {
 
@@ -54,15 +43,8 @@ void Campuri(std::string_view linie, std::vector<std::string_view>& c) {
     }
 }
 
-// The number that starts `t`: its length, 0 when there is none or it does
-// not fit a double.
-std::size_t NumarCuSemn(std::string_view t, double& v) {
-    const CitireNumar c = CitesteNumarCatalog(t, v);
-    return c.depasire ? 0 : c.lungime;
-}
-
 // A whole field as a number.
-bool Numar(std::string_view t, double& v) { return !t.empty() && NumarCuSemn(t, v) == t.size(); }
+bool Numar(std::string_view t, double& v) { return NumarCatalog(t, v); }
 
 std::string Citat(std::string_view t) {
     std::string r(t.substr(0, 30));
@@ -75,58 +57,22 @@ std::string Citat(std::string_view t) {
 // and leave off fields at the end of a line; both are a value not given.
 enum class Camp { Numar, Lipsa, Gresit };
 
-// The fields of a line, the keyword first. A line whose fields after the
-// keyword are all numbers or `-` (most lines of a catalogue) is read in one
-// pass straight into `numere`, a `-` as not-a-number, which no number of a
-// catalogue reads as; only a line with another field is split into texts,
-// for the reading that tells which field it is.
+// The fields of a line, the keyword first.
 struct CampuriLinie {
-    static constexpr std::size_t Maxim = 16;
     std::vector<std::string_view> texte;
-    double numere[Maxim];
-    bool citite = false;  // the fields after the keyword are in `numere`
     std::size_t numar = 0;  // fields after the keyword
 
     void imparte(std::string_view linie) {
-        citite = false;
         Campuri(linie, texte);
         numar = texte.empty() ? 0 : texte.size() - 1;
     }
-    // The numbers after a two-letter keyword; false when a field is neither
-    // a number nor `-`.
-    bool citesteNumere(std::string_view linie) {
-        citite = false;
-        numar = 0;
-        std::size_t i = 2;
-        for (;;) {
-            while (i < linie.size() && (linie[i] == ' ' || linie[i] == '\t')) ++i;
-            if (i == linie.size()) break;
-            if (numar == Maxim) return false;
-            double& v = numere[numar++];
-            std::size_t n = NumarCuSemn(linie.substr(i), v);
-            if (n == 0 && linie[i] == '-') v = std::numeric_limits<double>::quiet_NaN(), n = 1;
-            i += n;
-            if (n == 0 || (i < linie.size() && linie[i] != ' ' && linie[i] != '\t')) return false;
-        }
-        citite = true;
-        return true;
-    }
     // Field i (1 is the first after the keyword), its number in `v`.
     Camp camp(std::size_t i, double& v) const {
-        if (i > numar) return Camp::Lipsa;
-        if (citite) {
-            v = numere[i - 1];
-            return std::isnan(v) ? Camp::Lipsa : Camp::Numar;
-        }
-        if (texte[i] == "-") return Camp::Lipsa;
+        if (i > numar || texte[i] == "-") return Camp::Lipsa;
         return Numar(texte[i], v) ? Camp::Numar : Camp::Gresit;
     }
     // Field i as the messages quote it; "-" for one not given.
-    std::string text(std::size_t i) const {
-        if (i > numar) return "-";
-        if (!citite) return Citat(texte[i]);
-        return std::isnan(numere[i - 1]) ? "-" : TextFormatat("%g", numere[i - 1]);
-    }
+    std::string text(std::size_t i) const { return i > numar ? "-" : Citat(texte[i]); }
 };
 
 // Fields `de` to `pana` (exclusive) of a line that a glass can do without.
@@ -255,87 +201,6 @@ void Verifica(SticlaAgf& s) {
                                    nevoie));
 }
 
-// ---- record ------------------------------------------------------------
-
-// Intervals of the even spread a formula is fitted on: dense enough that a
-// degree-11 polynomial cannot stray between two points.
-constexpr int PunctePotrivire = 120;
-
-void CopiazaText(char* camp, std::size_t marime, const std::string& text) {
-    std::memset(camp, 0, marime);
-    std::memcpy(camp, text.data(), std::min(text.size(), marime - 1));
-}
-
-// The nm bounds of a µm range in the record's 16-bit words.
-std::uint16_t Nm(double um, bool sus) {
-    const double nm = sus ? std::ceil(um * 1000.0 - 1e-6) : std::floor(um * 1000.0 + 1e-6);
-    return static_cast<std::uint16_t>(std::clamp(nm, 1.0, 65535.0));
-}
-
-void Transmisie(const SticlaAgf& s, MaterialOptic& m, std::vector<std::string>& mesaje) {
-    const auto inainte = [](const PunctTransmisieAgf& a, const PunctTransmisieAgf& b) { return a.lambdaUm < b.lambdaUm; };
-    // Catalogues list the lines in order; only a file that does not is sorted.
-    std::vector<PunctTransmisieAgf> sortate;
-    const std::vector<PunctTransmisieAgf>* p = &s.transmisie;
-    if (!std::is_sorted(p->begin(), p->end(), inainte)) {
-        sortate = s.transmisie;
-        std::stable_sort(sortate.begin(), sortate.end(), inainte);
-        p = &sortate;
-    }
-    // Two lines of the same wavelength (to the nm) would give one slot two values.
-    std::vector<PunctTransmisieAgf> unice;
-    unice.reserve(p->size());
-    long nmAnterior = -1;
-    for (const auto& q : *p) {
-        if (q.lambdaUm * 1000.0 > 65535.0) continue;
-        const long nm = std::lround(q.lambdaUm * 1000);
-        if (unice.empty() || nm != nmAnterior) unice.push_back(q);
-        nmAnterior = nm;
-    }
-    if (unice.empty()) return;
-    // The reference thickness is the one most points were measured at; every
-    // point keeps its own absorption coefficient whatever its thickness.
-    // Ties go to the thickness met first along the wavelengths. Nearly
-    // every catalogue measures all its points at one thickness.
-    double grosime = unice.front().grosimeMm;
-    const bool oGrosime = std::all_of(unice.begin(), unice.end(), [&](auto& q) { return q.grosimeMm == grosime; });
-    if (!oGrosime) {
-        std::map<double, std::size_t> numarPeGrosime;
-        for (const auto& q : unice) ++numarPeGrosime[q.grosimeMm];
-        std::size_t celMaiDes = 0;
-        for (const auto& q : unice) {
-            const std::size_t k = numarPeGrosime[q.grosimeMm];
-            if (k > celMaiDes) celMaiDes = k, grosime = q.grosimeMm;
-        }
-    }
-    m.grosime_transmisie = static_cast<float>(grosime);
-    // Points that fit the slots go in as they are; only a longer curve needs
-    // choosing, and the transmittances it is chosen by.
-    if (unice.size() <= static_cast<std::size_t>(NumarSloturiEditabile)) {
-        for (std::size_t i = 0; i < unice.size(); ++i) {
-            m.lambda_Ti[i] = static_cast<std::uint16_t>(std::lround(unice[i].lambdaUm * 1000.0));
-            m.transmisia_interna[i] = AbsorbtieDinTransmisieCatalog(static_cast<float>(unice[i].tau),
-                                                                    static_cast<float>(unice[i].grosimeMm));
-        }
-        return;
-    }
-    std::vector<double> x, alfa, tau;
-    x.reserve(unice.size()), alfa.reserve(unice.size()), tau.reserve(unice.size());
-    for (const auto& q : unice) {
-        x.push_back(q.lambdaUm);
-        alfa.push_back(AbsorbtieDinTransmisieCatalog(static_cast<float>(q.tau), static_cast<float>(q.grosimeMm)));
-        tau.push_back(std::exp(-alfa.back() * grosime));
-    }
-    const std::vector<std::size_t> alese = PuncteReprezentative(x, {{tau}}, NumarSloturiEditabile);
-    if (alese.size() < unice.size())
-        mesaje.push_back(TextFormatat("transmisia are %zu puncte; s-au pastrat cele %zu care urmeaza cel mai bine curba",
-                                  unice.size(), alese.size()));
-    for (std::size_t i = 0; i < alese.size(); ++i) {
-        m.lambda_Ti[i] = static_cast<std::uint16_t>(std::lround(x[alese[i]] * 1000.0));
-        m.transmisia_interna[i] = static_cast<float>(alfa[alese[i]]);
-    }
-}
-
 }  // namespace
 
 std::string TextStareAgf(int stare) {
@@ -352,95 +217,7 @@ std::string TextAgfWindows1252(std::string_view o) {
     return std::string(o);
 }
 
-int CoeficientiFormulaAgf(int formula) {
-    static const int n[FormulaAgfMaxima + 1] = {0, 6, 6, 6, 5, 3, 8, 4, 4, 5, 8, 10, 8, 9};
-    return formula >= 1 && formula <= FormulaAgfMaxima ? n[formula] : 0;
-}
-
-double IndiceFormulaAgf(int formula, const double* a, double x) {
-    const double l2 = x * x, l4 = l2 * l2, i2 = 1.0 / l2;
-    double n2 = 0.0;
-    auto laurent = [&](int termeni) {  // a0 + a1 λ² + a2 λ⁻² + a3 λ⁻⁴ ...
-        double s = a[0] + a[1] * l2, p = 1.0;
-        for (int k = 2; k < termeni; ++k) s += a[k] * (p *= i2);
-        return s;
-    };
-    auto sellmeier = [&](int termeni) {
-        double s = 1.0;
-        for (int k = 0; k < termeni; ++k) s += a[2 * k] * l2 / (l2 - a[2 * k + 1]);
-        return s;
-    };
-    switch (formula) {
-        case 1: n2 = laurent(6); break;
-        case 2: n2 = sellmeier(3); break;
-        case 3: {
-            const double L = 1.0 / (l2 - 0.028);
-            return a[0] + a[1] * L + a[2] * L * L + a[3] * l2 + a[4] * l4 + a[5] * l4 * l2;
-        }
-        case 4: n2 = 1.0 + a[0] + a[1] * l2 / (l2 - a[2] * a[2]) + a[3] / (l2 - a[4] * a[4]); break;
-        case 5: return a[0] + a[1] / x + a[2] / std::pow(x, 3.5);
-        case 6: n2 = sellmeier(4); break;
-        case 7: n2 = a[0] + a[1] / (l2 - a[2]) - a[3] * l2; break;
-        case 8: n2 = a[0] + a[1] * l2 / (l2 - a[2]) - a[3] * l2; break;
-        case 9: n2 = a[0] + a[1] * l2 / (l2 - a[2]) + a[3] * l2 / (l2 - a[4]); break;
-        case 10: n2 = laurent(8); break;
-        case 11: n2 = sellmeier(5); break;
-        case 12: n2 = laurent(6) + a[6] * l4 + a[7] * l4 * l2; break;
-        case 13: {
-            n2 = a[0] + a[1] * l2 + a[2] * l4;
-            double p = 1.0;
-            for (int k = 3; k < 9; ++k) n2 += a[k] * (p *= i2);
-            break;
-        }
-        default: return 0.0;
-    }
-    return n2 > 0.0 && std::isfinite(n2) ? std::sqrt(n2) : 0.0;
-}
-
 namespace {
-
-bool Delimitator(std::string_view text, std::size_t i) {
-    if (i == text.size()) return true;
-    const char c = text[i];
-    return c == ' ' || c == '\t' || c == '\n' || (c == '\r' && (i + 1 == text.size() || text[i + 1] == '\n'));
-}
-
-// An IT line in the usual form ("IT", three numbers, the transmittance
-// between 0 and 1, wavelength and thickness positive) straight into the
-// glass, read in one pass that also finds the line's end: most lines of a
-// catalogue are these. The position of the line's end ('\n' or the end of
-// the text), or npos for anything else, which is left to the general
-// reading, which also tells what is wrong.
-std::size_t PunctTransmisieRapid(std::string_view text, std::size_t i, SticlaAgf& s) {
-    constexpr std::size_t Nu = std::string_view::npos;
-    if (text.size() - i < 3 || text[i] != 'I' || text[i + 1] != 'T' || (text[i + 2] != ' ' && text[i + 2] != '\t'))
-        return Nu;
-    i += 2;
-    double v[3];
-    for (double& valoare : v) {
-        while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
-        const std::size_t n = NumarCuSemn(text.substr(i), valoare);
-        if (n == 0 || !Delimitator(text, i + n)) return Nu;
-        i += n;
-    }
-    if (!(v[0] > 0.0) || !(v[1] >= 0.0 && v[1] <= 1.0) || !(v[2] > 0.0)) return Nu;
-    // Room for a whole curve at once: catalogues give a few dozen points.
-    if (s.transmisie.empty()) s.transmisie.reserve(NumarSloturiEditabile);
-    s.transmisie.push_back({v[0], v[1], v[2]});
-    // Fields after the third are not read, here as in the general reading.
-    if (i == text.size() || text[i] == '\n') return i;
-    if (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] == '\n')) return i + 1;
-    const std::size_t sfarsit = text.find('\n', i);
-    return sfarsit == Nu ? text.size() : sfarsit;
-}
-
-// A line of a keyword whose fields are all numbers, the keyword at the
-// start of the line as catalogues write it.
-bool EsteLinieNumerica(std::string_view l) {
-    if (l.size() < 3 || (l[2] != ' ' && l[2] != '\t')) return false;
-    const std::string_view cuvant = l.substr(0, 2);
-    return cuvant == "CD" || cuvant == "ED" || cuvant == "TD" || cuvant == "OD" || cuvant == "LD";
-}
 
 // The lines of `text`, numbered from `primaLinie` on, into `catalog`.
 void CitesteLinii(std::string_view text, int primaLinie, CatalogAgf& catalog) {
@@ -449,34 +226,23 @@ void CitesteLinii(std::string_view text, int primaLinie, CatalogAgf& catalog) {
     int linie = primaLinie - 1;
     for (std::size_t i = 0; i <= text.size();) {
         ++linie;
-        std::size_t sfarsit = curenta ? PunctTransmisieRapid(text, i, *curenta) : std::string_view::npos;
-        if (sfarsit != std::string_view::npos) {
-            i = sfarsit + 1;
-            if (sfarsit == text.size()) break;
-            continue;
-        }
-        sfarsit = text.find('\n', i);
-        if (sfarsit == std::string::npos) sfarsit = text.size();
+        std::size_t sfarsit = text.find('\n', i);
+        if (sfarsit == std::string_view::npos) sfarsit = text.size();
         std::string_view l(text.data() + i, sfarsit - i);
         i = sfarsit + 1;
         if (!l.empty() && l.back() == '\r') l.remove_suffix(1);
-        if (curenta && EsteLinieNumerica(l) && c.citesteNumere(l)) {
-            CitesteLinie(*curenta, linie, l.substr(0, 2), c);
-        } else {
-            c.imparte(l);
-            if (c.texte.empty()) continue;
-            if (c.texte[0] == "NM") {
-                if (curenta) Verifica(*curenta);
-                curenta = &catalog.sticle.emplace_back();
-                CitesteNM(*curenta, linie, c);
-            } else if (c.texte[0] == "CC") {
-                const std::size_t dupa = l.find("CC") + 2;
-                catalog.comentarii.emplace_back(l.substr(std::min(dupa + 1, l.size())));
-            } else if (curenta) {
-                CitesteLinie(*curenta, linie, c.texte[0], c);
-            }
+        c.imparte(l);
+        if (c.texte.empty()) continue;
+        if (c.texte[0] == "NM") {
+            if (curenta) Verifica(*curenta);
+            curenta = &catalog.sticle.emplace_back();
+            CitesteNM(*curenta, linie, c);
+        } else if (c.texte[0] == "CC") {
+            const std::size_t dupa = l.find("CC") + 2;
+            catalog.comentarii.emplace_back(l.substr(std::min(dupa + 1, l.size())));
+        } else if (curenta) {
+            CitesteLinie(*curenta, linie, c.texte[0], c);
         }
-        if (sfarsit == text.size()) break;
     }
     if (curenta) Verifica(*curenta);
 }
@@ -492,112 +258,8 @@ CatalogAgf CitesteCatalogAgf(std::string_view octeti) {
                                octeti.substr(0, 3) == "\xEF\xBB\xBF"))
         text = convertit = TextAgfWindows1252(octeti);
     CatalogAgf catalog;
-    // A glass of a full catalogue takes a kilobyte or two of text.
-    catalog.sticle.reserve(text.size() / 1024 + 1);
     CitesteLinii(text, 1, catalog);
     return catalog;
-}
-
-void ConvertesteSticlaAgf(const SticlaAgf& s, std::uint16_t producator, MaterialOptic& m,
-                          std::vector<std::string>& mesaje) {
-    std::memset(&m, 0, sizeof m);
-    if (s.nume.size() >= sizeof m.nume)
-        mesaje.push_back(TextFormatat("numele are %zu caractere; s-au pastrat primele 15", s.nume.size()));
-    CopiazaText(m.nume, sizeof m.nume, s.nume);
-    std::string cod = s.mil;
-    double mil = 0.0;
-    if (cod.empty() || cod == "-" || (Numar(cod, mil) && mil == 0.0)) {
-        const long a = std::lround((s.nd - 1.0) * 1000.0), b = std::lround(s.vd * 10.0);
-        cod = a > 0 && a < 1000 && b > 0 && b < 1000 ? TextFormatat("%03ld%03ld", a, b) : "";
-    }
-    CopiazaText(m.cod, sizeof m.cod, cod);
-    m.producator = producator;
-
-    double lo = s.lambdaMinUm, hi = s.lambdaMaxUm;
-    if (!s.areLd) {
-        // Every catalogue measures its glasses over at least the visible and
-        // the near infrared; that is the range a glass without LD is given.
-        lo = 0.365, hi = 1.014;
-        mesaje.push_back("fara domeniu de valabilitate (LD): se foloseste 0.365 - 1.014 um");
-    }
-    m.domeniu_n[0] = Nm(lo, false), m.domeniu_n[1] = Nm(hi, true);
-    m.domeniu_k[0] = DomeniuImplicitInferior, m.domeniu_k[1] = DomeniuImplicitSuperior;
-    // The table stays inside what the record's range words can hold: a range
-    // of astronomic wavelengths would give wavelengths no float can store.
-    lo = std::clamp(lo, 0.001, 65.535), hi = std::clamp(hi, 0.001, 65.535);
-
-    // The index table: the standard wavelengths inside the range, or, for a
-    // glass whose range holds few of them (infrared materials), 40 evenly
-    // spaced wavelengths of the range.
-    std::vector<double> tabel;
-    for (float l : LungimiUndaStandard)
-        if (l >= lo * 1000.0 && l <= hi * 1000.0) tabel.push_back(l);
-    if (tabel.size() < 8) {
-        tabel.clear();
-        for (int i = 0; i < NumarSloturiEditabile; ++i)
-            tabel.push_back(1000.0 * (lo + (hi - lo) * i / (NumarSloturiEditabile - 1)));
-    }
-    for (std::size_t i = 0; i < tabel.size(); ++i) {
-        m.lambda_indici[i] = static_cast<float>(tabel[i]);
-        m.indice_n[i] = IndiceFormulaAgf(s.formula, s.cd.data(), m.lambda_indici[i] / 1000.0);
-    }
-
-    const double* a = s.cd.data();
-    if (s.formula == 1) {
-        m.ec_dispersie_n = 1;
-        std::copy(a, a + 6, m.coef_disp_n);
-    } else if (s.formula == 2) {
-        m.ec_dispersie_n = 4;
-        const double c[6] = {a[0], a[2], a[4], a[1], a[3], a[5]};
-        std::copy(c, c + 6, m.coef_disp_n);
-    } else {
-        // The other formulas have no code of their own: each code that can
-        // take the curve is fitted over the range, and the one that keeps
-        // closest to it everywhere is stored. The points are the table's and
-        // a dense even spread, at the float wavelengths the record evaluates.
-        std::vector<double> lambdaNm, n;
-        for (int i = 0; i <= PunctePotrivire; ++i) lambdaNm.push_back(1000.0 * (lo + (hi - lo) * i / PunctePotrivire));
-        lambdaNm.insert(lambdaNm.end(), tabel.begin(), tabel.end());
-        for (double l : lambdaNm) n.push_back(IndiceFormulaAgf(s.formula, a, static_cast<float>(l) / 1000.0));
-        const PotrivireEcuatie p = CeaMaiBunaPotrivire(lambdaNm, n);
-        if (p.ok) {
-            m.ec_dispersie_n = p.cod;
-            std::copy(p.coef, p.coef + NumarCoeficientiDispersie, m.coef_disp_n);
-            mesaje.push_back(TextFormatat("formula %d aproximata cu ecuatia %d (%s): abaterea maxima %.2e in domeniul "
-                                          "%g - %g um",
-                                          s.formula, p.cod, DescriereEcuatie(p.cod).nume, p.abatereMaxima, lo, hi));
-        } else {
-            m.ec_dispersie_n = EcuatieTabelata;
-            mesaje.push_back(TextFormatat("formula %d nu a putut fi aproximata cu nicio ecuatie; se foloseste "
-                                          "tabelul de indici",
-                                          s.formula));
-        }
-    }
-
-    if (s.areEd) {
-        // Catalogues give expansion in 10^-6/K; the two producers whose
-        // records keep it in 10^-7/K get it in their scale.
-        const double scara = producator <= 1 ? 10.0 : 1.0;
-        m.dilatare[0] = static_cast<float>(s.dilatareJoasa * scara);
-        m.dilatare[1] = static_cast<float>(s.dilatareInalta * scara);
-        m.densitate = static_cast<float>(s.densitate);
-    }
-    if (s.tg > 0.0 && s.tg < 65535.0) m.temperaturi[0] = static_cast<std::uint16_t>(std::lround(s.tg));
-    if (s.areOd) {
-        if (s.od[0] >= 0.0) m.pret_relativ = static_cast<std::uint16_t>(std::lround(std::min(s.od[0] * 10.0, 6400.0)));
-        for (int i = 0; i < 5; ++i)
-            if (s.od[i + 1] >= 0.0 && s.od[i + 1] < 65535.0)
-                m.stabilitate_chimica[i] = static_cast<std::uint16_t>(s.od[i + 1]);
-    }
-    Transmisie(s, m, mesaje);
-
-    // A check every formula deserves: the stored equation at the d line gives
-    // the catalogue's nd. Infrared glasses carry a placeholder nd of 1.
-    float n = 0.0f;
-    if (s.nd > 1.0 && LambdaLiniaD >= m.domeniu_n[0] && LambdaLiniaD <= m.domeniu_n[1] &&
-        m.ec_dispersie_n != EcuatieTabelata && IndiceDinEcuatieDispersie(m, 0, LambdaLiniaD, n) == IndiceValid &&
-        std::fabs(n - s.nd) > 1e-4)
-        mesaje.push_back(TextFormatat("ecuatia da nd = %.6f, catalogul %.6f", n, s.nd));
 }
 
 int ProducatorDinNumeFisierAgf(std::string_view numeFisier) {

@@ -18,12 +18,10 @@
 #include <string_view>
 #include <vector>
 
-#include "record/MaterialOptic.h"
+#include "dispersion/FormuleAgf.h"
 
 namespace vitramor {
 
-inline constexpr int FormulaAgfMaxima = 13;
-inline constexpr int CoeficientiAgfMaxim = 10;
 
 // Status of a glass in the NM line.
 enum class StareSticlaAgf { Standard = 0, Preferata = 1, Retrasa = 2, Speciala = 3, Topitura = 4 };
@@ -79,26 +77,6 @@ std::string TextAgfWindows1252(std::string_view octeti);
 
 // Reads a whole catalogue.
 CatalogAgf CitesteCatalogAgf(std::string_view octeti);
-
-// n of an AGF formula at λ µm in double precision; 0 where the formula gives
-// no real index. Formula numbers outside 1..13 give 0.
-double IndiceFormulaAgf(int formula, const double* cd, double lambdaUm);
-
-// How many CD coefficients a formula reads.
-int CoeficientiFormulaAgf(int formula);
-
-// The record of one glass: zero-filled, then name, code (the MIL number, or
-// the six-digit nd/vd code when the file has none), producer, equation,
-// range (the default one when the file gives none), thermal, chemical and
-// price data and the transmittance. Formula 1 is stored as equation code 1
-// and formula 2 as code 4 exactly; the other formulas as their values at the
-// standard wavelengths inside the range and the equation code that fits
-// them closest over the range. Messages about the glass (the fitted code and
-// its largest deviation, a transmittance table cut to 40 points, a name cut
-// to 15 characters, a stored nd far from the catalogue's) are appended to
-// `mesaje`.
-void ConvertesteSticlaAgf(const SticlaAgf& s, std::uint16_t producator, MaterialOptic& m,
-                          std::vector<std::string>& mesaje);
 
 // The producer a catalogue's file name names ("SCHOTT.AGF", "hoya_2023.agf"),
 // or -1.

@@ -4,6 +4,7 @@
 #include <memory>
 #include <span>
 
+#include "import/agf/ConversieAgf.h"
 #include "messages/ListaMesaje.h"
 #include "record/CodificareText.h"
 #include "settings/Directoare.h"

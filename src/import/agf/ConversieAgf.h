@@ -1,0 +1,26 @@
+#pragma once
+// One glass of an AGF catalogue as a record.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "import/agf/CatalogAgf.h"
+#include "record/MaterialOptic.h"
+
+namespace vitramor {
+
+// The record of one glass: zero-filled, then name, code (the MIL number, or
+// the six-digit nd/vd code when the file has none), producer, equation,
+// range (the default one when the file gives none), thermal, chemical and
+// price data and the transmittance. Formula 1 is stored as equation code 1
+// and formula 2 as code 4 exactly; the other formulas as their values at the
+// standard wavelengths inside the range and the equation code that fits
+// them closest over the range. Messages about the glass (the fitted code and
+// its largest deviation, a transmittance table cut to 40 points, a name cut
+// to 15 characters, a stored nd far from the catalogue's) are appended to
+// `mesaje`.
+void ConvertesteSticlaAgf(const SticlaAgf& s, std::uint16_t producator, MaterialOptic& m,
+                          std::vector<std::string>& mesaje);
+
+}  // namespace vitramor
