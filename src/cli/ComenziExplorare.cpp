@@ -1,6 +1,6 @@
 #include <cmath>
 #include <cstdio>
-#include <fstream>
+#include <cerrno>
 #include <set>
 
 #include "explorare/ComparaSticle.h"
@@ -8,9 +8,11 @@
 #include "explorare/RezumatCatalog.h"
 #include "explorare/SticleEchivalente.h"
 #include "cli/Cli.h"
+#include "fileutil/UtilitatiFisiere.h"
 #include "platform/Platforma.h"
 #include "platform/SistemFisiere.h"
 #include "record/CodificareText.h"
+#include "suite/FisierCatalog.h"
 
 namespace vitramor::cli {
 
@@ -92,11 +94,12 @@ int ComandaGlassMap(Context& c) {
                      Text(nume.nume(m.producator)).c_str(), m.nd, m.vd, m.pgF);
     }
     if (!svg.empty()) {
-        std::ofstream f(svg, std::ios::binary | std::ios::trunc);
-        f << SvgHarta(catalog, puncte, VedereHarta::NdVd, LimiteHartaPentru(catalog, puncte, VedereHarta::NdVd), nume);
-        f.close();
-        if (!f) {
-            MesajBox(nullptr, "Eroare scriere fisier " + svg, "ATENTIE!", stil::MB_OK | stil::MB_ICONHAND);
+        const int cod = ScrieFisierIntreg(
+            svg, SvgHarta(catalog, puncte, VedereHarta::NdVd, LimiteHartaPentru(catalog, puncte, VedereHarta::NdVd), nume));
+        if (cod != 0) {
+            if (cod != EPERM)
+                MesajBox(nullptr, "Eroare scriere fisier " + svg + ": " + TextEroareSistem(cod), "ATENTIE!",
+                         stil::MB_OK | stil::MB_ICONHAND);
             return IesireEsec;
         }
     }

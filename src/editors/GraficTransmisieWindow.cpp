@@ -11,11 +11,13 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QVBoxLayout>
+
+#include <cerrno>
 
 #include "editors/CelulaNumerica.h"
 #include "editors/TabelTransmisie.h"
+#include "fileutil/UtilitatiFisiere.h"
 #include "record/CodificareText.h"
 #include "record/SetLucru.h"
 #include "settings/Directoare.h"
@@ -269,10 +271,11 @@ bool GraficTransmisieWindow::salveaza(const char* extensie, const QByteArray& co
         eroare(path_help, owner, stil::MB_YESNO | stil::MB_ICONQUESTION, MesajFisierExistent) != raspuns::IDYES)
         return false;
     // Written beside its name and renamed when whole: a failed write leaves
-    // an older picture of that name as it was.
-    QSaveFile f(cale);
-    if (!f.open(QIODevice::WriteOnly) || f.write(continut) != continut.size() || !f.commit()) {
-        eroare(path_help, owner, stil::MB_OK | stil::MB_ICONASTERISK, MesajEroareScriere);
+    // an older picture of that name as it was, and a device is never written.
+    const int cod = ScrieFisierIntreg(cale.toStdString(),
+                                      std::string_view(continut.constData(), static_cast<std::size_t>(continut.size())));
+    if (cod != 0) {
+        if (cod != EPERM) eroare(path_help, owner, stil::MB_OK | stil::MB_ICONASTERISK, MesajEroareScriere);
         return false;
     }
     return true;

@@ -1,7 +1,7 @@
 #include "explorare/HartaSticleWindow.h"
 
 #include <QComboBox>
-#include <QFile>
+#include <QBuffer>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QSignalBlocker>
@@ -10,9 +10,12 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 
 #include "explorare/HartaSticleWidget.h"
+#include "fileutil/UtilitatiFisiere.h"
 #include "platform/FerestreMaterialUi.h"
 #include "platform/Platforma.h"
 #include "record/CodificareText.h"
@@ -37,8 +40,13 @@ std::optional<std::string> AlegeFisier(QWidget* owner, const char* titlu, const 
     return (std::filesystem::path(ales->director) / ales->nume).string();
 }
 
-void EroareScriere(QWidget* owner, const std::string& cale) {
-    MesajBox(owner, "Eroare scriere fisier " + cale, "ATENTIE!", stil::MB_OK | stil::MB_ICONHAND);
+// Through the one writer of small files: a device or FIFO of that name is
+// refused, and a failed write keeps an older picture.
+void Scrie(QWidget* owner, const std::string& cale, std::string_view continut) {
+    const int cod = ScrieFisierIntreg(cale, continut);
+    if (cod != 0 && cod != EPERM)
+        MesajBox(owner, "Eroare scriere fisier " + cale + ": " + std::strerror(cod), "ATENTIE!",
+                 stil::MB_OK | stil::MB_ICONHAND);
 }
 
 }  // namespace
@@ -122,8 +130,11 @@ void HartaSticleWindow::aplicaProducatori() {
 void HartaSticleWindow::salveazaPng() {
     const auto cale = AlegeFisier(this, "Salveaza harta sticlelor", "png", "PNG (*.png)");
     if (!cale) return;
-    if (!harta_->imagine(QSize(LatimeImagine, InaltimeImagine)).save(QString::fromStdString(*cale), "PNG"))
-        EroareScriere(this, *cale);
+    QByteArray octeti;
+    QBuffer b(&octeti);
+    b.open(QIODevice::WriteOnly);
+    harta_->imagine(QSize(LatimeImagine, InaltimeImagine)).save(&b, "PNG");
+    Scrie(this, *cale, std::string_view(octeti.constData(), static_cast<std::size_t>(octeti.size())));
 }
 
 void HartaSticleWindow::salveazaSvg() {
@@ -131,10 +142,7 @@ void HartaSticleWindow::salveazaSvg() {
     if (!cale) return;
     const std::string text = SvgHarta(harta_->catalog(), harta_->puncte(), harta_->vedere(), harta_->limite(),
                                       NumeProducatori(), LatimeImagine, InaltimeImagine);
-    QFile f(QString::fromStdString(*cale));
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-        f.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size()) || !f.flush())
-        EroareScriere(this, *cale);
+    Scrie(this, *cale, text);
 }
 
 HartaSticleWindow* ComandaHartaSticle(QWidget* fereastraPrincipala, HartaSticleWindow::DeschideMaterial deschide) {

@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/Platforma.h"
@@ -71,6 +72,13 @@ int CreazaDirector(const std::string& cale);
 int CreazaDirectorCuIntrebare(const std::string& cale);
 int ReturneazaExtensieFisier(const std::string& cale, std::string& extensie, int lungimeMaxima);
 std::string NumeFaraExtensie(const std::string& cale);
+
+// Writes a small file whole (a picture, the message list, a column
+// association): beside its name first, then renamed over it, so that a
+// failed write leaves an older file of that name as it was. A device, a FIFO
+// or a directory of that name is refused and left alone. 0, or the errno of
+// the failure (EPERM for a refused name, already explained).
+int ScrieFisierIntreg(const std::string& cale, std::string_view continut);
 
 // The lines of a small text file (a list, the categories), without their
 // line ends: the one reading of such files. Something that is not a regular

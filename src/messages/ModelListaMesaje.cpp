@@ -1,5 +1,7 @@
 #include "messages/ModelListaMesaje.h"
 
+#include <cerrno>
+
 #include <sys/stat.h>
 
 #include <algorithm>
@@ -12,6 +14,7 @@
 #include "fileutil/AlegereFisier.h"
 #include "fileutil/UtilitatiFisiere.h"
 #include "settings/Directoare.h"
+#include "suite/FisierCatalog.h"
 #include "suite/Vedora.h"
 
 namespace vitramor {
@@ -224,20 +227,11 @@ int ModelListaMesaje::salveazaMesaje(Fereastra owner) {
         RevenireDirector revenire(anterior);
         if (existaFisier(nume) && eroare(path_help, owner, StilIntrebare, 947) == raspuns::IDNO) return 0;
 
-        std::FILE* f = std::fopen(nume.c_str(), "w");
-        if (!f) {
-            eroare(path_help, owner, StilInformatie, 145);
-            return 0;
-        }
-        for (const LinieMesaj& l : linii_) {
-            std::fputs(l.text.c_str(), f);
-            std::fputc('\n', f);
-        }
-        const bool scris = !std::ferror(f);
-        const bool inchis = std::fclose(f) == 0;
-        if (!scris || !inchis) {
-            // A full disk shows up here; the user learns the file is short.
-            MesajBox(owner, platforma().textUltimaEroare(), nume, MB_OK | StilInformatie);
+        std::string text;
+        for (const LinieMesaj& l : linii_) text += l.text + '\n';
+        if (const int cod = ScrieFisierIntreg(nume, text)) {
+            // A full disk shows up here; an older file of that name is kept.
+            if (cod != EPERM) MesajBox(owner, TextEroareSistem(cod), nume, MB_OK | StilInformatie);
             return 0;
         }
     }

@@ -43,10 +43,14 @@ int SistemFisiere::creeaza(const std::string& cale, int& fd) {
     return fd < 0 ? errno : 0;
 }
 
-int SistemFisiere::scrie(int fd, const void* date, std::size_t n) {
-    const char* p = static_cast<const char*>(date);
+namespace {
+
+// The one write loop: a write the system cut short or a signal interrupted
+// goes on from where it stopped. `pozitie` negative writes at the file's
+// offset, otherwise at that position.
+int ScrieTot(int fd, const char* p, std::size_t n, off_t pozitie) {
     while (n > 0) {
-        const ssize_t scris = ::write(fd, p, n);
+        const ssize_t scris = pozitie < 0 ? ::write(fd, p, n) : ::pwrite(fd, p, n, pozitie);
         if (scris < 0) {
             if (errno == EINTR) continue;
             return errno;
@@ -54,24 +58,19 @@ int SistemFisiere::scrie(int fd, const void* date, std::size_t n) {
         if (scris == 0) return EIO;
         p += scris;
         n -= static_cast<std::size_t>(scris);
+        if (pozitie >= 0) pozitie += scris;
     }
     return 0;
 }
 
+}  // namespace
+
+int SistemFisiere::scrie(int fd, const void* date, std::size_t n) {
+    return ScrieTot(fd, static_cast<const char*>(date), n, -1);
+}
+
 int SistemFisiere::scrieLa(int fd, const void* date, std::size_t n, off_t pozitie) {
-    const char* p = static_cast<const char*>(date);
-    while (n > 0) {
-        const ssize_t scris = ::pwrite(fd, p, n, pozitie);
-        if (scris < 0) {
-            if (errno == EINTR) continue;
-            return errno;
-        }
-        if (scris == 0) return EIO;
-        p += scris;
-        n -= static_cast<std::size_t>(scris);
-        pozitie += scris;
-    }
-    return 0;
+    return ScrieTot(fd, static_cast<const char*>(date), n, pozitie);
 }
 
 int SistemFisiere::trunchiaza(int fd, off_t lungime) { return ::ftruncate(fd, lungime) == 0 ? 0 : errno; }

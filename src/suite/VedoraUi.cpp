@@ -15,12 +15,14 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSaveFile>
+#include <QBuffer>
 #include <QTextOption>
 #include <QVBoxLayout>
+#include <cerrno>
 #include <optional>
 
 #include "fileutil/AlegereFisier.h"
+#include "fileutil/UtilitatiFisiere.h"
 #include "platform/SistemFisiere.h"
 #include "settings/Directoare.h"
 #include "suite/UnitatiDialog.h"
@@ -148,35 +150,35 @@ QString alegeFisierIesire(QWidget* owner, int tip, const char* nume) {
     return cale;
 }
 
-// The file is written beside its final name and takes that name only when
+// Through the one writer of small files: the file takes its name only when
 // complete, so a failed write leaves an existing file as it was.
+int scrieFisier(QWidget* owner, const QString& cale, std::string_view continut) {
+    const int cod = ScrieFisierIntreg(cale.toStdString(), continut);
+    if (cod != 0) {
+        if (cod != EPERM) eroare(path_help, owner, MB_OK | MB_ICONASTERISK, 145);
+        return 0;
+    }
+    return 1;
+}
+
 int scrieFisierText(QWidget* owner, const QStringList& linii) {
     const QString cale =
         alegeFisierIesire(owner, tipfisier::Text, "lista.txt");
     if (cale.isEmpty()) return 0;
-    QSaveFile f(cale);
-    bool ok = f.open(QIODevice::WriteOnly | QIODevice::Text);
-    for (const QString& linie : linii) {
-        if (!ok) break;
-        ok = f.write(linie.toUtf8()) >= 0 && f.write("\n", 1) == 1;
-    }
-    if (!ok || !f.commit()) {
-        eroare(path_help, owner, MB_OK | MB_ICONASTERISK, 145);
-        return 0;
-    }
-    return 1;
+    std::string text;
+    for (const QString& linie : linii) text += linie.toStdString() + '\n';
+    return scrieFisier(owner, cale, text);
 }
 
 int scrieFisierImagine(QWidget* owner, const QImage& imagine) {
     const QString cale =
         alegeFisierIesire(owner, tipfisier::ImaginePng, "imagine.png");
     if (cale.isEmpty()) return 0;
-    QSaveFile f(cale);
-    if (!f.open(QIODevice::WriteOnly) || !imagine.save(&f, "PNG") || !f.commit()) {
-        eroare(path_help, owner, MB_OK | MB_ICONASTERISK, 145);
-        return 0;
-    }
-    return 1;
+    QByteArray octeti;
+    QBuffer b(&octeti);
+    b.open(QIODevice::WriteOnly);
+    imagine.save(&b, "PNG");
+    return scrieFisier(owner, cale, std::string_view(octeti.constData(), static_cast<std::size_t>(octeti.size())));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include "cli/CliFixture.h"
 #include "import/tabele/AsociereColoane.h"
+#include "support/PlatformaScriptata.h"
 #include "support/TabelCatalog.h"
 
 using namespace vitramor;
@@ -26,6 +27,8 @@ protected:
             c.asocieri[i].coloanaStart = c.asocieri[i].coloanaStop = static_cast<std::int16_t>(k);
             c.asocieri[i].nrColoane = 1;
         }
+        ScriptedPlatform p;
+        ScopedPlatform garda(p);
         SalveazaAsocieriInFisier((lucru / "o.aso").string(), c.asocieri);
         sursa = "'" + SirSqlite((lucru / "cat.db").string()) + "'";
     }

@@ -1,4 +1,7 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
 
 #include "fileutil/UtilitatiFisiere.h"
 #include "support/PlatformaScriptata.h"
@@ -59,4 +62,23 @@ TEST(Replacement, OldFileThatCannotGoKeepsTheTemporary) {
     EXPECT_EQ(d.read("3.tmp"), "NEW");
     ASSERT_GE(p.casete.size(), 3u);
     EXPECT_EQ(p.casete.back().caption, "/proc/version");
+}
+
+// The writer of small files (pictures, the message list, associations) puts
+// the whole text under its name or leaves the old file; a FIFO or a
+// directory of that name stays what it was.
+TEST(Replacement, ASmallFileIsWrittenWholeAndNeverOverADeviceOrDirectory) {
+    ScriptedPlatform p;
+    ScopedPlatform guard{p};
+    TestDir d;
+    d.write("a.txt", "OLD");
+    EXPECT_EQ(ScrieFisierIntreg((d / "a.txt").string(), "NEW"), 0);
+    EXPECT_EQ(d.read("a.txt"), "NEW");
+    ASSERT_EQ(::mkfifo((d / "fifo.txt").c_str(), 0600), 0);
+    std::filesystem::create_directory(d / "dir.txt");
+    EXPECT_NE(ScrieFisierIntreg((d / "fifo.txt").string(), "X"), 0);
+    EXPECT_NE(ScrieFisierIntreg((d / "dir.txt").string(), "X"), 0);
+    EXPECT_TRUE(std::filesystem::is_fifo(d / "fifo.txt"));
+    EXPECT_TRUE(std::filesystem::is_directory(d / "dir.txt"));
+    EXPECT_EQ(d.files(), (std::vector<std::string>{"a.txt", "dir.txt", "fifo.txt"}));
 }

@@ -265,12 +265,13 @@ TEST_F(SalvareMesajeTest, FailuresAreReportedAndNothingIsWritten) {
     EXPECT_EQ(m.salveazaMesaje(nullptr), 0);
     EXPECT_EQ(p.ultima().numar, 144);
 
-    // The file name is taken by a directory: it cannot be created as a text file.
+    // The file name is taken by a directory: it is refused, said, and kept.
     std::filesystem::create_directory(d / "message.txt");
     alege(d.str());
     p.raspunde(IDYES);  // 947: replace
     EXPECT_EQ(m.salveazaMesaje(nullptr), 0);
-    EXPECT_EQ(p.ultima().numar, 145);
+    EXPECT_NE(p.ultima().text.find("message.txt"), std::string::npos) << p.ultima().text;
+    EXPECT_TRUE(std::filesystem::is_directory(d / "message.txt"));
     EXPECT_EQ(std::filesystem::current_path(), anterior);
 }
 

@@ -1,6 +1,7 @@
 #include "import/tabele/AsociereColoane.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstddef>
 #include <cstdio>
 #include <cstdlib>
@@ -170,11 +171,10 @@ int RestaureazaAsocieriDinRegistri(const std::string& numeRegistru, TabelAsocier
 }
 
 int SalveazaAsocieriInFisier(const std::string& cale, const TabelAsocieri& t) {
-    std::ofstream f(cale, std::ios::binary | std::ios::trunc);
     const auto o = OctetiAsocieri(t);
-    if (f) f.write(reinterpret_cast<const char*>(o.data()), static_cast<std::streamsize>(o.size()));
-    if (!f) {
-        eroare(path_help, nullptr, stil::MB_OK | stil::MB_ICONEXCLAMATION, 145);
+    const int cod = ScrieFisierIntreg(cale, std::string_view(reinterpret_cast<const char*>(o.data()), o.size()));
+    if (cod != 0) {
+        if (cod != EPERM) eroare(path_help, nullptr, stil::MB_OK | stil::MB_ICONEXCLAMATION, 145);
         return 0;
     }
     return 1;
