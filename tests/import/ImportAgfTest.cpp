@@ -1,11 +1,9 @@
 // AGF catalogues: public glasses in, database records out; damaged glasses
 // stay out and take nothing else with them.
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
-#include <cstring>
 #include <sstream>
 
 #include "database/GlassDirFixture.h"
@@ -32,12 +30,7 @@ protected:
             toate ? std::vector<bool>(catalog.sticle.size(), true) : SelectieImplicitaAgf(catalog);
         return ImportaSticleAgf(nullptr, "t.agf", catalog, selectie, 2);
     }
-    std::vector<MaterialOptic> recorduri() const {
-        const std::string b = db();
-        std::vector<MaterialOptic> r(b.size() / sizeof(MaterialOptic));
-        if (!r.empty()) std::memcpy(r.data(), b.data(), b.size());
-        return r;
-    }
+    std::vector<MaterialOptic> recorduri() const { return recordsOf(db()); }
 
     CatalogAgf catalog;
     std::string mesaje;
@@ -173,7 +166,6 @@ TEST_F(ImportAgf, OnlyAGlassWithoutItsIndexIsRefused) {
         {"NM BAD\nCD 1 0.01 0 0 0 0\n", "linia NM nu da formula de dispersie", false},
         {"NM BAD 2 0 1.5 60 0 0\nLD 0.4 0.7\n", "lipseste linia CD", false},
         {"NM BAD 2 0 1.5 60 0 0\nCD 1 0.01 nan 0 0 0\n", "coeficientul 3 al liniei CD, \"nan\", nu este un numar", false},
-        {"NM BAD 2 0 1.5 60 0 0\nCD 1 0.01 0.2x 0 0 0\n", "\"0.2x\", nu este un numar", false},
         {"NM BAD 2 0 1.5 60 0 0\nCD 1 0.01 0.2 - 0 0\n", "\"-\", nu este un numar; formula 2 are nevoie de 6", false},
         {"NM BAD 14 0 1.5 60 0 0\nCD 1 0.01 0 0 0 0\n", "formula de dispersie 14 nu exista", false},
         {"NM BAD 2.5 0 1.5 60 0 0\nCD 1 0.01 0 0 0 0\n", "formula de dispersie 2.5 nu exista", false},

@@ -1,8 +1,6 @@
 // The Schott catalogue import: catalogue glasses in, database records out,
 // and the line rules of the format one by one.
-#include <gtest/gtest.h>
 
-#include <cmath>
 #include <cstring>
 #include <sstream>
 
@@ -42,12 +40,7 @@ protected:
         return ImportaFisierSchott(NumeFisierSchott, {});
     }
 
-    std::vector<MaterialOptic> recorduri() const {
-        const std::string b = db();
-        std::vector<MaterialOptic> r(b.size() / sizeof(MaterialOptic));
-        if (!r.empty()) std::memcpy(r.data(), b.data(), r.size() * sizeof(MaterialOptic));
-        return r;
-    }
+    std::vector<MaterialOptic> recorduri() const { return recordsOf(db()); }
 
     bool mesajContine(const std::string& parte) const {
         for (const auto& [text, nivel] : mesaje)
@@ -134,15 +127,11 @@ TEST_F(ImportSchott, CatalogueGlassesReproduceTheirPublishedDataInTheDatabase) {
                 << LambdaLiniiTransmisie[i] << " nm";
         }
 
-        EXPECT_EQ(m.dilatare[0], std::strtof(s.cte1, nullptr));
-        EXPECT_EQ(m.dilatare[1], std::strtof(s.cte2, nullptr));
-        EXPECT_EQ(m.temperaturi_vascozitate[0], std::strtof(s.tv1, nullptr));
-        EXPECT_EQ(m.temperaturi_vascozitate[1], std::strtof(s.tv2, nullptr));
-        EXPECT_EQ(m.temperaturi_vascozitate[2], std::strtof(s.tv3, nullptr));
-        EXPECT_EQ(m.caldura_specifica[0], std::strtof(s.cp, nullptr));
-        EXPECT_EQ(m.conductibilitate_termica[0], std::strtof(s.lambda, nullptr));
-        EXPECT_EQ(m.densitate, std::strtof(s.rho, nullptr));
-        EXPECT_EQ(m.duritate_knoop, std::strtof(s.hk, nullptr));
+        const std::pair<float, const char*> proprietati[] = {
+            {m.dilatare[0], s.cte1}, {m.dilatare[1], s.cte2}, {m.temperaturi_vascozitate[0], s.tv1},
+            {m.temperaturi_vascozitate[1], s.tv2}, {m.temperaturi_vascozitate[2], s.tv3}, {m.caldura_specifica[0], s.cp},
+            {m.conductibilitate_termica[0], s.lambda}, {m.densitate, s.rho}, {m.duritate_knoop, s.hk}};
+        for (const auto& [stocat, publicat] : proprietati) EXPECT_EQ(stocat, std::strtof(publicat, nullptr)) << publicat;
         EXPECT_EQ(m.clasa_catalog, std::atoi(s.clase[0]));
         EXPECT_EQ(m.clasa_catalog_implicita, 0);
     }

@@ -1,7 +1,6 @@
 // Catalogue tables from every kind of source: the same rows read through the
 // real ODBC driver manager, from .xlsx and .xls workbooks and from a CSV file must
 // give the same glasses; bad files and bad associations store nothing.
-#include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstring>
