@@ -3,7 +3,6 @@
 // leaves in the export directory.
 #include <cjson/cJSON.h>
 
-#include <filesystem>
 
 #include "cli/CliFixture.h"
 
