@@ -10,10 +10,6 @@ namespace {
 
 class AgfCli : public CliFixture {
 protected:
-    std::string fisier(const std::string& nume, const std::string& text) {
-        lucru.write(nume, text);
-        return "'" + (lucru / nume).string() + "'";
-    }
     std::vector<MaterialOptic> recorduri() const {
         return recordsOf(dir.exists("sticleNou32.dat") ? dir.read("sticleNou32.dat") : "");
     }

@@ -72,9 +72,7 @@ TEST_F(Cli, StoreReplacesByNameAndIgnoresATrailingFragment) {
     dir.write("sticleNou32.dat", databaseOf({vechi, namedRecord("B", 2)}));
     MaterialOptic nou = vechi;
     nou.densitate = 2.5f;
-    lucru.write("in.dat", databaseOf({nou, namedRecord("C", 3)}) + "xyz");
-
-    const Rezultat r = ruleaza("store '" + (lucru / "in.dat").string() + "'");
+    const Rezultat r = ruleaza("store " + fisier("in.dat", databaseOf({nou, namedRecord("C", 3)}) + "xyz"));
     EXPECT_EQ(r.cod, 0) << r.err;
     EXPECT_EQ(dir.read("sticleNou32.dat"), databaseOf({nou, namedRecord("B", 2), namedRecord("C", 3)}));
     EXPECT_NE(r.err.find("3 octeti"), std::string::npos) << r.err;
