@@ -58,12 +58,14 @@ struct CazPropunere {
 TEST(PropuneDomeniuSpectral, SpanOfTheSlotsThatHoldAWavelengthAndAPositiveN) {
     const CazPropunere cazuri[] = {
         {"fractions are cut off", {{365.01f, 1.53}, {404.66f, 1.53}, {1013.98f, 1.50}}, {}, true, 365, 1013},
+        {"order in the table does not matter", {{1013.98f, 1.50}, {365.01f, 1.53}}, {}, true, 365, 1013},
         {"one slot is a span of one wavelength", {{500.9f, 1.5}}, {}, true, 500, 500},
         {"no positive n: no span", {{400, 0}, {700, -1.5}}, {}, false, 65535, 0},
         {"an n without a wavelength does not count", {{0, 1.5}, {600, 1.5}}, {}, true, 600, 600},
         {"slots 40 to 49 count as well", {{400, 1.5}, {2325.4f, 1.49}}, {0, 45}, true, 400, 2325},
         {"below 1 nm truncates to 0: no span", {{0.5f, 1.5}}, {}, false, 0, 0},
         {"beyond the 16-bit range the upper bound stops at 65535", {{800, 1.5}, {70000, 1.4}}, {}, true, 800, 65535},
+        {"only beyond the 16-bit range: no span", {{70000, 1.4}}, {}, false, 65535, 65535},
         {"not-a-number is not a wavelength", {{NAN, 1.5}, {450, NAN}, {550, 1.5}}, {}, true, 550, 550},
     };
     for (const CazPropunere& c : cazuri) {

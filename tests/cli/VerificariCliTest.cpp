@@ -43,6 +43,9 @@ TEST_F(VerificariCli, CheckPrintsTheReportWithTheGivenSettings) {
     r = ruleaza("check --k --no-n --k-precision 0.0005");
     EXPECT_EQ(r.cod, 0) << r.err;
     EXPECT_EQ(r.out, Antet + "FILM\tEvaporare\n" + Linie60 + "\n");
+
+    r = ruleaza("check --no-n --k");  // k's own precision by default
+    EXPECT_EQ(r.out, Antet + Linie60 + "\n");
 }
 
 TEST_F(VerificariCli, APrecisionGivenAs0001AcceptsADifferenceOfExactlyThatMuch) {

@@ -41,11 +41,13 @@ TEST(CategoryButtons, EnablingRule) {
         {SelectieTot, 0, "", false, {false, false, false, false, true}},
         {SelectieTot, 3, "", false, {true, false, true, true, true}},
         // Search: the edit always, "Selecteaza" only with a text.
+        {SelectieCautare, 0, "", false, {false, true, false, false, false}},
         {SelectieCautare, 0, "BK", false, {false, true, false, false, true}},
         {SelectieCautare, 2, "", false, {true, true, true, true, false}},
         // "Revers" needs a selection to invert.
         {SelectieRevers, 0, "BK", false, {false, false, false, false, false}},
         {SelectieRevers, 1, "", false, {true, false, true, true, true}},
+        {FaraSelectie, 5, "BK", false, {true, false, true, true, false}},
         // Once the category is put, the button stays off for this opening.
         {SelectieTot, 3, "", true, {false, false, true, true, true}},
     };

@@ -32,6 +32,7 @@ TEST(RelativePrice, TextBecomesTenthsRoundedDown) {
         {"1.7", true, 17},   {"6400", true, 64000}, {" 12.34 ", true, 123}, {"0.19", true, 1},
         {"1e3", true, 10000}, {"-0", true, 0},       {"6400.0001", false, 0}, {"-0.1", false, 0},
         {"  ", false, 0},     {"1,7", true, 17},     {"12abc", false, 0},     {"inf", false, 0},
+        {"nan", false, 0},
     };
     for (const Case& c : cases) {
         std::uint16_t tenths = 999;

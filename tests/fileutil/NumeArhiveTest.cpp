@@ -32,6 +32,7 @@ TEST_F(ArchiveNames, ExtensionAndNameWithoutExtension) {
         {"/a/b/archive.tar.gz", true, "gz", "/a/b/archive.tar"},
         {"dir.d/noext", false, "", "dir.d/noext"},  // a dot in a directory is not an extension
         {".hidden", false, "", ".hidden"},
+        {"trailing.", false, "", "trailing"},
         {"x.abcdefghijklmno", true, "abcdefghijklmno", "x"},  // 15 characters: the longest allowed
         {"x.abcdefghijklmnop", false, "", "x"},              // 16 characters
     };

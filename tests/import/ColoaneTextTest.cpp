@@ -49,11 +49,13 @@ TEST(ColoaneText, NumbersReadThePlainWayInSinglePrecision) {
         {"52.3", 52.3f, 52, 52},
         {"1,5", 1.5f, 1, 1},  // a decimal comma
         {".5", 0.5f, 0, 0},
+        {"+7", 7.0f, 7, 7},
         {"1e39", 0.0f, 1, 1},  // beyond single precision
         {"1e-50", 0.0f, 1, 1},
         {"65536", 65536.0f, 65536, 0},
         {"99999999999", 99999999999.0f, 0, 0},
         {"inf", 0.0f, 0, 0},
+        {"nan", 0.0f, 0, 0},
         {"0x10", 0.0f, 0, 0},
         {"abc", 0.0f, 0, 0},
         {"", 0.0f, 0, 0},

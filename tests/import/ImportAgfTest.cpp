@@ -166,6 +166,7 @@ TEST_F(ImportAgf, OnlyAGlassWithoutItsIndexIsRefused) {
         {"NM BAD\nCD 1 0.01 0 0 0 0\n", "linia NM nu da formula de dispersie", false},
         {"NM BAD 2 0 1.5 60 0 0\nLD 0.4 0.7\n", "lipseste linia CD", false},
         {"NM BAD 2 0 1.5 60 0 0\nCD 1 0.01 nan 0 0 0\n", "coeficientul 3 al liniei CD, \"nan\", nu este un numar", false},
+        {"NM BAD 2 0 1.5 60 0 0\nCD 1 0.01 0.2x 0 0 0\n", "\"0.2x\", nu este un numar", false},
         {"NM BAD 2 0 1.5 60 0 0\nCD 1 0.01 0.2 - 0 0\n", "\"-\", nu este un numar; formula 2 are nevoie de 6", false},
         {"NM BAD 14 0 1.5 60 0 0\nCD 1 0.01 0 0 0 0\n", "formula de dispersie 14 nu exista", false},
         {"NM BAD 2.5 0 1.5 60 0 0\nCD 1 0.01 0 0 0 0\n", "formula de dispersie 2.5 nu exista", false},

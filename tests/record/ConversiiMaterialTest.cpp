@@ -28,9 +28,12 @@ TEST(TransmisieInterna, EnteredTransmittanceToStoredCoefficient) {
         {1.0, 10.0f, 0.0f},                                // clear
         {0.5, 10.0f, static_cast<float>(Ln2 / 10.0)},     // 0.0693147 per mm
         {0.0, 0.0f, 37.0f},                                // both ends need no division
+        {1.0, 0.0f, 0.0f},
         {-0.0001, 10.0f, std::nullopt},                    // outside 0..1: message 38
+        {1.0001, 10.0f, std::nullopt},
         {NaN, 10.0f, std::nullopt},
         {0.5, 0.0f, std::nullopt},                         // would store an infinity
+        {0.5, -1.0f, std::nullopt},
     };
     for (const auto& c : cazuri) {
         const auto alfa = AbsorbtieDinTransmisieInterna(c.tau, c.grosime);
@@ -52,6 +55,7 @@ TEST(TransmisieInterna, StoredCoefficientBackToTransmittance) {
         {30.7f, 10.0f, 0.0},                 // below 308/d, but -α·d is just under -307
         {30.69f, 10.0f, std::exp(-306.9)},
         {5.0f, 0.0f, 1.0},                   // zero thickness absorbs nothing
+        {5.0f, -1.0f, 0.0},
         {std::numeric_limits<float>::infinity(), 10.0f, 0.0},
         {std::numeric_limits<float>::quiet_NaN(), 10.0f, 0.0},
     };
@@ -67,6 +71,7 @@ TEST(TransmisieInterna, StoredCoefficientBackToTransmittance) {
 
 TEST(TransmisieInterna, ExportCoefficient) {
     EXPECT_EQ(CoeficientAbsorbtieDinTransmisie(0.0f, 10.0f), 38.0f);   // not the editor's 37
+    EXPECT_EQ(CoeficientAbsorbtieDinTransmisie(-0.2f, 10.0f), 38.0f);
     EXPECT_EQ(CoeficientAbsorbtieDinTransmisie(1.0f, 10.0f), 0.0f);
     // ln 2 is rounded to single precision before the single-precision division.
     EXPECT_EQ(CoeficientAbsorbtieDinTransmisie(0.5f, 10.0f), static_cast<float>(Ln2) / 10.0f);
@@ -76,6 +81,7 @@ TEST(Dilatare, CatalogueScaleToPerKelvin) {
     struct Caz { float valoare; std::uint16_t producator; double asteptat; };
     const Caz cazuri[] = {
         {71.0f, 0, 7.1e-6},   // older catalogues: units of 1e-7/K
+        {71.0f, 1, 7.1e-6},
         {7.1f, 2, 7.1e-6},    // units of 1e-6/K
         {7.1e-6f, 0, 7.1e-6}, // already in 1/K whatever the producer
         {0.004f, 2, 0.004},

@@ -30,6 +30,7 @@ TEST(NumarCatalog, OneRuleForSignsCommasAndWhatIsNotANumber) {
         {" 7 ", 0, 0.0, true},            // blanks around a whole number only
         {"+-1", 0, 0.0, false},
         {"inf", 0, 0.0, false},
+        {"nan", 0, 0.0, false},
         {"0x10", 1, 0.0, false},
         {"", 0, 0.0, false},
     };
