@@ -4,25 +4,21 @@
 #include <sstream>
 
 #include "cli/CliFixture.h"
+#include "explorare/SticleCatalog.h"
 
 using namespace vitramor;
 using namespace vitramor::test;
 
 namespace {
 
-class Cli : public CliFixture {
-protected:
-    static MaterialOptic sellmeierBk7() {
-        // N-BK7, manufacturer catalogue: B1..B3, C1..C3 (µm²).
-        MaterialOptic m = namedRecord("N-BK7", 2);
-        m.ec_dispersie_n = 4;
-        const double c[6] = {1.03961212, 0.231792344, 1.01046945, 0.00600069867, 0.0200179144, 103.560653};
-        for (int i = 0; i < 6; ++i) m.coef_disp_n[i] = c[i];
-        m.ec_dispersie_k = 0;
-        m.coef_disp_k[0] = -0.5;
-        return m;
-    }
-};
+using Cli = CliFixture;
+
+// The catalogue N-BK7 with a constant k equation (code 0) that is negative.
+MaterialOptic sellmeierBk7() {
+    MaterialOptic m = NBK7();
+    m.coef_disp_k[0] = -0.5;
+    return m;
+}
 
 TEST_F(Cli, ListShowsOneLinePerRecordInFileOrderOfTheChosenFile) {
     dir.write("sticleNou32.dat", databaseOf({namedRecord("B", 2), namedRecord("A", 3)}));
