@@ -1,6 +1,5 @@
 // The dialogs of the dispersion checks and their report windows, driven
 // offscreen with every box recorded by the scripted platform.
-#include <gtest/gtest.h>
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -16,6 +15,7 @@
 #include "explorare/SticleCatalog.h"
 #include "checks/VerificaBazaDateDialog.h"
 #include "checks/VerificariDispersieUi.h"
+#include "database/DialogControls.h"
 #include "database/GlassDirFixture.h"
 #include "messages/ListaMesaje.h"
 #include "record/SetLucru.h"
@@ -27,13 +27,6 @@ using namespace vitramor;
 using namespace vitramor::test;
 
 namespace {
-
-template <typename T>
-T* Control(QWidget* w, int id) {
-    T* c = w->findChild<T*>(QString::number(id));
-    EXPECT_NE(c, nullptr) << id;
-    return c;
-}
 
 void InchideRapoarte() {
     for (RaportVerificare tip : {RaportVerificare::BazaDate, RaportVerificare::Material})
@@ -68,14 +61,13 @@ protected:
 
 TEST_F(VerificariGui, APrecisionIsTakenWhenItsFieldLosesTheFocus) {
     VerificaBazaDateDialog dialog(&principala, &principala);
-    EXPECT_EQ(dialog.windowTitle(), "Verifica indici / ec. dispersie");
     dialog.show();
-    QLineEdit* n = Control<QLineEdit>(&dialog, IdPrecizieN);
-    QLineEdit* k = Control<QLineEdit>(&dialog, IdPrecizieK);
+    QLineEdit* n = Control<QLineEdit>(dialog, IdPrecizieN);
+    QLineEdit* k = Control<QLineEdit>(dialog, IdPrecizieK);
     EXPECT_EQ(k->text(), "0.00100");
-    EXPECT_TRUE(Control<QCheckBox>(&dialog, IdVerificaN)->isChecked());
-    EXPECT_FALSE(Control<QCheckBox>(&dialog, IdVerificaK)->isChecked());
-    Control<QPushButton>(&dialog, IdButonAjutorVerificari)->click();  // no help behind it: no box
+    EXPECT_TRUE(Control<QCheckBox>(dialog, IdVerificaN)->isChecked());
+    EXPECT_FALSE(Control<QCheckBox>(dialog, IdVerificaK)->isChecked());
+    Control<QPushButton>(dialog, IdButonAjutorVerificari)->click();  // no help behind it: no box
 
     Scrie(n, "-0.5");
     ASSERT_EQ(p.casete.size(), 1u);
@@ -89,8 +81,8 @@ TEST_F(VerificariGui, APrecisionIsTakenWhenItsFieldLosesTheFocus) {
     EXPECT_EQ(dialog.setari().precizieK, 0.0005f);
     EXPECT_EQ(p.casete.size(), 1u);
 
-    Control<QCheckBox>(&dialog, IdVerificaN)->click();
-    Control<QCheckBox>(&dialog, IdVerificaK)->click();
+    Control<QCheckBox>(dialog, IdVerificaN)->click();
+    Control<QCheckBox>(dialog, IdVerificaK)->click();
     EXPECT_FALSE(dialog.setari().verificaN);
     EXPECT_TRUE(dialog.setari().verificaK);
 
@@ -106,7 +98,7 @@ TEST_F(VerificariGui, EachRunRefreshesTheSameReportWindow) {
     writeDb(databaseOf({NBK7(), gresit}));
 
     VerificaBazaDateDialog dialog(&principala, &principala);
-    QPushButton* verifica = Control<QPushButton>(&dialog, IdButonVerifica);
+    QPushButton* verifica = Control<QPushButton>(dialog, IdButonVerifica);
     verifica->click();
     TextWindow* fereastra = FereastraRaportVerificare(RaportVerificare::BazaDate);
     ASSERT_NE(fereastra, nullptr);
@@ -119,7 +111,7 @@ TEST_F(VerificariGui, EachRunRefreshesTheSameReportWindow) {
     // A pending edit is taken over by the button itself; the report that
     // was minimized meanwhile comes back into view.
     fereastra->showMinimized();
-    QLineEdit* n = Control<QLineEdit>(&dialog, IdPrecizieN);
+    QLineEdit* n = Control<QLineEdit>(dialog, IdPrecizieN);
     n->setFocus();
     n->selectAll();
     QTest::keyClicks(n, "0.5");
@@ -140,7 +132,7 @@ TEST_F(VerificariGui, EachRunRefreshesTheSameReportWindow) {
 TEST_F(VerificariGui, TheMaterialReportHasAWindowOfItsOwnWithSevenTabStops) {
     writeDb(databaseOf({NBK7()}));
     VerificaBazaDateDialog dialog(&principala, &principala);
-    Control<QPushButton>(&dialog, IdButonVerifica)->click();
+    Control<QPushButton>(dialog, IdButonVerifica)->click();
 
     SetLucru& set = setLucru();
     const SetLucru pastrat = set;
@@ -175,8 +167,7 @@ TEST_F(VerificariGui, RangeDialogProposesForTheChosenProducerAndRefusesOneBeyond
     p.casete.clear();
 
     PropuneDomeniiDialog dialog(&principala);
-    EXPECT_EQ(dialog.windowTitle(), "Verificat domeniul spectral ec. dispersie materiale din indici");
-    QComboBox* producatori = Control<QComboBox>(&dialog, IdComboProducatorDomenii);
+    QComboBox* producatori = Control<QComboBox>(dialog, IdComboProducatorDomenii);
     ASSERT_EQ(producatori->count(), 21);
     producatori->setCurrentIndex(20);
     ASSERT_EQ(p.casete.size(), 1u);
@@ -184,14 +175,14 @@ TEST_F(VerificariGui, RangeDialogProposesForTheChosenProducerAndRefusesOneBeyond
     EXPECT_EQ(producatori->currentIndex(), 2);
     EXPECT_EQ(dialog.producatorAles(), 2);
 
-    Control<QPushButton>(&dialog, IdButonAjutorVerificari)->click();
+    Control<QPushButton>(dialog, IdButonAjutorVerificari)->click();
     ASSERT_EQ(p.casete.size(), 2u);
     EXPECT_EQ(p.casete[1].numar, 0);
 
     producatori->setCurrentIndex(ProducatorHoya);
     // No to all: the file stays byte for byte, without an archive copy.
     p.raspunde(raspuns::IDNU_TOATE);
-    Control<QPushButton>(&dialog, IdButonVerifica)->click();
+    Control<QPushButton>(dialog, IdButonVerifica)->click();
     EXPECT_EQ(p.casete[2].style, stil::MB_YESNOCANCEL | stil::MB_PENTRUTOATE | stil::MB_ICONQUESTION);
     EXPECT_EQ(p.ultima().text, "Domeniu spectral actualizat la 0 materiale din 1 propuse.");
     EXPECT_TRUE(db() == inainte);
@@ -199,7 +190,7 @@ TEST_F(VerificariGui, RangeDialogProposesForTheChosenProducerAndRefusesOneBeyond
 
     p.casete.resize(2);
     p.raspunde(raspuns::IDYES);
-    Control<QPushButton>(&dialog, IdButonVerifica)->click();
+    Control<QPushButton>(dialog, IdButonVerifica)->click();
     EXPECT_EQ(p.casete[2].text,
               "Sticla E-F2: Domeniu spectral valabil ec. dispersie n: [435 nm - 656 nm]. Acualizati?");
     const std::string dupa = db();

@@ -1,7 +1,6 @@
 // The dispersion checks on database files of catalogue glasses: the range
 // proposal with its questions and rewrite, the database pass and the report
 // of one material, each compared line by line with the text a user reads.
-#include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstdio>
@@ -21,14 +20,9 @@ namespace {
 
 std::vector<std::string> Linii(const BlocText& bloc) {
     std::vector<std::string> linii;
-    if (!bloc) return linii;
-    std::size_t inceput = 0;
-    for (;;) {
-        const std::size_t sfarsit = bloc->find("\r\n", inceput);
-        linii.push_back(bloc->substr(inceput, sfarsit == std::string::npos ? std::string::npos : sfarsit - inceput));
-        if (sfarsit == std::string::npos) return linii;
-        inceput = sfarsit + 2;
-    }
+    for (std::size_t i = 0, j = 0; bloc && j != std::string::npos; i = j + 2)
+        linii.push_back(bloc->substr(i, (j = bloc->find("\r\n", i)) - i));
+    return linii;
 }
 
 const std::string Linie60(60, '-');

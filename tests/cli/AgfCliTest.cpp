@@ -1,6 +1,4 @@
 // vitramor-cli import-agf and import-rii: the real program on files.
-#include <cstring>
-
 #include "cli/CliFixture.h"
 #include "import/AgfTestData.h"
 #include "record/MaterialOptic.h"
@@ -12,15 +10,8 @@ namespace {
 
 class AgfCli : public CliFixture {
 protected:
-    std::string fisier(const std::string& nume, const std::string& text) {
-        lucru.write(nume, text);
-        return "'" + (lucru / nume).string() + "'";
-    }
     std::vector<MaterialOptic> recorduri() const {
-        const std::string b = dir.exists("sticleNou32.dat") ? dir.read("sticleNou32.dat") : "";
-        std::vector<MaterialOptic> r(b.size() / sizeof(MaterialOptic));
-        if (!r.empty()) std::memcpy(r.data(), b.data(), b.size());
-        return r;
+        return recordsOf(dir.exists("sticleNou32.dat") ? dir.read("sticleNou32.dat") : "");
     }
 };
 

@@ -3,20 +3,15 @@
 // category combos count, so such lines shift one numbering against the
 // other, and that shift is kept for the numbers already stored in files.
 #include "cli/CliFixture.h"
+#include "database/GlassDirFixture.h"
 
 using namespace vitramor;
 using namespace vitramor::test;
 
 namespace {
 
-class CategoriiCli : public CliFixture {
-protected:
-    static MaterialOptic cuCategoria(const std::string& nume, std::uint16_t categorie) {
-        MaterialOptic m = namedRecord(nume, 2);
-        m.categorie = categorie;
-        return m;
-    }
-};
+using CategoriiCli = CliFixture;
+MaterialOptic cuCategoria(const std::string& nume, std::uint16_t categorie) { return withCategory(nume, 2, categorie); }
 
 }  // namespace
 

@@ -27,10 +27,11 @@ protected:
     std::string optiuni;  // global options placed before every command
     std::string locala = "C.UTF-8";  // the terminal's: texts in and out as UTF-8
 
-    Rezultat ruleaza(const std::string& argumente) {
+    // `inainte` runs in the same shell first, e.g. to set a limit.
+    Rezultat ruleaza(const std::string& argumente, const std::string& inainte = "true") {
         const auto out = lucru / "out.txt";
         const auto err = lucru / "err.txt";
-        const std::string comanda = "LC_ALL=" + locala + " VITRAMOR_SETTINGS='" + (lucru / "s.ini").string() + "' '" VITRAMOR_CLI_PATH
+        const std::string comanda = inainte + "; LC_ALL=" + locala + " VITRAMOR_SETTINGS='" + (lucru / "s.ini").string() + "' '" VITRAMOR_CLI_PATH
                                     "' --glass-dir '" + dir.str() + "' " + optiuni + " " + argumente +
                                     " </dev/null >'" + out.string() + "' 2>'" + err.string() + "'";
         const int stare = std::system(comanda.c_str());
@@ -39,6 +40,11 @@ protected:
         r.out = readFile(out);
         r.err = readFile(err);
         return r;
+    }
+    // A file of the scratch directory, its path quoted for the command line.
+    std::string fisier(const std::string& nume, const std::string& text) {
+        lucru.write(nume, text);
+        return "'" + (lucru / nume).string() + "'";
     }
 };
 

@@ -4,25 +4,21 @@
 #include <sstream>
 
 #include "cli/CliFixture.h"
+#include "explorare/SticleCatalog.h"
 
 using namespace vitramor;
 using namespace vitramor::test;
 
 namespace {
 
-class Cli : public CliFixture {
-protected:
-    static MaterialOptic sellmeierBk7() {
-        // N-BK7, manufacturer catalogue: B1..B3, C1..C3 (µm²).
-        MaterialOptic m = namedRecord("N-BK7", 2);
-        m.ec_dispersie_n = 4;
-        const double c[6] = {1.03961212, 0.231792344, 1.01046945, 0.00600069867, 0.0200179144, 103.560653};
-        for (int i = 0; i < 6; ++i) m.coef_disp_n[i] = c[i];
-        m.ec_dispersie_k = 0;
-        m.coef_disp_k[0] = -0.5;
-        return m;
-    }
-};
+using Cli = CliFixture;
+
+// The catalogue N-BK7 with a constant k equation (code 0) that is negative.
+MaterialOptic sellmeierBk7() {
+    MaterialOptic m = NBK7();
+    m.coef_disp_k[0] = -0.5;
+    return m;
+}
 
 TEST_F(Cli, ListShowsOneLinePerRecordInFileOrderOfTheChosenFile) {
     dir.write("sticleNou32.dat", databaseOf({namedRecord("B", 2), namedRecord("A", 3)}));
@@ -72,9 +68,7 @@ TEST_F(Cli, StoreReplacesByNameAndIgnoresATrailingFragment) {
     dir.write("sticleNou32.dat", databaseOf({vechi, namedRecord("B", 2)}));
     MaterialOptic nou = vechi;
     nou.densitate = 2.5f;
-    lucru.write("in.dat", databaseOf({nou, namedRecord("C", 3)}) + "xyz");
-
-    const Rezultat r = ruleaza("store '" + (lucru / "in.dat").string() + "'");
+    const Rezultat r = ruleaza("store " + fisier("in.dat", databaseOf({nou, namedRecord("C", 3)}) + "xyz"));
     EXPECT_EQ(r.cod, 0) << r.err;
     EXPECT_EQ(dir.read("sticleNou32.dat"), databaseOf({nou, namedRecord("B", 2), namedRecord("C", 3)}));
     EXPECT_NE(r.err.find("3 octeti"), std::string::npos) << r.err;

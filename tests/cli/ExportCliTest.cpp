@@ -3,7 +3,6 @@
 // leaves in the export directory.
 #include <cjson/cJSON.h>
 
-#include <filesystem>
 
 #include "cli/CliFixture.h"
 
@@ -107,8 +106,7 @@ TEST_F(ExportCli, VerifyPrintsEachLineAsTheWindowShowsIt) {
 // record's Windows-1252 bytes, and exporting twice keeps one member.
 TEST_F(ExportCli, AnAccentedNameIsListedFoundAndExportedOnce) {
     const std::string octeti = "Sticl\xE2-\xB5\xCE", utf8 = "Sticlâ-µÎ";
-    lucru.write("m.dat", databaseOf({Complet(octeti)}));
-    EXPECT_EQ(ruleaza("store '" + (lucru / "m.dat").string() + "'").cod, 0);
+    EXPECT_EQ(ruleaza("store " + fisier("m.dat", databaseOf({Complet(octeti)}))).cod, 0);
     EXPECT_NE(ruleaza("list").out.find("\n" + utf8 + "\t"), std::string::npos);
     const Rezultat show = ruleaza("show '" + utf8 + "'");
     cJSON* json = cJSON_Parse(show.out.c_str());

@@ -10,8 +10,7 @@ namespace {
 using ImportTextCli = CliFixture;
 
 TEST_F(ImportTextCli, ListsAndImportsTheSelectedEntries) {
-    lucru.write("o.txt", "h1\nh2\n1\tS-BAL2\t57095\n2\tS-BSL7\t51633\n3\tS-FPL51\t49700\n");
-    const std::string cale = "'" + (lucru / "o.txt").string() + "'";
+    const std::string cale = fisier("o.txt", "h1\nh2\n1\tS-BAL2\t57095\n2\tS-BSL7\t51633\n3\tS-FPL51\t49700\n");
     const Rezultat l = ruleaza("import-text --list 3 " + cale);
     ASSERT_EQ(l.cod, 0) << l.err;
     EXPECT_EQ(l.out, "S-BAL2\t1.57095\nS-BSL7\t1.51633\nS-FPL51\t1.49700\n");

@@ -10,18 +10,13 @@ namespace {
 
 class SchottCli : public CliFixture {
 protected:
-    std::string catalog(const std::string& text) {
-        lucru.write("allglass.sch", text);
-        return "'" + (lucru / "allglass.sch").string() + "'";
-    }
-
     std::size_t recorduri() const {
         return dir.exists("sticleNou32.dat") ? dir.read("sticleNou32.dat").size() / MarimeMaterialOptic : 0;
     }
 };
 
 TEST_F(SchottCli, PrintsTheClassesOfEachGlassAndStoresThem) {
-    const Rezultat r = ruleaza("import-schott " + catalog(TextBloc(NBK7()) + TextBloc(F2()) + TextBloc(NFK51A())));
+    const Rezultat r = ruleaza("import-schott " + fisier("allglass.sch", TextBloc(NBK7()) + TextBloc(F2()) + TextBloc(NFK51A())));
     ASSERT_EQ(r.cod, 0) << r.err;
     EXPECT_EQ(r.out, "1 0 1 2 2\n1 0 1 2 1\n2 0 52 2 4\n");
     EXPECT_EQ(r.err, "");
@@ -39,7 +34,7 @@ TEST_F(SchottCli, AMissingOrCutFileIsAFailureWithItsMessage) {
 
     auto f2 = LiniiBloc(F2());
     f2.resize(40);
-    r = ruleaza("import-schott " + catalog(TextBloc(NBK7()) + TextLinii(f2)));
+    r = ruleaza("import-schott " + fisier("allglass.sch", TextBloc(NBK7()) + TextLinii(f2)));
     EXPECT_EQ(r.cod, 1);
     EXPECT_EQ(r.out, "1 0 1 2 2\n");
     EXPECT_NE(r.err.find("ATENTIE!: Fisierul "), std::string::npos) << r.err;

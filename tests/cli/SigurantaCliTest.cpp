@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cstring>
 #include <set>
 #include <sstream>
 #include <thread>
@@ -26,14 +25,6 @@ protected:
         for (int i = 0; i < 300; ++i) baza += bytesOf(namedRecord("G" + std::to_string(i), i % 10 == 0 ? 3 : 2));
         dir.write("sticleNou32.dat", baza);
     }
-    // The command through a shell, so that it can be given limits first.
-    int shell(const std::string& inainte, const std::string& argumente) {
-        const std::string comanda = inainte + "; VITRAMOR_SETTINGS='" + (lucru / "s.ini").string() + "' exec '" +
-                                    VITRAMOR_CLI_PATH "' --glass-dir '" + dir.str() + "' " + argumente +
-                                    " </dev/null >/dev/null 2>'" + (lucru / "err.txt").string() + "'";
-        const int stare = std::system(("sh -c \"" + comanda + "\"").c_str());
-        return WIFEXITED(stare) ? WEXITSTATUS(stare) : -1;
-    }
     std::set<std::string> nume() {
         std::set<std::string> n;
         std::istringstream linii(ruleaza("list").out);
@@ -46,10 +37,11 @@ protected:
 
 TEST_F(Siguranta, FullDiskLeavesTheDatabaseAndReportsTheCause) {
     // 200 KB may be written: the rewrite of 600 KB cannot be.
-    EXPECT_EQ(shell("ulimit -f 200", "delete-producer 3"), 1);
+    const Rezultat r = ruleaza("delete-producer 3", "ulimit -f 200");
+    EXPECT_EQ(r.cod, 1);
     EXPECT_EQ(dir.read("sticleNou32.dat"), baza);
     EXPECT_FALSE(dir.exists("3.tmp"));
-    EXPECT_NE(readFile(lucru / "err.txt").find("File too large"), std::string::npos) << readFile(lucru / "err.txt");
+    EXPECT_NE(r.err.find("File too large"), std::string::npos) << r.err;
 }
 
 TEST_F(Siguranta, RecoveryBringsBackAMaterialDeletedByProducer) {

@@ -1,5 +1,4 @@
 // The table commands on a real ODBC source and an .xlsx file.
-#include <gtest/gtest.h>
 
 #include "cli/CliFixture.h"
 #include "import/tabele/AsociereColoane.h"

@@ -1,7 +1,6 @@
 // The old 1216-byte records are built here byte by byte and the converted
 // records checked byte by byte against the new layout, the fields that the
 // old file does not give included.
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cerrno>

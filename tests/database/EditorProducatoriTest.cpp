@@ -1,7 +1,6 @@
 // The producers dialog's rules on a real producer table: a changed entry is
 // offered for storing before another one replaces it, codes are checked,
 // deletion moves to the neighbouring producer.
-#include <gtest/gtest.h>
 
 #include "database/EditorProducatori.h"
 #include "database/GlassDirFixture.h"

@@ -1,4 +1,3 @@
-#include <gtest/gtest.h>
 
 #include "database/CitesteIntrareFisierText.h"
 #include "database/GlassDirFixture.h"
@@ -24,12 +23,6 @@ const char* const Categories =
 struct GlassList : GlassDirFixture {
     GlassList() { d.write("CategoriiMaterial.txt", Categories); }
 };
-
-MaterialOptic Material(const char* name, std::uint16_t producer, std::uint16_t category) {
-    MaterialOptic m = namedRecord(name, producer);
-    m.categorie = category;
-    return m;
-}
 
 }  // namespace
 
@@ -58,12 +51,12 @@ TEST_F(GlassList, EntryReaderSkipsCommentsBackslashAndHashLines) {
 
 TEST_F(GlassList, LineHasNameProducerAndCategoryUpToItsTab) {
     std::string line;
-    LinieListaSticla(Material("N-BK7", 2, 0), line);
+    LinieListaSticla(withCategory("N-BK7", 2, 0), line);
     EXPECT_EQ(line, std::string("N-BK7\t") + NumeProducatorImplicit(2) + "\tSticla optica");
-    LinieListaSticla(Material("CaF2", 1, 1), line);
+    LinieListaSticla(withCategory("CaF2", 1, 1), line);
     EXPECT_EQ(line, std::string("CaF2\t") + NumeProducatorImplicit(1) + "\tCristal");
 
-    MaterialOptic full = Material("", 0, 3);
+    MaterialOptic full = withCategory("", 0, 3);
     std::memcpy(full.nume, "ABCDEFGHIJKLMNOP", 16);
     LinieListaSticla(full, line);
     EXPECT_EQ(line, std::string("ABCDEFGHIJKLMNOP\t") + NumeProducatorImplicit(0) + "\tMetal");
@@ -71,19 +64,19 @@ TEST_F(GlassList, LineHasNameProducerAndCategoryUpToItsTab) {
     EXPECT_EQ(line, "ABCDEFGHI");
     EXPECT_TRUE(p.casete.empty());
 
-    LinieListaSticla(Material("X", 0, 9), line);
+    LinieListaSticla(withCategory("X", 0, 9), line);
     EXPECT_EQ(line, std::string("X\t") + NumeProducatorImplicit(0) + "\t???");
     EXPECT_EQ(p.ultima().text, "In fisier CategoriiMaterial.txt nu exista inregistrarea 9");
 
     std::filesystem::remove(d / "CategoriiMaterial.txt");
     p.casete.clear();
-    LinieListaSticla(Material("X", 0, 0), line);
+    LinieListaSticla(withCategory("X", 0, 0), line);
     EXPECT_EQ(line, std::string("X\t") + NumeProducatorImplicit(0) + "\t???");
     EXPECT_TRUE(p.casete.empty());
 }
 
 TEST_F(GlassList, ListingFollowsFileOrder) {
-    writeDb(databaseOf({Material("Z", 3, 1), Material("A", 10, 0), Material("M", 5, 7), Material("Q", 6, 7)}));
+    writeDb(databaseOf({withCategory("Z", 3, 1), withCategory("A", 10, 0), withCategory("M", 5, 7), withCategory("Q", 6, 7)}));
     std::vector<LinieSticla> lines;
     ASSERT_EQ(ListeazaSticleInLista(lines), 1);
     ASSERT_EQ(lines.size(), 4u);

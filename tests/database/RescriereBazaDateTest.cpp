@@ -2,7 +2,6 @@
 // wrong, the whole database is still in the database file or in its
 // archive copy.
 
-#include <gtest/gtest.h>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -25,12 +24,12 @@ namespace {
 
 struct Rewrite : GlassDirFixture {
     std::string original;
-    Rewrite() {
-        for (int i = 0; i < 40; ++i) {
-            MaterialOptic m = namedRecord("M" + std::to_string(i), static_cast<std::uint16_t>(i % 4));
-            m.categorie = static_cast<std::uint16_t>(i);
-            original += bytesOf(m);
-        }
+    Rewrite() { scrie(40); }
+    // n records told apart by name and category, four producers in turn.
+    void scrie(int n) {
+        original.clear();
+        for (int i = 0; i < n; ++i)
+            original += RecordImage().u16(4, static_cast<std::uint16_t>(i % 4)).u16(20, i).text(22, "M" + std::to_string(i)).bytes();
         writeDb(original);
     }
     static DecizieInregistrare keep(MaterialOptic&) { return DecizieInregistrare::Pastreaza; }
@@ -41,13 +40,7 @@ struct Rewrite : GlassDirFixture {
 TEST_F(Rewrite, ChangedRecordsAreWrittenInOrderAcrossBlocks) {
     // 1100 records: the copy runs in blocks of about a megabyte, so kept
     // records move within a block and across block ends.
-    original.clear();
-    for (int i = 0; i < 1100; ++i) {
-        MaterialOptic m = namedRecord("M" + std::to_string(i), static_cast<std::uint16_t>(i % 4));
-        m.categorie = static_cast<std::uint16_t>(i);
-        original += bytesOf(m);
-    }
-    writeDb(original);
+    scrie(1100);
     RezultatRescriere r;
     const auto process = [](MaterialOptic& m) {
         if (m.producator == 1) return DecizieInregistrare::Elimina;

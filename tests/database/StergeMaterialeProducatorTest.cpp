@@ -1,4 +1,3 @@
-#include <gtest/gtest.h>
 
 #include "database/GlassDirFixture.h"
 #include "database/StergeMaterialeProducator.h"

@@ -3,7 +3,6 @@
 // is checked with the AGF import, the fits' first user.
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <limits>
 #include <vector>
 

@@ -37,14 +37,10 @@ struct ActualizareExcelGui : ::testing::Test {
                    {std::string("S-BSL7"), 1.5163, 1.5220, 0.997, std::string("516641")}});
     }
     ~ActualizareExcelGui() override { path_sticle = vechi; }
-    void poza(QWidget& w, const char* nume) {
-        if (const char* dir = std::getenv("VITRAMOR_SCREENSHOTS")) w.grab().save(QString(dir) + "/" + nume + ".png");
-    }
 };
 
 TEST_F(ActualizareExcelGui, FromTheWorkbookToTheResultList) {
     ActualizareExcelDialog actualizare(nullptr);
-    poza(actualizare, "130");
     ContextImportExcel& c = actualizare.context();
     c.odbc.codProducator = 3;
     ImportExcelDialog import(&actualizare, c, actualizare.rezultate(), [] { return false; });
@@ -89,11 +85,9 @@ TEST_F(ActualizareExcelGui, FromTheWorkbookToTheResultList) {
     EXPECT_EQ(c.asocieri[3].coloanaStop, 2);
     EXPECT_EQ(c.asocieri[11].coloanaStop, -1);
     c.asocieri[7].activ = c.asocieri[11].activ = 0;
-    poza(asociere, "129");
 
     import.detecteazaLambda();
     import.actualizeazaLista();
-    poza(import, "128");
     ASSERT_EQ(actualizare.rezultate()->count(), 1) << p.texte().back();
     EXPECT_EQ(actualizare.rezultate()->item(0)->text(), "S-BSL7\t1.522\t1.5163\t0.997");
     EXPECT_EQ(import.lista()->count(), 3);

@@ -1,7 +1,6 @@
 // Small catalogues of each manufacturer, built here column by column, go
 // through the listing and the import; the stored records are checked field by
 // field against the column layouts.
-#include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstring>
@@ -51,10 +50,7 @@ protected:
                                        const std::string& text1 = "") {
         std::istringstream in(text), in1(text1);
         r = ImportaCatalogText(cod, in, &in1, std::move(linii), lucru, nullptr);
-        const std::string b = db();
-        std::vector<MaterialOptic> v(b.size() / sizeof(MaterialOptic));
-        std::memcpy(v.data(), b.data(), v.size() * sizeof(MaterialOptic));
-        return v;
+        return recordsOf(db());
     }
     std::vector<IntrareCatalogText> listeaza(int cod, const std::string& text) {
         std::istringstream in(text);

@@ -1,7 +1,6 @@
 // Excel 97-2003 workbooks as other programs write them, and as none should:
 // every cell comes out as written, and a damaged or refused file is
 // reported once, never read past its end.
-#include <gtest/gtest.h>
 
 #include <sys/stat.h>
 

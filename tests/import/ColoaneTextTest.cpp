@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <charconv>
-#include <random>
 
 #include "import/text/ColoaneText.h"
 
@@ -20,7 +19,6 @@ TEST(ColoaneText, SplitsAsTheCataloguesWereRead) {
     const CazColoane cazuri[] = {
         {"a\tb\tc", '\t', {"a", "b", "c"}},
         {"  N-BK7\t  1,5168\t2,5,1\r", '\t', {"N-BK7", "1.5168", "2.5,1"}},  // blanks, decimal comma, CR
-        {"E-FD1,,1.71736\n", ',', {"E-FD1", "", "1.71736"}},
         {"E-FD1,1,71736", ',', {"E-FD1", "1", "71736"}},  // a decimal comma splits the value
         {"x\t", '\t', {"x"}},
         {"\t\ty", '\t', {"", "", "y"}},
@@ -61,7 +59,6 @@ TEST(ColoaneText, NumbersReadThePlainWayInSinglePrecision) {
         {"0x10", 0.0f, 0, 0},
         {"abc", 0.0f, 0, 0},
         {"", 0.0f, 0, 0},
-        {"1.03961212", 1.03961212f, 1, 1},
     };
     for (const CazNumar& c : cazuri) {
         EXPECT_EQ(RealText(c.text), c.real) << c.text;

@@ -1,11 +1,9 @@
 // AGF catalogues: public glasses in, database records out; damaged glasses
 // stay out and take nothing else with them.
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
-#include <cstring>
 #include <sstream>
 
 #include "database/GlassDirFixture.h"
@@ -32,12 +30,7 @@ protected:
             toate ? std::vector<bool>(catalog.sticle.size(), true) : SelectieImplicitaAgf(catalog);
         return ImportaSticleAgf(nullptr, "t.agf", catalog, selectie, 2);
     }
-    std::vector<MaterialOptic> recorduri() const {
-        const std::string b = db();
-        std::vector<MaterialOptic> r(b.size() / sizeof(MaterialOptic));
-        if (!r.empty()) std::memcpy(r.data(), b.data(), b.size());
-        return r;
-    }
+    std::vector<MaterialOptic> recorduri() const { return recordsOf(db()); }
 
     CatalogAgf catalog;
     std::string mesaje;

@@ -1,6 +1,5 @@
 // Import from another database file: listing, selection in file order,
 // replacement by name, and sources that cannot be used.
-#include <gtest/gtest.h>
 
 #include <filesystem>
 

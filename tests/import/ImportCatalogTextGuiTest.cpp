@@ -1,11 +1,11 @@
 // The two import dialogs driven offscreen on files of a scratch glass directory.
-#include <gtest/gtest.h>
 
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <filesystem>
 
+#include "database/DialogControls.h"
 #include "database/GlassDirFixture.h"
 #include "import/text/ImportCatalogTextDialog.h"
 #include "import/bazadate/ImportSticleDialog.h"
@@ -15,12 +15,7 @@ using namespace vitramor::test;
 
 namespace {
 
-struct ImportDialogs : GlassDirFixture {
-    template <typename T = QPushButton>
-    static T* control(QWidget& d, int id) {
-        return d.findChild<T*>(QString::number(id));
-    }
-};
+using ImportDialogs = GlassDirFixture;
 
 TEST_F(ImportDialogs, TextCatalogueListsAndImportsTheSelection) {
     std::filesystem::create_directory(d / "ohara");
@@ -29,38 +24,38 @@ TEST_F(ImportDialogs, TextCatalogueListsAndImportsTheSelection) {
     set.materiale = {namedRecord("Gol0")};
     int actualizari = 0;
     ImportCatalogTextDialog dialog(nullptr, 3, [&] { ++actualizari; }, set);
-    EXPECT_EQ(control<QLineEdit>(dialog, 102)->text().toStdString(), (d / "ohara" / "ohara_eco.txt").string());
-    QListWidget* lista = control<QListWidget>(dialog, 1066);
+    EXPECT_EQ(Control<QLineEdit>(dialog, 102)->text().toStdString(), (d / "ohara" / "ohara_eco.txt").string());
+    QListWidget* lista = Control<QListWidget>(dialog, 1066);
     ASSERT_EQ(lista->count(), 3);
     EXPECT_EQ(lista->item(1)->text(), "S-BSL7\t1.51633");
-    EXPECT_FALSE(control(dialog, 1025)->isEnabled());
+    EXPECT_FALSE(Control<QPushButton>(dialog, 1025)->isEnabled());
     lista->item(2)->setSelected(true);
     lista->item(0)->setSelected(true);
-    ASSERT_TRUE(control(dialog, 1025)->isEnabled());
-    control(dialog, 1025)->click();
+    ASSERT_TRUE(Control<QPushButton>(dialog, 1025)->isEnabled());
+    Control<QPushButton>(dialog, 1025)->click();
     EXPECT_EQ(actualizari, 1);
     EXPECT_STREQ(set.curent().nume, "S-FPL51");
     EXPECT_EQ(db().size(), 2 * MarimeMaterialOptic);
-    EXPECT_FALSE(control(dialog, 1025)->isEnabled());
+    EXPECT_FALSE(Control<QPushButton>(dialog, 1025)->isEnabled());
 }
 
 TEST_F(ImportDialogs, DatabaseImportListsBothFiles) {
     writeDb(databaseOf({namedRecord("KEEP")}));
     ImportSticleDialog dialog(nullptr);
-    EXPECT_EQ(control<QLineEdit>(dialog, 101)->text(), "Selectati fisier import");
-    EXPECT_EQ(control<QListWidget>(dialog, 106)->count(), 1);
-    EXPECT_EQ(control<QListWidget>(dialog, 105)->count(), 0);
-    EXPECT_FALSE(control(dialog, 107)->isEnabled());
+    EXPECT_EQ(Control<QLineEdit>(dialog, 101)->text(), "Selectati fisier import");
+    EXPECT_EQ(Control<QListWidget>(dialog, 106)->count(), 1);
+    EXPECT_EQ(Control<QListWidget>(dialog, 105)->count(), 0);
+    EXPECT_FALSE(Control<QPushButton>(dialog, 107)->isEnabled());
 
     std::filesystem::create_directory(d / "alt");
     writeFile(d / "alt" / "a.dat", databaseOf({namedRecord("A"), namedRecord("B")}));
     p.fisiereAlese.push_back(FisierAles{(d / "alt").string(), "a.dat"});
-    control(dialog, 102)->click();
-    QListWidget* sursa = control<QListWidget>(dialog, 105);
+    Control<QPushButton>(dialog, 102)->click();
+    QListWidget* sursa = Control<QListWidget>(dialog, 105);
     ASSERT_EQ(sursa->count(), 2);
     sursa->item(1)->setSelected(true);
-    control(dialog, 107)->click();
-    EXPECT_EQ(control<QListWidget>(dialog, 106)->count(), 2);
+    Control<QPushButton>(dialog, 107)->click();
+    EXPECT_EQ(Control<QListWidget>(dialog, 106)->count(), 2);
     EXPECT_EQ(db(), databaseOf({namedRecord("KEEP"), namedRecord("B")}));
 }
 

@@ -2,7 +2,6 @@
 // stay equations, everything else becomes a table of at most 40 points.
 #include <gtest/gtest.h>
 
-#include <cmath>
 
 #include "dispersion/EcuatieDispersie.h"
 #include "import/rii/ImportRii.h"

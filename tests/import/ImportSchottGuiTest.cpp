@@ -1,6 +1,5 @@
 // The menu command asks for the catalogue, proposing allglass.sch in the
 // glass directory, and shows each glass's classes in a box.
-#include <gtest/gtest.h>
 
 #include <QWidget>
 

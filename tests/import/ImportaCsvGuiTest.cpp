@@ -46,11 +46,9 @@ struct CsvDialog : ::testing::Test {
 TEST_F(CsvDialog, OpensOnSchottWithItsFolder) {
     ImportaCsvDialog dialog(nullptr);
     ASSERT_TRUE(dialog.pregatit());
-    EXPECT_EQ(dialog.windowTitle(), "Importa sticle din fisiere *.csv");
     EXPECT_EQ(dialog.producatori()->count(), 15);  // no producer table: the built-in names
     EXPECT_EQ(dialog.producatori()->currentIndex(), 2);
     EXPECT_EQ(dialog.campCale()->text().toStdString(), d.str() + "/Schott/*.csv");
-    EXPECT_EQ(dialog.campCale()->maxLength(), 260);
     dialog.producatori()->setCurrentIndex(10);
     EXPECT_EQ(dialog.cale(), d.str() + "/EVAPOR/*.csv");
 

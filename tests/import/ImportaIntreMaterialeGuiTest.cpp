@@ -4,7 +4,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
-#include <cstring>
 
 #include "import/ImportaIntreMaterialeDialog.h"
 #include "support/PlatformaScriptata.h"
@@ -61,10 +60,7 @@ struct ImportDialog : ::testing::Test {
 }  // namespace
 
 TEST_F(ImportDialog, OpensWithNothingChosenAndRefusesTheCurrentMaterial) {
-    EXPECT_EQ(ImportaIntreMaterialeDialog(nullptr, 40058, set).windowTitle(), "Importa ec. de dispersie");
-    EXPECT_EQ(ImportaIntreMaterialeDialog(nullptr, 1, set).windowTitle(), "??????");
     ImportaIntreMaterialeDialog d(nullptr, 40057, set);
-    EXPECT_EQ(d.windowTitle(), "Importa indici n,k");
     ASSERT_EQ(lista(d)->count(), 3);
     EXPECT_EQ(lista(d)->item(2)->text(), "SF6");
     EXPECT_FALSE(importa(d)->isEnabled());
@@ -73,7 +69,6 @@ TEST_F(ImportDialog, OpensWithNothingChosenAndRefusesTheCurrentMaterial) {
     alege(d, 1);
     ASSERT_EQ(p.casete.size(), 1u);
     EXPECT_EQ(p.ultima().text, "Alegeti o sticla diferita");
-    EXPECT_EQ(p.ultima().caption, "VITRAMOR V3.0");
     EXPECT_FALSE(importa(d)->isEnabled());
     EXPECT_TRUE(lista(d)->selectedItems().isEmpty());
     EXPECT_EQ(d.sursa(), -1);

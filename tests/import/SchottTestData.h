@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdio>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -53,15 +54,12 @@ inline std::vector<std::string> LiniiBloc(const SticlaCatalog& s) {
     }
     const char* numeB[6] = {"B1", "B2", "B3", "C1", "C2", "C3"};
     for (int i = 0; i < 6; ++i) l[static_cast<std::size_t>(33 + i)] = Linie("  %s : %s;", numeB[i], s.sellmeier[i]);
-    l[63] = Linie("  %s : %s;", "CTE-30/70", s.cte1);
-    l[64] = Linie("  %s : %s;", "CTE20/300", s.cte2);
-    l[65] = Linie("  %s : %s;", "T14.5", s.tv1);
-    l[66] = Linie("  %s : %s;", "T13", s.tv2);
-    l[67] = Linie("  %s : %s;", "T7.6", s.tv3);
-    l[68] = Linie("  %s : %s;", "cp", s.cp);
-    l[69] = Linie("  %s : %s;", "lambda", s.lambda);
-    l[70] = Linie("  %s : %s;", "rho", s.rho);
-    l[74] = Linie("  %s : %s;", "HK", s.hk);
+    const std::tuple<int, const char*, const char*> proprietati[] = {
+        {63, "CTE-30/70", s.cte1}, {64, "CTE20/300", s.cte2}, {65, "T14.5", s.tv1}, {66, "T13", s.tv2},
+        {67, "T7.6", s.tv3},       {68, "cp", s.cp},          {69, "lambda", s.lambda}, {70, "rho", s.rho},
+        {74, "HK", s.hk}};
+    for (const auto& [linie, eticheta, valoare] : proprietati)
+        l[static_cast<std::size_t>(linie)] = Linie("  %s : %s;", eticheta, valoare);
     const char* numeClase[6] = {"grupa", "CR", "FR", "SR", "AR", "PR"};
     for (int i = 0; i < 6; ++i) l[static_cast<std::size_t>(75 + i)] = Linie("  %s : \"%s\";", numeClase[i], s.clase[i]);
     l[81] = Linie("  %s : %s;", "d", s.grosime);

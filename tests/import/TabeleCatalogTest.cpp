@@ -1,7 +1,6 @@
 // Catalogue tables from every kind of source: the same rows read through the
 // real ODBC driver manager, from .xlsx and .xls workbooks and from a CSV file must
 // give the same glasses; bad files and bad associations store nothing.
-#include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstring>
@@ -33,13 +32,11 @@ class TabeleCatalog : public GlassDirFixture {
 protected:
     TabeleCatalog() { ConfigureazaOdbc(d.str()); }
 
-    // Associations of the catalogue above: name, n, Ti, density x10, two
-    // coefficients, the chemical class.
-    void asociaza(ContextImportExcel& c) {
+    // The given entries active: index, first and last column, factor.
+    struct Asociere { int i, start, stop; float factor; };
+    static void asociaza(ContextImportExcel& c, std::initializer_list<Asociere> a) {
         StergeAsocieri(c.asocieri);
         ScrieAsocieriImplicite(c);
-        const struct { int i, start, stop; float factor; } a[] = {
-            {0, 0, 0, 1}, {3, 1, 3, 1}, {9, 4, 5, 1}, {7, 6, 6, 10}, {5, 7, 8, 1}, {12, 9, 9, 1}};
         for (const auto& x : a) {
             c.asocieri[x.i].activ = 1;
             c.asocieri[x.i].coloanaStart = static_cast<std::int16_t>(x.start);
@@ -47,6 +44,10 @@ protected:
             c.asocieri[x.i].nrColoane = static_cast<std::int16_t>(x.stop - x.start + 1);
             c.asocieri[x.i].factor = x.factor;
         }
+    }
+    // The catalogue above: name, n, Ti, density x10, two coefficients, the chemical class.
+    static void asociaza(ContextImportExcel& c) {
+        asociaza(c, {{0, 0, 0, 1}, {3, 1, 3, 1}, {9, 4, 5, 1}, {7, 6, 6, 10}, {5, 7, 8, 1}, {12, 9, 9, 1}});
     }
 
     // The update over one table; the lines it lists, or none when it stopped.
@@ -183,13 +184,7 @@ TEST_F(TabeleCatalog, UpdateIsRightOrLeavesTheDatabaseAsItWas) {
     const std::string inainte = db();
     const auto ruleaza = [&](const std::vector<int>& raspunsuri, bool opresteDupaPrimul = false) {
         auto c = std::make_unique<ContextImportExcel>();
-        StergeAsocieri(c->asocieri);
-        ScrieAsocieriImplicite(*c);
-        for (const auto& [i, start, stop] : {std::tuple{0, 0, 0}, {1, 1, 1}, {3, 2, 2}, {9, 3, 3}}) {
-            c->asocieri[i].activ = 1;
-            c->asocieri[i].coloanaStart = static_cast<std::int16_t>(start);
-            c->asocieri[i].coloanaStop = static_cast<std::int16_t>(stop);
-        }
+        asociaza(*c, {{0, 0, 0, 1}, {1, 1, 1, 1}, {3, 2, 2, 1}, {9, 3, 3, 1}});
         c->sursa = DeschideSursaTabel((d / "cod.xlsx").string());
         c->tabel = "Sticle 5桁";
         std::vector<std::string> linii;

@@ -19,9 +19,9 @@ protected:
     void SetUp() override { SeteazaAvertizariInAsteptare(false); }
 
     // Levels top to bottom.
-    std::vector<int> nivele() const {
+    static std::vector<int> nivele(const ModelListaMesaje& l) {
         std::vector<int> r;
-        for (int i = 0; i < m.numarLinii(); ++i) r.push_back(m.linie(i).nivel);
+        for (int i = 0; i < l.numarLinii(); ++i) r.push_back(l.linie(i).nivel);
         return r;
     }
 
@@ -85,9 +85,7 @@ TEST_F(ModelListaMesajeTest, TurningOverToTheEnd) {
             EXPECT_EQ(q.ultima().text, c.caseta);
         }
         EXPECT_EQ(l.texte(), c.texte);
-        std::vector<int> n;
-        for (int i = 0; i < l.numarLinii(); ++i) n.push_back(l.linie(i).nivel);
-        EXPECT_EQ(n, c.nivele);
+        EXPECT_EQ(nivele(l), c.nivele);
         EXPECT_EQ(l.ultimaAvertizareNecitita(), c.avertizare);
         // Choosing the side already in force asks nothing (an unqueued
         // question would throw).
@@ -187,7 +185,7 @@ TEST_F(ModelListaMesajeTest, WarningsArePendingAndBeepUntilRead) {
     EXPECT_EQ(p.beepuri, 2);
 
     m.amCitit();
-    EXPECT_EQ(nivele(), (std::vector<int>{0, 0, 0}));
+    EXPECT_EQ(nivele(m), (std::vector<int>{0, 0, 0}));
     EXPECT_EQ(m.ultimaAvertizareNecitita(), -1);
     EXPECT_FALSE(AvertizariInAsteptare());
     EXPECT_EQ(m.bataieTimer(), -1);

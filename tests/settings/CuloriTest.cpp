@@ -1,4 +1,3 @@
-#include <gtest/gtest.h>
 
 #include "settings/SettingsFixture.h"
 
@@ -39,10 +38,4 @@ TEST_F(Culori, WrittenAsFourLittleEndianBytes) {
     EXPECT_EQ(store().citesteBinar(CheieCulori, "CULOARE_0"), (std::vector<std::uint8_t>{0xEE, 0xFF, 0xC0, 0x00}));
     EXPECT_EQ(store().citesteBinar(CheieCulori, "CULOARE_24"), (std::vector<std::uint8_t>{0, 0, 0, 0}));
     EXPECT_FALSE(store().citesteBinar(CheieCulori, "CULOARE_25").has_value());
-}
-
-TEST(CuloareInversa, EachChannelIsMirrored) {
-    for (const auto& [culoare, inversa] : {std::pair<std::uint32_t, std::uint32_t>{0x000000, 0xFFFFFF},
-                                           {0x0000FF, 0xFFFF00}, {0x123456, 0xEDCBA9}, {0x808080, 0x7F7F7F}})
-        EXPECT_EQ(CuloareInversa(culoare), inversa) << std::hex << culoare;
 }

@@ -1,4 +1,3 @@
-#include <gtest/gtest.h>
 
 #include <cstdlib>
 
@@ -53,8 +52,9 @@ TEST_F(Directoare, MissingValuesTakeTheirDefaultsAndOverlongOnesAreCut) {
 // Every settings failure is named in the box caption; the operation goes on.
 TEST(SettingsFailures, PendingStoreErrorsAreShownUnderTheOperationName) {
     StareSetariSalvata stare;
-    auto store = std::make_unique<StoreCuEroare>("fisierul de setari nu poate fi citit");
-    StoreCuEroare& s = *store;
+    auto store = std::make_unique<MemorySettingsStore>();
+    MemorySettingsStore& s = *store;
+    s.eroareInAsteptare = "fisierul de setari nu poate fi citit";
     ScriptedPlatform p(std::move(store));
     ScopedPlatform guard(p);
     path_sticle = "/pastrat";
@@ -66,8 +66,8 @@ TEST(SettingsFailures, PendingStoreErrorsAreShownUnderTheOperationName) {
     EXPECT_EQ(path_sticle, "/pastrat");
 
     p.casete.clear();
-    s.memorie.scrieText(CheieDirectoare, "USER", "/u");
-    s.memorie.scrieText(CheieDirectoare, "HELP", "/h");
+    s.scrieText(CheieDirectoare, "USER", "/u");
+    s.scrieText(CheieDirectoare, "HELP", "/h");
     CitesteRegistriVitramor();
     std::vector<std::string> titluri;
     for (const auto& c : p.casete) titluri.push_back(c.caption);
@@ -79,7 +79,7 @@ TEST(SettingsFailures, PendingStoreErrorsAreShownUnderTheOperationName) {
     EXPECT_EQ(p.ultima().caption, "CitestePozitieFereastraDinRegistri()");
 
     p.casete.clear();
-    s.memorie.esueazaScrierea = true;
+    s.esueazaScrierea = true;
     EXPECT_EQ(SalveazaPozitieFereastraMod("Editor", ModPozitie | ModMarime, poz), 0);
     ASSERT_EQ(p.casete.size(), 1u);
     EXPECT_EQ(p.ultima().caption, "SalveazaPozitieFereastraInRegistri()");

@@ -43,40 +43,6 @@ private:
     std::uint32_t culori_[NumarCuloriUtilizator];
 };
 
-// A store that reports a pending failure of its own, as a settings file
-// that cannot be read does, over a memory store that may also refuse writes.
-class StoreCuEroare final : public SettingsStore {
-public:
-    explicit StoreCuEroare(std::string eroare) : eroare_(std::move(eroare)) {}
-
-    MemorySettingsStore memorie;
-
-    bool existaCheie(const std::string& c) override { return memorie.existaCheie(c); }
-    std::optional<std::string> citesteText(const std::string& c, const std::string& v) override {
-        return memorie.citesteText(c, v);
-    }
-    bool scrieText(const std::string& c, const std::string& v, const std::string& t) override {
-        return memorie.scrieText(c, v, t);
-    }
-    std::optional<std::int32_t> citesteIntreg(const std::string& c, const std::string& v) override {
-        return memorie.citesteIntreg(c, v);
-    }
-    bool scrieIntreg(const std::string& c, const std::string& v, std::int32_t n) override {
-        return memorie.scrieIntreg(c, v, n);
-    }
-    std::optional<std::vector<std::uint8_t>> citesteBinar(const std::string& c, const std::string& v) override {
-        return memorie.citesteBinar(c, v);
-    }
-    bool scrieBinar(const std::string& c, const std::string& v, const std::vector<std::uint8_t>& d) override {
-        return memorie.scrieBinar(c, v, d);
-    }
-    bool creazaCheie(const std::string& c) override { return memorie.creazaCheie(c); }
-    std::string textEroare() override { return eroare_; }
-
-private:
-    std::string eroare_;
-};
-
 struct SettingsFixture : ::testing::Test {
     StareSetariSalvata stare;
     ScriptedPlatform p;

@@ -1,38 +1,26 @@
 // The catalogue library's chooser: filtering by producer and name pattern,
 // and loading the chosen material into the caller's record.
-#include <gtest/gtest.h>
 
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
 
-#include "support/PlatformaScriptata.h"
-#include "settings/Directoare.h"
+#include "database/GlassDirFixture.h"
 #include "suite/CautaMaterialDialog.h"
 #include "support/ModalDriver.h"
-#include "support/RecordImage.h"
-#include "support/TestDir.h"
 
 using namespace vitramor;
 using namespace vitramor::test;
 
 namespace {
 
-class CautaMaterialGui : public ::testing::Test {
-protected:
-    TestDir dir;
-    ScriptedPlatform platforma_;
-    ScopedPlatform guard_{platforma_};
-
-    void SetUp() override {
-        path_sticle = dir.str();
+struct CautaMaterialGui : GlassDirFixture {
+    CautaMaterialGui() {
         MaterialOptic bk7 = namedRecord("N-BK7", 2);
         bk7.densitate = 2.51f;
-        dir.write("sticleNou32.dat",
-                  databaseOf({bk7, namedRecord("N-SF11", 2), namedRecord("S-BSL7", 6), namedRecord("BK7G18", 2)}));
+        writeDb(databaseOf({bk7, namedRecord("N-SF11", 2), namedRecord("S-BSL7", 6), namedRecord("BK7G18", 2)}));
     }
-    void TearDown() override { path_sticle.clear(); }
 
     static QStringList nume(const QListWidget* l) {
         QStringList r;
@@ -43,7 +31,7 @@ protected:
 
 TEST_F(CautaMaterialGui, FiltersByPatternAndProducer) {
     MaterialOptic model = namedRecord("*BK*", 0);
-    CautaMaterialDialog d(nullptr, dir.str(), model);
+    CautaMaterialDialog d(nullptr, path_sticle, model);
     EXPECT_EQ(nume(d.lista()), (QStringList{"N-BK7", "BK7G18"}));  // every producer, in file order
 
     d.filtru()->setText(QStringLiteral("*"));
@@ -56,7 +44,7 @@ TEST_F(CautaMaterialGui, FiltersByPatternAndProducer) {
 
     // An empty name starts with every material.
     MaterialOptic gol = namedRecord("", 0);
-    CautaMaterialDialog toate(nullptr, dir.str(), gol);
+    CautaMaterialDialog toate(nullptr, path_sticle, gol);
     EXPECT_EQ(toate.filtru()->text(), QStringLiteral("*"));
     EXPECT_EQ(toate.lista()->count(), 4);
 }
@@ -69,7 +57,7 @@ TEST_F(CautaMaterialGui, LoadsTheChosenMaterialOrLeavesTheRecordOnCancel) {
             ASSERT_NE(d, nullptr);
             d->accept();
         }});
-        EXPECT_EQ(CautaMaterial(nullptr, dir.str(), m), 1);
+        EXPECT_EQ(CautaMaterial(nullptr, d.str(), m), 1);
         EXPECT_TRUE(driver.terminat());
     }
     EXPECT_FLOAT_EQ(m.densitate, 2.51f);
@@ -77,7 +65,7 @@ TEST_F(CautaMaterialGui, LoadsTheChosenMaterialOrLeavesTheRecordOnCancel) {
 
     MaterialOptic neatins = namedRecord("N-SF11", 0);
     DriverModal driver({[](QWidget* w) { static_cast<QDialog*>(w)->reject(); }});
-    EXPECT_EQ(CautaMaterial(nullptr, dir.str(), neatins), 2);
+    EXPECT_EQ(CautaMaterial(nullptr, d.str(), neatins), 2);
     EXPECT_EQ(neatins.producator, 0);
 }
 

@@ -87,7 +87,6 @@ TEST_F(DialoguriDispersie, GarbageInACellIsRejectedAndTheOldValueKept) {
         Scrie(c0, QString::fromLatin1(gunoi));
         Q_EMIT c0->editingFinished();  // what leaving the cell does
         ASSERT_EQ(p.casete.size(), 1u) << gunoi;
-        EXPECT_EQ(p.casete[0].caption, "ATENTIE!");
         EXPECT_NE(p.casete[0].text.find(gunoi), std::string::npos) << p.casete[0].text;
         EXPECT_NE(p.casete[0].text.find("c0"), std::string::npos);
         EXPECT_EQ(c0->text(), QStringLiteral("2")) << gunoi;
@@ -156,10 +155,8 @@ TEST_F(DialoguriDispersie, TypeDialogStoresTheChoicesOnOkOnly) {
     ASSERT_TRUE(anulare.terminat());
     EXPECT_EQ(test::bytesOf(m), inainte);
 
-    QStringList tipuri;
     Modale ok({[&](QWidget* d) {
         auto* combo = Control<QComboBox>(d, "tipMaterial");
-        for (int i = 0; i < combo->count(); ++i) tipuri << combo->itemText(i);
         EXPECT_EQ(combo->currentIndex(), 1);
         combo->setCurrentIndex(3);
         AlegeCod(Control<QComboBox>(d, "ecuatieN"), 4);
@@ -172,9 +169,6 @@ TEST_F(DialoguriDispersie, TypeDialogStoresTheChoicesOnOkOnly) {
     EXPECT_EQ(m.tip_material, 3);
     EXPECT_EQ(m.ec_dispersie_n, 4);
     EXPECT_EQ(m.ec_dispersie_k, 12);
-    ASSERT_EQ(tipuri.size(), 16);
-    EXPECT_EQ(tipuri[0], QStringLiteral("Omogen"));
-    EXPECT_EQ(tipuri[3], QStringLiteral("Birefringent"));
 }
 
 // The whole road of the menu command with the real dialogs: the user picks

@@ -3,8 +3,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstring>
-
 #include "suite/CatalogFixture.h"
 #include "suite/Catalix.h"
 #include "suite/Recuperare.h"
@@ -15,13 +13,7 @@ using namespace vitramor::test;
 
 namespace {
 
-MaterialOptic Rec(const char* nume, std::uint16_t producator) { return namedRecord(nume, producator); }
-
-std::string Octeti(std::initializer_list<MaterialOptic> r) {
-    std::string s;
-    for (const MaterialOptic& m : r) s.append(reinterpret_cast<const char*>(&m), sizeof m);
-    return s;
-}
+MaterialOptic (*const Rec)(const std::string&, std::uint16_t) = namedRecord;
 
 TEST_F(CatalogFixture, ABatchStoresLikeOneStoreAfterAnother) {
     struct Caz {
@@ -29,14 +21,14 @@ TEST_F(CatalogFixture, ABatchStoresLikeOneStoreAfterAnother) {
         std::string dupa;
     };
     const Caz cazuri[] = {
-        {"", Octeti({Rec("B", 2), Rec("C", 4)})},                                   // no file yet
-        {Octeti({Rec("A", 1), Rec("B", 1)}), Octeti({Rec("A", 1), Rec("B", 2), Rec("C", 4)})},
+        {"", databaseOf({Rec("B", 2), Rec("C", 4)})},                                   // no file yet
+        {databaseOf({Rec("A", 1), Rec("B", 1)}), databaseOf({Rec("A", 1), Rec("B", 2), Rec("C", 4)})},
     };
     for (const Caz& c : cazuri) {
         if (c.inainte.empty())
             std::filesystem::remove(dbPath());
         else
-            d.write("sticleNou32.dat", c.inainte);
+            writeDb(c.inainte);
         std::vector<int> coduri;
         const std::vector<MaterialOptic> lot = {Rec("B", 3), Rec("C", 3), Rec("B", 2), Rec("C", 4), Rec("", 5)};
         EXPECT_NE(SalveazaMaterialeOptice(path_sticle, lot, nullptr, coduri), 0);  // the nameless one
@@ -52,15 +44,15 @@ TEST_F(CatalogFixture, ABatchStoresLikeOneStoreAfterAnother) {
 // beside the file. Storing again gives what an uninterrupted store gives.
 TEST_F(CatalogFixture, AKillAtAnyStepOfACatalogueStoreLosesNothing) {
     constexpr std::size_t R = MarimeMaterialOptic;
-    const std::string inainte = Octeti({Rec("A", 1), Rec("B", 1), Rec("C", 1)});
+    const std::string inainte = databaseOf({Rec("A", 1), Rec("B", 1), Rec("C", 1)});
     const std::vector<MaterialOptic> lot = {Rec("B", 2), Rec("N0", 3), Rec("N1", 3), Rec("N2", 3), Rec("N3", 3)};
-    const std::string dupa = Octeti({Rec("A", 1), Rec("B", 2), Rec("C", 1), lot[1], lot[2], lot[3], lot[4]});
+    const std::string dupa = databaseOf({Rec("A", 1), Rec("B", 2), Rec("C", 1), lot[1], lot[2], lot[3], lot[4]});
     std::vector<int> coduri;
     int pas = 1;
     for (;; ++pas) {
         SCOPED_TRACE(pas);
         for (const std::string& f : d.files()) std::filesystem::remove(d / f);
-        d.write("sticleNou32.dat", inainte);
+        writeDb(inainte);
         if (const pid_t copil = ::fork(); copil == 0) {
             DefectFisiere ucidere(p, Pas::Niciunul);
             ucidere.ucideLa = pas;
@@ -82,12 +74,12 @@ TEST_F(CatalogFixture, AKillAtAnyStepOfACatalogueStoreLosesNothing) {
         ASSERT_TRUE(CitesteRecuperare(nullptr, d.str(), e));
         if (acum.substr(R, R) != inainte.substr(R, R)) {
             ASSERT_FALSE(e.empty());
-            EXPECT_EQ(Octeti({e[0].material}), inainte.substr(R, R));
+            EXPECT_EQ(databaseOf({e[0].material}), inainte.substr(R, R));
         }
         ASSERT_EQ(SalveazaMaterialeOptice(path_sticle, lot, nullptr, coduri), 0);
         EXPECT_EQ(db(), dupa);
         ASSERT_TRUE(CitesteRecuperare(nullptr, d.str(), e));
-        EXPECT_EQ(Octeti({e.at(0).material}), inainte.substr(R, R));
+        EXPECT_EQ(databaseOf({e.at(0).material}), inainte.substr(R, R));
     }
     EXPECT_EQ(pas, 6);  // recovery entry and its sync, in place, appended, their sync
 }

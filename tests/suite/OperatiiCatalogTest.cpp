@@ -30,7 +30,6 @@ const MaterialOptic A1 = rec("A", 1), B2 = rec("B", 2), A3 = rec("A", 3), C4 = r
 struct Operations : CatalogFixture {
     int run(MaterialOptic m, int operatie) { return CautaMaterialOptic(d.str(), m, nullptr, operatie); }
     int run(const std::string& name, int operatie) { return run(namedRecord(name, 0), operatie); }
-    std::string archive(int i) const { return d.read("sticleNou32#_" + std::to_string(i) + ".dat"); }
     std::string archiveBox(int i) const {
         return "S-a creat fisierul arhiva sticleNou32#_" + std::to_string(i) + ".dat";
     }
@@ -223,11 +222,6 @@ TEST_F(Operations, RecordsBeyondTheFirstReadBlockAreFoundAtTheirIndex) {
         all.push_back(rec(name, static_cast<std::uint16_t>(i)));
         old += bytesOf(all.back());
     }
-    auto join = [](const std::vector<MaterialOptic>& v) {
-        std::string s;
-        for (const auto& m : v) s += bytesOf(m);
-        return s;
-    };
     d.write("sticleNou32.dat", old);
 
     MaterialOptic m = namedRecord("DUP");
@@ -237,11 +231,11 @@ TEST_F(Operations, RecordsBeyondTheFirstReadBlockAreFoundAtTheirIndex) {
     ASSERT_EQ(run(rec("DUP", 7777), SalveazaOp), 0);
     auto expected = all;
     expected[300] = rec("DUP", 7777);
-    EXPECT_TRUE(db() == join(expected));  // no byte dump of 1.2 MB on failure
+    EXPECT_TRUE(db() == databaseOf(expected));  // no byte dump of 1.2 MB on failure
 
     ASSERT_EQ(run("DUP", StergeOp), 0);
     expected.erase(expected.begin() + 300);
-    EXPECT_TRUE(db() == join(expected));  // no byte dump of 1.2 MB on failure
+    EXPECT_TRUE(db() == databaseOf(expected));  // no byte dump of 1.2 MB on failure
 }
 
 TEST_F(Operations, RefusedRequests) {

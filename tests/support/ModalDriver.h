@@ -33,7 +33,6 @@ public:
 
     // Every step has run.
     bool terminat() const { return pasi_.empty(); }
-    int pasiRamasi() const { return static_cast<int>(pasi_.size()); }
 
 private:
     void verifica() {

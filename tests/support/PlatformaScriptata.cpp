@@ -64,7 +64,7 @@ bool MemorySettingsStore::scrieBinar(const std::string& cheie, const std::string
     if (Valoare* v = gaseste(cheie, nume)) {
         v->octeti = date;
     } else {
-        valori_.push_back({cheie, nume, date, 2});
+        valori_.push_back({cheie, nume, date});
     }
     return true;
 }

@@ -42,12 +42,13 @@ public:
     bool creazaCheie(const std::string& cheie) override;
 
     bool esueazaScrierea = false;  // simulates a key that cannot be written
+    std::string eroareInAsteptare;  // a pending failure, as a settings file that cannot be read reports
+    std::string textEroare() override { return eroareInAsteptare; }
 
 private:
     struct Valoare {
         std::string cheie, nume;
         std::vector<std::uint8_t> octeti;
-        int tip = 0;  // 0 text, 1 integer, 2 binary
     };
     Valoare* gaseste(const std::string& cheie, const std::string& nume);
     std::vector<Valoare> valori_;

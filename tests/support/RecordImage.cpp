@@ -18,9 +18,15 @@ MaterialOptic namedRecord(const std::string& name, std::uint16_t producer) {
     return m;
 }
 
-std::string databaseOf(std::initializer_list<MaterialOptic> records) {
+std::string databaseOf(const std::vector<MaterialOptic>& records) {
     std::string r;
     for (const auto& m : records) r += bytesOf(m);
+    return r;
+}
+
+std::vector<MaterialOptic> recordsOf(const std::string& bytes) {
+    std::vector<MaterialOptic> r(bytes.size() / sizeof(MaterialOptic));
+    if (!r.empty()) std::memcpy(r.data(), bytes.data(), r.size() * sizeof(MaterialOptic));
     return r;
 }
 

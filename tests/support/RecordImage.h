@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "record/MaterialOptic.h"
 
@@ -59,6 +60,8 @@ std::string bytesOf(const MaterialOptic& m);
 // A zero record with a name and producer, the usual building block of database tests.
 MaterialOptic namedRecord(const std::string& name, std::uint16_t producer = 2);
 // Concatenated records: the content of a database file.
-std::string databaseOf(std::initializer_list<MaterialOptic> records);
+std::string databaseOf(const std::vector<MaterialOptic>& records);
+// The whole records of a database file's content, in file order.
+std::vector<MaterialOptic> recordsOf(const std::string& bytes);
 
 }  // namespace vitramor::test
