@@ -103,6 +103,31 @@ int InlocuiesteFisierCuTemporar(const std::string& caleDate, std::FILE*& fDate, 
     return 1;
 }
 
+int ScrieFisierPrinTemporar(const std::string& cale, std::string_view continut) {
+    // Refused before the work file is made: a device or a directory under
+    // the name is never replaced, whatever was answered before.
+    if (RefuzaNeobisnuit(cale)) return 0;
+    SistemFisiere& fs = platforma().fisiere();
+    const std::string temp = cale + ".tmp";
+    int fd = -1;
+    int cod = fs.creeaza(temp, fd);
+    if (cod == 0) {
+        cod = fs.scrie(fd, continut.data(), continut.size());
+        if (cod == 0) cod = fs.sincronizeaza(fd);
+        if (::close(fd) != 0 && cod == 0) cod = errno;
+        if (cod != 0) std::remove(temp.c_str());
+    }
+    if (cod != 0) {
+        char text[900];
+        std::snprintf(text, sizeof text, "Eroare scriere fisier %s:\n%s", temp.c_str(), std::strerror(cod));
+        MesajBox(nullptr, text, "ATENTIE!", MB_OK | MB_ICONHAND);
+        return 0;
+    }
+    std::FILE* fara = nullptr;
+    std::FILE* faraTemp = nullptr;
+    return InlocuiesteFisierCuTemporar(cale, fara, temp, faraTemp);
+}
+
 int RestaureazaArhiva(const std::string& arhiva, const std::string& cale) {
     std::FILE* sursa = nullptr;
     if (!DeschideFisierCuMesaj(arhiva, "rb", sursa, true)) return 0;

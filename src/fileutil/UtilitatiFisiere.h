@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/Platforma.h"
@@ -30,6 +31,12 @@ int CreazaNumeFisierArhiva(const std::string& cale, std::string& numeArhiva, int
 // temporary file into its place; an empty temporary file is deleted instead.
 int InlocuiesteFisierCuTemporar(const std::string& caleDate, std::FILE*& fDate, const std::string& caleTemp,
                                 std::FILE*& fTemp);
+
+// A text file written whole, as the exports write theirs: the content goes to
+// `cale`.tmp, synced to the disk, before an old file of that name becomes
+// its next archive copy and the work file takes the name. A failure leaves
+// the old file where it was and is reported.
+int ScrieFisierPrinTemporar(const std::string& cale, std::string_view continut);
 
 // The newest archive copy of `cale` ("name#_N.ext" with the newest creation
 // time), or empty when there is none.

@@ -1,5 +1,6 @@
 #include "record/ConversiiMaterial.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace vitramor {
@@ -28,6 +29,27 @@ float CoeficientAbsorbtieDinTransmisie(float T, float d) {
     if (T == 1.0f) return 0.0f;
     const float logaritm = static_cast<float>(-std::log(static_cast<double>(T)));
     return logaritm / d;
+}
+
+float AbsorbtieDinTransmisieCatalog(float tau, float grosime) {
+    if (tau == 0.0f) return AbsorbtieOpac;
+    if (tau == 1.0f) return 0.0f;
+    const float logaritm = static_cast<float>(-std::log(static_cast<double>(tau)));
+    return logaritm / grosime;
+}
+
+float TransmisieCatalogDinAbsorbtie(float alfa, float grosime) {
+    if (alfa == AbsorbtieOpac) return 0.0f;
+    const auto tau = static_cast<float>(TransmisieInternaDinAbsorbtie(alfa, grosime));
+    // Both roundings to single precision lose a few bits, so the τ that
+    // gave α is a few steps from the nearest one at most.
+    float jos = tau, sus = tau;
+    for (int pas = 0; pas < 64; ++pas) {
+        if (AbsorbtieDinTransmisieCatalog(jos, grosime) == alfa) return jos;
+        if (AbsorbtieDinTransmisieCatalog(sus, grosime) == alfa) return sus;
+        jos = std::nextafter(jos, 0.0f), sus = std::min(std::nextafter(sus, 2.0f), 1.0f);
+    }
+    return tau;
 }
 
 namespace {

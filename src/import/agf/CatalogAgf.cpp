@@ -13,6 +13,7 @@
 #include <string>
 
 #include "dispersion/EcuatieDispersie.h"
+#include "dispersion/FormuleAgf.h"
 #include "dispersion/PotrivireEcuatie.h"
 #include "editors/LiniiSpectrale.h"
 #include "import/schott/ImportSchott.h"
@@ -360,51 +361,6 @@ std::string TextAgfWindows1252(std::string_view o) {
     return std::string(o);
 }
 
-int CoeficientiFormulaAgf(int formula) {
-    static const int n[FormulaAgfMaxima + 1] = {0, 6, 6, 6, 5, 3, 8, 4, 4, 5, 8, 10, 8, 9};
-    return formula >= 1 && formula <= FormulaAgfMaxima ? n[formula] : 0;
-}
-
-double IndiceFormulaAgf(int formula, const double* a, double x) {
-    const double l2 = x * x, l4 = l2 * l2, i2 = 1.0 / l2;
-    double n2 = 0.0;
-    auto laurent = [&](int termeni) {  // a0 + a1 λ² + a2 λ⁻² + a3 λ⁻⁴ ...
-        double s = a[0] + a[1] * l2, p = 1.0;
-        for (int k = 2; k < termeni; ++k) s += a[k] * (p *= i2);
-        return s;
-    };
-    auto sellmeier = [&](int termeni) {
-        double s = 1.0;
-        for (int k = 0; k < termeni; ++k) s += a[2 * k] * l2 / (l2 - a[2 * k + 1]);
-        return s;
-    };
-    switch (formula) {
-        case 1: n2 = laurent(6); break;
-        case 2: n2 = sellmeier(3); break;
-        case 3: {
-            const double L = 1.0 / (l2 - 0.028);
-            return a[0] + a[1] * L + a[2] * L * L + a[3] * l2 + a[4] * l4 + a[5] * l4 * l2;
-        }
-        case 4: n2 = 1.0 + a[0] + a[1] * l2 / (l2 - a[2] * a[2]) + a[3] / (l2 - a[4] * a[4]); break;
-        case 5: return a[0] + a[1] / x + a[2] / std::pow(x, 3.5);
-        case 6: n2 = sellmeier(4); break;
-        case 7: n2 = a[0] + a[1] / (l2 - a[2]) - a[3] * l2; break;
-        case 8: n2 = a[0] + a[1] * l2 / (l2 - a[2]) - a[3] * l2; break;
-        case 9: n2 = a[0] + a[1] * l2 / (l2 - a[2]) + a[3] * l2 / (l2 - a[4]); break;
-        case 10: n2 = laurent(8); break;
-        case 11: n2 = sellmeier(5); break;
-        case 12: n2 = laurent(6) + a[6] * l4 + a[7] * l4 * l2; break;
-        case 13: {
-            n2 = a[0] + a[1] * l2 + a[2] * l4;
-            double p = 1.0;
-            for (int k = 3; k < 9; ++k) n2 += a[k] * (p *= i2);
-            break;
-        }
-        default: return 0.0;
-    }
-    return n2 > 0.0 && std::isfinite(n2) ? std::sqrt(n2) : 0.0;
-}
-
 namespace {
 
 bool Delimitator(std::string_view text, std::size_t i) {
@@ -600,13 +556,8 @@ void ConvertesteSticlaAgf(const SticlaAgf& s, std::uint16_t producator, Material
     }
 
     const double* a = s.cd.data();
-    if (s.formula == 1) {
-        m.ec_dispersie_n = 1;
-        std::copy(a, a + 6, m.coef_disp_n);
-    } else if (s.formula == 2) {
-        m.ec_dispersie_n = 4;
-        const double c[6] = {a[0], a[2], a[4], a[1], a[3], a[5]};
-        std::copy(c, c + 6, m.coef_disp_n);
+    if (const std::int16_t cod = EcuatieDinFormulaAgf(s.formula, a, m.coef_disp_n)) {
+        m.ec_dispersie_n = cod;
     } else {
         // The other formulas have no code of their own: each code that can
         // take the curve is fitted over the range, and the one that keeps

@@ -18,12 +18,10 @@
 #include <string_view>
 #include <vector>
 
+#include "dispersion/FormuleAgf.h"
 #include "record/MaterialOptic.h"
 
 namespace vitramor {
-
-inline constexpr int FormulaAgfMaxima = 13;
-inline constexpr int CoeficientiAgfMaxim = 10;
 
 // Status of a glass in the NM line.
 enum class StareSticlaAgf { Standard = 0, Preferata = 1, Retrasa = 2, Speciala = 3, Topitura = 4 };
@@ -79,13 +77,6 @@ std::string TextAgfWindows1252(std::string_view octeti);
 
 // Reads a whole catalogue.
 CatalogAgf CitesteCatalogAgf(std::string_view octeti);
-
-// n of an AGF formula at λ µm in double precision; 0 where the formula gives
-// no real index. Formula numbers outside 1..13 give 0.
-double IndiceFormulaAgf(int formula, const double* cd, double lambdaUm);
-
-// How many CD coefficients a formula reads.
-int CoeficientiFormulaAgf(int formula);
 
 // The record of one glass: zero-filled, then name, code (the MIL number, or
 // the six-digit nd/vd code when the file has none), producer, equation,
