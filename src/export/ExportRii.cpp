@@ -3,13 +3,17 @@
 #include <yaml-cpp/yaml.h>
 
 #include <algorithm>
+#include <filesystem>
 
 #include "dispersion/EcuatieDispersie.h"
 #include "dispersion/TextCoeficient.h"
+#include "fileutil/AlegereFisier.h"
 #include "fileutil/UtilitatiFisiere.h"
 #include "messages/ListaMesaje.h"
 #include "record/CodificareText.h"
 #include "record/MaterialJson.h"
+#include "record/SetLucru.h"
+#include "settings/Directoare.h"
 #include "suite/Catalix.h"
 #include "suite/FisierCatalog.h"
 
@@ -157,6 +161,15 @@ int ExportaMaterialRii(Fereastra, const MaterialOptic& m, const std::string& cal
     const std::string text = TextMaterialRii(m, mesaje);
     for (const std::string& t : mesaje) AfiseazaMesajInLista(cale + ": " + t, NivelInformatie);
     return ScrieFisierPrinTemporar(cale, text);
+}
+
+int ComandaExportMaterialRii(Fereastra owner) {
+    SetLucru& set = setLucru();
+    if (set.gol()) return 0;
+    std::string director = path_machine_learning;
+    std::string fisier = std::string(NumeDinCamp(set.curent().nume, sizeof set.curent().nume)) + ".yml";
+    if (AlegeFisierSalvare(owner, tipfisier::Yml, director, fisier) != 0) return 0;
+    return ExportaMaterialRii(owner, set.curent(), (std::filesystem::path(director) / fisier).string());
 }
 
 }  // namespace vitramor

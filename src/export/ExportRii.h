@@ -25,4 +25,8 @@ std::string TextMaterialRii(const MaterialOptic& m, std::vector<std::string>& me
 // list. 1 when the file was written.
 int ExportaMaterialRii(Fereastra owner, const MaterialOptic& m, const std::string& cale);
 
+// The menu command on the current material: a file chosen through the
+// platform, then the export. 1 when the file was written.
+int ComandaExportMaterialRii(Fereastra owner);
+
 }  // namespace vitramor
