@@ -53,8 +53,11 @@ std::string Dilatare(float v, std::uint16_t producator) {
     return TextCoeficient(x);
 }
 
-// A value the record keeps as 0 when it is not known.
-std::string SauLipsa(double v, const std::string& text) { return v == 0.0 ? "-" : text; }
+// A value the record keeps as 0 when it is not known; a damaged one (not a
+// number, infinite) is not known either.
+std::string SauLipsa(double v, const std::string& text) { return v == 0.0 || !std::isfinite(v) ? "-" : text; }
+
+double Finit(double v) { return std::isfinite(v) ? v : 0.0; }
 
 std::string NumeProducator(std::uint16_t cod) {
     std::string nume;
@@ -86,7 +89,9 @@ bool DomeniuN(const MaterialOptic& m, double& lo, double& hi) {
 bool Formula(const MaterialOptic& m, FormulaScrisa& f, std::vector<MesajExport>& mesaje, const std::string& nume) {
     const bool areDomeniu = DomeniuN(m, f.lo, f.hi);
     if (!areDomeniu) f.lo = f.hi = 0.0;
-    f.formula = FormulaAgfDinEcuatie(m.ec_dispersie_n, m.coef_disp_n, f.cd);
+    // Coefficients that are no numbers would make a line no reader takes.
+    const bool finite = std::all_of(m.coef_disp_n, m.coef_disp_n + 6, [](double c) { return std::isfinite(c); });
+    f.formula = finite ? FormulaAgfDinEcuatie(m.ec_dispersie_n, m.coef_disp_n, f.cd) : 0;
     if (f.formula != 0) return true;
     // Every other n is sampled where it holds and fitted: a table at its
     // own points (between them it is only a straight line), an equation
@@ -94,7 +99,7 @@ bool Formula(const MaterialOptic& m, FormulaScrisa& f, std::vector<MesajExport>&
     std::vector<double> lambda, n;
     const auto adauga = [&](float l) {
         float v = 0.0f;
-        if (l > 0.0f && IndiceMaterial(m, 0, l, v) == IndiceValid) lambda.push_back(l), n.push_back(v);
+        if (l > 0.0f && IndiceMaterial(m, 0, l, v) == IndiceValid && std::isfinite(v)) lambda.push_back(l), n.push_back(v);
     };
     const double lo = areDomeniu ? f.lo : 365.0, hi = areDomeniu ? f.hi : 1014.0;
     if (m.ec_dispersie_n != EcuatieTabelata && EsteEcuatieDispersie(m.ec_dispersie_n))
@@ -145,6 +150,10 @@ void Adauga(std::string& t, const std::string& linie) {
 std::string TextSticlaAgf(const MaterialOptic& m, std::vector<MesajExport>& mesaje) {
     const std::string numeRecord(NumeDinCamp(m.nume, sizeof m.nume));
     const std::string nume = Camp(numeRecord);
+    if (nume.empty()) {
+        mesaje.push_back({numeRecord, "materialul nu are nume; nu a fost scris", NivelAvertizare});
+        return {};
+    }
     if (nume != numeRecord)
         mesaje.push_back({numeRecord, "numele are spatii; in AGF este scris " + nume, NivelAvertizare});
     FormulaScrisa f;
@@ -154,7 +163,7 @@ std::string TextSticlaAgf(const MaterialOptic& m, std::vector<MesajExport>& mesa
     const MarimiOptice q = CalculeazaMarimiPrincipale(m);
     const std::string cod = Camp(NumeDinCamp(m.cod, sizeof m.cod));
     Adauga(t, TextFormatat("NM %s %d %s %.6f %.4f 0 0 0", nume.c_str(), f.formula, cod.empty() ? "-" : cod.c_str(),
-                           AreValoare(q.nd) ? q.nd : 0.0, AreValoare(q.vd) ? q.vd : 0.0));
+                           Finit(q.nd), Finit(q.vd)));
     std::string cd = "CD";
     for (double c : f.cd) cd += " " + TextCoeficient(c);
     Adauga(t, cd);
@@ -175,7 +184,7 @@ std::string TextSticlaAgf(const MaterialOptic& m, std::vector<MesajExport>& mesa
     for (int i = 0; i < NumarSloturiTabel; ++i)
         if (EsteSlotTransmisie(m, i)) sloturi.push_back(i);
     std::stable_sort(sloturi.begin(), sloturi.end(), [&](int a, int b) { return m.lambda_Ti[a] < m.lambda_Ti[b]; });
-    if (!sloturi.empty() && !(m.grosime_transmisie > 0.0f)) {
+    if (!sloturi.empty() && !(m.grosime_transmisie > 0.0f && std::isfinite(m.grosime_transmisie))) {
         mesaje.push_back({numeRecord, "transmisia nu are grosime de referinta; liniile IT nu au fost scrise",
                           NivelAvertizare});
         sloturi.clear();
@@ -185,11 +194,10 @@ std::string TextSticlaAgf(const MaterialOptic& m, std::vector<MesajExport>& mesa
                           TextFormatat("transmisia are %zu puncte; un import pastreaza doar %zu dintre ele",
                                        sloturi.size(), PuncteTransmisieImport),
                           NivelInformatie});
-    const std::string grosime = NumarScurt(m.grosime_transmisie);
-    for (int i : sloturi)
-        Adauga(t, "IT " + Um(m.lambda_Ti[i]) + " " +
-                      NumarScurt(TransmisieCatalogDinAbsorbtie(m.transmisia_interna[i], m.grosime_transmisie)) + " " +
-                      grosime);
+    for (int i : sloturi) {
+        const TransmisieCatalog c = TransmisieCatalogDinAbsorbtie(m.transmisia_interna[i], m.grosime_transmisie);
+        Adauga(t, "IT " + Um(m.lambda_Ti[i]) + " " + NumarScurt(c.tau) + " " + NumarScurt(c.grosime));
+    }
 
     if (AreK(m))
         mesaje.push_back({numeRecord,

@@ -3,6 +3,7 @@
 #include <yaml-cpp/yaml.h>
 
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
 
 #include "dispersion/EcuatieDispersie.h"
@@ -52,7 +53,8 @@ std::vector<Punct> Valori(const MaterialOptic& m, int care) {
     const double* tabel = care == 0 ? m.indice_n : m.indice_k;
     std::vector<float> lungimi;
     for (int i = 0; i < NumarSloturiTabel; ++i)
-        if (m.lambda_indici[i] > 0.0f && (cod != EcuatieTabelata || tabel[i] > 0.0)) lungimi.push_back(m.lambda_indici[i]);
+        if (m.lambda_indici[i] > 0.0f && std::isfinite(m.lambda_indici[i]) && (cod != EcuatieTabelata || tabel[i] > 0.0))
+            lungimi.push_back(m.lambda_indici[i]);
     const std::uint16_t* d = care == 0 ? m.domeniu_n : m.domeniu_k;
     if (lungimi.empty() && cod != EcuatieTabelata && DomeniuSpectralValid(d))
         for (int i = 0; i < PuncteEsantion; ++i)
@@ -64,11 +66,11 @@ std::vector<Punct> Valori(const MaterialOptic& m, int care) {
         float v = 0.0f;
         if (cod == EcuatieTabelata) {
             for (int i = 0; i < NumarSloturiTabel; ++i)
-                if (m.lambda_indici[i] == l && tabel[i] > 0.0) {
+                if (m.lambda_indici[i] == l && tabel[i] > 0.0 && std::isfinite(tabel[i])) {
                     r.push_back({l, tabel[i], 0.0});
                     break;
                 }
-        } else if (IndiceMaterial(m, care, l, v) == IndiceValid) {
+        } else if (IndiceMaterial(m, care, l, v) == IndiceValid && std::isfinite(v)) {
             r.push_back({l, v, 0.0});
         }
     }
@@ -117,7 +119,8 @@ std::string TextMaterialRii(const MaterialOptic& m, std::vector<std::string>& me
         coeficienti = TextCoeficient(c[0]);
         for (int i = 0; i < 5; ++i) coeficienti += " " + TextCoeficient(c[1 + i]) + " " + exponenti[i];
     }
-    const bool formula = !coeficienti.empty() && DomeniuSpectralValid(m.domeniu_n);
+    const bool formula = !coeficienti.empty() && DomeniuSpectralValid(m.domeniu_n) &&
+                         std::all_of(c, c + 6, [](double v) { return std::isfinite(v); });
     std::vector<Punct> n = formula ? std::vector<Punct>{} : Valori(m, 0);
     std::vector<Punct> k = KNul(m) ? std::vector<Punct>{} : Valori(m, 1);
     if (!formula && !n.empty() && cod != EcuatieTabelata)
@@ -146,9 +149,9 @@ std::string TextMaterialRii(const MaterialOptic& m, std::vector<std::string>& me
 
     e << YAML::Key << "SPECS" << YAML::Value << YAML::BeginMap;
     if (!producator.empty()) e << YAML::Key << "manufacturer" << YAML::Value << producator;
-    if (m.grosime_transmisie > 0.0f)
+    if (m.grosime_transmisie > 0.0f && std::isfinite(m.grosime_transmisie))
         e << YAML::Key << "thickness" << YAML::Value << NumarScurt(m.grosime_transmisie);
-    if (m.densitate > 0.0f) e << YAML::Key << "density" << YAML::Value << NumarScurt(m.densitate);
+    if (m.densitate > 0.0f && std::isfinite(m.densitate)) e << YAML::Key << "density" << YAML::Value << NumarScurt(m.densitate);
     e << YAML::EndMap;
     e << YAML::EndMap;
     std::string text = e.c_str();

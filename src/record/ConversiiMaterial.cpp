@@ -38,18 +38,26 @@ float AbsorbtieDinTransmisieCatalog(float tau, float grosime) {
     return logaritm / grosime;
 }
 
-float TransmisieCatalogDinAbsorbtie(float alfa, float grosime) {
-    if (alfa == AbsorbtieOpac) return 0.0f;
-    const auto tau = static_cast<float>(TransmisieInternaDinAbsorbtie(alfa, grosime));
+TransmisieCatalog TransmisieCatalogDinAbsorbtie(float alfa, float grosime) {
+    const auto exacta = [alfa](float tau, float d) { return AbsorbtieDinTransmisieCatalog(tau, d) == alfa; };
+    TransmisieCatalog r{static_cast<float>(TransmisieInternaDinAbsorbtie(alfa, grosime)), grosime, false};
+    if (alfa == AbsorbtieOpac) return {0.0f, grosime, true};
     // Both roundings to single precision lose a few bits, so the τ that
-    // gave α is a few steps from the nearest one at most.
-    float jos = tau, sus = tau;
+    // gave α is a few steps from the nearest one, when there is one.
+    float jos = r.tau, sus = r.tau;
     for (int pas = 0; pas < 64; ++pas) {
-        if (AbsorbtieDinTransmisieCatalog(jos, grosime) == alfa) return jos;
-        if (AbsorbtieDinTransmisieCatalog(sus, grosime) == alfa) return sus;
+        if (exacta(jos, grosime)) return {jos, grosime, true};
+        if (exacta(sus, grosime)) return {sus, grosime, true};
         jos = std::nextafter(jos, 0.0f), sus = std::min(std::nextafter(sus, 2.0f), 1.0f);
     }
-    return tau;
+    if (!(alfa > 0.0f) || !std::isfinite(alfa)) return r;
+    float tau = static_cast<float>(std::exp(-1.0));
+    for (int pas = 0; pas < 256; ++pas, tau = std::nextafter(tau, 1.0f)) {
+        const float d = static_cast<float>(-std::log(static_cast<double>(tau))) / alfa;
+        for (float g : {d, std::nextafter(d, 0.0f), std::nextafter(d, 1e30f)})
+            if (g > 0.0f && std::isfinite(g) && exacta(tau, g)) return {tau, g, true};
+    }
+    return r;
 }
 
 namespace {
