@@ -105,9 +105,7 @@ int ComandaExportAgf(Context& c) {
     const std::string fisier = nume.back();
     nume.pop_back();
     for (std::string& n : nume) n = NumeMaterialDinArgument(n);
-    std::vector<MaterialOptic> materiale;
-    if (!MaterialeDeExportat(nullptr, producator, nume, materiale)) return IesireEsec;
-    return ExportaCatalogAgf(nullptr, materiale, fisier) ? IesireOk : IesireEsec;
+    return ExportaCatalogAgf(nullptr, producator, nume, fisier) ? IesireOk : IesireEsec;
 }
 
 int ComandaExportRii(Context& c) {

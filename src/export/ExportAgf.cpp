@@ -1,9 +1,9 @@
 #include "export/ExportAgf.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstring>
-#include <map>
 #include <set>
 
 #include "dispersion/EcuatieDispersie.h"
@@ -42,6 +42,22 @@ std::string Camp(std::string_view text) {
 }
 
 std::string Um(double nm) { return TextCoeficient(nm / 1000.0); }
+
+// The same text for a whole number of nm, made from its digits: the
+// shortest decimal of nm/1000 is nm/1000 itself. Transmittance lines are
+// most of a catalogue.
+std::string Um(std::uint16_t nm) {
+    char b[16];
+    char* p = std::to_chars(b, b + sizeof b, nm / 1000).ptr;
+    if (const unsigned rest = nm % 1000U) {
+        *p++ = '.';
+        const char cifre[3] = {static_cast<char>('0' + rest / 100), static_cast<char>('0' + rest / 10 % 10),
+                               static_cast<char>('0' + rest % 10)};
+        const int n = cifre[2] != '0' ? 3 : cifre[1] != '0' ? 2 : 1;
+        for (int i = 0; i < n; ++i) *p++ = cifre[i];
+    }
+    return std::string(b, p);
+}
 
 // An expansion value in 10^-6/K, in as few digits as give the stored value
 // back under the same producer.
@@ -140,11 +156,6 @@ bool AreK(const MaterialOptic& m) {
     return true;
 }
 
-void Adauga(std::string& t, const std::string& linie) {
-    t += linie;
-    t += "\r\n";
-}
-
 }  // namespace
 
 std::string TextSticlaAgf(const MaterialOptic& m, std::vector<MesajExport>& mesaje) {
@@ -159,26 +170,55 @@ std::string TextSticlaAgf(const MaterialOptic& m, std::vector<MesajExport>& mesa
     FormulaScrisa f;
     if (!Formula(m, f, mesaje, numeRecord)) return {};
 
+    // Appended field by field: a catalogue has tens of thousands of lines.
     std::string t;
+    t.reserve(1024);
+    const auto camp = [&t](std::string_view x) {
+        t += ' ';
+        t += x;
+    };
+    const auto sfarsit = [&t] { t += "\r\n"; };
+    const auto fix = [](double v, int zecimale) {
+        char b[64];
+        const auto r = std::to_chars(b, b + sizeof b, Finit(v), std::chars_format::fixed, zecimale);
+        return std::string(b, r.ptr);
+    };
     const MarimiOptice q = CalculeazaMarimiPrincipale(m);
     const std::string cod = Camp(NumeDinCamp(m.cod, sizeof m.cod));
-    Adauga(t, TextFormatat("NM %s %d %s %.6f %.4f 0 0 0", nume.c_str(), f.formula, cod.empty() ? "-" : cod.c_str(),
-                           Finit(q.nd), Finit(q.vd)));
-    std::string cd = "CD";
-    for (double c : f.cd) cd += " " + TextCoeficient(c);
-    Adauga(t, cd);
+    t += "NM";
+    camp(nume);
+    camp(std::to_string(f.formula));
+    camp(cod.empty() ? "-" : cod);
+    camp(fix(q.nd, 6));
+    camp(fix(q.vd, 4));
+    t += " 0 0 0";
+    sfarsit();
+    t += "CD";
+    for (double c : f.cd) camp(TextCoeficient(c));
+    sfarsit();
     // Expansion in the catalogues' 10^-6/K, whatever scale the record keeps.
-    Adauga(t, "ED " + SauLipsa(m.dilatare[0], Dilatare(m.dilatare[0], m.producator)) + " " +
-                  SauLipsa(m.dilatare[1], Dilatare(m.dilatare[1], m.producator)) +
-                  " " + SauLipsa(m.densitate, NumarScurt(m.densitate)) + " 0 0");
+    t += "ED";
+    camp(SauLipsa(m.dilatare[0], Dilatare(m.dilatare[0], m.producator)));
+    camp(SauLipsa(m.dilatare[1], Dilatare(m.dilatare[1], m.producator)));
+    camp(SauLipsa(m.densitate, NumarScurt(m.densitate)));
+    t += " 0 0";
+    sfarsit();
     // The record keeps no dn/dT constants; only Tg, which the eighth field carries.
-    if (!EsteMaterialEvaporare(m) && m.temperaturi[0] != 0)
-        Adauga(t, TextFormatat("TD 0 0 0 0 0 0 20 %u", static_cast<unsigned>(m.temperaturi[0])));
-    std::string od = "OD " + SauLipsa(m.pret_relativ, TextFormatat("%g", m.pret_relativ / 10.0));
-    for (int i = 0; i < 5; ++i)
-        od += " " + SauLipsa(m.stabilitate_chimica[i], std::to_string(m.stabilitate_chimica[i]));
-    Adauga(t, od);
-    if (f.hi > f.lo) Adauga(t, "LD " + Um(f.lo) + " " + Um(f.hi));
+    if (!EsteMaterialEvaporare(m) && m.temperaturi[0] != 0) {
+        t += "TD 0 0 0 0 0 0 20";
+        camp(std::to_string(m.temperaturi[0]));
+        sfarsit();
+    }
+    t += "OD";
+    camp(SauLipsa(m.pret_relativ, TextCoeficient(m.pret_relativ / 10.0)));
+    for (int i = 0; i < 5; ++i) camp(SauLipsa(m.stabilitate_chimica[i], std::to_string(m.stabilitate_chimica[i])));
+    sfarsit();
+    if (f.hi > f.lo) {
+        t += "LD";
+        camp(Um(f.lo));
+        camp(Um(f.hi));
+        sfarsit();
+    }
 
     std::vector<int> sloturi;
     for (int i = 0; i < NumarSloturiTabel; ++i)
@@ -194,9 +234,14 @@ std::string TextSticlaAgf(const MaterialOptic& m, std::vector<MesajExport>& mesa
                           TextFormatat("transmisia are %zu puncte; un import pastreaza doar %zu dintre ele",
                                        sloturi.size(), PuncteTransmisieImport),
                           NivelInformatie});
+    const std::string grosime = NumarScurt(m.grosime_transmisie);
     for (int i : sloturi) {
         const TransmisieCatalog c = TransmisieCatalogDinAbsorbtie(m.transmisia_interna[i], m.grosime_transmisie);
-        Adauga(t, "IT " + Um(m.lambda_Ti[i]) + " " + NumarScurt(c.tau) + " " + NumarScurt(c.grosime));
+        t += "IT";
+        camp(Um(m.lambda_Ti[i]));
+        camp(NumarScurt(c.tau));
+        camp(c.grosime == m.grosime_transmisie ? grosime : NumarScurt(c.grosime));
+        sfarsit();
     }
 
     if (AreK(m))
@@ -213,53 +258,50 @@ std::string TextSticlaAgf(const MaterialOptic& m, std::vector<MesajExport>& mesa
     return t;
 }
 
+SticlaAgfScrisa PregatesteSticlaAgf(const MaterialOptic& m) {
+    SticlaAgfScrisa s;
+    s.nume = Camp(NumeDinCamp(m.nume, sizeof m.nume));
+    s.producator = m.producator;
+    s.text = TextSticlaAgf(m, s.mesaje);
+    return s;
+}
+
+void ScriitorCatalogAgf::adauga(SticlaAgfScrisa&& s) {
+    const auto [loc, nou] = scrise_.emplace(s.nume, s.producator);
+    if (!nou) {
+        // A design program takes the first glass of a name; a second of
+        // another maker would be either hidden or taken for it.
+        mesaje.push_back({s.nume,
+                          TextFormatat("numele apare si la materialul producatorului %s, deja scris; materialul "
+                                       "producatorului %s nu a fost scris",
+                                       Utf8DinWindows1252(NumeProducator(loc->second)).c_str(),
+                                       Utf8DinWindows1252(NumeProducator(s.producator)).c_str()),
+                          NivelAvertizare});
+        return;
+    }
+    text += s.text;
+    mesaje.insert(mesaje.end(), std::make_move_iterator(s.mesaje.begin()), std::make_move_iterator(s.mesaje.end()));
+}
+
 std::string TextCatalogAgf(std::span<const MaterialOptic> materiale, std::vector<MesajExport>& mesaje) {
-    std::string t;
-    // About the length of a glass of ten IT lines.
-    t.reserve(materiale.size() * 600);
-    std::map<std::string, std::uint16_t> scrise;
-    for (const MaterialOptic& m : materiale) {
-        const std::string nume(NumeDinCamp(m.nume, sizeof m.nume));
-        const auto [loc, nou] = scrise.emplace(Camp(nume), m.producator);
-        if (!nou) {
-            // A design program takes the first glass of a name; a second
-            // of another maker would be either hidden or taken for it.
-            mesaje.push_back({nume,
-                              TextFormatat("numele apare si la materialul producatorului %s, deja scris; materialul "
-                                           "producatorului %s nu a fost scris",
-                                           Utf8DinWindows1252(NumeProducator(loc->second)).c_str(),
-                                           Utf8DinWindows1252(NumeProducator(m.producator)).c_str()),
-                              NivelAvertizare});
-            continue;
-        }
-        t += TextSticlaAgf(m, mesaje);
-    }
-    return t;
+    ScriitorCatalogAgf s;
+    for (const MaterialOptic& m : materiale) s.adauga(PregatesteSticlaAgf(m));
+    mesaje.insert(mesaje.end(), s.mesaje.begin(), s.mesaje.end());
+    return std::move(s.text);
 }
 
-int ExportaCatalogAgf(Fereastra owner, std::span<const MaterialOptic> materiale, const std::string& cale) {
-    std::vector<MesajExport> mesaje;
-    const std::string text = TextCatalogAgf(materiale, mesaje);
-    for (const MesajExport& m : mesaje)
-        AfiseazaMesajInLista(cale + ", " + Utf8DinWindows1252(m.nume) + ": " + m.text, m.nivel);
-    if (text.empty()) {
-        MesajBox(owner, "Niciun material nu a putut fi scris in " + cale, TitluAtentie,
-                 stil::MB_OK | stil::MB_ICONEXCLAMATION);
-        return 0;
-    }
-    return ScrieFisierPrinTemporar(cale, text);
-}
-
-int MaterialeDeExportat(Fereastra owner, int producator, const std::vector<std::string>& nume,
-                        std::vector<MaterialOptic>& materiale) {
-    materiale.clear();
-    std::set<std::string> cautate(nume.begin(), nume.end()), gasite;
+int ExportaCatalogAgf(Fereastra owner, int producator, const std::vector<std::string>& nume, const std::string& cale) {
+    const std::set<std::string> cautate(nume.begin(), nume.end());
+    std::set<std::string> gasite;
+    ScriitorCatalogAgf s;
     const CitireRezumat r = ParcurgeBazaDate(CaleBazaDate(), [&](const MaterialOptic& m, std::uint32_t) {
         if (producator >= 0 && m.producator != producator) return;
-        const std::string n(NumeDinCamp(m.nume, sizeof m.nume));
-        if (!cautate.empty() && !cautate.count(n)) return;
-        gasite.insert(n);
-        materiale.push_back(m);
+        if (!cautate.empty()) {
+            const std::string n(NumeDinCamp(m.nume, sizeof m.nume));
+            if (!cautate.count(n)) return;
+            gasite.insert(n);
+        }
+        s.adauga(PregatesteSticlaAgf(m));
     });
     if (!r.ok) {
         MesajBox(owner, r.eroare, TitluAtentie, stil::MB_OK | stil::MB_ICONHAND);
@@ -275,7 +317,14 @@ int MaterialeDeExportat(Fereastra owner, int producator, const std::vector<std::
                      TitluAtentie, stil::MB_OK | stil::MB_ICONEXCLAMATION);
             return 0;
         }
-    return 1;
+    for (const MesajExport& m : s.mesaje)
+        AfiseazaMesajInLista(cale + ", " + Utf8DinWindows1252(m.nume) + ": " + m.text, m.nivel);
+    if (s.text.empty()) {
+        MesajBox(owner, "Niciun material nu a putut fi scris in " + cale, TitluAtentie,
+                 stil::MB_OK | stil::MB_ICONEXCLAMATION);
+        return 0;
+    }
+    return ScrieFisierPrinTemporar(cale, s.text);
 }
 
 }  // namespace vitramor

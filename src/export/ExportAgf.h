@@ -9,6 +9,7 @@
 // as the import reads it, written through a work file.
 
 #include <cstdint>
+#include <map>
 #include <span>
 #include <string>
 #include <vector>
@@ -31,19 +32,37 @@ struct MesajExport {
 // a formula can carry (its message says why).
 std::string TextSticlaAgf(const MaterialOptic& m, std::vector<MesajExport>& mesaje);
 
-// The whole catalogue, the materials in order; a name met before is left out
-// with a message naming both producers.
+// One glass made ready to write: its name as AGF writes it, its producer,
+// its lines and its messages.
+struct SticlaAgfScrisa {
+    std::string nume;
+    std::uint16_t producator = 0;
+    std::string text;
+    std::vector<MesajExport> mesaje;
+};
+SticlaAgfScrisa PregatesteSticlaAgf(const MaterialOptic& m);
+
+// The catalogue text built glass after glass, in the order given; a name
+// met before is left out with a message naming both producers.
+class ScriitorCatalogAgf {
+public:
+    void adauga(SticlaAgfScrisa&& s);
+    std::string text;
+    std::vector<MesajExport> mesaje;
+
+private:
+    std::map<std::string, std::uint16_t> scrise_;
+};
+
+// The whole catalogue of the materials, in order.
 std::string TextCatalogAgf(std::span<const MaterialOptic> materiale, std::vector<MesajExport>& mesaje);
 
-// Writes the catalogue to `cale` and the messages to the message list. 1
-// when the file was written.
-int ExportaCatalogAgf(Fereastra owner, std::span<const MaterialOptic> materiale, const std::string& cale);
-
-// The records to export, in file order: with names, the records of those
-// names (of producer `producator` only, when it is 0 or more), each name
-// that no record carries reported; without names, every record of the
-// producer, or of the database for -1. 1 on success.
-int MaterialeDeExportat(Fereastra owner, int producator, const std::vector<std::string>& nume,
-                        std::vector<MaterialOptic>& materiale);
+// Exports from the database in one pass, keeping no record longer than its
+// text takes: with names, the records of those names (of producer
+// `producator` only, when it is 0 or more), a name that no record carries
+// reported and nothing written; without names, every record of the
+// producer, or of the database for -1. The catalogue goes to `cale`, the
+// messages to the message list. 1 when the file was written.
+int ExportaCatalogAgf(Fereastra owner, int producator, const std::vector<std::string>& nume, const std::string& cale);
 
 }  // namespace vitramor

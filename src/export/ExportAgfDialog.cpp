@@ -26,10 +26,8 @@ void ExportAgfDialog::exporta() {
     if (nume.empty()) return;
     std::string director = path_machine_learning, fisier;
     if (AlegeFisierSalvare(this, tipfisier::Agf, director, fisier) != 0) return;
-    std::vector<MaterialOptic> materiale;
-    if (!MaterialeDeExportat(this, selectie_->producator(), nume, materiale)) return;
     const std::string cale = (std::filesystem::path(director) / fisier).string();
-    if (ExportaCatalogAgf(this, materiale, cale))
+    if (ExportaCatalogAgf(this, selectie_->producator(), nume, cale))
         MesajBox(this, "Catalogul a fost scris in " + cale + " (vezi lista de mesaje)", TitluExportAgf,
                  stil::MB_OK | stil::MB_ICONASTERISK);
 }
