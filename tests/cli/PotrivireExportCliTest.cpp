@@ -46,7 +46,7 @@ TEST_F(PotrivireExportCli, FitShowsTheEquationAndTheResidualsAndStoresOnlyWhenAs
     const Rezultat r = ruleaza("fit TAB");
     ASSERT_EQ(r.cod, 0) << r.err;
     EXPECT_EQ(r.out.rfind("4\t1.0", 0), 0u) << r.out;  // the table fits its own Sellmeier
-    EXPECT_NE(r.out.find("\n400\t1.53"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("\n400\t1.53085\t"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("\nmax\t"), std::string::npos);
     EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 12);
     EXPECT_EQ(record(2).ec_dispersie_n, EcuatieTabelata);
@@ -54,45 +54,30 @@ TEST_F(PotrivireExportCli, FitShowsTheEquationAndTheResidualsAndStoresOnlyWhenAs
     const Rezultat z = ruleaza("fit --code 11 TAB");
     EXPECT_EQ(z.cod, 1);
     EXPECT_NE(z.err.find("Tabelul n are 10 puncte; ecuatia 11 are 12 coeficienti"), std::string::npos) << z.err;
-    EXPECT_EQ(ruleaza("fit --k TAB").cod, 1);  // no k table
     EXPECT_EQ(ruleaza("fit --code x TAB").cod, 2);
-    EXPECT_EQ(ruleaza("fit").cod, 2);
 
     ASSERT_EQ(ruleaza("fit --store --code 3 TAB").cod, 0);
-    const MaterialOptic m = record(2);
-    EXPECT_EQ(m.ec_dispersie_n, 3);
-    EXPECT_EQ(m.domeniu_n[0], 400);
-    EXPECT_EQ(m.domeniu_n[1], 1300);
+    EXPECT_EQ(record(2).ec_dispersie_n, 3);
+    EXPECT_EQ(record(2).domeniu_n[1], 1300);
 }
 
-TEST_F(PotrivireExportCli, ExportAgfWritesOneGlassPerNameAndNamesWhatItFitted) {
+TEST_F(PotrivireExportCli, ExportsWriteOneGlassPerNameAndNameWhatTheyFitted) {
     const Rezultat p = ruleaza("export-agf --producer 2 " + cale("p2.agf"));
     ASSERT_EQ(p.cod, 0) << p.err;
-    const std::string t = lucru.read("p2.agf");
-    EXPECT_EQ(t.rfind("NM G1 2 ", 0), 0u) << t;
-    EXPECT_NE(t.find("\r\nNM TAB 2 "), std::string::npos) << t;
+    EXPECT_EQ(lucru.read("p2.agf").rfind("NM G1 2 ", 0), 0u);
     EXPECT_NE(p.err.find("TAB: n (tabel) scris cu formula 2 potrivita: abaterea maxima"), std::string::npos) << p.err;
 
     const Rezultat toate = ruleaza("export-agf " + cale("toate.agf"));
     ASSERT_EQ(toate.cod, 0) << toate.err;
-    const std::string a = lucru.read("toate.agf");
-    EXPECT_EQ(a.find("NM G1", 1), std::string::npos) << a;
+    EXPECT_EQ(lucru.read("toate.agf").find("NM G1", 1), std::string::npos);
     EXPECT_NE(toate.err.find("G1: numele apare si la materialul producatorului"), std::string::npos) << toate.err;
-
     EXPECT_EQ(ruleaza("export-agf --producer 6 TAB " + cale("x.agf")).cod, 1);  // TAB is producer 2's
     EXPECT_FALSE(lucru.exists("x.agf"));
-    EXPECT_EQ(ruleaza("export-agf").cod, 2);
-    EXPECT_EQ(ruleaza("export-agf --producer 99 " + cale("x.agf")).cod, 2);
-}
 
-TEST_F(PotrivireExportCli, ExportRiiWritesTheYamlFile) {
     ASSERT_EQ(ruleaza("export-rii G1 " + cale("g1.yml")).cod, 0);
-    const std::string y = lucru.read("g1.yml");
-    EXPECT_NE(y.find("type: formula 2\n    wavelength_range: 0.3 2.5\n    coefficients: 0 1.03961212 0.00600069867"),
-              std::string::npos)
-        << y;
+    EXPECT_NE(lucru.read("g1.yml").find("type: formula 2\n    wavelength_range: 0.3 2.5\n    coefficients: 0 1.03961212"),
+              std::string::npos);
     EXPECT_EQ(ruleaza("export-rii G1").cod, 2);
-    EXPECT_EQ(ruleaza("export-rii NOPE " + cale("n.yml")).cod, 1);
 }
 
 }  // namespace
