@@ -1,7 +1,13 @@
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 #include "cli/Cli.h"
 #include "dispersion/EcuatieDispersie.h"
+#include "dispersion/PotrivireEcuatie.h"
+#include "platform/Platforma.h"
+#include "settings/Directoare.h"
+#include "suite/Catalix.h"
 
 namespace vitramor::cli {
 
@@ -22,6 +28,49 @@ int ComandaEval(Context& c) {
         std::fprintf(c.out, "%g\t%d\t%.9g\n", static_cast<double>(l), stare, static_cast<double>(valoare));
     }
     return IesireOk;
+}
+
+int ComandaFit(Context& c) {
+    bool k = false, stocheaza = false;
+    std::int16_t cod = 0;
+    std::string nume;
+    const auto& a = c.argumente;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (a[i] == "--k") {
+            k = true;
+        } else if (a[i] == "--store") {
+            stocheaza = true;
+        } else if (a[i] == "--code") {
+            if (i + 1 >= a.size()) throw EroareUtilizare{"--code needs a value"};
+            cod = static_cast<std::int16_t>(CitesteIntreg(a[++i], "C", 1, CodMaximEcuatieDispersie));
+        } else if (a[i].rfind("--", 0) == 0 || !nume.empty()) {
+            throw EroareUtilizare{a[i].rfind("--", 0) == 0 ? "unknown option " + a[i] : "too many arguments"};
+        } else {
+            nume = NumeMaterialDinArgument(a[i]);
+        }
+    }
+    if (nume.empty()) throw EroareUtilizare{"missing NAME"};
+    MaterialOptic m;
+    if (!GasesteMaterial(nume, m)) return IesireEsec;
+    const int care = k ? 1 : 0;
+    const PotrivireTabel p = PotrivesteTabel(m, care, cod);
+    if (!p.ok()) {
+        MesajBox(nullptr, p.eroare, "ATENTIE!", stil::MB_OK | stil::MB_ICONEXCLAMATION);
+        return IesireEsec;
+    }
+    std::fprintf(c.out, "%d", p.ecuatie.cod);
+    for (int i = 0; i < DescriereEcuatie(p.ecuatie.cod).coeficientiFolositi; ++i)
+        std::fprintf(c.out, "\t%.9e", p.ecuatie.coef[i]);
+    std::fprintf(c.out, "\n");
+    double maxim = 0.0;
+    for (const PunctPotrivire& q : p.puncte) {
+        std::fprintf(c.out, "%g\t%.6g\t%.2e\n", static_cast<double>(q.lambda), q.valoare, q.reziduu);
+        maxim = std::max(maxim, std::fabs(q.reziduu));
+    }
+    std::fprintf(c.out, "max\t%.2e\n", maxim);
+    if (!stocheaza) return IesireOk;
+    AplicaPotrivire(m, care, p);
+    return CautaMaterialOptic(path_sticle, m, nullptr, SalveazaOp) == 0 ? IesireOk : IesireEsec;
 }
 
 }  // namespace vitramor::cli

@@ -1,6 +1,8 @@
 #include <cstdio>
 
 #include "cli/Cli.h"
+#include "export/ExportAgf.h"
+#include "export/ExportRii.h"
 #include "export/ExportSubstrat.h"
 
 namespace vitramor::cli {
@@ -83,6 +85,34 @@ int ComandaVerify(Context& c) {
     const std::size_t verificate = VerificaSticleSubstrat(nullptr, linii, s.producator);
     for (std::size_t i = 0; i < verificate; ++i) std::fprintf(c.out, "%s\n", TextPentruTerminal(linii[i]).c_str());
     return verificate == linii.size() ? IesireOk : IesireEsec;
+}
+
+int ComandaExportAgf(Context& c) {
+    int producator = -1;
+    std::vector<std::string> nume;
+    const auto& a = c.argumente;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (a[i] == "--producer") {
+            if (i + 1 >= a.size()) throw EroareUtilizare{"--producer needs a value"};
+            producator = static_cast<int>(CitesteIntreg(a[++i], "CODE", 0, 15));
+        } else if (a[i].rfind("--", 0) == 0) {
+            throw EroareUtilizare{"unknown option " + a[i]};
+        } else {
+            nume.push_back(a[i]);
+        }
+    }
+    if (nume.empty()) throw EroareUtilizare{"missing FILE"};
+    const std::string fisier = nume.back();
+    nume.pop_back();
+    for (std::string& n : nume) n = NumeMaterialDinArgument(n);
+    return ExportaCatalogAgf(nullptr, producator, nume, fisier) ? IesireOk : IesireEsec;
+}
+
+int ComandaExportRii(Context& c) {
+    CereArgumente(c, 2, 2);
+    MaterialOptic m;
+    if (!GasesteMaterial(NumeMaterialDinArgument(c.argumente[0]), m)) return IesireEsec;
+    return ExportaMaterialRii(nullptr, m, c.argumente[1]) ? IesireOk : IesireEsec;
 }
 
 }  // namespace vitramor::cli

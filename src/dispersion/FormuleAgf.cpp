@@ -1,8 +1,17 @@
 #include "dispersion/FormuleAgf.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace vitramor {
+
+namespace {
+
+// CD order K1 L1 K2 L2 K3 L3 against the record's B1 B2 B3 C1 C2 C3: slot i
+// of the record is CD slot OrdineSellmeier[i].
+constexpr int OrdineSellmeier[6] = {0, 2, 4, 1, 3, 5};
+
+}  // namespace
 
 int CoeficientiFormulaAgf(int formula) {
     static const int n[FormulaAgfMaxima + 1] = {0, 6, 6, 6, 5, 3, 8, 4, 4, 5, 8, 10, 8, 9};
@@ -47,6 +56,30 @@ double IndiceFormulaAgf(int formula, const double* a, double x) {
         default: return 0.0;
     }
     return n2 > 0.0 && std::isfinite(n2) ? std::sqrt(n2) : 0.0;
+}
+
+std::int16_t EcuatieDinFormulaAgf(int formula, const double* cd, double* coef) {
+    if (formula == 1) {
+        std::copy(cd, cd + 6, coef);
+        return 1;
+    }
+    if (formula == 2) {
+        for (int i = 0; i < 6; ++i) coef[i] = cd[OrdineSellmeier[i]];
+        return 4;
+    }
+    return 0;
+}
+
+int FormulaAgfDinEcuatie(std::int16_t cod, const double* coef, double* cd) {
+    if (cod == 1) {
+        std::copy(coef, coef + 6, cd);
+        return 1;
+    }
+    if (cod == 4) {
+        for (int i = 0; i < 6; ++i) cd[OrdineSellmeier[i]] = coef[i];
+        return 2;
+    }
+    return 0;
 }
 
 }  // namespace vitramor

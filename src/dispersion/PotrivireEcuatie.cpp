@@ -18,6 +18,8 @@
 #include <array>
 #include <cmath>
 #include <limits>
+#include <string>
+#include <cstdio>
 #include <vector>
 
 namespace vitramor {
@@ -107,15 +109,15 @@ double MinimePatrate(std::vector<double>& a, std::size_t k, std::vector<double>&
 }
 
 // The largest deviation of the stored equation from the points, through the
-// record's evaluator; infinity where it gives no n.
-double AbatereMaxima(const Puncte& p, std::int16_t cod, const double* coef) {
+// record's evaluator of n or k; infinity where it gives no n.
+double AbatereMaxima(const Puncte& p, std::int16_t cod, const double* coef, int care) {
     MaterialOptic m{};
-    m.ec_dispersie_n = cod;
-    std::copy(coef, coef + NumarCoeficientiDispersie, m.coef_disp_n);
+    (care == 0 ? m.ec_dispersie_n : m.ec_dispersie_k) = cod;
+    std::copy(coef, coef + NumarCoeficientiDispersie, care == 0 ? m.coef_disp_n : m.coef_disp_k);
     double maxim = 0.0;
     for (std::size_t j = 0; j < p.size(); ++j) {
         float v = 0.0f;
-        if (IndiceDinEcuatieDispersie(m, 0, p.lambda[j], v) != IndiceValid) return Infinit;
+        if (IndiceDinEcuatieDispersie(m, care, p.lambda[j], v) != IndiceValid) return Infinit;
         maxim = std::max(maxim, std::fabs(v - p.n[j]));
     }
     return std::isfinite(maxim) ? maxim : Infinit;
@@ -138,7 +140,7 @@ void ColoaneLiniare(std::int16_t cod, const Puncte& p, std::size_t j, double* r)
     }
 }
 
-PotrivireEcuatie PotrivireLiniara(const Puncte& p, std::int16_t cod) {
+PotrivireEcuatie PotrivireLiniara(const Puncte& p, std::int16_t cod, int care) {
     PotrivireEcuatie r;
     r.cod = cod;
     const std::size_t m = p.size(), k = cod == 1 ? 6 : cod == 3 ? 3 : 12;
@@ -152,7 +154,7 @@ PotrivireEcuatie PotrivireLiniara(const Puncte& p, std::int16_t cod) {
         y[j] = w * (cod == 1 ? p.n[j] * p.n[j] : p.n[j]);
     }
     if (!std::isfinite(MinimePatrate(a, k, y, r.coef))) return r;
-    r.abatereMaxima = AbatereMaxima(p, cod, r.coef);
+    r.abatereMaxima = AbatereMaxima(p, cod, r.coef, care);
     r.ok = std::isfinite(r.abatereMaxima);
     return r;
 }
@@ -290,7 +292,7 @@ double RafineazaPoli(ProblemaPoli& q, Poli& poli, CoeficientiLiniari& b) {
     return suma;
 }
 
-PotrivireEcuatie PotrivireSellmeier(const Puncte& p, std::int16_t cod) {
+PotrivireEcuatie PotrivireSellmeier(const Puncte& p, std::int16_t cod, int care) {
     PotrivireEcuatie r;
     r.cod = cod;
     ProblemaPoli q(p);
@@ -350,18 +352,19 @@ PotrivireEcuatie PotrivireSellmeier(const Puncte& p, std::int16_t cod) {
         for (std::size_t i = 0; i < static_cast<std::size_t>(q.poli); ++i)
             r.coef[1 + 2 * i] = celMaiBunB[1 + i], r.coef[2 + 2 * i] = celMaiBuniPoli[i];
     }
-    r.abatereMaxima = AbatereMaxima(p, cod, r.coef);
+    r.abatereMaxima = AbatereMaxima(p, cod, r.coef, care);
     r.ok = std::isfinite(r.abatereMaxima);
     return r;
 }
 
 }  // namespace
 
-PotrivireEcuatie PotrivesteEcuatie(std::span<const double> lambdaNm, std::span<const double> n, std::int16_t cod) {
+PotrivireEcuatie PotrivesteEcuatie(std::span<const double> lambdaNm, std::span<const double> n, std::int16_t cod,
+                                   int care) {
     const Puncte p = Pregateste(lambdaNm, n);
     switch (cod) {
-        case 1: case 3: case 11: return PotrivireLiniara(p, cod);
-        case 4: case 6: case 7: return PotrivireSellmeier(p, cod);
+        case 1: case 3: case 11: return PotrivireLiniara(p, cod, care);
+        case 4: case 6: case 7: return PotrivireSellmeier(p, cod, care);
         default: {
             PotrivireEcuatie r;
             r.cod = cod;
@@ -371,17 +374,85 @@ PotrivireEcuatie PotrivesteEcuatie(std::span<const double> lambdaNm, std::span<c
 }
 
 PotrivireEcuatie CeaMaiBunaPotrivire(std::span<const double> lambdaNm, std::span<const double> n,
-                                     std::span<const std::int16_t> coduri) {
+                                     std::span<const std::int16_t> coduri, int care) {
     double nMaxim = 0.0;
     for (double v : n)
         if (std::isfinite(v)) nMaxim = std::max(nMaxim, v);
     const double zgomot = nMaxim * std::numeric_limits<float>::epsilon();
     PotrivireEcuatie cea;
     for (std::int16_t cod : coduri) {
-        const PotrivireEcuatie r = PotrivesteEcuatie(lambdaNm, n, cod);
+        const PotrivireEcuatie r = PotrivesteEcuatie(lambdaNm, n, cod, care);
         if (r.ok && (!cea.ok || r.abatereMaxima < cea.abatereMaxima - zgomot)) cea = r;
     }
     return cea;
+}
+
+PotrivireTabel PotrivesteTabel(const MaterialOptic& m, int care, std::int16_t cod) {
+    PotrivireTabel r;
+    r.ecuatie.cod = cod;
+    const double* valori = care == 0 ? m.indice_n : m.indice_k;
+    const char* marime = care == 0 ? "n" : "k";
+    char text[300];
+    std::vector<double> lambda, valoare;
+    for (int i = 0; i < NumarSloturiTabel; ++i) {
+        const float l = m.lambda_indici[i];
+        if (!(l > 0.0f) || valori[i] == 0.0) continue;
+        if (!(valori[i] > 0.0) || !std::isfinite(valori[i]) || !std::isfinite(l)) {
+            std::snprintf(text, sizeof text,
+                          "Valoarea %s = %g la %g nm nu este una fizica (%s <= 0); corectati tabelul inainte de "
+                          "potrivire",
+                          marime, valori[i], static_cast<double>(l), marime);
+            r.eroare = text;
+            return r;
+        }
+        lambda.push_back(l);
+        valoare.push_back(valori[i]);
+        r.puncte.push_back({l, valori[i], 0.0});
+    }
+    const bool oricare = cod == 0;
+    const auto& coduri = CoduriPotrivibile;
+    if (!oricare && std::find(std::begin(coduri), std::end(coduri), cod) == std::end(coduri)) {
+        std::snprintf(text, sizeof text,
+                      "Ecuatia %d nu se poate potrivi unui tabel; codurile posibile sunt 1, 3, 4, 6, 7, 11", cod);
+        r.eroare = text;
+        return r;
+    }
+    // The equation with the fewest coefficients decides when any code will do.
+    const int nevoie = oricare ? DescriereEcuatie(3).coeficientiFolositi : DescriereEcuatie(cod).coeficientiFolositi;
+    if (static_cast<int>(lambda.size()) < nevoie) {
+        std::snprintf(text, sizeof text, "Tabelul %s are %zu puncte; ecuatia %s are %d coeficienti si cere cel putin %d "
+                      "puncte", marime, lambda.size(), oricare ? "cea mai simpla" : std::to_string(cod).c_str(),
+                      nevoie, nevoie);
+        r.eroare = text;
+        return r;
+    }
+    r.ecuatie = oricare ? CeaMaiBunaPotrivire(lambda, valoare, CoduriPotrivibile, care)
+                        : PotrivesteEcuatie(lambda, valoare, cod, care);
+    if (!r.ecuatie.ok) {
+        if (oricare)
+            std::snprintf(text, sizeof text, "Nicio ecuatie nu se potriveste tabelului %s", marime);
+        else
+            std::snprintf(text, sizeof text, "Ecuatia %d nu se poate potrivi tabelului %s (prea putine puncte "
+                          "distincte sau un pol pe un punct)", cod, marime);
+        r.eroare = text;
+        return r;
+    }
+    MaterialOptic e{};
+    (care == 0 ? e.ec_dispersie_n : e.ec_dispersie_k) = r.ecuatie.cod;
+    std::copy(r.ecuatie.coef, r.ecuatie.coef + NumarCoeficientiDispersie, care == 0 ? e.coef_disp_n : e.coef_disp_k);
+    for (PunctPotrivire& p : r.puncte) {
+        float v = 0.0f;
+        IndiceDinEcuatieDispersie(e, care, p.lambda, v);
+        p.reziduu = static_cast<double>(v) - p.valoare;
+    }
+    return r;
+}
+
+void AplicaPotrivire(MaterialOptic& m, int care, const PotrivireTabel& p) {
+    if (!p.ok()) return;
+    (care == 0 ? m.ec_dispersie_n : m.ec_dispersie_k) = p.ecuatie.cod;
+    std::copy(p.ecuatie.coef, p.ecuatie.coef + NumarCoeficientiDispersie, care == 0 ? m.coef_disp_n : m.coef_disp_k);
+    DomeniuDinTabel(m, care == 0 ? m.indice_n : m.indice_k, care == 0 ? m.domeniu_n : m.domeniu_k);
 }
 
 }  // namespace vitramor

@@ -8,6 +8,7 @@
 
 #include "dispersion/ComenziDispersie.h"
 #include "dispersion/EcuatieDispersie.h"
+#include "dispersion/PotrivireEcuatieDialog.h"
 #include "editors/CelulaNumerica.h"
 #include "editors/LiniiSpectrale.h"
 #include "record/SetLucru.h"
@@ -102,6 +103,7 @@ FereastraIndici::FereastraIndici(int which, int indexMaterial, QWidget* propriet
     adaugaButon(IdButonStergeValori, which_ == ColoanaN ? QStringLiteral("Erase n") : QStringLiteral("Erase k"),
                 QRect(171, YButoane, 45, InaltimeButon));
     adaugaButon(IdButonAjutorEditor, QStringLiteral("Ajutor"), QRect(220, YButoane, 45, InaltimeButon));
+    adaugaButon(IdButonPotriveste, QStringLiteral("Fit..."), QRect(268, YButoane, 27, InaltimeButon));
 
     seteazaTitluMeniu(QStringLiteral("&Lambda"));
     adaugaComandaFereastra(IdIncludeInainte, QStringLiteral("Include before lambda"));
@@ -150,6 +152,9 @@ void FereastraIndici::executaComanda(int id) {
         break;
     case IdButonStergeValori:
         stergeValori();
+        break;
+    case IdButonPotriveste:
+        if (material()) ComandaPotrivireEcuatie(this, indexMaterial(), which_ == ColoanaN ? 0 : 1);
         break;
     case IdIncludeInainte:
     case IdIncludeDupa:

@@ -28,6 +28,7 @@ inline constexpr int IdPrimaCelulaLambda = 141;
 inline constexpr int IdButonInitDinEcuatie = 1134;
 inline constexpr int IdButonStergeLambda = 184;
 inline constexpr int IdButonStergeValori = 185;
+inline constexpr int IdButonPotriveste = 186;  // "Fit...": the fit dialog of this table
 // The window commands.
 inline constexpr int IdIncludeInainte = 0xFF10;  // "Include before lambda"
 inline constexpr int IdIncludeDupa = 0xFF20;     // "Include after lambda"

@@ -1,5 +1,7 @@
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstdio>
 #include <filesystem>
 
 #include "fileutil/UtilitatiFisiere.h"
@@ -8,16 +10,23 @@
 
 namespace vitramor {
 
-int ScrieFisierIntreg(const std::string& cale, std::string_view continut) {
+int ScrieFisierIntreg(const std::string& cale, std::string_view continut, bool arhiveaza) {
     // Refused before anything is written, and again by the rename itself.
     if (const int cod = RefuzaNeobisnuit(cale)) return cod;
     SistemFisiere& fs = platforma().fisiere();
-    const std::string temporar = cale + ".tmp~";
+    const std::string temporar = cale + ".tmp";
     int fd = -1;
     if (const int cod = fs.creeaza(temporar, fd)) return cod;
     int cod = fs.scrie(fd, continut.data(), continut.size());
     if (cod == 0) cod = fs.sincronizeaza(fd);
     if (::close(fd) != 0 && cod == 0) cod = errno;
+    if (cod == 0 && arhiveaza) {
+        // The old file becomes its next archive copy; that step reports
+        // its own failures.
+        std::FILE* fara = nullptr;
+        std::FILE* faraTemporar = nullptr;
+        return InlocuiesteFisierCuTemporar(cale, fara, temporar, faraTemporar) ? 0 : EPERM;
+    }
     if (cod == 0) cod = fs.redenumeste(temporar, cale);
     if (cod != 0) {
         ::unlink(temporar.c_str());

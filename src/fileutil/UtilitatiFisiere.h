@@ -73,12 +73,15 @@ int CreazaDirectorCuIntrebare(const std::string& cale);
 int ReturneazaExtensieFisier(const std::string& cale, std::string& extensie, int lungimeMaxima);
 std::string NumeFaraExtensie(const std::string& cale);
 
-// Writes a small file whole (a picture, the message list, a column
-// association): beside its name first, then renamed over it, so that a
-// failed write leaves an older file of that name as it was. A device, a FIFO
-// or a directory of that name is refused and left alone. 0, or the errno of
-// the failure (EPERM for a refused name, already explained).
-int ScrieFisierIntreg(const std::string& cale, std::string_view continut);
+// Writes a file whole (a picture, the message list, a column association,
+// an export): to `cale`.tmp first, synced to the disk, then renamed over the
+// name, so that a failed write leaves an older file of that name as it was;
+// with `arhiveaza` the older file becomes its next archive copy, as the
+// exports keep theirs. A device, a FIFO or a directory of that name is
+// refused and left alone. 0, or the errno of a failure; EPERM when the
+// failure was already explained to the user (a refused name, an archive
+// step that failed).
+int ScrieFisierIntreg(const std::string& cale, std::string_view continut, bool arhiveaza = false);
 
 // The lines of a small text file (a list, the categories), without their
 // line ends: the one reading of such files. Something that is not a regular

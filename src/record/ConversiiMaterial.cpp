@@ -1,5 +1,6 @@
 #include "record/ConversiiMaterial.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace vitramor {
@@ -28,6 +29,35 @@ float CoeficientAbsorbtieDinTransmisie(float T, float d) {
     if (T == 1.0f) return 0.0f;
     const float logaritm = static_cast<float>(-std::log(static_cast<double>(T)));
     return logaritm / d;
+}
+
+float AbsorbtieDinTransmisieCatalog(float tau, float grosime) {
+    if (tau == 0.0f) return AbsorbtieOpac;
+    if (tau == 1.0f) return 0.0f;
+    const float logaritm = static_cast<float>(-std::log(static_cast<double>(tau)));
+    return logaritm / grosime;
+}
+
+TransmisieCatalog TransmisieCatalogDinAbsorbtie(float alfa, float grosime) {
+    const auto exacta = [alfa](float tau, float d) { return AbsorbtieDinTransmisieCatalog(tau, d) == alfa; };
+    TransmisieCatalog r{static_cast<float>(TransmisieInternaDinAbsorbtie(alfa, grosime)), grosime, false};
+    if (alfa == AbsorbtieOpac) return {0.0f, grosime, true};
+    // Both roundings to single precision lose a few bits, so the τ that
+    // gave α is a few steps from the nearest one, when there is one.
+    float jos = r.tau, sus = r.tau;
+    for (int pas = 0; pas < 64; ++pas) {
+        if (exacta(jos, grosime)) return {jos, grosime, true};
+        if (exacta(sus, grosime)) return {sus, grosime, true};
+        jos = std::nextafter(jos, 0.0f), sus = std::min(std::nextafter(sus, 2.0f), 1.0f);
+    }
+    if (!(alfa > 0.0f) || !std::isfinite(alfa)) return r;
+    float tau = static_cast<float>(std::exp(-1.0));
+    for (int pas = 0; pas < 256; ++pas, tau = std::nextafter(tau, 1.0f)) {
+        const float d = static_cast<float>(-std::log(static_cast<double>(tau))) / alfa;
+        for (float g : {d, std::nextafter(d, 0.0f), std::nextafter(d, 1e30f)})
+            if (g > 0.0f && std::isfinite(g) && exacta(tau, g)) return {tau, g, true};
+    }
+    return r;
 }
 
 namespace {

@@ -34,6 +34,26 @@ double TransmisieInternaDinAbsorbtie(float alfa, float grosime);
 // −ln(T) in double rounded to single, then divided by d in single.
 float CoeficientAbsorbtieDinTransmisie(float T, float d);
 
+// Absorption coefficient (1/mm) of a catalogue transmittance τ at the
+// reference thickness d: 37.0 for τ = 0 (the opaque mark), 0 for τ = 1,
+// otherwise −ln τ in double precision rounded to single, divided by d in
+// single precision. Every catalogue import stores its transmittances so.
+float AbsorbtieDinTransmisieCatalog(float tau, float grosime);
+
+// The way back for a catalogue written out: a float τ and a thickness that
+// AbsorbtieDinTransmisieCatalog reads back as exactly α, so that a catalogue
+// written and imported again keeps every coefficient. The reference
+// thickness d when a τ near e^(−α·d) does; otherwise (a point the catalogue
+// measured at another thickness, whose α no τ at d gives) a thickness at
+// which τ is near 1/e, where its digits carry all of α's. When none does,
+// the nearest τ at d and `exacta` false.
+struct TransmisieCatalog {
+    float tau = 0.0f;
+    float grosime = 0.0f;
+    bool exacta = false;
+};
+TransmisieCatalog TransmisieCatalogDinAbsorbtie(float alfa, float grosime);
+
 // A `dilatare` value (slots 0 and 1) in 1/K: values below 0.005 are already
 // in 1/K; larger ones are catalogue numbers, ×10^-7 for producers 0 and 1 and
 // ×10^-6 for every other producer.

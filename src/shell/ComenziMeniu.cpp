@@ -24,6 +24,9 @@
 #include "editors/TabelTransmisie.h"
 #include "editors/TermicWindow.h"
 #include "editors/TransmisieWindow.h"
+#include "dispersion/PotrivireEcuatieDialog.h"
+#include "export/ExportAgfDialog.h"
+#include "export/ExportRii.h"
 #include "export/ExportSubstratDialog.h"
 #include "export/VerificaSubstratWindow.h"
 #include "import/agf/ImportAgfDialog.h"
@@ -132,6 +135,9 @@ void VerificaSubstrat(FereastraPrincipala& w) {
     });
 }
 void ExportSubstrat(FereastraPrincipala& w) { ComandaExportSubstrat(&w); }
+void ExportAgf(FereastraPrincipala& w) { ComandaExportAgf(&w); }
+void ExportRii(FereastraPrincipala& w) { ComandaExportMaterialRii(w.proprietar()); }
+void PotrivireEcuatie(FereastraPrincipala& w) { ComandaPotrivireEcuatie(&w, setLucru().materialCurent, 0); }
 void Nume(FereastraPrincipala& w) {
     ComandaNume(&w, [&w](int, const std::string&) { w.actualizeazaRandCurent(); });
 }
@@ -199,6 +205,7 @@ const ComandaMeniu tabela[] = {
 
     {40086, "Verifica materiale substrat ptr. export...",           CuMaterial, Exporta, false, VerificaSubstrat},
     {40084, "Exporta sticle in SubstrateMaterials.json...",         CuMaterial, Exporta, false, ExportSubstrat},
+    {40123, "Exporta catalog AGF (*.agf)...",                       Mereu,      Exporta, false, ExportAgf},
     {40092, "Genereaza fisier SurfaceSubstrateMaterials...",        Mereu,      Exporta, Sep,   FaraActiune},
     {40094, "Editeaza parametri suprafata substrat...",             Mereu,      Exporta, false, FaraActiune},
     {40088, "Verifica materiale evaporare ptr. export....",         Mereu,      Exporta, Sep,   FaraActiune},
@@ -213,12 +220,14 @@ const ComandaMeniu tabela[] = {
     {40027, "Indici k",                                             CuMaterial, Material, false, IndiciK},
     {40076, "Grafic indici n...",                                   Mereu,      Material, false, FaraActiune},
     {40014, "Coef. ec. dispersie",                                  CuMaterial, Material, Sep,   CoeficientiDispersie},
+    {40125, "Potriveste ec. dispersie...",                          CuMaterial, Material, false, PotrivireEcuatie},
     // The check of the current material sits with its equations; the
     // database-wide check of the same name is under Verificari.
     {40047, "Verifica indici / ec. dispersie...",                   CuMaterial, Material, false, VerificaMaterialCurent},
     {40064, "Init n from dispersion eq.",                           Mereu,      Material, false, InitNDinDispersie},
     {40057, "Importa n,k...",                                       CuMaiMulteMateriale, Material, Sep, ImportaIndici},
     {40058, "Importa ec. dispersie...",                             Mereu,      Material, false, ImportaEcuatii},
+    {40124, "Exporta n,k in refractiveindex.info (*.yml)...",       CuMaterial, Material, false, ExportRii},
     {40016, "Transmisie interna...",                                CuMaterial, Material, Sep,   Transmisie},
     {40067, "Calculeaza k din transmisie",                          CuMaterial, Material, false, KDinTransmisie},
     {40017, "Mecanic",                                              CuMaterial, Material, Sep,   Mecanic},

@@ -23,6 +23,7 @@ void FisierXlsx(const std::uint8_t* date, std::size_t n);    // .xlsx workbooks
 void FisierCsv(const std::uint8_t* date, std::size_t n);     // CSV catalogue tables
 void FisierAsocieri(const std::uint8_t* date, std::size_t n);  // *.aso association files
 void FisierXls(const std::uint8_t* date, std::size_t n);     // Excel 97-2003 workbooks
+void ExportRecord(const std::uint8_t* date, std::size_t n);  // a record through the AGF and YAML exports and back
 
 struct Harness {
     const char* nume;  // also the corpus folder under tests/fuzz/corpus
@@ -33,6 +34,7 @@ inline constexpr Harness Harnessuri[] = {
     {"text", FisierText},   {"recovery", FisierRecuperare}, {"textcatalog", FisierCatalogText},
     {"agf", FisierAgf},    {"rii", FisierRii},     {"xlsx", FisierXlsx},
     {"csv", FisierCsv},    {"aso", FisierAsocieri}, {"xls", FisierXls},
+    {"export", ExportRecord},
 };
 
 }  // namespace vitramor::fuzz

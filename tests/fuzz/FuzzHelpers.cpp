@@ -1,6 +1,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <sstream>
@@ -16,6 +17,8 @@
 #include "fuzz/FuzzHarnesses.h"
 #include "import/tabele/AsociereColoane.h"
 #include "import/text/CatalogText.h"
+#include "export/ExportAgf.h"
+#include "export/ExportRii.h"
 #include "import/agf/CatalogAgf.h"
 #include "import/agf/ConversieAgf.h"
 #include "import/tabele/FoaieCalcul.h"
@@ -216,6 +219,30 @@ void FisierRii(const std::uint8_t* date, std::size_t n) {
         CereRecordFolosibil(r.m);
     else
         Cere(!r.eroare.empty(), "a refused file says why");
+}
+
+// Whatever a record holds, what the exports write reads back: the AGF
+// glass as exactly one glass that can be stored, the YAML file as a
+// material unless it has nothing of n or k to say.
+void ExportRecord(const std::uint8_t* date, std::size_t n) {
+    mediu();
+    MaterialOptic m{};
+    std::memcpy(&m, date, std::min(n, sizeof m));
+    std::vector<MesajExport> mesaje;
+    const std::string agf = TextSticlaAgf(m, mesaje);
+    if (!agf.empty()) {
+        const CatalogAgf c = CitesteCatalogAgf(agf);
+        Cere(c.sticle.size() == 1 && c.sticle[0].importabila(), "an exported glass reads back whole");
+        std::vector<std::string> note;
+        MaterialOptic citit{};
+        ConvertesteSticlaAgf(c.sticle[0], m.producator, citit, note);
+        CereRecordFolosibil(citit);
+    }
+    std::vector<std::string> note;
+    const std::string yaml = TextMaterialRii(m, note);
+    const MaterialRii r = CitesteMaterialRii(yaml, "X", 10);
+    Cere(r.ok || yaml.find("type:") == std::string::npos, "an exported YAML file reads back");
+    if (r.ok) CereRecordFolosibil(r.m);
 }
 
 namespace {

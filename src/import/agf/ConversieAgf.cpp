@@ -145,13 +145,8 @@ void ConvertesteSticlaAgf(const SticlaAgf& s, std::uint16_t producator, Material
     }
 
     const double* a = s.cd.data();
-    if (s.formula == 1) {
-        m.ec_dispersie_n = 1;
-        std::copy(a, a + 6, m.coef_disp_n);
-    } else if (s.formula == 2) {
-        m.ec_dispersie_n = 4;
-        const double c[6] = {a[0], a[2], a[4], a[1], a[3], a[5]};
-        std::copy(c, c + 6, m.coef_disp_n);
+    if (const std::int16_t cod = EcuatieDinFormulaAgf(s.formula, a, m.coef_disp_n)) {
+        m.ec_dispersie_n = cod;
     } else {
         // The other formulas have no code of their own: each code that can
         // take the curve is fitted over the range, and the one that keeps

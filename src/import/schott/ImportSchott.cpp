@@ -322,13 +322,6 @@ bool BlocGol(const BlocSchott& b) {
 
 }  // namespace
 
-float AbsorbtieDinTransmisieCatalog(float tau, float grosime) {
-    if (tau == 0.0f) return AbsorbtieOpac;
-    if (tau == 1.0f) return 0.0f;
-    const float logaritm = static_cast<float>(-std::log(static_cast<double>(tau)));
-    return logaritm / grosime;
-}
-
 bool CititorLiniiSchott::citeste() {
     std::streambuf* sb = in_.rdbuf();
     if (sb == nullptr) return false;

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "platform/Platforma.h"
+#include "record/ConversiiMaterial.h"
 #include "record/MaterialOptic.h"
 
 namespace vitramor {
@@ -33,13 +34,6 @@ inline constexpr int NumarIndiciSchott = 23;
 inline constexpr int NumarTransmisiiSchott = 30;
 extern const float LambdaIndiciSchott[NumarIndiciSchott];
 extern const std::uint16_t LambdaTransmisieSchott[NumarTransmisiiSchott];
-
-// Absorption coefficient (1/mm) of a catalogue transmittance τ at the
-// reference thickness d: 37.0 for τ = 0 (the opaque mark), 0 for τ = 1,
-// otherwise −ln τ in double precision rounded to single, divided by d in
-// single precision. Other catalogue imports store their transmittances the
-// same way.
-float AbsorbtieDinTransmisieCatalog(float tau, float grosime);
 
 // Reads lines the way the catalogue was always read: at most 78 characters
 // at a time, the line feed kept when it fits. A CR before the LF is dropped,

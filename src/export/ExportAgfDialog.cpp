@@ -1,0 +1,40 @@
+#include "export/ExportAgfDialog.h"
+
+#include <QListWidget>
+#include <filesystem>
+
+#include "export/ExportAgf.h"
+#include "export/SelectieSticleWidget.h"
+#include "fileutil/AlegereFisier.h"
+#include "settings/Directoare.h"
+
+namespace vitramor {
+
+ExportAgfDialog::ExportAgfDialog(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QString::fromLatin1(TitluExportAgf));
+    selectie_ = new SelectieSticleWidget(this, "Exporta", idSelectieSticle::Exporta);
+    setFixedSize(selectie_->size());
+    connect(selectie_, &SelectieSticleWidget::actiuneCeruta, this, &ExportAgfDialog::exporta);
+    connect(selectie_, &SelectieSticleWidget::okCerut, this, &QDialog::accept);
+    connect(selectie_, &SelectieSticleWidget::cancelCerut, this, &QDialog::reject);
+}
+
+void ExportAgfDialog::exporta() {
+    std::vector<std::string> nume;
+    for (int rand : selectie_->randuriSelectate())
+        nume.push_back(SelectieSticleWidget::NumeDinLinie(selectie_->lista()->item(rand)));
+    if (nume.empty()) return;
+    std::string director = path_machine_learning, fisier;
+    if (AlegeFisierSalvare(this, tipfisier::Agf, director, fisier) != 0) return;
+    const std::string cale = (std::filesystem::path(director) / fisier).string();
+    if (ExportaCatalogAgf(this, selectie_->producator(), nume, cale))
+        MesajBox(this, "Catalogul a fost scris in " + cale + " (vezi lista de mesaje)", TitluExportAgf,
+                 stil::MB_OK | stil::MB_ICONASTERISK);
+}
+
+void ComandaExportAgf(QWidget* fereastraPrincipala) {
+    ExportAgfDialog dialog(fereastraPrincipala);
+    dialog.exec();
+}
+
+}  // namespace vitramor

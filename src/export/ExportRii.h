@@ -1,0 +1,32 @@
+#pragma once
+// "Exporta n,k in refractiveindex.info (*.yml)...": one material as a
+// refractiveindex.info data file. Code 4 is `formula 2` and code 1
+// `formula 3` exactly; a table is `tabulated nk` (or n, or k); any other
+// equation is written as its values at the table's wavelengths, since the
+// format has no formula that is exactly it and an importer would tabulate
+// it anyway. k from a table goes beside a formula as `tabulated k`. SPECS
+// names the producer, the transmittance's reference thickness and the
+// density.
+
+#include <string>
+#include <vector>
+
+#include "platform/Platforma.h"
+#include "record/MaterialOptic.h"
+
+namespace vitramor {
+
+inline constexpr int IdComandaExportRii = 40124;  // "Exporta n,k in refractiveindex.info (*.yml)..."
+
+// The YAML text; `mesaje` gets what was tabulated or left out.
+std::string TextMaterialRii(const MaterialOptic& m, std::vector<std::string>& mesaje);
+
+// Writes the file (through a work file) and the messages to the message
+// list. 1 when the file was written.
+int ExportaMaterialRii(Fereastra owner, const MaterialOptic& m, const std::string& cale);
+
+// The menu command on the current material: a file chosen through the
+// platform, then the export. 1 when the file was written.
+int ComandaExportMaterialRii(Fereastra owner);
+
+}  // namespace vitramor
