@@ -209,12 +209,15 @@ int VerificaBazaDate(Fereastra owner, const SetariVerificare& setari, BlocText& 
     AddTextRAM(text, LinieRaportBazaDate);
 
     std::vector<MaterialOptic> bloc(InregistrariPeBloc);
+    std::size_t verificate = 0, probleme = 0;
     for (;;) {
         const std::size_t octeti = std::fread(bloc.data(), 1, bloc.size() * sizeof(MaterialOptic), lucru.fisier());
         const std::size_t intregi = octeti / sizeof(MaterialOptic);
+        verificate += intregi;
         for (std::size_t i = 0; i < intregi; ++i) {
             const MaterialOptic& m = bloc[i];
             if (MaterialConformEcuatiilor(m, setari)) continue;
+            ++probleme;
             AddTextRAM(text, NumeMaterial(m) + '\t' + NumeProducatorScurt(m.producator));
         }
         if (octeti == bloc.size() * sizeof(MaterialOptic)) continue;
@@ -231,6 +234,8 @@ int VerificaBazaDate(Fereastra owner, const SetariVerificare& setari, BlocText& 
     }
 
     AddTextRAM(text, LinieRaportBazaDate);
+    // The reader sees at once whether anything was found, even in an empty list.
+    AddTextRAM(text, Formateaza("%zu materiale verificate, %zu cu probleme", verificate, probleme));
     raport = std::move(text);
     return 1;
 }
