@@ -26,7 +26,6 @@ namespace {
 
 // Records read per call in the database pass: about 1 MB, so the pass runs
 // at the speed of the file rather than of the calls.
-constexpr std::size_t InregistrariPeBloc = 512;
 
 constexpr std::uint16_t FaraInferior = 65535;
 
@@ -198,8 +197,10 @@ int VerificaBazaDate(Fereastra owner, const SetariVerificare& setari, BlocText& 
     AddTextRAM(text, "Material   Producator\t\tStare  ");
     AddTextRAM(text, LinieRaportBazaDate);
 
+    std::size_t probleme = 0;
     const ParcurgereFisier r = ParcurgeMateriale(lucru.fisier(), [&](const MaterialOptic& m, std::size_t) {
         if (MaterialConformEcuatiilor(m, setari)) return;
+        ++probleme;
         AddTextRAM(text, NumeMaterial(m) + '\t' + NumeProducatorScurt(m.producator));
     });
     if (r.cod != 0) {
@@ -212,6 +213,8 @@ int VerificaBazaDate(Fereastra owner, const SetariVerificare& setari, BlocText& 
     }
 
     AddTextRAM(text, LinieRaportBazaDate);
+    // The reader sees at once whether anything was found, even in an empty list.
+    AddTextRAM(text, TextFormatat("%zu materiale verificate, %zu cu probleme", r.recorduri, probleme));
     raport = std::move(text);
     return 1;
 }

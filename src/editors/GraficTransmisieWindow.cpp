@@ -16,11 +16,13 @@
 #include <cerrno>
 
 #include "editors/CelulaNumerica.h"
+#include "editors/FisaMaterial.h"
 #include "editors/TabelTransmisie.h"
 #include "fileutil/UtilitatiFisiere.h"
 #include "record/CodificareText.h"
 #include "record/SetLucru.h"
 #include "settings/Directoare.h"
+#include "suite/GraficWidget.h"
 #include "suite/UnitatiDialog.h"
 #include "suite/Vedora.h"
 #include "suite/VedoraUi.h"
@@ -69,53 +71,6 @@ void deseneazaDesen(QPainter& p, const DesenGrafic& d) {
 
 }  // namespace
 
-class GraficTransmisieWindow::Plansa final : public QWidget {
-public:
-    explicit Plansa(GraficTransmisieWindow* f) : QWidget(f), f_(f) {
-        setObjectName(QStringLiteral("plansa"));
-        setMouseTracking(true);
-        setMinimumSize(LatimeInitiala / 2, InaltimeInitiala / 2);
-        resize(LatimeInitiala, InaltimeInitiala);
-        setContextMenuPolicy(Qt::CustomContextMenu);
-    }
-    QSize sizeHint() const override { return {LatimeInitiala, InaltimeInitiala}; }
-
-protected:
-    void paintEvent(QPaintEvent*) override;
-    void mouseMoveEvent(QMouseEvent* e) override { f_->urmareste(e->position().toPoint()); }
-
-private:
-    GraficTransmisieWindow* f_;
-};
-
-void GraficTransmisieWindow::Plansa::paintEvent(QPaintEvent*) {
-    const UnitatiDialog& u = unitatiDialog();
-    const int W = width(), H = height();
-    QPainter p(this);
-    p.fillRect(rect(), kGri);
-    ZonaSus(p, u.x(2), u.y(2), W - 4, H - 4);
-    p.fillRect(QRect(QPoint(u.x(4), u.y(4)), QPoint(W - u.x(4), H - u.y(14))), kGriDeschis);
-    ZonaJos(p, u.x(4), u.y(4), W - u.x(4), H - u.y(14));
-    p.setPen(QPen(Qt::black, 2));
-    p.drawRect(QRect(QPoint(u.x(6), u.y(6)), QPoint(W - u.x(6), H - u.y(26))));
-
-    const int yCitire = H - u.y(12);
-    p.setPen(Qt::black);
-    text(p, u.x(30), yCitire, QStringLiteral("Lambda="));
-    text(p, u.x(91), yCitire, QStringLiteral("nm"));
-    text(p, u.x(130), yCitire, QStringLiteral("Factor="));
-    text(p, u.x(186), yCitire, QStringLiteral("%"));
-    for (const auto& [stanga, dreapta] : {std::pair{60, 90}, std::pair{155, 185}}) {
-        p.fillRect(QRect(QPoint(u.x(stanga), H - u.y(13)), QPoint(u.x(dreapta), H - u.y(3))), kGriDeschis);
-        ZonaJos(p, u.x(stanga), H - u.y(13), u.x(dreapta), H - u.y(3));
-    }
-    p.setPen(Qt::black);
-    text(p, u.x(61), yCitire, f_->citireLambda_);
-    text(p, u.x(156), yCitire, f_->citireProcent_);
-
-    if (f_->material()) deseneazaDesen(p, f_->desen());
-}
-
 GraficTransmisieWindow::GraficTransmisieWindow(int indexMaterial, QWidget* proprietar, const ScaraLambda& scara)
     : FereastraMaterial(TipEditor::GraficTransmisie, indexMaterial, proprietar), scara_(scara) {
     setObjectName(QStringLiteral("GraficRTAClass"));
@@ -142,20 +97,23 @@ GraficTransmisieWindow::GraficTransmisieWindow(int indexMaterial, QWidget* propr
         connect(buton, &QPushButton::clicked, this, [this, a = b.actiune] { (this->*a)(); });
         bara->addWidget(buton);
     }
-    plansa_ = new Plansa(this);
-    connect(plansa_, &QWidget::customContextMenuRequested, this, [this](const QPoint& poz) {
-        QMenu meniu(this);
-        meniu.addAction(QStringLiteral("Parametri grafic"), [] { platforma().beep(); });
-        meniu.exec(plansa_->mapToGlobal(poz));
-    });
+    // On screen the application's plot: titled axes, round ticks, the scale
+    // fitted to the data (or 0-100 %) and the read-out under the pointer.
+    // The copies and files keep the picture of GraficTransmisie.h.
+    grafic_ = new GraficWidget(this);
+    grafic_->setObjectName(QStringLiteral("grafic"));
+    grafic_->seteazaAxe(QStringLiteral("Lungime de unda [nm]"), QStringLiteral("Transmisie interna [%]"));
+    grafic_->seteazaProcent(true);
+    grafic_->setMinimumSize(LatimeInitiala / 2, InaltimeInitiala / 2);
     auto* asezare = new QVBoxLayout(this);
     asezare->setContentsMargins(0, 0, 0, 0);
     asezare->setSpacing(0);
     asezare->addLayout(bara);
-    asezare->addWidget(plansa_, 1);
+    asezare->addWidget(grafic_, 1);
     connect(grosimeText_, &QLineEdit::editingFinished, this, &GraficTransmisieWindow::preiaGrosime);
 
     move(20, 60);
+    resize(LatimeInitiala + 100, InaltimeInitiala + 120);
     reimprospateaza();
 }
 
@@ -181,7 +139,16 @@ void GraficTransmisieWindow::reimprospateaza() {
     if (m)
         if (const std::optional<ScaraLambda> s = ScaraLungimiUnda(*m)) scara_ = *s;
     if (!grosimeAleasa_) grosimeText_->setText(QString::fromStdString(FormatG(grosime())));
-    plansa_->update();
+    redeseneaza();
+}
+
+void GraficTransmisieWindow::redeseneaza() {
+    grafic_->sterge();
+    const MaterialOptic* m = material();
+    if (!m) return;
+    std::vector<QPointF> puncte;
+    for (const PunctGrafic& p : PuncteTransmisiePercent(*m, grosime())) puncte.emplace_back(p.x, p.y);
+    grafic_->adaugaCurba(QStringLiteral("T la %1 mm").arg(grosime(), 0, 'g', 4), puncte);
 }
 
 void GraficTransmisieWindow::preiaGrosime() {
@@ -198,27 +165,19 @@ void GraficTransmisieWindow::preiaGrosime() {
         return;
     }
     grosimeAleasa_ = *d;
-    plansa_->update();
+    redeseneaza();
 }
 
 DesenGrafic GraficTransmisieWindow::desen() const {
     static const MaterialOptic gol{};
     const MaterialOptic* m = material();
     const UnitatiDialog& u = unitatiDialog();
-    return DeseneazaGraficTransmisie(m ? *m : gol, grosime(), scara_, plansa_->width(), plansa_->height(),
+    return DeseneazaGraficTransmisie(m ? *m : gol, grosime(), scara_, LatimeInitiala, InaltimeInitiala,
                                      BazaUnitati{u.bazaX(), u.bazaY()});
 }
 
-void GraficTransmisieWindow::urmareste(const QPoint& punct) {
-    const std::optional<CitireGrafic> c = CitesteGrafic(desen().plot, scara_, punct.x(), punct.y());
-    if (!c) return;
-    citireLambda_ = QString::fromStdString(TextCitireLambda(c->lambda));
-    citireProcent_ = QString::fromStdString(TextCitireProcent(c->procent));
-    plansa_->update();
-}
-
 QImage GraficTransmisieWindow::imagine() const {
-    QImage img(plansa_->size(), QImage::Format_RGB32);
+    QImage img(LatimeInitiala, InaltimeInitiala, QImage::Format_RGB32);
     img.fill(kGriDeschis);
     QPainter p(&img);
     p.setFont(font());

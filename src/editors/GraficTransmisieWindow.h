@@ -1,13 +1,13 @@
 #pragma once
 // The transmittance graph of one material: transmittance in percent over
 // wavelength, with axes, grid, labels and the read-out of the point under
-// the mouse. It shows the material at any thickness typed above the plot
+// the mouse, drawn by the application's plot. It shows the material at any thickness typed above the plot
 // (the reference thickness until one is typed), and the picture can go to
 // the clipboard or into a PNG or SVG file. The transmittance editor
 // refreshes it after every accepted cell.
 //
 // Controls: "grosimeGrafic" (thickness), buttons "copiaza", "png", "svg",
-// the plot "plansa".
+// the plot "grafic".
 
 #include <QImage>
 #include <QString>
@@ -20,7 +20,8 @@ class QLineEdit;
 
 namespace vitramor {
 
-inline constexpr int IdParametriGrafic = 240;  // "Parametri grafic": not offered yet, beeps
+class GraficWidget;
+
 
 class GraficTransmisieWindow final : public FereastraMaterial {
     Q_OBJECT
@@ -33,10 +34,8 @@ public:
 
     const ScaraLambda& scara() const { return scara_; }
     float grosime() const;
-    // The read-out boxes: empty while the pointer is outside the axes.
-    const QString& citireLambda() const { return citireLambda_; }
-    const QString& citireProcent() const { return citireProcent_; }
-    // The picture as it stands, without the read-out line.
+    GraficWidget* grafic() const { return grafic_; }
+    // The picture the copies and files carry.
     DesenGrafic desen() const;
     QImage imagine() const;
 
@@ -45,19 +44,15 @@ public:
     bool salveazaSvg();
 
 private:
-    class Plansa;
-    friend class Plansa;
-
     const MaterialOptic* material() const;
     void preiaGrosime();
-    void urmareste(const QPoint& punct);
+    void redeseneaza();
     bool salveaza(const char* extensie, const QByteArray& continut);
 
-    Plansa* plansa_ = nullptr;
+    GraficWidget* grafic_ = nullptr;
     QLineEdit* grosimeText_ = nullptr;
     ScaraLambda scara_;
     std::optional<float> grosimeAleasa_;
-    QString citireLambda_, citireProcent_;
 };
 
 // "Grafic" of the transmittance editor: brings the graph of material

@@ -71,7 +71,11 @@ FereastraIndici::FereastraIndici(int which, int indexMaterial, QWidget* propriet
       which_(which) {
     const QString litera = which_ == ColoanaN ? QStringLiteral("n") : QStringLiteral("k");
     seteazaZonaPanou(QRect(SusPanou, SusPanou, Latime - 2 * SusPanou, JosPanou - SusPanou));
-    adaugaEticheta(QStringLiteral("Lambda [nm]"), {5, 6});
+    // Each of the three column pairs has its own header.
+    for (int p = 0; p < 3; ++p) {
+        adaugaEticheta(QStringLiteral("Lambda [nm]"), {XLambda[p], 6});
+        adaugaEticheta(litera, {XValoare[p], 6});
+    }
 
     // Lambda then value, slot after slot: the Tab order follows the table.
     for (int s = 0; s < NumarSloturiEditabile; ++s) {

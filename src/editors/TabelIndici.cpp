@@ -48,7 +48,8 @@ bool PreiaLambda(MaterialOptic& m, int which, int slot, std::string_view text) {
 
 std::string TextValoareIndice(double v) { return v == 0.0 ? std::string(" ") : FormatG(v); }
 
-std::string TextLambda(float lambda) { return FormatG(lambda); }
+// An empty slot reads empty, not as a wavelength of 0 nm.
+std::string TextLambda(float lambda) { return lambda == 0.0f ? std::string() : FormatG(lambda); }
 
 std::string TextValoareCalculata(int which, float v) {
     char text[48];

@@ -121,7 +121,7 @@ TransmisieWindow::TransmisieWindow(int indexMaterial, QWidget* proprietar)
     adaugaComandaFereastra(IdIncludeDupa, QStringLiteral("Include after lambda"));
     adaugaComandaFereastra(IdStergeLambdaCurenta, QStringLiteral("Delete current lambda"));
 
-    faModal();
+    // Not modal: its own graph, opened from here, must take the pointer.
     reimprospateaza();
     grosime_->setFocus();
     grosime_->selectAll();

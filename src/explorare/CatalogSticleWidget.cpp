@@ -15,8 +15,10 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <optional>
 
 #include "database/CitesteIntrareFisierText.h"
+#include "platform/DepozitSetari.h"
 #include "platform/Platforma.h"
 #include "settings/Directoare.h"
 
@@ -81,9 +83,15 @@ CatalogSticleWidget::CatalogSticleWidget(QWidget* parent, DeschideMaterial desch
     tabel_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     tabel_->verticalHeader()->hide();
     tabel_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-    const int latimi[coloanaCatalog::Numar] = {110, 90, 90, 70, 50, 50, 90, 20, 20, 30, 20};
-    for (int c = 0; c < coloanaCatalog::Numar; ++c) tabel_->setColumnWidth(c, latimi[c]);
+    aplicaLatimi();
+    connect(tabel_->horizontalHeader(), &QHeaderView::sectionResized, this, &CatalogSticleWidget::pastreazaLatimi);
     connect(tabel_, &QAbstractItemView::doubleClicked, this, &CatalogSticleWidget::deschide);
+    connect(tabel_->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this](const QModelIndex& i) {
+        if (i.isValid() && i.row() < model_->rowCount()) {
+            const RezumatMaterial& r = model_->rand(i.row());
+            Q_EMIT materialAles(r.index, Text(r.numeText()));
+        }
+    });
 
     stare_ = new QLabel(this);
     stare_->setObjectName(QStringLiteral("stareCatalog"));
@@ -111,6 +119,29 @@ CatalogSticleWidget::CatalogSticleWidget(QWidget* parent, DeschideMaterial desch
     connect(urmaritor_, &QFileSystemWatcher::directoryChanged, intarziere_, qOverload<>(&QTimer::start));
 
     reincarca();
+}
+
+// Wide enough for the header and a long typical value at the font in use.
+void CatalogSticleWidget::aplicaLatimi() {
+    const QFontMetrics fm = tabel_->fontMetrics();
+    const char* const mostre[coloanaCatalog::Numar] = {"CORNING 7980W", "Saint Gobain", "Fluorura de evaporare",
+                                                       "1.516800", "106.22", "0.5349", "1000 - 20000",
+                                                       "x", "x", "nk", "x"};
+    const std::optional<std::string> pastrate = platforma().setari().citesteText(CheieSetari, ValoareLatimi);
+    const QStringList p = pastrate ? QString::fromStdString(*pastrate).split(QLatin1Char(',')) : QStringList();
+    const QSignalBlocker b(tabel_->horizontalHeader());
+    for (int c = 0; c < coloanaCatalog::Numar; ++c) {
+        const QString antet = model_->headerData(c, Qt::Horizontal).toString();
+        int latime = std::max(fm.horizontalAdvance(QString::fromLatin1(mostre[c])) + 10, fm.horizontalAdvance(antet) + 16);
+        if (c < p.size() && p[c].toInt() > 8) latime = p[c].toInt();
+        tabel_->setColumnWidth(c, latime);
+    }
+}
+
+void CatalogSticleWidget::pastreazaLatimi() {
+    QStringList l;
+    for (int c = 0; c < coloanaCatalog::Numar; ++c) l << QString::number(tabel_->columnWidth(c));
+    platforma().setari().scrieText(CheieSetari, ValoareLatimi, l.join(QLatin1Char(',')).toStdString());
 }
 
 void CatalogSticleWidget::urmaresteFisierul() {

@@ -35,6 +35,15 @@ public:
     QComboBox* filtruProducator() const { return producator_; }
     QComboBox* filtruCategorie() const { return categorie_; }
 
+    // The column widths the user left, kept in the settings and given back
+    // at the next start; the defaults fit each column's header and values.
+    static constexpr const char* CheieSetari = "Software\\KESTRA\\VITRAMOR\\CATALOG";
+    static constexpr const char* ValoareLatimi = "LatimiColoane";
+
+Q_SIGNALS:
+    // The current row changed: the record's position in the file and its name.
+    void materialAles(quint32 index, const QString& nume);
+
 public Q_SLOTS:
     // Reads the database file again (the glass directory may have changed too).
     void reincarca();
@@ -50,6 +59,8 @@ private:
     void aplicaFiltru();
     void deschide(const QModelIndex& index);
     void urmaresteFisierul();
+    void aplicaLatimi();
+    void pastreazaLatimi();
 
     DeschideMaterial deschide_;
     ModelCatalogSticle* model_;

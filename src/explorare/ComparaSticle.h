@@ -22,13 +22,18 @@ inline constexpr int Indici = 1;
 inline constexpr int Transmisie = 2;
 inline constexpr int Mecanic = 4;
 inline constexpr int Chimic = 8;
+inline constexpr int Termic = 16;
 }  // namespace continut
+
+// The thickness the transmittance is compared at when none is chosen, mm.
+inline constexpr float GrosimeComparareImplicita = 10.0f;
 
 struct CerereComparare {
     int numar = 0;                     // selected materials, 2 to 99
     std::array<int, 100> indici{};     // positions in the working set, in list order
     std::array<int, 100> latimi{};     // header column widths, pixels; column 0 the wavelengths
     int continut = continut::Indici;
+    float grosime = GrosimeComparareImplicita;  // mm, for the transmittance
 
     CerereComparare() { latimi.fill(LatimeInitialaColoana); }
 };
@@ -45,8 +50,14 @@ std::vector<float> ReuniuneLungimiUnda(const std::vector<const MaterialOptic*>& 
 // wavelength "%g\t" and per material its n there ("%g\t", the first of its
 // 50 slots at exactly that wavelength) or a bare tab. Then, after an empty
 // line, one line per derived quantity (nd, vd, ...) in the same columns.
-// Only the index content has lines; every other content gives none.
-std::vector<std::string> LiniiComparare(const std::vector<const MaterialOptic*>& materiale, int continutCerut);
+// Each further content asked for adds its block after an empty line:
+// the internal transmittance in percent at `grosime` mm over the union of
+// the transmittance wavelengths, the mechanical rows (density, Young's
+// modulus, Poisson ratio, hardnesses, stress-optical coefficient) and the
+// thermal rows (Tg, expansion in 10^-7/K, conductivity, specific heat);
+// a value the record lacks is a bare tab.
+std::vector<std::string> LiniiComparare(const std::vector<const MaterialOptic*>& materiale, int continutCerut,
+                                        float grosime = GrosimeComparareImplicita);
 
 // The wavelength lines only, for wavelengths the caller gives: n by the
 // material's equation or its table (IndiceNLa), a bare tab where neither

@@ -1,6 +1,10 @@
 #include "explorare/ComparaSticleDialog.h"
 
 #include <QCheckBox>
+#include <QDoubleValidator>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
@@ -45,10 +49,12 @@ ComparaSticleDialog::ComparaSticleDialog(QWidget* parent, const SetLucru& set) :
         int id;
         int bit;  // 0: no effect
     };
+    // Only what the comparison can show is offered.
     const Bifa bife[] = {
-        {"Indici", IdIndici, continut::Indici},     {"Transmisie", IdTransmisie, continut::Transmisie},
-        {"Mecanic", IdMecanic, continut::Mecanic},  {"Chimic", IdChimic, continut::Chimic},
-        {"Termic", IdTermic, 0},                    {"Electric", IdElectric, 0},
+        {"Indici", IdIndici, continut::Indici},
+        {"Transmisie", IdTransmisie, continut::Transmisie},
+        {"Mecanic", IdMecanic, continut::Mecanic},
+        {"Termic", IdTermic, continut::Termic},
     };
     int y = ListaY;
     for (const Bifa& b : bife) {
@@ -57,10 +63,19 @@ ComparaSticleDialog::ComparaSticleDialog(QWidget* parent, const SetLucru& set) :
         c->setChecked(b.bit == continut::Indici);
         u.plaseaza(c, BifaX, y, BifaCx, BifaCy);
         y += 14;
-        if (b.bit == 0) continue;
         connect(c, &QCheckBox::toggled, this, [this, bit = b.bit](bool bifat) {
             continut_ = bifat ? (continut_ | bit) : (continut_ & ~bit);
         });
+        if (b.bit != continut::Transmisie) continue;
+        // The thickness the transmittance is compared at, under its box.
+        auto* eticheta = new QLabel(QStringLiteral("la grosimea [mm]"), this);
+        u.plaseaza(eticheta, BifaX + 10, y, BifaCx - 10, BifaCy);
+        y += 11;
+        grosime_ = new QLineEdit(QString::number(GrosimeComparareImplicita), this);
+        grosime_->setObjectName(QString::number(IdGrosimeComparare));
+        grosime_->setValidator(new QDoubleValidator(0.001, 1000.0, 3, grosime_));
+        u.plaseaza(grosime_, BifaX + 10, y, 40, 12);
+        y += 16;
     }
 
     compara_ = ButonDialog(this, QStringLiteral("Compara"), IdButonCompara, ListaX, ButonY, ButonCx, ButonCy);
@@ -84,6 +99,9 @@ void ComparaSticleDialog::compara() {
     }
     c.numar = numar;
     c.continut = continut_;
+    bool ok = false;
+    const double grosime = QLocale::c().toDouble(grosime_->text(), &ok);
+    c.grosime = ok && grosime > 0.0 ? static_cast<float>(grosime) : GrosimeComparareImplicita;
     DeschideComparaSticle(parentWidget(), c, set_);
     accept();
 }

@@ -7,6 +7,7 @@
 #include "record/SetLucru.h"
 
 class QCheckBox;
+class QLineEdit;
 class QListWidget;
 class QPushButton;
 
@@ -15,7 +16,7 @@ namespace vitramor {
 inline constexpr int IdListaComparare = 101;
 inline constexpr int IdButonCompara = 102;
 inline constexpr int IdIndici = 103, IdTransmisie = 104, IdMecanic = 105, IdChimic = 106;
-inline constexpr int IdTermic = 107, IdElectric = 108;
+inline constexpr int IdTermic = 107, IdGrosimeComparare = 110;
 inline constexpr int IdAjutorComparare = 109;
 
 class ComparaSticleDialog : public QDialog {
@@ -38,6 +39,7 @@ private:
     const SetLucru& set_;
     QListWidget* lista_;
     QPushButton* compara_;
+    QLineEdit* grosime_ = nullptr;
     int continut_ = 1;
 };
 

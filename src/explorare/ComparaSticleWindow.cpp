@@ -63,7 +63,7 @@ ComparaSticleWindow::ComparaSticleWindow(QWidget* parent, CerereComparare& cerer
     lista_->setSelectionMode(QAbstractItemView::NoSelection);
     lista_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     lista_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    for (const std::string& linie : LiniiComparare(materiale, cerere_.continut))
+    for (const std::string& linie : LiniiComparare(materiale, cerere_.continut, cerere_.grosime))
         lista_->addItem(QString::fromLatin1(linie.c_str()));
     aplicaTabulatori();
 

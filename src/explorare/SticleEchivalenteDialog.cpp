@@ -1,5 +1,8 @@
 #include "explorare/SticleEchivalenteDialog.h"
 
+#include "database/CitesteIntrareFisierText.h"
+#include "settings/Directoare.h"
+
 #include "record/CodificareText.h"
 
 #include <QDialogButtonBox>
@@ -7,6 +10,7 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QCheckBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -75,6 +79,12 @@ SticleEchivalenteDialog::SticleEchivalenteDialog(QWidget* parent, const Material
     domeniu->addWidget(la_);
     forma->addRow(domeniu);
 
+    aceeasiClasa_ = new QCheckBox(QStringLiteral("Doar materiale din aceeasi clasa (sticle, cristale, materiale de evaporare)"), this);
+    aceeasiClasa_->setObjectName(QStringLiteral("aceeasiClasa"));
+    aceeasiClasa_->setChecked(true);
+    forma->addRow(aceeasiClasa_);
+    CitesteIntrariFisierText(path_sticle, NumeFisierCategorii, categorii_);
+
     rezultate_ = new QTreeWidget(this);
     rezultate_->setObjectName(QStringLiteral("rezultate"));
     rezultate_->setRootIsDecorated(false);
@@ -92,13 +102,35 @@ SticleEchivalenteDialog::SticleEchivalenteDialog(QWidget* parent, const Material
         if (item && deschide_) deschide_(item->data(0, Qt::UserRole).toByteArray().toStdString());
     });
 
+    explicatie_ = new QLabel(this);
+    explicatie_->setObjectName(QStringLiteral("explicatieDistanta"));
+    explicatie_->setWordWrap(true);
+
     auto* l = new QVBoxLayout(this);
     l->addLayout(forma);
     l->addWidget(rezultate_, 1);
+    l->addWidget(explicatie_);
     l->addWidget(butoane);
     resize(520, 480);
     cauta();
 }
+
+namespace {
+
+// The class of a material as a designer chooses substitutes: a coating
+// material (the evaporation producer or category) is no substitute for a
+// lens glass, nor a crystal for a glass. The category's name tells the
+// crystals, as the categories file names them.
+int ClasaMaterial(std::uint16_t producator, std::uint16_t categorie, const std::vector<std::string>& categorii) {
+    const QString nume = categorie < categorii.size()
+                             ? QString::fromLatin1(categorii[categorie].c_str()).section(QLatin1Char('\t'), 0, 0)
+                             : QString();
+    if (producator == ProducatorEvaporare || nume.contains(QStringLiteral("evaporare"), Qt::CaseInsensitive)) return 2;
+    if (nume.contains(QStringLiteral("cristal"), Qt::CaseInsensitive)) return 1;
+    return 0;
+}
+
+}  // namespace
 
 void SticleEchivalenteDialog::cauta() {
     rezultate_->clear();
@@ -110,14 +142,32 @@ void SticleEchivalenteDialog::cauta() {
                      stil::MB_OK | stil::MB_ICONEXCLAMATION);
             return;
         }
+        // Asked for more than shown: the other classes are left out afterwards.
         gasite = CautaEchivalenteRms(referinta_, CaleBazaDate(), static_cast<float>(de_->value()),
-                                     static_cast<float>(la_->value()), numar_->value(), &citire);
+                                     static_cast<float>(la_->value()), numar_->value() * 20, &citire);
+        explicatie_->setText(QStringLiteral("Distanta: abaterea medie patratica a lui n intre %1 si %2 nm "
+                                            "(0.001 = o unitate in a treia zecimala a indicelui).")
+                                 .arg(de_->value())
+                                 .arg(la_->value()));
     } else {
         std::vector<RezumatMaterial> catalog;
         citire = CitesteRezumatCatalog(CaleBazaDate(), catalog);
+        if (aceeasiClasa_->isChecked())
+            std::erase_if(catalog, [this](const RezumatMaterial& m) {
+                return ClasaMaterial(m.producator, m.categorie, categorii_) !=
+                       ClasaMaterial(referinta_.producator, referinta_.categorie, categorii_);
+            });
         gasite = CautaEchivalente(RezumaMaterial(referinta_, 0), catalog, numar_->value(),
                                   {pNd_->value(), pVd_->value(), pPgF_->value()});
+        explicatie_->setText(QStringLiteral("Distanta: 1 inseamna o abatere de 0.001 in nd, de 0.1 in vd sau de "
+                                            "0.001 in P g,F (fiecare inmultita cu ponderea ei), adunate patratic."));
     }
+    if (aceeasiClasa_->isChecked())
+        std::erase_if(gasite, [this](const Echivalent& e) {
+            return ClasaMaterial(e.material.producator, e.material.categorie, categorii_) !=
+                   ClasaMaterial(referinta_.producator, referinta_.categorie, categorii_);
+        });
+    if (gasite.size() > static_cast<std::size_t>(numar_->value())) gasite.resize(static_cast<std::size_t>(numar_->value()));
     if (!citire.ok) MesajBox(this, citire.eroare, "ATENTIE!", stil::MB_OK | stil::MB_ICONHAND);
     const NumeProducatori nume;
     for (const Echivalent& e : gasite) {

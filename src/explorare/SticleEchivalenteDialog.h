@@ -9,7 +9,9 @@
 
 #include "explorare/SticleEchivalente.h"
 
+class QCheckBox;
 class QDoubleSpinBox;
+class QLabel;
 class QRadioButton;
 class QSpinBox;
 class QTreeWidget;
@@ -28,6 +30,7 @@ public:
     QTreeWidget* rezultate() const { return rezultate_; }
     QSpinBox* numar() const { return numar_; }
     QRadioButton* modRms() const { return rms_; }
+    QCheckBox* aceeasiClasa() const { return aceeasiClasa_; }
 
 public Q_SLOTS:
     void cauta();
@@ -39,6 +42,9 @@ private:
     QRadioButton* rms_;
     QDoubleSpinBox *pNd_, *pVd_, *pPgF_, *de_, *la_;
     QTreeWidget* rezultate_;
+    QCheckBox* aceeasiClasa_;
+    QLabel* explicatie_;
+    std::vector<std::string> categorii_;
 };
 
 // The command of the checks menu, on the current material; nothing without one.

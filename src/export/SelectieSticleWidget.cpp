@@ -52,7 +52,10 @@ SelectieSticleWidget::SelectieSticleWidget(QWidget* parent, const char* textActi
     lista_->setObjectName(QString::number(idSelectieSticle::Lista));
     lista_->setSelectionMode(QAbstractItemView::MultiSelection);
     u.plaseaza(lista_, 7, 40, 286, 142);
-    SeteazaTabulatoriLista(lista_, u, {55, 80, 125, 155, 190});
+    // Each column as wide as its longest value (a name of 15 characters, a
+    // code like 517642.251, nd to five decimals), so no value pushes the
+    // rest of its line one column to the right.
+    SeteazaTabulatoriLista(lista_, u, {66, 112, 146, 170, 230});
     SeteazaAntetLista(lista_, {QStringLiteral("Nume"), QStringLiteral("Cod"), QStringLiteral("nd"),
                                QStringLiteral("Categ."), QStringLiteral("Lipsesc")});
 

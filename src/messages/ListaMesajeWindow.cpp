@@ -104,7 +104,7 @@ public:
     QVariant data(const QModelIndex& index, int role) const override {
         if (!index.isValid() || index.row() >= model_.numarLinii()) return {};
         const LinieMesaj& l = model_.linie(index.row());
-        if (role == Qt::DisplayRole) return textLinie(l.text);
+        if (role == Qt::DisplayRole) return QString::fromStdString(l.ora) + QStringLiteral("  ") + textLinie(l.text);
         if (role == RolNivel) return l.nivel;
         return {};
     }
@@ -282,12 +282,12 @@ void ListaMesajeWindow::remasoaraLinii() {
     celMaiLatRand_ = 0;
     const ModelListaMesaje& m = model();
     for (int i = 0; i < m.numarLinii(); ++i)
-        celMaiLatRand_ = std::max(celMaiLatRand_, latimeDesenata(textLinie(m.linie(i).text)));
+        celMaiLatRand_ = std::max(celMaiLatRand_, latimeDesenata(QString::fromStdString(m.linie(i).ora) + QStringLiteral("  ") + textLinie(m.linie(i).text)));
     extensieDupaMarime();
 }
 
 int ListaMesajeWindow::adaugaLinie(const std::string& text, int nivel) {
-    const int latime = latimeDesenata(textLinie(text));
+    const int latime = latimeDesenata(QStringLiteral("00:00:00  ") + textLinie(text));
     celMaiLatRand_ = std::max(celMaiLatRand_, latime);
     if (latime > extensie_) seteazaExtensie(latime + 20);
 
@@ -387,7 +387,7 @@ int CreazaFereastraListaMesaje() {
     w->move(g.x() + g.width() - DistantaDreaptaListaMesaje, g.y() + g.height() - DistantaJosListaMesaje);
     RestaureazaPozitieFereastra(w, cheiePozitie());
     w->show();
-    // 450 x 170 is the whole window; once the frame is known, the client
+    // The size is the whole window; once the frame is known, the client
     // area gives up what the frame takes.
     const QSize margini = w->frameGeometry().size() - w->geometry().size();
     if (margini.width() > 0 || margini.height() > 0)

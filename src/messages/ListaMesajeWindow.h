@@ -22,10 +22,10 @@ inline constexpr const char* TitluAplicatieListaMesaje = "VITRAMOR V3.0";
 inline constexpr int IntervalClipireImplicit = 1500;  // ms
 // The window's frame: its size and its distance from the right and bottom
 // screen edges.
-inline constexpr int LatimeListaMesaje = 450;
-inline constexpr int InaltimeListaMesaje = 170;
-inline constexpr int DistantaDreaptaListaMesaje = 452;
-inline constexpr int DistantaJosListaMesaje = 172;
+inline constexpr int LatimeListaMesaje = 720;
+inline constexpr int InaltimeListaMesaje = 300;
+inline constexpr int DistantaDreaptaListaMesaje = 724;
+inline constexpr int DistantaJosListaMesaje = 304;
 
 class ModelQtListaMesaje;
 class DelegatLinieMesaj;

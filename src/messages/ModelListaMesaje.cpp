@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cstdio>
+#include <ctime>
 #include <new>
 #include <optional>
 #include <utility>
@@ -103,10 +104,23 @@ bool StareMeniuListaMesaje::bifat(int id) const {
     }
 }
 
+namespace {
+
+std::string OraCurenta() {
+    const std::time_t acum = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&acum, &local);
+    char text[16];
+    std::strftime(text, sizeof text, "%H:%M:%S", &local);
+    return text;
+}
+
+}  // namespace
+
 int ModelListaMesaje::adaugaLinie(const std::string& text, int nivel) {
     if (nivel > 0) SeteazaAvertizariInAsteptare(true);
     try {
-        LinieMesaj l{text, nivel};
+        LinieMesaj l{text, nivel, OraCurenta()};
         const bool laSfarsit = inserareLaSfarsit();
         // A full list gives up its oldest line: the first one when new lines
         // go to the end, the last one when they go to the beginning.

@@ -50,6 +50,7 @@ const std::vector<ComandaListaMesaje>& ComenziListaMesaje();
 struct LinieMesaj {
     std::string text;
     int nivel = 0;
+    std::string ora;  // "HH:MM:SS" local time the line came, shown before it
 };
 
 // Which menu items are enabled and checked when the menu opens.

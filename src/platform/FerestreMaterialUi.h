@@ -42,6 +42,7 @@ enum class TipEditor : int {
     Chimic,
     LaserDamage,
     Roluri,
+    GraficIndici,      // n(lambda) and k(lambda) plot
     Numar  // count of kinds, not a kind
 };
 inline constexpr int NumarTipuriEditor = static_cast<int>(TipEditor::Numar);

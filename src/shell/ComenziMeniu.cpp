@@ -15,6 +15,7 @@
 #include "database/PuneCategorieDialog.h"
 #include "database/RecupereazaMaterialDialog.h"
 #include "database/StergeMaterialeProducatorDialog.h"
+#include "editors/GraficIndiciWindow.h"
 #include "editors/IndiciWindow.h"
 #include "editors/InitializareMaterial.h"
 #include "editors/LaserDamageDialog.h"
@@ -47,13 +48,7 @@
 
 namespace vitramor {
 
-void FaraActiune(FereastraPrincipala&) {}
-
 namespace {
-
-// "Electric" has no editor of its own: it answers with the message of a
-// command without function, as the commands not built yet do.
-void MesajFaraFunctie(FereastraPrincipala& w) { eroare(path_help, w.proprietar(), 48, 0); }
 
 void Creaza(FereastraPrincipala& w) { w.creazaMaterial(); }
 void Copiaza(FereastraPrincipala& w) { w.copiazaMaterial(); }
@@ -76,7 +71,6 @@ void Recupereaza(FereastraPrincipala& w) {
     w.actualizeazaRandCurent();
 }
 void Directori(FereastraPrincipala& w) { DeschideDirectori(&w); }
-void Corectie(FereastraPrincipala& w) { w.corectieDimensiuni(); }
 void Iesire(FereastraPrincipala& w) { w.iesire(); }
 void CoeficientiDispersie(FereastraPrincipala& w) { ComandaCoeficientiDispersie(w.proprietar()); }
 void InitNDinDispersie(FereastraPrincipala& w) { ComandaInitNDinDispersie(w.proprietar()); }
@@ -107,7 +101,6 @@ void ImportSchott(FereastraPrincipala& w) {
 void ImportaCsv(FereastraPrincipala& w) { ComandaImportaCsv(&w); }
 void ImportSticle(FereastraPrincipala& w) { ComandaImportSticle(&w); }
 void ConversieSticle32(FereastraPrincipala& w) { ComandaConvertesteSticle32(w.proprietar()); }
-void CorecteazaProducatori(FereastraPrincipala& w) { ComandaCorecteazaCoduriProducator(w.proprietar()); }
 template <int Cod>
 void CatalogText(FereastraPrincipala& w) {
     // The glasses are built in the current record, each stored as it is
@@ -143,6 +136,7 @@ void Nume(FereastraPrincipala& w) {
 }
 void IndiciN(FereastraPrincipala& w) { ComandaIndiciN(&w); }
 void IndiciK(FereastraPrincipala& w) { ComandaIndiciK(&w); }
+void GraficIndici(FereastraPrincipala& w) { ComandaGraficIndici(&w); }
 void ImportaIndici(FereastraPrincipala& w) { ComandaImportaIndici(&w); }
 void ImportaEcuatii(FereastraPrincipala& w) { ComandaImportaEcuatii(&w); }
 void RolMaterial(FereastraPrincipala& w) { ComandaRolMaterial(&w); }
@@ -201,24 +195,18 @@ const ComandaMeniu tabela[] = {
     {40122, "Import n,k din refractiveindex.info (*.yml)...",       Mereu,      Importa, false, ImportRii},
     {40029, "Import din alt fisier STICLE32.DAT...",                CuMaterial, Importa, false, ImportSticle},
     {40080, "Creaza fisier Sticle32Nou.dat din STICLE32.DAT",       Mereu,      Importa, Sep,   ConversieSticle32},
-    {40041, "Test",                                                 Mereu,      Importa, false, CorecteazaProducatori},
 
     {40086, "Verifica materiale substrat ptr. export...",           CuMaterial, Exporta, false, VerificaSubstrat},
     {40084, "Exporta sticle in SubstrateMaterials.json...",         CuMaterial, Exporta, false, ExportSubstrat},
     {40123, "Exporta catalog AGF (*.agf)...",                       Mereu,      Exporta, false, ExportAgf},
-    {40092, "Genereaza fisier SurfaceSubstrateMaterials...",        Mereu,      Exporta, Sep,   FaraActiune},
-    {40094, "Editeaza parametri suprafata substrat...",             Mereu,      Exporta, false, FaraActiune},
-    {40088, "Verifica materiale evaporare ptr. export....",         Mereu,      Exporta, Sep,   FaraActiune},
-    {40090, "Exporta sticle in EvaporationMaterials.json...",       Mereu,      Exporta, false, FaraActiune},
 
     {40032, "Directori",                                            Mereu,      File, Sep,   Directori},
-    {40074, "Corectie dimensiuni ferestre",                         Mereu,      File, false, Corectie},
     {40007, "&Exit",                                                Mereu,      File, Sep,   Iesire},
 
     {40012, "Nume",                                                 CuMaterial, Material, false, Nume},
     {40013, "Indici n",                                             CuMaterial, Material, Sep,   IndiciN},
     {40027, "Indici k",                                             CuMaterial, Material, false, IndiciK},
-    {40076, "Grafic indici n...",                                   Mereu,      Material, false, FaraActiune},
+    {40076, "Grafic indici n, k...",                                CuMaterial, Material, false, GraficIndici},
     {40014, "Coef. ec. dispersie",                                  CuMaterial, Material, Sep,   CoeficientiDispersie},
     {40125, "Potriveste ec. dispersie...",                          CuMaterial, Material, false, PotrivireEcuatie},
     // The check of the current material sits with its equations; the
@@ -231,7 +219,6 @@ const ComandaMeniu tabela[] = {
     {40016, "Transmisie interna...",                                CuMaterial, Material, Sep,   Transmisie},
     {40067, "Calculeaza k din transmisie",                          CuMaterial, Material, false, KDinTransmisie},
     {40017, "Mecanic",                                              CuMaterial, Material, Sep,   Mecanic},
-    {40018, "Electric",                                             CuMaterial, Material, false, MesajFaraFunctie},
     {40019, "Chimic",                                               CuMaterial, Material, false, Chimic},
     {40020, "Termic",                                               CuMaterial, Material, false, Termic},
     {40062, "Laser damage threshold...",                            CuMaterial, Material, false, LaserDamage},

@@ -52,7 +52,4 @@ std::string TextCuMnemonica(std::string_view text, std::string& folosite);
 // Whether a command is enabled with `numarMateriale` materials open.
 bool ComandaActiva(const ComandaMeniu& c, int numarMateriale);
 
-// The handler of the commands that deliberately do nothing.
-void FaraActiune(FereastraPrincipala&);
-
 }  // namespace vitramor

@@ -9,7 +9,7 @@
 #include <QUrl>
 
 #include "platform/Platforma.h"
-#include "shell/CorectieFereastra.h"
+#include "shell/FereastraPrincipala.h"
 #include "suite/UnitatiDialog.h"
 
 namespace vitramor {
@@ -26,7 +26,7 @@ QPushButton* buton(QWidget* parent, const QString& text, int id, int x, int y, i
 
 DespreDialog::DespreDialog(QWidget* parent, const QString& adresa) : QDialog(parent), url_(adresa) {
     setObjectName(QStringLiteral("ABOUTDLG"));
-    setWindowTitle(QStringLiteral("Despre Vitramor V2.1"));
+    setWindowTitle(QStringLiteral("Despre VITRAMOR"));
     const UnitatiDialog& u = unitatiDialog();
     setFixedSize(u.dimensiune(186, 92));
 
@@ -35,23 +35,18 @@ DespreDialog::DespreDialog(QWidget* parent, const QString& adresa) : QDialog(par
     icon->setPixmap(IconAplicatie().pixmap(32, 32));
     icon->setGeometry(QRect(u.punct(10, 10), QSize(32, 32)));
 
-    auto* versiune = new QLabel(QStringLiteral("Vitramor V2.2"), this);
+    auto* versiune = new QLabel(QString::fromLatin1(TitluFereastraPrincipala), this);
     versiune->setObjectName(QStringLiteral("versiune"));
     u.plaseaza(versiune, 50, 12, 120, 10);
 
     adresa_ = buton(this, url_, IdButonAdresaWeb, 50, 30, 126);
     adresa_->setEnabled(false);
-    QPushButton* corectii = buton(this, QStringLiteral("Corectii ferestre"), IdButonCorectiiFerestre, 50, 52, 70);
     QPushButton* ok = buton(this, QStringLiteral("OK"), raspuns::IDOK, 136, 72, 40);
     ok->setDefault(true);
 
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(adresa_, &QPushButton::clicked, this,
             [this] { platforma().deschideDocument(url_.toStdString(), "", ""); });
-    connect(corectii, &QPushButton::clicked, this, [this] {
-        MesajBox(static_cast<QWidget*>(this), TextCorectieFereastra(MasoaraCorectieFereastra(this)), "",
-                 stil::MB_OK);
-    });
 
     socket_ = new QTcpSocket(this);
     limita_ = new QTimer(this);

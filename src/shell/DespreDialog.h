@@ -16,7 +16,6 @@ namespace vitramor {
 // the reserved .example domain never resolves, so the button stays disabled.
 inline constexpr const char* AdresaWebProducator = "https://www.kestra-optics.example";
 inline constexpr int IdButonAdresaWeb = 101;
-inline constexpr int IdButonCorectiiFerestre = 1102;
 // How long the connection check may take before it gives up.
 inline constexpr int TimpMaximVerificareConexiuneMs = 3000;
 

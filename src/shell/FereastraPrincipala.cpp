@@ -2,6 +2,8 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDockWidget>
+#include <QToolBar>
 #include <QGuiApplication>
 #include <QKeySequence>
 #include <QListWidget>
@@ -11,12 +13,15 @@
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QTimer>
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <new>
 
 #include "database/BazaDateIntrerupta.h"
 #include "dispersion/ComenziDispersie.h"
+#include "editors/FisaMaterialWidget.h"
+#include "platform/DepozitSetari.h"
 #include "export/VerificaSubstratWindow.h"
 #include "import/tabele/ConexiuneOdbc.h"
 #include "import/tabele/SursaOdbcDialog.h"
@@ -31,6 +36,7 @@
 #include "shell/CorectieFereastra.h"
 #include "shell/DespreDialog.h"
 #include "shell/IncarcaMaterialDialog.h"
+#include "shell/InchidereEscape.h"
 #include "shell/PanouCatalog.h"
 #include "suite/Catalix.h"
 #include "suite/CatalixUi.h"
@@ -50,8 +56,26 @@ void InstaleazaReimprospatareIndici() {
 
 namespace {
 
-constexpr int PozitieX = 50, PozitieY = 20, Latime = 500, Inaltime = 170;
-constexpr int LatimeEcranMinima = 1280, InaltimeEcranMinima = 1024;
+// The share of the screen the window takes at its first start, and what it
+// never goes below: the catalogue's columns and the sheet side by side.
+constexpr double PartEcran = 0.85;
+constexpr int LatimeMinimaInitiala = 1000, InaltimeMinimaInitiala = 640;
+constexpr int InaltimeLista = 110, LatimeFisa = 250;
+constexpr double PartFisa = 0.24;
+constexpr const char* ValoareGeometrie = "Geometrie";
+constexpr const char* ValoareStare = "Stare";
+// The everyday commands: new, load, save; n, k, transmittance, plot; compare,
+// substitutes, map, check.
+struct ComandaBara {
+    int id;  // 0: a separator
+    const char* text;
+};
+constexpr ComandaBara ComenziBara[] = {
+    {40001, "Nou"},        {40003, "Incarca"},    {40004, "Salveaza"},   {0, nullptr},
+    {40013, "Indici n"},   {40027, "Indici k"},   {40016, "Transmisie"}, {40076, "Grafic n, k"},
+    {0, nullptr},          {40049, "Compara"},    {40101, "Echivalente"}, {40102, "Harta"},
+    {40045, "Verifica"},
+};
 
 constexpr const char* TitluAtentie = "ATENTIE !";
 // Delete questions default to No: Enter alone never deletes.
@@ -81,8 +105,19 @@ FereastraPrincipala::FereastraPrincipala(QWidget* parent) : QMainWindow(parent) 
     lista_ = new QListWidget(this);
     lista_->setObjectName(QString::number(IdListaMateriale));
     lista_->setSelectionMode(QAbstractItemView::SingleSelection);
-    lista_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    setCentralWidget(lista_);
+    auto* dockLista = new QDockWidget(QStringLiteral("Materiale deschise"), this);
+    dockLista->setObjectName(QStringLiteral("dockMateriale"));
+    dockLista->setWidget(lista_);
+    addDockWidget(Qt::RightDockWidgetArea, dockLista);
+    fisa_ = new FisaMaterialWidget(this);
+    auto* dockFisa = new QDockWidget(QStringLiteral("Fisa material"), this);
+    dockFisa->setObjectName(QStringLiteral("dockFisa"));
+    dockFisa->setWidget(fisa_);
+    // The open materials above the sheet, both beside the catalogue: the
+    // catalogue keeps the width its columns need.
+    splitDockWidget(dockLista, dockFisa, Qt::Vertical);
+    // Until the catalogue takes the centre (once the directories are known).
+    setCentralWidget(new QWidget(this));
     setFocusProxy(lista_);
     connect(lista_, &QListWidget::currentRowChanged, this, &FereastraPrincipala::laSelectie);
     // A click on the row already shown selected chooses it too: after a copy
@@ -90,11 +125,63 @@ FereastraPrincipala::FereastraPrincipala(QWidget* parent) : QMainWindow(parent) 
     connect(lista_, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* rand) { laSelectie(lista_->row(rand)); });
 
+    InstaleazaInchidereCuEscape();
     construiesteMeniu();
-    move(PozitieX, PozitieY);
-    resize(Latime, Inaltime);
+    construiesteBaraComenzi();
+    aseazaInitial();
     // The menu is right before it is first opened too.
     actualizeazaMeniu();
+}
+
+void FereastraPrincipala::construiesteBaraComenzi() {
+    bara_ = addToolBar(QStringLiteral("Comenzi"));
+    bara_->setObjectName(QStringLiteral("baraComenzi"));
+    bara_->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    for (const ComandaBara& c : ComenziBara) {
+        if (c.id == 0) {
+            bara_->addSeparator();
+        } else if (QAction* a = actiune(c.id)) {
+            // The toolbar shows the short text, the menu and tooltip the whole one.
+            a->setIconText(QString::fromLatin1(c.text));
+            a->setToolTip(a->text().remove(QLatin1Char('&')));
+            bara_->addAction(a);
+        }
+    }
+}
+
+// A sensible share of the screen the first time, the user's own size and
+// place (and docks) afterwards.
+void FereastraPrincipala::aseazaInitial() {
+    QRect ecran(0, 0, 1280, 1024);
+    if (const QScreen* s = QGuiApplication::primaryScreen()) ecran = s->availableGeometry();
+    const QSize marime(std::max(std::min(LatimeMinimaInitiala, ecran.width()), int(ecran.width() * PartEcran)),
+                       std::max(std::min(InaltimeMinimaInitiala, ecran.height()), int(ecran.height() * PartEcran)));
+    resize(marime);
+    move(ecran.center() - QPoint(marime.width() / 2, marime.height() / 2));
+    QDockWidget* lista = findChild<QDockWidget*>(QStringLiteral("dockMateriale"));
+    QDockWidget* fisa = findChild<QDockWidget*>(QStringLiteral("dockFisa"));
+    resizeDocks({lista}, {std::max(LatimeFisa, int(marime.width() * PartFisa))}, Qt::Horizontal);
+    resizeDocks({lista, fisa}, {InaltimeLista, marime.height()}, Qt::Vertical);
+    SettingsStore& s = platforma().setari();
+    if (const auto g = s.citesteBinar(CheieSetariFereastra, ValoareGeometrie); g && !g->empty())
+        restoreGeometry(QByteArray(reinterpret_cast<const char*>(g->data()), static_cast<qsizetype>(g->size())));
+    if (const auto st = s.citesteBinar(CheieSetariFereastra, ValoareStare); st && !st->empty())
+        restoreState(QByteArray(reinterpret_cast<const char*>(st->data()), static_cast<qsizetype>(st->size())));
+}
+
+void FereastraPrincipala::pastreazaAsezarea() {
+    const auto scrie = [](const char* valoare, const QByteArray& b) {
+        platforma().setari().scrieBinar(CheieSetariFereastra, valoare,
+                                        std::vector<std::uint8_t>(b.begin(), b.end()));
+    };
+    scrie(ValoareGeometrie, saveGeometry());
+    scrie(ValoareStare, saveState());
+}
+
+void FereastraPrincipala::arataFisaMaterialDeschis(int index) {
+    const SetLucru& set = setLucru();
+    if (index < 0) index = set.materialCurent;
+    if (index >= 0 && index < set.numarMateriale()) fisa_->arata(set.materiale[static_cast<std::size_t>(index)]);
 }
 
 FereastraPrincipala::~FereastraPrincipala() {
@@ -168,6 +255,12 @@ void FereastraPrincipala::executaComanda(int id) {
         return;
     }
     c->handler(*this);
+    // The toolbar shows the enabling without a menu being opened, and the
+    // sheet what the command made of the current material.
+    if (!inchis_) {
+        actualizeazaMeniu();
+        arataFisaMaterialDeschis();
+    }
 }
 
 bool FereastraPrincipala::initializeaza() {
@@ -176,13 +269,6 @@ bool FereastraPrincipala::initializeaza() {
     // Measured once: every window lays itself out in these units.
     unitatiDialog();
     CitesteRegistriVitramor();
-    if (const QScreen* ecran = QGuiApplication::primaryScreen()) {
-        const QSize s = ecran->size();
-        if (s.width() < LatimeEcranMinima || s.height() < InaltimeEcranMinima) {
-            // The answer changes nothing: the user is warned, and goes on.
-            eroare(path_help, proprietar(), 52, 336);
-        }
-    }
     InstaleazaDialoguriDispersie();
     InstaleazaReimprospatareIndici();
     InstaleazaListaMesajeInFereastra();
@@ -203,7 +289,10 @@ bool FereastraPrincipala::initializeaza() {
 // its record the current one. Rows selected by the program are not choices
 // (see selecteazaPrimulCuPrefix).
 void FereastraPrincipala::laSelectie(int rand) {
-    if (rand >= 0 && rand < setLucru().numarMateriale()) setLucru().materialCurent = rand;
+    if (rand >= 0 && rand < setLucru().numarMateriale()) {
+        setLucru().materialCurent = rand;
+        arataFisaMaterialDeschis(rand);
+    }
 }
 
 void FereastraPrincipala::reumpleLista() {
@@ -392,11 +481,6 @@ void FereastraPrincipala::curataMateriale() {
     CautaMaterialOptic(path_sticle, set.curent(), proprietar(), CurataOp);
 }
 
-void FereastraPrincipala::corectieDimensiuni() {
-    corectieFereastra() = MasoaraCorectieFereastra(this);
-    MesajBox(proprietar(), TextCorectieFereastra(corectieFereastra()), "", stil::MB_OK);
-}
-
 void FereastraPrincipala::iesire() {
     // Posted, as a close request from the menu is: the command returns first.
     QTimer::singleShot(0, this, &QWidget::close);
@@ -423,6 +507,7 @@ void FereastraPrincipala::closeEvent(QCloseEvent* e) {
         return;
     }
     ScrieRegistriDirectori();  // the directories, then the user colours
+    pastreazaAsezarea();
     if (legaturiInchidere().inchideConexiuniOdbc) legaturiInchidere().inchideConexiuniOdbc();
     if (legaturiInchidere().inchideVerificareExport) legaturiInchidere().inchideVerificareExport();
     e->accept();

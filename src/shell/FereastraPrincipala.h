@@ -1,6 +1,8 @@
 #pragma once
-// The main window: a list of the open materials (row i shows record i of the
-// working set) under a menu that carries every function of the system. The
+// The main window: the catalogue browser at the centre, the open materials
+// in a side list (row i shows record i of the working set) and the sheet of
+// the material chosen in either, under a menu that carries every function
+// of the system and a toolbar with the everyday ones. The
 // menu is built from the command table (ComenziMeniu.h); the working-set
 // commands live here because they keep the list and the array in step.
 //
@@ -17,14 +19,18 @@
 #include "record/MaterialOptic.h"
 
 class QAction;
+class QDockWidget;
 class QListWidget;
 class QMenu;
+class QToolBar;
 
 namespace vitramor {
 
 inline constexpr const char* ClasaFereastraPrincipala = "SticlaWndClass";
-inline constexpr const char* TitluFereastraPrincipala = "VITRAMOR V3.0";
+inline constexpr const char* TitluFereastraPrincipala = "VITRAMOR V" VITRAMOR_VERSIUNE;
 inline constexpr int IdListaMateriale = 1066;
+// Where the window's size, place and the docks' arrangement are kept.
+inline constexpr const char* CheieSetariFereastra = "Software\\KESTRA\\VITRAMOR\\FEREASTRA";
 
 // What the shutdown closes besides the shell's own windows. The windows and connections
 // that hold those resources fill the hooks when they exist; an empty hook has
@@ -49,6 +55,10 @@ public:
     // The owner handed to the platform and the libraries.
     Fereastra proprietar() { return static_cast<QWidget*>(this); }
     QListWidget* lista() const { return lista_; }
+    class FisaMaterialWidget* fisa() const { return fisa_; }
+    QToolBar* baraComenzi() const { return bara_; }
+    // Shows the sheet of the open material `index` (the current one when -1).
+    void arataFisaMaterialDeschis(int index = -1);
     QAction* actiune(int id) const;
 
     // Runs command `id` through the command table, as its menu item would.
@@ -67,7 +77,6 @@ public:
     void stergeMaterialCurent();       // 40005
     void stergeMaterialeAcelasiNume(); // 40028
     void curataMateriale();            // 40071
-    void corectieDimensiuni();         // 40074
     void iesire();                     // 40007
 
     // Removes every row and adds the names of all records in array order.
@@ -100,12 +109,17 @@ protected:
 
 private:
     void construiesteMeniu();
+    void construiesteBaraComenzi();
+    void aseazaInitial();
+    void pastreazaAsezarea();
     QMenu* meniu(const std::string& cale);
     void laSelectie(int rand);
     void laDistrugere();
     bool salveaza(int index, bool intreabaNemodificat);
 
     QListWidget* lista_;
+    class FisaMaterialWidget* fisa_;
+    QToolBar* bara_ = nullptr;
     std::map<int, QAction*> actiuni_;
     std::map<std::string, QMenu*> meniuri_;
     std::map<std::string, std::string> mnemonici_;  // letters taken, per menu path

@@ -1,26 +1,19 @@
 #pragma once
-// The catalogue browser beside the list of open materials, and the
-// "Fereastra" menu that shows or hides it. Hidden, the main window is what
-// it was without it: the panel gives its width back. The choice is kept in
-// the settings.
+// The catalogue browser at the centre of the main window, its rows feeding
+// the material sheet, and the "Fereastra" menu that shows or hides the side
+// list of open materials and the sheet.
 
 #include <string>
-
-class QDockWidget;
 
 namespace vitramor {
 
 class FereastraPrincipala;
 class CatalogSticleWidget;
 
-inline constexpr int IdComandaPanouCatalog = 40103;
-inline constexpr const char* CheieSetariCatalog = "Software\\KESTRA\\VITRAMOR\\CATALOG";
-inline constexpr const char* ValoareCatalogVizibil = "Vizibil";
-
-// Adds the panel (shown unless the settings say otherwise) and the menu.
-// Call it once the directories are known.
+// Puts the browser at the centre and adds the menu. Call it once the
+// directories are known; a second call returns the browser already there.
 CatalogSticleWidget* InstaleazaPanouCatalog(FereastraPrincipala& w);
-QDockWidget* DockCatalog(FereastraPrincipala& w);
+CatalogSticleWidget* PanouCatalog(FereastraPrincipala& w);
 
 // Opens a material of the database into a new place of the working set,
 // through the catalogue library as "Incarca material" does; with 10

@@ -105,7 +105,8 @@ TEST_F(VerificariGui, EachRunRefreshesTheSameReportWindow) {
     EXPECT_EQ(fereastra->parentWidget(), &principala);
     const QString linie(60, QLatin1Char('-'));
     EXPECT_EQ(fereastra->linii(),
-              QStringList({"Material   Producator\t\tStare  ", linie, "F2 GRESIT\tSchott Mainz", linie}));
+              QStringList({"Material   Producator\t\tStare  ", linie, "F2 GRESIT\tSchott Mainz", linie,
+                           "2 materiale verificate, 1 cu probleme"}));
     EXPECT_EQ(fereastra->controlText()->document()->defaultTextOption().tabStopDistance(), unitatiDialog().x(50));
 
     // A pending edit is taken over by the button itself; the report that
@@ -119,7 +120,8 @@ TEST_F(VerificariGui, EachRunRefreshesTheSameReportWindow) {
     verifica->click();
     EXPECT_EQ(FereastraRaportVerificare(RaportVerificare::BazaDate), fereastra);
     EXPECT_FALSE(fereastra->isMinimized());
-    EXPECT_EQ(fereastra->linii(), QStringList({"Material   Producator\t\tStare  ", linie, linie}));
+    EXPECT_EQ(fereastra->linii(), QStringList({"Material   Producator\t\tStare  ", linie, linie,
+                                               "3 materiale verificate, 0 cu probleme"}));
 
     // Once the user has closed it, the next run makes a new one.
     fereastra->close();

@@ -30,9 +30,13 @@ const std::string Linie84(84, '-');
 const std::string AntetBazaDate = "Material   Producator\t\tStare  ";
 
 // The database report: its heading and rules around the listed materials.
-std::vector<std::string> Cadru(std::vector<std::string> materiale) {
+// The report of `verificate` materials of which those listed disagree.
+std::vector<std::string> Cadru(std::vector<std::string> materiale, std::size_t verificate) {
+    const std::size_t probleme = materiale.size();
     materiale.insert(materiale.begin(), {AntetBazaDate, Linie60});
     materiale.push_back(Linie60);
+    materiale.push_back(std::to_string(verificate) + " materiale verificate, " + std::to_string(probleme) +
+                        " cu probleme");
     return materiale;
 }
 
@@ -210,7 +214,7 @@ TEST_F(VerificareBazaDate, ListsTheMaterialsWhoseTableDisagreesWithTheEquation) 
         SetariVerificare s;
         s.verificaN = c.verificaN;
         s.precizieN = c.precizieN;
-        EXPECT_EQ(verifica(s), Cadru(c.materiale));
+        EXPECT_EQ(verifica(s), Cadru(c.materiale, 8));
     }
 }
 
@@ -231,15 +235,15 @@ TEST_F(VerificareBazaDate, KIsComparedOnlyWhenSwitchedOnAndAgainstItsOwnPrecisio
     SetariVerificare doarK;
     doarK.verificaN = false;
     doarK.verificaK = true;
-    EXPECT_EQ(verifica(doarK), Cadru({}));
+    EXPECT_EQ(verifica(doarK), Cadru({}, 2));
     doarK.precizieK = 0.0005f;
-    EXPECT_EQ(verifica(doarK), Cadru({"RAU\tEvaporare"}));
+    EXPECT_EQ(verifica(doarK), Cadru({"RAU\tEvaporare"}, 2));
     // The n precision does not judge k.
     doarK.precizieN = 100.0f;
-    EXPECT_EQ(verifica(doarK), Cadru({"RAU\tEvaporare"}));
+    EXPECT_EQ(verifica(doarK), Cadru({"RAU\tEvaporare"}, 2));
 
     // Their n tables are 0.65 off: with n checked both fail.
-    EXPECT_EQ(verifica({}), Cadru({"BUN\tEvaporare", "RAU\tEvaporare"}));
+    EXPECT_EQ(verifica({}), Cadru({"BUN\tEvaporare", "RAU\tEvaporare"}, 2));
 }
 
 TEST_F(VerificareBazaDate, ADifferenceEqualToThePrecisionPasses) {
@@ -264,12 +268,12 @@ TEST_F(VerificareBazaDate, ADifferenceEqualToThePrecisionPasses) {
 
     SetariVerificare ambele;
     ambele.verificaK = true;
-    EXPECT_EQ(verifica(ambele), Cadru({"N PESTE\tSchott Mainz", "K PESTE\tSchott Mainz"}));
+    EXPECT_EQ(verifica(ambele), Cadru({"N PESTE\tSchott Mainz", "K PESTE\tSchott Mainz"}, 5));
 }
 
 TEST_F(VerificareBazaDate, FailuresToReachTheFileAreReportedAndGiveNoReport) {
     writeDb("");
-    EXPECT_EQ(verifica({}), Cadru({}));  // an empty database still gives the frame
+    EXPECT_EQ(verifica({}), Cadru({}, 0));  // an empty database still gives the frame
 
     // No database file: one line on the error stream.
     std::filesystem::remove(d / NumeFisierSticleImplicit);

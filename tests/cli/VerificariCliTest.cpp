@@ -35,17 +35,17 @@ TEST_F(VerificariCli, CheckPrintsTheReportWithTheGivenSettings) {
 
     r = ruleaza("check");
     EXPECT_EQ(r.cod, 0) << r.err;
-    EXPECT_EQ(r.out, Antet + "E-F2\tHoya\n" + Linie60 + "\n");
+    EXPECT_EQ(r.out, Antet + "E-F2\tHoya\n" + Linie60 + "\n5 materiale verificate, 1 cu probleme\n");
 
     r = ruleaza("check --n-precision 0.0001");
-    EXPECT_EQ(r.out, Antet + "F2\tSchott Mainz\nE-F2\tHoya\n" + Linie60 + "\n");
+    EXPECT_EQ(r.out, Antet + "F2\tSchott Mainz\nE-F2\tHoya\n" + Linie60 + "\n5 materiale verificate, 2 cu probleme\n");
 
     r = ruleaza("check --k --no-n --k-precision 0.0005");
     EXPECT_EQ(r.cod, 0) << r.err;
-    EXPECT_EQ(r.out, Antet + "FILM\tEvaporare\n" + Linie60 + "\n");
+    EXPECT_EQ(r.out, Antet + "FILM\tEvaporare\n" + Linie60 + "\n5 materiale verificate, 1 cu probleme\n");
 
     r = ruleaza("check --no-n --k");  // k's own precision by default
-    EXPECT_EQ(r.out, Antet + Linie60 + "\n");
+    EXPECT_EQ(r.out, Antet + Linie60 + "\n5 materiale verificate, 0 cu probleme\n");
 }
 
 TEST_F(VerificariCli, APrecisionGivenAs0001AcceptsADifferenceOfExactlyThatMuch) {
@@ -56,7 +56,7 @@ TEST_F(VerificariCli, APrecisionGivenAs0001AcceptsADifferenceOfExactlyThatMuch) 
     dir.write("sticleNou32.dat", databaseOf({Material("LIMITA", 2, 0, {1.5}, {{500, 1.5 + pas}}),
                                              Material("PESTE", 2, 0, {1.5}, {{500, std::nextafter(1.5 + pas, 2.0)}})}));
     const Rezultat r = ruleaza("check --n-precision 0.001");
-    EXPECT_EQ(r.out, Antet + "PESTE\tSchott Mainz\n" + Linie60 + "\n");
+    EXPECT_EQ(r.out, Antet + "PESTE\tSchott Mainz\n" + Linie60 + "\n2 materiale verificate, 1 cu probleme\n");
 }
 
 TEST_F(VerificariCli, ReportPrintsOneLinePerReportLine) {

@@ -194,7 +194,7 @@ TEST_F(IndexWindows, IncludeAndDeleteWorkOnTheFocusedSlotAtBothEnds) {
     comanda(n, IdIncludeInainte);
     EXPECT_EQ(m().lambda_indici[1], 312.6f);
     EXPECT_EQ(m().indice_k[0], 0.25);  // k does not move with the n window
-    EXPECT_EQ(n->celulaLambda(0)->text(), "0");
+    EXPECT_EQ(n->celulaLambda(0)->text(), "");  // an empty slot reads empty
     EXPECT_EQ(n->celulaValoare(0)->text(), " ");
     EXPECT_EQ(n->celulaLambda(1)->text(), "312.6");
     EXPECT_EQ(k->celulaLambda(1)->text(), "312.6");
@@ -247,8 +247,8 @@ TEST_F(IndexWindows, EraseButtons) {
 
     p.raspunde(raspuns::IDYES);
     click(buton(n, IdButonStergeLambda));
-    EXPECT_EQ(texteLambda(n), QStringList(40, "0"));
-    EXPECT_EQ(texteLambda(k), QStringList(40, "0"));
+    EXPECT_EQ(texteLambda(n), QStringList(40, ""));
+    EXPECT_EQ(texteLambda(k), QStringList(40, ""));
     EXPECT_EQ(n->celulaValoare(1)->text(), "1.501");  // the values keep their numbers
 
     p.raspunde(raspuns::IDYES);

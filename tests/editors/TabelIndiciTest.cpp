@@ -123,7 +123,7 @@ TEST(IndexCells, Texts) {
     EXPECT_EQ(TextValoareIndice(0.0), " ");
     EXPECT_EQ(TextValoareIndice(N1_5168), "1.5168");
     EXPECT_EQ(TextValoareIndice(1e-7), "1e-07");
-    EXPECT_EQ(TextLambda(0.0f), "0");
+    EXPECT_EQ(TextLambda(0.0f), "");
     EXPECT_EQ(TextLambda(587.5618f), "587.562");
     EXPECT_EQ(TextLambda(2325.4f), "2325.4");
     EXPECT_EQ(TextValoareCalculata(ColoanaN, 1.5168f), "1.51680");

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 
@@ -28,6 +29,12 @@ protected:
             m.indice_n[0] = n[0] == 'F' ? 1.62004 : 1.5168;
             set.materiale.push_back(m);
         }
+        // What the other contents compare: N-BK7's transmittance and Tg, both densities.
+        set.materiale[0].lambda_Ti[0] = 400;
+        set.materiale[0].transmisia_interna[0] = 0.01f;
+        set.materiale[0].temperaturi[0] = 557;
+        set.materiale[0].densitate = 2.51f;
+        set.materiale[2].densitate = 3.37f;
         cerereComparare() = CerereComparare{};
     }
     ~ComparaGui() override {
@@ -68,11 +75,20 @@ TEST_F(ComparaGui, CompareNeedsTwoSelectedAndOpensOneWindow) {
     ComparaSticleDialog d2(nullptr, set);
     selecteaza(d2, {0, 2});
     d2.findChild<QCheckBox*>(QString::number(IdIndici))->setChecked(false);
-    d2.findChild<QCheckBox*>(QString::number(IdTransmisie))->setChecked(true);
+    for (int id : {IdTransmisie, IdMecanic, IdTermic}) d2.findChild<QCheckBox*>(QString::number(id))->setChecked(true);
+    d2.findChild<QLineEdit*>(QString::number(IdGrosimeComparare))->setText("5");
     d2.compara();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(FereastraComparaSticle()->lista()->count(), 0);
     EXPECT_EQ(FereastraComparaSticle()->header()->count(), 3);
+    // What was ticked and only that: the transmittance at the chosen
+    // thickness, the mechanical and the thermal rows, no indices.
+    QStringList linii;
+    for (int i = 0; i < FereastraComparaSticle()->lista()->count(); ++i)
+        linii << FereastraComparaSticle()->lista()->item(i)->text();
+    EXPECT_EQ(linii.front(), "Transmisie interna [%] la 5 mm");
+    for (const char* linie : {"400\t95.12\t\t", "Densitate [g/cm3]\t2.510\t3.370\t", "Tg [C]\t557\t\t"})
+        EXPECT_TRUE(linii.contains(QString::fromLatin1(linie))) << linie;
+    EXPECT_FALSE(linii.contains("Lambda [nm]"));
     if (!qEnvironmentVariableIsEmpty("VITRAMOR_SCREENSHOTS")) {
         d.show();
         d.grab().save("/tmp/compara-dialog.png");

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QRegularExpression>
+
 #include <QAction>
 #include <QApplication>
 #include <QImage>
@@ -45,7 +47,12 @@ protected:
     static QStringList randuri(ListaMesajeWindow* w) {
         QStringList r;
         QAbstractItemModel* m = w->lista()->model();
-        for (int i = 0; i < m->rowCount(); ++i) r << m->index(i, 0).data().toString();
+        // Every line begins with its time, "HH:MM:SS  ".
+        for (int i = 0; i < m->rowCount(); ++i) {
+            const QString t = m->index(i, 0).data().toString();
+            EXPECT_TRUE(QRegularExpression("^\\d\\d:\\d\\d:\\d\\d  ").match(t).hasMatch()) << t.toStdString();
+            r << t.mid(10);
+        }
         return r;
     }
 
@@ -80,9 +87,9 @@ TEST_F(ListaMesajeWindowTest, TheFirstLineCreatesTheWindowAtItsPlaceAndItClosesO
 
     const QRect ecran = QGuiApplication::primaryScreen()->geometry();
     const QRect cadru = w->frameGeometry();
-    EXPECT_EQ(cadru.size(), QSize(450, 170));
-    EXPECT_EQ(ecran.right() + 1 - cadru.left(), 452);
-    EXPECT_EQ(ecran.bottom() + 1 - cadru.top(), 172);
+    EXPECT_EQ(cadru.size(), QSize(LatimeListaMesaje, InaltimeListaMesaje));
+    EXPECT_EQ(ecran.right() + 1 - cadru.left(), DistantaDreaptaListaMesaje);
+    EXPECT_EQ(ecran.bottom() + 1 - cadru.top(), DistantaJosListaMesaje);
 
     EXPECT_EQ(randuri(w), (QStringList{"C", "B", "A"}));
     // The window follows the model's side.
@@ -214,7 +221,8 @@ TEST_F(ListaMesajeWindowTest, ALongLineWidensTheScrollableExtent) {
     EXPECT_EQ(w->extensieOrizontala(), vizibil);
 
     const QString lung(200, QLatin1Char('M'));
-    const int latime = w->lista()->fontMetrics().horizontalAdvance(lung);
+    // The line as shown, after its time.
+    const int latime = w->lista()->fontMetrics().horizontalAdvance(QStringLiteral("00:00:00  ") + lung);
     ASSERT_GT(latime, vizibil);
     w->adaugaLinie(lung.toStdString(), 0);
     EXPECT_EQ(w->extensieOrizontala(), latime + 20);

@@ -1,10 +1,13 @@
-// The catalogue panel of the main window and opening materials from the database.
-#include <QDockWidget>
+// The catalogue at the centre of the main window, the material sheet and
+// opening materials from the database.
+#include <QTableView>
+#include <QValueAxis>
 
+#include "editors/FisaMaterialWidget.h"
 #include "explorare/CatalogSticleWidget.h"
-#include "platform/DepozitSetari.h"
 #include "shell/PanouCatalog.h"
 #include "shell/ShellHelpers.h"
+#include "suite/GraficWidget.h"
 #include "support/RecordImage.h"
 
 using namespace vitramor;
@@ -14,27 +17,64 @@ namespace {
 
 using PanouCatalogTest = MainWindowTest;
 
+// N-BK7 as the catalogue gives it: Sellmeier coefficients, density, Tg,
+// a transmittance point pair.
+MaterialOptic Bk7() {
+    MaterialOptic m = namedRecord("N-BK7", 2);
+    m.ec_dispersie_n = 4;
+    const double c[] = {1.03961212, 0.231792344, 1.01046945, 0.00600069867, 0.0200179144, 103.560653};
+    std::copy(std::begin(c), std::end(c), m.coef_disp_n);
+    m.domeniu_n[0] = 300;
+    m.domeniu_n[1] = 2500;
+    m.densitate = 2.51f;
+    m.temperaturi[0] = 557;
+    m.grosime_transmisie = 10.0f;
+    m.lambda_Ti[20] = 400;
+    m.lambda_Ti[21] = 700;
+    m.lambda_indici[0] = 587.56f;
+    m.indice_n[0] = 1.5168;
+    return m;
+}
+
 }  // namespace
 
-TEST_F(PanouCatalogTest, HiddenPanelLeavesTheWindowAsItWasAndTheChoiceIsKept) {
-    p.setari().scrieIntreg(CheieSetariCatalog, ValoareCatalogVizibil, 0);
-    const QSize inainte = w.size();
-    InstaleazaPanouCatalog(w);
-    QDockWidget* dock = DockCatalog(w);
-    ASSERT_NE(dock, nullptr);
-    EXPECT_TRUE(dock->isHidden());
-    EXPECT_EQ(w.size(), inainte);
+TEST_F(PanouCatalogTest, TheSheetShowsTheCatalogueRowOrTheOpenMaterialChosen) {
+    MaterialOptic f2 = namedRecord("F2", 2);
+    f2.densitate = 3.6f;
+    d.write("sticleNou32.dat", databaseOf({Bk7(), f2}));
+    CatalogSticleWidget* panou = InstaleazaPanouCatalog(w);
+    EXPECT_EQ(w.centralWidget(), panou);
+    FisaMaterialWidget* fisa = w.fisa();
 
-    QAction* a = w.findChild<QAction*>(QString::number(IdComandaPanouCatalog));
-    ASSERT_NE(a, nullptr);
-    a->trigger();
-    EXPECT_FALSE(dock->isHidden());
-    EXPECT_GT(w.width(), inainte.width());
-    EXPECT_EQ(p.setari().citesteIntreg(CheieSetariCatalog, ValoareCatalogVizibil), 1);
-    a->trigger();
-    EXPECT_TRUE(dock->isHidden());
-    EXPECT_EQ(w.size(), inainte);
-    EXPECT_EQ(p.setari().citesteIntreg(CheieSetariCatalog, ValoareCatalogVizibil), 0);
+    // The first row from the start, with its figures and both plots.
+    EXPECT_EQ(fisa->valoare("Nume"), "N-BK7");
+    EXPECT_EQ(fisa->valoare("nd"), "1.516800");
+    EXPECT_EQ(fisa->valoare("vd"), "64.17");
+    EXPECT_EQ(fisa->valoare("Domeniu n [nm]"), "300 - 2500");
+    EXPECT_EQ(fisa->valoare("Densitate [g/cm\u00b3]"), "2.510");
+    EXPECT_EQ(fisa->valoare("Tg [\u00b0C]"), "557");
+    EXPECT_EQ(fisa->graficIndici()->numarSerii(), 2);  // the equation and the table point
+    EXPECT_EQ(fisa->graficTransmisie()->numarSerii(), 1);
+    // Round ticks over the equation's range.
+    EXPECT_EQ(fisa->graficIndici()->axaX()->min(), 0.0);
+    EXPECT_EQ(fisa->graficIndici()->axaX()->max(), 2500.0);
+
+    panou->tabel()->selectRow(1);
+    EXPECT_EQ(fisa->valoare("Nume"), "F2");
+    EXPECT_EQ(fisa->valoare("nd"), "-");
+    EXPECT_EQ(fisa->graficIndici()->numarSerii(), 0);
+
+    // An open material is shown as it stands in the working set, not as stored.
+    ASSERT_TRUE(DeschideMaterialDinBaza(w, "N-BK7"));
+    setLucru().curent().densitate = 2.6f;
+    w.lista()->setCurrentRow(-1);
+    w.lista()->setCurrentRow(0);
+    EXPECT_EQ(fisa->valoare("Densitate [g/cm\u00b3]"), "2.600");
+
+    // The widths the user gives the columns come back in the next browser.
+    panou->tabel()->setColumnWidth(0, 211);
+    CatalogSticleWidget urmator;
+    EXPECT_EQ(urmator.tabel()->columnWidth(0), 211);
 }
 
 TEST_F(PanouCatalogTest, OpeningFromTheDatabaseAddsAMaterialUpToTen) {

@@ -76,7 +76,11 @@ ImportCatalogTextDialog::ImportCatalogTextDialog(QWidget* parent, int cod, std::
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     (void)ajutor;  // the help of this dialog was never written
 
-    incarcaLista();
+    // The list of the usual file is there at once when the file is; a
+    // missing one is no error before the user has even seen the dialog.
+    std::error_code eroareFs;
+    const std::string sursa = cod_ == CodCatalogPilkington ? DirectorPilkington() : cale_;
+    if (!sursa.empty() && std::filesystem::exists(sursa, eroareFs)) incarcaLista();
     importa_->setEnabled(false);
 }
 
