@@ -116,7 +116,7 @@ TEST(ExportAgf, ACatalogueWrittenAndReadAgainKeepsEveryGlass) {
     EXPECT_EQ(text.find("NM F2", text.find("NM F2") + 1), std::string::npos);
 }
 
-TEST(ExportRii, AYamlFileReadAgainKeepsN) {
+TEST(ExportRii, AYamlFileReadAgainKeepsNKAndTheDensity) {
     std::vector<MaterialOptic> scrise = Importa(std::string(NBK7Agf) + BK7SchottAgf + CatalogProducatorAgf, 2);
     scrise.erase(scrise.begin() + 2, scrise.begin() + 4);  // N-BK7, BK7, MK-IR12 (code 11)
     scrise.push_back(DoarTabel(scrise[0]));
@@ -131,6 +131,7 @@ TEST(ExportRii, AYamlFileReadAgainKeepsN) {
         const MaterialRii r = CitesteMaterialRii(yaml, m.nume, m.producator);
         ASSERT_TRUE(r.ok) << r.eroare;
         EXPECT_LE(PasiN(m, r.m), 1.0);
+        EXPECT_EQ(r.m.densitate, m.densitate);
         for (int s = 0; s < NumarSloturiTabel && i == 3; ++s) {
             float ka = 0, kb = 0;
             IndiceMaterial(m, 1, m.lambda_indici[s], ka);

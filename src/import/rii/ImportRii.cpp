@@ -14,6 +14,7 @@
 #include "import/FisierImport.h"
 #include "import/PuncteReprezentative.h"
 #include "messages/ListaMesaje.h"
+#include "record/NumarCatalog.h"
 #include "settings/Directoare.h"
 #include "suite/FisierCatalog.h"
 #include "suite/Catalix.h"
@@ -303,6 +304,13 @@ MaterialRii Convertor::ruleaza(std::string_view yaml, const std::string& nume, s
         // does not flag a material that claims nothing about n.
         m.domeniu_n[0] = m.domeniu_k[0], m.domeniu_n[1] = m.domeniu_k[1];
     }
+    // The density under SPECS, as the maker's data and this program's own
+    // export give it (g/cm3).
+    double densitate = 0.0;
+    if (const YAML::Node specs = radacina["SPECS"];
+        specs && specs.IsMap() && NumarCatalog(TextNod(specs["density"]), densitate) && densitate > 0.0 &&
+        densitate < 100.0)
+        m.densitate = static_cast<float>(densitate);
     r_.ok = true;
     return std::move(r_);
 }
