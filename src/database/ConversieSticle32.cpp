@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "fileutil/UtilitatiFisiere.h"
+#include "platform/Platforma.h"
 #include "platform/SistemFisiere.h"
 #include "record/OrdineOcteti.h"
 #include "settings/Directoare.h"
@@ -118,7 +119,16 @@ int Copiaza(Fereastra owner, std::FILE*& fIntrare, const std::string& intrare, s
     CititorBlocuri cititor(fIntrare, marimeIntrare, RecorduriPeBlocConversie);
     std::vector<MaterialOptic> bloc(RecorduriPeBlocConversie);
     int cod = 0;
+    struct stat st {};
+    const std::size_t total = ::fstat(::fileno(fIntrare), &st) == 0 ? static_cast<std::size_t>(st.st_size) / marimeIntrare : 0;
+    constexpr int Anulat = -2;
     while (const std::size_t n = cititor.urmatorulBloc()) {
+        // Only the work file has been written: a stop leaves the output as it was.
+        if (platforma().anulareCeruta) {
+            cod = Anulat;
+            break;
+        }
+        platforma().progres(r.inregistrari, total);
         for (std::size_t i = 0; i < n; ++i) {
             prelucrare(reinterpret_cast<const unsigned char*>(cititor.record(i)), bloc[i]);
             MaterialInOrdineaFisierului(bloc[i]);

@@ -5,6 +5,8 @@
 // command line the console one, tests the scripted one; the logic never
 // knows which, so every behaviour can be driven and checked headless.
 
+#include <atomic>
+#include <functional>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -126,6 +128,16 @@ public:
     // script never stops at it.
     virtual int intrebareVizualizare(Fereastra owner, int numar, const std::string& text, unsigned style) {
         return mesajNumerotat(owner, numar, text, style);
+    }
+
+    // Long work that the GUI runs off the window's thread: the core says how
+    // far it is and asks, only where stopping leaves the data as it was,
+    // whether the user asked to stop. Whoever runs the work sets both before
+    // it starts; the command line and most tests leave them alone.
+    std::atomic<bool> anulareCeruta{false};
+    std::function<void(std::size_t facut, std::size_t total)> laProgres;
+    void progres(std::size_t facut, std::size_t total) {
+        if (laProgres) laProgres(facut, total);
     }
 
 private:

@@ -12,7 +12,9 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QStringList>
+#include <QThread>
 #include <QUrl>
+#include <type_traits>
 
 #include "record/CodificareText.h"
 
@@ -106,6 +108,25 @@ int pornesteProgram(const QString& program, const std::string& parametri, const 
     return proces.startDetached() ? codShell::Succes : codShell::EroareNecunoscuta;
 }
 
+// Work run off the window's thread (a long import) still asks its
+// questions in windows: the call is carried over to the window's thread and
+// waited for there, which keeps every widget on the thread that owns it.
+bool PeFirulFerestrei() {
+    const QCoreApplication* app = QCoreApplication::instance();
+    return !app || QThread::currentThread() == app->thread();
+}
+
+template <typename F>
+auto InFirulFerestrei(F f) -> decltype(f()) {
+    if constexpr (std::is_void_v<decltype(f())>) {
+        QMetaObject::invokeMethod(QCoreApplication::instance(), f, Qt::BlockingQueuedConnection);
+    } else {
+        decltype(f()) r{};
+        QMetaObject::invokeMethod(QCoreApplication::instance(), f, Qt::BlockingQueuedConnection, &r);
+        return r;
+    }
+}
+
 }  // namespace
 
 std::string filtruQt(const FiltruFisier& f) {
@@ -131,6 +152,7 @@ QtPlatform::~QtPlatform() {
 }
 
 int QtPlatform::messageBox(Fereastra owner, const std::string& text, const std::string& caption, unsigned style) {
+    if (!PeFirulFerestrei()) return InFirulFerestrei([&] { return messageBox(owner, text, caption, style); });
     QMessageBox box(iconPentru(style), qs(caption), qs(text), QMessageBox::NoButton, widget(owner));
     box.setTextFormat(Qt::PlainText);
     const SetButoane set = butoanePentru(style);
@@ -147,9 +169,13 @@ int QtPlatform::messageBox(Fereastra owner, const std::string& text, const std::
     return codWin32(b == QMessageBox::NoButton ? set.escape : b);
 }
 
-void QtPlatform::beep() { QApplication::beep(); }
+void QtPlatform::beep() {
+    if (!PeFirulFerestrei()) return InFirulFerestrei([] { QApplication::beep(); });
+    QApplication::beep();
+}
 
 std::optional<FisierAles> QtPlatform::alegeFisier(Fereastra owner, const CerereAlegereFisier& c, bool salvare) {
+    if (!PeFirulFerestrei()) return InFirulFerestrei([&] { return alegeFisier(owner, c, salvare); });
     QFileDialog d(widget(owner), qs(c.titlu));
     QStringList filtre;
     for (const FiltruFisier& f : c.filtre) filtre << qs(filtruQt(f));
@@ -190,6 +216,7 @@ std::optional<FisierAles> QtPlatform::alegeFisierSalvare(Fereastra owner, const 
 
 std::optional<std::string> QtPlatform::alegeDirector(Fereastra owner, const std::string& titlu,
                                                      const std::string& directorInitial) {
+    if (!PeFirulFerestrei()) return InFirulFerestrei([&] { return alegeDirector(owner, titlu, directorInitial); });
     const QString ales = QFileDialog::getExistingDirectory(widget(owner), qs(titlu), qs(directorInitial));
     if (ales.isEmpty()) return std::nullopt;
     return QDir::toNativeSeparators(ales).toStdString();
@@ -197,6 +224,7 @@ std::optional<std::string> QtPlatform::alegeDirector(Fereastra owner, const std:
 
 int QtPlatform::deschideDocument(const std::string& fisier, const std::string& parametri,
                                  const std::string& directorLucru) {
+    if (!PeFirulFerestrei()) return InFirulFerestrei([&] { return deschideDocument(fisier, parametri, directorLucru); });
     const QString nume = qs(fisier);
     if (nume.isEmpty()) return codShell::FisierNegasit;
     if (esteUrl(nume)) {
@@ -229,6 +257,7 @@ int QtPlatform::deschideDocument(const std::string& fisier, const std::string& p
 }
 
 bool QtPlatform::scrieClipboard(const std::string& text) {
+    if (!PeFirulFerestrei()) return InFirulFerestrei([&] { return scrieClipboard(text); });
     QClipboard* c = QGuiApplication::clipboard();
     if (!c) return false;
     c->setText(qs(text));
@@ -236,6 +265,7 @@ bool QtPlatform::scrieClipboard(const std::string& text) {
 }
 
 bool QtPlatform::scrieClipboardImagine(const std::string& png) {
+    if (!PeFirulFerestrei()) return InFirulFerestrei([&] { return scrieClipboardImagine(png); });
     QClipboard* c = QGuiApplication::clipboard();
     QImage imagine;
     if (!c || !imagine.loadFromData(reinterpret_cast<const uchar*>(png.data()), static_cast<int>(png.size()), "PNG"))
@@ -245,6 +275,7 @@ bool QtPlatform::scrieClipboardImagine(const std::string& png) {
 }
 
 std::string QtPlatform::citesteClipboard() {
+    if (!PeFirulFerestrei()) return InFirulFerestrei([&] { return citesteClipboard(); });
     QClipboard* c = QGuiApplication::clipboard();
     return c ? c->text().toStdString() : std::string();
 }
@@ -253,6 +284,7 @@ std::string QtPlatform::citesteClipboard() {
 // calls that pushed a cursor take one back, so an unmatched "off" cannot
 // remove a cursor somebody else set.
 void QtPlatform::cursorAsteptare(bool activ) {
+    if (!PeFirulFerestrei()) return InFirulFerestrei([&] { cursorAsteptare(activ); });
     if (activ) {
         QApplication::setOverrideCursor(Qt::WaitCursor);
         ++cursoareAsteptare_;

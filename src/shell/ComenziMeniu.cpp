@@ -38,6 +38,8 @@
 #include "import/text/ImportCatalogTextDialog.h"
 #include "import/bazadate/ImportSticleDialog.h"
 #include "database/ConversieSticle32.h"
+#include "messages/ListaMesaje.h"
+#include "suite/LucruInFundalUi.h"
 #include "dispersion/ComenziDispersie.h"
 #include "settings/Directoare.h"
 #include "settings/DirectoriDialog.h"
@@ -100,7 +102,11 @@ void ImportSchott(FereastraPrincipala& w) {
 }
 void ImportaCsv(FereastraPrincipala& w) { ComandaImportaCsv(&w); }
 void ImportSticle(FereastraPrincipala& w) { ComandaImportSticle(&w); }
-void ConversieSticle32(FereastraPrincipala& w) { ComandaConvertesteSticle32(w.proprietar()); }
+void ConversieSticle32(FereastraPrincipala& w) {
+    Fereastra owner = w.proprietar();
+    if (RuleazaCuProgres(&w, QStringLiteral("Conversie STICLE32.DAT"), [owner] { ComandaConvertesteSticle32(owner); }))
+        AfiseazaMesajInLista("Conversia a fost anulata; Sticle32Nou.dat nu s-a schimbat.", NivelInformatie);
+}
 template <int Cod>
 void CatalogText(FereastraPrincipala& w) {
     // The glasses are built in the current record, each stored as it is

@@ -193,4 +193,20 @@ TEST_F(CatalogTextTest, BadLinesLoseNothingAlreadyStored) {
     EXPECT_EQ(r.refuzate, 2);  // nameless lines are never stored
 }
 
+// Cancel reaches the import before anything is stored: the database, the
+// working record and the count stay as they were, and the list says so.
+TEST_F(CatalogTextTest, ACancelledImportChangesNothing) {
+    writeDb(databaseOf({namedRecord("KEEP", 4)}));
+    const std::string inainte = db();
+    const MaterialOptic lucruInainte = lucru;
+    p.anulareCeruta = true;
+    importa(2, "a,b,c,d\n,E-FD2,1,5\n", {0});
+    EXPECT_TRUE(r.anulat);
+    EXPECT_EQ(r.salvate, 0);
+    EXPECT_EQ(db(), inainte);
+    EXPECT_EQ(std::memcmp(&lucru, &lucruInainte, sizeof lucru), 0);
+    ASSERT_FALSE(mesaje.empty());
+    EXPECT_NE(mesaje.back().find("anulat"), std::string::npos);
+}
+
 }  // namespace

@@ -151,8 +151,17 @@ RezultatImportText ImportaCatalogText(int cod, std::istream& in, std::istream* i
     }
     std::vector<MaterialOptic> sticle(alese.size());
     std::vector<StareLinieText> stari(alese.size());
-    for (std::size_t i = 0; i < alese.size(); ++i)
+    for (std::size_t i = 0; i < alese.size(); ++i) {
         stari[i] = ParseazaLinieCatalogText(cod, alese[i].first, alese[i].second, sticle[i]);
+        if (i % 256 == 0) platforma().progres(i, alese.size());
+    }
+    // Until here nothing has changed: a stop leaves the database and the
+    // working record as they were.
+    if (platforma().anulareCeruta) {
+        r.anulat = true;
+        AfiseazaMesajInLista("Importul a fost anulat; baza de date nu s-a schimbat.", NivelInformatie);
+        return r;
+    }
 
     // The working record ends as the last line built left it.
     if (!alese.empty()) lucru = sticle[alese.size() - 1];

@@ -86,6 +86,7 @@ struct RezultatImportText {
     int sticle = 0;   // glasses handed to the catalogue library
     int salvate = 0;  // of those, stored
     int refuzate = 0; // selected lines whose glass was not stored
+    bool anulat = false;  // the user stopped it before anything was stored
 };
 
 // Imports the selected data lines (in any order; glasses are stored in file

@@ -10,6 +10,7 @@
 #include <filesystem>
 
 #include "fileutil/AlegereFisier.h"
+#include "suite/LucruInFundalUi.h"
 #include "import/text/CatalogText.h"
 #include "record/CodificareText.h"
 #include "settings/Directoare.h"
@@ -138,7 +139,10 @@ void ImportCatalogTextDialog::importa() {
     if (linii.empty()) return;
     const std::string sursa = cod_ == CodCatalogPilkington ? DirectorPilkington() : cale_;
     RezultatImportText r;
-    ImportaFisierCatalogText(cod_, sursa, linii, set_.curent(), static_cast<QWidget*>(this), r);
+    MaterialOptic& lucru = set_.curent();
+    Fereastra owner = static_cast<QWidget*>(this);
+    RuleazaCuProgres(this, QStringLiteral("Import catalog"),
+                     [&] { ImportaFisierCatalogText(cod_, sursa, linii, lucru, owner, r); });
     golesteSelectia();
     if (dupaImport_) dupaImport_();
 }
