@@ -8,6 +8,7 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 #include "support/RecordImage.h"
@@ -45,6 +46,12 @@ protected:
     std::string fisier(const std::string& nume, const std::string& text) {
         lucru.write(nume, text);
         return "'" + (lucru / nume).string() + "'";
+    }
+    // Record i of the database as the program left it.
+    MaterialOptic stocat(std::size_t i) const {
+        MaterialOptic m;
+        std::memcpy(&m, dir.read("sticleNou32.dat").data() + i * sizeof m, sizeof m);
+        return m;
     }
 };
 

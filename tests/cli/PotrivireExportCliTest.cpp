@@ -1,7 +1,5 @@
 // vitramor-cli fit, export-agf and export-rii: the real program on a
 // database of its own, with its output, messages and the files it writes.
-#include <cstring>
-
 #include "cli/CliFixture.h"
 #include "dispersion/EcuatieDispersie.h"
 
@@ -35,11 +33,6 @@ protected:
                   databaseOf({Sticla("G1", 2, false), Sticla("G1", 6, false), Sticla("TAB", 2, true)}));
     }
     std::string cale(const char* nume) { return "'" + (lucru / nume).string() + "'"; }
-    MaterialOptic record(std::size_t i) const {
-        MaterialOptic m;
-        std::memcpy(&m, dir.read("sticleNou32.dat").data() + i * sizeof m, sizeof m);
-        return m;
-    }
 };
 
 TEST_F(PotrivireExportCli, FitShowsTheEquationAndTheResidualsAndStoresOnlyWhenAsked) {
@@ -49,7 +42,7 @@ TEST_F(PotrivireExportCli, FitShowsTheEquationAndTheResidualsAndStoresOnlyWhenAs
     EXPECT_NE(r.out.find("\n400\t1.53085\t"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("\nmax\t"), std::string::npos);
     EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 12);
-    EXPECT_EQ(record(2).ec_dispersie_n, EcuatieTabelata);
+    EXPECT_EQ(stocat(2).ec_dispersie_n, EcuatieTabelata);
 
     const Rezultat z = ruleaza("fit --code 11 TAB");
     EXPECT_EQ(z.cod, 1);
@@ -57,8 +50,8 @@ TEST_F(PotrivireExportCli, FitShowsTheEquationAndTheResidualsAndStoresOnlyWhenAs
     EXPECT_EQ(ruleaza("fit --code x TAB").cod, 2);
 
     ASSERT_EQ(ruleaza("fit --store --code 3 TAB").cod, 0);
-    EXPECT_EQ(record(2).ec_dispersie_n, 3);
-    EXPECT_EQ(record(2).domeniu_n[1], 1300);
+    EXPECT_EQ(stocat(2).ec_dispersie_n, 3);
+    EXPECT_EQ(stocat(2).domeniu_n[1], 1300);
 }
 
 TEST_F(PotrivireExportCli, ExportsWriteOneGlassPerNameAndNameWhatTheyFitted) {
