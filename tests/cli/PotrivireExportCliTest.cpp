@@ -2,19 +2,17 @@
 // database of its own, with its output, messages and the files it writes.
 #include "cli/CliFixture.h"
 #include "dispersion/EcuatieDispersie.h"
+#include "explorare/SticleCatalog.h"
 
 using namespace vitramor;
 using namespace vitramor::test;
 
 namespace {
 
-constexpr double Bk7[6] = {1.03961212, 0.231792344, 1.01046945, 0.00600069867, 0.0200179144, 103.560653};
-
 // A Sellmeier glass; with `tabel` only its n at ten wavelengths.
 MaterialOptic Sticla(const std::string& nume, std::uint16_t producator, bool tabel) {
-    MaterialOptic m = namedRecord(nume, producator);
-    m.ec_dispersie_n = 4;
-    std::copy(Bk7, Bk7 + 6, m.coef_disp_n);
+    MaterialOptic m = NBK7(nume);
+    m.producator = producator;
     m.domeniu_n[0] = 300, m.domeniu_n[1] = 2500;
     for (int i = 0; i < 10; ++i) {
         m.lambda_indici[i] = 400.0f + 100.0f * static_cast<float>(i);

@@ -7,6 +7,7 @@
 
 #include "dispersion/BlocDispersie.h"
 #include "dispersion/ComenziDispersie.h"
+#include "explorare/SticleCatalog.h"
 #include "support/PlatformaScriptata.h"
 #include "settings/Directoare.h"
 #include "support/RecordImage.h"
@@ -161,8 +162,7 @@ TEST_F(ComenziDispersie, DialogEditsComeBackExceptTheTypeCodes) {
 TEST_F(ComenziDispersie, InitNAsksThenFillsTheFilledSlotsAndRefreshesTheNWindow) {
     MaterialOptic& m = set.curent();
     m.ec_dispersie_n = 4;  // N-BK7, manufacturer catalogue (Schott)
-    const double nbk7[] = {1.03961212, 0.231792344, 1.01046945, 0.00600069867, 0.0200179144, 103.560653};
-    for (int i = 0; i < 6; ++i) m.coef_disp_n[i] = nbk7[i];
+    std::memcpy(m.coef_disp_n, test::NBK7().coef_disp_n, sizeof m.coef_disp_n);
     m.lambda_indici[0] = 587.5618f;
     m.indice_n[1] = 9.0;  // slot without a wavelength keeps its n
     m.lambda_indici[2] = 656.2725f;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "dispersion/EcuatieDispersie.h"
+#include "explorare/SticleCatalog.h"
 #include "support/PlatformaScriptata.h"
 #include "support/RecordImage.h"
 
@@ -14,10 +15,7 @@ using namespace vitramor;
 
 namespace {
 
-constexpr float LiniaD = 587.5618f;
-constexpr float LiniaF = 486.1327f;
-constexpr float LiniaE = 546.0740f;
-constexpr float LiniaC = 656.2725f;
+using namespace vitramor::test;
 
 // A catalogue glass: its equation and published indices (wavelength, n as printed).
 struct Sticla {
