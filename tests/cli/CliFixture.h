@@ -8,7 +8,6 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
-#include <cstring>
 #include <string>
 
 #include "support/RecordImage.h"
@@ -47,11 +46,9 @@ protected:
         lucru.write(nume, text);
         return "'" + (lucru / nume).string() + "'";
     }
-    // Record i of the database as the program left it.
-    MaterialOptic stocat(std::size_t i) const {
-        MaterialOptic m;
-        std::memcpy(&m, dir.read("sticleNou32.dat").data() + i * sizeof m, sizeof m);
-        return m;
+    // The database's records as the program left them.
+    std::vector<MaterialOptic> recorduri() const {
+        return recordsOf(dir.exists("sticleNou32.dat") ? dir.read("sticleNou32.dat") : "");
     }
 };
 

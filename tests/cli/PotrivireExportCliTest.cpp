@@ -40,7 +40,7 @@ TEST_F(PotrivireExportCli, FitShowsTheEquationAndTheResidualsAndStoresOnlyWhenAs
     EXPECT_NE(r.out.find("\n400\t1.53085\t"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("\nmax\t"), std::string::npos);
     EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 12);
-    EXPECT_EQ(stocat(2).ec_dispersie_n, EcuatieTabelata);
+    EXPECT_EQ(recorduri()[2].ec_dispersie_n, EcuatieTabelata);
 
     const Rezultat z = ruleaza("fit --code 11 TAB");
     EXPECT_EQ(z.cod, 1);
@@ -48,8 +48,8 @@ TEST_F(PotrivireExportCli, FitShowsTheEquationAndTheResidualsAndStoresOnlyWhenAs
     EXPECT_EQ(ruleaza("fit --code x TAB").cod, 2);
 
     ASSERT_EQ(ruleaza("fit --store --code 3 TAB").cod, 0);
-    EXPECT_EQ(stocat(2).ec_dispersie_n, 3);
-    EXPECT_EQ(stocat(2).domeniu_n[1], 1300);
+    EXPECT_EQ(recorduri()[2].ec_dispersie_n, 3);
+    EXPECT_EQ(recorduri()[2].domeniu_n[1], 1300);
 }
 
 TEST_F(PotrivireExportCli, ExportsWriteOneGlassPerNameAndNameWhatTheyFitted) {

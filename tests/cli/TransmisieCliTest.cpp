@@ -46,8 +46,8 @@ TEST_F(TransmisieCli, KFromTransmittanceAsksBeforeReplacingAKTable) {
     EXPECT_EQ(ruleaza("k-from-transmittance N-BK7").cod, 3);
     optiuni = "--yes";
     EXPECT_EQ(ruleaza("k-from-transmittance N-BK7").cod, 0);
-    EXPECT_NEAR(stocat(1).indice_k[0], 0.13862944e-6 * 400 / (4 * 3.14159265358979), 1e-12);
-    EXPECT_EQ(stocat(1).indice_k[5], 0.0);
+    EXPECT_NEAR(recorduri()[1].indice_k[0], 0.13862944e-6 * 400 / (4 * 3.14159265358979), 1e-12);
+    EXPECT_EQ(recorduri()[1].indice_k[5], 0.0);
 }
 
 // The opaque (37) and no-value (38) markers are not absorptions: k at 312.6
