@@ -8,12 +8,7 @@ using namespace vitramor::test;
 
 namespace {
 
-class AgfCli : public CliFixture {
-protected:
-    std::vector<MaterialOptic> recorduri() const {
-        return recordsOf(dir.exists("sticleNou32.dat") ? dir.read("sticleNou32.dat") : "");
-    }
-};
+using AgfCli = CliFixture;
 
 TEST_F(AgfCli, ListsImportsTheDefaultSelectionOrTheGivenOne) {
     const std::string cat = fisier("ohara.agf", std::string(NBK7Agf) + BK7SchottAgf + F2Agf);

@@ -46,6 +46,10 @@ protected:
         lucru.write(nume, text);
         return "'" + (lucru / nume).string() + "'";
     }
+    // The database's records as the program left them.
+    std::vector<MaterialOptic> recorduri() const {
+        return recordsOf(dir.exists("sticleNou32.dat") ? dir.read("sticleNou32.dat") : "");
+    }
 };
 
 }  // namespace vitramor::test

@@ -13,13 +13,6 @@ namespace {
 
 using Cli = CliFixture;
 
-// The catalogue N-BK7 with a constant k equation (code 0) that is negative.
-MaterialOptic sellmeierBk7() {
-    MaterialOptic m = NBK7();
-    m.coef_disp_k[0] = -0.5;
-    return m;
-}
-
 TEST_F(Cli, ListShowsOneLinePerRecordInFileOrderOfTheChosenFile) {
     dir.write("sticleNou32.dat", databaseOf({namedRecord("B", 2), namedRecord("A", 3)}));
     dir.write("CategoriiMaterial.txt", "; categories\nCrown\tx\nFlint\n");
@@ -33,7 +26,7 @@ TEST_F(Cli, ListShowsOneLinePerRecordInFileOrderOfTheChosenFile) {
 }
 
 TEST_F(Cli, ShowPrintsTheRecordAsJsonAndFailsForAnUnknownName) {
-    dir.write("sticleNou32.dat", databaseOf({sellmeierBk7()}));
+    dir.write("sticleNou32.dat", databaseOf({NBK7()}));
     Rezultat r = ruleaza("show N-BK7");
     ASSERT_EQ(r.cod, 0) << r.err;
     EXPECT_NE(r.out.find("\"nume\":\t\"N-BK7\""), std::string::npos) << r.out;
@@ -46,7 +39,9 @@ TEST_F(Cli, ShowPrintsTheRecordAsJsonAndFailsForAnUnknownName) {
 }
 
 TEST_F(Cli, EvalPrintsWavelengthStatusAndValue) {
-    dir.write("sticleNou32.dat", databaseOf({sellmeierBk7()}));
+    MaterialOptic bk7 = NBK7();
+    bk7.coef_disp_k[0] = -0.5;  // a constant k equation (code 0) that is negative
+    dir.write("sticleNou32.dat", databaseOf({bk7}));
     Rezultat r = ruleaza("eval N-BK7 587.5618 1000");
     ASSERT_EQ(r.cod, 0) << r.err;
     std::istringstream linii(r.out);

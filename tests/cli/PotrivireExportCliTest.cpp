@@ -1,22 +1,18 @@
 // vitramor-cli fit, export-agf and export-rii: the real program on a
 // database of its own, with its output, messages and the files it writes.
-#include <cstring>
-
 #include "cli/CliFixture.h"
 #include "dispersion/EcuatieDispersie.h"
+#include "explorare/SticleCatalog.h"
 
 using namespace vitramor;
 using namespace vitramor::test;
 
 namespace {
 
-constexpr double Bk7[6] = {1.03961212, 0.231792344, 1.01046945, 0.00600069867, 0.0200179144, 103.560653};
-
 // A Sellmeier glass; with `tabel` only its n at ten wavelengths.
 MaterialOptic Sticla(const std::string& nume, std::uint16_t producator, bool tabel) {
-    MaterialOptic m = namedRecord(nume, producator);
-    m.ec_dispersie_n = 4;
-    std::copy(Bk7, Bk7 + 6, m.coef_disp_n);
+    MaterialOptic m = NBK7(nume);
+    m.producator = producator;
     m.domeniu_n[0] = 300, m.domeniu_n[1] = 2500;
     for (int i = 0; i < 10; ++i) {
         m.lambda_indici[i] = 400.0f + 100.0f * static_cast<float>(i);
@@ -35,11 +31,6 @@ protected:
                   databaseOf({Sticla("G1", 2, false), Sticla("G1", 6, false), Sticla("TAB", 2, true)}));
     }
     std::string cale(const char* nume) { return "'" + (lucru / nume).string() + "'"; }
-    MaterialOptic record(std::size_t i) const {
-        MaterialOptic m;
-        std::memcpy(&m, dir.read("sticleNou32.dat").data() + i * sizeof m, sizeof m);
-        return m;
-    }
 };
 
 TEST_F(PotrivireExportCli, FitShowsTheEquationAndTheResidualsAndStoresOnlyWhenAsked) {
@@ -49,7 +40,7 @@ TEST_F(PotrivireExportCli, FitShowsTheEquationAndTheResidualsAndStoresOnlyWhenAs
     EXPECT_NE(r.out.find("\n400\t1.53085\t"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("\nmax\t"), std::string::npos);
     EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 12);
-    EXPECT_EQ(record(2).ec_dispersie_n, EcuatieTabelata);
+    EXPECT_EQ(recorduri()[2].ec_dispersie_n, EcuatieTabelata);
 
     const Rezultat z = ruleaza("fit --code 11 TAB");
     EXPECT_EQ(z.cod, 1);
@@ -57,8 +48,8 @@ TEST_F(PotrivireExportCli, FitShowsTheEquationAndTheResidualsAndStoresOnlyWhenAs
     EXPECT_EQ(ruleaza("fit --code x TAB").cod, 2);
 
     ASSERT_EQ(ruleaza("fit --store --code 3 TAB").cod, 0);
-    EXPECT_EQ(record(2).ec_dispersie_n, 3);
-    EXPECT_EQ(record(2).domeniu_n[1], 1300);
+    EXPECT_EQ(recorduri()[2].ec_dispersie_n, 3);
+    EXPECT_EQ(recorduri()[2].domeniu_n[1], 1300);
 }
 
 TEST_F(PotrivireExportCli, ExportsWriteOneGlassPerNameAndNameWhatTheyFitted) {

@@ -8,19 +8,14 @@ using namespace vitramor::test;
 
 namespace {
 
-class SchottCli : public CliFixture {
-protected:
-    std::size_t recorduri() const {
-        return dir.exists("sticleNou32.dat") ? dir.read("sticleNou32.dat").size() / MarimeMaterialOptic : 0;
-    }
-};
+using SchottCli = CliFixture;
 
 TEST_F(SchottCli, PrintsTheClassesOfEachGlassAndStoresThem) {
     const Rezultat r = ruleaza("import-schott " + fisier("allglass.sch", TextBloc(NBK7()) + TextBloc(F2()) + TextBloc(NFK51A())));
     ASSERT_EQ(r.cod, 0) << r.err;
     EXPECT_EQ(r.out, "1 0 1 2 2\n1 0 1 2 1\n2 0 52 2 4\n");
     EXPECT_EQ(r.err, "");
-    EXPECT_EQ(recorduri(), 3u);
+    EXPECT_EQ(recorduri().size(), 3u);
 }
 
 // A missing file stores nothing; a cut one stores its whole glasses; both fail.
@@ -30,7 +25,7 @@ TEST_F(SchottCli, AMissingOrCutFileIsAFailureWithItsMessage) {
     EXPECT_EQ(r.cod, 1);
     EXPECT_EQ(r.out, "");
     EXPECT_EQ(r.err, "Eroare: Fisierul " + cale + " nu poate fi deschis\n");
-    EXPECT_EQ(recorduri(), 0u);
+    EXPECT_EQ(recorduri().size(), 0u);
 
     auto f2 = LiniiBloc(F2());
     f2.resize(40);
@@ -39,7 +34,7 @@ TEST_F(SchottCli, AMissingOrCutFileIsAFailureWithItsMessage) {
     EXPECT_EQ(r.out, "1 0 1 2 2\n");
     EXPECT_NE(r.err.find("ATENTIE!: Fisierul "), std::string::npos) << r.err;
     EXPECT_NE(r.err.find("se termina in blocul sticlei F2, dupa 40 din cele 195 linii"), std::string::npos) << r.err;
-    EXPECT_EQ(recorduri(), 1u);
+    EXPECT_EQ(recorduri().size(), 1u);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "dispersion/EcuatieDispersie.h"
+#include "explorare/SticleCatalog.h"
 #include "support/PlatformaScriptata.h"
 #include "support/RecordImage.h"
 
@@ -14,10 +15,7 @@ using namespace vitramor;
 
 namespace {
 
-constexpr float LiniaD = 587.5618f;
-constexpr float LiniaF = 486.1327f;
-constexpr float LiniaE = 546.0740f;
-constexpr float LiniaC = 656.2725f;
+using namespace vitramor::test;
 
 // A catalogue glass: its equation and published indices (wavelength, n as printed).
 struct Sticla {
@@ -34,8 +32,6 @@ MaterialOptic CuEcuatie(int which, std::int16_t cod, const std::vector<double>& 
     std::copy(coef.begin(), coef.end(), which == 0 ? m.coef_disp_n : m.coef_disp_k);
     return m;
 }
-MaterialOptic CuEcuatieN(std::int16_t cod, const std::vector<double>& coef) { return CuEcuatie(0, cod, coef); }
-MaterialOptic CuEcuatieK(std::int16_t cod, const std::vector<double>& coef) { return CuEcuatie(1, cod, coef); }
 
 double Evalueaza(std::int16_t cod, const std::vector<double>& c, float lambda) {
     double coef[NumarCoeficientiDispersie] = {};
@@ -66,7 +62,7 @@ TEST_F(Dispersie, PublishedGlassesReproduceTheirCatalogueIndices) {
         {"NOA 61", 3, {1.5375, 8290.45, -2.11046e8}, {{589.29f, 1.56}}},
     };
     for (const auto& s : sticle) {
-        const MaterialOptic m = CuEcuatieN(s.cod, s.coef);
+        const MaterialOptic m = CuEcuatie(0, s.cod, s.coef);
         for (const auto& [lambda, publicat] : s.indici) {
             float n = -1.0f;
             ASSERT_EQ(IndiceDinEcuatieDispersie(m, 0, lambda, n), IndiceValid) << s.nume;
@@ -141,8 +137,8 @@ TEST_F(Dispersie, SignRulesOfTheSquaredForms) {
     for (const auto& c : cazuri) {
         EXPECT_EQ(Evalueaza(c.cod, c.coef, 1000.0f), c.valoare) << c.cod;
         float n = -1.0f, k = -1.0f;
-        const int stareN = IndiceDinEcuatieDispersie(CuEcuatieN(c.cod, c.coef), 0, 1000.0f, n);
-        const int stareK = IndiceDinEcuatieDispersie(CuEcuatieK(c.cod, c.coef), 1, 1000.0f, k);
+        const int stareN = IndiceDinEcuatieDispersie(CuEcuatie(0, c.cod, c.coef), 0, 1000.0f, n);
+        const int stareK = IndiceDinEcuatieDispersie(CuEcuatie(1, c.cod, c.coef), 1, 1000.0f, k);
         EXPECT_EQ(stareN, c.valoare > 0 ? IndiceValid : IndiceNegativ) << c.cod;
         EXPECT_EQ(n, static_cast<float>(c.valoare)) << c.cod;
         EXPECT_EQ(stareK, IndiceValid) << c.cod;
@@ -165,15 +161,15 @@ TEST_F(Dispersie, NBelowTheSmallestNormalFloatFailsAndNegativeKIsClamped) {
     };
     for (const auto& c : cazuri) {
         float n = -1.0f, k = -1.0f;
-        EXPECT_EQ(IndiceDinEcuatieDispersie(CuEcuatieN(0, c.coef), 0, 500.0f, n), c.stareN) << c.coef[0];
+        EXPECT_EQ(IndiceDinEcuatieDispersie(CuEcuatie(0, 0, c.coef), 0, 500.0f, n), c.stareN) << c.coef[0];
         EXPECT_EQ(n, c.n) << c.coef[0];
-        EXPECT_EQ(IndiceDinEcuatieDispersie(CuEcuatieK(0, c.coef), 1, 500.0f, k), IndiceValid) << c.coef[0];
+        EXPECT_EQ(IndiceDinEcuatieDispersie(CuEcuatie(1, 0, c.coef), 1, 500.0f, k), IndiceValid) << c.coef[0];
         EXPECT_EQ(k, c.k) << c.coef[0];
     }
 
     // A k polynomial that turns negative: 0.001 - 0.01·x is 0.0005 at 50 nm
     // and -0.009 at 1000 nm.
-    const MaterialOptic m = CuEcuatieK(11, {0.001, -0.01});
+    const MaterialOptic m = CuEcuatie(1, 11, {0.001, -0.01});
     float k = -1.0f;
     EXPECT_EQ(IndiceDinEcuatieDispersie(m, 1, 50.0f, k), IndiceValid);
     EXPECT_NEAR(k, 0.0005, 1e-9);

@@ -5,21 +5,18 @@
 #include <cmath>
 
 #include "dispersion/PotrivireEcuatie.h"
+#include "explorare/SticleCatalog.h"
 
 using namespace vitramor;
 
 namespace {
-
-constexpr double Bk7[6] = {1.03961212, 0.231792344, 1.01046945, 0.00600069867, 0.0200179144, 103.560653};
 
 // A table of `puncte` slots from 350 nm on, n from the code-4 glass plus
 // `zgomot` alternating in sign; k from a Cauchy curve.
 MaterialOptic Tabel(int puncte, double zgomot = 0.0) {
     MaterialOptic m{};
     m.ec_dispersie_n = m.ec_dispersie_k = EcuatieTabelata;
-    MaterialOptic e{};
-    e.ec_dispersie_n = 4;
-    std::copy(Bk7, Bk7 + 6, e.coef_disp_n);
+    const MaterialOptic e = test::NBK7();
     for (int i = 0; i < puncte; ++i) {
         const float l = 350.0f + 50.0f * static_cast<float>(i);
         float n = 0;

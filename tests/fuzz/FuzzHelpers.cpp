@@ -152,7 +152,30 @@ void FisierJson(const std::uint8_t* date, std::size_t n) {
     m.scrie("SubstrateMaterials.json", date, n);
     cJSON* arbore = nullptr;
     std::uint64_t marime = 0;
-    if (!IncarcaInMemorieFisierJSON(m.director, "SubstrateMaterials.json", arbore, marime)) return;
+    const auto director = std::filesystem::current_path();
+    // The load under a platform that records its boxes, and its list lines counted.
+    ScriptedPlatform numara;
+    std::size_t spuse = 0;
+    int incarcat = 0;
+    {
+        ScopedPlatform g{numara};
+        InstaleazaDestinatieMesaje([&spuse](const std::string&, int) { return static_cast<int>(++spuse); });
+        incarcat = IncarcaInMemorieFisierJSON(m.director, "SubstrateMaterials.json", arbore, marime);
+        InstaleazaDestinatieMesaje([](const std::string&, int) { return 1; });
+    }
+    spuse += numara.casete.size();
+    Cere(std::filesystem::current_path() == director, "the current directory is put back");
+    if (!incarcat) {
+        Cere(arbore == nullptr && marime == n && spuse == 1, "a refused file leaves no tree, tells its size, says why once");
+        return;
+    }
+    Cere(spuse == 0, "a loaded file says nothing");
+    Cere(n <= MarimeMaximaValoareSimpla || cJSON_IsObject(arbore) || cJSON_IsArray(arbore), "a long file is a container");
+    char* tiparit = cJSON_Print(arbore);
+    cJSON* inapoi = tiparit ? cJSON_Parse(tiparit) : nullptr;
+    Cere(inapoi != nullptr, "the loaded tree prints as JSON that parses back");
+    cJSON_Delete(inapoi);
+    cJSON_free(tiparit);
     if (cJSON_IsObject(arbore)) {
         MaterialOptic mat{};
         std::strcpy(mat.nume, "N-BK7");
