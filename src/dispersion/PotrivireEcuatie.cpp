@@ -13,6 +13,7 @@
 // one in n: every fit minimises the error in the quantity catalogues quote.
 
 #include "dispersion/PotrivireEcuatie.h"
+#include "record/TextFormatat.h"
 
 #include <algorithm>
 #include <array>
@@ -392,17 +393,14 @@ PotrivireTabel PotrivesteTabel(const MaterialOptic& m, int care, std::int16_t co
     r.ecuatie.cod = cod;
     const double* valori = care == 0 ? m.indice_n : m.indice_k;
     const char* marime = care == 0 ? "n" : "k";
-    char text[300];
     std::vector<double> lambda, valoare;
     for (int i = 0; i < NumarSloturiTabel; ++i) {
         const float l = m.lambda_indici[i];
         if (!(l > 0.0f) || valori[i] == 0.0) continue;
         if (!(valori[i] > 0.0) || !std::isfinite(valori[i]) || !std::isfinite(l)) {
-            std::snprintf(text, sizeof text,
-                          "Valoarea %s = %g la %g nm nu este una fizica (%s <= 0); corectati tabelul inainte de "
+            r.eroare = TextFormatat("Valoarea %s = %g la %g nm nu este una fizica (%s <= 0); corectati tabelul inainte de "
                           "potrivire",
                           marime, valori[i], static_cast<double>(l), marime);
-            r.eroare = text;
             return r;
         }
         lambda.push_back(l);
@@ -412,29 +410,25 @@ PotrivireTabel PotrivesteTabel(const MaterialOptic& m, int care, std::int16_t co
     const bool oricare = cod == 0;
     const auto& coduri = CoduriPotrivibile;
     if (!oricare && std::find(std::begin(coduri), std::end(coduri), cod) == std::end(coduri)) {
-        std::snprintf(text, sizeof text,
-                      "Ecuatia %d nu se poate potrivi unui tabel; codurile posibile sunt 1, 3, 4, 6, 7, 11", cod);
-        r.eroare = text;
+        r.eroare = TextFormatat("Ecuatia %d nu se poate potrivi unui tabel; codurile posibile sunt 1, 3, 4, 6, 7, 11", cod);
         return r;
     }
     // The equation with the fewest coefficients decides when any code will do.
     const int nevoie = oricare ? DescriereEcuatie(3).coeficientiFolositi : DescriereEcuatie(cod).coeficientiFolositi;
     if (static_cast<int>(lambda.size()) < nevoie) {
-        std::snprintf(text, sizeof text, "Tabelul %s are %zu puncte; ecuatia %s are %d coeficienti si cere cel putin %d "
+        r.eroare = TextFormatat("Tabelul %s are %zu puncte; ecuatia %s are %d coeficienti si cere cel putin %d "
                       "puncte", marime, lambda.size(), oricare ? "cea mai simpla" : std::to_string(cod).c_str(),
                       nevoie, nevoie);
-        r.eroare = text;
         return r;
     }
     r.ecuatie = oricare ? CeaMaiBunaPotrivire(lambda, valoare, CoduriPotrivibile, care)
                         : PotrivesteEcuatie(lambda, valoare, cod, care);
     if (!r.ecuatie.ok) {
         if (oricare)
-            std::snprintf(text, sizeof text, "Nicio ecuatie nu se potriveste tabelului %s", marime);
+            r.eroare = TextFormatat("Nicio ecuatie nu se potriveste tabelului %s", marime);
         else
-            std::snprintf(text, sizeof text, "Ecuatia %d nu se poate potrivi tabelului %s (prea putine puncte "
+            r.eroare = TextFormatat("Ecuatia %d nu se poate potrivi tabelului %s (prea putine puncte "
                           "distincte sau un pol pe un punct)", cod, marime);
-        r.eroare = text;
         return r;
     }
     MaterialOptic e{};

@@ -16,6 +16,7 @@
 #include "record/FisierMaterial.h"
 #include "record/Roluri.h"
 #include "settings/Directoare.h"
+#include "record/TextFormatat.h"
 
 namespace vitramor {
 
@@ -24,14 +25,8 @@ namespace {
 constexpr const char* Lipsa = "-";
 constexpr float LambdaImplicitMin = 380.0f, LambdaImplicitMax = 1000.0f;
 
-std::string Format(const char* format, double v) {
-    char text[64];
-    std::snprintf(text, sizeof text, format, v);
-    return text;
-}
-
-std::string Valoare(double v, const char* format) { return AreValoare(v) ? Format(format, v) : Lipsa; }
-std::string Pozitiv(double v, const char* format) { return v > 0.0 ? Format(format, v) : Lipsa; }
+std::string Valoare(double v, const char* format) { return AreValoare(v) ? TextFormatat(format, v) : Lipsa; }
+std::string Pozitiv(double v, const char* format) { return v > 0.0 ? TextFormatat(format, v) : Lipsa; }
 
 std::string TextRecord(const char* bytes, std::size_t marime) {
     return Utf8DinWindows1252(std::string(bytes, strnlen(bytes, marime)));

@@ -24,6 +24,7 @@
 #include "suite/EroriCatalog.h"
 #include "suite/Recuperare.h"
 #include "record/NumarCatalog.h"
+#include "record/TextFormatat.h"
 
 namespace vitramor {
 
@@ -36,13 +37,6 @@ constexpr int IntrareNume = 0, IntrareIndici = 3, IntrareTransmisie = 9;
 constexpr double Lipsa = std::numeric_limits<double>::quiet_NaN();
 
 void Mesaj(const std::string& text, const std::string& titlu = {}) { MesajBox(nullptr, text, titlu, stil::MB_OK); }
-
-template <class... A>
-std::string Format(const char* f, A... a) {
-    char b[512];
-    std::snprintf(b, sizeof b, f, a...);
-    return b;
-}
 
 // The number at the start of a text cell; nothing when it holds none.
 std::optional<double> NumarDinText(const char* t) {
@@ -114,33 +108,33 @@ struct Ordini {
 // order of their wavelengths.
 std::string LinieRand(const ContextImportExcel& c, const MaterialOptic& s, const Ordini& ordini) {
     const auto activ = [&](int i) { return c.asocieri[i].activ != 0; };
-    const auto valoare = [](const char* format, double v) { return std::isnan(v) ? std::string("\t") : Format(format, v); };
+    const auto valoare = [](const char* format, double v) { return std::isnan(v) ? std::string("\t") : TextFormatat(format, v); };
     std::string linie;
     if (activ(IntrareNume)) linie = c.numeRand;
     if (activ(1)) linie += "\t" + Utf8DinWindows1252(vitramor::TextCamp(s.cod, sizeof s.cod));
-    if (activ(7)) linie += Format("\t%g", static_cast<double>(s.densitate));
+    if (activ(7)) linie += TextFormatat("\t%g", static_cast<double>(s.densitate));
     if (activ(IntrareIndici))
         for (int j : ordini.indici) linie += valoare("\t%g", s.indice_n[j]);
     if (activ(IntrareTransmisie))
         for (int j : ordini.transmisie) linie += valoare("\t%5.3f", s.transmisia_interna[j]);
     if (activ(5))
-        for (int j = 0; j < Coloane(c, 5); ++j) linie += Format("\t%g", s.coef_disp_n[j]);
-    if (activ(10)) linie += Format("\t%g", static_cast<double>(s.modul_young));
-    if (activ(11)) linie += Format("\t%g", static_cast<double>(s.raport_poisson));
+        for (int j = 0; j < Coloane(c, 5); ++j) linie += TextFormatat("\t%g", s.coef_disp_n[j]);
+    if (activ(10)) linie += TextFormatat("\t%g", static_cast<double>(s.modul_young));
+    if (activ(11)) linie += TextFormatat("\t%g", static_cast<double>(s.raport_poisson));
     if (activ(12))
-        for (int j = 0; j < Coloane(c, 12); ++j) linie += Format("\t%d", s.stabilitate_chimica[j]);
+        for (int j = 0; j < Coloane(c, 12); ++j) linie += TextFormatat("\t%d", s.stabilitate_chimica[j]);
     if (activ(13))
-        for (int j = 0; j < Coloane(c, 13); ++j) linie += Format("\t%d", s.temperaturi[j]);
+        for (int j = 0; j < Coloane(c, 13); ++j) linie += TextFormatat("\t%d", s.temperaturi[j]);
     const auto tablou = [&](int i, const float* v, const char* format) {
         if (activ(i))
-            for (int j = 0; j < Coloane(c, i); ++j) linie += Format(format, static_cast<double>(v[j]));
+            for (int j = 0; j < Coloane(c, i); ++j) linie += TextFormatat(format, static_cast<double>(v[j]));
     };
     tablou(14, s.conductibilitate_termica, "\t%5.3f");
     tablou(15, s.dilatare, "\t%.3f");
-    if (activ(16)) linie += Format("\t%g", static_cast<double>(s.duritate_knoop));
+    if (activ(16)) linie += TextFormatat("\t%g", static_cast<double>(s.duritate_knoop));
     tablou(17, s.caldura_specifica, "\t%5.3f");
-    if (activ(18)) linie += Format("\t%5.3f", static_cast<double>(s.duritate_abraziune));
-    if (activ(IntrareGrosimeTransmisie)) linie += Format("\t%g", static_cast<double>(s.grosime_transmisie));
+    if (activ(18)) linie += TextFormatat("\t%5.3f", static_cast<double>(s.duritate_abraziune));
+    if (activ(IntrareGrosimeTransmisie)) linie += TextFormatat("\t%g", static_cast<double>(s.grosime_transmisie));
     return linie;
 }
 
@@ -269,7 +263,7 @@ bool SalveazaRanduri(const ContextImportExcel& c, const OptiuniActualizare& o, R
     if (r.respinse > 0 &&
         (bune == 0 ||
          MesajBox(o.owner,
-                  Format("%d randuri din tabel nu pot fi salvate (motivele sunt in lista de mesaje). Salvati celelalte "
+                  TextFormatat("%d randuri din tabel nu pot fi salvate (motivele sunt in lista de mesaje). Salvati celelalte "
                          "%d materiale?",
                          r.respinse, bune),
                   "ATENTIE!", stil::MB_YESNO | stil::MB_ICONQUESTION | stil::MB_DEFBUTTON2) != raspuns::IDYES))
@@ -316,7 +310,7 @@ bool SalveazaRanduri(const ContextImportExcel& c, const OptiuniActualizare& o, R
             int raspunsNou = decizie;
             if (!raspunsNou) {
                 raspunsNou = MesajBox(o.owner,
-                                      Format("Eroare (err=%d) cautare material %s in SticleNou32.dat. Salvati ca "
+                                      TextFormatat("Eroare (err=%d) cautare material %s in SticleNou32.dat. Salvati ca "
                                              "material nou?",
                                              static_cast<int>(EroareMaterialNegasit), randuri.nume[i].c_str()),
                                       {}, stil::MB_YESNOCANCEL | stil::MB_PENTRUTOATE | stil::MB_ICONQUESTION);
@@ -355,7 +349,7 @@ int ProducatorDinCodSelectie(int cod) { return cod == 1 ? 2 : cod == 3 ? 6 : 0; 
 int TransferaDataDinColoaneCititeInSticla(int i, int j, ContextImportExcel& c) {
     AsociereMarimeSticla& a = c.asocieri[i];
     if (j >= a.nrColoane) {
-        Mesaj(Format("IndexVar (%d) >= Asociere->NrColoane (%d)", j, a.nrColoane), TitluTransfer);
+        Mesaj(TextFormatat("IndexVar (%d) >= Asociere->NrColoane (%d)", j, a.nrColoane), TitluTransfer);
         return 0;
     }
     if (c.date[i].empty()) return Mesaj("DataClientPtr = NULL"), 0;
@@ -369,7 +363,7 @@ int TransferaDataDinColoaneCititeInSticla(int i, int j, ContextImportExcel& c) {
     const double factor = a.factor == 0 ? 1.0 : static_cast<double>(a.factor);
     const SQLSMALLINT legat = TipLegare(a, k);
     const auto eroareConversie = [&] {
-        Mesaj(Format("Eroare conversie SQL var %d in C var %d (posibil neimplementat)", k.tipSql, a.tip));
+        Mesaj(TextFormatat("Eroare conversie SQL var %d in C var %d (posibil neimplementat)", k.tipSql, a.tip));
         return 0;
     };
     if (a.tip < TipFloat || a.tip > TipChar) return eroareConversie();
@@ -391,9 +385,9 @@ int TransferaDataDinColoaneCititeInSticla(int i, int j, ContextImportExcel& c) {
         const std::size_t n = static_cast<std::size_t>(std::max<int>(a.nrElemente, 0));
         std::optional<std::string> w = Windows1252DinUtf8(t);
         if (!w && c.motivRespingere.empty())
-            c.motivRespingere = Format("%s \"%s\" are caractere pe care o inregistrare nu le poate tine", a.nume, t.c_str());
+            c.motivRespingere = TextFormatat("%s \"%s\" are caractere pe care o inregistrare nu le poate tine", a.nume, t.c_str());
         if (w && w->size() > n && c.motivRespingere.empty())
-            c.motivRespingere = Format("%s \"%s\" are %d caractere; campul tine cel mult %d", a.nume, t.c_str(),
+            c.motivRespingere = TextFormatat("%s \"%s\" are %d caractere; campul tine cel mult %d", a.nume, t.c_str(),
                                        static_cast<int>(w->size()), static_cast<int>(n));
         const std::string& stocat = w ? *w : std::string();
         const std::size_t m = std::min(stocat.size(), n);
@@ -469,14 +463,14 @@ int ImportaTabelExcel(ContextImportExcel& c, const OptiuniActualizare& o, Rezult
         if (!a.nume[0] || !a.activ || a.coloanaStart < 0) continue;
         const int stop = a.coloanaStop >= a.coloanaStart ? a.coloanaStop : a.coloanaStart;
         if (stop >= nCol) {
-            Mesaj(Format("Asocierea %s foloseste coloana %d, dar tabelul %s are doar %d coloane.", a.nume, stop + 1,
+            Mesaj(TextFormatat("Asocierea %s foloseste coloana %d, dar tabelul %s are doar %d coloane.", a.nume, stop + 1,
                          c.tabel.c_str(), nCol),
                   "ATENTIE!");
             return 0;
         }
         a.nrColoane = static_cast<std::int16_t>(stop - a.coloanaStart + 1);
         if (a.nrColoane > a.nrElemente) {
-            Mesaj(Format("Asocierea %s are %d coloane pentru %d elemente.", a.nume, a.nrColoane, a.nrElemente),
+            Mesaj(TextFormatat("Asocierea %s are %d coloane pentru %d elemente.", a.nume, a.nrColoane, a.nrElemente),
                   "ATENTIE!");
             return 0;
         }
@@ -536,7 +530,7 @@ int ImportaTabelExcel(ContextImportExcel& c, const OptiuniActualizare& o, Rezult
             const ColoanaTabel& k = ColoanaIntrarii(c, i, j);
             const int lungime = LungimeBuffer(a, k);
             if (pozitie + lungime > c.date[i].size()) {
-                Mesaj(Format("IndexVar = %d  size = %u  _msize() = %u  BufferLength = %d", j,
+                Mesaj(TextFormatat("IndexVar = %d  size = %u  _msize() = %u  BufferLength = %d", j,
                              static_cast<unsigned>(pozitie), static_cast<unsigned>(c.date[i].size()), lungime),
                       TitluTransfer);
                 ok = false;
@@ -566,7 +560,7 @@ int ImportaTabelExcel(ContextImportExcel& c, const OptiuniActualizare& o, Rezult
             if (c.date[i].empty() || i == 2 || i == 8) continue;
             for (int j = 0; j < c.asocieri[i].nrColoane; ++j)
                 if (!TransferaDataDinColoaneCititeInSticla(i, j, c)) {
-                    Mesaj(Format("Eroare in TransferaDataDinColoaneCititeInSticla(): i= %d  j = %d", i, j));
+                    Mesaj(TextFormatat("Eroare in TransferaDataDinColoaneCititeInSticla(): i= %d  j = %d", i, j));
                     ok = complet = false;
                     break;
                 }
@@ -601,7 +595,7 @@ int ImportaTabelExcel(ContextImportExcel& c, const OptiuniActualizare& o, Rezult
             r.oprita = true;
             AfiseazaMesajInLista("Actualizare " + c.tabel + ": baza de date nu a fost schimbata", NivelAvertizare);
         } else {
-            AfiseazaMesajInLista(Format("Actualizare %s: %d materiale salvate (%d noi), %d randuri nu pot fi salvate",
+            AfiseazaMesajInLista(TextFormatat("Actualizare %s: %d materiale salvate (%d noi), %d randuri nu pot fi salvate",
                                         c.tabel.c_str(), r.salvate, r.noi, r.respinse),
                                  NivelInformatie);
         }

@@ -14,6 +14,7 @@
 #include "platform/DepozitSetari.h"
 #include "settings/Directoare.h"
 #include "suite/Vedora.h"
+#include "record/TextFormatat.h"
 
 namespace vitramor {
 
@@ -53,13 +54,6 @@ const Implicita Implicite[NumarAsocieriImplicite] = {
 #undef CAMP
 
 void Mesaj(const std::string& text, const std::string& titlu = {}) { MesajBox(nullptr, text, titlu, stil::MB_OK); }
-
-template <class... A>
-std::string Format(const char* f, A... a) {
-    char b[512];
-    std::snprintf(b, sizeof b, f, a...);
-    return b;
-}
 
 const ColoanaTabel* Coloana(const std::vector<ColoanaTabel>& c, int i) {
     return i >= 0 && static_cast<std::size_t>(i) < c.size() ? &c[static_cast<std::size_t>(i)] : nullptr;
@@ -113,7 +107,7 @@ std::string LinieAsociere(AsociereMarimeSticla& a, const std::vector<ColoanaTabe
             a.coloanaStop = -1;
         }
     }
-    if (!a.activ) return Format(" %s\t%s\t%d\t \t \t ", nume.c_str(), NumeTipElement(a.tip), a.nrElemente);
+    if (!a.activ) return TextFormatat(" %s\t%s\t%d\t \t \t ", nume.c_str(), NumeTipElement(a.tip), a.nrElemente);
     std::string start, stop, tipStart, tipStop;
     if (coloane) {
         if (const auto* k = Coloana(*coloane, a.coloanaStart)) start = k->nume, tipStart = NumeTipSql(k->tipSql);
@@ -123,7 +117,7 @@ std::string LinieAsociere(AsociereMarimeSticla& a, const std::vector<ColoanaTabe
         start = std::to_string(a.coloanaStart);
         stop = std::to_string(a.coloanaStop);
     }
-    return Format("*%s\t%s\t%d\t%s - %s\t%s - %s\t%d\t%g", nume.c_str(), NumeTipElement(a.tip), a.nrElemente,
+    return TextFormatat("*%s\t%s\t%d\t%s - %s\t%s - %s\t%d\t%g", nume.c_str(), NumeTipElement(a.tip), a.nrElemente,
                   start.c_str(), tipStart.c_str(), stop.c_str(), tipStop.c_str(), a.nrColoane,
                   static_cast<double>(a.factor));
 }
@@ -238,7 +232,7 @@ int LambdaIndiciDinColoane(ContextImportExcel& c, std::vector<std::string>& lini
             }
         }
         if (pn == std::string::npos || !(lambda > 0) || !(lambda < 65536)) {
-            Mesaj(Format("Coloana %s nu este ptr. lambda indici.\nRedefiniti coloanele ptr. indice_n", nume.c_str()));
+            Mesaj(TextFormatat("Coloana %s nu este ptr. lambda indici.\nRedefiniti coloanele ptr. indice_n", nume.c_str()));
             c.lambdaColoaneIndici.clear();
             return 0;
         }
@@ -255,14 +249,14 @@ int LambdaIndiciDinColoane(ContextImportExcel& c, std::vector<std::string>& lini
     }
     c.nrLambdaIndici = n;
     std::string linie = "Lungimi de unda indici";
-    for (int i = 0; i < n; ++i) linie += Format("\t%g", static_cast<double>(c.sticla.lambda_indici[i]));
+    for (int i = 0; i < n; ++i) linie += TextFormatat("\t%g", static_cast<double>(c.sticla.lambda_indici[i]));
     linii.push_back(linie);
     return 1;
 }
 
 std::string LinieLambdaTi(const MaterialOptic& m) {
     std::string linie = "Lungimi de unda transmisie interna";
-    for (int i = 0; i < 40; ++i) linie += Format("\t%d", m.lambda_Ti[i]);
+    for (int i = 0; i < 40; ++i) linie += TextFormatat("\t%d", m.lambda_Ti[i]);
     return linie;
 }
 
@@ -270,12 +264,12 @@ std::string LinieLambdaTi(const MaterialOptic& m) {
 // wavelength, or false after the message naming what is missing.
 bool CitesteNumeTaui(const std::string& nume, std::string& grosime, int& lambda, bool cuMesaj) {
     if (nume.find("TAUI") == std::string::npos) {
-        if (cuMesaj) Mesaj(Format("NumeColoana %s nu contine TAUI", nume.c_str()));
+        if (cuMesaj) Mesaj(TextFormatat("NumeColoana %s nu contine TAUI", nume.c_str()));
         return false;
     }
     const auto bara = nume.size() > 4 ? nume.find('/', 4) : std::string::npos;
     if (bara == std::string::npos) {
-        if (cuMesaj) Mesaj(Format("NumeColoana %s nu contine /", nume.c_str()));
+        if (cuMesaj) Mesaj(TextFormatat("NumeColoana %s nu contine /", nume.c_str()));
         return false;
     }
     grosime = nume.substr(4, std::min<std::size_t>(bara - 4, 11));
@@ -311,12 +305,12 @@ int LambdaTiTabelFix(ContextImportExcel& c, std::vector<std::string>& linii) {
     c.lambdaColoaneTi.clear();
     c.nrLambdaTi = 0;
     if (!Intervalul(a)) {
-        Mesaj(Format("Nu ati definit coloana start %d si/sau stop %d ptr Ti", a.coloanaStart, a.coloanaStop));
+        Mesaj(TextFormatat("Nu ati definit coloana start %d si/sau stop %d ptr Ti", a.coloanaStart, a.coloanaStop));
         return 0;
     }
     const int n = a.coloanaStop - a.coloanaStart + 1;
     if (n > static_cast<int>(std::size(Fix))) {
-        Mesaj(Format("Transmisia are %d coloane, dar tabelul fix are doar %d lungimi de unda.\nRedefiniti coloanele "
+        Mesaj(TextFormatat("Transmisia are %d coloane, dar tabelul fix are doar %d lungimi de unda.\nRedefiniti coloanele "
                      "ptr. transmisia interna",
                      n, static_cast<int>(std::size(Fix))));
         return 0;
@@ -346,7 +340,7 @@ int LambdaTiDinColoane(ContextImportExcel& c, std::vector<std::string>& linii) {
     c.lambdaColoaneTi.clear();
     c.nrLambdaTi = 0;
     if (!Intervalul(a)) {
-        Mesaj(Format("Nu ati definit coloana start %d si/sau stop %d ptr Ti", a.coloanaStart, a.coloanaStop));
+        Mesaj(TextFormatat("Nu ati definit coloana start %d si/sau stop %d ptr Ti", a.coloanaStart, a.coloanaStop));
         return 0;
     }
     std::string grosime;
@@ -360,7 +354,7 @@ int LambdaTiDinColoane(ContextImportExcel& c, std::vector<std::string>& linii) {
             grosime = g;
             c.sticla.grosime_transmisie = static_cast<float>(std::strtod(g.c_str(), nullptr));
         } else if (g != grosime) {
-            Mesaj(Format("Coloana %s nu este ptr. transmisie interna.\nRedefiniti coloanele ptr. transmisia interna",
+            Mesaj(TextFormatat("Coloana %s nu este ptr. transmisie interna.\nRedefiniti coloanele ptr. transmisia interna",
                          nume.c_str()));
             c.lambdaColoaneTi.clear();
             return 0;
@@ -375,7 +369,7 @@ int LambdaTiDinColoane(ContextImportExcel& c, std::vector<std::string>& linii) {
 int DetecteazaLambda(ContextImportExcel& c, int codProducator, std::vector<std::string>& linii) {
     if (codProducator == 1) return LambdaIndiciDinColoane(c, linii) && LambdaTiTabelFix(c, linii);
     if (codProducator == 3) return LambdaIndiciDinColoane(c, linii) && LambdaTiDinColoane(c, linii);
-    Mesaj(Format("Producator sticle %d necunoscut sau functie nefinalizata", codProducator));
+    Mesaj(TextFormatat("Producator sticle %d necunoscut sau functie nefinalizata", codProducator));
     return 0;
 }
 

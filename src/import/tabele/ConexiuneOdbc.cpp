@@ -19,12 +19,6 @@ AlegereSursaOdbc& alegereSursa() {
 
 void Mesaj(const std::string& text, const std::string& titlu = {}) { MesajBox(nullptr, text, titlu, stil::MB_OK); }
 
-std::string TextFormatat(const char* format, auto... argumente) {
-    char b[512];
-    std::snprintf(b, sizeof b, format, argumente...);
-    return b;
-}
-
 std::vector<std::unique_ptr<ConexiuneODBC>>& sloturi() {
     static std::vector<std::unique_ptr<ConexiuneODBC>> s;
     return s;
