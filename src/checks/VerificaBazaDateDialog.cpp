@@ -12,6 +12,7 @@
 #include "checks/PropuneDomeniiDialog.h"
 #include "checks/VerificariDispersieUi.h"
 #include "settings/Directoare.h"
+#include "suite/LucruInFundalUi.h"
 #include "suite/UnitatiDialog.h"
 #include "suite/VedoraUi.h"
 
@@ -93,7 +94,10 @@ void VerificaBazaDateDialog::verifica() {
     preiaPrecizie(precizieN_, setari_.precizieN, editatN_);
     preiaPrecizie(precizieK_, setari_.precizieK, editatK_);
     BlocText raport;
-    if (VerificaBazaDate(static_cast<QWidget*>(this), setari_, raport) == 1)
+    int verificat = 0;
+    RuleazaCuProgres(this, QStringLiteral("Verificare baza de date"),
+                     [&] { verificat = VerificaBazaDate(static_cast<QWidget*>(this), setari_, raport); });
+    if (verificat == 1)
         ArataRaportVerificare(RaportVerificare::BazaDate, fereastraPrincipala_, raport);
 }
 

@@ -203,6 +203,7 @@ int VerificaBazaDate(Fereastra owner, const SetariVerificare& setari, BlocText& 
         ++probleme;
         AddTextRAM(text, NumeMaterial(m) + '\t' + NumeProducatorScurt(m.producator));
     });
+    if (r.anulat) return 0;  // stopped by the user: half a report would pass for the whole database
     if (r.cod != 0) {
         // A report of the part that could be read would pass for the whole
         // database. A fragment shorter than a record is not a record.

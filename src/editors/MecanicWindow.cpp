@@ -46,7 +46,7 @@ EditMecanicClass::EditMecanicClass(int indexMaterial, QWidget* proprietar)
     adaugaCelulaFloat(105, {94, 67, 38, 9},  [](MaterialOptic& m) -> float& { return m.duritate_abraziune; }, "%g", abraziune);
     adaugaCelulaFloat(106, {76, 82, 44, 9},  [](MaterialOptic& m) -> float& { return m.duritate_knoop; }, "%10.5f", ValoareNeNegativa);
     adaugaCelulaFloat(107, {77, 97, 44, 9},  [](MaterialOptic& m) -> float& { return m.rezistenta_inelara; }, "%10.5f", ValoareNeNegativa, PastreazaTextul);
-    adaugaCelulaFloat(108, {82, 115, 35, 9}, [](MaterialOptic& m) -> float& { return m.coef_optic_tensiune; }, "%10.5f", ValoareNeNegativa, PastreazaTextul);
+    adaugaCelulaFloat(108, {82, 115, 44, 9}, [](MaterialOptic& m) -> float& { return m.coef_optic_tensiune; }, "%10.5f", ValoareNeNegativa, PastreazaTextul);
     adaugaCelulaFloat(109, {24, 152, 36, 9}, [](MaterialOptic& m) -> float& { return m.constante_fotoelastice[0]; }, "%8.3f", ValoareNeNegativa, PastreazaTextul);
     adaugaCelulaFloat(110, {81, 152, 36, 9}, [](MaterialOptic& m) -> float& { return m.constante_fotoelastice[1]; }, "%8.3f", ValoareNeNegativa, PastreazaTextul);
     adaugaCelulaFloat(111, {53, 169, 45, 9}, [](MaterialOptic& m) -> float& { return m.masa_molara; }, "%g", ValoareNeNegativa);
@@ -81,9 +81,16 @@ void EditMecanicClass::deseneaza(QPainter& p, const UnitatiDialog& u) {
     auto text = [&](int x, int y, const char* s) {
         p.drawText(QRect(u.punct(x, y), QSize(1, 1)), Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, QString::fromLatin1(s));
     };
+    // Each value's label is centred over its cell: with a wider font than
+    // the layout was drawn for, a label started at a fixed point runs
+    // past the panel's edge.
+    auto peCelula = [&](int x, int y, const char* s) {
+        p.drawText(QRect(u.punct(x, y), QSize(u.x(44), 1)), Qt::AlignHCenter | Qt::AlignTop | Qt::TextDontClip,
+                   QString::fromLatin1(s));
+    };
     text(vechi ? 32 : 38, 19, e.titlu);
-    text(vechi ? 11 : 4, 27, e.primul);
-    text(84, 27, e.alDoilea);
+    peCelula(10, 27, e.primul);
+    peCelula(83, 27, e.alDoilea);
 }
 
 FereastraMaterial* ComandaMecanic(QWidget* fereastraPrincipala) {

@@ -68,7 +68,7 @@ ComparaSticleDialog::ComparaSticleDialog(QWidget* parent, const SetLucru& set) :
         });
         if (b.bit != continut::Transmisie) continue;
         // The thickness the transmittance is compared at, under its box.
-        auto* eticheta = new QLabel(QStringLiteral("la grosimea [mm]"), this);
+        auto* eticheta = new QLabel(QStringLiteral("grosime [mm]"), this);
         u.plaseaza(eticheta, BifaX + 10, y, BifaCx - 10, BifaCy);
         y += 11;
         grosime_ = new QLineEdit(QString::number(GrosimeComparareImplicita), this);

@@ -79,7 +79,10 @@ CitireRezumat ParcurgeBazaDate(const std::string& caleFisier,
     if (!Deschide(caleFisier, fisier, r)) return r;
     const ParcurgereFisier p = ParcurgeMateriale(
         fisier.f, [&](const MaterialOptic& m, std::size_t index) { f(m, static_cast<std::uint32_t>(index)); });
-    if (p.cod != 0) {
+    if (p.anulat) {
+        r.ok = false;
+        r.anulat = true;
+    } else if (p.cod != 0) {
         r.ok = false;
         r.eroare = TextFormatat("Eroare citire %s:\n%s", caleFisier.c_str(), TextEroareSistem(p.cod).c_str());
     }

@@ -49,6 +49,7 @@ std::string CaleBazaDate();
 struct CitireRezumat {
     bool ok = true;
     bool lipsa = false;
+    bool anulat = false;  // the user stopped the pass: `ok` is false, with nothing to say
     std::string eroare;
 };
 CitireRezumat CitesteRezumatCatalog(const std::string& caleFisier, std::vector<RezumatMaterial>& randuri);

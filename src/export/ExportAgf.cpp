@@ -304,6 +304,7 @@ int ExportaCatalogAgf(Fereastra owner, int producator, const std::vector<std::st
         }
         s.adauga(PregatesteSticlaAgf(m));
     });
+    if (r.anulat) return 0;  // stopped by the user: nothing is written
     if (!r.ok) {
         MesajBox(owner, r.eroare, TitluAtentie, stil::MB_OK | stil::MB_ICONHAND);
         return 0;

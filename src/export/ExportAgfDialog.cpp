@@ -7,6 +7,7 @@
 #include "export/SelectieSticleWidget.h"
 #include "fileutil/AlegereFisier.h"
 #include "settings/Directoare.h"
+#include "suite/LucruInFundalUi.h"
 
 namespace vitramor {
 
@@ -27,7 +28,11 @@ void ExportAgfDialog::exporta() {
     std::string director = path_machine_learning, fisier;
     if (AlegeFisierSalvare(this, tipfisier::Agf, director, fisier) != 0) return;
     const std::string cale = (std::filesystem::path(director) / fisier).string();
-    if (ExportaCatalogAgf(this, selectie_->producator(), nume, cale))
+    int scris = 0;
+    if (RuleazaCuProgres(this, QStringLiteral("Export catalog AGF"),
+                         [&] { scris = ExportaCatalogAgf(this, selectie_->producator(), nume, cale); }))
+        return;  // stopped: nothing was written
+    if (scris)
         MesajBox(this, "Catalogul a fost scris in " + cale + " (vezi lista de mesaje)", TitluExportAgf,
                  stil::MB_OK | stil::MB_ICONASTERISK);
 }

@@ -179,6 +179,8 @@ RezultatExportSubstrat ExportaSticleSubstrat(Fereastra owner, const std::vector<
     if (document) {
         r.trecereCompleta = true;
         MaterialeLista materiale(owner, linii);
+        // Stopped by the user during the pass: the document stays as it was.
+        if (platforma().anulareCeruta) return r;
         DocumentMaterialeJson materialeDocument(document.get());
         for (std::size_t i = 0; i < linii.size(); ++i) {
             std::string nume;
@@ -243,6 +245,10 @@ std::size_t VerificaSticleSubstrat(Fereastra owner, std::vector<std::string>& li
     std::vector<std::optional<std::string>> lipsuri(linii.size());
     ParcurgeMaterialeOptice(path_sticle, owner, nume,
                             [&](std::size_t i, const MaterialOptic& m) { lipsuri[i] = LipsuriMaterialSubstrat(m); });
+    if (platforma().anulareCeruta) {
+        platforma().cursorAsteptare(false);
+        return 0;
+    }
     std::size_t verificate = 0;
     for (std::size_t i = 0; i < linii.size(); ++i) {
         std::string numeLinie;

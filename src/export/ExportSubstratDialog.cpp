@@ -4,6 +4,7 @@
 
 #include "export/ExportSubstrat.h"
 #include "export/SelectieSticleWidget.h"
+#include "suite/LucruInFundalUi.h"
 
 namespace vitramor {
 
@@ -19,7 +20,8 @@ ExportSubstratDialog::ExportSubstratDialog(QWidget* parent) : QDialog(parent) {
 void ExportSubstratDialog::exporta() {
     const std::vector<std::string> linii = selectie_->liniiSelectate();
     if (linii.empty()) return;
-    ExportaSticleSubstrat(this, linii, selectie_->producator());
+    const int producator = selectie_->producator();
+    RuleazaCuProgres(this, QStringLiteral("Export materiale"), [&] { ExportaSticleSubstrat(this, linii, producator); });
 }
 
 void ComandaExportSubstrat(QWidget* fereastraPrincipala) {

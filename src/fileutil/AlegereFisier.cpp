@@ -5,6 +5,12 @@
 #include <array>
 #include <cctype>
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "platform/DepozitSetari.h"
 
 namespace vitramor {
 
@@ -85,6 +91,30 @@ std::string MotivRefuz(const FisierAles& ales) {
     return {};
 }
 
+// Where the open chooser of each type was last answered. A user who imports
+// from a maker's download folder finds it again next time, and a chooser
+// never starts in a folder that is gone.
+constexpr const char* CheieUltimeleDirectoare = "Software\\KESTRA\\VITRAMOR\\ULTIMELE DIRECTOARE";
+
+std::string ValoareTip(int tip) { return "Deschide " + std::to_string(tip); }
+
+bool EsteDirector(const std::string& cale) {
+    std::error_code eroare;
+    return !cale.empty() && std::filesystem::is_directory(cale, eroare);
+}
+
+std::string DirectorDePornire(bool salvare, int tip, const std::string& director) {
+    if (!salvare) {
+        const std::optional<std::string> ultimul =
+            platforma().setari().citesteText(CheieUltimeleDirectoare, ValoareTip(tip));
+        if (ultimul && EsteDirector(*ultimul)) return *ultimul;
+    }
+    if (EsteDirector(director)) return director;
+    const char* acasa = std::getenv("HOME");
+    if (acasa && EsteDirector(acasa)) return acasa;
+    return director;
+}
+
 }  // namespace
 
 const TipFisier* GasesteTipFisier(int tip) {
@@ -112,7 +142,8 @@ CerereAlegereFisier CerereAlegere(bool salvare, int tip, const std::string& dire
 }
 
 int AlegeFisier(Fereastra owner, bool salvare, int tip, std::string& director, std::string& numeFisier) {
-    const CerereAlegereFisier cerere = CerereAlegere(salvare, tip, director, numeFisier);
+    const CerereAlegereFisier cerere =
+        CerereAlegere(salvare, tip, DirectorDePornire(salvare, tip, director), numeFisier);
     const std::optional<FisierAles> ales = salvare ? platforma().alegeFisierSalvare(owner, cerere)
                                                    : platforma().alegeFisierDeschidere(owner, cerere);
     if (!ales) return -1;  // cancelled: nothing to explain
@@ -123,6 +154,7 @@ int AlegeFisier(Fereastra owner, bool salvare, int tip, std::string& director, s
     }
     director = FaraSeparatorFinal(ales->director);
     numeFisier = ales->nume;
+    if (!salvare) platforma().setari().scrieText(CheieUltimeleDirectoare, ValoareTip(tip), director);
     return 0;
 }
 

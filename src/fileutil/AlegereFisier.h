@@ -44,7 +44,10 @@ const TipFisier* GasesteTipFisier(int tip);
 CerereAlegereFisier CerereAlegere(bool salvare, int tip, const std::string& director, const std::string& numeFisier);
 
 // Runs the open (salvare false) or save chooser of a type. `director` holds
-// the initial directory and `numeFisier` the caller's file name on entry; on
+// the initial directory and `numeFisier` the caller's file name on entry. The
+// chooser starts in the folder an open chooser of the same type was last
+// answered in, else in `director`, else in the home folder: never in a
+// folder that does not exist. On
 // success they hold the chosen directory (no trailing separator) and file
 // name and the result is 0. Cancel returns -1 silently and leaves both as
 // they were; an answer the callers cannot use (no file name,

@@ -66,12 +66,23 @@ ParcurgereFisier ParcurgeMateriale(std::FILE* fisier,
                                    const std::function<void(const MaterialOptic& m, std::size_t index)>& f) {
     ParcurgereFisier r;
     CititorBlocuri cititor(fisier, MarimeMaterialOptic);
+    // The total only feeds a progress bar: a file that cannot say its size
+    // shows a busy bar instead.
+    struct stat s {};
+    const std::size_t total =
+        ::fstat(::fileno(fisier), &s) == 0 && s.st_size > 0 ? static_cast<std::size_t>(s.st_size) / MarimeMaterialOptic : 0;
+    Platform& p = platforma();
     MaterialOptic m;
     while (const std::size_t n = cititor.urmatorulBloc()) {
         for (std::size_t i = 0; i < n; ++i) {
             std::memcpy(&m, cititor.record(i), sizeof m);
             MaterialDinOrdineaFisierului(m);
             f(m, cititor.indexPrimul() + i);
+        }
+        p.progres(cititor.recorduriCitite(), total);
+        if (p.anulareCeruta) {
+            r.anulat = true;
+            break;
         }
     }
     r.cod = cititor.eroare() ? cititor.codEroare() : 0;

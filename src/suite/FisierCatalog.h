@@ -84,11 +84,14 @@ private:
 // every pass over its records uses. A trailing fragment shorter than a record
 // is not a record; its length comes back in `octetiRest`. `cod` is 0 or the
 // errno of a read error, after which the records seen so far are not the
-// whole file.
+// whole file. The pass reports its progress through the platform and stops
+// after a block when the user asked to stop (`anulat`): the records seen so
+// far are not the whole file either.
 struct ParcurgereFisier {
     int cod = 0;
     std::size_t recorduri = 0;
     std::size_t octetiRest = 0;
+    bool anulat = false;
 };
 ParcurgereFisier ParcurgeMateriale(std::FILE* fisier,
                                    const std::function<void(const MaterialOptic& m, std::size_t index)>& f);

@@ -275,6 +275,14 @@ TEST_F(VerificareBazaDate, FailuresToReachTheFileAreReportedAndGiveNoReport) {
     writeDb("");
     EXPECT_EQ(verifica({}), Cadru({}, 0));  // an empty database still gives the frame
 
+    // Stopped by the user: no report of half the database, nothing to say.
+    writeDb(databaseOf({F2()}));
+    BlocText oprit;
+    p.anulareCeruta = true;
+    EXPECT_EQ(VerificaBazaDate(nullptr, {}, oprit, nullptr), 0);
+    p.anulareCeruta = false;
+    EXPECT_FALSE(oprit);
+
     // No database file: one line on the error stream.
     std::filesystem::remove(d / NumeFisierSticleImplicit);
     std::FILE* iesire = std::tmpfile();

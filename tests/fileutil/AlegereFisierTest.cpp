@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "fileutil/AlegereFisier.h"
 #include "support/PlatformaScriptata.h"
 
@@ -64,16 +66,33 @@ TEST(AlegereFisier, ChosenFileComesBackAsDirectoryAndName) {
         ScriptedPlatform p;
         ScopedPlatform guard(p);
         p.fisiereAlese.push_back(c.ales);
-        std::string director = "/initial", nume = "sticle.dat";
+        std::string director = "/", nume = "sticle.dat";
         ASSERT_EQ(AlegeFisierSalvare(nullptr, tipfisier::MaterialeOptice, director, nume), 0);
         EXPECT_EQ(director, c.director);
         EXPECT_EQ(nume, c.nume);
         EXPECT_TRUE(p.casete.empty());
         ASSERT_EQ(p.cereriFisier.size(), 1u);
         EXPECT_EQ(p.cereriFisier[0].titlu, "Salveaza fisier");
-        EXPECT_EQ(p.cereriFisier[0].directorInitial, "/initial");
+        EXPECT_EQ(p.cereriFisier[0].directorInitial, "/");
         EXPECT_EQ(p.cereriFisier[0].numeInitial, "sticle32.dat");
     }
+}
+
+// An open chooser starts where its type was last answered, a folder that is
+// gone is never offered, and a save does not move the open chooser's start.
+TEST(AlegereFisier, StartsInAFolderThatExists) {
+    ScriptedPlatform p;
+    ScopedPlatform guard(p);
+    const std::string tmp = std::filesystem::temp_directory_path().string();
+    std::string director = "/nu/exista", nume = "a.agf";
+    p.fisiereAlese = {FisierAles{tmp, "a.agf"}, FisierAles{"/", "b.agf"}, std::nullopt};
+    ASSERT_EQ(AlegeFisierDeschidere(nullptr, tipfisier::Agf, director, nume), 0);
+    ASSERT_EQ(AlegeFisierSalvare(nullptr, tipfisier::Agf, director, nume), 0);
+    director = "/nu/exista";
+    AlegeFisierDeschidere(nullptr, tipfisier::Agf, director, nume);
+    ASSERT_EQ(p.cereriFisier.size(), 3u);
+    EXPECT_NE(p.cereriFisier[0].directorInitial, "/nu/exista");
+    EXPECT_EQ(p.cereriFisier[2].directorInitial, tmp);
 }
 
 // A cancel is silent; an unusable answer is explained. Neither changes anything.

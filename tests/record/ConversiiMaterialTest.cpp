@@ -92,15 +92,6 @@ TEST(Dilatare, CatalogueScaleToPerKelvin) {
             << c.valoare << " producer " << c.producator;
 }
 
-TEST(Roluri, PackAndUnpackLittleEndian) {
-    const std::pair<CoduriRol, std::uint32_t> cazuri[] = {
-        {{1, 2, 3, 4}, 0x04030201u}, {{0, 3, 0, 0}, 0x00000300u}, {{0xFF, 0, 0, 0x80}, 0x800000FFu}};
-    for (const auto& [coduri, cuvant] : cazuri) {
-        EXPECT_EQ(ImpacheteazaRoluri(coduri), cuvant);
-        EXPECT_EQ(DespacheteazaRoluri(cuvant), coduri);
-    }
-}
-
 TEST(Roluri, WordOfTheRecordBytes) {
     MaterialOptic m = RecordImage().byte(2113, 3).byte(2111, 0xEE).byte(2116, 0xEE).record();
     EXPECT_EQ(CitesteCuvantRoluri(m), 0x300u);
