@@ -6,6 +6,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "platform/CopiereTabelUi.h"
 #include "record/CodificareText.h"
 #include "settings/Directoare.h"
 
@@ -16,6 +17,7 @@ RecupereazaMaterialDialog::RecupereazaMaterialDialog(QWidget* parent, std::vecto
     setWindowTitle(QStringLiteral("Recupereaza material"));
     auto* asezare = new QVBoxLayout(this);
     lista_ = new QTreeWidget(this);
+    PermiteCopiereTabel(lista_);
     lista_->setRootIsDecorated(false);
     lista_->setHeaderLabels({QStringLiteral("Nume"), QStringLiteral("Producator"), QStringLiteral("Cand"),
                              QStringLiteral("Comanda")});

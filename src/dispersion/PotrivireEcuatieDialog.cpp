@@ -12,6 +12,7 @@
 #include <cstdio>
 
 #include "dispersion/ComenziDispersie.h"
+#include "platform/CopiereTabelUi.h"
 #include "record/CodificareText.h"
 #include "record/SetLucru.h"
 
@@ -32,6 +33,7 @@ QTableWidget* Tabel(QWidget* parent, const char* nume, const QStringList& antete
     t->verticalHeader()->setVisible(false);
     t->setEditTriggers(QAbstractItemView::NoEditTriggers);
     t->horizontalHeader()->setStretchLastSection(true);
+    PermiteCopiereTabel(t);
     return t;
 }
 

@@ -1,5 +1,6 @@
 #include "explorare/CatalogSticleWidget.h"
 
+#include "platform/CopiereTabelUi.h"
 #include "record/CodificareText.h"
 
 #include <QComboBox>
@@ -71,6 +72,7 @@ CatalogSticleWidget::CatalogSticleWidget(QWidget* parent, DeschideMaterial desch
     tabel_ = tabel;
     tabel_->setObjectName(QStringLiteral("tabelCatalog"));
     tabel_->setModel(model_);
+    PermiteCopiereTabel(tabel_);
     // File order until the user picks a column.
     tabel_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     tabel_->setSortingEnabled(true);

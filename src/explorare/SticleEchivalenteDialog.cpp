@@ -1,6 +1,7 @@
 #include "explorare/SticleEchivalenteDialog.h"
 
 #include "database/CitesteIntrareFisierText.h"
+#include "platform/CopiereTabelUi.h"
 #include "settings/Directoare.h"
 
 #include "record/CodificareText.h"
@@ -86,6 +87,7 @@ SticleEchivalenteDialog::SticleEchivalenteDialog(QWidget* parent, const Material
     CitesteIntrariFisierText(path_sticle, NumeFisierCategorii, categorii_);
 
     rezultate_ = new QTreeWidget(this);
+    PermiteCopiereTabel(rezultate_);
     rezultate_->setObjectName(QStringLiteral("rezultate"));
     rezultate_->setRootIsDecorated(false);
     rezultate_->setHeaderLabels({QStringLiteral("Nume"), QStringLiteral("Producator"), QStringLiteral("Distanta"),

@@ -1,0 +1,20 @@
+#pragma once
+// Every table of values can be copied the way a spreadsheet pastes it:
+// Ctrl+C (or "Copiaza" in the table's context menu) puts the selected cells
+// on the clipboard as tab-separated lines, the column headers first.
+
+#include <QString>
+
+class QAbstractItemView;
+
+namespace vitramor {
+
+// Gives `tabel` the copy shortcut and the context-menu item.
+void PermiteCopiereTabel(QAbstractItemView* tabel);
+
+// The text Ctrl+C puts on the clipboard: the headers of the columns that
+// hold a selected cell, then one line per row with a selected cell, in the
+// order the table shows them. Empty when nothing is selected.
+QString TextCeluleSelectate(const QAbstractItemView* tabel);
+
+}  // namespace vitramor
