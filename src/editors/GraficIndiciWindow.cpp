@@ -57,6 +57,11 @@ void GraficIndiciWindow::reimprospateaza() {
     setWindowTitle(TextQt(m.nume, sizeof m.nume) + QStringLiteral(" - Indici n si k"));
     Umple(n_, m, 0);
     Umple(k_, m, 1);
+    // A plot with nothing to draw gives its room to the other one; with
+    // neither, both say what is missing.
+    const bool areN = n_->numarSerii() > 0, areK = k_->numarSerii() > 0;
+    n_->setVisible(areN || !areK);
+    k_->setVisible(areK || !areN);
 }
 
 void GraficIndiciWindow::changeEvent(QEvent* e) {
