@@ -1,12 +1,20 @@
 // The three dialogs of the spreadsheet update, driven offscreen over an
-// .xlsx catalogue: the association dialog's refusals, then the whole road
-// from the file to the result list.
+// .xlsx catalogue: the only sheet and its first rows at once, the
+// association dialog's refusals and its words, then the whole road from the
+// file to the result list.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QTableWidget>
+#include <QTest>
 
 #include "fileutil/GardaDirectorCurent.h"
 #include "import/tabele/ActualizareExcelDialog.h"
@@ -39,15 +47,36 @@ struct ActualizareExcelGui : ::testing::Test {
     ~ActualizareExcelGui() override { path_sticle = vechi; }
 };
 
+// Every text a dialog puts on screen: titles, labels, fields, buttons and
+// the cells and column titles of its tables.
+QStringList TextePeEcran(QWidget& w) {
+    QStringList t{w.windowTitle()};
+    for (auto* l : w.findChildren<QLabel*>()) t << l->text();
+    for (auto* e : w.findChildren<QLineEdit*>()) t << e->text();
+    for (auto* b : w.findChildren<QAbstractButton*>()) t << b->text();
+    for (auto* g : w.findChildren<QTableWidget*>())
+        for (int k = 0; k < g->columnCount(); ++k) {
+            t << g->horizontalHeaderItem(k)->text();
+            for (int r = 0; r < g->rowCount(); ++r) t << (g->item(r, k) ? g->item(r, k)->text() : QString());
+        }
+    return t;
+}
+
 TEST_F(ActualizareExcelGui, FromTheWorkbookToTheResultList) {
     ActualizareExcelDialog actualizare(nullptr);
     ContextImportExcel& c = actualizare.context();
     c.odbc.codProducator = 3;
     ImportExcelDialog import(&actualizare, c, actualizare.rezultate(), [] { return false; });
     ASSERT_TRUE(import.deschideFisier((d / "ohara.xlsx").string()));
-    ASSERT_EQ(import.tabele()->count(), 1);
-    import.alegeTabel(0);
+    // The only sheet is chosen and read without being asked for.
+    EXPECT_EQ(import.tabele()->currentText(), "Catalog");
     ASSERT_EQ(c.coloane.size(), 5u);
+    QTableWidget* primele = import.previzualizare();
+    ASSERT_EQ(primele->rowCount(), 1);
+    ASSERT_EQ(primele->columnCount(), 5);
+    EXPECT_EQ(primele->horizontalHeaderItem(3)->text(), "TAUI10/400");
+    EXPECT_EQ(primele->item(0, 0)->text(), "S-BSL7");
+    EXPECT_EQ(primele->item(0, 1)->text(), "1.5163");
 
     AsociereColoaneDialog asociere(&import, c, "OHARA_XLS");
     const struct {
@@ -84,6 +113,27 @@ TEST_F(ActualizareExcelGui, FromTheWorkbookToTheResultList) {
     EXPECT_EQ(c.asocieri[3].coloanaStart, 1);
     EXPECT_EQ(c.asocieri[3].coloanaStop, 2);
     EXPECT_EQ(c.asocieri[11].coloanaStop, -1);
+
+    // Fields and columns in the user's words; the record's C types and the
+    // driver's SQL types never reach the screen.
+    c.asocieri[7].activ = 1, c.asocieri[7].coloanaStart = c.asocieri[7].coloanaStop = -1;
+    asociere.selecteaza(7);
+    asociere.alegeColoana(true, 1);
+    const QStringList texte = TextePeEcran(asociere);
+    const QRegularExpression tipuri(QStringLiteral("\\b(u?short|u?int|u?lint|char|wchar|double|float|bool|byte|SQL_\\w+)\\b"),
+                                    QRegularExpression::CaseInsensitiveOption);
+    for (const QString& t : texte) EXPECT_FALSE(tipuri.match(t).hasMatch()) << t.toStdString();
+    EXPECT_TRUE(texte.contains("Camp din material") && texte.contains("Coloana din tabel"));
+    EXPECT_TRUE(texte.contains("Densitate [g/cm^3]") && texte.contains("Nume") && texte.contains("nd"));
+    // The selected row copies as a spreadsheet line.
+    asociere.show();
+    asociere.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&asociere));
+    asociere.lista()->setFocus();
+    asociere.lista()->selectRow(7);
+    QTest::keyClick(asociere.lista(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(p.clipboard, "da\tDensitate [g/cm^3]\tun numar\tnd\tnd\t1\t1\n");
+    c.asocieri[7].activ = 0;
     c.asocieri[7].activ = c.asocieri[11].activ = 0;
 
     import.detecteazaLambda();
@@ -91,6 +141,22 @@ TEST_F(ActualizareExcelGui, FromTheWorkbookToTheResultList) {
     ASSERT_EQ(actualizare.rezultate()->count(), 1) << p.texte().back();
     EXPECT_EQ(actualizare.rezultate()->item(0)->text(), "S-BSL7\t1.522\t1.5163\t0.997");
     EXPECT_EQ(import.lista()->count(), 3);
+}
+
+TEST_F(ActualizareExcelGui, AWorkbookOfSeveralSheetsWaitsForTheChoice) {
+    ScrieXls((d / "ohara.xls").string(), "Catalog",
+             {{std::string("Glass"), std::string("nd")}, {std::string("S-BSL7"), 1.5163}, {std::string("S-FPL51"), 1.497}});
+    ContextImportExcel c;
+    c.odbc.codProducator = 3;
+    ImportExcelDialog import(nullptr, c, nullptr, [] { return false; });
+    ASSERT_TRUE(import.deschideFisier((d / "ohara.xls").string()));
+    ASSERT_GT(import.tabele()->count(), 1);
+    EXPECT_EQ(import.tabele()->currentIndex(), -1);
+    EXPECT_TRUE(c.coloane.empty());
+    EXPECT_EQ(import.previzualizare()->columnCount(), 0);
+    import.alegeTabel(import.tabele()->findText("Catalog"));
+    ASSERT_EQ(import.previzualizare()->rowCount(), 2);
+    EXPECT_EQ(import.previzualizare()->item(1, 1)->text(), "1.497");
 }
 
 TEST_F(ActualizareExcelGui, ConnectionInfoAskedAgainRefreshesItsWindow) {

@@ -1,5 +1,8 @@
-// The two import dialogs driven offscreen on files of a scratch glass directory.
+// The two import dialogs driven offscreen on files of a scratch glass
+// directory. Nothing is read before a dialog is on screen, so whatever the
+// reading reports stands over it.
 
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QElapsedTimer>
@@ -20,6 +23,11 @@ namespace {
 
 using ImportDialogs = GlassDirFixture;
 
+void Arata(QWidget& w) {
+    w.show();
+    QCoreApplication::processEvents();
+}
+
 TEST_F(ImportDialogs, TextCatalogueListsAndImportsTheSelection) {
     std::filesystem::create_directory(d / "ohara");
     d.write("ohara/ohara_eco.txt", "h1\nh2\n1\tS-BAL2\t57095\n2\tS-BSL7\t51633\n3\tS-FPL51\t49700\n");
@@ -29,6 +37,8 @@ TEST_F(ImportDialogs, TextCatalogueListsAndImportsTheSelection) {
     ImportCatalogTextDialog dialog(nullptr, 3, [&] { ++actualizari; }, set);
     EXPECT_EQ(Control<QLineEdit>(dialog, 102)->text().toStdString(), (d / "ohara" / "ohara_eco.txt").string());
     QListWidget* lista = Control<QListWidget>(dialog, 1066);
+    EXPECT_EQ(lista->count(), 0);
+    Arata(dialog);
     ASSERT_EQ(lista->count(), 3);
     EXPECT_EQ(lista->item(1)->text(), "S-BSL7\t1.51633");
     EXPECT_FALSE(Control<QPushButton>(dialog, 1025)->isEnabled());
@@ -52,6 +62,7 @@ TEST_F(ImportDialogs, AManyGlassImportKeepsTheWindowResponsive) {
     SetLucru set;
     set.materiale = {namedRecord("Gol0")};
     ImportCatalogTextDialog dialog(nullptr, 3, {}, set);
+    Arata(dialog);
     QListWidget* lista = Control<QListWidget>(dialog, 1066);
     ASSERT_EQ(lista->count(), 5000);
     lista->selectAll();
@@ -74,6 +85,8 @@ TEST_F(ImportDialogs, DatabaseImportListsBothFiles) {
     writeDb(databaseOf({namedRecord("KEEP")}));
     ImportSticleDialog dialog(nullptr);
     EXPECT_EQ(Control<QLineEdit>(dialog, 101)->text(), "Selectati fisier import");
+    EXPECT_EQ(Control<QListWidget>(dialog, 106)->count(), 0);
+    Arata(dialog);
     EXPECT_EQ(Control<QListWidget>(dialog, 106)->count(), 1);
     EXPECT_EQ(Control<QListWidget>(dialog, 105)->count(), 0);
     EXPECT_FALSE(Control<QPushButton>(dialog, 107)->isEnabled());

@@ -3,11 +3,13 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFocusEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <filesystem>
 
+#include "import/csv/CaleCsv.h"
 #include "import/csv/ImportaCsvDialog.h"
 #include "support/PlatformaScriptata.h"
 #include "settings/Directoare.h"
@@ -49,8 +51,20 @@ TEST_F(CsvDialog, OpensOnSchottWithItsFolder) {
     EXPECT_EQ(dialog.producatori()->count(), 15);  // no producer table: the built-in names
     EXPECT_EQ(dialog.producatori()->currentIndex(), 2);
     EXPECT_EQ(dialog.campCale()->text().toStdString(), d.str() + "/Schott/*.csv");
+    // A producer without a folder leaves the user in the glass directory.
     dialog.producatori()->setCurrentIndex(10);
-    EXPECT_EQ(dialog.cale(), d.str() + "/EVAPOR/*.csv");
+    EXPECT_EQ(dialog.cale(), d.str() + "/*.csv");
+    // Every text shows whole at the default font.
+    dialog.show();
+    for (QLabel* l : dialog.findChildren<QLabel*>()) {
+        const QSize trebuie = l->wordWrap() ? QSize(0, l->heightForWidth(l->width())) : l->sizeHint();
+        EXPECT_GE(l->width(), trebuie.width()) << l->text().toStdString();
+        EXPECT_GE(l->height(), trebuie.height()) << l->text().toStdString();
+    }
+    // A pattern is no file to update from: said here, no second window.
+    dialog.findChild<QPushButton*>("1099")->click();
+    EXPECT_EQ(p.ultima().text, "Alegeti intai fisierul *.csv de actualizat.");
+    p.casete.clear();
 
     // A producer table that is there but cannot be read keeps the dialog shut; the library said why.
     std::filesystem::create_directory(d / NumeFisierProducatori);
@@ -73,6 +87,22 @@ TEST_F(CsvDialog, ChooserTakesTheProducerFolder) {
     QTest::mouseClick(dialog.findChild<QPushButton*>("1122"), Qt::LeftButton);
     EXPECT_EQ(dialog.campCale()->text().toStdString(), d.str() + "/Schott/N-BK7.csv");
     EXPECT_EQ(dialog.cale(), d.str() + "/Schott/N-BK7.csv");
+    EXPECT_TRUE(p.casete.empty());
+    EXPECT_EQ(p.setari().citesteText(CheieSetariCsv, ValoareUltimulDirectorCsv), d.str() + "/Schott");
+}
+
+// The folder last chosen from while it is there, then the producer's, the
+// glass directory's, and at the end some folder that exists.
+TEST_F(CsvDialog, StartsOnlyInAFolderThatExists) {
+    std::filesystem::create_directory(d / "alt");
+    p.setari().scrieText(CheieSetariCsv, ValoareUltimulDirectorCsv, (d / "alt").string());
+    EXPECT_EQ(ImportaCsvDialog(nullptr).cale(), d.str() + "/alt/*.csv");
+    std::filesystem::remove(d / "alt");
+    EXPECT_EQ(ImportaCsvDialog(nullptr).cale(), d.str() + "/Schott/*.csv");
+    path_sticle = (d / "lipsa").string();
+    const std::filesystem::path cale = ImportaCsvDialog(nullptr).cale();
+    EXPECT_EQ(cale.filename(), "*.csv");
+    EXPECT_TRUE(std::filesystem::is_directory(cale.parent_path())) << cale;
     EXPECT_TRUE(p.casete.empty());
 }
 

@@ -13,6 +13,7 @@
 #include "settings/Directoare.h"
 #include "suite/UnitatiDialog.h"
 #include "suite/Vedora.h"
+#include "suite/DupaAfisareUi.h"
 
 namespace vitramor {
 
@@ -72,8 +73,10 @@ ImportSticleDialog::ImportSticleDialog(QWidget* parent) : QDialog(parent) {
     connect(importa_, &QPushButton::clicked, this, &ImportSticleDialog::importa);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
-    listeaza(listaDestinatie_, path_sticle, nume_fisier_sticle);
     importa_->setEnabled(false);
+    // Reading the database may ask about a damaged file: the question
+    // stands over this dialog, not before it.
+    LaPrimaAfisare(this, [this] { listeaza(listaDestinatie_, path_sticle, nume_fisier_sticle); });
 }
 
 bool ImportSticleDialog::listeaza(QListWidget* lista, const std::string& director, const std::string& fisier) {

@@ -4,20 +4,25 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QTableWidget>
 #include <algorithm>
 #include <filesystem>
 
 #include "fileutil/AlegereFisier.h"
 #include "import/tabele/ActualizareExcelDialog.h"
+#include "import/tabele/AsociereColoaneDialog.h"
 #include "import/csv/CaleCsv.h"
+#include "platform/DepozitSetari.h"
 #include "record/TexteMaterial.h"
 #include "settings/Directoare.h"
 #include "suite/Catalix.h"
+#include "suite/TabelCopiabilUi.h"
 #include "suite/UnitatiDialog.h"
 #include "suite/Vedora.h"
 
@@ -25,10 +30,8 @@ namespace vitramor {
 
 namespace {
 
-// The layout, in dialog units.
-constexpr int LatimeDialog = 262, InaltimeDialog = 106;
-constexpr int EtichetaX = 7, CampX = 62;
-constexpr int ButonY = 86, ButonCx = 50, ButonCy = 14;
+// Buttons, in dialog units.
+constexpr int ButonCx = 50, ButonCy = 14;
 
 constexpr int ProducatorInitial = 2;  // Schott: the catalogues most often updated
 
@@ -55,35 +58,51 @@ void FaraFunctie(QWidget* w) { eroare(path_help, w, stil::MB_OK | stil::MB_ICONE
 ImportaCsvDialog::ImportaCsvDialog(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Importa sticle din fisiere *.csv"));
     setObjectName(QStringLiteral("134"));
-    const UnitatiDialog& u = unitatiDialog();
-    setFixedSize(u.dimensiune(LatimeDialog, InaltimeDialog));
+    // Laid out by the font's own measures, so every text shows whole.
+    auto* grila = new QGridLayout(this);
 
-    eticheta(this, "Producator", EtichetaX, 9, 52);
+    grila->addWidget(new QLabel(QStringLiteral("Producator"), this), 0, 0);
     producatori_ = new QComboBox(this);
     producatori_->setObjectName(QString::number(IdComboProducatorCsv));
-    u.plaseaza(producatori_, CampX, 7, 120, 12);
+    grila->addWidget(producatori_, 0, 1, 1, 2);
 
-    eticheta(this, "Fisier *.csv", EtichetaX, 27, 52);
+    grila->addWidget(new QLabel(QStringLiteral("Fisier *.csv"), this), 1, 0);
     campCale_ = new QLineEdit(this);
     campCale_->setObjectName(QString::number(IdCampCaleCsv));
     campCale_->setMaxLength(static_cast<int>(LungimeMaximaCale));
-    u.plaseaza(campCale_, CampX, 25, 168, 12);
+    campCale_->setMinimumWidth(campCale_->fontMetrics().averageCharWidth() * 50);
     campCale_->installEventFilter(this);
-    QPushButton* alege = buton(this, "...", IdButonAlegeCsv, 233, 24, 22);
+    grila->addWidget(campCale_, 1, 1);
+    QPushButton* alege = buton(this, "...", IdButonAlegeCsv, 0, 0, 22);
+    alege->setMaximumWidth(alege->fontMetrics().horizontalAdvance(QStringLiteral("...")) * 4);
+    grila->addWidget(alege, 1, 2);
 
-    eticheta(this, "Index linie din fisierul *.csv care numeste coloanele", EtichetaX, 45, 178);
+    auto* eticheta = new QLabel(
+        QStringLiteral("Linia din fisierul *.csv care numeste coloanele (incepe de la 1; 0 = gasita din celule)"), this);
+    eticheta->setWordWrap(true);
+    grila->addWidget(eticheta, 2, 0, 1, 2);
     auto* linie = new QLineEdit(this);
     linie->setObjectName(QString::number(IdCampLinieAntet));
-    u.plaseaza(linie, 188, 43, 24, 12);
-    eticheta(this, "(incepe de la 1)", 215, 45, 44);
+    linie->setMaximumWidth(linie->fontMetrics().averageCharWidth() * 8);
+    grila->addWidget(linie, 2, 2);
 
-    QPushButton* asociere =
-        buton(this, "Defineste asociere date sticle cu coloane ", IdButonAsociereCsv, EtichetaX, 62, 170);
-    QPushButton* actualizeaza = buton(this, "Actualizeaza", IdButonActualizeazaCsv, 183, 62, 72);
+    auto* actiuni = new QHBoxLayout;
+    QPushButton* asociere = buton(this, "Defineste asociere date sticle cu coloane ", IdButonAsociereCsv, 0, 0, 170);
+    QPushButton* actualizeaza = buton(this, "Actualizeaza", IdButonActualizeazaCsv, 0, 0, 72);
+    actiuni->addWidget(asociere);
+    actiuni->addWidget(actualizeaza);
+    actiuni->addStretch();
+    grila->addLayout(actiuni, 3, 0, 1, 3);
 
-    QPushButton* ok = buton(this, "OK", raspuns::IDOK, EtichetaX, ButonY, ButonCx);
-    QPushButton* anuleaza = buton(this, "Cancel", raspuns::IDCANCEL, 65, ButonY, ButonCx);
-    QPushButton* ajutor = buton(this, "Ajutor", IdButonAjutorCsv, 123, ButonY, ButonCx);
+    auto* jos = new QHBoxLayout;
+    QPushButton* ok = buton(this, "OK", raspuns::IDOK, 0, 0, ButonCx);
+    QPushButton* anuleaza = buton(this, "Cancel", raspuns::IDCANCEL, 0, 0, ButonCx);
+    QPushButton* ajutor = buton(this, "Ajutor", IdButonAjutorCsv, 0, 0, ButonCx);
+    for (QPushButton* b : {ok, anuleaza, ajutor}) jos->addWidget(b);
+    jos->addStretch();
+    grila->addLayout(jos, 4, 0, 1, 3);
+    grila->setColumnStretch(1, 1);
+    grila->setSizeConstraint(QLayout::SetFixedSize);
     ok->setDefault(true);
 
     pregatit_ = umpleProducatori();
@@ -92,7 +111,8 @@ ImportaCsvDialog::ImportaCsvDialog(QWidget* parent) : QDialog(parent) {
         const QSignalBlocker blocare(producatori_);
         producatori_->setCurrentIndex(std::min(ProducatorInitial, producatori_->count() - 1));
     }
-    alegeProducator(producatori_->currentIndex());
+    // The folder last chosen from comes first when it is still there.
+    alegeDirector(producatori_->currentIndex(), true);
 
     connect(producatori_, &QComboBox::currentIndexChanged, this, &ImportaCsvDialog::alegeProducator);
     connect(campCale_, &QLineEdit::textEdited, this, [this] { caleSchimbata_ = true; });
@@ -101,6 +121,11 @@ ImportaCsvDialog::ImportaCsvDialog(QWidget* parent) : QDialog(parent) {
     // The update over the chosen file, with the header line given here.
     connect(actualizeaza, &QPushButton::clicked, this, [this, linie] {
         preiaCale();
+        if (cale_.find_first_of("*?") != std::string::npos) {
+            MesajBox(this, "Alegeti intai fisierul *.csv de actualizat.", "ATENTIE!",
+                     stil::MB_OK | stil::MB_ICONEXCLAMATION);
+            return;
+        }
         ActualizareExcelDialog d(this, cale_, std::max(0, linie->text().toInt()));
         d.exec();
     });
@@ -118,13 +143,28 @@ bool ImportaCsvDialog::umpleProducatori() {
     return !(std::filesystem::exists(std::filesystem::path(path_sticle) / NumeFisierProducatori, ec) || ec);
 }
 
-void ImportaCsvDialog::alegeProducator(int cod) {
+void ImportaCsvDialog::alegeProducator(int cod) { alegeDirector(cod, false); }
+
+void ImportaCsvDialog::alegeDirector(int cod, bool laDeschidere) {
     if (cod < 0) return;
     producator_ = cod;
-    directorProducator_ = DirectorCsvProducator(path_sticle, cod);
-    cale_ = CaleCsvProducator(path_sticle, cod);
+    const std::string producatorului = DirectorCsvProducator(path_sticle, cod);
+    const std::string amintit = platforma().setari().citesteText(CheieSetariCsv, ValoareUltimulDirectorCsv).value_or("");
+    // A producer chosen by the user comes before the remembered folder; a
+    // folder that is not there is never proposed.
+    directorProducator_ = laDeschidere ? PrimulDirectorExistent({amintit, producatorului, path_sticle})
+                                       : PrimulDirectorExistent({producatorului, amintit, path_sticle});
+    cale_ = UnesteDirectorSiNume(directorProducator_, ModelCsv);
     campCale_->setText(qs(cale_));
     caleSchimbata_ = false;
+}
+
+void ImportaCsvDialog::tineMinteDirectorul() {
+    const std::size_t separator = cale_.find_last_of('/');
+    if (separator == std::string::npos || separator == 0) return;
+    // Only a convenience: a store that cannot keep it changes nothing else.
+    platforma().setari().creazaCheie(CheieSetariCsv);
+    platforma().setari().scrieText(CheieSetariCsv, ValoareUltimulDirectorCsv, cale_.substr(0, separator));
 }
 
 void ImportaCsvDialog::alegeFisier() {
@@ -135,6 +175,7 @@ void ImportaCsvDialog::alegeFisier() {
     cale_ = UnesteDirectorSiNume(director, nume);
     campCale_->setText(qs(cale_));
     caleSchimbata_ = false;
+    tineMinteDirectorul();
     campCale_->setFocus();
 }
 
@@ -150,6 +191,7 @@ void ImportaCsvDialog::preiaCale() {
     }
     cale_ = acceptata;
     campCale_->setText(qs(cale_));
+    tineMinteDirectorul();
 }
 
 bool ImportaCsvDialog::eventFilter(QObject* o, QEvent* e) {
@@ -163,14 +205,12 @@ void ImportaCsvDialog::definesteAsociere() {
 }
 
 AsociereGoalaDialog::AsociereGoalaDialog(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Asociere struct materiale_optice cu coloane tabel catalog sticla"));
+    setWindowTitle(QStringLiteral("Asociere campuri material cu coloane din tabel"));
     setObjectName(QStringLiteral("129"));
     const UnitatiDialog& u = unitatiDialog();
     setFixedSize(u.dimensiune(330, 222));
 
-    auto* lista = new QListWidget(this);
-    lista->setObjectName(QStringLiteral("96"));
-    u.plaseaza(lista, 7, 7, 316, 100);
+    u.plaseaza(CreazaTabelCopiabil(this, QStringLiteral("96"), AnteteAsocieri()), 7, 7, 316, 100);
 
     auto* activa = new QCheckBox(this);
     activa->setObjectName(QStringLiteral("99"));
@@ -183,8 +223,8 @@ AsociereGoalaDialog::AsociereGoalaDialog(QWidget* parent) : QDialog(parent) {
     };
     camp(98, 102, 112, 60);
     camp(97, 167, 112, 30);
-    eticheta(this, "Coloana start", 7, 130, 60);
-    eticheta(this, "Coloana stop", 132, 130, 60);
+    eticheta(this, "Coloana din tabel", 7, 130, 110);
+    eticheta(this, "Pana la coloana", 132, 130, 110);
     const auto combo = [this, &u](int id, int x, int y) {
         auto* c = new QComboBox(this);
         c->setObjectName(QString::number(id));

@@ -1,6 +1,8 @@
 #pragma once
 // "Importa sticle din fisiere *.csv": the user picks a producer and a CSV
-// catalogue file below that producer's folder. "Actualizeaza" reads it
+// catalogue file below that producer's folder. It starts in a folder that
+// exists: the one last chosen from, else the producer's, else the glass
+// directory, else the home directory. "Actualizeaza" reads it
 // through the Excel update dialog, with the header line given here.
 
 #include <QDialog>
@@ -47,6 +49,8 @@ protected:
 
 private:
     bool umpleProducatori();
+    void alegeDirector(int cod, bool laDeschidere);
+    void tineMinteDirectorul();
     void preiaCale();
 
     bool pregatit_ = false;

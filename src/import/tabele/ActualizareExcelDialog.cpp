@@ -14,6 +14,7 @@
 #include "suite/UnitatiDialog.h"
 #include "suite/ListaTabulatoriUi.h"
 #include "suite/ProducatoriComboUi.h"
+#include "suite/DupaAfisareUi.h"
 #include "suite/Vedora.h"
 
 namespace vitramor {
@@ -52,8 +53,12 @@ ActualizareExcelDialog::ActualizareExcelDialog(QWidget* parent, std::string fisi
     auto* ok = ButonDialog(this, QStringLiteral("OK"), 1, 7, 198, 50, 14);
     auto* anuleaza = ButonDialog(this, QStringLiteral("Cancel"), 2, 62, 198, 50, 14);
     auto* ajutor = ButonDialog(this, QStringLiteral("Ajutor"), 1023, 117, 198, 50, 14);
-    UmpleComboProducatori(producatori_, this);
-    producatori_->setCurrentIndex(std::min(2, producatori_->count() - 1));
+    // A producer table that cannot be read is reported over this window,
+    // not before it is there.
+    LaPrimaAfisare(this, [this] {
+        UmpleComboProducatori(producatori_, this);
+        producatori_->setCurrentIndex(std::min(2, producatori_->count() - 1));
+    });
 
     connect(r102, &QRadioButton::clicked, this, [this, r101] {
         eroare(path_help, this, stil::MB_OK | stil::MB_ICONEXCLAMATION, 0);
@@ -79,7 +84,8 @@ void ActualizareExcelDialog::conecteazaSiActualizeaza() {
     if (!d.pregatit()) return;
     if (!fisier_.empty()) {
         d.randAntet()->setText(QString::number(randAntet_));
-        d.deschideFisier(fisier_);
+        // What the file's reading reports belongs over the import window.
+        LaPrimaAfisare(&d, [&d, this] { d.deschideFisier(fisier_); });
     }
     d.exec();
 }

@@ -21,7 +21,8 @@ namespace vitramor {
 namespace {
 
 struct Implicita {
-    const char* nume;
+    const char* nume;     // as stored in the association files, byte for byte
+    const char* afisare;  // as the dialog shows it
     std::int16_t tip;
     std::int16_t elemente;
     std::size_t deplasare;
@@ -30,26 +31,26 @@ struct Implicita {
 
 #define CAMP(f) offsetof(MaterialOptic, f)
 const Implicita Implicite[NumarAsocieriImplicite] = {
-    {"nume", TipChar, 15, CAMP(nume), 1},
-    {"cod", TipChar, 13, CAMP(cod), 1},
-    {"lambda_indici", TipFloat, 50, CAMP(lambda_indici), 4},
-    {"indice_n", TipDouble, 50, CAMP(indice_n), 8},
-    {"indice_k", TipDouble, 50, CAMP(indice_k), 8},
-    {"coef. disp. n", TipDouble, 24, CAMP(coef_disp_n), 8},
-    {"coef. disp. k", TipDouble, 24, CAMP(coef_disp_k), 8},
-    {"densitate", TipFloat, 1, CAMP(densitate), 4},
-    {"lambda_Ti", TipUshort, 50, CAMP(lambda_Ti), 2},
-    {"transmisia interna", TipFloat, 50, CAMP(transmisia_interna), 4},
-    {"Modul Young", TipFloat, 1, CAMP(modul_young), 4},
-    {"Raport Poissom", TipFloat, 1, CAMP(raport_poisson), 4},
-    {"Propr. chimice", TipUshort, 9, CAMP(stabilitate_chimica), 2},
-    {"Tg, ...", TipUshort, 6, CAMP(temperaturi), 2},
-    {"Heat conductivity", TipFloat, 4, CAMP(conductibilitate_termica), 4},
-    {"Thermal expansion", TipFloat, 4, CAMP(dilatare), 4},
-    {"Knoop hardness", TipFloat, 1, CAMP(duritate_knoop), 4},
-    {"Heat capacity", TipFloat, 4, CAMP(caldura_specifica), 4},
-    {"Grindability class (HG)", TipFloat, 1, CAMP(duritate_abraziune), 4},
-    {"grosime transmisie", TipFloat, 1, CAMP(grosime_transmisie), 4},
+    {"nume", "Nume", TipChar, 15, CAMP(nume), 1},
+    {"cod", "Cod", TipChar, 13, CAMP(cod), 1},
+    {"lambda_indici", "Lungimi de unda indici [nm]", TipFloat, 50, CAMP(lambda_indici), 4},
+    {"indice_n", "Indici de refractie n", TipDouble, 50, CAMP(indice_n), 8},
+    {"indice_k", "Coeficienti de extinctie k", TipDouble, 50, CAMP(indice_k), 8},
+    {"coef. disp. n", "Coeficienti dispersie n", TipDouble, 24, CAMP(coef_disp_n), 8},
+    {"coef. disp. k", "Coeficienti dispersie k", TipDouble, 24, CAMP(coef_disp_k), 8},
+    {"densitate", "Densitate [g/cm^3]", TipFloat, 1, CAMP(densitate), 4},
+    {"lambda_Ti", "Lungimi de unda transmisie [nm]", TipUshort, 50, CAMP(lambda_Ti), 2},
+    {"transmisia interna", "Transmisie interna", TipFloat, 50, CAMP(transmisia_interna), 4},
+    {"Modul Young", "Modul Young", TipFloat, 1, CAMP(modul_young), 4},
+    {"Raport Poissom", "Raport Poisson", TipFloat, 1, CAMP(raport_poisson), 4},
+    {"Propr. chimice", "Proprietati chimice", TipUshort, 9, CAMP(stabilitate_chimica), 2},
+    {"Tg, ...", "Temperaturi (Tg, ...)", TipUshort, 6, CAMP(temperaturi), 2},
+    {"Heat conductivity", "Conductibilitate termica", TipFloat, 4, CAMP(conductibilitate_termica), 4},
+    {"Thermal expansion", "Dilatare termica", TipFloat, 4, CAMP(dilatare), 4},
+    {"Knoop hardness", "Duritate Knoop", TipFloat, 1, CAMP(duritate_knoop), 4},
+    {"Heat capacity", "Caldura specifica", TipFloat, 4, CAMP(caldura_specifica), 4},
+    {"Grindability class (HG)", "Clasa de abraziune (HG)", TipFloat, 1, CAMP(duritate_abraziune), 4},
+    {"grosime transmisie", "Grosime transmisie [mm]", TipFloat, 1, CAMP(grosime_transmisie), 4},
 };
 #undef CAMP
 
@@ -120,6 +121,31 @@ std::string LinieAsociere(AsociereMarimeSticla& a, const std::vector<ColoanaTabe
     return TextFormatat("*%s\t%s\t%d\t%s - %s\t%s - %s\t%d\t%g", nume.c_str(), NumeTipElement(a.tip), a.nrElemente,
                   start.c_str(), tipStart.c_str(), stop.c_str(), tipStop.c_str(), a.nrColoane,
                   static_cast<double>(a.factor));
+}
+
+std::string NumeCampAsociere(const AsociereMarimeSticla& a) {
+    const std::string nume(a.nume, strnlen(a.nume, sizeof a.nume));
+    for (const auto& d : Implicite)
+        if (nume == d.nume) return d.afisare;
+    return nume;
+}
+
+std::string DescriereValoriAsociere(const AsociereMarimeSticla& a) {
+    if (a.tip == TipChar || a.tip == TipWchar) return TextFormatat("text, max. %d caractere", a.nrElemente);
+    const bool intreg = a.tip != TipFloat && a.tip != TipDouble;
+    if (a.nrElemente == 1) return intreg ? "un numar intreg" : "un numar";
+    return TextFormatat(intreg ? "max. %d numere intregi" : "max. %d numere", a.nrElemente);
+}
+
+const char* FelColoanaTabel(int tipSql) {
+    switch (tipSql) {
+        case SQL_CHAR: case SQL_VARCHAR: case SQL_LONGVARCHAR: case SQL_WCHAR: case SQL_WVARCHAR: case SQL_WLONGVARCHAR:
+            return "text";
+        case SQL_NUMERIC: case SQL_DECIMAL: case SQL_FLOAT: case SQL_REAL: case SQL_DOUBLE: return "numere";
+        case SQL_INTEGER: case SQL_SMALLINT: case SQL_TINYINT: case SQL_BIGINT: case SQL_BIT: return "numere intregi";
+        case SQL_DATETIME: case SQL_TYPE_DATE: case SQL_TYPE_TIME: case SQL_TYPE_TIMESTAMP: return "date calendaristice";
+        default: return "date binare sau necunoscute";
+    }
 }
 
 std::vector<std::uint8_t> OctetiAsocieri(const TabelAsocieri& t) {

@@ -91,6 +91,14 @@ void DezactiveazaAsocieri(TabelAsocieri& t);
 // stop outside the table makes it inactive, a factor of 0 becomes 1.
 std::string LinieAsociere(AsociereMarimeSticla& a, const std::vector<ColoanaTabel>* coloane);
 
+// The entry's field in the user's words ("Densitate [g/cm^3]"); an entry an
+// association file names otherwise keeps that name.
+std::string NumeCampAsociere(const AsociereMarimeSticla& a);
+// What the field takes, in words ("un numar", "text, max. 15 caractere").
+std::string DescriereValoriAsociere(const AsociereMarimeSticla& a);
+// What a catalogue column holds, in words ("text", "numere").
+const char* FelColoanaTabel(int tipSql);
+
 std::vector<std::uint8_t> OctetiAsocieri(const TabelAsocieri& t);
 // False for bytes that are not a whole table.
 bool AsocieriDinOcteti(const std::vector<std::uint8_t>& o, TabelAsocieri& t);

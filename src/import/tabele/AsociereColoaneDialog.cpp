@@ -5,17 +5,18 @@
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QTableWidget>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <filesystem>
 
 #include "fileutil/UtilitatiFisiere.h"
 #include "fileutil/AlegereFisier.h"
+#include "record/CodificareText.h"
 #include "import/csv/CaleCsv.h"
 #include "settings/Directoare.h"
 #include "suite/UnitatiDialog.h"
-#include "suite/ListaTabulatoriUi.h"
+#include "suite/TabelCopiabilUi.h"
 #include "suite/Vedora.h"
 
 namespace vitramor {
@@ -41,35 +42,49 @@ void Eticheta(QWidget* p, const char* text, int x, int y, int cx) {
     unitatiDialog().plaseaza(new QLabel(QString::fromLatin1(text), p), x, y, cx, 8);
 }
 
+QString NumeColoana(const std::vector<ColoanaTabel>& coloane, int i) {
+    return i >= 0 && static_cast<std::size_t>(i) < coloane.size() ? qs(coloane[static_cast<std::size_t>(i)].nume)
+                                                                   : QString();
+}
+
 }  // namespace
+
+QStringList AnteteAsocieri() {
+    return {QStringLiteral("Activ"),           QStringLiteral("Camp din material"), QStringLiteral("Valori"),
+            QStringLiteral("Coloana din tabel"), QStringLiteral("Pana la coloana"),  QStringLiteral("Nr. coloane"),
+            QStringLiteral("Factor conversie")};
+}
 
 AsociereColoaneDialog::AsociereColoaneDialog(QWidget* parent, ContextImportExcel& c, const std::string& numeRegistru)
     : QDialog(parent), c_(c), registru_(numeRegistru) {
     setObjectName(QStringLiteral("129"));
-    setWindowTitle(qs("Asociere struct materiale_optice cu coloane tabel catalog sticla " + numeRegistru));
+    setWindowTitle(qs("Asociere campuri material cu coloane din tabel " + numeRegistru));
     const UnitatiDialog& u = unitatiDialog();
-    setFixedSize(u.dimensiune(520, 250));
-    lista_ = new QListWidget(this);
-    lista_->setObjectName(QStringLiteral("96"));
+    setFixedSize(u.dimensiune(520, 262));
+    lista_ = CreazaTabelCopiabil(this, QStringLiteral("96"), AnteteAsocieri());
+    lista_->setSelectionMode(QAbstractItemView::SingleSelection);
     u.plaseaza(lista_, 7, 7, 506, 130);
-    SeteazaTabulatoriLista(lista_, u, {95, 135, 160, 300, 450, 485});
 
     activ_ = new QCheckBox(this);
     activ_->setObjectName(QStringLiteral("99"));
-    u.plaseaza(activ_, 7, 145, 110, 10);
-    tip_ = Camp(this, 98, 120, 144, 40);
-    elemente_ = Camp(this, 97, 165, 144, 25);
-    Eticheta(this, "Coloana start", 7, 162, 60);
+    u.plaseaza(activ_, 7, 145, 150, 10);
+    Eticheta(this, "Valori", 162, 146, 25);
+    tip_ = Camp(this, 98, 190, 144, 100);
+    Eticheta(this, "Nr. valori", 300, 146, 40);
+    elemente_ = Camp(this, 97, 342, 144, 25);
+    Eticheta(this, "Coloana din tabel", 7, 162, 62);
     start_ = new QComboBox(this);
     start_->setObjectName(QStringLiteral("100"));
     u.plaseaza(start_, 70, 160, 110, 12);
-    Eticheta(this, "Coloana stop", 190, 162, 55);
+    Eticheta(this, "Pana la", 190, 162, 30);
     stop_ = new QComboBox(this);
     stop_->setObjectName(QStringLiteral("101"));
-    u.plaseaza(stop_, 248, 160, 110, 12);
-    tipSql_ = Camp(this, 102, 365, 160, 90);
-    coloane_ = Camp(this, 103, 460, 160, 25);
-    Eticheta(this, "Conversie", 7, 180, 60);
+    u.plaseaza(stop_, 222, 160, 110, 12);
+    Eticheta(this, "Contine", 340, 162, 32);
+    tipSql_ = Camp(this, 102, 374, 160, 80);
+    Eticheta(this, "Nr. col.", 460, 162, 28);
+    coloane_ = Camp(this, 103, 488, 160, 25);
+    Eticheta(this, "Factor conversie", 7, 180, 62);
     factor_ = Camp(this, 104, 70, 178, 60, false);
     factor_->installEventFilter(this);
     for (const auto& k : c_.coloane) {
@@ -90,7 +105,7 @@ AsociereColoaneDialog::AsociereColoaneDialog(QWidget* parent, ContextImportExcel
     auto* ajutor = ButonDialog(this, QStringLiteral("Ajutor"), 1023, 117, 228, 50, 14);
     ok->setDefault(true);
 
-    connect(lista_, &QListWidget::currentRowChanged, this, [this](int r) {
+    connect(lista_, &QTableWidget::currentCellChanged, this, [this](int r) {
         if (r >= 0 && static_cast<std::size_t>(r) < intrari_.size()) selecteaza(intrari_[static_cast<std::size_t>(r)]);
     });
     connect(activ_, &QCheckBox::toggled, this, [this](bool v) {
@@ -118,15 +133,27 @@ AsociereColoaneDialog::AsociereColoaneDialog(QWidget* parent, ContextImportExcel
 void AsociereColoaneDialog::reumple() {
     const QSignalBlocker b(lista_);
     const int rand = lista_->currentRow();
-    lista_->clear();
+    lista_->setRowCount(0);
     intrari_.clear();
     for (int i = 0; i < NumarAsocieri; ++i) {
-        const std::string l = LinieAsociere(c_.asocieri[i], &c_.coloane);
-        if (l.empty()) continue;
-        lista_->addItem(qs(l));
+        AsociereMarimeSticla& a = c_.asocieri[i];
+        // LinieAsociere checks the entry against this table first (columns
+        // it does not have make the entry inactive) and skips unnamed ones.
+        if (LinieAsociere(a, &c_.coloane).empty()) continue;
+        const int r = lista_->rowCount();
+        lista_->insertRow(r);
+        const bool activ = a.activ != 0;
+        ScrieCelula(lista_, r, 0, activ ? QStringLiteral("da") : QString());
+        ScrieCelula(lista_, r, 1, QString::fromStdString(Utf8DinWindows1252(NumeCampAsociere(a))));
+        ScrieCelula(lista_, r, 2, qs(DescriereValoriAsociere(a)));
+        ScrieCelula(lista_, r, 3, activ ? NumeColoana(c_.coloane, a.coloanaStart) : QString());
+        ScrieCelula(lista_, r, 4, activ ? NumeColoana(c_.coloane, a.coloanaStop) : QString());
+        ScrieCelula(lista_, r, 5, activ ? QString::number(a.nrColoane) : QString());
+        ScrieCelula(lista_, r, 6, activ ? QString::asprintf("%g", static_cast<double>(a.factor)) : QString());
         intrari_.push_back(i);
     }
-    lista_->setCurrentRow(rand);
+    lista_->resizeColumnsToContents();
+    if (rand >= 0 && rand < lista_->rowCount()) lista_->setCurrentCell(rand, 1);
     arataIntrarea();
 }
 
@@ -141,13 +168,16 @@ void AsociereColoaneDialog::arataIntrarea() {
     if (!are) return;
     const AsociereMarimeSticla& a = c_.asocieri[c_.intrareCurenta];
     const QSignalBlocker b1(activ_), b2(start_), b3(stop_);
-    activ_->setText(QString::fromLatin1(a.nume));
+    activ_->setText(QString::fromStdString(Utf8DinWindows1252(NumeCampAsociere(a))));
     activ_->setChecked(a.activ != 0);
-    tip_->setText(QString::fromLatin1(NumeTipElement(a.tip)));
+    tip_->setText(qs(DescriereValoriAsociere(a)));
     elemente_->setText(QString::number(a.nrElemente));
     start_->setCurrentIndex(a.coloanaStart);
     stop_->setCurrentIndex(a.coloanaStop);
     coloane_->setText(QString::number(a.nrColoane));
+    const bool areColoana = a.coloanaStart >= 0 && static_cast<std::size_t>(a.coloanaStart) < c_.coloane.size();
+    tipSql_->setText(areColoana ? QString::fromLatin1(FelColoanaTabel(c_.coloane[static_cast<std::size_t>(a.coloanaStart)].tipSql))
+                                : QString());
     factor_->setText(QString::asprintf("%g", static_cast<double>(a.factor == 0 ? 1.0f : a.factor)));
 }
 
@@ -186,7 +216,7 @@ void AsociereColoaneDialog::alegeColoana(bool esteStart, int index) {
         a.coloanaStop = -1;
         a.nrColoane = 1;
     }
-    tipSql_->setText(QString::fromLatin1(NumeTipSql(c_.coloane[static_cast<std::size_t>(index)].tipSql)));
+    tipSql_->setText(QString::fromLatin1(FelColoanaTabel(c_.coloane[static_cast<std::size_t>(index)].tipSql)));
     reumple();
 }
 
@@ -240,7 +270,7 @@ void AsociereColoaneDialog::restaureaza() {
 
 void AsociereColoaneDialog::done(int r) {
     if (r == QDialog::Accepted && !c_.asocieri[0].activ &&
-        MesajBox(this, std::string("Prima variabila <") + c_.asocieri[0].nume + "> nu este activa! Continuati?",
+        MesajBox(this, "Primul camp <" + NumeCampAsociere(c_.asocieri[0]) + "> nu este activ! Continuati?",
                  "ATENTIE!", stil::MB_YESNO) != raspuns::IDYES)
         return;
     QDialog::done(r);

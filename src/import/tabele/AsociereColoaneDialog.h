@@ -1,25 +1,32 @@
 #pragma once
-// "Asociere struct materiale_optice cu coloane tabel catalog sticla": which
-// catalogue columns feed which record field, with a factor; saved to and
-// restored from the settings store or an *.aso file.
+// "Asociere campuri material cu coloane din tabel": which catalogue columns
+// feed which field of the material, with a factor; saved to and restored
+// from the settings store or an *.aso file. The user sees fields and
+// columns by name and what they hold in words; the record's C types stay
+// with the code that transfers the values.
 
 #include <QDialog>
+#include <QStringList>
 
 #include "import/tabele/AsociereColoane.h"
 
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
-class QListWidget;
+class QTableWidget;
 
 namespace vitramor {
+
+// The association list's column titles, shared with the CSV dialog's empty
+// association window.
+QStringList AnteteAsocieri();
 
 class AsociereColoaneDialog : public QDialog {
     Q_OBJECT
 public:
     AsociereColoaneDialog(QWidget* parent, ContextImportExcel& c, const std::string& numeRegistru);
 
-    QListWidget* lista() const { return lista_; }
+    QTableWidget* lista() const { return lista_; }
     QComboBox* start() const { return start_; }
     QComboBox* stop() const { return stop_; }
     void selecteaza(int intrare);
@@ -37,7 +44,7 @@ private:
 
     ContextImportExcel& c_;
     std::string registru_;
-    QListWidget* lista_;
+    QTableWidget* lista_;
     QCheckBox* activ_;
     QCheckBox* inFisier_;
     QLineEdit *tip_, *elemente_, *tipSql_, *coloane_, *factor_;

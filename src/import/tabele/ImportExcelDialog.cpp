@@ -9,6 +9,8 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QTableWidget>
+#include <array>
 #include <filesystem>
 
 #include "fileutil/AlegereFisier.h"
@@ -17,11 +19,16 @@
 #include "settings/Directoare.h"
 #include "suite/UnitatiDialog.h"
 #include "suite/ListaTabulatoriUi.h"
+#include "suite/TabelCopiabilUi.h"
 #include "suite/VedoraUi.h"
 
 namespace vitramor {
 
 namespace {
+
+// Enough rows to recognise the table and tell its columns apart.
+constexpr int RanduriPrevizualizare = 10;
+constexpr int LungimeCelulaPrevizualizare = 128;
 
 // Table, column and source names are UTF-8, as the update's result lines are.
 QString qs(const std::string& s) { return QString::fromStdString(s); }
@@ -51,8 +58,10 @@ ImportExcelDialog::ImportExcelDialog(QWidget* parent, ContextImportExcel& c, QLi
     }
     setWindowTitle(qs("Incarca sticle " + c_.odbc.numeRegistru + " din fisier Excel"));
     const UnitatiDialog& u = unitatiDialog();
-    setFixedSize(u.dimensiune(420, 260));
-    conectare_ = new QCheckBox(QStringLiteral("Connect to ODBC data file source"), this);
+    setFixedSize(u.dimensiune(420, 336));
+    // Files are opened by the button beside it; the data-source chooser is
+    // for sources the driver manager knows by name.
+    conectare_ = new QCheckBox(QStringLiteral("Sursa de date ODBC (DSN)"), this);
     conectare_->setObjectName(QStringLiteral("1077"));
     u.plaseaza(conectare_, 7, 7, 140, 10);
     auto* fisier = ButonDialog(this, QStringLiteral("Fisier Excel/CSV..."), 1086, 150, 5, 80, 14);
@@ -69,21 +78,25 @@ ImportExcelDialog::ImportExcelDialog(QWidget* parent, ContextImportExcel& c, QLi
     Eticheta(this, "Tabele", 7, 44, 100);
     tabele_ = new QComboBox(this);
     tabele_->setObjectName(QStringLiteral("1082"));
+    tabele_->setPlaceholderText(QStringLiteral("Alegeti tabelul"));
     u.plaseaza(tabele_, 7, 54, 150, 12);
     Eticheta(this, "Coloane tabel selectat", 165, 44, 120);
     coloane_ = new QComboBox(this);
     coloane_->setObjectName(QStringLiteral("1083"));
     u.plaseaza(coloane_, 165, 54, 150, 12);
+    Eticheta(this, "Primele randuri din tabel", 7, 72, 200);
+    previzualizare_ = CreazaTabelCopiabil(this, QStringLiteral("1088"), {});
+    u.plaseaza(previzualizare_, 7, 82, 406, 96);
     lista_ = new QListWidget(this);
     lista_->setObjectName(QStringLiteral("1066"));
-    u.plaseaza(lista_, 7, 72, 406, 140);
+    u.plaseaza(lista_, 7, 184, 406, 106);
     SeteazaTabulatoriLista(lista_, u, {60, 120});
-    asociere_ = ButonDialog(this, QStringLiteral("Defineste asociere date sticle cu coloane "), 1084, 7, 218, 160, 14);
-    update_ = ButonDialog(this, QStringLiteral("Update list"), 1085, 172, 218, 60, 14);
-    detect_ = ButonDialog(this, QStringLiteral("Detect lambda"), 1124, 237, 218, 60, 14);
-    auto* ok = ButonDialog(this, QStringLiteral("OK"), 1, 7, 240, 50, 14);
-    auto* anuleaza = ButonDialog(this, QStringLiteral("Cancel"), 2, 62, 240, 50, 14);
-    auto* ajutor = ButonDialog(this, QStringLiteral("Ajutor"), 1023, 117, 240, 50, 14);
+    asociere_ = ButonDialog(this, QStringLiteral("Defineste asociere date sticle cu coloane "), 1084, 7, 296, 160, 14);
+    update_ = ButonDialog(this, QStringLiteral("Update list"), 1085, 172, 296, 60, 14);
+    detect_ = ButonDialog(this, QStringLiteral("Detect lambda"), 1124, 237, 296, 60, 14);
+    auto* ok = ButonDialog(this, QStringLiteral("OK"), 1, 7, 316, 50, 14);
+    auto* anuleaza = ButonDialog(this, QStringLiteral("Cancel"), 2, 62, 316, 50, 14);
+    auto* ajutor = ButonDialog(this, QStringLiteral("Ajutor"), 1023, 117, 316, 50, 14);
 
     connect(conectare_, &QCheckBox::clicked, this, &ImportExcelDialog::conecteaza);
     connect(fisier, &QPushButton::clicked, this, [this] {
@@ -128,6 +141,42 @@ void ImportExcelDialog::umpleTabele() {
     c_.coloane.clear();
     if (c_.sursa && c_.sursa->citesteTabele(t))
         for (const auto& n : t) tabele_->addItem(qs(n));
+    // No table looks chosen before the user chose it; the only one is
+    // chosen for him.
+    tabele_->setCurrentIndex(tabele_->count() == 1 ? 0 : -1);
+    if (tabele_->count() == 1) alegeTabel(0);
+    else arataPrimeleRanduri();
+}
+
+void ImportExcelDialog::arataPrimeleRanduri() {
+    previzualizare_->setRowCount(0);
+    const int n = std::min<int>(static_cast<int>(c_.coloane.size()), MaximColoaneTabel);
+    previzualizare_->setColumnCount(n);
+    QStringList antete;
+    for (int k = 0; k < n; ++k) antete << qs(c_.coloane[static_cast<std::size_t>(k)].nume);
+    previzualizare_->setHorizontalHeaderLabels(antete);
+    if (!c_.sursa || n == 0) return;
+    // Read the way the update reads, every cell as text.
+    std::vector<std::array<char, LungimeCelulaPrevizualizare>> celule(static_cast<std::size_t>(n));
+    std::vector<SQLLEN> lungimi(static_cast<std::size_t>(n));
+    SursaTabel& s = *c_.sursa;
+    bool ok = s.incepeCitire();
+    for (int k = 0; ok && k < n; ++k) {
+        const auto i = static_cast<std::size_t>(k);
+        celule[i][0] = '\0';
+        ok = s.leagaColoana(k, SQL_C_CHAR, celule[i].data(), LungimeCelulaPrevizualizare, &lungimi[i]);
+    }
+    ok = ok && s.executa(c_.tabel);
+    for (int r = 0; ok && r < RanduriPrevizualizare && s.urmatorulRand() == 1; ++r) {
+        previzualizare_->insertRow(r);
+        for (int k = 0; k < n; ++k) {
+            const auto i = static_cast<std::size_t>(k);
+            ScrieCelula(previzualizare_, r, k,
+                        lungimi[i] == SQL_NULL_DATA ? QString() : QString::fromUtf8(celule[i].data()));
+        }
+    }
+    s.inchideCitire();
+    previzualizare_->resizeColumnsToContents();
 }
 
 void ImportExcelDialog::conecteaza(bool da) {
@@ -150,6 +199,7 @@ void ImportExcelDialog::conecteaza(bool da) {
         tabele_->clear();
         coloane_->clear();
         c_.coloane.clear();
+        arataPrimeleRanduri();
     }
     stari();
 }
@@ -171,6 +221,7 @@ void ImportExcelDialog::alegeTabel(int index) {
     c_.tabel = tabele_->itemText(index).toStdString();
     if (c_.sursa && index >= 0 && c_.sursa->citesteColoane(c_.tabel, c_.coloane))
         for (const auto& k : c_.coloane) coloane_->addItem(qs(k.nume));
+    arataPrimeleRanduri();
     stari();
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // "Incarca sticle %s din fisier Excel": connects to the catalogue (an ODBC
-// data source or a spreadsheet file), picks the table, defines the column
-// associations, detects the wavelengths and runs the update.
+// data source or a spreadsheet file), picks the table (at once when there
+// is only one) and shows its first rows, defines the column associations,
+// detects the wavelengths and runs the update.
 
 #include <QDialog>
 #include <QPointer>
@@ -14,6 +15,7 @@ class QComboBox;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
+class QTableWidget;
 
 namespace vitramor {
 
@@ -37,11 +39,13 @@ public:
 
     QComboBox* tabele() const { return tabele_; }
     QListWidget* lista() const { return lista_; }
+    QTableWidget* previzualizare() const { return previzualizare_; }
     QLineEdit* randAntet() const { return randAntet_; }
 
 private:
     void adaugaRezultat(const std::string& linie);
     void umpleTabele();
+    void arataPrimeleRanduri();
 
     ContextImportExcel& c_;
     QListWidget* rezultate_;
@@ -51,6 +55,7 @@ private:
     QLineEdit *sursa_, *randAntet_;
     QComboBox *tabele_, *coloane_;
     QListWidget* lista_;
+    QTableWidget* previzualizare_;
     QPushButton *info_, *sterge_, *asociere_, *detect_, *update_;
     // "Info" asked again refreshes this window rather than opening another.
     QPointer<TextWindow> fereastraInfo_;

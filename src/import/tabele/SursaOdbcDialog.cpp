@@ -23,7 +23,9 @@ SursaOdbcDialog::SursaOdbcDialog(QWidget* parent) : QDialog(parent) {
     surse_ = new QListWidget(this);
     u.plaseaza(drivere_, 7, 15, 140, 110);
     u.plaseaza(surse_, 153, 15, 140, 110);
-    u.plaseaza(new QLabel(QStringLiteral("Atribute (de ex. Database=catalog.db; DBQ=catalog.xls)"), this), 7, 131, 286, 8);
+    // Workbooks and CSV files are opened by the import dialog's own file
+    // button; this chooser is for the sources the driver manager knows.
+    u.plaseaza(new QLabel(QStringLiteral("Atribute conexiune (de ex. UID=utilizator; PWD=parola)"), this), 7, 131, 286, 8);
     atribute_ = new QLineEdit(this);
     u.plaseaza(atribute_, 7, 141, 286, 12);
     auto* ok = ButonDialog(this, QStringLiteral("OK"), 1, 7, 170, 50, 14);

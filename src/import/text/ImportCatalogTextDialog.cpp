@@ -16,6 +16,7 @@
 #include "settings/Directoare.h"
 #include "suite/UnitatiDialog.h"
 #include "suite/ListaTabulatoriUi.h"
+#include "suite/DupaAfisareUi.h"
 #include "suite/Vedora.h"
 
 namespace vitramor {
@@ -77,12 +78,16 @@ ImportCatalogTextDialog::ImportCatalogTextDialog(QWidget* parent, int cod, std::
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     (void)ajutor;  // the help of this dialog was never written
 
-    // The list of the usual file is there at once when the file is; a
-    // missing one is no error before the user has even seen the dialog.
-    std::error_code eroareFs;
-    const std::string sursa = cod_ == CodCatalogPilkington ? DirectorPilkington() : cale_;
-    if (!sursa.empty() && std::filesystem::exists(sursa, eroareFs)) incarcaLista();
+    // The list of the usual file is there as soon as the dialog is, when
+    // the file is; a missing one is no error before the user has even seen
+    // the dialog, and a bad one is reported over it.
     importa_->setEnabled(false);
+    LaPrimaAfisare(this, [this] {
+        std::error_code eroareFs;
+        const std::string sursa = cod_ == CodCatalogPilkington ? DirectorPilkington() : cale_;
+        if (!sursa.empty() && std::filesystem::exists(sursa, eroareFs)) incarcaLista();
+        importa_->setEnabled(false);
+    });
 }
 
 bool ImportCatalogTextDialog::incarcaLista() {
