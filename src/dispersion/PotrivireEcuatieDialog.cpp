@@ -9,39 +9,14 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 #include "dispersion/ComenziDispersie.h"
 #include "platform/CopiereTabelUi.h"
 #include "record/CodificareText.h"
 #include "record/SetLucru.h"
+#include "record/TextFormatat.h"
 
 namespace vitramor {
-
-namespace {
-
-QString Formatat(const char* format, double v) {
-    char text[64];
-    std::snprintf(text, sizeof text, format, v);
-    return QString::fromLatin1(text);
-}
-
-QTableWidget* Tabel(QWidget* parent, const char* nume, const QStringList& antete) {
-    auto* t = new QTableWidget(0, static_cast<int>(antete.size()), parent);
-    t->setObjectName(QString::fromLatin1(nume));
-    t->setHorizontalHeaderLabels(antete);
-    t->verticalHeader()->setVisible(false);
-    t->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    t->horizontalHeader()->setStretchLastSection(true);
-    PermiteCopiereTabel(t);
-    return t;
-}
-
-void Celula(QTableWidget* t, int rand, int coloana, const QString& text) {
-    t->setItem(rand, coloana, new QTableWidgetItem(text));
-}
-
-}  // namespace
 
 PotrivireEcuatieDialog::PotrivireEcuatieDialog(QWidget* parent, MaterialOptic& m, int care) : QDialog(parent), m_(m) {
     setWindowTitle(QStringLiteral("Potriveste ec. dispersie - %1")
@@ -58,8 +33,9 @@ PotrivireEcuatieDialog::PotrivireEcuatieDialog(QWidget* parent, MaterialOptic& m
     ecuatie_ = new QLabel(this);
     ecuatie_->setObjectName(QStringLiteral("ecuatie"));
     ecuatie_->setWordWrap(true);
-    coeficienti_ = Tabel(this, "coeficienti", {QStringLiteral("Coeficient"), QStringLiteral("Valoare")});
-    puncte_ = Tabel(this, "puncte", {});
+    coeficienti_ = CreazaTabelCopiabil(this, QStringLiteral("coeficienti"),
+                                       {QStringLiteral("Coeficient"), QStringLiteral("Valoare")});
+    puncte_ = CreazaTabelCopiabil(this, QStringLiteral("puncte"), {});
     abatere_ = new QLabel(this);
     abatere_->setObjectName(QStringLiteral("abatere"));
     stocheaza_ = new QPushButton(QStringLiteral("Stocheaza"), this);
@@ -117,19 +93,19 @@ void PotrivireEcuatieDialog::potriveste() {
                           .arg(QString::fromLatin1(d.nume), QString::fromLatin1(d.forma)));
     coeficienti_->setRowCount(d.coeficientiFolositi);
     for (int i = 0; i < d.coeficientiFolositi; ++i) {
-        Celula(coeficienti_, i, 0, QStringLiteral("c%1").arg(i));
-        Celula(coeficienti_, i, 1, Formatat("%.9e", e.coef[i]));
+        ScrieCelula(coeficienti_, i, 0, QStringLiteral("c%1").arg(i));
+        ScrieCelula(coeficienti_, i, 1, QString::fromStdString(TextFormatat("%.9e", e.coef[i])));
     }
     puncte_->setRowCount(static_cast<int>(potrivire_.puncte.size()));
     double maxim = 0.0;
     for (int i = 0; i < static_cast<int>(potrivire_.puncte.size()); ++i) {
         const PunctPotrivire& p = potrivire_.puncte[static_cast<std::size_t>(i)];
-        Celula(puncte_, i, 0, Formatat("%g", static_cast<double>(p.lambda)));
-        Celula(puncte_, i, 1, Formatat("%.6g", p.valoare));
-        Celula(puncte_, i, 2, Formatat("%.2e", p.reziduu));
+        ScrieCelula(puncte_, i, 0, QString::fromStdString(TextFormatat("%g", static_cast<double>(p.lambda))));
+        ScrieCelula(puncte_, i, 1, QString::fromStdString(TextFormatat("%.6g", p.valoare)));
+        ScrieCelula(puncte_, i, 2, QString::fromStdString(TextFormatat("%.2e", p.reziduu)));
         maxim = std::max(maxim, std::fabs(p.reziduu));
     }
-    abatere_->setText(Formatat("Reziduul maxim: %.2e", maxim));
+    abatere_->setText(QString::fromStdString(TextFormatat("Reziduul maxim: %.2e", maxim)));
 }
 
 void PotrivireEcuatieDialog::stocheaza() {

@@ -5,6 +5,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QStringList>
+#include <QTableWidget>
 #include <QTableView>
 #include <QTreeView>
 #include <map>
@@ -93,6 +94,25 @@ void PermiteCopiereTabel(QAbstractItemView* tabel) {
     QObject::connect(copiaza, &QAction::triggered, filtru, [filtru] { filtru->copiaza(); });
     tabel->addAction(copiaza);
     tabel->setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+QTableWidget* CreazaTabelCopiabil(QWidget* parinte, const QString& id, const QStringList& antete) {
+    auto* t = new QTableWidget(0, static_cast<int>(antete.size()), parinte);
+    t->setObjectName(id);
+    t->setHorizontalHeaderLabels(antete);
+    t->verticalHeader()->setVisible(false);
+    t->verticalHeader()->setDefaultSectionSize(t->fontMetrics().height() + 4);
+    t->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    t->setSelectionBehavior(QAbstractItemView::SelectRows);
+    t->setWordWrap(false);
+    t->horizontalHeader()->setStretchLastSection(true);
+    PermiteCopiereTabel(t);
+    return t;
+}
+
+void ScrieCelula(QTableWidget* t, int rand, int coloana, const QString& text) {
+    if (QTableWidgetItem* i = t->item(rand, coloana)) i->setText(text);
+    else t->setItem(rand, coloana, new QTableWidgetItem(text));
 }
 
 }  // namespace vitramor

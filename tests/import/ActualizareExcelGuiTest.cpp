@@ -132,7 +132,7 @@ TEST_F(ActualizareExcelGui, FromTheWorkbookToTheResultList) {
     asociere.lista()->setFocus();
     asociere.lista()->selectRow(7);
     QTest::keyClick(asociere.lista(), Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(p.clipboard, "da\tDensitate [g/cm^3]\tun numar\tnd\tnd\t1\t1\n");
+    EXPECT_TRUE(p.clipboard.ends_with("\nda\tDensitate [g/cm^3]\tun numar\tnd\tnd\t1\t1\n")) << p.clipboard;
     c.asocieri[7].activ = 0;
     c.asocieri[7].activ = c.asocieri[11].activ = 0;
 

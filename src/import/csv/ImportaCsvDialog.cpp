@@ -22,7 +22,7 @@
 #include "record/TexteMaterial.h"
 #include "settings/Directoare.h"
 #include "suite/Catalix.h"
-#include "suite/TabelCopiabilUi.h"
+#include "platform/CopiereTabelUi.h"
 #include "suite/UnitatiDialog.h"
 #include "suite/Vedora.h"
 

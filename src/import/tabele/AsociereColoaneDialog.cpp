@@ -16,7 +16,7 @@
 #include "import/csv/CaleCsv.h"
 #include "settings/Directoare.h"
 #include "suite/UnitatiDialog.h"
-#include "suite/TabelCopiabilUi.h"
+#include "platform/CopiereTabelUi.h"
 #include "suite/Vedora.h"
 
 namespace vitramor {

@@ -19,7 +19,7 @@
 #include "settings/Directoare.h"
 #include "suite/UnitatiDialog.h"
 #include "suite/ListaTabulatoriUi.h"
-#include "suite/TabelCopiabilUi.h"
+#include "platform/CopiereTabelUi.h"
 #include "suite/VedoraUi.h"
 
 namespace vitramor {
