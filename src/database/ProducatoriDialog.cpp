@@ -50,6 +50,7 @@ ProducatoriDialog::ProducatoriDialog(QWidget* parent) : QDialog(parent), editor_
     lista_->setSelectionMode(QAbstractItemView::SingleSelection);
     u.plaseaza(lista_, 7, 7, 260, 94);
     SeteazaTabulatoriLista(lista_, {18, 100});
+    SeteazaAntetLista(lista_, {QStringLiteral("Cod"), QStringLiteral("Producator"), QStringLiteral("Director")});
 
     nume_ = new QLineEdit(this);
     nume_->setObjectName(QString::number(IdEditNumeProducator));

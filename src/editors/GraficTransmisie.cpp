@@ -99,17 +99,6 @@ DesenGrafic DeseneazaGraficTransmisie(const MaterialOptic& m, float grosime, con
     return d;
 }
 
-std::optional<CitireGrafic> CitesteGrafic(const ZonaPlot& plot, const ScaraLambda& scara, int x, int y) {
-    if (plot.latime() <= 0 || plot.inaltime() <= 0) return std::nullopt;
-    const double lambda = scara.minim + (x - plot.stanga) * (scara.maxim - scara.minim) / plot.latime();
-    const double procent = 100.0 - (y - plot.sus) * 100.0 / plot.inaltime();
-    if (lambda < scara.minim || lambda > scara.maxim || procent < 0.0 || procent > 100.0) return std::nullopt;
-    return CitireGrafic{lambda, procent};
-}
-
-std::string TextCitireLambda(double lambda) { return TextFormatat("%7.1f", lambda); }
-std::string TextCitireProcent(double procent) { return TextFormatat("%6.2f", procent); }
-
 std::string SvgDinDesen(const DesenGrafic& d, const std::string& titlu, int marimeText) {
     const ZonaPlot& z = d.plot;
     std::string s;

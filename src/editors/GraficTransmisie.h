@@ -1,10 +1,8 @@
 #pragma once
 // The transmittance graph as a picture, without a window: where the plot
 // sits in a client area of W x H pixels, the two axis scales, every line and
-// label, the curve, the read-out under the pointer, and the same picture as
-// SVG text. The window paints this list with a QPainter, the PNG and the
-// clipboard copy render it into an image, the SVG export writes it out, so
-// all four always show the same graph.
+// label, the curve, and the same picture as SVG text, which the graph
+// window's SVG export writes out.
 
 #include <cstdint>
 #include <optional>
@@ -73,16 +71,6 @@ struct DesenGrafic {
 // labels would overlap, only every second (or fifth) division has one.
 DesenGrafic DeseneazaGraficTransmisie(const MaterialOptic& m, float grosime, const ScaraLambda& scara, int latime,
                                       int inaltime, const BazaUnitati& u);
-
-// Wavelength and transmittance (percent) under a pixel; nullopt outside the
-// axis ranges.
-struct CitireGrafic {
-    double lambda = 0.0;
-    double procent = 0.0;
-};
-std::optional<CitireGrafic> CitesteGrafic(const ZonaPlot& plot, const ScaraLambda& scara, int x, int y);
-std::string TextCitireLambda(double lambda);    // "%7.1f"
-std::string TextCitireProcent(double procent);  // "%6.2f"
 
 // The picture as a standalone SVG document, texts in a font of `marimeText`
 // pixels; `titlu` (UTF-8) becomes the document title.

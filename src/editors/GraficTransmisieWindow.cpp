@@ -8,8 +8,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMouseEvent>
-#include <QPainter>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -31,43 +29,9 @@ namespace vitramor {
 
 namespace {
 
-const QColor kGri(128, 128, 128);
-const QColor kGriDeschis(192, 192, 192);
 constexpr int LatimeInitiala = 550, InaltimeInitiala = 300;
 constexpr int MesajGrosimeRespinsa = 38;
 constexpr int MesajFisierExistent = 947, MesajEroareScriere = 145, MesajClipboard = 362;
-
-QColor culoare(std::uint32_t rgb) { return QColor::fromRgb(static_cast<QRgb>(rgb)); }
-
-void text(QPainter& p, int x, int y, const QString& s, bool centrat = false) {
-    const int f = centrat ? Qt::AlignHCenter : Qt::AlignLeft;
-    p.drawText(QRect(centrat ? x - 1 : x, y, centrat ? 2 : 1, 1), f | Qt::AlignTop | Qt::TextDontClip, s);
-}
-
-// The plot, its grid, labels and curve: the part of the window that the
-// picture exports carry too.
-void deseneazaDesen(QPainter& p, const DesenGrafic& d) {
-    const ZonaPlot& z = d.plot;
-    p.fillRect(QRect(z.stanga, z.sus, z.latime(), z.inaltime()), Qt::white);
-    for (const LinieDesen& l : d.grila) {
-        p.setPen(QPen(culoare(l.culoare), l.grosime));
-        p.drawLine(l.x1, l.y1, l.x2, l.y2);
-    }
-    p.setPen(QPen(Qt::black, 2));
-    p.drawRect(QRect(z.stanga, z.sus, z.latime(), z.inaltime()));
-    p.setPen(Qt::black);
-    for (const TextDesen& t : d.texte)
-        text(p, t.x, t.y, QString::fromStdString(t.text), t.ancora == AncoraText::CentruSus);
-    const QPen creion(culoare(CuloareCurba), 1);
-    p.setPen(creion);
-    p.drawLine(d.legenda.x1, d.legenda.y1, d.legenda.x2, d.legenda.y2);
-    p.save();
-    p.setClipRect(QRect(0, z.sus, z.dreapta, d.inaltime - z.sus));
-    for (const auto& bucata : d.curba)
-        for (std::size_t i = 1; i < bucata.size(); ++i)
-            p.drawLine(bucata[i - 1].first, bucata[i - 1].second, bucata[i].first, bucata[i].second);
-    p.restore();
-}
 
 }  // namespace
 
@@ -97,9 +61,10 @@ GraficTransmisieWindow::GraficTransmisieWindow(int indexMaterial, QWidget* propr
         connect(buton, &QPushButton::clicked, this, [this, a = b.actiune] { (this->*a)(); });
         bara->addWidget(buton);
     }
-    // On screen the application's plot: titled axes, round ticks, the scale
-    // fitted to the data (or 0-100 %) and the read-out under the pointer.
-    // The copies and files keep the picture of GraficTransmisie.h.
+    // The application's plot: titled axes, round ticks, the scale fitted to
+    // the data (or 0-100 %) and the read-out under the pointer. The PNG and
+    // the clipboard carry what it shows; the SVG is written from the
+    // picture of GraficTransmisie.h, as the program has no SVG painter.
     grafic_ = new GraficWidget(this);
     grafic_->setObjectName(QStringLiteral("grafic"));
     grafic_->seteazaAxe(QStringLiteral("Lungime de unda [nm]"), QStringLiteral("Transmisie interna [%]"));
@@ -176,14 +141,7 @@ DesenGrafic GraficTransmisieWindow::desen() const {
                                      BazaUnitati{u.bazaX(), u.bazaY()});
 }
 
-QImage GraficTransmisieWindow::imagine() const {
-    QImage img(LatimeInitiala, InaltimeInitiala, QImage::Format_RGB32);
-    img.fill(kGriDeschis);
-    QPainter p(&img);
-    p.setFont(font());
-    deseneazaDesen(p, desen());
-    return img;
-}
+QImage GraficTransmisieWindow::imagine() const { return grafic_->imagine(QSize(LatimeInitiala, InaltimeInitiala)); }
 
 namespace {
 

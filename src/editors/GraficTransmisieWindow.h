@@ -35,7 +35,8 @@ public:
     const ScaraLambda& scara() const { return scara_; }
     float grosime() const;
     GraficWidget* grafic() const { return grafic_; }
-    // The picture the copies and files carry.
+    // The picture the SVG file carries, and the plot as shown, which the
+    // PNG file and the clipboard carry.
     DesenGrafic desen() const;
     QImage imagine() const;
 

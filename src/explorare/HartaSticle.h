@@ -1,8 +1,8 @@
 #pragma once
 // The glass map: every material as a point of nd (or P g,F) against vd,
 // vd decreasing to the right as designers draw it, one colour per producer.
-// The window paints it and the command line writes it as SVG from the same
-// scales and colours.
+// The window shows it on the application's plot, and both it and the command
+// line write it as SVG from the same limits and colours.
 
 #include <cstdint>
 #include <set>

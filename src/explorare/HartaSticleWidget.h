@@ -1,23 +1,21 @@
 #pragma once
-// The drawing of the glass map: points, axes, ticks, legend and, in the
-// P g,F view, the normal line. The wheel zooms about the mouse, a drag pans,
-// the name of the material under the mouse is shown beside it, and a
-// double-click asks for that material to be opened.
+// The glass map on the application's plot: every placeable material a point
+// of nd (or P g,F) against vd, vd decreasing to the right, one colour per
+// producer with a legend entry each, and in the P g,F view the normal line.
+// The wheel zooms about the pointer, a drag pans, the read-out names the
+// material under the pointer, and a double-click asks for it to be opened.
 
-#include <QWidget>
 #include <functional>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "explorare/HartaSticle.h"
-
-class QImage;
-class QPainter;
+#include "suite/GraficWidget.h"
 
 namespace vitramor {
 
-class HartaSticleWidget : public QWidget {
+class HartaSticleWidget : public GraficWidget {
     Q_OBJECT
 public:
     using DeschideMaterial = std::function<void(const std::string& nume)>;
@@ -33,41 +31,18 @@ public:
     const std::vector<RezumatMaterial>& catalog() const { return catalog_; }
     const std::vector<std::size_t>& puncte() const { return puncte_; }
     VedereHarta vedere() const { return vedere_; }
-    const LimiteHarta& limite() const { return limite_; }
-    // The scale of the plot area at the current size.
-    ScalaHarta scala() const { return scalaPentru(rect()); }
-    // The row nearest to a pixel within a few pixels, or -1; the name under the mouse.
-    long randLa(QPointF pixel) const;
-    QString numeSubMouse() const { return numeSubMouse_; }
-
-    // Paints the whole map into a rectangle: the widget and the PNG file use it.
-    void deseneaza(QPainter& p, const QRect& zona) const;
-    QImage imagine(QSize marime) const;
-
-protected:
-    void paintEvent(QPaintEvent* e) override;
-    void wheelEvent(QWheelEvent* e) override;
-    void mousePressEvent(QMouseEvent* e) override;
-    void mouseMoveEvent(QMouseEvent* e) override;
-    void mouseReleaseEvent(QMouseEvent* e) override;
-    void mouseDoubleClickEvent(QMouseEvent* e) override;
+    // The data window shown now, zoomed or not.
+    LimiteHarta limite() const;
 
 private:
-    void recalculeaza();
-    ScalaHarta scalaPentru(const QRect& zona) const;
+    void redeseneaza();
 
     DeschideMaterial deschide_;
     std::vector<RezumatMaterial> catalog_;
     std::vector<std::size_t> puncte_;
     std::set<std::uint16_t> producatori_;
     VedereHarta vedere_ = VedereHarta::NdVd;
-    LimiteHarta limite_;
     NumeProducatori nume_;
-    QPointF start_;
-    LimiteHarta limiteStart_;
-    bool trage_ = false;
-    QString numeSubMouse_;
-    QPointF pozitieMouse_;
 };
 
 }  // namespace vitramor

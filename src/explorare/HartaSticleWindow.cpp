@@ -25,6 +25,7 @@ namespace vitramor {
 
 namespace {
 
+// The size of the SVG document, and of the PNG of a map not shown yet.
 constexpr int LatimeImagine = 1200, InaltimeImagine = 850;
 
 std::optional<std::string> AlegeFisier(QWidget* owner, const char* titlu, const char* extensie, const char* filtru) {

@@ -1,6 +1,6 @@
 #include "export/ExportAgfDialog.h"
 
-#include <QListWidget>
+#include <QTreeWidget>
 #include <filesystem>
 
 #include "export/ExportAgf.h"
@@ -23,7 +23,7 @@ ExportAgfDialog::ExportAgfDialog(QWidget* parent) : QDialog(parent) {
 void ExportAgfDialog::exporta() {
     std::vector<std::string> nume;
     for (int rand : selectie_->randuriSelectate())
-        nume.push_back(SelectieSticleWidget::NumeDinLinie(selectie_->lista()->item(rand)));
+        nume.push_back(SelectieSticleWidget::NumeDinLinie(selectie_->lista()->topLevelItem(rand)));
     if (nume.empty()) return;
     std::string director = path_machine_learning, fisier;
     if (AlegeFisierSalvare(this, tipfisier::Agf, director, fisier) != 0) return;

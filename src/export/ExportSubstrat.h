@@ -44,6 +44,24 @@ RezultatExportSubstrat ExportaSticleSubstrat(Fereastra owner, const std::vector<
 // lacks, each followed by a tab; empty for a complete material.
 std::string LipsuriMaterialSubstrat(const MaterialOptic& m);
 
+// Every label LipsuriMaterialSubstrat writes, in its order, with the name
+// the verification window gives the value.
+struct ValoareVerificataSubstrat {
+    const char* eticheta;
+    const char* titlu;
+};
+inline constexpr ValoareVerificataSubstrat ValoriVerificateSubstrat[] = {
+    {"Knoop hardness", "Duritate Knoop"},
+    {"Young's module", "Modul Young"},
+    {"Poisson ratio", "Raport Poisson"},
+    {"coef_slefuire", "Duritate la abraziune"},
+    {"Heat capacity", "Caldura specifica"},
+    {"Heat conductivity", "Conductivitate termica"},
+    {"dilatare", "Dilatare termica"},
+    {"Tg", "Tg"},
+    {"stabilitateChimica", "Stabilitate chimica"},
+};
+
 // Verifies the lines in order: a material with missing values gets the line
 // "name\tlabel\tlabel\t..." in place of its own; a complete one keeps its
 // line. Returns the number of lines handled; fewer than all when a line

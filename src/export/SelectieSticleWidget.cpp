@@ -4,11 +4,11 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QHeaderView>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
+#include <QTreeWidget>
 
-#include "suite/ListaTabulatoriUi.h"
 #include "export/ExportSubstrat.h"
 #include "record/TexteMaterial.h"
 #include "settings/Directoare.h"
@@ -48,16 +48,18 @@ SelectieSticleWidget::SelectieSticleWidget(QWidget* parent, const char* textActi
     auto* incarca = Buton(this, "Incarca lista", idSelectieSticle::IncarcaLista);
     u.plaseaza(incarca, 175, 15, 60, 14);
 
-    lista_ = new QListWidget(this);
+    lista_ = new QTreeWidget(this);
     lista_->setObjectName(QString::number(idSelectieSticle::Lista));
     lista_->setSelectionMode(QAbstractItemView::MultiSelection);
+    lista_->setRootIsDecorated(false);
+    lista_->setUniformRowHeights(true);
+    lista_->setHeaderLabels({QStringLiteral("Nume"), QStringLiteral("Cod"), QStringLiteral("nd"),
+                             QStringLiteral("Categorie")});
     u.plaseaza(lista_, 7, 40, 286, 142);
-    // Each column as wide as its longest value (a name of 15 characters, a
-    // code like 517642.251, nd to five decimals), so no value pushes the
-    // rest of its line one column to the right.
-    SeteazaTabulatoriLista(lista_, u, {66, 112, 146, 170, 230});
-    SeteazaAntetLista(lista_, {QStringLiteral("Nume"), QStringLiteral("Cod"), QStringLiteral("nd"),
-                               QStringLiteral("Categ."), QStringLiteral("Lipsesc")});
+    // Room for a name of 15 characters, a code like 517642.251 and nd to
+    // five decimals; a longer value widens only its own column.
+    const int latimi[] = {80, 56, 44};
+    for (int c = 0; c < 3; ++c) lista_->setColumnWidth(c, u.x(latimi[c]));
 
     auto* tot = Buton(this, "Select all", idSelectieSticle::SelectAll);
     u.plaseaza(tot, 7, 188, 60, 14);
@@ -83,8 +85,9 @@ SelectieSticleWidget::SelectieSticleWidget(QWidget* parent, const char* textActi
     connect(numeSticla_, &QLineEdit::editingFinished, this,
             [this] { filtru_ = Windows1252DinQt(numeSticla_->text()); });
     connect(incarca, &QPushButton::clicked, this, &SelectieSticleWidget::incarcaLista);
-    connect(lista_, &QListWidget::itemSelectionChanged, this, &SelectieSticleWidget::actualizeazaActiune);
-    connect(lista_, &QListWidget::itemDoubleClicked, this, &SelectieSticleWidget::liniePrinDubluClic);
+    connect(lista_, &QTreeWidget::itemSelectionChanged, this, &SelectieSticleWidget::actualizeazaActiune);
+    connect(lista_, &QTreeWidget::itemDoubleClicked, this,
+            [this](QTreeWidgetItem* item) { Q_EMIT liniePrinDubluClic(item); });
     connect(tot, &QPushButton::clicked, this, &SelectieSticleWidget::selecteazaTot);
     connect(invers, &QPushButton::clicked, this, &SelectieSticleWidget::inverseazaSelectia);
     connect(actiune_, &QPushButton::clicked, this, &SelectieSticleWidget::actiuneCeruta);
@@ -109,8 +112,15 @@ void SelectieSticleWidget::schimbaProducator(int index) {
 void SelectieSticleWidget::incarcaLista() {
     lista_->clear();
     std::vector<std::string> linii;
-    if (IncarcaListaSticleSubstrat(this, producator_, filtru_, linii) == 0)
-        for (const std::string& l : linii) lista_->addItem(TextQt(l));
+    if (IncarcaListaSticleSubstrat(this, producator_, filtru_, linii) == 0) {
+        QList<QTreeWidgetItem*> randuri;
+        for (const std::string& l : linii) {
+            auto* item = new QTreeWidgetItem(TextQt(l).split(QLatin1Char('\t')));
+            item->setData(0, Qt::UserRole, QByteArray::fromStdString(l));
+            randuri.push_back(item);
+        }
+        lista_->addTopLevelItems(randuri);
+    }
     actualizeazaActiune();
 }
 
@@ -121,7 +131,8 @@ void SelectieSticleWidget::selecteazaTot() {
 
 void SelectieSticleWidget::inverseazaSelectia() {
     const QSignalBlocker blocare(lista_);
-    for (int i = 0; i < lista_->count(); ++i) lista_->item(i)->setSelected(!lista_->item(i)->isSelected());
+    for (int i = 0; i < lista_->topLevelItemCount(); ++i)
+        lista_->topLevelItem(i)->setSelected(!lista_->topLevelItem(i)->isSelected());
     actualizeazaActiune();
     lista_->viewport()->update();
 }
@@ -130,22 +141,22 @@ void SelectieSticleWidget::actualizeazaActiune() { actiune_->setEnabled(!lista_-
 
 std::vector<int> SelectieSticleWidget::randuriSelectate() const {
     std::vector<int> randuri;
-    for (int i = 0; i < lista_->count(); ++i)
-        if (lista_->item(i)->isSelected()) randuri.push_back(i);
+    for (int i = 0; i < lista_->topLevelItemCount(); ++i)
+        if (lista_->topLevelItem(i)->isSelected()) randuri.push_back(i);
     return randuri;
 }
 
 std::vector<std::string> SelectieSticleWidget::liniiSelectate() const {
     std::vector<std::string> linii;
-    for (int rand : randuriSelectate()) linii.push_back(TextLinie(lista_->item(rand)));
+    for (int rand : randuriSelectate()) linii.push_back(TextLinie(lista_->topLevelItem(rand)));
     return linii;
 }
 
-std::string SelectieSticleWidget::TextLinie(const QListWidgetItem* item) {
-    return item ? Windows1252DinQt(item->text()) : std::string();
+std::string SelectieSticleWidget::TextLinie(const QTreeWidgetItem* item) {
+    return item ? item->data(0, Qt::UserRole).toByteArray().toStdString() : std::string();
 }
 
-std::string SelectieSticleWidget::NumeDinLinie(const QListWidgetItem* item) {
+std::string SelectieSticleWidget::NumeDinLinie(const QTreeWidgetItem* item) {
     const std::string linie = TextLinie(item);
     return linie.substr(0, linie.find('\t'));
 }

@@ -1,8 +1,10 @@
 #pragma once
 // The controls that the export dialog and the verification window share:
-// the producer, the name filter, the list of that producer's materials with
-// multiple selection, the selection buttons, one action button that is
-// enabled exactly while a line is selected, and OK / Cancel / Ajutor.
+// the producer, the name filter, the table of that producer's materials
+// (Nume, Cod, nd, Categorie) with multiple selection, the selection buttons,
+// one action button that is enabled exactly while a row is selected, and
+// OK / Cancel / Ajutor. Each row keeps the catalogue library's list line it
+// shows, which the export and the verification take.
 
 #include <QWidget>
 #include <string>
@@ -10,8 +12,8 @@
 
 class QComboBox;
 class QLineEdit;
-class QListWidget;
-class QListWidgetItem;
+class QTreeWidget;
+class QTreeWidgetItem;
 class QPushButton;
 
 namespace vitramor {
@@ -38,14 +40,14 @@ public:
 
     int producator() const { return producator_; }
     const std::string& filtru() const { return filtru_; }
-    QListWidget* lista() const { return lista_; }
+    QTreeWidget* lista() const { return lista_; }
     QPushButton* butonActiune() const { return actiune_; }
 
     // The selected lines and their rows, in list order.
     std::vector<int> randuriSelectate() const;
     std::vector<std::string> liniiSelectate() const;
-    static std::string TextLinie(const QListWidgetItem* item);
-    static std::string NumeDinLinie(const QListWidgetItem* item);
+    static std::string TextLinie(const QTreeWidgetItem* item);
+    static std::string NumeDinLinie(const QTreeWidgetItem* item);
 
     // The client size the controls are laid out for, in dialog units.
     static constexpr int Latime = 300;
@@ -61,7 +63,7 @@ Q_SIGNALS:
     void actiuneCeruta();
     void okCerut();
     void cancelCerut();
-    void liniePrinDubluClic(QListWidgetItem* item);
+    void liniePrinDubluClic(QTreeWidgetItem* item);
 
 private:
     void umpleProducatori();
@@ -71,7 +73,7 @@ private:
     std::string filtru_ = "*";
     QComboBox* producatori_;
     QLineEdit* numeSticla_;
-    QListWidget* lista_;
+    QTreeWidget* lista_;
     QPushButton* actiune_;
 };
 

@@ -1,8 +1,12 @@
 #include "export/VerificaSubstratWindow.h"
 
 #include <QCloseEvent>
-#include <QListWidget>
+#include <QHeaderView>
+#include <QLabel>
 #include <QPointer>
+#include <QTableWidget>
+#include <QTreeWidget>
+#include <QVBoxLayout>
 #include <new>
 
 #include "export/ExportSubstrat.h"
@@ -29,33 +33,69 @@ VerificaSubstratWindow::VerificaSubstratWindow(QWidget* parent, IncarcaMaterialI
     setProperty("clasaFereastra", QString::fromLatin1(PozitieVerificaSubstrat));
     setAttribute(Qt::WA_DeleteOnClose);
     selectie_ = new SelectieSticleWidget(this, "Verifica", idSelectieSticle::Verifica);
-    resize(selectie_->size());
-    setMinimumSize(selectie_->size());
+    selectie_->setFixedSize(selectie_->size());
+    QStringList titluri{QStringLiteral("Material")};
+    for (const ValoareVerificataSubstrat& v : ValoriVerificateSubstrat) titluri << QString::fromLatin1(v.titlu);
+    rezultate_ = new QTableWidget(0, static_cast<int>(titluri.size()), this);
+    rezultate_->setObjectName(QStringLiteral("rezultate"));
+    rezultate_->setHorizontalHeaderLabels(titluri);
+    rezultate_->verticalHeader()->hide();
+    rezultate_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    rezultate_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    rezultate_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    rezultate_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    sumar_ = new QLabel(this);
+    sumar_->setObjectName(QStringLiteral("sumar"));
+    auto* l = new QVBoxLayout(this);
+    l->addWidget(selectie_);
+    l->addWidget(rezultate_, 1);
+    l->addWidget(sumar_);
+    resize(selectie_->width() + 20, selectie_->height() + 260);
     RestaureazaPozitieFereastra(this, PozitieVerificaSubstrat);
 
     connect(selectie_, &SelectieSticleWidget::actiuneCeruta, this, &VerificaSubstratWindow::verifica);
     connect(selectie_, &SelectieSticleWidget::okCerut, this, [this] { inchide(true); });
     connect(selectie_, &SelectieSticleWidget::cancelCerut, this, [this] { inchide(false); });
-    connect(selectie_, &SelectieSticleWidget::liniePrinDubluClic, this, [this](QListWidgetItem* item) {
+    connect(selectie_, &SelectieSticleWidget::liniePrinDubluClic, this, [this](QTreeWidgetItem* item) {
         if (!item) return;
         if (incarca_) incarca_(SelectieSticleWidget::NumeDinLinie(item), selectie_->producator());
         item->setSelected(true);
     });
+    connect(rezultate_, &QTableWidget::cellDoubleClicked, this, [this](int rand, int) {
+        if (incarca_) incarca_(rezultate_->item(rand, 0)->data(Qt::UserRole).toByteArray().toStdString(),
+                               selectie_->producator());
+    });
 }
 
+// The core rewrites the line of a material that lacks values as its name and
+// the labels of what it lacks; a line it leaves as it was is complete.
 void VerificaSubstratWindow::verifica() {
-    const std::vector<int> randuri = selectie_->randuriSelectate();
-    std::vector<std::string> linii = selectie_->liniiSelectate();
+    const std::vector<std::string> inainte = selectie_->liniiSelectate();
+    std::vector<std::string> linii = inainte;
     const std::size_t verificate = VerificaSticleSubstrat(this, linii, selectie_->producator());
-    QListWidget* lista = selectie_->lista();
-    for (std::size_t i = 0; i < verificate && i < randuri.size(); ++i) {
-        QListWidgetItem* item = lista->item(randuri[i]);
-        const QString text = TextQt(linii[i]);
-        if (item && item->text() != text) {
-            item->setText(text);
-            item->setSelected(true);
+    rezultate_->setRowCount(0);
+    int cuLipsuri = 0;
+    for (std::size_t i = 0; i < verificate && i < linii.size(); ++i) {
+        const std::string nume = linii[i].substr(0, linii[i].find('\t'));
+        const int rand = rezultate_->rowCount();
+        rezultate_->insertRow(rand);
+        auto* material = new QTableWidgetItem(TextQt(nume));
+        material->setData(Qt::UserRole, QByteArray::fromStdString(nume));
+        rezultate_->setItem(rand, 0, material);
+        if (linii[i] == inainte[i]) continue;
+        ++cuLipsuri;
+        const QStringList lipsuri = TextQt(linii[i].substr(nume.size())).split(QLatin1Char('\t'), Qt::SkipEmptyParts);
+        int coloana = 1;
+        for (const ValoareVerificataSubstrat& v : ValoriVerificateSubstrat) {
+            if (lipsuri.contains(QString::fromLatin1(v.eticheta))) {
+                auto* marcaj = new QTableWidgetItem(QString::fromLatin1(MarcajValoareLipsa));
+                marcaj->setTextAlignment(Qt::AlignCenter);
+                rezultate_->setItem(rand, coloana, marcaj);
+            }
+            ++coloana;
         }
     }
+    sumar_->setText(QStringLiteral("%1 materiale verificate, %2 cu valori lipsa").arg(verificate).arg(cuLipsuri));
 }
 
 void VerificaSubstratWindow::inchide(bool salveazaPozitia) {

@@ -1,15 +1,25 @@
 #pragma once
 // "Verifica materialele substrat ptr. export": before an export, the user
-// lists one producer's materials and has each chosen line rewritten with
-// the values the coating software needs and the material lacks. A
-// double-click loads the material of a line into the main window, so that
-// the missing values can be filled in while the window stays open.
+// lists one producer's materials and checks the chosen ones against the
+// values the coating software needs. The result is a table below the list:
+// a row per material, a column per value, a mark where the value is
+// missing, and a summary line. A double-click on a material of either
+// loads it into the main window, so that the missing values can be filled
+// in while the window stays open.
+//
+// Controls: the selection's ids, the table "rezultate", the line "sumar".
 
 #include <QWidget>
 #include <functional>
 #include <string>
 
+class QLabel;
+class QTableWidget;
+
 namespace vitramor {
+
+// The mark of a missing value in the results table.
+inline constexpr const char* MarcajValoareLipsa = "lipsa";
 
 class SelectieSticleWidget;
 
@@ -26,6 +36,8 @@ public:
     VerificaSubstratWindow(QWidget* parent, IncarcaMaterialInFereastra incarca);
 
     SelectieSticleWidget* selectie() const { return selectie_; }
+    QTableWidget* rezultate() const { return rezultate_; }
+    QLabel* sumar() const { return sumar_; }
 
 public Q_SLOTS:
     void verifica();
@@ -37,6 +49,8 @@ private:
     void inchide(bool salveazaPozitia);
 
     SelectieSticleWidget* selectie_;
+    QTableWidget* rezultate_;
+    QLabel* sumar_;
     IncarcaMaterialInFereastra incarca_;
     bool salveazaLaInchidere_ = true;
 };

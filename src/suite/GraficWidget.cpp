@@ -3,15 +3,19 @@
 #include <QChart>
 #include <QChartView>
 #include <QCheckBox>
+#include <QGraphicsItem>
 #include <QGraphicsLayout>
+#include <QGraphicsScene>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineSeries>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QScatterSeries>
 #include <QStackedLayout>
 #include <QValueAxis>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
 
@@ -40,7 +44,40 @@ void CapeteRotunde(double& de, double& la, double& pas) {
     if (la <= de) la = de + pas;
 }
 
+// Ticks at round values inside a window that is not widened: a zoom about
+// the pointer keeps the value under it where it is.
+void IntervalExact(QValueAxis* axa, double de, double la) {
+    double a = de, b = la, pas = 1.0;
+    CapeteRotunde(a, b, pas);
+    axa->setRange(de, la);
+    axa->setTickAnchor(std::ceil(de / pas - 1e-9) * pas);
+    axa->setTickInterval(pas);
+}
+
+constexpr double RazaCautare = 6.0;  // pixels
+// A cloud point is a disc of radius 3: half-widths of its rows.
+constexpr int RazaPunct = 3;
+constexpr int LatimeDisc[2 * RazaPunct + 1] = {1, 2, 3, 3, 3, 2, 1};
+
 }  // namespace
+
+// The cloud over the plot area, above the grid: 100,000 round points through
+// the painter, or as chart markers, would cost many times the reading of
+// the whole database, so they are stamped straight into a layer of pixels.
+class StratNor final : public QGraphicsItem {
+public:
+    StratNor(const GraficWidget* g, QChart* chart) : QGraphicsItem(chart), g_(g) { setZValue(3.5); }
+    QRectF boundingRect() const override { return zona_; }
+    void paint(QPainter* p, const QStyleOptionGraphicsItem*, QWidget*) override { g_->deseneazaNor(*p); }
+    void potriveste(const QRectF& zona) {
+        prepareGeometryChange();
+        zona_ = zona;
+    }
+
+private:
+    const GraficWidget* g_;
+    QRectF zona_;
+};
 
 GraficWidget::GraficWidget(QWidget* parent, bool compact) : QWidget(parent) {
     setObjectName(QStringLiteral("grafic"));
@@ -66,6 +103,10 @@ GraficWidget::GraficWidget(QWidget* parent, bool compact) : QWidget(parent) {
     }
     chart_->addAxis(axaX_, Qt::AlignBottom);
     chart_->addAxis(axaY_, Qt::AlignLeft);
+    strat_ = new StratNor(this, chart_);
+    connect(chart_, &QChart::plotAreaChanged, this, [this](const QRectF& zona) { strat_->potriveste(zona); });
+    for (QValueAxis* a : {axaX_, axaY_})
+        connect(a, &QValueAxis::rangeChanged, this, [this] { strat_->update(); });
 
     vedere_ = new QChartView(chart_, this);
     vedere_->setObjectName(QStringLiteral("vedereGrafic"));
@@ -121,6 +162,7 @@ bool GraficWidget::scalaCompleta() const { return completa_ && completa_->isChec
 
 void GraficWidget::sterge() {
     chart_->removeAllSeries();
+    if (citire_) citire_->clear();
     areDate_ = false;
     seteazaMesajGol(QStringLiteral("Fara date"));
 }
@@ -151,9 +193,10 @@ Serie* SerieCu(QChart* chart, QValueAxis* x, QValueAxis* y, const QString& nume,
 
 }  // namespace
 
-void GraficWidget::adaugaCurba(const QString& nume, const std::vector<QPointF>& puncte) {
-    SerieCu<QLineSeries>(chart_, axaX_, axaY_, nume, puncte);
+QLineSeries* GraficWidget::adaugaCurba(const QString& nume, const std::vector<QPointF>& puncte) {
+    auto* s = SerieCu<QLineSeries>(chart_, axaX_, axaY_, nume, puncte);
     reincadreaza();
+    return s;
 }
 
 void GraficWidget::adaugaPuncte(const QString& nume, const std::vector<QPointF>& puncte) {
@@ -162,25 +205,55 @@ void GraficWidget::adaugaPuncte(const QString& nume, const std::vector<QPointF>&
     reincadreaza();
 }
 
-// The axes span every series, widened to round ends with ticks at round values.
+void GraficWidget::seteazaNor(std::vector<QPointF> puncte, std::vector<QRgb> culori, std::function<QString(int)> nume) {
+    nor_ = std::move(puncte);
+    culoriNor_ = std::move(culori);
+    culoriNor_.resize(nor_.size(), 0);
+    numeNor_ = std::move(nume);
+    reincadreaza();
+    strat_->update();
+}
+
+void GraficWidget::adaugaLegenda(const QString& nume, QColor culoare) {
+    auto* s = SerieCu<QScatterSeries>(chart_, axaX_, axaY_, nume, {});
+    s->setColor(culoare);
+    s->setBorderColor(culoare);
+    s->setMarkerSize(9);
+}
+
+void GraficWidget::seteazaXInvers(bool invers) { axaX_->setReverse(invers); }
+
+void GraficWidget::fixeazaScala(double x0, double x1, double y0, double y1) {
+    scalaFixa_ = QRectF(QPointF(x0, y0), QPointF(x1, y1));
+    reincadreaza();
+}
+
+// The axes span every series and the cloud, widened to round ends with
+// ticks at round values; a fixed window is shown as it is.
 void GraficWidget::reincadreaza() {
     bool primul = true;
-    for (QAbstractSeries* s : chart_->series()) {
-        for (const QPointF& p : static_cast<QXYSeries*>(s)->points()) {
-            if (primul) {
-                xMin_ = xMax_ = p.x();
-                yMin_ = yMax_ = p.y();
-                primul = false;
-            }
-            xMin_ = std::min(xMin_, p.x());
-            xMax_ = std::max(xMax_, p.x());
-            yMin_ = std::min(yMin_, p.y());
-            yMax_ = std::max(yMax_, p.y());
+    const auto cuprinde = [&](const QPointF& p) {
+        if (primul) {
+            xMin_ = xMax_ = p.x();
+            yMin_ = yMax_ = p.y();
+            primul = false;
         }
-    }
+        xMin_ = std::min(xMin_, p.x());
+        xMax_ = std::max(xMax_, p.x());
+        yMin_ = std::min(yMin_, p.y());
+        yMax_ = std::max(yMax_, p.y());
+    };
+    for (QAbstractSeries* s : chart_->series())
+        for (const QPointF& p : static_cast<QXYSeries*>(s)->points()) cuprinde(p);
+    for (const QPointF& p : nor_) cuprinde(p);
     areDate_ = !primul;
     seteazaMesajGol(gol_->text());
     if (!areDate_) return;
+    if (scalaFixa_) {
+        IntervalExact(axaX_, scalaFixa_->left(), scalaFixa_->right());
+        IntervalExact(axaY_, scalaFixa_->top(), scalaFixa_->bottom());
+        return;
+    }
     double y0 = yMin_, y1 = yMax_;
     const double marja = std::max((y1 - y0) * MargineRelativa, std::abs(y1) * 1e-4 + 1e-12);
     y0 -= marja;
@@ -211,32 +284,155 @@ void GraficWidget::reincadreaza() {
     axaY_->setTickInterval(pasY);
 }
 
+QPointF GraficWidget::inGrafic(const QPointF& valoare) const {
+    const QRectF z = chart_->plotArea();
+    double fx = (valoare.x() - axaX_->min()) / (axaX_->max() - axaX_->min());
+    if (axaX_->isReverse()) fx = 1.0 - fx;
+    const double fy = (valoare.y() - axaY_->min()) / (axaY_->max() - axaY_->min());
+    return {z.left() + fx * z.width(), z.bottom() - fy * z.height()};
+}
+
+QPointF GraficWidget::valoareDin(const QPointF& p) const {
+    const QRectF z = chart_->plotArea();
+    double fx = (p.x() - z.left()) / z.width();
+    if (axaX_->isReverse()) fx = 1.0 - fx;
+    const double fy = (z.bottom() - p.y()) / z.height();
+    return {axaX_->min() + fx * (axaX_->max() - axaX_->min()), axaY_->min() + fy * (axaY_->max() - axaY_->min())};
+}
+
+QPointF GraficWidget::spreVedere(const QPointF& p) const { return vedere_->mapFromScene(chart_->mapToScene(p)); }
+
+QPointF GraficWidget::dinVedere(const QPoint& pozitie) const { return chart_->mapFromScene(vedere_->mapToScene(pozitie)); }
+
+QPointF GraficWidget::pozitieValoare(const QPointF& valoare) const { return spreVedere(inGrafic(valoare)); }
+
+int GraficWidget::punctNorLa(const QPoint& pozitie) const {
+    const QPointF p = dinVedere(pozitie);
+    if (nor_.empty() || !chart_->plotArea().contains(p)) return -1;
+    int cel = -1;
+    double celMaiMic = RazaCautare * RazaCautare;
+    for (std::size_t i = 0; i < nor_.size(); ++i) {
+        const QPointF d = inGrafic(nor_[i]) - p;
+        const double d2 = d.x() * d.x() + d.y() * d.y();
+        if (d2 <= celMaiMic) {
+            celMaiMic = d2;
+            cel = static_cast<int>(i);
+        }
+    }
+    return cel;
+}
+
+void GraficWidget::deseneazaNor(QPainter& p) const {
+    const QRectF zona = chart_->plotArea();
+    if (nor_.empty() || zona.width() < 1 || zona.height() < 1) return;
+    QImage strat(zona.size().toSize(), QImage::Format_ARGB32_Premultiplied);
+    strat.fill(Qt::transparent);
+    QRgb* pixeli = reinterpret_cast<QRgb*>(strat.bits());
+    const int pas = static_cast<int>(strat.bytesPerLine() / 4), w = strat.width(), h = strat.height();
+    for (std::size_t i = 0; i < nor_.size(); ++i) {
+        const QPointF f = inGrafic(nor_[i]) - zona.topLeft();
+        if (!(f.x() > -RazaPunct - 1 && f.x() < w + RazaPunct + 1 && f.y() > -RazaPunct - 1 && f.y() < h + RazaPunct + 1))
+            continue;
+        const int cx = static_cast<int>(std::lround(f.x())), cy = static_cast<int>(std::lround(f.y()));
+        const QRgb culoare = 0xFF000000u | culoriNor_[i];
+        for (int dy = -RazaPunct; dy <= RazaPunct; ++dy) {
+            const int y = cy + dy;
+            if (y < 0 || y >= h) continue;
+            const int lat = LatimeDisc[dy + RazaPunct];
+            for (int x = std::max(0, cx - lat); x <= std::min(w - 1, cx + lat); ++x) pixeli[y * pas + x] = culoare;
+        }
+    }
+    p.drawImage(zona.topLeft(), strat);
+}
+
+QImage GraficWidget::imagine(QSize marime) const {
+    if (!vedere_->isVisible() && marime.isValid()) {
+        chart_->resize(marime);
+        chart_->layout()->activate();
+    }
+    const QRectF sursa = chart_->sceneBoundingRect();
+    QImage img(sursa.size().toSize(), QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::white);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    chart_->scene()->render(&p, QRectF(QPointF(0, 0), sursa.size()), sursa);
+    return img;
+}
+
 QString GraficWidget::citireLa(const QPoint& pozitie) const {
     if (!areDate_) return {};
-    const QPointF scena = vedere_->mapToScene(pozitie);
-    const QPointF inGrafic = chart_->mapFromScene(scena);
-    if (!chart_->plotArea().contains(inGrafic)) return {};
-    const QPointF v = chart_->mapToValue(inGrafic);
+    const QPointF inGraficul = dinVedere(pozitie);
+    if (!chart_->plotArea().contains(inGraficul)) return {};
+    const QPointF v = valoareDin(inGraficul);
     const auto unitate = [](const QString& titlu) {
         const qsizetype a = titlu.lastIndexOf(QLatin1Char('[')), b = titlu.lastIndexOf(QLatin1Char(']'));
         return a >= 0 && b > a ? QLatin1Char(' ') + titlu.mid(a + 1, b - a - 1) : QString();
     };
     const auto nume = [](const QString& titlu) { return titlu.section(QLatin1Char('['), 0, 0).trimmed(); };
-    return QStringLiteral("%1 = %2%3   %4 = %5%6")
-        .arg(nume(axaX_->titleText()))
-        .arg(v.x(), 0, 'f', 1)
-        .arg(unitate(axaX_->titleText()))
-        .arg(nume(axaY_->titleText()))
-        .arg(v.y(), 0, 'g', 6)
-        .arg(unitate(axaY_->titleText()));
+    QString citire = QStringLiteral("%1 = %2%3   %4 = %5%6")
+                         .arg(nume(axaX_->titleText()))
+                         .arg(v.x(), 0, 'f', 1)
+                         .arg(unitate(axaX_->titleText()))
+                         .arg(nume(axaY_->titleText()))
+                         .arg(v.y(), 0, 'g', 6)
+                         .arg(unitate(axaY_->titleText()));
+    const int punct = numeNor_ ? punctNorLa(pozitie) : -1;
+    if (punct >= 0) citire += QStringLiteral("   ") + numeNor_(punct);
+    return citire;
 }
 
 bool GraficWidget::eventFilter(QObject* obiect, QEvent* e) {
-    if (obiect == vedere_->viewport() && citire_) {
-        if (e->type() == QEvent::MouseMove)
-            citire_->setText(citireLa(static_cast<QMouseEvent*>(e)->position().toPoint()));
-        else if (e->type() == QEvent::Leave)
-            citire_->clear();
+    if (obiect != vedere_->viewport()) return QWidget::eventFilter(obiect, e);
+    switch (e->type()) {
+    case QEvent::MouseMove: {
+        const QPoint poz = static_cast<QMouseEvent*>(e)->position().toPoint();
+        if (startTragere_ && (static_cast<QMouseEvent*>(e)->buttons() & Qt::LeftButton)) {
+            // A drag carries the plot with the pointer.
+            const QRectF z = chart_->plotArea();
+            const QPointF d = QPointF(poz - *startTragere_);
+            const double dx = d.x() / z.width() * scalaStart_.width() * (axaX_->isReverse() ? 1 : -1);
+            const double dy = d.y() / z.height() * scalaStart_.height();
+            fixeazaScala(scalaStart_.left() + dx, scalaStart_.right() + dx, scalaStart_.top() + dy,
+                         scalaStart_.bottom() + dy);
+        }
+        if (citire_) citire_->setText(citireLa(poz));
+        if (numeNor_) {
+            const int punct = punctNorLa(poz);
+            vedere_->viewport()->setToolTip(punct >= 0 ? numeNor_(punct) : QString());
+        }
+        break;
+    }
+    case QEvent::Leave:
+        if (citire_) citire_->clear();
+        break;
+    case QEvent::MouseButtonPress:
+        if (scalaFixa_ && static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton) {
+            startTragere_ = static_cast<QMouseEvent*>(e)->position().toPoint();
+            scalaStart_ = *scalaFixa_;
+        }
+        break;
+    case QEvent::MouseButtonRelease:
+        startTragere_.reset();
+        break;
+    case QEvent::MouseButtonDblClick: {
+        const int punct = punctNorLa(static_cast<QMouseEvent*>(e)->position().toPoint());
+        if (punct >= 0) Q_EMIT punctNorDubluClic(punct);
+        break;
+    }
+    case QEvent::Wheel:
+        if (scalaFixa_) {
+            // The value under the pointer stays where it is.
+            const auto* r = static_cast<QWheelEvent*>(e);
+            const QPointF v = valoareDin(dinVedere(r->position().toPoint()));
+            const double f = std::pow(0.85, r->angleDelta().y() / 120.0);
+            const QRectF s = *scalaFixa_;
+            fixeazaScala(v.x() - (v.x() - s.left()) * f, v.x() + (s.right() - v.x()) * f, v.y() - (v.y() - s.top()) * f,
+                         v.y() + (s.bottom() - v.y()) * f);
+            return true;
+        }
+        break;
+    default:
+        break;
     }
     return QWidget::eventFilter(obiect, e);
 }

@@ -1,5 +1,6 @@
 
 #include <QLineEdit>
+#include <QHeaderView>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
@@ -40,6 +41,8 @@ struct ProducersDialog : GlassDirFixture {
 TEST_F(ProducersDialog, OpensWithTheTableAndItsControls) {
     ASSERT_EQ(list()->count(), 2);
     EXPECT_EQ(list()->item(0)->text(), " 3\tHoya\t/cat/hoya");
+    const QAbstractItemModel* antet = dialog.findChild<QHeaderView*>("antet101")->model();
+    EXPECT_EQ(antet->headerData(1, Qt::Horizontal).toString(), "Producator");
     EXPECT_TRUE(list()->selectedItems().isEmpty());
     EXPECT_EQ(code()->text(), "0");
     EXPECT_EQ(name()->maxLength(), 15);  // the record's name field

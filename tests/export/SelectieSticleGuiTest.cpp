@@ -1,14 +1,16 @@
 // The export dialog and the verification window as the user drives them:
 // the enabling of the action button, the selection buttons, the producer and
-// filter, the export itself, verification lines, double-click loading and
-// the single verification window with its kept position.
+// filter, the export itself, the verification table, double-click loading
+// and the single verification window with its kept position.
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTest>
+#include <QTreeWidget>
 
 #include "export/ExportFixture.h"
 #include "export/ExportSubstratDialog.h"
@@ -36,10 +38,15 @@ protected:
         EXPECT_NE(c, nullptr) << id;
         return c;
     }
-    static std::vector<int> selected(QListWidget* l) {
+    static std::vector<int> selected(QTreeWidget* l) {
         std::vector<int> r;
-        for (int i = 0; i < l->count(); ++i)
-            if (l->item(i)->isSelected()) r.push_back(i);
+        for (int i = 0; i < l->topLevelItemCount(); ++i)
+            if (l->topLevelItem(i)->isSelected()) r.push_back(i);
+        return r;
+    }
+    static QStringList rand(QTreeWidgetItem* item) {
+        QStringList r;
+        for (int c = 0; c < item->columnCount(); ++c) r << item->text(c);
         return r;
     }
     static void click(QWidget& w, int id) { QTest::mouseClick(control<QPushButton>(w, id), Qt::LeftButton); }
@@ -55,15 +62,17 @@ TEST_F(Selectie, SelectionDrivesExportaWhichWritesInListOrder) {
     EXPECT_EQ(producator->count(), 15);
     EXPECT_EQ(producator->currentIndex(), 2);
     EXPECT_EQ(control<QLineEdit>(d, 1079)->text(), "*");
-    auto* lista = control<QListWidget>(d, 1066);
+    auto* lista = control<QTreeWidget>(d, 1066);
     auto* exporta = control<QPushButton>(d, 1099);
-    EXPECT_EQ(lista->count(), 0);
+    EXPECT_EQ(lista->topLevelItemCount(), 0);
     click(d, 1130);
-    ASSERT_EQ(lista->count(), 3);  // producer 2 only
-    EXPECT_EQ(lista->item(0)->text().left(4), "BK7\t");
+    ASSERT_EQ(lista->topLevelItemCount(), 3);  // producer 2 only
+    // Each value under its own header, the code not under "nd".
+    EXPECT_EQ(rand(lista->headerItem()), (QStringList{"Nume", "Cod", "nd", "Categorie"}));
+    EXPECT_EQ(rand(lista->topLevelItem(0)), (QStringList{"BK7", "", "-", "0"}));
     EXPECT_FALSE(exporta->isEnabled());
 
-    const QPoint rand1 = lista->visualItemRect(lista->item(1)).center();
+    const QPoint rand1 = lista->visualItemRect(lista->topLevelItem(1)).center();
     QTest::mouseClick(lista->viewport(), Qt::LeftButton, {}, rand1);
     EXPECT_TRUE(exporta->isEnabled());
     QTest::mouseClick(lista->viewport(), Qt::LeftButton, {}, rand1);
@@ -74,7 +83,7 @@ TEST_F(Selectie, SelectionDrivesExportaWhichWritesInListOrder) {
     click(d, 1006);
     EXPECT_TRUE(selected(lista).empty());
     EXPECT_FALSE(exporta->isEnabled());
-    lista->item(1)->setSelected(true);
+    lista->topLevelItem(1)->setSelected(true);
     click(d, 1006);  // Select_revers
     EXPECT_EQ(selected(lista), (std::vector<int>{0, 2}));
     EXPECT_TRUE(exporta->isEnabled());
@@ -89,11 +98,11 @@ TEST_F(Selectie, SelectionDrivesExportaWhichWritesInListOrder) {
     EXPECT_EQ(p.ultima().numar, 0);
 
     producator->setCurrentIndex(3);  // a new producer empties the list
-    EXPECT_EQ(lista->count(), 0);
+    EXPECT_EQ(lista->topLevelItemCount(), 0);
     EXPECT_FALSE(exporta->isEnabled());
     click(d, 1130);
-    ASSERT_EQ(lista->count(), 1);
-    EXPECT_EQ(lista->item(0)->text().left(4), "FK5\t");
+    ASSERT_EQ(lista->topLevelItemCount(), 1);
+    EXPECT_EQ(lista->topLevelItem(0)->text(0), "FK5");
     click(d, 2);
     EXPECT_FALSE(d.isVisible());
 }
@@ -105,10 +114,10 @@ TEST_F(Selectie, TheFilterCountsOnlyOnceTheFieldIsLeft) {
     filtru->selectAll();
     QTest::keyClicks(filtru, "b*");
     d.selectie()->incarcaLista();  // still typing: the old filter
-    EXPECT_EQ(control<QListWidget>(d, 1066)->count(), 3);
+    EXPECT_EQ(control<QTreeWidget>(d, 1066)->topLevelItemCount(), 3);
     Q_EMIT filtru->editingFinished();  // what leaving the field does
     d.selectie()->incarcaLista();
-    EXPECT_EQ(control<QListWidget>(d, 1066)->count(), 2);
+    EXPECT_EQ(control<QTreeWidget>(d, 1066)->topLevelItemCount(), 2);
     EXPECT_EQ(d.selectie()->filtru(), "b*");
 }
 
@@ -127,29 +136,40 @@ protected:
     std::vector<std::pair<std::string, int>> incarcate;
 };
 
-TEST_F(Verificare, VerificaRewritesIncompleteLinesAndDoubleClickLoadsTheMaterial) {
+TEST_F(Verificare, VerificaTabulatesMissingValuesAndDoubleClickLoadsTheMaterial) {
     VerificaSubstratWindow* w = deschide();
     ASSERT_NE(w, nullptr);
     EXPECT_EQ(w->windowTitle(), "Verifica materialele substrat ptr. export");
     auto* verifica = control<QPushButton>(*w, 1049);
     EXPECT_FALSE(verifica->isEnabled());
     click(*w, 1130);
-    auto* lista = control<QListWidget>(*w, 1066);
-    const QString complet = lista->item(0)->text();
+    auto* lista = control<QTreeWidget>(*w, 1066);
     click(*w, 1131);
     ASSERT_TRUE(verifica->isEnabled());
     click(*w, 1049);
-    EXPECT_EQ(lista->item(0)->text(), complet);
-    EXPECT_EQ(lista->item(1)->text(), "BAK1\tKnoop hardness\tTg\t");
-    EXPECT_EQ(selected(lista), (std::vector<int>{0, 1, 2}));
+    // A row per material, a mark under each value it lacks: BAK1 has no
+    // Knoop hardness and no Tg, the others lack nothing.
+    QTableWidget* t = w->rezultate();
+    ASSERT_EQ(t->rowCount(), 3);
+    QStringList antet, bak1;
+    for (int c = 0; c < t->columnCount(); ++c) {
+        antet << t->horizontalHeaderItem(c)->text();
+        bak1 << (t->item(1, c) ? t->item(1, c)->text() : QString());
+    }
+    EXPECT_EQ(antet, (QStringList{"Material", "Duritate Knoop", "Modul Young", "Raport Poisson", "Duritate la abraziune",
+                                  "Caldura specifica", "Conductivitate termica", "Dilatare termica", "Tg",
+                                  "Stabilitate chimica"}));
+    EXPECT_EQ(bak1, (QStringList{"BAK1", "lipsa", "", "", "", "", "", "", "lipsa", ""}));
+    EXPECT_EQ(w->sumar()->text(), "3 materiale verificate, 1 cu valori lipsa");
 
-    // A double click is a click followed by the double-click event.
-    const QPoint centru = lista->visualItemRect(lista->item(2)).center();
+    // A double click is a click followed by the double-click event; in the
+    // results table it loads the material too.
+    const QPoint centru = lista->visualItemRect(lista->topLevelItem(2)).center();
     QTest::mouseClick(lista->viewport(), Qt::LeftButton, {}, centru);
     QTest::mouseDClick(lista->viewport(), Qt::LeftButton, {}, centru);
-    ASSERT_EQ(incarcate.size(), 1u);
-    EXPECT_EQ(incarcate[0], std::make_pair(std::string("SF6"), 2));
-    EXPECT_TRUE(lista->item(2)->isSelected());
+    EXPECT_TRUE(lista->topLevelItem(2)->isSelected());
+    Q_EMIT t->cellDoubleClicked(1, 8);
+    EXPECT_EQ(incarcate, (std::vector<std::pair<std::string, int>>{{"SF6", 2}, {"BAK1", 2}}));
 
     control<QComboBox>(*w, 1128)->setCurrentIndex(5);
     EXPECT_FALSE(verifica->isEnabled());
