@@ -98,24 +98,34 @@ constexpr const char* CheieUltimeleDirectoare = "Software\\KESTRA\\VITRAMOR\\ULT
 
 std::string ValoareTip(int tip) { return "Deschide " + std::to_string(tip); }
 
-bool EsteDirector(const std::string& cale) {
-    std::error_code eroare;
-    return !cale.empty() && std::filesystem::is_directory(cale, eroare);
-}
-
-std::string DirectorDePornire(bool salvare, int tip, const std::string& director) {
-    if (!salvare) {
-        const std::optional<std::string> ultimul =
-            platforma().setari().citesteText(CheieUltimeleDirectoare, ValoareTip(tip));
-        if (ultimul && EsteDirector(*ultimul)) return *ultimul;
-    }
-    if (EsteDirector(director)) return director;
-    const char* acasa = std::getenv("HOME");
-    if (acasa && EsteDirector(acasa)) return acasa;
-    return director;
-}
-
 }  // namespace
+
+std::string UltimulDirectorAles(int tip) {
+    return platforma().setari().citesteText(CheieUltimeleDirectoare, ValoareTip(tip)).value_or("");
+}
+
+void TineMinteDirectorAles(int tip, const std::string& director) {
+    // Only a convenience: a store that cannot keep it changes nothing else.
+    platforma().setari().creazaCheie(CheieUltimeleDirectoare);
+    platforma().setari().scrieText(CheieUltimeleDirectoare, ValoareTip(tip), director);
+}
+
+std::string PrimulDirectorExistent(const std::vector<std::string>& candidati) {
+    // Looked at without entering them: choosing a start must not move the
+    // working directory or report anything.
+    const auto exista = [](const std::string& d) {
+        std::error_code ec;
+        return !d.empty() && std::filesystem::is_directory(d, ec);
+    };
+    for (const std::string& d : candidati)
+        if (exista(d)) return d;
+#ifdef _WIN32
+    const char* acasa = std::getenv("USERPROFILE");
+#else
+    const char* acasa = std::getenv("HOME");
+#endif
+    return acasa && exista(acasa) ? std::string(acasa) : std::string("/");
+}
 
 const TipFisier* GasesteTipFisier(int tip) {
     for (const TipFisier& t : TabelTipuri) {
@@ -142,8 +152,8 @@ CerereAlegereFisier CerereAlegere(bool salvare, int tip, const std::string& dire
 }
 
 int AlegeFisier(Fereastra owner, bool salvare, int tip, std::string& director, std::string& numeFisier) {
-    const CerereAlegereFisier cerere =
-        CerereAlegere(salvare, tip, DirectorDePornire(salvare, tip, director), numeFisier);
+    const std::string pornire = PrimulDirectorExistent({salvare ? std::string() : UltimulDirectorAles(tip), director});
+    const CerereAlegereFisier cerere = CerereAlegere(salvare, tip, pornire, numeFisier);
     const std::optional<FisierAles> ales = salvare ? platforma().alegeFisierSalvare(owner, cerere)
                                                    : platforma().alegeFisierDeschidere(owner, cerere);
     if (!ales) return -1;  // cancelled: nothing to explain
@@ -154,7 +164,7 @@ int AlegeFisier(Fereastra owner, bool salvare, int tip, std::string& director, s
     }
     director = FaraSeparatorFinal(ales->director);
     numeFisier = ales->nume;
-    if (!salvare) platforma().setari().scrieText(CheieUltimeleDirectoare, ValoareTip(tip), director);
+    if (!salvare) TineMinteDirectorAles(tip, director);
     return 0;
 }
 

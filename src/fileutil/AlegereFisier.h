@@ -43,6 +43,15 @@ const TipFisier* GasesteTipFisier(int tip);
 // and the initial directory.
 CerereAlegereFisier CerereAlegere(bool salvare, int tip, const std::string& director, const std::string& numeFisier);
 
+// The folder an open chooser of `tip` was last answered in, "" when none:
+// a user who imports from a maker's download folder finds it again.
+std::string UltimulDirectorAles(int tip);
+void TineMinteDirectorAles(int tip, const std::string& director);
+
+// The first of `candidati` that is an existing directory (empty ones are
+// passed over), else the home directory, else "/".
+std::string PrimulDirectorExistent(const std::vector<std::string>& candidati);
+
 // Runs the open (salvare false) or save chooser of a type. `director` holds
 // the initial directory and `numeFisier` the caller's file name on entry. The
 // chooser starts in the folder an open chooser of the same type was last

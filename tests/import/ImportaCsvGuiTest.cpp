@@ -9,6 +9,7 @@
 #include <QTest>
 #include <filesystem>
 
+#include "fileutil/AlegereFisier.h"
 #include "import/csv/CaleCsv.h"
 #include "import/csv/ImportaCsvDialog.h"
 #include "support/PlatformaScriptata.h"
@@ -88,14 +89,14 @@ TEST_F(CsvDialog, ChooserTakesTheProducerFolder) {
     EXPECT_EQ(dialog.campCale()->text().toStdString(), d.str() + "/Schott/N-BK7.csv");
     EXPECT_EQ(dialog.cale(), d.str() + "/Schott/N-BK7.csv");
     EXPECT_TRUE(p.casete.empty());
-    EXPECT_EQ(p.setari().citesteText(CheieSetariCsv, ValoareUltimulDirectorCsv), d.str() + "/Schott");
+    EXPECT_EQ(UltimulDirectorAles(tipfisier::Csv), d.str() + "/Schott");
 }
 
 // The folder last chosen from while it is there, then the producer's, the
 // glass directory's, and at the end some folder that exists.
 TEST_F(CsvDialog, StartsOnlyInAFolderThatExists) {
     std::filesystem::create_directory(d / "alt");
-    p.setari().scrieText(CheieSetariCsv, ValoareUltimulDirectorCsv, (d / "alt").string());
+    TineMinteDirectorAles(tipfisier::Csv, (d / "alt").string());
     EXPECT_EQ(ImportaCsvDialog(nullptr).cale(), d.str() + "/alt/*.csv");
     std::filesystem::remove(d / "alt");
     EXPECT_EQ(ImportaCsvDialog(nullptr).cale(), d.str() + "/Schott/*.csv");

@@ -57,21 +57,4 @@ std::string VerificaCaleCsv(const std::string& directorSticle, const std::string
     return ExistaFisier("", cale, false) ? cale : std::string();
 }
 
-std::string PrimulDirectorExistent(const std::vector<std::string>& candidati) {
-    // Looked at without entering them: the dialog's choice must not move
-    // the working directory or report anything.
-    const auto exista = [](const std::string& d) {
-        std::error_code ec;
-        return !d.empty() && std::filesystem::is_directory(d, ec);
-    };
-    for (const std::string& d : candidati)
-        if (exista(d)) return d;
-#ifdef _WIN32
-    const char* acasa = std::getenv("USERPROFILE");
-#else
-    const char* acasa = std::getenv("HOME");
-#endif
-    return acasa && exista(acasa) ? std::string(acasa) : std::string("/");
-}
-
 }  // namespace vitramor

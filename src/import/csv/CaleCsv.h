@@ -32,13 +32,4 @@ std::string CaleCsvProducator(const std::string& directorSticle, int producator)
 // string when the text is not accepted.
 std::string VerificaCaleCsv(const std::string& directorSticle, const std::string& text);
 
-// The folder a chooser starts in: the first of `candidati` that is an
-// existing directory (empty ones are passed over), else the home directory,
-// else "/".
-std::string PrimulDirectorExistent(const std::vector<std::string>& candidati);
-
-// Where the CSV dialog remembers the folder of the last catalogue chosen.
-inline constexpr const char* CheieSetariCsv = "Software\\KESTRA\\VITRAMOR\\CSV";
-inline constexpr const char* ValoareUltimulDirectorCsv = "ULTIMUL_DIRECTOR";
-
 }  // namespace vitramor

@@ -149,7 +149,7 @@ void ImportaCsvDialog::alegeDirector(int cod, bool laDeschidere) {
     if (cod < 0) return;
     producator_ = cod;
     const std::string producatorului = DirectorCsvProducator(path_sticle, cod);
-    const std::string amintit = platforma().setari().citesteText(CheieSetariCsv, ValoareUltimulDirectorCsv).value_or("");
+    const std::string amintit = UltimulDirectorAles(tipfisier::Csv);
     // A producer chosen by the user comes before the remembered folder; a
     // folder that is not there is never proposed.
     directorProducator_ = laDeschidere ? PrimulDirectorExistent({amintit, producatorului, path_sticle})
@@ -162,9 +162,7 @@ void ImportaCsvDialog::alegeDirector(int cod, bool laDeschidere) {
 void ImportaCsvDialog::tineMinteDirectorul() {
     const std::size_t separator = cale_.find_last_of('/');
     if (separator == std::string::npos || separator == 0) return;
-    // Only a convenience: a store that cannot keep it changes nothing else.
-    platforma().setari().creazaCheie(CheieSetariCsv);
-    platforma().setari().scrieText(CheieSetariCsv, ValoareUltimulDirectorCsv, cale_.substr(0, separator));
+    TineMinteDirectorAles(tipfisier::Csv, cale_.substr(0, separator));
 }
 
 void ImportaCsvDialog::alegeFisier() {
