@@ -10,6 +10,7 @@
 #include <QTreeWidget>
 
 #include "export/ExportSubstrat.h"
+#include "platform/CopiereTabelUi.h"
 #include "record/TexteMaterial.h"
 #include "settings/Directoare.h"
 #include "suite/Catalix.h"
@@ -49,6 +50,7 @@ SelectieSticleWidget::SelectieSticleWidget(QWidget* parent, const char* textActi
     u.plaseaza(incarca, 175, 15, 60, 14);
 
     lista_ = new QTreeWidget(this);
+    PermiteCopiereTabel(lista_);
     lista_->setObjectName(QString::number(idSelectieSticle::Lista));
     lista_->setSelectionMode(QAbstractItemView::MultiSelection);
     lista_->setRootIsDecorated(false);

@@ -11,10 +11,12 @@
 
 #include "export/ExportSubstrat.h"
 #include "export/SelectieSticleWidget.h"
+#include "platform/CopiereTabelUi.h"
 #include "platform/FerestreMaterialUi.h"
 #include "platform/Platforma.h"
 #include "record/CodificareText.h"
 #include "settings/PozitieFereastraUi.h"
+#include "suite/LucruInFundalUi.h"
 
 namespace vitramor {
 
@@ -36,13 +38,7 @@ VerificaSubstratWindow::VerificaSubstratWindow(QWidget* parent, IncarcaMaterialI
     selectie_->setFixedSize(selectie_->size());
     QStringList titluri{QStringLiteral("Material")};
     for (const ValoareVerificataSubstrat& v : ValoriVerificateSubstrat) titluri << QString::fromLatin1(v.titlu);
-    rezultate_ = new QTableWidget(0, static_cast<int>(titluri.size()), this);
-    rezultate_->setObjectName(QStringLiteral("rezultate"));
-    rezultate_->setHorizontalHeaderLabels(titluri);
-    rezultate_->verticalHeader()->hide();
-    rezultate_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
-    rezultate_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    rezultate_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    rezultate_ = CreazaTabelCopiabil(this, QStringLiteral("rezultate"), titluri);
     rezultate_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     sumar_ = new QLabel(this);
     sumar_->setObjectName(QStringLiteral("sumar"));
@@ -72,7 +68,11 @@ VerificaSubstratWindow::VerificaSubstratWindow(QWidget* parent, IncarcaMaterialI
 void VerificaSubstratWindow::verifica() {
     const std::vector<std::string> inainte = selectie_->liniiSelectate();
     std::vector<std::string> linii = inainte;
-    const std::size_t verificate = VerificaSticleSubstrat(this, linii, selectie_->producator());
+    const int producator = selectie_->producator();
+    std::size_t verificate = 0;
+    if (RuleazaCuProgres(this, QStringLiteral("Verificare materiale substrat"),
+                         [&] { verificate = VerificaSticleSubstrat(this, linii, producator); }))
+        return;  // stopped: the table keeps the last complete result
     rezultate_->setRowCount(0);
     int cuLipsuri = 0;
     for (std::size_t i = 0; i < verificate && i < linii.size(); ++i) {
