@@ -104,6 +104,35 @@ struct Ordini {
     std::vector<int> indici, transmisie;
 };
 
+// The titles of the cells of a result line, one for each value LinieRand
+// writes: the field's name, with the wavelength or the place in the array
+// where a field fills several cells.
+std::string AntetRand(const ContextImportExcel& c, const Ordini& ordini) {
+    const auto activ = [&](int i) { return c.asocieri[i].activ != 0; };
+    const auto nume = [&](int i) { return NumeCampAsociere(c.asocieri[i]); };
+    std::vector<std::string> titluri;
+    if (activ(IntrareNume)) titluri.push_back(nume(IntrareNume));
+    if (activ(1)) titluri.push_back(nume(1));
+    if (activ(7)) titluri.push_back(nume(7));
+    for (int j : ordini.indici)
+        titluri.push_back(TextFormatat("n %g nm", static_cast<double>(c.lambdaColoaneIndici[static_cast<std::size_t>(j)])));
+    for (int j : ordini.transmisie)
+        titluri.push_back(TextFormatat("Ti %g nm", static_cast<double>(c.lambdaColoaneTi[static_cast<std::size_t>(j)])));
+    for (int i : {5, 10, 11, 12, 13, 14, 15, 16, 17, 18, static_cast<int>(IntrareGrosimeTransmisie)}) {
+        if (!activ(i)) continue;
+        const bool tablou = i == 5 || (i >= 12 && i <= 15) || i == 17;
+        if (!tablou) {
+            titluri.push_back(nume(i));
+            continue;
+        }
+        for (int j = 0; j < Coloane(c, i); ++j) titluri.push_back(TextFormatat("%s %d", nume(i).c_str(), j + 1));
+    }
+    titluri.push_back("Observatii");
+    std::string antet;
+    for (const std::string& t : titluri) antet += (antet.empty() ? "" : "\t") + t;
+    return antet;
+}
+
 // The result line of a row as the scratch record holds it, values in the
 // order of their wavelengths.
 std::string LinieRand(const ContextImportExcel& c, const MaterialOptic& s, const Ordini& ordini) {
@@ -513,6 +542,7 @@ int ImportaTabelExcel(ContextImportExcel& c, const OptiuniActualizare& o, Rezult
     ordini.transmisie = Ordine(lambdaTi);
     if (!c.asocieri[IntrareIndici].activ) ordini.indici.clear();
     if (!c.asocieri[IntrareTransmisie].activ) ordini.transmisie.clear();
+    if (o.antet) o.antet(AntetRand(c, ordini));
 
     SursaTabel& sursa = *c.sursa;
     RanduriCitite randuri;

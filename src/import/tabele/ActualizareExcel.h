@@ -21,6 +21,9 @@ struct OptiuniActualizare {
     // Called with each result line (UTF-8) as a row is read; returning false
     // stops the update (Cancel), which then stores nothing.
     std::function<bool(const std::string&)> linie;
+    // Called once before the first line with the titles of its cells
+    // (UTF-8, tab-separated), so that a window can show the lines as a table.
+    std::function<void(const std::string&)> antet;
 };
 
 struct RezultatActualizare {

@@ -5,14 +5,14 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QTableWidget>
 #include <QPushButton>
 #include <QRadioButton>
 
 #include "import/tabele/ImportExcelDialog.h"
+#include "platform/CopiereTabelUi.h"
 #include "settings/Directoare.h"
 #include "suite/UnitatiDialog.h"
-#include "suite/ListaTabulatoriUi.h"
 #include "suite/ProducatoriComboUi.h"
 #include "suite/DupaAfisareUi.h"
 #include "suite/Vedora.h"
@@ -46,10 +46,8 @@ ActualizareExcelDialog::ActualizareExcelDialog(QWidget* parent, std::string fisi
     r101->setGeometry(u.dreptunghi(6, 12, 130, 10));
     r102->setGeometry(u.dreptunghi(150, 12, 130, 10));
     r101->setChecked(true);
-    rezultate_ = new QListWidget(this);
-    rezultate_->setObjectName(QStringLiteral("1066"));
+    rezultate_ = CreazaTabelCopiabil(this, QStringLiteral("1066"), {});
     u.plaseaza(rezultate_, 7, 60, 386, 130);
-    SeteazaTabulatoriLista(rezultate_, u, {60, 120});
     auto* ok = ButonDialog(this, QStringLiteral("OK"), 1, 7, 198, 50, 14);
     auto* anuleaza = ButonDialog(this, QStringLiteral("Cancel"), 2, 62, 198, 50, 14);
     auto* ajutor = ButonDialog(this, QStringLiteral("Ajutor"), 1023, 117, 198, 50, 14);

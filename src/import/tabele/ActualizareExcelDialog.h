@@ -9,7 +9,7 @@
 
 class QCheckBox;
 class QComboBox;
-class QListWidget;
+class QTableWidget;
 class QRadioButton;
 
 namespace vitramor {
@@ -23,7 +23,7 @@ public:
 
     ContextImportExcel& context() { return *c_; }
     QComboBox* producatori() const { return producatori_; }
-    QListWidget* rezultate() const { return rezultate_; }
+    QTableWidget* rezultate() const { return rezultate_; }
     QCheckBox* actualizeaza() const { return actualizeaza_; }
     void conecteazaSiActualizeaza();
 
@@ -33,7 +33,7 @@ private:
     int randAntet_;
     QComboBox* producatori_;
     QCheckBox* actualizeaza_;
-    QListWidget* rezultate_;
+    QTableWidget* rezultate_;
 };
 
 void ComandaImportaExcel(QWidget* fereastraPrincipala);

@@ -5,20 +5,20 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTableWidget>
+#include <algorithm>
 #include <array>
 #include <filesystem>
 
 #include "fileutil/AlegereFisier.h"
 #include "import/tabele/AsociereColoaneDialog.h"
 #include "import/csv/CaleCsv.h"
+#include "record/TextFormatat.h"
 #include "settings/Directoare.h"
 #include "suite/UnitatiDialog.h"
-#include "suite/ListaTabulatoriUi.h"
 #include "platform/CopiereTabelUi.h"
 #include "suite/VedoraUi.h"
 
@@ -39,15 +39,25 @@ void Eticheta(QWidget* p, const char* text, int x, int y, int cx) {
 
 // Scrolls so that the new line shows: at the top while the list is short,
 // then four lines above it.
-void AdaugaSiDefileaza(QListWidget* l, const std::string& linie) {
-    l->addItem(qs(linie));
-    const int i = l->count() - 1;
-    l->scrollToItem(l->item(i < 7 ? i : i - 4), QAbstractItemView::PositionAtTop);
+void AdaugaSiDefileaza(QTableWidget* t, const std::string& linie) {
+    const int i = t->rowCount();
+    t->insertRow(i);
+    const QStringList celule = qs(linie).split(QLatin1Char('\t'));
+    if (celule.size() > t->columnCount()) t->setColumnCount(static_cast<int>(celule.size()));
+    for (int k = 0; k < celule.size(); ++k) ScrieCelula(t, i, k, celule[k]);
+    t->scrollToItem(t->item(i < 7 ? i : i - 4, 0), QAbstractItemView::PositionAtTop);
+}
+
+void SeteazaAntet(QTableWidget* t, const std::string& antet) {
+    t->setRowCount(0);
+    const QStringList titluri = qs(antet).split(QLatin1Char('\t'));
+    t->setColumnCount(static_cast<int>(titluri.size()));
+    t->setHorizontalHeaderLabels(titluri);
 }
 
 }  // namespace
 
-ImportExcelDialog::ImportExcelDialog(QWidget* parent, ContextImportExcel& c, QListWidget* rezultate,
+ImportExcelDialog::ImportExcelDialog(QWidget* parent, ContextImportExcel& c, QTableWidget* rezultate,
                                      std::function<bool()> actualizeaza)
     : QDialog(parent), c_(c), rezultate_(rezultate), actualizeaza_(std::move(actualizeaza)) {
     setObjectName(QStringLiteral("128"));
@@ -87,10 +97,8 @@ ImportExcelDialog::ImportExcelDialog(QWidget* parent, ContextImportExcel& c, QLi
     Eticheta(this, "Primele randuri din tabel", 7, 72, 200);
     previzualizare_ = CreazaTabelCopiabil(this, QStringLiteral("1088"), {});
     u.plaseaza(previzualizare_, 7, 82, 406, 96);
-    lista_ = new QListWidget(this);
-    lista_->setObjectName(QStringLiteral("1066"));
+    lista_ = CreazaTabelCopiabil(this, QStringLiteral("1066"), {});
     u.plaseaza(lista_, 7, 184, 406, 106);
-    SeteazaTabulatoriLista(lista_, u, {60, 120});
     asociere_ = ButonDialog(this, QStringLiteral("Defineste asociere date sticle cu coloane "), 1084, 7, 296, 160, 14);
     update_ = ButonDialog(this, QStringLiteral("Update list"), 1085, 172, 296, 60, 14);
     detect_ = ButonDialog(this, QStringLiteral("Detect lambda"), 1124, 237, 296, 60, 14);
@@ -228,6 +236,14 @@ void ImportExcelDialog::alegeTabel(int index) {
 void ImportExcelDialog::detecteazaLambda() {
     std::vector<std::string> linii;
     DetecteazaLambda(c_, c_.odbc.codProducator, linii);
+    // The wavelengths found, one line per kind, until the rows replace them
+    // under the titles of their own cells.
+    std::size_t celule = 1;
+    for (const auto& l : linii) celule = std::max<std::size_t>(celule, static_cast<std::size_t>(std::count(l.begin(), l.end(), '\t')) + 1);
+    std::string antet = "Lungimi de unda [nm]";
+    for (std::size_t k = 1; k < celule; ++k) antet += TextFormatat("\t%zu", k);
+    SeteazaAntet(lista_, antet);
+    if (rezultate_) SeteazaAntet(rezultate_, antet);
     for (const auto& l : linii) adaugaRezultat(l);
     stari();
 }
@@ -238,7 +254,7 @@ void ImportExcelDialog::adaugaRezultat(const std::string& linie) {
 }
 
 void ImportExcelDialog::actualizeazaLista() {
-    if (rezultate_) rezultate_->clear();
+    if (rezultate_) rezultate_->setRowCount(0);
     std::error_code ec;
     std::filesystem::current_path(path_sticle, ec);
     if (ec) MesajBox(this, "Eroare SchimbaDirector()", {}, stil::MB_OK);
@@ -253,6 +269,10 @@ void ImportExcelDialog::actualizeazaLista() {
     o.actualizeaza = actualizeaza_ && actualizeaza_();
     o.codProducator = c_.odbc.codProducator;
     o.owner = this;
+    o.antet = [this](const std::string& antet) {
+        SeteazaAntet(lista_, antet);
+        if (rezultate_) SeteazaAntet(rezultate_, antet);
+    };
     o.linie = [&](const std::string& l) {
         adaugaRezultat(l);
         progres.setLabelText(QStringLiteral("Randuri citite: %1").arg(++randuri));

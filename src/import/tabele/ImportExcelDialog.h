@@ -13,7 +13,7 @@
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
-class QListWidget;
+class QTableWidget;
 class QPushButton;
 class QTableWidget;
 
@@ -26,7 +26,7 @@ class ImportExcelDialog : public QDialog {
 public:
     // `rezultate` is the owner's result list; `actualizeaza` its
     // "Actualizeaza" check.
-    ImportExcelDialog(QWidget* parent, ContextImportExcel& c, QListWidget* rezultate, std::function<bool()> actualizeaza);
+    ImportExcelDialog(QWidget* parent, ContextImportExcel& c, QTableWidget* rezultate, std::function<bool()> actualizeaza);
     ~ImportExcelDialog() override;
     bool pregatit() const { return pregatit_; }
 
@@ -38,7 +38,7 @@ public:
     void stari();
 
     QComboBox* tabele() const { return tabele_; }
-    QListWidget* lista() const { return lista_; }
+    QTableWidget* lista() const { return lista_; }
     QTableWidget* previzualizare() const { return previzualizare_; }
     QLineEdit* randAntet() const { return randAntet_; }
 
@@ -48,13 +48,13 @@ private:
     void arataPrimeleRanduri();
 
     ContextImportExcel& c_;
-    QListWidget* rezultate_;
+    QTableWidget* rezultate_;
     std::function<bool()> actualizeaza_;
     bool pregatit_ = true;
     QCheckBox* conectare_;
     QLineEdit *sursa_, *randAntet_;
     QComboBox *tabele_, *coloane_;
-    QListWidget* lista_;
+    QTableWidget* lista_;
     QTableWidget* previzualizare_;
     QPushButton *info_, *sterge_, *asociere_, *detect_, *update_;
     // "Info" asked again refreshes this window rather than opening another.
