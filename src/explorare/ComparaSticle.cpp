@@ -154,7 +154,9 @@ void LiniiIndici(std::vector<std::string>& linii, const std::vector<const Materi
         for (const MaterialOptic* m : materiale) {
             int slot = 0;
             while (slot < NumarSloturiTabel && m->lambda_indici[slot] != l) ++slot;
-            linie += slot < NumarSloturiTabel ? TextFormatat("%g\t", m->indice_n[slot]) : std::string("\t");
+            // A slot at the wavelength without an index is as empty as no slot.
+            linie += slot < NumarSloturiTabel && m->indice_n[slot] > 0.0 ? TextFormatat("%g\t", m->indice_n[slot])
+                                                                         : std::string("\t");
         }
         linii.push_back(std::move(linie));
     }
@@ -183,20 +185,6 @@ std::vector<std::string> LiniiComparareLaLungimi(const std::vector<const Materia
         linii.push_back(std::move(linie));
     }
     return linii;
-}
-
-std::vector<int> TabulatoriComparare(const std::array<int, 100>& latimi, int bazaX) {
-    std::vector<int> stopuri;
-    // A unit is rarely a whole number of pixels (7 / 4 with the usual
-    // fonts): dividing by a rounded unit would put the text columns off
-    // their header columns by the rounding, more with every column.
-    const int baza = bazaX > 0 ? bazaX : 4;
-    int suma = 0;
-    for (int j = 0; j < NumarMaximComparate; ++j) {
-        suma += latimi[static_cast<std::size_t>(j)];
-        stopuri.push_back(suma * 4 / baza);
-    }
-    return stopuri;
 }
 
 }  // namespace vitramor

@@ -65,9 +65,4 @@ std::vector<std::string> LiniiComparare(const std::vector<const MaterialOptic*>&
 std::vector<std::string> LiniiComparareLaLungimi(const std::vector<const MaterialOptic*>& materiale,
                                                  const std::vector<float>& lungimi);
 
-// The 99 tab stops of the list, in horizontal dialog units: stop j at the
-// sum of the widths of columns 0 to j, divided by the pixels of one unit
-// (a quarter of the dialog base width `bazaX`), the quotient truncated.
-std::vector<int> TabulatoriComparare(const std::array<int, 100>& latimi, int bazaX);
-
 }  // namespace vitramor

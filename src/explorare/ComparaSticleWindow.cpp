@@ -2,15 +2,16 @@
 
 #include <QHeaderView>
 #include <algorithm>
-#include <QListWidget>
 #include <QPointer>
-#include <QStandardItemModel>
-#include <cstring>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTableWidget>
+#include <QVBoxLayout>
 
+#include "platform/CopiereTabelUi.h"
 #include "platform/FerestreMaterialUi.h"
 #include "record/CodificareText.h"
 #include "suite/UnitatiDialog.h"
-#include "suite/ListaTabulatoriUi.h"
 
 namespace vitramor {
 
@@ -41,54 +42,46 @@ ComparaSticleWindow::ComparaSticleWindow(QWidget* parent, CerereComparare& cerer
         if (index >= 0 && index < set.numarMateriale()) materiale.push_back(&set.materiale[static_cast<std::size_t>(index)]);
     }
 
-    modelHeader_ = new QStandardItemModel(0, static_cast<int>(materiale.size()) + 1, this);
-    modelHeader_->setHorizontalHeaderItem(0, new QStandardItem(QString()));
-    for (std::size_t i = 0; i < materiale.size(); ++i) {
-        const char* nume = materiale[i]->nume;
-        modelHeader_->setHorizontalHeaderItem(
-            static_cast<int>(i) + 1,
-            new QStandardItem(TextQt(nume, sizeof(MaterialOptic::nume))));
+    QStringList titluri{QStringLiteral("Marime")};
+    for (const MaterialOptic* m : materiale) titluri << TextQt(m->nume, sizeof(MaterialOptic::nume));
+    tabel_ = CreazaTabelCopiabil(this, QString::number(IdListaComparata), titluri);
+    tabel_->horizontalHeader()->setObjectName(QString::number(IdHeaderComparare));
+    tabel_->horizontalHeader()->setStretchLastSection(false);
+    for (int c = 0; c < tabel_->columnCount(); ++c)
+        tabel_->horizontalHeader()->resizeSection(c, cerere_.latimi[static_cast<std::size_t>(c)]);
+    // A line without a tab is the title of the block below it; an empty
+    // line only separated blocks in a plain list.
+    QFont titlu = tabel_->font();
+    titlu.setBold(true);
+    for (const std::string& linie : LiniiComparare(materiale, cerere_.continut, cerere_.grosime)) {
+        if (linie.empty()) continue;
+        const int r = tabel_->rowCount();
+        tabel_->insertRow(r);
+        const QStringList celule = QString::fromLatin1(linie.c_str()).split(QLatin1Char('\t'));
+        for (int c = 0; c < celule.size() && c < tabel_->columnCount(); ++c) ScrieCelula(tabel_, r, c, celule[c]);
+        if (celule.size() == 1) {
+            tabel_->setSpan(r, 0, 1, tabel_->columnCount());
+            tabel_->item(r, 0)->setFont(titlu);
+        }
     }
-    header_ = new QHeaderView(Qt::Horizontal, this);
-    header_->setObjectName(QString::number(IdHeaderComparare));
-    header_->setModel(modelHeader_);
-    header_->setSectionsClickable(true);
-    header_->setStretchLastSection(false);
-    header_->setSectionResizeMode(QHeaderView::Interactive);
-    header_->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    for (int c = 0; c < modelHeader_->columnCount(); ++c) header_->resizeSection(c, cerere_.latimi[static_cast<std::size_t>(c)]);
+    auto* l = new QVBoxLayout(this);
+    l->setContentsMargins(0, 0, 0, 0);
+    l->addWidget(tabel_);
+    // Every column in sight when the screen allows it, never less than the
+    // window's own size.
+    int latime = tabel_->verticalScrollBar()->sizeHint().width() + 2 * tabel_->frameWidth();
+    for (int c = 0; c < tabel_->columnCount(); ++c) latime += tabel_->horizontalHeader()->sectionSize(c);
+    const QScreen* ecran = screen();
+    const int maxim = ecran ? ecran->availableGeometry().width() * 9 / 10 : 1200;
+    resize(std::clamp(latime, width(), std::max(width(), maxim)), std::max(height(), u.y(Inaltime) * 3 / 2));
 
-    lista_ = new QListWidget(this);
-    lista_->setObjectName(QString::number(IdListaComparata));
-    lista_->setSelectionMode(QAbstractItemView::NoSelection);
-    lista_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    lista_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    for (const std::string& linie : LiniiComparare(materiale, cerere_.continut, cerere_.grosime))
-        lista_->addItem(QString::fromLatin1(linie.c_str()));
-    aplicaTabulatori();
-
-    connect(header_, &QHeaderView::sectionResized, this, [this](int coloana, int, int latime) {
+    connect(tabel_->horizontalHeader(), &QHeaderView::sectionResized, this, [this](int coloana, int, int latime) {
         if (coloana < 0 || coloana >= static_cast<int>(cerere_.latimi.size())) return;
         cerere_.latimi[static_cast<std::size_t>(coloana)] = latime;
-        aplicaTabulatori();
-        lista_->viewport()->update();
     });
 }
 
-void ComparaSticleWindow::aplicaTabulatori() {
-    const UnitatiDialog& u = unitatiDialog();
-    // Each setting installs a new painter: a drag of a divider would pile
-    // them up on the list.
-    QAbstractItemDelegate* vechi = lista_->itemDelegate();
-    SeteazaTabulatoriLista(lista_, u, TabulatoriComparare(cerere_.latimi, u.bazaX()));
-    if (vechi && vechi != lista_->itemDelegate() && vechi->parent() == lista_) vechi->deleteLater();
-}
-
-void ComparaSticleWindow::resizeEvent(QResizeEvent* e) {
-    QWidget::resizeEvent(e);
-    header_->setGeometry(0, 0, width(), InaltimeHeaderComparare);
-    lista_->setGeometry(0, InaltimeHeaderComparare, width(), std::max(0, height() - InaltimeHeaderComparare));
-}
+QHeaderView* ComparaSticleWindow::header() const { return tabel_->horizontalHeader(); }
 
 ComparaSticleWindow* DeschideComparaSticle(QWidget* parent, CerereComparare& cerere, const SetLucru& set) {
     QPointer<ComparaSticleWindow>& f = FereastraDeschisa();

@@ -1,7 +1,8 @@
 #pragma once
-// "Compara sticle optice": the indices of the selected materials side by
-// side, one line per wavelength under a header of their names. The columns
-// follow the header: dragging a divider moves every later column.
+// "Compara sticle optice": the selected materials side by side, one column
+// each under its name, one row per wavelength or quantity, each block of
+// content under a title row. Column widths are kept in the request, so the
+// next comparison opens as the user left this one.
 
 #include <QWidget>
 
@@ -9,34 +10,25 @@
 #include "record/SetLucru.h"
 
 class QHeaderView;
-class QListWidget;
-class QStandardItemModel;
+class QTableWidget;
 
 namespace vitramor {
 
 inline constexpr const char* ClasaComparaSticle = "ComparaSticleClass";
 inline constexpr int IdHeaderComparare = 101;
 inline constexpr int IdListaComparata = 102;
-inline constexpr int InaltimeHeaderComparare = 24;  // pixels
 
 class ComparaSticleWindow : public QWidget {
     Q_OBJECT
 public:
     ComparaSticleWindow(QWidget* parent, CerereComparare& cerere, const SetLucru& set);
 
-    QHeaderView* header() const { return header_; }
-    QListWidget* lista() const { return lista_; }
-
-protected:
-    void resizeEvent(QResizeEvent* e) override;
+    QHeaderView* header() const;
+    QTableWidget* tabel() const { return tabel_; }
 
 private:
-    void aplicaTabulatori();
-
     CerereComparare& cerere_;
-    QStandardItemModel* modelHeader_;
-    QHeaderView* header_;
-    QListWidget* lista_;
+    QTableWidget* tabel_;
 };
 
 // Opens the window on the request, closing the one open before.

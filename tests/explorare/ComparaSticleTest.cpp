@@ -55,14 +55,3 @@ TEST(ComparaSticle, UnionKeepsTheThousandSmallest) {
     EXPECT_EQ(u.back(), 2000.0f - 40.0f);  // the first 40 were pushed out by smaller ones
 }
 
-TEST(ComparaSticle, TabStopsFollowTheColumnWidths) {
-    std::array<int, 100> latimi;
-    latimi.fill(100);
-    latimi[2] = 160;
-    const auto s = TabulatoriComparare(latimi, 8);  // two pixels a unit
-    ASSERT_EQ(s.size(), 99u);
-    EXPECT_EQ(s[0], 50);
-    EXPECT_EQ(s[1], 100);
-    EXPECT_EQ(s[2], 180);
-    EXPECT_EQ(s[3], 230);
-}
