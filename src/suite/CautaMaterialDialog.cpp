@@ -5,14 +5,14 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QTreeWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <cstring>
 
+#include "platform/CopiereTabelUi.h"
 #include "record/CodificareText.h"
 #include "suite/Catalix.h"
-#include "suite/ListaTabulatoriUi.h"
 
 namespace vitramor {
 
@@ -43,10 +43,12 @@ CautaMaterialDialog::CautaMaterialDialog(QWidget* parent, std::string directorSt
     filtru_->setText(nume.empty() ? QStringLiteral("*") : TextQt(nume));
     filtru_->setToolTip(QStringLiteral("Numele materialului; * inlocuieste orice sir, ? un caracter"));
 
-    lista_ = new QListWidget(this);
+    lista_ = new QTreeWidget(this);
     lista_->setObjectName(QStringLiteral("lista"));
+    lista_->setRootIsDecorated(false);
+    lista_->setHeaderLabels({QStringLiteral("Nume"), QStringLiteral("Cod"), QStringLiteral("nd"), QStringLiteral("Categorie")});
+    PermiteCopiereTabel(lista_);
     numar_ = new QLabel(this);
-    SeteazaTabulatoriLista(lista_, {70, 125, 175});
 
     auto* butoane = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     ok_ = butoane->button(QDialogButtonBox::Ok);
@@ -61,16 +63,14 @@ CautaMaterialDialog::CautaMaterialDialog(QWidget* parent, std::string directorSt
     layout->addWidget(lista_, 1);
     layout->addWidget(numar_);
     layout->addWidget(butoane);
-    SeteazaAntetLista(lista_, {QStringLiteral("Nume"), QStringLiteral("Cod"), QStringLiteral("nd"),
-                               QStringLiteral("Categorie")});
     resize(460, 380);
 
     connect(butoane, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(butoane, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(producatori_, &QComboBox::currentIndexChanged, this, &CautaMaterialDialog::reincarca);
     connect(filtru_, &QLineEdit::editingFinished, this, &CautaMaterialDialog::reincarca);
-    connect(lista_, &QListWidget::currentRowChanged, this, &CautaMaterialDialog::actualizeazaButoane);
-    connect(lista_, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
+    connect(lista_, &QTreeWidget::currentItemChanged, this, &CautaMaterialDialog::actualizeazaButoane);
+    connect(lista_, &QTreeWidget::itemDoubleClicked, this, &QDialog::accept);
     reincarca();
 }
 
@@ -88,20 +88,19 @@ void CautaMaterialDialog::reincarca() {
     std::vector<std::string> linii;
     lista_->clear();
     if (CautaMaterialOpticCuOptiuni(directorSticle_, cerere, this, 0, optiuni, linii) == 0) {
-        for (const auto& l : linii) lista_->addItem(TextQt(l));
+        for (const auto& l : linii) lista_->addTopLevelItem(new QTreeWidgetItem(TextQt(l).split(QLatin1Char('\t'))));
     }
-    numar_->setText(QStringLiteral("%1 materiale").arg(lista_->count()));
-    if (lista_->count() > 0) lista_->setCurrentRow(0);
+    for (int c = 0; c + 1 < lista_->columnCount(); ++c) lista_->resizeColumnToContents(c);
+    numar_->setText(QStringLiteral("%1 materiale").arg(lista_->topLevelItemCount()));
+    if (lista_->topLevelItemCount() > 0) lista_->setCurrentItem(lista_->topLevelItem(0));
     actualizeazaButoane();
 }
 
-void CautaMaterialDialog::actualizeazaButoane() { ok_->setEnabled(lista_->currentRow() >= 0); }
+void CautaMaterialDialog::actualizeazaButoane() { ok_->setEnabled(lista_->currentItem() != nullptr); }
 
 std::string CautaMaterialDialog::numeAles() const {
-    const QListWidgetItem* item = lista_->currentItem();
-    if (!item) return {};
-    const QString text = item->text();
-    return Windows1252DinQt(text.left(text.indexOf(QLatin1Char('\t'))));
+    const QTreeWidgetItem* item = lista_->currentItem();
+    return item ? Windows1252DinQt(item->text(0)) : std::string();
 }
 
 int CautaMaterialDialog::producatorAles() const {

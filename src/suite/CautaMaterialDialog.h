@@ -11,7 +11,7 @@
 
 class QComboBox;
 class QLineEdit;
-class QListWidget;
+class QTreeWidget;
 class QPushButton;
 class QLabel;
 
@@ -31,7 +31,7 @@ public:
     // The producer code of the chosen line.
     int producatorAles() const;
 
-    QListWidget* lista() const { return lista_; }
+    QTreeWidget* lista() const { return lista_; }
     QLineEdit* filtru() const { return filtru_; }
     QComboBox* producatori() const { return producatori_; }
 
@@ -44,7 +44,7 @@ private:
     std::string directorSticle_;
     QComboBox* producatori_;
     QLineEdit* filtru_;
-    QListWidget* lista_;
+    QTreeWidget* lista_;
     QLabel* numar_;
     QPushButton* ok_;
 };

@@ -10,6 +10,7 @@
 #include <QSet>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTreeWidget>
 #include <cstring>
 #include <filesystem>
 #include "shell/ComenziMeniu.h"
@@ -53,8 +54,8 @@ protected:
         }};
         if (nume)
             pasi.push_back([alegeRand](QWidget* chooser) {
-                auto* lista = chooser->findChild<QListWidget*>("lista");
-                if (alegeRand && lista->count() > 0) lista->setCurrentRow(0);
+                auto* lista = chooser->findChild<QTreeWidget*>("lista");
+                if (alegeRand && lista->topLevelItemCount() > 0) lista->setCurrentItem(lista->topLevelItem(0));
                 alegeRand ? static_cast<QDialog*>(chooser)->accept() : static_cast<QDialog*>(chooser)->reject();
             });
         DriverModal drv(std::move(pasi));

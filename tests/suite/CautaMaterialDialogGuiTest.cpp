@@ -3,7 +3,7 @@
 
 #include <QComboBox>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QTreeWidget>
 #include <QTest>
 
 #include "database/GlassDirFixture.h"
@@ -22,9 +22,9 @@ struct CautaMaterialGui : GlassDirFixture {
         writeDb(databaseOf({bk7, namedRecord("N-SF11", 2), namedRecord("S-BSL7", 6), namedRecord("BK7G18", 2)}));
     }
 
-    static QStringList nume(const QListWidget* l) {
+    static QStringList nume(const QTreeWidget* l) {
         QStringList r;
-        for (int i = 0; i < l->count(); ++i) r << l->item(i)->text().section(QLatin1Char('\t'), 0, 0);
+        for (int i = 0; i < l->topLevelItemCount(); ++i) r << l->topLevelItem(i)->text(0);
         return r;
     }
 };
@@ -36,7 +36,7 @@ TEST_F(CautaMaterialGui, FiltersByPatternAndProducer) {
 
     d.filtru()->setText(QStringLiteral("*"));
     d.reincarca();
-    EXPECT_EQ(d.lista()->count(), 4);
+    EXPECT_EQ(d.lista()->topLevelItemCount(), 4);
 
     d.producatori()->setCurrentIndex(d.producatori()->findData(6));
     EXPECT_EQ(nume(d.lista()), QStringList{"S-BSL7"});
@@ -46,7 +46,7 @@ TEST_F(CautaMaterialGui, FiltersByPatternAndProducer) {
     MaterialOptic gol = namedRecord("", 0);
     CautaMaterialDialog toate(nullptr, path_sticle, gol);
     EXPECT_EQ(toate.filtru()->text(), QStringLiteral("*"));
-    EXPECT_EQ(toate.lista()->count(), 4);
+    EXPECT_EQ(toate.lista()->topLevelItemCount(), 4);
 }
 
 TEST_F(CautaMaterialGui, LoadsTheChosenMaterialOrLeavesTheRecordOnCancel) {
