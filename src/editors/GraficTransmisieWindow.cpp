@@ -40,6 +40,7 @@ GraficTransmisieWindow::GraficTransmisieWindow(int indexMaterial, QWidget* propr
     setObjectName(QStringLiteral("GraficRTAClass"));
     auto* bara = new QHBoxLayout;
     bara->setContentsMargins(4, 2, 4, 2);
+    bara->setSpacing(6);  // its own: the window's layout below has none
     bara->addWidget(new QLabel(QStringLiteral("Grosime"), this));
     grosimeText_ = new QLineEdit(this);
     grosimeText_->setObjectName(QStringLiteral("grosimeGrafic"));
