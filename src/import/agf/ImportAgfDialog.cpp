@@ -67,6 +67,8 @@ ImportAgfDialog::ImportAgfDialog(QWidget* parent, std::string cale, CatalogAgf c
     producator_->setObjectName(QString::number(IdProducatorAgf));
     u.plaseaza(producator_, 52, 188, 100, 12);
     UmpleComboProducatori(producator_, this);
+    // A file name that names no maker leaves the choice to the user, who sees it is wanted.
+    producator_->setPlaceholderText(QStringLiteral("Alegeti producatorul"));
     // The combo lists the producers in code order, so the index is the code.
     producator_->setCurrentIndex(ProducatorDinNumeFisierAgf(cale_));
 
