@@ -2,22 +2,28 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTableWidget>
-#include <QPushButton>
-#include <QRadioButton>
+#include <QVBoxLayout>
 
 #include "import/tabele/ImportExcelDialog.h"
-#include "platform/CopiereTabelUi.h"
-#include "settings/Directoare.h"
-#include "suite/UnitatiDialog.h"
-#include "suite/ProducatoriComboUi.h"
+#include "record/CodificareText.h"
+#include "suite/Catalix.h"
 #include "suite/DupaAfisareUi.h"
-#include "suite/Vedora.h"
 
 namespace vitramor {
+
+namespace {
+
+// The producers whose catalogue layout the update knows, with their
+// selection code: Schott (1) and Ohara (3).
+constexpr struct {
+    int producator, cod;
+} ProducatoriCunoscuti[] = {{2, 1}, {6, 3}};
+
+}  // namespace
 
 ActualizareExcelDialog::ActualizareExcelDialog(QWidget* parent, std::string fisier, int randAntet)
     : QDialog(parent), c_(std::make_unique<ContextImportExcel>()), fisier_(std::move(fisier)), randAntet_(randAntet) {
@@ -27,65 +33,64 @@ ActualizareExcelDialog::ActualizareExcelDialog(QWidget* parent, std::string fisi
     ScrieAsocieriImplicite(*c_);
     c_->intrareCurenta = -1;
     c_->odbc.tabelSelectat = -1;
-    const UnitatiDialog& u = unitatiDialog();
-    setFixedSize(u.dimensiune(400, 220));
-    u.plaseaza(new QLabel(QStringLiteral("Producator"), this), 7, 9, 45, 8);
+
     producatori_ = new QComboBox(this);
     producatori_->setObjectName(QStringLiteral("1097"));
-    u.plaseaza(producatori_, 55, 7, 110, 12);
-    auto* conecteaza = ButonDialog(this, QStringLiteral("Conecteaza si actualizeaza"), 1098, 172, 6, 100, 14);
-    actualizeaza_ = new QCheckBox(QStringLiteral("Actualizeaza"), this);
+    for (const auto& p : ProducatoriCunoscuti) {
+        std::string nume;
+        ReturneazaNumeCodProducatorSticla(static_cast<std::uint16_t>(p.producator), nume, 47);
+        producatori_->addItem(TextQt(nume), p.producator);
+    }
+    actualizeaza_ = new QCheckBox(QStringLiteral("Actualizeaza (stocheaza sticlele in SticleNou32.dat)"), this);
     actualizeaza_->setObjectName(QStringLiteral("1099"));
-    u.plaseaza(actualizeaza_, 280, 8, 70, 10);
-    auto* grup = new QGroupBox(QStringLiteral("Ce actualizez"), this);
-    u.plaseaza(grup, 7, 24, 386, 30);
-    auto* r101 = new QRadioButton(QStringLiteral("Actualizeaza SticleNou32.DAT"), grup);
-    r101->setObjectName(QStringLiteral("101"));
-    auto* r102 = new QRadioButton(QStringLiteral("Actualizeaza materiale substrat"), grup);
-    r102->setObjectName(QStringLiteral("102"));
-    r101->setGeometry(u.dreptunghi(6, 12, 130, 10));
-    r102->setGeometry(u.dreptunghi(150, 12, 130, 10));
-    r101->setChecked(true);
-    rezultate_ = CreazaTabelCopiabil(this, QStringLiteral("1066"), {});
-    u.plaseaza(rezultate_, 7, 60, 386, 130);
-    auto* ok = ButonDialog(this, QStringLiteral("OK"), 1, 7, 198, 50, 14);
-    auto* anuleaza = ButonDialog(this, QStringLiteral("Cancel"), 2, 62, 198, 50, 14);
-    auto* ajutor = ButonDialog(this, QStringLiteral("Ajutor"), 1023, 117, 198, 50, 14);
-    // A producer table that cannot be read is reported over this window,
-    // not before it is there.
-    LaPrimaAfisare(this, [this] {
-        UmpleComboProducatori(producatori_, this);
-        producatori_->setCurrentIndex(std::min(2, producatori_->count() - 1));
-    });
+    auto* sus = new QHBoxLayout;
+    sus->addWidget(new QLabel(QStringLiteral("Producator"), this));
+    sus->addWidget(producatori_);
+    sus->addSpacing(12);
+    sus->addWidget(actualizeaza_);
+    sus->addStretch(1);
+    asezare_ = new QVBoxLayout(this);
+    asezare_->addLayout(sus);
+    asezare_->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(r102, &QRadioButton::clicked, this, [this, r101] {
-        eroare(path_help, this, stil::MB_OK | stil::MB_ICONEXCLAMATION, 0);
-        r101->setChecked(true);
-    });
-    connect(conecteaza, &QPushButton::clicked, this, &ActualizareExcelDialog::conecteazaSiActualizeaza);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(anuleaza, &QPushButton::clicked, this, &QDialog::reject);
-    connect(ajutor, &QPushButton::clicked, this, [this] { eroare(path_help, this, stil::MB_OK, 0); });
+    connect(producatori_, &QComboBox::currentIndexChanged, this, &ActualizareExcelDialog::alegeProducator);
+    alegeProducator();
 }
 
-void ActualizareExcelDialog::conecteazaSiActualizeaza() {
-    const int producator = producatori_->currentIndex();
-    const int cod = producator == 2 ? 1 : producator == 6 ? 3 : 0;
-    if (!cod) {
-        MesajBox(this, "Functie nefinalizata", {}, stil::MB_OK);
-        return;
-    }
+ActualizareExcelDialog::~ActualizareExcelDialog() {
+    // The panel works on the context this window owns: it goes first.
+    delete panou_;
+}
+
+QTableWidget* ActualizareExcelDialog::rezultate() const { return panou_ ? panou_->lista() : nullptr; }
+
+void ActualizareExcelDialog::alegeProducator() {
+    const int producator = producatori_->currentData().toInt();
+    int cod = 0;
+    for (const auto& p : ProducatoriCunoscuti)
+        if (p.producator == producator) cod = p.cod;
+    delete panou_;  // closes the source it had open
+    panou_ = nullptr;
     c_->odbc.codProducator = cod;
     c_->sticla.producator = static_cast<std::uint16_t>(producator);
     c_->odbc.sursaExcel = 1;
-    ImportExcelDialog d(this, *c_, rezultate_, [this] { return actualizeaza_->isChecked(); });
-    if (!d.pregatit()) return;
-    if (!fisier_.empty()) {
-        d.randAntet()->setText(QString::number(randAntet_));
-        // What the file's reading reports belongs over the import window.
-        LaPrimaAfisare(&d, [&d, this] { d.deschideFisier(fisier_); });
+    auto* panou = new ImportExcelDialog(this, *c_, nullptr, [this] { return actualizeaza_->isChecked(); });
+    if (!panou->pregatit()) {
+        delete panou;
+        return;
     }
-    d.exec();
+    // A dialog made a part of this window: its OK and Cancel, and Esc, are this window's.
+    panou->setWindowFlags(Qt::Widget);
+    connect(panou, &QDialog::accepted, this, &QDialog::accept);
+    connect(panou, &QDialog::rejected, this, &QDialog::reject);
+    asezare_->addWidget(panou);
+    panou->show();
+    panou_ = panou;
+    if (!fisier_.empty()) {
+        panou->randAntet()->setText(QString::number(randAntet_));
+        // What the file's reading reports belongs over the window.
+        LaPrimaAfisare(panou, [panou, fisier = fisier_] { panou->deschideFisier(fisier); });
+    }
 }
 
 void ComandaImportaExcel(QWidget* fereastraPrincipala) {

@@ -1,6 +1,9 @@
 #pragma once
 // "Actualizeaza STICLE32.DAT din baze de date folosind ODBC" (command
-// 40069): owns the import context and lists one result line per glass.
+// 40069): one window for the whole update. The producer and "Actualizeaza"
+// stand at the top; below them the import panel (source, table, columns,
+// preview, associations, results) works for the chosen producer and is
+// made again when the producer changes.
 
 #include <QDialog>
 #include <memory>
@@ -10,30 +13,38 @@
 class QCheckBox;
 class QComboBox;
 class QTableWidget;
-class QRadioButton;
+class QVBoxLayout;
 
 namespace vitramor {
+
+class ImportExcelDialog;
 
 class ActualizareExcelDialog : public QDialog {
     Q_OBJECT
 public:
-    // With a file, the import dialog opens on it (the CSV dialog's
-    // "Actualizeaza"), its header row given.
+    // With a file, the panel opens on it once the window is shown (the CSV
+    // dialog's "Actualizeaza"), its header row given.
     explicit ActualizareExcelDialog(QWidget* parent, std::string fisier = {}, int randAntet = 0);
+    ~ActualizareExcelDialog() override;
 
     ContextImportExcel& context() { return *c_; }
     QComboBox* producatori() const { return producatori_; }
-    QTableWidget* rezultate() const { return rezultate_; }
     QCheckBox* actualizeaza() const { return actualizeaza_; }
-    void conecteazaSiActualizeaza();
+    // The panel of the chosen producer (null when the producer has no
+    // catalogue layout) and its result table.
+    ImportExcelDialog* panou() const { return panou_; }
+    QTableWidget* rezultate() const;
 
 private:
+    void alegeProducator();
+
     std::unique_ptr<ContextImportExcel> c_;
     std::string fisier_;
     int randAntet_;
     QComboBox* producatori_;
     QCheckBox* actualizeaza_;
-    QTableWidget* rezultate_;
+    QVBoxLayout* asezare_;
+    ImportExcelDialog* panou_ = nullptr;
 };
 
 void ComandaImportaExcel(QWidget* fereastraPrincipala);

@@ -290,6 +290,7 @@ void ImportExcelDialog::stari() {
     info_->setEnabled(odbc);
     tabele_->setEnabled(conectat);
     const bool coloane = conectat && !c_.coloane.empty();
+    coloane_->setEnabled(coloane);
     asociere_->setEnabled(coloane);
     bool asociat = false;
     for (const auto& a : c_.asocieri) asociat |= a.nume[0] && a.activ && a.tip;
