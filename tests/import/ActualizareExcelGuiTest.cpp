@@ -155,7 +155,7 @@ TEST_F(ActualizareExcelGui, AWorkbookOfSeveralSheetsWaitsForTheChoice) {
              {{std::string("Glass"), std::string("nd")}, {std::string("S-BSL7"), 1.5163}, {std::string("S-FPL51"), 1.497}});
     ContextImportExcel c;
     c.odbc.codProducator = 3;
-    ImportExcelDialog import(nullptr, c, nullptr, [] { return false; });
+    ImportExcelDialog import(nullptr, c, [] { return false; });
     ASSERT_TRUE(import.deschideFisier((d / "ohara.xls").string()));
     ASSERT_GT(import.tabele()->count(), 1);
     EXPECT_EQ(import.tabele()->currentIndex(), -1);
@@ -172,7 +172,7 @@ TEST_F(ActualizareExcelGui, ConnectionInfoAskedAgainRefreshesItsWindow) {
     ScrieODBC_BazaDateInRegistri("OHARA_XLS", SirSqlite((d / "cat.db").string()));
     auto c = std::make_unique<ContextImportExcel>();
     c->odbc.codProducator = 3;
-    ImportExcelDialog import(nullptr, *c, nullptr, [] { return false; });
+    ImportExcelDialog import(nullptr, *c, [] { return false; });
     import.conecteaza(true);
     auto* info = import.findChild<QPushButton*>(QStringLiteral("1080"));
     ASSERT_TRUE(info && info->isEnabled());

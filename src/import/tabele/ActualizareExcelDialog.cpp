@@ -74,7 +74,7 @@ void ActualizareExcelDialog::alegeProducator() {
     c_->odbc.codProducator = cod;
     c_->sticla.producator = static_cast<std::uint16_t>(producator);
     c_->odbc.sursaExcel = 1;
-    auto* panou = new ImportExcelDialog(this, *c_, nullptr, [this] { return actualizeaza_->isChecked(); });
+    auto* panou = new ImportExcelDialog(this, *c_, [this] { return actualizeaza_->isChecked(); });
     if (!panou->pregatit()) {
         delete panou;
         return;

@@ -57,9 +57,8 @@ void SeteazaAntet(QTableWidget* t, const std::string& antet) {
 
 }  // namespace
 
-ImportExcelDialog::ImportExcelDialog(QWidget* parent, ContextImportExcel& c, QTableWidget* rezultate,
-                                     std::function<bool()> actualizeaza)
-    : QDialog(parent), c_(c), rezultate_(rezultate), actualizeaza_(std::move(actualizeaza)) {
+ImportExcelDialog::ImportExcelDialog(QWidget* parent, ContextImportExcel& c, std::function<bool()> actualizeaza)
+    : QDialog(parent), c_(c), actualizeaza_(std::move(actualizeaza)) {
     setObjectName(QStringLiteral("128"));
     c_.odbc.folosesteRegistri = 1;
     if (!NumeRegistruProducator(c_.odbc.codProducator, c_.odbc.numeRegistru)) {
@@ -243,18 +242,15 @@ void ImportExcelDialog::detecteazaLambda() {
     std::string antet = "Lungimi de unda [nm]";
     for (std::size_t k = 1; k < celule; ++k) antet += TextFormatat("\t%zu", k);
     SeteazaAntet(lista_, antet);
-    if (rezultate_) SeteazaAntet(rezultate_, antet);
     for (const auto& l : linii) adaugaRezultat(l);
     stari();
 }
 
 void ImportExcelDialog::adaugaRezultat(const std::string& linie) {
     AdaugaSiDefileaza(lista_, linie);
-    if (rezultate_) AdaugaSiDefileaza(rezultate_, linie);
 }
 
 void ImportExcelDialog::actualizeazaLista() {
-    if (rezultate_) rezultate_->setRowCount(0);
     std::error_code ec;
     std::filesystem::current_path(path_sticle, ec);
     if (ec) MesajBox(this, "Eroare SchimbaDirector()", {}, stil::MB_OK);
@@ -269,10 +265,7 @@ void ImportExcelDialog::actualizeazaLista() {
     o.actualizeaza = actualizeaza_ && actualizeaza_();
     o.codProducator = c_.odbc.codProducator;
     o.owner = this;
-    o.antet = [this](const std::string& antet) {
-        SeteazaAntet(lista_, antet);
-        if (rezultate_) SeteazaAntet(rezultate_, antet);
-    };
+    o.antet = [this](const std::string& antet) { SeteazaAntet(lista_, antet); };
     o.linie = [&](const std::string& l) {
         adaugaRezultat(l);
         progres.setLabelText(QStringLiteral("Randuri citite: %1").arg(++randuri));

@@ -24,9 +24,8 @@ class TextWindow;
 class ImportExcelDialog : public QDialog {
     Q_OBJECT
 public:
-    // `rezultate` is the owner's result list; `actualizeaza` its
-    // "Actualizeaza" check.
-    ImportExcelDialog(QWidget* parent, ContextImportExcel& c, QTableWidget* rezultate, std::function<bool()> actualizeaza);
+    // `actualizeaza` reads the owner's "Actualizeaza" check when the list is updated.
+    ImportExcelDialog(QWidget* parent, ContextImportExcel& c, std::function<bool()> actualizeaza);
     ~ImportExcelDialog() override;
     bool pregatit() const { return pregatit_; }
 
@@ -48,7 +47,6 @@ private:
     void arataPrimeleRanduri();
 
     ContextImportExcel& c_;
-    QTableWidget* rezultate_;
     std::function<bool()> actualizeaza_;
     bool pregatit_ = true;
     QCheckBox* conectare_;
