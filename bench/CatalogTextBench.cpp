@@ -16,8 +16,6 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <QElapsedTimer>
-#include <QTimer>
 
 #include <chrono>
 #include <filesystem>
@@ -28,6 +26,7 @@
 #include "import/text/ColoaneText.h"
 #include "messages/ListaMesaje.h"
 #include "suite/LucruInFundalUi.h"
+#include "support/PauzaBucla.h"
 #include "support/PlatformaScriptata.h"
 #include "support/BazaBench.h"
 
@@ -184,21 +183,13 @@ void BM_ConversieSticle32InFundal(benchmark::State& state) {
     for (auto _ : state) {
         std::remove(nou.c_str());
         platforma.raspunde(raspuns::IDYES);
-        QElapsedTimer ceas;
-        qint64 ultima = 0;
-        QTimer bataie;
-        QObject::connect(&bataie, &QTimer::timeout, [&] {
-            pauzaMaxima = std::max(pauzaMaxima, ceas.elapsed() - ultima);
-            ultima = ceas.elapsed();
-        });
-        bataie.start(5);
-        ceas.start();
+        const vitramor::test::PauzaMaximaBucla pauza;
         const auto t0 = std::chrono::steady_clock::now();
         RuleazaCuProgres(nullptr, QStringLiteral("Conversie"), [&] {
             if (!ConvertesteSticle32(nullptr, FisierVechi(), nou)) std::abort();
         });
         state.SetIterationTime(Secunde(t0));
-        bataie.stop();
+        pauzaMaxima = std::max(pauzaMaxima, pauza.maximMs());
     }
     state.counters["max_pause_ms"] = static_cast<double>(pauzaMaxima);
     InstaleazaDestinatieMesaje({});

@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <iterator>
 #include <optional>
 
 #include <cjson/cJSON.h>
@@ -217,21 +218,22 @@ RezultatExportSubstrat ExportaSticleSubstrat(Fereastra owner, const std::vector<
 }
 
 std::string LipsuriMaterialSubstrat(const MaterialOptic& m) {
-    std::string lipsuri;
-    const auto verifica = [&lipsuri](float v, const char* eticheta) {
-        if (!(v > 0.0f)) lipsuri += eticheta;
-    };
-    verifica(m.duritate_knoop, "Knoop hardness\t");
-    verifica(m.modul_young, "Young's module\t");
-    verifica(m.raport_poisson, "Poisson ratio\t");
-    verifica(m.duritate_abraziune, "coef_slefuire\t");
-    verifica(m.caldura_specifica[0], "Heat capacity\t");
-    verifica(m.conductibilitate_termica[0], "Heat conductivity\t");
-    verifica(m.dilatare[0], "dilatare\t");
-    if (m.temperaturi[0] == 0) lipsuri += "Tg\t";
     bool chimica = m.clasa_toxicitate != 0;
     for (std::uint16_t c : m.stabilitate_chimica) chimica = chimica || c != 0;
-    if (!chimica) lipsuri += "stabilitateChimica\t";
+    // In the order of ValoriVerificateSubstrat, whose labels they are.
+    const bool lipsa[] = {!(m.duritate_knoop > 0.0f),
+                          !(m.modul_young > 0.0f),
+                          !(m.raport_poisson > 0.0f),
+                          !(m.duritate_abraziune > 0.0f),
+                          !(m.caldura_specifica[0] > 0.0f),
+                          !(m.conductibilitate_termica[0] > 0.0f),
+                          !(m.dilatare[0] > 0.0f),
+                          m.temperaturi[0] == 0,
+                          !chimica};
+    static_assert(sizeof lipsa / sizeof lipsa[0] == std::size(ValoriVerificateSubstrat));
+    std::string lipsuri;
+    for (std::size_t i = 0; i < std::size(lipsa); ++i)
+        if (lipsa[i]) (lipsuri += ValoriVerificateSubstrat[i].eticheta) += '\t';
     return lipsuri;
 }
 

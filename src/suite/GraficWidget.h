@@ -58,7 +58,6 @@ public:
     // demand for the read-out; `sterge` does not remove it, a new cloud
     // replaces it.
     void seteazaNor(std::vector<QPointF> puncte, std::vector<QRgb> culori, std::function<QString(int)> nume);
-    const std::vector<QPointF>& nor() const { return nor_; }
     // A legend entry without points, for a colour of the cloud.
     void adaugaLegenda(const QString& nume, QColor culoare);
     // X grows to the left (vd on a glass map).

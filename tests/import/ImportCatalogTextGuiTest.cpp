@@ -5,9 +5,7 @@
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QElapsedTimer>
 #include <QPushButton>
-#include <QTimer>
 #include <algorithm>
 #include <filesystem>
 
@@ -15,6 +13,7 @@
 #include "database/GlassDirFixture.h"
 #include "import/text/ImportCatalogTextDialog.h"
 #include "import/bazadate/ImportSticleDialog.h"
+#include "support/PauzaBucla.h"
 
 using namespace vitramor;
 using namespace vitramor::test;
@@ -66,19 +65,10 @@ TEST_F(ImportDialogs, AManyGlassImportKeepsTheWindowResponsive) {
     QListWidget* lista = Control<QListWidget>(dialog, 1066);
     ASSERT_EQ(lista->count(), 5000);
     lista->selectAll();
-    QElapsedTimer ceas;
-    qint64 ultima = 0, pauzaMaxima = 0;
-    QTimer bataie;
-    QObject::connect(&bataie, &QTimer::timeout, [&] {
-        pauzaMaxima = std::max(pauzaMaxima, ceas.elapsed() - ultima);
-        ultima = ceas.elapsed();
-    });
-    bataie.start(5);
-    ceas.start();
+    const PauzaMaximaBucla pauza;
     Control<QPushButton>(dialog, 1025)->click();
-    bataie.stop();
     EXPECT_EQ(db().size(), 5000 * MarimeMaterialOptic);
-    EXPECT_LT(pauzaMaxima, 100);
+    EXPECT_LT(pauza.maximMs(), 100);
 }
 
 TEST_F(ImportDialogs, DatabaseImportListsBothFiles) {

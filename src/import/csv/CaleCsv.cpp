@@ -1,8 +1,6 @@
 #include "import/csv/CaleCsv.h"
 
 #include <array>
-#include <cstdlib>
-#include <filesystem>
 
 #include "fileutil/UtilitatiFisiere.h"
 

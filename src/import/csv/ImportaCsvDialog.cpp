@@ -18,7 +18,6 @@
 #include "import/tabele/ActualizareExcelDialog.h"
 #include "import/tabele/AsociereColoaneDialog.h"
 #include "import/csv/CaleCsv.h"
-#include "platform/DepozitSetari.h"
 #include "record/TexteMaterial.h"
 #include "settings/Directoare.h"
 #include "suite/Catalix.h"

@@ -104,67 +104,60 @@ struct Ordini {
     std::vector<int> indici, transmisie;
 };
 
-// The titles of the cells of a result line, one for each value LinieRand
-// writes: the field's name, with the wavelength or the place in the array
-// where a field fills several cells.
-std::string AntetRand(const ContextImportExcel& c, const Ordini& ordini) {
+// The result line of a row as the scratch record holds it, values in the
+// order of their wavelengths. With `titluri`, the title of each cell is
+// collected as the cell is written: the field's name, with the wavelength or
+// the place in the array where a field fills several cells.
+std::string LinieRand(const ContextImportExcel& c, const MaterialOptic& s, const Ordini& ordini,
+                      std::vector<std::string>* titluri = nullptr) {
     const auto activ = [&](int i) { return c.asocieri[i].activ != 0; };
     const auto nume = [&](int i) { return NumeCampAsociere(c.asocieri[i]); };
-    std::vector<std::string> titluri;
-    if (activ(IntrareNume)) titluri.push_back(nume(IntrareNume));
-    if (activ(1)) titluri.push_back(nume(1));
-    if (activ(7)) titluri.push_back(nume(7));
+    std::string linie = activ(IntrareNume) ? c.numeRand : std::string();
+    if (titluri) titluri->push_back(activ(IntrareNume) ? nume(IntrareNume) : std::string());
+    const auto celula = [&](const std::string& valoare, std::string titlu) {
+        linie += '\t';
+        linie += valoare;
+        if (titluri) titluri->push_back(std::move(titlu));
+    };
+    const auto numar = [](const char* format, double v) { return std::isnan(v) ? std::string() : TextFormatat(format, v); };
+    const auto unul = [&](int i, const char* format, double v) {
+        if (activ(i)) celula(TextFormatat(format, v), nume(i));
+    };
+    const auto tablou = [&](int i, const auto* v, const char* format) {
+        if (!activ(i)) return;
+        for (int j = 0; j < Coloane(c, i); ++j)
+            celula(TextFormatat(format, v[j]), TextFormatat("%s %d", nume(i).c_str(), j + 1));
+    };
+    if (activ(1)) celula(Utf8DinWindows1252(vitramor::TextCamp(s.cod, sizeof s.cod)), nume(1));
+    unul(7, "%g", s.densitate);
     for (int j : ordini.indici)
-        titluri.push_back(TextFormatat("n %g nm", static_cast<double>(c.lambdaColoaneIndici[static_cast<std::size_t>(j)])));
+        celula(numar("%g", s.indice_n[j]), TextFormatat("n %g nm", static_cast<double>(c.lambdaColoaneIndici[static_cast<std::size_t>(j)])));
     for (int j : ordini.transmisie)
-        titluri.push_back(TextFormatat("Ti %g nm", static_cast<double>(c.lambdaColoaneTi[static_cast<std::size_t>(j)])));
-    for (int i : {5, 10, 11, 12, 13, 14, 15, 16, 17, 18, static_cast<int>(IntrareGrosimeTransmisie)}) {
-        if (!activ(i)) continue;
-        const bool tablou = i == 5 || (i >= 12 && i <= 15) || i == 17;
-        if (!tablou) {
-            titluri.push_back(nume(i));
-            continue;
-        }
-        for (int j = 0; j < Coloane(c, i); ++j) titluri.push_back(TextFormatat("%s %d", nume(i).c_str(), j + 1));
-    }
-    titluri.push_back("Observatii");
-    std::string antet;
-    for (const std::string& t : titluri) antet += (antet.empty() ? "" : "\t") + t;
-    return antet;
+        celula(numar("%5.3f", s.transmisia_interna[j]),
+               TextFormatat("Ti %g nm", static_cast<double>(c.lambdaColoaneTi[static_cast<std::size_t>(j)])));
+    tablou(5, s.coef_disp_n, "%g");
+    unul(10, "%g", s.modul_young);
+    unul(11, "%g", s.raport_poisson);
+    tablou(12, s.stabilitate_chimica, "%d");
+    tablou(13, s.temperaturi, "%d");
+    tablou(14, s.conductibilitate_termica, "%5.3f");
+    tablou(15, s.dilatare, "%.3f");
+    unul(16, "%g", s.duritate_knoop);
+    tablou(17, s.caldura_specifica, "%5.3f");
+    unul(18, "%5.3f", s.duritate_abraziune);
+    unul(IntrareGrosimeTransmisie, "%g", s.grosime_transmisie);
+    return linie;
 }
 
-// The result line of a row as the scratch record holds it, values in the
-// order of their wavelengths.
-std::string LinieRand(const ContextImportExcel& c, const MaterialOptic& s, const Ordini& ordini) {
-    const auto activ = [&](int i) { return c.asocieri[i].activ != 0; };
-    const auto valoare = [](const char* format, double v) { return std::isnan(v) ? std::string("\t") : TextFormatat(format, v); };
-    std::string linie;
-    if (activ(IntrareNume)) linie = c.numeRand;
-    if (activ(1)) linie += "\t" + Utf8DinWindows1252(vitramor::TextCamp(s.cod, sizeof s.cod));
-    if (activ(7)) linie += TextFormatat("\t%g", static_cast<double>(s.densitate));
-    if (activ(IntrareIndici))
-        for (int j : ordini.indici) linie += valoare("\t%g", s.indice_n[j]);
-    if (activ(IntrareTransmisie))
-        for (int j : ordini.transmisie) linie += valoare("\t%5.3f", s.transmisia_interna[j]);
-    if (activ(5))
-        for (int j = 0; j < Coloane(c, 5); ++j) linie += TextFormatat("\t%g", s.coef_disp_n[j]);
-    if (activ(10)) linie += TextFormatat("\t%g", static_cast<double>(s.modul_young));
-    if (activ(11)) linie += TextFormatat("\t%g", static_cast<double>(s.raport_poisson));
-    if (activ(12))
-        for (int j = 0; j < Coloane(c, 12); ++j) linie += TextFormatat("\t%d", s.stabilitate_chimica[j]);
-    if (activ(13))
-        for (int j = 0; j < Coloane(c, 13); ++j) linie += TextFormatat("\t%d", s.temperaturi[j]);
-    const auto tablou = [&](int i, const float* v, const char* format) {
-        if (activ(i))
-            for (int j = 0; j < Coloane(c, i); ++j) linie += TextFormatat(format, static_cast<double>(v[j]));
-    };
-    tablou(14, s.conductibilitate_termica, "\t%5.3f");
-    tablou(15, s.dilatare, "\t%.3f");
-    if (activ(16)) linie += TextFormatat("\t%g", static_cast<double>(s.duritate_knoop));
-    tablou(17, s.caldura_specifica, "\t%5.3f");
-    if (activ(18)) linie += TextFormatat("\t%5.3f", static_cast<double>(s.duritate_abraziune));
-    if (activ(IntrareGrosimeTransmisie)) linie += TextFormatat("\t%g", static_cast<double>(s.grosime_transmisie));
-    return linie;
+// The titles of the cells of a result line, and of the remark a row that
+// cannot be stored gets after them.
+std::string AntetRand(const ContextImportExcel& c, const Ordini& ordini) {
+    std::vector<std::string> titluri;
+    LinieRand(c, c.sticla, ordini, &titluri);
+    titluri.emplace_back("Observatii");
+    std::string antet = titluri.front();
+    for (std::size_t i = 1; i < titluri.size(); ++i) antet += '\t' + titluri[i];
+    return antet;
 }
 
 // One row merged into its target: the stored material of the same name, or

@@ -238,16 +238,13 @@ void ImportExcelDialog::detecteazaLambda() {
     // The wavelengths found, one line per kind, until the rows replace them
     // under the titles of their own cells.
     std::size_t celule = 1;
-    for (const auto& l : linii) celule = std::max<std::size_t>(celule, static_cast<std::size_t>(std::count(l.begin(), l.end(), '\t')) + 1);
+    for (const auto& l : linii)
+        celule = std::max(celule, static_cast<std::size_t>(std::count(l.begin(), l.end(), '\t')) + 1);
     std::string antet = "Lungimi de unda [nm]";
     for (std::size_t k = 1; k < celule; ++k) antet += TextFormatat("\t%zu", k);
     SeteazaAntet(lista_, antet);
-    for (const auto& l : linii) adaugaRezultat(l);
+    for (const auto& l : linii) AdaugaSiDefileaza(lista_, l);
     stari();
-}
-
-void ImportExcelDialog::adaugaRezultat(const std::string& linie) {
-    AdaugaSiDefileaza(lista_, linie);
 }
 
 void ImportExcelDialog::actualizeazaLista() {
@@ -267,7 +264,7 @@ void ImportExcelDialog::actualizeazaLista() {
     o.owner = this;
     o.antet = [this](const std::string& antet) { SeteazaAntet(lista_, antet); };
     o.linie = [&](const std::string& l) {
-        adaugaRezultat(l);
+        AdaugaSiDefileaza(lista_, l);
         progres.setLabelText(QStringLiteral("Randuri citite: %1").arg(++randuri));
         QApplication::processEvents();
         return !progres.wasCanceled();

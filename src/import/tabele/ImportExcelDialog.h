@@ -42,7 +42,6 @@ public:
     QLineEdit* randAntet() const { return randAntet_; }
 
 private:
-    void adaugaRezultat(const std::string& linie);
     void umpleTabele();
     void arataPrimeleRanduri();
 

@@ -86,7 +86,6 @@ ImportCatalogTextDialog::ImportCatalogTextDialog(QWidget* parent, int cod, std::
         std::error_code eroareFs;
         const std::string sursa = cod_ == CodCatalogPilkington ? DirectorPilkington() : cale_;
         if (!sursa.empty() && std::filesystem::exists(sursa, eroareFs)) incarcaLista();
-        importa_->setEnabled(false);
     });
 }
 
