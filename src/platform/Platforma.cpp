@@ -26,6 +26,19 @@ int Platform::mesajNumerotat(Fereastra owner, int numar, const std::string& text
     return messageBox(owner, text, "VITRAMOR - mesaj " + std::to_string(numar), style);
 }
 
+int Platform::intrebareOptiuni(Fereastra owner, const std::string& text, const std::string& titlu,
+                               const std::vector<std::string>& optiuni, int da, int nu, int implicit) {
+    const std::string intrebare = text + "\n\nDa: " + optiuni.at(static_cast<std::size_t>(da)) +
+                                  "\nNu: " + optiuni.at(static_cast<std::size_t>(nu)) +
+                                  "\nAnulare: nimic nu se schimba";
+    const unsigned implicitNu = implicit == nu ? stil::MB_DEFBUTTON2 : 0u;
+    switch (messageBox(owner, intrebare, titlu, stil::MB_YESNOCANCEL | stil::MB_ICONQUESTION | implicitNu)) {
+        case raspuns::IDYES: return da;
+        case raspuns::IDNO: return nu;
+        default: return -1;
+    }
+}
+
 bool Platform::scrieClipboardImagine(const std::string&) { return false; }
 
 std::string Platform::textUltimaEroare() {

@@ -130,6 +130,18 @@ public:
         return mesajNumerotat(owner, numar, text, style);
     }
 
+    // A choice that Yes and No cannot say ("replace / keep both / skip"):
+    // the answers are button texts. `da` and `nu` are the answers that
+    // --yes and --no give on the command line, and that a Yes/No/Cancel box
+    // stands for where the platform has no buttons of its own; `implicit`
+    // is the default button. Returns the index of the answer, or -1 when
+    // the user cancelled.
+    virtual int intrebareOptiuni(Fereastra owner, const std::string& text, const std::string& titlu,
+                                 const std::vector<std::string>& optiuni, int da, int nu, int implicit);
+    // How many lines of a list (refused materials, say) a message box holds
+    // before the whole list goes to the message list instead.
+    virtual std::size_t maximLiniiMesaj() const { return 25; }
+
     // Long work that the GUI runs off the window's thread: the core says how
     // far it is and asks, only where stopping leaves the data as it was,
     // whether the user asked to stop. Whoever runs the work sets both before

@@ -4,6 +4,7 @@
 // terminal, and a question nobody can answer ends the command (exit 3)
 // before anything more is changed.
 
+#include <cstdint>
 #include <cstdio>
 #include <memory>
 #include <stdexcept>
@@ -29,6 +30,8 @@ public:
     int mesajNumerotat(Fereastra owner, int numar, const std::string& text, unsigned style) override;
     int intrebareVizualizare(Fereastra owner, int numar, const std::string& text, unsigned style) override;
     void beep() override {}
+    // Every line of a list goes to standard error with the rest of the box.
+    std::size_t maximLiniiMesaj() const override { return SIZE_MAX; }
     std::optional<FisierAles> alegeFisierDeschidere(Fereastra, const CerereAlegereFisier& c) override;
     std::optional<FisierAles> alegeFisierSalvare(Fereastra, const CerereAlegereFisier& c) override;
     std::optional<std::string> alegeDirector(Fereastra, const std::string& titlu, const std::string& initial) override;

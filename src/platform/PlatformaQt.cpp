@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QMessageBox>
 #include <QProcess>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QStringList>
 #include <QThread>
@@ -167,6 +168,23 @@ int QtPlatform::messageBox(Fereastra owner, const std::string& text, const std::
     QAbstractButton* apasat = box.clickedButton();
     const QMessageBox::StandardButton b = apasat ? box.standardButton(apasat) : set.escape;
     return codWin32(b == QMessageBox::NoButton ? set.escape : b);
+}
+
+int QtPlatform::intrebareOptiuni(Fereastra owner, const std::string& text, const std::string& titlu,
+                                 const std::vector<std::string>& optiuni, int da, int nu, int implicit) {
+    if (!PeFirulFerestrei())
+        return InFirulFerestrei([&] { return intrebareOptiuni(owner, text, titlu, optiuni, da, nu, implicit); });
+    QMessageBox box(QMessageBox::Question, qs(titlu), qs(text), QMessageBox::NoButton, widget(owner));
+    box.setTextFormat(Qt::PlainText);
+    QList<QAbstractButton*> butoane;
+    for (const std::string& o : optiuni) butoane << box.addButton(qs(o), QMessageBox::AcceptRole);
+    QAbstractButton* anulare = box.addButton(QStringLiteral("Anuleaza"), QMessageBox::RejectRole);
+    if (implicit >= 0 && implicit < butoane.size())
+        box.setDefaultButton(qobject_cast<QPushButton*>(butoane[implicit]));
+    box.setEscapeButton(anulare);
+    box.exec();
+    const qsizetype ales = butoane.indexOf(box.clickedButton());
+    return ales >= 0 ? static_cast<int>(ales) : -1;
 }
 
 void QtPlatform::beep() {

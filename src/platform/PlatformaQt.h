@@ -21,6 +21,8 @@ public:
     ~QtPlatform() override;
 
     int messageBox(Fereastra owner, const std::string& text, const std::string& caption, unsigned style) override;
+    int intrebareOptiuni(Fereastra owner, const std::string& text, const std::string& titlu,
+                         const std::vector<std::string>& optiuni, int da, int nu, int implicit) override;
     void beep() override;
     std::optional<FisierAles> alegeFisierDeschidere(Fereastra owner, const CerereAlegereFisier& c) override;
     std::optional<FisierAles> alegeFisierSalvare(Fereastra owner, const CerereAlegereFisier& c) override;

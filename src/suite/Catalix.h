@@ -14,6 +14,7 @@
 #include <span>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "platform/Platforma.h"
@@ -45,6 +46,28 @@ int VerificaBazaDateIntreaga(Fereastra owner, const std::string& directorSticle)
 // result; returns the first non-zero one, or 0.
 int SalveazaMaterialeOptice(const std::string& directorSticle, std::span<const MaterialOptic> materiale,
                             Fereastra owner, std::vector<int>& coduri);
+
+// What the one pass of a store found before it writes anything: for each
+// material, the first record of its name in the file (host byte order), or
+// null; and every name the file holds.
+struct GasiteLaSalvare {
+    std::vector<const MaterialOptic*> existente;
+    const std::unordered_set<std::string>* numeInFisier = nullptr;
+};
+// What to do with each material: store it (under its name, or under
+// `numeNou`, a name neither the file nor the other materials hold, which
+// makes it a new record), or leave it (its code is then MaterialNestocat).
+struct DecizieSalvare {
+    bool salveaza = true;
+    std::string numeNou;
+};
+// The decision is taken under the store's lock, after the file was read
+// and before any byte is written, so that it sees the file as it will be
+// changed. An exception thrown from it (a question nobody can answer)
+// leaves the file as it was.
+using DecideSalvarea = std::function<std::vector<DecizieSalvare>(const GasiteLaSalvare&)>;
+int SalveazaMaterialeOptice(const std::string& directorSticle, std::span<const MaterialOptic> materiale,
+                            Fereastra owner, std::vector<int>& coduri, const DecideSalvarea& decide);
 
 // Wire layout of the library's search request (336 bytes); the system sets
 // only the word at 40 (1) and the list control id at 332.

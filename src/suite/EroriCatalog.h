@@ -20,6 +20,7 @@ enum CodEroareCatalog : int {
     EroareOperatieAnulata = 10,     // the user declined to overwrite a leftover temporary file
     EroareFisierBlocat = 11,        // another program held the database too long
     EroareBazaDateIncompleta = 12,  // the file ends in part of a record and the user kept it so
+    MaterialNestocat = 13,          // a store of many left this one out, as its caller decided
 };
 
 }  // namespace vitramor

@@ -25,6 +25,7 @@
 #include <span>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "fileutil/BlocareFisier.h"
 #include "fileutil/UtilitatiFisiere.h"
@@ -88,6 +89,11 @@ private:
 
 int SalveazaMaterialeOptice(const std::string& directorSticle, std::span<const MaterialOptic> materiale,
                             Fereastra owner, std::vector<int>& coduri) {
+    return SalveazaMaterialeOptice(directorSticle, materiale, owner, coduri, nullptr);
+}
+
+int SalveazaMaterialeOptice(const std::string& directorSticle, std::span<const MaterialOptic> materiale,
+                            Fereastra owner, std::vector<int>& coduri, const DecideSalvarea& decide) {
     coduri.assign(materiale.size(), CatalogOk);
     // Names the file must not hold are refused one by one, as operation 3
     // refuses them; a later record of the same name replaces an earlier one,
@@ -97,6 +103,7 @@ int SalveazaMaterialeOptice(const std::string& directorSticle, std::span<const M
     alese.reserve(materiale.size());
     std::unordered_map<std::string, std::size_t> dupaNume;
     dupaNume.reserve(materiale.size());
+    std::vector<std::size_t> slotMaterial(materiale.size(), SIZE_MAX);
     for (std::size_t i = 0; i < materiale.size(); ++i) {
         if (!NumeMaterialCurat(materiale[i].nume)) {
             MaterialOptic m = materiale[i];
@@ -104,6 +111,7 @@ int SalveazaMaterialeOptice(const std::string& directorSticle, std::span<const M
             continue;
         }
         const auto [it, nou] = dupaNume.emplace(std::string(NumeDinCamp(materiale[i].nume)), alese.size());
+        slotMaterial[i] = it->second;
         if (nou) {
             alese.push_back(i);
         } else {
@@ -112,9 +120,9 @@ int SalveazaMaterialeOptice(const std::string& directorSticle, std::span<const M
     }
     auto rezultat = [&](int cod) {
         for (std::size_t i = 0; i < materiale.size(); ++i)
-            if (NumeMaterialCurat(materiale[i].nume)) coduri[i] = cod;
+            if (NumeMaterialCurat(materiale[i].nume) && coduri[i] != MaterialNestocat) coduri[i] = cod;
         for (int c : coduri)
-            if (c != CatalogOk) return c;
+            if (c != CatalogOk && c != MaterialNestocat) return c;
         return static_cast<int>(CatalogOk);
     };
     if (alese.empty()) return rezultat(CatalogOk);
@@ -127,7 +135,6 @@ int SalveazaMaterialeOptice(const std::string& directorSticle, std::span<const M
     if (!blocare.ok()) return rezultat(EroareFisierBlocat);
     const std::string& fisier = nume_fisier_sticle;
     const std::string cale = CaleAfisata(directorSticle, fisier);
-    Octeti octeti(materiale);
     // A database that does not exist yet is created here and filled like an
     // existing one ("x": never truncate a file that appeared since).
     const bool nou = FisierLipseste(fisier);
@@ -140,36 +147,88 @@ int SalveazaMaterialeOptice(const std::string& directorSticle, std::span<const M
     std::vector<std::size_t> pozitie(alese.size(), SIZE_MAX);
     std::vector<MaterialOptic> vechi;
     std::vector<std::size_t> vechiLa;
+    std::vector<std::size_t> vechiAlSlotului(alese.size(), SIZE_MAX);
+    std::unordered_set<std::string> numeInFisier;
     CititorBlocuri cititor(f.f, MarimeMaterialOptic);
     while (const std::size_t n = nou ? 0 : cititor.urmatorulBloc()) {
         for (std::size_t i = 0; i < n; ++i) {
             const char* rec = cititor.record(i);
-            const auto it = dupaNume.find(std::string(NumeDinCamp(rec + offsetof(MaterialOptic, nume))));
+            std::string numeRec(NumeDinCamp(rec + offsetof(MaterialOptic, nume)));
+            const auto it = dupaNume.find(numeRec);
+            if (decide) numeInFisier.insert(std::move(numeRec));
             if (it == dupaNume.end() || pozitie[it->second] != SIZE_MAX) continue;
             pozitie[it->second] = cititor.indexPrimul() + i;
+            vechiAlSlotului[it->second] = vechi.size();
             vechiLa.push_back(pozitie[it->second]);
             std::memcpy(&vechi.emplace_back(), rec, sizeof(MaterialOptic));
         }
     }
     if (cititor.eroare()) return rezultat(RaporteazaEroareCitire(owner, cale, cititor.codEroare()));
+
+    // The caller's decision, on the file as it is now. Renamed materials
+    // become new records; a name whose materials are all left out is not
+    // written at all.
+    std::vector<MaterialOptic> redenumite;
+    if (decide) {
+        std::vector<MaterialOptic> vechiGazda;
+        if constexpr (std::endian::native != std::endian::little) {
+            vechiGazda = vechi;
+            for (MaterialOptic& m : vechiGazda) MaterialDinOrdineaFisierului(m);
+        }
+        const std::vector<MaterialOptic>& existenteGazda =
+            std::endian::native == std::endian::little ? vechi : vechiGazda;
+        GasiteLaSalvare gasite;
+        gasite.numeInFisier = &numeInFisier;
+        gasite.existente.assign(materiale.size(), nullptr);
+        for (std::size_t i = 0; i < materiale.size(); ++i)
+            if (slotMaterial[i] != SIZE_MAX && vechiAlSlotului[slotMaterial[i]] != SIZE_MAX)
+                gasite.existente[i] = &existenteGazda[vechiAlSlotului[slotMaterial[i]]];
+        std::vector<DecizieSalvare> decizii = decide(gasite);
+        decizii.resize(materiale.size());
+        std::fill(alese.begin(), alese.end(), SIZE_MAX);
+        for (std::size_t i = 0; i < materiale.size(); ++i) {
+            if (slotMaterial[i] == SIZE_MAX) continue;
+            if (!decizii[i].salveaza) {
+                coduri[i] = MaterialNestocat;
+            } else if (!decizii[i].numeNou.empty()) {
+                MaterialOptic& m = redenumite.emplace_back(materiale[i]);
+                std::memset(m.nume, 0, sizeof m.nume);
+                std::memcpy(m.nume, decizii[i].numeNou.data(), std::min(decizii[i].numeNou.size(), sizeof m.nume - 1));
+            } else {
+                alese[slotMaterial[i]] = i;
+            }
+        }
+    }
+
     // The records about to be replaced go to the recovery file first, as a
     // single store-over does; without that copy nothing is overwritten.
-    if (!vechi.empty() &&
+    std::vector<MaterialOptic> inlocuite;
+    for (std::size_t k = 0; k < alese.size(); ++k)
+        if (alese[k] != SIZE_MAX && pozitie[k] != SIZE_MAX) inlocuite.push_back(vechi[vechiAlSlotului[k]]);
+    if (!inlocuite.empty() &&
         !AdaugaInRecuperare(owner, directorSticle, RecuperareSalvare,
-                            std::string_view(reinterpret_cast<const char*>(vechi.data()),
-                                             vechi.size() * sizeof(MaterialOptic))))
+                            std::string_view(reinterpret_cast<const char*>(inlocuite.data()),
+                                             inlocuite.size() * sizeof(MaterialOptic))))
         return rezultat(EroareScriereFisier);
     const int fd = ::fileno(f.f);
     const off_t sfarsit = static_cast<off_t>(cititor.recorduriCitite() * MarimeMaterialOptic);
+    Octeti octeti(materiale);
     std::vector<std::size_t> adaugate;
     int cod = 0;
     for (std::size_t k = 0; k < alese.size() && cod == 0; ++k) {
+        if (alese[k] == SIZE_MAX) continue;
         if (pozitie[k] == SIZE_MAX)
             adaugate.push_back(alese[k]);
         else
             cod = octeti.scrie(fd, {alese[k]}, static_cast<off_t>(pozitie[k] * MarimeMaterialOptic));
     }
     if (cod == 0) cod = octeti.scrie(fd, adaugate, sfarsit);
+    if (cod == 0 && !redenumite.empty()) {
+        std::vector<std::size_t> toate(redenumite.size());
+        for (std::size_t k = 0; k < toate.size(); ++k) toate[k] = k;
+        cod = Octeti(redenumite).scrie(fd, toate,
+                                       sfarsit + static_cast<off_t>(adaugate.size() * MarimeMaterialOptic));
+    }
     if (cod == 0) cod = platforma().fisiere().sincronizeazaDate(fd);
     if (cod != 0) {
         for (std::size_t i = 0; i < vechi.size(); ++i)

@@ -1,0 +1,109 @@
+#include "operatie/RezultatOperatie.h"
+
+#include "messages/ListaMesaje.h"
+#include "record/TextFormatat.h"
+
+namespace vitramor {
+
+RezultatOperatie RezultatOperatie::Esec(std::string motiv) {
+    RezultatOperatie r;
+    r.stare = StareOperatie::Esuat;
+    r.motiv = std::move(motiv);
+    return r;
+}
+
+RezultatOperatie RezultatOperatie::Anulare(std::string motiv) {
+    RezultatOperatie r;
+    r.stare = StareOperatie::Anulat;
+    r.motiv = std::move(motiv);
+    return r;
+}
+
+RezultatOperatie RezultatOperatie::Nimic(std::string motiv) {
+    RezultatOperatie r;
+    r.stare = StareOperatie::NimicDeFacut;
+    r.motiv = std::move(motiv);
+    return r;
+}
+
+void RezultatOperatie::refuza(std::string material, std::string motivRefuz) {
+    refuzate.push_back({std::move(material), std::move(motivRefuz)});
+}
+
+void RezultatOperatie::adauga(const RezultatOperatie& parte) {
+    noi += parte.noi;
+    actualizate += parte.actualizate;
+    redenumite += parte.redenumite;
+    sarite += parte.sarite;
+    sterse += parte.sterse;
+    refuzate.insert(refuzate.end(), parte.refuzate.begin(), parte.refuzate.end());
+    note.insert(note.end(), parte.note.begin(), parte.note.end());
+    // A failed or cancelled part decides the whole; nothing to do in one
+    // part says nothing about the others.
+    if (parte.stare == StareOperatie::Esuat || parte.stare == StareOperatie::Anulat) {
+        stare = parte.stare;
+        motiv = parte.motiv;
+    } else if (parte.stare == StareOperatie::Facut && stare == StareOperatie::NimicDeFacut) {
+        stare = StareOperatie::Facut;
+    }
+}
+
+int RezultatOperatie::codIesire() const {
+    switch (stare) {
+        case StareOperatie::NimicDeFacut: return 0;
+        case StareOperatie::Anulat:
+        case StareOperatie::Esuat: return 1;
+        case StareOperatie::Facut: break;
+    }
+    if (refuzate.empty()) return schimbate() + sarite > 0 ? 0 : 1;
+    return schimbate() > 0 ? 4 : 1;
+}
+
+std::string RezultatOperatie::rezumat(std::size_t maximRefuzate) const {
+    std::string text;
+    switch (stare) {
+        case StareOperatie::Esuat:
+            text = motiv.empty() ? "Operatia nu a reusit." : motiv;
+            if (schimbate() == 0) text += "\nBaza de date nu s-a schimbat.";
+            break;
+        case StareOperatie::Anulat:
+            text = motiv.empty() ? "Operatia a fost anulata; baza de date nu s-a schimbat." : motiv;
+            break;
+        case StareOperatie::NimicDeFacut:
+            text = motiv.empty() ? "Nu a fost nimic de facut." : motiv;
+            break;
+        case StareOperatie::Facut:
+            if (!motiv.empty()) text = motiv + "\n";
+            text += TextFormatat("%d noi, %d actualizate, %d redenumite, %d sarite, %zu refuzate", noi, actualizate,
+                                 redenumite, sarite, refuzate.size());
+            if (sterse > 0) text += TextFormatat(", %d sterse", sterse);
+            text += '.';
+            if (schimbate() == 0) text += "\nNimic nu a fost salvat.";
+            break;
+    }
+    std::size_t aratate = 0;
+    for (const MaterialRefuzat& m : refuzate) {
+        if (aratate++ == maximRefuzate) {
+            text += TextFormatat("\n... si inca %zu refuzate (lista de mesaje le are pe toate)",
+                                 refuzate.size() - maximRefuzate);
+            break;
+        }
+        text += "\nRefuzat " + m.material + ": " + m.motiv;
+    }
+    for (const std::string& n : note) text += "\n" + n;
+    return text;
+}
+
+void RaporteazaRezultat(Fereastra owner, const std::string& titlu, const RezultatOperatie& r) {
+    if (r.stare == StareOperatie::Esuat && r.motiv.empty() && r.schimbate() == 0 && r.refuzate.empty()) return;
+    const std::size_t maxim = platforma().maximLiniiMesaj();
+    if (r.refuzate.size() > maxim)
+        for (const MaterialRefuzat& m : r.refuzate)
+            AfiseazaMesajInLista(titlu + ": refuzat " + m.material + ": " + m.motiv, NivelAvertizare);
+    unsigned icon = stil::MB_ICONASTERISK;
+    if (r.codIesire() == 1) icon = r.stare == StareOperatie::Anulat ? stil::MB_ICONASTERISK : stil::MB_ICONHAND;
+    if (r.codIesire() == 4) icon = stil::MB_ICONEXCLAMATION;
+    MesajBox(owner, r.rezumat(maxim), titlu, stil::MB_OK | icon);
+}
+
+}  // namespace vitramor
