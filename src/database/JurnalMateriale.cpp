@@ -123,7 +123,7 @@ bool AdaugaInJurnal(Fereastra owner, const std::string& directorSticle, const Su
         return false;
     };
     if (RefuzaNeobisnuit(cale) != 0) return false;
-    const int fd = ::open(cale.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
+    const int fd = ::open(cale.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
     if (fd < 0) return esec(errno);
     // A line cut off by a crash is closed first, so that the new lines start whole.
     struct stat st {};
