@@ -71,6 +71,19 @@ int RezultatOperatie::codIesire() const {
 }
 
 std::string RezultatOperatie::rezumat(std::size_t maximRefuzate) const {
+    std::string text = rezumatFaraRefuzate();
+    std::size_t aratate = 0;
+    for (const MaterialRefuzat& m : refuzate) {
+        if (aratate++ == maximRefuzate) {
+            text += TextFormatat("\n... si inca %zu refuzate", refuzate.size() - maximRefuzate);
+            break;
+        }
+        text += "\nRefuzat " + m.material + ": " + m.motiv;
+    }
+    return text;
+}
+
+std::string RezultatOperatie::rezumatFaraRefuzate() const {
     std::string text;
     switch (stare) {
         case StareOperatie::Esuat:
@@ -91,15 +104,6 @@ std::string RezultatOperatie::rezumat(std::size_t maximRefuzate) const {
             text += '.';
             if (schimbate() == 0) text += "\nNimic nu a fost salvat.";
             break;
-    }
-    std::size_t aratate = 0;
-    for (const MaterialRefuzat& m : refuzate) {
-        if (aratate++ == maximRefuzate) {
-            text += TextFormatat("\n... si inca %zu refuzate (lista de mesaje le are pe toate)",
-                                 refuzate.size() - maximRefuzate);
-            break;
-        }
-        text += "\nRefuzat " + m.material + ": " + m.motiv;
     }
     for (const std::string& n : note) text += "\n" + n;
     return text;

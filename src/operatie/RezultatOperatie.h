@@ -72,6 +72,8 @@ struct RezultatOperatie {
     // The closing summary: the counts, then one line per refused item (at
     // most `maximRefuzate`, then how many more) and the notes.
     std::string rezumat(std::size_t maximRefuzate = SIZE_MAX) const;
+    // The same without the refused items' lines (a window lists them in its table).
+    std::string rezumatFaraRefuzate() const;
 };
 
 }  // namespace vitramor

@@ -16,9 +16,7 @@ RezultatOperatieDialog::RezultatOperatieDialog(QWidget* parinte, const QString& 
     setWindowTitle(titlu);
     auto* asezare = new QVBoxLayout(this);
     // The table lists every refused material; the text keeps the counts.
-    RezultatOperatie fara = r;
-    fara.refuzate.clear();
-    auto* text = new QLabel(QString::fromStdString(fara.rezumat()), this);
+    auto* text = new QLabel(QString::fromStdString(r.rezumatFaraRefuzate()), this);
     text->setObjectName(QStringLiteral("rezumat"));
     text->setTextInteractionFlags(Qt::TextSelectableByMouse);
     text->setWordWrap(true);
@@ -35,18 +33,22 @@ RezultatOperatieDialog::RezultatOperatieDialog(QWidget* parinte, const QString& 
         ScrieCelula(tabel, i, 1, QString::fromStdString(a.producator));
         ScrieCelula(tabel, i, 2, QString::fromStdString(a.rezultat));
         ScrieCelula(tabel, i, 3, QString::fromStdString(a.detalii));
+        tabel->item(i, 3)->setToolTip(tabel->item(i, 3)->text());
         for (std::size_t k = 0; k < a.coloane.size(); ++k)
             ScrieCelula(tabel, i, 4 + static_cast<int>(k), QString::fromStdString(a.coloane[k]));
     }
+    // Rows stay in the source's order until the user sorts them.
+    tabel->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     tabel->setSortingEnabled(true);
+    tabel->horizontalHeader()->setStretchLastSection(false);
     tabel->resizeColumnsToContents();
-    tabel->horizontalHeader()->setStretchLastSection(true);
+    tabel->horizontalHeader()->setSectionResizeMode(3, QHeaderView::Stretch);
     asezare->addWidget(tabel, 1);
 
     auto* butoane = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(butoane, &QDialogButtonBox::accepted, this, &QDialog::accept);
     asezare->addWidget(butoane);
-    resize(760, 460);
+    resize(900, 480);
 }
 
 }  // namespace vitramor
