@@ -76,6 +76,10 @@ int ComandaImportDb(Context& c) {
 
     std::vector<std::string> nume;
     if (!ListeazaBazaDate(nullptr, director, fisier, nume)) return IesireEsec;
+    if (nume.empty()) {
+        return IesireDinRezultat(TitluImportBazaDate, RezultatOperatie::Esec("Fisierul " + c.argumente[0] +
+                                                                             " nu contine nicio inregistrare intreaga."));
+    }
     std::vector<int> indici;
     if (selectie) {
         for (std::size_t i : CitesteSelectie(*selectie, nume.size())) indici.push_back(static_cast<int>(i));
