@@ -111,10 +111,11 @@ void BazaDate(const std::uint8_t* date, std::size_t n) {
     m.scrie("sticleNou32.dat", date, n);
     std::vector<LinieSticla> linii;
     ListeazaSticleInLista(linii);
-    // A file ending in part of a record is refused (the quiet platform says
-    // No to mending it) and left as it is.
+    // A file ending in part of a record is listed to its last whole record;
+    // a write is refused (the quiet platform says No to mending it), and
+    // the file left as it is.
     const bool rupta = n % sizeof(MaterialOptic) != 0;
-    Cere(linii.size() == (rupta ? 0 : n / sizeof(MaterialOptic)), "one list line per whole record");
+    Cere(linii.size() == n / sizeof(MaterialOptic), "one list line per whole record");
     MaterialOptic cautat{};
     if (n >= 38) std::memcpy(cautat.nume, date + 22, 15);
     CautaMaterialOptic(m.director, cautat, nullptr, CautaOp);
