@@ -98,8 +98,7 @@ int ListeazaSticleInLista(std::vector<LinieSticla>& linii) {
         RevinoInDirector(directorAnterior);
         platforma().cursorAsteptare(false);
         linii.clear();
-        MesajBox(nullptr, "Eroare citire sticle32.da: " + TextEroareSistem(r.cod), "ATENTIE!",
-                 stil::MB_OK | stil::MB_ICONEXCLAMATION);
+        RaporteazaEroareCitire(nullptr, CaleBazaDate(path_sticle), r.cod);
         return 0;
     }
     std::fclose(f);

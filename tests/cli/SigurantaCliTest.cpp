@@ -160,6 +160,14 @@ TEST_F(Siguranta, OnlyARegularFileIsOpenedAsTheDatabase) {
     std::filesystem::remove(dir / "sticleNou32.dat");
     std::filesystem::create_symlink("/dev/zero", dir / "sticleNou32.dat");
     EXPECT_EQ(ruleaza("list").cod, 1);
+    // A FIFO as the recovery file is named as one, and nothing is deleted.
+    std::filesystem::remove(dir / "sticleNou32.dat");
+    dir.write("sticleNou32.dat", baza);
+    ASSERT_EQ(::mkfifo((dir / "recuperare.dat").c_str(), 0600), 0);
+    const Rezultat r = ruleaza("delete G1");
+    EXPECT_EQ(r.cod, 1);
+    EXPECT_NE(r.err.find("recuperare.dat nu este un fisier obisnuit (este un FIFO)"), std::string::npos) << r.err;
+    EXPECT_EQ(dir.read("sticleNou32.dat"), baza);
     // Catalogues to import are refused the same way instead of blocking.
     const std::string fifo = (dir / "catalog.txt").string();
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);

@@ -72,7 +72,15 @@ public:
     std::string numeSursa() const override { return nume_; }
     bool excel() const override { return excel_; }
 
+    // Each sheet is read to its end first: a workbook that cannot be read
+    // whole is reported now, not listed as if it could.
     bool citesteTabele(std::vector<std::string>& tabele) override {
+        for (std::size_t i = 0; i < registru_->numeFoi().size(); ++i) {
+            auto cititor = registru_->deschideFoaie(i);
+            int cod = cititor ? 1 : -1;
+            while (cod > 0) cod = cititor->urmatorul(rand_);
+            if (cod < 0) return false;
+        }
         tabele = registru_->numeFoi();
         return true;
     }
@@ -224,6 +232,12 @@ std::unique_ptr<SursaTabel> DeschideFisierFoaieCalcul(const std::string& cale, i
         RaporteazaFoaieCalcul("Registrul " + cale + " nu are nicio foaie.");
         return nullptr;
     }
+    for (std::size_t i = 0; i < r->numeFoi().size(); ++i)
+        if (r->numeFoi()[i].empty()) {
+            RaporteazaFoaieCalcul("Registrul " + cale + " este deteriorat (foaia " + std::to_string(i + 1) +
+                                  " nu are nume).");
+            return nullptr;
+        }
     return std::make_unique<SursaFoaieCalcul>(std::move(r), std::filesystem::path(cale).filename().string(),
                                               e != ".csv" && e != ".txt", randAntet);
 }
