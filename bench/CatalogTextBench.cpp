@@ -80,7 +80,7 @@ const std::string& FisierVechi() {
         std::ofstream o(f, std::ios::binary);
         std::string r(MarimeInregistrareVeche, '\0');
         for (int i = 0; i < RecorduriVechi; ++i) {
-            std::snprintf(&r[1168], 11, "G%05d", i);
+            std::snprintf(&r[1168], 11, "G%05d", i % 100000);
             o.write(r.data(), static_cast<std::streamsize>(r.size()));
         }
         return f;
@@ -153,7 +153,8 @@ void BM_ImportaCatalogTextInBazaGoala(benchmark::State& state) {
         },
         [&baza](ScriptedPlatform&) { std::filesystem::remove(baza); }, baza);
 }
-BENCHMARK(BM_ImportaCatalogTextInBazaGoala)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10)->Apply(OdataInModScurt);
+BENCHMARK(BM_ImportaCatalogTextInBazaGoala)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10)
+    ->Apply(OdataInModScurt);
 
 void BM_ConversieSticle32(benchmark::State& state) {
     const std::string nou = Lucru().fisier("SticleNou32.dat");
@@ -194,7 +195,8 @@ void BM_ConversieSticle32InFundal(benchmark::State& state) {
     state.counters["max_pause_ms"] = static_cast<double>(pauzaMaxima);
     InstaleazaDestinatieMesaje({});
 }
-BENCHMARK(BM_ConversieSticle32InFundal)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3)->Apply(OdataInModScurt);
+BENCHMARK(BM_ConversieSticle32InFundal)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3)
+    ->Apply(OdataInModScurt);
 
 }  // namespace
 

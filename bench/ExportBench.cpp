@@ -142,6 +142,7 @@ void BM_Export2000Materiale(benchmark::State& state) {
 
 }  // namespace
 
-BENCHMARK(BM_Export2000Materiale)->UseManualTime()->Unit(benchmark::kMillisecond)->Apply([](benchmark::internal::Benchmark* b) { ModScurt() ? b->Iterations(1) : b->MinTime(2.0); });
+BENCHMARK(BM_Export2000Materiale)->UseManualTime()->Unit(benchmark::kMillisecond)
+    ->Apply([](benchmark::internal::Benchmark* b) { ModScurt() ? b->Iterations(1) : b->MinTime(2.0); });
 
 BENCHMARK_MAIN();

@@ -75,7 +75,8 @@ void BM_PornireFereastraPrincipala(benchmark::State& state) {
     state.counters["ratio_to_bare_window"] = total / limita;
     state.counters["ms_first"] = primaPornire;
 }
-BENCHMARK(BM_PornireFereastraPrincipala)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(30)->Apply(OdataInModScurt);
+BENCHMARK(BM_PornireFereastraPrincipala)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(30)
+    ->Apply(OdataInModScurt);
 
 }  // namespace
 

@@ -96,7 +96,8 @@ void BM_RescriereFaraStergeri(benchmark::State& state) {
     }
 }
 
-BENCHMARK(BM_RescriereFaraStergeri)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(8)->Apply(OdataInModScurt);
+BENCHMARK(BM_RescriereFaraStergeri)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(8)
+    ->Apply(OdataInModScurt);
 
 }  // namespace
 

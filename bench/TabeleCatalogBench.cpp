@@ -172,7 +172,8 @@ void BM_ActualizareTabelOdbc(benchmark::State& state) {
         state.counters["ratio_to_fetch"] = totalActualizare / totalFetch;
     }
 }
-BENCHMARK(BM_ActualizareTabelOdbc)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5)->Apply(OdataInModScurt);
+BENCHMARK(BM_ActualizareTabelOdbc)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5)
+    ->Apply(OdataInModScurt);
 
 void BM_CitireXlsx(benchmark::State& state) {
     const fs::path fisier = catalog().dir / "catalog.xlsx";
@@ -293,7 +294,8 @@ void BM_ActualizareSticleNoi(benchmark::State& state) {
     }
     InstaleazaDestinatieMesaje({});
 }
-BENCHMARK(BM_ActualizareSticleNoi)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3)->Apply(OdataInModScurt);
+BENCHMARK(BM_ActualizareSticleNoi)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3)
+    ->Apply(OdataInModScurt);
 
 }  // namespace
 
