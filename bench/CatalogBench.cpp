@@ -35,7 +35,7 @@ namespace {
 
 using namespace vitramor::bench;
 
-constexpr int NumarRecorduri = 20000;
+const int NumarRecorduri = Marime(20000, 500);
 
 MaterialOptic Material(int i) {
     MaterialOptic m;
@@ -115,7 +115,7 @@ void BM_CautaUltimulMaterial(benchmark::State& state) {
         return CautaMaterialOptic(b.director, m, nullptr, CautaOp);
     });
 }
-BENCHMARK(BM_CautaUltimulMaterial)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CautaUltimulMaterial)->UseManualTime()->Unit(benchmark::kMillisecond)->Apply(OdataInModScurt);
 
 void BM_SalveazaPesteUltimulMaterial(benchmark::State& state) {
     MasoaraFataDeCitire(state, true, [](const BazaDeTest& b) {
@@ -126,7 +126,7 @@ void BM_SalveazaPesteUltimulMaterial(benchmark::State& state) {
         return CautaMaterialOptic(b.director, m, nullptr, SalveazaOp);
     });
 }
-BENCHMARK(BM_SalveazaPesteUltimulMaterial)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SalveazaPesteUltimulMaterial)->UseManualTime()->Unit(benchmark::kMillisecond)->Apply(OdataInModScurt);
 
 }  // namespace
 

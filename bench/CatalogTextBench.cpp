@@ -35,8 +35,8 @@ using namespace vitramor::bench;
 
 namespace {
 
-constexpr int LiniiCatalog = 5000;
-constexpr int RecorduriVechi = 100000;
+const int LiniiCatalog = Marime(5000, 200);
+const int RecorduriVechi = Marime(100000, 2000);
 
 struct Director {
     Director() {
@@ -80,7 +80,7 @@ const std::string& FisierVechi() {
         std::ofstream o(f, std::ios::binary);
         std::string r(MarimeInregistrareVeche, '\0');
         for (int i = 0; i < RecorduriVechi; ++i) {
-            std::snprintf(&r[1168], 11, "G%05d", i);
+            std::snprintf(&r[1168], 11, "G%05d", i % 100000);
             o.write(r.data(), static_cast<std::streamsize>(r.size()));
         }
         return f;
@@ -122,7 +122,7 @@ void BM_ListeazaCatalogText(benchmark::State& state) {
         benchmark::DoNotOptimize(ListeazaCatalogText(1, in, Catalog()).size());
     });
 }
-BENCHMARK(BM_ListeazaCatalogText)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ListeazaCatalogText)->UseManualTime()->Unit(benchmark::kMillisecond)->Apply(OdataInModScurt);
 
 void BM_ConstruiesteSticleCatalogText(benchmark::State& state) {
     FataDeCitire(state, Catalog(), [](ScriptedPlatform&) {
@@ -133,7 +133,7 @@ void BM_ConstruiesteSticleCatalogText(benchmark::State& state) {
         while (cititor.citeste()) benchmark::DoNotOptimize(ParseazaLinieCatalogText(1, cititor.linie(), {}, m));
     });
 }
-BENCHMARK(BM_ConstruiesteSticleCatalogText)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ConstruiesteSticleCatalogText)->UseManualTime()->Unit(benchmark::kMillisecond)->Apply(OdataInModScurt);
 
 void BM_ImportaCatalogTextInBazaGoala(benchmark::State& state) {
     path_sticle = Lucru().cale;
@@ -153,7 +153,8 @@ void BM_ImportaCatalogTextInBazaGoala(benchmark::State& state) {
         },
         [&baza](ScriptedPlatform&) { std::filesystem::remove(baza); }, baza);
 }
-BENCHMARK(BM_ImportaCatalogTextInBazaGoala)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
+BENCHMARK(BM_ImportaCatalogTextInBazaGoala)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10)
+    ->Apply(OdataInModScurt);
 
 void BM_ConversieSticle32(benchmark::State& state) {
     const std::string nou = Lucru().fisier("SticleNou32.dat");
@@ -167,7 +168,7 @@ void BM_ConversieSticle32(benchmark::State& state) {
         },
         nou);
 }
-BENCHMARK(BM_ConversieSticle32)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_ConversieSticle32)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5)->Apply(OdataInModScurt);
 
 void BM_ConversieSticle32InFundal(benchmark::State& state) {
     static int argc = 1;
@@ -194,7 +195,8 @@ void BM_ConversieSticle32InFundal(benchmark::State& state) {
     state.counters["max_pause_ms"] = static_cast<double>(pauzaMaxima);
     InstaleazaDestinatieMesaje({});
 }
-BENCHMARK(BM_ConversieSticle32InFundal)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_ConversieSticle32InFundal)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3)
+    ->Apply(OdataInModScurt);
 
 }  // namespace
 

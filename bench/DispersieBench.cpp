@@ -13,9 +13,11 @@
 #include <vector>
 
 #include "dispersion/EcuatieDispersie.h"
+#include "support/BazaBench.h"
 #include "support/PlatformaScriptata.h"
 
 using namespace vitramor;
+using namespace vitramor::bench;
 
 namespace {
 
@@ -128,7 +130,7 @@ void BM_IndiceDinEcuatieDispersie(benchmark::State& state) {
 
 }  // namespace
 
-BENCHMARK(BM_FormulaGoala);
-BENCHMARK(BM_CalculeazaEcuatieDispersie);
-BENCHMARK(BM_IndiceDinEcuatieDispersie);
+BENCHMARK(BM_FormulaGoala)->Apply(OdataInModScurt);
+BENCHMARK(BM_CalculeazaEcuatieDispersie)->Apply(OdataInModScurt);
+BENCHMARK(BM_IndiceDinEcuatieDispersie)->Apply(OdataInModScurt);
 BENCHMARK_MAIN();

@@ -25,7 +25,7 @@ using namespace vitramor::bench;
 
 namespace {
 
-constexpr int NumarRecorduri = 100000;
+const int NumarRecorduri = Marime(100000, 2000);
 
 // Sellmeier glasses spread over the map, as a large merged catalogue is.
 MaterialOptic Sticla(int i) {
@@ -93,7 +93,7 @@ void BM_UmpleCatalogul(benchmark::State& state) {
         if (w.model()->rowCount() != NumarRecorduri) std::abort();
     });
 }
-BENCHMARK(BM_UmpleCatalogul)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_UmpleCatalogul)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5)->Apply(OdataInModScurt);
 
 // The part both fills share: the summary rows of the whole file.
 void BM_RezumatCatalog(benchmark::State& state) {
@@ -103,7 +103,7 @@ void BM_RezumatCatalog(benchmark::State& state) {
         benchmark::DoNotOptimize(catalog.data());
     });
 }
-BENCHMARK(BM_RezumatCatalog)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_RezumatCatalog)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5)->Apply(OdataInModScurt);
 
 void BM_UmpleHarta(benchmark::State& state) {
     FataDeCitire(state, [] {
@@ -115,7 +115,7 @@ void BM_UmpleHarta(benchmark::State& state) {
         benchmark::DoNotOptimize(img.constBits());
     });
 }
-BENCHMARK(BM_UmpleHarta)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_UmpleHarta)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5)->Apply(OdataInModScurt);
 
 void BM_SticleEchivalente(benchmark::State& state) {
     ScriptedPlatform platforma;
@@ -134,7 +134,7 @@ void BM_SticleEchivalente(benchmark::State& state) {
     }
     state.counters["ms"] = 1e3 * total / static_cast<double>(state.iterations());
 }
-BENCHMARK(BM_SticleEchivalente)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SticleEchivalente)->UseManualTime()->Unit(benchmark::kMillisecond)->Apply(OdataInModScurt);
 
 }  // namespace
 

@@ -26,7 +26,7 @@ using namespace vitramor::bench;
 
 namespace {
 
-constexpr int NumarSticle = 2000;
+const int NumarSticle = Marime(2000, 100);
 
 // A catalogue glass as the AGF import leaves it: a Sellmeier equation, the
 // index table at 30 wavelengths, thermal, chemical and price data and a
@@ -90,7 +90,7 @@ void BM_ExportAgf(benchmark::State& state) {
     InstaleazaDestinatieMesaje({});
     if (!platforma.casete.empty()) state.SkipWithError(platforma.casete.front().text.c_str());
 }
-BENCHMARK(BM_ExportAgf)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ExportAgf)->UseManualTime()->Unit(benchmark::kMillisecond)->Apply(OdataInModScurt);
 
 }  // namespace
 

@@ -25,16 +25,18 @@
 #include <cjson/cJSON.h>
 
 #include "export/DocumentJson.h"
+#include "support/BazaBench.h"
 #include "support/PlatformaScriptata.h"
 #include "record/MaterialOptic.h"
 #include "settings/Directoare.h"
 
 using namespace vitramor;
+using namespace vitramor::bench;
 namespace fs = std::filesystem;
 
 namespace {
 
-constexpr int NumarMateriale = 2000;
+const int NumarMateriale = Marime(2000, 100);
 
 MaterialOptic Material(int i) {
     MaterialOptic m;
@@ -86,10 +88,6 @@ public:
     }
     std::string director;
 };
-
-double Secunde(std::chrono::steady_clock::time_point start) {
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
 
 void BM_Export2000Materiale(benchmark::State& state) {
     DirectorSticle sticle;
@@ -144,6 +142,7 @@ void BM_Export2000Materiale(benchmark::State& state) {
 
 }  // namespace
 
-BENCHMARK(BM_Export2000Materiale)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_Export2000Materiale)->UseManualTime()->Unit(benchmark::kMillisecond)
+    ->Apply([](benchmark::internal::Benchmark* b) { ModScurt() ? b->Iterations(1) : b->MinTime(2.0); });
 
 BENCHMARK_MAIN();

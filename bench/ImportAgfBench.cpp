@@ -24,7 +24,7 @@ using namespace vitramor::bench;
 
 namespace {
 
-constexpr int NumarSticle = 1500;
+const int NumarSticle = Marime(1500, 100);
 
 // A catalogue the size of the largest makers': Sellmeier glasses with the
 // thermal, chemical and range lines and a transmittance curve each.
@@ -105,7 +105,7 @@ void BM_ImportAgfInBazaGoala(benchmark::State& state) {
     InstaleazaDestinatieMesaje({});
     if (!platforma.casete.empty()) state.SkipWithError(platforma.casete.front().text.c_str());
 }
-BENCHMARK(BM_ImportAgfInBazaGoala)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ImportAgfInBazaGoala)->UseManualTime()->Unit(benchmark::kMillisecond)->Apply(OdataInModScurt);
 
 }  // namespace
 

@@ -17,12 +17,14 @@
 #include <chrono>
 #include <memory>
 
+#include "support/BazaBench.h"
 #include "support/PlatformaScriptata.h"
 #include "record/SetLucru.h"
 #include "shell/FereastraPrincipala.h"
 #include "shell/Pornire.h"
 
 using namespace vitramor;
+using namespace vitramor::bench;
 
 namespace {
 
@@ -73,7 +75,8 @@ void BM_PornireFereastraPrincipala(benchmark::State& state) {
     state.counters["ratio_to_bare_window"] = total / limita;
     state.counters["ms_first"] = primaPornire;
 }
-BENCHMARK(BM_PornireFereastraPrincipala)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(30);
+BENCHMARK(BM_PornireFereastraPrincipala)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(30)
+    ->Apply(OdataInModScurt);
 
 }  // namespace
 

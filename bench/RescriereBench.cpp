@@ -34,7 +34,7 @@ namespace {
 
 using namespace vitramor::bench;
 
-constexpr int NumarRecorduri = 100000;
+const int NumarRecorduri = Marime(100000, 2000);
 constexpr int ProducatorAbsent = 14;  // no record carries it: nothing is deleted
 
 MaterialOptic Material(int i) {
@@ -96,7 +96,8 @@ void BM_RescriereFaraStergeri(benchmark::State& state) {
     }
 }
 
-BENCHMARK(BM_RescriereFaraStergeri)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(8);
+BENCHMARK(BM_RescriereFaraStergeri)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(8)
+    ->Apply(OdataInModScurt);
 
 }  // namespace
 

@@ -27,18 +27,17 @@
 #include "import/text/CatalogText.h"
 #include "messages/ListaMesaje.h"
 #include "settings/Directoare.h"
+#include "support/BazaBench.h"
 #include "support/PlatformaScriptata.h"
 
 using namespace vitramor;
+using namespace vitramor::bench;
 namespace fs = std::filesystem;
 
 namespace {
 
-constexpr int Randuri = 2000, Coloane = 150;
-
-double Secunde(std::chrono::steady_clock::time_point start) {
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
+const int Randuri = Marime(2000, 100);
+constexpr int Coloane = 150;
 
 std::string NumeColoana(int j) {
     if (j == 0) return "nume";
@@ -173,7 +172,8 @@ void BM_ActualizareTabelOdbc(benchmark::State& state) {
         state.counters["ratio_to_fetch"] = totalActualizare / totalFetch;
     }
 }
-BENCHMARK(BM_ActualizareTabelOdbc)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_ActualizareTabelOdbc)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5)
+    ->Apply(OdataInModScurt);
 
 void BM_CitireXlsx(benchmark::State& state) {
     const fs::path fisier = catalog().dir / "catalog.xlsx";
@@ -199,9 +199,9 @@ void BM_CitireXlsx(benchmark::State& state) {
         }
     }
 }
-BENCHMARK(BM_CitireXlsx)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CitireXlsx)->Unit(benchmark::kMillisecond)->Apply(OdataInModScurt);
 
-constexpr int SticleNoi = 16000;
+const int SticleNoi = Marime(16000, 300);
 // The wavelengths of the text catalogue's index and transmittance columns.
 constexpr const char* LambdaIndici[] = {"365.01", "404.65", "435.83", "441.57", "479.99", "486.13", "546.07",
                                         "587.56", "589.29", "632.8",  "643.84", "656.27", "706.52", "768.19",
@@ -294,7 +294,8 @@ void BM_ActualizareSticleNoi(benchmark::State& state) {
     }
     InstaleazaDestinatieMesaje({});
 }
-BENCHMARK(BM_ActualizareSticleNoi)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_ActualizareSticleNoi)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3)
+    ->Apply(OdataInModScurt);
 
 }  // namespace
 

@@ -21,6 +21,22 @@
 
 namespace vitramor::bench {
 
+// The short mode (VITRAMOR_BENCH_SCURT in the environment): every benchmark
+// runs once on small sizes, so that scripts/test runs them all in a minute
+// or two and an error fails the build. Its figures mean nothing; full runs
+// give the figures.
+inline bool ModScurt() {
+    static const bool scurt = std::getenv("VITRAMOR_BENCH_SCURT") != nullptr;
+    return scurt;
+}
+// `complet` in a full run, `scurt` in the short mode.
+inline int Marime(int complet, int scurt) { return ModScurt() ? scurt : complet; }
+// For ->Apply(), last: one iteration in the short mode, whatever the
+// benchmark asks otherwise.
+inline void OdataInModScurt(benchmark::internal::Benchmark* b) {
+    if (ModScurt()) b->Iterations(1);
+}
+
 class BazaDeTest {
 public:
     BazaDeTest(const char* prefix, int numarRecorduri, const std::function<MaterialOptic(int)>& material) {

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdarg>
 #include <cstring>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -12,9 +13,11 @@
 #include "dispersion/EcuatieDispersie.h"
 #include "fileutil/UtilitatiFisiere.h"
 #include "messages/ListaMesaje.h"
+#include "record/CampuriMaterial.h"
 #include "record/CodificareText.h"
 #include "record/TexteMaterial.h"
 #include "settings/Directoare.h"
+#include "suite/Catalix.h"
 #include "suite/FisierCatalog.h"
 #include "record/TextFormatat.h"
 
@@ -46,6 +49,50 @@ bool KParticipa(const MaterialOptic& m, int slot) {
 // a table that holds the equation's own float value reads as equal.
 bool InAfaraPreciziei(double tabel, float ecuatie, float precizie) {
     return std::fabs(tabel - static_cast<double>(ecuatie)) > static_cast<double>(precizie);
+}
+
+// The reports' own short names for codes 0-10; any other code as every
+// list of materials names it.
+std::string NumeProducatorRaport(std::uint16_t cod) {
+    if (cod <= 10) return NumeProducatorScurt(cod);
+    std::string nume;
+    ReturneazaNumeCodProducatorSticla(cod, nume, 47);
+    return Utf8DinWindows1252(nume);
+}
+
+// "field = value" (with the first element's index in an array) for each
+// float or double field holding NaN or an infinity: no check, export or plot
+// expects them, and an older version could store them.
+std::vector<std::string> ValoriNefinite(const MaterialOptic& m) {
+    std::vector<std::string> gasite;
+    const auto* octeti = reinterpret_cast<const unsigned char*>(&m);
+    auto cauta = [&](std::span<const CampMaterial> campuri) {
+        for (const CampMaterial& c : campuri) {
+            if (c.vedere || (c.tip != TipElement::F32 && c.tip != TipElement::F64)) continue;
+            std::size_t primul = c.numar, cate = 0;
+            double valoare = 0;
+            for (std::size_t i = 0; i < c.numar; ++i) {
+                double v;
+                if (c.tip == TipElement::F32) {
+                    float f;
+                    std::memcpy(&f, octeti + c.offset + i * sizeof f, sizeof f);
+                    v = f;
+                } else {
+                    std::memcpy(&v, octeti + c.offset + i * sizeof v, sizeof v);
+                }
+                if (std::isfinite(v)) continue;
+                if (cate++ == 0) primul = i, valoare = v;
+            }
+            if (cate == 0) continue;
+            std::string text = c.numar > 1 ? TextFormatat("%s[%zu] = %g", c.nume, primul, valoare)
+                                           : TextFormatat("%s = %g", c.nume, valoare);
+            if (cate > 1) text += TextFormatat(" (si inca %zu)", cate - 1);
+            gasite.push_back(std::move(text));
+        }
+    };
+    cauta(CampuriMaterial());
+    if (m.producator == ProducatorEvaporare) cauta(CampuriEvaporare());
+    return gasite;
 }
 
 const std::string LinieRaportBazaDate(60, '-');
@@ -189,7 +236,7 @@ int VerificaBazaDate(Fereastra owner, const SetariVerificare& setari, BlocText& 
     raport.reset();
     LucruVerificare lucru;
     if (!lucru.intraInDirectorSticle(owner)) return 0;
-    if (AsiguraBazaDateIntreaga(owner, nume_fisier_sticle, CaleAfisata(path_sticle, nume_fisier_sticle)) != 0) return 0;
+    AnuntaBazaDateRupta(owner, nume_fisier_sticle, CaleAfisata(path_sticle, nume_fisier_sticle));
     if (!lucru.deschide(iesireEroare)) return 0;
     lucru.arataCursor();
 
@@ -197,11 +244,15 @@ int VerificaBazaDate(Fereastra owner, const SetariVerificare& setari, BlocText& 
     AddTextRAM(text, "Material   Producator\t\tStare  ");
     AddTextRAM(text, LinieRaportBazaDate);
 
-    std::size_t probleme = 0;
+    std::size_t probleme = 0, nefinite = 0;
     const ParcurgereFisier r = ParcurgeMateriale(lucru.fisier(), [&](const MaterialOptic& m, std::size_t) {
-        if (MaterialConformEcuatiilor(m, setari)) return;
+        const std::vector<std::string> valori = ValoriNefinite(m);
+        if (valori.empty() && MaterialConformEcuatiilor(m, setari)) return;
         ++probleme;
-        AddTextRAM(text, NumeMaterial(m) + '\t' + NumeProducatorScurt(m.producator));
+        const std::string linie = NumeMaterial(m) + '\t' + NumeProducatorRaport(m.producator);
+        if (valori.empty()) AddTextRAM(text, linie);
+        else ++nefinite;
+        for (const std::string& v : valori) AddTextRAM(text, linie + "\tvaloare nefinita " + v);
     });
     if (r.anulat) return 0;  // stopped by the user: half a report would pass for the whole database
     if (r.cod != 0) {
@@ -215,7 +266,8 @@ int VerificaBazaDate(Fereastra owner, const SetariVerificare& setari, BlocText& 
 
     AddTextRAM(text, LinieRaportBazaDate);
     // The reader sees at once whether anything was found, even in an empty list.
-    AddTextRAM(text, TextFormatat("%zu materiale verificate, %zu cu probleme", r.recorduri, probleme));
+    AddTextRAM(text, TextFormatat("%zu materiale verificate, %zu cu probleme", r.recorduri, probleme) +
+                         (nefinite ? TextFormatat(" (%zu cu valori nefinite)", nefinite) : std::string()));
     raport = std::move(text);
     return 1;
 }
@@ -223,7 +275,7 @@ int VerificaBazaDate(Fereastra owner, const SetariVerificare& setari, BlocText& 
 void RaportMaterial(const MaterialOptic& m, BlocText& raport) {
     BlocText text;
     AddTextRAM(text, TextFormatat("Material: %s   Producator: %s", NumeMaterial(m).c_str(),
-                                NumeProducatorScurt(m.producator)));
+                                NumeProducatorRaport(m.producator).c_str()));
     AddTextRAM(text, "  ");
     AddTextRAM(text, "Lambda\t n[i]\t n\t n[i]-n\t k[i]\t k\t k[i]-k");
     AddTextRAM(text, LinieRaportMaterial);

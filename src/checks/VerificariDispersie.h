@@ -74,8 +74,13 @@ bool MaterialConformEcuatiilor(const MaterialOptic& material, const SetariVerifi
 
 // The database pass: checks every whole record of the database file in the
 // glass directory and builds the report "Materiale cu probleme" - a header,
-// a line of dashes, one "name<TAB>producer" line per failing material, and
-// another line of dashes. Returns 1 with the report built; 0 when the glass
+// a line of dashes, one "name<TAB>producer" line per failing material (a
+// material holding NaN or an infinity in a float or double field gets one
+// "name<TAB>producer<TAB>valoare nefinita field[i] = value" line per such
+// field instead), another line of dashes and the counts. Codes 0-10 go by
+// the reports' short names, the others by the names of the material lists.
+// A torn database is read to its last whole record (AnuntaBazaDateRupta).
+// Returns 1 with the report built; 0 when the glass
 // directory or the file could not be used (the report is then left absent).
 // A database that cannot be opened is reported on `iesireEroare` as
 // "Eroare deschidere <file>", the other failures in a box.

@@ -14,7 +14,8 @@
 #include "platform/DepozitSetari.h"
 #include "settings/Directoare.h"
 #include "settings/Registri.h"
-#include "suite/Catalix.h"
+#include "suite/FisierCatalog.h"
+#include "suite/Recuperare.h"
 
 using namespace vitramor;
 using namespace vitramor::cli;
@@ -93,11 +94,13 @@ int ruleaza(int argc, char** argv) {
     }
 
     // A rewrite cut off between its two renames leaves archives but no
-    // database, an append cut off part-way a database that ends in a
-    // fragment; every command that uses the database deals with them first.
+    // database: every command that uses the database offers the archive
+    // first. An append cut off part-way leaves a database that ends in a
+    // fragment: said here once; a command that only reads reads the whole
+    // records, and the first that writes offers the repair.
     if (d->necesitaDirectorSticle && d->functie != ComandaRestoreArchive) {
         OferaRestaurareBazaDate(nullptr);
-        if (VerificaBazaDateIntreaga(nullptr, path_sticle) != 0) return IesireEsec;
+        AnuntaBazaDateRupta(nullptr, CaleBazaDate(path_sticle), CaleBazaDate(path_sticle));
     }
 
     Context c;

@@ -5,6 +5,8 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <vector>
 
 #include "database/RescriereBazaDate.h"
 #include "fileutil/BlocareFisier.h"
@@ -25,17 +27,25 @@ bool Exista(const std::string& cale) {
     return ::lstat(cale.c_str(), &st) == 0;
 }
 
+// The work files of rewrites that were left behind.
+std::vector<std::string> LucruRamas() {
+    std::vector<std::string> ramase;
+    for (const char* temp : {NumeFisierTemporarRescriere, NumeTemporarCatalog})
+        if (const std::string cale = CaleAfisata(path_sticle, temp); Exista(cale)) ramase.push_back(cale);
+    return ramase;
+}
+
 std::string Restante(const std::string& arhiva) {
     std::string text = arhiva;
-    for (const char* temp : {NumeFisierTemporarRescriere, NumeTemporarCatalog}) {
-        const std::string cale = CaleAfisata(path_sticle, temp);
-        if (Exista(cale)) text += ", " + cale;
-    }
+    for (const std::string& cale : LucruRamas()) text += ", " + cale;
     return text;
 }
 
 // Why an archive cannot stand in for the database, or empty when it can:
-// only a regular file of whole records that can be read.
+// only a regular file of whole records, read to its end, with at least one
+// material in it. An empty copy would restore nothing, and a copy of the
+// right length that holds no material name (blocks a crash left zero) only
+// looks like a database.
 std::string DeCeNu(const std::string& arhiva) {
     struct stat st {};
     if (::stat(arhiva.c_str(), &st) != 0) {
@@ -43,11 +53,45 @@ std::string DeCeNu(const std::string& arhiva) {
         return "nu se poate citi: " + TextEroareSistem(errno);
     }
     if (!S_ISREG(st.st_mode)) return "este " + DescriereNeobisnuit(arhiva);
+    if (st.st_size == 0) return "este gol (0 octeti)";
     if (st.st_size % static_cast<off_t>(MarimeMaterialOptic) != 0)
         return TextFormatat("are %lld octeti, care nu fac un numar intreg de inregistrari",
                             static_cast<long long>(st.st_size));
-    if (::access(arhiva.c_str(), R_OK) != 0) return "nu se poate citi: " + TextEroareSistem(errno);
+    FisierDeschis f;
+    if (!DeschideFisierCuMesaj(arhiva, "rb", f.f, false)) return "nu se poate citi: " + TextEroareSistem(errno);
+    bool areMaterial = false;
+    const ParcurgereFisier r = ParcurgeMateriale(
+        f.f, [&](const MaterialOptic& m, std::size_t) { areMaterial = areMaterial || NumeMaterialCurat(m.nume); });
+    if (r.cod != 0) return "nu se poate citi: " + TextEroareSistem(r.cod);
+    if (!areMaterial) return "nu contine niciun material (nicio inregistrare cu nume valid)";
     return {};
+}
+
+// Older versions removed the database instead of leaving it empty when its
+// last materials were deleted. Such a deletion is on record: the newest
+// entries of the recovery file are one deletion's, written after the newest
+// archive's content, and they are that archive's records, every one of them
+// in its order. The archive is then the state before a deletion the user
+// wanted, not a rewrite to finish.
+bool StergereIncheiata(const std::string& arhiva) {
+    if (!LucruRamas().empty()) return false;
+    struct stat st {};
+    if (::stat(arhiva.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+    std::vector<IntrareRecuperare> intrari;
+    if (!CitesteRecuperare(nullptr, path_sticle, intrari)) return false;
+    const auto n = static_cast<std::size_t>(st.st_size) / MarimeMaterialOptic;
+    if (n == 0 || intrari.size() < n || static_cast<off_t>(n * MarimeMaterialOptic) != st.st_size) return false;
+    const IntrareRecuperare* primul = &intrari[intrari.size() - n];
+    FisierDeschis f;
+    if (!DeschideFisierCuMesaj(arhiva, "rb", f.f, false)) return false;
+    bool aceleasi = primul->moment >= st.st_mtim.tv_sec;
+    const ParcurgereFisier r = ParcurgeMateriale(f.f, [&](const MaterialOptic& m, std::size_t i) {
+        if (i >= n) return void(aceleasi = false);  // grown since it was measured
+        const IntrareRecuperare& e = primul[i];
+        aceleasi = aceleasi && e.comanda != RecuperareSalvare && e.comanda == primul->comanda &&
+                   e.moment == primul->moment && std::memcmp(&e.material, &m, sizeof m) == 0;
+    });
+    return aceleasi && r.cod == 0 && r.recorduri == n;
 }
 
 // The newest archive that can stand in for the database, or empty; `sarite`
@@ -72,6 +116,18 @@ int OferaRestaurareBazaDate(Fereastra owner) {
     if (path_sticle.empty()) return 0;
     const std::string baza = CaleBazaDate(path_sticle);
     if (Exista(baza)) return 0;
+    const std::vector<std::string> arhive = ArhiveDeLaCeaMaiNoua(baza);
+    if (arhive.empty()) return 0;
+    if (StergereIncheiata(arhive.front())) {
+        BlocareFisier blocare(owner, baza, true);
+        if (!blocare.ok() || Exista(baza) || CreazaFisierNou(owner, baza, {}) != 0) return 0;
+        MesajBox(owner,
+                 TextFormatat("Fisierul %s lipsea dupa stergerea ultimelor materiale (%s); s-a creat o baza de date "
+                              "goala. Copiile arhiva au ramas.",
+                              baza.c_str(), NumeFisierRecuperare),
+                 "ATENTIE!", MB_OK | MB_ICONASTERISK);
+        return 0;
+    }
     std::string sarite;
     const std::string arhiva = ArhivaBuna(baza, sarite);
     if (arhiva.empty()) {

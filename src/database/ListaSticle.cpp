@@ -80,7 +80,7 @@ int ListeazaSticleInLista(std::vector<LinieSticla>& linii) {
     // A reader's lock: a rewrite in another program finishes first.
     BlocareFisier blocare(nullptr, CaleBazaDate(path_sticle), false);
     if (!blocare.ok()) return 0;
-    if (VerificaBazaDateIntreaga(nullptr, path_sticle) != 0) return 0;
+    AnuntaBazaDateRupta(nullptr, CaleBazaDate(path_sticle), CaleBazaDate(path_sticle));
 
     std::string directorAnterior;
     std::FILE* f = nullptr;
@@ -98,8 +98,7 @@ int ListeazaSticleInLista(std::vector<LinieSticla>& linii) {
         RevinoInDirector(directorAnterior);
         platforma().cursorAsteptare(false);
         linii.clear();
-        MesajBox(nullptr, "Eroare citire sticle32.da: " + TextEroareSistem(r.cod), "ATENTIE!",
-                 stil::MB_OK | stil::MB_ICONEXCLAMATION);
+        RaporteazaEroareCitire(nullptr, CaleBazaDate(path_sticle), r.cod);
         return 0;
     }
     std::fclose(f);

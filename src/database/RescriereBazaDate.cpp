@@ -29,6 +29,7 @@ int RescrieBazaDate(Fereastra owner, const PrelucrareInregistrare& prelucrare, R
     cerere.temporar = NumeFisierTemporarRescriere;
     cerere.marimeRecord = sizeof(MaterialOptic);
     cerere.cursorAsteptare = cursorAsteptare;
+    cerere.golPastrat = true;
     bool schimbat = false;
     cerere.prelucrare = [&](char* record, std::uint64_t) {
         MaterialOptic m;

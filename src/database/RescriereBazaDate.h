@@ -26,8 +26,8 @@ using PrelucrareInregistrare = std::function<DecizieInregistrare(MaterialOptic&)
 // With `doarCuSchimbari`, a pass that changed and dropped no record leaves
 // the database as it was, without an archive copy (state Abandonata).
 //
-// Returns 1 when the rewritten content took the database's place (or, when
-// nothing was kept, the old file became an archive and no database remains);
+// Returns 1 when the rewritten content took the database's place (when
+// nothing was kept, an empty database; the old file is an archive copy);
 // 0 otherwise - the glass directory, the files or the lock could not be had,
 // the user declined to overwrite a leftover "3.tmp", the caller abandoned, a
 // read or write failed - and then the database is exactly as it was.

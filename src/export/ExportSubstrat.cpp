@@ -18,7 +18,9 @@
 #include "fileutil/UtilitatiFisiere.h"
 #include "messages/ListaMesaje.h"
 #include "settings/Directoare.h"
+#include "record/TextFormatat.h"
 #include "suite/Catalix.h"
+#include "suite/FisierCatalog.h"
 #include "suite/Vedora.h"
 
 namespace vitramor {
@@ -123,6 +125,17 @@ void OferaRestaurareDocument(Fereastra owner, const std::string& director, const
         RestaureazaArhiva(arhiva, cale);
 }
 
+// What a JSON value is, for a message about a document that holds the
+// wrong one.
+std::string FelValoareJson(const cJSON* v) {
+    if (cJSON_IsArray(v)) return TextFormatat("o lista [...] de %d elemente", cJSON_GetArraySize(v));
+    if (cJSON_IsString(v)) return "un text";
+    if (cJSON_IsNumber(v)) return "un numar";
+    if (cJSON_IsBool(v)) return "o valoare true/false";
+    if (cJSON_IsNull(v)) return "valoarea null";
+    return "o valoare";
+}
+
 }  // namespace
 
 int IncarcaListaSticleSubstrat(Fereastra owner, int producator, const std::string& filtru,
@@ -161,8 +174,13 @@ RezultatExportSubstrat ExportaSticleSubstrat(Fereastra owner, const std::vector<
             // Materials are members of an object; a file holding anything
             // else is not ours to add to, and is left as it is.
             if (!cJSON_IsObject(incarcat)) {
+                const std::string fel = FelValoareJson(incarcat);
                 document.reset();
-                MesajBox(owner, "Eroare IncarcaInMemorieFisierJSON()", "", MB_OK);
+                MesajBox(owner,
+                         "Documentul " + CaleAfisata(director, fisier) + " contine " + fel +
+                             ", nu un obiect JSON cu materiale ({\"NUME\": {...}, ...}); materialele nu se pot "
+                             "adauga in el. Documentul a ramas neschimbat.",
+                         "ATENTIE!", MB_OK | MB_ICONEXCLAMATION);
             }
         } else if (marime == 0) {
             document.reset(cJSON_CreateObject());

@@ -49,8 +49,15 @@ std::FILE* DeschideObisnuit(const std::string& cale, const char* mod, bool& neob
     neobisnuit = false;
     bool trunchiaza = false;
     const int fd = ::open(cale.c_str(), FlaguriMod(mod, trunchiaza), 0666);
-    if (fd < 0) return nullptr;
     struct stat st {};
+    if (fd < 0) {
+        // A FIFO without a reader refuses a writer (ENXIO): that it is a
+        // FIFO is what the user needs to hear.
+        const int cod = errno;
+        neobisnuit = ::stat(cale.c_str(), &st) == 0 && !S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode);
+        errno = cod;
+        return nullptr;
+    }
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         const bool director = S_ISDIR(st.st_mode);
         ::close(fd);

@@ -42,7 +42,7 @@ std::string TextNumarEroare(int cod) {
 }  // namespace
 
 int InlocuiesteFisierCuTemporar(const std::string& caleDate, std::FILE*& fDate, const std::string& caleTemp,
-                                std::FILE*& fTemp) {
+                                std::FILE*& fTemp, bool golPastrat) {
     Inchide(fDate);
     Inchide(fTemp);
     // Checked before anything moves: a device or a directory under the data
@@ -78,7 +78,7 @@ int InlocuiesteFisierCuTemporar(const std::string& caleDate, std::FILE*& fDate, 
 
     if (::stat(caleTemp.c_str(), &st) != 0) return 0;
 
-    if (st.st_size == 0) {
+    if (st.st_size == 0 && !golPastrat) {
         char text[600];
         std::snprintf(text, sizeof text, "Fisierul %s nu contine date. Se va sterge", caleTemp.c_str());
         MesajBox(nullptr, text, "ATENTIE!", MB_OK | MB_ICONASTERISK);

@@ -89,7 +89,7 @@ public:
         // The work file now belongs to the replacement, which keeps it when
         // it cannot put it in place.
         temporarCreat_ = false;
-        return InlocuiesteFisierCuTemporar(c_.fisier, sursa_, c_.temporar, temp) != 0;
+        return InlocuiesteFisierCuTemporar(c_.fisier, sursa_, c_.temporar, temp, c_.golPastrat) != 0;
     }
 
 private:

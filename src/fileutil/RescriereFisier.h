@@ -74,6 +74,9 @@ struct CerereRescriere {
     // disk; returning false stops the rewrite with the old file in place.
     std::function<bool(std::string_view eliminate)> inainteDeInlocuire;
     bool cursorAsteptare = false;
+    // An empty result replaces the file as an empty file instead of being
+    // deleted (the database: deleting every material leaves it empty).
+    bool golPastrat = false;
 };
 
 RezultatRescriere RescrieFisier(Fereastra owner, const CerereRescriere& cerere);

@@ -28,9 +28,11 @@ inline constexpr int LungimeMaximaExtensie = 15;
 int CreazaNumeFisierArhiva(const std::string& cale, std::string& numeArhiva, int limita = LimitaArhive);
 
 // Closes both handles, archives (or deletes) the data file and renames the
-// temporary file into its place; an empty temporary file is deleted instead.
+// temporary file into its place; an empty temporary file is deleted instead,
+// unless `golPastrat` says that empty is a content of its own (a database
+// whose last material was deleted is an empty database, not a missing one).
 int InlocuiesteFisierCuTemporar(const std::string& caleDate, std::FILE*& fDate, const std::string& caleTemp,
-                                std::FILE*& fTemp);
+                                std::FILE*& fTemp, bool golPastrat = false);
 
 // The newest archive copy of `cale` ("name#_N.ext" with the newest creation
 // time), or empty when there is none.

@@ -8,6 +8,8 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <mutex>
+#include <set>
 
 #include "fileutil/BlocareFisier.h"
 #include "fileutil/UtilitatiFisiere.h"
@@ -160,6 +162,22 @@ long long MarimeObisnuit(const std::string& fisier) {
 
 bool Rupta(long long marime) { return marime > 0 && marime % static_cast<long long>(MarimeMaterialOptic) != 0; }
 
+// The torn files (device, inode, length) the user has heard of in this
+// process, so that a script's reads or the window's refreshes say it once.
+// Background work of the window reads too, hence the lock.
+std::mutex mutexAnuntate;
+std::set<std::string> anuntate;
+
+// True the first time for a torn file of this identity and length.
+bool PrimaOara(const std::string& fisier) {
+    struct stat st {};
+    if (::stat(fisier.c_str(), &st) != 0) return false;
+    const std::string cheie = std::to_string(st.st_dev) + ":" + std::to_string(st.st_ino) + ":" +
+                              std::to_string(st.st_size);
+    const std::lock_guard<std::mutex> garda(mutexAnuntate);
+    return anuntate.insert(cheie).second;
+}
+
 // The first name beside the database that nothing stands under yet.
 std::string NumeRest(const std::string& fisier) {
     const std::string baza = fisier + ".rest";
@@ -213,6 +231,7 @@ int AsiguraBazaDateIntreaga(Fereastra owner, const std::string& fisier, const st
         "neterminata (o scriere a fost probabil intrerupta).\nPastrati inregistrarile intregi si mutati cei %lld "
         "octeti in %s?",
         caleAfisata.c_str(), marime, marime / R, marime % R, marime % R, restAfisat.c_str());
+    PrimaOara(fisier);  // the question tells the user all a warning would
     if (MesajBox(owner, intrebare, TitluAtentie, stil::MB_YESNO | stil::MB_ICONQUESTION) != raspuns::IDYES) {
         MesajBox(owner,
                  TextFormatat("Fisierul %s a ramas neschimbat; operatia nu se face cat timp el se termina cu o "
@@ -246,9 +265,23 @@ int VerificaBazaDateIntreaga(Fereastra owner, const std::string& directorSticle)
     return AsiguraBazaDateIntreaga(owner, cale, cale);
 }
 
+void AnuntaBazaDateRupta(Fereastra owner, const std::string& fisier, const std::string& caleAfisata) {
+    const long long marime = MarimeObisnuit(fisier);
+    if (!Rupta(marime) || !PrimaOara(fisier)) return;
+    const auto R = static_cast<long long>(MarimeMaterialOptic);
+    MesajBox(owner,
+             TextFormatat("Fisierul %s se termina cu %lld octeti dintr-o inregistrare neterminata (de la octetul %lld; "
+                          "o scriere a fost probabil intrerupta). Se citesc cele %lld inregistrari intregi; prima "
+                          "operatie care scrie in baza de date va propune mutarea celor %lld octeti in %s.",
+                          caleAfisata.c_str(), marime % R, marime - marime % R, marime / R, marime % R,
+                          (caleAfisata + NumeRest(fisier).substr(fisier.size())).c_str()),
+             TitluAtentie, stil::MB_OK | stil::MB_ICONEXCLAMATION);
+}
+
 int DeschideBazaDate(Fereastra owner, const std::string& fisier, const std::string& caleAfisata, const char* mod,
                      FisierDeschis& f) {
-    if (const int cod = AsiguraBazaDateIntreaga(owner, fisier, caleAfisata)) return cod;
+    if (std::strcmp(mod, "rb") == 0) AnuntaBazaDateRupta(owner, fisier, caleAfisata);
+    else if (const int cod = AsiguraBazaDateIntreaga(owner, fisier, caleAfisata)) return cod;
     return DeschideFisierDate(owner, fisier, caleAfisata, mod, f);
 }
 

@@ -157,12 +157,23 @@ int DeschideFisierDate(Fereastra owner, const std::string& fisier, const std::st
 // then is the database cut to its whole records. On No nothing changes and
 // the operation stops.
 //
+// Only an operation that writes asks: reading never needs the repair, so a
+// reader reads the whole records and is told once (AnuntaBazaDateRupta).
+//
 // `fisier` is the database as reachable from the current directory,
 // `caleAfisata` its name in messages. CatalogOk also when the file is
 // missing or not a regular file: the opening reports those.
 int AsiguraBazaDateIntreaga(Fereastra owner, const std::string& fisier, const std::string& caleAfisata);
 // (VerificaBazaDateIntreaga in Catalix.h does it for a glass directory.)
-// Opens the database file: AsiguraBazaDateIntreaga, then DeschideFisierDate.
+// The reader's side of a torn database: a warning (how many bytes, from
+// which offset, where the repair will put them), given once per process for
+// one file of one length, and not at all after the user has already
+// declined the repair of it. Nothing changes and nothing is asked.
+void AnuntaBazaDateRupta(Fereastra owner, const std::string& fisier, const std::string& caleAfisata);
+// Opens the database file. Opened for reading only ("rb"), a torn file is
+// announced (AnuntaBazaDateRupta); opened for writing, it must be whole
+// first (AsiguraBazaDateIntreaga). An operation that reads before it writes
+// calls AsiguraBazaDateIntreaga itself first.
 int DeschideBazaDate(Fereastra owner, const std::string& fisier, const std::string& caleAfisata, const char* mod,
                      FisierDeschis& f);
 

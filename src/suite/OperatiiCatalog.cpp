@@ -195,6 +195,8 @@ Numarare NumaraRecorduri(std::FILE* f, const char* nume) {
 
 int Elimina(const Context& c, const MaterialOptic& m, int operatie) {
     if (FisierLipseste(c.fisier)) return RaporteazaLipsa(c);
+    // A rewrite copies whole records only: a torn tail is dealt with first.
+    if (const int cod = AsiguraBazaDateIntreaga(c.owner, c.fisier, c.cale())) return cod;
     Numarare n;
     {
         // Look first, so that a name that is not there costs no work file,
@@ -229,6 +231,7 @@ int Elimina(const Context& c, const MaterialOptic& m, int operatie) {
     cerere.fisier = c.fisier;
     cerere.temporar = NumeTemporarCatalog;
     cerere.marimeRecord = MarimeMaterialOptic;
+    cerere.golPastrat = true;
     cerere.prelucrare = [&pastreaza](char* rec, std::uint64_t index) {
         return pastreaza(rec, index) ? DecizieInregistrare::Pastreaza : DecizieInregistrare::Elimina;
     };

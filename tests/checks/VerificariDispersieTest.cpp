@@ -200,13 +200,13 @@ TEST_F(VerificareBazaDate, ListsTheMaterialsWhoseTableDisagreesWithTheEquation) 
 
     struct Caz { const char* nume; bool verificaN; float precizieN; std::vector<std::string> materiale; };
     const Caz cazuri[] = {
-        {"default precision", true, 0.001f, {"N-BK7 IR\tSchott Mainz", "E-F2\tHoya", "X12\tNecunoscut"}},
+        {"default precision", true, 0.001f, {"N-BK7 IR\tSchott Mainz", "E-F2\tHoya", "X12\tUmicore"}},
         // At 1e-4 the swapped digits of F2 show; the catalogue values themselves
         // agree with their equations to a few 1e-6.
-        {"1e-4", true, 0.0001f, {"F2\tSchott Mainz", "N-BK7 IR\tSchott Mainz", "E-F2\tHoya", "X12\tNecunoscut"}},
+        {"1e-4", true, 0.0001f, {"F2\tSchott Mainz", "N-BK7 IR\tSchott Mainz", "E-F2\tHoya", "X12\tUmicore"}},
         // At 0 only a table that the equation reproduces exactly passes.
         {"exact", true, 0.0f, {"N-BK7\tSchott Mainz", "F2\tSchott Mainz", "N-BK7 IR\tSchott Mainz", "SILICA\tCorning",
-                               "E-F2\tHoya", "N-BK7 S45\tSchott Mainz", "X12\tNecunoscut"}},
+                               "E-F2\tHoya", "N-BK7 S45\tSchott Mainz", "X12\tUmicore"}},
         {"n and k off: nothing compared", false, 0.001f, {}},
     };
     for (const Caz& c : cazuri) {
@@ -373,7 +373,7 @@ TEST(RaportMaterial, ATabulatedMaterialShowsOnlyItsWavelengths) {
     RaportMaterial(m, raport);
     const std::vector<std::string> linii = Linii(raport);
     ASSERT_EQ(linii.size(), 6u);
-    EXPECT_EQ(linii[0], "Material: TAB   Producator: Necunoscut");
+    EXPECT_EQ(linii[0], "Material: TAB   Producator: Producator_16");
     EXPECT_EQ(linii[4], "  400.0");
 }
 

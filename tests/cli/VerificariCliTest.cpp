@@ -59,6 +59,21 @@ TEST_F(VerificariCli, APrecisionGivenAs0001AcceptsADifferenceOfExactlyThatMuch) 
     EXPECT_EQ(r.out, Antet + "PESTE\tSchott Mainz\n" + Linie60 + "\n2 materiale verificate, 1 cu probleme\n");
 }
 
+TEST_F(VerificariCli, CheckNamesStoredNonFiniteValuesAndEveryProducerAsTheListDoes) {
+    MaterialOptic x = F2("X13", 13);
+    x.indice_n[3] = NAN;
+    x.indice_n[7] = INFINITY;
+    x.densitate = -INFINITY;
+    dir.write("sticleNou32.dat", databaseOf({NBK7(), x, F2("X12", 12)}));
+    Rezultat r = ruleaza("check");
+    EXPECT_EQ(r.cod, 0) << r.err;
+    EXPECT_EQ(r.out, Antet + "X13\tHaraeus\tvaloare nefinita indice_n[3] = nan (si inca 1)\n" +
+                         "X13\tHaraeus\tvaloare nefinita densitate = -inf\n" + Linie60 +
+                         "\n3 materiale verificate, 1 cu probleme (1 cu valori nefinite)\n");
+    r = ruleaza("report X12");
+    EXPECT_EQ(r.out.substr(0, r.out.find('\n')), "Material: X12   Producator: Umicore");
+}
+
 TEST_F(VerificariCli, ReportPrintsOneLinePerReportLine) {
     dir.write("sticleNou32.dat", databaseOf({NBK7(), F2()}));
     Rezultat r = ruleaza("report F2");

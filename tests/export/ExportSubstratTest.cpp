@@ -113,16 +113,22 @@ TEST_F(Export, AFailedLineEndsThePassAndWhatCameBeforeIsSaved) {
 }
 
 TEST_F(Export, AFileThatCannotBeLoadedIsLeftAsItIs) {
-    for (std::string continut : {"{\"A\": trunc", "[\"an array\", 1, 2]"}) {
-        SCOPED_TRACE(continut);
-        writeMl(Nume, continut);
+    const struct {
+        std::string continut, mesaj;
+    } cazuri[] = {{"{\"A\": trunc", "Eroare IncarcaInMemorieFisierJSON()"},
+                  {"[\"an array\", 1, 2]", "contine o lista [...] de 3 elemente, nu un obiect JSON cu materiale"},
+                  {"[]", "contine o lista [...] de 0 elemente, nu un obiect JSON cu materiale"}};
+    for (const auto& c : cazuri) {
+        SCOPED_TRACE(c.continut);
+        writeMl(Nume, c.continut);
         p.casete.clear();
         const auto r = ExportaSticleSubstrat(nullptr, {"A\t"}, 2);
         EXPECT_FALSE(r.documentFolosit);
         EXPECT_FALSE(r.salvat);
-        EXPECT_EQ(mlFile(Nume), continut);
+        EXPECT_EQ(mlFile(Nume), c.continut);
         EXPECT_FALSE(mlExists("SubstrateMaterials#_0.json"));
-        EXPECT_EQ(p.texte(), std::vector<std::string>{"Eroare IncarcaInMemorieFisierJSON()"});
+        ASSERT_EQ(p.casete.size(), 1u);
+        EXPECT_NE(p.casete[0].text.find(c.mesaj), std::string::npos) << p.casete[0].text;
     }
 }
 

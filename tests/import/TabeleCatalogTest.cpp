@@ -318,6 +318,35 @@ TEST_F(TabeleCatalog, FarCellsAndHugePartsStayBounded) {
     EXPECT_NE(p.ultima().text.find("depaseste 128 MB"), std::string::npos) << p.ultima().text;
 }
 
+TEST_F(TabeleCatalog, CellsAndRowsOutOfOrderAreReadInOrder) {
+    // What no spreadsheet program writes: cells backwards, then rows too.
+    const auto text = [](const char* ref, const char* t) {
+        return std::string("<c r=\"") + ref + "\" t=\"inlineStr\"><is><t>" + t + "</t></is></c>";
+    };
+    const std::string randuri[] = {
+        "<row r=\"1\">" + text("B1", "nd") + text("A1", "nume") + "</row>",
+        "<row r=\"2\"><c r=\"B2\"><v>1.5168</v></c>" + text("A2", "N-BK7") + "</row>",
+        "<row r=\"3\">" + text("A3", "F2") + "<c r=\"B3\"><v>1.62</v></c></row>"};
+    for (const bool randuriInversate : {false, true}) {
+        SCOPED_TRACE(randuriInversate);
+        ScrieXlsxBrut((d / "amestec.xlsx").string(), "s",
+                      [&](std::size_t i) { return randuri[randuriInversate && i > 0 ? 3 - i : i]; }, 3);
+        auto s = DeschideSursaTabel((d / "amestec.xlsx").string());
+        std::vector<ColoanaTabel> k;
+        ASSERT_TRUE(s && s->citesteColoane("s", k));
+        ASSERT_EQ(k.size(), 2u);
+        EXPECT_EQ(k[0].nume + "," + k[1].nume, "nume,nd");
+        char nume[16];
+        double nd = 0;
+        SQLLEN i1 = 0, i2 = 0;
+        ASSERT_TRUE(s->incepeCitire() && s->leagaColoana(0, SQL_C_CHAR, nume, sizeof nume, &i1) &&
+                    s->leagaColoana(1, SQL_C_DOUBLE, &nd, sizeof nd, &i2) && s->executa("s"));
+        std::string citit;
+        while (s->urmatorulRand() == 1) citit += std::string(nume) + "=" + std::to_string(nd) + " ";
+        EXPECT_EQ(citit, "N-BK7=1.516800 F2=1.620000 ");
+    }
+}
+
 TEST_F(TabeleCatalog, AssociationPastTheLastColumnStopsTheUpdate) {
     ScrieSqlite((d / "cat.db").string(), "sticle", Catalog);
     auto c = std::make_unique<ContextImportExcel>();

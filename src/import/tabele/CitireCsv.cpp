@@ -1,7 +1,9 @@
 // CSV catalogue files: quoting as RFC 4180 has it, comma or semicolon
 // between fields, numbers with a decimal point or a decimal comma.
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 
 #include "fileutil/UtilitatiFisiere.h"
@@ -70,8 +72,112 @@ CelulaFoaie Celula(std::string text) {
 constexpr std::uint64_t MarimeMaximaCsv = 256ull << 20;
 constexpr std::size_t MarimeBloc = 64 * 1024;
 
-// The file is read block by block straight into the sheet's cells: memory
-// holds the cells, never the file's text beside them.
+// The file read block by block, a row at a time: memory holds one block and
+// the row being read, never the file.
+class CititorCsv : public CititorFoaie {
+public:
+    explicit CititorCsv(std::string cale) : cale_(std::move(cale)), bloc_(MarimeBloc, '\0') {}
+    ~CititorCsv() override {
+        if (f_) std::fclose(f_);
+    }
+    CititorCsv(const CititorCsv&) = delete;
+    CititorCsv& operator=(const CititorCsv&) = delete;
+
+    bool deschide() {
+        if (!DeschideFisierCuMesaj(cale_, "rb", f_, true)) return false;
+        n_ = std::fread(bloc_.data(), 1, bloc_.size(), f_);
+        total_ = n_;
+        // The first block decides the separator: its first lines are enough.
+        sep_ = Separator(bloc_.substr(0, n_));
+        i_ = bloc_.compare(0, 3, "\xEF\xBB\xBF") == 0 && n_ >= 3 ? 3 : 0;
+        return true;
+    }
+
+    int urmatorul(RandFoaie& rand) override {
+        rand_ = &rand;
+        rand.celule.clear();
+        while (n_ > 0) {
+            for (; i_ < n_; ++i_) {
+                const char c = bloc_[i_];
+                if (citat_) {
+                    // A quote inside a quoted field is either the end of the
+                    // field or, doubled, a quote of the text; the next
+                    // character tells, and it may be in the next block.
+                    if (ghilimeaInCitat_) {
+                        ghilimeaInCitat_ = false;
+                        if (c == '"') {
+                            camp_ += '"';
+                            continue;
+                        }
+                        citat_ = false;
+                    } else {
+                        if (c == '"') ghilimeaInCitat_ = true;
+                        else camp_ += c;
+                        continue;
+                    }
+                }
+                if (c == '"' && !inCamp_) {
+                    citat_ = inCamp_ = true;
+                } else if (c == sep_) {
+                    inchideCamp();
+                } else if (c == '\n') {
+                    if (inchideRand()) {
+                        ++i_;
+                        return 1;
+                    }
+                } else if (c != '\r') {
+                    camp_ += c;
+                    inCamp_ = true;
+                }
+            }
+            i_ = 0;
+            n_ = std::fread(bloc_.data(), 1, bloc_.size(), f_);
+            total_ += n_;
+            if (total_ > MarimeMaximaCsv) {
+                RaporteazaFoaieCalcul("Fisierul " + cale_ + " are peste " + std::to_string(MarimeMaximaCsv >> 20) +
+                                      " MB; nu este un catalog CSV.");
+                return -1;
+            }
+        }
+        if (std::ferror(f_)) {
+            RaporteazaFoaieCalcul("Fisierul " + cale_ + " nu poate fi citit: " + std::strerror(errno) + ".");
+            return -1;
+        }
+        if (ghilimeaInCitat_) citat_ = false;
+        if (citat_) {
+            RaporteazaFoaieCalcul("Fisierul " + cale_ + " se termina in interiorul unui text intre ghilimele.");
+            return -1;
+        }
+        if ((inCamp_ || coloana_ > 0) && inchideRand()) return 1;
+        return 0;
+    }
+
+private:
+    void inchideCamp() {
+        rand_->adauga(coloana_++, Celula(std::move(camp_)));
+        camp_.clear();
+        inCamp_ = false;
+    }
+    // True when the row that ends here has a filled cell.
+    bool inchideRand() {
+        inchideCamp();
+        rand_->index = linie_++;
+        coloana_ = 0;
+        return !rand_->celule.empty();
+    }
+
+    std::string cale_;
+    std::FILE* f_ = nullptr;
+    std::string bloc_;
+    std::size_t n_ = 0, i_ = 0;
+    std::uint64_t total_ = 0;
+    char sep_ = ',';
+    RandFoaie* rand_ = nullptr;
+    std::uint32_t linie_ = 0, coloana_ = 0;
+    std::string camp_;
+    bool citat_ = false, inCamp_ = false, ghilimeaInCitat_ = false;
+};
+
 class RegistruCsv : public RegistruCalcul {
 public:
     explicit RegistruCsv(std::string cale) : cale_(std::move(cale)) {
@@ -79,88 +185,10 @@ public:
     }
     const std::vector<std::string>& numeFoi() const override { return nume_; }
 
-    bool citesteFoaie(std::size_t, FoaieCalcul& foaie) override {
-        foaie = {};
-        foaie.nume = nume_[0];
-        std::FILE* f = nullptr;
-        if (!DeschideFisierCuMesaj(cale_, "rb", f, true)) return false;
-        std::string bloc(MarimeBloc, '\0');
-        std::size_t n = std::fread(bloc.data(), 1, bloc.size(), f);
-        // The first block decides the separator: its first lines are enough.
-        char sep = Separator(bloc.substr(0, n));
-        std::size_t i = bloc.compare(0, 3, "\xEF\xBB\xBF") == 0 && n >= 3 ? 3 : 0;
-        std::uint32_t rand = 0, coloana = 0;
-        std::string camp;
-        bool citat = false, inCamp = false, ghilimeaInCitat = false;
-        std::uint64_t total = 0;
-        auto inchideCamp = [&] {
-            foaie.adauga(rand, coloana++, Celula(std::move(camp)));
-            camp.clear();
-            inCamp = false;
-        };
-        auto inchideRand = [&] {
-            inchideCamp();
-            ++rand;
-            coloana = 0;
-        };
-        bool preaMare = false;
-        while (n > 0) {
-            total += n;
-            if (total > MarimeMaximaCsv) {
-                preaMare = true;
-                break;
-            }
-            for (; i < n; ++i) {
-                const char c = bloc[i];
-                if (citat) {
-                    // A quote inside a quoted field is either the end of the
-                    // field or, doubled, a quote of the text; the next
-                    // character tells, and it may be in the next block.
-                    if (ghilimeaInCitat) {
-                        ghilimeaInCitat = false;
-                        if (c == '"') {
-                            camp += '"';
-                            continue;
-                        }
-                        citat = false;
-                    } else {
-                        if (c == '"') ghilimeaInCitat = true;
-                        else camp += c;
-                        continue;
-                    }
-                }
-                if (c == '"' && !inCamp) {
-                    citat = inCamp = true;
-                } else if (c == sep) {
-                    inchideCamp();
-                } else if (c == '\n') {
-                    inchideRand();
-                } else if (c != '\r') {
-                    camp += c;
-                    inCamp = true;
-                }
-            }
-            i = 0;
-            n = std::fread(bloc.data(), 1, bloc.size(), f);
-        }
-        const bool eroare = std::ferror(f) != 0;
-        std::fclose(f);
-        if (preaMare) {
-            RaporteazaFoaieCalcul("Fisierul " + cale_ + " are peste " + std::to_string(MarimeMaximaCsv >> 20) +
-                                  " MB; nu este un catalog CSV.");
-            return false;
-        }
-        if (eroare) {
-            RaporteazaFoaieCalcul("Fisierul " + cale_ + " nu poate fi citit.");
-            return false;
-        }
-        if (ghilimeaInCitat) citat = false;
-        if (citat) {
-            RaporteazaFoaieCalcul("Fisierul " + cale_ + " se termina in interiorul unui text intre ghilimele.");
-            return false;
-        }
-        if (inCamp || coloana > 0) inchideRand();
-        return true;
+    std::unique_ptr<CititorFoaie> deschideFoaie(std::size_t) override {
+        auto c = std::make_unique<CititorCsv>(cale_);
+        if (!c->deschide()) return nullptr;
+        return c;
     }
 
 private:

@@ -278,19 +278,7 @@ public:
 
     const std::vector<std::string>& numeFoi() const override { return nume_; }
 
-    bool citesteFoaie(std::size_t index, FoaieCalcul& foaie) override {
-        foaie = {};
-        foaie.nume = nume_[index];
-        try {
-            citesteCelule(foi_[index].pozitie, foaie);
-            foaie.termina();
-            return true;
-        } catch (const Deteriorat& d) {
-            return defect("foaia " + foaie.nume + ": " + d.detaliu);
-        } catch (const std::bad_alloc&) {
-            return defect("memorie insuficienta");
-        }
-    }
+    std::unique_ptr<CititorFoaie> deschideFoaie(std::size_t index) override;
 
     static void RaporteazaVechi(const std::string& cale) {
         RaporteazaFoaieCalcul("Registrul Excel " + cale +
@@ -341,91 +329,150 @@ private:
         }
     }
 
-    void citesteCelule(std::size_t inceput, FoaieCalcul& foaie) {
-        // Charts drawn on a sheet bring their own BOF..EOF inside it.
-        int adancime = 0;
-        // A string result comes in the STRING record after its FORMULA.
-        bool asteaptaText = false;
-        std::uint32_t randText = 0, coloanaText = 0;
-        for (std::size_t p = inceput;;) {
-            if (p >= flux_.size()) throw Deteriorat{"lipseste inregistrarea ei de sfarsit"};
-            const Inregistrare r = InregistrareLa(flux_, p);
-            p = r.urmatoarea();
-            if (r.tip == InregInceput) ++adancime;
-            else if (r.tip == InregSfarsit && --adancime == 0) return;
-            if (adancime != 1) continue;
-            const bool celula = r.tip == InregEtichetaSst || r.tip == InregEticheta ||
-                                r.tip == InregNumar || r.tip == InregRk || r.tip == InregMulRk ||
-                                r.tip == InregBoolErr || r.tip == InregFormula;
-            if (r.tip == InregTextFormula && asteaptaText) {
-                CititorContinuat c(flux_, r);
-                const std::size_t cch = c.u16();
-                std::u16string u;
-                c.caractere(cch, c.u8() & 1, u);
-                foaie.adauga(randText, coloanaText, CelulaText(Utf8DinUtf16(u)));
-            }
-            if (r.tip == InregTextFormula || celula) asteaptaText = false;
-            if (!celula) continue;
-            const std::uint32_t rand = r.u16(0), coloana = r.u16(2);
-            if (coloana >= ColoaneBiff8)
-                throw Deteriorat{r.unde() + " are o celula in coloana " + std::to_string(coloana + 1) +
-                                 ", peste ultima (256)"};
-            switch (r.tip) {
-                case InregEtichetaSst: {
-                    const std::uint32_t i = r.u32(6);
-                    if (i >= texte_.size())
-                        throw Deteriorat{"celula " + LitereColoana(coloana) + std::to_string(rand + 1) +
-                                         " cere textul comun " + std::to_string(i) + " din " +
-                                         std::to_string(texte_.size())};
-                    foaie.adauga(rand, coloana, CelulaText(texte_[i]));
-                    break;
-                }
-                case InregEticheta:
-                    foaie.adauga(rand, coloana, CelulaText(TextInInregistrare(r, 9, r.u16(6), r.u8(8) & 1)));
-                    break;
-                case InregNumar: foaie.adauga(rand, coloana, CelulaNumar(r.f64(6))); break;
-                case InregRk: foaie.adauga(rand, coloana, CelulaNumar(NumarRk(r.u32(6)))); break;
-                case InregMulRk: {
-                    // Column of the first cell, then 6 bytes a cell, then the column of the last.
-                    const std::size_t n = r.date.size() >= 6 ? (r.date.size() - 6) / 6 : 0;
-                    const std::uint32_t ultima = r.u16(r.date.size() - 2);
-                    if (n == 0 || r.date.size() % 6 != 0 || ultima != coloana + n - 1 || ultima >= ColoaneBiff8)
-                        throw Deteriorat{r.unde() + " nu se potriveste cu coloanele ei"};
-                    for (std::size_t k = 0; k < n; ++k)
-                        foaie.adauga(rand, coloana + static_cast<std::uint32_t>(k),
-                                     CelulaNumar(NumarRk(r.u32(6 + 6 * k))));
-                    break;
-                }
-                case InregBoolErr:
-                    if (r.u8(7) == 0) foaie.adauga(rand, coloana, CelulaNumar(r.u8(6) ? 1 : 0));
-                    break;
-                case InregFormula:
-                    // A result that is not a number marks its last two bytes 0xFFFF
-                    // and says in its first what it is.
-                    if (r.u16(12) != 0xFFFF) {
-                        foaie.adauga(rand, coloana, CelulaNumar(r.f64(6)));
-                    } else if (r.u8(6) == 0) {
-                        asteaptaText = true;
-                        randText = rand;
-                        coloanaText = coloana;
-                    } else if (r.u8(6) == 1) {
-                        foaie.adauga(rand, coloana, CelulaNumar(r.u8(8) ? 1 : 0));
-                    }
-                    break;
-            }
-        }
-    }
-
-    bool defect(const std::string& detaliu) {
+public:
+    bool defect(const std::string& detaliu) const {
         RaporteazaFoaieCalcul("Registrul Excel " + cale_ + " este deteriorat (" + detaliu + ").");
         return false;
     }
+    const Octeti& flux() const { return flux_; }
+    const std::vector<std::string>& texte() const { return texte_; }
 
+private:
     std::string cale_;
     Octeti flux_;
     std::vector<Foaie> foi_;
     std::vector<std::string> nume_, texte_;
 };
+
+// The cell records of one sheet, read from the stream in memory a row at
+// a time: the stream is held anyway, so the cells cost nothing beside it.
+class CititorXls : public CititorFoaie {
+public:
+    CititorXls(const RegistruXls& r, std::string nume, std::size_t inceput)
+        : registru_(r), nume_(std::move(nume)), p_(inceput) {}
+
+    int urmatorul(RandFoaie& rand) override {
+        try {
+            while (!gata_) {
+                if (citesteInregistrare() && !curent_.celule.empty() && curent_.index != randNou_) {
+                    da(rand);
+                    muta();
+                    return 1;
+                }
+                muta();
+            }
+        } catch (const Deteriorat& d) {
+            return registru_.defect("foaia " + nume_ + ": " + d.detaliu), -1;
+        } catch (const std::bad_alloc&) {
+            return registru_.defect("memorie insuficienta"), -1;
+        }
+        if (curent_.celule.empty()) return 0;
+        da(rand);
+        return 1;
+    }
+
+private:
+    void da(RandFoaie& rand) {
+        std::swap(rand, curent_);
+        curent_.celule.clear();
+        rand.ordoneaza();
+    }
+    // The cells of the record just read go to the row being built.
+    void muta() {
+        for (auto& [coloana, celula] : noi_) {
+            curent_.index = randNou_;
+            curent_.adauga(coloana, std::move(celula));
+        }
+        noi_.clear();
+    }
+    void nou(std::uint32_t rand, std::uint32_t coloana, CelulaFoaie c) {
+        if (c.tip == CelulaFoaie::Text && c.text.empty()) return;
+        randNou_ = rand;
+        noi_.emplace_back(coloana, std::move(c));
+    }
+
+    // One record of the sheet; true when it gave cells (in noi_, of row randNou_).
+    bool citesteInregistrare() {
+        const Octeti& flux = registru_.flux();
+        if (p_ >= flux.size()) throw Deteriorat{"lipseste inregistrarea ei de sfarsit"};
+        const Inregistrare r = InregistrareLa(flux, p_);
+        p_ = r.urmatoarea();
+        // Charts drawn on a sheet bring their own BOF..EOF inside it.
+        if (r.tip == InregInceput) ++adancime_;
+        else if (r.tip == InregSfarsit && --adancime_ == 0) gata_ = true;
+        if (adancime_ != 1) return false;
+        const bool celula = r.tip == InregEtichetaSst || r.tip == InregEticheta || r.tip == InregNumar ||
+                            r.tip == InregRk || r.tip == InregMulRk || r.tip == InregBoolErr || r.tip == InregFormula;
+        // A string result comes in the STRING record after its FORMULA.
+        if (r.tip == InregTextFormula && asteaptaText_) {
+            CititorContinuat c(flux, r);
+            const std::size_t cch = c.u16();
+            std::u16string u;
+            c.caractere(cch, c.u8() & 1, u);
+            nou(randText_, coloanaText_, CelulaText(Utf8DinUtf16(u)));
+        }
+        if (r.tip == InregTextFormula || celula) asteaptaText_ = false;
+        if (!celula) return !noi_.empty();
+        const std::uint32_t rand = r.u16(0), coloana = r.u16(2);
+        if (coloana >= ColoaneBiff8)
+            throw Deteriorat{r.unde() + " are o celula in coloana " + std::to_string(coloana + 1) +
+                             ", peste ultima (256)"};
+        switch (r.tip) {
+            case InregEtichetaSst: {
+                const std::uint32_t i = r.u32(6);
+                const auto& texte = registru_.texte();
+                if (i >= texte.size())
+                    throw Deteriorat{"celula " + LitereColoana(coloana) + std::to_string(rand + 1) +
+                                     " cere textul comun " + std::to_string(i) + " din " + std::to_string(texte.size())};
+                nou(rand, coloana, CelulaText(texte[i]));
+                break;
+            }
+            case InregEticheta: nou(rand, coloana, CelulaText(TextInInregistrare(r, 9, r.u16(6), r.u8(8) & 1))); break;
+            case InregNumar: nou(rand, coloana, CelulaNumar(r.f64(6))); break;
+            case InregRk: nou(rand, coloana, CelulaNumar(NumarRk(r.u32(6)))); break;
+            case InregMulRk: {
+                // Column of the first cell, then 6 bytes a cell, then the column of the last.
+                const std::size_t n = r.date.size() >= 6 ? (r.date.size() - 6) / 6 : 0;
+                const std::uint32_t ultima = r.u16(r.date.size() - 2);
+                if (n == 0 || r.date.size() % 6 != 0 || ultima != coloana + n - 1 || ultima >= ColoaneBiff8)
+                    throw Deteriorat{r.unde() + " nu se potriveste cu coloanele ei"};
+                for (std::size_t k = 0; k < n; ++k)
+                    nou(rand, coloana + static_cast<std::uint32_t>(k), CelulaNumar(NumarRk(r.u32(6 + 6 * k))));
+                break;
+            }
+            case InregBoolErr:
+                if (r.u8(7) == 0) nou(rand, coloana, CelulaNumar(r.u8(6) ? 1 : 0));
+                break;
+            case InregFormula:
+                // A result that is not a number marks its last two bytes 0xFFFF
+                // and says in its first what it is.
+                if (r.u16(12) != 0xFFFF) {
+                    nou(rand, coloana, CelulaNumar(r.f64(6)));
+                } else if (r.u8(6) == 0) {
+                    asteaptaText_ = true;
+                    randText_ = rand;
+                    coloanaText_ = coloana;
+                } else if (r.u8(6) == 1) {
+                    nou(rand, coloana, CelulaNumar(r.u8(8) ? 1 : 0));
+                }
+                break;
+        }
+        return !noi_.empty();
+    }
+
+    const RegistruXls& registru_;
+    std::string nume_;
+    std::size_t p_;
+    int adancime_ = 0;
+    bool gata_ = false, asteaptaText_ = false;
+    std::uint32_t randText_ = 0, coloanaText_ = 0, randNou_ = 0;
+    std::vector<std::pair<std::uint32_t, CelulaFoaie>> noi_;
+    RandFoaie curent_;
+};
+
+std::unique_ptr<CititorFoaie> RegistruXls::deschideFoaie(std::size_t index) {
+    return std::make_unique<CititorXls>(*this, nume_[index], foi_[index].pozitie);
+}
 
 struct EliberareGsf {
     void operator()(gpointer p) const { g_object_unref(p); }

@@ -133,73 +133,31 @@ public:
 
     const std::vector<std::string>& numeFoi() const override { return nume_; }
 
-    bool citesteFoaie(std::size_t index, FoaieCalcul& foaie) override {
-        foaie = {};
-        foaie.nume = nume_[index];
-        return citeste(parti_[index], [&](QXmlStreamReader& x) { citesteCelule(x, foaie); });
+    std::unique_ptr<CititorFoaie> deschideFoaie(std::size_t index) override;
+
+    // Tells why the workbook cannot be read, naming it.
+    bool defect(const std::string& detaliu) const {
+        RaporteazaFoaieCalcul("Registrul Excel " + cale_ + " este deteriorat (" + detaliu + ").");
+        return false;
+    }
+    // The part's own trouble after a parse, reported; false when there was one.
+    bool parteBuna(const std::string& nume, const ParteArhiva& parte, const QXmlStreamReader& x) const {
+        if (parte.preaMare())
+            return defect(nume + " depaseste " + std::to_string(LimitaParte >> 20) + " MB despachetat (sau registrul " +
+                          std::to_string(LimitaRegistru >> 20) + " MB)");
+        if (!parte.eroare().empty()) return defect(nume + ": " + parte.eroare());
+        if (x.hasError()) return defect(nume + ": " + x.errorString().toStdString());
+        return true;
+    }
+    // An open part of the archive, reported when it cannot be had.
+    zip_file_t* deschideParte(const std::string& nume) const {
+        zip_file_t* z = zip_fopen(zip_, nume.c_str(), 0);
+        if (!z) defect(zip_name_locate(zip_, nume.c_str(), 0) < 0 ? "lipseste " + nume : nume + ": " + zip_strerror(zip_));
+        return z;
     }
 
-private:
-    void citesteCelule(QXmlStreamReader& x, FoaieCalcul& foaie) {
-        int rand = 0, coloana = 0;
-        QString tip;
-        int randCelula = 0, coloanaCelula = 0;
-        QString valoare;
-        bool areValoare = false;
-        while (!x.atEnd()) {
-            const auto t = x.readNext();
-            if (t == QXmlStreamReader::StartElement) {
-                const auto n = x.name();
-                if (n == u"row") {
-                    const int r = x.attributes().value(QLatin1String("r")).toInt();
-                    rand = r > 0 ? r : rand + 1;
-                    coloana = 0;
-                } else if (n == u"c") {
-                    const auto ref = x.attributes().value(QLatin1String("r"));
-                    const int c = ColoanaDinReferinta(ref);
-                    coloanaCelula = c >= 0 ? c : coloana;
-                    randCelula = c >= 0 && RandDinReferinta(ref) > 0 ? RandDinReferinta(ref) : rand;
-                    tip = x.attributes().value(QLatin1String("t")).toString();
-                    valoare.clear();
-                    areValoare = false;
-                } else if (n == u"v") {
-                    valoare = x.readElementText();
-                    areValoare = true;
-                } else if (n == u"is") {
-                    valoare = textBogat(x);
-                    areValoare = true;
-                }
-            } else if (t == QXmlStreamReader::EndElement && x.name() == u"c") {
-                coloana = coloanaCelula + 1;
-                if (!areValoare || randCelula <= 0 || randCelula > 1048576) continue;
-                CelulaFoaie c;
-                if (tip == u"s") {
-                    const int i = valoare.toInt();
-                    if (i >= 0 && static_cast<std::size_t>(i) < texte_.size()) {
-                        c.tip = CelulaFoaie::Text;
-                        c.text = texte_[static_cast<std::size_t>(i)];
-                    }
-                } else if (tip == u"e") {
-                    continue;  // an error value (#N/A) is no value
-                } else if (tip == u"str" || tip == u"inlineStr") {
-                    c.tip = CelulaFoaie::Text;
-                    c.text = valoare.toStdString();
-                } else {
-                    const std::string v = valoare.trimmed().toStdString();
-                    const auto r = std::from_chars(v.data(), v.data() + v.size(), c.numar);
-                    if (!v.empty() && r.ec == std::errc() && r.ptr == v.data() + v.size()) {
-                        c.tip = CelulaFoaie::Numar;
-                    } else if (!v.empty()) {
-                        c.tip = CelulaFoaie::Text;
-                        c.text = v;
-                    }
-                }
-                foaie.adauga(static_cast<std::uint32_t>(randCelula - 1), static_cast<std::uint32_t>(coloanaCelula),
-                             std::move(c));
-            }
-        }
-        foaie.termina();
-    }
+    const std::vector<std::string>& texte() const { return texte_; }
+    qint64 totalInflat() const { return totalInflat_; }
 
     // The text of an <si> or <is>: every <t> in it, phonetic runs left out.
     static QString textBogat(QXmlStreamReader& x) {
@@ -219,26 +177,17 @@ private:
         return text;
     }
 
-    bool defect(const std::string& detaliu) {
-        RaporteazaFoaieCalcul("Registrul Excel " + cale_ + " este deteriorat (" + detaliu + ").");
-        return false;
-    }
-
+private:
     // Parses one part with `f`, inflating it as the parser reads; reports a
     // missing, damaged or oversized part.
     template <class F>
     bool citeste(const std::string& nume, F&& f) {
-        zip_file_t* z = zip_fopen(zip_, nume.c_str(), 0);
-        if (!z) return defect(zip_name_locate(zip_, nume.c_str(), 0) < 0 ? "lipseste " + nume : nume + ": " + zip_strerror(zip_));
+        zip_file_t* z = deschideParte(nume);
+        if (!z) return false;
         ParteArhiva parte(z, totalInflat_);
         QXmlStreamReader x(&parte);
         f(x);
-        if (parte.preaMare())
-            return defect(nume + " depaseste " + std::to_string(LimitaParte >> 20) + " MB despachetat (sau registrul " +
-                          std::to_string(LimitaRegistru >> 20) + " MB)");
-        if (!parte.eroare().empty()) return defect(nume + ": " + parte.eroare());
-        if (x.hasError()) return defect(nume + ": " + x.errorString().toStdString());
-        return true;
+        return parteBuna(nume, parte, x);
     }
 
     std::string cale_;
@@ -246,6 +195,114 @@ private:
     std::vector<std::string> nume_, parti_, texte_;
     qint64 totalInflat_ = 0;
 };
+
+// A sheet's part parsed as it is inflated, handing out a row at a time.
+// The inflated total starts from what opening the workbook inflated, so the
+// workbook's limit holds for each read of the sheet.
+class CititorXlsx : public CititorFoaie {
+public:
+    CititorXlsx(const RegistruXlsx& r, zip_file_t* z, std::string parte)
+        : registru_(r), nume_(std::move(parte)), total_(r.totalInflat()), parte_(z, total_), x_(&parte_) {}
+
+    int urmatorul(RandFoaie& rand) override {
+        while (!x_.atEnd()) {
+            const auto t = x_.readNext();
+            if (t == QXmlStreamReader::StartElement) {
+                inceput();
+            } else if (t == QXmlStreamReader::EndElement && x_.name() == u"c" && celulaGata()) {
+                // A cell of another row: the row before is whole.
+                const bool altRand = !curent_.celule.empty() && curent_.index != randCelula_;
+                if (altRand) da(rand);
+                curent_.index = randCelula_;
+                curent_.adauga(static_cast<std::uint32_t>(coloanaCelula_), std::move(celula_));
+                if (altRand) return 1;
+            }
+        }
+        if (!registru_.parteBuna(nume_, parte_, x_)) return -1;
+        if (curent_.celule.empty()) return 0;
+        da(rand);
+        return 1;
+    }
+
+private:
+    void inceput() {
+        const auto n = x_.name();
+        if (n == u"row") {
+            const int r = x_.attributes().value(QLatin1String("r")).toInt();
+            rand_ = r > 0 ? r : rand_ + 1;
+            coloana_ = 0;
+        } else if (n == u"c") {
+            const auto ref = x_.attributes().value(QLatin1String("r"));
+            const int c = ColoanaDinReferinta(ref);
+            coloanaCelula_ = c >= 0 ? c : coloana_;
+            const int r = c >= 0 ? RandDinReferinta(ref) : -1;
+            randXml_ = r > 0 ? r : rand_;
+            tip_ = x_.attributes().value(QLatin1String("t")).toString();
+            valoare_.clear();
+            areValoare_ = false;
+        } else if (n == u"v") {
+            valoare_ = x_.readElementText();
+            areValoare_ = true;
+        } else if (n == u"is") {
+            valoare_ = RegistruXlsx::textBogat(x_);
+            areValoare_ = true;
+        }
+    }
+
+    // The cell just ended into celula_; false when it holds nothing.
+    bool celulaGata() {
+        coloana_ = coloanaCelula_ + 1;
+        celula_ = {};
+        if (!areValoare_ || randXml_ <= 0 || randXml_ > 1048576) return false;
+        randCelula_ = static_cast<std::uint32_t>(randXml_ - 1);
+        if (tip_ == u"s") {
+            const int i = valoare_.toInt();
+            if (i >= 0 && static_cast<std::size_t>(i) < registru_.texte().size()) {
+                celula_.tip = CelulaFoaie::Text;
+                celula_.text = registru_.texte()[static_cast<std::size_t>(i)];
+            }
+        } else if (tip_ == u"e") {
+            return false;  // an error value (#N/A) is no value
+        } else if (tip_ == u"str" || tip_ == u"inlineStr") {
+            celula_.tip = CelulaFoaie::Text;
+            celula_.text = valoare_.toStdString();
+        } else {
+            const std::string v = valoare_.trimmed().toStdString();
+            const auto r = std::from_chars(v.data(), v.data() + v.size(), celula_.numar);
+            if (!v.empty() && r.ec == std::errc() && r.ptr == v.data() + v.size()) {
+                celula_.tip = CelulaFoaie::Numar;
+            } else if (!v.empty()) {
+                celula_.tip = CelulaFoaie::Text;
+                celula_.text = v;
+            }
+        }
+        return celula_.tip != CelulaFoaie::Goala && !(celula_.tip == CelulaFoaie::Text && celula_.text.empty());
+    }
+
+    void da(RandFoaie& rand) {
+        std::swap(rand, curent_);
+        curent_.celule.clear();
+        rand.ordoneaza();
+    }
+
+    const RegistruXlsx& registru_;
+    std::string nume_;
+    qint64 total_;
+    ParteArhiva parte_;
+    QXmlStreamReader x_;
+    int rand_ = 0, coloana_ = 0, randXml_ = 0, coloanaCelula_ = 0;
+    std::uint32_t randCelula_ = 0;
+    QString tip_, valoare_;
+    bool areValoare_ = false;
+    CelulaFoaie celula_;
+    RandFoaie curent_;
+};
+
+std::unique_ptr<CititorFoaie> RegistruXlsx::deschideFoaie(std::size_t index) {
+    zip_file_t* z = deschideParte(parti_[index]);
+    if (!z) return nullptr;
+    return std::make_unique<CititorXlsx>(*this, z, parti_[index]);
+}
 
 }  // namespace
 

@@ -15,7 +15,6 @@ namespace vitramor {
 
 namespace {
 
-
 struct Numarare {
     std::size_t pline = 0, texte = 0;
 };
@@ -29,12 +28,51 @@ Numarare NumaraRand(const RandFoaie& r) {
     return n;
 }
 
+// Mostly text, and at least half as full as the fullest row near the top.
+bool EsteAntet(const RandFoaie& r, std::size_t maxim) {
+    const Numarare c = NumaraRand(r);
+    return c.texte * 2 > c.pline && c.pline * 2 >= maxim;
+}
+
 }  // namespace
 
 const CelulaFoaie* RandFoaie::celula(std::uint32_t coloana) const {
     const auto it = std::lower_bound(celule.begin(), celule.end(), coloana,
                                      [](const CelulaFoaie& c, std::uint32_t k) { return c.coloana < k; });
     return it != celule.end() && it->coloana == coloana ? &*it : nullptr;
+}
+
+void RandFoaie::adauga(std::uint32_t coloana, CelulaFoaie c) {
+    if (c.tip == CelulaFoaie::Goala || (c.tip == CelulaFoaie::Text && c.text.empty())) return;
+    c.coloana = coloana;
+    celule.push_back(std::move(c));
+}
+
+void RandFoaie::ordoneaza() {
+    const auto nuInainte = [](const CelulaFoaie& a, const CelulaFoaie& b) { return a.coloana >= b.coloana; };
+    if (std::adjacent_find(celule.begin(), celule.end(), nuInainte) == celule.end()) return;
+    // Stable: of two cells of one column, the one given last stays last and wins.
+    std::stable_sort(celule.begin(), celule.end(),
+                     [](const CelulaFoaie& a, const CelulaFoaie& b) { return a.coloana < b.coloana; });
+    std::vector<CelulaFoaie> unice;
+    for (CelulaFoaie& c : celule) {
+        if (!unice.empty() && unice.back().coloana == c.coloana) unice.back() = std::move(c);
+        else unice.push_back(std::move(c));
+    }
+    celule = std::move(unice);
+}
+
+bool RegistruCalcul::citesteFoaie(std::size_t index, FoaieCalcul& foaie) {
+    foaie = {};
+    foaie.nume = numeFoi()[index];
+    auto cititor = deschideFoaie(index);
+    if (!cititor) return false;
+    RandFoaie r;
+    int cod;
+    while ((cod = cititor->urmatorul(r)) > 0)
+        for (CelulaFoaie& c : r.celule) foaie.adauga(r.index, c.coloana, std::move(c));
+    foaie.termina();
+    return cod == 0;
 }
 
 void FoaieCalcul::adauga(std::uint32_t rand, std::uint32_t coloana, CelulaFoaie celula) {
@@ -70,12 +108,6 @@ void FoaieCalcul::termina() {
     inOrdine_ = true;
 }
 
-const RandFoaie* FoaieCalcul::rand(std::uint32_t index) const {
-    const auto it = std::lower_bound(randuri.begin(), randuri.end(), index,
-                                     [](const RandFoaie& r, std::uint32_t i) { return r.index < i; });
-    return it != randuri.end() && it->index == index ? &*it : nullptr;
-}
-
 std::string LitereColoana(std::size_t index) {
     std::string s;
     for (std::size_t n = index + 1; n > 0; n = (n - 1) / 26) s.insert(s.begin(), static_cast<char>('A' + (n - 1) % 26));
@@ -94,64 +126,85 @@ std::string TextCelula(std::string octeti) {
 
 void RaporteazaFoaieCalcul(const std::string& text) { MesajBox(nullptr, text, "ATENTIE!", stil::MB_OK | stil::MB_ICONEXCLAMATION); }
 
-bool AnalizeazaFoaie(const FoaieCalcul& foaie, int randAntet, TabelFoaie& tabel) {
-    tabel = {};
-    const auto& randuri = foaie.randuri;
-    const std::size_t n = randuri.size();
-    std::size_t antet = n;
-    if (randAntet > 0) {
-        const auto dorit = static_cast<std::uint32_t>(randAntet - 1);
-        for (std::size_t i = 0; i < n && antet == n; ++i)
-            if (randuri[i].index == dorit) antet = i;
-        if (antet == n) {
-            const std::uint32_t ultimul = n ? randuri.back().index + 1 : 0;
-            RaporteazaFoaieCalcul("Foaia " + foaie.nume + (ultimul < dorit + 1
-                                      ? " are doar " + std::to_string(ultimul) + " randuri; randul "
-                                      : " are randul gol; randul ") +
-                                  std::to_string(randAntet) + " nu poate numi coloanele.");
-            return false;
-        }
-    } else {
-        std::size_t maxim = 0;
-        for (std::size_t i = 0; i < std::min<std::size_t>(n, 50); ++i) maxim = std::max(maxim, NumaraRand(randuri[i]).pline);
-        for (std::size_t i = 0; i < n && antet == n; ++i) {
-            const Numarare c = NumaraRand(randuri[i]);
-            if (c.texte * 2 > c.pline && c.pline * 2 >= maxim) antet = i;
-        }
-        if (antet == n) {
-            RaporteazaFoaieCalcul("Foaia " + foaie.nume +
-                                  " nu are un rand cu numele coloanelor (un rand cu text in cele mai multe celule).");
-            return false;
+AnalizaFoaie::AnalizaFoaie(std::string numeFoaie, int randAntet) : nume_(std::move(numeFoaie)), randAntet_(randAntet) {}
+
+// The fullest of the first 50 rows sets how full the header must be; until
+// they are all in, the rows wait.
+constexpr std::size_t RanduriDeSus = 50;
+
+void AnalizaFoaie::adauga(const RandFoaie& r) {
+    sfarsit_ = r.index + 1;
+    if (gasit_) {
+        date(r);
+    } else if (randAntet_ > 0) {
+        if (r.index == static_cast<std::uint32_t>(randAntet_ - 1)) antet(r, pozitie_);
+    } else if (!maximStiut_) {
+        primele_.push_back(r);
+        if (primele_.size() == RanduriDeSus) alegeDinPrimele();
+    } else if (EsteAntet(r, maxim_)) {
+        antet(r, pozitie_);
+    }
+    ++pozitie_;
+}
+
+// The rows kept are the sheet's first ones: row i of them is at position i.
+void AnalizaFoaie::alegeDinPrimele() {
+    maximStiut_ = true;
+    for (const RandFoaie& r : primele_) maxim_ = std::max(maxim_, NumaraRand(r).pline);
+    for (std::size_t i = 0; i < primele_.size(); ++i) {
+        if (gasit_) date(primele_[i]);
+        else if (EsteAntet(primele_[i], maxim_)) antet(primele_[i], i);
+    }
+    primele_ = {};
+}
+
+void AnalizaFoaie::antet(const RandFoaie& r, std::size_t pozitie) {
+    gasit_ = true;
+    pozitieAntet_ = pozitie;
+    capete_ = r;
+    latime_ = r.latime();
+}
+
+void AnalizaFoaie::date(const RandFoaie& r) {
+    latime_ = std::max(latime_, r.latime());
+    if (tipuri_.size() < latime_) tipuri_.resize(latime_);
+    for (const CelulaFoaie& c : r.celule) {
+        Tipuri& t = tipuri_[c.coloana];
+        if (c.tip == CelulaFoaie::Text) {
+            t.text = true;
+            t.lungimeMaxima = std::max(t.lungimeMaxima, c.text.size());
+        } else {
+            t.numar = true;
         }
     }
+}
 
-    // Columns run to the last one that holds anything, in the header or below.
-    std::size_t latime = 0;
-    for (std::size_t i = antet; i < n; ++i) latime = std::max<std::size_t>(latime, randuri[i].latime());
-    if (latime == 0) {
-        RaporteazaFoaieCalcul("Foaia " + foaie.nume + " nu are coloane.");
+bool AnalizaFoaie::termina(TabelFoaie& tabel) {
+    tabel = {};
+    if (!gasit_ && !maximStiut_ && randAntet_ == 0) alegeDinPrimele();
+    if (!gasit_) {
+        if (randAntet_ > 0) {
+            const auto dorit = static_cast<std::uint32_t>(randAntet_);
+            RaporteazaFoaieCalcul("Foaia " + nume_ +
+                                  (sfarsit_ < dorit ? " are doar " + std::to_string(sfarsit_) + " randuri; randul "
+                                                    : " are randul gol; randul ") +
+                                  std::to_string(randAntet_) + " nu poate numi coloanele.");
+        } else {
+            RaporteazaFoaieCalcul("Foaia " + nume_ +
+                                  " nu are un rand cu numele coloanelor (un rand cu text in cele mai multe celule).");
+        }
         return false;
     }
-    struct Tipuri {
-        bool text = false, numar = false;
-        std::size_t lungimeMaxima = 0;
-    };
-    std::vector<Tipuri> tipuri(latime);
-    for (std::size_t i = antet + 1; i < n; ++i)
-        for (const CelulaFoaie& c : randuri[i].celule) {
-            Tipuri& t = tipuri[c.coloana];
-            if (c.tip == CelulaFoaie::Text) {
-                t.text = true;
-                t.lungimeMaxima = std::max(t.lungimeMaxima, c.text.size());
-            } else {
-                t.numar = true;
-            }
-        }
-    const RandFoaie& capete = randuri[antet];
-    tabel.coloane.resize(latime);
-    for (std::size_t j = 0; j < latime; ++j) {
+    // Columns run to the last one that holds anything, in the header or below.
+    if (latime_ == 0) {
+        RaporteazaFoaieCalcul("Foaia " + nume_ + " nu are coloane.");
+        return false;
+    }
+    tipuri_.resize(latime_);
+    tabel.coloane.resize(latime_);
+    for (std::size_t j = 0; j < latime_; ++j) {
         ColoanaTabel& c = tabel.coloane[j];
-        const CelulaFoaie* h = capete.celula(static_cast<std::uint32_t>(j));
+        const CelulaFoaie* h = capete_.celula(static_cast<std::uint32_t>(j));
         if (!h) c.nume = LitereColoana(j);
         else if (h->tip == CelulaFoaie::Text) c.nume = h->text;
         else {
@@ -159,18 +212,24 @@ bool AnalizeazaFoaie(const FoaieCalcul& foaie, int randAntet, TabelFoaie& tabel)
             std::snprintf(b, sizeof b, "%.15g", h->numar);
             c.nume = b;
         }
-        if (tipuri[j].numar && !tipuri[j].text) {
+        if (tipuri_[j].numar && !tipuri_[j].text) {
             c.tipSql = SQL_DOUBLE;
             c.marime = 15;
             c.lungimeBuffer = sizeof(double);
         } else {
             c.tipSql = SQL_VARCHAR;
-            c.marime = static_cast<SQLINTEGER>(std::max<std::size_t>(tipuri[j].lungimeMaxima, 255));
+            c.marime = static_cast<SQLINTEGER>(std::max<std::size_t>(tipuri_[j].lungimeMaxima, 255));
             c.lungimeBuffer = c.marime + 1;
         }
     }
-    tabel.primulRandDate = antet + 1;
+    tabel.primulRandDate = pozitieAntet_ + 1;
     return true;
+}
+
+bool AnalizeazaFoaie(const FoaieCalcul& foaie, int randAntet, TabelFoaie& tabel) {
+    AnalizaFoaie a(foaie.nume, randAntet);
+    for (const RandFoaie& r : foaie.randuri) a.adauga(r);
+    return a.termina(tabel);
 }
 
 }  // namespace vitramor

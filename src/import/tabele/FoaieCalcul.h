@@ -1,8 +1,10 @@
 #pragma once
 // The cells of a worksheet (or of a CSV file) as the spreadsheet sources
-// hold them in memory, and how a sheet becomes a table: which row names the
-// columns, what each column is called and whether it binds as a number or as
-// text.
+// read them, one row at a time, and how a sheet becomes a table: which row
+// names the columns, what each column is called and whether it binds as a
+// number or as text. A sheet is read through twice (once to learn its
+// columns, once for its rows) rather than held: a catalogue file of tens of
+// megabytes then costs a row's worth of memory, not several times its size.
 
 #include <cstddef>
 #include <cstdint>
@@ -33,6 +35,22 @@ struct RandFoaie {
     const CelulaFoaie* celula(std::uint32_t coloana) const;
     // One past the last filled column.
     std::uint32_t latime() const { return celule.empty() ? 0 : celule.back().coloana + 1; }
+    // Readers add cells as the file gives them; an empty cell (or an empty
+    // text) is dropped.
+    void adauga(std::uint32_t coloana, CelulaFoaie celula);
+    // Puts the cells in column order, a cell given twice keeping its last value.
+    void ordoneaza();
+};
+
+// The filled rows of one sheet, one after the other.
+class CititorFoaie {
+public:
+    virtual ~CititorFoaie() = default;
+    // The next row with a filled cell, its cells in column order: 1; 0 at
+    // the end; -1 after a failure it has reported. Rows come as the file
+    // gives them, which is row order in every file a spreadsheet program
+    // writes; the table source checks it.
+    virtual int urmatorul(RandFoaie& rand) = 0;
 };
 
 // The filled rows of a sheet in row order.
@@ -46,20 +64,21 @@ struct FoaieCalcul {
     void adauga(std::uint32_t rand, std::uint32_t coloana, CelulaFoaie celula);
     // Puts rows and cells in order once a reader has added them all.
     void termina();
-    // The row of a 0-based index, or null when the row is empty.
-    const RandFoaie* rand(std::uint32_t index) const;
 
 private:
     bool inOrdine_ = true;
 };
 
-// A workbook reader: the sheet names at once, a sheet's cells on demand.
+// A workbook reader: the sheet names at once, a sheet's rows on demand.
 class RegistruCalcul {
 public:
     virtual ~RegistruCalcul() = default;
     virtual const std::vector<std::string>& numeFoi() const = 0;
-    // Reports its own failure.
-    virtual bool citesteFoaie(std::size_t index, FoaieCalcul& foaie) = 0;
+    // A reader at the first row of sheet `index`; null after a reported failure.
+    virtual std::unique_ptr<CititorFoaie> deschideFoaie(std::size_t index) = 0;
+    // The whole sheet in memory, rows and cells in order, for a file that
+    // gives its rows out of order. Reports its own failure.
+    bool citesteFoaie(std::size_t index, FoaieCalcul& foaie);
 };
 
 // Each reports why a file cannot be read and gives null.
@@ -78,6 +97,35 @@ struct TabelFoaie {
 // row near the top (so a title line above the header is passed over).
 // Reports a sheet without such a row.
 bool AnalizeazaFoaie(const FoaieCalcul& foaie, int randAntet, TabelFoaie& tabel);
+
+// The same analysis over rows handed in one at a time, in row order: it
+// keeps the first rows until the header row is known, then only the header
+// and what each column has held.
+class AnalizaFoaie {
+public:
+    AnalizaFoaie(std::string numeFoaie, int randAntet);
+    void adauga(const RandFoaie& rand);
+    bool termina(TabelFoaie& tabel);
+
+private:
+    struct Tipuri {
+        bool text = false, numar = false;
+        std::size_t lungimeMaxima = 0;
+    };
+    void antet(const RandFoaie& rand, std::size_t pozitie);
+    void date(const RandFoaie& rand);
+    void alegeDinPrimele();
+
+    std::string nume_;
+    int randAntet_;
+    std::size_t pozitie_ = 0, pozitieAntet_ = 0, maxim_ = 0;
+    std::uint32_t sfarsit_ = 0;  // one past the last row index seen
+    bool gasit_ = false, maximStiut_ = false;
+    std::vector<RandFoaie> primele_;
+    RandFoaie capete_;
+    std::uint32_t latime_ = 0;
+    std::vector<Tipuri> tipuri_;
+};
 
 // "A", "B", ..., "Z", "AA", ... for the 0-based column index.
 std::string LitereColoana(std::size_t index);

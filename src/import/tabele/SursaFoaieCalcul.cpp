@@ -1,5 +1,5 @@
 // A workbook or CSV file behind the table interface: each sheet is a table,
-// a read copies each data row into the buffers bound to it.
+// a read copies each data row into the buffers bound to it as it reads it.
 
 #include <algorithm>
 #include <cstdio>
@@ -61,6 +61,9 @@ void CopiazaCelula(const CelulaFoaie* c, const Legatura& l) {
     }
 }
 
+// A sheet is read twice: once for its columns (kept, a few bytes a
+// column), once more for the rows of each read. Only a sheet whose file
+// gives its rows out of order is held whole, in order.
 class SursaFoaieCalcul : public SursaTabel {
 public:
     SursaFoaieCalcul(std::unique_ptr<RegistruCalcul> r, std::string nume, bool excel, int randAntet)
@@ -69,7 +72,15 @@ public:
     std::string numeSursa() const override { return nume_; }
     bool excel() const override { return excel_; }
 
+    // Each sheet is read to its end first: a workbook that cannot be read
+    // whole is reported now, not listed as if it could.
     bool citesteTabele(std::vector<std::string>& tabele) override {
+        for (std::size_t i = 0; i < registru_->numeFoi().size(); ++i) {
+            auto cititor = registru_->deschideFoaie(i);
+            int cod = cititor ? 1 : -1;
+            while (cod > 0) cod = cititor->urmatorul(rand_);
+            if (cod < 0) return false;
+        }
         tabele = registru_->numeFoi();
         return true;
     }
@@ -82,8 +93,7 @@ public:
     }
 
     bool incepeCitire() override {
-        legaturi_.clear();
-        curenta_ = nullptr;
+        inchideCitire();
         return true;
     }
 
@@ -102,33 +112,51 @@ public:
                 curenta_ = nullptr;
                 return false;
             }
-        rand_ = curenta_->tabel.primulRandDate;
-        return true;
+        citite_ = curenta_->tabel.primulRandDate;
+        if (curenta_->inMemorie) return true;
+        cititor_ = registru_->deschideFoaie(curenta_->index);
+        for (std::size_t i = 0; cititor_ && i < citite_; ++i) {
+            const int cod = cititor_->urmatorul(rand_);
+            if (cod == 0)
+                RaporteazaFoaieCalcul("Fisierul " + nume_ + " s-a schimbat dupa citirea coloanelor foii " + tabel +
+                                      ": foaia nu mai are randul cu numele coloanelor.");
+            if (cod <= 0) cititor_.reset();
+        }
+        if (!cititor_) curenta_ = nullptr;
+        return cititor_ != nullptr;
     }
 
     int urmatorulRand() override {
         if (!curenta_) return 0;
-        const auto& randuri = curenta_->celule.randuri;
-        if (rand_ >= randuri.size()) return 0;
-        const RandFoaie& r = randuri[rand_++];
-        for (const auto& l : legaturi_) CopiazaCelula(r.celula(static_cast<std::uint32_t>(l.coloana)), l);
+        const RandFoaie* r = &rand_;
+        if (curenta_->inMemorie) {
+            if (citite_ >= curenta_->inMemorie->randuri.size()) return 0;
+            r = &curenta_->inMemorie->randuri[citite_];
+        } else if (const int cod = cititor_->urmatorul(rand_); cod <= 0) {
+            return cod;
+        }
+        ++citite_;
+        for (const auto& l : legaturi_) CopiazaCelula(r->celula(static_cast<std::uint32_t>(l.coloana)), l);
         return 1;
     }
 
     std::size_t randuriDeCitit() const override {
-        return curenta_ && rand_ < curenta_->celule.randuri.size() ? curenta_->celule.randuri.size() - rand_ : 0;
+        return curenta_ && citite_ < curenta_->randuri ? curenta_->randuri - citite_ : 0;
     }
 
     bool inchideCitire() override {
         legaturi_.clear();
         curenta_ = nullptr;
+        cititor_.reset();
         return true;
     }
 
 private:
     struct Foaie {
-        FoaieCalcul celule;
+        std::size_t index = 0;  // in the workbook
         TabelFoaie tabel;
+        std::size_t randuri = 0;  // filled rows, the header's and those above it included
+        std::unique_ptr<FoaieCalcul> inMemorie;
     };
 
     const Foaie* foaie(const std::string& tabel) {
@@ -141,8 +169,31 @@ private:
             return nullptr;
         }
         Foaie f;
-        if (!registru_->citesteFoaie(static_cast<std::size_t>(it - nume.begin()), f.celule)) return nullptr;
-        if (!AnalizeazaFoaie(f.celule, randAntet_, f.tabel)) return nullptr;
+        f.index = static_cast<std::size_t>(it - nume.begin());
+        auto cititor = registru_->deschideFoaie(f.index);
+        if (!cititor) return nullptr;
+        AnalizaFoaie analiza(tabel, randAntet_);
+        RandFoaie r;
+        bool inOrdine = true;
+        int cod = 0;
+        std::uint32_t ultimul = 0;
+        while (inOrdine && (cod = cititor->urmatorul(r)) > 0) {
+            inOrdine = f.randuri == 0 || r.index > ultimul;
+            ultimul = r.index;
+            if (inOrdine) analiza.adauga(r), ++f.randuri;
+        }
+        cititor.reset();
+        if (inOrdine && cod < 0) return nullptr;
+        if (!inOrdine) {
+            // Rare: a file that writes its rows out of order is read whole and put in order.
+            f.inMemorie = std::make_unique<FoaieCalcul>();
+            if (!registru_->citesteFoaie(f.index, *f.inMemorie) ||
+                !AnalizeazaFoaie(*f.inMemorie, randAntet_, f.tabel))
+                return nullptr;
+            f.randuri = f.inMemorie->randuri.size();
+        } else if (!analiza.termina(f.tabel)) {
+            return nullptr;
+        }
         return &foi_.emplace(tabel, std::move(f)).first->second;
     }
 
@@ -153,7 +204,9 @@ private:
     std::map<std::string, Foaie> foi_;
     std::vector<Legatura> legaturi_;
     const Foaie* curenta_ = nullptr;
-    std::size_t rand_ = 0;
+    std::unique_ptr<CititorFoaie> cititor_;  // after registru_: it reads the registry's files
+    RandFoaie rand_;
+    std::size_t citite_ = 0;  // rows of the current sheet read so far, the header's included
 };
 
 std::string ExtensieMica(const std::string& cale) {
@@ -179,6 +232,12 @@ std::unique_ptr<SursaTabel> DeschideFisierFoaieCalcul(const std::string& cale, i
         RaporteazaFoaieCalcul("Registrul " + cale + " nu are nicio foaie.");
         return nullptr;
     }
+    for (std::size_t i = 0; i < r->numeFoi().size(); ++i)
+        if (r->numeFoi()[i].empty()) {
+            RaporteazaFoaieCalcul("Registrul " + cale + " este deteriorat (foaia " + std::to_string(i + 1) +
+                                  " nu are nume).");
+            return nullptr;
+        }
     return std::make_unique<SursaFoaieCalcul>(std::move(r), std::filesystem::path(cale).filename().string(),
                                               e != ".csv" && e != ".txt", randAntet);
 }
