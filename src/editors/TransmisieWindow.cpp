@@ -59,6 +59,7 @@ TransmisieWindow::TransmisieWindow(int indexMaterial, QWidget* proprietar)
         },
         {}, RespingereGrosime);
     grosime_->setProperty("idControl", 183);
+    grosime_->setAlignment(Qt::AlignRight);
     f->addRow(QStringLiteral("Grosime geometrica de referinta [mm]"), grosime_);
 
     auto* grup = new QGroupBox(QStringLiteral("Transmisia interna T (0...1) la grosimea de referinta"), panou());
