@@ -64,7 +64,8 @@ int PuneCategorieMateriale(Fereastra owner, const std::vector<std::string>& rand
         std::string linie = linii.linie(m);
         if (forma) linie = forma(linie);
         const int rand = index.primulCuInceputul(linie);
-        if (rand < 0 || static_cast<std::size_t>(rand) >= selectate.size() || !selectate[static_cast<std::size_t>(rand)])
+        if (rand < 0 || static_cast<std::size_t>(rand) >= selectate.size() || !selectate[static_cast<std::size_t>(rand)] ||
+            m.categorie == categorie)
             return DecizieInregistrare::Pastreaza;
         m.categorie = static_cast<std::uint16_t>(categorie);
         return DecizieInregistrare::Modificata;
@@ -73,6 +74,12 @@ int PuneCategorieMateriale(Fereastra owner, const std::vector<std::string>& rand
     const int ok = RescrieBazaDate(owner, prelucrare, r);
     if (rezultat) *rezultat = r;
     return ok;
+}
+
+std::string TextCategoriePusa(std::uint64_t schimbate, const std::string& categorie) {
+    if (schimbate == 0) return "Niciun material nu si-a schimbat categoria: materialele alese erau deja \"" + categorie + "\".";
+    return std::to_string(schimbate) + (schimbate == 1 ? " material a primit" : " materiale au primit") +
+           " categoria \"" + categorie + "\".";
 }
 
 }  // namespace vitramor

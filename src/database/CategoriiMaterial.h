@@ -69,10 +69,14 @@ using FormaRand = std::function<std::string(const std::string&)>;
 // Rewrites the database through "3.tmp": every record whose list line is
 // found in `randuri` (first row beginning with that line) and whose row is
 // selected gets `categorie`; every record is written back, in file order.
-// Returns what RescrieBazaDate returns; `rezultat` (when given) counts the
-// records that received the category as changed.
+// Returns what RescrieBazaDate returns; `rezultat` (when given) counts as
+// changed the records whose category was another one.
 int PuneCategorieMateriale(Fereastra owner, const std::vector<std::string>& randuri,
                            const std::vector<bool>& selectate, int categorie, RezultatRescriere* rezultat = nullptr,
                            const FormaRand& forma = {});
+
+// What the dialog says afterwards: how many materials took the category
+// (its Windows-1252 name).
+std::string TextCategoriePusa(std::uint64_t schimbate, const std::string& categorie);
 
 }  // namespace vitramor

@@ -23,6 +23,8 @@ using namespace stil;
 
 namespace {
 
+constexpr const char* TitluConversie = "Conversie STICLE32.DAT";
+
 std::uint32_t U32(const unsigned char* p) {
     return static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8 |
            static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24;
@@ -210,23 +212,23 @@ int ConvertesteSticle32(Fereastra owner, const std::string& vechi, const std::st
     // Refused before any question: the replacement would refuse it anyway,
     // after the user had agreed to lose it and the work had been done.
     if (RefuzaNeobisnuit(nou)) return 0;
-    MesajBox(owner,
-             TextFormatat("size vechi = %d, size nou = %d", static_cast<int>(MarimeInregistrareVeche),
-                          static_cast<int>(MarimeMaterialOptic)),
-             "", MB_OK);
     if (MesajBox(owner,
-                 TextFormatat("Se copiaza din:\n     %s \nin:\n     %s\nContinuam ?", vechi.c_str(), nou.c_str()), "",
-                 MB_YESNO) != raspuns::IDYES)
+                 TextFormatat("Conversia copiaza fiecare material din fisierul vechi (inregistrari de %d octeti) intr-un "
+                              "fisier nou, in formatul de acum (inregistrari de %d octeti).\nSe copiaza din:\n     %s "
+                              "\nin:\n     %s\nContinuam ?",
+                              static_cast<int>(MarimeInregistrareVeche), static_cast<int>(MarimeMaterialOptic),
+                              vechi.c_str(), nou.c_str()),
+                 TitluConversie, MB_YESNO | MB_ICONQUESTION) != raspuns::IDYES)
         return 1;
     if (Exista(nou) &&
         MesajBox(owner, TextFormatat("Fisierul %s exista. Daca continuati se va sterge.\nContinuam ?", nou.c_str()),
-                 "ATENTIE!", MB_YESNO) != raspuns::IDYES)
+                 "ATENTIE!", MB_YESNO | MB_DEFBUTTON2) != raspuns::IDYES)
         return 1;
 
     std::FILE* fVechi = nullptr;
     std::FILE* fTemp = nullptr;
     if (!DeschideFisierCuMesaj(vechi, "rb", fVechi, false)) {
-        MesajBox(owner, "Eroare descghidere fisier " + vechi, "", MB_OK);
+        MesajBox(owner, "Eroare deschidere fisier " + vechi, TitluConversie, MB_OK);
         return 0;
     }
     if (!DeschideFisierCuMesaj(Temporar(nou), "wb", fTemp, false)) {

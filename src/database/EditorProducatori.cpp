@@ -19,7 +19,6 @@ using namespace stil;
 constexpr int MesajValoareIncorecta = 10;
 constexpr int MesajInAfaraDomeniului = 38;
 constexpr int MesajProducatorModificat = 205;
-constexpr int MesajStergeProducator = 206;
 constexpr int MesajCodProducatorMare = 216;
 
 constexpr unsigned StilIntrebare = MB_YESNO | MB_ICONQUESTION;
@@ -177,7 +176,10 @@ int EditorProducatori::include() {
 }
 
 int EditorProducatori::sterge() {
-    if (eroare(path_help, owner_, StilIntrebare | MB_DEFBUTTON2, MesajStergeProducator) != raspuns::IDYES) return 0;
+    // The question names what goes; Enter alone keeps it.
+    const std::string text = "Stergeti producatorul " + TextDinCamp(intrare_.nume) + " (cod " +
+                             std::to_string(intrare_.cod) + ") din tabelul producatorilor?";
+    if (MesajBox(owner_, text, TitluEditorProducatori, StilIntrebare | MB_DEFBUTTON2) != raspuns::IDYES) return 0;
     int index = 0;
     tag_ProducatorMatOptic deLucru = intrare_;
     if (IncarcaProducatoriSticla(owner_, directorSticle_, StergeProducator, index, codMaxim_, deLucru, nullptr) != 1)

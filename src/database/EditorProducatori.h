@@ -16,6 +16,7 @@ namespace vitramor {
 // Codes the dialog gives to new producers stay at or below this; a larger
 // one is allowed only when the user confirms it.
 inline constexpr int CodMaximProducatorNou = 63900;
+inline constexpr const char* TitluEditorProducatori = "Editare producatori materiale optice";
 
 class EditorProducatori {
 public:
@@ -59,7 +60,8 @@ public:
     // that begins with the entry's list line. 1 when stored.
     int include();
 
-    // "Delete": after message 206, deletes the entry's producer, reads the
+    // "Sterge": after a question that names the producer (No the default),
+    // deletes the entry's producer, reads the
     // list again and shows the producer now at the deleted one's place (the
     // last one when it was the last). 1 when deleted.
     int sterge();

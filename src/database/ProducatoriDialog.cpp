@@ -4,8 +4,11 @@
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPainter>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 #include "record/CodificareText.h"
 #include "suite/ListaTabulatoriUi.h"
@@ -20,11 +23,6 @@ constexpr int IdAjutor = 1023;
 constexpr int LungimeNume = 15;
 constexpr int LungimeDirector = 259;
 
-// Where the painted captions stand, in dialog units.
-constexpr int RandNume = 108;
-constexpr int RandDirector = 124;
-constexpr int RandButoane = 144;
-
 QString qs(const std::string& s) { return QString::fromLocal8Bit(s.data(), static_cast<qsizetype>(s.size())); }
 std::string ss(const QString& s) { return s.toLocal8Bit().toStdString(); }
 
@@ -33,53 +31,63 @@ QString qsCamp(const char (&camp)[N]) {
     return TextQt(camp, N);
 }
 
-QPushButton* buton(QWidget* parinte, const char* text, int id, const UnitatiDialog& u, int x) {
-    QPushButton* b = ButonComanda(parinte, QString::fromLatin1(text), id);
-    u.plaseaza(b, x, RandButoane, 48, 14);
-    return b;
-}
-
 }  // namespace
 
 ProducatoriDialog::ProducatoriDialog(QWidget* parent) : QDialog(parent), editor_(static_cast<QWidget*>(this), path_sticle) {
-    setWindowTitle(QStringLiteral("Editare producatori materiale optice"));
-    const UnitatiDialog& u = unitatiDialog();
+    setWindowTitle(QString::fromLatin1(TitluEditorProducatori));
+    auto* asezare = new QVBoxLayout(this);
 
     lista_ = new QListWidget(this);
     lista_->setObjectName(QString::number(IdListaProducatori));
     lista_->setSelectionMode(QAbstractItemView::SingleSelection);
-    u.plaseaza(lista_, 7, 7, 260, 94);
+    asezare->addWidget(lista_, 1);
     SeteazaTabulatoriLista(lista_, {18, 100});
     SeteazaAntetLista(lista_, {QStringLiteral("Cod"), QStringLiteral("Producator"), QStringLiteral("Director")});
 
+    auto* campuri = new QGridLayout;
+    asezare->addLayout(campuri);
     nume_ = new QLineEdit(this);
     nume_->setObjectName(QString::number(IdEditNumeProducator));
     nume_->setMaxLength(LungimeNume);
-    u.plaseaza(nume_, 52, RandNume, 90, 12);
-
     cod_ = new QLineEdit(this);
     cod_->setObjectName(QString::number(IdEditCodProducator));
     cod_->setMaxLength(5);
-    u.plaseaza(cod_, 212, RandNume, 55, 12);
-
     director_ = new QLineEdit(this);
     director_->setObjectName(QString::number(IdEditDirectorProducator));
     director_->setMaxLength(LungimeDirector);
-    u.plaseaza(director_, 52, RandDirector, 193, 12);
-
     auto* alege = new QPushButton(QStringLiteral("..."), this);
     alege->setObjectName(QString::number(IdButonAlegeDirectorProducator));
     alege->setAutoDefault(false);
-    u.plaseaza(alege, 249, RandDirector, 18, 12);
+    const auto eticheta = [this](const char* text, QWidget* camp) {
+        auto* l = new QLabel(QString::fromLatin1(text), this);
+        l->setBuddy(camp);
+        return l;
+    };
+    campuri->addWidget(eticheta("Nume", nume_), 0, 0);
+    campuri->addWidget(nume_, 0, 1);
+    campuri->addWidget(eticheta("Cod producator", cod_), 0, 2);
+    campuri->addWidget(cod_, 0, 3);
+    campuri->addWidget(eticheta("Director", director_), 1, 0);
+    auto* randDirector = new QHBoxLayout;
+    randDirector->addWidget(director_, 1);
+    randDirector->addWidget(alege);
+    campuri->addLayout(randDirector, 1, 1, 1, 3);
+    campuri->setColumnStretch(1, 2);
+    campuri->setColumnStretch(3, 1);
 
-    auto* ok = buton(this, "OK", raspuns::IDOK, u, 7);
+    auto* butoane = new QHBoxLayout;
+    asezare->addLayout(butoane);
+    const auto buton = [&](const char* text, int id) {
+        QPushButton* b = ButonComanda(this, QString::fromLatin1(text), id);
+        butoane->addWidget(b);
+        return b;
+    };
+    auto* ok = buton("OK", raspuns::IDOK);
     ok->setDefault(true);
-    auto* nou = buton(this, "Create new", IdButonProducatorNou, u, 60);
-    auto* include = buton(this, "Include", IdButonIncludeProducator, u, 113);
-    auto* sterge = buton(this, "Delete", IdButonStergeProducator, u, 166);
-    buton(this, "Ajutor", IdAjutor, u, 219);
-    u.plaseaza(this, 0, 0, 274, 165);
-    setFixedSize(size());
+    auto* nou = buton("Producator nou", IdButonProducatorNou);
+    auto* include = buton("Include", IdButonIncludeProducator);
+    auto* sterge = buton("Sterge", IdButonStergeProducator);
+    buton("Ajutor", IdAjutor);
 
     for (QLineEdit* e : {nume_, cod_, director_}) e->installEventFilter(this);
 
@@ -177,19 +185,6 @@ void ProducatoriDialog::sterge() {
     if (!editor_.sterge()) return;
     arataLista();
     arataIntrarea();
-}
-
-void ProducatoriDialog::paintEvent(QPaintEvent* ev) {
-    QDialog::paintEvent(ev);
-    const UnitatiDialog& u = unitatiDialog();
-    QPainter p(this);
-    p.setPen(palette().color(QPalette::WindowText));
-    const auto scrie = [&](int x, int y, int cx, const char* text) {
-        p.drawText(u.dreptunghi(x, y, cx, 12), Qt::AlignLeft | Qt::AlignVCenter, QString::fromLatin1(text));
-    };
-    scrie(7, RandNume, 44, "Nume");
-    scrie(148, RandNume, 62, "Cod producator");
-    scrie(7, RandDirector, 44, "Director");
 }
 
 void ComandaEditProducatori(QWidget* fereastraPrincipala) {

@@ -39,7 +39,6 @@ public:
 
 protected:
     bool eventFilter(QObject* obj, QEvent* ev) override;
-    void paintEvent(QPaintEvent* ev) override;
 
 private:
     void laSelectie(int rand);

@@ -6,31 +6,35 @@
 #include <QItemSelection>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QHBoxLayout>
+#include <QHeaderView>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <algorithm>
 
 #include "database/CategoriiMaterial.h"
 #include "database/CitesteIntrareFisierText.h"
-#include "database/ListaSticleUi.h"
+#include "database/ListaSticle.h"
+#include "platform/CopiereTabelUi.h"
 #include "record/CodificareText.h"
-#include "suite/ListaTabulatoriUi.h"
 #include "fileutil/ListaTextComboUi.h"
 #include "settings/Directoare.h"
-#include "suite/UnitatiDialog.h"
 
 namespace vitramor {
 
 namespace {
 
-constexpr int IdAjutor = 1023;
 constexpr int LungimeCautare = 15;
+constexpr int RolLinie = Qt::UserRole;  // the whole list line of a row, on its first cell
 
 // Rows and search text compared as UTF-8: a substring or a prefix of the
 // text on screen is one of its UTF-8 bytes as well.
 std::string Utf8(const QString& s) { return s.toUtf8().toStdString(); }
 
-// A record's list line in the form the list shows it, for finding its row.
+// A record's list line in the form the table keeps it, for finding its row.
 std::string CaRandul(const std::string& linie) {
     return Utf8DinWindows1252(linie);
 }
@@ -44,25 +48,26 @@ void activeaza(QWidget* dialog, int id, bool activ) {
     if (QWidget* w = control<QWidget>(dialog, id)) w->setEnabled(activ);
 }
 
-std::vector<std::string> TexteRanduri(const QListWidget* lista) {
+std::vector<std::string> TexteRanduri(const QTableWidget* tabel) {
     std::vector<std::string> randuri;
-    randuri.reserve(static_cast<std::size_t>(lista->count()));
-    for (int i = 0; i < lista->count(); ++i) randuri.push_back(Utf8(lista->item(i)->text()));
+    randuri.reserve(static_cast<std::size_t>(tabel->rowCount()));
+    for (int i = 0; i < tabel->rowCount(); ++i) randuri.push_back(Utf8(tabel->item(i, 0)->data(RolLinie).toString()));
     return randuri;
 }
 
-std::vector<bool> Selectate(const QListWidget* lista) {
-    std::vector<bool> selectate(static_cast<std::size_t>(lista->count()), false);
-    for (const QModelIndex& i : lista->selectionModel()->selectedIndexes())
-        if (i.row() >= 0 && i.row() < lista->count()) selectate[static_cast<std::size_t>(i.row())] = true;
+std::vector<bool> Selectate(const QTableWidget* tabel) {
+    std::vector<bool> selectate(static_cast<std::size_t>(tabel->rowCount()), false);
+    for (const QModelIndex& i : tabel->selectionModel()->selectedRows())
+        if (i.row() >= 0 && i.row() < tabel->rowCount()) selectate[static_cast<std::size_t>(i.row())] = true;
     return selectate;
 }
 
 // The whole selection in one change, as runs of rows: one signal instead of
 // one per row of a large database.
-void AplicaSelectate(QListWidget* lista, const std::vector<bool>& selectate) {
+void AplicaSelectate(QTableWidget* tabel, const std::vector<bool>& selectate) {
     QItemSelection selectie;
-    const int n = lista->count();
+    const int n = tabel->rowCount();
+    const int ultimaColoana = tabel->columnCount() - 1;
     for (int i = 0; i < n;) {
         if (!selectate[static_cast<std::size_t>(i)]) {
             ++i;
@@ -70,10 +75,32 @@ void AplicaSelectate(QListWidget* lista, const std::vector<bool>& selectate) {
         }
         int j = i;
         while (j + 1 < n && selectate[static_cast<std::size_t>(j + 1)]) ++j;
-        selectie.select(lista->model()->index(i, 0), lista->model()->index(j, 0));
+        selectie.select(tabel->model()->index(i, 0), tabel->model()->index(j, ultimaColoana));
         i = j + 1;
     }
-    lista->selectionModel()->select(selectie, QItemSelectionModel::ClearAndSelect);
+    tabel->selectionModel()->select(selectie, QItemSelectionModel::ClearAndSelect);
+}
+
+// The database's list lines, one row each, their tab-separated parts in the
+// columns (name, producer, category), each column as wide as its texts.
+void UmpleTabel(QTableWidget* tabel) {
+    tabel->setRowCount(0);
+    std::vector<LinieSticla> linii;
+    if (!ListeazaSticleInLista(linii)) return;
+    tabel->setUpdatesEnabled(false);
+    tabel->setRowCount(static_cast<int>(linii.size()));
+    for (int r = 0; r < tabel->rowCount(); ++r) {
+        const QString linie = TextQt(linii[static_cast<std::size_t>(r)].text);
+        const QStringList parti = linie.split(QLatin1Char('\t'));
+        for (int c = 0; c < tabel->columnCount(); ++c) {
+            auto* celula = new QTableWidgetItem(parti.value(c));
+            celula->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+            tabel->setItem(r, c, celula);
+        }
+        tabel->item(r, 0)->setData(RolLinie, linie);
+    }
+    tabel->resizeColumnsToContents();
+    tabel->setUpdatesEnabled(true);
 }
 
 }  // namespace
@@ -84,8 +111,8 @@ void ActualizeazaButoaneCategorie(QWidget* dialog, int mod, const std::string& t
     stare.mod = mod;
     stare.textCautare = textCautare;
     stare.categoriePusa = categoriePusa;
-    if (auto* lista = control<QListWidget>(dialog, IdListaMaterialeCategorie))
-        stare.randuriSelectate = static_cast<int>(lista->selectionModel()->selectedIndexes().size());
+    if (auto* tabel = control<QTableWidget>(dialog, IdListaMaterialeCategorie))
+        stare.randuriSelectate = static_cast<int>(tabel->selectionModel()->selectedRows().size());
     const ButoaneCategorie b = ActualizeazaButoaneCategorie(stare);
     activeaza(dialog, IdButonPuneCategoria, b.puneCategoria);
     activeaza(dialog, IdEditNumeCareContine, b.editCautare);
@@ -95,85 +122,92 @@ void ActualizeazaButoaneCategorie(QWidget* dialog, int mod, const std::string& t
 }
 
 PuneCategorieDialog::PuneCategorieDialog(QWidget* parent) : QDialog(parent), mod_(FaraSelectie) {
-    setWindowTitle(QStringLiteral("Pune categorie material optic"));
-    const UnitatiDialog& u = unitatiDialog();
+    setWindowTitle(QString::fromLatin1(TitluPuneCategorie));
+    auto* asezare = new QHBoxLayout(this);
 
-    lista_ = new QListWidget(this);
+    lista_ = new QTableWidget(0, 3, this);
     lista_->setObjectName(QString::number(IdListaMaterialeCategorie));
+    lista_->setHorizontalHeaderLabels({QStringLiteral("Nume"), QStringLiteral("Producator"), QStringLiteral("Categorie")});
+    lista_->setSelectionBehavior(QAbstractItemView::SelectRows);
     lista_->setSelectionMode(QAbstractItemView::MultiSelection);
-    u.plaseaza(lista_, 7, 7, 290, 174);
-    SeteazaTabulatoriLista(lista_, {70, 150, 210});
-    SeteazaAntetLista(lista_, {QStringLiteral("Nume"), QStringLiteral("Producator"), QStringLiteral("Categorie")});
+    lista_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lista_->verticalHeader()->hide();
+    lista_->horizontalHeader()->setStretchLastSection(true);
+    PermiteCopiereTabel(lista_);
+    asezare->addWidget(lista_, 1);
 
+    auto* dreapta = new QVBoxLayout;
+    asezare->addLayout(dreapta);
     auto* eticheta = new QLabel(QStringLiteral("Categorie"), this);
-    u.plaseaza(eticheta, 305, 7, 120, 8);
+    dreapta->addWidget(eticheta);
     categorii_ = new QComboBox(this);
     categorii_->setObjectName(QString::number(IdComboCategorieDeAtribuit));
-    u.plaseaza(categorii_, 305, 17, 120, 12);
+    dreapta->addWidget(categorii_);
     eticheta->setBuddy(categorii_);
 
     auto* pune = new QPushButton(QStringLiteral("Pune categoria"), this);
     pune->setObjectName(QString::number(IdButonPuneCategoria));
     pune->setAutoDefault(false);
-    u.plaseaza(pune, 305, 34, 120, 14);
+    dreapta->addWidget(pune);
 
     auto* grup = new QGroupBox(QStringLiteral("Selecteaza materialele"), this);
-    u.plaseaza(grup, 305, 56, 120, 100);
+    auto* inGrup = new QVBoxLayout(grup);
+    dreapta->addWidget(grup);
     auto* alegeri = new QButtonGroup(this);
-    const auto alegere = [&](const char* text, int id, int y) {
-        auto* r = new QRadioButton(QString::fromLatin1(text), this);
+    const auto alegere = [&](const char* text, int id) {
+        auto* r = new QRadioButton(QString::fromLatin1(text), grup);
         r->setObjectName(QString::number(id));
-        u.plaseaza(r, 312, y, 108, 10);
+        inGrup->addWidget(r);
         alegeri->addButton(r, id);
     };
-    alegere("Tot", IdAlegeTot, 68);
-    alegere("Nume care contine", IdAlegeCautare, 82);
-    cautare_ = new QLineEdit(this);
+    alegere("Tot", IdAlegeTot);
+    alegere("Nume care contine", IdAlegeCautare);
+    cautare_ = new QLineEdit(grup);
     cautare_->setObjectName(QString::number(IdEditNumeCareContine));
     cautare_->setMaxLength(LungimeCautare);
-    u.plaseaza(cautare_, 322, 94, 96, 12);
-    alegere("Revers", IdAlegeRevers, 110);
-
-    auto* selecteaza = new QPushButton(QStringLiteral("Selecteaza"), this);
+    inGrup->addWidget(cautare_);
+    alegere("Revers", IdAlegeRevers);
+    auto* randSelectie = new QHBoxLayout;
+    inGrup->addLayout(randSelectie);
+    auto* selecteaza = new QPushButton(QStringLiteral("Selecteaza"), grup);
     selecteaza->setObjectName(QString::number(IdButonSelecteaza));
     selecteaza->setAutoDefault(false);
-    u.plaseaza(selecteaza, 312, 128, 52, 14);
-    auto* deselecteaza = new QPushButton(QStringLiteral("Deselecteaza"), this);
+    randSelectie->addWidget(selecteaza);
+    auto* deselecteaza = new QPushButton(QStringLiteral("Deselecteaza"), grup);
     deselecteaza->setObjectName(QString::number(IdButonDeselecteaza));
     deselecteaza->setAutoDefault(false);
-    u.plaseaza(deselecteaza, 367, 128, 52, 14);
+    randSelectie->addWidget(deselecteaza);
+    dreapta->addStretch(1);
 
+    auto* randButoane = new QHBoxLayout;
+    dreapta->addLayout(randButoane);
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QString::number(raspuns::IDOK));
     ok->setDefault(true);
-    u.plaseaza(ok, 305, 167, 38, 14);
-    auto* anuleaza = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* anuleaza = new QPushButton(QStringLiteral("Anuleaza"), this);
     anuleaza->setObjectName(QString::number(raspuns::IDCANCEL));
     anuleaza->setAutoDefault(false);
-    u.plaseaza(anuleaza, 346, 167, 38, 14);
-    auto* ajutor = new QPushButton(QStringLiteral("Ajutor"), this);
-    ajutor->setObjectName(QString::number(IdAjutor));
-    ajutor->setAutoDefault(false);
-    u.plaseaza(ajutor, 387, 167, 38, 14);
-    u.plaseaza(this, 0, 0, 432, 188);
-    setFixedSize(size());
+    for (QPushButton* b : {ok, anuleaza}) randButoane->addWidget(b);
 
-    ListeazaSticleInLista(lista_);
+    UmpleTabel(lista_);
     UmpleComboDinFisierText(categorii_, path_sticle, NumeFisierCategorii, true, 0);
     if (categorii_->count() > 0) categorii_->setCurrentIndex(0);
+    // The table as wide as its columns, as far as the screen allows.
+    lista_->setMinimumWidth(std::min(lista_->horizontalHeader()->length() + lista_->verticalScrollBar()->sizeHint().width() +
+                                         2 * lista_->frameWidth(),
+                                     600));
 
     connect(alegeri, &QButtonGroup::idClicked, this, [this](int id) {
         alegeMod(id == IdAlegeTot ? SelectieTot : id == IdAlegeCautare ? SelectieCautare : SelectieRevers);
     });
     connect(cautare_, &QLineEdit::textChanged, this, [this] { actualizeaza(); });
-    connect(lista_, &QListWidget::itemSelectionChanged, this, [this] { actualizeaza(); });
+    connect(lista_, &QTableWidget::itemSelectionChanged, this, [this] { actualizeaza(); });
     connect(pune, &QPushButton::clicked, this, &PuneCategorieDialog::puneCategoria);
     connect(selecteaza, &QPushButton::clicked, this, &PuneCategorieDialog::selecteaza);
     connect(deselecteaza, &QPushButton::clicked, this, &PuneCategorieDialog::deselecteaza);
     // The category is in the file as soon as it is put; both buttons only close.
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(anuleaza, &QPushButton::clicked, this, &QDialog::reject);
-    // "Ajutor" has no help page behind it.
     actualizeaza();
 }
 
@@ -206,10 +240,14 @@ void PuneCategorieDialog::puneCategoria() {
         platforma().beep();
         return;
     }
+    RezultatRescriere rezultat;
     if (PuneCategorieMateriale(static_cast<QWidget*>(this), TexteRanduri(lista_), Selectate(lista_), categorie,
-                               nullptr, CaRandul) == 1) {
+                               &rezultat, CaRandul) == 1) {
         pusa_ = true;
-        ListeazaSticleInLista(lista_);
+        UmpleTabel(lista_);
+        MesajBox(static_cast<QWidget*>(this),
+                 TextCategoriePusa(rezultat.modificate, Windows1252DinQt(categorii_->currentText())), TitluPuneCategorie,
+                 stil::MB_OK | stil::MB_ICONASTERISK);
     }
     actualizeaza();
 }

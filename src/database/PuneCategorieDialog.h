@@ -1,7 +1,8 @@
 #pragma once
 // The dialog "Pune categorie material optic": every material of the
-// database in a multiple-selection list, a category combo, and the button
-// that stores the category into the selected materials' records. The
+// database in a multiple-selection table (name, producer, category), a
+// category combo, and the button that stores the category into the selected
+// materials' records and says how many changed. The
 // selection group selects all rows, the rows that contain a text, or the
 // inverse of the selection.
 
@@ -11,11 +12,12 @@
 class QButtonGroup;
 class QComboBox;
 class QLineEdit;
-class QListWidget;
+class QTableWidget;
 class QPushButton;
 
 namespace vitramor {
 
+inline constexpr const char* TitluPuneCategorie = "Pune categorie material optic";
 inline constexpr int IdListaMaterialeCategorie = 1066;
 inline constexpr int IdComboCategorieDeAtribuit = 108;
 inline constexpr int IdButonPuneCategoria = 1099;
@@ -48,7 +50,7 @@ private:
 
     int mod_;
     bool pusa_ = false;
-    QListWidget* lista_;
+    QTableWidget* lista_;
     QComboBox* categorii_;
     QLineEdit* cautare_;
 };

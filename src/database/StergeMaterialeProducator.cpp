@@ -19,14 +19,21 @@ int StergeMaterialeProducator(Fereastra owner, int producator, bool intreaba, bo
         return m.producator == producator || (producator == ProducatorEvaporare && m.producator > 15);
     };
     std::vector<IntrareJurnal> sterse;
+    // "Da la toate" / "Nu la toate" answer for the rest of the producer's
+    // materials: a catalogue of hundreds needs no hundreds of answers.
+    int pentruToate = 0;
     const auto prelucrare = [&](MaterialOptic& m) {
         if (!candidat(m)) return DecizieInregistrare::Pastreaza;
         if (intreaba) {
-            char text[100];
-            std::snprintf(text, sizeof text, "Stergeti materialul %.*s?", static_cast<int>(sizeof m.nume),
-                          m.nume);
-            if (MesajBox(owner, text, "ATENTIE !", MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != raspuns::IDYES)
-                return DecizieInregistrare::Pastreaza;
+            int r = pentruToate;
+            if (r == 0) {
+                char text[100];
+                std::snprintf(text, sizeof text, "Stergeti materialul %.*s?", static_cast<int>(sizeof m.nume),
+                              m.nume);
+                r = MesajBox(owner, text, "ATENTIE !", MB_YESNO | MB_PENTRUTOATE | MB_ICONQUESTION | MB_DEFBUTTON2);
+                if (r == raspuns::IDDA_TOATE || r == raspuns::IDNU_TOATE) pentruToate = r;
+            }
+            if (r != raspuns::IDYES && r != raspuns::IDDA_TOATE) return DecizieInregistrare::Pastreaza;
         }
         sterse.push_back({std::string(NumeDinCamp(m.nume)), m.producator, OperatieJurnal::Sters, {}});
         return DecizieInregistrare::Elimina;

@@ -3,8 +3,10 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QLabel>
+#include <QFormLayout>
+#include <QHBoxLayout>
 #include <QPushButton>
+#include <QVBoxLayout>
 #include <algorithm>
 
 #include "database/StergeMaterialeProducator.h"
@@ -12,7 +14,7 @@
 #include "record/TexteMaterial.h"
 #include "settings/Directoare.h"
 #include "suite/Catalix.h"
-#include "suite/UnitatiDialog.h"
+#include "record/CodificareText.h"
 
 namespace vitramor {
 
@@ -24,34 +26,31 @@ constexpr int ProducatorMaximSelectat = 15;
 
 StergeMaterialeProducatorDialog::StergeMaterialeProducatorDialog(QWidget* parent, int producatorCurent)
     : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Sterge materiale producator"));
-    const UnitatiDialog u(font());
-
-    auto* eticheta = new QLabel(QStringLiteral("Producator"), this);
-    u.plaseaza(eticheta, 7, 9, 48, 8);
-
+    setWindowTitle(QString::fromLatin1(TitluStergeMaterialeProducator));
+    auto* asezare = new QVBoxLayout(this);
+    auto* forma = new QFormLayout;
+    asezare->addLayout(forma);
     producatori_ = new QComboBox(this);
     producatori_->setObjectName(QString::number(IdComboProducatorSterge));
-    u.plaseaza(producatori_, 58, 7, 115, 12);
-    eticheta->setBuddy(producatori_);
+    forma->addRow(QStringLiteral("Producator"), producatori_);
 
     intreabaLaFiecare_ = new QCheckBox(QStringLiteral("Intreaba la fiecare material"), this);
     intreabaLaFiecare_->setObjectName(QString::number(IdIntreabaLaFiecare));
-    u.plaseaza(intreabaLaFiecare_, 7, 26, 166, 10);
     intreabaLaFiecare_->setChecked(true);
+    asezare->addWidget(intreabaLaFiecare_);
 
+    auto* butoane = new QHBoxLayout;
+    asezare->addLayout(butoane);
     auto* sterge = new QPushButton(QStringLiteral("Sterge"), this);
     sterge->setObjectName(QString::number(IdButonSterge));
-    u.plaseaza(sterge, 7, 46, 50, 14);
+    sterge->setAutoDefault(false);
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QString::number(raspuns::IDOK));
-    u.plaseaza(ok, 65, 46, 50, 14);
     ok->setDefault(true);
-    auto* ajutor = new QPushButton(QStringLiteral("Ajutor"), this);
-    ajutor->setObjectName(QString::number(IdButonAjutor));
-    u.plaseaza(ajutor, 123, 46, 50, 14);
-    u.plaseaza(this, 0, 0, 180, 67);
-    setFixedSize(size());
+    butoane->addWidget(sterge);
+    butoane->addStretch(1);
+    butoane->addWidget(ok);
+    asezare->setSizeConstraint(QLayout::SetFixedSize);
 
     umpleProducatori();
     const int selectat = std::clamp(producatorCurent, 0, ProducatorMaximSelectat);
@@ -64,7 +63,6 @@ StergeMaterialeProducatorDialog::StergeMaterialeProducatorDialog(QWidget* parent
     connect(intreabaLaFiecare_, &QCheckBox::toggled, this, [this](bool activ) { intreaba_ = activ; });
     connect(sterge, &QPushButton::clicked, this, &StergeMaterialeProducatorDialog::sterge);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    // "Ajutor" has no help page behind it.
 }
 
 void StergeMaterialeProducatorDialog::umpleProducatori() {
@@ -72,8 +70,19 @@ void StergeMaterialeProducatorDialog::umpleProducatori() {
 }
 
 void StergeMaterialeProducatorDialog::sterge() {
-    const int numar = StergeMaterialeProducator(this, producator_, intreaba_);
-    MesajBox(this, TextMaterialeSterse(numar), "ATENTIE !", stil::MB_OK | stil::MB_ICONASTERISK);
+    // Without a question per material, one question for all of them.
+    if (!intreaba_ &&
+        MesajBox(this,
+                 "Stergeti din " + nume_fisier_sticle + " toate materialele producatorului " +
+                     Windows1252DinQt(producatori_->currentText()) +
+                     "?\n(File > Recupereaza material le poate aduce inapoi, unul cate unul.)",
+                 TitluStergeMaterialeProducator, stil::MB_YESNO | stil::MB_ICONQUESTION | stil::MB_DEFBUTTON2) !=
+            raspuns::IDYES)
+        return;
+    bool reusit = false;
+    const int numar = StergeMaterialeProducator(this, producator_, intreaba_, &reusit);
+    // A failed rewrite has said why; the database is as it was.
+    if (reusit) MesajBox(this, TextMaterialeSterse(numar), TitluStergeMaterialeProducator, stil::MB_OK | stil::MB_ICONASTERISK);
 }
 
 void DeschideStergeMaterialeProducator(Fereastra owner) {

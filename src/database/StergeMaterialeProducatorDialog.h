@@ -14,10 +14,10 @@ class QPushButton;
 
 namespace vitramor {
 
+inline constexpr const char* TitluStergeMaterialeProducator = "Sterge materiale producator";
 inline constexpr int IdComboProducatorSterge = 1097;
 inline constexpr int IdIntreabaLaFiecare = 101;
 inline constexpr int IdButonSterge = 1026;
-inline constexpr int IdButonAjutor = 1023;
 
 class StergeMaterialeProducatorDialog : public QDialog {
     Q_OBJECT

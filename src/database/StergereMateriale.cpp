@@ -12,7 +12,7 @@
 namespace vitramor {
 
 RezultatOperatie StergeMaterialeCuNume(Fereastra owner, const std::string& directorSticle, const std::string& nume,
-                                       bool toate) {
+                                       bool toate, std::optional<std::uint16_t> producator) {
     // The producers of what is about to go, for the journal; read before the
     // delete, which rewrites the file.
     std::vector<IntrareJurnal> sterse;
@@ -21,7 +21,8 @@ RezultatOperatie StergeMaterialeCuNume(Fereastra owner, const std::string& direc
         const std::string cale = CaleBazaDate(directorSticle);
         if (!FisierLipseste(cale) && DeschideFisierDate(owner, cale, cale, "rb", f) == 0) {
             ParcurgeMateriale(f.f, [&](const MaterialOptic& m, std::size_t) {
-                if ((toate || sterse.empty()) && NumeDinCamp(m.nume) == nume)
+                if ((toate || sterse.empty()) && NumeDinCamp(m.nume) == nume &&
+                    (!producator || m.producator == *producator))
                     sterse.push_back({nume, m.producator, OperatieJurnal::Sters, {}});
             });
         }
@@ -29,7 +30,9 @@ RezultatOperatie StergeMaterialeCuNume(Fereastra owner, const std::string& direc
     MaterialOptic m;
     std::memset(&m, 0, sizeof m);
     std::strncpy(m.nume, nume.c_str(), sizeof m.nume - 1);
-    if (CautaMaterialOptic(directorSticle, m, owner, toate ? StergeToateOp : StergeOp) != 0)
+    m.producator = producator.value_or(0);
+    const int operatie = toate ? StergeToateOp : producator ? StergeCuProducatorOp : StergeOp;
+    if (CautaMaterialOptic(directorSticle, m, owner, operatie) != 0)
         return RezultatOperatie::Esec();
     AdaugaInJurnal(owner, directorSticle, {}, sterse);
     RezultatOperatie r;

@@ -3,6 +3,8 @@
 // catalogue library's delete, then one line per deleted material in the
 // journal.
 
+#include <cstdint>
+#include <optional>
 #include <string>
 
 #include "operatie/RezultatOperatie.h"
@@ -11,9 +13,11 @@
 namespace vitramor {
 
 // Deletes the first material named `nume` (the record's text), or with
-// `toate` every material of that name. The library reports its own
-// failures (a name the database does not hold among them).
+// `toate` every material of that name, or with `producator` the first of
+// that name and producer (two makers' glasses may share a name). The
+// library reports its own failures (a name the database does not hold
+// among them).
 RezultatOperatie StergeMaterialeCuNume(Fereastra owner, const std::string& directorSticle, const std::string& nume,
-                                       bool toate);
+                                       bool toate, std::optional<std::uint16_t> producator = std::nullopt);
 
 }  // namespace vitramor

@@ -44,10 +44,12 @@ int ComandaInitNDinDispersie(Fereastra owner, SetLucru& set) {
     if (set.gol()) return 0;
     const std::string titlu = TitluAplicatie();
     if (MesajBox(owner, "Initializati datele cu ecuatia de dispersie ?", titlu,
-                 stil::MB_YESNO | stil::MB_ICONQUESTION) != raspuns::IDYES)
+                 stil::MB_YESNO | stil::MB_ICONQUESTION | stil::MB_DEFBUTTON2) != raspuns::IDYES)
         return 0;
 
     MaterialOptic& m = set.curent();
+    set.memoreazaAnterior(set.materialCurent, m);
+    set.marcheazaSuprascris(set.materialCurent);
     for (int i = 0; i < NumarSloturiEditabile; ++i) {
         const float lambda = m.lambda_indici[i];
         if (!(lambda > 0.0f)) continue;

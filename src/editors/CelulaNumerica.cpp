@@ -37,6 +37,12 @@ bool formaZecimala(std::string_view s) {
 
 }  // namespace
 
+bool CelulaGoala(std::string_view text) {
+    for (char c : text)
+        if (!blanc(c)) return false;
+    return true;
+}
+
 std::optional<double> CitesteNumarCelula(std::string_view text) {
     while (!text.empty() && blanc(text.front())) text.remove_prefix(1);
     while (!text.empty() && blanc(text.back())) text.remove_suffix(1);

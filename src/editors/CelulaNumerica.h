@@ -11,6 +11,9 @@
 
 namespace vitramor {
 
+// Whether a cell holds nothing but blanks: "not given".
+bool CelulaGoala(std::string_view text);
+
 // The number a cell holds. Leading and trailing blanks are ignored; empty
 // or blank text reads as 0. Accepted: an optional sign, digits with at most
 // one decimal point, an optional exponent ("1.5168", "-2", ".5", "1e-3").

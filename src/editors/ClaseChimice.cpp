@@ -4,17 +4,15 @@ namespace vitramor {
 
 namespace {
 
+// A class of 0 is not given: no entry stands for it (FR has a class 0 of its own).
 int cr(int v) { return v >= 1 && v <= 4 ? v - 1 : -1; }
 int fr(int v) { return v < 6 ? v : -1; }
 int sr(int v) {
-    if (v <= 4) return v == 0 ? 0 : v - 1;
+    if (v <= 4) return v - 1;
     if (v <= 50) return 4;
     return v == 51 ? 5 : v == 52 ? 6 : 7;
 }
-int arPr(int v) {
-    if (v == 0) return 0;
-    return v <= 4 ? v - 1 : 3;
-}
+int arPr(int v) { return v <= 4 ? v - 1 : 3; }
 int unuInainte(int i) { return i + 1; }
 int acelasi(int i) { return i; }
 int srDinIndex(int i) { return i < 5 ? i + 1 : 46 + i; }  // 51, 52, 53 for the last three
@@ -41,7 +39,7 @@ const std::vector<std::string>& NumeScaleChimice(std::uint16_t producator) {
                                                     "Rezistenta la acizi - SR", "Rezistenta la alkali - AR",
                                                     "Rezistenta la fosfati - PR"};
     static const std::vector<std::string> hoya = {"Water Durability (DW)",
-                                                  "Staining powder method) (DA)",
+                                                  "Staining (Powder Method) (DA)",
                                                   "Staining (Surface Method) (Tblue)",
                                                   "Latent Scratch DNaOH (DNaOH)",
                                                   "Latent Scratch DSTPP (DSTPP)",

@@ -21,7 +21,8 @@ int ListeChimiceActive(std::uint16_t producator);
 bool ListeChimiceCuValori(std::uint16_t producator);
 
 // One class list of the Schott-type scales: its entries, which entry stands
-// for a stored class (-1: none), and which class an entry stores.
+// for a stored class (-1: none, as for a class not given), and which class
+// an entry stores.
 struct ScalaChimica {
     std::vector<std::string> intrari;
     int (*indexDinValoare)(int valoare);

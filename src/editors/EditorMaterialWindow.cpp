@@ -4,15 +4,22 @@
 #include <QCloseEvent>
 #include <QFocusEvent>
 #include <QFontMetrics>
+#include <QFormLayout>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QShowEvent>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <utility>
 
 #include "checks/FisaProducator.h"
@@ -43,6 +50,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent*) override {
+        if (fereastra_->forma()) return;  // a form draws nothing of its own
         QPainter p(this);
         fereastra_->deseneazaPanou(p);
     }
@@ -64,19 +72,34 @@ EditorMaterialWindow::EditorMaterialWindow(TipEditor tip, int indexMaterial, QWi
     const UnitatiDialog& u = unitatiDialog();
     panou_ = new Panou(this);
     panou_->setObjectName(QStringLiteral("panou"));
-    panou_->setFixedSize(u.dimensiune(descriere_.dimensiune.width(), descriere_.dimensiune.height()));
     panou_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(panou_, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& poz) { meniuContext(panou_, poz); });
 
     auto* asezare = new QVBoxLayout(this);
-    asezare->setContentsMargins(0, 0, 0, 0);
-    asezare->setSpacing(0);
-    asezare->setSizeConstraint(QLayout::SetFixedSize);
-    asezare->addWidget(panou_);
+    if (forma()) {
+        setWindowFlag(Qt::WindowMaximizeButtonHint);
+        coloana_ = new QVBoxLayout(panou_);
+        derulare_ = new QScrollArea(this);
+        derulare_->setFrameShape(QFrame::NoFrame);
+        derulare_->setWidgetResizable(true);
+        derulare_->setWidget(panou_);
+        asezare->addWidget(derulare_, 1);
+        randButoane_ = new QHBoxLayout;
+        randButoane_->addStretch(1);
+        asezare->addLayout(randButoane_);
+    } else {
+        panou_->setFixedSize(u.dimensiune(descriere_.dimensiune.width(), descriere_.dimensiune.height()));
+        asezare->setContentsMargins(0, 0, 0, 0);
+        asezare->setSpacing(0);
+        asezare->setSizeConstraint(QLayout::SetFixedSize);
+        asezare->addWidget(panou_);
+    }
 
     move(u.punct(descriere_.pozitie.x(), descriere_.pozitie.y()));
+    const QSize inainte = size();
     if (PastrarePozitiiActiva()) RestaureazaPozitieFereastra(this, descriere_.clasa);
+    marimeData_ = size() != inainte;
     actualizeazaTitlu();
 }
 
@@ -97,10 +120,15 @@ QLineEdit* EditorMaterialWindow::adaugaCelula(const QString& nume, int slot, QRe
                                               Preluare preluare, Afisare respins, OptiuniCelula optiuni) {
     auto* control = new QLineEdit(panou_);
     control->setObjectName(nume);
-    control->setFrame(false);
-    if (fontCelule_) control->setFont(*fontCelule_);
     control->setContextMenuPolicy(Qt::CustomContextMenu);
-    unitatiDialog().plaseaza(control, unitati.x(), unitati.y(), unitati.width(), unitati.height());
+    if (forma()) {
+        // Room for "-8.8888e-88" in the font the cell has, whatever it is.
+        control->setMinimumWidth(control->fontMetrics().horizontalAdvance(QStringLiteral("-8.8888e-88")) + 12);
+    } else {
+        control->setFrame(false);
+        if (fontCelule_) control->setFont(*fontCelule_);
+        unitatiDialog().plaseaza(control, unitati.x(), unitati.y(), unitati.width(), unitati.height());
+    }
     control->installEventFilter(this);
     connect(control, &QLineEdit::textEdited, this, [this, control] {
         if (Celula* c = celula(control)) c->modificata = true;
@@ -119,26 +147,39 @@ QString EditorMaterialWindow::formateaza(const char* format, double v) {
     return QString::fromStdString(TextFormatat(format, v));
 }
 
+namespace {
+
+// 0 is "not given" in the record: an empty cell.
+QString SauGol(double v, const QString& text) { return v == 0.0 ? QString() : text; }
+
+}  // namespace
+
 QLineEdit* EditorMaterialWindow::adaugaCelulaFloat(int id, QRect unitati, CampFloat camp, const char* format,
                                                    RegulaValoare regula, OptiuniCelula optiuni) {
+    const auto arata = [camp](const char* f) {
+        return [camp, f](const MaterialOptic& m) {
+            const float v = camp(const_cast<MaterialOptic&>(m));
+            return SauGol(v, formateaza(f, v));
+        };
+    };
     return adaugaCelula(
-        QString::number(id), -1, unitati,
-        [camp, format](const MaterialOptic& m) {
-            return formateaza(format, camp(const_cast<MaterialOptic&>(m)));
-        },
-        [camp, regula](MaterialOptic& m, const std::string& text) {
+        QString::number(id), -1, unitati, arata(format),
+        [camp, regula, gol = optiuni.golPermis](MaterialOptic& m, const std::string& text) {
             const std::optional<float> v = CitesteFloatCelula(text);
-            if (!v || !regula(m, *v)) return false;
+            if (!v || !((gol && CelulaGoala(text)) || regula(m, *v))) return false;
             camp(m) = *v;
             return true;
         },
-        [camp](const MaterialOptic& m) { return formateaza("%g", camp(const_cast<MaterialOptic&>(m))); }, optiuni);
+        arata("%g"), optiuni);
 }
 
 QLineEdit* EditorMaterialWindow::adaugaCelulaIntreg(int id, QRect unitati, CampIntreg camp, OptiuniCelula optiuni) {
     return adaugaCelula(
         QString::number(id), -1, unitati,
-        [camp](const MaterialOptic& m) { return QString::number(camp(const_cast<MaterialOptic&>(m))); },
+        [camp](const MaterialOptic& m) {
+            const std::uint16_t v = camp(const_cast<MaterialOptic&>(m));
+            return SauGol(v, QString::number(v));
+        },
         [camp](MaterialOptic& m, const std::string& text) {
             const std::optional<unsigned> v = CitesteIntregCelula(text, 65535);
             if (!v) return false;
@@ -149,9 +190,12 @@ QLineEdit* EditorMaterialWindow::adaugaCelulaIntreg(int id, QRect unitati, CampI
 }
 
 QPushButton* EditorMaterialWindow::adaugaButon(int id, const QString& text, QRect unitati) {
-    auto* b = new QPushButton(text, panou_);
+    auto* b = new QPushButton(text, forma() ? static_cast<QWidget*>(this) : panou_);
     b->setObjectName(QString::number(id));
-    unitatiDialog().plaseaza(b, unitati.x(), unitati.y(), unitati.width(), unitati.height());
+    if (forma())
+        randButoane_->addWidget(b);
+    else
+        unitatiDialog().plaseaza(b, unitati.x(), unitati.y(), unitati.width(), unitati.height());
     connect(b, &QPushButton::clicked, this, [this, id] { executa(id); });
     return b;
 }
@@ -202,6 +246,17 @@ void EditorMaterialWindow::deseneazaTextInLatime(QPainter& p, const QRect& r, co
 
 void EditorMaterialWindow::adaugaEticheta(const QString& text, QPoint unitati, int latime) {
     etichete_.push_back({text, unitati, latime});
+}
+
+QFormLayout* EditorMaterialWindow::adaugaGrup(const QString& titlu, QBoxLayout* in) {
+    auto* grup = new QGroupBox(titlu, panou_);
+    auto* f = new QFormLayout(grup);
+    // Long labels put their cell under them rather than be cut when the
+    // window is narrow.
+    f->setRowWrapPolicy(QFormLayout::WrapLongRows);
+    f->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+    (in ? in : static_cast<QBoxLayout*>(coloana_))->addWidget(grup);
+    return f;
 }
 
 void EditorMaterialWindow::seteazaTitluMeniu(const QString& titlu) {
@@ -258,7 +313,9 @@ void EditorMaterialWindow::preia(Celula& c, bool pastreazaFocus) {
         return;
     }
     if (c.control->text() == c.afisare(*m)) return;
+    const MaterialOptic inainte = *m;
     if (c.preluare(*m, c.control->text().toStdString())) {
+        if (std::memcmp(&inainte, m, sizeof inainte) != 0) setLucru().memoreazaAnterior(indexMaterial(), inainte);
         if (c.optiuni.marcheazaModificat) setLucru().modificat = 1;
         laPreluare();
         return;
@@ -268,6 +325,13 @@ void EditorMaterialWindow::preia(Celula& c, bool pastreazaFocus) {
     const Afisare& afisare = c.respins ? c.respins : c.afisare;
     if (!c.optiuni.pastreazaTextul) arataInCelula(c.control, afisare(*m));
     eroare(path_help, proprietar(), c.optiuni.stil, c.optiuni.mesaj);
+}
+
+void EditorMaterialWindow::memoreazaPentruAnulare(bool suprascrie) {
+    const MaterialOptic* m = material();
+    if (!m) return;
+    setLucru().memoreazaAnterior(indexMaterial(), *m);
+    if (suprascrie) setLucru().marcheazaSuprascris(indexMaterial());
 }
 
 void EditorMaterialWindow::preiaCelulaModificata() {
@@ -351,6 +415,27 @@ void EditorMaterialWindow::inchide() {
 void EditorMaterialWindow::anuleaza() {
     for (Celula& c : celule_) c.modificata = false;
     inchide();
+}
+
+void EditorMaterialWindow::showEvent(QShowEvent* e) {
+    if (forma() && !marimeData_) {
+        marimeData_ = true;
+        potrivesteMarimea();
+    }
+    FereastraMaterial::showEvent(e);
+}
+
+void EditorMaterialWindow::potrivesteMarimea() {
+    const QSize continut = panou_->sizeHint();
+    const QMargins m = layout()->contentsMargins();
+    int latime = std::max(continut.width(), randButoane_->sizeHint().width()) + m.left() + m.right();
+    int inaltime = continut.height() + layout()->spacing() + randButoane_->sizeHint().height() + m.top() + m.bottom();
+    if (bara_) inaltime += bara_->sizeHint().height();
+    const QRect ecran = screen() ? screen()->availableGeometry() : QRect(0, 0, 1280, 1024);
+    const int inaltimeMaxima = ecran.height() * 9 / 10;
+    // What does not fit scrolls, beside a bar that takes its own width.
+    if (inaltime > inaltimeMaxima) latime += derulare_->verticalScrollBar()->sizeHint().width();
+    resize(std::min(latime, ecran.width() * 9 / 10), std::min(inaltime, inaltimeMaxima));
 }
 
 void EditorMaterialWindow::closeEvent(QCloseEvent* e) {

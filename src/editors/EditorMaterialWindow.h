@@ -10,8 +10,9 @@
 //     shown text stands for the stored value, which may hold more digits
 //     than it shows, so typing it again changes no byte; an accepted value is already in the record and marks
 //     the working set modified; a refused one brings message 10 and the
-//     stored value back into the cell. There is no undo and nothing waits
-//     for OK: closing keeps what was accepted.
+//     stored value back into the cell. Nothing waits for OK: closing keeps
+//     what was accepted; the material's last change can be undone
+//     (SetLucru::memoreazaAnterior).
 //   - the focused slot (the slot number a cell was given, -1 for none) is
 //     what the window commands act on; it is -1 again after a commit that
 //     moved the focus away;
@@ -27,6 +28,14 @@
 // A derived editor builds its cells, buttons and labels in its constructor
 // and ends it with reimprospateaza(), which fills them; it opens through
 // ferestreMaterial().deschide() like every per-material window.
+//
+// An editor is laid out one of two ways. Given a size in dialog units it is
+// a fixed panel whose cells and labels stand where the editor puts them.
+// Without a size it is a form: cells, labels and group boxes in Qt layouts
+// that make room for every label at any font size, inside a scroll area so
+// that the window works at half the screen too, with the buttons in a row
+// at the bottom. The number cells of a form show a value of 0, which the
+// record uses for "not given", as an empty cell, and an emptied cell stores 0.
 //
 // The window belongs to the material it was opened for, wherever that
 // material moves in the list; it closes when the material leaves the working
@@ -47,7 +56,12 @@
 #include "platform/FerestreMaterialUi.h"
 
 class QAction;
+class QBoxLayout;
+class QFormLayout;
+class QHBoxLayout;
 class QLineEdit;
+class QScrollArea;
+class QVBoxLayout;
 class QMenu;
 class QMenuBar;
 class QPainter;
@@ -70,6 +84,9 @@ struct OptiuniCelula {
     unsigned stil = 0x30;  // exclamation
     bool pastreazaTextul = false;
     bool marcheazaModificat = true;
+    // A number cell left empty stores 0, "not given", whatever its rule says
+    // of typed values; false where 0 is not a value the record may hold.
+    bool golPermis = true;
 };
 
 // What an editor is, before any cell: its window class name (also the key
@@ -80,7 +97,7 @@ struct DescriereEditor {
     std::string formatTitlu;
     int comanda = 0;
     QPoint pozitie;       // dialog units, on the screen
-    QSize dimensiune;     // client area, dialog units
+    QSize dimensiune;     // client area, dialog units; none: a form (see above)
 };
 
 // Which typed values a number cell of the property editors takes.
@@ -124,10 +141,14 @@ public:
 
     // The panel holding the cells (the client area in dialog units).
     QWidget* panou() const { return panou_; }
+    // Laid out by Qt layouts rather than in dialog units.
+    bool forma() const { return descriere_.dimensiune.isEmpty(); }
     QMenuBar* baraMeniu() const { return bara_; }
 
 protected:
-    // One cell at (x, y) of size (cx, cy) in dialog units. `slot` is what the
+    // One cell at (x, y) of size (cx, cy) in dialog units (a form's cells and
+    // buttons take a null rectangle: the editor lays cells out itself, the
+    // buttons go to the row at the bottom). `slot` is what the
     // window commands see as the focused slot while this cell has the focus.
     // `respins` gives the text shown after a refused entry (default: afisare).
     // Cells join the Tab order in the order they are added.
@@ -136,7 +157,8 @@ protected:
     // The usual number cells, named by their control id: a float field shown
     // with a printf format and taken when `regula` accepts it (a refusal
     // shows the field again as "%g" unless the options keep the text), and a
-    // 16-bit field shown "%d" that takes whole numbers from 0 to 65535.
+    // 16-bit field shown "%d" that takes whole numbers from 0 to 65535. In a
+    // form both show 0 as an empty cell.
     QLineEdit* adaugaCelulaFloat(int id, QRect unitati, CampFloat camp, const char* format, RegulaValoare regula,
                                  OptiuniCelula optiuni = {});
     QLineEdit* adaugaCelulaIntreg(int id, QRect unitati, CampIntreg camp, OptiuniCelula optiuni = {});
@@ -150,6 +172,10 @@ protected:
     // With a width (dialog units) it is made narrower when it would not fit
     // there, as deseneazaTextInLatime does.
     void adaugaEticheta(const QString& text, QPoint unitati, int latime = 0);
+    // A form's column of groups, and a titled group of labelled rows put at
+    // its end (or into `in`).
+    QVBoxLayout* coloana() const { return coloana_; }
+    QFormLayout* adaugaGrup(const QString& titlu, QBoxLayout* in = nullptr);
     // A command of the window (system) menu, by id.
     QAction* adaugaComandaFereastra(int id, const QString& text);
     // The raised frame drawn round the cells, in dialog units.
@@ -173,6 +199,10 @@ protected:
     static void deseneazaTextInLatime(QPainter& p, const QRect& r, const QString& text);
     // A value through a printf format, as the cells show it.
     static QString formateaza(const char* format, double v);
+    // Keeps the material as it is now for the undo: before a command of the
+    // editor changes it (a cell's commit keeps it by itself). A command that
+    // blanks or replaces data (`suprascrie`) marks the material so as well.
+    void memoreazaPentruAnulare(bool suprascrie = false);
     // Shows `text` in a cell without it counting as an edit.
     void arataInCelula(QLineEdit* celula, const QString& text);
     // Closes as OK does: accepted values stay, the position is not kept.
@@ -185,6 +215,7 @@ protected:
 
     bool eventFilter(QObject* obiect, QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
+    void showEvent(QShowEvent* e) override;
 
 private:
     struct Celula {
@@ -213,9 +244,15 @@ private:
     void actualizeazaTitlu();
     void deseneazaPanou(QPainter& p);
     void meniuContext(QWidget* sursa, const QPoint& pozitie);
+    // A form's first size: all of it, as far as the screen allows.
+    void potrivesteMarimea();
 
     DescriereEditor descriere_;
     QWidget* panou_ = nullptr;
+    QScrollArea* derulare_ = nullptr;
+    QVBoxLayout* coloana_ = nullptr;
+    QHBoxLayout* randButoane_ = nullptr;
+    bool marimeData_ = false;  // a kept size was restored, or the form was fitted once
     QMenuBar* bara_ = nullptr;
     QMenu* meniuFereastra_ = nullptr;
     std::vector<QAction*> comenziFereastra_;

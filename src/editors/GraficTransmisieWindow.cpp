@@ -186,7 +186,8 @@ bool GraficTransmisieWindow::salveaza(const char* extensie, const QByteArray& co
     if (!ales || ales->nume.empty()) return false;
     const QString cale = QDir(QString::fromStdString(ales->director)).filePath(QString::fromStdString(ales->nume));
     if (QFileInfo::exists(cale) &&
-        eroare(path_help, owner, stil::MB_YESNO | stil::MB_ICONQUESTION, MesajFisierExistent) != raspuns::IDYES)
+        eroare(path_help, owner, stil::MB_YESNO | stil::MB_ICONQUESTION | stil::MB_DEFBUTTON2, MesajFisierExistent) !=
+            raspuns::IDYES)
         return false;
     // Written beside its name and renamed when whole: a failed write leaves
     // an older picture of that name as it was, and a device is never written.

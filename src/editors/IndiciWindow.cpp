@@ -47,7 +47,8 @@ Loc locSlot(int s) {
 
 constexpr const char* TitluInitDinEcuatie = "VITRAMOR V2.0";
 constexpr const char* TitluAtentie = "ATTENTION !";
-constexpr unsigned Intrebare = stil::MB_YESNO | stil::MB_ICONQUESTION;
+// Each question here is about erasing or replacing data: Enter alone answers No.
+constexpr unsigned Intrebare = stil::MB_YESNO | stil::MB_ICONQUESTION | stil::MB_DEFBUTTON2;
 
 DescriereEditor descriereIndici(int which) {
     DescriereEditor d;
@@ -177,6 +178,7 @@ void FereastraIndici::initDinEcuatie() {
         return;
     MaterialOptic* m = material();
     if (!m) return;
+    memoreazaPentruAnulare(true);
     const RezultateInitDinEcuatie r = InitDinEcuatie(*m, which_);
     for (int s = 0; s < NumarSloturiEditabile; ++s) {
         const SlotCalculat& slot = r[static_cast<std::size_t>(s)];
@@ -196,6 +198,7 @@ void FereastraIndici::stergeLungimiUnda() {
     if (which_ == ColoanaN &&
         MesajBox(proprietar(), "Erase the wavelengths ?", TitluAplicatie(), Intrebare) != raspuns::IDYES)
         return;
+    memoreazaPentruAnulare(true);
     if (MaterialOptic* m = material()) StergeLungimiUnda(*m);
     reimprospateaza();
     reimprospateazaCealalta();
@@ -206,6 +209,7 @@ void FereastraIndici::stergeValori() {
     if (which_ == ColoanaN &&
         MesajBox(proprietar(), "Erase the refractive indexes ?", TitluAplicatie(), Intrebare) != raspuns::IDYES)
         return;
+    memoreazaPentruAnulare(true);
     if (MaterialOptic* m = material()) StergeValori(*m, which_);
     reimprospateaza();
 }
@@ -219,8 +223,10 @@ void FereastraIndici::comandaSlot(int id) {
     MaterialOptic* m = material();
     if (!m) return;
     if (id == IdIncludeInainte) {
+        memoreazaPentruAnulare();
         IncludeInainte(*m, which_, f);
     } else if (id == IdIncludeDupa) {
+        memoreazaPentruAnulare();
         IncludeDupa(*m, which_, f);
     } else {
         char text[96];
@@ -232,6 +238,7 @@ void FereastraIndici::comandaSlot(int id) {
         }
         m = material();
         if (!m) return;
+        memoreazaPentruAnulare();
         StergeSlot(*m, which_, f);
     }
     reimprospateaza();

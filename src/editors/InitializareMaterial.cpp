@@ -5,6 +5,8 @@
 
 #include "editors/LiniiSpectrale.h"
 #include "editors/TabelTransmisie.h"
+#include "record/CodificareText.h"
+#include "record/TextFormatat.h"
 
 namespace vitramor {
 
@@ -22,9 +24,31 @@ constexpr float LambdaTransmisieStart = 280.0f;
 constexpr float PasLambdaTransmisie = 10.0f;
 constexpr float GrosimeTransmisieImplicita = 10.0f;  // mm
 
-int peCurent(SetLucru& set, void (*initializare)(MaterialOptic&)) {
+// The questions name the material and what it loses.
+constexpr const char* IntrebareMaterial =
+    "Initializati materialul %s?\nSe sterg indicii, ecuatiile de dispersie, transmisia si proprietatile masurate "
+    "(mecanice, termice, laser); numele, producatorul si categoria raman.";
+constexpr const char* IntrebareLambda =
+    "Puneti lungimile de unda standard in tabelul de indici al materialului %s?\nLungimile de unda de acum se pierd; "
+    "valorile n si k raman in locurile lor.";
+constexpr const char* IntrebareIndici =
+    "Initializati indicii materialului %s?\nSe sterg n, k, ecuatiile de dispersie si domeniile lor; lungimile de unda "
+    "devin cele standard.";
+constexpr const char* IntrebareTransmisie =
+    "Initializati tabelul de transmisie al materialului %s?\nLungimile de unda devin 280, 290, ... 770 nm, transmisia "
+    "1 si grosimea 10 mm.";
+
+int peCurent(Fereastra owner, SetLucru& set, void (*initializare)(MaterialOptic&), const char* intrebare) {
     if (set.gol()) return 0;
+    const std::string nume(TextCamp(set.curent().nume, sizeof set.curent().nume));
+    const std::string text = TextFormatat(intrebare, nume.c_str()) +
+                             "\n(Material > Anuleaza ultima modificare il readuce cum era.)";
+    if (MesajBox(owner, text, "Initializeaza", stil::MB_YESNO | stil::MB_ICONQUESTION | stil::MB_DEFBUTTON2) !=
+        raspuns::IDYES)
+        return 2;
+    set.memoreazaAnterior(set.materialCurent, set.curent());
     initializare(set.curent());
+    set.marcheazaSuprascris(set.materialCurent);
     return 1;
 }
 
@@ -84,9 +108,13 @@ void InitializeazaMaterial(MaterialOptic& m) {
     m.clasa_catalog = m.clasa_catalog_implicita;
 }
 
-int ComandaInitializeazaMaterial(SetLucru& set) { return peCurent(set, InitializeazaMaterial); }
-int ComandaInitLambdaIndici(SetLucru& set) { return peCurent(set, InitLambdaIndici); }
-int ComandaInitIndici(SetLucru& set) { return peCurent(set, InitIndici); }
-int ComandaInitLambdaTransmisie(SetLucru& set) { return peCurent(set, InitLambdaTransmisie); }
+int ComandaInitializeazaMaterial(Fereastra owner, SetLucru& set) {
+    return peCurent(owner, set, InitializeazaMaterial, IntrebareMaterial);
+}
+int ComandaInitLambdaIndici(Fereastra owner, SetLucru& set) { return peCurent(owner, set, InitLambdaIndici, IntrebareLambda); }
+int ComandaInitIndici(Fereastra owner, SetLucru& set) { return peCurent(owner, set, InitIndici, IntrebareIndici); }
+int ComandaInitLambdaTransmisie(Fereastra owner, SetLucru& set) {
+    return peCurent(owner, set, InitLambdaTransmisie, IntrebareTransmisie);
+}
 
 }  // namespace vitramor

@@ -1,8 +1,8 @@
 #pragma once
 // The "&Initializeaza" menu: resetting the current material, or only its
-// tables, to the state a new material starts from. None of them asks first,
-// marks the material modified or refreshes an open editor: they are the
-// first step of typing a material in by hand, before anything is shown.
+// tables, to the state a new material starts from, the first step of typing
+// a material in by hand. The data they blank may be the only copy, so each
+// command asks first, with No as the default.
 //
 // What survives "Initializeaza material": the name, type, standard, producer
 // and category; the characteristic temperatures, layer thickness limits,
@@ -11,6 +11,7 @@
 // slots 40 to 49 of the index table, which only older files fill and the
 // checks still read.
 
+#include "platform/Platforma.h"
 #include "record/MaterialOptic.h"
 #include "record/SetLucru.h"
 
@@ -38,11 +39,15 @@ void InitLambdaTransmisie(MaterialOptic& m);
 // default.
 void InitializeazaMaterial(MaterialOptic& m);
 
-// The menu commands on the current material of a working set; 0 when no
-// material is open, 1 otherwise.
-int ComandaInitializeazaMaterial(SetLucru& set = setLucru());  // 40008
-int ComandaInitLambdaIndici(SetLucru& set = setLucru());       // 40009
-int ComandaInitIndici(SetLucru& set = setLucru());             // 40010
-int ComandaInitLambdaTransmisie(SetLucru& set = setLucru());   // 40011
+// The menu commands on the current material of a working set: each asks
+// first, naming the material and what goes (No changes nothing), keeps the
+// material as it was for the undo, and marks it overwritten by a command
+// (SetLucru::marcheazaSuprascris).
+// They do not set the modified flag: the material counts as modified by its
+// bytes. 0 when no material is open, 2 after a No, 1 when done.
+int ComandaInitializeazaMaterial(Fereastra owner, SetLucru& set = setLucru());  // 40008
+int ComandaInitLambdaIndici(Fereastra owner, SetLucru& set = setLucru());       // 40009
+int ComandaInitIndici(Fereastra owner, SetLucru& set = setLucru());             // 40010
+int ComandaInitLambdaTransmisie(Fereastra owner, SetLucru& set = setLucru());   // 40011
 
 }  // namespace vitramor

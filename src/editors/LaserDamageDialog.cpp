@@ -1,16 +1,17 @@
 #include "editors/LaserDamageDialog.h"
 
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+
 #include "editors/PragLaser.h"
 #include "settings/Directoare.h"
-#include "suite/UnitatiDialog.h"
 #include "suite/Vedora.h"
-#include "suite/VedoraUi.h"
 
 namespace vitramor {
 
 namespace {
-
-constexpr int Latime = 243, PasRand = 20;
 
 bool esteEvaporare(int indexMaterial) {
     const SetLucru& set = setLucru();
@@ -19,16 +20,14 @@ bool esteEvaporare(int indexMaterial) {
 }
 
 int randuri(bool evaporare) { return evaporare ? 5 : 3; }
-int yRand(int r) { return 8 + PasRand * r; }
-int yButoane(bool evaporare) { return yRand(randuri(evaporare)) + 2; }
 
 DescriereEditor descriereEditor(bool evaporare) {
     DescriereEditor d;
     d.clasa = evaporare ? "LidtEvaporare" : "LaserDamageThreshold";
-    d.formatTitlu = evaporare ? "LIDT for evaporation materil %s" : "%s - Laser damage threshold";
+    d.formatTitlu = evaporare ? "Prag de deteriorare laser (LIDT) al materialului de evaporare %s"
+                              : "%s - Prag de deteriorare laser (LIDT)";
     d.comanda = IdComandaLaserDamage;
     d.pozitie = {60, 30};
-    d.dimensiune = {Latime, yButoane(evaporare) + 18};
     return d;
 }
 
@@ -57,23 +56,24 @@ LaserDamageDialog::LaserDamageDialog(int indexMaterial, QWidget* proprietar)
     // A glass always has its three laser lines: empty ones get the usual
     // wavelengths the moment the dialog opens, and that is a change.
     if (MaterialOptic* m = material(); m && !evaporare_ && AsiguraLungimiUndaLidt(*m)) setLucru().modificat = 1;
+    auto* grup = new QGroupBox(QStringLiteral("Pragul de deteriorare la fiecare lungime de unda"), panou());
+    auto* tabel = new QGridLayout(grup);
+    tabel->addWidget(new QLabel(QStringLiteral("Lungime de unda [nm]"), grup), 0, 1);
+    tabel->addWidget(new QLabel(QString::fromUtf8("LIDT [MW/cm²]"), grup), 0, 2);
     for (int r = 0; r < randuri(evaporare_); ++r) {
-        const int y = yRand(r);
-        adaugaEticheta(QStringLiteral("Lambda %1").arg(r + 1), {8, y});
-        if (evaporare_)
-            adaugaCelulaFloat(101 + r, {50, y, 40, 9}, LambdaEvaporare[r], "%g", ValoareNeNegativa);
-        else
-            adaugaCelulaIntreg(101 + r, {50, y, 40, 9}, LambdaSticla[r]);
-        adaugaEticheta(QStringLiteral("nm"), {94, y});
-        adaugaEticheta(QStringLiteral("LIDT"), {115, y});
-        adaugaCelulaFloat(106 + r, {138, y, 50, 9}, evaporare_ ? PragEvaporare[r] : PragSticla[r], "%g",
-                          ValoareNeNegativa);
-        adaugaEticheta(QStringLiteral("MW/cm^2"), {192, y});
+        tabel->addWidget(new QLabel(QStringLiteral("Linia %1").arg(r + 1), grup), r + 1, 0);
+        tabel->addWidget(evaporare_ ? adaugaCelulaFloat(101 + r, {}, LambdaEvaporare[r], "%g", ValoareNeNegativa)
+                                    : adaugaCelulaIntreg(101 + r, {}, LambdaSticla[r]),
+                         r + 1, 1);
+        tabel->addWidget(adaugaCelulaFloat(106 + r, {}, evaporare_ ? PragEvaporare[r] : PragSticla[r], "%g",
+                                           ValoareNeNegativa),
+                         r + 1, 2);
     }
-    const int yb = yButoane(evaporare_);
-    adaugaButon(raspuns::IDOK, QStringLiteral("OK"), QRect(8, yb, 50, 14));
-    adaugaButon(raspuns::IDCANCEL, QStringLiteral("Cancel"), QRect(64, yb, 50, 14));
-    adaugaButon(IdButonAjutorEditor, QStringLiteral("Ajutor"), QRect(120, yb, 50, 14));
+    coloana()->addWidget(grup);
+    coloana()->addStretch(1);
+    adaugaButon(raspuns::IDOK, QStringLiteral("OK"), {});
+    adaugaButon(raspuns::IDCANCEL, QStringLiteral("Anuleaza"), {});
+    adaugaButon(IdButonAjutorEditor, QStringLiteral("Ajutor"), {});
     faModal();
     reimprospateaza();
 }
@@ -83,11 +83,6 @@ void LaserDamageDialog::ajutor() {
         eroare(path_help, proprietar(), stil::MB_ICONEXCLAMATION, 0);
     else
         EditorMaterialWindow::ajutor();
-}
-
-void LaserDamageDialog::deseneaza(QPainter& p, const UnitatiDialog& u) {
-    for (int r = 0; r < randuri(evaporare_); ++r)
-        ZonaSus(p, u.x(2), u.y(yRand(r) - 4), u.x(Latime - 2), u.y(yRand(r) + 13));
 }
 
 FereastraMaterial* ComandaLaserDamage(QWidget* fereastraPrincipala) {

@@ -1,6 +1,6 @@
 #pragma once
-// The laser damage thresholds of a material: rows of "Lambda i" with its
-// wavelength cell ("101"..) and "LIDT" with its threshold cell ("106"..);
+// The laser damage thresholds of a material: rows of a wavelength cell
+// ("101"..) and its threshold cell ("106"..);
 // three rows for a glass, five for an evaporation material. Modal to the
 // main window.
 
@@ -19,7 +19,6 @@ public:
 
 protected:
     void ajutor() override;
-    void deseneaza(QPainter& p, const UnitatiDialog& u) override;
 
 private:
     bool evaporare_;

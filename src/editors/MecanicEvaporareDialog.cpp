@@ -1,21 +1,20 @@
 #include "editors/MecanicEvaporareDialog.h"
 
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
+#include <QVBoxLayout>
 
 #include "editors/CelulaNumerica.h"
 #include "editors/MecanicWindow.h"
 #include "editors/ProprietatiMecanice.h"
 #include "settings/Directoare.h"
-#include "suite/UnitatiDialog.h"
 #include "suite/Vedora.h"
-#include "suite/VedoraUi.h"
 
 namespace vitramor {
 
 namespace {
-
-constexpr int Latime = 431, Inaltime = 148;
-constexpr int XCelula = 110, LatimeCelula = 50, H = 9;
 
 DescriereEditor descriereEditor() {
     DescriereEditor d;
@@ -23,7 +22,6 @@ DescriereEditor descriereEditor() {
     d.formatTitlu = std::string(TitluMecanicEvaporare) + "%s";
     d.comanda = IdComandaMecanic;
     d.pozitie = {45, 18};
-    d.dimensiune = {Latime, Inaltime};
     return d;
 }
 
@@ -36,6 +34,12 @@ bool minimValid(const MaterialOptic& m, float v) { return v > 0.0f && v <= m.gro
 bool maximValid(const MaterialOptic& m, float v) { return v >= m.grosime_min; }
 
 QString q(const std::string& s) { return QString::fromStdString(s); }
+QString u8(const char* s) { return QString::fromUtf8(s); }
+// No stress data (all coefficients 0): nothing to show.
+QString cuDate(const MaterialOptic& m, const std::string& text) {
+    const float* a = m.stres_suprafata;
+    return a[0] == 0.0f && a[1] == 0.0f && a[2] == 0.0f ? QString() : q(text);
+}
 
 }  // namespace
 
@@ -44,78 +48,68 @@ MecanicEvaporareDialog::MecanicEvaporareDialog(int indexMaterial, QWidget* propr
     const struct {
         int id;
         const char* eticheta;
-        const char* unitate;
         CampFloat camp;
         RegulaValoare regula;
         OptiuniCelula optiuni;
     } proprietati[] = {
-        {101, "Densitate", "g/cm^3", [](MaterialOptic& m) -> float& { return m.densitate; }, ValoarePozitiva, {}},
-        {102, "Modul Young", "GPa", [](MaterialOptic& m) -> float& { return m.modul_young; }, ValoarePozitiva, {}},
-        {104, "Raport Poisson", "", [](MaterialOptic& m) -> float& { return m.raport_poisson; }, ValoareNeNegativa, {}},
-        {106, "Knoop hardness", "", [](MaterialOptic& m) -> float& { return m.duritate_knoop; }, ValoareNeNegativa, {}},
-        {107, "Abrasion hardness", "", [](MaterialOptic& m) -> float& { return m.duritate_abraziune; }, OriceValoare, {}},
-        {105, "Masa molara", "g/mol", [](MaterialOptic& m) -> float& { return m.masa_molara; }, ValoareNeNegativa, {}},
-        {110, "Grosime ALD", "nm", [](MaterialOptic& m) -> float& { return m.grosime_ald; }, ValoareNeNegativa, Informare},
+        {101, "Densitate [g/cm³]", [](MaterialOptic& m) -> float& { return m.densitate; }, ValoarePozitiva, {}},
+        {102, "Modul Young E [GPa]", [](MaterialOptic& m) -> float& { return m.modul_young; }, ValoarePozitiva, {}},
+        {104, "Raport Poisson", [](MaterialOptic& m) -> float& { return m.raport_poisson; }, ValoareNeNegativa, {}},
+        {106, "Duritate Knoop HK", [](MaterialOptic& m) -> float& { return m.duritate_knoop; }, ValoareNeNegativa, {}},
+        {107, "Duritate la abraziune", [](MaterialOptic& m) -> float& { return m.duritate_abraziune; }, OriceValoare, {}},
+        {105, "Masa molara [g/mol]", [](MaterialOptic& m) -> float& { return m.masa_molara; }, ValoareNeNegativa, {}},
+        {110, "Grosime ALD [nm]", [](MaterialOptic& m) -> float& { return m.grosime_ald; }, ValoareNeNegativa, Informare},
     };
-    int y = 8;
-    for (const auto& c : proprietati) {
-        adaugaEticheta(QString::fromLatin1(c.eticheta), {8, y});
-        adaugaCelulaFloat(c.id, {XCelula, y, LatimeCelula, H}, c.camp, "%g", c.regula, c.optiuni);
-        adaugaEticheta(QString::fromLatin1(c.unitate), {XCelula + LatimeCelula + 4, y});
-        y += 14;
-    }
+    auto* coloane = new QHBoxLayout;
+    coloana()->addLayout(coloane);
+    QFormLayout* f = adaugaGrup(QStringLiteral("Proprietati mecanice"), coloane);
+    for (const auto& c : proprietati) f->addRow(u8(c.eticheta), adaugaCelulaFloat(c.id, {}, c.camp, "%g", c.regula, c.optiuni));
+    auto* dreapta = new QVBoxLayout;
+    coloane->addLayout(dreapta);
 
-    adaugaEticheta(QStringLiteral("Surface stress (in ec. thickness t in nm)"), {220, 4});
-    adaugaEticheta(QStringLiteral("Ec. surface stress (S) vs. thickness (t): S = a0 + a1*t + a2*t^2"), {220, 14},
-                   Latime - 226);
+    f = adaugaGrup(QStringLiteral("Tensiunea de suprafata a stratului"), dreapta);
+    f->addRow(new QLabel(u8("S = a0 + a1·t + a2·t²\n(t: grosimea stratului in nm)"), panou()));
     const struct {
-        int id, x;
+        int id;
         const char* nume;
         CampFloat camp;
-    } coeficienti[] = {{114, 220, "a0", [](MaterialOptic& m) -> float& { return m.stres_suprafata[0]; }},
-                       {115, 290, "a1", [](MaterialOptic& m) -> float& { return m.stres_suprafata[1]; }},
-                       {116, 360, "a2", [](MaterialOptic& m) -> float& { return m.stres_suprafata[2]; }}};
-    for (const auto& c : coeficienti) {
-        adaugaEticheta(QString::fromLatin1(c.nume), {c.x, 28});
-        adaugaCelulaFloat(c.id, {c.x + 12, 28, LatimeCelula, H}, c.camp, "%g", OriceValoare);
-    }
-    adaugaEticheta(QStringLiteral("Test thickness"), {220, 44});
-    adaugaCelula(
-        QString::number(IdGrosimeTest), -1, {300, 44, LatimeCelula, H},
-        [this](const MaterialOptic&) { return q(FormatG(grosimeTest_)); },
-        [this](MaterialOptic&, const std::string& text) {
-            const std::optional<float> t = CitesteFloatMinim(text, 0.0f);
-            if (!t) return false;
-            grosimeTest_ = *t;
-            return true;
-        },
-        {}, InformareFaraModificare);
-    adaugaEticheta(QStringLiteral("nm"), {354, 44});
-    adaugaEticheta(QStringLiteral("Surface stress"), {220, 58});
-    stresSuprafata_ = adaugaCelula(QString::number(IdStresSuprafata), -1, {300, 58, LatimeCelula, H},
-                                   [this](const MaterialOptic& m) { return q(TextStresSuprafata(m, grosimeTest_)); },
+    } coeficienti[] = {{114, "a0 [N/m]", [](MaterialOptic& m) -> float& { return m.stres_suprafata[0]; }},
+                       {115, "a1 [N/(m·nm)]", [](MaterialOptic& m) -> float& { return m.stres_suprafata[1]; }},
+                       {116, "a2 [N/(m·nm²)]", [](MaterialOptic& m) -> float& { return m.stres_suprafata[2]; }}};
+    for (const auto& c : coeficienti) f->addRow(u8(c.nume), adaugaCelulaFloat(c.id, {}, c.camp, "%g", OriceValoare));
+    f->addRow(QStringLiteral("Grosime de proba t [nm]"),
+              adaugaCelula(
+                  QString::number(IdGrosimeTest), -1, {},
+                  [this](const MaterialOptic&) { return q(FormatG(grosimeTest_)); },
+                  [this](MaterialOptic&, const std::string& text) {
+                      const std::optional<float> t = CitesteFloatMinim(text, 0.0f);
+                      if (!t) return false;
+                      grosimeTest_ = *t;
+                      return true;
+                  },
+                  {}, InformareFaraModificare));
+    stresSuprafata_ = adaugaCelula(QString::number(IdStresSuprafata), -1, {},
+                                   [this](const MaterialOptic& m) { return cuDate(m, TextStresSuprafata(m, grosimeTest_)); },
                                    [](MaterialOptic&, const std::string&) { return false; });
-    adaugaEticheta(QStringLiteral("[N/m]"), {354, 58});
-    adaugaEticheta(QStringLiteral("Stres"), {220, 72});
-    stres_ = adaugaCelula(QString::number(IdStres), -1, {300, 72, LatimeCelula, H},
-                          [this](const MaterialOptic& m) { return q(TextStres(m, grosimeTest_)); },
+    f->addRow(QStringLiteral("Tensiune de suprafata S [N/m]"), stresSuprafata_);
+    stres_ = adaugaCelula(QString::number(IdStres), -1, {},
+                          [this](const MaterialOptic& m) { return cuDate(m, TextStres(m, grosimeTest_)); },
                           [](MaterialOptic&, const std::string&) { return false; });
-    adaugaEticheta(QStringLiteral("MPa"), {354, 72});
+    f->addRow(QStringLiteral("Tensiune in strat S/t [MPa]"), stres_);
     stresSuprafata_->setReadOnly(true);
     stres_->setReadOnly(true);
 
-    adaugaEticheta(QStringLiteral("Grosime strat"), {220, 90});
-    adaugaEticheta(QStringLiteral("min"), {220, 102});
-    adaugaCelulaFloat(108, {240, 102, LatimeCelula, H}, [](MaterialOptic& m) -> float& { return m.grosime_min; }, "%g",
-                      minimValid, InformareFaraModificare);
-    adaugaEticheta(QStringLiteral("max"), {300, 102});
-    adaugaCelulaFloat(109, {320, 102, LatimeCelula, H}, [](MaterialOptic& m) -> float& { return m.grosime_max; }, "%g",
-                      maximValid, InformareFaraModificare);
-    adaugaEticheta(QStringLiteral("nm"), {374, 102});
+    f = adaugaGrup(QStringLiteral("Grosimea stratului [nm]"), dreapta);
+    f->addRow(QStringLiteral("Minima"), adaugaCelulaFloat(108, {}, [](MaterialOptic& m) -> float& { return m.grosime_min; },
+                                                          "%g", minimValid, InformareFaraModificare));
+    f->addRow(QStringLiteral("Maxima"), adaugaCelulaFloat(109, {}, [](MaterialOptic& m) -> float& { return m.grosime_max; },
+                                                          "%g", maximValid, InformareFaraModificare));
+    dreapta->addStretch(1);
+    coloana()->addStretch(1);
 
-    adaugaButon(raspuns::IDOK, QStringLiteral("OK"), QRect(8, 128, 50, 14));
-    adaugaButon(raspuns::IDCANCEL, QStringLiteral("Cancel"), QRect(64, 128, 50, 14));
-    adaugaButon(IdButonAjutorEditor, QStringLiteral("Ajutor"), QRect(120, 128, 50, 14));
+    adaugaButon(raspuns::IDOK, QStringLiteral("OK"), {});
+    adaugaButon(raspuns::IDCANCEL, QStringLiteral("Anuleaza"), {});
+    adaugaButon(IdButonAjutorEditor, QStringLiteral("Ajutor"), {});
     faModal();
     reimprospateaza();
 }
@@ -123,19 +117,13 @@ MecanicEvaporareDialog::MecanicEvaporareDialog(int indexMaterial, QWidget* propr
 void MecanicEvaporareDialog::arataStres() {
     const MaterialOptic* m = material();
     if (!m) return;
-    arataInCelula(stresSuprafata_, q(TextStresSuprafata(*m, grosimeTest_)));
-    arataInCelula(stres_, q(TextStres(*m, grosimeTest_)));
+    arataInCelula(stresSuprafata_, cuDate(*m, TextStresSuprafata(*m, grosimeTest_)));
+    arataInCelula(stres_, cuDate(*m, TextStres(*m, grosimeTest_)));
 }
 
 void MecanicEvaporareDialog::laReimprospatare() { arataStres(); }
 void MecanicEvaporareDialog::laPreluare() { arataStres(); }
 
 void MecanicEvaporareDialog::ajutor() { eroare(path_help, proprietar(), stil::MB_ICONEXCLAMATION, 0); }
-
-void MecanicEvaporareDialog::deseneaza(QPainter& p, const UnitatiDialog& u) {
-    ZonaSus(p, u.x(2), u.y(2), u.x(212), u.y(122));
-    ZonaSus(p, u.x(216), u.y(2), u.x(Latime - 2), u.y(84));
-    ZonaSus(p, u.x(216), u.y(87), u.x(Latime - 2), u.y(122));
-}
 
 }  // namespace vitramor

@@ -23,7 +23,6 @@ protected:
     void ajutor() override;
     void laReimprospatare() override;
     void laPreluare() override;
-    void deseneaza(QPainter& p, const UnitatiDialog& u) override;
 
 private:
     void arataStres();

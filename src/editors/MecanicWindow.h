@@ -15,7 +15,10 @@ public:
     EditMecanicClass(int indexMaterial, QWidget* proprietar);
 
 protected:
-    void deseneaza(QPainter& p, const UnitatiDialog& u) override;
+    void laReimprospatare() override;
+
+private:
+    QFormLayout* elasticitate_ = nullptr;
 };
 
 // "Mecanic" (40017) on the current material: this window, or for an

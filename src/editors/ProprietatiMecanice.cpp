@@ -19,13 +19,9 @@ std::string TextStres(const MaterialOptic& m, float t) {
 }
 
 EticheteElasticitate EticheteElasticitateProducator(std::uint16_t producator) {
-    switch (producator) {
-    case 0:
-    case 1: return {"Modul Elasticitate", "longitudinal E", "transversal G "};
-    case 2:
-    case 6: return {"Elasticitate", "Modul Young [GPa]", "Raport Poisson"};
-    default: return {"", "", ""};
-    }
+    if (producator == 0 || producator == 1)
+        return {"Modul de elasticitate", "Longitudinal E [GPa]", "Transversal G [GPa]"};
+    return {"Elasticitate", "Modul Young E [GPa]", "Raport Poisson"};
 }
 
 }  // namespace vitramor

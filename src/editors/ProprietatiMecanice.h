@@ -18,9 +18,9 @@ float StresSuprafata(const MaterialOptic& m, float grosime);
 std::string TextStresSuprafata(const MaterialOptic& m, float grosime);
 std::string TextStres(const MaterialOptic& m, float grosime);
 
-// The elasticity panel: Schott and Ohara give Young's modulus and Poisson's
-// ratio, the two older catalogues the longitudinal and transversal moduli;
-// other producers get the panel without labels.
+// The elasticity group: the two older catalogues give the longitudinal and
+// transversal moduli in the fields that hold Young's modulus and Poisson's
+// ratio for every other producer. Labels with the unit the field keeps.
 struct EticheteElasticitate {
     const char* titlu;
     const char* primul;

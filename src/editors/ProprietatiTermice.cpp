@@ -10,13 +10,15 @@ float implicita(int i) { return i == 3 ? IncredereImplicitaTemperaturi : Increde
 
 }  // namespace
 
-double DilatareAfisata(float stocat, std::uint16_t producator) {
-    return DilatarePeKelvin(stocat, producator) * FactorDilatareAfisata;
+double DilatareAfisata(float stocat, std::uint16_t producator, double factor) {
+    return DilatarePeKelvin(stocat, producator) * factor;
 }
 
-float DilatareDinAfisata(double tastat, float stocat, std::uint16_t producator) {
-    return DilatareDePastrat(tastat / FactorDilatareAfisata, stocat, producator);
+float DilatareDinAfisata(double tastat, float stocat, std::uint16_t producator, double factor) {
+    return DilatareDePastrat(tastat / factor, stocat, producator);
 }
+
+double FactorDilatareProducator(std::uint16_t producator) { return producator == 0 || producator == 1 ? 1e7 : 1e6; }
 
 bool AsiguraIncrederi(MaterialOptic& m) {
     bool schimbat = false;

@@ -9,12 +9,17 @@
 
 namespace vitramor {
 
-// The glass window shows the four expansion coefficients in 10^-7/K, read
-// from the record by the rule of DilatarePeKelvin whatever scale they are
-// stored in, and stores a typed value back in the scale the record used.
+// An expansion coefficient shown in 10^-7/K (the sheet, the comparison), or
+// in another scale, read from the record by the rule of DilatarePeKelvin
+// whatever scale it is stored in; a typed value goes back in the scale the
+// record used.
 inline constexpr double FactorDilatareAfisata = 1e7;
-double DilatareAfisata(float stocat, std::uint16_t producator);
-float DilatareDinAfisata(double tastat, float stocat, std::uint16_t producator);
+double DilatareAfisata(float stocat, std::uint16_t producator, double factor = FactorDilatareAfisata);
+float DilatareDinAfisata(double tastat, float stocat, std::uint16_t producator, double factor = FactorDilatareAfisata);
+// The glass window's scale: the one the producer's catalogue numbers are kept
+// in (10^-7/K for producers 0 and 1, 10^-6/K for the others), so that a
+// catalogue value is typed as the catalogue prints it.
+double FactorDilatareProducator(std::uint16_t producator);
 
 // The evaporation dialog's scale for its two expansion cells.
 inline constexpr double FactorDilatareEvaporare = 1e6;

@@ -1,13 +1,15 @@
 #include "editors/RolMaterialDialog.h"
 
 #include <QComboBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 #include <cstdio>
+#include <cstring>
 
-#include "suite/ListaTabulatoriUi.h"
 #include "editors/RoluriMaterial.h"
 #include "record/CodificareText.h"
 #include "record/Roluri.h"
@@ -35,45 +37,44 @@ QPushButton* Buton(QWidget* parinte, const char* text, int id) {
 
 RolMaterialDialog::RolMaterialDialog(QWidget* parent, MaterialOptic& material, int& modificat)
     : QDialog(parent), material_(material), modificat_(modificat), fisier_(FisierAtributeMaterial(material)) {
-    setWindowTitle(QString::fromLatin1(TitluDialogRol) +
+    setWindowTitle(QString::fromLatin1(EsteMaterialEvaporare(material) ? TitluDialogRol : TitluDialogRolSubstrat) +
                    TextQt(material.nume, sizeof material.nume));
-    const UnitatiDialog& u = unitatiDialog();
-
+    auto* asezare = new QVBoxLayout(this);
+    asezare->addWidget(new QLabel(QStringLiteral("Rolurile materialului (cel mult 4)"), this));
     lista_ = new QListWidget(this);
     lista_->setObjectName(QString::number(idRolMaterial::Lista));
-    u.plaseaza(lista_, 7, 7, 247, 70);
-    SeteazaTabulatoriLista(lista_, u, {60, 120, 180});
+    asezare->addWidget(lista_, 1);
 
+    auto* rand = new QHBoxLayout;
     auto* eticheta = new QLabel(QStringLiteral("Rol"), this);
-    u.plaseaza(eticheta, 7, 86, 18, 8);
+    rand->addWidget(eticheta);
     roluriFisier_ = new QComboBox(this);
     roluriFisier_->setObjectName(QString::number(idRolMaterial::Roluri));
-    u.plaseaza(roluriFisier_, 27, 84, 117, 12);
+    roluriFisier_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    roluriFisier_->setMinimumContentsLength(20);
+    rand->addWidget(roluriFisier_, 1);
     eticheta->setBuddy(roluriFisier_);
-
     auto* adauga = Buton(this, "Adauga", idRolMaterial::Adauga);
-    u.plaseaza(adauga, 150, 83, 32, 14);
-    auto* reset = Buton(this, "Reset", idRolMaterial::Reset);
-    u.plaseaza(reset, 186, 83, 32, 14);
+    auto* reset = Buton(this, "Sterge toate", idRolMaterial::Reset);
     auto* sterge = Buton(this, "Sterge", idRolMaterial::Sterge);
-    u.plaseaza(sterge, 222, 83, 32, 14);
+    for (QPushButton* b : {adauga, sterge, reset}) rand->addWidget(b);
+    asezare->addLayout(rand);
 
     auto* etichetaDescriere = new QLabel(QStringLiteral("Descriere rol"), this);
-    u.plaseaza(etichetaDescriere, 7, 104, 100, 8);
+    asezare->addWidget(etichetaDescriere);
     descriere_ = new QPlainTextEdit(this);
     descriere_->setObjectName(QString::number(idRolMaterial::Descriere));
     descriere_->setReadOnly(true);
-    u.plaseaza(descriere_, 7, 114, 247, 58);
+    asezare->addWidget(descriere_, 1);
 
+    auto* butoane = new QHBoxLayout;
+    butoane->addStretch(1);
     auto* ok = Buton(this, "OK", raspuns::IDOK);
     ok->setDefault(true);
-    u.plaseaza(ok, 7, 180, 50, 14);
-    auto* cancel = Buton(this, "Cancel", raspuns::IDCANCEL);
-    u.plaseaza(cancel, 105, 180, 50, 14);
+    auto* cancel = Buton(this, "Anuleaza", raspuns::IDCANCEL);
     auto* ajutor = Buton(this, "Ajutor", idRolMaterial::Ajutor);
-    u.plaseaza(ajutor, 204, 180, 50, 14);
-    u.plaseaza(this, 0, 0, 261, 201);
-    setFixedSize(size());
+    for (QPushButton* b : {ok, cancel, ajutor}) butoane->addWidget(b);
+    asezare->addLayout(butoane);
 
     for (const IntrareListaText& rol : RoluriOferite(path_sticle, fisier_, FiltruRoluriOferite))
         roluriFisier_->addItem(DinFisier(rol.text), rol.numar);
@@ -142,8 +143,11 @@ void RolMaterialDialog::sterge() {
 void ComandaRolMaterial(QWidget* fereastraPrincipala) {
     SetLucru& set = setLucru();
     if (set.gol()) return;
+    const MaterialOptic inainte = set.curent();
     RolMaterialDialog dialog(fereastraPrincipala, set.curent(), set.modificat);
     dialog.exec();
+    // The dialog's changes are one step for the undo.
+    if (std::memcmp(&inainte, &set.curent(), sizeof inainte) != 0) set.memoreazaAnterior(set.materialCurent, inainte);
 }
 
 }  // namespace vitramor

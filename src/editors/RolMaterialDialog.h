@@ -27,6 +27,7 @@ inline constexpr int Descriere = 1033;
 inline constexpr int Ajutor = 1023;
 }  // namespace idRolMaterial
 inline constexpr const char* TitluDialogRol = "Rol material de evaporare ";
+inline constexpr const char* TitluDialogRolSubstrat = "Rol material substrat ";
 
 class RolMaterialDialog : public QDialog {
     Q_OBJECT

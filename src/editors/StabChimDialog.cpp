@@ -1,26 +1,22 @@
 #include "editors/StabChimDialog.h"
 
 #include <QComboBox>
+#include <QFormLayout>
 #include <QSignalBlocker>
 
 #include "editors/ClaseChimice.h"
 #include "editors/StabilitateChimicaDialog.h"
-#include "suite/UnitatiDialog.h"
-#include "suite/VedoraUi.h"
 
 namespace vitramor {
 
 namespace {
 
-constexpr int Latime = 150, Inaltime = 55;
-
 DescriereEditor descriereEditor() {
     DescriereEditor d;
     d.clasa = "STABCHIM";
-    d.formatTitlu = "%s - Stab.chimica";
+    d.formatTitlu = "%s - Stabilitate chimica";
     d.comanda = IdComandaChimic;
     d.pozitie = {60, 40};
-    d.dimensiune = {Latime, Inaltime};
     return d;
 }
 
@@ -28,20 +24,21 @@ DescriereEditor descriereEditor() {
 
 StabChimDialog::StabChimDialog(int indexMaterial, QWidget* proprietar)
     : EditorMaterialWindow(TipEditor::Chimic, indexMaterial, proprietar, descriereEditor()) {
-    adaugaEticheta(QStringLiteral("Stabilitate la umiditate"), {4, 5});
-    adaugaEticheta(QStringLiteral("Stabilitate la acizi"), {4, 24});
     const MaterialOptic* m = material();
     const std::uint16_t producator = m ? m->producator : 0;
+    QFormLayout* f = adaugaGrup(QStringLiteral("Clase de stabilitate chimica"));
+    const char* scale[] = {"Stabilitate la umiditate", "Stabilitate la acizi"};
     for (int i = 0; i < 2; ++i) {
         auto* c = new QComboBox(panou());
         c->setObjectName(QString::number(101 + i));
         for (const std::string& t : IntrariDouaScale(producator, i)) c->addItem(QString::fromStdString(t));
-        unitatiDialog().plaseaza(c, 110, 3 + 19 * i, 36, 12);
+        f->addRow(QString::fromLatin1(scale[i]), c);
         connect(c, &QComboBox::activated, this, [this, i](int index) { alege(i, index); });
         liste_[static_cast<std::size_t>(i)] = c;
     }
-    adaugaButon(raspuns::IDOK, QStringLiteral("OK"), QRect(4, 39, 40, 13));
-    adaugaButon(IdButonAjutorEditor, QStringLiteral("Ajutor"), QRect(50, 39, 40, 13));
+    coloana()->addStretch(1);
+    adaugaButon(raspuns::IDOK, QStringLiteral("OK"), {});
+    adaugaButon(IdButonAjutorEditor, QStringLiteral("Ajutor"), {});
     faModal();
     reimprospateaza();
 }
@@ -61,13 +58,9 @@ void StabChimDialog::alege(int lista, int index) {
     std::uint16_t& camp = m->stabilitate_chimica[lista];
     const auto nou = static_cast<std::uint16_t>((camp & 0xFF00u) | static_cast<unsigned>(index));
     if (nou == camp) return;
+    memoreazaPentruAnulare();
     camp = nou;
     setLucru().modificat = 1;
-}
-
-void StabChimDialog::deseneaza(QPainter& p, const UnitatiDialog& u) {
-    ZonaSus(p, u.x(2), u.y(2), u.x(148), u.y(16));
-    ZonaSus(p, u.x(2), u.y(21), u.x(148), u.y(35));
 }
 
 }  // namespace vitramor

@@ -20,9 +20,7 @@ public:
     QComboBox* lista(int i) const { return liste_.at(static_cast<std::size_t>(i)); }
 
 protected:
-    void ajutor() override {}
     void laReimprospatare() override;
-    void deseneaza(QPainter& p, const UnitatiDialog& u) override;
 
 private:
     void alege(int lista, int index);

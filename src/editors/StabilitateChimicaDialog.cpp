@@ -1,8 +1,8 @@
 #include "editors/StabilitateChimicaDialog.h"
 
 #include <QComboBox>
+#include <QFormLayout>
 #include <QLineEdit>
-#include <QPainter>
 #include <QSignalBlocker>
 
 #include "editors/CelulaNumerica.h"
@@ -10,29 +10,25 @@
 #include "editors/StabChimDialog.h"
 #include "record/CodificareText.h"
 #include "suite/Catalix.h"
-#include "suite/UnitatiDialog.h"
-#include "suite/VedoraUi.h"
 
 namespace vitramor {
 
 namespace {
 
-constexpr int Latime = 185, Inaltime = 231;
-constexpr int PasRand = 21, XLista = 116, XValoare = 153, RandToxicitate = 8, RandPuritate = 9;
-
-int yRand(int r) { return 4 + PasRand * r; }
-
-DescriereEditor descriereEditor(int indexMaterial) {
+std::string numeProducator(int indexMaterial) {
     const SetLucru& set = setLucru();
     std::string producator;
     if (indexMaterial >= 0 && indexMaterial < set.numarMateriale())
         ReturneazaNumeProducatorMatOptic(set.materiale[static_cast<std::size_t>(indexMaterial)].producator, producator);
+    return Utf8DinWindows1252(producator);
+}
+
+DescriereEditor descriereEditor(int indexMaterial) {
     DescriereEditor d;
     d.clasa = "StabilitateChimica";
-    d.formatTitlu = "%s - Stabilitate chimica: " + Utf8DinWindows1252(producator);
+    d.formatTitlu = "%s - Stabilitate chimica: " + numeProducator(indexMaterial);
     d.comanda = IdComandaChimic;
     d.pozitie = {60, 10};
-    d.dimensiune = {Latime, Inaltime};
     return d;
 }
 
@@ -42,29 +38,41 @@ StabilitateChimicaDialog::StabilitateChimicaDialog(int indexMaterial, QWidget* p
     : EditorMaterialWindow(TipEditor::Chimic, indexMaterial, proprietar, descriereEditor(indexMaterial)) {
     const MaterialOptic* m = material();
     const std::uint16_t producator = m ? m->producator : 0;
-    const int active = ListeChimiceActive(producator);
+    const std::vector<std::string>& scale = NumeScaleChimice(producator);
     const bool cuValori = ListeChimiceCuValori(producator);
+    QFormLayout* f = adaugaGrup(QStringLiteral("Clasele producatorului ") + QString::fromStdString(numeProducator(indexMaterial)));
     for (int i = 0; i < 8; ++i) {
         auto* c = new QComboBox(panou());
         c->setObjectName(QString::number(101 + i));
-        unitatiDialog().plaseaza(c, XLista, yRand(i), 34, 12);
-        c->setEnabled(i < active);
+        liste_[static_cast<std::size_t>(i)] = c;
+        if (static_cast<std::size_t>(i) >= scale.size()) {
+            // A scale this producer does not have.
+            c->setEnabled(false);
+            c->hide();
+            continue;
+        }
+        f->addRow(QString::fromStdString(scale[static_cast<std::size_t>(i)]), c);
+        // Only the Schott-type scales have lists to choose from; the other
+        // producers' classes are shown as they are stored.
+        c->setEnabled(cuValori && i < 5);
         if (cuValori && i < 5)
             for (const std::string& t : ScalaSchott(i).intrari) c->addItem(QString::fromStdString(t));
+        else
+            c->addItem(QString());
         connect(c, &QComboBox::activated, this, [this, i](int index) { alegeClasa(i, index); });
-        liste_[static_cast<std::size_t>(i)] = c;
     }
     toxicitate_ = new QComboBox(panou());
     toxicitate_->setObjectName(QStringLiteral("109"));
     for (const std::string& t : ClaseToxicitate()) toxicitate_->addItem(QString::fromStdString(t));
-    unitatiDialog().plaseaza(toxicitate_, XLista - 30, yRand(RandToxicitate), 64, 12);
+    f = adaugaGrup(QStringLiteral("Alte date"));
+    f->addRow(QStringLiteral("Clasa de toxicitate"), toxicitate_);
     connect(toxicitate_, &QComboBox::activated, this, &StabilitateChimicaDialog::alegeToxicitate);
 
-    // A glass keeps its laser lines in the purity's bytes: nothing to show there.
+    // A glass keeps its laser lines in the purity's bytes: no purity there.
     QLineEdit* puritate = adaugaCelula(
-        QStringLiteral("110"), -1, {XLista, yRand(RandPuritate) + 1, 34, 9},
+        QStringLiteral("110"), -1, {},
         [](const MaterialOptic& m) {
-            return EsteMaterialEvaporare(m) ? QString::fromStdString(FormatG(m.puritate)) : QString();
+            return EsteMaterialEvaporare(m) && m.puritate != 0.0f ? QString::fromStdString(FormatG(m.puritate)) : QString();
         },
         [](MaterialOptic& m, const std::string& text) {
             const std::optional<float> v = CitesteFloatMinim(text, 0.0f, true);
@@ -72,10 +80,16 @@ StabilitateChimicaDialog::StabilitateChimicaDialog(int indexMaterial, QWidget* p
             m.puritate = *v;
             return true;
         });
-    puritate->setEnabled(producator == ProducatorEvaporare);
+    if (producator == ProducatorEvaporare) {
+        f->addRow(QStringLiteral("Puritate [%]"), puritate);
+    } else {
+        puritate->setEnabled(false);
+        puritate->hide();
+    }
+    coloana()->addStretch(1);
 
-    adaugaButon(raspuns::IDOK, QStringLiteral("OK"), QRect(4, 213, 50, 14));
-    adaugaButon(IdButonAjutorEditor, QStringLiteral("Ajutor"), QRect(60, 213, 50, 14));
+    adaugaButon(raspuns::IDOK, QStringLiteral("OK"), {});
+    adaugaButon(IdButonAjutorEditor, QStringLiteral("Ajutor"), {});
     faModal();
     reimprospateaza();
 }
@@ -83,10 +97,16 @@ StabilitateChimicaDialog::StabilitateChimicaDialog(int indexMaterial, QWidget* p
 void StabilitateChimicaDialog::laReimprospatare() {
     const MaterialOptic* m = material();
     const bool cuValori = m && ListeChimiceCuValori(m->producator);
-    for (int i = 0; i < 5; ++i) {
-        const QSignalBlocker b(liste_[static_cast<std::size_t>(i)]);
-        liste_[static_cast<std::size_t>(i)]->setCurrentIndex(
-            cuValori ? ScalaSchott(i).indexDinValoare(m->stabilitate_chimica[i]) : -1);
+    for (int i = 0; i < 8 && m; ++i) {
+        QComboBox* c = liste_[static_cast<std::size_t>(i)];
+        const QSignalBlocker b(c);
+        if (cuValori && i < 5) {
+            c->setCurrentIndex(ScalaSchott(i).indexDinValoare(m->stabilitate_chimica[i]));
+        } else if (!c->isHidden()) {
+            const std::uint16_t v = m->stabilitate_chimica[i];
+            c->setItemText(0, v == 0 ? QString() : QString::number(v));
+            c->setCurrentIndex(0);
+        }
     }
     const QSignalBlocker b(toxicitate_);
     toxicitate_->setCurrentIndex(m && m->clasa_toxicitate < 4 ? m->clasa_toxicitate : -1);
@@ -99,34 +119,16 @@ void StabilitateChimicaDialog::alegeClasa(int lista, int index) {
     if (!m || index < 0 || lista >= 5 || !ListeChimiceCuValori(m->producator)) return;
     // The entry shown stands for the stored class, which it may round.
     if (index == ScalaSchott(lista).indexDinValoare(m->stabilitate_chimica[lista])) return;
+    memoreazaPentruAnulare();
     m->stabilitate_chimica[lista] = static_cast<std::uint16_t>(ScalaSchott(lista).valoareDinIndex(index));
     panou()->update();
 }
 
 void StabilitateChimicaDialog::alegeToxicitate(int index) {
     MaterialOptic* m = material();
-    if (!m || index < 0) return;
+    if (!m || index < 0 || m->clasa_toxicitate == index) return;
+    memoreazaPentruAnulare();
     m->clasa_toxicitate = static_cast<std::uint16_t>(index);
-}
-
-void StabilitateChimicaDialog::deseneaza(QPainter& p, const UnitatiDialog& u) {
-    const MaterialOptic* m = material();
-    if (!m) return;
-    const std::vector<std::string>& scale = NumeScaleChimice(m->producator);
-    for (int r = 0; r <= RandPuritate; ++r) ZonaSus(p, u.x(2), u.y(yRand(r) - 2), u.x(Latime - 2), u.y(yRand(r) + 16));
-    p.setPen(Qt::black);
-    for (std::size_t i = 0; i < scale.size(); ++i) {
-        const int y = yRand(static_cast<int>(i)) + 2;
-        deseneazaTextInLatime(p, u.dreptunghi(5, y, XLista - 7, 9), QString::fromStdString(scale[i]));
-        p.drawText(u.dreptunghi(XValoare, y, Latime - XValoare - 4, 9), Qt::AlignLeft | Qt::AlignVCenter,
-                   QStringLiteral("(%1)").arg(m->stabilitate_chimica[i]));
-    }
-    p.drawText(u.dreptunghi(5, yRand(RandToxicitate) + 2, 80, 9), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("Clasa toxicitate"));
-    p.drawText(u.dreptunghi(5, yRand(RandPuritate) + 2, 80, 9), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("Puritate"));
-    p.drawText(u.dreptunghi(XValoare, yRand(RandPuritate) + 2, 20, 9), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("[%]"));
 }
 
 FereastraMaterial* ComandaChimic(QWidget* fereastraPrincipala) {

@@ -1,10 +1,10 @@
 #pragma once
 // The chemical stability classes of a material on its producer's scales:
-// one line per scale with the stored class, up to eight class lists, the
-// toxicity class and, for evaporation materials, the purity. Only the
-// Schott-type scales (producers 2 and 10) have lists that store a class; the
-// other producers' classes are shown. Modal to the main window.
-// Lists "101".."108", toxicity "109", purity cell "110".
+// one list per scale of the producer, the toxicity class and, for
+// evaporation materials, the purity. Only the Schott-type scales (producers
+// 2 and 10) have lists that store a class; the other producers' classes are
+// shown as stored, and a class not given (0) shows nothing. Modal to the
+// main window. Lists "101".."108", toxicity "109", purity cell "110".
 
 #include <array>
 
@@ -26,7 +26,6 @@ public:
 
 protected:
     void laReimprospatare() override;
-    void deseneaza(QPainter& p, const UnitatiDialog& u) override;
 
 private:
     void alegeClasa(int lista, int index);

@@ -163,10 +163,12 @@ std::vector<float> CalculeazaKDinTransmisie(MaterialOptic& m) {
 int ComandaKDinTransmisie(Fereastra owner, SetLucru& set) {
     if (set.gol()) return 0;
     if (AreTabelK(set.curent()) &&
-        MesajBox(owner, IntrebareSuprascriereK, TitluAplicatie(), stil::MB_YESNO | stil::MB_ICONQUESTION) !=
+        MesajBox(owner, IntrebareSuprascriereK, TitluAplicatie(),
+                 stil::MB_YESNO | stil::MB_ICONQUESTION | stil::MB_DEFBUTTON2) !=
             raspuns::IDYES)
         return 2;
     if (set.gol()) return 0;
+    const MaterialOptic inainte = set.curent();
     const std::vector<float> scrise = CalculeazaKDinTransmisie(set.curent());
     if (scrise.empty()) {
         MesajBox(owner, "Niciun k calculat: nicio lungime de unda din tabelul de indici nu cade intre punctele "
@@ -181,6 +183,8 @@ int ComandaKDinTransmisie(Fereastra owner, SetLucru& set) {
                  " nm; ecuatia k este acum tabelata.",
              TitluAplicatie(), stil::MB_OK | stil::MB_ICONASTERISK);
     set.modificat = 1;
+    set.memoreazaAnterior(set.materialCurent, inainte);
+    set.marcheazaSuprascris(set.materialCurent);
     if (const auto& hook = legaturiDispersie().reimprospateazaFereastraIndici) hook(set.materialCurent, 1);
     return 1;
 }

@@ -1,21 +1,21 @@
 #include "editors/TermicEvaporareDialog.h"
 
 #include <QComboBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
 
 #include "editors/CelulaNumerica.h"
 #include "editors/ProprietatiTermice.h"
 #include "editors/TermicWindow.h"
 #include "settings/Directoare.h"
-#include "suite/UnitatiDialog.h"
 #include "suite/Vedora.h"
-#include "suite/VedoraUi.h"
 
 namespace vitramor {
 
 namespace {
-
-constexpr int Latime = 335, Inaltime = 190;
-constexpr int XEticheta = 8, XCelula = 160, LatimeCelula = 50, XIncredere = 280, H = 9;
 
 DescriereEditor descriereEditor() {
     DescriereEditor d;
@@ -23,13 +23,17 @@ DescriereEditor descriereEditor() {
     d.formatTitlu = std::string(TitluTermicEvaporare) + "%s";
     d.comanda = IdComandaTermic;
     d.pozitie = {2, 7};
-    d.dimensiune = {Latime, Inaltime};
     return d;
 }
 
+QString u8(const char* s) { return QString::fromUtf8(s); }
+
 QString dilatare(const MaterialOptic& m, int slot) {
-    return QString::fromStdString(FormatG(m.dilatare[slot] * FactorDilatareEvaporare));
+    return m.dilatare[slot] == 0.0f ? QString() : QString::fromStdString(FormatG(m.dilatare[slot] * FactorDilatareEvaporare));
 }
+
+// A confidence is always given (the dialog puts its default in when it opens).
+constexpr OptiuniCelula Incredere{MesajValoareRespinsa, 0x30, false, true, false};
 
 }  // namespace
 
@@ -39,86 +43,81 @@ TermicEvaporareDialog::TermicEvaporareDialog(int indexMaterial, QWidget* proprie
     // in their place before showing them.
     if (MaterialOptic* m = material()) AsiguraIncrederi(*m);
 
-    adaugaEticheta(QStringLiteral("Conductibilitate termica [W/(m*K)]"), {XEticheta, 8});
-    adaugaCelulaFloat(101, {XCelula, 8, LatimeCelula, H},
-                      [](MaterialOptic& m) -> float& { return m.conductibilitate_termica[0]; }, "%g", ValoarePozitiva);
-    adaugaEticheta(QStringLiteral("Caldura specifica [J/(kg*K)]"), {XEticheta, 22});
-    adaugaCelulaFloat(102, {XCelula, 22, LatimeCelula, H},
-                      [](MaterialOptic& m) -> float& { return m.caldura_specifica[0]; }, "%g", ValoareNeNegativa);
-    adaugaEticheta(QStringLiteral("Coef. dilatare (valor inmultite cu 1.0E+06)"), {XEticheta, 36});
+    // Each value with the confidence of its source beside it.
+    auto* grup = new QGroupBox(QStringLiteral("Proprietati termice"), panou());
+    auto* tabel = new QGridLayout(grup);
+    tabel->addWidget(new QLabel(QStringLiteral("Incredere (0.01 - 1)"), grup), 0, 2);
+    int rand = 1;
+    const auto valoare = [&](const char* eticheta, QLineEdit* celula, int idIncredere, CampFloat incredere) {
+        tabel->addWidget(new QLabel(u8(eticheta), grup), rand, 0);
+        tabel->addWidget(celula, rand, 1);
+        if (idIncredere) tabel->addWidget(adaugaCelulaFloat(idIncredere, {}, incredere, "%g", ValoarePozitiva, Incredere), rand, 2);
+        ++rand;
+    };
+    valoare("Conductibilitate termica [W/(m·K)]",
+            adaugaCelulaFloat(101, {}, [](MaterialOptic& m) -> float& { return m.conductibilitate_termica[0]; }, "%g", ValoarePozitiva),
+            105, [](MaterialOptic& m) -> float& { return m.incredere[0]; });
+    valoare("Caldura specifica [J/(kg·K)]",
+            adaugaCelulaFloat(102, {}, [](MaterialOptic& m) -> float& { return m.caldura_specifica[0]; }, "%g", ValoareNeNegativa),
+            106, [](MaterialOptic& m) -> float& { return m.incredere[1]; });
     for (int i = 0; i < 2; ++i) {
-        adaugaEticheta(i == 0 ? QStringLiteral("-60 la +20 C") : QStringLiteral("20 la 120 C"), {XEticheta + 8, 48 + 12 * i});
-        adaugaCelula(
-            QString::number(103 + i), -1, {XCelula, 48 + 12 * i, LatimeCelula, H},
-            [i](const MaterialOptic& m) { return dilatare(m, i); },
+        QLineEdit* c = adaugaCelula(
+            QString::number(103 + i), -1, {}, [i](const MaterialOptic& m) { return dilatare(m, i); },
             [i](MaterialOptic& m, const std::string& text) {
+                if (CelulaGoala(text)) {
+                    m.dilatare[i] = 0.0f;  // not given
+                    return true;
+                }
                 const std::optional<float> v = CitesteFloatMinim(text, 0.0f, true);
                 if (v) m.dilatare[i] = static_cast<float>(*v / FactorDilatareEvaporare);
                 return v.has_value();
             });
+        valoare(i == 0 ? "Dilatare α -60...+20 °C [10⁻⁶/K]" : "Dilatare α +20...+120 °C [10⁻⁶/K]", c, i == 0 ? 107 : 0,
+                [](MaterialOptic& m) -> float& { return m.incredere[2]; });
     }
-    const struct {
-        int id, y;
-        CampFloat camp;
-    } increderi[] = {{105, 8, [](MaterialOptic& m) -> float& { return m.incredere[0]; }},
-                     {106, 22, [](MaterialOptic& m) -> float& { return m.incredere[1]; }},
-                     {107, 48, [](MaterialOptic& m) -> float& { return m.incredere[2]; }},
-                     {111, 80, [](MaterialOptic& m) -> float& { return m.incredere[3]; }}};
-    for (const auto& c : increderi) {
-        adaugaEticheta(QStringLiteral("Incredere"), {XIncredere - 40, c.y});
-        adaugaCelulaFloat(c.id, {XIncredere, c.y, 40, H}, c.camp, "%g", ValoarePozitiva);
-    }
-
     const struct {
         int id;
         const char* eticheta;
         CampIntreg camp;
-    } temperaturi[] = {{108, "Tmelt [C]", [](MaterialOptic& m) -> std::uint16_t& { return m.temperaturi[0]; }},
-                       {109, "Tsubstrat [C]", [](MaterialOptic& m) -> std::uint16_t& { return m.temperaturi[1]; }},
-                       {110, "Tdamage [C]", [](MaterialOptic& m) -> std::uint16_t& { return m.temperaturi[2]; }}};
-    int y = 80;
-    for (const auto& t : temperaturi) {
-        adaugaEticheta(QString::fromLatin1(t.eticheta), {XEticheta, y});
-        adaugaCelulaIntreg(t.id, {XCelula, y, LatimeCelula, H}, t.camp);
-        y += 14;
-    }
-    adaugaEticheta(QStringLiteral("Rata evaporare [nm/s]"), {XEticheta, y});
-    adaugaCelulaFloat(112, {XCelula, y, LatimeCelula, H}, [](MaterialOptic& m) -> float& { return m.rata_evaporare; },
-                      "%g", ValoarePozitiva);
+    } temperaturi[] = {{108, "Temperatura de topire [°C]", [](MaterialOptic& m) -> std::uint16_t& { return m.temperaturi[0]; }},
+                       {109, "Temperatura substratului [°C]", [](MaterialOptic& m) -> std::uint16_t& { return m.temperaturi[1]; }},
+                       {110, "Temperatura de deteriorare [°C]", [](MaterialOptic& m) -> std::uint16_t& { return m.temperaturi[2]; }}};
+    for (const auto& t : temperaturi)
+        valoare(t.eticheta, adaugaCelulaIntreg(t.id, {}, t.camp), t.id == 108 ? 111 : 0,
+                [](MaterialOptic& m) -> float& { return m.incredere[3]; });
+    valoare("Rata de evaporare [nm/s]",
+            adaugaCelulaFloat(112, {}, [](MaterialOptic& m) -> float& { return m.rata_evaporare; }, "%g", ValoarePozitiva), 0, nullptr);
+    coloana()->addWidget(grup);
 
-    // The method and source lists are not kept in the record yet: offered empty.
+    // The method and source are not kept in the record yet: shown, closed.
+    QFormLayout* f = adaugaGrup(QStringLiteral("Evaporare (nu se pastreaza in inregistrare)"));
     const struct {
         int id;
         const char* eticheta;
-    } liste[] = {{1132, "Metoda de evaporare"}, {1133, "Sursa evaporare"}};
-    y = 144;
+    } liste[] = {{1132, "Metoda de evaporare"}, {1133, "Sursa de evaporare"}};
     for (const auto& l : liste) {
-        adaugaEticheta(QString::fromLatin1(l.eticheta), {XEticheta, y + 1});
         auto* c = new QComboBox(panou());
         c->setObjectName(QString::number(l.id));
-        unitatiDialog().plaseaza(c, XCelula, y, 100, 12);
-        y += 14;
+        c->setEnabled(false);
+        f->addRow(QString::fromLatin1(l.eticheta), c);
     }
+    coloana()->addStretch(1);
 
-    adaugaButon(raspuns::IDOK, QStringLiteral("OK"), QRect(8, 173, 50, 14));
-    adaugaButon(raspuns::IDCANCEL, QStringLiteral("Cancel"), QRect(64, 173, 50, 14));
-    adaugaButon(IdInitIncredere, QStringLiteral("Init confidence"), QRect(120, 173, 70, 14));
-    adaugaButon(IdButonAjutorEditor, QStringLiteral("Ajutor"), QRect(196, 173, 50, 14));
+    adaugaButon(raspuns::IDOK, QStringLiteral("OK"), {});
+    adaugaButon(raspuns::IDCANCEL, QStringLiteral("Anuleaza"), {});
+    adaugaButon(IdInitIncredere, QStringLiteral("Increderi implicite"), {});
+    adaugaButon(IdButonAjutorEditor, QStringLiteral("Ajutor"), {});
     faModal();
     reimprospateaza();
 }
 
 void TermicEvaporareDialog::executaComanda(int id) {
     if (id != IdInitIncredere) return;
+    memoreazaPentruAnulare();
     if (MaterialOptic* m = material()) InitIncrederi(*m);
     reimprospateaza();
 }
 
 void TermicEvaporareDialog::ajutor() { eroare(path_help, proprietar(), stil::MB_ICONEXCLAMATION, 0); }
-
-void TermicEvaporareDialog::deseneaza(QPainter& p, const UnitatiDialog& u) {
-    ZonaSus(p, u.x(2), u.y(2), u.x(Latime - 2), u.y(136));
-    ZonaSus(p, u.x(2), u.y(139), u.x(Latime - 2), u.y(170));
-}
 
 }  // namespace vitramor

@@ -21,7 +21,6 @@ public:
 protected:
     void ajutor() override;
     void executaComanda(int id) override;
-    void deseneaza(QPainter& p, const UnitatiDialog& u) override;
 };
 
 }  // namespace vitramor

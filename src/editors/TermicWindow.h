@@ -2,9 +2,14 @@
 // The thermal properties of a glass or crystal: specific heat and thermal
 // conductivity at four temperatures, the expansion coefficients, the
 // viscosity temperatures, Tg and the ALD thickness. Cells are named by their
-// control ids ("101".."118").
+// control ids ("101".."118"). The expansion coefficients are shown and typed
+// in the scale of the producer's catalogue numbers.
+
+#include <array>
 
 #include "editors/EditorMaterialWindow.h"
+
+class QLabel;
 
 namespace vitramor {
 
@@ -16,7 +21,10 @@ public:
     EditTermicClass(int indexMaterial, QWidget* proprietar);
 
 protected:
-    void deseneaza(QPainter& p, const UnitatiDialog& u) override;
+    void laReimprospatare() override;
+
+private:
+    std::array<QLabel*, 4> etichetaDilatare_{};  // the scale follows the producer
 };
 
 // "Termic" (40020) on the current material: this window, or for an

@@ -1,7 +1,10 @@
 #include "editors/TransmisieWindow.h"
 
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <cstdio>
 
 #include "dispersion/ComenziDispersie.h"
@@ -9,30 +12,12 @@
 #include "editors/IndiciWindow.h"
 #include "editors/TabelTransmisie.h"
 #include "record/SetLucru.h"
-#include "suite/UnitatiDialog.h"
-#include "suite/VedoraUi.h"
 
 namespace vitramor {
 
 namespace {
 
-constexpr int Latime = 263, Inaltime = 201;
-constexpr int XLambda[3] = {5, 94, 183};
-constexpr int XTransmisie[3] = {37, 126, 215};
-constexpr int LatimeLambda = 27, LatimeTransmisie = 43, InaltimeCelula = 9;
-constexpr int YPrimulRand = 16, PasRand = 11;
-constexpr int YButoane = 183, InaltimeButon = 14;
-
-struct Loc {
-    int coloana;
-    int y;
-};
-
-Loc locSlot(int s) {
-    if (s < 14) return {0, YPrimulRand + PasRand * s};
-    if (s < 27) return {1, YPrimulRand + PasRand * (s - 14)};
-    return {2, YPrimulRand + PasRand * (s - 27)};
-}
+constexpr int RanduriColoana = 14;  // slots 0-13, 14-27, 28-39 side by side
 
 DescriereEditor descriereEditor() {
     DescriereEditor d;
@@ -40,65 +25,31 @@ DescriereEditor descriereEditor() {
     d.formatTitlu = "%s - Transmisie interna";
     d.comanda = IdComandaTransmisie;
     d.pozitie = {20, 20};
-    d.dimensiune = {Latime, Inaltime};
     return d;
 }
 
 QString q(const std::string& s) { return QString::fromStdString(s); }
 
+// An empty slot (no wavelength, no absorption) shows nothing at all.
+QString transmisie(const MaterialOptic& m, int s) {
+    if (!SlotTransmisieEditabil(m, s) || (m.lambda_Ti[s] == 0 && m.transmisia_interna[s] == 0.0f)) return {};
+    return q(TextTransmisie(TransmisieSlot(m, s, m.grosime_transmisie)));
+}
+
 constexpr OptiuniCelula RespingereTabel{MesajTransmisieRespinsa, 0x30, false, true};
 // A refused thickness stays as typed, to be corrected rather than retyped.
 constexpr OptiuniCelula RespingereGrosime{MesajTransmisieRespinsa, 0x30, true, true};
-constexpr const char* TitluAtentie = "ATTENTION !";
+constexpr const char* TitluAtentie = "ATENTIE !";
+constexpr unsigned IntrebareStergere = stil::MB_YESNO | stil::MB_ICONQUESTION | stil::MB_DEFBUTTON2;
 
 }  // namespace
 
 TransmisieWindow::TransmisieWindow(int indexMaterial, QWidget* proprietar)
     : EditorMaterialWindow(TipEditor::TransmisieInterna, indexMaterial, proprietar, descriereEditor()) {
     if (MaterialOptic* m = material()) AsiguraGrosimeTransmisie(*m);
-    seteazaZonaPanou(QRect(2, 3, Latime - 4, 178 - 3));
-    for (int c = 0; c < 3; ++c) {
-        adaugaEticheta(QStringLiteral("Lambda"), {XLambda[c], 6});
-        adaugaEticheta(QStringLiteral("Transmisie"), {XTransmisie[c], 6});
-    }
-    adaugaEticheta(QStringLiteral("Grosime geometrica transmisie"), {100, 166}, 104);
-    adaugaEticheta(QStringLiteral("mm"), {242, 166});
-
-    for (int s = 0; s < NumarSloturiEditabile; ++s) {
-        const Loc loc = locSlot(s);
-        const auto i = static_cast<std::size_t>(s);
-        lambda_[i] = adaugaCelula(
-            QStringLiteral("lambda%1").arg(s), s, QRect(XLambda[loc.coloana], loc.y, LatimeLambda, InaltimeCelula),
-            [s](const MaterialOptic& m) {
-                return SlotTransmisieEditabil(m, s) ? q(TextLambdaTransmisie(m.lambda_Ti[s])) : QString();
-            },
-            [this, s](MaterialOptic& m, const std::string& text) {
-                if (!PreiaLambdaTransmisie(m, s, text)) return false;
-                reimprospateazaGrafic();
-                return true;
-            },
-            {}, RespingereTabel);
-        lambda_[i]->setProperty("idControl", 141 + s);
-        t_[i] = adaugaCelula(
-            QStringLiteral("t%1").arg(s), s,
-            QRect(XTransmisie[loc.coloana], loc.y, LatimeTransmisie, InaltimeCelula),
-            [s](const MaterialOptic& m) {
-                return SlotTransmisieEditabil(m, s) ? q(TextTransmisie(TransmisieSlot(m, s, m.grosime_transmisie)))
-                                                    : QString();
-            },
-            [this, s](MaterialOptic& m, const std::string& text) {
-                if (!PreiaTransmisie(m, s, text)) return false;
-                // The cell shows what the stored coefficient gives back.
-                arataInCelula(t_[static_cast<std::size_t>(s)],
-                              q(TextTransmisie(TransmisieSlot(m, s, m.grosime_transmisie))));
-                reimprospateazaGrafic();
-                return true;
-            },
-            {}, RespingereTabel);
-        t_[i]->setProperty("idControl", 101 + s);
-    }
+    QFormLayout* f = adaugaGrup(QStringLiteral("Proba"));
     grosime_ = adaugaCelula(
-        QStringLiteral("grosime"), -1, QRect(206, 166, 34, InaltimeCelula),
+        QStringLiteral("grosime"), -1, {},
         [](const MaterialOptic& m) { return q(TextGrosimeTransmisie(m.grosime_transmisie)); },
         [this](MaterialOptic& m, const std::string& text) {
             if (!PreiaGrosimeTransmisie(m, text)) return false;
@@ -108,18 +59,67 @@ TransmisieWindow::TransmisieWindow(int indexMaterial, QWidget* proprietar)
         },
         {}, RespingereGrosime);
     grosime_->setProperty("idControl", 183);
-    asiguraLatime(t_[0], QStringLiteral("   0.8888"));
+    grosime_->setAlignment(Qt::AlignRight);
+    f->addRow(QStringLiteral("Grosime geometrica de referinta [mm]"), grosime_);
 
-    adaugaButon(raspuns::IDOK, QStringLiteral("OK"), QRect(5, YButoane, 40, InaltimeButon));
-    adaugaButon(IdButonGrafic, QStringLiteral("Grafic"), QRect(56, YButoane, 40, InaltimeButon));
-    adaugaButon(IdButonStergeLambdaTi, QStringLiteral("Erase lambda"), QRect(107, YButoane, 50, InaltimeButon));
-    adaugaButon(IdButonStergeTi, QStringLiteral("Erase Ti"), QRect(167, YButoane, 40, InaltimeButon));
-    adaugaButon(IdButonAjutorEditor, QStringLiteral("Ajutor"), QRect(217, YButoane, 40, InaltimeButon));
+    auto* grup = new QGroupBox(QStringLiteral("Transmisia interna T (0...1) la grosimea de referinta"), panou());
+    auto* tabel = new QGridLayout(grup);
+    for (int c = 0; c < 3; ++c) {
+        tabel->addWidget(new QLabel(QStringLiteral("Lambda [nm]"), grup), 0, 2 * c);
+        tabel->addWidget(new QLabel(QStringLiteral("T"), grup), 0, 2 * c + 1);
+    }
+    for (int s = 0; s < NumarSloturiEditabile; ++s) {
+        const auto i = static_cast<std::size_t>(s);
+        lambda_[i] = adaugaCelula(
+            QStringLiteral("lambda%1").arg(s), s, {},
+            [s](const MaterialOptic& m) {
+                return SlotTransmisieEditabil(m, s) && m.lambda_Ti[s] != 0 ? q(TextLambdaTransmisie(m.lambda_Ti[s]))
+                                                                         : QString();
+            },
+            [this, s](MaterialOptic& m, const std::string& text) {
+                if (!PreiaLambdaTransmisie(m, s, text)) return false;
+                arataInCelula(t_[static_cast<std::size_t>(s)], transmisie(m, s));
+                reimprospateazaGrafic();
+                return true;
+            },
+            {}, RespingereTabel);
+        lambda_[i]->setProperty("idControl", 141 + s);
+        t_[i] = adaugaCelula(
+            QStringLiteral("t%1").arg(s), s, {}, [s](const MaterialOptic& m) { return transmisie(m, s); },
+            [this, s](MaterialOptic& m, const std::string& text) {
+                if (!PreiaTransmisie(m, s, text)) return false;
+                // The cell shows what the stored coefficient gives back.
+                arataInCelula(t_[static_cast<std::size_t>(s)], transmisie(m, s));
+                reimprospateazaGrafic();
+                return true;
+            },
+            {}, RespingereTabel);
+        t_[i]->setProperty("idControl", 101 + s);
+        // Numbers in columns line up on the right.
+        lambda_[i]->setAlignment(Qt::AlignRight);
+        t_[i]->setAlignment(Qt::AlignRight);
+        tabel->addWidget(lambda_[i], 1 + s % RanduriColoana, 2 * (s / RanduriColoana));
+        tabel->addWidget(t_[i], 1 + s % RanduriColoana, 2 * (s / RanduriColoana) + 1);
+    }
+    coloana()->addWidget(grup);
+    coloana()->addStretch(1);
+    // Tab runs down the table, as the slots do.
+    setTabOrder(grosime_, lambda_[0]);
+    for (int s = 0; s < NumarSloturiEditabile; ++s) {
+        setTabOrder(lambda_[static_cast<std::size_t>(s)], t_[static_cast<std::size_t>(s)]);
+        if (s + 1 < NumarSloturiEditabile) setTabOrder(t_[static_cast<std::size_t>(s)], lambda_[static_cast<std::size_t>(s) + 1]);
+    }
+
+    adaugaButon(raspuns::IDOK, QStringLiteral("OK"), {});
+    adaugaButon(IdButonGrafic, QStringLiteral("Grafic"), {});
+    adaugaButon(IdButonStergeLambdaTi, QStringLiteral("Sterge lungimile de unda"), {});
+    adaugaButon(IdButonStergeTi, QStringLiteral("Sterge transmisiile"), {});
+    adaugaButon(IdButonAjutorEditor, QStringLiteral("Ajutor"), {});
 
     seteazaTitluMeniu(QStringLiteral("&Lambda"));
-    adaugaComandaFereastra(IdIncludeInainte, QStringLiteral("Include before lambda"));
-    adaugaComandaFereastra(IdIncludeDupa, QStringLiteral("Include after lambda"));
-    adaugaComandaFereastra(IdStergeLambdaCurenta, QStringLiteral("Delete current lambda"));
+    adaugaComandaFereastra(IdIncludeInainte, QStringLiteral("Insereaza un rand inainte"));
+    adaugaComandaFereastra(IdIncludeDupa, QStringLiteral("Insereaza un rand dupa"));
+    adaugaComandaFereastra(IdStergeLambdaCurenta, QStringLiteral("Sterge randul curent"));
 
     // Not modal: its own graph, opened from here, must take the pointer.
     reimprospateaza();
@@ -141,7 +141,7 @@ void TransmisieWindow::reafiseazaTransmisii() {
     if (!m) return;
     for (int s = 0; s < NumarSloturiEditabile; ++s)
         if (SlotTransmisieEditabil(*m, s))
-            arataInCelula(t_[static_cast<std::size_t>(s)], q(TextTransmisie(TransmisieSlot(*m, s, m->grosime_transmisie))));
+            arataInCelula(t_[static_cast<std::size_t>(s)], transmisie(*m, s));
 }
 
 void TransmisieWindow::reimprospateazaGrafic() {
@@ -149,7 +149,7 @@ void TransmisieWindow::reimprospateazaGrafic() {
 }
 
 bool TransmisieWindow::intreaba(const char* text) {
-    return MesajBox(proprietar(), text, TitluAplicatie(), stil::MB_YESNO | stil::MB_ICONQUESTION) == raspuns::IDYES;
+    return MesajBox(proprietar(), text, TitluAplicatie(), IntrebareStergere) == raspuns::IDYES;
 }
 
 void TransmisieWindow::executaComanda(int id) {
@@ -158,11 +158,13 @@ void TransmisieWindow::executaComanda(int id) {
         ComandaGraficTransmisie(indexMaterial(), parentWidget());
         return;
     case IdButonStergeLambdaTi:
-        if (!intreaba("Erase the wavelengths ?")) return;
+        if (!intreaba("Stergeti toate lungimile de unda ale transmisiei ?")) return;
+        memoreazaPentruAnulare(true);
         if (MaterialOptic* m = material()) StergeLambdaTransmisie(*m);
         break;
     case IdButonStergeTi:
-        if (!intreaba("Erase the internal tranmitances ?")) return;
+        if (!intreaba("Stergeti toate transmisiile (devin 1) ?")) return;
+        memoreazaPentruAnulare(true);
         if (MaterialOptic* m = material()) StergeTransmisii(*m);
         break;
     case IdIncludeInainte:
@@ -181,28 +183,27 @@ void TransmisieWindow::comandaSlot(int id) {
     MaterialOptic* m = material();
     const int f = slotFocalizat();
     if (!m || f < 0 || !SlotTransmisieEditabil(*m, f)) {
-        MesajBox(proprietar(), "Set focus on a wavelength", TitluAtentie, stil::MB_OK);
+        MesajBox(proprietar(), "Alegeti mai intai un rand al tabelului (un camp Lambda sau T).", TitluAtentie, stil::MB_OK);
         return;
     }
     if (id == IdIncludeInainte) {
+        memoreazaPentruAnulare();
         IncludeInainteTransmisie(*m, f);
     } else if (id == IdIncludeDupa) {
+        memoreazaPentruAnulare();
         IncludeDupaTransmisie(*m, f);
     } else {
-        char text[64];
-        std::snprintf(text, sizeof text, "Delete %d ?", static_cast<int>(m->lambda_Ti[f]));
-        if (MesajBox(proprietar(), text, TitluAtentie, stil::MB_YESNO | stil::MB_ICONQUESTION) != raspuns::IDYES)
+        char text[80];
+        std::snprintf(text, sizeof text, "Stergeti randul lungimii de unda %d nm ?", static_cast<int>(m->lambda_Ti[f]));
+        if (MesajBox(proprietar(), text, TitluAtentie, IntrebareStergere) != raspuns::IDYES)
             return;
         m = material();
         if (!m) return;
+        memoreazaPentruAnulare();
         StergeSlotTransmisie(*m, f);
     }
     reimprospateaza();
     reimprospateazaGrafic();
-}
-
-void TransmisieWindow::deseneaza(QPainter& p, const UnitatiDialog& u) {
-    ZonaSus(p, u.x(93), u.y(162), u.x(Latime - 2), u.y(177));
 }
 
 FereastraMaterial* ComandaTransmisie(QWidget* fereastraPrincipala) {

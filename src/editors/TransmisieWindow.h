@@ -1,6 +1,7 @@
 #pragma once
-// The internal transmittance editor of one material: 40 slots of wavelength
-// and transmittance in three column pairs and the reference thickness. The
+// The internal transmittance editor of one material: the reference thickness
+// and 40 slots of wavelength and transmittance in three column pairs; an
+// empty slot shows nothing. The
 // user types transmittances at that thickness; the record keeps absorption
 // coefficients, so a new thickness shows every slot again at that thickness.
 // For an evaporation material the first ten slots hold evaporation data and
@@ -34,7 +35,6 @@ public:
 protected:
     void executaComanda(int id) override;
     void laReimprospatare() override;
-    void deseneaza(QPainter& p, const UnitatiDialog& u) override;
 
 private:
     void reafiseazaTransmisii();

@@ -289,7 +289,7 @@ void DocumentMaterialeJson::propune(const MaterialOptic& m, const std::string& n
         char text[600];
         std::snprintf(text, sizeof text, "Materialul %s este in fisierul %s\nScriem peste?", cheie.c_str(),
                       numeFisier.c_str());
-        if (MesajBox(nullptr, text, "ATENTIE!", MB_YESNO | MB_ICONQUESTION) != raspuns::IDYES) return;
+        if (MesajBox(nullptr, text, "ATENTIE!", MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != raspuns::IDYES) return;
         // The old member may still be waiting to be added in this pass.
         std::erase_if(propuse_, [&cheie](const Propus& p) { return p.cheie == cheie; });
         cJSON_DeleteItemFromObjectCaseSensitive(radacina_, cheie.c_str());

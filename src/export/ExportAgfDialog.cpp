@@ -1,6 +1,7 @@
 #include "export/ExportAgfDialog.h"
 
 #include <QTreeWidget>
+#include <QVBoxLayout>
 #include <filesystem>
 
 #include "export/ExportAgf.h"
@@ -14,7 +15,9 @@ namespace vitramor {
 ExportAgfDialog::ExportAgfDialog(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QString::fromLatin1(TitluExportAgf));
     selectie_ = new SelectieSticleWidget(this, "Exporta", idSelectieSticle::Exporta);
-    setFixedSize(selectie_->size());
+    auto* asezare = new QVBoxLayout(this);
+    asezare->setContentsMargins(0, 0, 0, 0);
+    asezare->addWidget(selectie_);
     connect(selectie_, &SelectieSticleWidget::actiuneCeruta, this, &ExportAgfDialog::exporta);
     connect(selectie_, &SelectieSticleWidget::okCerut, this, &QDialog::accept);
     connect(selectie_, &SelectieSticleWidget::cancelCerut, this, &QDialog::reject);

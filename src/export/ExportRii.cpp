@@ -161,13 +161,14 @@ std::string TextMaterialRii(const MaterialOptic& m, std::vector<std::string>& me
     return text;
 }
 
-int ExportaMaterialRii(Fereastra, const MaterialOptic& m, const std::string& cale) {
+int ExportaMaterialRii(Fereastra owner, const MaterialOptic& m, const std::string& cale, std::vector<std::string>* note) {
     std::vector<std::string> mesaje;
     const std::string text = TextMaterialRii(m, mesaje);
     for (const std::string& t : mesaje) AfiseazaMesajInLista(cale + ": " + t, NivelInformatie);
+    if (note) *note = mesaje;
     const int cod = ScrieFisierIntreg(cale, text, true);
     if (cod != 0 && cod != EPERM)
-        MesajBox(nullptr, "Eroare scriere fisier " + cale + ":\n" + std::strerror(cod), "ATENTIE!",
+        MesajBox(owner, "Eroare scriere fisier " + cale + ":\n" + std::strerror(cod), TitluExportRii,
                  stil::MB_OK | stil::MB_ICONHAND);
     return cod == 0;
 }
@@ -178,7 +179,15 @@ int ComandaExportMaterialRii(Fereastra owner) {
     std::string director = path_machine_learning;
     std::string fisier = std::string(NumeDinCamp(set.curent().nume, sizeof set.curent().nume)) + ".yml";
     if (AlegeFisierSalvare(owner, tipfisier::Yml, director, fisier) != 0) return 0;
-    return ExportaMaterialRii(owner, set.curent(), (std::filesystem::path(director) / fisier).string());
+    const std::string cale = (std::filesystem::path(director) / fisier).string();
+    std::vector<std::string> note;
+    if (!ExportaMaterialRii(owner, set.curent(), cale, &note)) return 0;
+    // What was written, and what the format could not hold exactly.
+    std::string text = "Materialul " + std::string(NumeDinCamp(set.curent().nume, sizeof set.curent().nume)) +
+                       " a fost scris in " + cale + ".";
+    for (const std::string& n : note) text += "\n- " + n;
+    MesajBox(owner, text, TitluExportRii, stil::MB_OK | stil::MB_ICONASTERISK);
+    return 1;
 }
 
 }  // namespace vitramor

@@ -17,16 +17,19 @@
 namespace vitramor {
 
 inline constexpr int IdComandaExportRii = 40124;  // "Exporta n,k in refractiveindex.info (*.yml)..."
+inline constexpr const char* TitluExportRii = "Exporta n,k in refractiveindex.info";
 
 // The YAML text; `mesaje` gets what was tabulated or left out.
 std::string TextMaterialRii(const MaterialOptic& m, std::vector<std::string>& mesaje);
 
 // Writes the file (through a work file) and the messages to the message
-// list. 1 when the file was written.
-int ExportaMaterialRii(Fereastra owner, const MaterialOptic& m, const std::string& cale);
+// list, and to `note` when given. 1 when the file was written.
+int ExportaMaterialRii(Fereastra owner, const MaterialOptic& m, const std::string& cale,
+                       std::vector<std::string>* note = nullptr);
 
 // The menu command on the current material: a file chosen through the
-// platform, then the export. 1 when the file was written.
+// platform, then the export, which ends with a box that names the file
+// and what the format could not hold exactly. 1 when the file was written.
 int ComandaExportMaterialRii(Fereastra owner);
 
 }  // namespace vitramor

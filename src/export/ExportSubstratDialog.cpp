@@ -1,6 +1,7 @@
 #include "export/ExportSubstratDialog.h"
 
 #include <QPushButton>
+#include <QVBoxLayout>
 
 #include "export/ExportSubstrat.h"
 #include "export/SelectieSticleWidget.h"
@@ -11,7 +12,9 @@ namespace vitramor {
 ExportSubstratDialog::ExportSubstratDialog(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QString::fromLatin1(TitluExportSubstrat));
     selectie_ = new SelectieSticleWidget(this, "Exporta", idSelectieSticle::Exporta);
-    setFixedSize(selectie_->size());
+    auto* asezare = new QVBoxLayout(this);
+    asezare->setContentsMargins(0, 0, 0, 0);
+    asezare->addWidget(selectie_);
     connect(selectie_, &SelectieSticleWidget::actiuneCeruta, this, &ExportSubstratDialog::exporta);
     connect(selectie_, &SelectieSticleWidget::okCerut, this, &QDialog::accept);
     connect(selectie_, &SelectieSticleWidget::cancelCerut, this, &QDialog::reject);

@@ -3,11 +3,15 @@
 #include "suite/ProducatoriComboUi.h"
 
 #include <QComboBox>
+#include <QFontMetrics>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTreeWidget>
+#include <QVBoxLayout>
+#include <initializer_list>
 
 #include "export/ExportSubstrat.h"
 #include "platform/CopiereTabelUi.h"
@@ -29,25 +33,23 @@ QPushButton* Buton(QWidget* parinte, const char* text, int id) {
 
 SelectieSticleWidget::SelectieSticleWidget(QWidget* parent, const char* textActiune, int idActiune)
     : QWidget(parent), producator_(ProducatorInitialExport) {
-    const UnitatiDialog& u = unitatiDialog();
-
+    auto* asezare = new QVBoxLayout(this);
+    auto* sus = new QHBoxLayout;
+    asezare->addLayout(sus);
     auto* etichetaProducator = new QLabel(QStringLiteral("Producator"), this);
-    u.plaseaza(etichetaProducator, 7, 9, 45, 8);
     producatori_ = new QComboBox(this);
     producatori_->setObjectName(QString::number(idSelectieSticle::Producator));
-    u.plaseaza(producatori_, 55, 7, 110, 12);
     etichetaProducator->setBuddy(producatori_);
-
     auto* etichetaNume = new QLabel(QStringLiteral("Nume sticla"), this);
-    u.plaseaza(etichetaNume, 7, 25, 45, 8);
     numeSticla_ = new QLineEdit(QStringLiteral("*"), this);
     numeSticla_->setObjectName(QString::number(idSelectieSticle::NumeSticla));
     numeSticla_->setMaxLength(static_cast<int>(LungimeMaximaFiltru));
-    u.plaseaza(numeSticla_, 55, 23, 70, 12);
+    numeSticla_->setToolTip(QStringLiteral("* si ? ca in numele de fisiere; Enter incarca lista"));
     etichetaNume->setBuddy(numeSticla_);
-
     auto* incarca = Buton(this, "Incarca lista", idSelectieSticle::IncarcaLista);
-    u.plaseaza(incarca, 175, 15, 60, 14);
+    for (QWidget* w : std::initializer_list<QWidget*>{etichetaProducator, producatori_, etichetaNume, numeSticla_, incarca})
+        sus->addWidget(w);
+    sus->addStretch(1);
 
     lista_ = new QTreeWidget(this);
     PermiteCopiereTabel(lista_);
@@ -57,35 +59,47 @@ SelectieSticleWidget::SelectieSticleWidget(QWidget* parent, const char* textActi
     lista_->setUniformRowHeights(true);
     lista_->setHeaderLabels({QStringLiteral("Nume"), QStringLiteral("Cod"), QStringLiteral("nd"),
                              QStringLiteral("Categorie")});
-    u.plaseaza(lista_, 7, 40, 286, 142);
     // Room for a name of 15 characters, a code like 517642.251 and nd to
     // five decimals; a longer value widens only its own column.
-    const int latimi[] = {80, 56, 44};
-    for (int c = 0; c < 3; ++c) lista_->setColumnWidth(c, u.x(latimi[c]));
+    const QFontMetrics fm = lista_->fontMetrics();
+    const char* mostre[] = {"MMMMMMMMMMMM", "517642.251", "1.888888"};
+    int latime = 0;
+    for (int c = 0; c < 3; ++c) {
+        lista_->setColumnWidth(c, fm.horizontalAdvance(QString::fromLatin1(mostre[c])) + 16);
+        latime += lista_->columnWidth(c);
+    }
+    lista_->setMinimumSize(latime + fm.horizontalAdvance(QStringLiteral("Categorie")) + 40, fm.height() * 12);
+    asezare->addWidget(lista_, 1);
 
-    auto* tot = Buton(this, "Select all", idSelectieSticle::SelectAll);
-    u.plaseaza(tot, 7, 188, 60, 14);
-    auto* invers = Buton(this, "Select_revers", idSelectieSticle::SelectRevers);
-    u.plaseaza(invers, 73, 188, 60, 14);
+    auto* selectie = new QHBoxLayout;
+    asezare->addLayout(selectie);
+    auto* tot = Buton(this, "Selecteaza tot", idSelectieSticle::SelectAll);
+    auto* invers = Buton(this, "Inverseaza selectia", idSelectieSticle::SelectRevers);
     actiune_ = Buton(this, textActiune, idActiune);
-    u.plaseaza(actiune_, 139, 188, 60, 14);
+    for (QPushButton* b : {tot, invers, actiune_}) selectie->addWidget(b);
+    selectie->addStretch(1);
 
+    auto* jos = new QHBoxLayout;
+    asezare->addLayout(jos);
+    jos->addStretch(1);
     auto* ok = Buton(this, "OK", raspuns::IDOK);
-    u.plaseaza(ok, 7, 209, 60, 14);
-    auto* cancel = Buton(this, "Cancel", raspuns::IDCANCEL);
-    u.plaseaza(cancel, 73, 209, 60, 14);
+    auto* cancel = Buton(this, "Anuleaza", raspuns::IDCANCEL);
     auto* ajutor = Buton(this, "Ajutor", idSelectieSticle::Ajutor);
-    u.plaseaza(ajutor, 233, 209, 60, 14);
-    resize(u.dimensiune(Latime, Inaltime));
+    for (QPushButton* b : {ok, cancel, ajutor}) jos->addWidget(b);
 
     umpleProducatori();
     if (producator_ < producatori_->count()) producatori_->setCurrentIndex(producator_);
     actiune_->setEnabled(false);
 
     connect(producatori_, &QComboBox::currentIndexChanged, this, &SelectieSticleWidget::schimbaProducator);
-    // The filter counts once the user leaves the field, not at every key.
+    // The filter counts once the user leaves the field, not at every key;
+    // Enter also shows what it selects.
     connect(numeSticla_, &QLineEdit::editingFinished, this,
             [this] { filtru_ = Windows1252DinQt(numeSticla_->text()); });
+    connect(numeSticla_, &QLineEdit::returnPressed, this, [this] {
+        filtru_ = Windows1252DinQt(numeSticla_->text());
+        incarcaLista();
+    });
     connect(incarca, &QPushButton::clicked, this, &SelectieSticleWidget::incarcaLista);
     connect(lista_, &QTreeWidget::itemSelectionChanged, this, &SelectieSticleWidget::actualizeazaActiune);
     connect(lista_, &QTreeWidget::itemDoubleClicked, this,
@@ -97,6 +111,8 @@ SelectieSticleWidget::SelectieSticleWidget(QWidget* parent, const char* textActi
     connect(cancel, &QPushButton::clicked, this, &SelectieSticleWidget::cancelCerut);
     connect(ajutor, &QPushButton::clicked, this,
             [this] { eroare(path_help, this, stil::MB_ICONEXCLAMATION, 0); });
+    // The current producer's materials are there from the start.
+    incarcaLista();
 }
 
 void SelectieSticleWidget::umpleProducatori() {
@@ -104,11 +120,12 @@ void SelectieSticleWidget::umpleProducatori() {
     UmpleComboProducatori(producatori_, this, NumarProducatoriExport);
 }
 
+// A list of another producer's materials is no choice for this one: the
+// new producer's list takes its place.
 void SelectieSticleWidget::schimbaProducator(int index) {
     if (index < 0) return;
     producator_ = index;
-    lista_->clear();
-    actiune_->setEnabled(false);
+    incarcaLista();
 }
 
 void SelectieSticleWidget::incarcaLista() {

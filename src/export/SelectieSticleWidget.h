@@ -1,7 +1,8 @@
 #pragma once
 // The controls that the export dialog and the verification window share:
 // the producer, the name filter, the table of that producer's materials
-// (Nume, Cod, nd, Categorie) with multiple selection, the selection buttons,
+// (Nume, Cod, nd, Categorie; filled on opening, for a new producer and on
+// Enter in the filter) with multiple selection, the selection buttons,
 // one action button that is enabled exactly while a row is selected, and
 // OK / Cancel / Ajutor. Each row keeps the catalogue library's list line it
 // shows, which the export and the verification take.
@@ -48,10 +49,6 @@ public:
     std::vector<std::string> liniiSelectate() const;
     static std::string TextLinie(const QTreeWidgetItem* item);
     static std::string NumeDinLinie(const QTreeWidgetItem* item);
-
-    // The client size the controls are laid out for, in dialog units.
-    static constexpr int Latime = 300;
-    static constexpr int Inaltime = 230;
 
 public Q_SLOTS:
     void incarcaLista();

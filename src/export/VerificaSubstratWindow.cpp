@@ -35,7 +35,6 @@ VerificaSubstratWindow::VerificaSubstratWindow(QWidget* parent, IncarcaMaterialI
     setProperty("clasaFereastra", QString::fromLatin1(PozitieVerificaSubstrat));
     setAttribute(Qt::WA_DeleteOnClose);
     selectie_ = new SelectieSticleWidget(this, "Verifica", idSelectieSticle::Verifica);
-    selectie_->setFixedSize(selectie_->size());
     QStringList titluri{QStringLiteral("Material")};
     for (const ValoareVerificataSubstrat& v : ValoriVerificateSubstrat) titluri << QString::fromLatin1(v.titlu);
     rezultate_ = CreazaTabelCopiabil(this, QStringLiteral("rezultate"), titluri);
@@ -46,7 +45,7 @@ VerificaSubstratWindow::VerificaSubstratWindow(QWidget* parent, IncarcaMaterialI
     l->addWidget(selectie_);
     l->addWidget(rezultate_, 1);
     l->addWidget(sumar_);
-    resize(selectie_->width() + 20, selectie_->height() + 260);
+    resize(sizeHint().width(), selectie_->sizeHint().height() + 260);
     RestaureazaPozitieFereastra(this, PozitieVerificaSubstrat);
 
     connect(selectie_, &SelectieSticleWidget::actiuneCeruta, this, &VerificaSubstratWindow::verifica);

@@ -54,8 +54,10 @@ bool ImportaInMaterialCurent(Fereastra owner, int comanda, SetLucru& set, int in
     const MaterialOptic& sursa = set.materiale[static_cast<std::size_t>(indexSursa)];
     MaterialOptic& curent = set.curent();
     if (MesajBox(owner, IntrebareImporta(comanda, sursa, curent), TitluCasetaImportaIntreMateriale,
-                 stil::MB_YESNO) != raspuns::IDYES)
+                 stil::MB_YESNO | stil::MB_DEFBUTTON2) != raspuns::IDYES)
         return false;
+    set.memoreazaAnterior(set.materialCurent, curent);
+    set.marcheazaSuprascris(set.materialCurent);
     if (comanda == IdComandaImportaIndici) {
         CopiazaIndiciNK(sursa, curent);
     } else {

@@ -239,7 +239,7 @@ int ModelListaMesaje::salveazaMesaje(Fereastra owner) {
     }
     {
         RevenireDirector revenire(anterior);
-        if (existaFisier(nume) && eroare(path_help, owner, StilIntrebare, 947) == raspuns::IDNO) return 0;
+        if (existaFisier(nume) && eroare(path_help, owner, StilIntrebare | MB_DEFBUTTON2, 947) == raspuns::IDNO) return 0;
 
         std::string text;
         for (const LinieMesaj& l : linii_) text += l.text + '\n';

@@ -56,6 +56,10 @@ bool FerestreMaterial::trimiteReimprospatare(TipEditor tip, int indexMaterial) {
     return true;
 }
 
+void FerestreMaterial::reimprospateazaMaterial(int indexMaterial) {
+    for (int tip = 0; tip < NumarTipuriEditor; ++tip) trimiteReimprospatare(static_cast<TipEditor>(tip), indexMaterial);
+}
+
 void FerestreMaterial::leaga(QWidget* w, const std::vector<int>& indici) {
     std::erase_if(legaturi_, [w](const Legatura& l) { return !l.fereastra || (l.tip < 0 && l.fereastra == w); });
     if (!w) return;

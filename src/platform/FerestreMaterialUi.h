@@ -87,6 +87,9 @@ public:
 
     // The refresh request to a window; false when none is open there.
     bool trimiteReimprospatare(TipEditor tip, int indexMaterial);
+    // The refresh request to every window of the material, after a command
+    // changed it as a whole (an initialisation, an undo).
+    void reimprospateazaMaterial(int indexMaterial);
 
     // Binds a window of another kind (a report, a search) to the materials
     // at `indici`, instead of those it was bound to: it closes when any of

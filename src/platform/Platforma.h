@@ -35,6 +35,7 @@ inline constexpr unsigned MB_ICONQUESTION = 0x20;
 inline constexpr unsigned MB_ICONEXCLAMATION = 0x30;  // also MB_ICONWARNING
 inline constexpr unsigned MB_ICONASTERISK = 0x40;     // also MB_ICONINFORMATION
 inline constexpr unsigned MB_DEFBUTTON2 = 0x100;  // the second button is the default: No for the delete questions
+inline constexpr unsigned MB_DEFBUTTON3 = 0x200;  // the third: Cancel of a Yes/No/Cancel question
 inline constexpr unsigned MaskButoane = 0xF;
 // Not a Win32 style: a Yes/No (or Yes/No/Cancel) question that one answer
 // settles for a whole run, with "Yes to all" and "No to all" beside Yes and

@@ -32,7 +32,7 @@ void SetLucru::potriveste() {
         Anunta(plecat);
     }
     for (std::size_t i = stari_.size(); i < materiale.size(); ++i)
-        stari_.push_back({IdentitateNoua(), materiale[i], true});
+        stari_.push_back({IdentitateNoua(), materiale[i], true, false, false, false, {}});
 }
 
 SetLucru::Stare* SetLucru::stare(int index) {
@@ -56,7 +56,7 @@ int SetLucru::index(IdentitateMaterial identitate) {
 int SetLucru::adauga(const MaterialOptic& m) {
     potriveste();
     materiale.push_back(m);
-    stari_.push_back({IdentitateNoua(), m, true});
+    stari_.push_back({IdentitateNoua(), m, true, false, false, false, {}});
     return numarMateriale() - 1;
 }
 
@@ -81,7 +81,7 @@ void SetLucru::incarca(int index, const MaterialOptic& m) {
     if (!s) return;
     Anunta(s->identitate);
     materiale[static_cast<std::size_t>(index)] = m;
-    *s = {IdentitateNoua(), m, true};
+    *s = {IdentitateNoua(), m, true, false, false, false, {}};
 }
 
 bool SetLucru::esteModificat(int index) {
@@ -95,6 +95,7 @@ void SetLucru::marcheazaNemodificat(int index) {
     if (Stare* s = stare(index)) {
         s->imagine = materiale[static_cast<std::size_t>(index)];
         s->inBaza = true;
+        s->suprascris = false;
     }
 }
 
@@ -102,7 +103,39 @@ void SetLucru::potrivesteCuBaza(int index, const MaterialOptic* baza) {
     if (Stare* s = stare(index)) {
         if (baza) s->imagine = *baza;
         s->inBaza = baza != nullptr;
+        s->suprascris = false;
     }
+}
+
+void SetLucru::memoreazaAnterior(int index, const MaterialOptic& inainte) {
+    if (Stare* s = stare(index)) {
+        s->anterior = inainte;
+        s->anteriorSuprascris = s->suprascris;
+        s->areAnterior = true;
+    }
+}
+
+bool SetLucru::poateAnula(int index) {
+    const Stare* s = stare(index);
+    return s && s->areAnterior;
+}
+
+bool SetLucru::anuleazaUltimaModificare(int index) {
+    Stare* s = stare(index);
+    if (!s || !s->areAnterior) return false;
+    materiale[static_cast<std::size_t>(index)] = s->anterior;
+    s->suprascris = s->anteriorSuprascris;
+    s->areAnterior = false;
+    return true;
+}
+
+void SetLucru::marcheazaSuprascris(int index) {
+    if (Stare* s = stare(index)) s->suprascris = true;
+}
+
+bool SetLucru::suprascris(int index) {
+    const Stare* s = stare(index);
+    return s && s->suprascris;
 }
 
 SetLucru& setLucru() {

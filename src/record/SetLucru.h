@@ -66,11 +66,32 @@ struct SetLucru {
     // such a record (nullptr) it counts as modified.
     void potrivesteCuBaza(int index, const MaterialOptic* baza);
 
+    // One step of undo per material: `inainte` is what the material at
+    // `index` was before the change about to be made (or just made) to it,
+    // by an editor or a command. Loading or closing the material forgets it.
+    void memoreazaAnterior(int index, const MaterialOptic& inainte);
+    bool poateAnula(int index);
+    // Puts the material back as it was before its last change; false when
+    // there is nothing to undo.
+    bool anuleazaUltimaModificare(int index);
+
+    // A command blanked or replaced the material's data (an initialisation,
+    // an erase, values computed or copied from another material) since it
+    // was loaded or stored, rather than the user typing: its save question
+    // then does not offer Yes as the default, so that one Enter never stores
+    // such a material over the database's.
+    void marcheazaSuprascris(int index);
+    bool suprascris(int index);
+
 private:
     struct Stare {
         IdentitateMaterial identitate;
         MaterialOptic imagine;
         bool inBaza;  // false: never stored, modified whatever its bytes
+        bool suprascris = false;
+        bool areAnterior = false;
+        bool anteriorSuprascris = false;
+        MaterialOptic anterior{};
     };
     // Brings `stari_` to the length of `materiale`: records added directly
     // get a new identity, records removed from the end let theirs go.

@@ -145,10 +145,12 @@ void Mecanic(FereastraPrincipala& w) { ComandaMecanic(&w); }
 void Chimic(FereastraPrincipala& w) { ComandaChimic(&w); }
 void Termic(FereastraPrincipala& w) { ComandaTermic(&w); }
 void LaserDamage(FereastraPrincipala& w) { ComandaLaserDamage(&w); }
-void InitializeazaMaterial(FereastraPrincipala&) { ComandaInitializeazaMaterial(); }
-void InitLambdaIndici(FereastraPrincipala&) { ComandaInitLambdaIndici(); }
-void InitIndici(FereastraPrincipala&) { ComandaInitIndici(); }
-void InitLambdaTransmisie(FereastraPrincipala&) { ComandaInitLambdaTransmisie(); }
+// An initialisation changes the whole material: its open windows show it again.
+template <int (*Comanda)(Fereastra, SetLucru&)>
+void Initializare(FereastraPrincipala& w) {
+    if (Comanda(w.proprietar(), setLucru()) == 1) ferestreMaterial().reimprospateazaMaterial(setLucru().materialCurent);
+}
+void AnuleazaModificare(FereastraPrincipala& w) { w.anuleazaUltimaModificare(); }
 void PropuneDomenii(FereastraPrincipala& w) { ComandaPropuneDomenii(&w); }
 void VerificaBazaDate(FereastraPrincipala& w) { ComandaVerificaBazaDate(&w); }
 void VerificaMaterialCurent(FereastraPrincipala& w) { ComandaVerificaMaterialCurent(&w); }
@@ -177,7 +179,7 @@ const ComandaMeniu tabela[] = {
     {40001, "Creaza material nou",                                  Mereu,      File, false, Creaza},
     {40099, "Creaza material nou copiat....",                       CuMaterial, File, false, Copiaza},
     {40002, "Distruge material",                                    CuMaterial, File, false, Distruge},
-    {40003, "Incarca material",                                     CuMaterial, File, Sep,   Incarca},
+    {40003, "Incarca material",                                     Mereu,      File, Sep,   Incarca},
     {40004, "Salveaza material in SticleNou32.dat",                 CuMaterial, File, false, Salveaza},
     {40005, "Sterge material curent din SticleNou32.dat",           CuMaterial, File, Sep,   StergeCurent},
     {40028, "Sterge materiale cu acelasi nume din SticleNou32.dat", CuMaterial, File, false, StergeAcelasiNume},
@@ -200,9 +202,10 @@ const ComandaMeniu tabela[] = {
     {40123, "Exporta catalog AGF (*.agf)...",                       Mereu,      Exporta, false, ExportAgf},
 
     {40032, "Directori",                                            Mereu,      File, Sep,   Directori},
-    {40007, "&Exit",                                                Mereu,      File, Sep,   Iesire},
+    {40007, "E&xit",                                                Mereu,      File, Sep,   Iesire},
 
-    {40012, "Nume",                                                 CuMaterial, Material, false, Nume},
+    {40151, "Anuleaza ultima modificare",                           CuMaterial, Material, false, AnuleazaModificare},
+    {40012, "Nume",                                                 CuMaterial, Material, Sep,   Nume},
     {40013, "Indici n",                                             CuMaterial, Material, Sep,   IndiciN},
     {40027, "Indici k",                                             CuMaterial, Material, false, IndiciK},
     {40076, "Grafic indici n, k...",                                CuMaterial, Material, false, GraficIndici},
@@ -223,10 +226,10 @@ const ComandaMeniu tabela[] = {
     {40062, "Laser damage threshold...",                            CuMaterial, Material, false, LaserDamage},
     {40096, "Rol material...",                                      Mereu,      Material, Sep,   RolMaterial},
 
-    {40008, "Initializeaza material",                               CuMaterial, Initializeaza, false, InitializeazaMaterial},
-    {40009, "Init lambda indici",                                   CuMaterial, Initializeaza, false, InitLambdaIndici},
-    {40010, "Init indici",                                          CuMaterial, Initializeaza, false, InitIndici},
-    {40011, "Init lambda transmisie",                               CuMaterial, Initializeaza, false, InitLambdaTransmisie},
+    {40008, "Initializeaza material",                               CuMaterial, Initializeaza, false, Initializare<ComandaInitializeazaMaterial>},
+    {40009, "Init lambda indici",                                   CuMaterial, Initializeaza, false, Initializare<ComandaInitLambdaIndici>},
+    {40010, "Init indici",                                          CuMaterial, Initializeaza, false, Initializare<ComandaInitIndici>},
+    {40011, "Init lambda transmisie",                               CuMaterial, Initializeaza, false, Initializare<ComandaInitLambdaTransmisie>},
 
     {40098, "Verifica domeniu spectral valabilitate ec. dispersie din indici...", Mereu, Verificari, false, PropuneDomenii},
     {40045, "Verifica indici / ec. dispersie...",                   Mereu,      Verificari, false, VerificaBazaDate},
@@ -259,6 +262,7 @@ const char* ScurtaturaComanda(int id) {
     case 40001: return "Ctrl+N";
     case 40003: return "Ctrl+O";
     case 40004: return "Ctrl+S";
+    case 40151: return "Ctrl+Z";
     case 40015: return "F1";
     default: return nullptr;
     }
@@ -282,6 +286,19 @@ std::string TextCuMnemonica(std::string_view text, std::string& folosite) {
     if (ales == std::string_view::npos) return std::string(text);
     folosite += litera(text[ales]);
     return std::string(text.substr(0, ales)) + '&' + std::string(text.substr(ales));
+}
+
+std::string TextComandaIndisponibila(const ComandaMeniu& c, int numarMateriale) {
+    std::string nume;
+    for (const char* t = c.text; *t; ++t)
+        if (*t != '&') nume += *t;
+    while (!nume.empty() && nume.back() == '.') nume.pop_back();
+    if (c.activare == CuMaiMulteMateriale)
+        return "\"" + nume + "\" lucreaza cu cel putin doua materiale deschise; acum este deschis " +
+               std::to_string(numarMateriale) + ".\nDeschideti inca unul din catalog (dublu clic) sau cu File > Incarca material.";
+    return "\"" + nume + "\" lucreaza pe materialul curent, dar nu este deschis niciun material.\nDeschideti unul din "
+           "catalog (dublu clic) sau cu File > Incarca material (Ctrl+O), ori creati unul cu File > Creaza material nou "
+           "(Ctrl+N).";
 }
 
 bool ComandaActiva(const ComandaMeniu& c, int numarMateriale) {

@@ -13,11 +13,13 @@ namespace vitramor {
 
 class FereastraPrincipala;
 
-// When a command may run.
+// When a command may run. Every command stays enabled, so that one that
+// cannot run now says why (TextComandaIndisponibila) instead of being grey
+// without a hint.
 enum class Activare {
-    Mereu,                // always enabled
-    CuMaterial,           // disabled while no material is open
-    CuMaiMulteMateriale,  // enabled only with more than one material open
+    Mereu,                // always
+    CuMaterial,           // on the current material: one must be open
+    CuMaiMulteMateriale,  // with more than one material open
 };
 
 // Runs a command on the main window.
@@ -49,7 +51,9 @@ const char* ScurtaturaComanda(int id);
 // holds the letters already taken in that menu and receives the new one.
 std::string TextCuMnemonica(std::string_view text, std::string& folosite);
 
-// Whether a command is enabled with `numarMateriale` materials open.
+// Whether a command can run with `numarMateriale` materials open, and what
+// it answers when it cannot.
 bool ComandaActiva(const ComandaMeniu& c, int numarMateriale);
+std::string TextComandaIndisponibila(const ComandaMeniu& c, int numarMateriale);
 
 }  // namespace vitramor

@@ -14,6 +14,7 @@
 #include <QSignalBlocker>
 #include <QTimer>
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <cstring>
 #include <new>
@@ -83,6 +84,9 @@ constexpr const char* TitluAtentie = "ATENTIE !";
 // Delete questions default to No: Enter alone never deletes.
 constexpr unsigned IntrebareAtentie = stil::MB_YESNO | stil::MB_ICONQUESTION | stil::MB_DEFBUTTON2;
 constexpr const char* IntrebareSalvare = "Materialul %s a fost modificat. Il salvati in SticleNou32.dat?";
+constexpr const char* IntrebareSalvareSuprascris =
+    "\nAtentie: o comanda (initializare, stergere sau calcul) a inlocuit date ale materialului; salvarea il scrie "
+    "peste materialul cu acelasi nume din baza de date.";
 
 std::string numeDin(const MaterialOptic& m) { return std::string(m.nume, strnlen(m.nume, sizeof m.nume)); }
 
@@ -202,8 +206,24 @@ void FereastraPrincipala::construiesteMeniu() {
             TextCuMnemonica(cale.substr(slash + 1), mnemonici_[cale.substr(0, slash)]);
         if (std::strchr(c.text, '&')) TextCuMnemonica(c.text, mnemonici_[cale]);
     }
+    // Texts with few letters choose first: "Termic" has fewer letters to
+    // choose from than "Verifica indici / ec. dispersie...".
+    std::vector<const ComandaMeniu*> ordine;
+    for (const ComandaMeniu& c : TabelaComenzi())
+        if (c.meniu) ordine.push_back(&c);
+    const auto litere = [](const char* t) {
+        std::string l;
+        for (; *t; ++t)
+            if (std::isalnum(static_cast<unsigned char>(*t)) && l.find(static_cast<char>(std::tolower(*t))) == std::string::npos)
+                l += static_cast<char>(std::tolower(*t));
+        return l.size();
+    };
+    std::stable_sort(ordine.begin(), ordine.end(),
+                     [&](const ComandaMeniu* a, const ComandaMeniu* b) { return litere(a->text) < litere(b->text); });
+    std::map<int, std::string> texte;
+    for (const ComandaMeniu* c : ordine) texte[c->id] = TextCuMnemonica(c->text, mnemonici_[c->meniu]);
     for (const ComandaMeniu& c : TabelaComenzi()) {
-        const std::string text = c.meniu ? TextCuMnemonica(c.text, mnemonici_[c.meniu]) : c.text;
+        const std::string text = c.meniu ? texte[c.id] : c.text;
         auto* a = new QAction(QString::fromLatin1(text), this);
         if (const char* tasta = ScurtaturaComanda(c.id)) a->setShortcut(QKeySequence(QString::fromLatin1(tasta)));
         a->setObjectName(QString::number(c.id));
@@ -244,9 +264,6 @@ QAction* FereastraPrincipala::actiune(int id) const {
 
 void FereastraPrincipala::actualizeazaMeniu() {
     corectieFereastra() = MasoaraCorectieFereastra(this);
-    const int n = setLucru().numarMateriale();
-    for (const ComandaMeniu& c : TabelaComenzi())
-        if (QAction* a = actiune(c.id)) a->setEnabled(ComandaActiva(c, n));
 }
 
 void FereastraPrincipala::executaComanda(int id) {
@@ -254,6 +271,11 @@ void FereastraPrincipala::executaComanda(int id) {
     if (!c) return;
     if (!c->handler) {
         eroare(path_help, proprietar(), 48, 0);
+        return;
+    }
+    if (const int n = setLucru().numarMateriale(); !ComandaActiva(*c, n)) {
+        MesajBox(proprietar(), TextComandaIndisponibila(*c, n), TitluFereastraPrincipala,
+                 stil::MB_OK | stil::MB_ICONASTERISK);
         return;
     }
     c->handler(*this);
@@ -398,9 +420,22 @@ void FereastraPrincipala::distrugeMaterial() {
 
 void FereastraPrincipala::incarcaMaterial(const char* numePropus) {
     SetLucru& set = setLucru();
+    // With nothing open the material comes into a new place, which goes
+    // again when nothing is loaded into it.
+    const bool loculNou = set.gol();
+    if (loculNou && !creazaMaterial()) return;
     const int slot = set.materialCurent;
-    if (IncarcaMaterialInSetLucru(this, set, numePropus, [this, slot] { return poatePleca(slot); }) == 1)
+    const int rezultat = IncarcaMaterialInSetLucru(this, set, numePropus, [this, slot] { return poatePleca(slot); });
+    if (rezultat == 1) {
         set.modificat = 0;
+    } else if (loculNou) {
+        {
+            const QSignalBlocker b(lista_);
+            lista_->clear();
+        }
+        set.goleste();
+        return;
+    }
     // Whatever happened, the row shows the record it stands for.
     actualizeazaRandCurent();
     update();
@@ -464,8 +499,16 @@ void FereastraPrincipala::potrivesteCuBazaDate(int index) {
 
 bool FereastraPrincipala::poatePleca(int index) {
     if (!materialModificat(index)) return true;
-    const std::string text = TextFormatat(IntrebareSalvare, numeDin(setLucru().materiale.at(static_cast<std::size_t>(index))).c_str());
-    switch (MesajBox(proprietar(), text, TitluFereastraPrincipala, stil::MB_YESNOCANCEL | stil::MB_ICONQUESTION)) {
+    SetLucru& set = setLucru();
+    std::string text = TextFormatat(IntrebareSalvare, numeDin(set.materiale.at(static_cast<std::size_t>(index))).c_str());
+    unsigned stilIntrebare = stil::MB_YESNOCANCEL | stil::MB_ICONQUESTION;
+    // After a command blanked or replaced its data, a Yes stores that over
+    // the database's material: Enter alone answers Cancel, which loses nothing.
+    if (set.suprascris(index)) {
+        text += IntrebareSalvareSuprascris;
+        stilIntrebare |= stil::MB_DEFBUTTON3;
+    }
+    switch (MesajBox(proprietar(), text, TitluFereastraPrincipala, stilIntrebare)) {
     case raspuns::IDYES: return salveaza(index, false);
     case raspuns::IDNO: return true;
     default: return false;
@@ -478,11 +521,22 @@ bool FereastraPrincipala::poatePleca(int index) {
 void FereastraPrincipala::stergeMaterialCurent() {
     SetLucru& set = setLucru();
     if (set.gol()) return;
-    if (MesajBox(proprietar(), TextFormatat("Stergeti materialul %s ?", numeDin(set.curent()).c_str()), TitluAtentie,
-                 IntrebareAtentie) != raspuns::IDYES)
+    // The record of this material's producer: another maker's glass of the
+    // same name stays.
+    const std::string nume = numeDin(set.curent());
+    std::string producator;
+    ReturneazaNumeProducatorMatOptic(set.curent().producator, producator);
+    if (MesajBox(proprietar(),
+                 TextFormatat("Stergeti materialul %s al producatorului %s din SticleNou32.dat ?\n(File > Recupereaza "
+                              "material il poate aduce inapoi.)",
+                              nume.c_str(), producator.c_str()),
+                 TitluAtentie, IntrebareAtentie) != raspuns::IDYES)
         return;
-    if (StergeMaterialeCuNume(proprietar(), path_sticle, numeDin(set.curent()), false).schimbate() > 0)
-        set.modificat = 0;
+    if (StergeMaterialeCuNume(proprietar(), path_sticle, nume, false, set.curent().producator).schimbate() == 0)
+        return;
+    set.modificat = 0;
+    MesajBox(proprietar(), TextFormatat("Materialul %s a fost sters din SticleNou32.dat; ramane deschis.", nume.c_str()),
+             TitluAtentie, stil::MB_OK | stil::MB_ICONASTERISK);
 }
 
 void FereastraPrincipala::stergeMaterialeAcelasiNume() {
@@ -500,6 +554,20 @@ void FereastraPrincipala::curataMateriale() {
     if (set.gol()) return;
     if (MesajBox(proprietar(), "Curatati materialele?", TitluAtentie, IntrebareAtentie) != raspuns::IDYES) return;
     CautaMaterialOptic(path_sticle, set.curent(), proprietar(), CurataOp);
+}
+
+void FereastraPrincipala::anuleazaUltimaModificare() {
+    SetLucru& set = setLucru();
+    if (set.gol()) return;
+    const int i = set.materialCurent;
+    if (!set.anuleazaUltimaModificare(i)) {
+        MesajBox(proprietar(), TextFormatat("Materialul %s nu are o modificare de anulat.", numeDin(set.curent()).c_str()),
+                 TitluFereastraPrincipala, stil::MB_OK | stil::MB_ICONASTERISK);
+        return;
+    }
+    set.modificat = set.esteModificat(i) ? 1 : 0;
+    ferestreMaterial().reimprospateazaMaterial(i);
+    actualizeazaRandCurent();
 }
 
 void FereastraPrincipala::iesire() {

@@ -61,10 +61,10 @@ public:
     void arataFisaMaterialDeschis(int index = -1);
     QAction* actiune(int id) const;
 
-    // Runs command `id` through the command table, as its menu item would.
+    // Runs command `id` through the command table, as its menu item would;
+    // a command that cannot run with the materials open says why.
     void executaComanda(int id);
-    // Enables the commands for the current number of open materials and
-    // measures the frame correction; runs each time a menu is about to open.
+    // Measures the frame correction; runs each time a menu is about to open.
     void actualizeazaMeniu();
 
     // Working-set commands.
@@ -77,6 +77,8 @@ public:
     void stergeMaterialCurent();       // 40005
     void stergeMaterialeAcelasiNume(); // 40028
     void curataMateriale();            // 40071
+    // 40151: the current material as it was before its last change.
+    void anuleazaUltimaModificare();
     void iesire();                     // 40007
 
     // Removes every row and adds the names of all records in array order.

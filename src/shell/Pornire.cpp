@@ -9,6 +9,7 @@
 #include "shell/DespreDialog.h"
 #include "shell/FereastraPrincipala.h"
 #include "shell/InstantaUnica.h"
+#include "shell/TexteButoane.h"
 
 namespace vitramor {
 
@@ -28,6 +29,7 @@ int RuleazaVitramor(QApplication& app) {
     if (instanta.porneste() == InstantaUnica::Rezultat::ExistaAlta) return 0;
 
     app.setWindowIcon(IconAplicatie());
+    InstaleazaTexteButoane(app);
     InstaleazaAsezareFerestre();
     // The shell decides when the run ends: after the close question, not
     // when the last window happens to close.

@@ -28,6 +28,10 @@ enum OperatieCatalog : int {
     StergeOp = 4,       // delete the first record of the name
     StergeToateOp = 5,  // delete every record of the name
     CurataOp = 7,       // drop records that are not materials
+    // Delete the first record of the name and of the material's producer:
+    // two makers' glasses may share a name, and the open material is one of
+    // them.
+    StergeCuProducatorOp = 8,
 };
 
 // 0 on success; a non-zero error code otherwise (its message already shown).

@@ -173,11 +173,18 @@ int Salveaza(const Context& c, const MaterialOptic& material) {
 struct Numarare {
     std::size_t potrivite = 0;
     std::size_t primul = 0;
+    std::size_t cuProducator = 0;  // of the matches, those of the producer asked for
+    std::size_t primulCuProducator = 0;
     std::size_t necurate = 0;
     int codEroare = 0;
 };
 
-Numarare NumaraRecorduri(std::FILE* f, const char* nume) {
+// The producer word of a record as the file keeps it (little-endian).
+std::uint16_t ProducatorRecord(const char* rec) {
+    return static_cast<std::uint16_t>(static_cast<unsigned char>(rec[4]) | static_cast<unsigned char>(rec[5]) << 8);
+}
+
+Numarare NumaraRecorduri(std::FILE* f, const char* nume, std::uint16_t producator) {
     Numarare n;
     CititorBlocuri cititor(f, MarimeMaterialOptic);
     while (const std::size_t k = cititor.urmatorulBloc()) {
@@ -185,6 +192,8 @@ Numarare NumaraRecorduri(std::FILE* f, const char* nume) {
             const char* numeRec = NumeRecord(cititor.record(i));
             if (NumeEgale(numeRec, nume)) {
                 if (n.potrivite++ == 0) n.primul = cititor.indexPrimul() + i;
+                if (ProducatorRecord(cititor.record(i)) == producator && n.cuProducator++ == 0)
+                    n.primulCuProducator = cititor.indexPrimul() + i;
             }
             if (!NumeMaterialCurat(numeRec)) ++n.necurate;
         }
@@ -203,15 +212,25 @@ int Elimina(const Context& c, const MaterialOptic& m, int operatie) {
         // no question about a leftover one and no archive copy.
         FisierDeschis f;
         if (const int cod = DeschideBaza(c, "rb", f)) return cod;
-        n = NumaraRecorduri(f.f, m.nume);
+        n = NumaraRecorduri(f.f, m.nume, m.producator);
     }
     if (n.codEroare != 0) return RaporteazaCitire(c, n.codEroare);
 
     std::function<bool(const char*, std::uint64_t)> pastreaza;
     std::uint32_t comanda = RecuperareCurata;
-    if (operatie == StergeOp) {
-        if (n.potrivite == 0) return RaporteazaNegasit(c, m.nume);
-        pastreaza = [primul = n.primul](const char*, std::uint64_t index) { return index != primul; };
+    if (operatie == StergeOp || operatie == StergeCuProducatorOp) {
+        const bool cuProducator = operatie == StergeCuProducatorOp;
+        if ((cuProducator ? n.cuProducator : n.potrivite) == 0) {
+            if (!cuProducator || n.potrivite == 0) return RaporteazaNegasit(c, m.nume);
+            Avertizeaza(c.owner, TextFormatat("In %s nu exista materialul %s al producatorului cu codul %d (exista %zu "
+                                              "cu acest nume, ale altor producatori; nu s-a sters nimic).",
+                                              c.cale().c_str(), std::string(NumeDinCamp(m.nume)).c_str(),
+                                              static_cast<int>(m.producator), n.potrivite));
+            return EroareMaterialNegasit;
+        }
+        pastreaza = [primul = cuProducator ? n.primulCuProducator : n.primul](const char*, std::uint64_t index) {
+            return index != primul;
+        };
         comanda = RecuperareSterge;
     } else if (operatie == StergeToateOp) {
         if (n.potrivite == 0) return RaporteazaNegasit(c, m.nume);
@@ -253,7 +272,7 @@ int Elimina(const Context& c, const MaterialOptic& m, int operatie) {
 
 int CautaMaterialOptic(const std::string& directorSticle, MaterialOptic& material, Fereastra owner, int operatie) {
     if (operatie != CautaOp && operatie != SalveazaOp && operatie != StergeOp && operatie != StergeToateOp &&
-        operatie != CurataOp) {
+        operatie != CurataOp && operatie != StergeCuProducatorOp) {
         Avertizeaza(owner, TextFormatat("CautaMaterialOptic(): operatie necunoscuta %d", operatie));
         return EroareOperatieNecunoscuta;
     }

@@ -146,7 +146,8 @@ QString alegeFisierIesire(QWidget* owner, int tip, const char* nume) {
     if (AlegeFisierSalvare(owner, tip, director, fisier) != 0) return {};
     const QString cale = QDir(QString::fromStdString(director)).filePath(QString::fromStdString(fisier));
     if (RefuzaNeobisnuit(cale.toStdString())) return {};
-    if (QFileInfo::exists(cale) && eroare(path_help, owner, MB_YESNO | MB_ICONQUESTION, 947) != IDYES) return {};
+    if (QFileInfo::exists(cale) && eroare(path_help, owner, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2, 947) != IDYES)
+        return {};
     return cale;
 }
 

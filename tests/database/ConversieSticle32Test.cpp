@@ -74,7 +74,8 @@ TEST_F(Conversie, EveryOldFieldLandsInItsNewPlaceAndPartialTailIsReported) {
     EXPECT_EQ(d.read("SticleNou32#_0.dat"), "older conversion");
     EXPECT_FALSE(d.exists("SticleNou32.dat.tmp"));
     const auto t = p.texte();
-    EXPECT_EQ(t.front(), "size vechi = 1216, size nou = 2128");
+    // The first question says in words what the conversion does.
+    EXPECT_NE(t.front().find("(inregistrari de 1216 octeti)"), std::string::npos) << t.front();
     EXPECT_NE(std::find_if(t.begin(), t.end(), [](auto& s) { return s.find("100 octeti") != s.npos; }), t.end());
     EXPECT_EQ(t.back(), "S-au scris 2 inregistrari");
 }
@@ -85,7 +86,7 @@ TEST_F(Conversie, NoOrMissingInputLeavesTheOutputAlone) {
     EXPECT_EQ(ComandaConvertesteSticle32(nullptr), 1);
     p.raspunde({raspuns::IDYES, raspuns::IDYES});
     EXPECT_EQ(ComandaConvertesteSticle32(nullptr), 0);
-    EXPECT_EQ(p.ultima().text, "Eroare descghidere fisier " + (d / "sticle32.dat").string());
+    EXPECT_EQ(p.ultima().text, "Eroare deschidere fisier " + (d / "sticle32.dat").string());
     EXPECT_EQ(d.files(), std::vector<std::string>{"SticleNou32.dat"});
     EXPECT_EQ(d.read("SticleNou32.dat"), "kept");
 }

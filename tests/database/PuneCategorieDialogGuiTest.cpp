@@ -1,7 +1,10 @@
 
+#include <algorithm>
+
 #include <QComboBox>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QHeaderView>
+#include <QTableWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -28,7 +31,12 @@ struct CategoryDialog : GlassDirFixture {
 
     template <class T>
     T* control(int id) { return Control<T>(dialog, id); }
-    QListWidget* list() { return control<QListWidget>(1066); }
+    QTableWidget* list() { return control<QTableWidget>(1066); }
+    QString row(int r) {
+        QStringList t;
+        for (int c = 0; c < list()->columnCount(); ++c) t << list()->item(r, c)->text();
+        return t.join('\t');
+    }
     // As a click does it, including nothing at all on a disabled control.
     void click(int id) { control<QAbstractButton>(id)->click(); }
     // The category word (offset 20) of every record of the database file.
@@ -44,8 +52,8 @@ struct CategoryDialog : GlassDirFixture {
     std::vector<bool> states() { return {enabled(1099), enabled(1118), enabled(1116), enabled(1117), enabled(1114)}; }
     std::vector<int> selectedRows() {
         std::vector<int> rows;
-        for (int i = 0; i < list()->count(); ++i)
-            if (list()->item(i)->isSelected()) rows.push_back(i);
+        for (const QModelIndex& i : list()->selectionModel()->selectedRows()) rows.push_back(i.row());
+        std::sort(rows.begin(), rows.end());
         return rows;
     }
 };
@@ -56,8 +64,11 @@ using B = std::vector<bool>;
 
 TEST_F(CategoryDialog, OpensWithTheGlassListAndEverythingOff) {
     dialog.show();
-    ASSERT_EQ(list()->count(), 4);
-    EXPECT_EQ(list()->item(1)->text(), "F2\tShott Mainz\tFlint");
+    ASSERT_EQ(list()->rowCount(), 4);
+    EXPECT_EQ(row(1), "F2\tShott Mainz\tFlint");
+    // Every column as wide as its longest text.
+    for (int c = 0; c < 2; ++c)
+        EXPECT_GE(list()->columnWidth(c), list()->fontMetrics().horizontalAdvance(list()->item(1, c)->text())) << c;
     EXPECT_EQ(list()->selectionMode(), QAbstractItemView::MultiSelection);
     auto* combo = control<QComboBox>(108);
     ASSERT_EQ(combo->count(), 3);
@@ -78,8 +89,9 @@ TEST_F(CategoryDialog, TotThenSelecteazaThenPuneCategoria) {
     control<QComboBox>(108)->setCurrentIndex(2);
     click(1099);
     EXPECT_EQ(categories(), (std::vector<int>{2, 2, 2, 2}));
+    EXPECT_EQ(p.ultima().text, "4 materiale au primit categoria \"Laser\".");
     // The list shows the rewritten file, and the button is done for this opening.
-    EXPECT_EQ(list()->item(0)->text(), "BK7\tShott Mainz\tLaser");
+    EXPECT_EQ(row(0), "BK7\tShott Mainz\tLaser");
     EXPECT_TRUE(selectedRows().empty());
     click(1114);
     EXPECT_EQ(states(), (B{false, false, true, true, true}));
@@ -101,9 +113,11 @@ TEST_F(CategoryDialog, SearchThenRevers) {
 
     // One of the duplicate rows clicked by hand: the first of them decides
     // for both records.
-    QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, list()->visualItemRect(list()->item(0)).center());
+    QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, list()->visualItemRect(list()->item(0, 0)).center());
     EXPECT_EQ(selectedRows(), (std::vector<int>{0, 1}));
     control<QComboBox>(108)->setCurrentIndex(2);
     click(1099);
     EXPECT_EQ(categories(), (std::vector<int>{2, 2, 0, 2}));
+    // Only the materials whose category was another one count as changed.
+    EXPECT_EQ(p.ultima().text, "3 materiale au primit categoria \"Laser\".");
 }

@@ -41,7 +41,7 @@ TEST_F(DeleteDialog, OpensOnTheCurrentProducerWithTheProducerNames) {
     EXPECT_EQ(combo->currentIndex(), 15);
 }
 
-TEST_F(DeleteDialog, DeleteWithoutAskingStaysOpen) {
+TEST_F(DeleteDialog, DeleteWithoutAskingPerMaterialAsksOnceAndStaysOpen) {
     StergeMaterialeProducatorDialog dialog(nullptr, 2);
     dialog.show();
     Control<QComboBox>(dialog, 1097)->setCurrentIndex(10);
@@ -49,6 +49,12 @@ TEST_F(DeleteDialog, DeleteWithoutAskingStaysOpen) {
     EXPECT_FALSE(dialog.intreaba());
     EXPECT_EQ(dialog.producatorAles(), 10);
 
+    // Without a question per material, one question for all: No keeps them.
+    p.raspunde(raspuns::IDNO);
+    QTest::mouseClick(Control<QPushButton>(dialog, 1026), Qt::LeftButton);
+    EXPECT_EQ(p.ultima().style, stil::MB_YESNO | stil::MB_ICONQUESTION | stil::MB_DEFBUTTON2);
+    EXPECT_EQ(db(), original);
+    p.raspunde(raspuns::IDYES);
     QTest::mouseClick(Control<QPushButton>(dialog, 1026), Qt::LeftButton);
     EXPECT_EQ(db(), databaseOf({namedRecord("A", 2), namedRecord("D", 3)}));
     EXPECT_EQ(p.ultima().text, "S-au sters 2 materiale");

@@ -55,17 +55,19 @@ TEST_F(DeleteByProducer, CandidatesByCode) {
 
 TEST_F(DeleteByProducer, AskingDeletesOnlyTheYes) {
     writeDb(original);
-    p.raspunde({raspuns::IDNO, raspuns::IDYES, raspuns::IDNO, raspuns::IDYES});
-    EXPECT_EQ(StergeMaterialeProducator(nullptr, 10, true), 2);
+    // "Nu la toate" keeps E and F without asking for F.
+    p.raspunde({raspuns::IDNO, raspuns::IDYES, raspuns::IDNU_TOATE});
+    EXPECT_EQ(StergeMaterialeProducator(nullptr, 10, true), 1);
     EXPECT_EQ(db(), databaseOf({namedRecord("A", 2), namedRecord("B", 10), namedRecord("D", 3),
-                                namedRecord("E", 10)}));
+                                namedRecord("E", 10), namedRecord("F", 65535)}));
     EXPECT_EQ(archive(0), original);
-    ASSERT_EQ(p.casete.size(), 5u);
-    const char* asked[] = {"B", "C", "E", "F"};
-    for (int i = 0; i < 4; ++i) {
+    ASSERT_EQ(p.casete.size(), 4u);
+    const char* asked[] = {"B", "C", "E"};
+    for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(p.casete[i].text, std::string("Stergeti materialul ") + asked[i] + "?");
         EXPECT_EQ(p.casete[i].caption, "ATENTIE !");
-        EXPECT_EQ(p.casete[i].style, stil::MB_YESNO | stil::MB_ICONQUESTION | stil::MB_DEFBUTTON2);
+        EXPECT_EQ(p.casete[i].style,
+                  stil::MB_YESNO | stil::MB_PENTRUTOATE | stil::MB_ICONQUESTION | stil::MB_DEFBUTTON2);
     }
 }
 

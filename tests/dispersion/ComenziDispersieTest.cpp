@@ -176,7 +176,7 @@ TEST_F(ComenziDispersie, InitNAsksThenFillsTheFilledSlotsAndRefreshesTheNWindow)
     ASSERT_EQ(p.casete.size(), 1u);
     EXPECT_EQ(p.casete[0].text, "Initializati datele cu ecuatia de dispersie ?");
     EXPECT_EQ(p.casete[0].caption, "VITRAMOR V3.0");
-    EXPECT_EQ(p.casete[0].style, 36u);
+    EXPECT_EQ(p.casete[0].style, 36u | stil::MB_DEFBUTTON2);
 
     p.raspunde(raspuns::IDYES);
     EXPECT_EQ(ComandaInitNDinDispersie(nullptr, set), 1);

@@ -207,7 +207,7 @@ TEST_F(IndexWindows, IncludeAndDeleteWorkOnTheFocusedSlotAtBothEnds) {
     p.raspunde(raspuns::IDYES);
     comanda(n, IdStergeLambdaCurenta);
     EXPECT_EQ(p.ultima().caption, "ATTENTION !");
-    EXPECT_EQ(p.ultima().style, 36u);
+    EXPECT_EQ(p.ultima().style, 36u | stil::MB_DEFBUTTON2);
     EXPECT_EQ(m().lambda_indici[0], 312.6f);
 
     // The k window asks its own question and moves k.
@@ -242,7 +242,7 @@ TEST_F(IndexWindows, EraseButtons) {
     click(buton(n, IdButonStergeLambda));
     EXPECT_EQ(p.ultima().text, "Erase the wavelengths ?");
     EXPECT_EQ(p.ultima().caption, "VITRAMOR V3.0");
-    EXPECT_EQ(p.ultima().style, 36u);
+    EXPECT_EQ(p.ultima().style, 36u | stil::MB_DEFBUTTON2);
     EXPECT_EQ(m().lambda_indici[0], 312.6f);
 
     p.raspunde(raspuns::IDYES);
@@ -280,7 +280,7 @@ TEST_F(IndexWindows, InitFromTheEquationShowsErrorWhereTheEquationFails) {
     click(buton(n, IdButonInitDinEcuatie));
     EXPECT_EQ(p.ultima().text, "Initializati datele cu ecuatia de dispersie ?");
     EXPECT_EQ(p.ultima().caption, "VITRAMOR V2.0");
-    EXPECT_EQ(p.ultima().style, 36u);
+    EXPECT_EQ(p.ultima().style, 36u | stil::MB_DEFBUTTON2);
     EXPECT_EQ(m().indice_n[0], 1.5);
     EXPECT_EQ(setLucru().modificat, 0);
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "editors/InitializareMaterial.h"
+#include "support/PlatformaScriptata.h"
 #include "support/RecordImage.h"
 
 using namespace vitramor;
@@ -115,24 +116,42 @@ TEST(Initialise, EachCommandChangesExactlyItsOwnBytes) {
     EXPECT_TRUE(bytesOf(m) == e.b);
 }
 
-TEST(Initialise, CommandsWorkOnTheCurrentMaterialAndDoNotMarkItModified) {
+// Each command asks first, naming the material; No (the default) changes
+// nothing, Yes changes the current material only, and one undo puts back
+// what the last one blanked.
+TEST(Initialise, CommandsAskFirstAndTheLastOneCanBeUndone) {
+    ScriptedPlatform p;
+    ScopedPlatform guard{p};
     SetLucru set;
-    for (auto* comanda : {ComandaInitializeazaMaterial, ComandaInitLambdaIndici, ComandaInitIndici,
-                          ComandaInitLambdaTransmisie})
-        EXPECT_EQ(comanda(set), 0);
+    int (*const comenzi[])(Fereastra, SetLucru&) = {ComandaInitializeazaMaterial, ComandaInitLambdaIndici,
+                                                    ComandaInitIndici, ComandaInitLambdaTransmisie};
+    for (auto* comanda : comenzi) EXPECT_EQ(comanda(nullptr, set), 0);
 
     set.materiale = {vitramor::test::namedRecord("A"), vitramor::test::namedRecord("B")};
     set.materialCurent = 1;
-    const std::string a = bytesOf(set.materiale[0]);
-
-    EXPECT_EQ(ComandaInitLambdaIndici(set), 1);
-    EXPECT_EQ(set.materiale[1].lambda_indici[0], 312.6f);
-    EXPECT_EQ(ComandaInitLambdaTransmisie(set), 1);
-    EXPECT_EQ(set.materiale[1].lambda_Ti[49], 770);
     set.materiale[1].pret_relativ = 17;
-    EXPECT_EQ(ComandaInitializeazaMaterial(set), 1);
-    EXPECT_EQ(set.materiale[1].pret_relativ, 0);
+    const std::string a = bytesOf(set.materiale[0]), b = bytesOf(set.materiale[1]);
+    for (auto* comanda : comenzi) {
+        p.raspunde(raspuns::IDNO);
+        EXPECT_EQ(comanda(nullptr, set), 2);
+        EXPECT_EQ(p.ultima().style, stil::MB_YESNO | stil::MB_ICONQUESTION | stil::MB_DEFBUTTON2);
+        EXPECT_NE(p.ultima().text.find(" B?"), std::string::npos) << p.ultima().text;
+    }
+    EXPECT_EQ(bytesOf(set.materiale[1]), b);
+    EXPECT_FALSE(set.suprascris(1));
 
+    p.raspunde({raspuns::IDYES, raspuns::IDYES});
+    EXPECT_EQ(ComandaInitLambdaTransmisie(nullptr, set), 1);
+    EXPECT_EQ(set.materiale[1].lambda_Ti[49], 770);
+    EXPECT_EQ(ComandaInitializeazaMaterial(nullptr, set), 1);
+    EXPECT_EQ(set.materiale[1].pret_relativ, 0);
+    EXPECT_TRUE(set.suprascris(1));
     EXPECT_EQ(bytesOf(set.materiale[0]), a);
     EXPECT_EQ(set.modificat, 0);
+
+    ASSERT_TRUE(set.anuleazaUltimaModificare(1));
+    EXPECT_EQ(set.materiale[1].pret_relativ, 17);
+    EXPECT_EQ(set.materiale[1].lambda_Ti[49], 770);
+    EXPECT_TRUE(set.suprascris(1));  // the first initialisation still stands
+    EXPECT_FALSE(set.anuleazaUltimaModificare(1));
 }

@@ -83,8 +83,7 @@ TEST_F(Proprietati, TransmittanceCellsCommitAndRefreshTheOpenGraph) {
 
     p.raspunde(raspuns::IDNO);
     click(buton(t, IdButonStergeTi));
-    EXPECT_EQ(p.ultima().text, "Erase the internal tranmitances ?");
-    EXPECT_EQ(p.ultima().style, 36u);
+    EXPECT_EQ(p.ultima().style, 36u | stil::MB_DEFBUTTON2);  // No is the default
     EXPECT_NE(m().transmisia_interna[3], 0.0f);
 }
 
@@ -99,9 +98,9 @@ TEST_F(Proprietati, BadInputIsRefusedWithTheEditorsMessageAndChangesNothing) {
         bool golRefuzat;     // elsewhere an emptied cell is 0, "not given"
     } celule[] = {
         {ComandaTransmisie, "t3", 38, "   0.2500", true},  {ComandaTransmisie, "grosime", 38, nullptr, true},
-        {ComandaTransmisie, "lambda0", 38, "   400", false}, {ComandaMecanic, "101", 10, "2.51", true},
-        {ComandaMecanic, "104", 10, nullptr, false},      {ComandaTermic, "117", 10, "0", false},
-        {ComandaLaserDamage, "106", 10, "0", false},
+        {ComandaTransmisie, "lambda0", 38, "   400", false}, {ComandaMecanic, "101", 10, "2.51", false},
+        {ComandaMecanic, "104", 10, nullptr, false},      {ComandaTermic, "117", 10, "", false},
+        {ComandaLaserDamage, "106", 10, "", false},
     };
     const char* texte[] = {"abc", "nan", "-1", "1e999", ""};
     for (const auto& c : celule) {
@@ -173,8 +172,10 @@ TEST_F(Proprietati, GlassEditorsFollowTheProducer) {
     EXPECT_EQ(p.ultima().numar, 10);
     m().dilatare[1] = 7.1f;  // a catalogue number: x 10^-6 for this producer
     auto* termic = deschide<EditorMaterialWindow>(ComandaTermic);
-    EXPECT_EQ(celula(termic, "110")->text(), "71.00");
-    introdu(celula(termic, "110"), "72");
+    // Shown in this producer's scale, whichever way the record keeps it.
+    EXPECT_EQ(celula(termic, "109")->text(), "7.10");
+    EXPECT_EQ(celula(termic, "110")->text(), "7.10");
+    introdu(celula(termic, "110"), "7.2");
     EXPECT_EQ(m().dilatare[1], 7.2f);
 
     auto* chimic = deschide<StabilitateChimicaDialog>(ComandaChimic);
@@ -200,6 +201,34 @@ TEST_F(Proprietati, GlassEditorsFollowTheProducer) {
     EXPECT_EQ(m().stabilitate_chimica[0], 2);
     m().producator = 4;
     EXPECT_EQ(ComandaChimic(nullptr), nullptr);
+}
+
+// A value the record does not have (0) is an empty cell, and emptying a cell
+// says "not given" (0) whatever rule the cell has for typed values.
+TEST_F(Proprietati, NotGivenIsAnEmptyCellAndAnEmptiedCellIsNotGiven) {
+    const struct {
+        FereastraMaterial* (*comanda)(QWidget*);
+        const char* celula;
+    } goale[] = {{ComandaMecanic, "102"}, {ComandaMecanic, "111"},      {ComandaTermic, "109"},
+                 {ComandaTermic, "117"},  {ComandaLaserDamage, "106"}, {ComandaTransmisie, "lambda20"},
+                 {ComandaTransmisie, "t20"}};
+    for (const auto& g : goale) {
+        auto* w = deschide<EditorMaterialWindow>(g.comanda);
+        EXPECT_EQ(celula(w, g.celula)->text(), "") << g.celula;
+        ferestreMaterial().inchideToate();
+        stergeAmanate();
+    }
+    auto* mec = deschide<EditorMaterialWindow>(ComandaMecanic);
+    setLucru().modificat = 0;
+    introdu(celula(mec, "101"), "0");  // a density is positive
+    EXPECT_EQ(p.ultima().numar, 10);
+    introdu(celula(mec, "101"), "");
+    EXPECT_EQ(m().densitate, 0.0f);
+    EXPECT_EQ(celula(mec, "101")->text(), "");
+    EXPECT_EQ(setLucru().modificat, 1);
+    // A chemical class not given selects no entry: alkali class 0 is not "1".
+    auto* chimic = deschide<StabilitateChimicaDialog>(ComandaChimic);
+    EXPECT_EQ(chimic->lista(3)->currentText(), "");
 }
 
 class ProprietatiEvaporare : public Proprietati {
@@ -294,7 +323,7 @@ TEST_F(Proprietati, EveryEditorCommitsItsCellsUnchangedWithoutChangingAByte) {
             SCOPED_TRACE(w->windowTitle().toStdString());
             ASSERT_EQ(bytesOf(m()), inainte) << "opening";
             for (QLineEdit* c : w->findChildren<QLineEdit*>())
-                if (c->isEnabled() && !c->isReadOnly() && c->parentWidget() == w->panou()) introdu(c, c->text());
+                if (c->isEnabled() && !c->isReadOnly() && w->panou()->isAncestorOf(c)) introdu(c, c->text());
             for (QComboBox* c : w->findChildren<QComboBox*>())
                 if (c->isEnabled() && c->currentIndex() >= 0) Q_EMIT c->activated(c->currentIndex());
             EXPECT_EQ(bytesOf(m()), inainte);

@@ -62,7 +62,7 @@ private:
 
 TEST_F(RolDialog, OpensWithTheFreeSlotAndTheOfferedRolesAndNothingChosen) {
     RolMaterialDialog dialog(nullptr, m, modificat);
-    EXPECT_EQ(dialog.windowTitle(), "Rol material de evaporare N-BK7");
+    EXPECT_EQ(dialog.windowTitle(), "Rol material substrat N-BK7");
     auto* lista = Control<QListWidget>(dialog, 101);
     EXPECT_EQ(texts(lista), QStringList{"(liber)"});
     EXPECT_TRUE(lista->selectedItems().isEmpty());
@@ -78,6 +78,7 @@ TEST_F(RolDialog, OpensWithTheFreeSlotAndTheOfferedRolesAndNothingChosen) {
     MaterialOptic e = namedRecord("TiO2", 10);
     RolMaterialDialog evaporare(nullptr, e, modificat);
     EXPECT_EQ(Control<QComboBox>(evaporare, 102)->itemText(0), "Indice mare (H)");
+    EXPECT_EQ(evaporare.windowTitle(), "Rol material de evaporare TiO2");
 }
 
 TEST_F(RolDialog, AddingAChosenRoleWritesTheRecordAndRefusesItTwice) {

@@ -148,7 +148,7 @@ TEST(ProprietatiEditoare, DerivedValuesAndClassLists) {
     // Stored class -> entry shown, entry picked -> class stored (CR FR SR AR PR).
     const struct {
         int lista, stocat, index, ales, pastrat;
-    } clase[] = {{2, 52, 6, 4, 5}, {2, 30, 4, 7, 53}, {3, 0, 0, 0, 1}, {4, 3, 2, 3, 4}, {0, 0, -1, 0, 1}, {1, 6, -1, 5, 5}};
+    } clase[] = {{2, 52, 6, 4, 5}, {2, 30, 4, 7, 53}, {3, 0, -1, 0, 1}, {4, 3, 2, 3, 4}, {0, 0, -1, 0, 1}, {1, 6, -1, 5, 5}};
     for (const auto& c : clase) {
         EXPECT_EQ(ScalaSchott(c.lista).indexDinValoare(c.stocat), c.index) << c.lista << " " << c.stocat;
         EXPECT_EQ(ScalaSchott(c.lista).valoareDinIndex(c.ales), c.pastrat) << c.lista << " " << c.ales;

@@ -190,7 +190,7 @@ TEST_F(Document, AnExistingNameIsKeptReplacedAtTheEndOrLeftAloneByTheAnswer) {
     ASSERT_EQ(p.casete.size(), 1u);
     EXPECT_EQ(p.casete[0].text, "Materialul A este in fisierul SubstrateMaterials.json\nScriem peste?");
     EXPECT_EQ(p.casete[0].caption, "ATENTIE!");
-    EXPECT_EQ(p.casete[0].style, 36u);
+    EXPECT_EQ(p.casete[0].style, 36u | stil::MB_DEFBUTTON2);
 
     p.raspunde(raspuns::IDYES);
     EXPECT_EQ(add(a, true), 0);

@@ -6,6 +6,7 @@
 #include <QTableView>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSet>
 #include <QSignalSpy>
@@ -23,6 +24,7 @@
 #include "settings/Registri.h"
 #include "shell/PanouCatalog.h"
 #include "shell/ShellHelpers.h"
+#include "shell/TexteButoane.h"
 #include "suite/FereastraText.h"
 #include "support/ModalDriver.h"
 #include "support/RecordImage.h"
@@ -34,10 +36,10 @@ namespace {
 
 // The commands that need an open material, and the ones that never depend
 // on the working set, as the menu's users know them.
-const int cuMaterial[] = {40099, 40002, 40003, 40004, 40005, 40028, 40043, 40071, 40024, 40069, 40034,
+const int cuMaterial[] = {40099, 40002, 40004, 40005, 40028, 40043, 40071, 40024, 40069, 40034,
                           40029, 40086, 40084, 40008, 40009, 40010, 40011, 40012, 40013, 40027, 40014,
                           40047, 40016, 40067, 40017, 40019, 40020, 40062, 40036, 40037, 40039, 40052, 40054, 40076};
-const int mereu[] = {40001, 40060, 40078, 40098, 40080, 40032, 40007, 40045, 40058, 40064, 40096, 40015};
+const int mereu[] = {40001, 40003, 40060, 40078, 40098, 40080, 40032, 40007, 40045, 40058, 40064, 40096, 40015};
 
 class Shell : public MainWindowTest {
 protected:
@@ -80,7 +82,7 @@ TEST_F(Shell, MenuCarriesEveryCommandByIdWithItsMnemonicsAndShortcuts) {
         QSet<QChar> litere;
         for (QAction* a : m->actions()) {
             const QString t = a->text();
-            if (a->isSeparator() || a->menu() || !t.contains(QLatin1Char('&'))) continue;
+            if (a->isSeparator() || !t.contains(QLatin1Char('&'))) continue;
             EXPECT_FALSE(litere.contains(t[t.indexOf(QLatin1Char('&')) + 1].toLower())) << t.toStdString();
             litere.insert(t[t.indexOf(QLatin1Char('&')) + 1].toLower());
             ++cuMnemonica;
@@ -121,6 +123,10 @@ TEST_F(Shell, TenMaterialsAtMostThenCreateAndCopyOnlyBeep) {
 
 TEST_F(Shell, CopyThenCloseFollowsTheEnablingRules) {
     for (int id : cuMaterial) EXPECT_FALSE(activa(id)) << id;
+    // Chosen with nothing open, a command says what it needs and does nothing.
+    alege(40017);
+    EXPECT_NE(p.ultima().text.find("nu este deschis niciun material"), std::string::npos) << p.ultima().text;
+    EXPECT_EQ(ferestreMaterial().numarDeschise(), 0);
 
     alege(40001);
     setLucru().curent().densitate = 2.51f;
@@ -198,10 +204,13 @@ TEST_F(Shell, DeletingTheCurrentMaterialFromTheDatabase) {
     EXPECT_EQ(d.read("sticleNou32.dat").size(), 3 * 2128u);
     EXPECT_EQ(setLucru().modificat, 1);
 
+    // The record of the open material's producer goes; the other maker's
+    // glass of the same name, first in the file, stays.
+    setLucru().curent().producator = 3;
     p.raspunde(raspuns::IDYES);
     alege(40005);
-    EXPECT_EQ(p.casete[1].text, "Stergeti materialul BK7 ?");
-    EXPECT_EQ(d.read("sticleNou32.dat"), databaseOf({namedRecord("F2", 2), namedRecord("BK7", 3)}));
+    EXPECT_EQ(p.casete[1].text.rfind("Stergeti materialul BK7 al producatorului Hoya din SticleNou32.dat ?", 0), 0u);
+    EXPECT_EQ(d.read("sticleNou32.dat"), databaseOf({namedRecord("BK7", 2), namedRecord("F2", 2)}));
     EXPECT_EQ(setLucru().modificat, 0);
     // The material stays open.
     EXPECT_EQ(randuri(), QStringList({"BK7"}));
@@ -297,6 +306,41 @@ TEST_F(Shell, AModifiedMaterialIsOfferedForSavingBeforeItGoes) {
         if (salvat) d.write("sticleNou32.dat", databaseOf({namedRecord("N-BK7", 2)}));
         if (c.comanda == 40007 && !c.ramane) break;  // the window is closed for good
     }
+}
+
+// Blanking the open material asks first, No being the default; after a Yes
+// the save question offers Cancel, not Yes, as its default, and one undo
+// brings the material back, into its open editor too. The boxes answer with
+// the program's own words.
+TEST_F(Shell, AnInitialisationAsksFirstAndItsSaveQuestionDefaultsToCancel) {
+    d.write("sticleNou32.dat", databaseOf({namedRecord("N-BK7", 2)}));
+    incarca("N-BK7");  // nothing open: it comes into a new place
+    ASSERT_EQ(randuri(), QStringList{"N-BK7"});
+    setLucru().curent().densitate = 2.5f;
+    w.marcheazaNemodificat(0);
+    QPointer<FereastraMaterial> mecanic = ComandaMecanic(&w);
+    p.raspunde(raspuns::IDNO);
+    alege(40008);
+    EXPECT_EQ(p.ultima().style, stil::MB_YESNO | stil::MB_ICONQUESTION | stil::MB_DEFBUTTON2);
+    EXPECT_EQ(setLucru().curent().densitate, 2.5f);
+
+    p.raspunde({raspuns::IDYES, raspuns::IDCANCEL});
+    alege(40008);
+    EXPECT_EQ(mecanic->findChild<QLineEdit*>("101")->text(), "");
+    alege(40002);
+    EXPECT_EQ(p.ultima().style, stil::MB_YESNOCANCEL | stil::MB_ICONQUESTION | stil::MB_DEFBUTTON3);
+    ASSERT_EQ(setLucru().numarMateriale(), 1);
+
+    alege(40151);
+    EXPECT_EQ(setLucru().curent().densitate, 2.5f);
+    EXPECT_EQ(mecanic->findChild<QLineEdit*>("101")->text(), "2.5");
+    EXPECT_FALSE(w.materialModificat(0));
+
+    InstaleazaTexteButoane(*QCoreApplication::instance());
+    QMessageBox box(QMessageBox::Question, {}, {}, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    EXPECT_EQ(box.button(QMessageBox::Yes)->text(), "&Da");
+    EXPECT_EQ(box.button(QMessageBox::No)->text(), "&Nu");
+    EXPECT_EQ(box.button(QMessageBox::Cancel)->text(), "Anuleaza");
 }
 
 TEST_F(Shell, NoToTheCloseQuestionKeepsEverything) {

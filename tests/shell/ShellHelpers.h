@@ -11,6 +11,7 @@
 #include "support/PlatformaScriptata.h"
 #include "record/SetLucru.h"
 #include "settings/Directoare.h"
+#include "shell/ComenziMeniu.h"
 #include "shell/FereastraPrincipala.h"
 #include "support/TestDir.h"
 
@@ -57,11 +58,14 @@ protected:
         // Commands without a menu item are enabled whenever any menu opens.
         if (!inMeniu) Q_EMIT w.findChildren<QMenu*>().front()->aboutToShow();
     }
+    // Whether a command runs now: every item stays enabled, and one that
+    // cannot run says why instead.
     bool activa(int id) {
         QAction* a = w.actiune(id);
         EXPECT_NE(a, nullptr) << id;
         deschideMeniul(a);
-        return a && a->isEnabled();
+        const ComandaMeniu* c = GasesteComanda(id);
+        return a && a->isEnabled() && c && ComandaActiva(*c, setLucru().numarMateriale());
     }
     QStringList randuri() const {
         QStringList r;
