@@ -50,16 +50,17 @@ TEST_F(StocareMaterialeTest, ConflictsFollowThePolicyOrTheAnswer) {
         bk7.densitate = 2.5f;
         const RezultatOperatie r = stocheaza(
             {namedRecord("F2", 6), bk7, namedRecord("F3", 6), namedRecord("F3", 6)}, c.politica);
-        SCOPE_TRACE(c.baza);
+        SCOPED_TRACE(c.baza);
         EXPECT_EQ(continut(), c.baza);
         EXPECT_EQ(r.noi, c.noi);
         EXPECT_EQ(r.actualizate, c.actualizate);
         EXPECT_EQ(r.redenumite, c.redenumite);
         EXPECT_EQ(r.sarite, c.sarite);
         EXPECT_EQ(r.codIesire(), c.iesire);
-        if (c.politica == PoliticaConflict::Intreaba)
+        if (c.politica == PoliticaConflict::Intreaba) {
             EXPECT_NE(p.ultima().text.find("F2 (Ohara): numele este al unui material Shott Mainz"), std::string::npos)
                 << p.ultima().text;
+        }
     }
 }
 
