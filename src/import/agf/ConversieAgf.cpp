@@ -114,6 +114,11 @@ void ConvertesteSticlaAgf(const SticlaAgf& s, std::uint16_t producator, Material
     }
     CopiazaText(m.cod, sizeof m.cod, cod);
     m.producator = producator;
+    // One more than the catalogue's number, so that 0 stays "not known".
+    if (s.stare >= 0 && s.stare <= static_cast<int>(StareSticlaAgf::Topitura))
+        m.stare_catalog = static_cast<std::uint8_t>(s.stare + 1);
+    else
+        mesaje.push_back(TextFormatat("starea %d din catalog nu este una cunoscuta (0 - 4); nu a fost pastrata", s.stare));
 
     double lo = s.lambdaMinUm, hi = s.lambdaMaxUm;
     if (!s.areLd) {

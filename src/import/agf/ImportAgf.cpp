@@ -4,6 +4,7 @@
 #include <memory>
 #include <span>
 
+#include "database/CategoriiMaterial.h"
 #include "import/agf/ConversieAgf.h"
 #include "messages/ListaMesaje.h"
 #include "record/CodificareText.h"
@@ -19,7 +20,8 @@ std::vector<bool> SelectieImplicitaAgf(const CatalogAgf& catalog) {
 }
 
 RezultatImportAgf ImportaSticleAgf(Fereastra owner, const std::string& numeFisier, const CatalogAgf& catalog,
-                                   const std::vector<bool>& selectie, std::uint16_t producator) {
+                                   const std::vector<bool>& selectie, std::uint16_t producator,
+                                   int categorieAleasa) {
     RezultatImportAgf r;
     const auto aleasa = [&](std::size_t i) { return i < selectie.size() && selectie[i]; };
     std::vector<std::size_t> deConvertit;
@@ -29,8 +31,14 @@ RezultatImportAgf ImportaSticleAgf(Fereastra owner, const std::string& numeFisie
     // catalogue's order.
     std::vector<MaterialOptic> materiale(deConvertit.size());
     std::vector<std::vector<std::string>> mesaje(deConvertit.size());
-    for (std::size_t k = 0; k < deConvertit.size(); ++k)
-        ConvertesteSticlaAgf(catalog.sticle[deConvertit[k]], producator, materiale[k], mesaje[k]);
+    CategoriiImport categorii(path_sticle, categorieAleasa);
+    for (std::size_t k = 0; k < deConvertit.size(); ++k) {
+        const SticlaAgf& s = catalog.sticle[deConvertit[k]];
+        ConvertesteSticlaAgf(s, producator, materiale[k], mesaje[k]);
+        // The catalogue's own nd and vd; a placeholder (nd 1) leaves it to the equation.
+        materiale[k].categorie = s.nd > 1.0 && s.vd > 0.0 ? categorii.categorie(s.nd, s.vd) : categorii.categorie(materiale[k]);
+    }
+    if (const std::string t = categorii.raport(); !t.empty()) AfiseazaMesajInLista(numeFisier + ": " + t, NivelAvertizare);
 
     std::size_t k = 0;
     for (std::size_t i = 0; i < catalog.sticle.size(); ++i) {

@@ -32,9 +32,11 @@ struct RezultatImportAgf {
 // with the file and glass name: the errors of every selected glass that
 // cannot be stored, and the warnings and conversion notes (the fitted
 // equation and its deviation, a cut transmittance table) of the glasses
-// stored.
+// stored. Each glass's category follows CategoriiImport, with the entry the
+// user picked (-1 none) for the glasses the Abbe diagram cannot place.
 RezultatImportAgf ImportaSticleAgf(Fereastra owner, const std::string& numeFisier, const CatalogAgf& catalog,
-                                   const std::vector<bool>& selectie, std::uint16_t producator);
+                                   const std::vector<bool>& selectie, std::uint16_t producator,
+                                   int categorieAleasa = -1);
 
 // One list line per glass: name, nd, vd, status ("%s\t%.6f\t%.2f\t%s"),
 // the name as UTF-8.

@@ -8,6 +8,7 @@
 #include <QTreeWidget>
 #include <filesystem>
 
+#include "database/CategorieImportDialog.h"
 #include "fileutil/AlegereFisier.h"
 #include "import/FisierImport.h"
 #include "import/agf/ImportAgf.h"
@@ -100,8 +101,10 @@ void ImportAgfDialog::importa() {
         MesajBox(owner, "Alegeti producatorul sticlelor.", "ATENTIE!", stil::MB_OK | stil::MB_ICONEXCLAMATION);
         return;
     }
+    const int categorie = AlegeCategorieImport(this, path_sticle);
+    if (categorie == -2) return;
     const RezultatImportAgf r = ImportaSticleAgf(owner, cale_, catalog_, selectie(),
-                                                 static_cast<std::uint16_t>(producator_->currentIndex()));
+                                                 static_cast<std::uint16_t>(producator_->currentIndex()), categorie);
     std::string text = "S-au salvat " + std::to_string(r.salvate) + " din " + std::to_string(r.selectate) +
                        " sticle selectate.";
     if (r.respinse > 0)

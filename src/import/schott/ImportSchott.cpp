@@ -11,6 +11,7 @@
 #include <optional>
 #include <string_view>
 
+#include "database/CategoriiMaterial.h"
 #include "fileutil/UtilitatiFisiere.h"
 #include "messages/ListaMesaje.h"
 #include "record/ConversiiMaterial.h"
@@ -391,6 +392,7 @@ RezultatImportSchott ImportaSticleSchott(std::istream& in, MaterialOptic& lucru,
     const char* fisier = o.numeFisier.c_str();
     CititorLiniiSchott cititor(in);
     BlocSchott bloc;
+    CategoriiImport categorii(path_sticle, o.categorie);
     while (CitesteBlocSchott(cititor, bloc)) {
         const std::string nume = NumeDinLinieSchott(bloc.linii[0]);
         if (bloc.linieLunga >= 0) {
@@ -421,6 +423,7 @@ RezultatImportSchott ImportaSticleSchott(std::istream& in, MaterialOptic& lucru,
                                          "toate valorile sticlei erau citite si sticla a fost salvata.",
                                          fisier, nume.c_str(), bloc.liniiCitite, LiniiBlocSchott));
 
+        lucru.categorie = categorii.categorie(lucru);
         const std::string clase = TextClaseChimiceSchott(lucru);
         if (o.raport)
             o.raport(clase);
@@ -432,6 +435,7 @@ RezultatImportSchott ImportaSticleSchott(std::istream& in, MaterialOptic& lucru,
         if (CautaMaterialOptic(path_sticle, lucru, o.owner, SalveazaOp) == 0) ++rezultat.salvate;
     }
     raportor.incheie();
+    if (const std::string t = categorii.raport(); !t.empty()) AfiseazaMesajInLista(o.numeFisier + ": " + t, NivelAvertizare);
     rezultat.avertizari = raportor.total;
     platforma().beep();
     platforma().beep();

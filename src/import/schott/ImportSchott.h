@@ -108,6 +108,9 @@ struct OptiuniImportSchott {
     Fereastra owner = nullptr;
     std::string numeFisier = NumeFisierSchott;  // as the messages name the file
     RaportSticlaSchott raport;
+    // The category entry the user picked for the glasses the Abbe diagram
+    // cannot place (CategoriiImport), -1 for none.
+    int categorie = -1;
 };
 
 struct RezultatImportSchott {

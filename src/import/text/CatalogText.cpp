@@ -8,6 +8,7 @@
 #include <memory>
 #include <span>
 
+#include "database/CategoriiMaterial.h"
 #include "import/text/ColoaneText.h"
 #include "messages/ListaMesaje.h"
 #include "settings/Directoare.h"
@@ -120,7 +121,7 @@ std::vector<IntrareCatalogText> ListeazaCatalogText(int cod, std::istream& in, c
 }
 
 RezultatImportText ImportaCatalogText(int cod, std::istream& in, std::istream* in1, std::vector<int> linii,
-                                      MaterialOptic& lucru, Fereastra owner) {
+                                      MaterialOptic& lucru, Fereastra owner, int categorieAleasa) {
     RezultatImportText r;
     const DescriereCatalogText* d = DescriereCatalog(cod);
     if (!d) return r;
@@ -151,8 +152,10 @@ RezultatImportText ImportaCatalogText(int cod, std::istream& in, std::istream* i
     }
     std::vector<MaterialOptic> sticle(alese.size());
     std::vector<StareLinieText> stari(alese.size());
+    CategoriiImport categorii(path_sticle, categorieAleasa);
     for (std::size_t i = 0; i < alese.size(); ++i) {
         stari[i] = ParseazaLinieCatalogText(cod, alese[i].first, alese[i].second, sticle[i]);
+        if (stari[i] == StareLinieText::Stocheaza) sticle[i].categorie = categorii.categorie(sticle[i]);
         if (i % 256 == 0) platforma().progres(i, alese.size());
     }
     // Until here nothing has changed: a stop leaves the database and the
@@ -184,6 +187,7 @@ RezultatImportText ImportaCatalogText(int cod, std::istream& in, std::istream* i
         if (deSalvat != i) sticle[deSalvat] = sticle[i];
         ++deSalvat;
     }
+    if (const std::string t = categorii.raport(); !t.empty()) AfiseazaMesajInLista(t, NivelAvertizare);
     std::vector<int> coduri;
     SalveazaMaterialeOptice(path_sticle, std::span<const MaterialOptic>(sticle.data(), deSalvat), owner, coduri);
     for (int c : coduri) r.salvate += c == 0;
@@ -203,7 +207,7 @@ bool ListeazaFisierCatalogText(int cod, const std::string& cale, std::vector<Int
 }
 
 bool ImportaFisierCatalogText(int cod, const std::string& cale, const std::vector<int>& linii, MaterialOptic& lucru,
-                              Fereastra owner, RezultatImportText& rezultat) {
+                              Fereastra owner, RezultatImportText& rezultat, int categorieAleasa) {
     rezultat = {};
     const bool pilkington = cod == CodCatalogPilkington;
     const std::string fisier = pilkington ? CaleInDirector(cale, NumeFisierPilkington2) : cale;
@@ -217,7 +221,7 @@ bool ImportaFisierCatalogText(int cod, const std::string& cale, const std::vecto
         EroareDeschidere(owner, NumeFisierPilkington1);
         return false;
     }
-    rezultat = ImportaCatalogText(cod, in, pilkington ? &in1 : nullptr, linii, lucru, owner);
+    rezultat = ImportaCatalogText(cod, in, pilkington ? &in1 : nullptr, linii, lucru, owner, categorieAleasa);
     return true;
 }
 

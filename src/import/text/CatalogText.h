@@ -91,9 +91,10 @@ struct RezultatImportText {
 
 // Imports the selected data lines (in any order; glasses are stored in file
 // order) into the database, each built in `lucru`. For code 5 `in` is
-// Pilkington_2.txt and `in1` Pilkington_1.txt.
+// Pilkington_2.txt and `in1` Pilkington_1.txt. Each glass's category
+// follows CategoriiImport, with the entry the user picked (-1 none).
 RezultatImportText ImportaCatalogText(int cod, std::istream& in, std::istream* in1, std::vector<int> linii,
-                                      MaterialOptic& lucru, Fereastra owner);
+                                      MaterialOptic& lucru, Fereastra owner, int categorieAleasa = -1);
 
 // The same on files: `cale` is the catalogue file, for code 5 the folder of
 // the two files. An unreadable file is reported with "Eroare deschidere
@@ -101,6 +102,6 @@ RezultatImportText ImportaCatalogText(int cod, std::istream& in, std::istream* i
 bool ListeazaFisierCatalogText(int cod, const std::string& cale, std::vector<IntrareCatalogText>& intrari,
                                Fereastra owner);
 bool ImportaFisierCatalogText(int cod, const std::string& cale, const std::vector<int>& linii, MaterialOptic& lucru,
-                              Fereastra owner, RezultatImportText& rezultat);
+                              Fereastra owner, RezultatImportText& rezultat, int categorieAleasa = -1);
 
 }  // namespace vitramor
