@@ -6,8 +6,10 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include "database/CategorieImportDialog.h"
 #include "database/CategoriiMaterial.h"
 #include "database/DialogControls.h"
+#include "support/ModalDriver.h"
 #include "database/GlassDirFixture.h"
 #include "database/PuneCategorieDialog.h"
 
@@ -106,4 +108,22 @@ TEST_F(CategoryDialog, SearchThenRevers) {
     control<QComboBox>(108)->setCurrentIndex(2);
     click(1099);
     EXPECT_EQ(categories(), (std::vector<int>{2, 2, 0, 2}));
+}
+
+// The category of an import: asked only when the file has no "Crown" and
+// "Flint", and given only once the user has chosen one.
+TEST_F(CategoryDialog, AnImportAsksForItsCategoryOnlyWhenTheFileCannotDecide) {
+    EXPECT_EQ(AlegeCategorieImport(nullptr, d.str()), -1);
+    d.write("CategoriiMaterial.txt", "; c\nLaser\n#x\nCristal\n");
+    DriverModal alege({[](QWidget* w) {
+        auto* ok = w->findChild<QPushButton*>("ok");
+        EXPECT_FALSE(ok->isEnabled());
+        auto* combo = w->findChild<QComboBox*>("categorie");
+        ASSERT_EQ(combo->count(), 2);
+        combo->setCurrentIndex(1);
+        ok->click();
+    }});
+    EXPECT_EQ(AlegeCategorieImport(nullptr, d.str()), 1);
+    DriverModal renunta({[](QWidget* w) { w->findChild<QPushButton*>("cancel")->click(); }});
+    EXPECT_EQ(AlegeCategorieImport(nullptr, d.str()), -2);
 }
