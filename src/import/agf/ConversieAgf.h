@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "database/CategoriiMaterial.h"
 #include "import/agf/CatalogAgf.h"
 #include "record/MaterialOptic.h"
 
@@ -20,8 +21,10 @@ namespace vitramor {
 // fits them closest over the range. Messages about the glass (the fitted
 // code and its largest deviation, a transmittance table cut to 40 points, a
 // name cut to 15 characters, a stored nd far from the catalogue's, a status
-// it does not know) are appended to `mesaje`.
+// it does not know) are appended to `mesaje`. With `categorii` the glass
+// gets its category: by the catalogue's nd and vd, or the equation's where
+// the catalogue gives a placeholder.
 void ConvertesteSticlaAgf(const SticlaAgf& s, std::uint16_t producator, MaterialOptic& m,
-                          std::vector<std::string>& mesaje);
+                          std::vector<std::string>& mesaje, CategoriiImport* categorii = nullptr);
 
 }  // namespace vitramor

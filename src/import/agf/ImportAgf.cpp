@@ -4,7 +4,6 @@
 #include <memory>
 #include <span>
 
-#include "database/CategoriiMaterial.h"
 #include "import/agf/ConversieAgf.h"
 #include "messages/ListaMesaje.h"
 #include "record/CodificareText.h"
@@ -32,12 +31,8 @@ RezultatImportAgf ImportaSticleAgf(Fereastra owner, const std::string& numeFisie
     std::vector<MaterialOptic> materiale(deConvertit.size());
     std::vector<std::vector<std::string>> mesaje(deConvertit.size());
     CategoriiImport categorii(path_sticle, categorieAleasa);
-    for (std::size_t k = 0; k < deConvertit.size(); ++k) {
-        const SticlaAgf& s = catalog.sticle[deConvertit[k]];
-        ConvertesteSticlaAgf(s, producator, materiale[k], mesaje[k]);
-        // The catalogue's own nd and vd; a placeholder (nd 1) leaves it to the equation.
-        materiale[k].categorie = s.nd > 1.0 && s.vd > 0.0 ? categorii.categorie(s.nd, s.vd) : categorii.categorie(materiale[k]);
-    }
+    for (std::size_t k = 0; k < deConvertit.size(); ++k)
+        ConvertesteSticlaAgf(catalog.sticle[deConvertit[k]], producator, materiale[k], mesaje[k], &categorii);
     if (const std::string t = categorii.raport(); !t.empty()) AfiseazaMesajInLista(numeFisier + ": " + t, NivelAvertizare);
 
     std::size_t k = 0;
