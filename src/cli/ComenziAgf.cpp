@@ -4,6 +4,7 @@
 #include "import/FisierImport.h"
 #include "import/agf/ImportAgf.h"
 #include "import/rii/ImportRii.h"
+#include "record/LimiteFizice.h"
 
 namespace vitramor::cli {
 
@@ -13,6 +14,8 @@ struct Optiuni {
     std::string selectie, nume, fisier;
     int producator = -1;
     bool listeaza = false, areSelectie = false;
+    DomeniuRii domeniu;
+    int capeteDomeniu = 0;  // how many of --from and --to were given
 };
 
 Optiuni CitesteOptiuni(const Context& c, bool agf) {
@@ -32,6 +35,11 @@ Optiuni CitesteOptiuni(const Context& c, bool agf) {
             o.listeaza = true;
         } else if (!agf && t == "--name") {
             o.nume = NumeMaterialDinArgument(valoare());
+        } else if (!agf && (t == "--from" || t == "--to")) {
+            const double nm = CitesteReal(valoare(), "NM");
+            if (!MotivLungimeUnda(nm).empty()) throw EroareUtilizare{t + " takes a wavelength from 10 to 1000000 nm"};
+            (t == "--from" ? o.domeniu.deLa : o.domeniu.panaLa) = nm;
+            ++o.capeteDomeniu;
         } else if (t.rfind("--", 0) == 0 || !o.fisier.empty()) {
             throw EroareUtilizare{t.rfind("--", 0) == 0 ? "unknown option " + t : "too many arguments"};
         } else {
@@ -72,9 +80,11 @@ int ComandaImportAgf(Context& c) {
 int ComandaImportRii(Context& c) {
     const Optiuni o = CitesteOptiuni(c, false);
     if (o.nume.empty()) throw EroareUtilizare{"--name NAME is required"};
+    if (o.capeteDomeniu == 1 || (o.capeteDomeniu == 2 && !(o.domeniu.deLa < o.domeniu.panaLa)))
+        throw EroareUtilizare{"--from NM --to NM go together, the first below the second"};
     const std::uint16_t producator =
         o.producator >= 0 ? static_cast<std::uint16_t>(o.producator) : ProducatorImplicitRii;
-    return ImportaFisierRii(nullptr, o.fisier, o.nume, producator) == 0 ? IesireOk : IesireEsec;
+    return ImportaFisierRii(nullptr, o.fisier, o.nume, producator, o.domeniu).codIesire();
 }
 
 }  // namespace vitramor::cli

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "cli/Cli.h"
+#include "database/StocareMateriale.h"
 #include "dispersion/EcuatieDispersie.h"
 #include "dispersion/PotrivireEcuatie.h"
 #include "platform/Platforma.h"
@@ -33,6 +34,7 @@ int ComandaEval(Context& c) {
 int ComandaFit(Context& c) {
     bool k = false, stocheaza = false;
     std::int16_t cod = 0;
+    double toleranta = TolerantaPotrivireImplicita;
     std::string nume;
     const auto& a = c.argumente;
     for (std::size_t i = 0; i < a.size(); ++i) {
@@ -43,6 +45,10 @@ int ComandaFit(Context& c) {
         } else if (a[i] == "--code") {
             if (i + 1 >= a.size()) throw EroareUtilizare{"--code needs a value"};
             cod = static_cast<std::int16_t>(CitesteIntreg(a[++i], "C", 1, CodMaximEcuatieDispersie));
+        } else if (a[i] == "--tolerance") {
+            if (i + 1 >= a.size()) throw EroareUtilizare{"--tolerance needs a value"};
+            toleranta = CitesteReal(a[++i], "X");
+            if (!(toleranta > 0.0) || !std::isfinite(toleranta)) throw EroareUtilizare{"--tolerance takes a positive number"};
         } else if (a[i].rfind("--", 0) == 0 || !nume.empty()) {
             throw EroareUtilizare{a[i].rfind("--", 0) == 0 ? "unknown option " + a[i] : "too many arguments"};
         } else {
@@ -68,9 +74,22 @@ int ComandaFit(Context& c) {
         maxim = std::max(maxim, std::fabs(q.reziduu));
     }
     std::fprintf(c.out, "max\t%.2e\n", maxim);
+    std::fflush(c.out);
     if (!stocheaza) return IesireOk;
-    AplicaPotrivire(m, care, p);
-    return CautaMaterialOptic(path_sticle, m, nullptr, SalveazaOp) == 0 ? IesireOk : IesireEsec;
+    constexpr const char* Titlu = "Potrivire ec. dispersie";
+    RezultatOperatie r;
+    if (const std::string motiv = MotivRefuzPotrivire(p, care, toleranta); !motiv.empty()) {
+        r = RezultatOperatie::Esec(motiv);
+    } else {
+        const std::string nota = AplicaPotrivire(m, care, p);
+        OptiuniStocare o;
+        o.editare = true;
+        o.titlu = Titlu;
+        r = StocheazaMateriale(nullptr, path_sticle, {&m, 1}, o);
+        if (!nota.empty() && r.schimbate() > 0) r.note.push_back(nota);
+    }
+    RaporteazaRezultat(nullptr, Titlu, r);
+    return r.codIesire();
 }
 
 }  // namespace vitramor::cli

@@ -1,8 +1,14 @@
 #include "database/CategoriiMaterial.h"
 
 #include <algorithm>
+#include <cctype>
+#include <cmath>
 
+#include "database/CitesteIntrareFisierText.h"
 #include "database/ListaSticle.h"
+#include "dispersion/MarimiOptice.h"
+#include "record/CodificareText.h"
+#include "record/TextFormatat.h"
 
 namespace vitramor {
 
@@ -80,6 +86,55 @@ std::string TextCategoriePusa(std::uint64_t schimbate, const std::string& catego
     if (schimbate == 0) return "Niciun material nu si-a schimbat categoria: materialele alese erau deja \"" + categorie + "\".";
     return std::to_string(schimbate) + (schimbate == 1 ? " material a primit" : " materiale au primit") +
            " categoria \"" + categorie + "\".";
+}
+
+bool EsteCrown(double nd, double vd) { return vd >= (nd < 1.60 ? 50.0 : 55.0); }
+
+namespace {
+
+bool AcelasiNume(const std::string& a, const char* b) {
+    const std::string_view v(b);
+    return a.size() == v.size() && std::equal(a.begin(), a.end(), v.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+}  // namespace
+
+CategoriiImport::CategoriiImport(const std::string& directorSticle, int aleasa) : aleasa_(aleasa) {
+    CitesteIntrariFisierText(directorSticle, NumeFisierCategorii, intrari_);
+    for (std::size_t i = 0; i < intrari_.size(); ++i) {
+        std::string& t = intrari_[i];
+        t = t.substr(0, t.find('\t'));
+        while (!t.empty() && (t.back() == ' ' || t.back() == '\t')) t.pop_back();
+        if (crown_ < 0 && AcelasiNume(t, "Crown")) crown_ = static_cast<int>(i);
+        if (flint_ < 0 && AcelasiNume(t, "Flint")) flint_ = static_cast<int>(i);
+    }
+}
+
+std::uint16_t CategoriiImport::categorie(double nd, double vd) {
+    if (dupaDiagramaAbbe() && std::isfinite(nd) && std::isfinite(vd) && nd > 1.0 && vd > 0.0)
+        return static_cast<std::uint16_t>(EsteCrown(nd, vd) ? crown_ : flint_);
+    if (aleasa_ >= 0) return static_cast<std::uint16_t>(aleasa_);
+    ++implicite_;
+    return 0;
+}
+
+std::uint16_t CategoriiImport::categorie(const MaterialOptic& m) {
+    const MarimiOptice q = CalculeazaMarimiPrincipale(m);
+    return categorie(q.nd, q.vd);
+}
+
+std::string CategoriiImport::raport() const {
+    // Without entries there is no category to give or to pick: 0 names none.
+    if (implicite_ == 0 || intrari_.empty()) return {};
+    const std::string categoria = TextFormatat("categoria 0 (%s)", Utf8DinWindows1252(intrari_.front()).c_str());
+    if (!dupaDiagramaAbbe())
+        return TextFormatat("%s nu are intrarile \"Crown\" si \"Flint\" si nu a fost aleasa o categorie: %d "
+                            "materiale au primit %s",
+                            NumeFisierCategorii, implicite_, categoria.c_str());
+    return TextFormatat("%d materiale fara nd si vd (nu au loc pe diagrama Abbe) au primit %s", implicite_,
+                        categoria.c_str());
 }
 
 }  // namespace vitramor

@@ -9,29 +9,9 @@
 
 namespace vitramor {
 
-namespace {
-
-bool EsteControl(char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; }
-bool EsteSpatiu(char c) { return c == ' ' || EsteControl(c); }
-
-}  // namespace
-
 int CitesteIntrariFisierText(const std::string& director, const std::string& numeFisier,
                              std::vector<std::string>& intrari) {
-    intrari.clear();
-    std::vector<std::string> linii;
-    if (!CitesteLiniiText(director, numeFisier, linii)) return 0;
-    for (const std::string& linie : linii) {
-        std::size_t inceput = 0;
-        while (inceput < linie.size() && EsteSpatiu(linie[inceput])) ++inceput;
-        std::size_t sfarsit = linie.size();
-        while (sfarsit > inceput && EsteSpatiu(linie[sfarsit - 1])) --sfarsit;
-        if (sfarsit == inceput) continue;
-        const char prim = linie[inceput];
-        if (prim == ';' || prim == '\\' || prim == '#') continue;
-        intrari.push_back(linie.substr(inceput, sfarsit - inceput));
-    }
-    return 1;
+    return CitesteLiniiDateText(director, numeFisier, intrari);
 }
 
 void RaporteazaIntrareLipsa(const std::string& numeFisier, int numar) {

@@ -1,9 +1,8 @@
 #pragma once
 // Reading one entry of a text list file back by its number (the category of
-// a material, for its list line). This reader skips lines beginning with
-// "\" or "#" as well as ";" comments, while the combo boxes count them as
-// entries: such lines shift the numbering between the two, and both sides
-// keep doing exactly that so existing category numbers keep their meaning.
+// a material, for its list line). Entries are counted as every list counts
+// them (CitesteLiniiDateText): lines beginning with ";", "\" or "#" and
+// blank lines are not entries, here as in the combo boxes.
 
 #include <string>
 #include <vector>
@@ -14,8 +13,8 @@ inline constexpr const char* NumeFisierCategorii = "CategoriiMaterial.txt";
 inline constexpr const char* TextIntrareLipsa = "?????????";
 inline constexpr const char* TextIntrareNecitita = "???";
 
-// The entries of the file in order, each trimmed; 0 when the file cannot be
-// read.
+// The entries of the file in order, each trimmed (CitesteLiniiDateText); 0
+// when the file cannot be read.
 int CitesteIntrariFisierText(const std::string& director, const std::string& numeFisier,
                              std::vector<std::string>& intrari);
 

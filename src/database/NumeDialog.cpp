@@ -203,8 +203,12 @@ void NumeDialog::preiaCamp(QLineEdit* camp) {
             const MaterialOptic& m = set.curent();
             redenumeste_(index_, std::string(m.nume, strnlen(m.nume, sizeof m.nume)));
         }
+        // What the record holds, should it differ from what was typed (a
+        // character the record's code page has no place for).
+        nume_->setText(DinCamp(set.curent().nume));
     } else if (camp == cod_) {
         PreiaCodMaterial(set, text);
+        cod_->setText(DinCamp(set.curent().cod));
     } else if (camp == pret_) {
         if (!PreiaPretRelativ(owner, set, text))
             pret_->setText(QString::fromStdString(TextPretRelativ(set.curent().pret_relativ)));

@@ -68,14 +68,14 @@ double& UnitatePret() {
 
 int PreiaNumeMaterial(SetLucru& set, const std::string& text) {
     if (set.gol()) return 0;
-    CopiazaPrefix(set.curent().nume, text, LungimeNumePreluata);
+    CopiazaPrefix(set.curent().nume, text, LungimeEditNume);
     set.modificat = 1;
     return 1;
 }
 
 int PreiaCodMaterial(SetLucru& set, const std::string& text) {
     if (set.gol()) return 0;
-    CopiazaPrefix(set.curent().cod, text, LungimeCodPreluata);
+    CopiazaPrefix(set.curent().cod, text, LungimeEditCod);
     set.modificat = 1;
     return 1;
 }

@@ -14,12 +14,11 @@
 
 namespace vitramor {
 
-// The edits accept one character more than the record keeps: the name field
-// takes 15 and the first 14 are kept, the code field 13 and the first 12.
-inline constexpr int LungimeEditNume = 15;
-inline constexpr int LungimeNumePreluata = 14;
-inline constexpr int LungimeEditCod = 13;
-inline constexpr int LungimeCodPreluata = 12;
+// The edits accept what the record keeps, the name 15 characters and the
+// code 13: a name typed whole is stored whole, never cut to a shorter one
+// that may be another material's.
+inline constexpr int LungimeEditNume = sizeof(MaterialOptic::nume) - 1;
+inline constexpr int LungimeEditCod = sizeof(MaterialOptic::cod) - 1;
 
 // The largest selection each combo may store.
 inline constexpr int TipMaterialMaximNume = 18;
@@ -43,6 +42,8 @@ std::string TextPretRelativ(std::uint16_t pret);
 // The price unit typed in the name dialog, held while the program runs.
 double& UnitatePret();
 
+// A longer text keeps its first 15 (13) characters; the dialog then shows
+// the stored form.
 int PreiaNumeMaterial(SetLucru& set, const std::string& text);
 int PreiaCodMaterial(SetLucru& set, const std::string& text);
 // Combo selections; a selection past the combo's limit shows message 38.

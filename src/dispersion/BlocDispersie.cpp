@@ -42,6 +42,8 @@ void UmpleBlocDispersie(const MaterialOptic& m, tag_dispersieNou& bloc) {
 }
 
 void CopiazaBlocDispersieInMaterial(const tag_dispersieNou& bloc, MaterialOptic& m) {
+    m.ec_dispersie_n = bloc.ec_dispersie_n;
+    m.ec_dispersie_k = bloc.ec_dispersie_k;
     std::memcpy(m.coef_disp_n, octeti(bloc, offsetof(tag_dispersieNou, coef_disp_n)), MarimeCoeficienti);
     std::memcpy(m.coef_disp_k, octeti(bloc, offsetof(tag_dispersieNou, coef_disp_k)), MarimeCoeficienti);
     m.domeniu_n[0] = bloc.domenii[0];

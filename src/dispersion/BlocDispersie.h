@@ -54,9 +54,10 @@ tag_dispersieNou& blocDispersie();
 // left as they were.
 void UmpleBlocDispersie(const MaterialOptic& material, tag_dispersieNou& bloc);
 
-// Copies the dialog's work back into the record: both coefficient arrays,
-// the four range words and the four further words. The name, the type word
-// and the two type codes of the record are left alone.
+// Copies the dialog's work back into the record: the two equation types,
+// both coefficient arrays, the four range words and the four further words,
+// so that coefficients typed for a newly chosen equation are stored under
+// it. The name and the type word of the record are left alone.
 void CopiazaBlocDispersieInMaterial(const tag_dispersieNou& bloc, MaterialOptic& material);
 
 // The coefficients of n (which = 0) or k (which = 1) of a block, copied into

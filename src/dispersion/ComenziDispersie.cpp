@@ -33,8 +33,8 @@ int ComandaCoeficientiDispersie(Fereastra owner, SetLucru& set) {
     tag_dispersieNou& bloc = blocDispersie();
     UmpleBlocDispersie(m, bloc);
     if (l.dispersieMaterial) l.dispersieMaterial(owner, l.instantaAplicatie, bloc);
-    // Whatever the dialog did, its block is the new truth for the
-    // coefficients and ranges; the record's type codes stay the record's.
+    // Whatever the dialog did, its block is the new truth for the equations:
+    // types, coefficients and ranges together.
     CopiazaBlocDispersieInMaterial(bloc, m);
     set.modificat = 1;
     return 1;

@@ -67,19 +67,33 @@ std::int16_t EcuatieDinFormulaAgf(int formula, const double* cd, double* coef) {
         for (int i = 0; i < 6; ++i) coef[i] = cd[OrdineSellmeier[i]];
         return 4;
     }
+    if (formula == 9) {  // A B C D E is c0 c1 c2 c3 c4
+        std::copy(cd, cd + 5, coef);
+        return 6;
+    }
+    if (formula == 8 && cd[3] == 0.0) {  // without its λ² term
+        std::copy(cd, cd + 3, coef);
+        return 7;
+    }
     return 0;
 }
 
 int FormulaAgfDinEcuatie(std::int16_t cod, const double* coef, double* cd) {
-    if (cod == 1) {
-        std::copy(coef, coef + 6, cd);
-        return 1;
+    switch (cod) {
+        case 1: std::copy(coef, coef + 6, cd); return 1;
+        case 4:
+            for (int i = 0; i < 6; ++i) cd[OrdineSellmeier[i]] = coef[i];
+            return 2;
+        case 6:
+            std::copy(coef, coef + 5, cd);
+            cd[5] = 0.0;
+            return 9;
+        case 7:
+            std::copy(coef, coef + 3, cd);
+            std::fill(cd + 3, cd + 6, 0.0);
+            return 8;
+        default: return 0;
     }
-    if (cod == 4) {
-        for (int i = 0; i < 6; ++i) cd[OrdineSellmeier[i]] = coef[i];
-        return 2;
-    }
-    return 0;
 }
 
 }  // namespace vitramor

@@ -19,13 +19,14 @@ double IndiceFormulaAgf(int formula, const double* cd, double lambdaUm);
 int CoeficientiFormulaAgf(int formula);
 
 // The equation code that is exactly formula `formula` (1 for formula 1, 4
-// for formula 2, its K and L reordered to B1 B2 B3 C1 C2 C3), its
-// coefficients into `coef` (24 values, the rest untouched); 0 for a formula
-// that no code is exactly.
+// for formula 2, its K and L reordered to B1 B2 B3 C1 C2 C3, 6 for formula
+// 9, 7 for formula 8 without its λ² term), its coefficients into `coef` (24
+// values, the rest untouched); 0 for a formula that no code is exactly.
 std::int16_t EcuatieDinFormulaAgf(int formula, const double* cd, double* coef);
 
 // The way back: the formula that is exactly equation `cod` with its CD
-// coefficients in `cd` (6 values); 0 for a code that no formula is exactly.
+// coefficients in `cd` (6 values): 1 for code 1, 2 for code 4, 9 for code 6,
+// 8 with D = 0 for code 7; 0 for a code that no formula is exactly.
 int FormulaAgfDinEcuatie(std::int16_t cod, const double* coef, double* cd);
 
 }  // namespace vitramor

@@ -1,7 +1,9 @@
 // The fits. Codes 1, 3 and 11 are linear in their coefficients: one least-
 // squares solve each. The Sellmeier codes 4, 6 and 7 are linear once their
 // poles are fixed, so for them the poles are searched and every candidate is
-// one linear solve. The error surface in the poles has many shallow valleys,
+// one linear solve, with every strength B kept at 0 or above: a negative B
+// is no oscillator, and two poles close together with huge B of opposite
+// signs fit a table's noise between its points and nothing outside them. The error surface in the poles has many shallow valleys,
 // where a local method started from one guess easily settles in the wrong
 // one; instead every choice of poles from a grid of candidates
 // (logarithmically spaced, ultraviolet ones below the range and infrared
@@ -197,12 +199,46 @@ bool UmpleColoane(ProblemaPoli& q, const Poli& poli) {
     return true;
 }
 
-// The linear coefficients for fixed poles and the sum of squared weighted
-// residuals; infinity for poles that sit on a point or leave the columns
-// dependent.
+// The linear coefficients for fixed poles, every B at 0 or above, and the
+// sum of squared weighted residuals; infinity for poles that sit on a point
+// or leave the columns dependent. The best B of a few columns under that
+// bound is the free solve of one subset of them with the others at 0: the
+// free solve of all of them nearly always is it already, and otherwise the
+// subsets are tried.
 double RezolvaPoli(ProblemaPoli& q, const Poli& poli, CoeficientiLiniari& b) {
     if (!UmpleColoane(q, poli)) return Infinit;
-    return MinimePatrate(q.a, Coloane(q), q.y, b.data());
+    const std::size_t m = q.p.size(), k = Coloane(q), primulB = q.constanta ? 1 : 0;
+    double suma = MinimePatrate(q.a, k, q.y, b.data());
+    const auto fizic = [&](const double* c, std::size_t de, std::size_t pana) {
+        return std::all_of(c + de, c + pana, [](double v) { return v >= 0.0; });
+    };
+    if (std::isfinite(suma) && fizic(b.data(), primulB, k)) return suma;
+    UmpleColoane(q, poli);  // the solve overwrote them
+    const std::vector<double> a = q.a, y = q.y;
+    suma = Infinit;
+    const unsigned toate = (1u << q.poli) - 1;
+    for (unsigned pastrate = 0; pastrate < toate; ++pastrate) {
+        std::vector<std::size_t> coloane;
+        for (std::size_t i = 0; i < primulB; ++i) coloane.push_back(i);
+        for (std::size_t t = 0; t < static_cast<std::size_t>(q.poli); ++t)
+            if (pastrate & (1u << t)) coloane.push_back(primulB + t);
+        double c[ColoaneMaxime] = {};
+        double s = 0.0;
+        if (coloane.empty()) {
+            for (double v : y) s += v * v;
+        } else {
+            q.a.resize(m * coloane.size());
+            for (std::size_t j = 0; j < coloane.size(); ++j)
+                std::copy(&a[coloane[j] * m], &a[coloane[j] * m] + m, &q.a[j * m]);
+            q.y = y;
+            s = MinimePatrate(q.a, coloane.size(), q.y, c);
+        }
+        if (!(s < suma) || !fizic(c, primulB, coloane.size())) continue;
+        suma = s;
+        b.fill(0.0);
+        for (std::size_t j = 0; j < coloane.size(); ++j) b[coloane[j]] = c[j];
+    }
+    return suma;
 }
 
 // The same, with the weighted residuals themselves in `r`.
@@ -442,11 +478,44 @@ PotrivireTabel PotrivesteTabel(const MaterialOptic& m, int care, std::int16_t co
     return r;
 }
 
-void AplicaPotrivire(MaterialOptic& m, int care, const PotrivireTabel& p) {
-    if (!p.ok()) return;
+double ReziduuMaximPotrivire(const PotrivireTabel& p, int care) {
+    double maxim = 0.0;
+    for (const PunctPotrivire& q : p.puncte)
+        maxim = std::max(maxim, std::fabs(q.reziduu) / (care == 0 ? 1.0 : std::fabs(q.valoare)));
+    return maxim;
+}
+
+std::string MotivRefuzPotrivire(const PotrivireTabel& p, int care, double toleranta) {
+    if (!p.ok()) return p.eroare;
+    const double maxim = ReziduuMaximPotrivire(p, care);
+    if (maxim <= toleranta) return {};
+    return TextFormatat("Ecuatia %d nu se potriveste tabelului %s: reziduul maxim%s este %.2e, peste toleranta %.2e. "
+                        "Ecuatia nu a fost salvata.",
+                        p.ecuatie.cod, care == 0 ? "n" : "k", care == 0 ? "" : " relativ", maxim, toleranta);
+}
+
+std::string AplicaPotrivire(MaterialOptic& m, int care, const PotrivireTabel& p) {
+    if (!p.ok()) return {};
     (care == 0 ? m.ec_dispersie_n : m.ec_dispersie_k) = p.ecuatie.cod;
     std::copy(p.ecuatie.coef, p.ecuatie.coef + NumarCoeficientiDispersie, care == 0 ? m.coef_disp_n : m.coef_disp_k);
-    DomeniuDinTabel(m, care == 0 ? m.indice_n : m.indice_k, care == 0 ? m.domeniu_n : m.domeniu_k);
+    std::uint16_t* domeniu = care == 0 ? m.domeniu_n : m.domeniu_k;
+    const std::uint16_t vechi[2] = {domeniu[0], domeniu[1]};
+    float jos = 0.0f, sus = 0.0f;
+    if (!IntervalDinTabel(m, care == 0 ? m.indice_n : m.indice_k, jos, sus)) return {};
+    domeniu[0] = static_cast<std::uint16_t>(std::clamp(jos, 1.0f, 65535.0f));
+    domeniu[1] = static_cast<std::uint16_t>(std::clamp(sus, 1.0f, 65535.0f));
+    const char* marime = care == 0 ? "n" : "k";
+    std::string nota;
+    if (domeniu[0] != vechi[0] || domeniu[1] != vechi[1])
+        nota = DomeniuSpectralValid(vechi) ? TextFormatat("Domeniul ecuatiei lui %s este acum %d - %d nm (era %d - %d nm).",
+                                                          marime, domeniu[0], domeniu[1], vechi[0], vechi[1])
+                                           : TextFormatat("Domeniul ecuatiei lui %s este acum %d - %d nm.", marime,
+                                                          domeniu[0], domeniu[1]);
+    if (sus > 65535.0f)
+        nota += TextFormatat("%sTabelul merge pana la %g nm; domeniul se opreste la 65535 nm, cel mai mare pe care il "
+                             "tine materialul.",
+                             nota.empty() ? "" : " ", static_cast<double>(sus));
+    return nota;
 }
 
 }  // namespace vitramor

@@ -64,8 +64,22 @@ struct PotrivireTabel {
 // fitted around it. Too few points for the equation are refused the same way.
 PotrivireTabel PotrivesteTabel(const MaterialOptic& m, int care, std::int16_t cod);
 
+// A fit is stored only when it fits: its largest residual over the table
+// within the tolerance, in n, or relative to the table's value for k.
+inline constexpr double TolerantaPotrivireImplicita = 1e-4;
+
+// The largest residual the tolerance is held against: |residual| for n,
+// |residual| / k for k.
+double ReziduuMaximPotrivire(const PotrivireTabel& p, int care);
+
+// Why a fit may not be stored, with the figure (UTF-8); empty when it may.
+std::string MotivRefuzPotrivire(const PotrivireTabel& p, int care, double toleranta);
+
 // Stores an accepted fit: the equation code and coefficients, and the
-// validity range of the table's points.
-void AplicaPotrivire(MaterialOptic& m, int care, const PotrivireTabel& p);
+// validity range of the table's points (up to 65535 nm, the most the record
+// holds: a table that goes further is fitted beyond it). Returns what
+// became of the range when it is not the one the material had (narrower,
+// wider, or cut at 65535 nm), for the user; empty otherwise.
+std::string AplicaPotrivire(MaterialOptic& m, int care, const PotrivireTabel& p);
 
 }  // namespace vitramor

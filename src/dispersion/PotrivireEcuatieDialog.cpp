@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -12,7 +13,9 @@
 
 #include "dispersion/ComenziDispersie.h"
 #include "platform/CopiereTabelUi.h"
+#include "platform/Platforma.h"
 #include "record/CodificareText.h"
+#include "record/NumarCatalog.h"
 #include "record/SetLucru.h"
 #include "record/TextFormatat.h"
 
@@ -38,6 +41,9 @@ PotrivireEcuatieDialog::PotrivireEcuatieDialog(QWidget* parent, MaterialOptic& m
     puncte_ = CreazaTabelCopiabil(this, QStringLiteral("puncte"), {});
     abatere_ = new QLabel(this);
     abatere_->setObjectName(QStringLiteral("abatere"));
+    toleranta_ = new QLineEdit(QString::fromStdString(TextFormatat("%g", TolerantaPotrivireImplicita)), this);
+    toleranta_->setObjectName(QStringLiteral("toleranta"));
+    toleranta_->setMaximumWidth(90);
     stocheaza_ = new QPushButton(QStringLiteral("Stocheaza"), this);
     stocheaza_->setObjectName(QStringLiteral("stocheaza"));
     auto* anuleaza = new QPushButton(QStringLiteral("Anuleaza"), this);
@@ -52,6 +58,8 @@ PotrivireEcuatieDialog::PotrivireEcuatieDialog(QWidget* parent, MaterialOptic& m
     tabele->addWidget(coeficienti_, 2);
     tabele->addWidget(puncte_, 3);
     auto* butoane = new QHBoxLayout;
+    butoane->addWidget(new QLabel(QStringLiteral("Toleranta:"), this));
+    butoane->addWidget(toleranta_);
     butoane->addStretch(1);
     butoane->addWidget(stocheaza_);
     butoane->addWidget(anuleaza);
@@ -110,7 +118,18 @@ void PotrivireEcuatieDialog::potriveste() {
 
 void PotrivireEcuatieDialog::stocheaza() {
     if (!potrivire_.ok()) return;
-    AplicaPotrivire(m_, care(), potrivire_);
+    double toleranta = 0.0;
+    if (!NumarCatalog(toleranta_->text().toStdString(), toleranta) || !(toleranta > 0.0)) {
+        MesajBox(this, "Toleranta este un numar pozitiv, de exemplu 1e-4.", "ATENTIE!",
+                 stil::MB_OK | stil::MB_ICONEXCLAMATION);
+        return;
+    }
+    if (const std::string motiv = MotivRefuzPotrivire(potrivire_, care(), toleranta); !motiv.empty()) {
+        MesajBox(this, motiv, "ATENTIE!", stil::MB_OK | stil::MB_ICONEXCLAMATION);
+        return;
+    }
+    if (const std::string nota = AplicaPotrivire(m_, care(), potrivire_); !nota.empty())
+        MesajBox(this, nota, windowTitle().toStdString(), stil::MB_OK | stil::MB_ICONASTERISK);
     accept();
 }
 

@@ -2,12 +2,13 @@
 // "Potriveste ec. dispersie...": the fit of a material's n or k table shown
 // before anything changes: the equation, its coefficients, the residual at
 // every table point and the largest one. "Stocheaza" puts the equation and
-// its range into the record; closing the dialog any other way leaves the
-// record as it was.
+// its range into the record, only when the largest residual is within the
+// tolerance (a refusal names the figure; a change of the range is told);
+// closing the dialog any other way leaves the record as it was.
 //
 // Controls by object name: "marime" (n or k), "cod" (the best code or one),
 // "ecuatie" (the code or why there is no fit), "coeficienti" and "puncte"
-// (tables), "abatere", "stocheaza", "anuleaza".
+// (tables), "abatere", "toleranta", "stocheaza", "anuleaza".
 
 #include <QDialog>
 
@@ -16,6 +17,7 @@
 
 class QComboBox;
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class QTableWidget;
 
@@ -45,6 +47,7 @@ private:
     QTableWidget* coeficienti_;
     QTableWidget* puncte_;
     QLabel* abatere_;
+    QLineEdit* toleranta_;
     QPushButton* stocheaza_;
 };
 

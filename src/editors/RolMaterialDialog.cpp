@@ -130,7 +130,13 @@ void RolMaterialDialog::sterge() {
         MesajBox(this, "Mai intai selectati un rol din lista", "", MB_OK);
         return;
     }
-    const int pozitie = lista_->row(selectate.front());
+    const std::vector<int> sloturi = SloturiListaRoluri(roluri());
+    const int rand = lista_->row(selectate.front());
+    const int pozitie = rand >= 0 && rand < static_cast<int>(sloturi.size()) ? sloturi[static_cast<std::size_t>(rand)] : -1;
+    if (pozitie < 0) {  // the line of a free slot: no role to remove
+        MesajBox(this, "Mai intai selectati un rol din lista", "", MB_OK);
+        return;
+    }
     const std::string text = Windows1252DinQt(selectate.front()->text());
     char intrebare[300];
     std::snprintf(intrebare, sizeof intrebare, "Stergeti rolul \" %s \" ?", text.c_str());

@@ -110,27 +110,32 @@ int DescriereRol(const std::string& director, const std::string& numeFisier, int
     return 1;
 }
 
+std::vector<int> SloturiListaRoluri(std::uint32_t roluri) {
+    std::vector<int> sloturi;
+    bool liberAratat = false;
+    const CoduriRol coduri = DespacheteazaRoluri(roluri);
+    for (std::size_t s = 0; s < coduri.size(); ++s) {
+        if (coduri[s] != 0) {
+            sloturi.push_back(static_cast<int>(s));
+        } else if (!liberAratat) {
+            sloturi.push_back(-1);
+            liberAratat = true;
+        }
+    }
+    return sloturi;
+}
+
 std::vector<std::string> LiniiListaRoluri(const std::string& director, const std::string& numeFisier,
                                           std::uint32_t roluri) {
     std::vector<std::string> linii;
     const bool citit = CitesteLiniiAtribute(director, numeFisier, linii) != 0;
     std::vector<std::string> lista;
     std::string nume;
-    if (roluri == 0) {
-        NumeRolDinLinii(linii, citit, numeFisier, 0, nume, NumeRolLipsaDialog);
+    const CoduriRol coduri = DespacheteazaRoluri(roluri);
+    for (int slot : SloturiListaRoluri(roluri)) {
+        NumeRolDinLinii(linii, citit, numeFisier, slot < 0 ? 0 : coduri[static_cast<std::size_t>(slot)], nume,
+                        NumeRolLipsaDialog);
         lista.push_back(nume);
-        return lista;
-    }
-    bool liberAratat = false;
-    for (std::uint8_t cod : DespacheteazaRoluri(roluri)) {
-        if (cod != 0) {
-            NumeRolDinLinii(linii, citit, numeFisier, cod, nume, NumeRolLipsaDialog);
-            lista.push_back(nume);
-        } else if (!liberAratat) {
-            NumeRolDinLinii(linii, citit, numeFisier, 0, nume, NumeRolLipsaDialog);
-            lista.push_back(nume);
-            liberAratat = true;
-        }
     }
     return lista;
 }

@@ -74,5 +74,10 @@ int DescriereRol(const std::string& director, const std::string& numeFisier, int
 // 0 shows only the name of data line 0.
 std::vector<std::string> LiniiListaRoluri(const std::string& director, const std::string& numeFisier,
                                           std::uint32_t roluri);
+// The slot each line of that list shows, -1 for the line of the free slot.
+// A word whose free slots are not all at the end (one written elsewhere)
+// shows its roles on other lines than their slots: a line is removed by
+// its slot, never by its place in the list.
+std::vector<int> SloturiListaRoluri(std::uint32_t roluri);
 
 }  // namespace vitramor

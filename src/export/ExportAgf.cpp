@@ -27,7 +27,7 @@ namespace vitramor {
 namespace {
 
 // The codes a formula carries exactly, the ones a fit may give.
-constexpr std::int16_t CoduriAgf[] = {4, 1};
+constexpr std::int16_t CoduriAgf[] = {4, 6, 7, 1};
 // Intervals of the even spread an equation is sampled on for its fit, as
 // the import samples a formula.
 constexpr int PunctePotrivire = 120;
@@ -192,7 +192,11 @@ std::string TextSticlaAgf(const MaterialOptic& m, std::vector<MesajExport>& mesa
     camp(cod.empty() ? "-" : cod);
     camp(fix(q.nd, 6));
     camp(fix(q.vd, 4));
-    t += " 0 0 0";
+    // Not excluded from substitution, the catalogue status the import kept
+    // (standard when none is known), no melt frequency.
+    t += " 0 ";
+    t += std::to_string(m.stare_catalog >= 1 && m.stare_catalog <= 5 ? m.stare_catalog - 1 : 0);
+    t += " 0";
     sfarsit();
     t += "CD";
     for (double c : f.cd) camp(TextCoeficient(c));

@@ -1,7 +1,7 @@
 #pragma once
 // "Exporta catalog AGF (*.agf)...": materials written as an AGF glass
-// catalogue, the file optical-design programs read. Equation codes 1 and 4
-// are formulas 1 and 2 exactly; any other n (another code, only a table) is
+// catalogue, the file optical-design programs read. Equation codes 1, 4, 6
+// and 7 are formulas 1, 2, 9 and 8 exactly; any other n (another code, only a table) is
 // written with the formula fitted closest to it, and the message list names
 // the deviation. What the format has no place for (k beyond the IT lines,
 // evaporation data, roles) is named per material, and a name carried by

@@ -1,5 +1,6 @@
 // Reader of the tab-separated list files (categories, material roles): one
-// entry per line, comments after ";", blank lines ignored.
+// entry per line; blank lines and comment lines (";", "\" or "#" first,
+// once the line is trimmed) are not entries.
 
 #include <cstdlib>
 #include <filesystem>
@@ -11,13 +12,7 @@ namespace vitramor {
 
 namespace {
 
-bool EsteControl(char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; }
-
-bool EsteGol(const std::string& linie) {
-    for (char c : linie)
-        if (!EsteControl(c) && c != ' ') return false;
-    return true;
-}
+bool EsteSpatiu(char c) { return c == ' ' || static_cast<unsigned char>(c) < 0x20 || c == 0x7F; }
 
 // Field 2 is a decimal flag; text that is not a number counts as 0, the
 // value an absent flag has.
@@ -70,18 +65,30 @@ int CitesteLiniiText(const std::string& director, const std::string& numeFisier,
     return 1;
 }
 
+int CitesteLiniiDateText(const std::string& director, const std::string& numeFisier, std::vector<std::string>& date) {
+    date.clear();
+    std::vector<std::string> linii;
+    if (!CitesteLiniiText(director, numeFisier, linii)) return 0;
+    for (const std::string& linie : linii) {
+        std::size_t inceput = 0;
+        while (inceput < linie.size() && EsteSpatiu(linie[inceput])) ++inceput;
+        std::size_t sfarsit = linie.size();
+        while (sfarsit > inceput && EsteSpatiu(linie[sfarsit - 1])) --sfarsit;
+        if (sfarsit == inceput) continue;
+        const char prim = linie[inceput];
+        if (prim == ';' || prim == '\\' || prim == '#') continue;
+        date.push_back(linie.substr(inceput, sfarsit - inceput));
+    }
+    return 1;
+}
+
 int CitesteListaText(const std::string& director, const std::string& numeFisier, int modFiltru,
                      std::vector<IntrareListaText>& intrari) {
     intrari.clear();
     std::vector<std::string> linii;
-    if (!CitesteLiniiText(director, numeFisier, linii)) return 0;
-    int numar = 0;
-    for (std::string& linie : linii) {
-        std::size_t inceput = 0;
-        while (inceput < linie.size() && EsteControl(linie[inceput])) ++inceput;
-        linie.erase(0, inceput);
-        if (EsteGol(linie) || linie.front() == ';') continue;
-        IntrareListaText intrare = IntrareDinLinie(linie, numar++);
+    if (!CitesteLiniiDateText(director, numeFisier, linii)) return 0;
+    for (std::size_t i = 0; i < linii.size(); ++i) {
+        IntrareListaText intrare = IntrareDinLinie(linii[i], static_cast<int>(i));
         if (IntrareAdmisa(modFiltru, intrare.indicator)) intrari.push_back(std::move(intrare));
     }
     return 1;

@@ -91,8 +91,15 @@ int ScrieFisierIntreg(const std::string& cale, std::string_view continut, bool a
 // when the file cannot be read.
 int CitesteLiniiText(const std::string& director, const std::string& numeFisier, std::vector<std::string>& linii);
 
+// The data lines of a list file (categories, roles), each trimmed of blanks
+// and control characters: blank lines and comment lines (first character
+// ";", "\" or "#") are left out. Every list counts its entries from 0
+// over these lines, so a number stored by one list names the same entry in
+// every other. Returns 0 when the file cannot be read.
+int CitesteLiniiDateText(const std::string& director, const std::string& numeFisier, std::vector<std::string>& date);
+
 // One entry of a tab-separated list file: its text (field 1), its flag
-// (field 2, 0 when absent) and its number counted from 0 in file order.
+// (field 2, 0 when absent) and its number counted from 0 over the data lines.
 struct IntrareListaText {
     std::string text;
     int indicator = 0;

@@ -2,9 +2,9 @@
 // Choosing the few points of a long curve that a 40-slot table can hold.
 // Catalogues and n,k files give a curve as hundreds or thousands of points;
 // the record keeps 40. Keeping every n-th point loses the absorption edges,
-// where all the shape is, so the points are chosen by what they add: start
-// from the two ends and repeatedly insert the point that linear
-// interpolation between the points already kept misses by the most. The
+// where all the shape is, so the points are chosen where the curve needs
+// them: the table is the one whose largest miss (linear interpolation
+// between its points against every point of the curve) is smallest. The
 // curve drawn through the kept points then follows the original wherever it
 // bends and spends few points where it is straight.
 

@@ -26,6 +26,7 @@ namespace {
     X(domeniu_n, 1060, U16, 2)              \
     X(domeniu_k, 1064, U16, 2)              \
     X(parametri_dispersie, 1068, U16, 4)    \
+    X(stare_catalog, 1076, U8, 1)           \
     X(coef_disp_n, 1080, F64, 24)           \
     X(coef_disp_k, 1272, F64, 24)           \
     X(grosime_transmisie, 1464, F32, 1)     \

@@ -45,7 +45,8 @@ struct MaterialOptic {
     std::uint16_t domeniu_n[2];             // 1060 nm
     std::uint16_t domeniu_k[2];             // 1064 nm
     std::uint16_t parametri_dispersie[4];   // 1068
-    std::uint8_t rezervat_1076[4];          // 1076
+    std::uint8_t stare_catalog;             // 1076 the maker's catalogue status + 1 (AGF numbering); 0 not known
+    std::uint8_t rezervat_1077[3];          // 1077
     double coef_disp_n[24];                 // 1080
     double coef_disp_k[24];                 // 1272
     float grosime_transmisie;               // 1464 mm

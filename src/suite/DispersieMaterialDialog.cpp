@@ -63,18 +63,6 @@ DispersieMaterialDialog::DispersieMaterialDialog(QWidget* parent, const tag_disp
     grupuri->addWidget(creazaGrup(1));
     layout->addLayout(grupuri);
 
-    // The dispersion command stores only the coefficients, the ranges and the
-    // further words of this block; the equation types of the record are
-    // chosen in the type dialog that runs just before this one. A type
-    // changed here lives in the block (and in the preview) only, which the
-    // note says to the user.
-    auto* nota = new QLabel(QStringLiteral("Tipul ecuatiei din material se alege in dialogul \"Tip material\"; "
-                                           "aici schimba doar previzualizarea."),
-                            this);
-    nota->setObjectName(QStringLiteral("notaTipEcuatie"));
-    nota->setWordWrap(true);
-    layout->addWidget(nota);
-
     // The four further words belong to this dialog; shown, kept as they are.
     auto* parametri = new QHBoxLayout;
     parametri->addWidget(new QLabel(QStringLiteral("Parametri:"), this));

@@ -17,12 +17,21 @@ TEST_F(AgfCli, ListsImportsTheDefaultSelectionOrTheGivenOne) {
     EXPECT_EQ(l.out, "N-BK7\t1.516800\t64.17\tpreferred\nBK7\t1.516800\t64.17\tobsolete\nF2\t1.620040\t36.37\tstandard\n");
     EXPECT_TRUE(recorduri().empty());
 
+    // Crown or flint by the Abbe diagram; the status the file gives.
+    dir.write("CategoriiMaterial.txt", "Laser\nFlint\nCrown\n");
     const Rezultat i = ruleaza("import-agf " + cat);  // the withdrawn BK7 stays out; Ohara from the file name
     ASSERT_EQ(i.cod, 0) << i.err;
     ASSERT_EQ(recorduri().size(), 2u);
     EXPECT_EQ(recorduri()[1].producator, 6);
+    EXPECT_EQ(recorduri()[0].categorie, 2);
+    EXPECT_EQ(recorduri()[1].categorie, 1);
+    EXPECT_EQ(recorduri()[0].stare_catalog, 2);  // preferred
 
-    ASSERT_EQ(ruleaza("import-agf --select 1 --producer 3 " + cat).cod, 0);
+    // Without Crown and Flint the glass gets entry 0, and the command says so.
+    dir.write("CategoriiMaterial.txt", "Laser\nCristal\n");
+    const Rezultat b = ruleaza("import-agf --select 1 --producer 3 " + cat);
+    ASSERT_EQ(b.cod, 0) << b.err;
+    EXPECT_NE(b.err.find("1 materiale au primit categoria 0 (Laser)"), std::string::npos) << b.err;
     ASSERT_EQ(recorduri().size(), 3u);
     EXPECT_STREQ(recorduri()[2].nume, "BK7");
     EXPECT_EQ(recorduri()[2].producator, 3);
@@ -59,6 +68,19 @@ TEST_F(AgfCli, ImportsARefractiveIndexFileAsEvaporationMaterial) {
     const Rezultat r = ruleaza("import-rii --name X " + fisier("bad.yml", "REFERENCES: x\n"));
     EXPECT_EQ(r.cod, 1);
     EXPECT_NE(r.err.find("fisierul nu are DATA"), std::string::npos) << r.err;
+
+    // A range of a table: only its points, and how far the stored table is from them.
+    const std::string tabel = fisier("t.yml", "DATA:\n  - type: tabulated n\n    data: |\n        0.3 1.6\n"
+                                              "        0.5 1.5\n        0.7 1.45\n        0.9 1.44\n");
+    const Rezultat t = ruleaza("import-rii --name T --from 400 --to 800 " + tabel);
+    ASSERT_EQ(t.cod, 0) << t.err;
+    EXPECT_NE(t.err.find("tabelul salvat (2 puncte) se abate de la fisier cu cel mult "),
+              std::string::npos) << t.err;
+    EXPECT_EQ(recorduri()[1].domeniu_n[0], 500);
+    EXPECT_EQ(recorduri()[1].domeniu_n[1], 700);
+    EXPECT_EQ(ruleaza("import-rii --name T --from 400 " + tabel).cod, 2);
+    EXPECT_EQ(ruleaza("import-rii --name T --from 800 --to 400 " + tabel).cod, 2);
+    EXPECT_EQ(ruleaza("import-rii --name T --from 1000 --to 2000 " + tabel).cod, 1);  // no data there
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 // The category column of `list`: entries are read back by number, skipping
-// comment lines and the lines that begin with "#" or "\" - which the
-// category combos count, so such lines shift one numbering against the
-// other, and that shift is kept for the numbers already stored in files.
+// comment lines and the lines that begin with "#" or "\", as the category
+// combos count them.
 #include "cli/CliFixture.h"
 #include "database/GlassDirFixture.h"
 

@@ -47,7 +47,15 @@ TEST_F(PotrivireExportCli, FitShowsTheEquationAndTheResidualsAndStoresOnlyWhenAs
     EXPECT_NE(z.err.find("Tabelul n are 10 puncte; ecuatia 11 are 12 coeficienti"), std::string::npos) << z.err;
     EXPECT_EQ(ruleaza("fit --code x TAB").cod, 2);
 
-    ASSERT_EQ(ruleaza("fit --store --code 3 TAB").cod, 0);
+    // Beyond the tolerance a fit is refused with its figure, the database as it was.
+    const std::string inainte = dir.read("sticleNou32.dat");
+    const Rezultat refuz = ruleaza("fit --store --code 3 TAB");
+    EXPECT_EQ(refuz.cod, 1);
+    EXPECT_NE(refuz.err.find("reziduul maxim este "), std::string::npos) << refuz.err;
+    EXPECT_EQ(dir.read("sticleNou32.dat"), inainte);
+    const Rezultat stocat = ruleaza("fit --store --code 3 --tolerance 1e-2 TAB");
+    ASSERT_EQ(stocat.cod, 0) << stocat.err;
+    EXPECT_NE(stocat.err.find("Domeniul ecuatiei lui n este acum 400 - 1300 nm"), std::string::npos) << stocat.err;
     EXPECT_EQ(recorduri()[2].ec_dispersie_n, 3);
     EXPECT_EQ(recorduri()[2].domeniu_n[1], 1300);
 }

@@ -2,6 +2,8 @@
 // selection modes, and the rewrite that gives the selected rows' records
 // their category, on real database files.
 
+#include <cmath>
+
 #include "database/CategoriiMaterial.h"
 #include "database/GlassDirFixture.h"
 #include "database/ListaSticle.h"
@@ -142,4 +144,38 @@ TEST_F(AssignCategory, StaleCategoryIsNotReportedAgainAndRecordsStayMatched) {
     ASSERT_EQ(PuneCategorieMateriale(nullptr, r, {true, false}, 0), 1);
     EXPECT_EQ(db(), databaseOf({withCategory("A", 2, 0), withCategory("B", 2, 7)}));
     EXPECT_EQ(p.texte(), std::vector<std::string>{"S-a creat fisierul arhiva sticleNou32#_0.dat"});
+}
+
+// The Abbe diagram's line between crowns and flints: vd 50 below nd 1.60,
+// vd 55 from there on; on the line a glass is a crown.
+TEST(ImportCategory, TheAbbeDiagramSeparatesCrownsFromFlints) {
+    const struct {
+        double nd, vd;
+        bool crown;
+    } cazuri[] = {
+        {1.5168, 64.17, true},  {1.50, 50.0, true},   {1.50, 49.99, false}, {1.5999, 50.0, true},
+        {1.60, 54.99, false},   {1.60, 55.0, true},   {1.62, 36.37, false}, {1.7292, 54.67, false},
+        {1.7130, 53.87, false}, {1.8830, 40.76, false}, {1.4339, 94.95, true}, {1.6204, 60.37, true},
+    };
+    for (const auto& c : cazuri) EXPECT_EQ(EsteCrown(c.nd, c.vd), c.crown) << c.nd << " " << c.vd;
+}
+
+TEST_F(AssignCategory, AnImportTakesCrownAndFlintFromTheFileOrThePickAndSaysWhenNeither) {
+    d.write("CategoriiMaterial.txt", "; c\nLaser\n#retras\n crown \tcoroane\nFLINT\n");
+    CategoriiImport abbe(d.str());
+    EXPECT_TRUE(abbe.dupaDiagramaAbbe());
+    EXPECT_EQ(abbe.categorie(1.5168, 64.17), 1);
+    EXPECT_EQ(abbe.categorie(1.62, 36.37), 2);
+    EXPECT_EQ(abbe.raport(), "");
+    EXPECT_EQ(abbe.categorie(1.0, 0.0), 0);  // no place on the diagram, no pick
+    EXPECT_EQ(abbe.raport(), "1 materiale fara nd si vd (nu au loc pe diagrama Abbe) au primit categoria 0 (Laser)");
+    EXPECT_EQ(CategoriiImport(d.str(), 2).categorie(NAN, NAN), 2);
+
+    d.write("CategoriiMaterial.txt", "Laser\nCristal\n");
+    CategoriiImport fara(d.str());
+    EXPECT_EQ(fara.categorie(1.5168, 64.17), 0);
+    EXPECT_NE(fara.raport().find("nu are intrarile \"Crown\" si \"Flint\""), std::string::npos) << fara.raport();
+    CategoriiImport aleasa(d.str(), 1);
+    EXPECT_EQ(aleasa.categorie(1.5168, 64.17), 1);
+    EXPECT_EQ(aleasa.raport(), "");
 }

@@ -34,8 +34,7 @@ private:
 
 struct NameDialog : GlassDirFixture {
     bool seed() {
-        // The combo counts the "#" line as an entry, the list-line reader
-        // does not: the category numbers stored here follow the combo.
+        // The "#" line is no entry, for the combo as for the list lines.
         d.write("CategoriiMaterial.txt", "; categorii\nCrown\n#retras\nFlint\n");
         MaterialOptic other = namedRecord("Other", 2);
         MaterialOptic m = namedRecord("BK7", 2);
@@ -43,7 +42,7 @@ struct NameDialog : GlassDirFixture {
         m.tip_material = 1;
         m.stas = 4;
         m.pret_relativ = 17;
-        m.categorie = 2;
+        m.categorie = 1;
         setLucru() = SetLucru{};
         setLucru().materiale = {other, m};
         setLucru().materialCurent = 1;
@@ -76,19 +75,19 @@ TEST_F(NameDialog, OpensOnTheCurrentMaterial) {
     EXPECT_EQ(control<QLineEdit>(106)->text(), "1.7");
     EXPECT_EQ(control<QLineEdit>(107)->text(), "0");
 
-    // The combos open on the record's codes; the category combo counts the "#" line.
-    for (const auto& [id, current] : {std::pair{103, 1}, {105, 4}, {1097, 2}, {108, 2}})
+    // The combos open on the record's codes.
+    for (const auto& [id, current] : {std::pair{103, 1}, {105, 4}, {1097, 2}, {108, 1}})
         EXPECT_EQ(control<QComboBox>(id)->currentIndex(), current) << id;
-    EXPECT_EQ(control<QComboBox>(108)->itemText(1), "#retras");
+    EXPECT_EQ(control<QComboBox>(108)->itemText(1), "Flint");
     EXPECT_EQ(setLucru().modificat, 0);
     EXPECT_TRUE(p.casete.empty());
 }
 
-TEST_F(NameDialog, NameRenamesTheListRowAndKeepsFourteenCharacters) {
+TEST_F(NameDialog, NameRenamesTheListRowAndKeepsAllFifteenCharacters) {
     Type(control<QLineEdit>(1079), "ABCDEFGHIJKLMNOP");
     EXPECT_EQ(control<QLineEdit>(1079)->text(), "ABCDEFGHIJKLMNO");  // the field takes 15
-    // The record keeps 14 (its own test); the list row follows the record.
-    EXPECT_EQ(renamed, (std::vector<std::pair<int, std::string>>{{1, "ABCDEFGHIJKLMN"}}));
+    // The record keeps them all; the list row follows the record.
+    EXPECT_EQ(renamed, (std::vector<std::pair<int, std::string>>{{1, "ABCDEFGHIJKLMNO"}}));
     EXPECT_EQ(setLucru().modificat, 1);
     EXPECT_EQ(std::string(setLucru().materiale[0].nume), "Other");
 
@@ -141,5 +140,5 @@ TEST_F(NameDialog, EnterTakesTheTypedCodeOver) {
     QTest::keyClicks(code, "1234567890123");
     QTest::keyClick(code, Qt::Key_Return);
     EXPECT_FALSE(dialog.isVisible());
-    EXPECT_EQ(std::string(record().cod), "123456789012");
+    EXPECT_EQ(std::string(record().cod), "1234567890123");
 }

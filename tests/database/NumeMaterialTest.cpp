@@ -49,17 +49,17 @@ TEST(RelativePrice, ShownAsTheStoredValueOverTen) {
     EXPECT_EQ(TextPretRelativ(65535), "6553.5");
 }
 
-// Name: 14 characters, the rest of the field cleared; code: 12 characters, the name not touched.
+// Name: all 15 characters, the rest of the field cleared; code: 13, the name not touched.
 TEST_F(NameFields, NameAndCodeKeepWhatTheirFieldsHold) {
     set.curent().nume[15] = 'Z';  // stale byte past the terminator
     ASSERT_EQ(PreiaNumeMaterial(set, "ABCDEFGHIJKLMNO"), 1);
-    EXPECT_EQ(bytes(22, 16), std::string("ABCDEFGHIJKLMN\0\0", 16));
+    EXPECT_EQ(bytes(22, 16), std::string("ABCDEFGHIJKLMNO\0", 16));
     EXPECT_EQ(set.modificat, 1);
     ASSERT_EQ(PreiaNumeMaterial(set, "F2"), 1);
     EXPECT_EQ(bytes(22, 16), std::string("F2") + std::string(14, '\0'));
 
     ASSERT_EQ(PreiaCodMaterial(set, "1234567890123"), 1);
-    EXPECT_EQ(bytes(38, 14), std::string("123456789012\0\0", 14));
+    EXPECT_EQ(bytes(38, 14), std::string("1234567890123\0", 14));
     EXPECT_EQ(bytes(22, 4), std::string("F2\0\0", 4));
 }
 

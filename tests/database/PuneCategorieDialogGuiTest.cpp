@@ -9,8 +9,10 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include "database/CategorieImportDialog.h"
 #include "database/CategoriiMaterial.h"
 #include "database/DialogControls.h"
+#include "support/ModalDriver.h"
 #include "database/GlassDirFixture.h"
 #include "database/PuneCategorieDialog.h"
 
@@ -120,4 +122,22 @@ TEST_F(CategoryDialog, SearchThenRevers) {
     EXPECT_EQ(categories(), (std::vector<int>{2, 2, 0, 2}));
     // Only the materials whose category was another one count as changed.
     EXPECT_EQ(p.ultima().text, "3 materiale au primit categoria \"Laser\".");
+}
+
+// The category of an import: asked only when the file has no "Crown" and
+// "Flint", and given only once the user has chosen one.
+TEST_F(CategoryDialog, AnImportAsksForItsCategoryOnlyWhenTheFileCannotDecide) {
+    EXPECT_EQ(AlegeCategorieImport(nullptr, d.str()), -1);
+    d.write("CategoriiMaterial.txt", "; c\nLaser\n#x\nCristal\n");
+    DriverModal alege({[](QWidget* w) {
+        auto* ok = w->findChild<QPushButton*>("ok");
+        EXPECT_FALSE(ok->isEnabled());
+        auto* combo = w->findChild<QComboBox*>("categorie");
+        ASSERT_EQ(combo->count(), 2);
+        combo->setCurrentIndex(1);
+        ok->click();
+    }});
+    EXPECT_EQ(AlegeCategorieImport(nullptr, d.str()), 1);
+    DriverModal renunta({[](QWidget* w) { w->findChild<QPushButton*>("cancel")->click(); }});
+    EXPECT_EQ(AlegeCategorieImport(nullptr, d.str()), -2);
 }

@@ -59,7 +59,7 @@ TEST(BlocDispersie, FillCopiesEveryFieldToItsOffsetAndLeavesTheRestAlone) {
     EXPECT_EQ(BytesOf(bloc), asteptat.bytes());
 }
 
-TEST(BlocDispersie, CopyBackTakesCoefficientsRangesAndWordsButNotNameOrTypes) {
+TEST(BlocDispersie, CopyBackTakesTypesCoefficientsRangesAndWordsButNotTheName) {
     const test::RecordImage original = ImagineMaterial();
     MaterialOptic m = original.record();
     alignas(8) tag_dispersieNou bloc{};
@@ -86,6 +86,7 @@ TEST(BlocDispersie, CopyBackTakesCoefficientsRangesAndWordsButNotNameOrTypes) {
     for (std::size_t i = 0; i < 24; ++i) asteptat.f64(1080 + 8 * i, 100.0 + i).f64(1272 + 8 * i, 200.0 + i);
     asteptat.u16(1060, 1000).u16(1062, 1001).u16(1064, 1002).u16(1066, 1003);
     asteptat.u16(1068, 60000).u16(1070, 60001).u16(1072, 60002).u16(1074, 60003);
+    asteptat.i16(1056, 1).i16(1058, 13);
     EXPECT_EQ(test::bytesOf(m), asteptat.bytes());
 }
 
@@ -118,7 +119,7 @@ TEST_F(ComenziDispersie, OnlyAnAcceptedTypeDialogOpensTheDispersionDialog) {
     EXPECT_EQ(test::bytesOf(set.curent()), inainte);
 }
 
-TEST_F(ComenziDispersie, DialogEditsComeBackExceptTheTypeCodes) {
+TEST_F(ComenziDispersie, DialogEditsComeBackTypeCodesIncluded) {
     const std::string directorVechi = path_sticle;
     path_sticle = "/glass/dir";
     set.curent() = ImagineMaterial().record();
@@ -145,8 +146,8 @@ TEST_F(ComenziDispersie, DialogEditsComeBackExceptTheTypeCodes) {
     EXPECT_EQ(tipInitial, 0);
     EXPECT_EQ(codVazut, 6);  // the block is filled after the type dialog
 
-    // The k type as before; the n type as the type dialog left it.
-    EXPECT_EQ(test::bytesOf(set.curent()), ImagineMaterial().i16(1056, 6).f64(1080, 2.5).bytes());
+    // The types the dispersion dialog chose last, with the coefficients typed for them.
+    EXPECT_EQ(test::bytesOf(set.curent()), ImagineMaterial().i16(1056, 1).i16(1058, 0).f64(1080, 2.5).bytes());
     EXPECT_EQ(set.modificat, 1);
     EXPECT_STREQ(set.materiale[0].nume, "GOL0");  // only the current material
 }

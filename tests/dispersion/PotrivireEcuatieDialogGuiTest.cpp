@@ -4,6 +4,7 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
 #include <cstring>
@@ -11,6 +12,7 @@
 #include "dispersion/PotrivireEcuatieDialog.h"
 #include "record/SetLucru.h"
 #include "support/ModalDriver.h"
+#include "support/PlatformaScriptata.h"
 
 using namespace vitramor;
 using namespace vitramor::test;
@@ -29,6 +31,8 @@ MaterialOptic Tabel() {
 }
 
 TEST(PotrivireEcuatieDialog, ShowsTheResidualsAndStoresOnlyOnStore) {
+    ScriptedPlatform p;
+    ScopedPlatform guard{p};
     SetLucru& set = setLucru();
     set.materiale = {Tabel()};
     set.materialCurent = 0;
@@ -51,11 +55,21 @@ TEST(PotrivireEcuatieDialog, ShowsTheResidualsAndStoresOnlyOnStore) {
     EXPECT_EQ(set.materiale[0].ec_dispersie_n, EcuatieTabelata);
     EXPECT_EQ(set.modificat, 0);
 
+    // A Cauchy table fits code 3 to the float rounding of n, not to 1e-12.
     DriverModal stocat({[&](QWidget* w) {
         alegeCod(w, 3);
+        auto* toleranta = w->findChild<QLineEdit*>("toleranta");
+        EXPECT_EQ(toleranta->text(), "0.0001");
+        toleranta->setText("1e-12");
+        w->findChild<QPushButton*>("stocheaza")->click();
+        EXPECT_NE(p.ultima().text.find("Ecuatia 3 nu se potriveste tabelului n: reziduul maxim este"), std::string::npos)
+            << p.ultima().text;
+        EXPECT_EQ(set.materiale[0].ec_dispersie_n, EcuatieTabelata);
+        toleranta->setText("1e-4");
         w->findChild<QPushButton*>("stocheaza")->click();
     }});
     EXPECT_EQ(ComandaPotrivireEcuatie(nullptr, 0, 0), 1);
+    EXPECT_EQ(p.ultima().text, "Domeniul ecuatiei lui n este acum 400 - 1300 nm.");
     EXPECT_EQ(set.materiale[0].ec_dispersie_n, 3);
     EXPECT_NEAR(set.materiale[0].coef_disp_n[1], 5000.0, 1e-3);
     EXPECT_EQ(set.modificat, 1);

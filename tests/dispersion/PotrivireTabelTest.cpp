@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <complex>
 
 #include "dispersion/PotrivireEcuatie.h"
 #include "explorare/SticleCatalog.h"
+#include "record/TextFormatat.h"
 
 using namespace vitramor;
 
@@ -64,6 +66,7 @@ TEST(PotrivireTabel, KnownCoefficientsComeBackAndTheResidualsAreTheStoredEquatio
     // The k column is fitted and stored apart from n.
     const PotrivireTabel k = PotrivesteTabel(m, 1, 3);
     ASSERT_TRUE(k.ok()) << k.eroare;
+    EXPECT_EQ(MotivRefuzPotrivire(k, 1, TolerantaPotrivireImplicita), "");  // relative to k
     AplicaPotrivire(m, 1, k);
     EXPECT_EQ(m.ec_dispersie_n, z.ecuatie.cod);
     EXPECT_EQ(m.ec_dispersie_k, 3);
@@ -92,6 +95,64 @@ TEST(PotrivireTabel, TablesThatCannotBeFittedSayWhy) {
         AplicaPotrivire(m, 0, p);
         EXPECT_EQ(m.ec_dispersie_n, EcuatieTabelata);
     }
+}
+
+// A maker's table: the glass's indices at twenty lines, to the five decimals
+// the catalogue prints. The three-term Sellmeier reaches that accuracy with
+// strengths B >= 0 and poles outside the fitted range.
+TEST(PotrivireTabel, AMakersFiveDecimalTableFitsToItsOwnAccuracyWithPhysicalCoefficients) {
+    const float linii[20] = {312.5663f, 334.1478f, 365.0146f, 404.6561f, 435.8343f, 479.9914f, 486.1327f,
+                             546.074f,  587.5618f, 589.2938f, 632.8f,    643.8469f, 656.2725f, 706.5188f,
+                             852.11f,   1013.98f,  1060.0f,   1529.582f, 1970.09f,  2325.42f};
+    for (const MaterialOptic& sticla : {test::NBK7(), test::F2(), test::SiliceTopita()}) {
+        SCOPED_TRACE(sticla.nume);
+        MaterialOptic m{};
+        for (int i = 0; i < 20; ++i) {
+            float n = 0;
+            IndiceDinEcuatieDispersie(sticla, 0, linii[i], n);
+            m.lambda_indici[i] = linii[i];
+            m.indice_n[i] = std::round(n * 1e5) / 1e5;
+        }
+        const PotrivireTabel p = PotrivesteTabel(m, 0, 4);
+        ASSERT_TRUE(p.ok()) << p.eroare;
+        EXPECT_LT(p.ecuatie.abatereMaxima, 6e-6);
+        for (int i = 0; i < 3; ++i) {
+            const double c = p.ecuatie.coef[3 + i], lo = 0.3125 * 0.3125, hi = 2.3255 * 2.3255;
+            EXPECT_GE(p.ecuatie.coef[i], 0.0);
+            EXPECT_TRUE(c > 0 && (c < lo || c > hi)) << c;
+        }
+    }
+}
+
+// A film's table through its phonon bands, 0.5 - 1000 µm: no Sellmeier
+// holds it. The fit stays physical, its figure refuses it, and the range
+// the record cannot hold is said.
+TEST(PotrivireTabel, AFitThatDoesNotFitStaysPhysicalAndIsRefusedWithItsFigure) {
+    MaterialOptic m{};
+    m.domeniu_n[0] = 500, m.domeniu_n[1] = 65535;
+    for (int i = 0; i < 40; ++i) {
+        const double l = 0.5 * std::pow(2000.0, i / 39.0), w = 1e4 / l;
+        std::complex<double> e = 1.0 + 3.2 * l * l / (l * l - 0.03);
+        for (const auto& [w0, s, g] : {std::array{250.0, 3.0, 60.0}, {500.0, 1.5, 80.0}, {650.0, 0.8, 100.0}})
+            e += s * w0 * w0 / std::complex<double>(w0 * w0 - w * w, -g * w);
+        m.lambda_indici[i] = static_cast<float>(l * 1000);
+        m.indice_n[i] = std::sqrt(e).real();
+    }
+    const PotrivireTabel p = PotrivesteTabel(m, 0, 4);
+    ASSERT_TRUE(p.ok()) << p.eroare;
+    for (int i = 0; i < 3; ++i) {
+        const double c = p.ecuatie.coef[3 + i];
+        EXPECT_GE(p.ecuatie.coef[i], 0.0);
+        EXPECT_TRUE(c > 0 && (c < 0.25 || c > 1e6)) << c;
+    }
+    const double maxim = ReziduuMaximPotrivire(p, 0);
+    EXPECT_GT(maxim, 1e-2);
+    EXPECT_NE(MotivRefuzPotrivire(p, 0, TolerantaPotrivireImplicita)
+                  .find(TextFormatat("reziduul maxim este %.2e, peste toleranta 1.00e-04", maxim)),
+              std::string::npos);
+    EXPECT_EQ(MotivRefuzPotrivire(p, 0, 10.0), "");
+    EXPECT_EQ(AplicaPotrivire(m, 0, p), "Tabelul merge pana la 1e+06 nm; domeniul se opreste la 65535 nm, cel mai "
+                                        "mare pe care il tine materialul.");
 }
 
 }  // namespace

@@ -131,13 +131,17 @@ TEST_F(Roluri, TheRoleListShowsEveryRoleAndTheFreeSlotOnce) {
     struct Caz {
         std::uint32_t cuvant;
         std::vector<std::string> linii;
+        std::vector<int> sloturi;  // what removing each line removes
     } cazuri[] = {
-        {0, {"(liber)"}},
-        {0x00000302, {"Lentila", "Fereastra", "(liber)"}},
-        {0x01040302, {"Lentila", "Fereastra", "Prisma", "Substrat"}},
-        {0x00000200, {"(liber)", "Lentila"}},
+        {0, {"(liber)"}, {-1}},
+        {0x00000302, {"Lentila", "Fereastra", "(liber)"}, {0, 1, -1}},
+        {0x01040302, {"Lentila", "Fereastra", "Prisma", "Substrat"}, {0, 1, 2, 3}},
+        {0x04000200, {"(liber)", "Lentila", "Prisma"}, {-1, 1, 3}},
     };
-    for (const Caz& c : cazuri) EXPECT_EQ(LiniiListaRoluri(d.str(), "A.txt", c.cuvant), c.linii) << c.cuvant;
+    for (const Caz& c : cazuri) {
+        EXPECT_EQ(LiniiListaRoluri(d.str(), "A.txt", c.cuvant), c.linii) << c.cuvant;
+        EXPECT_EQ(SloturiListaRoluri(c.cuvant), c.sloturi) << c.cuvant;
+    }
 }
 
 }  // namespace

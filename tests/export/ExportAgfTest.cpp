@@ -116,6 +116,32 @@ TEST(ExportAgf, ACatalogueWrittenAndReadAgainKeepsEveryGlass) {
     EXPECT_EQ(text.find("NM F2", text.find("NM F2") + 1), std::string::npos);
 }
 
+// Codes 6 and 7 go out as the formulas that are they (9, and 8 without its
+// λ² term) and come back bit for bit, and so does the catalogue status.
+TEST(ExportAgf, CodesSixAndSevenAndTheStatusComeBackExactly) {
+    std::vector<MaterialOptic> scrise = Importa("NM S6 9 0 1.5128 63.97 0 3 0\nCD 1.5 0.76 0.014 1.0 100\nLD 0.35 2\n", 2);
+    ASSERT_EQ(scrise[0].ec_dispersie_n, 6);
+    EXPECT_EQ(scrise[0].stare_catalog, 4);  // special
+    scrise.push_back(scrise[0]);
+    std::strcpy(scrise[1].nume, "S7");
+    scrise[1].ec_dispersie_n = 7;
+    scrise[1].coef_disp_n[3] = scrise[1].coef_disp_n[4] = 0.0;
+    scrise[1].stare_catalog = 2;  // preferred
+    std::vector<MesajExport> mesaje;
+    const std::string text = TextCatalogAgf(scrise, mesaje);
+    EXPECT_NE(text.find("NM S6 9 "), std::string::npos) << text;
+    EXPECT_NE(text.find(" 0 3 0\r\nCD 1.5 0.76 0.014 1 100 0\r\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("NM S7 8 "), std::string::npos) << text;
+    EXPECT_FALSE(Are(mesaje, "S6", "potrivita") || Are(mesaje, "S7", "potrivita"));
+    const std::vector<MaterialOptic> apoi = Importa(text, 2);
+    ASSERT_EQ(apoi.size(), 2u);
+    for (std::size_t i = 0; i < 2; ++i) {
+        EXPECT_EQ(apoi[i].ec_dispersie_n, scrise[i].ec_dispersie_n);
+        EXPECT_EQ(0, std::memcmp(apoi[i].coef_disp_n, scrise[i].coef_disp_n, sizeof apoi[i].coef_disp_n));
+        EXPECT_EQ(apoi[i].stare_catalog, scrise[i].stare_catalog);
+    }
+}
+
 TEST(ExportRii, AYamlFileReadAgainKeepsNKAndTheDensity) {
     std::vector<MaterialOptic> scrise = Importa(std::string(NBK7Agf) + BK7SchottAgf + CatalogProducatorAgf, 2);
     scrise.erase(scrise.begin() + 2, scrise.begin() + 4);  // N-BK7, BK7, MK-IR12 (code 11)

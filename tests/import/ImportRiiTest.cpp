@@ -1,10 +1,16 @@
 // refractiveindex.info files: formulas that are the record's own equations
-// stay equations, everything else becomes a table of at most 40 points.
+// stay equations, everything else becomes a table of at most 40 points
+// chosen where the curves need them.
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cmath>
+#include <complex>
+#include <sstream>
 
 #include "dispersion/EcuatieDispersie.h"
 #include "import/rii/ImportRii.h"
+#include "record/TextFormatat.h"
 
 using namespace vitramor;
 
@@ -69,21 +75,68 @@ TEST(ImportRii, FormulasAndTablesBecomeEquationsOrTables) {
     }
 }
 
-TEST(ImportRii, TenThousandPointsKeepTheirShapeIn40Slots) {
-    const MaterialRii r = CitesteMaterialRii(Tabel(10000), "T", 10);
-    ASSERT_TRUE(r.ok);
-    EXPECT_FLOAT_EQ(r.m.lambda_indici[0], 200.0f);
-    EXPECT_FLOAT_EQ(r.m.lambda_indici[39], 2000.0f);
-    // Linear interpolation through the kept points misses no original point by much.
-    for (int i = 0; i < 10000; i += 7) {
-        const double l = 0.2 + 1.8 * i / 9999, nm = l * 1000;
-        int j = 1;
-        while (j < 39 && r.m.lambda_indici[j] < nm) ++j;
-        const double a = r.m.lambda_indici[j - 1], b = r.m.lambda_indici[j], t = (nm - a) / (b - a);
-        EXPECT_NEAR(r.m.indice_n[j - 1] + t * (r.m.indice_n[j] - r.m.indice_n[j - 1]), 2.0 + 0.02 / l, 2e-4) << l;
+// A Ta2O5-like film from 0.5 to 1000 µm, 500 points: a Sellmeier band gap,
+// then four phonon bands, one of them sharp, where n and k swing.
+std::string Ta2O5() {
+    std::string t = "DATA:\n  - type: tabulated nk\n    data: |\n";
+    for (int i = 0; i < 500; ++i) {
+        const double l = 0.5 * std::pow(2000.0, i / 499.0), w = 1e4 / l;
+        std::complex<double> e = 1.0 + 3.2 * l * l / (l * l - 0.03);
+        for (const auto& [w0, s, g] : {std::array{250.0, 3.0, 60.0}, {500.0, 1.5, 80.0}, {650.0, 0.8, 100.0},
+                                       {880.0, 0.3, 25.0}})
+            e += s * w0 * w0 / std::complex<double>(w0 * w0 - w * w, -g * w);
+        const std::complex<double> nk = std::sqrt(e);
+        t += TextFormatat("        %.6g %.6f %.6f\n", l, nk.real(), nk.imag());
     }
-    ASSERT_EQ(r.mesaje.size(), 1u);
-    EXPECT_EQ(r.mesaje[0], "datele au 10000 puncte; s-au pastrat cele 40 care urmeaza cel mai bine curbele");
+    return t;
+}
+
+// Linear interpolation through the stored slots against every point of a
+// file of "λ n k" lines: the largest miss in n and in k.
+std::pair<double, double> Abateri(const MaterialOptic& m, const std::string& yaml) {
+    std::istringstream in(yaml.substr(yaml.find("|\n") + 2));
+    double l = 0, n = 0, k = 0, an = 0, ak = 0;
+    while (in >> l >> n >> k) {
+        const double nm = l * 1000;
+        int j = 1;
+        while (j < NumarSloturiEditabile - 1 && m.lambda_indici[j] > 0 && m.lambda_indici[j] < nm) ++j;
+        const double a = m.lambda_indici[j - 1], b = m.lambda_indici[j], t = (nm - a) / (b - a);
+        if (nm < a || nm > b) continue;  // outside the range kept
+        an = std::max(an, std::fabs(m.indice_n[j - 1] + t * (m.indice_n[j] - m.indice_n[j - 1]) - n));
+        ak = std::max(ak, std::fabs(m.indice_k[j - 1] + t * (m.indice_k[j] - m.indice_k[j - 1]) - k));
+    }
+    return {an, ak};
+}
+
+TEST(ImportRii, ATableKeepsItsShapeIn40SlotsAndTheImportSaysHowClosely) {
+    const std::string yaml = Ta2O5();
+    const MaterialRii r = CitesteMaterialRii(yaml, "TA2O5", 10);
+    ASSERT_TRUE(r.ok) << r.eroare;
+    EXPECT_FLOAT_EQ(r.m.lambda_indici[0], 500.0f);
+    EXPECT_FLOAT_EQ(r.m.lambda_indici[39], 1e6f);
+    EXPECT_EQ(r.m.domeniu_n[1], 65535);
+    // Inserting the worst point one at a time misses n by 0.11 here.
+    const auto [n, k] = Abateri(r.m, yaml);
+    EXPECT_LT(n, 0.07);
+    EXPECT_LT(k, 0.05);
+    EXPECT_NEAR(r.abatereN, n, 1e-6);
+    EXPECT_NEAR(r.abatereK, k, 1e-6);
+    EXPECT_EQ(r.textAbatere.rfind("tabelul salvat (40 puncte) se abate de la fisier cu cel mult ", 0), 0u);
+
+    // A range keeps the file's points inside it; the table follows them closer.
+    const MaterialRii d = CitesteMaterialRii(yaml, "TA2O5", 10, {5000, 50000});
+    ASSERT_TRUE(d.ok) << d.eroare;
+    EXPECT_GE(d.m.domeniu_n[0], 5000);
+    EXPECT_LE(d.m.domeniu_n[1], 50000);
+    EXPECT_LT(d.abatereN, n);
+    EXPECT_FALSE(CitesteMaterialRii(yaml, "TA2O5", 10, {100, 400}).ok);  // no data there
+
+    // Ten thousand points of a smooth curve: nothing visible is lost.
+    const MaterialRii z = CitesteMaterialRii(Tabel(10000), "T", 10);
+    ASSERT_TRUE(z.ok);
+    EXPECT_LT(z.abatereN, 2e-4);
+    ASSERT_EQ(z.mesaje.size(), 1u);
+    EXPECT_EQ(z.mesaje[0], "datele au 10000 puncte; s-au pastrat cele 40 care urmeaza cel mai bine curbele");
 }
 
 TEST(ImportRii, ReferencesComeWithoutTags) {

@@ -69,7 +69,7 @@ TEST(MaterialJson, SmallGlassRecord) {
         R"("cod":"517642.251","lambda_indici":[0.1,587.56,)" + zerouri(48) + R"(],"indice_n":[1.5168,)" +
         zerouri(49) + R"(],"indice_k":[)" + zerouri(50) +
         R"(],"ec_dispersie_n":4,"ec_dispersie_k":-1,"domeniu_n":[300,2500],"domeniu_k":[0,0],)"
-        R"("parametri_dispersie":[0,0,0,0],"coef_disp_n":[1.03961212,0.30000000000000004,)" + zerouri(22) +
+        R"("parametri_dispersie":[0,0,0,0],"stare_catalog":0,"coef_disp_n":[1.03961212,0.30000000000000004,)" + zerouri(22) +
         R"(],"coef_disp_k":[)" + zerouri(24) + R"(],"grosime_transmisie":10,"lambda_Ti":[280,)" + zerouri(49) +
         R"(],"transmisia_interna":[37,)" + zerouri(49) +
         R"(],"modul_young":0,"raport_poisson":0,"duritate_abraziune":0,"duritate_knoop":0,"coeficient_quer":0,)"
@@ -97,12 +97,12 @@ TEST(MaterialJson, EvaporationRecordMergesTheOverlayAtItsOffsets) {
     m.puritate = 99.99f;
 
     const std::vector<std::string> chei = Chei(TextJsonMaterial(m));
-    const std::vector<std::string> mijloc(chei.begin() + 18, chei.begin() + 22);
+    const std::vector<std::string> mijloc(chei.begin() + 19, chei.begin() + 23);
     EXPECT_EQ(mijloc, (std::vector<std::string>{"lambda_Ti", "rata_evaporare", "incredere", "transmisia_interna"}));
     ASSERT_GE(chei.size(), 2u);
     EXPECT_EQ(chei[chei.size() - 2], "lidt_lambda");
     EXPECT_EQ(chei.back(), "puritate");
-    EXPECT_EQ(chei.size(), 48u + 3u);
+    EXPECT_EQ(chei.size(), 49u + 3u);
 
     const std::string text = TextJsonMaterial(m, false);
     EXPECT_NE(text.find(R"("rata_evaporare":0.5,"incredere":[1,0.25,0,0],)"), std::string::npos);

@@ -41,7 +41,8 @@ const std::vector<Camp> CampuriFisier = {
     CAMP(pret_relativ, 6, U16, 1), CAMP(categorie, 20, U16, 1), CAMP(nume, 22, Char, 16), CAMP(cod, 38, Char, 14),
     CAMP(lambda_indici, 52, F32, 50), CAMP(indice_n, 256, F64, 50), CAMP(indice_k, 656, F64, 50),
     CAMP(ec_dispersie_n, 1056, I16, 1), CAMP(ec_dispersie_k, 1058, I16, 1), CAMP(domeniu_n, 1060, U16, 2),
-    CAMP(domeniu_k, 1064, U16, 2), CAMP(parametri_dispersie, 1068, U16, 4), CAMP(coef_disp_n, 1080, F64, 24),
+    CAMP(domeniu_k, 1064, U16, 2), CAMP(parametri_dispersie, 1068, U16, 4), CAMP(stare_catalog, 1076, U8, 1),
+    CAMP(coef_disp_n, 1080, F64, 24),
     CAMP(coef_disp_k, 1272, F64, 24), CAMP(grosime_transmisie, 1464, F32, 1), CAMP(lambda_Ti, 1468, U16, 50),
     CAMP(transmisia_interna, 1568, F32, 50), CAMP(modul_young, 1776, F32, 1), CAMP(raport_poisson, 1780, F32, 1),
     CAMP(duritate_abraziune, 1784, F32, 1), CAMP(duritate_knoop, 1788, F32, 1), CAMP(coeficient_quer, 1792, F32, 1),
@@ -57,7 +58,7 @@ const std::vector<Camp> CampuriFisier = {
 
 // Reserved ranges, [start, end).
 const std::vector<std::pair<std::size_t, std::size_t>> Rezervate = {
-    {8, 20}, {252, 256}, {1076, 1080}, {1768, 1776}, {1832, 1952}, {2032, 2036}, {2076, 2080}, {2122, 2128},
+    {8, 20}, {252, 256}, {1077, 1080}, {1768, 1776}, {1832, 1952}, {2032, 2036}, {2076, 2080}, {2122, 2128},
 };
 
 // A value distinct for every (field, element), exact in the field's type;

@@ -101,7 +101,7 @@ void Transmisie(const SticlaAgf& s, MaterialOptic& m, std::vector<std::string>& 
 }  // namespace
 
 void ConvertesteSticlaAgf(const SticlaAgf& s, std::uint16_t producator, MaterialOptic& m,
-                          std::vector<std::string>& mesaje) {
+                          std::vector<std::string>& mesaje, CategoriiImport* categorii) {
     std::memset(&m, 0, sizeof m);
     if (s.nume.size() >= sizeof m.nume)
         mesaje.push_back(TextFormatat("numele are %zu caractere; s-au pastrat primele 15", s.nume.size()));
@@ -114,6 +114,11 @@ void ConvertesteSticlaAgf(const SticlaAgf& s, std::uint16_t producator, Material
     }
     CopiazaText(m.cod, sizeof m.cod, cod);
     m.producator = producator;
+    // One more than the catalogue's number, so that 0 stays "not known".
+    if (s.stare >= 0 && s.stare <= static_cast<int>(StareSticlaAgf::Topitura))
+        m.stare_catalog = static_cast<std::uint8_t>(s.stare + 1);
+    else
+        mesaje.push_back(TextFormatat("starea %d din catalog nu este una cunoscuta (0 - 4); nu a fost pastrata", s.stare));
 
     double lo = s.lambdaMinUm, hi = s.lambdaMaxUm;
     if (!s.areLd) {
@@ -187,6 +192,9 @@ void ConvertesteSticlaAgf(const SticlaAgf& s, std::uint16_t producator, Material
                 m.stabilitate_chimica[i] = static_cast<std::uint16_t>(s.od[i + 1]);
     }
     Transmisie(s, m, mesaje);
+
+    if (categorii)
+        m.categorie = s.nd > 1.0 && s.vd > 0.0 ? categorii->categorie(s.nd, s.vd) : categorii->categorie(m);
 
     // A check every formula deserves: the stored equation at the d line gives
     // the catalogue's nd. Infrared glasses carry a placeholder nd of 1.

@@ -20,7 +20,7 @@ std::vector<bool> SelectieImplicitaAgf(const CatalogAgf& catalog) {
 
 RezultatOperatie ImportaSticleAgf(Fereastra owner, const std::string& numeFisier, const SursaMateriale& sursa,
                                   const CatalogAgf& catalog, const std::vector<bool>& selectie,
-                                  std::uint16_t producator, PoliticaConflict laConflict) {
+                                  std::uint16_t producator, PoliticaConflict laConflict, int categorieAleasa) {
     if (catalog.sticle.empty())
         return RezultatOperatie::Esec("Fisierul " + numeFisier + " nu contine nicio sticla (nicio linie NM).");
     const auto aleasa = [&](std::size_t i) { return i < selectie.size() && selectie[i]; };
@@ -42,8 +42,10 @@ RezultatOperatie ImportaSticleAgf(Fereastra owner, const std::string& numeFisier
     // catalogue's order.
     std::vector<MaterialOptic> materiale(deConvertit.size());
     std::vector<std::vector<std::string>> mesaje(deConvertit.size());
+    CategoriiImport categorii(path_sticle, categorieAleasa);
     for (std::size_t k = 0; k < deConvertit.size(); ++k)
-        ConvertesteSticlaAgf(catalog.sticle[deConvertit[k]], producator, materiale[k], mesaje[k]);
+        ConvertesteSticlaAgf(catalog.sticle[deConvertit[k]], producator, materiale[k], mesaje[k], &categorii);
+    if (const std::string t = categorii.raport(); !t.empty()) AfiseazaMesajInLista(numeFisier + ": " + t, NivelAvertizare);
 
     std::size_t k = 0;
     for (std::size_t i = 0; i < catalog.sticle.size(); ++i) {

@@ -29,10 +29,12 @@ std::vector<bool> SelectieImplicitaAgf(const CatalogAgf& catalog);
 // list, prefixed with the file and glass name: the warnings and conversion
 // notes (the fitted equation and its deviation, a cut transmittance table)
 // of the glasses stored. A file without glasses, or a selection without
-// any, is a failure that says so.
+// any, is a failure that says so. Each glass's category follows
+// CategoriiImport, with the entry the user picked (-1 none) for the glasses
+// the Abbe diagram cannot place.
 RezultatOperatie ImportaSticleAgf(Fereastra owner, const std::string& numeFisier, const SursaMateriale& sursa,
                                   const CatalogAgf& catalog, const std::vector<bool>& selectie,
-                                  std::uint16_t producator, PoliticaConflict laConflict);
+                                  std::uint16_t producator, PoliticaConflict laConflict, int categorieAleasa = -1);
 
 inline constexpr const char* TitluImportAgf = "Import catalog AGF";
 

@@ -8,6 +8,7 @@
 #include <QTreeWidget>
 #include <filesystem>
 
+#include "database/CategorieImportDialog.h"
 #include "fileutil/AlegereFisier.h"
 #include "import/FisierImport.h"
 #include "import/agf/ImportAgf.h"
@@ -100,9 +101,11 @@ void ImportAgfDialog::importa() {
         MesajBox(owner, "Alegeti producatorul sticlelor.", "ATENTIE!", stil::MB_OK | stil::MB_ICONEXCLAMATION);
         return;
     }
+    const int categorie = AlegeCategorieImport(this, path_sticle);
+    if (categorie == -2) return;
     const RezultatOperatie r =
         ImportaSticleAgf(owner, cale_, sursa_, catalog_, selectie(),
-                         static_cast<std::uint16_t>(producator_->currentIndex()), PoliticaConflict::Intreaba);
+                         static_cast<std::uint16_t>(producator_->currentIndex()), PoliticaConflict::Intreaba, categorie);
     RaporteazaRezultat(owner, TitluImportAgf, r);
     if (r.stare == StareOperatie::Anulat) return;
     accept();

@@ -10,14 +10,15 @@
 #include <cstring>
 #include <optional>
 
+#include "database/CategoriiMaterial.h"
+#include "database/StocareMateriale.h"
 #include "dispersion/EcuatieDispersie.h"
 #include "import/FisierImport.h"
 #include "import/PuncteReprezentative.h"
 #include "messages/ListaMesaje.h"
 #include "record/NumarCatalog.h"
+#include "record/TextFormatat.h"
 #include "settings/Directoare.h"
-#include "suite/FisierCatalog.h"
-#include "suite/Catalix.h"
 
 namespace vitramor {
 
@@ -168,10 +169,12 @@ std::uint16_t Nm(double um, bool sus) {
 
 class Convertor {
 public:
-    MaterialRii ruleaza(std::string_view yaml, const std::string& nume, std::uint16_t producator);
+    MaterialRii ruleaza(std::string_view yaml, const std::string& nume, std::uint16_t producator, DomeniuRii domeniu);
 
 private:
     void intrare(const YAML::Node& d, std::size_t index);
+    void pastreazaDomeniul(DomeniuRii domeniu);
+    void abateri();
 
     std::optional<Tabel> n_, k_;
     std::optional<Formula> formula_;
@@ -223,7 +226,62 @@ void Convertor::intrare(const YAML::Node& d, std::size_t index) {
     }
 }
 
-MaterialRii Convertor::ruleaza(std::string_view yaml, const std::string& nume, std::uint16_t producator) {
+// Only the data of the range stay: the tables' points inside it, the
+// formula's range cut to it.
+void Convertor::pastreazaDomeniul(DomeniuRii domeniu) {
+    const double lo = domeniu.deLa / 1000.0, hi = domeniu.panaLa / 1000.0;
+    puncteDate_ = 0;
+    for (std::optional<Tabel>* t : {&n_, &k_}) {
+        if (!*t) continue;
+        Tabel taiat;
+        for (std::size_t i = 0; i < (*t)->x.size(); ++i)
+            if ((*t)->x[i] >= lo && (*t)->x[i] <= hi) taiat.x.push_back((*t)->x[i]), taiat.y.push_back((*t)->y[i]);
+        puncteDate_ = std::max(puncteDate_, taiat.x.size());
+        if (taiat.x.empty()) t->reset();
+        else **t = std::move(taiat);
+    }
+    if (formula_) {
+        formula_->lo = std::max(formula_->lo, lo), formula_->hi = std::min(formula_->hi, hi);
+        if (!(formula_->lo < formula_->hi)) formula_.reset();
+    }
+    if (!n_ && !k_ && !formula_)
+        throw Eroare{TextFormatat("intre %g si %g nm fisierul nu are date", domeniu.deLa, domeniu.panaLa)};
+    r_.mesaje.push_back(TextFormatat("s-au luat doar datele dintre %g si %g nm", domeniu.deLa, domeniu.panaLa));
+}
+
+// What the stored table gives against the file's own values, at every point
+// of the file: the figure by which the user can judge the table.
+void Convertor::abateri() {
+    const MaterialOptic& m = r_.m;
+    const auto abatere = [&](int care, const std::vector<double>& x, const auto& valoare) {
+        double maxim = 0.0;
+        for (double l : x) {
+            float v = 0.0f;
+            IndiceMaterial(m, care, static_cast<float>(l * 1000.0), v);
+            maxim = std::max(maxim, std::fabs(static_cast<double>(v) - valoare(l)));
+        }
+        return maxim;
+    };
+    if (m.ec_dispersie_n == EcuatieTabelata) {
+        if (n_) {
+            r_.abatereN = abatere(0, n_->x, [&](double l) { return n_->la(l); });
+        } else if (formula_) {
+            std::vector<double> x;
+            for (int i = 0; i <= 2000; ++i) x.push_back(formula_->lo + (formula_->hi - formula_->lo) * i / 2000.0);
+            r_.abatereN = abatere(0, x, [&](double l) { return IndiceFormulaRii(formula_->numar, formula_->c, l); });
+        }
+    }
+    if (k_) r_.abatereK = abatere(1, k_->x, [&](double l) { return k_->la(l); });
+    std::string t;
+    if (r_.abatereN >= 0.0) t = TextFormatat("%.2e in n", r_.abatereN);
+    if (r_.abatereK >= 0.0) t += (t.empty() ? "" : " si ") + TextFormatat("%.2e in k", r_.abatereK);
+    int puncte = 0;
+    while (puncte < NumarSloturiTabel && m.lambda_indici[puncte] > 0.0f) ++puncte;
+    if (!t.empty()) r_.textAbatere = TextFormatat("tabelul salvat (%d puncte) se abate de la fisier cu cel mult ", puncte) + t;
+}
+
+MaterialRii Convertor::ruleaza(std::string_view yaml, const std::string& nume, std::uint16_t producator,
+                               DomeniuRii domeniu) {
     YAML::Node radacina;
     try {
         radacina = YAML::Load(std::string(yaml));
@@ -240,6 +298,7 @@ MaterialRii Convertor::ruleaza(std::string_view yaml, const std::string& nume, s
         throw Eroare{"fisierul nu are DATA: nu este un fisier refractiveindex.info"};
     for (std::size_t i = 0; i < date.size(); ++i) intrare(date[i], i);
     if (!n_ && !k_ && !formula_) throw Eroare{"DATA nu contine nici tabele n, k, nici formule"};
+    if (domeniu.dat()) pastreazaDomeniul(domeniu);
 
     MaterialOptic& m = r_.m;
     std::memset(&m, 0, sizeof m);
@@ -311,6 +370,7 @@ MaterialRii Convertor::ruleaza(std::string_view yaml, const std::string& nume, s
         specs && specs.IsMap() && NumarCatalog(TextNod(specs["density"]), densitate) && densitate > 0.0 &&
         densitate < 100.0)
         m.densitate = static_cast<float>(densitate);
+    abateri();
     r_.ok = true;
     return std::move(r_);
 }
@@ -365,9 +425,10 @@ double IndiceFormulaRii(int formula, const std::vector<double>& cv, double x) {
     return std::isfinite(v) && v > 0.0 ? std::sqrt(v) : 0.0;
 }
 
-MaterialRii CitesteMaterialRii(std::string_view yaml, const std::string& nume, std::uint16_t producator) {
+MaterialRii CitesteMaterialRii(std::string_view yaml, const std::string& nume, std::uint16_t producator,
+                               DomeniuRii domeniu) {
     try {
-        return Convertor().ruleaza(yaml, nume, producator);
+        return Convertor().ruleaza(yaml, nume, producator, domeniu);
     } catch (const Eroare& e) {
         MaterialRii r;
         r.eroare = e.text;
@@ -379,19 +440,31 @@ MaterialRii CitesteMaterialRii(std::string_view yaml, const std::string& nume, s
     }
 }
 
-int ImportaFisierRii(Fereastra owner, const std::string& cale, const std::string& nume, std::uint16_t producator) {
+RezultatOperatie ImportaFisierRii(Fereastra owner, const std::string& cale, const std::string& nume,
+                                  std::uint16_t producator, DomeniuRii domeniu, int categorieAleasa) {
+    constexpr const char* Titlu = "Import refractiveindex.info";
     std::string octeti;
-    if (!CitesteFisierImport(owner, cale, octeti)) return 1;
-    const MaterialRii r = CitesteMaterialRii(octeti, nume, producator);
+    if (!CitesteFisierImport(owner, cale, octeti)) return RezultatOperatie::Esec();
+    MaterialRii r = CitesteMaterialRii(octeti, nume, producator, domeniu);
+    RezultatOperatie rezultat;
     if (!r.ok) {
-        MesajBox(owner, cale + ": " + r.eroare + "\nMaterialul nu a fost salvat.", "ATENTIE!",
-                 stil::MB_OK | stil::MB_ICONEXCLAMATION);
-        return 1;
+        rezultat = RezultatOperatie::Esec(cale + ": " + r.eroare);
+    } else {
+        for (const std::string& t : r.referinte) AfiseazaMesajInLista(cale + ": " + t, NivelInformatie);
+        for (const std::string& t : r.mesaje) AfiseazaMesajInLista(cale + ": " + t, NivelInformatie);
+        CategoriiImport categorii(path_sticle, categorieAleasa);
+        r.m.categorie = categorii.categorie(r.m);
+        OptiuniStocare o;
+        o.sursa = SursaDinOcteti(cale, octeti);
+        o.titlu = Titlu;
+        rezultat = StocheazaMateriale(owner, path_sticle, {&r.m, 1}, o);
+        if (rezultat.schimbate() > 0) {
+            if (!r.textAbatere.empty()) rezultat.note.push_back(r.textAbatere);
+            if (const std::string t = categorii.raport(); !t.empty()) rezultat.note.push_back(t);
+        }
     }
-    for (const std::string& t : r.referinte) AfiseazaMesajInLista(cale + ": " + t, NivelInformatie);
-    for (const std::string& t : r.mesaje) AfiseazaMesajInLista(cale + ": " + t, NivelInformatie);
-    MaterialOptic m = r.m;
-    return CautaMaterialOptic(path_sticle, m, owner, SalveazaOp) == 0 ? 0 : 1;
+    RaporteazaRezultat(owner, Titlu, rezultat);
+    return rezultat;
 }
 
 }  // namespace vitramor

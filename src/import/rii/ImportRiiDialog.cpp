@@ -9,7 +9,10 @@
 
 #include "fileutil/AlegereFisier.h"
 #include "import/FisierImport.h"
+#include "database/CategorieImportDialog.h"
 #include "import/rii/ImportRii.h"
+#include "record/LimiteFizice.h"
+#include "record/NumarCatalog.h"
 #include "settings/Directoare.h"
 #include "suite/UnitatiDialog.h"
 #include "suite/ProducatoriComboUi.h"
@@ -18,7 +21,7 @@ namespace vitramor {
 
 namespace {
 
-constexpr int Latime = 260, Inaltime = 170;
+constexpr int Latime = 260, Inaltime = 186;
 constexpr int LungimeNume = 15;
 
 }  // namespace
@@ -58,18 +61,52 @@ ImportRiiDialog::ImportRiiDialog(QWidget* parent, std::string cale, std::string 
     UmpleComboProducatori(producator_, this);
     producator_->setCurrentIndex(ProducatorImplicitRii);
 
-    importa_ = ButonDialog(this, QStringLiteral("Importa"), raspuns::IDOK, Latime - 100, 148, 45, 14);
-    QPushButton* renunta = ButonDialog(this, QStringLiteral("Renunta"), raspuns::IDCANCEL, Latime - 50, 148, 45, 14);
+    auto* etDomeniu = new QLabel(QStringLiteral("Domeniu [nm]:"), this);
+    u.plaseaza(etDomeniu, 5, 140, 55, 10);
+    const auto capat = [&](int id, int x) {
+        auto* e = new QLineEdit(this);
+        e->setObjectName(QString::number(id));
+        e->setPlaceholderText(QStringLiteral("tot fisierul"));
+        u.plaseaza(e, x, 138, 60, 12);
+        connect(e, &QLineEdit::editingFinished, this, &ImportRiiDialog::descrie);
+        return e;
+    };
+    deLa_ = capat(IdDeLaRii, 62);
+    u.plaseaza(new QLabel(QStringLiteral("-"), this), 125, 140, 5, 10);
+    panaLa_ = capat(IdPanaLaRii, 132);
+
+    importa_ = ButonDialog(this, QStringLiteral("Importa"), raspuns::IDOK, Latime - 100, 164, 45, 14);
+    QPushButton* renunta = ButonDialog(this, QStringLiteral("Renunta"), raspuns::IDCANCEL, Latime - 50, 164, 45, 14);
     importa_->setDefault(true);
     connect(importa_, &QPushButton::clicked, this, &ImportRiiDialog::importa);
     connect(renunta, &QPushButton::clicked, this, &QDialog::reject);
+    descrie();
+}
 
+bool ImportRiiDialog::domeniu(DomeniuRii& d, std::string& motiv) const {
+    const std::string de = deLa_->text().trimmed().toStdString(), pana = panaLa_->text().trimmed().toStdString();
+    d = {};
+    if (de.empty() && pana.empty()) return true;
+    if (!NumarCatalog(de, d.deLa) || !NumarCatalog(pana, d.panaLa) || !MotivLungimeUnda(d.deLa).empty() ||
+        !MotivLungimeUnda(d.panaLa).empty() || !(d.deLa < d.panaLa)) {
+        motiv = "Domeniul se da prin doua lungimi de unda intre 10 si 1000000 nm, prima mai mica.";
+        return false;
+    }
+    return true;
+}
+
+void ImportRiiDialog::descrie() {
     // What the file will give, shown before anything is stored.
-    const MaterialRii proba = CitesteMaterialRii(continut_, "x", ProducatorImplicitRii);
+    DomeniuRii d;
+    std::string motiv;
+    const bool areDomeniu = domeniu(d, motiv);
+    const MaterialRii proba = CitesteMaterialRii(continut_, "x", ProducatorImplicitRii, d);
     QString text;
-    if (!proba.ok) {
+    importa_->setEnabled(areDomeniu && proba.ok);
+    if (!areDomeniu) {
+        text = QString::fromStdString(motiv);
+    } else if (!proba.ok) {
         text = QStringLiteral("Fisierul nu poate fi importat: ") + QString::fromStdString(proba.eroare);
-        importa_->setEnabled(false);
     } else {
         int puncte = 0;
         while (puncte < NumarSloturiEditabile && proba.m.lambda_indici[puncte] > 0) ++puncte;
@@ -79,6 +116,7 @@ ImportRiiDialog::ImportRiiDialog(QWidget* parent, std::string cale, std::string 
                    .arg(puncte)
                    .arg(proba.m.domeniu_n[0])
                    .arg(proba.m.domeniu_n[1]);
+        if (!proba.textAbatere.empty()) text += QStringLiteral("\n") + QString::fromStdString(proba.textAbatere);
         for (const std::string& t : proba.mesaje) text += QStringLiteral("\n") + QString::fromStdString(t);
         for (const std::string& t : proba.referinte) text += QStringLiteral("\n") + QString::fromStdString(t);
     }
@@ -96,7 +134,17 @@ void ImportRiiDialog::importa() {
         MesajBox(owner, "Alegeti producatorul materialului.", "ATENTIE!", stil::MB_OK | stil::MB_ICONEXCLAMATION);
         return;
     }
-    if (ImportaFisierRii(owner, cale_, nume, static_cast<std::uint16_t>(producator_->currentIndex())) == 0) accept();
+    DomeniuRii d;
+    std::string motiv;
+    if (!domeniu(d, motiv)) {
+        MesajBox(owner, motiv, "ATENTIE!", stil::MB_OK | stil::MB_ICONEXCLAMATION);
+        return;
+    }
+    const int categorie = AlegeCategorieImport(this, path_sticle);
+    if (categorie == -2) return;
+    if (ImportaFisierRii(owner, cale_, nume, static_cast<std::uint16_t>(producator_->currentIndex()), d, categorie)
+            .reusit())
+        accept();
 }
 
 void ComandaImportRii(QWidget* fereastraPrincipala) {

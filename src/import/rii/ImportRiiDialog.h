@@ -1,10 +1,14 @@
 #pragma once
 // A refractiveindex.info file before it is stored: what it holds (the
-// references, how its data will be taken, or why it cannot be), the name
-// the material gets and its producer (evaporation unless changed).
+// references, how its data will be taken and how closely the stored table
+// follows the file, or why it cannot be), the name the material gets, its
+// producer (evaporation unless changed) and the range of wavelengths kept
+// (empty fields: the whole file).
 
 #include <QDialog>
 #include <string>
+
+#include "import/rii/ImportRii.h"
 
 class QComboBox;
 class QLineEdit;
@@ -16,6 +20,8 @@ namespace vitramor {
 inline constexpr int IdNumeRii = 1211;
 inline constexpr int IdProducatorRii = 1212;
 inline constexpr int IdDescriereRii = 1213;
+inline constexpr int IdDeLaRii = 1214;
+inline constexpr int IdPanaLaRii = 1215;
 
 class ImportRiiDialog : public QDialog {
     Q_OBJECT
@@ -24,12 +30,19 @@ public:
 
 public Q_SLOTS:
     void importa();
+    // The description again, for the range in the fields.
+    void descrie();
 
 private:
+    // The range of the two fields; false, with the reason, when they do not make one.
+    bool domeniu(DomeniuRii& d, std::string& motiv) const;
+
     std::string cale_;
     std::string continut_;
     QLineEdit* nume_;
     QComboBox* producator_;
+    QLineEdit* deLa_;
+    QLineEdit* panaLa_;
     QPlainTextEdit* descriere_;
     QPushButton* importa_;
 };

@@ -11,6 +11,7 @@
 #include <optional>
 #include <string_view>
 
+#include "database/CategoriiMaterial.h"
 #include "fileutil/UtilitatiFisiere.h"
 #include "messages/ListaMesaje.h"
 #include "record/ConversiiMaterial.h"
@@ -388,6 +389,7 @@ RezultatOperatie ImportaSticleSchott(std::istream& in, const OptiuniImportSchott
     BlocSchott bloc;
     std::vector<MaterialOptic> sticle;
     RezultatOperatie oprire;
+    CategoriiImport categorii(path_sticle, o.categorie);
     while (CitesteBlocSchott(cititor, bloc)) {
         const std::string nume = NumeDinLinieSchott(bloc.linii[0]);
         if (bloc.linieLunga >= 0) {
@@ -417,9 +419,11 @@ RezultatOperatie ImportaSticleSchott(std::istream& in, const OptiuniImportSchott
             raportor.avertizare(TextFormatat("Fisierul %s se termina in blocul sticlei %s, dupa %d din cele %d linii; "
                                          "toate valorile sticlei erau citite si sticla a fost salvata.",
                                          fisier, nume.c_str(), bloc.liniiCitite, LiniiBlocSchott));
+        m.categorie = categorii.categorie(m);
         if (o.raport) o.raport(TextClaseChimiceSchott(m));
     }
     raportor.incheie();
+    if (const std::string t = categorii.raport(); !t.empty()) AfiseazaMesajInLista(o.numeFisier + ": " + t, NivelAvertizare);
     if (sticle.empty() && oprire.refuzate.empty())
         return RezultatOperatie::Esec("Fisierul " + o.numeFisier + " nu contine nicio sticla.");
     OptiuniStocare stocare;

@@ -111,6 +111,9 @@ struct OptiuniImportSchott {
     std::string numeFisier = NumeFisierSchott;  // as the messages name the file
     RaportSticlaSchott raport;
     PoliticaConflict laConflict = PoliticaConflict::Intreaba;
+    // The category entry the user picked for the glasses the Abbe diagram
+    // cannot place (CategoriiImport), -1 for none.
+    int categorie = -1;
 };
 
 inline constexpr const char* TitluImportSchott = "Import sticle Schott";

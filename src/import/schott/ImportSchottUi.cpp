@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QWidget>
 
+#include "database/CategorieImportDialog.h"
 #include "fileutil/AlegereFisier.h"
 #include "import/schott/ImportSchott.h"
 #include "settings/Directoare.h"
@@ -17,6 +18,8 @@ bool ComandaImportSchott(QWidget* fereastraPrincipala) {
     std::string nume = NumeFisierSchott;
     if (AlegeFisierDeschidere(optiuni.owner, tipfisier::CatalogSchott, director, nume) != 0) return false;
     optiuni.numeFisier = nume;
+    optiuni.categorie = AlegeCategorieImport(fereastraPrincipala, path_sticle);
+    if (optiuni.categorie == -2) return false;
     RaporteazaRezultat(optiuni.owner, TitluImportSchott, ImportaFisierSchott(director + "/" + nume, optiuni));
     return true;
 }

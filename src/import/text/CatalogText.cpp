@@ -8,6 +8,7 @@
 #include <memory>
 #include <span>
 
+#include "database/CategoriiMaterial.h"
 #include "import/text/ColoaneText.h"
 #include "messages/ListaMesaje.h"
 #include "record/CodificareText.h"
@@ -123,7 +124,7 @@ std::vector<IntrareCatalogText> ListeazaCatalogText(int cod, std::istream& in, c
 
 RezultatOperatie ImportaCatalogText(int cod, std::istream& in, std::istream* in1, std::vector<int> linii,
                                     MaterialOptic& lucru, Fereastra owner, PoliticaConflict laConflict,
-                                    const SursaMateriale& sursa) {
+                                    const SursaMateriale& sursa, int categorieAleasa) {
     const DescriereCatalogText* d = DescriereCatalog(cod);
     if (!d) return RezultatOperatie::Esec(TextFormatat("Catalogul cu codul %d nu exista.", cod));
     std::sort(linii.begin(), linii.end());
@@ -153,8 +154,10 @@ RezultatOperatie ImportaCatalogText(int cod, std::istream& in, std::istream* in1
     }
     std::vector<MaterialOptic> sticle(alese.size());
     std::vector<StareLinieText> stari(alese.size());
+    CategoriiImport categorii(path_sticle, categorieAleasa);
     for (std::size_t i = 0; i < alese.size(); ++i) {
         stari[i] = ParseazaLinieCatalogText(cod, alese[i].first, alese[i].second, sticle[i]);
+        if (stari[i] == StareLinieText::Stocheaza) sticle[i].categorie = categorii.categorie(sticle[i]);
         if (i % 256 == 0) platforma().progres(i, alese.size());
     }
     // Until here nothing has changed: a stop leaves the database and the
@@ -188,6 +191,7 @@ RezultatOperatie ImportaCatalogText(int cod, std::istream& in, std::istream* in1
                 break;
         }
     }
+    if (const std::string t = categorii.raport(); !t.empty()) AfiseazaMesajInLista(t, NivelAvertizare);
     OptiuniStocare o;
     o.laConflict = laConflict;
     o.sursa = sursa;
@@ -211,7 +215,8 @@ bool ListeazaFisierCatalogText(int cod, const std::string& cale, std::vector<Int
 }
 
 RezultatOperatie ImportaFisierCatalogText(int cod, const std::string& cale, const std::vector<int>& linii,
-                                          MaterialOptic& lucru, Fereastra owner, PoliticaConflict laConflict) {
+                                          MaterialOptic& lucru, Fereastra owner, PoliticaConflict laConflict,
+                                          int categorieAleasa) {
     const bool pilkington = cod == CodCatalogPilkington;
     const std::string fisier = pilkington ? CaleInDirector(cale, NumeFisierPilkington2) : cale;
     std::ifstream in;
@@ -220,7 +225,7 @@ RezultatOperatie ImportaFisierCatalogText(int cod, const std::string& cale, cons
     if (pilkington && !Deschide(CaleInDirector(cale, NumeFisierPilkington1), in1))
         return RezultatOperatie::Esec("Eroare deschidere fisier " + CaleInDirector(cale, NumeFisierPilkington1));
     return ImportaCatalogText(cod, in, pilkington ? &in1 : nullptr, linii, lucru, owner, laConflict,
-                             SursaDinFisier(fisier));
+                              SursaDinFisier(fisier), categorieAleasa);
 }
 
 }  // namespace vitramor

@@ -86,10 +86,11 @@ StareLinieText ParseazaLinieCatalogText(int cod, std::string_view linie, std::st
 // Imports the selected data lines (in any order; glasses are stored in file
 // order) through the one store, each built in `lucru`; a line whose glass
 // cannot be built is refused with its reason. For code 5 `in` is
-// Pilkington_2.txt and `in1` Pilkington_1.txt.
+// Pilkington_2.txt and `in1` Pilkington_1.txt. Each glass's category
+// follows CategoriiImport, with the entry the user picked (-1 none).
 RezultatOperatie ImportaCatalogText(int cod, std::istream& in, std::istream* in1, std::vector<int> linii,
                                     MaterialOptic& lucru, Fereastra owner, PoliticaConflict laConflict,
-                                    const SursaMateriale& sursa);
+                                    const SursaMateriale& sursa, int categorieAleasa = -1);
 
 inline constexpr const char* TitluImportCatalogText = "Import catalog text";
 
@@ -99,6 +100,7 @@ inline constexpr const char* TitluImportCatalogText = "Import catalog text";
 bool ListeazaFisierCatalogText(int cod, const std::string& cale, std::vector<IntrareCatalogText>& intrari,
                                Fereastra owner);
 RezultatOperatie ImportaFisierCatalogText(int cod, const std::string& cale, const std::vector<int>& linii,
-                                          MaterialOptic& lucru, Fereastra owner, PoliticaConflict laConflict);
+                                          MaterialOptic& lucru, Fereastra owner, PoliticaConflict laConflict,
+                                          int categorieAleasa = -1);
 
 }  // namespace vitramor

@@ -9,6 +9,7 @@
 #include <QSignalBlocker>
 #include <filesystem>
 
+#include "database/CategorieImportDialog.h"
 #include "fileutil/AlegereFisier.h"
 #include "suite/LucruInFundalUi.h"
 #include "import/text/CatalogText.h"
@@ -141,12 +142,14 @@ void ImportCatalogTextDialog::importa() {
     std::vector<int> linii;
     for (const QListWidgetItem* item : lista_->selectedItems()) linii.push_back(item->data(Qt::UserRole).toInt());
     if (linii.empty()) return;
+    const int categorie = AlegeCategorieImport(this, path_sticle);
+    if (categorie == -2) return;
     const std::string sursa = cod_ == CodCatalogPilkington ? DirectorPilkington() : cale_;
     RezultatOperatie r;
     MaterialOptic& lucru = set_.curent();
     Fereastra owner = static_cast<QWidget*>(this);
     RuleazaCuProgres(this, QStringLiteral("Import catalog"), [&] {
-        r = ImportaFisierCatalogText(cod_, sursa, linii, lucru, owner, PoliticaConflict::Intreaba);
+        r = ImportaFisierCatalogText(cod_, sursa, linii, lucru, owner, PoliticaConflict::Intreaba, categorie);
     });
     RaporteazaRezultat(owner, TitluImportCatalogText, r);
     golesteSelectia();
