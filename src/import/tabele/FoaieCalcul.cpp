@@ -169,6 +169,13 @@ bool AnalizeazaFoaie(const FoaieCalcul& foaie, int randAntet, TabelFoaie& tabel)
             c.lungimeBuffer = c.marime + 1;
         }
     }
+    for (std::size_t i = 0; i < antet; ++i)
+        for (const CelulaFoaie& h : randuri[i].celule) {
+            if (h.coloana >= latime) continue;
+            auto& d = tabel.coloane[h.coloana].deasupra;
+            d.resize(antet);
+            d[i] = h.tip == CelulaFoaie::Text ? h.text : QString::number(h.numar, 'g', 15).toStdString();
+        }
     tabel.primulRandDate = antet + 1;
     return true;
 }
