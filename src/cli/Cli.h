@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "database/StocareMateriale.h"
 #include "record/MaterialOptic.h"
 
 namespace vitramor::cli {
@@ -16,6 +17,7 @@ inline constexpr int IesireOk = 0;
 inline constexpr int IesireEsec = 1;
 inline constexpr int IesireUtilizare = 2;
 inline constexpr int IesireIntrebare = 3;
+inline constexpr int IesirePartiala = 4;
 
 // What a command gets: its own arguments (options before the command are
 // already applied to the directory buffers) and the two streams.
@@ -98,6 +100,15 @@ long CitesteIntreg(const std::string& text, const char* ce, long minim, long max
 double CitesteReal(const std::string& text, const char* ce);
 // Takes a leading flag (such as "--all") off the arguments; true when it was there.
 bool ScoateOptiune(Context& c, const std::string& optiune);
+// "--on-conflict replace|rename|skip" taken from anywhere among the
+// arguments; without it a conflict is a question.
+PoliticaConflict ScoatePoliticaConflict(Context& c);
+// "--select 0,3,7": entry numbers counted from 0, each below `numar` and
+// each given once; a wrong one is a usage error that names it.
+std::vector<std::size_t> CitesteSelectie(const std::string& text, std::size_t numar);
+// A data-changing command's end: its summary on standard error, and the
+// exit status that follows from the same outcome.
+int IesireDinRezultat(const char* titlu, const RezultatOperatie& r);
 void CereArgumente(const Context& c, std::size_t minim, std::size_t maxim);
 
 }  // namespace vitramor::cli

@@ -1,7 +1,9 @@
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 
 #include "cli/Cli.h"
 #include "record/CodificareText.h"
@@ -20,8 +22,8 @@ const std::vector<DescriereComanda>& comenzi() {
         {"delete", ComandaDelete, "delete [--all] NAME", true},
         {"clean", ComandaClean, "clean", true},
         {"delete-producer", ComandaDeleteProducer, "delete-producer [--ask] CODE", true},
-        {"import-schott", ComandaImportSchott, "import-schott FILE", true},
-        {"import-agf", ComandaImportAgf, "import-agf [--select LIST] [--producer CODE] [--list] FILE", true},
+        {"import-schott", ComandaImportSchott, "import-schott [--on-conflict replace|rename|skip] FILE", true},
+        {"import-agf", ComandaImportAgf, "import-agf [--select LIST] [--producer CODE] [--on-conflict replace|rename|skip] [--list] FILE", true},
         {"import-rii", ComandaImportRii, "import-rii --name NAME [--producer CODE] FILE", true},
         {"check", ComandaCheck, "check [--n-precision X] [--k-precision Y] [--no-n] [--k]", true},
         {"report", ComandaReport, "report NAME", true},
@@ -32,8 +34,8 @@ const std::vector<DescriereComanda>& comenzi() {
         {"export-rii", ComandaExportRii, "export-rii NAME FILE", true},
         {"transmittance", ComandaTransmittance, "transmittance NAME [THICKNESS]", true},
         {"k-from-transmittance", ComandaKFromTransmittance, "k-from-transmittance NAME", true},
-        {"import-text", ComandaImportText, "import-text [--select LIST] [--list] CODE PATH", true},
-        {"import-db", ComandaImportDb, "import-db [--select LIST] FILE", true},
+        {"import-text", ComandaImportText, "import-text [--select LIST] [--on-conflict replace|rename|skip] [--list] CODE PATH", true},
+        {"import-db", ComandaImportDb, "import-db [--select LIST] [--on-conflict replace|rename|skip] FILE", true},
         {"convert", ComandaConvert, "convert OLD NEW", false},
         {"fix-producers", ComandaFixProducers, "fix-producers IN OUT", false},
         {"recover", ComandaRecover, "recover --list | recover N", true},
@@ -116,6 +118,41 @@ bool ScoateOptiune(Context& c, const std::string& optiune) {
     if (c.argumente.empty() || c.argumente.front() != optiune) return false;
     c.argumente.erase(c.argumente.begin());
     return true;
+}
+
+PoliticaConflict ScoatePoliticaConflict(Context& c) {
+    auto& a = c.argumente;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (a[i] != "--on-conflict") continue;
+        if (i + 1 >= a.size()) throw EroareUtilizare{"--on-conflict needs replace, rename or skip"};
+        const std::optional<PoliticaConflict> p = PoliticaConflictDinText(a[i + 1]);
+        if (!p) throw EroareUtilizare{"--on-conflict takes replace, rename or skip, not \"" + a[i + 1] + "\""};
+        a.erase(a.begin() + static_cast<std::ptrdiff_t>(i), a.begin() + static_cast<std::ptrdiff_t>(i) + 2);
+        return *p;
+    }
+    return PoliticaConflict::Intreaba;
+}
+
+std::vector<std::size_t> CitesteSelectie(const std::string& text, std::size_t numar) {
+    if (numar == 0) throw EroareUtilizare{"the file holds no entry to select"};
+    std::vector<std::size_t> alese;
+    std::vector<bool> vazute(numar, false);
+    std::size_t i = 0;
+    while (i <= text.size()) {
+        const std::size_t virgula = std::min(text.find(',', i), text.size());
+        const auto n = static_cast<std::size_t>(
+            CitesteIntreg(text.substr(i, virgula - i), "an entry of --select", 0, static_cast<long>(numar) - 1));
+        if (vazute[n]) throw EroareUtilizare{"entry " + std::to_string(n) + " is given twice in --select"};
+        vazute[n] = true;
+        alese.push_back(n);
+        i = virgula + 1;
+    }
+    return alese;
+}
+
+int IesireDinRezultat(const char* titlu, const RezultatOperatie& r) {
+    RaporteazaRezultat(nullptr, titlu, r);
+    return r.codIesire();
 }
 
 void CereArgumente(const Context& c, std::size_t minim, std::size_t maxim) {

@@ -1,5 +1,4 @@
 #include <cstdio>
-#include <sstream>
 
 #include "cli/Cli.h"
 #include "import/FisierImport.h"
@@ -45,16 +44,14 @@ Optiuni CitesteOptiuni(const Context& c, bool agf) {
 
 std::vector<bool> Selectie(const std::string& lista, std::size_t sticle) {
     std::vector<bool> s(sticle, false);
-    std::stringstream in(lista);
-    for (std::string numar; std::getline(in, numar, ',');)
-        s[static_cast<std::size_t>(CitesteIntreg(numar, "an entry number of --select", 0,
-                                                 static_cast<long>(sticle) - 1))] = true;
+    for (std::size_t i : CitesteSelectie(lista, sticle)) s[i] = true;
     return s;
 }
 
 }  // namespace
 
 int ComandaImportAgf(Context& c) {
+    const PoliticaConflict laConflict = ScoatePoliticaConflict(c);
     const Optiuni o = CitesteOptiuni(c, true);
     std::string octeti;
     if (!CitesteFisierImport(nullptr, o.fisier, octeti)) return IesireEsec;
@@ -65,12 +62,11 @@ int ComandaImportAgf(Context& c) {
     }
     const int producator = o.producator >= 0 ? o.producator : ProducatorDinNumeFisierAgf(o.fisier);
     if (producator < 0) throw EroareUtilizare{"the file name names no known producer: give --producer CODE"};
-    if (o.areSelectie && catalog.sticle.empty()) throw EroareUtilizare{"the file holds no glass to select"};
     const std::vector<bool> selectie =
-        o.areSelectie ? Selectie(o.selectie, catalog.sticle.size()) : SelectieImplicitaAgf(catalog);
-    const RezultatImportAgf r =
-        ImportaSticleAgf(nullptr, o.fisier, catalog, selectie, static_cast<std::uint16_t>(producator));
-    return r.ok() ? IesireOk : IesireEsec;
+        o.areSelectie && !catalog.sticle.empty() ? Selectie(o.selectie, catalog.sticle.size())
+                                                 : SelectieImplicitaAgf(catalog);
+    return IesireDinRezultat(TitluImportAgf, ImportaSticleAgf(nullptr, o.fisier, SursaDinOcteti(o.fisier, octeti), catalog, selectie,
+                                                              static_cast<std::uint16_t>(producator), laConflict));
 }
 
 int ComandaImportRii(Context& c) {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cli/Cli.h"
+#include "database/StergereMateriale.h"
 #include "fileutil/UtilitatiFisiere.h"
 #include "platform/Platforma.h"
 #include "settings/Directoare.h"
@@ -35,14 +36,18 @@ int ComandaStore(Context& c) {
                  stil::MB_OK | stil::MB_ICONEXCLAMATION);
         return IesireEsec;
     }
-    // Stored a block at a time through the one-pass store: linear in the
-    // records, and memory bounded whatever the size of the file.
+    // Stored a block at a time through the one store: linear in the
+    // records, and memory bounded whatever the size of the file. A record
+    // file replaces the materials of its names, whoever made them.
     constexpr std::size_t RecorduriPeLot = 4096;
+    OptiuniStocare o;
+    o.laConflict = PoliticaConflict::Inlocuieste;
+    o.sursa = SursaDinFisier(cale);
     std::vector<MaterialOptic> lot;
-    bool esec = false;
+    RezultatOperatie rezultat = RezultatOperatie::Nimic();
     const auto salveazaLot = [&] {
-        std::vector<int> coduri;
-        if (!esec && !lot.empty()) esec = SalveazaMaterialeOptice(path_sticle, lot, nullptr, coduri) != 0;
+        if (rezultat.stare != StareOperatie::Esuat && !lot.empty())
+            rezultat.adauga(StocheazaMateriale(nullptr, path_sticle, lot, o));
         lot.clear();
     };
     const ParcurgereFisier r = ParcurgeMateriale(f.get(), [&](const MaterialOptic& m, std::size_t) {
@@ -50,11 +55,11 @@ int ComandaStore(Context& c) {
         if (lot.size() == RecorduriPeLot) salveazaLot();
     });
     if (r.cod == 0) salveazaLot();
-    if (esec) return IesireEsec;
     if (r.cod != 0) {
-        MesajBox(nullptr, "Eroare citire fisier " + cale + ": " + TextEroareSistem(r.cod), "Read",
-                 stil::MB_OK | stil::MB_ICONEXCLAMATION);
-        return IesireEsec;
+        RezultatOperatie esec = RezultatOperatie::Esec("Eroare citire fisier " + cale + ": " + TextEroareSistem(r.cod));
+        esec.adauga(rezultat);
+        esec.stare = StareOperatie::Esuat;
+        return IesireDinRezultat("Store", esec);
     }
     if (r.octetiRest != 0) {
         // A trailing fragment is not a record: everything before it was stored.
@@ -63,15 +68,16 @@ int ComandaStore(Context& c) {
                      " octeti care nu formeaza o inregistrare; au fost ignorati",
                  "ATENTIE!", stil::MB_OK | stil::MB_ICONASTERISK);
     }
-    return IesireOk;
+    if (rezultat.stare == StareOperatie::NimicDeFacut)
+        rezultat = RezultatOperatie::Esec("Fisierul " + cale + " nu contine nicio inregistrare intreaga.");
+    return IesireDinRezultat("Store", rezultat);
 }
 
 int ComandaDelete(Context& c) {
     const bool toate = ScoateOptiune(c, "--all");
     CereArgumente(c, 1, 1);
-    MaterialOptic m = inregistrareCuNume(NumeMaterialDinArgument(c.argumente[0]));
-    return CautaMaterialOptic(path_sticle, m, nullptr, toate ? StergeToateOp : StergeOp) == 0 ? IesireOk
-                                                                                              : IesireEsec;
+    return IesireDinRezultat("Stergere material", StergeMaterialeCuNume(nullptr, path_sticle,
+                                                                        NumeMaterialDinArgument(c.argumente[0]), toate));
 }
 
 int ComandaClean(Context& c) {

@@ -16,20 +16,6 @@ namespace vitramor::cli {
 
 namespace {
 
-// "--select 0,3,7": entry numbers counted from 0, each below `numar`.
-std::vector<int> CitesteSelectie(const std::string& text, std::size_t numar) {
-    std::vector<int> alese;
-    std::size_t i = 0;
-    while (i <= text.size()) {
-        const std::size_t virgula = std::min(text.find(',', i), text.size());
-        const long n = CitesteIntreg(text.substr(i, virgula - i), "an entry of --select", 0,
-                                     static_cast<long>(numar) - 1);
-        alese.push_back(static_cast<int>(n));
-        i = virgula + 1;
-    }
-    return alese;
-}
-
 // Takes "--select LIST" off the front of the arguments, with --list in any
 // order around it.
 std::optional<std::string> ScoateSelectie(Context& c, bool* lista) {
@@ -52,6 +38,7 @@ std::optional<std::string> ScoateSelectie(Context& c, bool* lista) {
 }  // namespace
 
 int ComandaImportText(Context& c) {
+    const PoliticaConflict laConflict = ScoatePoliticaConflict(c);
     bool lista = false;
     const std::optional<std::string> selectie = ScoateSelectie(c, &lista);
     CereArgumente(c, 2, 2);
@@ -66,16 +53,21 @@ int ComandaImportText(Context& c) {
     }
     std::vector<int> linii;
     if (selectie) {
-        for (int i : CitesteSelectie(*selectie, intrari.size())) linii.push_back(intrari[static_cast<std::size_t>(i)].linie);
+        for (std::size_t i : CitesteSelectie(*selectie, intrari.size())) linii.push_back(intrari[i].linie);
     } else {
         for (const IntrareCatalogText& e : intrari) linii.push_back(e.linie);
     }
-    RezultatImportText r;
-    if (!ImportaFisierCatalogText(cod, cale, linii, CurentSauPrimulNou(setLucru()), nullptr, r)) return IesireEsec;
-    return r.salvate == r.sticle ? IesireOk : IesireEsec;
+    if (intrari.empty()) {
+        return IesireDinRezultat(TitluImportCatalogText,
+                                 RezultatOperatie::Esec("Fisierul " + cale + " nu contine nicio sticla a catalogului."));
+    }
+    return IesireDinRezultat(TitluImportCatalogText, ImportaFisierCatalogText(cod, cale, linii,
+                                                                              CurentSauPrimulNou(setLucru()), nullptr,
+                                                                              laConflict));
 }
 
 int ComandaImportDb(Context& c) {
+    const PoliticaConflict laConflict = ScoatePoliticaConflict(c);
     const std::optional<std::string> selectie = ScoateSelectie(c, nullptr);
     CereArgumente(c, 1, 1);
     const std::filesystem::path cale(c.argumente[0]);
@@ -84,15 +76,17 @@ int ComandaImportDb(Context& c) {
 
     std::vector<std::string> nume;
     if (!ListeazaBazaDate(nullptr, director, fisier, nume)) return IesireEsec;
+    if (nume.empty()) {
+        return IesireDinRezultat(TitluImportBazaDate, RezultatOperatie::Esec("Fisierul " + c.argumente[0] +
+                                                                             " nu contine nicio inregistrare intreaga."));
+    }
     std::vector<int> indici;
     if (selectie) {
-        indici = CitesteSelectie(*selectie, nume.size());
+        for (std::size_t i : CitesteSelectie(*selectie, nume.size())) indici.push_back(static_cast<int>(i));
     } else {
         for (std::size_t i = 0; i < nume.size(); ++i) indici.push_back(static_cast<int>(i));
     }
-    int salvate = 0;
-    if (!ImportaDinBazaDate(nullptr, director, fisier, indici, &salvate)) return IesireEsec;
-    return salvate == static_cast<int>(indici.size()) ? IesireOk : IesireEsec;
+    return IesireDinRezultat(TitluImportBazaDate, ImportaDinBazaDate(nullptr, director, fisier, indici, laConflict));
 }
 
 }  // namespace vitramor::cli

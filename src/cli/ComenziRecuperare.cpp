@@ -27,8 +27,12 @@ int ComandaRecover(Context& c) {
                  "ATENTIE!", stil::MB_OK | stil::MB_ICONEXCLAMATION);
         return IesireEsec;
     }
-    MaterialOptic m = intrari[static_cast<std::size_t>(n - 1)].material;
-    return CautaMaterialOptic(path_sticle, m, nullptr, SalveazaOp) == 0 ? IesireOk : IesireEsec;
+    // The record comes back as it was, over whatever holds its name now.
+    OptiuniStocare o;
+    o.laConflict = PoliticaConflict::Inlocuieste;
+    o.sursa.fisier = NumeFisierRecuperare;
+    const MaterialOptic m = intrari[static_cast<std::size_t>(n - 1)].material;
+    return IesireDinRezultat("Recuperare", StocheazaMateriale(nullptr, path_sticle, std::span(&m, 1), o));
 }
 
 int ComandaRestoreArchive(Context& c) {

@@ -32,7 +32,10 @@ int ComandaKFromTransmittance(Context& c) {
     // A No keeps the k table, and the database, as they were.
     const int r = ComandaKDinTransmisie(nullptr, set);
     if (r != 1) return r == 2 ? IesireOk : IesireEsec;
-    return CautaMaterialOptic(path_sticle, set.materiale[0], nullptr, SalveazaOp) == 0 ? IesireOk : IesireEsec;
+    OptiuniStocare o;
+    o.editare = true;
+    o.laConflict = PoliticaConflict::Inlocuieste;
+    return IesireDinRezultat("k din transmisie", StocheazaMateriale(nullptr, path_sticle, set.materiale, o));
 }
 
 }  // namespace vitramor::cli

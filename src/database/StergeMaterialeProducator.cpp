@@ -4,7 +4,10 @@
 #include <cstring>
 #include <string>
 
+#include "database/JurnalMateriale.h"
 #include "database/RescriereBazaDate.h"
+#include "settings/Directoare.h"
+#include "suite/FisierCatalog.h"
 #include "suite/Recuperare.h"
 
 namespace vitramor {
@@ -15,6 +18,7 @@ int StergeMaterialeProducator(Fereastra owner, int producator, bool intreaba, bo
     const auto candidat = [producator](const MaterialOptic& m) {
         return m.producator == producator || (producator == ProducatorEvaporare && m.producator > 15);
     };
+    std::vector<IntrareJurnal> sterse;
     const auto prelucrare = [&](MaterialOptic& m) {
         if (!candidat(m)) return DecizieInregistrare::Pastreaza;
         if (intreaba) {
@@ -24,6 +28,7 @@ int StergeMaterialeProducator(Fereastra owner, int producator, bool intreaba, bo
             if (MesajBox(owner, text, "ATENTIE !", MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != raspuns::IDYES)
                 return DecizieInregistrare::Pastreaza;
         }
+        sterse.push_back({std::string(NumeDinCamp(m.nume)), m.producator, OperatieJurnal::Sters, {}});
         return DecizieInregistrare::Elimina;
     };
 
@@ -31,6 +36,7 @@ int StergeMaterialeProducator(Fereastra owner, int producator, bool intreaba, bo
     const bool ok = RescrieBazaDate(owner, prelucrare, rezultat, !intreaba, RecuperareStergeProducator) != 0;
     if (reusit) *reusit = ok;
     if (!ok) return 0;
+    AdaugaInJurnal(owner, path_sticle, {}, sterse);
     return static_cast<int>(rezultat.eliminate);
 }
 

@@ -68,23 +68,31 @@ std::string NumeNouUnic(std::string_view nume, const std::function<bool(const st
 }
 
 RezultatOperatie StocheazaMateriale(Fereastra owner, const std::string& directorSticle,
-                                    std::span<const MaterialOptic> materiale, const OptiuniStocare& o) {
+                                    std::span<const MaterialOptic> materiale, OptiuniStocare& o) {
     RezultatOperatie r;
+    for (const MaterialOptic& m : materiale) r.articol(NumeUtf8(m), NumeProducator(m.producator), {});
     // Refused materials are named and left out before the database is touched.
     std::vector<MaterialOptic> bune;
+    std::vector<std::size_t> dinSursa;
     bune.reserve(materiale.size());
-    for (const MaterialOptic& m : materiale) {
+    auto refuza = [&](std::size_t i, std::string motiv) {
+        r.articole[i].rezultat = "refuzat";
+        r.articole[i].detalii = motiv;
+        r.refuza(NumeUtf8(materiale[i]), std::move(motiv));
+    };
+    for (std::size_t i = 0; i < materiale.size(); ++i) {
+        const MaterialOptic& m = materiale[i];
         if (!NumeMaterialCurat(m.nume)) {
-            r.refuza(NumeUtf8(m), "numele nu poate fi salvat: un nume are 1 pana la 15 caractere, fara caractere "
-                                  "de control");
+            refuza(i, "numele nu poate fi salvat: un nume are 1 pana la 15 caractere, fara caractere de control");
             continue;
         }
         const std::vector<std::string> motive = ValoriNefizice(m);
         if (!motive.empty()) {
-            r.refuza(NumeUtf8(m), Alaturate(motive));
+            refuza(i, Alaturate(motive));
             continue;
         }
         bune.push_back(m);
+        dinSursa.push_back(i);
     }
     if (bune.empty()) return r;
 
@@ -103,7 +111,7 @@ RezultatOperatie StocheazaMateriale(Fereastra owner, const std::string& director
             const auto [it, nou] = primul.emplace(nume, i);
             primulAlNumelui[i] = it->second;
             const MaterialOptic* e = g.existente[i];
-            if (!nou) {
+            if (!nou || o.numeStocate.count(nume) > 0) {
                 clase[i] = Clasa::ConflictLot;
             } else if (!e) {
                 clase[i] = Clasa::Nou;
@@ -129,6 +137,7 @@ RezultatOperatie StocheazaMateriale(Fereastra owner, const std::string& director
             politica = ales == 0 ? PoliticaConflict::Redenumeste
                        : ales == 1 ? PoliticaConflict::Sari
                                    : PoliticaConflict::Inlocuieste;
+            o.laConflict = politica;
         }
         std::unordered_set<std::string> noi;
         auto folosit = [&](const std::string& nume) {
@@ -141,7 +150,7 @@ RezultatOperatie StocheazaMateriale(Fereastra owner, const std::string& director
             } else if (politica == PoliticaConflict::Redenumeste) {
                 decizii[i].numeNou = NumeNouUnic(Nume(bune[i]), folosit);
                 noi.insert(decizii[i].numeNou);
-            } else if (clase[i] == Clasa::ConflictLot) {
+            } else if (clase[i] == Clasa::ConflictLot && primulAlNumelui[i] != i) {
                 // The later material of the lot replaces the earlier one.
                 decizii[primulAlNumelui[i]].salveaza = false;
                 primulAlNumelui[i] = i;
@@ -156,15 +165,20 @@ RezultatOperatie StocheazaMateriale(Fereastra owner, const std::string& director
     const int cod = SalveazaMaterialeOptice(directorSticle, bune, owner, coduri, decide);
     if (anulat) return RezultatOperatie::Anulare();
     if (cod != CatalogOk) {
-        RezultatOperatie esec = RezultatOperatie::Esec();
-        esec.refuzate = r.refuzate;
-        return esec;
+        // The write failed and was reported; nothing was stored.
+        r.stare = StareOperatie::Esuat;
+        for (std::size_t i : dinSursa) r.articole[i].rezultat = "nesalvat";
+        return r;
     }
 
     std::vector<IntrareJurnal> jurnal;
     for (std::size_t i = 0; i < n; ++i) {
+        RezultatOperatie::Articol& a = r.articole[dinSursa[i]];
         if (coduri[i] == MaterialNestocat) {
             ++r.sarite;
+            a.rezultat = "sarit";
+            a.detalii = clase[i] == Clasa::ConflictLot ? "numele apare a doua oara in sursa"
+                                                       : "numele este al altui material";
             continue;
         }
         IntrareJurnal j{Nume(bune[i]), bune[i].producator, OperatieJurnal::Nou, campuri[i]};
@@ -173,17 +187,26 @@ RezultatOperatie StocheazaMateriale(Fereastra owner, const std::string& director
             j.nume = decizii[i].numeNou;
             j.operatie = OperatieJurnal::Redenumit;
             j.campuri = "nume";
+            a.rezultat = "redenumit";
+            a.detalii = "salvat ca " + Utf8DinWindows1252(decizii[i].numeNou);
             r.note.push_back(NumeUtf8(bune[i]) + " (" + NumeProducator(bune[i].producator) + ") a fost salvat ca " +
                              Utf8DinWindows1252(decizii[i].numeNou));
         } else if (!existaInBaza[i]) {
             ++r.noi;
             j.campuri.clear();
+            a.rezultat = "nou";
         } else {
             ++r.actualizate;
             j.operatie = o.editare ? OperatieJurnal::Editat : OperatieJurnal::Actualizat;
-            if (clase[i] == Clasa::ConflictProducator)
+            a.rezultat = "actualizat";
+            a.detalii = campuri[i].empty() ? "nimic schimbat" : "schimbat: " + campuri[i];
+            if (clase[i] == Clasa::ConflictProducator) {
+                a.detalii = "a inlocuit materialul altui producator; " + a.detalii;
                 r.note.push_back(NumeUtf8(bune[i]) + " a inlocuit materialul cu acelasi nume al altui producator");
+            }
         }
+        o.numeStocate.insert(j.nume);
+        a.numeStocat = j.nume;
         jurnal.push_back(std::move(j));
     }
     AdaugaInJurnal(owner, directorSticle, o.sursa, jurnal);

@@ -13,6 +13,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 
 #include "database/JurnalMateriale.h"
 #include "operatie/RezultatOperatie.h"
@@ -37,12 +38,17 @@ struct OptiuniStocare {
     bool editare = false;
     // The caption of the conflict question.
     std::string titlu = "Salvare materiale";
+    // A run that stores its source in several lots (a large database file)
+    // asks its question once: the answer is kept in `laConflict`, and the
+    // names stored by the earlier lots in `numeStocate`, so that a name the
+    // source gives twice is a conflict however far apart.
+    std::unordered_set<std::string> numeStocate;
 };
 
 // Stores the materials and says what became of each. The database is as it
 // was when the result is a failure or a cancel.
 RezultatOperatie StocheazaMateriale(Fereastra owner, const std::string& directorSticle,
-                                    std::span<const MaterialOptic> materiale, const OptiuniStocare& o);
+                                    std::span<const MaterialOptic> materiale, OptiuniStocare& o);
 
 // A name for a renamed material: "NAME_2", "NAME_3", ..., the name
 // shortened so that the whole fits the record's 15 characters; `folosit`

@@ -4,6 +4,7 @@
 
 #include "dispersion/EcuatieDispersie.h"
 #include "editors/CelulaNumerica.h"
+#include "record/LimiteFizice.h"
 
 namespace vitramor {
 
@@ -27,6 +28,7 @@ std::optional<float> LambdaAcceptata(int which, std::string_view text) {
     const std::optional<float> v = CitesteFloatCelula(text);
     if (!v) return std::nullopt;
     if (*v < (which == ColoanaK ? LambdaMinimaK : 0.0f)) return std::nullopt;
+    if (*v != 0.0f && !MotivLungimeUnda(*v).empty()) return std::nullopt;
     return v;
 }
 
@@ -34,6 +36,8 @@ bool PreiaValoareIndice(MaterialOptic& m, int which, int slot, std::string_view 
     if (!slotEditabil(slot)) return false;
     const std::optional<double> v = ValoareIndiceAcceptata(text);
     if (!v) return false;
+    // 0 empties the slot; any other value must be one a material can have.
+    if (*v != 0 && !(which == ColoanaK ? MotivIndiceK(*v) : MotivIndiceN(*v)).empty()) return false;
     coloana(m, which)[slot] = *v;
     return true;
 }

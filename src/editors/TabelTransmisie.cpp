@@ -8,6 +8,7 @@
 #include "dispersion/ComenziDispersie.h"
 #include "dispersion/EcuatieDispersie.h"
 #include "editors/CelulaNumerica.h"
+#include "record/LimiteFizice.h"
 #include "record/ConversiiMaterial.h"
 #include "record/TextFormatat.h"
 
@@ -74,7 +75,7 @@ bool PreiaTransmisie(MaterialOptic& m, int slot, std::string_view text) {
 bool PreiaLambdaTransmisie(MaterialOptic& m, int slot, std::string_view text) {
     if (!SlotTransmisieEditabil(m, slot)) return false;
     const std::optional<unsigned> v = CitesteIntregCelula(text, 65535);
-    if (!v) return false;
+    if (!v || (*v != 0 && !MotivLungimeUnda(*v).empty())) return false;
     m.lambda_Ti[slot] = static_cast<std::uint16_t>(*v);
     return true;
 }

@@ -1,6 +1,5 @@
 #include "operatie/RezultatOperatie.h"
 
-#include "messages/ListaMesaje.h"
 #include "record/TextFormatat.h"
 
 namespace vitramor {
@@ -30,6 +29,16 @@ void RezultatOperatie::refuza(std::string material, std::string motivRefuz) {
     refuzate.push_back({std::move(material), std::move(motivRefuz)});
 }
 
+RezultatOperatie::Articol& RezultatOperatie::articol(std::string material, std::string producator,
+                                                     std::string rezultat, std::string detalii) {
+    Articol& a = articole.emplace_back();
+    a.material = std::move(material);
+    a.producator = std::move(producator);
+    a.rezultat = std::move(rezultat);
+    a.detalii = std::move(detalii);
+    return a;
+}
+
 void RezultatOperatie::adauga(const RezultatOperatie& parte) {
     noi += parte.noi;
     actualizate += parte.actualizate;
@@ -38,6 +47,8 @@ void RezultatOperatie::adauga(const RezultatOperatie& parte) {
     sterse += parte.sterse;
     refuzate.insert(refuzate.end(), parte.refuzate.begin(), parte.refuzate.end());
     note.insert(note.end(), parte.note.begin(), parte.note.end());
+    articole.insert(articole.end(), parte.articole.begin(), parte.articole.end());
+    if (antetColoane.empty()) antetColoane = parte.antetColoane;
     // A failed or cancelled part decides the whole; nothing to do in one
     // part says nothing about the others.
     if (parte.stare == StareOperatie::Esuat || parte.stare == StareOperatie::Anulat) {
@@ -50,7 +61,7 @@ void RezultatOperatie::adauga(const RezultatOperatie& parte) {
 
 int RezultatOperatie::codIesire() const {
     switch (stare) {
-        case StareOperatie::NimicDeFacut: return 0;
+        case StareOperatie::NimicDeFacut: return refuzate.empty() ? 0 : 1;
         case StareOperatie::Anulat:
         case StareOperatie::Esuat: return 1;
         case StareOperatie::Facut: break;
@@ -60,6 +71,19 @@ int RezultatOperatie::codIesire() const {
 }
 
 std::string RezultatOperatie::rezumat(std::size_t maximRefuzate) const {
+    std::string text = rezumatFaraRefuzate();
+    std::size_t aratate = 0;
+    for (const MaterialRefuzat& m : refuzate) {
+        if (aratate++ == maximRefuzate) {
+            text += TextFormatat("\n... si inca %zu refuzate", refuzate.size() - maximRefuzate);
+            break;
+        }
+        text += "\nRefuzat " + m.material + ": " + m.motiv;
+    }
+    return text;
+}
+
+std::string RezultatOperatie::rezumatFaraRefuzate() const {
     std::string text;
     switch (stare) {
         case StareOperatie::Esuat:
@@ -81,29 +105,8 @@ std::string RezultatOperatie::rezumat(std::size_t maximRefuzate) const {
             if (schimbate() == 0) text += "\nNimic nu a fost salvat.";
             break;
     }
-    std::size_t aratate = 0;
-    for (const MaterialRefuzat& m : refuzate) {
-        if (aratate++ == maximRefuzate) {
-            text += TextFormatat("\n... si inca %zu refuzate (lista de mesaje le are pe toate)",
-                                 refuzate.size() - maximRefuzate);
-            break;
-        }
-        text += "\nRefuzat " + m.material + ": " + m.motiv;
-    }
     for (const std::string& n : note) text += "\n" + n;
     return text;
-}
-
-void RaporteazaRezultat(Fereastra owner, const std::string& titlu, const RezultatOperatie& r) {
-    if (r.stare == StareOperatie::Esuat && r.motiv.empty() && r.schimbate() == 0 && r.refuzate.empty()) return;
-    const std::size_t maxim = platforma().maximLiniiMesaj();
-    if (r.refuzate.size() > maxim)
-        for (const MaterialRefuzat& m : r.refuzate)
-            AfiseazaMesajInLista(titlu + ": refuzat " + m.material + ": " + m.motiv, NivelAvertizare);
-    unsigned icon = stil::MB_ICONASTERISK;
-    if (r.codIesire() == 1) icon = r.stare == StareOperatie::Anulat ? stil::MB_ICONASTERISK : stil::MB_ICONHAND;
-    if (r.codIesire() == 4) icon = stil::MB_ICONEXCLAMATION;
-    MesajBox(owner, r.rezumat(maxim), titlu, stil::MB_OK | icon);
 }
 
 }  // namespace vitramor

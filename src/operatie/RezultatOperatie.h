@@ -5,10 +5,9 @@
 // operation that can fail, be cancelled or find nothing to do returns one;
 // counts are of materials.
 
+#include <cstdint>
 #include <string>
 #include <vector>
-
-#include "platform/Platforma.h"
 
 namespace vitramor {
 
@@ -41,12 +40,26 @@ struct RezultatOperatie {
     // One line per material that the user should see beside the counts
     // (the new name of a renamed glass), UTF-8.
     std::vector<std::string> note;
+    // One row per material handled, in the order of the source, for the
+    // window's table of what became of each; `coloane` holds the values of
+    // the extra columns an operation names in `antetColoane`.
+    struct Articol {
+        std::string material, producator, rezultat, detalii;
+        std::vector<std::string> coloane;
+        // The name it was stored under, the record's own text (empty when
+        // it was not stored).
+        std::string numeStocat;
+    };
+    std::vector<Articol> articole;
+    std::vector<std::string> antetColoane;
 
     static RezultatOperatie Esec(std::string motiv = {});
     static RezultatOperatie Anulare(std::string motiv = {});
     static RezultatOperatie Nimic(std::string motiv = {});
 
     void refuza(std::string material, std::string motiv);
+    // Adds a row to the table of what became of each material.
+    Articol& articol(std::string material, std::string producator, std::string rezultat, std::string detalii = {});
     // Counts and lines of a later part of the same operation.
     void adauga(const RezultatOperatie& parte);
 
@@ -59,13 +72,8 @@ struct RezultatOperatie {
     // The closing summary: the counts, then one line per refused item (at
     // most `maximRefuzate`, then how many more) and the notes.
     std::string rezumat(std::size_t maximRefuzate = SIZE_MAX) const;
+    // The same without the refused items' lines (a window lists them in its table).
+    std::string rezumatFaraRefuzate() const;
 };
-
-// Shows the summary once, in a box captioned `titlu` (the command line
-// writes it to standard error, every refused item on its own line). When a
-// box cannot hold every refused item, they all go to the message list,
-// where a long list stays readable. Nothing is shown for a failure that was
-// reported where it was found.
-void RaporteazaRezultat(Fereastra owner, const std::string& titlu, const RezultatOperatie& r);
 
 }  // namespace vitramor

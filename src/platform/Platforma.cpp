@@ -39,6 +39,18 @@ int Platform::intrebareOptiuni(Fereastra owner, const std::string& text, const s
     }
 }
 
+void Platform::raportRezultat(Fereastra owner, const std::string& titlu, const RezultatOperatie& r) {
+    unsigned icon = stil::MB_ICONASTERISK;
+    if (r.codIesire() == 4) icon = stil::MB_ICONEXCLAMATION;
+    if (r.codIesire() == 1 && r.stare != StareOperatie::Anulat) icon = stil::MB_ICONHAND;
+    messageBox(owner, r.rezumat(maximLiniiMesaj()), titlu, stil::MB_OK | icon);
+}
+
+void RaporteazaRezultat(Fereastra owner, const std::string& titlu, const RezultatOperatie& r) {
+    if (r.stare == StareOperatie::Esuat && r.motiv.empty() && r.schimbate() == 0 && r.refuzate.empty()) return;
+    platforma().raportRezultat(owner, titlu, r);
+}
+
 bool Platform::scrieClipboardImagine(const std::string&) { return false; }
 
 std::string Platform::textUltimaEroare() {

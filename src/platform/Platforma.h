@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "operatie/RezultatOperatie.h"
+
 namespace vitramor {
 
 class SettingsStore;
@@ -138,8 +140,11 @@ public:
     // the user cancelled.
     virtual int intrebareOptiuni(Fereastra owner, const std::string& text, const std::string& titlu,
                                  const std::vector<std::string>& optiuni, int da, int nu, int implicit);
-    // How many lines of a list (refused materials, say) a message box holds
-    // before the whole list goes to the message list instead.
+    // The closing summary of an operation that changed (or would have
+    // changed) data: a box with the counts and the refused materials (the
+    // first `maximLiniiMesaj()` of them); the GUI shows a window with every
+    // material in a table instead.
+    virtual void raportRezultat(Fereastra owner, const std::string& titlu, const RezultatOperatie& r);
     virtual std::size_t maximLiniiMesaj() const { return 25; }
 
     // Long work that the GUI runs off the window's thread: the core says how
@@ -172,6 +177,11 @@ public:
 private:
     Platform* anterior_;
 };
+
+// Shows what an operation did, once: the window's closing message and the
+// command line's summary are this one text. Nothing is shown for a failure
+// that was reported where it was found.
+void RaporteazaRezultat(Fereastra owner, const std::string& titlu, const RezultatOperatie& r);
 
 // Shorthand used all over the logic: MessageBox(owner, text, caption, style).
 inline int MesajBox(Fereastra owner, const std::string& text, const std::string& caption, unsigned style) {

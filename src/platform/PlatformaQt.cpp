@@ -17,6 +17,7 @@
 #include <QUrl>
 #include <type_traits>
 
+#include "platform/RezultatOperatieDialog.h"
 #include "record/CodificareText.h"
 
 namespace vitramor {
@@ -185,6 +186,13 @@ int QtPlatform::intrebareOptiuni(Fereastra owner, const std::string& text, const
     box.exec();
     const qsizetype ales = butoane.indexOf(box.clickedButton());
     return ales >= 0 ? static_cast<int>(ales) : -1;
+}
+
+void QtPlatform::raportRezultat(Fereastra owner, const std::string& titlu, const RezultatOperatie& r) {
+    // A result about one material, or about none, says it in a box.
+    if (r.articole.size() < 2) return Platform::raportRezultat(owner, titlu, r);
+    if (!PeFirulFerestrei()) return InFirulFerestrei([&] { raportRezultat(owner, titlu, r); });
+    RezultatOperatieDialog(widget(owner), qs(titlu), r).exec();
 }
 
 void QtPlatform::beep() {

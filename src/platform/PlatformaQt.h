@@ -23,6 +23,7 @@ public:
     int messageBox(Fereastra owner, const std::string& text, const std::string& caption, unsigned style) override;
     int intrebareOptiuni(Fereastra owner, const std::string& text, const std::string& titlu,
                          const std::vector<std::string>& optiuni, int da, int nu, int implicit) override;
+    void raportRezultat(Fereastra owner, const std::string& titlu, const RezultatOperatie& r) override;
     void beep() override;
     std::optional<FisierAles> alegeFisierDeschidere(Fereastra owner, const CerereAlegereFisier& c) override;
     std::optional<FisierAles> alegeFisierSalvare(Fereastra owner, const CerereAlegereFisier& c) override;

@@ -89,16 +89,9 @@ void DupaImport(FereastraPrincipala& w, int index) {
     w.potrivesteCuBazaDate(index);
 }
 void ImportSchott(FereastraPrincipala& w) {
-    // The glasses pass through record 0, each stored as it is built: a
-    // modified material there is offered for saving first, and afterwards
-    // the last glass stays there, saved, with its row showing it.
-    SetLucru& set = setLucru();
-    if (!set.gol() && !w.poatePleca(0)) return;
-    const MaterialOptic inainte = set.gol() ? MaterialOptic{} : set.materiale.front();
-    if (!ComandaImportSchott(&w) || set.gol()) return;
-    if (std::memcmp(&inainte, &set.materiale.front(), sizeof inainte) != 0) DupaImport(w, 0);
-    w.reumpleLista();
-    w.actualizeazaRandCurent();
+    // The glasses are built in records of their own: the open materials
+    // stay as they are, and the browser shows what was stored.
+    if (ComandaImportSchott(&w)) w.reumpleLista();
 }
 void ImportaCsv(FereastraPrincipala& w) { ComandaImportaCsv(&w); }
 void ImportSticle(FereastraPrincipala& w) { ComandaImportSticle(&w); }

@@ -38,6 +38,8 @@
 #include "shell/IncarcaMaterialDialog.h"
 #include "shell/InchidereEscape.h"
 #include "shell/PanouCatalog.h"
+#include "database/StergereMateriale.h"
+#include "database/StocareMateriale.h"
 #include "suite/Catalix.h"
 #include "suite/CatalixUi.h"
 #include "suite/UnitatiDialog.h"
@@ -416,9 +418,26 @@ bool FereastraPrincipala::salveaza(int index, bool intreabaNemodificat) {
     PregatesteDomeniiPentruSalvare(m, proprietar());
     if (intreabaNemodificat && !modificat && eroare(path_help, proprietar(), 36, 23) != raspuns::IDYES)
         return false;
-    if (CautaMaterialOptic(path_sticle, m, proprietar(), SalveazaOp) != 0) {
-        eroare(path_help, proprietar(), 48, 22);
+    // The one store: a name another maker's material holds is a question,
+    // never a silent replacement, and the journal keeps the edit.
+    OptiuniStocare o;
+    o.editare = true;
+    o.titlu = "Salvare material";
+    const RezultatOperatie r = StocheazaMateriale(proprietar(), path_sticle, std::span<const MaterialOptic>(&m, 1), o);
+    if (r.schimbate() == 0) {
+        if (r.stare == StareOperatie::Esuat && r.refuzate.empty())
+            eroare(path_help, proprietar(), 48, 22);
+        else
+            RaporteazaRezultat(proprietar(), o.titlu, r);
         return false;
+    }
+    // Stored under a new name: the open material is that one from now on.
+    const std::string& stocat = r.articole.front().numeStocat;
+    if (stocat != numeDin(m)) {
+        std::memset(m.nume, 0, sizeof m.nume);
+        std::memcpy(m.nume, stocat.data(), std::min(stocat.size(), sizeof m.nume - 1));
+        RaporteazaRezultat(proprietar(), o.titlu, r);
+        actualizeazaRandCurent();
     }
     set.modificat = 0;
     marcheazaNemodificat(index);
@@ -462,7 +481,8 @@ void FereastraPrincipala::stergeMaterialCurent() {
     if (MesajBox(proprietar(), TextFormatat("Stergeti materialul %s ?", numeDin(set.curent()).c_str()), TitluAtentie,
                  IntrebareAtentie) != raspuns::IDYES)
         return;
-    if (CautaMaterialOptic(path_sticle, set.curent(), proprietar(), StergeOp) == 0) set.modificat = 0;
+    if (StergeMaterialeCuNume(proprietar(), path_sticle, numeDin(set.curent()), false).schimbate() > 0)
+        set.modificat = 0;
 }
 
 void FereastraPrincipala::stergeMaterialeAcelasiNume() {
@@ -471,7 +491,8 @@ void FereastraPrincipala::stergeMaterialeAcelasiNume() {
     if (MesajBox(proprietar(), TextFormatat("Stergeti toate materialele cu numele %s ?", numeDin(set.curent()).c_str()),
                  TitluAtentie, IntrebareAtentie) != raspuns::IDYES)
         return;
-    if (CautaMaterialOptic(path_sticle, set.curent(), proprietar(), StergeToateOp) == 0) set.modificat = 0;
+    if (StergeMaterialeCuNume(proprietar(), path_sticle, numeDin(set.curent()), true).schimbate() > 0)
+        set.modificat = 0;
 }
 
 void FereastraPrincipala::curataMateriale() {

@@ -81,7 +81,7 @@ TEST_F(DeleteByProducer, FullSixteenCharacterNameIsAskedWhole) {
 TEST_F(DeleteByProducer, NothingLeftLeavesOnlyTheArchive) {
     writeDb(databaseOf({namedRecord("A", 2), namedRecord("B", 2)}));
     EXPECT_EQ(StergeMaterialeProducator(nullptr, 2, false), 2);
-    EXPECT_EQ(d.files(), (std::vector<std::string>{"recuperare.dat", "sticleNou32#_0.dat"}));
+    EXPECT_EQ(d.files(), (std::vector<std::string>{"JurnalMateriale.txt", "recuperare.dat", "sticleNou32#_0.dat"}));
 
     std::filesystem::remove(d / "sticleNou32#_0.dat");
     writeDb("");

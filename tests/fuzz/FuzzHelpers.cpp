@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <sstream>
 
 #include <cjson/cJSON.h>
@@ -26,6 +27,7 @@
 #include "import/rii/ImportRii.h"
 #include "import/schott/ImportSchott.h"
 #include "messages/ListaMesaje.h"
+#include "record/LimiteFizice.h"
 #include "platform/PlatformaConsola.h"
 #include "support/PlatformaScriptata.h"
 #include "platform/SistemFisiere.h"
@@ -140,11 +142,16 @@ void CatalogSchott(const std::uint8_t* date, std::size_t n) {
     // The whole import, database included: whatever it stores is a whole record.
     md.scrie(NumeFisierSchott, date, n);
     std::istringstream tot(Text(date, n));
-    MaterialOptic lucru{};
-    std::strcpy(lucru.nume, "Gol0");
-    const RezultatImportSchott r = ImportaSticleSchott(tot, lucru, {nullptr, NumeFisierSchott, [](const std::string&) {}});
-    Cere(r.salvate <= r.sticle, "no more glasses stored than read");
+    OptiuniImportSchott o;
+    o.raport = [](const std::string&) {};
+    o.laConflict = PoliticaConflict::Redenumeste;
+    const RezultatOperatie r = ImportaSticleSchott(tot, o);
+    Cere(r.schimbate() <= static_cast<int>(r.articole.size()), "no more glasses stored than read");
     Cere(Marime(md.director + "/sticleNou32.dat") % sizeof(MaterialOptic) == 0, "whole records only");
+    // Whatever it stored lies within the physical limits.
+    std::ifstream baza(md.director + "/sticleNou32.dat", std::ios::binary);
+    for (MaterialOptic s; baza.read(reinterpret_cast<char*>(&s), sizeof s);)
+        Cere(ValoriNefizice(s).empty(), "stored values within the physical limits");
 }
 
 void FisierJson(const std::uint8_t* date, std::size_t n) {

@@ -49,7 +49,7 @@ protected:
     std::vector<MaterialOptic> importa(int cod, const std::string& text, std::vector<int> linii,
                                        const std::string& text1 = "") {
         std::istringstream in(text), in1(text1);
-        r = ImportaCatalogText(cod, in, &in1, std::move(linii), lucru, nullptr);
+        r = ImportaCatalogText(cod, in, &in1, std::move(linii), lucru, nullptr, PoliticaConflict::Redenumeste, {});
         return recordsOf(db());
     }
     std::vector<IntrareCatalogText> listeaza(int cod, const std::string& text) {
@@ -58,7 +58,7 @@ protected:
     }
 
     MaterialOptic lucru = namedRecord("Gol0");
-    RezultatImportText r;
+    RezultatOperatie r;
     std::vector<std::string> mesaje;
 };
 
@@ -143,7 +143,7 @@ TEST_F(CatalogTextTest, SumitaStoresOnlyMarkedGlassesAndKeepsEntriesOnTheirLines
     EXPECT_EQ(lista[0].linie, 1);
     const auto v = importa(4, text, {lista[1].linie, lista[0].linie});
     ASSERT_EQ(v.size(), 1u);
-    EXPECT_EQ(r.refuzate, 1);
+    EXPECT_EQ(r.refuzate.size(), 1u);
     const MaterialOptic& m = v[0];
     EXPECT_STREQ(m.nume, "K-BK7");
     Egale({{m.producator, 11}, {m.indice_n[13], 0.0}, {m.lambda_indici[13], 0.0f}, {m.lambda_indici[14], 1548.0f},
@@ -165,10 +165,9 @@ TEST_F(CatalogTextTest, PilkingtonPairChecksNamesLineByLine) {
     EXPECT_EQ(listeaza(5, names).at(1).text(), "HC519\t1.51900");
     const auto v = importa(5, names, {0, 1, 2}, eqs);
     ASSERT_EQ(v.size(), 1u);
-    ASSERT_EQ(mesaje.size(), 1u);
-    EXPECT_NE(mesaje[0].find("BSC510-EXTRA: numele are mai mult de 10"), std::string::npos);
-    EXPECT_EQ(p.texte(), std::vector<std::string>{"Numele sticlei nu coincid in cele doua fisiere"});
-    EXPECT_EQ(p.ultima().caption, "HC5190");
+    ASSERT_EQ(r.refuzate.size(), 2u);
+    EXPECT_EQ(r.refuzate[0].material + ": " + r.refuzate[0].motiv, "HC519: numele sticlei nu coincid in cele doua fisiere");
+    EXPECT_EQ(r.refuzate[1].material + ": " + r.refuzate[1].motiv.substr(0, 25), "BSC510-EXT: numele are mai mult de 10");
     const MaterialOptic& m = v[0];
     Egale({{m.producator, 8}, {m.indice_n[8], F("1.510")}, {m.lambda_indici[0], 404.65f}});
     const double coef[] = {5, 6, 4, 3, 2, 1};
@@ -190,7 +189,8 @@ TEST_F(CatalogTextTest, BadLinesLoseNothingAlreadyStored) {
     EXPECT_STREQ(v[0].nume, "KEEP");
     EXPECT_STREQ(v[1].nume, "E-LONG");
     EXPECT_STREQ(v[2].nume, "E-FD2");
-    EXPECT_EQ(r.refuzate, 2);  // nameless lines are never stored
+    EXPECT_EQ(r.refuzate.size(), 2u);  // nameless lines are never stored
+    EXPECT_EQ(r.codIesire(), 4);
 }
 
 // Cancel reaches the import before anything is stored: the database, the
@@ -201,12 +201,10 @@ TEST_F(CatalogTextTest, ACancelledImportChangesNothing) {
     const MaterialOptic lucruInainte = lucru;
     p.anulareCeruta = true;
     importa(2, "a,b,c,d\n,E-FD2,1,5\n", {0});
-    EXPECT_TRUE(r.anulat);
-    EXPECT_EQ(r.salvate, 0);
+    EXPECT_EQ(r.stare, StareOperatie::Anulat);
     EXPECT_EQ(db(), inainte);
     EXPECT_EQ(std::memcmp(&lucru, &lucruInainte, sizeof lucru), 0);
-    ASSERT_FALSE(mesaje.empty());
-    EXPECT_NE(mesaje.back().find("anulat"), std::string::npos);
+    EXPECT_NE(r.rezumat().find("anulat"), std::string::npos);
 }
 
 }  // namespace

@@ -27,7 +27,7 @@ protected:
 
 TEST_F(ImportAgfGui, ListsEveryGlassAndStoresTheCheckedOnes) {
     const std::string text = std::string(NBK7Agf) + BK7SchottAgf + "NM BAD 2 0 1.5 60 0 0\n" + F2Agf;
-    ImportAgfDialog d(nullptr, "/x/SCHOTT.AGF", CitesteCatalogAgf(text));
+    ImportAgfDialog d(nullptr, "/x/SCHOTT.AGF", SursaDinOcteti("/x/SCHOTT.AGF", text), CitesteCatalogAgf(text));
     auto* lista = d.findChild<QTreeWidget*>("1201");
     ASSERT_EQ(lista->topLevelItemCount(), 4);
     EXPECT_EQ(lista->topLevelItem(1)->text(3), "obsolete");
@@ -41,8 +41,8 @@ TEST_F(ImportAgfGui, ListsEveryGlassAndStoresTheCheckedOnes) {
     d.show();
     d.findChild<QPushButton*>("1")->click();
     EXPECT_EQ(recorduri(), 3u);
-    EXPECT_EQ(p.ultima().text, "S-au salvat 3 din 4 sticle selectate.\n1 sticle selectate au erori si nu au fost "
-                               "salvate (vezi lista de mesaje).");
+    EXPECT_EQ(p.ultima().text, "3 noi, 0 actualizate, 0 redenumite, 0 sarite, 1 refuzate.\nRefuzat BAD: linia 15: "
+                               "lipseste linia CD cu coeficientii de dispersie");
     EXPECT_EQ(p.ultima().style & stil::MB_ICONEXCLAMATION, stil::MB_ICONEXCLAMATION);
 }
 

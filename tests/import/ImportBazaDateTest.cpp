@@ -29,11 +29,10 @@ TEST_F(ImportBazaDate, SelectedRecordsReplaceOrJoinTheDatabaseInFileOrder) {
     ASSERT_EQ(mesaje.size(), 1u);  // the 50 bytes after the last record
     EXPECT_NE(mesaje[0].find("50 octeti"), std::string::npos);
 
-    int salvate = 0;
-    ASSERT_EQ(ImportaDinBazaDate(nullptr, sursa, "alt.dat", {2, 0}, &salvate), 1);
-    EXPECT_EQ(salvate, 2);
-    EXPECT_EQ(db().substr(0, 2 * MarimeMaterialOptic), databaseOf({namedRecord("KEEP", 4), namedRecord("C")}));
-    EXPECT_EQ(db().substr(2 * MarimeMaterialOptic), databaseOf({namedRecord("A")}));
+    // Another maker's C is a conflict: kept beside the old one under a new name.
+    const RezultatOperatie r = ImportaDinBazaDate(nullptr, sursa, "alt.dat", {2, 0}, PoliticaConflict::Redenumeste);
+    EXPECT_EQ(r.noi + r.redenumite, 2);
+    EXPECT_EQ(db(), databaseOf({namedRecord("KEEP", 4), namedRecord("C", 4), namedRecord("A"), namedRecord("C_2")}));
     InstaleazaDestinatieMesaje({});
 }
 
@@ -45,7 +44,7 @@ TEST_F(ImportBazaDate, UnusableSourcesAreReportedAndChangeNothing) {
     EXPECT_EQ(p.ultima().text, "Nu exista director " + lipsa + ")");
     EXPECT_EQ(p.ultima().caption, "AVERTISMENT");
     EXPECT_EQ(p.beepuri, 1);
-    EXPECT_EQ(ImportaDinBazaDate(nullptr, d.str(), "x.dat", {0}), 0);
+    EXPECT_EQ(ImportaDinBazaDate(nullptr, d.str(), "x.dat", {0}, PoliticaConflict::Intreaba).codIesire(), 1);
     EXPECT_EQ(p.ultima().text, "Eroare open()");
     EXPECT_EQ(nume, std::vector<std::string>{"previous"});
     EXPECT_EQ(db(), databaseOf({namedRecord("KEEP")}));

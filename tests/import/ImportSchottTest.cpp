@@ -33,16 +33,21 @@ protected:
         setLucru() = salvat_;
     }
 
-    // Imports the text as the menu command does: allglass.sch in the current directory.
-    RezultatImportSchott importa(const std::string& text) {
+    // Imports the text as the menu command does: allglass.sch in the current
+    // directory; the command line's class lines are kept.
+    RezultatOperatie importa(const std::string& text) {
         d.write(NumeFisierSchott, text);
         std::filesystem::current_path(d.path());
-        return ImportaFisierSchott(NumeFisierSchott, {});
+        OptiuniImportSchott o;
+        o.raport = [this](const std::string& c) { clase.push_back(c); };
+        o.laConflict = PoliticaConflict::Redenumeste;
+        return ImportaFisierSchott(NumeFisierSchott, o);
     }
 
     std::vector<MaterialOptic> recorduri() const { return recordsOf(db()); }
 
     std::vector<std::pair<std::string, int>> mesaje;
+    std::vector<std::string> clase;
 
 private:
     SetLucru salvat_;
@@ -64,10 +69,10 @@ TEST_F(ImportSchott, CatalogueGlassesReproduceTheirPublishedDataInTheDatabase) {
     std::string text;
     for (const auto& s : sticle) text += TextBloc(s);
 
-    const RezultatImportSchott r = importa(text);
-    EXPECT_TRUE(r.ok());
-    EXPECT_EQ(r.sticle, 4);
-    EXPECT_EQ(r.avertizari, 0) << (mesaje.empty() ? "" : mesaje[0].first);
+    const RezultatOperatie r = importa(text);
+    EXPECT_EQ(r.codIesire(), 0);
+    EXPECT_EQ(r.noi, 4);
+    EXPECT_TRUE(mesaje.empty()) << mesaje[0].first;
 
     const std::vector<MaterialOptic> db = recorduri();
     ASSERT_EQ(db.size(), 4u);
@@ -127,23 +132,21 @@ TEST_F(ImportSchott, CatalogueGlassesReproduceTheirPublishedDataInTheDatabase) {
         EXPECT_EQ(m.clasa_catalog, std::atoi(s.clase[0]));
         EXPECT_EQ(m.clasa_catalog_implicita, 0);
     }
-    // Classes as printed: "2.3" read as an integer is 2; the acid class 52.3 is 52.
-    EXPECT_EQ(p.texte(), (std::vector<std::string>{"1 0 1 2 2", "1 0 1 2 1", "1 0 1 1 1", "2 0 52 2 4"}));
-    for (const auto& c : p.casete) {
-        EXPECT_EQ(c.caption, "");
-        EXPECT_EQ(c.style, stil::MB_OK);
-    }
-    EXPECT_EQ(p.beepuri, 2);
-    // The working record holds the last glass.
-    EXPECT_STREQ(setLucru().materiale[0].nume, "N-FK51A");
+    // Classes as printed: "2.3" read as an integer is 2; the acid class 52.3
+    // is 52. The window's closing table has them as columns.
+    EXPECT_EQ(clase, (std::vector<std::string>{"1 0 1 2 2", "1 0 1 2 1", "1 0 1 1 1", "2 0 52 2 4"}));
+    EXPECT_EQ(r.articole.back().coloane, (std::vector<std::string>{"2", "0", "52", "2", "4"}));
+    EXPECT_TRUE(p.casete.empty());
+    // The open material is not touched.
+    EXPECT_STREQ(setLucru().materiale[0].nume, "Gol0");
 }
 
 // Blank lines after the last glass are no glass.
 TEST_F(ImportSchott, ReplacesAMaterialOfTheSameNameAndKeepsTheOthers) {
-    writeDb(databaseOf({namedRecord("SF1", 2), namedRecord("N-BK7", 3)}));
-    const RezultatImportSchott r = importa(TextBloc(NBK7()) + "\n  \r\n\n");
-    EXPECT_TRUE(r.ok());
-    EXPECT_EQ(r.sticle, 1);
+    writeDb(databaseOf({namedRecord("SF1", 2), namedRecord("N-BK7", 2)}));
+    const RezultatOperatie r = importa(TextBloc(NBK7()) + "\n  \r\n\n");
+    EXPECT_EQ(r.actualizate, 1);
+    EXPECT_EQ(r.codIesire(), 0);
     EXPECT_TRUE(mesaje.empty());
     const auto db = recorduri();
     ASSERT_EQ(db.size(), 2u);
@@ -153,69 +156,15 @@ TEST_F(ImportSchott, ReplacesAMaterialOfTheSameNameAndKeepsTheOthers) {
     EXPECT_EQ(db[1].densitate, 2.51f);
 }
 
-TEST_F(ImportSchott, FieldsTheCatalogueDoesNotGiveComeFromTheWorkingRecord) {
-    MaterialOptic& r0 = setLucru().materiale[0];
-    r0.tip_material = 3;
-    std::strcpy(r0.cod, "X-17");
-    r0.ec_dispersie_k = 12;
-    r0.caldura_specifica[2] = 700.0f;
-    r0.stabilitate_chimica[5] = 9;
-    r0.lambda_indici[30] = 999.0f;  // inside the cleared slots
-    r0.lambda_indici[45] = 1234.0f;  // past them: carried along
-    r0.indice_n[45] = 1.7;
-    r0.transmisia_interna[41] = 0.25f;
-    setLucru().materiale.push_back(namedRecord("Gol1", 2));
-    setLucru().materialCurent = 1;
-
-    importa(TextBloc(NBK7()) + TextBloc(F2()));
-    EXPECT_EQ(setLucru().materialCurent, 0);
-    EXPECT_STREQ(setLucru().materiale[1].nume, "Gol1");
-    const auto db = recorduri();
-    ASSERT_EQ(db.size(), 2u);
-    for (const MaterialOptic& m : db) {
-        SCOPED_TRACE(m.nume);
-        EXPECT_EQ(m.tip_material, 3);
-        EXPECT_STREQ(m.cod, "X-17");
-        EXPECT_EQ(m.ec_dispersie_k, 12);
-        EXPECT_EQ(m.caldura_specifica[2], 0.0f);  // slots 1-3 are cleared with slot 0 given
-        EXPECT_EQ(m.stabilitate_chimica[5], 9);
-        EXPECT_EQ(m.lambda_indici[30], 0.0f);
-        EXPECT_EQ(m.lambda_indici[45], 1234.0f);
-        EXPECT_EQ(m.indice_n[45], 1.7);
-        EXPECT_EQ(m.transmisia_interna[41], 0.25f);
-    }
-    EXPECT_STREQ(setLucru().materiale[0].nume, "F2");
-    EXPECT_EQ(setLucru().materiale[0].densitate, 3.60f);
-}
-
 TEST_F(ImportSchott, AFileThatCannotBeOpenedIsReportedAndNothingElseHappens) {
-    setLucru().materiale.push_back(namedRecord("Gol1", 2));
-    setLucru().materialCurent = 1;
     std::filesystem::current_path(d.path());
-    const RezultatImportSchott r = ImportaFisierSchott(NumeFisierSchott, {});
-    EXPECT_FALSE(r.deschis);
-    ASSERT_EQ(p.casete.size(), 1u);
-    EXPECT_EQ(p.casete[0].text, "Fisierul allglass.sch nu poate fi deschis");
-    EXPECT_EQ(p.casete[0].caption, "Eroare");
-    EXPECT_EQ(p.casete[0].style, stil::MB_OK);
-    EXPECT_EQ(p.beepuri, 0);
-    EXPECT_EQ(setLucru().materialCurent, 0);
-    EXPECT_STREQ(setLucru().materiale[0].nume, "Gol0");
+    const RezultatOperatie r = ImportaFisierSchott(NumeFisierSchott, {});
+    EXPECT_EQ(r.codIesire(), 1);
+    EXPECT_EQ(r.motiv, "Fisierul allglass.sch nu poate fi deschis");
     EXPECT_FALSE(d.exists("sticleNou32.dat"));
-
     // A directory of that name is no catalogue either.
     std::filesystem::create_directory(d / NumeFisierSchott);
-    EXPECT_FALSE(ImportaFisierSchott(NumeFisierSchott, {}).deschis);
-    EXPECT_EQ(p.casete.size(), 2u);
-}
-
-TEST_F(ImportSchott, WithNoMaterialOpenTheGlassesPassThroughARecordOfTheirOwn) {
-    setLucru().materiale.clear();
-    const RezultatImportSchott r = importa(TextBloc(F2()));
-    EXPECT_TRUE(r.ok());
-    EXPECT_TRUE(setLucru().gol());
-    ASSERT_EQ(recorduri().size(), 1u);
-    EXPECT_EQ(recorduri()[0].tip_material, 0);
+    EXPECT_EQ(ImportaFisierSchott(NumeFisierSchott, {}).codIesire(), 1);
 }
 
 TEST_F(ImportSchott, ABlockCutBeforeItsDataEndsIsNotStoredAndDoesNotReplaceTheOldRecord) {
@@ -224,19 +173,16 @@ TEST_F(ImportSchott, ABlockCutBeforeItsDataEndsIsNotStoredAndDoesNotReplaceTheOl
     writeDb(databaseOf({vechi}));
     auto f2 = LiniiBloc(F2());
     f2.resize(90);  // ends among the transmittances
-    const RezultatImportSchott r = importa(TextBloc(NBK7()) + TextLinii(f2));
-    EXPECT_FALSE(r.ok());
-    EXPECT_TRUE(r.oprit);
-    EXPECT_EQ(r.sticle, 1);
+    const RezultatOperatie r = importa(TextBloc(NBK7()) + TextLinii(f2));
+    EXPECT_EQ(r.codIesire(), 4);
+    EXPECT_EQ(r.noi, 1);
     const auto db = recorduri();
     ASSERT_EQ(db.size(), 2u);
     EXPECT_EQ(std::memcmp(&db[0], &vechi, sizeof vechi), 0);
     EXPECT_STREQ(db[1].nume, "N-BK7");
-    const CasetaInregistrata& c = p.ultima();
-    EXPECT_EQ(c.caption, "ATENTIE!");
-    EXPECT_NE(c.text.find("sticlei F2, dupa 90 din cele 195 linii"), std::string::npos) << c.text;
-    EXPECT_EQ(p.beepuri, 2);
-    EXPECT_STREQ(setLucru().materiale[0].nume, "N-BK7");
+    ASSERT_EQ(r.refuzate.size(), 1u);
+    EXPECT_EQ(r.refuzate[0].material, "F2");
+    EXPECT_NE(r.refuzate[0].motiv.find("blocul sticlei, dupa 90 din cele 195 linii"), std::string::npos);
 }
 
 TEST_F(ImportSchott, ABlockCutAfterItsDataIsStoredWithAWarning) {
@@ -244,25 +190,24 @@ TEST_F(ImportSchott, ABlockCutAfterItsDataIsStoredWithAWarning) {
     f2.resize(150);
     std::string text = TextLinii(f2);
     text.pop_back();  // and the last line has no line end
-    const RezultatImportSchott r = importa(TextBloc(NBK7()) + text);
-    EXPECT_TRUE(r.ok());
+    const RezultatOperatie r = importa(TextBloc(NBK7()) + text);
+    EXPECT_EQ(r.codIesire(), 0);
     ASSERT_EQ(recorduri().size(), 2u);
     EXPECT_EQ(recorduri()[1].densitate, 3.60f);
     ASSERT_EQ(mesaje.size(), 1u);
     EXPECT_NE(mesaje[0].first.find("sticlei F2, dupa 150 din cele 195 linii"), std::string::npos) << mesaje[0].first;
-    EXPECT_EQ(p.texte().size(), 2u);  // only the two class lines
 }
 
 TEST_F(ImportSchott, AnOverLongLineStopsTheImportBeforeTheGlassItShifts) {
     auto f2 = LiniiBloc(F2());
     f2[40] = std::string(100, 'x');
-    const RezultatImportSchott r = importa(TextBloc(NBK7()) + TextLinii(f2) + TextBloc(NSF11()));
-    EXPECT_TRUE(r.oprit);
-    EXPECT_EQ(r.sticle, 1);
+    const RezultatOperatie r = importa(TextBloc(NBK7()) + TextLinii(f2) + TextBloc(NSF11()));
+    EXPECT_EQ(r.noi, 1);
     ASSERT_EQ(recorduri().size(), 1u);
     // Line 40 of the second block is line 195 + 41 of the file.
-    EXPECT_NE(p.ultima().text.find("Linia 236 a fisierului allglass.sch"), std::string::npos) << p.ultima().text;
-    EXPECT_NE(p.ultima().text.find("sticla F2 nu a fost salvata"), std::string::npos);
+    ASSERT_EQ(r.refuzate.size(), 1u);
+    EXPECT_EQ(r.refuzate[0].material, "F2");
+    EXPECT_NE(r.refuzate[0].motiv.find("linia 236 a fisierului allglass.sch"), std::string::npos);
 }
 
 TEST(NumeSchott, NameLineRules) {
@@ -380,9 +325,10 @@ TEST(ConversieSchott, ValuesThatAreNoUsableNumbersReadAsNotGivenWithAWarning) {
 TEST_F(ImportSchott, WarningsNameTheFileLineAndTheGlassAndStopAfterFifty) {
     auto f2 = LiniiBloc(F2());
     f2[70] = "  rho : ?;";
-    const RezultatImportSchott r = importa(TextBloc(NBK7()) + TextLinii(f2));
-    EXPECT_TRUE(r.ok());
-    EXPECT_EQ(r.avertizari, 1);
+    const RezultatOperatie r = importa(TextBloc(NBK7()) + TextLinii(f2));
+    EXPECT_EQ(r.codIesire(), 0);
+    // A value that does not read is not the glass before's.
+    EXPECT_EQ(recorduri().at(1).densitate, 0.0f);
     ASSERT_EQ(mesaje.size(), 1u);
     EXPECT_EQ(mesaje[0].first, "allglass.sch, linia 266 (sticla F2): \"?\" nu este un numar; se ia 0");
     EXPECT_EQ(mesaje[0].second, NivelAvertizare);

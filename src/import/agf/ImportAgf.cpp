@@ -18,13 +18,26 @@ std::vector<bool> SelectieImplicitaAgf(const CatalogAgf& catalog) {
     return s;
 }
 
-RezultatImportAgf ImportaSticleAgf(Fereastra owner, const std::string& numeFisier, const CatalogAgf& catalog,
-                                   const std::vector<bool>& selectie, std::uint16_t producator) {
-    RezultatImportAgf r;
+RezultatOperatie ImportaSticleAgf(Fereastra owner, const std::string& numeFisier, const SursaMateriale& sursa,
+                                  const CatalogAgf& catalog, const std::vector<bool>& selectie,
+                                  std::uint16_t producator, PoliticaConflict laConflict) {
+    if (catalog.sticle.empty())
+        return RezultatOperatie::Esec("Fisierul " + numeFisier + " nu contine nicio sticla (nicio linie NM).");
     const auto aleasa = [&](std::size_t i) { return i < selectie.size() && selectie[i]; };
+    RezultatOperatie refuzate;
     std::vector<std::size_t> deConvertit;
     for (std::size_t i = 0; i < catalog.sticle.size(); ++i)
         if (aleasa(i) && catalog.sticle[i].importabila()) deConvertit.push_back(i);
+    std::size_t alese = 0;
+    for (std::size_t i = 0; i < catalog.sticle.size(); ++i) alese += aleasa(i);
+    if (alese == 0) {
+        bool toateRetrase = true;
+        for (const SticlaAgf& s : catalog.sticle) toateRetrase = toateRetrase && s.retrasa();
+        return RezultatOperatie::Esec(
+            toateRetrase ? "Toate sticlele din " + numeFisier +
+                               " sunt retrase (obsolete) si nu se selecteaza de la sine; alegeti-le explicit."
+                         : "Nu a fost selectata nicio sticla din " + numeFisier + ".");
+    }
     // The glasses are converted first; the messages then go out in the
     // catalogue's order.
     std::vector<MaterialOptic> materiale(deConvertit.size());
@@ -39,20 +52,22 @@ RezultatImportAgf ImportaSticleAgf(Fereastra owner, const std::string& numeFisie
             return numeFisier + ", sticla " + Utf8DinWindows1252(s.nume) + " (linia " + std::to_string(s.linie) + "): ";
         };
         if (!aleasa(i)) continue;
-        ++r.selectate;
         if (!s.importabila()) {
-            ++r.respinse;
-            for (const std::string& e : s.erori)
-                AfiseazaMesajInLista(antet() + e + "; sticla nu a fost salvata", NivelAvertizare);
+            std::string motiv = "linia " + std::to_string(s.linie) + ": ";
+            for (std::size_t e = 0; e < s.erori.size(); ++e) motiv += (e ? "; " : "") + s.erori[e];
+            refuzate.refuza(Utf8DinWindows1252(s.nume), motiv);
             continue;
         }
         for (const std::string& a : s.avertizari) AfiseazaMesajInLista(antet() + a, NivelAvertizare);
         for (const std::string& t : mesaje[k++]) AfiseazaMesajInLista(antet() + t, NivelInformatie);
     }
-    // The whole catalogue in one pass over the database.
-    std::vector<int> coduri;
-    SalveazaMaterialeOptice(path_sticle, materiale, owner, coduri);
-    for (int c : coduri) r.salvate += c == 0;
+    OptiuniStocare o;
+    o.laConflict = laConflict;
+    o.sursa = sursa;
+    o.titlu = TitluImportAgf;
+    RezultatOperatie r = StocheazaMateriale(owner, path_sticle, materiale, o);
+    for (const MaterialRefuzat& m : refuzate.refuzate) r.articol(m.material, {}, "refuzat", m.motiv);
+    r.refuzate.insert(r.refuzate.begin(), refuzate.refuzate.begin(), refuzate.refuzate.end());
     return r;
 }
 

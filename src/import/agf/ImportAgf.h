@@ -1,13 +1,15 @@
 #pragma once
 // "Import catalog AGF (*.agf)...": the glasses of an AGF catalogue that the
-// user selects are stored in the database, each replacing a material of the
-// same name, under the producer the user chose. The dialog and the command
-// line share everything here.
+// user selects are stored in the database under the producer the user
+// chose, each updating that producer's glass of the same name. The dialog
+// and the command line share everything here.
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "database/StocareMateriale.h"
 #include "import/agf/CatalogAgf.h"
 #include "platform/Platforma.h"
 
@@ -20,21 +22,19 @@ inline constexpr int IdComandaImportAgf = 40121;  // "Import catalog AGF (*.agf)
 // cannot be stored included, so that their failure is not passed over.
 std::vector<bool> SelectieImplicitaAgf(const CatalogAgf& catalog);
 
-struct RezultatImportAgf {
-    int selectate = 0;  // selected glasses, those that cannot be stored included
-    int salvate = 0;
-    int respinse = 0;   // selected glasses with an error: never stored
-    // Every selected glass was stored.
-    bool ok() const { return salvate == selectate; }
-};
+// Stores the selected glasses through the one store (conflicts with other
+// makers' glasses settled by `laConflict`; the journal names the file and
+// its digest, `sursa`). A selected glass that
+// cannot be stored is refused with its errors. Messages go to the message
+// list, prefixed with the file and glass name: the warnings and conversion
+// notes (the fitted equation and its deviation, a cut transmittance table)
+// of the glasses stored. A file without glasses, or a selection without
+// any, is a failure that says so.
+RezultatOperatie ImportaSticleAgf(Fereastra owner, const std::string& numeFisier, const SursaMateriale& sursa,
+                                  const CatalogAgf& catalog, const std::vector<bool>& selectie,
+                                  std::uint16_t producator, PoliticaConflict laConflict);
 
-// Stores the selected glasses. Messages go to the message list, prefixed
-// with the file and glass name: the errors of every selected glass that
-// cannot be stored, and the warnings and conversion notes (the fitted
-// equation and its deviation, a cut transmittance table) of the glasses
-// stored.
-RezultatImportAgf ImportaSticleAgf(Fereastra owner, const std::string& numeFisier, const CatalogAgf& catalog,
-                                   const std::vector<bool>& selectie, std::uint16_t producator);
+inline constexpr const char* TitluImportAgf = "Import catalog AGF";
 
 // One list line per glass: name, nd, vd, status ("%s\t%.6f\t%.2f\t%s"),
 // the name as UTF-8.

@@ -27,8 +27,8 @@ QString Text(const std::string& s) { return QString::fromStdString(s); }
 
 }  // namespace
 
-ImportAgfDialog::ImportAgfDialog(QWidget* parent, std::string cale, CatalogAgf catalog)
-    : QDialog(parent), cale_(std::move(cale)), catalog_(std::move(catalog)) {
+ImportAgfDialog::ImportAgfDialog(QWidget* parent, std::string cale, SursaMateriale sursa, CatalogAgf catalog)
+    : QDialog(parent), cale_(std::move(cale)), sursa_(std::move(sursa)), catalog_(std::move(catalog)) {
     setObjectName(QStringLiteral("ImportAgf"));
     setWindowTitle(Text("Import catalog AGF - " + std::filesystem::path(cale_).filename().string()));
     const UnitatiDialog& u = unitatiDialog();
@@ -100,14 +100,11 @@ void ImportAgfDialog::importa() {
         MesajBox(owner, "Alegeti producatorul sticlelor.", "ATENTIE!", stil::MB_OK | stil::MB_ICONEXCLAMATION);
         return;
     }
-    const RezultatImportAgf r = ImportaSticleAgf(owner, cale_, catalog_, selectie(),
-                                                 static_cast<std::uint16_t>(producator_->currentIndex()));
-    std::string text = "S-au salvat " + std::to_string(r.salvate) + " din " + std::to_string(r.selectate) +
-                       " sticle selectate.";
-    if (r.respinse > 0)
-        text += "\n" + std::to_string(r.respinse) +
-                " sticle selectate au erori si nu au fost salvate (vezi lista de mesaje).";
-    MesajBox(owner, text, "Import catalog AGF", stil::MB_OK | (r.ok() ? stil::MB_ICONASTERISK : stil::MB_ICONEXCLAMATION));
+    const RezultatOperatie r =
+        ImportaSticleAgf(owner, cale_, sursa_, catalog_, selectie(),
+                         static_cast<std::uint16_t>(producator_->currentIndex()), PoliticaConflict::Intreaba);
+    RaporteazaRezultat(owner, TitluImportAgf, r);
+    if (r.stare == StareOperatie::Anulat) return;
     accept();
 }
 
@@ -124,7 +121,7 @@ void ComandaImportAgf(QWidget* fereastraPrincipala) {
                  stil::MB_OK | stil::MB_ICONEXCLAMATION);
         return;
     }
-    ImportAgfDialog dialog(fereastraPrincipala, cale, std::move(catalog));
+    ImportAgfDialog dialog(fereastraPrincipala, cale, SursaDinOcteti(cale, octeti), std::move(catalog));
     dialog.exec();
 }
 

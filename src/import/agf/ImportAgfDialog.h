@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <string>
 
+#include "database/JurnalMateriale.h"
 #include "import/agf/CatalogAgf.h"
 
 class QComboBox;
@@ -22,7 +23,7 @@ inline constexpr int IdButonNiciunaAgf = 1204;
 class ImportAgfDialog : public QDialog {
     Q_OBJECT
 public:
-    ImportAgfDialog(QWidget* parent, std::string cale, CatalogAgf catalog);
+    ImportAgfDialog(QWidget* parent, std::string cale, SursaMateriale sursa, CatalogAgf catalog);
 
     std::vector<bool> selectie() const;
 
@@ -33,6 +34,7 @@ private:
     void bifeaza(bool toate);
 
     std::string cale_;
+    SursaMateriale sursa_;  // the file and its digest, for the journal
     CatalogAgf catalog_;
     QTreeWidget* lista_;
     QComboBox* producator_;

@@ -7,6 +7,7 @@
 #include <climits>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 
 #include "fileutil/UtilitatiFisiere.h"
 #include "messages/ListaMesaje.h"
@@ -95,43 +96,48 @@ int ListeazaBazaDate(Fereastra owner, const std::string& director, const std::st
     return 1;
 }
 
-int ImportaDinBazaDate(Fereastra owner, const std::string& director, const std::string& fisier,
-                       const std::vector<int>& indici, int* salvate) {
-    if (salvate) *salvate = 0;
+RezultatOperatie ImportaDinBazaDate(Fereastra owner, const std::string& director, const std::string& fisier,
+                                    const std::vector<int>& indici, PoliticaConflict laConflict) {
     std::vector<int> alese(indici);
     std::sort(alese.begin(), alese.end());
     alese.erase(std::unique(alese.begin(), alese.end()), alese.end());
+    if (alese.empty()) return RezultatOperatie::Esec("Nu a fost selectat niciun material din " + fisier + ".");
 
     // The source is read once and stored a block at a time through the
     // one-pass store: memory stays bounded whatever the size of the source.
     constexpr std::size_t RecorduriPeLot = 4096;
+    OptiuniStocare o;
+    o.laConflict = laConflict;
+    o.titlu = TitluImportBazaDate;
+    o.sursa = SursaDinFisier((std::filesystem::path(director) / fisier).string());
     SursaDeschisa sursa(owner, director, fisier);
-    if (!sursa.ok()) return 0;
+    if (!sursa.ok()) return RezultatOperatie::Esec();
     std::vector<MaterialOptic> lot;
-    int stocate = 0;
-    bool esec = false;
+    RezultatOperatie r = RezultatOperatie::Nimic();
     const auto salveazaLot = [&] {
-        if (esec || lot.empty()) return;
-        std::vector<int> coduri;
-        const int cod = SalveazaMaterialeOptice(path_sticle, lot, owner, coduri);
-        for (int c : coduri) stocate += c == 0;
-        // A refused name costs its material only; a database that cannot
-        // be read or written stops the import there, said once.
-        esec = cod != CatalogOk && cod != EroareNumeMaterial;
+        if (lot.empty() || r.stare == StareOperatie::Esuat || r.stare == StareOperatie::Anulat) return;
+        r.adauga(StocheazaMateriale(owner, path_sticle, lot, o));
         lot.clear();
     };
     auto urmatorul = alese.begin();
     while (urmatorul != alese.end() && *urmatorul < 0) ++urmatorul;
-    const ParcurgereFisier r = ParcurgeMateriale(sursa.f(), [&](const MaterialOptic& m, std::size_t index) {
+    const ParcurgereFisier p = ParcurgeMateriale(sursa.f(), [&](const MaterialOptic& m, std::size_t index) {
         if (urmatorul == alese.end() || static_cast<std::size_t>(*urmatorul) != index) return;
         ++urmatorul;
         lot.push_back(m);
         if (lot.size() == RecorduriPeLot) salveazaLot();
     });
-    if (r.cod != 0) return RaporteazaEroareCitire(owner, fisier, r.cod), 0;
+    if (p.cod != 0) {
+        RaporteazaEroareCitire(owner, fisier, p.cod);
+        RezultatOperatie esec = RezultatOperatie::Esec();
+        esec.adauga(r);
+        esec.stare = StareOperatie::Esuat;
+        return esec;
+    }
     salveazaLot();
-    if (salvate) *salvate = stocate;
-    return 1;
+    if (urmatorul != alese.end())
+        r.refuza(TextFormatat("(intrarea %d)", *urmatorul), "fisierul nu are atatea inregistrari intregi");
+    return r;
 }
 
 }  // namespace vitramor

@@ -1,8 +1,7 @@
 #pragma once
 // Import from another database file: the records of a file of the same
 // format, listed by name, and the selected ones stored in the system's own
-// database through the catalogue library (replacing materials of the same
-// name).
+// database (updating a material of the same name and producer).
 //
 // The directory text is used as given: on this case-sensitive file system
 // upper-casing it would name another directory.
@@ -10,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "database/StocareMateriale.h"
 #include "platform/Platforma.h"
 
 namespace vitramor {
@@ -24,11 +24,14 @@ int ListeazaBazaDate(Fereastra owner, const std::string& director, const std::st
                      std::vector<std::string>& nume);
 
 // Stores the records of the given indices (counted from 0 in file order)
-// into the database of path_sticle, in file order. The selected records are
-// read first and the file closed before anything is stored, so importing a
-// database file into itself reads what it held. 0 after a message when the
-// source cannot be used; `salvate` counts the records the library stored.
-int ImportaDinBazaDate(Fereastra owner, const std::string& director, const std::string& fisier,
-                       const std::vector<int>& indici, int* salvate = nullptr);
+// into the database of path_sticle, in file order, through the one store
+// (conflicts with other makers' materials settled by `laConflict`). The
+// source is read once, a block at a time, and every selected record is
+// stored or refused by name. A source that cannot be used is a failure
+// that says why.
+RezultatOperatie ImportaDinBazaDate(Fereastra owner, const std::string& director, const std::string& fisier,
+                                    const std::vector<int>& indici, PoliticaConflict laConflict);
+
+inline constexpr const char* TitluImportBazaDate = "Import din alt fisier de materiale";
 
 }  // namespace vitramor

@@ -141,7 +141,9 @@ void ImportSticleDialog::importa() {
     for (int i = 0; i < listaSursa_->count(); ++i)
         if (listaSursa_->item(i)->isSelected()) indici.push_back(i);
     if (indici.empty()) return;
-    ImportaDinBazaDate(static_cast<QWidget*>(this), directorSursa_, fisierSursa_, indici);
+    Fereastra owner = static_cast<QWidget*>(this);
+    RaporteazaRezultat(owner, TitluImportBazaDate,
+                       ImportaDinBazaDate(owner, directorSursa_, fisierSursa_, indici, PoliticaConflict::Intreaba));
     listaSursa_->clearSelection();
     listeaza(listaDestinatie_, path_sticle, nume_fisier_sticle);
 }

@@ -14,7 +14,7 @@
 #include "fileutil/UtilitatiFisiere.h"
 #include "messages/ListaMesaje.h"
 #include "record/ConversiiMaterial.h"
-#include "record/SetLucru.h"
+#include "record/CodificareText.h"
 #include "settings/Directoare.h"
 #include "suite/Catalix.h"
 #include "record/TextFormatat.h"
@@ -308,9 +308,6 @@ struct Raportor {
                                           total - AvertizariAfisateMaxim),
                                  NivelAvertizare);
     }
-    void caseta(const std::string& text) {
-        MesajBox(o.owner, text, "ATENTIE!", stil::MB_OK | stil::MB_ICONEXCLAMATION);
-    }
 };
 
 // Blank lines after the last glass are not a glass.
@@ -384,77 +381,68 @@ std::string TextClaseChimiceSchott(const MaterialOptic& m) {
     return TextFormatat("%d %d %d %d %d", c[0], c[1], c[2], c[3], c[4]);
 }
 
-RezultatImportSchott ImportaSticleSchott(std::istream& in, MaterialOptic& lucru, const OptiuniImportSchott& o) {
-    RezultatImportSchott rezultat;
-    rezultat.deschis = true;
+RezultatOperatie ImportaSticleSchott(std::istream& in, const OptiuniImportSchott& o, const SursaMateriale& sursa) {
     Raportor raportor{o};
     const char* fisier = o.numeFisier.c_str();
     CititorLiniiSchott cititor(in);
     BlocSchott bloc;
+    std::vector<MaterialOptic> sticle;
+    RezultatOperatie oprire;
     while (CitesteBlocSchott(cititor, bloc)) {
         const std::string nume = NumeDinLinieSchott(bloc.linii[0]);
         if (bloc.linieLunga >= 0) {
-            raportor.caseta(TextFormatat("Linia %d a fisierului %s are mai mult de %d de caractere, ceea ce formatul "
-                                     "catalogului nu are; valorile de dupa ea nu mai sunt la locul lor.\n"
-                                     "Importul s-a oprit: sticla %s nu a fost salvata, sticlele de dinaintea ei "
-                                     "au fost salvate.",
-                                     bloc.primaLinie + bloc.linieLunga, fisier, CaractereLinieSchott - 1,
-                                     nume.c_str()));
-            rezultat.oprit = true;
+            oprire.refuza(Utf8DinWindows1252(nume),
+                          TextFormatat("linia %d a fisierului %s are mai mult de %d de caractere, ceea ce formatul "
+                                       "catalogului nu are; importul s-a oprit aici (valorile de dupa ea nu mai sunt "
+                                       "la locul lor)",
+                                       bloc.primaLinie + bloc.linieLunga, fisier, CaractereLinieSchott - 1));
             break;
         }
         if (bloc.liniiCitite < LiniiBlocSchott && BlocGol(bloc)) break;
         if (bloc.liniiCitite <= UltimaLinieFolositaSchott) {
             // Storing it would put the last line read into every value after
             // it and replace a good record of the same name in the database.
-            raportor.caseta(TextFormatat("Fisierul %s se termina in blocul sticlei %s, dupa %d din cele %d linii.\n"
-                                     "Sticla nu a fost salvata: datele ei sunt incomplete.",
-                                     fisier, nume.c_str(), bloc.liniiCitite, LiniiBlocSchott));
-            rezultat.oprit = true;
+            oprire.refuza(Utf8DinWindows1252(nume),
+                          TextFormatat("fisierul %s se termina in blocul sticlei, dupa %d din cele %d linii: datele "
+                                       "ei sunt incomplete",
+                                       fisier, bloc.liniiCitite, LiniiBlocSchott));
             break;
         }
-        for (const AvertizareSchott& a : ConvertesteBlocSchott(bloc, lucru))
+        MaterialOptic& m = sticle.emplace_back();
+        std::memset(&m, 0, sizeof m);
+        for (const AvertizareSchott& a : ConvertesteBlocSchott(bloc, m))
             raportor.avertizare(TextFormatat("%s, linia %d (sticla %s): %s", fisier, bloc.primaLinie + a.linieBloc,
                                          nume.c_str(), a.text.c_str()));
         if (bloc.liniiCitite < LiniiBlocSchott)
             raportor.avertizare(TextFormatat("Fisierul %s se termina in blocul sticlei %s, dupa %d din cele %d linii; "
                                          "toate valorile sticlei erau citite si sticla a fost salvata.",
                                          fisier, nume.c_str(), bloc.liniiCitite, LiniiBlocSchott));
-
-        const std::string clase = TextClaseChimiceSchott(lucru);
-        if (o.raport)
-            o.raport(clase);
-        else
-            MesajBox(o.owner, clase, "", stil::MB_OK);
-        // Whatever the library answers (it has shown its own message), the
-        // next glass is imported.
-        ++rezultat.sticle;
-        if (CautaMaterialOptic(path_sticle, lucru, o.owner, SalveazaOp) == 0) ++rezultat.salvate;
+        if (o.raport) o.raport(TextClaseChimiceSchott(m));
     }
     raportor.incheie();
-    rezultat.avertizari = raportor.total;
-    platforma().beep();
-    platforma().beep();
-    return rezultat;
+    if (sticle.empty() && oprire.refuzate.empty())
+        return RezultatOperatie::Esec("Fisierul " + o.numeFisier + " nu contine nicio sticla.");
+    OptiuniStocare stocare;
+    stocare.laConflict = o.laConflict;
+    stocare.sursa = sursa;
+    stocare.titlu = TitluImportSchott;
+    RezultatOperatie r = StocheazaMateriale(o.owner, path_sticle, sticle, stocare);
+    r.antetColoane = {"CR", "FR", "SR", "AR", "PR"};
+    for (std::size_t i = 0; i < sticle.size() && i < r.articole.size(); ++i) {
+        const std::uint16_t* c = sticle[i].stabilitate_chimica;
+        for (int k = 0; k < 5; ++k) r.articole[i].coloane.push_back(std::to_string(c[k]));
+    }
+    for (const MaterialRefuzat& m : oprire.refuzate) r.articol(m.material, {}, "refuzat", m.motiv);
+    r.refuzate.insert(r.refuzate.end(), oprire.refuzate.begin(), oprire.refuzate.end());
+    return r;
 }
 
-RezultatImportSchott ImportaFisierSchott(const std::string& cale, const OptiuniImportSchott& o) {
-    SetLucru& set = setLucru();
-    set.materialCurent = 0;
+RezultatOperatie ImportaFisierSchott(const std::string& cale, const OptiuniImportSchott& o) {
     // Bytes as they are: the line reader does the text-mode part itself.
     std::ifstream f;
     if (!EsteNeobisnuit(cale)) f.open(cale, std::ios::binary);
-    if (!f.is_open()) {
-        MesajBox(o.owner, "Fisierul " + o.numeFisier + " nu poate fi deschis", "Eroare", stil::MB_OK);
-        return {};
-    }
-    if (set.gol()) {
-        // No material is open: the glasses pass through a record of their own.
-        MaterialOptic lucru;
-        std::memset(&lucru, 0, sizeof lucru);
-        return ImportaSticleSchott(f, lucru, o);
-    }
-    return ImportaSticleSchott(f, set.materiale.front(), o);
+    if (!f.is_open()) return RezultatOperatie::Esec("Fisierul " + o.numeFisier + " nu poate fi deschis");
+    return ImportaSticleSchott(f, o, SursaDinFisier(cale));
 }
 
 }  // namespace vitramor

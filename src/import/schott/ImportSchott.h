@@ -1,10 +1,10 @@
 #pragma once
 // Import of the Schott glass catalogue allglass.sch: one block of 195 text
 // lines per glass, every property on a line of fixed position. Each glass is
-// built in the working record (record 0 of the working set) and stored in the
-// database through the catalogue library, replacing a material of the same
-// name. The reader takes a stream, so tests and the command line feed it
-// directly; the menu command asks for the file with the file chooser.
+// built in a record of its own and the catalogue is stored in one pass,
+// updating Schott's glass of the same name. The reader takes a stream, so
+// tests and the command line feed it directly; the menu command asks for
+// the file with the file chooser.
 
 #include <array>
 #include <cstdint>
@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "database/StocareMateriale.h"
 #include "platform/Platforma.h"
 #include "record/ConversiiMaterial.h"
 #include "record/MaterialOptic.h"
@@ -100,35 +101,31 @@ std::vector<AvertizareSchott> ConvertesteBlocSchott(const BlocSchott& bloc, Mate
 // The line of the five chemical classes CR FR SR AR PR, "%d %d %d %d %d".
 std::string TextClaseChimiceSchott(const MaterialOptic& m);
 
-// Receives the classes line of each glass before the glass is stored. Left
-// empty, the line is shown in a box without caption, as the menu command does.
+// Receives the classes line of each glass as it is read (the command
+// line prints it); the window shows the classes as columns of the closing
+// table instead.
 using RaportSticlaSchott = std::function<void(const std::string& clase)>;
 
 struct OptiuniImportSchott {
     Fereastra owner = nullptr;
     std::string numeFisier = NumeFisierSchott;  // as the messages name the file
     RaportSticlaSchott raport;
+    PoliticaConflict laConflict = PoliticaConflict::Intreaba;
 };
 
-struct RezultatImportSchott {
-    bool deschis = false;  // the file could be opened
-    int sticle = 0;        // glasses handed to the catalogue library
-    int salvate = 0;       // of those, the ones the library stored
-    bool oprit = false;    // the import stopped before the end of the file
-    int avertizari = 0;
-    // The whole file went into the database.
-    bool ok() const { return deschis && !oprit && salvate == sticle; }
-};
+inline constexpr const char* TitluImportSchott = "Import sticle Schott";
 
-// Imports every glass of the stream, built in `lucru`, and beeps twice at the
-// end. Warnings go to the message list; a block cut short or an over-long
-// line is reported in a box.
-RezultatImportSchott ImportaSticleSchott(std::istream& in, MaterialOptic& lucru, const OptiuniImportSchott& optiuni);
+// Imports every glass of the stream, each built in a record of its own
+// (a value that does not read never inherits the glass before), and
+// stores them together through the one store. Warnings go to the message
+// list. A block cut short or an over-long line stops the reading: that
+// glass is refused with the reason, the glasses before it are stored. The
+// closing table has the five chemical classes as columns.
+RezultatOperatie ImportaSticleSchott(std::istream& in, const OptiuniImportSchott& optiuni,
+                                     const SursaMateriale& sursa = {});
 
-// The import of a file: the current material becomes record 0 of the working
-// set and the glasses are built in it (in a scratch record when no material
-// is open). A file that cannot be opened is reported with
-// "Fisierul <nume> nu poate fi deschis".
-RezultatImportSchott ImportaFisierSchott(const std::string& cale, const OptiuniImportSchott& optiuni);
+// The import of a file; one that cannot be opened is a failure that says
+// "Fisierul <nume> nu poate fi deschis". The open materials are not touched.
+RezultatOperatie ImportaFisierSchott(const std::string& cale, const OptiuniImportSchott& optiuni);
 
 }  // namespace vitramor

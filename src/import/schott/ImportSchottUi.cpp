@@ -17,7 +17,7 @@ bool ComandaImportSchott(QWidget* fereastraPrincipala) {
     std::string nume = NumeFisierSchott;
     if (AlegeFisierDeschidere(optiuni.owner, tipfisier::CatalogSchott, director, nume) != 0) return false;
     optiuni.numeFisier = nume;
-    ImportaFisierSchott(director + "/" + nume, optiuni);
+    RaporteazaRezultat(optiuni.owner, TitluImportSchott, ImportaFisierSchott(director + "/" + nume, optiuni));
     return true;
 }
 

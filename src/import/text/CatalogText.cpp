@@ -10,6 +10,8 @@
 
 #include "import/text/ColoaneText.h"
 #include "messages/ListaMesaje.h"
+#include "record/CodificareText.h"
+#include "record/TextFormatat.h"
 #include "settings/Directoare.h"
 #include "suite/Catalix.h"
 
@@ -119,15 +121,15 @@ std::vector<IntrareCatalogText> ListeazaCatalogText(int cod, std::istream& in, c
     return intrari;
 }
 
-RezultatImportText ImportaCatalogText(int cod, std::istream& in, std::istream* in1, std::vector<int> linii,
-                                      MaterialOptic& lucru, Fereastra owner) {
-    RezultatImportText r;
+RezultatOperatie ImportaCatalogText(int cod, std::istream& in, std::istream* in1, std::vector<int> linii,
+                                    MaterialOptic& lucru, Fereastra owner, PoliticaConflict laConflict,
+                                    const SursaMateriale& sursa) {
     const DescriereCatalogText* d = DescriereCatalog(cod);
-    if (!d) return r;
+    if (!d) return RezultatOperatie::Esec(TextFormatat("Catalogul cu codul %d nu exista.", cod));
     std::sort(linii.begin(), linii.end());
     linii.erase(std::unique(linii.begin(), linii.end()), linii.end());
     linii.erase(linii.begin(), std::lower_bound(linii.begin(), linii.end(), 0));
-    if (linii.empty()) return r;
+    if (linii.empty()) return RezultatOperatie::Esec("Nu a fost selectata nicio sticla din catalog.");
 
     CititorLiniiText cititor(in);
     SariAntet(cititor, *d);
@@ -157,36 +159,42 @@ RezultatImportText ImportaCatalogText(int cod, std::istream& in, std::istream* i
     }
     // Until here nothing has changed: a stop leaves the database and the
     // working record as they were.
-    if (platforma().anulareCeruta) {
-        r.anulat = true;
-        AfiseazaMesajInLista("Importul a fost anulat; baza de date nu s-a schimbat.", NivelInformatie);
-        return r;
-    }
+    if (platforma().anulareCeruta) return RezultatOperatie::Anulare("Importul a fost anulat; baza de date nu s-a schimbat.");
 
     // The working record ends as the last line built left it.
     if (!alese.empty()) lucru = sticle[alese.size() - 1];
     // The glasses to store are gathered at the front of the same memory.
+    RezultatOperatie refuzate;
     std::size_t deSalvat = 0;
     for (std::size_t i = 0; i < alese.size(); ++i) {
-        if (stari[i] == StareLinieText::NumeDiferite)
-            MesajBox(owner, "Numele sticlei nu coincid in cele doua fisiere",
-                     NumeIntrare(ColoaneText(alese[i].second, '\t').coloana(1)), stil::MB_OK);
-        if (stari[i] == StareLinieText::NumePreaLung)
-            AfiseazaMesajInLista("Sticla " + std::string(ColoaneText(alese[i].first, '\t').coloana(1)) + ": numele are mai "
-                                 "mult de " + std::to_string(CaractereNumeCatalogText) +
-                                 " caractere, cat tine catalogul; sticla nu a fost salvata",
-                                 NivelAvertizare);
-        if (stari[i] != StareLinieText::Stocheaza) {
-            ++r.refuzate;
-            continue;
+        const std::string nume = Utf8DinWindows1252(NumeIntrare(ColoaneText(alese[i].first, d->separator)
+                                                                    .coloana(d->coloanaNume)));
+        const std::string material = nume.empty() ? TextFormatat("(linia %d)", linii[i] + 1) : nume;
+        switch (stari[i]) {
+            case StareLinieText::Stocheaza:
+                if (deSalvat != i) sticle[deSalvat] = sticle[i];
+                ++deSalvat;
+                continue;
+            case StareLinieText::NumeGol: refuzate.refuza(material, "linia nu are numele sticlei"); break;
+            case StareLinieText::FaraIndicator:
+                refuzate.refuza(material, "prima coloana nu este un indicator intreg nenul");
+                break;
+            case StareLinieText::NumeDiferite:
+                refuzate.refuza(material, "numele sticlei nu coincid in cele doua fisiere");
+                break;
+            case StareLinieText::NumePreaLung:
+                refuzate.refuza(material, "numele are mai mult de " + std::to_string(CaractereNumeCatalogText) +
+                                              " caractere, cat tine catalogul");
+                break;
         }
-        ++r.sticle;
-        if (deSalvat != i) sticle[deSalvat] = sticle[i];
-        ++deSalvat;
     }
-    std::vector<int> coduri;
-    SalveazaMaterialeOptice(path_sticle, std::span<const MaterialOptic>(sticle.data(), deSalvat), owner, coduri);
-    for (int c : coduri) r.salvate += c == 0;
+    OptiuniStocare o;
+    o.laConflict = laConflict;
+    o.sursa = sursa;
+    o.titlu = TitluImportCatalogText;
+    RezultatOperatie r = StocheazaMateriale(owner, path_sticle, std::span<const MaterialOptic>(sticle.data(), deSalvat), o);
+    for (const MaterialRefuzat& m : refuzate.refuzate) r.articol(m.material, {}, "refuzat", m.motiv);
+    r.refuzate.insert(r.refuzate.begin(), refuzate.refuzate.begin(), refuzate.refuzate.end());
     return r;
 }
 
@@ -202,23 +210,17 @@ bool ListeazaFisierCatalogText(int cod, const std::string& cale, std::vector<Int
     return true;
 }
 
-bool ImportaFisierCatalogText(int cod, const std::string& cale, const std::vector<int>& linii, MaterialOptic& lucru,
-                              Fereastra owner, RezultatImportText& rezultat) {
-    rezultat = {};
+RezultatOperatie ImportaFisierCatalogText(int cod, const std::string& cale, const std::vector<int>& linii,
+                                          MaterialOptic& lucru, Fereastra owner, PoliticaConflict laConflict) {
     const bool pilkington = cod == CodCatalogPilkington;
     const std::string fisier = pilkington ? CaleInDirector(cale, NumeFisierPilkington2) : cale;
     std::ifstream in;
-    if (!Deschide(fisier, in)) {
-        EroareDeschidere(owner, fisier);
-        return false;
-    }
+    if (!Deschide(fisier, in)) return RezultatOperatie::Esec("Eroare deschidere fisier " + fisier);
     std::ifstream in1;
-    if (pilkington && !Deschide(CaleInDirector(cale, NumeFisierPilkington1), in1)) {
-        EroareDeschidere(owner, NumeFisierPilkington1);
-        return false;
-    }
-    rezultat = ImportaCatalogText(cod, in, pilkington ? &in1 : nullptr, linii, lucru, owner);
-    return true;
+    if (pilkington && !Deschide(CaleInDirector(cale, NumeFisierPilkington1), in1))
+        return RezultatOperatie::Esec("Eroare deschidere fisier " + CaleInDirector(cale, NumeFisierPilkington1));
+    return ImportaCatalogText(cod, in, pilkington ? &in1 : nullptr, linii, lucru, owner, laConflict,
+                             SursaDinFisier(fisier));
 }
 
 }  // namespace vitramor

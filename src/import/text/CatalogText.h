@@ -14,6 +14,7 @@
 #include <string_view>
 #include <vector>
 
+#include "database/StocareMateriale.h"
 #include "platform/Platforma.h"
 #include "record/MaterialOptic.h"
 
@@ -82,25 +83,22 @@ void ReseteazaRecordCatalogText(int cod, MaterialOptic& m);
 // line of Pilkington_2.txt and `linie1` the one of Pilkington_1.txt.
 StareLinieText ParseazaLinieCatalogText(int cod, std::string_view linie, std::string_view linie1, MaterialOptic& m);
 
-struct RezultatImportText {
-    int sticle = 0;   // glasses handed to the catalogue library
-    int salvate = 0;  // of those, stored
-    int refuzate = 0; // selected lines whose glass was not stored
-    bool anulat = false;  // the user stopped it before anything was stored
-};
-
 // Imports the selected data lines (in any order; glasses are stored in file
-// order) into the database, each built in `lucru`. For code 5 `in` is
+// order) through the one store, each built in `lucru`; a line whose glass
+// cannot be built is refused with its reason. For code 5 `in` is
 // Pilkington_2.txt and `in1` Pilkington_1.txt.
-RezultatImportText ImportaCatalogText(int cod, std::istream& in, std::istream* in1, std::vector<int> linii,
-                                      MaterialOptic& lucru, Fereastra owner);
+RezultatOperatie ImportaCatalogText(int cod, std::istream& in, std::istream* in1, std::vector<int> linii,
+                                    MaterialOptic& lucru, Fereastra owner, PoliticaConflict laConflict,
+                                    const SursaMateriale& sursa);
+
+inline constexpr const char* TitluImportCatalogText = "Import catalog text";
 
 // The same on files: `cale` is the catalogue file, for code 5 the folder of
 // the two files. An unreadable file is reported with "Eroare deschidere
-// fisier %s" and gives false.
+// fisier %s" and gives false (the listing) or a failure (the import).
 bool ListeazaFisierCatalogText(int cod, const std::string& cale, std::vector<IntrareCatalogText>& intrari,
                                Fereastra owner);
-bool ImportaFisierCatalogText(int cod, const std::string& cale, const std::vector<int>& linii, MaterialOptic& lucru,
-                              Fereastra owner, RezultatImportText& rezultat);
+RezultatOperatie ImportaFisierCatalogText(int cod, const std::string& cale, const std::vector<int>& linii,
+                                          MaterialOptic& lucru, Fereastra owner, PoliticaConflict laConflict);
 
 }  // namespace vitramor

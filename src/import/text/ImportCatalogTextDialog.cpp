@@ -142,11 +142,13 @@ void ImportCatalogTextDialog::importa() {
     for (const QListWidgetItem* item : lista_->selectedItems()) linii.push_back(item->data(Qt::UserRole).toInt());
     if (linii.empty()) return;
     const std::string sursa = cod_ == CodCatalogPilkington ? DirectorPilkington() : cale_;
-    RezultatImportText r;
+    RezultatOperatie r;
     MaterialOptic& lucru = set_.curent();
     Fereastra owner = static_cast<QWidget*>(this);
-    RuleazaCuProgres(this, QStringLiteral("Import catalog"),
-                     [&] { ImportaFisierCatalogText(cod_, sursa, linii, lucru, owner, r); });
+    RuleazaCuProgres(this, QStringLiteral("Import catalog"), [&] {
+        r = ImportaFisierCatalogText(cod_, sursa, linii, lucru, owner, PoliticaConflict::Intreaba);
+    });
+    RaporteazaRezultat(owner, TitluImportCatalogText, r);
     golesteSelectia();
     if (dupaImport_) dupaImport_();
 }

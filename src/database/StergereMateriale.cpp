@@ -1,0 +1,45 @@
+#include "database/StergereMateriale.h"
+
+#include <cstring>
+#include <vector>
+
+#include "database/JurnalMateriale.h"
+#include "record/CodificareText.h"
+#include "suite/Catalix.h"
+#include "suite/FisierCatalog.h"
+#include "suite/Recuperare.h"
+
+namespace vitramor {
+
+RezultatOperatie StergeMaterialeCuNume(Fereastra owner, const std::string& directorSticle, const std::string& nume,
+                                       bool toate) {
+    // The producers of what is about to go, for the journal; read before the
+    // delete, which rewrites the file.
+    std::vector<IntrareJurnal> sterse;
+    {
+        FisierDeschis f;
+        const std::string cale = CaleBazaDate(directorSticle);
+        if (!FisierLipseste(cale) && DeschideFisierDate(owner, cale, cale, "rb", f) == 0) {
+            ParcurgeMateriale(f.f, [&](const MaterialOptic& m, std::size_t) {
+                if ((toate || sterse.empty()) && NumeDinCamp(m.nume) == nume)
+                    sterse.push_back({nume, m.producator, OperatieJurnal::Sters, {}});
+            });
+        }
+    }
+    MaterialOptic m;
+    std::memset(&m, 0, sizeof m);
+    std::strncpy(m.nume, nume.c_str(), sizeof m.nume - 1);
+    if (CautaMaterialOptic(directorSticle, m, owner, toate ? StergeToateOp : StergeOp) != 0)
+        return RezultatOperatie::Esec();
+    AdaugaInJurnal(owner, directorSticle, {}, sterse);
+    RezultatOperatie r;
+    r.sterse = static_cast<int>(sterse.size());
+    for (const IntrareJurnal& j : sterse) {
+        std::string producator;
+        ReturneazaNumeCodProducatorSticla(j.producator, producator, 64);
+        r.articol(Utf8DinWindows1252(nume), Utf8DinWindows1252(producator), "sters");
+    }
+    return r;
+}
+
+}  // namespace vitramor
