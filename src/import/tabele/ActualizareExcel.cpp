@@ -362,6 +362,7 @@ RezultatOperatie SalveazaRanduri(const ContextImportExcel& c, const OptiuniActua
         for (const std::string& v : randuri[i].refuzate) r.refuza(randuri[i].nume, v);
         if (!randuri[i].motiv.empty()) {
             r.refuza(randuri[i].nume, randuri[i].motiv);
+            r.articol(randuri[i].nume, {}, "refuzat", randuri[i].motiv);
             continue;
         }
         const auto [it, nou] = dupaNume.emplace(vitramor::TextCamp(randuri[i].sticla.nume, sizeof randuri[i].sticla.nume),
@@ -395,6 +396,7 @@ RezultatOperatie SalveazaRanduri(const ContextImportExcel& c, const OptiuniActua
         vazut[k] = 1;
         if (refuzat[k]) {
             ++r.sarite;
+            r.articol(randuri[i].nume, {}, "sarit", "nu a fost salvat ca material nou");
         } else if (!primul || (stocate[k] && stocate[k]->producator != producator)) {
             baze[i] = nou;
         } else if (stocate[k]) {
@@ -410,8 +412,12 @@ RezultatOperatie SalveazaRanduri(const ContextImportExcel& c, const OptiuniActua
                 if (raspunsNou == raspuns::IDDA_TOATE || raspunsNou == raspuns::IDNU_TOATE) decizie = raspunsNou;
             }
             if (raspunsNou == raspuns::IDCANCEL) return RezultatOperatie::Anulare();
-            if (raspunsNou == raspuns::IDYES || raspunsNou == raspuns::IDDA_TOATE) baze[i] = nou;
-            else refuzat[k] = 1, ++r.sarite;
+            if (raspunsNou == raspuns::IDYES || raspunsNou == raspuns::IDDA_TOATE) {
+                baze[i] = nou;
+            } else {
+                refuzat[k] = 1, ++r.sarite;
+                r.articol(randuri[i].nume, {}, "sarit", "nu a fost salvat ca material nou");
+            }
         }
     }
 
@@ -432,8 +438,12 @@ RezultatOperatie SalveazaRanduri(const ContextImportExcel& c, const OptiuniActua
     if (!pastreaza) return RezultatOperatie::Anulare();
 
     std::vector<MaterialOptic> lot;
+    std::vector<std::string> valoriRefuzate;  // of each material of the lot, for its row of the closing table
     for (std::size_t i = 0; i < randuri.size(); ++i) {
         if (!baze[i]) continue;
+        std::string v;
+        for (const std::string& x : randuri[i].refuzate) v += (v.empty() ? "refuzat " : "; refuzat ") + x;
+        valoriRefuzate.push_back(std::move(v));
         MaterialOptic t = *baze[i];
         int neincapute = 0;
         AplicaRand(c, randuri[i].sticla, t, o.codProducator, *pastreaza, neincapute);
@@ -449,7 +459,13 @@ RezultatOperatie SalveazaRanduri(const ContextImportExcel& c, const OptiuniActua
     os.titlu = TitluActualizareExcel;
     os.sursa = c.caleSursa.empty() ? SursaMateriale{c.sursa ? c.sursa->numeSursa() : std::string("-"), "-"}
                                    : SursaDinFisier(c.caleSursa);
-    if (!lot.empty()) r.adauga(StocheazaMateriale(o.owner, path_sticle, lot, os));
+    if (lot.empty()) return r;
+    RezultatOperatie stocare = StocheazaMateriale(o.owner, path_sticle, lot, os);
+    for (std::size_t i = 0; i < stocare.articole.size() && i < valoriRefuzate.size(); ++i) {
+        std::string& d = stocare.articole[i].detalii;
+        if (!valoriRefuzate[i].empty()) d += (d.empty() ? "" : "; ") + valoriRefuzate[i];
+    }
+    r.adauga(stocare);
     return r;
 }
 

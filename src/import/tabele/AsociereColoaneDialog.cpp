@@ -198,16 +198,13 @@ void AsociereColoaneDialog::alegeColoana(bool esteStart, int index) {
     if (intrare < 0 || index < 0 || index >= n) return;
     AsociereMarimeSticla& a = c_.asocieri[intrare];
     (esteStart ? startAles_ : stopAles_) = index;
-    // One value, or one text: one column.
-    if (a.nrElemente == 1 || !EsteNumerica(a)) startAles_ = stopAles_ = index;
-    // Until both ends are chosen, and while they make no range the field
-    // can take, the entry stays as it was and the dialog says why.
-    if (startAles_ < 0 || stopAles_ < 0 || stopAles_ >= n) {
-        stopAles_ = stopAles_ >= n ? -1 : stopAles_;
-        indicatie_->setText(startAles_ < 0 ? QStringLiteral("Alegeti si coloana de inceput.")
-                                           : QStringLiteral("Alegeti si coloana de sfarsit (aceeasi pentru o singura coloana)."));
-        return arataIntrarea();
-    }
+    // One value, or one text: one column. The first end chosen is also the
+    // other until that one is chosen.
+    if (a.nrElemente == 1 || !EsteNumerica(a) || (esteStart ? stopAles_ : startAles_) < 0 ||
+        (esteStart ? stopAles_ : startAles_) >= n)
+        startAles_ = stopAles_ = index;
+    // While the two make no range the field can take, the entry stays as it
+    // was and the dialog says why; neither choice is undone.
     const std::string motiv = MotivColoane(c_, intrare, startAles_, stopAles_);
     if (!motiv.empty()) {
         indicatie_->setText(qs(motiv));
