@@ -251,8 +251,7 @@ void BM_ActualizareSticleNoi(benchmark::State& state) {
         fs::remove(baza);
         auto start = std::chrono::steady_clock::now();
         MaterialOptic lucru;
-        RezultatImportText rt;
-        if (!ImportaFisierCatalogText(3, text.string(), toate, lucru, nullptr, rt) || rt.salvate != SticleNoi) {
+        if (ImportaFisierCatalogText(3, text.string(), toate, lucru, nullptr, PoliticaConflict::Intreaba).noi != SticleNoi) {
             state.SkipWithError("the text catalogue was not imported");
             break;
         }
