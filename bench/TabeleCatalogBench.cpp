@@ -155,7 +155,7 @@ void BM_ActualizareTabelOdbc(benchmark::State& state) {
         o.codProducator = 3;
         o.linie = [&](const std::string&) { return ++randuri, true; };
         const bool ok = c->sursa && c->sursa->citesteColoane("t", c->coloane) && DetecteazaLambda(*c, 3, linii) &&
-                        ImportaTabelExcel(*c, o);
+                        ImportaTabelExcel(*c, o).codIesire() == 0;
         const double actualizare = Secunde(start);
         if (!ok || randuri != Randuri || fetch < 0) {
             state.SkipWithError(platforma.casete.empty() ? "the update did not read every row"
@@ -251,8 +251,7 @@ void BM_ActualizareSticleNoi(benchmark::State& state) {
         fs::remove(baza);
         auto start = std::chrono::steady_clock::now();
         MaterialOptic lucru;
-        RezultatImportText rt;
-        if (!ImportaFisierCatalogText(3, text.string(), toate, lucru, nullptr, rt) || rt.salvate != SticleNoi) {
+        if (ImportaFisierCatalogText(3, text.string(), toate, lucru, nullptr, PoliticaConflict::Intreaba).noi != SticleNoi) {
             state.SkipWithError("the text catalogue was not imported");
             break;
         }
@@ -275,11 +274,11 @@ void BM_ActualizareSticleNoi(benchmark::State& state) {
         o.actualizeaza = true;
         o.codProducator = 3;
         platforma.raspunde(raspuns::IDDA_TOATE);
-        RezultatActualizare r;
+        RezultatOperatie r;
         const bool ok = c->sursa && c->sursa->citesteColoane(c->tabel, c->coloane) && DetecteazaLambda(*c, 3, linii) &&
-                        ImportaTabelExcel(*c, o, &r);
+                        (r = ImportaTabelExcel(*c, o)).codIesire() == 0;
         const double actualizare = Secunde(start);
-        if (!ok || r.salvate != SticleNoi) {
+        if (!ok || r.noi != SticleNoi) {
             state.SkipWithError(platforma.casete.empty() ? "the update did not store every glass"
                                                          : platforma.casete.back().text.c_str());
             break;

@@ -48,7 +48,8 @@ const std::vector<DescriereComanda>& comenzi() {
         {"odbc-info", ComandaOdbcInfo, "odbc-info CONNECTION", false},
         {"associations", ComandaAssociations, "associations FILE.aso", false},
         {"import-table", ComandaImportTable,
-         "import-table [--update] [--header-row N] --code 1|3 --associations FILE.aso SOURCE TABLE", false},
+         "import-table [--update] [--header-row N] --code 1|3 [--producer CODE] [--thickness MM] "
+         "[--on-conflict replace|rename|skip] --associations FILE.aso SOURCE TABLE", false},
     };
     return tabel;
 }

@@ -96,9 +96,13 @@ int ComandaAssociations(Context& c) {
     CereArgumente(c, 1, 1);
     TabelAsocieri t{};
     if (!IncarcaAsocieriDinFisier(c.argumente[0], t)) return IesireEsec;
-    for (auto& a : t) {
-        const std::string linie = LinieAsociere(a, nullptr);
-        if (!linie.empty()) Scrie(c, linie);
+    for (int i = 0; i < NumarAsocieri; ++i) {
+        if (!t[static_cast<std::size_t>(i)].nume[0]) continue;
+        VerificaAsociere(t[static_cast<std::size_t>(i)], nullptr);
+        const auto celule = CeluleAsociere(t, i, nullptr, -1);
+        std::string linie = celule.front();
+        for (std::size_t k = 1; k < celule.size(); ++k) linie += "\t" + celule[k];
+        Scrie(c, linie);
     }
     return IesireOk;
 }
@@ -108,9 +112,20 @@ int ComandaImportTable(Context& c) {
     const int antet = ScoateRandAntet(c);
     const std::string cod = ScoateValoare(c, "--code");
     const std::string aso = ScoateValoare(c, "--associations");
+    const std::string producator = ScoateValoare(c, "--producer");
+    const std::string grosime = ScoateValoare(c, "--thickness");
+    const std::string conflict = ScoateValoare(c, "--on-conflict");
     if (cod.empty() || aso.empty()) throw EroareUtilizare{"--code and --associations are required"};
     const int codSelectie = static_cast<int>(CitesteIntreg(cod, "--code", 1, 3));
     if (codSelectie == 2) throw EroareUtilizare{"--code is 1 or 3"};
+    OptiuniActualizare o;
+    if (!conflict.empty()) {
+        const auto politica = PoliticaConflictDinText(conflict);
+        if (!politica) throw EroareUtilizare{"--on-conflict is replace, rename or skip"};
+        o.laConflict = *politica;
+    }
+    const double mm = grosime.empty() ? 0.0 : CitesteReal(grosime, "--thickness");
+    if (!grosime.empty() && !(mm > 0 && mm <= 1000)) throw EroareUtilizare{"--thickness is a thickness in mm above 0"};
     CereArgumente(c, 2, 2);
     if (actualizeaza && path_sticle.empty()) {
         std::fprintf(c.err, "The glass directory is not set: give --glass-dir DIR.\n");
@@ -123,22 +138,24 @@ int ComandaImportTable(Context& c) {
     if (!IncarcaAsocieriDinFisier(aso, ctx->asocieri)) return IesireEsec;
     DupaIncarcareAsocieri(*ctx);
     ctx->sursa = DeschideSursaTabel(c.argumente[0], antet);
+    if (c.argumente[0].find('=') == std::string::npos) ctx->caleSursa = c.argumente[0];
     ctx->tabel = c.argumente[1];
     if (!ctx->sursa || !ctx->sursa->citesteColoane(ctx->tabel, ctx->coloane)) return IesireEsec;
-    ctx->sticla.producator = static_cast<std::uint16_t>(ProducatorDinCodSelectie(codSelectie));
+    ctx->sticla.producator = static_cast<std::uint16_t>(
+        producator.empty() ? ProducatorDinCodSelectie(codSelectie) : CitesteIntreg(producator, "--producer", 0, 15));
+    ctx->grosimeUtilizator = static_cast<float>(mm);
     std::vector<std::string> linii;
     const int detectat = DetecteazaLambda(*ctx, codSelectie, linii);
     for (const auto& l : linii) Scrie(c, l);
     if (!detectat) return IesireEsec;
 
-    OptiuniActualizare o;
     o.actualizeaza = actualizeaza;
     o.codProducator = codSelectie;
     o.linie = [&c](const std::string& l) {
         Scrie(c, l);
         return true;
     };
-    return ImportaTabelExcel(*ctx, o) ? IesireOk : IesireEsec;
+    return ImportaTabelExcel(*ctx, o).codIesire();
 }
 
 }  // namespace vitramor::cli

@@ -340,7 +340,7 @@ void FisierAsocieri(const std::uint8_t* date, std::size_t n) {
     if (!IncarcaAsocieriDinFisier(mediu().director + "/fuzz.aso", c->asocieri)) return;
     DupaIncarcareAsocieri(*c);
     for (const char* nume : {"nume", "nd", "nF", "TAUI10/400", "TAUI10/420"}) c->coloane.push_back({nume, SQL_DOUBLE, 8, 8});
-    for (auto& a : c->asocieri) LinieAsociere(a, &c->coloane);
+    for (auto& a : c->asocieri) VerificaAsociere(a, &c->coloane);
     std::vector<std::string> linii;
     DetecteazaLambda(*c, 1 + static_cast<int>(n % 2) * 2, linii);
 }

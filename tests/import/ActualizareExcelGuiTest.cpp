@@ -42,8 +42,9 @@ struct ActualizareExcelGui : ::testing::Test {
     ActualizareExcelGui() {
         path_sticle = d.str();
         ScrieXlsx((d / "ohara.xlsx").string(), "Catalog",
-                  {{std::string("Glass"), std::string("nd"), std::string("nF"), std::string("TAUI10/400"), std::string("Code")},
-                   {std::string("S-BSL7"), 1.5163, 1.5220, 0.997, std::string("516641")}});
+                  {{std::string("Glass"), std::string("nd"), std::string("nF"), std::string("TAUI10/400"), std::string("Code"),
+                    std::string("E (10\u2078N/m\u00b2)")},
+                   {std::string("S-BSL7"), 1.5163, 1.5220, 0.997, std::string("516641"), 862.0}});
     }
     ~ActualizareExcelGui() override { path_sticle = vechi; }
 };
@@ -64,82 +65,74 @@ QStringList TextePeEcran(QWidget& w) {
 }
 
 TEST_F(ActualizareExcelGui, FromTheWorkbookToTheResultList) {
-    // One window: choosing Ohara makes the panel for its catalogue layout.
+    // One window: choosing the Ohara layout makes the panel for it and
+    // proposes its maker; the user can name another.
     ActualizareExcelDialog actualizare(nullptr);
     ContextImportExcel& c = actualizare.context();
-    ASSERT_EQ(actualizare.producatori()->count(), 2);
-    actualizare.producatori()->setCurrentIndex(1);
+    ASSERT_EQ(actualizare.formate()->count(), 2);
+    actualizare.formate()->setCurrentIndex(1);
     ASSERT_EQ(c.odbc.codProducator, 3);
+    EXPECT_EQ(c.sticla.producator, 6);
     ASSERT_NE(actualizare.panou(), nullptr);
     ImportExcelDialog& import = *actualizare.panou();
     ASSERT_TRUE(import.deschideFisier((d / "ohara.xlsx").string()));
     // The only sheet is chosen and read without being asked for.
     EXPECT_EQ(import.tabele()->currentText(), "Catalog");
-    ASSERT_EQ(c.coloane.size(), 5u);
+    ASSERT_EQ(c.coloane.size(), 6u);
     QTableWidget* primele = import.previzualizare();
     ASSERT_EQ(primele->rowCount(), 1);
-    ASSERT_EQ(primele->columnCount(), 5);
     EXPECT_EQ(primele->horizontalHeaderItem(3)->text(), "TAUI10/400");
     EXPECT_EQ(primele->item(0, 0)->text(), "S-BSL7");
     EXPECT_EQ(primele->item(0, 1)->text(), "1.5163");
 
     AsociereColoaneDialog asociere(&import, c, "OHARA_XLS");
+    EXPECT_EQ(asociere.windowTitle(), "Asociere campuri material cu coloane din tabel Catalog");
+    // A start and a stop are judged together; what is wrong is said, the
+    // choice stays on screen and the entry as it was.
     const struct {
         int intrare;
         bool start;
         int coloana;
-        const char* mesaj;  // nullptr: accepted
+        const char* indicatie;  // nullptr: nothing to say
     } pasi[] = {
         {3, true, 1, nullptr},  {3, false, 2, nullptr},
-        {0, true, 0, nullptr},  {0, false, 0, nullptr},
-        {9, true, 3, nullptr},  {9, false, 3, nullptr},
-        {3, true, 3, "ColStop >= ColStart"},
-        {7, true, 3, nullptr},  {7, false, 4, "Coloanele selectate nu au acelasi tip"},
-        {11, true, 1, nullptr}, {11, false, 2, "Nr. coloane > nr. elemente"},
+        {0, true, 0, nullptr},  {9, true, 3, nullptr},
+        {3, true, 3, "Coloana de sfarsit (nF) este inaintea celei de inceput"},
+        {7, true, 0, "coloana Glass are text (\"S-BSL7\")"}, {14, true, 1, nullptr},
+        {14, false, 5, "Nr. coloane > nr. elemente"}, {13, false, 1, nullptr},
+        {10, true, 5, "este in 10^8 N/m^2: factorul 0.1 o aduce in GPa"},
     };
-    // Columns left in an inactive entry from a wider table are never read.
-    c.asocieri[13].coloanaStart = 2, c.asocieri[13].coloanaStop = 200;
-    asociere.selecteaza(13);
-    asociere.alegeColoana(true, 1);
-    EXPECT_EQ(c.asocieri[13].coloanaStop, 1);
     for (const auto& s : pasi) {
         SCOPED_TRACE(s.intrare);
-        p.casete.clear();
-        asociere.selecteaza(s.intrare);
-        c.asocieri[s.intrare].activ = 1;
+        if (c.intrareCurenta != s.intrare) asociere.selecteaza(s.intrare);
         asociere.alegeColoana(s.start, s.coloana);
-        if (s.mesaj) {
-            ASSERT_EQ(p.casete.size(), 1u);
-            EXPECT_EQ(p.ultima().text, s.mesaj);
-        } else {
-            EXPECT_TRUE(p.casete.empty());
-        }
+        EXPECT_TRUE(asociere.indicatie()->text().contains(QString::fromUtf8(s.indicatie ? s.indicatie : "\x01")) ||
+                    (!s.indicatie && asociere.indicatie()->text().isEmpty()))
+            << asociere.indicatie()->text().toStdString();
     }
+    EXPECT_TRUE(p.casete.empty());
     EXPECT_EQ(c.asocieri[3].coloanaStart, 1);
     EXPECT_EQ(c.asocieri[3].coloanaStop, 2);
-    EXPECT_EQ(c.asocieri[11].coloanaStop, -1);
+    EXPECT_FALSE(c.asocieri[7].activ);
+    EXPECT_EQ(c.asocieri[14].coloanaStop, 1);
 
     // Fields and columns in the user's words; the record's C types and the
     // driver's SQL types never reach the screen.
-    c.asocieri[7].activ = 1, c.asocieri[7].coloanaStart = c.asocieri[7].coloanaStop = -1;
-    asociere.selecteaza(7);
-    asociere.alegeColoana(true, 1);
     const QStringList texte = TextePeEcran(asociere);
     const QRegularExpression tipuri(QStringLiteral("\\b(u?short|u?int|u?lint|char|wchar|double|float|bool|byte|SQL_\\w+)\\b"),
                                     QRegularExpression::CaseInsensitiveOption);
     for (const QString& t : texte) EXPECT_FALSE(tipuri.match(t).hasMatch()) << t.toStdString();
     EXPECT_TRUE(texte.contains("Camp din material") && texte.contains("Coloana din tabel"));
-    EXPECT_TRUE(texte.contains("Densitate [g/cm^3]") && texte.contains("Nume") && texte.contains("nd"));
-    // The selected row copies as a spreadsheet line.
+    // Each field with its unit and the first glass's value as it will be stored.
     asociere.show();
     asociere.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&asociere));
     asociere.lista()->setFocus();
-    asociere.lista()->selectRow(7);
+    asociere.lista()->selectRow(10);
     QTest::keyClick(asociere.lista(), Qt::Key_C, Qt::ControlModifier);
-    EXPECT_TRUE(p.clipboard.ends_with("\nda\tDensitate [g/cm^3]\tun numar\tnd\tnd\t1\t1\n")) << p.clipboard;
-    c.asocieri[7].activ = 0;
-    c.asocieri[7].activ = c.asocieri[11].activ = 0;
+    EXPECT_TRUE(p.clipboard.ends_with("\nda\tModul Young\tGPa\tun numar\tE (10\u2078N/m\u00b2)\tE (10\u2078N/m\u00b2)\t1\t0.1\t86.2\n"))
+        << p.clipboard;
+    c.asocieri[13].activ = c.asocieri[14].activ = 0;
 
     import.detecteazaLambda();
     import.actualizeazaLista();
@@ -147,7 +140,8 @@ TEST_F(ActualizareExcelGui, FromTheWorkbookToTheResultList) {
     ASSERT_EQ(actualizare.rezultate()->rowCount(), 1) << p.texte().back();
     actualizare.rezultate()->selectAll();
     EXPECT_EQ(TextCeluleSelectate(actualizare.rezultate()).toStdString(),
-              "Nume\tn 486.133 nm\tn 587.562 nm\tTi 400 nm\tObservatii\nS-BSL7\t1.522\t1.5163\t0.997\t\n");
+              "Nume\tn 486.133 nm\tn 587.562 nm\tTi 400 nm\tModul Young [GPa]\tObservatii\n"
+              "S-BSL7\t1.522\t1.5163\t0.997\t86.2\t\n");
 }
 
 TEST_F(ActualizareExcelGui, AWorkbookOfSeveralSheetsWaitsForTheChoice) {

@@ -7,8 +7,10 @@
 
 #include "database/GlassDirFixture.h"
 #include "import/tabele/ActualizareExcel.h"
+#include "import/tabele/AntetColoane.h"
 #include "import/tabele/FoaieCalcul.h"
 #include "editors/LiniiSpectrale.h"
+#include "record/ConversiiMaterial.h"
 #include "suite/Catalix.h"
 #include "support/TabelCatalog.h"
 
@@ -64,7 +66,7 @@ protected:
         o.actualizeaza = stocheaza;
         o.codProducator = 3;
         o.linie = [&](const std::string& l) { return linii.push_back(l), true; };
-        if (!ImportaTabelExcel(*c, o)) linii.push_back("<oprit>");
+        if (ImportaTabelExcel(*c, o).stare == StareOperatie::Esuat) linii.push_back("<oprit>");
         return linii;
     }
 };
@@ -75,14 +77,14 @@ TEST_F(TabeleCatalog, EverySourceGivesTheSameColumnsAndGlasses) {
     ScrieCsv((d / "sticle.csv").string(), Catalog, ';');
     ScrieXls((d / "cat.xls").string(), "sticle", Catalog);
     const std::vector<std::string> asteptat = {
-        "Lungimi de unda indici\t486.133\t587.562\t1013.98",
+        "Lungimi de unda indici\t nd = 587.562\tnF = 486.133\tn1013.98 = 1013.98",
+        "Lungimi de unda transmisie interna\tTAUI10/400 = 400\tTAUI10/420 = 420",
+        "Grosime transmisie [mm]\t10\tdin numele coloanelor",
         // Each value under its own column's wavelength, in the order of the
         // wavelengths, whatever the order of the columns.
         "N-BK7\t25.1\t1.5224\t1.5168\t1.5075\t0.998\t1.000\t1.0396\t0.006\t2",
         "F2\t36\t\t1.62\t\t0.900\t0.950\t1.3455\t0.0099\t1",
     };
-    std::string ti = "Lungimi de unda transmisie interna\t400\t420";
-    for (int i = 2; i < 40; ++i) ti += "\t0";
     for (const auto& [sursa, tabel, tipNd] : std::vector<std::tuple<std::string, std::string, std::string>>{
              {SirSqlite((d / "cat.db").string()), "sticle", "SQL_DOUBLE"},
              {(d / "cat.xlsx").string(), "sticle", "SQL_DOUBLE"},
@@ -98,11 +100,7 @@ TEST_F(TabeleCatalog, EverySourceGivesTheSameColumnsAndGlasses) {
         EXPECT_EQ(k[1].nume, " nd");
         EXPECT_EQ(NumeTipSql(k[1].tipSql), tipNd);
         const auto linii = actualizeaza(sursa, tabel, false);
-        ASSERT_EQ(linii.size(), 4u) << (linii.empty() ? "" : linii.back());
-        EXPECT_EQ(linii[0], asteptat[0]);
-        EXPECT_EQ(linii[1], ti);
-        EXPECT_EQ(linii[2], asteptat[1]);
-        EXPECT_EQ(linii[3], asteptat[2]);
+        EXPECT_EQ(linii, asteptat);
     }
     EXPECT_TRUE(p.casete.empty()) << p.texte().front();
 }
@@ -130,38 +128,45 @@ TEST_F(TabeleCatalog, XlsWorkbookKeepsSheetsDoublesTextAndEmptyCells) {
 }
 
 TEST_F(TabeleCatalog, UpdateMergesIntoTheStoredGlassAndStoresNewOnes) {
-    MaterialOptic f2 = namedRecord("F2", 6);
-    f2.modul_young = 82;
-    std::strcpy(f2.cod, "620364");
-    // A k at a wavelength the catalogue keeps, and one at a wavelength it drops.
-    f2.lambda_indici[0] = 700.0f, f2.indice_n[0] = 1.61, f2.indice_k[0] = 2e-6;
-    f2.lambda_indici[1] = LungimeUndaDinNumeLinie("nd"), f2.indice_n[1] = 1.6, f2.indice_k[1] = 1e-6;
-    writeDb(databaseOf({f2}));
     ScrieSqlite((d / "cat.db").string(), "sticle", Catalog);
-    p.raspunde(raspuns::IDDA_TOATE);  // N-BK7 is not stored yet: one answer for every new glass
-    ASSERT_EQ(actualizeaza(SirSqlite((d / "cat.db").string()), "sticle", true).size(), 4u);
-    EXPECT_EQ(p.casete.size(), 1u);
+    // The stored points the row does not carry: replaced, then kept.
+    for (const int pastreaza : {raspuns::IDNO, raspuns::IDYES}) {
+        SCOPED_TRACE(pastreaza);
+        MaterialOptic f2 = namedRecord("F2", 6);
+        f2.modul_young = 82;
+        std::strcpy(f2.cod, "620364");
+        // A k at a wavelength the catalogue keeps, and a point at one it does not carry.
+        f2.lambda_indici[0] = 700.0f, f2.indice_n[0] = 1.61, f2.indice_k[0] = 2e-6;
+        f2.lambda_indici[1] = LungimeUndaDinNumeLinie("nd"), f2.indice_n[1] = 1.6, f2.indice_k[1] = 1e-6;
+        writeDb(databaseOf({f2}));
+        p.casete.clear();
+        p.raspunde({raspuns::IDDA_TOATE, pastreaza});  // every new glass; the points, once
+        ASSERT_EQ(actualizeaza(SirSqlite((d / "cat.db").string()), "sticle", true).size(), 5u);
+        ASSERT_EQ(p.casete.size(), 3u);
+        EXPECT_NE(p.casete[1].text.find("F2: 1 puncte (1 n, 1 k)"), std::string::npos) << p.casete[1].text;
+        EXPECT_NE(p.casete[2].text.find("1 noi, 1 actualizate"), std::string::npos) << p.casete[2].text;
+
+        MaterialOptic m{};
+        std::strcpy(m.nume, "F2");
+        ASSERT_EQ(CautaMaterialOptic(path_sticle, m, nullptr, CautaOp), 0);
+        EXPECT_EQ(m.modul_young, 82.0f);  // not associated: kept
+        EXPECT_STREQ(m.cod, "620364");
+        EXPECT_FLOAT_EQ(m.densitate, 36.0f);
+        EXPECT_EQ(m.ec_dispersie_n, 4);
+        // nd is the only index the row gives: the file's n with the stored k.
+        EXPECT_EQ(m.lambda_indici[0], LungimeUndaDinNumeLinie("nd"));
+        EXPECT_EQ(m.indice_n[0], 1.62);
+        EXPECT_EQ(m.indice_k[0], 1e-6);
+        EXPECT_EQ(m.lambda_indici[1], pastreaza == raspuns::IDYES ? 700.0f : 0.0f);
+        EXPECT_EQ(m.indice_k[1], pastreaza == raspuns::IDYES ? 2e-6 : 0.0);
+        EXPECT_EQ(m.domeniu_n[1], pastreaza == raspuns::IDYES ? 700 : 587);
+        EXPECT_EQ(m.lambda_Ti[0], 400);
+        EXPECT_FLOAT_EQ(m.transmisia_interna[0], static_cast<float>(-std::log(0.9) / 10));
+        EXPECT_FLOAT_EQ(m.transmisia_interna[1], static_cast<float>(-std::log(0.95) / 10));
+        EXPECT_EQ(m.transmisia_interna[2], 38.0f);
+    }
 
     MaterialOptic m{};
-    std::strcpy(m.nume, "F2");
-    ASSERT_EQ(CautaMaterialOptic(path_sticle, m, nullptr, CautaOp), 0);
-    EXPECT_EQ(m.modul_young, 82.0f);  // not associated: kept
-    EXPECT_STREQ(m.cod, "620364");
-    EXPECT_FLOAT_EQ(m.densitate, 36.0f);
-    EXPECT_EQ(m.ec_dispersie_n, 4);
-    // nd is the only index the row gives; its k stays, the k at 700 nm goes
-    // with its wavelength.
-    EXPECT_EQ(m.lambda_indici[0], LungimeUndaDinNumeLinie("nd"));
-    EXPECT_EQ(m.indice_n[0], 1.62);
-    EXPECT_EQ(m.indice_k[0], 1e-6);
-    EXPECT_EQ(m.lambda_indici[1], 0.0f);
-    EXPECT_EQ(m.domeniu_n[0], 587);
-    EXPECT_EQ(m.lambda_Ti[0], 400);
-    EXPECT_FLOAT_EQ(m.transmisia_interna[0], static_cast<float>(-std::log(0.9) / 10));
-    EXPECT_FLOAT_EQ(m.transmisia_interna[1], static_cast<float>(-std::log(0.95) / 10));
-    EXPECT_EQ(m.transmisia_interna[2], 38.0f);
-
-    std::memset(&m, 0, sizeof m);
     std::strcpy(m.nume, "N-BK7");
     ASSERT_EQ(CautaMaterialOptic(path_sticle, m, nullptr, CautaOp), 0);
     EXPECT_EQ(m.producator, 6);
@@ -173,10 +178,11 @@ TEST_F(TabeleCatalog, UpdateMergesIntoTheStoredGlassAndStoresNewOnes) {
 }
 
 TEST_F(TabeleCatalog, UpdateIsRightOrLeavesTheDatabaseAsItWas) {
-    // Codes written as numbers, a name no record can hold, a row without a name.
+    // Codes written as numbers, a name no record can hold, a row without a
+    // name, a transmittance above 1.
     ScrieXlsx((d / "cod.xlsx").string(), "Sticle 5桁",
               {{std::string("nume"), std::string("cod"), std::string("nd"), std::string("TAUI10/400")},
-               {std::string("N-BK7"), 517642.251, 1.5168, 0.99},
+               {std::string("N-BK7"), 517642.251, 1.5168, 1.2},
                {std::string("\u73bb\u7483"), std::string("x"), 1.5, 0.9},
                {{}, 1.0, 1.0, 0.5},
                {std::string("S-BSL7"), 1234567.0, 1.516, 0.98}});
@@ -195,31 +201,84 @@ TEST_F(TabeleCatalog, UpdateIsRightOrLeavesTheDatabaseAsItWas) {
         o.actualizeaza = true;
         o.codProducator = 3;
         o.linie = [&](const std::string& l) { return linii.push_back(l), !opresteDupaPrimul; };
-        RezultatActualizare r;
-        ImportaTabelExcel(*c, o, &r);
-        return std::pair{r, linii};
+        return std::pair{ImportaTabelExcel(*c, o), linii};
     };
-    // Cancel while reading, No to storing the others, Cancel at the first new glass.
-    for (const auto& [raspunsuri, opreste] : std::vector<std::pair<std::vector<int>, bool>>{{{}, true},
-                                              {{raspuns::IDNO}, false},
-                                              {{raspuns::IDYES, raspuns::IDCANCEL}, false}}) {
+    // Cancel while reading, Cancel at the second new glass.
+    for (const auto& [raspunsuri, opreste] : std::vector<std::pair<std::vector<int>, bool>>{
+             {{}, true}, {{raspuns::IDYES, raspuns::IDCANCEL}, false}}) {
         const auto [r, linii] = ruleaza(raspunsuri, opreste);
-        EXPECT_TRUE(r.oprita);
+        EXPECT_EQ(r.stare, StareOperatie::Anulat);
         EXPECT_EQ(db(), inainte);
         EXPECT_TRUE(p.raspunsuri.empty());
     }
+    // The good rows and values are stored, the others named: partly done.
     const auto [r, linii] = ruleaza({raspuns::IDYES, raspuns::IDDA_TOATE});
-    EXPECT_EQ(r.randuri, 3);
-    EXPECT_EQ(r.respinse, 1);
-    EXPECT_EQ(r.salvate, 2);
-    ASSERT_EQ(linii.size(), 5u);
-    EXPECT_EQ(linii[3].rfind("\u73bb\u7483\tx\t1.5\t0.900\t(nu poate fi salvat: nume", 0), 0u) << linii[3];
+    EXPECT_EQ(r.noi, 2);
+    ASSERT_EQ(r.refuzate.size(), 2u);
+    EXPECT_EQ(r.codIesire(), 4);
+    ASSERT_EQ(linii.size(), 6u);
+    EXPECT_EQ(linii[3], "N-BK7\t517642.251\t1.5168\t\t(refuzat Ti 400 nm = 1.2: transmisia nu este intre 0 si 1)");
+    EXPECT_EQ(linii[4].rfind("\u73bb\u7483\tx\t1.5\t0.900\t(nu poate fi salvat: nume", 0), 0u) << linii[4];
     MaterialOptic m{};
     for (const auto& [nume, cod] : {std::pair{"N-BK7", "517642.251"}, {"S-BSL7", "1234567"}}) {
         std::strcpy(m.nume, nume);
         ASSERT_EQ(CautaMaterialOptic(path_sticle, m, nullptr, CautaOp), 0);
         EXPECT_STREQ(m.cod, cod);
+        EXPECT_EQ(m.transmisia_interna[0] == 38.0f, cod[1] == '1') << nume;  // the refused value is not stored
     }
+}
+
+// A code-1 sheet as a maker writes it: a title, a header row with the units
+// and the transmittance's thickness over groups of columns, wavelengths as
+// numbers running up, placeholders and empty cells, a non-Latin column name.
+TEST_F(TabeleCatalog, AMakersOwnSheetLandsInTheRightFieldsAndUnits) {
+    const auto t = [](const char* s) { return Celula(std::string(s)); };
+    ScrieXlsx((d / "maker.xlsx").string(), "Catalog",
+              {{t("OPTICAL GLASS 2024")},
+               {{}, {}, {}, {}, t("g/cm\u00b3"), t("\u00d710\u207b\u2077/\u2103"), t("J/(g\u00b7K)"),
+                t("10\u2078N/m\u00b2"), t("\u03c4\uff0f10mm Thick")},
+               {t("Glass"), t("nd"), t("nF'"), t("n2325.4"), t("\u6bd4\u91cd"), t("\u03b1(-30~+70\u2103)"), t("Cp"),
+                t("E"), 280.0, 400.0, 2400.0},
+               {t("S-BSL7"), 1.5163, 1.522, t("-"), 2.52, 71.0, 0.858, 862.0, 0.5, 0.998, 0.99},
+               {t("S-FPL51"), 1.497, t("-"), 1.48, 3.62, 131.0, 0.74, {}, 0.7, 0.999, t("-")}});
+    auto c = std::make_unique<ContextImportExcel>();
+    asociaza(*c, {{0, 0, 0, 1}, {3, 1, 3, 1}, {7, 4, 4, 1}, {15, 5, 5, 1}, {17, 6, 6, 1}, {10, 7, 7, 1}, {9, 8, 10, 1}});
+    c->sursa = DeschideSursaTabel((d / "maker.xlsx").string());
+    c->tabel = "Catalog";
+    ASSERT_TRUE(c->sursa->citesteColoane(c->tabel, c->coloane));
+    c->sticla.producator = 2;
+    // The factors the headers' units propose, as the association dialog takes them.
+    for (int i : {7, 15, 17, 10})
+        c->asocieri[i].factor = static_cast<float>(
+            UnitateDinAntet(i, AntetColoana(c->coloane, c->asocieri[i].coloanaStart), 2).value().factor);
+    std::vector<std::string> linii;
+    ASSERT_TRUE(DetecteazaLambda(*c, 1, linii));
+    ASSERT_EQ(linii.size(), 3u);
+    EXPECT_EQ(linii[1], "Lungimi de unda transmisie interna\t280 = 280\t400 = 400\t2400 = 2400");
+    EXPECT_EQ(linii[2], "Grosime transmisie [mm]\t10\tdin randurile de antet de deasupra coloanelor");
+    OptiuniActualizare o;
+    o.actualizeaza = true;
+    p.raspunde(raspuns::IDDA_TOATE);
+    EXPECT_EQ(ImportaTabelExcel(*c, o).noi, 2);
+
+    MaterialOptic m{};
+    std::strcpy(m.nume, "S-BSL7");
+    ASSERT_EQ(CautaMaterialOptic(path_sticle, m, nullptr, CautaOp), 0);
+    EXPECT_EQ(m.producator, 2);
+    EXPECT_EQ(m.lambda_indici[0], LungimeUndaDinNumeLinie("nF'"));
+    EXPECT_EQ(m.indice_n[0], 1.522);
+    EXPECT_EQ(m.lambda_indici[2], 0.0f);  // "-" is no value
+    EXPECT_FLOAT_EQ(m.densitate, 2.52f);
+    EXPECT_FLOAT_EQ(m.dilatare[0], 7.1f);  // 10^-7/K into the producer's 10^-6/K
+    EXPECT_FLOAT_EQ(m.caldura_specifica[0], 858.0f);
+    EXPECT_FLOAT_EQ(m.modul_young, 86.2f);
+    EXPECT_EQ(m.lambda_Ti[2], 2400);
+    EXPECT_EQ(m.transmisia_interna[0], AbsorbtieDinTransmisieCatalog(0.5f, 10));
+    std::strcpy(m.nume, "S-FPL51");
+    ASSERT_EQ(CautaMaterialOptic(path_sticle, m, nullptr, CautaOp), 0);
+    EXPECT_EQ(m.lambda_indici[1], 2325.4f);
+    EXPECT_EQ(m.modul_young, 0.0f);
+    EXPECT_EQ(m.transmisia_interna[2], AbsorbtieOpacExport);
 }
 
 TEST_F(TabeleCatalog, WideTableKeeps255ColumnsAndWarns) {
@@ -361,7 +420,7 @@ TEST_F(TabeleCatalog, AssociationPastTheLastColumnStopsTheUpdate) {
     ASSERT_TRUE(DetecteazaLambda(*c, 3, linii));
     OptiuniActualizare o;
     o.actualizeaza = true;
-    EXPECT_EQ(ImportaTabelExcel(*c, o), 0);
+    EXPECT_EQ(ImportaTabelExcel(*c, o).stare, StareOperatie::Esuat);
     EXPECT_NE(p.ultima().text.find("doar 10 coloane"), std::string::npos);
     EXPECT_FALSE(d.exists("sticleNou32.dat"));
 }
@@ -396,20 +455,34 @@ TEST_F(TabeleCatalog, DetectLambdaStopsOnAForeignColumn) {
     EXPECT_EQ(DetecteazaLambda(c, 3, linii), 0);
     EXPECT_NE(p.ultima().text.find("Coloana vd nu este ptr. lambda indici"), std::string::npos);
 
-    // Code 1 measures at fixed wavelengths; the thickness comes from the
-    // column names or from its own column, never guessed.
+    // Both layouts pair a column with the wavelength its name carries, the
+    // fixed table of code 1 only for names that carry none. The thickness
+    // comes from the names, the thickness column or the user; else the
+    // transmittance alone is left out, with the reason.
     c.coloane[2].nume = "nF";
     c.asocieri[9].coloanaStop = 5;
-    c.coloane[4].nume = "T280", c.coloane[5].nume = "T290";
-    EXPECT_EQ(DetecteazaLambda(c, 1, linii), 0);
-    EXPECT_NE(p.ultima().text.find("Grosimea de referinta"), std::string::npos);
-    c.asocieri[IntrareGrosimeTransmisie].activ = 1;
-    ASSERT_EQ(DetecteazaLambda(c, 1, linii), 1);
-    EXPECT_EQ(c.lambdaColoaneTi, (std::vector<std::uint16_t>{280, 290}));
-    c.asocieri[IntrareGrosimeTransmisie].activ = 0;
-    c.coloane[4].nume = "TAUI25/280", c.coloane[5].nume = "TAUI25/290";
-    ASSERT_EQ(DetecteazaLambda(c, 1, linii), 1);
-    EXPECT_EQ(c.sticla.grosime_transmisie, 25.0f);
+    const struct {
+        const char *t1, *t2;
+        int cod, coloanaGrosime;
+        float utilizator, grosime;
+        std::vector<std::uint16_t> lambda;
+    } cazuri[] = {
+        {"TAUI10/2500", "TAUI10/250", 1, 0, 0, 10, {2500, 250}},
+        {"Ti a", "Ti b", 1, 0, 0, 0, {280, 290}},
+        {"Ti a", "Ti b", 1, 1, 0, 0, {280, 290}},
+        {"T280", "2400 nm", 3, 0, 5, 5, {280, 2400}},
+    };
+    for (const auto& k : cazuri) {
+        SCOPED_TRACE(k.t1);
+        c.coloane[4].nume = k.t1, c.coloane[5].nume = k.t2;
+        c.asocieri[IntrareGrosimeTransmisie].activ = k.coloanaGrosime;
+        c.asocieri[IntrareGrosimeTransmisie].coloanaStart = 0;
+        c.grosimeUtilizator = k.utilizator;
+        ASSERT_EQ(DetecteazaLambda(c, k.cod, linii), 1);
+        EXPECT_EQ(c.lambdaColoaneTi, k.lambda);
+        EXPECT_EQ(c.sticla.grosime_transmisie, k.grosime);
+        EXPECT_EQ(c.motivFaraTransmisie.empty(), k.grosime > 0 || k.coloanaGrosime) << c.motivFaraTransmisie;
+    }
 }
 
 }  // namespace

@@ -3,9 +3,7 @@
 #include <QString>
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <iterator>
@@ -13,39 +11,32 @@
 #include <numeric>
 #include <optional>
 #include <span>
+#include <type_traits>
 #include <unordered_map>
 
+#include "database/JurnalMateriale.h"
 #include "dispersion/ComenziDispersie.h"
+#include "import/tabele/AntetColoane.h"
 #include "messages/ListaMesaje.h"
 #include "record/CodificareText.h"
 #include "record/ConversiiMaterial.h"
+#include "record/LimiteFizice.h"
+#include "record/TextFormatat.h"
 #include "settings/Directoare.h"
 #include "suite/Catalix.h"
 #include "suite/EroriCatalog.h"
 #include "suite/Recuperare.h"
-#include "record/NumarCatalog.h"
-#include "record/TextFormatat.h"
 
 namespace vitramor {
 
 namespace {
 
-constexpr const char* TitluTransfer = "TransferaDataDinColoaneCititeInSticla";
-constexpr int IntrareNume = 0, IntrareIndici = 3, IntrareTransmisie = 9;
-// An empty cell of the index or transmittance table, told apart from a
-// value of 0 (an opaque sample) until the row is merged.
+// An empty cell of a number field, told apart from a value of 0 (an opaque
+// sample, a coefficient of 0) until the row is merged: the file says
+// nothing there, so the stored value stays.
 constexpr double Lipsa = std::numeric_limits<double>::quiet_NaN();
 
-void Mesaj(const std::string& text, const std::string& titlu = {}) { MesajBox(nullptr, text, titlu, stil::MB_OK); }
-
-// The number at the start of a text cell; nothing when it holds none.
-std::optional<double> NumarDinText(const char* t) {
-    while (*t == ' ' || *t == '\t') ++t;
-    double v = 0;
-    const CitireNumar c = CitesteNumarCatalog(t, v);
-    if (c.lungime == 0 || c.depasire) return std::nullopt;
-    return v;
-}
+void Mesaj(const std::string& text) { MesajBox(nullptr, text, TitluActualizareExcel, stil::MB_OK); }
 
 std::string Utf8DinLarg(const unsigned char* p, SQLLEN octeti) {
     std::u16string u;
@@ -92,6 +83,12 @@ int Coloane(const ContextImportExcel& c, int i) {
     return std::clamp<int>(c.asocieri[i].nrColoane, 0, c.asocieri[i].nrElemente);
 }
 
+// Whether the run imports entry i: an active entry, the transmittance only
+// with a thickness known.
+bool Importat(const ContextImportExcel& c, int i) {
+    return c.asocieri[i].activ != 0 && !(i == IntrareTransmisie && !c.motivFaraTransmisie.empty());
+}
+
 // The order in which a table's columns run by wavelength.
 std::vector<int> Ordine(std::span<const float> lambda) {
     std::vector<int> o(lambda.size());
@@ -104,53 +101,57 @@ struct Ordini {
     std::vector<int> indici, transmisie;
 };
 
+// The title of cell j of entry i: the field in the user's words with its
+// unit, the wavelength of a table's column, the place in an array.
+std::string TitluCelula(const ContextImportExcel& c, int i, int j) {
+    if (i == IntrareIndici)
+        return TextFormatat("n %g nm", static_cast<double>(c.lambdaColoaneIndici[static_cast<std::size_t>(j)]));
+    if (i == IntrareTransmisie)
+        return TextFormatat("Ti %g nm", static_cast<double>(c.lambdaColoaneTi[static_cast<std::size_t>(j)]));
+    std::string t = Utf8DinWindows1252(NumeCampAsociere(c.asocieri[i]));
+    if (EsteNumerica(c.asocieri[i]) && c.asocieri[i].nrElemente > 1) t += TextFormatat(" %d", j + 1);
+    const std::string u = i < NumarAsocieriImplicite ? UnitateCamp(i, c.sticla.producator) : std::string();
+    return u.empty() ? t : t + " [" + u + "]";
+}
+
 // The result line of a row as the scratch record holds it, values in the
 // order of their wavelengths. With `titluri`, the title of each cell is
-// collected as the cell is written: the field's name, with the wavelength or
-// the place in the array where a field fills several cells.
+// collected as the cell is written.
 std::string LinieRand(const ContextImportExcel& c, const MaterialOptic& s, const Ordini& ordini,
                       std::vector<std::string>* titluri = nullptr) {
-    const auto activ = [&](int i) { return c.asocieri[i].activ != 0; };
-    const auto nume = [&](int i) { return NumeCampAsociere(c.asocieri[i]); };
+    const auto activ = [&](int i) { return Importat(c, i); };
     std::string linie = activ(IntrareNume) ? c.numeRand : std::string();
-    if (titluri) titluri->push_back(activ(IntrareNume) ? nume(IntrareNume) : std::string());
-    const auto celula = [&](const std::string& valoare, std::string titlu) {
+    if (titluri) titluri->push_back(activ(IntrareNume) ? TitluCelula(c, IntrareNume, 0) : std::string());
+    const auto celula = [&](const std::string& valoare, int i, int j) {
         linie += '\t';
         linie += valoare;
-        if (titluri) titluri->push_back(std::move(titlu));
+        if (titluri) titluri->push_back(TitluCelula(c, i, j));
     };
     const auto numar = [](const char* format, double v) { return std::isnan(v) ? std::string() : TextFormatat(format, v); };
-    const auto unul = [&](int i, const char* format, double v) {
-        if (activ(i)) celula(TextFormatat(format, v), nume(i));
-    };
-    const auto tablou = [&](int i, const auto* v, const char* format) {
+    const auto valori = [&](int i, const auto* v, const char* format) {
         if (!activ(i)) return;
-        for (int j = 0; j < Coloane(c, i); ++j)
-            celula(TextFormatat(format, v[j]), TextFormatat("%s %d", nume(i).c_str(), j + 1));
+        for (int j = 0; j < Coloane(c, i); ++j) celula(numar(format, static_cast<double>(v[j])), i, j);
     };
-    if (activ(1)) celula(Utf8DinWindows1252(vitramor::TextCamp(s.cod, sizeof s.cod)), nume(1));
-    unul(7, "%g", s.densitate);
-    for (int j : ordini.indici)
-        celula(numar("%g", s.indice_n[j]), TextFormatat("n %g nm", static_cast<double>(c.lambdaColoaneIndici[static_cast<std::size_t>(j)])));
-    for (int j : ordini.transmisie)
-        celula(numar("%5.3f", s.transmisia_interna[j]),
-               TextFormatat("Ti %g nm", static_cast<double>(c.lambdaColoaneTi[static_cast<std::size_t>(j)])));
-    tablou(5, s.coef_disp_n, "%g");
-    unul(10, "%g", s.modul_young);
-    unul(11, "%g", s.raport_poisson);
-    tablou(12, s.stabilitate_chimica, "%d");
-    tablou(13, s.temperaturi, "%d");
-    tablou(14, s.conductibilitate_termica, "%5.3f");
-    tablou(15, s.dilatare, "%.3f");
-    unul(16, "%g", s.duritate_knoop);
-    tablou(17, s.caldura_specifica, "%5.3f");
-    unul(18, "%5.3f", s.duritate_abraziune);
-    unul(IntrareGrosimeTransmisie, "%g", s.grosime_transmisie);
+    if (activ(1)) celula(Utf8DinWindows1252(vitramor::TextCamp(s.cod, sizeof s.cod)), 1, 0);
+    valori(7, &s.densitate, "%g");
+    for (int j : ordini.indici) celula(numar("%g", s.indice_n[j]), IntrareIndici, j);
+    for (int j : ordini.transmisie) celula(numar("%5.3f", s.transmisia_interna[j]), IntrareTransmisie, j);
+    valori(5, s.coef_disp_n, "%g");
+    valori(10, &s.modul_young, "%g");
+    valori(11, &s.raport_poisson, "%g");
+    valori(12, s.stabilitate_chimica, "%g");
+    valori(13, s.temperaturi, "%g");
+    valori(14, s.conductibilitate_termica, "%5.3f");
+    valori(15, s.dilatare, "%.3f");
+    valori(16, &s.duritate_knoop, "%g");
+    valori(17, s.caldura_specifica, "%5.3f");
+    valori(18, &s.duritate_abraziune, "%5.3f");
+    valori(IntrareGrosimeTransmisie, &s.grosime_transmisie, "%g");
     return linie;
 }
 
-// The titles of the cells of a result line, and of the remark a row that
-// cannot be stored gets after them.
+// The titles of the cells of a result line, and of the remark a row gets
+// after them.
 std::string AntetRand(const ContextImportExcel& c, const Ordini& ordini) {
     std::vector<std::string> titluri;
     LinieRand(c, c.sticla, ordini, &titluri);
@@ -160,31 +161,99 @@ std::string AntetRand(const ContextImportExcel& c, const Ordini& ordini) {
     return antet;
 }
 
-// One row merged into its target: the stored material of the same name, or
-// a new one. Only the associated fields change.
-void AplicaRand(const ContextImportExcel& c, const MaterialOptic& s, MaterialOptic& t, int codProducator) {
-    const auto activ = [&](int i) { return c.asocieri[i].activ != 0; };
-    if (activ(1)) std::memcpy(t.cod, s.cod, sizeof t.cod);
-    if (activ(7)) t.densitate = s.densitate;
-    if (activ(IntrareIndici)) {
-        // Each value keeps its column's wavelength. A k of the stored table
-        // stays with its own wavelength; where the table no longer has that
-        // wavelength, it goes with it.
-        struct Punct {
-            float lambda;
-            double n, k;
-        };
-        std::vector<Punct> puncte;
-        const int n = std::min<int>(Coloane(c, IntrareIndici), static_cast<int>(c.lambdaColoaneIndici.size()));
-        for (int j = 0; j < n; ++j) {
-            const float lambda = c.lambdaColoaneIndici[static_cast<std::size_t>(j)];
-            double k = 0;
-            for (int i = 0; i < NumarSloturiTabel; ++i)
-                if (t.lambda_indici[i] == lambda) k = t.indice_k[i];
-            const double v = std::isnan(s.indice_n[j]) ? 0.0 : s.indice_n[j];
-            if (v > 0 || k > 0) puncte.push_back({lambda, v, k});
+// The values of a row that cannot be physical, each named with its field
+// and value; they become "no value", the rest of the row stays.
+std::vector<std::string> RefuzaValoriNefizice(const ContextImportExcel& c, MaterialOptic& s) {
+    std::vector<std::string> motive;
+    const auto verifica = [&](int i, auto* v, std::string (*regula)(double), bool zeroNedat) {
+        if (!Importat(c, i)) return;
+        for (int j = 0; j < Coloane(c, i); ++j) {
+            const double x = v[j];
+            if (std::isnan(x) || (zeroNedat && x == 0)) continue;
+            const std::string motiv = regula(x);
+            if (motiv.empty()) continue;
+            motive.push_back(TextFormatat("%s = %g: %s", TitluCelula(c, i, j).c_str(), x, motiv.c_str()));
+            v[j] = std::numeric_limits<std::remove_reference_t<decltype(v[j])>>::quiet_NaN();
         }
-        std::stable_sort(puncte.begin(), puncte.end(), [](const Punct& a, const Punct& b) { return a.lambda < b.lambda; });
+    };
+    verifica(IntrareIndici, s.indice_n, MotivIndiceN, true);
+    verifica(IntrareTransmisie, s.transmisia_interna, MotivTransmisie, false);
+    verifica(5, s.coef_disp_n, MotivFinit, false);
+    verifica(7, &s.densitate, MotivMarimePozitiva, false);
+    verifica(10, &s.modul_young, MotivMarimePozitiva, false);
+    verifica(11, &s.raport_poisson, MotivFinit, false);
+    verifica(14, s.conductibilitate_termica, MotivMarimePozitiva, false);
+    verifica(15, s.dilatare, MotivFinit, false);
+    verifica(16, &s.duritate_knoop, MotivMarimePozitiva, false);
+    verifica(17, s.caldura_specifica, MotivMarimePozitiva, false);
+    verifica(18, &s.duritate_abraziune, MotivMarimePozitiva, false);
+    verifica(IntrareGrosimeTransmisie, &s.grosime_transmisie, MotivMarimePozitiva, true);
+    return motive;
+}
+
+// A row's index points against the stored table: the file's (with the
+// stored k at the same wavelength) and the stored ones at wavelengths the
+// row does not carry.
+struct PunctIndice {
+    float lambda;
+    double n, k;
+};
+struct PuncteIndici {
+    std::vector<PunctIndice> fisier, ramase;
+};
+
+PuncteIndici ImparteIndici(const ContextImportExcel& c, const MaterialOptic& s, const MaterialOptic& t) {
+    PuncteIndici p;
+    const int n = std::min<int>(Coloane(c, IntrareIndici), static_cast<int>(c.lambdaColoaneIndici.size()));
+    for (int j = 0; j < n; ++j)
+        if (s.indice_n[j] > 0) p.fisier.push_back({c.lambdaColoaneIndici[static_cast<std::size_t>(j)], s.indice_n[j], 0});
+    // One wavelength written two ways ("nd" and a table's 587.56) is one point.
+    const auto aceeasi = [](float a, float b) { return std::fabs(a - b) <= 1e-4f * std::max(a, b); };
+    for (int i = 0; i < NumarSloturiTabel; ++i) {
+        const float l = t.lambda_indici[i];
+        if (!(l > 0) || !(t.indice_n[i] > 0 || t.indice_k[i] > 0)) continue;
+        const auto f = std::find_if(p.fisier.begin(), p.fisier.end(), [&](const PunctIndice& x) { return aceeasi(x.lambda, l); });
+        if (f != p.fisier.end()) f->k = t.indice_k[i];
+        else p.ramase.push_back({l, t.indice_n[i], t.indice_k[i]});
+    }
+    return p;
+}
+
+template <class T>
+void Copiaza(T& tinta, T valoare) {
+    if (!std::isnan(static_cast<double>(valoare))) tinta = valoare;
+}
+
+// One row merged into its target: the stored material of the same name and
+// producer, or a new one. Only the associated fields change, and only where
+// the row has a value. Stored index points the row does not carry stay
+// with `pastreaza` (as many as the table holds; the rest are counted in
+// `neincapute`), otherwise they go.
+void AplicaRand(const ContextImportExcel& c, const MaterialOptic& s, MaterialOptic& t, int cod, bool pastreaza,
+                int& neincapute) {
+    const auto activ = [&](int i) { return Importat(c, i); };
+    if (activ(1) && s.cod[0]) std::memcpy(t.cod, s.cod, sizeof t.cod);
+    if (activ(7)) Copiaza(t.densitate, s.densitate);
+    if (activ(IntrareIndici)) {
+        PuncteIndici p = ImparteIndici(c, s, t);
+        if (!pastreaza) p.ramase.clear();
+        const std::size_t loc = NumarSloturiTabel - std::min<std::size_t>(p.fisier.size(), NumarSloturiTabel);
+        if (p.ramase.size() > loc) {
+            // The points nearest the file's tell least: they go first.
+            const auto departe = [&](const PunctIndice& x) {
+                float d = std::numeric_limits<float>::max();
+                for (const auto& f : p.fisier) d = std::min(d, std::fabs(f.lambda - x.lambda));
+                return d;
+            };
+            std::stable_sort(p.ramase.begin(), p.ramase.end(),
+                             [&](const PunctIndice& a, const PunctIndice& b) { return departe(a) > departe(b); });
+            neincapute += static_cast<int>(p.ramase.size() - loc);
+            p.ramase.resize(loc);
+        }
+        std::vector<PunctIndice> puncte = p.fisier;
+        puncte.insert(puncte.end(), p.ramase.begin(), p.ramase.end());
+        std::stable_sort(puncte.begin(), puncte.end(), [](const PunctIndice& a, const PunctIndice& b) { return a.lambda < b.lambda; });
+        puncte.resize(std::min<std::size_t>(puncte.size(), NumarSloturiTabel));
         std::fill(std::begin(t.lambda_indici), std::end(t.lambda_indici), 0.0f);
         std::fill(std::begin(t.indice_n), std::end(t.indice_n), 0.0);
         std::fill(std::begin(t.indice_k), std::end(t.indice_k), 0.0);
@@ -201,10 +270,9 @@ void AplicaRand(const ContextImportExcel& c, const MaterialOptic& s, MaterialOpt
             }
         }
     }
-    if (activ(IntrareTransmisie)) {
-        // The whole curve is the catalogue's: wavelengths from the columns,
-        // the thickness from the column names or its own column. An empty
-        // cell is "no value" (38), a transmittance of 0 an opaque sample (37).
+    if (activ(IntrareTransmisie) && s.grosime_transmisie > 0) {
+        // The whole curve is the catalogue's. An empty cell is "no value"
+        // (38), a transmittance of 0 an opaque sample (37).
         struct Punct {
             std::uint16_t lambda;
             float tau;
@@ -213,21 +281,17 @@ void AplicaRand(const ContextImportExcel& c, const MaterialOptic& s, MaterialOpt
         const int n = std::min<int>(Coloane(c, IntrareTransmisie), static_cast<int>(c.lambdaColoaneTi.size()));
         for (int j = 0; j < n; ++j) puncte.push_back({c.lambdaColoaneTi[static_cast<std::size_t>(j)], s.transmisia_interna[j]});
         std::stable_sort(puncte.begin(), puncte.end(), [](const Punct& a, const Punct& b) { return a.lambda < b.lambda; });
-        const float d = s.grosime_transmisie;
-        t.grosime_transmisie = d;
+        t.grosime_transmisie = s.grosime_transmisie;
         std::fill(std::begin(t.lambda_Ti), std::end(t.lambda_Ti), 0);
         std::fill(std::begin(t.transmisia_interna), std::end(t.transmisia_interna), AbsorbtieOpacExport);
         for (std::size_t i = 0; i < puncte.size(); ++i) {
-            const double tau = puncte[i].tau;
             t.lambda_Ti[i] = puncte[i].lambda;
-            t.transmisia_interna[i] = std::isnan(tau) ? AbsorbtieOpacExport
-                                      : tau <= 0      ? AbsorbtieOpac
-                                      : tau >= 1      ? 0.0f
-                                                      : static_cast<float>(-std::log(tau) / d);
+            if (!std::isnan(puncte[i].tau))
+                t.transmisia_interna[i] = AbsorbtieDinTransmisieCatalog(puncte[i].tau, s.grosime_transmisie);
         }
     }
     if (activ(5)) {
-        if (codProducator == 1 || codProducator == 3) {
+        if (cod == 1 || cod == 3) {
             t.ec_dispersie_n = 4;
             if (t.domeniu_n[0] == 0) {
                 t.domeniu_n[0] = 350;
@@ -238,130 +302,218 @@ void AplicaRand(const ContextImportExcel& c, const MaterialOptic& s, MaterialOpt
         }
         // The equation is the catalogue's: nothing of the old one stays.
         std::fill(std::begin(t.coef_disp_n), std::end(t.coef_disp_n), 0.0);
-        std::copy(s.coef_disp_n, s.coef_disp_n + Coloane(c, 5), t.coef_disp_n);
+        for (int j = 0; j < Coloane(c, 5); ++j) t.coef_disp_n[j] = std::isnan(s.coef_disp_n[j]) ? 0.0 : s.coef_disp_n[j];
     }
-    if (activ(10)) t.modul_young = s.modul_young;
-    if (activ(11)) t.raport_poisson = s.raport_poisson;
+    if (activ(10)) Copiaza(t.modul_young, s.modul_young);
+    if (activ(11)) Copiaza(t.raport_poisson, s.raport_poisson);
     if (activ(12)) std::copy(s.stabilitate_chimica, s.stabilitate_chimica + Coloane(c, 12), t.stabilitate_chimica);
     if (activ(13)) std::copy(s.temperaturi, s.temperaturi + Coloane(c, 13), t.temperaturi);
-    if (activ(14))
-        std::copy(s.conductibilitate_termica, s.conductibilitate_termica + Coloane(c, 14), t.conductibilitate_termica);
-    if (activ(15)) std::copy(s.dilatare, s.dilatare + Coloane(c, 15), t.dilatare);
-    if (activ(16)) t.duritate_knoop = s.duritate_knoop;
-    if (activ(17)) std::copy(s.caldura_specifica, s.caldura_specifica + Coloane(c, 17), t.caldura_specifica);
-    if (activ(18)) t.duritate_abraziune = s.duritate_abraziune;
+    for (int j = 0; j < 4; ++j) {
+        if (activ(14) && j < Coloane(c, 14)) Copiaza(t.conductibilitate_termica[j], s.conductibilitate_termica[j]);
+        if (activ(15) && j < Coloane(c, 15)) Copiaza(t.dilatare[j], s.dilatare[j]);
+        if (activ(17) && j < Coloane(c, 17)) Copiaza(t.caldura_specifica[j], s.caldura_specifica[j]);
+    }
+    if (activ(16)) Copiaza(t.duritate_knoop, s.duritate_knoop);
+    if (activ(18)) Copiaza(t.duritate_abraziune, s.duritate_abraziune);
 }
 
-// The rows read, side by side: each row's record, its name (UTF-8, for
-// messages) and why it is refused (empty when it can be stored).
-struct RanduriCitite {
-    std::vector<MaterialOptic> sticle;
-    std::vector<std::string> nume, motiv;
-    std::size_t size() const { return sticle.size(); }
+// A row read: its record, its name (UTF-8, for messages), why it is refused
+// whole (empty when it can be stored) and the values refused in it.
+struct RandCitit {
+    MaterialOptic sticla;
+    std::string nume, motiv;
+    std::vector<std::string> refuzate;
 };
 
-// Why a read row cannot be stored, beyond what its transfer found.
-std::string MotivRand(const ContextImportExcel& c, const MaterialOptic& s) {
-    if (!c.motivRespingere.empty()) return c.motivRespingere;
-    if (c.asocieri[IntrareTransmisie].activ && !(s.grosime_transmisie > 0))
-        return "transmisia nu are grosime de referinta";
-    return {};
+// Why a read row cannot be stored at all, beyond what its transfer found.
+std::string MotivRand(const ContextImportExcel& c) { return c.motivRespingere; }
+
+// Asks once, for the whole run, whether stored index points the file does
+// not carry stay (merged with the file's) or go. Nothing to ask: keep.
+// Empty when the user cancelled.
+std::optional<bool> IntreabaPuncte(const OptiuniActualizare& o, const std::vector<std::string>& materiale,
+                                   int cateMateriale) {
+    if (cateMateriale == 0) return true;
+    std::string text = TextFormatat("Actualizarea ar sterge puncte masurate ale %d materiale, la lungimi de unda pe care "
+                                    "fisierul nu le are:",
+                                    cateMateriale);
+    for (const std::string& m : materiale) text += "\n  " + m;
+    if (cateMateriale > static_cast<int>(materiale.size()))
+        text += TextFormatat("\n  ... si inca %d", cateMateriale - static_cast<int>(materiale.size()));
+    text += "\n\nPastrati punctele (unite cu ale fisierului cat incap in cele 50 de locuri; la aceeasi lungime de unda "
+            "valoarea fisierului castiga) sau le inlocuiti cu punctele fisierului?";
+    const int ales = platforma().intrebareOptiuni(o.owner, text, TitluActualizareExcel,
+                                                  {"Pastreaza punctele", "Inlocuieste cu ale fisierului"}, 0, 1, 0);
+    if (ales < 0) return std::nullopt;
+    return ales == 0;
 }
 
-// Merges the rows into the stored materials and stores them all in one
-// pass. Each row's record becomes its material in place: the first row of a
-// name takes the stored material (or a new one) with the row's values, a
-// later row of the same name goes over it. False when nothing was stored on
-// purpose (Cancel, No) or the store failed.
-bool SalveazaRanduri(const ContextImportExcel& c, const OptiuniActualizare& o, RanduriCitite& randuri,
-                     RezultatActualizare& r) {
-    std::vector<MaterialOptic>& sticle = randuri.sticle;
-    for (std::size_t i = 0; i < randuri.size(); ++i)
-        if (!randuri.motiv[i].empty())
-            AfiseazaMesajInLista("Actualizare " + c.tabel + ", randul " + randuri.nume[i] + ": " + randuri.motiv[i] +
-                                     "; nu a fost salvat",
-                                 NivelAvertizare);
-    const int bune = r.randuri - r.respinse;
-    if (r.respinse > 0 &&
-        (bune == 0 ||
-         MesajBox(o.owner,
-                  TextFormatat("%d randuri din tabel nu pot fi salvate (motivele sunt in lista de mesaje). Salvati celelalte "
-                         "%d materiale?",
-                         r.respinse, bune),
-                  "ATENTIE!", stil::MB_YESNO | stil::MB_ICONQUESTION | stil::MB_DEFBUTTON2) != raspuns::IDYES))
-        return false;
-
+// Merges the rows into the stored materials of the same names and producer
+// and stores them through the one store. A row whose name is stored under
+// another producer, or repeats a name of the file, starts from an empty
+// record: the store settles the conflict.
+RezultatOperatie SalveazaRanduri(const ContextImportExcel& c, const OptiuniActualizare& o, std::vector<RandCitit>& randuri) {
+    RezultatOperatie r;
     constexpr std::size_t Nimic = SIZE_MAX;
-    std::vector<std::string> nume;                               // each name once, by its first row
-    std::vector<std::size_t> primul;                             // that first row
-    std::vector<std::size_t> randPrimul(randuri.size(), Nimic);  // each row's first row of its name
+    std::vector<std::string> nume;                               // each name once
+    std::vector<std::size_t> indexNume(randuri.size(), Nimic);   // each row's name
     std::unordered_map<std::string, std::size_t> dupaNume;
     for (std::size_t i = 0; i < randuri.size(); ++i) {
-        if (!randuri.motiv[i].empty()) continue;
-        const auto [it, nou] = dupaNume.emplace(vitramor::TextCamp(sticle[i].nume, sizeof sticle[i].nume), nume.size());
-        if (nou) nume.push_back(it->first), primul.push_back(i);
-        randPrimul[i] = primul[it->second];
-    }
-    std::vector<char> gasit(randuri.size(), 0);
-    const auto aplica = [&](std::size_t i, const MaterialOptic& baza) {
-        MaterialOptic t = baza;
-        AplicaRand(c, sticle[i], t, o.codProducator);
-        sticle[i] = t;
-    };
-    // A database that does not exist yet holds nothing to merge with: every
-    // glass is new, and the store creates the file.
-    if (std::filesystem::exists(CaleBazaDate(path_sticle)) &&
-        ParcurgeMaterialeOptice(path_sticle, o.owner, nume, [&](std::size_t k, const MaterialOptic& m) {
-            aplica(primul[k], m);
-            gasit[primul[k]] = 1;
-        }) != CatalogOk)
-        return false;
-
-    // In the rows' order: a new glass is confirmed, a later row of a name
-    // goes over its first row's material.
-    std::vector<char> salveaza(randuri.size(), 0);
-    int decizie = 0;  // a "to all" answer, once given
-    for (std::size_t i = 0; i < randuri.size(); ++i) {
-        const std::size_t p = randPrimul[i];
-        if (p == Nimic || !(p == i || salveaza[p])) continue;
-        if (p != i) {
-            AplicaRand(c, sticle[i], sticle[p], o.codProducator);
+        for (const std::string& v : randuri[i].refuzate) r.refuza(randuri[i].nume, v);
+        if (!randuri[i].motiv.empty()) {
+            r.refuza(randuri[i].nume, randuri[i].motiv);
+            r.articol(randuri[i].nume, {}, "refuzat", randuri[i].motiv);
             continue;
         }
-        if (!gasit[i]) {
+        const auto [it, nou] = dupaNume.emplace(vitramor::TextCamp(randuri[i].sticla.nume, sizeof randuri[i].sticla.nume),
+                                                nume.size());
+        if (nou) nume.push_back(it->first);
+        indexNume[i] = it->second;
+    }
+    std::vector<std::optional<MaterialOptic>> stocate(nume.size());
+    // A database that does not exist yet holds nothing to merge with.
+    if (std::filesystem::exists(CaleBazaDate(path_sticle)) &&
+        ParcurgeMaterialeOptice(path_sticle, o.owner, nume, [&](std::size_t k, const MaterialOptic& m) { stocate[k] = m; }) !=
+            CatalogOk) {
+        RezultatOperatie esec = RezultatOperatie::Esec();
+        esec.refuzate = r.refuzate;
+        return esec;
+    }
+
+    // In the rows' order: the base of each row, a new glass confirmed first.
+    const std::uint16_t producator = c.sticla.producator;
+    std::vector<std::optional<MaterialOptic>> baze(randuri.size());
+    std::vector<char> vazut(nume.size(), 0), refuzat(nume.size(), 0);
+    int decizie = 0;  // a "to all" answer, once given
+    for (std::size_t i = 0; i < randuri.size(); ++i) {
+        const std::size_t k = indexNume[i];
+        if (k == Nimic) continue;
+        const MaterialOptic& s = randuri[i].sticla;
+        MaterialOptic nou{};
+        std::memcpy(nou.nume, s.nume, sizeof nou.nume);
+        nou.producator = producator;
+        const bool primul = !vazut[k];
+        vazut[k] = 1;
+        if (refuzat[k]) {
+            ++r.sarite;
+            r.articol(randuri[i].nume, {}, "sarit", "nu a fost salvat ca material nou");
+        } else if (!primul || (stocate[k] && stocate[k]->producator != producator)) {
+            baze[i] = nou;
+        } else if (stocate[k]) {
+            baze[i] = *stocate[k];
+        } else {
             int raspunsNou = decizie;
             if (!raspunsNou) {
                 raspunsNou = MesajBox(o.owner,
                                       TextFormatat("Eroare (err=%d) cautare material %s in SticleNou32.dat. Salvati ca "
-                                             "material nou?",
-                                             static_cast<int>(EroareMaterialNegasit), randuri.nume[i].c_str()),
+                                                   "material nou?",
+                                                   static_cast<int>(EroareMaterialNegasit), randuri[i].nume.c_str()),
                                       {}, stil::MB_YESNOCANCEL | stil::MB_PENTRUTOATE | stil::MB_ICONQUESTION);
                 if (raspunsNou == raspuns::IDDA_TOATE || raspunsNou == raspuns::IDNU_TOATE) decizie = raspunsNou;
             }
-            if (raspunsNou == raspuns::IDCANCEL) return false;
-            if (raspunsNou != raspuns::IDYES && raspunsNou != raspuns::IDDA_TOATE) continue;
-            MaterialOptic nou{};
-            std::memcpy(nou.nume, sticle[i].nume, sizeof nou.nume);
-            nou.producator = sticle[i].producator;
-            aplica(i, nou);
-            ++r.noi;
+            if (raspunsNou == raspuns::IDCANCEL) return RezultatOperatie::Anulare();
+            if (raspunsNou == raspuns::IDYES || raspunsNou == raspuns::IDDA_TOATE) {
+                baze[i] = nou;
+            } else {
+                refuzat[k] = 1, ++r.sarite;
+                r.articol(randuri[i].nume, {}, "sarit", "nu a fost salvat ca material nou");
+            }
         }
-        salveaza[i] = 1;
     }
-    // The materials to store gather at the front, in the order of their first rows.
-    std::size_t n = 0;
+
+    // Stored points the file does not carry: how many, of which materials.
+    int cuPierderi = 0;
+    std::vector<std::string> lista;
     for (std::size_t i = 0; i < randuri.size(); ++i) {
-        if (!salveaza[i]) continue;
-        const std::string avertizare = CompleteazaDomeniiPentruSalvare(sticle[i]);
-        if (!avertizare.empty()) AfiseazaMesajInLista(avertizare, NivelAvertizare);
-        if (n != i) sticle[n] = sticle[i];
-        ++n;
+        if (!baze[i] || !Importat(c, IntrareIndici)) continue;
+        const PuncteIndici p = ImparteIndici(c, randuri[i].sticla, *baze[i]);
+        if (p.ramase.empty()) continue;
+        const auto cuK = std::count_if(p.ramase.begin(), p.ramase.end(), [](const PunctIndice& x) { return x.k > 0; });
+        const auto cuN = std::count_if(p.ramase.begin(), p.ramase.end(), [](const PunctIndice& x) { return x.n > 0; });
+        if (++cuPierderi <= 12)
+            lista.push_back(TextFormatat("%s: %zu puncte (%ld n, %ld k)", randuri[i].nume.c_str(), p.ramase.size(),
+                                         static_cast<long>(cuN), static_cast<long>(cuK)));
     }
-    if (n == 0) return true;
-    std::vector<int> coduri;
-    SalveazaMaterialeOptice(path_sticle, std::span<const MaterialOptic>(sticle.data(), n), o.owner, coduri);
-    for (int cod : coduri) r.salvate += cod == CatalogOk;
-    return r.salvate == static_cast<int>(n);
+    const std::optional<bool> pastreaza = IntreabaPuncte(o, lista, cuPierderi);
+    if (!pastreaza) return RezultatOperatie::Anulare();
+
+    std::vector<MaterialOptic> lot;
+    std::vector<std::string> valoriRefuzate;  // of each material of the lot, for its row of the closing table
+    for (std::size_t i = 0; i < randuri.size(); ++i) {
+        if (!baze[i]) continue;
+        std::string v;
+        for (const std::string& x : randuri[i].refuzate) v += (v.empty() ? "refuzat " : "; refuzat ") + x;
+        valoriRefuzate.push_back(std::move(v));
+        MaterialOptic t = *baze[i];
+        int neincapute = 0;
+        AplicaRand(c, randuri[i].sticla, t, o.codProducator, *pastreaza, neincapute);
+        if (neincapute > 0)
+            r.note.push_back(TextFormatat("%s: %d puncte pastrate nu au mai incaput in cele %d locuri ale tabelului",
+                                          randuri[i].nume.c_str(), neincapute, NumarSloturiTabel));
+        const std::string avertizare = CompleteazaDomeniiPentruSalvare(t);
+        if (!avertizare.empty()) AfiseazaMesajInLista(avertizare, NivelAvertizare);
+        lot.push_back(t);
+    }
+    OptiuniStocare os;
+    os.laConflict = o.laConflict;
+    os.titlu = TitluActualizareExcel;
+    os.sursa = c.caleSursa.empty() ? SursaMateriale{c.sursa ? c.sursa->numeSursa() : std::string("-"), "-"}
+                                   : SursaDinFisier(c.caleSursa);
+    if (lot.empty()) return r;
+    RezultatOperatie stocare = StocheazaMateriale(o.owner, path_sticle, lot, os);
+    for (std::size_t i = 0; i < stocare.articole.size() && i < valoriRefuzate.size(); ++i) {
+        std::string& d = stocare.articole[i].detalii;
+        if (!valoriRefuzate[i].empty()) d += (d.empty() ? "" : "; ") + valoriRefuzate[i];
+    }
+    r.adauga(stocare);
+    return r;
+}
+
+// Buffers for every active entry's columns; false after a message.
+bool PregatesteBuffere(ContextImportExcel& c) {
+    const int nCol = static_cast<int>(c.coloane.size());
+    bool vreuna = false;
+    for (int i = 0; i < NumarAsocieri; ++i) {
+        AsociereMarimeSticla& a = c.asocieri[i];
+        if (!a.nume[0] || !Importat(c, i) || a.coloanaStart < 0) continue;
+        const int stop = a.coloanaStop >= a.coloanaStart ? a.coloanaStop : a.coloanaStart;
+        if (stop >= nCol) {
+            Mesaj(TextFormatat("Asocierea %s foloseste coloana %d, dar tabelul %s are doar %d coloane.", a.nume, stop + 1,
+                               c.tabel.c_str(), nCol));
+            return false;
+        }
+        a.nrColoane = static_cast<std::int16_t>(stop - a.coloanaStart + 1);
+        if (a.nrColoane > a.nrElemente) {
+            Mesaj(TextFormatat("Asocierea %s are %d coloane pentru %d elemente.", a.nume, a.nrColoane, a.nrElemente));
+            return false;
+        }
+        std::size_t marime = 0;
+        c.pozitii[i].clear();
+        for (int j = 0; j < a.nrColoane; ++j) {
+            c.pozitii[i].push_back(marime);
+            marime += LungimeBuffer(a, ColoanaIntrarii(c, i, j));
+        }
+        c.lungimi[i].assign(static_cast<std::size_t>(a.nrColoane), SQL_NULL_DATA);
+        c.date[i].assign(marime, 0);
+        vreuna = true;
+    }
+    if (!vreuna) Mesaj("Nu exista asocieri");
+    return vreuna;
+}
+
+bool LeagaColoane(ContextImportExcel& c) {
+    SursaTabel& sursa = *c.sursa;
+    for (int i = 0; i < NumarAsocieri; ++i) {
+        if (c.date[i].empty()) continue;
+        const AsociereMarimeSticla& a = c.asocieri[i];
+        for (int j = 0; j < a.nrColoane; ++j) {
+            const ColoanaTabel& k = ColoanaIntrarii(c, i, j);
+            if (!sursa.leagaColoana(a.coloanaStart + j, TipLegare(a, k), c.date[i].data() + c.pozitii[i][static_cast<std::size_t>(j)],
+                                    LungimeBuffer(a, k), &c.lungimi[i][static_cast<std::size_t>(j)]))
+                return false;
+        }
+    }
+    return true;
 }
 
 }  // namespace
@@ -370,22 +522,20 @@ int ProducatorDinCodSelectie(int cod) { return cod == 1 ? 2 : cod == 3 ? 6 : 0; 
 
 int TransferaDataDinColoaneCititeInSticla(int i, int j, ContextImportExcel& c) {
     AsociereMarimeSticla& a = c.asocieri[i];
-    if (j >= a.nrColoane) {
-        Mesaj(TextFormatat("IndexVar (%d) >= Asociere->NrColoane (%d)", j, a.nrColoane), TitluTransfer);
+    if (j >= a.nrColoane || c.date[i].empty() || !c.campuri[i]) {
+        Mesaj(TextFormatat("Asocierea %s nu are coloana %d sau locul valorilor ei.", a.nume, j + 1));
         return 0;
     }
-    if (c.date[i].empty()) return Mesaj("DataClientPtr = NULL"), 0;
-    if (!c.campuri[i]) return Mesaj("StartVarSticla = null"), 0;
     const ColoanaTabel& k = ColoanaIntrarii(c, i, j);
     const std::size_t pozitie = c.pozitii[i][static_cast<std::size_t>(j)];
     const unsigned char* sursa = c.date[i].data() + pozitie;
     const SQLLEN disponibil = static_cast<SQLLEN>(LungimeBuffer(a, k));
     const SQLLEN indicator = c.lungimi[i][static_cast<std::size_t>(j)];
     unsigned char* tinta = static_cast<unsigned char*>(c.campuri[i]) + static_cast<std::size_t>(j) * a.marimeElement;
-    const double factor = a.factor == 0 ? 1.0 : static_cast<double>(a.factor);
     const SQLSMALLINT legat = TipLegare(a, k);
     const auto eroareConversie = [&] {
-        Mesaj(TextFormatat("Eroare conversie SQL var %d in C var %d (posibil neimplementat)", k.tipSql, a.tip));
+        Mesaj(TextFormatat("Coloana %s (%s) nu poate fi citita in campul %s (%s).", k.nume.c_str(), NumeTipSql(k.tipSql),
+                           NumeCampAsociere(a).c_str(), NumeTipElement(a.tip)));
         return 0;
     };
     if (a.tip < TipFloat || a.tip > TipChar) return eroareConversie();
@@ -418,12 +568,10 @@ int TransferaDataDinColoaneCititeInSticla(int i, int j, ContextImportExcel& c) {
         return 1;
     }
 
-    // The index and transmittance tables tell an empty cell from a 0.
-    const bool tabel = i == IntrareIndici || i == IntrareTransmisie;
     std::optional<double> v;
     if (gol) {
     } else if (larg || text) {
-        v = NumarDinText(textCelula().c_str());
+        v = NumarDinCelula(textCelula());
     } else if (legat == SQL_C_LONG) {
         SQLINTEGER x;
         std::memcpy(&x, sursa, sizeof x);
@@ -442,131 +590,52 @@ int TransferaDataDinColoaneCititeInSticla(int i, int j, ContextImportExcel& c) {
         v = x;
     }
     if (v && !std::isfinite(*v)) v.reset();
-    if (!v && tabel) {
-        if (a.tip == TipDouble) std::memcpy(tinta, &Lipsa, sizeof Lipsa);
-        if (a.tip == TipFloat) {
-            const float f = static_cast<float>(Lipsa);
-            std::memcpy(tinta, &f, sizeof f);
-        }
-        if (a.tip == TipFloat || a.tip == TipDouble) return 1;
-    }
-    const double x = v.value_or(0.0);
-    const double intreg = std::clamp(std::trunc(x), -2147483648.0, 4294967295.0);
+    const double y = v ? ValoareDupaFactor(a, *v) : Lipsa;
     switch (a.tip) {
-        case TipFloat: { const float f = static_cast<float>(x * factor); std::memcpy(tinta, &f, sizeof f); break; }
-        case TipDouble: { const double d = x * factor; std::memcpy(tinta, &d, sizeof d); break; }
-        case TipInt: {
-            const auto y = static_cast<std::int32_t>(std::clamp(intreg * factor, -2147483648.0, 2147483647.0));
-            std::memcpy(tinta, &y, sizeof y);
-            break;
-        }
-        case TipUint: {
-            const auto y = static_cast<std::uint32_t>(std::clamp(intreg * factor, 0.0, 4294967295.0));
-            std::memcpy(tinta, &y, sizeof y);
-            break;
-        }
-        default: {  // short and USHORT: the low 16 bits, no factor
-            const auto y = static_cast<std::uint16_t>(static_cast<std::int64_t>(intreg) & 0xFFFF);
-            std::memcpy(tinta, &y, sizeof y);
+        case TipFloat: { const float f = static_cast<float>(y); std::memcpy(tinta, &f, sizeof f); break; }
+        case TipDouble: std::memcpy(tinta, &y, sizeof y); break;
+        case TipInt: { const auto x = static_cast<std::int32_t>(v ? y : 0); std::memcpy(tinta, &x, sizeof x); break; }
+        case TipUint: { const auto x = static_cast<std::uint32_t>(v ? y : 0); std::memcpy(tinta, &x, sizeof x); break; }
+        default: {  // short and USHORT: the 16 bits
+            const auto x = static_cast<std::uint16_t>(static_cast<std::int32_t>(v ? y : 0));
+            std::memcpy(tinta, &x, sizeof x);
             break;
         }
     }
     return 1;
 }
 
-int ImportaTabelExcel(ContextImportExcel& c, const OptiuniActualizare& o, RezultatActualizare* rezultat) {
-    RezultatActualizare r;
-    if (rezultat) *rezultat = r;
+RezultatOperatie ImportaTabelExcel(ContextImportExcel& c, const OptiuniActualizare& o) {
     ElibereazaBuffere(c);
-    const int nCol = static_cast<int>(c.coloane.size());
-    bool vreuna = false;
-    for (int i = 0; i < NumarAsocieri; ++i) {
-        AsociereMarimeSticla& a = c.asocieri[i];
-        if (!a.nume[0] || !a.activ || a.coloanaStart < 0) continue;
-        const int stop = a.coloanaStop >= a.coloanaStart ? a.coloanaStop : a.coloanaStart;
-        if (stop >= nCol) {
-            Mesaj(TextFormatat("Asocierea %s foloseste coloana %d, dar tabelul %s are doar %d coloane.", a.nume, stop + 1,
-                         c.tabel.c_str(), nCol),
-                  "ATENTIE!");
-            return 0;
-        }
-        a.nrColoane = static_cast<std::int16_t>(stop - a.coloanaStart + 1);
-        if (a.nrColoane > a.nrElemente) {
-            Mesaj(TextFormatat("Asocierea %s are %d coloane pentru %d elemente.", a.nume, a.nrColoane, a.nrElemente),
-                  "ATENTIE!");
-            return 0;
-        }
-        std::size_t marime = 0;
-        c.pozitii[i].clear();
-        for (int j = 0; j < a.nrColoane; ++j) {
-            c.pozitii[i].push_back(marime);
-            marime += LungimeBuffer(a, ColoanaIntrarii(c, i, j));
-        }
-        c.lungimi[i].assign(static_cast<std::size_t>(a.nrColoane), SQL_NULL_DATA);
-        c.date[i].assign(marime, 0);
-        vreuna = true;
-    }
-    bool areIndici = false, areTi = false;
-    for (int i = 0; i < NumarSloturiTabel; ++i) {
-        areIndici |= c.sticla.lambda_indici[i] > 0;
-        areTi |= c.sticla.lambda_Ti[i] != 0;
-    }
-    if (!areIndici || !areTi) {
+    const auto lipsa = [&](int i, bool gasit) { return c.asocieri[i].activ && !gasit; };
+    if (lipsa(IntrareIndici, !c.lambdaColoaneIndici.empty()) || lipsa(IntrareTransmisie, !c.lambdaColoaneTi.empty())) {
         Mesaj("Nu exista lungimi de unda pentru transmisie si/sau indici!");
-        return 0;
+        return RezultatOperatie::Esec();
     }
-    if (!vreuna) {
-        Mesaj("Nu exista asocieri");
-        return 0;
-    }
+    if (!PregatesteBuffere(c)) return RezultatOperatie::Esec();
     // The wavelengths were found for the columns the entries had then.
     const auto nepotrivit = [&](int i, std::size_t gasite) {
-        return c.asocieri[i].activ && static_cast<std::size_t>(Coloane(c, i)) != gasite;
+        return Importat(c, i) && static_cast<std::size_t>(Coloane(c, i)) != gasite;
     };
     if (nepotrivit(IntrareIndici, c.lambdaColoaneIndici.size()) ||
         nepotrivit(IntrareTransmisie, c.lambdaColoaneTi.size())) {
         Mesaj("Coloanele indicilor sau ale transmisiei s-au schimbat de la \"Detect lambda\".\nApasati din nou "
               "\"Detect lambda\".");
-        return 0;
+        ElibereazaBuffere(c);
+        return RezultatOperatie::Esec();
     }
     Ordini ordini;
-    ordini.indici = Ordine(c.lambdaColoaneIndici);
+    if (Importat(c, IntrareIndici)) ordini.indici = Ordine(c.lambdaColoaneIndici);
     std::vector<float> lambdaTi(c.lambdaColoaneTi.begin(), c.lambdaColoaneTi.end());
-    ordini.transmisie = Ordine(lambdaTi);
-    if (!c.asocieri[IntrareIndici].activ) ordini.indici.clear();
-    if (!c.asocieri[IntrareTransmisie].activ) ordini.transmisie.clear();
+    if (Importat(c, IntrareTransmisie)) ordini.transmisie = Ordine(lambdaTi);
     if (o.antet) o.antet(AntetRand(c, ordini));
 
     SursaTabel& sursa = *c.sursa;
-    RanduriCitite randuri;
+    std::vector<RandCitit> randuri;
     platforma().cursorAsteptare(true);
-    if (!sursa.incepeCitire()) {
-        platforma().cursorAsteptare(false);
-        return 0;
-    }
-    bool ok = true;
-    for (int i = 0; i < NumarAsocieri && ok; ++i) {
-        if (c.date[i].empty()) continue;
-        const AsociereMarimeSticla& a = c.asocieri[i];
-        std::size_t pozitie = 0;
-        for (int j = 0; j < a.nrColoane && ok; ++j) {
-            const ColoanaTabel& k = ColoanaIntrarii(c, i, j);
-            const int lungime = LungimeBuffer(a, k);
-            if (pozitie + lungime > c.date[i].size()) {
-                Mesaj(TextFormatat("IndexVar = %d  size = %u  _msize() = %u  BufferLength = %d", j,
-                             static_cast<unsigned>(pozitie), static_cast<unsigned>(c.date[i].size()), lungime),
-                      TitluTransfer);
-                ok = false;
-                break;
-            }
-            ok = sursa.leagaColoana(a.coloanaStart + j, TipLegare(a, k), c.date[i].data() + pozitie, lungime,
-                                    &c.lungimi[i][static_cast<std::size_t>(j)]);
-            pozitie += lungime;
-        }
-    }
-    ok = ok && sursa.executa(c.tabel);
-    bool complet = ok;
-    if (ok && o.actualizeaza) randuri.sticle.reserve(sursa.randuriDeCitit());
+    bool ok = sursa.incepeCitire() && LeagaColoane(c) && sursa.executa(c.tabel);
+    bool complet = ok, anulat = false;
+    if (ok && o.actualizeaza) randuri.reserve(sursa.randuriDeCitit());
     // Every row starts from what "Detect lambda" left: nothing of the row
     // before it, its name least of all, can reach it.
     const MaterialOptic baza = c.sticla;
@@ -583,48 +652,48 @@ int ImportaTabelExcel(ContextImportExcel& c, const OptiuniActualizare& o, Rezult
             if (c.date[i].empty() || i == 2 || i == 8) continue;
             for (int j = 0; j < c.asocieri[i].nrColoane; ++j)
                 if (!TransferaDataDinColoaneCititeInSticla(i, j, c)) {
-                    Mesaj(TextFormatat("Eroare in TransferaDataDinColoaneCititeInSticla(): i= %d  j = %d", i, j));
                     ok = complet = false;
                     break;
                 }
         }
         if (!ok) break;
         if (c.numeRand.empty()) continue;
-        std::string motiv = MotivRand(c, c.sticla);
-        ++r.randuri;
-        r.respinse += !motiv.empty();
+        MaterialOptic& s = c.sticla;
+        std::vector<std::string> refuzate = RefuzaValoriNefizice(c, s);
+        if (Importat(c, IntrareTransmisie) && !(s.grosime_transmisie > 0)) {
+            s.grosime_transmisie = baza.grosime_transmisie;
+            if (!(s.grosime_transmisie > 0)) {
+                refuzate.emplace_back("transmisia nu are grosime de referinta; nu a fost importata");
+                s.grosime_transmisie = static_cast<float>(Lipsa);
+            }
+        }
+        std::string motiv = MotivRand(c);
         if (o.linie) {
-            std::string linie = LinieRand(c, c.sticla, ordini);
-            if (!motiv.empty()) linie += "\t(nu poate fi salvat: " + motiv + ")";
+            std::string linie = LinieRand(c, s, ordini), observatii;
+            if (!motiv.empty()) observatii = "(nu poate fi salvat: " + motiv + ")";
+            for (const std::string& v : refuzate) observatii += "(refuzat " + v + ")";
+            if (!observatii.empty()) linie += '\t' + observatii;
             if (!o.linie(linie)) {
-                complet = false;
+                anulat = true;
                 break;
             }
         }
-        if (o.actualizeaza) {
-            randuri.sticle.push_back(c.sticla);
-            randuri.nume.push_back(c.numeRand);
-            randuri.motiv.push_back(std::move(motiv));
-        }
+        if (o.actualizeaza) randuri.push_back({s, c.numeRand, std::move(motiv), std::move(refuzate)});
     }
     const bool inchis = sursa.inchideCitire();
     ElibereazaBuffere(c);
     c.sticla = baza;
     platforma().cursorAsteptare(false);
-    bool salvat = true;
-    if (o.actualizeaza) {
-        salvat = complet && inchis && SalveazaRanduri(c, o, randuri, r);
-        if (!salvat && r.salvate == 0) {
-            r.oprita = true;
-            AfiseazaMesajInLista("Actualizare " + c.tabel + ": baza de date nu a fost schimbata", NivelAvertizare);
-        } else {
-            AfiseazaMesajInLista(TextFormatat("Actualizare %s: %d materiale salvate (%d noi), %d randuri nu pot fi salvate",
-                                        c.tabel.c_str(), r.salvate, r.noi, r.respinse),
-                                 NivelInformatie);
-        }
-    }
-    if (rezultat) *rezultat = r;
-    return complet && inchis && salvat && r.respinse == 0 ? 1 : 0;
+    if (o.dupaCitire) o.dupaCitire();
+    RezultatOperatie r;
+    if (anulat) r = RezultatOperatie::Anulare();
+    else if (!complet || !inchis) r = RezultatOperatie::Esec();
+    else if (!o.actualizeaza) return RezultatOperatie::Nimic();
+    else r = SalveazaRanduri(c, o, randuri);
+    if (!o.actualizeaza) return r;
+    if (!c.motivFaraTransmisie.empty() && r.stare == StareOperatie::Facut) r.motiv = c.motivFaraTransmisie;
+    RaporteazaRezultat(o.owner, TitluActualizareExcel, r);
+    return r;
 }
 
 }  // namespace vitramor

@@ -9,43 +9,45 @@
 #include <QVBoxLayout>
 
 #include "import/tabele/ImportExcelDialog.h"
-#include "record/CodificareText.h"
-#include "suite/Catalix.h"
 #include "suite/DupaAfisareUi.h"
+#include "suite/ProducatoriComboUi.h"
 
 namespace vitramor {
-
-namespace {
-
-// The producers whose catalogue layout the update knows, with their
-// selection code: Schott (1) and Ohara (3).
-constexpr struct {
-    int producator, cod;
-} ProducatoriCunoscuti[] = {{2, 1}, {6, 3}};
-
-}  // namespace
 
 ActualizareExcelDialog::ActualizareExcelDialog(QWidget* parent, std::string fisier, int randAntet)
     : QDialog(parent), c_(std::make_unique<ContextImportExcel>()), fisier_(std::move(fisier)), randAntet_(randAntet) {
     setObjectName(QStringLiteral("130"));
-    setWindowTitle(QStringLiteral("Actualizeaza STICLE32.DAT din baze de date folosind ODBC"));
+    setWindowTitle(QString::fromLatin1(TitluActualizareExcel));
     StergeAsocieri(c_->asocieri);
     ScrieAsocieriImplicite(*c_);
     c_->intrareCurenta = -1;
     c_->odbc.tabelSelectat = -1;
 
+    // The two catalogue layouts the update reads; each proposes its maker.
+    formate_ = new QComboBox(this);
+    formate_->setObjectName(QStringLiteral("1100"));
+    formate_->addItem(QStringLiteral("cod 1 (ca Schott)"), 1);
+    formate_->addItem(QStringLiteral("cod 3 (ca Ohara)"), 3);
     producatori_ = new QComboBox(this);
     producatori_->setObjectName(QStringLiteral("1097"));
-    for (const auto& p : ProducatoriCunoscuti) {
-        std::string nume;
-        ReturneazaNumeCodProducatorSticla(static_cast<std::uint16_t>(p.producator), nume, 47);
-        producatori_->addItem(TextQt(nume), p.producator);
-    }
+    UmpleComboProducatori(producatori_, this);
+    grosime_ = new QLineEdit(this);
+    grosime_->setObjectName(QStringLiteral("1101"));
+    grosime_->setPlaceholderText(QStringLiteral("din fisier"));
+    grosime_->setToolTip(QStringLiteral("Grosimea de referinta a transmisiei, cand nici numele coloanelor, nici "
+                                        "randurile de antet de deasupra lor nu o dau"));
+    grosime_->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000000000")));
     actualizeaza_ = new QCheckBox(QStringLiteral("Actualizeaza (stocheaza sticlele in SticleNou32.dat)"), this);
     actualizeaza_->setObjectName(QStringLiteral("1099"));
     auto* sus = new QHBoxLayout;
+    sus->addWidget(new QLabel(QStringLiteral("Format catalog"), this));
+    sus->addWidget(formate_);
+    sus->addSpacing(12);
     sus->addWidget(new QLabel(QStringLiteral("Producator"), this));
     sus->addWidget(producatori_);
+    sus->addSpacing(12);
+    sus->addWidget(new QLabel(QStringLiteral("Grosime transmisie [mm]"), this));
+    sus->addWidget(grosime_);
     sus->addSpacing(12);
     sus->addWidget(actualizeaza_);
     sus->addStretch(1);
@@ -53,8 +55,16 @@ ActualizareExcelDialog::ActualizareExcelDialog(QWidget* parent, std::string fisi
     asezare_->addLayout(sus);
     asezare_->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(producatori_, &QComboBox::currentIndexChanged, this, &ActualizareExcelDialog::alegeProducator);
-    alegeProducator();
+    connect(formate_, &QComboBox::currentIndexChanged, this, &ActualizareExcelDialog::alegeFormat);
+    connect(producatori_, &QComboBox::currentIndexChanged, this, [this](int i) {
+        c_->sticla.producator = static_cast<std::uint16_t>(std::max(i, 0));
+    });
+    connect(grosime_, &QLineEdit::textChanged, this, [this](const QString& t) {
+        bool ok = false;
+        const double v = QString(t).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
+        c_->grosimeUtilizator = ok && v > 0 && v <= 1000 ? static_cast<float>(v) : 0.0f;
+    });
+    alegeFormat();
 }
 
 ActualizareExcelDialog::~ActualizareExcelDialog() {
@@ -64,15 +74,13 @@ ActualizareExcelDialog::~ActualizareExcelDialog() {
 
 QTableWidget* ActualizareExcelDialog::rezultate() const { return panou_ ? panou_->lista() : nullptr; }
 
-void ActualizareExcelDialog::alegeProducator() {
-    const int producator = producatori_->currentData().toInt();
-    int cod = 0;
-    for (const auto& p : ProducatoriCunoscuti)
-        if (p.producator == producator) cod = p.cod;
+void ActualizareExcelDialog::alegeFormat() {
+    const int cod = formate_->currentData().toInt();
     delete panou_;  // closes the source it had open
     panou_ = nullptr;
     c_->odbc.codProducator = cod;
-    c_->sticla.producator = static_cast<std::uint16_t>(producator);
+    producatori_->setCurrentIndex(ProducatorDinCodSelectie(cod));
+    c_->sticla.producator = static_cast<std::uint16_t>(std::max(producatori_->currentIndex(), 0));
     c_->odbc.sursaExcel = 1;
     auto* panou = new ImportExcelDialog(this, *c_, [this] { return actualizeaza_->isChecked(); });
     if (!panou->pregatit()) {

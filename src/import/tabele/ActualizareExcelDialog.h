@@ -1,9 +1,11 @@
 #pragma once
 // "Actualizeaza STICLE32.DAT din baze de date folosind ODBC" (command
-// 40069): one window for the whole update. The producer and "Actualizeaza"
-// stand at the top; below them the import panel (source, table, columns,
-// preview, associations, results) works for the chosen producer and is
-// made again when the producer changes.
+// 40069): one window for the whole update. The catalogue layout, the
+// producer the glasses are stored under (the layout proposes one, the user
+// decides), the transmittance's thickness when the file does not state it
+// and "Actualizeaza" stand at the top; below them the import panel (source,
+// table, columns, preview, associations, results) works for the chosen
+// layout and is made again when the layout changes.
 
 #include <QDialog>
 #include <memory>
@@ -12,6 +14,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QLineEdit;
 class QTableWidget;
 class QVBoxLayout;
 
@@ -28,7 +31,9 @@ public:
     ~ActualizareExcelDialog() override;
 
     ContextImportExcel& context() { return *c_; }
+    QComboBox* formate() const { return formate_; }
     QComboBox* producatori() const { return producatori_; }
+    QLineEdit* grosime() const { return grosime_; }
     QCheckBox* actualizeaza() const { return actualizeaza_; }
     // The panel of the chosen producer (null when the producer has no
     // catalogue layout) and its result table.
@@ -36,12 +41,13 @@ public:
     QTableWidget* rezultate() const;
 
 private:
-    void alegeProducator();
+    void alegeFormat();
 
     std::unique_ptr<ContextImportExcel> c_;
     std::string fisier_;
     int randAntet_;
-    QComboBox* producatori_;
+    QComboBox *formate_, *producatori_;
+    QLineEdit* grosime_;
     QCheckBox* actualizeaza_;
     QVBoxLayout* asezare_;
     ImportExcelDialog* panou_ = nullptr;

@@ -1,6 +1,8 @@
 #include "import/tabele/AsociereColoane.h"
 
 #include <algorithm>
+#include <array>
+#include <cmath>
 #include <cerrno>
 #include <cstddef>
 #include <cstdio>
@@ -9,11 +11,14 @@
 #include <fstream>
 #include <iterator>
 
-#include "editors/LiniiSpectrale.h"
 #include "fileutil/UtilitatiFisiere.h"
+#include "import/tabele/AntetColoane.h"
 #include "platform/DepozitSetari.h"
 #include "settings/Directoare.h"
 #include "suite/Vedora.h"
+#include "record/CodificareText.h"
+#include "record/LimiteFizice.h"
+#include "record/NumarCatalog.h"
 #include "record/TextFormatat.h"
 
 namespace vitramor {
@@ -33,13 +38,13 @@ struct Implicita {
 const Implicita Implicite[NumarAsocieriImplicite] = {
     {"nume", "Nume", TipChar, 15, CAMP(nume), 1},
     {"cod", "Cod", TipChar, 13, CAMP(cod), 1},
-    {"lambda_indici", "Lungimi de unda indici [nm]", TipFloat, 50, CAMP(lambda_indici), 4},
+    {"lambda_indici", "Lungimi de unda indici", TipFloat, 50, CAMP(lambda_indici), 4},
     {"indice_n", "Indici de refractie n", TipDouble, 50, CAMP(indice_n), 8},
     {"indice_k", "Coeficienti de extinctie k", TipDouble, 50, CAMP(indice_k), 8},
     {"coef. disp. n", "Coeficienti dispersie n", TipDouble, 24, CAMP(coef_disp_n), 8},
     {"coef. disp. k", "Coeficienti dispersie k", TipDouble, 24, CAMP(coef_disp_k), 8},
-    {"densitate", "Densitate [g/cm^3]", TipFloat, 1, CAMP(densitate), 4},
-    {"lambda_Ti", "Lungimi de unda transmisie [nm]", TipUshort, 50, CAMP(lambda_Ti), 2},
+    {"densitate", "Densitate", TipFloat, 1, CAMP(densitate), 4},
+    {"lambda_Ti", "Lungimi de unda transmisie", TipUshort, 50, CAMP(lambda_Ti), 2},
     {"transmisia interna", "Transmisie interna", TipFloat, 50, CAMP(transmisia_interna), 4},
     {"Modul Young", "Modul Young", TipFloat, 1, CAMP(modul_young), 4},
     {"Raport Poissom", "Raport Poisson", TipFloat, 1, CAMP(raport_poisson), 4},
@@ -50,17 +55,29 @@ const Implicita Implicite[NumarAsocieriImplicite] = {
     {"Knoop hardness", "Duritate Knoop", TipFloat, 1, CAMP(duritate_knoop), 4},
     {"Heat capacity", "Caldura specifica", TipFloat, 4, CAMP(caldura_specifica), 4},
     {"Grindability class (HG)", "Clasa de abraziune (HG)", TipFloat, 1, CAMP(duritate_abraziune), 4},
-    {"grosime transmisie", "Grosime transmisie [mm]", TipFloat, 1, CAMP(grosime_transmisie), 4},
+    {"grosime transmisie", "Grosime transmisie", TipFloat, 1, CAMP(grosime_transmisie), 4},
 };
 #undef CAMP
 
-void Mesaj(const std::string& text, const std::string& titlu = {}) { MesajBox(nullptr, text, titlu, stil::MB_OK); }
+void Mesaj(const std::string& text, const std::string& titlu = TitluAsociere) { MesajBox(nullptr, text, titlu, stil::MB_OK); }
 
 const ColoanaTabel* Coloana(const std::vector<ColoanaTabel>& c, int i) {
     return i >= 0 && static_cast<std::size_t>(i) < c.size() ? &c[static_cast<std::size_t>(i)] : nullptr;
 }
 
 bool Intervalul(const AsociereMarimeSticla& a) { return a.coloanaStart >= 0 && a.coloanaStop >= a.coloanaStart; }
+
+// What makers write in a cell for "no value": dashes, stars, dots, "n/a".
+bool EsteSubstitut(std::string_view t) {
+    while (!t.empty() && t.back() == ' ') t.remove_suffix(1);
+    while (!t.empty() && t.front() == ' ') t.remove_prefix(1);
+    if (t.empty()) return true;
+    std::string mic(t);
+    std::transform(mic.begin(), mic.end(), mic.begin(), [](unsigned char ch) { return static_cast<char>(std::tolower(ch)); });
+    if (mic == "n/a" || mic == "na" || mic == "n.a." || mic == "?") return true;
+    // ASCII - * . / and the UTF-8 dashes (bytes E2 80 93/94, E2 88 92).
+    return mic.find_first_not_of("-*./\xe2\x80\x93\x94\x88\x92") == std::string::npos;
+}
 
 }  // namespace
 
@@ -91,36 +108,45 @@ void DezactiveazaAsocieri(TabelAsocieri& t) {
     for (auto& a : t) a.activ = 0;
 }
 
-std::string LinieAsociere(AsociereMarimeSticla& a, const std::vector<ColoanaTabel>* coloane) {
-    if (!a.nume[0]) return {};
-    const std::string nume(a.nume, strnlen(a.nume, sizeof a.nume));
+void VerificaAsociere(AsociereMarimeSticla& a, const std::vector<ColoanaTabel>* coloane) {
     if (a.factor == 0) a.factor = 1.0f;
+    if (!coloane) return;
     // Columns of a wider table, left in an entry, must never be read on a
     // narrower one: active or not, an entry keeps only columns this table has.
-    if (coloane) {
-        const int n = static_cast<int>(coloane->size());
-        if (a.coloanaStart < 0 || a.coloanaStart >= n) {
-            a.activ = 0;
-            a.coloanaStart = -1;
-        }
-        if (a.coloanaStop < 0 || a.coloanaStop < a.coloanaStart || a.coloanaStop >= n) {
-            a.activ = 0;
-            a.coloanaStop = -1;
-        }
+    const int n = static_cast<int>(coloane->size());
+    if (a.coloanaStart < 0 || a.coloanaStart >= n) {
+        a.activ = 0;
+        a.coloanaStart = -1;
     }
-    if (!a.activ) return TextFormatat(" %s\t%s\t%d\t \t \t ", nume.c_str(), NumeTipElement(a.tip), a.nrElemente);
-    std::string start, stop, tipStart, tipStop;
-    if (coloane) {
-        if (const auto* k = Coloana(*coloane, a.coloanaStart)) start = k->nume, tipStart = NumeTipSql(k->tipSql);
-        if (const auto* k = Coloana(*coloane, a.coloanaStop)) stop = k->nume, tipStop = NumeTipSql(k->tipSql);
-    } else {
-        // Without a table the columns can only be told by their index.
-        start = std::to_string(a.coloanaStart);
-        stop = std::to_string(a.coloanaStop);
+    if (a.coloanaStop < 0 || a.coloanaStop < a.coloanaStart || a.coloanaStop >= n) {
+        a.activ = 0;
+        a.coloanaStop = -1;
     }
-    return TextFormatat("*%s\t%s\t%d\t%s - %s\t%s - %s\t%d\t%g", nume.c_str(), NumeTipElement(a.tip), a.nrElemente,
-                  start.c_str(), tipStart.c_str(), stop.c_str(), tipStop.c_str(), a.nrColoane,
-                  static_cast<double>(a.factor));
+}
+
+std::vector<std::string> TitluriAsocieri() {
+    return {"Activ", "Camp din material", "Unitate", "Valori", "Coloana din tabel", "Pana la coloana", "Nr. coloane",
+            "Factor conversie"};
+}
+
+std::vector<std::string> CeluleAsociere(const TabelAsocieri& t, int intrare, const std::vector<ColoanaTabel>* coloane,
+                                        int producator) {
+    const AsociereMarimeSticla& a = t[static_cast<std::size_t>(intrare)];
+    const bool activ = a.activ != 0;
+    const auto coloana = [&](int k) -> std::string {
+        if (!activ || k < 0) return {};
+        if (!coloane) return "coloana " + std::to_string(k + 1);
+        const ColoanaTabel* col = Coloana(*coloane, k);
+        return col ? col->nume : std::string();
+    };
+    return {activ ? "da" : "",
+            Utf8DinWindows1252(NumeCampAsociere(a)),
+            intrare < NumarAsocieriImplicite ? UnitateCamp(intrare, producator) : std::string(),
+            DescriereValoriAsociere(a),
+            coloana(a.coloanaStart),
+            coloana(a.coloanaStop),
+            activ ? std::to_string(a.nrColoane) : std::string(),
+            activ ? TextFormatat("%g", static_cast<double>(a.factor == 0 ? 1.0f : a.factor)) : std::string()};
 }
 
 std::string NumeCampAsociere(const AsociereMarimeSticla& a) {
@@ -137,15 +163,117 @@ std::string DescriereValoriAsociere(const AsociereMarimeSticla& a) {
     return TextFormatat(intreg ? "max. %d numere intregi" : "max. %d numere", a.nrElemente);
 }
 
-const char* FelColoanaTabel(int tipSql) {
-    switch (tipSql) {
-        case SQL_CHAR: case SQL_VARCHAR: case SQL_LONGVARCHAR: case SQL_WCHAR: case SQL_WVARCHAR: case SQL_WLONGVARCHAR:
-            return "text";
-        case SQL_NUMERIC: case SQL_DECIMAL: case SQL_FLOAT: case SQL_REAL: case SQL_DOUBLE: return "numere";
-        case SQL_INTEGER: case SQL_SMALLINT: case SQL_TINYINT: case SQL_BIGINT: case SQL_BIT: return "numere intregi";
-        case SQL_DATETIME: case SQL_TYPE_DATE: case SQL_TYPE_TIME: case SQL_TYPE_TIMESTAMP: return "date calendaristice";
-        default: return "date binare sau necunoscute";
+bool EsteNumerica(const AsociereMarimeSticla& a) { return a.tip != TipChar && a.tip != TipWchar; }
+
+std::string FelColoana(const DateColoana& d) {
+    if (d.numere == 0 && d.texte == 0) return "goala";
+    if (d.texte == 0) return "numere";
+    if (d.numere == 0) return "text";
+    return d.numere >= d.texte ? "numere (si cateva texte)" : "text (si cateva numere)";
+}
+
+std::optional<double> NumarDinCelula(std::string_view t) {
+    while (!t.empty() && (t.front() == ' ' || t.front() == '\t')) t.remove_prefix(1);
+    double v = 0;
+    const CitireNumar c = CitesteNumarCatalog(t, v);
+    if (c.lungime == 0 || c.depasire) return std::nullopt;
+    return v;
+}
+
+bool CitesteEsantion(ContextImportExcel& c, std::size_t maxim, std::size_t pastrate) {
+    c.esantion = {};
+    const std::size_t n = std::min<std::size_t>(c.coloane.size(), MaximColoaneTabel);
+    c.esantion.coloane.resize(n);
+    if (!c.sursa || n == 0) return false;
+    constexpr SQLLEN Lungime = 128;
+    std::vector<std::array<char, Lungime>> celule(n);
+    std::vector<SQLLEN> lungimi(n);
+    SursaTabel& s = *c.sursa;
+    bool ok = s.incepeCitire();
+    for (std::size_t k = 0; ok && k < n; ++k) {
+        celule[k][0] = '\0';
+        ok = s.leagaColoana(static_cast<int>(k), SQL_C_CHAR, celule[k].data(), Lungime, &lungimi[k]);
     }
+    ok = ok && s.executa(c.tabel);
+    for (std::size_t r = 0; ok && r < maxim && s.urmatorulRand() == 1; ++r) {
+        if (r < pastrate) c.esantion.randuri.emplace_back(n);
+        for (std::size_t k = 0; k < n; ++k) {
+            const std::string text = lungimi[k] == SQL_NULL_DATA ? std::string() : std::string(celule[k].data());
+            if (r < pastrate) c.esantion.randuri.back()[k] = text;
+            DateColoana& d = c.esantion.coloane[k];
+            if (EsteSubstitut(text)) continue;
+            if (NumarDinCelula(text)) {
+                ++d.numere;
+            } else if (d.texte++ == 0) {
+                d.text = text;
+            }
+        }
+    }
+    s.inchideCitire();
+    return ok;
+}
+
+std::string MotivColoane(const ContextImportExcel& c, int intrare, int start, int stop) {
+    const AsociereMarimeSticla& a = c.asocieri[static_cast<std::size_t>(intrare)];
+    const auto nume = [&](int k) {
+        const ColoanaTabel* col = Coloana(c.coloane, k);
+        return col ? col->nume : std::string();
+    };
+    const std::string camp = Utf8DinWindows1252(NumeCampAsociere(a));
+    if (stop < start)
+        return TextFormatat("Coloana de sfarsit (%s) este inaintea celei de inceput (%s).", nume(stop).c_str(),
+                            nume(start).c_str());
+    if (stop - start + 1 > a.nrElemente)
+        return TextFormatat("Nr. coloane > nr. elemente: %d coloane, dar campul %s tine %d valori.", stop - start + 1,
+                            camp.c_str(), a.nrElemente);
+    if (!EsteNumerica(a)) return {};
+    for (int k = start; k <= stop; ++k) {
+        if (static_cast<std::size_t>(k) >= c.esantion.coloane.size()) break;
+        const DateColoana& d = c.esantion.coloane[static_cast<std::size_t>(k)];
+        if (d.texte > d.numere)
+            return TextFormatat("Coloanele selectate nu au acelasi tip: coloana %s are text (\"%s\"), iar campul %s ia "
+                                "numere.",
+                                nume(k).c_str(), d.text.c_str(), camp.c_str());
+    }
+    return {};
+}
+
+double ValoareDupaFactor(const AsociereMarimeSticla& a, double x) {
+    const double factor = a.factor == 0 ? 1.0 : static_cast<double>(a.factor);
+    const double intreg = std::clamp(std::trunc(x), -2147483648.0, 4294967295.0);
+    switch (a.tip) {
+        case TipFloat: return static_cast<float>(x * factor);
+        case TipDouble: return x * factor;
+        case TipInt: return static_cast<std::int32_t>(std::clamp(intreg * factor, -2147483648.0, 2147483647.0));
+        case TipUint: return static_cast<std::uint32_t>(std::clamp(intreg * factor, 0.0, 4294967295.0));
+        default: {  // short and USHORT: the low 16 bits, no factor
+            const auto biti = static_cast<std::uint16_t>(static_cast<std::int64_t>(intreg) & 0xFFFF);
+            return a.tip == TipShort ? static_cast<double>(static_cast<std::int16_t>(biti)) : biti;
+        }
+    }
+}
+
+std::string PrimulRandStocat(const ContextImportExcel& c, int intrare) {
+    const AsociereMarimeSticla& a = c.asocieri[static_cast<std::size_t>(intrare)];
+    const auto& randuri = c.esantion.randuri;
+    if (!a.activ || a.coloanaStart < 0 || randuri.empty()) return {};
+    const auto celula = [](const std::vector<std::string>& r, int k) {
+        return k >= 0 && static_cast<std::size_t>(k) < r.size() ? r[static_cast<std::size_t>(k)] : std::string();
+    };
+    // The first glass: rows above it (units, notes) have no name.
+    const AsociereMarimeSticla& nume = c.asocieri[0];
+    std::size_t rand = 0;
+    if (nume.activ && nume.coloanaStart >= 0)
+        while (rand + 1 < randuri.size() && celula(randuri[rand], nume.coloanaStart).empty()) ++rand;
+    std::string text;
+    const int n = std::max<int>(a.nrColoane, 1);
+    for (int j = 0; j < std::min(n, 3); ++j) {
+        const std::string t = celula(randuri[rand], a.coloanaStart + j);
+        const auto v = EsteNumerica(a) ? NumarDinCelula(t) : std::nullopt;
+        if (!text.empty()) text += "; ";
+        text += !EsteNumerica(a) ? (t.empty() ? "-" : t) : v ? TextFormatat("%g", ValoareDupaFactor(a, *v)) : "-";
+    }
+    return n > 3 ? text + "; ..." : text;
 }
 
 std::vector<std::uint8_t> OctetiAsocieri(const TabelAsocieri& t) {
@@ -165,7 +293,7 @@ int SalveazaAsocieriInRegistri(const std::string& numeRegistru, const TabelAsoci
     const std::string cheie = CheieRegistruOdbc(numeRegistru);
     if (!s.creazaCheie(cheie) || !s.scrieBinar(cheie, "ASOCIERE", OctetiAsocieri(t))) {
         MesajBox(nullptr, s.textEroare().empty() ? "Valoarea ASOCIERE nu poate fi scrisa" : s.textEroare(),
-                 "SalveazaAsocieriMarimiSticlaCuTabelODBC()", stil::MB_OK | stil::MB_ICONEXCLAMATION);
+                 TitluAsociere, stil::MB_OK | stil::MB_ICONEXCLAMATION);
         return 0;
     }
     return 1;
@@ -176,13 +304,13 @@ int RestaureazaAsocieriDinRegistri(const std::string& numeRegistru, TabelAsocier
     const std::string cheie = CheieRegistruOdbc(numeRegistru);
     if (!s.existaCheie(cheie)) {
         MesajBox(nullptr, "Sistemul nu poate gasi cheia " + cheie + " in registri.",
-                 "CitesteODBC_CoatingDB_dinRegistri()", stil::MB_OK | stil::MB_ICONEXCLAMATION);
+                 TitluAsociere, stil::MB_OK | stil::MB_ICONEXCLAMATION);
         return 0;
     }
     const auto o = s.citesteBinar(cheie, "ASOCIERE");
     TabelAsocieri citit;
     if (!o || !AsocieriDinOcteti(*o, citit)) {
-        MesajBox(nullptr, "Valoarea ASOCIERE lipseste sau nu are 6800 octeti.", "RegQueryValueEx()",
+        MesajBox(nullptr, "Valoarea ASOCIERE lipseste sau nu are 6800 octeti.", TitluAsociere,
                  stil::MB_OK | stil::MB_ICONEXCLAMATION);
         return 0;
     }
@@ -213,8 +341,7 @@ int IncarcaAsocieriDinFisier(const std::string& cale, TabelAsocieri& t) {
     TabelAsocieri citit;
     if (!AsocieriDinOcteti(o, citit)) {
         Mesaj("Fisierul " + cale + " nu este un fisier de asocieri (*.aso): are " + std::to_string(o.size()) +
-                  " octeti in loc de 6800.",
-              "ATENTIE!");
+              " octeti in loc de 6800.");
         return 0;
     }
     t = citit;
@@ -234,169 +361,162 @@ void DupaIncarcareAsocieri(ContextImportExcel& c) {
 
 namespace {
 
+// What "Detect lambda" finds wrong is said without a caption, as the rest
+// of the import dialog's reports.
+void MesajDetectie(const std::string& text) { MesajBox(nullptr, text, {}, stil::MB_OK); }
+
+std::string NumeColoana(const ContextImportExcel& c, int k) {
+    const ColoanaTabel* col = Coloana(c.coloane, k);
+    return col ? col->nume : std::string();
+}
+
 int LambdaIndiciDinColoane(ContextImportExcel& c, std::vector<std::string>& linii) {
     const auto& a = c.asocieri[3];
     if (!Intervalul(a)) {
-        Mesaj("Nu ati definit coloana start si stop ptr indici_n");
+        MesajDetectie("Nu ati definit coloana start si stop ptr indici_n");
         return 0;
     }
-    std::fill(std::begin(c.sticla.lambda_indici), std::end(c.sticla.lambda_indici), 0.0f);
-    c.lambdaColoaneIndici.clear();
-    c.nrLambdaIndici = 0;
+    std::string linie = "Lungimi de unda indici";
     for (int k = a.coloanaStart; k <= a.coloanaStop && k - a.coloanaStart < NumarSloturiTabel; ++k) {
-        const ColoanaTabel* col = Coloana(c.coloane, k);
-        const std::string nume = col ? col->nume : std::string();
-        const auto pn = nume.find('n');
-        float lambda = 0;
-        if (pn != std::string::npos) {
-            std::string rest = nume.substr(pn + 1);
-            if (!rest.empty() && rest[0] >= '0' && rest[0] <= '9') {
-                rest = rest.substr(0, rest.find('#'));
-                lambda = static_cast<float>(std::strtod(rest.c_str(), nullptr));
-            } else {
-                lambda = LungimeUndaDinNumeLinie(nume.substr(pn));
-            }
-        }
-        if (pn == std::string::npos || !(lambda > 0) || !(lambda < 65536)) {
-            Mesaj(TextFormatat("Coloana %s nu este ptr. lambda indici.\nRedefiniti coloanele ptr. indice_n", nume.c_str()));
+        const std::string nume = NumeColoana(c, k);
+        const float lambda = LungimeUndaIndice(nume);
+        const std::string motiv = lambda > 0 ? MotivLungimeUnda(lambda) : std::string();
+        if (!(lambda > 0) || !motiv.empty()) {
+            MesajDetectie(TextFormatat("Coloana %s nu este ptr. lambda indici%s.\nRedefiniti coloanele ptr. indice_n",
+                                       nume.c_str(), motiv.empty() ? "" : (" (" + motiv + ")").c_str()));
             c.lambdaColoaneIndici.clear();
             return 0;
         }
         c.lambdaColoaneIndici.push_back(lambda);
+        linie += TextFormatat("\t%s = %g", nume.c_str(), static_cast<double>(lambda));
     }
     const int n = static_cast<int>(c.lambdaColoaneIndici.size());
     std::copy(c.lambdaColoaneIndici.begin(), c.lambdaColoaneIndici.end(), c.sticla.lambda_indici);
     std::sort(c.sticla.lambda_indici, c.sticla.lambda_indici + n);
     if (std::adjacent_find(c.sticla.lambda_indici, c.sticla.lambda_indici + n) != c.sticla.lambda_indici + n) {
-        Mesaj("Doua coloane ptr. indice_n au aceeasi lungime de unda.\nRedefiniti coloanele ptr. indice_n");
+        MesajDetectie("Doua coloane ptr. indice_n au aceeasi lungime de unda.\nRedefiniti coloanele ptr. indice_n");
         std::fill(std::begin(c.sticla.lambda_indici), std::end(c.sticla.lambda_indici), 0.0f);
         c.lambdaColoaneIndici.clear();
         return 0;
     }
     c.nrLambdaIndici = n;
-    std::string linie = "Lungimi de unda indici";
-    for (int i = 0; i < n; ++i) linie += TextFormatat("\t%g", static_cast<double>(c.sticla.lambda_indici[i]));
     linii.push_back(linie);
     return 1;
 }
 
-std::string LinieLambdaTi(const MaterialOptic& m) {
-    std::string linie = "Lungimi de unda transmisie interna";
-    for (int i = 0; i < 40; ++i) linie += TextFormatat("\t%d", m.lambda_Ti[i]);
-    return linie;
+// The wavelengths of catalogues whose transmittance columns do not say
+// theirs (layout code 1), column by column.
+constexpr std::uint16_t TabelFix[] = {280, 290, 300, 310, 320, 330, 340, 350, 360,  370,  380,  390,  400,  420,  440,  460,
+                                      480, 500, 550, 600, 650, 700, 800, 900, 1000, 1200, 1400, 1600, 1800, 2000, 2200, 2400};
+
+// The thickness of the transmittance and where it comes from, after the
+// wavelengths: the "TAUI" names, the header rows above the columns, the
+// thickness entry's column (row by row), the user's; or why there is none.
+void GrosimeTransmisie(ContextImportExcel& c, const std::string& grosimeTaui, std::vector<std::string>& linii) {
+    const auto& a = c.asocieri[IntrareTransmisie];
+    float d = grosimeTaui.empty() ? 0.0f : static_cast<float>(std::strtod(grosimeTaui.c_str(), nullptr));
+    std::string sursa = "din numele coloanelor";
+    std::vector<float> dinAntet;
+    if (!(d > 0)) {
+        for (int k = a.coloanaStart; k <= a.coloanaStop; ++k)
+            for (float g : GrosimiDinText(AntetColoana(c.coloane, k)))
+                if (std::find(dinAntet.begin(), dinAntet.end(), g) == dinAntet.end()) dinAntet.push_back(g);
+        if (dinAntet.size() == 1) d = dinAntet[0], sursa = "din randurile de antet de deasupra coloanelor";
+    }
+    const auto& coloana = c.asocieri[IntrareGrosimeTransmisie];
+    if (!(d > 0) && coloana.activ && coloana.coloanaStart >= 0) {
+        d = c.grosimeUtilizator;
+        sursa = "din coloana " + NumeColoana(c, coloana.coloanaStart) + ", pentru fiecare sticla";
+        if (d > 0) sursa += TextFormatat("; %g mm unde celula este goala", static_cast<double>(d));
+    } else if (!(d > 0) && c.grosimeUtilizator > 0) {
+        d = c.grosimeUtilizator;
+        sursa = "data de utilizator";
+    } else if (!(d > 0)) {
+        std::string multe;
+        for (float g : dinAntet) multe += (multe.empty() ? "" : ", ") + TextFormatat("%g", static_cast<double>(g));
+        c.motivFaraTransmisie =
+            "Transmisia nu se importa: grosimea de referinta nu se cunoaste (" +
+            (multe.empty() ? std::string("nici numele coloanelor, nici randurile de antet de deasupra lor nu o dau")
+                           : "randurile de antet dau mai multe grosimi: " + multe + " mm") +
+            "). Dati grosimea (mm) ca sa fie importata.";
+        linii.push_back("Grosime transmisie [mm]\t\t" + c.motivFaraTransmisie);
+        return;
+    }
+    c.sticla.grosime_transmisie = d;
+    linii.push_back(TextFormatat("Grosime transmisie [mm]\t%s\t%s", d > 0 ? TextFormatat("%g", static_cast<double>(d)).c_str() : "",
+                                 sursa.c_str()));
 }
 
-// "TAUI<thickness mm>/<wavelength nm>": the thickness text and the
-// wavelength, or false after the message naming what is missing.
-bool CitesteNumeTaui(const std::string& nume, std::string& grosime, int& lambda, bool cuMesaj) {
-    if (nume.find("TAUI") == std::string::npos) {
-        if (cuMesaj) Mesaj(TextFormatat("NumeColoana %s nu contine TAUI", nume.c_str()));
-        return false;
-    }
-    const auto bara = nume.size() > 4 ? nume.find('/', 4) : std::string::npos;
-    if (bara == std::string::npos) {
-        if (cuMesaj) Mesaj(TextFormatat("NumeColoana %s nu contine /", nume.c_str()));
-        return false;
-    }
-    grosime = nume.substr(4, std::min<std::size_t>(bara - 4, 11));
-    lambda = std::atoi(nume.c_str() + bara + 1);
-    return true;
-}
-
-// The transmittance columns' wavelengths into the scratch record, ascending.
-int TerminaLambdaTi(ContextImportExcel& c, std::vector<std::string>& linii) {
-    auto& l = c.lambdaColoaneTi;
-    std::vector<std::uint16_t> sortate(l);
-    std::sort(sortate.begin(), sortate.end());
-    if (std::adjacent_find(sortate.begin(), sortate.end()) != sortate.end() || (!sortate.empty() && sortate[0] == 0)) {
-        Mesaj("Coloanele ptr. transmisia interna nu au lungimi de unda distincte.\nRedefiniti coloanele ptr. "
-              "transmisia interna");
-        l.clear();
-        return 0;
-    }
-    std::fill(std::begin(c.sticla.lambda_Ti), std::end(c.sticla.lambda_Ti), 0);
-    std::copy(sortate.begin(), sortate.end(), c.sticla.lambda_Ti);
-    c.nrLambdaTi = static_cast<int>(sortate.size());
-    linii.push_back(LinieLambdaTi(c.sticla));
-    return 1;
-}
-
-// The code-1 catalogue measures at fixed wavelengths; its columns need not
-// say which, but the thickness must come from somewhere: from the column
-// names when they are "TAUI<mm>/<nm>", or from the thickness entry.
-int LambdaTiTabelFix(ContextImportExcel& c, std::vector<std::string>& linii) {
-    static const std::uint16_t Fix[] = {280, 290, 300, 310, 320, 330, 340, 350, 360,  370,  380,  390,  400,  420,  440,  460,
-                                        480, 500, 550, 600, 650, 700, 800, 900, 1000, 1200, 1400, 1600, 1800, 2000, 2200, 2400};
-    const auto& a = c.asocieri[9];
-    c.lambdaColoaneTi.clear();
-    c.nrLambdaTi = 0;
+// Every column's wavelength from its name ("TAUI10/2500", "280", "T280 nm"),
+// in whatever order the columns run; the fixed table of code 1 for a
+// column whose name carries none.
+int LambdaTiDinColoane(ContextImportExcel& c, int codProducator, std::vector<std::string>& linii) {
+    const auto& a = c.asocieri[IntrareTransmisie];
     if (!Intervalul(a)) {
-        Mesaj(TextFormatat("Nu ati definit coloana start %d si/sau stop %d ptr Ti", a.coloanaStart, a.coloanaStop));
+        MesajDetectie(TextFormatat("Nu ati definit coloana start %d si/sau stop %d ptr Ti", a.coloanaStart, a.coloanaStop));
         return 0;
     }
-    const int n = a.coloanaStop - a.coloanaStart + 1;
-    if (n > static_cast<int>(std::size(Fix))) {
-        Mesaj(TextFormatat("Transmisia are %d coloane, dar tabelul fix are doar %d lungimi de unda.\nRedefiniti coloanele "
-                     "ptr. transmisia interna",
-                     n, static_cast<int>(std::size(Fix))));
+    if (a.coloanaStop - a.coloanaStart >= NumarSloturiTabel) {
+        MesajDetectie(TextFormatat("Transmisia are %d coloane; campul tine %d.\nRedefiniti coloanele ptr. transmisia interna",
+                                   a.coloanaStop - a.coloanaStart + 1, NumarSloturiTabel));
         return 0;
     }
-    std::string grosime;
-    bool dinNume = true;
-    for (int k = a.coloanaStart; k <= a.coloanaStop && dinNume; ++k) {
-        std::string g;
-        int lambda = 0;
-        const ColoanaTabel* col = Coloana(c.coloane, k);
-        dinNume = col && CitesteNumeTaui(col->nume, g, lambda, false) && (k == a.coloanaStart || g == grosime);
-        grosime = g;
-    }
-    c.sticla.grosime_transmisie = dinNume ? static_cast<float>(std::strtod(grosime.c_str(), nullptr)) : 0.0f;
-    if (!(c.sticla.grosime_transmisie > 0) && !c.asocieri[IntrareGrosimeTransmisie].activ) {
-        c.sticla.grosime_transmisie = 0;
-        Mesaj("Grosimea de referinta a transmisiei nu se cunoaste: numele coloanelor nu o dau "
-              "(TAUI<grosime>/<lambda>) si asocierea \"grosime transmisie\" nu este activa.\nDefiniti una din ele.");
-        return 0;
-    }
-    c.lambdaColoaneTi.assign(Fix, Fix + n);
-    return TerminaLambdaTi(c, linii);
-}
-
-int LambdaTiDinColoane(ContextImportExcel& c, std::vector<std::string>& linii) {
-    const auto& a = c.asocieri[9];
-    c.lambdaColoaneTi.clear();
-    c.nrLambdaTi = 0;
-    if (!Intervalul(a)) {
-        Mesaj(TextFormatat("Nu ati definit coloana start %d si/sau stop %d ptr Ti", a.coloanaStart, a.coloanaStop));
-        return 0;
-    }
-    std::string grosime;
-    for (int k = a.coloanaStart; k <= a.coloanaStop && k - a.coloanaStart < NumarSloturiTabel; ++k) {
-        const ColoanaTabel* col = Coloana(c.coloane, k);
-        const std::string nume = col ? col->nume : std::string();
-        std::string g;
-        int lambda = 0;
-        if (!CitesteNumeTaui(nume, g, lambda, true)) return 0;
-        if (k == a.coloanaStart) {
-            grosime = g;
-            c.sticla.grosime_transmisie = static_cast<float>(std::strtod(g.c_str(), nullptr));
-        } else if (g != grosime) {
-            Mesaj(TextFormatat("Coloana %s nu este ptr. transmisie interna.\nRedefiniti coloanele ptr. transmisia interna",
-                         nume.c_str()));
+    std::string linie = "Lungimi de unda transmisie interna", grosimeTaui;
+    for (int k = a.coloanaStart; k <= a.coloanaStop; ++k) {
+        const std::string nume = NumeColoana(c, k);
+        const NumeTransmisie t = CitesteNumeTransmisie(nume);
+        if (t.taui && !grosimeTaui.empty() && t.grosime != grosimeTaui) {
+            MesajDetectie(TextFormatat("Coloana %s nu este ptr. transmisie interna.\nRedefiniti coloanele ptr. transmisia "
+                                       "interna", nume.c_str()));
             c.lambdaColoaneTi.clear();
             return 0;
         }
-        c.lambdaColoaneTi.push_back(static_cast<std::uint16_t>(std::clamp(lambda, 0, 65535)));
+        if (t.taui) grosimeTaui = t.grosime;
+        int lambda = t.lambda;
+        const auto pozitie = static_cast<std::size_t>(k - a.coloanaStart);
+        const bool fix = lambda == 0 && codProducator == 1 && pozitie < std::size(TabelFix);
+        if (fix) lambda = TabelFix[pozitie];
+        if (lambda == 0) {
+            MesajDetectie(TextFormatat("Coloana %s nu spune lungimea de unda a transmisiei (TAUI<grosime>/<lambda>, 280 "
+                                       "sau 280nm).\nRedefiniti coloanele ptr. transmisia interna",
+                                       nume.c_str()));
+            c.lambdaColoaneTi.clear();
+            return 0;
+        }
+        c.lambdaColoaneTi.push_back(static_cast<std::uint16_t>(lambda));
+        linie += TextFormatat(fix ? "\t%s = %d (tabel fix)" : "\t%s = %d", nume.c_str(), lambda);
     }
-    return TerminaLambdaTi(c, linii);
+    std::vector<std::uint16_t> sortate(c.lambdaColoaneTi);
+    std::sort(sortate.begin(), sortate.end());
+    if (std::adjacent_find(sortate.begin(), sortate.end()) != sortate.end()) {
+        MesajDetectie("Coloanele ptr. transmisia interna nu au lungimi de unda distincte.\nRedefiniti coloanele ptr. "
+                      "transmisia interna");
+        c.lambdaColoaneTi.clear();
+        return 0;
+    }
+    std::copy(sortate.begin(), sortate.end(), c.sticla.lambda_Ti);
+    c.nrLambdaTi = static_cast<int>(sortate.size());
+    linii.push_back(linie);
+    GrosimeTransmisie(c, grosimeTaui, linii);
+    return 1;
 }
 
 }  // namespace
 
 int DetecteazaLambda(ContextImportExcel& c, int codProducator, std::vector<std::string>& linii) {
-    if (codProducator == 1) return LambdaIndiciDinColoane(c, linii) && LambdaTiTabelFix(c, linii);
-    if (codProducator == 3) return LambdaIndiciDinColoane(c, linii) && LambdaTiDinColoane(c, linii);
-    Mesaj(TextFormatat("Producator sticle %d necunoscut sau functie nefinalizata", codProducator));
-    return 0;
+    if (codProducator != 1 && codProducator != 3) {
+        MesajDetectie(TextFormatat("Producator sticle %d necunoscut sau functie nefinalizata", codProducator));
+        return 0;
+    }
+    std::fill(std::begin(c.sticla.lambda_indici), std::end(c.sticla.lambda_indici), 0.0f);
+    std::fill(std::begin(c.sticla.lambda_Ti), std::end(c.sticla.lambda_Ti), 0);
+    c.sticla.grosime_transmisie = 0;
+    c.lambdaColoaneIndici.clear();
+    c.lambdaColoaneTi.clear();
+    c.nrLambdaIndici = c.nrLambdaTi = 0;
+    c.motivFaraTransmisie.clear();
+    if (c.asocieri[3].activ && !LambdaIndiciDinColoane(c, linii)) return 0;
+    return !c.asocieri[IntrareTransmisie].activ || LambdaTiDinColoane(c, codProducator, linii);
 }
 
 }  // namespace vitramor

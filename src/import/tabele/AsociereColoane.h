@@ -7,6 +7,8 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
+#include <string_view>
 #include <string>
 #include <vector>
 
@@ -42,6 +44,7 @@ inline constexpr int NumarAsocieriImplicite = 20;
 // The entry of the transmittance's reference thickness: a catalogue that
 // does not give it in its column names gives it in a column of its own.
 inline constexpr int IntrareGrosimeTransmisie = 19;
+inline constexpr int IntrareNume = 0, IntrareIndici = 3, IntrareTransmisie = 9;
 inline constexpr int MarimeTabelAsocieri = NumarAsocieri * 136;
 
 enum TipElement : std::int16_t {
@@ -50,14 +53,33 @@ enum TipElement : std::int16_t {
 
 using TabelAsocieri = std::array<AsociereMarimeSticla, NumarAsocieri>;
 
+// The association dialog's title, and the caption of what it reports.
+inline constexpr const char* TitluAsociere = "Asociere campuri material cu coloane din tabel";
+
+// What the first rows of a table hold, column by column, every cell read as
+// text: the association dialog judges a column by its data, never by its
+// declared type or one cell, and shows the value a field will get.
+struct DateColoana {
+    // Cells that read as numbers, and other texts; empty cells and the
+    // placeholders makers write for "no value" ("-", "n/a") count in neither.
+    std::size_t numere = 0, texte = 0;
+    std::string text;  // the first of those texts, to name in a message
+};
+struct EsantionTabel {
+    std::vector<DateColoana> coloane;
+    std::vector<std::vector<std::string>> randuri;  // the first rows, "" for an empty cell
+};
+
 // Everything the update dialog owns for one import: the connection, the
 // table being read, the scratch record each row fills and the associations.
 struct ContextImportExcel {
     ConexiuneODBC odbc;
     std::unique_ptr<SursaTabel> sursa;   // the ODBC connection or a spreadsheet file
+    std::string caleSursa;               // the spreadsheet file's path (empty for ODBC), for the journal
     std::string tabel;                   // the selected table
     std::vector<ColoanaTabel> coloane;   // its columns
-    MaterialOptic sticla{};              // the scratch record
+    EsantionTabel esantion;              // its first rows
+    MaterialOptic sticla{};              // the scratch record; its producer is the one the glasses get
     TabelAsocieri asocieri{};
     int asocieriSetate = 0;
     int intrareCurenta = -1;
@@ -68,6 +90,12 @@ struct ContextImportExcel {
     // wavelength of its own column, whatever order the catalogue gives them.
     std::vector<float> lambdaColoaneIndici;
     std::vector<std::uint16_t> lambdaColoaneTi;
+    // The transmittance's thickness (mm) the user gives, used when neither
+    // the column names nor the header rows above them state one; 0 none.
+    float grosimeUtilizator = 0;
+    // Why the transmittance is not imported (no thickness known); empty
+    // when it is.
+    std::string motivFaraTransmisie;
     // The row being transferred: its name as the table gives it (UTF-8) and
     // why it cannot be stored as it stands (empty when it can).
     std::string numeRand;
@@ -79,25 +107,51 @@ struct ContextImportExcel {
     std::array<std::vector<std::size_t>, NumarAsocieri> pozitii;  // of each column's value in `date`
 };
 
-// Names, types, sizes and fields of entries 0 to 18; the active flags,
+// Names, types, sizes and fields of entries 0 to 19; the active flags,
 // columns and factors stay as they are.
 void ScrieAsocieriImplicite(ContextImportExcel& c);
-// "Deselect all": every entry numbered, inactive, columns -1.
+// "Sterge toate asocierile": every entry numbered, inactive, columns -1.
 void StergeAsocieri(TabelAsocieri& t);
 void DezactiveazaAsocieri(TabelAsocieri& t);
 
-// The association dialog's list line of entry `i` (empty for an unnamed
-// entry). With `coloane` the entry is checked against them first: a start or
-// stop outside the table makes it inactive, a factor of 0 becomes 1.
-std::string LinieAsociere(AsociereMarimeSticla& a, const std::vector<ColoanaTabel>* coloane);
+// An entry checked against the table's columns: a start or stop outside it
+// makes the entry inactive, a factor of 0 becomes 1. Without columns only
+// the factor is checked.
+void VerificaAsociere(AsociereMarimeSticla& a, const std::vector<ColoanaTabel>* coloane);
+// The association list's cells of an entry in the user's words, under
+// TitluriAsocieri' titles; columns by name, or "coloana N" without a table.
+// `producator` decides the expansion's unit (negative: not known).
+std::vector<std::string> CeluleAsociere(const TabelAsocieri& t, int intrare, const std::vector<ColoanaTabel>* coloane,
+                                        int producator);
+std::vector<std::string> TitluriAsocieri();
 
-// The entry's field in the user's words ("Densitate [g/cm^3]"); an entry an
-// association file names otherwise keeps that name.
+// The entry's field in the user's words ("Densitate"); an entry an
+// association file names otherwise keeps that name (Windows-1252).
 std::string NumeCampAsociere(const AsociereMarimeSticla& a);
 // What the field takes, in words ("un numar", "text, max. 15 caractere").
 std::string DescriereValoriAsociere(const AsociereMarimeSticla& a);
-// What a catalogue column holds, in words ("text", "numere").
-const char* FelColoanaTabel(int tipSql);
+// What a column holds by its data, in words ("numere", "text", "goala").
+std::string FelColoana(const DateColoana& d);
+bool EsteNumerica(const AsociereMarimeSticla& a);
+// A cell's text as the update reads a number from it: the number it starts
+// with; nothing for an empty cell, a placeholder or another text.
+std::optional<double> NumarDinCelula(std::string_view text);
+
+// The first `maxim` rows of the table, every cell as text; the first
+// `pastrate` are kept whole. Reports its own failure.
+bool CitesteEsantion(ContextImportExcel& c, std::size_t maxim = 1000, std::size_t pastrate = 20);
+// Why columns start..stop cannot feed entry `intrare` (empty when they can):
+// more columns than the field holds, or a column whose data are not what
+// the field takes.
+std::string MotivColoane(const ContextImportExcel& c, int intrare, int start, int stop);
+// A value of the catalogue as the entry's field will hold it: times the
+// factor, then as the field's type keeps it (whole numbers truncated, the
+// 16-bit ones without the factor).
+double ValoareDupaFactor(const AsociereMarimeSticla& a, double v);
+// The first data row's values for an active entry (the first row that has
+// a name when the name is associated), as they will be stored, in the
+// field's unit: "86.2", "1.5163; 1.522; ..."; "-" for an empty cell.
+std::string PrimulRandStocat(const ContextImportExcel& c, int intrare);
 
 std::vector<std::uint8_t> OctetiAsocieri(const TabelAsocieri& t);
 // False for bytes that are not a whole table.
@@ -113,11 +167,15 @@ int IncarcaAsocieriDinFisier(const std::string& cale, TabelAsocieri& t);
 // After a load: the stored pointers mean nothing here.
 void DupaIncarcareAsocieri(ContextImportExcel& c);
 
-// "Detect lambda" for producer selection code 1 or 3: the wavelength of
-// every index and transmittance column, and the transmittance's reference
-// thickness (from "TAUI<mm>/<nm>" column names, or the thickness entry). The
-// scratch record shows them in ascending order. The result-list lines are
-// appended to `linii`. 1 when found.
+// "Detect lambda" for layout code 1 or 3: the wavelength of every index and
+// transmittance column from its name (the fixed table of code 1 only for a
+// column whose name carries none), and the transmittance's thickness: from
+// "TAUI<mm>/<nm>" names, the header rows above the columns, the thickness
+// entry's column, or the user's; without one the transmittance is not
+// imported (`motivFaraTransmisie` says why). Only active entries are
+// detected. The scratch record shows the wavelengths in ascending order;
+// the result-list lines (the pairing of columns and wavelengths, the
+// thickness and its source) are appended to `linii`. 1 when found.
 int DetecteazaLambda(ContextImportExcel& c, int codProducator, std::vector<std::string>& linii);
 
 }  // namespace vitramor

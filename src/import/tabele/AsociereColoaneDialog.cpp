@@ -8,9 +8,12 @@
 #include <QTableWidget>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <algorithm>
 #include <filesystem>
 
 #include "fileutil/UtilitatiFisiere.h"
+#include "import/tabele/AntetColoane.h"
+#include "record/TextFormatat.h"
 #include "fileutil/AlegereFisier.h"
 #include "record/CodificareText.h"
 #include "import/csv/CaleCsv.h"
@@ -27,7 +30,7 @@ namespace {
 QString qs(const std::string& s) { return QString::fromStdString(s); }
 
 bool Intreaba(QWidget* w, const char* text) {
-    return MesajBox(w, text, {}, stil::MB_YESNO | stil::MB_ICONQUESTION) == raspuns::IDYES;
+    return MesajBox(w, text, TitluAsociere, stil::MB_YESNO | stil::MB_ICONQUESTION) == raspuns::IDYES;
 }
 
 QLineEdit* Camp(QWidget* p, int id, int x, int y, int cx, bool doarCitire = true) {
@@ -42,28 +45,32 @@ void Eticheta(QWidget* p, const char* text, int x, int y, int cx) {
     unitatiDialog().plaseaza(new QLabel(QString::fromLatin1(text), p), x, y, cx, 8);
 }
 
-QString NumeColoana(const std::vector<ColoanaTabel>& coloane, int i) {
-    return i >= 0 && static_cast<std::size_t>(i) < coloane.size() ? qs(coloane[static_cast<std::size_t>(i)].nume)
-                                                                   : QString();
+QComboBox* ComboColoane(QWidget* p, int id, const std::vector<ColoanaTabel>& coloane) {
+    auto* c = new QComboBox(p);
+    c->setObjectName(QString::number(id));
+    c->setPlaceholderText(QStringLiteral("Alegeti coloana"));
+    for (const auto& k : coloane) c->addItem(qs(k.nume));
+    return c;
 }
 
 }  // namespace
 
 QStringList AnteteAsocieri() {
-    return {QStringLiteral("Activ"),           QStringLiteral("Camp din material"), QStringLiteral("Valori"),
-            QStringLiteral("Coloana din tabel"), QStringLiteral("Pana la coloana"),  QStringLiteral("Nr. coloane"),
-            QStringLiteral("Factor conversie")};
+    QStringList t;
+    for (const std::string& s : TitluriAsocieri()) t << qs(s);
+    return t << QStringLiteral("Primul rand, stocat");
 }
 
 AsociereColoaneDialog::AsociereColoaneDialog(QWidget* parent, ContextImportExcel& c, const std::string& numeRegistru)
     : QDialog(parent), c_(c), registru_(numeRegistru) {
     setObjectName(QStringLiteral("129"));
-    setWindowTitle(qs("Asociere campuri material cu coloane din tabel " + numeRegistru));
+    setWindowTitle(qs(std::string(TitluAsociere) + " " + c_.tabel));
+    if (c_.esantion.coloane.size() != std::min<std::size_t>(c_.coloane.size(), MaximColoaneTabel)) CitesteEsantion(c_);
     const UnitatiDialog& u = unitatiDialog();
-    setFixedSize(u.dimensiune(520, 262));
+    setFixedSize(u.dimensiune(620, 262));
     lista_ = CreazaTabelCopiabil(this, QStringLiteral("96"), AnteteAsocieri());
     lista_->setSelectionMode(QAbstractItemView::SingleSelection);
-    u.plaseaza(lista_, 7, 7, 506, 130);
+    u.plaseaza(lista_, 7, 7, 606, 130);
 
     activ_ = new QCheckBox(this);
     activ_->setObjectName(QStringLiteral("99"));
@@ -73,12 +80,10 @@ AsociereColoaneDialog::AsociereColoaneDialog(QWidget* parent, ContextImportExcel
     Eticheta(this, "Nr. valori", 300, 146, 40);
     elemente_ = Camp(this, 97, 342, 144, 25);
     Eticheta(this, "Coloana din tabel", 7, 162, 62);
-    start_ = new QComboBox(this);
-    start_->setObjectName(QStringLiteral("100"));
+    start_ = ComboColoane(this, 100, c_.coloane);
     u.plaseaza(start_, 70, 160, 110, 12);
     Eticheta(this, "Pana la", 190, 162, 30);
-    stop_ = new QComboBox(this);
-    stop_->setObjectName(QStringLiteral("101"));
+    stop_ = ComboColoane(this, 101, c_.coloane);
     u.plaseaza(stop_, 222, 160, 110, 12);
     Eticheta(this, "Contine", 340, 162, 32);
     tipSql_ = Camp(this, 102, 374, 160, 80);
@@ -87,21 +92,22 @@ AsociereColoaneDialog::AsociereColoaneDialog(QWidget* parent, ContextImportExcel
     Eticheta(this, "Factor conversie", 7, 180, 62);
     factor_ = Camp(this, 104, 70, 178, 60, false);
     factor_->installEventFilter(this);
-    for (const auto& k : c_.coloane) {
-        start_->addItem(qs(k.nume));
-        stop_->addItem(qs(k.nume));
-    }
+    // What is wrong with the columns chosen, or the factor a column's unit proposes.
+    indicatie_ = new QLabel(this);
+    indicatie_->setObjectName(QStringLiteral("105"));
+    indicatie_->setWordWrap(true);
+    u.plaseaza(indicatie_, 137, 175, 476, 22);
 
-    auto* salv = ButonDialog(this, QStringLiteral("Salveaza"), 1025, 7, 200, 60, 14);
-    auto* rest = ButonDialog(this, QStringLiteral("Restaureaza"), 1095, 72, 200, 60, 14);
-    auto* desel = ButonDialog(this, QStringLiteral("Deselect all"), 1096, 137, 200, 60, 14);
-    auto* dezact = ButonDialog(this, QStringLiteral("De-activate all"), 1125, 202, 200, 70, 14);
-    auto* refr = ButonDialog(this, QStringLiteral("Refrash"), 1085, 277, 200, 50, 14);
+    auto* salv = ButonDialog(this, QStringLiteral("Salveaza"), 1025, 7, 200, 50, 14);
+    auto* rest = ButonDialog(this, QStringLiteral("Restaureaza"), 1095, 62, 200, 60, 14);
+    auto* desel = ButonDialog(this, QStringLiteral("Sterge toate asocierile"), 1096, 127, 200, 90, 14);
+    auto* dezact = ButonDialog(this, QStringLiteral("Dezactiveaza toate"), 1125, 222, 200, 75, 14);
+    auto* refr = ButonDialog(this, QStringLiteral("Reafiseaza"), 1085, 302, 200, 50, 14);
     inFisier_ = new QCheckBox(QStringLiteral("In fisier"), this);
     inFisier_->setObjectName(QStringLiteral("1009"));
-    u.plaseaza(inFisier_, 335, 202, 60, 10);
+    u.plaseaza(inFisier_, 360, 202, 60, 10);
     auto* ok = ButonDialog(this, QStringLiteral("OK"), 1, 7, 228, 50, 14);
-    auto* anuleaza = ButonDialog(this, QStringLiteral("Cancel"), 2, 62, 228, 50, 14);
+    auto* anuleaza = ButonDialog(this, QStringLiteral("Anuleaza"), 2, 62, 228, 50, 14);
     auto* ajutor = ButonDialog(this, QStringLiteral("Ajutor"), 1023, 117, 228, 50, 14);
     ok->setDefault(true);
 
@@ -118,10 +124,10 @@ AsociereColoaneDialog::AsociereColoaneDialog(QWidget* parent, ContextImportExcel
     connect(salv, &QPushButton::clicked, this, &AsociereColoaneDialog::salveaza);
     connect(rest, &QPushButton::clicked, this, &AsociereColoaneDialog::restaureaza);
     connect(desel, &QPushButton::clicked, this, [this] {
-        if (Intreaba(this, "Deselectati tot?")) StergeAsocieri(c_.asocieri), reumple();
+        if (Intreaba(this, "Stergeti toate asocierile?")) StergeAsocieri(c_.asocieri), selecteaza(c_.intrareCurenta), reumple();
     });
     connect(dezact, &QPushButton::clicked, this, [this] {
-        if (Intreaba(this, "De-activati tot?")) DezactiveazaAsocieri(c_.asocieri), reumple();
+        if (Intreaba(this, "Dezactivati toate asocierile?")) DezactiveazaAsocieri(c_.asocieri), reumple();
     });
     connect(refr, &QPushButton::clicked, this, &AsociereColoaneDialog::reumple);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
@@ -137,19 +143,14 @@ void AsociereColoaneDialog::reumple() {
     intrari_.clear();
     for (int i = 0; i < NumarAsocieri; ++i) {
         AsociereMarimeSticla& a = c_.asocieri[i];
-        // LinieAsociere checks the entry against this table first (columns
-        // it does not have make the entry inactive) and skips unnamed ones.
-        if (LinieAsociere(a, &c_.coloane).empty()) continue;
+        if (!a.nume[0]) continue;
+        // Columns this table does not have make the entry inactive.
+        VerificaAsociere(a, &c_.coloane);
         const int r = lista_->rowCount();
         lista_->insertRow(r);
-        const bool activ = a.activ != 0;
-        ScrieCelula(lista_, r, 0, activ ? QStringLiteral("da") : QString());
-        ScrieCelula(lista_, r, 1, QString::fromStdString(Utf8DinWindows1252(NumeCampAsociere(a))));
-        ScrieCelula(lista_, r, 2, qs(DescriereValoriAsociere(a)));
-        ScrieCelula(lista_, r, 3, activ ? NumeColoana(c_.coloane, a.coloanaStart) : QString());
-        ScrieCelula(lista_, r, 4, activ ? NumeColoana(c_.coloane, a.coloanaStop) : QString());
-        ScrieCelula(lista_, r, 5, activ ? QString::number(a.nrColoane) : QString());
-        ScrieCelula(lista_, r, 6, activ ? QString::asprintf("%g", static_cast<double>(a.factor)) : QString());
+        const auto celule = CeluleAsociere(c_.asocieri, i, &c_.coloane, c_.sticla.producator);
+        for (std::size_t k = 0; k < celule.size(); ++k) ScrieCelula(lista_, r, static_cast<int>(k), qs(celule[k]));
+        ScrieCelula(lista_, r, static_cast<int>(celule.size()), qs(PrimulRandStocat(c_, i)));
         intrari_.push_back(i);
     }
     lista_->resizeColumnsToContents();
@@ -159,6 +160,17 @@ void AsociereColoaneDialog::reumple() {
 
 void AsociereColoaneDialog::selecteaza(int intrare) {
     c_.intrareCurenta = intrare;
+    if (intrare >= 0) {
+        startAles_ = c_.asocieri[intrare].coloanaStart;
+        stopAles_ = c_.asocieri[intrare].coloanaStop;
+    }
+    indicatie_->clear();
+    // The list shows the entry being edited, however it was chosen.
+    const auto rand = std::find(intrari_.begin(), intrari_.end(), intrare);
+    if (rand != intrari_.end() && lista_->currentRow() != rand - intrari_.begin()) {
+        const QSignalBlocker b(lista_);
+        lista_->setCurrentCell(static_cast<int>(rand - intrari_.begin()), 1);
+    }
     arataIntrarea();
 }
 
@@ -172,51 +184,44 @@ void AsociereColoaneDialog::arataIntrarea() {
     activ_->setChecked(a.activ != 0);
     tip_->setText(qs(DescriereValoriAsociere(a)));
     elemente_->setText(QString::number(a.nrElemente));
-    start_->setCurrentIndex(a.coloanaStart);
-    stop_->setCurrentIndex(a.coloanaStop);
-    coloane_->setText(QString::number(a.nrColoane));
-    const bool areColoana = a.coloanaStart >= 0 && static_cast<std::size_t>(a.coloanaStart) < c_.coloane.size();
-    tipSql_->setText(areColoana ? QString::fromLatin1(FelColoanaTabel(c_.coloane[static_cast<std::size_t>(a.coloanaStart)].tipSql))
-                                : QString());
+    start_->setCurrentIndex(startAles_);
+    stop_->setCurrentIndex(stopAles_);
+    coloane_->setText(a.nrColoane > 0 ? QString::number(a.nrColoane) : QString());
+    const bool areColoana = startAles_ >= 0 && static_cast<std::size_t>(startAles_) < c_.esantion.coloane.size();
+    tipSql_->setText(areColoana ? qs(FelColoana(c_.esantion.coloane[static_cast<std::size_t>(startAles_)])) : QString());
     factor_->setText(QString::asprintf("%g", static_cast<double>(a.factor == 0 ? 1.0f : a.factor)));
 }
 
 void AsociereColoaneDialog::alegeColoana(bool esteStart, int index) {
     const int n = static_cast<int>(c_.coloane.size());
-    if (c_.intrareCurenta < 0 || index < 0 || index >= n) return;
-    AsociereMarimeSticla& a = c_.asocieri[c_.intrareCurenta];
-    const auto vechi = a;
-    // Columns left in the entry from a wider table mean nothing on this one.
-    if (a.coloanaStart >= n) a.coloanaStart = -1;
-    if (a.coloanaStop >= n || a.coloanaStop < a.coloanaStart) a.coloanaStop = -1;
-    if (esteStart) {
-        if (a.coloanaStop >= 0 && index > a.coloanaStop) {
-            MesajBox(this, "ColStop >= ColStart", {}, stil::MB_OK);
-            return arataIntrarea();
-        }
-        a.coloanaStart = static_cast<std::int16_t>(index);
-        if (a.coloanaStop < 0) a.coloanaStop = a.coloanaStart;
-    } else {
-        if (index < a.coloanaStart) {
-            MesajBox(this, "ColStop >= ColStart", {}, stil::MB_OK);
-            return arataIntrarea();
-        }
-        a.coloanaStop = static_cast<std::int16_t>(index);
-        if (a.coloanaStart < 0) a.coloanaStart = a.coloanaStop;
+    const int intrare = c_.intrareCurenta;
+    if (intrare < 0 || index < 0 || index >= n) return;
+    AsociereMarimeSticla& a = c_.asocieri[intrare];
+    (esteStart ? startAles_ : stopAles_) = index;
+    // One value, or one text: one column. The first end chosen is also the
+    // other until that one is chosen.
+    if (a.nrElemente == 1 || !EsteNumerica(a) || (esteStart ? stopAles_ : startAles_) < 0 ||
+        (esteStart ? stopAles_ : startAles_) >= n)
+        startAles_ = stopAles_ = index;
+    // While the two make no range the field can take, the entry stays as it
+    // was and the dialog says why; neither choice is undone.
+    const std::string motiv = MotivColoane(c_, intrare, startAles_, stopAles_);
+    if (!motiv.empty()) {
+        indicatie_->setText(qs(motiv));
+        return arataIntrarea();
     }
-    for (int k = a.coloanaStart; k <= a.coloanaStop; ++k)
-        if (c_.coloane[static_cast<std::size_t>(k)].tipSql != c_.coloane[static_cast<std::size_t>(a.coloanaStart)].tipSql) {
-            MesajBox(this, "Coloanele selectate nu au acelasi tip", "ATENTIE!", stil::MB_OK);
-            a = vechi;
-            return arataIntrarea();
-        }
-    a.nrColoane = static_cast<std::int16_t>(a.coloanaStop - a.coloanaStart + 1);
-    if (a.nrColoane > a.nrElemente) {
-        MesajBox(this, "Nr. coloane > nr. elemente", {}, stil::MB_OK);
-        a.coloanaStop = -1;
-        a.nrColoane = 1;
+    a.coloanaStart = static_cast<std::int16_t>(startAles_);
+    a.coloanaStop = static_cast<std::int16_t>(stopAles_);
+    a.nrColoane = static_cast<std::int16_t>(stopAles_ - startAles_ + 1);
+    a.activ = 1;
+    indicatie_->clear();
+    // A unit named in the column's header proposes the factor to the field's unit.
+    if (const auto u = UnitateDinAntet(intrare, AntetColoana(c_.coloane, startAles_), c_.sticla.producator)) {
+        a.factor = static_cast<float>(u->factor);
+        indicatie_->setText(qs(TextFormatat("Coloana %s este in %s: factorul %g o aduce in %s.",
+                                            c_.coloane[static_cast<std::size_t>(startAles_)].nume.c_str(),
+                                            u->unitate.c_str(), u->factor, UnitateCamp(intrare, c_.sticla.producator).c_str())));
     }
-    tipSql_->setText(QString::fromLatin1(FelColoanaTabel(c_.coloane[static_cast<std::size_t>(index)].tipSql)));
     reumple();
 }
 
@@ -245,7 +250,7 @@ void AsociereColoaneDialog::salveaza() {
     }
     std::string director = (std::filesystem::path(path_sticle) / "asocieri_odbc").string(), nume = "*.aso";
     CreazaDirector(director);
-    MesajBox(this, director, {}, stil::MB_OK);
+    MesajBox(this, director, TitluAsociere, stil::MB_OK);
     if (AlegeFisierSalvare(static_cast<QWidget*>(this), tipfisier::Asociere, director, nume) != 0) return;
     SalveazaAsocieriInFisier(UnesteDirectorSiNume(director, nume), c_.asocieri);
 }
@@ -262,16 +267,17 @@ void AsociereColoaneDialog::restaureaza() {
     }
     if (!ok) return;
     DupaIncarcareAsocieri(c_);
-    c_.intrareCurenta = -1;
-    for (int i = 0; i < NumarAsocieri && c_.intrareCurenta < 0; ++i)
-        if (c_.asocieri[i].activ) c_.intrareCurenta = i;
+    int prima = -1;
+    for (int i = 0; i < NumarAsocieri && prima < 0; ++i)
+        if (c_.asocieri[i].activ) prima = i;
+    selecteaza(prima);
     reumple();
 }
 
 void AsociereColoaneDialog::done(int r) {
     if (r == QDialog::Accepted && !c_.asocieri[0].activ &&
         MesajBox(this, "Primul camp <" + NumeCampAsociere(c_.asocieri[0]) + "> nu este activ! Continuati?",
-                 "ATENTIE!", stil::MB_YESNO) != raspuns::IDYES)
+                 TitluAsociere, stil::MB_YESNO) != raspuns::IDYES)
         return;
     QDialog::done(r);
 }

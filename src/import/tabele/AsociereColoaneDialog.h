@@ -2,8 +2,10 @@
 // "Asociere campuri material cu coloane din tabel": which catalogue columns
 // feed which field of the material, with a factor; saved to and restored
 // from the settings store or an *.aso file. The user sees fields and
-// columns by name and what they hold in words; the record's C types stay
-// with the code that transfers the values.
+// columns by name, each field's unit and the first glass's value as it will
+// be stored; a column is judged by its data. A start and a stop column are
+// chosen together and judged once both are set: a choice is never undone,
+// the dialog says what is wrong until it is right.
 
 #include <QDialog>
 #include <QStringList>
@@ -12,6 +14,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QTableWidget;
 
@@ -29,6 +32,7 @@ public:
     QTableWidget* lista() const { return lista_; }
     QComboBox* start() const { return start_; }
     QComboBox* stop() const { return stop_; }
+    QLabel* indicatie() const { return indicatie_; }
     void selecteaza(int intrare);
     void alegeColoana(bool esteStart, int index);
 
@@ -49,6 +53,8 @@ private:
     QCheckBox* inFisier_;
     QLineEdit *tip_, *elemente_, *tipSql_, *coloane_, *factor_;
     QComboBox *start_, *stop_;
+    QLabel* indicatie_;
+    int startAles_ = -1, stopAles_ = -1;  // the columns chosen, applied once they make a range
     std::vector<int> intrari_;  // list row -> entry
 };
 

@@ -242,7 +242,7 @@ int CitesteODBC_CoatingDB_dinRegistri(const std::string& numeRegistru, std::stri
     const std::string cheie = CheieRegistruOdbc(numeRegistru);
     if (!s.existaCheie(cheie)) {
         MesajBox(nullptr, "Sistemul nu poate gasi cheia " + cheie + " in registri.",
-                 "CitesteODBC_CoatingDB_dinRegistri()", stil::MB_OK | stil::MB_ICONEXCLAMATION);
+                 "Sursa de date ODBC", stil::MB_OK | stil::MB_ICONEXCLAMATION);
         sir.clear();
         return 0;
     }
@@ -260,7 +260,7 @@ void ScrieODBC_BazaDateInRegistri(const std::string& numeRegistru, const std::st
     const std::string cheie = CheieRegistruOdbc(numeRegistru);
     if (!s.creazaCheie(cheie) || !s.scrieText(cheie, "CONNECTION_STRING", sir)) {
         MesajBox(nullptr, s.textEroare().empty() ? "Cheia nu poate fi creata" : s.textEroare(),
-                 "ScrieODBC_BazaDateInRegistri()", stil::MB_OK | stil::MB_ICONEXCLAMATION);
+                 "Sursa de date ODBC", stil::MB_OK | stil::MB_ICONEXCLAMATION);
         return;
     }
     Mesaj("Connection string salvat in registri");
@@ -272,7 +272,7 @@ int StergeConexiuneDinRegistri(const std::string& numeRegistru, bool intreaba) {
     if (intreaba && MesajBox(nullptr, "Stergeti registrul curent?", cheie, stil::MB_YESNO) != raspuns::IDYES) return 0;
     SettingsStore& s = platforma().setari();
     if (!s.existaCheie(cheie)) {
-        MesajBox(nullptr, "Sistemul nu poate gasi cheia " + cheie + " in registri.", "ScrieODBC_BazaDateInRegistri()",
+        MesajBox(nullptr, "Sistemul nu poate gasi cheia " + cheie + " in registri.", "Sursa de date ODBC",
                  stil::MB_OK);
         return 0;
     }

@@ -138,11 +138,14 @@ void AnalizaFoaie::adauga(const RandFoaie& r) {
         date(r);
     } else if (randAntet_ > 0) {
         if (r.index == static_cast<std::uint32_t>(randAntet_ - 1)) antet(r, pozitie_);
+        else deasupra(r);
     } else if (!maximStiut_) {
         primele_.push_back(r);
         if (primele_.size() == RanduriDeSus) alegeDinPrimele();
     } else if (EsteAntet(r, maxim_)) {
         antet(r, pozitie_);
+    } else {
+        deasupra(r);
     }
     ++pozitie_;
 }
@@ -154,8 +157,15 @@ void AnalizaFoaie::alegeDinPrimele() {
     for (std::size_t i = 0; i < primele_.size(); ++i) {
         if (gasit_) date(primele_[i]);
         else if (EsteAntet(primele_[i], maxim_)) antet(primele_[i], i);
+        else deasupra(primele_[i]);
     }
     primele_ = {};
+}
+
+void AnalizaFoaie::deasupra(const RandFoaie& r) {
+    constexpr std::size_t RanduriDeasupra = 8;
+    if (deasupra_.size() == RanduriDeasupra) deasupra_.erase(deasupra_.begin());
+    deasupra_.push_back(r);
 }
 
 void AnalizaFoaie::antet(const RandFoaie& r, std::size_t pozitie) {
@@ -222,6 +232,14 @@ bool AnalizaFoaie::termina(TabelFoaie& tabel) {
             c.lungimeBuffer = c.marime + 1;
         }
     }
+    const std::size_t randuriDeasupra = deasupra_.size();
+    for (std::size_t i = 0; i < randuriDeasupra; ++i)
+        for (const CelulaFoaie& h : deasupra_[i].celule) {
+            if (h.coloana >= latime_) continue;
+            auto& d = tabel.coloane[h.coloana].deasupra;
+            d.resize(randuriDeasupra);
+            d[i] = h.tip == CelulaFoaie::Text ? h.text : QString::number(h.numar, 'g', 15).toStdString();
+        }
     tabel.primulRandDate = pozitieAntet_ + 1;
     return true;
 }

@@ -115,6 +115,7 @@ private:
     void antet(const RandFoaie& rand, std::size_t pozitie);
     void date(const RandFoaie& rand);
     void alegeDinPrimele();
+    void deasupra(const RandFoaie& rand);
 
     std::string nume_;
     int randAntet_;
@@ -123,6 +124,9 @@ private:
     bool gasit_ = false, maximStiut_ = false;
     std::vector<RandFoaie> primele_;
     RandFoaie capete_;
+    // The rows just above the header, where makers write units and the
+    // transmittance's thickness ("10mm Thick"); the nearest ones only.
+    std::vector<RandFoaie> deasupra_;
     std::uint32_t latime_ = 0;
     std::vector<Tipuri> tipuri_;
 };

@@ -10,8 +10,8 @@
 #include <QSignalBlocker>
 #include <QTableWidget>
 #include <algorithm>
-#include <array>
 #include <filesystem>
+#include <memory>
 
 #include "fileutil/AlegereFisier.h"
 #include "import/tabele/AsociereColoaneDialog.h"
@@ -28,7 +28,6 @@ namespace {
 
 // Enough rows to recognise the table and tell its columns apart.
 constexpr int RanduriPrevizualizare = 10;
-constexpr int LungimeCelulaPrevizualizare = 128;
 
 // Table, column and source names are UTF-8, as the update's result lines are.
 QString qs(const std::string& s) { return QString::fromStdString(s); }
@@ -99,10 +98,10 @@ ImportExcelDialog::ImportExcelDialog(QWidget* parent, ContextImportExcel& c, std
     lista_ = CreazaTabelCopiabil(this, QStringLiteral("1066"), {});
     u.plaseaza(lista_, 7, 184, 406, 106);
     asociere_ = ButonDialog(this, QStringLiteral("Defineste asociere date sticle cu coloane "), 1084, 7, 296, 160, 14);
-    update_ = ButonDialog(this, QStringLiteral("Update list"), 1085, 172, 296, 60, 14);
-    detect_ = ButonDialog(this, QStringLiteral("Detect lambda"), 1124, 237, 296, 60, 14);
+    detect_ = ButonDialog(this, QStringLiteral("Detecteaza lungimile de unda"), 1124, 172, 296, 115, 14);
+    update_ = ButonDialog(this, QStringLiteral("Actualizeaza lista"), 1085, 292, 296, 75, 14);
     auto* ok = ButonDialog(this, QStringLiteral("OK"), 1, 7, 316, 50, 14);
-    auto* anuleaza = ButonDialog(this, QStringLiteral("Cancel"), 2, 62, 316, 50, 14);
+    auto* anuleaza = ButonDialog(this, QStringLiteral("Anuleaza"), 2, 62, 316, 50, 14);
     auto* ajutor = ButonDialog(this, QStringLiteral("Ajutor"), 1023, 117, 316, 50, 14);
 
     connect(conectare_, &QCheckBox::clicked, this, &ImportExcelDialog::conecteaza);
@@ -162,27 +161,13 @@ void ImportExcelDialog::arataPrimeleRanduri() {
     QStringList antete;
     for (int k = 0; k < n; ++k) antete << qs(c_.coloane[static_cast<std::size_t>(k)].nume);
     previzualizare_->setHorizontalHeaderLabels(antete);
-    if (!c_.sursa || n == 0) return;
-    // Read the way the update reads, every cell as text.
-    std::vector<std::array<char, LungimeCelulaPrevizualizare>> celule(static_cast<std::size_t>(n));
-    std::vector<SQLLEN> lungimi(static_cast<std::size_t>(n));
-    SursaTabel& s = *c_.sursa;
-    bool ok = s.incepeCitire();
-    for (int k = 0; ok && k < n; ++k) {
-        const auto i = static_cast<std::size_t>(k);
-        celule[i][0] = '\0';
-        ok = s.leagaColoana(k, SQL_C_CHAR, celule[i].data(), LungimeCelulaPrevizualizare, &lungimi[i]);
-    }
-    ok = ok && s.executa(c_.tabel);
-    for (int r = 0; ok && r < RanduriPrevizualizare && s.urmatorulRand() == 1; ++r) {
+    // The rows the association dialog also judges the columns by.
+    CitesteEsantion(c_);
+    const auto& randuri = c_.esantion.randuri;
+    for (int r = 0; r < std::min<int>(static_cast<int>(randuri.size()), RanduriPrevizualizare); ++r) {
         previzualizare_->insertRow(r);
-        for (int k = 0; k < n; ++k) {
-            const auto i = static_cast<std::size_t>(k);
-            ScrieCelula(previzualizare_, r, k,
-                        lungimi[i] == SQL_NULL_DATA ? QString() : QString::fromUtf8(celule[i].data()));
-        }
+        for (int k = 0; k < n; ++k) ScrieCelula(previzualizare_, r, k, QString::fromStdString(randuri[static_cast<std::size_t>(r)][static_cast<std::size_t>(k)]));
     }
-    s.inchideCitire();
     previzualizare_->resizeColumnsToContents();
 }
 
@@ -194,10 +179,11 @@ void ImportExcelDialog::conecteaza(bool da) {
         platforma().cursorAsteptare(false);
         if (ok) {
             c_.sursa = CreazaSursaOdbc(c_.odbc);
+            c_.caleSursa.clear();
             sursa_->setText(qs(c_.odbc.numeSursaDate));
             umpleTabele();
         } else {
-            MesajBox(this, "Eroare ConecteazaOdbcSourceSiSalveazaInRegistri()", {}, stil::MB_OK);
+            MesajBox(this, "Conectarea la sursa de date ODBC nu a reusit.", windowTitle().toStdString(), stil::MB_OK);
             conectare_->setChecked(false);
         }
     } else {
@@ -215,6 +201,7 @@ bool ImportExcelDialog::deschideFisier(const std::string& cale) {
     if (c_.odbc.conectat) conecteaza(false);
     conectare_->setChecked(false);
     c_.sursa = DeschideFisierFoaieCalcul(cale, std::max(0, randAntet_->text().toInt()));
+    c_.caleSursa = cale;
     sursa_->setText(c_.sursa ? qs(c_.sursa->numeSursa()) : QString());
     umpleTabele();
     stari();
@@ -240,10 +227,11 @@ void ImportExcelDialog::detecteazaLambda() {
     std::size_t celule = 1;
     for (const auto& l : linii)
         celule = std::max(celule, static_cast<std::size_t>(std::count(l.begin(), l.end(), '\t')) + 1);
-    std::string antet = "Lungimi de unda [nm]";
+    std::string antet = "Coloane si lungimi de unda [nm]";
     for (std::size_t k = 1; k < celule; ++k) antet += TextFormatat("\t%zu", k);
     SeteazaAntet(lista_, antet);
     for (const auto& l : linii) AdaugaSiDefileaza(lista_, l);
+    lista_->resizeColumnsToContents();
     stari();
 }
 
@@ -251,12 +239,17 @@ void ImportExcelDialog::actualizeazaLista() {
     std::error_code ec;
     std::filesystem::current_path(path_sticle, ec);
     if (ec) MesajBox(this, "Eroare SchimbaDirector()", {}, stil::MB_OK);
+    // The wavelengths and the thickness as the columns, the producer and
+    // the thickness typed stand now.
+    std::vector<std::string> linii;
+    if (!DetecteazaLambda(c_, c_.odbc.codProducator, linii)) return stari();
     lista_->setFocus();
     // Rows are listed as they come; the window keeps answering and Cancel
-    // stops after the current row.
-    QProgressDialog progres(QStringLiteral("Actualizare din catalog..."), QStringLiteral("Cancel"), 0, 0, this);
-    progres.setWindowModality(Qt::WindowModal);
-    progres.setMinimumDuration(300);
+    // stops after the current row. The progress goes before the questions.
+    auto progres = std::make_unique<QProgressDialog>(QStringLiteral("Actualizare din catalog..."),
+                                                     QStringLiteral("Anuleaza"), 0, 0, this);
+    progres->setWindowModality(Qt::WindowModal);
+    progres->setMinimumDuration(300);
     int randuri = 0;
     OptiuniActualizare o;
     o.actualizeaza = actualizeaza_ && actualizeaza_();
@@ -265,10 +258,11 @@ void ImportExcelDialog::actualizeazaLista() {
     o.antet = [this](const std::string& antet) { SeteazaAntet(lista_, antet); };
     o.linie = [&](const std::string& l) {
         AdaugaSiDefileaza(lista_, l);
-        progres.setLabelText(QStringLiteral("Randuri citite: %1").arg(++randuri));
+        progres->setLabelText(QStringLiteral("Randuri citite: %1").arg(++randuri));
         QApplication::processEvents();
-        return !progres.wasCanceled();
+        return !progres->wasCanceled();
     };
+    o.dupaCitire = [&] { progres.reset(); };
     ImportaTabelExcel(c_, o);
     stari();
 }
@@ -285,12 +279,8 @@ void ImportExcelDialog::stari() {
     bool asociat = false;
     for (const auto& a : c_.asocieri) asociat |= a.nume[0] && a.activ && a.tip;
     detect_->setEnabled(coloane && asociat);
-    bool indici = false, ti = false;
-    for (int i = 0; i < NumarSloturiTabel; ++i) {
-        indici |= c_.sticla.lambda_indici[i] > 0;
-        ti |= c_.sticla.lambda_Ti[i] != 0;
-    }
-    update_->setEnabled(coloane && asociat && indici && ti);
+    // "Actualizeaza lista" detects the wavelengths again itself.
+    update_->setEnabled(coloane && asociat);
 }
 
 }  // namespace vitramor

@@ -22,6 +22,10 @@ struct ColoanaTabel {
     SQLSMALLINT tipSql = SQL_VARCHAR;
     SQLINTEGER marime = 0;         // column size as the catalogue gives it
     SQLINTEGER lungimeBuffer = 0;  // bytes a bound value needs
+    // A sheet's header rows above the names, top to bottom: the text of the
+    // cell above this column in each ("" where it is empty). Makers put
+    // units and the transmittance's thickness there.
+    std::vector<std::string> deasupra{};
 };
 
 class SursaTabel {
