@@ -14,6 +14,7 @@
 #include <type_traits>
 #include <unordered_map>
 
+#include "database/CategoriiMaterial.h"
 #include "database/JurnalMateriale.h"
 #include "dispersion/ComenziDispersie.h"
 #include "import/tabele/AntetColoane.h"
@@ -383,6 +384,7 @@ RezultatOperatie SalveazaRanduri(const ContextImportExcel& c, const OptiuniActua
     // In the rows' order: the base of each row, a new glass confirmed first.
     const std::uint16_t producator = c.sticla.producator;
     std::vector<std::optional<MaterialOptic>> baze(randuri.size());
+    std::vector<char> nou_(randuri.size(), 0);  // a glass the database does not hold yet
     std::vector<char> vazut(nume.size(), 0), refuzat(nume.size(), 0);
     int decizie = 0;  // a "to all" answer, once given
     for (std::size_t i = 0; i < randuri.size(); ++i) {
@@ -399,6 +401,7 @@ RezultatOperatie SalveazaRanduri(const ContextImportExcel& c, const OptiuniActua
             r.articol(randuri[i].nume, {}, "sarit", "nu a fost salvat ca material nou");
         } else if (!primul || (stocate[k] && stocate[k]->producator != producator)) {
             baze[i] = nou;
+            nou_[i] = 1;
         } else if (stocate[k]) {
             baze[i] = *stocate[k];
         } else {
@@ -414,6 +417,7 @@ RezultatOperatie SalveazaRanduri(const ContextImportExcel& c, const OptiuniActua
             if (raspunsNou == raspuns::IDCANCEL) return RezultatOperatie::Anulare();
             if (raspunsNou == raspuns::IDYES || raspunsNou == raspuns::IDDA_TOATE) {
                 baze[i] = nou;
+                nou_[i] = 1;
             } else {
                 refuzat[k] = 1, ++r.sarite;
                 r.articol(randuri[i].nume, {}, "sarit", "nu a fost salvat ca material nou");
@@ -439,6 +443,8 @@ RezultatOperatie SalveazaRanduri(const ContextImportExcel& c, const OptiuniActua
 
     std::vector<MaterialOptic> lot;
     std::vector<std::string> valoriRefuzate;  // of each material of the lot, for its row of the closing table
+    // A new glass gets its category here; an update keeps the one it has.
+    CategoriiImport categorii(path_sticle, o.categorie);
     for (std::size_t i = 0; i < randuri.size(); ++i) {
         if (!baze[i]) continue;
         std::string v;
@@ -452,8 +458,10 @@ RezultatOperatie SalveazaRanduri(const ContextImportExcel& c, const OptiuniActua
                                           randuri[i].nume.c_str(), neincapute, NumarSloturiTabel));
         const std::string avertizare = CompleteazaDomeniiPentruSalvare(t);
         if (!avertizare.empty()) AfiseazaMesajInLista(avertizare, NivelAvertizare);
+        if (nou_[i]) t.categorie = categorii.categorie(t);
         lot.push_back(t);
     }
+    if (const std::string t = categorii.raport(); !t.empty()) AfiseazaMesajInLista(t, NivelAvertizare);
     OptiuniStocare os;
     os.laConflict = o.laConflict;
     os.titlu = TitluActualizareExcel;

@@ -24,6 +24,9 @@ struct OptiuniActualizare {
     bool actualizeaza = false;   // "Actualizeaza": look up, merge and store; otherwise only list
     int codProducator = 1;       // layout code 1 or 3; the producer is the scratch record's
     PoliticaConflict laConflict = PoliticaConflict::Intreaba;
+    // The category entry the user picked for new glasses the Abbe diagram
+    // cannot place (CategoriiImport), -1 for none.
+    int categorie = -1;
     Fereastra owner = nullptr;
     // Called with each result line (UTF-8) as a row is read; returning false
     // stops the update (Cancel), which then stores nothing.

@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "database/CategorieImportDialog.h"
 #include "fileutil/AlegereFisier.h"
 #include "import/tabele/AsociereColoaneDialog.h"
 #include "import/csv/CaleCsv.h"
@@ -253,6 +254,10 @@ void ImportExcelDialog::actualizeazaLista() {
     int randuri = 0;
     OptiuniActualizare o;
     o.actualizeaza = actualizeaza_ && actualizeaza_();
+    if (o.actualizeaza) {
+        o.categorie = AlegeCategorieImport(this, path_sticle);
+        if (o.categorie == -2) return stari();
+    }
     o.codProducator = c_.odbc.codProducator;
     o.owner = this;
     o.antet = [this](const std::string& antet) { SeteazaAntet(lista_, antet); };
