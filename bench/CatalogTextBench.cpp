@@ -146,9 +146,9 @@ void BM_ImportaCatalogTextInBazaGoala(benchmark::State& state) {
         [&toate](ScriptedPlatform&) {
             std::vector<IntrareCatalogText> lista;
             MaterialOptic lucru;
-            RezultatImportText r;
             if (!ListeazaFisierCatalogText(1, Catalog(), lista, nullptr) ||
-                !ImportaFisierCatalogText(1, Catalog(), toate, lucru, nullptr, r) || r.salvate != LiniiCatalog)
+                ImportaFisierCatalogText(1, Catalog(), toate, lucru, nullptr, PoliticaConflict::Intreaba).noi !=
+                    LiniiCatalog)
                 std::abort();
         },
         [&baza](ScriptedPlatform&) { std::filesystem::remove(baza); }, baza);
