@@ -318,10 +318,11 @@ void AplicaRand(const ContextImportExcel& c, const MaterialOptic& s, MaterialOpt
     if (activ(18)) Copiaza(t.duritate_abraziune, s.duritate_abraziune);
 }
 
-// A row read: its record, its name (UTF-8, for messages), why it is refused
-// whole (empty when it can be stored) and the values refused in it.
+// A row read: its name (UTF-8, for messages), why it is refused whole (empty
+// when it can be stored) and the values refused in it. Its record sits at the
+// same index of a vector of its own, so that the records to store can be
+// built in that vector's place: a large sheet is held once, not three times.
 struct RandCitit {
-    MaterialOptic sticla;
     std::string nume, motiv;
     std::vector<std::string> refuzate;
 };
@@ -353,7 +354,8 @@ std::optional<bool> IntreabaPuncte(const OptiuniActualizare& o, const std::vecto
 // and stores them through the one store. A row whose name is stored under
 // another producer, or repeats a name of the file, starts from an empty
 // record: the store settles the conflict.
-RezultatOperatie SalveazaRanduri(const ContextImportExcel& c, const OptiuniActualizare& o, std::vector<RandCitit>& randuri) {
+RezultatOperatie SalveazaRanduri(const ContextImportExcel& c, const OptiuniActualizare& o, std::vector<RandCitit>& randuri,
+                                 std::vector<MaterialOptic>& sticle) {
     RezultatOperatie r;
     constexpr std::size_t Nimic = SIZE_MAX;
     std::vector<std::string> nume;                               // each name once
@@ -366,44 +368,43 @@ RezultatOperatie SalveazaRanduri(const ContextImportExcel& c, const OptiuniActua
             r.articol(randuri[i].nume, {}, "refuzat", randuri[i].motiv);
             continue;
         }
-        const auto [it, nou] = dupaNume.emplace(vitramor::TextCamp(randuri[i].sticla.nume, sizeof randuri[i].sticla.nume),
-                                                nume.size());
+        const auto [it, nou] = dupaNume.emplace(vitramor::TextCamp(sticle[i].nume, sizeof sticle[i].nume), nume.size());
         if (nou) nume.push_back(it->first);
         indexNume[i] = it->second;
     }
-    std::vector<std::optional<MaterialOptic>> stocate(nume.size());
+    // Only the names the database holds: a sheet of new glasses costs no record here.
+    std::unordered_map<std::size_t, MaterialOptic> stocate;
+    const auto stocat = [&stocate](std::size_t k) -> const MaterialOptic* {
+        const auto it = stocate.find(k);
+        return it == stocate.end() ? nullptr : &it->second;
+    };
     // A database that does not exist yet holds nothing to merge with.
     if (std::filesystem::exists(CaleBazaDate(path_sticle)) &&
-        ParcurgeMaterialeOptice(path_sticle, o.owner, nume, [&](std::size_t k, const MaterialOptic& m) { stocate[k] = m; }) !=
+        ParcurgeMaterialeOptice(path_sticle, o.owner, nume, [&](std::size_t k, const MaterialOptic& m) { stocate.insert_or_assign(k, m); }) !=
             CatalogOk) {
         RezultatOperatie esec = RezultatOperatie::Esec();
         esec.refuzate = r.refuzate;
         return esec;
     }
 
-    // In the rows' order: the base of each row, a new glass confirmed first.
+    // In the rows' order: what each row starts from, a new glass confirmed first.
+    enum class Baza : char { Niciuna, Stocata, Noua };
     const std::uint16_t producator = c.sticla.producator;
-    std::vector<std::optional<MaterialOptic>> baze(randuri.size());
-    std::vector<char> nou_(randuri.size(), 0);  // a glass the database does not hold yet
+    std::vector<Baza> baze(randuri.size(), Baza::Niciuna);
     std::vector<char> vazut(nume.size(), 0), refuzat(nume.size(), 0);
     int decizie = 0;  // a "to all" answer, once given
     for (std::size_t i = 0; i < randuri.size(); ++i) {
         const std::size_t k = indexNume[i];
         if (k == Nimic) continue;
-        const MaterialOptic& s = randuri[i].sticla;
-        MaterialOptic nou{};
-        std::memcpy(nou.nume, s.nume, sizeof nou.nume);
-        nou.producator = producator;
         const bool primul = !vazut[k];
         vazut[k] = 1;
         if (refuzat[k]) {
             ++r.sarite;
             r.articol(randuri[i].nume, {}, "sarit", "nu a fost salvat ca material nou");
-        } else if (!primul || (stocate[k] && stocate[k]->producator != producator)) {
-            baze[i] = nou;
-            nou_[i] = 1;
-        } else if (stocate[k]) {
-            baze[i] = *stocate[k];
+        } else if (!primul || (stocat(k) && stocat(k)->producator != producator)) {
+            baze[i] = Baza::Noua;
+        } else if (stocat(k)) {
+            baze[i] = Baza::Stocata;
         } else {
             int raspunsNou = decizie;
             if (!raspunsNou) {
@@ -416,8 +417,7 @@ RezultatOperatie SalveazaRanduri(const ContextImportExcel& c, const OptiuniActua
             }
             if (raspunsNou == raspuns::IDCANCEL) return RezultatOperatie::Anulare();
             if (raspunsNou == raspuns::IDYES || raspunsNou == raspuns::IDDA_TOATE) {
-                baze[i] = nou;
-                nou_[i] = 1;
+                baze[i] = Baza::Noua;
             } else {
                 refuzat[k] = 1, ++r.sarite;
                 r.articol(randuri[i].nume, {}, "sarit", "nu a fost salvat ca material nou");
@@ -426,11 +426,12 @@ RezultatOperatie SalveazaRanduri(const ContextImportExcel& c, const OptiuniActua
     }
 
     // Stored points the file does not carry: how many, of which materials.
+    // Only a stored glass of this producer has points of its own to lose.
     int cuPierderi = 0;
     std::vector<std::string> lista;
-    for (std::size_t i = 0; i < randuri.size(); ++i) {
-        if (!baze[i] || !Importat(c, IntrareIndici)) continue;
-        const PuncteIndici p = ImparteIndici(c, randuri[i].sticla, *baze[i]);
+    for (std::size_t i = 0; i < randuri.size() && Importat(c, IntrareIndici); ++i) {
+        if (baze[i] != Baza::Stocata) continue;
+        const PuncteIndici p = ImparteIndici(c, sticle[i], *stocat(indexNume[i]));
         if (p.ramase.empty()) continue;
         const auto cuK = std::count_if(p.ramase.begin(), p.ramase.end(), [](const PunctIndice& x) { return x.k > 0; });
         const auto cuN = std::count_if(p.ramase.begin(), p.ramase.end(), [](const PunctIndice& x) { return x.n > 0; });
@@ -441,34 +442,43 @@ RezultatOperatie SalveazaRanduri(const ContextImportExcel& c, const OptiuniActua
     const std::optional<bool> pastreaza = IntreabaPuncte(o, lista, cuPierderi);
     if (!pastreaza) return RezultatOperatie::Anulare();
 
-    std::vector<MaterialOptic> lot;
+    // The records to store take the place of the rows read: row i is read
+    // before position w <= i is written.
+    std::size_t w = 0;
     std::vector<std::string> valoriRefuzate;  // of each material of the lot, for its row of the closing table
     // A new glass gets its category here; an update keeps the one it has.
     CategoriiImport categorii(path_sticle, o.categorie);
     for (std::size_t i = 0; i < randuri.size(); ++i) {
-        if (!baze[i]) continue;
+        if (baze[i] == Baza::Niciuna) continue;
         std::string v;
         for (const std::string& x : randuri[i].refuzate) v += (v.empty() ? "refuzat " : "; refuzat ") + x;
         valoriRefuzate.push_back(std::move(v));
-        MaterialOptic t = *baze[i];
+        MaterialOptic t{};
+        if (baze[i] == Baza::Stocata) {
+            t = *stocat(indexNume[i]);
+        } else {
+            std::memcpy(t.nume, sticle[i].nume, sizeof t.nume);
+            t.producator = producator;
+        }
         int neincapute = 0;
-        AplicaRand(c, randuri[i].sticla, t, o.codProducator, *pastreaza, neincapute);
+        AplicaRand(c, sticle[i], t, o.codProducator, *pastreaza, neincapute);
         if (neincapute > 0)
             r.note.push_back(TextFormatat("%s: %d puncte pastrate nu au mai incaput in cele %d locuri ale tabelului",
                                           randuri[i].nume.c_str(), neincapute, NumarSloturiTabel));
         const std::string avertizare = CompleteazaDomeniiPentruSalvare(t);
         if (!avertizare.empty()) AfiseazaMesajInLista(avertizare, NivelAvertizare);
-        if (nou_[i]) t.categorie = categorii.categorie(t);
-        lot.push_back(t);
+        if (baze[i] == Baza::Noua) t.categorie = categorii.categorie(t);
+        sticle[w++] = t;
     }
+    sticle.resize(w);
     if (const std::string t = categorii.raport(); !t.empty()) AfiseazaMesajInLista(t, NivelAvertizare);
     OptiuniStocare os;
     os.laConflict = o.laConflict;
     os.titlu = TitluActualizareExcel;
     os.sursa = c.caleSursa.empty() ? SursaMateriale{c.sursa ? c.sursa->numeSursa() : std::string("-"), "-"}
                                    : SursaDinFisier(c.caleSursa);
-    if (lot.empty()) return r;
-    RezultatOperatie stocare = StocheazaMateriale(o.owner, path_sticle, lot, os);
+    if (sticle.empty()) return r;
+    RezultatOperatie stocare = StocheazaMateriale(o.owner, path_sticle, sticle, os);
     for (std::size_t i = 0; i < stocare.articole.size() && i < valoriRefuzate.size(); ++i) {
         std::string& d = stocare.articole[i].detalii;
         if (!valoriRefuzate[i].empty()) d += (d.empty() ? "" : "; ") + valoriRefuzate[i];
@@ -640,10 +650,14 @@ RezultatOperatie ImportaTabelExcel(ContextImportExcel& c, const OptiuniActualiza
 
     SursaTabel& sursa = *c.sursa;
     std::vector<RandCitit> randuri;
+    std::vector<MaterialOptic> sticle;  // the record of each row of randuri
     platforma().cursorAsteptare(true);
     bool ok = sursa.incepeCitire() && LeagaColoane(c) && sursa.executa(c.tabel);
     bool complet = ok, anulat = false;
-    if (ok && o.actualizeaza) randuri.reserve(sursa.randuriDeCitit());
+    if (ok && o.actualizeaza) {
+        randuri.reserve(sursa.randuriDeCitit());
+        sticle.reserve(sursa.randuriDeCitit());
+    }
     // Every row starts from what "Detect lambda" left: nothing of the row
     // before it, its name least of all, can reach it.
     const MaterialOptic baza = c.sticla;
@@ -686,7 +700,10 @@ RezultatOperatie ImportaTabelExcel(ContextImportExcel& c, const OptiuniActualiza
                 break;
             }
         }
-        if (o.actualizeaza) randuri.push_back({s, c.numeRand, std::move(motiv), std::move(refuzate)});
+        if (o.actualizeaza) {
+            randuri.push_back({c.numeRand, std::move(motiv), std::move(refuzate)});
+            sticle.push_back(s);
+        }
     }
     const bool inchis = sursa.inchideCitire();
     ElibereazaBuffere(c);
@@ -697,7 +714,7 @@ RezultatOperatie ImportaTabelExcel(ContextImportExcel& c, const OptiuniActualiza
     if (anulat) r = RezultatOperatie::Anulare();
     else if (!complet || !inchis) r = RezultatOperatie::Esec();
     else if (!o.actualizeaza) return RezultatOperatie::Nimic();
-    else r = SalveazaRanduri(c, o, randuri);
+    else r = SalveazaRanduri(c, o, randuri, sticle);
     if (!o.actualizeaza) return r;
     if (!c.motivFaraTransmisie.empty() && r.stare == StareOperatie::Facut) r.motiv = c.motivFaraTransmisie;
     RaporteazaRezultat(o.owner, TitluActualizareExcel, r);
