@@ -58,7 +58,8 @@ const Director& Lucru() {
 }
 
 // A Schott-layout catalogue: 162 columns a line, numbers where the layout
-// reads numbers.
+// reads numbers, each one a value every field it can land in may hold (an
+// internal transmittance among them), so that every glass is stored.
 const std::string& Catalog() {
     static const std::string cale = [] {
         const std::string f = Lucru().fisier("catalog.txt");
@@ -66,7 +67,7 @@ const std::string& Catalog() {
         for (int i = 0; i < 7; ++i) o << "header\n";
         for (int l = 0; l < LiniiCatalog; ++l) {
             o << "G" << l;
-            for (int c = 2; c <= 162; ++c) o << '\t' << (c == 159 ? "517642" : "1.5168") << (c % 10);
+            for (int c = 2; c <= 162; ++c) o << '\t' << (c == 159 ? "517642" : "0.9") << (c % 10);
             o << "\r\n";
         }
         return f;

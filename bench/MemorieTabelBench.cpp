@@ -78,7 +78,8 @@ Lucru& lucru() {
     return l;
 }
 
-// A catalogue CSV of at least `octeti` bytes; returns its path.
+// A catalogue CSV of at least `octeti` bytes and one glass (an update of
+// no glass stores nothing, which is a failure); returns its path.
 fs::path Catalog(std::size_t octeti) {
     const fs::path cale = lucru().dir / ("c" + std::to_string(octeti) + ".csv");
     if (fs::exists(cale)) return cale;
@@ -88,7 +89,7 @@ fs::path Catalog(std::size_t octeti) {
     for (int k = 0; k < 32; ++k) c << ",TAUI10/" << 300 + 20 * k;
     for (int k = 1; k <= 6; ++k) c << ",c" << k;
     c << "\r\n";
-    for (int i = 0; static_cast<std::size_t>(c.tellp()) < octeti; ++i) {
+    for (int i = 0; i == 0 || static_cast<std::size_t>(c.tellp()) < octeti; ++i) {
         char n[16], tau[16], coef[16];
         std::snprintf(n, sizeof n, "1.%05d", 50000 + i % 20000);
         std::snprintf(tau, sizeof tau, "0.9%02d", i % 100);
