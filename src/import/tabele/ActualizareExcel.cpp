@@ -405,7 +405,7 @@ RezultatOperatie SalveazaRanduri(const ContextImportExcel& c, const OptiuniActua
         } else if (stocate[k]) {
             baze[i] = *stocate[k];
         } else {
-            int raspunsNou = decizie;
+            int raspunsNou = o.construite ? raspuns::IDYES : decizie;
             if (!raspunsNou) {
                 raspunsNou = MesajBox(o.owner,
                                       TextFormatat("Eroare (err=%d) cautare material %s in SticleNou32.dat. Salvati ca "
@@ -438,7 +438,7 @@ RezultatOperatie SalveazaRanduri(const ContextImportExcel& c, const OptiuniActua
             lista.push_back(TextFormatat("%s: %zu puncte (%ld n, %ld k)", randuri[i].nume.c_str(), p.ramase.size(),
                                          static_cast<long>(cuN), static_cast<long>(cuK)));
     }
-    const std::optional<bool> pastreaza = IntreabaPuncte(o, lista, cuPierderi);
+    const std::optional<bool> pastreaza = o.construite ? true : IntreabaPuncte(o, lista, cuPierderi);
     if (!pastreaza) return RezultatOperatie::Anulare();
 
     std::vector<MaterialOptic> lot;
@@ -467,6 +467,10 @@ RezultatOperatie SalveazaRanduri(const ContextImportExcel& c, const OptiuniActua
     os.titlu = TitluActualizareExcel;
     os.sursa = c.caleSursa.empty() ? SursaMateriale{c.sursa ? c.sursa->numeSursa() : std::string("-"), "-"}
                                    : SursaDinFisier(c.caleSursa);
+    if (o.construite) {
+        o.construite(lot);
+        return r;
+    }
     if (lot.empty()) return r;
     RezultatOperatie stocare = StocheazaMateriale(o.owner, path_sticle, lot, os);
     for (std::size_t i = 0; i < stocare.articole.size() && i < valoriRefuzate.size(); ++i) {
@@ -698,7 +702,7 @@ RezultatOperatie ImportaTabelExcel(ContextImportExcel& c, const OptiuniActualiza
     else if (!complet || !inchis) r = RezultatOperatie::Esec();
     else if (!o.actualizeaza) return RezultatOperatie::Nimic();
     else r = SalveazaRanduri(c, o, randuri);
-    if (!o.actualizeaza) return r;
+    if (!o.actualizeaza || o.construite) return r;
     if (!c.motivFaraTransmisie.empty() && r.stare == StareOperatie::Facut) r.motiv = c.motivFaraTransmisie;
     RaporteazaRezultat(o.owner, TitluActualizareExcel, r);
     return r;
