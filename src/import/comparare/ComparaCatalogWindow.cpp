@@ -175,6 +175,7 @@ ComparaCatalogWindow::ComparaCatalogWindow(QWidget* parent) : QDialog(parent) {
     tabel_->setObjectName(QStringLiteral("tabelSticle"));
     tabel_->setModel(filtru_);
     tabel_->setSortingEnabled(true);
+    tabel_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);  // the release's own order until a click
     tabel_->setSelectionBehavior(QAbstractItemView::SelectRows);
     tabel_->setSelectionMode(QAbstractItemView::SingleSelection);
     tabel_->horizontalHeader()->setStretchLastSection(true);
