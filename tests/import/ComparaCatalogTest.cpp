@@ -51,7 +51,7 @@ protected:
 
 TEST_F(ComparaCatalogTest, ClassifiesAReleaseMeasuresWhatChangedAndAppliesIt) {
     const std::string f2 = std::string(F2Agf) + "IT 0.4 0.90 10\n";
-    // Re-melted: B1 and B3 moved so that n grows 2e-5 at d and 3e-4 at 2 µm.
+    // Re-melted: B1 and B3 moved so that n grows by 2e-5 at d and 3e-4 at 2 µm.
     const std::string nbk7 = Inlocuit(NBK7Agf, "CD 1.03961212 0.00600069867 0.231792344 0.0200179144 1.01046945",
                                       "CD 1.03959712 0.00600069867 0.231792344 0.0200179144 0.98777945");
     const std::string k5 = Numit(SilicaAgf, "SUPRASIL", "K5");
@@ -100,8 +100,8 @@ TEST_F(ComparaCatalogTest, ClassifiesAReleaseMeasuresWhatChangedAndAppliesIt) {
     const SticlaComparata& bk7 = *dupaNume["N-BK7"];
     const double dnD = Sellmeier(b1, c0, 0.5875618) - Sellmeier(b0, c0, 0.5875618);
     const double dn2 = Sellmeier(b1, c0, 2.0) - Sellmeier(b0, c0, 2.0);
-    EXPECT_NEAR(dnD, -2e-5, 3e-6);
-    EXPECT_NEAR(dn2, -3e-4, 2e-5);
+    EXPECT_NEAR(dnD, 2e-5, 3e-6);
+    EXPECT_NEAR(dn2, 3e-4, 2e-5);
     EXPECT_NEAR(bk7.dnD, dnD, 3e-7);
     EXPECT_NEAR(bk7.dnMax, std::abs(Sellmeier(b1, c0, 2.5) - Sellmeier(b0, c0, 2.5)), 3e-7);  // at the range's end
     EXPECT_EQ(bk7.lambdaDnMax, 2500);

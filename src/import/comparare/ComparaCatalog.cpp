@@ -76,11 +76,14 @@ bool Egale(double a, double b, double absolut) {
 }
 
 // Whether a field holds the same within the precision it is printed with.
-bool CampEgal(const CampMaterial& c, const unsigned char* a, const unsigned char* b) {
+// `toleranteN`: what n may differ by in the index table; an import fills
+// the table from the equation, so a change the curve already shows is not
+// a second one.
+bool CampEgal(const CampMaterial& c, const unsigned char* a, const unsigned char* b, double toleranteN) {
     if (c.tip == TipElement::Char)
         return std::string_view(NumeDinCamp(reinterpret_cast<const char*>(a), c.numar)) ==
                NumeDinCamp(reinterpret_cast<const char*>(b), c.numar);
-    const double absolut = std::strcmp(c.nume, "indice_n") == 0 ? ToleranteN : 0.0;
+    const double absolut = std::strcmp(c.nume, "indice_n") == 0 ? toleranteN : 0.0;
     for (std::size_t i = 0; i < c.numar; ++i) {
         switch (c.tip) {
             case TipElement::F32:
@@ -169,7 +172,7 @@ ClasaComparatie ComparaSticla(const MaterialOptic& vechi, const MaterialOptic& n
     const unsigned char* b = Octeti(nou);
     for (const CampMaterial& c : CampuriMaterial()) {
         if (c.vedere || MasurataAparte(c.nume) || NedatInNou(c, a, b)) continue;
-        if (!CampEgal(c, a + c.offset, b + c.offset)) s.campuri.emplace_back(c.nume);
+        if (!CampEgal(c, a + c.offset, b + c.offset, ToleranteN + s.dnMax)) s.campuri.emplace_back(c.nume);
     }
     if (s.dtau >= ToleranteTau) s.campuri.emplace_back("transmisia_interna");
     return s.dnMax >= ToleranteN || !s.campuri.empty() ? ClasaComparatie::Schimbat : ClasaComparatie::Neschimbat;
