@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "database/JurnalMateriale.h"
 #include "database/RescriereBazaDate.h"
 #include "dispersion/EcuatieDispersie.h"
 #include "fileutil/UtilitatiFisiere.h"
@@ -174,6 +175,7 @@ int PropuneDomeniiSpectrale(Fereastra owner, int producator, RezultatPropunereDo
     RezultatPropunereDomenii numarat;
     int pentruToate = 0;  // IDDA_TOATE or IDNU_TOATE once the user answered for all
     bool anulat = false;
+    std::vector<IntrareJurnal> jurnal;
     const auto prelucrare = [&](MaterialOptic& m) {
         std::uint16_t inferior = 0;
         std::uint16_t superior = 0;
@@ -199,6 +201,7 @@ int PropuneDomeniiSpectrale(Fereastra owner, int producator, RezultatPropunereDo
         m.domeniu_n[0] = inferior;
         m.domeniu_n[1] = superior;
         ++numarat.acceptate;
+        jurnal.push_back({std::string(NumeDinCamp(m.nume)), m.producator, OperatieJurnal::Actualizat, "domeniu_n"});
         return DecizieInregistrare::Modificata;
     };
 
@@ -208,6 +211,7 @@ int PropuneDomeniiSpectrale(Fereastra owner, int producator, RezultatPropunereDo
     const int inlocuit = RescrieBazaDate(owner, prelucrare, rescriere, false, 0, true);
     if (rezultat) *rezultat = numarat;
     if (anulat || !(inlocuit || rescriere.stare == StareRescriere::Abandonata)) return 0;
+    if (inlocuit) AdaugaInJurnal(owner, path_sticle, {}, jurnal);
     MesajBox(owner,
              TextFormatat("Domeniu spectral actualizat la %d materiale din %d propuse.", numarat.acceptate,
                         numarat.propuneri),

@@ -79,6 +79,7 @@ int ComandaColumns(Context&);
 int ComandaOdbcInfo(Context&);
 int ComandaAssociations(Context&);
 int ComandaImportTable(Context&);
+int ComandaDiffCatalogue(Context&);
 
 // Shared helpers of the commands.
 // Finds the first record named `nume` through the catalogue library; the
@@ -103,6 +104,10 @@ bool ScoateOptiune(Context& c, const std::string& optiune);
 // "--on-conflict replace|rename|skip" taken from anywhere among the
 // arguments; without it a conflict is a question.
 PoliticaConflict ScoatePoliticaConflict(Context& c);
+// "OPTION VALUE" taken from anywhere among the arguments; empty when absent.
+std::string ScoateValoare(Context& c, const std::string& optiune);
+// "--header-row N" (counted from 1) wherever it stands; 0 when absent.
+int ScoateRandAntet(Context& c);
 // "--select 0,3,7": entry numbers counted from 0, each below `numar` and
 // each given once; a wrong one is a usage error that names it.
 std::vector<std::size_t> CitesteSelectie(const std::string& text, std::size_t numar);

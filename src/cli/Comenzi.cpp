@@ -50,6 +50,10 @@ const std::vector<DescriereComanda>& comenzi() {
         {"import-table", ComandaImportTable,
          "import-table [--update] [--header-row N] --code 1|3 [--producer CODE] [--thickness MM] "
          "[--on-conflict replace|rename|skip] --associations FILE.aso SOURCE TABLE", false},
+        {"diff-catalogue", ComandaDiffCatalogue,
+         "diff-catalogue --producer CODE [--format agf|table|text|db|rii] [--associations FILE.aso --code 1|3 "
+         "--header-row N] [--code 1-5] [--name NAME] [--apply new,changed] [--on-conflict replace|rename|skip] "
+         "FILE [TABLE]", true},
     };
     return tabel;
 }
@@ -118,6 +122,28 @@ bool ScoateOptiune(Context& c, const std::string& optiune) {
     if (c.argumente.empty() || c.argumente.front() != optiune) return false;
     c.argumente.erase(c.argumente.begin());
     return true;
+}
+
+// "--header-row N" wherever it stands before the positional arguments.
+int ScoateRandAntet(Context& c) {
+    for (std::size_t i = 0; i + 1 < c.argumente.size(); ++i)
+        if (c.argumente[i] == "--header-row") {
+            const int n = static_cast<int>(CitesteIntreg(c.argumente[i + 1], "--header-row", 1, 1048576));
+            c.argumente.erase(c.argumente.begin() + static_cast<long>(i), c.argumente.begin() + static_cast<long>(i) + 2);
+            return n;
+        }
+    return 0;
+}
+
+std::string ScoateValoare(Context& c, const std::string& optiune) {
+    for (std::size_t i = 0; i < c.argumente.size(); ++i)
+        if (c.argumente[i] == optiune) {
+            if (i + 1 >= c.argumente.size()) throw EroareUtilizare{optiune + " needs a value"};
+            std::string v = c.argumente[i + 1];
+            c.argumente.erase(c.argumente.begin() + static_cast<long>(i), c.argumente.begin() + static_cast<long>(i) + 2);
+            return v;
+        }
+    return {};
 }
 
 PoliticaConflict ScoatePoliticaConflict(Context& c) {

@@ -16,28 +16,6 @@ namespace {
 // Table and column names and the result lines are UTF-8 already.
 void Scrie(Context& c, const std::string& linie) { std::fprintf(c.out, "%s\n", linie.c_str()); }
 
-// "--header-row N" wherever it stands before the positional arguments.
-int ScoateRandAntet(Context& c) {
-    for (std::size_t i = 0; i + 1 < c.argumente.size(); ++i)
-        if (c.argumente[i] == "--header-row") {
-            const int n = static_cast<int>(CitesteIntreg(c.argumente[i + 1], "--header-row", 1, 1048576));
-            c.argumente.erase(c.argumente.begin() + static_cast<long>(i), c.argumente.begin() + static_cast<long>(i) + 2);
-            return n;
-        }
-    return 0;
-}
-
-std::string ScoateValoare(Context& c, const std::string& optiune) {
-    for (std::size_t i = 0; i < c.argumente.size(); ++i)
-        if (c.argumente[i] == optiune) {
-            if (i + 1 >= c.argumente.size()) throw EroareUtilizare{optiune + " needs a value"};
-            std::string v = c.argumente[i + 1];
-            c.argumente.erase(c.argumente.begin() + static_cast<long>(i), c.argumente.begin() + static_cast<long>(i) + 2);
-            return v;
-        }
-    return {};
-}
-
 bool ScoateSteag(Context& c, const std::string& optiune) {
     for (std::size_t i = 0; i < c.argumente.size(); ++i)
         if (c.argumente[i] == optiune) {

@@ -5,10 +5,13 @@
 #include <cmath>
 
 #include "database/CitesteIntrareFisierText.h"
+#include "database/JurnalMateriale.h"
 #include "database/ListaSticle.h"
 #include "dispersion/MarimiOptice.h"
 #include "record/CodificareText.h"
 #include "record/TextFormatat.h"
+#include "settings/Directoare.h"
+#include "suite/FisierCatalog.h"
 
 namespace vitramor {
 
@@ -66,6 +69,7 @@ int PuneCategorieMateriale(Fereastra owner, const std::vector<std::string>& rand
     // The list was filled a moment ago and has already reported any category
     // the file lacks; the rewrite does not report it a second time.
     LiniiListaSticla linii(false);
+    std::vector<IntrareJurnal> jurnal;
     const auto prelucrare = [&](MaterialOptic& m) {
         std::string linie = linii.linie(m);
         if (forma) linie = forma(linie);
@@ -74,10 +78,12 @@ int PuneCategorieMateriale(Fereastra owner, const std::vector<std::string>& rand
             m.categorie == categorie)
             return DecizieInregistrare::Pastreaza;
         m.categorie = static_cast<std::uint16_t>(categorie);
+        jurnal.push_back({std::string(NumeDinCamp(m.nume)), m.producator, OperatieJurnal::Actualizat, "categorie"});
         return DecizieInregistrare::Modificata;
     };
     RezultatRescriere r;
     const int ok = RescrieBazaDate(owner, prelucrare, r);
+    if (ok) AdaugaInJurnal(owner, path_sticle, {}, jurnal);
     if (rezultat) *rezultat = r;
     return ok;
 }

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "database/CitesteIntrareFisierText.h"
+#include "database/JurnalMateriale.h"
 #include "dispersion/EcuatieDispersie.h"
 #include "dispersion/MarimiOptice.h"
 #include "editors/ClaseChimice.h"
@@ -17,6 +18,8 @@
 #include "record/Roluri.h"
 #include "settings/Directoare.h"
 #include "record/TextFormatat.h"
+#include "suite/Catalix.h"
+#include "suite/FisierCatalog.h"
 
 namespace vitramor {
 
@@ -153,6 +156,29 @@ std::vector<PunctGrafic> PuncteTransmisiePercent(const MaterialOptic& m, float g
     for (const PunctTransmisie& t : ListaTransmisie(m, grosime)) p.push_back({double(t.lambda), t.t * 100.0});
     std::sort(p.begin(), p.end(), [](const PunctGrafic& a, const PunctGrafic& b) { return a.x < b.x; });
     return p;
+}
+
+std::vector<std::string> IstoricFisaMaterial(const std::string& directorSticle, const MaterialOptic& m) {
+    std::string producator;
+    ReturneazaNumeCodProducatorSticla(m.producator, producator, 64);
+    producator = Utf8DinWindows1252(producator);
+    std::vector<LinieJurnal> linii = IstoricMaterial(directorSticle, Utf8DinWindows1252(NumeDinCamp(m.nume)));
+    std::erase_if(linii, [&](const LinieJurnal& l) { return l.producator != producator; });
+    if (linii.empty()) return {"Jurnalul nu are nicio inregistrare a acestui material."};
+    const auto sursa = [](const LinieJurnal& l) {
+        if (l.sursa == "-") return std::string(l.operatie == "editat" ? "editare" : "-");
+        return l.sursa + (l.sha256 == "-" ? std::string() : " (SHA-256 " + l.sha256.substr(0, 12) + "...)");
+    };
+    // Where it came from: its latest arrival, as new or under a new name.
+    auto venit = std::find_if(linii.rbegin(), linii.rend(),
+                              [](const LinieJurnal& l) { return l.operatie == "nou" || l.operatie == "redenumit"; });
+    const LinieJurnal& prima = venit != linii.rend() ? *venit : linii.front();
+    const LinieJurnal& ultima = linii.back();
+    std::vector<std::string> t{"Provine din: " + sursa(prima) + ", " + prima.operatie + " la " + prima.data,
+                               "Ultima schimbare: " + ultima.data + ", " + ultima.operatie + " din " + sursa(ultima) +
+                                   (ultima.campuri == "-" ? std::string() : "; campuri: " + ultima.campuri)};
+    t.push_back("Inregistrari in jurnal: " + std::to_string(linii.size()));
+    return t;
 }
 
 }  // namespace vitramor

@@ -37,6 +37,11 @@ std::vector<PunctGrafic> CurbaEcuatieIndici(const MaterialOptic& m, int which, i
 // no message: false when the file or the record cannot be read.
 bool CitesteMaterialDinBaza(std::uint32_t index, MaterialOptic& m);
 
+// The material's history from the journal of the glass directory: where it
+// came from and when it last changed (UTF-8 lines); one line saying there
+// is none when the journal names it not.
+std::vector<std::string> IstoricFisaMaterial(const std::string& directorSticle, const MaterialOptic& m);
+
 // The internal transmittance in percent at thickness `grosime` mm, by wavelength.
 std::vector<PunctGrafic> PuncteTransmisiePercent(const MaterialOptic& m, float grosime);
 

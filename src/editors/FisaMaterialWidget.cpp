@@ -1,11 +1,13 @@
 #include "editors/FisaMaterialWidget.h"
 
 #include <QFormLayout>
+#include <QGroupBox>
 #include <QLabel>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
 #include "editors/FisaMaterial.h"
+#include "settings/Directoare.h"
 #include "suite/GraficWidget.h"
 
 namespace vitramor {
@@ -52,10 +54,18 @@ FisaMaterialWidget::FisaMaterialWidget(QWidget* parent) : QWidget(parent) {
     transmisie_->seteazaProcent(true);
     transmisie_->setMinimumSize(100, InaltimeGrafic);
 
+    auto* grupIstoric = new QGroupBox(QStringLiteral("Istoric"), continut);
+    istoric_ = new QLabel(grupIstoric);
+    istoric_->setObjectName(QStringLiteral("istoricFisa"));
+    istoric_->setWordWrap(true);
+    istoric_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    (new QVBoxLayout(grupIstoric))->addWidget(istoric_);
+
     auto* lc = new QVBoxLayout(continut);
     lc->addLayout(forma_);
     lc->addWidget(indici_);
     lc->addWidget(transmisie_);
+    lc->addWidget(grupIstoric);
     lc->addStretch(1);
 
     auto* derulare = new QScrollArea(this);
@@ -76,6 +86,7 @@ void FisaMaterialWidget::goleste() {
     for (auto& [e, v] : randuri_) v->clear();
     indici_->sterge();
     transmisie_->sterge();
+    istoric_->clear();
 }
 
 void FisaMaterialWidget::arata(const MaterialOptic& m) {
@@ -106,6 +117,10 @@ void FisaMaterialWidget::arata(const MaterialOptic& m) {
     transmisie_->seteazaAxe(QStringLiteral("\u03bb [nm]"), QStringLiteral("T [%] la %1 mm").arg(grosime, 0, 'g', 4));
     if (!t.empty()) transmisie_->adaugaCurba(QStringLiteral("Transmisie"), Puncte(t));
     transmisie_->seteazaMesajGol(QStringLiteral("Fara transmisie"));
+
+    QStringList istoric;
+    for (const std::string& l : IstoricFisaMaterial(path_sticle, m)) istoric << QString::fromStdString(l);
+    istoric_->setText(istoric.join(QLatin1Char('\n')));
 }
 
 QString FisaMaterialWidget::valoare(const QString& eticheta) const {

@@ -36,6 +36,7 @@ private:
     std::vector<std::pair<QLabel*, QLabel*>> randuri_;
     GraficWidget* indici_;
     GraficWidget* transmisie_;
+    QLabel* istoric_;
 };
 
 }  // namespace vitramor

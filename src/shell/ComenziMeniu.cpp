@@ -31,6 +31,7 @@
 #include "export/ExportSubstratDialog.h"
 #include "export/VerificaSubstratWindow.h"
 #include "import/agf/ImportAgfDialog.h"
+#include "import/comparare/ComparaCatalogWindow.h"
 #include "import/rii/ImportRiiDialog.h"
 #include "import/schott/ImportSchottUi.h"
 #include "import/csv/ImportaCsvDialog.h"
@@ -118,6 +119,7 @@ void CatalogText(FereastraPrincipala& w) {
 }
 void ImportAgf(FereastraPrincipala& w) { ComandaImportAgf(&w); }
 void ImportRii(FereastraPrincipala& w) { ComandaImportRii(&w); }
+void ComparaCatalogNou(FereastraPrincipala& w) { ComandaComparaCatalog(&w); }
 void ImportaExcel(FereastraPrincipala& w) { ComandaImportaExcel(&w); }
 void VerificaSubstrat(FereastraPrincipala& w) {
     // A double-click in the verification window offers that material to
@@ -195,6 +197,7 @@ const ComandaMeniu tabela[] = {
     {40121, "Import catalog AGF (*.agf)...",                        Mereu,      Importa, false, ImportAgf},
     {40122, "Import n,k din refractiveindex.info (*.yml)...",       Mereu,      Importa, false, ImportRii},
     {40029, "Import din alt fisier STICLE32.DAT...",                CuMaterial, Importa, false, ImportSticle},
+    {40130, "Compara catalog nou...",                               Mereu,      Importa, false, ComparaCatalogNou},
     {40080, "Creaza fisier Sticle32Nou.dat din STICLE32.DAT",       Mereu,      Importa, Sep,   ConversieSticle32},
 
     {40086, "Verifica materiale substrat ptr. export...",           CuMaterial, Exporta, false, VerificaSubstrat},

@@ -83,4 +83,21 @@ TEST_F(AgfCli, ImportsARefractiveIndexFileAsEvaporationMaterial) {
     EXPECT_EQ(ruleaza("import-rii --name T --from 1000 --to 2000 " + tabel).cod, 1);  // no data there
 }
 
+TEST_F(AgfCli, DiffCatalogueListsEveryGlassAndAppliesTheChosenClasses) {
+    ASSERT_EQ(ruleaza("import-agf --producer 2 " + fisier("a.agf", std::string(NBK7Agf) + F2Agf)).cod, 0);
+    std::string nbk7 = NBK7Agf;
+    nbk7.replace(nbk7.find("2.51"), 4, "2.52");
+    const std::string b = fisier("b.agf", nbk7 + SilicaAgf);
+    const Rezultat r = ruleaza("diff-catalogue --producer 2 " + b);
+    ASSERT_EQ(r.cod, 0) << r.err;
+    EXPECT_EQ(r.out, "N-BK7\tschimbat\t0.00e+00\t0.0000\tdensitate\nSUPRASIL\tnou\t0.00e+00\t0.0000\t-\n"
+                     "F2\tdisparut\t0.00e+00\t0.0000\t-\ntotal\t1 nou\t1 schimbat\t0 neschimbat\t1 disparut\t0 conflict\n");
+    EXPECT_EQ(recorduri().size(), 2u);
+    EXPECT_EQ(ruleaza("diff-catalogue --producer 2 --apply new,gone " + b).cod, 2);
+    EXPECT_EQ(ruleaza("diff-catalogue --producer 2 --apply new,changed " + b).cod, 0);
+    EXPECT_EQ(recorduri().size(), 3u);
+    EXPECT_NE(ruleaza("diff-catalogue --producer 2 " + b).out.find("total\t0 nou\t0 schimbat\t2 neschimbat\t1 disparut"),
+              std::string::npos);
+}
+
 }  // namespace

@@ -18,6 +18,20 @@ std::vector<bool> SelectieImplicitaAgf(const CatalogAgf& catalog) {
     return s;
 }
 
+std::vector<MaterialOptic> ConstruiesteSticleAgf(const CatalogAgf& catalog, const std::vector<bool>& selectie,
+                                                 std::uint16_t producator, CategoriiImport& categorii,
+                                                 std::vector<std::vector<std::string>>* mesaje) {
+    std::vector<MaterialOptic> materiale;
+    std::vector<std::string> note;
+    for (std::size_t i = 0; i < catalog.sticle.size(); ++i) {
+        if (i >= selectie.size() || !selectie[i] || !catalog.sticle[i].importabila()) continue;
+        note.clear();
+        ConvertesteSticlaAgf(catalog.sticle[i], producator, materiale.emplace_back(), note, &categorii);
+        if (mesaje) mesaje->push_back(note);
+    }
+    return materiale;
+}
+
 RezultatOperatie ImportaSticleAgf(Fereastra owner, const std::string& numeFisier, const SursaMateriale& sursa,
                                   const CatalogAgf& catalog, const std::vector<bool>& selectie,
                                   std::uint16_t producator, PoliticaConflict laConflict, int categorieAleasa) {
@@ -25,9 +39,6 @@ RezultatOperatie ImportaSticleAgf(Fereastra owner, const std::string& numeFisier
         return RezultatOperatie::Esec("Fisierul " + numeFisier + " nu contine nicio sticla (nicio linie NM).");
     const auto aleasa = [&](std::size_t i) { return i < selectie.size() && selectie[i]; };
     RezultatOperatie refuzate;
-    std::vector<std::size_t> deConvertit;
-    for (std::size_t i = 0; i < catalog.sticle.size(); ++i)
-        if (aleasa(i) && catalog.sticle[i].importabila()) deConvertit.push_back(i);
     std::size_t alese = 0;
     for (std::size_t i = 0; i < catalog.sticle.size(); ++i) alese += aleasa(i);
     if (alese == 0) {
@@ -40,11 +51,9 @@ RezultatOperatie ImportaSticleAgf(Fereastra owner, const std::string& numeFisier
     }
     // The glasses are converted first; the messages then go out in the
     // catalogue's order.
-    std::vector<MaterialOptic> materiale(deConvertit.size());
-    std::vector<std::vector<std::string>> mesaje(deConvertit.size());
+    std::vector<std::vector<std::string>> mesaje;
     CategoriiImport categorii(path_sticle, categorieAleasa);
-    for (std::size_t k = 0; k < deConvertit.size(); ++k)
-        ConvertesteSticlaAgf(catalog.sticle[deConvertit[k]], producator, materiale[k], mesaje[k], &categorii);
+    const std::vector<MaterialOptic> materiale = ConstruiesteSticleAgf(catalog, selectie, producator, categorii, &mesaje);
     if (const std::string t = categorii.raport(); !t.empty()) AfiseazaMesajInLista(numeFisier + ": " + t, NivelAvertizare);
 
     std::size_t k = 0;

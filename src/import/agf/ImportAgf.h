@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "database/CategoriiMaterial.h"
 #include "database/StocareMateriale.h"
 #include "import/agf/CatalogAgf.h"
 #include "platform/Platforma.h"
@@ -35,6 +36,13 @@ std::vector<bool> SelectieImplicitaAgf(const CatalogAgf& catalog);
 RezultatOperatie ImportaSticleAgf(Fereastra owner, const std::string& numeFisier, const SursaMateriale& sursa,
                                   const CatalogAgf& catalog, const std::vector<bool>& selectie,
                                   std::uint16_t producator, PoliticaConflict laConflict, int categorieAleasa = -1);
+
+// The records the selected importable glasses become, in catalogue order,
+// before anything is stored (the import and the release comparison both
+// start here); `mesaje` gets each one's conversion notes.
+std::vector<MaterialOptic> ConstruiesteSticleAgf(const CatalogAgf& catalog, const std::vector<bool>& selectie,
+                                                 std::uint16_t producator, CategoriiImport& categorii,
+                                                 std::vector<std::vector<std::string>>* mesaje = nullptr);
 
 inline constexpr const char* TitluImportAgf = "Import catalog AGF";
 

@@ -96,6 +96,16 @@ int ListeazaBazaDate(Fereastra owner, const std::string& director, const std::st
     return 1;
 }
 
+int ParcurgeFisierBazaDate(Fereastra owner, const std::string& director, const std::string& fisier,
+                           const std::function<void(const MaterialOptic&, std::size_t)>& f) {
+    SursaDeschisa sursa(owner, director, fisier);
+    if (!sursa.ok()) return 0;
+    const ParcurgereFisier p = ParcurgeMateriale(sursa.f(), f);
+    if (p.cod != 0) return RaporteazaEroareCitire(owner, fisier, p.cod), 0;
+    RaporteazaRest(fisier, p.recorduri, p.octetiRest);
+    return p.anulat ? 0 : 1;
+}
+
 RezultatOperatie ImportaDinBazaDate(Fereastra owner, const std::string& director, const std::string& fisier,
                                     const std::vector<int>& indici, PoliticaConflict laConflict) {
     std::vector<int> alese(indici);

@@ -6,11 +6,14 @@
 // The directory text is used as given: on this case-sensitive file system
 // upper-casing it would name another directory.
 
+#include <cstddef>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "database/StocareMateriale.h"
 #include "platform/Platforma.h"
+#include "record/MaterialOptic.h"
 
 namespace vitramor {
 
@@ -22,6 +25,12 @@ inline constexpr int IdComandaImportBazaDate = 40029;  // "Import din alt fisier
 // message list and not listed.
 int ListeazaBazaDate(Fereastra owner, const std::string& director, const std::string& fisier,
                      std::vector<std::string>& nume);
+
+// Every whole record of `director`/`fisier` in file order, read once: the
+// listing's and the release comparison's reading. 0 after a message when
+// the file cannot be used or read whole (or the user stopped the pass).
+int ParcurgeFisierBazaDate(Fereastra owner, const std::string& director, const std::string& fisier,
+                           const std::function<void(const MaterialOptic&, std::size_t)>& f);
 
 // Stores the records of the given indices (counted from 0 in file order)
 // into the database of path_sticle, in file order, through the one store

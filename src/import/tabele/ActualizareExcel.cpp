@@ -406,7 +406,7 @@ RezultatOperatie SalveazaRanduri(const ContextImportExcel& c, const OptiuniActua
         } else if (stocat(k)) {
             baze[i] = Baza::Stocata;
         } else {
-            int raspunsNou = decizie;
+            int raspunsNou = o.construite ? raspuns::IDYES : decizie;
             if (!raspunsNou) {
                 raspunsNou = MesajBox(o.owner,
                                       TextFormatat("Eroare (err=%d) cautare material %s in SticleNou32.dat. Salvati ca "
@@ -439,7 +439,7 @@ RezultatOperatie SalveazaRanduri(const ContextImportExcel& c, const OptiuniActua
             lista.push_back(TextFormatat("%s: %zu puncte (%ld n, %ld k)", randuri[i].nume.c_str(), p.ramase.size(),
                                          static_cast<long>(cuN), static_cast<long>(cuK)));
     }
-    const std::optional<bool> pastreaza = IntreabaPuncte(o, lista, cuPierderi);
+    const std::optional<bool> pastreaza = o.construite ? true : IntreabaPuncte(o, lista, cuPierderi);
     if (!pastreaza) return RezultatOperatie::Anulare();
 
     // The records to store take the place of the rows read: row i is read
@@ -477,6 +477,10 @@ RezultatOperatie SalveazaRanduri(const ContextImportExcel& c, const OptiuniActua
     os.titlu = TitluActualizareExcel;
     os.sursa = c.caleSursa.empty() ? SursaMateriale{c.sursa ? c.sursa->numeSursa() : std::string("-"), "-"}
                                    : SursaDinFisier(c.caleSursa);
+    if (o.construite) {
+        o.construite(sticle);
+        return r;
+    }
     if (sticle.empty()) return r;
     RezultatOperatie stocare = StocheazaMateriale(o.owner, path_sticle, sticle, os);
     for (std::size_t i = 0; i < stocare.articole.size() && i < valoriRefuzate.size(); ++i) {
@@ -715,7 +719,7 @@ RezultatOperatie ImportaTabelExcel(ContextImportExcel& c, const OptiuniActualiza
     else if (!complet || !inchis) r = RezultatOperatie::Esec();
     else if (!o.actualizeaza) return RezultatOperatie::Nimic();
     else r = SalveazaRanduri(c, o, randuri, sticle);
-    if (!o.actualizeaza) return r;
+    if (!o.actualizeaza || o.construite) return r;
     if (!c.motivFaraTransmisie.empty() && r.stare == StareOperatie::Facut) r.motiv = c.motivFaraTransmisie;
     RaporteazaRezultat(o.owner, TitluActualizareExcel, r);
     return r;

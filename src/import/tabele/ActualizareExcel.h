@@ -37,6 +37,10 @@ struct OptiuniActualizare {
     // Called when every row is read, before the questions of the store: a
     // progress window over the reading goes away there.
     std::function<void()> dupaCitire;
+    // Set by the release comparison: the merged records are handed over
+    // instead of stored, and nothing is asked (a glass the database lacks is
+    // new, stored points the file does not carry are kept).
+    std::function<void(std::vector<MaterialOptic>&)> construite;
 };
 
 // Element j of entry i from the fetched buffers into the scratch record.

@@ -122,15 +122,15 @@ std::vector<IntrareCatalogText> ListeazaCatalogText(int cod, std::istream& in, c
     return intrari;
 }
 
-RezultatOperatie ImportaCatalogText(int cod, std::istream& in, std::istream* in1, std::vector<int> linii,
-                                    MaterialOptic& lucru, Fereastra owner, PoliticaConflict laConflict,
-                                    const SursaMateriale& sursa, int categorieAleasa) {
+SticleCatalogText ConstruiesteSticleCatalogText(int cod, std::istream& in, std::istream* in1, std::vector<int> linii,
+                                                CategoriiImport& categorii) {
+    SticleCatalogText r;
     const DescriereCatalogText* d = DescriereCatalog(cod);
-    if (!d) return RezultatOperatie::Esec(TextFormatat("Catalogul cu codul %d nu exista.", cod));
+    if (!d) return r;
     std::sort(linii.begin(), linii.end());
     linii.erase(std::unique(linii.begin(), linii.end()), linii.end());
     linii.erase(linii.begin(), std::lower_bound(linii.begin(), linii.end(), 0));
-    if (linii.empty()) return RezultatOperatie::Esec("Nu a fost selectata nicio sticla din catalog.");
+    r.linii = linii;
 
     CititorLiniiText cititor(in);
     SariAntet(cititor, *d);
@@ -141,7 +141,6 @@ RezultatOperatie ImportaCatalogText(int cod, std::istream& in, std::istream* in1
     // The chosen lines are read first, then built, and the glasses are
     // stored together: storing
     // them one by one would read the whole database once per glass.
-    std::vector<std::pair<std::string, std::string>> alese;
     auto urmatoarea = linii.begin();
     for (int k = 0; urmatoarea != linii.end(); ++k) {
         const bool citit = cititor.citeste();
@@ -150,16 +149,30 @@ RezultatOperatie ImportaCatalogText(int cod, std::istream& in, std::istream* in1
         if (!(cod == CodCatalogPilkington ? cititor1.citeste() : citit)) break;
         if (*urmatoarea != k) continue;
         ++urmatoarea;
-        alese.emplace_back(cititor.linie(), cititor1.linie());
+        r.alese.emplace_back(cititor.linie(), cititor1.linie());
     }
-    std::vector<MaterialOptic> sticle(alese.size());
-    std::vector<StareLinieText> stari(alese.size());
+    r.sticle.resize(r.alese.size());
+    r.stari.resize(r.alese.size());
+    for (std::size_t i = 0; i < r.alese.size(); ++i) {
+        r.stari[i] = ParseazaLinieCatalogText(cod, r.alese[i].first, r.alese[i].second, r.sticle[i]);
+        if (r.stari[i] == StareLinieText::Stocheaza) r.sticle[i].categorie = categorii.categorie(r.sticle[i]);
+        if (i % 256 == 0) platforma().progres(i, r.alese.size());
+    }
+    return r;
+}
+
+RezultatOperatie ImportaCatalogText(int cod, std::istream& in, std::istream* in1, std::vector<int> linii,
+                                    MaterialOptic& lucru, Fereastra owner, PoliticaConflict laConflict,
+                                    const SursaMateriale& sursa, int categorieAleasa) {
+    const DescriereCatalogText* d = DescriereCatalog(cod);
+    if (!d) return RezultatOperatie::Esec(TextFormatat("Catalogul cu codul %d nu exista.", cod));
     CategoriiImport categorii(path_sticle, categorieAleasa);
-    for (std::size_t i = 0; i < alese.size(); ++i) {
-        stari[i] = ParseazaLinieCatalogText(cod, alese[i].first, alese[i].second, sticle[i]);
-        if (stari[i] == StareLinieText::Stocheaza) sticle[i].categorie = categorii.categorie(sticle[i]);
-        if (i % 256 == 0) platforma().progres(i, alese.size());
-    }
+    SticleCatalogText construite = ConstruiesteSticleCatalogText(cod, in, in1, std::move(linii), categorii);
+    if (construite.linii.empty()) return RezultatOperatie::Esec("Nu a fost selectata nicio sticla din catalog.");
+    linii = construite.linii;
+    const auto& alese = construite.alese;
+    std::vector<MaterialOptic>& sticle = construite.sticle;
+    const std::vector<StareLinieText>& stari = construite.stari;
     // Until here nothing has changed: a stop leaves the database and the
     // working record as they were.
     if (platforma().anulareCeruta) return RezultatOperatie::Anulare("Importul a fost anulat; baza de date nu s-a schimbat.");
@@ -226,6 +239,24 @@ RezultatOperatie ImportaFisierCatalogText(int cod, const std::string& cale, cons
         return RezultatOperatie::Esec("Eroare deschidere fisier " + CaleInDirector(cale, NumeFisierPilkington1));
     return ImportaCatalogText(cod, in, pilkington ? &in1 : nullptr, linii, lucru, owner, laConflict,
                               SursaDinFisier(fisier), categorieAleasa);
+}
+
+bool ConstruiesteFisierCatalogText(int cod, const std::string& cale, CategoriiImport& categorii,
+                                   SticleCatalogText& sticle, SursaMateriale& sursa, Fereastra owner) {
+    std::vector<IntrareCatalogText> intrari;
+    if (!ListeazaFisierCatalogText(cod, cale, intrari, owner)) return false;
+    const bool pilkington = cod == CodCatalogPilkington;
+    const std::string fisier = pilkington ? CaleInDirector(cale, NumeFisierPilkington2) : cale;
+    std::ifstream in, in1;
+    if (!Deschide(fisier, in) || (pilkington && !Deschide(CaleInDirector(cale, NumeFisierPilkington1), in1))) {
+        EroareDeschidere(owner, fisier);
+        return false;
+    }
+    std::vector<int> linii;
+    for (const IntrareCatalogText& e : intrari) linii.push_back(e.linie);
+    sticle = ConstruiesteSticleCatalogText(cod, in, pilkington ? &in1 : nullptr, linii, categorii);
+    sursa = SursaDinFisier(fisier);
+    return true;
 }
 
 }  // namespace vitramor

@@ -12,8 +12,10 @@
 #include <istream>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
+#include "database/CategoriiMaterial.h"
 #include "database/StocareMateriale.h"
 #include "platform/Platforma.h"
 #include "record/MaterialOptic.h"
@@ -83,6 +85,18 @@ void ReseteazaRecordCatalogText(int cod, MaterialOptic& m);
 // line of Pilkington_2.txt and `linie1` the one of Pilkington_1.txt.
 StareLinieText ParseazaLinieCatalogText(int cod, std::string_view linie, std::string_view linie1, MaterialOptic& m);
 
+// The selected data lines (in any order, each once) read and built, in file
+// order, before anything is stored: the import and the release comparison
+// both start here. `sticle[i]` holds a glass where `stari[i]` is Stocheaza.
+struct SticleCatalogText {
+    std::vector<int> linii;  // the selection, sorted
+    std::vector<std::pair<std::string, std::string>> alese;  // the lines read (and of Pilkington_1.txt)
+    std::vector<MaterialOptic> sticle;
+    std::vector<StareLinieText> stari;
+};
+SticleCatalogText ConstruiesteSticleCatalogText(int cod, std::istream& in, std::istream* in1, std::vector<int> linii,
+                                                CategoriiImport& categorii);
+
 // Imports the selected data lines (in any order; glasses are stored in file
 // order) through the one store, each built in `lucru`; a line whose glass
 // cannot be built is refused with its reason. For code 5 `in` is
@@ -99,6 +113,9 @@ inline constexpr const char* TitluImportCatalogText = "Import catalog text";
 // fisier %s" and gives false (the listing) or a failure (the import).
 bool ListeazaFisierCatalogText(int cod, const std::string& cale, std::vector<IntrareCatalogText>& intrari,
                                Fereastra owner);
+// Every entry of a catalogue file built, and its source for the journal.
+bool ConstruiesteFisierCatalogText(int cod, const std::string& cale, CategoriiImport& categorii,
+                                   SticleCatalogText& sticle, SursaMateriale& sursa, Fereastra owner);
 RezultatOperatie ImportaFisierCatalogText(int cod, const std::string& cale, const std::vector<int>& linii,
                                           MaterialOptic& lucru, Fereastra owner, PoliticaConflict laConflict,
                                           int categorieAleasa = -1);

@@ -1,0 +1,142 @@
+// The release read as its import reads it: the build step of each import,
+// without its store.
+#include <algorithm>
+#include <filesystem>
+#include <memory>
+
+#include "database/CategoriiMaterial.h"
+#include "import/FisierImport.h"
+#include "import/agf/ImportAgf.h"
+#include "import/bazadate/ImportBazaDate.h"
+#include "import/comparare/ComparaCatalog.h"
+#include "import/rii/ImportRii.h"
+#include "import/tabele/ActualizareExcel.h"
+#include "import/tabele/SursaTabel.h"
+#include "import/text/CatalogText.h"
+#include "record/CodificareText.h"
+#include "settings/Directoare.h"
+
+namespace vitramor {
+
+std::optional<FormatCatalog> FormatCatalogDinText(std::string_view text) {
+    if (text == "agf") return FormatCatalog::Agf;
+    if (text == "table") return FormatCatalog::Tabel;
+    if (text == "text") return FormatCatalog::Text;
+    if (text == "db") return FormatCatalog::BazaDate;
+    if (text == "rii") return FormatCatalog::Rii;
+    return std::nullopt;
+}
+
+std::optional<FormatCatalog> FormatCatalogDinFisier(const std::string& fisier) {
+    if (fisier.find('=') != std::string::npos) return FormatCatalog::Tabel;
+    std::string ext = std::filesystem::path(fisier).extension().string();
+    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    if (ext == ".agf") return FormatCatalog::Agf;
+    if (ext == ".xlsx" || ext == ".xls" || ext == ".csv") return FormatCatalog::Tabel;
+    if (ext == ".txt") return FormatCatalog::Text;
+    if (ext == ".dat") return FormatCatalog::BazaDate;
+    if (ext == ".yml" || ext == ".yaml") return FormatCatalog::Rii;
+    return std::nullopt;
+}
+
+namespace {
+
+bool CitesteTabel(Fereastra owner, const CerereComparatie& c, std::vector<MaterialOptic>& sticle,
+                  ComparatieCatalog& rezultat) {
+    auto ctx = std::make_unique<ContextImportExcel>();
+    StergeAsocieri(ctx->asocieri);
+    ScrieAsocieriImplicite(*ctx);
+    if (!IncarcaAsocieriDinFisier(c.asocieri, ctx->asocieri)) return false;
+    DupaIncarcareAsocieri(*ctx);
+    ctx->sursa = DeschideSursaTabel(c.fisier, c.randAntet);
+    if (c.fisier.find('=') == std::string::npos) ctx->caleSursa = c.fisier;
+    ctx->tabel = c.tabel;
+    if (!ctx->sursa || !ctx->sursa->citesteColoane(ctx->tabel, ctx->coloane)) return false;
+    ctx->sticla.producator = c.producator;
+    std::vector<std::string> linii;
+    if (!DetecteazaLambda(*ctx, c.cod, linii)) return false;
+    OptiuniActualizare o;
+    o.owner = owner;
+    o.actualizeaza = true;
+    o.codProducator = c.cod;
+    bool construit = false;
+    o.construite = [&](std::vector<MaterialOptic>& lot) {
+        sticle = std::move(lot);
+        construit = true;
+    };
+    const RezultatOperatie r = ImportaTabelExcel(*ctx, o);
+    rezultat.refuzate = r.refuzate;
+    rezultat.sursa = ctx->caleSursa.empty() ? SursaMateriale{ctx->sursa->numeSursa(), "-"} : SursaDinFisier(ctx->caleSursa);
+    return construit;
+}
+
+}  // namespace
+
+bool CitesteCatalogDeComparat(Fereastra owner, const CerereComparatie& c, std::vector<MaterialOptic>& sticle,
+                              ComparatieCatalog& rezultat) {
+    sticle.clear();
+    rezultat.refuzate.clear();
+    // A new glass gets its category as the import gives it; the comparison
+    // does not weigh categories.
+    CategoriiImport categorii(path_sticle, -1);
+    switch (c.format) {
+        case FormatCatalog::Agf: {
+            std::string octeti;
+            if (!CitesteFisierImport(owner, c.fisier, octeti)) return false;
+            const CatalogAgf catalog = CitesteCatalogAgf(octeti);
+            sticle = ConstruiesteSticleAgf(catalog, SelectieImplicitaAgf(catalog), c.producator, categorii);
+            for (const SticlaAgf& s : catalog.sticle)
+                if (!s.retrasa() && !s.importabila())
+                    rezultat.refuzate.push_back({Utf8DinWindows1252(s.nume), s.erori.empty() ? std::string() : s.erori[0]});
+            rezultat.sursa = SursaDinOcteti(c.fisier, octeti);
+            break;
+        }
+        case FormatCatalog::Text: {
+            SticleCatalogText t;
+            if (!ConstruiesteFisierCatalogText(c.cod, c.fisier, categorii, t, rezultat.sursa, owner)) return false;
+            for (std::size_t i = 0; i < t.sticle.size(); ++i)
+                if (t.stari[i] == StareLinieText::Stocheaza) sticle.push_back(t.sticle[i]);
+            break;
+        }
+        case FormatCatalog::BazaDate: {
+            const std::filesystem::path p(c.fisier);
+            const std::string director = p.has_parent_path() ? p.parent_path().string() : std::string(".");
+            if (!ParcurgeFisierBazaDate(owner, director, p.filename().string(), [&](const MaterialOptic& m, std::size_t) {
+                    if (m.producator == c.producator) sticle.push_back(m);
+                }))
+                return false;
+            rezultat.sursa = SursaDinFisier(c.fisier);
+            break;
+        }
+        case FormatCatalog::Rii: {
+            std::string octeti;
+            if (!CitesteFisierImport(owner, c.fisier, octeti)) return false;
+            std::string nume = c.nume.empty() ? std::filesystem::path(c.fisier).stem().string() : c.nume;
+            nume = nume.substr(0, sizeof(MaterialOptic::nume) - 1);
+            MaterialRii r = CitesteMaterialRii(octeti, nume, c.producator);
+            if (!r.ok) {
+                MesajBox(owner, c.fisier + ": " + r.eroare, TitluComparaCatalog, stil::MB_OK | stil::MB_ICONEXCLAMATION);
+                return false;
+            }
+            r.m.categorie = categorii.categorie(r.m);
+            sticle.push_back(r.m);
+            rezultat.sursa = SursaDinOcteti(c.fisier, octeti);
+            break;
+        }
+        case FormatCatalog::Tabel:
+            if (!CitesteTabel(owner, c, sticle, rezultat)) return false;
+            break;
+    }
+    // Every glass under the producer asked for, as an import stores it.
+    for (MaterialOptic& m : sticle) m.producator = c.producator;
+    return true;
+}
+
+bool ComparaCatalog(Fereastra owner, const std::string& directorSticle, const CerereComparatie& c,
+                    ComparatieCatalog& rezultat) {
+    std::vector<MaterialOptic> sticle;
+    if (!CitesteCatalogDeComparat(owner, c, sticle, rezultat)) return false;
+    return ComparaCuBazaDate(owner, directorSticle, sticle, c.producator, rezultat);
+}
+
+}  // namespace vitramor
