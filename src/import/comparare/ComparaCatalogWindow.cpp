@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QSortFilterProxyModel>
 #include <QSpinBox>
+#include <QScreen>
 #include <QSplitter>
 #include <QStandardItemModel>
 #include <QTableView>
@@ -74,7 +75,11 @@ QStandardItem* Celula(const QString& text, double sortare = NAN) {
     return c;
 }
 QStandardItem* Numar(double v, char format, int zecimale, bool areValoare) {
-    return areValoare ? Celula(QString::number(v, format, zecimale), std::abs(v)) : Celula(QString(), -1);
+    if (!areValoare) return Celula(QString(), -1);
+    // A difference too small for the digits shown is none: "0", never "-0.0000".
+    const double pas = std::pow(10.0, -zecimale);
+    const bool zero = v == 0 || (format == 'f' && std::abs(v) < pas / 2);
+    return Celula(zero ? QStringLiteral("0") : QString::number(v, format, zecimale), zero ? 0.0 : std::abs(v));
 }
 
 // Class and name at once; the name matches anywhere, without regard to case.
@@ -211,7 +216,7 @@ ComparaCatalogWindow::ComparaCatalogWindow(QWidget* parent) : QDialog(parent) {
     grafic_ = new GraficWidget(jos);
     grafic_->setObjectName(QStringLiteral("graficDeltaN"));
     grafic_->seteazaAxe(QStringLiteral("Lungime de unda [nm]"), QStringLiteral("Δn = n nou − n vechi"));
-    grafic_->setMinimumSize(280, 180);
+    grafic_->setMinimumSize(380, 260);  // room for its ticks and both axis titles
     detaliiSiGrafic->addWidget(detalii_, 1);
     detaliiSiGrafic->addWidget(grafic_, 1);
     layoutJos->addLayout(detaliiSiGrafic, 1);
@@ -219,6 +224,8 @@ ComparaCatalogWindow::ComparaCatalogWindow(QWidget* parent) : QDialog(parent) {
     auto* imparte = new QSplitter(Qt::Vertical, this);
     imparte->addWidget(tabel_);
     imparte->addWidget(jos);
+    imparte->setStretchFactor(0, 2);
+    imparte->setStretchFactor(1, 3);
     radacina->addWidget(imparte, 1);
 
     auto* randButoane = new QHBoxLayout;
@@ -267,7 +274,9 @@ ComparaCatalogWindow::ComparaCatalogWindow(QWidget* parent) : QDialog(parent) {
             if (comparatie_.sticle[i].clasa == clasa) schimbaActiune(static_cast<int>(i), a);
         aratDetalii();
     });
-    resize(980, 720);
+    const QScreen* ecran = screen();
+    const QSize loc = ecran ? ecran->availableGeometry().size() : QSize(1100, 900);
+    resize(std::min(1100, loc.width()), std::min(900, loc.height()));
 }
 
 void ComparaCatalogWindow::compara() {
