@@ -27,7 +27,7 @@
 #include "support/BazaBench.h"
 #include "record/MaterialOptic.h"
 #include "settings/Directoare.h"
-#include "suite/Catalix.h"
+#include "database/CatalogMateriale.h"
 
 using namespace vitramor;
 

@@ -11,7 +11,7 @@
 #include "record/OrdineOcteti.h"
 #include "record/Roluri.h"
 #include "settings/Directoare.h"
-#include "suite/Catalix.h"
+#include "database/CatalogMateriale.h"
 #include "record/TexteMaterial.h"
 
 namespace vitramor::demo {

@@ -1,5 +1,5 @@
 #include "checks/PropuneDomeniiDialog.h"
-#include "suite/ProducatoriComboUi.h"
+#include "database/ProducatoriComboUi.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -10,7 +10,7 @@
 #include "platform/Platforma.h"
 #include "record/TexteMaterial.h"
 #include "settings/Directoare.h"
-#include "suite/Catalix.h"
+#include "database/CatalogMateriale.h"
 #include "suite/UnitatiDialog.h"
 #include "suite/Vedora.h"
 

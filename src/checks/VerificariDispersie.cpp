@@ -18,8 +18,8 @@
 #include "record/CodificareText.h"
 #include "record/TexteMaterial.h"
 #include "settings/Directoare.h"
-#include "suite/Catalix.h"
-#include "suite/FisierCatalog.h"
+#include "database/CatalogMateriale.h"
+#include "database/FisierCatalog.h"
 #include "record/TextFormatat.h"
 
 namespace vitramor {

@@ -8,7 +8,7 @@
 #include "cli/Cli.h"
 #include "record/CodificareText.h"
 #include "settings/Directoare.h"
-#include "suite/Catalix.h"
+#include "database/CatalogMateriale.h"
 
 namespace vitramor::cli {
 

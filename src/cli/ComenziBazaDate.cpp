@@ -9,8 +9,8 @@
 #include "fileutil/UtilitatiFisiere.h"
 #include "platform/Platforma.h"
 #include "settings/Directoare.h"
-#include "suite/Catalix.h"
-#include "suite/FisierCatalog.h"
+#include "database/CatalogMateriale.h"
+#include "database/FisierCatalog.h"
 
 namespace vitramor::cli {
 

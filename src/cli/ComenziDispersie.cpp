@@ -8,7 +8,7 @@
 #include "dispersion/PotrivireEcuatie.h"
 #include "platform/Platforma.h"
 #include "settings/Directoare.h"
-#include "suite/Catalix.h"
+#include "database/CatalogMateriale.h"
 
 namespace vitramor::cli {
 

@@ -12,7 +12,7 @@
 #include "platform/Platforma.h"
 #include "platform/SistemFisiere.h"
 #include "record/CodificareText.h"
-#include "suite/FisierCatalog.h"
+#include "database/FisierCatalog.h"
 
 namespace vitramor::cli {
 

@@ -4,8 +4,8 @@
 #include "database/BazaDateIntrerupta.h"
 #include "platform/Platforma.h"
 #include "settings/Directoare.h"
-#include "suite/Catalix.h"
-#include "suite/Recuperare.h"
+#include "database/CatalogMateriale.h"
+#include "database/Recuperare.h"
 
 namespace vitramor::cli {
 

@@ -3,7 +3,7 @@
 #include "cli/Cli.h"
 #include "editors/TabelTransmisie.h"
 #include "settings/Directoare.h"
-#include "suite/Catalix.h"
+#include "database/CatalogMateriale.h"
 
 namespace vitramor::cli {
 

@@ -14,8 +14,8 @@
 #include "platform/DepozitSetari.h"
 #include "settings/Directoare.h"
 #include "settings/Registri.h"
-#include "suite/FisierCatalog.h"
-#include "suite/Recuperare.h"
+#include "database/FisierCatalog.h"
+#include "database/Recuperare.h"
 
 using namespace vitramor;
 using namespace vitramor::cli;

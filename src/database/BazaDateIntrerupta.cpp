@@ -13,8 +13,8 @@
 #include "fileutil/UtilitatiFisiere.h"
 #include "platform/SistemFisiere.h"
 #include "settings/Directoare.h"
-#include "suite/FisierCatalog.h"
-#include "suite/Recuperare.h"
+#include "database/FisierCatalog.h"
+#include "database/Recuperare.h"
 
 namespace vitramor {
 

@@ -11,7 +11,7 @@
 #include "record/CodificareText.h"
 #include "record/TextFormatat.h"
 #include "settings/Directoare.h"
-#include "suite/FisierCatalog.h"
+#include "database/FisierCatalog.h"
 
 namespace vitramor {
 

@@ -15,7 +15,7 @@
 #include "platform/SistemFisiere.h"
 #include "record/OrdineOcteti.h"
 #include "settings/Directoare.h"
-#include "suite/FisierCatalog.h"
+#include "database/FisierCatalog.h"
 
 namespace vitramor {
 

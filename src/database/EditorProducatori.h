@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "platform/Platforma.h"
-#include "suite/Catalix.h"
+#include "database/CatalogMateriale.h"
 
 namespace vitramor {
 

@@ -16,8 +16,8 @@
 #include "record/CampuriMaterial.h"
 #include "record/CodificareText.h"
 #include "record/TextFormatat.h"
-#include "suite/Catalix.h"
-#include "suite/FisierCatalog.h"
+#include "database/CatalogMateriale.h"
+#include "database/FisierCatalog.h"
 
 namespace vitramor {
 

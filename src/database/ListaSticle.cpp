@@ -8,9 +8,9 @@
 #include "fileutil/UtilitatiFisiere.h"
 #include "platform/Platforma.h"
 #include "settings/Directoare.h"
-#include "suite/Catalix.h"
-#include "suite/FisierCatalog.h"
-#include "suite/Recuperare.h"
+#include "database/CatalogMateriale.h"
+#include "database/FisierCatalog.h"
+#include "database/Recuperare.h"
 
 namespace vitramor {
 

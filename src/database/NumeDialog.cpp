@@ -1,6 +1,6 @@
 #include "database/NumeDialog.h"
 #include "record/CodificareText.h"
-#include "suite/ProducatoriComboUi.h"
+#include "database/ProducatoriComboUi.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -20,7 +20,7 @@
 #include "record/TexteMaterial.h"
 #include "settings/Directoare.h"
 #include "platform/FerestreMaterialUi.h"
-#include "suite/Catalix.h"
+#include "database/CatalogMateriale.h"
 #include "suite/UnitatiDialog.h"
 #include "suite/VedoraUi.h"
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "platform/Platforma.h"
-#include "suite/Recuperare.h"
+#include "database/Recuperare.h"
 
 class QTreeWidget;
 

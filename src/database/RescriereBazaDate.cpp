@@ -5,8 +5,8 @@
 #include "fileutil/BlocareFisier.h"
 #include "fileutil/UtilitatiFisiere.h"
 #include "settings/Directoare.h"
-#include "suite/FisierCatalog.h"
-#include "suite/Recuperare.h"
+#include "database/FisierCatalog.h"
+#include "database/Recuperare.h"
 
 namespace vitramor {
 

@@ -7,8 +7,8 @@
 #include "database/JurnalMateriale.h"
 #include "database/RescriereBazaDate.h"
 #include "settings/Directoare.h"
-#include "suite/FisierCatalog.h"
-#include "suite/Recuperare.h"
+#include "database/FisierCatalog.h"
+#include "database/Recuperare.h"
 
 namespace vitramor {
 

@@ -1,5 +1,5 @@
 #include "database/StergeMaterialeProducatorDialog.h"
-#include "suite/ProducatoriComboUi.h"
+#include "database/ProducatoriComboUi.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -13,7 +13,7 @@
 #include "record/SetLucru.h"
 #include "record/TexteMaterial.h"
 #include "settings/Directoare.h"
-#include "suite/Catalix.h"
+#include "database/CatalogMateriale.h"
 #include "record/CodificareText.h"
 
 namespace vitramor {

@@ -5,9 +5,9 @@
 
 #include "database/JurnalMateriale.h"
 #include "record/CodificareText.h"
-#include "suite/Catalix.h"
-#include "suite/FisierCatalog.h"
-#include "suite/Recuperare.h"
+#include "database/CatalogMateriale.h"
+#include "database/FisierCatalog.h"
+#include "database/Recuperare.h"
 
 namespace vitramor {
 

@@ -7,9 +7,9 @@
 #include "record/CodificareText.h"
 #include "record/LimiteFizice.h"
 #include "record/TextFormatat.h"
-#include "suite/Catalix.h"
-#include "suite/EroriCatalog.h"
-#include "suite/FisierCatalog.h"
+#include "database/CatalogMateriale.h"
+#include "database/EroriCatalog.h"
+#include "database/FisierCatalog.h"
 
 namespace vitramor {
 

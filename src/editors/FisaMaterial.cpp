@@ -18,8 +18,8 @@
 #include "record/Roluri.h"
 #include "settings/Directoare.h"
 #include "record/TextFormatat.h"
-#include "suite/Catalix.h"
-#include "suite/FisierCatalog.h"
+#include "database/CatalogMateriale.h"
+#include "database/FisierCatalog.h"
 
 namespace vitramor {
 

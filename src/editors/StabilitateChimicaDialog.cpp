@@ -9,7 +9,7 @@
 #include "editors/ClaseChimice.h"
 #include "editors/StabChimDialog.h"
 #include "record/CodificareText.h"
-#include "suite/Catalix.h"
+#include "database/CatalogMateriale.h"
 
 namespace vitramor {
 

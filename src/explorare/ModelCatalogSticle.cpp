@@ -7,7 +7,7 @@
 #include <cstring>
 #include <strings.h>
 
-#include "suite/CautareCatalog.h"
+#include "database/CautareCatalog.h"
 
 namespace vitramor {
 

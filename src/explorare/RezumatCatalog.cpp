@@ -11,8 +11,8 @@
 #include "fileutil/UtilitatiFisiere.h"
 #include "record/OrdineOcteti.h"
 #include "settings/Directoare.h"
-#include "suite/Catalix.h"
-#include "suite/FisierCatalog.h"
+#include "database/CatalogMateriale.h"
+#include "database/FisierCatalog.h"
 
 namespace vitramor {
 

@@ -12,7 +12,7 @@
 #include "record/CodificareText.h"
 #include "record/Roluri.h"
 #include "settings/Directoare.h"
-#include "suite/Catalix.h"
+#include "database/CatalogMateriale.h"
 #include "suite/Vedora.h"
 
 namespace vitramor {

@@ -19,8 +19,8 @@
 #include "record/CodificareText.h"
 #include "record/ConversiiMaterial.h"
 #include "record/MaterialJson.h"
-#include "suite/Catalix.h"
-#include "suite/FisierCatalog.h"
+#include "database/CatalogMateriale.h"
+#include "database/FisierCatalog.h"
 
 namespace vitramor {
 

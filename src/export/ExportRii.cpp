@@ -17,8 +17,8 @@
 #include "record/MaterialJson.h"
 #include "record/SetLucru.h"
 #include "settings/Directoare.h"
-#include "suite/Catalix.h"
-#include "suite/FisierCatalog.h"
+#include "database/CatalogMateriale.h"
+#include "database/FisierCatalog.h"
 
 namespace vitramor {
 

@@ -19,8 +19,8 @@
 #include "messages/ListaMesaje.h"
 #include "settings/Directoare.h"
 #include "record/TextFormatat.h"
-#include "suite/Catalix.h"
-#include "suite/FisierCatalog.h"
+#include "database/CatalogMateriale.h"
+#include "database/FisierCatalog.h"
 #include "suite/Vedora.h"
 
 namespace vitramor {

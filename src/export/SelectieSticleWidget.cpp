@@ -1,6 +1,6 @@
 #include "export/SelectieSticleWidget.h"
 #include "record/CodificareText.h"
-#include "suite/ProducatoriComboUi.h"
+#include "database/ProducatoriComboUi.h"
 
 #include <QComboBox>
 #include <QFontMetrics>
@@ -17,7 +17,7 @@
 #include "platform/CopiereTabelUi.h"
 #include "record/TexteMaterial.h"
 #include "settings/Directoare.h"
-#include "suite/Catalix.h"
+#include "database/CatalogMateriale.h"
 #include "suite/UnitatiDialog.h"
 #include "suite/Vedora.h"
 

@@ -15,7 +15,7 @@
 #include "fileutil/AlegereFisier.h"
 #include "fileutil/UtilitatiFisiere.h"
 #include "settings/Directoare.h"
-#include "suite/FisierCatalog.h"
+#include "database/FisierCatalog.h"
 #include "suite/Vedora.h"
 
 namespace vitramor {

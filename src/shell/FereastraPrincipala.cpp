@@ -41,7 +41,7 @@
 #include "shell/PanouCatalog.h"
 #include "database/StergereMateriale.h"
 #include "database/StocareMateriale.h"
-#include "suite/Catalix.h"
+#include "database/CatalogMateriale.h"
 #include "suite/CatalixUi.h"
 #include "suite/UnitatiDialog.h"
 #include "suite/Vedora.h"

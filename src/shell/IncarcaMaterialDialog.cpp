@@ -9,7 +9,7 @@
 
 #include "record/CodificareText.h"
 #include "settings/Directoare.h"
-#include "suite/CautaMaterialDialog.h"
+#include "database/CautaMaterialDialog.h"
 #include "suite/UnitatiDialog.h"
 #include "suite/Vedora.h"
 #include "suite/VedoraUi.h"

@@ -15,7 +15,7 @@
 #include "record/SetLucru.h"
 #include "settings/Directoare.h"
 #include "shell/FereastraPrincipala.h"
-#include "suite/Catalix.h"
+#include "database/CatalogMateriale.h"
 
 namespace vitramor {
 

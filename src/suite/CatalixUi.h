@@ -1,6 +1,7 @@
 #pragma once
 // The catalogue library's dialogs on a material's type and dispersion
-// equations. The material chooser CautaMaterial is in CautaMaterialDialog.h.
+// equations. The material chooser CautaMaterial is in
+// database/CautaMaterialDialog.h.
 
 #include <string>
 

@@ -19,7 +19,7 @@
 #include "database/GlassDirFixture.h"
 #include "messages/ListaMesaje.h"
 #include "record/SetLucru.h"
-#include "suite/Catalix.h"
+#include "database/CatalogMateriale.h"
 #include "suite/UnitatiDialog.h"
 #include "suite/FereastraText.h"
 

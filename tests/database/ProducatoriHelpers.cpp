@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "settings/Directoare.h"
-#include "suite/Catalix.h"
+#include "database/CatalogMateriale.h"
 
 namespace vitramor::test {
 

@@ -1,7 +1,7 @@
 
 #include "database/GlassDirFixture.h"
 #include "database/StergeMaterialeProducator.h"
-#include "suite/Recuperare.h"
+#include "database/Recuperare.h"
 
 using namespace vitramor;
 using namespace vitramor::test;

@@ -13,7 +13,7 @@
 #include "record/FisierMaterial.h"
 #include "record/Roluri.h"
 #include "record/TexteMaterial.h"
-#include "suite/Catalix.h"
+#include "database/CatalogMateriale.h"
 #include "support/TestDir.h"
 
 using namespace vitramor;

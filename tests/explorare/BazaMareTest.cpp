@@ -10,7 +10,7 @@
 #include "checks/VerificariDispersie.h"
 #include "database/GlassDirFixture.h"
 #include "database/ListaSticle.h"
-#include "suite/Catalix.h"
+#include "database/CatalogMateriale.h"
 
 using namespace vitramor;
 using namespace vitramor::test;

@@ -32,8 +32,8 @@
 #include "support/PlatformaScriptata.h"
 #include "platform/SistemFisiere.h"
 #include "settings/Directoare.h"
-#include "suite/Catalix.h"
-#include "suite/Recuperare.h"
+#include "database/CatalogMateriale.h"
+#include "database/Recuperare.h"
 
 namespace vitramor::fuzz {
 

@@ -16,7 +16,7 @@
 #include "settings/Directoare.h"
 #include "support/ModalDriver.h"
 #include "support/TestDir.h"
-#include "suite/Catalix.h"
+#include "database/CatalogMateriale.h"
 
 using namespace vitramor;
 using namespace vitramor::test;

@@ -11,7 +11,7 @@
 #include "import/tabele/FoaieCalcul.h"
 #include "editors/LiniiSpectrale.h"
 #include "record/ConversiiMaterial.h"
-#include "suite/Catalix.h"
+#include "database/CatalogMateriale.h"
 #include "support/TabelCatalog.h"
 
 using namespace vitramor;

@@ -15,7 +15,7 @@
 #include "record/CodificareText.h"
 #include "settings/Directoare.h"
 #include "suite/UnitatiDialog.h"
-#include "suite/ProducatoriComboUi.h"
+#include "database/ProducatoriComboUi.h"
 
 namespace vitramor {
 

@@ -14,8 +14,8 @@
 #include "record/CampuriMaterial.h"
 #include "record/CodificareText.h"
 #include "record/TextFormatat.h"
-#include "suite/FisierCatalog.h"
-#include "suite/Recuperare.h"
+#include "database/FisierCatalog.h"
+#include "database/Recuperare.h"
 
 namespace vitramor {
 

@@ -26,10 +26,10 @@
 #include "platform/CopiereTabelUi.h"
 #include "record/CodificareText.h"
 #include "settings/Directoare.h"
-#include "suite/Catalix.h"
+#include "database/CatalogMateriale.h"
 #include "suite/GraficWidget.h"
 #include "suite/LucruInFundalUi.h"
-#include "suite/ProducatoriComboUi.h"
+#include "database/ProducatoriComboUi.h"
 
 namespace vitramor {
 

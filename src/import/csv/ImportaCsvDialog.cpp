@@ -1,5 +1,5 @@
 #include "import/csv/ImportaCsvDialog.h"
-#include "suite/ProducatoriComboUi.h"
+#include "database/ProducatoriComboUi.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -20,7 +20,7 @@
 #include "import/csv/CaleCsv.h"
 #include "record/TexteMaterial.h"
 #include "settings/Directoare.h"
-#include "suite/Catalix.h"
+#include "database/CatalogMateriale.h"
 #include "platform/CopiereTabelUi.h"
 #include "suite/UnitatiDialog.h"
 #include "suite/Vedora.h"

@@ -17,7 +17,7 @@
 #include "record/ConversiiMaterial.h"
 #include "record/CodificareText.h"
 #include "settings/Directoare.h"
-#include "suite/Catalix.h"
+#include "database/CatalogMateriale.h"
 #include "record/TextFormatat.h"
 #include "record/NumarCatalog.h"
 

@@ -24,9 +24,9 @@
 #include "record/LimiteFizice.h"
 #include "record/TextFormatat.h"
 #include "settings/Directoare.h"
-#include "suite/Catalix.h"
-#include "suite/EroriCatalog.h"
-#include "suite/Recuperare.h"
+#include "database/CatalogMateriale.h"
+#include "database/EroriCatalog.h"
+#include "database/Recuperare.h"
 
 namespace vitramor {
 

@@ -10,7 +10,7 @@
 
 #include "import/tabele/ImportExcelDialog.h"
 #include "suite/DupaAfisareUi.h"
-#include "suite/ProducatoriComboUi.h"
+#include "database/ProducatoriComboUi.h"
 
 namespace vitramor {
 

@@ -14,7 +14,7 @@
 #include "record/CodificareText.h"
 #include "record/TextFormatat.h"
 #include "settings/Directoare.h"
-#include "suite/Catalix.h"
+#include "database/CatalogMateriale.h"
 
 namespace vitramor {
 

@@ -3,9 +3,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "suite/CatalogFixture.h"
-#include "suite/Catalix.h"
-#include "suite/Recuperare.h"
+#include "database/CatalogFixture.h"
+#include "database/CatalogMateriale.h"
+#include "database/Recuperare.h"
 #include "support/DefectFisiere.h"
 
 using namespace vitramor;

@@ -9,12 +9,12 @@
 #include <filesystem>
 #include <functional>
 
-#include "suite/EroriCatalog.h"
-#include "suite/FisierCatalog.h"
-#include "suite/Catalix.h"
-#include "suite/CatalogFixture.h"
+#include "database/EroriCatalog.h"
+#include "database/FisierCatalog.h"
+#include "database/CatalogMateriale.h"
+#include "database/CatalogFixture.h"
 #include "support/DefectFisiere.h"
-#include "suite/Recuperare.h"
+#include "database/Recuperare.h"
 
 using namespace vitramor;
 using namespace vitramor::test;

@@ -1,4 +1,4 @@
-#include "suite/Recuperare.h"
+#include "database/Recuperare.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -13,8 +13,8 @@
 #include "platform/SistemFisiere.h"
 #include "record/OrdineOcteti.h"
 #include "settings/Directoare.h"
-#include "suite/FisierCatalog.h"
-#include "suite/Catalix.h"
+#include "database/FisierCatalog.h"
+#include "database/CatalogMateriale.h"
 
 namespace vitramor {
 

@@ -23,10 +23,10 @@
 #include "platform/SistemFisiere.h"
 #include "record/OrdineOcteti.h"
 #include "settings/Directoare.h"
-#include "suite/EroriCatalog.h"
-#include "suite/FisierCatalog.h"
-#include "suite/Catalix.h"
-#include "suite/Recuperare.h"
+#include "database/EroriCatalog.h"
+#include "database/FisierCatalog.h"
+#include "database/CatalogMateriale.h"
+#include "database/Recuperare.h"
 
 namespace vitramor {
 

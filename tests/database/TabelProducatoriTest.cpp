@@ -1,8 +1,8 @@
 #include <cstring>
 #include <filesystem>
 
-#include "suite/Catalix.h"
-#include "suite/CatalogFixture.h"
+#include "database/CatalogMateriale.h"
+#include "database/CatalogFixture.h"
 
 using namespace vitramor;
 using namespace vitramor::test;

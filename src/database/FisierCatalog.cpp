@@ -1,4 +1,4 @@
-#include "suite/FisierCatalog.h"
+#include "database/FisierCatalog.h"
 
 #include <unistd.h>
 
@@ -16,9 +16,9 @@
 #include "platform/Platforma.h"
 #include "platform/SistemFisiere.h"
 #include "record/OrdineOcteti.h"
-#include "suite/EroriCatalog.h"
-#include "suite/Catalix.h"
-#include "suite/Recuperare.h"
+#include "database/EroriCatalog.h"
+#include "database/CatalogMateriale.h"
+#include "database/Recuperare.h"
 
 namespace vitramor {
 

@@ -7,7 +7,7 @@
 #include <QTest>
 
 #include "database/GlassDirFixture.h"
-#include "suite/CautaMaterialDialog.h"
+#include "database/CautaMaterialDialog.h"
 #include "support/ModalDriver.h"
 
 using namespace vitramor;

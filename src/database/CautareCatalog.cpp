@@ -1,4 +1,4 @@
-#include "suite/CautareCatalog.h"
+#include "database/CautareCatalog.h"
 
 #include <cerrno>
 #include <cmath>
@@ -12,10 +12,10 @@
 #include "fileutil/BlocareFisier.h"
 #include "record/OrdineOcteti.h"
 #include "settings/Directoare.h"
-#include "suite/EroriCatalog.h"
-#include "suite/FisierCatalog.h"
-#include "suite/Catalix.h"
-#include "suite/Recuperare.h"
+#include "database/EroriCatalog.h"
+#include "database/FisierCatalog.h"
+#include "database/CatalogMateriale.h"
+#include "database/Recuperare.h"
 
 namespace vitramor {
 

@@ -1,4 +1,4 @@
-#include "suite/CautaMaterialDialog.h"
+#include "database/CautaMaterialDialog.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -12,7 +12,7 @@
 
 #include "platform/CopiereTabelUi.h"
 #include "record/CodificareText.h"
-#include "suite/Catalix.h"
+#include "database/CatalogMateriale.h"
 
 namespace vitramor {
 

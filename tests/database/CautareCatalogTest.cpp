@@ -1,9 +1,9 @@
 #include <cstring>
 
-#include "suite/EroriCatalog.h"
-#include "suite/CatalogFixture.h"
-#include "suite/CautareCatalog.h"
-#include "suite/Catalix.h"
+#include "database/EroriCatalog.h"
+#include "database/CatalogFixture.h"
+#include "database/CautareCatalog.h"
+#include "database/CatalogMateriale.h"
 
 using namespace vitramor;
 using namespace vitramor::test;

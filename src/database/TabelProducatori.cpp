@@ -13,9 +13,9 @@
 
 #include "fileutil/UtilitatiFisiere.h"
 #include "settings/Directoare.h"
-#include "suite/Catalix.h"
-#include "suite/EroriCatalog.h"
-#include "suite/FisierCatalog.h"
+#include "database/CatalogMateriale.h"
+#include "database/EroriCatalog.h"
+#include "database/FisierCatalog.h"
 
 namespace vitramor {
 

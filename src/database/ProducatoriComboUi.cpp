@@ -1,4 +1,4 @@
-#include "suite/ProducatoriComboUi.h"
+#include "database/ProducatoriComboUi.h"
 
 #include <QComboBox>
 #include <QString>
@@ -8,7 +8,7 @@
 #include "record/CodificareText.h"
 #include "record/TexteMaterial.h"
 #include "settings/Directoare.h"
-#include "suite/Catalix.h"
+#include "database/CatalogMateriale.h"
 
 namespace vitramor {
 
