@@ -1,7 +1,7 @@
 #include <cstdio>
 
 #include "cli/Cli.h"
-#include "editors/TabelTransmisie.h"
+#include "material/TabelTransmisie.h"
 #include "settings/Directoare.h"
 #include "database/CatalogMateriale.h"
 

@@ -23,7 +23,7 @@
 #include <utility>
 
 #include "checks/FisaProducator.h"
-#include "editors/CelulaNumerica.h"
+#include "material/CelulaNumerica.h"
 #include "record/CodificareText.h"
 #include "record/SetLucru.h"
 #include "settings/Directoare.h"

@@ -6,7 +6,7 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
-#include "editors/FisaMaterial.h"
+#include "material/FisaMaterial.h"
 #include "settings/Directoare.h"
 #include "suite/GraficWidget.h"
 

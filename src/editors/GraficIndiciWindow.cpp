@@ -5,7 +5,7 @@
 #include <QVBoxLayout>
 
 #include "editors/EditorMaterialWindow.h"
-#include "editors/FisaMaterial.h"
+#include "material/FisaMaterial.h"
 #include "record/CodificareText.h"
 #include "record/SetLucru.h"
 #include "suite/GraficWidget.h"

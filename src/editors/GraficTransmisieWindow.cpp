@@ -13,9 +13,9 @@
 
 #include <cerrno>
 
-#include "editors/CelulaNumerica.h"
-#include "editors/FisaMaterial.h"
-#include "editors/TabelTransmisie.h"
+#include "material/CelulaNumerica.h"
+#include "material/FisaMaterial.h"
+#include "material/TabelTransmisie.h"
 #include "fileutil/UtilitatiFisiere.h"
 #include "record/CodificareText.h"
 #include "record/SetLucru.h"

@@ -13,7 +13,7 @@
 #include <QString>
 #include <optional>
 
-#include "editors/GraficTransmisie.h"
+#include "material/GraficTransmisie.h"
 #include "platform/FerestreMaterialUi.h"
 
 class QLineEdit;

@@ -9,8 +9,8 @@
 #include "dispersion/ComenziDispersie.h"
 #include "dispersion/EcuatieDispersie.h"
 #include "dispersion/PotrivireEcuatieDialog.h"
-#include "editors/CelulaNumerica.h"
-#include "editors/LiniiSpectrale.h"
+#include "material/CelulaNumerica.h"
+#include "material/LiniiSpectrale.h"
 #include "record/SetLucru.h"
 #include "suite/UnitatiDialog.h"
 

@@ -12,7 +12,7 @@
 #include <array>
 
 #include "editors/EditorMaterialWindow.h"
-#include "editors/TabelIndici.h"
+#include "material/TabelIndici.h"
 
 class QLineEdit;
 class QPushButton;

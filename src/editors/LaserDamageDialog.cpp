@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "editors/PragLaser.h"
+#include "material/PragLaser.h"
 #include "settings/Directoare.h"
 #include "suite/Vedora.h"
 

@@ -6,9 +6,9 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include "editors/CelulaNumerica.h"
+#include "material/CelulaNumerica.h"
 #include "editors/MecanicWindow.h"
-#include "editors/ProprietatiMecanice.h"
+#include "material/ProprietatiMecanice.h"
 #include "settings/Directoare.h"
 #include "suite/Vedora.h"
 

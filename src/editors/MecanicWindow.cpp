@@ -6,7 +6,7 @@
 #include <QLineEdit>
 
 #include "editors/MecanicEvaporareDialog.h"
-#include "editors/ProprietatiMecanice.h"
+#include "material/ProprietatiMecanice.h"
 
 namespace vitramor {
 

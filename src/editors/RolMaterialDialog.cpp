@@ -10,7 +10,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "editors/RoluriMaterial.h"
+#include "material/RoluriMaterial.h"
 #include "record/CodificareText.h"
 #include "record/Roluri.h"
 #include "record/SetLucru.h"

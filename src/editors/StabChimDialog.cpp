@@ -4,7 +4,7 @@
 #include <QFormLayout>
 #include <QSignalBlocker>
 
-#include "editors/ClaseChimice.h"
+#include "material/ClaseChimice.h"
 #include "editors/StabilitateChimicaDialog.h"
 
 namespace vitramor {

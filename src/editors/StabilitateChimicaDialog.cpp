@@ -5,8 +5,8 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 
-#include "editors/CelulaNumerica.h"
-#include "editors/ClaseChimice.h"
+#include "material/CelulaNumerica.h"
+#include "material/ClaseChimice.h"
 #include "editors/StabChimDialog.h"
 #include "record/CodificareText.h"
 #include "database/CatalogMateriale.h"

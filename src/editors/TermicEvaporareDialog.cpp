@@ -7,8 +7,8 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "editors/CelulaNumerica.h"
-#include "editors/ProprietatiTermice.h"
+#include "material/CelulaNumerica.h"
+#include "material/ProprietatiTermice.h"
 #include "editors/TermicWindow.h"
 #include "settings/Directoare.h"
 #include "suite/Vedora.h"

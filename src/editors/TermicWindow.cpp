@@ -6,8 +6,8 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "editors/CelulaNumerica.h"
-#include "editors/ProprietatiTermice.h"
+#include "material/CelulaNumerica.h"
+#include "material/ProprietatiTermice.h"
 #include "editors/TermicEvaporareDialog.h"
 #include "record/TextFormatat.h"
 

@@ -10,7 +10,7 @@
 #include "dispersion/ComenziDispersie.h"
 #include "editors/GraficTransmisieWindow.h"
 #include "editors/IndiciWindow.h"
-#include "editors/TabelTransmisie.h"
+#include "material/TabelTransmisie.h"
 #include "record/SetLucru.h"
 
 namespace vitramor {

@@ -7,7 +7,7 @@
 #include <new>
 #include <string_view>
 
-#include "editors/RoluriMaterial.h"
+#include "material/RoluriMaterial.h"
 #include "export/LocalaC.h"
 #include "record/CodificareText.h"
 #include "record/Roluri.h"

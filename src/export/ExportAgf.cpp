@@ -12,7 +12,7 @@
 #include "dispersion/MarimiOptice.h"
 #include "dispersion/PotrivireEcuatie.h"
 #include "dispersion/TextCoeficient.h"
-#include "editors/TabelTransmisie.h"
+#include "material/TabelTransmisie.h"
 #include "explorare/RezumatCatalog.h"
 #include "fileutil/UtilitatiFisiere.h"
 #include "messages/ListaMesaje.h"

@@ -8,7 +8,7 @@
 #include <QTableView>
 #include <cstring>
 
-#include "editors/FisaMaterial.h"
+#include "material/FisaMaterial.h"
 #include "editors/FisaMaterialWidget.h"
 #include "explorare/CatalogSticleWidget.h"
 #include "platform/Platforma.h"

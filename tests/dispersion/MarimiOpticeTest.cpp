@@ -5,7 +5,7 @@
 
 #include "dispersion/EcuatieDispersie.h"
 #include "dispersion/MarimiOptice.h"
-#include "editors/LiniiSpectrale.h"
+#include "material/LiniiSpectrale.h"
 #include "explorare/SticleCatalog.h"
 #include "support/PlatformaScriptata.h"
 #include "support/RecordImage.h"

@@ -8,9 +8,9 @@
 #include <cstring>
 #include <filesystem>
 
-#include "editors/EditorFixture.h"
+#include "material/EditorFixture.h"
 #include "editors/IndiciWindow.h"
-#include "editors/InitializareMaterial.h"
+#include "material/InitializareMaterial.h"
 #include "settings/Directoare.h"
 #include "support/RecordImage.h"
 #include "suite/UnitatiDialog.h"

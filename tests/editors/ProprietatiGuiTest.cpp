@@ -5,7 +5,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 
-#include "editors/EditorFixture.h"
+#include "material/EditorFixture.h"
 #include "editors/GraficTransmisieWindow.h"
 #include "suite/GraficWidget.h"
 

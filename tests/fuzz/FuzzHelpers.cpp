@@ -11,7 +11,7 @@
 
 #include "database/CitesteIntrareFisierText.h"
 #include "database/ListaSticle.h"
-#include "editors/RoluriMaterial.h"
+#include "material/RoluriMaterial.h"
 #include "export/DocumentJson.h"
 #include "export/FisierJson.h"
 #include "fileutil/UtilitatiFisiere.h"

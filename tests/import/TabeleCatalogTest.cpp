@@ -9,7 +9,7 @@
 #include "import/tabele/ActualizareExcel.h"
 #include "import/tabele/AntetColoane.h"
 #include "import/tabele/FoaieCalcul.h"
-#include "editors/LiniiSpectrale.h"
+#include "material/LiniiSpectrale.h"
 #include "record/ConversiiMaterial.h"
 #include "database/CatalogMateriale.h"
 #include "support/TabelCatalog.h"

@@ -8,7 +8,7 @@
 #include "dispersion/EcuatieDispersie.h"
 #include "dispersion/FormuleAgf.h"
 #include "dispersion/PotrivireEcuatie.h"
-#include "editors/LiniiSpectrale.h"
+#include "material/LiniiSpectrale.h"
 #include "import/PuncteReprezentative.h"
 #include "import/schott/ImportSchott.h"
 #include "record/CodificareText.h"

@@ -6,7 +6,7 @@
 #include <cctype>
 #include <cmath>
 
-#include "editors/LiniiSpectrale.h"
+#include "material/LiniiSpectrale.h"
 #include "record/ConversiiMaterial.h"
 #include "record/NumarCatalog.h"
 

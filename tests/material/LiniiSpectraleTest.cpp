@@ -5,7 +5,7 @@
 #include <limits>
 #include <string>
 
-#include "editors/LiniiSpectrale.h"
+#include "material/LiniiSpectrale.h"
 
 using namespace vitramor;
 

@@ -1,4 +1,4 @@
-#include "editors/LiniiSpectrale.h"
+#include "material/LiniiSpectrale.h"
 
 #include <cmath>
 

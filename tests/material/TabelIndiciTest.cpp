@@ -7,8 +7,8 @@
 #include <optional>
 #include <string>
 
-#include "editors/CelulaNumerica.h"
-#include "editors/TabelIndici.h"
+#include "material/CelulaNumerica.h"
+#include "material/TabelIndici.h"
 #include "support/RecordImage.h"
 
 using namespace vitramor;

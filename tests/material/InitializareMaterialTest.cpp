@@ -4,7 +4,7 @@
 #include <cstring>
 #include <string>
 
-#include "editors/InitializareMaterial.h"
+#include "material/InitializareMaterial.h"
 #include "support/PlatformaScriptata.h"
 #include "support/RecordImage.h"
 

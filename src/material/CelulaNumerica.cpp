@@ -1,4 +1,4 @@
-#include "editors/CelulaNumerica.h"
+#include "material/CelulaNumerica.h"
 
 #include <cerrno>
 #include <clocale>

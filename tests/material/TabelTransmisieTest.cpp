@@ -3,11 +3,11 @@
 #include <cmath>
 #include <numbers>
 
-#include "editors/ClaseChimice.h"
-#include "editors/GraficTransmisie.h"
-#include "editors/ProprietatiMecanice.h"
-#include "editors/ProprietatiTermice.h"
-#include "editors/TabelTransmisie.h"
+#include "material/ClaseChimice.h"
+#include "material/GraficTransmisie.h"
+#include "material/ProprietatiMecanice.h"
+#include "material/ProprietatiTermice.h"
+#include "material/TabelTransmisie.h"
 #include "record/ConversiiMaterial.h"
 #include "support/RecordImage.h"
 

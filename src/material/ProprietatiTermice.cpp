@@ -1,4 +1,4 @@
-#include "editors/ProprietatiTermice.h"
+#include "material/ProprietatiTermice.h"
 
 #include "record/ConversiiMaterial.h"
 

@@ -1,4 +1,4 @@
-#include "editors/PragLaser.h"
+#include "material/PragLaser.h"
 
 namespace vitramor {
 

@@ -1,9 +1,9 @@
-#include "editors/TabelIndici.h"
+#include "material/TabelIndici.h"
 
 #include <cstdio>
 
 #include "dispersion/EcuatieDispersie.h"
-#include "editors/CelulaNumerica.h"
+#include "material/CelulaNumerica.h"
 #include "record/LimiteFizice.h"
 
 namespace vitramor {

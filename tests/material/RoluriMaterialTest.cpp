@@ -2,7 +2,7 @@
 // names and descriptions come from.
 #include <gtest/gtest.h>
 
-#include "editors/RoluriMaterial.h"
+#include "material/RoluriMaterial.h"
 #include "support/PlatformaScriptata.h"
 #include "support/RecordImage.h"
 #include "support/TestDir.h"

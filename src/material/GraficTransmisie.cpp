@@ -1,10 +1,10 @@
-#include "editors/GraficTransmisie.h"
+#include "material/GraficTransmisie.h"
 
 #include <cmath>
 #include <cstdio>
 #include <algorithm>
 
-#include "editors/TabelTransmisie.h"
+#include "material/TabelTransmisie.h"
 #include "record/CodificareText.h"
 #include "record/TextFormatat.h"
 

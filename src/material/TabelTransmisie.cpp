@@ -1,4 +1,4 @@
-#include "editors/TabelTransmisie.h"
+#include "material/TabelTransmisie.h"
 
 #include <algorithm>
 #include <cmath>
@@ -7,7 +7,7 @@
 
 #include "dispersion/ComenziDispersie.h"
 #include "dispersion/EcuatieDispersie.h"
-#include "editors/CelulaNumerica.h"
+#include "material/CelulaNumerica.h"
 #include "record/LimiteFizice.h"
 #include "record/ConversiiMaterial.h"
 #include "record/TextFormatat.h"

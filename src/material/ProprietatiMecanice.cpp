@@ -1,6 +1,6 @@
-#include "editors/ProprietatiMecanice.h"
+#include "material/ProprietatiMecanice.h"
 
-#include "editors/CelulaNumerica.h"
+#include "material/CelulaNumerica.h"
 
 namespace vitramor {
 

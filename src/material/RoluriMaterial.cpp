@@ -1,4 +1,4 @@
-#include "editors/RoluriMaterial.h"
+#include "material/RoluriMaterial.h"
 
 #include <cstdio>
 

@@ -1,4 +1,4 @@
-#include "editors/FisaMaterial.h"
+#include "material/FisaMaterial.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -8,10 +8,10 @@
 #include "database/JurnalMateriale.h"
 #include "dispersion/EcuatieDispersie.h"
 #include "dispersion/MarimiOptice.h"
-#include "editors/ClaseChimice.h"
-#include "editors/ProprietatiTermice.h"
-#include "editors/RoluriMaterial.h"
-#include "editors/TabelTransmisie.h"
+#include "material/ClaseChimice.h"
+#include "material/ProprietatiTermice.h"
+#include "material/RoluriMaterial.h"
+#include "material/TabelTransmisie.h"
 #include "explorare/RezumatCatalog.h"
 #include "record/CodificareText.h"
 #include "record/FisierMaterial.h"

@@ -1,10 +1,10 @@
-#include "editors/InitializareMaterial.h"
+#include "material/InitializareMaterial.h"
 
 #include <cstddef>
 #include <cstring>
 
-#include "editors/LiniiSpectrale.h"
-#include "editors/TabelTransmisie.h"
+#include "material/LiniiSpectrale.h"
+#include "material/TabelTransmisie.h"
 #include "record/CodificareText.h"
 #include "record/TextFormatat.h"
 

@@ -2,7 +2,7 @@
 // from the journal lines of its name and producer only.
 
 #include "database/GlassDirFixture.h"
-#include "editors/FisaMaterial.h"
+#include "material/FisaMaterial.h"
 
 using namespace vitramor;
 using namespace vitramor::test;

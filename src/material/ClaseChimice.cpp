@@ -1,4 +1,4 @@
-#include "editors/ClaseChimice.h"
+#include "material/ClaseChimice.h"
 
 namespace vitramor {
 
