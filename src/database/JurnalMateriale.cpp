@@ -144,6 +144,12 @@ std::vector<LinieJurnal> IstoricMaterial(const std::string& directorSticle, std:
     // A last line without its end was cut off by a crash: getline still
     // returns it, but it is not a whole line.
     for (std::string linie; std::getline(in, linie) && !in.eof();) {
+        // The sheet asks on every material shown, and the journal only
+        // grows: a line of another material costs a comparison, not a split.
+        const std::size_t t1 = linie.find('\t');
+        if (t1 == std::string::npos || linie.compare(t1 + 1, numeUtf8.size(), numeUtf8) != 0 ||
+            linie.size() <= t1 + 1 + numeUtf8.size() || linie[t1 + 1 + numeUtf8.size()] != '\t')
+            continue;
         std::vector<std::string> campuri;
         std::size_t inceput = 0;
         for (std::size_t p; (p = linie.find('\t', inceput)) != std::string::npos; inceput = p + 1)
