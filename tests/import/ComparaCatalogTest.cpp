@@ -141,4 +141,24 @@ TEST_F(ComparaCatalogTest, ClassifiesAReleaseMeasuresWhatChangedAndAppliesIt) {
     EXPECT_EQ(categorii["SUPRASIL"], 4);
 }
 
+// A database glass that came from elsewhere (measured index points, a
+// softening point, no catalogue status) against the maker's AGF of the same
+// glass: the AGF has no table, no softening point and a status, none of
+// which is a change; the update keeps the softening point.
+TEST_F(ComparaCatalogTest, WhatAnAgfCannotCarryIsNoChange) {
+    ASSERT_TRUE(importa(NBK7Agf, 2).reusit());
+    MaterialOptic m = recordsOf(db()).at(0);
+    m.stare_catalog = 0;
+    m.temperaturi[2] = 719;
+    for (int i = 0; i < 3; ++i) m.lambda_indici[i] += 7, m.indice_n[i] -= 1e-4;
+    writeDb(std::string(reinterpret_cast<const char*>(&m), sizeof m));
+
+    ComparatieCatalog r = compara(NBK7Agf);
+    ASSERT_EQ(r.sticle.size(), 1u);
+    EXPECT_EQ(r.sticle[0].clasa, ClasaComparatie::Neschimbat) << r.sticle[0].textCampuri();
+    r.sticle[0].clasa = ClasaComparatie::Schimbat;
+    AplicaComparatia(nullptr, path_sticle, r, {{ActiuneSticla::Stocheaza}});
+    EXPECT_EQ(recordsOf(db()).at(0).temperaturi[2], 719);
+}
+
 }  // namespace

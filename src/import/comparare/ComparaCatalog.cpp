@@ -57,6 +57,17 @@ bool Zero(const unsigned char* p, std::size_t n) {
 
 // The fields the comparison measures itself (n, τ), the key (name,
 // producer) and the user's own classification (category).
+// Groups of values that stand each on its own (Tg beside the softening
+// point, the expansion of each range): a release that gives some of them
+// and leaves the others blank says nothing about the blank ones. Not so a
+// table's points or an equation's coefficients, which only mean something
+// together.
+bool ValoriIndependente(const char* camp) {
+    static const char* const nume[] = {"temperaturi", "temperaturi_vascozitate", "caldura_specifica",
+                                       "conductibilitate_termica", "dilatare"};
+    return std::any_of(std::begin(nume), std::end(nume), [&](const char* n) { return std::strcmp(n, camp) == 0; });
+}
+
 bool MasurataAparte(const char* camp) {
     static const char* const nume[] = {"nume", "producator", "categorie", "coef_disp_n", "transmisia_interna",
                                        "grosime_transmisie"};
@@ -84,7 +95,9 @@ bool CampEgal(const CampMaterial& c, const unsigned char* a, const unsigned char
         return std::string_view(NumeDinCamp(reinterpret_cast<const char*>(a), c.numar)) ==
                NumeDinCamp(reinterpret_cast<const char*>(b), c.numar);
     const double absolut = std::strcmp(c.nume, "indice_n") == 0 ? toleranteN : 0.0;
+    const std::size_t marime = MarimeElement(c.tip);
     for (std::size_t i = 0; i < c.numar; ++i) {
+        if (ValoriIndependente(c.nume) && Zero(b + i * marime, marime) && !Zero(a + i * marime, marime)) continue;
         switch (c.tip) {
             case TipElement::F32:
                 if (!Egale(Element<float>(a, i), Element<float>(b, i), absolut)) return false;
@@ -108,14 +121,26 @@ bool NedatInNou(const CampMaterial& c, const unsigned char* v, const unsigned ch
 
 const unsigned char* Octeti(const MaterialOptic& m) { return reinterpret_cast<const unsigned char*>(&m); }
 
-// The record an update stores: the release's, with the database's category
-// and the fields the release leaves blank.
+// The record an update stores: the release's, with the database's category,
+// the fields the release leaves blank and the values of a group it leaves
+// blank.
 MaterialOptic Actualizat(const MaterialOptic& vechi, const MaterialOptic& nou) {
     MaterialOptic m = nou;
     m.categorie = vechi.categorie;
     auto* p = reinterpret_cast<unsigned char*>(&m);
-    for (const CampMaterial& c : CampuriMaterial())
-        if (!c.vedere && NedatInNou(c, Octeti(vechi), Octeti(nou))) std::memcpy(p + c.offset, Octeti(vechi) + c.offset, c.latime());
+    for (const CampMaterial& c : CampuriMaterial()) {
+        if (c.vedere) continue;
+        if (NedatInNou(c, Octeti(vechi), Octeti(nou))) {
+            std::memcpy(p + c.offset, Octeti(vechi) + c.offset, c.latime());
+            continue;
+        }
+        if (!ValoriIndependente(c.nume)) continue;
+        const std::size_t marime = MarimeElement(c.tip);
+        for (std::size_t i = 0; i < c.numar; ++i) {
+            unsigned char* e = p + c.offset + i * marime;
+            if (Zero(e, marime)) std::memcpy(e, Octeti(vechi) + c.offset + i * marime, marime);
+        }
+    }
     return m;
 }
 
@@ -170,8 +195,16 @@ ClasaComparatie ComparaSticla(const MaterialOptic& vechi, const MaterialOptic& n
     s.dtau = DeltaTau(vechi, nou);
     const unsigned char* a = Octeti(vechi);
     const unsigned char* b = Octeti(nou);
+    // With an equation on both sides, n is the equation's, and the curve
+    // above compares it: an index table then differs because one side was
+    // measured and the other filled from the equation (an AGF has no
+    // table), which is no change of the glass.
+    const bool ecuatii = vechi.ec_dispersie_n != 0 && nou.ec_dispersie_n != 0;
     for (const CampMaterial& c : CampuriMaterial()) {
         if (c.vedere || MasurataAparte(c.nume) || NedatInNou(c, a, b)) continue;
+        if (ecuatii && (std::strcmp(c.nume, "lambda_indici") == 0 || std::strcmp(c.nume, "indice_n") == 0)) continue;
+        // A status the database did not know is learnt, not changed.
+        if (std::strcmp(c.nume, "stare_catalog") == 0 && vechi.stare_catalog == 0) continue;
         if (!CampEgal(c, a + c.offset, b + c.offset, ToleranteN + s.dnMax)) s.campuri.emplace_back(c.nume);
     }
     if (s.dtau >= ToleranteTau) s.campuri.emplace_back("transmisia_interna");
