@@ -15,6 +15,7 @@
 #include "suite/LucruInFundalUi.h"
 #include "suite/UnitatiDialog.h"
 #include "suite/VedoraUi.h"
+#include "record/NumarCatalog.h"
 
 namespace vitramor {
 
@@ -76,10 +77,9 @@ VerificaBazaDateDialog::VerificaBazaDateDialog(QWidget* parent, QWidget* fereast
 void VerificaBazaDateDialog::preiaPrecizie(QLineEdit* camp, float& precizie, bool& editat) {
     if (!editat) return;
     editat = false;
-    QString text = camp->text().trimmed();
-    text.replace(QLatin1Char(','), QLatin1Char('.'));
-    bool numar = true;
-    const double valoare = text.isEmpty() ? 0.0 : QLocale::c().toDouble(text, &numar);
+    const std::string text = camp->text().trimmed().toStdString();
+    double valoare = 0.0;
+    const bool numar = text.empty() || NumarCatalog(text, valoare);
     if (!numar || !std::isfinite(valoare) || valoare < 0.0 || valoare > FLT_MAX) {
         eroare(path_help, static_cast<QWidget*>(this), StilAvertizare, MesajValoareRespinsa);
         camp->setText(TextPrecizie(precizie));

@@ -9,6 +9,7 @@
 #include "record/CodificareText.h"
 #include "settings/Directoare.h"
 #include "database/CatalogMateriale.h"
+#include "record/NumarCatalog.h"
 
 namespace vitramor::cli {
 
@@ -110,11 +111,8 @@ long CitesteIntreg(const std::string& text, const char* ce, long minim, long max
 }
 
 double CitesteReal(const std::string& text, const char* ce) {
-    char* sfarsit = nullptr;
-    errno = 0;
-    const double v = std::strtod(text.c_str(), &sfarsit);
-    if (text.empty() || *sfarsit != '\0' || errno == ERANGE || !std::isfinite(v))
-        throw EroareUtilizare{std::string(ce) + " must be a number, not \"" + text + "\""};
+    double v = 0.0;
+    if (!NumarCatalog(text, v)) throw EroareUtilizare{std::string(ce) + " must be a number, not \"" + text + "\""};
     return v;
 }
 

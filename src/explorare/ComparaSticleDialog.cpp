@@ -15,6 +15,7 @@
 #include "platform/Platforma.h"
 #include "record/CodificareText.h"
 #include "suite/UnitatiDialog.h"
+#include "record/NumarCatalog.h"
 
 namespace vitramor {
 
@@ -99,8 +100,8 @@ void ComparaSticleDialog::compara() {
     }
     c.numar = numar;
     c.continut = continut_;
-    bool ok = false;
-    const double grosime = QLocale::c().toDouble(grosime_->text(), &ok);
+    double grosime = 0.0;
+    const bool ok = NumarCatalog(grosime_->text().toStdString(), grosime);
     c.grosime = ok && grosime > 0.0 ? static_cast<float>(grosime) : GrosimeComparareImplicita;
     DeschideComparaSticle(parentWidget(), c, set_);
     accept();

@@ -14,6 +14,7 @@
 #include "settings/Directoare.h"
 #include "database/CatalogMateriale.h"
 #include "suite/Vedora.h"
+#include "record/NumarCatalog.h"
 
 namespace vitramor {
 
@@ -195,7 +196,9 @@ cJSON* NumarJson(double v, const char* format) {
         LocalaC locala;
         std::snprintf(text, sizeof text, format, v);
         if (std::strpbrk(format, "eE")) return cJSON_CreateRaw(text);
-        return cJSON_CreateNumber(std::strtod(text, nullptr));
+        double tiparit = v;  // the value as the format rounds it
+        NumarCatalog(text, tiparit);
+        return cJSON_CreateNumber(tiparit);
     }
 }
 

@@ -1,39 +1,15 @@
 #include "material/CelulaNumerica.h"
 
-#include <cerrno>
-#include <clocale>
+#include "record/NumarCatalog.h"
+
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 
 namespace vitramor {
 
 namespace {
 
 bool blanc(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
-bool cifra(char c) { return c >= '0' && c <= '9'; }
-
-// Checks the shape of the text before strtod sees it: strtod alone would
-// also take hexadecimal, "inf" and "nan", and the locale's own decimal sign.
-bool formaZecimala(std::string_view s) {
-    std::size_t i = 0;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
-    std::size_t cifre = 0;
-    while (i < s.size() && cifra(s[i])) ++i, ++cifre;
-    if (i < s.size() && s[i] == '.') {
-        ++i;
-        while (i < s.size() && cifra(s[i])) ++i, ++cifre;
-    }
-    if (cifre == 0) return false;
-    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
-        ++i;
-        if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
-        std::size_t exponent = 0;
-        while (i < s.size() && cifra(s[i])) ++i, ++exponent;
-        if (exponent == 0) return false;
-    }
-    return i == s.size();
-}
 
 }  // namespace
 
@@ -47,20 +23,8 @@ std::optional<double> CitesteNumarCelula(std::string_view text) {
     while (!text.empty() && blanc(text.front())) text.remove_prefix(1);
     while (!text.empty() && blanc(text.back())) text.remove_suffix(1);
     if (text.empty()) return 0.0;
-    if (!formaZecimala(text)) return std::nullopt;
-
-    // The shape check leaves only characters whose meaning does not depend on
-    // the locale, except the point: swap it for the locale's own sign so that
-    // strtod reads the whole text under any LC_NUMERIC.
-    std::string copie(text);
-    const char punct = *std::localeconv()->decimal_point;
-    for (char& c : copie)
-        if (c == '.') c = punct;
-    errno = 0;
-    char* sfarsit = nullptr;
-    const double v = std::strtod(copie.c_str(), &sfarsit);
-    if (sfarsit != copie.c_str() + copie.size() || !std::isfinite(v)) return std::nullopt;
-    if (errno == ERANGE && std::fabs(v) > 1.0) return std::nullopt;  // overflow; underflow reads as 0
+    double v = 0.0;
+    if (!NumarCatalog(text, v) || !std::isfinite(v)) return std::nullopt;
     return v == 0.0 ? 0.0 : v;
 }
 

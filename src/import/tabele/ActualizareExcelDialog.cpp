@@ -11,6 +11,7 @@
 #include "import/tabele/ImportExcelDialog.h"
 #include "suite/DupaAfisareUi.h"
 #include "database/ProducatoriComboUi.h"
+#include "record/NumarCatalog.h"
 
 namespace vitramor {
 
@@ -60,8 +61,8 @@ ActualizareExcelDialog::ActualizareExcelDialog(QWidget* parent, std::string fisi
         c_->sticla.producator = static_cast<std::uint16_t>(std::max(i, 0));
     });
     connect(grosime_, &QLineEdit::textChanged, this, [this](const QString& t) {
-        bool ok = false;
-        const double v = QString(t).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
+        double v = 0.0;
+        const bool ok = NumarCatalog(t.toStdString(), v);
         c_->grosimeUtilizator = ok && v > 0 && v <= 1000 ? static_cast<float>(v) : 0.0f;
     });
     alegeFormat();

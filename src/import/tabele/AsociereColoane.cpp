@@ -414,7 +414,8 @@ constexpr std::uint16_t TabelFix[] = {280, 290, 300, 310, 320, 330, 340, 350, 36
 // thickness entry's column (row by row), the user's; or why there is none.
 void GrosimeTransmisie(ContextImportExcel& c, const std::string& grosimeTaui, std::vector<std::string>& linii) {
     const auto& a = c.asocieri[IntrareTransmisie];
-    float d = grosimeTaui.empty() ? 0.0f : static_cast<float>(std::strtod(grosimeTaui.c_str(), nullptr));
+    double grosime = 0.0;
+    float d = NumarCatalog(grosimeTaui, grosime) ? static_cast<float>(grosime) : 0.0f;
     std::string sursa = "din numele coloanelor";
     std::vector<float> dinAntet;
     if (!(d > 0)) {

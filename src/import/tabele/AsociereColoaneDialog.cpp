@@ -21,6 +21,7 @@
 #include "suite/UnitatiDialog.h"
 #include "platform/CopiereTabelUi.h"
 #include "suite/Vedora.h"
+#include "record/NumarCatalog.h"
 
 namespace vitramor {
 
@@ -229,8 +230,8 @@ bool AsociereColoaneDialog::eventFilter(QObject* o, QEvent* e) {
     if (o == factor_ && e->type() == QEvent::FocusOut && c_.intrareCurenta >= 0 && factor_->isModified()) {
         factor_->setModified(false);
         AsociereMarimeSticla& a = c_.asocieri[c_.intrareCurenta];
-        bool ok = false;
-        const double v = factor_->text().toDouble(&ok);
+        double v = 0.0;
+        const bool ok = NumarCatalog(factor_->text().toStdString(), v);
         if (ok && v > 0) {
             a.factor = static_cast<float>(v);
             reumple();
