@@ -27,31 +27,59 @@ namespace {
 // curve off the frame before the axis rounds its ends.
 constexpr double MargineRelativa = 0.04;
 
-// A step of 1, 2, 2.5 or 5 times a power of ten that cuts [de, la] into at
-// most six parts, and the range widened to whole steps: the ticks fall on
-// round values (300, 400 ... 800 nm; 1.48, 1.50 ...).
-void CapeteRotunde(double& de, double& la, double& pas) {
-    const double latime = la > de ? la - de : std::max(std::abs(de), 1.0);
-    const double baza = std::pow(10.0, std::floor(std::log10(latime / 6.0)));
-    pas = baza * 10.0;
-    for (double f : {1.0, 2.0, 2.5, 5.0, 10.0})
-        if (latime / (baza * f) <= 6.0) {
+// Values beyond these are garbage in a stored table; they are drawn at the
+// edge of what an axis can carry, never computed with into infinities.
+constexpr double ValoareMaxima = 1e300;
+// A window narrower than this part of its values has steps below the
+// values' own precision: the axis would step from a tick to itself forever.
+constexpr double LatimeRelativaMinima = 1e-9;
+// At most six parts: seven round ticks, whatever the data.
+constexpr double PartiMaxime = 6.0;
+
+struct Scala {
+    double de, la, pas, ancora;
+};
+
+// A step of 1, 2 or 5 times a power of ten that cuts [de, la] into at most
+// six parts; `rotunjit` widens the range to whole steps (300, 400 ... 800
+// nm; 1.48, 1.50 ...), otherwise the window stays as given (a zoom keeps the
+// value under the pointer where it is) with the ticks on round values.
+Scala ScalaRotunda(double de, double la, bool rotunjit) {
+    de = std::clamp(de, -ValoareMaxima, ValoareMaxima);
+    la = std::clamp(la, -ValoareMaxima, ValoareMaxima);
+    if (la < de) std::swap(de, la);
+    const double marime = std::max(std::abs(de), std::abs(la));
+    double latime = la > de ? la - de : std::max(marime, 1.0);
+    if (latime < marime * LatimeRelativaMinima) {
+        latime = marime * LatimeRelativaMinima;
+        const double mijloc = de / 2 + la / 2;
+        de = mijloc - latime / 2;
+        la = mijloc + latime / 2;
+    }
+    const double baza = std::pow(10.0, std::floor(std::log10(latime / PartiMaxime)));
+    double pas = baza * 10.0;
+    for (double f : {1.0, 2.0, 5.0})
+        if (latime / (baza * f) <= PartiMaxime) {
             pas = baza * f;
             break;
         }
-    de = std::floor(de / pas + 1e-9) * pas;
-    la = std::ceil(la / pas - 1e-9) * pas;
-    if (la <= de) la = de + pas;
+    if (rotunjit) {
+        de = std::floor(de / pas + 1e-9) * pas;
+        la = std::ceil(la / pas - 1e-9) * pas;
+        if (la <= de) la = de + pas;
+    }
+    return {de, la, pas, std::ceil(de / pas - 1e-9) * pas};
 }
 
-// Ticks at round values inside a window that is not widened: a zoom about
-// the pointer keeps the value under it where it is.
-void IntervalExact(QValueAxis* axa, double de, double la) {
-    double a = de, b = la, pas = 1.0;
-    CapeteRotunde(a, b, pas);
-    axa->setRange(de, la);
-    axa->setTickAnchor(std::ceil(de / pas - 1e-9) * pas);
-    axa->setTickInterval(pas);
+// A new range under the old step (or a new step over the old range) can ask
+// the axis for millions of ticks for a moment, each laid out and labelled
+// at once: the step goes wide first, so no state in between has more than
+// a couple of ticks.
+void AplicaScala(QValueAxis* axa, const Scala& s) {
+    axa->setTickInterval(std::max({s.pas, s.la - s.de, axa->max() - axa->min()}));
+    axa->setRange(s.de, s.la);
+    axa->setTickAnchor(s.ancora);
+    axa->setTickInterval(s.pas);
 }
 
 constexpr double RazaCautare = 6.0;  // pixels
@@ -233,6 +261,7 @@ void GraficWidget::fixeazaScala(double x0, double x1, double y0, double y1) {
 void GraficWidget::reincadreaza() {
     bool primul = true;
     const auto cuprinde = [&](const QPointF& p) {
+        if (!std::isfinite(p.x()) || !std::isfinite(p.y())) return;
         if (primul) {
             xMin_ = xMax_ = p.x();
             yMin_ = yMax_ = p.y();
@@ -250,38 +279,21 @@ void GraficWidget::reincadreaza() {
     seteazaMesajGol(gol_->text());
     if (!areDate_) return;
     if (scalaFixa_) {
-        IntervalExact(axaX_, scalaFixa_->left(), scalaFixa_->right());
-        IntervalExact(axaY_, scalaFixa_->top(), scalaFixa_->bottom());
+        AplicaScala(axaX_, ScalaRotunda(scalaFixa_->left(), scalaFixa_->right(), false));
+        AplicaScala(axaY_, ScalaRotunda(scalaFixa_->top(), scalaFixa_->bottom(), false));
         return;
     }
-    double y0 = yMin_, y1 = yMax_;
-    const double marja = std::max((y1 - y0) * MargineRelativa, std::abs(y1) * 1e-4 + 1e-12);
-    y0 -= marja;
-    y1 += marja;
-    if (procent_ && scalaCompleta()) {
-        y0 = 0.0;
-        y1 = 100.0;
-    } else if (procent_) {
-        y0 = std::max(0.0, y0);
-        y1 = std::min(100.0, y1);
+    AplicaScala(axaX_, ScalaRotunda(xMin_, xMax_, true));
+    const double marja = std::max((yMax_ - yMin_) * MargineRelativa, std::abs(yMax_) * 1e-4 + 1e-12);
+    Scala y = procent_ && scalaCompleta() ? Scala{0.0, 100.0, 10.0, 0.0}
+                                          : ScalaRotunda(yMin_ - marja, yMax_ + marja, true);
+    // A percentage stays within 0-100 % unless the data lie wholly outside.
+    if (procent_ && std::max(0.0, y.de) < std::min(100.0, y.la)) {
+        y.de = std::max(0.0, y.de);
+        y.la = std::min(100.0, y.la);
+        y.ancora = std::max(y.ancora, y.de);
     }
-    double x0 = xMin_, x1 = xMax_, pasX = 1.0, pasY = 1.0;
-    CapeteRotunde(x0, x1, pasX);
-    if (procent_ && scalaCompleta()) {
-        pasY = 10.0;
-    } else {
-        CapeteRotunde(y0, y1, pasY);
-        if (procent_) {
-            y0 = std::max(0.0, y0);
-            y1 = std::min(100.0, y1);
-        }
-    }
-    axaX_->setRange(x0, x1);
-    axaX_->setTickAnchor(x0);
-    axaX_->setTickInterval(pasX);
-    axaY_->setRange(y0, y1);
-    axaY_->setTickAnchor(y0);
-    axaY_->setTickInterval(pasY);
+    AplicaScala(axaY_, y);
 }
 
 QPointF GraficWidget::inGrafic(const QPointF& valoare) const {
