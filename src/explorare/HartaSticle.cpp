@@ -30,6 +30,11 @@ std::string Culoare(std::uint32_t c) {
 
 double OrdonataHarta(const RezumatMaterial& m, VedereHarta vedere) { return vedere == VedereHarta::NdVd ? m.nd : m.pgF; }
 
+bool InFereastraOptica(const RezumatMaterial& m) {
+    const LimiteHarta& f = FereastraOptica;
+    return m.vd >= f.vdMin && m.vd <= f.vdMax && m.nd >= f.yMin && m.nd <= f.yMax;
+}
+
 std::vector<std::size_t> PuncteHarta(const std::vector<RezumatMaterial>& catalog, VedereHarta vedere,
                                      const std::set<std::uint16_t>& producatori) {
     std::vector<std::size_t> r;

@@ -21,6 +21,13 @@ struct LimiteHarta {
     double yMin = 1.4, yMax = 2.1;
 };
 
+// The window of the Abbe diagram every maker prints, where the optical
+// glasses lie; the map opens on it and leaves out what falls outside
+// (infrared crystals, a negative Abbe number) unless asked to show all.
+inline constexpr LimiteHarta FereastraOptica{};
+inline constexpr LimiteHarta FereastraOpticaPgF{15, 100, 0.45, 0.70};
+bool InFereastraOptica(const RezumatMaterial& m);
+
 // The rows a view can place (vd and its ordinate given), of the producers
 // chosen (all when the set is empty).
 std::vector<std::size_t> PuncteHarta(const std::vector<RezumatMaterial>& catalog, VedereHarta vedere,
