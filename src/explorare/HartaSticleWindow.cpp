@@ -18,6 +18,7 @@
 #include <map>
 
 #include "explorare/HartaSticleWidget.h"
+#include "explorare/HartaSvgUi.h"
 #include "fileutil/UtilitatiFisiere.h"
 #include "platform/FerestreMaterialUi.h"
 #include "platform/Platforma.h"
@@ -28,8 +29,8 @@ namespace vitramor {
 
 namespace {
 
-// The size of the SVG document, and of the PNG of a map not shown yet.
-constexpr int LatimeImagine = 1200, InaltimeImagine = 850;
+// The size of the pictures of a map not shown yet.
+constexpr int LatimeImagine = LatimeImagineHarta, InaltimeImagine = InaltimeImagineHarta;
 
 std::optional<std::string> AlegeFisier(QWidget* owner, const char* titlu, const char* extensie, const char* filtru) {
     CerereAlegereFisier c;
@@ -175,9 +176,8 @@ void HartaSticleWindow::salveazaPng() {
 void HartaSticleWindow::salveazaSvg() {
     const auto cale = AlegeFisier(this, "Salveaza harta sticlelor", "svg", "SVG (*.svg)");
     if (!cale) return;
-    const std::string text = SvgHarta(harta_->catalog(), harta_->puncte(), harta_->vedere(), harta_->limite(),
-                                      NumeProducatori(), LatimeImagine, InaltimeImagine);
-    Scrie(this, *cale, text);
+    const QByteArray text = harta_->svg(QSize(LatimeImagine, InaltimeImagine), windowTitle(), true);
+    Scrie(this, *cale, std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
 }
 
 HartaSticleWindow* ComandaHartaSticle(QWidget* fereastraPrincipala, HartaSticleWindow::DeschideMaterial deschide) {

@@ -1,5 +1,7 @@
 #include "suite/GraficWidget.h"
 
+#include <QAction>
+#include <QBuffer>
 #include <QChart>
 #include <QChartView>
 #include <QCheckBox>
@@ -8,16 +10,25 @@
 #include <QGraphicsScene>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLegend>
 #include <QLineSeries>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScatterSeries>
 #include <QStackedLayout>
+#include <QSvgGenerator>
 #include <QValueAxis>
 #include <QVBoxLayout>
 #include <QWheelEvent>
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
+#include <cstring>
+#include <filesystem>
+
+#include "fileutil/UtilitatiFisiere.h"
+#include "platform/Platforma.h"
+#include "settings/Directoare.h"
 
 namespace vitramor {
 
@@ -142,6 +153,14 @@ GraficWidget::GraficWidget(QWidget* parent, bool compact) : QWidget(parent) {
     vedere_->setMouseTracking(true);
     vedere_->viewport()->setMouseTracking(true);
     vedere_->viewport()->installEventFilter(this);
+    // Every plot saves what it shows, as a bitmap or as a drawing.
+    vedere_->setContextMenuPolicy(Qt::ActionsContextMenu);
+    for (const QString& ext : {QStringLiteral("png"), QStringLiteral("svg")}) {
+        auto* a = new QAction(QStringLiteral("Salveaza %1...").arg(ext.toUpper()), vedere_);
+        a->setObjectName(QStringLiteral("salveaza") + ext);
+        connect(a, &QAction::triggered, this, [this, ext] { salveazaImagine(ext); });
+        vedere_->addAction(a);
+    }
     gol_ = new QLabel(this);
     gol_->setObjectName(QStringLiteral("golGrafic"));
     gol_->setAlignment(Qt::AlignCenter);
@@ -337,6 +356,20 @@ int GraficWidget::punctNorLa(const QPoint& pozitie) const {
 void GraficWidget::deseneazaNor(QPainter& p) const {
     const QRectF zona = chart_->plotArea();
     if (nor_.empty() || zona.width() < 1 || zona.height() < 1) return;
+    if (vectorial_) {
+        // A document keeps each point a disc of its own, clipped to the frame.
+        p.save();
+        p.setClipRect(zona);
+        p.setPen(Qt::NoPen);
+        for (std::size_t i = 0; i < nor_.size(); ++i) {
+            const QPointF c = inGrafic(nor_[i]);
+            if (!zona.adjusted(-RazaPunct, -RazaPunct, RazaPunct, RazaPunct).contains(c)) continue;
+            p.setBrush(QColor::fromRgb(culoriNor_[i]));
+            p.drawEllipse(c, RazaPunct, RazaPunct);
+        }
+        p.restore();
+        return;
+    }
     QImage strat(zona.size().toSize(), QImage::Format_ARGB32_Premultiplied);
     strat.fill(Qt::transparent);
     QRgb* pixeli = reinterpret_cast<QRgb*>(strat.bits());
@@ -357,18 +390,78 @@ void GraficWidget::deseneazaNor(QPainter& p) const {
     p.drawImage(zona.topLeft(), strat);
 }
 
-QImage GraficWidget::imagine(QSize marime) const {
+QRectF GraficWidget::aseaza(QSize marime) const {
     if (!vedere_->isVisible() && marime.isValid()) {
         chart_->resize(marime);
         chart_->layout()->activate();
     }
-    const QRectF sursa = chart_->sceneBoundingRect();
+    return chart_->sceneBoundingRect();
+}
+
+QImage GraficWidget::imagine(QSize marime) const {
+    const QRectF sursa = aseaza(marime);
     QImage img(sursa.size().toSize(), QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::white);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     chart_->scene()->render(&p, QRectF(QPointF(0, 0), sursa.size()), sursa);
     return img;
+}
+
+QByteArray GraficWidget::svg(QSize marime, const QString& titlu, bool cuLegenda) const {
+    const bool legenda = chart_->legend()->isVisible();
+    if (cuLegenda && !legenda) {
+        chart_->legend()->setAlignment(Qt::AlignRight);
+        chart_->legend()->setVisible(true);
+        chart_->layout()->activate();
+    }
+    const QRectF sursa = aseaza(marime);
+    QByteArray octeti;
+    QBuffer b(&octeti);
+    b.open(QIODevice::WriteOnly);
+    QSvgGenerator g;
+    g.setOutputDevice(&b);
+    g.setSize(sursa.size().toSize());
+    g.setViewBox(QRectF(QPointF(0, 0), sursa.size()));
+    g.setTitle(titlu);
+    QPainter p(&g);
+    vectorial_ = true;
+    chart_->scene()->render(&p, QRectF(QPointF(0, 0), sursa.size()), sursa);
+    vectorial_ = false;
+    p.end();
+    if (chart_->legend()->isVisible() != legenda) {
+        chart_->legend()->setVisible(legenda);
+        chart_->layout()->activate();
+    }
+    return octeti;
+}
+
+bool GraficWidget::salveazaImagine(const QString& extensie) {
+    const std::string ext = extensie.toStdString(), mare = extensie.toUpper().toStdString();
+    CerereAlegereFisier c;
+    c.titlu = "Salveaza graficul";
+    c.directorInitial = path_user;
+    c.numeInitial = "grafic." + ext;
+    c.extensieImplicita = ext;
+    c.filtre = {{"Imagine " + mare + " (*." + ext + ")", {"*." + ext}}};
+    c.trebuieSaExiste = false;
+    const std::optional<FisierAles> ales = platforma().alegeFisierSalvare(this, c);
+    if (!ales || ales->nume.empty()) return false;
+    const std::string cale = (std::filesystem::path(ales->director) / ales->nume).string();
+    QByteArray octeti;
+    if (ext == "svg") {
+        octeti = svg(size(), window()->windowTitle());
+    } else {
+        QBuffer b(&octeti);
+        b.open(QIODevice::WriteOnly);
+        imagine(size()).save(&b, "PNG");
+    }
+    // Written beside its name and renamed when whole; a device is refused.
+    const int cod = ScrieFisierIntreg(cale, std::string_view(octeti.constData(), static_cast<std::size_t>(octeti.size())));
+    if (cod != 0 && cod != EPERM)
+        MesajBox(this, "Eroare scriere fisier " + cale + ": " + std::strerror(cod), "ATENTIE!",
+                 stil::MB_OK | stil::MB_ICONHAND);
+    return cod == 0;
 }
 
 QString GraficWidget::citireLa(const QPoint& pozitie) const {
