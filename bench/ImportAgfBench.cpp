@@ -87,9 +87,10 @@ void BM_ImportAgfInBazaGoala(benchmark::State& state) {
         const CatalogAgf catalog = CitesteCatalogAgf(octeti);
         citire += Secunde(t0);
         std::vector<bool> toate(catalog.sticle.size(), true);
-        const RezultatImportAgf r = ImportaSticleAgf(nullptr, d.agf, catalog, toate, 2);
+        const RezultatOperatie r =
+            ImportaSticleAgf(nullptr, d.agf, SursaDinOcteti(d.agf, octeti), catalog, toate, 2, PoliticaConflict::Sari);
         const double t = Secunde(t0);
-        if (r.salvate != NumarSticle) {
+        if (r.noi != NumarSticle) {
             state.SkipWithError("not every glass was stored");
             break;
         }
