@@ -219,21 +219,27 @@ int PropuneDomeniiSpectrale(Fereastra owner, int producator, RezultatPropunereDo
     return 1;
 }
 
-bool MaterialConformEcuatiilor(const MaterialOptic& m, const SetariVerificare& setari) {
+std::string StareFataDeEcuatii(const MaterialOptic& m, const SetariVerificare& setari) {
     for (int i = 0; i < SloturiVerificate; ++i) {
         const float lambda = m.lambda_indici[i];
         if (!(lambda > 0.0f)) continue;
-        float valoare = 0.0f;
-        if (setari.verificaN && NParticipa(m, i)) {
-            if (IndiceDinEcuatieDispersie(m, 0, lambda, valoare) != IndiceValid) return false;
-            if (InAfaraPreciziei(m.indice_n[i], valoare, setari.precizieN)) return false;
-        }
-        if (setari.verificaK && KParticipa(m, i)) {
-            if (IndiceDinEcuatieDispersie(m, 1, lambda, valoare) != IndiceValid) return false;
-            if (InAfaraPreciziei(m.indice_k[i], valoare, setari.precizieK)) return false;
+        for (int care : {0, 1}) {
+            if (care == 0 ? !(setari.verificaN && NParticipa(m, i)) : !(setari.verificaK && KParticipa(m, i))) continue;
+            const char* nume = care == 0 ? "n" : "k";
+            float valoare = 0.0f;
+            if (IndiceDinEcuatieDispersie(m, care, lambda, valoare) != IndiceValid)
+                return TextFormatat("%s la %.1f nm: ecuatia nu da valoare", nume, static_cast<double>(lambda));
+            const double tabel = care == 0 ? m.indice_n[i] : m.indice_k[i];
+            if (InAfaraPreciziei(tabel, valoare, care == 0 ? setari.precizieN : setari.precizieK))
+                return TextFormatat("%s la %.1f nm: %.5f fata de %.5f din ecuatie", nume, static_cast<double>(lambda),
+                                    tabel, static_cast<double>(valoare));
         }
     }
-    return true;
+    return {};
+}
+
+bool MaterialConformEcuatiilor(const MaterialOptic& m, const SetariVerificare& setari) {
+    return StareFataDeEcuatii(m, setari).empty();
 }
 
 int VerificaBazaDate(Fereastra owner, const SetariVerificare& setari, BlocText& raport, std::FILE* iesireEroare) {
@@ -245,16 +251,17 @@ int VerificaBazaDate(Fereastra owner, const SetariVerificare& setari, BlocText& 
     lucru.arataCursor();
 
     BlocText text;
-    AddTextRAM(text, "Material   Producator\t\tStare  ");
+    AddTextRAM(text, "Material\tProducator\tStare");
     AddTextRAM(text, LinieRaportBazaDate);
 
     std::size_t probleme = 0, nefinite = 0;
     const ParcurgereFisier r = ParcurgeMateriale(lucru.fisier(), [&](const MaterialOptic& m, std::size_t) {
         const std::vector<std::string> valori = ValoriNefinite(m);
-        if (valori.empty() && MaterialConformEcuatiilor(m, setari)) return;
+        const std::string stare = valori.empty() ? StareFataDeEcuatii(m, setari) : std::string();
+        if (valori.empty() && stare.empty()) return;
         ++probleme;
         const std::string linie = NumeMaterial(m) + '\t' + NumeProducatorRaport(m.producator);
-        if (valori.empty()) AddTextRAM(text, linie);
+        if (valori.empty()) AddTextRAM(text, linie + '\t' + stare);
         else ++nefinite;
         for (const std::string& v : valori) AddTextRAM(text, linie + "\tvaloare nefinita " + v);
     });

@@ -71,6 +71,9 @@ inline constexpr int SloturiVerificate = NumarSloturiEditabile;
 // part when its wavelength and its n are above 0 and n is not tabulated;
 // an equation with no value at a taking-part wavelength fails the record.
 bool MaterialConformEcuatiilor(const MaterialOptic& material, const SetariVerificare& setari);
+// What the first disagreement is, for the report's "Stare" column
+// ("n la 587.6 nm: 1.51700 fata de 1.51680 din ecuatie"); empty when none.
+std::string StareFataDeEcuatii(const MaterialOptic& material, const SetariVerificare& setari);
 
 // The database pass: checks every whole record of the database file in the
 // glass directory and builds the report "Materiale cu probleme" - a header,

@@ -5,6 +5,7 @@
 
 #include "explorare/ComparaSticle.h"
 #include "explorare/HartaSticle.h"
+#include "explorare/HartaSvgUi.h"
 #include "explorare/RezumatCatalog.h"
 #include "explorare/SticleEchivalente.h"
 #include "cli/Cli.h"
@@ -94,8 +95,7 @@ int ComandaGlassMap(Context& c) {
                      Text(nume.nume(m.producator)).c_str(), m.nd, m.vd, m.pgF);
     }
     if (!svg.empty()) {
-        const int cod = ScrieFisierIntreg(
-            svg, SvgHarta(catalog, puncte, VedereHarta::NdVd, LimiteHartaPentru(catalog, puncte, VedereHarta::NdVd), nume));
+        const int cod = ScrieFisierIntreg(svg, SvgHartaSticle(std::move(catalog), producatori));
         if (cod != 0) {
             if (cod != EPERM)
                 MesajBox(nullptr, "Eroare scriere fisier " + svg + ": " + TextEroareSistem(cod), "ATENTIE!",

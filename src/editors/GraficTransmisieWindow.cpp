@@ -64,8 +64,8 @@ GraficTransmisieWindow::GraficTransmisieWindow(int indexMaterial, QWidget* propr
     }
     // The application's plot: titled axes, round ticks, the scale fitted to
     // the data (or 0-100 %) and the read-out under the pointer. The PNG and
-    // the clipboard carry what it shows; the SVG is written from the
-    // picture of GraficTransmisie.h, as the program has no SVG painter.
+    // the clipboard carry what it shows, and so does the SVG, drawn from
+    // the same chart.
     grafic_ = new GraficWidget(this);
     grafic_->setObjectName(QStringLiteral("grafic"));
     grafic_->seteazaAxe(QStringLiteral("Lungime de unda [nm]"), QStringLiteral("Transmisie interna [%]"));
@@ -166,8 +166,7 @@ bool GraficTransmisieWindow::copiaza() {
 bool GraficTransmisieWindow::salveazaPng() { return salveaza("png", png(imagine())); }
 
 bool GraficTransmisieWindow::salveazaSvg() {
-    const std::string svg = SvgDinDesen(desen(), windowTitle().toStdString(), QFontInfo(font()).pixelSize());
-    return salveaza("svg", QByteArray::fromStdString(svg));
+    return salveaza("svg", grafic_->svg(QSize(LatimeInitiala, InaltimeInitiala), windowTitle()));
 }
 
 bool GraficTransmisieWindow::salveaza(const char* extensie, const QByteArray& continut) {

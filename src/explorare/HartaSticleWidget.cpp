@@ -2,7 +2,10 @@
 
 #include <QLineSeries>
 #include <QPen>
+#include <QChart>
+#include <QLegend>
 #include <QValueAxis>
+#include <algorithm>
 
 #include "record/CodificareText.h"
 
@@ -13,6 +16,8 @@ HartaSticleWidget::HartaSticleWidget(QWidget* parent, DeschideMaterial deschide)
     setObjectName(QStringLiteral("hartaSticle"));
     setMinimumSize(400, 300);
     seteazaXInvers(true);
+    // The window's list of producers, with their colours, is the one legend.
+    grafic()->legend()->setVisible(false);
     seteazaVedere(VedereHarta::NdVd);
     connect(this, &GraficWidget::punctNorDubluClic, this, [this](int i) {
         if (deschide_) deschide_(catalog_[puncte_[static_cast<std::size_t>(i)]].numeText());
@@ -38,10 +43,16 @@ void HartaSticleWidget::seteazaProducatori(std::set<std::uint16_t> producatori) 
     redeseneaza();  // in the zoom the user chose
 }
 
+void HartaSticleWidget::seteazaToate(bool toate) {
+    toate_ = toate;
+    redeseneaza();
+    reseteazaZoom();
+}
+
 void HartaSticleWidget::reseteazaZoom() {
-    // The zoom frames every material, whichever producers are shown.
-    const LimiteHarta l =
-        LimiteHartaPentru(catalog_, producatori_.empty() ? puncte_ : PuncteHarta(catalog_, vedere_), vedere_);
+    // Showing all, the zoom frames every material, whichever producers are shown.
+    const LimiteHarta l = !toate_                       ? (vedere_ == VedereHarta::NdVd ? FereastraOptica : FereastraOpticaPgF)
+                          : LimiteHartaPentru(catalog_, PuncteHarta(catalog_, vedere_), vedere_);
     fixeazaScala(l.vdMin, l.vdMax, l.yMin, l.yMax);
 }
 
@@ -51,6 +62,10 @@ LimiteHarta HartaSticleWidget::limite() const {
 
 void HartaSticleWidget::redeseneaza() {
     puncte_ = PuncteHarta(catalog_, vedere_, producatori_);
+    const auto afara = std::stable_partition(puncte_.begin(), puncte_.end(),
+                                             [this](std::size_t i) { return InFereastraOptica(catalog_[i]); });
+    afara_ = static_cast<std::size_t>(puncte_.end() - afara);
+    if (!toate_) puncte_.erase(afara, puncte_.end());
     sterge();
     std::vector<QPointF> valori;
     std::vector<QRgb> culori;

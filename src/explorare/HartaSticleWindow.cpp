@@ -1,6 +1,8 @@
 #include "explorare/HartaSticleWindow.h"
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QBuffer>
 #include <QHBoxLayout>
 #include <QIcon>
@@ -13,8 +15,10 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <map>
 
 #include "explorare/HartaSticleWidget.h"
+#include "explorare/HartaSvgUi.h"
 #include "fileutil/UtilitatiFisiere.h"
 #include "platform/FerestreMaterialUi.h"
 #include "platform/Platforma.h"
@@ -25,8 +29,8 @@ namespace vitramor {
 
 namespace {
 
-// The size of the SVG document, and of the PNG of a map not shown yet.
-constexpr int LatimeImagine = 1200, InaltimeImagine = 850;
+// The size of the pictures of a map not shown yet.
+constexpr int LatimeImagine = LatimeImagineHarta, InaltimeImagine = InaltimeImagineHarta;
 
 std::optional<std::string> AlegeFisier(QWidget* owner, const char* titlu, const char* extensie, const char* filtru) {
     CerereAlegereFisier c;
@@ -65,8 +69,15 @@ HartaSticleWindow::HartaSticleWindow(QWidget* parent, DeschideMaterial deschide)
     vedere_->addItem(QStringLiteral("P g,F - vd"));
     producatori_ = new QListWidget(this);
     producatori_->setObjectName(QStringLiteral("producatori"));
-    producatori_->setMaximumWidth(170);
-    auto* zoom = new QPushButton(QStringLiteral("Toata harta"), this);
+    // The legend: every name whole, whatever its length.
+    producatori_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    toate_ = new QCheckBox(QStringLiteral("Arata si materialele din afara ferestrei"), this);
+    toate_->setObjectName(QStringLiteral("toateMaterialele"));
+    stare_ = new QLabel(this);
+    stare_->setObjectName(QStringLiteral("stareHarta"));
+    auto* zoom = new QPushButton(QStringLiteral("Reseteaza axele"), this);
+    zoom->setObjectName(QStringLiteral("reseteazaAxele"));
+    zoom->setToolTip(QStringLiteral("Rotita mareste sau micsoreaza, tragerea muta harta"));
     auto* png = new QPushButton(QStringLiteral("Salveaza PNG..."), this);
     auto* svg = new QPushButton(QStringLiteral("Salveaza SVG..."), this);
     png->setObjectName(QStringLiteral("salveazaPng"));
@@ -75,17 +86,28 @@ HartaSticleWindow::HartaSticleWindow(QWidget* parent, DeschideMaterial deschide)
     auto* laterale = new QVBoxLayout;
     laterale->addWidget(vedere_);
     laterale->addWidget(producatori_, 1);
+    laterale->addWidget(toate_);
     laterale->addWidget(zoom);
     laterale->addWidget(png);
     laterale->addWidget(svg);
-    auto* l = new QHBoxLayout(this);
-    l->addWidget(harta_, 1);
-    l->addLayout(laterale);
+    auto* sus = new QHBoxLayout;
+    sus->addWidget(harta_, 1);
+    sus->addLayout(laterale);
+    auto* l = new QVBoxLayout(this);
+    l->addLayout(sus, 1);
+    l->addWidget(stare_);
 
     connect(vedere_, &QComboBox::currentIndexChanged, this,
-            [this](int i) { harta_->seteazaVedere(i == 1 ? VedereHarta::PgFVd : VedereHarta::NdVd); });
+            [this](int i) {
+                harta_->seteazaVedere(i == 1 ? VedereHarta::PgFVd : VedereHarta::NdVd);
+                actualizeazaStare();
+            });
     connect(producatori_, &QListWidget::itemChanged, this, &HartaSticleWindow::aplicaProducatori);
     connect(zoom, &QPushButton::clicked, harta_, &HartaSticleWidget::reseteazaZoom);
+    connect(toate_, &QCheckBox::toggled, this, [this](bool toate) {
+        harta_->seteazaToate(toate);
+        actualizeazaStare();
+    });
     connect(png, &QPushButton::clicked, this, &HartaSticleWindow::salveazaPng);
     connect(svg, &QPushButton::clicked, this, &HartaSticleWindow::salveazaSvg);
     reincarca();
@@ -95,16 +117,15 @@ void HartaSticleWindow::reincarca() {
     std::vector<RezumatMaterial> catalog;
     const CitireRezumat r = CitesteRezumatCatalog(CaleBazaDate(), catalog);
     if (!r.ok) MesajBox(this, r.eroare, "ATENTIE!", stil::MB_OK | stil::MB_ICONHAND);
-    std::set<std::uint16_t> prezenti;
-    for (const RezumatMaterial& m : catalog) prezenti.insert(m.producator);
+    std::map<std::uint16_t, int> prezenti;
+    for (const RezumatMaterial& m : catalog) ++prezenti[m.producator];
     harta_->seteazaCatalog(std::move(catalog));
 
     const QSignalBlocker b(producatori_);
     producatori_->clear();
     const NumeProducatori nume;
-    for (std::uint16_t cod : prezenti) {
-        const std::string n = nume.nume(cod);
-        auto* item = new QListWidgetItem(TextQt(n), producatori_);
+    for (const auto& [cod, numar] : prezenti) {
+        auto* item = new QListWidgetItem(QStringLiteral("%1 (%2)").arg(TextQt(nume.nume(cod))).arg(numar), producatori_);
         item->setData(Qt::UserRole, cod);
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
         item->setCheckState(Qt::Checked);
@@ -112,6 +133,19 @@ void HartaSticleWindow::reincarca() {
         culoare.fill(QColor::fromRgb(CuloareProducator(cod)));
         item->setIcon(QIcon(culoare));
     }
+    actualizeazaStare();
+}
+
+void HartaSticleWindow::actualizeazaStare() {
+    const LimiteHarta& f = FereastraOptica;
+    stare_->setText(QStringLiteral("%1 materiale pe harta; %2 materiale in afara ferestrei vd %3-%4, nd %5-%6%7")
+                        .arg(harta_->puncte().size())
+                        .arg(harta_->inAfaraFerestrei())
+                        .arg(f.vdMin)
+                        .arg(f.vdMax)
+                        .arg(f.yMin)
+                        .arg(f.yMax)
+                        .arg(toate_->isChecked() ? QStringLiteral(" (aratate)") : QString()));
 }
 
 void HartaSticleWindow::aplicaProducatori() {
@@ -126,6 +160,7 @@ void HartaSticleWindow::aplicaProducatori() {
     // None ticked shows none; an empty set would mean all.
     if (!toti && alesi.empty()) alesi.insert(0xFFFF);
     harta_->seteazaProducatori(toti ? std::set<std::uint16_t>{} : alesi);
+    actualizeazaStare();
 }
 
 void HartaSticleWindow::salveazaPng() {
@@ -141,9 +176,8 @@ void HartaSticleWindow::salveazaPng() {
 void HartaSticleWindow::salveazaSvg() {
     const auto cale = AlegeFisier(this, "Salveaza harta sticlelor", "svg", "SVG (*.svg)");
     if (!cale) return;
-    const std::string text = SvgHarta(harta_->catalog(), harta_->puncte(), harta_->vedere(), harta_->limite(),
-                                      NumeProducatori(), LatimeImagine, InaltimeImagine);
-    Scrie(this, *cale, text);
+    const QByteArray text = harta_->svg(QSize(LatimeImagine, InaltimeImagine), windowTitle(), true);
+    Scrie(this, *cale, std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
 }
 
 HartaSticleWindow* ComandaHartaSticle(QWidget* fereastraPrincipala, HartaSticleWindow::DeschideMaterial deschide) {

@@ -1,13 +1,17 @@
 #pragma once
 // "Harta sticlelor": the glass map of the whole database with its controls:
-// the view (nd or P g,F against vd), the producers shown, back to the full
-// map, and saving the picture as PNG or SVG.
+// the view (nd or P g,F against vd), the producers shown (the legend, each
+// with its colour and count), the materials outside the optical window
+// counted and shown on request, back to the first axes, and saving the
+// picture as PNG or SVG.
 
 #include <QWidget>
 #include <functional>
 #include <string>
 
+class QCheckBox;
 class QComboBox;
+class QLabel;
 class QListWidget;
 
 namespace vitramor {
@@ -26,6 +30,8 @@ public:
     HartaSticleWidget* harta() const { return harta_; }
     QComboBox* vedere() const { return vedere_; }
     QListWidget* producatori() const { return producatori_; }
+    QCheckBox* toate() const { return toate_; }
+    QLabel* stare() const { return stare_; }
 
 public Q_SLOTS:
     void reincarca();
@@ -34,10 +40,13 @@ public Q_SLOTS:
 
 private:
     void aplicaProducatori();
+    void actualizeazaStare();
 
     HartaSticleWidget* harta_;
     QComboBox* vedere_;
     QListWidget* producatori_;
+    QCheckBox* toate_;
+    QLabel* stare_;
 };
 
 // The command of the checks menu: one map window, brought forward when open.

@@ -12,13 +12,6 @@ namespace vitramor {
 
 namespace {
 
-
-std::string culoareSvg(std::uint32_t rgb) {
-    char text[16];
-    std::snprintf(text, sizeof text, "#%06x", rgb & 0xFFFFFFu);
-    return text;
-}
-
 int inmultesteImparte(int n, int numarator, int numitor) {
     const long long p = static_cast<long long>(n) * numarator;
     return static_cast<int>(p >= 0 ? (p + numitor / 2) / numitor : -((-p + numitor / 2) / numitor));
@@ -97,54 +90,6 @@ DesenGrafic DeseneazaGraficTransmisie(const MaterialOptic& m, float grosime, con
         if (y > z.sus) uneste = true;
     }
     return d;
-}
-
-std::string SvgDinDesen(const DesenGrafic& d, const std::string& titlu, int marimeText) {
-    const ZonaPlot& z = d.plot;
-    std::string s;
-    char b[256];
-    std::snprintf(b, sizeof b,
-                  "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                  "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%d\" height=\"%d\" viewBox=\"0 0 %d %d\">\n",
-                  d.latime, d.inaltime, d.latime, d.inaltime);
-    s += b;
-    s += "<title>" + TextXml(titlu) + "</title>\n";
-    std::snprintf(b, sizeof b,
-                  "<rect width=\"%d\" height=\"%d\" fill=\"#c0c0c0\"/>\n"
-                  "<clipPath id=\"plot\"><rect x=\"0\" y=\"%d\" width=\"%d\" height=\"%d\"/></clipPath>\n"
-                  "<rect x=\"%d\" y=\"%d\" width=\"%d\" height=\"%d\" fill=\"#ffffff\" stroke=\"#000000\" "
-                  "stroke-width=\"2\"/>\n",
-                  d.latime, d.inaltime, z.sus, z.dreapta, d.inaltime - z.sus, z.stanga, z.sus, z.latime(),
-                  z.inaltime());
-    s += b;
-    auto linie = [&](const LinieDesen& l) {
-        std::snprintf(b, sizeof b, "<line x1=\"%d\" y1=\"%d\" x2=\"%d\" y2=\"%d\" stroke=\"%s\" stroke-width=\"%d\"/>\n",
-                      l.x1, l.y1, l.x2, l.y2, culoareSvg(l.culoare).c_str(), l.grosime);
-        s += b;
-    };
-    for (const LinieDesen& l : d.grila) linie(l);
-    linie(d.legenda);
-    std::snprintf(b, sizeof b, "<g font-family=\"sans-serif\" font-size=\"%d\" fill=\"#000000\">\n", marimeText);
-    s += b;
-    for (const TextDesen& t : d.texte) {
-        std::snprintf(b, sizeof b, "<text x=\"%d\" y=\"%d\" dominant-baseline=\"hanging\"%s xml:space=\"preserve\">",
-                      t.x, t.y, t.ancora == AncoraText::CentruSus ? " text-anchor=\"middle\"" : "");
-        s += b;
-        s += TextXml(t.text) + "</text>\n";
-    }
-    s += "</g>\n<g clip-path=\"url(#plot)\" fill=\"none\" stroke=\"" + culoareSvg(CuloareCurba) +
-         "\" stroke-width=\"1\">\n";
-    for (const auto& bucata : d.curba) {
-        if (bucata.size() < 2) continue;
-        s += "<polyline points=\"";
-        for (std::size_t i = 0; i < bucata.size(); ++i) {
-            std::snprintf(b, sizeof b, "%s%d,%d", i ? " " : "", bucata[i].first, bucata[i].second);
-            s += b;
-        }
-        s += "\"/>\n";
-    }
-    s += "</g>\n</svg>\n";
-    return s;
 }
 
 }  // namespace vitramor

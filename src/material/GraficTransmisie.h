@@ -1,8 +1,7 @@
 #pragma once
 // The transmittance graph as a picture, without a window: where the plot
 // sits in a client area of W x H pixels, the two axis scales, every line and
-// label, the curve, and the same picture as SVG text, which the graph
-// window's SVG export writes out.
+// label and the curve.
 
 #include <cstdint>
 #include <optional>
@@ -72,8 +71,5 @@ struct DesenGrafic {
 DesenGrafic DeseneazaGraficTransmisie(const MaterialOptic& m, float grosime, const ScaraLambda& scara, int latime,
                                       int inaltime, const BazaUnitati& u);
 
-// The picture as a standalone SVG document, texts in a font of `marimeText`
-// pixels; `titlu` (UTF-8) becomes the document title.
-std::string SvgDinDesen(const DesenGrafic& d, const std::string& titlu, int marimeText);
 
 }  // namespace vitramor

@@ -157,6 +157,11 @@ public:
     void progres(std::size_t facut, std::size_t total) {
         if (laProgres) laProgres(facut, total);
     }
+    // The window a question is shown over while long work runs: its
+    // progress dialog, shown first, so that no progress dialog ever covers
+    // a question the work waits for. Set by whoever runs the work.
+    std::function<Fereastra(Fereastra owner)> proprietarIntrebari;
+    Fereastra proprietarPentru(Fereastra owner) { return proprietarIntrebari ? proprietarIntrebari(owner) : owner; }
 
 private:
     SistemFisiere* fisiere_ = nullptr;

@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QMessageBox>
 #include <QProcess>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QStringList>
@@ -28,6 +29,14 @@ using namespace raspuns;
 namespace {
 
 QWidget* widget(Fereastra owner) { return static_cast<QWidget*>(owner); }
+
+// A question asked while a progress dialog is up goes over it: under it,
+// the question could not be reached and the work would wait for ever.
+QWidget* parinte(Platform& p, Fereastra owner) {
+    if (p.proprietarIntrebari) return widget(p.proprietarPentru(owner));
+    if (auto* progres = qobject_cast<QProgressDialog*>(QApplication::activeModalWidget())) return progres;
+    return widget(owner);
+}
 
 // Message texts may carry a record's Windows-1252 name among UTF-8 paths.
 QString qs(const std::string& s) { return QString::fromStdString(Utf8DinMesaj(s)); }
@@ -155,7 +164,7 @@ QtPlatform::~QtPlatform() {
 
 int QtPlatform::messageBox(Fereastra owner, const std::string& text, const std::string& caption, unsigned style) {
     if (!PeFirulFerestrei()) return InFirulFerestrei([&] { return messageBox(owner, text, caption, style); });
-    QMessageBox box(iconPentru(style), qs(caption), qs(text), QMessageBox::NoButton, widget(owner));
+    QMessageBox box(iconPentru(style), qs(caption), qs(text), QMessageBox::NoButton, parinte(*this, owner));
     box.setTextFormat(Qt::PlainText);
     const SetButoane set = butoanePentru(style);
     for (QMessageBox::StandardButton b : set.butoane) box.addButton(b);
@@ -175,7 +184,7 @@ int QtPlatform::intrebareOptiuni(Fereastra owner, const std::string& text, const
                                  const std::vector<std::string>& optiuni, int da, int nu, int implicit) {
     if (!PeFirulFerestrei())
         return InFirulFerestrei([&] { return intrebareOptiuni(owner, text, titlu, optiuni, da, nu, implicit); });
-    QMessageBox box(QMessageBox::Question, qs(titlu), qs(text), QMessageBox::NoButton, widget(owner));
+    QMessageBox box(QMessageBox::Question, qs(titlu), qs(text), QMessageBox::NoButton, parinte(*this, owner));
     box.setTextFormat(Qt::PlainText);
     QList<QAbstractButton*> butoane;
     for (const std::string& o : optiuni) butoane << box.addButton(qs(o), QMessageBox::AcceptRole);
@@ -192,7 +201,7 @@ void QtPlatform::raportRezultat(Fereastra owner, const std::string& titlu, const
     // A result about one material, or about none, says it in a box.
     if (r.articole.size() < 2) return Platform::raportRezultat(owner, titlu, r);
     if (!PeFirulFerestrei()) return InFirulFerestrei([&] { raportRezultat(owner, titlu, r); });
-    RezultatOperatieDialog(widget(owner), qs(titlu), r).exec();
+    RezultatOperatieDialog(parinte(*this, owner), qs(titlu), r).exec();
 }
 
 void QtPlatform::beep() {
@@ -202,7 +211,7 @@ void QtPlatform::beep() {
 
 std::optional<FisierAles> QtPlatform::alegeFisier(Fereastra owner, const CerereAlegereFisier& c, bool salvare) {
     if (!PeFirulFerestrei()) return InFirulFerestrei([&] { return alegeFisier(owner, c, salvare); });
-    QFileDialog d(widget(owner), qs(c.titlu));
+    QFileDialog d(parinte(*this, owner), qs(c.titlu));
     QStringList filtre;
     for (const FiltruFisier& f : c.filtre) filtre << qs(filtruQt(f));
     if (!filtre.isEmpty()) {
@@ -243,7 +252,7 @@ std::optional<FisierAles> QtPlatform::alegeFisierSalvare(Fereastra owner, const 
 std::optional<std::string> QtPlatform::alegeDirector(Fereastra owner, const std::string& titlu,
                                                      const std::string& directorInitial) {
     if (!PeFirulFerestrei()) return InFirulFerestrei([&] { return alegeDirector(owner, titlu, directorInitial); });
-    const QString ales = QFileDialog::getExistingDirectory(widget(owner), qs(titlu), qs(directorInitial));
+    const QString ales = QFileDialog::getExistingDirectory(parinte(*this, owner), qs(titlu), qs(directorInitial));
     if (ales.isEmpty()) return std::nullopt;
     return QDir::toNativeSeparators(ales).toStdString();
 }

@@ -39,9 +39,12 @@ void AseazaFereastra(QWidget* w) {
     if (margini.isNull()) margini = QMargins(MargineEstimata, TitluEstimat, MargineEstimata, MargineEstimata);
     QRect cadru(w->pos(), w->size().grownBy(margini));
 
-    if (qobject_cast<QDialog*>(w) && proprietar && proprietar->isVisible() &&
-        !cadru.intersects(proprietar->frameGeometry()))
-        cadru.moveCenter(proprietar->frameGeometry().center());
+    // A dialog away from its owner, and a tool window no one has placed yet
+    // (it would open at the screen's corner), go over the owner; a window
+    // put back where the user left it stays there.
+    const bool peste = qobject_cast<QDialog*>(w) ? !cadru.intersects(proprietar ? proprietar->frameGeometry() : QRect())
+                                                 : !w->testAttribute(Qt::WA_Moved);
+    if (proprietar && proprietar->isVisible() && peste) cadru.moveCenter(proprietar->frameGeometry().center());
 
     // Too large for the screen: the window gives up what does not fit.
     const QSize maxim = zona.size().shrunkBy(margini);

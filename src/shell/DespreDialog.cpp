@@ -1,6 +1,13 @@
 #include "shell/DespreDialog.h"
 
+#include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <cjson/cJSON.h>
+#include <vector>
+#include <zipconf.h>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
@@ -8,9 +15,10 @@
 #include <QTimer>
 #include <QUrl>
 
+#include "import/tabele/FoaieCalcul.h"
+#include "platform/CopiereTabelUi.h"
 #include "platform/Platforma.h"
 #include "shell/FereastraPrincipala.h"
-#include "suite/UnitatiDialog.h"
 
 namespace vitramor {
 
@@ -18,8 +26,24 @@ namespace {
 
 constexpr int PortHttps = 443;
 
-QPushButton* buton(QWidget* parent, const QString& text, int id, int x, int y, int cx) {
-    return ButonDialog(parent, text, id, x, y, cx, 14);
+struct Biblioteca {
+    const char* nume;
+    QString versiune;
+    const char* licenta;
+};
+
+// The libraries the program is built on, each with the version it runs
+// with where the library can say (Qt, cJSON, libgsf), else the one of the
+// headers it was built against.
+std::vector<Biblioteca> BibliotecileFolosite() {
+    return {
+        {"Qt (Core, Widgets, Charts, Svg, Concurrent)", QString::fromLatin1(qVersion()), "LGPL 3"},
+        {"cJSON", QString::fromLatin1(cJSON_Version()), "MIT"},
+        {"yaml-cpp", QStringLiteral(VITRAMOR_YAML_CPP), "MIT"},
+        {"libzip", QStringLiteral(LIBZIP_VERSION), "BSD 3"},
+        {"libgsf", QString::fromStdString(VersiuneLibgsf()), "LGPL 2.1"},
+        {"unixODBC", QStringLiteral("(a sistemului)"), "LGPL 2.1"},
+    };
 }
 
 }  // namespace
@@ -27,22 +51,70 @@ QPushButton* buton(QWidget* parent, const QString& text, int id, int x, int y, i
 DespreDialog::DespreDialog(QWidget* parent, const QString& adresa) : QDialog(parent), url_(adresa) {
     setObjectName(QStringLiteral("ABOUTDLG"));
     setWindowTitle(QStringLiteral("Despre VITRAMOR"));
-    const UnitatiDialog& u = unitatiDialog();
-    setFixedSize(u.dimensiune(186, 92));
 
     auto* icon = new QLabel(this);
     icon->setObjectName(QStringLiteral("icon"));
     icon->setPixmap(IconAplicatie().pixmap(32, 32));
-    icon->setGeometry(QRect(u.punct(10, 10), QSize(32, 32)));
-
     auto* versiune = new QLabel(QString::fromLatin1(TitluFereastraPrincipala), this);
     versiune->setObjectName(QStringLiteral("versiune"));
-    u.plaseaza(versiune, 50, 12, 120, 10);
+    QFont f = versiune->font();
+    f.setBold(true);
+    f.setPointSizeF(f.pointSizeF() * 1.3);
+    versiune->setFont(f);
+    auto* descriere = new QLabel(QStringLiteral("Catalogul materialelor optice: sticle, cristale si materiale de evaporare."), this);
+    auto* licenta = new QLabel(QStringLiteral("\u00a9 2026 KESTRA. Licenta: proprietara - programul se foloseste si se "
+                                              "copiaza numai in termenii licentei acordate de KESTRA."),
+                               this);
+    licenta->setObjectName(QStringLiteral("licenta"));
+    licenta->setWordWrap(true);
 
-    adresa_ = buton(this, url_, IdButonAdresaWeb, 50, 30, 126);
+    const std::vector<Biblioteca> biblioteci = BibliotecileFolosite();
+    QTableWidget* tabel = CreazaTabelCopiabil(this, QStringLiteral("biblioteci"),
+                                              {QStringLiteral("Biblioteca"), QStringLiteral("Versiune"), QStringLiteral("Licenta")});
+    tabel->setRowCount(static_cast<int>(biblioteci.size()));
+    for (int r = 0; r < tabel->rowCount(); ++r) {
+        const Biblioteca& b = biblioteci[static_cast<std::size_t>(r)];
+        tabel->setItem(r, 0, new QTableWidgetItem(QString::fromLatin1(b.nume)));
+        tabel->setItem(r, 1, new QTableWidgetItem(b.versiune));
+        tabel->setItem(r, 2, new QTableWidgetItem(QString::fromLatin1(b.licenta)));
+    }
+    tabel->verticalHeader()->hide();
+    // Every row and column shown whole: the list is short and fixed.
+    tabel->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    tabel->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    tabel->resizeColumnsToContents();
+    tabel->horizontalHeader()->setStretchLastSection(true);
+    tabel->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    int inaltime = tabel->horizontalHeader()->sizeHint().height() + 2 * tabel->frameWidth();
+    for (int r = 0; r < tabel->rowCount(); ++r) inaltime += tabel->rowHeight(r);
+    tabel->setFixedHeight(inaltime);
+    int latime = 2 * tabel->frameWidth();
+    for (int c = 0; c < tabel->columnCount(); ++c) latime += tabel->columnWidth(c);
+    tabel->setMinimumWidth(latime);
+
+    adresa_ = new QPushButton(url_, this);
+    adresa_->setObjectName(QString::number(IdButonAdresaWeb));
     adresa_->setEnabled(false);
-    QPushButton* ok = buton(this, QStringLiteral("OK"), raspuns::IDOK, 136, 72, 40);
+    // An address of the reserved .example domain is no address to show.
+    adresa_->setVisible(!QUrl(url_).host().endsWith(QStringLiteral(".example")));
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QString::number(raspuns::IDOK));
     ok->setDefault(true);
+
+    auto* antet = new QHBoxLayout;
+    antet->addWidget(icon);
+    antet->addWidget(versiune, 1);
+    auto* butoane = new QHBoxLayout;
+    butoane->addWidget(adresa_);
+    butoane->addStretch(1);
+    butoane->addWidget(ok);
+    auto* l = new QVBoxLayout(this);
+    l->addLayout(antet);
+    l->addWidget(descriere);
+    l->addWidget(licenta);
+    l->addWidget(new QLabel(QStringLiteral("Biblioteci folosite:"), this));
+    l->addWidget(tabel);
+    l->addLayout(butoane);
 
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(adresa_, &QPushButton::clicked, this,

@@ -1,7 +1,8 @@
 #pragma once
-// "Despre Vitramor": version, the application icon, the maker's web address
-// (a button, enabled only once a connection to the site has been made) and
-// the frame-correction measurement of the dialog itself.
+// "Despre Vitramor": version, the application icon, the licence, the
+// libraries the program uses with their versions, and the maker's web
+// address (a button, enabled only once a connection to the site has been
+// made).
 
 #include <QDialog>
 #include <QIcon>

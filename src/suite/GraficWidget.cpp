@@ -1,5 +1,7 @@
 #include "suite/GraficWidget.h"
 
+#include <QAction>
+#include <QBuffer>
 #include <QChart>
 #include <QChartView>
 #include <QCheckBox>
@@ -8,16 +10,25 @@
 #include <QGraphicsScene>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLegend>
 #include <QLineSeries>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScatterSeries>
 #include <QStackedLayout>
+#include <QSvgGenerator>
 #include <QValueAxis>
 #include <QVBoxLayout>
 #include <QWheelEvent>
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
+#include <cstring>
+#include <filesystem>
+
+#include "fileutil/UtilitatiFisiere.h"
+#include "platform/Platforma.h"
+#include "settings/Directoare.h"
 
 namespace vitramor {
 
@@ -27,31 +38,59 @@ namespace {
 // curve off the frame before the axis rounds its ends.
 constexpr double MargineRelativa = 0.04;
 
-// A step of 1, 2, 2.5 or 5 times a power of ten that cuts [de, la] into at
-// most six parts, and the range widened to whole steps: the ticks fall on
-// round values (300, 400 ... 800 nm; 1.48, 1.50 ...).
-void CapeteRotunde(double& de, double& la, double& pas) {
-    const double latime = la > de ? la - de : std::max(std::abs(de), 1.0);
-    const double baza = std::pow(10.0, std::floor(std::log10(latime / 6.0)));
-    pas = baza * 10.0;
-    for (double f : {1.0, 2.0, 2.5, 5.0, 10.0})
-        if (latime / (baza * f) <= 6.0) {
+// Values beyond these are garbage in a stored table; they are drawn at the
+// edge of what an axis can carry, never computed with into infinities.
+constexpr double ValoareMaxima = 1e300;
+// A window narrower than this part of its values has steps below the
+// values' own precision: the axis would step from a tick to itself forever.
+constexpr double LatimeRelativaMinima = 1e-9;
+// At most six parts: seven round ticks, whatever the data.
+constexpr double PartiMaxime = 6.0;
+
+struct Scala {
+    double de, la, pas, ancora;
+};
+
+// A step of 1, 2 or 5 times a power of ten that cuts [de, la] into at most
+// six parts; `rotunjit` widens the range to whole steps (300, 400 ... 800
+// nm; 1.48, 1.50 ...), otherwise the window stays as given (a zoom keeps the
+// value under the pointer where it is) with the ticks on round values.
+Scala ScalaRotunda(double de, double la, bool rotunjit) {
+    de = std::clamp(de, -ValoareMaxima, ValoareMaxima);
+    la = std::clamp(la, -ValoareMaxima, ValoareMaxima);
+    if (la < de) std::swap(de, la);
+    const double marime = std::max(std::abs(de), std::abs(la));
+    double latime = la > de ? la - de : std::max(marime, 1.0);
+    if (latime < marime * LatimeRelativaMinima) {
+        latime = marime * LatimeRelativaMinima;
+        const double mijloc = de / 2 + la / 2;
+        de = mijloc - latime / 2;
+        la = mijloc + latime / 2;
+    }
+    const double baza = std::pow(10.0, std::floor(std::log10(latime / PartiMaxime)));
+    double pas = baza * 10.0;
+    for (double f : {1.0, 2.0, 5.0})
+        if (latime / (baza * f) <= PartiMaxime) {
             pas = baza * f;
             break;
         }
-    de = std::floor(de / pas + 1e-9) * pas;
-    la = std::ceil(la / pas - 1e-9) * pas;
-    if (la <= de) la = de + pas;
+    if (rotunjit) {
+        de = std::floor(de / pas + 1e-9) * pas;
+        la = std::ceil(la / pas - 1e-9) * pas;
+        if (la <= de) la = de + pas;
+    }
+    return {de, la, pas, std::ceil(de / pas - 1e-9) * pas};
 }
 
-// Ticks at round values inside a window that is not widened: a zoom about
-// the pointer keeps the value under it where it is.
-void IntervalExact(QValueAxis* axa, double de, double la) {
-    double a = de, b = la, pas = 1.0;
-    CapeteRotunde(a, b, pas);
-    axa->setRange(de, la);
-    axa->setTickAnchor(std::ceil(de / pas - 1e-9) * pas);
-    axa->setTickInterval(pas);
+// A new range under the old step (or a new step over the old range) can ask
+// the axis for millions of ticks for a moment, each laid out and labelled
+// at once: the step goes wide first, so no state in between has more than
+// a couple of ticks.
+void AplicaScala(QValueAxis* axa, const Scala& s) {
+    axa->setTickInterval(std::max({s.pas, s.la - s.de, axa->max() - axa->min()}));
+    axa->setRange(s.de, s.la);
+    axa->setTickAnchor(s.ancora);
+    axa->setTickInterval(s.pas);
 }
 
 constexpr double RazaCautare = 6.0;  // pixels
@@ -114,6 +153,14 @@ GraficWidget::GraficWidget(QWidget* parent, bool compact) : QWidget(parent) {
     vedere_->setMouseTracking(true);
     vedere_->viewport()->setMouseTracking(true);
     vedere_->viewport()->installEventFilter(this);
+    // Every plot saves what it shows, as a bitmap or as a drawing.
+    vedere_->setContextMenuPolicy(Qt::ActionsContextMenu);
+    for (const QString& ext : {QStringLiteral("png"), QStringLiteral("svg")}) {
+        auto* a = new QAction(QStringLiteral("Salveaza %1...").arg(ext.toUpper()), vedere_);
+        a->setObjectName(QStringLiteral("salveaza") + ext);
+        connect(a, &QAction::triggered, this, [this, ext] { salveazaImagine(ext); });
+        vedere_->addAction(a);
+    }
     gol_ = new QLabel(this);
     gol_->setObjectName(QStringLiteral("golGrafic"));
     gol_->setAlignment(Qt::AlignCenter);
@@ -233,6 +280,7 @@ void GraficWidget::fixeazaScala(double x0, double x1, double y0, double y1) {
 void GraficWidget::reincadreaza() {
     bool primul = true;
     const auto cuprinde = [&](const QPointF& p) {
+        if (!std::isfinite(p.x()) || !std::isfinite(p.y())) return;
         if (primul) {
             xMin_ = xMax_ = p.x();
             yMin_ = yMax_ = p.y();
@@ -250,38 +298,21 @@ void GraficWidget::reincadreaza() {
     seteazaMesajGol(gol_->text());
     if (!areDate_) return;
     if (scalaFixa_) {
-        IntervalExact(axaX_, scalaFixa_->left(), scalaFixa_->right());
-        IntervalExact(axaY_, scalaFixa_->top(), scalaFixa_->bottom());
+        AplicaScala(axaX_, ScalaRotunda(scalaFixa_->left(), scalaFixa_->right(), false));
+        AplicaScala(axaY_, ScalaRotunda(scalaFixa_->top(), scalaFixa_->bottom(), false));
         return;
     }
-    double y0 = yMin_, y1 = yMax_;
-    const double marja = std::max((y1 - y0) * MargineRelativa, std::abs(y1) * 1e-4 + 1e-12);
-    y0 -= marja;
-    y1 += marja;
-    if (procent_ && scalaCompleta()) {
-        y0 = 0.0;
-        y1 = 100.0;
-    } else if (procent_) {
-        y0 = std::max(0.0, y0);
-        y1 = std::min(100.0, y1);
+    AplicaScala(axaX_, ScalaRotunda(xMin_, xMax_, true));
+    const double marja = std::max((yMax_ - yMin_) * MargineRelativa, std::abs(yMax_) * 1e-4 + 1e-12);
+    Scala y = procent_ && scalaCompleta() ? Scala{0.0, 100.0, 10.0, 0.0}
+                                          : ScalaRotunda(yMin_ - marja, yMax_ + marja, true);
+    // A percentage stays within 0-100 % unless the data lie wholly outside.
+    if (procent_ && std::max(0.0, y.de) < std::min(100.0, y.la)) {
+        y.de = std::max(0.0, y.de);
+        y.la = std::min(100.0, y.la);
+        y.ancora = std::max(y.ancora, y.de);
     }
-    double x0 = xMin_, x1 = xMax_, pasX = 1.0, pasY = 1.0;
-    CapeteRotunde(x0, x1, pasX);
-    if (procent_ && scalaCompleta()) {
-        pasY = 10.0;
-    } else {
-        CapeteRotunde(y0, y1, pasY);
-        if (procent_) {
-            y0 = std::max(0.0, y0);
-            y1 = std::min(100.0, y1);
-        }
-    }
-    axaX_->setRange(x0, x1);
-    axaX_->setTickAnchor(x0);
-    axaX_->setTickInterval(pasX);
-    axaY_->setRange(y0, y1);
-    axaY_->setTickAnchor(y0);
-    axaY_->setTickInterval(pasY);
+    AplicaScala(axaY_, y);
 }
 
 QPointF GraficWidget::inGrafic(const QPointF& valoare) const {
@@ -325,6 +356,20 @@ int GraficWidget::punctNorLa(const QPoint& pozitie) const {
 void GraficWidget::deseneazaNor(QPainter& p) const {
     const QRectF zona = chart_->plotArea();
     if (nor_.empty() || zona.width() < 1 || zona.height() < 1) return;
+    if (vectorial_) {
+        // A document keeps each point a disc of its own, clipped to the frame.
+        p.save();
+        p.setClipRect(zona);
+        p.setPen(Qt::NoPen);
+        for (std::size_t i = 0; i < nor_.size(); ++i) {
+            const QPointF c = inGrafic(nor_[i]);
+            if (!zona.adjusted(-RazaPunct, -RazaPunct, RazaPunct, RazaPunct).contains(c)) continue;
+            p.setBrush(QColor::fromRgb(culoriNor_[i]));
+            p.drawEllipse(c, RazaPunct, RazaPunct);
+        }
+        p.restore();
+        return;
+    }
     QImage strat(zona.size().toSize(), QImage::Format_ARGB32_Premultiplied);
     strat.fill(Qt::transparent);
     QRgb* pixeli = reinterpret_cast<QRgb*>(strat.bits());
@@ -345,18 +390,78 @@ void GraficWidget::deseneazaNor(QPainter& p) const {
     p.drawImage(zona.topLeft(), strat);
 }
 
-QImage GraficWidget::imagine(QSize marime) const {
+QRectF GraficWidget::aseaza(QSize marime) const {
     if (!vedere_->isVisible() && marime.isValid()) {
         chart_->resize(marime);
         chart_->layout()->activate();
     }
-    const QRectF sursa = chart_->sceneBoundingRect();
+    return chart_->sceneBoundingRect();
+}
+
+QImage GraficWidget::imagine(QSize marime) const {
+    const QRectF sursa = aseaza(marime);
     QImage img(sursa.size().toSize(), QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::white);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     chart_->scene()->render(&p, QRectF(QPointF(0, 0), sursa.size()), sursa);
     return img;
+}
+
+QByteArray GraficWidget::svg(QSize marime, const QString& titlu, bool cuLegenda) const {
+    const bool legenda = chart_->legend()->isVisible();
+    if (cuLegenda && !legenda) {
+        chart_->legend()->setAlignment(Qt::AlignRight);
+        chart_->legend()->setVisible(true);
+        chart_->layout()->activate();
+    }
+    const QRectF sursa = aseaza(marime);
+    QByteArray octeti;
+    QBuffer b(&octeti);
+    b.open(QIODevice::WriteOnly);
+    QSvgGenerator g;
+    g.setOutputDevice(&b);
+    g.setSize(sursa.size().toSize());
+    g.setViewBox(QRectF(QPointF(0, 0), sursa.size()));
+    g.setTitle(titlu);
+    QPainter p(&g);
+    vectorial_ = true;
+    chart_->scene()->render(&p, QRectF(QPointF(0, 0), sursa.size()), sursa);
+    vectorial_ = false;
+    p.end();
+    if (chart_->legend()->isVisible() != legenda) {
+        chart_->legend()->setVisible(legenda);
+        chart_->layout()->activate();
+    }
+    return octeti;
+}
+
+bool GraficWidget::salveazaImagine(const QString& extensie) {
+    const std::string ext = extensie.toStdString(), mare = extensie.toUpper().toStdString();
+    CerereAlegereFisier c;
+    c.titlu = "Salveaza graficul";
+    c.directorInitial = path_user;
+    c.numeInitial = "grafic." + ext;
+    c.extensieImplicita = ext;
+    c.filtre = {{"Imagine " + mare + " (*." + ext + ")", {"*." + ext}}};
+    c.trebuieSaExiste = false;
+    const std::optional<FisierAles> ales = platforma().alegeFisierSalvare(this, c);
+    if (!ales || ales->nume.empty()) return false;
+    const std::string cale = (std::filesystem::path(ales->director) / ales->nume).string();
+    QByteArray octeti;
+    if (ext == "svg") {
+        octeti = svg(size(), window()->windowTitle());
+    } else {
+        QBuffer b(&octeti);
+        b.open(QIODevice::WriteOnly);
+        imagine(size()).save(&b, "PNG");
+    }
+    // Written beside its name and renamed when whole; a device is refused.
+    const int cod = ScrieFisierIntreg(cale, std::string_view(octeti.constData(), static_cast<std::size_t>(octeti.size())));
+    if (cod != 0 && cod != EPERM)
+        MesajBox(this, "Eroare scriere fisier " + cale + ": " + std::strerror(cod), "ATENTIE!",
+                 stil::MB_OK | stil::MB_ICONHAND);
+    return cod == 0;
 }
 
 QString GraficWidget::citireLa(const QPoint& pozitie) const {

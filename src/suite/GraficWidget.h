@@ -7,8 +7,9 @@
 // the whole 0-100 % scale. A map of a whole database (the glass map) draws
 // its many named points as one cloud: the read-out names the point under
 // the pointer, a double-click on one reports it, the wheel zooms about the
-// pointer and a drag pans.
+// pointer and a drag pans. Pictures (PNG, SVG) are drawn from the chart.
 
+#include <QByteArray>
 #include <QColor>
 #include <QImage>
 #include <QPointF>
@@ -72,7 +73,15 @@ public:
     // The chart as the user sees it; a plot not shown yet is laid out at
     // `marime` first.
     QImage imagine(QSize marime = {}) const;
+    // The same chart as an SVG document, drawn by Qt SVG from the scene the
+    // window shows (the cloud's points as discs of their own); `titlu`
+    // becomes the document's title. `cuLegenda`: the legend a window keeps
+    // beside the plot is drawn into the document.
+    QByteArray svg(QSize marime, const QString& titlu, bool cuLegenda = false) const;
     QChartView* vedereGrafic() const { return vedere_; }
+    // Saves the chart as a picture file the user names ("png" or "svg"),
+    // as the plot's context menu offers; false when none was written.
+    bool salveazaImagine(const QString& extensie);
 
     QValueAxis* axaX() const { return axaX_; }
     QValueAxis* axaY() const { return axaY_; }
@@ -90,6 +99,7 @@ protected:
 
 private:
     void reincadreaza();
+    QRectF aseaza(QSize marime) const;
     void deseneazaNor(QPainter& p) const;
     QPointF inGrafic(const QPointF& valoare) const;
     QPointF valoareDin(const QPointF& inGrafic) const;
@@ -113,6 +123,7 @@ private:
     std::vector<QRgb> culoriNor_;
     std::function<QString(int)> numeNor_;
     StratNor* strat_ = nullptr;
+    mutable bool vectorial_ = false;  // drawing into an SVG document
     std::optional<QRectF> scalaFixa_;  // x0, y0 to x1, y1
     std::optional<QPoint> startTragere_;
     QRectF scalaStart_;

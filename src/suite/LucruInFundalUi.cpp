@@ -4,6 +4,7 @@
 #include <QFutureWatcher>
 #include <QPointer>
 #include <QProgressDialog>
+#include <QThread>
 #include <QtConcurrent/QtConcurrentRun>
 
 #include "platform/Platforma.h"
@@ -30,6 +31,17 @@ bool RuleazaCuProgres(QWidget* owner, const QString& titlu, const std::function<
             spre->setValue(total ? static_cast<int>(facut * 100 / total) : 0);
         });
     };
+    // The work's questions go over this dialog, shown at once: a dialog
+    // that showed itself later would cover a question the work waits for.
+    QProgressDialog* peste = &dialog;
+    p.proprietarIntrebari = [peste](Fereastra) -> Fereastra {
+        const auto arata = [peste] {
+            if (!peste->isVisible()) peste->show();
+        };
+        if (QThread::currentThread() == peste->thread()) arata();
+        else QMetaObject::invokeMethod(peste, arata, Qt::BlockingQueuedConnection);
+        return peste;
+    };
     QObject::connect(&dialog, &QProgressDialog::canceled, &dialog, [&] {
         p.anulareCeruta = true;
         dialog.setLabelText(QStringLiteral("Se opreste..."));
@@ -44,6 +56,7 @@ bool RuleazaCuProgres(QWidget* owner, const QString& titlu, const std::function<
     if (!urmarire.isFinished()) bucla.exec();
     urmarire.waitForFinished();
     p.laProgres = nullptr;
+    p.proprietarIntrebari = nullptr;
     return p.anulareCeruta.exchange(false);
 }
 

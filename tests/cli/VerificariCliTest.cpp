@@ -12,7 +12,7 @@ using namespace vitramor::test;
 namespace {
 
 const std::string Linie60(60, '-');
-const std::string Antet = "Material   Producator\t\tStare  \n" + Linie60 + "\n";
+const std::string Antet = "Material\tProducator\tStare\n" + Linie60 + "\n";
 
 using VerificariCli = CliFixture;
 
@@ -35,14 +35,14 @@ TEST_F(VerificariCli, CheckPrintsTheReportWithTheGivenSettings) {
 
     r = ruleaza("check");
     EXPECT_EQ(r.cod, 0) << r.err;
-    EXPECT_EQ(r.out, Antet + "E-F2\tHoya\n" + Linie60 + "\n5 materiale verificate, 1 cu probleme\n");
+    EXPECT_EQ(r.out, Antet + "E-F2\tHoya\tn la 656.3 nm: 1.51503 fata de 1.61503 din ecuatie\n" + Linie60 + "\n5 materiale verificate, 1 cu probleme\n");
 
     r = ruleaza("check --n-precision 0.0001");
-    EXPECT_EQ(r.out, Antet + "F2\tSchott Mainz\nE-F2\tHoya\n" + Linie60 + "\n5 materiale verificate, 2 cu probleme\n");
+    EXPECT_EQ(r.out, Antet + "F2\tSchott Mainz\tn la 587.6 nm: 1.62040 fata de 1.62004 din ecuatie\n" + "E-F2\tHoya\tn la 656.3 nm: 1.51503 fata de 1.61503 din ecuatie\n" + Linie60 + "\n5 materiale verificate, 2 cu probleme\n");
 
     r = ruleaza("check --k --no-n --k-precision 0.0005");
     EXPECT_EQ(r.cod, 0) << r.err;
-    EXPECT_EQ(r.out, Antet + "FILM\tEvaporare\n" + Linie60 + "\n5 materiale verificate, 1 cu probleme\n");
+    EXPECT_EQ(r.out, Antet + "FILM\tEvaporare\tk la 250.0 nm: 0.00392 fata de 0.00316 din ecuatie\n" + Linie60 + "\n5 materiale verificate, 1 cu probleme\n");
 
     r = ruleaza("check --no-n --k");  // k's own precision by default
     EXPECT_EQ(r.out, Antet + Linie60 + "\n5 materiale verificate, 0 cu probleme\n");
@@ -56,7 +56,7 @@ TEST_F(VerificariCli, APrecisionGivenAs0001AcceptsADifferenceOfExactlyThatMuch) 
     dir.write("sticleNou32.dat", databaseOf({Material("LIMITA", 2, 0, {1.5}, {{500, 1.5 + pas}}),
                                              Material("PESTE", 2, 0, {1.5}, {{500, std::nextafter(1.5 + pas, 2.0)}})}));
     const Rezultat r = ruleaza("check --n-precision 0.001");
-    EXPECT_EQ(r.out, Antet + "PESTE\tSchott Mainz\n" + Linie60 + "\n2 materiale verificate, 1 cu probleme\n");
+    EXPECT_EQ(r.out, Antet + "PESTE\tSchott Mainz\tn la 500.0 nm: 1.50100 fata de 1.50000 din ecuatie\n" + Linie60 + "\n2 materiale verificate, 1 cu probleme\n");
 }
 
 TEST_F(VerificariCli, CheckNamesStoredNonFiniteValuesAndEveryProducerAsTheListDoes) {

@@ -5,6 +5,8 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QCheckBox>
+#include <QPushButton>
 #include <QTableView>
 #include <QTest>
 #include <QValueAxis>
@@ -97,12 +99,31 @@ TEST_F(ExplorareGui, BrowserFiltersSortsOpensAndFollowsTheFile) {
 }
 
 TEST_F(ExplorareGui, MapPlacesPointsByNdAndVdAndOpensOnDoubleClick) {
+    MaterialOptic ir = NBK7("IR"), bsc7 = NBK7("BSC7");
+    ir.coef_disp_n[0] = 5.0;  // nd 2.6: outside the makers' window
+    bsc7.producator = ProducatorHoya;
+    writeDb(databaseOf({NBK7(), F2(), SiliceTopita(), bsc7, Material("GOL", ProducatorHoya, 0, {}, {}),
+                        F2("E-F2", ProducatorHoya), ir}));
     HartaSticleWindow fereastra(nullptr, deschide());
     HartaSticleWidget* h = fereastra.harta();
     fereastra.resize(1000, 680);
     fereastra.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&fereastra));
-    EXPECT_EQ(h->puncte().size(), 5u);  // GOL cannot be placed
+    EXPECT_EQ(h->puncte().size(), 5u);  // GOL cannot be placed, IR is left out
+    // The window makers print, the one material outside it counted and shown on request.
+    const auto fereastraHartii = [h] {
+        const LimiteHarta l = h->limite();
+        return std::vector<double>{l.vdMin, l.vdMax, l.yMin, l.yMax};
+    };
+    EXPECT_EQ(fereastraHartii(), (std::vector<double>{15, 100, 1.4, 2.1}));
+    EXPECT_TRUE(fereastra.stare()->text().contains("1 materiale in afara ferestrei")) << fereastra.stare()->text().toStdString();
+    fereastra.toate()->setChecked(true);
+    EXPECT_EQ(h->puncte().size(), 6u);
+    EXPECT_GT(h->limite().yMax, 2.5);
+    fereastra.toate()->setChecked(false);
+    h->fixeazaScala(40, 60, 1.5, 1.6);
+    fereastra.findChild<QPushButton*>("reseteazaAxele")->click();
+    EXPECT_EQ(fereastraHartii(), (std::vector<double>{15, 100, 1.4, 2.1}));
     EXPECT_EQ(h->axaX()->titleText(), "vd (numar Abbe)");
     EXPECT_EQ(h->axaY()->titleText(), "nd");
     EXPECT_EQ(h->numarSerii(), 3);  // a legend entry per producer

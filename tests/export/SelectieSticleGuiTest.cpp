@@ -17,6 +17,7 @@
 #include "export/SelectieSticleWidget.h"
 #include "export/VerificaSubstratWindow.h"
 #include "settings/PozitieFereastra.h"
+#include "support/ProgresSubIntrebari.h"
 
 using namespace vitramor;
 using namespace vitramor::test;
@@ -86,8 +87,12 @@ TEST_F(Selectie, SelectionDrivesExportaWhichWritesInListOrder) {
     EXPECT_EQ(selected(lista), (std::vector<int>{0, 2}));
     EXPECT_TRUE(exporta->isEnabled());
 
+    // The closing question goes over the export's progress dialog, never under it.
+    std::atomic<int> acoperite = 0;
+    NumaraProgreseSubIntrebari(p, acoperite);
     p.raspunde(raspuns::IDNO);
     click(d, 1099);
+    EXPECT_EQ(acoperite, 0);
     Json doc(cJSON_Parse(mlFile("SubstrateMaterials.json").c_str()));
     EXPECT_EQ(Chei(doc.get()), (std::vector<std::string>{"BK7", "SF6"}));
     EXPECT_EQ(p.ultima().numar, 41);

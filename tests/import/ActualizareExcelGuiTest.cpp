@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -15,6 +16,7 @@
 #include <QRegularExpression>
 #include <QTableWidget>
 #include <QTest>
+#include <algorithm>
 
 #include "fileutil/GardaDirectorCurent.h"
 #include "import/tabele/ActualizareExcelDialog.h"
@@ -22,7 +24,9 @@
 #include "import/tabele/ConexiuneOdbc.h"
 #include "import/tabele/ImportExcelDialog.h"
 #include "platform/CopiereTabelUi.h"
+#include "support/ModalDriver.h"
 #include "support/PlatformaScriptata.h"
+#include "support/ProgresSubIntrebari.h"
 #include "settings/Directoare.h"
 #include "support/TabelCatalog.h"
 #include "suite/FereastraText.h"
@@ -142,6 +146,23 @@ TEST_F(ActualizareExcelGui, FromTheWorkbookToTheResultList) {
     EXPECT_EQ(TextCeluleSelectate(actualizare.rezultate()).toStdString(),
               "Nume\tn 486.133 nm\tn 587.562 nm\tTi 400 nm\tModul Young [GPa]\tObservatii\n"
               "S-BSL7\t1.522\t1.5163\t0.997\t86.2\t\n");
+
+    // Stored: the category is asked before the progress dialog opens, the
+    // new glass once it has closed.
+    d.write("CategoriiMaterial.txt", "Sticla\n");
+    actualizare.actualizeaza()->setChecked(true);
+    std::atomic<int> acoperite = 0;
+    NumaraProgreseSubIntrebari(p, acoperite);
+    DriverModal categorie({[&](QWidget* w) {
+        acoperite += ProgreseSubIntrebare();
+        w->findChild<QComboBox*>("categorie")->setCurrentIndex(0);
+        static_cast<QDialog*>(w)->accept();
+    }});
+    p.raspunde(raspuns::IDYES);
+    import.actualizeazaLista();
+    EXPECT_TRUE(categorie.terminat());
+    EXPECT_EQ(acoperite, 0);
+    EXPECT_TRUE(std::ranges::any_of(p.texte(), [](const std::string& t) { return t.ends_with("material nou?"); }));
 }
 
 TEST_F(ActualizareExcelGui, AWorkbookOfSeveralSheetsWaitsForTheChoice) {

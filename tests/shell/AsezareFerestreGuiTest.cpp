@@ -25,3 +25,22 @@ TEST(AsezareFerestre, DialogsOpenWholeOnTheScreenAndOverTheirOwner) {
         EXPECT_TRUE(d.frameGeometry().intersects(proprietar.frameGeometry())) << pozitie.x();
     }
 }
+
+// A tool window no one has placed opens over the main window; one put back
+// where the user left it stays there.
+TEST(AsezareFerestre, ToolWindowsOpenOverTheMainWindowOrWhereTheyWereLeft) {
+    vitramor::InstaleazaAsezareFerestre();
+    const QRect zona = QGuiApplication::primaryScreen()->availableGeometry();
+    QWidget principala;
+    principala.setGeometry(zona.x() + 300, zona.y() + 200, 500, 400);
+    principala.show();
+    for (const bool asezata : {false, true}) {
+        QWidget w(&principala, Qt::Window);
+        w.resize(200, 100);
+        if (asezata) w.move(zona.topLeft() + QPoint(20, 20));
+        w.show();
+        QApplication::processEvents();
+        EXPECT_EQ(w.frameGeometry().contains(principala.frameGeometry().center()), !asezata);
+        EXPECT_TRUE(!asezata || w.pos() == zona.topLeft() + QPoint(20, 20));
+    }
+}

@@ -27,6 +27,8 @@
 #include "shell/TexteButoane.h"
 #include "suite/FereastraText.h"
 #include "support/ModalDriver.h"
+#include "support/ProgresSubIntrebari.h"
+#include "database/ConversieSticle32.h"
 #include "support/RecordImage.h"
 
 using namespace vitramor;
@@ -451,4 +453,17 @@ TEST_F(Shell, AnImportLeavesTheOpenMaterialAsItWas) {
         // A failure is said once, where it was found.
         EXPECT_EQ(p.ultima().text.substr(0, 25), refuzat ? "Eroare deschidere fisier " : "2 noi, 0 actualizate, 0 r");
     }
+}
+
+// The conversion's questions go over its progress dialog, never under it.
+TEST_F(Shell, TheConversionAsksOverItsProgressDialog) {
+    d.write(NumeFisierVechi, std::string(MarimeInregistrareVeche, '\0'));
+    std::atomic<int> acoperite = 0;
+    NumaraProgreseSubIntrebari(p, acoperite);
+    p.raspunde(raspuns::IDYES);
+    alege(40080);
+    EXPECT_EQ(acoperite, 0);
+    EXPECT_TRUE(p.casete.front().text.ends_with("Continuam ?"));
+    EXPECT_EQ(p.ultima().text, "S-au scris 1 inregistrari");
+    EXPECT_EQ(d.read(NumeFisierConvertit).size(), MarimeMaterialOptic);
 }

@@ -1,13 +1,18 @@
 // The catalogue at the centre of the main window, the material sheet and
 // opening materials from the database.
 #include <QTableView>
+#include <QTest>
+#include <QTimer>
 #include <QValueAxis>
+#include <cmath>
+#include <limits>
 
 #include "editors/FisaMaterialWidget.h"
 #include "explorare/CatalogSticleWidget.h"
 #include "shell/PanouCatalog.h"
 #include "shell/ShellHelpers.h"
 #include "suite/GraficWidget.h"
+#include "support/PauzaBucla.h"
 #include "support/RecordImage.h"
 
 using namespace vitramor;
@@ -93,4 +98,55 @@ TEST_F(PanouCatalogTest, OpeningFromTheDatabaseAddsAMaterialUpToTen) {
     EXPECT_FALSE(DeschideMaterialDinBaza(w, "N-BK7"));
     EXPECT_EQ(p.beepuri, 1);
     EXPECT_EQ(setLucru().numarMateriale(), NumarMaximMateriale);
+}
+
+// Arrowing through records of every shape a stored table takes never stalls
+// the window: each plot keeps a handful of ticks whatever its data.
+TEST_F(PanouCatalogTest, ArrowingThroughEveryKindOfRecordNeverStallsTheWindow) {
+    const double inf = std::numeric_limits<double>::infinity(), nan = std::nan("");
+    std::vector<MaterialOptic> baza;
+    for (int i = 0; i < 1000; ++i) {
+        MaterialOptic m = namedRecord("M" + std::to_string(i));
+        const auto indici = [&m](std::initializer_list<std::pair<float, double>> p) {
+            int s = 0;
+            for (auto [l, n] : p) m.lambda_indici[s] = l, m.indice_n[s++] = n;
+        };
+        switch (i % 8) {
+        case 1: indici({{587.56f, 1.5}}); break;
+        case 2: indici({{400, 1.7}, {500, 1.7}, {600, 1.7}}); break;
+        case 3: indici({{500, inf}, {600, nan}, {700, 1e300}, {800, 1.5}}); break;
+        case 4:  // the evaporation rate lies over the first transmittance wavelengths
+            m.producator = ProducatorEvaporare;
+            m.rata_evaporare = 0.5f;
+            m.transmisia_interna[1] = 1e-3f;
+            break;
+        case 5:
+            m.lambda_Ti[20] = 400, m.lambda_Ti[21] = 401;
+            m.transmisia_interna[20] = 1e-30f, m.transmisia_interna[21] = 3e38f;
+            break;
+        case 6: m = Bk7(); break;
+        case 7: indici({{0.001f, 1.5}, {60000, 1.5000001}}); break;
+        }
+        baza.push_back(m);
+    }
+    d.write("sticleNou32.dat", databaseOf(baza));
+    CatalogSticleWidget* panou = InstaleazaPanouCatalog(w);
+    w.show();
+    QTableView* tabel = panou->tabel();
+    tabel->setFocus();
+    const PauzaMaximaBucla pauza;
+    double ceMaiMulteDiviziuni = 0;
+    QEventLoop bucla;
+    QTimer pas;
+    QObject::connect(&pas, &QTimer::timeout, [&] {
+        for (GraficWidget* g : {w.fisa()->graficIndici(), w.fisa()->graficTransmisie()})
+            for (QValueAxis* a : {g->axaX(), g->axaY()})
+                ceMaiMulteDiviziuni = std::max(ceMaiMulteDiviziuni, (a->max() - a->min()) / a->tickInterval());
+        if (tabel->currentIndex().row() == 999) bucla.quit();
+        QTest::keyClick(tabel, Qt::Key_Down);
+    });
+    pas.start(1);
+    bucla.exec();
+    EXPECT_LT(pauza.maximMs(), 100);
+    EXPECT_LE(ceMaiMulteDiviziuni, 12.0);
 }

@@ -74,7 +74,8 @@ bool MemorySettingsStore::scrieBinar(const std::string& cheie, const std::string
 ScriptedPlatform::ScriptedPlatform() : setari_(std::make_unique<MemorySettingsStore>()) {}
 ScriptedPlatform::ScriptedPlatform(std::unique_ptr<SettingsStore> setari) : setari_(std::move(setari)) {}
 
-int ScriptedPlatform::messageBox(Fereastra, const std::string& text, const std::string& caption, unsigned style) {
+int ScriptedPlatform::messageBox(Fereastra owner, const std::string& text, const std::string& caption, unsigned style) {
+    if (laIntrebare) laIntrebare(proprietarPentru(owner), text);
     const unsigned butoane = style & MaskButoane;
     int rezultat = IDOK;
     if (butoane != MB_OK) {
@@ -95,7 +96,8 @@ int ScriptedPlatform::mesajNumerotat(Fereastra owner, int numar, const std::stri
     return r;
 }
 
-std::optional<FisierAles> ScriptedPlatform::alegeFisierDeschidere(Fereastra, const CerereAlegereFisier& c) {
+std::optional<FisierAles> ScriptedPlatform::alegeFisierDeschidere(Fereastra owner, const CerereAlegereFisier& c) {
+    if (laIntrebare) laIntrebare(proprietarPentru(owner), c.titlu);
     cereriFisier.push_back(c);
     if (fisiereAlese.empty()) throw IntrebareNeasteptata("unexpected file chooser: " + c.titlu);
     auto r = fisiereAlese.front();

@@ -4,6 +4,7 @@
 // no test queued an answer for fails loudly instead of being guessed.
 
 #include <deque>
+#include <functional>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -97,6 +98,8 @@ public:
     std::string clipboard;
     std::string clipboardImagine;  // PNG bytes
     int beepuri = 0;
+    // Sees every box and chooser as it opens, with the window it goes over.
+    std::function<void(Fereastra proprietar, const std::string& text)> laIntrebare;
 
 private:
     std::unique_ptr<SettingsStore> setari_;

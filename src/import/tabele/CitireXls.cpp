@@ -556,4 +556,9 @@ std::unique_ptr<RegistruCalcul> DeschideRegistruXls(const std::string& cale) {
     return r;
 }
 
+std::string VersiuneLibgsf() {
+    return std::to_string(libgsf_major_version) + '.' + std::to_string(libgsf_minor_version) + '.' +
+           std::to_string(libgsf_micro_version);
+}
+
 }  // namespace vitramor

@@ -84,6 +84,8 @@ public:
 // Each reports why a file cannot be read and gives null.
 std::unique_ptr<RegistruCalcul> DeschideRegistruXlsx(const std::string& cale);
 std::unique_ptr<RegistruCalcul> DeschideRegistruXls(const std::string& cale);
+// The version of the libgsf the .xls reader runs with ("1.14.50").
+std::string VersiuneLibgsf();
 std::unique_ptr<RegistruCalcul> DeschideRegistruCsv(const std::string& cale);
 
 // A sheet as a table: its columns and the row index where its data begin.

@@ -245,19 +245,20 @@ void ImportExcelDialog::actualizeazaLista() {
     std::vector<std::string> linii;
     if (!DetecteazaLambda(c_, c_.odbc.codProducator, linii)) return stari();
     lista_->setFocus();
-    // Rows are listed as they come; the window keeps answering and Cancel
-    // stops after the current row. The progress goes before the questions.
-    auto progres = std::make_unique<QProgressDialog>(QStringLiteral("Actualizare din catalog..."),
-                                                     QStringLiteral("Anuleaza"), 0, 0, this);
-    progres->setWindowModality(Qt::WindowModal);
-    progres->setMinimumDuration(300);
-    int randuri = 0;
     OptiuniActualizare o;
     o.actualizeaza = actualizeaza_ && actualizeaza_();
     if (o.actualizeaza) {
         o.categorie = AlegeCategorieImport(this, path_sticle);
         if (o.categorie == -2) return stari();
     }
+    // Rows are listed as they come; the window keeps answering and Cancel
+    // stops after the current row. The progress opens after the question
+    // above and closes before those of the storing: it never covers one.
+    auto progres = std::make_unique<QProgressDialog>(QStringLiteral("Actualizare din catalog..."),
+                                                     QStringLiteral("Anuleaza"), 0, 0, this);
+    progres->setWindowModality(Qt::WindowModal);
+    progres->setMinimumDuration(300);
+    int randuri = 0;
     o.codProducator = c_.odbc.codProducator;
     o.owner = this;
     o.antet = [this](const std::string& antet) { SeteazaAntet(lista_, antet); };
