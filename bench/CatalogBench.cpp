@@ -78,8 +78,8 @@ double SecundeRescriereRecord(const std::string& director) {
 
 template <typename Operatie>
 void MasoaraFataDeCitire(benchmark::State& state, bool cuSincronizare, Operatie operatie) {
-    ScriptedPlatform platforma;
-    ScopedPlatform garda(platforma);
+    PlatformaScriptata platforma;
+    PlatformaInstalata garda(platforma);
     nume_fisier_sticle = NumeFisierSticleImplicit;
     const BazaDeTest& baza = Baza();
     SecundeCitireSecventiala(baza.fisier);  // warm the page cache for both sides

@@ -93,9 +93,9 @@ const std::string& FisierVechi() {
 // names the file the operation writes.
 template <typename Operatie>
 void FataDeCitire(benchmark::State& state, const std::string& intrare, Operatie operatie,
-                  const std::function<void(ScriptedPlatform&)>& pregatire = {}, const std::string& produs = {}) {
-    ScriptedPlatform platforma;
-    ScopedPlatform garda(platforma);
+                  const std::function<void(PlatformaScriptata&)>& pregatire = {}, const std::string& produs = {}) {
+    PlatformaScriptata platforma;
+    PlatformaInstalata garda(platforma);
     InstaleazaDestinatieMesaje([](const std::string&, int) { return 1; });
     CitesteSecvential(intrare);
     double citire = 0, operatii = 0, scriere = 0;
@@ -118,7 +118,7 @@ void FataDeCitire(benchmark::State& state, const std::string& intrare, Operatie 
 }
 
 void BM_ListeazaCatalogText(benchmark::State& state) {
-    FataDeCitire(state, Catalog(), [](ScriptedPlatform&) {
+    FataDeCitire(state, Catalog(), [](PlatformaScriptata&) {
         std::ifstream in(Catalog(), std::ios::binary);
         benchmark::DoNotOptimize(ListeazaCatalogText(1, in, Catalog()).size());
     });
@@ -126,7 +126,7 @@ void BM_ListeazaCatalogText(benchmark::State& state) {
 BENCHMARK(BM_ListeazaCatalogText)->UseManualTime()->Unit(benchmark::kMillisecond)->Apply(OdataInModScurt);
 
 void BM_ConstruiesteSticleCatalogText(benchmark::State& state) {
-    FataDeCitire(state, Catalog(), [](ScriptedPlatform&) {
+    FataDeCitire(state, Catalog(), [](PlatformaScriptata&) {
         std::ifstream in(Catalog(), std::ios::binary);
         CititorLiniiText cititor(in);
         MaterialOptic m;
@@ -144,7 +144,7 @@ void BM_ImportaCatalogTextInBazaGoala(benchmark::State& state) {
     for (int i = 0; i < LiniiCatalog; ++i) toate[static_cast<std::size_t>(i)] = i;
     FataDeCitire(
         state, Catalog(),
-        [&toate](ScriptedPlatform&) {
+        [&toate](PlatformaScriptata&) {
             std::vector<IntrareCatalogText> lista;
             MaterialOptic lucru;
             if (!ListeazaFisierCatalogText(1, Catalog(), lista, nullptr) ||
@@ -152,7 +152,7 @@ void BM_ImportaCatalogTextInBazaGoala(benchmark::State& state) {
                     LiniiCatalog)
                 std::abort();
         },
-        [&baza](ScriptedPlatform&) { std::filesystem::remove(baza); }, baza);
+        [&baza](PlatformaScriptata&) { std::filesystem::remove(baza); }, baza);
 }
 BENCHMARK(BM_ImportaCatalogTextInBazaGoala)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10)
     ->Apply(OdataInModScurt);
@@ -160,10 +160,10 @@ BENCHMARK(BM_ImportaCatalogTextInBazaGoala)->UseManualTime()->Unit(benchmark::kM
 void BM_ConversieSticle32(benchmark::State& state) {
     const std::string nou = Lucru().fisier("SticleNou32.dat");
     FataDeCitire(
-        state, FisierVechi(), [&nou](ScriptedPlatform&) {
+        state, FisierVechi(), [&nou](PlatformaScriptata&) {
             if (!ConvertesteSticle32(nullptr, FisierVechi(), nou)) std::abort();
         },
-        [&nou](ScriptedPlatform& p) {
+        [&nou](PlatformaScriptata& p) {
             std::remove(nou.c_str());  // no archive copies piling up
             p.raspunde(raspuns::IDYES);
         },
@@ -177,8 +177,8 @@ void BM_ConversieSticle32InFundal(benchmark::State& state) {
     static char* argv[] = {nume, nullptr};
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     static QApplication aplicatie(argc, argv);
-    ScriptedPlatform platforma;
-    ScopedPlatform garda(platforma);
+    PlatformaScriptata platforma;
+    PlatformaInstalata garda(platforma);
     InstaleazaDestinatieMesaje([](const std::string&, int) { return 1; });
     const std::string nou = Lucru().fisier("SticleNou32.dat");
     qint64 pauzaMaxima = 0;

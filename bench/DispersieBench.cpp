@@ -89,8 +89,8 @@ void BM_FormulaGoala(benchmark::State& state) {
 }
 
 void BM_CalculeazaEcuatieDispersie(benchmark::State& state) {
-    ScriptedPlatform p;
-    ScopedPlatform guard(p);
+    PlatformaScriptata p;
+    PlatformaInstalata guard(p);
     const std::vector<float> l = LungimiUnda();
     double c[NumarCoeficientiDispersie] = {};
     std::memcpy(c, NBK7, sizeof NBK7);
@@ -108,8 +108,8 @@ void BM_CalculeazaEcuatieDispersie(benchmark::State& state) {
 }
 
 void BM_IndiceDinEcuatieDispersie(benchmark::State& state) {
-    ScriptedPlatform p;
-    ScopedPlatform guard(p);
+    PlatformaScriptata p;
+    PlatformaInstalata guard(p);
     const std::vector<float> l = LungimiUnda();
     const MaterialOptic m = Sticla();
     const auto t0 = std::chrono::steady_clock::now();

@@ -76,8 +76,8 @@ BazaDeTest& Baza() {
 
 template <typename Operatie>
 void FataDeCitire(benchmark::State& state, Operatie operatie) {
-    ScriptedPlatform platforma;
-    ScopedPlatform garda(platforma);
+    PlatformaScriptata platforma;
+    PlatformaInstalata garda(platforma);
     const BazaDeTest& baza = Baza();
     path_sticle = baza.director;
     nume_fisier_sticle = NumeFisierSticleImplicit;
@@ -102,8 +102,8 @@ void FataDeCitire(benchmark::State& state, Operatie operatie) {
 // The panel exists (the main window made it at start-up); filling it is
 // reading the file into it and showing the first rows.
 void BM_UmpleCatalogul(benchmark::State& state) {
-    ScriptedPlatform platforma;
-    ScopedPlatform garda(platforma);
+    PlatformaScriptata platforma;
+    PlatformaInstalata garda(platforma);
     CatalogSticleWidget w;
     w.resize(800, 600);
     w.show();
@@ -144,8 +144,8 @@ BENCHMARK(BM_UmpleHarta)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterat
 // file. "max_gap_ms" is the event loop's longest wait (target: under
 // 100 ms, the window never seen to stall); "ms_per_row" one step's cost.
 void BM_SageataPrinCatalog(benchmark::State& state) {
-    ScriptedPlatform platforma;
-    ScopedPlatform garda(platforma);
+    PlatformaScriptata platforma;
+    PlatformaInstalata garda(platforma);
     path_sticle = Baza().director;
     nume_fisier_sticle = NumeFisierSticleImplicit;
     QWidget fereastra;
@@ -192,8 +192,8 @@ void BM_SageataPrinCatalog(benchmark::State& state) {
 BENCHMARK(BM_SageataPrinCatalog)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1)->Apply(OdataInModScurt);
 
 void BM_SticleEchivalente(benchmark::State& state) {
-    ScriptedPlatform platforma;
-    ScopedPlatform garda(platforma);
+    PlatformaScriptata platforma;
+    PlatformaInstalata garda(platforma);
     std::vector<RezumatMaterial> catalog;
     CitesteRezumatCatalog(Baza().fisier, catalog);
     const RezumatMaterial referinta = catalog[12345];

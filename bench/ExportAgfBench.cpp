@@ -59,8 +59,8 @@ MaterialOptic Sticla(int i) {
 }
 
 void BM_ExportAgf(benchmark::State& state) {
-    ScriptedPlatform platforma;
-    ScopedPlatform garda(platforma);
+    PlatformaScriptata platforma;
+    PlatformaInstalata garda(platforma);
     InstaleazaDestinatieMesaje([](const std::string&, int) { return 1; });
     static BazaDeTest baza("vitramor-export-agf", NumarSticle, Sticla);
     path_sticle = baza.director;

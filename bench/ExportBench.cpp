@@ -91,8 +91,8 @@ public:
 
 void BM_Export2000Materiale(benchmark::State& state) {
     DirectorSticle sticle;
-    ScriptedPlatform platforma;
-    ScopedPlatform instalata(platforma);
+    PlatformaScriptata platforma;
+    PlatformaInstalata instalata(platforma);
     path_sticle = sticle.director;
     std::vector<MaterialOptic> materiale;
     for (int i = 0; i < NumarMateriale; ++i) materiale.push_back(Material(i));

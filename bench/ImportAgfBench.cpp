@@ -73,8 +73,8 @@ struct Director {
 };
 
 void BM_ImportAgfInBazaGoala(benchmark::State& state) {
-    ScriptedPlatform platforma;
-    ScopedPlatform garda(platforma);
+    PlatformaScriptata platforma;
+    PlatformaInstalata garda(platforma);
     InstaleazaDestinatieMesaje([](const std::string&, int) { return 1; });
     static Director d;
     path_sticle = d.cale;
@@ -136,8 +136,8 @@ double Importa(const std::string& agf) {
 }
 
 void BM_ComparaCatalogNou(benchmark::State& state) {
-    ScriptedPlatform platforma;
-    ScopedPlatform garda(platforma);
+    PlatformaScriptata platforma;
+    PlatformaInstalata garda(platforma);
     InstaleazaDestinatieMesaje([](const std::string&, int) { return 1; });
     static Director d;
     static Director goala;

@@ -63,8 +63,8 @@ struct Lucru {
             c.asocieri[x.i].coloanaStop = static_cast<std::int16_t>(x.stop);
             c.asocieri[x.i].nrColoane = static_cast<std::int16_t>(x.stop - x.start + 1);
         }
-        ScriptedPlatform p;
-        ScopedPlatform garda(p);
+        PlatformaScriptata p;
+        PlatformaInstalata garda(p);
         if (!SalveazaAsocieriInFisier((dir / "a.aso").string(), c.asocieri)) std::abort();
     }
     ~Lucru() {

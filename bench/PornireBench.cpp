@@ -34,7 +34,7 @@ double msDe(Ceas::duration d) { return std::chrono::duration<double, std::milli>
 
 // Offscreen screens are smaller than 1280 x 1024: the start-up asks the
 // small-screen question, and the scripted platform answers it.
-double pornireCompleta(ScriptedPlatform& p) {
+double pornireCompleta(PlatformaScriptata& p) {
     p.raspunde(raspuns::IDYES);
     const auto t0 = Ceas::now();
     std::unique_ptr<FereastraPrincipala> w = PornesteFereastraPrincipala();
@@ -60,8 +60,8 @@ double fereastraGoala() {
 double primaPornire = 0;
 
 void BM_PornireFereastraPrincipala(benchmark::State& state) {
-    ScriptedPlatform p;
-    ScopedPlatform guard(p);
+    PlatformaScriptata p;
+    PlatformaInstalata guard(p);
     double total = 0, limita = 0;
     for (auto _ : state) {
         const double ms = pornireCompleta(p);
@@ -84,8 +84,8 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     {
-        ScriptedPlatform p;
-        ScopedPlatform guard(p);
+        PlatformaScriptata p;
+        PlatformaInstalata guard(p);
         primaPornire = pornireCompleta(p);
     }
     benchmark::Initialize(&argc, argv);

@@ -56,8 +56,8 @@ BazaDeTest& Baza() {
 
 void BM_RescriereFaraStergeri(benchmark::State& state) {
     BazaDeTest& baza = Baza();
-    ScriptedPlatform platforma;
-    ScopedPlatform instalata(platforma);
+    PlatformaScriptata platforma;
+    PlatformaInstalata instalata(platforma);
     path_sticle = baza.director;
     nume_fisier_sticle = NumeFisierSticleImplicit;
     const fs::path copie = fs::path(baza.director) / "copie.dat";

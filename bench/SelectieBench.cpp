@@ -49,8 +49,8 @@ BazaDeTest& Baza() {
 
 template <typename Lucru>
 void Masoara(benchmark::State& state, const char* eticheta, Lucru lucru) {
-    ScriptedPlatform platforma;
-    ScopedPlatform instalata(platforma);
+    PlatformaScriptata platforma;
+    PlatformaInstalata instalata(platforma);
     InstaleazaDestinatieMesaje([](const std::string&, int) { return 1; });
     path_sticle = Baza().director;
     path_machine_learning = Baza().director + "/ml";

@@ -139,8 +139,8 @@ void Asociaza(ContextImportExcel& c) {
 
 void BM_ActualizareTabelOdbc(benchmark::State& state) {
     const std::string sir = catalog().sir;
-    ScriptedPlatform platforma;
-    ScopedPlatform instalata(platforma);
+    PlatformaScriptata platforma;
+    PlatformaInstalata instalata(platforma);
     double totalFetch = 0, totalActualizare = 0;
     for (auto _ : state) {
         const double fetch = FetchSimplu(sir);
@@ -188,8 +188,8 @@ void BM_CitireXlsx(benchmark::State& state) {
         }
         workbook_close(wb);
     }
-    ScriptedPlatform platforma;
-    ScopedPlatform instalata(platforma);
+    PlatformaScriptata platforma;
+    PlatformaInstalata instalata(platforma);
     for (auto _ : state) {
         auto s = DeschideFisierFoaieCalcul(fisier.string());
         std::vector<ColoanaTabel> k;
@@ -241,8 +241,8 @@ void BM_ActualizareSticleNoi(benchmark::State& state) {
     path_sticle = dir.string();
     nume_fisier_sticle = NumeFisierSticleImplicit;
     const fs::path baza = dir / NumeFisierSticleImplicit;
-    ScriptedPlatform platforma;
-    ScopedPlatform instalata(platforma);
+    PlatformaScriptata platforma;
+    PlatformaInstalata instalata(platforma);
     InstaleazaDestinatieMesaje([](const std::string&, int) { return 1; });
     std::vector<int> toate(SticleNoi);
     for (int i = 0; i < SticleNoi; ++i) toate[static_cast<std::size_t>(i)] = i;

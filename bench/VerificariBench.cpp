@@ -70,8 +70,8 @@ BazaDeTest& Baza() {
 
 void BM_VerificaBazaDate(benchmark::State& state) {
     BazaDeTest& baza = Baza();
-    ScriptedPlatform platforma;
-    ScopedPlatform instalata(platforma);
+    PlatformaScriptata platforma;
+    PlatformaInstalata instalata(platforma);
     path_sticle = baza.director;
     nume_fisier_sticle = NumeFisierSticleImplicit;
     const std::size_t marime = static_cast<std::size_t>(fs::file_size(baza.fisier));

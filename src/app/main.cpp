@@ -5,7 +5,7 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    vitramor::QtPlatform platforma;
+    vitramor::PlatformaQt platforma;
     vitramor::instaleazaPlatforma(&platforma);
     const int cod = vitramor::RuleazaVitramor(app);
     vitramor::instaleazaPlatforma(nullptr);

@@ -24,7 +24,7 @@ namespace {
 
 struct Optiuni {
     std::string directorSticle, bazaDate, directorMl;
-    ConsolePlatform::Raspuns raspuns = ConsolePlatform::Raspuns::Intreaba;
+    PlatformaConsola::Raspuns raspuns = PlatformaConsola::Raspuns::Intreaba;
 };
 
 bool valoareOptiune(int argc, char** argv, int& i, const char* nume, std::string& valoare) {
@@ -56,9 +56,9 @@ int ruleaza(int argc, char** argv) {
             return IesireOk;
         }
         if (a == "--yes") {
-            o.raspuns = ConsolePlatform::Raspuns::Da;
+            o.raspuns = PlatformaConsola::Raspuns::Da;
         } else if (a == "--no") {
-            o.raspuns = ConsolePlatform::Raspuns::Nu;
+            o.raspuns = PlatformaConsola::Raspuns::Nu;
         } else if (!valoareOptiune(argc, argv, i, "--glass-dir", o.directorSticle) &&
                    !valoareOptiune(argc, argv, i, "--db", o.bazaDate) &&
                    !valoareOptiune(argc, argv, i, "--ml-dir", o.directorMl)) {
@@ -72,9 +72,9 @@ int ruleaza(int argc, char** argv) {
         if (numeComanda == c.nume) d = &c;
     if (!d) throw EroareUtilizare{"unknown command " + numeComanda};
 
-    ConsolePlatform platforma(creazaSettingsStoreQt(), o.raspuns);
+    PlatformaConsola platforma(creazaSettingsStoreQt(), o.raspuns);
     platforma.scrieUtf8(TerminalUtf8());
-    ScopedPlatform instalata(platforma);
+    PlatformaInstalata instalata(platforma);
 
     CitesteRegistriVitramor();
     // The operations change the current directory while they work, so a

@@ -73,7 +73,7 @@ ParcurgereFisier ParcurgeMateriale(std::FILE* fisier,
     struct stat s {};
     const std::size_t total =
         ::fstat(::fileno(fisier), &s) == 0 && s.st_size > 0 ? static_cast<std::size_t>(s.st_size) / MarimeMaterialOptic : 0;
-    Platform& p = platforma();
+    Platforma& p = platforma();
     MaterialOptic m;
     while (const std::size_t n = cititor.urmatorulBloc()) {
         for (std::size_t i = 0; i < n; ++i) {

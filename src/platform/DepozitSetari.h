@@ -12,9 +12,9 @@
 
 namespace vitramor {
 
-class SettingsStore {
+class DepozitSetari {
 public:
-    virtual ~SettingsStore() = default;
+    virtual ~DepozitSetari() = default;
 
     virtual bool existaCheie(const std::string& cheie) = 0;
     virtual std::optional<std::string> citesteText(const std::string& cheie, const std::string& valoare) = 0;
@@ -37,7 +37,7 @@ public:
 // The real store. Without an explicit file it uses the registry on Windows
 // and, elsewhere, the INI file named by VITRAMOR_SETTINGS or else
 // <user config dir>/KESTRA/KESTRA.ini.
-std::unique_ptr<SettingsStore> creazaSettingsStoreQt(const std::string& fisierIni = {});
+std::unique_ptr<DepozitSetari> creazaSettingsStoreQt(const std::string& fisierIni = {});
 
 // The INI file the default store would use on this machine (empty on Windows).
 std::string caleFisierSetariImplicit();

@@ -9,24 +9,24 @@
 namespace vitramor {
 
 namespace {
-Platform* g_platforma = nullptr;
+Platforma* g_platforma = nullptr;
 }
 
-Platform& platforma() {
+Platforma& platforma() {
     if (!g_platforma) throw std::logic_error("no platform installed");
     return *g_platforma;
 }
 
-void instaleazaPlatforma(Platform* p) { g_platforma = p; }
+void instaleazaPlatforma(Platforma* p) { g_platforma = p; }
 
-ScopedPlatform::ScopedPlatform(Platform& p) : anterior_(g_platforma) { g_platforma = &p; }
-ScopedPlatform::~ScopedPlatform() { g_platforma = anterior_; }
+PlatformaInstalata::PlatformaInstalata(Platforma& p) : anterior_(g_platforma) { g_platforma = &p; }
+PlatformaInstalata::~PlatformaInstalata() { g_platforma = anterior_; }
 
-int Platform::mesajNumerotat(Fereastra owner, int numar, const std::string& text, unsigned style) {
+int Platforma::mesajNumerotat(Fereastra owner, int numar, const std::string& text, unsigned style) {
     return messageBox(owner, text, "VITRAMOR - mesaj " + std::to_string(numar), style);
 }
 
-int Platform::intrebareOptiuni(Fereastra owner, const std::string& text, const std::string& titlu,
+int Platforma::intrebareOptiuni(Fereastra owner, const std::string& text, const std::string& titlu,
                                const std::vector<std::string>& optiuni, int da, int nu, int implicit) {
     const std::string intrebare = text + "\n\nDa: " + optiuni.at(static_cast<std::size_t>(da)) +
                                   "\nNu: " + optiuni.at(static_cast<std::size_t>(nu)) +
@@ -39,7 +39,7 @@ int Platform::intrebareOptiuni(Fereastra owner, const std::string& text, const s
     }
 }
 
-void Platform::raportRezultat(Fereastra owner, const std::string& titlu, const RezultatOperatie& r) {
+void Platforma::raportRezultat(Fereastra owner, const std::string& titlu, const RezultatOperatie& r) {
     unsigned icon = stil::MB_ICONASTERISK;
     if (r.codIesire() == 4) icon = stil::MB_ICONEXCLAMATION;
     if (r.codIesire() == 1 && r.stare != StareOperatie::Anulat) icon = stil::MB_ICONHAND;
@@ -51,18 +51,18 @@ void RaporteazaRezultat(Fereastra owner, const std::string& titlu, const Rezulta
     platforma().raportRezultat(owner, titlu, r);
 }
 
-bool Platform::scrieClipboardImagine(const std::string&) { return false; }
+bool Platforma::scrieClipboardImagine(const std::string&) { return false; }
 
-std::string Platform::textUltimaEroare() {
+std::string Platforma::textUltimaEroare() {
     const int cod = errno;
     if (cod == 0) return {};
     return std::strerror(cod);
 }
 
-int Platform::codUltimaEroare() { return errno; }
+int Platforma::codUltimaEroare() { return errno; }
 
-void Platform::stergeUltimaEroare() { errno = 0; }
+void Platforma::stergeUltimaEroare() { errno = 0; }
 
-SistemFisiere& Platform::fisiere() { return fisiere_ ? *fisiere_ : sistemFisiereImplicit(); }
+SistemFisiere& Platforma::fisiere() { return fisiere_ ? *fisiere_ : sistemFisiereImplicit(); }
 
 }  // namespace vitramor

@@ -1,7 +1,7 @@
 #pragma once
 // The seam that stands where Win32 stood: every message box, beep, chooser,
 // shell start, clipboard access and settings access of the system goes
-// through one Platform object. The GUI installs the Qt implementation, the
+// through one Platforma object. The GUI installs the Qt implementation, the
 // command line the console one, tests the scripted one; the logic never
 // knows which, so every behaviour can be driven and checked headless.
 
@@ -16,7 +16,7 @@
 
 namespace vitramor {
 
-class SettingsStore;
+class DepozitSetari;
 class SistemFisiere;
 
 // An owner window as the logic sees it: opaque. The Qt implementation reads
@@ -78,9 +78,9 @@ struct FisierAles {
     std::string nume;
 };
 
-class Platform {
+class Platforma {
 public:
-    virtual ~Platform() = default;
+    virtual ~Platforma() = default;
 
     // Returns the Win32 button code (IDOK 1, IDCANCEL 2, IDYES 6, IDNO 7).
     virtual int messageBox(Fereastra owner, const std::string& text, const std::string& caption,
@@ -113,7 +113,7 @@ public:
     // only the GUI shows.
     virtual void cursorAsteptare(bool activ) = 0;
 
-    virtual SettingsStore& setari() = 0;
+    virtual DepozitSetari& setari() = 0;
 
     // Text of the last system error (errno here, GetLastError on Windows);
     // empty when no error is pending.
@@ -169,19 +169,19 @@ private:
 
 // The process-wide platform. It is installed once by main() (or by a test
 // fixture) before any logic runs, as the Win32 API was simply there for the
-// original program; ScopedPlatform restores the previous one so tests nest.
-Platform& platforma();
-void instaleazaPlatforma(Platform* p);
+// original program; PlatformaInstalata restores the previous one so tests nest.
+Platforma& platforma();
+void instaleazaPlatforma(Platforma* p);
 
-class ScopedPlatform {
+class PlatformaInstalata {
 public:
-    explicit ScopedPlatform(Platform& p);
-    ~ScopedPlatform();
-    ScopedPlatform(const ScopedPlatform&) = delete;
-    ScopedPlatform& operator=(const ScopedPlatform&) = delete;
+    explicit PlatformaInstalata(Platforma& p);
+    ~PlatformaInstalata();
+    PlatformaInstalata(const PlatformaInstalata&) = delete;
+    PlatformaInstalata& operator=(const PlatformaInstalata&) = delete;
 
 private:
-    Platform* anterior_;
+    Platforma* anterior_;
 };
 
 // Shows what an operation did, once: the window's closing message and the

@@ -25,19 +25,19 @@ int raspunsNegativ(unsigned style) {
 
 }  // namespace
 
-ConsolePlatform::ConsolePlatform(std::unique_ptr<SettingsStore> setari, Raspuns mod, std::FILE* err, std::FILE* in)
+PlatformaConsola::PlatformaConsola(std::unique_ptr<DepozitSetari> setari, Raspuns mod, std::FILE* err, std::FILE* in)
     : setari_(std::move(setari)), mod_(mod), err_(err), in_(in) {}
 
-int ConsolePlatform::messageBox(Fereastra, const std::string& text, const std::string& caption, unsigned style) {
+int PlatformaConsola::messageBox(Fereastra, const std::string& text, const std::string& caption, unsigned style) {
     const std::string linie = caption.empty() ? text : caption + ": " + text;
     return intreaba(linie, style);
 }
 
-int ConsolePlatform::mesajNumerotat(Fereastra, int numar, const std::string& text, unsigned style) {
+int PlatformaConsola::mesajNumerotat(Fereastra, int numar, const std::string& text, unsigned style) {
     return intreaba("message " + std::to_string(numar) + ": " + text, style);
 }
 
-int ConsolePlatform::intreaba(const std::string& text, unsigned style) {
+int PlatformaConsola::intreaba(const std::string& text, unsigned style) {
     // A record's name in a message is Windows-1252; the terminal reads UTF-8.
     const std::string linie = utf8_ ? Utf8DinMesaj(text) : text;
     std::fprintf(err_, "%s\n", linie.c_str());
@@ -78,27 +78,27 @@ int ConsolePlatform::intreaba(const std::string& text, unsigned style) {
     }
 }
 
-int ConsolePlatform::intrebareVizualizare(Fereastra, int numar, const std::string& text, unsigned style) {
+int PlatformaConsola::intrebareVizualizare(Fereastra, int numar, const std::string& text, unsigned style) {
     std::fprintf(err_, "message %d: %s\n", numar, text.c_str());
     return raspunsNegativ(style);
 }
 
 // The command line has no choosers: every file is named on it. A chooser
 // reached from the logic counts as a question nobody can answer.
-std::optional<FisierAles> ConsolePlatform::alegeFisierDeschidere(Fereastra, const CerereAlegereFisier& c) {
+std::optional<FisierAles> PlatformaConsola::alegeFisierDeschidere(Fereastra, const CerereAlegereFisier& c) {
     throw IntrebareFaraRaspuns("a file must be chosen: " + c.titlu);
 }
 
-std::optional<FisierAles> ConsolePlatform::alegeFisierSalvare(Fereastra, const CerereAlegereFisier& c) {
+std::optional<FisierAles> PlatformaConsola::alegeFisierSalvare(Fereastra, const CerereAlegereFisier& c) {
     throw IntrebareFaraRaspuns("a file must be chosen: " + c.titlu);
 }
 
-std::optional<std::string> ConsolePlatform::alegeDirector(Fereastra, const std::string& titlu, const std::string&) {
+std::optional<std::string> PlatformaConsola::alegeDirector(Fereastra, const std::string& titlu, const std::string&) {
     throw IntrebareFaraRaspuns("a directory must be chosen: " + titlu);
 }
 
 // Documents are not opened from the command line; report success so that
 // callers treat the export itself as done.
-int ConsolePlatform::deschideDocument(const std::string&, const std::string&, const std::string&) { return 33; }
+int PlatformaConsola::deschideDocument(const std::string&, const std::string&, const std::string&) { return 33; }
 
 }  // namespace vitramor

@@ -19,11 +19,11 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-class ConsolePlatform final : public Platform {
+class PlatformaConsola final : public Platforma {
 public:
     enum class Raspuns { Intreaba, Da, Nu };
 
-    ConsolePlatform(std::unique_ptr<SettingsStore> setari, Raspuns mod, std::FILE* err = stderr,
+    PlatformaConsola(std::unique_ptr<DepozitSetari> setari, Raspuns mod, std::FILE* err = stderr,
                     std::FILE* in = stdin);
 
     int messageBox(Fereastra owner, const std::string& text, const std::string& caption, unsigned style) override;
@@ -39,14 +39,14 @@ public:
     bool scrieClipboard(const std::string&) override { return false; }
     std::string citesteClipboard() override { return {}; }
     void cursorAsteptare(bool) override {}
-    SettingsStore& setari() override { return *setari_; }
+    DepozitSetari& setari() override { return *setari_; }
     // Off on a terminal whose locale is not UTF-8: texts are written as the bytes they are.
     void scrieUtf8(bool da) { utf8_ = da; }
 
 private:
     int intreaba(const std::string& linie, unsigned style);
 
-    std::unique_ptr<SettingsStore> setari_;
+    std::unique_ptr<DepozitSetari> setari_;
     Raspuns mod_;
     bool utf8_ = true;
     std::FILE* err_;

@@ -32,7 +32,7 @@ QWidget* widget(Fereastra owner) { return static_cast<QWidget*>(owner); }
 
 // A question asked while a progress dialog is up goes over it: under it,
 // the question could not be reached and the work would wait for ever.
-QWidget* parinte(Platform& p, Fereastra owner) {
+QWidget* parinte(Platforma& p, Fereastra owner) {
     if (p.proprietarIntrebari) return widget(p.proprietarPentru(owner));
     if (auto* progres = qobject_cast<QProgressDialog*>(QApplication::activeModalWidget())) return progres;
     return widget(owner);
@@ -155,14 +155,14 @@ std::string filtruQt(const FiltruFisier& f) {
     return (descriere + QStringLiteral(" (") + lista + QLatin1Char(')')).toStdString();
 }
 
-QtPlatform::QtPlatform(std::unique_ptr<SettingsStore> setari)
+PlatformaQt::PlatformaQt(std::unique_ptr<DepozitSetari> setari)
     : setari_(setari ? std::move(setari) : creazaSettingsStoreQt()) {}
 
-QtPlatform::~QtPlatform() {
+PlatformaQt::~PlatformaQt() {
     while (cursoareAsteptare_ > 0) cursorAsteptare(false);
 }
 
-int QtPlatform::messageBox(Fereastra owner, const std::string& text, const std::string& caption, unsigned style) {
+int PlatformaQt::messageBox(Fereastra owner, const std::string& text, const std::string& caption, unsigned style) {
     if (!PeFirulFerestrei()) return InFirulFerestrei([&] { return messageBox(owner, text, caption, style); });
     QMessageBox box(iconPentru(style), qs(caption), qs(text), QMessageBox::NoButton, parinte(*this, owner));
     box.setTextFormat(Qt::PlainText);
@@ -180,7 +180,7 @@ int QtPlatform::messageBox(Fereastra owner, const std::string& text, const std::
     return codWin32(b == QMessageBox::NoButton ? set.escape : b);
 }
 
-int QtPlatform::intrebareOptiuni(Fereastra owner, const std::string& text, const std::string& titlu,
+int PlatformaQt::intrebareOptiuni(Fereastra owner, const std::string& text, const std::string& titlu,
                                  const std::vector<std::string>& optiuni, int da, int nu, int implicit) {
     if (!PeFirulFerestrei())
         return InFirulFerestrei([&] { return intrebareOptiuni(owner, text, titlu, optiuni, da, nu, implicit); });
@@ -197,19 +197,19 @@ int QtPlatform::intrebareOptiuni(Fereastra owner, const std::string& text, const
     return ales >= 0 ? static_cast<int>(ales) : -1;
 }
 
-void QtPlatform::raportRezultat(Fereastra owner, const std::string& titlu, const RezultatOperatie& r) {
+void PlatformaQt::raportRezultat(Fereastra owner, const std::string& titlu, const RezultatOperatie& r) {
     // A result about one material, or about none, says it in a box.
-    if (r.articole.size() < 2) return Platform::raportRezultat(owner, titlu, r);
+    if (r.articole.size() < 2) return Platforma::raportRezultat(owner, titlu, r);
     if (!PeFirulFerestrei()) return InFirulFerestrei([&] { raportRezultat(owner, titlu, r); });
     RezultatOperatieDialog(parinte(*this, owner), qs(titlu), r).exec();
 }
 
-void QtPlatform::beep() {
+void PlatformaQt::beep() {
     if (!PeFirulFerestrei()) return InFirulFerestrei([] { QApplication::beep(); });
     QApplication::beep();
 }
 
-std::optional<FisierAles> QtPlatform::alegeFisier(Fereastra owner, const CerereAlegereFisier& c, bool salvare) {
+std::optional<FisierAles> PlatformaQt::alegeFisier(Fereastra owner, const CerereAlegereFisier& c, bool salvare) {
     if (!PeFirulFerestrei()) return InFirulFerestrei([&] { return alegeFisier(owner, c, salvare); });
     QFileDialog d(parinte(*this, owner), qs(c.titlu));
     QStringList filtre;
@@ -241,15 +241,15 @@ std::optional<FisierAles> QtPlatform::alegeFisier(Fereastra owner, const CerereA
     return desparte(alese.front());
 }
 
-std::optional<FisierAles> QtPlatform::alegeFisierDeschidere(Fereastra owner, const CerereAlegereFisier& c) {
+std::optional<FisierAles> PlatformaQt::alegeFisierDeschidere(Fereastra owner, const CerereAlegereFisier& c) {
     return alegeFisier(owner, c, false);
 }
 
-std::optional<FisierAles> QtPlatform::alegeFisierSalvare(Fereastra owner, const CerereAlegereFisier& c) {
+std::optional<FisierAles> PlatformaQt::alegeFisierSalvare(Fereastra owner, const CerereAlegereFisier& c) {
     return alegeFisier(owner, c, true);
 }
 
-std::optional<std::string> QtPlatform::alegeDirector(Fereastra owner, const std::string& titlu,
+std::optional<std::string> PlatformaQt::alegeDirector(Fereastra owner, const std::string& titlu,
                                                      const std::string& directorInitial) {
     if (!PeFirulFerestrei()) return InFirulFerestrei([&] { return alegeDirector(owner, titlu, directorInitial); });
     const QString ales = QFileDialog::getExistingDirectory(parinte(*this, owner), qs(titlu), qs(directorInitial));
@@ -257,7 +257,7 @@ std::optional<std::string> QtPlatform::alegeDirector(Fereastra owner, const std:
     return QDir::toNativeSeparators(ales).toStdString();
 }
 
-int QtPlatform::deschideDocument(const std::string& fisier, const std::string& parametri,
+int PlatformaQt::deschideDocument(const std::string& fisier, const std::string& parametri,
                                  const std::string& directorLucru) {
     if (!PeFirulFerestrei()) return InFirulFerestrei([&] { return deschideDocument(fisier, parametri, directorLucru); });
     const QString nume = qs(fisier);
@@ -291,7 +291,7 @@ int QtPlatform::deschideDocument(const std::string& fisier, const std::string& p
                                                                                   : codShell::FaraAsociere;
 }
 
-bool QtPlatform::scrieClipboard(const std::string& text) {
+bool PlatformaQt::scrieClipboard(const std::string& text) {
     if (!PeFirulFerestrei()) return InFirulFerestrei([&] { return scrieClipboard(text); });
     QClipboard* c = QGuiApplication::clipboard();
     if (!c) return false;
@@ -299,7 +299,7 @@ bool QtPlatform::scrieClipboard(const std::string& text) {
     return true;
 }
 
-bool QtPlatform::scrieClipboardImagine(const std::string& png) {
+bool PlatformaQt::scrieClipboardImagine(const std::string& png) {
     if (!PeFirulFerestrei()) return InFirulFerestrei([&] { return scrieClipboardImagine(png); });
     QClipboard* c = QGuiApplication::clipboard();
     QImage imagine;
@@ -309,7 +309,7 @@ bool QtPlatform::scrieClipboardImagine(const std::string& png) {
     return true;
 }
 
-std::string QtPlatform::citesteClipboard() {
+std::string PlatformaQt::citesteClipboard() {
     if (!PeFirulFerestrei()) return InFirulFerestrei([&] { return citesteClipboard(); });
     QClipboard* c = QGuiApplication::clipboard();
     return c ? c->text().toStdString() : std::string();
@@ -318,7 +318,7 @@ std::string QtPlatform::citesteClipboard() {
 // The cursor calls nest (a long operation inside another one); only the
 // calls that pushed a cursor take one back, so an unmatched "off" cannot
 // remove a cursor somebody else set.
-void QtPlatform::cursorAsteptare(bool activ) {
+void PlatformaQt::cursorAsteptare(bool activ) {
     if (!PeFirulFerestrei()) return InFirulFerestrei([&] { cursorAsteptare(activ); });
     if (activ) {
         QApplication::setOverrideCursor(Qt::WaitCursor);

@@ -13,12 +13,12 @@ class QWidget;
 
 namespace vitramor {
 
-class QtPlatform final : public Platform {
+class PlatformaQt final : public Platforma {
 public:
     // Without a store of its own the platform uses the user's settings
     // (creazaSettingsStoreQt()).
-    explicit QtPlatform(std::unique_ptr<SettingsStore> setari = {});
-    ~QtPlatform() override;
+    explicit PlatformaQt(std::unique_ptr<DepozitSetari> setari = {});
+    ~PlatformaQt() override;
 
     int messageBox(Fereastra owner, const std::string& text, const std::string& caption, unsigned style) override;
     int intrebareOptiuni(Fereastra owner, const std::string& text, const std::string& titlu,
@@ -35,12 +35,12 @@ public:
     std::string citesteClipboard() override;
     bool scrieClipboardImagine(const std::string& png) override;
     void cursorAsteptare(bool activ) override;
-    SettingsStore& setari() override { return *setari_; }
+    DepozitSetari& setari() override { return *setari_; }
 
 private:
     std::optional<FisierAles> alegeFisier(Fereastra owner, const CerereAlegereFisier& c, bool salvare);
 
-    std::unique_ptr<SettingsStore> setari_;
+    std::unique_ptr<DepozitSetari> setari_;
     int cursoareAsteptare_ = 0;  // wait cursors pushed and not yet taken back
 };
 

@@ -23,7 +23,7 @@ QString grup(const std::string& cheie, bool ini) {
     return k;
 }
 
-class QtSettingsStore final : public SettingsStore {
+class QtSettingsStore final : public DepozitSetari {
 public:
     explicit QtSettingsStore(std::unique_ptr<QSettings> s, bool ini) : s_(std::move(s)), ini_(ini) {}
 
@@ -122,7 +122,7 @@ std::string caleFisierSetariImplicit() {
 #endif
 }
 
-std::unique_ptr<SettingsStore> creazaSettingsStoreQt(const std::string& fisierIni) {
+std::unique_ptr<DepozitSetari> creazaSettingsStoreQt(const std::string& fisierIni) {
     std::string cale = fisierIni;
 #ifdef Q_OS_WIN
     if (cale.empty()) {

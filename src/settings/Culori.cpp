@@ -36,7 +36,7 @@ void aratEroareaSistem(const char* titlu) {
 }  // namespace
 
 int CitesteRegistriCuloriUtilizator(std::uint32_t* culori, int numar) {
-    SettingsStore& s = platforma().setari();
+    DepozitSetari& s = platforma().setari();
     if (!s.existaCheie(CheieCulori)) {
         aratEroareaSistem("CitesteRegistriCuloriUtilizator");
         for (int i = 0; i < std::min(numar, NumarCuloriImplicite); ++i) culori[i] = CuloriImplicite[i];
@@ -55,7 +55,7 @@ int CitesteRegistriCuloriUtilizator(std::uint32_t* culori, int numar) {
 }
 
 void ScrieRegistriCuloriUtilizator(const std::uint32_t* culori, int numar) {
-    SettingsStore& s = platforma().setari();
+    DepozitSetari& s = platforma().setari();
     bool ok = s.creazaCheie(CheieCulori);
     for (int i = 0; ok && i < numar; ++i) {
         const std::uint32_t c = culori[i];

@@ -33,7 +33,7 @@ int CitestePozitieFereastraDinRegistri(const std::string& numeFereastra, int mod
         p = {1, 1, 200, 200};
         return 0;
     }
-    SettingsStore& s = platforma().setari();
+    DepozitSetari& s = platforma().setari();
     const std::string cheie = cheieFereastra(numeFereastra);
     if (!s.existaCheie(cheie)) {
         aratEroareaSistem("CitestePozitieFereastraDinRegistri()");
@@ -65,7 +65,7 @@ int CitestePozitieFereastraDinRegistri(const std::string& numeFereastra, int mod
 
 int SalveazaPozitieFereastraMod(const std::string& numeFereastra, int mod, const PozitieFereastra& p) {
     if (!pastrarePozitii || numeFereastra == ClasaListaErori) return 0;
-    SettingsStore& s = platforma().setari();
+    DepozitSetari& s = platforma().setari();
     const std::string cheie = cheieFereastra(numeFereastra);
     bool ok = s.creazaCheie(cheie);
     if (ok && (mod & ModPozitie)) {

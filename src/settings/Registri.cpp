@@ -32,7 +32,7 @@ void aratEroareaSistem(const std::string& titlu) {
     if (!text.empty()) MesajBox(nullptr, text, titlu, stil::MB_OK | stil::MB_ICONASTERISK);
 }
 
-void citesteValoare(SettingsStore& s, const char* valoare, const char* titlu, std::string& buffer,
+void citesteValoare(DepozitSetari& s, const char* valoare, const char* titlu, std::string& buffer,
                     const std::string& implicit) {
     auto v = s.citesteText(CheieDirectoare, valoare);
     if (!v) {
@@ -67,7 +67,7 @@ std::string DirectorMachineLearningImplicit() {
 }
 
 void CitesteRegistriVitramor() {
-    SettingsStore& s = platforma().setari();
+    DepozitSetari& s = platforma().setari();
     if (!s.existaCheie(CheieDirectoare)) {
         aratEroareaSistem("CitesteRegistriVitramor");
         return;
@@ -79,7 +79,7 @@ void CitesteRegistriVitramor() {
 }
 
 int ScrieRegistriDirectori() {
-    SettingsStore& s = platforma().setari();
+    DepozitSetari& s = platforma().setari();
     bool ok = s.creazaCheie(CheieDirectoare);
     ok = s.scrieText(CheieDirectoare, "USER", path_user) && ok;
     ok = s.scrieText(CheieDirectoare, "STICLE", path_sticle) && ok;

@@ -168,7 +168,7 @@ void FereastraPrincipala::aseazaInitial() {
     QDockWidget* fisa = findChild<QDockWidget*>(QStringLiteral("dockFisa"));
     resizeDocks({lista}, {std::max(LatimeFisa, int(marime.width() * PartFisa))}, Qt::Horizontal);
     resizeDocks({lista, fisa}, {InaltimeLista, marime.height()}, Qt::Vertical);
-    SettingsStore& s = platforma().setari();
+    DepozitSetari& s = platforma().setari();
     if (const auto g = s.citesteBinar(CheieSetariFereastra, ValoareGeometrie); g && !g->empty())
         restoreGeometry(QByteArray(reinterpret_cast<const char*>(g->data()), static_cast<qsizetype>(g->size())));
     if (const auto st = s.citesteBinar(CheieSetariFereastra, ValoareStare); st && !st->empty())

@@ -12,7 +12,7 @@
 namespace vitramor {
 
 bool RuleazaCuProgres(QWidget* owner, const QString& titlu, const std::function<void()>& lucru) {
-    Platform& p = platforma();
+    Platforma& p = platforma();
     QProgressDialog dialog(titlu, QStringLiteral("Anuleaza"), 0, 0, owner);
     dialog.setWindowTitle(titlu);
     // Other commands wait: the work uses the glass directory and the open

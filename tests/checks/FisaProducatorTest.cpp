@@ -22,8 +22,8 @@ protected:
     ~Fisa() override { path_sticle = vechi_; }
 
     test::TestDir d;
-    ScriptedPlatform p;
-    ScopedPlatform guard{p};
+    PlatformaScriptata p;
+    PlatformaInstalata guard{p};
 
 private:
     std::string vechi_;

@@ -41,7 +41,7 @@ std::vector<std::string> Cadru(std::vector<std::string> materiale, std::size_t v
 }
 
 // The texts of the questions among the recorded boxes (the archive copy is announced in a box too).
-std::vector<std::string> Intrebari(const ScriptedPlatform& p) {
+std::vector<std::string> Intrebari(const PlatformaScriptata& p) {
     std::vector<std::string> intrebari;
     for (const CasetaInregistrata& c : p.casete)
         if ((c.style & stil::MaskButoane) == stil::MB_YESNO || (c.style & stil::MaskButoane) == stil::MB_YESNOCANCEL)
@@ -318,8 +318,8 @@ TEST_F(VerificareBazaDate, FailuresToReachTheFileAreReportedAndGiveNoReport) {
 // ---- The report of one material ----
 
 TEST(RaportMaterial, CatalogueGlassWithAnEntryWhereTheEquationHasNoValue) {
-    ScriptedPlatform p;
-    ScopedPlatform guard(p);
+    PlatformaScriptata p;
+    PlatformaInstalata guard(p);
     MaterialOptic bk7 = NBK7();
     bk7.lambda_indici[5] = 10000.0f;  // n² < 0 near the third resonance
     bk7.indice_n[5] = 1.4;
@@ -350,8 +350,8 @@ TEST(RaportMaterial, CatalogueGlassWithAnEntryWhereTheEquationHasNoValue) {
 }
 
 TEST(RaportMaterial, KColumnsFollowTheWavelengthWhenNDoesNotTakePart) {
-    ScriptedPlatform p;
-    ScopedPlatform guard(p);
+    PlatformaScriptata p;
+    PlatformaInstalata guard(p);
     MaterialOptic m = Material("TIO2", ProducatorEvaporare, 0, {2.25},
                                {{250, 0, 0.004}, {500, 2.25, 0.001}, {1000, 2.2, 0}});
     m.ec_dispersie_k = 12;  // 10^(-2 - 0.002·λ)

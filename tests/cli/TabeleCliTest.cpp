@@ -26,8 +26,8 @@ protected:
             c.asocieri[i].coloanaStart = c.asocieri[i].coloanaStop = static_cast<std::int16_t>(k);
             c.asocieri[i].nrColoane = 1;
         }
-        ScriptedPlatform p;
-        ScopedPlatform garda(p);
+        PlatformaScriptata p;
+        PlatformaInstalata garda(p);
         SalveazaAsocieriInFisier((lucru / "o.aso").string(), c.asocieri);
         sursa = "'" + SirSqlite((lucru / "cat.db").string()) + "'";
     }

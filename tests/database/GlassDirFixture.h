@@ -36,8 +36,8 @@ protected:
 
     CurrentDirGuard cwd;
     TestDir d;
-    ScriptedPlatform p;
-    ScopedPlatform guard{p};
+    PlatformaScriptata p;
+    PlatformaInstalata guard{p};
 
 private:
     std::string savedGlass_;

@@ -13,8 +13,8 @@ using namespace vitramor::test;
 namespace {
 
 struct NameFields : ::testing::Test {
-    ScriptedPlatform p;
-    ScopedPlatform guard{p};
+    PlatformaScriptata p;
+    PlatformaInstalata guard{p};
     SetLucru set;
     NameFields() { set.materiale = {namedRecord("BK7", 2)}; }
     std::string bytes(std::size_t off, std::size_t n) const { return bytesOf(set.materiale[0]).substr(off, n); }

@@ -26,7 +26,7 @@ std::vector<std::string> producerTable() {
     return lines;
 }
 
-std::vector<int> numberedMessages(const ScriptedPlatform& p) {
+std::vector<int> numberedMessages(const PlatformaScriptata& p) {
     std::vector<int> n;
     for (const auto& c : p.casete)
         if (c.numar >= 0) n.push_back(c.numar);

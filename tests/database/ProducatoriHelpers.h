@@ -14,6 +14,6 @@ void storeProducer(int code, const char* name, const char* dir);
 std::vector<std::string> producerTable();
 // The numbered messages shown; the table's own notes (its archive copies)
 // are not the dialog's.
-std::vector<int> numberedMessages(const ScriptedPlatform& p);
+std::vector<int> numberedMessages(const PlatformaScriptata& p);
 
 }  // namespace vitramor::test

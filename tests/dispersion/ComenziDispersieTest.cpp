@@ -39,8 +39,8 @@ protected:
     }
     void TearDown() override { legaturiDispersie() = LegaturiDispersie{}; }
 
-    ScriptedPlatform p;
-    ScopedPlatform guard{p};
+    PlatformaScriptata p;
+    PlatformaInstalata guard{p};
     SetLucru set;
 };
 

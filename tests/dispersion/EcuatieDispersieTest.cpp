@@ -41,8 +41,8 @@ double Evalueaza(std::int16_t cod, const std::vector<double>& c, float lambda) {
 
 class Dispersie : public ::testing::Test {
 protected:
-    ScriptedPlatform p;
-    ScopedPlatform guard{p};
+    PlatformaScriptata p;
+    PlatformaInstalata guard{p};
 };
 
 }  // namespace

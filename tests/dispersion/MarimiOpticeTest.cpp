@@ -53,8 +53,8 @@ MaterialOptic DoarTabel(const Catalog& c) {
 
 class MarimiOpticeTest : public ::testing::Test {
 protected:
-    ScriptedPlatform p;
-    ScopedPlatform guard{p};
+    PlatformaScriptata p;
+    PlatformaInstalata guard{p};
 };
 
 }  // namespace

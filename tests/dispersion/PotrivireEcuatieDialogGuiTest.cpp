@@ -31,8 +31,8 @@ MaterialOptic Tabel() {
 }
 
 TEST(PotrivireEcuatieDialog, ShowsTheResidualsAndStoresOnlyOnStore) {
-    ScriptedPlatform p;
-    ScopedPlatform guard{p};
+    PlatformaScriptata p;
+    PlatformaInstalata guard{p};
     SetLucru& set = setLucru();
     set.materiale = {Tabel()};
     set.materialCurent = 0;

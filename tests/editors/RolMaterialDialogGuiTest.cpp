@@ -51,8 +51,8 @@ protected:
     }
 
     TestDir d;
-    ScriptedPlatform p;
-    ScopedPlatform guard{p};
+    PlatformaScriptata p;
+    PlatformaInstalata guard{p};
     MaterialOptic m = namedRecord("N-BK7", 2);
     int modificat = 0;
 

@@ -20,8 +20,8 @@ namespace {
 
 class ComparaGui : public ::testing::Test {
 protected:
-    ScriptedPlatform p;
-    ScopedPlatform guard{p};
+    PlatformaScriptata p;
+    PlatformaInstalata guard{p};
     SetLucru set;
     ComparaGui() {
         for (const char* n : {"N-BK7", "F2", "N-SF6"}) {

@@ -93,8 +93,8 @@ protected:
     CurrentDirGuard cwd;
     TestDir glass;
     TestDir ml;
-    ScriptedPlatform p;
-    ScopedPlatform guard{p};
+    PlatformaScriptata p;
+    PlatformaInstalata guard{p};
     std::vector<LinieMesaj> linii;
 
 private:

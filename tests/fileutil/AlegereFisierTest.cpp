@@ -63,8 +63,8 @@ TEST(AlegereFisier, ChosenFileComesBackAsDirectoryAndName) {
         {{"/", "x.dat"}, "/", "x.dat"},
     };
     for (const Caz& c : cazuri) {
-        ScriptedPlatform p;
-        ScopedPlatform guard(p);
+        PlatformaScriptata p;
+        PlatformaInstalata guard(p);
         p.fisiereAlese.push_back(c.ales);
         std::string director = "/", nume = "sticle.dat";
         ASSERT_EQ(AlegeFisierSalvare(nullptr, tipfisier::MaterialeOptice, director, nume), 0);
@@ -81,8 +81,8 @@ TEST(AlegereFisier, ChosenFileComesBackAsDirectoryAndName) {
 // An open chooser starts where its type was last answered, a folder that is
 // gone is never offered, and a save does not move the open chooser's start.
 TEST(AlegereFisier, StartsInAFolderThatExists) {
-    ScriptedPlatform p;
-    ScopedPlatform guard(p);
+    PlatformaScriptata p;
+    PlatformaInstalata guard(p);
     const std::string tmp = std::filesystem::temp_directory_path().string();
     std::string director = "/nu/exista", nume = "a.agf";
     p.fisiereAlese = {FisierAles{tmp, "a.agf"}, FisierAles{"/", "b.agf"}, std::nullopt};
@@ -105,8 +105,8 @@ TEST(AlegereFisier, CancelOrUnusableAnswerChangesNothing) {
         {FisierAles{"/" + lung, "x.txt"}, "Calea aleasa este prea lunga (cel mult 1023 de caractere)."},
     };
     for (const auto& [ales, text] : cazuri) {
-        ScriptedPlatform p;
-        ScopedPlatform guard(p);
+        PlatformaScriptata p;
+        PlatformaInstalata guard(p);
         p.fisiereAlese.push_back(ales);
         std::string director = "/initial", nume = "a.txt";
         EXPECT_EQ(AlegeFisierDeschidere(nullptr, tipfisier::Text, director, nume), -1);

@@ -18,8 +18,8 @@ TEST(ShellOpen, EveryDocumentedCodeHasItsOwnTextAndOthersNameTheirNumber) {
 }
 
 TEST(ShellOpen, FailureIsReportedWithTheTextOfItsCode) {
-    ScriptedPlatform p;
-    ScopedPlatform guard(p);
+    PlatformaScriptata p;
+    PlatformaInstalata guard(p);
     EXPECT_EQ(DeschideCuAplicatiaAsociata(nullptr, "SubstrateMaterials.json", "", "/ml"), 1);
     EXPECT_EQ(p.documenteDeschise, (std::vector<std::string>{"SubstrateMaterials.json @/ml"}));
     EXPECT_TRUE(p.casete.empty());

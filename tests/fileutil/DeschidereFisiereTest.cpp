@@ -17,8 +17,8 @@ namespace {
 
 struct OpenFiles : ::testing::Test {
     CurrentDirGuard cwd;
-    ScriptedPlatform p;
-    ScopedPlatform guard{p};
+    PlatformaScriptata p;
+    PlatformaInstalata guard{p};
     TestDir d;
 };
 

@@ -17,8 +17,8 @@ namespace {
 
 struct Directories : ::testing::Test {
     CurrentDirGuard cwd;
-    ScriptedPlatform p;
-    ScopedPlatform guard{p};
+    PlatformaScriptata p;
+    PlatformaInstalata guard{p};
     TestDir d;
 };
 

@@ -28,8 +28,8 @@ TEST(Replacement, TheOldFileBecomesAnArchiveBeforeTheTemporaryTakesItsName) {
     };
     for (const Caz& c : cazuri) {
         SCOPED_TRACE(c.caz);
-        ScriptedPlatform p;
-        ScopedPlatform guard{p};
+        PlatformaScriptata p;
+        PlatformaInstalata guard{p};
         TestDir d;
         const std::string nume = c.faraExtensie ? "db" : "db.dat";
         if (c.date) d.write(nume, c.date);
@@ -52,8 +52,8 @@ TEST(Replacement, TheOldFileBecomesAnArchiveBeforeTheTemporaryTakesItsName) {
 // A data file that cannot be removed (a /proc entry refuses even root)
 // stops the replacement and leaves the temporary file where it is.
 TEST(Replacement, OldFileThatCannotGoKeepsTheTemporary) {
-    ScriptedPlatform p;
-    ScopedPlatform guard{p};
+    PlatformaScriptata p;
+    PlatformaInstalata guard{p};
     TestDir d;
     std::FILE* fd = nullptr;
     std::FILE* ft = nullptr;
@@ -68,8 +68,8 @@ TEST(Replacement, OldFileThatCannotGoKeepsTheTemporary) {
 // the whole text under its name or leaves the old file; a FIFO or a
 // directory of that name stays what it was.
 TEST(Replacement, ASmallFileIsWrittenWholeAndNeverOverADeviceOrDirectory) {
-    ScriptedPlatform p;
-    ScopedPlatform guard{p};
+    PlatformaScriptata p;
+    PlatformaInstalata guard{p};
     TestDir d;
     d.write("a.txt", "OLD");
     EXPECT_EQ(ScrieFisierIntreg((d / "a.txt").string(), "NEW"), 0);

@@ -13,8 +13,8 @@ using vitramor::test::TestDir;
 namespace {
 
 struct ArchiveNames : ::testing::Test {
-    ScriptedPlatform p;
-    ScopedPlatform guard{p};
+    PlatformaScriptata p;
+    PlatformaInstalata guard{p};
     TestDir d;
 };
 

@@ -51,7 +51,7 @@ struct Mediu {
     FaraSincronizare fisiere;
     std::string director;
     std::FILE* nul = std::fopen("/dev/null", "w");
-    ConsolePlatform platforma{std::make_unique<MemorySettingsStore>(), ConsolePlatform::Raspuns::Nu, nul, nullptr};
+    PlatformaConsola platforma{std::make_unique<MemorySettingsStore>(), PlatformaConsola::Raspuns::Nu, nul, nullptr};
     Mediu() {
         char model[] = "/tmp/vitramor-fuzz-XXXXXX";
         director = ::mkdtemp(model);
@@ -162,11 +162,11 @@ void FisierJson(const std::uint8_t* date, std::size_t n) {
     std::uint64_t marime = 0;
     const auto director = std::filesystem::current_path();
     // The load under a platform that records its boxes, and its list lines counted.
-    ScriptedPlatform numara;
+    PlatformaScriptata numara;
     std::size_t spuse = 0;
     int incarcat = 0;
     {
-        ScopedPlatform g{numara};
+        PlatformaInstalata g{numara};
         InstaleazaDestinatieMesaje([&spuse](const std::string&, int) { return static_cast<int>(++spuse); });
         incarcat = IncarcaInMemorieFisierJSON(m.director, "SubstrateMaterials.json", arbore, marime);
         InstaleazaDestinatieMesaje([](const std::string&, int) { return 1; });

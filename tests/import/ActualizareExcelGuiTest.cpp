@@ -39,8 +39,8 @@ namespace {
 
 struct ActualizareExcelGui : ::testing::Test {
     CurrentDirGuard cwd;  // the update works in the glass directory
-    ScriptedPlatform p;
-    ScopedPlatform guard{p};
+    PlatformaScriptata p;
+    PlatformaInstalata guard{p};
     TestDir d;
     std::string vechi = path_sticle;
     ActualizareExcelGui() {

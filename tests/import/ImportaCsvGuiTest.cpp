@@ -24,8 +24,8 @@ using namespace vitramor::test;
 namespace {
 
 struct CsvDialog : ::testing::Test {
-    ScriptedPlatform p;
-    ScopedPlatform guard{p};
+    PlatformaScriptata p;
+    PlatformaInstalata guard{p};
     TestDir d;
     std::string vechi = path_sticle;
 

@@ -34,8 +34,8 @@ MaterialOptic CuIndici(const char* nume, double n) {
 }
 
 struct ImportDialog : ::testing::Test {
-    ScriptedPlatform p;
-    ScopedPlatform guard{p};
+    PlatformaScriptata p;
+    PlatformaInstalata guard{p};
     SetLucru& set = setLucru();  // the editor windows belong to the application's materials
 
     ImportDialog() {

@@ -83,8 +83,8 @@ TEST(ImportaIntreMateriale, QuestionDecides) {
     };
     for (const Caz& c : cazuri) {
         SCOPED_TRACE(c.intrebare + (c.copiat ? " yes" : " no"));
-        ScriptedPlatform p;
-        ScopedPlatform guard(p);
+        PlatformaScriptata p;
+        PlatformaInstalata guard(p);
         SetLucru set = TreiMateriale();
         const std::string inainte = bytesOf(set.materiale[1]);
         p.raspunde(c.raspuns);
@@ -101,8 +101,8 @@ TEST(ImportaIntreMateriale, QuestionDecides) {
 }
 
 TEST(ImportaIntreMateriale, NoQuestionWithoutAUsableSource) {
-    ScriptedPlatform p;
-    ScopedPlatform guard(p);
+    PlatformaScriptata p;
+    PlatformaInstalata guard(p);
     SetLucru set = TreiMateriale();
     EXPECT_FALSE(ImportaInMaterialCurent(nullptr, 40057, set, 1));  // itself
     EXPECT_FALSE(ImportaInMaterialCurent(nullptr, 40057, set, 3));

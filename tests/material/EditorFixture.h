@@ -23,8 +23,8 @@ inline void stergeAmanate() { QCoreApplication::sendPostedEvents(nullptr, QEvent
 
 class EditorFixture : public ::testing::Test {
 protected:
-    ScriptedPlatform p;
-    ScopedPlatform guard{p};
+    PlatformaScriptata p;
+    PlatformaInstalata guard{p};
 
     EditorFixture() {
         setLucru() = SetLucru{};

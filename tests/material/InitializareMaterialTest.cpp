@@ -120,8 +120,8 @@ TEST(Initialise, EachCommandChangesExactlyItsOwnBytes) {
 // nothing, Yes changes the current material only, and one undo puts back
 // what the last one blanked.
 TEST(Initialise, CommandsAskFirstAndTheLastOneCanBeUndone) {
-    ScriptedPlatform p;
-    ScopedPlatform guard{p};
+    PlatformaScriptata p;
+    PlatformaInstalata guard{p};
     SetLucru set;
     int (*const comenzi[])(Fereastra, SetLucru&) = {ComandaInitializeazaMaterial, ComandaInitLambdaIndici,
                                                     ComandaInitIndici, ComandaInitLambdaTransmisie};

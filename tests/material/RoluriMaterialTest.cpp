@@ -13,8 +13,8 @@ using namespace vitramor::test;
 namespace {
 
 struct Roluri : ::testing::Test {
-    ScriptedPlatform p;
-    ScopedPlatform guard{p};
+    PlatformaScriptata p;
+    PlatformaInstalata guard{p};
     TestDir d;
 };
 

@@ -73,8 +73,8 @@ protected:
         return n;
     }
 
-    ScriptedPlatform p;
-    ScopedPlatform guard{p};
+    PlatformaScriptata p;
+    PlatformaInstalata guard{p};
 };
 
 TEST_F(ListaMesajeWindowTest, TheFirstLineCreatesTheWindowAtItsPlaceAndItClosesOnceTheWarningsAreRead) {

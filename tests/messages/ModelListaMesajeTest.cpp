@@ -25,8 +25,8 @@ protected:
         return r;
     }
 
-    ScriptedPlatform p;
-    ScopedPlatform guard{p};
+    PlatformaScriptata p;
+    PlatformaInstalata guard{p};
     ModelListaMesaje m;
 };
 
@@ -72,8 +72,8 @@ TEST_F(ModelListaMesajeTest, TurningOverToTheEnd) {
     };
     for (const Caz& c : cazuri) {
         SCOPED_TRACE(c.nume);
-        ScriptedPlatform q;
-        ScopedPlatform g(q);
+        PlatformaScriptata q;
+        PlatformaInstalata g(q);
         ModelListaMesaje l;
         for (const auto& [text, nivel] : c.linii) l.adaugaLinie(text, nivel);
         for (int r : c.raspunsuri) q.raspunde(r);

@@ -11,8 +11,8 @@
 using namespace vitramor;
 
 TEST(CopiereTabel, CtrlCCopiesTheSelectedCellsUnderTheirHeadersInTheOrderShown) {
-    ScriptedPlatform p;
-    ScopedPlatform guard(p);
+    PlatformaScriptata p;
+    PlatformaInstalata guard(p);
     QTableWidget t(3, 4);
     t.setHorizontalHeaderLabels({"Nume", "nd", "vd", "Ascuns"});
     for (int r = 0; r < 3; ++r)

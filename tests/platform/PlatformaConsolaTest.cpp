@@ -34,16 +34,16 @@ private:
     std::FILE* f_ = open_memstream(&buf_, &n_);
 };
 
-std::unique_ptr<ConsolePlatform> consola(ConsolePlatform::Raspuns mod, std::FILE* err, std::FILE* in = nullptr) {
-    return std::make_unique<ConsolePlatform>(std::make_unique<MemorySettingsStore>(), mod, err, in);
+std::unique_ptr<PlatformaConsola> consola(PlatformaConsola::Raspuns mod, std::FILE* err, std::FILE* in = nullptr) {
+    return std::make_unique<PlatformaConsola>(std::make_unique<MemorySettingsStore>(), mod, err, in);
 }
 
 // A numbered message is written as "message N: text", a literal box as
 // "caption: text" (or the text alone).
-TEST(ConsolePlatform, BoxesAreWrittenAsOneLineEach) {
+TEST(PlatformaConsola, BoxesAreWrittenAsOneLineEach) {
     IesireConsola err;
-    auto p = consola(ConsolePlatform::Raspuns::Da, err.get());
-    ScopedPlatform guard(*p);
+    auto p = consola(PlatformaConsola::Raspuns::Da, err.get());
+    PlatformaInstalata guard(*p);
     EXPECT_EQ(eroare("", nullptr, MB_YESNO | MB_ICONQUESTION, 23), IDYES);
     EXPECT_EQ(eroare("", nullptr, MB_OK | MB_ICONEXCLAMATION, 22), IDOK);
     p->messageBox(nullptr, "Eroare scriere", "N-BK7", MB_OK);
@@ -52,13 +52,13 @@ TEST(ConsolePlatform, BoxesAreWrittenAsOneLineEach) {
                               ReturneazaMesajEroare("", 22) + "\nN-BK7: Eroare scriere\nSelectati un mesaj\n");
 }
 
-TEST(ConsolePlatform, YesAndNoOptionsAnswerInTheBoxsOwnButtons) {
-    struct Caz { ConsolePlatform::Raspuns mod; unsigned butoane; int asteptat; };
+TEST(PlatformaConsola, YesAndNoOptionsAnswerInTheBoxsOwnButtons) {
+    struct Caz { PlatformaConsola::Raspuns mod; unsigned butoane; int asteptat; };
     const Caz cazuri[] = {
-        {ConsolePlatform::Raspuns::Da, MB_YESNO, IDYES},       {ConsolePlatform::Raspuns::Nu, MB_YESNO, IDNO},
-        {ConsolePlatform::Raspuns::Da, MB_YESNOCANCEL, IDYES}, {ConsolePlatform::Raspuns::Nu, MB_YESNOCANCEL, IDNO},
-        {ConsolePlatform::Raspuns::Da, MB_OKCANCEL, IDOK},     {ConsolePlatform::Raspuns::Nu, MB_OKCANCEL, IDCANCEL},
-        {ConsolePlatform::Raspuns::Da, MB_OK, IDOK},           {ConsolePlatform::Raspuns::Nu, MB_OK, IDOK},
+        {PlatformaConsola::Raspuns::Da, MB_YESNO, IDYES},       {PlatformaConsola::Raspuns::Nu, MB_YESNO, IDNO},
+        {PlatformaConsola::Raspuns::Da, MB_YESNOCANCEL, IDYES}, {PlatformaConsola::Raspuns::Nu, MB_YESNOCANCEL, IDNO},
+        {PlatformaConsola::Raspuns::Da, MB_OKCANCEL, IDOK},     {PlatformaConsola::Raspuns::Nu, MB_OKCANCEL, IDCANCEL},
+        {PlatformaConsola::Raspuns::Da, MB_OK, IDOK},           {PlatformaConsola::Raspuns::Nu, MB_OK, IDOK},
     };
     for (const Caz& c : cazuri) {
         SCOPED_TRACE("buttons " + std::to_string(c.butoane) + " mode " + std::to_string(static_cast<int>(c.mod)));
@@ -70,16 +70,16 @@ TEST(ConsolePlatform, YesAndNoOptionsAnswerInTheBoxsOwnButtons) {
     }
 }
 
-TEST(ConsolePlatform, QuestionWithoutATerminalEndsTheCommand) {
+TEST(PlatformaConsola, QuestionWithoutATerminalEndsTheCommand) {
     IesireConsola err;
     std::unique_ptr<std::FILE, int (*)(std::FILE*)> intrare(std::tmpfile(), std::fclose);  // a file, not a terminal
-    auto p = consola(ConsolePlatform::Raspuns::Intreaba, err.get(), intrare.get());
-    ScopedPlatform guard(*p);
+    auto p = consola(PlatformaConsola::Raspuns::Intreaba, err.get(), intrare.get());
+    PlatformaInstalata guard(*p);
     EXPECT_THROW(eroare("", nullptr, MB_YESNO | MB_ICONQUESTION, 947), IntrebareFaraRaspuns);
     // The question was still written, so the user sees what was not answered.
     EXPECT_EQ(err.text(), "message 947: " + ReturneazaMesajEroare("", 947) + "\n");
 
-    auto faraIntrare = consola(ConsolePlatform::Raspuns::Intreaba, err.get(), nullptr);
+    auto faraIntrare = consola(PlatformaConsola::Raspuns::Intreaba, err.get(), nullptr);
     EXPECT_THROW(faraIntrare->messageBox(nullptr, "Stergeti?", "ATENTIE !", MB_OKCANCEL), IntrebareFaraRaspuns);
     // A box with only OK needs no answer; choosers cannot be answered on the command line.
     EXPECT_EQ(faraIntrare->messageBox(nullptr, "Gata", "", MB_OK | MB_ICONASTERISK), IDOK);

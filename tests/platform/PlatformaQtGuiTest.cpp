@@ -27,7 +27,7 @@ using test::TestDir;
 // the user's own settings.
 struct PlatformaTest {
     TestDir dir;
-    QtPlatform platforma{creazaSettingsStoreQt((dir / "KESTRA.ini").string())};
+    PlatformaQt platforma{creazaSettingsStoreQt((dir / "KESTRA.ini").string())};
 };
 
 // What a step saw of the box it answered.
@@ -79,7 +79,7 @@ TEST(QtPlatformMesaje, ButtonsAnswerWithWin32CodesAndIconsFollowTheStyle) {
     }
 
     // A numbered message is captioned with its number.
-    ScopedPlatform guard(t.platforma);
+    PlatformaInstalata guard(t.platforma);
     CasetaVazuta vazut;
     DriverModal d({apasa(QMessageBox::Yes, &vazut)});
     EXPECT_EQ(eroare("", nullptr, MB_YESNO | MB_ICONQUESTION, 23), IDYES);

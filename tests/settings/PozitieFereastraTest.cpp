@@ -36,9 +36,9 @@ TEST_F(Pozitii, ReadingRules) {
     for (const CazCitire& c : cazuri) {
         SCOPED_TRACE(c.nume);
         const std::string cheie = cheieFereastra(c.nume);
-        ScriptedPlatform local(std::make_unique<MemorySettingsStore>());
-        ScopedPlatform g(local);
-        SettingsStore& st = local.setari();
+        PlatformaScriptata local(std::make_unique<MemorySettingsStore>());
+        PlatformaInstalata g(local);
+        DepozitSetari& st = local.setari();
         st.creazaCheie(cheie);
         if (c.posx) st.scrieIntreg(cheie, "POSX", 10);
         if (c.posy) st.scrieIntreg(cheie, "POSY", 20);

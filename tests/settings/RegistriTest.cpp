@@ -55,8 +55,8 @@ TEST(SettingsFailures, PendingStoreErrorsAreShownUnderTheOperationName) {
     auto store = std::make_unique<MemorySettingsStore>();
     MemorySettingsStore& s = *store;
     s.eroareInAsteptare = "fisierul de setari nu poate fi citit";
-    ScriptedPlatform p(std::move(store));
-    ScopedPlatform guard(p);
+    PlatformaScriptata p(std::move(store));
+    PlatformaInstalata guard(p);
     path_sticle = "/pastrat";
 
     CitesteRegistriVitramor();

@@ -45,8 +45,8 @@ private:
 
 struct SettingsFixture : ::testing::Test {
     StareSetariSalvata stare;
-    ScriptedPlatform p;
-    ScopedPlatform guard{p};
+    PlatformaScriptata p;
+    PlatformaInstalata guard{p};
 
     SettingsFixture() {
         path_user.clear();
@@ -58,7 +58,7 @@ struct SettingsFixture : ::testing::Test {
         std::fill(std::begin(culoriUtilizator), std::end(culoriUtilizator), 0u);
     }
 
-    SettingsStore& store() { return p.setari(); }
+    DepozitSetari& store() { return p.setari(); }
 };
 
 inline std::string cheieFereastra(const std::string& nume) {

@@ -22,8 +22,8 @@ QString adresaLocala(quint16 port) { return QStringLiteral("http://127.0.0.1:%1"
 // connection (nothing listens on the port any more) leaves it disabled.
 TEST(AboutDialog, TheSiteButtonWorksOnlyWhenTheSiteAnswers) {
     for (const bool raspunde : {true, false}) {
-        ScriptedPlatform p;
-        ScopedPlatform guard(p);
+        PlatformaScriptata p;
+        PlatformaInstalata guard(p);
         auto site = std::make_unique<QTcpServer>();
         ASSERT_TRUE(site->listen(QHostAddress::LocalHost));
         const QString adresa = adresaLocala(site->serverPort());

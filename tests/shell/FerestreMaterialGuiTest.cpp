@@ -78,8 +78,8 @@ TEST_F(EditorWindows, OneWindowPerKindAndMaterial) {
 }
 
 TEST_F(EditorWindows, InitNFromTheEquationRefreshesTheNWindowOfTheCurrentMaterial) {
-    ScriptedPlatform p;
-    ScopedPlatform guard(p);
+    PlatformaScriptata p;
+    PlatformaInstalata guard(p);
     InstaleazaReimprospatareIndici();
     SetLucru& set = setLucru();
     set = SetLucru{};
@@ -104,8 +104,8 @@ TEST_F(EditorWindows, InitNFromTheEquationRefreshesTheNWindowOfTheCurrentMateria
 
 TEST_F(EditorWindows, ShutdownOfTheMainWindowCancelsThem) {
     TestDir d;
-    ScriptedPlatform p;
-    ScopedPlatform guard(p);
+    PlatformaScriptata p;
+    PlatformaInstalata guard(p);
     StareCurata stare(d);
     {
         FereastraPrincipala w;

@@ -35,8 +35,8 @@ struct StareCurata {
 class MainWindowTest : public ::testing::Test {
 protected:
     TestDir d;
-    ScriptedPlatform p;
-    ScopedPlatform guard{p};
+    PlatformaScriptata p;
+    PlatformaInstalata guard{p};
     StareCurata stare{d};
     FereastraPrincipala w;
 

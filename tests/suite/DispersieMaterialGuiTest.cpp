@@ -66,8 +66,8 @@ tag_dispersieNou BlocGol(const char* nume) {
 class DialoguriDispersie : public ::testing::Test {
 protected:
     void TearDown() override { legaturiDispersie() = LegaturiDispersie{}; }
-    ScriptedPlatform p;
-    ScopedPlatform guard{p};
+    PlatformaScriptata p;
+    PlatformaInstalata guard{p};
 };
 
 }  // namespace

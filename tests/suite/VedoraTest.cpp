@@ -48,8 +48,8 @@ TEST(MesajeNumerotate, EveryUsedNumberHasItsOwnFittingText) {
 }
 
 TEST(Eroare, ShowsTheNumberedTextWithTheCallersStyleAndReturnsTheAnswer) {
-    ScriptedPlatform p;
-    ScopedPlatform guard(p);
+    PlatformaScriptata p;
+    PlatformaInstalata guard(p);
     p.raspunde(IDNO);
     EXPECT_EQ(eroare("/help", nullptr, MB_YESNO | MB_ICONQUESTION, 23), IDNO);
     EXPECT_EQ(eroare("/help", nullptr, MB_OK | MB_ICONEXCLAMATION, 10), IDOK);

@@ -102,8 +102,8 @@ const QStringList kLinii{"Lungime\tn", "587.6\t1.5168", "656.3\t1.5143"};
 
 struct IesireListare : ::testing::Test {
     TestDir dir;
-    ScriptedPlatform p;
-    ScopedPlatform guard{p};
+    PlatformaScriptata p;
+    PlatformaInstalata guard{p};
 };
 
 TEST_F(IesireListare, LinesToTheClipboardOrToATextFileEachEndedByALineFeed) {

@@ -25,7 +25,7 @@ inline const char* NumePas(Pas p) {
 
 class DefectFisiere : public SistemFisiere {
 public:
-    DefectFisiere(Platform& p, Pas pas, int cod = ENOSPC) : p_(p), pas_(pas), cod_(cod) { p_.inlocuiesteFisiere(this); }
+    DefectFisiere(Platforma& p, Pas pas, int cod = ENOSPC) : p_(p), pas_(pas), cod_(cod) { p_.inlocuiesteFisiere(this); }
     ~DefectFisiere() override { p_.inlocuiesteFisiere(nullptr); }
     DefectFisiere(const DefectFisiere&) = delete;
     DefectFisiere& operator=(const DefectFisiere&) = delete;
@@ -79,7 +79,7 @@ private:
         return ++pasi_ == ucideLa;
     }
     [[noreturn]] static void moare() { ::_exit(0); }
-    Platform& p_;
+    Platforma& p_;
     Pas pas_;
     int cod_;
     int redenumiri_ = 0;

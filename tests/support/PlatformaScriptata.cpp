@@ -69,12 +69,12 @@ bool MemorySettingsStore::scrieBinar(const std::string& cheie, const std::string
     return true;
 }
 
-// ---- ScriptedPlatform ----
+// ---- PlatformaScriptata ----
 
-ScriptedPlatform::ScriptedPlatform() : setari_(std::make_unique<MemorySettingsStore>()) {}
-ScriptedPlatform::ScriptedPlatform(std::unique_ptr<SettingsStore> setari) : setari_(std::move(setari)) {}
+PlatformaScriptata::PlatformaScriptata() : setari_(std::make_unique<MemorySettingsStore>()) {}
+PlatformaScriptata::PlatformaScriptata(std::unique_ptr<DepozitSetari> setari) : setari_(std::move(setari)) {}
 
-int ScriptedPlatform::messageBox(Fereastra owner, const std::string& text, const std::string& caption, unsigned style) {
+int PlatformaScriptata::messageBox(Fereastra owner, const std::string& text, const std::string& caption, unsigned style) {
     if (laIntrebare) laIntrebare(proprietarPentru(owner), text);
     const unsigned butoane = style & MaskButoane;
     int rezultat = IDOK;
@@ -90,13 +90,13 @@ int ScriptedPlatform::messageBox(Fereastra owner, const std::string& text, const
     return rezultat;
 }
 
-int ScriptedPlatform::mesajNumerotat(Fereastra owner, int numar, const std::string& text, unsigned style) {
+int PlatformaScriptata::mesajNumerotat(Fereastra owner, int numar, const std::string& text, unsigned style) {
     const int r = messageBox(owner, text, "message " + std::to_string(numar), style);
     casete.back().numar = numar;
     return r;
 }
 
-std::optional<FisierAles> ScriptedPlatform::alegeFisierDeschidere(Fereastra owner, const CerereAlegereFisier& c) {
+std::optional<FisierAles> PlatformaScriptata::alegeFisierDeschidere(Fereastra owner, const CerereAlegereFisier& c) {
     if (laIntrebare) laIntrebare(proprietarPentru(owner), c.titlu);
     cereriFisier.push_back(c);
     if (fisiereAlese.empty()) throw IntrebareNeasteptata("unexpected file chooser: " + c.titlu);
@@ -105,36 +105,36 @@ std::optional<FisierAles> ScriptedPlatform::alegeFisierDeschidere(Fereastra owne
     return r;
 }
 
-std::optional<FisierAles> ScriptedPlatform::alegeFisierSalvare(Fereastra owner, const CerereAlegereFisier& c) {
+std::optional<FisierAles> PlatformaScriptata::alegeFisierSalvare(Fereastra owner, const CerereAlegereFisier& c) {
     return alegeFisierDeschidere(owner, c);
 }
 
-std::optional<std::string> ScriptedPlatform::alegeDirector(Fereastra, const std::string& titlu, const std::string&) {
+std::optional<std::string> PlatformaScriptata::alegeDirector(Fereastra, const std::string& titlu, const std::string&) {
     if (directoareAlese.empty()) throw IntrebareNeasteptata("unexpected directory chooser: " + titlu);
     auto r = directoareAlese.front();
     directoareAlese.pop_front();
     return r;
 }
 
-int ScriptedPlatform::deschideDocument(const std::string& fisier, const std::string& parametri,
+int PlatformaScriptata::deschideDocument(const std::string& fisier, const std::string& parametri,
                                        const std::string& director) {
     documenteDeschise.push_back(fisier + (parametri.empty() ? "" : " " + parametri) +
                                 (director.empty() ? "" : " @" + director));
     return rezultatDeschidere;
 }
 
-bool ScriptedPlatform::scrieClipboard(const std::string& text) {
+bool PlatformaScriptata::scrieClipboard(const std::string& text) {
     if (clipboardEsueaza) return false;
     clipboard = text;
     return true;
 }
 
-const CasetaInregistrata& ScriptedPlatform::ultima() const {
+const CasetaInregistrata& PlatformaScriptata::ultima() const {
     if (casete.empty()) throw std::logic_error("no message box was shown");
     return casete.back();
 }
 
-std::vector<std::string> ScriptedPlatform::texte() const {
+std::vector<std::string> PlatformaScriptata::texte() const {
     std::vector<std::string> r;
     for (const auto& c : casete) r.push_back(c.text);
     return r;

@@ -29,7 +29,7 @@ public:
 };
 
 // A settings store held in memory: for tests that must never touch a file.
-class MemorySettingsStore final : public SettingsStore {
+class MemorySettingsStore final : public DepozitSetari {
 public:
     bool existaCheie(const std::string& cheie) override;
     std::optional<std::string> citesteText(const std::string& cheie, const std::string& valoare) override;
@@ -56,10 +56,10 @@ private:
     std::vector<std::string> chei_;
 };
 
-class ScriptedPlatform final : public Platform {
+class PlatformaScriptata final : public Platforma {
 public:
-    ScriptedPlatform();
-    explicit ScriptedPlatform(std::unique_ptr<SettingsStore> setari);
+    PlatformaScriptata();
+    explicit PlatformaScriptata(std::unique_ptr<DepozitSetari> setari);
 
     // Queues the answer of the next question box (IDYES, IDNO, IDOK, IDCANCEL).
     void raspunde(int rezultat) { raspunsuri.push_back(rezultat); }
@@ -80,7 +80,7 @@ public:
         return true;
     }
     void cursorAsteptare(bool) override {}
-    SettingsStore& setari() override { return *setari_; }
+    DepozitSetari& setari() override { return *setari_; }
 
     // The last box, or a failure when none was shown.
     const CasetaInregistrata& ultima() const;
@@ -102,7 +102,7 @@ public:
     std::function<void(Fereastra proprietar, const std::string& text)> laIntrebare;
 
 private:
-    std::unique_ptr<SettingsStore> setari_;
+    std::unique_ptr<DepozitSetari> setari_;
 };
 
 }  // namespace vitramor

@@ -20,7 +20,7 @@ inline int ProgreseSubIntrebare(Fereastra proprietar = nullptr) {
 }
 
 // Questions of work off the window's thread are looked at from the window's thread.
-inline void NumaraProgreseSubIntrebari(ScriptedPlatform& p, std::atomic<int>& n) {
+inline void NumaraProgreseSubIntrebari(PlatformaScriptata& p, std::atomic<int>& n) {
     p.laIntrebare = [&n](Fereastra proprietar, const std::string&) {
         const auto numara = [&n, proprietar] { n += ProgreseSubIntrebare(proprietar); };
         if (QThread::currentThread() == qApp->thread()) numara();

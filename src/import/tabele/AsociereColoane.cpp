@@ -289,7 +289,7 @@ bool AsocieriDinOcteti(const std::vector<std::uint8_t>& o, TabelAsocieri& t) {
 }
 
 int SalveazaAsocieriInRegistri(const std::string& numeRegistru, const TabelAsocieri& t) {
-    SettingsStore& s = platforma().setari();
+    DepozitSetari& s = platforma().setari();
     const std::string cheie = CheieRegistruOdbc(numeRegistru);
     if (!s.creazaCheie(cheie) || !s.scrieBinar(cheie, "ASOCIERE", OctetiAsocieri(t))) {
         MesajBox(nullptr, s.textEroare().empty() ? "Valoarea ASOCIERE nu poate fi scrisa" : s.textEroare(),
@@ -300,7 +300,7 @@ int SalveazaAsocieriInRegistri(const std::string& numeRegistru, const TabelAsoci
 }
 
 int RestaureazaAsocieriDinRegistri(const std::string& numeRegistru, TabelAsocieri& t) {
-    SettingsStore& s = platforma().setari();
+    DepozitSetari& s = platforma().setari();
     const std::string cheie = CheieRegistruOdbc(numeRegistru);
     if (!s.existaCheie(cheie)) {
         MesajBox(nullptr, "Sistemul nu poate gasi cheia " + cheie + " in registri.",

@@ -238,7 +238,7 @@ void ElibereazaHandleOdbc(ConexiuneODBC& c) {
 std::string CheieRegistruOdbc(const std::string& numeRegistru) { return "Software\\KESTRA\\ODBC\\" + numeRegistru; }
 
 int CitesteODBC_CoatingDB_dinRegistri(const std::string& numeRegistru, std::string& sir, int capacitate) {
-    SettingsStore& s = platforma().setari();
+    DepozitSetari& s = platforma().setari();
     const std::string cheie = CheieRegistruOdbc(numeRegistru);
     if (!s.existaCheie(cheie)) {
         MesajBox(nullptr, "Sistemul nu poate gasi cheia " + cheie + " in registri.",
@@ -256,7 +256,7 @@ int CitesteODBC_CoatingDB_dinRegistri(const std::string& numeRegistru, std::stri
 }
 
 void ScrieODBC_BazaDateInRegistri(const std::string& numeRegistru, const std::string& sir) {
-    SettingsStore& s = platforma().setari();
+    DepozitSetari& s = platforma().setari();
     const std::string cheie = CheieRegistruOdbc(numeRegistru);
     if (!s.creazaCheie(cheie) || !s.scrieText(cheie, "CONNECTION_STRING", sir)) {
         MesajBox(nullptr, s.textEroare().empty() ? "Cheia nu poate fi creata" : s.textEroare(),
@@ -270,7 +270,7 @@ int StergeConexiuneDinRegistri(const std::string& numeRegistru, bool intreaba) {
     if (numeRegistru.empty()) return 0;
     const std::string cheie = CheieRegistruOdbc(numeRegistru);
     if (intreaba && MesajBox(nullptr, "Stergeti registrul curent?", cheie, stil::MB_YESNO) != raspuns::IDYES) return 0;
-    SettingsStore& s = platforma().setari();
+    DepozitSetari& s = platforma().setari();
     if (!s.existaCheie(cheie)) {
         MesajBox(nullptr, "Sistemul nu poate gasi cheia " + cheie + " in registri.", "Sursa de date ODBC",
                  stil::MB_OK);
