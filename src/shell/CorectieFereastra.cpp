@@ -1,4 +1,5 @@
 #include "shell/CorectieFereastra.h"
+#include "record/TextFormatat.h"
 
 #include <QWidget>
 #include <cstdio>
@@ -18,9 +19,7 @@ CorectieFereastra& corectieFereastra() {
 }
 
 std::string TextCorectieFereastra(const CorectieFereastra& c) {
-    char text[64];
-    std::snprintf(text, sizeof text, "Dx = %d  Dy = %d", c.dx, c.dy);
-    return text;
+    return TextFormatat("Dx = %d  Dy = %d", c.dx, c.dy);
 }
 
 }  // namespace vitramor
