@@ -67,8 +67,4 @@ void ScrieRegistriCuloriUtilizator(const std::uint32_t* culori, int numar) {
     if (!ok) aratEroareaSistem("ScrieRegistriCuloriUtilizator");
 }
 
-std::uint32_t CuloareInversa(std::uint32_t culoare) {
-    return ~culoare & 0x00FFFFFFu;
-}
-
 }  // namespace vitramor

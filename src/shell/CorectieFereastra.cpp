@@ -1,8 +1,6 @@
 #include "shell/CorectieFereastra.h"
-#include "record/TextFormatat.h"
 
 #include <QWidget>
-#include <cstdio>
 
 namespace vitramor {
 
@@ -16,10 +14,6 @@ CorectieFereastra MasoaraCorectieFereastra(const QWidget* w) {
 CorectieFereastra& corectieFereastra() {
     static CorectieFereastra c;
     return c;
-}
-
-std::string TextCorectieFereastra(const CorectieFereastra& c) {
-    return TextFormatat("Dx = %d  Dy = %d", c.dx, c.dy);
 }
 
 }  // namespace vitramor
