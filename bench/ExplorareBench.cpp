@@ -21,7 +21,7 @@
 #include <cstring>
 #include <limits>
 
-#include "editors/FisaMaterial.h"
+#include "material/FisaMaterial.h"
 #include "editors/FisaMaterialWidget.h"
 
 #include "explorare/CatalogSticleWidget.h"

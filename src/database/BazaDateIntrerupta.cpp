@@ -15,6 +15,7 @@
 #include "settings/Directoare.h"
 #include "database/FisierCatalog.h"
 #include "database/Recuperare.h"
+#include "record/TextFormatat.h"
 
 namespace vitramor {
 
@@ -137,11 +138,10 @@ int OferaRestaurareBazaDate(Fereastra owner) {
                      "ATENTIE!", MB_OK | MB_ICONEXCLAMATION);
         return 0;
     }
-    char text[4000];
-    std::snprintf(text, sizeof text,
-                  "Fisierul %s lipseste, dar exista %s.\nO rescriere a bazei de date a fost probabil "
-                  "intrerupta.\n%sRestaurati cea mai noua copie arhiva buna, %s?",
-                  baza.c_str(), Restante(arhiva).c_str(), TextSarite(sarite).c_str(), arhiva.c_str());
+    const std::string text =
+        TextFormatat("Fisierul %s lipseste, dar exista %s.\nO rescriere a bazei de date a fost probabil "
+                     "intrerupta.\n%sRestaurati cea mai noua copie arhiva buna, %s?",
+                     baza.c_str(), Restante(arhiva).c_str(), TextSarite(sarite).c_str(), arhiva.c_str());
     if (MesajBox(owner, text, "ATENTIE!", MB_YESNO | MB_ICONQUESTION) != raspuns::IDYES) return 0;
     BlocareFisier blocare(owner, baza, true);
     if (!blocare.ok() || Exista(baza)) return 0;
@@ -152,18 +152,17 @@ int RestaureazaBazaDate(Fereastra owner) {
     const std::string baza = CaleBazaDate(path_sticle);
     BlocareFisier blocare(owner, baza, true);
     if (!blocare.ok()) return 0;
-    char text[1200];
     if (Exista(baza)) {
-        std::snprintf(text, sizeof text, "Fisierul %s exista; nu se restaureaza nimic.", baza.c_str());
-        MesajBox(owner, text, "ATENTIE!", MB_OK | MB_ICONEXCLAMATION);
+        MesajBox(owner, TextFormatat("Fisierul %s exista; nu se restaureaza nimic.", baza.c_str()), "ATENTIE!",
+                 MB_OK | MB_ICONEXCLAMATION);
         return 0;
     }
     std::string sarite;
     const std::string arhiva = ArhivaBuna(baza, sarite);
     if (!sarite.empty()) MesajBox(owner, TextSarite(sarite), "ATENTIE!", MB_OK | MB_ICONEXCLAMATION);
     if (arhiva.empty()) {
-        std::snprintf(text, sizeof text, "Nu exista nicio copie arhiva buna a fisierului %s.", baza.c_str());
-        MesajBox(owner, text, "ATENTIE!", MB_OK | MB_ICONEXCLAMATION);
+        MesajBox(owner, TextFormatat("Nu exista nicio copie arhiva buna a fisierului %s.", baza.c_str()), "ATENTIE!",
+                 MB_OK | MB_ICONEXCLAMATION);
         return 0;
     }
     return RestaureazaArhiva(arhiva, baza);

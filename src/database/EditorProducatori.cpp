@@ -9,6 +9,7 @@
 
 #include "settings/Directoare.h"
 #include "suite/Vedora.h"
+#include "record/TextFormatat.h"
 
 namespace vitramor {
 
@@ -63,10 +64,8 @@ int EditorProducatori::umpleLista() {
 }
 
 std::string EditorProducatori::linieIntrare() const {
-    char linie[400];
-    std::snprintf(linie, sizeof linie, "%2d\t%s\t%s", intrare_.cod, TextDinCamp(intrare_.nume).c_str(),
-                  TextDinCamp(intrare_.director).c_str());
-    return linie;
+    return TextFormatat("%2d\t%s\t%s", intrare_.cod, TextDinCamp(intrare_.nume).c_str(),
+                        TextDinCamp(intrare_.director).c_str());
 }
 
 int EditorProducatori::randCuInceputul(const std::string& linie) const {

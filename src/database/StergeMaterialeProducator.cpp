@@ -9,6 +9,7 @@
 #include "settings/Directoare.h"
 #include "database/FisierCatalog.h"
 #include "database/Recuperare.h"
+#include "record/TextFormatat.h"
 
 namespace vitramor {
 
@@ -27,9 +28,8 @@ int StergeMaterialeProducator(Fereastra owner, int producator, bool intreaba, bo
         if (intreaba) {
             int r = pentruToate;
             if (r == 0) {
-                char text[100];
-                std::snprintf(text, sizeof text, "Stergeti materialul %.*s?", static_cast<int>(sizeof m.nume),
-                              m.nume);
+                const std::string text = TextFormatat("Stergeti materialul %.*s?", static_cast<int>(sizeof m.nume),
+                                                      m.nume);
                 r = MesajBox(owner, text, "ATENTIE !", MB_YESNO | MB_PENTRUTOATE | MB_ICONQUESTION | MB_DEFBUTTON2);
                 if (r == raspuns::IDDA_TOATE || r == raspuns::IDNU_TOATE) pentruToate = r;
             }
@@ -48,9 +48,7 @@ int StergeMaterialeProducator(Fereastra owner, int producator, bool intreaba, bo
 }
 
 std::string TextMaterialeSterse(int numar) {
-    char text[64];
-    std::snprintf(text, sizeof text, "S-au sters %d materiale", numar);
-    return text;
+    return TextFormatat("S-au sters %d materiale", numar);
 }
 
 }  // namespace vitramor

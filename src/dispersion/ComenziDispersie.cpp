@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "settings/Directoare.h"
+#include "record/TextFormatat.h"
 
 namespace vitramor {
 
@@ -58,8 +59,7 @@ int ComandaInitNDinDispersie(Fereastra owner, SetLucru& set) {
             m.indice_n[i] = n;
             set.modificat = 1;
         } else {
-            char text[96];
-            std::snprintf(text, sizeof text, "Eroare calcul indice n ptr. %g nm", static_cast<double>(lambda));
+            const std::string text = TextFormatat("Eroare calcul indice n ptr. %g nm", static_cast<double>(lambda));
             MesajBox(owner, text, titlu, stil::MB_OK);
         }
     }
@@ -73,10 +73,8 @@ std::string CompleteazaDomeniiPentruSalvare(MaterialOptic& m) {
     if (!DomeniuSpectralValid(m.domeniu_n)) {
         if (CompleteazaDomeniiSpectrale(m) == 0) {
             const std::string nume(m.nume, strnlen(m.nume, sizeof m.nume));
-            char text[160];
-            std::snprintf(text, sizeof text, "Materialul %s nu are domeniul spectral valid: %d - %dnm. VerificatI!.",
-                          nume.c_str(), static_cast<int>(m.domeniu_n[0]), static_cast<int>(m.domeniu_n[1]));
-            return text;
+            return TextFormatat("Materialul %s nu are domeniul spectral valid: %d - %dnm. VerificatI!.", nume.c_str(),
+                                static_cast<int>(m.domeniu_n[0]), static_cast<int>(m.domeniu_n[1]));
         }
     } else if (!DomeniuSpectralValid(m.domeniu_k)) {
         m.domeniu_k[0] = m.domeniu_n[0];

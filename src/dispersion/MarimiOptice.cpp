@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "dispersion/EcuatieDispersie.h"
+#include "record/TextFormatat.h"
 
 namespace vitramor {
 
@@ -121,12 +122,11 @@ std::string TextMarimiOptice(const MarimiOptice& q) {
                  {"P g,F", q.pgF, 4}, {"P C,t", q.pCt, 4}, {"dP g,F", q.deltaPgF, 4}};
     std::string text;
     for (const auto& p : parti) {
-        char t[48];
+        const char* separator = text.empty() ? "" : "  ";
         if (AreValoare(p.valoare))
-            std::snprintf(t, sizeof t, "%s%s %.*f", text.empty() ? "" : "  ", p.eticheta, p.zecimale, p.valoare);
+            text += TextFormatat("%s%s %.*f", separator, p.eticheta, p.zecimale, p.valoare);
         else
-            std::snprintf(t, sizeof t, "%s%s -", text.empty() ? "" : "  ", p.eticheta);
-        text += t;
+            text += TextFormatat("%s%s -", separator, p.eticheta);
     }
     return text;
 }

@@ -19,8 +19,6 @@ public:
     GraficIndiciWindow(int indexMaterial, QWidget* proprietar);
 
     void reimprospateaza() override;
-    GraficWidget* graficN() const { return n_; }
-    GraficWidget* graficK() const { return k_; }
 
 protected:
     void changeEvent(QEvent* e) override;

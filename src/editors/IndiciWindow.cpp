@@ -13,6 +13,7 @@
 #include "material/LiniiSpectrale.h"
 #include "record/SetLucru.h"
 #include "suite/UnitatiDialog.h"
+#include "record/TextFormatat.h"
 
 namespace vitramor {
 
@@ -229,9 +230,8 @@ void FereastraIndici::comandaSlot(int id) {
         memoreazaPentruAnulare();
         IncludeDupa(*m, which_, f);
     } else {
-        char text[96];
-        std::snprintf(text, sizeof text, which_ == ColoanaN ? "Delete data for %g nm ?" : "Delete %g ?",
-                      static_cast<double>(m->lambda_indici[f]));
+        const std::string text = TextFormatat(which_ == ColoanaN ? "Delete data for %g nm ?" : "Delete %g ?",
+                                              static_cast<double>(m->lambda_indici[f]));
         if (MesajBox(proprietar(), text, TitluAtentie, Intrebare) != raspuns::IDYES) {
             reimprospateaza();
             return;

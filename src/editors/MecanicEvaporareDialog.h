@@ -17,7 +17,6 @@ class MecanicEvaporareDialog final : public EditorMaterialWindow {
 public:
     MecanicEvaporareDialog(int indexMaterial, QWidget* proprietar);
 
-    float grosimeTest() const { return grosimeTest_; }
 
 protected:
     void ajutor() override;

@@ -17,6 +17,7 @@
 #include "settings/Directoare.h"
 #include "suite/UnitatiDialog.h"
 #include "suite/Vedora.h"
+#include "record/TextFormatat.h"
 
 namespace vitramor {
 
@@ -138,8 +139,7 @@ void RolMaterialDialog::sterge() {
         return;
     }
     const std::string text = Windows1252DinQt(selectate.front()->text());
-    char intrebare[300];
-    std::snprintf(intrebare, sizeof intrebare, "Stergeti rolul \" %s \" ?", text.c_str());
+    const std::string intrebare = TextFormatat("Stergeti rolul \" %s \" ?", text.c_str());
     if (MesajBox(this, intrebare, "", MB_YESNO | MB_DEFBUTTON2) != raspuns::IDYES) return;
     std::uint32_t cuvant = roluri();
     StergeRol(cuvant, pozitie);

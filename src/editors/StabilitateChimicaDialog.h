@@ -22,7 +22,6 @@ public:
     StabilitateChimicaDialog(int indexMaterial, QWidget* proprietar);
 
     QComboBox* lista(int i) const { return liste_.at(static_cast<std::size_t>(i)); }
-    QComboBox* toxicitate() const { return toxicitate_; }
 
 protected:
     void laReimprospatare() override;

@@ -12,6 +12,7 @@
 #include "editors/IndiciWindow.h"
 #include "material/TabelTransmisie.h"
 #include "record/SetLucru.h"
+#include "record/TextFormatat.h"
 
 namespace vitramor {
 
@@ -193,8 +194,8 @@ void TransmisieWindow::comandaSlot(int id) {
         memoreazaPentruAnulare();
         IncludeDupaTransmisie(*m, f);
     } else {
-        char text[80];
-        std::snprintf(text, sizeof text, "Stergeti randul lungimii de unda %d nm ?", static_cast<int>(m->lambda_Ti[f]));
+        const std::string text =
+            TextFormatat("Stergeti randul lungimii de unda %d nm ?", static_cast<int>(m->lambda_Ti[f]));
         if (MesajBox(proprietar(), text, TitluAtentie, IntrebareStergere) != raspuns::IDYES)
             return;
         m = material();

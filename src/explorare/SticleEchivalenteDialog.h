@@ -29,8 +29,6 @@ public:
 
     QTreeWidget* rezultate() const { return rezultate_; }
     QSpinBox* numar() const { return numar_; }
-    QRadioButton* modRms() const { return rms_; }
-    QCheckBox* aceeasiClasa() const { return aceeasiClasa_; }
 
 public Q_SLOTS:
     void cauta();

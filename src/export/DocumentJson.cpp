@@ -15,6 +15,7 @@
 #include "database/CatalogMateriale.h"
 #include "suite/Vedora.h"
 #include "record/NumarCatalog.h"
+#include "record/TextFormatat.h"
 
 namespace vitramor {
 
@@ -27,8 +28,7 @@ namespace {
 int EroareNod(int cod, const char* eticheta) {
     const char* model = cod == EroareJsonCreareObiect ? "Eroare la cJSON_CreateObject pentru obiectul '%s'."
                                                       : "Eroare la cJSON_AddItemToObject pentru obiectul '%s'.";
-    char text[300];
-    std::snprintf(text, sizeof text, model, eticheta ? eticheta : "");
+    const std::string text = TextFormatat(model, eticheta ? eticheta : "");
     MesajBox(nullptr, text, "", MB_OK | MB_ICONEXCLAMATION);
     return cod;
 }
@@ -289,9 +289,8 @@ void DocumentMaterialeJson::propune(const MaterialOptic& m, const std::string& n
     // Names are keys exactly: the database itself tells "F2" from "f2".
     if (membri_.count(cheie) != 0) {
         if (!intreaba) return;
-        char text[600];
-        std::snprintf(text, sizeof text, "Materialul %s este in fisierul %s\nScriem peste?", cheie.c_str(),
-                      numeFisier.c_str());
+        const std::string text = TextFormatat("Materialul %s este in fisierul %s\nScriem peste?", cheie.c_str(),
+                                              numeFisier.c_str());
         if (MesajBox(nullptr, text, "ATENTIE!", MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != raspuns::IDYES) return;
         // The old member may still be waiting to be added in this pass.
         std::erase_if(propuse_, [&cheie](const Propus& p) { return p.cheie == cheie; });

@@ -150,8 +150,7 @@ int IncarcaListaSticleSubstrat(Fereastra owner, int producator, const std::strin
     optiuni.idLista = IdListaSticleSubstrat;
     const int cod = CautaMaterialOpticCuOptiuni(path_sticle, cerere, owner, 0, optiuni, linii);
     if (cod != 0) {
-        char text[120];
-        std::snprintf(text, sizeof text, "Eroare la incarcarea listei cu sticle, cod eroare: %d", cod);
+        const std::string text = TextFormatat("Eroare la incarcarea listei cu sticle, cod eroare: %d", cod);
         MesajBox(owner, text, "Eroare", MB_OK | MB_ICONHAND);
     }
     return cod;
@@ -220,9 +219,8 @@ RezultatExportSubstrat ExportaSticleSubstrat(Fereastra owner, const std::vector<
         cJSON* deSalvat = document.release();
         r.salvat = SalveazaDateJsonInFisier(director, fisier, deSalvat, true) != 0;
         if (!r.salvat) {
-            char text[300];
-            std::snprintf(text, sizeof text, "Eroare salvat date %s ptr. materialul %s", "structura acoperire",
-                          ultimul.c_str());
+            const std::string text = TextFormatat("Eroare salvat date %s ptr. materialul %s", "structura acoperire",
+                                                  ultimul.c_str());
             AfiseazaMesajInLista(text, NivelAvertizare);
         }
     }

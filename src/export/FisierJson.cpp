@@ -14,6 +14,7 @@
 #include "platform/SistemFisiere.h"
 #include "settings/Directoare.h"
 #include "suite/Vedora.h"
+#include "record/TextFormatat.h"
 
 namespace vitramor {
 
@@ -31,8 +32,7 @@ constexpr int MesajArhiva = 1508;
 constexpr std::size_t LungimeMaximaNumeArhiva = 258;
 
 void Linie(int nivel, const char* model, const std::string& fisier, const std::string& director) {
-    char text[1200];
-    std::snprintf(text, sizeof text, model, fisier.c_str(), director.c_str());
+    const std::string text = TextFormatat(model, fisier.c_str(), director.c_str());
     AfiseazaMesajInLista(text, nivel);
 }
 
@@ -116,8 +116,8 @@ int IncarcaInMemorieFisierJSON(const std::string& director, const std::string& n
     }
     const std::size_t citit = std::fread(text.get(), 1, n, f.get());
     if (citit < n) {
-        char mesaj[100];
-        std::snprintf(mesaj, sizeof mesaj, "cerut %u, citit %u", static_cast<unsigned>(n), static_cast<unsigned>(citit));
+        const std::string mesaj =
+            TextFormatat("cerut %u, citit %u", static_cast<unsigned>(n), static_cast<unsigned>(citit));
         MesajBox(nullptr, mesaj, "", MB_OK);
         Mesaj(MesajCitireIncompleta);
         return 0;
@@ -178,9 +178,8 @@ int SalveazaDateJsonInFisier(const std::string& director, const std::string& num
                     if (::close(fd) != 0 && esec == 0) esec = errno;
                     if (esec != 0) {
                         std::remove(temporar.c_str());
-                        char mesaj[100];
-                        std::snprintf(mesaj, sizeof mesaj, "Eroare fwrite(): cerut %u, scris %u",
-                                      static_cast<unsigned>(n), 0u);
+                        const std::string mesaj = TextFormatat("Eroare fwrite(): cerut %u, scris %u",
+                                                               static_cast<unsigned>(n), 0u);
                         MesajBox(nullptr, mesaj, "", MB_OK);
                         cod = -49;
                     }
@@ -211,8 +210,7 @@ int SalveazaDateJsonInFisier(const std::string& director, const std::string& num
                 cod = -8;
             }
             if (!arhivat.empty()) {
-                char mesaj[600];
-                std::snprintf(mesaj, sizeof mesaj, "S-a creat fisierul arhiva %s", arhivat.c_str());
+                const std::string mesaj = TextFormatat("S-a creat fisierul arhiva %s", arhivat.c_str());
                 MesajBox(nullptr, mesaj, "", MB_OK);
             }
             if (scrie && cod != 0) std::remove(temporar.c_str());
@@ -224,8 +222,7 @@ int SalveazaDateJsonInFisier(const std::string& director, const std::string& num
         arbore = nullptr;
     }
     if (cod != 0) {
-        char linie[100];
-        std::snprintf(linie, sizeof linie, "codEroare = %d in SalveazaDateJsonInFisier()", cod);
+        const std::string linie = TextFormatat("codEroare = %d in SalveazaDateJsonInFisier()", cod);
         AfiseazaMesajInLista(linie, NivelAvertizare);
         return 0;
     }

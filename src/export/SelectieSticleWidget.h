@@ -42,7 +42,6 @@ public:
     int producator() const { return producator_; }
     const std::string& filtru() const { return filtru_; }
     QTreeWidget* lista() const { return lista_; }
-    QPushButton* butonActiune() const { return actiune_; }
 
     // The selected lines and their rows, in list order.
     std::vector<int> randuriSelectate() const;

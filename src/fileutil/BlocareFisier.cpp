@@ -14,6 +14,7 @@
 
 #include "fileutil/UtilitatiFisiere.h"
 #include "platform/SistemFisiere.h"
+#include "record/TextFormatat.h"
 
 namespace vitramor {
 
@@ -102,16 +103,12 @@ BlocareFisier::BlocareFisier(Fereastra owner, const std::string& caleDate, bool 
         ok_ = true;  // a file system without locks: nothing to wait for
         return;
     }
-    char text[800];
-    if (pid > 0)
-        std::snprintf(text, sizeof text,
-                      "Fisierul %s este folosit de alt program (procesul %ld).\nNu s-a schimbat nimic; incercati din "
-                      "nou dupa ce acesta termina.",
-                      caleDate.c_str(), pid);
-    else
-        std::snprintf(text, sizeof text,
-                      "Fisierul %s este folosit de alt program.\nNu s-a schimbat nimic; incercati din nou.",
-                      caleDate.c_str());
+    const std::string text =
+        pid > 0 ? TextFormatat("Fisierul %s este folosit de alt program (procesul %ld).\nNu s-a schimbat nimic; "
+                               "incercati din nou dupa ce acesta termina.",
+                               caleDate.c_str(), pid)
+                : TextFormatat("Fisierul %s este folosit de alt program.\nNu s-a schimbat nimic; incercati din nou.",
+                               caleDate.c_str());
     MesajBox(owner, text, "ATENTIE!", stil::MB_OK | stil::MB_ICONEXCLAMATION);
 }
 

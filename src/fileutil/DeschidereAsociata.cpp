@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "fileutil/UtilitatiFisiere.h"
+#include "record/TextFormatat.h"
 
 namespace vitramor {
 
@@ -30,9 +31,7 @@ std::string TextEroareShellExecute(int cod) {
         case 26: return "A sharing violation occurred.";
         default: break;
     }
-    char text[100];
-    std::snprintf(text, sizeof text, "ShellExecute() - ErrorCode = %d necunoscut", cod);
-    return text;
+    return TextFormatat("ShellExecute() - ErrorCode = %d necunoscut", cod);
 }
 
 int DeschideCuAplicatiaAsociata(Fereastra owner, const std::string& fisier, const std::string& parametri,

@@ -10,6 +10,7 @@
 
 #include "fileutil/UtilitatiFisiere.h"
 #include "platform/SistemFisiere.h"
+#include "record/TextFormatat.h"
 
 namespace vitramor {
 
@@ -95,9 +96,8 @@ int DeschideFisierCuMesaj(const std::string& cale, const char* mod, std::FILE*& 
         // Said whatever the caller asked for: no system text explains it.
         std::string fel = DescriereNeobisnuit(cale);
         if (fel.empty()) fel = "un dispozitiv, un FIFO sau un socket";
-        char text[800];
-        std::snprintf(text, sizeof text, "%s nu este un fisier obisnuit (este %s) si nu se deschide.", cale.c_str(),
-                      fel.c_str());
+        const std::string text =
+            TextFormatat("%s nu este un fisier obisnuit (este %s) si nu se deschide.", cale.c_str(), fel.c_str());
         MesajBox(nullptr, text, "ATENTIE!", MB_OK | MB_ICONEXCLAMATION);
         errno = EINVAL;
         return 0;
@@ -106,9 +106,8 @@ int DeschideFisierCuMesaj(const std::string& cale, const char* mod, std::FILE*& 
         const int cod = errno;
         const std::string eroare = platforma().textUltimaEroare();
         if (!eroare.empty()) MesajBox(nullptr, eroare, "Open", MB_OK | MB_ICONASTERISK);
-        char text[800];
         const std::string curent = DirectorCurent();
-        std::snprintf(text, sizeof text, "Eroare deschidere fisier %s din %s", cale.c_str(), curent.c_str());
+        const std::string text = TextFormatat("Eroare deschidere fisier %s din %s", cale.c_str(), curent.c_str());
         MesajBox(nullptr, text, "ATENTIE!", MB_OK | MB_ICONEXCLAMATION);
         errno = cod;
     }
@@ -135,9 +134,9 @@ int ExistaFisier(const std::string& director, const std::string& numeFisier, boo
     struct stat st {};
     if (::stat(InDirector(director, numeFisier).c_str(), &st) == 0 && !S_ISDIR(st.st_mode)) return 1;
     if (raporteaza) {
-        char text[800];
         const std::string unde = director.empty() ? DirectorCurent() : director;
-        std::snprintf(text, sizeof text, "In directorul %s nu exista fisierul %s", unde.c_str(), numeFisier.c_str());
+        const std::string text =
+            TextFormatat("In directorul %s nu exista fisierul %s", unde.c_str(), numeFisier.c_str());
         MesajBox(nullptr, text, "ATENTIE!", MB_OK | MB_ICONEXCLAMATION);
     }
     return 0;

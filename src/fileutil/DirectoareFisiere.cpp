@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "fileutil/UtilitatiFisiere.h"
+#include "record/TextFormatat.h"
 
 namespace vitramor {
 
@@ -52,10 +53,9 @@ enum class Creare { Gata, Refuzat, Esuat };
 Creare CreazaCuParinti(const std::string& cale) {
     const bool absoluta = !cale.empty() && cale.front() == '/';
     if (!absoluta) {
-        char text[800];
         const std::string curent = DirectorCurent();
-        std::snprintf(text, sizeof text, "Directorul: %s\nse va adauga la: %s\nContinuam?", cale.c_str(),
-                      curent.c_str());
+        const std::string text =
+            TextFormatat("Directorul: %s\nse va adauga la: %s\nContinuam?", cale.c_str(), curent.c_str());
         if (MesajBox(nullptr, text, "ATENTIE!", MB_YESNO | MB_ICONQUESTION) != raspuns::IDYES) return Creare::Refuzat;
     }
 
@@ -118,8 +118,7 @@ int SchimbaDirectorCuSalvare(const std::string& cale, std::string& directorAnter
     const int cod = errno;
     directorAnterior.clear();
     if (raporteaza) {
-        char text[600];
-        std::snprintf(text, sizeof text, "Eroare schimbare director %s", cale.c_str());
+        const std::string text = TextFormatat("Eroare schimbare director %s", cale.c_str());
         MesajBox(nullptr, text, "ATENTIE!", MB_OK | MB_ICONEXCLAMATION);
         errno = cod;
         ArataEroareSistem(text);
@@ -144,8 +143,7 @@ int CreazaDirector(const std::string& cale) {
 int CreazaDirectorCuIntrebare(const std::string& cale) {
     if (cale.empty()) return 0;
     if (EsteDirector(cale)) return 1;
-    char text[600];
-    std::snprintf(text, sizeof text, "Directorul %s\nu exista. Il creati?", cale.c_str());
+    const std::string text = TextFormatat("Directorul %s\nu exista. Il creati?", cale.c_str());
     if (MesajBox(nullptr, text, "ATENTIE!", MB_YESNO | MB_ICONQUESTION) != raspuns::IDYES) return 0;
     return CreeazaSiVerifica(cale, "CreazaDirector()");
 }

@@ -12,6 +12,7 @@
 
 #include "fileutil/UtilitatiFisiere.h"
 #include "platform/SistemFisiere.h"
+#include "record/TextFormatat.h"
 
 namespace vitramor {
 
@@ -59,8 +60,7 @@ int InlocuiesteFisierCuTemporar(const std::string& caleDate, std::FILE*& fDate, 
         if (CreazaNumeFisierArhiva(caleDate, arhiva, LimitaArhive)) {
             cod = fs.redenumeste(caleDate, arhiva);
             if (cod == 0) {
-                char text[600];
-                std::snprintf(text, sizeof text, "S-a creat fisierul arhiva %s", arhiva.c_str());
+                const std::string text = TextFormatat("S-a creat fisierul arhiva %s", arhiva.c_str());
                 MesajBox(nullptr, text, "ATENTIE!", MB_OK | MB_ICONASTERISK);
             }
         } else {
@@ -79,8 +79,7 @@ int InlocuiesteFisierCuTemporar(const std::string& caleDate, std::FILE*& fDate, 
     if (::stat(caleTemp.c_str(), &st) != 0) return 0;
 
     if (st.st_size == 0 && !golPastrat) {
-        char text[600];
-        std::snprintf(text, sizeof text, "Fisierul %s nu contine date. Se va sterge", caleTemp.c_str());
+        const std::string text = TextFormatat("Fisierul %s nu contine date. Se va sterge", caleTemp.c_str());
         MesajBox(nullptr, text, "ATENTIE!", MB_OK | MB_ICONASTERISK);
         std::remove(caleTemp.c_str());
         fs.sincronizeazaDirector(caleDate);
@@ -122,15 +121,13 @@ int RestaureazaArhiva(const std::string& arhiva, const std::string& cale) {
     }
     std::fclose(sursa);
     if (cod != 0) {
-        char text[900];
-        std::snprintf(text, sizeof text, "Eroare la restaurarea fisierului %s din %s:\n%s", cale.c_str(), arhiva.c_str(),
-                      std::strerror(cod));
+        const std::string text = TextFormatat("Eroare la restaurarea fisierului %s din %s:\n%s", cale.c_str(),
+                                              arhiva.c_str(), std::strerror(cod));
         MesajBox(nullptr, text, "ATENTIE!", MB_OK | MB_ICONHAND);
         return 0;
     }
     fs.sincronizeazaDirector(cale);
-    char text[900];
-    std::snprintf(text, sizeof text, "Fisierul %s a fost restaurat din %s", cale.c_str(), arhiva.c_str());
+    const std::string text = TextFormatat("Fisierul %s a fost restaurat din %s", cale.c_str(), arhiva.c_str());
     MesajBox(nullptr, text, "ATENTIE!", MB_OK | MB_ICONASTERISK);
     return 1;
 }
@@ -178,8 +175,7 @@ int CopiazaInArhiva(const std::string& cale, bool raporteaza, int limita) {
         return 0;
     }
     if (raporteaza) {
-        char text[600];
-        std::snprintf(text, sizeof text, "S-a creat fisier arhiva %s", arhiva.c_str());
+        const std::string text = TextFormatat("S-a creat fisier arhiva %s", arhiva.c_str());
         MesajBox(nullptr, text, "ATENTIE!", MB_OK | MB_ICONASTERISK);
     }
     return 1;

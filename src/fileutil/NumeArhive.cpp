@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "fileutil/UtilitatiFisiere.h"
+#include "record/TextFormatat.h"
 
 namespace vitramor {
 
@@ -100,9 +101,8 @@ int ReturneazaExtensieFisier(const std::string& cale, std::string& extensie, int
             return 1;
         }
     }
-    char text[400];
-    std::snprintf(text, sizeof text, "Eroare ReturneazaExtensieFisier() ptr. %s, lungime max. extensie %d",
-                  cale.c_str(), lungimeMaxima);
+    const std::string text = TextFormatat("Eroare ReturneazaExtensieFisier() ptr. %s, lungime max. extensie %d",
+                                          cale.c_str(), lungimeMaxima);
     MesajBox(nullptr, text, "ATENTIE!", MB_OK | MB_ICONEXCLAMATION);
     return 0;
 }
@@ -152,9 +152,8 @@ int CreazaNumeFisierArhiva(const std::string& cale, std::string& numeArhiva, int
                     return 0;
                 }
                 if (!deSters.empty() && std::remove(deSters.c_str()) == 0) {
-                    char text[600];
-                    std::snprintf(text, sizeof text, "Index > %d. S-a sters fisierul arhiva %s", limita,
-                                  deSters.c_str());
+                    const std::string text = TextFormatat("Index > %d. S-a sters fisierul arhiva %s", limita,
+                                                          deSters.c_str());
                     MesajBox(nullptr, text, "CreazaNumeFisierArhiva()", MB_OK | MB_ICONASTERISK);
                 }
             }

@@ -11,6 +11,7 @@
 
 #include "fileutil/UtilitatiFisiere.h"
 #include "platform/SistemFisiere.h"
+#include "record/TextFormatat.h"
 
 namespace vitramor {
 
@@ -41,9 +42,8 @@ public:
         if (!DeschideFisierCuMesaj(c_.fisier, "rb", sursa_, true)) return StareRescriere::EroareDeschidere;
         struct stat st {};
         if (::lstat(c_.temporar.c_str(), &st) == 0) {
-            char text[600];
-            std::snprintf(text, sizeof text, "Fisierul %s exista.\nProbabil eroare la vechea stergere.\nContinuam ?",
-                          c_.temporar.c_str());
+            const std::string text = TextFormatat(
+                "Fisierul %s exista.\nProbabil eroare la vechea stergere.\nContinuam ?", c_.temporar.c_str());
             if (MesajBox(owner_, text, "ATENTIE!", MB_OKCANCEL | MB_ICONQUESTION) != raspuns::IDOK)
                 return StareRescriere::Anulata;
         }
@@ -77,10 +77,9 @@ public:
     }
 
     void RaporteazaEsec(const char* actiune, const std::string& fisier, int cod) const {
-        char text[1200];
-        std::snprintf(text, sizeof text, "Eroare %s fisier %s din %s:\n%s\nFisierul %s a ramas neschimbat.", actiune,
-                      fisier.c_str(), DirectorCurent().c_str(), cod ? std::strerror(cod) : "eroare necunoscuta",
-                      c_.fisier.c_str());
+        const std::string text =
+            TextFormatat("Eroare %s fisier %s din %s:\n%s\nFisierul %s a ramas neschimbat.", actiune, fisier.c_str(),
+                         DirectorCurent().c_str(), cod ? std::strerror(cod) : "eroare necunoscuta", c_.fisier.c_str());
         MesajBox(owner_, text, "ATENTIE!", MB_OK | MB_ICONHAND);
     }
 

@@ -1,6 +1,7 @@
 #include "material/CelulaNumerica.h"
 
 #include "record/NumarCatalog.h"
+#include "record/TextFormatat.h"
 
 #include <cmath>
 #include <cstdio>
@@ -49,9 +50,7 @@ std::optional<float> CitesteFloatMinim(std::string_view text, float minim, bool 
 }
 
 std::string FormatG(double v) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%g", v);
-    return text;
+    return TextFormatat("%g", v);
 }
 
 }  // namespace vitramor

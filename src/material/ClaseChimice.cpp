@@ -65,8 +65,6 @@ const std::vector<std::string>& NumeScaleChimice(std::uint16_t producator) {
     }
 }
 
-int ListeChimiceActive(std::uint16_t producator) { return static_cast<int>(NumeScaleChimice(producator).size()); }
-
 bool ListeChimiceCuValori(std::uint16_t producator) { return producator == 2 || producator == 10; }
 
 const ScalaChimica& ScalaSchott(int lista) {

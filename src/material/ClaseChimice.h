@@ -15,8 +15,6 @@ DialogChimic DialogChimicProducator(std::uint16_t producator);
 
 // The scale names shown, one per stored class, for the multi-scale dialog.
 const std::vector<std::string>& NumeScaleChimice(std::uint16_t producator);
-// How many of the eight class lists the producer uses (enabled).
-int ListeChimiceActive(std::uint16_t producator);
 // Whether the class lists are filled and choosing stores (Schott-type scales).
 bool ListeChimiceCuValori(std::uint16_t producator);
 

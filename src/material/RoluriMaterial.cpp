@@ -4,12 +4,13 @@
 
 #include "database/CitesteIntrareFisierText.h"
 #include "record/Roluri.h"
+#include "record/TextFormatat.h"
 
 namespace vitramor {
 
 namespace {
 
-void Refuza(Fereastra owner, const char* text) { MesajBox(owner, text, "", stil::MB_OK); }
+void Refuza(Fereastra owner, const std::string& text) { MesajBox(owner, text, "", stil::MB_OK); }
 
 }  // namespace
 
@@ -21,8 +22,7 @@ int AdaugaRol(std::uint32_t& roluri, int rol, Fereastra owner) {
     CoduriRol coduri = DespacheteazaRoluri(roluri);
     // A role is one byte of the word; a line number past 255 cannot be stored.
     if (rol < 0 || rol > 0xFF) {
-        char text[100];
-        std::snprintf(text, sizeof text, "Rolul %d nu poate fi memorat (maxim 255)", rol);
+        const std::string text = TextFormatat("Rolul %d nu poate fi memorat (maxim 255)", rol);
         Refuza(owner, text);
         return 0;
     }
@@ -77,8 +77,7 @@ int NumeRolDinLinii(const std::vector<std::string>& linii, bool fisierCitit, con
         return -1;
     }
     if (numar < 0 || static_cast<std::size_t>(numar) >= linii.size()) {
-        char text[400];
-        std::snprintf(text, sizeof text, "In fisier %s nu exista inregistrarea %d", numeFisier.c_str(), numar);
+        const std::string text = TextFormatat("In fisier %s nu exista inregistrarea %d", numeFisier.c_str(), numar);
         MesajBox(nullptr, text, "", stil::MB_OK);
         nume = inlocuitor;
         return 0;

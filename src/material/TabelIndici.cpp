@@ -5,6 +5,7 @@
 #include "dispersion/EcuatieDispersie.h"
 #include "material/CelulaNumerica.h"
 #include "record/LimiteFizice.h"
+#include "record/TextFormatat.h"
 
 namespace vitramor {
 
@@ -56,9 +57,7 @@ std::string TextValoareIndice(double v) { return v == 0.0 ? std::string(" ") : F
 std::string TextLambda(float lambda) { return lambda == 0.0f ? std::string() : FormatG(lambda); }
 
 std::string TextValoareCalculata(int which, float v) {
-    char text[48];
-    std::snprintf(text, sizeof text, which == ColoanaK ? "%7.4f" : "%7.5f", static_cast<double>(v));
-    return text;
+    return TextFormatat(which == ColoanaK ? "%7.4f" : "%7.5f", static_cast<double>(v));
 }
 
 void IncludeInainte(MaterialOptic& m, int which, int slot) {

@@ -53,9 +53,7 @@ double TransmisieSlot(const MaterialOptic& m, int slot, float grosime) {
 std::string TextTransmisie(double t) { return TextFormatat("%9.4f", t); }
 std::string TextGrosimeTransmisie(float d) { return TextFormatat("%9.3f", static_cast<double>(d)); }
 std::string TextLambdaTransmisie(std::uint16_t lambda) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%6d", static_cast<int>(lambda));
-    return text;
+    return TextFormatat("%6d", static_cast<int>(lambda));
 }
 
 void AsiguraGrosimeTransmisie(MaterialOptic& m) {

@@ -26,6 +26,7 @@
 #include "settings/PozitieFereastraUi.h"
 #include "suite/UnitatiDialog.h"
 #include "suite/VedoraUi.h"
+#include "record/TextFormatat.h"
 
 namespace vitramor {
 
@@ -173,8 +174,7 @@ ListaMesajeWindow::ListaMesajeWindow() : QWidget(nullptr, Qt::Window) {
     // without taking the focus away.
     setAttribute(Qt::WA_ShowWithoutActivating);
     setProperty("clasaFereastra", QString::fromLatin1(ClasaListaErori));
-    char titlu[200];
-    std::snprintf(titlu, sizeof titlu, "Lista mesaje - %s", TitluAplicatieListaMesaje);
+    const std::string titlu = TextFormatat("Lista mesaje - %s", TitluAplicatieListaMesaje);
     setWindowTitle(QString::fromLatin1(titlu));
     setAutoFillBackground(true);
     QPalette pal = palette();

@@ -59,8 +59,6 @@ std::string Platforma::textUltimaEroare() {
     return std::strerror(cod);
 }
 
-int Platforma::codUltimaEroare() { return errno; }
-
 void Platforma::stergeUltimaEroare() { errno = 0; }
 
 SistemFisiere& Platforma::fisiere() { return fisiere_ ? *fisiere_ : sistemFisiereImplicit(); }

@@ -118,7 +118,6 @@ public:
     // Text of the last system error (errno here, GetLastError on Windows);
     // empty when no error is pending.
     virtual std::string textUltimaEroare();
-    virtual int codUltimaEroare();
     virtual void stergeUltimaEroare();
 
     // The file-system calls of every rewrite and lock. Tests put in place

@@ -93,21 +93,6 @@ std::optional<std::string> Windows1252DinUtf8(std::string_view text) {
     return iesire;
 }
 
-std::string TextXml(std::string_view utf8) {
-    std::string r;
-    r.reserve(utf8.size());
-    for (char c : utf8) {
-        switch (c) {
-            case '&': r += "&amp;"; break;
-            case '<': r += "&lt;"; break;
-            case '>': r += "&gt;"; break;
-            case '"': r += "&quot;"; break;
-            default: r += c;
-        }
-    }
-    return r;
-}
-
 QString TextQt(std::string_view windows1252) {
     QString s;
     s.reserve(static_cast<qsizetype>(windows1252.size()));

@@ -30,10 +30,6 @@ std::string Utf8DinWindows1252(std::string_view text);
 // character the code page cannot hold.
 std::optional<std::string> Windows1252DinUtf8(std::string_view text);
 
-// A UTF-8 text as XML character data or attribute value (the SVG pictures
-// carry material and producer names).
-std::string TextXml(std::string_view utf8);
-
 // A Windows-1252 text for a widget, and back. A character the code page
 // cannot hold becomes '?', as the Windows controls did.
 QString TextQt(std::string_view windows1252);

@@ -115,11 +115,6 @@ void SetLucru::memoreazaAnterior(int index, const MaterialOptic& inainte) {
     }
 }
 
-bool SetLucru::poateAnula(int index) {
-    const Stare* s = stare(index);
-    return s && s->areAnterior;
-}
-
 bool SetLucru::anuleazaUltimaModificare(int index) {
     Stare* s = stare(index);
     if (!s || !s->areAnterior) return false;

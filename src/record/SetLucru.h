@@ -70,7 +70,6 @@ struct SetLucru {
     // `index` was before the change about to be made (or just made) to it,
     // by an editor or a command. Loading or closing the material forgets it.
     void memoreazaAnterior(int index, const MaterialOptic& inainte);
-    bool poateAnula(int index);
     // Puts the material back as it was before its last change; false when
     // there is nothing to undo.
     bool anuleazaUltimaModificare(int index);

@@ -7,6 +7,7 @@
 
 #include "platform/Platforma.h"
 #include "platform/DepozitSetari.h"
+#include "record/TextFormatat.h"
 
 namespace vitramor {
 
@@ -23,9 +24,7 @@ constexpr std::uint32_t CuloriImplicite[NumarCuloriImplicite] = {
 };
 
 std::string numeValoare(int slot) {
-    char nume[32];
-    std::snprintf(nume, sizeof nume, "CULOARE_%d", slot);
-    return nume;
+    return TextFormatat("CULOARE_%d", slot);
 }
 
 void aratEroareaSistem(const char* titlu) {
@@ -66,10 +65,6 @@ void ScrieRegistriCuloriUtilizator(const std::uint32_t* culori, int numar) {
         ok = s.scrieBinar(CheieCulori, numeValoare(i), octeti);
     }
     if (!ok) aratEroareaSistem("ScrieRegistriCuloriUtilizator");
-}
-
-std::uint32_t CuloareInversa(std::uint32_t culoare) {
-    return ~culoare & 0x00FFFFFFu;
 }
 
 }  // namespace vitramor

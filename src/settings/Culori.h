@@ -16,6 +16,5 @@ extern std::uint32_t culoriUtilizator[NumarCuloriUtilizator];
 // defaults and the others keep what they hold.
 int CitesteRegistriCuloriUtilizator(std::uint32_t* culori, int numar);
 void ScrieRegistriCuloriUtilizator(const std::uint32_t* culori, int numar);
-std::uint32_t CuloareInversa(std::uint32_t culoare);
 
 }  // namespace vitramor

@@ -1,7 +1,6 @@
 #include "shell/CorectieFereastra.h"
 
 #include <QWidget>
-#include <cstdio>
 
 namespace vitramor {
 
@@ -15,12 +14,6 @@ CorectieFereastra MasoaraCorectieFereastra(const QWidget* w) {
 CorectieFereastra& corectieFereastra() {
     static CorectieFereastra c;
     return c;
-}
-
-std::string TextCorectieFereastra(const CorectieFereastra& c) {
-    char text[64];
-    std::snprintf(text, sizeof text, "Dx = %d  Dy = %d", c.dx, c.dy);
-    return text;
 }
 
 }  // namespace vitramor

@@ -5,8 +5,6 @@
 // sizes the client area already, so most of them need it only for placing
 // a window beside another).
 
-#include <string>
-
 class QWidget;
 
 namespace vitramor {
@@ -21,8 +19,5 @@ CorectieFereastra MasoaraCorectieFereastra(const QWidget* w);
 
 // The correction last measured on the main window (each time its menu opens).
 CorectieFereastra& corectieFereastra();
-
-// "Dx = %d  Dy = %d", the text the window-correction commands show.
-std::string TextCorectieFereastra(const CorectieFereastra& c);
 
 }  // namespace vitramor

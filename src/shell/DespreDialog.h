@@ -27,8 +27,6 @@ public:
     // or else 443.
     explicit DespreDialog(QWidget* parent = nullptr, const QString& adresa = QString::fromLatin1(AdresaWebProducator));
 
-    QPushButton* butonAdresa() const { return adresa_; }
-    bool verificareTerminata() const { return terminata_; }
 
 Q_SIGNALS:
     // The connection check has ended; `reusita` tells whether the site answered.

@@ -56,7 +56,6 @@ public:
     Fereastra proprietar() { return static_cast<QWidget*>(this); }
     QListWidget* lista() const { return lista_; }
     class FisaMaterialWidget* fisa() const { return fisa_; }
-    QToolBar* baraComenzi() const { return bara_; }
     // Shows the sheet of the open material `index` (the current one when -1).
     void arataFisaMaterialDeschis(int index = -1);
     QAction* actiune(int id) const;

@@ -21,6 +21,7 @@
 #include "record/CodificareText.h"
 #include "suite/CatalixUi.h"
 #include "suite/TipMaterialDialog.h"
+#include "record/TextFormatat.h"
 
 namespace vitramor {
 
@@ -181,12 +182,10 @@ bool DispersieMaterialDialog::comiteCelula(int which, int i) {
     const std::string vechi = TextCoeficient(valoare(which, i));
     raporteaza_ = true;
     camp->setText(QString::fromStdString(vechi));
-    char mesaj[512];
-    std::snprintf(mesaj, sizeof mesaj,
-                  "Coeficientul c%d al ecuatiei lui %c nu este un numar: \"%.200s\".\n"
-                  "Scrieti-l cu punct zecimal, de exemplu 1.03961212 sau 6.00069867e-3.\n"
-                  "Ramane valoarea %s.",
-                  i, which == 0 ? 'n' : 'k', text.c_str(), vechi.c_str());
+    const std::string mesaj = TextFormatat("Coeficientul c%d al ecuatiei lui %c nu este un numar: \"%.200s\".\n"
+                                           "Scrieti-l cu punct zecimal, de exemplu 1.03961212 sau 6.00069867e-3.\n"
+                                           "Ramane valoarea %s.",
+                                           i, which == 0 ? 'n' : 'k', text.c_str(), vechi.c_str());
     MesajBox(this, mesaj, "ATENTIE!", stil::MB_OK | stil::MB_ICONEXCLAMATION);
     raporteaza_ = false;
     camp->setFocus();

@@ -9,6 +9,7 @@
 #include "record/CodificareText.h"
 #include "settings/Directoare.h"
 #include "database/CatalogMateriale.h"
+#include "record/TextFormatat.h"
 
 namespace vitramor {
 
@@ -83,8 +84,7 @@ RezultatOperatie ImportaSticleAgf(Fereastra owner, const std::string& numeFisier
 }
 
 std::string LinieListaAgf(const SticlaAgf& s) {
-    char numere[64];
-    std::snprintf(numere, sizeof numere, "\t%.6f\t%.2f\t", s.nd, s.vd);
+    const std::string numere = TextFormatat("\t%.6f\t%.2f\t", s.nd, s.vd);
     return Utf8DinWindows1252(s.nume) + numere + TextStareAgf(s.stare);
 }
 

@@ -26,8 +26,6 @@ class ImportSticleDialog : public QDialog {
 public:
     explicit ImportSticleDialog(QWidget* parent);
 
-    const std::string& directorSursa() const { return directorSursa_; }
-    const std::string& fisierSursa() const { return fisierSursa_; }
 
 public Q_SLOTS:
     void importa();

@@ -33,7 +33,6 @@ public:
     bool pregatit() const { return pregatit_; }
 
     int producator() const { return producator_; }
-    const std::string& directorProducator() const { return directorProducator_; }
     const std::string& cale() const { return cale_; }
 
     QComboBox* producatori() const { return producatori_; }

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "import/tabele/ConexiuneOdbc.h"
+#include "record/TextFormatat.h"
 
 namespace vitramor {
 
@@ -116,7 +117,6 @@ BlocText RaportConexiuneOdbc(ConexiuneODBC& c) {
     BlocText b;
     if (!c.conectat) return b;
     CursorAsteptare cursor;
-    char linie[600];
     const std::string egal(60, '='), minus(60, '-');
     AddTextRAM(b, "Parametri conexiune");
     AddTextRAM(b, egal);
@@ -130,8 +130,7 @@ BlocText RaportConexiuneOdbc(ConexiuneODBC& c) {
     for (const auto& t : texte) {
         char v[128] = {};
         if (SQL_SUCCEEDED(SQLGetInfo(c.hdbc, t.info, v, sizeof v, nullptr))) {
-            std::snprintf(linie, sizeof linie, t.format, v);
-            AddTextRAM(b, linie);
+            AddTextRAM(b, TextFormatat(t.format, v));
         } else {
             AddTextRAM(b, t.eroare);
         }
@@ -164,9 +163,8 @@ BlocText RaportConexiuneOdbc(ConexiuneODBC& c) {
     for (const auto& f : functii) {
         SQLUSMALLINT da = 0;
         const bool ok = SQL_SUCCEEDED(SQLGetFunctions(c.hdbc, f.id, &da));
-        std::snprintf(linie, sizeof linie, std::strlen(f.nume) <= 19 ? "\tFunctie: %s - \t\t%s" : "\tFunctie: %s - \t%s",
-                      f.nume, ok && da ? "Yes" : "No");
-        AddTextRAM(b, linie);
+        AddTextRAM(b, TextFormatat(std::strlen(f.nume) <= 19 ? "\tFunctie: %s - \t\t%s" : "\tFunctie: %s - \t%s",
+                                   f.nume, ok && da ? "Yes" : "No"));
     }
     SQLUINTEGER creare = 0;
     if (SQL_SUCCEEDED(SQLGetInfo(c.hdbc, SQL_CREATE_TABLE, &creare, sizeof creare, nullptr)))
@@ -183,18 +181,15 @@ BlocText RaportConexiuneOdbc(ConexiuneODBC& c) {
         AddTextRAM(b, "Eroare SQLGetInfo(..., SQL_ODBC_INTERFACE_CONFORMANCE,..)");
     SQLUINTEGER rand = 0;
     if (SQL_SUCCEEDED(SQLGetInfo(c.hdbc, SQL_MAX_ROW_SIZE, &rand, sizeof rand, nullptr))) {
-        std::snprintf(linie, sizeof linie, "Lungime maxima linie = %d", static_cast<int>(rand));
-        AddTextRAM(b, linie);
+        AddTextRAM(b, TextFormatat("Lungime maxima linie = %d", static_cast<int>(rand)));
     } else {
         AddTextRAM(b, "Eroare SQLGetInfo(..., SQL_MAX_ROW_SIZE,..)");
     }
     SQLUSMALLINT maxNume = 0, maxColoane = 0;
     SQLGetInfo(c.hdbc, SQL_MAX_COLUMN_NAME_LEN, &maxNume, sizeof maxNume, nullptr);
     SQLGetInfo(c.hdbc, SQL_MAX_COLUMNS_IN_TABLE, &maxColoane, sizeof maxColoane, nullptr);
-    std::snprintf(linie, sizeof linie, "MAX_COLUMN_NAME = %d", maxNume);
-    AddTextRAM(b, linie);
-    std::snprintf(linie, sizeof linie, "SQL_MAX_COLUMNS_IN_TABLE = %d", maxColoane);
-    AddTextRAM(b, linie);
+    AddTextRAM(b, TextFormatat("MAX_COLUMN_NAME = %d", maxNume));
+    AddTextRAM(b, TextFormatat("SQL_MAX_COLUMNS_IN_TABLE = %d", maxColoane));
     AddTextRAM(b, c.asincron ? "bAsyncSupported = TRUE" : "bAsyncSupported = FALSE");
 
     AddTextRAM(b, "  ");
@@ -238,8 +233,7 @@ BlocText RaportConexiuneOdbc(ConexiuneODBC& c) {
                 AddTextRAM(b, Text(r.nume));
                 auto adauga = [&](int k, const char* format, auto... v) {
                     if (r.lungimi[k] == SQL_NULL_DATA) return;
-                    std::snprintf(linie, sizeof linie, format, v...);
-                    AddTextRAM(b, linie);
+                    AddTextRAM(b, TextFormatat(format, v...));
                 };
                 adauga(4, "\t\tDataType = %s (%d)", NumeTipSql(r.tipDate), r.tipDate);
                 adauga(6, "\t\tColumnSize = %d", static_cast<int>(r.marimeColoana));
@@ -256,8 +250,7 @@ BlocText RaportConexiuneOdbc(ConexiuneODBC& c) {
             }
         }
         SQLFreeHandle(SQL_HANDLE_STMT, st);
-        std::snprintf(linie, sizeof linie, "\tNr. coloane din tabelul %s  este: %d", t.c_str(), n);
-        AddTextRAM(b, linie);
+        AddTextRAM(b, TextFormatat("\tNr. coloane din tabelul %s  este: %d", t.c_str(), n));
         if (f == SQL_ERROR || f == SQL_SUCCESS_WITH_INFO) Mesaj("Eroare SQL_ERROR | SQL_SUCCESS_WITH_INFO  SQLFetch()");
         else if (f == SQL_INVALID_HANDLE) Mesaj("Eroare SQL_INVALID_HANDLE SQLFetch()");
         else if (f == SQL_NEED_DATA) Mesaj("Eroare SQL_NEED_DATA  SQLFetch()");

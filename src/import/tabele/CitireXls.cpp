@@ -20,6 +20,7 @@
 
 #include "fileutil/UtilitatiFisiere.h"
 #include "import/tabele/FoaieCalcul.h"
+#include "record/TextFormatat.h"
 
 namespace vitramor {
 
@@ -58,9 +59,7 @@ struct FormatVechi {};
 struct Criptat {};  // reported where it is found
 
 std::string Hexazecimal(unsigned v) {
-    char b[8];
-    std::snprintf(b, sizeof b, "0x%04X", v);
-    return b;
+    return TextFormatat("0x%04X", v);
 }
 
 // One record of the stream: its type, where its header stands, its body.

@@ -294,15 +294,6 @@ int NumeRegistruProducator(int cod, std::string& nume) {
     return 1;
 }
 
-int CreazaIndexMemorieConexiuneODBC() {
-    sloturi().push_back(std::make_unique<ConexiuneODBC>());
-    return static_cast<int>(sloturi().size()) - 1;
-}
-
-ConexiuneODBC* ConexiuneOdbcDinIndex(int index) {
-    return index >= 0 && static_cast<std::size_t>(index) < sloturi().size() ? sloturi()[index].get() : nullptr;
-}
-
 int DistrugeIndexMemorieConexiuneODBC(int index) {
     auto& s = sloturi();
     if (index < 0 || static_cast<std::size_t>(index) >= s.size()) {

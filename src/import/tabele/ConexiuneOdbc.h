@@ -103,8 +103,6 @@ BlocText RaportConexiuneOdbc(ConexiuneODBC& c);
 
 // The connection slots the application keeps; at exit every slot is
 // destroyed, the last first.
-int CreazaIndexMemorieConexiuneODBC();
-ConexiuneODBC* ConexiuneOdbcDinIndex(int index);
 int DistrugeIndexMemorieConexiuneODBC(int index);
 void InchideToateConexiunileOdbc();
 

@@ -10,6 +10,7 @@
 #include "platform/Platforma.h"
 #include "record/CodificareText.h"
 #include "record/NumarCatalog.h"
+#include "record/TextFormatat.h"
 
 namespace vitramor {
 
@@ -218,8 +219,7 @@ bool AnalizaFoaie::termina(TabelFoaie& tabel) {
         if (!h) c.nume = LitereColoana(j);
         else if (h->tip == CelulaFoaie::Text) c.nume = h->text;
         else {
-            char b[32];
-            std::snprintf(b, sizeof b, "%.15g", h->numar);
+            const std::string b = TextFormatat("%.15g", h->numar);
             c.nume = b;
         }
         if (tipuri_[j].numar && !tipuri_[j].text) {

@@ -8,6 +8,7 @@
 #include <map>
 
 #include "import/tabele/FoaieCalcul.h"
+#include "record/TextFormatat.h"
 
 namespace vitramor {
 
@@ -48,8 +49,7 @@ void CopiazaCelula(const CelulaFoaie* c, const Legatura& l) {
             if (c->tip == CelulaFoaie::Text) {
                 ScrieText(c->text, l);
             } else {
-                char b[32];
-                std::snprintf(b, sizeof b, "%.15g", v);
+                const std::string b = TextFormatat("%.15g", v);
                 ScrieText(b, l);
             }
             break;

@@ -17,8 +17,6 @@ class SursaOdbcDialog : public QDialog {
 public:
     explicit SursaOdbcDialog(QWidget* parent);
     std::string sirConexiune() const;
-    QListWidget* drivere() const { return drivere_; }
-    QListWidget* surse() const { return surse_; }
     QLineEdit* atribute() const { return atribute_; }
 
 private:

@@ -31,9 +31,7 @@ constexpr DescriereCatalogText Catalog[] = {
 // clang-format on
 
 std::string Formatat(const char* format, const std::string& a, int n = 0, int m = 0) {
-    char text[700];
-    std::snprintf(text, sizeof text, format, n, a.c_str(), m);
-    return text;
+    return TextFormatat(format, n, a.c_str(), m);
 }
 
 std::string NumeIntrare(std::string_view t) {
@@ -86,8 +84,7 @@ std::string CaleCatalogText(int cod) {
 std::string DirectorPilkington() { return CaleInDirector(path_sticle, "pilkington"); }
 
 std::string IntrareCatalogText::text() const {
-    char nd[64];
-    std::snprintf(nd, sizeof nd, "\t%7.5f", this->nd);
+    const std::string nd = TextFormatat("\t%7.5f", this->nd);
     return nume + nd;
 }
 
