@@ -78,7 +78,7 @@ void BM_VerificaBazaDate(benchmark::State& state) {
     CitesteSecvential(baza.fisier);  // both timings start from a warm cache
 
     const std::string linie(60, '-');
-    const BlocText cadru = "Material   Producator\t\tStare  \r\n" + linie + "\r\n" + linie + "\r\n" +
+    const BlocText cadru = "Material\tProducator\tStare\r\n" + linie + "\r\n" + linie + "\r\n" +
                            std::to_string(NumarRecorduri) + " materiale verificate, 0 cu probleme";
 
     double totalCitire = 0;
