@@ -85,13 +85,10 @@ TEST(SingleInstance, SecondProcessEndsAtOnceAndAStaleSocketIsTakenOver) {
     ASSERT_TRUE(asteaptaInstanta(nume, 15000));
 
     Proces aDoua(env);
-    QElapsedTimer t;
-    t.start();
     aDoua.start();
     ASSERT_TRUE(aDoua.waitForFinished(10000));
     EXPECT_EQ(aDoua.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(aDoua.exitCode(), 0) << aDoua.readAllStandardError().toStdString();
-    EXPECT_LT(t.elapsed(), 8000);
     EXPECT_EQ(prima.state(), QProcess::Running);
 
     // Killed, the first leaves its socket behind; the next start takes it over.
