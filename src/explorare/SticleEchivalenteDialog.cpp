@@ -125,7 +125,7 @@ namespace {
 // crystals, as the categories file names them.
 int ClasaMaterial(std::uint16_t producator, std::uint16_t categorie, const std::vector<std::string>& categorii) {
     const QString nume = categorie < categorii.size()
-                             ? QString::fromLatin1(categorii[categorie].c_str()).section(QLatin1Char('\t'), 0, 0)
+                             ? TextQt(categorii[categorie]).section(QLatin1Char('\t'), 0, 0)
                              : QString();
     if (producator == ProducatorEvaporare || nume.contains(QStringLiteral("evaporare"), Qt::CaseInsensitive)) return 2;
     if (nume.contains(QStringLiteral("cristal"), Qt::CaseInsensitive)) return 1;

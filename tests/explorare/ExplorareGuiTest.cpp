@@ -6,6 +6,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QCheckBox>
+#include <QDoubleSpinBox>
+#include <QRadioButton>
+#include <QTreeWidget>
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
@@ -15,6 +18,7 @@
 #include "explorare/HartaSticleWidget.h"
 #include "explorare/HartaSticleWindow.h"
 #include "explorare/SticleCatalog.h"
+#include "explorare/SticleEchivalenteDialog.h"
 #include "database/GlassDirFixture.h"
 
 using namespace vitramor;
@@ -157,4 +161,41 @@ TEST_F(ExplorareGui, MapPlacesPointsByNdAndVdAndOpensOnDoubleClick) {
     EXPECT_LT(h->limite().yMax, 1.0);
     EXPECT_EQ(h->numarSerii(), 4);  // and the normal line
     captura(fereastra, "harta");
+}
+
+// A substitute is of the reference's class: a coating material or a crystal
+// with the same constants is no substitute for a lens glass unless asked for.
+TEST_F(ExplorareGui, SubstitutesKeepToTheReferencesClassAndOpenOnActivation) {
+    MaterialOptic bsc7 = NBK7("BSC7"), evaporare = NBK7("BK7-EV"), cristal = NBK7("CRISTAL");
+    bsc7.producator = cristal.producator = ProducatorHoya;
+    evaporare.producator = ProducatorEvaporare;
+    cristal.categorie = 2;
+    d.write("CategoriiMaterial.txt", "Crown\nFlint\nCristale\n");
+    writeDb(databaseOf({NBK7(), bsc7, evaporare, cristal, F2("E-F2", ProducatorHoya)}));
+    SticleEchivalenteDialog dialog(nullptr, NBK7(), deschide());
+    const auto randuri = [&dialog] {
+        QStringList r;
+        for (int i = 0; i < dialog.rezultate()->topLevelItemCount(); ++i) r << dialog.rezultate()->topLevelItem(i)->text(0);
+        return r;
+    };
+    EXPECT_EQ(randuri(), (QStringList{"BSC7", "E-F2"}));
+    dialog.findChild<QCheckBox*>("aceeasiClasa")->setChecked(false);
+    dialog.cauta();
+    EXPECT_EQ(randuri().size(), 4);
+    EXPECT_TRUE(randuri().contains("BK7-EV") && randuri().contains("CRISTAL"));
+
+    dialog.findChild<QCheckBox*>("aceeasiClasa")->setChecked(true);
+    dialog.findChild<QRadioButton*>("modRms")->setChecked(true);
+    dialog.cauta();
+    EXPECT_EQ(randuri().first(), "BSC7");
+    EXPECT_FALSE(randuri().contains("BK7-EV"));
+    Q_EMIT dialog.rezultate()->itemActivated(dialog.rezultate()->topLevelItem(0), 0);
+    EXPECT_EQ(deschise, std::vector<std::string>{"BSC7"});
+
+    // A range that runs backwards is refused with a word, not searched.
+    dialog.findChild<QDoubleSpinBox*>("de")->setValue(700);
+    dialog.findChild<QDoubleSpinBox*>("la")->setValue(400);
+    dialog.cauta();
+    EXPECT_EQ(dialog.rezultate()->topLevelItemCount(), 0);
+    ASSERT_EQ(p.casete.size(), 1u);
 }
