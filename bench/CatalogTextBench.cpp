@@ -187,8 +187,8 @@ void BM_ConversieSticle32InFundal(benchmark::State& state) {
         platforma.raspunde(raspuns::IDYES);
         const vitramor::test::PauzaMaximaBucla pauza;
         const auto t0 = std::chrono::steady_clock::now();
-        RuleazaCuProgres(nullptr, QStringLiteral("Conversie"), [&] {
-            if (!ConvertesteSticle32(nullptr, FisierVechi(), nou)) std::abort();
+        RuleazaCuProgres(nullptr, QStringLiteral("Conversie"), [&](Progres& progres) {
+            if (!ConvertesteSticle32(nullptr, FisierVechi(), nou, nullptr, progres)) std::abort();
         });
         state.SetIterationTime(Secunde(t0));
         pauzaMaxima = std::max(pauzaMaxima, pauza.maximMs());

@@ -96,7 +96,9 @@ void VerificaBazaDateDialog::verifica() {
     BlocText raport;
     int verificat = 0;
     RuleazaCuProgres(this, QStringLiteral("Verificare baza de date"),
-                     [&] { verificat = VerificaBazaDate(static_cast<QWidget*>(this), setari_, raport); });
+                     [&](Progres& progres) {
+                         verificat = VerificaBazaDate(static_cast<QWidget*>(this), setari_, raport, stdout, progres);
+                     });
     if (verificat == 1)
         ArataRaportVerificare(RaportVerificare::BazaDate, fereastraPrincipala_, raport);
 }

@@ -242,7 +242,8 @@ bool MaterialConformEcuatiilor(const MaterialOptic& m, const SetariVerificare& s
     return StareFataDeEcuatii(m, setari).empty();
 }
 
-int VerificaBazaDate(Fereastra owner, const SetariVerificare& setari, BlocText& raport, std::FILE* iesireEroare) {
+int VerificaBazaDate(Fereastra owner, const SetariVerificare& setari, BlocText& raport, std::FILE* iesireEroare,
+                     Progres& progres) {
     raport.reset();
     LucruVerificare lucru;
     if (!lucru.intraInDirectorSticle(owner)) return 0;
@@ -264,7 +265,7 @@ int VerificaBazaDate(Fereastra owner, const SetariVerificare& setari, BlocText& 
         if (valori.empty()) AddTextRAM(text, linie + '\t' + stare);
         else ++nefinite;
         for (const std::string& v : valori) AddTextRAM(text, linie + "\tvaloare nefinita " + v);
-    });
+    }, progres);
     if (r.anulat) return 0;  // stopped by the user: half a report would pass for the whole database
     if (r.cod != 0) {
         // A report of the part that could be read would pass for the whole

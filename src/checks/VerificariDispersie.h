@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "operatie/Progres.h"
 #include "platform/Platforma.h"
 #include "record/MaterialOptic.h"
 #include "suite/Vedora.h"
@@ -86,9 +87,10 @@ std::string StareFataDeEcuatii(const MaterialOptic& material, const SetariVerifi
 // Returns 1 with the report built; 0 when the glass
 // directory or the file could not be used (the report is then left absent).
 // A database that cannot be opened is reported on `iesireEroare` as
-// "Eroare deschidere <file>", the other failures in a box.
+// "Eroare deschidere <file>", the other failures in a box. A pass stopped
+// through `progres` gives 0 and no report, without a word.
 int VerificaBazaDate(Fereastra owner, const SetariVerificare& setari, BlocText& raport,
-                     std::FILE* iesireEroare = stdout);
+                     std::FILE* iesireEroare = stdout, Progres& progres = FaraProgres());
 
 // The table-against-equation report of one material: for each filled slot
 // 0 to 39 the wavelength, then tabulated n, equation n and their difference,

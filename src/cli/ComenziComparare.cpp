@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "cli/Cli.h"
+#include "cli/ProgresConsola.h"
 #include "import/comparare/ComparaCatalog.h"
 #include "settings/Directoare.h"
 
@@ -59,7 +60,10 @@ int ComandaDiffCatalogue(Context& c) {
     }
 
     ComparatieCatalog r;
-    if (!ComparaCatalog(nullptr, path_sticle, cerere, r)) return IesireEsec;
+    {
+        ProgresConsola progres(c.err);
+        if (!ComparaCatalog(nullptr, path_sticle, cerere, r, progres)) return IesireEsec;
+    }
     for (const MaterialRefuzat& m : r.refuzate)
         std::fprintf(c.err, "%s: %s\n", m.material.c_str(), m.motiv.c_str());
     for (const SticlaComparata& s : r.sticle)

@@ -1,18 +1,22 @@
 // convert and fix-producers: the maintenance of database files, each
 // writing a complete new file from an input file.
 #include "cli/Cli.h"
+#include "cli/ProgresConsola.h"
 #include "database/ConversieSticle32.h"
 
 namespace vitramor::cli {
 
 int ComandaConvert(Context& c) {
     CereArgumente(c, 2, 2);
-    return ConvertesteSticle32(nullptr, c.argumente[0], c.argumente[1]) ? IesireOk : IesireEsec;
+    ProgresConsola progres(c.err);
+    return ConvertesteSticle32(nullptr, c.argumente[0], c.argumente[1], nullptr, progres) ? IesireOk : IesireEsec;
 }
 
 int ComandaFixProducers(Context& c) {
     CereArgumente(c, 2, 2);
-    return CorecteazaCoduriProducator(nullptr, c.argumente[0], c.argumente[1]) ? IesireOk : IesireEsec;
+    ProgresConsola progres(c.err);
+    return CorecteazaCoduriProducator(nullptr, c.argumente[0], c.argumente[1], nullptr, progres) ? IesireOk
+                                                                                                 : IesireEsec;
 }
 
 }  // namespace vitramor::cli

@@ -1,6 +1,7 @@
 #include <cstdio>
 
 #include "cli/Cli.h"
+#include "cli/ProgresConsola.h"
 #include "export/ExportAgf.h"
 #include "export/ExportRii.h"
 #include "export/ExportSubstrat.h"
@@ -73,7 +74,8 @@ int ComandaExportJson(Context& c) {
     const Selectie s = CitesteSelectie(c);
     std::vector<std::string> linii;
     if (!LiniiSelectate(c, "export-json", s, linii)) return IesireEsec;
-    const RezultatExportSubstrat r = ExportaSticleSubstrat(nullptr, linii, s.producator);
+    ProgresConsola progres(c.err);
+    const RezultatExportSubstrat r = ExportaSticleSubstrat(nullptr, linii, s.producator, progres);
     if (linii.empty()) return IesireOk;
     return r.trecereCompleta && r.salvat ? IesireOk : IesireEsec;
 }
@@ -82,7 +84,11 @@ int ComandaVerify(Context& c) {
     const Selectie s = CitesteSelectie(c);
     std::vector<std::string> linii;
     if (!LiniiSelectate(c, "verify", s, linii)) return IesireEsec;
-    const std::size_t verificate = VerificaSticleSubstrat(nullptr, linii, s.producator);
+    std::size_t verificate = 0;
+    {
+        ProgresConsola progres(c.err);
+        verificate = VerificaSticleSubstrat(nullptr, linii, s.producator, progres);
+    }
     for (std::size_t i = 0; i < verificate; ++i) std::fprintf(c.out, "%s\n", TextPentruTerminal(linii[i]).c_str());
     return verificate == linii.size() ? IesireOk : IesireEsec;
 }
@@ -105,7 +111,8 @@ int ComandaExportAgf(Context& c) {
     const std::string fisier = nume.back();
     nume.pop_back();
     for (std::string& n : nume) n = NumeMaterialDinArgument(n);
-    return ExportaCatalogAgf(nullptr, producator, nume, fisier) ? IesireOk : IesireEsec;
+    ProgresConsola progres(c.err);
+    return ExportaCatalogAgf(nullptr, producator, nume, fisier, progres) ? IesireOk : IesireEsec;
 }
 
 int ComandaExportRii(Context& c) {

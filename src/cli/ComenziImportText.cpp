@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "cli/Cli.h"
+#include "cli/ProgresConsola.h"
 #include "import/text/CatalogText.h"
 #include "import/bazadate/ImportBazaDate.h"
 #include "record/CodificareText.h"
@@ -61,9 +62,12 @@ int ComandaImportText(Context& c) {
         return IesireDinRezultat(TitluImportCatalogText,
                                  RezultatOperatie::Esec("Fisierul " + cale + " nu contine nicio sticla a catalogului."));
     }
-    return IesireDinRezultat(TitluImportCatalogText, ImportaFisierCatalogText(cod, cale, linii,
-                                                                              CurentSauPrimulNou(setLucru()), nullptr,
-                                                                              laConflict));
+    RezultatOperatie r;
+    {
+        ProgresConsola progres(c.err);
+        r = ImportaFisierCatalogText(cod, cale, linii, CurentSauPrimulNou(setLucru()), nullptr, laConflict, -1, progres);
+    }
+    return IesireDinRezultat(TitluImportCatalogText, r);
 }
 
 int ComandaImportDb(Context& c) {

@@ -4,6 +4,7 @@
 
 #include "checks/VerificariDispersie.h"
 #include "cli/Cli.h"
+#include "cli/ProgresConsola.h"
 
 namespace vitramor::cli {
 
@@ -53,7 +54,10 @@ int ComandaCheck(Context& c) {
     }
     BlocText raport;
     // A database that cannot be opened is a message, not report text.
-    if (!VerificaBazaDate(nullptr, setari, raport, c.err)) return IesireEsec;
+    {
+        ProgresConsola progres(c.err);
+        if (!VerificaBazaDate(nullptr, setari, raport, c.err, progres)) return IesireEsec;
+    }
     ScrieRaport(c.out, raport);
     return IesireOk;
 }

@@ -17,6 +17,7 @@
 #include <unordered_set>
 #include <vector>
 
+#include "operatie/Progres.h"
 #include "platform/Platforma.h"
 #include "record/MaterialOptic.h"
 
@@ -93,17 +94,19 @@ int CautaMaterialOpticCuOptiuni(const std::string& directorSticle, const Materia
 // The first record of each of the names, found in one pass over the file
 // (a selection of thousands of materials costs one read, not one per name):
 // gasite[i] is the record of nume[i], empty when the file has none. 0 on
-// success.
+// success; a pass stopped through `progres` also gives 0, and its caller
+// looks at `progres.anulat()`.
 using MaterialeGasite = std::vector<std::optional<MaterialOptic>>;
 int CautaMaterialeOptice(const std::string& directorSticle, Fereastra owner, const std::vector<std::string>& nume,
-                         MaterialeGasite& gasite);
+                         MaterialeGasite& gasite, Progres& progres = FaraProgres());
 
 // The same pass without keeping the records: `f(i, m)` is called once for
 // each name nume[i] that the file holds, with its first record, one call at
 // a time, in no particular order. A caller that only derives something small
 // from each record pays no copy of it. 0 on success.
 int ParcurgeMaterialeOptice(const std::string& directorSticle, Fereastra owner, const std::vector<std::string>& nume,
-                            const std::function<void(std::size_t i, const MaterialOptic& m)>& f);
+                            const std::function<void(std::size_t i, const MaterialOptic& m)>& f,
+                            Progres& progres = FaraProgres());
 
 // Producer entry, the 278-byte wire format of the producer table.
 struct tag_ProducatorMatOptic {

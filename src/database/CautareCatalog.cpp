@@ -136,7 +136,7 @@ struct HashText {
 }  // namespace
 
 int ParcurgeMaterialeOptice(const std::string& directorSticle, Fereastra owner, const std::vector<std::string>& nume,
-                            const std::function<void(std::size_t i, const MaterialOptic& m)>& f) {
+                            const std::function<void(std::size_t i, const MaterialOptic& m)>& f, Progres& progres) {
     BazaDeCitit baza(directorSticle, owner);
     if (baza.cod() != CatalogOk) return baza.cod();
     const std::string& cale = baza.cale();
@@ -155,16 +155,16 @@ int ParcurgeMaterialeOptice(const std::string& directorSticle, Fereastra owner, 
         if (it == sloturi.end() || gasit[it->second]) return;
         gasit[it->second] = 1;
         for (std::size_t i : indici[it->second]) f(i, m);
-    });
+    }, progres);
     if (r.cod != 0) return RaporteazaEroareCitire(owner, cale, r.cod);
     return CatalogOk;
 }
 
 int CautaMaterialeOptice(const std::string& directorSticle, Fereastra owner, const std::vector<std::string>& nume,
-                         MaterialeGasite& gasite) {
+                         MaterialeGasite& gasite, Progres& progres) {
     gasite.assign(nume.size(), std::nullopt);
-    const int cod =
-        ParcurgeMaterialeOptice(directorSticle, owner, nume, [&](std::size_t i, const MaterialOptic& m) { gasite[i] = m; });
+    const int cod = ParcurgeMaterialeOptice(
+        directorSticle, owner, nume, [&](std::size_t i, const MaterialOptic& m) { gasite[i] = m; }, progres);
     if (cod != CatalogOk) gasite.assign(nume.size(), std::nullopt);
     return cod;
 }

@@ -114,7 +114,8 @@ void EroareScriere(Fereastra owner, const std::string& fisier, int cod) {
 // removes the work file: the input is still whole, so the work file is never
 // the only copy of anything.
 int Copiaza(Fereastra owner, std::FILE*& fIntrare, const std::string& intrare, std::size_t marimeIntrare,
-            const std::string& iesire, std::FILE*& fTemp, const Prelucrare& prelucrare, RezultatConversie& r) {
+            const std::string& iesire, std::FILE*& fTemp, const Prelucrare& prelucrare, RezultatConversie& r,
+            Progres& progres) {
     const std::string temp = Temporar(iesire);
     SistemFisiere& fs = platforma().fisiere();
     std::setvbuf(fIntrare, nullptr, _IONBF, 0);
@@ -126,11 +127,11 @@ int Copiaza(Fereastra owner, std::FILE*& fIntrare, const std::string& intrare, s
     constexpr int Anulat = -2;
     while (const std::size_t n = cititor.urmatorulBloc()) {
         // Only the work file has been written: a stop leaves the output as it was.
-        if (platforma().anulareCeruta) {
+        if (progres.anulat()) {
             cod = Anulat;
             break;
         }
-        platforma().progres(r.inregistrari, total);
+        progres.pas(r.inregistrari, total);
         for (std::size_t i = 0; i < n; ++i) {
             prelucrare(reinterpret_cast<const unsigned char*>(cititor.record(i)), bloc[i]);
             MaterialInOrdineaFisierului(bloc[i]);
@@ -207,7 +208,8 @@ void ConvertesteInregistrareVeche(const unsigned char* v, MaterialOptic& nou) {
     if (!(nou.grosime_max > 0.0f)) nou.grosime_max = GrosimeMaximaImplicita;
 }
 
-int ConvertesteSticle32(Fereastra owner, const std::string& vechi, const std::string& nou, RezultatConversie* rezultat) {
+int ConvertesteSticle32(Fereastra owner, const std::string& vechi, const std::string& nou, RezultatConversie* rezultat,
+                        Progres& progres) {
     RezultatConversie r;
     // Refused before any question: the replacement would refuse it anyway,
     // after the user had agreed to lose it and the work had been done.
@@ -236,7 +238,8 @@ int ConvertesteSticle32(Fereastra owner, const std::string& vechi, const std::st
         MesajBox(owner, "Eroare descghidere fisier " + nou, "", MB_OK);
         return 0;
     }
-    const int ok = Copiaza(owner, fVechi, vechi, MarimeInregistrareVeche, nou, fTemp, ConvertesteInregistrareVeche, r);
+    const int ok = Copiaza(owner, fVechi, vechi, MarimeInregistrareVeche, nou, fTemp, ConvertesteInregistrareVeche, r,
+                           progres);
     if (rezultat) *rezultat = r;
     if (!ok) return 0;
     MesajBox(owner, TextFormatat("S-au scris %zu inregistrari", r.inregistrari), "", MB_OK);
@@ -244,7 +247,7 @@ int ConvertesteSticle32(Fereastra owner, const std::string& vechi, const std::st
 }
 
 int CorecteazaCoduriProducator(Fereastra owner, const std::string& intrare, const std::string& iesire,
-                               RezultatConversie* rezultat) {
+                               RezultatConversie* rezultat, Progres& progres) {
     RezultatConversie r;
     if (RefuzaNeobisnuit(iesire)) return 0;
     if (MesajBox(owner, "Puneti cod_producator > NUMAR_PRODUCATORI -> cod_producator = EVAPORARE ?", "ATENTIE !",
@@ -266,7 +269,7 @@ int CorecteazaCoduriProducator(Fereastra owner, const std::string& intrare, cons
         MaterialDinOrdineaFisierului(out);
         if (out.producator > 14) out.producator = ProducatorEvaporare;
     };
-    const int ok = Copiaza(owner, fIntrare, intrare, MarimeMaterialOptic, iesire, fTemp, corecteaza, r);
+    const int ok = Copiaza(owner, fIntrare, intrare, MarimeMaterialOptic, iesire, fTemp, corecteaza, r, progres);
     if (rezultat) *rezultat = r;
     if (!ok) return 0;
     MesajBox(owner,
@@ -276,13 +279,14 @@ int CorecteazaCoduriProducator(Fereastra owner, const std::string& intrare, cons
     return 1;
 }
 
-int ComandaConvertesteSticle32(Fereastra owner) {
-    return ConvertesteSticle32(owner, InDirectorSticle(NumeFisierVechi), InDirectorSticle(NumeFisierConvertit));
+int ComandaConvertesteSticle32(Fereastra owner, Progres& progres) {
+    return ConvertesteSticle32(owner, InDirectorSticle(NumeFisierVechi), InDirectorSticle(NumeFisierConvertit), nullptr,
+                               progres);
 }
 
-int ComandaCorecteazaCoduriProducator(Fereastra owner) {
+int ComandaCorecteazaCoduriProducator(Fereastra owner, Progres& progres) {
     return CorecteazaCoduriProducator(owner, InDirectorSticle(NumeFisierDeCorectat),
-                                      InDirectorSticle(NumeFisierCorectat));
+                                      InDirectorSticle(NumeFisierCorectat), nullptr, progres);
 }
 
 }  // namespace vitramor

@@ -11,6 +11,7 @@
 #include <cstddef>
 #include <string>
 
+#include "operatie/Progres.h"
 #include "platform/Platforma.h"
 #include "record/MaterialOptic.h"
 
@@ -38,18 +39,19 @@ struct RezultatConversie {
 };
 
 // Converts the old file `vechi` into `nou`, asking first. 1 when it ran to the
-// end or the user declined, 0 on a failure (reported; `nou` unchanged).
+// end or the user declined, 0 on a failure (reported; `nou` unchanged) or
+// when it was stopped through `progres` (`nou` unchanged).
 int ConvertesteSticle32(Fereastra owner, const std::string& vechi, const std::string& nou,
-                        RezultatConversie* rezultat = nullptr);
+                        RezultatConversie* rezultat = nullptr, Progres& progres = FaraProgres());
 
 // Copies the database file `intrare` to `iesire` with every producer code
 // above 14 set to 10. 1 when it ran to the end or the user declined, 0 on a
 // failure (reported; `iesire` unchanged).
 int CorecteazaCoduriProducator(Fereastra owner, const std::string& intrare, const std::string& iesire,
-                               RezultatConversie* rezultat = nullptr);
+                               RezultatConversie* rezultat = nullptr, Progres& progres = FaraProgres());
 
 // The menu commands on the fixed names of the glass directory.
-int ComandaConvertesteSticle32(Fereastra owner);
-int ComandaCorecteazaCoduriProducator(Fereastra owner);
+int ComandaConvertesteSticle32(Fereastra owner, Progres& progres = FaraProgres());
+int ComandaCorecteazaCoduriProducator(Fereastra owner, Progres& progres = FaraProgres());
 
 }  // namespace vitramor

@@ -65,7 +65,8 @@ std::size_t CititorBlocuri::urmatorulBloc() {
 }
 
 ParcurgereFisier ParcurgeMateriale(std::FILE* fisier,
-                                   const std::function<void(const MaterialOptic& m, std::size_t index)>& f) {
+                                   const std::function<void(const MaterialOptic& m, std::size_t index)>& f,
+                                   Progres& progres) {
     ParcurgereFisier r;
     CititorBlocuri cititor(fisier, MarimeMaterialOptic);
     // The total only feeds a progress bar: a file that cannot say its size
@@ -73,7 +74,6 @@ ParcurgereFisier ParcurgeMateriale(std::FILE* fisier,
     struct stat s {};
     const std::size_t total =
         ::fstat(::fileno(fisier), &s) == 0 && s.st_size > 0 ? static_cast<std::size_t>(s.st_size) / MarimeMaterialOptic : 0;
-    Platforma& p = platforma();
     MaterialOptic m;
     while (const std::size_t n = cititor.urmatorulBloc()) {
         for (std::size_t i = 0; i < n; ++i) {
@@ -81,8 +81,8 @@ ParcurgereFisier ParcurgeMateriale(std::FILE* fisier,
             MaterialDinOrdineaFisierului(m);
             f(m, cititor.indexPrimul() + i);
         }
-        p.progres(cititor.recorduriCitite(), total);
-        if (p.anulareCeruta) {
+        progres.pas(cititor.recorduriCitite(), total);
+        if (progres.anulat()) {
             r.anulat = true;
             break;
         }

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "fileutil/RescriereFisier.h"
+#include "operatie/Progres.h"
 #include "platform/Platforma.h"
 #include "record/MaterialOptic.h"
 #include "record/TextFormatat.h"
@@ -84,9 +85,9 @@ private:
 // every pass over its records uses. A trailing fragment shorter than a record
 // is not a record; its length comes back in `octetiRest`. `cod` is 0 or the
 // errno of a read error, after which the records seen so far are not the
-// whole file. The pass reports its progress through the platform and stops
-// after a block when the user asked to stop (`anulat`): the records seen so
-// far are not the whole file either.
+// whole file. The pass reports its progress to `progres` and stops after a
+// block when it was asked to stop (`anulat`): the records seen so far are not
+// the whole file either.
 struct ParcurgereFisier {
     int cod = 0;
     std::size_t recorduri = 0;
@@ -94,7 +95,8 @@ struct ParcurgereFisier {
     bool anulat = false;
 };
 ParcurgereFisier ParcurgeMateriale(std::FILE* fisier,
-                                   const std::function<void(const MaterialOptic& m, std::size_t index)>& f);
+                                   const std::function<void(const MaterialOptic& m, std::size_t index)>& f,
+                                   Progres& progres = FaraProgres());
 
 // A FILE* that closes itself, written so that the file helpers that take and
 // clear `std::FILE*&` can be handed its member.

@@ -1,5 +1,6 @@
 #include "database/StocareMateriale.h"
 
+#include <optional>
 #include <unordered_map>
 #include <unordered_set>
 #include <vector>
@@ -49,6 +50,167 @@ std::string TextIntrebare(std::span<const MaterialOptic> materiale, const std::v
            "\n\nPastrati ambele (materialul nou primeste un nume nou), sariti peste ele, sau le inlocuiti?";
 }
 
+// The materials that may be stored, and what the store decides for each
+// once the pass over the database has seen what the database holds.
+struct LotDeStocat {
+    std::vector<MaterialOptic> bune;
+    std::vector<std::size_t> dinSursa;  // the index in the source of bune[i]
+    std::vector<Clasa> clase;
+    std::vector<std::string> campuri;  // the fields an update changes
+    std::vector<DecizieSalvare> decizii;
+    std::vector<bool> existaInBaza;
+    std::vector<std::size_t> primulAlNumelui;          // the lot's first material of each one's name
+    std::unordered_map<std::string, std::size_t> primul;  // name -> the lot's first material of it
+    bool anulat = false;
+};
+
+// Refused materials are named and left out before the database is touched.
+LotDeStocat AlegeStocabile(std::span<const MaterialOptic> materiale, RezultatOperatie& r) {
+    for (const MaterialOptic& m : materiale) r.articol(NumeUtf8(m), NumeProducator(m.producator), {});
+    LotDeStocat l;
+    l.bune.reserve(materiale.size());
+    auto refuza = [&](std::size_t i, std::string motiv) {
+        r.articole[i].rezultat = "refuzat";
+        r.articole[i].detalii = motiv;
+        r.refuza(NumeUtf8(materiale[i]), std::move(motiv));
+    };
+    for (std::size_t i = 0; i < materiale.size(); ++i) {
+        const MaterialOptic& m = materiale[i];
+        if (!NumeMaterialCurat(m.nume)) {
+            refuza(i, "numele nu poate fi salvat: un nume are 1 pana la 15 caractere, fara caractere de control");
+            continue;
+        }
+        const std::vector<std::string> motive = ValoriNefizice(m);
+        if (!motive.empty()) {
+            refuza(i, Alaturate(motive));
+            continue;
+        }
+        l.bune.push_back(m);
+        l.dinSursa.push_back(i);
+    }
+    const std::size_t n = l.bune.size();
+    l.clase.assign(n, Clasa::Nou);
+    l.campuri.assign(n, {});
+    l.decizii.assign(n, {});
+    l.existaInBaza.assign(n, false);
+    l.primulAlNumelui.assign(n, 0);
+    return l;
+}
+
+// Each material against what the database holds; returns the number of conflicts.
+std::size_t Clasifica(LotDeStocat& l, const GasiteLaSalvare& g, const OptiuniStocare& o) {
+    std::size_t conflicte = 0;
+    l.primul.clear();
+    for (std::size_t i = 0; i < l.bune.size(); ++i) {
+        const std::string nume = Nume(l.bune[i]);
+        const auto [it, nou] = l.primul.emplace(nume, i);
+        l.primulAlNumelui[i] = it->second;
+        const MaterialOptic* e = g.existente[i];
+        if (!nou || o.numeStocate.count(nume) > 0) {
+            l.clase[i] = Clasa::ConflictLot;
+        } else if (!e) {
+            l.clase[i] = Clasa::Nou;
+        } else if (e->producator == l.bune[i].producator) {
+            l.clase[i] = Clasa::Actualizat;
+        } else {
+            l.clase[i] = Clasa::ConflictProducator;
+        }
+        l.existaInBaza[i] = e != nullptr;
+        if (e) l.campuri[i] = CampuriSchimbate(*e, l.bune[i]);
+        conflicte += l.clase[i] == Clasa::ConflictLot || l.clase[i] == Clasa::ConflictProducator;
+    }
+    return conflicte;
+}
+
+// The conflicts settled by the policy: skipped, renamed, or the newcomer
+// replacing the material of its name.
+void AplicaPolitica(LotDeStocat& l, const GasiteLaSalvare& g, PoliticaConflict politica) {
+    std::unordered_set<std::string> noi;
+    auto folosit = [&](const std::string& nume) {
+        return g.numeInFisier->count(nume) > 0 || l.primul.count(nume) > 0 || noi.count(nume) > 0;
+    };
+    const std::size_t n = l.bune.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        if (l.clase[i] != Clasa::ConflictLot && l.clase[i] != Clasa::ConflictProducator) continue;
+        if (politica == PoliticaConflict::Sari) {
+            l.decizii[i].salveaza = false;
+        } else if (politica == PoliticaConflict::Redenumeste) {
+            l.decizii[i].numeNou = NumeNouUnic(Nume(l.bune[i]), folosit);
+            noi.insert(l.decizii[i].numeNou);
+        } else if (l.clase[i] == Clasa::ConflictLot && l.primulAlNumelui[i] != i) {
+            // The later material of the lot replaces the earlier one.
+            l.decizii[l.primulAlNumelui[i]].salveaza = false;
+            l.primulAlNumelui[i] = i;
+            for (std::size_t k = i + 1; k < n; ++k)
+                if (Nume(l.bune[k]) == Nume(l.bune[i])) l.primulAlNumelui[k] = i;
+        }
+    }
+}
+
+// The store's decision, taken under its lock once the file was read: one
+// question for the whole lot when the policy is to ask.
+std::vector<DecizieSalvare> Decide(LotDeStocat& l, const GasiteLaSalvare& g, OptiuniStocare& o, Fereastra owner) {
+    const std::size_t conflicte = Clasifica(l, g, o);
+    PoliticaConflict politica = o.laConflict;
+    if (conflicte > 0 && politica == PoliticaConflict::Intreaba) {
+        const int ales = platforma().intrebareOptiuni(owner, TextIntrebare(l.bune, l.clase, g.existente), o.titlu,
+                                                      {"Pastreaza ambele (nume nou)", "Sari peste ele", "Inlocuieste"},
+                                                      0, 1, 0);
+        if (ales < 0) {
+            l.anulat = true;
+            for (DecizieSalvare& d : l.decizii) d.salveaza = false;
+            return l.decizii;
+        }
+        politica = ales == 0   ? PoliticaConflict::Redenumeste
+                   : ales == 1 ? PoliticaConflict::Sari
+                               : PoliticaConflict::Inlocuieste;
+        o.laConflict = politica;
+    }
+    AplicaPolitica(l, g, politica);
+    return l.decizii;
+}
+
+// What became of material i of the lot, counted and described in `r`; its
+// journal line when it was stored.
+std::optional<IntrareJurnal> ConsemneazaMaterial(const LotDeStocat& l, std::size_t i, int cod, bool editare,
+                                                 RezultatOperatie& r) {
+    RezultatOperatie::Articol& a = r.articole[l.dinSursa[i]];
+    const MaterialOptic& m = l.bune[i];
+    if (cod == MaterialNestocat) {
+        ++r.sarite;
+        a.rezultat = "sarit";
+        a.detalii = l.clase[i] == Clasa::ConflictLot ? "numele apare a doua oara in sursa"
+                                                     : "numele este al altui material";
+        return std::nullopt;
+    }
+    IntrareJurnal j{Nume(m), m.producator, OperatieJurnal::Nou, l.campuri[i]};
+    const std::string& numeNou = l.decizii[i].numeNou;
+    if (!numeNou.empty()) {
+        ++r.redenumite;
+        j.nume = numeNou;
+        j.operatie = OperatieJurnal::Redenumit;
+        j.campuri = "nume";
+        a.rezultat = "redenumit";
+        a.detalii = "salvat ca " + Utf8DinWindows1252(numeNou);
+        r.note.push_back(NumeUtf8(m) + " (" + NumeProducator(m.producator) + ") a fost salvat ca " +
+                         Utf8DinWindows1252(numeNou));
+    } else if (!l.existaInBaza[i]) {
+        ++r.noi;
+        j.campuri.clear();
+        a.rezultat = "nou";
+    } else {
+        ++r.actualizate;
+        j.operatie = editare ? OperatieJurnal::Editat : OperatieJurnal::Actualizat;
+        a.rezultat = "actualizat";
+        a.detalii = l.campuri[i].empty() ? "nimic schimbat" : "schimbat: " + l.campuri[i];
+        if (l.clase[i] == Clasa::ConflictProducator) {
+            a.detalii = "a inlocuit materialul altui producator; " + a.detalii;
+            r.note.push_back(NumeUtf8(m) + " a inlocuit materialul cu acelasi nume al altui producator");
+        }
+    }
+    return j;
+}
+
 }  // namespace
 
 std::optional<PoliticaConflict> PoliticaConflictDinText(std::string_view text) {
@@ -70,144 +232,25 @@ std::string NumeNouUnic(std::string_view nume, const std::function<bool(const st
 RezultatOperatie StocheazaMateriale(Fereastra owner, const std::string& directorSticle,
                                     std::span<const MaterialOptic> materiale, OptiuniStocare& o) {
     RezultatOperatie r;
-    for (const MaterialOptic& m : materiale) r.articol(NumeUtf8(m), NumeProducator(m.producator), {});
-    // Refused materials are named and left out before the database is touched.
-    std::vector<MaterialOptic> bune;
-    std::vector<std::size_t> dinSursa;
-    bune.reserve(materiale.size());
-    auto refuza = [&](std::size_t i, std::string motiv) {
-        r.articole[i].rezultat = "refuzat";
-        r.articole[i].detalii = motiv;
-        r.refuza(NumeUtf8(materiale[i]), std::move(motiv));
-    };
-    for (std::size_t i = 0; i < materiale.size(); ++i) {
-        const MaterialOptic& m = materiale[i];
-        if (!NumeMaterialCurat(m.nume)) {
-            refuza(i, "numele nu poate fi salvat: un nume are 1 pana la 15 caractere, fara caractere de control");
-            continue;
-        }
-        const std::vector<std::string> motive = ValoriNefizice(m);
-        if (!motive.empty()) {
-            refuza(i, Alaturate(motive));
-            continue;
-        }
-        bune.push_back(m);
-        dinSursa.push_back(i);
-    }
-    if (bune.empty()) return r;
-
-    const std::size_t n = bune.size();
-    std::vector<Clasa> clase(n, Clasa::Nou);
-    std::vector<std::string> campuri(n);
-    std::vector<DecizieSalvare> decizii(n);
-    std::vector<bool> existaInBaza(n, false);
-    bool anulat = false;
-    auto decide = [&](const GasiteLaSalvare& g) {
-        std::vector<std::size_t> primulAlNumelui(n);
-        std::unordered_map<std::string, std::size_t> primul;
-        std::size_t conflicte = 0;
-        for (std::size_t i = 0; i < n; ++i) {
-            const std::string nume = Nume(bune[i]);
-            const auto [it, nou] = primul.emplace(nume, i);
-            primulAlNumelui[i] = it->second;
-            const MaterialOptic* e = g.existente[i];
-            if (!nou || o.numeStocate.count(nume) > 0) {
-                clase[i] = Clasa::ConflictLot;
-            } else if (!e) {
-                clase[i] = Clasa::Nou;
-            } else if (e->producator == bune[i].producator) {
-                clase[i] = Clasa::Actualizat;
-            } else {
-                clase[i] = Clasa::ConflictProducator;
-            }
-            existaInBaza[i] = e != nullptr;
-            if (e) campuri[i] = CampuriSchimbate(*e, bune[i]);
-            conflicte += clase[i] == Clasa::ConflictLot || clase[i] == Clasa::ConflictProducator;
-        }
-        PoliticaConflict politica = o.laConflict;
-        if (conflicte > 0 && politica == PoliticaConflict::Intreaba) {
-            const int ales = platforma().intrebareOptiuni(
-                owner, TextIntrebare(bune, clase, g.existente), o.titlu,
-                {"Pastreaza ambele (nume nou)", "Sari peste ele", "Inlocuieste"}, 0, 1, 0);
-            if (ales < 0) {
-                anulat = true;
-                for (DecizieSalvare& d : decizii) d.salveaza = false;
-                return decizii;
-            }
-            politica = ales == 0 ? PoliticaConflict::Redenumeste
-                       : ales == 1 ? PoliticaConflict::Sari
-                                   : PoliticaConflict::Inlocuieste;
-            o.laConflict = politica;
-        }
-        std::unordered_set<std::string> noi;
-        auto folosit = [&](const std::string& nume) {
-            return g.numeInFisier->count(nume) > 0 || primul.count(nume) > 0 || noi.count(nume) > 0;
-        };
-        for (std::size_t i = 0; i < n; ++i) {
-            if (clase[i] != Clasa::ConflictLot && clase[i] != Clasa::ConflictProducator) continue;
-            if (politica == PoliticaConflict::Sari) {
-                decizii[i].salveaza = false;
-            } else if (politica == PoliticaConflict::Redenumeste) {
-                decizii[i].numeNou = NumeNouUnic(Nume(bune[i]), folosit);
-                noi.insert(decizii[i].numeNou);
-            } else if (clase[i] == Clasa::ConflictLot && primulAlNumelui[i] != i) {
-                // The later material of the lot replaces the earlier one.
-                decizii[primulAlNumelui[i]].salveaza = false;
-                primulAlNumelui[i] = i;
-                for (std::size_t k = i + 1; k < n; ++k)
-                    if (Nume(bune[k]) == Nume(bune[i])) primulAlNumelui[k] = i;
-            }
-        }
-        return decizii;
-    };
-
+    LotDeStocat l = AlegeStocabile(materiale, r);
+    if (l.bune.empty()) return r;
     std::vector<int> coduri;
-    const int cod = SalveazaMaterialeOptice(directorSticle, bune, owner, coduri, decide);
-    if (anulat) return RezultatOperatie::Anulare();
+    const int cod = SalveazaMaterialeOptice(directorSticle, l.bune, owner, coduri,
+                                            [&](const GasiteLaSalvare& g) { return Decide(l, g, o, owner); });
+    if (l.anulat) return RezultatOperatie::Anulare();
     if (cod != CatalogOk) {
         // The write failed and was reported; nothing was stored.
         r.stare = StareOperatie::Esuat;
-        for (std::size_t i : dinSursa) r.articole[i].rezultat = "nesalvat";
+        for (std::size_t i : l.dinSursa) r.articole[i].rezultat = "nesalvat";
         return r;
     }
-
     std::vector<IntrareJurnal> jurnal;
-    for (std::size_t i = 0; i < n; ++i) {
-        RezultatOperatie::Articol& a = r.articole[dinSursa[i]];
-        if (coduri[i] == MaterialNestocat) {
-            ++r.sarite;
-            a.rezultat = "sarit";
-            a.detalii = clase[i] == Clasa::ConflictLot ? "numele apare a doua oara in sursa"
-                                                       : "numele este al altui material";
-            continue;
+    for (std::size_t i = 0; i < l.bune.size(); ++i) {
+        if (std::optional<IntrareJurnal> j = ConsemneazaMaterial(l, i, coduri[i], o.editare, r)) {
+            o.numeStocate.insert(j->nume);
+            r.articole[l.dinSursa[i]].numeStocat = j->nume;
+            jurnal.push_back(std::move(*j));
         }
-        IntrareJurnal j{Nume(bune[i]), bune[i].producator, OperatieJurnal::Nou, campuri[i]};
-        if (!decizii[i].numeNou.empty()) {
-            ++r.redenumite;
-            j.nume = decizii[i].numeNou;
-            j.operatie = OperatieJurnal::Redenumit;
-            j.campuri = "nume";
-            a.rezultat = "redenumit";
-            a.detalii = "salvat ca " + Utf8DinWindows1252(decizii[i].numeNou);
-            r.note.push_back(NumeUtf8(bune[i]) + " (" + NumeProducator(bune[i].producator) + ") a fost salvat ca " +
-                             Utf8DinWindows1252(decizii[i].numeNou));
-        } else if (!existaInBaza[i]) {
-            ++r.noi;
-            j.campuri.clear();
-            a.rezultat = "nou";
-        } else {
-            ++r.actualizate;
-            j.operatie = o.editare ? OperatieJurnal::Editat : OperatieJurnal::Actualizat;
-            a.rezultat = "actualizat";
-            a.detalii = campuri[i].empty() ? "nimic schimbat" : "schimbat: " + campuri[i];
-            if (clase[i] == Clasa::ConflictProducator) {
-                a.detalii = "a inlocuit materialul altui producator; " + a.detalii;
-                r.note.push_back(NumeUtf8(bune[i]) + " a inlocuit materialul cu acelasi nume al altui producator");
-            }
-        }
-        o.numeStocate.insert(j.nume);
-        a.numeStocat = j.nume;
-        jurnal.push_back(std::move(j));
     }
     AdaugaInJurnal(owner, directorSticle, o.sursa, jurnal);
     return r;

@@ -73,12 +73,12 @@ RezumatMaterial RezumaMaterial(const MaterialOptic& m, std::uint32_t index) {
 std::string CaleBazaDate() { return (std::filesystem::path(path_sticle) / nume_fisier_sticle).string(); }
 
 CitireRezumat ParcurgeBazaDate(const std::string& caleFisier,
-                               const std::function<void(const MaterialOptic&, std::uint32_t)>& f) {
+                               const std::function<void(const MaterialOptic&, std::uint32_t)>& f, Progres& progres) {
     CitireRezumat r;
     FisierDeschis fisier;
     if (!Deschide(caleFisier, fisier, r)) return r;
     const ParcurgereFisier p = ParcurgeMateriale(
-        fisier.f, [&](const MaterialOptic& m, std::size_t index) { f(m, static_cast<std::uint32_t>(index)); });
+        fisier.f, [&](const MaterialOptic& m, std::size_t index) { f(m, static_cast<std::uint32_t>(index)); }, progres);
     if (p.anulat) {
         r.ok = false;
         r.anulat = true;

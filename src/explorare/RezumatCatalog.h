@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "dispersion/MarimiOptice.h"
+#include "operatie/Progres.h"
 #include "record/MaterialOptic.h"
 
 namespace vitramor {
@@ -55,9 +56,11 @@ struct CitireRezumat {
 CitireRezumat CitesteRezumatCatalog(const std::string& caleFisier, std::vector<RezumatMaterial>& randuri);
 
 // Calls `f` with every whole record of the file, in file order, with its
-// index; same failures as above.
+// index; same failures as above. The pass reports to `progres` and stops
+// when asked to (`anulat`).
 CitireRezumat ParcurgeBazaDate(const std::string& caleFisier,
-                               const std::function<void(const MaterialOptic& m, std::uint32_t index)>& f);
+                               const std::function<void(const MaterialOptic& m, std::uint32_t index)>& f,
+                               Progres& progres = FaraProgres());
 
 // The identity of a file for change detection: device, inode, size and
 // modification time in nanoseconds; empty when it does not exist.

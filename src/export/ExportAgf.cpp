@@ -295,7 +295,8 @@ std::string TextCatalogAgf(std::span<const MaterialOptic> materiale, std::vector
     return std::move(s.text);
 }
 
-int ExportaCatalogAgf(Fereastra owner, int producator, const std::vector<std::string>& nume, const std::string& cale) {
+int ExportaCatalogAgf(Fereastra owner, int producator, const std::vector<std::string>& nume, const std::string& cale,
+                      Progres& progres) {
     const std::set<std::string> cautate(nume.begin(), nume.end());
     std::set<std::string> gasite;
     ScriitorCatalogAgf s;
@@ -307,7 +308,7 @@ int ExportaCatalogAgf(Fereastra owner, int producator, const std::vector<std::st
             gasite.insert(n);
         }
         s.adauga(PregatesteSticlaAgf(m));
-    });
+    }, progres);
     if (r.anulat) return 0;  // stopped by the user: nothing is written
     if (!r.ok) {
         MesajBox(owner, r.eroare, TitluAtentie, stil::MB_OK | stil::MB_ICONHAND);

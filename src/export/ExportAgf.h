@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "operatie/Progres.h"
 #include "platform/Platforma.h"
 #include "record/MaterialOptic.h"
 
@@ -62,7 +63,9 @@ std::string TextCatalogAgf(std::span<const MaterialOptic> materiale, std::vector
 // `producator` only, when it is 0 or more), a name that no record carries
 // reported and nothing written; without names, every record of the
 // producer, or of the database for -1. The catalogue goes to `cale`, the
-// messages to the message list. 1 when the file was written.
-int ExportaCatalogAgf(Fereastra owner, int producator, const std::vector<std::string>& nume, const std::string& cale);
+// messages to the message list. 1 when the file was written; 0 without a
+// word when the pass was stopped through `progres`.
+int ExportaCatalogAgf(Fereastra owner, int producator, const std::vector<std::string>& nume, const std::string& cale,
+                      Progres& progres = FaraProgres());
 
 }  // namespace vitramor

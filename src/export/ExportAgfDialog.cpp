@@ -33,7 +33,9 @@ void ExportAgfDialog::exporta() {
     const std::string cale = (std::filesystem::path(director) / fisier).string();
     int scris = 0;
     if (RuleazaCuProgres(this, QStringLiteral("Export catalog AGF"),
-                         [&] { scris = ExportaCatalogAgf(this, selectie_->producator(), nume, cale); }))
+                         [&](Progres& progres) {
+                             scris = ExportaCatalogAgf(this, selectie_->producator(), nume, cale, progres);
+                         }))
         return;  // stopped: nothing was written
     if (scris)
         MesajBox(this, "Catalogul a fost scris in " + cale + " (vezi lista de mesaje)", TitluExportAgf,

@@ -62,11 +62,11 @@ bool CautaMaterial(const std::string& nume, int producator, Fereastra owner, Mat
 // pass did not find goes through the single search, which reports it.
 class MaterialeLista {
 public:
-    MaterialeLista(Fereastra owner, const std::vector<std::string>& linii) {
+    MaterialeLista(Fereastra owner, const std::vector<std::string>& linii, Progres& progres) {
         std::vector<std::string> nume;
         nume.reserve(linii.size());
         for (const std::string& linie : linii) nume.push_back(linie.substr(0, linie.find('\t')));
-        CautaMaterialeOptice(path_sticle, owner, nume, gasite_);
+        CautaMaterialeOptice(path_sticle, owner, nume, gasite_, progres);
     }
     // The record of line `i`, named `nume`; it stays in place for the life of the list.
     const MaterialOptic* cauta(std::size_t i, const std::string& nume, int producator, Fereastra owner) {
@@ -156,7 +156,8 @@ int IncarcaListaSticleSubstrat(Fereastra owner, int producator, const std::strin
     return cod;
 }
 
-RezultatExportSubstrat ExportaSticleSubstrat(Fereastra owner, const std::vector<std::string>& linii, int producator) {
+RezultatExportSubstrat ExportaSticleSubstrat(Fereastra owner, const std::vector<std::string>& linii, int producator,
+                                             Progres& progres) {
     RezultatExportSubstrat r;
     if (!ExistaDirectorMl()) return r;
     if (linii.empty()) return r;
@@ -196,9 +197,9 @@ RezultatExportSubstrat ExportaSticleSubstrat(Fereastra owner, const std::vector<
     std::string ultimul;
     if (document) {
         r.trecereCompleta = true;
-        MaterialeLista materiale(owner, linii);
+        MaterialeLista materiale(owner, linii, progres);
         // Stopped by the user during the pass: the document stays as it was.
-        if (platforma().anulareCeruta) return r;
+        if (progres.anulat()) return r;
         DocumentMaterialeJson materialeDocument(document.get());
         for (std::size_t i = 0; i < linii.size(); ++i) {
             std::string nume;
@@ -253,7 +254,8 @@ std::string LipsuriMaterialSubstrat(const MaterialOptic& m) {
     return lipsuri;
 }
 
-std::size_t VerificaSticleSubstrat(Fereastra owner, std::vector<std::string>& linii, int producator) {
+std::size_t VerificaSticleSubstrat(Fereastra owner, std::vector<std::string>& linii, int producator,
+                                   Progres& progres) {
     platforma().cursorAsteptare(true);
     // What each listed material lacks is worked out during the one pass over
     // the database; the records themselves are not kept.
@@ -262,8 +264,9 @@ std::size_t VerificaSticleSubstrat(Fereastra owner, std::vector<std::string>& li
     for (const std::string& linie : linii) nume.push_back(linie.substr(0, linie.find('\t')));
     std::vector<std::optional<std::string>> lipsuri(linii.size());
     ParcurgeMaterialeOptice(path_sticle, owner, nume,
-                            [&](std::size_t i, const MaterialOptic& m) { lipsuri[i] = LipsuriMaterialSubstrat(m); });
-    if (platforma().anulareCeruta) {
+                            [&](std::size_t i, const MaterialOptic& m) { lipsuri[i] = LipsuriMaterialSubstrat(m); },
+                            progres);
+    if (progres.anulat()) {
         platforma().cursorAsteptare(false);
         return 0;
     }

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "operatie/Progres.h"
 #include "platform/Platforma.h"
 #include "record/MaterialOptic.h"
 
@@ -37,8 +38,10 @@ struct RezultatExportSubstrat {
 // the machine-learning directory, asking before each material that is
 // already there; saves the document (the old file becomes an archive copy)
 // and offers to open it. A failure ends the pass; what was added before it
-// is still saved.
-RezultatExportSubstrat ExportaSticleSubstrat(Fereastra owner, const std::vector<std::string>& linii, int producator);
+// is still saved. Stopped through `progres` during the pass over the
+// database, it leaves the document as it was.
+RezultatExportSubstrat ExportaSticleSubstrat(Fereastra owner, const std::vector<std::string>& linii, int producator,
+                                             Progres& progres = FaraProgres());
 
 // The labels of the values the coating software needs and the material
 // lacks, each followed by a tab; empty for a complete material.
@@ -65,8 +68,10 @@ inline constexpr ValoareVerificataSubstrat ValoriVerificateSubstrat[] = {
 // Verifies the lines in order: a material with missing values gets the line
 // "name\tlabel\tlabel\t..." in place of its own; a complete one keeps its
 // line. Returns the number of lines handled; fewer than all when a line
-// could not be handled (its message shown).
-std::size_t VerificaSticleSubstrat(Fereastra owner, std::vector<std::string>& linii, int producator);
+// could not be handled (its message shown), none when it was stopped
+// through `progres`.
+std::size_t VerificaSticleSubstrat(Fereastra owner, std::vector<std::string>& linii, int producator,
+                                   Progres& progres = FaraProgres());
 
 // Opens the exported file: in Notepad++ when it is on the search path, else
 // with the application the system associates with .json files.

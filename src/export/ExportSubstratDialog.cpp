@@ -24,7 +24,8 @@ void ExportSubstratDialog::exporta() {
     const std::vector<std::string> linii = selectie_->liniiSelectate();
     if (linii.empty()) return;
     const int producator = selectie_->producator();
-    RuleazaCuProgres(this, QStringLiteral("Export materiale"), [&] { ExportaSticleSubstrat(this, linii, producator); });
+    RuleazaCuProgres(this, QStringLiteral("Export materiale"),
+                     [&](Progres& progres) { ExportaSticleSubstrat(this, linii, producator, progres); });
 }
 
 void ComandaExportSubstrat(QWidget* fereastraPrincipala) {

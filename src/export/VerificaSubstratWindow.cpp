@@ -70,7 +70,7 @@ void VerificaSubstratWindow::verifica() {
     const int producator = selectie_->producator();
     std::size_t verificate = 0;
     if (RuleazaCuProgres(this, QStringLiteral("Verificare materiale substrat"),
-                         [&] { verificate = VerificaSticleSubstrat(this, linii, producator); }))
+                         [&](Progres& progres) { verificate = VerificaSticleSubstrat(this, linii, producator, progres); }))
         return;  // stopped: the table keeps the last complete result
     rezultate_->setRowCount(0);
     int cuLipsuri = 0;

@@ -5,7 +5,6 @@
 // command line the console one, tests the scripted one; the logic never
 // knows which, so every behaviour can be driven and checked headless.
 
-#include <atomic>
 #include <functional>
 #include <cstdint>
 #include <optional>
@@ -147,15 +146,6 @@ public:
     virtual void raportRezultat(Fereastra owner, const std::string& titlu, const RezultatOperatie& r);
     virtual std::size_t maximLiniiMesaj() const { return 25; }
 
-    // Long work that the GUI runs off the window's thread: the core says how
-    // far it is and asks, only where stopping leaves the data as it was,
-    // whether the user asked to stop. Whoever runs the work sets both before
-    // it starts; the command line and most tests leave them alone.
-    std::atomic<bool> anulareCeruta{false};
-    std::function<void(std::size_t facut, std::size_t total)> laProgres;
-    void progres(std::size_t facut, std::size_t total) {
-        if (laProgres) laProgres(facut, total);
-    }
     // The window a question is shown over while long work runs: its
     // progress dialog, shown first, so that no progress dialog ever covers
     // a question the work waits for. Set by whoever runs the work.

@@ -98,7 +98,8 @@ void ImportaCsv(FereastraPrincipala& w) { ComandaImportaCsv(&w); }
 void ImportSticle(FereastraPrincipala& w) { ComandaImportSticle(&w); }
 void ConversieSticle32(FereastraPrincipala& w) {
     Fereastra owner = w.proprietar();
-    if (RuleazaCuProgres(&w, QStringLiteral("Conversie STICLE32.DAT"), [owner] { ComandaConvertesteSticle32(owner); }))
+    if (RuleazaCuProgres(&w, QStringLiteral("Conversie STICLE32.DAT"),
+                         [owner](Progres& progres) { ComandaConvertesteSticle32(owner, progres); }))
         AfiseazaMesajInLista("Conversia a fost anulata; Sticle32Nou.dat nu s-a schimbat.", NivelInformatie);
 }
 template <int Cod>

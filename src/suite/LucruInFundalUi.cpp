@@ -1,5 +1,7 @@
 #include "suite/LucruInFundalUi.h"
 
+#include <atomic>
+
 #include <QEventLoop>
 #include <QFutureWatcher>
 #include <QPointer>
@@ -11,7 +13,49 @@
 
 namespace vitramor {
 
-bool RuleazaCuProgres(QWidget* owner, const QString& titlu, const std::function<void()>& lucru) {
+namespace {
+
+constexpr const char* SeOpreste = "seOpreste";
+
+// The work's side of the dialog. The work runs on another thread: its steps
+// reach the dialog as queued calls, and the dialog's Cancel reaches the
+// work through an atomic flag.
+class ProgresDialog final : public Progres {
+public:
+    explicit ProgresDialog(QProgressDialog* dialog) : dialog_(dialog) {}
+
+    void pas(std::size_t facut, std::size_t total) override {
+        // Percent steps: a dialog range stays an int whatever the count.
+        const int procent = total ? static_cast<int>(facut * 100 / total) : 0;
+        // One queued call per percent, not per block of records.
+        if (procent == ultimulProcent_.exchange(procent)) return;
+        QPointer<QProgressDialog> spre = dialog_;
+        QMetaObject::invokeMethod(spre, [spre, procent] {
+            if (!spre) return;
+            spre->setMaximum(100);
+            spre->setValue(procent);
+        });
+    }
+    void text(const std::string& ce) override {
+        QPointer<QProgressDialog> spre = dialog_;
+        const QString eticheta = QString::fromStdString(ce);
+        QMetaObject::invokeMethod(spre, [spre, eticheta] {
+            // Once stopping, the dialog keeps saying so.
+            if (spre && !spre->property(SeOpreste).toBool()) spre->setLabelText(eticheta);
+        });
+    }
+    bool anulat() const override { return anulare_.load(); }
+    void anuleaza() { anulare_ = true; }
+
+private:
+    QPointer<QProgressDialog> dialog_;
+    std::atomic<bool> anulare_{false};
+    std::atomic<int> ultimulProcent_{-1};
+};
+
+}  // namespace
+
+bool RuleazaCuProgres(QWidget* owner, const QString& titlu, const std::function<void(Progres& progres)>& lucru) {
     Platforma& p = platforma();
     QProgressDialog dialog(titlu, QStringLiteral("Anuleaza"), 0, 0, owner);
     dialog.setWindowTitle(titlu);
@@ -21,16 +65,7 @@ bool RuleazaCuProgres(QWidget* owner, const QString& titlu, const std::function<
     dialog.setMinimumDuration(400);
     dialog.setAutoReset(false);
     dialog.setAutoClose(false);
-    QPointer<QProgressDialog> spre(&dialog);
-    p.anulareCeruta = false;
-    p.laProgres = [spre](std::size_t facut, std::size_t total) {
-        QMetaObject::invokeMethod(spre, [spre, facut, total] {
-            if (!spre) return;
-            // Percent steps: a dialog range stays an int whatever the count.
-            spre->setMaximum(100);
-            spre->setValue(total ? static_cast<int>(facut * 100 / total) : 0);
-        });
-    };
+    ProgresDialog progres(&dialog);
     // The work's questions go over this dialog, shown at once: a dialog
     // that showed itself later would cover a question the work waits for.
     QProgressDialog* peste = &dialog;
@@ -43,7 +78,8 @@ bool RuleazaCuProgres(QWidget* owner, const QString& titlu, const std::function<
         return peste;
     };
     QObject::connect(&dialog, &QProgressDialog::canceled, &dialog, [&] {
-        p.anulareCeruta = true;
+        progres.anuleaza();
+        dialog.setProperty(SeOpreste, true);
         dialog.setLabelText(QStringLiteral("Se opreste..."));
         dialog.setCancelButton(nullptr);
         dialog.show();
@@ -52,12 +88,11 @@ bool RuleazaCuProgres(QWidget* owner, const QString& titlu, const std::function<
     QEventLoop bucla;
     QFutureWatcher<void> urmarire;
     QObject::connect(&urmarire, &QFutureWatcher<void>::finished, &bucla, &QEventLoop::quit);
-    urmarire.setFuture(QtConcurrent::run(lucru));
+    urmarire.setFuture(QtConcurrent::run([&] { lucru(progres); }));
     if (!urmarire.isFinished()) bucla.exec();
     urmarire.waitForFinished();
-    p.laProgres = nullptr;
     p.proprietarIntrebari = nullptr;
-    return p.anulareCeruta.exchange(false);
+    return progres.anulat();
 }
 
 }  // namespace vitramor

@@ -9,14 +9,18 @@
 
 #include <QString>
 
+#include "operatie/Progres.h"
+
 class QWidget;
 
 namespace vitramor {
 
 // Runs `lucru` on a worker thread and returns when it has ended, the event
-// loop served meanwhile. Cancel asks the work to stop at its next safe
-// point (`platforma().anulareCeruta`); the work decides what a stop leaves,
-// and leaves the data as it was. True when the user asked to stop.
-bool RuleazaCuProgres(QWidget* owner, const QString& titlu, const std::function<void()>& lucru);
+// loop served meanwhile. The work reports to the progress it is handed,
+// which forwards its steps and texts to the dialog; Cancel makes that
+// progress `anulat()`, and the work stops at its next safe point, deciding
+// what a stop leaves and leaving the data as it was. True when the user
+// asked to stop.
+bool RuleazaCuProgres(QWidget* owner, const QString& titlu, const std::function<void(Progres& progres)>& lucru);
 
 }  // namespace vitramor

@@ -12,6 +12,7 @@
 #include "checks/VerificariDispersie.h"
 #include "database/GlassDirFixture.h"
 #include "messages/ListaMesaje.h"
+#include "support/ProgresTest.h"
 
 using namespace vitramor;
 using namespace vitramor::test;
@@ -286,9 +287,9 @@ TEST_F(VerificareBazaDate, FailuresToReachTheFileAreReportedAndGiveNoReport) {
     // Stopped by the user: no report of half the database, nothing to say.
     writeDb(databaseOf({F2()}));
     BlocText oprit;
-    p.anulareCeruta = true;
-    EXPECT_EQ(VerificaBazaDate(nullptr, {}, oprit, nullptr), 0);
-    p.anulareCeruta = false;
+    ProgresAnulatDupa anulare(1);
+    EXPECT_EQ(VerificaBazaDate(nullptr, {}, oprit, nullptr, anulare), 0);
+    EXPECT_EQ(anulare.pasi, 1u);
     EXPECT_FALSE(oprit);
 
     // No database file: one line on the error stream.

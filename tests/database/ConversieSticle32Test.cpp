@@ -9,6 +9,7 @@
 #include "database/ConversieSticle32.h"
 #include "database/GlassDirFixture.h"
 #include "support/DefectFisiere.h"
+#include "support/ProgresTest.h"
 
 using namespace vitramor;
 using namespace vitramor::test;
@@ -89,6 +90,14 @@ TEST_F(Conversie, NoOrMissingInputLeavesTheOutputAlone) {
     EXPECT_EQ(p.ultima().text, "Eroare deschidere fisier " + (d / "sticle32.dat").string());
     EXPECT_EQ(d.files(), std::vector<std::string>{"SticleNou32.dat"});
     EXPECT_EQ(d.read("SticleNou32.dat"), "kept");
+
+    // Stopped: only the work file was begun, and it is gone again.
+    d.write("sticle32.dat", Exemplu(0.0f).bytes());
+    ProgresAnulatDupa anulare(0);
+    p.raspunde({raspuns::IDYES, raspuns::IDYES});
+    EXPECT_EQ(ComandaConvertesteSticle32(nullptr, anulare), 0);
+    EXPECT_EQ(d.read("SticleNou32.dat"), "kept");
+    EXPECT_FALSE(d.exists("SticleNou32.dat.tmp"));
 }
 
 TEST_F(Conversie, TestFoldsProducerCodesAboveFourteen) {

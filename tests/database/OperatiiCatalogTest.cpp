@@ -14,6 +14,7 @@
 #include "database/CatalogMateriale.h"
 #include "database/CatalogFixture.h"
 #include "support/DefectFisiere.h"
+#include "support/ProgresTest.h"
 #include "database/Recuperare.h"
 
 using namespace vitramor;
@@ -230,6 +231,16 @@ TEST_F(Operations, RecordsBeyondTheFirstReadBlockAreFoundAtTheirIndex) {
         old += bytesOf(all.back());
     }
     d.write("sticleNou32.dat", old);
+
+    // A pass asked to stop ends after its first block, having said how far it got.
+    FisierDeschis f;
+    f.f = std::fopen(dbPath().c_str(), "rb");
+    ProgresAnulatDupa anulare(1);
+    std::size_t vazute = 0;
+    EXPECT_TRUE(ParcurgeMateriale(f.f, [&](const MaterialOptic&, std::size_t) { ++vazute; }, anulare).anulat);
+    EXPECT_EQ(vazute, RecorduriPeBloc);
+    EXPECT_EQ(anulare.ultimulFacut, RecorduriPeBloc);
+    EXPECT_EQ(anulare.ultimulTotal, 600u);
 
     MaterialOptic m = namedRecord("DUP");
     ASSERT_EQ(CautaMaterialOptic(d.str(), m, nullptr, CautaOp), 0);

@@ -10,6 +10,7 @@
 #include "database/GlassDirFixture.h"
 #include "import/text/CatalogText.h"
 #include "messages/ListaMesaje.h"
+#include "support/ProgresTest.h"
 
 using namespace vitramor;
 using namespace vitramor::test;
@@ -47,9 +48,10 @@ protected:
     ~CatalogTextTest() override { InstaleazaDestinatieMesaje({}); }
 
     std::vector<MaterialOptic> importa(int cod, const std::string& text, std::vector<int> linii,
-                                       const std::string& text1 = "") {
+                                       const std::string& text1 = "", Progres& progres = FaraProgres()) {
         std::istringstream in(text), in1(text1);
-        r = ImportaCatalogText(cod, in, &in1, std::move(linii), lucru, nullptr, PoliticaConflict::Redenumeste, {});
+        r = ImportaCatalogText(cod, in, &in1, std::move(linii), lucru, nullptr, PoliticaConflict::Redenumeste, {}, -1,
+                               progres);
         return recordsOf(db());
     }
     std::vector<IntrareCatalogText> listeaza(int cod, const std::string& text) {
@@ -199,8 +201,8 @@ TEST_F(CatalogTextTest, ACancelledImportChangesNothing) {
     writeDb(databaseOf({namedRecord("KEEP", 4)}));
     const std::string inainte = db();
     const MaterialOptic lucruInainte = lucru;
-    p.anulareCeruta = true;
-    importa(2, "a,b,c,d\n,E-FD2,1,5\n", {0});
+    ProgresAnulatDupa anulare(0);
+    importa(2, "a,b,c,d\n,E-FD2,1,5\n", {0}, "", anulare);
     EXPECT_EQ(r.stare, StareOperatie::Anulat);
     EXPECT_EQ(db(), inainte);
     EXPECT_EQ(std::memcmp(&lucru, &lucruInainte, sizeof lucru), 0);

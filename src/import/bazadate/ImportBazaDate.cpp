@@ -97,10 +97,10 @@ int ListeazaBazaDate(Fereastra owner, const std::string& director, const std::st
 }
 
 int ParcurgeFisierBazaDate(Fereastra owner, const std::string& director, const std::string& fisier,
-                           const std::function<void(const MaterialOptic&, std::size_t)>& f) {
+                           const std::function<void(const MaterialOptic&, std::size_t)>& f, Progres& progres) {
     SursaDeschisa sursa(owner, director, fisier);
     if (!sursa.ok()) return 0;
-    const ParcurgereFisier p = ParcurgeMateriale(sursa.f(), f);
+    const ParcurgereFisier p = ParcurgeMateriale(sursa.f(), f, progres);
     if (p.cod != 0) return RaporteazaEroareCitire(owner, fisier, p.cod), 0;
     RaporteazaRest(fisier, p.recorduri, p.octetiRest);
     return p.anulat ? 0 : 1;

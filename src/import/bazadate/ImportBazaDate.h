@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "database/StocareMateriale.h"
+#include "operatie/Progres.h"
 #include "platform/Platforma.h"
 #include "record/MaterialOptic.h"
 
@@ -28,9 +29,11 @@ int ListeazaBazaDate(Fereastra owner, const std::string& director, const std::st
 
 // Every whole record of `director`/`fisier` in file order, read once: the
 // listing's and the release comparison's reading. 0 after a message when
-// the file cannot be used or read whole (or the user stopped the pass).
+// the file cannot be used or read whole (or the pass was stopped through
+// `progres`).
 int ParcurgeFisierBazaDate(Fereastra owner, const std::string& director, const std::string& fisier,
-                           const std::function<void(const MaterialOptic&, std::size_t)>& f);
+                           const std::function<void(const MaterialOptic&, std::size_t)>& f,
+                           Progres& progres = FaraProgres());
 
 // Stores the records of the given indices (counted from 0 in file order)
 // into the database of path_sticle, in file order, through the one store

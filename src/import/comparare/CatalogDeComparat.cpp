@@ -73,7 +73,7 @@ bool CitesteTabel(Fereastra owner, const CerereComparatie& c, std::vector<Materi
 }  // namespace
 
 bool CitesteCatalogDeComparat(Fereastra owner, const CerereComparatie& c, std::vector<MaterialOptic>& sticle,
-                              ComparatieCatalog& rezultat) {
+                              ComparatieCatalog& rezultat, Progres& progres) {
     sticle.clear();
     rezultat.refuzate.clear();
     // A new glass gets its category as the import gives it; the comparison
@@ -93,7 +93,8 @@ bool CitesteCatalogDeComparat(Fereastra owner, const CerereComparatie& c, std::v
         }
         case FormatCatalog::Text: {
             SticleCatalogText t;
-            if (!ConstruiesteFisierCatalogText(c.cod, c.fisier, categorii, t, rezultat.sursa, owner)) return false;
+            if (!ConstruiesteFisierCatalogText(c.cod, c.fisier, categorii, t, rezultat.sursa, owner, progres))
+                return false;
             for (std::size_t i = 0; i < t.sticle.size(); ++i)
                 if (t.stari[i] == StareLinieText::Stocheaza) sticle.push_back(t.sticle[i]);
             break;
@@ -103,7 +104,7 @@ bool CitesteCatalogDeComparat(Fereastra owner, const CerereComparatie& c, std::v
             const std::string director = p.has_parent_path() ? p.parent_path().string() : std::string(".");
             if (!ParcurgeFisierBazaDate(owner, director, p.filename().string(), [&](const MaterialOptic& m, std::size_t) {
                     if (m.producator == c.producator) sticle.push_back(m);
-                }))
+                }, progres))
                 return false;
             rezultat.sursa = SursaDinFisier(c.fisier);
             break;
@@ -133,10 +134,12 @@ bool CitesteCatalogDeComparat(Fereastra owner, const CerereComparatie& c, std::v
 }
 
 bool ComparaCatalog(Fereastra owner, const std::string& directorSticle, const CerereComparatie& c,
-                    ComparatieCatalog& rezultat) {
+                    ComparatieCatalog& rezultat, Progres& progres) {
     std::vector<MaterialOptic> sticle;
-    if (!CitesteCatalogDeComparat(owner, c, sticle, rezultat)) return false;
-    return ComparaCuBazaDate(owner, directorSticle, sticle, c.producator, rezultat);
+    // A stop during the reading gives no comparison, whether or not a pass
+    // over the database would follow.
+    if (!CitesteCatalogDeComparat(owner, c, sticle, rezultat, progres) || progres.anulat()) return false;
+    return ComparaCuBazaDate(owner, directorSticle, sticle, c.producator, rezultat, progres);
 }
 
 }  // namespace vitramor

@@ -212,7 +212,7 @@ ClasaComparatie ComparaSticla(const MaterialOptic& vechi, const MaterialOptic& n
 }
 
 bool ComparaCuBazaDate(Fereastra owner, const std::string& directorSticle, std::span<const MaterialOptic> noi,
-                       std::uint16_t producator, ComparatieCatalog& rezultat) {
+                       std::uint16_t producator, ComparatieCatalog& rezultat, Progres& progres) {
     rezultat.producator = producator;
     rezultat.sticle.clear();
     rezultat.numar = {};
@@ -236,7 +236,7 @@ bool ComparaCuBazaDate(Fereastra owner, const std::string& directorSticle, std::
             }
             auto& loc = m.producator == producator ? alProducatorului[it->second] : alAltuia[it->second];
             if (!loc) loc = m;
-        });
+        }, progres);
         if (p.anulat) return false;
         if (p.cod != 0) return RaporteazaEroareCitire(owner, cale, p.cod), false;
     }
@@ -282,7 +282,7 @@ std::vector<ActiuneSticla> ActiuniPentruClase(const ComparatieCatalog& c, std::s
 }
 
 RezultatOperatie AplicaComparatia(Fereastra owner, const std::string& directorSticle, const ComparatieCatalog& c,
-                                  const OptiuniAplicare& o) {
+                                  const OptiuniAplicare& o, Progres& progres) {
     std::vector<MaterialOptic> lot;
     std::vector<const SticlaComparata*> deSters;
     for (std::size_t i = 0; i < c.sticle.size() && i < o.actiuni.size(); ++i) {
@@ -328,8 +328,10 @@ RezultatOperatie AplicaComparatia(Fereastra owner, const std::string& directorSt
         if (r.stare == StareOperatie::NimicDeFacut) r.stare = StareOperatie::Facut;
         return r;
     }
-    for (const SticlaComparata* s : deSters) {
-        if (platforma().anulareCeruta) break;
+    for (std::size_t i = 0; i < deSters.size(); ++i) {
+        if (progres.anulat()) break;
+        progres.pas(i, deSters.size());
+        const SticlaComparata* s = deSters[i];
         const RezultatOperatie parte = StergeMaterialeCuNume(owner, directorSticle, s->nume, false, c.producator);
         if (r.stare == StareOperatie::NimicDeFacut) r.stare = StareOperatie::Facut;
         r.adauga(parte);

@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "database/StocareMateriale.h"
+#include "operatie/Progres.h"
 #include "operatie/RezultatOperatie.h"
 #include "platform/Platforma.h"
 #include "record/MaterialOptic.h"
@@ -69,9 +70,9 @@ struct ComparatieCatalog {
 // Compares built records (the file's, under `producator`) with the
 // database of `directorSticle`, read once under a reader's lock. False
 // after a message when the database cannot be read, or when the user
-// stopped the pass.
+// stopped the pass (through `progres`).
 bool ComparaCuBazaDate(Fereastra owner, const std::string& directorSticle, std::span<const MaterialOptic> noi,
-                       std::uint16_t producator, ComparatieCatalog& rezultat);
+                       std::uint16_t producator, ComparatieCatalog& rezultat, Progres& progres = FaraProgres());
 
 // The measures of one glass in both (the fields of SticlaComparata after
 // `clasa`); Schimbat or Neschimbat.
@@ -102,13 +103,14 @@ struct CerereComparatie {
 
 // Reads the release and builds its glasses as the import would, every one
 // under the producer asked for (of another database file, its glasses of
-// that producer). False after a message when the file cannot be used.
+// that producer). False after a message when the file cannot be used, or
+// without one when the reading was stopped through `progres`.
 bool CitesteCatalogDeComparat(Fereastra owner, const CerereComparatie& c, std::vector<MaterialOptic>& sticle,
-                              ComparatieCatalog& rezultat);
+                              ComparatieCatalog& rezultat, Progres& progres = FaraProgres());
 
 // Both steps.
 bool ComparaCatalog(Fereastra owner, const std::string& directorSticle, const CerereComparatie& c,
-                    ComparatieCatalog& rezultat);
+                    ComparatieCatalog& rezultat, Progres& progres = FaraProgres());
 
 // What the user chose for one glass.
 enum class ActiuneSticla : std::uint8_t {
@@ -131,8 +133,9 @@ std::vector<ActiuneSticla> ActiuniPentruClase(const ComparatieCatalog& c, std::s
 // Stores what was chosen in one pass of the one store (an updated glass
 // keeps its category and the fields the release does not give), then
 // deletes the chosen discontinued glasses after one question whose default
-// is No. The outcome counts every glass chosen.
+// is No. The outcome counts every glass chosen. A stop asked through
+// `progres` ends the deletions between two glasses.
 RezultatOperatie AplicaComparatia(Fereastra owner, const std::string& directorSticle, const ComparatieCatalog& c,
-                                  const OptiuniAplicare& o);
+                                  const OptiuniAplicare& o, Progres& progres = FaraProgres());
 
 }  // namespace vitramor

@@ -296,7 +296,8 @@ void ComparaCatalogWindow::compara() {
     c.producator = static_cast<std::uint16_t>(producator_->currentIndex());
     ComparatieCatalog r;
     bool ok = false;
-    RuleazaCuProgres(this, QString::fromLatin1(TitluComparaCatalog), [&] { ok = ComparaCatalog(owner, path_sticle, c, r); });
+    RuleazaCuProgres(this, QString::fromLatin1(TitluComparaCatalog),
+                     [&](Progres& progres) { ok = ComparaCatalog(owner, path_sticle, c, r, progres); });
     if (!ok) return;
     comparatie_ = std::move(r);
     actiuni_.clear();
@@ -402,7 +403,7 @@ void ComparaCatalogWindow::aplica() {
     }
     RezultatOperatie r;
     RuleazaCuProgres(this, QString::fromLatin1(TitluComparaCatalog),
-                     [&] { r = AplicaComparatia(owner, path_sticle, comparatie_, o); });
+                     [&](Progres& progres) { r = AplicaComparatia(owner, path_sticle, comparatie_, o, progres); });
     RaporteazaRezultat(owner, TitluComparaCatalog, r);
     if (r.schimbate() > 0) compara();  // what is left to do
 }

@@ -627,14 +627,16 @@ int TransferaDataDinColoaneCititeInSticla(int i, int j, ContextImportExcel& c) {
     return 1;
 }
 
-RezultatOperatie ImportaTabelExcel(ContextImportExcel& c, const OptiuniActualizare& o) {
-    ElibereazaBuffere(c);
+namespace {
+
+// The checks before any row is read; false after a message.
+bool PoateCitiTabelul(ContextImportExcel& c) {
     const auto lipsa = [&](int i, bool gasit) { return c.asocieri[i].activ && !gasit; };
     if (lipsa(IntrareIndici, !c.lambdaColoaneIndici.empty()) || lipsa(IntrareTransmisie, !c.lambdaColoaneTi.empty())) {
         Mesaj("Nu exista lungimi de unda pentru transmisie si/sau indici!");
-        return RezultatOperatie::Esec();
+        return false;
     }
-    if (!PregatesteBuffere(c)) return RezultatOperatie::Esec();
+    if (!PregatesteBuffere(c)) return false;
     // The wavelengths were found for the columns the entries had then.
     const auto nepotrivit = [&](int i, std::size_t gasite) {
         return Importat(c, i) && static_cast<std::size_t>(Coloane(c, i)) != gasite;
@@ -644,23 +646,61 @@ RezultatOperatie ImportaTabelExcel(ContextImportExcel& c, const OptiuniActualiza
         Mesaj("Coloanele indicilor sau ale transmisiei s-au schimbat de la \"Detect lambda\".\nApasati din nou "
               "\"Detect lambda\".");
         ElibereazaBuffere(c);
-        return RezultatOperatie::Esec();
+        return false;
     }
-    Ordini ordini;
-    if (Importat(c, IntrareIndici)) ordini.indici = Ordine(c.lambdaColoaneIndici);
-    std::vector<float> lambdaTi(c.lambdaColoaneTi.begin(), c.lambdaColoaneTi.end());
-    if (Importat(c, IntrareTransmisie)) ordini.transmisie = Ordine(lambdaTi);
-    if (o.antet) o.antet(AntetRand(c, ordini));
+    return true;
+}
 
-    SursaTabel& sursa = *c.sursa;
+// The cells of the row just read into c.sticla; false when one could not be taken over.
+bool TransferaRand(ContextImportExcel& c) {
+    for (int i = 0; i < NumarAsocieri; ++i) {
+        if (c.date[i].empty() || i == 2 || i == 8) continue;
+        for (int j = 0; j < c.asocieri[i].nrColoane; ++j)
+            if (!TransferaDataDinColoaneCititeInSticla(i, j, c)) return false;
+    }
+    return true;
+}
+
+// The values of the row refused by the physical limits; a transmittance
+// without a thickness of its own takes the one "Detect lambda" left.
+std::vector<std::string> RefuzuriRand(ContextImportExcel& c, const MaterialOptic& baza) {
+    MaterialOptic& s = c.sticla;
+    std::vector<std::string> refuzate = RefuzaValoriNefizice(c, s);
+    if (Importat(c, IntrareTransmisie) && !(s.grosime_transmisie > 0)) {
+        s.grosime_transmisie = baza.grosime_transmisie;
+        if (!(s.grosime_transmisie > 0)) {
+            refuzate.emplace_back("transmisia nu are grosime de referinta; nu a fost importata");
+            s.grosime_transmisie = static_cast<float>(Lipsa);
+        }
+    }
+    return refuzate;
+}
+
+std::string LinieAfisata(const ContextImportExcel& c, const Ordini& ordini, const std::string& motiv,
+                         const std::vector<std::string>& refuzate) {
+    std::string linie = LinieRand(c, c.sticla, ordini), observatii;
+    if (!motiv.empty()) observatii = "(nu poate fi salvat: " + motiv + ")";
+    for (const std::string& v : refuzate) observatii += "(refuzat " + v + ")";
+    if (!observatii.empty()) linie += '\t' + observatii;
+    return linie;
+}
+
+struct RanduriCitite {
     std::vector<RandCitit> randuri;
     std::vector<MaterialOptic> sticle;  // the record of each row of randuri
-    platforma().cursorAsteptare(true);
+    bool complet = false, anulat = false;
+};
+
+// Every row of the table, each shown through `o.linie` (which may stop the
+// reading) and kept when the run stores them.
+RanduriCitite CitesteRanduri(ContextImportExcel& c, const OptiuniActualizare& o, const Ordini& ordini) {
+    SursaTabel& sursa = *c.sursa;
+    RanduriCitite rc;
     bool ok = sursa.incepeCitire() && LeagaColoane(c) && sursa.executa(c.tabel);
-    bool complet = ok, anulat = false;
+    rc.complet = ok;
     if (ok && o.actualizeaza) {
-        randuri.reserve(sursa.randuriDeCitit());
-        sticle.reserve(sursa.randuriDeCitit());
+        rc.randuri.reserve(sursa.randuriDeCitit());
+        rc.sticle.reserve(sursa.randuriDeCitit());
     }
     // Every row starts from what "Detect lambda" left: nothing of the row
     // before it, its name least of all, can reach it.
@@ -668,57 +708,54 @@ RezultatOperatie ImportaTabelExcel(ContextImportExcel& c, const OptiuniActualiza
     while (ok) {
         const int rand = sursa.urmatorulRand();
         if (rand <= 0) {
-            complet = rand == 0;
+            rc.complet = rand == 0;
             break;
         }
         c.sticla = baza;
         c.numeRand.clear();
         c.motivRespingere.clear();
-        for (int i = 0; i < NumarAsocieri && ok; ++i) {
-            if (c.date[i].empty() || i == 2 || i == 8) continue;
-            for (int j = 0; j < c.asocieri[i].nrColoane; ++j)
-                if (!TransferaDataDinColoaneCititeInSticla(i, j, c)) {
-                    ok = complet = false;
-                    break;
-                }
+        if (!TransferaRand(c)) {
+            rc.complet = false;
+            break;
         }
-        if (!ok) break;
         if (c.numeRand.empty()) continue;
-        MaterialOptic& s = c.sticla;
-        std::vector<std::string> refuzate = RefuzaValoriNefizice(c, s);
-        if (Importat(c, IntrareTransmisie) && !(s.grosime_transmisie > 0)) {
-            s.grosime_transmisie = baza.grosime_transmisie;
-            if (!(s.grosime_transmisie > 0)) {
-                refuzate.emplace_back("transmisia nu are grosime de referinta; nu a fost importata");
-                s.grosime_transmisie = static_cast<float>(Lipsa);
-            }
-        }
+        std::vector<std::string> refuzate = RefuzuriRand(c, baza);
         std::string motiv = MotivRand(c);
-        if (o.linie) {
-            std::string linie = LinieRand(c, s, ordini), observatii;
-            if (!motiv.empty()) observatii = "(nu poate fi salvat: " + motiv + ")";
-            for (const std::string& v : refuzate) observatii += "(refuzat " + v + ")";
-            if (!observatii.empty()) linie += '\t' + observatii;
-            if (!o.linie(linie)) {
-                anulat = true;
-                break;
-            }
+        if (o.linie && !o.linie(LinieAfisata(c, ordini, motiv, refuzate))) {
+            rc.anulat = true;
+            break;
         }
         if (o.actualizeaza) {
-            randuri.push_back({c.numeRand, std::move(motiv), std::move(refuzate)});
-            sticle.push_back(s);
+            rc.randuri.push_back({c.numeRand, std::move(motiv), std::move(refuzate)});
+            rc.sticle.push_back(c.sticla);
         }
     }
-    const bool inchis = sursa.inchideCitire();
-    ElibereazaBuffere(c);
     c.sticla = baza;
+    return rc;
+}
+
+}  // namespace
+
+RezultatOperatie ImportaTabelExcel(ContextImportExcel& c, const OptiuniActualizare& o) {
+    ElibereazaBuffere(c);
+    if (!PoateCitiTabelul(c)) return RezultatOperatie::Esec();
+    Ordini ordini;
+    if (Importat(c, IntrareIndici)) ordini.indici = Ordine(c.lambdaColoaneIndici);
+    std::vector<float> lambdaTi(c.lambdaColoaneTi.begin(), c.lambdaColoaneTi.end());
+    if (Importat(c, IntrareTransmisie)) ordini.transmisie = Ordine(lambdaTi);
+    if (o.antet) o.antet(AntetRand(c, ordini));
+
+    platforma().cursorAsteptare(true);
+    RanduriCitite citite = CitesteRanduri(c, o, ordini);
+    const bool inchis = c.sursa->inchideCitire();
+    ElibereazaBuffere(c);
     platforma().cursorAsteptare(false);
     if (o.dupaCitire) o.dupaCitire();
     RezultatOperatie r;
-    if (anulat) r = RezultatOperatie::Anulare();
-    else if (!complet || !inchis) r = RezultatOperatie::Esec();
+    if (citite.anulat) r = RezultatOperatie::Anulare();
+    else if (!citite.complet || !inchis) r = RezultatOperatie::Esec();
     else if (!o.actualizeaza) return RezultatOperatie::Nimic();
-    else r = SalveazaRanduri(c, o, randuri, sticle);
+    else r = SalveazaRanduri(c, o, citite.randuri, citite.sticle);
     if (!o.actualizeaza || o.construite) return r;
     if (!c.motivFaraTransmisie.empty() && r.stare == StareOperatie::Facut) r.motiv = c.motivFaraTransmisie;
     RaporteazaRezultat(o.owner, TitluActualizareExcel, r);

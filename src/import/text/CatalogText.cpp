@@ -120,7 +120,7 @@ std::vector<IntrareCatalogText> ListeazaCatalogText(int cod, std::istream& in, c
 }
 
 SticleCatalogText ConstruiesteSticleCatalogText(int cod, std::istream& in, std::istream* in1, std::vector<int> linii,
-                                                CategoriiImport& categorii) {
+                                                CategoriiImport& categorii, Progres& progres) {
     SticleCatalogText r;
     const DescriereCatalogText* d = DescriereCatalog(cod);
     if (!d) return r;
@@ -153,18 +153,18 @@ SticleCatalogText ConstruiesteSticleCatalogText(int cod, std::istream& in, std::
     for (std::size_t i = 0; i < r.alese.size(); ++i) {
         r.stari[i] = ParseazaLinieCatalogText(cod, r.alese[i].first, r.alese[i].second, r.sticle[i]);
         if (r.stari[i] == StareLinieText::Stocheaza) r.sticle[i].categorie = categorii.categorie(r.sticle[i]);
-        if (i % 256 == 0) platforma().progres(i, r.alese.size());
+        if (i % 256 == 0) progres.pas(i, r.alese.size());
     }
     return r;
 }
 
 RezultatOperatie ImportaCatalogText(int cod, std::istream& in, std::istream* in1, std::vector<int> linii,
                                     MaterialOptic& lucru, Fereastra owner, PoliticaConflict laConflict,
-                                    const SursaMateriale& sursa, int categorieAleasa) {
+                                    const SursaMateriale& sursa, int categorieAleasa, Progres& progres) {
     const DescriereCatalogText* d = DescriereCatalog(cod);
     if (!d) return RezultatOperatie::Esec(TextFormatat("Catalogul cu codul %d nu exista.", cod));
     CategoriiImport categorii(path_sticle, categorieAleasa);
-    SticleCatalogText construite = ConstruiesteSticleCatalogText(cod, in, in1, std::move(linii), categorii);
+    SticleCatalogText construite = ConstruiesteSticleCatalogText(cod, in, in1, std::move(linii), categorii, progres);
     if (construite.linii.empty()) return RezultatOperatie::Esec("Nu a fost selectata nicio sticla din catalog.");
     linii = construite.linii;
     const auto& alese = construite.alese;
@@ -172,7 +172,7 @@ RezultatOperatie ImportaCatalogText(int cod, std::istream& in, std::istream* in1
     const std::vector<StareLinieText>& stari = construite.stari;
     // Until here nothing has changed: a stop leaves the database and the
     // working record as they were.
-    if (platforma().anulareCeruta) return RezultatOperatie::Anulare("Importul a fost anulat; baza de date nu s-a schimbat.");
+    if (progres.anulat()) return RezultatOperatie::Anulare("Importul a fost anulat; baza de date nu s-a schimbat.");
 
     // The working record ends as the last line built left it.
     if (!alese.empty()) lucru = sticle[alese.size() - 1];
@@ -226,7 +226,7 @@ bool ListeazaFisierCatalogText(int cod, const std::string& cale, std::vector<Int
 
 RezultatOperatie ImportaFisierCatalogText(int cod, const std::string& cale, const std::vector<int>& linii,
                                           MaterialOptic& lucru, Fereastra owner, PoliticaConflict laConflict,
-                                          int categorieAleasa) {
+                                          int categorieAleasa, Progres& progres) {
     const bool pilkington = cod == CodCatalogPilkington;
     const std::string fisier = pilkington ? CaleInDirector(cale, NumeFisierPilkington2) : cale;
     std::ifstream in;
@@ -235,11 +235,12 @@ RezultatOperatie ImportaFisierCatalogText(int cod, const std::string& cale, cons
     if (pilkington && !Deschide(CaleInDirector(cale, NumeFisierPilkington1), in1))
         return RezultatOperatie::Esec("Eroare deschidere fisier " + CaleInDirector(cale, NumeFisierPilkington1));
     return ImportaCatalogText(cod, in, pilkington ? &in1 : nullptr, linii, lucru, owner, laConflict,
-                              SursaDinFisier(fisier), categorieAleasa);
+                              SursaDinFisier(fisier), categorieAleasa, progres);
 }
 
 bool ConstruiesteFisierCatalogText(int cod, const std::string& cale, CategoriiImport& categorii,
-                                   SticleCatalogText& sticle, SursaMateriale& sursa, Fereastra owner) {
+                                   SticleCatalogText& sticle, SursaMateriale& sursa, Fereastra owner,
+                                   Progres& progres) {
     std::vector<IntrareCatalogText> intrari;
     if (!ListeazaFisierCatalogText(cod, cale, intrari, owner)) return false;
     const bool pilkington = cod == CodCatalogPilkington;
@@ -251,7 +252,7 @@ bool ConstruiesteFisierCatalogText(int cod, const std::string& cale, CategoriiIm
     }
     std::vector<int> linii;
     for (const IntrareCatalogText& e : intrari) linii.push_back(e.linie);
-    sticle = ConstruiesteSticleCatalogText(cod, in, pilkington ? &in1 : nullptr, linii, categorii);
+    sticle = ConstruiesteSticleCatalogText(cod, in, pilkington ? &in1 : nullptr, linii, categorii, progres);
     sursa = SursaDinFisier(fisier);
     return true;
 }

@@ -17,6 +17,7 @@
 
 #include "database/CategoriiMaterial.h"
 #include "database/StocareMateriale.h"
+#include "operatie/Progres.h"
 #include "platform/Platforma.h"
 #include "record/MaterialOptic.h"
 
@@ -95,16 +96,18 @@ struct SticleCatalogText {
     std::vector<StareLinieText> stari;
 };
 SticleCatalogText ConstruiesteSticleCatalogText(int cod, std::istream& in, std::istream* in1, std::vector<int> linii,
-                                                CategoriiImport& categorii);
+                                                CategoriiImport& categorii, Progres& progres = FaraProgres());
 
 // Imports the selected data lines (in any order; glasses are stored in file
 // order) through the one store, each built in `lucru`; a line whose glass
 // cannot be built is refused with its reason. For code 5 `in` is
 // Pilkington_2.txt and `in1` Pilkington_1.txt. Each glass's category
-// follows CategoriiImport, with the entry the user picked (-1 none).
+// follows CategoriiImport, with the entry the user picked (-1 none). Stopped
+// through `progres` once the glasses are built, it stores nothing.
 RezultatOperatie ImportaCatalogText(int cod, std::istream& in, std::istream* in1, std::vector<int> linii,
                                     MaterialOptic& lucru, Fereastra owner, PoliticaConflict laConflict,
-                                    const SursaMateriale& sursa, int categorieAleasa = -1);
+                                    const SursaMateriale& sursa, int categorieAleasa = -1,
+                                    Progres& progres = FaraProgres());
 
 inline constexpr const char* TitluImportCatalogText = "Import catalog text";
 
@@ -115,9 +118,10 @@ bool ListeazaFisierCatalogText(int cod, const std::string& cale, std::vector<Int
                                Fereastra owner);
 // Every entry of a catalogue file built, and its source for the journal.
 bool ConstruiesteFisierCatalogText(int cod, const std::string& cale, CategoriiImport& categorii,
-                                   SticleCatalogText& sticle, SursaMateriale& sursa, Fereastra owner);
+                                   SticleCatalogText& sticle, SursaMateriale& sursa, Fereastra owner,
+                                   Progres& progres = FaraProgres());
 RezultatOperatie ImportaFisierCatalogText(int cod, const std::string& cale, const std::vector<int>& linii,
                                           MaterialOptic& lucru, Fereastra owner, PoliticaConflict laConflict,
-                                          int categorieAleasa = -1);
+                                          int categorieAleasa = -1, Progres& progres = FaraProgres());
 
 }  // namespace vitramor

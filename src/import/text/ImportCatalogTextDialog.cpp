@@ -148,8 +148,8 @@ void ImportCatalogTextDialog::importa() {
     RezultatOperatie r;
     MaterialOptic& lucru = set_.curent();
     Fereastra owner = static_cast<QWidget*>(this);
-    RuleazaCuProgres(this, QStringLiteral("Import catalog"), [&] {
-        r = ImportaFisierCatalogText(cod_, sursa, linii, lucru, owner, PoliticaConflict::Intreaba, categorie);
+    RuleazaCuProgres(this, QStringLiteral("Import catalog"), [&](Progres& progres) {
+        r = ImportaFisierCatalogText(cod_, sursa, linii, lucru, owner, PoliticaConflict::Intreaba, categorie, progres);
     });
     RaporteazaRezultat(owner, TitluImportCatalogText, r);
     golesteSelectia();
