@@ -115,10 +115,10 @@ TEST_F(ActualizareExcelGui, FromTheWorkbookToTheResultList) {
             << asociere.indicatie()->text().toStdString();
     }
     EXPECT_TRUE(p.casete.empty());
-    EXPECT_EQ(c.asocieri[3].coloanaStart, 1);
-    EXPECT_EQ(c.asocieri[3].coloanaStop, 2);
-    EXPECT_FALSE(c.asocieri[7].activ);
-    EXPECT_EQ(c.asocieri[14].coloanaStop, 1);
+    EXPECT_EQ(c.asocieri[IntrareIndici].coloanaStart, 1);
+    EXPECT_EQ(c.asocieri[IntrareIndici].coloanaStop, 2);
+    EXPECT_FALSE(c.asocieri[IntrareDensitate].activ);
+    EXPECT_EQ(c.asocieri[IntrareConductibilitate].coloanaStop, 1);
 
     // Fields and columns in the user's words; the record's C types and the
     // driver's SQL types never reach the screen.
@@ -136,7 +136,7 @@ TEST_F(ActualizareExcelGui, FromTheWorkbookToTheResultList) {
     QTest::keyClick(asociere.lista(), Qt::Key_C, Qt::ControlModifier);
     EXPECT_TRUE(p.clipboard.ends_with("\nda\tModul Young\tGPa\tun numar\tE (10\u2078N/m\u00b2)\tE (10\u2078N/m\u00b2)\t1\t0.1\t86.2\n"))
         << p.clipboard;
-    c.asocieri[13].activ = c.asocieri[14].activ = 0;
+    c.asocieri[IntrareTemperaturi].activ = c.asocieri[IntrareConductibilitate].activ = 0;
 
     import.detecteazaLambda();
     import.actualizeazaLista();

@@ -410,9 +410,9 @@ TEST_F(TabeleCatalog, AssociationPastTheLastColumnStopsTheUpdate) {
     ScrieSqlite((d / "cat.db").string(), "sticle", Catalog);
     auto c = std::make_unique<ContextImportExcel>();
     asociaza(*c);
-    c->asocieri[14].activ = 1;
-    c->asocieri[14].coloanaStart = 9;
-    c->asocieri[14].coloanaStop = 12;
+    c->asocieri[IntrareConductibilitate].activ = 1;
+    c->asocieri[IntrareConductibilitate].coloanaStart = 9;
+    c->asocieri[IntrareConductibilitate].coloanaStop = 12;
     c->sursa = DeschideSursaTabel(SirSqlite((d / "cat.db").string()));
     c->tabel = "sticle";
     ASSERT_TRUE(c->sursa->citesteColoane("sticle", c->coloane));
@@ -447,7 +447,7 @@ TEST_F(TabeleCatalog, DetectLambdaStopsOnAForeignColumn) {
     asociaza(c);
     for (const char* n : {"nume", " nd", "nF", "n1013.98", "TAUI10/400", "TAUI10/420", "TAUI5/440"})
         c.coloane.push_back({n, SQL_DOUBLE, 8, 8});
-    c.asocieri[9].coloanaStop = 6;
+    c.asocieri[IntrareTransmisie].coloanaStop = 6;
     std::vector<std::string> linii;
     EXPECT_EQ(DetecteazaLambda(c, 3, linii), 0);
     EXPECT_NE(p.ultima().text.find("Coloana TAUI5/440 nu este ptr. transmisie interna"), std::string::npos);
@@ -460,7 +460,7 @@ TEST_F(TabeleCatalog, DetectLambdaStopsOnAForeignColumn) {
     // comes from the names, the thickness column or the user; else the
     // transmittance alone is left out, with the reason.
     c.coloane[2].nume = "nF";
-    c.asocieri[9].coloanaStop = 5;
+    c.asocieri[IntrareTransmisie].coloanaStop = 5;
     const struct {
         const char *t1, *t2;
         int cod, coloanaGrosime;

@@ -654,7 +654,7 @@ bool PoateCitiTabelul(ContextImportExcel& c) {
 // The cells of the row just read into c.sticla; false when one could not be taken over.
 bool TransferaRand(ContextImportExcel& c) {
     for (int i = 0; i < NumarAsocieri; ++i) {
-        if (c.date[i].empty() || i == 2 || i == 8) continue;
+        if (c.date[i].empty() || i == IntrareLambdaIndici || i == IntrareLambdaTransmisie) continue;
         for (int j = 0; j < c.asocieri[i].nrColoane; ++j)
             if (!TransferaDataDinColoaneCititeInSticla(i, j, c)) return false;
     }

@@ -261,7 +261,7 @@ std::string PrimulRandStocat(const ContextImportExcel& c, int intrare) {
         return k >= 0 && static_cast<std::size_t>(k) < r.size() ? r[static_cast<std::size_t>(k)] : std::string();
     };
     // The first glass: rows above it (units, notes) have no name.
-    const AsociereMarimeSticla& nume = c.asocieri[0];
+    const AsociereMarimeSticla& nume = c.asocieri[IntrareNume];
     std::size_t rand = 0;
     if (nume.activ && nume.coloanaStart >= 0)
         while (rand + 1 < randuri.size() && celula(randuri[rand], nume.coloanaStart).empty()) ++rand;
@@ -371,7 +371,7 @@ std::string NumeColoana(const ContextImportExcel& c, int k) {
 }
 
 int LambdaIndiciDinColoane(ContextImportExcel& c, std::vector<std::string>& linii) {
-    const auto& a = c.asocieri[3];
+    const auto& a = c.asocieri[IntrareIndici];
     if (!Intervalul(a)) {
         MesajDetectie("Nu ati definit coloana start si stop ptr indici_n");
         return 0;
@@ -516,7 +516,7 @@ int DetecteazaLambda(ContextImportExcel& c, int codProducator, std::vector<std::
     c.lambdaColoaneTi.clear();
     c.nrLambdaIndici = c.nrLambdaTi = 0;
     c.motivFaraTransmisie.clear();
-    if (c.asocieri[3].activ && !LambdaIndiciDinColoane(c, linii)) return 0;
+    if (c.asocieri[IntrareIndici].activ && !LambdaIndiciDinColoane(c, linii)) return 0;
     return !c.asocieri[IntrareTransmisie].activ || LambdaTiDinColoane(c, codProducator, linii);
 }
 

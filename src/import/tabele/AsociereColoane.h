@@ -41,10 +41,17 @@ static_assert(sizeof(AsociereMarimeSticla) == 136);
 
 inline constexpr int NumarAsocieri = 50;
 inline constexpr int NumarAsocieriImplicite = 20;
-// The entry of the transmittance's reference thickness: a catalogue that
-// does not give it in its column names gives it in a column of its own.
-inline constexpr int IntrareGrosimeTransmisie = 19;
-inline constexpr int IntrareNume = 0, IntrareIndici = 3, IntrareTransmisie = 9;
+// The default entries, in their stored order: code addresses an entry by
+// its name here, never by its number. The transmittance's reference
+// thickness has an entry of its own for a catalogue that does not give it
+// in its column names.
+enum IntrareAsociere : int {
+    IntrareNume, IntrareCod, IntrareLambdaIndici, IntrareIndici, IntrareIndiciK, IntrareCoefDispersieN,
+    IntrareCoefDispersieK, IntrareDensitate, IntrareLambdaTransmisie, IntrareTransmisie, IntrareModulYoung,
+    IntrareRaportPoisson, IntrareProprietatiChimice, IntrareTemperaturi, IntrareConductibilitate, IntrareDilatare,
+    IntrareDuritateKnoop, IntrareCalduraSpecifica, IntrareDuritateAbraziune, IntrareGrosimeTransmisie,
+};
+static_assert(IntrareGrosimeTransmisie + 1 == NumarAsocieriImplicite);
 inline constexpr int MarimeTabelAsocieri = NumarAsocieri * 136;
 
 enum TipElement : std::int16_t {
@@ -85,8 +92,8 @@ struct ContextImportExcel {
     int intrareCurenta = -1;
     int nrLambdaTi = 0;
     int nrLambdaIndici = 0;
-    // What "Detect lambda" found, column by column of the index (entry 3)
-    // and transmittance (entry 9) associations: each value travels with the
+    // What "Detect lambda" found, column by column of the index
+    // and transmittance associations: each value travels with the
     // wavelength of its own column, whatever order the catalogue gives them.
     std::vector<float> lambdaColoaneIndici;
     std::vector<std::uint16_t> lambdaColoaneTi;

@@ -276,8 +276,8 @@ void AsociereColoaneDialog::restaureaza() {
 }
 
 void AsociereColoaneDialog::done(int r) {
-    if (r == QDialog::Accepted && !c_.asocieri[0].activ &&
-        MesajBox(this, "Primul camp <" + NumeCampAsociere(c_.asocieri[0]) + "> nu este activ! Continuati?",
+    if (r == QDialog::Accepted && !c_.asocieri[IntrareNume].activ &&
+        MesajBox(this, "Primul camp <" + NumeCampAsociere(c_.asocieri[IntrareNume]) + "> nu este activ! Continuati?",
                  TitluAsociere, stil::MB_YESNO) != raspuns::IDYES)
         return;
     QDialog::done(r);
