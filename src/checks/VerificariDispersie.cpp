@@ -1,7 +1,5 @@
 #include "checks/VerificariDispersie.h"
 
-#include <unistd.h>
-
 #include <cmath>
 #include <cstdarg>
 #include <cstring>
@@ -100,38 +98,32 @@ const std::string LinieRaportBazaDate(60, '-');
 const std::string LinieRaportMaterial(84, '-');
 
 // Everything the database pass holds while it reads: whatever way it ends,
-// the file is closed, the cursor restored and the remembered directory current again.
+// the file is closed and the cursor restored. The database is reached by its
+// path in the glass directory; the current directory never changes.
 class LucruVerificare {
 public:
-    LucruVerificare() = default;
+    explicit LucruVerificare(std::string director) : director_(std::move(director)) {}
     ~LucruVerificare() {
         if (f_) std::fclose(f_);
         if (cursor_) platforma().cursorAsteptare(false);
-        if (!directorAnterior_.empty()) RevinoInDirector(directorAnterior_);
     }
     LucruVerificare(const LucruVerificare&) = delete;
     LucruVerificare& operator=(const LucruVerificare&) = delete;
 
-    bool intraInDirectorSticle(Fereastra owner) {
-        const std::string curent = DirectorCurent();
-        if (curent == "????") {
+    std::string cale() const { return CaleAfisata(director_, nume_fisier_sticle); }
+
+    bool verificaDirectorSticle(Fereastra owner) {
+        if (!ExistaDirector(director_)) {
             platforma().beep();
-            MesajBox(owner, "Eroare GetCurrentDirectory", "AVERTISMENT", MB_OK | MB_ICONASTERISK);
-            return false;
-        }
-        if (path_sticle.empty() || ::chdir(path_sticle.c_str()) != 0) {
-            // We never left the remembered directory, so there is nothing to return to.
-            platforma().beep();
-            MesajBox(owner, TextFormatat("Nu exista director %s)", path_sticle.c_str()), "AVERTISMENT",
+            MesajBox(owner, TextFormatat("Nu exista director %s)", director_.c_str()), "AVERTISMENT",
                      MB_OK | MB_ICONASTERISK);
             return false;
         }
-        directorAnterior_ = curent;
         return true;
     }
 
     bool deschide(std::FILE* iesireEroare) {
-        DeschideFisierCuMesaj(nume_fisier_sticle, "rb", f_, false);
+        DeschideFisierCuMesaj(cale(), "rb", f_, false);
         if (!f_) {
             if (iesireEroare) {
                 std::fprintf(iesireEroare, "Eroare deschidere %s\n", nume_fisier_sticle.c_str());
@@ -154,7 +146,7 @@ public:
 private:
     std::FILE* f_ = nullptr;
     bool cursor_ = false;
-    std::string directorAnterior_;
+    std::string director_;
 };
 
 }  // namespace
@@ -245,9 +237,9 @@ bool MaterialConformEcuatiilor(const MaterialOptic& m, const SetariVerificare& s
 int VerificaBazaDate(Fereastra owner, const SetariVerificare& setari, BlocText& raport, std::FILE* iesireEroare,
                      Progres& progres) {
     raport.reset();
-    LucruVerificare lucru;
-    if (!lucru.intraInDirectorSticle(owner)) return 0;
-    AnuntaBazaDateRupta(owner, nume_fisier_sticle, CaleAfisata(path_sticle, nume_fisier_sticle));
+    LucruVerificare lucru(path_sticle);
+    if (!lucru.verificaDirectorSticle(owner)) return 0;
+    AnuntaBazaDateRupta(owner, lucru.cale(), lucru.cale());
     if (!lucru.deschide(iesireEroare)) return 0;
     lucru.arataCursor();
 

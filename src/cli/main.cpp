@@ -77,8 +77,8 @@ int ruleaza(int argc, char** argv) {
     PlatformaInstalata instalata(platforma);
 
     CitesteRegistriVitramor();
-    // The operations change the current directory while they work, so a
-    // directory given relative to where the command started is made absolute.
+    // A directory given relative to where the command started is made
+    // absolute once, so that every message names it in full.
     if (!o.directorSticle.empty()) path_sticle = caleAbsoluta(o.directorSticle);
     if (!o.directorMl.empty()) path_machine_learning = caleAbsoluta(o.directorMl);
     if (!o.bazaDate.empty()) {

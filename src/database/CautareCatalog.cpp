@@ -27,34 +27,33 @@ char MinusculaAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(
 constexpr double LungimeUndaD = 587.56;
 
 // The database of a glass directory open for reading: the directory
-// entered, a shared lock held, the file open, each failure reported as the
+// checked, a shared lock held, the file open, each failure reported as the
 // library reports it. cod() is CatalogOk or the failure's code.
 class BazaDeCitit {
 public:
-    BazaDeCitit(const std::string& directorSticle, Fereastra owner) : inDirector_(directorSticle, owner) {
-        if (!inDirector_.ok()) {
+    BazaDeCitit(const std::string& directorSticle, Fereastra owner) {
+        if (!VerificaDirectorSticle(directorSticle, owner)) {
             cod_ = EroareDirectorSticle;
             return;
         }
         const std::string& fisier = nume_fisier_sticle;
-        if (FisierLipseste(fisier)) {
+        cale_ = CaleAfisata(directorSticle, fisier);
+        if (FisierLipseste(cale_)) {
             cod_ = RaporteazaFisierLipsa(owner, directorSticle, fisier);
             return;
         }
-        cale_ = CaleAfisata(directorSticle, fisier);
         blocare_.emplace(owner, CaleBazaDate(directorSticle), false);
         if (!blocare_->ok()) {
             cod_ = EroareFisierBlocat;
             return;
         }
-        cod_ = DeschideBazaDate(owner, fisier, cale_, "rb", f_);
+        cod_ = DeschideBazaDate(owner, cale_, cale_, "rb", f_);
     }
     int cod() const { return cod_; }
     const std::string& cale() const { return cale_; }
     std::FILE* f() const { return f_.f; }
 
 private:
-    InDirector inDirector_;
     std::string cale_;
     std::optional<BlocareFisier> blocare_;
     FisierDeschis f_;

@@ -100,17 +100,13 @@ bool FisierDeschis::inchide() {
     return ok;
 }
 
-InDirector::InDirector(const std::string& director, Fereastra owner) {
+bool VerificaDirectorSticle(const std::string& director, Fereastra owner) {
     if (director.empty()) {
         MesajBox(owner, "Directorul cu materiale (STICLE) nu este ales.", TitluAtentie,
                  stil::MB_OK | stil::MB_ICONEXCLAMATION);
-        return;
+        return false;
     }
-    ok_ = SchimbaDirectorCuSalvare(director, anterior_, true) == 1;
-}
-
-InDirector::~InDirector() {
-    if (ok_) RevinoInDirector(anterior_);
+    return DirectorAccesibil(director, true) == 1;
 }
 
 int ScrieSiSincronizeaza(std::FILE* f) {
@@ -320,8 +316,8 @@ int CreazaFisierNou(Fereastra owner, const std::string& fisier, std::string_view
         f.inchide();
         std::remove(fisier.c_str());
         MesajBox(owner,
-                 TextFormatat("Eroare scriere fisier %s din %s:\n%s\nFisierul nu a fost creat.", fisier.c_str(),
-                              DirectorCurent().c_str(), TextEroareSistem(cod).c_str()),
+                 TextFormatat("Eroare scriere fisier %s:\n%s\nFisierul nu a fost creat.",
+                              FisierDinDirector(fisier).c_str(), TextEroareSistem(cod).c_str()),
                  TitluAtentie, stil::MB_OK | stil::MB_ICONHAND);
         return EroareScriereFisier;
     }

@@ -110,22 +110,12 @@ struct FisierDeschis {
     bool inchide();
 };
 
-// Enters a directory for the life of the object and goes back afterwards,
-// also when a question box throws in tests. An empty directory is refused
-// with its own message: the library never works silently in whatever the
-// current directory happens to be.
-class InDirector {
-public:
-    InDirector(const std::string& director, Fereastra owner);
-    ~InDirector();
-    InDirector(const InDirector&) = delete;
-    InDirector& operator=(const InDirector&) = delete;
-    bool ok() const { return ok_; }
-
-private:
-    std::string anterior_;
-    bool ok_ = false;
-};
+// A glass directory checked before the library works in it: an empty one is
+// refused with its own message (the library never works silently in
+// whatever the current directory happens to be), one that cannot be entered
+// is reported as DirectorAccesibil does. Its files are then reached by
+// their paths in it (CaleAfisata); the current directory never changes.
+bool VerificaDirectorSticle(const std::string& director, Fereastra owner);
 
 // Writes the stdio buffer and asks the system to put the data on the disk.
 // Returns 0 or the errno of the failure.
@@ -162,9 +152,9 @@ int DeschideFisierDate(Fereastra owner, const std::string& fisier, const std::st
 // Only an operation that writes asks: reading never needs the repair, so a
 // reader reads the whole records and is told once (AnuntaBazaDateRupta).
 //
-// `fisier` is the database as reachable from the current directory,
-// `caleAfisata` its name in messages. CatalogOk also when the file is
-// missing or not a regular file: the opening reports those.
+// `fisier` is the database's path, `caleAfisata` its name in messages.
+// CatalogOk also when the file is missing or not a regular file: the
+// opening reports those.
 int AsiguraBazaDateIntreaga(Fereastra owner, const std::string& fisier, const std::string& caleAfisata);
 // (VerificaBazaDateIntreaga in Catalix.h does it for a glass directory.)
 // The reader's side of a torn database: a warning (how many bytes, from

@@ -74,17 +74,14 @@ void LinieListaSticla(const MaterialOptic& material, std::string& linie, int mar
 
 int ListeazaSticleInLista(std::vector<LinieSticla>& linii) {
     linii.clear();
-    // The category file is read before changing directory: path_sticle may
-    // be relative to where we are now.
     LiniiListaSticla categorii;
     // A reader's lock: a rewrite in another program finishes first.
     BlocareFisier blocare(nullptr, CaleBazaDate(path_sticle), false);
     if (!blocare.ok()) return 0;
     AnuntaBazaDateRupta(nullptr, CaleBazaDate(path_sticle), CaleBazaDate(path_sticle));
 
-    std::string directorAnterior;
     std::FILE* f = nullptr;
-    if (!DeschideInDirector(path_sticle, nume_fisier_sticle, directorAnterior, "rb", f)) {
+    if (!DeschideInDirector(path_sticle, nume_fisier_sticle, "rb", f)) {
         MesajBox(nullptr, "Eroare deschidere sticle32.da", "ATENTIE!", stil::MB_OK | stil::MB_ICONEXCLAMATION);
         return 0;
     }
@@ -95,14 +92,12 @@ int ListeazaSticleInLista(std::vector<LinieSticla>& linii) {
     });
     if (r.cod != 0) {
         std::fclose(f);
-        RevinoInDirector(directorAnterior);
         platforma().cursorAsteptare(false);
         linii.clear();
         RaporteazaEroareCitire(nullptr, CaleBazaDate(path_sticle), r.cod);
         return 0;
     }
     std::fclose(f);
-    RevinoInDirector(directorAnterior);
     platforma().cursorAsteptare(false);
     return 1;
 }

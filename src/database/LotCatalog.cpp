@@ -127,21 +127,19 @@ int SalveazaMaterialeOptice(const std::string& directorSticle, std::span<const M
     };
     if (alese.empty()) return rezultat(CatalogOk);
 
-    InDirector inDirector(directorSticle, owner);
-    if (!inDirector.ok()) return rezultat(EroareDirectorSticle);
+    if (!VerificaDirectorSticle(directorSticle, owner)) return rezultat(EroareDirectorSticle);
     // One lock from the first read to the last write, as for a single store:
     // another program's store in between would be overwritten or duplicated.
     BlocareFisier blocare(owner, CaleBazaDate(directorSticle), true);
     if (!blocare.ok()) return rezultat(EroareFisierBlocat);
-    const std::string& fisier = nume_fisier_sticle;
-    const std::string cale = CaleAfisata(directorSticle, fisier);
+    const std::string cale = CaleAfisata(directorSticle, nume_fisier_sticle);
     // A database that does not exist yet is created here and filled like an
     // existing one ("x": never truncate a file that appeared since).
-    const bool nou = FisierLipseste(fisier);
+    const bool nou = FisierLipseste(cale);
     FisierDeschis f;
     if (nou) {
-        if (!DeschideFisierCuMesaj(fisier, "wbx", f.f, true)) return rezultat(EroareDeschidereFisier);
-    } else if (const int cod = DeschideBazaDate(owner, fisier, cale, "r+b", f)) {
+        if (!DeschideFisierCuMesaj(cale, "wbx", f.f, true)) return rezultat(EroareDeschidereFisier);
+    } else if (const int cod = DeschideBazaDate(owner, cale, cale, "r+b", f)) {
         return rezultat(cod);
     }
     std::vector<std::size_t> pozitie(alese.size(), SIZE_MAX);
@@ -237,7 +235,7 @@ int SalveazaMaterialeOptice(const std::string& directorSticle, std::span<const M
         platforma().fisiere().sincronizeazaDate(fd);
         if (nou) {
             f.inchide();
-            std::remove(fisier.c_str());
+            std::remove(cale.c_str());
         }
         MesajBox(owner,
                  TextFormatat("Eroare scriere fisier %s:\n%s\n%s", cale.c_str(), TextEroareSistem(cod).c_str(),

@@ -54,7 +54,7 @@ void Avertizeaza(Fereastra owner, const std::string& text) {
     MesajBox(owner, text, TitluAtentie, stil::MB_OK | stil::MB_ICONEXCLAMATION);
 }
 
-// Where the operation works, for its messages.
+// Where the operation works: the directory, the file's name in it and its path.
 struct Context {
     Fereastra owner;
     const std::string& director;
@@ -73,7 +73,7 @@ int RaporteazaNegasit(const Context& c, const char* nume) {
 int RaporteazaCitire(const Context& c, int cod) { return RaporteazaEroareCitire(c.owner, c.cale(), cod); }
 
 int DeschideBaza(const Context& c, const char* mod, FisierDeschis& f) {
-    return DeschideBazaDate(c.owner, c.fisier, c.cale(), mod, f);
+    return DeschideBazaDate(c.owner, c.cale(), c.cale(), mod, f);
 }
 
 // Writes the bytes at a position with the descriptor itself: a failed write
@@ -136,7 +136,7 @@ int RaporteazaScriere(const Context& c, int cod, const char* urmare) {
 
 int Salveaza(const Context& c, const MaterialOptic& material) {
     const MaterialOptic m = InOrdineaFisierului(material);
-    if (FisierLipseste(c.fisier)) return CreazaFisierNou(c.owner, c.fisier, OctetiMaterial(m));
+    if (FisierLipseste(c.cale())) return CreazaFisierNou(c.owner, c.cale(), OctetiMaterial(m));
 
     FisierDeschis f;
     if (const int cod = DeschideBaza(c, "r+b", f)) return cod;
@@ -203,9 +203,9 @@ Numarare NumaraRecorduri(std::FILE* f, const char* nume, std::uint16_t producato
 }
 
 int Elimina(const Context& c, const MaterialOptic& m, int operatie) {
-    if (FisierLipseste(c.fisier)) return RaporteazaLipsa(c);
+    if (FisierLipseste(c.cale())) return RaporteazaLipsa(c);
     // A rewrite copies whole records only: a torn tail is dealt with first.
-    if (const int cod = AsiguraBazaDateIntreaga(c.owner, c.fisier, c.cale())) return cod;
+    if (const int cod = AsiguraBazaDateIntreaga(c.owner, c.cale(), c.cale())) return cod;
     Numarare n;
     {
         // Look first, so that a name that is not there costs no work file,
@@ -247,8 +247,8 @@ int Elimina(const Context& c, const MaterialOptic& m, int operatie) {
     }
 
     CerereRescriere cerere;
-    cerere.fisier = c.fisier;
-    cerere.temporar = NumeTemporarCatalog;
+    cerere.fisier = c.cale();
+    cerere.temporar = CaleAfisata(c.director, NumeTemporarCatalog);
     cerere.marimeRecord = MarimeMaterialOptic;
     cerere.golPastrat = true;
     cerere.prelucrare = [&pastreaza](char* rec, std::uint64_t index) {
@@ -291,8 +291,7 @@ int CautaMaterialOptic(const std::string& directorSticle, MaterialOptic& materia
         }
     }
 
-    InDirector inDirector(directorSticle, owner);
-    if (!inDirector.ok()) return EroareDirectorSticle;
+    if (!VerificaDirectorSticle(directorSticle, owner)) return EroareDirectorSticle;
     // Find and store in one lock: another program's store between the two
     // would otherwise be overwritten or duplicated.
     BlocareFisier blocare(owner, CaleBazaDate(directorSticle), operatie != CautaOp);
@@ -301,7 +300,7 @@ int CautaMaterialOptic(const std::string& directorSticle, MaterialOptic& materia
 
     switch (operatie) {
         case CautaOp:
-            if (FisierLipseste(c.fisier)) return RaporteazaLipsa(c);
+            if (FisierLipseste(c.cale())) return RaporteazaLipsa(c);
             return Gaseste(c, material);
         case SalveazaOp:
             return Salveaza(c, material);

@@ -13,20 +13,17 @@ namespace vitramor {
 int RescrieBazaDate(Fereastra owner, const PrelucrareInregistrare& prelucrare, RezultatRescriere& rezultat,
                     bool cursorAsteptare, std::uint32_t comandaRecuperare, bool doarCuSchimbari) {
     rezultat = {};
-    std::string directorAnterior;
-    if (!SchimbaDirectorCuSalvare(path_sticle, directorAnterior, true)) return 0;
-    struct Revino {
-        std::string& d;
-        ~Revino() { RevinoInDirector(d); }
-    } revino{directorAnterior};
+    const std::string& director = path_sticle;
+    if (!DirectorAccesibil(director, true)) return 0;
+    const std::string cale = CaleBazaDate(director);
 
-    BlocareFisier blocare(owner, CaleBazaDate(path_sticle), true);
+    BlocareFisier blocare(owner, cale, true);
     if (!blocare.ok()) return 0;
-    if (AsiguraBazaDateIntreaga(owner, nume_fisier_sticle, CaleBazaDate(path_sticle)) != 0) return 0;
+    if (AsiguraBazaDateIntreaga(owner, cale, cale) != 0) return 0;
 
     CerereRescriere cerere;
-    cerere.fisier = nume_fisier_sticle;
-    cerere.temporar = NumeFisierTemporarRescriere;
+    cerere.fisier = cale;
+    cerere.temporar = CaleAfisata(director, NumeFisierTemporarRescriere);
     cerere.marimeRecord = sizeof(MaterialOptic);
     cerere.cursorAsteptare = cursorAsteptare;
     cerere.golPastrat = true;
@@ -42,7 +39,7 @@ int RescrieBazaDate(Fereastra owner, const PrelucrareInregistrare& prelucrare, R
     if (comandaRecuperare != 0 || doarCuSchimbari)
         cerere.inainteDeInlocuire = [&](std::string_view eliminate) {
             if (doarCuSchimbari && !schimbat) return false;
-            return comandaRecuperare == 0 || AdaugaInRecuperare(owner, path_sticle, comandaRecuperare, eliminate);
+            return comandaRecuperare == 0 || AdaugaInRecuperare(owner, director, comandaRecuperare, eliminate);
         };
     rezultat = RescrieFisier(owner, cerere);
     return rezultat.ok() ? 1 : 0;

@@ -160,16 +160,16 @@ std::string NumeProducator(const Tabel& tabel, long cod, bool* cunoscut = nullpt
 }
 
 int ScrieTabel(Fereastra owner, const std::string& director, const Tabel& tabel) {
-    InDirector inDirector(director, owner);
-    if (!inDirector.ok()) return 0;
+    if (!VerificaDirectorSticle(director, owner)) return 0;
     std::string continut;
     continut.reserve(tabel.size() * MarimeIntrare);
     for (const auto& p : tabel) continut.append(reinterpret_cast<const char*>(&p), MarimeIntrare);
     Cache().valid = false;
-    if (FisierLipseste(NumeFisierProducatori)) return CreazaFisierNou(owner, NumeFisierProducatori, continut) == 0;
+    const std::string cale = CaleTabel(director);
+    if (FisierLipseste(cale)) return CreazaFisierNou(owner, cale, continut) == 0;
     CerereRescriere cerere;
-    cerere.fisier = NumeFisierProducatori;
-    cerere.temporar = TemporarProducatori;
+    cerere.fisier = cale;
+    cerere.temporar = CaleAfisata(director, TemporarProducatori);
     cerere.marimeRecord = MarimeIntrare;
     cerere.adaugat = continut;
     return RescrieFisier(owner, cerere).ok();

@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <memory>
 #include <new>
 
@@ -37,24 +38,6 @@ void Linie(int nivel, const char* model, const std::string& fisier, const std::s
 }
 
 void Mesaj(int numar) { eroare(path_help, nullptr, MB_ICONEXCLAMATION, numar); }
-
-// Both operations work inside the file's directory and leave the process
-// where it was, whichever way they return.
-class InDirectorulFisierului {
-public:
-    // An empty directory means the current one.
-    explicit InDirectorulFisierului(const std::string& director) {
-        ok_ = director.empty() || SchimbaDirectorCuSalvare(director, anterior_, true) != 0;
-    }
-    ~InDirectorulFisierului() { RevinoInDirector(anterior_); }
-    InDirectorulFisierului(const InDirectorulFisierului&) = delete;
-    InDirectorulFisierului& operator=(const InDirectorulFisierului&) = delete;
-    bool ok() const { return ok_; }
-
-private:
-    std::string anterior_;
-    bool ok_ = false;
-};
 
 struct InchideFisier {
     void operator()(std::FILE* f) const { std::fclose(f); }
@@ -89,10 +72,10 @@ int IncarcaInMemorieFisierJSON(const std::string& director, const std::string& n
     }
     marime = gasit;
 
-    InDirectorulFisierului inDirector(director);
-    if (!inDirector.ok()) return 0;
+    // An empty directory means the current one.
+    if (!director.empty() && !DirectorAccesibil(director, true)) return 0;
     std::FILE* deschis = nullptr;
-    DeschideFisierCuMesaj(numeFisier, "rb", deschis, false);
+    DeschideFisierCuMesaj(CaleInDirector(director, numeFisier), "rb", deschis, false);
     Fisier f(deschis);
     if (!f) {
         Linie(NivelAvertizare, "Eroare deschidere fisier %s din %s", numeFisier, director);
@@ -145,8 +128,7 @@ int SalveazaDateJsonInFisier(const std::string& director, const std::string& num
     if (!arbore) return 1;
     int cod = 0;
     {
-        InDirectorulFisierului inDirector(director);
-        if (!inDirector.ok()) {
+        if (!director.empty() && !DirectorAccesibil(director, true)) {
             if (elibereaza) {
                 cJSON_Delete(arbore);
                 arbore = nullptr;
@@ -165,7 +147,8 @@ int SalveazaDateJsonInFisier(const std::string& director, const std::string& num
             // The new text is complete and on the disk in a work file before
             // the old file is moved aside: a full disk leaves the old
             // document where it was.
-            const std::string temporar = numeFisier + ".tmp";
+            const std::string cale = CaleInDirector(director, numeFisier);
+            const std::string temporar = cale + ".tmp";
             if (scrie) {
                 SistemFisiere& fs = platforma().fisiere();
                 int fd = -1;
@@ -187,13 +170,13 @@ int SalveazaDateJsonInFisier(const std::string& director, const std::string& num
             }
             std::uint64_t marime = 0;
             std::string arhivat;
-            if (cod == 0 && MarimeFisier(numeFisier, "", marime) && marime > 0) {
+            if (cod == 0 && MarimeFisier(numeFisier, director, marime) && marime > 0) {
                 std::string arhiva;
-                if (!CreazaNumeFisierArhiva(numeFisier, arhiva, LimitaArhive) ||
-                    arhiva.size() > LungimeMaximaNumeArhiva) {
+                if (!CreazaNumeFisierArhiva(cale, arhiva, LimitaArhive) ||
+                    std::filesystem::path(arhiva).filename().string().size() > LungimeMaximaNumeArhiva) {
                     Mesaj(MesajArhiva);
                     cod = -9;
-                } else if (platforma().fisiere().redenumeste(numeFisier, arhiva) != 0) {
+                } else if (platforma().fisiere().redenumeste(cale, arhiva) != 0) {
                     // The old file is still in its place and its content
                     // exists nowhere else: the new one does not replace it.
                     Mesaj(MesajArhiva);
@@ -202,19 +185,20 @@ int SalveazaDateJsonInFisier(const std::string& director, const std::string& num
                     arhivat = arhiva;
                 }
             }
-            if (scrie && cod == 0 && platforma().fisiere().redenumeste(temporar, numeFisier) != 0) {
+            if (scrie && cod == 0 && platforma().fisiere().redenumeste(temporar, cale) != 0) {
                 // The archive goes back, so that a failed save leaves the old
                 // document where the next export looks for it.
-                if (!arhivat.empty() && platforma().fisiere().redenumeste(arhivat, numeFisier) == 0) arhivat.clear();
+                if (!arhivat.empty() && platforma().fisiere().redenumeste(arhivat, cale) == 0) arhivat.clear();
                 Mesaj(MesajCreareFisier);
                 cod = -8;
             }
             if (!arhivat.empty()) {
-                const std::string mesaj = TextFormatat("S-a creat fisierul arhiva %s", arhivat.c_str());
+                const std::string mesaj = TextFormatat("S-a creat fisierul arhiva %s",
+                                                       std::filesystem::path(arhivat).filename().c_str());
                 MesajBox(nullptr, mesaj, "", MB_OK);
             }
             if (scrie && cod != 0) std::remove(temporar.c_str());
-            if (cod == 0) platforma().fisiere().sincronizeazaDirector(numeFisier);
+            if (cod == 0) platforma().fisiere().sincronizeazaDirector(cale);
         }
     }
     if (elibereaza) {

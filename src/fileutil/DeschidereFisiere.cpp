@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 
 #include "fileutil/UtilitatiFisiere.h"
 #include "platform/SistemFisiere.h"
@@ -16,15 +17,19 @@ namespace vitramor {
 
 using namespace stil;
 
-namespace {
-
-std::string InDirector(const std::string& director, const std::string& numeFisier) {
-    if (director.empty()) return numeFisier;
+std::string CaleInDirector(const std::string& director, const std::string& numeFisier) {
+    // An absolute name stands on its own, as it did when opened from inside the directory.
+    if (director.empty() || (!numeFisier.empty() && numeFisier.front() == '/')) return numeFisier;
     if (director.back() == '/') return director + numeFisier;
     return director + "/" + numeFisier;
 }
 
-}  // namespace
+std::string FisierDinDirector(const std::string& cale) {
+    std::error_code ec;
+    std::filesystem::path unde = std::filesystem::absolute(cale, ec);
+    if (ec) unde = cale;
+    return unde.filename().string() + " din " + unde.parent_path().string();
+}
 
 namespace {
 
@@ -106,33 +111,24 @@ int DeschideFisierCuMesaj(const std::string& cale, const char* mod, std::FILE*& 
         const int cod = errno;
         const std::string eroare = platforma().textUltimaEroare();
         if (!eroare.empty()) MesajBox(nullptr, eroare, "Open", MB_OK | MB_ICONASTERISK);
-        const std::string curent = DirectorCurent();
-        const std::string text = TextFormatat("Eroare deschidere fisier %s din %s", cale.c_str(), curent.c_str());
+        const std::string text = "Eroare deschidere fisier " + FisierDinDirector(cale);
         MesajBox(nullptr, text, "ATENTIE!", MB_OK | MB_ICONEXCLAMATION);
         errno = cod;
     }
     return 0;
 }
 
-int DeschideInDirector(const std::string& director, const std::string& numeFisier, std::string& directorAnterior,
-                       const char* mod, std::FILE*& f) {
+int DeschideInDirector(const std::string& director, const std::string& numeFisier, const char* mod, std::FILE*& f) {
     f = nullptr;
-    directorAnterior.clear();
-    if (!director.empty() && !SchimbaDirectorCuSalvare(director, directorAnterior, true)) return 0;
-
+    if (!director.empty() && !DirectorAccesibil(director, true)) return 0;
     const bool citire = std::strchr(mod, 'r') != nullptr;
-    if ((citire && !ExistaFisier("", numeFisier, true)) || !DeschideFisierCuMesaj(numeFisier, mod, f, true)) {
-        // The caller only goes back on success, so a failure goes back here.
-        RevinoInDirector(directorAnterior);
-        directorAnterior.clear();
-        return 0;
-    }
-    return 1;
+    if (citire && !ExistaFisier(director, numeFisier, true)) return 0;
+    return DeschideFisierCuMesaj(CaleInDirector(director, numeFisier), mod, f, true);
 }
 
 int ExistaFisier(const std::string& director, const std::string& numeFisier, bool raporteaza) {
     struct stat st {};
-    if (::stat(InDirector(director, numeFisier).c_str(), &st) == 0 && !S_ISDIR(st.st_mode)) return 1;
+    if (::stat(CaleInDirector(director, numeFisier).c_str(), &st) == 0 && !S_ISDIR(st.st_mode)) return 1;
     if (raporteaza) {
         const std::string unde = director.empty() ? DirectorCurent() : director;
         const std::string text =
@@ -147,7 +143,7 @@ int MarimeFisier(const std::string& numeFisier, const std::string& director, std
     // the same answer without touching the process-wide current directory.
     marime = 0;
     struct stat st {};
-    if (::stat(InDirector(director, numeFisier).c_str(), &st) != 0 || S_ISDIR(st.st_mode)) return 0;
+    if (::stat(CaleInDirector(director, numeFisier).c_str(), &st) != 0 || S_ISDIR(st.st_mode)) return 0;
     marime = static_cast<std::uint64_t>(st.st_size);
     return 1;
 }

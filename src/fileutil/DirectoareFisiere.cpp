@@ -1,9 +1,11 @@
-// Current-directory helpers and directory creation.
+// Directory tests and directory creation.
 //
 // This system runs on a case-sensitive file system, so paths are used
 // exactly as given (never upper-cased), "/" stays the separator, and there
 // are no drive letters: a path starting with "/" is absolute and starts from
-// the root, every other path is relative to the current directory.
+// the root, every other path is relative to the current directory. Nothing
+// here changes the current directory: it belongs to the whole process, and
+// the window's thread would find it moved under it by background work.
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -32,18 +34,13 @@ bool EsteDirector(const std::string& cale) {
     return ::stat(cale.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
-// Changes into `cale`, remembering where we were. On failure we go back and
-// errno still holds the cause of the failure.
-bool IntraInDirector(const std::string& cale, std::string& directorAnterior) {
-    directorAnterior = DirectorCurent();
-    if (cale == directorAnterior) return true;
-    if (::chdir(cale.c_str()) == 0) return true;
-    const int cod = errno;
-    if (directorAnterior != "????" && ::chdir(directorAnterior.c_str()) != 0) {
-        // Nothing more to do: we never left it.
-    }
-    errno = cod;
-    return false;
+// What a change into `cale` would meet, found without making it: 0 when
+// `cale` is a directory we may enter, else the errno chdir would give.
+int CodIntrareDirector(const std::string& cale) {
+    struct stat st {};
+    if (::stat(cale.c_str(), &st) != 0) return errno;
+    if (!S_ISDIR(st.st_mode)) return ENOTDIR;
+    return ::access(cale.c_str(), X_OK) == 0 ? 0 : errno;
 }
 
 enum class Creare { Gata, Refuzat, Esuat };
@@ -95,28 +92,12 @@ std::string DirectorCurent() {
     return buffer.data();
 }
 
-int ExistaDirector(const std::string& cale) {
-    if (cale.empty()) return 0;
-    std::string anterior;
-    if (!IntraInDirector(cale, anterior)) return 0;
-    RevinoInDirector(anterior);
-    return 1;
-}
+int ExistaDirector(const std::string& cale) { return DirectorAccesibil(cale, false); }
 
-int SchimbaDirector(std::string& cale, std::string& directorAnterior) {
-    // No upper-casing here: on a case-sensitive file system it would name
-    // another directory.
-    if (IntraInDirector(cale, directorAnterior)) return 0;
-    if (errno != ENOENT) ArataEroareSistem(cale);
-    return 9;
-}
-
-int SchimbaDirectorCuSalvare(const std::string& cale, std::string& directorAnterior, bool raporteaza) {
-    directorAnterior.clear();
+int DirectorAccesibil(const std::string& cale, bool raporteaza) {
     if (cale.empty()) return 0;
-    if (IntraInDirector(cale, directorAnterior)) return 1;
-    const int cod = errno;
-    directorAnterior.clear();
+    const int cod = CodIntrareDirector(cale);
+    if (cod == 0) return 1;
     if (raporteaza) {
         const std::string text = TextFormatat("Eroare schimbare director %s", cale.c_str());
         MesajBox(nullptr, text, "ATENTIE!", MB_OK | MB_ICONEXCLAMATION);
@@ -124,14 +105,6 @@ int SchimbaDirectorCuSalvare(const std::string& cale, std::string& directorAnter
         ArataEroareSistem(text);
     }
     return 0;
-}
-
-void RevinoInDirector(const std::string& directorAnterior) {
-    if (directorAnterior.empty() || directorAnterior == "????") return;
-    if (::chdir(directorAnterior.c_str()) != 0) {
-        // The remembered directory vanished meanwhile; staying where we are
-        // is all that is left.
-    }
 }
 
 int CreazaDirector(const std::string& cale) {

@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <vector>
 
 #include "fileutil/UtilitatiFisiere.h"
@@ -60,7 +61,9 @@ int InlocuiesteFisierCuTemporar(const std::string& caleDate, std::FILE*& fDate, 
         if (CreazaNumeFisierArhiva(caleDate, arhiva, LimitaArhive)) {
             cod = fs.redenumeste(caleDate, arhiva);
             if (cod == 0) {
-                const std::string text = TextFormatat("S-a creat fisierul arhiva %s", arhiva.c_str());
+                // Named by its file name: it sits beside the data file.
+                const std::string text = TextFormatat("S-a creat fisierul arhiva %s",
+                                                      std::filesystem::path(arhiva).filename().c_str());
                 MesajBox(nullptr, text, "ATENTIE!", MB_OK | MB_ICONASTERISK);
             }
         } else {

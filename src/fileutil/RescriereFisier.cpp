@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <vector>
 
 #include "fileutil/UtilitatiFisiere.h"
@@ -43,7 +44,8 @@ public:
         struct stat st {};
         if (::lstat(c_.temporar.c_str(), &st) == 0) {
             const std::string text = TextFormatat(
-                "Fisierul %s exista.\nProbabil eroare la vechea stergere.\nContinuam ?", c_.temporar.c_str());
+                "Fisierul %s exista.\nProbabil eroare la vechea stergere.\nContinuam ?",
+                std::filesystem::path(c_.temporar).filename().c_str());
             if (MesajBox(owner_, text, "ATENTIE!", MB_OKCANCEL | MB_ICONQUESTION) != raspuns::IDOK)
                 return StareRescriere::Anulata;
         }
@@ -77,9 +79,9 @@ public:
     }
 
     void RaporteazaEsec(const char* actiune, const std::string& fisier, int cod) const {
-        const std::string text =
-            TextFormatat("Eroare %s fisier %s din %s:\n%s\nFisierul %s a ramas neschimbat.", actiune, fisier.c_str(),
-                         DirectorCurent().c_str(), cod ? std::strerror(cod) : "eroare necunoscuta", c_.fisier.c_str());
+        const std::string text = TextFormatat(
+            "Eroare %s fisier %s:\n%s\nFisierul %s a ramas neschimbat.", actiune, FisierDinDirector(fisier).c_str(),
+            cod ? std::strerror(cod) : "eroare necunoscuta", std::filesystem::path(c_.fisier).filename().c_str());
         MesajBox(owner_, text, "ATENTIE!", MB_OK | MB_ICONHAND);
     }
 

@@ -8,7 +8,9 @@
 //
 // Paths are used as given: this file system is case-sensitive, so nothing is
 // upper-cased. Paths without a drive letter are plain POSIX paths; a relative
-// path is relative to the current directory.
+// path is relative to the current directory, which no code changes: a
+// directory reaches the code as a value and files are opened by the path
+// built from it.
 
 #include <cstdint>
 #include <cstdio>
@@ -48,10 +50,15 @@ int RestaureazaArhiva(const std::string& arhiva, const std::string& cale);
 // Copies the file into its next archive name and leaves the file in place.
 int CopiazaInArhiva(const std::string& cale, bool raporteaza, int limita = LimitaArhive);
 
-// Changes into `director` when it is non-empty (remembering the current
-// directory in `directorAnterior`) and opens `numeFisier` there.
-int DeschideInDirector(const std::string& director, const std::string& numeFisier, std::string& directorAnterior,
-                       const char* mod, std::FILE*& f);
+// Opens `numeFisier` in `director` (the current directory when empty). A
+// directory that cannot be entered is reported as DirectorAccesibil does,
+// a file missing for a read as ExistaFisier does.
+int DeschideInDirector(const std::string& director, const std::string& numeFisier, const char* mod, std::FILE*& f);
+// `director`/`numeFisier`; the name alone when the directory is empty or the
+// name is absolute.
+std::string CaleInDirector(const std::string& director, const std::string& numeFisier);
+// "<file name> din <absolute directory>": how messages name a file.
+std::string FisierDinDirector(const std::string& cale);
 
 // The one opening of data files (database, catalogues, JSON documents):
 // anything but a regular file is refused with its own message, whatever
@@ -66,10 +73,11 @@ bool EsteNeobisnuit(const std::string& cale);
 int ExistaFisier(const std::string& director, const std::string& numeFisier, bool raporteaza);
 int MarimeFisier(const std::string& numeFisier, const std::string& director, std::uint64_t& marime);
 int ExistaDirector(const std::string& cale);
-// 0 on success, 9 on failure.
-int SchimbaDirector(std::string& cale, std::string& directorAnterior);
-int SchimbaDirectorCuSalvare(const std::string& cale, std::string& directorAnterior, bool raporteaza);
-void RevinoInDirector(const std::string& directorAnterior);
+// 1 when `cale` is a directory whose files can be reached (it exists and may
+// be searched), without changing into it. On failure, with `raporteaza`,
+// "Eroare schimbare director <cale>" and the system's reason; an empty path
+// fails silently.
+int DirectorAccesibil(const std::string& cale, bool raporteaza);
 int CreazaDirector(const std::string& cale);
 int CreazaDirectorCuIntrebare(const std::string& cale);
 int ReturneazaExtensieFisier(const std::string& cale, std::string& extensie, int lungimeMaxima);

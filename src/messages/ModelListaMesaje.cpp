@@ -37,19 +37,6 @@ bool existaFisier(const std::string& nume) {
     return ::stat(nume.c_str(), &st) == 0;
 }
 
-// Goes back to the directory that was current before the save, whatever
-// way the save ends.
-class RevenireDirector {
-public:
-    explicit RevenireDirector(std::string anterior) : anterior_(std::move(anterior)) {}
-    ~RevenireDirector() { RevinoInDirector(anterior_); }
-    RevenireDirector(const RevenireDirector&) = delete;
-    RevenireDirector& operator=(const RevenireDirector&) = delete;
-
-private:
-    std::string anterior_;
-};
-
 }  // namespace
 
 bool AvertizariInAsteptare() { return avertizariInAsteptare.load(); }
@@ -232,22 +219,19 @@ int ModelListaMesaje::salveazaMesaje(Fereastra owner) {
     std::string nume = NumeFisierMesaje;
     if (AlegeFisierSalvare(owner, tipfisier::Text, director, nume) != 0) return 0;
 
-    std::string anterior;
-    if (!director.empty() && !SchimbaDirectorCuSalvare(director, anterior, false)) {
+    if (!director.empty() && !DirectorAccesibil(director, false)) {
         eroare(path_help, owner, StilInformatie, 144);
         return 0;
     }
-    {
-        RevenireDirector revenire(anterior);
-        if (existaFisier(nume) && eroare(path_help, owner, StilIntrebare | MB_DEFBUTTON2, 947) == raspuns::IDNO) return 0;
+    const std::string cale = CaleInDirector(director, nume);
+    if (existaFisier(cale) && eroare(path_help, owner, StilIntrebare | MB_DEFBUTTON2, 947) == raspuns::IDNO) return 0;
 
-        std::string text;
-        for (const LinieMesaj& l : linii_) text += l.text + '\n';
-        if (const int cod = ScrieFisierIntreg(nume, text)) {
-            // A full disk shows up here; an older file of that name is kept.
-            if (cod != EPERM) MesajBox(owner, TextEroareSistem(cod), nume, MB_OK | StilInformatie);
-            return 0;
-        }
+    std::string text;
+    for (const LinieMesaj& l : linii_) text += l.text + '\n';
+    if (const int cod = ScrieFisierIntreg(cale, text)) {
+        // A full disk shows up here; an older file of that name is kept.
+        if (cod != EPERM) MesajBox(owner, TextEroareSistem(cod), nume, MB_OK | StilInformatie);
+        return 0;
     }
 
     if (eroare(path_help, owner, StilIntrebare, 568) != raspuns::IDNO)

@@ -59,29 +59,24 @@ TEST_F(OpenFiles, ExistenceAndSize) {
     EXPECT_EQ(p.ultima().text, "In directorul " + d.str() + " nu exista fisierul b.txt");
 }
 
-TEST_F(OpenFiles, OpenInDirectoryRemembersWhereWeWere) {
+TEST_F(OpenFiles, OpenInDirectoryByItsPath) {
     d.write("sticleNou32.dat", "x");
-    std::string prev;
     std::FILE* f = nullptr;
-    ASSERT_EQ(DeschideInDirector(d.str(), "sticleNou32.dat", prev, "rb", f), 1);
+    ASSERT_EQ(DeschideInDirector(d.str(), "sticleNou32.dat", "rb", f), 1);
     ASSERT_NE(f, nullptr);
     std::fclose(f);
-    EXPECT_EQ(fs::current_path(), d.path());
-    EXPECT_EQ(prev, cwd.saved().string());
-    RevinoInDirector(prev);
+    EXPECT_TRUE(p.casete.empty());
 
-    // A read of a missing file fails before opening, names the directory,
-    // and leaves us where we were.
-    EXPECT_EQ(DeschideInDirector(d.str(), "SticleNou32.dat", prev, "rb", f), 0);
+    // A read of a missing file fails before opening and names the directory.
+    EXPECT_EQ(DeschideInDirector(d.str(), "SticleNou32.dat", "rb", f), 0);
     EXPECT_EQ(f, nullptr);
-    EXPECT_EQ(prev, "");
+    ASSERT_EQ(p.casete.size(), 1u);
+    EXPECT_EQ(p.casete[0].text, "In directorul " + d.str() + " nu exista fisierul SticleNou32.dat");
     EXPECT_EQ(fs::current_path(), cwd.saved());
-    EXPECT_EQ(p.casete.size(), 1u);
 
     // Writing needs no existing file; an empty directory means "here".
     fs::current_path(d.path());
-    ASSERT_EQ(DeschideInDirector("", "new.dat", prev, "wb", f), 1);
+    ASSERT_EQ(DeschideInDirector("", "new.dat", "wb", f), 1);
     std::fclose(f);
-    EXPECT_EQ(prev, "");
     EXPECT_TRUE(d.exists("new.dat"));
 }

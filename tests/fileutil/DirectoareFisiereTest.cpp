@@ -24,67 +24,36 @@ struct Directories : ::testing::Test {
 
 }  // namespace
 
-TEST_F(Directories, ChangeRememberAndComeBack) {
-    fs::create_directory(d / "Sticle");
-    std::string prev;
-    ASSERT_EQ(SchimbaDirectorCuSalvare((d / "Sticle").string(), prev, true), 1);
-    EXPECT_EQ(fs::current_path(), d / "Sticle");
-    EXPECT_EQ(prev, cwd.saved().string());
-    RevinoInDirector(prev);
-    EXPECT_EQ(fs::current_path(), cwd.saved());
-    EXPECT_EQ(DirectorCurent(), cwd.saved().string());
-
-    // Looking for a directory does not leave the current one.
-    EXPECT_EQ(ExistaDirector(d.str()), 1);
-    EXPECT_EQ(ExistaDirector((d / "none").string()), 0);
-    EXPECT_EQ(ExistaDirector(""), 0);
-    EXPECT_EQ(fs::current_path(), cwd.saved());
-
-    // An empty remembered directory means: stay.
-    fs::current_path(d.path());
-    RevinoInDirector("");
-    EXPECT_EQ(fs::current_path(), d.path());
-    EXPECT_TRUE(p.casete.empty());
-}
-
-TEST_F(Directories, FailedChangeReportsAndStays) {
-    const std::string missing = (d / "nu-exista").string();
-    std::string prev = "junk";
-    EXPECT_EQ(SchimbaDirectorCuSalvare(missing, prev, true), 0);
-    EXPECT_EQ(prev, "");
-    EXPECT_EQ(fs::current_path(), cwd.saved());
-    ASSERT_EQ(p.casete.size(), 2u);
-    EXPECT_EQ(p.casete[0].text, "Eroare schimbare director " + missing);
-    EXPECT_EQ(p.casete[1].text, std::strerror(ENOENT));
-    EXPECT_EQ(p.casete[1].caption, "Eroare schimbare director " + missing);
-
-    p.casete.clear();
-    EXPECT_EQ(SchimbaDirectorCuSalvare(missing, prev, false), 0);
-    EXPECT_EQ(SchimbaDirectorCuSalvare("", prev, true), 0);
-    EXPECT_TRUE(p.casete.empty());
-}
-
-TEST_F(Directories, SchimbaDirectorKeepsTheCaseOfThePath) {
+TEST_F(Directories, AccessibleDirectoryIsFoundWithoutEnteringIt) {
     fs::create_directory(d / "sticle");
-    std::string path = (d / "sticle").string();
-    const std::string given = path;
-    std::string prev;
-    EXPECT_EQ(SchimbaDirector(path, prev), 0);
-    EXPECT_EQ(path, given);
-    EXPECT_EQ(fs::current_path(), d / "sticle");
-
-    // A missing directory is a plain failure, not worth a box; a file in
-    // the way is, titled with the path.
-    std::string missing = (d / "STICLE").string();
-    EXPECT_EQ(SchimbaDirector(missing, prev), 9);
-    EXPECT_EQ(fs::current_path(), d / "sticle");
-    EXPECT_TRUE(p.casete.empty());
     d.write("file", "x");
-    std::string file = (d / "file").string();
-    EXPECT_EQ(SchimbaDirector(file, prev), 9);
-    ASSERT_EQ(p.casete.size(), 1u);
-    EXPECT_EQ(p.casete[0].caption, file);
-    EXPECT_EQ(p.casete[0].text, std::strerror(ENOTDIR));
+    const struct {
+        std::string cale;
+        int rezultat;
+        int cod;  // the reason reported, 0 for none
+    } cazuri[] = {
+        {(d / "sticle").string(), 1, 0},
+        {(d / "STICLE").string(), 0, ENOENT},  // the case of the path counts
+        {(d / "file").string(), 0, ENOTDIR},
+        {"", 0, 0},
+    };
+    for (const auto& c : cazuri) {
+        SCOPED_TRACE(c.cale);
+        p.casete.clear();
+        EXPECT_EQ(ExistaDirector(c.cale), c.rezultat);
+        EXPECT_TRUE(p.casete.empty());
+        EXPECT_EQ(DirectorAccesibil(c.cale, true), c.rezultat);
+        if (c.cod != 0) {
+            ASSERT_EQ(p.casete.size(), 2u);
+            EXPECT_EQ(p.casete[0].text, "Eroare schimbare director " + c.cale);
+            EXPECT_EQ(p.casete[1].text, std::strerror(c.cod));
+            EXPECT_EQ(p.casete[1].caption, "Eroare schimbare director " + c.cale);
+        } else {
+            EXPECT_TRUE(p.casete.empty());
+        }
+        EXPECT_EQ(fs::current_path(), cwd.saved());
+    }
+    EXPECT_EQ(DirectorCurent(), cwd.saved().string());
 }
 
 TEST_F(Directories, CreateWithParentsWithoutAskingOrStopAtAFile) {

@@ -50,4 +50,19 @@ TEST_F(ImportBazaDate, UnusableSourcesAreReportedAndChangeNothing) {
     EXPECT_EQ(db(), databaseOf({namedRecord("KEEP")}));
 }
 
+// The import runs off the window's thread: the source is read by its path,
+// so the working directory the window relies on never moves, not even during.
+TEST_F(ImportBazaDate, ReadingTheSourceLeavesTheWorkingDirectoryAlone) {
+    const std::filesystem::path inainte = std::filesystem::current_path();
+    std::filesystem::create_directory(d / "alt");
+    writeFile(d / "alt" / "alt.dat", databaseOf({namedRecord("A")}));
+    std::vector<std::filesystem::path> vazute;
+    ASSERT_EQ(ParcurgeFisierBazaDate(nullptr, (d / "alt").string(), "alt.dat",
+                                     [&](const MaterialOptic&, std::size_t) {
+                                         vazute.push_back(std::filesystem::current_path());
+                                     }),
+              1);
+    EXPECT_EQ(vazute, std::vector<std::filesystem::path>{inainte});
+}
+
 }  // namespace

@@ -1,10 +1,8 @@
 #include "import/bazadate/ImportBazaDate.h"
 
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
-#include <climits>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -23,26 +21,20 @@ namespace {
 
 constexpr const char* TitluAvertisment = "AVERTISMENT";
 
-// The source file opened from inside its directory, and the way back to the
-// directory we came from whatever happens next.
+// The source file opened by its path in its directory, closed whatever
+// happens next. The current directory never changes: the import runs off
+// the window's thread, and the window's own relative paths would move.
 class SursaDeschisa {
 public:
     SursaDeschisa(Fereastra owner, const std::string& director, const std::string& fisier) {
-        char curent[PATH_MAX];
-        if (::getcwd(curent, sizeof curent) == nullptr) {
-            platforma().beep();
-            MesajBox(owner, "Eroare GetCurrentDirectory", TitluAvertisment, stil::MB_OK | stil::MB_ICONASTERISK);
-            return;
-        }
-        anterior_ = curent;
-        if (director.empty() || ::chdir(director.c_str()) != 0) {
+        if (!ExistaDirector(director)) {
             platforma().beep();
             MesajBox(owner, "Nu exista director " + director + ")", TitluAvertisment,
                      stil::MB_OK | stil::MB_ICONASTERISK);
             return;
         }
-        schimbat_ = true;
-        if (!EsteNeobisnuit(fisier)) f_.f = std::fopen(fisier.c_str(), "rb");
+        const std::string cale = CaleInDirector(director, fisier);
+        if (!EsteNeobisnuit(cale)) f_.f = std::fopen(cale.c_str(), "rb");
         struct stat st {};
         if (f_.f && (::fstat(::fileno(f_.f), &st) != 0 || !S_ISREG(st.st_mode))) f_.inchide();
         if (!f_.f) {
@@ -51,12 +43,6 @@ public:
         }
         ok_ = true;
     }
-    ~SursaDeschisa() {
-        f_.inchide();
-        if (schimbat_ && ::chdir(anterior_.c_str()) != 0) {
-            // Nothing more can be done: the directory we came from is gone.
-        }
-    }
     SursaDeschisa(const SursaDeschisa&) = delete;
     SursaDeschisa& operator=(const SursaDeschisa&) = delete;
 
@@ -64,8 +50,6 @@ public:
     std::FILE* f() const { return f_.f; }
 
 private:
-    std::string anterior_;
-    bool schimbat_ = false;
     bool ok_ = false;
     FisierDeschis f_;
 };

@@ -10,11 +10,11 @@
 #include <QSignalBlocker>
 #include <QTableWidget>
 #include <algorithm>
-#include <filesystem>
 #include <memory>
 
 #include "database/CategorieImportDialog.h"
 #include "fileutil/AlegereFisier.h"
+#include "fileutil/UtilitatiFisiere.h"
 #include "import/tabele/AsociereColoaneDialog.h"
 #include "import/csv/CaleCsv.h"
 #include "record/TextFormatat.h"
@@ -237,9 +237,8 @@ void ImportExcelDialog::detecteazaLambda() {
 }
 
 void ImportExcelDialog::actualizeazaLista() {
-    std::error_code ec;
-    std::filesystem::current_path(path_sticle, ec);
-    if (ec) MesajBox(this, "Eroare SchimbaDirector()", {}, stil::MB_OK);
+    // Checked, never entered: the update reaches the glass directory by its paths.
+    if (!ExistaDirector(path_sticle)) MesajBox(this, "Eroare SchimbaDirector()", {}, stil::MB_OK);
     // The wavelengths and the thickness as the columns, the producer and
     // the thickness typed stand now.
     std::vector<std::string> linii;
