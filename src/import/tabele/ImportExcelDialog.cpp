@@ -238,7 +238,9 @@ void ImportExcelDialog::detecteazaLambda() {
 
 void ImportExcelDialog::actualizeazaLista() {
     // Checked, never entered: the update reaches the glass directory by its paths.
-    if (!ExistaDirector(path_sticle)) MesajBox(this, "Eroare SchimbaDirector()", {}, stil::MB_OK);
+    if (!ExistaDirector(path_sticle))
+        MesajBox(this, "Directorul cu materiale (STICLE) nu exista sau nu poate fi citit: " + path_sticle, "ATENTIE!",
+                 stil::MB_OK | stil::MB_ICONEXCLAMATION);
     // The wavelengths and the thickness as the columns, the producer and
     // the thickness typed stand now.
     std::vector<std::string> linii;

@@ -9,6 +9,7 @@
 #include <span>
 
 #include "database/CategoriiMaterial.h"
+#include "fileutil/UtilitatiFisiere.h"
 #include "import/text/ColoaneText.h"
 #include "messages/ListaMesaje.h"
 #include "record/CodificareText.h"
@@ -61,10 +62,6 @@ bool Deschide(const std::string& cale, std::ifstream& in) {
 
 void EroareDeschidere(Fereastra owner, const std::string& ce) {
     MesajBox(owner, "Eroare deschidere fisier " + ce, "", stil::MB_OK);
-}
-
-std::string CaleInDirector(const std::string& director, const char* fisier) {
-    return director.empty() ? std::string(fisier) : (std::filesystem::path(director) / fisier).string();
 }
 
 }  // namespace
