@@ -105,7 +105,6 @@ class LucruVerificare {
 public:
     LucruVerificare() = default;
     ~LucruVerificare() {
-        if (f_) std::fclose(f_);
         if (cursor_) platforma().cursorAsteptare(false);
         if (!directorAnterior_.empty()) RevinoInDirector(directorAnterior_);
     }
@@ -131,8 +130,8 @@ public:
     }
 
     bool deschide(std::FILE* iesireEroare) {
-        DeschideFisierCuMesaj(nume_fisier_sticle, "rb", f_, false);
-        if (!f_) {
+        DeschideFisierCuMesaj(nume_fisier_sticle, "rb", f_.f, false);
+        if (!f_.f) {
             if (iesireEroare) {
                 std::fprintf(iesireEroare, "Eroare deschidere %s\n", nume_fisier_sticle.c_str());
                 std::fflush(iesireEroare);
@@ -140,7 +139,7 @@ public:
             return false;
         }
         // Our blocks are large; stdio's buffer would only add a copy.
-        std::setvbuf(f_, nullptr, _IONBF, 0);
+        std::setvbuf(f_.f, nullptr, _IONBF, 0);
         return true;
     }
 
@@ -149,10 +148,10 @@ public:
         cursor_ = true;
     }
 
-    std::FILE* fisier() const { return f_; }
+    std::FILE* fisier() const { return f_.f; }
 
 private:
-    std::FILE* f_ = nullptr;
+    FisierDeschis f_;
     bool cursor_ = false;
     std::string directorAnterior_;
 };

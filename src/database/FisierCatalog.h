@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "fileutil/FisierDeschis.h"
 #include "fileutil/RescriereFisier.h"
 #include "platform/Platforma.h"
 #include "record/MaterialOptic.h"
@@ -95,18 +96,6 @@ struct ParcurgereFisier {
 };
 ParcurgereFisier ParcurgeMateriale(std::FILE* fisier,
                                    const std::function<void(const MaterialOptic& m, std::size_t index)>& f);
-
-// A FILE* that closes itself, written so that the file helpers that take and
-// clear `std::FILE*&` can be handed its member.
-struct FisierDeschis {
-    std::FILE* f = nullptr;
-    FisierDeschis() = default;
-    FisierDeschis(const FisierDeschis&) = delete;
-    FisierDeschis& operator=(const FisierDeschis&) = delete;
-    ~FisierDeschis() { inchide(); }
-    // fclose's result: false when buffered data could not be written.
-    bool inchide();
-};
 
 // Enters a directory for the life of the object and goes back afterwards,
 // also when a question box throws in tests. An empty directory is refused
