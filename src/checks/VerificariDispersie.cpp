@@ -104,7 +104,6 @@ class LucruVerificare {
 public:
     explicit LucruVerificare(std::string director) : director_(std::move(director)) {}
     ~LucruVerificare() {
-        if (f_) std::fclose(f_);
         if (cursor_) platforma().cursorAsteptare(false);
     }
     LucruVerificare(const LucruVerificare&) = delete;
@@ -123,8 +122,8 @@ public:
     }
 
     bool deschide(std::FILE* iesireEroare) {
-        DeschideFisierCuMesaj(cale(), "rb", f_, false);
-        if (!f_) {
+        DeschideFisierCuMesaj(cale(), "rb", f_.f, false);
+        if (!f_.f) {
             if (iesireEroare) {
                 std::fprintf(iesireEroare, "Eroare deschidere %s\n", nume_fisier_sticle.c_str());
                 std::fflush(iesireEroare);
@@ -132,7 +131,7 @@ public:
             return false;
         }
         // Our blocks are large; stdio's buffer would only add a copy.
-        std::setvbuf(f_, nullptr, _IONBF, 0);
+        std::setvbuf(f_.f, nullptr, _IONBF, 0);
         return true;
     }
 
@@ -141,10 +140,10 @@ public:
         cursor_ = true;
     }
 
-    std::FILE* fisier() const { return f_; }
+    std::FILE* fisier() const { return f_.f; }
 
 private:
-    std::FILE* f_ = nullptr;
+    FisierDeschis f_;
     bool cursor_ = false;
     std::string director_;
 };

@@ -101,13 +101,11 @@ std::string NumeMaterialDinArgument(const std::string& text) {
 }
 
 long CitesteIntreg(const std::string& text, const char* ce, long minim, long maxim) {
-    char* sfarsit = nullptr;
-    errno = 0;
-    const long v = std::strtol(text.c_str(), &sfarsit, 10);
-    if (text.empty() || *sfarsit != '\0' || errno == ERANGE || v < minim || v > maxim)
+    const std::optional<long long> v = NumarIntreg(text, minim, maxim);
+    if (!v)
         throw EroareUtilizare{std::string(ce) + " must be a whole number from " + std::to_string(minim) + " to " +
                               std::to_string(maxim) + ", not \"" + text + "\""};
-    return v;
+    return static_cast<long>(*v);
 }
 
 double CitesteReal(const std::string& text, const char* ce) {

@@ -28,10 +28,9 @@ MaterialOptic inregistrareCuNume(const std::string& nume) {
 int ComandaStore(Context& c) {
     CereArgumente(c, 1, 1);
     const std::string& cale = c.argumente[0];
-    std::FILE* deschis = nullptr;
-    if (!DeschideFisierCuMesaj(cale, "rb", deschis, false) && errno == EINVAL) return IesireEsec;
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> f(deschis, &std::fclose);
-    if (!f) {
+    FisierDeschis f;
+    if (!DeschideFisierCuMesaj(cale, "rb", f.f, false) && errno == EINVAL) return IesireEsec;
+    if (!f.f) {
         MesajBox(nullptr, "Eroare deschidere fisier " + cale + ": " + platforma().textUltimaEroare(), "Open",
                  stil::MB_OK | stil::MB_ICONEXCLAMATION);
         return IesireEsec;
@@ -50,7 +49,7 @@ int ComandaStore(Context& c) {
             rezultat.adauga(StocheazaMateriale(nullptr, path_sticle, lot, o));
         lot.clear();
     };
-    const ParcurgereFisier r = ParcurgeMateriale(f.get(), [&](const MaterialOptic& m, std::size_t) {
+    const ParcurgereFisier r = ParcurgeMateriale(f.f, [&](const MaterialOptic& m, std::size_t) {
         lot.push_back(m);
         if (lot.size() == RecorduriPeLot) salveazaLot();
     });

@@ -113,17 +113,17 @@ void EroareScriere(Fereastra owner, const std::string& fisier, int cod) {
 // `iesire` through the archive rule. A failure leaves `iesire` as it was and
 // removes the work file: the input is still whole, so the work file is never
 // the only copy of anything.
-int Copiaza(Fereastra owner, std::FILE*& fIntrare, const std::string& intrare, std::size_t marimeIntrare,
-            const std::string& iesire, std::FILE*& fTemp, const Prelucrare& prelucrare, RezultatConversie& r,
+int Copiaza(Fereastra owner, FisierDeschis& fIntrare, const std::string& intrare, std::size_t marimeIntrare,
+            const std::string& iesire, FisierDeschis& fTemp, const Prelucrare& prelucrare, RezultatConversie& r,
             Progres& progres) {
     const std::string temp = Temporar(iesire);
     SistemFisiere& fs = platforma().fisiere();
-    std::setvbuf(fIntrare, nullptr, _IONBF, 0);
-    CititorBlocuri cititor(fIntrare, marimeIntrare, RecorduriPeBlocConversie);
+    std::setvbuf(fIntrare.f, nullptr, _IONBF, 0);
+    CititorBlocuri cititor(fIntrare.f, marimeIntrare, RecorduriPeBlocConversie);
     std::vector<MaterialOptic> bloc(RecorduriPeBlocConversie);
     int cod = 0;
     struct stat st {};
-    const std::size_t total = ::fstat(::fileno(fIntrare), &st) == 0 ? static_cast<std::size_t>(st.st_size) / marimeIntrare : 0;
+    const std::size_t total = ::fstat(::fileno(fIntrare.f), &st) == 0 ? static_cast<std::size_t>(st.st_size) / marimeIntrare : 0;
     constexpr int Anulat = -2;
     while (const std::size_t n = cititor.urmatorulBloc()) {
         // Only the work file has been written: a stop leaves the output as it was.
@@ -136,18 +136,16 @@ int Copiaza(Fereastra owner, std::FILE*& fIntrare, const std::string& intrare, s
             prelucrare(reinterpret_cast<const unsigned char*>(cititor.record(i)), bloc[i]);
             MaterialInOrdineaFisierului(bloc[i]);
         }
-        if ((cod = fs.scrie(::fileno(fTemp), bloc.data(), n * sizeof(MaterialOptic))) != 0) break;
+        if ((cod = fs.scrie(::fileno(fTemp.f), bloc.data(), n * sizeof(MaterialOptic))) != 0) break;
         r.inregistrari += n;
     }
     if (cod == 0 && cititor.eroare()) {
         RaporteazaEroareCitire(owner, intrare, cititor.codEroare());
         cod = -1;
     }
-    if (cod == 0) cod = fs.sincronizeaza(::fileno(fTemp));
-    std::fclose(fIntrare);
-    fIntrare = nullptr;
-    if (std::fclose(fTemp) != 0 && cod == 0) cod = errno;
-    fTemp = nullptr;
+    if (cod == 0) cod = fs.sincronizeaza(::fileno(fTemp.f));
+    fIntrare.inchide();
+    if (!fTemp.inchide() && cod == 0) cod = errno;
     if (cod != 0) {
         if (cod > 0) EroareScriere(owner, temp, cod);
         std::remove(temp.c_str());
@@ -160,8 +158,7 @@ int Copiaza(Fereastra owner, std::FILE*& fIntrare, const std::string& intrare, s
                               "ei nu s-au copiat.",
                               intrare.c_str(), r.octetiRest),
                  TitluAtentie, MB_OK | MB_ICONEXCLAMATION);
-    std::FILE* fara = nullptr;
-    if (!InlocuiesteFisierCuTemporar(iesire, fara, temp, fTemp)) {
+    if (!InlocuiesteFisierCuTemporar(iesire, temp)) {
         std::remove(temp.c_str());
         return 0;
     }
@@ -227,14 +224,14 @@ int ConvertesteSticle32(Fereastra owner, const std::string& vechi, const std::st
                  "ATENTIE!", MB_YESNO | MB_DEFBUTTON2) != raspuns::IDYES)
         return 1;
 
-    std::FILE* fVechi = nullptr;
-    std::FILE* fTemp = nullptr;
-    if (!DeschideFisierCuMesaj(vechi, "rb", fVechi, false)) {
+    FisierDeschis fVechi;
+    FisierDeschis fTemp;
+    if (!DeschideFisierCuMesaj(vechi, "rb", fVechi.f, false)) {
         MesajBox(owner, "Eroare deschidere fisier " + vechi, TitluConversie, MB_OK);
         return 0;
     }
-    if (!DeschideFisierCuMesaj(Temporar(nou), "wb", fTemp, false)) {
-        std::fclose(fVechi);
+    if (!DeschideFisierCuMesaj(Temporar(nou), "wb", fTemp.f, false)) {
+        fVechi.inchide();
         MesajBox(owner, "Eroare descghidere fisier " + nou, "", MB_OK);
         return 0;
     }
@@ -253,14 +250,14 @@ int CorecteazaCoduriProducator(Fereastra owner, const std::string& intrare, cons
     if (MesajBox(owner, "Puneti cod_producator > NUMAR_PRODUCATORI -> cod_producator = EVAPORARE ?", "ATENTIE !",
                  MB_YESNO) != raspuns::IDYES)
         return 1;
-    std::FILE* fIntrare = nullptr;
-    std::FILE* fTemp = nullptr;
-    if (!DeschideFisierCuMesaj(intrare, "rb", fIntrare, false)) {
+    FisierDeschis fIntrare;
+    FisierDeschis fTemp;
+    if (!DeschideFisierCuMesaj(intrare, "rb", fIntrare.f, false)) {
         MesajBox(owner, "Eroare deschidere sticle32_old.dat", "", MB_OK);
         return 0;
     }
-    if (!DeschideFisierCuMesaj(Temporar(iesire), "wb", fTemp, false)) {
-        std::fclose(fIntrare);
+    if (!DeschideFisierCuMesaj(Temporar(iesire), "wb", fTemp.f, false)) {
+        fIntrare.inchide();
         MesajBox(owner, "Eroare deschidere 1.tmp", "", MB_OK);
         return 0;
     }

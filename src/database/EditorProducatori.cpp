@@ -1,14 +1,15 @@
 #include "database/EditorProducatori.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
+#include <optional>
+#include <string_view>
 #include <utility>
 
 #include "settings/Directoare.h"
 #include "suite/Vedora.h"
+#include "record/NumarCatalog.h"
 #include "record/TextFormatat.h"
 
 namespace vitramor {
@@ -25,13 +26,7 @@ constexpr int MesajCodProducatorMare = 216;
 constexpr unsigned StilIntrebare = MB_YESNO | MB_ICONQUESTION;
 constexpr unsigned StilAvertisment = MB_OK | MB_ICONEXCLAMATION;
 
-constexpr long CodMaximCamp = 0xFFFF;  // the code is a 16-bit field
-
-template <std::size_t N>
-void CopiazaInCamp(char (&camp)[N], const std::string& text) {
-    std::memset(camp, 0, N);
-    std::memcpy(camp, text.data(), std::min(text.size(), N - 1));
-}
+constexpr long long CodMaximCamp = 0xFFFF;  // the code is a 16-bit field
 
 template <std::size_t N>
 std::string TextDinCamp(const char (&camp)[N]) {
@@ -41,13 +36,9 @@ std::string TextDinCamp(const char (&camp)[N]) {
 }  // namespace
 
 int CodDinLinieProducator(const std::string& linie) {
-    const std::string camp = linie.substr(0, linie.find('\t'));
-    const char* inceput = camp.c_str();
-    char* sfarsit = nullptr;
-    errno = 0;
-    const long cod = std::strtol(inceput, &sfarsit, 10);
-    if (sfarsit == inceput || errno == ERANGE || cod < 0 || cod > CodMaximCamp) return -1;
-    return static_cast<int>(cod);
+    const std::string_view camp = std::string_view(linie).substr(0, linie.find('\t'));
+    const std::optional<long long> cod = NumarIntreg(camp, 0, CodMaximCamp);
+    return cod ? static_cast<int>(*cod) : -1;
 }
 
 EditorProducatori::EditorProducatori(Fereastra owner, std::string directorSticle)
@@ -132,18 +123,12 @@ void EditorProducatori::preiaDirector(const std::string& text) {
 }
 
 bool EditorProducatori::preiaCod(const std::string& text) {
-    const char* inceput = text.c_str();
-    char* sfarsit = nullptr;
-    errno = 0;
-    const long cod = std::strtol(inceput, &sfarsit, 10);
-    bool bun = sfarsit != inceput && errno != ERANGE && cod >= 1 && cod <= CodMaximCamp;
-    for (const char* c = sfarsit; bun && c && *c; ++c)
-        if (*c != ' ' && *c != '\t') bun = false;
-    if (!bun) {
+    const std::optional<long long> cod = NumarIntreg(text, 1, CodMaximCamp);
+    if (!cod) {
         eroare(path_help, owner_, StilAvertisment, MesajValoareIncorecta);
         return false;
     }
-    intrare_.cod = static_cast<std::uint16_t>(cod);
+    intrare_.cod = static_cast<std::uint16_t>(*cod);
     modificata_ = true;
     return true;
 }

@@ -93,13 +93,6 @@ ParcurgereFisier ParcurgeMateriale(std::FILE* fisier,
     return r;
 }
 
-bool FisierDeschis::inchide() {
-    if (!f) return true;
-    const bool ok = std::fclose(f) == 0;
-    f = nullptr;
-    return ok;
-}
-
 bool VerificaDirectorSticle(const std::string& director, Fereastra owner) {
     if (director.empty()) {
         MesajBox(owner, "Directorul cu materiale (STICLE) nu este ales.", TitluAtentie,

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "fileutil/FisierDeschis.h"
 #include "fileutil/RescriereFisier.h"
 #include "operatie/Progres.h"
 #include "platform/Platforma.h"
@@ -97,18 +98,6 @@ struct ParcurgereFisier {
 ParcurgereFisier ParcurgeMateriale(std::FILE* fisier,
                                    const std::function<void(const MaterialOptic& m, std::size_t index)>& f,
                                    Progres& progres = FaraProgres());
-
-// A FILE* that closes itself, written so that the file helpers that take and
-// clear `std::FILE*&` can be handed its member.
-struct FisierDeschis {
-    std::FILE* f = nullptr;
-    FisierDeschis() = default;
-    FisierDeschis(const FisierDeschis&) = delete;
-    FisierDeschis& operator=(const FisierDeschis&) = delete;
-    ~FisierDeschis() { inchide(); }
-    // fclose's result: false when buffered data could not be written.
-    bool inchide();
-};
 
 // A glass directory checked before the library works in it: an empty one is
 // refused with its own message (the library never works silently in

@@ -80,24 +80,24 @@ int ListeazaSticleInLista(std::vector<LinieSticla>& linii) {
     if (!blocare.ok()) return 0;
     AnuntaBazaDateRupta(nullptr, CaleBazaDate(path_sticle), CaleBazaDate(path_sticle));
 
-    std::FILE* f = nullptr;
-    if (!DeschideInDirector(path_sticle, nume_fisier_sticle, "rb", f)) {
+    FisierDeschis f;
+    if (!DeschideInDirector(path_sticle, nume_fisier_sticle, "rb", f.f)) {
         MesajBox(nullptr, "Eroare deschidere sticle32.da", "ATENTIE!", stil::MB_OK | stil::MB_ICONEXCLAMATION);
         return 0;
     }
     platforma().cursorAsteptare(true);
 
-    const ParcurgereFisier r = ParcurgeMateriale(f, [&](const MaterialOptic& m, std::size_t) {
+    const ParcurgereFisier r = ParcurgeMateriale(f.f, [&](const MaterialOptic& m, std::size_t) {
         linii.push_back({categorii.linie(m), m.producator});
     });
     if (r.cod != 0) {
-        std::fclose(f);
+        f.inchide();
         platforma().cursorAsteptare(false);
         linii.clear();
         RaporteazaEroareCitire(nullptr, CaleBazaDate(path_sticle), r.cod);
         return 0;
     }
-    std::fclose(f);
+    f.inchide();
     platforma().cursorAsteptare(false);
     return 1;
 }

@@ -23,8 +23,6 @@ constexpr int IdAjutor = 1023;
 constexpr int LungimeNume = 15;
 constexpr int LungimeDirector = 259;
 
-QString qs(const std::string& s) { return QString::fromLocal8Bit(s.data(), static_cast<qsizetype>(s.size())); }
-std::string ss(const QString& s) { return s.toLocal8Bit().toStdString(); }
 
 template <std::size_t N>
 QString qsCamp(const char (&camp)[N]) {
@@ -128,7 +126,8 @@ void ProducatoriDialog::arataIntrarea() {
     const tag_ProducatorMatOptic& p = editor_.intrare();
     nume_->setText(qsCamp(p.nume));
     cod_->setText(QString::number(p.cod));
-    director_->setText(qsCamp(p.director));
+    // A directory is a file name: UTF-8, as the chooser gives it.
+    director_->setText(QString::fromStdString(std::string(TextCamp(p.director, sizeof p.director))));
 }
 
 void ProducatoriDialog::laSelectie(int rand) {
@@ -156,9 +155,9 @@ void ProducatoriDialog::preiaCamp(QLineEdit* camp) {
     if (camp == nume_) {
         editor_.preiaNume(Windows1252DinQt(nume_->text()));
     } else if (camp == director_) {
-        editor_.preiaDirector(ss(director_->text()));
+        editor_.preiaDirector(director_->text().toStdString());
     } else if (camp == cod_) {
-        if (!editor_.preiaCod(ss(cod_->text()))) cod_->setText(QString::number(editor_.intrare().cod));
+        if (!editor_.preiaCod(cod_->text().toStdString())) cod_->setText(QString::number(editor_.intrare().cod));
     }
 }
 
@@ -166,7 +165,7 @@ void ProducatoriDialog::alegeDirector() {
     const auto ales = platforma().alegeDirector(static_cast<QWidget*>(this), "Director", path_sticle);
     if (!ales || ales->empty()) return;
     editor_.preiaDirector(*ales);
-    director_->setText(qs(*ales));
+    director_->setText(QString::fromStdString(*ales));
 }
 
 void ProducatoriDialog::creeazaNou() {

@@ -112,11 +112,11 @@ bool MutaDeoparte(Fereastra owner, const std::string& cale, std::uint64_t marime
 bool CitesteTot(Fereastra owner, const std::string& cale, std::string& continut) {
     continut.clear();
     if (FisierLipseste(cale)) return true;
-    std::FILE* f = nullptr;
-    if (!DeschideFisierCuMesaj(cale, "rb", f, true)) return false;
+    FisierDeschis f;
+    if (!DeschideFisierCuMesaj(cale, "rb", f.f, true)) return false;
     struct stat st {};
-    if (::fstat(::fileno(f), &st) == 0 && static_cast<std::uint64_t>(st.st_size) > LimitaOctetiRecuperare) {
-        std::fclose(f);
+    if (::fstat(::fileno(f.f), &st) == 0 && static_cast<std::uint64_t>(st.st_size) > LimitaOctetiRecuperare) {
+        f.inchide();
         MesajBox(owner,
                  TextPreaMare(cale, static_cast<std::uint64_t>(st.st_size)) +
                      "\nLa urmatoarea salvare peste un material sau stergere el se muta deoparte, sub un nume "
@@ -126,10 +126,10 @@ bool CitesteTot(Fereastra owner, const std::string& cale, std::string& continut)
     }
     char bloc[1 << 16];
     std::size_t n;
-    while ((n = std::fread(bloc, 1, sizeof bloc, f)) > 0) continut.append(bloc, n);
-    const bool eroare = std::ferror(f) != 0;
+    while ((n = std::fread(bloc, 1, sizeof bloc, f.f)) > 0) continut.append(bloc, n);
+    const bool eroare = std::ferror(f.f) != 0;
     const int cod = errno;
-    std::fclose(f);
+    f.inchide();
     if (eroare) {
         RaporteazaEroareCitire(owner, cale, cod);
         return false;
@@ -172,9 +172,9 @@ bool AdaugaInRecuperare(Fereastra owner, const std::string& directorSticle, std:
         return Limiteaza(owner, cale, vechi, noi);
     }
 
-    std::FILE* f = nullptr;
-    if (!DeschideFisierCuMesaj(cale, "ab", f, true)) return false;
-    const int fd = ::fileno(f);
+    FisierDeschis f;
+    if (!DeschideFisierCuMesaj(cale, "ab", f.f, true)) return false;
+    const int fd = ::fileno(f.f);
     SistemFisiere& fs = platforma().fisiere();
     // An entry cut off by a kill would shift every later one: the new ones
     // start where the last whole entry ends.
@@ -184,7 +184,7 @@ bool AdaugaInRecuperare(Fereastra owner, const std::string& directorSticle, std:
     if (cod == 0) cod = fs.scrie(fd, noi.data(), noi.size());
     if (cod == 0) cod = fs.sincronizeaza(fd);
     if (cod != 0 && sfarsit >= 0) fs.trunchiaza(fd, intregi);
-    std::fclose(f);
+    f.inchide();
     if (cod != 0) {
         RaporteazaScriere(owner, cale, cod);
         return false;

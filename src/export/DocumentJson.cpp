@@ -1,14 +1,14 @@
 #include "export/DocumentJson.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <new>
+#include <optional>
 #include <string_view>
 
 #include "material/RoluriMaterial.h"
-#include "export/LocalaC.h"
 #include "record/CodificareText.h"
 #include "record/Roluri.h"
 #include "settings/Directoare.h"
@@ -36,11 +36,6 @@ int EroareNod(int cod, const char* eticheta) {
 std::string_view Camp(const char* camp, std::size_t marime) { return TextCamp(camp, marime); }
 
 std::uint32_t CoduriAtribute(const PerecheAtribute& a) { return std::uint32_t{a[0]} | (std::uint32_t{a[1]} << 16); }
-
-template <std::size_t N>
-void CopiazaText(char (&camp)[N], const char* text) {
-    std::snprintf(camp, N, "%s", text);
-}
 
 // Builds one material's object. The first failed allocation is
 // remembered; the caller then drops the whole object, so no half-built
@@ -154,15 +149,15 @@ void ElementTestLaser(Constructor& c, cJSON* lista, float prag, std::uint16_t lu
     cJSON* o = c.obiect(lista, nullptr);
     c.numar(o, "wavelength_nm", lungimeUnda);
     DescriptorMarimeJson d;
-    CopiazaText(d.parametru, "damage_threshold_MW_per_cm2");
+    CopiazaInCamp(d.parametru, "damage_threshold_MW_per_cm2");
     d.valoare = prag;
     d.incredere = 1.0;
     d.optiuni = OptiuneCunoscut | OptiuneIncredere;
-    CopiazaText(d.format, "%.1f");
+    CopiazaInCamp(d.format, "%.1f");
     if (!o || !AdaugaMarimeMasurataJson(o, d)) c.ok = false;
     // The pulse width is not kept in the record: the coating software gets
     // an explicit "unknown".
-    CopiazaText(d.parametru, "pulse_width_nsec");
+    CopiazaInCamp(d.parametru, "pulse_width_nsec");
     d.valoare = 0;
     if (!o || !AdaugaMarimeMasurataJson(o, d)) c.ok = false;
 }
@@ -184,22 +179,57 @@ void ProprietatiLaser(const MaterialOptic& m, Constructor& c, cJSON* p) {
     c.nul(c.lista(o, "test_methode_CW"), nullptr);
 }
 
+// A value's format: "%f", "%e", "%E" or "%g", with an optional precision
+// (".3"), written by std::to_chars exactly as printf writes it in the C
+// locale, whatever the locale of the program; any other text is no format.
+struct FormatNumar {
+    std::chars_format fel;
+    int zecimale;
+    bool mare;  // "%E": the exponent's letter upper-case
+};
+
+std::optional<FormatNumar> CitesteFormat(std::string_view f) {
+    if (f.size() < 2 || f.front() != '%') return std::nullopt;
+    f.remove_prefix(1);
+    int zecimale = 6;
+    if (f.front() == '.') {
+        f.remove_prefix(1);
+        zecimale = 0;
+        const auto [p, ec] = std::from_chars(f.data(), f.data() + f.size(), zecimale);
+        if (ec != std::errc() || zecimale > 100) return std::nullopt;
+        f.remove_prefix(static_cast<std::size_t>(p - f.data()));
+    }
+    if (f.size() != 1) return std::nullopt;
+    switch (f.front()) {
+        case 'f': return FormatNumar{std::chars_format::fixed, zecimale, false};
+        case 'e': return FormatNumar{std::chars_format::scientific, zecimale, false};
+        case 'E': return FormatNumar{std::chars_format::scientific, zecimale, true};
+        case 'g': return FormatNumar{std::chars_format::general, zecimale, false};
+        default: return std::nullopt;
+    }
+}
+
 }  // namespace
 
 int RaporteazaEroareNodJson(int cod, const char* eticheta) { return EroareNod(cod, eticheta); }
 
 cJSON* NumarJson(double v, const char* format) {
     if (!std::isfinite(v)) return cJSON_CreateNull();
-    if (!format || !*format) return cJSON_CreateNumber(v);
+    const std::optional<FormatNumar> f = format ? CitesteFormat(format) : std::nullopt;
+    if (!f) return cJSON_CreateNumber(v);
     char text[400];
-    {
-        LocalaC locala;
-        std::snprintf(text, sizeof text, format, v);
-        if (std::strpbrk(format, "eE")) return cJSON_CreateRaw(text);
-        double tiparit = v;  // the value as the format rounds it
-        NumarCatalog(text, tiparit);
-        return cJSON_CreateNumber(tiparit);
+    const auto [sfarsit, ec] = std::to_chars(text, text + sizeof text - 1, v, f->fel, f->zecimale);
+    if (ec != std::errc()) return cJSON_CreateNumber(v);
+    *sfarsit = '\0';
+    if (f->fel == std::chars_format::scientific) {
+        if (f->mare)
+            for (char* c = text; c != sfarsit; ++c)
+                if (*c == 'e') *c = 'E';
+        return cJSON_CreateRaw(text);
     }
+    double tiparit = v;  // the value as the format rounds it
+    NumarCatalog(text, tiparit);
+    return cJSON_CreateNumber(tiparit);
 }
 
 bool AdaugaMarimeMasurataJson(cJSON* parinte, const DescriptorMarimeJson& d) {

@@ -53,10 +53,11 @@ struct DescriptorMarimeJson {
     char format[22] = {};  // empty: the value as it stands
 };
 
-// A number node by the document's one rule: with a format, the value
-// reduced to the format's decimals (printf's text read back), and a format
-// with an exponent ("%.2e") kept as printf writes it, a raw number token;
-// without one, the value as it stands. A non-finite value (only a damaged
+// A number node by the document's one rule: with a format ("%.3f", "%g",
+// "%.2e", "%.3E"), the value reduced to the format's decimals (the C
+// locale's printf text read back), and a format with an exponent kept as
+// that text, a raw number token; without one (or with any other format),
+// the value as it stands. A non-finite value (only a damaged
 // record holds one) is null: a "nan" token would make the file unreadable.
 // Null when cJSON could not allocate the node.
 cJSON* NumarJson(double v, const char* format = nullptr);

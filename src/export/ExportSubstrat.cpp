@@ -51,7 +51,7 @@ bool NumeDinLinie(Fereastra owner, const std::string& linie, std::string& nume) 
 // request as the list was chosen by it.
 bool CautaMaterial(const std::string& nume, int producator, Fereastra owner, MaterialOptic& m) {
     std::memset(&m, 0, sizeof m);
-    std::snprintf(m.nume, sizeof m.nume, "%s", nume.c_str());
+    CopiazaInCamp(m.nume, nume);
     m.producator = static_cast<std::uint16_t>(producator);
     if (CautaMaterialOptic(path_sticle, m, owner, CautaOp) == 0) return true;
     MesajBox(owner, "eroare cautare material", nume, MB_OK);
@@ -104,13 +104,12 @@ void OferaRestaurareDocument(Fereastra owner, const std::string& director, const
     const std::string cale = director.empty() ? fisier : director + (director.back() == '/' ? "" : "/") + fisier;
     std::string text;
     {
-        std::FILE* f = nullptr;
-        if (!DeschideFisierCuMesaj(cale, "rb", f, false)) return;
+        FisierDeschis f;
+        if (!DeschideFisierCuMesaj(cale, "rb", f.f, false)) return;
         char bloc[1 << 16];
         std::size_t n;
-        while ((n = std::fread(bloc, 1, sizeof bloc, f)) > 0 && text.size() < (std::size_t{64} << 20))
+        while ((n = std::fread(bloc, 1, sizeof bloc, f.f)) > 0 && text.size() < (std::size_t{64} << 20))
             text.append(bloc, n);
-        std::fclose(f);
     }
     cJSON* arbore = cJSON_ParseWithLength(text.data(), text.size());
     const bool intreg = arbore && (cJSON_IsObject(arbore) || cJSON_IsArray(arbore));
@@ -143,7 +142,7 @@ int IncarcaListaSticleSubstrat(Fereastra owner, int producator, const std::strin
     MaterialOptic cerere;
     std::memset(&cerere, 0, sizeof cerere);
     cerere.producator = static_cast<std::uint16_t>(producator);
-    std::snprintf(cerere.nume, sizeof cerere.nume, "%s", filtru.c_str());
+    CopiazaInCamp(cerere.nume, filtru);
     tag_OptiuniCautareMaterial optiuni;
     std::memset(&optiuni, 0, sizeof optiuni);
     optiuni.cautaDupaProducator = 1;

@@ -39,10 +39,6 @@ void Linie(int nivel, const char* model, const std::string& fisier, const std::s
 
 void Mesaj(int numar) { eroare(path_help, nullptr, MB_ICONEXCLAMATION, numar); }
 
-struct InchideFisier {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
-using Fisier = std::unique_ptr<std::FILE, InchideFisier>;
 
 // The first line of a text file holds no NUL byte; a file whose first line
 // does is some binary file that happens to carry the name. Read in blocks:
@@ -74,18 +70,17 @@ int IncarcaInMemorieFisierJSON(const std::string& director, const std::string& n
 
     // An empty directory means the current one.
     if (!director.empty() && !DirectorAccesibil(director, true)) return 0;
-    std::FILE* deschis = nullptr;
-    DeschideFisierCuMesaj(CaleInDirector(director, numeFisier), "rb", deschis, false);
-    Fisier f(deschis);
-    if (!f) {
+    FisierDeschis f;
+    DeschideFisierCuMesaj(CaleInDirector(director, numeFisier), "rb", f.f, false);
+    if (!f.f) {
         Linie(NivelAvertizare, "Eroare deschidere fisier %s din %s", numeFisier, director);
         return 0;
     }
-    if (PrimaLinieAreNul(f.get())) {
+    if (PrimaLinieAreNul(f.f)) {
         Mesaj(MesajFisierNetext);
         return 0;
     }
-    std::rewind(f.get());
+    std::rewind(f.f);
 
     if (gasit > MarimeMaximaFisierJson) {
         Mesaj(MesajMemorie);
@@ -97,7 +92,7 @@ int IncarcaInMemorieFisierJSON(const std::string& director, const std::string& n
         Mesaj(MesajMemorie);
         return 0;
     }
-    const std::size_t citit = std::fread(text.get(), 1, n, f.get());
+    const std::size_t citit = std::fread(text.get(), 1, n, f.f);
     if (citit < n) {
         const std::string mesaj =
             TextFormatat("cerut %u, citit %u", static_cast<unsigned>(n), static_cast<unsigned>(citit));

@@ -88,6 +88,13 @@ std::FILE* DeschideObisnuit(const std::string& cale, const char* mod, bool& neob
 
 }  // namespace
 
+bool FisierDeschis::inchide() {
+    if (!f) return true;
+    const bool ok = std::fclose(f) == 0;
+    f = nullptr;
+    return ok;
+}
+
 bool EsteNeobisnuit(const std::string& cale) {
     struct stat st {};
     return ::stat(cale.c_str(), &st) == 0 && !S_ISREG(st.st_mode);

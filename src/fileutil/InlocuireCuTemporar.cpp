@@ -21,11 +21,6 @@ using namespace stil;
 
 namespace {
 
-void Inchide(std::FILE*& f) {
-    if (f) std::fclose(f);
-    f = nullptr;
-}
-
 void ArataEroareSistem(const std::string& titlu) {
     const std::string text = platforma().textUltimaEroare();
     if (!text.empty()) MesajBox(nullptr, text, titlu, MB_OK | MB_ICONASTERISK);
@@ -43,10 +38,7 @@ std::string TextNumarEroare(int cod) {
 
 }  // namespace
 
-int InlocuiesteFisierCuTemporar(const std::string& caleDate, std::FILE*& fDate, const std::string& caleTemp,
-                                std::FILE*& fTemp, bool golPastrat) {
-    Inchide(fDate);
-    Inchide(fTemp);
+int InlocuiesteFisierCuTemporar(const std::string& caleDate, const std::string& caleTemp, bool golPastrat) {
     // Checked before anything moves: a device or a directory under the data
     // file's name is neither archived nor deleted nor replaced.
     if (RefuzaNeobisnuit(caleDate)) return 0;
@@ -106,8 +98,8 @@ int InlocuiesteFisierCuTemporar(const std::string& caleDate, std::FILE*& fDate, 
 }
 
 int RestaureazaArhiva(const std::string& arhiva, const std::string& cale) {
-    std::FILE* sursa = nullptr;
-    if (!DeschideFisierCuMesaj(arhiva, "rb", sursa, true)) return 0;
+    FisierDeschis sursa;
+    if (!DeschideFisierCuMesaj(arhiva, "rb", sursa.f, true)) return 0;
     SistemFisiere& fs = platforma().fisiere();
     const std::string temp = cale + ".tmp";
     int fd = -1;
@@ -115,14 +107,14 @@ int RestaureazaArhiva(const std::string& arhiva, const std::string& cale) {
     if (cod == 0) {
         std::vector<char> buffer(1 << 20);
         std::size_t n;
-        while (cod == 0 && (n = std::fread(buffer.data(), 1, buffer.size(), sursa)) > 0) cod = fs.scrie(fd, buffer.data(), n);
-        if (cod == 0 && std::ferror(sursa)) cod = EIO;
+        while (cod == 0 && (n = std::fread(buffer.data(), 1, buffer.size(), sursa.f)) > 0) cod = fs.scrie(fd, buffer.data(), n);
+        if (cod == 0 && std::ferror(sursa.f)) cod = EIO;
         if (cod == 0) cod = fs.sincronizeaza(fd);
         ::close(fd);
         if (cod == 0) cod = fs.redenumeste(temp, cale);
         if (cod != 0) std::remove(temp.c_str());
     }
-    std::fclose(sursa);
+    sursa.inchide();
     if (cod != 0) {
         const std::string text = TextFormatat("Eroare la restaurarea fisierului %s din %s:\n%s", cale.c_str(),
                                               arhiva.c_str(), std::strerror(cod));
@@ -136,38 +128,32 @@ int RestaureazaArhiva(const std::string& arhiva, const std::string& cale) {
 }
 
 int CopiazaInArhiva(const std::string& cale, bool raporteaza, int limita) {
-    std::FILE* sursa = nullptr;
-    if (!DeschideFisierCuMesaj(cale, "rb", sursa, true)) return 0;
+    FisierDeschis sursa;
+    if (!DeschideFisierCuMesaj(cale, "rb", sursa.f, true)) return 0;
     std::string arhiva;
-    if (!CreazaNumeFisierArhiva(cale, arhiva, limita)) {
-        std::fclose(sursa);
-        return 0;
-    }
-    std::FILE* destinatie = nullptr;
-    if (!DeschideFisierCuMesaj(arhiva, "wb", destinatie, true)) {
-        std::fclose(sursa);
-        return 0;
-    }
+    if (!CreazaNumeFisierArhiva(cale, arhiva, limita)) return 0;
+    FisierDeschis destinatie;
+    if (!DeschideFisierCuMesaj(arhiva, "wb", destinatie.f, true)) return 0;
 
     platforma().cursorAsteptare(true);
     std::vector<char> buffer(1 << 20);
     bool bun = true;
     for (;;) {
-        const std::size_t n = std::fread(buffer.data(), 1, buffer.size(), sursa);
-        if (n > 0 && std::fwrite(buffer.data(), 1, n, destinatie) != n) {
+        const std::size_t n = std::fread(buffer.data(), 1, buffer.size(), sursa.f);
+        if (n > 0 && std::fwrite(buffer.data(), 1, n, destinatie.f) != n) {
             bun = false;
             break;
         }
         if (n < buffer.size()) {
-            if (std::ferror(sursa)) bun = false;
+            if (std::ferror(sursa.f)) bun = false;
             break;
         }
     }
-    std::fclose(sursa);
+    sursa.inchide();
     // The copy is only worth its name once it is on the disk.
-    if (bun && (std::fflush(destinatie) != 0 || platforma().fisiere().sincronizeaza(::fileno(destinatie)) != 0))
+    if (bun && (std::fflush(destinatie.f) != 0 || platforma().fisiere().sincronizeaza(::fileno(destinatie.f)) != 0))
         bun = false;
-    if (std::fclose(destinatie) != 0) bun = false;
+    if (!destinatie.inchide()) bun = false;
     if (bun) platforma().fisiere().sincronizeazaDirector(arhiva);
     platforma().cursorAsteptare(false);
 

@@ -2,11 +2,11 @@
 // entry per line; blank lines and comment lines (";", "\" or "#" first,
 // once the line is trimmed) are not entries.
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
 #include "fileutil/UtilitatiFisiere.h"
+#include "record/NumarCatalog.h"
 
 namespace vitramor {
 
@@ -17,10 +17,7 @@ bool EsteSpatiu(char c) { return c == ' ' || static_cast<unsigned char>(c) < 0x2
 // Field 2 is a decimal flag; text that is not a number counts as 0, the
 // value an absent flag has.
 int IndicatorDin(const std::string& camp) {
-    char* sfarsit = nullptr;
-    const long v = std::strtol(camp.c_str(), &sfarsit, 10);
-    if (sfarsit == camp.c_str() || v < -2147483647L || v > 2147483647L) return 0;
-    return static_cast<int>(v);
+    return static_cast<int>(NumarIntreg(camp, -2147483647LL, 2147483647LL).value_or(0));
 }
 
 }  // namespace

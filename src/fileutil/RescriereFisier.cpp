@@ -31,7 +31,6 @@ class Lucru {
 public:
     Lucru(Fereastra owner, const CerereRescriere& c) : owner_(owner), c_(c) {}
     ~Lucru() {
-        if (sursa_) std::fclose(sursa_);
         if (fd_ >= 0) ::close(fd_);
         if (temporarCreat_) std::remove(c_.temporar.c_str());
         if (cursor_) platforma().cursorAsteptare(false);
@@ -40,7 +39,7 @@ public:
     Lucru& operator=(const Lucru&) = delete;
 
     StareRescriere deschide() {
-        if (!DeschideFisierCuMesaj(c_.fisier, "rb", sursa_, true)) return StareRescriere::EroareDeschidere;
+        if (!DeschideFisierCuMesaj(c_.fisier, "rb", sursa_.f, true)) return StareRescriere::EroareDeschidere;
         struct stat st {};
         if (::lstat(c_.temporar.c_str(), &st) == 0) {
             const std::string text = TextFormatat(
@@ -63,7 +62,7 @@ public:
         return StareRescriere::Reusita;
     }
 
-    std::FILE* sursa() const { return sursa_; }
+    std::FILE* sursa() const { return sursa_.f; }
 
     // 0 or the errno of the failure; the first failure sticks.
     int scrie(const char* date, std::size_t n) {
@@ -86,17 +85,17 @@ public:
     }
 
     bool inlocuieste() {
-        std::FILE* temp = nullptr;
+        sursa_.inchide();
         // The work file now belongs to the replacement, which keeps it when
         // it cannot put it in place.
         temporarCreat_ = false;
-        return InlocuiesteFisierCuTemporar(c_.fisier, sursa_, c_.temporar, temp, c_.golPastrat) != 0;
+        return InlocuiesteFisierCuTemporar(c_.fisier, c_.temporar, c_.golPastrat) != 0;
     }
 
 private:
     Fereastra owner_;
     const CerereRescriere& c_;
-    std::FILE* sursa_ = nullptr;
+    FisierDeschis sursa_;
     int fd_ = -1;
     bool temporarCreat_ = false;
     bool cursor_ = false;

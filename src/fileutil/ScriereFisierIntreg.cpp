@@ -23,9 +23,7 @@ int ScrieFisierIntreg(const std::string& cale, std::string_view continut, bool a
     if (cod == 0 && arhiveaza) {
         // The old file becomes its next archive copy; that step reports
         // its own failures.
-        std::FILE* fara = nullptr;
-        std::FILE* faraTemporar = nullptr;
-        return InlocuiesteFisierCuTemporar(cale, fara, temporar, faraTemporar) ? 0 : EPERM;
+        return InlocuiesteFisierCuTemporar(cale, temporar) ? 0 : EPERM;
     }
     if (cod == 0) cod = fs.redenumeste(temporar, cale);
     if (cod != 0) {

@@ -18,6 +18,7 @@
 #include <string_view>
 #include <vector>
 
+#include "fileutil/FisierDeschis.h"
 #include "platform/Platforma.h"
 
 namespace vitramor {
@@ -29,12 +30,11 @@ inline constexpr int LungimeMaximaExtensie = 15;
 // deleting the newest archive when the index would pass `limita`.
 int CreazaNumeFisierArhiva(const std::string& cale, std::string& numeArhiva, int limita = LimitaArhive);
 
-// Closes both handles, archives (or deletes) the data file and renames the
-// temporary file into its place; an empty temporary file is deleted instead,
+// Archives (or deletes) the data file and renames the temporary file, both
+// closed by the caller, into its place; an empty temporary file is deleted instead,
 // unless `golPastrat` says that empty is a content of its own (a database
 // whose last material was deleted is an empty database, not a missing one).
-int InlocuiesteFisierCuTemporar(const std::string& caleDate, std::FILE*& fDate, const std::string& caleTemp,
-                                std::FILE*& fTemp, bool golPastrat = false);
+int InlocuiesteFisierCuTemporar(const std::string& caleDate, const std::string& caleTemp, bool golPastrat = false);
 
 // The newest archive copy of `cale` ("name#_N.ext" with the newest creation
 // time), or empty when there is none.

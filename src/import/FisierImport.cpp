@@ -19,8 +19,8 @@ bool CitesteFisierImport(Fereastra owner, const std::string& cale, std::string& 
     if (std::filesystem::is_directory(cale, ec)) return esec("este un director");
     // Only a regular file: a FIFO under a catalogue's name would block, and a
     // device would read without end. That refusal is told by the opening.
-    std::FILE* f = nullptr;
-    if (!DeschideFisierCuMesaj(cale, "rb", f, false)) return errno == EINVAL ? false : esec(std::strerror(errno));
+    FisierDeschis f;
+    if (!DeschideFisierCuMesaj(cale, "rb", f.f, false)) return errno == EINVAL ? false : esec(std::strerror(errno));
     octeti.clear();
     if (const auto marime = std::filesystem::file_size(cale, ec); !ec && marime <= MarimeMaximaFisierImport)
         octeti.reserve(marime + 1);
@@ -36,15 +36,15 @@ bool CitesteFisierImport(Fereastra owner, const std::string& cale, std::string& 
             break;
         }
         octeti.resize(avem + bucata);
-        const std::size_t n = std::fread(octeti.data() + avem, 1, bucata, f);
+        const std::size_t n = std::fread(octeti.data() + avem, 1, bucata, f.f);
         octeti.resize(avem + n);
         if (n < bucata) break;
         bucata = std::size_t{1} << 20;
     }
     if (octeti.size() > MarimeMaximaFisierImport) prea_mare = true;
-    const bool eroare = std::ferror(f) != 0;
+    const bool eroare = std::ferror(f.f) != 0;
     const int cod = errno;
-    std::fclose(f);
+    f.inchide();
     if (prea_mare) return esec("are mai mult de 64 MB, nu este un catalog");
     if (eroare) return esec(std::strerror(cod));
     return true;

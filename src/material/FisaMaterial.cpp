@@ -143,12 +143,10 @@ std::vector<PunctGrafic> CurbaEcuatieIndici(const MaterialOptic& m, int which, i
 }
 
 bool CitesteMaterialDinBaza(std::uint32_t index, MaterialOptic& m) {
-    std::FILE* f = std::fopen(CaleBazaDate().c_str(), "rb");
-    if (!f) return false;
-    const bool ok = std::fseek(f, static_cast<long>(index) * static_cast<long>(sizeof m), SEEK_SET) == 0 &&
-                    CitesteMaterial(f, m);
-    std::fclose(f);
-    return ok;
+    const FisierDeschis f(std::fopen(CaleBazaDate().c_str(), "rb"));
+    if (!f.f) return false;
+    return std::fseek(f.f, static_cast<long>(index) * static_cast<long>(sizeof m), SEEK_SET) == 0 &&
+           CitesteMaterial(f.f, m);
 }
 
 std::vector<PunctGrafic> PuncteTransmisiePercent(const MaterialOptic& m, float grosime) {

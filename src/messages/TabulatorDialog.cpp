@@ -4,6 +4,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <climits>
+
+#include "record/NumarCatalog.h"
 
 namespace vitramor {
 
@@ -33,9 +36,8 @@ TabulatorDialog::TabulatorDialog(QWidget* parent, ModelListaMesaje& model)
 // Text that is not a number counts as 0 and is refused like any stop below 1;
 // the field then shows the stop in force again and the dialog stays open.
 void TabulatorDialog::accept() {
-    bool numar = false;
-    const int valoare = camp_->text().trimmed().toInt(&numar);
-    if (!model_.seteazaTabulator(static_cast<QWidget*>(this), numar ? valoare : 0)) {
+    const long long valoare = NumarIntreg(camp_->text().toStdString(), INT_MIN, INT_MAX).value_or(0);
+    if (!model_.seteazaTabulator(static_cast<QWidget*>(this), static_cast<int>(valoare))) {
         camp_->setText(QString::asprintf("%d", model_.tabulator()));
         camp_->selectAll();
         camp_->setFocus();

@@ -10,6 +10,12 @@ namespace {
 bool EsteCifra(char c) { return c >= '0' && c <= '9'; }
 bool EsteBlanc(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
+std::string_view FaraBlancuri(std::string_view t) {
+    while (!t.empty() && EsteBlanc(t.front())) t.remove_prefix(1);
+    while (!t.empty() && EsteBlanc(t.back())) t.remove_suffix(1);
+    return t;
+}
+
 }  // namespace
 
 CitireNumar CitesteNumarCatalog(std::string_view t, double& valoare) {
@@ -55,13 +61,22 @@ CitireNumar CitesteNumarCatalog(std::string_view t, double& valoare) {
 }
 
 bool NumarCatalog(std::string_view t, double& valoare) {
-    while (!t.empty() && EsteBlanc(t.front())) t.remove_prefix(1);
-    while (!t.empty() && EsteBlanc(t.back())) t.remove_suffix(1);
+    t = FaraBlancuri(t);
     double v = 0.0;
     const CitireNumar c = CitesteNumarCatalog(t, v);
     if (c.lungime == 0 || c.lungime != t.size() || c.depasire) return false;
     valoare = v;
     return true;
+}
+
+std::optional<long long> NumarIntreg(std::string_view t, long long minim, long long maxim) {
+    t = FaraBlancuri(t);
+    // from_chars takes a '-' but not a '+'; a sign before a sign is no number.
+    if (t.size() > 1 && t[0] == '+' && EsteCifra(t[1])) t.remove_prefix(1);
+    long long v = 0;
+    const auto [p, ec] = std::from_chars(t.data(), t.data() + t.size(), v, 10);
+    if (t.empty() || ec != std::errc() || p != t.data() + t.size() || v < minim || v > maxim) return std::nullopt;
+    return v;
 }
 
 }  // namespace vitramor

@@ -7,6 +7,7 @@
 // the application's locale is.
 
 #include <cstddef>
+#include <optional>
 #include <string_view>
 
 namespace vitramor {
@@ -23,5 +24,11 @@ CitireNumar CitesteNumarCatalog(std::string_view text, double& valoare);
 // text, text after the number, or a number that does not fit a double;
 // `valoare` is then left as it was.
 bool NumarCatalog(std::string_view text, double& valoare);
+
+// `text` as a whole number from `minim` to `maxim`: an optional '+' or '-'
+// and decimal digits, blanks around them allowed. Nothing for an empty
+// text, text after the number (a decimal point included) or a number out of
+// the range, however many digits it has.
+std::optional<long long> NumarIntreg(std::string_view text, long long minim, long long maxim);
 
 }  // namespace vitramor

@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "record/TextFormatat.h"
+
 namespace vitramor {
 
 namespace {
@@ -141,7 +143,7 @@ SetLucru& setLucru() {
 MaterialOptic MaterialNou(int index) {
     MaterialOptic m;
     std::memset(&m, 0, sizeof m);
-    std::snprintf(m.nume, sizeof m.nume, "Gol%d", index);
+    CopiazaInCamp(m.nume, TextFormatat("Gol%d", index));
     m.stas = 2;
     m.producator = 2;
     return m;

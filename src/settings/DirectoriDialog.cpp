@@ -25,8 +25,6 @@ using namespace stil;
 constexpr int MesajDirectorInutilizabil = 9;
 constexpr int MesajFisierInexistentInDirectorSticle = 40;
 
-QString qs(const std::string& s) { return QString::fromLocal8Bit(s.data(), static_cast<qsizetype>(s.size())); }
-std::string ss(const QString& s) { return s.toLocal8Bit().toStdString(); }
 
 QString idText(int id) { return QString::number(id); }
 QString idCamp(int id) { return QStringLiteral("edit%1").arg(id); }
@@ -104,10 +102,10 @@ DirectoriDialog::DirectoriDialog(QWidget* parent) : QDialog(parent) {
     u.plaseaza(this, 0, 0, 280, 146);
     setFixedSize(size());
 
-    user_->setText(qs(path_user));
-    help_->setText(qs(path_help));
-    sticla_->setText(qs(path_sticle));
-    fisier_->setText(qs(nume_fisier_sticle));
+    user_->setText(QString::fromStdString(path_user));
+    help_->setText(QString::fromStdString(path_help));
+    sticla_->setText(QString::fromStdString(path_sticle));
+    fisier_->setText(QString::fromStdString(nume_fisier_sticle));
 
     connect(findChild<QPushButton*>(idText(IdAlegePathUser)), &QPushButton::clicked, this,
             &DirectoriDialog::alegeDirectorUtilizator);
@@ -165,18 +163,18 @@ void DirectoriDialog::preiaCamp(int id) {
 }
 
 void DirectoriDialog::preiaDirector(QLineEdit* e, std::string& buffer, bool revinoLaRefuz) {
-    const std::string text = ss(e->text());
+    const std::string text = e->text().toStdString();
     if (!text.empty() && ExistaDirector(text)) {
         buffer = text;
         return;
     }
-    if (revinoLaRefuz) e->setText(qs(buffer));
+    if (revinoLaRefuz) e->setText(QString::fromStdString(buffer));
 }
 
 void DirectoriDialog::preiaNumeFisier() {
-    const std::string nume = ss(fisier_->text());
+    const std::string nume = fisier_->text().toStdString();
     if (!numeFisierIncape(nume, this)) {
-        fisier_->setText(qs(nume_fisier_sticle));
+        fisier_->setText(QString::fromStdString(nume_fisier_sticle));
         return;
     }
     // A name with a separator would reach outside the glass directory.
@@ -186,7 +184,7 @@ void DirectoriDialog::preiaNumeFisier() {
         return;
     }
     eroare(path_help, static_cast<QWidget*>(this), MB_OK | MB_ICONEXCLAMATION, MesajFisierInexistentInDirectorSticle);
-    fisier_->setText(qs(nume_fisier_sticle));
+    fisier_->setText(QString::fromStdString(nume_fisier_sticle));
 }
 
 void DirectoriDialog::alegeDirectorUtilizator() {
@@ -197,14 +195,14 @@ void DirectoriDialog::alegeDirectorUtilizator() {
         return;
     }
     path_user = *ales;
-    user_->setText(qs(path_user));
+    user_->setText(QString::fromStdString(path_user));
 }
 
 void DirectoriDialog::alegeDirectorSimplu(QLineEdit* e, std::string& buffer, const char* titlu) {
     const auto ales = platforma().alegeDirector(static_cast<QWidget*>(this), titlu, buffer);
     if (!ales || ales->empty()) return;
     buffer = *ales;
-    e->setText(qs(buffer));
+    e->setText(QString::fromStdString(buffer));
 }
 
 void DirectoriDialog::alegeDirectorHelp() { alegeDirectorSimplu(help_, path_help, "Path help"); }
@@ -233,10 +231,10 @@ void DirectoriDialog::alegeFisierSticle() {
 
     nume_fisier_sticle = ales->nume;
     path_sticle = director;
-    fisier_->setText(qs(nume_fisier_sticle));
+    fisier_->setText(QString::fromStdString(nume_fisier_sticle));
     // The glass field follows too: it would otherwise show a directory the
     // database file no longer lives in.
-    sticla_->setText(qs(path_sticle));
+    sticla_->setText(QString::fromStdString(path_sticle));
 }
 
 void DirectoriDialog::done(int r) {

@@ -84,9 +84,7 @@ TEST_F(ArchiveNames, NewestArchiveIsDeletedPastTheLimitThenIndexZeroIsReused) {
     const std::string tmp = (d / "3.tmp").string();
     d.write("db.dat", "OLD");
     d.write("3.tmp", "NEW");
-    std::FILE* fd = nullptr;
-    std::FILE* ft = nullptr;
-    ASSERT_EQ(InlocuiesteFisierCuTemporar(db, fd, tmp, ft), 1);
+    ASSERT_EQ(InlocuiesteFisierCuTemporar(db, tmp), 1);
 
     ASSERT_EQ(p.casete.size(), 2u);
     EXPECT_EQ(p.casete[0].text, "Index > 20. S-a sters fisierul arhiva " + (d / "db#_7.dat").string());
@@ -101,7 +99,7 @@ TEST_F(ArchiveNames, NewestArchiveIsDeletedPastTheLimitThenIndexZeroIsReused) {
     std::filesystem::remove(d / "db#_0.dat");
     d.write("3.tmp", "NEWER");
     p.casete.clear();
-    ASSERT_EQ(InlocuiesteFisierCuTemporar(db, fd, tmp, ft), 1);
+    ASSERT_EQ(InlocuiesteFisierCuTemporar(db, tmp), 1);
     ASSERT_EQ(p.casete.size(), 1u);
     EXPECT_EQ(p.casete[0].text, "S-a creat fisierul arhiva db#_0.dat");
     EXPECT_EQ(d.read("db#_0.dat"), "NEW");

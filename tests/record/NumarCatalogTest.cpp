@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <clocale>
+#include <optional>
 
 #include "record/NumarCatalog.h"
 
@@ -58,6 +60,21 @@ TEST(NumarCatalog, OverflowIsSaidAndTheLocaleNeverChangesTheReading) {
     EXPECT_TRUE(NumarCatalog("1.5", v));
     EXPECT_EQ(v, 1.5);
     if (anterior) std::setlocale(LC_NUMERIC, "C");
+}
+
+TEST(NumarCatalog, WholeNumbersRefuseFractionsTrailingTextAndWhatFallsOutsideTheRange) {
+    struct Caz {
+        const char* text;
+        long long minim, maxim;
+        std::optional<long long> valoare;
+    };
+    const Caz cazuri[] = {
+        {" 42\t", 0, 100, 42},    {"+7", 0, 100, 7},         {"-3", -5, 5, -3},
+        {"1.0", 0, 100, {}},       {"12 mm", 0, 100, {}},     {"", 0, 100, {}},
+        {"+-1", -5, 5, {}},        {"65536", 1, 65535, {}},   {"0", 1, 65535, {}},
+        {"99999999999999999999", LLONG_MIN, LLONG_MAX, {}},
+    };
+    for (const Caz& c : cazuri) EXPECT_EQ(NumarIntreg(c.text, c.minim, c.maxim), c.valoare) << c.text;
 }
 
 }  // namespace

@@ -12,12 +12,14 @@
 #include <QSignalBlocker>
 #include <QTableWidget>
 #include <algorithm>
+#include <climits>
 #include <filesystem>
 
 #include "fileutil/AlegereFisier.h"
 #include "import/tabele/ActualizareExcelDialog.h"
 #include "import/tabele/AsociereColoaneDialog.h"
 #include "import/csv/CaleCsv.h"
+#include "record/NumarCatalog.h"
 #include "record/TexteMaterial.h"
 #include "settings/Directoare.h"
 #include "database/CatalogMateriale.h"
@@ -37,8 +39,6 @@ constexpr int ProducatorInitial = 2;  // Schott: the catalogues most often updat
 constexpr int MesajFaraFunctie = 0;
 constexpr int MesajFisierInutilizabil = 40;
 
-QString qs(const std::string& s) { return QString::fromLocal8Bit(s.data(), static_cast<qsizetype>(s.size())); }
-std::string ss(const QString& s) { return s.toLocal8Bit().toStdString(); }
 
 QLabel* eticheta(QWidget* parent, const char* text, int x, int y, int cx) {
     auto* l = new QLabel(QString::fromLatin1(text), parent);
@@ -125,7 +125,8 @@ ImportaCsvDialog::ImportaCsvDialog(QWidget* parent) : QDialog(parent) {
                      stil::MB_OK | stil::MB_ICONEXCLAMATION);
             return;
         }
-        ActualizareExcelDialog d(this, cale_, std::max(0, linie->text().toInt()));
+        const long long rand = NumarIntreg(linie->text().toStdString(), 0, INT_MAX).value_or(0);
+        ActualizareExcelDialog d(this, cale_, static_cast<int>(rand));
         d.exec();
     });
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
@@ -154,7 +155,7 @@ void ImportaCsvDialog::alegeDirector(int cod, bool laDeschidere) {
     directorProducator_ = laDeschidere ? PrimulDirectorExistent({amintit, producatorului, path_sticle})
                                        : PrimulDirectorExistent({producatorului, amintit, path_sticle});
     cale_ = UnesteDirectorSiNume(directorProducator_, ModelCsv);
-    campCale_->setText(qs(cale_));
+    campCale_->setText(QString::fromStdString(cale_));
     caleSchimbata_ = false;
 }
 
@@ -170,7 +171,7 @@ void ImportaCsvDialog::alegeFisier() {
     if (AlegeFisierDeschidere(static_cast<QWidget*>(this), tipfisier::Csv, director, nume) != 0) return;
     directorProducator_ = director;
     cale_ = UnesteDirectorSiNume(director, nume);
-    campCale_->setText(qs(cale_));
+    campCale_->setText(QString::fromStdString(cale_));
     caleSchimbata_ = false;
     tineMinteDirectorul();
     campCale_->setFocus();
@@ -179,15 +180,15 @@ void ImportaCsvDialog::alegeFisier() {
 void ImportaCsvDialog::preiaCale() {
     if (!caleSchimbata_) return;
     caleSchimbata_ = false;
-    const std::string acceptata = VerificaCaleCsv(path_sticle, ss(campCale_->text()));
+    const std::string acceptata = VerificaCaleCsv(path_sticle, campCale_->text().toStdString());
     if (acceptata.empty()) {
         eroare(path_help, static_cast<QWidget*>(this), stil::MB_OK | stil::MB_ICONEXCLAMATION,
                MesajFisierInutilizabil);
-        campCale_->setText(qs(cale_));
+        campCale_->setText(QString::fromStdString(cale_));
         return;
     }
     cale_ = acceptata;
-    campCale_->setText(qs(cale_));
+    campCale_->setText(QString::fromStdString(cale_));
     tineMinteDirectorul();
 }
 

@@ -11,6 +11,7 @@
 #include "import/FisierImport.h"
 #include "database/CategorieImportDialog.h"
 #include "import/rii/ImportRii.h"
+#include "record/CodificareText.h"
 #include "record/LimiteFizice.h"
 #include "record/NumarCatalog.h"
 #include "settings/Directoare.h"
@@ -49,7 +50,7 @@ ImportRiiDialog::ImportRiiDialog(QWidget* parent, std::string cale, std::string 
 
     auto* etNume = new QLabel(QStringLiteral("Nume material:"), this);
     u.plaseaza(etNume, 5, 124, 55, 10);
-    nume_ = new QLineEdit(QString::fromLatin1(NumePropusRii(cale_).c_str()), this);
+    nume_ = new QLineEdit(QString::fromStdString(NumePropusRii(cale_)), this);
     nume_->setObjectName(QString::number(IdNumeRii));
     nume_->setMaxLength(LungimeNume);
     u.plaseaza(nume_, 62, 122, 70, 12);
@@ -125,7 +126,7 @@ void ImportRiiDialog::descrie() {
 
 void ImportRiiDialog::importa() {
     Fereastra owner = static_cast<QWidget*>(this);
-    const std::string nume = nume_->text().trimmed().toLatin1().toStdString();
+    const std::string nume = Windows1252DinQt(nume_->text().trimmed());
     if (nume.empty()) {
         MesajBox(owner, "Dati numele materialului.", "ATENTIE!", stil::MB_OK | stil::MB_ICONEXCLAMATION);
         return;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <cmath>
 
 #include "material/LiniiSpectrale.h"
@@ -203,8 +204,13 @@ std::optional<UnitateAntet> UnitateDinAntet(int intrare, std::string_view antet,
     for (const Unitate& u : Unitati) {
         if (u.intrare != intrare || t.find(u.model) == std::string::npos) continue;
         const double factor = intrare == 15 ? u.scara / ScaraDilatare(producator) : u.scara;
-        // 1e-7 / 1e-6 is 0.09999..., not the 0.1 a user would type.
-        return UnitateAntet{u.nume, QString::number(factor, 'g', 12).toDouble()};
+        // 1e-7 / 1e-6 is 0.09999..., not the 0.1 a user would type: twelve
+        // digits written and read back.
+        char text[32];
+        double rotunjit = factor;
+        const auto [sfarsit, ec] = std::to_chars(text, text + sizeof text, factor, std::chars_format::general, 12);
+        if (ec == std::errc()) NumarCatalog(std::string_view(text, static_cast<std::size_t>(sfarsit - text)), rotunjit);
+        return UnitateAntet{u.nume, rotunjit};
     }
     return std::nullopt;
 }

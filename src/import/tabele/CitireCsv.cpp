@@ -77,15 +77,13 @@ constexpr std::size_t MarimeBloc = 64 * 1024;
 class CititorCsv : public CititorFoaie {
 public:
     explicit CititorCsv(std::string cale) : cale_(std::move(cale)), bloc_(MarimeBloc, '\0') {}
-    ~CititorCsv() override {
-        if (f_) std::fclose(f_);
-    }
+    ~CititorCsv() override = default;
     CititorCsv(const CititorCsv&) = delete;
     CititorCsv& operator=(const CititorCsv&) = delete;
 
     bool deschide() {
-        if (!DeschideFisierCuMesaj(cale_, "rb", f_, true)) return false;
-        n_ = std::fread(bloc_.data(), 1, bloc_.size(), f_);
+        if (!DeschideFisierCuMesaj(cale_, "rb", f_.f, true)) return false;
+        n_ = std::fread(bloc_.data(), 1, bloc_.size(), f_.f);
         total_ = n_;
         // The first block decides the separator: its first lines are enough.
         sep_ = Separator(bloc_.substr(0, n_));
@@ -131,7 +129,7 @@ public:
                 }
             }
             i_ = 0;
-            n_ = std::fread(bloc_.data(), 1, bloc_.size(), f_);
+            n_ = std::fread(bloc_.data(), 1, bloc_.size(), f_.f);
             total_ += n_;
             if (total_ > MarimeMaximaCsv) {
                 RaporteazaFoaieCalcul("Fisierul " + cale_ + " are peste " + std::to_string(MarimeMaximaCsv >> 20) +
@@ -139,7 +137,7 @@ public:
                 return -1;
             }
         }
-        if (std::ferror(f_)) {
+        if (std::ferror(f_.f)) {
             RaporteazaFoaieCalcul("Fisierul " + cale_ + " nu poate fi citit: " + std::strerror(errno) + ".");
             return -1;
         }
@@ -167,7 +165,7 @@ private:
     }
 
     std::string cale_;
-    std::FILE* f_ = nullptr;
+    FisierDeschis f_;
     std::string bloc_;
     std::size_t n_ = 0, i_ = 0;
     std::uint64_t total_ = 0;
@@ -200,9 +198,8 @@ private:
 
 std::unique_ptr<RegistruCalcul> DeschideRegistruCsv(const std::string& cale) {
     // Only a regular file: a FIFO would block, a directory would read as an empty table.
-    std::FILE* f = nullptr;
-    if (!DeschideFisierCuMesaj(cale, "rb", f, true)) return nullptr;
-    std::fclose(f);
+    FisierDeschis f;
+    if (!DeschideFisierCuMesaj(cale, "rb", f.f, true)) return nullptr;
     return std::make_unique<RegistruCsv>(cale);
 }
 

@@ -21,12 +21,10 @@ namespace vitramor {
 namespace {
 
 bool EsteOle(const std::string& cale) {
-    std::FILE* f = EsteNeobisnuit(cale) ? nullptr : std::fopen(cale.c_str(), "rb");
-    if (!f) return false;
+    const FisierDeschis f(EsteNeobisnuit(cale) ? nullptr : std::fopen(cale.c_str(), "rb"));
+    if (!f.f) return false;
     unsigned char b[8] = {};
-    const bool ole = std::fread(b, 1, 8, f) == 8 && std::memcmp(b, "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8) == 0;
-    std::fclose(f);
-    return ole;
+    return std::fread(b, 1, 8, f.f) == 8 && std::memcmp(b, "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8) == 0;
 }
 
 // "AB12" -> column 27 (0-based); -1 for a reference without letters.

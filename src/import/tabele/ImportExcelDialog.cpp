@@ -10,6 +10,7 @@
 #include <QSignalBlocker>
 #include <QTableWidget>
 #include <algorithm>
+#include <climits>
 #include <memory>
 
 #include "database/CategorieImportDialog.h"
@@ -17,6 +18,7 @@
 #include "fileutil/UtilitatiFisiere.h"
 #include "import/tabele/AsociereColoaneDialog.h"
 #include "import/csv/CaleCsv.h"
+#include "record/NumarCatalog.h"
 #include "record/TextFormatat.h"
 #include "settings/Directoare.h"
 #include "suite/UnitatiDialog.h"
@@ -201,7 +203,8 @@ void ImportExcelDialog::conecteaza(bool da) {
 bool ImportExcelDialog::deschideFisier(const std::string& cale) {
     if (c_.odbc.conectat) conecteaza(false);
     conectare_->setChecked(false);
-    c_.sursa = DeschideFisierFoaieCalcul(cale, std::max(0, randAntet_->text().toInt()));
+    const long long antet = NumarIntreg(randAntet_->text().toStdString(), 0, INT_MAX).value_or(0);
+    c_.sursa = DeschideFisierFoaieCalcul(cale, static_cast<int>(antet));
     c_.caleSursa = cale;
     sursa_->setText(c_.sursa ? qs(c_.sursa->numeSursa()) : QString());
     umpleTabele();
