@@ -85,131 +85,120 @@ private:
     std::vector<MaterialOptic> bloc_;
 };
 
-}  // namespace
-
-int SalveazaMaterialeOptice(const std::string& directorSticle, std::span<const MaterialOptic> materiale,
-                            Fereastra owner, std::vector<int>& coduri) {
-    return SalveazaMaterialeOptice(directorSticle, materiale, owner, coduri, nullptr);
-}
-
-int SalveazaMaterialeOptice(const std::string& directorSticle, std::span<const MaterialOptic> materiale,
-                            Fereastra owner, std::vector<int>& coduri, const DecideSalvarea& decide) {
-    coduri.assign(materiale.size(), CatalogOk);
-    // Names the file must not hold are refused one by one, as operation 3
-    // refuses them; a later record of the same name replaces an earlier one,
-    // as two operations 3 in a row would. `alese` holds, per name in the
-    // order of first appearance, the record that is stored.
+// Names the file must not hold are refused one by one, as operation 3
+// refuses them; a later record of the same name replaces an earlier one,
+// as two operations 3 in a row would.
+struct AlegerePeNume {
+    // Per name in the order of first appearance, the record that is stored.
     std::vector<std::size_t> alese;
-    alese.reserve(materiale.size());
     std::unordered_map<std::string, std::size_t> dupaNume;
-    dupaNume.reserve(materiale.size());
-    std::vector<std::size_t> slotMaterial(materiale.size(), SIZE_MAX);
+    // Per material, the slot of its name in `alese` (SIZE_MAX when refused).
+    std::vector<std::size_t> slotMaterial;
+};
+
+AlegerePeNume AlegePeNume(const std::string& directorSticle, std::span<const MaterialOptic> materiale,
+                          Fereastra owner, std::vector<int>& coduri) {
+    AlegerePeNume a;
+    a.alese.reserve(materiale.size());
+    a.dupaNume.reserve(materiale.size());
+    a.slotMaterial.assign(materiale.size(), SIZE_MAX);
     for (std::size_t i = 0; i < materiale.size(); ++i) {
         if (!NumeMaterialCurat(materiale[i].nume)) {
             MaterialOptic m = materiale[i];
             coduri[i] = CautaMaterialOptic(directorSticle, m, owner, SalveazaOp);
             continue;
         }
-        const auto [it, nou] = dupaNume.emplace(std::string(NumeDinCamp(materiale[i].nume)), alese.size());
-        slotMaterial[i] = it->second;
+        const auto [it, nou] = a.dupaNume.emplace(std::string(NumeDinCamp(materiale[i].nume)), a.alese.size());
+        a.slotMaterial[i] = it->second;
         if (nou) {
-            alese.push_back(i);
+            a.alese.push_back(i);
         } else {
-            alese[it->second] = i;
+            a.alese[it->second] = i;
         }
     }
-    auto rezultat = [&](int cod) {
-        for (std::size_t i = 0; i < materiale.size(); ++i)
-            if (NumeMaterialCurat(materiale[i].nume) && coduri[i] != MaterialNestocat) coduri[i] = cod;
-        for (int c : coduri)
-            if (c != CatalogOk && c != MaterialNestocat) return c;
-        return static_cast<int>(CatalogOk);
-    };
-    if (alese.empty()) return rezultat(CatalogOk);
+    return a;
+}
 
-    if (!VerificaDirectorSticle(directorSticle, owner)) return rezultat(EroareDirectorSticle);
-    // One lock from the first read to the last write, as for a single store:
-    // another program's store in between would be overwritten or duplicated.
-    BlocareFisier blocare(owner, CaleBazaDate(directorSticle), true);
-    if (!blocare.ok()) return rezultat(EroareFisierBlocat);
-    const std::string cale = CaleAfisata(directorSticle, nume_fisier_sticle);
-    // A database that does not exist yet is created here and filled like an
-    // existing one ("x": never truncate a file that appeared since).
-    const bool nou = FisierLipseste(cale);
-    FisierDeschis f;
-    if (nou) {
-        if (!DeschideFisierCuMesaj(cale, "wbx", f.f, true)) return rezultat(EroareDeschidereFisier);
-    } else if (const int cod = DeschideBazaDate(owner, cale, cale, "r+b", f)) {
-        return rezultat(cod);
-    }
-    std::vector<std::size_t> pozitie(alese.size(), SIZE_MAX);
-    std::vector<MaterialOptic> vechi;
+// The records the file holds already under the names being stored.
+struct ExistenteInFisier {
+    explicit ExistenteInFisier(std::size_t nume) : pozitie(nume, SIZE_MAX), vechiAlSlotului(nume, SIZE_MAX) {}
+    std::vector<std::size_t> pozitie;  // per slot, the index of its record in the file
+    std::vector<MaterialOptic> vechi;  // their bytes as read, and where they lie
     std::vector<std::size_t> vechiLa;
-    std::vector<std::size_t> vechiAlSlotului(alese.size(), SIZE_MAX);
-    std::unordered_set<std::string> numeInFisier;
-    CititorBlocuri cititor(f.f, MarimeMaterialOptic);
-    while (const std::size_t n = nou ? 0 : cititor.urmatorulBloc()) {
+    std::vector<std::size_t> vechiAlSlotului;
+    std::unordered_set<std::string> numeInFisier;  // every name, for the caller's decision
+};
+
+void CitesteExistente(CititorBlocuri& cititor, bool fisierNou, const AlegerePeNume& a, bool toateNumele,
+                      ExistenteInFisier& e) {
+    while (const std::size_t n = fisierNou ? 0 : cititor.urmatorulBloc()) {
         for (std::size_t i = 0; i < n; ++i) {
             const char* rec = cititor.record(i);
             std::string numeRec(NumeDinCamp(rec + offsetof(MaterialOptic, nume)));
-            const auto it = dupaNume.find(numeRec);
-            if (decide) numeInFisier.insert(std::move(numeRec));
-            if (it == dupaNume.end() || pozitie[it->second] != SIZE_MAX) continue;
-            pozitie[it->second] = cititor.indexPrimul() + i;
-            vechiAlSlotului[it->second] = vechi.size();
-            vechiLa.push_back(pozitie[it->second]);
-            std::memcpy(&vechi.emplace_back(), rec, sizeof(MaterialOptic));
+            const auto it = a.dupaNume.find(numeRec);
+            if (toateNumele) e.numeInFisier.insert(std::move(numeRec));
+            if (it == a.dupaNume.end() || e.pozitie[it->second] != SIZE_MAX) continue;
+            e.pozitie[it->second] = cititor.indexPrimul() + i;
+            e.vechiAlSlotului[it->second] = e.vechi.size();
+            e.vechiLa.push_back(e.pozitie[it->second]);
+            std::memcpy(&e.vechi.emplace_back(), rec, sizeof(MaterialOptic));
         }
     }
-    if (cititor.eroare()) return rezultat(RaporteazaEroareCitire(owner, cale, cititor.codEroare()));
+}
 
-    // The caller's decision, on the file as it is now. Renamed materials
-    // become new records; a name whose materials are all left out is not
-    // written at all.
+// The caller's decision, on the file as it is now. Renamed materials
+// become new records, returned; a name whose materials are all left out is
+// not written at all.
+std::vector<MaterialOptic> AplicaDecizia(const DecideSalvarea& decide, std::span<const MaterialOptic> materiale,
+                                         AlegerePeNume& a, const ExistenteInFisier& e, std::vector<int>& coduri) {
+    std::vector<MaterialOptic> vechiGazda;
+    if constexpr (std::endian::native != std::endian::little) {
+        vechiGazda = e.vechi;
+        for (MaterialOptic& m : vechiGazda) MaterialDinOrdineaFisierului(m);
+    }
+    const std::vector<MaterialOptic>& existenteGazda = std::endian::native == std::endian::little ? e.vechi : vechiGazda;
+    GasiteLaSalvare gasite;
+    gasite.numeInFisier = &e.numeInFisier;
+    gasite.existente.assign(materiale.size(), nullptr);
+    for (std::size_t i = 0; i < materiale.size(); ++i)
+        if (a.slotMaterial[i] != SIZE_MAX && e.vechiAlSlotului[a.slotMaterial[i]] != SIZE_MAX)
+            gasite.existente[i] = &existenteGazda[e.vechiAlSlotului[a.slotMaterial[i]]];
+    std::vector<DecizieSalvare> decizii = decide(gasite);
+    decizii.resize(materiale.size());
+    std::fill(a.alese.begin(), a.alese.end(), SIZE_MAX);
     std::vector<MaterialOptic> redenumite;
-    if (decide) {
-        std::vector<MaterialOptic> vechiGazda;
-        if constexpr (std::endian::native != std::endian::little) {
-            vechiGazda = vechi;
-            for (MaterialOptic& m : vechiGazda) MaterialDinOrdineaFisierului(m);
-        }
-        const std::vector<MaterialOptic>& existenteGazda =
-            std::endian::native == std::endian::little ? vechi : vechiGazda;
-        GasiteLaSalvare gasite;
-        gasite.numeInFisier = &numeInFisier;
-        gasite.existente.assign(materiale.size(), nullptr);
-        for (std::size_t i = 0; i < materiale.size(); ++i)
-            if (slotMaterial[i] != SIZE_MAX && vechiAlSlotului[slotMaterial[i]] != SIZE_MAX)
-                gasite.existente[i] = &existenteGazda[vechiAlSlotului[slotMaterial[i]]];
-        std::vector<DecizieSalvare> decizii = decide(gasite);
-        decizii.resize(materiale.size());
-        std::fill(alese.begin(), alese.end(), SIZE_MAX);
-        for (std::size_t i = 0; i < materiale.size(); ++i) {
-            if (slotMaterial[i] == SIZE_MAX) continue;
-            if (!decizii[i].salveaza) {
-                coduri[i] = MaterialNestocat;
-            } else if (!decizii[i].numeNou.empty()) {
-                MaterialOptic& m = redenumite.emplace_back(materiale[i]);
-                std::memset(m.nume, 0, sizeof m.nume);
-                std::memcpy(m.nume, decizii[i].numeNou.data(), std::min(decizii[i].numeNou.size(), sizeof m.nume - 1));
-            } else {
-                alese[slotMaterial[i]] = i;
-            }
+    for (std::size_t i = 0; i < materiale.size(); ++i) {
+        if (a.slotMaterial[i] == SIZE_MAX) continue;
+        if (!decizii[i].salveaza) {
+            coduri[i] = MaterialNestocat;
+        } else if (!decizii[i].numeNou.empty()) {
+            MaterialOptic& m = redenumite.emplace_back(materiale[i]);
+            std::memset(m.nume, 0, sizeof m.nume);
+            std::memcpy(m.nume, decizii[i].numeNou.data(), std::min(decizii[i].numeNou.size(), sizeof m.nume - 1));
+        } else {
+            a.alese[a.slotMaterial[i]] = i;
         }
     }
+    return redenumite;
+}
 
-    // The records about to be replaced go to the recovery file first, as a
-    // single store-over does; without that copy nothing is overwritten.
+// The records about to be replaced go to the recovery file first, as a
+// single store-over does; without that copy nothing is overwritten.
+bool PastreazaInlocuitele(Fereastra owner, const std::string& directorSticle, const std::vector<std::size_t>& alese,
+                          const ExistenteInFisier& e) {
     std::vector<MaterialOptic> inlocuite;
     for (std::size_t k = 0; k < alese.size(); ++k)
-        if (alese[k] != SIZE_MAX && pozitie[k] != SIZE_MAX) inlocuite.push_back(vechi[vechiAlSlotului[k]]);
-    if (!inlocuite.empty() &&
-        !AdaugaInRecuperare(owner, directorSticle, RecuperareSalvare,
-                            std::string_view(reinterpret_cast<const char*>(inlocuite.data()),
-                                             inlocuite.size() * sizeof(MaterialOptic))))
-        return rezultat(EroareScriereFisier);
-    const int fd = ::fileno(f.f);
-    const off_t sfarsit = static_cast<off_t>(cititor.recorduriCitite() * MarimeMaterialOptic);
+        if (alese[k] != SIZE_MAX && e.pozitie[k] != SIZE_MAX) inlocuite.push_back(e.vechi[e.vechiAlSlotului[k]]);
+    return inlocuite.empty() ||
+           AdaugaInRecuperare(owner, directorSticle, RecuperareSalvare,
+                              std::string_view(reinterpret_cast<const char*>(inlocuite.data()),
+                                               inlocuite.size() * sizeof(MaterialOptic)));
+}
+
+// Replaced records in place, new ones and renamed ones after `sfarsit`, then
+// one wait for the disk; returns the first error.
+int ScrieLotul(int fd, off_t sfarsit, std::span<const MaterialOptic> materiale, const std::vector<std::size_t>& alese,
+               const std::vector<std::size_t>& pozitie, const std::vector<MaterialOptic>& redenumite) {
     Octeti octeti(materiale);
     std::vector<std::size_t> adaugate;
     int cod = 0;
@@ -228,11 +217,66 @@ int SalveazaMaterialeOptice(const std::string& directorSticle, std::span<const M
                                        sfarsit + static_cast<off_t>(adaugate.size() * MarimeMaterialOptic));
     }
     if (cod == 0) cod = platforma().fisiere().sincronizeazaDate(fd);
-    if (cod != 0) {
-        for (std::size_t i = 0; i < vechi.size(); ++i)
-            Scrie(fd, &vechi[i], sizeof(MaterialOptic), static_cast<off_t>(vechiLa[i] * MarimeMaterialOptic));
-        const bool trunchiat = platforma().fisiere().trunchiaza(fd, sfarsit) == 0;
-        platforma().fisiere().sincronizeazaDate(fd);
+    return cod;
+}
+
+// The replaced records get their old bytes back and the file its old
+// length; returns whether the length could be restored.
+bool RefaFisierul(int fd, off_t sfarsit, const ExistenteInFisier& e) {
+    for (std::size_t i = 0; i < e.vechi.size(); ++i)
+        Scrie(fd, &e.vechi[i], sizeof(MaterialOptic), static_cast<off_t>(e.vechiLa[i] * MarimeMaterialOptic));
+    const bool trunchiat = platforma().fisiere().trunchiaza(fd, sfarsit) == 0;
+    platforma().fisiere().sincronizeazaDate(fd);
+    return trunchiat;
+}
+
+}  // namespace
+
+int SalveazaMaterialeOptice(const std::string& directorSticle, std::span<const MaterialOptic> materiale,
+                            Fereastra owner, std::vector<int>& coduri) {
+    return SalveazaMaterialeOptice(directorSticle, materiale, owner, coduri, nullptr);
+}
+
+int SalveazaMaterialeOptice(const std::string& directorSticle, std::span<const MaterialOptic> materiale,
+                            Fereastra owner, std::vector<int>& coduri, const DecideSalvarea& decide) {
+    coduri.assign(materiale.size(), CatalogOk);
+    AlegerePeNume a = AlegePeNume(directorSticle, materiale, owner, coduri);
+    auto rezultat = [&](int cod) {
+        for (std::size_t i = 0; i < materiale.size(); ++i)
+            if (NumeMaterialCurat(materiale[i].nume) && coduri[i] != MaterialNestocat) coduri[i] = cod;
+        for (int c : coduri)
+            if (c != CatalogOk && c != MaterialNestocat) return c;
+        return static_cast<int>(CatalogOk);
+    };
+    if (a.alese.empty()) return rezultat(CatalogOk);
+
+    if (!VerificaDirectorSticle(directorSticle, owner)) return rezultat(EroareDirectorSticle);
+    // One lock from the first read to the last write, as for a single store:
+    // another program's store in between would be overwritten or duplicated.
+    BlocareFisier blocare(owner, CaleBazaDate(directorSticle), true);
+    if (!blocare.ok()) return rezultat(EroareFisierBlocat);
+    const std::string cale = CaleAfisata(directorSticle, nume_fisier_sticle);
+    // A database that does not exist yet is created here and filled like an
+    // existing one ("x": never truncate a file that appeared since).
+    const bool nou = FisierLipseste(cale);
+    FisierDeschis f;
+    if (nou) {
+        if (!DeschideFisierCuMesaj(cale, "wbx", f.f, true)) return rezultat(EroareDeschidereFisier);
+    } else if (const int cod = DeschideBazaDate(owner, cale, cale, "r+b", f)) {
+        return rezultat(cod);
+    }
+    ExistenteInFisier e(a.alese.size());
+    CititorBlocuri cititor(f.f, MarimeMaterialOptic);
+    CitesteExistente(cititor, nou, a, static_cast<bool>(decide), e);
+    if (cititor.eroare()) return rezultat(RaporteazaEroareCitire(owner, cale, cititor.codEroare()));
+
+    std::vector<MaterialOptic> redenumite;
+    if (decide) redenumite = AplicaDecizia(decide, materiale, a, e, coduri);
+    if (!PastreazaInlocuitele(owner, directorSticle, a.alese, e)) return rezultat(EroareScriereFisier);
+    const int fd = ::fileno(f.f);
+    const off_t sfarsit = static_cast<off_t>(cititor.recorduriCitite() * MarimeMaterialOptic);
+    if (const int cod = ScrieLotul(fd, sfarsit, materiale, a.alese, e.pozitie, redenumite)) {
+        const bool trunchiat = RefaFisierul(fd, sfarsit, e);
         if (nou) {
             f.inchide();
             std::remove(cale.c_str());

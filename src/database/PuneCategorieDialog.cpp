@@ -125,15 +125,7 @@ PuneCategorieDialog::PuneCategorieDialog(QWidget* parent) : QDialog(parent), mod
     setWindowTitle(QString::fromLatin1(TitluPuneCategorie));
     auto* asezare = new QHBoxLayout(this);
 
-    lista_ = new QTableWidget(0, 3, this);
-    lista_->setObjectName(QString::number(IdListaMaterialeCategorie));
-    lista_->setHorizontalHeaderLabels({QStringLiteral("Nume"), QStringLiteral("Producator"), QStringLiteral("Categorie")});
-    lista_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    lista_->setSelectionMode(QAbstractItemView::MultiSelection);
-    lista_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    lista_->verticalHeader()->hide();
-    lista_->horizontalHeader()->setStretchLastSection(true);
-    PermiteCopiereTabel(lista_);
+    construiesteLista();
     asezare->addWidget(lista_, 1);
 
     auto* dreapta = new QVBoxLayout;
@@ -150,9 +142,51 @@ PuneCategorieDialog::PuneCategorieDialog(QWidget* parent) : QDialog(parent), mod
     pune->setAutoDefault(false);
     dreapta->addWidget(pune);
 
+    dreapta->addWidget(construiesteSelectia());
+    dreapta->addStretch(1);
+
+    auto* randButoane = new QHBoxLayout;
+    dreapta->addLayout(randButoane);
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QString::number(raspuns::IDOK));
+    ok->setDefault(true);
+    auto* anuleaza = new QPushButton(QStringLiteral("Anuleaza"), this);
+    anuleaza->setObjectName(QString::number(raspuns::IDCANCEL));
+    anuleaza->setAutoDefault(false);
+    for (QPushButton* b : {ok, anuleaza}) randButoane->addWidget(b);
+
+    UmpleTabel(lista_);
+    UmpleComboDinFisierText(categorii_, path_sticle, NumeFisierCategorii, true, 0);
+    if (categorii_->count() > 0) categorii_->setCurrentIndex(0);
+    // The table as wide as its columns, as far as the screen allows.
+    lista_->setMinimumWidth(std::min(lista_->horizontalHeader()->length() + lista_->verticalScrollBar()->sizeHint().width() +
+                                         2 * lista_->frameWidth(),
+                                     600));
+
+    connect(lista_, &QTableWidget::itemSelectionChanged, this, [this] { actualizeaza(); });
+    connect(pune, &QPushButton::clicked, this, &PuneCategorieDialog::puneCategoria);
+    // The category is in the file as soon as it is put; both buttons only close.
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(anuleaza, &QPushButton::clicked, this, &QDialog::reject);
+    actualizeaza();
+}
+
+void PuneCategorieDialog::construiesteLista() {
+    lista_ = new QTableWidget(0, 3, this);
+    lista_->setObjectName(QString::number(IdListaMaterialeCategorie));
+    lista_->setHorizontalHeaderLabels({QStringLiteral("Nume"), QStringLiteral("Producator"), QStringLiteral("Categorie")});
+    lista_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    lista_->setSelectionMode(QAbstractItemView::MultiSelection);
+    lista_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lista_->verticalHeader()->hide();
+    lista_->horizontalHeader()->setStretchLastSection(true);
+    PermiteCopiereTabel(lista_);
+}
+
+// How the rows are chosen: all, by a text in the name, or the inverse.
+QGroupBox* PuneCategorieDialog::construiesteSelectia() {
     auto* grup = new QGroupBox(QStringLiteral("Selecteaza materialele"), this);
     auto* inGrup = new QVBoxLayout(grup);
-    dreapta->addWidget(grup);
     auto* alegeri = new QButtonGroup(this);
     const auto alegere = [&](const char* text, int id) {
         auto* r = new QRadioButton(QString::fromLatin1(text), grup);
@@ -177,38 +211,13 @@ PuneCategorieDialog::PuneCategorieDialog(QWidget* parent) : QDialog(parent), mod
     deselecteaza->setObjectName(QString::number(IdButonDeselecteaza));
     deselecteaza->setAutoDefault(false);
     randSelectie->addWidget(deselecteaza);
-    dreapta->addStretch(1);
-
-    auto* randButoane = new QHBoxLayout;
-    dreapta->addLayout(randButoane);
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QString::number(raspuns::IDOK));
-    ok->setDefault(true);
-    auto* anuleaza = new QPushButton(QStringLiteral("Anuleaza"), this);
-    anuleaza->setObjectName(QString::number(raspuns::IDCANCEL));
-    anuleaza->setAutoDefault(false);
-    for (QPushButton* b : {ok, anuleaza}) randButoane->addWidget(b);
-
-    UmpleTabel(lista_);
-    UmpleComboDinFisierText(categorii_, path_sticle, NumeFisierCategorii, true, 0);
-    if (categorii_->count() > 0) categorii_->setCurrentIndex(0);
-    // The table as wide as its columns, as far as the screen allows.
-    lista_->setMinimumWidth(std::min(lista_->horizontalHeader()->length() + lista_->verticalScrollBar()->sizeHint().width() +
-                                         2 * lista_->frameWidth(),
-                                     600));
-
     connect(alegeri, &QButtonGroup::idClicked, this, [this](int id) {
         alegeMod(id == IdAlegeTot ? SelectieTot : id == IdAlegeCautare ? SelectieCautare : SelectieRevers);
     });
     connect(cautare_, &QLineEdit::textChanged, this, [this] { actualizeaza(); });
-    connect(lista_, &QTableWidget::itemSelectionChanged, this, [this] { actualizeaza(); });
-    connect(pune, &QPushButton::clicked, this, &PuneCategorieDialog::puneCategoria);
     connect(selecteaza, &QPushButton::clicked, this, &PuneCategorieDialog::selecteaza);
     connect(deselecteaza, &QPushButton::clicked, this, &PuneCategorieDialog::deselecteaza);
-    // The category is in the file as soon as it is put; both buttons only close.
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(anuleaza, &QPushButton::clicked, this, &QDialog::reject);
-    actualizeaza();
+    return grup;
 }
 
 void PuneCategorieDialog::alegeMod(int mod) {

@@ -11,6 +11,7 @@
 
 class QButtonGroup;
 class QComboBox;
+class QGroupBox;
 class QLineEdit;
 class QTableWidget;
 class QPushButton;
@@ -45,6 +46,8 @@ public:
     void puneCategoria();
 
 private:
+    void construiesteLista();
+    QGroupBox* construiesteSelectia();
     void alegeMod(int mod);
     void actualizeaza();
 

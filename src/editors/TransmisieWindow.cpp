@@ -63,6 +63,34 @@ TransmisieWindow::TransmisieWindow(int indexMaterial, QWidget* proprietar)
     grosime_->setAlignment(Qt::AlignRight);
     f->addRow(QStringLiteral("Grosime geometrica de referinta [mm]"), grosime_);
 
+    coloana()->addWidget(construiesteTabelul());
+    coloana()->addStretch(1);
+    // Tab runs down the table, as the slots do.
+    setTabOrder(grosime_, lambda_[0]);
+    for (int s = 0; s < NumarSloturiEditabile; ++s) {
+        setTabOrder(lambda_[static_cast<std::size_t>(s)], t_[static_cast<std::size_t>(s)]);
+        if (s + 1 < NumarSloturiEditabile) setTabOrder(t_[static_cast<std::size_t>(s)], lambda_[static_cast<std::size_t>(s) + 1]);
+    }
+
+    adaugaButon(raspuns::IDOK, QStringLiteral("OK"), {});
+    adaugaButon(IdButonGrafic, QStringLiteral("Grafic"), {});
+    adaugaButon(IdButonStergeLambdaTi, QStringLiteral("Sterge lungimile de unda"), {});
+    adaugaButon(IdButonStergeTi, QStringLiteral("Sterge transmisiile"), {});
+    adaugaButon(IdButonAjutorEditor, QStringLiteral("Ajutor"), {});
+
+    seteazaTitluMeniu(QStringLiteral("&Lambda"));
+    adaugaComandaFereastra(IdIncludeInainte, QStringLiteral("Insereaza un rand inainte"));
+    adaugaComandaFereastra(IdIncludeDupa, QStringLiteral("Insereaza un rand dupa"));
+    adaugaComandaFereastra(IdStergeLambdaCurenta, QStringLiteral("Sterge randul curent"));
+
+    // Not modal: its own graph, opened from here, must take the pointer.
+    reimprospateaza();
+    grosime_->setFocus();
+    grosime_->selectAll();
+}
+
+// The slots' wavelengths and transmittances, in columns of `RanduriColoana`.
+QGroupBox* TransmisieWindow::construiesteTabelul() {
     auto* grup = new QGroupBox(QStringLiteral("Transmisia interna T (0...1) la grosimea de referinta"), panou());
     auto* tabel = new QGridLayout(grup);
     for (int c = 0; c < 3; ++c) {
@@ -102,30 +130,7 @@ TransmisieWindow::TransmisieWindow(int indexMaterial, QWidget* proprietar)
         tabel->addWidget(lambda_[i], 1 + s % RanduriColoana, 2 * (s / RanduriColoana));
         tabel->addWidget(t_[i], 1 + s % RanduriColoana, 2 * (s / RanduriColoana) + 1);
     }
-    coloana()->addWidget(grup);
-    coloana()->addStretch(1);
-    // Tab runs down the table, as the slots do.
-    setTabOrder(grosime_, lambda_[0]);
-    for (int s = 0; s < NumarSloturiEditabile; ++s) {
-        setTabOrder(lambda_[static_cast<std::size_t>(s)], t_[static_cast<std::size_t>(s)]);
-        if (s + 1 < NumarSloturiEditabile) setTabOrder(t_[static_cast<std::size_t>(s)], lambda_[static_cast<std::size_t>(s) + 1]);
-    }
-
-    adaugaButon(raspuns::IDOK, QStringLiteral("OK"), {});
-    adaugaButon(IdButonGrafic, QStringLiteral("Grafic"), {});
-    adaugaButon(IdButonStergeLambdaTi, QStringLiteral("Sterge lungimile de unda"), {});
-    adaugaButon(IdButonStergeTi, QStringLiteral("Sterge transmisiile"), {});
-    adaugaButon(IdButonAjutorEditor, QStringLiteral("Ajutor"), {});
-
-    seteazaTitluMeniu(QStringLiteral("&Lambda"));
-    adaugaComandaFereastra(IdIncludeInainte, QStringLiteral("Insereaza un rand inainte"));
-    adaugaComandaFereastra(IdIncludeDupa, QStringLiteral("Insereaza un rand dupa"));
-    adaugaComandaFereastra(IdStergeLambdaCurenta, QStringLiteral("Sterge randul curent"));
-
-    // Not modal: its own graph, opened from here, must take the pointer.
-    reimprospateaza();
-    grosime_->setFocus();
-    grosime_->selectAll();
+    return grup;
 }
 
 void TransmisieWindow::laReimprospatare() {

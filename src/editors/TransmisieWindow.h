@@ -15,6 +15,8 @@
 #include "editors/EditorMaterialWindow.h"
 #include "record/MaterialOptic.h"
 
+class QGroupBox;
+
 namespace vitramor {
 
 inline constexpr int IdComandaTransmisie = 40016;  // "Transmisie interna..."
@@ -37,6 +39,7 @@ protected:
     void laReimprospatare() override;
 
 private:
+    QGroupBox* construiesteTabelul();
     void reafiseazaTransmisii();
     void reimprospateazaGrafic();
     void comandaSlot(int id);

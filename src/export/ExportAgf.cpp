@@ -157,74 +157,70 @@ bool AreK(const MaterialOptic& m) {
     return true;
 }
 
-}  // namespace
-
-std::string TextSticlaAgf(const MaterialOptic& m, std::vector<MesajExport>& mesaje) {
-    const std::string numeRecord(NumeDinCamp(m.nume, sizeof m.nume));
-    const std::string nume = Camp(numeRecord);
-    if (nume.empty()) {
-        mesaje.push_back({numeRecord, "materialul nu are nume; nu a fost scris", NivelAvertizare});
-        return {};
-    }
-    if (nume != numeRecord)
-        mesaje.push_back({numeRecord, "numele are spatii; in AGF este scris " + nume, NivelAvertizare});
-    FormulaScrisa f;
-    if (!Formula(m, f, mesaje, numeRecord)) return {};
-
-    // Appended field by field: a catalogue has tens of thousands of lines.
+// A material's lines, appended field by field: a catalogue has tens of
+// thousands of lines.
+struct LiniiAgf {
     std::string t;
-    t.reserve(1024);
-    const auto camp = [&t](std::string_view x) {
+    void camp(std::string_view x) {
         t += ' ';
         t += x;
-    };
-    const auto sfarsit = [&t] { t += "\r\n"; };
-    const auto fix = [](double v, int zecimale) {
-        char b[64];
-        const auto r = std::to_chars(b, b + sizeof b, Finit(v), std::chars_format::fixed, zecimale);
-        return std::string(b, r.ptr);
-    };
+    }
+    void sfarsit() { t += "\r\n"; }
+};
+
+std::string Fix(double v, int zecimale) {
+    char b[64];
+    const auto r = std::to_chars(b, b + sizeof b, Finit(v), std::chars_format::fixed, zecimale);
+    return std::string(b, r.ptr);
+}
+
+// NM, CD, ED, TD, OD and LD: the glass, its formula and its properties.
+void ScrieProprietati(LiniiAgf& l, const MaterialOptic& m, const std::string& nume, const FormulaScrisa& f) {
     const MarimiOptice q = CalculeazaMarimiPrincipale(m);
     const std::string cod = Camp(NumeDinCamp(m.cod, sizeof m.cod));
-    t += "NM";
-    camp(nume);
-    camp(std::to_string(f.formula));
-    camp(cod.empty() ? "-" : cod);
-    camp(fix(q.nd, 6));
-    camp(fix(q.vd, 4));
+    l.t += "NM";
+    l.camp(nume);
+    l.camp(std::to_string(f.formula));
+    l.camp(cod.empty() ? "-" : cod);
+    l.camp(Fix(q.nd, 6));
+    l.camp(Fix(q.vd, 4));
     // Not excluded from substitution, the catalogue status the import kept
     // (standard when none is known), no melt frequency.
-    t += " 0 ";
-    t += std::to_string(m.stare_catalog >= 1 && m.stare_catalog <= 5 ? m.stare_catalog - 1 : 0);
-    t += " 0";
-    sfarsit();
-    t += "CD";
-    for (double c : f.cd) camp(TextCoeficient(c));
-    sfarsit();
+    l.t += " 0 ";
+    l.t += std::to_string(m.stare_catalog >= 1 && m.stare_catalog <= 5 ? m.stare_catalog - 1 : 0);
+    l.t += " 0";
+    l.sfarsit();
+    l.t += "CD";
+    for (double c : f.cd) l.camp(TextCoeficient(c));
+    l.sfarsit();
     // Expansion in the catalogues' 10^-6/K, whatever scale the record keeps.
-    t += "ED";
-    camp(SauLipsa(m.dilatare[0], Dilatare(m.dilatare[0], m.producator)));
-    camp(SauLipsa(m.dilatare[1], Dilatare(m.dilatare[1], m.producator)));
-    camp(SauLipsa(m.densitate, NumarScurt(m.densitate)));
-    t += " 0 0";
-    sfarsit();
+    l.t += "ED";
+    l.camp(SauLipsa(m.dilatare[0], Dilatare(m.dilatare[0], m.producator)));
+    l.camp(SauLipsa(m.dilatare[1], Dilatare(m.dilatare[1], m.producator)));
+    l.camp(SauLipsa(m.densitate, NumarScurt(m.densitate)));
+    l.t += " 0 0";
+    l.sfarsit();
     // The record keeps no dn/dT constants; only Tg, which the eighth field carries.
     if (!EsteMaterialEvaporare(m) && m.temperaturi[0] != 0) {
-        t += "TD 0 0 0 0 0 0 20";
-        camp(std::to_string(m.temperaturi[0]));
-        sfarsit();
+        l.t += "TD 0 0 0 0 0 0 20";
+        l.camp(std::to_string(m.temperaturi[0]));
+        l.sfarsit();
     }
-    t += "OD";
-    camp(SauLipsa(m.pret_relativ, TextCoeficient(m.pret_relativ / 10.0)));
-    for (int i = 0; i < 5; ++i) camp(SauLipsa(m.stabilitate_chimica[i], std::to_string(m.stabilitate_chimica[i])));
-    sfarsit();
+    l.t += "OD";
+    l.camp(SauLipsa(m.pret_relativ, TextCoeficient(m.pret_relativ / 10.0)));
+    for (int i = 0; i < 5; ++i) l.camp(SauLipsa(m.stabilitate_chimica[i], std::to_string(m.stabilitate_chimica[i])));
+    l.sfarsit();
     if (f.hi > f.lo) {
-        t += "LD";
-        camp(Um(f.lo));
-        camp(Um(f.hi));
-        sfarsit();
+        l.t += "LD";
+        l.camp(Um(f.lo));
+        l.camp(Um(f.hi));
+        l.sfarsit();
     }
+}
 
+// IT: the internal transmittance, in the order of the wavelengths.
+void ScrieTransmisie(LiniiAgf& l, const MaterialOptic& m, const std::string& numeRecord,
+                     std::vector<MesajExport>& mesaje) {
     std::vector<int> sloturi;
     for (int i = 0; i < NumarSloturiTabel; ++i)
         if (EsteSlotTransmisie(m, i)) sloturi.push_back(i);
@@ -242,13 +238,16 @@ std::string TextSticlaAgf(const MaterialOptic& m, std::vector<MesajExport>& mesa
     const std::string grosime = NumarScurt(m.grosime_transmisie);
     for (int i : sloturi) {
         const TransmisieCatalog c = TransmisieCatalogDinAbsorbtie(m.transmisia_interna[i], m.grosime_transmisie);
-        t += "IT";
-        camp(Um(m.lambda_Ti[i]));
-        camp(NumarScurt(c.tau));
-        camp(c.grosime == m.grosime_transmisie ? grosime : NumarScurt(c.grosime));
-        sfarsit();
+        l.t += "IT";
+        l.camp(Um(m.lambda_Ti[i]));
+        l.camp(NumarScurt(c.tau));
+        l.camp(c.grosime == m.grosime_transmisie ? grosime : NumarScurt(c.grosime));
+        l.sfarsit();
     }
+}
 
+// What the record holds that AGF has no place for.
+void SemnaleazaCeNuSeScrie(const MaterialOptic& m, const std::string& numeRecord, std::vector<MesajExport>& mesaje) {
     if (AreK(m))
         mesaje.push_back({numeRecord,
                           TextFormatat("k (%s) nu are loc in AGF; in fisier ajunge doar transmisia interna (IT)",
@@ -260,7 +259,28 @@ std::string TextSticlaAgf(const MaterialOptic& m, std::vector<MesajExport>& mesa
         mesaje.push_back({numeRecord, "datele de evaporare nu au loc in AGF si nu au fost scrise", NivelAvertizare});
     if (std::any_of(std::begin(m.roluri), std::end(m.roluri), [](std::uint8_t r) { return r != 0; }))
         mesaje.push_back({numeRecord, "rolurile materialului nu au loc in AGF si nu au fost scrise", NivelAvertizare});
-    return t;
+}
+
+}  // namespace
+
+std::string TextSticlaAgf(const MaterialOptic& m, std::vector<MesajExport>& mesaje) {
+    const std::string numeRecord(NumeDinCamp(m.nume, sizeof m.nume));
+    const std::string nume = Camp(numeRecord);
+    if (nume.empty()) {
+        mesaje.push_back({numeRecord, "materialul nu are nume; nu a fost scris", NivelAvertizare});
+        return {};
+    }
+    if (nume != numeRecord)
+        mesaje.push_back({numeRecord, "numele are spatii; in AGF este scris " + nume, NivelAvertizare});
+    FormulaScrisa f;
+    if (!Formula(m, f, mesaje, numeRecord)) return {};
+
+    LiniiAgf l;
+    l.t.reserve(1024);
+    ScrieProprietati(l, m, nume, f);
+    ScrieTransmisie(l, m, numeRecord, mesaje);
+    SemnaleazaCeNuSeScrie(m, numeRecord, mesaje);
+    return std::move(l.t);
 }
 
 SticlaAgfScrisa PregatesteSticlaAgf(const MaterialOptic& m) {

@@ -118,6 +118,81 @@ int IncarcaInMemorieFisierJSON(const std::string& director, const std::string& n
     return 1;
 }
 
+namespace {
+
+// The new text, complete and on the disk in a work file; a negative code after a message.
+int ScrieTemporar(const std::string& temporar, const char* text, std::size_t n) {
+    SistemFisiere& fs = platforma().fisiere();
+    int fd = -1;
+    if (fs.creeaza(temporar, fd) != 0) {
+        Mesaj(MesajCreareFisier);
+        return -8;
+    }
+    int esec = fs.scrie(fd, text, n);
+    if (esec == 0) esec = fs.sincronizeaza(fd);
+    if (::close(fd) != 0 && esec == 0) esec = errno;
+    if (esec != 0) {
+        std::remove(temporar.c_str());
+        const std::string mesaj = TextFormatat("Eroare fwrite(): cerut %u, scris %u",
+                                               static_cast<unsigned>(n), 0u);
+        MesajBox(nullptr, mesaj, "", MB_OK);
+        return -49;
+    }
+    return 0;
+}
+
+// An existing file becomes a numbered archive copy, named in `arhivat`; a
+// negative code after a message.
+int ArhiveazaVechiul(const std::string& cale, std::string& arhivat) {
+    std::uint64_t marime = 0;
+    if (!MarimeFisier(cale, "", marime) || marime == 0) return 0;
+    std::string arhiva;
+    if (!CreazaNumeFisierArhiva(cale, arhiva, LimitaArhive) ||
+        std::filesystem::path(arhiva).filename().string().size() > LungimeMaximaNumeArhiva) {
+        Mesaj(MesajArhiva);
+        return -9;
+    }
+    if (platforma().fisiere().redenumeste(cale, arhiva) != 0) {
+        // The old file is still in its place and its content exists nowhere
+        // else: the new one does not replace it.
+        Mesaj(MesajArhiva);
+        return -8;
+    }
+    arhivat = arhiva;
+    return 0;
+}
+
+// The document's text in place of the file at `cale`; 0, or a negative code after a message.
+int InlocuiesteCuText(const std::string& cale, const char* text) {
+    const std::size_t n = std::strlen(text);
+    // An empty document ("{\n}") is not worth a file: the old one goes to
+    // the archive and no new one takes its place.
+    const bool scrie = n > MarimeMaximaValoareSimpla;
+    // The new text is complete and on the disk in a work file before the old
+    // file is moved aside: a full disk leaves the old document where it was.
+    const std::string temporar = cale + ".tmp";
+    int cod = scrie ? ScrieTemporar(temporar, text, n) : 0;
+    std::string arhivat;
+    if (cod == 0) cod = ArhiveazaVechiul(cale, arhivat);
+    if (scrie && cod == 0 && platforma().fisiere().redenumeste(temporar, cale) != 0) {
+        // The archive goes back, so that a failed save leaves the old
+        // document where the next export looks for it.
+        if (!arhivat.empty() && platforma().fisiere().redenumeste(arhivat, cale) == 0) arhivat.clear();
+        Mesaj(MesajCreareFisier);
+        cod = -8;
+    }
+    if (!arhivat.empty()) {
+        const std::string mesaj =
+            TextFormatat("S-a creat fisierul arhiva %s", std::filesystem::path(arhivat).filename().c_str());
+        MesajBox(nullptr, mesaj, "", MB_OK);
+    }
+    if (scrie && cod != 0) std::remove(temporar.c_str());
+    if (cod == 0) platforma().fisiere().sincronizeazaDirector(cale);
+    return cod;
+}
+
+}  // namespace
+
 int SalveazaDateJsonInFisier(const std::string& director, const std::string& numeFisier, cJSON*& arbore,
                              bool elibereaza) {
     if (!arbore) return 1;
@@ -135,65 +210,7 @@ int SalveazaDateJsonInFisier(const std::string& director, const std::string& num
             Mesaj(MesajPrintare);
             cod = -MesajPrintare;
         } else {
-            const std::size_t n = std::strlen(text.get());
-            // An empty document ("{\n}") is not worth a file: the old one
-            // goes to the archive and no new one takes its place.
-            const bool scrie = n > MarimeMaximaValoareSimpla;
-            // The new text is complete and on the disk in a work file before
-            // the old file is moved aside: a full disk leaves the old
-            // document where it was.
-            const std::string cale = CaleInDirector(director, numeFisier);
-            const std::string temporar = cale + ".tmp";
-            if (scrie) {
-                SistemFisiere& fs = platforma().fisiere();
-                int fd = -1;
-                if (fs.creeaza(temporar, fd) != 0) {
-                    Mesaj(MesajCreareFisier);
-                    cod = -8;
-                } else {
-                    int esec = fs.scrie(fd, text.get(), n);
-                    if (esec == 0) esec = fs.sincronizeaza(fd);
-                    if (::close(fd) != 0 && esec == 0) esec = errno;
-                    if (esec != 0) {
-                        std::remove(temporar.c_str());
-                        const std::string mesaj = TextFormatat("Eroare fwrite(): cerut %u, scris %u",
-                                                               static_cast<unsigned>(n), 0u);
-                        MesajBox(nullptr, mesaj, "", MB_OK);
-                        cod = -49;
-                    }
-                }
-            }
-            std::uint64_t marime = 0;
-            std::string arhivat;
-            if (cod == 0 && MarimeFisier(numeFisier, director, marime) && marime > 0) {
-                std::string arhiva;
-                if (!CreazaNumeFisierArhiva(cale, arhiva, LimitaArhive) ||
-                    std::filesystem::path(arhiva).filename().string().size() > LungimeMaximaNumeArhiva) {
-                    Mesaj(MesajArhiva);
-                    cod = -9;
-                } else if (platforma().fisiere().redenumeste(cale, arhiva) != 0) {
-                    // The old file is still in its place and its content
-                    // exists nowhere else: the new one does not replace it.
-                    Mesaj(MesajArhiva);
-                    cod = -8;
-                } else {
-                    arhivat = arhiva;
-                }
-            }
-            if (scrie && cod == 0 && platforma().fisiere().redenumeste(temporar, cale) != 0) {
-                // The archive goes back, so that a failed save leaves the old
-                // document where the next export looks for it.
-                if (!arhivat.empty() && platforma().fisiere().redenumeste(arhivat, cale) == 0) arhivat.clear();
-                Mesaj(MesajCreareFisier);
-                cod = -8;
-            }
-            if (!arhivat.empty()) {
-                const std::string mesaj = TextFormatat("S-a creat fisierul arhiva %s",
-                                                       std::filesystem::path(arhivat).filename().c_str());
-                MesajBox(nullptr, mesaj, "", MB_OK);
-            }
-            if (scrie && cod != 0) std::remove(temporar.c_str());
-            if (cod == 0) platforma().fisiere().sincronizeazaDirector(cale);
+            cod = InlocuiesteCuText(CaleInDirector(director, numeFisier), text.get());
         }
     }
     if (elibereaza) {

@@ -34,41 +34,8 @@ QPushButton* Buton(QWidget* parinte, const char* text, int id) {
 SelectieSticleWidget::SelectieSticleWidget(QWidget* parent, const char* textActiune, int idActiune)
     : QWidget(parent), producator_(ProducatorInitialExport) {
     auto* asezare = new QVBoxLayout(this);
-    auto* sus = new QHBoxLayout;
-    asezare->addLayout(sus);
-    auto* etichetaProducator = new QLabel(QStringLiteral("Producator"), this);
-    producatori_ = new QComboBox(this);
-    producatori_->setObjectName(QString::number(idSelectieSticle::Producator));
-    etichetaProducator->setBuddy(producatori_);
-    auto* etichetaNume = new QLabel(QStringLiteral("Nume sticla"), this);
-    numeSticla_ = new QLineEdit(QStringLiteral("*"), this);
-    numeSticla_->setObjectName(QString::number(idSelectieSticle::NumeSticla));
-    numeSticla_->setMaxLength(static_cast<int>(LungimeMaximaFiltru));
-    numeSticla_->setToolTip(QStringLiteral("* si ? ca in numele de fisiere; Enter incarca lista"));
-    etichetaNume->setBuddy(numeSticla_);
-    auto* incarca = Buton(this, "Incarca lista", idSelectieSticle::IncarcaLista);
-    for (QWidget* w : std::initializer_list<QWidget*>{etichetaProducator, producatori_, etichetaNume, numeSticla_, incarca})
-        sus->addWidget(w);
-    sus->addStretch(1);
-
-    lista_ = new QTreeWidget(this);
-    PermiteCopiereTabel(lista_);
-    lista_->setObjectName(QString::number(idSelectieSticle::Lista));
-    lista_->setSelectionMode(QAbstractItemView::MultiSelection);
-    lista_->setRootIsDecorated(false);
-    lista_->setUniformRowHeights(true);
-    lista_->setHeaderLabels({QStringLiteral("Nume"), QStringLiteral("Cod"), QStringLiteral("nd"),
-                             QStringLiteral("Categorie")});
-    // Room for a name of 15 characters, a code like 517642.251 and nd to
-    // five decimals; a longer value widens only its own column.
-    const QFontMetrics fm = lista_->fontMetrics();
-    const char* mostre[] = {"MMMMMMMMMMMM", "517642.251", "1.888888"};
-    int latime = 0;
-    for (int c = 0; c < 3; ++c) {
-        lista_->setColumnWidth(c, fm.horizontalAdvance(QString::fromLatin1(mostre[c])) + 16);
-        latime += lista_->columnWidth(c);
-    }
-    lista_->setMinimumSize(latime + fm.horizontalAdvance(QStringLiteral("Categorie")) + 40, fm.height() * 12);
+    asezare->addLayout(construiesteFiltrul());
+    construiesteLista();
     asezare->addWidget(lista_, 1);
 
     auto* selectie = new QHBoxLayout;
@@ -92,15 +59,6 @@ SelectieSticleWidget::SelectieSticleWidget(QWidget* parent, const char* textActi
     actiune_->setEnabled(false);
 
     connect(producatori_, &QComboBox::currentIndexChanged, this, &SelectieSticleWidget::schimbaProducator);
-    // The filter counts once the user leaves the field, not at every key;
-    // Enter also shows what it selects.
-    connect(numeSticla_, &QLineEdit::editingFinished, this,
-            [this] { filtru_ = Windows1252DinQt(numeSticla_->text()); });
-    connect(numeSticla_, &QLineEdit::returnPressed, this, [this] {
-        filtru_ = Windows1252DinQt(numeSticla_->text());
-        incarcaLista();
-    });
-    connect(incarca, &QPushButton::clicked, this, &SelectieSticleWidget::incarcaLista);
     connect(lista_, &QTreeWidget::itemSelectionChanged, this, &SelectieSticleWidget::actualizeazaActiune);
     connect(lista_, &QTreeWidget::itemDoubleClicked, this,
             [this](QTreeWidgetItem* item) { Q_EMIT liniePrinDubluClic(item); });
@@ -113,6 +71,56 @@ SelectieSticleWidget::SelectieSticleWidget(QWidget* parent, const char* textActi
             [this] { eroare(path_help, this, stil::MB_ICONEXCLAMATION, 0); });
     // The current producer's materials are there from the start.
     incarcaLista();
+}
+
+// The producer, the name filter and the button that loads their list.
+QHBoxLayout* SelectieSticleWidget::construiesteFiltrul() {
+    auto* sus = new QHBoxLayout;
+    auto* etichetaProducator = new QLabel(QStringLiteral("Producator"), this);
+    producatori_ = new QComboBox(this);
+    producatori_->setObjectName(QString::number(idSelectieSticle::Producator));
+    etichetaProducator->setBuddy(producatori_);
+    auto* etichetaNume = new QLabel(QStringLiteral("Nume sticla"), this);
+    numeSticla_ = new QLineEdit(QStringLiteral("*"), this);
+    numeSticla_->setObjectName(QString::number(idSelectieSticle::NumeSticla));
+    numeSticla_->setMaxLength(static_cast<int>(LungimeMaximaFiltru));
+    numeSticla_->setToolTip(QStringLiteral("* si ? ca in numele de fisiere; Enter incarca lista"));
+    etichetaNume->setBuddy(numeSticla_);
+    auto* incarca = Buton(this, "Incarca lista", idSelectieSticle::IncarcaLista);
+    for (QWidget* w : std::initializer_list<QWidget*>{etichetaProducator, producatori_, etichetaNume, numeSticla_, incarca})
+        sus->addWidget(w);
+    sus->addStretch(1);
+    // The filter counts once the user leaves the field, not at every key;
+    // Enter also shows what it selects.
+    connect(numeSticla_, &QLineEdit::editingFinished, this,
+            [this] { filtru_ = Windows1252DinQt(numeSticla_->text()); });
+    connect(numeSticla_, &QLineEdit::returnPressed, this, [this] {
+        filtru_ = Windows1252DinQt(numeSticla_->text());
+        incarcaLista();
+    });
+    connect(incarca, &QPushButton::clicked, this, &SelectieSticleWidget::incarcaLista);
+    return sus;
+}
+
+void SelectieSticleWidget::construiesteLista() {
+    lista_ = new QTreeWidget(this);
+    PermiteCopiereTabel(lista_);
+    lista_->setObjectName(QString::number(idSelectieSticle::Lista));
+    lista_->setSelectionMode(QAbstractItemView::MultiSelection);
+    lista_->setRootIsDecorated(false);
+    lista_->setUniformRowHeights(true);
+    lista_->setHeaderLabels({QStringLiteral("Nume"), QStringLiteral("Cod"), QStringLiteral("nd"),
+                             QStringLiteral("Categorie")});
+    // Room for a name of 15 characters, a code like 517642.251 and nd to
+    // five decimals; a longer value widens only its own column.
+    const QFontMetrics fm = lista_->fontMetrics();
+    const char* mostre[] = {"MMMMMMMMMMMM", "517642.251", "1.888888"};
+    int latime = 0;
+    for (int c = 0; c < 3; ++c) {
+        lista_->setColumnWidth(c, fm.horizontalAdvance(QString::fromLatin1(mostre[c])) + 16);
+        latime += lista_->columnWidth(c);
+    }
+    lista_->setMinimumSize(latime + fm.horizontalAdvance(QStringLiteral("Categorie")) + 40, fm.height() * 12);
 }
 
 void SelectieSticleWidget::umpleProducatori() {

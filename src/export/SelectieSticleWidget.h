@@ -12,6 +12,7 @@
 #include <vector>
 
 class QComboBox;
+class QHBoxLayout;
 class QLineEdit;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -62,6 +63,8 @@ Q_SIGNALS:
     void liniePrinDubluClic(QTreeWidgetItem* item);
 
 private:
+    QHBoxLayout* construiesteFiltrul();
+    void construiesteLista();
     void umpleProducatori();
     void schimbaProducator(int index);
 

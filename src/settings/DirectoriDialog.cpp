@@ -55,16 +55,30 @@ DirectoriDialog::DirectoriDialog(QWidget* parent) : QDialog(parent) {
     titlu->setFont(gras);
     u.plaseaza(titlu, 7, 6, 266, 10);
 
+    construiesteCampuri(u);
+    construiesteButoane(u);
+    u.plaseaza(this, 0, 0, 280, 146);
+    setFixedSize(size());
+
+    user_->setText(QString::fromStdString(path_user));
+    help_->setText(QString::fromStdString(path_help));
+    sticla_->setText(QString::fromStdString(path_sticle));
+    fisier_->setText(QString::fromStdString(nume_fisier_sticle));
+}
+
+// One row per directory and the file name: label, field and its "..." button.
+void DirectoriDialog::construiesteCampuri(const UnitatiDialog& u) {
     struct Rand {
         int idText, idAlege;
         const char* eticheta;
         QLineEdit** camp;
+        void (DirectoriDialog::*alege)();
     };
     const Rand randuri[] = {
-        {IdTextPathUser, IdAlegePathUser, "Path user", &user_},
-        {IdTextPathHelp, IdAlegePathHelp, "Path help", &help_},
-        {IdTextPathSticla, IdAlegePathSticla, "Path glass", &sticla_},
-        {IdTextNumeFisierSticle, IdAlegeFisierSticle, "Nume fisier sticle", &fisier_},
+        {IdTextPathUser, IdAlegePathUser, "Path user", &user_, &DirectoriDialog::alegeDirectorUtilizator},
+        {IdTextPathHelp, IdAlegePathHelp, "Path help", &help_, &DirectoriDialog::alegeDirectorHelp},
+        {IdTextPathSticla, IdAlegePathSticla, "Path glass", &sticla_, &DirectoriDialog::alegeDirectorSticla},
+        {IdTextNumeFisierSticle, IdAlegeFisierSticle, "Nume fisier sticle", &fisier_, &DirectoriDialog::alegeFisierSticle},
     };
     int y = 26;
     for (const Rand& r : randuri) {
@@ -84,9 +98,12 @@ DirectoriDialog::DirectoriDialog(QWidget* parent) : QDialog(parent) {
         alege->setObjectName(idText(r.idAlege));
         alege->setAutoDefault(false);
         u.plaseaza(alege, 255, y, 18, 12);
+        connect(alege, &QPushButton::clicked, this, r.alege);
         y += 22;
     }
+}
 
+void DirectoriDialog::construiesteButoane(const UnitatiDialog& u) {
     auto* ok = new QPushButton(QStringLiteral("O.K."), this);
     ok->setObjectName(idText(raspuns::IDOK));
     ok->setDefault(true);
@@ -99,22 +116,6 @@ DirectoriDialog::DirectoriDialog(QWidget* parent) : QDialog(parent) {
     ajutor->setObjectName(idText(IdButonAjutorDirectori));
     ajutor->setAutoDefault(false);
     u.plaseaza(ajutor, 213, 124, 60, 14);
-    u.plaseaza(this, 0, 0, 280, 146);
-    setFixedSize(size());
-
-    user_->setText(QString::fromStdString(path_user));
-    help_->setText(QString::fromStdString(path_help));
-    sticla_->setText(QString::fromStdString(path_sticle));
-    fisier_->setText(QString::fromStdString(nume_fisier_sticle));
-
-    connect(findChild<QPushButton*>(idText(IdAlegePathUser)), &QPushButton::clicked, this,
-            &DirectoriDialog::alegeDirectorUtilizator);
-    connect(findChild<QPushButton*>(idText(IdAlegePathHelp)), &QPushButton::clicked, this,
-            &DirectoriDialog::alegeDirectorHelp);
-    connect(findChild<QPushButton*>(idText(IdAlegePathSticla)), &QPushButton::clicked, this,
-            &DirectoriDialog::alegeDirectorSticla);
-    connect(findChild<QPushButton*>(idText(IdAlegeFisierSticle)), &QPushButton::clicked, this,
-            &DirectoriDialog::alegeFisierSticle);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(salveaza, &QPushButton::clicked, this, [] { ScrieRegistriDirectori(); });
     // There is no help page behind "Ajutor": it only brings the dialog forward.

@@ -12,6 +12,8 @@ class QWidget;
 
 namespace vitramor {
 
+class UnitatiDialog;
+
 // Control ids; the labels' ids belong to the texts beside the fields.
 inline constexpr int IdTextPathUser = 101;
 inline constexpr int IdTextPathHelp = 102;
@@ -50,6 +52,8 @@ protected:
     bool eventFilter(QObject* obj, QEvent* ev) override;
 
 private:
+    void construiesteCampuri(const UnitatiDialog& u);
+    void construiesteButoane(const UnitatiDialog& u);
     void preiaDirector(QLineEdit* e, std::string& buffer, bool revinoLaRefuz);
     void preiaNumeFisier();
     void alegeDirectorSimplu(QLineEdit* e, std::string& buffer, const char* titlu);

@@ -83,4 +83,14 @@ TEST_F(TabeleCli, CommandsFollowTheContract) {
     EXPECT_EQ(sk2->grosime_transmisie, 5.0f);
 }
 
+// The connection report walks the source: its driver, then every table with the count of its columns.
+TEST_F(TabeleCli, OdbcInfoReportsEachTableWithItsColumns) {
+    const Rezultat r = ruleaza("odbc-info " + sursa);
+    ASSERT_EQ(r.cod, 0) << r.err;
+    for (const char* parte : {"DBMS_Name: SQLite", "\tFunctie: SQL_API_SQLFETCH - ", "Tabelele din baza de date:\n",
+                              "\tsticle\n", "Coloane din tabelul sticle\nnume\n", "\n nd\n\t\tDataType = SQL_DOUBLE (8)\n",
+                              "\tNr. coloane din tabelul sticle  este: 3\n"})
+        EXPECT_NE(r.out.find(parte), std::string::npos) << parte << "\n" << r.out;
+}
+
 }  // namespace

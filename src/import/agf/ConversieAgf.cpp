@@ -98,11 +98,9 @@ void Transmisie(const SticlaAgf& s, MaterialOptic& m, std::vector<std::string>& 
     }
 }
 
-}  // namespace
-
-void ConvertesteSticlaAgf(const SticlaAgf& s, std::uint16_t producator, MaterialOptic& m,
-                          std::vector<std::string>& mesaje, CategoriiImport* categorii) {
-    std::memset(&m, 0, sizeof m);
+// Name, glass code (from nd and vd when the catalogue gives none), producer and state.
+void ConvertesteIdentitate(const SticlaAgf& s, std::uint16_t producator, MaterialOptic& m,
+                           std::vector<std::string>& mesaje) {
     if (s.nume.size() >= sizeof m.nume)
         mesaje.push_back(TextFormatat("numele are %zu caractere; s-au pastrat primele 15", s.nume.size()));
     CopiazaText(m.nume, sizeof m.nume, s.nume);
@@ -119,23 +117,12 @@ void ConvertesteSticlaAgf(const SticlaAgf& s, std::uint16_t producator, Material
         m.stare_catalog = static_cast<std::uint8_t>(s.stare + 1);
     else
         mesaje.push_back(TextFormatat("starea %d din catalog nu este una cunoscuta (0 - 4); nu a fost pastrata", s.stare));
+}
 
-    double lo = s.lambdaMinUm, hi = s.lambdaMaxUm;
-    if (!s.areLd) {
-        // Every catalogue measures its glasses over at least the visible and
-        // the near infrared; that is the range a glass without LD is given.
-        lo = 0.365, hi = 1.014;
-        mesaje.push_back("fara domeniu de valabilitate (LD): se foloseste 0.365 - 1.014 um");
-    }
-    m.domeniu_n[0] = Nm(lo, false), m.domeniu_n[1] = Nm(hi, true);
-    m.domeniu_k[0] = DomeniuImplicitInferior, m.domeniu_k[1] = DomeniuImplicitSuperior;
-    // The table stays inside what the record's range words can hold: a range
-    // of astronomic wavelengths would give wavelengths no float can store.
-    lo = std::clamp(lo, 0.001, 65.535), hi = std::clamp(hi, 0.001, 65.535);
-
-    // The index table: the standard wavelengths inside the range, or, for a
-    // glass whose range holds few of them (infrared materials), 40 evenly
-    // spaced wavelengths of the range.
+// The index table: the standard wavelengths inside the range, or, for a
+// glass whose range holds few of them (infrared materials), 40 evenly
+// spaced wavelengths of the range. Returns the wavelengths, in nm.
+std::vector<double> UmpleTabelIndici(const SticlaAgf& s, double lo, double hi, MaterialOptic& m) {
     std::vector<double> tabel;
     for (float l : LungimiUndaStandard)
         if (l >= lo * 1000.0 && l <= hi * 1000.0) tabel.push_back(l);
@@ -148,7 +135,12 @@ void ConvertesteSticlaAgf(const SticlaAgf& s, std::uint16_t producator, Material
         m.lambda_indici[i] = static_cast<float>(tabel[i]);
         m.indice_n[i] = IndiceFormulaAgf(s.formula, s.cd.data(), m.lambda_indici[i] / 1000.0);
     }
+    return tabel;
+}
 
+// The catalogue's formula as an equation of the record, or the equation fitted closest to it.
+void AlegeEcuatiaDispersiei(const SticlaAgf& s, double lo, double hi, const std::vector<double>& tabel, MaterialOptic& m,
+                      std::vector<std::string>& mesaje) {
     const double* a = s.cd.data();
     if (const std::int16_t cod = EcuatieDinFormulaAgf(s.formula, a, m.coef_disp_n)) {
         m.ec_dispersie_n = cod;
@@ -175,7 +167,10 @@ void ConvertesteSticlaAgf(const SticlaAgf& s, std::uint16_t producator, Material
                                           s.formula));
         }
     }
+}
 
+// Expansion, density, Tg, price and chemical stability, where the catalogue has them.
+void ProprietatiFizice(const SticlaAgf& s, std::uint16_t producator, MaterialOptic& m) {
     if (s.areEd) {
         // Catalogues give expansion in 10^-6/K; the two producers whose
         // records keep it in 10^-7/K get it in their scale.
@@ -191,6 +186,31 @@ void ConvertesteSticlaAgf(const SticlaAgf& s, std::uint16_t producator, Material
             if (s.od[i + 1] >= 0.0 && s.od[i + 1] < 65535.0)
                 m.stabilitate_chimica[i] = static_cast<std::uint16_t>(s.od[i + 1]);
     }
+}
+
+}  // namespace
+
+void ConvertesteSticlaAgf(const SticlaAgf& s, std::uint16_t producator, MaterialOptic& m,
+                          std::vector<std::string>& mesaje, CategoriiImport* categorii) {
+    std::memset(&m, 0, sizeof m);
+    ConvertesteIdentitate(s, producator, m, mesaje);
+
+    double lo = s.lambdaMinUm, hi = s.lambdaMaxUm;
+    if (!s.areLd) {
+        // Every catalogue measures its glasses over at least the visible and
+        // the near infrared; that is the range a glass without LD is given.
+        lo = 0.365, hi = 1.014;
+        mesaje.push_back("fara domeniu de valabilitate (LD): se foloseste 0.365 - 1.014 um");
+    }
+    m.domeniu_n[0] = Nm(lo, false), m.domeniu_n[1] = Nm(hi, true);
+    m.domeniu_k[0] = DomeniuImplicitInferior, m.domeniu_k[1] = DomeniuImplicitSuperior;
+    // The table stays inside what the record's range words can hold: a range
+    // of astronomic wavelengths would give wavelengths no float can store.
+    lo = std::clamp(lo, 0.001, 65.535), hi = std::clamp(hi, 0.001, 65.535);
+
+    const std::vector<double> tabel = UmpleTabelIndici(s, lo, hi, m);
+    AlegeEcuatiaDispersiei(s, lo, hi, tabel, m, mesaje);
+    ProprietatiFizice(s, producator, m);
     Transmisie(s, m, mesaje);
 
     if (categorii)

@@ -115,7 +115,25 @@ ComparaCatalogWindow::ComparaCatalogWindow(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("ComparaCatalog"));
     setWindowTitle(QString::fromLatin1(TitluComparaCatalog));
     auto* radacina = new QVBoxLayout(this);
+    radacina->addWidget(construiesteSursa());
+    radacina->addLayout(construiesteFiltre());
+    construiesteTabel();
+    QWidget* jos = construiesteDetalii();
+    auto* imparte = new QSplitter(Qt::Vertical, this);
+    imparte->addWidget(tabel_);
+    imparte->addWidget(jos);
+    imparte->setStretchFactor(0, 2);
+    imparte->setStretchFactor(1, 3);
+    radacina->addWidget(imparte, 1);
+    radacina->addLayout(construiesteButoane());
+    connect(tabel_->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &ComparaCatalogWindow::aratDetalii);
+    const QScreen* ecran = screen();
+    const QSize loc = ecran ? ecran->availableGeometry().size() : QSize(1100, 900);
+    resize(std::min(1100, loc.width()), std::min(900, loc.height()));
+}
 
+// The new catalogue: its file, format, maker and what the format needs besides.
+QGroupBox* ComparaCatalogWindow::construiesteSursa() {
     auto* sursa = new QGroupBox(QStringLiteral("Catalogul nou"), this);
     auto* forma = new QFormLayout(sursa);
     fisier_ = new QLineEdit(sursa);
@@ -151,8 +169,19 @@ ComparaCatalogWindow::ComparaCatalogWindow(QWidget* parent) : QDialog(parent) {
     auto* compara = new QPushButton(QStringLiteral("Compara"), sursa);
     compara->setObjectName(QStringLiteral("compara"));
     forma->addRow(QString(), compara);
-    radacina->addWidget(sursa);
+    connect(alege, &QPushButton::clicked, this, [this] {
+        static const int tipuri[] = {tipfisier::Agf, tipfisier::Orice, tipfisier::Text, tipfisier::MaterialeOptice, tipfisier::Yml};
+        std::string director = path_user, nume;
+        if (AlegeFisierDeschidere(static_cast<QWidget*>(this), tipuri[format_->currentIndex()], director, nume) != 0) return;
+        const std::string cale = (std::filesystem::path(director) / nume).string();
+        fisier_->setText(Text(cale));
+        if (const auto f = FormatCatalogDinFisier(cale)) format_->setCurrentIndex(static_cast<int>(*f));
+    });
+    connect(compara, &QPushButton::clicked, this, &ComparaCatalogWindow::compara);
+    return sursa;
+}
 
+QHBoxLayout* ComparaCatalogWindow::construiesteFiltre() {
     auto* randFiltru = new QHBoxLayout;
     filtruClasa_ = new QComboBox(this);
     filtruClasa_->setObjectName(QStringLiteral("filtruClasa"));
@@ -165,15 +194,21 @@ ComparaCatalogWindow::ComparaCatalogWindow(QWidget* parent) : QDialog(parent) {
     randFiltru->addWidget(filtruClasa_);
     randFiltru->addWidget(new QLabel(QStringLiteral("Nume:"), this));
     randFiltru->addWidget(filtruNume_, 1);
-    radacina->addLayout(randFiltru);
+    auto refiltreaza = [this] {
+        static_cast<FiltruSticle*>(filtru_)->seteaza(filtruClasa_->currentIndex() - 1, filtruNume_->text());
+    };
+    connect(filtruClasa_, &QComboBox::currentIndexChanged, this, refiltreaza);
+    connect(filtruNume_, &QLineEdit::textChanged, this, refiltreaza);
+    return randFiltru;
+}
 
+void ComparaCatalogWindow::construiesteTabel() {
     model_ = new QStandardItemModel(0, NumarColoane, this);
     model_->setHorizontalHeaderLabels({QStringLiteral("Sticla"), QStringLiteral("Clasa"), QStringLiteral("Ce se face"),
                                        QStringLiteral("|Δn| maxim"), QStringLiteral("la λ [nm]"), QStringLiteral("Δn la d"),
                                        QStringLiteral("Δvd"), QStringLiteral("ΔP g,F"), QStringLiteral("|Δτ| maxim"),
                                        QStringLiteral("Alte campuri schimbate")});
-    auto* filtru = new FiltruSticle(this);
-    filtru_ = filtru;
+    filtru_ = new FiltruSticle(this);
     filtru_->setSourceModel(model_);
     filtru_->setSortRole(Qt::UserRole);
     tabel_ = new QTableView(this);
@@ -186,7 +221,11 @@ ComparaCatalogWindow::ComparaCatalogWindow(QWidget* parent) : QDialog(parent) {
     tabel_->horizontalHeader()->setStretchLastSection(true);
     tabel_->verticalHeader()->hide();
     PermiteCopiereTabel(tabel_);
+}
 
+// Below the table: the choice for the selected glass or its class, the
+// selected glass old and new, and its Δn.
+QWidget* ComparaCatalogWindow::construiesteDetalii() {
     auto* jos = new QWidget(this);
     auto* layoutJos = new QVBoxLayout(jos);
     layoutJos->setContentsMargins(0, 0, 0, 0);
@@ -220,43 +259,6 @@ ComparaCatalogWindow::ComparaCatalogWindow(QWidget* parent) : QDialog(parent) {
     detaliiSiGrafic->addWidget(detalii_, 1);
     detaliiSiGrafic->addWidget(grafic_, 1);
     layoutJos->addLayout(detaliiSiGrafic, 1);
-
-    auto* imparte = new QSplitter(Qt::Vertical, this);
-    imparte->addWidget(tabel_);
-    imparte->addWidget(jos);
-    imparte->setStretchFactor(0, 2);
-    imparte->setStretchFactor(1, 3);
-    radacina->addWidget(imparte, 1);
-
-    auto* randButoane = new QHBoxLayout;
-    marcaj_ = new QComboBox(this);
-    marcaj_->setObjectName(QStringLiteral("categorieMarcaj"));
-    UmpleComboDinFisierText(marcaj_, path_sticle, NumeFisierCategorii, true, 0);
-    randButoane->addWidget(new QLabel(QStringLiteral("Categoria de marcaj a sticlelor disparute:"), this));
-    randButoane->addWidget(marcaj_);
-    randButoane->addStretch(1);
-    auto* aplica = new QPushButton(QStringLiteral("Aplica alegerile"), this);
-    aplica->setObjectName(QStringLiteral("aplica"));
-    auto* inchide = new QPushButton(QStringLiteral("Inchide"), this);
-    randButoane->addWidget(aplica);
-    randButoane->addWidget(inchide);
-    radacina->addLayout(randButoane);
-
-    connect(alege, &QPushButton::clicked, this, [this] {
-        static const int tipuri[] = {tipfisier::Agf, tipfisier::Orice, tipfisier::Text, tipfisier::MaterialeOptice, tipfisier::Yml};
-        std::string director = path_user, nume;
-        if (AlegeFisierDeschidere(static_cast<QWidget*>(this), tipuri[format_->currentIndex()], director, nume) != 0) return;
-        const std::string cale = (std::filesystem::path(director) / nume).string();
-        fisier_->setText(Text(cale));
-        if (const auto f = FormatCatalogDinFisier(cale)) format_->setCurrentIndex(static_cast<int>(*f));
-    });
-    connect(compara, &QPushButton::clicked, this, &ComparaCatalogWindow::compara);
-    connect(aplica, &QPushButton::clicked, this, &ComparaCatalogWindow::aplica);
-    connect(inchide, &QPushButton::clicked, this, &QDialog::reject);
-    auto refiltreaza = [this, filtru] { filtru->seteaza(filtruClasa_->currentIndex() - 1, filtruNume_->text()); };
-    connect(filtruClasa_, &QComboBox::currentIndexChanged, this, refiltreaza);
-    connect(filtruNume_, &QLineEdit::textChanged, this, refiltreaza);
-    connect(tabel_->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &ComparaCatalogWindow::aratDetalii);
     connect(actiuneSticla_, &QComboBox::activated, this, [this](int i) {
         if (const int r = randSelectat(); r >= 0) schimbaActiune(r, static_cast<ActiuneSticla>(actiuneSticla_->itemData(i).toInt()));
     });
@@ -274,9 +276,25 @@ ComparaCatalogWindow::ComparaCatalogWindow(QWidget* parent) : QDialog(parent) {
             if (comparatie_.sticle[i].clasa == clasa) schimbaActiune(static_cast<int>(i), a);
         aratDetalii();
     });
-    const QScreen* ecran = screen();
-    const QSize loc = ecran ? ecran->availableGeometry().size() : QSize(1100, 900);
-    resize(std::min(1100, loc.width()), std::min(900, loc.height()));
+    return jos;
+}
+
+QHBoxLayout* ComparaCatalogWindow::construiesteButoane() {
+    auto* randButoane = new QHBoxLayout;
+    marcaj_ = new QComboBox(this);
+    marcaj_->setObjectName(QStringLiteral("categorieMarcaj"));
+    UmpleComboDinFisierText(marcaj_, path_sticle, NumeFisierCategorii, true, 0);
+    randButoane->addWidget(new QLabel(QStringLiteral("Categoria de marcaj a sticlelor disparute:"), this));
+    randButoane->addWidget(marcaj_);
+    randButoane->addStretch(1);
+    auto* aplica = new QPushButton(QStringLiteral("Aplica alegerile"), this);
+    aplica->setObjectName(QStringLiteral("aplica"));
+    auto* inchide = new QPushButton(QStringLiteral("Inchide"), this);
+    randButoane->addWidget(aplica);
+    randButoane->addWidget(inchide);
+    connect(aplica, &QPushButton::clicked, this, &ComparaCatalogWindow::aplica);
+    connect(inchide, &QPushButton::clicked, this, &QDialog::reject);
+    return randButoane;
 }
 
 void ComparaCatalogWindow::compara() {

@@ -16,6 +16,8 @@
 #include "import/comparare/ComparaCatalog.h"
 
 class QComboBox;
+class QGroupBox;
+class QHBoxLayout;
 class QLineEdit;
 class QSortFilterProxyModel;
 class QSpinBox;
@@ -40,6 +42,11 @@ public Q_SLOTS:
     void aplica();
 
 private:
+    QGroupBox* construiesteSursa();
+    QHBoxLayout* construiesteFiltre();
+    void construiesteTabel();
+    QWidget* construiesteDetalii();
+    QHBoxLayout* construiesteButoane();
     void umpleTabel();
     void aratDetalii();
     void schimbaActiune(int rand, ActiuneSticla a);

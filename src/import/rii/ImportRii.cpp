@@ -173,7 +173,10 @@ public:
 
 private:
     void intrare(const YAML::Node& d, std::size_t index);
+    YAML::Node citesteDocumentul(std::string_view yaml, DomeniuRii domeniu);
     void pastreazaDomeniul(DomeniuRii domeniu);
+    void alegeTabelul(bool exacta);
+    void domenii(bool exacta);
     void abateri();
 
     std::optional<Tabel> n_, k_;
@@ -280,8 +283,8 @@ void Convertor::abateri() {
     if (!t.empty()) r_.textAbatere = TextFormatat("tabelul salvat (%d puncte) se abate de la fisier cu cel mult ", puncte) + t;
 }
 
-MaterialRii Convertor::ruleaza(std::string_view yaml, const std::string& nume, std::uint16_t producator,
-                               DomeniuRii domeniu) {
+// The references, every entry of DATA, and only the range asked for.
+YAML::Node Convertor::citesteDocumentul(std::string_view yaml, DomeniuRii domeniu) {
     YAML::Node radacina;
     try {
         radacina = YAML::Load(std::string(yaml));
@@ -299,22 +302,14 @@ MaterialRii Convertor::ruleaza(std::string_view yaml, const std::string& nume, s
     for (std::size_t i = 0; i < date.size(); ++i) intrare(date[i], i);
     if (!n_ && !k_ && !formula_) throw Eroare{"DATA nu contine nici tabele n, k, nici formule"};
     if (domeniu.dat()) pastreazaDomeniul(domeniu);
+    return radacina;
+}
 
+// The wavelengths the table is chosen from: the data's own, and a fine grid
+// over a formula's range; as many as the table holds, those that follow the
+// curves best.
+void Convertor::alegeTabelul(bool exacta) {
     MaterialOptic& m = r_.m;
-    std::memset(&m, 0, sizeof m);
-    std::strncpy(m.nume, nume.c_str(), sizeof m.nume - 1);
-    m.producator = producator;
-
-    const auto exacta = formula_ ? EcuatieExacta(*formula_) : std::nullopt;
-    if (exacta) {
-        m.ec_dispersie_n = exacta->first;
-        std::copy(exacta->second.begin(), exacta->second.end(), m.coef_disp_n);
-        r_.mesaje.push_back(TextFormatat("formula %d pastrata exact ca ecuatia de dispersie cod %d", formula_->numar,
-                                     exacta->first));
-    }
-
-    // The wavelengths the table is chosen from: the data's own, and a fine
-    // grid over a formula's range.
     std::vector<double> x;
     if (n_) x = n_->x;
     if (k_) x.insert(x.end(), k_->x.begin(), k_->x.end());
@@ -345,7 +340,10 @@ MaterialRii Convertor::ruleaza(std::string_view yaml, const std::string& nume, s
         m.indice_n[i] = cn.y[alese[i]];
         m.indice_k[i] = ck.y[alese[i]];
     }
+}
 
+void Convertor::domenii(bool exacta) {
+    MaterialOptic& m = r_.m;
     if (!exacta && (n_ || formula_)) m.ec_dispersie_n = EcuatieTabelata;
     if (formula_) {
         m.domeniu_n[0] = Nm(formula_->lo, false), m.domeniu_n[1] = Nm(formula_->hi, true);
@@ -363,6 +361,25 @@ MaterialRii Convertor::ruleaza(std::string_view yaml, const std::string& nume, s
         // does not flag a material that claims nothing about n.
         m.domeniu_n[0] = m.domeniu_k[0], m.domeniu_n[1] = m.domeniu_k[1];
     }
+}
+
+MaterialRii Convertor::ruleaza(std::string_view yaml, const std::string& nume, std::uint16_t producator,
+                               DomeniuRii domeniu) {
+    YAML::Node radacina = citesteDocumentul(yaml, domeniu);
+    MaterialOptic& m = r_.m;
+    std::memset(&m, 0, sizeof m);
+    std::strncpy(m.nume, nume.c_str(), sizeof m.nume - 1);
+    m.producator = producator;
+
+    const auto exacta = formula_ ? EcuatieExacta(*formula_) : std::nullopt;
+    if (exacta) {
+        m.ec_dispersie_n = exacta->first;
+        std::copy(exacta->second.begin(), exacta->second.end(), m.coef_disp_n);
+        r_.mesaje.push_back(TextFormatat("formula %d pastrata exact ca ecuatia de dispersie cod %d", formula_->numar,
+                                     exacta->first));
+    }
+    alegeTabelul(exacta.has_value());
+    domenii(exacta.has_value());
     // The density under SPECS, as the maker's data and this program's own
     // export give it (g/cm3).
     double densitate = 0.0;

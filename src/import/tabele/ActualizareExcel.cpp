@@ -225,6 +225,67 @@ void Copiaza(T& tinta, T valoare) {
     if (!std::isnan(static_cast<double>(valoare))) tinta = valoare;
 }
 
+// The index table: the file's points, and with `pastreaza` the stored
+// points it does not carry, as many as the table holds.
+void AplicaIndici(const ContextImportExcel& c, const MaterialOptic& s, MaterialOptic& t, bool pastreaza,
+                  int& neincapute) {
+    PuncteIndici p = ImparteIndici(c, s, t);
+    if (!pastreaza) p.ramase.clear();
+    const std::size_t loc = NumarSloturiTabel - std::min<std::size_t>(p.fisier.size(), NumarSloturiTabel);
+    if (p.ramase.size() > loc) {
+        // The points nearest the file's tell least: they go first.
+        const auto departe = [&](const PunctIndice& x) {
+            float d = std::numeric_limits<float>::max();
+            for (const auto& f : p.fisier) d = std::min(d, std::fabs(f.lambda - x.lambda));
+            return d;
+        };
+        std::stable_sort(p.ramase.begin(), p.ramase.end(),
+                         [&](const PunctIndice& a, const PunctIndice& b) { return departe(a) > departe(b); });
+        neincapute += static_cast<int>(p.ramase.size() - loc);
+        p.ramase.resize(loc);
+    }
+    std::vector<PunctIndice> puncte = p.fisier;
+    puncte.insert(puncte.end(), p.ramase.begin(), p.ramase.end());
+    std::stable_sort(puncte.begin(), puncte.end(), [](const PunctIndice& a, const PunctIndice& b) { return a.lambda < b.lambda; });
+    puncte.resize(std::min<std::size_t>(puncte.size(), NumarSloturiTabel));
+    std::fill(std::begin(t.lambda_indici), std::end(t.lambda_indici), 0.0f);
+    std::fill(std::begin(t.indice_n), std::end(t.indice_n), 0.0);
+    std::fill(std::begin(t.indice_k), std::end(t.indice_k), 0.0);
+    t.domeniu_n[0] = 65535;
+    t.domeniu_n[1] = 0;
+    for (std::size_t i = 0; i < puncte.size(); ++i) {
+        t.lambda_indici[i] = puncte[i].lambda;
+        t.indice_n[i] = puncte[i].n;
+        t.indice_k[i] = puncte[i].k;
+        if (puncte[i].n > 0) {
+            const auto l = static_cast<std::uint16_t>(std::min(puncte[i].lambda, 65535.0f));
+            t.domeniu_n[0] = std::min(t.domeniu_n[0], l);
+            t.domeniu_n[1] = std::max(t.domeniu_n[1], l);
+        }
+    }
+}
+
+// The whole curve is the catalogue's. An empty cell is "no value" (38), a
+// transmittance of 0 an opaque sample (37).
+void AplicaTransmisie(const ContextImportExcel& c, const MaterialOptic& s, MaterialOptic& t) {
+    struct Punct {
+        std::uint16_t lambda;
+        float tau;
+    };
+    std::vector<Punct> puncte;
+    const int n = std::min<int>(Coloane(c, IntrareTransmisie), static_cast<int>(c.lambdaColoaneTi.size()));
+    for (int j = 0; j < n; ++j) puncte.push_back({c.lambdaColoaneTi[static_cast<std::size_t>(j)], s.transmisia_interna[j]});
+    std::stable_sort(puncte.begin(), puncte.end(), [](const Punct& a, const Punct& b) { return a.lambda < b.lambda; });
+    t.grosime_transmisie = s.grosime_transmisie;
+    std::fill(std::begin(t.lambda_Ti), std::end(t.lambda_Ti), 0);
+    std::fill(std::begin(t.transmisia_interna), std::end(t.transmisia_interna), AbsorbtieOpacExport);
+    for (std::size_t i = 0; i < puncte.size(); ++i) {
+        t.lambda_Ti[i] = puncte[i].lambda;
+        if (!std::isnan(puncte[i].tau))
+            t.transmisia_interna[i] = AbsorbtieDinTransmisieCatalog(puncte[i].tau, s.grosime_transmisie);
+    }
+}
+
 // One row merged into its target: the stored material of the same name and
 // producer, or a new one. Only the associated fields change, and only where
 // the row has a value. Stored index points the row does not carry stay
@@ -235,62 +296,8 @@ void AplicaRand(const ContextImportExcel& c, const MaterialOptic& s, MaterialOpt
     const auto activ = [&](int i) { return Importat(c, i); };
     if (activ(1) && s.cod[0]) std::memcpy(t.cod, s.cod, sizeof t.cod);
     if (activ(7)) Copiaza(t.densitate, s.densitate);
-    if (activ(IntrareIndici)) {
-        PuncteIndici p = ImparteIndici(c, s, t);
-        if (!pastreaza) p.ramase.clear();
-        const std::size_t loc = NumarSloturiTabel - std::min<std::size_t>(p.fisier.size(), NumarSloturiTabel);
-        if (p.ramase.size() > loc) {
-            // The points nearest the file's tell least: they go first.
-            const auto departe = [&](const PunctIndice& x) {
-                float d = std::numeric_limits<float>::max();
-                for (const auto& f : p.fisier) d = std::min(d, std::fabs(f.lambda - x.lambda));
-                return d;
-            };
-            std::stable_sort(p.ramase.begin(), p.ramase.end(),
-                             [&](const PunctIndice& a, const PunctIndice& b) { return departe(a) > departe(b); });
-            neincapute += static_cast<int>(p.ramase.size() - loc);
-            p.ramase.resize(loc);
-        }
-        std::vector<PunctIndice> puncte = p.fisier;
-        puncte.insert(puncte.end(), p.ramase.begin(), p.ramase.end());
-        std::stable_sort(puncte.begin(), puncte.end(), [](const PunctIndice& a, const PunctIndice& b) { return a.lambda < b.lambda; });
-        puncte.resize(std::min<std::size_t>(puncte.size(), NumarSloturiTabel));
-        std::fill(std::begin(t.lambda_indici), std::end(t.lambda_indici), 0.0f);
-        std::fill(std::begin(t.indice_n), std::end(t.indice_n), 0.0);
-        std::fill(std::begin(t.indice_k), std::end(t.indice_k), 0.0);
-        t.domeniu_n[0] = 65535;
-        t.domeniu_n[1] = 0;
-        for (std::size_t i = 0; i < puncte.size(); ++i) {
-            t.lambda_indici[i] = puncte[i].lambda;
-            t.indice_n[i] = puncte[i].n;
-            t.indice_k[i] = puncte[i].k;
-            if (puncte[i].n > 0) {
-                const auto l = static_cast<std::uint16_t>(std::min(puncte[i].lambda, 65535.0f));
-                t.domeniu_n[0] = std::min(t.domeniu_n[0], l);
-                t.domeniu_n[1] = std::max(t.domeniu_n[1], l);
-            }
-        }
-    }
-    if (activ(IntrareTransmisie) && s.grosime_transmisie > 0) {
-        // The whole curve is the catalogue's. An empty cell is "no value"
-        // (38), a transmittance of 0 an opaque sample (37).
-        struct Punct {
-            std::uint16_t lambda;
-            float tau;
-        };
-        std::vector<Punct> puncte;
-        const int n = std::min<int>(Coloane(c, IntrareTransmisie), static_cast<int>(c.lambdaColoaneTi.size()));
-        for (int j = 0; j < n; ++j) puncte.push_back({c.lambdaColoaneTi[static_cast<std::size_t>(j)], s.transmisia_interna[j]});
-        std::stable_sort(puncte.begin(), puncte.end(), [](const Punct& a, const Punct& b) { return a.lambda < b.lambda; });
-        t.grosime_transmisie = s.grosime_transmisie;
-        std::fill(std::begin(t.lambda_Ti), std::end(t.lambda_Ti), 0);
-        std::fill(std::begin(t.transmisia_interna), std::end(t.transmisia_interna), AbsorbtieOpacExport);
-        for (std::size_t i = 0; i < puncte.size(); ++i) {
-            t.lambda_Ti[i] = puncte[i].lambda;
-            if (!std::isnan(puncte[i].tau))
-                t.transmisia_interna[i] = AbsorbtieDinTransmisieCatalog(puncte[i].tau, s.grosime_transmisie);
-        }
-    }
+    if (activ(IntrareIndici)) AplicaIndici(c, s, t, pastreaza, neincapute);
+    if (activ(IntrareTransmisie) && s.grosime_transmisie > 0) AplicaTransmisie(c, s, t);
     if (activ(5)) {
         if (cod == 1 || cod == 3) {
             t.ec_dispersie_n = 4;
@@ -350,16 +357,25 @@ std::optional<bool> IntreabaPuncte(const OptiuniActualizare& o, const std::vecto
     return ales == 0;
 }
 
-// Merges the rows into the stored materials of the same names and producer
-// and stores them through the one store. A row whose name is stored under
-// another producer, or repeats a name of the file, starts from an empty
-// record: the store settles the conflict.
-RezultatOperatie SalveazaRanduri(const ContextImportExcel& c, const OptiuniActualizare& o, std::vector<RandCitit>& randuri,
-                                 std::vector<MaterialOptic>& sticle) {
-    RezultatOperatie r;
-    constexpr std::size_t Nimic = SIZE_MAX;
-    std::vector<std::string> nume;                               // each name once
-    std::vector<std::size_t> indexNume(randuri.size(), Nimic);   // each row's name
+constexpr std::size_t Nimic = SIZE_MAX;
+
+// The rows grouped by name, and what the database holds of those names.
+struct NumeRanduri {
+    std::vector<std::string> nume;       // each name once
+    std::vector<std::size_t> indexNume;  // each row's name, Nimic for a refused row
+    // Only the names the database holds: a sheet of new glasses costs no record here.
+    std::unordered_map<std::size_t, MaterialOptic> stocate;
+    const MaterialOptic* stocat(std::size_t k) const {
+        const auto it = stocate.find(k);
+        return it == stocate.end() ? nullptr : &it->second;
+    }
+};
+
+// Refused rows are counted in `r`; the others get their name's index.
+NumeRanduri GrupeazaDupaNume(const std::vector<RandCitit>& randuri, const std::vector<MaterialOptic>& sticle,
+                             RezultatOperatie& r) {
+    NumeRanduri g;
+    g.indexNume.assign(randuri.size(), Nimic);
     std::unordered_map<std::string, std::size_t> dupaNume;
     for (std::size_t i = 0; i < randuri.size(); ++i) {
         for (const std::string& v : randuri[i].refuzate) r.refuza(randuri[i].nume, v);
@@ -368,42 +384,34 @@ RezultatOperatie SalveazaRanduri(const ContextImportExcel& c, const OptiuniActua
             r.articol(randuri[i].nume, {}, "refuzat", randuri[i].motiv);
             continue;
         }
-        const auto [it, nou] = dupaNume.emplace(vitramor::TextCamp(sticle[i].nume, sizeof sticle[i].nume), nume.size());
-        if (nou) nume.push_back(it->first);
-        indexNume[i] = it->second;
+        const auto [it, nou] = dupaNume.emplace(vitramor::TextCamp(sticle[i].nume, sizeof sticle[i].nume), g.nume.size());
+        if (nou) g.nume.push_back(it->first);
+        g.indexNume[i] = it->second;
     }
-    // Only the names the database holds: a sheet of new glasses costs no record here.
-    std::unordered_map<std::size_t, MaterialOptic> stocate;
-    const auto stocat = [&stocate](std::size_t k) -> const MaterialOptic* {
-        const auto it = stocate.find(k);
-        return it == stocate.end() ? nullptr : &it->second;
-    };
-    // A database that does not exist yet holds nothing to merge with.
-    if (std::filesystem::exists(CaleBazaDate(path_sticle)) &&
-        ParcurgeMaterialeOptice(path_sticle, o.owner, nume, [&](std::size_t k, const MaterialOptic& m) { stocate.insert_or_assign(k, m); }) !=
-            CatalogOk) {
-        RezultatOperatie esec = RezultatOperatie::Esec();
-        esec.refuzate = r.refuzate;
-        return esec;
-    }
+    return g;
+}
 
-    // In the rows' order: what each row starts from, a new glass confirmed first.
-    enum class Baza : char { Niciuna, Stocata, Noua };
-    const std::uint16_t producator = c.sticla.producator;
+// What each row starts from.
+enum class Baza : char { Niciuna, Stocata, Noua };
+
+// In the rows' order, a new glass confirmed first. Empty when the user cancelled.
+std::optional<std::vector<Baza>> AlegeBaze(const OptiuniActualizare& o, std::uint16_t producator,
+                                           const std::vector<RandCitit>& randuri, const NumeRanduri& g,
+                                           RezultatOperatie& r) {
     std::vector<Baza> baze(randuri.size(), Baza::Niciuna);
-    std::vector<char> vazut(nume.size(), 0), refuzat(nume.size(), 0);
+    std::vector<char> vazut(g.nume.size(), 0), refuzat(g.nume.size(), 0);
     int decizie = 0;  // a "to all" answer, once given
     for (std::size_t i = 0; i < randuri.size(); ++i) {
-        const std::size_t k = indexNume[i];
+        const std::size_t k = g.indexNume[i];
         if (k == Nimic) continue;
         const bool primul = !vazut[k];
         vazut[k] = 1;
         if (refuzat[k]) {
             ++r.sarite;
             r.articol(randuri[i].nume, {}, "sarit", "nu a fost salvat ca material nou");
-        } else if (!primul || (stocat(k) && stocat(k)->producator != producator)) {
+        } else if (!primul || (g.stocat(k) && g.stocat(k)->producator != producator)) {
             baze[i] = Baza::Noua;
-        } else if (stocat(k)) {
+        } else if (g.stocat(k)) {
             baze[i] = Baza::Stocata;
         } else {
             int raspunsNou = o.construite ? raspuns::IDYES : decizie;
@@ -415,7 +423,7 @@ RezultatOperatie SalveazaRanduri(const ContextImportExcel& c, const OptiuniActua
                                       {}, stil::MB_YESNOCANCEL | stil::MB_PENTRUTOATE | stil::MB_ICONQUESTION);
                 if (raspunsNou == raspuns::IDDA_TOATE || raspunsNou == raspuns::IDNU_TOATE) decizie = raspunsNou;
             }
-            if (raspunsNou == raspuns::IDCANCEL) return RezultatOperatie::Anulare();
+            if (raspunsNou == raspuns::IDCANCEL) return std::nullopt;
             if (raspunsNou == raspuns::IDYES || raspunsNou == raspuns::IDDA_TOATE) {
                 baze[i] = Baza::Noua;
             } else {
@@ -424,14 +432,21 @@ RezultatOperatie SalveazaRanduri(const ContextImportExcel& c, const OptiuniActua
             }
         }
     }
+    return baze;
+}
 
-    // Stored points the file does not carry: how many, of which materials.
-    // Only a stored glass of this producer has points of its own to lose.
+// Stored points the file does not carry: how many, of which materials, and
+// whether they stay. Only a stored glass of this producer has points of its
+// own to lose. Empty when the user cancelled.
+std::optional<bool> PastreazaPuncteleStocate(const ContextImportExcel& c, const OptiuniActualizare& o,
+                                             const std::vector<RandCitit>& randuri,
+                                             const std::vector<MaterialOptic>& sticle, const std::vector<Baza>& baze,
+                                             const NumeRanduri& g) {
     int cuPierderi = 0;
     std::vector<std::string> lista;
     for (std::size_t i = 0; i < randuri.size() && Importat(c, IntrareIndici); ++i) {
         if (baze[i] != Baza::Stocata) continue;
-        const PuncteIndici p = ImparteIndici(c, sticle[i], *stocat(indexNume[i]));
+        const PuncteIndici p = ImparteIndici(c, sticle[i], *g.stocat(g.indexNume[i]));
         if (p.ramase.empty()) continue;
         const auto cuK = std::count_if(p.ramase.begin(), p.ramase.end(), [](const PunctIndice& x) { return x.k > 0; });
         const auto cuN = std::count_if(p.ramase.begin(), p.ramase.end(), [](const PunctIndice& x) { return x.n > 0; });
@@ -439,13 +454,18 @@ RezultatOperatie SalveazaRanduri(const ContextImportExcel& c, const OptiuniActua
             lista.push_back(TextFormatat("%s: %zu puncte (%ld n, %ld k)", randuri[i].nume.c_str(), p.ramase.size(),
                                          static_cast<long>(cuN), static_cast<long>(cuK)));
     }
-    const std::optional<bool> pastreaza = o.construite ? true : IntreabaPuncte(o, lista, cuPierderi);
-    if (!pastreaza) return RezultatOperatie::Anulare();
+    return o.construite ? true : IntreabaPuncte(o, lista, cuPierderi);
+}
 
-    // The records to store take the place of the rows read: row i is read
-    // before position w <= i is written.
+// The records to store take the place of the rows read: row i is read
+// before position w <= i is written. Returns, per material of the lot, the
+// values refused in its row, for its row of the closing table.
+std::vector<std::string> UnesteRanduri(const ContextImportExcel& c, const OptiuniActualizare& o,
+                                       const std::vector<RandCitit>& randuri, std::vector<MaterialOptic>& sticle,
+                                       const std::vector<Baza>& baze, const NumeRanduri& g, bool pastreaza,
+                                       RezultatOperatie& r) {
     std::size_t w = 0;
-    std::vector<std::string> valoriRefuzate;  // of each material of the lot, for its row of the closing table
+    std::vector<std::string> valoriRefuzate;
     // A new glass gets its category here; an update keeps the one it has.
     CategoriiImport categorii(path_sticle, o.categorie);
     for (std::size_t i = 0; i < randuri.size(); ++i) {
@@ -455,13 +475,13 @@ RezultatOperatie SalveazaRanduri(const ContextImportExcel& c, const OptiuniActua
         valoriRefuzate.push_back(std::move(v));
         MaterialOptic t{};
         if (baze[i] == Baza::Stocata) {
-            t = *stocat(indexNume[i]);
+            t = *g.stocat(g.indexNume[i]);
         } else {
             std::memcpy(t.nume, sticle[i].nume, sizeof t.nume);
-            t.producator = producator;
+            t.producator = c.sticla.producator;
         }
         int neincapute = 0;
-        AplicaRand(c, sticle[i], t, o.codProducator, *pastreaza, neincapute);
+        AplicaRand(c, sticle[i], t, o.codProducator, pastreaza, neincapute);
         if (neincapute > 0)
             r.note.push_back(TextFormatat("%s: %d puncte pastrate nu au mai incaput in cele %d locuri ale tabelului",
                                           randuri[i].nume.c_str(), neincapute, NumarSloturiTabel));
@@ -472,6 +492,31 @@ RezultatOperatie SalveazaRanduri(const ContextImportExcel& c, const OptiuniActua
     }
     sticle.resize(w);
     if (const std::string t = categorii.raport(); !t.empty()) AfiseazaMesajInLista(t, NivelAvertizare);
+    return valoriRefuzate;
+}
+
+// Merges the rows into the stored materials of the same names and producer
+// and stores them through the one store. A row whose name is stored under
+// another producer, or repeats a name of the file, starts from an empty
+// record: the store settles the conflict.
+RezultatOperatie SalveazaRanduri(const ContextImportExcel& c, const OptiuniActualizare& o, std::vector<RandCitit>& randuri,
+                                 std::vector<MaterialOptic>& sticle) {
+    RezultatOperatie r;
+    NumeRanduri g = GrupeazaDupaNume(randuri, sticle, r);
+    // A database that does not exist yet holds nothing to merge with.
+    if (std::filesystem::exists(CaleBazaDate(path_sticle)) &&
+        ParcurgeMaterialeOptice(path_sticle, o.owner, g.nume, [&](std::size_t k, const MaterialOptic& m) { g.stocate.insert_or_assign(k, m); }) !=
+            CatalogOk) {
+        RezultatOperatie esec = RezultatOperatie::Esec();
+        esec.refuzate = r.refuzate;
+        return esec;
+    }
+    const std::optional<std::vector<Baza>> baze = AlegeBaze(o, c.sticla.producator, randuri, g, r);
+    if (!baze) return RezultatOperatie::Anulare();
+    const std::optional<bool> pastreaza = PastreazaPuncteleStocate(c, o, randuri, sticle, *baze, g);
+    if (!pastreaza) return RezultatOperatie::Anulare();
+
+    const std::vector<std::string> valoriRefuzate = UnesteRanduri(c, o, randuri, sticle, *baze, g, *pastreaza, r);
     OptiuniStocare os;
     os.laConflict = o.laConflict;
     os.titlu = TitluActualizareExcel;
@@ -538,6 +583,42 @@ bool LeagaColoane(ContextImportExcel& c) {
     return true;
 }
 
+// A text field: the cell's text as written, without trailing blanks; text a
+// record cannot hold refuses the row.
+void TransferaText(ContextImportExcel& c, int i, std::string t, unsigned char* tinta) {
+    const AsociereMarimeSticla& a = c.asocieri[i];
+    while (!t.empty() && (t.back() == ' ' || t.back() == '\t')) t.pop_back();
+    if (i == IntrareNume) c.numeRand = t;
+    const std::size_t n = static_cast<std::size_t>(std::max<int>(a.nrElemente, 0));
+    std::optional<std::string> w = Windows1252DinUtf8(t);
+    if (!w && c.motivRespingere.empty())
+        c.motivRespingere = TextFormatat("%s \"%s\" are caractere pe care o inregistrare nu le poate tine", a.nume, t.c_str());
+    if (w && w->size() > n && c.motivRespingere.empty())
+        c.motivRespingere = TextFormatat("%s \"%s\" are %d caractere; campul tine cel mult %d", a.nume, t.c_str(),
+                                   static_cast<int>(w->size()), static_cast<int>(n));
+    const std::string& stocat = w ? *w : std::string();
+    const std::size_t m = std::min(stocat.size(), n);
+    std::memset(tinta, 0, n + 1);
+    std::memcpy(tinta, stocat.data(), m);
+}
+
+// A number field in its own type; an empty cell is "no value" where the
+// type can say so, 0 otherwise.
+void ScrieNumarInCamp(const AsociereMarimeSticla& a, std::optional<double> v, unsigned char* tinta) {
+    const double y = v ? ValoareDupaFactor(a, *v) : Lipsa;
+    switch (a.tip) {
+        case TipFloat: { const float f = static_cast<float>(y); std::memcpy(tinta, &f, sizeof f); break; }
+        case TipDouble: std::memcpy(tinta, &y, sizeof y); break;
+        case TipInt: { const auto x = static_cast<std::int32_t>(v ? y : 0); std::memcpy(tinta, &x, sizeof x); break; }
+        case TipUint: { const auto x = static_cast<std::uint32_t>(v ? y : 0); std::memcpy(tinta, &x, sizeof x); break; }
+        default: {  // short and USHORT: the 16 bits
+            const auto x = static_cast<std::uint16_t>(static_cast<std::int32_t>(v ? y : 0));
+            std::memcpy(tinta, &x, sizeof x);
+            break;
+        }
+    }
+}
+
 }  // namespace
 
 int ProducatorDinCodSelectie(int cod) { return cod == 1 ? 2 : cod == 3 ? 6 : 0; }
@@ -573,20 +654,7 @@ int TransferaDataDinColoaneCititeInSticla(int i, int j, ContextImportExcel& c) {
     };
 
     if (a.tip == TipChar) {
-        std::string t = textCelula();
-        while (!t.empty() && (t.back() == ' ' || t.back() == '\t')) t.pop_back();
-        if (i == IntrareNume) c.numeRand = t;
-        const std::size_t n = static_cast<std::size_t>(std::max<int>(a.nrElemente, 0));
-        std::optional<std::string> w = Windows1252DinUtf8(t);
-        if (!w && c.motivRespingere.empty())
-            c.motivRespingere = TextFormatat("%s \"%s\" are caractere pe care o inregistrare nu le poate tine", a.nume, t.c_str());
-        if (w && w->size() > n && c.motivRespingere.empty())
-            c.motivRespingere = TextFormatat("%s \"%s\" are %d caractere; campul tine cel mult %d", a.nume, t.c_str(),
-                                       static_cast<int>(w->size()), static_cast<int>(n));
-        const std::string& stocat = w ? *w : std::string();
-        const std::size_t m = std::min(stocat.size(), n);
-        std::memset(tinta, 0, n + 1);
-        std::memcpy(tinta, stocat.data(), m);
+        TransferaText(c, i, textCelula(), tinta);
         return 1;
     }
 
@@ -612,18 +680,7 @@ int TransferaDataDinColoaneCititeInSticla(int i, int j, ContextImportExcel& c) {
         v = x;
     }
     if (v && !std::isfinite(*v)) v.reset();
-    const double y = v ? ValoareDupaFactor(a, *v) : Lipsa;
-    switch (a.tip) {
-        case TipFloat: { const float f = static_cast<float>(y); std::memcpy(tinta, &f, sizeof f); break; }
-        case TipDouble: std::memcpy(tinta, &y, sizeof y); break;
-        case TipInt: { const auto x = static_cast<std::int32_t>(v ? y : 0); std::memcpy(tinta, &x, sizeof x); break; }
-        case TipUint: { const auto x = static_cast<std::uint32_t>(v ? y : 0); std::memcpy(tinta, &x, sizeof x); break; }
-        default: {  // short and USHORT: the 16 bits
-            const auto x = static_cast<std::uint16_t>(static_cast<std::int32_t>(v ? y : 0));
-            std::memcpy(tinta, &x, sizeof x);
-            break;
-        }
-    }
+    ScrieNumarInCamp(a, v, tinta);
     return 1;
 }
 

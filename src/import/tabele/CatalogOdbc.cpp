@@ -113,13 +113,10 @@ int CitesteColoaneleTabelului(ConexiuneODBC& c, const std::string& tabel) {
     return 1;
 }
 
-BlocText RaportConexiuneOdbc(ConexiuneODBC& c) {
-    BlocText b;
-    if (!c.conectat) return b;
-    CursorAsteptare cursor;
-    const std::string egal(60, '='), minus(60, '-');
-    AddTextRAM(b, "Parametri conexiune");
-    AddTextRAM(b, egal);
+namespace {
+
+// What the driver says of itself and of the source it is connected to.
+void ScrieParametriConexiune(BlocText& b, ConexiuneODBC& c) {
     const struct {
         SQLUSMALLINT info;
         const char* format;
@@ -135,8 +132,9 @@ BlocText RaportConexiuneOdbc(ConexiuneODBC& c) {
             AddTextRAM(b, t.eroare);
         }
     }
-    AddTextRAM(b, "ODBC functions suported by driver");
-    AddTextRAM(b, minus);
+}
+
+void ScrieFunctiiSuportate(BlocText& b, ConexiuneODBC& c) {
 #define F(x) {x, #x}
     static const struct {
         SQLUSMALLINT id;
@@ -166,6 +164,9 @@ BlocText RaportConexiuneOdbc(ConexiuneODBC& c) {
         AddTextRAM(b, TextFormatat(std::strlen(f.nume) <= 19 ? "\tFunctie: %s - \t\t%s" : "\tFunctie: %s - \t%s",
                                    f.nume, ok && da ? "Yes" : "No"));
     }
+}
+
+void ScrieLimiteDriver(BlocText& b, ConexiuneODBC& c) {
     SQLUINTEGER creare = 0;
     if (SQL_SUCCEEDED(SQLGetInfo(c.hdbc, SQL_CREATE_TABLE, &creare, sizeof creare, nullptr)))
         AddTextRAM(b, std::string("Create table: ") + (creare & SQL_CT_CREATE_TABLE ? "Yes" : "No"));
@@ -191,10 +192,11 @@ BlocText RaportConexiuneOdbc(ConexiuneODBC& c) {
     AddTextRAM(b, TextFormatat("MAX_COLUMN_NAME = %d", maxNume));
     AddTextRAM(b, TextFormatat("SQL_MAX_COLUMNS_IN_TABLE = %d", maxColoane));
     AddTextRAM(b, c.asincron ? "bAsyncSupported = TRUE" : "bAsyncSupported = FALSE");
+}
 
-    AddTextRAM(b, "  ");
-    AddTextRAM(b, "Tabelele din baza de date:");
-    AddTextRAM(b, minus);
+// Lists every table of the source; returns the names of the plain tables,
+// whose columns follow.
+std::vector<std::string> ScrieTabele(BlocText& b, ConexiuneODBC& c) {
     std::vector<std::string> tabele;
     SQLHSTMT st = SQL_NULL_HSTMT;
     if (SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_STMT, c.hdbc, &st))) {
@@ -213,48 +215,76 @@ BlocText RaportConexiuneOdbc(ConexiuneODBC& c) {
         }
         SQLFreeHandle(SQL_HANDLE_STMT, st);
     }
-    for (const auto& t : tabele) {
-        AddTextRAM(b, minus);
-        AddTextRAM(b, "Coloane din tabelul " + t);
-        if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_STMT, c.hdbc, &st))) break;
-        std::string nume = t;
-        int n = 0;
-        SQLRETURN f = SQL_NO_DATA;
-        if (SQL_SUCCEEDED(SQLColumns(st, nullptr, 0, nullptr, 0, reinterpret_cast<SQLCHAR*>(nume.data()),
-                                     static_cast<SQLSMALLINT>(nume.size()), nullptr, 0))) {
-            InregistrareColoanaOdbc r{};
-            LeagaColoaneCatalog(st, r);
-            for (;;) {
-                std::memset(&r, 0, sizeof r);
-                for (auto& l : r.lungimi) l = SQL_NULL_DATA;
-                f = SQLFetch(st);
-                if (f != SQL_SUCCESS) break;
-                ++n;
-                AddTextRAM(b, Text(r.nume));
-                auto adauga = [&](int k, const char* format, auto... v) {
-                    if (r.lungimi[k] == SQL_NULL_DATA) return;
-                    AddTextRAM(b, TextFormatat(format, v...));
-                };
-                adauga(4, "\t\tDataType = %s (%d)", NumeTipSql(r.tipDate), r.tipDate);
-                adauga(6, "\t\tColumnSize = %d", static_cast<int>(r.marimeColoana));
-                adauga(7, "\t\tBufferLength = %d", static_cast<int>(r.lungimeBuffer));
-                adauga(8, "\t\tDecimalDigits = %d", r.zecimale);
-                adauga(9, "\t\tNumPrecRadix = %d", r.baza);
-                adauga(10, "\t\tNullable = %d", r.nullable);
-                adauga(11, "\t\tRemarks = %s", reinterpret_cast<char*>(r.remarci));
-                adauga(13, "\t\tSQLDataType = %s (%d)", NumeTipSql(r.tipSql), r.tipSql);
-                adauga(14, "\t\tDatetimeSubtypeCode = %d", r.subtipDataOra);
-                adauga(15, "\t\tCharOctetLength = %d", static_cast<int>(r.lungimeOcteti));
-                adauga(16, "\t\tOrdinalPosition = %d", static_cast<int>(r.pozitie));
-                adauga(17, "\t\tIsNullable = %s", reinterpret_cast<char*>(r.esteNullable));
-            }
+    return tabele;
+}
+
+// Returns false when no statement could be made for it (the report stops there).
+bool ScrieColoaneTabel(BlocText& b, ConexiuneODBC& c, const std::string& t) {
+    AddTextRAM(b, "Coloane din tabelul " + t);
+    SQLHSTMT st = SQL_NULL_HSTMT;
+    if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_STMT, c.hdbc, &st))) return false;
+    std::string nume = t;
+    int n = 0;
+    SQLRETURN f = SQL_NO_DATA;
+    if (SQL_SUCCEEDED(SQLColumns(st, nullptr, 0, nullptr, 0, reinterpret_cast<SQLCHAR*>(nume.data()),
+                                 static_cast<SQLSMALLINT>(nume.size()), nullptr, 0))) {
+        InregistrareColoanaOdbc r{};
+        LeagaColoaneCatalog(st, r);
+        for (;;) {
+            std::memset(&r, 0, sizeof r);
+            for (auto& l : r.lungimi) l = SQL_NULL_DATA;
+            f = SQLFetch(st);
+            if (f != SQL_SUCCESS) break;
+            ++n;
+            AddTextRAM(b, Text(r.nume));
+            auto adauga = [&](int k, const char* format, auto... v) {
+                if (r.lungimi[k] == SQL_NULL_DATA) return;
+                AddTextRAM(b, TextFormatat(format, v...));
+            };
+            adauga(4, "\t\tDataType = %s (%d)", NumeTipSql(r.tipDate), r.tipDate);
+            adauga(6, "\t\tColumnSize = %d", static_cast<int>(r.marimeColoana));
+            adauga(7, "\t\tBufferLength = %d", static_cast<int>(r.lungimeBuffer));
+            adauga(8, "\t\tDecimalDigits = %d", r.zecimale);
+            adauga(9, "\t\tNumPrecRadix = %d", r.baza);
+            adauga(10, "\t\tNullable = %d", r.nullable);
+            adauga(11, "\t\tRemarks = %s", reinterpret_cast<char*>(r.remarci));
+            adauga(13, "\t\tSQLDataType = %s (%d)", NumeTipSql(r.tipSql), r.tipSql);
+            adauga(14, "\t\tDatetimeSubtypeCode = %d", r.subtipDataOra);
+            adauga(15, "\t\tCharOctetLength = %d", static_cast<int>(r.lungimeOcteti));
+            adauga(16, "\t\tOrdinalPosition = %d", static_cast<int>(r.pozitie));
+            adauga(17, "\t\tIsNullable = %s", reinterpret_cast<char*>(r.esteNullable));
         }
-        SQLFreeHandle(SQL_HANDLE_STMT, st);
-        AddTextRAM(b, TextFormatat("\tNr. coloane din tabelul %s  este: %d", t.c_str(), n));
-        if (f == SQL_ERROR || f == SQL_SUCCESS_WITH_INFO) Mesaj("Eroare SQL_ERROR | SQL_SUCCESS_WITH_INFO  SQLFetch()");
-        else if (f == SQL_INVALID_HANDLE) Mesaj("Eroare SQL_INVALID_HANDLE SQLFetch()");
-        else if (f == SQL_NEED_DATA) Mesaj("Eroare SQL_NEED_DATA  SQLFetch()");
-        else if (f == SQL_PARAM_DATA_AVAILABLE) Mesaj("Eroare SQL_PARAM_DATA_AVAILABLE  SQLFetch()");
+    }
+    SQLFreeHandle(SQL_HANDLE_STMT, st);
+    AddTextRAM(b, TextFormatat("\tNr. coloane din tabelul %s  este: %d", t.c_str(), n));
+    if (f == SQL_ERROR || f == SQL_SUCCESS_WITH_INFO) Mesaj("Eroare SQL_ERROR | SQL_SUCCESS_WITH_INFO  SQLFetch()");
+    else if (f == SQL_INVALID_HANDLE) Mesaj("Eroare SQL_INVALID_HANDLE SQLFetch()");
+    else if (f == SQL_NEED_DATA) Mesaj("Eroare SQL_NEED_DATA  SQLFetch()");
+    else if (f == SQL_PARAM_DATA_AVAILABLE) Mesaj("Eroare SQL_PARAM_DATA_AVAILABLE  SQLFetch()");
+    return true;
+}
+
+}  // namespace
+
+BlocText RaportConexiuneOdbc(ConexiuneODBC& c) {
+    BlocText b;
+    if (!c.conectat) return b;
+    CursorAsteptare cursor;
+    const std::string egal(60, '='), minus(60, '-');
+    AddTextRAM(b, "Parametri conexiune");
+    AddTextRAM(b, egal);
+    ScrieParametriConexiune(b, c);
+    AddTextRAM(b, "ODBC functions suported by driver");
+    AddTextRAM(b, minus);
+    ScrieFunctiiSuportate(b, c);
+    ScrieLimiteDriver(b, c);
+
+    AddTextRAM(b, "  ");
+    AddTextRAM(b, "Tabelele din baza de date:");
+    AddTextRAM(b, minus);
+    for (const auto& t : ScrieTabele(b, c)) {
+        AddTextRAM(b, minus);
+        if (!ScrieColoaneTabel(b, c, t)) break;
     }
     return b;
 }
