@@ -144,7 +144,9 @@ void ImportaIndici(FereastraPrincipala& w) { ComandaImportaIndici(&w); }
 void ImportaEcuatii(FereastraPrincipala& w) { ComandaImportaEcuatii(&w); }
 void RolMaterial(FereastraPrincipala& w) { ComandaRolMaterial(&w); }
 void Transmisie(FereastraPrincipala& w) { ComandaTransmisie(&w); }
-void KDinTransmisie(FereastraPrincipala& w) { ComandaKDinTransmisie(w.proprietar()); }
+void KDinTransmisie(FereastraPrincipala& w) {
+    RaporteazaRezultat(w.proprietar(), TitluAplicatie(), ComandaKDinTransmisie(w.proprietar()));
+}
 void Mecanic(FereastraPrincipala& w) { ComandaMecanic(&w); }
 void Chimic(FereastraPrincipala& w) { ComandaChimic(&w); }
 void Termic(FereastraPrincipala& w) { ComandaTermic(&w); }
