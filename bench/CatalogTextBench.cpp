@@ -161,7 +161,7 @@ void BM_ConversieSticle32(benchmark::State& state) {
     const std::string nou = Lucru().fisier("SticleNou32.dat");
     FataDeCitire(
         state, FisierVechi(), [&nou](PlatformaScriptata&) {
-            if (!ConvertesteSticle32(nullptr, FisierVechi(), nou)) std::abort();
+            if (ConvertesteSticle32(nullptr, FisierVechi(), nou).stare != StareOperatie::Facut) std::abort();
         },
         [&nou](PlatformaScriptata& p) {
             std::remove(nou.c_str());  // no archive copies piling up
@@ -188,7 +188,8 @@ void BM_ConversieSticle32InFundal(benchmark::State& state) {
         const vitramor::test::PauzaMaximaBucla pauza;
         const auto t0 = std::chrono::steady_clock::now();
         RuleazaCuProgres(nullptr, QStringLiteral("Conversie"), [&](Progres& progres) {
-            if (!ConvertesteSticle32(nullptr, FisierVechi(), nou, nullptr, progres)) std::abort();
+            if (ConvertesteSticle32(nullptr, FisierVechi(), nou, nullptr, progres).stare != StareOperatie::Facut)
+                std::abort();
         });
         state.SetIterationTime(Secunde(t0));
         pauzaMaxima = std::max(pauzaMaxima, pauza.maximMs());

@@ -86,7 +86,8 @@ void PropuneDomeniiDialog::verifica() {
         eroare(path_help, static_cast<QWidget*>(this), StilAvertizare, MesajValoareRespinsa);
         return;
     }
-    PropuneDomeniiSpectrale(static_cast<QWidget*>(this), producator_);
+    Fereastra owner = static_cast<QWidget*>(this);
+    RaporteazaRezultat(owner, TitluPropuneDomenii, PropuneDomeniiSpectrale(owner, producator_));
 }
 
 }  // namespace vitramor

@@ -162,8 +162,9 @@ bool PropuneDomeniuSpectral(const MaterialOptic& m, std::uint16_t& inferior, std
     return inferior != FaraInferior && superior != 0 && superior >= inferior;
 }
 
-int PropuneDomeniiSpectrale(Fereastra owner, int producator, RezultatPropunereDomenii* rezultat) {
+RezultatOperatie PropuneDomeniiSpectrale(Fereastra owner, int producator, RezultatPropunereDomenii* rezultat) {
     RezultatPropunereDomenii numarat;
+    int refuzate = 0;
     int pentruToate = 0;  // IDDA_TOATE or IDNU_TOATE once the user answered for all
     bool anulat = false;
     std::vector<IntrareJurnal> jurnal;
@@ -186,7 +187,10 @@ int PropuneDomeniiSpectrale(Fereastra owner, int producator, RezultatPropunereDo
             anulat = true;
             return DecizieInregistrare::Abandoneaza;
         }
-        if (r != raspuns::IDYES && r != raspuns::IDDA_TOATE) return DecizieInregistrare::Pastreaza;
+        if (r != raspuns::IDYES && r != raspuns::IDDA_TOATE) {
+            ++refuzate;
+            return DecizieInregistrare::Pastreaza;
+        }
         // The stored range already is the span: nothing to write.
         if (m.domeniu_n[0] == inferior && m.domeniu_n[1] == superior) return DecizieInregistrare::Pastreaza;
         m.domeniu_n[0] = inferior;
@@ -201,13 +205,16 @@ int PropuneDomeniiSpectrale(Fereastra owner, int producator, RezultatPropunereDo
     // A pass that changed nothing leaves the file, and makes no archive copy.
     const int inlocuit = RescrieBazaDate(owner, prelucrare, rescriere, false, 0, true);
     if (rezultat) *rezultat = numarat;
-    if (anulat || !(inlocuit || rescriere.stare == StareRescriere::Abandonata)) return 0;
+    if (anulat) return RezultatOperatie::Anulare();
+    if (!(inlocuit || rescriere.stare == StareRescriere::Abandonata)) return RezultatOperatie::Esec();
     if (inlocuit) AdaugaInJurnal(owner, path_sticle, {}, jurnal);
-    MesajBox(owner,
-             TextFormatat("Domeniu spectral actualizat la %d materiale din %d propuse.", numarat.acceptate,
-                        numarat.propuneri),
-             "ATENTIE!", MB_OK | MB_ICONASTERISK);
-    return 1;
+    RezultatOperatie r;
+    r.motiv = TextFormatat("Domeniu spectral actualizat la %d materiale din %d propuse.", numarat.acceptate,
+                           numarat.propuneri);
+    if (numarat.acceptate == 0 && refuzate == 0) r.stare = StareOperatie::NimicDeFacut;
+    r.actualizate = numarat.acceptate;
+    r.sarite = refuzate;
+    return r;
 }
 
 std::string StareFataDeEcuatii(const MaterialOptic& m, const SetariVerificare& setari) {

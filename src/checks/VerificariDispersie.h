@@ -13,6 +13,7 @@
 #include <cstdio>
 
 #include "operatie/Progres.h"
+#include "operatie/RezultatOperatie.h"
 #include "platform/Platforma.h"
 #include "record/MaterialOptic.h"
 #include "suite/Vedora.h"
@@ -44,14 +45,17 @@ struct RezultatPropunereDomenii {
 // message list and, as the same text, into a question with Yes, Yes to all,
 // No, No to all and Cancel. Yes stores the span. The file is rewritten (the
 // old one becoming an archive copy) only when at least one record changed;
-// then, or when none did, a closing message says how many changed. Cancel
-// stops and leaves the file as it was. Works on the file only, never on the
-// open materials.
+// its reason says how many changed. Cancel stops and leaves the file as it
+// was. Works on the file only, never on the open materials.
 //
-// Returns 1 when the pass went to its end; 0 when it was cancelled, or the
-// rewrite could not start, was refused, or failed (the database is then
+// Done with the records changed as updated and the declined proposals as
+// skipped; nothing to do when there was no proposal or every accepted span
+// was already stored; cancelled on Cancel; failed when the rewrite could not
+// start, was refused, or failed (said where found; the database is then
 // exactly as it was - see RescrieBazaDate).
-int PropuneDomeniiSpectrale(Fereastra owner, int producator, RezultatPropunereDomenii* rezultat = nullptr);
+RezultatOperatie PropuneDomeniiSpectrale(Fereastra owner, int producator,
+                                         RezultatPropunereDomenii* rezultat = nullptr);
+inline constexpr const char* TitluPropuneDomenii = "ATENTIE!";
 
 // ---- Index / equation checks ----
 

@@ -9,14 +9,15 @@ namespace vitramor::cli {
 int ComandaConvert(Context& c) {
     CereArgumente(c, 2, 2);
     ProgresConsola progres(c.err);
-    return ConvertesteSticle32(nullptr, c.argumente[0], c.argumente[1], nullptr, progres) ? IesireOk : IesireEsec;
+    return IesireDinRezultat(TitluConversieSticle32,
+                             ConvertesteSticle32(nullptr, c.argumente[0], c.argumente[1], nullptr, progres));
 }
 
 int ComandaFixProducers(Context& c) {
     CereArgumente(c, 2, 2);
     ProgresConsola progres(c.err);
-    return CorecteazaCoduriProducator(nullptr, c.argumente[0], c.argumente[1], nullptr, progres) ? IesireOk
-                                                                                                 : IesireEsec;
+    return IesireDinRezultat(TitluCorectareProducatori,
+                             CorecteazaCoduriProducator(nullptr, c.argumente[0], c.argumente[1], nullptr, progres));
 }
 
 }  // namespace vitramor::cli

@@ -9,10 +9,10 @@ int ComandaDeleteProducer(Context& c) {
     const bool intreaba = ScoateOptiune(c, "--ask");
     CereArgumente(c, 1, 1);
     const int producator = static_cast<int>(CitesteIntreg(c.argumente[0], "CODE", 0, 15));
-    bool reusit = false;
-    const int sterse = StergeMaterialeProducator(nullptr, producator, intreaba, &reusit);
-    std::fprintf(c.out, "%s\n", TextMaterialeSterse(sterse).c_str());
-    return reusit ? IesireOk : IesireEsec;
+    const RezultatOperatie r = StergeMaterialeProducator(nullptr, producator, intreaba);
+    std::fprintf(c.out, "%s\n", TextMaterialeSterse(r.sterse).c_str());
+    std::fflush(c.out);
+    return IesireDinRezultat(TitluStergeMaterialeProducator, r);
 }
 
 }  // namespace vitramor::cli

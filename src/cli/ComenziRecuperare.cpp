@@ -37,7 +37,7 @@ int ComandaRecover(Context& c) {
 
 int ComandaRestoreArchive(Context& c) {
     CereArgumente(c, 0, 0);
-    return RestaureazaBazaDate(nullptr) ? IesireOk : IesireEsec;
+    return IesireDinRezultat(TitluRestaurareBazaDate, RestaureazaBazaDate(nullptr));
 }
 
 }  // namespace vitramor::cli

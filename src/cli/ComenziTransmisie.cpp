@@ -4,6 +4,7 @@
 #include "material/TabelTransmisie.h"
 #include "settings/Directoare.h"
 #include "database/CatalogMateriale.h"
+#include "dispersion/ComenziDispersie.h"
 
 namespace vitramor::cli {
 
@@ -30,12 +31,15 @@ int ComandaKFromTransmittance(Context& c) {
     set.materiale.resize(1);
     if (!GasesteMaterial(nume, set.materiale[0])) return IesireEsec;
     // A No keeps the k table, and the database, as they were.
-    const int r = ComandaKDinTransmisie(nullptr, set);
-    if (r != 1) return r == 2 ? IesireOk : IesireEsec;
+    const RezultatOperatie k = ComandaKDinTransmisie(nullptr, set);
+    if (k.actualizate == 0) return IesireDinRezultat(TitluAplicatie().c_str(), k);
     OptiuniStocare o;
     o.editare = true;
     o.laConflict = PoliticaConflict::Inlocuieste;
-    return IesireDinRezultat("k din transmisie", StocheazaMateriale(nullptr, path_sticle, set.materiale, o));
+    RezultatOperatie r = StocheazaMateriale(nullptr, path_sticle, set.materiale, o);
+    // What was written, said before what was stored.
+    if (r.stare == StareOperatie::Facut) r.motiv = r.motiv.empty() ? k.motiv : k.motiv + "\n" + r.motiv;
+    return IesireDinRezultat("k din transmisie", r);
 }
 
 }  // namespace vitramor::cli

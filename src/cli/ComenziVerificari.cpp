@@ -75,7 +75,7 @@ int ComandaReport(Context& c) {
 int ComandaProposeRanges(Context& c) {
     CereArgumente(c, 1, 1);
     const int producator = static_cast<int>(CitesteIntreg(c.argumente[0], "CODE", 0, 15));
-    return PropuneDomeniiSpectrale(nullptr, producator) ? IesireOk : IesireEsec;
+    return IesireDinRezultat(TitluPropuneDomenii, PropuneDomeniiSpectrale(nullptr, producator));
 }
 
 }  // namespace vitramor::cli

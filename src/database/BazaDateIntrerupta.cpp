@@ -111,61 +111,65 @@ std::string TextSarite(const std::string& sarite) {
     return sarite.empty() ? std::string() : "Copii arhiva care nu se folosesc:" + sarite + "\n";
 }
 
+// The copy put in place; its records counted as new.
+RezultatOperatie Restaureaza(const std::string& arhiva, const std::string& baza) {
+    if (!RestaureazaArhiva(arhiva, baza, false)) return RezultatOperatie::Esec();
+    struct stat st {};
+    RezultatOperatie r;
+    r.motiv = TextArhivaRestaurata(arhiva, baza);
+    r.noi = ::stat(baza.c_str(), &st) == 0 ? static_cast<int>(st.st_size / MarimeMaterialOptic) : 0;
+    return r;
+}
+
 }  // namespace
 
-int OferaRestaurareBazaDate(Fereastra owner) {
-    if (path_sticle.empty()) return 0;
+bool DeRaportat(const RezultatOperatie& r) { return r.stare != StareOperatie::NimicDeFacut || !r.motiv.empty(); }
+
+RezultatOperatie OferaRestaurareBazaDate(Fereastra owner) {
+    if (path_sticle.empty()) return RezultatOperatie::Nimic();
     const std::string baza = CaleBazaDate(path_sticle);
-    if (Exista(baza)) return 0;
+    if (Exista(baza)) return RezultatOperatie::Nimic();
     const std::vector<std::string> arhive = ArhiveDeLaCeaMaiNoua(baza);
-    if (arhive.empty()) return 0;
+    if (arhive.empty()) return RezultatOperatie::Nimic();
     if (StergereIncheiata(arhive.front())) {
         BlocareFisier blocare(owner, baza, true);
-        if (!blocare.ok() || Exista(baza) || CreazaFisierNou(owner, baza, {}) != 0) return 0;
-        MesajBox(owner,
-                 TextFormatat("Fisierul %s lipsea dupa stergerea ultimelor materiale (%s); s-a creat o baza de date "
-                              "goala. Copiile arhiva au ramas.",
-                              baza.c_str(), NumeFisierRecuperare),
-                 "ATENTIE!", MB_OK | MB_ICONASTERISK);
-        return 0;
+        if (!blocare.ok() || Exista(baza)) return RezultatOperatie::Nimic();
+        if (CreazaFisierNou(owner, baza, {}) != 0) return RezultatOperatie::Esec();
+        return RezultatOperatie::Nimic(
+            TextFormatat("Fisierul %s lipsea dupa stergerea ultimelor materiale (%s); s-a creat o baza de date "
+                         "goala. Copiile arhiva au ramas.",
+                         baza.c_str(), NumeFisierRecuperare));
     }
     std::string sarite;
     const std::string arhiva = ArhivaBuna(baza, sarite);
     if (arhiva.empty()) {
-        if (!sarite.empty())
-            MesajBox(owner,
-                     "Fisierul " + baza + " lipseste si nicio copie arhiva nu il poate inlocui.\n" + TextSarite(sarite),
-                     "ATENTIE!", MB_OK | MB_ICONEXCLAMATION);
-        return 0;
+        std::string motiv = "Fisierul " + baza + " lipseste si nicio copie arhiva nu il poate inlocui.\n" + TextSarite(sarite);
+        if (motiv.ends_with('\n')) motiv.pop_back();
+        return RezultatOperatie::Esec(motiv);
     }
     const std::string text =
         TextFormatat("Fisierul %s lipseste, dar exista %s.\nO rescriere a bazei de date a fost probabil "
                      "intrerupta.\n%sRestaurati cea mai noua copie arhiva buna, %s?",
                      baza.c_str(), Restante(arhiva).c_str(), TextSarite(sarite).c_str(), arhiva.c_str());
-    if (MesajBox(owner, text, "ATENTIE!", MB_YESNO | MB_ICONQUESTION) != raspuns::IDYES) return 0;
+    if (MesajBox(owner, text, "ATENTIE!", MB_YESNO | MB_ICONQUESTION) != raspuns::IDYES)
+        return RezultatOperatie::Anulare();
     BlocareFisier blocare(owner, baza, true);
-    if (!blocare.ok() || Exista(baza)) return 0;
-    return RestaureazaArhiva(arhiva, baza);
+    if (!blocare.ok()) return RezultatOperatie::Esec();
+    if (Exista(baza)) return RezultatOperatie::Nimic();
+    return Restaureaza(arhiva, baza);
 }
 
-int RestaureazaBazaDate(Fereastra owner) {
+RezultatOperatie RestaureazaBazaDate(Fereastra owner) {
     const std::string baza = CaleBazaDate(path_sticle);
     BlocareFisier blocare(owner, baza, true);
-    if (!blocare.ok()) return 0;
-    if (Exista(baza)) {
-        MesajBox(owner, TextFormatat("Fisierul %s exista; nu se restaureaza nimic.", baza.c_str()), "ATENTIE!",
-                 MB_OK | MB_ICONEXCLAMATION);
-        return 0;
-    }
+    if (!blocare.ok()) return RezultatOperatie::Esec();
+    if (Exista(baza)) return RezultatOperatie::Esec(TextFormatat("Fisierul %s exista; nu se restaureaza nimic.", baza.c_str()));
     std::string sarite;
     const std::string arhiva = ArhivaBuna(baza, sarite);
     if (!sarite.empty()) MesajBox(owner, TextSarite(sarite), "ATENTIE!", MB_OK | MB_ICONEXCLAMATION);
-    if (arhiva.empty()) {
-        MesajBox(owner, TextFormatat("Nu exista nicio copie arhiva buna a fisierului %s.", baza.c_str()), "ATENTIE!",
-                 MB_OK | MB_ICONEXCLAMATION);
-        return 0;
-    }
-    return RestaureazaArhiva(arhiva, baza);
+    if (arhiva.empty())
+        return RezultatOperatie::Esec(TextFormatat("Nu exista nicio copie arhiva buna a fisierului %s.", baza.c_str()));
+    return Restaureaza(arhiva, baza);
 }
 
 }  // namespace vitramor

@@ -5,6 +5,7 @@
 // would hide all of it, so the GUI start and every command that uses the
 // database first look for that state and offer the newest archive.
 
+#include "operatie/RezultatOperatie.h"
 #include "platform/Platforma.h"
 
 namespace vitramor {
@@ -16,13 +17,21 @@ namespace vitramor {
 //
 // When the database file is missing but an archive copy of it is there,
 // says so and asks whether to restore the newest good archive, and does it
-// on Yes. Returns 1 when the database was restored, 0 otherwise (nothing to
-// do, or the answer was No, or the restore failed).
-int OferaRestaurareBazaDate(Fereastra owner);
+// on Yes. Done with the archive's records counted as new; nothing to do
+// when nothing was missing or asked (its reason, when there is one, says
+// what was found: an empty database made after a deletion on record);
+// cancelled after a No; failed when no archive can stand in or the copy
+// failed.
+RezultatOperatie OferaRestaurareBazaDate(Fereastra owner);
+// Whether the offer's outcome is worth a message: a database that is where
+// it should be says nothing.
+bool DeRaportat(const RezultatOperatie& r);
 
 // The `restore-archive` command: puts the newest good archive copy back when
-// the database file is missing. 1 on success; 0 with a message when the
-// database exists, no archive is there or the copy failed.
-int RestaureazaBazaDate(Fereastra owner);
+// the database file is missing. Done as the offer; failed with the reason
+// when the database exists, no good archive is there or the copy failed.
+RezultatOperatie RestaureazaBazaDate(Fereastra owner);
+
+inline constexpr const char* TitluRestaurareBazaDate = "ATENTIE!";
 
 }  // namespace vitramor

@@ -23,7 +23,12 @@ using namespace stil;
 
 namespace {
 
-constexpr const char* TitluConversie = "Conversie STICLE32.DAT";
+constexpr const char* TitluConversie = TitluConversieSticle32;
+
+// Declined or stopped: the output was never touched.
+RezultatOperatie Oprita(const std::string& iesire) {
+    return RezultatOperatie::Anulare(TextFormatat("Conversia a fost anulata; %s nu s-a schimbat.", iesire.c_str()));
+}
 
 std::uint32_t U32(const unsigned char* p) {
     return static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8 |
@@ -112,8 +117,8 @@ void EroareScriere(Fereastra owner, const std::string& fisier, int cod) {
 // writes it to the work file, which is on the disk before it replaces
 // `iesire` through the archive rule. A failure leaves `iesire` as it was and
 // removes the work file: the input is still whole, so the work file is never
-// the only copy of anything.
-int Copiaza(Fereastra owner, FisierDeschis& fIntrare, const std::string& intrare, std::size_t marimeIntrare,
+// the only copy of anything. Done carries the records written as new.
+RezultatOperatie Copiaza(Fereastra owner, FisierDeschis& fIntrare, const std::string& intrare, std::size_t marimeIntrare,
             const std::string& iesire, FisierDeschis& fTemp, const Prelucrare& prelucrare, RezultatConversie& r,
             Progres& progres) {
     const std::string temp = Temporar(iesire);
@@ -149,7 +154,7 @@ int Copiaza(Fereastra owner, FisierDeschis& fIntrare, const std::string& intrare
     if (cod != 0) {
         if (cod > 0) EroareScriere(owner, temp, cod);
         std::remove(temp.c_str());
-        return 0;
+        return cod == Anulat ? Oprita(iesire) : RezultatOperatie::Esec();
     }
     r.octetiRest = cititor.octetiRest();
     if (r.octetiRest > 0)
@@ -160,9 +165,11 @@ int Copiaza(Fereastra owner, FisierDeschis& fIntrare, const std::string& intrare
                  TitluAtentie, MB_OK | MB_ICONEXCLAMATION);
     if (!InlocuiesteFisierCuTemporar(iesire, temp)) {
         std::remove(temp.c_str());
-        return 0;
+        return RezultatOperatie::Esec();
     }
-    return 1;
+    RezultatOperatie facut;
+    facut.noi = static_cast<int>(r.inregistrari);
+    return facut;
 }
 
 bool Exista(const std::string& cale) {
@@ -205,12 +212,12 @@ void ConvertesteInregistrareVeche(const unsigned char* v, MaterialOptic& nou) {
     if (!(nou.grosime_max > 0.0f)) nou.grosime_max = GrosimeMaximaImplicita;
 }
 
-int ConvertesteSticle32(Fereastra owner, const std::string& vechi, const std::string& nou, RezultatConversie* rezultat,
-                        Progres& progres) {
+RezultatOperatie ConvertesteSticle32(Fereastra owner, const std::string& vechi, const std::string& nou,
+                                     RezultatConversie* rezultat, Progres& progres) {
     RezultatConversie r;
     // Refused before any question: the replacement would refuse it anyway,
     // after the user had agreed to lose it and the work had been done.
-    if (RefuzaNeobisnuit(nou)) return 0;
+    if (RefuzaNeobisnuit(nou)) return RezultatOperatie::Esec();
     if (MesajBox(owner,
                  TextFormatat("Conversia copiaza fiecare material din fisierul vechi (inregistrari de %d octeti) intr-un "
                               "fisier nou, in formatul de acum (inregistrari de %d octeti).\nSe copiaza din:\n     %s "
@@ -218,70 +225,61 @@ int ConvertesteSticle32(Fereastra owner, const std::string& vechi, const std::st
                               static_cast<int>(MarimeInregistrareVeche), static_cast<int>(MarimeMaterialOptic),
                               vechi.c_str(), nou.c_str()),
                  TitluConversie, MB_YESNO | MB_ICONQUESTION) != raspuns::IDYES)
-        return 1;
+        return Oprita(nou);
     if (Exista(nou) &&
         MesajBox(owner, TextFormatat("Fisierul %s exista. Daca continuati se va sterge.\nContinuam ?", nou.c_str()),
                  "ATENTIE!", MB_YESNO | MB_DEFBUTTON2) != raspuns::IDYES)
-        return 1;
+        return Oprita(nou);
 
     FisierDeschis fVechi;
     FisierDeschis fTemp;
-    if (!DeschideFisierCuMesaj(vechi, "rb", fVechi.f, false)) {
-        MesajBox(owner, "Eroare deschidere fisier " + vechi, TitluConversie, MB_OK);
-        return 0;
-    }
+    if (!DeschideFisierCuMesaj(vechi, "rb", fVechi.f, false)) return RezultatOperatie::Esec("Eroare deschidere fisier " + vechi);
     if (!DeschideFisierCuMesaj(Temporar(nou), "wb", fTemp.f, false)) {
         fVechi.inchide();
-        MesajBox(owner, "Eroare descghidere fisier " + nou, "", MB_OK);
-        return 0;
+        return RezultatOperatie::Esec("Eroare descghidere fisier " + nou);
     }
-    const int ok = Copiaza(owner, fVechi, vechi, MarimeInregistrareVeche, nou, fTemp, ConvertesteInregistrareVeche, r,
-                           progres);
+    RezultatOperatie rez = Copiaza(owner, fVechi, vechi, MarimeInregistrareVeche, nou, fTemp,
+                                   ConvertesteInregistrareVeche, r, progres);
     if (rezultat) *rezultat = r;
-    if (!ok) return 0;
-    MesajBox(owner, TextFormatat("S-au scris %zu inregistrari", r.inregistrari), "", MB_OK);
-    return 1;
+    if (rez.stare == StareOperatie::Facut) rez.motiv = TextFormatat("S-au scris %zu inregistrari", r.inregistrari);
+    return rez;
 }
 
-int CorecteazaCoduriProducator(Fereastra owner, const std::string& intrare, const std::string& iesire,
-                               RezultatConversie* rezultat, Progres& progres) {
+RezultatOperatie CorecteazaCoduriProducator(Fereastra owner, const std::string& intrare, const std::string& iesire,
+                                            RezultatConversie* rezultat, Progres& progres) {
     RezultatConversie r;
-    if (RefuzaNeobisnuit(iesire)) return 0;
-    if (MesajBox(owner, "Puneti cod_producator > NUMAR_PRODUCATORI -> cod_producator = EVAPORARE ?", "ATENTIE !",
-                 MB_YESNO) != raspuns::IDYES)
-        return 1;
+    if (RefuzaNeobisnuit(iesire)) return RezultatOperatie::Esec();
+    if (MesajBox(owner, "Puneti cod_producator > NUMAR_PRODUCATORI -> cod_producator = EVAPORARE ?",
+                 TitluCorectareProducatori, MB_YESNO) != raspuns::IDYES)
+        return Oprita(iesire);
     FisierDeschis fIntrare;
     FisierDeschis fTemp;
-    if (!DeschideFisierCuMesaj(intrare, "rb", fIntrare.f, false)) {
-        MesajBox(owner, "Eroare deschidere sticle32_old.dat", "", MB_OK);
-        return 0;
-    }
+    if (!DeschideFisierCuMesaj(intrare, "rb", fIntrare.f, false))
+        return RezultatOperatie::Esec("Eroare deschidere sticle32_old.dat");
     if (!DeschideFisierCuMesaj(Temporar(iesire), "wb", fTemp.f, false)) {
         fIntrare.inchide();
-        MesajBox(owner, "Eroare deschidere 1.tmp", "", MB_OK);
-        return 0;
+        return RezultatOperatie::Esec("Eroare deschidere 1.tmp");
     }
     const auto corecteaza = [](const unsigned char* in, MaterialOptic& out) {
         std::memcpy(&out, in, sizeof out);
         MaterialDinOrdineaFisierului(out);
         if (out.producator > 14) out.producator = ProducatorEvaporare;
     };
-    const int ok = Copiaza(owner, fIntrare, intrare, MarimeMaterialOptic, iesire, fTemp, corecteaza, r, progres);
+    RezultatOperatie rez = Copiaza(owner, fIntrare, intrare, MarimeMaterialOptic, iesire, fTemp, corecteaza, r, progres);
     if (rezultat) *rezultat = r;
-    if (!ok) return 0;
-    MesajBox(owner,
-             "S-a creat fisierul 1.tmp.\nSchimbati numele sticleNou32.dat in (de ex.) sticle32.old\nSchimbati 1.tmp in "
-             "sticle32.dat\nVerificati !",
-             "ATENTIE !", MB_OK);
-    return 1;
+    if (rez.stare == StareOperatie::Facut)
+        rez.motiv =
+            "S-a creat fisierul 1.tmp.\nSchimbati numele sticleNou32.dat in (de ex.) sticle32.old\nSchimbati 1.tmp in "
+            "sticle32.dat\nVerificati !";
+    return rez;
 }
 
-int ComandaConvertesteSticle32(Fereastra owner, Progres& progres) {
+RezultatOperatie ComandaConvertesteSticle32(Fereastra owner, Progres& progres) {
     return ConvertesteSticle32(owner, InDirectorSticle(NumeFisierVechi), InDirectorSticle(NumeFisierConvertit), nullptr,
                                progres);
 }
 
-int ComandaCorecteazaCoduriProducator(Fereastra owner, Progres& progres) {
+RezultatOperatie ComandaCorecteazaCoduriProducator(Fereastra owner, Progres& progres) {
     return CorecteazaCoduriProducator(owner, InDirectorSticle(NumeFisierDeCorectat),
                                       InDirectorSticle(NumeFisierCorectat), nullptr, progres);
 }

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "operatie/Progres.h"
+#include "operatie/RezultatOperatie.h"
 #include "platform/Platforma.h"
 #include "record/MaterialOptic.h"
 
@@ -28,6 +29,10 @@ inline constexpr const char* NumeFisierConvertit = "SticleNou32.dat";
 inline constexpr const char* NumeFisierDeCorectat = "sticleNouX32.dat";
 inline constexpr const char* NumeFisierCorectat = "1.tmp";
 
+// The titles under which their outcomes are reported.
+inline constexpr const char* TitluConversieSticle32 = "Conversie STICLE32.DAT";
+inline constexpr const char* TitluCorectareProducatori = "ATENTIE !";
+
 // One old record (1216 little-endian bytes) into a new record in host order.
 // Whatever the old record does not give is zero; a maximum layer thickness
 // that is not positive becomes 2000.
@@ -38,20 +43,20 @@ struct RezultatConversie {
     std::size_t octetiRest = 0;    // partial record at the end of the input, not converted
 };
 
-// Converts the old file `vechi` into `nou`, asking first. 1 when it ran to the
-// end or the user declined, 0 on a failure (reported; `nou` unchanged) or
-// when it was stopped through `progres` (`nou` unchanged).
-int ConvertesteSticle32(Fereastra owner, const std::string& vechi, const std::string& nou,
-                        RezultatConversie* rezultat = nullptr, Progres& progres = FaraProgres());
+// Converts the old file `vechi` into `nou`, asking first. Done with the
+// records written counted as new; cancelled when the user declined or
+// stopped it through `progres`; failed when it could not be done (a fault
+// naming a file is reported where it is found). `nou` changes only when done.
+RezultatOperatie ConvertesteSticle32(Fereastra owner, const std::string& vechi, const std::string& nou,
+                                     RezultatConversie* rezultat = nullptr, Progres& progres = FaraProgres());
 
 // Copies the database file `intrare` to `iesire` with every producer code
-// above 14 set to 10. 1 when it ran to the end or the user declined, 0 on a
-// failure (reported; `iesire` unchanged).
-int CorecteazaCoduriProducator(Fereastra owner, const std::string& intrare, const std::string& iesire,
-                               RezultatConversie* rezultat = nullptr, Progres& progres = FaraProgres());
+// above 14 set to 10; its outcome as the conversion's.
+RezultatOperatie CorecteazaCoduriProducator(Fereastra owner, const std::string& intrare, const std::string& iesire,
+                                            RezultatConversie* rezultat = nullptr, Progres& progres = FaraProgres());
 
 // The menu commands on the fixed names of the glass directory.
-int ComandaConvertesteSticle32(Fereastra owner, Progres& progres = FaraProgres());
-int ComandaCorecteazaCoduriProducator(Fereastra owner, Progres& progres = FaraProgres());
+RezultatOperatie ComandaConvertesteSticle32(Fereastra owner, Progres& progres = FaraProgres());
+RezultatOperatie ComandaCorecteazaCoduriProducator(Fereastra owner, Progres& progres = FaraProgres());
 
 }  // namespace vitramor

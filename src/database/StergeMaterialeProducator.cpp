@@ -15,7 +15,7 @@ namespace vitramor {
 
 using namespace stil;
 
-int StergeMaterialeProducator(Fereastra owner, int producator, bool intreaba, bool* reusit) {
+RezultatOperatie StergeMaterialeProducator(Fereastra owner, int producator, bool intreaba) {
     const auto candidat = [producator](const MaterialOptic& m) {
         return m.producator == producator || (producator == ProducatorEvaporare && m.producator > 15);
     };
@@ -23,6 +23,7 @@ int StergeMaterialeProducator(Fereastra owner, int producator, bool intreaba, bo
     // "Da la toate" / "Nu la toate" answer for the rest of the producer's
     // materials: a catalogue of hundreds needs no hundreds of answers.
     int pentruToate = 0;
+    int pastrate = 0;
     const auto prelucrare = [&](MaterialOptic& m) {
         if (!candidat(m)) return DecizieInregistrare::Pastreaza;
         if (intreaba) {
@@ -33,18 +34,26 @@ int StergeMaterialeProducator(Fereastra owner, int producator, bool intreaba, bo
                 r = MesajBox(owner, text, "ATENTIE !", MB_YESNO | MB_PENTRUTOATE | MB_ICONQUESTION | MB_DEFBUTTON2);
                 if (r == raspuns::IDDA_TOATE || r == raspuns::IDNU_TOATE) pentruToate = r;
             }
-            if (r != raspuns::IDYES && r != raspuns::IDDA_TOATE) return DecizieInregistrare::Pastreaza;
+            if (r != raspuns::IDYES && r != raspuns::IDDA_TOATE) {
+                ++pastrate;
+                return DecizieInregistrare::Pastreaza;
+            }
         }
         sterse.push_back({std::string(NumeDinCamp(m.nume)), m.producator, OperatieJurnal::Sters, {}});
         return DecizieInregistrare::Elimina;
     };
 
     RezultatRescriere rezultat;
-    const bool ok = RescrieBazaDate(owner, prelucrare, rezultat, !intreaba, RecuperareStergeProducator) != 0;
-    if (reusit) *reusit = ok;
-    if (!ok) return 0;
+    if (RescrieBazaDate(owner, prelucrare, rezultat, !intreaba, RecuperareStergeProducator) == 0)
+        return RezultatOperatie::Esec();
     AdaugaInJurnal(owner, path_sticle, {}, sterse);
-    return static_cast<int>(rezultat.eliminate);
+    const int numar = static_cast<int>(rezultat.eliminate);
+    if (numar == 0 && pastrate == 0) return RezultatOperatie::Nimic(TextMaterialeSterse(0));
+    RezultatOperatie r;
+    r.motiv = TextMaterialeSterse(numar);
+    r.sterse = numar;
+    r.sarite = pastrate;
+    return r;
 }
 
 std::string TextMaterialeSterse(int numar) {

@@ -79,10 +79,7 @@ void StergeMaterialeProducatorDialog::sterge() {
                  TitluStergeMaterialeProducator, stil::MB_YESNO | stil::MB_ICONQUESTION | stil::MB_DEFBUTTON2) !=
             raspuns::IDYES)
         return;
-    bool reusit = false;
-    const int numar = StergeMaterialeProducator(this, producator_, intreaba_, &reusit);
-    // A failed rewrite has said why; the database is as it was.
-    if (reusit) MesajBox(this, TextMaterialeSterse(numar), TitluStergeMaterialeProducator, stil::MB_OK | stil::MB_ICONASTERISK);
+    RaporteazaRezultat(this, TitluStergeMaterialeProducator, StergeMaterialeProducator(this, producator_, intreaba_));
 }
 
 void DeschideStergeMaterialeProducator(Fereastra owner) {

@@ -6,6 +6,7 @@
 
 #include <QDialog>
 
+#include "database/StergeMaterialeProducator.h"
 #include "platform/Platforma.h"
 
 class QCheckBox;
@@ -14,7 +15,6 @@ class QPushButton;
 
 namespace vitramor {
 
-inline constexpr const char* TitluStergeMaterialeProducator = "Sterge materiale producator";
 inline constexpr int IdComboProducatorSterge = 1097;
 inline constexpr int IdIntreabaLaFiecare = 101;
 inline constexpr int IdButonSterge = 1026;

@@ -97,7 +97,11 @@ int InlocuiesteFisierCuTemporar(const std::string& caleDate, const std::string& 
     return 1;
 }
 
-int RestaureazaArhiva(const std::string& arhiva, const std::string& cale) {
+std::string TextArhivaRestaurata(const std::string& arhiva, const std::string& cale) {
+    return TextFormatat("Fisierul %s a fost restaurat din %s", cale.c_str(), arhiva.c_str());
+}
+
+int RestaureazaArhiva(const std::string& arhiva, const std::string& cale, bool anuntaReusita) {
     FisierDeschis sursa;
     if (!DeschideFisierCuMesaj(arhiva, "rb", sursa.f, true)) return 0;
     SistemFisiere& fs = platforma().fisiere();
@@ -122,8 +126,8 @@ int RestaureazaArhiva(const std::string& arhiva, const std::string& cale) {
         return 0;
     }
     fs.sincronizeazaDirector(cale);
-    const std::string text = TextFormatat("Fisierul %s a fost restaurat din %s", cale.c_str(), arhiva.c_str());
-    MesajBox(nullptr, text, "ATENTIE!", MB_OK | MB_ICONASTERISK);
+    if (anuntaReusita)
+        MesajBox(nullptr, TextArhivaRestaurata(arhiva, cale), "ATENTIE!", MB_OK | MB_ICONASTERISK);
     return 1;
 }
 

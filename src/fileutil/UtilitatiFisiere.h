@@ -44,8 +44,11 @@ std::string ArhivaCeaMaiNoua(const std::string& cale);
 std::vector<std::string> ArhiveDeLaCeaMaiNoua(const std::string& cale);
 
 // Puts a copy of `arhiva` in place as `cale` (through `cale`.tmp, synced,
-// then renamed); the archive stays. Reports its failures.
-int RestaureazaArhiva(const std::string& arhiva, const std::string& cale);
+// then renamed); the archive stays. Reports its failures, and its success
+// unless the caller reports it (`anuntaReusita` false).
+int RestaureazaArhiva(const std::string& arhiva, const std::string& cale, bool anuntaReusita = true);
+// "Fisierul %s a fost restaurat din %s".
+std::string TextArhivaRestaurata(const std::string& arhiva, const std::string& cale);
 
 // Copies the file into its next archive name and leaves the file in place.
 int CopiazaInArhiva(const std::string& cale, bool raporteaza, int limita = LimitaArhive);

@@ -158,33 +158,34 @@ std::vector<float> CalculeazaKDinTransmisie(MaterialOptic& m) {
     return scrise;
 }
 
-int ComandaKDinTransmisie(Fereastra owner, SetLucru& set) {
-    if (set.gol()) return 0;
+RezultatOperatie ComandaKDinTransmisie(Fereastra owner, SetLucru& set) {
+    if (set.gol()) return RezultatOperatie::Nimic();
     if (AreTabelK(set.curent()) &&
         MesajBox(owner, IntrebareSuprascriereK, TitluAplicatie(),
                  stil::MB_YESNO | stil::MB_ICONQUESTION | stil::MB_DEFBUTTON2) !=
-            raspuns::IDYES)
-        return 2;
-    if (set.gol()) return 0;
+            raspuns::IDYES) {
+        RezultatOperatie pastrat;
+        pastrat.sarite = 1;
+        return pastrat;
+    }
+    if (set.gol()) return RezultatOperatie::Nimic();
     const MaterialOptic inainte = set.curent();
     const std::vector<float> scrise = CalculeazaKDinTransmisie(set.curent());
-    if (scrise.empty()) {
-        MesajBox(owner, "Niciun k calculat: nicio lungime de unda din tabelul de indici nu cade intre punctele "
-                        "de transmisie masurate. Materialul a ramas neschimbat.",
-                 TitluAplicatie(), stil::MB_OK | stil::MB_ICONASTERISK);
-        return 0;
-    }
+    if (scrise.empty())
+        return RezultatOperatie::Esec(
+            "Niciun k calculat: nicio lungime de unda din tabelul de indici nu cade intre punctele "
+            "de transmisie masurate. Materialul a ramas neschimbat.");
     std::string lungimi;
     for (float l : scrise) lungimi += TextFormatat(lungimi.empty() ? "%g" : ", %g", static_cast<double>(l));
-    MesajBox(owner,
-             "S-au scris " + std::to_string(scrise.size()) + " valori k din transmisia interna, la " + lungimi +
-                 " nm; ecuatia k este acum tabelata.",
-             TitluAplicatie(), stil::MB_OK | stil::MB_ICONASTERISK);
+    RezultatOperatie r;
+    r.motiv = "S-au scris " + std::to_string(scrise.size()) + " valori k din transmisia interna, la " + lungimi +
+              " nm; ecuatia k este acum tabelata.";
+    r.actualizate = 1;
     set.modificat = 1;
     set.memoreazaAnterior(set.materialCurent, inainte);
     set.marcheazaSuprascris(set.materialCurent);
     if (const auto& hook = legaturiDispersie().reimprospateazaFereastraIndici) hook(set.materialCurent, 1);
-    return 1;
+    return r;
 }
 
 }  // namespace vitramor

@@ -16,6 +16,7 @@
 #include <string_view>
 #include <vector>
 
+#include "operatie/RezultatOperatie.h"
 #include "platform/Platforma.h"
 #include "record/MaterialOptic.h"
 #include "record/SetLucru.h"
@@ -93,10 +94,11 @@ inline constexpr const char* IntrebareSuprascriereK =
 
 inline constexpr int IdComandaKDinTransmisie = 40067;  // "Calculeaza k din transmisie"
 // The command on the current material of `set`: asks before replacing a k
-// table that holds values (No changes nothing), fills k, says how many values
-// it wrote and at which wavelengths, marks the material modified and
-// refreshes its open k window. Returns 1 when k was filled, 2 after a No;
-// 0 when no k could be computed (said too, the record left as it was).
-int ComandaKDinTransmisie(Fereastra owner, SetLucru& set = setLucru());
+// table that holds values (No changes nothing), fills k, marks the material
+// modified and refreshes its open k window. Done with the material updated
+// and the reason saying how many values it wrote and at which wavelengths;
+// after a No done with it skipped; failed when no k could be computed (the
+// record left as it was); nothing to do without a material.
+RezultatOperatie ComandaKDinTransmisie(Fereastra owner, SetLucru& set = setLucru());
 
 }  // namespace vitramor

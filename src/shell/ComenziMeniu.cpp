@@ -98,9 +98,10 @@ void ImportaCsv(FereastraPrincipala& w) { ComandaImportaCsv(&w); }
 void ImportSticle(FereastraPrincipala& w) { ComandaImportSticle(&w); }
 void ConversieSticle32(FereastraPrincipala& w) {
     Fereastra owner = w.proprietar();
-    if (RuleazaCuProgres(&w, QStringLiteral("Conversie STICLE32.DAT"),
-                         [owner](Progres& progres) { ComandaConvertesteSticle32(owner, progres); }))
-        AfiseazaMesajInLista("Conversia a fost anulata; Sticle32Nou.dat nu s-a schimbat.", NivelInformatie);
+    RezultatOperatie r;
+    RuleazaCuProgres(&w, QString::fromLatin1(TitluConversieSticle32),
+                     [owner, &r](Progres& progres) { r = ComandaConvertesteSticle32(owner, progres); });
+    RaporteazaRezultat(owner, TitluConversieSticle32, r);
 }
 template <int Cod>
 void CatalogText(FereastraPrincipala& w) {
@@ -143,7 +144,9 @@ void ImportaIndici(FereastraPrincipala& w) { ComandaImportaIndici(&w); }
 void ImportaEcuatii(FereastraPrincipala& w) { ComandaImportaEcuatii(&w); }
 void RolMaterial(FereastraPrincipala& w) { ComandaRolMaterial(&w); }
 void Transmisie(FereastraPrincipala& w) { ComandaTransmisie(&w); }
-void KDinTransmisie(FereastraPrincipala& w) { ComandaKDinTransmisie(w.proprietar()); }
+void KDinTransmisie(FereastraPrincipala& w) {
+    RaporteazaRezultat(w.proprietar(), TitluAplicatie(), ComandaKDinTransmisie(w.proprietar()));
+}
 void Mecanic(FereastraPrincipala& w) { ComandaMecanic(&w); }
 void Chimic(FereastraPrincipala& w) { ComandaChimic(&w); }
 void Termic(FereastraPrincipala& w) { ComandaTermic(&w); }

@@ -303,7 +303,8 @@ bool FereastraPrincipala::initializeaza() {
     SetareCuloriSystem(0);
     // A rewrite cut off between its renames left archives but no database;
     // an append cut off part-way left a database ending in a fragment.
-    OferaRestaurareBazaDate(proprietar());
+    if (const RezultatOperatie r = OferaRestaurareBazaDate(proprietar()); DeRaportat(r))
+        RaporteazaRezultat(proprietar(), TitluRestaurareBazaDate, r);
     VerificaBazaDateIntreaga(proprietar(), path_sticle);
     InstaleazaPanouCatalog(*this);
     return true;

@@ -113,7 +113,9 @@ TEST_F(PropunereDomenii, AsksOncePerMaterialOfTheProducerAndStoresTheAcceptedSpa
     p.raspunde({raspuns::IDYES, raspuns::IDNO});
 
     RezultatPropunereDomenii r;
-    ASSERT_EQ(PropuneDomeniiSpectrale(nullptr, ProducatorSchott, &r), 1);
+    const RezultatOperatie rez = PropuneDomeniiSpectrale(nullptr, ProducatorSchott, &r);
+    ASSERT_EQ(rez.stare, StareOperatie::Facut);
+    EXPECT_TRUE(rez.actualizate == 1 && rez.sarite == 1) << rez.rezumat();
     EXPECT_EQ(r.propuneri, 2);
     EXPECT_EQ(r.acceptate, 1);
 
@@ -123,8 +125,8 @@ TEST_F(PropunereDomenii, AsksOncePerMaterialOfTheProducerAndStoresTheAcceptedSpa
     EXPECT_EQ(mesaje, (std::vector<std::string>{"0 " + bk7Text, "0 " + f2Text}));
     EXPECT_EQ(Intrebari(p), (std::vector<std::string>{bk7Text, f2Text}));
     EXPECT_EQ(p.casete.back().style & stil::MB_PENTRUTOATE, 0u);
-    EXPECT_EQ(p.casete[p.casete.size() - 2].text, "S-a creat fisierul arhiva sticleNou32#_0.dat");
-    EXPECT_EQ(p.casete.back().text, "Domeniu spectral actualizat la 1 materiale din 2 propuse.");
+    EXPECT_EQ(p.casete.back().text, "S-a creat fisierul arhiva sticleNou32#_0.dat");
+    EXPECT_EQ(rez.motiv, "Domeniu spectral actualizat la 1 materiale din 2 propuse.");
 
     // Only the n range words of the accepted record changed.
     const std::string dupa = db();
@@ -135,7 +137,8 @@ TEST_F(PropunereDomenii, AsksOncePerMaterialOfTheProducerAndStoresTheAcceptedSpa
 }
 
 // Only a pass that changes a record rewrites the file; an answer for all
-// asks no more; Cancel stops with the file as it was.
+// asks no more; Cancel stops with the file as it was; Yes to a span already
+// stored is nothing to do, No a choice.
 TEST_F(PropunereDomenii, TheFileIsRewrittenOnlyWhenARecordChanges) {
     MaterialOptic bk7 = NBK7(), dejaAsa = F2();  // F2's stored range already is its span
     bk7.domeniu_n[1] = 2500;
@@ -144,25 +147,30 @@ TEST_F(PropunereDomenii, TheFileIsRewrittenOnlyWhenARecordChanges) {
     const std::string inainte = databaseOf({bk7, dejaAsa, SiliceTopita()});
     const struct {
         std::vector<int> raspunsuri;
-        int rezultat, schimbate;
-    } cazuri[] = {{{raspuns::IDNO, raspuns::IDYES}, 1, 0},
-                  {{raspuns::IDNU_TOATE}, 1, 0},
-                  {{raspuns::IDCANCEL}, 0, 0},
-                  {{raspuns::IDDA_TOATE}, 1, 1}};
+        StareOperatie stare;
+        int schimbate;
+    } cazuri[] = {{{raspuns::IDNO, raspuns::IDYES}, StareOperatie::Facut, 0},
+                  {{raspuns::IDNU_TOATE}, StareOperatie::Facut, 0},
+                  {{raspuns::IDCANCEL}, StareOperatie::Anulat, 0},
+                  {{raspuns::IDDA_TOATE}, StareOperatie::Facut, 1}};
     for (const auto& c : cazuri) {
         SCOPED_TRACE(c.raspunsuri.front());
         writeDb(inainte);
         p.casete.clear();
         for (int r : c.raspunsuri) p.raspunde(r);
         RezultatPropunereDomenii r;
-        EXPECT_EQ(PropuneDomeniiSpectrale(nullptr, ProducatorSchott, &r), c.rezultat);
+        const RezultatOperatie rez = PropuneDomeniiSpectrale(nullptr, ProducatorSchott, &r);
+        EXPECT_EQ(rez.stare, c.stare);
         EXPECT_EQ(Intrebari(p).size(), c.raspunsuri.size());
         EXPECT_EQ(r.acceptate, c.schimbate);
         EXPECT_EQ(d.exists("sticleNou32#_0.dat"), c.schimbate > 0);
         EXPECT_EQ(db() == inainte, c.schimbate == 0);
-        EXPECT_EQ(p.casete.back().text.starts_with("Domeniu spectral actualizat la " + std::to_string(c.schimbate)),
-                  c.rezultat == 1);
+        EXPECT_EQ(rez.motiv.starts_with("Domeniu spectral actualizat la " + std::to_string(c.schimbate)),
+                  c.stare != StareOperatie::Anulat);
     }
+    writeDb(databaseOf({dejaAsa}));
+    p.raspunde(raspuns::IDYES);
+    EXPECT_EQ(PropuneDomeniiSpectrale(nullptr, ProducatorSchott).stare, StareOperatie::NimicDeFacut);
 }
 
 // ---- The database pass ----

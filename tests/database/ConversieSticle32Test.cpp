@@ -70,7 +70,9 @@ TEST_F(Conversie, EveryOldFieldLandsInItsNewPlaceAndPartialTailIsReported) {
     d.write("sticle32.dat", Exemplu(0.0f).bytes() + Exemplu(350.0f).bytes() + std::string(100, 'x'));
     d.write("SticleNou32.dat", "older conversion");
     p.raspunde({raspuns::IDYES, raspuns::IDYES});
-    ASSERT_EQ(ComandaConvertesteSticle32(nullptr), 1);
+    const RezultatOperatie r = ComandaConvertesteSticle32(nullptr);
+    ASSERT_EQ(r.stare, StareOperatie::Facut);
+    EXPECT_EQ(r.noi, 2);
     ComparaOcteti(d.read("SticleNou32.dat"), Asteptat(2000.0f).bytes() + Asteptat(350.0f).bytes());
     EXPECT_EQ(d.read("SticleNou32#_0.dat"), "older conversion");
     EXPECT_FALSE(d.exists("SticleNou32.dat.tmp"));
@@ -78,16 +80,17 @@ TEST_F(Conversie, EveryOldFieldLandsInItsNewPlaceAndPartialTailIsReported) {
     // The first question says in words what the conversion does.
     EXPECT_NE(t.front().find("(inregistrari de 1216 octeti)"), std::string::npos) << t.front();
     EXPECT_NE(std::find_if(t.begin(), t.end(), [](auto& s) { return s.find("100 octeti") != s.npos; }), t.end());
-    EXPECT_EQ(t.back(), "S-au scris 2 inregistrari");
+    EXPECT_EQ(r.motiv, "S-au scris 2 inregistrari");
 }
 
 TEST_F(Conversie, NoOrMissingInputLeavesTheOutputAlone) {
     d.write("SticleNou32.dat", "kept");
     p.raspunde({raspuns::IDYES, raspuns::IDNO});
-    EXPECT_EQ(ComandaConvertesteSticle32(nullptr), 1);
+    EXPECT_EQ(ComandaConvertesteSticle32(nullptr).stare, StareOperatie::Anulat);
     p.raspunde({raspuns::IDYES, raspuns::IDYES});
-    EXPECT_EQ(ComandaConvertesteSticle32(nullptr), 0);
-    EXPECT_EQ(p.ultima().text, "Eroare deschidere fisier " + (d / "sticle32.dat").string());
+    const RezultatOperatie lipsa = ComandaConvertesteSticle32(nullptr);
+    EXPECT_EQ(lipsa.stare, StareOperatie::Esuat);
+    EXPECT_EQ(lipsa.motiv, "Eroare deschidere fisier " + (d / "sticle32.dat").string());
     EXPECT_EQ(d.files(), std::vector<std::string>{"SticleNou32.dat"});
     EXPECT_EQ(d.read("SticleNou32.dat"), "kept");
 
@@ -95,7 +98,7 @@ TEST_F(Conversie, NoOrMissingInputLeavesTheOutputAlone) {
     d.write("sticle32.dat", Exemplu(0.0f).bytes());
     ProgresAnulatDupa anulare(0);
     p.raspunde({raspuns::IDYES, raspuns::IDYES});
-    EXPECT_EQ(ComandaConvertesteSticle32(nullptr, anulare), 0);
+    EXPECT_EQ(ComandaConvertesteSticle32(nullptr, anulare).stare, StareOperatie::Anulat);
     EXPECT_EQ(d.read("SticleNou32.dat"), "kept");
     EXPECT_FALSE(d.exists("SticleNou32.dat.tmp"));
 }
@@ -109,7 +112,9 @@ TEST_F(Conversie, TestFoldsProducerCodesAboveFourteen) {
     }
     d.write("sticleNouX32.dat", in + "tail");
     p.raspunde(raspuns::IDYES);
-    ASSERT_EQ(ComandaCorecteazaCoduriProducator(nullptr), 1);
+    const RezultatOperatie r = ComandaCorecteazaCoduriProducator(nullptr);
+    ASSERT_EQ(r.stare, StareOperatie::Facut);
+    EXPECT_EQ(r.noi, 5);
     const std::string out = d.read("1.tmp");
     ASSERT_EQ(out.size(), 5 * MarimeMaterialOptic);
     const std::uint16_t asteptat[] = {0, 14, 10, 10, 10};
@@ -119,7 +124,7 @@ TEST_F(Conversie, TestFoldsProducerCodesAboveFourteen) {
         ComparaOcteti(out.substr(i * MarimeMaterialOptic, MarimeMaterialOptic), record);
     }
     EXPECT_EQ(d.read("sticleNouX32.dat"), in + "tail");
-    EXPECT_EQ(p.ultima().caption, "ATENTIE !");
+    EXPECT_NE(r.motiv.find("S-a creat fisierul 1.tmp."), std::string::npos);
 }
 
 TEST_F(Conversie, AFaultAtAnyStepLeavesTheOutputAsItWasAndNoWorkFile) {
@@ -137,8 +142,10 @@ TEST_F(Conversie, AFaultAtAnyStepLeavesTheOutputAsItWasAndNoWorkFile) {
         p.casete.clear();
         DefectFisiere defect(p, c.pas);
         p.raspunde({raspuns::IDYES, raspuns::IDYES});
-        EXPECT_EQ(c.convert ? ComandaConvertesteSticle32(nullptr) : ComandaCorecteazaCoduriProducator(nullptr), 0)
-            << iesire << " " << NumePas(c.pas);
+        const RezultatOperatie r =
+            c.convert ? ComandaConvertesteSticle32(nullptr) : ComandaCorecteazaCoduriProducator(nullptr);
+        // The write error named the file where it was found.
+        EXPECT_TRUE(r.stare == StareOperatie::Esuat && r.motiv.empty()) << iesire << " " << NumePas(c.pas);
         p.raspunsuri.clear();
         EXPECT_EQ(d.read(iesire), "older") << NumePas(c.pas);
         EXPECT_EQ(d.files(), (std::vector<std::string>{"1.tmp", "SticleNou32.dat", "sticle32.dat", "sticleNouX32.dat"}))
@@ -149,7 +156,7 @@ TEST_F(Conversie, AFaultAtAnyStepLeavesTheOutputAsItWasAndNoWorkFile) {
     }
     DefectFisiere fara(p, Pas::Niciunul);
     p.raspunde({raspuns::IDYES, raspuns::IDYES});
-    ASSERT_EQ(ComandaConvertesteSticle32(nullptr), 1);
+    ASSERT_EQ(ComandaConvertesteSticle32(nullptr).stare, StareOperatie::Facut);
     EXPECT_EQ(fara.jurnal, "write sync rename rename dirsync ");
 }
 
