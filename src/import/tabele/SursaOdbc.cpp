@@ -96,14 +96,18 @@ public:
             const auto numar = static_cast<SQLUSMALLINT>(k + 1);
             SQLSMALLINT tip = 0, zecimale = 0, nul = 0;
             SQLULEN marime = 0;
-            if (k < 0 || !VerificaRezultatOdbc(SQLDescribeCol(st.h, numar, nullptr, 0, nullptr, &tip, &marime, &zecimale, &nul),
-                                               SQL_HANDLE_STMT, st.h))
+            // A column the table lacks is the driver's to report, as any other failure.
+            if (!VerificaRezultatOdbc(SQLDescribeCol(st.h, numar, nullptr, 0, nullptr, &tip, &marime, &zecimale, &nul),
+                                      SQL_HANDLE_STMT, st.h))
                 return false;
             l.numar = TipNumeric(tip);
-            const SQLRETURN r = l.numar ? SQLBindCol(st.h, numar, SQL_C_DOUBLE, &l.valoare, sizeof l.valoare, &l.indicator)
-                                        : (l.text.assign(2 * std::clamp<SQLULEN>(marime + 1, 64, 1024), 0),
-                                           SQLBindCol(st.h, numar, SQL_C_WCHAR, l.text.data(),
-                                                      static_cast<SQLLEN>(l.text.size()), &l.indicator));
+            SQLRETURN r;
+            if (l.numar) {
+                r = SQLBindCol(st.h, numar, SQL_C_DOUBLE, &l.valoare, sizeof l.valoare, &l.indicator);
+            } else {
+                l.text.assign(2 * std::clamp<SQLULEN>(marime + 1, 64, 1024), 0);
+                r = SQLBindCol(st.h, numar, SQL_C_WCHAR, l.text.data(), static_cast<SQLLEN>(l.text.size()), &l.indicator);
+            }
             if (!VerificaRezultatOdbc(r, SQL_HANDLE_STMT, st.h)) return false;
         }
         std::vector<CelulaFoaie> celule(coloane.size());
