@@ -54,7 +54,7 @@ int ComandaColumns(Context& c) {
     std::vector<ColoanaTabel> coloane;
     if (!sursa || !sursa->citesteColoane(c.argumente[1], coloane)) return IesireEsec;
     for (std::size_t i = 0; i < coloane.size(); ++i)
-        Scrie(c, std::to_string(i) + "\t" + coloane[i].nume + "\t" + NumeTipSql(coloane[i].tipSql));
+        Scrie(c, std::to_string(i) + "\t" + coloane[i].nume + "\t" + coloane[i].tip);
     return IesireOk;
 }
 

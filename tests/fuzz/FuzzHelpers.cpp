@@ -304,17 +304,15 @@ void CitesteSursa(const std::string& cale) {
     if (!s || !s->citesteTabele(tabele)) return;
     for (std::size_t i = 0; i < tabele.size() && i < 8; ++i) {
         std::vector<ColoanaTabel> coloane;
-        char text[64];
-        SQLLEN indicator = 0;
-        if (!s->citesteColoane(tabele[i], coloane) || !s->incepeCitire() ||
-            !s->leagaColoana(static_cast<int>(coloane.size()) - 1, SQL_C_CHAR, text, sizeof text, &indicator) ||
-            !s->executa(tabele[i]))
+        std::size_t asteptate = 0, citite = 0;
+        if (!s->citesteColoane(tabele[i], coloane) ||
+            !s->citesteRanduri(tabele[i], {static_cast<int>(coloane.size()) - 1}, [&](const std::vector<CelulaFoaie>&) {
+                asteptate = s->randuriDeCitit();
+                ++citite;
+                return true;
+            }))
             continue;
-        const std::size_t asteptate = s->randuriDeCitit();
-        std::size_t citite = 0;
-        while (s->urmatorulRand() == 1) ++citite;
         Cere(citite == asteptate, "the rows the first pass counted");
-        s->inchideCitire();
     }
 }
 
@@ -339,7 +337,7 @@ void FisierAsocieri(const std::uint8_t* date, std::size_t n) {
     auto c = std::make_unique<ContextImportExcel>();
     if (!IncarcaAsocieriDinFisier(mediu().director + "/fuzz.aso", c->asocieri)) return;
     DupaIncarcareAsocieri(*c);
-    for (const char* nume : {"nume", "nd", "nF", "TAUI10/400", "TAUI10/420"}) c->coloane.push_back({nume, SQL_DOUBLE, 8, 8});
+    for (const char* nume : {"nume", "nd", "nF", "TAUI10/400", "TAUI10/420"}) c->coloane.push_back({nume, "SQL_DOUBLE"});
     for (auto& a : c->asocieri) VerificaAsociere(a, &c->coloane);
     std::vector<std::string> linii;
     DetecteazaLambda(*c, 1 + static_cast<int>(n % 2) * 2, linii);

@@ -1,8 +1,7 @@
 #include "import/tabele/ActualizareExcel.h"
 
-#include <QString>
-
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstring>
 #include <filesystem>
@@ -38,42 +37,6 @@ namespace {
 constexpr double Lipsa = std::numeric_limits<double>::quiet_NaN();
 
 void Mesaj(const std::string& text) { MesajBox(nullptr, text, TitluActualizareExcel, stil::MB_OK); }
-
-std::string Utf8DinLarg(const unsigned char* p, SQLLEN octeti) {
-    std::u16string u;
-    for (SQLLEN i = 0; i + 1 < octeti; i += 2) {
-        const char16_t cp = static_cast<char16_t>(p[i] | (p[i + 1] << 8));
-        if (cp == 0) break;
-        u.push_back(cp);
-    }
-    return QString::fromStdU16String(u).toStdString();
-}
-
-// A text field takes the cell's text as written: a glass code of digits
-// stays "517642.251", where a number printed back would give "517642".
-SQLSMALLINT TipLegare(const AsociereMarimeSticla& a, const ColoanaTabel& k) {
-    return a.tip == TipChar ? static_cast<SQLSMALLINT>(SQL_C_CHAR) : TipLegareColoana(k.tipSql);
-}
-
-int LungimeBuffer(const AsociereMarimeSticla& a, const ColoanaTabel& k) {
-    const SQLSMALLINT c = TipLegare(a, k);
-    if (c == SQL_C_DOUBLE) return sizeof(double);
-    if (c == SQL_C_FLOAT || c == SQL_C_LONG) return 4;
-    if (c == SQL_C_SHORT) return 2;
-    const int cerut = std::max(k.lungimeBuffer, k.marime + 1);
-    // Text columns are read in full up to what a catalogue cell can hold;
-    // some drivers report their type's maximum (tens of kilobytes) here.
-    return std::clamp(cerut, 64, 1024) * (c == SQL_C_WCHAR ? 2 : 1);
-}
-
-void ElibereazaBuffere(ContextImportExcel& c) {
-    for (int i = 0; i < NumarAsocieri; ++i) {
-        c.date[i].clear();
-        c.date[i].shrink_to_fit();
-        c.lungimi[i].clear();
-        c.pozitii[i].clear();
-    }
-}
 
 const ColoanaTabel& ColoanaIntrarii(const ContextImportExcel& c, int i, int j) {
     return c.coloane[static_cast<std::size_t>(c.asocieri[i].coloanaStart + j)];
@@ -536,10 +499,19 @@ RezultatOperatie SalveazaRanduri(const ContextImportExcel& c, const OptiuniActua
     return r;
 }
 
-// Buffers for every active entry's columns; false after a message.
-bool PregatesteBuffere(ContextImportExcel& c) {
+// What a read takes from the table: the columns of the entries it imports,
+// each once, and where each table column stands among them.
+struct ColoaneCitite {
+    std::array<bool, NumarAsocieri> intrari{};
+    std::vector<int> coloane;
+    std::vector<int> pozitie;  // by table column, -1 for one not read
+};
+
+// The columns every imported entry reads; false after a message.
+bool PregatesteCitirea(ContextImportExcel& c, ColoaneCitite& cc) {
     const int nCol = static_cast<int>(c.coloane.size());
-    bool vreuna = false;
+    cc = {};
+    cc.pozitie.assign(c.coloane.size(), -1);
     for (int i = 0; i < NumarAsocieri; ++i) {
         AsociereMarimeSticla& a = c.asocieri[i];
         if (!a.nume[0] || !Importat(c, i) || a.coloanaStart < 0) continue;
@@ -554,33 +526,16 @@ bool PregatesteBuffere(ContextImportExcel& c) {
             Mesaj(TextFormatat("Asocierea %s are %d coloane pentru %d elemente.", a.nume, a.nrColoane, a.nrElemente));
             return false;
         }
-        std::size_t marime = 0;
-        c.pozitii[i].clear();
-        for (int j = 0; j < a.nrColoane; ++j) {
-            c.pozitii[i].push_back(marime);
-            marime += LungimeBuffer(a, ColoanaIntrarii(c, i, j));
+        for (int k = a.coloanaStart; k <= stop; ++k) {
+            int& p = cc.pozitie[static_cast<std::size_t>(k)];
+            if (p >= 0) continue;
+            p = static_cast<int>(cc.coloane.size());
+            cc.coloane.push_back(k);
         }
-        c.lungimi[i].assign(static_cast<std::size_t>(a.nrColoane), SQL_NULL_DATA);
-        c.date[i].assign(marime, 0);
-        vreuna = true;
+        cc.intrari[static_cast<std::size_t>(i)] = true;
     }
-    if (!vreuna) Mesaj("Nu exista asocieri");
-    return vreuna;
-}
-
-bool LeagaColoane(ContextImportExcel& c) {
-    SursaTabel& sursa = *c.sursa;
-    for (int i = 0; i < NumarAsocieri; ++i) {
-        if (c.date[i].empty()) continue;
-        const AsociereMarimeSticla& a = c.asocieri[i];
-        for (int j = 0; j < a.nrColoane; ++j) {
-            const ColoanaTabel& k = ColoanaIntrarii(c, i, j);
-            if (!sursa.leagaColoana(a.coloanaStart + j, TipLegare(a, k), c.date[i].data() + c.pozitii[i][static_cast<std::size_t>(j)],
-                                    LungimeBuffer(a, k), &c.lungimi[i][static_cast<std::size_t>(j)]))
-                return false;
-        }
-    }
-    return true;
+    if (cc.coloane.empty()) Mesaj("Nu exista asocieri");
+    return !cc.coloane.empty();
 }
 
 // A text field: the cell's text as written, without trailing blanks; text a
@@ -623,62 +578,26 @@ void ScrieNumarInCamp(const AsociereMarimeSticla& a, std::optional<double> v, un
 
 int ProducatorDinCodSelectie(int cod) { return cod == 1 ? 2 : cod == 3 ? 6 : 0; }
 
-int TransferaDataDinColoaneCititeInSticla(int i, int j, ContextImportExcel& c) {
+int TransferaCelulaInSticla(int i, int j, const CelulaFoaie& celula, ContextImportExcel& c) {
     AsociereMarimeSticla& a = c.asocieri[i];
-    if (j >= a.nrColoane || c.date[i].empty() || !c.campuri[i]) {
+    if (j >= a.nrColoane || !c.campuri[i] || static_cast<std::size_t>(a.coloanaStart + j) >= c.coloane.size()) {
         Mesaj(TextFormatat("Asocierea %s nu are coloana %d sau locul valorilor ei.", a.nume, j + 1));
         return 0;
     }
     const ColoanaTabel& k = ColoanaIntrarii(c, i, j);
-    const std::size_t pozitie = c.pozitii[i][static_cast<std::size_t>(j)];
-    const unsigned char* sursa = c.date[i].data() + pozitie;
-    const SQLLEN disponibil = static_cast<SQLLEN>(LungimeBuffer(a, k));
-    const SQLLEN indicator = c.lungimi[i][static_cast<std::size_t>(j)];
     unsigned char* tinta = static_cast<unsigned char*>(c.campuri[i]) + static_cast<std::size_t>(j) * a.marimeElement;
-    const SQLSMALLINT legat = TipLegare(a, k);
-    const auto eroareConversie = [&] {
-        Mesaj(TextFormatat("Coloana %s (%s) nu poate fi citita in campul %s (%s).", k.nume.c_str(), NumeTipSql(k.tipSql),
+    if (a.tip < TipFloat || a.tip > TipChar) {
+        Mesaj(TextFormatat("Coloana %s (%s) nu poate fi citita in campul %s (%s).", k.nume.c_str(), k.tip.c_str(),
                            NumeCampAsociere(a).c_str(), NumeTipElement(a.tip)));
         return 0;
-    };
-    if (a.tip < TipFloat || a.tip > TipChar) return eroareConversie();
-    const bool larg = legat == SQL_C_WCHAR, text = legat == SQL_C_CHAR;
-    if (!larg && !text && legat != SQL_C_SHORT && legat != SQL_C_LONG && legat != SQL_C_FLOAT && legat != SQL_C_DOUBLE)
-        return eroareConversie();
-    const bool gol = indicator == SQL_NULL_DATA;
-    const auto textCelula = [&] {
-        if (gol) return std::string();
-        if (larg) return Utf8DinLarg(sursa, std::min(indicator, disponibil));
-        return std::string(reinterpret_cast<const char*>(sursa), strnlen(reinterpret_cast<const char*>(sursa),
-                                                                         static_cast<std::size_t>(disponibil)));
-    };
-
+    }
     if (a.tip == TipChar) {
-        TransferaText(c, i, textCelula(), tinta);
+        TransferaText(c, i, TextDinCelula(celula), tinta);
         return 1;
     }
-
     std::optional<double> v;
-    if (gol) {
-    } else if (larg || text) {
-        v = NumarDinCelula(textCelula());
-    } else if (legat == SQL_C_LONG) {
-        SQLINTEGER x;
-        std::memcpy(&x, sursa, sizeof x);
-        v = x;
-    } else if (legat == SQL_C_SHORT) {
-        SQLSMALLINT x;
-        std::memcpy(&x, sursa, sizeof x);
-        v = x;
-    } else if (legat == SQL_C_FLOAT) {
-        float x;
-        std::memcpy(&x, sursa, sizeof x);
-        v = x;
-    } else {
-        double x;
-        std::memcpy(&x, sursa, sizeof x);
-        v = x;
-    }
+    if (celula.tip == CelulaFoaie::Numar) v = celula.numar;
+    else if (celula.tip == CelulaFoaie::Text) v = NumarDinCelula(celula.text);
     if (v && !std::isfinite(*v)) v.reset();
     ScrieNumarInCamp(a, v, tinta);
     return 1;
@@ -687,13 +606,13 @@ int TransferaDataDinColoaneCititeInSticla(int i, int j, ContextImportExcel& c) {
 namespace {
 
 // The checks before any row is read; false after a message.
-bool PoateCitiTabelul(ContextImportExcel& c) {
+bool PoateCitiTabelul(ContextImportExcel& c, ColoaneCitite& cc) {
     const auto lipsa = [&](int i, bool gasit) { return c.asocieri[i].activ && !gasit; };
     if (lipsa(IntrareIndici, !c.lambdaColoaneIndici.empty()) || lipsa(IntrareTransmisie, !c.lambdaColoaneTi.empty())) {
         Mesaj("Nu exista lungimi de unda pentru transmisie si/sau indici!");
         return false;
     }
-    if (!PregatesteBuffere(c)) return false;
+    if (!PregatesteCitirea(c, cc)) return false;
     // The wavelengths were found for the columns the entries had then.
     const auto nepotrivit = [&](int i, std::size_t gasite) {
         return Importat(c, i) && static_cast<std::size_t>(Coloane(c, i)) != gasite;
@@ -702,18 +621,20 @@ bool PoateCitiTabelul(ContextImportExcel& c) {
         nepotrivit(IntrareTransmisie, c.lambdaColoaneTi.size())) {
         Mesaj("Coloanele indicilor sau ale transmisiei s-au schimbat de la \"Detect lambda\".\nApasati din nou "
               "\"Detect lambda\".");
-        ElibereazaBuffere(c);
         return false;
     }
     return true;
 }
 
-// The cells of the row just read into c.sticla; false when one could not be taken over.
-bool TransferaRand(ContextImportExcel& c) {
+// The cells of a row into c.sticla; false when one could not be taken over.
+bool TransferaRand(ContextImportExcel& c, const ColoaneCitite& cc, const std::vector<CelulaFoaie>& celule) {
     for (int i = 0; i < NumarAsocieri; ++i) {
-        if (c.date[i].empty() || i == IntrareLambdaIndici || i == IntrareLambdaTransmisie) continue;
-        for (int j = 0; j < c.asocieri[i].nrColoane; ++j)
-            if (!TransferaDataDinColoaneCititeInSticla(i, j, c)) return false;
+        if (!cc.intrari[static_cast<std::size_t>(i)] || i == IntrareLambdaIndici || i == IntrareLambdaTransmisie) continue;
+        const AsociereMarimeSticla& a = c.asocieri[i];
+        for (int j = 0; j < a.nrColoane; ++j) {
+            const auto p = static_cast<std::size_t>(cc.pozitie[static_cast<std::size_t>(a.coloanaStart + j)]);
+            if (!TransferaCelulaInSticla(i, j, celule[p], c)) return false;
+        }
     }
     return true;
 }
@@ -750,43 +671,37 @@ struct RanduriCitite {
 
 // Every row of the table, each shown through `o.linie` (which may stop the
 // reading) and kept when the run stores them.
-RanduriCitite CitesteRanduri(ContextImportExcel& c, const OptiuniActualizare& o, const Ordini& ordini) {
+RanduriCitite CitesteRanduri(ContextImportExcel& c, const OptiuniActualizare& o, const Ordini& ordini,
+                             const ColoaneCitite& cc) {
     SursaTabel& sursa = *c.sursa;
     RanduriCitite rc;
-    bool ok = sursa.incepeCitire() && LeagaColoane(c) && sursa.executa(c.tabel);
-    rc.complet = ok;
-    if (ok && o.actualizeaza) {
-        rc.randuri.reserve(sursa.randuriDeCitit());
-        rc.sticle.reserve(sursa.randuriDeCitit());
-    }
     // Every row starts from what "Detect lambda" left: nothing of the row
     // before it, its name least of all, can reach it.
     const MaterialOptic baza = c.sticla;
-    while (ok) {
-        const int rand = sursa.urmatorulRand();
-        if (rand <= 0) {
-            rc.complet = rand == 0;
-            break;
+    bool transferat = true;
+    const bool citit = sursa.citesteRanduri(c.tabel, cc.coloane, [&](const std::vector<CelulaFoaie>& celule) {
+        if (o.actualizeaza && rc.randuri.capacity() == 0) {
+            rc.randuri.reserve(sursa.randuriDeCitit());
+            rc.sticle.reserve(sursa.randuriDeCitit());
         }
         c.sticla = baza;
         c.numeRand.clear();
         c.motivRespingere.clear();
-        if (!TransferaRand(c)) {
-            rc.complet = false;
-            break;
-        }
-        if (c.numeRand.empty()) continue;
+        if (!TransferaRand(c, cc, celule)) return transferat = false;
+        if (c.numeRand.empty()) return true;
         std::vector<std::string> refuzate = RefuzuriRand(c, baza);
         std::string motiv = MotivRand(c);
         if (o.linie && !o.linie(LinieAfisata(c, ordini, motiv, refuzate))) {
             rc.anulat = true;
-            break;
+            return false;
         }
         if (o.actualizeaza) {
             rc.randuri.push_back({c.numeRand, std::move(motiv), std::move(refuzate)});
             rc.sticle.push_back(c.sticla);
         }
-    }
+        return true;
+    });
+    rc.complet = citit && transferat;
     c.sticla = baza;
     return rc;
 }
@@ -794,8 +709,8 @@ RanduriCitite CitesteRanduri(ContextImportExcel& c, const OptiuniActualizare& o,
 }  // namespace
 
 RezultatOperatie ImportaTabelExcel(ContextImportExcel& c, const OptiuniActualizare& o) {
-    ElibereazaBuffere(c);
-    if (!PoateCitiTabelul(c)) return RezultatOperatie::Esec();
+    ColoaneCitite cc;
+    if (!PoateCitiTabelul(c, cc)) return RezultatOperatie::Esec();
     Ordini ordini;
     if (Importat(c, IntrareIndici)) ordini.indici = Ordine(c.lambdaColoaneIndici);
     std::vector<float> lambdaTi(c.lambdaColoaneTi.begin(), c.lambdaColoaneTi.end());
@@ -803,14 +718,12 @@ RezultatOperatie ImportaTabelExcel(ContextImportExcel& c, const OptiuniActualiza
     if (o.antet) o.antet(AntetRand(c, ordini));
 
     platforma().cursorAsteptare(true);
-    RanduriCitite citite = CitesteRanduri(c, o, ordini);
-    const bool inchis = c.sursa->inchideCitire();
-    ElibereazaBuffere(c);
+    RanduriCitite citite = CitesteRanduri(c, o, ordini, cc);
     platforma().cursorAsteptare(false);
     if (o.dupaCitire) o.dupaCitire();
     RezultatOperatie r;
     if (citite.anulat) r = RezultatOperatie::Anulare();
-    else if (!citite.complet || !inchis) r = RezultatOperatie::Esec();
+    else if (!citite.complet) r = RezultatOperatie::Esec();
     else if (!o.actualizeaza) return RezultatOperatie::Nimic();
     else r = SalveazaRanduri(c, o, citite.randuri, citite.sticle);
     if (!o.actualizeaza || o.construite) return r;

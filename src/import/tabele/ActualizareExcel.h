@@ -1,6 +1,6 @@
 #pragma once
-// The Excel catalogue update: every row of the selected table is fetched
-// into the buffers of the active associations and transferred into the
+// The Excel catalogue update: the cells of every row of the selected table,
+// in the columns of the active associations, are transferred into the
 // scratch record; the rows are then merged with the stored materials of the
 // same names and producer and stored together through the one store of
 // materials. An update is right or does nothing: a Cancel, a failed read or
@@ -43,13 +43,16 @@ struct OptiuniActualizare {
     std::function<void(std::vector<MaterialOptic>&)> construite;
 };
 
-// Element j of entry i from the fetched buffers into the scratch record.
-// 1, or 0 after a message for a conversion it cannot do. An empty cell of a
-// number field becomes NaN: the file says nothing there. A text that a
+// A cell of the table into element j of entry i of the scratch record, by
+// the field's type: a text field takes a text as written and a number with
+// all its digits, a number field a number, or a text read by NumarCatalog's
+// rules (a placeholder such as "-" is empty). 1, or 0 after a message for a
+// field it cannot fill. An empty cell of a number field becomes NaN: the
+// file says nothing there. A text that a
 // record field cannot hold as it stands (a character outside Windows-1252,
 // more characters than the field) is not cut: the row is refused, with the
 // reason in `c.motivRespingere`.
-int TransferaDataDinColoaneCititeInSticla(int i, int j, ContextImportExcel& c);
+int TransferaCelulaInSticla(int i, int j, const CelulaFoaie& celula, ContextImportExcel& c);
 
 // "Update list": every row read and listed. With "Actualizeaza" the rows are
 // merged and stored, stored points the file does not carry are kept or

@@ -10,6 +10,7 @@
 #include <cstring>
 #include <fstream>
 #include <iterator>
+#include <numeric>
 
 #include "fileutil/UtilitatiFisiere.h"
 #include "import/tabele/AntetColoane.h"
@@ -180,25 +181,23 @@ std::optional<double> NumarDinCelula(std::string_view t) {
     return v;
 }
 
+std::string TextDinCelula(const CelulaFoaie& c) {
+    if (c.tip == CelulaFoaie::Numar) return TextFormatat("%.15g", c.numar);
+    return c.tip == CelulaFoaie::Text ? c.text : std::string();
+}
+
 bool CitesteEsantion(ContextImportExcel& c, std::size_t maxim, std::size_t pastrate) {
     c.esantion = {};
     const std::size_t n = std::min<std::size_t>(c.coloane.size(), MaximColoaneTabel);
     c.esantion.coloane.resize(n);
     if (!c.sursa || n == 0) return false;
-    constexpr SQLLEN Lungime = 128;
-    std::vector<std::array<char, Lungime>> celule(n);
-    std::vector<SQLLEN> lungimi(n);
-    SursaTabel& s = *c.sursa;
-    bool ok = s.incepeCitire();
-    for (std::size_t k = 0; ok && k < n; ++k) {
-        celule[k][0] = '\0';
-        ok = s.leagaColoana(static_cast<int>(k), SQL_C_CHAR, celule[k].data(), Lungime, &lungimi[k]);
-    }
-    ok = ok && s.executa(c.tabel);
-    for (std::size_t r = 0; ok && r < maxim && s.urmatorulRand() == 1; ++r) {
+    std::vector<int> coloane(n);
+    std::iota(coloane.begin(), coloane.end(), 0);
+    std::size_t r = 0;
+    const bool ok = c.sursa->citesteRanduri(c.tabel, coloane, [&](const std::vector<CelulaFoaie>& celule) {
         if (r < pastrate) c.esantion.randuri.emplace_back(n);
         for (std::size_t k = 0; k < n; ++k) {
-            const std::string text = lungimi[k] == SQL_NULL_DATA ? std::string() : std::string(celule[k].data());
+            const std::string text = TextDinCelula(celule[k]);
             if (r < pastrate) c.esantion.randuri.back()[k] = text;
             DateColoana& d = c.esantion.coloane[k];
             if (EsteSubstitut(text)) continue;
@@ -208,8 +207,8 @@ bool CitesteEsantion(ContextImportExcel& c, std::size_t maxim, std::size_t pastr
                 d.text = text;
             }
         }
-    }
-    s.inchideCitire();
+        return ++r < maxim;
+    });
     return ok;
 }
 

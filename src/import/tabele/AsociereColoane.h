@@ -107,11 +107,8 @@ struct ContextImportExcel {
     // why it cannot be stored as it stands (empty when it can).
     std::string numeRand;
     std::string motivRespingere;
-    // Live halves of the entries.
+    // Live halves of the entries: where each one's values go in `sticla`.
     std::array<void*, NumarAsocieri> campuri{};
-    std::array<std::vector<unsigned char>, NumarAsocieri> date;
-    std::array<std::vector<SQLLEN>, NumarAsocieri> lungimi;
-    std::array<std::vector<std::size_t>, NumarAsocieri> pozitii;  // of each column's value in `date`
 };
 
 // Names, types, sizes and fields of entries 0 to 19; the active flags,
@@ -143,6 +140,10 @@ bool EsteNumerica(const AsociereMarimeSticla& a);
 // A cell's text as the update reads a number from it: the number it starts
 // with; nothing for an empty cell, a placeholder or another text.
 std::optional<double> NumarDinCelula(std::string_view text);
+
+// A cell as a text field takes it: a text as written, a number with all its
+// digits (a glass code 517642.251 stays that, not 517642), "" for an empty one.
+std::string TextDinCelula(const CelulaFoaie& c);
 
 // The first `maxim` rows of the table, every cell as text; the first
 // `pastrate` are kept whole. Reports its own failure.

@@ -181,12 +181,7 @@ void AnalizaFoaie::date(const RandFoaie& r) {
     if (tipuri_.size() < latime_) tipuri_.resize(latime_);
     for (const CelulaFoaie& c : r.celule) {
         Tipuri& t = tipuri_[c.coloana];
-        if (c.tip == CelulaFoaie::Text) {
-            t.text = true;
-            t.lungimeMaxima = std::max(t.lungimeMaxima, c.text.size());
-        } else {
-            t.numar = true;
-        }
+        (c.tip == CelulaFoaie::Text ? t.text : t.numar) = true;
     }
 }
 
@@ -222,15 +217,7 @@ bool AnalizaFoaie::termina(TabelFoaie& tabel) {
             const std::string b = TextFormatat("%.15g", h->numar);
             c.nume = b;
         }
-        if (tipuri_[j].numar && !tipuri_[j].text) {
-            c.tipSql = SQL_DOUBLE;
-            c.marime = 15;
-            c.lungimeBuffer = sizeof(double);
-        } else {
-            c.tipSql = SQL_VARCHAR;
-            c.marime = static_cast<SQLINTEGER>(std::max<std::size_t>(tipuri_[j].lungimeMaxima, 255));
-            c.lungimeBuffer = c.marime + 1;
-        }
+        c.tip = tipuri_[j].numar && !tipuri_[j].text ? "SQL_DOUBLE" : "SQL_VARCHAR";
     }
     const std::size_t randuriDeasupra = deasupra_.size();
     for (std::size_t i = 0; i < randuriDeasupra; ++i)

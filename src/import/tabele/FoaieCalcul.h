@@ -1,8 +1,8 @@
 #pragma once
 // The cells of a worksheet (or of a CSV file) as the spreadsheet sources
 // read them, one row at a time, and how a sheet becomes a table: which row
-// names the columns, what each column is called and whether it binds as a
-// number or as text. A sheet is read through twice (once to learn its
+// names the columns, what each column is called and whether it holds
+// numbers or text. A sheet is read through twice (once to learn its
 // columns, once for its rows) rather than held: a catalogue file of tens of
 // megabytes then costs a row's worth of memory, not several times its size.
 
@@ -16,17 +16,9 @@
 
 namespace vitramor {
 
-// One filled cell. Empty cells are not kept: a sheet holds what its file
-// holds, however far apart its cells stand.
-struct CelulaFoaie {
-    enum Tip : unsigned char { Goala, Numar, Text };
-    std::uint32_t coloana = 0;  // 0-based
-    Tip tip = Goala;
-    double numar = 0;
-    std::string text;  // UTF-8 as the file gives it; only a record field takes Windows-1252
-};
-
-// The filled cells of one row, in column order.
+// The filled cells (CelulaFoaie, SursaTabel.h) of one row, in column order.
+// Empty cells are not kept: a sheet holds what its file holds, however far
+// apart its cells stand.
 struct RandFoaie {
     std::uint32_t index = 0;  // 0-based row of the sheet
     std::vector<CelulaFoaie> celule;
@@ -112,7 +104,6 @@ public:
 private:
     struct Tipuri {
         bool text = false, numar = false;
-        std::size_t lungimeMaxima = 0;
     };
     void antet(const RandFoaie& rand, std::size_t pozitie);
     void date(const RandFoaie& rand);

@@ -1,65 +1,15 @@
 // A workbook or CSV file behind the table interface: each sheet is a table,
-// a read copies each data row into the buffers bound to it as it reads it.
+// a read hands over the cells of each data row as it reads it.
 
 #include <algorithm>
-#include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <map>
 
 #include "import/tabele/FoaieCalcul.h"
-#include "record/TextFormatat.h"
 
 namespace vitramor {
 
 namespace {
-
-struct Legatura {
-    int coloana;
-    SQLSMALLINT tipC;
-    void* buffer;
-    SQLLEN lungime;
-    SQLLEN* indicator;
-};
-
-void ScrieText(const std::string& t, const Legatura& l) {
-    *l.indicator = static_cast<SQLLEN>(t.size());
-    if (l.lungime <= 0) return;
-    const std::size_t n = std::min<std::size_t>(t.size(), static_cast<std::size_t>(l.lungime) - 1);
-    std::memcpy(l.buffer, t.data(), n);
-    static_cast<char*>(l.buffer)[n] = '\0';
-}
-
-template <class T>
-void ScrieNumar(T v, const Legatura& l) {
-    std::memcpy(l.buffer, &v, sizeof v);
-    *l.indicator = sizeof v;
-}
-
-// What a driver does with one cell for the C types the update binds.
-void CopiazaCelula(const CelulaFoaie* c, const Legatura& l) {
-    if (!c) {
-        *l.indicator = SQL_NULL_DATA;
-        return;
-    }
-    double v = c->numar;
-    if (c->tip == CelulaFoaie::Text && l.tipC != SQL_C_CHAR && !NumarDinTextCelula(c->text, v)) v = 0;
-    switch (l.tipC) {
-        case SQL_C_CHAR:
-            if (c->tip == CelulaFoaie::Text) {
-                ScrieText(c->text, l);
-            } else {
-                const std::string b = TextFormatat("%.15g", v);
-                ScrieText(b, l);
-            }
-            break;
-        case SQL_C_DOUBLE: ScrieNumar(v, l); break;
-        case SQL_C_FLOAT: ScrieNumar(static_cast<float>(v), l); break;
-        case SQL_C_LONG: ScrieNumar(static_cast<SQLINTEGER>(v), l); break;
-        case SQL_C_SHORT: ScrieNumar(static_cast<SQLSMALLINT>(v), l); break;
-        default: *l.indicator = SQL_NULL_DATA; break;
-    }
-}
 
 // A sheet is read twice: once for its columns (kept, a few bytes a
 // column), once more for the rows of each read. Only a sheet whose file
@@ -92,64 +42,54 @@ public:
         return true;
     }
 
-    bool incepeCitire() override {
-        inchideCitire();
-        return true;
-    }
-
-    bool leagaColoana(int coloana, SQLSMALLINT tipC, void* buffer, SQLLEN lungime, SQLLEN* indicator) override {
-        legaturi_.push_back({coloana, tipC, buffer, lungime, indicator});
-        return true;
-    }
-
-    bool executa(const std::string& tabel) override {
-        curenta_ = foaie(tabel);
-        if (!curenta_) return false;
-        for (const auto& l : legaturi_)
-            if (l.coloana < 0 || static_cast<std::size_t>(l.coloana) >= curenta_->tabel.coloane.size()) {
-                RaporteazaFoaieCalcul("Foaia " + tabel + " are " + std::to_string(curenta_->tabel.coloane.size()) +
-                                      " coloane; coloana " + std::to_string(l.coloana + 1) + " nu exista.");
-                curenta_ = nullptr;
+    bool citesteRanduri(const std::string& tabel, const std::vector<int>& coloane, const RandTabel& dat) override {
+        const Foaie* f = foaie(tabel);
+        if (!f) return false;
+        for (int k : coloane)
+            if (k < 0 || static_cast<std::size_t>(k) >= f->tabel.coloane.size()) {
+                RaporteazaFoaieCalcul("Foaia " + tabel + " are " + std::to_string(f->tabel.coloane.size()) +
+                                      " coloane; coloana " + std::to_string(k + 1) + " nu exista.");
                 return false;
             }
-        citite_ = curenta_->tabel.primulRandDate;
-        if (curenta_->inMemorie) return true;
-        cititor_ = registru_->deschideFoaie(curenta_->index);
-        for (std::size_t i = 0; cititor_ && i < citite_; ++i) {
-            const int cod = cititor_->urmatorul(rand_);
+        std::size_t citite = f->tabel.primulRandDate;
+        deCitit_ = f->randuri > citite ? f->randuri - citite : 0;
+        std::vector<CelulaFoaie> celule(coloane.size());
+        const auto preda = [&](const RandFoaie& r) {
+            for (std::size_t k = 0; k < coloane.size(); ++k) {
+                const auto col = static_cast<std::uint32_t>(coloane[k]);
+                const CelulaFoaie* c = r.celula(col);
+                if (c) {
+                    celule[k] = *c;
+                } else {
+                    celule[k] = CelulaFoaie();
+                    celule[k].coloana = col;
+                }
+            }
+            return dat(celule);
+        };
+        if (f->inMemorie) {
+            for (; citite < f->inMemorie->randuri.size(); ++citite)
+                if (!preda(f->inMemorie->randuri[citite])) break;
+            deCitit_ = 0;
+            return true;
+        }
+        auto cititor = registru_->deschideFoaie(f->index);
+        RandFoaie rand;
+        int cod = cititor ? 1 : -1;
+        for (std::size_t i = 0; cod > 0 && i < citite; ++i) {
+            cod = cititor->urmatorul(rand);
             if (cod == 0)
                 RaporteazaFoaieCalcul("Fisierul " + nume_ + " s-a schimbat dupa citirea coloanelor foii " + tabel +
                                       ": foaia nu mai are randul cu numele coloanelor.");
-            if (cod <= 0) cititor_.reset();
         }
-        if (!cititor_) curenta_ = nullptr;
-        return cititor_ != nullptr;
-    }
-
-    int urmatorulRand() override {
-        if (!curenta_) return 0;
-        const RandFoaie* r = &rand_;
-        if (curenta_->inMemorie) {
-            if (citite_ >= curenta_->inMemorie->randuri.size()) return 0;
-            r = &curenta_->inMemorie->randuri[citite_];
-        } else if (const int cod = cititor_->urmatorul(rand_); cod <= 0) {
-            return cod;
+        if (cod <= 0) return deCitit_ = 0, false;
+        while (cod > 0 && (cod = cititor->urmatorul(rand)) > 0 && preda(rand)) {
         }
-        ++citite_;
-        for (const auto& l : legaturi_) CopiazaCelula(r->celula(static_cast<std::uint32_t>(l.coloana)), l);
-        return 1;
+        deCitit_ = 0;
+        return cod >= 0;
     }
 
-    std::size_t randuriDeCitit() const override {
-        return curenta_ && citite_ < curenta_->randuri ? curenta_->randuri - citite_ : 0;
-    }
-
-    bool inchideCitire() override {
-        legaturi_.clear();
-        curenta_ = nullptr;
-        cititor_.reset();
-        return true;
-    }
+    std::size_t randuriDeCitit() const override { return deCitit_; }
 
 private:
     struct Foaie {
@@ -202,11 +142,8 @@ private:
     bool excel_;
     int randAntet_;
     std::map<std::string, Foaie> foi_;
-    std::vector<Legatura> legaturi_;
-    const Foaie* curenta_ = nullptr;
-    std::unique_ptr<CititorFoaie> cititor_;  // after registru_: it reads the registry's files
     RandFoaie rand_;
-    std::size_t citite_ = 0;  // rows of the current sheet read so far, the header's included
+    std::size_t deCitit_ = 0;  // data rows of the read under way
 };
 
 std::string ExtensieMica(const std::string& cale) {

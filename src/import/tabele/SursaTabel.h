@@ -1,14 +1,15 @@
 #pragma once
 // One way to read a catalogue table, whatever holds it: an ODBC data source,
-// a workbook (.xlsx, .xls) or a CSV file. The update binds the columns it
-// needs to its own buffers and fetches row after row, as it always did with
-// ODBC; the spreadsheet sources copy each row into the bound buffers the same
-// way a driver would, so the transfer of a value never knows where it came
-// from.
+// a workbook (.xlsx, .xls) or a CSV file. A read hands the caller one row
+// after another as cells (empty, a number or UTF-8 text), the way a CSV
+// parser hands its rows to a callback: the spreadsheet sources give their
+// cells as the file holds them, the ODBC source binds its own buffers and
+// turns each value into a cell, so no SQL type leaves it and the update
+// never knows where a value came from.
 
-#include <sql.h>
-#include <sqlext.h>
-
+#include <cstddef>
+#include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -17,16 +18,30 @@ namespace vitramor {
 
 struct ConexiuneODBC;
 
+// One cell of a table: a number keeps its full precision (a double), a text
+// is UTF-8 as the source gives it; only a record field takes Windows-1252.
+struct CelulaFoaie {
+    enum Tip : unsigned char { Goala, Numar, Text };
+    std::uint32_t coloana = 0;  // 0-based
+    Tip tip = Goala;
+    double numar = 0;
+    std::string text;
+};
+
 struct ColoanaTabel {
     std::string nume;
-    SQLSMALLINT tipSql = SQL_VARCHAR;
-    SQLINTEGER marime = 0;         // column size as the catalogue gives it
-    SQLINTEGER lungimeBuffer = 0;  // bytes a bound value needs
+    // The column's type in the words of ODBC ("SQL_DOUBLE", "SQL_VARCHAR"),
+    // as a sheet's columns are described too; only shown to the user.
+    std::string tip = "SQL_VARCHAR";
     // A sheet's header rows above the names, top to bottom: the text of the
     // cell above this column in each ("" where it is empty). Makers put
     // units and the transmittance's thickness there.
     std::vector<std::string> deasupra{};
 };
+
+// The cells of one row, one for each column asked for, in the order asked;
+// returning false stops the read there (not a failure).
+using RandTabel = std::function<bool(const std::vector<CelulaFoaie>& celule)>;
 
 class SursaTabel {
 public:
@@ -41,18 +56,13 @@ public:
     // Each of these reports its own failure before returning false.
     virtual bool citesteTabele(std::vector<std::string>& tabele) = 0;
     virtual bool citesteColoane(const std::string& tabel, std::vector<ColoanaTabel>& coloane) = 0;
-
-    // A read: start, bind the 0-based columns wanted, execute over the
-    // table, fetch until 0, close. urmatorulRand gives 1 for a row, 0 at the
-    // end, -1 on a failure it has reported.
-    virtual bool incepeCitire() = 0;
-    virtual bool leagaColoana(int coloana, SQLSMALLINT tipC, void* buffer, SQLLEN lungime, SQLLEN* indicator) = 0;
-    virtual bool executa(const std::string& tabel) = 0;
-    virtual int urmatorulRand() = 0;
-    // How many rows an executed read will give, when the source knows (a
-    // sheet in memory); 0 when it does not.
+    // Every data row of the table, the cells of the 0-based `coloane` handed
+    // to `rand`; a column the table lacks is a failure. False after a
+    // failure it has reported; true when the rows ran out or `rand` stopped.
+    virtual bool citesteRanduri(const std::string& tabel, const std::vector<int>& coloane, const RandTabel& rand) = 0;
+    // How many rows the read under way gives in all, when the source knows
+    // (a sheet, asked from `rand`); 0 when it does not.
     virtual std::size_t randuriDeCitit() const { return 0; }
-    virtual bool inchideCitire() = 0;
 };
 
 // SOURCE as the command line and the import dialog take it: an ODBC
