@@ -6,6 +6,7 @@
 
 #include "cli/Cli.h"
 #include "import/tabele/ActualizareExcel.h"
+#include "import/tabele/ConexiuneOdbc.h"
 #include "record/CodificareText.h"
 #include "settings/Directoare.h"
 

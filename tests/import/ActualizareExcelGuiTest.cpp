@@ -75,7 +75,7 @@ TEST_F(ActualizareExcelGui, FromTheWorkbookToTheResultList) {
     ContextImportExcel& c = actualizare.context();
     ASSERT_EQ(actualizare.formate()->count(), 2);
     actualizare.formate()->setCurrentIndex(1);
-    ASSERT_EQ(c.odbc.codProducator, 3);
+    ASSERT_EQ(c.codProducator, 3);
     EXPECT_EQ(c.sticla.producator, 6);
     ASSERT_NE(actualizare.panou(), nullptr);
     ImportExcelDialog& import = *actualizare.panou();
@@ -169,7 +169,7 @@ TEST_F(ActualizareExcelGui, AWorkbookOfSeveralSheetsWaitsForTheChoice) {
     ScrieXls((d / "ohara.xls").string(), "Catalog",
              {{std::string("Glass"), std::string("nd")}, {std::string("S-BSL7"), 1.5163}, {std::string("S-FPL51"), 1.497}});
     ContextImportExcel c;
-    c.odbc.codProducator = 3;
+    c.codProducator = 3;
     ImportExcelDialog import(nullptr, c, [] { return false; });
     ASSERT_TRUE(import.deschideFisier((d / "ohara.xls").string()));
     ASSERT_GT(import.tabele()->count(), 1);
@@ -186,7 +186,7 @@ TEST_F(ActualizareExcelGui, ConnectionInfoAskedAgainRefreshesItsWindow) {
     ScrieSqlite((d / "cat.db").string(), "sticle", {{std::string("nume")}, {std::string("F2")}});
     ScrieODBC_BazaDateInRegistri("OHARA_XLS", SirSqlite((d / "cat.db").string()));
     auto c = std::make_unique<ContextImportExcel>();
-    c->odbc.codProducator = 3;
+    c->codProducator = 3;
     ImportExcelDialog import(nullptr, *c, [] { return false; });
     import.conecteaza(true);
     auto* info = import.findChild<QPushButton*>(QStringLiteral("1080"));

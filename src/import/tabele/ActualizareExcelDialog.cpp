@@ -22,7 +22,6 @@ ActualizareExcelDialog::ActualizareExcelDialog(QWidget* parent, std::string fisi
     StergeAsocieri(c_->asocieri);
     ScrieAsocieriImplicite(*c_);
     c_->intrareCurenta = -1;
-    c_->odbc.tabelSelectat = -1;
 
     // The two catalogue layouts the update reads; each proposes its maker.
     formate_ = new QComboBox(this);
@@ -79,10 +78,9 @@ void ActualizareExcelDialog::alegeFormat() {
     const int cod = formate_->currentData().toInt();
     delete panou_;  // closes the source it had open
     panou_ = nullptr;
-    c_->odbc.codProducator = cod;
+    c_->codProducator = cod;
     producatori_->setCurrentIndex(ProducatorDinCodSelectie(cod));
     c_->sticla.producator = static_cast<std::uint16_t>(std::max(producatori_->currentIndex(), 0));
-    c_->odbc.sursaExcel = 1;
     auto* panou = new ImportExcelDialog(this, *c_, [this] { return actualizeaza_->isChecked(); });
     if (!panou->pregatit()) {
         delete panou;

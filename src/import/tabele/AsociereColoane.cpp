@@ -14,6 +14,7 @@
 
 #include "fileutil/UtilitatiFisiere.h"
 #include "import/tabele/AntetColoane.h"
+#include "import/tabele/CheieSetariOdbc.h"
 #include "platform/DepozitSetari.h"
 #include "settings/Directoare.h"
 #include "suite/Vedora.h"
@@ -517,6 +518,12 @@ int DetecteazaLambda(ContextImportExcel& c, int codProducator, std::vector<std::
     c.motivFaraTransmisie.clear();
     if (c.asocieri[IntrareIndici].activ && !LambdaIndiciDinColoane(c, linii)) return 0;
     return !c.asocieri[IntrareTransmisie].activ || LambdaTiDinColoane(c, codProducator, linii);
+}
+
+const char* NumeTipElement(int tip) {
+    static const char* const nume[] = {"float", "double", "int",  "UINT", "short", "USHORT",
+                                       "char",  "WCHAR",  "BOOL", "BYTE", "LINT",  "ULINT"};
+    return tip >= 1 && tip <= 12 ? nume[tip - 1] : "necunoscut";
 }
 
 }  // namespace vitramor

@@ -12,7 +12,6 @@
 #include <string>
 #include <vector>
 
-#include "import/tabele/ConexiuneOdbc.h"
 #include "import/tabele/SursaTabel.h"
 #include "record/MaterialOptic.h"
 
@@ -60,6 +59,9 @@ enum TipElement : std::int16_t {
 
 using TabelAsocieri = std::array<AsociereMarimeSticla, NumarAsocieri>;
 
+// The C type of an entry's elements as messages name it.
+const char* NumeTipElement(int tip);
+
 // The association dialog's title, and the caption of what it reports.
 inline constexpr const char* TitluAsociere = "Asociere campuri material cu coloane din tabel";
 
@@ -80,7 +82,8 @@ struct EsantionTabel {
 // Everything the update dialog owns for one import: the connection, the
 // table being read, the scratch record each row fills and the associations.
 struct ContextImportExcel {
-    ConexiuneODBC odbc;
+    // The layout the table follows: 1 as Schott writes it, 3 as Ohara does.
+    int codProducator = 0;
     std::unique_ptr<SursaTabel> sursa;   // the ODBC connection or a spreadsheet file
     std::string caleSursa;               // the spreadsheet file's path (empty for ODBC), for the journal
     std::string tabel;                   // the selected table

@@ -71,12 +71,6 @@ SQLSMALLINT TipLegareColoana(int tip) {
     }
 }
 
-const char* NumeTipElement(int tip) {
-    static const char* const nume[] = {"float", "double", "int",  "UINT", "short", "USHORT",
-                                       "char",  "WCHAR",  "BOOL", "BYTE", "LINT",  "ULINT"};
-    return tip >= 1 && tip <= 12 ? nume[tip - 1] : "necunoscut";
-}
-
 void AfiseazaDiagnosticOdbc(int tipHandle, SQLHANDLE h) {
     for (SQLSMALLINT rec = 1;; ++rec) {
         SQLCHAR stare[6] = {}, mesaj[1024] = {};
@@ -234,8 +228,6 @@ void ElibereazaHandleOdbc(ConexiuneODBC& c) {
     c.hdbc = SQL_NULL_HDBC;
     c.henv = SQL_NULL_HENV;
 }
-
-std::string CheieRegistruOdbc(const std::string& numeRegistru) { return "Software\\KESTRA\\ODBC\\" + numeRegistru; }
 
 int CitesteODBC_CoatingDB_dinRegistri(const std::string& numeRegistru, std::string& sir, int capacitate) {
     DepozitSetari& s = platforma().setari();

@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "import/tabele/CheieSetariOdbc.h"
+#include "import/tabele/SursaTabel.h"
 #include "platform/Platforma.h"
 #include "suite/Vedora.h"
 
@@ -44,7 +46,6 @@ struct ConexiuneODBC {
     int coloanaSelectata = -1;
     int nrTabele = 0;
     int nrColoane = 0;
-    int codProducator = 0;
     std::uint16_t sursaExcel = 0;
     SQLHDBC hdbc = SQL_NULL_HDBC;
     SQLHENV henv = SQL_NULL_HENV;
@@ -64,8 +65,6 @@ struct ConexiuneODBC {
     std::string sirConexiune;
 };
 
-inline constexpr int MaximColoaneTabel = 255;
-
 // Where the driver manager has no data-source dialog of its own, the GUI
 // installs one that builds a connection string; nullopt means the user
 // closed it. Without one an empty connection string cannot be completed.
@@ -80,7 +79,6 @@ int ConecteazaOdbcSourceSiSalveazaInRegistri(Fereastra owner, ConexiuneODBC& c);
 void DeconecteazaOdbc(ConexiuneODBC& c);
 void ElibereazaHandleOdbc(ConexiuneODBC& c);
 
-std::string CheieRegistruOdbc(const std::string& numeRegistru);
 int CitesteODBC_CoatingDB_dinRegistri(const std::string& numeRegistru, std::string& sir, int capacitate);
 void ScrieODBC_BazaDateInRegistri(const std::string& numeRegistru, const std::string& sir);
 int StergeConexiuneDinRegistri(const std::string& numeRegistru, bool intreaba);
@@ -96,7 +94,6 @@ void AfiseazaDiagnosticOdbc(int tipHandle, SQLHANDLE h);
 
 const char* NumeTipSql(int tip);
 SQLSMALLINT TipLegareColoana(int tipSql);
-const char* NumeTipElement(int tip);
 
 // The "Info" report, one line per entry.
 BlocText RaportConexiuneOdbc(ConexiuneODBC& c);

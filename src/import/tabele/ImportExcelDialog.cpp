@@ -62,12 +62,14 @@ void SeteazaAntet(QTableWidget* t, const std::string& antet) {
 ImportExcelDialog::ImportExcelDialog(QWidget* parent, ContextImportExcel& c, std::function<bool()> actualizeaza)
     : QDialog(parent), c_(c), actualizeaza_(std::move(actualizeaza)) {
     setObjectName(QStringLiteral("128"));
-    c_.odbc.folosesteRegistri = 1;
-    if (!NumeRegistruProducator(c_.odbc.codProducator, c_.odbc.numeRegistru)) {
+    odbc_.folosesteRegistri = 1;
+    // Sheet names of a workbook take brackets, as the Excel driver wants them.
+    odbc_.sursaExcel = 1;
+    if (!NumeRegistruProducator(c_.codProducator, odbc_.numeRegistru)) {
         pregatit_ = false;
         return;
     }
-    setWindowTitle(qs("Incarca sticle " + c_.odbc.numeRegistru + " din fisier Excel"));
+    setWindowTitle(qs("Incarca sticle " + odbc_.numeRegistru + " din fisier Excel"));
     const UnitatiDialog& u = unitatiDialog();
     setFixedSize(u.dimensiune(420, 336));
     // Files are opened by the button beside it; the data-source chooser is
@@ -115,17 +117,17 @@ ImportExcelDialog::ImportExcelDialog(QWidget* parent, ContextImportExcel& c, std
         stari();
     });
     connect(info_, &QPushButton::clicked, this, [this] {
-        const BlocText raport = RaportConexiuneOdbc(c_.odbc);
+        const BlocText raport = RaportConexiuneOdbc(odbc_);
         if (fereastraInfo_)
             fereastraInfo_->reafiseaza(raport);
         else
             fereastraInfo_ = InitInstanceAfisWnd(this, 0, IdFereastraTextInfo, "Informatii conexiune", raport);
     });
-    connect(sterge_, &QPushButton::clicked, this, [this] { StergeConexiuneDinRegistri(c_.odbc.numeRegistru, true); });
+    connect(sterge_, &QPushButton::clicked, this, [this] { StergeConexiuneDinRegistri(odbc_.numeRegistru, true); });
     connect(tabele_, &QComboBox::activated, this, &ImportExcelDialog::alegeTabel);
-    connect(coloane_, &QComboBox::activated, this, [this](int i) { c_.odbc.coloanaSelectata = i; });
+    connect(coloane_, &QComboBox::activated, this, [this](int i) { odbc_.coloanaSelectata = i; });
     connect(asociere_, &QPushButton::clicked, this, [this] {
-        AsociereColoaneDialog d(this, c_, c_.odbc.numeRegistru);
+        AsociereColoaneDialog d(this, c_, odbc_.numeRegistru);
         d.exec();
         stari();
     });
@@ -139,8 +141,8 @@ ImportExcelDialog::ImportExcelDialog(QWidget* parent, ContextImportExcel& c, std
 
 ImportExcelDialog::~ImportExcelDialog() {
     c_.sursa.reset();
-    DeconecteazaOdbc(c_.odbc);
-    ElibereazaHandleOdbc(c_.odbc);
+    DeconecteazaOdbc(odbc_);
+    ElibereazaHandleOdbc(odbc_);
 }
 
 void ImportExcelDialog::umpleTabele() {
@@ -178,19 +180,19 @@ void ImportExcelDialog::conecteaza(bool da) {
     c_.sursa.reset();
     if (da) {
         platforma().cursorAsteptare(true);
-        const int ok = ConecteazaOdbcSourceSiSalveazaInRegistri(this, c_.odbc);
+        const int ok = ConecteazaOdbcSourceSiSalveazaInRegistri(this, odbc_);
         platforma().cursorAsteptare(false);
         if (ok) {
-            c_.sursa = CreazaSursaOdbc(c_.odbc);
+            c_.sursa = CreazaSursaOdbc(odbc_);
             c_.caleSursa.clear();
-            sursa_->setText(qs(c_.odbc.numeSursaDate));
+            sursa_->setText(qs(odbc_.numeSursaDate));
             umpleTabele();
         } else {
             MesajBox(this, "Conectarea la sursa de date ODBC nu a reusit.", windowTitle().toStdString(), stil::MB_OK);
             conectare_->setChecked(false);
         }
     } else {
-        DeconecteazaOdbc(c_.odbc);
+        DeconecteazaOdbc(odbc_);
         sursa_->clear();
         tabele_->clear();
         coloane_->clear();
@@ -201,7 +203,7 @@ void ImportExcelDialog::conecteaza(bool da) {
 }
 
 bool ImportExcelDialog::deschideFisier(const std::string& cale) {
-    if (c_.odbc.conectat) conecteaza(false);
+    if (odbc_.conectat) conecteaza(false);
     conectare_->setChecked(false);
     const long long antet = NumarIntreg(randAntet_->text().toStdString(), 0, INT_MAX).value_or(0);
     c_.sursa = DeschideFisierFoaieCalcul(cale, static_cast<int>(antet));
@@ -213,7 +215,7 @@ bool ImportExcelDialog::deschideFisier(const std::string& cale) {
 }
 
 void ImportExcelDialog::alegeTabel(int index) {
-    c_.odbc.tabelSelectat = index;
+    odbc_.tabelSelectat = index;
     coloane_->clear();
     c_.coloane.clear();
     c_.tabel = tabele_->itemText(index).toStdString();
@@ -225,7 +227,7 @@ void ImportExcelDialog::alegeTabel(int index) {
 
 void ImportExcelDialog::detecteazaLambda() {
     std::vector<std::string> linii;
-    DetecteazaLambda(c_, c_.odbc.codProducator, linii);
+    DetecteazaLambda(c_, c_.codProducator, linii);
     // The wavelengths found, one line per kind, until the rows replace them
     // under the titles of their own cells.
     std::size_t celule = 1;
@@ -247,7 +249,7 @@ void ImportExcelDialog::actualizeazaLista() {
     // The wavelengths and the thickness as the columns, the producer and
     // the thickness typed stand now.
     std::vector<std::string> linii;
-    if (!DetecteazaLambda(c_, c_.odbc.codProducator, linii)) return stari();
+    if (!DetecteazaLambda(c_, c_.codProducator, linii)) return stari();
     lista_->setFocus();
     OptiuniActualizare o;
     o.actualizeaza = actualizeaza_ && actualizeaza_();
@@ -263,7 +265,7 @@ void ImportExcelDialog::actualizeazaLista() {
     progres->setWindowModality(Qt::WindowModal);
     progres->setMinimumDuration(300);
     int randuri = 0;
-    o.codProducator = c_.odbc.codProducator;
+    o.codProducator = c_.codProducator;
     o.owner = this;
     o.antet = [this](const std::string& antet) { SeteazaAntet(lista_, antet); };
     o.linie = [&](const std::string& l) {
@@ -279,7 +281,7 @@ void ImportExcelDialog::actualizeazaLista() {
 
 void ImportExcelDialog::stari() {
     const bool conectat = c_.sursa != nullptr;
-    const bool odbc = c_.odbc.conectat != 0;
+    const bool odbc = odbc_.conectat != 0;
     sterge_->setEnabled(!odbc);
     info_->setEnabled(odbc);
     tabele_->setEnabled(conectat);

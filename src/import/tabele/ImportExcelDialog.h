@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "import/tabele/ActualizareExcel.h"
+#include "import/tabele/ConexiuneOdbc.h"
 
 class QCheckBox;
 class QComboBox;
@@ -46,6 +47,8 @@ private:
     void arataPrimeleRanduri();
 
     ContextImportExcel& c_;
+    // The ODBC connection is this window's: the update sees only the source made over it.
+    ConexiuneODBC odbc_;
     std::function<bool()> actualizeaza_;
     bool pregatit_ = true;
     QCheckBox* conectare_;

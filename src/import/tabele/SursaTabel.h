@@ -16,6 +16,9 @@
 
 namespace vitramor {
 
+// The most columns of a table the import reads.
+inline constexpr int MaximColoaneTabel = 255;
+
 struct ConexiuneODBC;
 
 // One cell of a table: a number keeps its full precision (a double), a text
