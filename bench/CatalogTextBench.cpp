@@ -29,6 +29,7 @@
 #include "support/PauzaBucla.h"
 #include "support/PlatformaScriptata.h"
 #include "support/BazaBench.h"
+#include "settings/Directoare.h"
 
 using namespace vitramor;
 using namespace vitramor::bench;
@@ -148,7 +149,7 @@ void BM_ImportaCatalogTextInBazaGoala(benchmark::State& state) {
             std::vector<IntrareCatalogText> lista;
             MaterialOptic lucru;
             if (!ListeazaFisierCatalogText(1, Catalog(), lista, nullptr) ||
-                ImportaFisierCatalogText(1, Catalog(), toate, lucru, nullptr, PoliticaConflict::Intreaba).noi !=
+                ImportaFisierCatalogText(1, Catalog(), toate, lucru, nullptr, path_sticle, PoliticaConflict::Intreaba).noi !=
                     LiniiCatalog)
                 std::abort();
         },

@@ -21,6 +21,7 @@
 #include <cstring>
 #include <limits>
 
+#include "database/Recuperare.h"
 #include "material/FisaMaterial.h"
 #include "editors/FisaMaterialWidget.h"
 
@@ -30,6 +31,7 @@
 #include "support/PauzaBucla.h"
 #include "support/PlatformaScriptata.h"
 #include "support/BazaBench.h"
+#include "settings/Directoare.h"
 
 using namespace vitramor;
 using namespace vitramor::bench;
@@ -120,7 +122,7 @@ BENCHMARK(BM_UmpleCatalogul)->UseManualTime()->Unit(benchmark::kMillisecond)->It
 void BM_RezumatCatalog(benchmark::State& state) {
     FataDeCitire(state, [] {
         std::vector<RezumatMaterial> catalog;
-        CitesteRezumatCatalog(CaleBazaDate(), catalog);
+        CitesteRezumatCatalog(CaleBazaDate(path_sticle), catalog);
         benchmark::DoNotOptimize(catalog.data());
     });
 }
@@ -129,7 +131,7 @@ BENCHMARK(BM_RezumatCatalog)->UseManualTime()->Unit(benchmark::kMillisecond)->It
 void BM_UmpleHarta(benchmark::State& state) {
     FataDeCitire(state, [] {
         std::vector<RezumatMaterial> catalog;
-        CitesteRezumatCatalog(CaleBazaDate(), catalog);
+        CitesteRezumatCatalog(CaleBazaDate(path_sticle), catalog);
         HartaSticleWidget h;
         h.seteazaCatalog(std::move(catalog));
         const QImage img = h.imagine(QSize(1000, 700));
@@ -156,7 +158,7 @@ void BM_SageataPrinCatalog(benchmark::State& state) {
     l->addWidget(fisa, 1);
     QObject::connect(catalog, &CatalogSticleWidget::materialAles, fisa, [fisa](quint32 index, const QString&) {
         MaterialOptic m;
-        if (CitesteMaterialDinBaza(index, m)) fisa->arata(m);
+        if (CitesteMaterialDinBaza(CaleBazaDate(path_sticle), index, m)) fisa->arata(m);
     });
     fereastra.resize(1200, 700);
     fereastra.show();

@@ -103,7 +103,7 @@ void BM_Export2000Materiale(benchmark::State& state) {
     for (auto _ : state) {
         auto start = std::chrono::steady_clock::now();
         cJSON* document = cJSON_CreateObject();
-        DocumentMaterialeJson materialeDocument(document);
+        DocumentMaterialeJson materialeDocument(document, path_sticle);
         for (const MaterialOptic& m : materiale)
             if (materialeDocument.adauga(m, "SubstrateMaterials.json", false) != 0) {
                 state.SkipWithError("a material could not be added");

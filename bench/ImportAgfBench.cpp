@@ -94,7 +94,7 @@ void BM_ImportAgfInBazaGoala(benchmark::State& state) {
         citire += Secunde(t0);
         std::vector<bool> toate(catalog.sticle.size(), true);
         const RezultatOperatie r =
-            ImportaSticleAgf(nullptr, d.agf, SursaDinOcteti(d.agf, octeti), catalog, toate, 2, PoliticaConflict::Sari);
+            ImportaSticleAgf(nullptr, path_sticle, d.agf, SursaDinOcteti(d.agf, octeti), catalog, toate, 2, PoliticaConflict::Sari);
         const double t = Secunde(t0);
         if (r.noi != NumarSticle) {
             state.SkipWithError("not every glass was stored");
@@ -129,7 +129,7 @@ double Importa(const std::string& agf) {
     std::string octeti;
     if (!CitesteFisierImport(nullptr, agf, octeti)) std::abort();
     const CatalogAgf catalog = CitesteCatalogAgf(octeti);
-    const RezultatOperatie r = ImportaSticleAgf(nullptr, agf, SursaDinOcteti(agf, octeti), catalog,
+    const RezultatOperatie r = ImportaSticleAgf(nullptr, path_sticle, agf, SursaDinOcteti(agf, octeti), catalog,
                                                 SelectieImplicitaAgf(catalog), 2, PoliticaConflict::Sari);
     if (r.noi == 0) std::abort();
     return Secunde(t0);
@@ -155,6 +155,7 @@ void BM_ComparaCatalogNou(benchmark::State& state) {
         Importa(d.agf);
     }
     CerereComparatie cerere;
+    cerere.directorSticle = path_sticle;
     cerere.fisier = d.agf;
     cerere.producator = 2;
     double comparare = 0, import = 0;

@@ -19,6 +19,7 @@
 #include "messages/ListaMesaje.h"
 #include "support/PlatformaScriptata.h"
 #include "support/BazaBench.h"
+#include "settings/Directoare.h"
 
 using namespace vitramor;
 using namespace vitramor::bench;
@@ -65,7 +66,7 @@ void Masoara(benchmark::State& state, const char* eticheta, Lucru lucru) {
         platforma.raspunde(raspuns::IDNO);  // the offer to open the exported file
         start = std::chrono::steady_clock::now();
         std::vector<std::string> linii;
-        if (IncarcaListaSticleSubstrat(nullptr, ProducatorAles, "*", linii) != 0 ||
+        if (IncarcaListaSticleSubstrat(nullptr, path_sticle, ProducatorAles, "*", linii) != 0 ||
             linii.size() != static_cast<std::size_t>(NumarRecorduri / 16) || !lucru(linii)) {
             state.SkipWithError("the selection did not run through");
             break;
@@ -89,13 +90,13 @@ void Masoara(benchmark::State& state, const char* eticheta, Lucru lucru) {
 
 void BM_Verificare6250Din100000(benchmark::State& state) {
     Masoara(state, "verify_ms", [](std::vector<std::string>& linii) {
-        return VerificaSticleSubstrat(nullptr, linii, ProducatorAles) == linii.size();
+        return VerificaSticleSubstrat(nullptr, path_sticle, linii, ProducatorAles) == linii.size();
     });
 }
 
 void BM_Export6250Din100000(benchmark::State& state) {
     Masoara(state, "export_ms", [](std::vector<std::string>& linii) {
-        return ExportaSticleSubstrat(nullptr, linii, ProducatorAles).trecereCompleta;
+        return ExportaSticleSubstrat(nullptr, {path_sticle, path_machine_learning}, linii, ProducatorAles).trecereCompleta;
     });
 }
 

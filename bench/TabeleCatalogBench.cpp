@@ -152,6 +152,7 @@ void BM_ActualizareTabelOdbc(benchmark::State& state) {
         std::vector<std::string> linii;
         int randuri = 0;
         OptiuniActualizare o;
+        o.directorSticle = path_sticle;
         o.codProducator = 3;
         o.linie = [&](const std::string&) { return ++randuri, true; };
         const bool ok = c->sursa && c->sursa->citesteColoane("t", c->coloane) && DetecteazaLambda(*c, 3, linii) &&
@@ -251,7 +252,7 @@ void BM_ActualizareSticleNoi(benchmark::State& state) {
         fs::remove(baza);
         auto start = std::chrono::steady_clock::now();
         MaterialOptic lucru;
-        if (ImportaFisierCatalogText(3, text.string(), toate, lucru, nullptr, PoliticaConflict::Intreaba).noi != SticleNoi) {
+        if (ImportaFisierCatalogText(3, text.string(), toate, lucru, nullptr, path_sticle, PoliticaConflict::Intreaba).noi != SticleNoi) {
             state.SkipWithError("the text catalogue was not imported");
             break;
         }
@@ -271,6 +272,7 @@ void BM_ActualizareSticleNoi(benchmark::State& state) {
         c->tabel = "noi";
         std::vector<std::string> linii;
         OptiuniActualizare o;
+        o.directorSticle = path_sticle;
         o.actualizeaza = true;
         o.codProducator = 3;
         platforma.raspunde(raspuns::IDDA_TOATE);

@@ -90,7 +90,7 @@ void BM_VerificaBazaDate(benchmark::State& state) {
 
         BlocText raport;
         start = std::chrono::steady_clock::now();
-        const int rezultat = VerificaBazaDate(nullptr, SetariVerificare{}, raport, stderr);
+        const int rezultat = VerificaBazaDate(nullptr, path_sticle, SetariVerificare{}, raport, stderr);
         const double verificare = Secunde(start);
         // Every glass agrees with its equation: the report is its frame and its count alone.
         if (citit != marime || rezultat != 1 || raport != cadru) {

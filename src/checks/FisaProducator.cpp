@@ -52,7 +52,7 @@ std::string CaleFisaProducator(const std::string& directorSticle, int producator
     return cale;
 }
 
-void DeschideFisaProducator(Fereastra owner, int producator) {
+void DeschideFisaProducator(Fereastra owner, const std::string& directorSticle, int producator) {
     const auto fisa = FisaPentruProducator(producator);
     if (!fisa) {
         // Producer 0 and the codes past the table have no datasheet: the
@@ -60,8 +60,8 @@ void DeschideFisaProducator(Fereastra owner, int producator) {
         eroare(path_help, owner, stil::MB_OK | stil::MB_ICONEXCLAMATION, MesajFaraFunctie);
         return;
     }
-    const std::string cale = CaleFisaProducator(path_sticle, producator);
-    std::string folder = path_sticle;
+    const std::string cale = CaleFisaProducator(directorSticle, producator);
+    std::string folder = directorSticle;
     if (!folder.empty() && folder.back() != '/') folder += '/';
     folder += fisa->folder;
     if (!ExistaFisier("", cale, false)) {

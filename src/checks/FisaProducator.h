@@ -29,6 +29,6 @@ std::string CaleFisaProducator(const std::string& directorSticle, int producator
 // with the full path, owned by `owner`; a
 // producer without a datasheet is told so. No result: the editor that asked
 // carries on either way.
-void DeschideFisaProducator(Fereastra owner, int producator);
+void DeschideFisaProducator(Fereastra owner, const std::string& directorSticle, int producator);
 
 }  // namespace vitramor

@@ -97,7 +97,7 @@ void VerificaBazaDateDialog::verifica() {
     int verificat = 0;
     RuleazaCuProgres(this, QStringLiteral("Verificare baza de date"),
                      [&](Progres& progres) {
-                         verificat = VerificaBazaDate(static_cast<QWidget*>(this), setari_, raport, stdout, progres);
+                         verificat = VerificaBazaDate(static_cast<QWidget*>(this), path_sticle, setari_, raport, stdout, progres);
                      });
     if (verificat == 1)
         ArataRaportVerificare(RaportVerificare::BazaDate, fereastraPrincipala_, raport);

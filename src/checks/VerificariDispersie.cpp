@@ -162,7 +162,7 @@ bool PropuneDomeniuSpectral(const MaterialOptic& m, std::uint16_t& inferior, std
     return inferior != FaraInferior && superior != 0 && superior >= inferior;
 }
 
-RezultatOperatie PropuneDomeniiSpectrale(Fereastra owner, int producator, RezultatPropunereDomenii* rezultat) {
+RezultatOperatie PropuneDomeniiSpectrale(Fereastra owner, const std::string& directorSticle, int producator, RezultatPropunereDomenii* rezultat) {
     RezultatPropunereDomenii numarat;
     int refuzate = 0;
     int pentruToate = 0;  // IDDA_TOATE or IDNU_TOATE once the user answered for all
@@ -203,11 +203,11 @@ RezultatOperatie PropuneDomeniiSpectrale(Fereastra owner, int producator, Rezult
     RezultatRescriere rescriere;
     // No wait cursor: the pass stops at every proposal for the user's answer.
     // A pass that changed nothing leaves the file, and makes no archive copy.
-    const int inlocuit = RescrieBazaDate(owner, prelucrare, rescriere, false, 0, true);
+    const int inlocuit = RescrieBazaDate(owner, directorSticle, prelucrare, rescriere, false, 0, true);
     if (rezultat) *rezultat = numarat;
     if (anulat) return RezultatOperatie::Anulare();
     if (!(inlocuit || rescriere.stare == StareRescriere::Abandonata)) return RezultatOperatie::Esec();
-    if (inlocuit) AdaugaInJurnal(owner, path_sticle, {}, jurnal);
+    if (inlocuit) AdaugaInJurnal(owner, directorSticle, {}, jurnal);
     RezultatOperatie r;
     r.motiv = TextFormatat("Domeniu spectral actualizat la %d materiale din %d propuse.", numarat.acceptate,
                            numarat.propuneri);
@@ -240,10 +240,10 @@ bool MaterialConformEcuatiilor(const MaterialOptic& m, const SetariVerificare& s
     return StareFataDeEcuatii(m, setari).empty();
 }
 
-int VerificaBazaDate(Fereastra owner, const SetariVerificare& setari, BlocText& raport, std::FILE* iesireEroare,
+int VerificaBazaDate(Fereastra owner, const std::string& directorSticle, const SetariVerificare& setari, BlocText& raport, std::FILE* iesireEroare,
                      Progres& progres) {
     raport.reset();
-    LucruVerificare lucru(path_sticle);
+    LucruVerificare lucru(directorSticle);
     if (!lucru.verificaDirectorSticle(owner)) return 0;
     AnuntaBazaDateRupta(owner, lucru.cale(), lucru.cale());
     if (!lucru.deschide(iesireEroare)) return 0;

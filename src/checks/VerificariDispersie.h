@@ -53,7 +53,7 @@ struct RezultatPropunereDomenii {
 // was already stored; cancelled on Cancel; failed when the rewrite could not
 // start, was refused, or failed (said where found; the database is then
 // exactly as it was - see RescrieBazaDate).
-RezultatOperatie PropuneDomeniiSpectrale(Fereastra owner, int producator,
+RezultatOperatie PropuneDomeniiSpectrale(Fereastra owner, const std::string& directorSticle, int producator,
                                          RezultatPropunereDomenii* rezultat = nullptr);
 inline constexpr const char* TitluPropuneDomenii = "ATENTIE!";
 
@@ -93,7 +93,7 @@ std::string StareFataDeEcuatii(const MaterialOptic& material, const SetariVerifi
 // A database that cannot be opened is reported on `iesireEroare` as
 // "Eroare deschidere <file>", the other failures in a box. A pass stopped
 // through `progres` gives 0 and no report, without a word.
-int VerificaBazaDate(Fereastra owner, const SetariVerificare& setari, BlocText& raport,
+int VerificaBazaDate(Fereastra owner, const std::string& directorSticle, const SetariVerificare& setari, BlocText& raport,
                      std::FILE* iesireEroare = stdout, Progres& progres = FaraProgres());
 
 // The table-against-equation report of one material: for each filled slot

@@ -5,6 +5,7 @@
 #include "import/agf/ImportAgf.h"
 #include "import/rii/ImportRii.h"
 #include "record/LimiteFizice.h"
+#include "settings/Directoare.h"
 
 namespace vitramor::cli {
 
@@ -73,7 +74,7 @@ int ComandaImportAgf(Context& c) {
     const std::vector<bool> selectie =
         o.areSelectie && !catalog.sticle.empty() ? Selectie(o.selectie, catalog.sticle.size())
                                                  : SelectieImplicitaAgf(catalog);
-    return IesireDinRezultat(TitluImportAgf, ImportaSticleAgf(nullptr, o.fisier, SursaDinOcteti(o.fisier, octeti), catalog, selectie,
+    return IesireDinRezultat(TitluImportAgf, ImportaSticleAgf(nullptr, path_sticle, o.fisier, SursaDinOcteti(o.fisier, octeti), catalog, selectie,
                                                               static_cast<std::uint16_t>(producator), laConflict));
 }
 
@@ -84,7 +85,7 @@ int ComandaImportRii(Context& c) {
         throw EroareUtilizare{"--from NM --to NM go together, the first below the second"};
     const std::uint16_t producator =
         o.producator >= 0 ? static_cast<std::uint16_t>(o.producator) : ProducatorImplicitRii;
-    return ImportaFisierRii(nullptr, o.fisier, o.nume, producator, o.domeniu).codIesire();
+    return ImportaFisierRii(nullptr, path_sticle, o.fisier, o.nume, producator, o.domeniu).codIesire();
 }
 
 }  // namespace vitramor::cli

@@ -30,6 +30,7 @@ std::vector<ClasaComparatie> ClaseDeAplicat(const std::string& text) {
 int ComandaDiffCatalogue(Context& c) {
     const PoliticaConflict laConflict = ScoatePoliticaConflict(c);
     CerereComparatie cerere;
+    cerere.directorSticle = path_sticle;
     const std::string producator = ScoateValoare(c, "--producer");
     const std::string format = ScoateValoare(c, "--format");
     const std::string cod = ScoateValoare(c, "--code");

@@ -14,6 +14,8 @@
 #include "platform/SistemFisiere.h"
 #include "record/CodificareText.h"
 #include "database/FisierCatalog.h"
+#include "database/Recuperare.h"
+#include "settings/Directoare.h"
 
 namespace vitramor::cli {
 
@@ -35,7 +37,7 @@ double LungimeUnda(const std::string& text) {
 }
 
 bool CitesteCatalog(std::vector<RezumatMaterial>& catalog) {
-    const CitireRezumat r = CitesteRezumatCatalog(CaleBazaDate(), catalog);
+    const CitireRezumat r = CitesteRezumatCatalog(CaleBazaDate(path_sticle), catalog);
     if (!r.ok) MesajBox(nullptr, r.eroare, "ATENTIE!", stil::MB_OK | stil::MB_ICONHAND);
     return r.ok;
 }
@@ -129,7 +131,7 @@ int ComandaSubstitute(Context& c) {
         const double a = LungimeUnda(de), b = LungimeUnda(la);
         if (b <= a) throw EroareUtilizare{"the range must go from a shorter to a longer wavelength"};
         CitireRezumat r;
-        gasite = CautaEchivalenteRms(referinta, CaleBazaDate(), static_cast<float>(a), static_cast<float>(b), n, &r);
+        gasite = CautaEchivalenteRms(referinta, CaleBazaDate(path_sticle), static_cast<float>(a), static_cast<float>(b), n, &r);
         if (!r.ok) {
             MesajBox(nullptr, r.eroare, "ATENTIE!", stil::MB_OK | stil::MB_ICONHAND);
             return IesireEsec;

@@ -5,6 +5,8 @@
 #include "export/ExportAgf.h"
 #include "export/ExportRii.h"
 #include "export/ExportSubstrat.h"
+#include "database/Recuperare.h"
+#include "settings/Directoare.h"
 
 namespace vitramor::cli {
 
@@ -45,7 +47,7 @@ Selectie CitesteSelectie(const Context& c) {
 // done: exporting it would bypass the selection the user asked for.
 bool LiniiSelectate(const Context& c, const char* comanda, const Selectie& s, std::vector<std::string>& linii) {
     std::vector<std::string> toate;
-    if (IncarcaListaSticleSubstrat(nullptr, s.producator, s.filtru, toate) != 0) return false;
+    if (IncarcaListaSticleSubstrat(nullptr, path_sticle, s.producator, s.filtru, toate) != 0) return false;
     if (s.nume.empty()) {
         linii = std::move(toate);
         return true;
@@ -75,7 +77,7 @@ int ComandaExportJson(Context& c) {
     std::vector<std::string> linii;
     if (!LiniiSelectate(c, "export-json", s, linii)) return IesireEsec;
     ProgresConsola progres(c.err);
-    const RezultatExportSubstrat r = ExportaSticleSubstrat(nullptr, linii, s.producator, progres);
+    const RezultatExportSubstrat r = ExportaSticleSubstrat(nullptr, {path_sticle, path_machine_learning}, linii, s.producator, progres);
     if (linii.empty()) return IesireOk;
     return r.trecereCompleta && r.salvat ? IesireOk : IesireEsec;
 }
@@ -87,7 +89,7 @@ int ComandaVerify(Context& c) {
     std::size_t verificate = 0;
     {
         ProgresConsola progres(c.err);
-        verificate = VerificaSticleSubstrat(nullptr, linii, s.producator, progres);
+        verificate = VerificaSticleSubstrat(nullptr, path_sticle, linii, s.producator, progres);
     }
     for (std::size_t i = 0; i < verificate; ++i) std::fprintf(c.out, "%s\n", TextPentruTerminal(linii[i]).c_str());
     return verificate == linii.size() ? IesireOk : IesireEsec;
@@ -112,7 +114,7 @@ int ComandaExportAgf(Context& c) {
     nume.pop_back();
     for (std::string& n : nume) n = NumeMaterialDinArgument(n);
     ProgresConsola progres(c.err);
-    return ExportaCatalogAgf(nullptr, producator, nume, fisier, progres) ? IesireOk : IesireEsec;
+    return ExportaCatalogAgf(nullptr, path_sticle, producator, nume, fisier, progres) ? IesireOk : IesireEsec;
 }
 
 int ComandaExportRii(Context& c) {

@@ -12,6 +12,7 @@
 #include "import/bazadate/ImportBazaDate.h"
 #include "record/CodificareText.h"
 #include "record/SetLucru.h"
+#include "settings/Directoare.h"
 
 namespace vitramor::cli {
 
@@ -65,7 +66,7 @@ int ComandaImportText(Context& c) {
     RezultatOperatie r;
     {
         ProgresConsola progres(c.err);
-        r = ImportaFisierCatalogText(cod, cale, linii, CurentSauPrimulNou(setLucru()), nullptr, laConflict, -1, progres);
+        r = ImportaFisierCatalogText(cod, cale, linii, CurentSauPrimulNou(setLucru()), nullptr, path_sticle, laConflict, -1, progres);
     }
     return IesireDinRezultat(TitluImportCatalogText, r);
 }
@@ -90,7 +91,7 @@ int ComandaImportDb(Context& c) {
     } else {
         for (std::size_t i = 0; i < nume.size(); ++i) indici.push_back(static_cast<int>(i));
     }
-    return IesireDinRezultat(TitluImportBazaDate, ImportaDinBazaDate(nullptr, director, fisier, indici, laConflict));
+    return IesireDinRezultat(TitluImportBazaDate, ImportaDinBazaDate(nullptr, path_sticle, director, fisier, indici, laConflict));
 }
 
 }  // namespace vitramor::cli

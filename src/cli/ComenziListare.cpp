@@ -3,13 +3,14 @@
 #include "cli/Cli.h"
 #include "database/ListaSticle.h"
 #include "record/MaterialJson.h"
+#include "settings/Directoare.h"
 
 namespace vitramor::cli {
 
 int ComandaList(Context& c) {
     CereArgumente(c, 0, 0);
     std::vector<LinieSticla> linii;
-    if (!ListeazaSticleInLista(linii)) return IesireEsec;
+    if (!ListeazaSticleInLista(path_sticle, linii)) return IesireEsec;
     for (const auto& l : linii) std::fprintf(c.out, "%s\n", TextPentruTerminal(l.text).c_str());
     return IesireOk;
 }

@@ -37,7 +37,7 @@ int ComandaRecover(Context& c) {
 
 int ComandaRestoreArchive(Context& c) {
     CereArgumente(c, 0, 0);
-    return IesireDinRezultat(TitluRestaurareBazaDate, RestaureazaBazaDate(nullptr));
+    return IesireDinRezultat(TitluRestaurareBazaDate, RestaureazaBazaDate(nullptr, path_sticle));
 }
 
 }  // namespace vitramor::cli

@@ -2,11 +2,13 @@
 
 #include "cli/Cli.h"
 #include "import/schott/ImportSchott.h"
+#include "settings/Directoare.h"
 
 namespace vitramor::cli {
 
 int ComandaImportSchott(Context& c) {
     OptiuniImportSchott optiuni;
+    optiuni.directorSticle = path_sticle;
     optiuni.laConflict = ScoatePoliticaConflict(c);
     CereArgumente(c, 1, 1);
     const std::string& cale = c.argumente[0];

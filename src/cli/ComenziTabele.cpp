@@ -98,6 +98,7 @@ int ComandaImportTable(Context& c) {
     const int codSelectie = static_cast<int>(CitesteIntreg(cod, "--code", 1, 3));
     if (codSelectie == 2) throw EroareUtilizare{"--code is 1 or 3"};
     OptiuniActualizare o;
+    o.directorSticle = path_sticle;
     if (!conflict.empty()) {
         const auto politica = PoliticaConflictDinText(conflict);
         if (!politica) throw EroareUtilizare{"--on-conflict is replace, rename or skip"};

@@ -5,6 +5,7 @@
 #include "checks/VerificariDispersie.h"
 #include "cli/Cli.h"
 #include "cli/ProgresConsola.h"
+#include "settings/Directoare.h"
 
 namespace vitramor::cli {
 
@@ -56,7 +57,7 @@ int ComandaCheck(Context& c) {
     // A database that cannot be opened is a message, not report text.
     {
         ProgresConsola progres(c.err);
-        if (!VerificaBazaDate(nullptr, setari, raport, c.err, progres)) return IesireEsec;
+        if (!VerificaBazaDate(nullptr, path_sticle, setari, raport, c.err, progres)) return IesireEsec;
     }
     ScrieRaport(c.out, raport);
     return IesireOk;
@@ -75,7 +76,7 @@ int ComandaReport(Context& c) {
 int ComandaProposeRanges(Context& c) {
     CereArgumente(c, 1, 1);
     const int producator = static_cast<int>(CitesteIntreg(c.argumente[0], "CODE", 0, 15));
-    return IesireDinRezultat(TitluPropuneDomenii, PropuneDomeniiSpectrale(nullptr, producator));
+    return IesireDinRezultat(TitluPropuneDomenii, PropuneDomeniiSpectrale(nullptr, path_sticle, producator));
 }
 
 }  // namespace vitramor::cli

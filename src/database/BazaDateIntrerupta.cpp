@@ -12,7 +12,6 @@
 #include "fileutil/BlocareFisier.h"
 #include "fileutil/UtilitatiFisiere.h"
 #include "platform/SistemFisiere.h"
-#include "settings/Directoare.h"
 #include "database/FisierCatalog.h"
 #include "database/Recuperare.h"
 #include "record/TextFormatat.h"
@@ -29,16 +28,16 @@ bool Exista(const std::string& cale) {
 }
 
 // The work files of rewrites that were left behind.
-std::vector<std::string> LucruRamas() {
+std::vector<std::string> LucruRamas(const std::string& director) {
     std::vector<std::string> ramase;
     for (const char* temp : {NumeFisierTemporarRescriere, NumeTemporarCatalog})
-        if (const std::string cale = CaleAfisata(path_sticle, temp); Exista(cale)) ramase.push_back(cale);
+        if (const std::string cale = CaleAfisata(director, temp); Exista(cale)) ramase.push_back(cale);
     return ramase;
 }
 
-std::string Restante(const std::string& arhiva) {
+std::string Restante(const std::string& director, const std::string& arhiva) {
     std::string text = arhiva;
-    for (const std::string& cale : LucruRamas()) text += ", " + cale;
+    for (const std::string& cale : LucruRamas(director)) text += ", " + cale;
     return text;
 }
 
@@ -74,12 +73,12 @@ std::string DeCeNu(const std::string& arhiva) {
 // archive's content, and they are that archive's records, every one of them
 // in its order. The archive is then the state before a deletion the user
 // wanted, not a rewrite to finish.
-bool StergereIncheiata(const std::string& arhiva) {
-    if (!LucruRamas().empty()) return false;
+bool StergereIncheiata(const std::string& director, const std::string& arhiva) {
+    if (!LucruRamas(director).empty()) return false;
     struct stat st {};
     if (::stat(arhiva.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
     std::vector<IntrareRecuperare> intrari;
-    if (!CitesteRecuperare(nullptr, path_sticle, intrari)) return false;
+    if (!CitesteRecuperare(nullptr, director, intrari)) return false;
     const auto n = static_cast<std::size_t>(st.st_size) / MarimeMaterialOptic;
     if (n == 0 || intrari.size() < n || static_cast<off_t>(n * MarimeMaterialOptic) != st.st_size) return false;
     const IntrareRecuperare* primul = &intrari[intrari.size() - n];
@@ -125,13 +124,13 @@ RezultatOperatie Restaureaza(const std::string& arhiva, const std::string& baza)
 
 bool DeRaportat(const RezultatOperatie& r) { return r.stare != StareOperatie::NimicDeFacut || !r.motiv.empty(); }
 
-RezultatOperatie OferaRestaurareBazaDate(Fereastra owner) {
-    if (path_sticle.empty()) return RezultatOperatie::Nimic();
-    const std::string baza = CaleBazaDate(path_sticle);
+RezultatOperatie OferaRestaurareBazaDate(Fereastra owner, const std::string& directorSticle) {
+    if (directorSticle.empty()) return RezultatOperatie::Nimic();
+    const std::string baza = CaleBazaDate(directorSticle);
     if (Exista(baza)) return RezultatOperatie::Nimic();
     const std::vector<std::string> arhive = ArhiveDeLaCeaMaiNoua(baza);
     if (arhive.empty()) return RezultatOperatie::Nimic();
-    if (StergereIncheiata(arhive.front())) {
+    if (StergereIncheiata(directorSticle, arhive.front())) {
         BlocareFisier blocare(owner, baza, true);
         if (!blocare.ok() || Exista(baza)) return RezultatOperatie::Nimic();
         if (CreazaFisierNou(owner, baza, {}) != 0) return RezultatOperatie::Esec();
@@ -150,7 +149,7 @@ RezultatOperatie OferaRestaurareBazaDate(Fereastra owner) {
     const std::string text =
         TextFormatat("Fisierul %s lipseste, dar exista %s.\nO rescriere a bazei de date a fost probabil "
                      "intrerupta.\n%sRestaurati cea mai noua copie arhiva buna, %s?",
-                     baza.c_str(), Restante(arhiva).c_str(), TextSarite(sarite).c_str(), arhiva.c_str());
+                     baza.c_str(), Restante(directorSticle, arhiva).c_str(), TextSarite(sarite).c_str(), arhiva.c_str());
     if (MesajBox(owner, text, "ATENTIE!", MB_YESNO | MB_ICONQUESTION) != raspuns::IDYES)
         return RezultatOperatie::Anulare();
     BlocareFisier blocare(owner, baza, true);
@@ -159,8 +158,8 @@ RezultatOperatie OferaRestaurareBazaDate(Fereastra owner) {
     return Restaureaza(arhiva, baza);
 }
 
-RezultatOperatie RestaureazaBazaDate(Fereastra owner) {
-    const std::string baza = CaleBazaDate(path_sticle);
+RezultatOperatie RestaureazaBazaDate(Fereastra owner, const std::string& directorSticle) {
+    const std::string baza = CaleBazaDate(directorSticle);
     BlocareFisier blocare(owner, baza, true);
     if (!blocare.ok()) return RezultatOperatie::Esec();
     if (Exista(baza)) return RezultatOperatie::Esec(TextFormatat("Fisierul %s exista; nu se restaureaza nimic.", baza.c_str()));

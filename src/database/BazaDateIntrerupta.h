@@ -22,7 +22,7 @@ namespace vitramor {
 // what was found: an empty database made after a deletion on record);
 // cancelled after a No; failed when no archive can stand in or the copy
 // failed.
-RezultatOperatie OferaRestaurareBazaDate(Fereastra owner);
+RezultatOperatie OferaRestaurareBazaDate(Fereastra owner, const std::string& directorSticle);
 // Whether the offer's outcome is worth a message: a database that is where
 // it should be says nothing.
 bool DeRaportat(const RezultatOperatie& r);
@@ -30,7 +30,7 @@ bool DeRaportat(const RezultatOperatie& r);
 // The `restore-archive` command: puts the newest good archive copy back when
 // the database file is missing. Done as the offer; failed with the reason
 // when the database exists, no good archive is there or the copy failed.
-RezultatOperatie RestaureazaBazaDate(Fereastra owner);
+RezultatOperatie RestaureazaBazaDate(Fereastra owner, const std::string& directorSticle);
 
 inline constexpr const char* TitluRestaurareBazaDate = "ATENTIE!";
 

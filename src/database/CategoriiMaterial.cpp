@@ -10,7 +10,6 @@
 #include "dispersion/MarimiOptice.h"
 #include "record/CodificareText.h"
 #include "record/TextFormatat.h"
-#include "settings/Directoare.h"
 #include "database/FisierCatalog.h"
 
 namespace vitramor {
@@ -62,13 +61,13 @@ int IndexRanduri::primulCuInceputul(const std::string& linie) const {
     return primul;
 }
 
-int PuneCategorieMateriale(Fereastra owner, const std::vector<std::string>& randuri,
+int PuneCategorieMateriale(Fereastra owner, const std::string& directorSticle, const std::vector<std::string>& randuri,
                            const std::vector<bool>& selectate, int categorie, RezultatRescriere* rezultat,
                            const FormaRand& forma) {
     const IndexRanduri index(randuri);
     // The list was filled a moment ago and has already reported any category
     // the file lacks; the rewrite does not report it a second time.
-    LiniiListaSticla linii(false);
+    LiniiListaSticla linii(directorSticle, false);
     std::vector<IntrareJurnal> jurnal;
     const auto prelucrare = [&](MaterialOptic& m) {
         std::string linie = linii.linie(m);
@@ -82,8 +81,8 @@ int PuneCategorieMateriale(Fereastra owner, const std::vector<std::string>& rand
         return DecizieInregistrare::Modificata;
     };
     RezultatRescriere r;
-    const int ok = RescrieBazaDate(owner, prelucrare, r);
-    if (ok) AdaugaInJurnal(owner, path_sticle, {}, jurnal);
+    const int ok = RescrieBazaDate(owner, directorSticle, prelucrare, r);
+    if (ok) AdaugaInJurnal(owner, directorSticle, {}, jurnal);
     if (rezultat) *rezultat = r;
     return ok;
 }

@@ -74,7 +74,7 @@ using FormaRand = std::function<std::string(const std::string&)>;
 // selected gets `categorie`; every record is written back, in file order.
 // Returns what RescrieBazaDate returns; `rezultat` (when given) counts as
 // changed the records whose category was another one.
-int PuneCategorieMateriale(Fereastra owner, const std::vector<std::string>& randuri,
+int PuneCategorieMateriale(Fereastra owner, const std::string& directorSticle, const std::vector<std::string>& randuri,
                            const std::vector<bool>& selectate, int categorie, RezultatRescriere* rezultat = nullptr,
                            const FormaRand& forma = {});
 

@@ -14,7 +14,6 @@
 #include "platform/Platforma.h"
 #include "platform/SistemFisiere.h"
 #include "record/OrdineOcteti.h"
-#include "settings/Directoare.h"
 #include "database/FisierCatalog.h"
 
 namespace vitramor {
@@ -177,8 +176,8 @@ bool Exista(const std::string& cale) {
     return ::stat(cale.c_str(), &st) == 0;
 }
 
-std::string InDirectorSticle(const char* nume) {
-    return path_sticle.empty() ? std::string(nume) : (std::filesystem::path(path_sticle) / nume).string();
+std::string InDirectorSticle(const std::string& director, const char* nume) {
+    return director.empty() ? std::string(nume) : (std::filesystem::path(director) / nume).string();
 }
 
 }  // namespace
@@ -274,14 +273,15 @@ RezultatOperatie CorecteazaCoduriProducator(Fereastra owner, const std::string& 
     return rez;
 }
 
-RezultatOperatie ComandaConvertesteSticle32(Fereastra owner, Progres& progres) {
-    return ConvertesteSticle32(owner, InDirectorSticle(NumeFisierVechi), InDirectorSticle(NumeFisierConvertit), nullptr,
+RezultatOperatie ComandaConvertesteSticle32(Fereastra owner, const std::string& directorSticle, Progres& progres) {
+    return ConvertesteSticle32(owner, InDirectorSticle(directorSticle, NumeFisierVechi),
+                               InDirectorSticle(directorSticle, NumeFisierConvertit), nullptr,
                                progres);
 }
 
-RezultatOperatie ComandaCorecteazaCoduriProducator(Fereastra owner, Progres& progres) {
-    return CorecteazaCoduriProducator(owner, InDirectorSticle(NumeFisierDeCorectat),
-                                      InDirectorSticle(NumeFisierCorectat), nullptr, progres);
+RezultatOperatie ComandaCorecteazaCoduriProducator(Fereastra owner, const std::string& directorSticle, Progres& progres) {
+    return CorecteazaCoduriProducator(owner, InDirectorSticle(directorSticle, NumeFisierDeCorectat),
+                                      InDirectorSticle(directorSticle, NumeFisierCorectat), nullptr, progres);
 }
 
 }  // namespace vitramor

@@ -56,7 +56,8 @@ RezultatOperatie CorecteazaCoduriProducator(Fereastra owner, const std::string& 
                                             RezultatConversie* rezultat = nullptr, Progres& progres = FaraProgres());
 
 // The menu commands on the fixed names of the glass directory.
-RezultatOperatie ComandaConvertesteSticle32(Fereastra owner, Progres& progres = FaraProgres());
-RezultatOperatie ComandaCorecteazaCoduriProducator(Fereastra owner, Progres& progres = FaraProgres());
+RezultatOperatie ComandaConvertesteSticle32(Fereastra owner, const std::string& directorSticle, Progres& progres = FaraProgres());
+RezultatOperatie ComandaCorecteazaCoduriProducator(Fereastra owner, const std::string& directorSticle,
+                                                   Progres& progres = FaraProgres());
 
 }  // namespace vitramor

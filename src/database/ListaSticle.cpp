@@ -7,10 +7,10 @@
 #include "fileutil/BlocareFisier.h"
 #include "fileutil/UtilitatiFisiere.h"
 #include "platform/Platforma.h"
-#include "settings/Directoare.h"
 #include "database/CatalogMateriale.h"
 #include "database/FisierCatalog.h"
 #include "database/Recuperare.h"
+#include "settings/Directoare.h"
 
 namespace vitramor {
 
@@ -43,8 +43,9 @@ std::string Compune(const MaterialOptic& m, const std::string& categorie, int ma
 // A missing entry is still reported, but once per entry number rather than
 // once per record: a database of thousands of materials with a stale
 // category would otherwise bury the user under identical boxes.
-LiniiListaSticla::LiniiListaSticla(bool raporteazaLipsa) : raporteaza_(raporteazaLipsa) {
-    citit_ = CitesteIntrariFisierText(path_sticle, NumeFisierCategorii, intrari_) == 1;
+LiniiListaSticla::LiniiListaSticla(const std::string& directorSticle, bool raporteazaLipsa)
+    : raporteaza_(raporteazaLipsa) {
+    citit_ = CitesteIntrariFisierText(directorSticle, NumeFisierCategorii, intrari_) == 1;
 }
 
 std::string LiniiListaSticla::categorie(int numar) {
@@ -62,9 +63,10 @@ std::string LiniiListaSticla::linie(const MaterialOptic& material, int marime) {
     return Compune(material, categorie(material.categorie), marime);
 }
 
-void LinieListaSticla(const MaterialOptic& material, std::string& linie, int marime) {
+void LinieListaSticla(const std::string& directorSticle, const MaterialOptic& material, std::string& linie,
+                      int marime) {
     std::string categorie;
-    if (CitesteIntrareFisierText(path_sticle, NumeFisierCategorii, material.categorie, categorie, MarimeCategorie) ==
+    if (CitesteIntrareFisierText(directorSticle, NumeFisierCategorii, material.categorie, categorie, MarimeCategorie) ==
         1)
         categorie = TaieLaTab(std::move(categorie));
     else
@@ -72,16 +74,16 @@ void LinieListaSticla(const MaterialOptic& material, std::string& linie, int mar
     linie = Compune(material, categorie, marime);
 }
 
-int ListeazaSticleInLista(std::vector<LinieSticla>& linii) {
+int ListeazaSticleInLista(const std::string& directorSticle, std::vector<LinieSticla>& linii) {
     linii.clear();
-    LiniiListaSticla categorii;
+    LiniiListaSticla categorii(directorSticle);
     // A reader's lock: a rewrite in another program finishes first.
-    BlocareFisier blocare(nullptr, CaleBazaDate(path_sticle), false);
+    BlocareFisier blocare(nullptr, CaleBazaDate(directorSticle), false);
     if (!blocare.ok()) return 0;
-    AnuntaBazaDateRupta(nullptr, CaleBazaDate(path_sticle), CaleBazaDate(path_sticle));
+    AnuntaBazaDateRupta(nullptr, CaleBazaDate(directorSticle), CaleBazaDate(directorSticle));
 
     FisierDeschis f;
-    if (!DeschideInDirector(path_sticle, nume_fisier_sticle, "rb", f.f)) {
+    if (!DeschideInDirector(directorSticle, nume_fisier_sticle, "rb", f.f)) {
         MesajBox(nullptr, "Eroare deschidere sticle32.da", "ATENTIE!", stil::MB_OK | stil::MB_ICONEXCLAMATION);
         return 0;
     }
@@ -94,7 +96,7 @@ int ListeazaSticleInLista(std::vector<LinieSticla>& linii) {
         f.inchide();
         platforma().cursorAsteptare(false);
         linii.clear();
-        RaporteazaEroareCitire(nullptr, CaleBazaDate(path_sticle), r.cod);
+        RaporteazaEroareCitire(nullptr, CaleBazaDate(directorSticle), r.cod);
         return 0;
     }
     f.inchide();

@@ -16,16 +16,15 @@ inline constexpr int MarimeLinieListaSticla = 127;
 // Forms the list line of one record, cut to `marime` - 1 characters. The
 // category text is entry `categorie` of CategoriiMaterial.txt in the glass
 // directory up to its first tab, "???" when it cannot be read.
-void LinieListaSticla(const MaterialOptic& material, std::string& linie, int marime = MarimeLinieListaSticla);
+void LinieListaSticla(const std::string& directorSticle, const MaterialOptic& material, std::string& linie,
+                      int marime = MarimeLinieListaSticla);
 
 // The list lines of many records in a row: the category file is read once,
 // and a category number the file does not have is reported once per number
 // (or, with `raporteazaLipsa` off, not at all) rather than once per record.
-// Build it before changing into the glass directory: path_sticle may be
-// relative to where we are now.
 class LiniiListaSticla {
 public:
-    explicit LiniiListaSticla(bool raporteazaLipsa = true);
+    explicit LiniiListaSticla(const std::string& directorSticle, bool raporteazaLipsa = true);
     std::string linie(const MaterialOptic& material, int marime = MarimeLinieListaSticla);
 
 private:
@@ -44,9 +43,9 @@ struct LinieSticla {
     std::uint16_t producator = 0;
 };
 
-// The list lines of every whole record of nume_fisier_sticle in path_sticle,
+// The list lines of every whole record of the database in `directorSticle`,
 // in file order. 0 when the file cannot be opened (after the opening
 // message, "Eroare deschidere sticle32.da").
-int ListeazaSticleInLista(std::vector<LinieSticla>& linii);
+int ListeazaSticleInLista(const std::string& directorSticle, std::vector<LinieSticla>& linii);
 
 }  // namespace vitramor

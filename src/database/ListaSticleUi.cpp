@@ -4,6 +4,7 @@
 
 #include "database/ListaSticle.h"
 #include "record/CodificareText.h"
+#include "settings/Directoare.h"
 
 namespace vitramor {
 
@@ -11,7 +12,7 @@ int ListeazaSticleInLista(QListWidget* lista) {
     if (!lista) return 0;
     lista->clear();
     std::vector<LinieSticla> linii;
-    if (!ListeazaSticleInLista(linii)) return 0;
+    if (!ListeazaSticleInLista(path_sticle, linii)) return 0;
     lista->setUpdatesEnabled(false);
     for (const LinieSticla& l : linii) {
         auto* item = new QListWidgetItem(TextQt(l.text));

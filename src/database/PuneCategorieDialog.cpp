@@ -86,7 +86,7 @@ void AplicaSelectate(QTableWidget* tabel, const std::vector<bool>& selectate) {
 void UmpleTabel(QTableWidget* tabel) {
     tabel->setRowCount(0);
     std::vector<LinieSticla> linii;
-    if (!ListeazaSticleInLista(linii)) return;
+    if (!ListeazaSticleInLista(path_sticle, linii)) return;
     tabel->setUpdatesEnabled(false);
     tabel->setRowCount(static_cast<int>(linii.size()));
     for (int r = 0; r < tabel->rowCount(); ++r) {
@@ -250,7 +250,7 @@ void PuneCategorieDialog::puneCategoria() {
         return;
     }
     RezultatRescriere rezultat;
-    if (PuneCategorieMateriale(static_cast<QWidget*>(this), TexteRanduri(lista_), Selectate(lista_), categorie,
+    if (PuneCategorieMateriale(static_cast<QWidget*>(this), path_sticle, TexteRanduri(lista_), Selectate(lista_), categorie,
                                &rezultat, CaRandul) == 1) {
         pusa_ = true;
         UmpleTabel(lista_);

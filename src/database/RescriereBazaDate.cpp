@@ -4,16 +4,15 @@
 
 #include "fileutil/BlocareFisier.h"
 #include "fileutil/UtilitatiFisiere.h"
-#include "settings/Directoare.h"
 #include "database/FisierCatalog.h"
 #include "database/Recuperare.h"
 
 namespace vitramor {
 
-int RescrieBazaDate(Fereastra owner, const PrelucrareInregistrare& prelucrare, RezultatRescriere& rezultat,
+int RescrieBazaDate(Fereastra owner, const std::string& directorSticle, const PrelucrareInregistrare& prelucrare, RezultatRescriere& rezultat,
                     bool cursorAsteptare, std::uint32_t comandaRecuperare, bool doarCuSchimbari) {
     rezultat = {};
-    const std::string& director = path_sticle;
+    const std::string& director = directorSticle;
     if (!DirectorAccesibil(director, true)) return 0;
     const std::string cale = CaleBazaDate(director);
 

@@ -18,7 +18,7 @@ inline constexpr const char* NumeFisierTemporarRescriere = "3.tmp";
 
 using PrelucrareInregistrare = std::function<DecizieInregistrare(MaterialOptic&)>;
 
-// Rewrites nume_fisier_sticle in path_sticle, calling `prelucrare` for every
+// Rewrites the database in `directorSticle`, calling `prelucrare` for every
 // whole record in file order (a trailing fragment is not copied). When
 // `comandaRecuperare` is not 0, the records left out go to the recovery
 // file under that command before the database is replaced.
@@ -31,7 +31,7 @@ using PrelucrareInregistrare = std::function<DecizieInregistrare(MaterialOptic&)
 // 0 otherwise - the glass directory, the files or the lock could not be had,
 // the user declined to overwrite a leftover "3.tmp", the caller abandoned, a
 // read or write failed - and then the database is exactly as it was.
-int RescrieBazaDate(Fereastra owner, const PrelucrareInregistrare& prelucrare, RezultatRescriere& rezultat,
+int RescrieBazaDate(Fereastra owner, const std::string& directorSticle, const PrelucrareInregistrare& prelucrare, RezultatRescriere& rezultat,
                     bool cursorAsteptare = true, std::uint32_t comandaRecuperare = 0, bool doarCuSchimbari = false);
 
 }  // namespace vitramor

@@ -6,7 +6,6 @@
 
 #include "database/JurnalMateriale.h"
 #include "database/RescriereBazaDate.h"
-#include "settings/Directoare.h"
 #include "database/FisierCatalog.h"
 #include "database/Recuperare.h"
 #include "record/TextFormatat.h"
@@ -15,7 +14,7 @@ namespace vitramor {
 
 using namespace stil;
 
-RezultatOperatie StergeMaterialeProducator(Fereastra owner, int producator, bool intreaba) {
+RezultatOperatie StergeMaterialeProducator(Fereastra owner, const std::string& directorSticle, int producator, bool intreaba) {
     const auto candidat = [producator](const MaterialOptic& m) {
         return m.producator == producator || (producator == ProducatorEvaporare && m.producator > 15);
     };
@@ -44,9 +43,9 @@ RezultatOperatie StergeMaterialeProducator(Fereastra owner, int producator, bool
     };
 
     RezultatRescriere rezultat;
-    if (RescrieBazaDate(owner, prelucrare, rezultat, !intreaba, RecuperareStergeProducator) == 0)
+    if (RescrieBazaDate(owner, directorSticle, prelucrare, rezultat, !intreaba, RecuperareStergeProducator) == 0)
         return RezultatOperatie::Esec();
-    AdaugaInJurnal(owner, path_sticle, {}, sterse);
+    AdaugaInJurnal(owner, directorSticle, {}, sterse);
     const int numar = static_cast<int>(rezultat.eliminate);
     if (numar == 0 && pastrate == 0) return RezultatOperatie::Nimic(TextMaterialeSterse(0));
     RezultatOperatie r;

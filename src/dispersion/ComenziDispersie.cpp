@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <cstring>
 
-#include "settings/Directoare.h"
 #include "record/TextFormatat.h"
 
 namespace vitramor {
@@ -22,13 +21,13 @@ std::string TitluAplicatie() {
     return TitluAplicatieImplicit;
 }
 
-int ComandaCoeficientiDispersie(Fereastra owner, SetLucru& set) {
+int ComandaCoeficientiDispersie(Fereastra owner, const std::string& directorSticle, SetLucru& set) {
     if (set.gol()) return 0;
     auto& l = legaturiDispersie();
     MaterialOptic& m = set.curent();
 
     int tip = 0;  // the library fills it; the command has no use for it
-    const int r = l.tipMaterial ? l.tipMaterial(owner, path_sticle, tip, m) : raspuns::IDCANCEL;
+    const int r = l.tipMaterial ? l.tipMaterial(owner, directorSticle, tip, m) : raspuns::IDCANCEL;
     if (r == raspuns::IDCANCEL) return 0;
 
     tag_dispersieNou& bloc = blocDispersie();

@@ -43,11 +43,11 @@ LegaturiDispersie& legaturiDispersie();
 std::string TitluAplicatie();
 
 // "Coef. ec. dispersie" (40014) on the current material of `set`: the type
-// dialog (cancel stops), then the dispersion dialog on the block filled from
-// the record; the coefficients, ranges and further words come back, the type
-// codes and the name do not, and the material is marked modified whatever
-// the dialog did. Returns 0 when nothing ran (no material, or cancelled).
-int ComandaCoeficientiDispersie(Fereastra owner, SetLucru& set = setLucru());
+// dialog on the glass directory `directorSticle` (cancel stops), then the
+// dispersion dialog on the block filled from the record; the coefficients,
+// ranges and further words come back, the type codes and the name do not,
+// and the material is marked modified whatever the dialog did. Returns 0 when nothing ran (no material, or cancelled).
+int ComandaCoeficientiDispersie(Fereastra owner, const std::string& directorSticle, SetLucru& set = setLucru());
 
 // "Init n from dispersion eq." (40064): after a Yes, n of every filled slot
 // 0 to 39 is computed from the n equation; a slot whose n cannot be computed

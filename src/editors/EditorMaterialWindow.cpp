@@ -380,7 +380,7 @@ void EditorMaterialWindow::executa(int id) {
 }
 
 void EditorMaterialWindow::ajutor() {
-    if (MaterialOptic* m = material()) DeschideFisaProducator(proprietar(), m->producator);
+    if (MaterialOptic* m = material()) DeschideFisaProducator(proprietar(), path_sticle, m->producator);
 }
 
 void EditorMaterialWindow::reimprospateaza() {

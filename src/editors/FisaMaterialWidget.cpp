@@ -90,7 +90,7 @@ void FisaMaterialWidget::goleste() {
 }
 
 void FisaMaterialWidget::arata(const MaterialOptic& m) {
-    const std::vector<RandFisa> r = RanduriFisaMaterial(m);
+    const std::vector<RandFisa> r = RanduriFisaMaterial(path_sticle, m);
     for (std::size_t i = randuri_.size(); i < r.size(); ++i) {
         auto* e = new QLabel(forma_->parentWidget());
         auto* v = new QLabel(forma_->parentWidget());

@@ -22,6 +22,7 @@
 #include "platform/DepozitSetari.h"
 #include "platform/Platforma.h"
 #include "settings/Directoare.h"
+#include "database/Recuperare.h"
 
 namespace vitramor {
 
@@ -158,7 +159,7 @@ void CatalogSticleWidget::urmaresteFisierul() {
 }
 
 void CatalogSticleWidget::reincarca() {
-    cale_ = CaleBazaDate();
+    cale_ = CaleBazaDate(path_sticle);
     amprenta_ = AmprentaFisier(cale_);
     std::vector<std::string> categorii;
     CitesteIntrariFisierText(path_sticle, NumeFisierCategorii, categorii);
@@ -189,7 +190,7 @@ void CatalogSticleWidget::reincarca() {
 }
 
 void CatalogSticleWidget::verificaSchimbari() {
-    if (CaleBazaDate() != cale_ || AmprentaFisier(CaleBazaDate()) != amprenta_) reincarca();
+    if (CaleBazaDate(path_sticle) != cale_ || AmprentaFisier(CaleBazaDate(path_sticle)) != amprenta_) reincarca();
 }
 
 void CatalogSticleWidget::changeEvent(QEvent* e) {

@@ -24,6 +24,7 @@
 #include "platform/Platforma.h"
 #include "record/CodificareText.h"
 #include "settings/Directoare.h"
+#include "database/Recuperare.h"
 
 namespace vitramor {
 
@@ -115,7 +116,7 @@ HartaSticleWindow::HartaSticleWindow(QWidget* parent, DeschideMaterial deschide)
 
 void HartaSticleWindow::reincarca() {
     std::vector<RezumatMaterial> catalog;
-    const CitireRezumat r = CitesteRezumatCatalog(CaleBazaDate(), catalog);
+    const CitireRezumat r = CitesteRezumatCatalog(CaleBazaDate(path_sticle), catalog);
     if (!r.ok) MesajBox(this, r.eroare, "ATENTIE!", stil::MB_OK | stil::MB_ICONHAND);
     std::map<std::uint16_t, int> prezenti;
     for (const RezumatMaterial& m : catalog) ++prezenti[m.producator];

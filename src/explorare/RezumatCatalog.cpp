@@ -10,7 +10,6 @@
 
 #include "fileutil/UtilitatiFisiere.h"
 #include "record/OrdineOcteti.h"
-#include "settings/Directoare.h"
 #include "database/CatalogMateriale.h"
 #include "database/FisierCatalog.h"
 
@@ -69,8 +68,6 @@ RezumatMaterial RezumaMaterial(const MaterialOptic& m, std::uint32_t index) {
     r.deltaPgF = q.deltaPgF;
     return r;
 }
-
-std::string CaleBazaDate() { return (std::filesystem::path(path_sticle) / nume_fisier_sticle).string(); }
 
 CitireRezumat ParcurgeBazaDate(const std::string& caleFisier,
                                const std::function<void(const MaterialOptic&, std::uint32_t)>& f, Progres& progres) {

@@ -40,9 +40,6 @@ struct RezumatMaterial {
 
 RezumatMaterial RezumaMaterial(const MaterialOptic& m, std::uint32_t index);
 
-// The database file the system works on: nume_fisier_sticle in path_sticle.
-std::string CaleBazaDate();
-
 // Every whole record of the file, in file order. False when the file cannot
 // be opened or read; `eroare` then says why, and `randuri` holds what was
 // read before a read error. A missing file is an empty catalogue with

@@ -24,6 +24,7 @@
 #include "platform/FerestreMaterialUi.h"
 #include "platform/Platforma.h"
 #include "record/SetLucru.h"
+#include "database/Recuperare.h"
 
 namespace vitramor {
 
@@ -145,7 +146,7 @@ void SticleEchivalenteDialog::cauta() {
             return;
         }
         // Asked for more than shown: the other classes are left out afterwards.
-        gasite = CautaEchivalenteRms(referinta_, CaleBazaDate(), static_cast<float>(de_->value()),
+        gasite = CautaEchivalenteRms(referinta_, CaleBazaDate(path_sticle), static_cast<float>(de_->value()),
                                      static_cast<float>(la_->value()), numar_->value() * 20, &citire);
         explicatie_->setText(QStringLiteral("Distanta: abaterea medie patratica a lui n intre %1 si %2 nm "
                                             "(0.001 = o unitate in a treia zecimala a indicelui).")
@@ -153,7 +154,7 @@ void SticleEchivalenteDialog::cauta() {
                                  .arg(la_->value()));
     } else {
         std::vector<RezumatMaterial> catalog;
-        citire = CitesteRezumatCatalog(CaleBazaDate(), catalog);
+        citire = CitesteRezumatCatalog(CaleBazaDate(path_sticle), catalog);
         if (aceeasiClasa_->isChecked())
             std::erase_if(catalog, [this](const RezumatMaterial& m) {
                 return ClasaMaterial(m.producator, m.categorie, categorii_) !=

@@ -11,7 +11,6 @@
 #include "material/RoluriMaterial.h"
 #include "record/CodificareText.h"
 #include "record/Roluri.h"
-#include "settings/Directoare.h"
 #include "database/CatalogMateriale.h"
 #include "suite/Vedora.h"
 #include "record/NumarCatalog.h"
@@ -255,7 +254,8 @@ bool AdaugaMarimeMasurataJson(cJSON* parinte, const DescriptorMarimeJson& d) {
     return c.ok;
 }
 
-DocumentMaterialeJson::DocumentMaterialeJson(cJSON* radacina) : radacina_(radacina) {
+DocumentMaterialeJson::DocumentMaterialeJson(cJSON* radacina, std::string directorSticle)
+    : radacina_(radacina), directorSticle_(std::move(directorSticle)) {
     if (!cJSON_IsObject(radacina)) return;
     for (const cJSON* c = radacina->child; c; c = c->next)
         if (c->string) membri_.insert(c->string);
@@ -269,7 +269,7 @@ void DocumentMaterialeJson::cautaNumeCoduri(std::uint32_t coduri) {
     for (std::uint8_t cod : DespacheteazaRoluri(coduri)) {
         if (cod == 0) continue;
         if (!atributeIncercate_) {
-            atributeCitite_ = CitesteLiniiAtribute(path_sticle, NumeFisierAtributeSubstrat, liniiAtribute_) != 0;
+            atributeCitite_ = CitesteLiniiAtribute(directorSticle_, NumeFisierAtributeSubstrat, liniiAtribute_) != 0;
             atributeIncercate_ = true;
         }
         std::string nume;
@@ -359,9 +359,9 @@ int DocumentMaterialeJson::adaugaPropuse() {
     return cod;
 }
 
-int AdaugaMaterialInDocumentJson(const MaterialOptic& m, cJSON* radacina, const std::string& numeFisier,
+int AdaugaMaterialInDocumentJson(const std::string& directorSticle, const MaterialOptic& m, cJSON* radacina, const std::string& numeFisier,
                                  bool intreaba, const std::optional<PerecheAtribute>& atribute) {
-    DocumentMaterialeJson document(radacina);
+    DocumentMaterialeJson document(radacina, directorSticle);
     return document.adauga(m, numeFisier, intreaba, atribute);
 }
 

@@ -73,8 +73,9 @@ bool AdaugaMarimeMasurataJson(cJSON* parinte, const DescriptorMarimeJson& d);
 // them once.
 class DocumentMaterialeJson {
 public:
-    // `radacina`: the document's root object; its owner keeps it.
-    explicit DocumentMaterialeJson(cJSON* radacina);
+    // `radacina`: the document's root object; its owner keeps it. The role
+    // names come from the attribute file of `directorSticle`.
+    DocumentMaterialeJson(cJSON* radacina, std::string directorSticle);
 
     // Adds the material under its name, appended at the end. When the name
     // is already there: with `intreaba` false nothing changes (result 0);
@@ -112,6 +113,7 @@ private:
     bool listaCoduri(cJSON* parinte, const char* cheie, std::uint32_t coduri) const;
 
     cJSON* radacina_;
+    std::string directorSticle_;
     std::unordered_set<std::string> membri_;
     std::vector<Propus> propuse_;
     std::unordered_map<std::uint16_t, std::string> producatori_;
@@ -122,7 +124,7 @@ private:
 };
 
 // One material added to a document; a pass over many uses the class.
-int AdaugaMaterialInDocumentJson(const MaterialOptic& m, cJSON* radacina, const std::string& numeFisier,
+int AdaugaMaterialInDocumentJson(const std::string& directorSticle, const MaterialOptic& m, cJSON* radacina, const std::string& numeFisier,
                                  bool intreaba, const std::optional<PerecheAtribute>& atribute = std::nullopt);
 
 // Shows the node-failure message of a code (-2 or -3) for `eticheta`, the

@@ -21,6 +21,7 @@
 #include "record/MaterialJson.h"
 #include "database/CatalogMateriale.h"
 #include "database/FisierCatalog.h"
+#include "database/Recuperare.h"
 
 namespace vitramor {
 
@@ -315,12 +316,13 @@ std::string TextCatalogAgf(std::span<const MaterialOptic> materiale, std::vector
     return std::move(s.text);
 }
 
-int ExportaCatalogAgf(Fereastra owner, int producator, const std::vector<std::string>& nume, const std::string& cale,
+int ExportaCatalogAgf(Fereastra owner, const std::string& directorSticle, int producator,
+                      const std::vector<std::string>& nume, const std::string& cale,
                       Progres& progres) {
     const std::set<std::string> cautate(nume.begin(), nume.end());
     std::set<std::string> gasite;
     ScriitorCatalogAgf s;
-    const CitireRezumat r = ParcurgeBazaDate(CaleBazaDate(), [&](const MaterialOptic& m, std::uint32_t) {
+    const CitireRezumat r = ParcurgeBazaDate(CaleBazaDate(directorSticle), [&](const MaterialOptic& m, std::uint32_t) {
         if (producator >= 0 && m.producator != producator) return;
         if (!cautate.empty()) {
             const std::string n(NumeDinCamp(m.nume, sizeof m.nume));

@@ -58,14 +58,15 @@ private:
 // The whole catalogue of the materials, in order.
 std::string TextCatalogAgf(std::span<const MaterialOptic> materiale, std::vector<MesajExport>& mesaje);
 
-// Exports from the database in one pass, keeping no record longer than its
+// Exports from the database of `directorSticle` in one pass, keeping no record longer than its
 // text takes: with names, the records of those names (of producer
 // `producator` only, when it is 0 or more), a name that no record carries
 // reported and nothing written; without names, every record of the
 // producer, or of the database for -1. The catalogue goes to `cale`, the
 // messages to the message list. 1 when the file was written; 0 without a
 // word when the pass was stopped through `progres`.
-int ExportaCatalogAgf(Fereastra owner, int producator, const std::vector<std::string>& nume, const std::string& cale,
+int ExportaCatalogAgf(Fereastra owner, const std::string& directorSticle, int producator,
+                      const std::vector<std::string>& nume, const std::string& cale,
                       Progres& progres = FaraProgres());
 
 }  // namespace vitramor

@@ -34,7 +34,7 @@ void ExportAgfDialog::exporta() {
     int scris = 0;
     if (RuleazaCuProgres(this, QStringLiteral("Export catalog AGF"),
                          [&](Progres& progres) {
-                             scris = ExportaCatalogAgf(this, selectie_->producator(), nume, cale, progres);
+                             scris = ExportaCatalogAgf(this, path_sticle, selectie_->producator(), nume, cale, progres);
                          }))
         return;  // stopped: nothing was written
     if (scris)

@@ -16,7 +16,6 @@
 #include "record/CodificareText.h"
 #include "record/MaterialJson.h"
 #include "record/SetLucru.h"
-#include "settings/Directoare.h"
 #include "database/CatalogMateriale.h"
 #include "database/FisierCatalog.h"
 
@@ -173,10 +172,10 @@ int ExportaMaterialRii(Fereastra owner, const MaterialOptic& m, const std::strin
     return cod == 0;
 }
 
-int ComandaExportMaterialRii(Fereastra owner) {
+int ComandaExportMaterialRii(Fereastra owner, const std::string& directorMl) {
     SetLucru& set = setLucru();
     if (set.gol()) return 0;
-    std::string director = path_machine_learning;
+    std::string director = directorMl;
     std::string fisier = std::string(NumeDinCamp(set.curent().nume, sizeof set.curent().nume)) + ".yml";
     if (AlegeFisierSalvare(owner, tipfisier::Yml, director, fisier) != 0) return 0;
     const std::string cale = (std::filesystem::path(director) / fisier).string();

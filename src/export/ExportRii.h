@@ -28,8 +28,8 @@ int ExportaMaterialRii(Fereastra owner, const MaterialOptic& m, const std::strin
                        std::vector<std::string>* note = nullptr);
 
 // The menu command on the current material: a file chosen through the
-// platform, then the export, which ends with a box that names the file
-// and what the format could not hold exactly. 1 when the file was written.
-int ComandaExportMaterialRii(Fereastra owner);
+// platform (starting in `directorMl`), then the export, which ends with a
+// box that names the file and what the format could not hold exactly. 1 when the file was written.
+int ComandaExportMaterialRii(Fereastra owner, const std::string& directorMl);
 
 }  // namespace vitramor

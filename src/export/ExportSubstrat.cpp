@@ -49,11 +49,12 @@ bool NumeDinLinie(Fereastra owner, const std::string& linie, std::string& nume) 
 
 // The record of a name as the database holds it; the producer goes into the
 // request as the list was chosen by it.
-bool CautaMaterial(const std::string& nume, int producator, Fereastra owner, MaterialOptic& m) {
+bool CautaMaterial(const std::string& directorSticle, const std::string& nume, int producator, Fereastra owner,
+                   MaterialOptic& m) {
     std::memset(&m, 0, sizeof m);
     CopiazaInCamp(m.nume, nume);
     m.producator = static_cast<std::uint16_t>(producator);
-    if (CautaMaterialOptic(path_sticle, m, owner, CautaOp) == 0) return true;
+    if (CautaMaterialOptic(directorSticle, m, owner, CautaOp) == 0) return true;
     MesajBox(owner, "eroare cautare material", nume, MB_OK);
     return false;
 }
@@ -62,34 +63,37 @@ bool CautaMaterial(const std::string& nume, int producator, Fereastra owner, Mat
 // pass did not find goes through the single search, which reports it.
 class MaterialeLista {
 public:
-    MaterialeLista(Fereastra owner, const std::vector<std::string>& linii, Progres& progres) {
+    MaterialeLista(Fereastra owner, const std::string& directorSticle, const std::vector<std::string>& linii,
+                   Progres& progres)
+        : director_(directorSticle) {
         std::vector<std::string> nume;
         nume.reserve(linii.size());
         for (const std::string& linie : linii) nume.push_back(linie.substr(0, linie.find('\t')));
-        CautaMaterialeOptice(path_sticle, owner, nume, gasite_, progres);
+        CautaMaterialeOptice(directorSticle, owner, nume, gasite_, progres);
     }
     // The record of line `i`, named `nume`; it stays in place for the life of the list.
     const MaterialOptic* cauta(std::size_t i, const std::string& nume, int producator, Fereastra owner) {
         if (!gasite_[i]) {
             MaterialOptic m;
-            if (!CautaMaterial(nume, producator, owner, m)) return nullptr;
+            if (!CautaMaterial(director_, nume, producator, owner, m)) return nullptr;
             gasite_[i] = m;
         }
         return &*gasite_[i];
     }
 
 private:
+    std::string director_;
     MaterialeGasite gasite_;
 };
 
-bool ExistaDirectorMl() {
-    if (path_machine_learning.empty()) {
+bool ExistaDirectorMl(const std::string& directorMl) {
+    if (directorMl.empty()) {
         errno = ENOENT;
         MesajBox(nullptr, platforma().textUltimaEroare(), "CreazaDirector", MB_OK | MB_ICONASTERISK);
         return false;
     }
     // CreazaDirector shows the system's text itself when it fails.
-    return CreazaDirector(path_machine_learning) != 0;
+    return CreazaDirector(directorMl) != 0;
 }
 
 bool EsteExecutabil(const std::string& cale) {
@@ -137,7 +141,7 @@ std::string FelValoareJson(const cJSON* v) {
 
 }  // namespace
 
-int IncarcaListaSticleSubstrat(Fereastra owner, int producator, const std::string& filtru,
+int IncarcaListaSticleSubstrat(Fereastra owner, const std::string& directorSticle, int producator, const std::string& filtru,
                                std::vector<std::string>& linii) {
     MaterialOptic cerere;
     std::memset(&cerere, 0, sizeof cerere);
@@ -147,7 +151,7 @@ int IncarcaListaSticleSubstrat(Fereastra owner, int producator, const std::strin
     std::memset(&optiuni, 0, sizeof optiuni);
     optiuni.cautaDupaProducator = 1;
     optiuni.idLista = IdListaSticleSubstrat;
-    const int cod = CautaMaterialOpticCuOptiuni(path_sticle, cerere, owner, 0, optiuni, linii);
+    const int cod = CautaMaterialOpticCuOptiuni(directorSticle, cerere, owner, 0, optiuni, linii);
     if (cod != 0) {
         const std::string text = TextFormatat("Eroare la incarcarea listei cu sticle, cod eroare: %d", cod);
         MesajBox(owner, text, "Eroare", MB_OK | MB_ICONHAND);
@@ -155,12 +159,12 @@ int IncarcaListaSticleSubstrat(Fereastra owner, int producator, const std::strin
     return cod;
 }
 
-RezultatExportSubstrat ExportaSticleSubstrat(Fereastra owner, const std::vector<std::string>& linii, int producator,
-                                             Progres& progres) {
+RezultatExportSubstrat ExportaSticleSubstrat(Fereastra owner, const DirectoareExportSubstrat& directoare,
+                                             const std::vector<std::string>& linii, int producator, Progres& progres) {
     RezultatExportSubstrat r;
-    if (!ExistaDirectorMl()) return r;
+    if (!ExistaDirectorMl(directoare.ml)) return r;
     if (linii.empty()) return r;
-    const std::string& director = path_machine_learning;
+    const std::string& director = directoare.ml;
     const std::string fisier = NumeFisierExportSubstrat;
 
     OferaRestaurareDocument(owner, director, fisier);
@@ -196,10 +200,10 @@ RezultatExportSubstrat ExportaSticleSubstrat(Fereastra owner, const std::vector<
     std::string ultimul;
     if (document) {
         r.trecereCompleta = true;
-        MaterialeLista materiale(owner, linii, progres);
+        MaterialeLista materiale(owner, directoare.sticle, linii, progres);
         // Stopped by the user during the pass: the document stays as it was.
         if (progres.anulat()) return r;
-        DocumentMaterialeJson materialeDocument(document.get());
+        DocumentMaterialeJson materialeDocument(document.get(), directoare.sticle);
         for (std::size_t i = 0; i < linii.size(); ++i) {
             std::string nume;
             if (!NumeDinLinie(owner, linii[i], nume)) {
@@ -253,7 +257,7 @@ std::string LipsuriMaterialSubstrat(const MaterialOptic& m) {
     return lipsuri;
 }
 
-std::size_t VerificaSticleSubstrat(Fereastra owner, std::vector<std::string>& linii, int producator,
+std::size_t VerificaSticleSubstrat(Fereastra owner, const std::string& directorSticle, std::vector<std::string>& linii, int producator,
                                    Progres& progres) {
     platforma().cursorAsteptare(true);
     // What each listed material lacks is worked out during the one pass over
@@ -262,7 +266,7 @@ std::size_t VerificaSticleSubstrat(Fereastra owner, std::vector<std::string>& li
     nume.reserve(linii.size());
     for (const std::string& linie : linii) nume.push_back(linie.substr(0, linie.find('\t')));
     std::vector<std::optional<std::string>> lipsuri(linii.size());
-    ParcurgeMaterialeOptice(path_sticle, owner, nume,
+    ParcurgeMaterialeOptice(directorSticle, owner, nume,
                             [&](std::size_t i, const MaterialOptic& m) { lipsuri[i] = LipsuriMaterialSubstrat(m); },
                             progres);
     if (progres.anulat()) {
@@ -276,7 +280,7 @@ std::size_t VerificaSticleSubstrat(Fereastra owner, std::vector<std::string>& li
         if (!lipsuri[i]) {
             // Not found in the pass: the single search tells the user why.
             MaterialOptic m;
-            if (!CautaMaterial(numeLinie, producator, nullptr, m)) break;
+            if (!CautaMaterial(directorSticle, numeLinie, producator, nullptr, m)) break;
             lipsuri[i] = LipsuriMaterialSubstrat(m);
         }
         if (!lipsuri[i]->empty()) linii[i] = numeLinie + "\t" + *lipsuri[i];

@@ -25,7 +25,7 @@ inline constexpr int MesajDeschideExportul = 41;
 // The materials of one producer whose names match the filter ("*" and "?"),
 // as list lines. 0 on success; otherwise the library's code, after
 // "Eroare la incarcarea listei cu sticle, cod eroare: %d".
-int IncarcaListaSticleSubstrat(Fereastra owner, int producator, const std::string& filtru,
+int IncarcaListaSticleSubstrat(Fereastra owner, const std::string& directorSticle, int producator, const std::string& filtru,
                                std::vector<std::string>& linii);
 
 struct RezultatExportSubstrat {
@@ -40,7 +40,14 @@ struct RezultatExportSubstrat {
 // and offers to open it. A failure ends the pass; what was added before it
 // is still saved. Stopped through `progres` during the pass over the
 // database, it leaves the document as it was.
-RezultatExportSubstrat ExportaSticleSubstrat(Fereastra owner, const std::vector<std::string>& linii, int producator,
+// The records come from the glass directory, the document lives in the
+// machine-learning directory.
+struct DirectoareExportSubstrat {
+    std::string sticle;
+    std::string ml;
+};
+RezultatExportSubstrat ExportaSticleSubstrat(Fereastra owner, const DirectoareExportSubstrat& directoare,
+                                             const std::vector<std::string>& linii, int producator,
                                              Progres& progres = FaraProgres());
 
 // The labels of the values the coating software needs and the material
@@ -70,7 +77,7 @@ inline constexpr ValoareVerificataSubstrat ValoriVerificateSubstrat[] = {
 // line. Returns the number of lines handled; fewer than all when a line
 // could not be handled (its message shown), none when it was stopped
 // through `progres`.
-std::size_t VerificaSticleSubstrat(Fereastra owner, std::vector<std::string>& linii, int producator,
+std::size_t VerificaSticleSubstrat(Fereastra owner, const std::string& directorSticle, std::vector<std::string>& linii, int producator,
                                    Progres& progres = FaraProgres());
 
 // Opens the exported file: in Notepad++ when it is on the search path, else

@@ -139,7 +139,7 @@ void SelectieSticleWidget::schimbaProducator(int index) {
 void SelectieSticleWidget::incarcaLista() {
     lista_->clear();
     std::vector<std::string> linii;
-    if (IncarcaListaSticleSubstrat(this, producator_, filtru_, linii) == 0) {
+    if (IncarcaListaSticleSubstrat(this, path_sticle, producator_, filtru_, linii) == 0) {
         QList<QTreeWidgetItem*> randuri;
         for (const std::string& l : linii) {
             auto* item = new QTreeWidgetItem(TextQt(l).split(QLatin1Char('\t')));

@@ -17,6 +17,7 @@
 #include "record/CodificareText.h"
 #include "settings/PozitieFereastraUi.h"
 #include "suite/LucruInFundalUi.h"
+#include "settings/Directoare.h"
 
 namespace vitramor {
 
@@ -70,7 +71,7 @@ void VerificaSubstratWindow::verifica() {
     const int producator = selectie_->producator();
     std::size_t verificate = 0;
     if (RuleazaCuProgres(this, QStringLiteral("Verificare materiale substrat"),
-                         [&](Progres& progres) { verificate = VerificaSticleSubstrat(this, linii, producator, progres); }))
+                         [&](Progres& progres) { verificate = VerificaSticleSubstrat(this, path_sticle, linii, producator, progres); }))
         return;  // stopped: the table keeps the last complete result
     rezultate_->setRowCount(0);
     int cuLipsuri = 0;

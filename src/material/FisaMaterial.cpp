@@ -16,7 +16,6 @@
 #include "record/CodificareText.h"
 #include "record/FisierMaterial.h"
 #include "record/Roluri.h"
-#include "settings/Directoare.h"
 #include "record/TextFormatat.h"
 #include "database/CatalogMateriale.h"
 #include "database/FisierCatalog.h"
@@ -35,9 +34,9 @@ std::string TextRecord(const char* bytes, std::size_t marime) {
     return Utf8DinWindows1252(std::string(bytes, strnlen(bytes, marime)));
 }
 
-std::string Categorie(std::uint16_t cod) {
+std::string Categorie(const std::string& directorSticle, std::uint16_t cod) {
     std::vector<std::string> categorii;
-    CitesteIntrariFisierText(path_sticle, NumeFisierCategorii, categorii);
+    CitesteIntrariFisierText(directorSticle, NumeFisierCategorii, categorii);
     if (cod >= categorii.size()) return std::to_string(cod);
     std::string nume = categorii[cod].substr(0, categorii[cod].find('\t'));
     return Utf8DinWindows1252(nume) + " (" + std::to_string(cod) + ")";
@@ -65,10 +64,10 @@ std::string ClaseChimiceText(const MaterialOptic& m) {
     return text.empty() ? Lipsa : text;
 }
 
-std::string RoluriText(const MaterialOptic& m) {
+std::string RoluriText(const std::string& directorSticle, const MaterialOptic& m) {
     const std::uint32_t cuvant = CitesteCuvantRoluri(m);
     std::vector<std::string> linii;
-    const bool citit = CitesteLiniiAtribute(path_sticle, FisierAtributeMaterial(m), linii) != 0;
+    const bool citit = CitesteLiniiAtribute(directorSticle, FisierAtributeMaterial(m), linii) != 0;
     std::string text;
     for (std::uint8_t cod : DespacheteazaRoluri(cuvant)) {
         if (cod == 0) continue;
@@ -82,13 +81,13 @@ std::string RoluriText(const MaterialOptic& m) {
 
 }  // namespace
 
-std::vector<RandFisa> RanduriFisaMaterial(const MaterialOptic& m) {
+std::vector<RandFisa> RanduriFisaMaterial(const std::string& directorSticle, const MaterialOptic& m) {
     const MarimiOptice q = CalculeazaMarimiOptice(m);
     const bool evaporare = EsteMaterialEvaporare(m);
     std::vector<RandFisa> r = {
         {"Nume", TextRecord(m.nume, sizeof m.nume)},
         {"Producator", Utf8DinWindows1252(NumeProducatori().nume(m.producator))},
-        {"Categorie", Categorie(m.categorie)},
+        {"Categorie", Categorie(directorSticle, m.categorie)},
         {"Cod", TextRecord(m.cod, sizeof m.cod)},
         {"nd", Valoare(q.nd, "%.6f")},
         {"ne", Valoare(q.ne, "%.6f")},
@@ -104,7 +103,7 @@ std::vector<RandFisa> RanduriFisaMaterial(const MaterialOptic& m) {
         {"\xce\xb1 -60..+20 \xc2\xb0" "C", Pozitiv(DilatareAfisata(m.dilatare[0], m.producator), "%.2f \xc2\xb7 10\xe2\x81\xbb\xe2\x81\xb7/K")},
         {"\xce\xb1 +20..+120 \xc2\xb0" "C", Pozitiv(DilatareAfisata(m.dilatare[1], m.producator), "%.2f \xc2\xb7 10\xe2\x81\xbb\xe2\x81\xb7/K")},
         {"Clase chimice", ClaseChimiceText(m)},
-        {"Roluri", RoluriText(m)},
+        {"Roluri", RoluriText(directorSticle, m)},
     };
     return r;
 }
@@ -142,8 +141,8 @@ std::vector<PunctGrafic> CurbaEcuatieIndici(const MaterialOptic& m, int which, i
     return p;
 }
 
-bool CitesteMaterialDinBaza(std::uint32_t index, MaterialOptic& m) {
-    const FisierDeschis f(std::fopen(CaleBazaDate().c_str(), "rb"));
+bool CitesteMaterialDinBaza(const std::string& caleBazaDate, std::uint32_t index, MaterialOptic& m) {
+    const FisierDeschis f(std::fopen(caleBazaDate.c_str(), "rb"));
     if (!f.f) return false;
     return std::fseek(f.f, static_cast<long>(index) * static_cast<long>(sizeof m), SEEK_SET) == 0 &&
            CitesteMaterial(f.f, m);

@@ -21,7 +21,7 @@ struct RandFisa {
 // The rows of the sheet, in display order. Names of producers, categories
 // and roles come from the glass directory's files; a missing file or line
 // shows the code instead.
-std::vector<RandFisa> RanduriFisaMaterial(const MaterialOptic& m);
+std::vector<RandFisa> RanduriFisaMaterial(const std::string& directorSticle, const MaterialOptic& m);
 
 struct PunctGrafic {
     double x = 0.0, y = 0.0;
@@ -35,7 +35,7 @@ std::vector<PunctGrafic> PuncteTabelIndici(const MaterialOptic& m, int which);
 std::vector<PunctGrafic> CurbaEcuatieIndici(const MaterialOptic& m, int which, int numar = 200);
 // Record `index` of the database file (CaleBazaDate) read for display, with
 // no message: false when the file or the record cannot be read.
-bool CitesteMaterialDinBaza(std::uint32_t index, MaterialOptic& m);
+bool CitesteMaterialDinBaza(const std::string& caleBazaDate, std::uint32_t index, MaterialOptic& m);
 
 // The material's history from the journal of the glass directory: where it
 // came from and when it last changed (UTF-8 lines); one line saying there

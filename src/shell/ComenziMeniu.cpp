@@ -75,7 +75,7 @@ void Recupereaza(FereastraPrincipala& w) {
 }
 void Directori(FereastraPrincipala& w) { DeschideDirectori(&w); }
 void Iesire(FereastraPrincipala& w) { w.iesire(); }
-void CoeficientiDispersie(FereastraPrincipala& w) { ComandaCoeficientiDispersie(w.proprietar()); }
+void CoeficientiDispersie(FereastraPrincipala& w) { ComandaCoeficientiDispersie(w.proprietar(), path_sticle); }
 void InitNDinDispersie(FereastraPrincipala& w) { ComandaInitNDinDispersie(w.proprietar()); }
 void Despre(FereastraPrincipala& w) { DeschideDespre(&w); }
 void EditProducatori(FereastraPrincipala& w) { ComandaEditProducatori(&w); }
@@ -100,7 +100,7 @@ void ConversieSticle32(FereastraPrincipala& w) {
     Fereastra owner = w.proprietar();
     RezultatOperatie r;
     RuleazaCuProgres(&w, QString::fromLatin1(TitluConversieSticle32),
-                     [owner, &r](Progres& progres) { r = ComandaConvertesteSticle32(owner, progres); });
+                     [owner, &r](Progres& progres) { r = ComandaConvertesteSticle32(owner, path_sticle, progres); });
     RaporteazaRezultat(owner, TitluConversieSticle32, r);
 }
 template <int Cod>
@@ -132,7 +132,7 @@ void VerificaSubstrat(FereastraPrincipala& w) {
 }
 void ExportSubstrat(FereastraPrincipala& w) { ComandaExportSubstrat(&w); }
 void ExportAgf(FereastraPrincipala& w) { ComandaExportAgf(&w); }
-void ExportRii(FereastraPrincipala& w) { ComandaExportMaterialRii(w.proprietar()); }
+void ExportRii(FereastraPrincipala& w) { ComandaExportMaterialRii(w.proprietar(), path_machine_learning); }
 void PotrivireEcuatie(FereastraPrincipala& w) { ComandaPotrivireEcuatie(&w, setLucru().materialCurent, 0); }
 void Nume(FereastraPrincipala& w) {
     ComandaNume(&w, [&w](int, const std::string&) { w.actualizeazaRandCurent(); });

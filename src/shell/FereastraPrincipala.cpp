@@ -303,7 +303,7 @@ bool FereastraPrincipala::initializeaza() {
     SetareCuloriSystem(0);
     // A rewrite cut off between its renames left archives but no database;
     // an append cut off part-way left a database ending in a fragment.
-    if (const RezultatOperatie r = OferaRestaurareBazaDate(proprietar()); DeRaportat(r))
+    if (const RezultatOperatie r = OferaRestaurareBazaDate(proprietar(), path_sticle); DeRaportat(r))
         RaporteazaRezultat(proprietar(), TitluRestaurareBazaDate, r);
     VerificaBazaDateIntreaga(proprietar(), path_sticle);
     InstaleazaPanouCatalog(*this);

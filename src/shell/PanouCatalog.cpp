@@ -16,6 +16,7 @@
 #include "settings/Directoare.h"
 #include "shell/FereastraPrincipala.h"
 #include "database/CatalogMateriale.h"
+#include "database/Recuperare.h"
 
 namespace vitramor {
 
@@ -30,7 +31,7 @@ CatalogSticleWidget* InstaleazaPanouCatalog(FereastraPrincipala& w) {
     // A row of the catalogue is shown as the file holds it, without opening it.
     QObject::connect(panou, &CatalogSticleWidget::materialAles, &w, [&w](quint32 index, const QString&) {
         MaterialOptic m;
-        if (CitesteMaterialDinBaza(index, m)) w.fisa()->arata(m);
+        if (CitesteMaterialDinBaza(CaleBazaDate(path_sticle), index, m)) w.fisa()->arata(m);
     });
 
     // The first row's sheet from the start: the window never opens empty.

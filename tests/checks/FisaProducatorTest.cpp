@@ -51,12 +51,12 @@ TEST_F(Fisa, OpensTheDocumentInItsFolderOrSaysWhatIsMissing) {
     fs::create_directory(d / "OHARA");
     fs::create_directory(d / "SCHOTT");
     test::writeFile(d / "OHARA" / "OHARA_CHIMIC.pdf", "%PDF-1.4\n");
-    DeschideFisaProducator(nullptr, 6);
+    DeschideFisaProducator(nullptr, path_sticle, 6);
     EXPECT_TRUE(p.casete.empty());
     EXPECT_EQ(p.documenteDeschise,
               std::vector<std::string>{d.str() + "/OHARA/OHARA_CHIMIC.pdf @" + d.str() + "/OHARA"});
 
-    DeschideFisaProducator(nullptr, 2);
+    DeschideFisaProducator(nullptr, path_sticle, 2);
     ASSERT_EQ(p.casete.size(), 1u);
     const std::string cale = d.str() + "/SCHOTT/tie-30_chemical_properties_of_optical_glass.pdf";
     EXPECT_EQ(p.ultima().text, "Nu exista fisierul\n" + cale +
@@ -65,13 +65,13 @@ TEST_F(Fisa, OpensTheDocumentInItsFolderOrSaysWhatIsMissing) {
                                    d.str() + "/SCHOTT, apoi apasati din nou Ajutor.");
     EXPECT_EQ(p.ultima().caption, cale);
 
-    DeschideFisaProducator(nullptr, 0);
+    DeschideFisaProducator(nullptr, path_sticle, 0);
     ASSERT_EQ(p.casete.size(), 2u);
     EXPECT_EQ(p.ultima().numar, 0);
     EXPECT_EQ(p.documenteDeschise.size(), 1u);
 
     p.rezultatDeschidere = 31;  // no application for PDF documents
-    DeschideFisaProducator(nullptr, 6);
+    DeschideFisaProducator(nullptr, path_sticle, 6);
     EXPECT_EQ(p.casete.size(), 2u);
     EXPECT_EQ(p.documenteDeschise.size(), 2u);
 }

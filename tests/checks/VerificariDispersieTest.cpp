@@ -13,6 +13,7 @@
 #include "database/GlassDirFixture.h"
 #include "messages/ListaMesaje.h"
 #include "support/ProgresTest.h"
+#include "settings/Directoare.h"
 
 using namespace vitramor;
 using namespace vitramor::test;
@@ -113,7 +114,7 @@ TEST_F(PropunereDomenii, AsksOncePerMaterialOfTheProducerAndStoresTheAcceptedSpa
     p.raspunde({raspuns::IDYES, raspuns::IDNO});
 
     RezultatPropunereDomenii r;
-    const RezultatOperatie rez = PropuneDomeniiSpectrale(nullptr, ProducatorSchott, &r);
+    const RezultatOperatie rez = PropuneDomeniiSpectrale(nullptr, path_sticle, ProducatorSchott, &r);
     ASSERT_EQ(rez.stare, StareOperatie::Facut);
     EXPECT_TRUE(rez.actualizate == 1 && rez.sarite == 1) << rez.rezumat();
     EXPECT_EQ(r.propuneri, 2);
@@ -159,7 +160,7 @@ TEST_F(PropunereDomenii, TheFileIsRewrittenOnlyWhenARecordChanges) {
         p.casete.clear();
         for (int r : c.raspunsuri) p.raspunde(r);
         RezultatPropunereDomenii r;
-        const RezultatOperatie rez = PropuneDomeniiSpectrale(nullptr, ProducatorSchott, &r);
+        const RezultatOperatie rez = PropuneDomeniiSpectrale(nullptr, path_sticle, ProducatorSchott, &r);
         EXPECT_EQ(rez.stare, c.stare);
         EXPECT_EQ(Intrebari(p).size(), c.raspunsuri.size());
         EXPECT_EQ(r.acceptate, c.schimbate);
@@ -170,7 +171,7 @@ TEST_F(PropunereDomenii, TheFileIsRewrittenOnlyWhenARecordChanges) {
     }
     writeDb(databaseOf({dejaAsa}));
     p.raspunde(raspuns::IDYES);
-    EXPECT_EQ(PropuneDomeniiSpectrale(nullptr, ProducatorSchott).stare, StareOperatie::NimicDeFacut);
+    EXPECT_EQ(PropuneDomeniiSpectrale(nullptr, path_sticle, ProducatorSchott).stare, StareOperatie::NimicDeFacut);
 }
 
 // ---- The database pass ----
@@ -180,7 +181,7 @@ protected:
     // The report's lines without their "Stare" column; `intregi` gets them whole.
     std::vector<std::string> verifica(const SetariVerificare& s, std::vector<std::string>* intregi = nullptr) {
         BlocText raport;
-        EXPECT_EQ(VerificaBazaDate(nullptr, s, raport, nullptr), 1);
+        EXPECT_EQ(VerificaBazaDate(nullptr, path_sticle, s, raport, nullptr), 1);
         EXPECT_EQ(std::filesystem::current_path(), cwd.saved());
         std::vector<std::string> linii = Linii(raport);
         if (intregi) *intregi = linii;
@@ -296,7 +297,7 @@ TEST_F(VerificareBazaDate, FailuresToReachTheFileAreReportedAndGiveNoReport) {
     writeDb(databaseOf({F2()}));
     BlocText oprit;
     ProgresAnulatDupa anulare(1);
-    EXPECT_EQ(VerificaBazaDate(nullptr, {}, oprit, nullptr, anulare), 0);
+    EXPECT_EQ(VerificaBazaDate(nullptr, path_sticle, {}, oprit, nullptr, anulare), 0);
     EXPECT_EQ(anulare.pasi, 1u);
     EXPECT_FALSE(oprit);
 
@@ -305,7 +306,7 @@ TEST_F(VerificareBazaDate, FailuresToReachTheFileAreReportedAndGiveNoReport) {
     std::FILE* iesire = std::tmpfile();
     ASSERT_NE(iesire, nullptr);
     BlocText raport = std::string("vechi");
-    EXPECT_EQ(VerificaBazaDate(nullptr, {}, raport, iesire), 0);
+    EXPECT_EQ(VerificaBazaDate(nullptr, path_sticle, {}, raport, iesire), 0);
     EXPECT_FALSE(raport);
     std::rewind(iesire);
     char text[100] = {};
@@ -317,7 +318,7 @@ TEST_F(VerificareBazaDate, FailuresToReachTheFileAreReportedAndGiveNoReport) {
 
     // No glass directory: a beep and a box naming it.
     path_sticle = (d / "lipsa").string();
-    EXPECT_EQ(VerificaBazaDate(nullptr, {}, raport, nullptr), 0);
+    EXPECT_EQ(VerificaBazaDate(nullptr, path_sticle, {}, raport, nullptr), 0);
     EXPECT_EQ(p.beepuri, 1);
     ASSERT_EQ(p.casete.size(), 1u);
     EXPECT_EQ(p.casete[0].text, "Nu exista director " + path_sticle + ")");

@@ -7,6 +7,7 @@
 #include "database/CategoriiMaterial.h"
 #include "database/GlassDirFixture.h"
 #include "database/ListaSticle.h"
+#include "settings/Directoare.h"
 
 using namespace vitramor;
 using namespace vitramor::test;
@@ -19,7 +20,7 @@ struct AssignCategory : GlassDirFixture {
     // The list rows as the dialog shows them, in file order.
     std::vector<std::string> rows() {
         std::vector<LinieSticla> lines;
-        EXPECT_EQ(ListeazaSticleInLista(lines), 1);
+        EXPECT_EQ(ListeazaSticleInLista(path_sticle, lines), 1);
         std::vector<std::string> r;
         for (const auto& l : lines) r.push_back(l.text);
         return r;
@@ -107,7 +108,7 @@ TEST_F(AssignCategory, SelectedRowsRecordsGetTheCategoryInFileOrder) {
     EXPECT_EQ(r[1], "B\tHoya\tFlint");
 
     RezultatRescriere result;
-    ASSERT_EQ(PuneCategorieMateriale(nullptr, r, {false, true, true, false}, 2, &result), 1);
+    ASSERT_EQ(PuneCategorieMateriale(nullptr, path_sticle, r, {false, true, true, false}, 2, &result), 1);
     EXPECT_EQ(result.citite, 4u);
     EXPECT_EQ(result.modificate, 2u);
     EXPECT_EQ(db(), databaseOf({withCategory("A", 2, 0), withCategory("B", 3, 2), withCategory("C", 2, 2),
@@ -126,13 +127,13 @@ TEST_F(AssignCategory, IdenticalListLinesShareTheFirstRow) {
     const std::vector<std::string> r = rows();
     ASSERT_EQ(r[0], r[2]);
 
-    ASSERT_EQ(PuneCategorieMateriale(nullptr, r, {true, false, false}, 1), 1);
+    ASSERT_EQ(PuneCategorieMateriale(nullptr, path_sticle, r, {true, false, false}, 1), 1);
     EXPECT_EQ(db(), databaseOf({withCategory("B", 2, 1), withCategory("A", 2, 0), withCategory("B", 2, 1)}));
 
     // Selecting only the later duplicate row selects nothing: the records
     // are found at the first row.
     writeDb(original);
-    ASSERT_EQ(PuneCategorieMateriale(nullptr, r, {false, false, true}, 1), 1);
+    ASSERT_EQ(PuneCategorieMateriale(nullptr, path_sticle, r, {false, false, true}, 1), 1);
     EXPECT_EQ(db(), original);
 }
 
@@ -141,7 +142,7 @@ TEST_F(AssignCategory, StaleCategoryIsNotReportedAgainAndRecordsStayMatched) {
     const std::vector<std::string> r = rows();
     EXPECT_EQ(r[0], "A\tShott Mainz\t???");
     p.casete.clear();
-    ASSERT_EQ(PuneCategorieMateriale(nullptr, r, {true, false}, 0), 1);
+    ASSERT_EQ(PuneCategorieMateriale(nullptr, path_sticle, r, {true, false}, 0), 1);
     EXPECT_EQ(db(), databaseOf({withCategory("A", 2, 0), withCategory("B", 2, 7)}));
     EXPECT_EQ(p.texte(), std::vector<std::string>{"S-a creat fisierul arhiva sticleNou32#_0.dat"});
 }

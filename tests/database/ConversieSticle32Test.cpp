@@ -10,6 +10,7 @@
 #include "database/GlassDirFixture.h"
 #include "support/DefectFisiere.h"
 #include "support/ProgresTest.h"
+#include "settings/Directoare.h"
 
 using namespace vitramor;
 using namespace vitramor::test;
@@ -70,7 +71,7 @@ TEST_F(Conversie, EveryOldFieldLandsInItsNewPlaceAndPartialTailIsReported) {
     d.write("sticle32.dat", Exemplu(0.0f).bytes() + Exemplu(350.0f).bytes() + std::string(100, 'x'));
     d.write("SticleNou32.dat", "older conversion");
     p.raspunde({raspuns::IDYES, raspuns::IDYES});
-    const RezultatOperatie r = ComandaConvertesteSticle32(nullptr);
+    const RezultatOperatie r = ComandaConvertesteSticle32(nullptr, path_sticle);
     ASSERT_EQ(r.stare, StareOperatie::Facut);
     EXPECT_EQ(r.noi, 2);
     ComparaOcteti(d.read("SticleNou32.dat"), Asteptat(2000.0f).bytes() + Asteptat(350.0f).bytes());
@@ -86,9 +87,9 @@ TEST_F(Conversie, EveryOldFieldLandsInItsNewPlaceAndPartialTailIsReported) {
 TEST_F(Conversie, NoOrMissingInputLeavesTheOutputAlone) {
     d.write("SticleNou32.dat", "kept");
     p.raspunde({raspuns::IDYES, raspuns::IDNO});
-    EXPECT_EQ(ComandaConvertesteSticle32(nullptr).stare, StareOperatie::Anulat);
+    EXPECT_EQ(ComandaConvertesteSticle32(nullptr, path_sticle).stare, StareOperatie::Anulat);
     p.raspunde({raspuns::IDYES, raspuns::IDYES});
-    const RezultatOperatie lipsa = ComandaConvertesteSticle32(nullptr);
+    const RezultatOperatie lipsa = ComandaConvertesteSticle32(nullptr, path_sticle);
     EXPECT_EQ(lipsa.stare, StareOperatie::Esuat);
     EXPECT_EQ(lipsa.motiv, "Eroare deschidere fisier " + (d / "sticle32.dat").string());
     EXPECT_EQ(d.files(), std::vector<std::string>{"SticleNou32.dat"});
@@ -98,7 +99,7 @@ TEST_F(Conversie, NoOrMissingInputLeavesTheOutputAlone) {
     d.write("sticle32.dat", Exemplu(0.0f).bytes());
     ProgresAnulatDupa anulare(0);
     p.raspunde({raspuns::IDYES, raspuns::IDYES});
-    EXPECT_EQ(ComandaConvertesteSticle32(nullptr, anulare).stare, StareOperatie::Anulat);
+    EXPECT_EQ(ComandaConvertesteSticle32(nullptr, path_sticle, anulare).stare, StareOperatie::Anulat);
     EXPECT_EQ(d.read("SticleNou32.dat"), "kept");
     EXPECT_FALSE(d.exists("SticleNou32.dat.tmp"));
 }
@@ -112,7 +113,7 @@ TEST_F(Conversie, TestFoldsProducerCodesAboveFourteen) {
     }
     d.write("sticleNouX32.dat", in + "tail");
     p.raspunde(raspuns::IDYES);
-    const RezultatOperatie r = ComandaCorecteazaCoduriProducator(nullptr);
+    const RezultatOperatie r = ComandaCorecteazaCoduriProducator(nullptr, path_sticle);
     ASSERT_EQ(r.stare, StareOperatie::Facut);
     EXPECT_EQ(r.noi, 5);
     const std::string out = d.read("1.tmp");
@@ -143,7 +144,7 @@ TEST_F(Conversie, AFaultAtAnyStepLeavesTheOutputAsItWasAndNoWorkFile) {
         DefectFisiere defect(p, c.pas);
         p.raspunde({raspuns::IDYES, raspuns::IDYES});
         const RezultatOperatie r =
-            c.convert ? ComandaConvertesteSticle32(nullptr) : ComandaCorecteazaCoduriProducator(nullptr);
+            c.convert ? ComandaConvertesteSticle32(nullptr, path_sticle) : ComandaCorecteazaCoduriProducator(nullptr, path_sticle);
         // The write error named the file where it was found.
         EXPECT_TRUE(r.stare == StareOperatie::Esuat && r.motiv.empty()) << iesire << " " << NumePas(c.pas);
         p.raspunsuri.clear();
@@ -156,7 +157,7 @@ TEST_F(Conversie, AFaultAtAnyStepLeavesTheOutputAsItWasAndNoWorkFile) {
     }
     DefectFisiere fara(p, Pas::Niciunul);
     p.raspunde({raspuns::IDYES, raspuns::IDYES});
-    ASSERT_EQ(ComandaConvertesteSticle32(nullptr).stare, StareOperatie::Facut);
+    ASSERT_EQ(ComandaConvertesteSticle32(nullptr, path_sticle).stare, StareOperatie::Facut);
     EXPECT_EQ(fara.jurnal, "write sync rename rename dirsync ");
 }
 

@@ -3,6 +3,7 @@
 #include "database/GlassDirFixture.h"
 #include "database/ListaSticle.h"
 #include "record/TexteMaterial.h"
+#include "settings/Directoare.h"
 
 using namespace vitramor;
 using namespace vitramor::test;
@@ -51,26 +52,26 @@ TEST_F(GlassList, EntryReaderSkipsCommentsBackslashAndHashLines) {
 
 TEST_F(GlassList, LineHasNameProducerAndCategoryUpToItsTab) {
     std::string line;
-    LinieListaSticla(withCategory("N-BK7", 2, 0), line);
+    LinieListaSticla(path_sticle, withCategory("N-BK7", 2, 0), line);
     EXPECT_EQ(line, std::string("N-BK7\t") + NumeProducatorImplicit(2) + "\tSticla optica");
-    LinieListaSticla(withCategory("CaF2", 1, 1), line);
+    LinieListaSticla(path_sticle, withCategory("CaF2", 1, 1), line);
     EXPECT_EQ(line, std::string("CaF2\t") + NumeProducatorImplicit(1) + "\tCristal");
 
     MaterialOptic full = withCategory("", 0, 3);
     std::memcpy(full.nume, "ABCDEFGHIJKLMNOP", 16);
-    LinieListaSticla(full, line);
+    LinieListaSticla(path_sticle, full, line);
     EXPECT_EQ(line, std::string("ABCDEFGHIJKLMNOP\t") + NumeProducatorImplicit(0) + "\tMetal");
-    LinieListaSticla(full, line, 10);
+    LinieListaSticla(path_sticle, full, line, 10);
     EXPECT_EQ(line, "ABCDEFGHI");
     EXPECT_TRUE(p.casete.empty());
 
-    LinieListaSticla(withCategory("X", 0, 9), line);
+    LinieListaSticla(path_sticle, withCategory("X", 0, 9), line);
     EXPECT_EQ(line, std::string("X\t") + NumeProducatorImplicit(0) + "\t???");
     EXPECT_EQ(p.ultima().text, "In fisier CategoriiMaterial.txt nu exista inregistrarea 9");
 
     std::filesystem::remove(d / "CategoriiMaterial.txt");
     p.casete.clear();
-    LinieListaSticla(withCategory("X", 0, 0), line);
+    LinieListaSticla(path_sticle, withCategory("X", 0, 0), line);
     EXPECT_EQ(line, std::string("X\t") + NumeProducatorImplicit(0) + "\t???");
     EXPECT_TRUE(p.casete.empty());
 }
@@ -78,7 +79,7 @@ TEST_F(GlassList, LineHasNameProducerAndCategoryUpToItsTab) {
 TEST_F(GlassList, ListingFollowsFileOrder) {
     writeDb(databaseOf({withCategory("Z", 3, 1), withCategory("A", 10, 0), withCategory("M", 5, 7), withCategory("Q", 6, 7)}));
     std::vector<LinieSticla> lines;
-    ASSERT_EQ(ListeazaSticleInLista(lines), 1);
+    ASSERT_EQ(ListeazaSticleInLista(path_sticle, lines), 1);
     ASSERT_EQ(lines.size(), 4u);
     EXPECT_EQ(lines[0].text, std::string("Z\t") + NumeProducatorImplicit(3) + "\tCristal");
     EXPECT_EQ(lines[1].text, std::string("A\t") + NumeProducatorImplicit(10) + "\tSticla optica");
@@ -93,11 +94,11 @@ TEST_F(GlassList, ListingFollowsFileOrder) {
 TEST_F(GlassList, EmptyAndMissingDatabase) {
     writeDb("");
     std::vector<LinieSticla> lines(2);
-    EXPECT_EQ(ListeazaSticleInLista(lines), 1);
+    EXPECT_EQ(ListeazaSticleInLista(path_sticle, lines), 1);
     EXPECT_TRUE(lines.empty());
 
     std::filesystem::remove(d / "sticleNou32.dat");
-    EXPECT_EQ(ListeazaSticleInLista(lines), 0);
+    EXPECT_EQ(ListeazaSticleInLista(path_sticle, lines), 0);
     EXPECT_EQ(p.texte(), (std::vector<std::string>{"In directorul " + d.str() + " nu exista fisierul sticleNou32.dat",
                                                    "Eroare deschidere sticle32.da"}));
     EXPECT_EQ(std::filesystem::current_path(), cwd.saved());

@@ -16,6 +16,7 @@
 #include "database/RescriereBazaDate.h"
 #include "fileutil/BlocareFisier.h"
 #include "support/DefectFisiere.h"
+#include "settings/Directoare.h"
 
 using namespace vitramor;
 using namespace vitramor::test;
@@ -50,7 +51,7 @@ TEST_F(Rewrite, ChangedRecordsAreWrittenInOrderAcrossBlocks) {
         }
         return DecizieInregistrare::Pastreaza;
     };
-    ASSERT_EQ(RescrieBazaDate(nullptr, process, r), 1);
+    ASSERT_EQ(RescrieBazaDate(nullptr, path_sticle, process, r), 1);
     EXPECT_EQ(r.citite, 1100u);
     EXPECT_EQ(r.eliminate, 275u);
     EXPECT_EQ(r.modificate, 275u);
@@ -73,7 +74,7 @@ TEST_F(Rewrite, FaultAtAnyStepLeavesTheDatabaseAsItWas) {
         RezultatRescriere r;
         {
             DefectFisiere defect(p, pas);
-            EXPECT_EQ(RescrieBazaDate(nullptr, [](MaterialOptic& m) {
+            EXPECT_EQ(RescrieBazaDate(nullptr, path_sticle, [](MaterialOptic& m) {
                           return m.producator == 1 ? DecizieInregistrare::Elimina : DecizieInregistrare::Pastreaza;
                       }, r), 0) << NumePas(pas);
         }
@@ -89,14 +90,14 @@ TEST_F(Rewrite, FaultAtAnyStepLeavesTheDatabaseAsItWas) {
 TEST_F(Rewrite, CallerAbandonsOrThrows) {
     RezultatRescriere r;
     int seen = 0;
-    EXPECT_EQ(RescrieBazaDate(nullptr, [&](MaterialOptic&) {
+    EXPECT_EQ(RescrieBazaDate(nullptr, path_sticle, [&](MaterialOptic&) {
                   return ++seen == 20 ? DecizieInregistrare::Abandoneaza : DecizieInregistrare::Pastreaza;
               }, r), 0);
     EXPECT_EQ(r.stare, StareRescriere::Abandonata);
     EXPECT_EQ(db(), original);
     EXPECT_EQ(d.files(), std::vector<std::string>{"sticleNou32.dat"});
 
-    EXPECT_THROW(RescrieBazaDate(nullptr, [](MaterialOptic&) -> DecizieInregistrare {
+    EXPECT_THROW(RescrieBazaDate(nullptr, path_sticle, [](MaterialOptic&) -> DecizieInregistrare {
                      throw std::runtime_error("caller failed");
                  }, r),
                  std::runtime_error);
@@ -121,7 +122,7 @@ TEST_F(Rewrite, AnotherWriterHoldingTheLockStopsItNamingThatProcess) {
     const int inainte = TimpAsteptareBlocareMs;
     TimpAsteptareBlocareMs = 200;
     RezultatRescriere r;
-    EXPECT_EQ(RescrieBazaDate(nullptr, keep, r), 0);
+    EXPECT_EQ(RescrieBazaDate(nullptr, path_sticle, keep, r), 0);
     TimpAsteptareBlocareMs = inainte;
     ::kill(copil, SIGKILL);
     ::waitpid(copil, nullptr, 0);

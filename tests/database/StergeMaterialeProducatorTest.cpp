@@ -2,6 +2,7 @@
 #include "database/GlassDirFixture.h"
 #include "database/StergeMaterialeProducator.h"
 #include "database/Recuperare.h"
+#include "settings/Directoare.h"
 
 using namespace vitramor;
 using namespace vitramor::test;
@@ -35,7 +36,7 @@ TEST_F(DeleteByProducer, CandidatesByCode) {
         fresh.write("sticleNou32.dat", original);
         p.casete.clear();
         const int expected = static_cast<int>((original.size() - c.remaining.size()) / MarimeMaterialOptic);
-        const RezultatOperatie r = StergeMaterialeProducator(nullptr, c.producer, false);
+        const RezultatOperatie r = StergeMaterialeProducator(nullptr, path_sticle, c.producer, false);
         EXPECT_EQ(r.sterse, expected) << c.producer;
         // A producer without materials is nothing to do, not a failure.
         EXPECT_EQ(r.stare, expected ? StareOperatie::Facut : StareOperatie::NimicDeFacut) << c.producer;
@@ -61,7 +62,7 @@ TEST_F(DeleteByProducer, AskingDeletesOnlyTheYes) {
     writeDb(original);
     // "Nu la toate" keeps E and F without asking for F.
     p.raspunde({raspuns::IDNO, raspuns::IDYES, raspuns::IDNU_TOATE});
-    const RezultatOperatie r = StergeMaterialeProducator(nullptr, 10, true);
+    const RezultatOperatie r = StergeMaterialeProducator(nullptr, path_sticle, 10, true);
     EXPECT_TRUE(r.sterse == 1 && r.sarite == 3 && r.codIesire() == 0) << r.rezumat();
     EXPECT_EQ(db(), databaseOf({namedRecord("A", 2), namedRecord("B", 10), namedRecord("D", 3),
                                 namedRecord("E", 10), namedRecord("F", 65535)}));
@@ -81,13 +82,13 @@ TEST_F(DeleteByProducer, FullSixteenCharacterNameIsAskedWhole) {
     std::memcpy(m.nume, "ABCDEFGHIJKLMNOP", 16);  // no terminating zero in the record
     writeDb(databaseOf({m}));
     p.raspunde(raspuns::IDNO);
-    EXPECT_EQ(StergeMaterialeProducator(nullptr, 4, true).sarite, 1);
+    EXPECT_EQ(StergeMaterialeProducator(nullptr, path_sticle, 4, true).sarite, 1);
     EXPECT_EQ(p.casete.at(0).text, "Stergeti materialul ABCDEFGHIJKLMNOP?");
 }
 
 TEST_F(DeleteByProducer, NothingLeftLeavesAnEmptyDatabaseBesideTheArchive) {
     writeDb(databaseOf({namedRecord("A", 2), namedRecord("B", 2)}));
-    EXPECT_EQ(StergeMaterialeProducator(nullptr, 2, false).sterse, 2);
+    EXPECT_EQ(StergeMaterialeProducator(nullptr, path_sticle, 2, false).sterse, 2);
     EXPECT_EQ(d.files(), (std::vector<std::string>{"JurnalMateriale.txt", "recuperare.dat", "sticleNou32#_0.dat",
                                                    "sticleNou32.dat"}));
     EXPECT_EQ(db(), "");
@@ -95,7 +96,7 @@ TEST_F(DeleteByProducer, NothingLeftLeavesAnEmptyDatabaseBesideTheArchive) {
 }
 
 TEST_F(DeleteByProducer, MissingDatabaseOrDirectory) {
-    EXPECT_EQ(StergeMaterialeProducator(nullptr, 2, false).stare, StareOperatie::Esuat);
+    EXPECT_EQ(StergeMaterialeProducator(nullptr, path_sticle, 2, false).stare, StareOperatie::Esuat);
     ASSERT_EQ(p.casete.size(), 2u);
     EXPECT_EQ(p.casete[0].caption, "Open");
     EXPECT_EQ(p.casete[1].text, "Eroare deschidere fisier sticleNou32.dat din " + d.str());
@@ -103,7 +104,7 @@ TEST_F(DeleteByProducer, MissingDatabaseOrDirectory) {
 
     p.casete.clear();
     path_sticle = (d / "lipsa").string();
-    EXPECT_EQ(StergeMaterialeProducator(nullptr, 2, false).stare, StareOperatie::Esuat);
+    EXPECT_EQ(StergeMaterialeProducator(nullptr, path_sticle, 2, false).stare, StareOperatie::Esuat);
     EXPECT_EQ(p.casete.at(0).text, "Eroare schimbare director " + path_sticle);
     EXPECT_EQ(d.files(), std::vector<std::string>{});
 }

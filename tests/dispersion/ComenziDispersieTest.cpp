@@ -98,23 +98,23 @@ TEST_F(ComenziDispersie, OnlyAnAcceptedTypeDialogOpensTheDispersionDialog) {
     legaturiDispersie().dispersieMaterial = [&](Fereastra, void*, tag_dispersieNou&) { return ++apeluriDispersie; };
     const std::string inainte = test::bytesOf(set.curent());
 
-    EXPECT_EQ(ComandaCoeficientiDispersie(nullptr, set), 0);
+    EXPECT_EQ(ComandaCoeficientiDispersie(nullptr, path_sticle, set), 0);
     EXPECT_EQ(apeluriDispersie, 0);
     EXPECT_EQ(set.modificat, 0);
     EXPECT_EQ(test::bytesOf(set.curent()), inainte);
 
     // Without a material, or without dialogs installed, the commands do nothing.
     SetLucru gol;
-    EXPECT_EQ(ComandaCoeficientiDispersie(nullptr, gol), 0);
+    EXPECT_EQ(ComandaCoeficientiDispersie(nullptr, path_sticle, gol), 0);
     EXPECT_EQ(ComandaInitNDinDispersie(nullptr, gol), 0);
     legaturiDispersie() = LegaturiDispersie{};
-    EXPECT_EQ(ComandaCoeficientiDispersie(nullptr, set), 0);
+    EXPECT_EQ(ComandaCoeficientiDispersie(nullptr, path_sticle, set), 0);
     EXPECT_TRUE(p.casete.empty());
 
     // A dispersion dialog that changes nothing still marks the material modified.
     legaturiDispersie().tipMaterial = [](Fereastra, const std::string&, int&, MaterialOptic&) { return 1; };
     legaturiDispersie().dispersieMaterial = [](Fereastra, void*, tag_dispersieNou&) { return 2; };
-    EXPECT_EQ(ComandaCoeficientiDispersie(nullptr, set), 1);
+    EXPECT_EQ(ComandaCoeficientiDispersie(nullptr, path_sticle, set), 1);
     EXPECT_EQ(set.modificat, 1);
     EXPECT_EQ(test::bytesOf(set.curent()), inainte);
 }
@@ -140,7 +140,7 @@ TEST_F(ComenziDispersie, DialogEditsComeBackTypeCodesIncluded) {
         return 1;
     };
 
-    EXPECT_EQ(ComandaCoeficientiDispersie(nullptr, set), 1);
+    EXPECT_EQ(ComandaCoeficientiDispersie(nullptr, path_sticle, set), 1);
     path_sticle = directorVechi;
     EXPECT_EQ(directorPrimit, "/glass/dir");
     EXPECT_EQ(tipInitial, 0);

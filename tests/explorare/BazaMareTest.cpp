@@ -11,6 +11,8 @@
 #include "database/GlassDirFixture.h"
 #include "database/ListaSticle.h"
 #include "database/CatalogMateriale.h"
+#include "settings/Directoare.h"
+#include "database/Recuperare.h"
 
 using namespace vitramor;
 using namespace vitramor::test;
@@ -53,7 +55,7 @@ TEST_F(BazaMare, EveryPassGivesWhatARecordByRecordReadingGives) {
     }
 
     std::vector<RezumatMaterial> rezumat;
-    ASSERT_TRUE(CitesteRezumatCatalog(CaleBazaDate(), rezumat).ok);
+    ASSERT_TRUE(CitesteRezumatCatalog(CaleBazaDate(path_sticle), rezumat).ok);
     ASSERT_EQ(rezumat.size(), static_cast<std::size_t>(N));
     for (int i = 0; i < N; ++i) {
         const RezumatMaterial r = RezumaMaterial(toate[static_cast<std::size_t>(i)], static_cast<std::uint32_t>(i));
@@ -63,16 +65,16 @@ TEST_F(BazaMare, EveryPassGivesWhatARecordByRecordReadingGives) {
     }
 
     std::vector<LinieSticla> linii;
-    ASSERT_EQ(ListeazaSticleInLista(linii), 1);
+    ASSERT_EQ(ListeazaSticleInLista(path_sticle, linii), 1);
     ASSERT_EQ(linii.size(), static_cast<std::size_t>(N));
     for (int i = 0; i < N; ++i) {
         std::string linie;
-        LinieListaSticla(toate[static_cast<std::size_t>(i)], linie);
+        LinieListaSticla(path_sticle, toate[static_cast<std::size_t>(i)], linie);
         ASSERT_EQ(linii[static_cast<std::size_t>(i)].text, linie) << i;
     }
 
     BlocText raport;
-    ASSERT_EQ(VerificaBazaDate(nullptr, SetariVerificare{}, raport), 1);
+    ASSERT_EQ(VerificaBazaDate(nullptr, path_sticle, SetariVerificare{}, raport), 1);
     ASSERT_TRUE(raport);
     int probleme = 0;
     for (const MaterialOptic& m : toate) {

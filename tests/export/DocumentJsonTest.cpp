@@ -13,6 +13,7 @@
 #include "export/DocumentJson.h"
 #include "export/ExportFixture.h"
 #include "record/Roluri.h"
+#include "settings/Directoare.h"
 
 using namespace vitramor;
 using namespace vitramor::test;
@@ -45,7 +46,7 @@ protected:
     Document() : root(cJSON_CreateObject()) {}
 
     int add(const RecordImage& r, bool ask = false, std::optional<PerecheAtribute> attr = std::nullopt) {
-        return AdaugaMaterialInDocumentJson(r.record(), root.get(), "SubstrateMaterials.json", ask, attr);
+        return AdaugaMaterialInDocumentJson(path_sticle, r.record(), root.get(), "SubstrateMaterials.json", ask, attr);
     }
     // The document as a reader gets it back from the file.
     Json citit() const { return Json(cJSON_Parse(Tiparit(root.get()).c_str())); }
@@ -263,13 +264,13 @@ TEST_F(Document, EveryAllocationFailureIsReportedAndLeavesAConsistentDocument) {
     for (int i = 0;; ++i) {
         SCOPED_TRACE(i);
         Json doc(cJSON_CreateObject());
-        ASSERT_EQ(AdaugaMaterialInDocumentJson(Material("PREV", 2).record(), doc.get(), "f", false, std::nullopt), 0);
+        ASSERT_EQ(AdaugaMaterialInDocumentJson(path_sticle, Material("PREV", 2).record(), doc.get(), "f", false, std::nullopt), 0);
         p.casete.clear();
         allocatiiRamase = i;
         allocareRefuzata = false;
         cJSON_Hooks hooks{MallocCuEsec, EliberareNormala};
         cJSON_InitHooks(&hooks);
-        const int rezultat = AdaugaMaterialInDocumentJson(r.record(), doc.get(), "f", false, PerecheAtribute{3, 0});
+        const int rezultat = AdaugaMaterialInDocumentJson(path_sticle, r.record(), doc.get(), "f", false, PerecheAtribute{3, 0});
         const bool epuizat = allocareRefuzata;
         allocatiiRamase = -1;
         cJSON_InitHooks(nullptr);
@@ -301,7 +302,7 @@ TEST_F(Document, ABatchPrintsAsTheSameMaterialsAddedOneByOne) {
     Json doc(cJSON_CreateObject()), unulCateUnul(cJSON_CreateObject());
     for (cJSON* d : {doc.get(), unulCateUnul.get()})
         cJSON_AddItemToObject(d, "old", cJSON_Parse(R"({"a":[1,{"b":[]},{}],"c":"x"})"));
-    DocumentMaterialeJson materiale(doc.get());
+    DocumentMaterialeJson materiale(doc.get(), path_sticle);
     std::vector<MaterialOptic> toate(100);
     for (MaterialOptic& m : toate) {
         const int i = static_cast<int>(&m - toate.data());
@@ -326,7 +327,7 @@ TEST_F(Document, ABatchPrintsAsTheSameMaterialsAddedOneByOne) {
             m.lidt_lambda[k] = static_cast<std::uint16_t>(unu(2) ? 1064 : 0);
         }
         materiale.propune(m, "f", false);
-        ASSERT_EQ(AdaugaMaterialInDocumentJson(m, unulCateUnul.get(), "f", false), 0);
+        ASSERT_EQ(AdaugaMaterialInDocumentJson(path_sticle, m, unulCateUnul.get(), "f", false), 0);
     }
     ASSERT_EQ(materiale.adaugaPropuse(), 0);
     const std::string scris = Tiparit(doc.get());

@@ -112,7 +112,7 @@ void BazaDate(const std::uint8_t* date, std::size_t n) {
     Mediu& m = mediu();
     m.scrie("sticleNou32.dat", date, n);
     std::vector<LinieSticla> linii;
-    ListeazaSticleInLista(linii);
+    ListeazaSticleInLista(path_sticle, linii);
     // A file ending in part of a record is listed to its last whole record;
     // a write is refused (the quiet platform says No to mending it), and
     // the file left as it is.
@@ -144,6 +144,7 @@ void CatalogSchott(const std::uint8_t* date, std::size_t n) {
     md.scrie(NumeFisierSchott, date, n);
     std::istringstream tot(Text(date, n));
     OptiuniImportSchott o;
+    o.directorSticle = path_sticle;
     o.raport = [](const std::string&) {};
     o.laConflict = PoliticaConflict::Redenumeste;
     const RezultatOperatie r = ImportaSticleSchott(tot, o);
@@ -187,7 +188,7 @@ void FisierJson(const std::uint8_t* date, std::size_t n) {
     if (cJSON_IsObject(arbore)) {
         MaterialOptic mat{};
         std::strcpy(mat.nume, "N-BK7");
-        AdaugaMaterialInDocumentJson(mat, arbore, "SubstrateMaterials.json", true);
+        AdaugaMaterialInDocumentJson(path_sticle, mat, arbore, "SubstrateMaterials.json", true);
     }
     SalveazaDateJsonInFisier(m.director, "SubstrateMaterials.json", arbore, true);
     Cere(arbore == nullptr, "the saved tree is released");

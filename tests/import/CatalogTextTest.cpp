@@ -11,6 +11,7 @@
 #include "import/text/CatalogText.h"
 #include "messages/ListaMesaje.h"
 #include "support/ProgresTest.h"
+#include "settings/Directoare.h"
 
 using namespace vitramor;
 using namespace vitramor::test;
@@ -50,7 +51,7 @@ protected:
     std::vector<MaterialOptic> importa(int cod, const std::string& text, std::vector<int> linii,
                                        const std::string& text1 = "", Progres& progres = FaraProgres()) {
         std::istringstream in(text), in1(text1);
-        r = ImportaCatalogText(cod, in, &in1, std::move(linii), lucru, nullptr, PoliticaConflict::Redenumeste, {}, -1,
+        r = ImportaCatalogText(cod, in, &in1, std::move(linii), lucru, nullptr, path_sticle, PoliticaConflict::Redenumeste, {}, -1,
                                progres);
         return recordsOf(db());
     }

@@ -12,6 +12,7 @@
 #include "import/comparare/ComparaCatalogWindow.h"
 #include "messages/ListaMesaje.h"
 #include "suite/GraficWidget.h"
+#include "settings/Directoare.h"
 
 using namespace vitramor;
 using namespace vitramor::test;
@@ -27,7 +28,7 @@ protected:
 TEST_F(ComparaCatalogGui, ShowsTheReleaseFiltersItAndAppliesTheChosenClass) {
     const std::string a = std::string(NBK7Agf) + F2Agf;
     const CatalogAgf c = CitesteCatalogAgf(a);
-    ImportaSticleAgf(nullptr, "a.agf", SursaDinOcteti("a.agf", a), c, SelectieImplicitaAgf(c), 2, PoliticaConflict::Sari);
+    ImportaSticleAgf(nullptr, path_sticle, "a.agf", SursaDinOcteti("a.agf", a), c, SelectieImplicitaAgf(c), 2, PoliticaConflict::Sari);
     std::string nbk7 = NBK7Agf;
     nbk7.replace(nbk7.find("CD 1.03961212"), 13, "CD 1.03971212");
     d.write("b.agf", nbk7 + SilicaAgf);

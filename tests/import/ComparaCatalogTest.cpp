@@ -9,6 +9,7 @@
 #include "import/AgfTestData.h"
 #include "import/agf/ImportAgf.h"
 #include "import/comparare/ComparaCatalog.h"
+#include "settings/Directoare.h"
 
 using namespace vitramor;
 using namespace vitramor::test;
@@ -35,12 +36,13 @@ class ComparaCatalogTest : public GlassDirFixture {
 protected:
     RezultatOperatie importa(const std::string& text, std::uint16_t producator) {
         const CatalogAgf c = CitesteCatalogAgf(text);
-        return ImportaSticleAgf(nullptr, "a.agf", SursaDinOcteti("a.agf", text), c, SelectieImplicitaAgf(c),
+        return ImportaSticleAgf(nullptr, path_sticle, "a.agf", SursaDinOcteti("a.agf", text), c, SelectieImplicitaAgf(c),
                                 producator, PoliticaConflict::Sari);
     }
     ComparatieCatalog compara(const std::string& text) {
         d.write("b.agf", text);
         CerereComparatie c;
+        c.directorSticle = path_sticle;
         c.fisier = d.str() + "/b.agf";
         c.producator = 2;
         ComparatieCatalog r;

@@ -11,6 +11,7 @@
 #include "import/AgfTestData.h"
 #include "import/agf/ImportAgf.h"
 #include "messages/ListaMesaje.h"
+#include "settings/Directoare.h"
 
 using namespace vitramor;
 using namespace vitramor::test;
@@ -28,7 +29,7 @@ protected:
         catalog = CitesteCatalogAgf(text);
         const std::vector<bool> selectie =
             toate ? std::vector<bool>(catalog.sticle.size(), true) : SelectieImplicitaAgf(catalog);
-        return ImportaSticleAgf(nullptr, "t.agf", SursaDinOcteti("t.agf", text), catalog, selectie, 2,
+        return ImportaSticleAgf(nullptr, path_sticle, "t.agf", SursaDinOcteti("t.agf", text), catalog, selectie, 2,
                                 PoliticaConflict::Redenumeste);
     }
     std::vector<MaterialOptic> recorduri() const { return recordsOf(db()); }

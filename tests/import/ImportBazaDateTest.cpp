@@ -6,6 +6,7 @@
 #include "database/GlassDirFixture.h"
 #include "import/bazadate/ImportBazaDate.h"
 #include "messages/ListaMesaje.h"
+#include "settings/Directoare.h"
 
 using namespace vitramor;
 using namespace vitramor::test;
@@ -30,7 +31,7 @@ TEST_F(ImportBazaDate, SelectedRecordsReplaceOrJoinTheDatabaseInFileOrder) {
     EXPECT_NE(mesaje[0].find("50 octeti"), std::string::npos);
 
     // Another maker's C is a conflict: kept beside the old one under a new name.
-    const RezultatOperatie r = ImportaDinBazaDate(nullptr, sursa, "alt.dat", {2, 0}, PoliticaConflict::Redenumeste);
+    const RezultatOperatie r = ImportaDinBazaDate(nullptr, path_sticle, sursa, "alt.dat", {2, 0}, PoliticaConflict::Redenumeste);
     EXPECT_EQ(r.noi + r.redenumite, 2);
     EXPECT_EQ(db(), databaseOf({namedRecord("KEEP", 4), namedRecord("C", 4), namedRecord("A"), namedRecord("C_2")}));
     InstaleazaDestinatieMesaje({});
@@ -44,7 +45,7 @@ TEST_F(ImportBazaDate, UnusableSourcesAreReportedAndChangeNothing) {
     EXPECT_EQ(p.ultima().text, "Nu exista director " + lipsa + ")");
     EXPECT_EQ(p.ultima().caption, "AVERTISMENT");
     EXPECT_EQ(p.beepuri, 1);
-    EXPECT_EQ(ImportaDinBazaDate(nullptr, d.str(), "x.dat", {0}, PoliticaConflict::Intreaba).codIesire(), 1);
+    EXPECT_EQ(ImportaDinBazaDate(nullptr, path_sticle, d.str(), "x.dat", {0}, PoliticaConflict::Intreaba).codIesire(), 1);
     EXPECT_EQ(p.ultima().text, "Eroare open()");
     EXPECT_EQ(nume, std::vector<std::string>{"previous"});
     EXPECT_EQ(db(), databaseOf({namedRecord("KEEP")}));

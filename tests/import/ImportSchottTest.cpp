@@ -11,6 +11,7 @@
 #include "messages/ListaMesaje.h"
 #include "record/ConversiiMaterial.h"
 #include "record/SetLucru.h"
+#include "settings/Directoare.h"
 
 using namespace vitramor;
 using namespace vitramor::test;
@@ -39,6 +40,7 @@ protected:
         d.write(NumeFisierSchott, text);
         std::filesystem::current_path(d.path());
         OptiuniImportSchott o;
+        o.directorSticle = path_sticle;
         o.raport = [this](const std::string& c) { clase.push_back(c); };
         o.laConflict = PoliticaConflict::Redenumeste;
         return ImportaFisierSchott(NumeFisierSchott, o);

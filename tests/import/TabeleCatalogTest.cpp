@@ -13,6 +13,7 @@
 #include "record/ConversiiMaterial.h"
 #include "database/CatalogMateriale.h"
 #include "support/TabelCatalog.h"
+#include "settings/Directoare.h"
 
 using namespace vitramor;
 using namespace vitramor::test;
@@ -63,6 +64,7 @@ protected:
         c->sticla.producator = 6;
         if (!DetecteazaLambda(*c, 3, linii)) return linii;
         OptiuniActualizare o;
+        o.directorSticle = path_sticle;
         o.actualizeaza = stocheaza;
         o.codProducator = 3;
         o.linie = [&](const std::string& l) { return linii.push_back(l), true; };
@@ -198,6 +200,7 @@ TEST_F(TabeleCatalog, UpdateIsRightOrLeavesTheDatabaseAsItWas) {
         p.casete.clear();
         for (int r : raspunsuri) p.raspunde(r);
         OptiuniActualizare o;
+        o.directorSticle = path_sticle;
         o.actualizeaza = true;
         o.codProducator = 3;
         o.linie = [&](const std::string& l) { return linii.push_back(l), !opresteDupaPrimul; };
@@ -257,6 +260,7 @@ TEST_F(TabeleCatalog, AMakersOwnSheetLandsInTheRightFieldsAndUnits) {
     EXPECT_EQ(linii[1], "Lungimi de unda transmisie interna\t280 = 280\t400 = 400\t2400 = 2400");
     EXPECT_EQ(linii[2], "Grosime transmisie [mm]\t10\tdin randurile de antet de deasupra coloanelor");
     OptiuniActualizare o;
+    o.directorSticle = path_sticle;
     o.actualizeaza = true;
     p.raspunde(raspuns::IDDA_TOATE);
     EXPECT_EQ(ImportaTabelExcel(*c, o).noi, 2);
@@ -417,6 +421,7 @@ TEST_F(TabeleCatalog, AssociationPastTheLastColumnStopsTheUpdate) {
     std::vector<std::string> linii;
     ASSERT_TRUE(DetecteazaLambda(*c, 3, linii));
     OptiuniActualizare o;
+    o.directorSticle = path_sticle;
     o.actualizeaza = true;
     EXPECT_EQ(ImportaTabelExcel(*c, o).stare, StareOperatie::Esuat);
     EXPECT_NE(p.ultima().text.find("doar 10 coloane"), std::string::npos);

@@ -16,6 +16,7 @@
 #include "suite/TipMaterialDialog.h"
 #include "support/ModalDriver.h"
 #include "support/RecordImage.h"
+#include "settings/Directoare.h"
 
 using namespace vitramor;
 using Modale = vitramor::test::DriverModal;
@@ -192,7 +193,7 @@ TEST_F(DialoguriDispersie, CoefficientCommandWithTheInstalledDialogs) {
                   previzualizare = Control<QLabel>(d, "previzualizareN")->text();
                   Apasa(d, "ok");
               }});
-    EXPECT_EQ(ComandaCoeficientiDispersie(nullptr, set), 1);
+    EXPECT_EQ(ComandaCoeficientiDispersie(nullptr, path_sticle, set), 1);
     ASSERT_TRUE(m.terminat());
 
     const MaterialOptic& rec = set.curent();

@@ -7,7 +7,6 @@
 #include "import/agf/ConversieAgf.h"
 #include "messages/ListaMesaje.h"
 #include "record/CodificareText.h"
-#include "settings/Directoare.h"
 #include "database/CatalogMateriale.h"
 #include "record/TextFormatat.h"
 
@@ -33,8 +32,9 @@ std::vector<MaterialOptic> ConstruiesteSticleAgf(const CatalogAgf& catalog, cons
     return materiale;
 }
 
-RezultatOperatie ImportaSticleAgf(Fereastra owner, const std::string& numeFisier, const SursaMateriale& sursa,
-                                  const CatalogAgf& catalog, const std::vector<bool>& selectie,
+RezultatOperatie ImportaSticleAgf(Fereastra owner, const std::string& directorSticle, const std::string& numeFisier,
+                                  const SursaMateriale& sursa, const CatalogAgf& catalog,
+                                  const std::vector<bool>& selectie,
                                   std::uint16_t producator, PoliticaConflict laConflict, int categorieAleasa) {
     if (catalog.sticle.empty())
         return RezultatOperatie::Esec("Fisierul " + numeFisier + " nu contine nicio sticla (nicio linie NM).");
@@ -53,7 +53,7 @@ RezultatOperatie ImportaSticleAgf(Fereastra owner, const std::string& numeFisier
     // The glasses are converted first; the messages then go out in the
     // catalogue's order.
     std::vector<std::vector<std::string>> mesaje;
-    CategoriiImport categorii(path_sticle, categorieAleasa);
+    CategoriiImport categorii(directorSticle, categorieAleasa);
     const std::vector<MaterialOptic> materiale = ConstruiesteSticleAgf(catalog, selectie, producator, categorii, &mesaje);
     if (const std::string t = categorii.raport(); !t.empty()) AfiseazaMesajInLista(numeFisier + ": " + t, NivelAvertizare);
 
@@ -77,7 +77,7 @@ RezultatOperatie ImportaSticleAgf(Fereastra owner, const std::string& numeFisier
     o.laConflict = laConflict;
     o.sursa = sursa;
     o.titlu = TitluImportAgf;
-    RezultatOperatie r = StocheazaMateriale(owner, path_sticle, materiale, o);
+    RezultatOperatie r = StocheazaMateriale(owner, directorSticle, materiale, o);
     for (const MaterialRefuzat& m : refuzate.refuzate) r.articol(m.material, {}, "refuzat", m.motiv);
     r.refuzate.insert(r.refuzate.begin(), refuzate.refuzate.begin(), refuzate.refuzate.end());
     return r;

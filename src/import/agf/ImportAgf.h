@@ -33,8 +33,9 @@ std::vector<bool> SelectieImplicitaAgf(const CatalogAgf& catalog);
 // any, is a failure that says so. Each glass's category follows
 // CategoriiImport, with the entry the user picked (-1 none) for the glasses
 // the Abbe diagram cannot place.
-RezultatOperatie ImportaSticleAgf(Fereastra owner, const std::string& numeFisier, const SursaMateriale& sursa,
-                                  const CatalogAgf& catalog, const std::vector<bool>& selectie,
+RezultatOperatie ImportaSticleAgf(Fereastra owner, const std::string& directorSticle, const std::string& numeFisier,
+                                  const SursaMateriale& sursa, const CatalogAgf& catalog,
+                                  const std::vector<bool>& selectie,
                                   std::uint16_t producator, PoliticaConflict laConflict, int categorieAleasa = -1);
 
 // The records the selected importable glasses become, in catalogue order,

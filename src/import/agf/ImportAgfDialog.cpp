@@ -104,7 +104,7 @@ void ImportAgfDialog::importa() {
     const int categorie = AlegeCategorieImport(this, path_sticle);
     if (categorie == -2) return;
     const RezultatOperatie r =
-        ImportaSticleAgf(owner, cale_, sursa_, catalog_, selectie(),
+        ImportaSticleAgf(owner, path_sticle, cale_, sursa_, catalog_, selectie(),
                          static_cast<std::uint16_t>(producator_->currentIndex()), PoliticaConflict::Intreaba, categorie);
     RaporteazaRezultat(owner, TitluImportAgf, r);
     if (r.stare == StareOperatie::Anulat) return;

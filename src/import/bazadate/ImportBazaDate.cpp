@@ -10,7 +10,6 @@
 #include "fileutil/UtilitatiFisiere.h"
 #include "messages/ListaMesaje.h"
 #include "record/OrdineOcteti.h"
-#include "settings/Directoare.h"
 #include "database/CatalogMateriale.h"
 #include "database/EroriCatalog.h"
 #include "database/FisierCatalog.h"
@@ -90,7 +89,7 @@ int ParcurgeFisierBazaDate(Fereastra owner, const std::string& director, const s
     return p.anulat ? 0 : 1;
 }
 
-RezultatOperatie ImportaDinBazaDate(Fereastra owner, const std::string& director, const std::string& fisier,
+RezultatOperatie ImportaDinBazaDate(Fereastra owner, const std::string& directorSticle, const std::string& director, const std::string& fisier,
                                     const std::vector<int>& indici, PoliticaConflict laConflict) {
     std::vector<int> alese(indici);
     std::sort(alese.begin(), alese.end());
@@ -110,7 +109,7 @@ RezultatOperatie ImportaDinBazaDate(Fereastra owner, const std::string& director
     RezultatOperatie r = RezultatOperatie::Nimic();
     const auto salveazaLot = [&] {
         if (lot.empty() || r.stare == StareOperatie::Esuat || r.stare == StareOperatie::Anulat) return;
-        r.adauga(StocheazaMateriale(owner, path_sticle, lot, o));
+        r.adauga(StocheazaMateriale(owner, directorSticle, lot, o));
         lot.clear();
     };
     auto urmatorul = alese.begin();

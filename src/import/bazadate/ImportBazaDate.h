@@ -36,12 +36,12 @@ int ParcurgeFisierBazaDate(Fereastra owner, const std::string& director, const s
                            Progres& progres = FaraProgres());
 
 // Stores the records of the given indices (counted from 0 in file order)
-// into the database of path_sticle, in file order, through the one store
+// into the database of `directorSticle`, in file order, through the one store
 // (conflicts with other makers' materials settled by `laConflict`). The
 // source is read once, a block at a time, and every selected record is
 // stored or refused by name. A source that cannot be used is a failure
 // that says why.
-RezultatOperatie ImportaDinBazaDate(Fereastra owner, const std::string& director, const std::string& fisier,
+RezultatOperatie ImportaDinBazaDate(Fereastra owner, const std::string& directorSticle, const std::string& director, const std::string& fisier,
                                     const std::vector<int>& indici, PoliticaConflict laConflict);
 
 inline constexpr const char* TitluImportBazaDate = "Import din alt fisier de materiale";

@@ -143,7 +143,7 @@ void ImportSticleDialog::importa() {
     if (indici.empty()) return;
     Fereastra owner = static_cast<QWidget*>(this);
     RaporteazaRezultat(owner, TitluImportBazaDate,
-                       ImportaDinBazaDate(owner, directorSursa_, fisierSursa_, indici, PoliticaConflict::Intreaba));
+                       ImportaDinBazaDate(owner, path_sticle, directorSursa_, fisierSursa_, indici, PoliticaConflict::Intreaba));
     listaSursa_->clearSelection();
     listeaza(listaDestinatie_, path_sticle, nume_fisier_sticle);
 }

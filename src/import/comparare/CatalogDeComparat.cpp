@@ -14,7 +14,6 @@
 #include "import/tabele/SursaTabel.h"
 #include "import/text/CatalogText.h"
 #include "record/CodificareText.h"
-#include "settings/Directoare.h"
 
 namespace vitramor {
 
@@ -56,6 +55,7 @@ bool CitesteTabel(Fereastra owner, const CerereComparatie& c, std::vector<Materi
     std::vector<std::string> linii;
     if (!DetecteazaLambda(*ctx, c.cod, linii)) return false;
     OptiuniActualizare o;
+    o.directorSticle = c.directorSticle;
     o.owner = owner;
     o.actualizeaza = true;
     o.codProducator = c.cod;
@@ -78,7 +78,7 @@ bool CitesteCatalogDeComparat(Fereastra owner, const CerereComparatie& c, std::v
     rezultat.refuzate.clear();
     // A new glass gets its category as the import gives it; the comparison
     // does not weigh categories.
-    CategoriiImport categorii(path_sticle, -1);
+    CategoriiImport categorii(c.directorSticle, -1);
     switch (c.format) {
         case FormatCatalog::Agf: {
             std::string octeti;

@@ -93,6 +93,7 @@ std::optional<FormatCatalog> FormatCatalogDinFisier(const std::string& fisier);
 
 struct CerereComparatie {
     FormatCatalog format = FormatCatalog::Agf;
+    std::string directorSticle;  // the glass directory whose categories a new glass takes
     std::string fisier;  // for text code 5 the folder of the Pilkington pair
     std::uint16_t producator = 0;
     int cod = 0;  // the text catalogue's code 1 to 5, the table's layout 1 or 3

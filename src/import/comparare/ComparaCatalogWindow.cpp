@@ -300,6 +300,7 @@ QHBoxLayout* ComparaCatalogWindow::construiesteButoane() {
 void ComparaCatalogWindow::compara() {
     Fereastra owner = static_cast<QWidget*>(this);
     CerereComparatie c;
+    c.directorSticle = path_sticle;
     c.fisier = fisier_->text().toStdString();
     c.format = static_cast<FormatCatalog>(format_->currentIndex());
     c.cod = cod_->value();

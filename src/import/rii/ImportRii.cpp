@@ -18,7 +18,6 @@
 #include "messages/ListaMesaje.h"
 #include "record/NumarCatalog.h"
 #include "record/TextFormatat.h"
-#include "settings/Directoare.h"
 
 namespace vitramor {
 
@@ -457,7 +456,7 @@ MaterialRii CitesteMaterialRii(std::string_view yaml, const std::string& nume, s
     }
 }
 
-RezultatOperatie ImportaFisierRii(Fereastra owner, const std::string& cale, const std::string& nume,
+RezultatOperatie ImportaFisierRii(Fereastra owner, const std::string& directorSticle, const std::string& cale, const std::string& nume,
                                   std::uint16_t producator, DomeniuRii domeniu, int categorieAleasa) {
     constexpr const char* Titlu = "Import refractiveindex.info";
     std::string octeti;
@@ -469,12 +468,12 @@ RezultatOperatie ImportaFisierRii(Fereastra owner, const std::string& cale, cons
     } else {
         for (const std::string& t : r.referinte) AfiseazaMesajInLista(cale + ": " + t, NivelInformatie);
         for (const std::string& t : r.mesaje) AfiseazaMesajInLista(cale + ": " + t, NivelInformatie);
-        CategoriiImport categorii(path_sticle, categorieAleasa);
+        CategoriiImport categorii(directorSticle, categorieAleasa);
         r.m.categorie = categorii.categorie(r.m);
         OptiuniStocare o;
         o.sursa = SursaDinOcteti(cale, octeti);
         o.titlu = Titlu;
-        rezultat = StocheazaMateriale(owner, path_sticle, {&r.m, 1}, o);
+        rezultat = StocheazaMateriale(owner, directorSticle, {&r.m, 1}, o);
         if (rezultat.schimbate() > 0) {
             if (!r.textAbatere.empty()) rezultat.note.push_back(r.textAbatere);
             if (const std::string t = categorii.raport(); !t.empty()) rezultat.note.push_back(t);

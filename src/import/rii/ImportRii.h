@@ -59,7 +59,7 @@ double IndiceFormulaRii(int formula, const std::vector<double>& c, double lambda
 // with the entry the user picked, -1 none) and shows the outcome, the
 // table's deviation among its notes; a file that cannot be converted is a
 // failure that names the reason, and nothing is stored.
-RezultatOperatie ImportaFisierRii(Fereastra owner, const std::string& cale, const std::string& nume,
+RezultatOperatie ImportaFisierRii(Fereastra owner, const std::string& directorSticle, const std::string& cale, const std::string& nume,
                                   std::uint16_t producator, DomeniuRii domeniu = {}, int categorieAleasa = -1);
 
 }  // namespace vitramor

@@ -143,7 +143,7 @@ void ImportRiiDialog::importa() {
     }
     const int categorie = AlegeCategorieImport(this, path_sticle);
     if (categorie == -2) return;
-    if (ImportaFisierRii(owner, cale_, nume, static_cast<std::uint16_t>(producator_->currentIndex()), d, categorie)
+    if (ImportaFisierRii(owner, path_sticle, cale_, nume, static_cast<std::uint16_t>(producator_->currentIndex()), d, categorie)
             .reusit())
         accept();
 }

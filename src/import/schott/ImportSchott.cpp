@@ -16,7 +16,6 @@
 #include "messages/ListaMesaje.h"
 #include "record/ConversiiMaterial.h"
 #include "record/CodificareText.h"
-#include "settings/Directoare.h"
 #include "database/CatalogMateriale.h"
 #include "record/TextFormatat.h"
 #include "record/NumarCatalog.h"
@@ -389,7 +388,7 @@ RezultatOperatie ImportaSticleSchott(std::istream& in, const OptiuniImportSchott
     BlocSchott bloc;
     std::vector<MaterialOptic> sticle;
     RezultatOperatie oprire;
-    CategoriiImport categorii(path_sticle, o.categorie);
+    CategoriiImport categorii(o.directorSticle, o.categorie);
     while (CitesteBlocSchott(cititor, bloc)) {
         const std::string nume = NumeDinLinieSchott(bloc.linii[0]);
         if (bloc.linieLunga >= 0) {
@@ -430,7 +429,7 @@ RezultatOperatie ImportaSticleSchott(std::istream& in, const OptiuniImportSchott
     stocare.laConflict = o.laConflict;
     stocare.sursa = sursa;
     stocare.titlu = TitluImportSchott;
-    RezultatOperatie r = StocheazaMateriale(o.owner, path_sticle, sticle, stocare);
+    RezultatOperatie r = StocheazaMateriale(o.owner, o.directorSticle, sticle, stocare);
     r.antetColoane = {"CR", "FR", "SR", "AR", "PR"};
     for (std::size_t i = 0; i < sticle.size() && i < r.articole.size(); ++i) {
         const std::uint16_t* c = sticle[i].stabilitate_chimica;

@@ -108,6 +108,7 @@ using RaportSticlaSchott = std::function<void(const std::string& clase)>;
 
 struct OptiuniImportSchott {
     Fereastra owner = nullptr;
+    std::string directorSticle;  // the database the glasses go to
     std::string numeFisier = NumeFisierSchott;  // as the messages name the file
     RaportSticlaSchott raport;
     PoliticaConflict laConflict = PoliticaConflict::Intreaba;

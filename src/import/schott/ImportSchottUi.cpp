@@ -13,6 +13,7 @@ namespace vitramor {
 bool ComandaImportSchott(QWidget* fereastraPrincipala) {
     QWidget* focus = QApplication::focusWidget();
     OptiuniImportSchott optiuni;
+    optiuni.directorSticle = path_sticle;
     optiuni.owner = focus != nullptr ? focus : fereastraPrincipala;
     std::string director = path_sticle;
     std::string nume = NumeFisierSchott;

@@ -22,7 +22,6 @@
 #include "record/ConversiiMaterial.h"
 #include "record/LimiteFizice.h"
 #include "record/TextFormatat.h"
-#include "settings/Directoare.h"
 #include "database/CatalogMateriale.h"
 #include "database/EroriCatalog.h"
 #include "database/Recuperare.h"
@@ -430,7 +429,7 @@ std::vector<std::string> UnesteRanduri(const ContextImportExcel& c, const Optiun
     std::size_t w = 0;
     std::vector<std::string> valoriRefuzate;
     // A new glass gets its category here; an update keeps the one it has.
-    CategoriiImport categorii(path_sticle, o.categorie);
+    CategoriiImport categorii(o.directorSticle, o.categorie);
     for (std::size_t i = 0; i < randuri.size(); ++i) {
         if (baze[i] == Baza::Niciuna) continue;
         std::string v;
@@ -467,8 +466,8 @@ RezultatOperatie SalveazaRanduri(const ContextImportExcel& c, const OptiuniActua
     RezultatOperatie r;
     NumeRanduri g = GrupeazaDupaNume(randuri, sticle, r);
     // A database that does not exist yet holds nothing to merge with.
-    if (std::filesystem::exists(CaleBazaDate(path_sticle)) &&
-        ParcurgeMaterialeOptice(path_sticle, o.owner, g.nume, [&](std::size_t k, const MaterialOptic& m) { g.stocate.insert_or_assign(k, m); }) !=
+    if (std::filesystem::exists(CaleBazaDate(o.directorSticle)) &&
+        ParcurgeMaterialeOptice(o.directorSticle, o.owner, g.nume, [&](std::size_t k, const MaterialOptic& m) { g.stocate.insert_or_assign(k, m); }) !=
             CatalogOk) {
         RezultatOperatie esec = RezultatOperatie::Esec();
         esec.refuzate = r.refuzate;
@@ -490,7 +489,7 @@ RezultatOperatie SalveazaRanduri(const ContextImportExcel& c, const OptiuniActua
         return r;
     }
     if (sticle.empty()) return r;
-    RezultatOperatie stocare = StocheazaMateriale(o.owner, path_sticle, sticle, os);
+    RezultatOperatie stocare = StocheazaMateriale(o.owner, o.directorSticle, sticle, os);
     for (std::size_t i = 0; i < stocare.articole.size() && i < valoriRefuzate.size(); ++i) {
         std::string& d = stocare.articole[i].detalii;
         if (!valoriRefuzate[i].empty()) d += (d.empty() ? "" : "; ") + valoriRefuzate[i];

@@ -28,6 +28,7 @@ struct OptiuniActualizare {
     // cannot place (CategoriiImport), -1 for none.
     int categorie = -1;
     Fereastra owner = nullptr;
+    std::string directorSticle;  // the database the glasses are merged into
     // Called with each result line (UTF-8) as a row is read; returning false
     // stops the update (Cancel), which then stores nothing.
     std::function<bool(const std::string&)> linie;

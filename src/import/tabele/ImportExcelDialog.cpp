@@ -252,6 +252,7 @@ void ImportExcelDialog::actualizeazaLista() {
     if (!DetecteazaLambda(c_, c_.codProducator, linii)) return stari();
     lista_->setFocus();
     OptiuniActualizare o;
+    o.directorSticle = path_sticle;
     o.actualizeaza = actualizeaza_ && actualizeaza_();
     if (o.actualizeaza) {
         o.categorie = AlegeCategorieImport(this, path_sticle);

@@ -14,7 +14,6 @@
 #include "messages/ListaMesaje.h"
 #include "record/CodificareText.h"
 #include "record/TextFormatat.h"
-#include "settings/Directoare.h"
 #include "database/CatalogMateriale.h"
 
 namespace vitramor {
@@ -72,13 +71,15 @@ const DescriereCatalogText* DescriereCatalog(int cod) {
     return nullptr;
 }
 
-std::string CaleCatalogText(int cod) {
+std::string CaleCatalogText(const std::string& directorSticle, int cod) {
     const DescriereCatalogText* d = DescriereCatalog(cod);
     if (!d) return "????????????";
-    return CaleInDirector(path_sticle, d->fisier);
+    return CaleInDirector(directorSticle, d->fisier);
 }
 
-std::string DirectorPilkington() { return CaleInDirector(path_sticle, "pilkington"); }
+std::string DirectorPilkington(const std::string& directorSticle) {
+    return CaleInDirector(directorSticle, "pilkington");
+}
 
 std::string IntrareCatalogText::text() const {
     const std::string nd = TextFormatat("\t%7.5f", this->nd);
@@ -156,11 +157,12 @@ SticleCatalogText ConstruiesteSticleCatalogText(int cod, std::istream& in, std::
 }
 
 RezultatOperatie ImportaCatalogText(int cod, std::istream& in, std::istream* in1, std::vector<int> linii,
-                                    MaterialOptic& lucru, Fereastra owner, PoliticaConflict laConflict,
+                                    MaterialOptic& lucru, Fereastra owner, const std::string& directorSticle,
+                                    PoliticaConflict laConflict,
                                     const SursaMateriale& sursa, int categorieAleasa, Progres& progres) {
     const DescriereCatalogText* d = DescriereCatalog(cod);
     if (!d) return RezultatOperatie::Esec(TextFormatat("Catalogul cu codul %d nu exista.", cod));
-    CategoriiImport categorii(path_sticle, categorieAleasa);
+    CategoriiImport categorii(directorSticle, categorieAleasa);
     SticleCatalogText construite = ConstruiesteSticleCatalogText(cod, in, in1, std::move(linii), categorii, progres);
     if (construite.linii.empty()) return RezultatOperatie::Esec("Nu a fost selectata nicio sticla din catalog.");
     linii = construite.linii;
@@ -203,7 +205,7 @@ RezultatOperatie ImportaCatalogText(int cod, std::istream& in, std::istream* in1
     o.laConflict = laConflict;
     o.sursa = sursa;
     o.titlu = TitluImportCatalogText;
-    RezultatOperatie r = StocheazaMateriale(owner, path_sticle, std::span<const MaterialOptic>(sticle.data(), deSalvat), o);
+    RezultatOperatie r = StocheazaMateriale(owner, directorSticle, std::span<const MaterialOptic>(sticle.data(), deSalvat), o);
     for (const MaterialRefuzat& m : refuzate.refuzate) r.articol(m.material, {}, "refuzat", m.motiv);
     r.refuzate.insert(r.refuzate.begin(), refuzate.refuzate.begin(), refuzate.refuzate.end());
     return r;
@@ -222,7 +224,8 @@ bool ListeazaFisierCatalogText(int cod, const std::string& cale, std::vector<Int
 }
 
 RezultatOperatie ImportaFisierCatalogText(int cod, const std::string& cale, const std::vector<int>& linii,
-                                          MaterialOptic& lucru, Fereastra owner, PoliticaConflict laConflict,
+                                          MaterialOptic& lucru, Fereastra owner, const std::string& directorSticle,
+                                          PoliticaConflict laConflict,
                                           int categorieAleasa, Progres& progres) {
     const bool pilkington = cod == CodCatalogPilkington;
     const std::string fisier = pilkington ? CaleInDirector(cale, NumeFisierPilkington2) : cale;
@@ -231,7 +234,7 @@ RezultatOperatie ImportaFisierCatalogText(int cod, const std::string& cale, cons
     std::ifstream in1;
     if (pilkington && !Deschide(CaleInDirector(cale, NumeFisierPilkington1), in1))
         return RezultatOperatie::Esec("Eroare deschidere fisier " + CaleInDirector(cale, NumeFisierPilkington1));
-    return ImportaCatalogText(cod, in, pilkington ? &in1 : nullptr, linii, lucru, owner, laConflict,
+    return ImportaCatalogText(cod, in, pilkington ? &in1 : nullptr, linii, lucru, owner, directorSticle, laConflict,
                               SursaDinFisier(fisier), categorieAleasa, progres);
 }
 

@@ -51,9 +51,9 @@ const DescriereCatalogText* DescriereCatalog(int cod);
 
 // The catalogue file the dialog proposes for a code: the file below the glass
 // directory, "????????????" for a code outside 1..5.
-std::string CaleCatalogText(int cod);
+std::string CaleCatalogText(const std::string& directorSticle, int cod);
 // The folder of the Pilkington pair: the same folder below the glass directory.
-std::string DirectorPilkington();
+std::string DirectorPilkington(const std::string& directorSticle);
 
 // One list entry, bound to the data line (counted from 0 after the header)
 // that it shows: an import of the entry parses that line.
@@ -105,7 +105,8 @@ SticleCatalogText ConstruiesteSticleCatalogText(int cod, std::istream& in, std::
 // follows CategoriiImport, with the entry the user picked (-1 none). Stopped
 // through `progres` once the glasses are built, it stores nothing.
 RezultatOperatie ImportaCatalogText(int cod, std::istream& in, std::istream* in1, std::vector<int> linii,
-                                    MaterialOptic& lucru, Fereastra owner, PoliticaConflict laConflict,
+                                    MaterialOptic& lucru, Fereastra owner, const std::string& directorSticle,
+                                    PoliticaConflict laConflict,
                                     const SursaMateriale& sursa, int categorieAleasa = -1,
                                     Progres& progres = FaraProgres());
 
@@ -121,7 +122,8 @@ bool ConstruiesteFisierCatalogText(int cod, const std::string& cale, CategoriiIm
                                    SticleCatalogText& sticle, SursaMateriale& sursa, Fereastra owner,
                                    Progres& progres = FaraProgres());
 RezultatOperatie ImportaFisierCatalogText(int cod, const std::string& cale, const std::vector<int>& linii,
-                                          MaterialOptic& lucru, Fereastra owner, PoliticaConflict laConflict,
+                                          MaterialOptic& lucru, Fereastra owner, const std::string& directorSticle,
+                                          PoliticaConflict laConflict,
                                           int categorieAleasa = -1, Progres& progres = FaraProgres());
 
 }  // namespace vitramor

@@ -33,7 +33,7 @@ constexpr int LungimeMaximaCampCale = 259;
 
 ImportCatalogTextDialog::ImportCatalogTextDialog(QWidget* parent, int cod, std::function<void()> dupaImport,
                                                  SetLucru& set)
-    : QDialog(parent), cod_(cod), dupaImport_(std::move(dupaImport)), set_(set), cale_(CaleCatalogText(cod)) {
+    : QDialog(parent), cod_(cod), dupaImport_(std::move(dupaImport)), set_(set), cale_(CaleCatalogText(path_sticle, cod)) {
     setWindowTitle(QStringLiteral("Importa sticle din fisier text"));
     setObjectName(QStringLiteral("ImportCatalogText"));
     const UnitatiDialog& u = unitatiDialog();
@@ -85,14 +85,14 @@ ImportCatalogTextDialog::ImportCatalogTextDialog(QWidget* parent, int cod, std::
     importa_->setEnabled(false);
     LaPrimaAfisare(this, [this] {
         std::error_code eroareFs;
-        const std::string sursa = cod_ == CodCatalogPilkington ? DirectorPilkington() : cale_;
+        const std::string sursa = cod_ == CodCatalogPilkington ? DirectorPilkington(path_sticle) : cale_;
         if (!sursa.empty() && std::filesystem::exists(sursa, eroareFs)) incarcaLista();
     });
 }
 
 bool ImportCatalogTextDialog::incarcaLista() {
     std::vector<IntrareCatalogText> intrari;
-    const std::string sursa = cod_ == CodCatalogPilkington ? DirectorPilkington() : cale_;
+    const std::string sursa = cod_ == CodCatalogPilkington ? DirectorPilkington(path_sticle) : cale_;
     if (!ListeazaFisierCatalogText(cod_, sursa, intrari, static_cast<QWidget*>(this))) {
         camp_->setFocus();
         camp_->selectAll();
@@ -144,12 +144,12 @@ void ImportCatalogTextDialog::importa() {
     if (linii.empty()) return;
     const int categorie = AlegeCategorieImport(this, path_sticle);
     if (categorie == -2) return;
-    const std::string sursa = cod_ == CodCatalogPilkington ? DirectorPilkington() : cale_;
+    const std::string sursa = cod_ == CodCatalogPilkington ? DirectorPilkington(path_sticle) : cale_;
     RezultatOperatie r;
     MaterialOptic& lucru = set_.curent();
     Fereastra owner = static_cast<QWidget*>(this);
     RuleazaCuProgres(this, QStringLiteral("Import catalog"), [&](Progres& progres) {
-        r = ImportaFisierCatalogText(cod_, sursa, linii, lucru, owner, PoliticaConflict::Intreaba, categorie, progres);
+        r = ImportaFisierCatalogText(cod_, sursa, linii, lucru, owner, path_sticle, PoliticaConflict::Intreaba, categorie, progres);
     });
     RaporteazaRezultat(owner, TitluImportCatalogText, r);
     golesteSelectia();
