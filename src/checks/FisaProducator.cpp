@@ -57,7 +57,7 @@ void DeschideFisaProducator(Fereastra owner, const std::string& directorSticle, 
     if (!fisa) {
         // Producer 0 and the codes past the table have no datasheet: the
         // button has nothing behind it for such a material.
-        eroare(path_help, owner, stil::MB_OK | stil::MB_ICONEXCLAMATION, MesajFaraFunctie);
+        MesajNumarul(owner, stil::MB_OK | stil::MB_ICONEXCLAMATION, MesajFaraFunctie);
         return;
     }
     const std::string cale = CaleFisaProducator(directorSticle, producator);

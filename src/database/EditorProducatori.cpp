@@ -67,7 +67,7 @@ int EditorProducatori::randCuInceputul(const std::string& linie) const {
 
 bool EditorProducatori::oferaSalvarea() {
     if (!modificata_) return true;
-    if (eroare(path_help, owner_, StilIntrebare, MesajProducatorModificat) != raspuns::IDYES) {
+    if (MesajNumarul(owner_, StilIntrebare, MesajProducatorModificat) != raspuns::IDYES) {
         modificata_ = false;  // the user let the changes go
         return true;
     }
@@ -79,7 +79,7 @@ bool EditorProducatori::oferaSalvarea() {
 int EditorProducatori::stocheaza() {
     if (TextDinCamp(intrare_.nume).empty()) {
         // A nameless entry would blank the name every list shows for its code.
-        eroare(path_help, owner_, StilAvertisment, MesajValoareIncorecta);
+        MesajNumarul(owner_, StilAvertisment, MesajValoareIncorecta);
         return 0;
     }
     int index = 0;
@@ -125,7 +125,7 @@ void EditorProducatori::preiaDirector(const std::string& text) {
 bool EditorProducatori::preiaCod(const std::string& text) {
     const std::optional<long long> cod = NumarIntreg(text, 1, CodMaximCamp);
     if (!cod) {
-        eroare(path_help, owner_, StilAvertisment, MesajValoareIncorecta);
+        MesajNumarul(owner_, StilAvertisment, MesajValoareIncorecta);
         return false;
     }
     intrare_.cod = static_cast<std::uint16_t>(*cod);
@@ -137,9 +137,9 @@ int EditorProducatori::creeazaNou() {
     if (!oferaSalvarea()) return 0;
     const long cod = static_cast<long>(codMaxim_) + 1;
     if (cod > CodMaximProducatorNou) {
-        if (eroare(path_help, owner_, StilIntrebare, MesajCodProducatorMare) != raspuns::IDYES) return 0;
+        if (MesajNumarul(owner_, StilIntrebare, MesajCodProducatorMare) != raspuns::IDYES) return 0;
         if (cod > CodMaximCamp) {
-            eroare(path_help, owner_, StilAvertisment, MesajInAfaraDomeniului);
+            MesajNumarul(owner_, StilAvertisment, MesajInAfaraDomeniului);
             return 0;
         }
     }

@@ -27,7 +27,7 @@ void CopiazaPrefix(char (&camp)[N], const std::string& text, std::size_t maxim) 
 }
 
 int Refuza(Fereastra owner, int mesaj) {
-    eroare(path_help, owner, StilAvertisment, mesaj);
+    MesajNumarul(owner, StilAvertisment, mesaj);
     return 0;
 }
 

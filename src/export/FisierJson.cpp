@@ -37,7 +37,7 @@ void Linie(int nivel, const char* model, const std::string& fisier, const std::s
     AfiseazaMesajInLista(text, nivel);
 }
 
-void Mesaj(int numar) { eroare(path_help, nullptr, MB_ICONEXCLAMATION, numar); }
+void Mesaj(int numar) { MesajNumarul(nullptr, MB_ICONEXCLAMATION, numar); }
 
 
 // The first line of a text file holds no NUL byte; a file whose first line

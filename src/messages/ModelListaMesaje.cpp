@@ -170,7 +170,7 @@ std::vector<std::string> ModelListaMesaje::texte() const {
 
 int ModelListaMesaje::seteazaTabulator(Fereastra owner, int valoare) {
     if (valoare < 1) {
-        eroare(path_help, owner, StilAvertizare, 10);
+        MesajNumarul(owner, StilAvertizare, 10);
         return 0;
     }
     tabulator_ = valoare;
@@ -204,11 +204,11 @@ int ModelListaMesaje::copiazaMesaj(Fereastra owner) {
     }
     try {
         if (!platforma().scrieClipboard(linie(linieApasata_).text)) {
-            eroare(path_help, owner, StilAvertizare, 362);
+            MesajNumarul(owner, StilAvertizare, 362);
             return 0;
         }
     } catch (const std::bad_alloc&) {
-        eroare(path_help, owner, StilAvertizare, 1);
+        MesajNumarul(owner, StilAvertizare, 1);
         return 0;
     }
     return 1;
@@ -220,11 +220,11 @@ int ModelListaMesaje::salveazaMesaje(Fereastra owner) {
     if (AlegeFisierSalvare(owner, tipfisier::Text, director, nume) != 0) return 0;
 
     if (!director.empty() && !DirectorAccesibil(director, false)) {
-        eroare(path_help, owner, StilInformatie, 144);
+        MesajNumarul(owner, StilInformatie, 144);
         return 0;
     }
     const std::string cale = CaleInDirector(director, nume);
-    if (existaFisier(cale) && eroare(path_help, owner, StilIntrebare | MB_DEFBUTTON2, 947) == raspuns::IDNO) return 0;
+    if (existaFisier(cale) && MesajNumarul(owner, StilIntrebare | MB_DEFBUTTON2, 947) == raspuns::IDNO) return 0;
 
     std::string text;
     for (const LinieMesaj& l : linii_) text += l.text + '\n';
@@ -234,7 +234,7 @@ int ModelListaMesaje::salveazaMesaje(Fereastra owner) {
         return 0;
     }
 
-    if (eroare(path_help, owner, StilIntrebare, 568) != raspuns::IDNO)
+    if (MesajNumarul(owner, StilIntrebare, 568) != raspuns::IDNO)
         DeschideCuAplicatiaAsociata(owner, nume, "", director);
     return 1;
 }

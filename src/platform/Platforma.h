@@ -12,46 +12,12 @@
 #include <vector>
 
 #include "operatie/RezultatOperatie.h"
+#include "platform/Intrebari.h"
 
 namespace vitramor {
 
 class DepozitSetari;
 class SistemFisiere;
-
-// An owner window as the logic sees it: opaque. The Qt implementation reads
-// it as a QWidget*, the others ignore it.
-using Fereastra = void*;
-
-// Message-box style bits and results keep their Win32 numbers: callers and
-// tests speak of "style 36" and "result 6" exactly as the message tables do.
-namespace stil {
-inline constexpr unsigned MB_OK = 0x0;
-inline constexpr unsigned MB_OKCANCEL = 0x1;
-inline constexpr unsigned MB_YESNOCANCEL = 0x3;
-inline constexpr unsigned MB_YESNO = 0x4;
-inline constexpr unsigned MB_ICONHAND = 0x10;  // also MB_ICONERROR
-inline constexpr unsigned MB_ICONQUESTION = 0x20;
-inline constexpr unsigned MB_ICONEXCLAMATION = 0x30;  // also MB_ICONWARNING
-inline constexpr unsigned MB_ICONASTERISK = 0x40;     // also MB_ICONINFORMATION
-inline constexpr unsigned MB_DEFBUTTON2 = 0x100;  // the second button is the default: No for the delete questions
-inline constexpr unsigned MB_DEFBUTTON3 = 0x200;  // the third: Cancel of a Yes/No/Cancel question
-inline constexpr unsigned MaskButoane = 0xF;
-// Not a Win32 style: a Yes/No (or Yes/No/Cancel) question that one answer
-// settles for a whole run, with "Yes to all" and "No to all" beside Yes and
-// No. A catalogue of thousands of glasses asks once, not once per glass.
-inline constexpr unsigned MB_PENTRUTOATE = 0x10000000;
-inline constexpr unsigned MaskIcon = 0xF0;
-}  // namespace stil
-
-namespace raspuns {
-inline constexpr int IDOK = 1;
-inline constexpr int IDCANCEL = 2;
-inline constexpr int IDYES = 6;
-inline constexpr int IDNO = 7;
-// The answers of an MB_PENTRUTOATE question beyond Win32's own.
-inline constexpr int IDDA_TOATE = 20;
-inline constexpr int IDNU_TOATE = 21;
-}  // namespace raspuns
 
 // A file filter as the choosers take it: a description and its patterns
 // ("Text files (*.txt)", {"*.txt"}).
@@ -77,9 +43,25 @@ struct FisierAles {
     std::string nume;
 };
 
-class Platforma {
+class Platforma : public Intrebari {
 public:
-    virtual ~Platforma() = default;
+    ~Platforma() override = default;
+
+    // The platform answers an operation's questions the way it shows its
+    // own: the GUI in a box, the console by --yes/--no, tests by script.
+    int intreaba(Fereastra owner, const std::string& text, const std::string& titlu, unsigned stilBox) final {
+        return messageBox(owner, text, titlu, stilBox);
+    }
+    int intreabaNumerotat(Fereastra owner, int numar, const std::string& text, unsigned stilBox) final {
+        return mesajNumerotat(owner, numar, text, stilBox);
+    }
+    int intreabaOptiuni(Fereastra owner, const std::string& text, const std::string& titlu,
+                        const std::vector<std::string>& optiuni, int da, int nu, int implicit) final {
+        return intrebareOptiuni(owner, text, titlu, optiuni, da, nu, implicit);
+    }
+    int intreabaVizualizare(Fereastra owner, int numar, const std::string& text, unsigned stilBox) final {
+        return intrebareVizualizare(owner, numar, text, stilBox);
+    }
 
     // Returns the Win32 button code (IDOK 1, IDCANCEL 2, IDYES 6, IDNO 7).
     virtual int messageBox(Fereastra owner, const std::string& text, const std::string& caption,

@@ -90,6 +90,14 @@ int eroare(const std::string& directorHelp, Fereastra owner, unsigned style, int
     return platforma().mesajNumerotat(owner, numar, ReturneazaMesajEroare(directorHelp, numar), style);
 }
 
+int MesajNumarul(Fereastra owner, unsigned style, int numar) {
+    return platforma().mesajNumerotat(owner, numar, ReturneazaMesajEroare({}, numar), style);
+}
+
+int IntrebareNumarul(Intrebari& intrebari, Fereastra owner, unsigned style, int numar) {
+    return intrebari.intreabaNumerotat(owner, numar, ReturneazaMesajEroare({}, numar), style);
+}
+
 int AddTextRAM(BlocText& bloc, const std::string& linie) {
     try {
         if (!bloc) {

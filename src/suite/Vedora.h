@@ -14,6 +14,11 @@ namespace vitramor {
 // 64 information, 36 yes/no question, 52 yes/no warning); returns the
 // button (IDYES 6, IDNO 7, IDOK 1).
 int eroare(const std::string& directorHelp, Fereastra owner, unsigned style, int numar);
+// The same for code below the windows, which knows no help directory (the
+// texts are built in): a message that only informs or warns.
+int MesajNumarul(Fereastra owner, unsigned style, int numar);
+// A numbered question, asked through the questions an operation was given.
+int IntrebareNumarul(Intrebari& intrebari, Fereastra owner, unsigned style, int numar);
 
 // The text of message `numar`; a number without a text of its own gets a
 // generic text that names the number.

@@ -322,7 +322,7 @@ int SalveazaAsocieriInFisier(const std::string& cale, const TabelAsocieri& t) {
     const auto o = OctetiAsocieri(t);
     const int cod = ScrieFisierIntreg(cale, std::string_view(reinterpret_cast<const char*>(o.data()), o.size()));
     if (cod != 0) {
-        if (cod != EPERM) eroare(path_help, nullptr, stil::MB_OK | stil::MB_ICONEXCLAMATION, 145);
+        if (cod != EPERM) MesajNumarul(nullptr, stil::MB_OK | stil::MB_ICONEXCLAMATION, 145);
         return 0;
     }
     return 1;
@@ -332,7 +332,7 @@ int IncarcaAsocieriDinFisier(const std::string& cale, TabelAsocieri& t) {
     std::ifstream f;
     if (!EsteNeobisnuit(cale)) f.open(cale, std::ios::binary);
     if (!f.is_open()) {
-        eroare(path_help, nullptr, stil::MB_OK | stil::MB_ICONEXCLAMATION, 145);
+        MesajNumarul(nullptr, stil::MB_OK | stil::MB_ICONEXCLAMATION, 145);
         return 0;
     }
     std::vector<std::uint8_t> o(MarimeTabelAsocieri + 1);
