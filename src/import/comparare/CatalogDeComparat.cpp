@@ -28,6 +28,9 @@ std::optional<FormatCatalog> FormatCatalogDinText(std::string_view text) {
 
 std::optional<FormatCatalog> FormatCatalogDinFisier(const std::string& fisier) {
     if (fisier.find('=') != std::string::npos) return FormatCatalog::Tabel;
+    // The Pilkington pair is named by its folder, whatever the folder's name ends with.
+    std::error_code eroare;
+    if (std::filesystem::is_directory(fisier, eroare)) return FormatCatalog::Text;
     std::string ext = std::filesystem::path(fisier).extension().string();
     std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     if (ext == ".agf") return FormatCatalog::Agf;
