@@ -34,6 +34,7 @@ QString dilatare(const MaterialOptic& m, int slot) {
 
 // A confidence is always given (the dialog puts its default in when it opens).
 constexpr OptiuniCelula Incredere{MesajValoareRespinsa, 0x30, false, true, false};
+bool incredereValida(const MaterialOptic&, float v) { return IncredereValida(v); }
 
 }  // namespace
 
@@ -51,7 +52,7 @@ TermicEvaporareDialog::TermicEvaporareDialog(int indexMaterial, QWidget* proprie
     const auto valoare = [&](const char* eticheta, QLineEdit* celula, int idIncredere, CampFloat incredere) {
         tabel->addWidget(new QLabel(u8(eticheta), grup), rand, 0);
         tabel->addWidget(celula, rand, 1);
-        if (idIncredere) tabel->addWidget(adaugaCelulaFloat(idIncredere, {}, incredere, "%g", ValoarePozitiva, Incredere), rand, 2);
+        if (idIncredere) tabel->addWidget(adaugaCelulaFloat(idIncredere, {}, incredere, "%g", incredereValida, Incredere), rand, 2);
         ++rand;
     };
     valoare("Conductibilitate termica [W/(m·K)]",

@@ -23,8 +23,7 @@ double FactorDilatareProducator(std::uint16_t producator) { return producator ==
 bool AsiguraIncrederi(MaterialOptic& m) {
     bool schimbat = false;
     for (int i = 0; i < 4; ++i) {
-        // Written as an acceptance so that NaN is replaced too.
-        if (m.incredere[i] >= 0.01f && m.incredere[i] <= 1.0f) continue;
+        if (IncredereValida(m.incredere[i])) continue;
         m.incredere[i] = implicita(i);
         schimbat = true;
     }

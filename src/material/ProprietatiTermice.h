@@ -26,6 +26,8 @@ inline constexpr double FactorDilatareEvaporare = 1e6;
 
 inline constexpr float IncredereImplicita = 0.7f;            // conductivity, specific heat, expansion
 inline constexpr float IncredereImplicitaTemperaturi = 0.95f;
+// A confidence means something in 0.01..1 (NaN is outside).
+inline bool IncredereValida(float v) { return v >= 0.01f && v <= 1.0f; }
 // Replaces every confidence outside 0.01..1 by its default; true when one changed.
 bool AsiguraIncrederi(MaterialOptic& m);
 // "Init confidence": all four back to their defaults.
