@@ -31,7 +31,10 @@ public:
         // Background, selection and focus as the style draws them; the text
         // ourselves, because the style's text drawing knows no tab stops.
         stil->drawControl(QStyle::CE_ItemViewItem, &opt, painter, w);
-        const QRect zona = stil->subElementRect(QStyle::SE_ItemViewItemText, &opt, w);
+        // The style's own item text keeps this margin inside its rectangle;
+        // the header's sections count on it.
+        const int margine = stil->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, w) + 1;
+        const QRect zona = stil->subElementRect(QStyle::SE_ItemViewItemText, &opt, w).adjusted(margine, 0, -margine, 0);
 
         QTextOption optiuni(Qt::AlignLeft | Qt::AlignVCenter);
         optiuni.setWrapMode(QTextOption::NoWrap);
