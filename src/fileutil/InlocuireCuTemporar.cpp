@@ -75,10 +75,12 @@ RezultatOperatie InlocuiesteFisierCuTemporar(const std::string& caleDate, const 
         // caller's failure leaves the file as it was; only if that fails
         // too do the archive and the work file stay for the next start to
         // find.
-        if (!arhiva.empty() && fs.redenumeste(arhiva, caleDate) == 0) std::remove(caleTemp.c_str());
+        const bool inapoi = !arhiva.empty() && fs.redenumeste(arhiva, caleDate) == 0;
+        if (inapoi) std::remove(caleTemp.c_str());
         fs.sincronizeazaDirector(caleDate);
         return RezultatOperatie::Esec(TextFormatat("Eroare rename() %s -> %s:\n%s", caleTemp.c_str(),
-                                                   caleDate.c_str(), TextCod(cod).c_str()));
+                                                   caleDate.c_str(), TextCod(cod).c_str()) +
+                                      (arhiva.empty() || inapoi ? "" : "\n" + textArhiva));
     }
     // Until the directory is on the disk, a power cut could bring back the
     // old name pointing nowhere.
