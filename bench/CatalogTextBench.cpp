@@ -161,8 +161,8 @@ BENCHMARK(BM_ImportaCatalogTextInBazaGoala)->UseManualTime()->Unit(benchmark::kM
 void BM_ConversieSticle32(benchmark::State& state) {
     const std::string nou = Lucru().fisier("SticleNou32.dat");
     FataDeCitire(
-        state, FisierVechi(), [&nou](PlatformaScriptata&) {
-            if (ConvertesteSticle32(nullptr, FisierVechi(), nou).stare != StareOperatie::Facut) std::abort();
+        state, FisierVechi(), [&nou](PlatformaScriptata& p) {
+            if (ConvertesteSticle32(p, nullptr, FisierVechi(), nou).stare != StareOperatie::Facut) std::abort();
         },
         [&nou](PlatformaScriptata& p) {
             std::remove(nou.c_str());  // no archive copies piling up
@@ -189,7 +189,7 @@ void BM_ConversieSticle32InFundal(benchmark::State& state) {
         const vitramor::test::PauzaMaximaBucla pauza;
         const auto t0 = std::chrono::steady_clock::now();
         RuleazaCuProgres(nullptr, QStringLiteral("Conversie"), [&](Progres& progres) {
-            if (ConvertesteSticle32(nullptr, FisierVechi(), nou, nullptr, progres).stare != StareOperatie::Facut)
+            if (ConvertesteSticle32(platforma, nullptr, FisierVechi(), nou, nullptr, progres).stare != StareOperatie::Facut)
                 std::abort();
         });
         state.SetIterationTime(Secunde(t0));

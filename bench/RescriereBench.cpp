@@ -72,7 +72,7 @@ void BM_RescriereFaraStergeri(benchmark::State& state) {
         const double copiere = Secunde(start);
 
         start = std::chrono::steady_clock::now();
-        const int sterse = StergeMaterialeProducator(nullptr, path_sticle, ProducatorAbsent, false).sterse;
+        const int sterse = StergeMaterialeProducator(platforma, nullptr, path_sticle, ProducatorAbsent, false).sterse;
         const double rescriere = Secunde(start);
         if (sterse != 0 || !fs::exists(arhiva) || fs::file_size(baza.fisier) != static_cast<std::uintmax_t>(marime)) {
             state.SkipWithError("the rewrite did not leave the database whole");

@@ -203,12 +203,15 @@ RezultatOperatie PropuneDomeniiSpectrale(Fereastra owner, const std::string& dir
     RezultatRescriere rescriere;
     // No wait cursor: the pass stops at every proposal for the user's answer.
     // A pass that changed nothing leaves the file, and makes no archive copy.
-    const int inlocuit = RescrieBazaDate(owner, directorSticle, prelucrare, rescriere, false, 0, true);
+    const int inlocuit = RescrieBazaDate(platforma(), owner, directorSticle, prelucrare, rescriere, false, 0, true);
     if (rezultat) *rezultat = numarat;
     if (anulat) return RezultatOperatie::Anulare();
-    if (!(inlocuit || rescriere.stare == StareRescriere::Abandonata)) return RezultatOperatie::Esec();
-    if (inlocuit) AdaugaInJurnal(owner, directorSticle, {}, jurnal);
+    if (!(inlocuit || rescriere.stare == StareRescriere::Abandonata)) {
+        if (rescriere.stare == StareRescriere::Anulata) return RezultatOperatie::Anulare();
+        return RezultatOperatie::Esec(rescriere.motiv);
+    }
     RezultatOperatie r;
+    if (inlocuit) AdaugaInJurnal(directorSticle, {}, jurnal, r);
     r.motiv = TextFormatat("Domeniu spectral actualizat la %d materiale din %d propuse.", numarat.acceptate,
                            numarat.propuneri);
     if (numarat.acceptate == 0 && refuzate == 0) r.stare = StareOperatie::NimicDeFacut;

@@ -39,7 +39,7 @@ int ComandaStore(Context& c) {
     // records, and memory bounded whatever the size of the file. A record
     // file replaces the materials of its names, whoever made them.
     constexpr std::size_t RecorduriPeLot = 4096;
-    OptiuniStocare o;
+    OptiuniStocare o(platforma());
     o.laConflict = PoliticaConflict::Inlocuieste;
     o.sursa = SursaDinFisier(cale);
     std::vector<MaterialOptic> lot;
@@ -75,7 +75,7 @@ int ComandaStore(Context& c) {
 int ComandaDelete(Context& c) {
     const bool toate = ScoateOptiune(c, "--all");
     CereArgumente(c, 1, 1);
-    return IesireDinRezultat("Stergere material", StergeMaterialeCuNume(nullptr, path_sticle,
+    return IesireDinRezultat("Stergere material", StergeMaterialeCuNume(platforma(), nullptr, path_sticle,
                                                                         NumeMaterialDinArgument(c.argumente[0]), toate));
 }
 

@@ -10,14 +10,14 @@ int ComandaConvert(Context& c) {
     CereArgumente(c, 2, 2);
     ProgresConsola progres(c.err);
     return IesireDinRezultat(TitluConversieSticle32,
-                             ConvertesteSticle32(nullptr, c.argumente[0], c.argumente[1], nullptr, progres));
+                             ConvertesteSticle32(platforma(), nullptr, c.argumente[0], c.argumente[1], nullptr, progres));
 }
 
 int ComandaFixProducers(Context& c) {
     CereArgumente(c, 2, 2);
     ProgresConsola progres(c.err);
     return IesireDinRezultat(TitluCorectareProducatori,
-                             CorecteazaCoduriProducator(nullptr, c.argumente[0], c.argumente[1], nullptr, progres));
+                             CorecteazaCoduriProducator(platforma(), nullptr, c.argumente[0], c.argumente[1], nullptr, progres));
 }
 
 }  // namespace vitramor::cli

@@ -82,7 +82,7 @@ int ComandaFit(Context& c) {
         r = RezultatOperatie::Esec(motiv);
     } else {
         const std::string nota = AplicaPotrivire(m, care, p);
-        OptiuniStocare o;
+        OptiuniStocare o(platforma());
         o.editare = true;
         o.titlu = Titlu;
         r = StocheazaMateriale(nullptr, path_sticle, {&m, 1}, o);

@@ -13,7 +13,10 @@ int ComandaRecover(Context& c) {
     const bool lista = ScoateOptiune(c, "--list");
     CereArgumente(c, lista ? 0 : 1, lista ? 0 : 1);
     std::vector<IntrareRecuperare> intrari;
-    if (!CitesteRecuperare(nullptr, path_sticle, intrari)) return IesireEsec;
+    if (std::string motiv; !CitesteRecuperare(path_sticle, intrari, motiv)) {
+        MesajBox(nullptr, motiv, "ATENTIE!", stil::MB_OK | stil::MB_ICONEXCLAMATION);
+        return IesireEsec;
+    }
     if (lista) {
         for (std::size_t i = 0; i < intrari.size(); ++i)
             std::fprintf(c.out, "%zu\t%s\n", i + 1, LinieRecuperare(intrari[i]).c_str());
@@ -28,7 +31,7 @@ int ComandaRecover(Context& c) {
         return IesireEsec;
     }
     // The record comes back as it was, over whatever holds its name now.
-    OptiuniStocare o;
+    OptiuniStocare o(platforma());
     o.laConflict = PoliticaConflict::Inlocuieste;
     o.sursa.fisier = NumeFisierRecuperare;
     const MaterialOptic m = intrari[static_cast<std::size_t>(n - 1)].material;
@@ -37,7 +40,7 @@ int ComandaRecover(Context& c) {
 
 int ComandaRestoreArchive(Context& c) {
     CereArgumente(c, 0, 0);
-    return IesireDinRezultat(TitluRestaurareBazaDate, RestaureazaBazaDate(nullptr, path_sticle));
+    return IesireDinRezultat(TitluRestaurareBazaDate, RestaureazaBazaDate(path_sticle));
 }
 
 }  // namespace vitramor::cli

@@ -33,7 +33,7 @@ int ComandaKFromTransmittance(Context& c) {
     // A No keeps the k table, and the database, as they were.
     const RezultatOperatie k = ComandaKDinTransmisie(nullptr, set);
     if (k.actualizate == 0) return IesireDinRezultat(TitluAplicatie().c_str(), k);
-    OptiuniStocare o;
+    OptiuniStocare o(platforma());
     o.editare = true;
     o.laConflict = PoliticaConflict::Inlocuieste;
     RezultatOperatie r = StocheazaMateriale(nullptr, path_sticle, set.materiale, o);

@@ -99,7 +99,7 @@ int ruleaza(int argc, char** argv) {
     // fragment: said here once; a command that only reads reads the whole
     // records, and the first that writes offers the repair.
     if (d->necesitaDirectorSticle && d->functie != ComandaRestoreArchive) {
-        if (const RezultatOperatie r = OferaRestaurareBazaDate(nullptr, path_sticle); DeRaportat(r))
+        if (const RezultatOperatie r = OferaRestaurareBazaDate(platforma, nullptr, path_sticle); DeRaportat(r))
             RaporteazaRezultat(nullptr, TitluRestaurareBazaDate, r);
         AnuntaBazaDateRupta(nullptr, CaleBazaDate(path_sticle), CaleBazaDate(path_sticle));
     }

@@ -58,7 +58,7 @@ std::string DeCeNu(const std::string& arhiva) {
         return TextFormatat("are %lld octeti, care nu fac un numar intreg de inregistrari",
                             static_cast<long long>(st.st_size));
     FisierDeschis f;
-    if (!DeschideFisierCuMesaj(arhiva, "rb", f.f, false)) return "nu se poate citi: " + TextEroareSistem(errno);
+    if (DeschideFisierObisnuit(arhiva, "rb", f.f).esuat()) return "nu se poate citi: " + TextEroareSistem(errno);
     bool areMaterial = false;
     const ParcurgereFisier r = ParcurgeMateriale(
         f.f, [&](const MaterialOptic& m, std::size_t) { areMaterial = areMaterial || NumeMaterialCurat(m.nume); });
@@ -78,12 +78,13 @@ bool StergereIncheiata(const std::string& director, const std::string& arhiva) {
     struct stat st {};
     if (::stat(arhiva.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
     std::vector<IntrareRecuperare> intrari;
-    if (!CitesteRecuperare(nullptr, director, intrari)) return false;
+    std::string motiv;
+    if (!CitesteRecuperare(director, intrari, motiv)) return false;
     const auto n = static_cast<std::size_t>(st.st_size) / MarimeMaterialOptic;
     if (n == 0 || intrari.size() < n || static_cast<off_t>(n * MarimeMaterialOptic) != st.st_size) return false;
     const IntrareRecuperare* primul = &intrari[intrari.size() - n];
     FisierDeschis f;
-    if (!DeschideFisierCuMesaj(arhiva, "rb", f.f, false)) return false;
+    if (DeschideFisierObisnuit(arhiva, "rb", f.f).esuat()) return false;
     bool aceleasi = primul->moment >= st.st_mtim.tv_sec;
     const ParcurgereFisier r = ParcurgeMateriale(f.f, [&](const MaterialOptic& m, std::size_t i) {
         if (i >= n) return void(aceleasi = false);  // grown since it was measured
@@ -112,10 +113,9 @@ std::string TextSarite(const std::string& sarite) {
 
 // The copy put in place; its records counted as new.
 RezultatOperatie Restaureaza(const std::string& arhiva, const std::string& baza) {
-    if (!RestaureazaArhiva(arhiva, baza, false)) return RezultatOperatie::Esec();
+    RezultatOperatie r = RestaureazaArhiva(arhiva, baza);
+    if (r.esuat()) return r;
     struct stat st {};
-    RezultatOperatie r;
-    r.motiv = TextArhivaRestaurata(arhiva, baza);
     r.noi = ::stat(baza.c_str(), &st) == 0 ? static_cast<int>(st.st_size / MarimeMaterialOptic) : 0;
     return r;
 }
@@ -124,16 +124,17 @@ RezultatOperatie Restaureaza(const std::string& arhiva, const std::string& baza)
 
 bool DeRaportat(const RezultatOperatie& r) { return r.stare != StareOperatie::NimicDeFacut || !r.motiv.empty(); }
 
-RezultatOperatie OferaRestaurareBazaDate(Fereastra owner, const std::string& directorSticle) {
+RezultatOperatie OferaRestaurareBazaDate(Intrebari& intrebari, Fereastra owner, const std::string& directorSticle) {
     if (directorSticle.empty()) return RezultatOperatie::Nimic();
     const std::string baza = CaleBazaDate(directorSticle);
     if (Exista(baza)) return RezultatOperatie::Nimic();
     const std::vector<std::string> arhive = ArhiveDeLaCeaMaiNoua(baza);
     if (arhive.empty()) return RezultatOperatie::Nimic();
     if (StergereIncheiata(directorSticle, arhive.front())) {
-        BlocareFisier blocare(owner, baza, true);
-        if (!blocare.ok() || Exista(baza)) return RezultatOperatie::Nimic();
-        if (CreazaFisierNou(owner, baza, {}) != 0) return RezultatOperatie::Esec();
+        BlocareFisier blocare(baza, true);
+        if (!blocare.ok()) return blocare.esec();
+        if (Exista(baza)) return RezultatOperatie::Nimic();
+        if (std::string motiv; CreazaFisierNou(baza, {}, motiv) != 0) return RezultatOperatie::Esec(std::move(motiv));
         return RezultatOperatie::Nimic(
             TextFormatat("Fisierul %s lipsea dupa stergerea ultimelor materiale (%s); s-a creat o baza de date "
                          "goala. Copiile arhiva au ramas.",
@@ -150,25 +151,34 @@ RezultatOperatie OferaRestaurareBazaDate(Fereastra owner, const std::string& dir
         TextFormatat("Fisierul %s lipseste, dar exista %s.\nO rescriere a bazei de date a fost probabil "
                      "intrerupta.\n%sRestaurati cea mai noua copie arhiva buna, %s?",
                      baza.c_str(), Restante(directorSticle, arhiva).c_str(), TextSarite(sarite).c_str(), arhiva.c_str());
-    if (MesajBox(owner, text, "ATENTIE!", MB_YESNO | MB_ICONQUESTION) != raspuns::IDYES)
+    if (intrebari.intreaba(owner, text, "ATENTIE!", MB_YESNO | MB_ICONQUESTION) != raspuns::IDYES)
         return RezultatOperatie::Anulare();
-    BlocareFisier blocare(owner, baza, true);
-    if (!blocare.ok()) return RezultatOperatie::Esec();
+    BlocareFisier blocare(baza, true);
+    if (!blocare.ok()) return blocare.esec();
     if (Exista(baza)) return RezultatOperatie::Nimic();
     return Restaureaza(arhiva, baza);
 }
 
-RezultatOperatie RestaureazaBazaDate(Fereastra owner, const std::string& directorSticle) {
+RezultatOperatie RestaureazaBazaDate(const std::string& directorSticle) {
     const std::string baza = CaleBazaDate(directorSticle);
-    BlocareFisier blocare(owner, baza, true);
-    if (!blocare.ok()) return RezultatOperatie::Esec();
+    BlocareFisier blocare(baza, true);
+    if (!blocare.ok()) return blocare.esec();
     if (Exista(baza)) return RezultatOperatie::Esec(TextFormatat("Fisierul %s exista; nu se restaureaza nimic.", baza.c_str()));
     std::string sarite;
     const std::string arhiva = ArhivaBuna(baza, sarite);
-    if (!sarite.empty()) MesajBox(owner, TextSarite(sarite), "ATENTIE!", MB_OK | MB_ICONEXCLAMATION);
-    if (arhiva.empty())
-        return RezultatOperatie::Esec(TextFormatat("Nu exista nicio copie arhiva buna a fisierului %s.", baza.c_str()));
-    return Restaureaza(arhiva, baza);
+    if (arhiva.empty()) {
+        std::string motiv = TextFormatat("Nu exista nicio copie arhiva buna a fisierului %s.", baza.c_str());
+        if (!sarite.empty()) motiv += "\n" + TextSarite(sarite);
+        if (motiv.ends_with('\n')) motiv.pop_back();
+        return RezultatOperatie::Esec(std::move(motiv));
+    }
+    RezultatOperatie r = Restaureaza(arhiva, baza);
+    if (!sarite.empty()) {
+        std::string nota = TextSarite(sarite);
+        if (nota.ends_with('\n')) nota.pop_back();
+        r.note.push_back(std::move(nota));
+    }
+    return r;
 }
 
 }  // namespace vitramor

@@ -20,9 +20,10 @@ namespace vitramor {
 // on Yes. Done with the archive's records counted as new; nothing to do
 // when nothing was missing or asked (its reason, when there is one, says
 // what was found: an empty database made after a deletion on record);
-// cancelled after a No; failed when no archive can stand in or the copy
-// failed.
-RezultatOperatie OferaRestaurareBazaDate(Fereastra owner, const std::string& directorSticle);
+// cancelled after a No; failed, with the reason, when no archive can stand
+// in, the lock could not be had or the copy failed. The question goes
+// through `intrebari`.
+RezultatOperatie OferaRestaurareBazaDate(Intrebari& intrebari, Fereastra owner, const std::string& directorSticle);
 // Whether the offer's outcome is worth a message: a database that is where
 // it should be says nothing.
 bool DeRaportat(const RezultatOperatie& r);
@@ -30,7 +31,8 @@ bool DeRaportat(const RezultatOperatie& r);
 // The `restore-archive` command: puts the newest good archive copy back when
 // the database file is missing. Done as the offer; failed with the reason
 // when the database exists, no good archive is there or the copy failed.
-RezultatOperatie RestaureazaBazaDate(Fereastra owner, const std::string& directorSticle);
+// The archives passed over are named in the outcome's notes.
+RezultatOperatie RestaureazaBazaDate(const std::string& directorSticle);
 
 inline constexpr const char* TitluRestaurareBazaDate = "ATENTIE!";
 

@@ -61,7 +61,8 @@ int IndexRanduri::primulCuInceputul(const std::string& linie) const {
     return primul;
 }
 
-int PuneCategorieMateriale(Fereastra owner, const std::string& directorSticle, const std::vector<std::string>& randuri,
+int PuneCategorieMateriale(Intrebari& intrebari, Fereastra owner, const std::string& directorSticle,
+                           const std::vector<std::string>& randuri,
                            const std::vector<bool>& selectate, int categorie, RezultatRescriere* rezultat,
                            const FormaRand& forma) {
     const IndexRanduri index(randuri);
@@ -81,8 +82,8 @@ int PuneCategorieMateriale(Fereastra owner, const std::string& directorSticle, c
         return DecizieInregistrare::Modificata;
     };
     RezultatRescriere r;
-    const int ok = RescrieBazaDate(owner, directorSticle, prelucrare, r);
-    if (ok) AdaugaInJurnal(owner, directorSticle, {}, jurnal);
+    const int ok = RescrieBazaDate(intrebari, owner, directorSticle, prelucrare, r);
+    if (ok) r.motiv = AdaugaInJurnal(directorSticle, {}, jurnal);
     if (rezultat) *rezultat = r;
     return ok;
 }

@@ -73,8 +73,11 @@ using FormaRand = std::function<std::string(const std::string&)>;
 // found in `randuri` (first row beginning with that line) and whose row is
 // selected gets `categorie`; every record is written back, in file order.
 // Returns what RescrieBazaDate returns; `rezultat` (when given) counts as
-// changed the records whose category was another one.
-int PuneCategorieMateriale(Fereastra owner, const std::string& directorSticle, const std::vector<std::string>& randuri,
+// changed the records whose category was another one and holds the reason
+// of a failure, or after a success the note of a journal that could not be
+// written.
+int PuneCategorieMateriale(Intrebari& intrebari, Fereastra owner, const std::string& directorSticle,
+                           const std::vector<std::string>& randuri,
                            const std::vector<bool>& selectate, int categorie, RezultatRescriere* rezultat = nullptr,
                            const FormaRand& forma = {});
 

@@ -32,22 +32,22 @@ constexpr double LungimeUndaD = 587.56;
 class BazaDeCitit {
 public:
     BazaDeCitit(const std::string& directorSticle, Fereastra owner) {
-        if (!VerificaDirectorSticle(directorSticle, owner)) {
-            cod_ = EroareDirectorSticle;
-            return;
-        }
+        std::string motiv = DeCeDirectorSticleNu(directorSticle);
         const std::string& fisier = nume_fisier_sticle;
         cale_ = CaleAfisata(directorSticle, fisier);
-        if (FisierLipseste(cale_)) {
-            cod_ = RaporteazaFisierLipsa(owner, directorSticle, fisier);
-            return;
-        }
-        blocare_.emplace(owner, CaleBazaDate(directorSticle), false);
-        if (!blocare_->ok()) {
+        if (!motiv.empty()) {
+            cod_ = EroareDirectorSticle;
+        } else if (FisierLipseste(cale_)) {
+            cod_ = EroareFisierLipsa;
+            motiv = TextFisierLipsa(directorSticle, fisier);
+        } else if (blocare_.emplace(CaleBazaDate(directorSticle), false); !blocare_->ok()) {
             cod_ = EroareFisierBlocat;
-            return;
+            motiv = blocare_->motiv();
+        } else {
+            // Opened for reading: nothing is asked.
+            cod_ = DeschideBazaDate(platforma(), owner, cale_, cale_, "rb", f_, motiv);
         }
-        cod_ = DeschideBazaDate(owner, cale_, cale_, "rb", f_);
+        RaporteazaEsecCatalog(owner, cod_, motiv);
     }
     int cod() const { return cod_; }
     const std::string& cale() const { return cale_; }

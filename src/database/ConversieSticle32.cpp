@@ -107,9 +107,8 @@ using Prelucrare = std::function<void(const unsigned char* intrare, MaterialOpti
 // whole, and an interrupted run leaves the output as it was.
 std::string Temporar(const std::string& iesire) { return iesire + ".tmp"; }
 
-void EroareScriere(Fereastra owner, const std::string& fisier, int cod) {
-    MesajBox(owner, TextFormatat("Eroare scriere fisier %s: %s", fisier.c_str(), TextEroareSistem(cod).c_str()),
-             TitluAtentie, MB_OK | MB_ICONHAND);
+std::string TextEroareScriere(const std::string& fisier, int cod) {
+    return TextFormatat("Eroare scriere fisier %s: %s", fisier.c_str(), TextEroareSistem(cod).c_str());
 }
 
 // Reads every whole record of `fIntrare`, turns each into a new record and
@@ -117,7 +116,7 @@ void EroareScriere(Fereastra owner, const std::string& fisier, int cod) {
 // `iesire` through the archive rule. A failure leaves `iesire` as it was and
 // removes the work file: the input is still whole, so the work file is never
 // the only copy of anything. Done carries the records written as new.
-RezultatOperatie Copiaza(Fereastra owner, FisierDeschis& fIntrare, const std::string& intrare, std::size_t marimeIntrare,
+RezultatOperatie Copiaza(FisierDeschis& fIntrare, const std::string& intrare, std::size_t marimeIntrare,
             const std::string& iesire, FisierDeschis& fTemp, const Prelucrare& prelucrare, RezultatConversie& r,
             Progres& progres) {
     const std::string temp = Temporar(iesire);
@@ -143,31 +142,30 @@ RezultatOperatie Copiaza(Fereastra owner, FisierDeschis& fIntrare, const std::st
         if ((cod = fs.scrie(::fileno(fTemp.f), bloc.data(), n * sizeof(MaterialOptic))) != 0) break;
         r.inregistrari += n;
     }
+    std::string motiv;
     if (cod == 0 && cititor.eroare()) {
-        RaporteazaEroareCitire(owner, intrare, cititor.codEroare());
+        motiv = TextEroareCitire(intrare, cititor.codEroare());
         cod = -1;
     }
     if (cod == 0) cod = fs.sincronizeaza(::fileno(fTemp.f));
     fIntrare.inchide();
     if (!fTemp.inchide() && cod == 0) cod = errno;
     if (cod != 0) {
-        if (cod > 0) EroareScriere(owner, temp, cod);
+        if (cod > 0) motiv = TextEroareScriere(temp, cod);
         std::remove(temp.c_str());
-        return cod == Anulat ? Oprita(iesire) : RezultatOperatie::Esec();
+        return cod == Anulat ? Oprita(iesire) : RezultatOperatie::Esec(std::move(motiv));
     }
     r.octetiRest = cititor.octetiRest();
-    if (r.octetiRest > 0)
-        MesajBox(owner,
-                 TextFormatat("Fisierul %s se termina cu %zu octeti care nu formeaza o inregistrare intreaga; "
-                              "ei nu s-au copiat.",
-                              intrare.c_str(), r.octetiRest),
-                 TitluAtentie, MB_OK | MB_ICONEXCLAMATION);
-    if (!InlocuiesteFisierCuTemporar(iesire, temp)) {
+    if (RezultatOperatie inlocuire = InlocuiesteFisierCuTemporar(iesire, temp); inlocuire.esuat()) {
         std::remove(temp.c_str());
-        return RezultatOperatie::Esec();
+        return inlocuire;
     }
     RezultatOperatie facut;
     facut.noi = static_cast<int>(r.inregistrari);
+    if (r.octetiRest > 0)
+        facut.note.push_back(TextFormatat("Fisierul %s se termina cu %zu octeti care nu formeaza o inregistrare "
+                                          "intreaga; ei nu s-au copiat.",
+                                          intrare.c_str(), r.octetiRest));
     return facut;
 }
 
@@ -211,13 +209,14 @@ void ConvertesteInregistrareVeche(const unsigned char* v, MaterialOptic& nou) {
     if (!(nou.grosime_max > 0.0f)) nou.grosime_max = GrosimeMaximaImplicita;
 }
 
-RezultatOperatie ConvertesteSticle32(Fereastra owner, const std::string& vechi, const std::string& nou,
-                                     RezultatConversie* rezultat, Progres& progres) {
+RezultatOperatie ConvertesteSticle32(Intrebari& intrebari, Fereastra owner, const std::string& vechi,
+                                     const std::string& nou, RezultatConversie* rezultat, Progres& progres) {
     RezultatConversie r;
     // Refused before any question: the replacement would refuse it anyway,
     // after the user had agreed to lose it and the work had been done.
-    if (RefuzaNeobisnuit(nou)) return RezultatOperatie::Esec();
-    if (MesajBox(owner,
+    if (std::string neobisnuit = TextNeobisnuit(nou); !neobisnuit.empty())
+        return RezultatOperatie::Esec(std::move(neobisnuit));
+    if (intrebari.intreaba(owner,
                  TextFormatat("Conversia copiaza fiecare material din fisierul vechi (inregistrari de %d octeti) intr-un "
                               "fisier nou, in formatul de acum (inregistrari de %d octeti).\nSe copiaza din:\n     %s "
                               "\nin:\n     %s\nContinuam ?",
@@ -226,45 +225,48 @@ RezultatOperatie ConvertesteSticle32(Fereastra owner, const std::string& vechi, 
                  TitluConversie, MB_YESNO | MB_ICONQUESTION) != raspuns::IDYES)
         return Oprita(nou);
     if (Exista(nou) &&
-        MesajBox(owner, TextFormatat("Fisierul %s exista. Daca continuati se va sterge.\nContinuam ?", nou.c_str()),
+        intrebari.intreaba(owner, TextFormatat("Fisierul %s exista. Daca continuati se va sterge.\nContinuam ?", nou.c_str()),
                  "ATENTIE!", MB_YESNO | MB_DEFBUTTON2) != raspuns::IDYES)
         return Oprita(nou);
 
     FisierDeschis fVechi;
     FisierDeschis fTemp;
-    if (!DeschideFisierCuMesaj(vechi, "rb", fVechi.f, false)) return RezultatOperatie::Esec("Eroare deschidere fisier " + vechi);
-    if (!DeschideFisierCuMesaj(Temporar(nou), "wb", fTemp.f, false)) {
+    if (DeschideFisierObisnuit(vechi, "rb", fVechi.f).esuat())
+        return RezultatOperatie::Esec(EsteNeobisnuit(vechi) ? TextNeobisnuit(vechi) : "Eroare deschidere fisier " + vechi);
+    if (RezultatOperatie r = DeschideFisierObisnuit(Temporar(nou), "wb", fTemp.f); r.esuat()) {
         fVechi.inchide();
-        return RezultatOperatie::Esec("Eroare descghidere fisier " + nou);
+        return r;
     }
-    RezultatOperatie rez = Copiaza(owner, fVechi, vechi, MarimeInregistrareVeche, nou, fTemp,
+    RezultatOperatie rez = Copiaza(fVechi, vechi, MarimeInregistrareVeche, nou, fTemp,
                                    ConvertesteInregistrareVeche, r, progres);
     if (rezultat) *rezultat = r;
     if (rez.stare == StareOperatie::Facut) rez.motiv = TextFormatat("S-au scris %zu inregistrari", r.inregistrari);
     return rez;
 }
 
-RezultatOperatie CorecteazaCoduriProducator(Fereastra owner, const std::string& intrare, const std::string& iesire,
-                                            RezultatConversie* rezultat, Progres& progres) {
+RezultatOperatie CorecteazaCoduriProducator(Intrebari& intrebari, Fereastra owner, const std::string& intrare,
+                                            const std::string& iesire, RezultatConversie* rezultat, Progres& progres) {
     RezultatConversie r;
-    if (RefuzaNeobisnuit(iesire)) return RezultatOperatie::Esec();
-    if (MesajBox(owner, "Puneti cod_producator > NUMAR_PRODUCATORI -> cod_producator = EVAPORARE ?",
+    if (std::string neobisnuit = TextNeobisnuit(iesire); !neobisnuit.empty())
+        return RezultatOperatie::Esec(std::move(neobisnuit));
+    if (intrebari.intreaba(owner, "Puneti cod_producator > NUMAR_PRODUCATORI -> cod_producator = EVAPORARE ?",
                  TitluCorectareProducatori, MB_YESNO) != raspuns::IDYES)
         return Oprita(iesire);
     FisierDeschis fIntrare;
     FisierDeschis fTemp;
-    if (!DeschideFisierCuMesaj(intrare, "rb", fIntrare.f, false))
-        return RezultatOperatie::Esec("Eroare deschidere sticle32_old.dat");
-    if (!DeschideFisierCuMesaj(Temporar(iesire), "wb", fTemp.f, false)) {
+    if (DeschideFisierObisnuit(intrare, "rb", fIntrare.f).esuat())
+        return RezultatOperatie::Esec(EsteNeobisnuit(intrare) ? TextNeobisnuit(intrare)
+                                                              : "Eroare deschidere sticle32_old.dat");
+    if (RezultatOperatie r = DeschideFisierObisnuit(Temporar(iesire), "wb", fTemp.f); r.esuat()) {
         fIntrare.inchide();
-        return RezultatOperatie::Esec("Eroare deschidere 1.tmp");
+        return r;
     }
     const auto corecteaza = [](const unsigned char* in, MaterialOptic& out) {
         std::memcpy(&out, in, sizeof out);
         MaterialDinOrdineaFisierului(out);
         if (out.producator > 14) out.producator = ProducatorEvaporare;
     };
-    RezultatOperatie rez = Copiaza(owner, fIntrare, intrare, MarimeMaterialOptic, iesire, fTemp, corecteaza, r, progres);
+    RezultatOperatie rez = Copiaza(fIntrare, intrare, MarimeMaterialOptic, iesire, fTemp, corecteaza, r, progres);
     if (rezultat) *rezultat = r;
     if (rez.stare == StareOperatie::Facut)
         rez.motiv =
@@ -273,14 +275,16 @@ RezultatOperatie CorecteazaCoduriProducator(Fereastra owner, const std::string& 
     return rez;
 }
 
-RezultatOperatie ComandaConvertesteSticle32(Fereastra owner, const std::string& directorSticle, Progres& progres) {
-    return ConvertesteSticle32(owner, InDirectorSticle(directorSticle, NumeFisierVechi),
+RezultatOperatie ComandaConvertesteSticle32(Intrebari& intrebari, Fereastra owner, const std::string& directorSticle,
+                                            Progres& progres) {
+    return ConvertesteSticle32(intrebari, owner, InDirectorSticle(directorSticle, NumeFisierVechi),
                                InDirectorSticle(directorSticle, NumeFisierConvertit), nullptr,
                                progres);
 }
 
-RezultatOperatie ComandaCorecteazaCoduriProducator(Fereastra owner, const std::string& directorSticle, Progres& progres) {
-    return CorecteazaCoduriProducator(owner, InDirectorSticle(directorSticle, NumeFisierDeCorectat),
+RezultatOperatie ComandaCorecteazaCoduriProducator(Intrebari& intrebari, Fereastra owner,
+                                                   const std::string& directorSticle, Progres& progres) {
+    return CorecteazaCoduriProducator(intrebari, owner, InDirectorSticle(directorSticle, NumeFisierDeCorectat),
                                       InDirectorSticle(directorSticle, NumeFisierCorectat), nullptr, progres);
 }
 

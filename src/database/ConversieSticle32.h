@@ -45,19 +45,22 @@ struct RezultatConversie {
 
 // Converts the old file `vechi` into `nou`, asking first. Done with the
 // records written counted as new; cancelled when the user declined or
-// stopped it through `progres`; failed when it could not be done (a fault
-// naming a file is reported where it is found). `nou` changes only when done.
-RezultatOperatie ConvertesteSticle32(Fereastra owner, const std::string& vechi, const std::string& nou,
-                                     RezultatConversie* rezultat = nullptr, Progres& progres = FaraProgres());
+// stopped it through `progres`; failed, with the reason, when it could not
+// be done. `nou` changes only when done. The questions go through `intrebari`.
+RezultatOperatie ConvertesteSticle32(Intrebari& intrebari, Fereastra owner, const std::string& vechi,
+                                     const std::string& nou, RezultatConversie* rezultat = nullptr,
+                                     Progres& progres = FaraProgres());
 
 // Copies the database file `intrare` to `iesire` with every producer code
 // above 14 set to 10; its outcome as the conversion's.
-RezultatOperatie CorecteazaCoduriProducator(Fereastra owner, const std::string& intrare, const std::string& iesire,
-                                            RezultatConversie* rezultat = nullptr, Progres& progres = FaraProgres());
+RezultatOperatie CorecteazaCoduriProducator(Intrebari& intrebari, Fereastra owner, const std::string& intrare,
+                                            const std::string& iesire, RezultatConversie* rezultat = nullptr,
+                                            Progres& progres = FaraProgres());
 
 // The menu commands on the fixed names of the glass directory.
-RezultatOperatie ComandaConvertesteSticle32(Fereastra owner, const std::string& directorSticle, Progres& progres = FaraProgres());
-RezultatOperatie ComandaCorecteazaCoduriProducator(Fereastra owner, const std::string& directorSticle,
-                                                   Progres& progres = FaraProgres());
+RezultatOperatie ComandaConvertesteSticle32(Intrebari& intrebari, Fereastra owner, const std::string& directorSticle,
+                                            Progres& progres = FaraProgres());
+RezultatOperatie ComandaCorecteazaCoduriProducator(Intrebari& intrebari, Fereastra owner,
+                                                   const std::string& directorSticle, Progres& progres = FaraProgres());
 
 }  // namespace vitramor

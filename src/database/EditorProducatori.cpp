@@ -41,8 +41,8 @@ int CodDinLinieProducator(const std::string& linie) {
     return cod ? static_cast<int>(*cod) : -1;
 }
 
-EditorProducatori::EditorProducatori(Fereastra owner, std::string directorSticle)
-    : owner_(owner), directorSticle_(std::move(directorSticle)) {}
+EditorProducatori::EditorProducatori(Intrebari& intrebari, Fereastra owner, std::string directorSticle)
+    : intrebari_(intrebari), owner_(owner), directorSticle_(std::move(directorSticle)) {}
 
 int EditorProducatori::umpleLista() {
     int index = 0;
@@ -67,7 +67,7 @@ int EditorProducatori::randCuInceputul(const std::string& linie) const {
 
 bool EditorProducatori::oferaSalvarea() {
     if (!modificata_) return true;
-    if (MesajNumarul(owner_, StilIntrebare, MesajProducatorModificat) != raspuns::IDYES) {
+    if (IntrebareNumarul(intrebari_, owner_, StilIntrebare, MesajProducatorModificat) != raspuns::IDYES) {
         modificata_ = false;  // the user let the changes go
         return true;
     }
@@ -137,7 +137,7 @@ int EditorProducatori::creeazaNou() {
     if (!oferaSalvarea()) return 0;
     const long cod = static_cast<long>(codMaxim_) + 1;
     if (cod > CodMaximProducatorNou) {
-        if (MesajNumarul(owner_, StilIntrebare, MesajCodProducatorMare) != raspuns::IDYES) return 0;
+        if (IntrebareNumarul(intrebari_, owner_, StilIntrebare, MesajCodProducatorMare) != raspuns::IDYES) return 0;
         if (cod > CodMaximCamp) {
             MesajNumarul(owner_, StilAvertisment, MesajInAfaraDomeniului);
             return 0;
@@ -163,7 +163,8 @@ int EditorProducatori::sterge() {
     // The question names what goes; Enter alone keeps it.
     const std::string text = "Stergeti producatorul " + TextDinCamp(intrare_.nume) + " (cod " +
                              std::to_string(intrare_.cod) + ") din tabelul producatorilor?";
-    if (MesajBox(owner_, text, TitluEditorProducatori, StilIntrebare | MB_DEFBUTTON2) != raspuns::IDYES) return 0;
+    if (intrebari_.intreaba(owner_, text, TitluEditorProducatori, StilIntrebare | MB_DEFBUTTON2) != raspuns::IDYES)
+        return 0;
     int index = 0;
     tag_ProducatorMatOptic deLucru = intrare_;
     if (IncarcaProducatoriSticla(owner_, directorSticle_, StergeProducator, index, codMaxim_, deLucru, nullptr) != 1)

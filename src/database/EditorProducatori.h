@@ -20,7 +20,8 @@ inline constexpr const char* TitluEditorProducatori = "Editare producatori mater
 
 class EditorProducatori {
 public:
-    EditorProducatori(Fereastra owner, std::string directorSticle);
+    // Its questions go through `intrebari`, over `owner`.
+    EditorProducatori(Intrebari& intrebari, Fereastra owner, std::string directorSticle);
 
     // Reads the table's list lines again (mode 0). 1 on success; on failure
     // (no table yet, or its message shown) the list is empty.
@@ -74,6 +75,7 @@ private:
     int stocheaza();
     int randCuInceputul(const std::string& linie) const;
 
+    Intrebari& intrebari_;
     Fereastra owner_;
     std::string directorSticle_;
     tag_ProducatorMatOptic intrare_{};

@@ -93,13 +93,9 @@ ParcurgereFisier ParcurgeMateriale(std::FILE* fisier,
     return r;
 }
 
-bool VerificaDirectorSticle(const std::string& director, Fereastra owner) {
-    if (director.empty()) {
-        MesajBox(owner, "Directorul cu materiale (STICLE) nu este ales.", TitluAtentie,
-                 stil::MB_OK | stil::MB_ICONEXCLAMATION);
-        return false;
-    }
-    return DirectorAccesibil(director, true) == 1;
+std::string DeCeDirectorSticleNu(const std::string& director) {
+    if (director.empty()) return "Directorul cu materiale (STICLE) nu este ales.";
+    return DeCeDirectorInaccesibil(director);
 }
 
 int ScrieSiSincronizeaza(std::FILE* f) {
@@ -124,20 +120,24 @@ bool FisierLipseste(const std::string& fisier) {
     return ::stat(fisier.c_str(), &st) != 0 && (errno == ENOENT || errno == ENOTDIR);
 }
 
-int RaporteazaFisierLipsa(Fereastra owner, const std::string& director, const std::string& fisier) {
-    MesajBox(owner, TextFormatat("In directorul %s nu exista fisierul %s", director.c_str(), fisier.c_str()),
-             TitluAtentie, stil::MB_OK | stil::MB_ICONEXCLAMATION);
-    return EroareFisierLipsa;
+std::string TextFisierLipsa(const std::string& director, const std::string& fisier) {
+    return TextFormatat("In directorul %s nu exista fisierul %s", director.c_str(), fisier.c_str());
+}
+
+std::string TextEroareCitire(const std::string& cale, int cod) {
+    return TextFormatat("Eroare citire fisier %s:\n%s", cale.c_str(), TextEroareSistem(cod).c_str());
 }
 
 int RaporteazaEroareCitire(Fereastra owner, const std::string& cale, int cod) {
-    MesajBox(owner, TextFormatat("Eroare citire fisier %s:\n%s", cale.c_str(), TextEroareSistem(cod).c_str()),
-             TitluAtentie, stil::MB_OK | stil::MB_ICONHAND);
+    MesajBox(owner, TextEroareCitire(cale, cod), TitluAtentie, stil::MB_OK | stil::MB_ICONHAND);
     return EroareCitireFisier;
 }
 
-int DeschideFisierDate(Fereastra, const std::string& fisier, const std::string&, const char* mod, FisierDeschis& f) {
-    return DeschideFisierCuMesaj(fisier, mod, f.f, true) ? CatalogOk : EroareDeschidereFisier;
+int DeschideFisierDate(const std::string& fisier, const char* mod, FisierDeschis& f, std::string& motiv) {
+    RezultatOperatie r = DeschideFisierObisnuit(fisier, mod, f.f);
+    if (!r.esuat()) return CatalogOk;
+    motiv = std::move(r.motiv);
+    return EroareDeschidereFisier;
 }
 
 namespace {
@@ -182,7 +182,7 @@ std::string NumeRest(const std::string& fisier) {
 int MutaRestul(const std::string& fisier, const std::string& rest, off_t intregi) {
     SistemFisiere& fs = platforma().fisiere();
     FisierDeschis baza;
-    if (!DeschideFisierCuMesaj(fisier, "r+b", baza.f, true)) return errno != 0 ? errno : EIO;
+    if (DeschideFisierObisnuit(fisier, "r+b", baza.f).esuat()) return errno != 0 ? errno : EIO;
     const int fd = ::fileno(baza.f);
     struct stat st {};
     if (::fstat(fd, &st) != 0) return errno;
@@ -204,12 +204,16 @@ int MutaRestul(const std::string& fisier, const std::string& rest, off_t intregi
 
 }  // namespace
 
-int AsiguraBazaDateIntreaga(Fereastra owner, const std::string& fisier, const std::string& caleAfisata) {
+int AsiguraBazaDateIntreaga(Intrebari& intrebari, Fereastra owner, const std::string& fisier,
+                            const std::string& caleAfisata, std::string& motiv) {
     if (!Rupta(MarimeObisnuit(fisier))) return CatalogOk;
     // Looked at again under a lock: another program's append in progress
     // ends before a reader's lock is granted.
-    BlocareFisier citire(owner, fisier, false);
-    if (!citire.ok()) return EroareFisierBlocat;
+    BlocareFisier citire(fisier, false);
+    if (!citire.ok()) {
+        motiv = citire.motiv();
+        return EroareFisierBlocat;
+    }
     const long long marime = MarimeObisnuit(fisier);
     if (!Rupta(marime)) return CatalogOk;
     const auto R = static_cast<long long>(MarimeMaterialOptic);
@@ -221,24 +225,23 @@ int AsiguraBazaDateIntreaga(Fereastra owner, const std::string& fisier, const st
         "octeti in %s?",
         caleAfisata.c_str(), marime, marime / R, marime % R, marime % R, restAfisat.c_str());
     PrimaOara(fisier);  // the question tells the user all a warning would
-    if (MesajBox(owner, intrebare, TitluAtentie, stil::MB_YESNO | stil::MB_ICONQUESTION) != raspuns::IDYES) {
-        MesajBox(owner,
-                 TextFormatat("Fisierul %s a ramas neschimbat; operatia nu se face cat timp el se termina cu o "
-                              "inregistrare neterminata.",
-                              caleAfisata.c_str()),
-                 TitluAtentie, stil::MB_OK | stil::MB_ICONEXCLAMATION);
+    if (intrebari.intreaba(owner, intrebare, TitluAtentie, stil::MB_YESNO | stil::MB_ICONQUESTION) != raspuns::IDYES) {
+        motiv = TextFormatat("Fisierul %s a ramas neschimbat; operatia nu se face cat timp el se termina cu o "
+                             "inregistrare neterminata.",
+                             caleAfisata.c_str());
         return EroareBazaDateIncompleta;
     }
-    BlocareFisier scriere(owner, fisier, true);
-    if (!scriere.ok()) return EroareFisierBlocat;
+    BlocareFisier scriere(fisier, true);
+    if (!scriere.ok()) {
+        motiv = scriere.motiv();
+        return EroareFisierBlocat;
+    }
     const long long acum = MarimeObisnuit(fisier);
     if (!Rupta(acum)) return CatalogOk;
     if (const int cod = MutaRestul(fisier, rest, static_cast<off_t>(acum - acum % R))) {
-        MesajBox(owner,
-                 TextFormatat("Eroare la mutarea sfarsitului neterminat al fisierului %s in %s:\n%s\nFisierul a "
-                              "ramas neschimbat.",
-                              caleAfisata.c_str(), restAfisat.c_str(), TextEroareSistem(cod).c_str()),
-                 TitluAtentie, stil::MB_OK | stil::MB_ICONHAND);
+        motiv = TextFormatat("Eroare la mutarea sfarsitului neterminat al fisierului %s in %s:\n%s\nFisierul a "
+                             "ramas neschimbat.",
+                             caleAfisata.c_str(), restAfisat.c_str(), TextEroareSistem(cod).c_str());
         return EroareScriereFisier;
     }
     MesajBox(owner,
@@ -251,7 +254,16 @@ int AsiguraBazaDateIntreaga(Fereastra owner, const std::string& fisier, const st
 int VerificaBazaDateIntreaga(Fereastra owner, const std::string& directorSticle) {
     if (directorSticle.empty()) return CatalogOk;
     const std::string cale = CaleBazaDate(directorSticle);
-    return AsiguraBazaDateIntreaga(owner, cale, cale);
+    // The library's boundary: the windows and the command line call it, so
+    // it asks through their platform and reports the refusal once.
+    std::string motiv;
+    const int cod = AsiguraBazaDateIntreaga(platforma(), owner, cale, cale, motiv);
+    RaporteazaEsecCatalog(owner, cod, motiv);
+    return cod;
+}
+
+void RaporteazaEsecCatalog(Fereastra owner, int cod, const std::string& motiv) {
+    if (cod != CatalogOk && !motiv.empty()) MesajBox(owner, motiv, TitluAtentie, stil::MB_OK | stil::MB_ICONEXCLAMATION);
 }
 
 void AnuntaBazaDateRupta(Fereastra owner, const std::string& fisier, const std::string& caleAfisata) {
@@ -267,11 +279,11 @@ void AnuntaBazaDateRupta(Fereastra owner, const std::string& fisier, const std::
              TitluAtentie, stil::MB_OK | stil::MB_ICONEXCLAMATION);
 }
 
-int DeschideBazaDate(Fereastra owner, const std::string& fisier, const std::string& caleAfisata, const char* mod,
-                     FisierDeschis& f) {
+int DeschideBazaDate(Intrebari& intrebari, Fereastra owner, const std::string& fisier, const std::string& caleAfisata,
+                     const char* mod, FisierDeschis& f, std::string& motiv) {
     if (std::strcmp(mod, "rb") == 0) AnuntaBazaDateRupta(owner, fisier, caleAfisata);
-    else if (const int cod = AsiguraBazaDateIntreaga(owner, fisier, caleAfisata)) return cod;
-    return DeschideFisierDate(owner, fisier, caleAfisata, mod, f);
+    else if (const int cod = AsiguraBazaDateIntreaga(intrebari, owner, fisier, caleAfisata, motiv)) return cod;
+    return DeschideFisierDate(fisier, mod, f, motiv);
 }
 
 int CodRescriere(const RezultatRescriere& r) {
@@ -298,20 +310,18 @@ int ScrieOcteti(std::FILE* f, const char* date, std::size_t n) {
 
 }  // namespace
 
-int CreazaFisierNou(Fereastra owner, const std::string& fisier, std::string_view continut) {
+int CreazaFisierNou(const std::string& fisier, std::string_view continut, std::string& motiv) {
     FisierDeschis f;
     // "x": never truncate a file that appeared since the caller looked.
-    if (!DeschideFisierCuMesaj(fisier, "wbx", f.f, true)) return EroareDeschidereFisier;
+    if (const int cod = DeschideFisierDate(fisier, "wbx", f, motiv)) return cod;
     int cod = ScrieOcteti(f.f, continut.data(), continut.size());
     if (cod == 0) cod = ScrieSiSincronizeaza(f.f);
     if (cod == 0 && !f.inchide()) cod = errno != 0 ? errno : EIO;
     if (cod != 0) {
         f.inchide();
         std::remove(fisier.c_str());
-        MesajBox(owner,
-                 TextFormatat("Eroare scriere fisier %s:\n%s\nFisierul nu a fost creat.",
-                              FisierDinDirector(fisier).c_str(), TextEroareSistem(cod).c_str()),
-                 TitluAtentie, stil::MB_OK | stil::MB_ICONHAND);
+        motiv = TextFormatat("Eroare scriere fisier %s:\n%s\nFisierul nu a fost creat.",
+                             FisierDinDirector(fisier).c_str(), TextEroareSistem(cod).c_str());
         return EroareScriereFisier;
     }
     return CatalogOk;

@@ -6,11 +6,13 @@
 #include <cstddef>
 #include <cstdio>
 #include <functional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "fileutil/FisierDeschis.h"
+#include "database/CatalogMateriale.h"
 #include "fileutil/RescriereFisier.h"
 #include "operatie/Progres.h"
 #include "platform/Platforma.h"
@@ -99,12 +101,13 @@ ParcurgereFisier ParcurgeMateriale(std::FILE* fisier,
                                    const std::function<void(const MaterialOptic& m, std::size_t index)>& f,
                                    Progres& progres = FaraProgres());
 
-// A glass directory checked before the library works in it: an empty one is
-// refused with its own message (the library never works silently in
-// whatever the current directory happens to be), one that cannot be entered
-// is reported as DirectorAccesibil does. Its files are then reached by
-// their paths in it (CaleAfisata); the current directory never changes.
-bool VerificaDirectorSticle(const std::string& director, Fereastra owner);
+// A glass directory checked before the library works in it: why it cannot
+// be used, or empty when it can. An empty one is refused with its own reason
+// (the library never works silently in whatever the current directory
+// happens to be), one that cannot be entered with DeCeDirectorInaccesibil's.
+// Its files are then reached by their paths in it (CaleAfisata); the
+// current directory never changes.
+std::string DeCeDirectorSticleNu(const std::string& director);
 
 // Writes the stdio buffer and asks the system to put the data on the disk.
 // Returns 0 or the errno of the failure.
@@ -118,14 +121,16 @@ std::string CaleAfisata(const std::string& director, const std::string& fisier);
 // True when nothing of that name is there (as opposed to a file that exists
 // but cannot be reached, which the opening reports).
 bool FisierLipseste(const std::string& fisier);
-// "In directorul %s nu exista fisierul %s"; returns EroareFisierLipsa.
-int RaporteazaFisierLipsa(Fereastra owner, const std::string& director, const std::string& fisier);
-// Returns EroareCitireFisier.
+// "In directorul %s nu exista fisierul %s".
+std::string TextFisierLipsa(const std::string& director, const std::string& fisier);
+// "Eroare citire fisier %s:" and the system's text.
+std::string TextEroareCitire(const std::string& cale, int cod);
+// Shows TextEroareCitire; returns EroareCitireFisier. For readers that
+// report what they find themselves.
 int RaporteazaEroareCitire(Fereastra owner, const std::string& cale, int cod);
-// Opens a data file (a regular file only; failures reported by the opening
-// helper). 0 or a CodEroareCatalog.
-int DeschideFisierDate(Fereastra owner, const std::string& fisier, const std::string& caleAfisata, const char* mod,
-                       FisierDeschis& f);
+// Opens a data file (a regular file only). 0, or a CodEroareCatalog and
+// the reason in `motiv`.
+int DeschideFisierDate(const std::string& fisier, const char* mod, FisierDeschis& f, std::string& motiv);
 
 // A database file ends in part of a record when a store was cut off (a
 // kill, a power cut) while appending: the whole records before it are
@@ -141,10 +146,12 @@ int DeschideFisierDate(Fereastra owner, const std::string& fisier, const std::st
 // Only an operation that writes asks: reading never needs the repair, so a
 // reader reads the whole records and is told once (AnuntaBazaDateRupta).
 //
-// `fisier` is the database's path, `caleAfisata` its name in messages.
-// CatalogOk also when the file is missing or not a regular file: the
-// opening reports those.
-int AsiguraBazaDateIntreaga(Fereastra owner, const std::string& fisier, const std::string& caleAfisata);
+// `fisier` is the database's path, `caleAfisata` its name in messages; the
+// question is asked through `intrebari`. CatalogOk also when the file is
+// missing or not a regular file: the opening finds those. Otherwise the
+// code of the refusal or failure and its reason in `motiv`.
+int AsiguraBazaDateIntreaga(Intrebari& intrebari, Fereastra owner, const std::string& fisier,
+                            const std::string& caleAfisata, std::string& motiv);
 // (VerificaBazaDateIntreaga in Catalix.h does it for a glass directory.)
 // The reader's side of a torn database: a warning (how many bytes, from
 // which offset, where the repair will put them), given once per process for
@@ -154,9 +161,24 @@ void AnuntaBazaDateRupta(Fereastra owner, const std::string& fisier, const std::
 // Opens the database file. Opened for reading only ("rb"), a torn file is
 // announced (AnuntaBazaDateRupta); opened for writing, it must be whole
 // first (AsiguraBazaDateIntreaga). An operation that reads before it writes
-// calls AsiguraBazaDateIntreaga itself first.
-int DeschideBazaDate(Fereastra owner, const std::string& fisier, const std::string& caleAfisata, const char* mod,
-                     FisierDeschis& f);
+// calls AsiguraBazaDateIntreaga itself first. 0, or the code and `motiv`.
+int DeschideBazaDate(Intrebari& intrebari, Fereastra owner, const std::string& fisier, const std::string& caleAfisata,
+                     const char* mod, FisierDeschis& f, std::string& motiv);
+
+// The library's functions that the windows call (CatalogMateriale.h) keep
+// their int codes: they show the reason of a failure here, once, before
+// returning its code (nothing for CatalogOk or an empty reason).
+void RaporteazaEsecCatalog(Fereastra owner, int cod, const std::string& motiv);
+
+// CautaMaterialOptic without the report: 0, or the code and the reason in
+// `motiv`; the question about a torn database goes through `intrebari`.
+int RuleazaOperatieCatalog(Intrebari& intrebari, const std::string& directorSticle, MaterialOptic& material,
+                           Fereastra owner, int operatie, std::string& motiv);
+
+// SalveazaMaterialeOptice without the report: the reason of its result code
+// (the first refused name's when only names were refused) in `motiv`.
+int SalveazaLotCatalog(Intrebari& intrebari, const std::string& directorSticle, std::span<const MaterialOptic> materiale,
+                       Fereastra owner, std::vector<int>& coduri, const DecideSalvarea& decide, std::string& motiv);
 
 // The catalogue's error code of a rewrite's outcome.
 int CodRescriere(const RezultatRescriere& r);
@@ -164,7 +186,8 @@ int CodRescriere(const RezultatRescriere& r);
 // Creates `fisier`, which must not exist yet, with the given content. No
 // temporary file is involved: there is nothing to lose, and a leftover work
 // file (perhaps the newest copy of the data after an interrupted rewrite) is
-// left alone. A failed write removes the half-written file again.
-int CreazaFisierNou(Fereastra owner, const std::string& fisier, std::string_view continut);
+// left alone. A failed write removes the half-written file again. 0, or
+// the code and `motiv`.
+int CreazaFisierNou(const std::string& fisier, std::string_view continut, std::string& motiv);
 
 }  // namespace vitramor

@@ -101,9 +101,14 @@ std::string CampuriSchimbate(const MaterialOptic& vechi, const MaterialOptic& no
     return campuri;
 }
 
-bool AdaugaInJurnal(Fereastra owner, const std::string& directorSticle, const SursaMateriale& sursa,
-                    std::span<const IntrareJurnal> intrari) {
-    if (intrari.empty() || directorSticle.empty()) return true;
+void AdaugaInJurnal(const std::string& directorSticle, const SursaMateriale& sursa,
+                    std::span<const IntrareJurnal> intrari, RezultatOperatie& r) {
+    if (std::string nota = AdaugaInJurnal(directorSticle, sursa, intrari); !nota.empty()) r.note.push_back(std::move(nota));
+}
+
+std::string AdaugaInJurnal(const std::string& directorSticle, const SursaMateriale& sursa,
+                           std::span<const IntrareJurnal> intrari) {
+    if (intrari.empty() || directorSticle.empty()) return {};
     const std::string data = Acum();
     std::string text;
     for (const IntrareJurnal& i : intrari) {
@@ -114,17 +119,14 @@ bool AdaugaInJurnal(Fereastra owner, const std::string& directorSticle, const Su
                 Camp(i.campuri) + '\n';
     }
     const std::string cale = CaleJurnal(directorSticle);
-    auto esec = [&](int cod) {
-        MesajBox(owner,
-                 TextFormatat("Jurnalul %s nu a putut fi scris: %s\nMaterialele au fost salvate; jurnalul nu le "
-                              "contine.",
-                              cale.c_str(), TextEroareSistem(cod).c_str()),
-                 TitluAtentie, stil::MB_OK | stil::MB_ICONEXCLAMATION);
-        return false;
+    auto esec = [&](const std::string& deCe) {
+        return TextFormatat("Jurnalul %s nu a putut fi scris: %s\nMaterialele au fost salvate; jurnalul nu le "
+                            "contine.",
+                            cale.c_str(), deCe.c_str());
     };
-    if (RefuzaNeobisnuit(cale) != 0) return false;
+    if (const std::string neobisnuit = TextNeobisnuit(cale); !neobisnuit.empty()) return esec(neobisnuit);
     const int fd = ::open(cale.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
-    if (fd < 0) return esec(errno);
+    if (fd < 0) return esec(TextEroareSistem(errno));
     // A line cut off by a crash is closed first, so that the new lines start whole.
     struct stat st {};
     char ultim = '\n';
@@ -133,7 +135,7 @@ bool AdaugaInJurnal(Fereastra owner, const std::string& directorSticle, const Su
     int cod = platforma().fisiere().scrie(fd, text.data(), text.size());
     if (cod == 0) cod = platforma().fisiere().sincronizeazaDate(fd);
     ::close(fd);
-    return cod == 0 ? true : esec(cod);
+    return cod == 0 ? std::string() : esec(TextEroareSistem(cod));
 }
 
 std::vector<LinieJurnal> IstoricMaterial(const std::string& directorSticle, std::string_view numeUtf8) {

@@ -48,10 +48,14 @@ struct IntrareJurnal {
 std::string CampuriSchimbate(const MaterialOptic& vechi, const MaterialOptic& nou);
 
 // Appends one line per entry and waits for the disk. The materials are
-// stored already when this runs, so a failure is reported and changes
-// nothing else; false then.
-bool AdaugaInJurnal(Fereastra owner, const std::string& directorSticle, const SursaMateriale& sursa,
-                    std::span<const IntrareJurnal> intrari);
+// stored already when this runs, so a failure changes nothing else: it
+// returns why ("Jurnalul ... nu a putut fi scris: ..."), for the caller to
+// add to its outcome as a note; empty when the lines were written.
+std::string AdaugaInJurnal(const std::string& directorSticle, const SursaMateriale& sursa,
+                           std::span<const IntrareJurnal> intrari);
+// The same, the note added to `r` when there is one.
+void AdaugaInJurnal(const std::string& directorSticle, const SursaMateriale& sursa,
+                    std::span<const IntrareJurnal> intrari, RezultatOperatie& r);
 
 struct LinieJurnal {
     std::string data, nume, producator, operatie, sursa, sha256, campuri;

@@ -78,12 +78,16 @@ int ListeazaSticleInLista(const std::string& directorSticle, std::vector<LinieSt
     linii.clear();
     LiniiListaSticla categorii(directorSticle);
     // A reader's lock: a rewrite in another program finishes first.
-    BlocareFisier blocare(nullptr, CaleBazaDate(directorSticle), false);
-    if (!blocare.ok()) return 0;
+    BlocareFisier blocare(CaleBazaDate(directorSticle), false);
+    if (!blocare.ok()) {
+        MesajBox(nullptr, blocare.motiv(), "ATENTIE!", stil::MB_OK | stil::MB_ICONEXCLAMATION);
+        return 0;
+    }
     AnuntaBazaDateRupta(nullptr, CaleBazaDate(directorSticle), CaleBazaDate(directorSticle));
 
     FisierDeschis f;
-    if (!DeschideInDirector(directorSticle, nume_fisier_sticle, "rb", f.f)) {
+    if (const RezultatOperatie r = DeschideInDirector(directorSticle, nume_fisier_sticle, "rb", f.f); r.esuat()) {
+        MesajBox(nullptr, r.motiv, "ATENTIE!", stil::MB_OK | stil::MB_ICONEXCLAMATION);
         MesajBox(nullptr, "Eroare deschidere sticle32.da", "ATENTIE!", stil::MB_OK | stil::MB_ICONEXCLAMATION);
         return 0;
     }

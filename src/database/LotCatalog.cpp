@@ -96,8 +96,9 @@ struct AlegerePeNume {
     std::vector<std::size_t> slotMaterial;
 };
 
-AlegerePeNume AlegePeNume(const std::string& directorSticle, std::span<const MaterialOptic> materiale,
-                          Fereastra owner, std::vector<int>& coduri) {
+AlegerePeNume AlegePeNume(Intrebari& intrebari, const std::string& directorSticle,
+                          std::span<const MaterialOptic> materiale, Fereastra owner, std::vector<int>& coduri,
+                          std::string& motiv) {
     AlegerePeNume a;
     a.alese.reserve(materiale.size());
     a.dupaNume.reserve(materiale.size());
@@ -105,7 +106,9 @@ AlegerePeNume AlegePeNume(const std::string& directorSticle, std::span<const Mat
     for (std::size_t i = 0; i < materiale.size(); ++i) {
         if (!NumeMaterialCurat(materiale[i].nume)) {
             MaterialOptic m = materiale[i];
-            coduri[i] = CautaMaterialOptic(directorSticle, m, owner, SalveazaOp);
+            std::string deCe;
+            coduri[i] = RuleazaOperatieCatalog(intrebari, directorSticle, m, owner, SalveazaOp, deCe);
+            if (motiv.empty()) motiv = std::move(deCe);
             continue;
         }
         const auto [it, nou] = a.dupaNume.emplace(std::string(NumeDinCamp(materiale[i].nume)), a.alese.size());
@@ -185,14 +188,15 @@ std::vector<MaterialOptic> AplicaDecizia(const DecideSalvarea& decide, std::span
 // The records about to be replaced go to the recovery file first, as a
 // single store-over does; without that copy nothing is overwritten.
 bool PastreazaInlocuitele(Fereastra owner, const std::string& directorSticle, const std::vector<std::size_t>& alese,
-                          const ExistenteInFisier& e) {
+                          const ExistenteInFisier& e, std::string& motiv) {
     std::vector<MaterialOptic> inlocuite;
     for (std::size_t k = 0; k < alese.size(); ++k)
         if (alese[k] != SIZE_MAX && e.pozitie[k] != SIZE_MAX) inlocuite.push_back(e.vechi[e.vechiAlSlotului[k]]);
     return inlocuite.empty() ||
            AdaugaInRecuperare(owner, directorSticle, RecuperareSalvare,
                               std::string_view(reinterpret_cast<const char*>(inlocuite.data()),
-                                               inlocuite.size() * sizeof(MaterialOptic)));
+                                               inlocuite.size() * sizeof(MaterialOptic)),
+                              motiv);
 }
 
 // Replaced records in place, new ones and renamed ones after `sfarsit`, then
@@ -239,8 +243,16 @@ int SalveazaMaterialeOptice(const std::string& directorSticle, std::span<const M
 
 int SalveazaMaterialeOptice(const std::string& directorSticle, std::span<const MaterialOptic> materiale,
                             Fereastra owner, std::vector<int>& coduri, const DecideSalvarea& decide) {
+    std::string motiv;
+    const int cod = SalveazaLotCatalog(platforma(), directorSticle, materiale, owner, coduri, decide, motiv);
+    RaporteazaEsecCatalog(owner, cod, motiv);
+    return cod;
+}
+
+int SalveazaLotCatalog(Intrebari& intrebari, const std::string& directorSticle, std::span<const MaterialOptic> materiale,
+                       Fereastra owner, std::vector<int>& coduri, const DecideSalvarea& decide, std::string& motiv) {
     coduri.assign(materiale.size(), CatalogOk);
-    AlegerePeNume a = AlegePeNume(directorSticle, materiale, owner, coduri);
+    AlegerePeNume a = AlegePeNume(intrebari, directorSticle, materiale, owner, coduri, motiv);
     auto rezultat = [&](int cod) {
         for (std::size_t i = 0; i < materiale.size(); ++i)
             if (NumeMaterialCurat(materiale[i].nume) && coduri[i] != MaterialNestocat) coduri[i] = cod;
@@ -250,29 +262,38 @@ int SalveazaMaterialeOptice(const std::string& directorSticle, std::span<const M
     };
     if (a.alese.empty()) return rezultat(CatalogOk);
 
-    if (!VerificaDirectorSticle(directorSticle, owner)) return rezultat(EroareDirectorSticle);
+    if (std::string deCe = DeCeDirectorSticleNu(directorSticle); !deCe.empty()) {
+        motiv = std::move(deCe);
+        return rezultat(EroareDirectorSticle);
+    }
     // One lock from the first read to the last write, as for a single store:
     // another program's store in between would be overwritten or duplicated.
-    BlocareFisier blocare(owner, CaleBazaDate(directorSticle), true);
-    if (!blocare.ok()) return rezultat(EroareFisierBlocat);
+    BlocareFisier blocare(CaleBazaDate(directorSticle), true);
+    if (!blocare.ok()) {
+        motiv = blocare.motiv();
+        return rezultat(EroareFisierBlocat);
+    }
     const std::string cale = CaleAfisata(directorSticle, nume_fisier_sticle);
     // A database that does not exist yet is created here and filled like an
     // existing one ("x": never truncate a file that appeared since).
     const bool nou = FisierLipseste(cale);
     FisierDeschis f;
     if (nou) {
-        if (!DeschideFisierCuMesaj(cale, "wbx", f.f, true)) return rezultat(EroareDeschidereFisier);
-    } else if (const int cod = DeschideBazaDate(owner, cale, cale, "r+b", f)) {
+        if (const int cod = DeschideFisierDate(cale, "wbx", f, motiv)) return rezultat(cod);
+    } else if (const int cod = DeschideBazaDate(intrebari, owner, cale, cale, "r+b", f, motiv)) {
         return rezultat(cod);
     }
     ExistenteInFisier e(a.alese.size());
     CititorBlocuri cititor(f.f, MarimeMaterialOptic);
     CitesteExistente(cititor, nou, a, static_cast<bool>(decide), e);
-    if (cititor.eroare()) return rezultat(RaporteazaEroareCitire(owner, cale, cititor.codEroare()));
+    if (cititor.eroare()) {
+        motiv = TextEroareCitire(cale, cititor.codEroare());
+        return rezultat(EroareCitireFisier);
+    }
 
     std::vector<MaterialOptic> redenumite;
     if (decide) redenumite = AplicaDecizia(decide, materiale, a, e, coduri);
-    if (!PastreazaInlocuitele(owner, directorSticle, a.alese, e)) return rezultat(EroareScriereFisier);
+    if (!PastreazaInlocuitele(owner, directorSticle, a.alese, e, motiv)) return rezultat(EroareScriereFisier);
     const int fd = ::fileno(f.f);
     const off_t sfarsit = static_cast<off_t>(cititor.recorduriCitite() * MarimeMaterialOptic);
     if (const int cod = ScrieLotul(fd, sfarsit, materiale, a.alese, e.pozitie, redenumite)) {
@@ -281,12 +302,10 @@ int SalveazaMaterialeOptice(const std::string& directorSticle, std::span<const M
             f.inchide();
             std::remove(cale.c_str());
         }
-        MesajBox(owner,
-                 TextFormatat("Eroare scriere fisier %s:\n%s\n%s", cale.c_str(), TextEroareSistem(cod).c_str(),
-                              trunchiat ? "Materialele nu au fost salvate."
-                                        : "Materialele nu au fost salvate; sfarsitul fisierului poate contine "
-                                          "un fragment, care se inlatura la urmatoarea deschidere."),
-                 TitluAtentie, stil::MB_OK | stil::MB_ICONHAND);
+        motiv = TextFormatat("Eroare scriere fisier %s:\n%s\n%s", cale.c_str(), TextEroareSistem(cod).c_str(),
+                             trunchiat ? "Materialele nu au fost salvate."
+                                       : "Materialele nu au fost salvate; sfarsitul fisierului poate contine "
+                                         "un fragment, care se inlatura la urmatoarea deschidere.");
         return rezultat(EroareScriereFisier);
     }
     return rezultat(CatalogOk);

@@ -50,30 +50,32 @@ MaterialOptic InOrdineaFisierului(const MaterialOptic& m) {
 
 const char* NumeRecord(const char* record) { return record + OffsetNume; }
 
-void Avertizeaza(Fereastra owner, const std::string& text) {
-    MesajBox(owner, text, TitluAtentie, stil::MB_OK | stil::MB_ICONEXCLAMATION);
-}
-
-// Where the operation works: the directory, the file's name in it and its path.
+// Where the operation works: the directory, the file's name in it and its
+// path; whom it asks, and where the reason of a failure goes.
 struct Context {
+    Intrebari& intrebari;
     Fereastra owner;
     const std::string& director;
     const std::string& fisier;
+    std::string& motiv;
     std::string cale() const { return CaleAfisata(director, fisier); }
+    int esec(int cod, std::string text) const {
+        motiv = std::move(text);
+        return cod;
+    }
 };
 
-int RaporteazaLipsa(const Context& c) { return RaporteazaFisierLipsa(c.owner, c.director, c.fisier); }
+int RaporteazaLipsa(const Context& c) { return c.esec(EroareFisierLipsa, TextFisierLipsa(c.director, c.fisier)); }
 
 int RaporteazaNegasit(const Context& c, const char* nume) {
-    Avertizeaza(c.owner, TextFormatat("Materialul %s nu exista in %s", std::string(NumeDinCamp(nume)).c_str(),
-                                      c.cale().c_str()));
-    return EroareMaterialNegasit;
+    return c.esec(EroareMaterialNegasit, TextFormatat("Materialul %s nu exista in %s",
+                                                      std::string(NumeDinCamp(nume)).c_str(), c.cale().c_str()));
 }
 
-int RaporteazaCitire(const Context& c, int cod) { return RaporteazaEroareCitire(c.owner, c.cale(), cod); }
+int RaporteazaCitire(const Context& c, int cod) { return c.esec(EroareCitireFisier, TextEroareCitire(c.cale(), cod)); }
 
 int DeschideBaza(const Context& c, const char* mod, FisierDeschis& f) {
-    return DeschideBazaDate(c.owner, c.cale(), c.cale(), mod, f);
+    return DeschideBazaDate(c.intrebari, c.owner, c.cale(), c.cale(), mod, f, c.motiv);
 }
 
 // Writes the bytes at a position with the descriptor itself: a failed write
@@ -128,15 +130,13 @@ int Gaseste(const Context& c, MaterialOptic& m) {
 }
 
 int RaporteazaScriere(const Context& c, int cod, const char* urmare) {
-    MesajBox(c.owner,
-             TextFormatat("Eroare scriere fisier %s:\n%s\n%s", c.cale().c_str(), TextEroareSistem(cod).c_str(), urmare),
-             TitluAtentie, stil::MB_OK | stil::MB_ICONHAND);
-    return EroareScriereFisier;
+    return c.esec(EroareScriereFisier, TextFormatat("Eroare scriere fisier %s:\n%s\n%s", c.cale().c_str(),
+                                                    TextEroareSistem(cod).c_str(), urmare));
 }
 
 int Salveaza(const Context& c, const MaterialOptic& material) {
     const MaterialOptic m = InOrdineaFisierului(material);
-    if (FisierLipseste(c.cale())) return CreazaFisierNou(c.owner, c.cale(), OctetiMaterial(m));
+    if (FisierLipseste(c.cale())) return CreazaFisierNou(c.cale(), OctetiMaterial(m), c.motiv);
 
     FisierDeschis f;
     if (const int cod = DeschideBaza(c, "r+b", f)) return cod;
@@ -145,7 +145,7 @@ int Salveaza(const Context& c, const MaterialOptic& material) {
 
     if (g.gasit) {
         if (!AdaugaInRecuperare(c.owner, c.director, RecuperareSalvare,
-                                std::string_view(g.record.data(), g.record.size())))
+                                std::string_view(g.record.data(), g.record.size()), c.motiv))
             return EroareScriereFisier;
         const off_t pozitie = static_cast<off_t>(g.index * MarimeMaterialOptic);
         if (const int cod = ScrieLaPozitie(f.f, &m, sizeof m, pozitie)) {
@@ -205,7 +205,7 @@ Numarare NumaraRecorduri(std::FILE* f, const char* nume, std::uint16_t producato
 int Elimina(const Context& c, const MaterialOptic& m, int operatie) {
     if (FisierLipseste(c.cale())) return RaporteazaLipsa(c);
     // A rewrite copies whole records only: a torn tail is dealt with first.
-    if (const int cod = AsiguraBazaDateIntreaga(c.owner, c.cale(), c.cale())) return cod;
+    if (const int cod = AsiguraBazaDateIntreaga(c.intrebari, c.owner, c.cale(), c.cale(), c.motiv)) return cod;
     Numarare n;
     {
         // Look first, so that a name that is not there costs no work file,
@@ -222,11 +222,11 @@ int Elimina(const Context& c, const MaterialOptic& m, int operatie) {
         const bool cuProducator = operatie == StergeCuProducatorOp;
         if ((cuProducator ? n.cuProducator : n.potrivite) == 0) {
             if (!cuProducator || n.potrivite == 0) return RaporteazaNegasit(c, m.nume);
-            Avertizeaza(c.owner, TextFormatat("In %s nu exista materialul %s al producatorului cu codul %d (exista %zu "
-                                              "cu acest nume, ale altor producatori; nu s-a sters nimic).",
-                                              c.cale().c_str(), std::string(NumeDinCamp(m.nume)).c_str(),
-                                              static_cast<int>(m.producator), n.potrivite));
-            return EroareMaterialNegasit;
+            return c.esec(EroareMaterialNegasit,
+                          TextFormatat("In %s nu exista materialul %s al producatorului cu codul %d (exista %zu "
+                                       "cu acest nume, ale altor producatori; nu s-a sters nimic).",
+                                       c.cale().c_str(), std::string(NumeDinCamp(m.nume)).c_str(),
+                                       static_cast<int>(m.producator), n.potrivite));
         }
         pastreaza = [primul = cuProducator ? n.primulCuProducator : n.primul](const char*, std::uint64_t index) {
             return index != primul;
@@ -254,11 +254,19 @@ int Elimina(const Context& c, const MaterialOptic& m, int operatie) {
     cerere.prelucrare = [&pastreaza](char* rec, std::uint64_t index) {
         return pastreaza(rec, index) ? DecizieInregistrare::Pastreaza : DecizieInregistrare::Elimina;
     };
+    std::string motivRecuperare;
     cerere.inainteDeInlocuire = [&](std::string_view eliminate) {
-        return AdaugaInRecuperare(c.owner, c.director, comanda, eliminate);
+        return AdaugaInRecuperare(c.owner, c.director, comanda, eliminate, motivRecuperare);
     };
-    const RezultatRescriere r = RescrieFisier(c.owner, cerere);
-    if (const int cod = CodRescriere(r)) return cod;
+    const RezultatRescriere r = RescrieFisier(c.intrebari, c.owner, cerere);
+    if (const int cod = CodRescriere(r)) {
+        // Stopped because the recovery file could not take the records: a
+        // write failure, not the user's choice.
+        if (r.stare == StareRescriere::Abandonata && !motivRecuperare.empty())
+            return c.esec(EroareScriereFisier, std::move(motivRecuperare));
+        c.motiv = r.motiv;
+        return cod;
+    }
     if (operatie == CurataOp) {
         MesajBox(c.owner,
                  TextFormatat("Din fisierul %s s-au eliminat %zu inregistrari fara nume valid.", c.cale().c_str(),
@@ -271,32 +279,46 @@ int Elimina(const Context& c, const MaterialOptic& m, int operatie) {
 }  // namespace
 
 int CautaMaterialOptic(const std::string& directorSticle, MaterialOptic& material, Fereastra owner, int operatie) {
+    std::string motiv;
+    const int cod = RuleazaOperatieCatalog(platforma(), directorSticle, material, owner, operatie, motiv);
+    RaporteazaEsecCatalog(owner, cod, motiv);
+    return cod;
+}
+
+int RuleazaOperatieCatalog(Intrebari& intrebari, const std::string& directorSticle, MaterialOptic& material,
+                           Fereastra owner, int operatie, std::string& motiv) {
     if (operatie != CautaOp && operatie != SalveazaOp && operatie != StergeOp && operatie != StergeToateOp &&
         operatie != CurataOp && operatie != StergeCuProducatorOp) {
-        Avertizeaza(owner, TextFormatat("CautaMaterialOptic(): operatie necunoscuta %d", operatie));
+        motiv = TextFormatat("CautaMaterialOptic(): operatie necunoscuta %d", operatie);
         return EroareOperatieNecunoscuta;
     }
     if (operatie != CurataOp) {
         if (material.nume[0] == '\0') {
-            Avertizeaza(owner, "Materialul nu are nume.");
+            motiv = "Materialul nu are nume.";
             return EroareNumeMaterial;
         }
         // Storing a name that the clean operation would throw away again
         // would only hide the record from the lists.
         if (operatie == SalveazaOp && !NumeMaterialCurat(material.nume)) {
-            Avertizeaza(owner, TextFormatat("Numele \"%s\" nu poate fi salvat: numele unui material are 1 pana la 15 "
-                                            "caractere, fara caractere de control.",
-                                            std::string(NumeDinCamp(material.nume)).c_str()));
+            motiv = TextFormatat("Numele \"%s\" nu poate fi salvat: numele unui material are 1 pana la 15 "
+                                 "caractere, fara caractere de control.",
+                                 std::string(NumeDinCamp(material.nume)).c_str());
             return EroareNumeMaterial;
         }
     }
 
-    if (!VerificaDirectorSticle(directorSticle, owner)) return EroareDirectorSticle;
+    if (std::string deCe = DeCeDirectorSticleNu(directorSticle); !deCe.empty()) {
+        motiv = std::move(deCe);
+        return EroareDirectorSticle;
+    }
     // Find and store in one lock: another program's store between the two
     // would otherwise be overwritten or duplicated.
-    BlocareFisier blocare(owner, CaleBazaDate(directorSticle), operatie != CautaOp);
-    if (!blocare.ok()) return EroareFisierBlocat;
-    const Context c{owner, directorSticle, nume_fisier_sticle};
+    BlocareFisier blocare(CaleBazaDate(directorSticle), operatie != CautaOp);
+    if (!blocare.ok()) {
+        motiv = blocare.motiv();
+        return EroareFisierBlocat;
+    }
+    const Context c{intrebari, owner, directorSticle, nume_fisier_sticle, motiv};
 
     switch (operatie) {
         case CautaOp:

@@ -250,13 +250,15 @@ void PuneCategorieDialog::puneCategoria() {
         return;
     }
     RezultatRescriere rezultat;
-    if (PuneCategorieMateriale(static_cast<QWidget*>(this), path_sticle, TexteRanduri(lista_), Selectate(lista_), categorie,
-                               &rezultat, CaRandul) == 1) {
+    if (PuneCategorieMateriale(platforma(), static_cast<QWidget*>(this), path_sticle, TexteRanduri(lista_),
+                               Selectate(lista_), categorie, &rezultat, CaRandul) == 1) {
         pusa_ = true;
         UmpleTabel(lista_);
-        MesajBox(static_cast<QWidget*>(this),
-                 TextCategoriePusa(rezultat.modificate, Windows1252DinQt(categorii_->currentText())), TitluPuneCategorie,
-                 stil::MB_OK | stil::MB_ICONASTERISK);
+        std::string text = TextCategoriePusa(rezultat.modificate, Windows1252DinQt(categorii_->currentText()));
+        if (!rezultat.motiv.empty()) text += "\n" + rezultat.motiv;
+        MesajBox(static_cast<QWidget*>(this), text, TitluPuneCategorie, stil::MB_OK | stil::MB_ICONASTERISK);
+    } else if (!rezultat.motiv.empty()) {
+        MesajBox(static_cast<QWidget*>(this), rezultat.motiv, TitluPuneCategorie, stil::MB_OK | stil::MB_ICONHAND);
     }
     actualizeaza();
 }

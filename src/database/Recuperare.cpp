@@ -46,18 +46,16 @@ std::string Intrari(std::uint32_t comanda, std::string_view recorduri) {
     return text;
 }
 
-void RaporteazaScriere(Fereastra owner, const std::string& cale, int cod) {
-    MesajBox(owner,
-             TextFormatat("Eroare scriere fisier de recuperare %s:\n%s\nMaterialele nu au fost schimbate.",
-                          cale.c_str(), TextEroareSistem(cod).c_str()),
-             TitluAtentie, stil::MB_OK | stil::MB_ICONHAND);
+std::string TextScriere(const std::string& cale, int cod) {
+    return TextFormatat("Eroare scriere fisier de recuperare %s:\n%s\nMaterialele nu au fost schimbate.",
+                        cale.c_str(), TextEroareSistem(cod).c_str());
 }
 
 // Rewrites the file with its newest entries through a work file that takes
 // its place: half the limit, so that the next additions only append, or
 // all of the new ones when they are more (up to the limit). No archive copy
 // is kept of a file that is itself the safety net.
-bool Limiteaza(Fereastra owner, const std::string& cale, std::string_view vechi, std::string_view noi) {
+bool Limiteaza(const std::string& cale, std::string_view vechi, std::string_view noi, std::string& motiv) {
     const std::size_t nNoi = noi.size() / MarimeIntrareRecuperare;
     const std::size_t pastrate = std::max(LimitaRecuperare / 2, std::min(nNoi, LimitaRecuperare));
     std::string continut;
@@ -80,7 +78,7 @@ bool Limiteaza(Fereastra owner, const std::string& cale, std::string_view vechi,
         if (cod != 0) std::remove(temp.c_str());
     }
     if (cod != 0) {
-        RaporteazaScriere(owner, cale, cod);
+        motiv = TextScriere(cale, cod);
         return false;
     }
     fs.sincronizeazaDirector(cale);
@@ -95,12 +93,15 @@ std::string TextPreaMare(const std::string& cale, std::uint64_t marime) {
 
 // A file too large to read goes aside under a numbered name, where its
 // entries stay for whoever wants them, and the next addition starts anew.
-bool MutaDeoparte(Fereastra owner, const std::string& cale, std::uint64_t marime) {
+bool MutaDeoparte(Fereastra owner, const std::string& cale, std::uint64_t marime, std::string& motiv) {
     std::string deoparte;
-    if (!CreazaNumeFisierArhiva(cale, deoparte, LimitaArhive)) return false;
+    if (RezultatOperatie r = CreazaNumeFisierArhiva(cale, deoparte, LimitaArhive); r.esuat()) {
+        motiv = std::move(r.motiv);
+        return false;
+    }
     SistemFisiere& fs = platforma().fisiere();
     if (const int cod = fs.redenumeste(cale, deoparte)) {
-        RaporteazaScriere(owner, cale, cod);
+        motiv = TextScriere(cale, cod);
         return false;
     }
     fs.sincronizeazaDirector(cale);
@@ -109,19 +110,17 @@ bool MutaDeoparte(Fereastra owner, const std::string& cale, std::uint64_t marime
     return true;
 }
 
-bool CitesteTot(Fereastra owner, const std::string& cale, std::string& continut) {
+bool CitesteTot(const std::string& cale, std::string& continut, std::string& motiv) {
     continut.clear();
     if (FisierLipseste(cale)) return true;
     FisierDeschis f;
-    if (!DeschideFisierCuMesaj(cale, "rb", f.f, true)) return false;
+    if (DeschideFisierDate(cale, "rb", f, motiv) != 0) return false;
     struct stat st {};
     if (::fstat(::fileno(f.f), &st) == 0 && static_cast<std::uint64_t>(st.st_size) > LimitaOctetiRecuperare) {
         f.inchide();
-        MesajBox(owner,
-                 TextPreaMare(cale, static_cast<std::uint64_t>(st.st_size)) +
-                     "\nLa urmatoarea salvare peste un material sau stergere el se muta deoparte, sub un nume "
-                     "numerotat, si se incepe unul nou.",
-                 TitluAtentie, stil::MB_OK | stil::MB_ICONEXCLAMATION);
+        motiv = TextPreaMare(cale, static_cast<std::uint64_t>(st.st_size)) +
+                "\nLa urmatoarea salvare peste un material sau stergere el se muta deoparte, sub un nume "
+                "numerotat, si se incepe unul nou.";
         return false;
     }
     char bloc[1 << 16];
@@ -131,7 +130,7 @@ bool CitesteTot(Fereastra owner, const std::string& cale, std::string& continut)
     const int cod = errno;
     f.inchide();
     if (eroare) {
-        RaporteazaEroareCitire(owner, cale, cod);
+        motiv = TextEroareCitire(cale, cod);
         return false;
     }
     continut.resize(continut.size() - continut.size() % MarimeIntrareRecuperare);
@@ -154,7 +153,7 @@ std::string TextComandaRecuperare(std::uint32_t comanda) {
 std::string CaleBazaDate(const std::string& directorSticle) { return CaleAfisata(directorSticle, nume_fisier_sticle); }
 
 bool AdaugaInRecuperare(Fereastra owner, const std::string& directorSticle, std::uint32_t comanda,
-                        std::string_view recorduri) {
+                        std::string_view recorduri, std::string& motiv) {
     if (recorduri.size() < sizeof(MaterialOptic)) return true;
     const std::string cale = CaleAfisata(directorSticle, NumeFisierRecuperare);
     const std::string noi = Intrari(comanda, recorduri);
@@ -162,18 +161,18 @@ bool AdaugaInRecuperare(Fereastra owner, const std::string& directorSticle, std:
     std::uint64_t marime = 0;
     MarimeFisier(cale, "", marime);
     if (marime > LimitaOctetiRecuperare) {
-        if (!MutaDeoparte(owner, cale, marime)) return false;
+        if (!MutaDeoparte(owner, cale, marime, motiv)) return false;
         marime = 0;
     }
     const std::size_t existente = static_cast<std::size_t>(marime / MarimeIntrareRecuperare);
     if (existente + noi.size() / MarimeIntrareRecuperare > LimitaRecuperare) {
         std::string vechi;
-        if (!CitesteTot(owner, cale, vechi)) return false;
-        return Limiteaza(owner, cale, vechi, noi);
+        if (!CitesteTot(cale, vechi, motiv)) return false;
+        return Limiteaza(cale, vechi, noi, motiv);
     }
 
     FisierDeschis f;
-    if (!DeschideFisierCuMesaj(cale, "ab", f.f, true)) return false;
+    if (DeschideFisierDate(cale, "ab", f, motiv) != 0) return false;
     const int fd = ::fileno(f.f);
     SistemFisiere& fs = platforma().fisiere();
     // An entry cut off by a kill would shift every later one: the new ones
@@ -186,16 +185,16 @@ bool AdaugaInRecuperare(Fereastra owner, const std::string& directorSticle, std:
     if (cod != 0 && sfarsit >= 0) fs.trunchiaza(fd, intregi);
     f.inchide();
     if (cod != 0) {
-        RaporteazaScriere(owner, cale, cod);
+        motiv = TextScriere(cale, cod);
         return false;
     }
     return true;
 }
 
-bool CitesteRecuperare(Fereastra owner, const std::string& directorSticle, std::vector<IntrareRecuperare>& intrari) {
+bool CitesteRecuperare(const std::string& directorSticle, std::vector<IntrareRecuperare>& intrari, std::string& motiv) {
     intrari.clear();
     std::string continut;
-    if (!CitesteTot(owner, CaleAfisata(directorSticle, NumeFisierRecuperare), continut)) return false;
+    if (!CitesteTot(CaleAfisata(directorSticle, NumeFisierRecuperare), continut, motiv)) return false;
     for (std::size_t i = 0; i < continut.size(); i += MarimeIntrareRecuperare) {
         const char* p = continut.data() + i;
         if (std::memcmp(p, Semn, 4) != 0) continue;

@@ -51,14 +51,16 @@ struct IntrareRecuperare {
 };
 
 // Appends the records (database byte order, back to back) to the recovery
-// file of `directorSticle`. False when it could not be written (reported):
-// the caller then must not remove the records.
+// file of `directorSticle`. False when it could not be written, with the
+// reason in `motiv`: the caller then must not remove the records. A file
+// too large that goes aside is told over `owner`.
 bool AdaugaInRecuperare(Fereastra owner, const std::string& directorSticle, std::uint32_t comanda,
-                        std::string_view recorduri);
+                        std::string_view recorduri, std::string& motiv);
 
 // Every entry, oldest first. A missing file is an empty list; false when the
-// file exists but cannot be read or is above LimitaOctetiRecuperare (reported).
-bool CitesteRecuperare(Fereastra owner, const std::string& directorSticle, std::vector<IntrareRecuperare>& intrari);
+// file exists but cannot be read or is above LimitaOctetiRecuperare, with
+// the reason in `motiv`.
+bool CitesteRecuperare(const std::string& directorSticle, std::vector<IntrareRecuperare>& intrari, std::string& motiv);
 
 // "name\tproducer\twhen\tcommand", as the recovery lists show an entry.
 std::string LinieRecuperare(const IntrareRecuperare& intrare);

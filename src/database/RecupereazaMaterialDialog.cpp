@@ -47,7 +47,10 @@ int RecupereazaMaterialDialog::ales() const {
 
 bool AlegeMaterialRecuperat(Fereastra owner, MaterialOptic& m) {
     std::vector<IntrareRecuperare> intrari;
-    if (!CitesteRecuperare(owner, path_sticle, intrari)) return false;
+    if (std::string motiv; !CitesteRecuperare(path_sticle, intrari, motiv)) {
+        MesajBox(owner, motiv, "ATENTIE!", stil::MB_OK | stil::MB_ICONEXCLAMATION);
+        return false;
+    }
     if (intrari.empty()) {
         MesajBox(owner, "Fisierul de recuperare nu contine materiale.", "ATENTIE!",
                  stil::MB_OK | stil::MB_ICONASTERISK);

@@ -9,16 +9,23 @@
 
 namespace vitramor {
 
-int RescrieBazaDate(Fereastra owner, const std::string& directorSticle, const PrelucrareInregistrare& prelucrare, RezultatRescriere& rezultat,
-                    bool cursorAsteptare, std::uint32_t comandaRecuperare, bool doarCuSchimbari) {
+int RescrieBazaDate(Intrebari& intrebari, Fereastra owner, const std::string& directorSticle,
+                    const PrelucrareInregistrare& prelucrare, RezultatRescriere& rezultat, bool cursorAsteptare,
+                    std::uint32_t comandaRecuperare, bool doarCuSchimbari) {
     rezultat = {};
     const std::string& director = directorSticle;
-    if (!DirectorAccesibil(director, true)) return 0;
+    rezultat.stare = StareRescriere::EroareDeschidere;
+    rezultat.motiv = DeCeDirectorSticleNu(director);
+    if (!rezultat.motiv.empty()) return 0;
     const std::string cale = CaleBazaDate(director);
 
-    BlocareFisier blocare(owner, cale, true);
-    if (!blocare.ok()) return 0;
-    if (AsiguraBazaDateIntreaga(owner, cale, cale) != 0) return 0;
+    BlocareFisier blocare(cale, true);
+    if (!blocare.ok()) {
+        rezultat.motiv = blocare.motiv();
+        return 0;
+    }
+    if (AsiguraBazaDateIntreaga(intrebari, owner, cale, cale, rezultat.motiv) != 0) return 0;
+    rezultat.stare = StareRescriere::Reusita;
 
     CerereRescriere cerere;
     cerere.fisier = cale;
@@ -35,12 +42,15 @@ int RescrieBazaDate(Fereastra owner, const std::string& directorSticle, const Pr
         schimbat = schimbat || d == DecizieInregistrare::Modificata || d == DecizieInregistrare::Elimina;
         return d;
     };
+    std::string motivRecuperare;
     if (comandaRecuperare != 0 || doarCuSchimbari)
         cerere.inainteDeInlocuire = [&](std::string_view eliminate) {
             if (doarCuSchimbari && !schimbat) return false;
-            return comandaRecuperare == 0 || AdaugaInRecuperare(owner, director, comandaRecuperare, eliminate);
+            return comandaRecuperare == 0 ||
+                   AdaugaInRecuperare(owner, director, comandaRecuperare, eliminate, motivRecuperare);
         };
-    rezultat = RescrieFisier(owner, cerere);
+    rezultat = RescrieFisier(intrebari, owner, cerere);
+    if (rezultat.motiv.empty()) rezultat.motiv = std::move(motivRecuperare);
     return rezultat.ok() ? 1 : 0;
 }
 

@@ -30,8 +30,11 @@ using PrelucrareInregistrare = std::function<DecizieInregistrare(MaterialOptic&)
 // nothing was kept, an empty database; the old file is an archive copy);
 // 0 otherwise - the glass directory, the files or the lock could not be had,
 // the user declined to overwrite a leftover "3.tmp", the caller abandoned, a
-// read or write failed - and then the database is exactly as it was.
-int RescrieBazaDate(Fereastra owner, const std::string& directorSticle, const PrelucrareInregistrare& prelucrare, RezultatRescriere& rezultat,
-                    bool cursorAsteptare = true, std::uint32_t comandaRecuperare = 0, bool doarCuSchimbari = false);
+// read or write failed - and then the database is exactly as it was; the
+// reason of a failure is in `rezultat.motiv` (empty when the user or the
+// caller stopped it). The questions go through `intrebari`.
+int RescrieBazaDate(Intrebari& intrebari, Fereastra owner, const std::string& directorSticle,
+                    const PrelucrareInregistrare& prelucrare, RezultatRescriere& rezultat, bool cursorAsteptare = true,
+                    std::uint32_t comandaRecuperare = 0, bool doarCuSchimbari = false);
 
 }  // namespace vitramor

@@ -14,7 +14,8 @@ namespace vitramor {
 
 using namespace stil;
 
-RezultatOperatie StergeMaterialeProducator(Fereastra owner, const std::string& directorSticle, int producator, bool intreaba) {
+RezultatOperatie StergeMaterialeProducator(Intrebari& intrebari, Fereastra owner, const std::string& directorSticle,
+                                           int producator, bool intreaba) {
     const auto candidat = [producator](const MaterialOptic& m) {
         return m.producator == producator || (producator == ProducatorEvaporare && m.producator > 15);
     };
@@ -30,7 +31,7 @@ RezultatOperatie StergeMaterialeProducator(Fereastra owner, const std::string& d
             if (r == 0) {
                 const std::string text = TextFormatat("Stergeti materialul %.*s?", static_cast<int>(sizeof m.nume),
                                                       m.nume);
-                r = MesajBox(owner, text, "ATENTIE !", MB_YESNO | MB_PENTRUTOATE | MB_ICONQUESTION | MB_DEFBUTTON2);
+                r = intrebari.intreaba(owner, text, "ATENTIE !", MB_YESNO | MB_PENTRUTOATE | MB_ICONQUESTION | MB_DEFBUTTON2);
                 if (r == raspuns::IDDA_TOATE || r == raspuns::IDNU_TOATE) pentruToate = r;
             }
             if (r != raspuns::IDYES && r != raspuns::IDDA_TOATE) {
@@ -43,15 +44,17 @@ RezultatOperatie StergeMaterialeProducator(Fereastra owner, const std::string& d
     };
 
     RezultatRescriere rezultat;
-    if (RescrieBazaDate(owner, directorSticle, prelucrare, rezultat, !intreaba, RecuperareStergeProducator) == 0)
-        return RezultatOperatie::Esec();
-    AdaugaInJurnal(owner, directorSticle, {}, sterse);
+    if (RescrieBazaDate(intrebari, owner, directorSticle, prelucrare, rezultat, !intreaba, RecuperareStergeProducator) ==
+        0) {
+        if (rezultat.stare == StareRescriere::Anulata) return RezultatOperatie::Anulare();
+        return RezultatOperatie::Esec(rezultat.motiv.empty() ? "Nu s-a sters niciun material." : rezultat.motiv);
+    }
     const int numar = static_cast<int>(rezultat.eliminate);
-    if (numar == 0 && pastrate == 0) return RezultatOperatie::Nimic(TextMaterialeSterse(0));
-    RezultatOperatie r;
+    RezultatOperatie r = numar == 0 && pastrate == 0 ? RezultatOperatie::Nimic() : RezultatOperatie();
     r.motiv = TextMaterialeSterse(numar);
     r.sterse = numar;
     r.sarite = pastrate;
+    AdaugaInJurnal(directorSticle, {}, sterse, r);
     return r;
 }
 

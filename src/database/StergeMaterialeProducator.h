@@ -20,7 +20,8 @@ inline constexpr const char* TitluStergeMaterialeProducator = "Sterge materiale 
 // skipped, its reason the closing text; nothing to do when no record was a
 // candidate; failed when the file could not be opened or rewritten (said
 // where it was found, the database as it was).
-RezultatOperatie StergeMaterialeProducator(Fereastra owner, const std::string& directorSticle, int producator, bool intreaba);
+RezultatOperatie StergeMaterialeProducator(Intrebari& intrebari, Fereastra owner, const std::string& directorSticle,
+                                           int producator, bool intreaba);
 
 // "S-au sters %d materiale": the closing message of a deletion.
 std::string TextMaterialeSterse(int numar);

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <vector>
 
+#include "database/EroriCatalog.h"
 #include "database/JurnalMateriale.h"
 #include "record/CodificareText.h"
 #include "database/CatalogMateriale.h"
@@ -11,15 +12,16 @@
 
 namespace vitramor {
 
-RezultatOperatie StergeMaterialeCuNume(Fereastra owner, const std::string& directorSticle, const std::string& nume,
-                                       bool toate, std::optional<std::uint16_t> producator) {
+RezultatOperatie StergeMaterialeCuNume(Intrebari& intrebari, Fereastra owner, const std::string& directorSticle,
+                                       const std::string& nume, bool toate, std::optional<std::uint16_t> producator) {
     // The producers of what is about to go, for the journal; read before the
     // delete, which rewrites the file.
     std::vector<IntrareJurnal> sterse;
     {
         FisierDeschis f;
         const std::string cale = CaleBazaDate(directorSticle);
-        if (!FisierLipseste(cale) && DeschideFisierDate(owner, cale, cale, "rb", f) == 0) {
+        std::string motiv;
+        if (!FisierLipseste(cale) && DeschideFisierDate(cale, "rb", f, motiv) == 0) {
             ParcurgeMateriale(f.f, [&](const MaterialOptic& m, std::size_t) {
                 if ((toate || sterse.empty()) && NumeDinCamp(m.nume) == nume &&
                     (!producator || m.producator == *producator))
@@ -32,10 +34,13 @@ RezultatOperatie StergeMaterialeCuNume(Fereastra owner, const std::string& direc
     std::strncpy(m.nume, nume.c_str(), sizeof m.nume - 1);
     m.producator = producator.value_or(0);
     const int operatie = toate ? StergeToateOp : producator ? StergeCuProducatorOp : StergeOp;
-    if (CautaMaterialOptic(directorSticle, m, owner, operatie) != 0)
-        return RezultatOperatie::Esec();
-    AdaugaInJurnal(owner, directorSticle, {}, sterse);
+    std::string motiv;
+    if (const int cod = RuleazaOperatieCatalog(intrebari, directorSticle, m, owner, operatie, motiv)) {
+        if (cod == EroareOperatieAnulata && motiv.empty()) return RezultatOperatie::Anulare();
+        return RezultatOperatie::Esec(std::move(motiv));
+    }
     RezultatOperatie r;
+    AdaugaInJurnal(directorSticle, {}, sterse, r);
     r.sterse = static_cast<int>(sterse.size());
     for (const IntrareJurnal& j : sterse) {
         std::string producator;

@@ -14,10 +14,10 @@ namespace vitramor {
 
 // Deletes the first material named `nume` (the record's text), or with
 // `toate` every material of that name, or with `producator` the first of
-// that name and producer (two makers' glasses may share a name). The
-// library reports its own failures (a name the database does not hold
-// among them).
-RezultatOperatie StergeMaterialeCuNume(Fereastra owner, const std::string& directorSticle, const std::string& nume,
-                                       bool toate, std::optional<std::uint16_t> producator = std::nullopt);
+// that name and producer (two makers' glasses may share a name). Failed
+// with the reason (a name the database does not hold among them).
+RezultatOperatie StergeMaterialeCuNume(Intrebari& intrebari, Fereastra owner, const std::string& directorSticle,
+                                       const std::string& nume, bool toate,
+                                       std::optional<std::uint16_t> producator = std::nullopt);
 
 }  // namespace vitramor

@@ -153,7 +153,7 @@ std::vector<DecizieSalvare> Decide(LotDeStocat& l, const GasiteLaSalvare& g, Opt
     const std::size_t conflicte = Clasifica(l, g, o);
     PoliticaConflict politica = o.laConflict;
     if (conflicte > 0 && politica == PoliticaConflict::Intreaba) {
-        const int ales = platforma().intrebareOptiuni(owner, TextIntrebare(l.bune, l.clase, g.existente), o.titlu,
+        const int ales = o.intrebari->intreabaOptiuni(owner, TextIntrebare(l.bune, l.clase, g.existente), o.titlu,
                                                       {"Pastreaza ambele (nume nou)", "Sari peste ele", "Inlocuieste"},
                                                       0, 1, 0);
         if (ales < 0) {
@@ -235,12 +235,14 @@ RezultatOperatie StocheazaMateriale(Fereastra owner, const std::string& director
     LotDeStocat l = AlegeStocabile(materiale, r);
     if (l.bune.empty()) return r;
     std::vector<int> coduri;
-    const int cod = SalveazaMaterialeOptice(directorSticle, l.bune, owner, coduri,
-                                            [&](const GasiteLaSalvare& g) { return Decide(l, g, o, owner); });
+    std::string motiv;
+    const int cod = SalveazaLotCatalog(*o.intrebari, directorSticle, l.bune, owner, coduri,
+                                       [&](const GasiteLaSalvare& g) { return Decide(l, g, o, owner); }, motiv);
     if (l.anulat) return RezultatOperatie::Anulare();
     if (cod != CatalogOk) {
-        // The write failed and was reported; nothing was stored.
+        // The write failed; nothing was stored.
         r.stare = StareOperatie::Esuat;
+        r.motiv = motiv.empty() ? "Materialele nu au fost salvate." : std::move(motiv);
         for (std::size_t i : l.dinSursa) r.articole[i].rezultat = "nesalvat";
         return r;
     }
@@ -252,7 +254,7 @@ RezultatOperatie StocheazaMateriale(Fereastra owner, const std::string& director
             jurnal.push_back(std::move(*j));
         }
     }
-    AdaugaInJurnal(owner, directorSticle, o.sursa, jurnal);
+    AdaugaInJurnal(directorSticle, o.sursa, jurnal, r);
     return r;
 }
 

@@ -32,6 +32,9 @@ enum class PoliticaConflict {
 std::optional<PoliticaConflict> PoliticaConflictDinText(std::string_view text);
 
 struct OptiuniStocare {
+    // Whom the store asks (the conflict question, a torn database's repair).
+    explicit OptiuniStocare(Intrebari& i) : intrebari(&i) {}
+    Intrebari* intrebari;
     PoliticaConflict laConflict = PoliticaConflict::Intreaba;
     SursaMateriale sursa;
     // An editor's save: an update goes into the journal as "editat".

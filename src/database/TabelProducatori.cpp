@@ -43,17 +43,17 @@ std::string DirectorIntrare(const tag_ProducatorMatOptic& p) {
     return std::string(NumeDinCamp(p.director, sizeof p.director));
 }
 
-// Whole entries in file order; a partial tail is not an entry. With
-// `raporteaza` off nothing is shown: the name functions fall back on the
-// built-in names instead of interrupting a listing.
-StareTabel CitesteTabel(const std::string& director, Tabel& tabel, Fereastra owner, bool raporteaza) {
+// Whole entries in file order; a partial tail is not an entry. The reason
+// of an error goes to `motiv` when it is given; without it the name
+// functions fall back on the built-in names instead of interrupting a listing.
+StareTabel CitesteTabel(const std::string& director, Tabel& tabel, std::string* motiv) {
     tabel.clear();
     if (director.empty()) return StareTabel::Lipsa;
     const std::string cale = CaleTabel(director);
     if (FisierLipseste(cale)) return StareTabel::Lipsa;
     FisierDeschis f;
-    if (raporteaza) {
-        if (DeschideFisierDate(owner, cale, cale, "rb", f) != CatalogOk) return StareTabel::Eroare;
+    if (motiv) {
+        if (DeschideFisierDate(cale, "rb", f, *motiv) != CatalogOk) return StareTabel::Eroare;
     } else {
         if (EsteNeobisnuit(cale)) return StareTabel::Eroare;
         f.f = std::fopen(cale.c_str(), "rb");
@@ -70,7 +70,7 @@ StareTabel CitesteTabel(const std::string& director, Tabel& tabel, Fereastra own
     }
     if (cititor.eroare()) {
         tabel.clear();
-        if (raporteaza) RaporteazaEroareCitire(owner, cale, cititor.codEroare());
+        if (motiv) *motiv = TextEroareCitire(cale, cititor.codEroare());
         return StareTabel::Eroare;
     }
     return StareTabel::Citit;
@@ -136,7 +136,7 @@ const Tabel& TabelNume() {
         return c.tabel;
     }
     c.tabel.clear();
-    if (exista) CitesteTabel(path_sticle, c.tabel, nullptr, false);
+    if (exista) CitesteTabel(path_sticle, c.tabel, nullptr);
     c.valid = true;
     c.director = path_sticle;
     c.exista = exista;
@@ -159,40 +159,40 @@ std::string NumeProducator(const Tabel& tabel, long cod, bool* cunoscut = nullpt
     return TextFormatat("Producator %ld", cod);
 }
 
-int ScrieTabel(Fereastra owner, const std::string& director, const Tabel& tabel) {
-    if (!VerificaDirectorSticle(director, owner)) return 0;
+int ScrieTabel(Intrebari& intrebari, Fereastra owner, const std::string& director, const Tabel& tabel,
+               std::string& motiv) {
+    motiv = DeCeDirectorSticleNu(director);
+    if (!motiv.empty()) return 0;
     std::string continut;
     continut.reserve(tabel.size() * MarimeIntrare);
     for (const auto& p : tabel) continut.append(reinterpret_cast<const char*>(&p), MarimeIntrare);
     Cache().valid = false;
     const std::string cale = CaleTabel(director);
-    if (FisierLipseste(cale)) return CreazaFisierNou(owner, cale, continut) == 0;
+    if (FisierLipseste(cale)) return CreazaFisierNou(cale, continut, motiv) == 0;
     CerereRescriere cerere;
     cerere.fisier = cale;
     cerere.temporar = CaleAfisata(director, TemporarProducatori);
     cerere.marimeRecord = MarimeIntrare;
     cerere.adaugat = continut;
-    return RescrieFisier(owner, cerere).ok();
+    RezultatRescriere r = RescrieFisier(intrebari, owner, cerere);
+    motiv = std::move(r.motiv);
+    return r.ok();
 }
 
-void RaporteazaCodLipsa(Fereastra owner, const std::string& director, int cod) {
-    MesajBox(owner,
-             TextFormatat("Producatorul cu codul %d nu exista in %s", cod, CaleTabel(director).c_str()),
-             TitluAtentie, stil::MB_OK | stil::MB_ICONEXCLAMATION);
+std::string TextCodLipsa(const std::string& director, int cod) {
+    return TextFormatat("Producatorul cu codul %d nu exista in %s", cod, CaleTabel(director).c_str());
 }
 
-}  // namespace
-
-int IncarcaProducatoriSticla(Fereastra owner, const std::string& directorSticle, int mod, int& indexSelectat,
-                             int& codMaxim, tag_ProducatorMatOptic& intrare, std::vector<std::string>* linii) {
+// The library's function without its report: 1, or 0 and the reason in `motiv`.
+int Producatori(Intrebari& intrebari, Fereastra owner, const std::string& directorSticle, int mod, int& indexSelectat,
+                int& codMaxim, tag_ProducatorMatOptic& intrare, std::vector<std::string>* linii, std::string& motiv) {
     if (linii && (mod == ListeazaProducatori || mod == ListeazaNumeProducatori)) linii->clear();
     if (mod < ListeazaProducatori || mod > ListeazaNumeProducatori) {
-        MesajBox(owner, TextFormatat("IncarcaProducatoriSticla(): mod necunoscut %d", mod), TitluAtentie,
-                 stil::MB_OK | stil::MB_ICONEXCLAMATION);
+        motiv = TextFormatat("IncarcaProducatoriSticla(): mod necunoscut %d", mod);
         return 0;
     }
     Tabel tabel;
-    const StareTabel stare = CitesteTabel(directorSticle, tabel, owner, true);
+    const StareTabel stare = CitesteTabel(directorSticle, tabel, &motiv);
     if (stare == StareTabel::Eroare) return 0;
     // Without a table the callers use the built-in names; only storing an
     // entry starts a new table.
@@ -220,7 +220,7 @@ int IncarcaProducatoriSticla(Fereastra owner, const std::string& directorSticle,
         case IncarcaProducator: {
             const int i = Pozitie(tabel, intrare.cod);
             if (i < 0) {
-                RaporteazaCodLipsa(owner, directorSticle, intrare.cod);
+                motiv = TextCodLipsa(directorSticle, intrare.cod);
                 return 0;
             }
             intrare = tabel[static_cast<std::size_t>(i)];
@@ -230,12 +230,12 @@ int IncarcaProducatoriSticla(Fereastra owner, const std::string& directorSticle,
         case StergeProducator: {
             const int i = Pozitie(tabel, intrare.cod);
             if (i < 0) {
-                RaporteazaCodLipsa(owner, directorSticle, intrare.cod);
+                motiv = TextCodLipsa(directorSticle, intrare.cod);
                 return 0;
             }
             const std::uint16_t cod = intrare.cod;
             std::erase_if(tabel, [cod](const auto& p) { return p.cod == cod; });
-            if (!ScrieTabel(owner, directorSticle, tabel)) return 0;
+            if (!ScrieTabel(intrebari, owner, directorSticle, tabel, motiv)) return 0;
             indexSelectat = i;
             codMaxim = CodMaxim(tabel);
             return 1;
@@ -254,13 +254,23 @@ int IncarcaProducatoriSticla(Fereastra owner, const std::string& directorSticle,
                 tabel.push_back(noua);
                 SorteazaDupaCod(tabel);
             }
-            if (!ScrieTabel(owner, directorSticle, tabel)) return 0;
+            if (!ScrieTabel(intrebari, owner, directorSticle, tabel, motiv)) return 0;
             intrare = noua;
             indexSelectat = Pozitie(tabel, noua.cod);
             codMaxim = CodMaxim(tabel);
             return 1;
         }
     }
+}
+
+}  // namespace
+
+int IncarcaProducatoriSticla(Fereastra owner, const std::string& directorSticle, int mod, int& indexSelectat,
+                             int& codMaxim, tag_ProducatorMatOptic& intrare, std::vector<std::string>* linii) {
+    std::string motiv;
+    const int ok = Producatori(platforma(), owner, directorSticle, mod, indexSelectat, codMaxim, intrare, linii, motiv);
+    if (!ok) RaporteazaEsecCatalog(owner, EroareDeschidereFisier, motiv);
+    return ok;
 }
 
 int ReturneazaNumeProducatorMatOptic(int cod, std::string& nume) {

@@ -92,8 +92,9 @@ bool ExistaDirectorMl(const std::string& directorMl) {
         MesajBox(nullptr, platforma().textUltimaEroare(), "CreazaDirector", MB_OK | MB_ICONASTERISK);
         return false;
     }
-    // CreazaDirector shows the system's text itself when it fails.
-    return CreazaDirector(directorMl) != 0;
+    const RezultatOperatie r = CreazaDirector(platforma(), directorMl);
+    if (r.esuat()) MesajBox(nullptr, r.motiv, "CreazaDirector", MB_OK | MB_ICONASTERISK);
+    return r.stare == StareOperatie::Facut;
 }
 
 bool EsteExecutabil(const std::string& cale) {
@@ -124,8 +125,10 @@ void OferaRestaurareDocument(Fereastra owner, const std::string& director, const
     const std::string intrebare = "Documentul " + cale +
                                   " este gol sau incomplet (probabil o salvare esuata).\nDocumentul anterior se afla "
                                   "in copia arhiva " + arhiva + ".\nIl restaurati inainte de export?";
-    if (MesajBox(owner, intrebare, "ATENTIE!", MB_YESNO | MB_ICONQUESTION) == raspuns::IDYES)
-        RestaureazaArhiva(arhiva, cale);
+    if (MesajBox(owner, intrebare, "ATENTIE!", MB_YESNO | MB_ICONQUESTION) == raspuns::IDYES) {
+        const RezultatOperatie r = RestaureazaArhiva(arhiva, cale);
+        MesajBox(nullptr, r.motiv, "ATENTIE!", MB_OK | (r.esuat() ? MB_ICONHAND : MB_ICONASTERISK));
+    }
 }
 
 // What a JSON value is, for a message about a document that holds the

@@ -147,7 +147,7 @@ int ArhiveazaVechiul(const std::string& cale, std::string& arhivat) {
     std::uint64_t marime = 0;
     if (!MarimeFisier(cale, "", marime) || marime == 0) return 0;
     std::string arhiva;
-    if (!CreazaNumeFisierArhiva(cale, arhiva, LimitaArhive) ||
+    if (CreazaNumeFisierArhiva(cale, arhiva, LimitaArhive).esuat() ||
         std::filesystem::path(arhiva).filename().string().size() > LungimeMaximaNumeArhiva) {
         Mesaj(MesajArhiva);
         return -9;

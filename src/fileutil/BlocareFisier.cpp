@@ -68,7 +68,7 @@ std::string DirectorulFisierului(const std::string& caleDate) {
 
 }  // namespace
 
-BlocareFisier::BlocareFisier(Fereastra owner, const std::string& caleDate, bool exclusiv)
+BlocareFisier::BlocareFisier(const std::string& caleDate, bool exclusiv)
     : cale_(DirectorulFisierului(caleDate)) {
     int fd = -1;
     int cod = 0;
@@ -103,13 +103,12 @@ BlocareFisier::BlocareFisier(Fereastra owner, const std::string& caleDate, bool 
         ok_ = true;  // a file system without locks: nothing to wait for
         return;
     }
-    const std::string text =
+    motiv_ =
         pid > 0 ? TextFormatat("Fisierul %s este folosit de alt program (procesul %ld).\nNu s-a schimbat nimic; "
                                "incercati din nou dupa ce acesta termina.",
                                caleDate.c_str(), pid)
                 : TextFormatat("Fisierul %s este folosit de alt program.\nNu s-a schimbat nimic; incercati din nou.",
                                caleDate.c_str());
-    MesajBox(owner, text, "ATENTIE!", stil::MB_OK | stil::MB_ICONEXCLAMATION);
 }
 
 BlocareFisier::~BlocareFisier() {

@@ -4,16 +4,16 @@
 // directory that holds the data file (the data file itself is replaced by
 // every rewrite, so a lock on it would not outlive the rename, and the
 // directory also covers the files that go with it, such as the recovery
-// file). A lock that cannot be had within TimpAsteptareBlocareMs is reported
-// with the process that holds it, and the operation stops without touching
-// the file.
+// file). A lock that cannot be had within TimpAsteptareBlocareMs fails with
+// a reason naming the process that holds it, and the operation stops
+// without touching the file and returns that reason.
 //
 // Locks nest inside one process: an import that holds the lock while it
 // stores glass after glass does not wait for itself.
 
 #include <string>
 
-#include "platform/Platforma.h"
+#include "operatie/RezultatOperatie.h"
 
 namespace vitramor {
 
@@ -23,15 +23,19 @@ inline int TimpAsteptareBlocareMs = 5000;
 class BlocareFisier {
 public:
     // `caleDate`: the data file; its directory is locked.
-    BlocareFisier(Fereastra owner, const std::string& caleDate, bool exclusiv);
+    BlocareFisier(const std::string& caleDate, bool exclusiv);
     ~BlocareFisier();
     BlocareFisier(const BlocareFisier&) = delete;
     BlocareFisier& operator=(const BlocareFisier&) = delete;
-    // False when another program held the lock too long (already reported).
+    // False when another program held the lock too long.
     bool ok() const { return ok_; }
+    // Why the lock could not be had ("Fisierul ... este folosit de alt program ...").
+    const std::string& motiv() const { return motiv_; }
+    RezultatOperatie esec() const { return RezultatOperatie::Esec(motiv_); }
 
 private:
     std::string cale_;
+    std::string motiv_;
     bool ok_ = false;
     bool luata_ = false;
 };

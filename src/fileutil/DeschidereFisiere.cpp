@@ -100,17 +100,36 @@ bool EsteNeobisnuit(const std::string& cale) {
     return ::stat(cale.c_str(), &st) == 0 && !S_ISREG(st.st_mode);
 }
 
+namespace {
+
+std::string TextNeobisnuitLaDeschidere(const std::string& cale) {
+    std::string fel = DescriereNeobisnuit(cale);
+    if (fel.empty()) fel = "un dispozitiv, un FIFO sau un socket";
+    return TextFormatat("%s nu este un fisier obisnuit (este %s) si nu se deschide.", cale.c_str(), fel.c_str());
+}
+
+}  // namespace
+
+RezultatOperatie DeschideFisierObisnuit(const std::string& cale, const char* mod, std::FILE*& f) {
+    bool neobisnuit = false;
+    f = DeschideObisnuit(cale, mod, neobisnuit);
+    if (f) return {};
+    const int cod = errno;
+    RezultatOperatie r = RezultatOperatie::Esec(
+        neobisnuit ? TextNeobisnuitLaDeschidere(cale)
+                   : "Eroare deschidere fisier " + FisierDinDirector(cale) + ":\n" +
+                         (cod != 0 ? std::strerror(cod) : "eroare necunoscuta"));
+    errno = neobisnuit ? EINVAL : cod;
+    return r;
+}
+
 int DeschideFisierCuMesaj(const std::string& cale, const char* mod, std::FILE*& f, bool raporteaza) {
     bool neobisnuit = false;
     f = DeschideObisnuit(cale, mod, neobisnuit);
     if (f) return 1;
     if (neobisnuit) {
         // Said whatever the caller asked for: no system text explains it.
-        std::string fel = DescriereNeobisnuit(cale);
-        if (fel.empty()) fel = "un dispozitiv, un FIFO sau un socket";
-        const std::string text =
-            TextFormatat("%s nu este un fisier obisnuit (este %s) si nu se deschide.", cale.c_str(), fel.c_str());
-        MesajBox(nullptr, text, "ATENTIE!", MB_OK | MB_ICONEXCLAMATION);
+        MesajBox(nullptr, TextNeobisnuitLaDeschidere(cale), "ATENTIE!", MB_OK | MB_ICONEXCLAMATION);
         errno = EINVAL;
         return 0;
     }
@@ -125,23 +144,34 @@ int DeschideFisierCuMesaj(const std::string& cale, const char* mod, std::FILE*& 
     return 0;
 }
 
-int DeschideInDirector(const std::string& director, const std::string& numeFisier, const char* mod, std::FILE*& f) {
+namespace {
+
+std::string TextFisierLipsa(const std::string& director, const std::string& numeFisier) {
+    const std::string unde = director.empty() ? DirectorCurent() : director;
+    return TextFormatat("In directorul %s nu exista fisierul %s", unde.c_str(), numeFisier.c_str());
+}
+
+bool Exista(const std::string& director, const std::string& numeFisier) {
+    struct stat st {};
+    return ::stat(CaleInDirector(director, numeFisier).c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
+}
+
+}  // namespace
+
+RezultatOperatie DeschideInDirector(const std::string& director, const std::string& numeFisier, const char* mod,
+                                    std::FILE*& f) {
     f = nullptr;
-    if (!director.empty() && !DirectorAccesibil(director, true)) return 0;
+    if (!director.empty())
+        if (std::string motiv = DeCeDirectorInaccesibil(director); !motiv.empty())
+            return RezultatOperatie::Esec(std::move(motiv));
     const bool citire = std::strchr(mod, 'r') != nullptr;
-    if (citire && !ExistaFisier(director, numeFisier, true)) return 0;
-    return DeschideFisierCuMesaj(CaleInDirector(director, numeFisier), mod, f, true);
+    if (citire && !Exista(director, numeFisier)) return RezultatOperatie::Esec(TextFisierLipsa(director, numeFisier));
+    return DeschideFisierObisnuit(CaleInDirector(director, numeFisier), mod, f);
 }
 
 int ExistaFisier(const std::string& director, const std::string& numeFisier, bool raporteaza) {
-    struct stat st {};
-    if (::stat(CaleInDirector(director, numeFisier).c_str(), &st) == 0 && !S_ISDIR(st.st_mode)) return 1;
-    if (raporteaza) {
-        const std::string unde = director.empty() ? DirectorCurent() : director;
-        const std::string text =
-            TextFormatat("In directorul %s nu exista fisierul %s", unde.c_str(), numeFisier.c_str());
-        MesajBox(nullptr, text, "ATENTIE!", MB_OK | MB_ICONEXCLAMATION);
-    }
+    if (Exista(director, numeFisier)) return 1;
+    if (raporteaza) MesajBox(nullptr, TextFisierLipsa(director, numeFisier), "ATENTIE!", MB_OK | MB_ICONEXCLAMATION);
     return 0;
 }
 

@@ -13,6 +13,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstdio>
+#include <cstring>
 #include <vector>
 
 #include "fileutil/UtilitatiFisiere.h"
@@ -23,11 +24,6 @@ namespace vitramor {
 using namespace stil;
 
 namespace {
-
-void ArataEroareSistem(const std::string& titlu) {
-    const std::string text = platforma().textUltimaEroare();
-    if (!text.empty()) MesajBox(nullptr, text, titlu, MB_OK | MB_ICONASTERISK);
-}
 
 bool EsteDirector(const std::string& cale) {
     struct stat st {};
@@ -43,17 +39,20 @@ int CodIntrareDirector(const std::string& cale) {
     return ::access(cale.c_str(), X_OK) == 0 ? 0 : errno;
 }
 
-enum class Creare { Gata, Refuzat, Esuat };
+std::string TextEroare(const std::string& cale, int cod) {
+    return cale + ":\n" + (cod != 0 ? std::strerror(cod) : "eroare necunoscuta");
+}
 
 // Creates a directory with all its missing parents, one component at a
 // time, so that a failure names the component that could not be made.
-Creare CreazaCuParinti(const std::string& cale) {
+RezultatOperatie CreazaCuParinti(Intrebari& intrebari, const std::string& cale) {
     const bool absoluta = !cale.empty() && cale.front() == '/';
     if (!absoluta) {
         const std::string curent = DirectorCurent();
         const std::string text =
             TextFormatat("Directorul: %s\nse va adauga la: %s\nContinuam?", cale.c_str(), curent.c_str());
-        if (MesajBox(nullptr, text, "ATENTIE!", MB_YESNO | MB_ICONQUESTION) != raspuns::IDYES) return Creare::Refuzat;
+        if (intrebari.intreaba(nullptr, text, "ATENTIE!", MB_YESNO | MB_ICONQUESTION) != raspuns::IDYES)
+            return RezultatOperatie::Anulare();
     }
 
     std::string partial = absoluta ? "/" : "";
@@ -68,20 +67,15 @@ Creare CreazaCuParinti(const std::string& cale) {
         partial += componenta;
         if (::mkdir(partial.c_str(), 0777) == 0) continue;
         if (errno == EEXIST && EsteDirector(partial)) continue;
-        if (errno == EEXIST) errno = ENOTDIR;
-        ArataEroareSistem(partial);
-        return Creare::Esuat;
+        return RezultatOperatie::Esec("Eroare creare director " + TextEroare(partial, errno == EEXIST ? ENOTDIR : errno));
     }
-    return Creare::Gata;
+    return {};
 }
 
-int CreeazaSiVerifica(const std::string& cale, const char* titluEroare) {
-    const Creare r = CreazaCuParinti(cale);
-    if (r != Creare::Gata) return 0;
-    if (EsteDirector(cale)) return 1;
-    errno = ENOTDIR;
-    ArataEroareSistem(titluEroare);
-    return 0;
+RezultatOperatie CreeazaSiVerifica(Intrebari& intrebari, const std::string& cale) {
+    RezultatOperatie r = CreazaCuParinti(intrebari, cale);
+    if (r.stare != StareOperatie::Facut || EsteDirector(cale)) return r;
+    return RezultatOperatie::Esec("Eroare creare director " + TextEroare(cale, ENOTDIR));
 }
 
 }  // namespace
@@ -94,31 +88,38 @@ std::string DirectorCurent() {
 
 int ExistaDirector(const std::string& cale) { return DirectorAccesibil(cale, false); }
 
+std::string DeCeDirectorInaccesibil(const std::string& cale) {
+    if (cale.empty()) return "Directorul nu este ales.";
+    const int cod = CodIntrareDirector(cale);
+    if (cod == 0) return {};
+    return "Eroare schimbare director " + TextEroare(cale, cod);
+}
+
 int DirectorAccesibil(const std::string& cale, bool raporteaza) {
     if (cale.empty()) return 0;
     const int cod = CodIntrareDirector(cale);
     if (cod == 0) return 1;
     if (raporteaza) {
-        const std::string text = TextFormatat("Eroare schimbare director %s", cale.c_str());
+        const std::string text = "Eroare schimbare director " + cale;
         MesajBox(nullptr, text, "ATENTIE!", MB_OK | MB_ICONEXCLAMATION);
-        errno = cod;
-        ArataEroareSistem(text);
+        MesajBox(nullptr, std::strerror(cod), text, MB_OK | MB_ICONASTERISK);
     }
     return 0;
 }
 
-int CreazaDirector(const std::string& cale) {
-    if (cale.empty()) return 0;
-    if (EsteDirector(cale)) return 1;
-    return CreeazaSiVerifica(cale, "CreazaDirector");
+RezultatOperatie CreazaDirector(Intrebari& intrebari, const std::string& cale) {
+    if (cale.empty()) return RezultatOperatie::Esec("Directorul nu este ales.");
+    if (EsteDirector(cale)) return {};
+    return CreeazaSiVerifica(intrebari, cale);
 }
 
-int CreazaDirectorCuIntrebare(const std::string& cale) {
-    if (cale.empty()) return 0;
-    if (EsteDirector(cale)) return 1;
+RezultatOperatie CreazaDirectorCuIntrebare(Intrebari& intrebari, const std::string& cale) {
+    if (cale.empty()) return RezultatOperatie::Esec("Directorul nu este ales.");
+    if (EsteDirector(cale)) return {};
     const std::string text = TextFormatat("Directorul %s\nu exista. Il creati?", cale.c_str());
-    if (MesajBox(nullptr, text, "ATENTIE!", MB_YESNO | MB_ICONQUESTION) != raspuns::IDYES) return 0;
-    return CreeazaSiVerifica(cale, "CreazaDirector()");
+    if (intrebari.intreaba(nullptr, text, "ATENTIE!", MB_YESNO | MB_ICONQUESTION) != raspuns::IDYES)
+        return RezultatOperatie::Anulare();
+    return CreeazaSiVerifica(intrebari, cale);
 }
 
 }  // namespace vitramor

@@ -21,27 +21,15 @@ using namespace stil;
 
 namespace {
 
-void ArataEroareSistem(const std::string& titlu) {
-    const std::string text = platforma().textUltimaEroare();
-    if (!text.empty()) MesajBox(nullptr, text, titlu, MB_OK | MB_ICONASTERISK);
-}
-
-// The standard error-number text of a failure, up to its first line break
-// and at most 259 characters, as the error boxes show it.
-std::string TextNumarEroare(int cod) {
-    std::string text = std::strerror(cod);
-    const std::size_t rand = text.find_first_of("\r\n");
-    if (rand != std::string::npos) text.resize(rand);
-    if (text.size() > 259) text.resize(259);
-    return text;
-}
+std::string TextCod(int cod) { return cod != 0 ? std::strerror(cod) : "eroare necunoscuta"; }
 
 }  // namespace
 
-int InlocuiesteFisierCuTemporar(const std::string& caleDate, const std::string& caleTemp, bool golPastrat) {
+RezultatOperatie InlocuiesteFisierCuTemporar(const std::string& caleDate, const std::string& caleTemp,
+                                             bool golPastrat) {
     // Checked before anything moves: a device or a directory under the data
     // file's name is neither archived nor deleted nor replaced.
-    if (RefuzaNeobisnuit(caleDate)) return 0;
+    if (std::string text = TextNeobisnuit(caleDate); !text.empty()) return RezultatOperatie::Esec(std::move(text));
     SistemFisiere& fs = platforma().fisiere();
 
     // A data file that does not exist yet (a first export, say) has nothing
@@ -50,60 +38,64 @@ int InlocuiesteFisierCuTemporar(const std::string& caleDate, const std::string& 
     std::string arhiva;
     if (::stat(caleDate.c_str(), &st) == 0) {
         int cod;
-        if (CreazaNumeFisierArhiva(caleDate, arhiva, LimitaArhive)) {
+        if (!CreazaNumeFisierArhiva(caleDate, arhiva, LimitaArhive).esuat()) {
             cod = fs.redenumeste(caleDate, arhiva);
-            if (cod == 0) {
-                // Named by its file name: it sits beside the data file.
-                const std::string text = TextFormatat("S-a creat fisierul arhiva %s",
-                                                      std::filesystem::path(arhiva).filename().c_str());
-                MesajBox(nullptr, text, "ATENTIE!", MB_OK | MB_ICONASTERISK);
-            }
+            if (cod != 0) arhiva.clear();
         } else {
             // Without an extension there is no archive name; the old file
             // goes so that the new one can take its place.
             cod = std::remove(caleDate.c_str()) == 0 ? 0 : errno;
         }
-        if (cod != 0) {
-            MesajBox(nullptr, TextNumarEroare(cod), "ATENTIE!", MB_OK | MB_ICONHAND);
-            errno = cod;
-            ArataEroareSistem(caleDate);
-            return 0;
-        }
+        if (cod != 0)
+            return RezultatOperatie::Esec(TextFormatat("Fisierul %s nu poate fi mutat deoparte ca arhiva:\n%s",
+                                                       caleDate.c_str(), TextCod(cod).c_str()));
     }
 
-    if (::stat(caleTemp.c_str(), &st) != 0) return 0;
-
+    // Named by its file name: it sits beside the data file. Said once the
+    // archive stays; one put back after a failed rename is no news.
+    const std::string textArhiva =
+        arhiva.empty() ? std::string()
+                       : TextFormatat("S-a creat fisierul arhiva %s", std::filesystem::path(arhiva).filename().c_str());
+    if (::stat(caleTemp.c_str(), &st) != 0) {
+        const int cod = errno;
+        return RezultatOperatie::Esec(TextFormatat("Fisierul %s nu poate fi citit:\n%s", caleTemp.c_str(),
+                                                   TextCod(cod).c_str()) +
+                                      (textArhiva.empty() ? "" : "\n" + textArhiva));
+    }
     if (st.st_size == 0 && !golPastrat) {
+        if (!textArhiva.empty()) MesajBox(nullptr, textArhiva, "ATENTIE!", MB_OK | MB_ICONASTERISK);
         const std::string text = TextFormatat("Fisierul %s nu contine date. Se va sterge", caleTemp.c_str());
         MesajBox(nullptr, text, "ATENTIE!", MB_OK | MB_ICONASTERISK);
         std::remove(caleTemp.c_str());
         fs.sincronizeazaDirector(caleDate);
-        return 1;
+        return {};
     }
     if (const int cod = fs.redenumeste(caleTemp, caleDate)) {
-        errno = cod;
-        ArataEroareSistem("Eroare rename().");
         // The archive goes back under the data file's name, so that the
         // caller's failure leaves the file as it was; only if that fails
         // too do the archive and the work file stay for the next start to
         // find.
-        if (!arhiva.empty() && fs.redenumeste(arhiva, caleDate) == 0) std::remove(caleTemp.c_str());
+        const bool inapoi = !arhiva.empty() && fs.redenumeste(arhiva, caleDate) == 0;
+        if (inapoi) std::remove(caleTemp.c_str());
         fs.sincronizeazaDirector(caleDate);
-        return 0;
+        return RezultatOperatie::Esec(TextFormatat("Eroare rename() %s -> %s:\n%s", caleTemp.c_str(),
+                                                   caleDate.c_str(), TextCod(cod).c_str()) +
+                                      (arhiva.empty() || inapoi ? "" : "\n" + textArhiva));
     }
     // Until the directory is on the disk, a power cut could bring back the
     // old name pointing nowhere.
     fs.sincronizeazaDirector(caleDate);
-    return 1;
+    if (!textArhiva.empty()) MesajBox(nullptr, textArhiva, "ATENTIE!", MB_OK | MB_ICONASTERISK);
+    return {};
 }
 
 std::string TextArhivaRestaurata(const std::string& arhiva, const std::string& cale) {
     return TextFormatat("Fisierul %s a fost restaurat din %s", cale.c_str(), arhiva.c_str());
 }
 
-int RestaureazaArhiva(const std::string& arhiva, const std::string& cale, bool anuntaReusita) {
+RezultatOperatie RestaureazaArhiva(const std::string& arhiva, const std::string& cale) {
     FisierDeschis sursa;
-    if (!DeschideFisierCuMesaj(arhiva, "rb", sursa.f, true)) return 0;
+    if (RezultatOperatie r = DeschideFisierObisnuit(arhiva, "rb", sursa.f); r.esuat()) return r;
     SistemFisiere& fs = platforma().fisiere();
     const std::string temp = cale + ".tmp";
     int fd = -1;
@@ -119,59 +111,55 @@ int RestaureazaArhiva(const std::string& arhiva, const std::string& cale, bool a
         if (cod != 0) std::remove(temp.c_str());
     }
     sursa.inchide();
-    if (cod != 0) {
-        const std::string text = TextFormatat("Eroare la restaurarea fisierului %s din %s:\n%s", cale.c_str(),
-                                              arhiva.c_str(), std::strerror(cod));
-        MesajBox(nullptr, text, "ATENTIE!", MB_OK | MB_ICONHAND);
-        return 0;
-    }
+    if (cod != 0)
+        return RezultatOperatie::Esec(TextFormatat("Eroare la restaurarea fisierului %s din %s:\n%s", cale.c_str(),
+                                                   arhiva.c_str(), std::strerror(cod)));
     fs.sincronizeazaDirector(cale);
-    if (anuntaReusita)
-        MesajBox(nullptr, TextArhivaRestaurata(arhiva, cale), "ATENTIE!", MB_OK | MB_ICONASTERISK);
-    return 1;
+    RezultatOperatie facut;
+    facut.motiv = TextArhivaRestaurata(arhiva, cale);
+    return facut;
 }
 
-int CopiazaInArhiva(const std::string& cale, bool raporteaza, int limita) {
+RezultatOperatie CopiazaInArhiva(const std::string& cale, int limita) {
     FisierDeschis sursa;
-    if (!DeschideFisierCuMesaj(cale, "rb", sursa.f, true)) return 0;
+    if (RezultatOperatie r = DeschideFisierObisnuit(cale, "rb", sursa.f); r.esuat()) return r;
     std::string arhiva;
-    if (!CreazaNumeFisierArhiva(cale, arhiva, limita)) return 0;
+    if (RezultatOperatie r = CreazaNumeFisierArhiva(cale, arhiva, limita); r.esuat()) return r;
     FisierDeschis destinatie;
-    if (!DeschideFisierCuMesaj(arhiva, "wb", destinatie.f, true)) return 0;
+    if (RezultatOperatie r = DeschideFisierObisnuit(arhiva, "wb", destinatie.f); r.esuat()) return r;
 
     platforma().cursorAsteptare(true);
     std::vector<char> buffer(1 << 20);
-    bool bun = true;
+    int cod = 0;
     for (;;) {
+        errno = 0;
         const std::size_t n = std::fread(buffer.data(), 1, buffer.size(), sursa.f);
         if (n > 0 && std::fwrite(buffer.data(), 1, n, destinatie.f) != n) {
-            bun = false;
+            cod = errno != 0 ? errno : EIO;
             break;
         }
         if (n < buffer.size()) {
-            if (std::ferror(sursa.f)) bun = false;
+            if (std::ferror(sursa.f)) cod = errno != 0 ? errno : EIO;
             break;
         }
     }
     sursa.inchide();
     // The copy is only worth its name once it is on the disk.
-    if (bun && (std::fflush(destinatie.f) != 0 || platforma().fisiere().sincronizeaza(::fileno(destinatie.f)) != 0))
-        bun = false;
-    if (!destinatie.inchide()) bun = false;
-    if (bun) platforma().fisiere().sincronizeazaDirector(arhiva);
+    if (cod == 0 && std::fflush(destinatie.f) != 0) cod = errno != 0 ? errno : EIO;
+    if (cod == 0) cod = platforma().fisiere().sincronizeaza(::fileno(destinatie.f));
+    if (!destinatie.inchide() && cod == 0) cod = errno != 0 ? errno : EIO;
+    if (cod == 0) platforma().fisiere().sincronizeazaDirector(arhiva);
     platforma().cursorAsteptare(false);
 
-    if (!bun) {
+    if (cod != 0) {
         // A half-written archive would pass for a good copy later on.
-        ArataEroareSistem("CopiazaInArhiva()");
         std::remove(arhiva.c_str());
-        return 0;
+        return RezultatOperatie::Esec(
+            TextFormatat("Eroare la copierea fisierului %s in %s:\n%s", cale.c_str(), arhiva.c_str(), TextCod(cod).c_str()));
     }
-    if (raporteaza) {
-        const std::string text = TextFormatat("S-a creat fisier arhiva %s", arhiva.c_str());
-        MesajBox(nullptr, text, "ATENTIE!", MB_OK | MB_ICONASTERISK);
-    }
-    return 1;
+    RezultatOperatie facut;
+    facut.motiv = TextFormatat("S-a creat fisier arhiva %s", arhiva.c_str());
+    return facut;
 }
 
 }  // namespace vitramor

@@ -101,9 +101,6 @@ int ReturneazaExtensieFisier(const std::string& cale, std::string& extensie, int
             return 1;
         }
     }
-    const std::string text = TextFormatat("Eroare ReturneazaExtensieFisier() ptr. %s, lungime max. extensie %d",
-                                          cale.c_str(), lungimeMaxima);
-    MesajBox(nullptr, text, "ATENTIE!", MB_OK | MB_ICONEXCLAMATION);
     return 0;
 }
 
@@ -123,34 +120,20 @@ std::string NumeFaraExtensie(const std::string& cale) {
     return punct == std::string::npos ? cale : cale.substr(0, punct);
 }
 
-int CreazaNumeFisierArhiva(const std::string& cale, std::string& numeArhiva, int limita) {
+RezultatOperatie CreazaNumeFisierArhiva(const std::string& cale, std::string& numeArhiva, int limita) {
     numeArhiva.clear();
     std::string extensie;
-    if (!ReturneazaExtensieFisier(cale, extensie, LungimeMaximaExtensie)) return 0;
-
-    std::string faraExtensie;
+    if (!ReturneazaExtensieFisier(cale, extensie, LungimeMaximaExtensie))
+        return RezultatOperatie::Esec(TextFormatat("Eroare ReturneazaExtensieFisier() ptr. %s, lungime max. extensie %d",
+                                                   cale.c_str(), LungimeMaximaExtensie));
     try {
-        faraExtensie = NumeFaraExtensie(cale);
-    } catch (const std::bad_alloc&) {
-        MesajBox(nullptr, "Eroare alocare memorie ptr. NumeFisierFaraExtensie", "CreazaNumeFisierArhiva()",
-                 MB_OK | MB_ICONHAND);
-        return 0;
-    }
-
-    try {
+        const std::string faraExtensie = NumeFaraExtensie(cale);
         int index = 0;
         std::string nume = NumeArhiva(faraExtensie, index, extensie);
         while (ExistaIntrare(nume)) {
             ++index;
             if (index > limita) {
-                std::string deSters;
-                try {
-                    deSters = CeaMaiNouaArhiva(faraExtensie, extensie);
-                } catch (const std::bad_alloc&) {
-                    MesajBox(nullptr, "Eroare alocare memorie ptr. MatritaNumeFisier", "CreazaNumeFisierArhiva()",
-                             MB_OK | MB_ICONHAND);
-                    return 0;
-                }
+                const std::string deSters = CeaMaiNouaArhiva(faraExtensie, extensie);
                 if (!deSters.empty() && std::remove(deSters.c_str()) == 0) {
                     const std::string text = TextFormatat("Index > %d. S-a sters fisierul arhiva %s", limita,
                                                           deSters.c_str());
@@ -161,11 +144,9 @@ int CreazaNumeFisierArhiva(const std::string& cale, std::string& numeArhiva, int
         }
         numeArhiva = std::move(nume);
     } catch (const std::bad_alloc&) {
-        MesajBox(nullptr, "Eroare alocare memorie ptr. NumeFisierArhivaVechi", "CreazaNumeFisierArhiva()",
-                 MB_OK | MB_ICONHAND);
-        return 0;
+        return RezultatOperatie::Esec("Eroare alocare memorie ptr. numele arhivei fisierului " + cale);
     }
-    return 1;
+    return {};
 }
 
 }  // namespace vitramor

@@ -29,7 +29,7 @@ constexpr std::size_t OctetiPeBloc = 1 << 20;
 // and the data file is untouched.
 class Lucru {
 public:
-    Lucru(Fereastra owner, const CerereRescriere& c) : owner_(owner), c_(c) {}
+    Lucru(Intrebari& intrebari, Fereastra owner, const CerereRescriere& c) : intrebari_(intrebari), owner_(owner), c_(c) {}
     ~Lucru() {
         if (fd_ >= 0) ::close(fd_);
         if (temporarCreat_) std::remove(c_.temporar.c_str());
@@ -38,20 +38,23 @@ public:
     Lucru(const Lucru&) = delete;
     Lucru& operator=(const Lucru&) = delete;
 
-    StareRescriere deschide() {
-        if (!DeschideFisierCuMesaj(c_.fisier, "rb", sursa_.f, true)) return StareRescriere::EroareDeschidere;
+    StareRescriere deschide(std::string& motiv) {
+        if (RezultatOperatie r = DeschideFisierObisnuit(c_.fisier, "rb", sursa_.f); r.esuat()) {
+            motiv = std::move(r.motiv);
+            return StareRescriere::EroareDeschidere;
+        }
         struct stat st {};
         if (::lstat(c_.temporar.c_str(), &st) == 0) {
             const std::string text = TextFormatat(
                 "Fisierul %s exista.\nProbabil eroare la vechea stergere.\nContinuam ?",
                 std::filesystem::path(c_.temporar).filename().c_str());
-            if (MesajBox(owner_, text, "ATENTIE!", MB_OKCANCEL | MB_ICONQUESTION) != raspuns::IDOK)
+            if (intrebari_.intreaba(owner_, text, "ATENTIE!", MB_OKCANCEL | MB_ICONQUESTION) != raspuns::IDOK)
                 return StareRescriere::Anulata;
         }
         if (const int cod = platforma().fisiere().creeaza(c_.temporar, fd_)) {
             fd_ = -1;
             errno = cod;
-            RaporteazaEsec("creare", c_.temporar, cod);
+            motiv = TextEsec("creare", c_.temporar, cod);
             return StareRescriere::EroareDeschidere;
         }
         temporarCreat_ = true;
@@ -77,22 +80,22 @@ public:
         return cod_;
     }
 
-    void RaporteazaEsec(const char* actiune, const std::string& fisier, int cod) const {
-        const std::string text = TextFormatat(
-            "Eroare %s fisier %s:\n%s\nFisierul %s a ramas neschimbat.", actiune, FisierDinDirector(fisier).c_str(),
-            cod ? std::strerror(cod) : "eroare necunoscuta", std::filesystem::path(c_.fisier).filename().c_str());
-        MesajBox(owner_, text, "ATENTIE!", MB_OK | MB_ICONHAND);
+    std::string TextEsec(const char* actiune, const std::string& fisier, int cod) const {
+        return TextFormatat("Eroare %s fisier %s:\n%s\nFisierul %s a ramas neschimbat.", actiune,
+                            FisierDinDirector(fisier).c_str(), cod ? std::strerror(cod) : "eroare necunoscuta",
+                            std::filesystem::path(c_.fisier).filename().c_str());
     }
 
-    bool inlocuieste() {
+    RezultatOperatie inlocuieste() {
         sursa_.inchide();
         // The work file now belongs to the replacement, which keeps it when
         // it cannot put it in place.
         temporarCreat_ = false;
-        return InlocuiesteFisierCuTemporar(c_.fisier, c_.temporar, c_.golPastrat) != 0;
+        return InlocuiesteFisierCuTemporar(c_.fisier, c_.temporar, c_.golPastrat);
     }
 
 private:
+    Intrebari& intrebari_;
     Fereastra owner_;
     const CerereRescriere& c_;
     FisierDeschis sursa_;
@@ -104,10 +107,10 @@ private:
 
 }  // namespace
 
-RezultatRescriere RescrieFisier(Fereastra owner, const CerereRescriere& c) {
+RezultatRescriere RescrieFisier(Intrebari& intrebari, Fereastra owner, const CerereRescriere& c) {
     RezultatRescriere r;
-    Lucru lucru(owner, c);
-    r.stare = lucru.deschide();
+    Lucru lucru(intrebari, owner, c);
+    r.stare = lucru.deschide(r.motiv);
     if (!r.ok()) return r;
 
     std::string eliminate;
@@ -136,7 +139,7 @@ RezultatRescriere RescrieFisier(Fereastra owner, const CerereRescriere& c) {
             }
             r.pastrate += pastrate;
             if (const int cod = lucru.scrie(bloc.data(), pastrate * c.marimeRecord)) {
-                lucru.RaporteazaEsec("scriere", c.temporar, cod);
+                r.motiv = lucru.TextEsec("scriere", c.temporar, cod);
                 r.stare = StareRescriere::EroareScriere;
                 return r;
             }
@@ -144,7 +147,7 @@ RezultatRescriere RescrieFisier(Fereastra owner, const CerereRescriere& c) {
                 if (std::ferror(lucru.sursa())) {
                     // A file that cannot be read to its end must not be
                     // replaced by the part that could.
-                    lucru.RaporteazaEsec("citire", c.fisier, errno ? errno : EIO);
+                    r.motiv = lucru.TextEsec("citire", c.fisier, errno ? errno : EIO);
                     r.stare = StareRescriere::EroareCitire;
                     return r;
                 }
@@ -155,7 +158,7 @@ RezultatRescriere RescrieFisier(Fereastra owner, const CerereRescriere& c) {
     }
     lucru.scrie(c.adaugat.data(), c.adaugat.size());
     if (const int cod = lucru.incheie()) {
-        lucru.RaporteazaEsec("scriere", c.temporar, cod);
+        r.motiv = lucru.TextEsec("scriere", c.temporar, cod);
         r.stare = StareRescriere::EroareScriere;
         return r;
     }
@@ -163,8 +166,9 @@ RezultatRescriere RescrieFisier(Fereastra owner, const CerereRescriere& c) {
         r.stare = StareRescriere::Abandonata;
         return r;
     }
-    if (!lucru.inlocuieste()) {
+    if (RezultatOperatie inlocuire = lucru.inlocuieste(); inlocuire.esuat()) {
         r.stare = StareRescriere::EroareInlocuire;
+        r.motiv = std::move(inlocuire.motiv);
         // With the data file in its place (the first rename failed, or the
         // archive went back after the second) the work file is only a
         // leftover; without it, it is kept for the next start to find.

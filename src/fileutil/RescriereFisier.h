@@ -15,7 +15,8 @@
 // A failure anywhere before step 5 removes the work file and leaves the old
 // file exactly as it was; a failure of the second rename puts the archive
 // back. So the data file is never replaced by less than was read, and the
-// caller learns of every failure from `stare` (its message was shown here).
+// caller learns of every failure from `stare` and `motiv` (nothing is shown
+// here: the caller passes the reason up to whoever reports it).
 //
 // Example - drop every record whose first byte is 0:
 //
@@ -23,7 +24,7 @@
 //   c.fisier = "sticleNou32.dat";  c.temporar = "3.tmp";  c.marimeRecord = 2128;
 //   c.prelucrare = [](char* r, std::uint64_t) {
 //       return r[0] == 0 ? DecizieInregistrare::Elimina : DecizieInregistrare::Pastreaza; };
-//   if (!RescrieFisier(owner, c).ok()) return 0;
+//   if (const RezultatRescriere r = RescrieFisier(intrebari, owner, c); !r.ok()) return r.motiv;
 
 #include <cstddef>
 #include <cstdint>
@@ -60,6 +61,9 @@ struct RezultatRescriere {
     std::uint64_t modificate = 0;  // of those, records the caller changed
     std::uint64_t eliminate = 0;   // records left out
     std::uint64_t octetiRest = 0;  // trailing fragment of the old file, never copied
+    // Why it failed ("Eroare scriere fisier ...: <system text>\nFisierul ...
+    // a ramas neschimbat."); empty when it did not, or the user or the caller stopped it.
+    std::string motiv;
     bool ok() const { return stare == StareRescriere::Reusita; }
 };
 
@@ -79,6 +83,7 @@ struct CerereRescriere {
     bool golPastrat = false;
 };
 
-RezultatRescriere RescrieFisier(Fereastra owner, const CerereRescriere& cerere);
+// `intrebari` asks about a leftover work file, over `owner`.
+RezultatRescriere RescrieFisier(Intrebari& intrebari, Fereastra owner, const CerereRescriere& cerere);
 
 }  // namespace vitramor

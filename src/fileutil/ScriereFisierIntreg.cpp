@@ -21,9 +21,10 @@ int ScrieFisierIntreg(const std::string& cale, std::string_view continut, bool a
     if (cod == 0) cod = fs.sincronizeaza(fd);
     if (::close(fd) != 0 && cod == 0) cod = errno;
     if (cod == 0 && arhiveaza) {
-        // The old file becomes its next archive copy; that step reports
-        // its own failures.
-        return InlocuiesteFisierCuTemporar(cale, temporar) ? 0 : EPERM;
+        // The old file becomes its next archive copy.
+        const RezultatOperatie r = InlocuiesteFisierCuTemporar(cale, temporar);
+        if (r.esuat()) MesajBox(nullptr, r.motiv, "ATENTIE!", stil::MB_OK | stil::MB_ICONHAND);
+        return r.esuat() ? EPERM : 0;
     }
     if (cod == 0) cod = fs.redenumeste(temporar, cale);
     if (cod != 0) {

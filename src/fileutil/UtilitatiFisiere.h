@@ -1,10 +1,11 @@
 #pragma once
 // File and directory helpers behind one discipline: a data file is never
 // overwritten in place. New content goes to a temporary file, the old file
-// becomes the next numbered archive copy ("name#_N.ext"), and only then does
-// the temporary file take the data file's name. Every function reports its
-// own failures through the platform and returns 1 for success, 0 for failure
-// unless its comment says otherwise.
+// becomes the next numbered archive copy ("name#_N.ext"), and only then
+// the temporary file takes the data file's name. The helpers of the write
+// path return the outcome with the reason of a failure, for their caller to
+// pass up and the window or the command line to report once; the others
+// return 1 for success, 0 for failure unless their comment says otherwise.
 //
 // Paths are used as given: this file system is case-sensitive, so nothing is
 // upper-cased. Paths without a drive letter are plain POSIX paths; a relative
@@ -19,6 +20,7 @@
 #include <vector>
 
 #include "fileutil/FisierDeschis.h"
+#include "operatie/RezultatOperatie.h"
 #include "platform/Platforma.h"
 
 namespace vitramor {
@@ -27,14 +29,16 @@ inline constexpr int LimitaArhive = 20;
 inline constexpr int LungimeMaximaExtensie = 15;
 
 // "%s#_%d.%s": the first archive name of `cale` that names no existing file,
-// deleting the newest archive when the index would pass `limita`.
-int CreazaNumeFisierArhiva(const std::string& cale, std::string& numeArhiva, int limita = LimitaArhive);
+// deleting the newest archive when the index would pass `limita`. Fails
+// for a name without an extension (no archive name can be made).
+RezultatOperatie CreazaNumeFisierArhiva(const std::string& cale, std::string& numeArhiva, int limita = LimitaArhive);
 
 // Archives (or deletes) the data file and renames the temporary file, both
 // closed by the caller, into its place; an empty temporary file is deleted instead,
 // unless `golPastrat` says that empty is a content of its own (a database
 // whose last material was deleted is an empty database, not a missing one).
-int InlocuiesteFisierCuTemporar(const std::string& caleDate, const std::string& caleTemp, bool golPastrat = false);
+RezultatOperatie InlocuiesteFisierCuTemporar(const std::string& caleDate, const std::string& caleTemp,
+                                             bool golPastrat = false);
 
 // The newest archive copy of `cale` ("name#_N.ext" with the newest creation
 // time), or empty when there is none.
@@ -44,19 +48,21 @@ std::string ArhivaCeaMaiNoua(const std::string& cale);
 std::vector<std::string> ArhiveDeLaCeaMaiNoua(const std::string& cale);
 
 // Puts a copy of `arhiva` in place as `cale` (through `cale`.tmp, synced,
-// then renamed); the archive stays. Reports its failures, and its success
-// unless the caller reports it (`anuntaReusita` false).
-int RestaureazaArhiva(const std::string& arhiva, const std::string& cale, bool anuntaReusita = true);
+// then renamed); the archive stays. Done with TextArhivaRestaurata as its
+// reason, or failed with the reason.
+RezultatOperatie RestaureazaArhiva(const std::string& arhiva, const std::string& cale);
 // "Fisierul %s a fost restaurat din %s".
 std::string TextArhivaRestaurata(const std::string& arhiva, const std::string& cale);
 
-// Copies the file into its next archive name and leaves the file in place.
-int CopiazaInArhiva(const std::string& cale, bool raporteaza, int limita = LimitaArhive);
+// Copies the file into its next archive name and leaves the file in place;
+// done with "S-a creat fisier arhiva <name>" as its reason.
+RezultatOperatie CopiazaInArhiva(const std::string& cale, int limita = LimitaArhive);
 
 // Opens `numeFisier` in `director` (the current directory when empty). A
-// directory that cannot be entered is reported as DirectorAccesibil does,
-// a file missing for a read as ExistaFisier does.
-int DeschideInDirector(const std::string& director, const std::string& numeFisier, const char* mod, std::FILE*& f);
+// directory that cannot be entered fails with DeCeDirectorInaccesibil's
+// reason, a file missing for a read with ExistaFisier's text.
+RezultatOperatie DeschideInDirector(const std::string& director, const std::string& numeFisier, const char* mod,
+                                    std::FILE*& f);
 // `director`/`numeFisier`; the name alone when the directory is empty or the
 // name is absolute.
 std::string CaleInDirector(const std::string& director, const std::string& numeFisier);
@@ -67,6 +73,10 @@ std::string FisierDinDirector(const std::string& cale);
 // anything but a regular file is refused with its own message, whatever
 // `raporteaza` says; other failures are reported when `raporteaza` is set.
 int DeschideFisierCuMesaj(const std::string& cale, const char* mod, std::FILE*& f, bool raporteaza);
+// The same opening, failed with the reason instead of a message: what the
+// path is when it is no regular file, else "Eroare deschidere fisier <file
+// din directory>:" and the system's text.
+RezultatOperatie DeschideFisierObisnuit(const std::string& cale, const char* mod, std::FILE*& f);
 
 // True when `cale` names something that exists and is not a regular file (a
 // FIFO, a device, a socket, a directory), found without opening it: opening
@@ -81,8 +91,16 @@ int ExistaDirector(const std::string& cale);
 // "Eroare schimbare director <cale>" and the system's reason; an empty path
 // fails silently.
 int DirectorAccesibil(const std::string& cale, bool raporteaza);
-int CreazaDirector(const std::string& cale);
-int CreazaDirectorCuIntrebare(const std::string& cale);
+// Why `cale` is not a directory whose files can be reached ("Eroare
+// schimbare director <cale>:" and the system's text), or empty when it is.
+std::string DeCeDirectorInaccesibil(const std::string& cale);
+// Creates the directory with its missing parents; a relative path is
+// added to the current directory only on the user's Yes (cancelled on No).
+RezultatOperatie CreazaDirector(Intrebari& intrebari, const std::string& cale);
+// The same after asking whether to create a directory that does not exist.
+RezultatOperatie CreazaDirectorCuIntrebare(Intrebari& intrebari, const std::string& cale);
+// 1 and the extension of `cale` when it has one of at most `lungimeMaxima`
+// characters, 0 otherwise.
 int ReturneazaExtensieFisier(const std::string& cale, std::string& extensie, int lungimeMaxima);
 std::string NumeFaraExtensie(const std::string& cale);
 

@@ -69,6 +69,7 @@ struct RezultatOperatie {
     // others refused), 1 failed, cancelled, or nothing usable.
     int codIesire() const;
     bool reusit() const { return codIesire() == 0; }
+    bool esuat() const { return stare == StareOperatie::Esuat; }
     // The closing summary: the counts, then one line per refused item (at
     // most `maximRefuzate`, then how many more) and the notes.
     std::string rezumat(std::size_t maximRefuzate = SIZE_MAX) const;

@@ -27,12 +27,16 @@ std::string DescriereNeobisnuit(const std::string& cale) {
     return "un fisier special";
 }
 
-int RefuzaNeobisnuit(const std::string& cale) {
+std::string TextNeobisnuit(const std::string& cale) {
     const std::string fel = DescriereNeobisnuit(cale);
-    if (fel.empty()) return 0;
-    MesajBox(nullptr,
-             cale + " este " + fel + ", nu un fisier obisnuit: nu se scrie peste el si nu se muta.",
-             "ATENTIE!", stil::MB_OK | stil::MB_ICONEXCLAMATION);
+    if (fel.empty()) return {};
+    return cale + " este " + fel + ", nu un fisier obisnuit: nu se scrie peste el si nu se muta.";
+}
+
+int RefuzaNeobisnuit(const std::string& cale) {
+    const std::string text = TextNeobisnuit(cale);
+    if (text.empty()) return 0;
+    MesajBox(nullptr, text, "ATENTIE!", stil::MB_OK | stil::MB_ICONEXCLAMATION);
     return EPERM;
 }
 

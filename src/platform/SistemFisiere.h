@@ -61,5 +61,8 @@ std::string DescriereNeobisnuit(const std::string& cale);
 // user answered before. 0, or EPERM after a message naming the path and
 // what it is.
 int RefuzaNeobisnuit(const std::string& cale);
+// The refusal's text ("<cale> este ..., nu un fisier obisnuit: ..."), or
+// empty when `cale` may be written: the reason of an outcome that fails.
+std::string TextNeobisnuit(const std::string& cale);
 
 }  // namespace vitramor

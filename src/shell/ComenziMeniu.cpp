@@ -100,7 +100,7 @@ void ConversieSticle32(FereastraPrincipala& w) {
     Fereastra owner = w.proprietar();
     RezultatOperatie r;
     RuleazaCuProgres(&w, QString::fromLatin1(TitluConversieSticle32),
-                     [owner, &r](Progres& progres) { r = ComandaConvertesteSticle32(owner, path_sticle, progres); });
+                     [owner, &r](Progres& progres) { r = ComandaConvertesteSticle32(platforma(), owner, path_sticle, progres); });
     RaporteazaRezultat(owner, TitluConversieSticle32, r);
 }
 template <int Cod>

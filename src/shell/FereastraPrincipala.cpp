@@ -303,7 +303,7 @@ bool FereastraPrincipala::initializeaza() {
     SetareCuloriSystem(0);
     // A rewrite cut off between its renames left archives but no database;
     // an append cut off part-way left a database ending in a fragment.
-    if (const RezultatOperatie r = OferaRestaurareBazaDate(proprietar(), path_sticle); DeRaportat(r))
+    if (const RezultatOperatie r = OferaRestaurareBazaDate(platforma(), proprietar(), path_sticle); DeRaportat(r))
         RaporteazaRezultat(proprietar(), TitluRestaurareBazaDate, r);
     VerificaBazaDateIntreaga(proprietar(), path_sticle);
     InstaleazaPanouCatalog(*this);
@@ -456,7 +456,7 @@ bool FereastraPrincipala::salveaza(int index, bool intreabaNemodificat) {
         return false;
     // The one store: a name another maker's material holds is a question,
     // never a silent replacement, and the journal keeps the edit.
-    OptiuniStocare o;
+    OptiuniStocare o(platforma());
     o.editare = true;
     o.titlu = "Salvare material";
     const RezultatOperatie r = StocheazaMateriale(proprietar(), path_sticle, std::span<const MaterialOptic>(&m, 1), o);
@@ -533,8 +533,10 @@ void FereastraPrincipala::stergeMaterialCurent() {
                               nume.c_str(), producator.c_str()),
                  TitluAtentie, IntrebareAtentie) != raspuns::IDYES)
         return;
-    if (StergeMaterialeCuNume(proprietar(), path_sticle, nume, false, set.curent().producator).schimbate() == 0)
-        return;
+    const RezultatOperatie r = StergeMaterialeCuNume(platforma(), proprietar(), path_sticle, nume, false,
+                                                     set.curent().producator);
+    if (r.esuat()) MesajBox(proprietar(), r.motiv, TitluAtentie, stil::MB_OK | stil::MB_ICONEXCLAMATION);
+    if (r.schimbate() == 0) return;
     set.modificat = 0;
     MesajBox(proprietar(), TextFormatat("Materialul %s a fost sters din SticleNou32.dat; ramane deschis.", nume.c_str()),
              TitluAtentie, stil::MB_OK | stil::MB_ICONASTERISK);
@@ -546,8 +548,9 @@ void FereastraPrincipala::stergeMaterialeAcelasiNume() {
     if (MesajBox(proprietar(), TextFormatat("Stergeti toate materialele cu numele %s ?", numeDin(set.curent()).c_str()),
                  TitluAtentie, IntrebareAtentie) != raspuns::IDYES)
         return;
-    if (StergeMaterialeCuNume(proprietar(), path_sticle, numeDin(set.curent()), true).schimbate() > 0)
-        set.modificat = 0;
+    const RezultatOperatie r = StergeMaterialeCuNume(platforma(), proprietar(), path_sticle, numeDin(set.curent()), true);
+    if (r.esuat()) MesajBox(proprietar(), r.motiv, TitluAtentie, stil::MB_OK | stil::MB_ICONEXCLAMATION);
+    if (r.schimbate() > 0) set.modificat = 0;
 }
 
 void FereastraPrincipala::curataMateriale() {

@@ -108,7 +108,7 @@ TEST_F(AssignCategory, SelectedRowsRecordsGetTheCategoryInFileOrder) {
     EXPECT_EQ(r[1], "B\tHoya\tFlint");
 
     RezultatRescriere result;
-    ASSERT_EQ(PuneCategorieMateriale(nullptr, path_sticle, r, {false, true, true, false}, 2, &result), 1);
+    ASSERT_EQ(PuneCategorieMateriale(p, nullptr, path_sticle, r, {false, true, true, false}, 2, &result), 1);
     EXPECT_EQ(result.citite, 4u);
     EXPECT_EQ(result.modificate, 2u);
     EXPECT_EQ(db(), databaseOf({withCategory("A", 2, 0), withCategory("B", 3, 2), withCategory("C", 2, 2),
@@ -127,13 +127,13 @@ TEST_F(AssignCategory, IdenticalListLinesShareTheFirstRow) {
     const std::vector<std::string> r = rows();
     ASSERT_EQ(r[0], r[2]);
 
-    ASSERT_EQ(PuneCategorieMateriale(nullptr, path_sticle, r, {true, false, false}, 1), 1);
+    ASSERT_EQ(PuneCategorieMateriale(p, nullptr, path_sticle, r, {true, false, false}, 1), 1);
     EXPECT_EQ(db(), databaseOf({withCategory("B", 2, 1), withCategory("A", 2, 0), withCategory("B", 2, 1)}));
 
     // Selecting only the later duplicate row selects nothing: the records
     // are found at the first row.
     writeDb(original);
-    ASSERT_EQ(PuneCategorieMateriale(nullptr, path_sticle, r, {false, false, true}, 1), 1);
+    ASSERT_EQ(PuneCategorieMateriale(p, nullptr, path_sticle, r, {false, false, true}, 1), 1);
     EXPECT_EQ(db(), original);
 }
 
@@ -142,7 +142,7 @@ TEST_F(AssignCategory, StaleCategoryIsNotReportedAgainAndRecordsStayMatched) {
     const std::vector<std::string> r = rows();
     EXPECT_EQ(r[0], "A\tShott Mainz\t???");
     p.casete.clear();
-    ASSERT_EQ(PuneCategorieMateriale(nullptr, path_sticle, r, {true, false}, 0), 1);
+    ASSERT_EQ(PuneCategorieMateriale(p, nullptr, path_sticle, r, {true, false}, 0), 1);
     EXPECT_EQ(db(), databaseOf({withCategory("A", 2, 0), withCategory("B", 2, 7)}));
     EXPECT_EQ(p.texte(), std::vector<std::string>{"S-a creat fisierul arhiva sticleNou32#_0.dat"});
 }

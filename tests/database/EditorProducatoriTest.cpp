@@ -20,7 +20,7 @@ struct ProducerEditor : GlassDirFixture {
     }
 
     EditorProducatori opened() {
-        EditorProducatori e(nullptr, path_sticle);
+        EditorProducatori e(p, nullptr, path_sticle);
         EXPECT_EQ(e.umpleLista(), 1);
         return e;
     }

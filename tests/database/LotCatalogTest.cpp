@@ -71,14 +71,15 @@ TEST_F(CatalogFixture, AKillAtAnyStepOfACatalogueStoreLosesNothing) {
         const std::string rest = d.exists("sticleNou32.dat.rest") ? d.read("sticleNou32.dat.rest") : "";
         EXPECT_EQ(rest, dupa.substr(acum.size(), rest.size()));
         std::vector<IntrareRecuperare> e;
-        ASSERT_TRUE(CitesteRecuperare(nullptr, d.str(), e));
+        std::string motivCitire;
+        ASSERT_TRUE(CitesteRecuperare(d.str(), e, motivCitire));
         if (acum.substr(R, R) != inainte.substr(R, R)) {
             ASSERT_FALSE(e.empty());
             EXPECT_EQ(databaseOf({e[0].material}), inainte.substr(R, R));
         }
         ASSERT_EQ(SalveazaMaterialeOptice(path_sticle, lot, nullptr, coduri), 0);
         EXPECT_EQ(db(), dupa);
-        ASSERT_TRUE(CitesteRecuperare(nullptr, d.str(), e));
+        ASSERT_TRUE(CitesteRecuperare(d.str(), e, motivCitire));
         EXPECT_EQ(databaseOf({e.at(0).material}), inainte.substr(R, R));
     }
     EXPECT_EQ(pas, 6);  // recovery entry and its sync, in place, appended, their sync

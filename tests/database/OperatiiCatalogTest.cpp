@@ -37,7 +37,8 @@ struct Operations : CatalogFixture {
     // The recovery file as "command:bytes" per entry.
     std::vector<std::string> recovered() const {
         std::vector<IntrareRecuperare> e;
-        EXPECT_TRUE(CitesteRecuperare(nullptr, d.str(), e));
+        std::string motivCitire;
+        EXPECT_TRUE(CitesteRecuperare(d.str(), e, motivCitire));
         std::vector<std::string> r;
         for (const auto& i : e) r.push_back(std::to_string(i.comanda) + ":" + bytesOf(i.material));
         return r;
@@ -290,7 +291,8 @@ TEST_F(Operations, GlassDirectoryThatCannotBeEntered) {
         MaterialOptic m = A1;
         EXPECT_EQ(CautaMaterialOptic(below, m, nullptr, operatie), EroareDirectorSticle);
         ASSERT_FALSE(p.casete.empty());
-        EXPECT_EQ(p.casete[0].text, "Eroare schimbare director " + below);
+        EXPECT_EQ(p.texte(), std::vector<std::string>{"Eroare schimbare director " + below + ":\n" +
+                                                      std::strerror(ENOTDIR)});
     }
     MaterialOptic m = A1;
     p.casete.clear();
@@ -420,14 +422,16 @@ TEST_F(Operations, AFullRecoveryFileIsTrimmedToHalfInOneRewrite) {
     d.write("recuperare.dat", plin);
     constexpr std::size_t Adaugari = 120, PeAdaugare = 10;
     DefectFisiere numarare(p, Pas::Niciunul);
+    std::string motivScriere;
     for (std::size_t i = 0; i < Adaugari * PeAdaugare; i += PeAdaugare) {
         std::string recorduri;
         for (std::size_t k = i; k < i + PeAdaugare; ++k) recorduri += bytesOf(rec("N", static_cast<std::uint16_t>(k)));
-        ASSERT_TRUE(AdaugaInRecuperare(nullptr, d.str(), RecuperareSterge, recorduri));
+        ASSERT_TRUE(AdaugaInRecuperare(nullptr, d.str(), RecuperareSterge, recorduri, motivScriere));
     }
     EXPECT_LE(numarare.scrise, 3 * Adaugari * PeAdaugare * MarimeIntrareRecuperare);
     std::vector<IntrareRecuperare> e;
-    ASSERT_TRUE(CitesteRecuperare(nullptr, d.str(), e));
+    std::string motivCitire;
+    ASSERT_TRUE(CitesteRecuperare(d.str(), e, motivCitire));
     ASSERT_GE(e.size(), LimitaRecuperare / 2);
     EXPECT_LE(e.size(), LimitaRecuperare);
     for (std::size_t i = 0; i < e.size(); ++i)  // the newest, in order

@@ -1,4 +1,6 @@
 
+#include <cerrno>
+#include <cstring>
 #include "database/GlassDirFixture.h"
 #include "database/StergeMaterialeProducator.h"
 #include "database/Recuperare.h"
@@ -36,7 +38,7 @@ TEST_F(DeleteByProducer, CandidatesByCode) {
         fresh.write("sticleNou32.dat", original);
         p.casete.clear();
         const int expected = static_cast<int>((original.size() - c.remaining.size()) / MarimeMaterialOptic);
-        const RezultatOperatie r = StergeMaterialeProducator(nullptr, path_sticle, c.producer, false);
+        const RezultatOperatie r = StergeMaterialeProducator(p, nullptr, path_sticle, c.producer, false);
         EXPECT_EQ(r.sterse, expected) << c.producer;
         // A producer without materials is nothing to do, not a failure.
         EXPECT_EQ(r.stare, expected ? StareOperatie::Facut : StareOperatie::NimicDeFacut) << c.producer;
@@ -47,7 +49,8 @@ TEST_F(DeleteByProducer, CandidatesByCode) {
         EXPECT_FALSE(fresh.exists("3.tmp"));
         // The deleted records wait in the recovery file, in file order.
         std::vector<IntrareRecuperare> rec;
-        ASSERT_TRUE(CitesteRecuperare(nullptr, fresh.str(), rec));
+        std::string motivCitire;
+        ASSERT_TRUE(CitesteRecuperare(fresh.str(), rec, motivCitire));
         std::string recuperate;
         for (const auto& e : rec) {
             EXPECT_EQ(e.comanda, RecuperareStergeProducator);
@@ -62,7 +65,7 @@ TEST_F(DeleteByProducer, AskingDeletesOnlyTheYes) {
     writeDb(original);
     // "Nu la toate" keeps E and F without asking for F.
     p.raspunde({raspuns::IDNO, raspuns::IDYES, raspuns::IDNU_TOATE});
-    const RezultatOperatie r = StergeMaterialeProducator(nullptr, path_sticle, 10, true);
+    const RezultatOperatie r = StergeMaterialeProducator(p, nullptr, path_sticle, 10, true);
     EXPECT_TRUE(r.sterse == 1 && r.sarite == 3 && r.codIesire() == 0) << r.rezumat();
     EXPECT_EQ(db(), databaseOf({namedRecord("A", 2), namedRecord("B", 10), namedRecord("D", 3),
                                 namedRecord("E", 10), namedRecord("F", 65535)}));
@@ -82,13 +85,13 @@ TEST_F(DeleteByProducer, FullSixteenCharacterNameIsAskedWhole) {
     std::memcpy(m.nume, "ABCDEFGHIJKLMNOP", 16);  // no terminating zero in the record
     writeDb(databaseOf({m}));
     p.raspunde(raspuns::IDNO);
-    EXPECT_EQ(StergeMaterialeProducator(nullptr, path_sticle, 4, true).sarite, 1);
+    EXPECT_EQ(StergeMaterialeProducator(p, nullptr, path_sticle, 4, true).sarite, 1);
     EXPECT_EQ(p.casete.at(0).text, "Stergeti materialul ABCDEFGHIJKLMNOP?");
 }
 
 TEST_F(DeleteByProducer, NothingLeftLeavesAnEmptyDatabaseBesideTheArchive) {
     writeDb(databaseOf({namedRecord("A", 2), namedRecord("B", 2)}));
-    EXPECT_EQ(StergeMaterialeProducator(nullptr, path_sticle, 2, false).sterse, 2);
+    EXPECT_EQ(StergeMaterialeProducator(p, nullptr, path_sticle, 2, false).sterse, 2);
     EXPECT_EQ(d.files(), (std::vector<std::string>{"JurnalMateriale.txt", "recuperare.dat", "sticleNou32#_0.dat",
                                                    "sticleNou32.dat"}));
     EXPECT_EQ(db(), "");
@@ -96,15 +99,15 @@ TEST_F(DeleteByProducer, NothingLeftLeavesAnEmptyDatabaseBesideTheArchive) {
 }
 
 TEST_F(DeleteByProducer, MissingDatabaseOrDirectory) {
-    EXPECT_EQ(StergeMaterialeProducator(nullptr, path_sticle, 2, false).stare, StareOperatie::Esuat);
-    ASSERT_EQ(p.casete.size(), 2u);
-    EXPECT_EQ(p.casete[0].caption, "Open");
-    EXPECT_EQ(p.casete[1].text, "Eroare deschidere fisier sticleNou32.dat din " + d.str());
+    RezultatOperatie r = StergeMaterialeProducator(p, nullptr, path_sticle, 2, false);
+    EXPECT_EQ(r.stare, StareOperatie::Esuat);
+    EXPECT_EQ(r.motiv, "Eroare deschidere fisier sticleNou32.dat din " + d.str() + ":\n" + std::strerror(ENOENT));
     EXPECT_EQ(std::filesystem::current_path(), cwd.saved());
 
-    p.casete.clear();
     path_sticle = (d / "lipsa").string();
-    EXPECT_EQ(StergeMaterialeProducator(nullptr, path_sticle, 2, false).stare, StareOperatie::Esuat);
-    EXPECT_EQ(p.casete.at(0).text, "Eroare schimbare director " + path_sticle);
+    r = StergeMaterialeProducator(p, nullptr, path_sticle, 2, false);
+    EXPECT_EQ(r.stare, StareOperatie::Esuat);
+    EXPECT_EQ(r.motiv, "Eroare schimbare director " + path_sticle + ":\n" + std::strerror(ENOENT));
+    EXPECT_TRUE(p.casete.empty());
     EXPECT_EQ(d.files(), std::vector<std::string>{});
 }

@@ -20,7 +20,7 @@ protected:
         return s;
     }
     RezultatOperatie stocheaza(std::vector<MaterialOptic> lot, PoliticaConflict p) {
-        OptiuniStocare o;
+        OptiuniStocare o(platforma());
         o.laConflict = p;
         o.sursa = SursaDinOcteti("/x/OHARA.agf", "catalog");
         return StocheazaMateriale(nullptr, path_sticle, lot, o);

@@ -62,21 +62,21 @@ TEST_F(OpenFiles, ExistenceAndSize) {
 TEST_F(OpenFiles, OpenInDirectoryByItsPath) {
     d.write("sticleNou32.dat", "x");
     std::FILE* f = nullptr;
-    ASSERT_EQ(DeschideInDirector(d.str(), "sticleNou32.dat", "rb", f), 1);
+    ASSERT_FALSE(DeschideInDirector(d.str(), "sticleNou32.dat", "rb", f).esuat());
     ASSERT_NE(f, nullptr);
     std::fclose(f);
     EXPECT_TRUE(p.casete.empty());
 
     // A read of a missing file fails before opening and names the directory.
-    EXPECT_EQ(DeschideInDirector(d.str(), "SticleNou32.dat", "rb", f), 0);
+    EXPECT_EQ(DeschideInDirector(d.str(), "SticleNou32.dat", "rb", f).motiv,
+              "In directorul " + d.str() + " nu exista fisierul SticleNou32.dat");
     EXPECT_EQ(f, nullptr);
-    ASSERT_EQ(p.casete.size(), 1u);
-    EXPECT_EQ(p.casete[0].text, "In directorul " + d.str() + " nu exista fisierul SticleNou32.dat");
+    EXPECT_TRUE(p.casete.empty());
     EXPECT_EQ(fs::current_path(), cwd.saved());
 
     // Writing needs no existing file; an empty directory means "here".
     fs::current_path(d.path());
-    ASSERT_EQ(DeschideInDirector("", "new.dat", "wb", f), 1);
+    ASSERT_FALSE(DeschideInDirector("", "new.dat", "wb", f).esuat());
     std::fclose(f);
     EXPECT_TRUE(d.exists("new.dat"));
 }

@@ -44,10 +44,11 @@ TEST_F(Directories, AccessibleDirectoryIsFoundWithoutEnteringIt) {
         EXPECT_TRUE(p.casete.empty());
         EXPECT_EQ(DirectorAccesibil(c.cale, true), c.rezultat);
         if (c.cod != 0) {
+            const std::string motiv = "Eroare schimbare director " + c.cale + ":\n" + std::strerror(c.cod);
+            EXPECT_EQ(DeCeDirectorInaccesibil(c.cale), motiv);
             ASSERT_EQ(p.casete.size(), 2u);
             EXPECT_EQ(p.casete[0].text, "Eroare schimbare director " + c.cale);
             EXPECT_EQ(p.casete[1].text, std::strerror(c.cod));
-            EXPECT_EQ(p.casete[1].caption, "Eroare schimbare director " + c.cale);
         } else {
             EXPECT_TRUE(p.casete.empty());
         }
@@ -58,23 +59,23 @@ TEST_F(Directories, AccessibleDirectoryIsFoundWithoutEnteringIt) {
 
 TEST_F(Directories, CreateWithParentsWithoutAskingOrStopAtAFile) {
     const fs::path deep = d / "ML" / "export" / "json";
-    ASSERT_EQ(CreazaDirector(deep.string()), 1);
+    ASSERT_EQ(CreazaDirector(p, deep.string()).stare, StareOperatie::Facut);
     EXPECT_TRUE(fs::is_directory(deep));
-    EXPECT_EQ(CreazaDirector(deep.string() + "/"), 1);  // exists: nothing to do
+    EXPECT_EQ(CreazaDirector(p, deep.string() + "/").stare, StareOperatie::Facut);  // exists: nothing to do
     EXPECT_TRUE(p.casete.empty());
 
-    // A component that is a file stops the creation, named in the caption.
+    // A component that is a file stops the creation, named in the reason.
     d.write("F", "not a directory");
-    EXPECT_EQ(CreazaDirector((d / "F" / "x").string()), 0);
-    ASSERT_EQ(p.casete.size(), 1u);
-    EXPECT_EQ(p.casete[0].caption, (d / "F").string());
-    EXPECT_EQ(p.casete[0].text, std::strerror(ENOTDIR));
+    const RezultatOperatie r = CreazaDirector(p, (d / "F" / "x").string());
+    EXPECT_EQ(r.stare, StareOperatie::Esuat);
+    EXPECT_EQ(r.motiv, "Eroare creare director " + (d / "F").string() + ":\n" + std::strerror(ENOTDIR));
+    EXPECT_TRUE(p.casete.empty());
 }
 
 TEST_F(Directories, RelativePathAsksWhereItGoes) {
     fs::current_path(d.path());
     p.raspunde(raspuns::IDNO);
-    EXPECT_EQ(CreazaDirector("a/b"), 0);
+    EXPECT_EQ(CreazaDirector(p, "a/b").stare, StareOperatie::Anulat);
     EXPECT_FALSE(fs::exists(d / "a"));
     ASSERT_EQ(p.casete.size(), 1u);
     EXPECT_EQ(p.casete[0].text, "Directorul: a/b\nse va adauga la: " + d.str() + "\nContinuam?");
@@ -82,21 +83,21 @@ TEST_F(Directories, RelativePathAsksWhereItGoes) {
     EXPECT_EQ(p.casete[0].style & stil::MaskButoane, stil::MB_YESNO);
 
     p.raspunde(raspuns::IDYES);
-    EXPECT_EQ(CreazaDirector("a/b"), 1);
+    EXPECT_EQ(CreazaDirector(p, "a/b").stare, StareOperatie::Facut);
     EXPECT_TRUE(fs::is_directory(d / "a" / "b"));
 }
 
 TEST_F(Directories, CreateOnlyAfterYes) {
     const std::string target = (d / "x" / "y").string();
     p.raspunde(raspuns::IDNO);
-    EXPECT_EQ(CreazaDirectorCuIntrebare(target), 0);
+    EXPECT_EQ(CreazaDirectorCuIntrebare(p, target).stare, StareOperatie::Anulat);
     EXPECT_FALSE(fs::exists(d / "x"));
     EXPECT_EQ(p.ultima().text, "Directorul " + target + "\nu exista. Il creati?");
 
     p.raspunde(raspuns::IDYES);
-    EXPECT_EQ(CreazaDirectorCuIntrebare(target), 1);
+    EXPECT_EQ(CreazaDirectorCuIntrebare(p, target).stare, StareOperatie::Facut);
     EXPECT_TRUE(fs::is_directory(target));
     p.casete.clear();
-    EXPECT_EQ(CreazaDirectorCuIntrebare(target), 1);  // exists: no question
+    EXPECT_EQ(CreazaDirectorCuIntrebare(p, target).stare, StareOperatie::Facut);  // exists: no question
     EXPECT_TRUE(p.casete.empty());
 }

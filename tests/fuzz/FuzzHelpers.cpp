@@ -214,7 +214,8 @@ void FisierRecuperare(const std::uint8_t* date, std::size_t n) {
     Mediu& m = mediu();
     m.scrie(NumeFisierRecuperare, date, n);
     std::vector<IntrareRecuperare> intrari;
-    CitesteRecuperare(nullptr, m.director, intrari);
+    std::string motiv;
+    CitesteRecuperare(m.director, intrari, motiv);
     Cere(intrari.size() <= n / MarimeIntrareRecuperare, "no more entries than whole entries");
     for (const auto& e : intrari) LinieRecuperare(e);
 }

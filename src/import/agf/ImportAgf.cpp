@@ -73,7 +73,7 @@ RezultatOperatie ImportaSticleAgf(Fereastra owner, const std::string& directorSt
         for (const std::string& a : s.avertizari) AfiseazaMesajInLista(antet() + a, NivelAvertizare);
         for (const std::string& t : mesaje[k++]) AfiseazaMesajInLista(antet() + t, NivelInformatie);
     }
-    OptiuniStocare o;
+    OptiuniStocare o(platforma());
     o.laConflict = laConflict;
     o.sursa = sursa;
     o.titlu = TitluImportAgf;

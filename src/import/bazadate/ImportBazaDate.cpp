@@ -99,7 +99,7 @@ RezultatOperatie ImportaDinBazaDate(Fereastra owner, const std::string& director
     // The source is read once and stored a block at a time through the
     // one-pass store: memory stays bounded whatever the size of the source.
     constexpr std::size_t RecorduriPeLot = 4096;
-    OptiuniStocare o;
+    OptiuniStocare o(platforma());
     o.laConflict = laConflict;
     o.titlu = TitluImportBazaDate;
     o.sursa = SursaDinFisier((std::filesystem::path(director) / fisier).string());

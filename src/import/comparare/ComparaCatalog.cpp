@@ -14,6 +14,7 @@
 #include "record/CampuriMaterial.h"
 #include "record/CodificareText.h"
 #include "record/TextFormatat.h"
+#include "database/EroriCatalog.h"
 #include "database/FisierCatalog.h"
 #include "database/Recuperare.h"
 
@@ -224,10 +225,11 @@ bool ComparaCuBazaDate(Fereastra owner, const std::string& directorSticle, std::
     std::unordered_set<std::string> vazute;
     const std::string cale = CaleBazaDate(directorSticle);
     if (!FisierLipseste(cale)) {
-        BlocareFisier blocare(owner, cale, false);
-        if (!blocare.ok()) return false;
+        BlocareFisier blocare(cale, false);
+        std::string motiv = blocare.motiv();
         FisierDeschis f;
-        if (DeschideFisierDate(owner, cale, cale, "rb", f) != 0) return false;
+        if (motiv.empty()) DeschideFisierDate(cale, "rb", f, motiv);
+        if (!motiv.empty()) return RaporteazaEsecCatalog(owner, EroareDeschidereFisier, motiv), false;
         const ParcurgereFisier p = ParcurgeMateriale(f.f, [&](const MaterialOptic& m, std::size_t) {
             const auto it = dinFisier.find(std::string(NumeDinCamp(m.nume)));
             if (it == dinFisier.end()) {
@@ -308,7 +310,7 @@ RezultatOperatie AplicaComparatia(Fereastra owner, const std::string& directorSt
     if (lot.empty() && deSters.empty()) return RezultatOperatie::Nimic("Nu a fost aleasa nicio sticla.");
     RezultatOperatie r = RezultatOperatie::Nimic();
     if (!lot.empty()) {
-        OptiuniStocare os;
+        OptiuniStocare os(platforma());
         os.laConflict = o.laConflict;
         os.sursa = c.sursa;
         os.titlu = TitluComparaCatalog;
@@ -332,7 +334,7 @@ RezultatOperatie AplicaComparatia(Fereastra owner, const std::string& directorSt
         if (progres.anulat()) break;
         progres.pas(i, deSters.size());
         const SticlaComparata* s = deSters[i];
-        const RezultatOperatie parte = StergeMaterialeCuNume(owner, directorSticle, s->nume, false, c.producator);
+        const RezultatOperatie parte = StergeMaterialeCuNume(platforma(), owner, directorSticle, s->nume, false, c.producator);
         if (r.stare == StareOperatie::NimicDeFacut) r.stare = StareOperatie::Facut;
         r.adauga(parte);
     }

@@ -470,7 +470,7 @@ RezultatOperatie ImportaFisierRii(Fereastra owner, const std::string& directorSt
         for (const std::string& t : r.mesaje) AfiseazaMesajInLista(cale + ": " + t, NivelInformatie);
         CategoriiImport categorii(directorSticle, categorieAleasa);
         r.m.categorie = categorii.categorie(r.m);
-        OptiuniStocare o;
+        OptiuniStocare o(platforma());
         o.sursa = SursaDinOcteti(cale, octeti);
         o.titlu = Titlu;
         rezultat = StocheazaMateriale(owner, directorSticle, {&r.m, 1}, o);

@@ -425,7 +425,7 @@ RezultatOperatie ImportaSticleSchott(std::istream& in, const OptiuniImportSchott
     if (const std::string t = categorii.raport(); !t.empty()) AfiseazaMesajInLista(o.numeFisier + ": " + t, NivelAvertizare);
     if (sticle.empty() && oprire.refuzate.empty())
         return RezultatOperatie::Esec("Fisierul " + o.numeFisier + " nu contine nicio sticla.");
-    OptiuniStocare stocare;
+    OptiuniStocare stocare(platforma());
     stocare.laConflict = o.laConflict;
     stocare.sursa = sursa;
     stocare.titlu = TitluImportSchott;

@@ -479,7 +479,7 @@ RezultatOperatie SalveazaRanduri(const ContextImportExcel& c, const OptiuniActua
     if (!pastreaza) return RezultatOperatie::Anulare();
 
     const std::vector<std::string> valoriRefuzate = UnesteRanduri(c, o, randuri, sticle, *baze, g, *pastreaza, r);
-    OptiuniStocare os;
+    OptiuniStocare os(platforma());
     os.laConflict = o.laConflict;
     os.titlu = TitluActualizareExcel;
     os.sursa = c.caleSursa.empty() ? SursaMateriale{c.sursa ? c.sursa->numeSursa() : std::string("-"), "-"}

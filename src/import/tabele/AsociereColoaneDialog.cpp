@@ -250,7 +250,8 @@ void AsociereColoaneDialog::salveaza() {
         return;
     }
     std::string director = (std::filesystem::path(path_sticle) / "asocieri_odbc").string(), nume = "*.aso";
-    CreazaDirector(director);
+    if (const RezultatOperatie r = CreazaDirector(platforma(), director); r.esuat())
+        MesajBox(this, r.motiv, TitluAsociere, stil::MB_OK | stil::MB_ICONASTERISK);
     MesajBox(this, director, TitluAsociere, stil::MB_OK);
     if (AlegeFisierSalvare(static_cast<QWidget*>(this), tipfisier::Asociere, director, nume) != 0) return;
     SalveazaAsocieriInFisier(UnesteDirectorSiNume(director, nume), c_.asocieri);

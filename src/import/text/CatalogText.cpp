@@ -201,7 +201,7 @@ RezultatOperatie ImportaCatalogText(int cod, std::istream& in, std::istream* in1
         }
     }
     if (const std::string t = categorii.raport(); !t.empty()) AfiseazaMesajInLista(t, NivelAvertizare);
-    OptiuniStocare o;
+    OptiuniStocare o(platforma());
     o.laConflict = laConflict;
     o.sursa = sursa;
     o.titlu = TitluImportCatalogText;
