@@ -274,6 +274,7 @@ void BM_ActualizareSticleNoi(benchmark::State& state) {
         OptiuniActualizare o;
         o.directorSticle = path_sticle;
         o.actualizeaza = true;
+        o.intrebari = &platforma;
         o.codProducator = 3;
         platforma.raspunde(raspuns::IDDA_TOATE);
         RezultatOperatie r;

@@ -148,6 +148,21 @@ private:
     std::string director_;
 };
 
+// Why a rewrite of the database left it as it was.
+std::string MotivRescriereEsuata(const std::string& directorSticle, StareRescriere stare) {
+    const char* cauza = "nu a putut fi inceputa";
+    switch (stare) {
+        case StareRescriere::Anulata: cauza = "a fost oprita: fisierul de lucru ramas nu a fost suprascris"; break;
+        case StareRescriere::EroareDeschidere: cauza = "a esuat: fisierul sau fisierul de lucru nu s-a deschis"; break;
+        case StareRescriere::EroareCitire: cauza = "a esuat: fisierul nu a putut fi citit pana la capat"; break;
+        case StareRescriere::EroareScriere: cauza = "a esuat: fisierul de lucru nu a putut fi scris"; break;
+        case StareRescriere::EroareInlocuire: cauza = "a esuat: fisierul nu a putut fi inlocuit"; break;
+        default: break;
+    }
+    return "Rescrierea bazei de date " + CaleAfisata(directorSticle, nume_fisier_sticle) + " " + cauza +
+           "; baza de date a ramas cum era.";
+}
+
 }  // namespace
 
 bool PropuneDomeniuSpectral(const MaterialOptic& m, std::uint16_t& inferior, std::uint16_t& superior) {
@@ -162,7 +177,8 @@ bool PropuneDomeniuSpectral(const MaterialOptic& m, std::uint16_t& inferior, std
     return inferior != FaraInferior && superior != 0 && superior >= inferior;
 }
 
-RezultatOperatie PropuneDomeniiSpectrale(Fereastra owner, const std::string& directorSticle, int producator, RezultatPropunereDomenii* rezultat) {
+RezultatOperatie PropuneDomeniiSpectrale(Intrebari& intrebari, Fereastra owner, const std::string& directorSticle, int producator,
+                                         RezultatPropunereDomenii* rezultat) {
     RezultatPropunereDomenii numarat;
     int refuzate = 0;
     int pentruToate = 0;  // IDDA_TOATE or IDNU_TOATE once the user answered for all
@@ -180,7 +196,7 @@ RezultatOperatie PropuneDomeniiSpectrale(Fereastra owner, const std::string& dir
         AfiseazaMesajInLista(text, NivelInformatie);
         int r = pentruToate;
         if (r == 0) {
-            r = MesajBox(owner, text, "ATENTIE!", MB_YESNOCANCEL | MB_PENTRUTOATE | MB_ICONQUESTION);
+            r = intrebari.intreaba(owner, text, "ATENTIE!", MB_YESNOCANCEL | MB_PENTRUTOATE | MB_ICONQUESTION);
             if (r == raspuns::IDDA_TOATE || r == raspuns::IDNU_TOATE) pentruToate = r;
         }
         if (r == raspuns::IDCANCEL) {
@@ -206,7 +222,8 @@ RezultatOperatie PropuneDomeniiSpectrale(Fereastra owner, const std::string& dir
     const int inlocuit = RescrieBazaDate(owner, directorSticle, prelucrare, rescriere, false, 0, true);
     if (rezultat) *rezultat = numarat;
     if (anulat) return RezultatOperatie::Anulare();
-    if (!(inlocuit || rescriere.stare == StareRescriere::Abandonata)) return RezultatOperatie::Esec();
+    if (!(inlocuit || rescriere.stare == StareRescriere::Abandonata))
+        return RezultatOperatie::Esec(MotivRescriereEsuata(directorSticle, rescriere.stare));
     if (inlocuit) AdaugaInJurnal(owner, directorSticle, {}, jurnal);
     RezultatOperatie r;
     r.motiv = TextFormatat("Domeniu spectral actualizat la %d materiale din %d propuse.", numarat.acceptate,

@@ -51,9 +51,9 @@ struct RezultatPropunereDomenii {
 // Done with the records changed as updated and the declined proposals as
 // skipped; nothing to do when there was no proposal or every accepted span
 // was already stored; cancelled on Cancel; failed when the rewrite could not
-// start, was refused, or failed (said where found; the database is then
-// exactly as it was - see RescrieBazaDate).
-RezultatOperatie PropuneDomeniiSpectrale(Fereastra owner, const std::string& directorSticle, int producator,
+// start, was refused, or failed, with why (the database is then exactly as
+// it was - see RescrieBazaDate). The questions are asked through `intrebari`.
+RezultatOperatie PropuneDomeniiSpectrale(Intrebari& intrebari, Fereastra owner, const std::string& directorSticle, int producator,
                                          RezultatPropunereDomenii* rezultat = nullptr);
 inline constexpr const char* TitluPropuneDomenii = "ATENTIE!";
 

@@ -77,7 +77,7 @@ int ComandaExportJson(Context& c) {
     std::vector<std::string> linii;
     if (!LiniiSelectate(c, "export-json", s, linii)) return IesireEsec;
     ProgresConsola progres(c.err);
-    const RezultatExportSubstrat r = ExportaSticleSubstrat(nullptr, {path_sticle, path_machine_learning}, linii, s.producator, progres);
+    const RezultatExportSubstrat r = ExportaSticleSubstrat(platforma(), nullptr, {path_sticle, path_machine_learning}, linii, s.producator, progres);
     if (linii.empty()) return IesireOk;
     return r.trecereCompleta && r.salvat ? IesireOk : IesireEsec;
 }

@@ -64,7 +64,7 @@ int ComandaOdbcInfo(Context& c) {
     ConexiuneODBC conexiune;
     conexiune.sirConexiune = c.argumente[0];
     if (conexiune.sirConexiune.empty()) throw EroareUtilizare{"the connection string is empty"};
-    const int ok = ConecteazaOdbcSourceSiSalveazaInRegistri(nullptr, conexiune);
+    const int ok = ConecteazaOdbcSourceSiSalveazaInRegistri(&platforma(), nullptr, conexiune);
     if (ok) ScrieBloc(c, RaportConexiuneOdbc(conexiune));
     DeconecteazaOdbc(conexiune);
     ElibereazaHandleOdbc(conexiune);
@@ -98,6 +98,7 @@ int ComandaImportTable(Context& c) {
     const int codSelectie = static_cast<int>(CitesteIntreg(cod, "--code", 1, 3));
     if (codSelectie == 2) throw EroareUtilizare{"--code is 1 or 3"};
     OptiuniActualizare o;
+    o.intrebari = &platforma();
     o.directorSticle = path_sticle;
     if (!conflict.empty()) {
         const auto politica = PoliticaConflictDinText(conflict);
@@ -135,7 +136,9 @@ int ComandaImportTable(Context& c) {
         Scrie(c, l);
         return true;
     };
-    return ImportaTabelExcel(*ctx, o).codIesire();
+    const RezultatOperatie r = ImportaTabelExcel(*ctx, o);
+    if (o.actualizeaza || r.stare == StareOperatie::Esuat) RaporteazaRezultat(nullptr, TitluActualizareExcel, r);
+    return r.codIesire();
 }
 
 }  // namespace vitramor::cli

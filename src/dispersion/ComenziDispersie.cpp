@@ -40,10 +40,10 @@ int ComandaCoeficientiDispersie(Fereastra owner, const std::string& directorStic
     return 1;
 }
 
-int ComandaInitNDinDispersie(Fereastra owner, SetLucru& set) {
+int ComandaInitNDinDispersie(Intrebari& intrebari, Fereastra owner, SetLucru& set) {
     if (set.gol()) return 0;
     const std::string titlu = TitluAplicatie();
-    if (MesajBox(owner, "Initializati datele cu ecuatia de dispersie ?", titlu,
+    if (intrebari.intreaba(owner, "Initializati datele cu ecuatia de dispersie ?", titlu,
                  stil::MB_YESNO | stil::MB_ICONQUESTION | stil::MB_DEFBUTTON2) != raspuns::IDYES)
         return 0;
 

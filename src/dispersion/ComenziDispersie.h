@@ -53,7 +53,7 @@ int ComandaCoeficientiDispersie(Fereastra owner, const std::string& directorStic
 // 0 to 39 is computed from the n equation; a slot whose n cannot be computed
 // is reported and keeps its value. Returns 0 when the user said No or no
 // material is open.
-int ComandaInitNDinDispersie(Fereastra owner, SetLucru& set = setLucru());
+int ComandaInitNDinDispersie(Intrebari& intrebari, Fereastra owner, SetLucru& set = setLucru());
 
 // The range step of the save command (see CompleteazaDomeniiSpectrale). An
 // invalid n range is completed from the tables and, when that fails,

@@ -104,7 +104,8 @@ bool EsteExecutabil(const std::string& cale) {
 // A document that is there but empty, or that does not parse, was most
 // likely cut short by a failed save; exporting into it would start a new
 // document and bury the earlier one in its archive copy.
-void OferaRestaurareDocument(Fereastra owner, const std::string& director, const std::string& fisier) {
+void OferaRestaurareDocument(Intrebari& intrebari, Fereastra owner, const std::string& director,
+                              const std::string& fisier) {
     const std::string cale = director.empty() ? fisier : director + (director.back() == '/' ? "" : "/") + fisier;
     std::string text;
     {
@@ -124,7 +125,7 @@ void OferaRestaurareDocument(Fereastra owner, const std::string& director, const
     const std::string intrebare = "Documentul " + cale +
                                   " este gol sau incomplet (probabil o salvare esuata).\nDocumentul anterior se afla "
                                   "in copia arhiva " + arhiva + ".\nIl restaurati inainte de export?";
-    if (MesajBox(owner, intrebare, "ATENTIE!", MB_YESNO | MB_ICONQUESTION) == raspuns::IDYES)
+    if (intrebari.intreaba(owner, intrebare, "ATENTIE!", MB_YESNO | MB_ICONQUESTION) == raspuns::IDYES)
         RestaureazaArhiva(arhiva, cale);
 }
 
@@ -159,7 +160,7 @@ int IncarcaListaSticleSubstrat(Fereastra owner, const std::string& directorSticl
     return cod;
 }
 
-RezultatExportSubstrat ExportaSticleSubstrat(Fereastra owner, const DirectoareExportSubstrat& directoare,
+RezultatExportSubstrat ExportaSticleSubstrat(Intrebari& intrebari, Fereastra owner, const DirectoareExportSubstrat& directoare,
                                              const std::vector<std::string>& linii, int producator, Progres& progres) {
     RezultatExportSubstrat r;
     if (!ExistaDirectorMl(directoare.ml)) return r;
@@ -167,7 +168,7 @@ RezultatExportSubstrat ExportaSticleSubstrat(Fereastra owner, const DirectoareEx
     const std::string& director = directoare.ml;
     const std::string fisier = NumeFisierExportSubstrat;
 
-    OferaRestaurareDocument(owner, director, fisier);
+    OferaRestaurareDocument(intrebari, owner, director, fisier);
     Arbore document;
     {
         cJSON* incarcat = nullptr;
@@ -216,7 +217,7 @@ RezultatExportSubstrat ExportaSticleSubstrat(Fereastra owner, const DirectoareEx
                 r.trecereCompleta = false;
                 break;
             }
-            materialeDocument.propune(*m, fisier, true);
+            materialeDocument.propune(*m, fisier, &intrebari);
         }
         if (materialeDocument.adaugaPropuse() != 0) r.trecereCompleta = false;
 
@@ -230,9 +231,8 @@ RezultatExportSubstrat ExportaSticleSubstrat(Fereastra owner, const DirectoareEx
     }
 
     if (r.documentFolosit &&
-        platforma().intrebareVizualizare(owner, MesajDeschideExportul,
-                                         ReturneazaMesajEroare(path_help, MesajDeschideExportul),
-                                         MB_YESNO | MB_ICONQUESTION) == raspuns::IDYES)
+        intrebari.intreabaVizualizare(owner, MesajDeschideExportul, ReturneazaMesajEroare(path_help, MesajDeschideExportul),
+                                      MB_YESNO | MB_ICONQUESTION) == raspuns::IDYES)
         DeschideFisierExportat(owner, director, fisier);
     return r;
 }

@@ -114,7 +114,7 @@ TEST_F(PropunereDomenii, AsksOncePerMaterialOfTheProducerAndStoresTheAcceptedSpa
     p.raspunde({raspuns::IDYES, raspuns::IDNO});
 
     RezultatPropunereDomenii r;
-    const RezultatOperatie rez = PropuneDomeniiSpectrale(nullptr, path_sticle, ProducatorSchott, &r);
+    const RezultatOperatie rez = PropuneDomeniiSpectrale(p, nullptr, path_sticle, ProducatorSchott, &r);
     ASSERT_EQ(rez.stare, StareOperatie::Facut);
     EXPECT_TRUE(rez.actualizate == 1 && rez.sarite == 1) << rez.rezumat();
     EXPECT_EQ(r.propuneri, 2);
@@ -160,7 +160,7 @@ TEST_F(PropunereDomenii, TheFileIsRewrittenOnlyWhenARecordChanges) {
         p.casete.clear();
         for (int r : c.raspunsuri) p.raspunde(r);
         RezultatPropunereDomenii r;
-        const RezultatOperatie rez = PropuneDomeniiSpectrale(nullptr, path_sticle, ProducatorSchott, &r);
+        const RezultatOperatie rez = PropuneDomeniiSpectrale(p, nullptr, path_sticle, ProducatorSchott, &r);
         EXPECT_EQ(rez.stare, c.stare);
         EXPECT_EQ(Intrebari(p).size(), c.raspunsuri.size());
         EXPECT_EQ(r.acceptate, c.schimbate);
@@ -171,7 +171,7 @@ TEST_F(PropunereDomenii, TheFileIsRewrittenOnlyWhenARecordChanges) {
     }
     writeDb(databaseOf({dejaAsa}));
     p.raspunde(raspuns::IDYES);
-    EXPECT_EQ(PropuneDomeniiSpectrale(nullptr, path_sticle, ProducatorSchott).stare, StareOperatie::NimicDeFacut);
+    EXPECT_EQ(PropuneDomeniiSpectrale(p, nullptr, path_sticle, ProducatorSchott).stare, StareOperatie::NimicDeFacut);
 }
 
 // ---- The database pass ----

@@ -188,7 +188,7 @@ void FisierJson(const std::uint8_t* date, std::size_t n) {
     if (cJSON_IsObject(arbore)) {
         MaterialOptic mat{};
         std::strcpy(mat.nume, "N-BK7");
-        AdaugaMaterialInDocumentJson(path_sticle, mat, arbore, "SubstrateMaterials.json", true);
+        AdaugaMaterialInDocumentJson(path_sticle, mat, arbore, "SubstrateMaterials.json", &platforma());
     }
     SalveazaDateJsonInFisier(m.director, "SubstrateMaterials.json", arbore, true);
     Cere(arbore == nullptr, "the saved tree is released");

@@ -82,7 +82,8 @@ bool CitesteCatalogDeComparat(Fereastra owner, const CerereComparatie& c, std::v
     switch (c.format) {
         case FormatCatalog::Agf: {
             std::string octeti;
-            if (!CitesteFisierImport(owner, c.fisier, octeti)) return false;
+            if (const RezultatOperatie citit = CitesteFisierImport(c.fisier, octeti); citit.stare == StareOperatie::Esuat)
+                return MesajBox(owner, citit.motiv, TitluEroareCitireImport, stil::MB_OK | stil::MB_ICONHAND), false;
             const CatalogAgf catalog = CitesteCatalogAgf(octeti);
             sticle = ConstruiesteSticleAgf(catalog, SelectieImplicitaAgf(catalog), c.producator, categorii);
             for (const SticlaAgf& s : catalog.sticle)
@@ -111,7 +112,8 @@ bool CitesteCatalogDeComparat(Fereastra owner, const CerereComparatie& c, std::v
         }
         case FormatCatalog::Rii: {
             std::string octeti;
-            if (!CitesteFisierImport(owner, c.fisier, octeti)) return false;
+            if (const RezultatOperatie citit = CitesteFisierImport(c.fisier, octeti); citit.stare == StareOperatie::Esuat)
+                return MesajBox(owner, citit.motiv, TitluEroareCitireImport, stil::MB_OK | stil::MB_ICONHAND), false;
             std::string nume = c.nume.empty() ? std::filesystem::path(c.fisier).stem().string() : c.nume;
             nume = nume.substr(0, sizeof(MaterialOptic::nume) - 1);
             MaterialRii r = CitesteMaterialRii(octeti, nume, c.producator);

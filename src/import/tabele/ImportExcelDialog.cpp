@@ -123,7 +123,7 @@ ImportExcelDialog::ImportExcelDialog(QWidget* parent, ContextImportExcel& c, std
         else
             fereastraInfo_ = InitInstanceAfisWnd(this, 0, IdFereastraTextInfo, "Informatii conexiune", raport);
     });
-    connect(sterge_, &QPushButton::clicked, this, [this] { StergeConexiuneDinRegistri(odbc_.numeRegistru, true); });
+    connect(sterge_, &QPushButton::clicked, this, [this] { StergeConexiuneDinRegistri(odbc_.numeRegistru, &platforma()); });
     connect(tabele_, &QComboBox::activated, this, &ImportExcelDialog::alegeTabel);
     connect(coloane_, &QComboBox::activated, this, [this](int i) { odbc_.coloanaSelectata = i; });
     connect(asociere_, &QPushButton::clicked, this, [this] {
@@ -180,7 +180,7 @@ void ImportExcelDialog::conecteaza(bool da) {
     c_.sursa.reset();
     if (da) {
         platforma().cursorAsteptare(true);
-        const int ok = ConecteazaOdbcSourceSiSalveazaInRegistri(this, odbc_);
+        const int ok = ConecteazaOdbcSourceSiSalveazaInRegistri(&platforma(), this, odbc_);
         platforma().cursorAsteptare(false);
         if (ok) {
             c_.sursa = CreazaSursaOdbc(odbc_);
@@ -252,6 +252,7 @@ void ImportExcelDialog::actualizeazaLista() {
     if (!DetecteazaLambda(c_, c_.codProducator, linii)) return stari();
     lista_->setFocus();
     OptiuniActualizare o;
+    o.intrebari = &platforma();
     o.directorSticle = path_sticle;
     o.actualizeaza = actualizeaza_ && actualizeaza_();
     if (o.actualizeaza) {
@@ -276,7 +277,8 @@ void ImportExcelDialog::actualizeazaLista() {
         return !progres->wasCanceled();
     };
     o.dupaCitire = [&] { progres.reset(); };
-    ImportaTabelExcel(c_, o);
+    const RezultatOperatie r = ImportaTabelExcel(c_, o);
+    if (o.actualizeaza || r.stare == StareOperatie::Esuat) RaporteazaRezultat(this, TitluActualizareExcel, r);
     stari();
 }
 

@@ -160,7 +160,7 @@ std::unique_ptr<SursaTabel> DeschideSursaTabel(const std::string& sursa, int ran
     if (sursa.find('=') == std::string::npos) return DeschideFisierFoaieCalcul(sursa, randAntet);
     auto c = std::make_unique<ConexiuneODBC>();
     c->sirConexiune = sursa;
-    if (!ConecteazaOdbcSourceSiSalveazaInRegistri(nullptr, *c)) {
+    if (!ConecteazaOdbcSourceSiSalveazaInRegistri(nullptr, nullptr, *c)) {
         ElibereazaHandleOdbc(*c);
         return nullptr;
     }
