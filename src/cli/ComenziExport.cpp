@@ -114,14 +114,18 @@ int ComandaExportAgf(Context& c) {
     nume.pop_back();
     for (std::string& n : nume) n = NumeMaterialDinArgument(n);
     ProgresConsola progres(c.err);
-    return ExportaCatalogAgf(nullptr, path_sticle, producator, nume, fisier, progres) ? IesireOk : IesireEsec;
+    const RezultatOperatie r = ExportaCatalogAgf(path_sticle, producator, nume, fisier, progres);
+    if (r.stare == StareOperatie::Facut) return IesireOk;
+    return IesireDinRezultat(TitluExportAgf, r);
 }
 
 int ComandaExportRii(Context& c) {
     CereArgumente(c, 2, 2);
     MaterialOptic m;
     if (!GasesteMaterial(NumeMaterialDinArgument(c.argumente[0]), m)) return IesireEsec;
-    return ExportaMaterialRii(nullptr, m, c.argumente[1]) ? IesireOk : IesireEsec;
+    const std::string motiv = ExportaMaterialRii(m, c.argumente[1]);
+    if (motiv.empty()) return IesireOk;
+    return IesireDinRezultat(TitluExportRii, RezultatOperatie::Esec(motiv));
 }
 
 }  // namespace vitramor::cli
