@@ -47,10 +47,15 @@ bool CitesteTabel(Fereastra owner, const CerereComparatie& c, std::vector<Materi
     ScrieAsocieriImplicite(*ctx);
     if (!IncarcaAsocieriDinFisier(c.asocieri, ctx->asocieri)) return false;
     DupaIncarcareAsocieri(*ctx);
-    ctx->sursa = DeschideSursaTabel(c.fisier, c.randAntet);
+    std::string eroare;
+    ctx->sursa = DeschideSursaTabel(c.fisier, eroare, c.randAntet);
+    if (ctx->sursa && !ctx->sursa->citesteColoane(c.tabel, ctx->coloane)) eroare = ctx->sursa->eroare();
+    if (!ctx->sursa || !eroare.empty()) {
+        if (!eroare.empty()) MesajBox(owner, eroare, TitluFoaieCalcul, stil::MB_OK | stil::MB_ICONEXCLAMATION);
+        return false;
+    }
     if (c.fisier.find('=') == std::string::npos) ctx->caleSursa = c.fisier;
     ctx->tabel = c.tabel;
-    if (!ctx->sursa || !ctx->sursa->citesteColoane(ctx->tabel, ctx->coloane)) return false;
     ctx->sticla.producator = c.producator;
     std::vector<std::string> linii;
     if (!DetecteazaLambda(*ctx, c.cod, linii)) return false;

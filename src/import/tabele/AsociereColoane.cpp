@@ -191,7 +191,8 @@ bool CitesteEsantion(ContextImportExcel& c, std::size_t maxim, std::size_t pastr
     c.esantion = {};
     const std::size_t n = std::min<std::size_t>(c.coloane.size(), MaximColoaneTabel);
     c.esantion.coloane.resize(n);
-    if (!c.sursa || n == 0) return false;
+    if (!c.sursa) return false;
+    if (n == 0) return true;
     std::vector<int> coloane(n);
     std::iota(coloane.begin(), coloane.end(), 0);
     std::size_t r = 0;

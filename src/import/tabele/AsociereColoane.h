@@ -149,7 +149,8 @@ std::optional<double> NumarDinCelula(std::string_view text);
 std::string TextDinCelula(const CelulaFoaie& c);
 
 // The first `maxim` rows of the table, every cell as text; the first
-// `pastrate` are kept whole. Reports its own failure.
+// `pastrate` are kept whole. False after a failure of the source, with why
+// in its eroare().
 bool CitesteEsantion(ContextImportExcel& c, std::size_t maxim = 1000, std::size_t pastrate = 20);
 // Why columns start..stop cannot feed entry `intrare` (empty when they can):
 // more columns than the field holds, or a column whose data are not what

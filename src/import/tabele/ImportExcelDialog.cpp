@@ -152,6 +152,8 @@ void ImportExcelDialog::umpleTabele() {
     c_.coloane.clear();
     if (c_.sursa && c_.sursa->citesteTabele(t))
         for (const auto& n : t) tabele_->addItem(qs(n));
+    else if (c_.sursa && !c_.sursa->eroare().empty())
+        MesajBox(this, c_.sursa->eroare(), TitluFoaieCalcul, stil::MB_OK | stil::MB_ICONEXCLAMATION);
     // No table looks chosen before the user chose it; the only one is
     // chosen for him.
     tabele_->setCurrentIndex(tabele_->count() == 1 ? 0 : -1);
@@ -167,7 +169,8 @@ void ImportExcelDialog::arataPrimeleRanduri() {
     for (int k = 0; k < n; ++k) antete << qs(c_.coloane[static_cast<std::size_t>(k)].nume);
     previzualizare_->setHorizontalHeaderLabels(antete);
     // The rows the association dialog also judges the columns by.
-    CitesteEsantion(c_);
+    if (!CitesteEsantion(c_) && c_.sursa && !c_.sursa->eroare().empty())
+        MesajBox(this, c_.sursa->eroare(), TitluFoaieCalcul, stil::MB_OK | stil::MB_ICONEXCLAMATION);
     const auto& randuri = c_.esantion.randuri;
     for (int r = 0; r < std::min<int>(static_cast<int>(randuri.size()), RanduriPrevizualizare); ++r) {
         previzualizare_->insertRow(r);
@@ -206,7 +209,9 @@ bool ImportExcelDialog::deschideFisier(const std::string& cale) {
     if (odbc_.conectat) conecteaza(false);
     conectare_->setChecked(false);
     const long long antet = NumarIntreg(randAntet_->text().toStdString(), 0, INT_MAX).value_or(0);
-    c_.sursa = DeschideFisierFoaieCalcul(cale, static_cast<int>(antet));
+    std::string eroare;
+    c_.sursa = DeschideFisierFoaieCalcul(cale, eroare, static_cast<int>(antet));
+    if (!c_.sursa) MesajBox(this, eroare, TitluFoaieCalcul, stil::MB_OK | stil::MB_ICONEXCLAMATION);
     c_.caleSursa = cale;
     sursa_->setText(c_.sursa ? qs(c_.sursa->numeSursa()) : QString());
     umpleTabele();
@@ -221,6 +226,8 @@ void ImportExcelDialog::alegeTabel(int index) {
     c_.tabel = tabele_->itemText(index).toStdString();
     if (c_.sursa && index >= 0 && c_.sursa->citesteColoane(c_.tabel, c_.coloane))
         for (const auto& k : c_.coloane) coloane_->addItem(qs(k.nume));
+    else if (c_.sursa && index >= 0 && !c_.sursa->eroare().empty())
+        MesajBox(this, c_.sursa->eroare(), TitluFoaieCalcul, stil::MB_OK | stil::MB_ICONEXCLAMATION);
     arataPrimeleRanduri();
     stari();
 }

@@ -72,6 +72,8 @@ public:
     virtual std::size_t randuriDeCitit() const { return 0; }
 
 protected:
+    // Each call starts with no reason of an earlier one.
+    void stergeEroare() { eroare_.clear(); }
     bool esec(std::string motiv) {
         eroare_ = std::move(motiv);
         return false;
@@ -81,16 +83,21 @@ private:
     std::string eroare_;
 };
 
+// The title of the box that tells why a table source cannot be used.
+inline constexpr const char* TitluFoaieCalcul = "ATENTIE!";
+
 // SOURCE as the command line and the import dialog take it: an ODBC
 // connection string when it holds '=', otherwise the path of an .xlsx, .xls
 // or .csv file. randAntet is the 1-based row that names the columns of a
-// spreadsheet (0: found from the cells). Null after a reported failure.
-std::unique_ptr<SursaTabel> DeschideSursaTabel(const std::string& sursa, int randAntet = 0);
+// spreadsheet (0: found from the cells). Null after a failure, with why in
+// `eroare`; an ODBC connection still shows its own diagnostics, and leaves
+// `eroare` empty.
+std::unique_ptr<SursaTabel> DeschideSursaTabel(const std::string& sursa, std::string& eroare, int randAntet = 0);
 
 // A source over a connection the caller keeps (the import dialog's).
 std::unique_ptr<SursaTabel> CreazaSursaOdbc(ConexiuneODBC& c);
 
-// Only the file kinds; null after a reported failure.
-std::unique_ptr<SursaTabel> DeschideFisierFoaieCalcul(const std::string& cale, int randAntet = 0);
+// Only the file kinds; null after a failure, with why in `eroare`.
+std::unique_ptr<SursaTabel> DeschideFisierFoaieCalcul(const std::string& cale, std::string& eroare, int randAntet = 0);
 
 }  // namespace vitramor
