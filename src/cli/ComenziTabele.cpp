@@ -142,7 +142,7 @@ int ComandaImportTable(Context& c) {
     std::vector<std::string> linii;
     const int detectat = DetecteazaLambda(*ctx, codSelectie, linii);
     for (const auto& l : linii) Scrie(c, l);
-    if (!detectat) return IesireEsec;
+    if (!detectat) return MesajBox(nullptr, ctx->motivDetectie, {}, stil::MB_OK), IesireEsec;
 
     o.actualizeaza = actualizeaza;
     o.codProducator = codSelectie;

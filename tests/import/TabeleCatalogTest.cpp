@@ -68,7 +68,7 @@ protected:
             return linii;
         }
         c->sticla.producator = 6;
-        if (!DetecteazaLambda(*c, 3, linii)) return linii;
+        if (!DetecteazaLambda(*c, 3, linii)) return motiv = c->motivDetectie, linii;
         OptiuniActualizare o;
         o.intrebari = &p;
         o.directorSticle = path_sticle;
@@ -475,10 +475,11 @@ TEST_F(TabeleCatalog, DetectLambdaStopsOnAForeignColumn) {
     c.asocieri[IntrareTransmisie].coloanaStop = 6;
     std::vector<std::string> linii;
     EXPECT_EQ(DetecteazaLambda(c, 3, linii), 0);
-    EXPECT_NE(p.ultima().text.find("Coloana TAUI5/440 nu este ptr. transmisie interna"), std::string::npos);
+    EXPECT_NE(c.motivDetectie.find("Coloana TAUI5/440 nu este ptr. transmisie interna"), std::string::npos);
     c.coloane[2].nume = "vd";
     EXPECT_EQ(DetecteazaLambda(c, 3, linii), 0);
-    EXPECT_NE(p.ultima().text.find("Coloana vd nu este ptr. lambda indici"), std::string::npos);
+    EXPECT_NE(c.motivDetectie.find("Coloana vd nu este ptr. lambda indici"), std::string::npos);
+    EXPECT_TRUE(p.casete.empty());  // the caller tells it
 
     // Both layouts pair a column with the wavelength its name carries, the
     // fixed table of code 1 only for names that carry none. The thickness

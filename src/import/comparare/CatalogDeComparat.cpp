@@ -58,7 +58,7 @@ bool CitesteTabel(Fereastra owner, const CerereComparatie& c, std::vector<Materi
     ctx->tabel = c.tabel;
     ctx->sticla.producator = c.producator;
     std::vector<std::string> linii;
-    if (!DetecteazaLambda(*ctx, c.cod, linii)) return false;
+    if (!DetecteazaLambda(*ctx, c.cod, linii)) return MesajBox(owner, ctx->motivDetectie, {}, stil::MB_OK), false;
     OptiuniActualizare o;
     o.directorSticle = c.directorSticle;
     o.owner = owner;

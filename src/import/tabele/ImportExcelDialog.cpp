@@ -234,7 +234,7 @@ void ImportExcelDialog::alegeTabel(int index) {
 
 void ImportExcelDialog::detecteazaLambda() {
     std::vector<std::string> linii;
-    DetecteazaLambda(c_, c_.codProducator, linii);
+    if (!DetecteazaLambda(c_, c_.codProducator, linii)) MesajBox(this, c_.motivDetectie, {}, stil::MB_OK);
     // The wavelengths found, one line per kind, until the rows replace them
     // under the titles of their own cells.
     std::size_t celule = 1;
@@ -256,7 +256,10 @@ void ImportExcelDialog::actualizeazaLista() {
     // The wavelengths and the thickness as the columns, the producer and
     // the thickness typed stand now.
     std::vector<std::string> linii;
-    if (!DetecteazaLambda(c_, c_.codProducator, linii)) return stari();
+    if (!DetecteazaLambda(c_, c_.codProducator, linii)) {
+        MesajBox(this, c_.motivDetectie, {}, stil::MB_OK);
+        return stari();
+    }
     lista_->setFocus();
     OptiuniActualizare o;
     o.intrebari = &platforma();
