@@ -57,7 +57,11 @@ int ComandaCheck(Context& c) {
     // A database that cannot be opened is a message, not report text.
     {
         ProgresConsola progres(c.err);
-        if (!VerificaBazaDate(nullptr, path_sticle, setari, raport, c.err, progres)) return IesireEsec;
+        std::string motiv;
+        if (!VerificaBazaDate(nullptr, path_sticle, setari, raport, motiv, progres)) {
+            if (!motiv.empty()) std::fprintf(c.err, "%s\n", motiv.c_str());
+            return IesireEsec;
+        }
     }
     ScrieRaport(c.out, raport);
     return IesireOk;
