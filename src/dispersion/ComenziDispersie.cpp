@@ -82,9 +82,4 @@ std::string CompleteazaDomeniiPentruSalvare(MaterialOptic& m) {
     return {};
 }
 
-void PregatesteDomeniiPentruSalvare(MaterialOptic& m, Fereastra owner) {
-    const std::string avertizare = CompleteazaDomeniiPentruSalvare(m);
-    if (!avertizare.empty()) MesajBox(owner, avertizare, TitluAplicatie(), stil::MB_OK | stil::MB_ICONEXCLAMATION);
-}
-
 }  // namespace vitramor
