@@ -71,7 +71,7 @@ void BM_ExportAgf(benchmark::State& state) {
     for (auto _ : state) {
         std::filesystem::remove(iesire);
         const auto t0 = std::chrono::steady_clock::now();
-        if (!ExportaCatalogAgf(nullptr, path_sticle, -1, {}, iesire)) {
+        if (ExportaCatalogAgf(path_sticle, -1, {}, iesire).stare != StareOperatie::Facut) {
             state.SkipWithError("the export failed");
             break;
         }

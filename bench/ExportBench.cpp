@@ -105,7 +105,7 @@ void BM_Export2000Materiale(benchmark::State& state) {
         cJSON* document = cJSON_CreateObject();
         DocumentMaterialeJson materialeDocument(document, path_sticle);
         for (const MaterialOptic& m : materiale)
-            if (materialeDocument.adauga(m, "SubstrateMaterials.json", false) != 0) {
+            if (materialeDocument.adauga(m, "SubstrateMaterials.json", nullptr) != 0) {
                 state.SkipWithError("a material could not be added");
                 break;
             }

@@ -89,7 +89,7 @@ void BM_ImportAgfInBazaGoala(benchmark::State& state) {
         std::filesystem::remove(baza);
         const auto t0 = std::chrono::steady_clock::now();
         std::string octeti;
-        if (!CitesteFisierImport(nullptr, d.agf, octeti)) std::abort();
+        if (CitesteFisierImport(d.agf, octeti).stare == StareOperatie::Esuat) std::abort();
         const CatalogAgf catalog = CitesteCatalogAgf(octeti);
         citire += Secunde(t0);
         std::vector<bool> toate(catalog.sticle.size(), true);
@@ -127,7 +127,7 @@ MaterialOptic Umplutura(int i) {
 double Importa(const std::string& agf) {
     const auto t0 = std::chrono::steady_clock::now();
     std::string octeti;
-    if (!CitesteFisierImport(nullptr, agf, octeti)) std::abort();
+    if (CitesteFisierImport(agf, octeti).stare == StareOperatie::Esuat) std::abort();
     const CatalogAgf catalog = CitesteCatalogAgf(octeti);
     const RezultatOperatie r = ImportaSticleAgf(nullptr, path_sticle, agf, SursaDinOcteti(agf, octeti), catalog,
                                                 SelectieImplicitaAgf(catalog), 2, PoliticaConflict::Sari);

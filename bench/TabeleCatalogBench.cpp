@@ -146,7 +146,8 @@ void BM_ActualizareTabelOdbc(benchmark::State& state) {
         const double fetch = FetchSimplu(sir);
         auto c = std::make_unique<ContextImportExcel>();
         Asociaza(*c);
-        c->sursa = DeschideSursaTabel(sir);
+        std::string eroare;
+        c->sursa = DeschideSursaTabel(sir, eroare);
         c->tabel = "t";
         const auto start = std::chrono::steady_clock::now();
         std::vector<std::string> linii;
@@ -192,7 +193,8 @@ void BM_CitireXlsx(benchmark::State& state) {
     PlatformaScriptata platforma;
     PlatformaInstalata instalata(platforma);
     for (auto _ : state) {
-        auto s = DeschideFisierFoaieCalcul(fisier.string());
+        std::string eroare;
+        auto s = DeschideFisierFoaieCalcul(fisier.string(), eroare);
         std::vector<ColoanaTabel> k;
         if (!s || !s->citesteColoane("Catalog", k) || k.size() != 190) {
             state.SkipWithError("the workbook was not read");
@@ -268,12 +270,14 @@ void BM_ActualizareSticleNoi(benchmark::State& state) {
             c->asocieri[x.i].coloanaStart = static_cast<std::int16_t>(x.start);
             c->asocieri[x.i].coloanaStop = static_cast<std::int16_t>(x.stop);
         }
-        c->sursa = DeschideSursaTabel(csv.string());
+        std::string eroare;
+        c->sursa = DeschideSursaTabel(csv.string(), eroare);
         c->tabel = "noi";
         std::vector<std::string> linii;
         OptiuniActualizare o;
         o.directorSticle = path_sticle;
         o.actualizeaza = true;
+        o.intrebari = &platforma;
         o.codProducator = 3;
         platforma.raspunde(raspuns::IDDA_TOATE);
         RezultatOperatie r;

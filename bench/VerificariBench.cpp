@@ -89,8 +89,9 @@ void BM_VerificaBazaDate(benchmark::State& state) {
         const double citire = Secunde(start);
 
         BlocText raport;
+        std::string motiv;
         start = std::chrono::steady_clock::now();
-        const int rezultat = VerificaBazaDate(nullptr, path_sticle, SetariVerificare{}, raport, stderr);
+        const int rezultat = VerificaBazaDate(nullptr, path_sticle, SetariVerificare{}, raport, motiv);
         const double verificare = Secunde(start);
         // Every glass agrees with its equation: the report is its frame and its count alone.
         if (citit != marime || rezultat != 1 || raport != cadru) {

@@ -94,13 +94,16 @@ void VerificaBazaDateDialog::verifica() {
     preiaPrecizie(precizieN_, setari_.precizieN, editatN_);
     preiaPrecizie(precizieK_, setari_.precizieK, editatK_);
     BlocText raport;
+    std::string motiv;
     int verificat = 0;
     RuleazaCuProgres(this, QStringLiteral("Verificare baza de date"),
                      [&](Progres& progres) {
-                         verificat = VerificaBazaDate(static_cast<QWidget*>(this), path_sticle, setari_, raport, stdout, progres);
+                         verificat = VerificaBazaDate(static_cast<QWidget*>(this), path_sticle, setari_, raport, motiv, progres);
                      });
     if (verificat == 1)
         ArataRaportVerificare(RaportVerificare::BazaDate, fereastraPrincipala_, raport);
+    else if (!motiv.empty())
+        MesajBox(this, motiv, "ATENTIE!", stil::MB_OK | stil::MB_ICONEXCLAMATION);
 }
 
 bool VerificaBazaDateDialog::eventFilter(QObject* o, QEvent* e) {

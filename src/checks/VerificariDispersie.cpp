@@ -111,23 +111,16 @@ public:
 
     std::string cale() const { return CaleAfisata(director_, nume_fisier_sticle); }
 
-    bool verificaDirectorSticle(Fereastra owner) {
-        if (!ExistaDirector(director_)) {
-            platforma().beep();
-            MesajBox(owner, TextFormatat("Nu exista director %s)", director_.c_str()), "AVERTISMENT",
-                     MB_OK | MB_ICONASTERISK);
-            return false;
-        }
-        return true;
+    bool verificaDirectorSticle(std::string& motiv) const {
+        if (ExistaDirector(director_)) return true;
+        motiv = TextFormatat("Nu exista director %s)", director_.c_str());
+        return false;
     }
 
-    bool deschide(std::FILE* iesireEroare) {
+    bool deschide(std::string& motiv) {
         DeschideFisierCuMesaj(cale(), "rb", f_.f, false);
         if (!f_.f) {
-            if (iesireEroare) {
-                std::fprintf(iesireEroare, "Eroare deschidere %s\n", nume_fisier_sticle.c_str());
-                std::fflush(iesireEroare);
-            }
+            motiv = TextFormatat("Eroare deschidere %s", nume_fisier_sticle.c_str());
             return false;
         }
         // Our blocks are large; stdio's buffer would only add a copy.
@@ -162,7 +155,8 @@ bool PropuneDomeniuSpectral(const MaterialOptic& m, std::uint16_t& inferior, std
     return inferior != FaraInferior && superior != 0 && superior >= inferior;
 }
 
-RezultatOperatie PropuneDomeniiSpectrale(Fereastra owner, const std::string& directorSticle, int producator, RezultatPropunereDomenii* rezultat) {
+RezultatOperatie PropuneDomeniiSpectrale(Intrebari& intrebari, Fereastra owner, const std::string& directorSticle, int producator,
+                                         RezultatPropunereDomenii* rezultat) {
     RezultatPropunereDomenii numarat;
     int refuzate = 0;
     int pentruToate = 0;  // IDDA_TOATE or IDNU_TOATE once the user answered for all
@@ -180,7 +174,7 @@ RezultatOperatie PropuneDomeniiSpectrale(Fereastra owner, const std::string& dir
         AfiseazaMesajInLista(text, NivelInformatie);
         int r = pentruToate;
         if (r == 0) {
-            r = MesajBox(owner, text, "ATENTIE!", MB_YESNOCANCEL | MB_PENTRUTOATE | MB_ICONQUESTION);
+            r = intrebari.intreaba(owner, text, "ATENTIE!", MB_YESNOCANCEL | MB_PENTRUTOATE | MB_ICONQUESTION);
             if (r == raspuns::IDDA_TOATE || r == raspuns::IDNU_TOATE) pentruToate = r;
         }
         if (r == raspuns::IDCANCEL) {
@@ -203,7 +197,7 @@ RezultatOperatie PropuneDomeniiSpectrale(Fereastra owner, const std::string& dir
     RezultatRescriere rescriere;
     // No wait cursor: the pass stops at every proposal for the user's answer.
     // A pass that changed nothing leaves the file, and makes no archive copy.
-    const int inlocuit = RescrieBazaDate(platforma(), owner, directorSticle, prelucrare, rescriere, false, 0, true);
+    const int inlocuit = RescrieBazaDate(intrebari, owner, directorSticle, prelucrare, rescriere, false, 0, true);
     if (rezultat) *rezultat = numarat;
     if (anulat) return RezultatOperatie::Anulare();
     if (!(inlocuit || rescriere.stare == StareRescriere::Abandonata)) {
@@ -243,13 +237,14 @@ bool MaterialConformEcuatiilor(const MaterialOptic& m, const SetariVerificare& s
     return StareFataDeEcuatii(m, setari).empty();
 }
 
-int VerificaBazaDate(Fereastra owner, const std::string& directorSticle, const SetariVerificare& setari, BlocText& raport, std::FILE* iesireEroare,
-                     Progres& progres) {
+int VerificaBazaDate(Fereastra owner, const std::string& directorSticle, const SetariVerificare& setari, BlocText& raport,
+                     std::string& motiv, Progres& progres) {
     raport.reset();
+    motiv.clear();
     LucruVerificare lucru(directorSticle);
-    if (!lucru.verificaDirectorSticle(owner)) return 0;
+    if (!lucru.verificaDirectorSticle(motiv)) return 0;
     AnuntaBazaDateRupta(owner, lucru.cale(), lucru.cale());
-    if (!lucru.deschide(iesireEroare)) return 0;
+    if (!lucru.deschide(motiv)) return 0;
     lucru.arataCursor();
 
     BlocText text;
@@ -271,9 +266,7 @@ int VerificaBazaDate(Fereastra owner, const std::string& directorSticle, const S
     if (r.cod != 0) {
         // A report of the part that could be read would pass for the whole
         // database. A fragment shorter than a record is not a record.
-        MesajBox(owner, TextEroareSistem(r.cod), nume_fisier_sticle, MB_OK | MB_ICONASTERISK);
-        MesajBox(owner, TextFormatat("Eroare citire fisier %s", nume_fisier_sticle.c_str()), "ATENTIE!",
-                 MB_OK | MB_ICONHAND);
+        motiv = TextFormatat("Eroare citire fisier %s:\n%s", nume_fisier_sticle.c_str(), TextEroareSistem(r.cod).c_str());
         return 0;
     }
 

@@ -51,9 +51,9 @@ struct RezultatPropunereDomenii {
 // Done with the records changed as updated and the declined proposals as
 // skipped; nothing to do when there was no proposal or every accepted span
 // was already stored; cancelled on Cancel; failed when the rewrite could not
-// start, was refused, or failed (said where found; the database is then
-// exactly as it was - see RescrieBazaDate).
-RezultatOperatie PropuneDomeniiSpectrale(Fereastra owner, const std::string& directorSticle, int producator,
+// start, was refused, or failed, with why (the database is then exactly as
+// it was - see RescrieBazaDate). The questions are asked through `intrebari`.
+RezultatOperatie PropuneDomeniiSpectrale(Intrebari& intrebari, Fereastra owner, const std::string& directorSticle, int producator,
                                          RezultatPropunereDomenii* rezultat = nullptr);
 inline constexpr const char* TitluPropuneDomenii = "ATENTIE!";
 
@@ -88,13 +88,13 @@ std::string StareFataDeEcuatii(const MaterialOptic& material, const SetariVerifi
 // field instead), another line of dashes and the counts. Codes 0-10 go by
 // the reports' short names, the others by the names of the material lists.
 // A torn database is read to its last whole record (AnuntaBazaDateRupta).
-// Returns 1 with the report built; 0 when the glass
-// directory or the file could not be used (the report is then left absent).
-// A database that cannot be opened is reported on `iesireEroare` as
-// "Eroare deschidere <file>", the other failures in a box. A pass stopped
-// through `progres` gives 0 and no report, without a word.
+// Returns 1 with the report built; 0 when the glass directory or the file
+// could not be used or read whole (the report is then left absent), with
+// why in `motiv` for the caller to tell ("Eroare deschidere <file>" for a
+// database that cannot be opened). A pass stopped through `progres` gives 0,
+// no report and no reason.
 int VerificaBazaDate(Fereastra owner, const std::string& directorSticle, const SetariVerificare& setari, BlocText& raport,
-                     std::FILE* iesireEroare = stdout, Progres& progres = FaraProgres());
+                     std::string& motiv, Progres& progres = FaraProgres());
 
 // The table-against-equation report of one material: for each filled slot
 // 0 to 39 the wavelength, then tabulated n, equation n and their difference,

@@ -63,7 +63,8 @@ int ComandaImportAgf(Context& c) {
     const PoliticaConflict laConflict = ScoatePoliticaConflict(c);
     const Optiuni o = CitesteOptiuni(c, true);
     std::string octeti;
-    if (!CitesteFisierImport(nullptr, o.fisier, octeti)) return IesireEsec;
+    if (const RezultatOperatie citit = CitesteFisierImport(o.fisier, octeti); citit.stare == StareOperatie::Esuat)
+        return IesireDinRezultat(TitluEroareCitireImport, citit);
     const CatalogAgf catalog = CitesteCatalogAgf(octeti);
     if (o.listeaza) {
         for (const SticlaAgf& s : catalog.sticle) std::fprintf(c.out, "%s\n", LinieListaAgf(s).c_str());
@@ -85,7 +86,7 @@ int ComandaImportRii(Context& c) {
         throw EroareUtilizare{"--from NM --to NM go together, the first below the second"};
     const std::uint16_t producator =
         o.producator >= 0 ? static_cast<std::uint16_t>(o.producator) : ProducatorImplicitRii;
-    return ImportaFisierRii(nullptr, path_sticle, o.fisier, o.nume, producator, o.domeniu).codIesire();
+    return IesireDinRezultat(TitluImportRii, ImportaFisierRii(nullptr, path_sticle, o.fisier, o.nume, producator, o.domeniu));
 }
 
 }  // namespace vitramor::cli

@@ -77,7 +77,7 @@ int ComandaDiffCatalogue(Context& c) {
     OptiuniAplicare o;
     o.actiuni = ActiuniPentruClase(r, clase);
     o.laConflict = laConflict;
-    return IesireDinRezultat(TitluComparaCatalog, AplicaComparatia(nullptr, path_sticle, r, o));
+    return IesireDinRezultat(TitluComparaCatalog, AplicaComparatia(platforma(), nullptr, path_sticle, r, o));
 }
 
 }  // namespace vitramor::cli

@@ -77,7 +77,7 @@ int ComandaExportJson(Context& c) {
     std::vector<std::string> linii;
     if (!LiniiSelectate(c, "export-json", s, linii)) return IesireEsec;
     ProgresConsola progres(c.err);
-    const RezultatExportSubstrat r = ExportaSticleSubstrat(nullptr, {path_sticle, path_machine_learning}, linii, s.producator, progres);
+    const RezultatExportSubstrat r = ExportaSticleSubstrat(platforma(), nullptr, {path_sticle, path_machine_learning}, linii, s.producator, progres);
     if (linii.empty()) return IesireOk;
     return r.trecereCompleta && r.salvat ? IesireOk : IesireEsec;
 }
@@ -114,14 +114,18 @@ int ComandaExportAgf(Context& c) {
     nume.pop_back();
     for (std::string& n : nume) n = NumeMaterialDinArgument(n);
     ProgresConsola progres(c.err);
-    return ExportaCatalogAgf(nullptr, path_sticle, producator, nume, fisier, progres) ? IesireOk : IesireEsec;
+    const RezultatOperatie r = ExportaCatalogAgf(path_sticle, producator, nume, fisier, progres);
+    if (r.stare == StareOperatie::Facut) return IesireOk;
+    return IesireDinRezultat(TitluExportAgf, r);
 }
 
 int ComandaExportRii(Context& c) {
     CereArgumente(c, 2, 2);
     MaterialOptic m;
     if (!GasesteMaterial(NumeMaterialDinArgument(c.argumente[0]), m)) return IesireEsec;
-    return ExportaMaterialRii(nullptr, m, c.argumente[1]) ? IesireOk : IesireEsec;
+    const std::string motiv = ExportaMaterialRii(m, c.argumente[1]);
+    if (motiv.empty()) return IesireOk;
+    return IesireDinRezultat(TitluExportRii, RezultatOperatie::Esec(motiv));
 }
 
 }  // namespace vitramor::cli

@@ -7,6 +7,7 @@
 #include "cli/Cli.h"
 #include "import/tabele/ActualizareExcel.h"
 #include "import/tabele/ConexiuneOdbc.h"
+#include "import/tabele/SursaTabel.h"
 #include "record/CodificareText.h"
 #include "settings/Directoare.h"
 
@@ -37,13 +38,22 @@ void ScrieBloc(Context& c, const BlocText& b) {
     }
 }
 
+// A source or table that cannot be read, said once (an ODBC source's
+// diagnostics were shown by the connection).
+int EsecSursa(const std::string& motiv) {
+    if (!motiv.empty()) MesajBox(nullptr, motiv, TitluFoaieCalcul, stil::MB_OK | stil::MB_ICONEXCLAMATION);
+    return IesireEsec;
+}
+
 }  // namespace
 
 int ComandaTables(Context& c) {
     CereArgumente(c, 1, 1);
-    auto sursa = DeschideSursaTabel(c.argumente[0]);
+    std::string eroare;
+    auto sursa = DeschideSursaTabel(c.argumente[0], eroare);
+    if (!sursa) return EsecSursa(eroare);
     std::vector<std::string> tabele;
-    if (!sursa || !sursa->citesteTabele(tabele)) return IesireEsec;
+    if (!sursa->citesteTabele(tabele)) return EsecSursa(sursa->eroare());
     for (const auto& t : tabele) Scrie(c, t);
     return IesireOk;
 }
@@ -51,9 +61,11 @@ int ComandaTables(Context& c) {
 int ComandaColumns(Context& c) {
     const int antet = ScoateRandAntet(c);
     CereArgumente(c, 2, 2);
-    auto sursa = DeschideSursaTabel(c.argumente[0], antet);
+    std::string eroare;
+    auto sursa = DeschideSursaTabel(c.argumente[0], eroare, antet);
+    if (!sursa) return EsecSursa(eroare);
     std::vector<ColoanaTabel> coloane;
-    if (!sursa || !sursa->citesteColoane(c.argumente[1], coloane)) return IesireEsec;
+    if (!sursa->citesteColoane(c.argumente[1], coloane)) return EsecSursa(sursa->eroare());
     for (std::size_t i = 0; i < coloane.size(); ++i)
         Scrie(c, std::to_string(i) + "\t" + coloane[i].nume + "\t" + coloane[i].tip);
     return IesireOk;
@@ -64,7 +76,7 @@ int ComandaOdbcInfo(Context& c) {
     ConexiuneODBC conexiune;
     conexiune.sirConexiune = c.argumente[0];
     if (conexiune.sirConexiune.empty()) throw EroareUtilizare{"the connection string is empty"};
-    const int ok = ConecteazaOdbcSourceSiSalveazaInRegistri(nullptr, conexiune);
+    const int ok = ConecteazaOdbcSourceSiSalveazaInRegistri(&platforma(), nullptr, conexiune);
     if (ok) ScrieBloc(c, RaportConexiuneOdbc(conexiune));
     DeconecteazaOdbc(conexiune);
     ElibereazaHandleOdbc(conexiune);
@@ -98,6 +110,7 @@ int ComandaImportTable(Context& c) {
     const int codSelectie = static_cast<int>(CitesteIntreg(cod, "--code", 1, 3));
     if (codSelectie == 2) throw EroareUtilizare{"--code is 1 or 3"};
     OptiuniActualizare o;
+    o.intrebari = &platforma();
     o.directorSticle = path_sticle;
     if (!conflict.empty()) {
         const auto politica = PoliticaConflictDinText(conflict);
@@ -117,17 +130,19 @@ int ComandaImportTable(Context& c) {
     ScrieAsocieriImplicite(*ctx);
     if (!IncarcaAsocieriDinFisier(aso, ctx->asocieri)) return IesireEsec;
     DupaIncarcareAsocieri(*ctx);
-    ctx->sursa = DeschideSursaTabel(c.argumente[0], antet);
+    std::string eroare;
+    ctx->sursa = DeschideSursaTabel(c.argumente[0], eroare, antet);
+    if (!ctx->sursa) return EsecSursa(eroare);
     if (c.argumente[0].find('=') == std::string::npos) ctx->caleSursa = c.argumente[0];
     ctx->tabel = c.argumente[1];
-    if (!ctx->sursa || !ctx->sursa->citesteColoane(ctx->tabel, ctx->coloane)) return IesireEsec;
+    if (!ctx->sursa->citesteColoane(ctx->tabel, ctx->coloane)) return EsecSursa(ctx->sursa->eroare());
     ctx->sticla.producator = static_cast<std::uint16_t>(
         producator.empty() ? ProducatorDinCodSelectie(codSelectie) : CitesteIntreg(producator, "--producer", 0, 15));
     ctx->grosimeUtilizator = static_cast<float>(mm);
     std::vector<std::string> linii;
     const int detectat = DetecteazaLambda(*ctx, codSelectie, linii);
     for (const auto& l : linii) Scrie(c, l);
-    if (!detectat) return IesireEsec;
+    if (!detectat) return MesajBox(nullptr, ctx->motivDetectie, {}, stil::MB_OK), IesireEsec;
 
     o.actualizeaza = actualizeaza;
     o.codProducator = codSelectie;
@@ -135,7 +150,9 @@ int ComandaImportTable(Context& c) {
         Scrie(c, l);
         return true;
     };
-    return ImportaTabelExcel(*ctx, o).codIesire();
+    const RezultatOperatie r = ImportaTabelExcel(*ctx, o);
+    if (o.actualizeaza || r.stare == StareOperatie::Esuat) RaporteazaRezultat(nullptr, TitluActualizareExcel, r);
+    return r.codIesire();
 }
 
 }  // namespace vitramor::cli

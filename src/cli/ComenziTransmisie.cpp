@@ -31,7 +31,7 @@ int ComandaKFromTransmittance(Context& c) {
     set.materiale.resize(1);
     if (!GasesteMaterial(nume, set.materiale[0])) return IesireEsec;
     // A No keeps the k table, and the database, as they were.
-    const RezultatOperatie k = ComandaKDinTransmisie(nullptr, set);
+    const RezultatOperatie k = ComandaKDinTransmisie(platforma(), nullptr, set);
     if (k.actualizate == 0) return IesireDinRezultat(TitluAplicatie().c_str(), k);
     OptiuniStocare o(platforma());
     o.editare = true;

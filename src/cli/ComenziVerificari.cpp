@@ -57,7 +57,11 @@ int ComandaCheck(Context& c) {
     // A database that cannot be opened is a message, not report text.
     {
         ProgresConsola progres(c.err);
-        if (!VerificaBazaDate(nullptr, path_sticle, setari, raport, c.err, progres)) return IesireEsec;
+        std::string motiv;
+        if (!VerificaBazaDate(nullptr, path_sticle, setari, raport, motiv, progres)) {
+            if (!motiv.empty()) std::fprintf(c.err, "%s\n", motiv.c_str());
+            return IesireEsec;
+        }
     }
     ScrieRaport(c.out, raport);
     return IesireOk;
@@ -76,7 +80,7 @@ int ComandaReport(Context& c) {
 int ComandaProposeRanges(Context& c) {
     CereArgumente(c, 1, 1);
     const int producator = static_cast<int>(CitesteIntreg(c.argumente[0], "CODE", 0, 15));
-    return IesireDinRezultat(TitluPropuneDomenii, PropuneDomeniiSpectrale(nullptr, path_sticle, producator));
+    return IesireDinRezultat(TitluPropuneDomenii, PropuneDomeniiSpectrale(platforma(), nullptr, path_sticle, producator));
 }
 
 }  // namespace vitramor::cli

@@ -40,10 +40,10 @@ int ComandaCoeficientiDispersie(Fereastra owner, const std::string& directorStic
     return 1;
 }
 
-int ComandaInitNDinDispersie(Fereastra owner, SetLucru& set) {
+int ComandaInitNDinDispersie(Intrebari& intrebari, Fereastra owner, SetLucru& set) {
     if (set.gol()) return 0;
     const std::string titlu = TitluAplicatie();
-    if (MesajBox(owner, "Initializati datele cu ecuatia de dispersie ?", titlu,
+    if (intrebari.intreaba(owner, "Initializati datele cu ecuatia de dispersie ?", titlu,
                  stil::MB_YESNO | stil::MB_ICONQUESTION | stil::MB_DEFBUTTON2) != raspuns::IDYES)
         return 0;
 
@@ -80,11 +80,6 @@ std::string CompleteazaDomeniiPentruSalvare(MaterialOptic& m) {
         m.domeniu_k[1] = m.domeniu_n[1];
     }
     return {};
-}
-
-void PregatesteDomeniiPentruSalvare(MaterialOptic& m, Fereastra owner) {
-    const std::string avertizare = CompleteazaDomeniiPentruSalvare(m);
-    if (!avertizare.empty()) MesajBox(owner, avertizare, TitluAplicatie(), stil::MB_OK | stil::MB_ICONEXCLAMATION);
 }
 
 }  // namespace vitramor

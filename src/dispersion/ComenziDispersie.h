@@ -53,15 +53,13 @@ int ComandaCoeficientiDispersie(Fereastra owner, const std::string& directorStic
 // 0 to 39 is computed from the n equation; a slot whose n cannot be computed
 // is reported and keeps its value. Returns 0 when the user said No or no
 // material is open.
-int ComandaInitNDinDispersie(Fereastra owner, SetLucru& set = setLucru());
+int ComandaInitNDinDispersie(Intrebari& intrebari, Fereastra owner, SetLucru& set = setLucru());
 
-// The range step of the save command (see CompleteazaDomeniiSpectrale). An
-// invalid n range is completed from the tables and, when that fails,
-// reported with the name and the n bounds; a valid n range is copied into an
-// invalid k range. The save goes on in every case.
-void PregatesteDomeniiPentruSalvare(MaterialOptic& material, Fereastra owner);
-// The same completion for many materials at once: the warning is returned
-// (empty when the ranges are valid) for the caller to list, not shown.
+// The range step of the save (see CompleteazaDomeniiSpectrale). An invalid
+// n range is completed from the tables; when that fails the warning, with
+// the name and the n bounds, is returned (empty when the ranges are valid)
+// for the caller to tell. A valid n range is copied into an invalid k
+// range. The save goes on in every case.
 std::string CompleteazaDomeniiPentruSalvare(MaterialOptic& material);
 
 }  // namespace vitramor

@@ -313,7 +313,7 @@ cJSON* DocumentMaterialeJson::obiectMaterial(const MaterialOptic& m,
     return nullptr;
 }
 
-void DocumentMaterialeJson::propune(const MaterialOptic& m, const std::string& numeFisier, bool intreaba,
+void DocumentMaterialeJson::propune(const MaterialOptic& m, const std::string& numeFisier, Intrebari* intreaba,
                                     const std::optional<PerecheAtribute>& atribute) {
     std::string cheie(Camp(m.nume, sizeof m.nume));
     // Names are keys exactly: the database itself tells "F2" from "f2".
@@ -321,7 +321,8 @@ void DocumentMaterialeJson::propune(const MaterialOptic& m, const std::string& n
         if (!intreaba) return;
         const std::string text = TextFormatat("Materialul %s este in fisierul %s\nScriem peste?", cheie.c_str(),
                                               numeFisier.c_str());
-        if (MesajBox(nullptr, text, "ATENTIE!", MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != raspuns::IDYES) return;
+        if (intreaba->intreaba(nullptr, text, "ATENTIE!", MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != raspuns::IDYES)
+            return;
         // The old member may still be waiting to be added in this pass.
         std::erase_if(propuse_, [&cheie](const Propus& p) { return p.cheie == cheie; });
         cJSON_DeleteItemFromObjectCaseSensitive(radacina_, cheie.c_str());
@@ -360,7 +361,7 @@ int DocumentMaterialeJson::adaugaPropuse() {
 }
 
 int AdaugaMaterialInDocumentJson(const std::string& directorSticle, const MaterialOptic& m, cJSON* radacina, const std::string& numeFisier,
-                                 bool intreaba, const std::optional<PerecheAtribute>& atribute) {
+                                 Intrebari* intreaba, const std::optional<PerecheAtribute>& atribute) {
     DocumentMaterialeJson document(radacina, directorSticle);
     return document.adauga(m, numeFisier, intreaba, atribute);
 }

@@ -22,6 +22,7 @@
 
 #include <cjson/cJSON.h>
 
+#include "platform/Intrebari.h"
 #include "record/MaterialOptic.h"
 
 namespace vitramor {
@@ -78,13 +79,13 @@ public:
     DocumentMaterialeJson(cJSON* radacina, std::string directorSticle);
 
     // Adds the material under its name, appended at the end. When the name
-    // is already there: with `intreaba` false nothing changes (result 0);
-    // with it set the user is asked whether to overwrite (No: result 0,
+    // is already there: with no `intreaba` nothing changes (result 0);
+    // with one the user is asked through it whether to overwrite (No: result 0,
     // nothing changes; Yes: the old member is deleted and the new one
     // appended at the end). `numeFisier` only names the file in the
     // question. 0 on success or when left out; a failure code, its message
     // shown, otherwise.
-    int adauga(const MaterialOptic& m, const std::string& numeFisier, bool intreaba,
+    int adauga(const MaterialOptic& m, const std::string& numeFisier, Intrebari* intreaba,
                const std::optional<PerecheAtribute>& atribute = std::nullopt) {
         propune(m, numeFisier, intreaba, atribute);
         return adaugaPropuse();
@@ -95,7 +96,7 @@ public:
     // of the pass; the material must outlive the next adaugaPropuse(),
     // which builds the objects of all proposed materials and appends them
     // in order, up to the first failure.
-    void propune(const MaterialOptic& m, const std::string& numeFisier, bool intreaba,
+    void propune(const MaterialOptic& m, const std::string& numeFisier, Intrebari* intreaba,
                  const std::optional<PerecheAtribute>& atribute = std::nullopt);
     int adaugaPropuse();
 
@@ -125,7 +126,7 @@ private:
 
 // One material added to a document; a pass over many uses the class.
 int AdaugaMaterialInDocumentJson(const std::string& directorSticle, const MaterialOptic& m, cJSON* radacina, const std::string& numeFisier,
-                                 bool intreaba, const std::optional<PerecheAtribute>& atribute = std::nullopt);
+                                 Intrebari* intreaba, const std::optional<PerecheAtribute>& atribute = std::nullopt);
 
 // Shows the node-failure message of a code (-2 or -3) for `eticheta`, the
 // name of the object being built, and returns the code.

@@ -316,7 +316,7 @@ std::string TextCatalogAgf(std::span<const MaterialOptic> materiale, std::vector
     return std::move(s.text);
 }
 
-int ExportaCatalogAgf(Fereastra owner, const std::string& directorSticle, int producator,
+RezultatOperatie ExportaCatalogAgf(const std::string& directorSticle, int producator,
                       const std::vector<std::string>& nume, const std::string& cale,
                       Progres& progres) {
     const std::set<std::string> cautate(nume.begin(), nume.end());
@@ -331,33 +331,23 @@ int ExportaCatalogAgf(Fereastra owner, const std::string& directorSticle, int pr
         }
         s.adauga(PregatesteSticlaAgf(m));
     }, progres);
-    if (r.anulat) return 0;  // stopped by the user: nothing is written
-    if (!r.ok) {
-        MesajBox(owner, r.eroare, TitluAtentie, stil::MB_OK | stil::MB_ICONHAND);
-        return 0;
-    }
+    if (r.anulat) return RezultatOperatie::Anulare("Exportul a fost oprit; fisierul nu a fost scris.");
+    if (!r.ok) return RezultatOperatie::Esec(r.eroare);
     for (const std::string& n : cautate)
-        if (!gasite.count(n)) {
-            MesajBox(owner,
-                     producator >= 0 ? TextFormatat("Materialul %s al producatorului %d nu exista in baza de date",
-                                                    Utf8DinWindows1252(n).c_str(), producator)
-                                     : TextFormatat("Materialul %s nu exista in baza de date",
-                                                    Utf8DinWindows1252(n).c_str()),
-                     TitluAtentie, stil::MB_OK | stil::MB_ICONEXCLAMATION);
-            return 0;
-        }
+        if (!gasite.count(n))
+            return RezultatOperatie::Esec(
+                producator >= 0 ? TextFormatat("Materialul %s al producatorului %d nu exista in baza de date",
+                                               Utf8DinWindows1252(n).c_str(), producator)
+                                : TextFormatat("Materialul %s nu exista in baza de date", Utf8DinWindows1252(n).c_str()));
     for (const MesajExport& m : s.mesaje)
         AfiseazaMesajInLista(cale + ", " + Utf8DinWindows1252(m.nume) + ": " + m.text, m.nivel);
-    if (s.text.empty()) {
-        MesajBox(owner, "Niciun material nu a putut fi scris in " + cale, TitluAtentie,
-                 stil::MB_OK | stil::MB_ICONEXCLAMATION);
-        return 0;
-    }
-    const int cod = ScrieFisierIntreg(cale, s.text, true);
-    if (cod != 0 && cod != EPERM)
-        MesajBox(nullptr, "Eroare scriere fisier " + cale + ":\n" + std::strerror(cod), TitluAtentie,
-                 stil::MB_OK | stil::MB_ICONHAND);
-    return cod == 0;
+    if (s.text.empty()) return RezultatOperatie::Esec("Niciun material nu a putut fi scris in " + cale);
+    // EPERM: the refusal was told where it was found (a name that is not a regular file, an archive step).
+    if (const int cod = ScrieFisierIntreg(cale, s.text, true); cod != 0)
+        return RezultatOperatie::Esec("Eroare scriere fisier " + cale + (cod != EPERM ? ":\n" + std::string(std::strerror(cod)) : ""));
+    RezultatOperatie scris;
+    scris.motiv = "Catalogul a fost scris in " + cale + " (vezi lista de mesaje)";
+    return scris;
 }
 
 }  // namespace vitramor

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "operatie/Progres.h"
+#include "operatie/RezultatOperatie.h"
 #include "platform/Platforma.h"
 #include "record/MaterialOptic.h"
 
@@ -61,11 +62,13 @@ std::string TextCatalogAgf(std::span<const MaterialOptic> materiale, std::vector
 // Exports from the database of `directorSticle` in one pass, keeping no record longer than its
 // text takes: with names, the records of those names (of producer
 // `producator` only, when it is 0 or more), a name that no record carries
-// reported and nothing written; without names, every record of the
+// a failure and nothing written; without names, every record of the
 // producer, or of the database for -1. The catalogue goes to `cale`, the
-// messages to the message list. 1 when the file was written; 0 without a
-// word when the pass was stopped through `progres`.
-int ExportaCatalogAgf(Fereastra owner, const std::string& directorSticle, int producator,
+// messages to the message list. Done (it changes no material, so it counts
+// none) when the file was written; cancelled when the pass was stopped
+// through `progres`; otherwise failed with why, for the caller to report.
+inline constexpr const char* TitluExportAgf = "Exporta catalog AGF";
+RezultatOperatie ExportaCatalogAgf(const std::string& directorSticle, int producator,
                       const std::vector<std::string>& nume, const std::string& cale,
                       Progres& progres = FaraProgres());
 

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "export/ExportAgf.h"
+#include "database/FisierCatalog.h"
 #include "export/SelectieSticleWidget.h"
 #include "fileutil/AlegereFisier.h"
 #include "settings/Directoare.h"
@@ -31,15 +32,14 @@ void ExportAgfDialog::exporta() {
     std::string director = path_machine_learning, fisier;
     if (AlegeFisierSalvare(this, tipfisier::Agf, director, fisier) != 0) return;
     const std::string cale = (std::filesystem::path(director) / fisier).string();
-    int scris = 0;
+    RezultatOperatie r;
     if (RuleazaCuProgres(this, QStringLiteral("Export catalog AGF"),
-                         [&](Progres& progres) {
-                             scris = ExportaCatalogAgf(this, path_sticle, selectie_->producator(), nume, cale, progres);
-                         }))
+                         [&](Progres& progres) { r = ExportaCatalogAgf(path_sticle, selectie_->producator(), nume, cale, progres); }))
         return;  // stopped: nothing was written
-    if (scris)
-        MesajBox(this, "Catalogul a fost scris in " + cale + " (vezi lista de mesaje)", TitluExportAgf,
-                 stil::MB_OK | stil::MB_ICONASTERISK);
+    if (r.stare == StareOperatie::Facut)
+        MesajBox(this, r.motiv, TitluExportAgf, stil::MB_OK | stil::MB_ICONASTERISK);
+    else
+        MesajBox(this, r.motiv, TitluAtentie, stil::MB_OK | stil::MB_ICONEXCLAMATION);
 }
 
 void ComandaExportAgf(QWidget* fereastraPrincipala) {

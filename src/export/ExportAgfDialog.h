@@ -9,7 +9,6 @@ namespace vitramor {
 
 class SelectieSticleWidget;
 
-inline constexpr const char* TitluExportAgf = "Exporta catalog AGF";
 
 class ExportAgfDialog : public QDialog {
     Q_OBJECT

@@ -160,16 +160,15 @@ std::string TextMaterialRii(const MaterialOptic& m, std::vector<std::string>& me
     return text;
 }
 
-int ExportaMaterialRii(Fereastra owner, const MaterialOptic& m, const std::string& cale, std::vector<std::string>* note) {
+std::string ExportaMaterialRii(const MaterialOptic& m, const std::string& cale, std::vector<std::string>* note) {
     std::vector<std::string> mesaje;
     const std::string text = TextMaterialRii(m, mesaje);
     for (const std::string& t : mesaje) AfiseazaMesajInLista(cale + ": " + t, NivelInformatie);
     if (note) *note = mesaje;
+    // EPERM: the refusal was told where it was found (a name that is not a regular file, an archive step).
     const int cod = ScrieFisierIntreg(cale, text, true);
-    if (cod != 0 && cod != EPERM)
-        MesajBox(owner, "Eroare scriere fisier " + cale + ":\n" + std::strerror(cod), TitluExportRii,
-                 stil::MB_OK | stil::MB_ICONHAND);
-    return cod == 0;
+    if (cod == 0) return {};
+    return "Eroare scriere fisier " + cale + (cod != EPERM ? ":\n" + std::string(std::strerror(cod)) : "");
 }
 
 int ComandaExportMaterialRii(Fereastra owner, const std::string& directorMl) {
@@ -180,7 +179,10 @@ int ComandaExportMaterialRii(Fereastra owner, const std::string& directorMl) {
     if (AlegeFisierSalvare(owner, tipfisier::Yml, director, fisier) != 0) return 0;
     const std::string cale = (std::filesystem::path(director) / fisier).string();
     std::vector<std::string> note;
-    if (!ExportaMaterialRii(owner, set.curent(), cale, &note)) return 0;
+    if (const std::string motiv = ExportaMaterialRii(set.curent(), cale, &note); !motiv.empty()) {
+        MesajBox(owner, motiv, TitluExportRii, stil::MB_OK | stil::MB_ICONHAND);
+        return 0;
+    }
     // What was written, and what the format could not hold exactly.
     std::string text = "Materialul " + std::string(NumeDinCamp(set.curent().nume, sizeof set.curent().nume)) +
                        " a fost scris in " + cale + ".";

@@ -86,13 +86,13 @@ private:
     MaterialeGasite gasite_;
 };
 
-bool ExistaDirectorMl(const std::string& directorMl) {
+bool ExistaDirectorMl(Intrebari& intrebari, const std::string& directorMl) {
     if (directorMl.empty()) {
         errno = ENOENT;
         MesajBox(nullptr, platforma().textUltimaEroare(), "CreazaDirector", MB_OK | MB_ICONASTERISK);
         return false;
     }
-    const RezultatOperatie r = CreazaDirector(platforma(), directorMl);
+    const RezultatOperatie r = CreazaDirector(intrebari, directorMl);
     if (r.esuat()) MesajBox(nullptr, r.motiv, "CreazaDirector", MB_OK | MB_ICONASTERISK);
     return r.stare == StareOperatie::Facut;
 }
@@ -105,7 +105,8 @@ bool EsteExecutabil(const std::string& cale) {
 // A document that is there but empty, or that does not parse, was most
 // likely cut short by a failed save; exporting into it would start a new
 // document and bury the earlier one in its archive copy.
-void OferaRestaurareDocument(Fereastra owner, const std::string& director, const std::string& fisier) {
+void OferaRestaurareDocument(Intrebari& intrebari, Fereastra owner, const std::string& director,
+                              const std::string& fisier) {
     const std::string cale = director.empty() ? fisier : director + (director.back() == '/' ? "" : "/") + fisier;
     std::string text;
     {
@@ -125,7 +126,7 @@ void OferaRestaurareDocument(Fereastra owner, const std::string& director, const
     const std::string intrebare = "Documentul " + cale +
                                   " este gol sau incomplet (probabil o salvare esuata).\nDocumentul anterior se afla "
                                   "in copia arhiva " + arhiva + ".\nIl restaurati inainte de export?";
-    if (MesajBox(owner, intrebare, "ATENTIE!", MB_YESNO | MB_ICONQUESTION) == raspuns::IDYES) {
+    if (intrebari.intreaba(owner, intrebare, "ATENTIE!", MB_YESNO | MB_ICONQUESTION) == raspuns::IDYES) {
         const RezultatOperatie r = RestaureazaArhiva(arhiva, cale);
         MesajBox(nullptr, r.motiv, "ATENTIE!", MB_OK | (r.esuat() ? MB_ICONHAND : MB_ICONASTERISK));
     }
@@ -162,15 +163,15 @@ int IncarcaListaSticleSubstrat(Fereastra owner, const std::string& directorSticl
     return cod;
 }
 
-RezultatExportSubstrat ExportaSticleSubstrat(Fereastra owner, const DirectoareExportSubstrat& directoare,
+RezultatExportSubstrat ExportaSticleSubstrat(Intrebari& intrebari, Fereastra owner, const DirectoareExportSubstrat& directoare,
                                              const std::vector<std::string>& linii, int producator, Progres& progres) {
     RezultatExportSubstrat r;
-    if (!ExistaDirectorMl(directoare.ml)) return r;
+    if (!ExistaDirectorMl(intrebari, directoare.ml)) return r;
     if (linii.empty()) return r;
     const std::string& director = directoare.ml;
     const std::string fisier = NumeFisierExportSubstrat;
 
-    OferaRestaurareDocument(owner, director, fisier);
+    OferaRestaurareDocument(intrebari, owner, director, fisier);
     Arbore document;
     {
         cJSON* incarcat = nullptr;
@@ -219,7 +220,7 @@ RezultatExportSubstrat ExportaSticleSubstrat(Fereastra owner, const DirectoareEx
                 r.trecereCompleta = false;
                 break;
             }
-            materialeDocument.propune(*m, fisier, true);
+            materialeDocument.propune(*m, fisier, &intrebari);
         }
         if (materialeDocument.adaugaPropuse() != 0) r.trecereCompleta = false;
 
@@ -233,9 +234,8 @@ RezultatExportSubstrat ExportaSticleSubstrat(Fereastra owner, const DirectoareEx
     }
 
     if (r.documentFolosit &&
-        platforma().intrebareVizualizare(owner, MesajDeschideExportul,
-                                         ReturneazaMesajEroare(path_help, MesajDeschideExportul),
-                                         MB_YESNO | MB_ICONQUESTION) == raspuns::IDYES)
+        intrebari.intreabaVizualizare(owner, MesajDeschideExportul, ReturneazaMesajEroare(path_help, MesajDeschideExportul),
+                                      MB_YESNO | MB_ICONQUESTION) == raspuns::IDYES)
         DeschideFisierExportat(owner, director, fisier);
     return r;
 }

@@ -46,7 +46,7 @@ struct DirectoareExportSubstrat {
     std::string sticle;
     std::string ml;
 };
-RezultatExportSubstrat ExportaSticleSubstrat(Fereastra owner, const DirectoareExportSubstrat& directoare,
+RezultatExportSubstrat ExportaSticleSubstrat(Intrebari& intrebari, Fereastra owner, const DirectoareExportSubstrat& directoare,
                                              const std::vector<std::string>& linii, int producator,
                                              Progres& progres = FaraProgres());
 

@@ -26,7 +26,7 @@ void ExportSubstratDialog::exporta() {
     if (linii.empty()) return;
     const int producator = selectie_->producator();
     RuleazaCuProgres(this, QStringLiteral("Export materiale"),
-                     [&](Progres& progres) { ExportaSticleSubstrat(this, {path_sticle, path_machine_learning}, linii, producator, progres); });
+                     [&](Progres& progres) { ExportaSticleSubstrat(platforma(), this, {path_sticle, path_machine_learning}, linii, producator, progres); });
 }
 
 void ComandaExportSubstrat(QWidget* fereastraPrincipala) {

@@ -10,17 +10,17 @@
 
 namespace vitramor {
 
-bool CitesteFisierImport(Fereastra owner, const std::string& cale, std::string& octeti) {
+RezultatOperatie CitesteFisierImport(const std::string& cale, std::string& octeti) {
     auto esec = [&](const std::string& motiv) {
-        MesajBox(owner, "Fisierul " + cale + " nu poate fi citit: " + motiv, "Eroare", stil::MB_OK | stil::MB_ICONHAND);
-        return false;
+        return RezultatOperatie::Esec("Fisierul " + cale + " nu poate fi citit: " + motiv);
     };
     std::error_code ec;
     if (std::filesystem::is_directory(cale, ec)) return esec("este un director");
     // Only a regular file: a FIFO under a catalogue's name would block, and a
     // device would read without end. That refusal is told by the opening.
     FisierDeschis f;
-    if (!DeschideFisierCuMesaj(cale, "rb", f.f, false)) return errno == EINVAL ? false : esec(std::strerror(errno));
+    if (!DeschideFisierCuMesaj(cale, "rb", f.f, false))
+        return esec(errno == EINVAL ? "nu este un fisier obisnuit" : std::strerror(errno));
     octeti.clear();
     if (const auto marime = std::filesystem::file_size(cale, ec); !ec && marime <= MarimeMaximaFisierImport)
         octeti.reserve(marime + 1);
@@ -47,7 +47,7 @@ bool CitesteFisierImport(Fereastra owner, const std::string& cale, std::string& 
     f.inchide();
     if (prea_mare) return esec("are mai mult de 64 MB, nu este un catalog");
     if (eroare) return esec(std::strerror(cod));
-    return true;
+    return {};
 }
 
 }  // namespace vitramor

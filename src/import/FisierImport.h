@@ -1,12 +1,12 @@
 #pragma once
 // Reading a whole catalogue file for the importers that take bytes. A file
 // that cannot be read, a directory, or a file too large to be a catalogue is
-// reported in a box and gives false.
+// a failure that says why, for the caller to report.
 
 #include <cstddef>
 #include <string>
 
-#include "platform/Platforma.h"
+#include "operatie/RezultatOperatie.h"
 
 namespace vitramor {
 
@@ -14,6 +14,8 @@ namespace vitramor {
 // few megabytes, n,k files at most a few hundred kilobytes.
 inline constexpr std::size_t MarimeMaximaFisierImport = 64u << 20;
 
-bool CitesteFisierImport(Fereastra owner, const std::string& cale, std::string& octeti);
+RezultatOperatie CitesteFisierImport(const std::string& cale, std::string& octeti);
+// The box a window shows for such a failure.
+inline constexpr const char* TitluEroareCitireImport = "Eroare";
 
 }  // namespace vitramor

@@ -47,13 +47,13 @@ std::string IntrebareImporta(int comanda, const MaterialOptic& sursa, const Mate
     }
 }
 
-bool ImportaInMaterialCurent(Fereastra owner, int comanda, SetLucru& set, int indexSursa) {
+bool ImportaInMaterialCurent(Intrebari& intrebari, Fereastra owner, int comanda, SetLucru& set, int indexSursa) {
     if (comanda != IdComandaImportaIndici && comanda != IdComandaImportaEcuatii) return false;
     if (indexSursa < 0 || indexSursa >= set.numarMateriale() || indexSursa == set.materialCurent) return false;
     if (set.materialCurent < 0 || set.materialCurent >= set.numarMateriale()) return false;
     const MaterialOptic& sursa = set.materiale[static_cast<std::size_t>(indexSursa)];
     MaterialOptic& curent = set.curent();
-    if (MesajBox(owner, IntrebareImporta(comanda, sursa, curent), TitluCasetaImportaIntreMateriale,
+    if (intrebari.intreaba(owner, IntrebareImporta(comanda, sursa, curent), TitluCasetaImportaIntreMateriale,
                  stil::MB_YESNO | stil::MB_DEFBUTTON2) != raspuns::IDYES)
         return false;
     set.memoreazaAnterior(set.materialCurent, curent);

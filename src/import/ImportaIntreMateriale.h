@@ -35,6 +35,6 @@ std::string IntrebareImporta(int comanda, const MaterialOptic& sursa, const Mate
 // Asks, and on Yes copies from material `indexSursa` into the current
 // material and marks the working set modified. Returns true when something
 // was copied; the caller refreshes the windows that show the record.
-bool ImportaInMaterialCurent(Fereastra owner, int comanda, SetLucru& set, int indexSursa);
+bool ImportaInMaterialCurent(Intrebari& intrebari, Fereastra owner, int comanda, SetLucru& set, int indexSursa);
 
 }  // namespace vitramor

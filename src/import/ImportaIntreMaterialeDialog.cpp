@@ -85,7 +85,7 @@ void ImportaIntreMaterialeDialog::laAlegere(int rand) {
 
 void ImportaIntreMaterialeDialog::importa() {
     if (sursa_ < 0) return;
-    if (!ImportaInMaterialCurent(static_cast<QWidget*>(this), comanda_, set_, sursa_)) return;
+    if (!ImportaInMaterialCurent(platforma(), static_cast<QWidget*>(this), comanda_, set_, sursa_)) return;
     if (comanda_ == IdComandaImportaIndici) {
         // The open n and k windows of the current material show the copied
         // tables at once; windows that are not open read the record later.

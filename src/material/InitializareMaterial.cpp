@@ -38,12 +38,12 @@ constexpr const char* IntrebareTransmisie =
     "Initializati tabelul de transmisie al materialului %s?\nLungimile de unda devin 280, 290, ... 770 nm, transmisia "
     "1 si grosimea 10 mm.";
 
-int peCurent(Fereastra owner, SetLucru& set, void (*initializare)(MaterialOptic&), const char* intrebare) {
+int peCurent(Intrebari& intrebari, Fereastra owner, SetLucru& set, void (*initializare)(MaterialOptic&), const char* intrebare) {
     if (set.gol()) return 0;
     const std::string nume(TextCamp(set.curent().nume, sizeof set.curent().nume));
     const std::string text = TextFormatat(intrebare, nume.c_str()) +
                              "\n(Material > Anuleaza ultima modificare il readuce cum era.)";
-    if (MesajBox(owner, text, "Initializeaza", stil::MB_YESNO | stil::MB_ICONQUESTION | stil::MB_DEFBUTTON2) !=
+    if (intrebari.intreaba(owner, text, "Initializeaza", stil::MB_YESNO | stil::MB_ICONQUESTION | stil::MB_DEFBUTTON2) !=
         raspuns::IDYES)
         return 2;
     set.memoreazaAnterior(set.materialCurent, set.curent());
@@ -108,13 +108,13 @@ void InitializeazaMaterial(MaterialOptic& m) {
     m.clasa_catalog = m.clasa_catalog_implicita;
 }
 
-int ComandaInitializeazaMaterial(Fereastra owner, SetLucru& set) {
-    return peCurent(owner, set, InitializeazaMaterial, IntrebareMaterial);
+int ComandaInitializeazaMaterial(Intrebari& intrebari, Fereastra owner, SetLucru& set) {
+    return peCurent(intrebari, owner, set, InitializeazaMaterial, IntrebareMaterial);
 }
-int ComandaInitLambdaIndici(Fereastra owner, SetLucru& set) { return peCurent(owner, set, InitLambdaIndici, IntrebareLambda); }
-int ComandaInitIndici(Fereastra owner, SetLucru& set) { return peCurent(owner, set, InitIndici, IntrebareIndici); }
-int ComandaInitLambdaTransmisie(Fereastra owner, SetLucru& set) {
-    return peCurent(owner, set, InitLambdaTransmisie, IntrebareTransmisie);
+int ComandaInitLambdaIndici(Intrebari& intrebari, Fereastra owner, SetLucru& set) { return peCurent(intrebari, owner, set, InitLambdaIndici, IntrebareLambda); }
+int ComandaInitIndici(Intrebari& intrebari, Fereastra owner, SetLucru& set) { return peCurent(intrebari, owner, set, InitIndici, IntrebareIndici); }
+int ComandaInitLambdaTransmisie(Intrebari& intrebari, Fereastra owner, SetLucru& set) {
+    return peCurent(intrebari, owner, set, InitLambdaTransmisie, IntrebareTransmisie);
 }
 
 }  // namespace vitramor

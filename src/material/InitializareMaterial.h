@@ -45,9 +45,9 @@ void InitializeazaMaterial(MaterialOptic& m);
 // (SetLucru::marcheazaSuprascris).
 // They do not set the modified flag: the material counts as modified by its
 // bytes. 0 when no material is open, 2 after a No, 1 when done.
-int ComandaInitializeazaMaterial(Fereastra owner, SetLucru& set = setLucru());  // 40008
-int ComandaInitLambdaIndici(Fereastra owner, SetLucru& set = setLucru());       // 40009
-int ComandaInitIndici(Fereastra owner, SetLucru& set = setLucru());             // 40010
-int ComandaInitLambdaTransmisie(Fereastra owner, SetLucru& set = setLucru());   // 40011
+int ComandaInitializeazaMaterial(Intrebari& intrebari, Fereastra owner, SetLucru& set = setLucru());  // 40008
+int ComandaInitLambdaIndici(Intrebari& intrebari, Fereastra owner, SetLucru& set = setLucru());       // 40009
+int ComandaInitIndici(Intrebari& intrebari, Fereastra owner, SetLucru& set = setLucru());             // 40010
+int ComandaInitLambdaTransmisie(Intrebari& intrebari, Fereastra owner, SetLucru& set = setLucru());   // 40011
 
 }  // namespace vitramor

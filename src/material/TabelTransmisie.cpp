@@ -158,10 +158,10 @@ std::vector<float> CalculeazaKDinTransmisie(MaterialOptic& m) {
     return scrise;
 }
 
-RezultatOperatie ComandaKDinTransmisie(Fereastra owner, SetLucru& set) {
+RezultatOperatie ComandaKDinTransmisie(Intrebari& intrebari, Fereastra owner, SetLucru& set) {
     if (set.gol()) return RezultatOperatie::Nimic();
     if (AreTabelK(set.curent()) &&
-        MesajBox(owner, IntrebareSuprascriereK, TitluAplicatie(),
+        intrebari.intreaba(owner, IntrebareSuprascriereK, TitluAplicatie(),
                  stil::MB_YESNO | stil::MB_ICONQUESTION | stil::MB_DEFBUTTON2) !=
             raspuns::IDYES) {
         RezultatOperatie pastrat;

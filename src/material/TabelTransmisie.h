@@ -99,6 +99,6 @@ inline constexpr int IdComandaKDinTransmisie = 40067;  // "Calculeaza k din tran
 // and the reason saying how many values it wrote and at which wavelengths;
 // after a No done with it skipped; failed when no k could be computed (the
 // record left as it was); nothing to do without a material.
-RezultatOperatie ComandaKDinTransmisie(Fereastra owner, SetLucru& set = setLucru());
+RezultatOperatie ComandaKDinTransmisie(Intrebari& intrebari, Fereastra owner, SetLucru& set = setLucru());
 
 }  // namespace vitramor

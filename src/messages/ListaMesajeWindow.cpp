@@ -339,7 +339,7 @@ void ListaMesajeWindow::executaComanda(int id) {
             }
             break;
         case comandaLista::CopiazaMesaj: m.copiazaMesaj(owner()); break;
-        case comandaLista::SalveazaMesaje: m.salveazaMesaje(owner()); break;
+        case comandaLista::SalveazaMesaje: m.salveazaMesaje(platforma(), owner()); break;
         case comandaLista::PrintMesaje: {
             QStringList linii;
             linii.reserve(m.numarLinii());
@@ -347,8 +347,8 @@ void ListaMesajeWindow::executaComanda(int id) {
             PeCeSeListeaza(this, ListareLinii, linii);
             break;
         }
-        case comandaLista::InsereazaLaInceput: m.insereazaLaInceput(owner()); break;
-        case comandaLista::InsereazaLaSfarsit: m.insereazaLaSfarsit(owner()); break;
+        case comandaLista::InsereazaLaInceput: m.insereazaLaInceput(platforma(), owner()); break;
+        case comandaLista::InsereazaLaSfarsit: m.insereazaLaSfarsit(platforma(), owner()); break;
         case comandaLista::ArataDupaInserare: m.comutaArataDupaInserare(); break;
         case comandaLista::SetTabs: cereTabulator(); break;
         default: break;

@@ -214,7 +214,7 @@ int ModelListaMesaje::copiazaMesaj(Fereastra owner) {
     return 1;
 }
 
-int ModelListaMesaje::salveazaMesaje(Fereastra owner) {
+int ModelListaMesaje::salveazaMesaje(Intrebari& intrebari, Fereastra owner) {
     std::string director = DirectorCurent();
     std::string nume = NumeFisierMesaje;
     if (AlegeFisierSalvare(owner, tipfisier::Text, director, nume) != 0) return 0;
@@ -224,7 +224,7 @@ int ModelListaMesaje::salveazaMesaje(Fereastra owner) {
         return 0;
     }
     const std::string cale = CaleInDirector(director, nume);
-    if (existaFisier(cale) && MesajNumarul(owner, StilIntrebare | MB_DEFBUTTON2, 947) == raspuns::IDNO) return 0;
+    if (existaFisier(cale) && IntrebareNumarul(intrebari, owner, StilIntrebare | MB_DEFBUTTON2, 947) == raspuns::IDNO) return 0;
 
     std::string text;
     for (const LinieMesaj& l : linii_) text += l.text + '\n';
@@ -234,29 +234,29 @@ int ModelListaMesaje::salveazaMesaje(Fereastra owner) {
         return 0;
     }
 
-    if (MesajNumarul(owner, StilIntrebare, 568) != raspuns::IDNO)
+    if (IntrebareNumarul(intrebari, owner, StilIntrebare, 568) != raspuns::IDNO)
         DeschideCuAplicatiaAsociata(owner, nume, "", director);
     return 1;
 }
 
-void ModelListaMesaje::insereazaLaInceput(Fereastra owner) {
+void ModelListaMesaje::insereazaLaInceput(Intrebari& intrebari, Fereastra owner) {
     if (!inserareLaSfarsit()) return;
     optiuni_ &= ~OptiuneInserareLaSfarsit;
-    inverseaza(owner);
+    inverseaza(intrebari, owner);
 }
 
-void ModelListaMesaje::insereazaLaSfarsit(Fereastra owner) {
+void ModelListaMesaje::insereazaLaSfarsit(Intrebari& intrebari, Fereastra owner) {
     if (inserareLaSfarsit()) return;
     optiuni_ |= OptiuneInserareLaSfarsit;
-    inverseaza(owner);
+    inverseaza(intrebari, owner);
 }
 
 // After a switch of the insertion side the newest lines would sit on the
 // wrong side; reversing puts them back where new lines now arrive.
-void ModelListaMesaje::inverseaza(Fereastra owner) {
+void ModelListaMesaje::inverseaza(Intrebari& intrebari, Fereastra owner) {
     const int n = numarLinii();
     if (n < 2) return;
-    if (MesajBox(owner, "Inversati liniile din lista ?", "", StilIntrebare) == raspuns::IDNO) return;
+    if (intrebari.intreaba(owner, "Inversati liniile din lista ?", "", StilIntrebare) == raspuns::IDNO) return;
 
     const bool toateGoale =
         std::all_of(linii_.begin(), linii_.end(), [](const LinieMesaj& l) { return l.text.empty(); });

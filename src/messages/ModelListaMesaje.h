@@ -120,12 +120,12 @@ public:
     // "Copiaza mesaj": the clicked line to the clipboard.
     int copiazaMesaj(Fereastra owner);
     // "Salveaza mesaje": every line to a text file chosen by the user.
-    int salveazaMesaje(Fereastra owner);
+    int salveazaMesaje(Intrebari& intrebari, Fereastra owner);
     // "Insereaza la inceput" / "Insereaza la sfarsit": switch the option and
     // offer to reverse the lines so that the newest stay on the insertion
     // side. Nothing happens when the option is already so.
-    void insereazaLaInceput(Fereastra owner);
-    void insereazaLaSfarsit(Fereastra owner);
+    void insereazaLaInceput(Intrebari& intrebari, Fereastra owner);
+    void insereazaLaSfarsit(Intrebari& intrebari, Fereastra owner);
     void comutaArataDupaInserare() { optiuni_ ^= OptiuneArataDupaInserare; }
 
     StareMeniuListaMesaje stareMeniu() const;
@@ -141,7 +141,7 @@ public:
 
 private:
     void sterge(int index);
-    void inverseaza(Fereastra owner);
+    void inverseaza(Intrebari& intrebari, Fereastra owner);
     void cautaUltimaAvertizare();
 
     std::deque<LinieMesaj> linii_;

@@ -76,7 +76,7 @@ void Recupereaza(FereastraPrincipala& w) {
 void Directori(FereastraPrincipala& w) { DeschideDirectori(&w); }
 void Iesire(FereastraPrincipala& w) { w.iesire(); }
 void CoeficientiDispersie(FereastraPrincipala& w) { ComandaCoeficientiDispersie(w.proprietar(), path_sticle); }
-void InitNDinDispersie(FereastraPrincipala& w) { ComandaInitNDinDispersie(w.proprietar()); }
+void InitNDinDispersie(FereastraPrincipala& w) { ComandaInitNDinDispersie(platforma(), w.proprietar()); }
 void Despre(FereastraPrincipala& w) { DeschideDespre(&w); }
 void EditProducatori(FereastraPrincipala& w) { ComandaEditProducatori(&w); }
 void PuneCategorie(FereastraPrincipala& w) { ComandaPuneCategorie(&w); }
@@ -145,16 +145,16 @@ void ImportaEcuatii(FereastraPrincipala& w) { ComandaImportaEcuatii(&w); }
 void RolMaterial(FereastraPrincipala& w) { ComandaRolMaterial(&w); }
 void Transmisie(FereastraPrincipala& w) { ComandaTransmisie(&w); }
 void KDinTransmisie(FereastraPrincipala& w) {
-    RaporteazaRezultat(w.proprietar(), TitluAplicatie(), ComandaKDinTransmisie(w.proprietar()));
+    RaporteazaRezultat(w.proprietar(), TitluAplicatie(), ComandaKDinTransmisie(platforma(), w.proprietar()));
 }
 void Mecanic(FereastraPrincipala& w) { ComandaMecanic(&w); }
 void Chimic(FereastraPrincipala& w) { ComandaChimic(&w); }
 void Termic(FereastraPrincipala& w) { ComandaTermic(&w); }
 void LaserDamage(FereastraPrincipala& w) { ComandaLaserDamage(&w); }
 // An initialisation changes the whole material: its open windows show it again.
-template <int (*Comanda)(Fereastra, SetLucru&)>
+template <int (*Comanda)(Intrebari&, Fereastra, SetLucru&)>
 void Initializare(FereastraPrincipala& w) {
-    if (Comanda(w.proprietar(), setLucru()) == 1) ferestreMaterial().reimprospateazaMaterial(setLucru().materialCurent);
+    if (Comanda(platforma(), w.proprietar(), setLucru()) == 1) ferestreMaterial().reimprospateazaMaterial(setLucru().materialCurent);
 }
 void AnuleazaModificare(FereastraPrincipala& w) { w.anuleazaUltimaModificare(); }
 void PropuneDomenii(FereastraPrincipala& w) { ComandaPropuneDomenii(&w); }

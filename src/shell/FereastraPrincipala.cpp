@@ -451,7 +451,8 @@ bool FereastraPrincipala::salveaza(int index, bool intreabaNemodificat) {
     MaterialOptic& m = set.materiale.at(static_cast<std::size_t>(index));
     // Modified or not as the user left it, before the ranges are completed.
     const bool modificat = set.esteModificat(index);
-    PregatesteDomeniiPentruSalvare(m, proprietar());
+    if (const std::string avertizare = CompleteazaDomeniiPentruSalvare(m); !avertizare.empty())
+        MesajBox(proprietar(), avertizare, TitluAplicatie(), stil::MB_OK | stil::MB_ICONEXCLAMATION);
     if (intreabaNemodificat && !modificat && eroare(path_help, proprietar(), 36, 23) != raspuns::IDYES)
         return false;
     // The one store: a name another maker's material holds is a question,

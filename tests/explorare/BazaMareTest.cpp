@@ -74,7 +74,8 @@ TEST_F(BazaMare, EveryPassGivesWhatARecordByRecordReadingGives) {
     }
 
     BlocText raport;
-    ASSERT_EQ(VerificaBazaDate(nullptr, path_sticle, SetariVerificare{}, raport), 1);
+    std::string motiv;
+    ASSERT_EQ(VerificaBazaDate(nullptr, path_sticle, SetariVerificare{}, raport, motiv), 1) << motiv;
     ASSERT_TRUE(raport);
     int probleme = 0;
     for (const MaterialOptic& m : toate) {

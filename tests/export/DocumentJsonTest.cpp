@@ -46,7 +46,7 @@ protected:
     Document() : root(cJSON_CreateObject()) {}
 
     int add(const RecordImage& r, bool ask = false, std::optional<PerecheAtribute> attr = std::nullopt) {
-        return AdaugaMaterialInDocumentJson(path_sticle, r.record(), root.get(), "SubstrateMaterials.json", ask, attr);
+        return AdaugaMaterialInDocumentJson(path_sticle, r.record(), root.get(), "SubstrateMaterials.json", ask ? &p : nullptr, attr);
     }
     // The document as a reader gets it back from the file.
     Json citit() const { return Json(cJSON_Parse(Tiparit(root.get()).c_str())); }
@@ -264,13 +264,13 @@ TEST_F(Document, EveryAllocationFailureIsReportedAndLeavesAConsistentDocument) {
     for (int i = 0;; ++i) {
         SCOPED_TRACE(i);
         Json doc(cJSON_CreateObject());
-        ASSERT_EQ(AdaugaMaterialInDocumentJson(path_sticle, Material("PREV", 2).record(), doc.get(), "f", false, std::nullopt), 0);
+        ASSERT_EQ(AdaugaMaterialInDocumentJson(path_sticle, Material("PREV", 2).record(), doc.get(), "f", nullptr, std::nullopt), 0);
         p.casete.clear();
         allocatiiRamase = i;
         allocareRefuzata = false;
         cJSON_Hooks hooks{MallocCuEsec, EliberareNormala};
         cJSON_InitHooks(&hooks);
-        const int rezultat = AdaugaMaterialInDocumentJson(path_sticle, r.record(), doc.get(), "f", false, PerecheAtribute{3, 0});
+        const int rezultat = AdaugaMaterialInDocumentJson(path_sticle, r.record(), doc.get(), "f", nullptr, PerecheAtribute{3, 0});
         const bool epuizat = allocareRefuzata;
         allocatiiRamase = -1;
         cJSON_InitHooks(nullptr);
@@ -326,8 +326,8 @@ TEST_F(Document, ABatchPrintsAsTheSameMaterialsAddedOneByOne) {
             m.lidt[k] = unu(3) ? 0.0f : static_cast<float>(unu(500)) * 0.13f;
             m.lidt_lambda[k] = static_cast<std::uint16_t>(unu(2) ? 1064 : 0);
         }
-        materiale.propune(m, "f", false);
-        ASSERT_EQ(AdaugaMaterialInDocumentJson(path_sticle, m, unulCateUnul.get(), "f", false), 0);
+        materiale.propune(m, "f", nullptr);
+        ASSERT_EQ(AdaugaMaterialInDocumentJson(path_sticle, m, unulCateUnul.get(), "f", nullptr), 0);
     }
     ASSERT_EQ(materiale.adaugaPropuse(), 0);
     const std::string scris = Tiparit(doc.get());

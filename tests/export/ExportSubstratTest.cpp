@@ -50,7 +50,7 @@ TEST_F(Export, ANewFileIsCreatedInListOrderAndOpenedInTheEditorOnTheSearchPath) 
     bin.write("notepad++", "#!/bin/sh\n");
     ::chmod((bin / "notepad++").c_str(), 0755);
     p.raspunde(raspuns::IDYES);
-    const auto r = ExportaSticleSubstrat(nullptr, {path_sticle, path_machine_learning}, {"B\tcode\t1.5\t0", "A\t\t-\t0"}, 2);
+    const auto r = ExportaSticleSubstrat(p, nullptr, {path_sticle, path_machine_learning}, {"B\tcode\t1.5\t0", "A\t\t-\t0"}, 2);
     EXPECT_TRUE(r.documentFolosit);
     EXPECT_TRUE(r.trecereCompleta);
     EXPECT_TRUE(r.salvat);
@@ -65,7 +65,7 @@ TEST_F(Export, ANewFileIsCreatedInListOrderAndOpenedInTheEditorOnTheSearchPath) 
 TEST_F(Export, AnExistingFileIsArchivedAndKeptMaterialsStayWhereTheyWere) {
     writeMl(Nume, R"({"A": {"old": true}, "Z": {}})");
     p.raspunde({raspuns::IDNO, raspuns::IDYES});  // keep the old A; open the file
-    const auto r = ExportaSticleSubstrat(nullptr, {path_sticle, path_machine_learning}, {"A\t", "B\t"}, 2);
+    const auto r = ExportaSticleSubstrat(p, nullptr, {path_sticle, path_machine_learning}, {"A\t", "B\t"}, 2);
     EXPECT_TRUE(r.salvat);
     Json d = document();
     EXPECT_EQ(Chei(d.get()), (std::vector<std::string>{"A", "Z", "B"}));
@@ -99,7 +99,7 @@ TEST_F(Export, AFailedLineEndsThePassAndWhatCameBeforeIsSaved) {
         fs::remove_all(path_machine_learning);
         p.casete.clear();
         p.raspunde(raspuns::IDNO);
-        const auto r = ExportaSticleSubstrat(nullptr, {path_sticle, path_machine_learning}, c.linii, 2);
+        const auto r = ExportaSticleSubstrat(p, nullptr, {path_sticle, path_machine_learning}, c.linii, 2);
         EXPECT_FALSE(r.trecereCompleta);
         EXPECT_TRUE(r.salvat);
         EXPECT_EQ(Chei(document().get()), std::vector<std::string>{"A"});
@@ -123,7 +123,7 @@ TEST_F(Export, AFileThatCannotBeLoadedIsLeftAsItIs) {
         SCOPED_TRACE(c.continut);
         writeMl(Nume, c.continut);
         p.casete.clear();
-        const auto r = ExportaSticleSubstrat(nullptr, {path_sticle, path_machine_learning}, {"A\t"}, 2);
+        const auto r = ExportaSticleSubstrat(p, nullptr, {path_sticle, path_machine_learning}, {"A\t"}, 2);
         EXPECT_FALSE(r.documentFolosit);
         EXPECT_FALSE(r.salvat);
         EXPECT_EQ(mlFile(Nume), c.continut);
@@ -134,14 +134,14 @@ TEST_F(Export, AFileThatCannotBeLoadedIsLeftAsItIs) {
 }
 
 TEST_F(Export, NothingSelectedOnlyMakesTheDirectoryAndABlockedDirectoryStopsEverything) {
-    EXPECT_FALSE(ExportaSticleSubstrat(nullptr, {path_sticle, path_machine_learning}, {}, 2).documentFolosit);
+    EXPECT_FALSE(ExportaSticleSubstrat(p, nullptr, {path_sticle, path_machine_learning}, {}, 2).documentFolosit);
     EXPECT_TRUE(fs::is_directory(path_machine_learning));
     EXPECT_FALSE(mlExists(Nume));
     EXPECT_TRUE(p.casete.empty());
 
     glass.write("blocker", "a file where a directory should be");
     path_machine_learning = (glass.path() / "blocker" / "ML").string();
-    EXPECT_FALSE(ExportaSticleSubstrat(nullptr, {path_sticle, path_machine_learning}, {"A\t"}, 2).documentFolosit);
+    EXPECT_FALSE(ExportaSticleSubstrat(p, nullptr, {path_sticle, path_machine_learning}, {"A\t"}, 2).documentFolosit);
     ASSERT_EQ(p.casete.size(), 1u);
     EXPECT_EQ(p.casete[0].style, 64u);
 }

@@ -188,7 +188,7 @@ void FisierJson(const std::uint8_t* date, std::size_t n) {
     if (cJSON_IsObject(arbore)) {
         MaterialOptic mat{};
         std::strcpy(mat.nume, "N-BK7");
-        AdaugaMaterialInDocumentJson(path_sticle, mat, arbore, "SubstrateMaterials.json", true);
+        AdaugaMaterialInDocumentJson(path_sticle, mat, arbore, "SubstrateMaterials.json", &platforma());
     }
     SalveazaDateJsonInFisier(m.director, "SubstrateMaterials.json", arbore, true);
     Cere(arbore == nullptr, "the saved tree is released");
@@ -282,18 +282,22 @@ namespace {
 
 // Every sheet of a workbook read and analysed; the sheet model keeps its
 // order whatever order the file gave its cells in.
-void CitesteRegistru(const std::unique_ptr<RegistruCalcul>& r) {
-    if (!r) return;
+void CitesteRegistru(const std::unique_ptr<RegistruCalcul>& r, const std::string& eroare) {
+    if (!r) return Cere(!eroare.empty(), "a refused file says why");
     for (std::size_t i = 0; i < r->numeFoi().size() && i < 8; ++i) {
         FoaieCalcul f;
-        if (!r->citesteFoaie(i, f)) continue;
+        if (!r->citesteFoaie(i, f)) {
+            Cere(!r->eroare().empty(), "a sheet that cannot be read says why");
+            continue;
+        }
         for (std::size_t k = 0; k < f.randuri.size(); ++k) {
             Cere(k == 0 || f.randuri[k - 1].index < f.randuri[k].index, "rows in order");
             const auto& c = f.randuri[k].celule;
             for (std::size_t j = 1; j < c.size(); ++j) Cere(c[j - 1].coloana < c[j].coloana, "cells in order");
         }
         TabelFoaie t;
-        if (AnalizeazaFoaie(f, 0, t)) Cere(!t.coloane.empty() && t.primulRandDate <= f.randuri.size(), "a usable table");
+        std::string motiv;
+        if (AnalizeazaFoaie(f, 0, t, motiv)) Cere(!t.coloane.empty() && t.primulRandDate <= f.randuri.size(), "a usable table");
     }
 }
 
@@ -301,9 +305,10 @@ void CitesteRegistru(const std::unique_ptr<RegistruCalcul>& r) {
 // columns, then its rows): the read gives as many rows as the first pass
 // counted, each within the columns it found.
 void CitesteSursa(const std::string& cale) {
-    auto s = DeschideFisierFoaieCalcul(cale);
+    std::string eroare;
+    auto s = DeschideFisierFoaieCalcul(cale, eroare);
     std::vector<std::string> tabele;
-    if (!s || !s->citesteTabele(tabele)) return;
+    if (!s || !s->citesteTabele(tabele)) return Cere(!(s ? s->eroare() : eroare).empty(), "a refused file says why");
     for (std::size_t i = 0; i < tabele.size() && i < 8; ++i) {
         std::vector<ColoanaTabel> coloane;
         std::size_t asteptate = 0, citite = 0;
@@ -322,13 +327,17 @@ void CitesteSursa(const std::string& cale) {
 
 void FisierXlsx(const std::uint8_t* date, std::size_t n) {
     mediu().scrie("fuzz.xlsx", date, n);
-    CitesteRegistru(DeschideRegistruXlsx(mediu().director + "/fuzz.xlsx"));
+    std::string eroare;
+    auto registru = DeschideRegistruXlsx(mediu().director + "/fuzz.xlsx", eroare);
+    CitesteRegistru(registru, eroare);
     CitesteSursa(mediu().director + "/fuzz.xlsx");
 }
 
 void FisierCsv(const std::uint8_t* date, std::size_t n) {
     mediu().scrie("fuzz.csv", date, n);
-    CitesteRegistru(DeschideRegistruCsv(mediu().director + "/fuzz.csv"));
+    std::string eroare;
+    auto registru = DeschideRegistruCsv(mediu().director + "/fuzz.csv", eroare);
+    CitesteRegistru(registru, eroare);
     CitesteSursa(mediu().director + "/fuzz.csv");
 }
 
@@ -348,7 +357,9 @@ void FisierAsocieri(const std::uint8_t* date, std::size_t n) {
 // libgsf reads a compound file from disk only, as libzip does a zip archive.
 void FisierXls(const std::uint8_t* date, std::size_t n) {
     mediu().scrie("fuzz.xls", date, n);
-    CitesteRegistru(DeschideRegistruXls(mediu().director + "/fuzz.xls"));
+    std::string eroare;
+    auto registru = DeschideRegistruXls(mediu().director + "/fuzz.xls", eroare);
+    CitesteRegistru(registru, eroare);
     CitesteSursa(mediu().director + "/fuzz.xls");
 }
 

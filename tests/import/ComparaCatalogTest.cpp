@@ -118,7 +118,7 @@ TEST_F(ComparaCatalogTest, ClassifiesAReleaseMeasuresWhatChangedAndAppliesIt) {
     // discontinued glasses and the conflict, and the journal says where
     // the updates came from.
     const ClasaComparatie clase[] = {ClasaComparatie::Nou, ClasaComparatie::Schimbat};
-    const RezultatOperatie aplicat = AplicaComparatia(nullptr, path_sticle, r, {ActiuniPentruClase(r, clase)});
+    const RezultatOperatie aplicat = AplicaComparatia(p, nullptr, path_sticle, r, {ActiuniPentruClase(r, clase)});
     EXPECT_EQ(aplicat.noi, 2);
     EXPECT_EQ(aplicat.actualizate, 3);
     EXPECT_EQ(compara(b).numar, (std::array<int, 5>{0, 0, 6, 2, 1}));
@@ -134,9 +134,9 @@ TEST_F(ComparaCatalogTest, ClassifiesAReleaseMeasuresWhatChangedAndAppliesIt) {
                        : r.sticle[i].nume == "SUPRASIL" ? ActiuneSticla::Marcheaza
                                                         : ActiuneSticla::Nimic;
     p.raspunde(raspuns::IDNO);
-    EXPECT_EQ(AplicaComparatia(nullptr, path_sticle, r, o).sarite, 1);
+    EXPECT_EQ(AplicaComparatia(p, nullptr, path_sticle, r, o).sarite, 1);
     p.raspunde(raspuns::IDYES);
-    EXPECT_EQ(AplicaComparatia(nullptr, path_sticle, r, o).sterse, 1);
+    EXPECT_EQ(AplicaComparatia(p, nullptr, path_sticle, r, o).sterse, 1);
     std::map<std::string, int> categorii;
     for (const MaterialOptic& m : recordsOf(db())) categorii[m.nume] = m.categorie;
     EXPECT_EQ(categorii.count("OLD1"), 0u);
@@ -159,7 +159,7 @@ TEST_F(ComparaCatalogTest, WhatAnAgfCannotCarryIsNoChange) {
     ASSERT_EQ(r.sticle.size(), 1u);
     EXPECT_EQ(r.sticle[0].clasa, ClasaComparatie::Neschimbat) << r.sticle[0].textCampuri();
     r.sticle[0].clasa = ClasaComparatie::Schimbat;
-    AplicaComparatia(nullptr, path_sticle, r, {{ActiuneSticla::Stocheaza}});
+    AplicaComparatia(p, nullptr, path_sticle, r, {{ActiuneSticla::Stocheaza}});
     EXPECT_EQ(recordsOf(db()).at(0).temperaturi[2], 719);
 }
 

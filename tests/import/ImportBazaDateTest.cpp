@@ -45,8 +45,11 @@ TEST_F(ImportBazaDate, UnusableSourcesAreReportedAndChangeNothing) {
     EXPECT_EQ(p.ultima().text, "Nu exista director " + lipsa + ")");
     EXPECT_EQ(p.ultima().caption, "AVERTISMENT");
     EXPECT_EQ(p.beepuri, 1);
-    EXPECT_EQ(ImportaDinBazaDate(nullptr, path_sticle, d.str(), "x.dat", {0}, PoliticaConflict::Intreaba).codIesire(), 1);
-    EXPECT_EQ(p.ultima().text, "Eroare open()");
+    const std::size_t casete = p.casete.size();
+    const RezultatOperatie r = ImportaDinBazaDate(nullptr, path_sticle, d.str(), "x.dat", {0}, PoliticaConflict::Intreaba);
+    EXPECT_EQ(r.codIesire(), 1);
+    EXPECT_EQ(r.motiv, "Eroare open() " + (d / "x.dat").string() + ": No such file or directory");
+    EXPECT_EQ(p.casete.size(), casete);  // the caller reports it
     EXPECT_EQ(nume, std::vector<std::string>{"previous"});
     EXPECT_EQ(db(), databaseOf({namedRecord("KEEP")}));
 }

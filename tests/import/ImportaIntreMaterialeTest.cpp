@@ -88,7 +88,7 @@ TEST(ImportaIntreMateriale, QuestionDecides) {
         SetLucru set = TreiMateriale();
         const std::string inainte = bytesOf(set.materiale[1]);
         p.raspunde(c.raspuns);
-        EXPECT_EQ(ImportaInMaterialCurent(nullptr, c.comanda, set, 2), c.copiat);
+        EXPECT_EQ(ImportaInMaterialCurent(p, nullptr, c.comanda, set, 2), c.copiat);
         ASSERT_EQ(p.casete.size(), 1u);
         EXPECT_EQ(p.ultima().text, c.intrebare);
         EXPECT_EQ(p.ultima().style & stil::MaskButoane, stil::MB_YESNO);
@@ -104,17 +104,17 @@ TEST(ImportaIntreMateriale, NoQuestionWithoutAUsableSource) {
     PlatformaScriptata p;
     PlatformaInstalata guard(p);
     SetLucru set = TreiMateriale();
-    EXPECT_FALSE(ImportaInMaterialCurent(nullptr, 40057, set, 1));  // itself
-    EXPECT_FALSE(ImportaInMaterialCurent(nullptr, 40057, set, 3));
-    EXPECT_FALSE(ImportaInMaterialCurent(nullptr, 40057, set, -1));
-    EXPECT_FALSE(ImportaInMaterialCurent(nullptr, 40034, set, 2));
+    EXPECT_FALSE(ImportaInMaterialCurent(p, nullptr, 40057, set, 1));  // itself
+    EXPECT_FALSE(ImportaInMaterialCurent(p, nullptr, 40057, set, 3));
+    EXPECT_FALSE(ImportaInMaterialCurent(p, nullptr, 40057, set, -1));
+    EXPECT_FALSE(ImportaInMaterialCurent(p, nullptr, 40034, set, 2));
     EXPECT_TRUE(p.casete.empty());
     EXPECT_EQ(set.modificat, 0);
 
     // Names in the question come from Windows-1252.
     std::strcpy(set.materiale[2].nume, "LAK\xE9");
     p.raspunde(raspuns::IDNO);
-    ImportaInMaterialCurent(nullptr, 40057, set, 2);
+    ImportaInMaterialCurent(p, nullptr, 40057, set, 2);
     EXPECT_EQ(p.ultima().text, "Importati n,k din LAK\xC3\xA9 in F2");
 }
 

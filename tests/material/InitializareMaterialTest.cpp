@@ -123,9 +123,9 @@ TEST(Initialise, CommandsAskFirstAndTheLastOneCanBeUndone) {
     PlatformaScriptata p;
     PlatformaInstalata guard{p};
     SetLucru set;
-    int (*const comenzi[])(Fereastra, SetLucru&) = {ComandaInitializeazaMaterial, ComandaInitLambdaIndici,
+    int (*const comenzi[])(Intrebari&, Fereastra, SetLucru&) = {ComandaInitializeazaMaterial, ComandaInitLambdaIndici,
                                                     ComandaInitIndici, ComandaInitLambdaTransmisie};
-    for (auto* comanda : comenzi) EXPECT_EQ(comanda(nullptr, set), 0);
+    for (auto* comanda : comenzi) EXPECT_EQ(comanda(p, nullptr, set), 0);
 
     set.materiale = {vitramor::test::namedRecord("A"), vitramor::test::namedRecord("B")};
     set.materialCurent = 1;
@@ -133,7 +133,7 @@ TEST(Initialise, CommandsAskFirstAndTheLastOneCanBeUndone) {
     const std::string a = bytesOf(set.materiale[0]), b = bytesOf(set.materiale[1]);
     for (auto* comanda : comenzi) {
         p.raspunde(raspuns::IDNO);
-        EXPECT_EQ(comanda(nullptr, set), 2);
+        EXPECT_EQ(comanda(p, nullptr, set), 2);
         EXPECT_EQ(p.ultima().style, stil::MB_YESNO | stil::MB_ICONQUESTION | stil::MB_DEFBUTTON2);
         EXPECT_NE(p.ultima().text.find(" B?"), std::string::npos) << p.ultima().text;
     }
@@ -141,9 +141,9 @@ TEST(Initialise, CommandsAskFirstAndTheLastOneCanBeUndone) {
     EXPECT_FALSE(set.suprascris(1));
 
     p.raspunde({raspuns::IDYES, raspuns::IDYES});
-    EXPECT_EQ(ComandaInitLambdaTransmisie(nullptr, set), 1);
+    EXPECT_EQ(ComandaInitLambdaTransmisie(p, nullptr, set), 1);
     EXPECT_EQ(set.materiale[1].lambda_Ti[49], 770);
-    EXPECT_EQ(ComandaInitializeazaMaterial(nullptr, set), 1);
+    EXPECT_EQ(ComandaInitializeazaMaterial(p, nullptr, set), 1);
     EXPECT_EQ(set.materiale[1].pret_relativ, 0);
     EXPECT_TRUE(set.suprascris(1));
     EXPECT_EQ(bytesOf(set.materiale[0]), a);

@@ -34,12 +34,12 @@ TEST_F(ModelListaMesajeTest, NewLinesGoOnTopUntilTheEndIsChosenAndBack) {
     for (const char* t : {"A", "B", "C"}) ASSERT_EQ(m.adaugaLinie(t, 0), 1);
     EXPECT_EQ(m.texte(), (Texte{"C", "B", "A"}));
     p.raspunde(IDYES);
-    m.insereazaLaSfarsit(nullptr);
+    m.insereazaLaSfarsit(p, nullptr);
     EXPECT_EQ(p.ultima().style, 36u);
     m.adaugaLinie("D", 0);
     EXPECT_EQ(m.texte(), (Texte{"A", "B", "C", "D"}));
     p.raspunde(IDYES);
-    m.insereazaLaInceput(nullptr);
+    m.insereazaLaInceput(p, nullptr);
     m.adaugaLinie("E", 0);
     EXPECT_EQ(m.texte(), (Texte{"E", "D", "C", "B", "A"}));
 }
@@ -77,7 +77,7 @@ TEST_F(ModelListaMesajeTest, TurningOverToTheEnd) {
         ModelListaMesaje l;
         for (const auto& [text, nivel] : c.linii) l.adaugaLinie(text, nivel);
         for (int r : c.raspunsuri) q.raspunde(r);
-        l.insereazaLaSfarsit(nullptr);
+        l.insereazaLaSfarsit(q, nullptr);
         EXPECT_TRUE(l.inserareLaSfarsit());
         if (c.caseta.empty()) {
             EXPECT_TRUE(q.casete.empty());
@@ -89,7 +89,7 @@ TEST_F(ModelListaMesajeTest, TurningOverToTheEnd) {
         EXPECT_EQ(l.ultimaAvertizareNecitita(), c.avertizare);
         // Choosing the side already in force asks nothing (an unqueued
         // question would throw).
-        l.insereazaLaSfarsit(nullptr);
+        l.insereazaLaSfarsit(q, nullptr);
     }
 }
 
@@ -99,7 +99,7 @@ TEST_F(ModelListaMesajeTest, AFullListPushesOutItsOldestLine) {
     for (bool laSfarsit : {false, true}) {
         SCOPED_TRACE(laSfarsit ? "at the end" : "at the beginning");
         ModelListaMesaje l;
-        if (laSfarsit) l.insereazaLaSfarsit(nullptr);
+        if (laSfarsit) l.insereazaLaSfarsit(p, nullptr);
         l.adaugaLinie("0", 1);  // the only warning, and the oldest line
         for (int i = 1; i < 32765; ++i) ASSERT_EQ(l.adaugaLinie(std::to_string(i), 0), 1);
         ASSERT_EQ(l.numarLinii(), 32765);
@@ -159,7 +159,7 @@ TEST_F(ModelListaMesajeTest, MenuGreyingAndChecks) {
     for (const Caz& c : cazuri) {
         SCOPED_TRACE(c.nume);
         ModelListaMesaje l;
-        if (c.laSfarsit) l.insereazaLaSfarsit(nullptr);
+        if (c.laSfarsit) l.insereazaLaSfarsit(p, nullptr);
         if (c.arata) l.comutaArataDupaInserare();
         for (int n : c.nivele) l.adaugaLinie("x", n);
         const StareMeniuListaMesaje s = l.stareMeniu();
@@ -212,7 +212,7 @@ protected:
     void SetUp() override {
         ModelListaMesajeTest::SetUp();
         anterior = std::filesystem::current_path();
-        m.insereazaLaSfarsit(nullptr);
+        m.insereazaLaSfarsit(p, nullptr);
         m.adaugaLinie("prima\tcoloana", 1);
         m.adaugaLinie("a doua", 0);
     }
@@ -227,7 +227,7 @@ protected:
 TEST_F(SalvareMesajeTest, WritesEveryLineAsksBeforeReplacingAndOffersToOpenTheFile) {
     alege(d.str());
     p.raspunde(IDYES);  // 568: open it
-    EXPECT_EQ(m.salveazaMesaje(nullptr), 1);
+    EXPECT_EQ(m.salveazaMesaje(p, nullptr), 1);
     EXPECT_EQ(d.read("message.txt"), "prima\tcoloana\na doua\n");
     EXPECT_EQ(std::filesystem::current_path(), anterior);
     ASSERT_EQ(p.cereriFisier.size(), 1u);
@@ -242,32 +242,32 @@ TEST_F(SalvareMesajeTest, WritesEveryLineAsksBeforeReplacingAndOffersToOpenTheFi
     d.write("message.txt", "vechi\n");
     alege(d.str());
     p.raspunde(IDNO);  // 947
-    EXPECT_EQ(m.salveazaMesaje(nullptr), 0);
+    EXPECT_EQ(m.salveazaMesaje(p, nullptr), 0);
     EXPECT_EQ(p.ultima().numar, 947);
     EXPECT_EQ(d.read("message.txt"), "vechi\n");
     EXPECT_EQ(d.files(), (Texte{"message.txt"}));
 
     alege(d.str());
     p.raspunde({IDYES, IDNO});  // replace; do not open
-    EXPECT_EQ(m.salveazaMesaje(nullptr), 1);
+    EXPECT_EQ(m.salveazaMesaje(p, nullptr), 1);
     EXPECT_EQ(d.read("message.txt"), "prima\tcoloana\na doua\n");
     EXPECT_EQ(p.documenteDeschise.size(), 1u);
 }
 
 TEST_F(SalvareMesajeTest, FailuresAreReportedAndNothingIsWritten) {
     p.fisiereAlese.push_back(std::nullopt);  // cancelled chooser: no box at all
-    EXPECT_EQ(m.salveazaMesaje(nullptr), 0);
+    EXPECT_EQ(m.salveazaMesaje(p, nullptr), 0);
     EXPECT_TRUE(p.casete.empty());
 
     alege((d / "lipsa").string());
-    EXPECT_EQ(m.salveazaMesaje(nullptr), 0);
+    EXPECT_EQ(m.salveazaMesaje(p, nullptr), 0);
     EXPECT_EQ(p.ultima().numar, 144);
 
     // The file name is taken by a directory: it is refused, said, and kept.
     std::filesystem::create_directory(d / "message.txt");
     alege(d.str());
     p.raspunde(IDYES);  // 947: replace
-    EXPECT_EQ(m.salveazaMesaje(nullptr), 0);
+    EXPECT_EQ(m.salveazaMesaje(p, nullptr), 0);
     EXPECT_NE(p.ultima().text.find("message.txt"), std::string::npos) << p.ultima().text;
     EXPECT_TRUE(std::filesystem::is_directory(d / "message.txt"));
     EXPECT_EQ(std::filesystem::current_path(), anterior);

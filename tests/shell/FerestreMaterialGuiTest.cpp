@@ -93,7 +93,7 @@ TEST_F(EditorWindows, InitNFromTheEquationRefreshesTheNWindowOfTheCurrentMateria
     auto* n1 = static_cast<EditorDeProba*>(f.deschide(TipEditor::IndiciN, 1, fabrica(TipEditor::IndiciN, 1)));
     auto* k2 = static_cast<EditorDeProba*>(f.deschide(TipEditor::IndiciK, 2, fabrica(TipEditor::IndiciK, 2)));
     p.raspunde(raspuns::IDYES);
-    ComandaInitNDinDispersie(nullptr, set);
+    ComandaInitNDinDispersie(p, nullptr, set);
     EXPECT_DOUBLE_EQ(set.materiale[2].indice_n[0], 1.5);
     EXPECT_EQ(n2->reimprospatari, 1);
     EXPECT_EQ(n1->reimprospatari, 0);

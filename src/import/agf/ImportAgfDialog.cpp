@@ -117,7 +117,10 @@ void ComandaImportAgf(QWidget* fereastraPrincipala) {
     if (AlegeFisierDeschidere(owner, tipfisier::Agf, director, nume) != 0) return;
     const std::string cale = (std::filesystem::path(director) / nume).string();
     std::string octeti;
-    if (!CitesteFisierImport(owner, cale, octeti)) return;
+    if (const RezultatOperatie citit = CitesteFisierImport(cale, octeti); citit.stare == StareOperatie::Esuat) {
+        MesajBox(owner, citit.motiv, TitluEroareCitireImport, stil::MB_OK | stil::MB_ICONHAND);
+        return;
+    }
     CatalogAgf catalog = CitesteCatalogAgf(octeti);
     if (catalog.sticle.empty()) {
         MesajBox(owner, "Fisierul " + cale + " nu contine sticle (linii NM).", "ATENTIE!",

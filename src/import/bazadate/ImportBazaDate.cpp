@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -21,35 +22,48 @@ namespace {
 constexpr const char* TitluAvertisment = "AVERTISMENT";
 
 // The source file opened by its path in its directory, closed whatever
-// happens next. The current directory never changes: the import runs off
-// the window's thread, and the window's own relative paths would move.
+// happens next; when it cannot be, why. The current directory never
+// changes: the import runs off the window's thread, and the window's own
+// relative paths would move.
 class SursaDeschisa {
 public:
-    SursaDeschisa(Fereastra owner, const std::string& director, const std::string& fisier) {
+    SursaDeschisa(const std::string& director, const std::string& fisier) {
         if (!ExistaDirector(director)) {
-            platforma().beep();
-            MesajBox(owner, "Nu exista director " + director + ")", TitluAvertisment,
-                     stil::MB_OK | stil::MB_ICONASTERISK);
+            motiv_ = "Nu exista director " + director + ")";
+            lipsaDirector_ = true;
             return;
         }
         const std::string cale = CaleInDirector(director, fisier);
-        if (!EsteNeobisnuit(cale)) f_.f = std::fopen(cale.c_str(), "rb");
+        errno = 0;
+        const bool neobisnuit = EsteNeobisnuit(cale);
+        if (!neobisnuit) f_.f = std::fopen(cale.c_str(), "rb");
+        const int cod = errno;
         struct stat st {};
-        if (f_.f && (::fstat(::fileno(f_.f), &st) != 0 || !S_ISREG(st.st_mode))) f_.inchide();
-        if (!f_.f) {
-            MesajBox(owner, "Eroare open()", "", stil::MB_OK);
-            return;
+        const bool obisnuit = f_.f && ::fstat(::fileno(f_.f), &st) == 0 && S_ISREG(st.st_mode);
+        if (!obisnuit) {
+            f_.inchide();
+            motiv_ = "Eroare open() " + cale + ": " +
+                     (neobisnuit || f_.f || cod == 0 ? std::string("nu este un fisier obisnuit") : TextEroareSistem(cod));
         }
-        ok_ = true;
     }
     SursaDeschisa(const SursaDeschisa&) = delete;
     SursaDeschisa& operator=(const SursaDeschisa&) = delete;
 
-    bool ok() const { return ok_; }
+    bool ok() const { return motiv_.empty(); }
+    const std::string& motiv() const { return motiv_; }
     std::FILE* f() const { return f_.f; }
+    // The listing and the pass report here what the import returns.
+    bool raporteaza(Fereastra owner) const {
+        if (ok()) return true;
+        if (lipsaDirector_) platforma().beep();
+        MesajBox(owner, motiv_, lipsaDirector_ ? TitluAvertisment : "",
+                 lipsaDirector_ ? stil::MB_OK | stil::MB_ICONASTERISK : stil::MB_OK);
+        return false;
+    }
 
 private:
-    bool ok_ = false;
+    std::string motiv_;
+    bool lipsaDirector_ = false;
     FisierDeschis f_;
 };
 
@@ -65,8 +79,8 @@ void RaporteazaRest(const std::string& fisier, std::size_t recorduri, std::size_
 
 int ListeazaBazaDate(Fereastra owner, const std::string& director, const std::string& fisier,
                      std::vector<std::string>& nume) {
-    SursaDeschisa sursa(owner, director, fisier);
-    if (!sursa.ok()) return 0;
+    const SursaDeschisa sursa(director, fisier);
+    if (!sursa.raporteaza(owner)) return 0;
     std::vector<std::string> citite;
     CititorBlocuri cititor(sursa.f(), MarimeMaterialOptic);
     while (const std::size_t n = cititor.urmatorulBloc()) {
@@ -81,8 +95,8 @@ int ListeazaBazaDate(Fereastra owner, const std::string& director, const std::st
 
 int ParcurgeFisierBazaDate(Fereastra owner, const std::string& director, const std::string& fisier,
                            const std::function<void(const MaterialOptic&, std::size_t)>& f, Progres& progres) {
-    SursaDeschisa sursa(owner, director, fisier);
-    if (!sursa.ok()) return 0;
+    const SursaDeschisa sursa(director, fisier);
+    if (!sursa.raporteaza(owner)) return 0;
     const ParcurgereFisier p = ParcurgeMateriale(sursa.f(), f, progres);
     if (p.cod != 0) return RaporteazaEroareCitire(owner, fisier, p.cod), 0;
     RaporteazaRest(fisier, p.recorduri, p.octetiRest);
@@ -103,8 +117,8 @@ RezultatOperatie ImportaDinBazaDate(Fereastra owner, const std::string& director
     o.laConflict = laConflict;
     o.titlu = TitluImportBazaDate;
     o.sursa = SursaDinFisier((std::filesystem::path(director) / fisier).string());
-    SursaDeschisa sursa(owner, director, fisier);
-    if (!sursa.ok()) return RezultatOperatie::Esec();
+    const SursaDeschisa sursa(director, fisier);
+    if (!sursa.ok()) return RezultatOperatie::Esec(sursa.motiv());
     std::vector<MaterialOptic> lot;
     RezultatOperatie r = RezultatOperatie::Nimic();
     const auto salveazaLot = [&] {
@@ -121,8 +135,8 @@ RezultatOperatie ImportaDinBazaDate(Fereastra owner, const std::string& director
         if (lot.size() == RecorduriPeLot) salveazaLot();
     });
     if (p.cod != 0) {
-        RaporteazaEroareCitire(owner, fisier, p.cod);
-        RezultatOperatie esec = RezultatOperatie::Esec();
+        RezultatOperatie esec = RezultatOperatie::Esec(
+            TextFormatat("Eroare citire fisier %s:\n%s", fisier.c_str(), TextEroareSistem(p.cod).c_str()));
         esec.adauga(r);
         esec.stare = StareOperatie::Esuat;
         return esec;

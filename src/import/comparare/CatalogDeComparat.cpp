@@ -50,13 +50,18 @@ bool CitesteTabel(Fereastra owner, const CerereComparatie& c, std::vector<Materi
     ScrieAsocieriImplicite(*ctx);
     if (!IncarcaAsocieriDinFisier(c.asocieri, ctx->asocieri)) return false;
     DupaIncarcareAsocieri(*ctx);
-    ctx->sursa = DeschideSursaTabel(c.fisier, c.randAntet);
+    std::string eroare;
+    ctx->sursa = DeschideSursaTabel(c.fisier, eroare, c.randAntet);
+    if (ctx->sursa && !ctx->sursa->citesteColoane(c.tabel, ctx->coloane)) eroare = ctx->sursa->eroare();
+    if (!ctx->sursa || !eroare.empty()) {
+        if (!eroare.empty()) MesajBox(owner, eroare, TitluFoaieCalcul, stil::MB_OK | stil::MB_ICONEXCLAMATION);
+        return false;
+    }
     if (c.fisier.find('=') == std::string::npos) ctx->caleSursa = c.fisier;
     ctx->tabel = c.tabel;
-    if (!ctx->sursa || !ctx->sursa->citesteColoane(ctx->tabel, ctx->coloane)) return false;
     ctx->sticla.producator = c.producator;
     std::vector<std::string> linii;
-    if (!DetecteazaLambda(*ctx, c.cod, linii)) return false;
+    if (!DetecteazaLambda(*ctx, c.cod, linii)) return MesajBox(owner, ctx->motivDetectie, {}, stil::MB_OK), false;
     OptiuniActualizare o;
     o.directorSticle = c.directorSticle;
     o.owner = owner;
@@ -85,7 +90,8 @@ bool CitesteCatalogDeComparat(Fereastra owner, const CerereComparatie& c, std::v
     switch (c.format) {
         case FormatCatalog::Agf: {
             std::string octeti;
-            if (!CitesteFisierImport(owner, c.fisier, octeti)) return false;
+            if (const RezultatOperatie citit = CitesteFisierImport(c.fisier, octeti); citit.stare == StareOperatie::Esuat)
+                return MesajBox(owner, citit.motiv, TitluEroareCitireImport, stil::MB_OK | stil::MB_ICONHAND), false;
             const CatalogAgf catalog = CitesteCatalogAgf(octeti);
             sticle = ConstruiesteSticleAgf(catalog, SelectieImplicitaAgf(catalog), c.producator, categorii);
             for (const SticlaAgf& s : catalog.sticle)
@@ -114,7 +120,8 @@ bool CitesteCatalogDeComparat(Fereastra owner, const CerereComparatie& c, std::v
         }
         case FormatCatalog::Rii: {
             std::string octeti;
-            if (!CitesteFisierImport(owner, c.fisier, octeti)) return false;
+            if (const RezultatOperatie citit = CitesteFisierImport(c.fisier, octeti); citit.stare == StareOperatie::Esuat)
+                return MesajBox(owner, citit.motiv, TitluEroareCitireImport, stil::MB_OK | stil::MB_ICONHAND), false;
             std::string nume = c.nume.empty() ? std::filesystem::path(c.fisier).stem().string() : c.nume;
             nume = nume.substr(0, sizeof(MaterialOptic::nume) - 1);
             MaterialRii r = CitesteMaterialRii(octeti, nume, c.producator);

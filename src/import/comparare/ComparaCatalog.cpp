@@ -283,7 +283,7 @@ std::vector<ActiuneSticla> ActiuniPentruClase(const ComparatieCatalog& c, std::s
     return a;
 }
 
-RezultatOperatie AplicaComparatia(Fereastra owner, const std::string& directorSticle, const ComparatieCatalog& c,
+RezultatOperatie AplicaComparatia(Intrebari& intrebari, Fereastra owner, const std::string& directorSticle, const ComparatieCatalog& c,
                                   const OptiuniAplicare& o, Progres& progres) {
     std::vector<MaterialOptic> lot;
     std::vector<const SticlaComparata*> deSters;
@@ -310,7 +310,7 @@ RezultatOperatie AplicaComparatia(Fereastra owner, const std::string& directorSt
     if (lot.empty() && deSters.empty()) return RezultatOperatie::Nimic("Nu a fost aleasa nicio sticla.");
     RezultatOperatie r = RezultatOperatie::Nimic();
     if (!lot.empty()) {
-        OptiuniStocare os(platforma());
+        OptiuniStocare os(intrebari);
         os.laConflict = o.laConflict;
         os.sursa = c.sursa;
         os.titlu = TitluComparaCatalog;
@@ -321,7 +321,7 @@ RezultatOperatie AplicaComparatia(Fereastra owner, const std::string& directorSt
     std::string text = TextFormatat("Stergeti din baza de date %zu sticle care nu mai sunt in catalog?", deSters.size());
     for (std::size_t i = 0; i < deSters.size() && i < 12; ++i) text += "\n  " + Utf8DinWindows1252(deSters[i]->nume);
     if (deSters.size() > 12) text += TextFormatat("\n  ... si inca %zu", deSters.size() - 12);
-    if (MesajBox(owner, text, TitluComparaCatalog, stil::MB_YESNO | stil::MB_ICONQUESTION | stil::MB_DEFBUTTON2) !=
+    if (intrebari.intreaba(owner, text, TitluComparaCatalog, stil::MB_YESNO | stil::MB_ICONQUESTION | stil::MB_DEFBUTTON2) !=
         raspuns::IDYES) {
         for (const SticlaComparata* s : deSters) {
             ++r.sarite;
@@ -334,7 +334,7 @@ RezultatOperatie AplicaComparatia(Fereastra owner, const std::string& directorSt
         if (progres.anulat()) break;
         progres.pas(i, deSters.size());
         const SticlaComparata* s = deSters[i];
-        const RezultatOperatie parte = StergeMaterialeCuNume(platforma(), owner, directorSticle, s->nume, false, c.producator);
+        const RezultatOperatie parte = StergeMaterialeCuNume(intrebari, owner, directorSticle, s->nume, false, c.producator);
         if (r.stare == StareOperatie::NimicDeFacut) r.stare = StareOperatie::Facut;
         r.adauga(parte);
     }

@@ -135,8 +135,9 @@ std::vector<ActiuneSticla> ActiuniPentruClase(const ComparatieCatalog& c, std::s
 // keeps its category and the fields the release does not give), then
 // deletes the chosen discontinued glasses after one question whose default
 // is No. The outcome counts every glass chosen. A stop asked through
-// `progres` ends the deletions between two glasses.
-RezultatOperatie AplicaComparatia(Fereastra owner, const std::string& directorSticle, const ComparatieCatalog& c,
+// `progres` ends the deletions between two glasses. The questions are asked
+// through `intrebari`.
+RezultatOperatie AplicaComparatia(Intrebari& intrebari, Fereastra owner, const std::string& directorSticle, const ComparatieCatalog& c,
                                   const OptiuniAplicare& o, Progres& progres = FaraProgres());
 
 }  // namespace vitramor

@@ -422,7 +422,7 @@ void ComparaCatalogWindow::aplica() {
     }
     RezultatOperatie r;
     RuleazaCuProgres(this, QString::fromLatin1(TitluComparaCatalog),
-                     [&](Progres& progres) { r = AplicaComparatia(owner, path_sticle, comparatie_, o, progres); });
+                     [&](Progres& progres) { r = AplicaComparatia(platforma(), owner, path_sticle, comparatie_, o, progres); });
     RaporteazaRezultat(owner, TitluComparaCatalog, r);
     if (r.schimbate() > 0) compara();  // what is left to do
 }

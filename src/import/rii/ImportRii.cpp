@@ -458,9 +458,8 @@ MaterialRii CitesteMaterialRii(std::string_view yaml, const std::string& nume, s
 
 RezultatOperatie ImportaFisierRii(Fereastra owner, const std::string& directorSticle, const std::string& cale, const std::string& nume,
                                   std::uint16_t producator, DomeniuRii domeniu, int categorieAleasa) {
-    constexpr const char* Titlu = "Import refractiveindex.info";
     std::string octeti;
-    if (!CitesteFisierImport(owner, cale, octeti)) return RezultatOperatie::Esec();
+    if (RezultatOperatie citit = CitesteFisierImport(cale, octeti); citit.stare == StareOperatie::Esuat) return citit;
     MaterialRii r = CitesteMaterialRii(octeti, nume, producator, domeniu);
     RezultatOperatie rezultat;
     if (!r.ok) {
@@ -472,14 +471,13 @@ RezultatOperatie ImportaFisierRii(Fereastra owner, const std::string& directorSt
         r.m.categorie = categorii.categorie(r.m);
         OptiuniStocare o(platforma());
         o.sursa = SursaDinOcteti(cale, octeti);
-        o.titlu = Titlu;
+        o.titlu = TitluImportRii;
         rezultat = StocheazaMateriale(owner, directorSticle, {&r.m, 1}, o);
         if (rezultat.schimbate() > 0) {
             if (!r.textAbatere.empty()) rezultat.note.push_back(r.textAbatere);
             if (const std::string t = categorii.raport(); !t.empty()) rezultat.note.push_back(t);
         }
     }
-    RaporteazaRezultat(owner, Titlu, rezultat);
     return rezultat;
 }
 

@@ -56,9 +56,11 @@ MaterialRii CitesteMaterialRii(std::string_view yaml, const std::string& nume, s
 double IndiceFormulaRii(int formula, const std::vector<double>& c, double lambdaUm);
 
 // Reads, converts and stores the file (the category from CategoriiImport,
-// with the entry the user picked, -1 none) and shows the outcome, the
-// table's deviation among its notes; a file that cannot be converted is a
-// failure that names the reason, and nothing is stored.
+// with the entry the user picked, -1 none) and returns the outcome for the
+// caller to report, the table's deviation among its notes; a file that
+// cannot be read or converted is a failure that names the reason, and
+// nothing is stored.
+inline constexpr const char* TitluImportRii = "Import refractiveindex.info";
 RezultatOperatie ImportaFisierRii(Fereastra owner, const std::string& directorSticle, const std::string& cale, const std::string& nume,
                                   std::uint16_t producator, DomeniuRii domeniu = {}, int categorieAleasa = -1);
 

@@ -143,9 +143,10 @@ void ImportRiiDialog::importa() {
     }
     const int categorie = AlegeCategorieImport(this, path_sticle);
     if (categorie == -2) return;
-    if (ImportaFisierRii(owner, path_sticle, cale_, nume, static_cast<std::uint16_t>(producator_->currentIndex()), d, categorie)
-            .reusit())
-        accept();
+    const RezultatOperatie r =
+        ImportaFisierRii(owner, path_sticle, cale_, nume, static_cast<std::uint16_t>(producator_->currentIndex()), d, categorie);
+    RaporteazaRezultat(owner, TitluImportRii, r);
+    if (r.reusit()) accept();
 }
 
 void ComandaImportRii(QWidget* fereastraPrincipala) {
@@ -154,7 +155,10 @@ void ComandaImportRii(QWidget* fereastraPrincipala) {
     if (AlegeFisierDeschidere(owner, tipfisier::Yml, director, nume) != 0) return;
     const std::string cale = (std::filesystem::path(director) / nume).string();
     std::string octeti;
-    if (!CitesteFisierImport(owner, cale, octeti)) return;
+    if (const RezultatOperatie citit = CitesteFisierImport(cale, octeti); citit.stare == StareOperatie::Esuat) {
+        MesajBox(owner, citit.motiv, TitluEroareCitireImport, stil::MB_OK | stil::MB_ICONHAND);
+        return;
+    }
     ImportRiiDialog dialog(fereastraPrincipala, cale, std::move(octeti));
     dialog.exec();
 }

@@ -35,8 +35,6 @@ namespace {
 // nothing there, so the stored value stays.
 constexpr double Lipsa = std::numeric_limits<double>::quiet_NaN();
 
-void Mesaj(const std::string& text) { MesajBox(nullptr, text, TitluActualizareExcel, stil::MB_OK); }
-
 const ColoanaTabel& ColoanaIntrarii(const ContextImportExcel& c, int i, int j) {
     return c.coloane[static_cast<std::size_t>(c.asocieri[i].coloanaStart + j)];
 }
@@ -296,6 +294,12 @@ struct RandCitit {
     std::vector<std::string> refuzate;
 };
 
+// Why the rows of a table could not all be read.
+std::string MotivCitireTabel(const SursaTabel& sursa, const std::string& tabel) {
+    if (!sursa.eroare().empty()) return sursa.eroare();
+    return "Tabelul " + tabel + " din " + sursa.numeSursa() + " nu a putut fi citit pana la capat.";
+}
+
 // Why a read row cannot be stored at all, beyond what its transfer found.
 std::string MotivRand(const ContextImportExcel& c) { return c.motivRespingere; }
 
@@ -304,7 +308,7 @@ std::string MotivRand(const ContextImportExcel& c) { return c.motivRespingere; }
 // Empty when the user cancelled.
 std::optional<bool> IntreabaPuncte(const OptiuniActualizare& o, const std::vector<std::string>& materiale,
                                    int cateMateriale) {
-    if (cateMateriale == 0) return true;
+    if (cateMateriale == 0 || !o.intrebari) return true;
     std::string text = TextFormatat("Actualizarea ar sterge puncte masurate ale %d materiale, la lungimi de unda pe care "
                                     "fisierul nu le are:",
                                     cateMateriale);
@@ -313,7 +317,7 @@ std::optional<bool> IntreabaPuncte(const OptiuniActualizare& o, const std::vecto
         text += TextFormatat("\n  ... si inca %d", cateMateriale - static_cast<int>(materiale.size()));
     text += "\n\nPastrati punctele (unite cu ale fisierului cat incap in cele 50 de locuri; la aceeasi lungime de unda "
             "valoarea fisierului castiga) sau le inlocuiti cu punctele fisierului?";
-    const int ales = platforma().intrebareOptiuni(o.owner, text, TitluActualizareExcel,
+    const int ales = o.intrebari->intreabaOptiuni(o.owner, text, TitluActualizareExcel,
                                                   {"Pastreaza punctele", "Inlocuieste cu ale fisierului"}, 0, 1, 0);
     if (ales < 0) return std::nullopt;
     return ales == 0;
@@ -376,9 +380,9 @@ std::optional<std::vector<Baza>> AlegeBaze(const OptiuniActualizare& o, std::uin
         } else if (g.stocat(k)) {
             baze[i] = Baza::Stocata;
         } else {
-            int raspunsNou = o.construite ? raspuns::IDYES : decizie;
+            int raspunsNou = o.construite ? raspuns::IDYES : o.intrebari ? decizie : raspuns::IDNU_TOATE;
             if (!raspunsNou) {
-                raspunsNou = MesajBox(o.owner,
+                raspunsNou = o.intrebari->intreaba(o.owner,
                                       TextFormatat("Eroare (err=%d) cautare material %s in SticleNou32.dat. Salvati ca "
                                                    "material nou?",
                                                    static_cast<int>(EroareMaterialNegasit), randuri[i].nume.c_str()),
@@ -466,10 +470,14 @@ RezultatOperatie SalveazaRanduri(const ContextImportExcel& c, const OptiuniActua
     RezultatOperatie r;
     NumeRanduri g = GrupeazaDupaNume(randuri, sticle, r);
     // A database that does not exist yet holds nothing to merge with.
-    if (std::filesystem::exists(CaleBazaDate(o.directorSticle)) &&
-        ParcurgeMaterialeOptice(o.directorSticle, o.owner, g.nume, [&](std::size_t k, const MaterialOptic& m) { g.stocate.insert_or_assign(k, m); }) !=
-            CatalogOk) {
-        RezultatOperatie esec = RezultatOperatie::Esec();
+    const auto stocat = [&](std::size_t k, const MaterialOptic& m) { g.stocate.insert_or_assign(k, m); };
+    if (const int cod = std::filesystem::exists(CaleBazaDate(o.directorSticle))
+                            ? ParcurgeMaterialeOptice(o.directorSticle, o.owner, g.nume, stocat)
+                            : CatalogOk;
+        cod != CatalogOk) {
+        RezultatOperatie esec = RezultatOperatie::Esec(TextFormatat(
+            "Baza de date %s nu a putut fi citita (cod eroare %d); nimic nu a fost salvat.",
+            CaleBazaDate(o.directorSticle).c_str(), cod));
         esec.refuzate = r.refuzate;
         return esec;
     }
@@ -506,8 +514,8 @@ struct ColoaneCitite {
     std::vector<int> pozitie;  // by table column, -1 for one not read
 };
 
-// The columns every imported entry reads; false after a message.
-bool PregatesteCitirea(ContextImportExcel& c, ColoaneCitite& cc) {
+// The columns every imported entry reads; why they cannot be read, or empty.
+std::string PregatesteCitirea(ContextImportExcel& c, ColoaneCitite& cc) {
     const int nCol = static_cast<int>(c.coloane.size());
     cc = {};
     cc.pozitie.assign(c.coloane.size(), -1);
@@ -515,16 +523,12 @@ bool PregatesteCitirea(ContextImportExcel& c, ColoaneCitite& cc) {
         AsociereMarimeSticla& a = c.asocieri[i];
         if (!a.nume[0] || !Importat(c, i) || a.coloanaStart < 0) continue;
         const int stop = a.coloanaStop >= a.coloanaStart ? a.coloanaStop : a.coloanaStart;
-        if (stop >= nCol) {
-            Mesaj(TextFormatat("Asocierea %s foloseste coloana %d, dar tabelul %s are doar %d coloane.", a.nume, stop + 1,
-                               c.tabel.c_str(), nCol));
-            return false;
-        }
+        if (stop >= nCol)
+            return TextFormatat("Asocierea %s foloseste coloana %d, dar tabelul %s are doar %d coloane.", a.nume, stop + 1,
+                                c.tabel.c_str(), nCol);
         a.nrColoane = static_cast<std::int16_t>(stop - a.coloanaStart + 1);
-        if (a.nrColoane > a.nrElemente) {
-            Mesaj(TextFormatat("Asocierea %s are %d coloane pentru %d elemente.", a.nume, a.nrColoane, a.nrElemente));
-            return false;
-        }
+        if (a.nrColoane > a.nrElemente)
+            return TextFormatat("Asocierea %s are %d coloane pentru %d elemente.", a.nume, a.nrColoane, a.nrElemente);
         for (int k = a.coloanaStart; k <= stop; ++k) {
             int& p = cc.pozitie[static_cast<std::size_t>(k)];
             if (p >= 0) continue;
@@ -533,8 +537,7 @@ bool PregatesteCitirea(ContextImportExcel& c, ColoaneCitite& cc) {
         }
         cc.intrari[static_cast<std::size_t>(i)] = true;
     }
-    if (cc.coloane.empty()) Mesaj("Nu exista asocieri");
-    return !cc.coloane.empty();
+    return cc.coloane.empty() ? "Nu exista asocieri" : std::string();
 }
 
 // A text field: the cell's text as written, without trailing blanks; text a
@@ -577,17 +580,17 @@ void ScrieNumarInCamp(const AsociereMarimeSticla& a, std::optional<double> v, un
 
 int ProducatorDinCodSelectie(int cod) { return cod == 1 ? 2 : cod == 3 ? 6 : 0; }
 
-int TransferaCelulaInSticla(int i, int j, const CelulaFoaie& celula, ContextImportExcel& c) {
+int TransferaCelulaInSticla(int i, int j, const CelulaFoaie& celula, ContextImportExcel& c, std::string& motiv) {
     AsociereMarimeSticla& a = c.asocieri[i];
     if (j >= a.nrColoane || !c.campuri[i] || static_cast<std::size_t>(a.coloanaStart + j) >= c.coloane.size()) {
-        Mesaj(TextFormatat("Asocierea %s nu are coloana %d sau locul valorilor ei.", a.nume, j + 1));
+        motiv = TextFormatat("Asocierea %s nu are coloana %d sau locul valorilor ei.", a.nume, j + 1);
         return 0;
     }
     const ColoanaTabel& k = ColoanaIntrarii(c, i, j);
     unsigned char* tinta = static_cast<unsigned char*>(c.campuri[i]) + static_cast<std::size_t>(j) * a.marimeElement;
     if (a.tip < TipFloat || a.tip > TipChar) {
-        Mesaj(TextFormatat("Coloana %s (%s) nu poate fi citita in campul %s (%s).", k.nume.c_str(), k.tip.c_str(),
-                           NumeCampAsociere(a).c_str(), NumeTipElement(a.tip)));
+        motiv = TextFormatat("Coloana %s (%s) nu poate fi citita in campul %s (%s).", k.nume.c_str(), k.tip.c_str(),
+                             NumeCampAsociere(a).c_str(), NumeTipElement(a.tip));
         return 0;
     }
     if (a.tip == TipChar) {
@@ -604,35 +607,32 @@ int TransferaCelulaInSticla(int i, int j, const CelulaFoaie& celula, ContextImpo
 
 namespace {
 
-// The checks before any row is read; false after a message.
-bool PoateCitiTabelul(ContextImportExcel& c, ColoaneCitite& cc) {
+// The checks before any row is read: why the table cannot be read, or empty.
+std::string PoateCitiTabelul(ContextImportExcel& c, ColoaneCitite& cc) {
     const auto lipsa = [&](int i, bool gasit) { return c.asocieri[i].activ && !gasit; };
-    if (lipsa(IntrareIndici, !c.lambdaColoaneIndici.empty()) || lipsa(IntrareTransmisie, !c.lambdaColoaneTi.empty())) {
-        Mesaj("Nu exista lungimi de unda pentru transmisie si/sau indici!");
-        return false;
-    }
-    if (!PregatesteCitirea(c, cc)) return false;
+    if (lipsa(IntrareIndici, !c.lambdaColoaneIndici.empty()) || lipsa(IntrareTransmisie, !c.lambdaColoaneTi.empty()))
+        return "Nu exista lungimi de unda pentru transmisie si/sau indici!";
+    if (std::string motiv = PregatesteCitirea(c, cc); !motiv.empty()) return motiv;
     // The wavelengths were found for the columns the entries had then.
     const auto nepotrivit = [&](int i, std::size_t gasite) {
         return Importat(c, i) && static_cast<std::size_t>(Coloane(c, i)) != gasite;
     };
     if (nepotrivit(IntrareIndici, c.lambdaColoaneIndici.size()) ||
-        nepotrivit(IntrareTransmisie, c.lambdaColoaneTi.size())) {
-        Mesaj("Coloanele indicilor sau ale transmisiei s-au schimbat de la \"Detect lambda\".\nApasati din nou "
-              "\"Detect lambda\".");
-        return false;
-    }
-    return true;
+        nepotrivit(IntrareTransmisie, c.lambdaColoaneTi.size()))
+        return "Coloanele indicilor sau ale transmisiei s-au schimbat de la \"Detect lambda\".\nApasati din nou "
+               "\"Detect lambda\".";
+    return {};
 }
 
-// The cells of a row into c.sticla; false when one could not be taken over.
-bool TransferaRand(ContextImportExcel& c, const ColoaneCitite& cc, const std::vector<CelulaFoaie>& celule) {
+// The cells of a row into c.sticla; false, with why, when one could not be taken over.
+bool TransferaRand(ContextImportExcel& c, const ColoaneCitite& cc, const std::vector<CelulaFoaie>& celule,
+                   std::string& motiv) {
     for (int i = 0; i < NumarAsocieri; ++i) {
         if (!cc.intrari[static_cast<std::size_t>(i)] || i == IntrareLambdaIndici || i == IntrareLambdaTransmisie) continue;
         const AsociereMarimeSticla& a = c.asocieri[i];
         for (int j = 0; j < a.nrColoane; ++j) {
             const auto p = static_cast<std::size_t>(cc.pozitie[static_cast<std::size_t>(a.coloanaStart + j)]);
-            if (!TransferaCelulaInSticla(i, j, celule[p], c)) return false;
+            if (!TransferaCelulaInSticla(i, j, celule[p], c, motiv)) return false;
         }
     }
     return true;
@@ -666,6 +666,7 @@ struct RanduriCitite {
     std::vector<RandCitit> randuri;
     std::vector<MaterialOptic> sticle;  // the record of each row of randuri
     bool complet = false, anulat = false;
+    std::string motiv;  // why the reading stopped short
 };
 
 // Every row of the table, each shown through `o.linie` (which may stop the
@@ -686,7 +687,7 @@ RanduriCitite CitesteRanduri(ContextImportExcel& c, const OptiuniActualizare& o,
         c.sticla = baza;
         c.numeRand.clear();
         c.motivRespingere.clear();
-        if (!TransferaRand(c, cc, celule)) return transferat = false;
+        if (!TransferaRand(c, cc, celule, rc.motiv)) return transferat = false;
         if (c.numeRand.empty()) return true;
         std::vector<std::string> refuzate = RefuzuriRand(c, baza);
         std::string motiv = MotivRand(c);
@@ -701,6 +702,7 @@ RanduriCitite CitesteRanduri(ContextImportExcel& c, const OptiuniActualizare& o,
         return true;
     });
     rc.complet = citit && transferat;
+    if (!citit && rc.motiv.empty()) rc.motiv = MotivCitireTabel(sursa, c.tabel);
     c.sticla = baza;
     return rc;
 }
@@ -709,7 +711,7 @@ RanduriCitite CitesteRanduri(ContextImportExcel& c, const OptiuniActualizare& o,
 
 RezultatOperatie ImportaTabelExcel(ContextImportExcel& c, const OptiuniActualizare& o) {
     ColoaneCitite cc;
-    if (!PoateCitiTabelul(c, cc)) return RezultatOperatie::Esec();
+    if (std::string motiv = PoateCitiTabelul(c, cc); !motiv.empty()) return RezultatOperatie::Esec(std::move(motiv));
     Ordini ordini;
     if (Importat(c, IntrareIndici)) ordini.indici = Ordine(c.lambdaColoaneIndici);
     std::vector<float> lambdaTi(c.lambdaColoaneTi.begin(), c.lambdaColoaneTi.end());
@@ -722,12 +724,11 @@ RezultatOperatie ImportaTabelExcel(ContextImportExcel& c, const OptiuniActualiza
     if (o.dupaCitire) o.dupaCitire();
     RezultatOperatie r;
     if (citite.anulat) r = RezultatOperatie::Anulare();
-    else if (!citite.complet) r = RezultatOperatie::Esec();
+    else if (!citite.complet) r = RezultatOperatie::Esec(citite.motiv);
     else if (!o.actualizeaza) return RezultatOperatie::Nimic();
     else r = SalveazaRanduri(c, o, citite.randuri, citite.sticle);
     if (!o.actualizeaza || o.construite) return r;
     if (!c.motivFaraTransmisie.empty() && r.stare == StareOperatie::Facut) r.motiv = c.motivFaraTransmisie;
-    RaporteazaRezultat(o.owner, TitluActualizareExcel, r);
     return r;
 }
 

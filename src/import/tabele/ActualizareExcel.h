@@ -28,6 +28,10 @@ struct OptiuniActualizare {
     // cannot place (CategoriiImport), -1 for none.
     int categorie = -1;
     Fereastra owner = nullptr;
+    // The update's own questions (a glass the database lacks, stored points
+    // the file does not carry) are asked through it; without it the safe
+    // answers hold: such a glass is skipped, the stored points are kept.
+    Intrebari* intrebari = nullptr;
     std::string directorSticle;  // the database the glasses are merged into
     // Called with each result line (UTF-8) as a row is read; returning false
     // stops the update (Cancel), which then stores nothing.
@@ -47,19 +51,19 @@ struct OptiuniActualizare {
 // A cell of the table into element j of entry i of the scratch record, by
 // the field's type: a text field takes a text as written and a number with
 // all its digits, a number field a number, or a text read by NumarCatalog's
-// rules (a placeholder such as "-" is empty). 1, or 0 after a message for a
-// field it cannot fill. An empty cell of a number field becomes NaN: the
+// rules (a placeholder such as "-" is empty). 1, or 0 with why in `motiv`
+// for a field it cannot fill. An empty cell of a number field becomes NaN: the
 // file says nothing there. A text that a
 // record field cannot hold as it stands (a character outside Windows-1252,
 // more characters than the field) is not cut: the row is refused, with the
 // reason in `c.motivRespingere`.
-int TransferaCelulaInSticla(int i, int j, const CelulaFoaie& celula, ContextImportExcel& c);
+int TransferaCelulaInSticla(int i, int j, const CelulaFoaie& celula, ContextImportExcel& c, std::string& motiv);
 
 // "Update list": every row read and listed. With "Actualizeaza" the rows are
 // merged and stored, stored points the file does not carry are kept or
 // replaced as the user chooses once, and the run ends with its summary
-// (shown, and returned). Without it nothing is stored: NimicDeFacut, or a
-// failure reported where it was found.
+// (returned, for the caller to report). Without it nothing is stored:
+// NimicDeFacut, or a failure with why.
 RezultatOperatie ImportaTabelExcel(ContextImportExcel& c, const OptiuniActualizare& o);
 
 // The producer a layout code proposes (1 Schott, 3 Ohara); the user decides.

@@ -191,7 +191,8 @@ bool CitesteEsantion(ContextImportExcel& c, std::size_t maxim, std::size_t pastr
     c.esantion = {};
     const std::size_t n = std::min<std::size_t>(c.coloane.size(), MaximColoaneTabel);
     c.esantion.coloane.resize(n);
-    if (!c.sursa || n == 0) return false;
+    if (!c.sursa) return false;
+    if (n == 0) return true;
     std::vector<int> coloane(n);
     std::iota(coloane.begin(), coloane.end(), 0);
     std::size_t r = 0;
@@ -361,9 +362,8 @@ void DupaIncarcareAsocieri(ContextImportExcel& c) {
 
 namespace {
 
-// What "Detect lambda" finds wrong is said without a caption, as the rest
-// of the import dialog's reports.
-void MesajDetectie(const std::string& text) { MesajBox(nullptr, text, {}, stil::MB_OK); }
+// What "Detect lambda" finds wrong, for its caller to tell.
+void Respinge(ContextImportExcel& c, std::string motiv) { c.motivDetectie = std::move(motiv); }
 
 std::string NumeColoana(const ContextImportExcel& c, int k) {
     const ColoanaTabel* col = Coloana(c.coloane, k);
@@ -373,7 +373,7 @@ std::string NumeColoana(const ContextImportExcel& c, int k) {
 int LambdaIndiciDinColoane(ContextImportExcel& c, std::vector<std::string>& linii) {
     const auto& a = c.asocieri[IntrareIndici];
     if (!Intervalul(a)) {
-        MesajDetectie("Nu ati definit coloana start si stop ptr indici_n");
+        Respinge(c, "Nu ati definit coloana start si stop ptr indici_n");
         return 0;
     }
     std::string linie = "Lungimi de unda indici";
@@ -382,7 +382,7 @@ int LambdaIndiciDinColoane(ContextImportExcel& c, std::vector<std::string>& lini
         const float lambda = LungimeUndaIndice(nume);
         const std::string motiv = lambda > 0 ? MotivLungimeUnda(lambda) : std::string();
         if (!(lambda > 0) || !motiv.empty()) {
-            MesajDetectie(TextFormatat("Coloana %s nu este ptr. lambda indici%s.\nRedefiniti coloanele ptr. indice_n",
+            Respinge(c, TextFormatat("Coloana %s nu este ptr. lambda indici%s.\nRedefiniti coloanele ptr. indice_n",
                                        nume.c_str(), motiv.empty() ? "" : (" (" + motiv + ")").c_str()));
             c.lambdaColoaneIndici.clear();
             return 0;
@@ -394,7 +394,7 @@ int LambdaIndiciDinColoane(ContextImportExcel& c, std::vector<std::string>& lini
     std::copy(c.lambdaColoaneIndici.begin(), c.lambdaColoaneIndici.end(), c.sticla.lambda_indici);
     std::sort(c.sticla.lambda_indici, c.sticla.lambda_indici + n);
     if (std::adjacent_find(c.sticla.lambda_indici, c.sticla.lambda_indici + n) != c.sticla.lambda_indici + n) {
-        MesajDetectie("Doua coloane ptr. indice_n au aceeasi lungime de unda.\nRedefiniti coloanele ptr. indice_n");
+        Respinge(c, "Doua coloane ptr. indice_n au aceeasi lungime de unda.\nRedefiniti coloanele ptr. indice_n");
         std::fill(std::begin(c.sticla.lambda_indici), std::end(c.sticla.lambda_indici), 0.0f);
         c.lambdaColoaneIndici.clear();
         return 0;
@@ -454,11 +454,11 @@ void GrosimeTransmisie(ContextImportExcel& c, const std::string& grosimeTaui, st
 int LambdaTiDinColoane(ContextImportExcel& c, int codProducator, std::vector<std::string>& linii) {
     const auto& a = c.asocieri[IntrareTransmisie];
     if (!Intervalul(a)) {
-        MesajDetectie(TextFormatat("Nu ati definit coloana start %d si/sau stop %d ptr Ti", a.coloanaStart, a.coloanaStop));
+        Respinge(c, TextFormatat("Nu ati definit coloana start %d si/sau stop %d ptr Ti", a.coloanaStart, a.coloanaStop));
         return 0;
     }
     if (a.coloanaStop - a.coloanaStart >= NumarSloturiTabel) {
-        MesajDetectie(TextFormatat("Transmisia are %d coloane; campul tine %d.\nRedefiniti coloanele ptr. transmisia interna",
+        Respinge(c, TextFormatat("Transmisia are %d coloane; campul tine %d.\nRedefiniti coloanele ptr. transmisia interna",
                                    a.coloanaStop - a.coloanaStart + 1, NumarSloturiTabel));
         return 0;
     }
@@ -467,7 +467,7 @@ int LambdaTiDinColoane(ContextImportExcel& c, int codProducator, std::vector<std
         const std::string nume = NumeColoana(c, k);
         const NumeTransmisie t = CitesteNumeTransmisie(nume);
         if (t.taui && !grosimeTaui.empty() && t.grosime != grosimeTaui) {
-            MesajDetectie(TextFormatat("Coloana %s nu este ptr. transmisie interna.\nRedefiniti coloanele ptr. transmisia "
+            Respinge(c, TextFormatat("Coloana %s nu este ptr. transmisie interna.\nRedefiniti coloanele ptr. transmisia "
                                        "interna", nume.c_str()));
             c.lambdaColoaneTi.clear();
             return 0;
@@ -478,7 +478,7 @@ int LambdaTiDinColoane(ContextImportExcel& c, int codProducator, std::vector<std
         const bool fix = lambda == 0 && codProducator == 1 && pozitie < std::size(TabelFix);
         if (fix) lambda = TabelFix[pozitie];
         if (lambda == 0) {
-            MesajDetectie(TextFormatat("Coloana %s nu spune lungimea de unda a transmisiei (TAUI<grosime>/<lambda>, 280 "
+            Respinge(c, TextFormatat("Coloana %s nu spune lungimea de unda a transmisiei (TAUI<grosime>/<lambda>, 280 "
                                        "sau 280nm).\nRedefiniti coloanele ptr. transmisia interna",
                                        nume.c_str()));
             c.lambdaColoaneTi.clear();
@@ -490,7 +490,7 @@ int LambdaTiDinColoane(ContextImportExcel& c, int codProducator, std::vector<std
     std::vector<std::uint16_t> sortate(c.lambdaColoaneTi);
     std::sort(sortate.begin(), sortate.end());
     if (std::adjacent_find(sortate.begin(), sortate.end()) != sortate.end()) {
-        MesajDetectie("Coloanele ptr. transmisia interna nu au lungimi de unda distincte.\nRedefiniti coloanele ptr. "
+        Respinge(c, "Coloanele ptr. transmisia interna nu au lungimi de unda distincte.\nRedefiniti coloanele ptr. "
                       "transmisia interna");
         c.lambdaColoaneTi.clear();
         return 0;
@@ -505,8 +505,9 @@ int LambdaTiDinColoane(ContextImportExcel& c, int codProducator, std::vector<std
 }  // namespace
 
 int DetecteazaLambda(ContextImportExcel& c, int codProducator, std::vector<std::string>& linii) {
+    c.motivDetectie.clear();
     if (codProducator != 1 && codProducator != 3) {
-        MesajDetectie(TextFormatat("Producator sticle %d necunoscut sau functie nefinalizata", codProducator));
+        Respinge(c, TextFormatat("Producator sticle %d necunoscut sau functie nefinalizata", codProducator));
         return 0;
     }
     std::fill(std::begin(c.sticla.lambda_indici), std::end(c.sticla.lambda_indici), 0.0f);

@@ -106,6 +106,8 @@ struct ContextImportExcel {
     // Why the transmittance is not imported (no thickness known); empty
     // when it is.
     std::string motivFaraTransmisie;
+    // Why the last "Detect lambda" found no wavelengths, for its caller to tell.
+    std::string motivDetectie;
     // The row being transferred: its name as the table gives it (UTF-8) and
     // why it cannot be stored as it stands (empty when it can).
     std::string numeRand;
@@ -149,7 +151,8 @@ std::optional<double> NumarDinCelula(std::string_view text);
 std::string TextDinCelula(const CelulaFoaie& c);
 
 // The first `maxim` rows of the table, every cell as text; the first
-// `pastrate` are kept whole. Reports its own failure.
+// `pastrate` are kept whole. False after a failure of the source, with why
+// in its eroare().
 bool CitesteEsantion(ContextImportExcel& c, std::size_t maxim = 1000, std::size_t pastrate = 20);
 // Why columns start..stop cannot feed entry `intrare` (empty when they can):
 // more columns than the field holds, or a column whose data are not what
@@ -186,7 +189,8 @@ void DupaIncarcareAsocieri(ContextImportExcel& c);
 // imported (`motivFaraTransmisie` says why). Only active entries are
 // detected. The scratch record shows the wavelengths in ascending order;
 // the result-list lines (the pairing of columns and wavelengths, the
-// thickness and its source) are appended to `linii`. 1 when found.
+// thickness and its source) are appended to `linii`. 1 when found; 0 with
+// why in `c.motivDetectie`.
 int DetecteazaLambda(ContextImportExcel& c, int codProducator, std::vector<std::string>& linii);
 
 }  // namespace vitramor

@@ -66,7 +66,9 @@ AsociereColoaneDialog::AsociereColoaneDialog(QWidget* parent, ContextImportExcel
     : QDialog(parent), c_(c), registru_(numeRegistru) {
     setObjectName(QStringLiteral("129"));
     setWindowTitle(qs(std::string(TitluAsociere) + " " + c_.tabel));
-    if (c_.esantion.coloane.size() != std::min<std::size_t>(c_.coloane.size(), MaximColoaneTabel)) CitesteEsantion(c_);
+    if (c_.esantion.coloane.size() != std::min<std::size_t>(c_.coloane.size(), MaximColoaneTabel) &&
+        !CitesteEsantion(c_) && c_.sursa && !c_.sursa->eroare().empty())
+        MesajBox(parent, c_.sursa->eroare(), TitluFoaieCalcul, stil::MB_OK | stil::MB_ICONEXCLAMATION);
     const UnitatiDialog& u = unitatiDialog();
     setFixedSize(u.dimensiune(620, 262));
     lista_ = CreazaTabelCopiabil(this, QStringLiteral("96"), AnteteAsocieri());

@@ -76,13 +76,15 @@ constexpr std::size_t MarimeBloc = 64 * 1024;
 // the row being read, never the file.
 class CititorCsv : public CititorFoaie {
 public:
-    explicit CititorCsv(std::string cale) : cale_(std::move(cale)), bloc_(MarimeBloc, '\0') {}
+    CititorCsv(const RegistruCalcul& registru, std::string cale)
+        : registru_(registru), cale_(std::move(cale)), bloc_(MarimeBloc, '\0') {}
     ~CititorCsv() override = default;
     CititorCsv(const CititorCsv&) = delete;
     CititorCsv& operator=(const CititorCsv&) = delete;
 
     bool deschide() {
-        if (!DeschideFisierCuMesaj(cale_, "rb", f_.f, true)) return false;
+        if (!DeschideFisierCuMesaj(cale_, "rb", f_.f, true))
+            return registru_.esec("Fisierul " + cale_ + " nu poate fi deschis: " + std::strerror(errno) + ".");
         n_ = std::fread(bloc_.data(), 1, bloc_.size(), f_.f);
         total_ = n_;
         // The first block decides the separator: its first lines are enough.
@@ -132,18 +134,18 @@ public:
             n_ = std::fread(bloc_.data(), 1, bloc_.size(), f_.f);
             total_ += n_;
             if (total_ > MarimeMaximaCsv) {
-                RaporteazaFoaieCalcul("Fisierul " + cale_ + " are peste " + std::to_string(MarimeMaximaCsv >> 20) +
-                                      " MB; nu este un catalog CSV.");
+                registru_.esec("Fisierul " + cale_ + " are peste " + std::to_string(MarimeMaximaCsv >> 20) +
+                               " MB; nu este un catalog CSV.");
                 return -1;
             }
         }
         if (std::ferror(f_.f)) {
-            RaporteazaFoaieCalcul("Fisierul " + cale_ + " nu poate fi citit: " + std::strerror(errno) + ".");
+            registru_.esec("Fisierul " + cale_ + " nu poate fi citit: " + std::strerror(errno) + ".");
             return -1;
         }
         if (ghilimeaInCitat_) citat_ = false;
         if (citat_) {
-            RaporteazaFoaieCalcul("Fisierul " + cale_ + " se termina in interiorul unui text intre ghilimele.");
+            registru_.esec("Fisierul " + cale_ + " se termina in interiorul unui text intre ghilimele.");
             return -1;
         }
         if ((inCamp_ || coloana_ > 0) && inchideRand()) return 1;
@@ -164,6 +166,7 @@ private:
         return !rand_->celule.empty();
     }
 
+    const RegistruCalcul& registru_;
     std::string cale_;
     FisierDeschis f_;
     std::string bloc_;
@@ -184,7 +187,7 @@ public:
     const std::vector<std::string>& numeFoi() const override { return nume_; }
 
     std::unique_ptr<CititorFoaie> deschideFoaie(std::size_t) override {
-        auto c = std::make_unique<CititorCsv>(cale_);
+        auto c = std::make_unique<CititorCsv>(*this, cale_);
         if (!c->deschide()) return nullptr;
         return c;
     }
@@ -196,10 +199,11 @@ private:
 
 }  // namespace
 
-std::unique_ptr<RegistruCalcul> DeschideRegistruCsv(const std::string& cale) {
+std::unique_ptr<RegistruCalcul> DeschideRegistruCsv(const std::string& cale, std::string& eroare) {
     // Only a regular file: a FIFO would block, a directory would read as an empty table.
     FisierDeschis f;
-    if (!DeschideFisierCuMesaj(cale, "rb", f.f, true)) return nullptr;
+    if (!DeschideFisierCuMesaj(cale, "rb", f.f, true))
+        return eroare = "Fisierul " + cale + " nu poate fi deschis: " + std::strerror(errno) + ".", nullptr;
     return std::make_unique<RegistruCsv>(cale);
 }
 

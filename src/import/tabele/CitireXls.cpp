@@ -266,8 +266,7 @@ public:
         } catch (const Deteriorat& d) {
             return defect(d.detaliu);
         } catch (const FormatVechi&) {
-            RaporteazaVechi(cale_);
-            return false;
+            return esec(TextVechi(cale_));
         } catch (const Criptat&) {
             return false;
         } catch (const std::bad_alloc&) {
@@ -279,9 +278,8 @@ public:
 
     std::unique_ptr<CititorFoaie> deschideFoaie(std::size_t index) override;
 
-    static void RaporteazaVechi(const std::string& cale) {
-        RaporteazaFoaieCalcul("Registrul Excel " + cale +
-                              " este in formatul Excel 5.0/95, prea vechi; salvati-l ca Excel 97-2003 sau .xlsx.");
+    static std::string TextVechi(const std::string& cale) {
+        return "Registrul Excel " + cale + " este in formatul Excel 5.0/95, prea vechi; salvati-l ca Excel 97-2003 sau .xlsx.";
     }
 
 private:
@@ -296,8 +294,7 @@ private:
             p = r.urmatoarea();
             if (r.tip == InregSfarsit) return;
             if (r.tip == InregParola) {
-                RaporteazaFoaieCalcul("Registrul Excel " + cale_ +
-                                      " este criptat (protejat cu parola); salvati-l fara parola.");
+                esec("Registrul Excel " + cale_ + " este criptat (protejat cu parola); salvati-l fara parola.");
                 throw Criptat{};
             }
             if (r.tip == InregFoaie && r.u8(5) == 0) {  // worksheets only: no charts, macros or modules
@@ -330,8 +327,7 @@ private:
 
 public:
     bool defect(const std::string& detaliu) const {
-        RaporteazaFoaieCalcul("Registrul Excel " + cale_ + " este deteriorat (" + detaliu + ").");
-        return false;
+        return esec("Registrul Excel " + cale_ + " este deteriorat (" + detaliu + ").");
     }
     const Octeti& flux() const { return flux_; }
     const std::vector<std::string>& texte() const { return texte_; }
@@ -514,11 +510,11 @@ private:
 
 }  // namespace
 
-std::unique_ptr<RegistruCalcul> DeschideRegistruXls(const std::string& cale) {
+std::unique_ptr<RegistruCalcul> DeschideRegistruXls(const std::string& cale, std::string& motiv) {
     [[maybe_unused]] static const bool pornit = (gsf_init(), true);
     const TacereGsf tacere;
     auto nuSeCiteste = [&](const std::string& deCe) {
-        RaporteazaFoaieCalcul("Registrul Excel " + cale + " nu poate fi citit (" + deCe + ").");
+        motiv = "Registrul Excel " + cale + " nu poate fi citit (" + deCe + ").";
         return nullptr;
     };
     if (EsteNeobisnuit(cale)) return nuSeCiteste("nu este un fisier obisnuit");
@@ -531,10 +527,7 @@ std::unique_ptr<RegistruCalcul> DeschideRegistruXls(const std::string& cale) {
     if (!compus) return nuSeCiteste("nu este un registru Excel 97-2003");
     PtrGsf<GsfInput> flux = Flux(compus.get(), "Workbook");
     if (!flux) {
-        if (Flux(compus.get(), "Book")) {
-            RegistruXls::RaporteazaVechi(cale);
-            return nullptr;
-        }
+        if (Flux(compus.get(), "Book")) return motiv = RegistruXls::TextVechi(cale), nullptr;
         return nuSeCiteste("fisierul nu contine un registru");
     }
     const gsf_off_t marime = gsf_input_size(flux.get());
@@ -551,7 +544,7 @@ std::unique_ptr<RegistruCalcul> DeschideRegistruXls(const std::string& cale) {
     if (!gsf_input_read(flux.get(), octeti.size(), octeti.data()))
         return nuSeCiteste("fluxul registrului nu se poate citi");
     auto r = std::make_unique<RegistruXls>(cale, std::move(octeti));
-    if (!r->deschide()) return nullptr;
+    if (!r->deschide()) return motiv = r->eroare(), nullptr;
     return r;
 }
 

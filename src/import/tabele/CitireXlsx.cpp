@@ -133,10 +133,9 @@ public:
 
     std::unique_ptr<CititorFoaie> deschideFoaie(std::size_t index) override;
 
-    // Tells why the workbook cannot be read, naming it.
+    // Notes why the workbook cannot be read, naming it.
     bool defect(const std::string& detaliu) const {
-        RaporteazaFoaieCalcul("Registrul Excel " + cale_ + " este deteriorat (" + detaliu + ").");
-        return false;
+        return esec("Registrul Excel " + cale_ + " este deteriorat (" + detaliu + ").");
     }
     // The part's own trouble after a parse, reported; false when there was one.
     bool parteBuna(const std::string& nume, const ParteArhiva& parte, const QXmlStreamReader& x) const {
@@ -304,11 +303,10 @@ std::unique_ptr<CititorFoaie> RegistruXlsx::deschideFoaie(std::size_t index) {
 
 }  // namespace
 
-std::unique_ptr<RegistruCalcul> DeschideRegistruXlsx(const std::string& cale) {
+std::unique_ptr<RegistruCalcul> DeschideRegistruXlsx(const std::string& cale, std::string& eroare) {
     if (EsteOle(cale)) {
-        RaporteazaFoaieCalcul("Registrul Excel " + cale +
-                              " este criptat (protejat cu parola) sau este in formatul vechi; salvati-l fara "
-                              "parola ca .xlsx.");
+        eroare = "Registrul Excel " + cale +
+                 " este criptat (protejat cu parola) sau este in formatul vechi; salvati-l fara parola ca .xlsx.";
         return nullptr;
     }
     int cod = 0;
@@ -316,13 +314,12 @@ std::unique_ptr<RegistruCalcul> DeschideRegistruXlsx(const std::string& cale) {
     if (!z) {
         zip_error_t e;
         zip_error_init_with_code(&e, cod);
-        RaporteazaFoaieCalcul("Fisierul " + cale + " nu este un registru Excel .xlsx valid (" + zip_error_strerror(&e) +
-                              ").");
+        eroare = "Fisierul " + cale + " nu este un registru Excel .xlsx valid (" + zip_error_strerror(&e) + ").";
         zip_error_fini(&e);
         return nullptr;
     }
     auto r = std::make_unique<RegistruXlsx>(cale, z);
-    if (!r->deschide()) return nullptr;
+    if (!r->deschide()) return eroare = r->eroare(), nullptr;
     return r;
 }
 

@@ -119,9 +119,10 @@ int AlocaHandleOdbc(Fereastra, ConexiuneODBC& c) {
     return VerificaRezultatOdbc(r, SQL_HANDLE_DBC, c.hdbc);
 }
 
-int ConecteazaOdbc(Fereastra owner, std::string& sir, int& capacitate, ConexiuneODBC& c) {
+int ConecteazaOdbc(Intrebari* intrebari, Fereastra owner, std::string& sir, int& capacitate, ConexiuneODBC& c) {
     if (c.conectat) {
-        if (MesajBox(owner,
+        if (!intrebari ||
+            intrebari->intreaba(owner,
                      "This operation will close the current connection.\nChoose OK to continue with the operation or "
                      "Cancel to abort.",
                      Titlu, stil::MB_OKCANCEL | 0x100) != raspuns::IDOK)
@@ -177,7 +178,7 @@ int ConecteazaOdbc(Fereastra owner, std::string& sir, int& capacitate, Conexiune
     return 1;
 }
 
-int ConecteazaOdbcSourceSiSalveazaInRegistri(Fereastra owner, ConexiuneODBC& c) {
+int ConecteazaOdbcSourceSiSalveazaInRegistri(Intrebari* intrebari, Fereastra owner, ConexiuneODBC& c) {
     platforma().cursorAsteptare(true);
     std::string sir, pastrat;
     if (c.folosesteRegistri) {
@@ -187,7 +188,7 @@ int ConecteazaOdbcSourceSiSalveazaInRegistri(Fereastra owner, ConexiuneODBC& c) 
         sir = c.sirConexiune;
     }
     int capacitate = 1023;
-    if (!ConecteazaOdbc(owner, sir, capacitate, c)) {
+    if (!ConecteazaOdbc(intrebari, owner, sir, capacitate, c)) {
         c.conectat = 0;
         platforma().cursorAsteptare(false);
         return 0;
@@ -258,10 +259,11 @@ void ScrieODBC_BazaDateInRegistri(const std::string& numeRegistru, const std::st
     Mesaj("Connection string salvat in registri");
 }
 
-int StergeConexiuneDinRegistri(const std::string& numeRegistru, bool intreaba) {
+int StergeConexiuneDinRegistri(const std::string& numeRegistru, Intrebari* intreaba) {
     if (numeRegistru.empty()) return 0;
     const std::string cheie = CheieRegistruOdbc(numeRegistru);
-    if (intreaba && MesajBox(nullptr, "Stergeti registrul curent?", cheie, stil::MB_YESNO) != raspuns::IDYES) return 0;
+    if (intreaba && intreaba->intreaba(nullptr, "Stergeti registrul curent?", cheie, stil::MB_YESNO) != raspuns::IDYES)
+        return 0;
     DepozitSetari& s = platforma().setari();
     if (!s.existaCheie(cheie)) {
         MesajBox(nullptr, "Sistemul nu poate gasi cheia " + cheie + " in registri.", "Sursa de date ODBC",

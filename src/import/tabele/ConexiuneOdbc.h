@@ -74,14 +74,17 @@ void InstaleazaAlegereSursaOdbc(AlegereSursaOdbc f);
 int AlocaHandleOdbc(Fereastra owner, ConexiuneODBC& c);
 // `sir` in: the connection string (may be empty); out: the completed one.
 // `capacitate` in: the room for it; out: its length when it was completed.
-int ConecteazaOdbc(Fereastra owner, std::string& sir, int& capacitate, ConexiuneODBC& c);
-int ConecteazaOdbcSourceSiSalveazaInRegistri(Fereastra owner, ConexiuneODBC& c);
+// A connection already open is closed after a question asked through
+// `intrebari`; without them it stays open and nothing is connected.
+int ConecteazaOdbc(Intrebari* intrebari, Fereastra owner, std::string& sir, int& capacitate, ConexiuneODBC& c);
+int ConecteazaOdbcSourceSiSalveazaInRegistri(Intrebari* intrebari, Fereastra owner, ConexiuneODBC& c);
 void DeconecteazaOdbc(ConexiuneODBC& c);
 void ElibereazaHandleOdbc(ConexiuneODBC& c);
 
 int CitesteODBC_CoatingDB_dinRegistri(const std::string& numeRegistru, std::string& sir, int capacitate);
 void ScrieODBC_BazaDateInRegistri(const std::string& numeRegistru, const std::string& sir);
-int StergeConexiuneDinRegistri(const std::string& numeRegistru, bool intreaba);
+// Asks first through `intreaba` when it is given.
+int StergeConexiuneDinRegistri(const std::string& numeRegistru, Intrebari* intreaba);
 int NumeRegistruProducator(int cod, std::string& nume);
 
 int AflaNumeleTabelelorDinBazaDeDate(ConexiuneODBC& c);

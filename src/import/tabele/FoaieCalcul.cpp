@@ -125,7 +125,6 @@ std::string TextCelula(std::string octeti) {
     return Utf8DinWindows1252(octeti);
 }
 
-void RaporteazaFoaieCalcul(const std::string& text) { MesajBox(nullptr, text, "ATENTIE!", stil::MB_OK | stil::MB_ICONEXCLAMATION); }
 
 AnalizaFoaie::AnalizaFoaie(std::string numeFoaie, int randAntet) : nume_(std::move(numeFoaie)), randAntet_(randAntet) {}
 
@@ -191,19 +190,18 @@ bool AnalizaFoaie::termina(TabelFoaie& tabel) {
     if (!gasit_) {
         if (randAntet_ > 0) {
             const auto dorit = static_cast<std::uint32_t>(randAntet_);
-            RaporteazaFoaieCalcul("Foaia " + nume_ +
-                                  (sfarsit_ < dorit ? " are doar " + std::to_string(sfarsit_) + " randuri; randul "
-                                                    : " are randul gol; randul ") +
-                                  std::to_string(randAntet_) + " nu poate numi coloanele.");
+            eroare_ = "Foaia " + nume_ +
+                      (sfarsit_ < dorit ? " are doar " + std::to_string(sfarsit_) + " randuri; randul "
+                                        : " are randul gol; randul ") +
+                      std::to_string(randAntet_) + " nu poate numi coloanele.";
         } else {
-            RaporteazaFoaieCalcul("Foaia " + nume_ +
-                                  " nu are un rand cu numele coloanelor (un rand cu text in cele mai multe celule).");
+            eroare_ = "Foaia " + nume_ + " nu are un rand cu numele coloanelor (un rand cu text in cele mai multe celule).";
         }
         return false;
     }
     // Columns run to the last one that holds anything, in the header or below.
     if (latime_ == 0) {
-        RaporteazaFoaieCalcul("Foaia " + nume_ + " nu are coloane.");
+        eroare_ = "Foaia " + nume_ + " nu are coloane.";
         return false;
     }
     tipuri_.resize(latime_);
@@ -231,10 +229,12 @@ bool AnalizaFoaie::termina(TabelFoaie& tabel) {
     return true;
 }
 
-bool AnalizeazaFoaie(const FoaieCalcul& foaie, int randAntet, TabelFoaie& tabel) {
+bool AnalizeazaFoaie(const FoaieCalcul& foaie, int randAntet, TabelFoaie& tabel, std::string& eroare) {
     AnalizaFoaie a(foaie.nume, randAntet);
     for (const RandFoaie& r : foaie.randuri) a.adauga(r);
-    return a.termina(tabel);
+    if (a.termina(tabel)) return true;
+    eroare = a.eroare();
+    return false;
 }
 
 }  // namespace vitramor

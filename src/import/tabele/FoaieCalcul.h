@@ -39,7 +39,8 @@ class CititorFoaie {
 public:
     virtual ~CititorFoaie() = default;
     // The next row with a filled cell, its cells in column order: 1; 0 at
-    // the end; -1 after a failure it has reported. Rows come as the file
+    // the end; -1 after a failure, its reason noted in the workbook's
+    // eroare(). Rows come as the file
     // gives them, which is row order in every file a spreadsheet program
     // writes; the table source checks it.
     virtual int urmatorul(RandFoaie& rand) = 0;
@@ -66,19 +67,31 @@ class RegistruCalcul {
 public:
     virtual ~RegistruCalcul() = default;
     virtual const std::vector<std::string>& numeFoi() const = 0;
-    // A reader at the first row of sheet `index`; null after a reported failure.
+    // A reader at the first row of sheet `index`; null after a failure.
     virtual std::unique_ptr<CititorFoaie> deschideFoaie(std::size_t index) = 0;
     // The whole sheet in memory, rows and cells in order, for a file that
-    // gives its rows out of order. Reports its own failure.
+    // gives its rows out of order. False after a failure.
     bool citesteFoaie(std::size_t index, FoaieCalcul& foaie);
+
+    // Why the last failure of the workbook or of a reader of its sheets
+    // happened (UTF-8), for the caller to report.
+    const std::string& eroare() const { return eroare_; }
+    // Notes why the file cannot be used; false, for the failing call to return.
+    bool esec(std::string motiv) const {
+        eroare_ = std::move(motiv);
+        return false;
+    }
+
+private:
+    mutable std::string eroare_;
 };
 
-// Each reports why a file cannot be read and gives null.
-std::unique_ptr<RegistruCalcul> DeschideRegistruXlsx(const std::string& cale);
-std::unique_ptr<RegistruCalcul> DeschideRegistruXls(const std::string& cale);
+// Each gives null, with why in `eroare`, when the file cannot be read.
+std::unique_ptr<RegistruCalcul> DeschideRegistruXlsx(const std::string& cale, std::string& eroare);
+std::unique_ptr<RegistruCalcul> DeschideRegistruXls(const std::string& cale, std::string& eroare);
 // The version of the libgsf the .xls reader runs with ("1.14.50").
 std::string VersiuneLibgsf();
-std::unique_ptr<RegistruCalcul> DeschideRegistruCsv(const std::string& cale);
+std::unique_ptr<RegistruCalcul> DeschideRegistruCsv(const std::string& cale, std::string& eroare);
 
 // A sheet as a table: its columns and the row index where its data begin.
 struct TabelFoaie {
@@ -89,8 +102,8 @@ struct TabelFoaie {
 // randAntet is 1-based; 0 finds the header row: the first row whose cells
 // are mostly text and that fills at least half as many cells as the fullest
 // row near the top (so a title line above the header is passed over).
-// Reports a sheet without such a row.
-bool AnalizeazaFoaie(const FoaieCalcul& foaie, int randAntet, TabelFoaie& tabel);
+// False for a sheet without such a row, with why in `eroare`.
+bool AnalizeazaFoaie(const FoaieCalcul& foaie, int randAntet, TabelFoaie& tabel, std::string& eroare);
 
 // The same analysis over rows handed in one at a time, in row order: it
 // keeps the first rows until the header row is known, then only the header
@@ -100,6 +113,8 @@ public:
     AnalizaFoaie(std::string numeFoaie, int randAntet);
     void adauga(const RandFoaie& rand);
     bool termina(TabelFoaie& tabel);
+    // Why termina() found no table.
+    const std::string& eroare() const { return eroare_; }
 
 private:
     struct Tipuri {
@@ -122,6 +137,7 @@ private:
     std::vector<RandFoaie> deasupra_;
     std::uint32_t latime_ = 0;
     std::vector<Tipuri> tipuri_;
+    std::string eroare_;
 };
 
 // "A", "B", ..., "Z", "AA", ... for the 0-based column index.
@@ -135,7 +151,5 @@ bool NumarDinTextCelula(const std::string& text, double& valoare);
 // file saved on a Windows machine) is read as Windows-1252.
 std::string TextCelula(std::string octeti);
 
-// Tells the user why a spreadsheet file cannot be used ("ATENTIE!").
-void RaporteazaFoaieCalcul(const std::string& text);
 
 }  // namespace vitramor

@@ -123,7 +123,7 @@ ImportExcelDialog::ImportExcelDialog(QWidget* parent, ContextImportExcel& c, std
         else
             fereastraInfo_ = InitInstanceAfisWnd(this, 0, IdFereastraTextInfo, "Informatii conexiune", raport);
     });
-    connect(sterge_, &QPushButton::clicked, this, [this] { StergeConexiuneDinRegistri(odbc_.numeRegistru, true); });
+    connect(sterge_, &QPushButton::clicked, this, [this] { StergeConexiuneDinRegistri(odbc_.numeRegistru, &platforma()); });
     connect(tabele_, &QComboBox::activated, this, &ImportExcelDialog::alegeTabel);
     connect(coloane_, &QComboBox::activated, this, [this](int i) { odbc_.coloanaSelectata = i; });
     connect(asociere_, &QPushButton::clicked, this, [this] {
@@ -152,6 +152,8 @@ void ImportExcelDialog::umpleTabele() {
     c_.coloane.clear();
     if (c_.sursa && c_.sursa->citesteTabele(t))
         for (const auto& n : t) tabele_->addItem(qs(n));
+    else if (c_.sursa && !c_.sursa->eroare().empty())
+        MesajBox(this, c_.sursa->eroare(), TitluFoaieCalcul, stil::MB_OK | stil::MB_ICONEXCLAMATION);
     // No table looks chosen before the user chose it; the only one is
     // chosen for him.
     tabele_->setCurrentIndex(tabele_->count() == 1 ? 0 : -1);
@@ -167,7 +169,8 @@ void ImportExcelDialog::arataPrimeleRanduri() {
     for (int k = 0; k < n; ++k) antete << qs(c_.coloane[static_cast<std::size_t>(k)].nume);
     previzualizare_->setHorizontalHeaderLabels(antete);
     // The rows the association dialog also judges the columns by.
-    CitesteEsantion(c_);
+    if (!CitesteEsantion(c_) && c_.sursa && !c_.sursa->eroare().empty())
+        MesajBox(this, c_.sursa->eroare(), TitluFoaieCalcul, stil::MB_OK | stil::MB_ICONEXCLAMATION);
     const auto& randuri = c_.esantion.randuri;
     for (int r = 0; r < std::min<int>(static_cast<int>(randuri.size()), RanduriPrevizualizare); ++r) {
         previzualizare_->insertRow(r);
@@ -180,7 +183,7 @@ void ImportExcelDialog::conecteaza(bool da) {
     c_.sursa.reset();
     if (da) {
         platforma().cursorAsteptare(true);
-        const int ok = ConecteazaOdbcSourceSiSalveazaInRegistri(this, odbc_);
+        const int ok = ConecteazaOdbcSourceSiSalveazaInRegistri(&platforma(), this, odbc_);
         platforma().cursorAsteptare(false);
         if (ok) {
             c_.sursa = CreazaSursaOdbc(odbc_);
@@ -206,7 +209,9 @@ bool ImportExcelDialog::deschideFisier(const std::string& cale) {
     if (odbc_.conectat) conecteaza(false);
     conectare_->setChecked(false);
     const long long antet = NumarIntreg(randAntet_->text().toStdString(), 0, INT_MAX).value_or(0);
-    c_.sursa = DeschideFisierFoaieCalcul(cale, static_cast<int>(antet));
+    std::string eroare;
+    c_.sursa = DeschideFisierFoaieCalcul(cale, eroare, static_cast<int>(antet));
+    if (!c_.sursa) MesajBox(this, eroare, TitluFoaieCalcul, stil::MB_OK | stil::MB_ICONEXCLAMATION);
     c_.caleSursa = cale;
     sursa_->setText(c_.sursa ? qs(c_.sursa->numeSursa()) : QString());
     umpleTabele();
@@ -221,13 +226,15 @@ void ImportExcelDialog::alegeTabel(int index) {
     c_.tabel = tabele_->itemText(index).toStdString();
     if (c_.sursa && index >= 0 && c_.sursa->citesteColoane(c_.tabel, c_.coloane))
         for (const auto& k : c_.coloane) coloane_->addItem(qs(k.nume));
+    else if (c_.sursa && index >= 0 && !c_.sursa->eroare().empty())
+        MesajBox(this, c_.sursa->eroare(), TitluFoaieCalcul, stil::MB_OK | stil::MB_ICONEXCLAMATION);
     arataPrimeleRanduri();
     stari();
 }
 
 void ImportExcelDialog::detecteazaLambda() {
     std::vector<std::string> linii;
-    DetecteazaLambda(c_, c_.codProducator, linii);
+    if (!DetecteazaLambda(c_, c_.codProducator, linii)) MesajBox(this, c_.motivDetectie, {}, stil::MB_OK);
     // The wavelengths found, one line per kind, until the rows replace them
     // under the titles of their own cells.
     std::size_t celule = 1;
@@ -249,9 +256,13 @@ void ImportExcelDialog::actualizeazaLista() {
     // The wavelengths and the thickness as the columns, the producer and
     // the thickness typed stand now.
     std::vector<std::string> linii;
-    if (!DetecteazaLambda(c_, c_.codProducator, linii)) return stari();
+    if (!DetecteazaLambda(c_, c_.codProducator, linii)) {
+        MesajBox(this, c_.motivDetectie, {}, stil::MB_OK);
+        return stari();
+    }
     lista_->setFocus();
     OptiuniActualizare o;
+    o.intrebari = &platforma();
     o.directorSticle = path_sticle;
     o.actualizeaza = actualizeaza_ && actualizeaza_();
     if (o.actualizeaza) {
@@ -276,7 +287,8 @@ void ImportExcelDialog::actualizeazaLista() {
         return !progres->wasCanceled();
     };
     o.dupaCitire = [&] { progres.reset(); };
-    ImportaTabelExcel(c_, o);
+    const RezultatOperatie r = ImportaTabelExcel(c_, o);
+    if (o.actualizeaza || r.stare == StareOperatie::Esuat) RaporteazaRezultat(this, TitluActualizareExcel, r);
     stari();
 }
 

@@ -25,17 +25,19 @@ public:
     // Each sheet is read to its end first: a workbook that cannot be read
     // whole is reported now, not listed as if it could.
     bool citesteTabele(std::vector<std::string>& tabele) override {
+        stergeEroare();
         for (std::size_t i = 0; i < registru_->numeFoi().size(); ++i) {
             auto cititor = registru_->deschideFoaie(i);
             int cod = cititor ? 1 : -1;
             while (cod > 0) cod = cititor->urmatorul(rand_);
-            if (cod < 0) return false;
+            if (cod < 0) return esec(registru_->eroare());
         }
         tabele = registru_->numeFoi();
         return true;
     }
 
     bool citesteColoane(const std::string& tabel, std::vector<ColoanaTabel>& coloane) override {
+        stergeEroare();
         const Foaie* f = foaie(tabel);
         if (!f) return false;
         coloane = f->tabel.coloane;
@@ -43,13 +45,13 @@ public:
     }
 
     bool citesteRanduri(const std::string& tabel, const std::vector<int>& coloane, const RandTabel& dat) override {
+        stergeEroare();
         const Foaie* f = foaie(tabel);
         if (!f) return false;
         for (int k : coloane)
             if (k < 0 || static_cast<std::size_t>(k) >= f->tabel.coloane.size()) {
-                RaporteazaFoaieCalcul("Foaia " + tabel + " are " + std::to_string(f->tabel.coloane.size()) +
-                                      " coloane; coloana " + std::to_string(k + 1) + " nu exista.");
-                return false;
+                return esec("Foaia " + tabel + " are " + std::to_string(f->tabel.coloane.size()) + " coloane; coloana " +
+                            std::to_string(k + 1) + " nu exista.");
             }
         std::size_t citite = f->tabel.primulRandDate;
         deCitit_ = f->randuri > citite ? f->randuri - citite : 0;
@@ -79,14 +81,17 @@ public:
         for (std::size_t i = 0; cod > 0 && i < citite; ++i) {
             cod = cititor->urmatorul(rand);
             if (cod == 0)
-                RaporteazaFoaieCalcul("Fisierul " + nume_ + " s-a schimbat dupa citirea coloanelor foii " + tabel +
-                                      ": foaia nu mai are randul cu numele coloanelor.");
+                esec("Fisierul " + nume_ + " s-a schimbat dupa citirea coloanelor foii " + tabel +
+                     ": foaia nu mai are randul cu numele coloanelor.");
+            else if (cod < 0)
+                esec(registru_->eroare());
         }
+        if (!cititor) esec(registru_->eroare());
         if (cod <= 0) return deCitit_ = 0, false;
         while (cod > 0 && (cod = cititor->urmatorul(rand)) > 0 && preda(rand)) {
         }
         deCitit_ = 0;
-        return cod >= 0;
+        return cod >= 0 || esec(registru_->eroare());
     }
 
     std::size_t randuriDeCitit() const override { return deCitit_; }
@@ -104,14 +109,11 @@ private:
         if (gasit != foi_.end()) return &gasit->second;
         const auto& nume = registru_->numeFoi();
         const auto it = std::find(nume.begin(), nume.end(), tabel);
-        if (it == nume.end()) {
-            RaporteazaFoaieCalcul("Fisierul " + nume_ + " nu are foaia " + tabel + ".");
-            return nullptr;
-        }
+        if (it == nume.end()) return esec("Fisierul " + nume_ + " nu are foaia " + tabel + "."), nullptr;
         Foaie f;
         f.index = static_cast<std::size_t>(it - nume.begin());
         auto cititor = registru_->deschideFoaie(f.index);
-        if (!cititor) return nullptr;
+        if (!cititor) return esec(registru_->eroare()), nullptr;
         AnalizaFoaie analiza(tabel, randAntet_);
         RandFoaie r;
         bool inOrdine = true;
@@ -123,16 +125,16 @@ private:
             if (inOrdine) analiza.adauga(r), ++f.randuri;
         }
         cititor.reset();
-        if (inOrdine && cod < 0) return nullptr;
+        if (inOrdine && cod < 0) return esec(registru_->eroare()), nullptr;
         if (!inOrdine) {
             // Rare: a file that writes its rows out of order is read whole and put in order.
             f.inMemorie = std::make_unique<FoaieCalcul>();
-            if (!registru_->citesteFoaie(f.index, *f.inMemorie) ||
-                !AnalizeazaFoaie(*f.inMemorie, randAntet_, f.tabel))
-                return nullptr;
+            if (!registru_->citesteFoaie(f.index, *f.inMemorie)) return esec(registru_->eroare()), nullptr;
+            std::string motiv;
+            if (!AnalizeazaFoaie(*f.inMemorie, randAntet_, f.tabel, motiv)) return esec(std::move(motiv)), nullptr;
             f.randuri = f.inMemorie->randuri.size();
         } else if (!analiza.termina(f.tabel)) {
-            return nullptr;
+            return esec(analiza.eroare()), nullptr;
         }
         return &foi_.emplace(tabel, std::move(f)).first->second;
     }
@@ -154,27 +156,19 @@ std::string ExtensieMica(const std::string& cale) {
 
 }  // namespace
 
-std::unique_ptr<SursaTabel> DeschideFisierFoaieCalcul(const std::string& cale, int randAntet) {
+std::unique_ptr<SursaTabel> DeschideFisierFoaieCalcul(const std::string& cale, std::string& eroare, int randAntet) {
     const std::string e = ExtensieMica(cale);
     std::unique_ptr<RegistruCalcul> r;
-    if (e == ".xlsx" || e == ".xlsm") r = DeschideRegistruXlsx(cale);
-    else if (e == ".xls") r = DeschideRegistruXls(cale);
-    else if (e == ".csv" || e == ".txt") r = DeschideRegistruCsv(cale);
-    else {
-        RaporteazaFoaieCalcul("Fisierul " + cale + " nu este un fisier Excel (.xlsx, .xls) sau CSV (.csv).");
-        return nullptr;
-    }
+    if (e == ".xlsx" || e == ".xlsm") r = DeschideRegistruXlsx(cale, eroare);
+    else if (e == ".xls") r = DeschideRegistruXls(cale, eroare);
+    else if (e == ".csv" || e == ".txt") r = DeschideRegistruCsv(cale, eroare);
+    else return eroare = "Fisierul " + cale + " nu este un fisier Excel (.xlsx, .xls) sau CSV (.csv).", nullptr;
     if (!r) return nullptr;
-    if (r->numeFoi().empty()) {
-        RaporteazaFoaieCalcul("Registrul " + cale + " nu are nicio foaie.");
-        return nullptr;
-    }
+    if (r->numeFoi().empty()) return eroare = "Registrul " + cale + " nu are nicio foaie.", nullptr;
     for (std::size_t i = 0; i < r->numeFoi().size(); ++i)
-        if (r->numeFoi()[i].empty()) {
-            RaporteazaFoaieCalcul("Registrul " + cale + " este deteriorat (foaia " + std::to_string(i + 1) +
-                                  " nu are nume).");
-            return nullptr;
-        }
+        if (r->numeFoi()[i].empty())
+            return eroare = "Registrul " + cale + " este deteriorat (foaia " + std::to_string(i + 1) + " nu are nume).",
+                   nullptr;
     return std::make_unique<SursaFoaieCalcul>(std::move(r), std::filesystem::path(cale).filename().string(),
                                               e != ".csv" && e != ".txt", randAntet);
 }

@@ -64,12 +64,14 @@ public:
     bool excel() const override { return c_.sursaExcel == 1; }
 
     bool citesteTabele(std::vector<std::string>& tabele) override {
+        stergeEroare();
         if (!AflaNumeleTabelelorDinBazaDeDate(c_)) return false;
         tabele = c_.numeTabele;
         return true;
     }
 
     bool citesteColoane(const std::string& tabel, std::vector<ColoanaTabel>& coloane) override {
+        stergeEroare();
         if (!CitesteColoaneleTabelului(c_, tabel)) return false;
         coloane.clear();
         for (const auto& r : c_.coloane) coloane.push_back({reinterpret_cast<const char*>(r.nume), NumeTipSql(r.tipDate)});
@@ -77,16 +79,15 @@ public:
     }
 
     bool citesteRanduri(const std::string& tabel, const std::vector<int>& coloane, const RandTabel& dat) override {
+        stergeEroare();
         Instructiune st;
         if (!VerificaRezultatOdbc(SQLAllocHandle(SQL_HANDLE_STMT, c_.hdbc, &st.h), SQL_HANDLE_DBC, c_.hdbc)) return false;
         const std::string comanda = (excel() ? "SELECT * FROM [" + tabel + "]" : "SELECT * FROM " + tabel);
         std::string text = comanda;
         if (!SQL_SUCCEEDED(SQLExecDirect(st.h, reinterpret_cast<SQLCHAR*>(text.data()), SQL_NTS))) {
             AfiseazaDiagnosticOdbc(SQL_HANDLE_STMT, st.h);
-            MesajBox(nullptr, "Eroare in SQLExecDirect(): TipBazaDeDate = " + std::to_string(c_.sursaExcel), {},
-                     stil::MB_OK);
-            MesajBox(nullptr, comanda, "Comanda", stil::MB_OK);
-            return false;
+            return esec("Eroare in SQLExecDirect(): TipBazaDeDate = " + std::to_string(c_.sursaExcel) + "\nComanda: " +
+                        comanda);
         }
         // A column asked for twice is bound once: a second binding would take the first one's place.
         std::map<int, ColoanaLegata> legate;
@@ -156,11 +157,11 @@ private:
 
 std::unique_ptr<SursaTabel> CreazaSursaOdbc(ConexiuneODBC& c) { return std::make_unique<SursaOdbc>(c); }
 
-std::unique_ptr<SursaTabel> DeschideSursaTabel(const std::string& sursa, int randAntet) {
-    if (sursa.find('=') == std::string::npos) return DeschideFisierFoaieCalcul(sursa, randAntet);
+std::unique_ptr<SursaTabel> DeschideSursaTabel(const std::string& sursa, std::string& eroare, int randAntet) {
+    if (sursa.find('=') == std::string::npos) return DeschideFisierFoaieCalcul(sursa, eroare, randAntet);
     auto c = std::make_unique<ConexiuneODBC>();
     c->sirConexiune = sursa;
-    if (!ConecteazaOdbcSourceSiSalveazaInRegistri(nullptr, *c)) {
+    if (!ConecteazaOdbcSourceSiSalveazaInRegistri(nullptr, nullptr, *c)) {
         ElibereazaHandleOdbc(*c);
         return nullptr;
     }

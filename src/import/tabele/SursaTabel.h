@@ -12,6 +12,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace vitramor {
@@ -56,28 +57,47 @@ public:
     // driver wants them.
     virtual bool excel() const { return false; }
 
-    // Each of these reports its own failure before returning false.
+    // Each of these keeps why it failed in eroare() before returning false.
     virtual bool citesteTabele(std::vector<std::string>& tabele) = 0;
     virtual bool citesteColoane(const std::string& tabel, std::vector<ColoanaTabel>& coloane) = 0;
     // Every data row of the table, the cells of the 0-based `coloane` handed
     // to `rand`; a column the table lacks is a failure. False after a
-    // failure it has reported; true when the rows ran out or `rand` stopped.
+    // failure; true when the rows ran out or `rand` stopped.
     virtual bool citesteRanduri(const std::string& tabel, const std::vector<int>& coloane, const RandTabel& rand) = 0;
+    // Why the last call failed (UTF-8), for the caller to report; empty
+    // when the failure was one the source could not tell apart.
+    const std::string& eroare() const { return eroare_; }
     // How many rows the read under way gives in all, when the source knows
     // (a sheet, asked from `rand`); 0 when it does not.
     virtual std::size_t randuriDeCitit() const { return 0; }
+
+protected:
+    // Each call starts with no reason of an earlier one.
+    void stergeEroare() { eroare_.clear(); }
+    bool esec(std::string motiv) {
+        eroare_ = std::move(motiv);
+        return false;
+    }
+
+private:
+    std::string eroare_;
 };
+
+// The title of the box that tells why a table source cannot be used.
+inline constexpr const char* TitluFoaieCalcul = "ATENTIE!";
 
 // SOURCE as the command line and the import dialog take it: an ODBC
 // connection string when it holds '=', otherwise the path of an .xlsx, .xls
 // or .csv file. randAntet is the 1-based row that names the columns of a
-// spreadsheet (0: found from the cells). Null after a reported failure.
-std::unique_ptr<SursaTabel> DeschideSursaTabel(const std::string& sursa, int randAntet = 0);
+// spreadsheet (0: found from the cells). Null after a failure, with why in
+// `eroare`; an ODBC connection still shows its own diagnostics, and leaves
+// `eroare` empty.
+std::unique_ptr<SursaTabel> DeschideSursaTabel(const std::string& sursa, std::string& eroare, int randAntet = 0);
 
 // A source over a connection the caller keeps (the import dialog's).
 std::unique_ptr<SursaTabel> CreazaSursaOdbc(ConexiuneODBC& c);
 
-// Only the file kinds; null after a reported failure.
-std::unique_ptr<SursaTabel> DeschideFisierFoaieCalcul(const std::string& cale, int randAntet = 0);
+// Only the file kinds; null after a failure, with why in `eroare`.
+std::unique_ptr<SursaTabel> DeschideFisierFoaieCalcul(const std::string& cale, std::string& eroare, int randAntet = 0);
 
 }  // namespace vitramor
