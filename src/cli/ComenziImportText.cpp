@@ -80,7 +80,8 @@ int ComandaImportDb(Context& c) {
     const std::string fisier = cale.filename().string();
 
     std::vector<std::string> nume;
-    if (!ListeazaBazaDate(nullptr, director, fisier, nume)) return IesireEsec;
+    if (const RezultatOperatie r = ListeazaBazaDate(director, fisier, nume); r.esuat())
+        return IesireDinRezultat(TitluImportBazaDate, r);
     if (nume.empty()) {
         return IesireDinRezultat(TitluImportBazaDate, RezultatOperatie::Esec("Fisierul " + c.argumente[0] +
                                                                              " nu contine nicio inregistrare intreaga."));

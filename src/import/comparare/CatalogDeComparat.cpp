@@ -111,10 +111,11 @@ bool CitesteCatalogDeComparat(Fereastra owner, const CerereComparatie& c, std::v
         case FormatCatalog::BazaDate: {
             const std::filesystem::path p(c.fisier);
             const std::string director = p.has_parent_path() ? p.parent_path().string() : std::string(".");
-            if (!ParcurgeFisierBazaDate(owner, director, p.filename().string(), [&](const MaterialOptic& m, std::size_t) {
-                    if (m.producator == c.producator) sticle.push_back(m);
-                }, progres))
-                return false;
+            const RezultatOperatie citit = ParcurgeFisierBazaDate(director, p.filename().string(), [&](const MaterialOptic& m, std::size_t) {
+                if (m.producator == c.producator) sticle.push_back(m);
+            }, progres);
+            if (citit.esuat()) MesajBox(owner, citit.motiv, TitluEroareCitireImport, stil::MB_OK | stil::MB_ICONHAND);
+            if (citit.esuat() || citit.stare == StareOperatie::Anulat) return false;
             rezultat.sursa = SursaDinFisier(c.fisier);
             break;
         }

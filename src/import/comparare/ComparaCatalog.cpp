@@ -240,7 +240,7 @@ bool ComparaCuBazaDate(Fereastra owner, const std::string& directorSticle, std::
             if (!loc) loc = m;
         }, progres);
         if (p.anulat) return false;
-        if (p.cod != 0) return RaporteazaEroareCitire(owner, cale, p.cod), false;
+        if (p.cod != 0) return RaporteazaEsecCatalog(owner, EroareCitireFisier, TextEroareCitire(cale, p.cod)), false;
     }
     std::unordered_set<std::string> numite;
     for (std::size_t i = 0; i < noi.size(); ++i) {
