@@ -48,7 +48,8 @@ int ComandaImportText(Context& c) {
     const std::string& cale = c.argumente[1];
 
     std::vector<IntrareCatalogText> intrari;
-    if (!ListeazaFisierCatalogText(cod, cale, intrari, nullptr)) return IesireEsec;
+    if (const RezultatOperatie r = ListeazaFisierCatalogText(cod, cale, intrari); r.esuat())
+        return IesireDinRezultat(TitluImportCatalogText, r);
     if (lista) {
         for (const IntrareCatalogText& e : intrari) std::fprintf(c.out, "%s\n", Utf8DinWindows1252(e.text()).c_str());
         return IesireOk;

@@ -46,7 +46,7 @@ protected:
         c.fisier = d.str() + "/b.agf";
         c.producator = 2;
         ComparatieCatalog r;
-        EXPECT_TRUE(ComparaCatalog(nullptr, path_sticle, c, r));
+        EXPECT_FALSE(ComparaCatalog(nullptr, path_sticle, c, r).esuat());
         return r;
     }
 };
