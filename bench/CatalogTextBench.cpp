@@ -148,7 +148,7 @@ void BM_ImportaCatalogTextInBazaGoala(benchmark::State& state) {
         [&toate](PlatformaScriptata&) {
             std::vector<IntrareCatalogText> lista;
             MaterialOptic lucru;
-            if (!ListeazaFisierCatalogText(1, Catalog(), lista, nullptr) ||
+            if (ListeazaFisierCatalogText(1, Catalog(), lista).esuat() ||
                 ImportaFisierCatalogText(1, Catalog(), toate, lucru, nullptr, path_sticle, PoliticaConflict::Intreaba).noi !=
                     LiniiCatalog)
                 std::abort();

@@ -118,9 +118,8 @@ public:
     }
 
     bool deschide(std::string& motiv) {
-        DeschideFisierCuMesaj(cale(), "rb", f_.f, false);
-        if (!f_.f) {
-            motiv = TextFormatat("Eroare deschidere %s", nume_fisier_sticle.c_str());
+        if (RezultatOperatie r = DeschideFisierObisnuit(cale(), "rb", f_.f); r.esuat()) {
+            motiv = errno == EINVAL ? std::move(r.motiv) : TextFormatat("Eroare deschidere %s", nume_fisier_sticle.c_str());
             return false;
         }
         // Our blocks are large; stdio's buffer would only add a copy.

@@ -29,10 +29,9 @@ int ComandaStore(Context& c) {
     CereArgumente(c, 1, 1);
     const std::string& cale = c.argumente[0];
     FisierDeschis f;
-    if (!DeschideFisierCuMesaj(cale, "rb", f.f, false) && errno == EINVAL) return IesireEsec;
-    if (!f.f) {
-        MesajBox(nullptr, "Eroare deschidere fisier " + cale + ": " + platforma().textUltimaEroare(), "Open",
-                 stil::MB_OK | stil::MB_ICONEXCLAMATION);
+    if (const RezultatOperatie r = DeschideFisierObisnuit(cale, "rb", f.f); r.esuat()) {
+        MesajBox(nullptr, errno == EINVAL ? r.motiv : "Eroare deschidere fisier " + cale + ": " + TextEroareSistem(errno),
+                 "Open", stil::MB_OK | stil::MB_ICONEXCLAMATION);
         return IesireEsec;
     }
     // Stored a block at a time through the one store: linear in the

@@ -63,7 +63,12 @@ int ComandaDiffCatalogue(Context& c) {
     ComparatieCatalog r;
     {
         ProgresConsola progres(c.err);
-        if (!ComparaCatalog(nullptr, path_sticle, cerere, r, progres)) return IesireEsec;
+        if (const RezultatOperatie citit = ComparaCatalog(nullptr, path_sticle, cerere, r, progres);
+            citit.stare != StareOperatie::Facut) {
+            if (citit.esuat() && !citit.motiv.empty())
+                MesajBox(nullptr, citit.motiv, TitluComparaCatalog, stil::MB_OK | stil::MB_ICONEXCLAMATION);
+            return IesireEsec;
+        }
     }
     for (const MaterialRefuzat& m : r.refuzate)
         std::fprintf(c.err, "%s: %s\n", m.material.c_str(), m.motiv.c_str());

@@ -48,7 +48,8 @@ int ComandaImportText(Context& c) {
     const std::string& cale = c.argumente[1];
 
     std::vector<IntrareCatalogText> intrari;
-    if (!ListeazaFisierCatalogText(cod, cale, intrari, nullptr)) return IesireEsec;
+    if (const RezultatOperatie r = ListeazaFisierCatalogText(cod, cale, intrari); r.esuat())
+        return IesireDinRezultat(TitluImportCatalogText, r);
     if (lista) {
         for (const IntrareCatalogText& e : intrari) std::fprintf(c.out, "%s\n", Utf8DinWindows1252(e.text()).c_str());
         return IesireOk;
@@ -80,7 +81,8 @@ int ComandaImportDb(Context& c) {
     const std::string fisier = cale.filename().string();
 
     std::vector<std::string> nume;
-    if (!ListeazaBazaDate(nullptr, director, fisier, nume)) return IesireEsec;
+    if (const RezultatOperatie r = ListeazaBazaDate(director, fisier, nume); r.esuat())
+        return IesireDinRezultat(TitluImportBazaDate, r);
     if (nume.empty()) {
         return IesireDinRezultat(TitluImportBazaDate, RezultatOperatie::Esec("Fisierul " + c.argumente[0] +
                                                                              " nu contine nicio inregistrare intreaga."));

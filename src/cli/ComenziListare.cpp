@@ -10,7 +10,10 @@ namespace vitramor::cli {
 int ComandaList(Context& c) {
     CereArgumente(c, 0, 0);
     std::vector<LinieSticla> linii;
-    if (!ListeazaSticleInLista(path_sticle, linii)) return IesireEsec;
+    if (const RezultatOperatie r = ListeazaSticleInLista(path_sticle, linii); r.esuat()) {
+        MesajBox(nullptr, r.motiv, "ATENTIE!", stil::MB_OK | stil::MB_ICONEXCLAMATION);
+        return IesireEsec;
+    }
     for (const auto& l : linii) std::fprintf(c.out, "%s\n", TextPentruTerminal(l.text).c_str());
     return IesireOk;
 }

@@ -118,7 +118,8 @@ int CautaMaterialOpticCuOptiuni(const std::string& directorSticle, const Materia
     });
     if (r.cod != 0) {
         linii.clear();
-        return RaporteazaEroareCitire(owner, cale, r.cod);
+        RaporteazaEsecCatalog(owner, EroareCitireFisier, TextEroareCitire(cale, r.cod));
+        return EroareCitireFisier;
     }
     return CatalogOk;
 }
@@ -155,7 +156,7 @@ int ParcurgeMaterialeOptice(const std::string& directorSticle, Fereastra owner, 
         gasit[it->second] = 1;
         for (std::size_t i : indici[it->second]) f(i, m);
     }, progres);
-    if (r.cod != 0) return RaporteazaEroareCitire(owner, cale, r.cod);
+    if (r.cod != 0) return RaporteazaEsecCatalog(owner, EroareCitireFisier, TextEroareCitire(cale, r.cod)), EroareCitireFisier;
     return CatalogOk;
 }
 

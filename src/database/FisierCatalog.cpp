@@ -128,11 +128,6 @@ std::string TextEroareCitire(const std::string& cale, int cod) {
     return TextFormatat("Eroare citire fisier %s:\n%s", cale.c_str(), TextEroareSistem(cod).c_str());
 }
 
-int RaporteazaEroareCitire(Fereastra owner, const std::string& cale, int cod) {
-    MesajBox(owner, TextEroareCitire(cale, cod), TitluAtentie, stil::MB_OK | stil::MB_ICONHAND);
-    return EroareCitireFisier;
-}
-
 int DeschideFisierDate(const std::string& fisier, const char* mod, FisierDeschis& f, std::string& motiv) {
     RezultatOperatie r = DeschideFisierObisnuit(fisier, mod, f.f);
     if (!r.esuat()) return CatalogOk;

@@ -125,9 +125,6 @@ bool FisierLipseste(const std::string& fisier);
 std::string TextFisierLipsa(const std::string& director, const std::string& fisier);
 // "Eroare citire fisier %s:" and the system's text.
 std::string TextEroareCitire(const std::string& cale, int cod);
-// Shows TextEroareCitire; returns EroareCitireFisier. For readers that
-// report what they find themselves.
-int RaporteazaEroareCitire(Fereastra owner, const std::string& cale, int cod);
 // Opens a data file (a regular file only). 0, or a CodEroareCatalog and
 // the reason in `motiv`.
 int DeschideFisierDate(const std::string& fisier, const char* mod, FisierDeschis& f, std::string& motiv);

@@ -74,38 +74,28 @@ void LinieListaSticla(const std::string& directorSticle, const MaterialOptic& ma
     linie = Compune(material, categorie, marime);
 }
 
-int ListeazaSticleInLista(const std::string& directorSticle, std::vector<LinieSticla>& linii) {
+RezultatOperatie ListeazaSticleInLista(const std::string& directorSticle, std::vector<LinieSticla>& linii) {
     linii.clear();
     LiniiListaSticla categorii(directorSticle);
     // A reader's lock: a rewrite in another program finishes first.
     BlocareFisier blocare(CaleBazaDate(directorSticle), false);
-    if (!blocare.ok()) {
-        MesajBox(nullptr, blocare.motiv(), "ATENTIE!", stil::MB_OK | stil::MB_ICONEXCLAMATION);
-        return 0;
-    }
+    if (!blocare.ok()) return RezultatOperatie::Esec(blocare.motiv());
     AnuntaBazaDateRupta(nullptr, CaleBazaDate(directorSticle), CaleBazaDate(directorSticle));
 
     FisierDeschis f;
-    if (const RezultatOperatie r = DeschideInDirector(directorSticle, nume_fisier_sticle, "rb", f.f); r.esuat()) {
-        MesajBox(nullptr, r.motiv, "ATENTIE!", stil::MB_OK | stil::MB_ICONEXCLAMATION);
-        MesajBox(nullptr, "Eroare deschidere sticle32.da", "ATENTIE!", stil::MB_OK | stil::MB_ICONEXCLAMATION);
-        return 0;
-    }
+    if (RezultatOperatie r = DeschideInDirector(directorSticle, nume_fisier_sticle, "rb", f.f); r.esuat()) return r;
     platforma().cursorAsteptare(true);
 
     const ParcurgereFisier r = ParcurgeMateriale(f.f, [&](const MaterialOptic& m, std::size_t) {
         linii.push_back({categorii.linie(m), m.producator});
     });
-    if (r.cod != 0) {
-        f.inchide();
-        platforma().cursorAsteptare(false);
-        linii.clear();
-        RaporteazaEroareCitire(nullptr, CaleBazaDate(directorSticle), r.cod);
-        return 0;
-    }
     f.inchide();
     platforma().cursorAsteptare(false);
-    return 1;
+    if (r.cod != 0) {
+        linii.clear();
+        return RezultatOperatie::Esec(TextEroareCitire(CaleBazaDate(directorSticle), r.cod));
+    }
+    return {};
 }
 
 }  // namespace vitramor

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "operatie/RezultatOperatie.h"
 #include "record/MaterialOptic.h"
 
 namespace vitramor {
@@ -44,8 +45,8 @@ struct LinieSticla {
 };
 
 // The list lines of every whole record of the database in `directorSticle`,
-// in file order. 0 when the file cannot be opened (after the opening
-// message, "Eroare deschidere sticle32.da").
-int ListeazaSticleInLista(const std::string& directorSticle, std::vector<LinieSticla>& linii);
+// in file order. Failed with the reason when the file cannot be locked,
+// opened or read (no lines then); nothing is shown.
+RezultatOperatie ListeazaSticleInLista(const std::string& directorSticle, std::vector<LinieSticla>& linii);
 
 }  // namespace vitramor

@@ -3,6 +3,7 @@
 #include <QListWidget>
 
 #include "database/ListaSticle.h"
+#include "platform/Platforma.h"
 #include "record/CodificareText.h"
 #include "settings/Directoare.h"
 
@@ -12,7 +13,10 @@ int ListeazaSticleInLista(QListWidget* lista) {
     if (!lista) return 0;
     lista->clear();
     std::vector<LinieSticla> linii;
-    if (!ListeazaSticleInLista(path_sticle, linii)) return 0;
+    if (const RezultatOperatie r = ListeazaSticleInLista(path_sticle, linii); r.esuat()) {
+        MesajBox(nullptr, r.motiv, "ATENTIE!", stil::MB_OK | stil::MB_ICONEXCLAMATION);
+        return 0;
+    }
     lista->setUpdatesEnabled(false);
     for (const LinieSticla& l : linii) {
         auto* item = new QListWidgetItem(TextQt(l.text));

@@ -86,7 +86,10 @@ void AplicaSelectate(QTableWidget* tabel, const std::vector<bool>& selectate) {
 void UmpleTabel(QTableWidget* tabel) {
     tabel->setRowCount(0);
     std::vector<LinieSticla> linii;
-    if (!ListeazaSticleInLista(path_sticle, linii)) return;
+    if (const RezultatOperatie r = ListeazaSticleInLista(path_sticle, linii); r.esuat()) {
+        MesajBox(nullptr, r.motiv, "ATENTIE!", stil::MB_OK | stil::MB_ICONEXCLAMATION);
+        return;
+    }
     tabel->setUpdatesEnabled(false);
     tabel->setRowCount(static_cast<int>(linii.size()));
     for (int r = 0; r < tabel->rowCount(); ++r) {

@@ -190,13 +190,10 @@ bool GraficTransmisieWindow::salveaza(const char* extensie, const QByteArray& co
         return false;
     // Written beside its name and renamed when whole: a failed write leaves
     // an older picture of that name as it was, and a device is never written.
-    const int cod = ScrieFisierIntreg(cale.toStdString(),
-                                      std::string_view(continut.constData(), static_cast<std::size_t>(continut.size())));
-    if (cod != 0) {
-        if (cod != EPERM) eroare(path_help, owner, stil::MB_OK | stil::MB_ICONASTERISK, MesajEroareScriere);
-        return false;
-    }
-    return true;
+    const RezultatOperatie r = ScrieFisierIntreg(
+        cale.toStdString(), std::string_view(continut.constData(), static_cast<std::size_t>(continut.size())));
+    if (r.esuat()) MesajBox(owner, r.motiv, "ATENTIE!", stil::MB_OK | stil::MB_ICONASTERISK);
+    return !r.esuat();
 }
 
 FereastraMaterial* ComandaGraficTransmisie(int indexMaterial, QWidget* proprietar) {

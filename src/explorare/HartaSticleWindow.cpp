@@ -49,10 +49,8 @@ std::optional<std::string> AlegeFisier(QWidget* owner, const char* titlu, const 
 // Through the one writer of small files: a device or FIFO of that name is
 // refused, and a failed write keeps an older picture.
 void Scrie(QWidget* owner, const std::string& cale, std::string_view continut) {
-    const int cod = ScrieFisierIntreg(cale, continut);
-    if (cod != 0 && cod != EPERM)
-        MesajBox(owner, "Eroare scriere fisier " + cale + ": " + std::strerror(cod), "ATENTIE!",
-                 stil::MB_OK | stil::MB_ICONHAND);
+    if (const RezultatOperatie r = ScrieFisierIntreg(cale, continut); r.esuat())
+        MesajBox(owner, r.motiv, "ATENTIE!", stil::MB_OK | stil::MB_ICONHAND);
 }
 
 }  // namespace

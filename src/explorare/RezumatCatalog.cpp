@@ -28,13 +28,15 @@ bool AreValoriN(const double (&v)[NumarSloturiTabel], const float (&l)[NumarSlot
 // The file through the one opening that refuses devices and FIFOs (a FIFO
 // under the database's name would block the window for good).
 bool Deschide(const std::string& caleFisier, FisierDeschis& fisier, CitireRezumat& r) {
-    if (DeschideFisierCuMesaj(caleFisier, "rb", fisier.f, false)) return true;
+    RezultatOperatie deschis = DeschideFisierObisnuit(caleFisier, "rb", fisier.f);
+    if (!deschis.esuat()) return true;
     if (errno == ENOENT) {
         r.lipsa = true;
         return false;
     }
     r.ok = false;
-    r.eroare = TextFormatat("Eroare deschidere %s:\n%s", caleFisier.c_str(), TextEroareSistem(errno).c_str());
+    r.eroare = errno == EINVAL ? std::move(deschis.motiv)
+                               : TextFormatat("Eroare deschidere %s:\n%s", caleFisier.c_str(), TextEroareSistem(errno).c_str());
     return false;
 }
 

@@ -342,9 +342,7 @@ RezultatOperatie ExportaCatalogAgf(const std::string& directorSticle, int produc
     for (const MesajExport& m : s.mesaje)
         AfiseazaMesajInLista(cale + ", " + Utf8DinWindows1252(m.nume) + ": " + m.text, m.nivel);
     if (s.text.empty()) return RezultatOperatie::Esec("Niciun material nu a putut fi scris in " + cale);
-    // EPERM: the refusal was told where it was found (a name that is not a regular file, an archive step).
-    if (const int cod = ScrieFisierIntreg(cale, s.text, true); cod != 0)
-        return RezultatOperatie::Esec("Eroare scriere fisier " + cale + (cod != EPERM ? ":\n" + std::string(std::strerror(cod)) : ""));
+    if (RezultatOperatie r = ScrieFisierIntreg(cale, s.text, true); r.esuat()) return r;
     RezultatOperatie scris;
     scris.motiv = "Catalogul a fost scris in " + cale + " (vezi lista de mesaje)";
     return scris;

@@ -165,10 +165,8 @@ std::string ExportaMaterialRii(const MaterialOptic& m, const std::string& cale, 
     const std::string text = TextMaterialRii(m, mesaje);
     for (const std::string& t : mesaje) AfiseazaMesajInLista(cale + ": " + t, NivelInformatie);
     if (note) *note = mesaje;
-    // EPERM: the refusal was told where it was found (a name that is not a regular file, an archive step).
-    const int cod = ScrieFisierIntreg(cale, text, true);
-    if (cod == 0) return {};
-    return "Eroare scriere fisier " + cale + (cod != EPERM ? ":\n" + std::string(std::strerror(cod)) : "");
+    RezultatOperatie r = ScrieFisierIntreg(cale, text, true);
+    return r.esuat() ? std::move(r.motiv) : std::string();
 }
 
 int ComandaExportMaterialRii(Fereastra owner, const std::string& directorMl) {

@@ -111,7 +111,8 @@ void OferaRestaurareDocument(Intrebari& intrebari, Fereastra owner, const std::s
     std::string text;
     {
         FisierDeschis f;
-        if (!DeschideFisierCuMesaj(cale, "rb", f.f, false)) return;
+        // Nothing to offer; the export's own writing refuses what is no regular file.
+        if (DeschideFisierObisnuit(cale, "rb", f.f).esuat()) return;
         char bloc[1 << 16];
         std::size_t n;
         while ((n = std::fread(bloc, 1, sizeof bloc, f.f)) > 0 && text.size() < (std::size_t{64} << 20))

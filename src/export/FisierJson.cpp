@@ -71,9 +71,10 @@ int IncarcaInMemorieFisierJSON(const std::string& director, const std::string& n
     // An empty directory means the current one.
     if (!director.empty() && !DirectorAccesibil(director, true)) return 0;
     FisierDeschis f;
-    DeschideFisierCuMesaj(CaleInDirector(director, numeFisier), "rb", f.f, false);
-    if (!f.f) {
-        Linie(NivelAvertizare, "Eroare deschidere fisier %s din %s", numeFisier, director);
+    if (RezultatOperatie r = DeschideFisierObisnuit(CaleInDirector(director, numeFisier), "rb", f.f); r.esuat()) {
+        // What is no regular file is named as what it is, in the same list.
+        if (errno == EINVAL) AfiseazaMesajInLista(r.motiv, NivelAvertizare);
+        else Linie(NivelAvertizare, "Eroare deschidere fisier %s din %s", numeFisier, director);
         return 0;
     }
     if (PrimaLinieAreNul(f.f)) {

@@ -1,4 +1,4 @@
-// Opening files with the fixed failure reports, and existence tests.
+// Opening files with the reasons of their failures, and existence tests.
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -121,27 +121,6 @@ RezultatOperatie DeschideFisierObisnuit(const std::string& cale, const char* mod
                          (cod != 0 ? std::strerror(cod) : "eroare necunoscuta"));
     errno = neobisnuit ? EINVAL : cod;
     return r;
-}
-
-int DeschideFisierCuMesaj(const std::string& cale, const char* mod, std::FILE*& f, bool raporteaza) {
-    bool neobisnuit = false;
-    f = DeschideObisnuit(cale, mod, neobisnuit);
-    if (f) return 1;
-    if (neobisnuit) {
-        // Said whatever the caller asked for: no system text explains it.
-        MesajBox(nullptr, TextNeobisnuitLaDeschidere(cale), "ATENTIE!", MB_OK | MB_ICONEXCLAMATION);
-        errno = EINVAL;
-        return 0;
-    }
-    if (raporteaza) {
-        const int cod = errno;
-        const std::string eroare = platforma().textUltimaEroare();
-        if (!eroare.empty()) MesajBox(nullptr, eroare, "Open", MB_OK | MB_ICONASTERISK);
-        const std::string text = "Eroare deschidere fisier " + FisierDinDirector(cale);
-        MesajBox(nullptr, text, "ATENTIE!", MB_OK | MB_ICONEXCLAMATION);
-        errno = cod;
-    }
-    return 0;
 }
 
 namespace {

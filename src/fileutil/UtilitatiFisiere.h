@@ -69,13 +69,10 @@ std::string CaleInDirector(const std::string& director, const std::string& numeF
 // "<file name> din <absolute directory>": how messages name a file.
 std::string FisierDinDirector(const std::string& cale);
 
-// The one opening of data files (database, catalogues, JSON documents):
-// anything but a regular file is refused with its own message, whatever
-// `raporteaza` says; other failures are reported when `raporteaza` is set.
-int DeschideFisierCuMesaj(const std::string& cale, const char* mod, std::FILE*& f, bool raporteaza);
-// The same opening, failed with the reason instead of a message: what the
-// path is when it is no regular file, else "Eroare deschidere fisier <file
-// din directory>:" and the system's text.
+// The one opening of data files (database, catalogues, JSON documents),
+// failed with the reason: what the path is when it is no regular file
+// (errno EINVAL), else "Eroare deschidere fisier <file din directory>:" and
+// the system's text (errno its code). Nothing is shown.
 RezultatOperatie DeschideFisierObisnuit(const std::string& cale, const char* mod, std::FILE*& f);
 
 // True when `cale` names something that exists and is not a regular file (a
@@ -109,10 +106,10 @@ std::string NumeFaraExtensie(const std::string& cale);
 // name, so that a failed write leaves an older file of that name as it was;
 // with `arhiveaza` the older file becomes its next archive copy, as the
 // exports keep theirs. A device, a FIFO or a directory of that name is
-// refused and left alone. 0, or the errno of a failure; EPERM when the
-// failure was already explained to the user (a refused name, an archive
-// step that failed).
-int ScrieFisierIntreg(const std::string& cale, std::string_view continut, bool arhiveaza = false);
+// refused and left alone. Failed with the reason: the refusal's text
+// (TextNeobisnuit), the archive step's, or "Eroare scriere fisier <cale>:"
+// and the system's text.
+RezultatOperatie ScrieFisierIntreg(const std::string& cale, std::string_view continut, bool arhiveaza = false);
 
 // The lines of a small text file (a list, the categories), without their
 // line ends: the one reading of such files. Something that is not a regular

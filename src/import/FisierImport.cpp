@@ -17,10 +17,10 @@ RezultatOperatie CitesteFisierImport(const std::string& cale, std::string& octet
     std::error_code ec;
     if (std::filesystem::is_directory(cale, ec)) return esec("este un director");
     // Only a regular file: a FIFO under a catalogue's name would block, and a
-    // device would read without end. That refusal is told by the opening.
+    // device would read without end. The opening's reason names what it is.
     FisierDeschis f;
-    if (!DeschideFisierCuMesaj(cale, "rb", f.f, false))
-        return esec(errno == EINVAL ? "nu este un fisier obisnuit" : std::strerror(errno));
+    if (RezultatOperatie r = DeschideFisierObisnuit(cale, "rb", f.f); r.esuat())
+        return errno == EINVAL ? r : esec(std::strerror(errno));
     octeti.clear();
     if (const auto marime = std::filesystem::file_size(cale, ec); !ec && marime <= MarimeMaximaFisierImport)
         octeti.reserve(marime + 1);

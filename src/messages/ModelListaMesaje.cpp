@@ -228,9 +228,9 @@ int ModelListaMesaje::salveazaMesaje(Intrebari& intrebari, Fereastra owner) {
 
     std::string text;
     for (const LinieMesaj& l : linii_) text += l.text + '\n';
-    if (const int cod = ScrieFisierIntreg(cale, text)) {
+    if (const RezultatOperatie r = ScrieFisierIntreg(cale, text); r.esuat()) {
         // A full disk shows up here; an older file of that name is kept.
-        if (cod != EPERM) MesajBox(owner, TextEroareSistem(cod), nume, MB_OK | StilInformatie);
+        MesajBox(owner, r.motiv, nume, MB_OK | StilInformatie);
         return 0;
     }
 

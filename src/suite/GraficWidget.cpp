@@ -457,11 +457,10 @@ bool GraficWidget::salveazaImagine(const QString& extensie) {
         imagine(size()).save(&b, "PNG");
     }
     // Written beside its name and renamed when whole; a device is refused.
-    const int cod = ScrieFisierIntreg(cale, std::string_view(octeti.constData(), static_cast<std::size_t>(octeti.size())));
-    if (cod != 0 && cod != EPERM)
-        MesajBox(this, "Eroare scriere fisier " + cale + ": " + std::strerror(cod), "ATENTIE!",
-                 stil::MB_OK | stil::MB_ICONHAND);
-    return cod == 0;
+    const RezultatOperatie r =
+        ScrieFisierIntreg(cale, std::string_view(octeti.constData(), static_cast<std::size_t>(octeti.size())));
+    if (r.esuat()) MesajBox(this, r.motiv, "ATENTIE!", stil::MB_OK | stil::MB_ICONHAND);
+    return !r.esuat();
 }
 
 QString GraficWidget::citireLa(const QPoint& pozitie) const {

@@ -154,9 +154,8 @@ QString alegeFisierIesire(QWidget* owner, int tip, const char* nume) {
 // Through the one writer of small files: the file takes its name only when
 // complete, so a failed write leaves an existing file as it was.
 int scrieFisier(QWidget* owner, const QString& cale, std::string_view continut) {
-    const int cod = ScrieFisierIntreg(cale.toStdString(), continut);
-    if (cod != 0) {
-        if (cod != EPERM) eroare(path_help, owner, MB_OK | MB_ICONASTERISK, 145);
+    if (const RezultatOperatie r = ScrieFisierIntreg(cale.toStdString(), continut); r.esuat()) {
+        MesajBox(owner, r.motiv, "ATENTIE!", MB_OK | MB_ICONASTERISK);
         return 0;
     }
     return 1;

@@ -59,6 +59,12 @@ TEST_F(ExplorareCli, GlassMapListsThePlaceableMaterialsAndDrawsThem) {
     EXPECT_NE(desen.find("vd (numar Abbe)"), std::string::npos);
     EXPECT_NE(desen.find("Hoya (2)"), std::string::npos);
 
+    const std::string lipsa = (lucru / "x" / "h.svg").string();
+    r = ruleaza("glass-map --svg '" + lipsa + "'");
+    EXPECT_EQ(r.cod, 1);
+    EXPECT_NE(r.err.find("Eroare scriere fisier " + lipsa + ":\n"), std::string::npos) << r.err;
+    EXPECT_EQ(r.err.find("Eroare scriere fisier"), r.err.rfind("Eroare scriere fisier")) << r.err;
+
     r = ruleaza("glass-map --producer 3");
     l = linii(r.out);
     ASSERT_EQ(l.size(), 2u);

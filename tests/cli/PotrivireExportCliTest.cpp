@@ -77,6 +77,18 @@ TEST_F(PotrivireExportCli, ExportsWriteOneGlassPerNameAndNameWhatTheyFitted) {
     EXPECT_NE(lucru.read("g1.yml").find("type: formula 2\n    wavelength_range: 0.3 2.5\n    coefficients: 0 1.03961212"),
               std::string::npos);
     EXPECT_EQ(ruleaza("export-rii G1").cod, 2);
+
+    // A directory under the name, a directory that is not there: the writer's reason, said once.
+    std::filesystem::create_directory(lucru / "d.agf");
+    for (const auto& [comanda, motiv] :
+         {std::pair{"export-agf " + cale("d.agf"), (lucru / "d.agf").string() + " este un director"},
+          {"export-rii G1 " + cale("x/g1.yml"), "Eroare scriere fisier " + (lucru / "x/g1.yml").string() + ":\n"}}) {
+        const Rezultat r = ruleaza(comanda);
+        EXPECT_EQ(r.cod, 1) << comanda;
+        EXPECT_NE(r.err.find(motiv), std::string::npos) << r.err;
+        EXPECT_EQ(r.err.find(motiv), r.err.rfind(motiv)) << r.err;
+        EXPECT_EQ(r.err.find("Eroare scriere fisier"), r.err.rfind("Eroare scriere fisier")) << r.err;
+    }
 }
 
 }  // namespace

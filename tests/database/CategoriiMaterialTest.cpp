@@ -20,7 +20,7 @@ struct AssignCategory : GlassDirFixture {
     // The list rows as the dialog shows them, in file order.
     std::vector<std::string> rows() {
         std::vector<LinieSticla> lines;
-        EXPECT_EQ(ListeazaSticleInLista(path_sticle, lines), 1);
+        EXPECT_FALSE(ListeazaSticleInLista(path_sticle, lines).esuat());
         std::vector<std::string> r;
         for (const auto& l : lines) r.push_back(l.text);
         return r;

@@ -68,12 +68,17 @@ TEST(Replacement, ASmallFileIsWrittenWholeAndNeverOverADeviceOrDirectory) {
     PlatformaInstalata guard{p};
     TestDir d;
     d.write("a.txt", "OLD");
-    EXPECT_EQ(ScrieFisierIntreg((d / "a.txt").string(), "NEW"), 0);
+    EXPECT_FALSE(ScrieFisierIntreg((d / "a.txt").string(), "NEW").esuat());
     EXPECT_EQ(d.read("a.txt"), "NEW");
     ASSERT_EQ(::mkfifo((d / "fifo.txt").c_str(), 0600), 0);
     std::filesystem::create_directory(d / "dir.txt");
-    EXPECT_NE(ScrieFisierIntreg((d / "fifo.txt").string(), "X"), 0);
-    EXPECT_NE(ScrieFisierIntreg((d / "dir.txt").string(), "X"), 0);
+    // Refused with the reason, and nothing shown: the caller tells it once.
+    EXPECT_EQ(ScrieFisierIntreg((d / "fifo.txt").string(), "X").motiv,
+              (d / "fifo.txt").string() + " este un FIFO, nu un fisier obisnuit: nu se scrie peste el si nu se muta.");
+    EXPECT_NE(ScrieFisierIntreg((d / "dir.txt").string(), "X").motiv.find("este un director"), std::string::npos);
+    EXPECT_EQ(ScrieFisierIntreg((d / "lipsa" / "a.txt").string(), "X").motiv,
+              "Eroare scriere fisier " + (d / "lipsa" / "a.txt").string() + ":\nNo such file or directory");
+    EXPECT_TRUE(p.casete.empty());
     EXPECT_TRUE(std::filesystem::is_fifo(d / "fifo.txt"));
     EXPECT_TRUE(std::filesystem::is_directory(d / "dir.txt"));
     EXPECT_EQ(d.files(), (std::vector<std::string>{"a.txt", "dir.txt", "fifo.txt"}));

@@ -1,6 +1,8 @@
 // A maker's new release against the database: two releases of one
 // catalogue, the second made from the first.
 
+#include <sys/stat.h>
+
 #include <cmath>
 #include <map>
 
@@ -46,7 +48,7 @@ protected:
         c.fisier = d.str() + "/b.agf";
         c.producator = 2;
         ComparatieCatalog r;
-        EXPECT_TRUE(ComparaCatalog(nullptr, path_sticle, c, r));
+        EXPECT_FALSE(ComparaCatalog(nullptr, path_sticle, c, r).esuat());
         return r;
     }
 };
@@ -161,6 +163,26 @@ TEST_F(ComparaCatalogTest, WhatAnAgfCannotCarryIsNoChange) {
     r.sticle[0].clasa = ClasaComparatie::Schimbat;
     AplicaComparatia(p, nullptr, path_sticle, r, {{ActiuneSticla::Stocheaza}});
     EXPECT_EQ(recordsOf(db()).at(0).temperaturi[2], 719);
+}
+
+}  // namespace
+
+namespace {
+
+// A database that cannot be read is the comparison's reason; nothing is shown on the way.
+TEST_F(ComparaCatalogTest, AnUnreadableDatabaseIsTheReasonAndNothingIsShown) {
+    std::filesystem::remove(d / "sticleNou32.dat");
+    ASSERT_EQ(::mkfifo((d / "sticleNou32.dat").c_str(), 0600), 0);
+    d.write("b.agf", F2Agf);
+    CerereComparatie c;
+    c.directorSticle = path_sticle;
+    c.fisier = d.str() + "/b.agf";
+    c.producator = 2;
+    ComparatieCatalog r;
+    const RezultatOperatie rez = ComparaCatalog(nullptr, path_sticle, c, r);
+    EXPECT_TRUE(rez.esuat());
+    EXPECT_NE(rez.motiv.find("nu este un fisier obisnuit (este un FIFO)"), std::string::npos) << rez.motiv;
+    EXPECT_TRUE(p.casete.empty());
 }
 
 }  // namespace

@@ -19,8 +19,6 @@ namespace vitramor {
 
 namespace {
 
-constexpr const char* TitluAvertisment = "AVERTISMENT";
-
 // The source file opened by its path in its directory, closed whatever
 // happens next; when it cannot be, why. The current directory never
 // changes: the import runs off the window's thread, and the window's own
@@ -30,7 +28,6 @@ public:
     SursaDeschisa(const std::string& director, const std::string& fisier) {
         if (!ExistaDirector(director)) {
             motiv_ = "Nu exista director " + director + ")";
-            lipsaDirector_ = true;
             return;
         }
         const std::string cale = CaleInDirector(director, fisier);
@@ -52,18 +49,9 @@ public:
     bool ok() const { return motiv_.empty(); }
     const std::string& motiv() const { return motiv_; }
     std::FILE* f() const { return f_.f; }
-    // The listing and the pass report here what the import returns.
-    bool raporteaza(Fereastra owner) const {
-        if (ok()) return true;
-        if (lipsaDirector_) platforma().beep();
-        MesajBox(owner, motiv_, lipsaDirector_ ? TitluAvertisment : "",
-                 lipsaDirector_ ? stil::MB_OK | stil::MB_ICONASTERISK : stil::MB_OK);
-        return false;
-    }
 
 private:
     std::string motiv_;
-    bool lipsaDirector_ = false;
     FisierDeschis f_;
 };
 
@@ -77,30 +65,30 @@ void RaporteazaRest(const std::string& fisier, std::size_t recorduri, std::size_
 
 }  // namespace
 
-int ListeazaBazaDate(Fereastra owner, const std::string& director, const std::string& fisier,
-                     std::vector<std::string>& nume) {
+RezultatOperatie ListeazaBazaDate(const std::string& director, const std::string& fisier, std::vector<std::string>& nume) {
     const SursaDeschisa sursa(director, fisier);
-    if (!sursa.raporteaza(owner)) return 0;
+    if (!sursa.ok()) return RezultatOperatie::Esec(sursa.motiv());
     std::vector<std::string> citite;
     CititorBlocuri cititor(sursa.f(), MarimeMaterialOptic);
     while (const std::size_t n = cititor.urmatorulBloc()) {
         for (std::size_t i = 0; i < n; ++i)
             citite.emplace_back(NumeDinCamp(cititor.record(i) + offsetof(MaterialOptic, nume)));
     }
-    if (cititor.eroare()) return RaporteazaEroareCitire(owner, fisier, cititor.codEroare()), 0;
+    if (cititor.eroare()) return RezultatOperatie::Esec(TextEroareCitire(fisier, cititor.codEroare()));
     RaporteazaRest(fisier, cititor.recorduriCitite(), cititor.octetiRest());
     nume = std::move(citite);
-    return 1;
+    return {};
 }
 
-int ParcurgeFisierBazaDate(Fereastra owner, const std::string& director, const std::string& fisier,
-                           const std::function<void(const MaterialOptic&, std::size_t)>& f, Progres& progres) {
+RezultatOperatie ParcurgeFisierBazaDate(const std::string& director, const std::string& fisier,
+                                        const std::function<void(const MaterialOptic&, std::size_t)>& f,
+                                        Progres& progres) {
     const SursaDeschisa sursa(director, fisier);
-    if (!sursa.raporteaza(owner)) return 0;
+    if (!sursa.ok()) return RezultatOperatie::Esec(sursa.motiv());
     const ParcurgereFisier p = ParcurgeMateriale(sursa.f(), f, progres);
-    if (p.cod != 0) return RaporteazaEroareCitire(owner, fisier, p.cod), 0;
+    if (p.cod != 0) return RezultatOperatie::Esec(TextEroareCitire(fisier, p.cod));
     RaporteazaRest(fisier, p.recorduri, p.octetiRest);
-    return p.anulat ? 0 : 1;
+    return p.anulat ? RezultatOperatie::Anulare() : RezultatOperatie{};
 }
 
 RezultatOperatie ImportaDinBazaDate(Fereastra owner, const std::string& directorSticle, const std::string& director, const std::string& fisier,

@@ -21,19 +21,18 @@ namespace vitramor {
 inline constexpr int IdComandaImportBazaDate = 40029;  // "Import din alt fisier STICLE32.DAT..."
 
 // The names of every whole record of `director`/`fisier`, in file order, as
-// the file's bytes. 0 after a message when the directory or the file cannot
-// be used; a trailing fragment shorter than a record is reported in the
-// message list and not listed.
-int ListeazaBazaDate(Fereastra owner, const std::string& director, const std::string& fisier,
-                     std::vector<std::string>& nume);
+// the file's bytes. Failed with the reason when the directory or the file
+// cannot be used or read (nothing is shown); a trailing fragment shorter
+// than a record is reported in the message list and not listed.
+RezultatOperatie ListeazaBazaDate(const std::string& director, const std::string& fisier, std::vector<std::string>& nume);
 
 // Every whole record of `director`/`fisier` in file order, read once: the
-// listing's and the release comparison's reading. 0 after a message when
-// the file cannot be used or read whole (or the pass was stopped through
-// `progres`).
-int ParcurgeFisierBazaDate(Fereastra owner, const std::string& director, const std::string& fisier,
-                           const std::function<void(const MaterialOptic&, std::size_t)>& f,
-                           Progres& progres = FaraProgres());
+// listing's and the release comparison's reading. Failed with the reason
+// when the file cannot be used or read whole, cancelled when the pass was
+// stopped through `progres`; nothing is shown.
+RezultatOperatie ParcurgeFisierBazaDate(const std::string& director, const std::string& fisier,
+                                        const std::function<void(const MaterialOptic&, std::size_t)>& f,
+                                        Progres& progres = FaraProgres());
 
 // Stores the records of the given indices (counted from 0 in file order)
 // into the database of `directorSticle`, in file order, through the one store

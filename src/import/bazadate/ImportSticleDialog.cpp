@@ -81,7 +81,10 @@ ImportSticleDialog::ImportSticleDialog(QWidget* parent) : QDialog(parent) {
 
 bool ImportSticleDialog::listeaza(QListWidget* lista, const std::string& director, const std::string& fisier) {
     std::vector<std::string> nume;
-    if (!ListeazaBazaDate(static_cast<QWidget*>(this), director, fisier, nume)) return false;
+    if (const RezultatOperatie r = ListeazaBazaDate(director, fisier, nume); r.esuat()) {
+        MesajBox(static_cast<QWidget*>(this), r.motiv, TitluImportBazaDate, stil::MB_OK | stil::MB_ICONEXCLAMATION);
+        return false;
+    }
     lista->clear();
     for (const std::string& n : nume) lista->addItem(Text(Utf8DinWindows1252(n)));
     return true;

@@ -43,25 +43,24 @@ std::optional<FormatCatalog> FormatCatalogDinFisier(const std::string& fisier) {
 
 namespace {
 
-bool CitesteTabel(Fereastra owner, const CerereComparatie& c, std::vector<MaterialOptic>& sticle,
-                  ComparatieCatalog& rezultat) {
+RezultatOperatie CitesteTabel(Fereastra owner, const CerereComparatie& c, std::vector<MaterialOptic>& sticle,
+                              ComparatieCatalog& rezultat) {
     auto ctx = std::make_unique<ContextImportExcel>();
     StergeAsocieri(ctx->asocieri);
     ScrieAsocieriImplicite(*ctx);
-    if (!IncarcaAsocieriDinFisier(c.asocieri, ctx->asocieri)) return false;
+    // The association reader tells its own failure.
+    if (!IncarcaAsocieriDinFisier(c.asocieri, ctx->asocieri)) return RezultatOperatie::Esec();
     DupaIncarcareAsocieri(*ctx);
     std::string eroare;
     ctx->sursa = DeschideSursaTabel(c.fisier, eroare, c.randAntet);
     if (ctx->sursa && !ctx->sursa->citesteColoane(c.tabel, ctx->coloane)) eroare = ctx->sursa->eroare();
-    if (!ctx->sursa || !eroare.empty()) {
-        if (!eroare.empty()) MesajBox(owner, eroare, TitluFoaieCalcul, stil::MB_OK | stil::MB_ICONEXCLAMATION);
-        return false;
-    }
+    // Without a text the ODBC connection has told its own failure.
+    if (!ctx->sursa || !eroare.empty()) return RezultatOperatie::Esec(eroare);
     if (c.fisier.find('=') == std::string::npos) ctx->caleSursa = c.fisier;
     ctx->tabel = c.tabel;
     ctx->sticla.producator = c.producator;
     std::vector<std::string> linii;
-    if (!DetecteazaLambda(*ctx, c.cod, linii)) return MesajBox(owner, ctx->motivDetectie, {}, stil::MB_OK), false;
+    if (!DetecteazaLambda(*ctx, c.cod, linii)) return RezultatOperatie::Esec(ctx->motivDetectie);
     OptiuniActualizare o;
     o.directorSticle = c.directorSticle;
     o.owner = owner;
@@ -75,12 +74,13 @@ bool CitesteTabel(Fereastra owner, const CerereComparatie& c, std::vector<Materi
     const RezultatOperatie r = ImportaTabelExcel(*ctx, o);
     rezultat.refuzate = r.refuzate;
     rezultat.sursa = ctx->caleSursa.empty() ? SursaMateriale{ctx->sursa->numeSursa(), "-"} : SursaDinFisier(ctx->caleSursa);
-    return construit;
+    if (construit) return {};
+    return r.esuat() ? r : RezultatOperatie::Nimic(r.motiv);
 }
 
 }  // namespace
 
-bool CitesteCatalogDeComparat(Fereastra owner, const CerereComparatie& c, std::vector<MaterialOptic>& sticle,
+RezultatOperatie CitesteCatalogDeComparat(Fereastra owner, const CerereComparatie& c, std::vector<MaterialOptic>& sticle,
                               ComparatieCatalog& rezultat, Progres& progres) {
     sticle.clear();
     rezultat.refuzate.clear();
@@ -91,7 +91,7 @@ bool CitesteCatalogDeComparat(Fereastra owner, const CerereComparatie& c, std::v
         case FormatCatalog::Agf: {
             std::string octeti;
             if (const RezultatOperatie citit = CitesteFisierImport(c.fisier, octeti); citit.stare == StareOperatie::Esuat)
-                return MesajBox(owner, citit.motiv, TitluEroareCitireImport, stil::MB_OK | stil::MB_ICONHAND), false;
+                return citit;
             const CatalogAgf catalog = CitesteCatalogAgf(octeti);
             sticle = ConstruiesteSticleAgf(catalog, SelectieImplicitaAgf(catalog), c.producator, categorii);
             for (const SticlaAgf& s : catalog.sticle)
@@ -102,8 +102,9 @@ bool CitesteCatalogDeComparat(Fereastra owner, const CerereComparatie& c, std::v
         }
         case FormatCatalog::Text: {
             SticleCatalogText t;
-            if (!ConstruiesteFisierCatalogText(c.cod, c.fisier, categorii, t, rezultat.sursa, owner, progres))
-                return false;
+            if (RezultatOperatie r = ConstruiesteFisierCatalogText(c.cod, c.fisier, categorii, t, rezultat.sursa, progres);
+                r.esuat())
+                return r;
             for (std::size_t i = 0; i < t.sticle.size(); ++i)
                 if (t.stari[i] == StareLinieText::Stocheaza) sticle.push_back(t.sticle[i]);
             break;
@@ -111,45 +112,44 @@ bool CitesteCatalogDeComparat(Fereastra owner, const CerereComparatie& c, std::v
         case FormatCatalog::BazaDate: {
             const std::filesystem::path p(c.fisier);
             const std::string director = p.has_parent_path() ? p.parent_path().string() : std::string(".");
-            if (!ParcurgeFisierBazaDate(owner, director, p.filename().string(), [&](const MaterialOptic& m, std::size_t) {
-                    if (m.producator == c.producator) sticle.push_back(m);
-                }, progres))
-                return false;
+            const RezultatOperatie citit = ParcurgeFisierBazaDate(director, p.filename().string(), [&](const MaterialOptic& m, std::size_t) {
+                if (m.producator == c.producator) sticle.push_back(m);
+            }, progres);
+            if (citit.stare != StareOperatie::Facut) return citit;
             rezultat.sursa = SursaDinFisier(c.fisier);
             break;
         }
         case FormatCatalog::Rii: {
             std::string octeti;
             if (const RezultatOperatie citit = CitesteFisierImport(c.fisier, octeti); citit.stare == StareOperatie::Esuat)
-                return MesajBox(owner, citit.motiv, TitluEroareCitireImport, stil::MB_OK | stil::MB_ICONHAND), false;
+                return citit;
             std::string nume = c.nume.empty() ? std::filesystem::path(c.fisier).stem().string() : c.nume;
             nume = nume.substr(0, sizeof(MaterialOptic::nume) - 1);
             MaterialRii r = CitesteMaterialRii(octeti, nume, c.producator);
-            if (!r.ok) {
-                MesajBox(owner, c.fisier + ": " + r.eroare, TitluComparaCatalog, stil::MB_OK | stil::MB_ICONEXCLAMATION);
-                return false;
-            }
+            if (!r.ok) return RezultatOperatie::Esec(c.fisier + ": " + r.eroare);
             r.m.categorie = categorii.categorie(r.m);
             sticle.push_back(r.m);
             rezultat.sursa = SursaDinOcteti(c.fisier, octeti);
             break;
         }
         case FormatCatalog::Tabel:
-            if (!CitesteTabel(owner, c, sticle, rezultat)) return false;
+            if (RezultatOperatie r = CitesteTabel(owner, c, sticle, rezultat); r.stare != StareOperatie::Facut) return r;
             break;
     }
     // Every glass under the producer asked for, as an import stores it.
     for (MaterialOptic& m : sticle) m.producator = c.producator;
-    return true;
+    return {};
 }
 
-bool ComparaCatalog(Fereastra owner, const std::string& directorSticle, const CerereComparatie& c,
-                    ComparatieCatalog& rezultat, Progres& progres) {
+RezultatOperatie ComparaCatalog(Fereastra owner, const std::string& directorSticle, const CerereComparatie& c,
+                                ComparatieCatalog& rezultat, Progres& progres) {
     std::vector<MaterialOptic> sticle;
     // A stop during the reading gives no comparison, whether or not a pass
     // over the database would follow.
-    if (!CitesteCatalogDeComparat(owner, c, sticle, rezultat, progres) || progres.anulat()) return false;
-    return ComparaCuBazaDate(owner, directorSticle, sticle, c.producator, rezultat, progres);
+    RezultatOperatie citit = CitesteCatalogDeComparat(owner, c, sticle, rezultat, progres);
+    if (citit.stare != StareOperatie::Facut) return citit;
+    if (progres.anulat()) return RezultatOperatie::Anulare();
+    return ComparaCuBazaDate(directorSticle, sticle, c.producator, rezultat, progres);
 }
 
 }  // namespace vitramor

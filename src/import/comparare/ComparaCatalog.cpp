@@ -212,8 +212,8 @@ ClasaComparatie ComparaSticla(const MaterialOptic& vechi, const MaterialOptic& n
     return s.dnMax >= ToleranteN || !s.campuri.empty() ? ClasaComparatie::Schimbat : ClasaComparatie::Neschimbat;
 }
 
-bool ComparaCuBazaDate(Fereastra owner, const std::string& directorSticle, std::span<const MaterialOptic> noi,
-                       std::uint16_t producator, ComparatieCatalog& rezultat, Progres& progres) {
+RezultatOperatie ComparaCuBazaDate(const std::string& directorSticle, std::span<const MaterialOptic> noi,
+                                   std::uint16_t producator, ComparatieCatalog& rezultat, Progres& progres) {
     rezultat.producator = producator;
     rezultat.sticle.clear();
     rezultat.numar = {};
@@ -229,7 +229,7 @@ bool ComparaCuBazaDate(Fereastra owner, const std::string& directorSticle, std::
         std::string motiv = blocare.motiv();
         FisierDeschis f;
         if (motiv.empty()) DeschideFisierDate(cale, "rb", f, motiv);
-        if (!motiv.empty()) return RaporteazaEsecCatalog(owner, EroareDeschidereFisier, motiv), false;
+        if (!motiv.empty()) return RezultatOperatie::Esec(std::move(motiv));
         const ParcurgereFisier p = ParcurgeMateriale(f.f, [&](const MaterialOptic& m, std::size_t) {
             const auto it = dinFisier.find(std::string(NumeDinCamp(m.nume)));
             if (it == dinFisier.end()) {
@@ -239,8 +239,8 @@ bool ComparaCuBazaDate(Fereastra owner, const std::string& directorSticle, std::
             auto& loc = m.producator == producator ? alProducatorului[it->second] : alAltuia[it->second];
             if (!loc) loc = m;
         }, progres);
-        if (p.anulat) return false;
-        if (p.cod != 0) return RaporteazaEroareCitire(owner, cale, p.cod), false;
+        if (p.anulat) return RezultatOperatie::Anulare();
+        if (p.cod != 0) return RezultatOperatie::Esec(TextEroareCitire(cale, p.cod));
     }
     std::unordered_set<std::string> numite;
     for (std::size_t i = 0; i < noi.size(); ++i) {
@@ -268,7 +268,7 @@ bool ComparaCuBazaDate(Fereastra owner, const std::string& directorSticle, std::
         rezultat.sticle.push_back(std::move(s));
     }
     for (const SticlaComparata& s : rezultat.sticle) ++rezultat.numar[static_cast<int>(s.clasa)];
-    return true;
+    return {};
 }
 
 std::vector<ActiuneSticla> ActiuniPentruClase(const ComparatieCatalog& c, std::span<const ClasaComparatie> clase) {

@@ -68,11 +68,12 @@ struct ComparatieCatalog {
 };
 
 // Compares built records (the file's, under `producator`) with the
-// database of `directorSticle`, read once under a reader's lock. False
-// after a message when the database cannot be read, or when the user
-// stopped the pass (through `progres`).
-bool ComparaCuBazaDate(Fereastra owner, const std::string& directorSticle, std::span<const MaterialOptic> noi,
-                       std::uint16_t producator, ComparatieCatalog& rezultat, Progres& progres = FaraProgres());
+// database of `directorSticle`, read once under a reader's lock. Failed
+// with the reason when the database cannot be read, cancelled when the user
+// stopped the pass (through `progres`); nothing is shown.
+RezultatOperatie ComparaCuBazaDate(const std::string& directorSticle, std::span<const MaterialOptic> noi,
+                                   std::uint16_t producator, ComparatieCatalog& rezultat,
+                                   Progres& progres = FaraProgres());
 
 // The measures of one glass in both (the fields of SticlaComparata after
 // `clasa`); Schimbat or Neschimbat.
@@ -104,14 +105,16 @@ struct CerereComparatie {
 
 // Reads the release and builds its glasses as the import would, every one
 // under the producer asked for (of another database file, its glasses of
-// that producer). False after a message when the file cannot be used, or
-// without one when the reading was stopped through `progres`.
-bool CitesteCatalogDeComparat(Fereastra owner, const CerereComparatie& c, std::vector<MaterialOptic>& sticle,
-                              ComparatieCatalog& rezultat, Progres& progres = FaraProgres());
+// that producer). Failed with the reason when the file cannot be used
+// (an association file or an ODBC connection that could not be used has
+// told its own failure: no reason then), cancelled when the reading was stopped through
+// `progres`, nothing to do when a table built no glass; nothing is shown.
+RezultatOperatie CitesteCatalogDeComparat(Fereastra owner, const CerereComparatie& c, std::vector<MaterialOptic>& sticle,
+                                          ComparatieCatalog& rezultat, Progres& progres = FaraProgres());
 
-// Both steps.
-bool ComparaCatalog(Fereastra owner, const std::string& directorSticle, const CerereComparatie& c,
-                    ComparatieCatalog& rezultat, Progres& progres = FaraProgres());
+// Both steps; done only when both ran to their end.
+RezultatOperatie ComparaCatalog(Fereastra owner, const std::string& directorSticle, const CerereComparatie& c,
+                                ComparatieCatalog& rezultat, Progres& progres = FaraProgres());
 
 // What the user chose for one glass.
 enum class ActiuneSticla : std::uint8_t {

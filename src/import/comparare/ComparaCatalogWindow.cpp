@@ -314,10 +314,12 @@ void ComparaCatalogWindow::compara() {
     }
     c.producator = static_cast<std::uint16_t>(producator_->currentIndex());
     ComparatieCatalog r;
-    bool ok = false;
+    RezultatOperatie rezultat;
     RuleazaCuProgres(this, QString::fromLatin1(TitluComparaCatalog),
-                     [&](Progres& progres) { ok = ComparaCatalog(owner, path_sticle, c, r, progres); });
-    if (!ok) return;
+                     [&](Progres& progres) { rezultat = ComparaCatalog(owner, path_sticle, c, r, progres); });
+    if (rezultat.esuat() && !rezultat.motiv.empty())
+        MesajBox(owner, rezultat.motiv, TitluComparaCatalog, stil::MB_OK | stil::MB_ICONEXCLAMATION);
+    if (rezultat.stare != StareOperatie::Facut) return;
     comparatie_ = std::move(r);
     actiuni_.clear();
     for (const SticlaComparata& s : comparatie_.sticle) actiuni_.push_back(OptiuniPentru(s.clasa).front().actiune);

@@ -319,14 +319,9 @@ int RestaureazaAsocieriDinRegistri(const std::string& numeRegistru, TabelAsocier
     return 1;
 }
 
-int SalveazaAsocieriInFisier(const std::string& cale, const TabelAsocieri& t) {
+RezultatOperatie SalveazaAsocieriInFisier(const std::string& cale, const TabelAsocieri& t) {
     const auto o = OctetiAsocieri(t);
-    const int cod = ScrieFisierIntreg(cale, std::string_view(reinterpret_cast<const char*>(o.data()), o.size()));
-    if (cod != 0) {
-        if (cod != EPERM) MesajNumarul(nullptr, stil::MB_OK | stil::MB_ICONEXCLAMATION, 145);
-        return 0;
-    }
-    return 1;
+    return ScrieFisierIntreg(cale, std::string_view(reinterpret_cast<const char*>(o.data()), o.size()));
 }
 
 int IncarcaAsocieriDinFisier(const std::string& cale, TabelAsocieri& t) {

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "import/tabele/SursaTabel.h"
+#include "operatie/RezultatOperatie.h"
 #include "record/MaterialOptic.h"
 
 namespace vitramor {
@@ -174,9 +175,9 @@ bool AsocieriDinOcteti(const std::vector<std::uint8_t>& o, TabelAsocieri& t);
 // Settings value "ASOCIERE" under the producer's key; failures are shown.
 int SalveazaAsocieriInRegistri(const std::string& numeRegistru, const TabelAsocieri& t);
 int RestaureazaAsocieriDinRegistri(const std::string& numeRegistru, TabelAsocieri& t);
-// *.aso files; failures are shown (numbered message 145 when the file
-// cannot be opened).
-int SalveazaAsocieriInFisier(const std::string& cale, const TabelAsocieri& t);
+// *.aso files; reading shows its failures (numbered message 145 when the
+// file cannot be opened), writing returns the reason for its caller to show.
+RezultatOperatie SalveazaAsocieriInFisier(const std::string& cale, const TabelAsocieri& t);
 int IncarcaAsocieriDinFisier(const std::string& cale, TabelAsocieri& t);
 // After a load: the stored pointers mean nothing here.
 void DupaIncarcareAsocieri(ContextImportExcel& c);

@@ -256,7 +256,8 @@ void AsociereColoaneDialog::salveaza() {
         MesajBox(this, r.motiv, TitluAsociere, stil::MB_OK | stil::MB_ICONASTERISK);
     MesajBox(this, director, TitluAsociere, stil::MB_OK);
     if (AlegeFisierSalvare(static_cast<QWidget*>(this), tipfisier::Asociere, director, nume) != 0) return;
-    SalveazaAsocieriInFisier(UnesteDirectorSiNume(director, nume), c_.asocieri);
+    if (const RezultatOperatie r = SalveazaAsocieriInFisier(UnesteDirectorSiNume(director, nume), c_.asocieri); r.esuat())
+        MesajBox(this, r.motiv, TitluAsociere, stil::MB_OK | stil::MB_ICONEXCLAMATION);
 }
 
 void AsociereColoaneDialog::restaureaza() {

@@ -68,6 +68,13 @@ CelulaFoaie Celula(std::string text) {
     return c;
 }
 
+// Why the file did not open, said once: what it is when it is no regular
+// file (errno EINVAL after the opening), else the system's text.
+std::string MotivDeschidere(const std::string& cale, std::string motivDeschidere) {
+    if (errno == EINVAL) return motivDeschidere;
+    return "Fisierul " + cale + " nu poate fi deschis: " + std::strerror(errno) + ".";
+}
+
 // A CSV catalogue is a few hundred kilobytes; a file beyond this is not one.
 constexpr std::uint64_t MarimeMaximaCsv = 256ull << 20;
 constexpr std::size_t MarimeBloc = 64 * 1024;
@@ -83,8 +90,8 @@ public:
     CititorCsv& operator=(const CititorCsv&) = delete;
 
     bool deschide() {
-        if (!DeschideFisierCuMesaj(cale_, "rb", f_.f, true))
-            return registru_.esec("Fisierul " + cale_ + " nu poate fi deschis: " + std::strerror(errno) + ".");
+        if (RezultatOperatie r = DeschideFisierObisnuit(cale_, "rb", f_.f); r.esuat())
+            return registru_.esec(MotivDeschidere(cale_, std::move(r.motiv)));
         n_ = std::fread(bloc_.data(), 1, bloc_.size(), f_.f);
         total_ = n_;
         // The first block decides the separator: its first lines are enough.
@@ -202,8 +209,8 @@ private:
 std::unique_ptr<RegistruCalcul> DeschideRegistruCsv(const std::string& cale, std::string& eroare) {
     // Only a regular file: a FIFO would block, a directory would read as an empty table.
     FisierDeschis f;
-    if (!DeschideFisierCuMesaj(cale, "rb", f.f, true))
-        return eroare = "Fisierul " + cale + " nu poate fi deschis: " + std::strerror(errno) + ".", nullptr;
+    if (RezultatOperatie r = DeschideFisierObisnuit(cale, "rb", f.f); r.esuat())
+        return eroare = MotivDeschidere(cale, std::move(r.motiv)), nullptr;
     return std::make_unique<RegistruCsv>(cale);
 }
 

@@ -59,9 +59,7 @@ bool Deschide(const std::string& cale, std::ifstream& in) {
     return in.is_open();
 }
 
-void EroareDeschidere(Fereastra owner, const std::string& ce) {
-    MesajBox(owner, "Eroare deschidere fisier " + ce, "", stil::MB_OK);
-}
+RezultatOperatie EroareDeschidere(const std::string& ce) { return RezultatOperatie::Esec("Eroare deschidere fisier " + ce); }
 
 }  // namespace
 
@@ -211,16 +209,12 @@ RezultatOperatie ImportaCatalogText(int cod, std::istream& in, std::istream* in1
     return r;
 }
 
-bool ListeazaFisierCatalogText(int cod, const std::string& cale, std::vector<IntrareCatalogText>& intrari,
-                               Fereastra owner) {
+RezultatOperatie ListeazaFisierCatalogText(int cod, const std::string& cale, std::vector<IntrareCatalogText>& intrari) {
     const std::string fisier = cod == CodCatalogPilkington ? CaleInDirector(cale, NumeFisierPilkington2) : cale;
     std::ifstream in;
-    if (!Deschide(fisier, in)) {
-        EroareDeschidere(owner, fisier);
-        return false;
-    }
+    if (!Deschide(fisier, in)) return EroareDeschidere(fisier);
     intrari = ListeazaCatalogText(cod, in, fisier);
-    return true;
+    return {};
 }
 
 RezultatOperatie ImportaFisierCatalogText(int cod, const std::string& cale, const std::vector<int>& linii,
@@ -230,31 +224,28 @@ RezultatOperatie ImportaFisierCatalogText(int cod, const std::string& cale, cons
     const bool pilkington = cod == CodCatalogPilkington;
     const std::string fisier = pilkington ? CaleInDirector(cale, NumeFisierPilkington2) : cale;
     std::ifstream in;
-    if (!Deschide(fisier, in)) return RezultatOperatie::Esec("Eroare deschidere fisier " + fisier);
+    if (!Deschide(fisier, in)) return EroareDeschidere(fisier);
     std::ifstream in1;
     if (pilkington && !Deschide(CaleInDirector(cale, NumeFisierPilkington1), in1))
-        return RezultatOperatie::Esec("Eroare deschidere fisier " + CaleInDirector(cale, NumeFisierPilkington1));
+        return EroareDeschidere(CaleInDirector(cale, NumeFisierPilkington1));
     return ImportaCatalogText(cod, in, pilkington ? &in1 : nullptr, linii, lucru, owner, directorSticle, laConflict,
                               SursaDinFisier(fisier), categorieAleasa, progres);
 }
 
-bool ConstruiesteFisierCatalogText(int cod, const std::string& cale, CategoriiImport& categorii,
-                                   SticleCatalogText& sticle, SursaMateriale& sursa, Fereastra owner,
-                                   Progres& progres) {
+RezultatOperatie ConstruiesteFisierCatalogText(int cod, const std::string& cale, CategoriiImport& categorii,
+                                               SticleCatalogText& sticle, SursaMateriale& sursa, Progres& progres) {
     std::vector<IntrareCatalogText> intrari;
-    if (!ListeazaFisierCatalogText(cod, cale, intrari, owner)) return false;
+    if (RezultatOperatie r = ListeazaFisierCatalogText(cod, cale, intrari); r.esuat()) return r;
     const bool pilkington = cod == CodCatalogPilkington;
     const std::string fisier = pilkington ? CaleInDirector(cale, NumeFisierPilkington2) : cale;
     std::ifstream in, in1;
-    if (!Deschide(fisier, in) || (pilkington && !Deschide(CaleInDirector(cale, NumeFisierPilkington1), in1))) {
-        EroareDeschidere(owner, fisier);
-        return false;
-    }
+    if (!Deschide(fisier, in) || (pilkington && !Deschide(CaleInDirector(cale, NumeFisierPilkington1), in1)))
+        return EroareDeschidere(fisier);
     std::vector<int> linii;
     for (const IntrareCatalogText& e : intrari) linii.push_back(e.linie);
     sticle = ConstruiesteSticleCatalogText(cod, in, pilkington ? &in1 : nullptr, linii, categorii, progres);
     sursa = SursaDinFisier(fisier);
-    return true;
+    return {};
 }
 
 }  // namespace vitramor

@@ -113,14 +113,13 @@ RezultatOperatie ImportaCatalogText(int cod, std::istream& in, std::istream* in1
 inline constexpr const char* TitluImportCatalogText = "Import catalog text";
 
 // The same on files: `cale` is the catalogue file, for code 5 the folder of
-// the two files. An unreadable file is reported with "Eroare deschidere
-// fisier %s" and gives false (the listing) or a failure (the import).
-bool ListeazaFisierCatalogText(int cod, const std::string& cale, std::vector<IntrareCatalogText>& intrari,
-                               Fereastra owner);
+// the two files. An unreadable file fails with "Eroare deschidere fisier
+// %s" as its reason; nothing is shown.
+RezultatOperatie ListeazaFisierCatalogText(int cod, const std::string& cale, std::vector<IntrareCatalogText>& intrari);
 // Every entry of a catalogue file built, and its source for the journal.
-bool ConstruiesteFisierCatalogText(int cod, const std::string& cale, CategoriiImport& categorii,
-                                   SticleCatalogText& sticle, SursaMateriale& sursa, Fereastra owner,
-                                   Progres& progres = FaraProgres());
+RezultatOperatie ConstruiesteFisierCatalogText(int cod, const std::string& cale, CategoriiImport& categorii,
+                                               SticleCatalogText& sticle, SursaMateriale& sursa,
+                                               Progres& progres = FaraProgres());
 RezultatOperatie ImportaFisierCatalogText(int cod, const std::string& cale, const std::vector<int>& linii,
                                           MaterialOptic& lucru, Fereastra owner, const std::string& directorSticle,
                                           PoliticaConflict laConflict,

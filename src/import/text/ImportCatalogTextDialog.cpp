@@ -93,7 +93,8 @@ ImportCatalogTextDialog::ImportCatalogTextDialog(QWidget* parent, int cod, std::
 bool ImportCatalogTextDialog::incarcaLista() {
     std::vector<IntrareCatalogText> intrari;
     const std::string sursa = cod_ == CodCatalogPilkington ? DirectorPilkington(path_sticle) : cale_;
-    if (!ListeazaFisierCatalogText(cod_, sursa, intrari, static_cast<QWidget*>(this))) {
+    if (const RezultatOperatie r = ListeazaFisierCatalogText(cod_, sursa, intrari); r.esuat()) {
+        MesajBox(static_cast<QWidget*>(this), r.motiv, "", stil::MB_OK);
         camp_->setFocus();
         camp_->selectAll();
         return false;
