@@ -83,7 +83,11 @@ RezultatOperatie ListeazaSticleInLista(const std::string& directorSticle, std::v
     AnuntaBazaDateRupta(nullptr, CaleBazaDate(directorSticle), CaleBazaDate(directorSticle));
 
     FisierDeschis f;
-    if (RezultatOperatie r = DeschideInDirector(directorSticle, nume_fisier_sticle, "rb", f.f); r.esuat()) return r;
+    if (RezultatOperatie r = DeschideInDirector(directorSticle, nume_fisier_sticle, "rb", f.f); r.esuat()) {
+        // The listing's own closing line, after why the file did not open.
+        r.motiv += "\nEroare deschidere sticle32.da";
+        return r;
+    }
     platforma().cursorAsteptare(true);
 
     const ParcurgereFisier r = ParcurgeMateriale(f.f, [&](const MaterialOptic& m, std::size_t) {
