@@ -65,7 +65,7 @@ struct Lucru {
         }
         PlatformaScriptata p;
         PlatformaInstalata garda(p);
-        if (!SalveazaAsocieriInFisier((dir / "a.aso").string(), c.asocieri)) std::abort();
+        if (SalveazaAsocieriInFisier((dir / "a.aso").string(), c.asocieri).esuat()) std::abort();
     }
     ~Lucru() {
         std::error_code ec;

@@ -346,7 +346,7 @@ void FisierCsv(const std::uint8_t* date, std::size_t n) {
 void FisierAsocieri(const std::uint8_t* date, std::size_t n) {
     mediu().scrie("fuzz.aso", date, n);
     auto c = std::make_unique<ContextImportExcel>();
-    if (!IncarcaAsocieriDinFisier(mediu().director + "/fuzz.aso", c->asocieri)) return;
+    if (IncarcaAsocieriDinFisier(mediu().director + "/fuzz.aso", c->asocieri).esuat()) return;
     DupaIncarcareAsocieri(*c);
     for (const char* nume : {"nume", "nd", "nF", "TAUI10/400", "TAUI10/420"}) c->coloane.push_back({nume, "SQL_DOUBLE"});
     for (auto& a : c->asocieri) VerificaAsociere(a, &c->coloane);

@@ -57,7 +57,7 @@ TEST_F(CatalogDeComparat, EveryFormatGivesTheGlassesItsImportBuildsUnderTheProdu
         a.nrColoane = 1;
         a.factor = factor;
     }
-    ASSERT_TRUE(SalveazaAsocieriInFisier((alt / "t.aso").string(), ctx.asocieri));
+    ASSERT_FALSE(SalveazaAsocieriInFisier((alt / "t.aso").string(), ctx.asocieri).esuat());
     ScrieCsv((alt / "t.csv").string(), {{std::string("nume"), std::string("densitate")},
                                         {std::string("T-1"), 0.251},
                                         {std::string("T-2"), 0.36}});

@@ -48,7 +48,8 @@ bool CitesteTabel(Fereastra owner, const CerereComparatie& c, std::vector<Materi
     auto ctx = std::make_unique<ContextImportExcel>();
     StergeAsocieri(ctx->asocieri);
     ScrieAsocieriImplicite(*ctx);
-    if (!IncarcaAsocieriDinFisier(c.asocieri, ctx->asocieri)) return false;
+    if (const RezultatOperatie r = IncarcaAsocieriDinFisier(c.asocieri, ctx->asocieri); r.esuat())
+        return MesajBox(owner, r.motiv, TitluAsociere, stil::MB_OK), false;
     DupaIncarcareAsocieri(*ctx);
     std::string eroare;
     ctx->sursa = DeschideSursaTabel(c.fisier, eroare, c.randAntet);
