@@ -79,7 +79,8 @@ int ComandaOdbcInfo(Context& c) {
     if (r.stare == StareOperatie::Facut) ScrieBloc(c, RaportConexiuneOdbc(conexiune));
     DeconecteazaOdbc(conexiune);
     ElibereazaHandleOdbc(conexiune);
-    if (r.stare != StareOperatie::Facut) return EsecSursa(r.motiv);
+    if (r.stare != StareOperatie::Facut)
+        return EsecSursa(r.motiv.empty() ? "Conectarea la sursa de date ODBC nu a reusit." : r.motiv);
     return IesireOk;
 }
 

@@ -32,13 +32,16 @@ struct RezultatExportSubstrat {
     bool documentFolosit = false;  // the document was loaded or started new
     bool trecereCompleta = false;  // every line was handled
     bool salvat = false;           // the document went to its file
+    // Why the export stopped short or the document was not saved (UTF-8,
+    // one reason a line), for the caller to tell once; empty when all went.
+    std::string motiv;
 };
 
 // Adds the materials of the lines, in order, to SubstrateMaterials.json in
 // the machine-learning directory, asking before each material that is
 // already there; saves the document (the old file becomes an archive copy)
-// and offers to open it. A failure ends the pass; what was added before it
-// is still saved. Stopped through `progres` during the pass over the
+// and offers to open it. A failure ends the pass, its reason in `motiv`;
+// what was added before it is still saved. Stopped through `progres` during the pass over the
 // database, it leaves the document as it was.
 // The records come from the glass directory, the document lives in the
 // machine-learning directory.
