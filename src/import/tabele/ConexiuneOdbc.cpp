@@ -267,7 +267,7 @@ RezultatOperatie ScrieODBC_BazaDateInRegistri(const std::string& numeRegistru, c
 }
 
 RezultatOperatie StergeConexiuneDinRegistri(const std::string& numeRegistru, Intrebari* intreaba) {
-    if (numeRegistru.empty()) return RezultatOperatie::Esec("Producatorul nu are o cheie in registri.");
+    if (numeRegistru.empty()) return RezultatOperatie::Nimic("Producatorul nu are o cheie in registri.");
     const std::string cheie = CheieRegistruOdbc(numeRegistru);
     if (intreaba && intreaba->intreaba(nullptr, "Stergeti registrul curent?", cheie, stil::MB_YESNO) != raspuns::IDYES)
         return RezultatOperatie::Anulare();

@@ -200,7 +200,9 @@ void ImportExcelDialog::conecteaza(bool da) {
             sursa_->setText(qs(odbc_.numeSursaDate));
             umpleTabele();
         } else {
-            MesajBox(this, "Conectarea la sursa de date ODBC nu a reusit." + (r.motiv.empty() ? "" : "\n" + r.motiv),
+            MesajBox(this,
+                     "Conectarea la sursa de date ODBC nu a reusit." + (r.motiv.empty() ? "" : "\n" + r.motiv) +
+                         (note.empty() ? "" : "\n" + note),
                      windowTitle().toStdString(), stil::MB_OK);
             conectare_->setChecked(false);
         }
