@@ -146,7 +146,7 @@ std::string FelValoareJson(const cJSON* v) {
 }  // namespace
 
 int IncarcaListaSticleSubstrat(Fereastra owner, const std::string& directorSticle, int producator, const std::string& filtru,
-                               std::vector<std::string>& linii) {
+                               std::vector<std::string>& linii, std::string& motiv) {
     MaterialOptic cerere;
     std::memset(&cerere, 0, sizeof cerere);
     cerere.producator = static_cast<std::uint16_t>(producator);
@@ -156,10 +156,7 @@ int IncarcaListaSticleSubstrat(Fereastra owner, const std::string& directorSticl
     optiuni.cautaDupaProducator = 1;
     optiuni.idLista = IdListaSticleSubstrat;
     const int cod = CautaMaterialOpticCuOptiuni(directorSticle, cerere, owner, 0, optiuni, linii);
-    if (cod != 0) {
-        const std::string text = TextFormatat("Eroare la incarcarea listei cu sticle, cod eroare: %d", cod);
-        MesajBox(owner, text, "Eroare", MB_OK | MB_ICONHAND);
-    }
+    if (cod != 0) motiv = TextFormatat("Eroare la incarcarea listei cu sticle, cod eroare: %d", cod);
     return cod;
 }
 
@@ -266,7 +263,7 @@ std::string LipsuriMaterialSubstrat(const MaterialOptic& m) {
 }
 
 std::size_t VerificaSticleSubstrat(Fereastra owner, const std::string& directorSticle, std::vector<std::string>& linii, int producator,
-                                   Progres& progres) {
+                                   std::string& motiv, Progres& progres) {
     platforma().cursorAsteptare(true);
     // What each listed material lacks is worked out during the one pass over
     // the database; the records themselves are not kept.
@@ -285,14 +282,14 @@ std::size_t VerificaSticleSubstrat(Fereastra owner, const std::string& directorS
     for (std::size_t i = 0; i < linii.size(); ++i) {
         std::string numeLinie;
         if (!NumeDinLinie(linii[i], numeLinie)) {
-            MesajBox(owner, linii[i], "Eroare", MB_OK);
+            motiv = linii[i];
             break;
         }
         if (!lipsuri[i]) {
             // Not found in the pass: the single search tells the user why.
             MaterialOptic m;
             if (!CautaMaterial(directorSticle, numeLinie, producator, nullptr, m)) {
-                MesajBox(owner, "eroare cautare material", numeLinie, MB_OK);
+                motiv = EroareCautare(numeLinie);
                 break;
             }
             lipsuri[i] = LipsuriMaterialSubstrat(m);

@@ -23,10 +23,11 @@ inline constexpr std::size_t LungimeMaximaFiltru = 15;
 inline constexpr int MesajDeschideExportul = 41;
 
 // The materials of one producer whose names match the filter ("*" and "?"),
-// as list lines. 0 on success; otherwise the library's code, after
-// "Eroare la incarcarea listei cu sticle, cod eroare: %d".
+// as list lines. 0 on success; otherwise the library's code, with
+// "Eroare la incarcarea listei cu sticle, cod eroare: %d" in `motiv` for
+// the caller to tell.
 int IncarcaListaSticleSubstrat(Fereastra owner, const std::string& directorSticle, int producator, const std::string& filtru,
-                               std::vector<std::string>& linii);
+                               std::vector<std::string>& linii, std::string& motiv);
 
 struct RezultatExportSubstrat {
     bool documentFolosit = false;  // the document was loaded or started new
@@ -78,10 +79,10 @@ inline constexpr ValoareVerificataSubstrat ValoriVerificateSubstrat[] = {
 // Verifies the lines in order: a material with missing values gets the line
 // "name\tlabel\tlabel\t..." in place of its own; a complete one keeps its
 // line. Returns the number of lines handled; fewer than all when a line
-// could not be handled (its message shown), none when it was stopped
-// through `progres`.
+// could not be handled (why in `motiv`, for the caller to tell), none when
+// it was stopped through `progres`.
 std::size_t VerificaSticleSubstrat(Fereastra owner, const std::string& directorSticle, std::vector<std::string>& linii, int producator,
-                                   Progres& progres = FaraProgres());
+                                   std::string& motiv, Progres& progres = FaraProgres());
 
 // Opens the exported file: in Notepad++ when it is on the search path, else
 // with the application the system associates with .json files.
