@@ -66,7 +66,8 @@ void Masoara(benchmark::State& state, const char* eticheta, Lucru lucru) {
         platforma.raspunde(raspuns::IDNO);  // the offer to open the exported file
         start = std::chrono::steady_clock::now();
         std::vector<std::string> linii;
-        if (IncarcaListaSticleSubstrat(nullptr, path_sticle, ProducatorAles, "*", linii) != 0 ||
+        std::string motiv;
+        if (IncarcaListaSticleSubstrat(nullptr, path_sticle, ProducatorAles, "*", linii, motiv) != 0 ||
             linii.size() != static_cast<std::size_t>(NumarRecorduri / 16) || !lucru(linii)) {
             state.SkipWithError("the selection did not run through");
             break;
@@ -90,7 +91,8 @@ void Masoara(benchmark::State& state, const char* eticheta, Lucru lucru) {
 
 void BM_Verificare6250Din100000(benchmark::State& state) {
     Masoara(state, "verify_ms", [](std::vector<std::string>& linii) {
-        return VerificaSticleSubstrat(nullptr, path_sticle, linii, ProducatorAles) == linii.size();
+        std::string motiv;
+        return VerificaSticleSubstrat(nullptr, path_sticle, linii, ProducatorAles, motiv) == linii.size();
     });
 }
 

@@ -52,29 +52,24 @@ std::string CaleFisaProducator(const std::string& directorSticle, int producator
     return cale;
 }
 
-void DeschideFisaProducator(Fereastra owner, const std::string& directorSticle, int producator) {
+RezultatOperatie DeschideFisaProducator(Fereastra, const std::string& directorSticle, int producator) {
     const auto fisa = FisaPentruProducator(producator);
-    if (!fisa) {
-        // Producer 0 and the codes past the table have no datasheet: the
-        // button has nothing behind it for such a material.
-        MesajNumarul(owner, stil::MB_OK | stil::MB_ICONEXCLAMATION, MesajFaraFunctie);
-        return;
-    }
+    // Producer 0 and the codes past the table have no datasheet: the
+    // button has nothing behind it for such a material.
+    if (!fisa) return RezultatOperatie::Esec(ReturneazaMesajEroare({}, MesajFaraFunctie));
     const std::string cale = CaleFisaProducator(directorSticle, producator);
     std::string folder = directorSticle;
     if (!folder.empty() && folder.back() != '/') folder += '/';
     folder += fisa->folder;
-    if (!ExistaFisier("", cale, false)) {
-        // The datasheets do not come with the program: say where this one goes.
-        MesajBox(owner,
-                 std::string("Nu exista fisierul\n") + cale + "\n\nCopiati fisa producatorului (PDF) cu numele " +
-                     fisa->document + " in directorul " + folder + ", apoi apasati din nou Ajutor.",
-                 cale, stil::MB_OK);
-        return;
-    }
+    // The datasheets do not come with the program: say where this one goes.
+    if (!ExistaFisier("", cale, false))
+        return RezultatOperatie::Esec(std::string("Nu exista fisierul\n") + cale +
+                                      "\n\nCopiati fisa producatorului (PDF) cu numele " + fisa->document +
+                                      " in directorul " + folder + ", apoi apasati din nou Ajutor.");
     // A refusal of the desktop (no PDF viewer) is not reported: the user
     // sees that nothing opened, and the editor carries on as before.
     platforma().deschideDocument(cale, "", folder);
+    return {};
 }
 
 }  // namespace vitramor

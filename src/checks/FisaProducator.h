@@ -24,11 +24,10 @@ std::optional<FisaProducator> FisaPentruProducator(int producator);
 // ("<glass>/<folder>/<document>"); empty when the producer has none.
 std::string CaleFisaProducator(const std::string& directorSticle, int producator);
 
-// Opens the producer's datasheet. A missing file is reported with
-// "Nu exista fisierul", the path and where to copy the document, captioned
-// with the full path, owned by `owner`; a
-// producer without a datasheet is told so. No result: the editor that asked
+// Opens the producer's datasheet. Failed, for the caller to tell, when the
+// file is missing ("Nu exista fisierul", the path and where to copy the
+// document) or the producer has no datasheet; the editor that asked
 // carries on either way.
-void DeschideFisaProducator(Fereastra owner, const std::string& directorSticle, int producator);
+RezultatOperatie DeschideFisaProducator(Fereastra owner, const std::string& directorSticle, int producator);
 
 }  // namespace vitramor

@@ -47,7 +47,9 @@ Selectie CitesteSelectie(const Context& c) {
 // done: exporting it would bypass the selection the user asked for.
 bool LiniiSelectate(const Context& c, const char* comanda, const Selectie& s, std::vector<std::string>& linii) {
     std::vector<std::string> toate;
-    if (IncarcaListaSticleSubstrat(nullptr, path_sticle, s.producator, s.filtru, toate) != 0) return false;
+    std::string motiv;
+    if (IncarcaListaSticleSubstrat(nullptr, path_sticle, s.producator, s.filtru, toate, motiv) != 0)
+        return MesajBox(nullptr, motiv, "Eroare", stil::MB_OK | stil::MB_ICONHAND), false;
     if (s.nume.empty()) {
         linii = std::move(toate);
         return true;
@@ -78,6 +80,7 @@ int ComandaExportJson(Context& c) {
     if (!LiniiSelectate(c, "export-json", s, linii)) return IesireEsec;
     ProgresConsola progres(c.err);
     const RezultatExportSubstrat r = ExportaSticleSubstrat(platforma(), nullptr, {path_sticle, path_machine_learning}, linii, s.producator, progres);
+    if (!r.motiv.empty()) MesajBox(nullptr, r.motiv, "ATENTIE!", stil::MB_OK | stil::MB_ICONEXCLAMATION);
     if (linii.empty()) return IesireOk;
     return r.trecereCompleta && r.salvat ? IesireOk : IesireEsec;
 }
@@ -89,7 +92,9 @@ int ComandaVerify(Context& c) {
     std::size_t verificate = 0;
     {
         ProgresConsola progres(c.err);
-        verificate = VerificaSticleSubstrat(nullptr, path_sticle, linii, s.producator, progres);
+        std::string motiv;
+        verificate = VerificaSticleSubstrat(nullptr, path_sticle, linii, s.producator, motiv, progres);
+        if (!motiv.empty()) MesajBox(nullptr, motiv, "Eroare", stil::MB_OK);
     }
     for (std::size_t i = 0; i < verificate; ++i) std::fprintf(c.out, "%s\n", TextPentruTerminal(linii[i]).c_str());
     return verificate == linii.size() ? IesireOk : IesireEsec;

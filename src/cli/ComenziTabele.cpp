@@ -38,10 +38,9 @@ void ScrieBloc(Context& c, const BlocText& b) {
     }
 }
 
-// A source or table that cannot be read, said once (an ODBC source's
-// diagnostics were shown by the connection).
+// A source or table that cannot be read, said once.
 int EsecSursa(const std::string& motiv) {
-    if (!motiv.empty()) MesajBox(nullptr, motiv, TitluFoaieCalcul, stil::MB_OK | stil::MB_ICONEXCLAMATION);
+    MesajBox(nullptr, motiv, TitluFoaieCalcul, stil::MB_OK | stil::MB_ICONEXCLAMATION);
     return IesireEsec;
 }
 
@@ -76,17 +75,20 @@ int ComandaOdbcInfo(Context& c) {
     ConexiuneODBC conexiune;
     conexiune.sirConexiune = c.argumente[0];
     if (conexiune.sirConexiune.empty()) throw EroareUtilizare{"the connection string is empty"};
-    const int ok = ConecteazaOdbcSourceSiSalveazaInRegistri(&platforma(), nullptr, conexiune);
-    if (ok) ScrieBloc(c, RaportConexiuneOdbc(conexiune));
+    const RezultatOperatie r = ConecteazaOdbcSourceSiSalveazaInRegistri(&platforma(), nullptr, conexiune);
+    if (r.stare == StareOperatie::Facut) ScrieBloc(c, RaportConexiuneOdbc(conexiune));
     DeconecteazaOdbc(conexiune);
     ElibereazaHandleOdbc(conexiune);
-    return ok ? IesireOk : IesireEsec;
+    if (r.stare != StareOperatie::Facut)
+        return EsecSursa(r.motiv.empty() ? "Conectarea la sursa de date ODBC nu a reusit." : r.motiv);
+    return IesireOk;
 }
 
 int ComandaAssociations(Context& c) {
     CereArgumente(c, 1, 1);
     TabelAsocieri t{};
-    if (!IncarcaAsocieriDinFisier(c.argumente[0], t)) return IesireEsec;
+    if (const RezultatOperatie r = IncarcaAsocieriDinFisier(c.argumente[0], t); r.esuat())
+        return MesajBox(nullptr, r.motiv, TitluAsociere, stil::MB_OK), IesireEsec;
     for (int i = 0; i < NumarAsocieri; ++i) {
         if (!t[static_cast<std::size_t>(i)].nume[0]) continue;
         VerificaAsociere(t[static_cast<std::size_t>(i)], nullptr);
@@ -128,7 +130,8 @@ int ComandaImportTable(Context& c) {
     auto ctx = std::make_unique<ContextImportExcel>();
     StergeAsocieri(ctx->asocieri);
     ScrieAsocieriImplicite(*ctx);
-    if (!IncarcaAsocieriDinFisier(aso, ctx->asocieri)) return IesireEsec;
+    if (const RezultatOperatie r = IncarcaAsocieriDinFisier(aso, ctx->asocieri); r.esuat())
+        return MesajBox(nullptr, r.motiv, TitluAsociere, stil::MB_OK), IesireEsec;
     DupaIncarcareAsocieri(*ctx);
     std::string eroare;
     ctx->sursa = DeschideSursaTabel(c.argumente[0], eroare, antet);

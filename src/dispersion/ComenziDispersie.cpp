@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "record/CodificareText.h"
 #include "record/TextFormatat.h"
 
 namespace vitramor {
@@ -40,12 +41,13 @@ int ComandaCoeficientiDispersie(Fereastra owner, const std::string& directorStic
     return 1;
 }
 
-int ComandaInitNDinDispersie(Intrebari& intrebari, Fereastra owner, SetLucru& set) {
-    if (set.gol()) return 0;
+RezultatOperatie ComandaInitNDinDispersie(Intrebari& intrebari, Fereastra owner, SetLucru& set) {
+    if (set.gol()) return RezultatOperatie::Nimic("Nu este deschis niciun material.");
     const std::string titlu = TitluAplicatie();
     if (intrebari.intreaba(owner, "Initializati datele cu ecuatia de dispersie ?", titlu,
                  stil::MB_YESNO | stil::MB_ICONQUESTION | stil::MB_DEFBUTTON2) != raspuns::IDYES)
-        return 0;
+        return RezultatOperatie::Anulare();
+    RezultatOperatie r;
 
     MaterialOptic& m = set.curent();
     set.memoreazaAnterior(set.materialCurent, m);
@@ -57,15 +59,16 @@ int ComandaInitNDinDispersie(Intrebari& intrebari, Fereastra owner, SetLucru& se
         if (IndiceDinEcuatieDispersie(m, 0, lambda, n) == IndiceValid) {
             m.indice_n[i] = n;
             set.modificat = 1;
+            r.actualizate = 1;
         } else {
-            const std::string text = TextFormatat("Eroare calcul indice n ptr. %g nm", static_cast<double>(lambda));
-            MesajBox(owner, text, titlu, stil::MB_OK);
+            r.refuza(Utf8DinWindows1252(std::string(m.nume, strnlen(m.nume, sizeof m.nume))),
+                     TextFormatat("Eroare calcul indice n ptr. %g nm", static_cast<double>(lambda)));
         }
     }
 
     if (auto& reimprospateaza = legaturiDispersie().reimprospateazaFereastraIndici)
         reimprospateaza(set.materialCurent, 0);
-    return 1;
+    return r;
 }
 
 std::string CompleteazaDomeniiPentruSalvare(MaterialOptic& m) {

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "dispersion/BlocDispersie.h"
+#include "operatie/RezultatOperatie.h"
 #include "platform/Platforma.h"
 #include "record/MaterialOptic.h"
 #include "record/SetLucru.h"
@@ -51,9 +52,10 @@ int ComandaCoeficientiDispersie(Fereastra owner, const std::string& directorStic
 
 // "Init n from dispersion eq." (40064): after a Yes, n of every filled slot
 // 0 to 39 is computed from the n equation; a slot whose n cannot be computed
-// is reported and keeps its value. Returns 0 when the user said No or no
-// material is open.
-int ComandaInitNDinDispersie(Intrebari& intrebari, Fereastra owner, SetLucru& set = setLucru());
+// keeps its value and is one refused line of the result, for the caller to
+// list in one report. Cancelled when the user said No, nothing to do when
+// no material is open.
+RezultatOperatie ComandaInitNDinDispersie(Intrebari& intrebari, Fereastra owner, SetLucru& set = setLucru());
 
 // The range step of the save (see CompleteazaDomeniiSpectrale). An invalid
 // n range is completed from the tables; when that fails the warning, with

@@ -380,7 +380,10 @@ void EditorMaterialWindow::executa(int id) {
 }
 
 void EditorMaterialWindow::ajutor() {
-    if (MaterialOptic* m = material()) DeschideFisaProducator(proprietar(), path_sticle, m->producator);
+    MaterialOptic* m = material();
+    if (!m) return;
+    if (const RezultatOperatie r = DeschideFisaProducator(proprietar(), path_sticle, m->producator); r.esuat())
+        MesajBox(proprietar(), r.motiv, CaleFisaProducator(path_sticle, m->producator), stil::MB_OK);
 }
 
 void EditorMaterialWindow::reimprospateaza() {

@@ -22,16 +22,6 @@ using namespace stil;
 
 namespace {
 
-// Node failures come from exhausted memory only; each is told once, in a
-// warning box, and its code travels up to the export, which stops there.
-int EroareNod(int cod, const char* eticheta) {
-    const char* model = cod == EroareJsonCreareObiect ? "Eroare la cJSON_CreateObject pentru obiectul '%s'."
-                                                      : "Eroare la cJSON_AddItemToObject pentru obiectul '%s'.";
-    const std::string text = TextFormatat(model, eticheta ? eticheta : "");
-    MesajBox(nullptr, text, "", MB_OK | MB_ICONEXCLAMATION);
-    return cod;
-}
-
 std::string_view Camp(const char* camp, std::size_t marime) { return TextCamp(camp, marime); }
 
 std::uint32_t CoduriAtribute(const PerecheAtribute& a) { return std::uint32_t{a[0]} | (std::uint32_t{a[1]} << 16); }
@@ -210,7 +200,13 @@ std::optional<FormatNumar> CitesteFormat(std::string_view f) {
 
 }  // namespace
 
-int RaporteazaEroareNodJson(int cod, const char* eticheta) { return EroareNod(cod, eticheta); }
+// Node failures come from exhausted memory only; the text travels up with
+// the code to the export, which stops there and tells it once.
+std::string TextEroareNodJson(int cod, const char* eticheta) {
+    const char* model = cod == EroareJsonCreareObiect ? "Eroare la cJSON_CreateObject pentru obiectul '%s'."
+                                                      : "Eroare la cJSON_AddItemToObject pentru obiectul '%s'.";
+    return TextFormatat(model, eticheta ? eticheta : "");
+}
 
 cJSON* NumarJson(double v, const char* format) {
     if (!std::isfinite(v)) return cJSON_CreateNull();
@@ -338,6 +334,7 @@ void DocumentMaterialeJson::propune(const MaterialOptic& m, const std::string& n
 int DocumentMaterialeJson::adaugaPropuse() {
     std::vector<Propus> propuse;
     propuse.swap(propuse_);
+    eroare_.clear();
     int cod = 0;
     for (const Propus& p : propuse) {
         if (cod != 0) {
@@ -350,20 +347,23 @@ int DocumentMaterialeJson::adaugaPropuse() {
         } catch (const std::bad_alloc&) {
         }
         if (!nod) {
-            cod = EroareNod(EroareJsonCreareObiect, "rootMaterial");
+            cod = EroareJsonCreareObiect;
         } else if (!cJSON_AddItemToObject(radacina_, p.cheie.c_str(), nod)) {
             cJSON_Delete(nod);
-            cod = EroareNod(EroareJsonAdaugareObiect, "rootMaterial");
+            cod = EroareJsonAdaugareObiect;
         }
+        if (cod != 0) eroare_ = TextEroareNodJson(cod, "rootMaterial");
         if (cod != 0) membri_.erase(p.cheie);
     }
     return cod;
 }
 
 int AdaugaMaterialInDocumentJson(const std::string& directorSticle, const MaterialOptic& m, cJSON* radacina, const std::string& numeFisier,
-                                 Intrebari* intreaba, const std::optional<PerecheAtribute>& atribute) {
+                                 Intrebari* intreaba, const std::optional<PerecheAtribute>& atribute, std::string* motiv) {
     DocumentMaterialeJson document(radacina, directorSticle);
-    return document.adauga(m, numeFisier, intreaba, atribute);
+    const int cod = document.adauga(m, numeFisier, intreaba, atribute);
+    if (cod != 0 && motiv) *motiv = document.eroare();
+    return cod;
 }
 
 }  // namespace vitramor

@@ -83,8 +83,8 @@ public:
     // with one the user is asked through it whether to overwrite (No: result 0,
     // nothing changes; Yes: the old member is deleted and the new one
     // appended at the end). `numeFisier` only names the file in the
-    // question. 0 on success or when left out; a failure code, its message
-    // shown, otherwise.
+    // question. 0 on success or when left out; a failure code, with why in
+    // eroare(), otherwise.
     int adauga(const MaterialOptic& m, const std::string& numeFisier, Intrebari* intreaba,
                const std::optional<PerecheAtribute>& atribute = std::nullopt) {
         propune(m, numeFisier, intreaba, atribute);
@@ -99,6 +99,8 @@ public:
     void propune(const MaterialOptic& m, const std::string& numeFisier, Intrebari* intreaba,
                  const std::optional<PerecheAtribute>& atribute = std::nullopt);
     int adaugaPropuse();
+    // Why the last adaugaPropuse() failed, for the caller to tell.
+    const std::string& eroare() const { return eroare_; }
 
     // The material's object, or null when an allocation failed; its names
     // must have been looked up by propune().
@@ -117,6 +119,7 @@ private:
     std::string directorSticle_;
     std::unordered_set<std::string> membri_;
     std::vector<Propus> propuse_;
+    std::string eroare_;
     std::unordered_map<std::uint16_t, std::string> producatori_;
     std::vector<std::string> liniiAtribute_;
     bool atributeCitite_ = false;
@@ -124,12 +127,14 @@ private:
     std::array<std::string, 256> numeCoduri_;  // "name (code)", once looked up
 };
 
-// One material added to a document; a pass over many uses the class.
+// One material added to a document; a pass over many uses the class. Why
+// it failed in `motiv` when one is given.
 int AdaugaMaterialInDocumentJson(const std::string& directorSticle, const MaterialOptic& m, cJSON* radacina, const std::string& numeFisier,
-                                 Intrebari* intreaba, const std::optional<PerecheAtribute>& atribute = std::nullopt);
+                                 Intrebari* intreaba, const std::optional<PerecheAtribute>& atribute = std::nullopt,
+                                 std::string* motiv = nullptr);
 
-// Shows the node-failure message of a code (-2 or -3) for `eticheta`, the
-// name of the object being built, and returns the code.
-int RaporteazaEroareNodJson(int cod, const char* eticheta);
+// The node-failure text of a code (-2 or -3) for `eticheta`, the name of
+// the object being built.
+std::string TextEroareNodJson(int cod, const char* eticheta);
 
 }  // namespace vitramor

@@ -35,29 +35,27 @@ struct StergeArbore {
 using Arbore = std::unique_ptr<cJSON, StergeArbore>;
 
 // The material name of a list line, the text before its first tab. A line
-// without a tab is no line of the catalogue library's: it is shown as it is
-// and the pass ends.
-bool NumeDinLinie(Fereastra owner, const std::string& linie, std::string& nume) {
+// without a tab is no line of the catalogue library's: the line itself is
+// the reason, and the pass ends.
+bool NumeDinLinie(const std::string& linie, std::string& nume) {
     const std::size_t tab = linie.find('\t');
-    if (tab == std::string::npos) {
-        MesajBox(owner, linie, "Eroare", MB_OK);
-        return false;
-    }
+    if (tab == std::string::npos) return false;
     nume = linie.substr(0, tab);
     return true;
 }
 
 // The record of a name as the database holds it; the producer goes into the
-// request as the list was chosen by it.
+// request as the list was chosen by it. The library tells why a search
+// failed; the caller adds that the pass ended there.
 bool CautaMaterial(const std::string& directorSticle, const std::string& nume, int producator, Fereastra owner,
                    MaterialOptic& m) {
     std::memset(&m, 0, sizeof m);
     CopiazaInCamp(m.nume, nume);
     m.producator = static_cast<std::uint16_t>(producator);
-    if (CautaMaterialOptic(directorSticle, m, owner, CautaOp) == 0) return true;
-    MesajBox(owner, "eroare cautare material", nume, MB_OK);
-    return false;
+    return CautaMaterialOptic(directorSticle, m, owner, CautaOp) == 0;
 }
+
+std::string EroareCautare(const std::string& nume) { return "eroare cautare material " + nume; }
 
 // The records of every name of the list lines, read in one pass. A name the
 // pass did not find goes through the single search, which reports it.
@@ -86,16 +84,18 @@ private:
     MaterialeGasite gasite_;
 };
 
-bool ExistaDirectorMl(Intrebari& intrebari, const std::string& directorMl) {
+bool ExistaDirectorMl(Intrebari& intrebari, const std::string& directorMl, std::string& motiv) {
     if (directorMl.empty()) {
         errno = ENOENT;
-        MesajBox(nullptr, platforma().textUltimaEroare(), "CreazaDirector", MB_OK | MB_ICONASTERISK);
+        motiv = platforma().textUltimaEroare();
         return false;
     }
     const RezultatOperatie r = CreazaDirector(intrebari, directorMl);
-    if (r.esuat()) MesajBox(nullptr, r.motiv, "CreazaDirector", MB_OK | MB_ICONASTERISK);
+    if (r.esuat()) motiv = r.motiv;
     return r.stare == StareOperatie::Facut;
 }
+
+void AdaugaMotiv(std::string& motiv, const std::string& inca) { motiv += (motiv.empty() ? "" : "\n") + inca; }
 
 bool EsteExecutabil(const std::string& cale) {
     struct stat st {};
@@ -147,7 +147,7 @@ std::string FelValoareJson(const cJSON* v) {
 }  // namespace
 
 int IncarcaListaSticleSubstrat(Fereastra owner, const std::string& directorSticle, int producator, const std::string& filtru,
-                               std::vector<std::string>& linii) {
+                               std::vector<std::string>& linii, std::string& motiv) {
     MaterialOptic cerere;
     std::memset(&cerere, 0, sizeof cerere);
     cerere.producator = static_cast<std::uint16_t>(producator);
@@ -157,17 +157,14 @@ int IncarcaListaSticleSubstrat(Fereastra owner, const std::string& directorSticl
     optiuni.cautaDupaProducator = 1;
     optiuni.idLista = IdListaSticleSubstrat;
     const int cod = CautaMaterialOpticCuOptiuni(directorSticle, cerere, owner, 0, optiuni, linii);
-    if (cod != 0) {
-        const std::string text = TextFormatat("Eroare la incarcarea listei cu sticle, cod eroare: %d", cod);
-        MesajBox(owner, text, "Eroare", MB_OK | MB_ICONHAND);
-    }
+    if (cod != 0) motiv = TextFormatat("Eroare la incarcarea listei cu sticle, cod eroare: %d", cod);
     return cod;
 }
 
 RezultatExportSubstrat ExportaSticleSubstrat(Intrebari& intrebari, Fereastra owner, const DirectoareExportSubstrat& directoare,
                                              const std::vector<std::string>& linii, int producator, Progres& progres) {
     RezultatExportSubstrat r;
-    if (!ExistaDirectorMl(intrebari, directoare.ml)) return r;
+    if (!ExistaDirectorMl(intrebari, directoare.ml, r.motiv)) return r;
     if (linii.empty()) return r;
     const std::string& director = directoare.ml;
     const std::string fisier = NumeFisierExportSubstrat;
@@ -177,27 +174,28 @@ RezultatExportSubstrat ExportaSticleSubstrat(Intrebari& intrebari, Fereastra own
     {
         cJSON* incarcat = nullptr;
         std::uint64_t marime = 0;
-        if (IncarcaInMemorieFisierJSON(director, fisier, incarcat, marime)) {
+        std::string motiv;
+        if (IncarcaInMemorieFisierJSON(director, fisier, incarcat, marime, motiv)) {
             document.reset(incarcat);
             // Materials are members of an object; a file holding anything
             // else is not ours to add to, and is left as it is.
             if (!cJSON_IsObject(incarcat)) {
                 const std::string fel = FelValoareJson(incarcat);
                 document.reset();
-                MesajBox(owner,
-                         "Documentul " + CaleAfisata(director, fisier) + " contine " + fel +
-                             ", nu un obiect JSON cu materiale ({\"NUME\": {...}, ...}); materialele nu se pot "
-                             "adauga in el. Documentul a ramas neschimbat.",
-                         "ATENTIE!", MB_OK | MB_ICONEXCLAMATION);
+                r.motiv = "Documentul " + CaleAfisata(director, fisier) + " contine " + fel +
+                          ", nu un obiect JSON cu materiale ({\"NUME\": {...}, ...}); materialele nu se pot "
+                          "adauga in el. Documentul a ramas neschimbat.";
             }
         } else if (marime == 0) {
+            // No document yet: a new one, and the message list says so.
+            AfiseazaMesajInLista(motiv, NivelInformatie);
             document.reset(cJSON_CreateObject());
             if (!document) {
-                RaporteazaEroareNodJson(EroareJsonCreareObiect, "root");
+                r.motiv = TextEroareNodJson(EroareJsonCreareObiect, "root");
                 return r;
             }
         } else {
-            MesajBox(owner, "Eroare IncarcaInMemorieFisierJSON()", "", MB_OK);
+            r.motiv = "Eroare IncarcaInMemorieFisierJSON()\n" + motiv;
         }
     }
     r.documentFolosit = document != nullptr;
@@ -211,27 +209,31 @@ RezultatExportSubstrat ExportaSticleSubstrat(Intrebari& intrebari, Fereastra own
         DocumentMaterialeJson materialeDocument(document.get(), directoare.sticle);
         for (std::size_t i = 0; i < linii.size(); ++i) {
             std::string nume;
-            if (!NumeDinLinie(owner, linii[i], nume)) {
+            if (!NumeDinLinie(linii[i], nume)) {
+                r.motiv = linii[i];
                 r.trecereCompleta = false;
                 break;
             }
             ultimul = nume;
             const MaterialOptic* m = materiale.cauta(i, nume, producator, owner);
             if (!m) {
+                r.motiv = EroareCautare(nume);
                 r.trecereCompleta = false;
                 break;
             }
             materialeDocument.propune(*m, fisier, &intrebari);
         }
-        if (materialeDocument.adaugaPropuse() != 0) r.trecereCompleta = false;
+        if (materialeDocument.adaugaPropuse() != 0) {
+            AdaugaMotiv(r.motiv, materialeDocument.eroare());
+            r.trecereCompleta = false;
+        }
 
         cJSON* deSalvat = document.release();
-        r.salvat = SalveazaDateJsonInFisier(director, fisier, deSalvat, true) != 0;
-        if (!r.salvat) {
-            const std::string text = TextFormatat("Eroare salvat date %s ptr. materialul %s", "structura acoperire",
-                                                  ultimul.c_str());
-            AfiseazaMesajInLista(text, NivelAvertizare);
-        }
+        const RezultatOperatie salvare = SalveazaDateJsonInFisier(director, fisier, deSalvat, true);
+        r.salvat = !salvare.esuat();
+        if (!r.salvat)
+            AdaugaMotiv(r.motiv, TextFormatat("Eroare salvat date %s ptr. materialul %s", "structura acoperire",
+                                              ultimul.c_str()) + "\n" + salvare.motiv);
     }
 
     if (r.documentFolosit &&
@@ -262,7 +264,7 @@ std::string LipsuriMaterialSubstrat(const MaterialOptic& m) {
 }
 
 std::size_t VerificaSticleSubstrat(Fereastra owner, const std::string& directorSticle, std::vector<std::string>& linii, int producator,
-                                   Progres& progres) {
+                                   std::string& motiv, Progres& progres) {
     platforma().cursorAsteptare(true);
     // What each listed material lacks is worked out during the one pass over
     // the database; the records themselves are not kept.
@@ -280,11 +282,17 @@ std::size_t VerificaSticleSubstrat(Fereastra owner, const std::string& directorS
     std::size_t verificate = 0;
     for (std::size_t i = 0; i < linii.size(); ++i) {
         std::string numeLinie;
-        if (!NumeDinLinie(owner, linii[i], numeLinie)) break;
+        if (!NumeDinLinie(linii[i], numeLinie)) {
+            motiv = linii[i];
+            break;
+        }
         if (!lipsuri[i]) {
             // Not found in the pass: the single search tells the user why.
             MaterialOptic m;
-            if (!CautaMaterial(directorSticle, numeLinie, producator, nullptr, m)) break;
+            if (!CautaMaterial(directorSticle, numeLinie, producator, nullptr, m)) {
+                motiv = EroareCautare(numeLinie);
+                break;
+            }
             lipsuri[i] = LipsuriMaterialSubstrat(m);
         }
         if (!lipsuri[i]->empty()) linii[i] = numeLinie + "\t" + *lipsuri[i];

@@ -23,22 +23,26 @@ inline constexpr std::size_t LungimeMaximaFiltru = 15;
 inline constexpr int MesajDeschideExportul = 41;
 
 // The materials of one producer whose names match the filter ("*" and "?"),
-// as list lines. 0 on success; otherwise the library's code, after
-// "Eroare la incarcarea listei cu sticle, cod eroare: %d".
+// as list lines. 0 on success; otherwise the library's code, with
+// "Eroare la incarcarea listei cu sticle, cod eroare: %d" in `motiv` for
+// the caller to tell.
 int IncarcaListaSticleSubstrat(Fereastra owner, const std::string& directorSticle, int producator, const std::string& filtru,
-                               std::vector<std::string>& linii);
+                               std::vector<std::string>& linii, std::string& motiv);
 
 struct RezultatExportSubstrat {
     bool documentFolosit = false;  // the document was loaded or started new
     bool trecereCompleta = false;  // every line was handled
     bool salvat = false;           // the document went to its file
+    // Why the export stopped short or the document was not saved (UTF-8,
+    // one reason a line), for the caller to tell once; empty when all went.
+    std::string motiv;
 };
 
 // Adds the materials of the lines, in order, to SubstrateMaterials.json in
 // the machine-learning directory, asking before each material that is
 // already there; saves the document (the old file becomes an archive copy)
-// and offers to open it. A failure ends the pass; what was added before it
-// is still saved. Stopped through `progres` during the pass over the
+// and offers to open it. A failure ends the pass, its reason in `motiv`;
+// what was added before it is still saved. Stopped through `progres` during the pass over the
 // database, it leaves the document as it was.
 // The records come from the glass directory, the document lives in the
 // machine-learning directory.
@@ -75,10 +79,10 @@ inline constexpr ValoareVerificataSubstrat ValoriVerificateSubstrat[] = {
 // Verifies the lines in order: a material with missing values gets the line
 // "name\tlabel\tlabel\t..." in place of its own; a complete one keeps its
 // line. Returns the number of lines handled; fewer than all when a line
-// could not be handled (its message shown), none when it was stopped
-// through `progres`.
+// could not be handled (why in `motiv`, for the caller to tell), none when
+// it was stopped through `progres`.
 std::size_t VerificaSticleSubstrat(Fereastra owner, const std::string& directorSticle, std::vector<std::string>& linii, int producator,
-                                   Progres& progres = FaraProgres());
+                                   std::string& motiv, Progres& progres = FaraProgres());
 
 // Opens the exported file: in Notepad++ when it is on the search path, else
 // with the application the system associates with .json files.

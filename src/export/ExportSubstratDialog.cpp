@@ -25,8 +25,11 @@ void ExportSubstratDialog::exporta() {
     const std::vector<std::string> linii = selectie_->liniiSelectate();
     if (linii.empty()) return;
     const int producator = selectie_->producator();
-    RuleazaCuProgres(this, QStringLiteral("Export materiale"),
-                     [&](Progres& progres) { ExportaSticleSubstrat(platforma(), this, {path_sticle, path_machine_learning}, linii, producator, progres); });
+    RezultatExportSubstrat r;
+    RuleazaCuProgres(this, QStringLiteral("Export materiale"), [&](Progres& progres) {
+        r = ExportaSticleSubstrat(platforma(), this, {path_sticle, path_machine_learning}, linii, producator, progres);
+    });
+    if (!r.motiv.empty()) MesajBox(this, r.motiv, "ATENTIE!", stil::MB_OK | stil::MB_ICONEXCLAMATION);
 }
 
 void ComandaExportSubstrat(QWidget* fereastraPrincipala) {

@@ -32,12 +32,11 @@ constexpr int MesajArhiva = 1508;
 // The archive name goes into a buffer of this many characters.
 constexpr std::size_t LungimeMaximaNumeArhiva = 258;
 
-void Linie(int nivel, const char* model, const std::string& fisier, const std::string& director) {
-    const std::string text = TextFormatat(model, fisier.c_str(), director.c_str());
-    AfiseazaMesajInLista(text, nivel);
+std::string Text(const char* model, const std::string& fisier, const std::string& director) {
+    return TextFormatat(model, fisier.c_str(), director.c_str());
 }
 
-void Mesaj(int numar) { MesajNumarul(nullptr, MB_ICONEXCLAMATION, numar); }
+std::string Mesaj(int numar) { return ReturneazaMesajEroare({}, numar); }
 
 
 // The first line of a text file holds no NUL byte; a file whose first line
@@ -58,60 +57,60 @@ bool PrimaLinieAreNul(std::FILE* f) {
 }  // namespace
 
 int IncarcaInMemorieFisierJSON(const std::string& director, const std::string& numeFisier, cJSON*& arbore,
-                               std::uint64_t& marime) {
+                               std::uint64_t& marime, std::string& motiv) {
     arbore = nullptr;
     marime = 0;
     std::uint64_t gasit = 0;
     if (!MarimeFisier(numeFisier, director, gasit) || gasit == 0) {
-        Linie(NivelInformatie, "Fisierul %s nu exista in %s, sau nu are date", numeFisier, director);
+        motiv = Text("Fisierul %s nu exista in %s, sau nu are date", numeFisier, director);
         return 0;
     }
     marime = gasit;
 
     // An empty directory means the current one.
-    if (!director.empty() && !DirectorAccesibil(director, true)) return 0;
+    if (!director.empty()) {
+        motiv = DeCeDirectorInaccesibil(director);
+        if (!motiv.empty()) return 0;
+    }
     FisierDeschis f;
     if (RezultatOperatie r = DeschideFisierObisnuit(CaleInDirector(director, numeFisier), "rb", f.f); r.esuat()) {
-        // What is no regular file is named as what it is, in the same list.
-        if (errno == EINVAL) AfiseazaMesajInLista(r.motiv, NivelAvertizare);
-        else Linie(NivelAvertizare, "Eroare deschidere fisier %s din %s", numeFisier, director);
+        // What is no regular file is named as what it is.
+        motiv = errno == EINVAL ? r.motiv : Text("Eroare deschidere fisier %s din %s", numeFisier, director);
         return 0;
     }
     if (PrimaLinieAreNul(f.f)) {
-        Mesaj(MesajFisierNetext);
+        motiv = Mesaj(MesajFisierNetext);
         return 0;
     }
     std::rewind(f.f);
 
     if (gasit > MarimeMaximaFisierJson) {
-        Mesaj(MesajMemorie);
+        motiv = Mesaj(MesajMemorie);
         return 0;
     }
     const std::size_t n = static_cast<std::size_t>(gasit);
     std::unique_ptr<char[]> text(new (std::nothrow) char[n + 1]);
     if (!text) {
-        Mesaj(MesajMemorie);
+        motiv = Mesaj(MesajMemorie);
         return 0;
     }
     const std::size_t citit = std::fread(text.get(), 1, n, f.f);
     if (citit < n) {
-        const std::string mesaj =
-            TextFormatat("cerut %u, citit %u", static_cast<unsigned>(n), static_cast<unsigned>(citit));
-        MesajBox(nullptr, mesaj, "", MB_OK);
-        Mesaj(MesajCitireIncompleta);
+        motiv = Mesaj(MesajCitireIncompleta) + "\n" +
+                TextFormatat("cerut %u, citit %u", static_cast<unsigned>(n), static_cast<unsigned>(citit));
         return 0;
     }
     text[n] = '\0';
     cJSON* radacina = cJSON_Parse(text.get());
     text.reset();
     if (!radacina) {
-        Linie(NivelAvertizare, "Eroare cJSON_Parse(): fisierul %s din %s", numeFisier, director);
+        motiv = Text("Eroare cJSON_Parse(): fisierul %s din %s", numeFisier, director);
         return 0;
     }
     // A short file may be a bare value; a document of this system's making
     // is never that short and always an object.
     if (gasit > MarimeMaximaValoareSimpla && !cJSON_IsObject(radacina) && !cJSON_IsArray(radacina)) {
-        Linie(NivelAvertizare, "Eroare cJSON_IsObject(): fisierul %s din %s", numeFisier, director);
+        motiv = Text("Eroare cJSON_IsObject(): fisierul %s din %s", numeFisier, director);
         cJSON_Delete(radacina);
         return 0;
     }
@@ -121,12 +120,12 @@ int IncarcaInMemorieFisierJSON(const std::string& director, const std::string& n
 
 namespace {
 
-// The new text, complete and on the disk in a work file; a negative code after a message.
-int ScrieTemporar(const std::string& temporar, const char* text, std::size_t n) {
+// The new text, complete and on the disk in a work file; a negative code with why in `motiv`.
+int ScrieTemporar(const std::string& temporar, const char* text, std::size_t n, std::string& motiv) {
     SistemFisiere& fs = platforma().fisiere();
     int fd = -1;
     if (fs.creeaza(temporar, fd) != 0) {
-        Mesaj(MesajCreareFisier);
+        motiv = Mesaj(MesajCreareFisier);
         return -8;
     }
     int esec = fs.scrie(fd, text, n);
@@ -134,37 +133,35 @@ int ScrieTemporar(const std::string& temporar, const char* text, std::size_t n) 
     if (::close(fd) != 0 && esec == 0) esec = errno;
     if (esec != 0) {
         std::remove(temporar.c_str());
-        const std::string mesaj = TextFormatat("Eroare fwrite(): cerut %u, scris %u",
-                                               static_cast<unsigned>(n), 0u);
-        MesajBox(nullptr, mesaj, "", MB_OK);
+        motiv = TextFormatat("Eroare fwrite(): cerut %u, scris %u", static_cast<unsigned>(n), 0u);
         return -49;
     }
     return 0;
 }
 
 // An existing file becomes a numbered archive copy, named in `arhivat`; a
-// negative code after a message.
-int ArhiveazaVechiul(const std::string& cale, std::string& arhivat) {
+// negative code with why in `motiv`.
+int ArhiveazaVechiul(const std::string& cale, std::string& arhivat, std::string& motiv) {
     std::uint64_t marime = 0;
     if (!MarimeFisier(cale, "", marime) || marime == 0) return 0;
     std::string arhiva;
     if (CreazaNumeFisierArhiva(cale, arhiva, LimitaArhive).esuat() ||
         std::filesystem::path(arhiva).filename().string().size() > LungimeMaximaNumeArhiva) {
-        Mesaj(MesajArhiva);
+        motiv = Mesaj(MesajArhiva);
         return -9;
     }
     if (platforma().fisiere().redenumeste(cale, arhiva) != 0) {
         // The old file is still in its place and its content exists nowhere
         // else: the new one does not replace it.
-        Mesaj(MesajArhiva);
+        motiv = Mesaj(MesajArhiva);
         return -8;
     }
     arhivat = arhiva;
     return 0;
 }
 
-// The document's text in place of the file at `cale`; 0, or a negative code after a message.
-int InlocuiesteCuText(const std::string& cale, const char* text) {
+// The document's text in place of the file at `cale`; 0, or a negative code with why in `motiv`.
+int InlocuiesteCuText(const std::string& cale, const char* text, std::string& motiv) {
     const std::size_t n = std::strlen(text);
     // An empty document ("{\n}") is not worth a file: the old one goes to
     // the archive and no new one takes its place.
@@ -172,14 +169,14 @@ int InlocuiesteCuText(const std::string& cale, const char* text) {
     // The new text is complete and on the disk in a work file before the old
     // file is moved aside: a full disk leaves the old document where it was.
     const std::string temporar = cale + ".tmp";
-    int cod = scrie ? ScrieTemporar(temporar, text, n) : 0;
+    int cod = scrie ? ScrieTemporar(temporar, text, n, motiv) : 0;
     std::string arhivat;
-    if (cod == 0) cod = ArhiveazaVechiul(cale, arhivat);
+    if (cod == 0) cod = ArhiveazaVechiul(cale, arhivat, motiv);
     if (scrie && cod == 0 && platforma().fisiere().redenumeste(temporar, cale) != 0) {
         // The archive goes back, so that a failed save leaves the old
         // document where the next export looks for it.
         if (!arhivat.empty() && platforma().fisiere().redenumeste(arhivat, cale) == 0) arhivat.clear();
-        Mesaj(MesajCreareFisier);
+        motiv = Mesaj(MesajCreareFisier);
         cod = -8;
     }
     if (!arhivat.empty()) {
@@ -194,36 +191,29 @@ int InlocuiesteCuText(const std::string& cale, const char* text) {
 
 }  // namespace
 
-int SalveazaDateJsonInFisier(const std::string& director, const std::string& numeFisier, cJSON*& arbore,
-                             bool elibereaza) {
-    if (!arbore) return 1;
-    int cod = 0;
-    {
-        if (!director.empty() && !DirectorAccesibil(director, true)) {
-            if (elibereaza) {
-                cJSON_Delete(arbore);
-                arbore = nullptr;
-            }
-            return 0;
+RezultatOperatie SalveazaDateJsonInFisier(const std::string& director, const std::string& numeFisier, cJSON*& arbore,
+                                          bool elibereaza) {
+    // The tree goes whatever the outcome, when asked.
+    struct Eliberare {
+        cJSON*& arbore;
+        bool da;
+        ~Eliberare() {
+            if (!da) return;
+            cJSON_Delete(arbore);
+            arbore = nullptr;
         }
-        const std::unique_ptr<char, void (*)(void*)> text(cJSON_Print(arbore), cJSON_free);
-        if (!text) {
-            Mesaj(MesajPrintare);
-            cod = -MesajPrintare;
-        } else {
-            cod = InlocuiesteCuText(CaleInDirector(director, numeFisier), text.get());
-        }
+    } eliberare{arbore, elibereaza};
+    if (!arbore) return {};
+    if (!director.empty()) {
+        if (std::string motiv = DeCeDirectorInaccesibil(director); !motiv.empty())
+            return RezultatOperatie::Esec(std::move(motiv));
     }
-    if (elibereaza) {
-        cJSON_Delete(arbore);
-        arbore = nullptr;
-    }
-    if (cod != 0) {
-        const std::string linie = TextFormatat("codEroare = %d in SalveazaDateJsonInFisier()", cod);
-        AfiseazaMesajInLista(linie, NivelAvertizare);
-        return 0;
-    }
-    return 1;
+    const std::unique_ptr<char, void (*)(void*)> text(cJSON_Print(arbore), cJSON_free);
+    if (!text) return RezultatOperatie::Esec(Mesaj(MesajPrintare));
+    std::string motiv;
+    if (InlocuiesteCuText(CaleInDirector(director, numeFisier), text.get(), motiv) != 0)
+        return RezultatOperatie::Esec(std::move(motiv));
+    return {};
 }
 
 }  // namespace vitramor

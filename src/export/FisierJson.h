@@ -1,13 +1,16 @@
 #pragma once
 // Loading a JSON file into a cJSON tree and writing a tree back. Writing
 // moves the previous file to its next numbered archive copy first, so the
-// last content is never lost. Problems go to the message list or come as
-// numbered messages; each is told once.
+// last content is never lost. A problem is not shown here: its text (a
+// numbered message's own words where there is one) is the reason the caller
+// tells once.
 
 #include <cstdint>
 #include <string>
 
 #include <cjson/cJSON.h>
+
+#include "operatie/RezultatOperatie.h"
 
 namespace vitramor {
 
@@ -21,16 +24,16 @@ inline constexpr std::uint64_t MarimeMaximaFisierJson = std::uint64_t{256} << 20
 inline constexpr std::uint64_t MarimeMaximaValoareSimpla = 10;
 
 // 1 when a document was loaded into `arbore` (the caller owns it), 0
-// otherwise. `arbore` and `marime` are cleared first; `marime` is the file's
-// size once the file has been found, so 0 tells a missing or empty file from
-// a present but unreadable one.
+// otherwise, with why in `motiv`. `arbore` and `marime` are cleared first;
+// `marime` is the file's size once the file has been found, so 0 tells a
+// missing or empty file from a present but unreadable one.
 int IncarcaInMemorieFisierJSON(const std::string& director, const std::string& numeFisier, cJSON*& arbore,
-                               std::uint64_t& marime);
+                               std::uint64_t& marime, std::string& motiv);
 
-// Writes the tree formatted. 1 on success or when there is no tree, 0 on
-// failure. With `elibereaza` the tree is deleted and the pointer cleared
-// whatever the outcome.
-int SalveazaDateJsonInFisier(const std::string& director, const std::string& numeFisier, cJSON*& arbore,
-                             bool elibereaza);
+// Writes the tree formatted; done as well when there is no tree. With
+// `elibereaza` the tree is deleted and the pointer cleared whatever the
+// outcome.
+RezultatOperatie SalveazaDateJsonInFisier(const std::string& director, const std::string& numeFisier, cJSON*& arbore,
+                                          bool elibereaza);
 
 }  // namespace vitramor

@@ -139,7 +139,10 @@ void SelectieSticleWidget::schimbaProducator(int index) {
 void SelectieSticleWidget::incarcaLista() {
     lista_->clear();
     std::vector<std::string> linii;
-    if (IncarcaListaSticleSubstrat(this, path_sticle, producator_, filtru_, linii) == 0) {
+    std::string motiv;
+    if (IncarcaListaSticleSubstrat(this, path_sticle, producator_, filtru_, linii, motiv) != 0) {
+        MesajBox(this, motiv, "Eroare", stil::MB_OK | stil::MB_ICONHAND);
+    } else {
         QList<QTreeWidgetItem*> randuri;
         for (const std::string& l : linii) {
             auto* item = new QTreeWidgetItem(TextQt(l).split(QLatin1Char('\t')));

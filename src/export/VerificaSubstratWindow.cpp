@@ -70,9 +70,12 @@ void VerificaSubstratWindow::verifica() {
     std::vector<std::string> linii = inainte;
     const int producator = selectie_->producator();
     std::size_t verificate = 0;
-    if (RuleazaCuProgres(this, QStringLiteral("Verificare materiale substrat"),
-                         [&](Progres& progres) { verificate = VerificaSticleSubstrat(this, path_sticle, linii, producator, progres); }))
+    std::string motiv;
+    if (RuleazaCuProgres(this, QStringLiteral("Verificare materiale substrat"), [&](Progres& progres) {
+            verificate = VerificaSticleSubstrat(this, path_sticle, linii, producator, motiv, progres);
+        }))
         return;  // stopped: the table keeps the last complete result
+    if (!motiv.empty()) MesajBox(this, motiv, "Eroare", stil::MB_OK);
     rezultate_->setRowCount(0);
     int cuLipsuri = 0;
     for (std::size_t i = 0; i < verificate && i < linii.size(); ++i) {

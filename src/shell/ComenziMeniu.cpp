@@ -76,7 +76,13 @@ void Recupereaza(FereastraPrincipala& w) {
 void Directori(FereastraPrincipala& w) { DeschideDirectori(&w); }
 void Iesire(FereastraPrincipala& w) { w.iesire(); }
 void CoeficientiDispersie(FereastraPrincipala& w) { ComandaCoeficientiDispersie(w.proprietar(), path_sticle); }
-void InitNDinDispersie(FereastraPrincipala& w) { ComandaInitNDinDispersie(platforma(), w.proprietar()); }
+// The slots whose n could not be computed, in one box.
+void InitNDinDispersie(FereastraPrincipala& w) {
+    const RezultatOperatie r = ComandaInitNDinDispersie(platforma(), w.proprietar());
+    std::string text;
+    for (const auto& x : r.refuzate) text += (text.empty() ? "" : "\n") + x.motiv;
+    if (!text.empty()) MesajBox(w.proprietar(), text, TitluAplicatie(), stil::MB_OK);
+}
 void Despre(FereastraPrincipala& w) { DeschideDespre(&w); }
 void EditProducatori(FereastraPrincipala& w) { ComandaEditProducatori(&w); }
 void PuneCategorie(FereastraPrincipala& w) { ComandaPuneCategorie(&w); }

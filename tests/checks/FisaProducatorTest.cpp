@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "checks/FisaProducator.h"
+#include "suite/Vedora.h"
 #include "support/PlatformaScriptata.h"
 #include "settings/Directoare.h"
 #include "support/TestDir.h"
@@ -45,8 +46,8 @@ TEST(FisaProducator, DocumentOfEveryProducer) {
 }
 
 // The scripted shell records "file @working-directory"; a missing document
-// is named in the caption; a producer without a datasheet gets the "no
-// function behind this button" message; a shell refusal is not reported.
+// and a producer without a datasheet are the reasons the editor tells; a
+// shell refusal is not reported.
 TEST_F(Fisa, OpensTheDocumentInItsFolderOrSaysWhatIsMissing) {
     fs::create_directory(d / "OHARA");
     fs::create_directory(d / "SCHOTT");
@@ -56,23 +57,18 @@ TEST_F(Fisa, OpensTheDocumentInItsFolderOrSaysWhatIsMissing) {
     EXPECT_EQ(p.documenteDeschise,
               std::vector<std::string>{d.str() + "/OHARA/OHARA_CHIMIC.pdf @" + d.str() + "/OHARA"});
 
-    DeschideFisaProducator(nullptr, path_sticle, 2);
-    ASSERT_EQ(p.casete.size(), 1u);
     const std::string cale = d.str() + "/SCHOTT/tie-30_chemical_properties_of_optical_glass.pdf";
-    EXPECT_EQ(p.ultima().text, "Nu exista fisierul\n" + cale +
+    EXPECT_EQ(DeschideFisaProducator(nullptr, path_sticle, 2).motiv, "Nu exista fisierul\n" + cale +
                                    "\n\nCopiati fisa producatorului (PDF) cu numele "
                                    "tie-30_chemical_properties_of_optical_glass.pdf in directorul " +
                                    d.str() + "/SCHOTT, apoi apasati din nou Ajutor.");
-    EXPECT_EQ(p.ultima().caption, cale);
-
-    DeschideFisaProducator(nullptr, path_sticle, 0);
-    ASSERT_EQ(p.casete.size(), 2u);
-    EXPECT_EQ(p.ultima().numar, 0);
+    EXPECT_EQ(DeschideFisaProducator(nullptr, path_sticle, 0).motiv, ReturneazaMesajEroare({}, 0));
+    EXPECT_TRUE(p.casete.empty());
     EXPECT_EQ(p.documenteDeschise.size(), 1u);
 
     p.rezultatDeschidere = 31;  // no application for PDF documents
-    DeschideFisaProducator(nullptr, path_sticle, 6);
-    EXPECT_EQ(p.casete.size(), 2u);
+    EXPECT_FALSE(DeschideFisaProducator(nullptr, path_sticle, 6).esuat());
+    EXPECT_TRUE(p.casete.empty());
     EXPECT_EQ(p.documenteDeschise.size(), 2u);
 }
 

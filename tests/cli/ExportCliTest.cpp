@@ -54,6 +54,16 @@ TEST_F(ExportCli, AnExistingMaterialIsKeptWithNoAndTheOldFileIsArchived) {
     EXPECT_EQ(chei(), (std::vector<std::string>{"BAK1", "BK7"}));
 }
 
+// A document that is no object of materials is left alone, and said so once.
+TEST_F(ExportCli, ADocumentOfAnotherShapeFailsWithItsReasonOnce) {
+    ml.write("SubstrateMaterials.json", "[1, 2, 3, 4, 5]");
+    const Rezultat r = ruleaza("--yes export-json --producer 2");
+    EXPECT_EQ(r.cod, 1);
+    const std::size_t i = r.err.find("nu un obiect JSON cu materiale");
+    EXPECT_NE(i, std::string::npos) << r.err;
+    EXPECT_EQ(i, r.err.rfind("nu un obiect JSON cu materiale"));
+}
+
 TEST_F(ExportCli, NamesMustBeAmongTheProducersMaterials) {
     for (const char* argumente : {"--yes export-json --producer 2 FK5", "--yes export-json --producer 2 --filter 'B*' ZZ",
                                   "verify --producer 2 --filter 'F*' BK7"}) {

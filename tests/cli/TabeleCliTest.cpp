@@ -75,6 +75,10 @@ TEST_F(TabeleCli, CommandsFollowTheContract) {
             EXPECT_EQ(r.out, c.iesire);
         }
     }
+    // A source that cannot be reached is told once, in the driver's words.
+    const Rezultat lipsa = ruleaza("odbc-info 'DRIVER={Lipsa}'");
+    EXPECT_NE(lipsa.err.find("Can't open lib"), std::string::npos) << lipsa.err;
+    EXPECT_EQ(lipsa.err.find("Can't open lib"), lipsa.err.rfind("Can't open lib"));
     // The producer named, the thickness given.
     const auto m = recorduri();
     const auto sk2 = std::find_if(m.begin(), m.end(), [](const MaterialOptic& x) { return std::string(x.nume) == "N-SK2"; });

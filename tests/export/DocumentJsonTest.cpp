@@ -270,7 +270,9 @@ TEST_F(Document, EveryAllocationFailureIsReportedAndLeavesAConsistentDocument) {
         allocareRefuzata = false;
         cJSON_Hooks hooks{MallocCuEsec, EliberareNormala};
         cJSON_InitHooks(&hooks);
-        const int rezultat = AdaugaMaterialInDocumentJson(path_sticle, r.record(), doc.get(), "f", nullptr, PerecheAtribute{3, 0});
+        std::string motiv;
+        const int rezultat =
+            AdaugaMaterialInDocumentJson(path_sticle, r.record(), doc.get(), "f", nullptr, PerecheAtribute{3, 0}, &motiv);
         const bool epuizat = allocareRefuzata;
         allocatiiRamase = -1;
         cJSON_InitHooks(nullptr);
@@ -282,7 +284,8 @@ TEST_F(Document, EveryAllocationFailureIsReportedAndLeavesAConsistentDocument) {
             break;
         }
         ++esecuri;
-        EXPECT_FALSE(p.casete.empty()) << "an allocation failure went unreported";
+        EXPECT_NE(motiv.find("Eroare la cJSON_"), std::string::npos) << "an allocation failure went unreported";
+        EXPECT_TRUE(p.casete.empty());
         const cJSON* full = cJSON_GetObjectItemCaseSensitive(doc.get(), "FULL");
         EXPECT_TRUE(rezultat == EroareJsonCreareObiect || rezultat == EroareJsonAdaugareObiect) << rezultat;
         EXPECT_EQ(full, nullptr);

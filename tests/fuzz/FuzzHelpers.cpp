@@ -166,16 +166,18 @@ void FisierJson(const std::uint8_t* date, std::size_t n) {
     PlatformaScriptata numara;
     std::size_t spuse = 0;
     int incarcat = 0;
+    std::string motiv;
     {
         PlatformaInstalata g{numara};
         InstaleazaDestinatieMesaje([&spuse](const std::string&, int) { return static_cast<int>(++spuse); });
-        incarcat = IncarcaInMemorieFisierJSON(m.director, "SubstrateMaterials.json", arbore, marime);
+        incarcat = IncarcaInMemorieFisierJSON(m.director, "SubstrateMaterials.json", arbore, marime, motiv);
         InstaleazaDestinatieMesaje([](const std::string&, int) { return 1; });
     }
     spuse += numara.casete.size();
     Cere(std::filesystem::current_path() == director, "the current directory is put back");
     if (!incarcat) {
-        Cere(arbore == nullptr && marime == n && spuse == 1, "a refused file leaves no tree, tells its size, says why once");
+        Cere(arbore == nullptr && marime == n && spuse == 0 && !motiv.empty(),
+             "a refused file leaves no tree, tells its size, says why to its caller only");
         return;
     }
     Cere(spuse == 0, "a loaded file says nothing");
@@ -346,7 +348,7 @@ void FisierCsv(const std::uint8_t* date, std::size_t n) {
 void FisierAsocieri(const std::uint8_t* date, std::size_t n) {
     mediu().scrie("fuzz.aso", date, n);
     auto c = std::make_unique<ContextImportExcel>();
-    if (!IncarcaAsocieriDinFisier(mediu().director + "/fuzz.aso", c->asocieri)) return;
+    if (IncarcaAsocieriDinFisier(mediu().director + "/fuzz.aso", c->asocieri).esuat()) return;
     DupaIncarcareAsocieri(*c);
     for (const char* nume : {"nume", "nd", "nF", "TAUI10/400", "TAUI10/420"}) c->coloane.push_back({nume, "SQL_DOUBLE"});
     for (auto& a : c->asocieri) VerificaAsociere(a, &c->coloane);

@@ -48,8 +48,7 @@ RezultatOperatie CitesteTabel(Fereastra owner, const CerereComparatie& c, std::v
     auto ctx = std::make_unique<ContextImportExcel>();
     StergeAsocieri(ctx->asocieri);
     ScrieAsocieriImplicite(*ctx);
-    // The association reader tells its own failure.
-    if (!IncarcaAsocieriDinFisier(c.asocieri, ctx->asocieri)) return RezultatOperatie::Esec();
+    if (RezultatOperatie r = IncarcaAsocieriDinFisier(c.asocieri, ctx->asocieri); r.esuat()) return r;
     DupaIncarcareAsocieri(*ctx);
     std::string eroare;
     ctx->sursa = DeschideSursaTabel(c.fisier, eroare, c.randAntet);

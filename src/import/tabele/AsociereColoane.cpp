@@ -61,8 +61,6 @@ const Implicita Implicite[NumarAsocieriImplicite] = {
 };
 #undef CAMP
 
-void Mesaj(const std::string& text, const std::string& titlu = TitluAsociere) { MesajBox(nullptr, text, titlu, stil::MB_OK); }
-
 const ColoanaTabel* Coloana(const std::vector<ColoanaTabel>& c, int i) {
     return i >= 0 && static_cast<std::size_t>(i) < c.size() ? &c[static_cast<std::size_t>(i)] : nullptr;
 }
@@ -289,34 +287,24 @@ bool AsocieriDinOcteti(const std::vector<std::uint8_t>& o, TabelAsocieri& t) {
     return true;
 }
 
-int SalveazaAsocieriInRegistri(const std::string& numeRegistru, const TabelAsocieri& t) {
+RezultatOperatie SalveazaAsocieriInRegistri(const std::string& numeRegistru, const TabelAsocieri& t) {
     DepozitSetari& s = platforma().setari();
     const std::string cheie = CheieRegistruOdbc(numeRegistru);
-    if (!s.creazaCheie(cheie) || !s.scrieBinar(cheie, "ASOCIERE", OctetiAsocieri(t))) {
-        MesajBox(nullptr, s.textEroare().empty() ? "Valoarea ASOCIERE nu poate fi scrisa" : s.textEroare(),
-                 TitluAsociere, stil::MB_OK | stil::MB_ICONEXCLAMATION);
-        return 0;
-    }
-    return 1;
+    if (!s.creazaCheie(cheie) || !s.scrieBinar(cheie, "ASOCIERE", OctetiAsocieri(t)))
+        return RezultatOperatie::Esec(s.textEroare().empty() ? "Valoarea ASOCIERE nu poate fi scrisa" : s.textEroare());
+    return {};
 }
 
-int RestaureazaAsocieriDinRegistri(const std::string& numeRegistru, TabelAsocieri& t) {
+RezultatOperatie RestaureazaAsocieriDinRegistri(const std::string& numeRegistru, TabelAsocieri& t) {
     DepozitSetari& s = platforma().setari();
     const std::string cheie = CheieRegistruOdbc(numeRegistru);
-    if (!s.existaCheie(cheie)) {
-        MesajBox(nullptr, "Sistemul nu poate gasi cheia " + cheie + " in registri.",
-                 TitluAsociere, stil::MB_OK | stil::MB_ICONEXCLAMATION);
-        return 0;
-    }
+    if (!s.existaCheie(cheie)) return RezultatOperatie::Esec("Sistemul nu poate gasi cheia " + cheie + " in registri.");
     const auto o = s.citesteBinar(cheie, "ASOCIERE");
     TabelAsocieri citit;
-    if (!o || !AsocieriDinOcteti(*o, citit)) {
-        MesajBox(nullptr, "Valoarea ASOCIERE lipseste sau nu are 6800 octeti.", TitluAsociere,
-                 stil::MB_OK | stil::MB_ICONEXCLAMATION);
-        return 0;
-    }
+    if (!o || !AsocieriDinOcteti(*o, citit))
+        return RezultatOperatie::Esec("Valoarea ASOCIERE lipseste sau nu are 6800 octeti.");
     t = citit;
-    return 1;
+    return {};
 }
 
 RezultatOperatie SalveazaAsocieriInFisier(const std::string& cale, const TabelAsocieri& t) {
@@ -324,24 +312,19 @@ RezultatOperatie SalveazaAsocieriInFisier(const std::string& cale, const TabelAs
     return ScrieFisierIntreg(cale, std::string_view(reinterpret_cast<const char*>(o.data()), o.size()));
 }
 
-int IncarcaAsocieriDinFisier(const std::string& cale, TabelAsocieri& t) {
+RezultatOperatie IncarcaAsocieriDinFisier(const std::string& cale, TabelAsocieri& t) {
     std::ifstream f;
     if (!EsteNeobisnuit(cale)) f.open(cale, std::ios::binary);
-    if (!f.is_open()) {
-        MesajNumarul(nullptr, stil::MB_OK | stil::MB_ICONEXCLAMATION, 145);
-        return 0;
-    }
+    if (!f.is_open()) return RezultatOperatie::Esec(ReturneazaMesajEroare({}, 145) + "\n" + cale);
     std::vector<std::uint8_t> o(MarimeTabelAsocieri + 1);
     f.read(reinterpret_cast<char*>(o.data()), static_cast<std::streamsize>(o.size()));
     o.resize(static_cast<std::size_t>(f.gcount()));
     TabelAsocieri citit;
-    if (!AsocieriDinOcteti(o, citit)) {
-        Mesaj("Fisierul " + cale + " nu este un fisier de asocieri (*.aso): are " + std::to_string(o.size()) +
-              " octeti in loc de 6800.");
-        return 0;
-    }
+    if (!AsocieriDinOcteti(o, citit))
+        return RezultatOperatie::Esec("Fisierul " + cale + " nu este un fisier de asocieri (*.aso): are " +
+                                      std::to_string(o.size()) + " octeti in loc de 6800.");
     t = citit;
-    return 1;
+    return {};
 }
 
 void DupaIncarcareAsocieri(ContextImportExcel& c) {

@@ -172,13 +172,14 @@ std::vector<std::uint8_t> OctetiAsocieri(const TabelAsocieri& t);
 // False for bytes that are not a whole table.
 bool AsocieriDinOcteti(const std::vector<std::uint8_t>& o, TabelAsocieri& t);
 
-// Settings value "ASOCIERE" under the producer's key; failures are shown.
-int SalveazaAsocieriInRegistri(const std::string& numeRegistru, const TabelAsocieri& t);
-int RestaureazaAsocieriDinRegistri(const std::string& numeRegistru, TabelAsocieri& t);
-// *.aso files; reading shows its failures (numbered message 145 when the
-// file cannot be opened), writing returns the reason for its caller to show.
+// Settings value "ASOCIERE" under the producer's key; a failure says why,
+// for the caller to report.
+RezultatOperatie SalveazaAsocieriInRegistri(const std::string& numeRegistru, const TabelAsocieri& t);
+RezultatOperatie RestaureazaAsocieriDinRegistri(const std::string& numeRegistru, TabelAsocieri& t);
+// *.aso files; a failure says why (the text of numbered message 145 and the
+// path when the file cannot be opened). A failed load leaves `t` as it was.
 RezultatOperatie SalveazaAsocieriInFisier(const std::string& cale, const TabelAsocieri& t);
-int IncarcaAsocieriDinFisier(const std::string& cale, TabelAsocieri& t);
+RezultatOperatie IncarcaAsocieriDinFisier(const std::string& cale, TabelAsocieri& t);
 // After a load: the stored pointers mean nothing here.
 void DupaIncarcareAsocieri(ContextImportExcel& c);
 

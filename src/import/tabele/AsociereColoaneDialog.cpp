@@ -54,6 +54,12 @@ QComboBox* ComboColoane(QWidget* p, int id, const std::vector<ColoanaTabel>& col
     return c;
 }
 
+// A saving or a restoring that failed, told once; true when it was done.
+bool RaporteazaAsocieri(QWidget* w, const RezultatOperatie& r) {
+    if (r.esuat()) MesajBox(w, r.motiv, TitluAsociere, stil::MB_OK | stil::MB_ICONEXCLAMATION);
+    return !r.esuat();
+}
+
 }  // namespace
 
 QStringList AnteteAsocieri() {
@@ -248,7 +254,7 @@ bool AsociereColoaneDialog::eventFilter(QObject* o, QEvent* e) {
 void AsociereColoaneDialog::salveaza() {
     if (!Intreaba(this, "Salvati asocierile?")) return;
     if (!inFisier_->isChecked()) {
-        SalveazaAsocieriInRegistri(registru_, c_.asocieri);
+        RaporteazaAsocieri(this, SalveazaAsocieriInRegistri(registru_, c_.asocieri));
         return;
     }
     std::string director = (std::filesystem::path(path_sticle) / "asocieri_odbc").string(), nume = "*.aso";
@@ -256,21 +262,20 @@ void AsociereColoaneDialog::salveaza() {
         MesajBox(this, r.motiv, TitluAsociere, stil::MB_OK | stil::MB_ICONASTERISK);
     MesajBox(this, director, TitluAsociere, stil::MB_OK);
     if (AlegeFisierSalvare(static_cast<QWidget*>(this), tipfisier::Asociere, director, nume) != 0) return;
-    if (const RezultatOperatie r = SalveazaAsocieriInFisier(UnesteDirectorSiNume(director, nume), c_.asocieri); r.esuat())
-        MesajBox(this, r.motiv, TitluAsociere, stil::MB_OK | stil::MB_ICONEXCLAMATION);
+    RaporteazaAsocieri(this, SalveazaAsocieriInFisier(UnesteDirectorSiNume(director, nume), c_.asocieri));
 }
 
 void AsociereColoaneDialog::restaureaza() {
     if (!Intreaba(this, "Restaurati asocierile?")) return;
-    int ok = 0;
+    RezultatOperatie r;
     if (inFisier_->isChecked()) {
         std::string director = (std::filesystem::path(path_sticle) / "asocieri_odbc").string(), nume = "*.aso";
         if (AlegeFisierDeschidere(static_cast<QWidget*>(this), tipfisier::Asociere, director, nume) != 0) return;
-        ok = IncarcaAsocieriDinFisier(UnesteDirectorSiNume(director, nume), c_.asocieri);
+        r = IncarcaAsocieriDinFisier(UnesteDirectorSiNume(director, nume), c_.asocieri);
     } else {
-        ok = RestaureazaAsocieriDinRegistri(registru_, c_.asocieri);
+        r = RestaureazaAsocieriDinRegistri(registru_, c_.asocieri);
     }
-    if (!ok) return;
+    if (!RaporteazaAsocieri(this, r)) return;
     DupaIncarcareAsocieri(c_);
     int prima = -1;
     for (int i = 0; i < NumarAsocieri && prima < 0; ++i)

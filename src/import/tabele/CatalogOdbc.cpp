@@ -22,34 +22,37 @@ struct CursorAsteptare {
 
 }  // namespace
 
-int AflaNumeleTabelelorDinBazaDeDate(ConexiuneODBC& c) {
+bool AflaNumeleTabelelorDinBazaDeDate(ConexiuneODBC& c, std::string& motiv) {
     if (!c.conectat) {
-        Mesaj("Nu exista conexiune", "AflaNumeleTabelelorDinBazaDeDate()");
-        return 0;
+        motiv = "Nu exista conexiune";
+        return false;
     }
     CursorAsteptare cursor;
     SQLHSTMT st = SQL_NULL_HSTMT;
     if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_STMT, c.hdbc, &st))) {
-        Mesaj("Eroare SQLAllocHandle(SQL_HANDLE_STMT...)");
-        return 0;
+        motiv = "Eroare SQLAllocHandle(SQL_HANDLE_STMT...)\n" + DiagnosticOdbc(SQL_HANDLE_DBC, c.hdbc);
+        return false;
     }
     if (!SQL_SUCCEEDED(SQLTables(st, nullptr, 0, nullptr, 0, nullptr, 0, nullptr, 0))) {
-        Mesaj("Eroare SQLTables()");
+        motiv = "Eroare SQLTables()\n" + DiagnosticOdbc(SQL_HANDLE_STMT, st);
         SQLFreeHandle(SQL_HANDLE_STMT, st);
-        return 0;
+        return false;
     }
     InregistrareTabelOdbc r{};
     SQLCHAR* campuri[5] = {r.catalog, r.schema, r.nume, r.tip, r.remarci};
     for (SQLUSMALLINT i = 0; i < 5; ++i) SQLBindCol(st, i + 1, SQL_C_CHAR, campuri[i], 257, &r.lungimi[i]);
     c.numeTabele.clear();
     c.tabele.clear();
+    bool citit = true;
     for (;;) {
         std::memset(&r, 0, sizeof r);
         const SQLRETURN f = SQLFetch(st);
         if (f == SQL_NO_DATA) break;
-        if (f != SQL_SUCCESS) {
-            Mesaj("Eroare SQLFetch()");
-            if (f != SQL_SUCCESS_WITH_INFO) break;
+        // A row with a warning still counts; a failed one ends the list, which is then not whole.
+        if (!SQL_SUCCEEDED(f)) {
+            motiv = "Eroare SQLFetch()\n" + DiagnosticOdbc(SQL_HANDLE_STMT, st);
+            citit = false;
+            break;
         }
         if (Text(r.tip) == "TABLE") {
             c.numeTabele.push_back(Text(r.nume));
@@ -58,7 +61,7 @@ int AflaNumeleTabelelorDinBazaDeDate(ConexiuneODBC& c) {
     }
     c.nrTabele = static_cast<int>(c.tabele.size());
     SQLFreeHandle(SQL_HANDLE_STMT, st);
-    return 1;
+    return citit;
 }
 
 namespace {
@@ -81,16 +84,16 @@ void LeagaColoaneCatalog(SQLHSTMT st, InregistrareColoanaOdbc& r) {
 
 }  // namespace
 
-int CitesteColoaneleTabelului(ConexiuneODBC& c, const std::string& tabel) {
+bool CitesteColoaneleTabelului(ConexiuneODBC& c, const std::string& tabel, std::string& motiv) {
     CursorAsteptare cursor;
     SQLHSTMT st = SQL_NULL_HSTMT;
-    if (!VerificaRezultatOdbc(SQLAllocHandle(SQL_HANDLE_STMT, c.hdbc, &st), SQL_HANDLE_DBC, c.hdbc)) return 0;
+    if (!VerificaRezultatOdbc(SQLAllocHandle(SQL_HANDLE_STMT, c.hdbc, &st), SQL_HANDLE_DBC, c.hdbc, motiv)) return false;
     std::string nume = tabel;
     if (!VerificaRezultatOdbc(SQLColumns(st, nullptr, 0, nullptr, 0, reinterpret_cast<SQLCHAR*>(nume.data()),
                                          static_cast<SQLSMALLINT>(nume.size()), nullptr, 0),
-                              SQL_HANDLE_STMT, st)) {
+                              SQL_HANDLE_STMT, st, motiv)) {
         SQLFreeHandle(SQL_HANDLE_STMT, st);
-        return 0;
+        return false;
     }
     InregistrareColoanaOdbc r{};
     LeagaColoaneCatalog(st, r);
@@ -110,7 +113,7 @@ int CitesteColoaneleTabelului(ConexiuneODBC& c, const std::string& tabel) {
     }
     c.nrColoane = static_cast<int>(c.coloane.size());
     SQLFreeHandle(SQL_HANDLE_STMT, st);
-    return 1;
+    return true;
 }
 
 namespace {
@@ -257,10 +260,11 @@ bool ScrieColoaneTabel(BlocText& b, ConexiuneODBC& c, const std::string& t) {
     }
     SQLFreeHandle(SQL_HANDLE_STMT, st);
     AddTextRAM(b, TextFormatat("\tNr. coloane din tabelul %s  este: %d", t.c_str(), n));
-    if (f == SQL_ERROR || f == SQL_SUCCESS_WITH_INFO) Mesaj("Eroare SQL_ERROR | SQL_SUCCESS_WITH_INFO  SQLFetch()");
-    else if (f == SQL_INVALID_HANDLE) Mesaj("Eroare SQL_INVALID_HANDLE SQLFetch()");
-    else if (f == SQL_NEED_DATA) Mesaj("Eroare SQL_NEED_DATA  SQLFetch()");
-    else if (f == SQL_PARAM_DATA_AVAILABLE) Mesaj("Eroare SQL_PARAM_DATA_AVAILABLE  SQLFetch()");
+    // A fetch that failed is told in the report, where its table is.
+    if (f == SQL_ERROR || f == SQL_SUCCESS_WITH_INFO) AddTextRAM(b, "Eroare SQL_ERROR | SQL_SUCCESS_WITH_INFO  SQLFetch()");
+    else if (f == SQL_INVALID_HANDLE) AddTextRAM(b, "Eroare SQL_INVALID_HANDLE SQLFetch()");
+    else if (f == SQL_NEED_DATA) AddTextRAM(b, "Eroare SQL_NEED_DATA  SQLFetch()");
+    else if (f == SQL_PARAM_DATA_AVAILABLE) AddTextRAM(b, "Eroare SQL_PARAM_DATA_AVAILABLE  SQLFetch()");
     return true;
 }
 

@@ -17,8 +17,6 @@ AlegereSursaOdbc& alegereSursa() {
     return f;
 }
 
-void Mesaj(const std::string& text, const std::string& titlu = {}) { MesajBox(nullptr, text, titlu, stil::MB_OK); }
-
 std::vector<std::unique_ptr<ConexiuneODBC>>& sloturi() {
     static std::vector<std::unique_ptr<ConexiuneODBC>> s;
     return s;
@@ -71,74 +69,77 @@ SQLSMALLINT TipLegareColoana(int tip) {
     }
 }
 
-void AfiseazaDiagnosticOdbc(int tipHandle, SQLHANDLE h) {
+std::string DiagnosticOdbc(int tipHandle, SQLHANDLE h) {
+    std::string text;
     for (SQLSMALLINT rec = 1;; ++rec) {
         SQLCHAR stare[6] = {}, mesaj[1024] = {};
         SQLINTEGER nativ = 0;
         SQLSMALLINT lungime = 0;
         const SQLRETURN r = SQLGetDiagRec(static_cast<SQLSMALLINT>(tipHandle), h, rec, stare, &nativ, mesaj,
                                           sizeof mesaj, &lungime);
-        const std::string titlu = TextFormatat("SQLState: %s", reinterpret_cast<char*>(stare));
-        switch (r) {
-            case SQL_SUCCESS: Mesaj(reinterpret_cast<char*>(mesaj), titlu); continue;
-            case SQL_SUCCESS_WITH_INFO:
-                if (lungime >= static_cast<SQLSMALLINT>(sizeof mesaj))
-                    Mesaj("Lungime string insuficienta pentru mesaj eroare", titlu);
-                return;
-            case SQL_INVALID_HANDLE: Mesaj("Handle invalid in SQLGetDiagRec()", titlu); return;
-            case SQL_ERROR: Mesaj("SQL_ERROR", titlu); return;
-            case SQL_NO_DATA: Mesaj("SQL_NO_DATA", "SQLGetDiagRec()"); return;
-            case SQL_NEED_DATA: Mesaj("SQL_NEED_DATA", "SQLGetDiagRec()"); return;
-            default: continue;
+        // A message cut to the buffer is still worth its first kilobyte.
+        if (r != SQL_SUCCESS && r != SQL_SUCCESS_WITH_INFO) {
+            if (!text.empty()) return text;
+            if (r == SQL_INVALID_HANDLE) return "Handle invalid in SQLGetDiagRec()";
+            return r == SQL_NO_DATA ? "SQL_NO_DATA" : "SQL_ERROR";
         }
+        if (!text.empty()) text += '\n';
+        text += TextFormatat("SQLState: %s: %s", reinterpret_cast<char*>(stare), reinterpret_cast<char*>(mesaj));
     }
 }
 
-int VerificaRezultatOdbc(SQLRETURN rezultat, int tipHandle, SQLHANDLE h) {
+bool VerificaRezultatOdbc(SQLRETURN rezultat, int tipHandle, SQLHANDLE h, std::string& motiv) {
     if (tipHandle < SQL_HANDLE_ENV || tipHandle > SQL_HANDLE_DESC) {
-        Mesaj(TextFormatat("HandleType = %d necunoscut", tipHandle));
-        return 0;
+        motiv = TextFormatat("HandleType = %d necunoscut", tipHandle);
+        return false;
     }
-    if (rezultat == SQL_SUCCESS || rezultat == SQL_SUCCESS_WITH_INFO) return 1;
-    AfiseazaDiagnosticOdbc(tipHandle, h);
-    return 0;
+    if (rezultat == SQL_SUCCESS || rezultat == SQL_SUCCESS_WITH_INFO) return true;
+    motiv = DiagnosticOdbc(tipHandle, h);
+    return false;
 }
 
-int AlocaHandleOdbc(Fereastra, ConexiuneODBC& c) {
+RezultatOperatie AlocaHandleOdbc(ConexiuneODBC& c) {
+    std::string motiv;
     SQLRETURN r = SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, &c.henv);
-    if (r == SQL_INVALID_HANDLE) return 0;
-    if (!VerificaRezultatOdbc(r, SQL_HANDLE_ENV, c.henv)) return 0;
+    if (r == SQL_INVALID_HANDLE) return RezultatOperatie::Esec("Invalid handle in SQLAllocHandle(SQL_HANDLE_ENV, ...)");
+    if (!VerificaRezultatOdbc(r, SQL_HANDLE_ENV, c.henv, motiv)) return RezultatOperatie::Esec(motiv);
     r = SQLSetEnvAttr(c.henv, SQL_ATTR_ODBC_VERSION, reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC2), 0);
-    if (r == SQL_INVALID_HANDLE) return Mesaj("Invalid handle in SQLSetEnvAttr()", Titlu), 0;
-    if (!VerificaRezultatOdbc(r, SQL_HANDLE_ENV, c.henv)) return 0;
+    if (r == SQL_INVALID_HANDLE) return RezultatOperatie::Esec("Invalid handle in SQLSetEnvAttr()");
+    if (!VerificaRezultatOdbc(r, SQL_HANDLE_ENV, c.henv, motiv)) return RezultatOperatie::Esec(motiv);
     r = SQLAllocHandle(SQL_HANDLE_DBC, c.henv, &c.hdbc);
-    if (r == SQL_INVALID_HANDLE) return Mesaj("Invalid handle in SQLAllocHandle(SQL_HANDLE_DBC, ...)", Titlu), 0;
-    if (!VerificaRezultatOdbc(r, SQL_HANDLE_ENV, c.henv)) return 0;
+    if (r == SQL_INVALID_HANDLE) return RezultatOperatie::Esec("Invalid handle in SQLAllocHandle(SQL_HANDLE_DBC, ...)");
+    if (!VerificaRezultatOdbc(r, SQL_HANDLE_ENV, c.henv, motiv)) return RezultatOperatie::Esec(motiv);
     r = SQLSetConnectAttr(c.hdbc, SQL_ATTR_ODBC_CURSORS, reinterpret_cast<SQLPOINTER>(SQL_CUR_USE_DRIVER), 0);
-    if (r == SQL_INVALID_HANDLE) return Mesaj("Invalid handle in SQLSetConnectAttr()", Titlu), 0;
-    return VerificaRezultatOdbc(r, SQL_HANDLE_DBC, c.hdbc);
+    if (r == SQL_INVALID_HANDLE) return RezultatOperatie::Esec("Invalid handle in SQLSetConnectAttr()");
+    if (!VerificaRezultatOdbc(r, SQL_HANDLE_DBC, c.hdbc, motiv)) return RezultatOperatie::Esec(motiv);
+    return {};
 }
 
-int ConecteazaOdbc(Intrebari* intrebari, Fereastra owner, std::string& sir, int& capacitate, ConexiuneODBC& c) {
+RezultatOperatie ConecteazaOdbc(Intrebari* intrebari, Fereastra owner, std::string& sir, int& capacitate,
+                                ConexiuneODBC& c) {
+    RezultatOperatie rezultat;
     if (c.conectat) {
         if (!intrebari ||
             intrebari->intreaba(owner,
                      "This operation will close the current connection.\nChoose OK to continue with the operation or "
                      "Cancel to abort.",
                      Titlu, stil::MB_OKCANCEL | 0x100) != raspuns::IDOK)
-            return 0;
+            return RezultatOperatie::Anulare();
         DeconecteazaOdbc(c);
     }
-    if (c.hdbc == SQL_NULL_HDBC && !AlocaHandleOdbc(owner, c)) return 0;
+    if (c.hdbc == SQL_NULL_HDBC) {
+        rezultat = AlocaHandleOdbc(c);
+        if (rezultat.esuat()) return rezultat;
+    }
 
     const bool gol = sir.empty();
     std::string folosit = sir;
     if (gol) {
         // The driver manager here has no dialog of its own: ours builds the string.
-        std::optional<std::string> ales;
-        if (alegereSursa()) ales = alegereSursa()(owner);
-        else Mesaj("Nu exista connection string si nici dialog de alegere a sursei de date", Titlu);
-        if (!ales) return 0;
+        if (!alegereSursa())
+            return RezultatOperatie::Esec("Nu exista connection string si nici dialog de alegere a sursei de date");
+        const std::optional<std::string> ales = alegereSursa()(owner);
+        if (!ales) return RezultatOperatie::Anulare();
         folosit = *ales;
     }
     std::vector<SQLCHAR> complet(4096);
@@ -146,14 +147,16 @@ int ConecteazaOdbc(Intrebari* intrebari, Fereastra owner, std::string& sir, int&
     const SQLRETURN r = SQLDriverConnect(c.hdbc, nullptr, reinterpret_cast<SQLCHAR*>(folosit.data()),
                                          static_cast<SQLSMALLINT>(folosit.size()), complet.data(),
                                          static_cast<SQLSMALLINT>(complet.size()), &lungime, SQL_DRIVER_NOPROMPT);
-    if (!VerificaRezultatOdbc(r, SQL_HANDLE_DBC, c.hdbc)) {
+    std::string motiv;
+    if (!VerificaRezultatOdbc(r, SQL_HANDLE_DBC, c.hdbc, motiv)) {
         if (r != SQL_NO_DATA) sir.clear();
-        return 0;
+        return RezultatOperatie::Esec(motiv);
     }
     c.conectat = 1;
     if (gol) {
         if (lungime >= capacitate) {
-            Mesaj(TextFormatat("Lungime connectionString obtinuta (%d) > memoria alocata (%d)", lungime, capacitate));
+            rezultat.note.push_back(
+                TextFormatat("Lungime connectionString obtinuta (%d) > memoria alocata (%d)", lungime, capacitate));
             sir.clear();
         } else {
             sir.assign(reinterpret_cast<char*>(complet.data()), static_cast<std::size_t>(lungime));
@@ -175,26 +178,34 @@ int ConecteazaOdbc(Intrebari* intrebari, Fereastra owner, std::string& sir, int&
                                                   reinterpret_cast<SQLPOINTER>(SQL_ASYNC_ENABLE_ON), 0));
         SQLFreeHandle(SQL_HANDLE_STMT, st);
     }
-    return 1;
+    return rezultat;
 }
 
-int ConecteazaOdbcSourceSiSalveazaInRegistri(Intrebari* intrebari, Fereastra owner, ConexiuneODBC& c) {
-    platforma().cursorAsteptare(true);
-    std::string sir, pastrat;
+RezultatOperatie ConecteazaOdbcSourceSiSalveazaInRegistri(Intrebari* intrebari, Fereastra owner, ConexiuneODBC& c) {
+    struct Cursor {
+        Cursor() { platforma().cursorAsteptare(true); }
+        ~Cursor() { platforma().cursorAsteptare(false); }
+    } cursor;
+    std::string sir, pastrat, negasit;
     if (c.folosesteRegistri) {
-        CitesteODBC_CoatingDB_dinRegistri(c.numeRegistru, sir, 1023);
+        // A key not there yet is the first connection: the chooser asks for the source.
+        CitesteODBC_CoatingDB_dinRegistri(c.numeRegistru, sir, 1023, negasit);
         pastrat = sir;
     } else {
         sir = c.sirConexiune;
     }
     int capacitate = 1023;
-    if (!ConecteazaOdbc(intrebari, owner, sir, capacitate, c)) {
+    RezultatOperatie rezultat = ConecteazaOdbc(intrebari, owner, sir, capacitate, c);
+    if (!negasit.empty()) rezultat.note.insert(rezultat.note.begin(), negasit);
+    if (rezultat.stare != StareOperatie::Facut) {
         c.conectat = 0;
-        platforma().cursorAsteptare(false);
-        return 0;
+        return rezultat;
     }
-    if (c.folosesteRegistri && !sir.empty() && (pastrat.empty() || pastrat != sir))
-        ScrieODBC_BazaDateInRegistri(c.numeRegistru, sir);
+    if (c.folosesteRegistri && !sir.empty() && (pastrat.empty() || pastrat != sir)) {
+        const RezultatOperatie scris = ScrieODBC_BazaDateInRegistri(c.numeRegistru, sir);
+        // The connection stands whether or not the string could be kept.
+        rezultat.note.push_back(scris.esuat() ? scris.motiv : scris.note.front());
+    }
     c.conectat = 1;
     if (sir.find("excel") != std::string::npos || sir.find("xls") != std::string::npos) c.sursaExcel = 1;
     c.numeSursaDate.clear();
@@ -208,8 +219,7 @@ int ConecteazaOdbcSourceSiSalveazaInRegistri(Intrebari* intrebari, Fereastra own
         }
         inceput = sfarsit + 1;
     }
-    platforma().cursorAsteptare(false);
-    return c.conectat;
+    return rezultat;
 }
 
 void DeconecteazaOdbc(ConexiuneODBC& c) {
@@ -230,74 +240,62 @@ void ElibereazaHandleOdbc(ConexiuneODBC& c) {
     c.henv = SQL_NULL_HENV;
 }
 
-int CitesteODBC_CoatingDB_dinRegistri(const std::string& numeRegistru, std::string& sir, int capacitate) {
+bool CitesteODBC_CoatingDB_dinRegistri(const std::string& numeRegistru, std::string& sir, int capacitate,
+                                       std::string& motiv) {
     DepozitSetari& s = platforma().setari();
     const std::string cheie = CheieRegistruOdbc(numeRegistru);
+    sir.clear();
     if (!s.existaCheie(cheie)) {
-        MesajBox(nullptr, "Sistemul nu poate gasi cheia " + cheie + " in registri.",
-                 "Sursa de date ODBC", stil::MB_OK | stil::MB_ICONEXCLAMATION);
-        sir.clear();
-        return 0;
+        motiv = "Sistemul nu poate gasi cheia " + cheie + " in registri.";
+        return false;
     }
+    // A key that holds only the associations has no string yet: no fault to tell.
     const auto v = s.citesteText(cheie, "CONNECTION_STRING");
-    if (!v) {
-        sir.clear();
-        return 0;
-    }
+    if (!v) return false;
     sir = v->substr(0, static_cast<std::size_t>(capacitate));
-    return 1;
+    return true;
 }
 
-void ScrieODBC_BazaDateInRegistri(const std::string& numeRegistru, const std::string& sir) {
+RezultatOperatie ScrieODBC_BazaDateInRegistri(const std::string& numeRegistru, const std::string& sir) {
     DepozitSetari& s = platforma().setari();
     const std::string cheie = CheieRegistruOdbc(numeRegistru);
-    if (!s.creazaCheie(cheie) || !s.scrieText(cheie, "CONNECTION_STRING", sir)) {
-        MesajBox(nullptr, s.textEroare().empty() ? "Cheia nu poate fi creata" : s.textEroare(),
-                 "Sursa de date ODBC", stil::MB_OK | stil::MB_ICONEXCLAMATION);
-        return;
-    }
-    Mesaj("Connection string salvat in registri");
+    if (!s.creazaCheie(cheie) || !s.scrieText(cheie, "CONNECTION_STRING", sir))
+        return RezultatOperatie::Esec(s.textEroare().empty() ? "Cheia nu poate fi creata" : s.textEroare());
+    RezultatOperatie r;
+    r.note.push_back("Connection string salvat in registri");
+    return r;
 }
 
-int StergeConexiuneDinRegistri(const std::string& numeRegistru, Intrebari* intreaba) {
-    if (numeRegistru.empty()) return 0;
+RezultatOperatie StergeConexiuneDinRegistri(const std::string& numeRegistru, Intrebari* intreaba) {
+    if (numeRegistru.empty()) return RezultatOperatie::Nimic("Producatorul nu are o cheie in registri.");
     const std::string cheie = CheieRegistruOdbc(numeRegistru);
     if (intreaba && intreaba->intreaba(nullptr, "Stergeti registrul curent?", cheie, stil::MB_YESNO) != raspuns::IDYES)
-        return 0;
+        return RezultatOperatie::Anulare();
     DepozitSetari& s = platforma().setari();
-    if (!s.existaCheie(cheie)) {
-        MesajBox(nullptr, "Sistemul nu poate gasi cheia " + cheie + " in registri.", "Sursa de date ODBC",
-                 stil::MB_OK);
-        return 0;
-    }
+    if (!s.existaCheie(cheie)) return RezultatOperatie::Esec("Sistemul nu poate gasi cheia " + cheie + " in registri.");
     // The store has no delete: an empty value is what a missing one reads as.
-    if (!s.citesteText(cheie, "CONNECTION_STRING") || !s.scrieText(cheie, "CONNECTION_STRING", "")) {
-        MesajBox(nullptr, "Valoarea CONNECTION_STRING nu exista.", "RegDeleteKeyA", stil::MB_OK);
-        return 0;
-    }
-    return 1;
+    if (!s.citesteText(cheie, "CONNECTION_STRING") || !s.scrieText(cheie, "CONNECTION_STRING", ""))
+        return RezultatOperatie::Esec("Valoarea CONNECTION_STRING nu exista.");
+    return {};
 }
 
-int NumeRegistruProducator(int cod, std::string& nume) {
+bool NumeRegistruProducator(int cod, std::string& nume, std::string& motiv) {
     static const char* const n[] = {"SCHOTT_XLS", "HOYA_XLS", "OHARA_XLS", "SUMITA_XLS", "PILKINGTON_XLS"};
     if (cod < 1 || cod > 5) {
-        Mesaj(TextFormatat("Producator sticle %d necunoscut sau functie nefinalizata", cod));
-        return 0;
+        motiv = TextFormatat("Producator sticle %d necunoscut sau functie nefinalizata", cod);
+        return false;
     }
     nume = n[cod - 1];
-    return 1;
+    return true;
 }
 
-int DistrugeIndexMemorieConexiuneODBC(int index) {
+bool DistrugeIndexMemorieConexiuneODBC(int index) {
     auto& s = sloturi();
-    if (index < 0 || static_cast<std::size_t>(index) >= s.size()) {
-        Mesaj("Index > nr. conexiuni create", "DistrugeIndexMemorieConexiuneODBC");
-        return 0;
-    }
+    if (index < 0 || static_cast<std::size_t>(index) >= s.size()) return false;
     DeconecteazaOdbc(*s[index]);
     ElibereazaHandleOdbc(*s[index]);
     s.erase(s.begin() + index);
-    return 1;
+    return true;
 }
 
 void InchideToateConexiunileOdbc() {

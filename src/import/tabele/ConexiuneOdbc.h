@@ -1,8 +1,10 @@
 #pragma once
 // The thin layer over the ODBC API that the Excel catalogue import uses:
 // handles, connection (with the connection string remembered per producer
-// in the settings store), the table and column catalogues, diagnostics in
-// message boxes and the connection report.
+// in the settings store), the table and column catalogues, the driver's
+// diagnostics as text and the connection report. A failure is not shown
+// here: its reason (the driver's own words) goes back to the caller, which
+// reports it once.
 
 #include <sql.h>
 #include <sqlext.h>
@@ -15,6 +17,7 @@
 
 #include "import/tabele/CheieSetariOdbc.h"
 #include "import/tabele/SursaTabel.h"
+#include "operatie/RezultatOperatie.h"
 #include "platform/Platforma.h"
 #include "suite/Vedora.h"
 
@@ -71,29 +74,39 @@ struct ConexiuneODBC {
 using AlegereSursaOdbc = std::function<std::optional<std::string>(Fereastra)>;
 void InstaleazaAlegereSursaOdbc(AlegereSursaOdbc f);
 
-int AlocaHandleOdbc(Fereastra owner, ConexiuneODBC& c);
+RezultatOperatie AlocaHandleOdbc(ConexiuneODBC& c);
 // `sir` in: the connection string (may be empty); out: the completed one.
 // `capacitate` in: the room for it; out: its length when it was completed.
 // A connection already open is closed after a question asked through
-// `intrebari`; without them it stays open and nothing is connected.
-int ConecteazaOdbc(Intrebari* intrebari, Fereastra owner, std::string& sir, int& capacitate, ConexiuneODBC& c);
-int ConecteazaOdbcSourceSiSalveazaInRegistri(Intrebari* intrebari, Fereastra owner, ConexiuneODBC& c);
+// `intrebari`; without them it stays open and nothing is connected
+// (cancelled, as is a data-source chooser the user closed).
+RezultatOperatie ConecteazaOdbc(Intrebari* intrebari, Fereastra owner, std::string& sir, int& capacitate,
+                                ConexiuneODBC& c);
+// Done with notes for the user (a key not found, the string saved) when
+// the settings store keeps the connection string.
+RezultatOperatie ConecteazaOdbcSourceSiSalveazaInRegistri(Intrebari* intrebari, Fereastra owner, ConexiuneODBC& c);
 void DeconecteazaOdbc(ConexiuneODBC& c);
 void ElibereazaHandleOdbc(ConexiuneODBC& c);
 
-int CitesteODBC_CoatingDB_dinRegistri(const std::string& numeRegistru, std::string& sir, int capacitate);
-void ScrieODBC_BazaDateInRegistri(const std::string& numeRegistru, const std::string& sir);
-// Asks first through `intreaba` when it is given.
-int StergeConexiuneDinRegistri(const std::string& numeRegistru, Intrebari* intreaba);
-int NumeRegistruProducator(int cod, std::string& nume);
+// False when the key or its value is missing; why in `motiv` for a missing key.
+bool CitesteODBC_CoatingDB_dinRegistri(const std::string& numeRegistru, std::string& sir, int capacitate,
+                                       std::string& motiv);
+// Done with the note "Connection string salvat in registri".
+RezultatOperatie ScrieODBC_BazaDateInRegistri(const std::string& numeRegistru, const std::string& sir);
+// Asks first through `intreaba` when it is given (No: cancelled).
+RezultatOperatie StergeConexiuneDinRegistri(const std::string& numeRegistru, Intrebari* intreaba);
+// False with why in `motiv` for a producer without a catalogue key.
+bool NumeRegistruProducator(int cod, std::string& nume, std::string& motiv);
 
-int AflaNumeleTabelelorDinBazaDeDate(ConexiuneODBC& c);
-int CitesteColoaneleTabelului(ConexiuneODBC& c, const std::string& tabel);
+// False with why in `motiv`.
+bool AflaNumeleTabelelorDinBazaDeDate(ConexiuneODBC& c, std::string& motiv);
+bool CitesteColoaneleTabelului(ConexiuneODBC& c, const std::string& tabel, std::string& motiv);
 
-// 1 for success or success with information; otherwise shows the
-// diagnostics of the handle and gives 0.
-int VerificaRezultatOdbc(SQLRETURN rezultat, int tipHandle, SQLHANDLE h);
-void AfiseazaDiagnosticOdbc(int tipHandle, SQLHANDLE h);
+// True for success or success with information; otherwise false with the
+// diagnostics of the handle in `motiv`.
+bool VerificaRezultatOdbc(SQLRETURN rezultat, int tipHandle, SQLHANDLE h, std::string& motiv);
+// The driver's diagnostic records of the handle, one line each.
+std::string DiagnosticOdbc(int tipHandle, SQLHANDLE h);
 
 const char* NumeTipSql(int tip);
 SQLSMALLINT TipLegareColoana(int tipSql);
@@ -102,8 +115,8 @@ SQLSMALLINT TipLegareColoana(int tipSql);
 BlocText RaportConexiuneOdbc(ConexiuneODBC& c);
 
 // The connection slots the application keeps; at exit every slot is
-// destroyed, the last first.
-int DistrugeIndexMemorieConexiuneODBC(int index);
+// destroyed, the last first. False for an index without a slot.
+bool DistrugeIndexMemorieConexiuneODBC(int index);
 void InchideToateConexiunileOdbc();
 
 }  // namespace vitramor

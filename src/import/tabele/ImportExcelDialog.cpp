@@ -65,7 +65,9 @@ ImportExcelDialog::ImportExcelDialog(QWidget* parent, ContextImportExcel& c, std
     odbc_.folosesteRegistri = 1;
     // Sheet names of a workbook take brackets, as the Excel driver wants them.
     odbc_.sursaExcel = 1;
-    if (!NumeRegistruProducator(c_.codProducator, odbc_.numeRegistru)) {
+    std::string motiv;
+    if (!NumeRegistruProducator(c_.codProducator, odbc_.numeRegistru, motiv)) {
+        MesajBox(parent, motiv, {}, stil::MB_OK);
         pregatit_ = false;
         return;
     }
@@ -123,7 +125,10 @@ ImportExcelDialog::ImportExcelDialog(QWidget* parent, ContextImportExcel& c, std
         else
             fereastraInfo_ = InitInstanceAfisWnd(this, 0, IdFereastraTextInfo, "Informatii conexiune", raport);
     });
-    connect(sterge_, &QPushButton::clicked, this, [this] { StergeConexiuneDinRegistri(odbc_.numeRegistru, &platforma()); });
+    connect(sterge_, &QPushButton::clicked, this, [this] {
+        const RezultatOperatie r = StergeConexiuneDinRegistri(odbc_.numeRegistru, &platforma());
+        if (r.esuat()) MesajBox(this, r.motiv, "Sursa de date ODBC", stil::MB_OK | stil::MB_ICONEXCLAMATION);
+    });
     connect(tabele_, &QComboBox::activated, this, &ImportExcelDialog::alegeTabel);
     connect(coloane_, &QComboBox::activated, this, [this](int i) { odbc_.coloanaSelectata = i; });
     connect(asociere_, &QPushButton::clicked, this, [this] {
@@ -183,15 +188,22 @@ void ImportExcelDialog::conecteaza(bool da) {
     c_.sursa.reset();
     if (da) {
         platforma().cursorAsteptare(true);
-        const int ok = ConecteazaOdbcSourceSiSalveazaInRegistri(&platforma(), this, odbc_);
+        const RezultatOperatie r = ConecteazaOdbcSourceSiSalveazaInRegistri(&platforma(), this, odbc_);
         platforma().cursorAsteptare(false);
-        if (ok) {
+        // What the connection found on the way (a key not there yet, the string kept), said once.
+        std::string note;
+        for (const auto& n : r.note) note += (note.empty() ? "" : "\n") + n;
+        if (r.stare == StareOperatie::Facut) {
+            if (!note.empty()) MesajBox(this, note, "Sursa de date ODBC", stil::MB_OK);
             c_.sursa = CreazaSursaOdbc(odbc_);
             c_.caleSursa.clear();
             sursa_->setText(qs(odbc_.numeSursaDate));
             umpleTabele();
         } else {
-            MesajBox(this, "Conectarea la sursa de date ODBC nu a reusit.", windowTitle().toStdString(), stil::MB_OK);
+            MesajBox(this,
+                     "Conectarea la sursa de date ODBC nu a reusit." + (r.motiv.empty() ? "" : "\n" + r.motiv) +
+                         (note.empty() ? "" : "\n" + note),
+                     windowTitle().toStdString(), stil::MB_OK);
             conectare_->setChecked(false);
         }
     } else {

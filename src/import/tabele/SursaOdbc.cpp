@@ -65,14 +65,16 @@ public:
 
     bool citesteTabele(std::vector<std::string>& tabele) override {
         stergeEroare();
-        if (!AflaNumeleTabelelorDinBazaDeDate(c_)) return false;
+        std::string motiv;
+        if (!AflaNumeleTabelelorDinBazaDeDate(c_, motiv)) return esec(motiv);
         tabele = c_.numeTabele;
         return true;
     }
 
     bool citesteColoane(const std::string& tabel, std::vector<ColoanaTabel>& coloane) override {
         stergeEroare();
-        if (!CitesteColoaneleTabelului(c_, tabel)) return false;
+        std::string motiv;
+        if (!CitesteColoaneleTabelului(c_, tabel, motiv)) return esec(motiv);
         coloane.clear();
         for (const auto& r : c_.coloane) coloane.push_back({reinterpret_cast<const char*>(r.nume), NumeTipSql(r.tipDate)});
         return true;
@@ -81,14 +83,14 @@ public:
     bool citesteRanduri(const std::string& tabel, const std::vector<int>& coloane, const RandTabel& dat) override {
         stergeEroare();
         Instructiune st;
-        if (!VerificaRezultatOdbc(SQLAllocHandle(SQL_HANDLE_STMT, c_.hdbc, &st.h), SQL_HANDLE_DBC, c_.hdbc)) return false;
+        std::string motiv;
+        if (!VerificaRezultatOdbc(SQLAllocHandle(SQL_HANDLE_STMT, c_.hdbc, &st.h), SQL_HANDLE_DBC, c_.hdbc, motiv))
+            return esec(motiv);
         const std::string comanda = (excel() ? "SELECT * FROM [" + tabel + "]" : "SELECT * FROM " + tabel);
         std::string text = comanda;
-        if (!SQL_SUCCEEDED(SQLExecDirect(st.h, reinterpret_cast<SQLCHAR*>(text.data()), SQL_NTS))) {
-            AfiseazaDiagnosticOdbc(SQL_HANDLE_STMT, st.h);
+        if (!SQL_SUCCEEDED(SQLExecDirect(st.h, reinterpret_cast<SQLCHAR*>(text.data()), SQL_NTS)))
             return esec("Eroare in SQLExecDirect(): TipBazaDeDate = " + std::to_string(c_.sursaExcel) + "\nComanda: " +
-                        comanda);
-        }
+                        comanda + "\n" + DiagnosticOdbc(SQL_HANDLE_STMT, st.h));
         // A column asked for twice is bound once: a second binding would take the first one's place.
         std::map<int, ColoanaLegata> legate;
         for (int k : coloane) {
@@ -99,8 +101,8 @@ public:
             SQLULEN marime = 0;
             // A column the table lacks is the driver's to report, as any other failure.
             if (!VerificaRezultatOdbc(SQLDescribeCol(st.h, numar, nullptr, 0, nullptr, &tip, &marime, &zecimale, &nul),
-                                      SQL_HANDLE_STMT, st.h))
-                return false;
+                                      SQL_HANDLE_STMT, st.h, motiv))
+                return esec(motiv);
             l.numar = TipNumeric(tip);
             SQLRETURN r;
             if (l.numar) {
@@ -109,16 +111,13 @@ public:
                 l.text.assign(2 * std::clamp<SQLULEN>(marime + 1, 64, 1024), 0);
                 r = SQLBindCol(st.h, numar, SQL_C_WCHAR, l.text.data(), static_cast<SQLLEN>(l.text.size()), &l.indicator);
             }
-            if (!VerificaRezultatOdbc(r, SQL_HANDLE_STMT, st.h)) return false;
+            if (!VerificaRezultatOdbc(r, SQL_HANDLE_STMT, st.h, motiv)) return esec(motiv);
         }
         std::vector<CelulaFoaie> celule(coloane.size());
         for (;;) {
             const SQLRETURN r = SQLFetch(st.h);
             if (r == SQL_NO_DATA) break;
-            if (!SQL_SUCCEEDED(r)) {
-                AfiseazaDiagnosticOdbc(SQL_HANDLE_STMT, st.h);
-                return false;
-            }
+            if (!SQL_SUCCEEDED(r)) return esec("Eroare SQLFetch()\n" + DiagnosticOdbc(SQL_HANDLE_STMT, st.h));
             for (std::size_t k = 0; k < coloane.size(); ++k) {
                 const ColoanaLegata& l = legate[coloane[k]];
                 CelulaFoaie& c = celule[k];
@@ -161,7 +160,9 @@ std::unique_ptr<SursaTabel> DeschideSursaTabel(const std::string& sursa, std::st
     if (sursa.find('=') == std::string::npos) return DeschideFisierFoaieCalcul(sursa, eroare, randAntet);
     auto c = std::make_unique<ConexiuneODBC>();
     c->sirConexiune = sursa;
-    if (!ConecteazaOdbcSourceSiSalveazaInRegistri(nullptr, nullptr, *c)) {
+    const RezultatOperatie r = ConecteazaOdbcSourceSiSalveazaInRegistri(nullptr, nullptr, *c);
+    if (r.stare != StareOperatie::Facut) {
+        eroare = r.motiv.empty() ? "Conectarea la sursa de date ODBC nu a reusit." : r.motiv;
         ElibereazaHandleOdbc(*c);
         return nullptr;
     }

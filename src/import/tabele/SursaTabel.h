@@ -64,8 +64,7 @@ public:
     // to `rand`; a column the table lacks is a failure. False after a
     // failure; true when the rows ran out or `rand` stopped.
     virtual bool citesteRanduri(const std::string& tabel, const std::vector<int>& coloane, const RandTabel& rand) = 0;
-    // Why the last call failed (UTF-8), for the caller to report; empty
-    // when the failure was one the source could not tell apart.
+    // Why the last call failed (UTF-8), for the caller to report.
     const std::string& eroare() const { return eroare_; }
     // How many rows the read under way gives in all, when the source knows
     // (a sheet, asked from `rand`); 0 when it does not.
@@ -90,8 +89,7 @@ inline constexpr const char* TitluFoaieCalcul = "ATENTIE!";
 // connection string when it holds '=', otherwise the path of an .xlsx, .xls
 // or .csv file. randAntet is the 1-based row that names the columns of a
 // spreadsheet (0: found from the cells). Null after a failure, with why in
-// `eroare`; an ODBC connection still shows its own diagnostics, and leaves
-// `eroare` empty.
+// `eroare` (for an ODBC connection, the driver's diagnostics).
 std::unique_ptr<SursaTabel> DeschideSursaTabel(const std::string& sursa, std::string& eroare, int randAntet = 0);
 
 // A source over a connection the caller keeps (the import dialog's).
