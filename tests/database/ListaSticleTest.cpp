@@ -99,7 +99,7 @@ TEST_F(GlassList, EmptyAndMissingDatabase) {
 
     std::filesystem::remove(d / "sticleNou32.dat");
     EXPECT_EQ(ListeazaSticleInLista(path_sticle, lines).motiv,
-              "In directorul " + d.str() + " nu exista fisierul sticleNou32.dat");
+              "In directorul " + d.str() + " nu exista fisierul sticleNou32.dat\nEroare deschidere sticle32.da");
     EXPECT_TRUE(p.texte().empty());
     EXPECT_EQ(std::filesystem::current_path(), cwd.saved());
 }
