@@ -27,9 +27,9 @@ struct MaterialRefuzat {
 
 struct RezultatOperatie {
     StareOperatie stare = StareOperatie::Facut;
-    // Esuat: why. An empty reason means the failure was reported where it
-    // was found (a write error's own message); Anulat and NimicDeFacut may
-    // say what there was (not) to do.
+    // Esuat: why, in the words the user reads (a write error names its file
+    // and the system's reason); nothing shows it before the caller reports
+    // the outcome. Anulat and NimicDeFacut may say what there was (not) to do.
     std::string motiv;
     int noi = 0;
     int actualizate = 0;

@@ -47,7 +47,6 @@ void Platforma::raportRezultat(Fereastra owner, const std::string& titlu, const 
 }
 
 void RaporteazaRezultat(Fereastra owner, const std::string& titlu, const RezultatOperatie& r) {
-    if (r.stare == StareOperatie::Esuat && r.motiv.empty() && r.schimbate() == 0 && r.refuzate.empty()) return;
     platforma().raportRezultat(owner, titlu, r);
 }
 

@@ -156,8 +156,7 @@ private:
 };
 
 // Shows what an operation did, once: the window's closing message and the
-// command line's summary are this one text. Nothing is shown for a failure
-// that was reported where it was found.
+// command line's summary are this one text.
 void RaporteazaRezultat(Fereastra owner, const std::string& titlu, const RezultatOperatie& r);
 
 // Shorthand used all over the logic: MessageBox(owner, text, caption, style).

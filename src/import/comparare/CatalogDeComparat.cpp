@@ -53,7 +53,6 @@ RezultatOperatie CitesteTabel(Fereastra owner, const CerereComparatie& c, std::v
     std::string eroare;
     ctx->sursa = DeschideSursaTabel(c.fisier, eroare, c.randAntet);
     if (ctx->sursa && !ctx->sursa->citesteColoane(c.tabel, ctx->coloane)) eroare = ctx->sursa->eroare();
-    // Without a text the ODBC connection has told its own failure.
     if (!ctx->sursa || !eroare.empty()) return RezultatOperatie::Esec(eroare);
     if (c.fisier.find('=') == std::string::npos) ctx->caleSursa = c.fisier;
     ctx->tabel = c.tabel;
