@@ -149,8 +149,8 @@ void BM_ImportaCatalogTextInBazaGoala(benchmark::State& state) {
             std::vector<IntrareCatalogText> lista;
             MaterialOptic lucru;
             if (ListeazaFisierCatalogText(1, Catalog(), lista).esuat() ||
-                ImportaFisierCatalogText(1, Catalog(), toate, lucru, nullptr, path_sticle, PoliticaConflict::Intreaba).noi !=
-                    LiniiCatalog)
+                ImportaFisierCatalogText(1, Catalog(), toate, lucru, nullptr, path_sticle, PoliticaConflict::Intreaba)
+                        .noi != LiniiCatalog)
                 std::abort();
         },
         [&baza](PlatformaScriptata&) { std::filesystem::remove(baza); }, baza);
@@ -161,7 +161,8 @@ BENCHMARK(BM_ImportaCatalogTextInBazaGoala)->UseManualTime()->Unit(benchmark::kM
 void BM_ConversieSticle32(benchmark::State& state) {
     const std::string nou = Lucru().fisier("SticleNou32.dat");
     FataDeCitire(
-        state, FisierVechi(), [&nou](PlatformaScriptata& p) {
+        state, FisierVechi(),
+        [&nou](PlatformaScriptata& p) {
             if (ConvertesteSticle32(p, nullptr, FisierVechi(), nou).stare != StareOperatie::Facut) std::abort();
         },
         [&nou](PlatformaScriptata& p) {
@@ -189,7 +190,8 @@ void BM_ConversieSticle32InFundal(benchmark::State& state) {
         const vitramor::test::PauzaMaximaBucla pauza;
         const auto t0 = std::chrono::steady_clock::now();
         RuleazaCuProgres(nullptr, QStringLiteral("Conversie"), [&](Progres& progres) {
-            if (ConvertesteSticle32(platforma, nullptr, FisierVechi(), nou, nullptr, progres).stare != StareOperatie::Facut)
+            if (ConvertesteSticle32(platforma, nullptr, FisierVechi(), nou, nullptr, progres).stare !=
+                StareOperatie::Facut)
                 std::abort();
         });
         state.SetIterationTime(Secunde(t0));

@@ -166,7 +166,8 @@ void BM_ComparaCatalogNou(benchmark::State& state) {
         path_sticle = d.cale;
         const auto t0 = std::chrono::steady_clock::now();
         ComparatieCatalog r;
-        if (ComparaCatalog(nullptr, path_sticle, cerere, r).stare != StareOperatie::Facut || r.numar[2] == 0 || r.numar[0] + r.numar[1] + r.numar[3] != 0) {
+        if (ComparaCatalog(nullptr, path_sticle, cerere, r).stare != StareOperatie::Facut || r.numar[2] == 0 ||
+            r.numar[0] + r.numar[1] + r.numar[3] != 0) {
             state.SkipWithError("the release was not found unchanged");
             break;
         }

@@ -98,7 +98,8 @@ void BM_Verificare6250Din100000(benchmark::State& state) {
 
 void BM_Export6250Din100000(benchmark::State& state) {
     Masoara(state, "export_ms", [](std::vector<std::string>& linii) {
-        return ExportaSticleSubstrat(platforma(), nullptr, {path_sticle, path_machine_learning}, linii, ProducatorAles).trecereCompleta;
+        return ExportaSticleSubstrat(platforma(), nullptr, {path_sticle, path_machine_learning}, linii, ProducatorAles)
+            .trecereCompleta;
     });
 }
 

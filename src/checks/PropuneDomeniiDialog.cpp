@@ -87,7 +87,8 @@ void PropuneDomeniiDialog::verifica() {
         return;
     }
     Fereastra owner = static_cast<QWidget*>(this);
-    RaporteazaRezultat(owner, TitluPropuneDomenii, PropuneDomeniiSpectrale(platforma(), owner, path_sticle, producator_));
+    RaporteazaRezultat(owner, TitluPropuneDomenii,
+                       PropuneDomeniiSpectrale(platforma(), owner, path_sticle, producator_));
 }
 
 }  // namespace vitramor

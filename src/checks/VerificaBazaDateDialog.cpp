@@ -96,10 +96,9 @@ void VerificaBazaDateDialog::verifica() {
     BlocText raport;
     std::string motiv;
     int verificat = 0;
-    RuleazaCuProgres(this, QStringLiteral("Verificare baza de date"),
-                     [&](Progres& progres) {
-                         verificat = VerificaBazaDate(static_cast<QWidget*>(this), path_sticle, setari_, raport, motiv, progres);
-                     });
+    RuleazaCuProgres(this, QStringLiteral("Verificare baza de date"), [&](Progres& progres) {
+        verificat = VerificaBazaDate(static_cast<QWidget*>(this), path_sticle, setari_, raport, motiv, progres);
+    });
     if (verificat == 1)
         ArataRaportVerificare(RaportVerificare::BazaDate, fereastraPrincipala_, raport);
     else if (!motiv.empty())

@@ -119,7 +119,8 @@ public:
 
     bool deschide(std::string& motiv) {
         if (RezultatOperatie r = DeschideFisierObisnuit(cale(), "rb", f_.f); r.esuat()) {
-            motiv = errno == EINVAL ? std::move(r.motiv) : TextFormatat("Eroare deschidere %s", nume_fisier_sticle.c_str());
+            motiv =
+                errno == EINVAL ? std::move(r.motiv) : TextFormatat("Eroare deschidere %s", nume_fisier_sticle.c_str());
             return false;
         }
         // Our blocks are large; stdio's buffer would only add a copy.
@@ -154,8 +155,8 @@ bool PropuneDomeniuSpectral(const MaterialOptic& m, std::uint16_t& inferior, std
     return inferior != FaraInferior && superior != 0 && superior >= inferior;
 }
 
-RezultatOperatie PropuneDomeniiSpectrale(Intrebari& intrebari, Fereastra owner, const std::string& directorSticle, int producator,
-                                         RezultatPropunereDomenii* rezultat) {
+RezultatOperatie PropuneDomeniiSpectrale(Intrebari& intrebari, Fereastra owner, const std::string& directorSticle,
+                                         int producator, RezultatPropunereDomenii* rezultat) {
     RezultatPropunereDomenii numarat;
     int refuzate = 0;
     int pentruToate = 0;  // IDDA_TOATE or IDNU_TOATE once the user answered for all
@@ -236,8 +237,8 @@ bool MaterialConformEcuatiilor(const MaterialOptic& m, const SetariVerificare& s
     return StareFataDeEcuatii(m, setari).empty();
 }
 
-int VerificaBazaDate(Fereastra owner, const std::string& directorSticle, const SetariVerificare& setari, BlocText& raport,
-                     std::string& motiv, Progres& progres) {
+int VerificaBazaDate(Fereastra owner, const std::string& directorSticle, const SetariVerificare& setari,
+                     BlocText& raport, std::string& motiv, Progres& progres) {
     raport.reset();
     motiv.clear();
     LucruVerificare lucru(directorSticle);
@@ -265,7 +266,8 @@ int VerificaBazaDate(Fereastra owner, const std::string& directorSticle, const S
     if (r.cod != 0) {
         // A report of the part that could be read would pass for the whole
         // database. A fragment shorter than a record is not a record.
-        motiv = TextFormatat("Eroare citire fisier %s:\n%s", nume_fisier_sticle.c_str(), TextEroareSistem(r.cod).c_str());
+        motiv =
+            TextFormatat("Eroare citire fisier %s:\n%s", nume_fisier_sticle.c_str(), TextEroareSistem(r.cod).c_str());
         return 0;
     }
 

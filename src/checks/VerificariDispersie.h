@@ -53,8 +53,8 @@ struct RezultatPropunereDomenii {
 // was already stored; cancelled on Cancel; failed when the rewrite could not
 // start, was refused, or failed, with why (the database is then exactly as
 // it was - see RescrieBazaDate). The questions are asked through `intrebari`.
-RezultatOperatie PropuneDomeniiSpectrale(Intrebari& intrebari, Fereastra owner, const std::string& directorSticle, int producator,
-                                         RezultatPropunereDomenii* rezultat = nullptr);
+RezultatOperatie PropuneDomeniiSpectrale(Intrebari& intrebari, Fereastra owner, const std::string& directorSticle,
+                                         int producator, RezultatPropunereDomenii* rezultat = nullptr);
 inline constexpr const char* TitluPropuneDomenii = "ATENTIE!";
 
 // ---- Index / equation checks ----
@@ -93,8 +93,8 @@ std::string StareFataDeEcuatii(const MaterialOptic& material, const SetariVerifi
 // why in `motiv` for the caller to tell ("Eroare deschidere <file>" for a
 // database that cannot be opened). A pass stopped through `progres` gives 0,
 // no report and no reason.
-int VerificaBazaDate(Fereastra owner, const std::string& directorSticle, const SetariVerificare& setari, BlocText& raport,
-                     std::string& motiv, Progres& progres = FaraProgres());
+int VerificaBazaDate(Fereastra owner, const std::string& directorSticle, const SetariVerificare& setari,
+                     BlocText& raport, std::string& motiv, Progres& progres = FaraProgres());
 
 // The table-against-equation report of one material: for each filled slot
 // 0 to 39 the wavelength, then tabulated n, equation n and their difference,

@@ -86,7 +86,8 @@ int ComandaImportRii(Context& c) {
         throw EroareUtilizare{"--from NM --to NM go together, the first below the second"};
     const std::uint16_t producator =
         o.producator >= 0 ? static_cast<std::uint16_t>(o.producator) : ProducatorImplicitRii;
-    return IesireDinRezultat(TitluImportRii, ImportaFisierRii(nullptr, path_sticle, o.fisier, o.nume, producator, o.domeniu));
+    return IesireDinRezultat(TitluImportRii,
+                             ImportaFisierRii(nullptr, path_sticle, o.fisier, o.nume, producator, o.domeniu));
 }
 
 }  // namespace vitramor::cli

@@ -30,7 +30,8 @@ int ComandaStore(Context& c) {
     const std::string& cale = c.argumente[0];
     FisierDeschis f;
     if (const RezultatOperatie r = DeschideFisierObisnuit(cale, "rb", f.f); r.esuat()) {
-        MesajBox(nullptr, errno == EINVAL ? r.motiv : "Eroare deschidere fisier " + cale + ": " + TextEroareSistem(errno),
+        MesajBox(nullptr,
+                 errno == EINVAL ? r.motiv : "Eroare deschidere fisier " + cale + ": " + TextEroareSistem(errno),
                  "Open", stil::MB_OK | stil::MB_ICONEXCLAMATION);
         return IesireEsec;
     }
@@ -74,8 +75,9 @@ int ComandaStore(Context& c) {
 int ComandaDelete(Context& c) {
     const bool toate = ScoateOptiune(c, "--all");
     CereArgumente(c, 1, 1);
-    return IesireDinRezultat("Stergere material", StergeMaterialeCuNume(platforma(), nullptr, path_sticle,
-                                                                        NumeMaterialDinArgument(c.argumente[0]), toate));
+    return IesireDinRezultat(
+        "Stergere material",
+        StergeMaterialeCuNume(platforma(), nullptr, path_sticle, NumeMaterialDinArgument(c.argumente[0]), toate));
 }
 
 int ComandaClean(Context& c) {

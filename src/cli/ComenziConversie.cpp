@@ -9,15 +9,15 @@ namespace vitramor::cli {
 int ComandaConvert(Context& c) {
     CereArgumente(c, 2, 2);
     ProgresConsola progres(c.err);
-    return IesireDinRezultat(TitluConversieSticle32,
-                             ConvertesteSticle32(platforma(), nullptr, c.argumente[0], c.argumente[1], nullptr, progres));
+    return IesireDinRezultat(TitluConversieSticle32, ConvertesteSticle32(platforma(), nullptr, c.argumente[0],
+                                                                         c.argumente[1], nullptr, progres));
 }
 
 int ComandaFixProducers(Context& c) {
     CereArgumente(c, 2, 2);
     ProgresConsola progres(c.err);
-    return IesireDinRezultat(TitluCorectareProducatori,
-                             CorecteazaCoduriProducator(platforma(), nullptr, c.argumente[0], c.argumente[1], nullptr, progres));
+    return IesireDinRezultat(TitluCorectareProducatori, CorecteazaCoduriProducator(platforma(), nullptr, c.argumente[0],
+                                                                                   c.argumente[1], nullptr, progres));
 }
 
 }  // namespace vitramor::cli

@@ -97,7 +97,8 @@ int ComandaGlassMap(Context& c) {
                      Text(nume.nume(m.producator)).c_str(), m.nd, m.vd, m.pgF);
     }
     if (!svg.empty()) {
-        if (const RezultatOperatie r = ScrieFisierIntreg(svg, SvgHartaSticle(std::move(catalog), producatori)); r.esuat()) {
+        if (const RezultatOperatie r = ScrieFisierIntreg(svg, SvgHartaSticle(std::move(catalog), producatori));
+            r.esuat()) {
             MesajBox(nullptr, r.motiv, "ATENTIE!", stil::MB_OK | stil::MB_ICONHAND);
             return IesireEsec;
         }

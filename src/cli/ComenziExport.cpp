@@ -79,7 +79,8 @@ int ComandaExportJson(Context& c) {
     std::vector<std::string> linii;
     if (!LiniiSelectate(c, "export-json", s, linii)) return IesireEsec;
     ProgresConsola progres(c.err);
-    const RezultatExportSubstrat r = ExportaSticleSubstrat(platforma(), nullptr, {path_sticle, path_machine_learning}, linii, s.producator, progres);
+    const RezultatExportSubstrat r =
+        ExportaSticleSubstrat(platforma(), nullptr, {path_sticle, path_machine_learning}, linii, s.producator, progres);
     if (!r.motiv.empty()) MesajBox(nullptr, r.motiv, "ATENTIE!", stil::MB_OK | stil::MB_ICONEXCLAMATION);
     if (linii.empty()) return IesireOk;
     return r.trecereCompleta && r.salvat ? IesireOk : IesireEsec;

@@ -80,7 +80,8 @@ int ComandaReport(Context& c) {
 int ComandaProposeRanges(Context& c) {
     CereArgumente(c, 1, 1);
     const int producator = static_cast<int>(CitesteIntreg(c.argumente[0], "CODE", 0, 15));
-    return IesireDinRezultat(TitluPropuneDomenii, PropuneDomeniiSpectrale(platforma(), nullptr, path_sticle, producator));
+    return IesireDinRezultat(TitluPropuneDomenii,
+                             PropuneDomeniiSpectrale(platforma(), nullptr, path_sticle, producator));
 }
 
 }  // namespace vitramor::cli

@@ -62,9 +62,8 @@ int IndexRanduri::primulCuInceputul(const std::string& linie) const {
 }
 
 int PuneCategorieMateriale(Intrebari& intrebari, Fereastra owner, const std::string& directorSticle,
-                           const std::vector<std::string>& randuri,
-                           const std::vector<bool>& selectate, int categorie, RezultatRescriere* rezultat,
-                           const FormaRand& forma) {
+                           const std::vector<std::string>& randuri, const std::vector<bool>& selectate, int categorie,
+                           RezultatRescriere* rezultat, const FormaRand& forma) {
     const IndexRanduri index(randuri);
     // The list was filled a moment ago and has already reported any category
     // the file lacks; the rewrite does not report it a second time.

@@ -77,9 +77,8 @@ using FormaRand = std::function<std::string(const std::string&)>;
 // of a failure, or after a success the note of a journal that could not be
 // written.
 int PuneCategorieMateriale(Intrebari& intrebari, Fereastra owner, const std::string& directorSticle,
-                           const std::vector<std::string>& randuri,
-                           const std::vector<bool>& selectate, int categorie, RezultatRescriere* rezultat = nullptr,
-                           const FormaRand& forma = {});
+                           const std::vector<std::string>& randuri, const std::vector<bool>& selectate, int categorie,
+                           RezultatRescriere* rezultat = nullptr, const FormaRand& forma = {});
 
 // What the dialog says afterwards: how many materials took the category
 // (its Windows-1252 name).

@@ -156,7 +156,8 @@ int ParcurgeMaterialeOptice(const std::string& directorSticle, Fereastra owner, 
         gasit[it->second] = 1;
         for (std::size_t i : indici[it->second]) f(i, m);
     }, progres);
-    if (r.cod != 0) return RaporteazaEsecCatalog(owner, EroareCitireFisier, TextEroareCitire(cale, r.cod)), EroareCitireFisier;
+    if (r.cod != 0)
+        return RaporteazaEsecCatalog(owner, EroareCitireFisier, TextEroareCitire(cale, r.cod)), EroareCitireFisier;
     return CatalogOk;
 }
 

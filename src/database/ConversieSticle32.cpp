@@ -117,8 +117,8 @@ std::string TextEroareScriere(const std::string& fisier, int cod) {
 // removes the work file: the input is still whole, so the work file is never
 // the only copy of anything. Done carries the records written as new.
 RezultatOperatie Copiaza(FisierDeschis& fIntrare, const std::string& intrare, std::size_t marimeIntrare,
-            const std::string& iesire, FisierDeschis& fTemp, const Prelucrare& prelucrare, RezultatConversie& r,
-            Progres& progres) {
+                         const std::string& iesire, FisierDeschis& fTemp, const Prelucrare& prelucrare,
+                         RezultatConversie& r, Progres& progres) {
     const std::string temp = Temporar(iesire);
     SistemFisiere& fs = platforma().fisiere();
     std::setvbuf(fIntrare.f, nullptr, _IONBF, 0);
@@ -163,9 +163,10 @@ RezultatOperatie Copiaza(FisierDeschis& fIntrare, const std::string& intrare, st
     RezultatOperatie facut;
     facut.noi = static_cast<int>(r.inregistrari);
     if (r.octetiRest > 0)
-        facut.note.push_back(TextFormatat("Fisierul %s se termina cu %zu octeti care nu formeaza o inregistrare "
-                                          "intreaga; ei nu s-au copiat.",
-                                          intrare.c_str(), r.octetiRest));
+        facut.note.push_back(
+            TextFormatat("Fisierul %s se termina cu %zu octeti care nu formeaza o inregistrare "
+                         "intreaga; ei nu s-au copiat.",
+                         intrare.c_str(), r.octetiRest));
     return facut;
 }
 
@@ -216,29 +217,32 @@ RezultatOperatie ConvertesteSticle32(Intrebari& intrebari, Fereastra owner, cons
     // after the user had agreed to lose it and the work had been done.
     if (std::string neobisnuit = TextNeobisnuit(nou); !neobisnuit.empty())
         return RezultatOperatie::Esec(std::move(neobisnuit));
-    if (intrebari.intreaba(owner,
-                 TextFormatat("Conversia copiaza fiecare material din fisierul vechi (inregistrari de %d octeti) intr-un "
-                              "fisier nou, in formatul de acum (inregistrari de %d octeti).\nSe copiaza din:\n     %s "
-                              "\nin:\n     %s\nContinuam ?",
-                              static_cast<int>(MarimeInregistrareVeche), static_cast<int>(MarimeMaterialOptic),
-                              vechi.c_str(), nou.c_str()),
-                 TitluConversie, MB_YESNO | MB_ICONQUESTION) != raspuns::IDYES)
+    if (intrebari.intreaba(
+            owner,
+            TextFormatat("Conversia copiaza fiecare material din fisierul vechi (inregistrari de %d octeti) intr-un "
+                         "fisier nou, in formatul de acum (inregistrari de %d octeti).\nSe copiaza din:\n     %s "
+                         "\nin:\n     %s\nContinuam ?",
+                         static_cast<int>(MarimeInregistrareVeche), static_cast<int>(MarimeMaterialOptic),
+                         vechi.c_str(), nou.c_str()),
+            TitluConversie, MB_YESNO | MB_ICONQUESTION) != raspuns::IDYES)
         return Oprita(nou);
     if (Exista(nou) &&
-        intrebari.intreaba(owner, TextFormatat("Fisierul %s exista. Daca continuati se va sterge.\nContinuam ?", nou.c_str()),
-                 "ATENTIE!", MB_YESNO | MB_DEFBUTTON2) != raspuns::IDYES)
+        intrebari.intreaba(owner,
+                           TextFormatat("Fisierul %s exista. Daca continuati se va sterge.\nContinuam ?", nou.c_str()),
+                           "ATENTIE!", MB_YESNO | MB_DEFBUTTON2) != raspuns::IDYES)
         return Oprita(nou);
 
     FisierDeschis fVechi;
     FisierDeschis fTemp;
     if (DeschideFisierObisnuit(vechi, "rb", fVechi.f).esuat())
-        return RezultatOperatie::Esec(EsteNeobisnuit(vechi) ? TextNeobisnuit(vechi) : "Eroare deschidere fisier " + vechi);
+        return RezultatOperatie::Esec(EsteNeobisnuit(vechi) ? TextNeobisnuit(vechi)
+                                                            : "Eroare deschidere fisier " + vechi);
     if (RezultatOperatie r = DeschideFisierObisnuit(Temporar(nou), "wb", fTemp.f); r.esuat()) {
         fVechi.inchide();
         return r;
     }
-    RezultatOperatie rez = Copiaza(fVechi, vechi, MarimeInregistrareVeche, nou, fTemp,
-                                   ConvertesteInregistrareVeche, r, progres);
+    RezultatOperatie rez =
+        Copiaza(fVechi, vechi, MarimeInregistrareVeche, nou, fTemp, ConvertesteInregistrareVeche, r, progres);
     if (rezultat) *rezultat = r;
     if (rez.stare == StareOperatie::Facut) rez.motiv = TextFormatat("S-au scris %zu inregistrari", r.inregistrari);
     return rez;
@@ -250,7 +254,7 @@ RezultatOperatie CorecteazaCoduriProducator(Intrebari& intrebari, Fereastra owne
     if (std::string neobisnuit = TextNeobisnuit(iesire); !neobisnuit.empty())
         return RezultatOperatie::Esec(std::move(neobisnuit));
     if (intrebari.intreaba(owner, "Puneti cod_producator > NUMAR_PRODUCATORI -> cod_producator = EVAPORARE ?",
-                 TitluCorectareProducatori, MB_YESNO) != raspuns::IDYES)
+                           TitluCorectareProducatori, MB_YESNO) != raspuns::IDYES)
         return Oprita(iesire);
     FisierDeschis fIntrare;
     FisierDeschis fTemp;
@@ -278,8 +282,7 @@ RezultatOperatie CorecteazaCoduriProducator(Intrebari& intrebari, Fereastra owne
 RezultatOperatie ComandaConvertesteSticle32(Intrebari& intrebari, Fereastra owner, const std::string& directorSticle,
                                             Progres& progres) {
     return ConvertesteSticle32(intrebari, owner, InDirectorSticle(directorSticle, NumeFisierVechi),
-                               InDirectorSticle(directorSticle, NumeFisierConvertit), nullptr,
-                               progres);
+                               InDirectorSticle(directorSticle, NumeFisierConvertit), nullptr, progres);
 }
 
 RezultatOperatie ComandaCorecteazaCoduriProducator(Intrebari& intrebari, Fereastra owner,

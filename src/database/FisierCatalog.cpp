@@ -221,9 +221,10 @@ int AsiguraBazaDateIntreaga(Intrebari& intrebari, Fereastra owner, const std::st
         caleAfisata.c_str(), marime, marime / R, marime % R, marime % R, restAfisat.c_str());
     PrimaOara(fisier);  // the question tells the user all a warning would
     if (intrebari.intreaba(owner, intrebare, TitluAtentie, stil::MB_YESNO | stil::MB_ICONQUESTION) != raspuns::IDYES) {
-        motiv = TextFormatat("Fisierul %s a ramas neschimbat; operatia nu se face cat timp el se termina cu o "
-                             "inregistrare neterminata.",
-                             caleAfisata.c_str());
+        motiv = TextFormatat(
+            "Fisierul %s a ramas neschimbat; operatia nu se face cat timp el se termina cu o "
+            "inregistrare neterminata.",
+            caleAfisata.c_str());
         return EroareBazaDateIncompleta;
     }
     BlocareFisier scriere(fisier, true);
@@ -234,9 +235,10 @@ int AsiguraBazaDateIntreaga(Intrebari& intrebari, Fereastra owner, const std::st
     const long long acum = MarimeObisnuit(fisier);
     if (!Rupta(acum)) return CatalogOk;
     if (const int cod = MutaRestul(fisier, rest, static_cast<off_t>(acum - acum % R))) {
-        motiv = TextFormatat("Eroare la mutarea sfarsitului neterminat al fisierului %s in %s:\n%s\nFisierul a "
-                             "ramas neschimbat.",
-                             caleAfisata.c_str(), restAfisat.c_str(), TextEroareSistem(cod).c_str());
+        motiv = TextFormatat(
+            "Eroare la mutarea sfarsitului neterminat al fisierului %s in %s:\n%s\nFisierul a "
+            "ramas neschimbat.",
+            caleAfisata.c_str(), restAfisat.c_str(), TextEroareSistem(cod).c_str());
         return EroareScriereFisier;
     }
     MesajBox(owner,
@@ -258,7 +260,8 @@ int VerificaBazaDateIntreaga(Fereastra owner, const std::string& directorSticle)
 }
 
 void RaporteazaEsecCatalog(Fereastra owner, int cod, const std::string& motiv) {
-    if (cod != CatalogOk && !motiv.empty()) MesajBox(owner, motiv, TitluAtentie, stil::MB_OK | stil::MB_ICONEXCLAMATION);
+    if (cod != CatalogOk && !motiv.empty())
+        MesajBox(owner, motiv, TitluAtentie, stil::MB_OK | stil::MB_ICONEXCLAMATION);
 }
 
 void AnuntaBazaDateRupta(Fereastra owner, const std::string& fisier, const std::string& caleAfisata) {
@@ -277,7 +280,8 @@ void AnuntaBazaDateRupta(Fereastra owner, const std::string& fisier, const std::
 int DeschideBazaDate(Intrebari& intrebari, Fereastra owner, const std::string& fisier, const std::string& caleAfisata,
                      const char* mod, FisierDeschis& f, std::string& motiv) {
     if (std::strcmp(mod, "rb") == 0) AnuntaBazaDateRupta(owner, fisier, caleAfisata);
-    else if (const int cod = AsiguraBazaDateIntreaga(intrebari, owner, fisier, caleAfisata, motiv)) return cod;
+    else if (const int cod = AsiguraBazaDateIntreaga(intrebari, owner, fisier, caleAfisata, motiv))
+        return cod;
     return DeschideFisierDate(fisier, mod, f, motiv);
 }
 

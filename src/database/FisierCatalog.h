@@ -11,8 +11,8 @@
 #include <string_view>
 #include <vector>
 
-#include "fileutil/FisierDeschis.h"
 #include "database/CatalogMateriale.h"
+#include "fileutil/FisierDeschis.h"
 #include "fileutil/RescriereFisier.h"
 #include "operatie/Progres.h"
 #include "platform/Platforma.h"
@@ -174,8 +174,9 @@ int RuleazaOperatieCatalog(Intrebari& intrebari, const std::string& directorStic
 
 // SalveazaMaterialeOptice without the report: the reason of its result code
 // (the first refused name's when only names were refused) in `motiv`.
-int SalveazaLotCatalog(Intrebari& intrebari, const std::string& directorSticle, std::span<const MaterialOptic> materiale,
-                       Fereastra owner, std::vector<int>& coduri, const DecideSalvarea& decide, std::string& motiv);
+int SalveazaLotCatalog(Intrebari& intrebari, const std::string& directorSticle,
+                       std::span<const MaterialOptic> materiale, Fereastra owner, std::vector<int>& coduri,
+                       const DecideSalvarea& decide, std::string& motiv);
 
 // The catalogue's error code of a rewrite's outcome.
 int CodRescriere(const RezultatRescriere& r);

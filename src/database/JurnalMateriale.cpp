@@ -103,7 +103,8 @@ std::string CampuriSchimbate(const MaterialOptic& vechi, const MaterialOptic& no
 
 void AdaugaInJurnal(const std::string& directorSticle, const SursaMateriale& sursa,
                     std::span<const IntrareJurnal> intrari, RezultatOperatie& r) {
-    if (std::string nota = AdaugaInJurnal(directorSticle, sursa, intrari); !nota.empty()) r.note.push_back(std::move(nota));
+    if (std::string nota = AdaugaInJurnal(directorSticle, sursa, intrari); !nota.empty())
+        r.note.push_back(std::move(nota));
 }
 
 std::string AdaugaInJurnal(const std::string& directorSticle, const SursaMateriale& sursa,
@@ -120,9 +121,10 @@ std::string AdaugaInJurnal(const std::string& directorSticle, const SursaMateria
     }
     const std::string cale = CaleJurnal(directorSticle);
     auto esec = [&](const std::string& deCe) {
-        return TextFormatat("Jurnalul %s nu a putut fi scris: %s\nMaterialele au fost salvate; jurnalul nu le "
-                            "contine.",
-                            cale.c_str(), deCe.c_str());
+        return TextFormatat(
+            "Jurnalul %s nu a putut fi scris: %s\nMaterialele au fost salvate; jurnalul nu le "
+            "contine.",
+            cale.c_str(), deCe.c_str());
     };
     if (const std::string neobisnuit = TextNeobisnuit(cale); !neobisnuit.empty()) return esec(neobisnuit);
     const int fd = ::open(cale.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, 0644);

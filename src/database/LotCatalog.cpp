@@ -192,11 +192,10 @@ bool PastreazaInlocuitele(Fereastra owner, const std::string& directorSticle, co
     std::vector<MaterialOptic> inlocuite;
     for (std::size_t k = 0; k < alese.size(); ++k)
         if (alese[k] != SIZE_MAX && e.pozitie[k] != SIZE_MAX) inlocuite.push_back(e.vechi[e.vechiAlSlotului[k]]);
-    return inlocuite.empty() ||
-           AdaugaInRecuperare(owner, directorSticle, RecuperareSalvare,
-                              std::string_view(reinterpret_cast<const char*>(inlocuite.data()),
-                                               inlocuite.size() * sizeof(MaterialOptic)),
-                              motiv);
+    return inlocuite.empty() || AdaugaInRecuperare(owner, directorSticle, RecuperareSalvare,
+                                                   std::string_view(reinterpret_cast<const char*>(inlocuite.data()),
+                                                                    inlocuite.size() * sizeof(MaterialOptic)),
+                                                   motiv);
 }
 
 // Replaced records in place, new ones and renamed ones after `sfarsit`, then
@@ -249,8 +248,9 @@ int SalveazaMaterialeOptice(const std::string& directorSticle, std::span<const M
     return cod;
 }
 
-int SalveazaLotCatalog(Intrebari& intrebari, const std::string& directorSticle, std::span<const MaterialOptic> materiale,
-                       Fereastra owner, std::vector<int>& coduri, const DecideSalvarea& decide, std::string& motiv) {
+int SalveazaLotCatalog(Intrebari& intrebari, const std::string& directorSticle,
+                       std::span<const MaterialOptic> materiale, Fereastra owner, std::vector<int>& coduri,
+                       const DecideSalvarea& decide, std::string& motiv) {
     coduri.assign(materiale.size(), CatalogOk);
     AlegerePeNume a = AlegePeNume(intrebari, directorSticle, materiale, owner, coduri, motiv);
     auto rezultat = [&](int cod) {

@@ -300,9 +300,10 @@ int RuleazaOperatieCatalog(Intrebari& intrebari, const std::string& directorStic
         // Storing a name that the clean operation would throw away again
         // would only hide the record from the lists.
         if (operatie == SalveazaOp && !NumeMaterialCurat(material.nume)) {
-            motiv = TextFormatat("Numele \"%s\" nu poate fi salvat: numele unui material are 1 pana la 15 "
-                                 "caractere, fara caractere de control.",
-                                 std::string(NumeDinCamp(material.nume)).c_str());
+            motiv = TextFormatat(
+                "Numele \"%s\" nu poate fi salvat: numele unui material are 1 pana la 15 "
+                "caractere, fara caractere de control.",
+                std::string(NumeDinCamp(material.nume)).c_str());
             return EroareNumeMaterial;
         }
     }

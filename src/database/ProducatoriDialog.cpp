@@ -31,7 +31,8 @@ QString qsCamp(const char (&camp)[N]) {
 
 }  // namespace
 
-ProducatoriDialog::ProducatoriDialog(QWidget* parent) : QDialog(parent), editor_(platforma(), static_cast<QWidget*>(this), path_sticle) {
+ProducatoriDialog::ProducatoriDialog(QWidget* parent)
+    : QDialog(parent), editor_(platforma(), static_cast<QWidget*>(this), path_sticle) {
     setWindowTitle(QString::fromLatin1(TitluEditorProducatori));
     auto* asezare = new QVBoxLayout(this);
 

@@ -47,8 +47,8 @@ std::string Intrari(std::uint32_t comanda, std::string_view recorduri) {
 }
 
 std::string TextScriere(const std::string& cale, int cod) {
-    return TextFormatat("Eroare scriere fisier de recuperare %s:\n%s\nMaterialele nu au fost schimbate.",
-                        cale.c_str(), TextEroareSistem(cod).c_str());
+    return TextFormatat("Eroare scriere fisier de recuperare %s:\n%s\nMaterialele nu au fost schimbate.", cale.c_str(),
+                        TextEroareSistem(cod).c_str());
 }
 
 // Rewrites the file with its newest entries through a work file that takes

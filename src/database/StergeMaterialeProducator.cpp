@@ -31,7 +31,8 @@ RezultatOperatie StergeMaterialeProducator(Intrebari& intrebari, Fereastra owner
             if (r == 0) {
                 const std::string text = TextFormatat("Stergeti materialul %.*s?", static_cast<int>(sizeof m.nume),
                                                       m.nume);
-                r = intrebari.intreaba(owner, text, "ATENTIE !", MB_YESNO | MB_PENTRUTOATE | MB_ICONQUESTION | MB_DEFBUTTON2);
+                r = intrebari.intreaba(owner, text, "ATENTIE !",
+                                       MB_YESNO | MB_PENTRUTOATE | MB_ICONQUESTION | MB_DEFBUTTON2);
                 if (r == raspuns::IDDA_TOATE || r == raspuns::IDNU_TOATE) pentruToate = r;
             }
             if (r != raspuns::IDYES && r != raspuns::IDDA_TOATE) {
@@ -44,8 +45,8 @@ RezultatOperatie StergeMaterialeProducator(Intrebari& intrebari, Fereastra owner
     };
 
     RezultatRescriere rezultat;
-    if (RescrieBazaDate(intrebari, owner, directorSticle, prelucrare, rezultat, !intreaba, RecuperareStergeProducator) ==
-        0) {
+    if (RescrieBazaDate(intrebari, owner, directorSticle, prelucrare, rezultat, !intreaba,
+                        RecuperareStergeProducator) == 0) {
         if (rezultat.stare == StareRescriere::Anulata) return RezultatOperatie::Anulare();
         return RezultatOperatie::Esec(rezultat.motiv.empty() ? "Nu s-a sters niciun material." : rezultat.motiv);
     }

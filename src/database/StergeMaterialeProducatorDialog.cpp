@@ -79,7 +79,8 @@ void StergeMaterialeProducatorDialog::sterge() {
                  TitluStergeMaterialeProducator, stil::MB_YESNO | stil::MB_ICONQUESTION | stil::MB_DEFBUTTON2) !=
             raspuns::IDYES)
         return;
-    RaporteazaRezultat(this, TitluStergeMaterialeProducator, StergeMaterialeProducator(platforma(), this, path_sticle, producator_, intreaba_));
+    RaporteazaRezultat(this, TitluStergeMaterialeProducator,
+                       StergeMaterialeProducator(platforma(), this, path_sticle, producator_, intreaba_));
 }
 
 void DeschideStergeMaterialeProducator(Fereastra owner) {

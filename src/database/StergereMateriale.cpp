@@ -3,12 +3,12 @@
 #include <cstring>
 #include <vector>
 
-#include "database/EroriCatalog.h"
-#include "database/JurnalMateriale.h"
-#include "record/CodificareText.h"
 #include "database/CatalogMateriale.h"
+#include "database/EroriCatalog.h"
 #include "database/FisierCatalog.h"
+#include "database/JurnalMateriale.h"
 #include "database/Recuperare.h"
+#include "record/CodificareText.h"
 
 namespace vitramor {
 

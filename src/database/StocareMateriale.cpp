@@ -153,9 +153,9 @@ std::vector<DecizieSalvare> Decide(LotDeStocat& l, const GasiteLaSalvare& g, Opt
     const std::size_t conflicte = Clasifica(l, g, o);
     PoliticaConflict politica = o.laConflict;
     if (conflicte > 0 && politica == PoliticaConflict::Intreaba) {
-        const int ales = o.intrebari->intreabaOptiuni(owner, TextIntrebare(l.bune, l.clase, g.existente), o.titlu,
-                                                      {"Pastreaza ambele (nume nou)", "Sari peste ele", "Inlocuieste"},
-                                                      0, 1, 0);
+        const int ales =
+            o.intrebari->intreabaOptiuni(owner, TextIntrebare(l.bune, l.clase, g.existente), o.titlu,
+                                         {"Pastreaza ambele (nume nou)", "Sari peste ele", "Inlocuieste"}, 0, 1, 0);
         if (ales < 0) {
             l.anulat = true;
             for (DecizieSalvare& d : l.decizii) d.salveaza = false;
@@ -236,8 +236,9 @@ RezultatOperatie StocheazaMateriale(Fereastra owner, const std::string& director
     if (l.bune.empty()) return r;
     std::vector<int> coduri;
     std::string motiv;
-    const int cod = SalveazaLotCatalog(*o.intrebari, directorSticle, l.bune, owner, coduri,
-                                       [&](const GasiteLaSalvare& g) { return Decide(l, g, o, owner); }, motiv);
+    const int cod = SalveazaLotCatalog(
+        *o.intrebari, directorSticle, l.bune, owner, coduri,
+        [&](const GasiteLaSalvare& g) { return Decide(l, g, o, owner); }, motiv);
     if (l.anulat) return RezultatOperatie::Anulare();
     if (cod != CatalogOk) {
         // The write failed; nothing was stored.

@@ -45,7 +45,7 @@ RezultatOperatie ComandaInitNDinDispersie(Intrebari& intrebari, Fereastra owner,
     if (set.gol()) return RezultatOperatie::Nimic("Nu este deschis niciun material.");
     const std::string titlu = TitluAplicatie();
     if (intrebari.intreaba(owner, "Initializati datele cu ecuatia de dispersie ?", titlu,
-                 stil::MB_YESNO | stil::MB_ICONQUESTION | stil::MB_DEFBUTTON2) != raspuns::IDYES)
+                           stil::MB_YESNO | stil::MB_ICONQUESTION | stil::MB_DEFBUTTON2) != raspuns::IDYES)
         return RezultatOperatie::Anulare();
     RezultatOperatie r;
 

@@ -52,7 +52,8 @@ TermicEvaporareDialog::TermicEvaporareDialog(int indexMaterial, QWidget* proprie
     const auto valoare = [&](const char* eticheta, QLineEdit* celula, int idIncredere, CampFloat incredere) {
         tabel->addWidget(new QLabel(u8(eticheta), grup), rand, 0);
         tabel->addWidget(celula, rand, 1);
-        if (idIncredere) tabel->addWidget(adaugaCelulaFloat(idIncredere, {}, incredere, "%g", incredereValida, Incredere), rand, 2);
+        if (idIncredere)
+            tabel->addWidget(adaugaCelulaFloat(idIncredere, {}, incredere, "%g", incredereValida, Incredere), rand, 2);
         ++rand;
     };
     valoare("Conductibilitate termica [W/(m·K)]",

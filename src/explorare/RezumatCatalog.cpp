@@ -35,8 +35,9 @@ bool Deschide(const std::string& caleFisier, FisierDeschis& fisier, CitireRezuma
         return false;
     }
     r.ok = false;
-    r.eroare = errno == EINVAL ? std::move(deschis.motiv)
-                               : TextFormatat("Eroare deschidere %s:\n%s", caleFisier.c_str(), TextEroareSistem(errno).c_str());
+    r.eroare = errno == EINVAL
+                   ? std::move(deschis.motiv)
+                   : TextFormatat("Eroare deschidere %s:\n%s", caleFisier.c_str(), TextEroareSistem(errno).c_str());
     return false;
 }
 

@@ -358,8 +358,9 @@ int DocumentMaterialeJson::adaugaPropuse() {
     return cod;
 }
 
-int AdaugaMaterialInDocumentJson(const std::string& directorSticle, const MaterialOptic& m, cJSON* radacina, const std::string& numeFisier,
-                                 Intrebari* intreaba, const std::optional<PerecheAtribute>& atribute, std::string* motiv) {
+int AdaugaMaterialInDocumentJson(const std::string& directorSticle, const MaterialOptic& m, cJSON* radacina,
+                                 const std::string& numeFisier, Intrebari* intreaba,
+                                 const std::optional<PerecheAtribute>& atribute, std::string* motiv) {
     DocumentMaterialeJson document(radacina, directorSticle);
     const int cod = document.adauga(m, numeFisier, intreaba, atribute);
     if (cod != 0 && motiv) *motiv = document.eroare();

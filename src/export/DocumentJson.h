@@ -129,8 +129,9 @@ private:
 
 // One material added to a document; a pass over many uses the class. Why
 // it failed in `motiv` when one is given.
-int AdaugaMaterialInDocumentJson(const std::string& directorSticle, const MaterialOptic& m, cJSON* radacina, const std::string& numeFisier,
-                                 Intrebari* intreaba, const std::optional<PerecheAtribute>& atribute = std::nullopt,
+int AdaugaMaterialInDocumentJson(const std::string& directorSticle, const MaterialOptic& m, cJSON* radacina,
+                                 const std::string& numeFisier, Intrebari* intreaba,
+                                 const std::optional<PerecheAtribute>& atribute = std::nullopt,
                                  std::string* motiv = nullptr);
 
 // The node-failure text of a code (-2 or -3) for `eticheta`, the name of

@@ -317,8 +317,7 @@ std::string TextCatalogAgf(std::span<const MaterialOptic> materiale, std::vector
 }
 
 RezultatOperatie ExportaCatalogAgf(const std::string& directorSticle, int producator,
-                      const std::vector<std::string>& nume, const std::string& cale,
-                      Progres& progres) {
+                                   const std::vector<std::string>& nume, const std::string& cale, Progres& progres) {
     const std::set<std::string> cautate(nume.begin(), nume.end());
     std::set<std::string> gasite;
     ScriitorCatalogAgf s;
@@ -336,9 +335,10 @@ RezultatOperatie ExportaCatalogAgf(const std::string& directorSticle, int produc
     for (const std::string& n : cautate)
         if (!gasite.count(n))
             return RezultatOperatie::Esec(
-                producator >= 0 ? TextFormatat("Materialul %s al producatorului %d nu exista in baza de date",
-                                               Utf8DinWindows1252(n).c_str(), producator)
-                                : TextFormatat("Materialul %s nu exista in baza de date", Utf8DinWindows1252(n).c_str()));
+                producator >= 0
+                    ? TextFormatat("Materialul %s al producatorului %d nu exista in baza de date",
+                                   Utf8DinWindows1252(n).c_str(), producator)
+                    : TextFormatat("Materialul %s nu exista in baza de date", Utf8DinWindows1252(n).c_str()));
     for (const MesajExport& m : s.mesaje)
         AfiseazaMesajInLista(cale + ", " + Utf8DinWindows1252(m.nume) + ": " + m.text, m.nivel);
     if (s.text.empty()) return RezultatOperatie::Esec("Niciun material nu a putut fi scris in " + cale);

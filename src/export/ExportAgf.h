@@ -69,7 +69,7 @@ std::string TextCatalogAgf(std::span<const MaterialOptic> materiale, std::vector
 // through `progres`; otherwise failed with why, for the caller to report.
 inline constexpr const char* TitluExportAgf = "Exporta catalog AGF";
 RezultatOperatie ExportaCatalogAgf(const std::string& directorSticle, int producator,
-                      const std::vector<std::string>& nume, const std::string& cale,
-                      Progres& progres = FaraProgres());
+                                   const std::vector<std::string>& nume, const std::string& cale,
+                                   Progres& progres = FaraProgres());
 
 }  // namespace vitramor

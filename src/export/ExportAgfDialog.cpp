@@ -4,8 +4,8 @@
 #include <QVBoxLayout>
 #include <filesystem>
 
-#include "export/ExportAgf.h"
 #include "database/FisierCatalog.h"
+#include "export/ExportAgf.h"
 #include "export/SelectieSticleWidget.h"
 #include "fileutil/AlegereFisier.h"
 #include "settings/Directoare.h"
@@ -33,8 +33,9 @@ void ExportAgfDialog::exporta() {
     if (AlegeFisierSalvare(this, tipfisier::Agf, director, fisier) != 0) return;
     const std::string cale = (std::filesystem::path(director) / fisier).string();
     RezultatOperatie r;
-    if (RuleazaCuProgres(this, QStringLiteral("Export catalog AGF"),
-                         [&](Progres& progres) { r = ExportaCatalogAgf(path_sticle, selectie_->producator(), nume, cale, progres); }))
+    if (RuleazaCuProgres(this, QStringLiteral("Export catalog AGF"), [&](Progres& progres) {
+            r = ExportaCatalogAgf(path_sticle, selectie_->producator(), nume, cale, progres);
+        }))
         return;  // stopped: nothing was written
     if (r.stare == StareOperatie::Facut)
         MesajBox(this, r.motiv, TitluExportAgf, stil::MB_OK | stil::MB_ICONASTERISK);

@@ -9,7 +9,6 @@ namespace vitramor {
 
 class SelectieSticleWidget;
 
-
 class ExportAgfDialog : public QDialog {
     Q_OBJECT
 public:

@@ -25,7 +25,8 @@ std::string TextMaterialRii(const MaterialOptic& m, std::vector<std::string>& me
 // Writes the file (through a work file) and the messages to the message
 // list, and to `note` when given. Empty when the file was written,
 // otherwise why not.
-std::string ExportaMaterialRii(const MaterialOptic& m, const std::string& cale, std::vector<std::string>* note = nullptr);
+std::string ExportaMaterialRii(const MaterialOptic& m, const std::string& cale,
+                               std::vector<std::string>* note = nullptr);
 
 // The menu command on the current material: a file chosen through the
 // platform (starting in `directorMl`), then the export, which ends with a

@@ -106,7 +106,7 @@ bool EsteExecutabil(const std::string& cale) {
 // likely cut short by a failed save; exporting into it would start a new
 // document and bury the earlier one in its archive copy.
 void OferaRestaurareDocument(Intrebari& intrebari, Fereastra owner, const std::string& director,
-                              const std::string& fisier) {
+                             const std::string& fisier) {
     const std::string cale = director.empty() ? fisier : director + (director.back() == '/' ? "" : "/") + fisier;
     std::string text;
     {
@@ -146,8 +146,8 @@ std::string FelValoareJson(const cJSON* v) {
 
 }  // namespace
 
-int IncarcaListaSticleSubstrat(Fereastra owner, const std::string& directorSticle, int producator, const std::string& filtru,
-                               std::vector<std::string>& linii, std::string& motiv) {
+int IncarcaListaSticleSubstrat(Fereastra owner, const std::string& directorSticle, int producator,
+                               const std::string& filtru, std::vector<std::string>& linii, std::string& motiv) {
     MaterialOptic cerere;
     std::memset(&cerere, 0, sizeof cerere);
     cerere.producator = static_cast<std::uint16_t>(producator);
@@ -161,7 +161,8 @@ int IncarcaListaSticleSubstrat(Fereastra owner, const std::string& directorSticl
     return cod;
 }
 
-RezultatExportSubstrat ExportaSticleSubstrat(Intrebari& intrebari, Fereastra owner, const DirectoareExportSubstrat& directoare,
+RezultatExportSubstrat ExportaSticleSubstrat(Intrebari& intrebari, Fereastra owner,
+                                             const DirectoareExportSubstrat& directoare,
                                              const std::vector<std::string>& linii, int producator, Progres& progres) {
     RezultatExportSubstrat r;
     if (!ExistaDirectorMl(intrebari, directoare.ml, r.motiv)) return r;
@@ -233,12 +234,13 @@ RezultatExportSubstrat ExportaSticleSubstrat(Intrebari& intrebari, Fereastra own
         r.salvat = !salvare.esuat();
         if (!r.salvat)
             AdaugaMotiv(r.motiv, TextFormatat("Eroare salvat date %s ptr. materialul %s", "structura acoperire",
-                                              ultimul.c_str()) + "\n" + salvare.motiv);
+                                              ultimul.c_str()) +
+                                     "\n" + salvare.motiv);
     }
 
-    if (r.documentFolosit &&
-        intrebari.intreabaVizualizare(owner, MesajDeschideExportul, ReturneazaMesajEroare(path_help, MesajDeschideExportul),
-                                      MB_YESNO | MB_ICONQUESTION) == raspuns::IDYES)
+    if (r.documentFolosit && intrebari.intreabaVizualizare(owner, MesajDeschideExportul,
+                                                           ReturneazaMesajEroare(path_help, MesajDeschideExportul),
+                                                           MB_YESNO | MB_ICONQUESTION) == raspuns::IDYES)
         DeschideFisierExportat(owner, director, fisier);
     return r;
 }
@@ -263,8 +265,8 @@ std::string LipsuriMaterialSubstrat(const MaterialOptic& m) {
     return lipsuri;
 }
 
-std::size_t VerificaSticleSubstrat(Fereastra owner, const std::string& directorSticle, std::vector<std::string>& linii, int producator,
-                                   std::string& motiv, Progres& progres) {
+std::size_t VerificaSticleSubstrat(Fereastra owner, const std::string& directorSticle, std::vector<std::string>& linii,
+                                   int producator, std::string& motiv, Progres& progres) {
     platforma().cursorAsteptare(true);
     // What each listed material lacks is worked out during the one pass over
     // the database; the records themselves are not kept.

@@ -26,8 +26,8 @@ inline constexpr int MesajDeschideExportul = 41;
 // as list lines. 0 on success; otherwise the library's code, with
 // "Eroare la incarcarea listei cu sticle, cod eroare: %d" in `motiv` for
 // the caller to tell.
-int IncarcaListaSticleSubstrat(Fereastra owner, const std::string& directorSticle, int producator, const std::string& filtru,
-                               std::vector<std::string>& linii, std::string& motiv);
+int IncarcaListaSticleSubstrat(Fereastra owner, const std::string& directorSticle, int producator,
+                               const std::string& filtru, std::vector<std::string>& linii, std::string& motiv);
 
 struct RezultatExportSubstrat {
     bool documentFolosit = false;  // the document was loaded or started new
@@ -50,7 +50,8 @@ struct DirectoareExportSubstrat {
     std::string sticle;
     std::string ml;
 };
-RezultatExportSubstrat ExportaSticleSubstrat(Intrebari& intrebari, Fereastra owner, const DirectoareExportSubstrat& directoare,
+RezultatExportSubstrat ExportaSticleSubstrat(Intrebari& intrebari, Fereastra owner,
+                                             const DirectoareExportSubstrat& directoare,
                                              const std::vector<std::string>& linii, int producator,
                                              Progres& progres = FaraProgres());
 
@@ -81,8 +82,8 @@ inline constexpr ValoareVerificataSubstrat ValoriVerificateSubstrat[] = {
 // line. Returns the number of lines handled; fewer than all when a line
 // could not be handled (why in `motiv`, for the caller to tell), none when
 // it was stopped through `progres`.
-std::size_t VerificaSticleSubstrat(Fereastra owner, const std::string& directorSticle, std::vector<std::string>& linii, int producator,
-                                   std::string& motiv, Progres& progres = FaraProgres());
+std::size_t VerificaSticleSubstrat(Fereastra owner, const std::string& directorSticle, std::vector<std::string>& linii,
+                                   int producator, std::string& motiv, Progres& progres = FaraProgres());
 
 // Opens the exported file: in Notepad++ when it is on the search path, else
 // with the application the system associates with .json files.

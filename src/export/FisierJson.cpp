@@ -38,7 +38,6 @@ std::string Text(const char* model, const std::string& fisier, const std::string
 
 std::string Mesaj(int numar) { return ReturneazaMesajEroare({}, numar); }
 
-
 // The first line of a text file holds no NUL byte; a file whose first line
 // does is some binary file that happens to carry the name. Read in blocks:
 // a document printed unformatted is a single line of megabytes.

@@ -68,8 +68,7 @@ std::string DirectorulFisierului(const std::string& caleDate) {
 
 }  // namespace
 
-BlocareFisier::BlocareFisier(const std::string& caleDate, bool exclusiv)
-    : cale_(DirectorulFisierului(caleDate)) {
+BlocareFisier::BlocareFisier(const std::string& caleDate, bool exclusiv) : cale_(DirectorulFisierului(caleDate)) {
     int fd = -1;
     int cod = 0;
     if (Deschisa* d = Gaseste(cale_)) {
@@ -103,12 +102,13 @@ BlocareFisier::BlocareFisier(const std::string& caleDate, bool exclusiv)
         ok_ = true;  // a file system without locks: nothing to wait for
         return;
     }
-    motiv_ =
-        pid > 0 ? TextFormatat("Fisierul %s este folosit de alt program (procesul %ld).\nNu s-a schimbat nimic; "
-                               "incercati din nou dupa ce acesta termina.",
-                               caleDate.c_str(), pid)
-                : TextFormatat("Fisierul %s este folosit de alt program.\nNu s-a schimbat nimic; incercati din nou.",
-                               caleDate.c_str());
+    motiv_ = pid > 0
+                 ? TextFormatat(
+                       "Fisierul %s este folosit de alt program (procesul %ld).\nNu s-a schimbat nimic; "
+                       "incercati din nou dupa ce acesta termina.",
+                       caleDate.c_str(), pid)
+                 : TextFormatat("Fisierul %s este folosit de alt program.\nNu s-a schimbat nimic; incercati din nou.",
+                                caleDate.c_str());
 }
 
 BlocareFisier::~BlocareFisier() {

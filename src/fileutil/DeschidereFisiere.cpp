@@ -115,10 +115,10 @@ RezultatOperatie DeschideFisierObisnuit(const std::string& cale, const char* mod
     f = DeschideObisnuit(cale, mod, neobisnuit);
     if (f) return {};
     const int cod = errno;
-    RezultatOperatie r = RezultatOperatie::Esec(
-        neobisnuit ? TextNeobisnuitLaDeschidere(cale)
-                   : "Eroare deschidere fisier " + FisierDinDirector(cale) + ":\n" +
-                         (cod != 0 ? std::strerror(cod) : "eroare necunoscuta"));
+    RezultatOperatie r =
+        RezultatOperatie::Esec(neobisnuit ? TextNeobisnuitLaDeschidere(cale)
+                                          : "Eroare deschidere fisier " + FisierDinDirector(cale) + ":\n" +
+                                                (cod != 0 ? std::strerror(cod) : "eroare necunoscuta"));
     errno = neobisnuit ? EINVAL : cod;
     return r;
 }

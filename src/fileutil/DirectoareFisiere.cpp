@@ -67,7 +67,8 @@ RezultatOperatie CreazaCuParinti(Intrebari& intrebari, const std::string& cale) 
         partial += componenta;
         if (::mkdir(partial.c_str(), 0777) == 0) continue;
         if (errno == EEXIST && EsteDirector(partial)) continue;
-        return RezultatOperatie::Esec("Eroare creare director " + TextEroare(partial, errno == EEXIST ? ENOTDIR : errno));
+        return RezultatOperatie::Esec("Eroare creare director " +
+                                      TextEroare(partial, errno == EEXIST ? ENOTDIR : errno));
     }
     return {};
 }

@@ -58,9 +58,9 @@ RezultatOperatie InlocuiesteFisierCuTemporar(const std::string& caleDate, const 
                        : TextFormatat("S-a creat fisierul arhiva %s", std::filesystem::path(arhiva).filename().c_str());
     if (::stat(caleTemp.c_str(), &st) != 0) {
         const int cod = errno;
-        return RezultatOperatie::Esec(TextFormatat("Fisierul %s nu poate fi citit:\n%s", caleTemp.c_str(),
-                                                   TextCod(cod).c_str()) +
-                                      (textArhiva.empty() ? "" : "\n" + textArhiva));
+        return RezultatOperatie::Esec(
+            TextFormatat("Fisierul %s nu poate fi citit:\n%s", caleTemp.c_str(), TextCod(cod).c_str()) +
+            (textArhiva.empty() ? "" : "\n" + textArhiva));
     }
     if (st.st_size == 0 && !golPastrat) {
         if (!textArhiva.empty()) MesajBox(nullptr, textArhiva, "ATENTIE!", MB_OK | MB_ICONASTERISK);
@@ -78,9 +78,9 @@ RezultatOperatie InlocuiesteFisierCuTemporar(const std::string& caleDate, const 
         const bool inapoi = !arhiva.empty() && fs.redenumeste(arhiva, caleDate) == 0;
         if (inapoi) std::remove(caleTemp.c_str());
         fs.sincronizeazaDirector(caleDate);
-        return RezultatOperatie::Esec(TextFormatat("Eroare rename() %s -> %s:\n%s", caleTemp.c_str(),
-                                                   caleDate.c_str(), TextCod(cod).c_str()) +
-                                      (arhiva.empty() || inapoi ? "" : "\n" + textArhiva));
+        return RezultatOperatie::Esec(
+            TextFormatat("Eroare rename() %s -> %s:\n%s", caleTemp.c_str(), caleDate.c_str(), TextCod(cod).c_str()) +
+            (arhiva.empty() || inapoi ? "" : "\n" + textArhiva));
     }
     // Until the directory is on the disk, a power cut could bring back the
     // old name pointing nowhere.
@@ -154,8 +154,8 @@ RezultatOperatie CopiazaInArhiva(const std::string& cale, int limita) {
     if (cod != 0) {
         // A half-written archive would pass for a good copy later on.
         std::remove(arhiva.c_str());
-        return RezultatOperatie::Esec(
-            TextFormatat("Eroare la copierea fisierului %s in %s:\n%s", cale.c_str(), arhiva.c_str(), TextCod(cod).c_str()));
+        return RezultatOperatie::Esec(TextFormatat("Eroare la copierea fisierului %s in %s:\n%s", cale.c_str(),
+                                                   arhiva.c_str(), TextCod(cod).c_str()));
     }
     RezultatOperatie facut;
     facut.motiv = TextFormatat("S-a creat fisier arhiva %s", arhiva.c_str());

@@ -124,8 +124,9 @@ RezultatOperatie CreazaNumeFisierArhiva(const std::string& cale, std::string& nu
     numeArhiva.clear();
     std::string extensie;
     if (!ReturneazaExtensieFisier(cale, extensie, LungimeMaximaExtensie))
-        return RezultatOperatie::Esec(TextFormatat("Eroare ReturneazaExtensieFisier() ptr. %s, lungime max. extensie %d",
-                                                   cale.c_str(), LungimeMaximaExtensie));
+        return RezultatOperatie::Esec(
+            TextFormatat("Eroare ReturneazaExtensieFisier() ptr. %s, lungime max. extensie %d", cale.c_str(),
+                         LungimeMaximaExtensie));
     try {
         const std::string faraExtensie = NumeFaraExtensie(cale);
         int index = 0;

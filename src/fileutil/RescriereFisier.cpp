@@ -29,7 +29,8 @@ constexpr std::size_t OctetiPeBloc = 1 << 20;
 // and the data file is untouched.
 class Lucru {
 public:
-    Lucru(Intrebari& intrebari, Fereastra owner, const CerereRescriere& c) : intrebari_(intrebari), owner_(owner), c_(c) {}
+    Lucru(Intrebari& intrebari, Fereastra owner, const CerereRescriere& c)
+        : intrebari_(intrebari), owner_(owner), c_(c) {}
     ~Lucru() {
         if (fd_ >= 0) ::close(fd_);
         if (temporarCreat_) std::remove(c_.temporar.c_str());

@@ -54,7 +54,7 @@ bool ImportaInMaterialCurent(Intrebari& intrebari, Fereastra owner, int comanda,
     const MaterialOptic& sursa = set.materiale[static_cast<std::size_t>(indexSursa)];
     MaterialOptic& curent = set.curent();
     if (intrebari.intreaba(owner, IntrebareImporta(comanda, sursa, curent), TitluCasetaImportaIntreMateriale,
-                 stil::MB_YESNO | stil::MB_DEFBUTTON2) != raspuns::IDYES)
+                           stil::MB_YESNO | stil::MB_DEFBUTTON2) != raspuns::IDYES)
         return false;
     set.memoreazaAnterior(set.materialCurent, curent);
     set.marcheazaSuprascris(set.materialCurent);

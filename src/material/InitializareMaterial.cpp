@@ -38,13 +38,14 @@ constexpr const char* IntrebareTransmisie =
     "Initializati tabelul de transmisie al materialului %s?\nLungimile de unda devin 280, 290, ... 770 nm, transmisia "
     "1 si grosimea 10 mm.";
 
-int peCurent(Intrebari& intrebari, Fereastra owner, SetLucru& set, void (*initializare)(MaterialOptic&), const char* intrebare) {
+int peCurent(Intrebari& intrebari, Fereastra owner, SetLucru& set, void (*initializare)(MaterialOptic&),
+             const char* intrebare) {
     if (set.gol()) return 0;
     const std::string nume(TextCamp(set.curent().nume, sizeof set.curent().nume));
     const std::string text = TextFormatat(intrebare, nume.c_str()) +
                              "\n(Material > Anuleaza ultima modificare il readuce cum era.)";
-    if (intrebari.intreaba(owner, text, "Initializeaza", stil::MB_YESNO | stil::MB_ICONQUESTION | stil::MB_DEFBUTTON2) !=
-        raspuns::IDYES)
+    if (intrebari.intreaba(owner, text, "Initializeaza",
+                           stil::MB_YESNO | stil::MB_ICONQUESTION | stil::MB_DEFBUTTON2) != raspuns::IDYES)
         return 2;
     set.memoreazaAnterior(set.materialCurent, set.curent());
     initializare(set.curent());
@@ -111,8 +112,12 @@ void InitializeazaMaterial(MaterialOptic& m) {
 int ComandaInitializeazaMaterial(Intrebari& intrebari, Fereastra owner, SetLucru& set) {
     return peCurent(intrebari, owner, set, InitializeazaMaterial, IntrebareMaterial);
 }
-int ComandaInitLambdaIndici(Intrebari& intrebari, Fereastra owner, SetLucru& set) { return peCurent(intrebari, owner, set, InitLambdaIndici, IntrebareLambda); }
-int ComandaInitIndici(Intrebari& intrebari, Fereastra owner, SetLucru& set) { return peCurent(intrebari, owner, set, InitIndici, IntrebareIndici); }
+int ComandaInitLambdaIndici(Intrebari& intrebari, Fereastra owner, SetLucru& set) {
+    return peCurent(intrebari, owner, set, InitLambdaIndici, IntrebareLambda);
+}
+int ComandaInitIndici(Intrebari& intrebari, Fereastra owner, SetLucru& set) {
+    return peCurent(intrebari, owner, set, InitIndici, IntrebareIndici);
+}
 int ComandaInitLambdaTransmisie(Intrebari& intrebari, Fereastra owner, SetLucru& set) {
     return peCurent(intrebari, owner, set, InitLambdaTransmisie, IntrebareTransmisie);
 }

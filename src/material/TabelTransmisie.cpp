@@ -162,8 +162,7 @@ RezultatOperatie ComandaKDinTransmisie(Intrebari& intrebari, Fereastra owner, Se
     if (set.gol()) return RezultatOperatie::Nimic();
     if (AreTabelK(set.curent()) &&
         intrebari.intreaba(owner, IntrebareSuprascriereK, TitluAplicatie(),
-                 stil::MB_YESNO | stil::MB_ICONQUESTION | stil::MB_DEFBUTTON2) !=
-            raspuns::IDYES) {
+                           stil::MB_YESNO | stil::MB_ICONQUESTION | stil::MB_DEFBUTTON2) != raspuns::IDYES) {
         RezultatOperatie pastrat;
         pastrat.sarite = 1;
         return pastrat;

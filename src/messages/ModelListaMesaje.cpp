@@ -224,7 +224,8 @@ int ModelListaMesaje::salveazaMesaje(Intrebari& intrebari, Fereastra owner) {
         return 0;
     }
     const std::string cale = CaleInDirector(director, nume);
-    if (existaFisier(cale) && IntrebareNumarul(intrebari, owner, StilIntrebare | MB_DEFBUTTON2, 947) == raspuns::IDNO) return 0;
+    if (existaFisier(cale) && IntrebareNumarul(intrebari, owner, StilIntrebare | MB_DEFBUTTON2, 947) == raspuns::IDNO)
+        return 0;
 
     std::string text;
     for (const LinieMesaj& l : linii_) text += l.text + '\n';

@@ -105,8 +105,9 @@ void ImportSticle(FereastraPrincipala& w) { ComandaImportSticle(&w); }
 void ConversieSticle32(FereastraPrincipala& w) {
     Fereastra owner = w.proprietar();
     RezultatOperatie r;
-    RuleazaCuProgres(&w, QString::fromLatin1(TitluConversieSticle32),
-                     [owner, &r](Progres& progres) { r = ComandaConvertesteSticle32(platforma(), owner, path_sticle, progres); });
+    RuleazaCuProgres(&w, QString::fromLatin1(TitluConversieSticle32), [owner, &r](Progres& progres) {
+        r = ComandaConvertesteSticle32(platforma(), owner, path_sticle, progres);
+    });
     RaporteazaRezultat(owner, TitluConversieSticle32, r);
 }
 template <int Cod>
@@ -160,7 +161,8 @@ void LaserDamage(FereastraPrincipala& w) { ComandaLaserDamage(&w); }
 // An initialisation changes the whole material: its open windows show it again.
 template <int (*Comanda)(Intrebari&, Fereastra, SetLucru&)>
 void Initializare(FereastraPrincipala& w) {
-    if (Comanda(platforma(), w.proprietar(), setLucru()) == 1) ferestreMaterial().reimprospateazaMaterial(setLucru().materialCurent);
+    if (Comanda(platforma(), w.proprietar(), setLucru()) == 1)
+        ferestreMaterial().reimprospateazaMaterial(setLucru().materialCurent);
 }
 void AnuleazaModificare(FereastraPrincipala& w) { w.anuleazaUltimaModificare(); }
 void PropuneDomenii(FereastraPrincipala& w) { ComandaPropuneDomenii(&w); }

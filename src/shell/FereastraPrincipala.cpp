@@ -534,8 +534,8 @@ void FereastraPrincipala::stergeMaterialCurent() {
                               nume.c_str(), producator.c_str()),
                  TitluAtentie, IntrebareAtentie) != raspuns::IDYES)
         return;
-    const RezultatOperatie r = StergeMaterialeCuNume(platforma(), proprietar(), path_sticle, nume, false,
-                                                     set.curent().producator);
+    const RezultatOperatie r =
+        StergeMaterialeCuNume(platforma(), proprietar(), path_sticle, nume, false, set.curent().producator);
     if (r.esuat()) MesajBox(proprietar(), r.motiv, TitluAtentie, stil::MB_OK | stil::MB_ICONEXCLAMATION);
     if (r.schimbate() == 0) return;
     set.modificat = 0;
@@ -549,7 +549,8 @@ void FereastraPrincipala::stergeMaterialeAcelasiNume() {
     if (MesajBox(proprietar(), TextFormatat("Stergeti toate materialele cu numele %s ?", numeDin(set.curent()).c_str()),
                  TitluAtentie, IntrebareAtentie) != raspuns::IDYES)
         return;
-    const RezultatOperatie r = StergeMaterialeCuNume(platforma(), proprietar(), path_sticle, numeDin(set.curent()), true);
+    const RezultatOperatie r =
+        StergeMaterialeCuNume(platforma(), proprietar(), path_sticle, numeDin(set.curent()), true);
     if (r.esuat()) MesajBox(proprietar(), r.motiv, TitluAtentie, stil::MB_OK | stil::MB_ICONEXCLAMATION);
     if (r.schimbate() > 0) set.modificat = 0;
 }

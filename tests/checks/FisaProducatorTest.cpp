@@ -6,9 +6,9 @@
 #include <filesystem>
 
 #include "checks/FisaProducator.h"
+#include "settings/Directoare.h"
 #include "suite/Vedora.h"
 #include "support/PlatformaScriptata.h"
-#include "settings/Directoare.h"
 #include "support/TestDir.h"
 
 namespace vitramor {
@@ -58,10 +58,11 @@ TEST_F(Fisa, OpensTheDocumentInItsFolderOrSaysWhatIsMissing) {
               std::vector<std::string>{d.str() + "/OHARA/OHARA_CHIMIC.pdf @" + d.str() + "/OHARA"});
 
     const std::string cale = d.str() + "/SCHOTT/tie-30_chemical_properties_of_optical_glass.pdf";
-    EXPECT_EQ(DeschideFisaProducator(nullptr, path_sticle, 2).motiv, "Nu exista fisierul\n" + cale +
-                                   "\n\nCopiati fisa producatorului (PDF) cu numele "
-                                   "tie-30_chemical_properties_of_optical_glass.pdf in directorul " +
-                                   d.str() + "/SCHOTT, apoi apasati din nou Ajutor.");
+    EXPECT_EQ(DeschideFisaProducator(nullptr, path_sticle, 2).motiv,
+              "Nu exista fisierul\n" + cale +
+                  "\n\nCopiati fisa producatorului (PDF) cu numele "
+                  "tie-30_chemical_properties_of_optical_glass.pdf in directorul " +
+                  d.str() + "/SCHOTT, apoi apasati din nou Ajutor.");
     EXPECT_EQ(DeschideFisaProducator(nullptr, path_sticle, 0).motiv, ReturneazaMesajEroare({}, 0));
     EXPECT_TRUE(p.casete.empty());
     EXPECT_EQ(p.documenteDeschise.size(), 1u);

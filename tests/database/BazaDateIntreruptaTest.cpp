@@ -45,8 +45,9 @@ TEST_F(Intrerupta, TheNewestGoodArchiveIsOfferedAndRestoredOnlyOnYes) {
         EXPECT_EQ(p.casete[0].style & stil::MaskButoane, stil::MB_YESNO);
         // The question names what was left behind and the archive passed over.
         const std::string arhiva = d.str() + "/sticleNou32#_0.dat";
-        for (const std::string& parte : std::vector<std::string>{arhiva + ", " + d.str() + "/3.tmp", "#_1.dat are 4259 octeti",
-                                                                 "Restaurati cea mai noua copie arhiva buna, " + arhiva + "?"})
+        for (const std::string& parte :
+             std::vector<std::string>{arhiva + ", " + d.str() + "/3.tmp", "#_1.dat are 4259 octeti",
+                                      "Restaurati cea mai noua copie arhiva buna, " + arhiva + "?"})
             EXPECT_NE(intrebare.find(parte), std::string::npos) << parte << "\n" << intrebare;
         if (raspunsDat == raspuns::IDNO) {
             EXPECT_EQ(r.stare, StareOperatie::Anulat);
@@ -65,7 +66,8 @@ TEST_F(Intrerupta, WithoutAGoodArchiveTheOutcomeSaysWhyAndNothingIsAsked) {
     arhive({{"sticleNou32#_0.dat", ""}, {"sticleNou32#_1.dat", std::string(MarimeMaterialOptic, '\0')}});
     for (const bool comanda : {false, true}) {
         SCOPED_TRACE(comanda);
-        const RezultatOperatie r = comanda ? RestaureazaBazaDate(d.str()) : OferaRestaurareBazaDate(p, nullptr, d.str());
+        const RezultatOperatie r =
+            comanda ? RestaureazaBazaDate(d.str()) : OferaRestaurareBazaDate(p, nullptr, d.str());
         EXPECT_EQ(r.stare, StareOperatie::Esuat);
         EXPECT_NE(r.motiv.find("#_0.dat este gol (0 octeti)"), std::string::npos) << r.motiv;
         EXPECT_NE(r.motiv.find("#_1.dat nu contine niciun material"), std::string::npos) << r.motiv;

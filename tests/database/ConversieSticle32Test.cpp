@@ -144,8 +144,8 @@ TEST_F(Conversie, AFaultAtAnyStepLeavesTheOutputAsItWasAndNoWorkFile) {
         p.casete.clear();
         DefectFisiere defect(p, c.pas);
         p.raspunde({raspuns::IDYES, raspuns::IDYES});
-        const RezultatOperatie r =
-            c.convert ? ComandaConvertesteSticle32(p, nullptr, path_sticle) : ComandaCorecteazaCoduriProducator(p, nullptr, path_sticle);
+        const RezultatOperatie r = c.convert ? ComandaConvertesteSticle32(p, nullptr, path_sticle)
+                                             : ComandaCorecteazaCoduriProducator(p, nullptr, path_sticle);
         // The reason names the system's error; nothing is shown where it was found.
         EXPECT_EQ(r.stare, StareOperatie::Esuat) << iesire << " " << NumePas(c.pas);
         EXPECT_NE(r.motiv.find(std::strerror(ENOSPC)), std::string::npos) << r.motiv << " " << NumePas(c.pas);
@@ -153,9 +153,9 @@ TEST_F(Conversie, AFaultAtAnyStepLeavesTheOutputAsItWasAndNoWorkFile) {
         EXPECT_EQ(d.read(iesire), "older") << NumePas(c.pas);
         EXPECT_EQ(d.files(), (std::vector<std::string>{"1.tmp", "SticleNou32.dat", "sticle32.dat", "sticleNouX32.dat"}))
             << iesire << " " << NumePas(c.pas);
-        EXPECT_FALSE(std::any_of(p.casete.begin(), p.casete.end(),
-                                 [](auto& m) { return m.text.find(std::strerror(ENOSPC)) != std::string::npos; }))
-            << NumePas(c.pas);
+        EXPECT_FALSE(std::any_of(p.casete.begin(), p.casete.end(), [](auto& m) {
+            return m.text.find(std::strerror(ENOSPC)) != std::string::npos;
+        })) << NumePas(c.pas);
     }
     DefectFisiere fara(p, Pas::Niciunul);
     p.raspunde({raspuns::IDYES, raspuns::IDYES});

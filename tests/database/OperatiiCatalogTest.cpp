@@ -291,8 +291,8 @@ TEST_F(Operations, GlassDirectoryThatCannotBeEntered) {
         MaterialOptic m = A1;
         EXPECT_EQ(CautaMaterialOptic(below, m, nullptr, operatie), EroareDirectorSticle);
         ASSERT_FALSE(p.casete.empty());
-        EXPECT_EQ(p.texte(), std::vector<std::string>{"Eroare schimbare director " + below + ":\n" +
-                                                      std::strerror(ENOTDIR)});
+        EXPECT_EQ(p.texte(),
+                  std::vector<std::string>{"Eroare schimbare director " + below + ":\n" + std::strerror(ENOTDIR)});
     }
     MaterialOptic m = A1;
     p.casete.clear();

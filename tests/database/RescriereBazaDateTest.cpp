@@ -74,9 +74,14 @@ TEST_F(Rewrite, FaultAtAnyStepLeavesTheDatabaseAsItWas) {
         RezultatRescriere r;
         {
             DefectFisiere defect(p, pas);
-            EXPECT_EQ(RescrieBazaDate(p, nullptr, path_sticle, [](MaterialOptic& m) {
-                          return m.producator == 1 ? DecizieInregistrare::Elimina : DecizieInregistrare::Pastreaza;
-                      }, r), 0) << NumePas(pas);
+            EXPECT_EQ(RescrieBazaDate(
+                          p, nullptr, path_sticle,
+                          [](MaterialOptic& m) {
+                              return m.producator == 1 ? DecizieInregistrare::Elimina : DecizieInregistrare::Pastreaza;
+                          },
+                          r),
+                      0)
+                << NumePas(pas);
         }
         EXPECT_EQ(db(), original) << NumePas(pas);
         EXPECT_EQ(d.files(), std::vector<std::string>{"sticleNou32.dat"}) << NumePas(pas);
@@ -89,16 +94,20 @@ TEST_F(Rewrite, FaultAtAnyStepLeavesTheDatabaseAsItWas) {
 TEST_F(Rewrite, CallerAbandonsOrThrows) {
     RezultatRescriere r;
     int seen = 0;
-    EXPECT_EQ(RescrieBazaDate(p, nullptr, path_sticle, [&](MaterialOptic&) {
-                  return ++seen == 20 ? DecizieInregistrare::Abandoneaza : DecizieInregistrare::Pastreaza;
-              }, r), 0);
+    EXPECT_EQ(RescrieBazaDate(
+                  p, nullptr, path_sticle,
+                  [&](MaterialOptic&) {
+                      return ++seen == 20 ? DecizieInregistrare::Abandoneaza : DecizieInregistrare::Pastreaza;
+                  },
+                  r),
+              0);
     EXPECT_EQ(r.stare, StareRescriere::Abandonata);
     EXPECT_EQ(db(), original);
     EXPECT_EQ(d.files(), std::vector<std::string>{"sticleNou32.dat"});
 
-    EXPECT_THROW(RescrieBazaDate(p, nullptr, path_sticle, [](MaterialOptic&) -> DecizieInregistrare {
-                     throw std::runtime_error("caller failed");
-                 }, r),
+    EXPECT_THROW(RescrieBazaDate(
+                     p, nullptr, path_sticle,
+                     [](MaterialOptic&) -> DecizieInregistrare { throw std::runtime_error("caller failed"); }, r),
                  std::runtime_error);
     EXPECT_EQ(db(), original);
     EXPECT_EQ(d.files(), std::vector<std::string>{"sticleNou32.dat"});

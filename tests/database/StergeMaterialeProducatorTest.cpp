@@ -2,8 +2,8 @@
 #include <cerrno>
 #include <cstring>
 #include "database/GlassDirFixture.h"
-#include "database/StergeMaterialeProducator.h"
 #include "database/Recuperare.h"
+#include "database/StergeMaterialeProducator.h"
 #include "settings/Directoare.h"
 
 using namespace vitramor;

@@ -210,9 +210,9 @@ TEST_F(ComenziDispersie, InitNOnATabulatedMaterialBeepsAndRefusesEverySlot) {
     EXPECT_EQ(p.ultima().caption, "VITRAMOR V3.0 - test");
     std::vector<std::string> refuzate;
     for (const auto& x : r.refuzate) refuzate.push_back(x.motiv);
-    EXPECT_EQ(refuzate, (std::vector<std::string>{"Eroare calcul indice n ptr. 587.562 nm",
-                                                  "Eroare calcul indice n ptr. 1064 nm",
-                                                  "Eroare calcul indice n ptr. 2325.42 nm"}));
+    EXPECT_EQ(refuzate,
+              (std::vector<std::string>{"Eroare calcul indice n ptr. 587.562 nm", "Eroare calcul indice n ptr. 1064 nm",
+                                        "Eroare calcul indice n ptr. 2325.42 nm"}));
     for (int i = 0; i < 4; ++i) EXPECT_EQ(m.indice_n[i], 1.4 + i);
     EXPECT_EQ(set.modificat, 0);
 

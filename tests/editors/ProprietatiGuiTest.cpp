@@ -297,19 +297,32 @@ TEST_F(Proprietati, EvaporationAndTwoScaleDialogsStoreEachCellAtItsOffset) {
         float valoare;
         bool cuvant = false;  // a 16-bit word rather than a float
     } cazuri[] = {
-        {E, mecanic, "101", "2.5", 1796, 2.5f},      {E, mecanic, "102", "70", 1776, 70.0f},
-        {E, mecanic, "104", "0.2", 1780, 0.2f},      {E, mecanic, "106", "500", 1788, 500.0f},
-        {E, mecanic, "107", "-3", 1784, -3.0f},      {E, mecanic, "105", "60.08", 2108, 60.08f},
-        {E, mecanic, "110", "0.12", 2104, 0.12f},    {E, mecanic, "114", "0.1", 2056, 0.1f},
-        {E, mecanic, "115", "0.01", 2060, 0.01f},    {E, mecanic, "116", "-1e-5", 2064, -1e-5f},
-        {E, mecanic, "109", "800", 2072, 800.0f},    {E, termic, "101", "1.4", 1968, 1.4f},
-        {E, termic, "102", "750", 1952, 750.0f},     {E, termic, "103", "7.1", 1984, static_cast<float>(7.1f / 1e6)},
-        {E, termic, "104", "8.2", 1988, static_cast<float>(8.2f / 1e6)}, {E, termic, "105", "0.5", 1472, 0.5f},
-        {E, termic, "106", "0.6", 1476, 0.6f},       {E, termic, "107", "0.8", 1480, 0.8f},
-        {E, termic, "111", "0.9", 1484, 0.9f},       {E, termic, "108", "1700", 2000, 1700, true},
-        {E, termic, "109", "300", 2002, 300, true},  {E, termic, "110", "900", 2004, 900, true},
-        {E, termic, "112", "0.3", 1468, 0.3f},       {E, termic, "105", "1.5", 0, 0},
-        {E, termic, "106", "0.005", 0, 0},           {1, ComandaChimic, "101", "2", 2084, 0x0102, true},
+        {E, mecanic, "101", "2.5", 1796, 2.5f},
+        {E, mecanic, "102", "70", 1776, 70.0f},
+        {E, mecanic, "104", "0.2", 1780, 0.2f},
+        {E, mecanic, "106", "500", 1788, 500.0f},
+        {E, mecanic, "107", "-3", 1784, -3.0f},
+        {E, mecanic, "105", "60.08", 2108, 60.08f},
+        {E, mecanic, "110", "0.12", 2104, 0.12f},
+        {E, mecanic, "114", "0.1", 2056, 0.1f},
+        {E, mecanic, "115", "0.01", 2060, 0.01f},
+        {E, mecanic, "116", "-1e-5", 2064, -1e-5f},
+        {E, mecanic, "109", "800", 2072, 800.0f},
+        {E, termic, "101", "1.4", 1968, 1.4f},
+        {E, termic, "102", "750", 1952, 750.0f},
+        {E, termic, "103", "7.1", 1984, static_cast<float>(7.1f / 1e6)},
+        {E, termic, "104", "8.2", 1988, static_cast<float>(8.2f / 1e6)},
+        {E, termic, "105", "0.5", 1472, 0.5f},
+        {E, termic, "106", "0.6", 1476, 0.6f},
+        {E, termic, "107", "0.8", 1480, 0.8f},
+        {E, termic, "111", "0.9", 1484, 0.9f},
+        {E, termic, "108", "1700", 2000, 1700, true},
+        {E, termic, "109", "300", 2002, 300, true},
+        {E, termic, "110", "900", 2004, 900, true},
+        {E, termic, "112", "0.3", 1468, 0.3f},
+        {E, termic, "105", "1.5", 0, 0},
+        {E, termic, "106", "0.005", 0, 0},
+        {1, ComandaChimic, "101", "2", 2084, 0x0102, true},
         {1, ComandaChimic, "102", "3", 2086, 0x0203, true},
     };
     m().stabilitate_chimica[0] = 0x0100;  // the high bytes are not the dialog's
@@ -324,7 +337,9 @@ TEST_F(Proprietati, EvaporationAndTwoScaleDialogsStoreEachCellAtItsOffset) {
         ASSERT_NE(w, nullptr);
         std::string asteptat = bytesOf(m());  // after the thermal dialog put its default confidences in
         const std::uint16_t cuvant = static_cast<std::uint16_t>(c.valoare);
-        if (c.offset) std::memcpy(&asteptat[c.offset], c.cuvant ? static_cast<const void*>(&cuvant) : &c.valoare, c.cuvant ? 2 : 4);
+        if (c.offset)
+            std::memcpy(&asteptat[c.offset], c.cuvant ? static_cast<const void*>(&cuvant) : &c.valoare,
+                        c.cuvant ? 2 : 4);
         p.casete.clear();
         if (auto* lista = w->findChild<QComboBox*>(c.celula))
             Q_EMIT lista->activated(std::atoi(c.text));

@@ -46,7 +46,8 @@ protected:
     Document() : root(cJSON_CreateObject()) {}
 
     int add(const RecordImage& r, bool ask = false, std::optional<PerecheAtribute> attr = std::nullopt) {
-        return AdaugaMaterialInDocumentJson(path_sticle, r.record(), root.get(), "SubstrateMaterials.json", ask ? &p : nullptr, attr);
+        return AdaugaMaterialInDocumentJson(path_sticle, r.record(), root.get(), "SubstrateMaterials.json",
+                                            ask ? &p : nullptr, attr);
     }
     // The document as a reader gets it back from the file.
     Json citit() const { return Json(cJSON_Parse(Tiparit(root.get()).c_str())); }
@@ -264,15 +265,17 @@ TEST_F(Document, EveryAllocationFailureIsReportedAndLeavesAConsistentDocument) {
     for (int i = 0;; ++i) {
         SCOPED_TRACE(i);
         Json doc(cJSON_CreateObject());
-        ASSERT_EQ(AdaugaMaterialInDocumentJson(path_sticle, Material("PREV", 2).record(), doc.get(), "f", nullptr, std::nullopt), 0);
+        ASSERT_EQ(AdaugaMaterialInDocumentJson(path_sticle, Material("PREV", 2).record(), doc.get(), "f", nullptr,
+                                               std::nullopt),
+                  0);
         p.casete.clear();
         allocatiiRamase = i;
         allocareRefuzata = false;
         cJSON_Hooks hooks{MallocCuEsec, EliberareNormala};
         cJSON_InitHooks(&hooks);
         std::string motiv;
-        const int rezultat =
-            AdaugaMaterialInDocumentJson(path_sticle, r.record(), doc.get(), "f", nullptr, PerecheAtribute{3, 0}, &motiv);
+        const int rezultat = AdaugaMaterialInDocumentJson(path_sticle, r.record(), doc.get(), "f", nullptr,
+                                                          PerecheAtribute{3, 0}, &motiv);
         const bool epuizat = allocareRefuzata;
         allocatiiRamase = -1;
         cJSON_InitHooks(nullptr);

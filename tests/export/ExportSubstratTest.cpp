@@ -50,7 +50,8 @@ TEST_F(Export, ANewFileIsCreatedInListOrderAndOpenedInTheEditorOnTheSearchPath) 
     bin.write("notepad++", "#!/bin/sh\n");
     ::chmod((bin / "notepad++").c_str(), 0755);
     p.raspunde(raspuns::IDYES);
-    const auto r = ExportaSticleSubstrat(p, nullptr, {path_sticle, path_machine_learning}, {"B\tcode\t1.5\t0", "A\t\t-\t0"}, 2);
+    const auto r =
+        ExportaSticleSubstrat(p, nullptr, {path_sticle, path_machine_learning}, {"B\tcode\t1.5\t0", "A\t\t-\t0"}, 2);
     EXPECT_TRUE(r.documentFolosit);
     EXPECT_TRUE(r.trecereCompleta);
     EXPECT_TRUE(r.salvat);

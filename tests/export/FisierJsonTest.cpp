@@ -24,7 +24,12 @@ class Store : public ExportFixture {
 protected:
     Store() { fs::create_directories(path_machine_learning); }
 
-    struct Incarcare { int rezultat; Json arbore; std::uint64_t marime; std::string motiv; };
+    struct Incarcare {
+        int rezultat;
+        Json arbore;
+        std::uint64_t marime;
+        std::string motiv;
+    };
     Incarcare load(const std::string& name = Nume) {
         cJSON* a = reinterpret_cast<cJSON*>(0x1);  // cleared by the loader
         std::uint64_t m = 12345;

@@ -299,7 +299,8 @@ void CitesteRegistru(const std::unique_ptr<RegistruCalcul>& r, const std::string
         }
         TabelFoaie t;
         std::string motiv;
-        if (AnalizeazaFoaie(f, 0, t, motiv)) Cere(!t.coloane.empty() && t.primulRandDate <= f.randuri.size(), "a usable table");
+        if (AnalizeazaFoaie(f, 0, t, motiv))
+            Cere(!t.coloane.empty() && t.primulRandDate <= f.randuri.size(), "a usable table");
     }
 }
 

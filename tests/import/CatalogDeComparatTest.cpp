@@ -23,12 +23,18 @@ TEST_F(CatalogDeComparat, TheFormatComesFromTheExtensionTheConnectionStringOrThe
         std::string fisier;
         std::optional<FormatCatalog> format;
     } cazuri[] = {
-        {"a.AGF", FormatCatalog::Agf},           {"v2/b.Xlsx", FormatCatalog::Tabel},
-        {"b.xls", FormatCatalog::Tabel},         {"b.csv", FormatCatalog::Tabel},
-        {"DSN=Ohara;DBQ=c.mdb", FormatCatalog::Tabel}, {"c.txt", FormatCatalog::Text},
-        {(d / "pilkington.v2").string(), FormatCatalog::Text}, {"e.dat", FormatCatalog::BazaDate},
-        {"f.yml", FormatCatalog::Rii},           {"f.yaml", FormatCatalog::Rii},
-        {"g.json", std::nullopt},                {"fara", std::nullopt},
+        {"a.AGF", FormatCatalog::Agf},
+        {"v2/b.Xlsx", FormatCatalog::Tabel},
+        {"b.xls", FormatCatalog::Tabel},
+        {"b.csv", FormatCatalog::Tabel},
+        {"DSN=Ohara;DBQ=c.mdb", FormatCatalog::Tabel},
+        {"c.txt", FormatCatalog::Text},
+        {(d / "pilkington.v2").string(), FormatCatalog::Text},
+        {"e.dat", FormatCatalog::BazaDate},
+        {"f.yml", FormatCatalog::Rii},
+        {"f.yaml", FormatCatalog::Rii},
+        {"g.json", std::nullopt},
+        {"fara", std::nullopt},
     };
     for (const auto& c : cazuri) EXPECT_EQ(FormatCatalogDinFisier(c.fisier), c.format) << c.fisier;
     const char* nume[] = {"agf", "table", "text", "db", "rii"};
@@ -39,8 +45,9 @@ TEST_F(CatalogDeComparat, TheFormatComesFromTheExtensionTheConnectionStringOrThe
 TEST_F(CatalogDeComparat, EveryFormatGivesTheGlassesItsImportBuildsUnderTheProducerAskedFor) {
     TestDir alt;
     alt.write("vechi.dat", databaseOf({namedRecord("A1", 3), namedRecord("B2", 5), namedRecord("A3", 3)}));
-    alt.write("NUME-FOARTE-LUNG-SIO2.yml", "DATA:\n  - type: formula 1\n    wavelength_range: 0.21 6.7\n"
-                                           "    coefficients: 0 0.6961663 0.0684043 0.4079426 0.1162414 0.8974794 9.896161\n");
+    alt.write("NUME-FOARTE-LUNG-SIO2.yml",
+              "DATA:\n  - type: formula 1\n    wavelength_range: 0.21 6.7\n"
+              "    coefficients: 0 0.6961663 0.0684043 0.4079426 0.1162414 0.8974794 9.896161\n");
     alt.write("gol.yml", "DATA:\n");
     // Sumita's layout: the flag in column 1, the name in column 3; an
     // unflagged glass is listed but not built for storing.
@@ -58,9 +65,9 @@ TEST_F(CatalogDeComparat, EveryFormatGivesTheGlassesItsImportBuildsUnderTheProdu
         a.factor = factor;
     }
     ASSERT_FALSE(SalveazaAsocieriInFisier((alt / "t.aso").string(), ctx.asocieri).esuat());
-    ScrieCsv((alt / "t.csv").string(), {{std::string("nume"), std::string("densitate")},
-                                        {std::string("T-1"), 0.251},
-                                        {std::string("T-2"), 0.36}});
+    ScrieCsv(
+        (alt / "t.csv").string(),
+        {{std::string("nume"), std::string("densitate")}, {std::string("T-1"), 0.251}, {std::string("T-2"), 0.36}});
 
     const struct {
         FormatCatalog format;

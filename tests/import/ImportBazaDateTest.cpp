@@ -43,7 +43,8 @@ TEST_F(ImportBazaDate, UnusableSourcesAreReportedAndChangeNothing) {
     const std::string lipsa = (d / "nu exista").string();
     EXPECT_EQ(ListeazaBazaDate(lipsa, "x.dat", nume).motiv, "Nu exista director " + lipsa + ")");
     const std::size_t casete = p.casete.size();
-    const RezultatOperatie r = ImportaDinBazaDate(nullptr, path_sticle, d.str(), "x.dat", {0}, PoliticaConflict::Intreaba);
+    const RezultatOperatie r =
+        ImportaDinBazaDate(nullptr, path_sticle, d.str(), "x.dat", {0}, PoliticaConflict::Intreaba);
     EXPECT_EQ(r.codIesire(), 1);
     EXPECT_EQ(r.motiv, "Eroare open() " + (d / "x.dat").string() + ": No such file or directory");
     EXPECT_EQ(p.casete.size(), casete);  // the caller reports it

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "database/CatalogMateriale.h"
 #include "database/GlassDirFixture.h"
 #include "import/tabele/ActualizareExcel.h"
 #include "import/tabele/AntetColoane.h"
@@ -12,9 +13,8 @@
 #include "import/tabele/FoaieCalcul.h"
 #include "material/LiniiSpectrale.h"
 #include "record/ConversiiMaterial.h"
-#include "database/CatalogMateriale.h"
-#include "support/TabelCatalog.h"
 #include "settings/Directoare.h"
+#include "support/TabelCatalog.h"
 
 using namespace vitramor;
 using namespace vitramor::test;
@@ -464,8 +464,9 @@ TEST_F(TabeleCatalog, AssociationsSurviveFileAndSettingsByteForByte) {
     d.write("scurt.aso", std::string(136, '\0'));
     EXPECT_NE(IncarcaAsocieriDinFisier((d / "scurt.aso").string(), dinFisier).motiv.find("136 octeti in loc de 6800"),
               std::string::npos);
-    EXPECT_NE(IncarcaAsocieriDinFisier((d / "lipsa.aso").string(), dinFisier).motiv.find("Fisierul nu poate fi deschis."),
-              std::string::npos);
+    EXPECT_NE(
+        IncarcaAsocieriDinFisier((d / "lipsa.aso").string(), dinFisier).motiv.find("Fisierul nu poate fi deschis."),
+        std::string::npos);
     EXPECT_EQ(OctetiAsocieri(dinFisier), octeti);
     EXPECT_TRUE(p.casete.empty());
 }

@@ -124,7 +124,7 @@ TEST(Initialise, CommandsAskFirstAndTheLastOneCanBeUndone) {
     PlatformaInstalata guard{p};
     SetLucru set;
     int (*const comenzi[])(Intrebari&, Fereastra, SetLucru&) = {ComandaInitializeazaMaterial, ComandaInitLambdaIndici,
-                                                    ComandaInitIndici, ComandaInitLambdaTransmisie};
+                                                                ComandaInitIndici, ComandaInitLambdaTransmisie};
     for (auto* comanda : comenzi) EXPECT_EQ(comanda(p, nullptr, set), 0);
 
     set.materiale = {vitramor::test::namedRecord("A"), vitramor::test::namedRecord("B")};

@@ -181,8 +181,8 @@ TEST_F(IesireListare, FailuresShowTheirMessagesOnce) {
     ASSERT_EQ(p.casete.size(), 3u);
     EXPECT_EQ(p.casete[0].numar, 362);
     EXPECT_EQ(p.casete[0].style, 48u);
-    EXPECT_EQ(p.casete[1].text, "Eroare scriere fisier " + (dir / "lipsa" / "lista.txt").string() +
-                                    ":\nNo such file or directory");
+    EXPECT_EQ(p.casete[1].text,
+              "Eroare scriere fisier " + (dir / "lipsa" / "lista.txt").string() + ":\nNo such file or directory");
     EXPECT_EQ(p.casete[2].numar, 77);
     EXPECT_TRUE(dir.files().empty());
 }

@@ -39,8 +39,9 @@ public:
         const bool obisnuit = f_.f && ::fstat(::fileno(f_.f), &st) == 0 && S_ISREG(st.st_mode);
         if (!obisnuit) {
             f_.inchide();
-            motiv_ = "Eroare open() " + cale + ": " +
-                     (neobisnuit || f_.f || cod == 0 ? std::string("nu este un fisier obisnuit") : TextEroareSistem(cod));
+            motiv_ =
+                "Eroare open() " + cale + ": " +
+                (neobisnuit || f_.f || cod == 0 ? std::string("nu este un fisier obisnuit") : TextEroareSistem(cod));
         }
     }
     SursaDeschisa(const SursaDeschisa&) = delete;
@@ -65,7 +66,8 @@ void RaporteazaRest(const std::string& fisier, std::size_t recorduri, std::size_
 
 }  // namespace
 
-RezultatOperatie ListeazaBazaDate(const std::string& director, const std::string& fisier, std::vector<std::string>& nume) {
+RezultatOperatie ListeazaBazaDate(const std::string& director, const std::string& fisier,
+                                  std::vector<std::string>& nume) {
     const SursaDeschisa sursa(director, fisier);
     if (!sursa.ok()) return RezultatOperatie::Esec(sursa.motiv());
     std::vector<std::string> citite;

@@ -24,7 +24,8 @@ inline constexpr int IdComandaImportBazaDate = 40029;  // "Import din alt fisier
 // the file's bytes. Failed with the reason when the directory or the file
 // cannot be used or read (nothing is shown); a trailing fragment shorter
 // than a record is reported in the message list and not listed.
-RezultatOperatie ListeazaBazaDate(const std::string& director, const std::string& fisier, std::vector<std::string>& nume);
+RezultatOperatie ListeazaBazaDate(const std::string& director, const std::string& fisier,
+                                  std::vector<std::string>& nume);
 
 // Every whole record of `director`/`fisier` in file order, read once: the
 // listing's and the release comparison's reading. Failed with the reason

@@ -78,8 +78,9 @@ RezultatOperatie CitesteTabel(Fereastra owner, const CerereComparatie& c, std::v
 
 }  // namespace
 
-RezultatOperatie CitesteCatalogDeComparat(Fereastra owner, const CerereComparatie& c, std::vector<MaterialOptic>& sticle,
-                              ComparatieCatalog& rezultat, Progres& progres) {
+RezultatOperatie CitesteCatalogDeComparat(Fereastra owner, const CerereComparatie& c,
+                                          std::vector<MaterialOptic>& sticle, ComparatieCatalog& rezultat,
+                                          Progres& progres) {
     sticle.clear();
     rezultat.refuzate.clear();
     // A new glass gets its category as the import gives it; the comparison
@@ -88,7 +89,8 @@ RezultatOperatie CitesteCatalogDeComparat(Fereastra owner, const CerereComparati
     switch (c.format) {
         case FormatCatalog::Agf: {
             std::string octeti;
-            if (const RezultatOperatie citit = CitesteFisierImport(c.fisier, octeti); citit.stare == StareOperatie::Esuat)
+            if (const RezultatOperatie citit = CitesteFisierImport(c.fisier, octeti);
+                citit.stare == StareOperatie::Esuat)
                 return citit;
             const CatalogAgf catalog = CitesteCatalogAgf(octeti);
             sticle = ConstruiesteSticleAgf(catalog, SelectieImplicitaAgf(catalog), c.producator, categorii);
@@ -100,7 +102,8 @@ RezultatOperatie CitesteCatalogDeComparat(Fereastra owner, const CerereComparati
         }
         case FormatCatalog::Text: {
             SticleCatalogText t;
-            if (RezultatOperatie r = ConstruiesteFisierCatalogText(c.cod, c.fisier, categorii, t, rezultat.sursa, progres);
+            if (RezultatOperatie r =
+                    ConstruiesteFisierCatalogText(c.cod, c.fisier, categorii, t, rezultat.sursa, progres);
                 r.esuat())
                 return r;
             for (std::size_t i = 0; i < t.sticle.size(); ++i)
@@ -110,16 +113,20 @@ RezultatOperatie CitesteCatalogDeComparat(Fereastra owner, const CerereComparati
         case FormatCatalog::BazaDate: {
             const std::filesystem::path p(c.fisier);
             const std::string director = p.has_parent_path() ? p.parent_path().string() : std::string(".");
-            const RezultatOperatie citit = ParcurgeFisierBazaDate(director, p.filename().string(), [&](const MaterialOptic& m, std::size_t) {
-                if (m.producator == c.producator) sticle.push_back(m);
-            }, progres);
+            const RezultatOperatie citit = ParcurgeFisierBazaDate(
+                director, p.filename().string(),
+                [&](const MaterialOptic& m, std::size_t) {
+                    if (m.producator == c.producator) sticle.push_back(m);
+                },
+                progres);
             if (citit.stare != StareOperatie::Facut) return citit;
             rezultat.sursa = SursaDinFisier(c.fisier);
             break;
         }
         case FormatCatalog::Rii: {
             std::string octeti;
-            if (const RezultatOperatie citit = CitesteFisierImport(c.fisier, octeti); citit.stare == StareOperatie::Esuat)
+            if (const RezultatOperatie citit = CitesteFisierImport(c.fisier, octeti);
+                citit.stare == StareOperatie::Esuat)
                 return citit;
             std::string nume = c.nume.empty() ? std::filesystem::path(c.fisier).stem().string() : c.nume;
             nume = nume.substr(0, sizeof(MaterialOptic::nume) - 1);
@@ -131,7 +138,8 @@ RezultatOperatie CitesteCatalogDeComparat(Fereastra owner, const CerereComparati
             break;
         }
         case FormatCatalog::Tabel:
-            if (RezultatOperatie r = CitesteTabel(owner, c, sticle, rezultat); r.stare != StareOperatie::Facut) return r;
+            if (RezultatOperatie r = CitesteTabel(owner, c, sticle, rezultat); r.stare != StareOperatie::Facut)
+                return r;
             break;
     }
     // Every glass under the producer asked for, as an import stores it.

@@ -7,6 +7,9 @@
 #include <unordered_set>
 
 #include "database/CategoriiMaterial.h"
+#include "database/EroriCatalog.h"
+#include "database/FisierCatalog.h"
+#include "database/Recuperare.h"
 #include "database/StergereMateriale.h"
 #include "dispersion/EcuatieDispersie.h"
 #include "dispersion/MarimiOptice.h"
@@ -14,9 +17,6 @@
 #include "record/CampuriMaterial.h"
 #include "record/CodificareText.h"
 #include "record/TextFormatat.h"
-#include "database/EroriCatalog.h"
-#include "database/FisierCatalog.h"
-#include "database/Recuperare.h"
 
 namespace vitramor {
 
@@ -283,8 +283,8 @@ std::vector<ActiuneSticla> ActiuniPentruClase(const ComparatieCatalog& c, std::s
     return a;
 }
 
-RezultatOperatie AplicaComparatia(Intrebari& intrebari, Fereastra owner, const std::string& directorSticle, const ComparatieCatalog& c,
-                                  const OptiuniAplicare& o, Progres& progres) {
+RezultatOperatie AplicaComparatia(Intrebari& intrebari, Fereastra owner, const std::string& directorSticle,
+                                  const ComparatieCatalog& c, const OptiuniAplicare& o, Progres& progres) {
     std::vector<MaterialOptic> lot;
     std::vector<const SticlaComparata*> deSters;
     for (std::size_t i = 0; i < c.sticle.size() && i < o.actiuni.size(); ++i) {
@@ -321,8 +321,8 @@ RezultatOperatie AplicaComparatia(Intrebari& intrebari, Fereastra owner, const s
     std::string text = TextFormatat("Stergeti din baza de date %zu sticle care nu mai sunt in catalog?", deSters.size());
     for (std::size_t i = 0; i < deSters.size() && i < 12; ++i) text += "\n  " + Utf8DinWindows1252(deSters[i]->nume);
     if (deSters.size() > 12) text += TextFormatat("\n  ... si inca %zu", deSters.size() - 12);
-    if (intrebari.intreaba(owner, text, TitluComparaCatalog, stil::MB_YESNO | stil::MB_ICONQUESTION | stil::MB_DEFBUTTON2) !=
-        raspuns::IDYES) {
+    if (intrebari.intreaba(owner, text, TitluComparaCatalog,
+                           stil::MB_YESNO | stil::MB_ICONQUESTION | stil::MB_DEFBUTTON2) != raspuns::IDYES) {
         for (const SticlaComparata* s : deSters) {
             ++r.sarite;
             r.articol(Utf8DinWindows1252(s->nume), {}, "sarit", "pastrat: stergerea nu a fost confirmata");
@@ -334,7 +334,8 @@ RezultatOperatie AplicaComparatia(Intrebari& intrebari, Fereastra owner, const s
         if (progres.anulat()) break;
         progres.pas(i, deSters.size());
         const SticlaComparata* s = deSters[i];
-        const RezultatOperatie parte = StergeMaterialeCuNume(intrebari, owner, directorSticle, s->nume, false, c.producator);
+        const RezultatOperatie parte =
+            StergeMaterialeCuNume(intrebari, owner, directorSticle, s->nume, false, c.producator);
         if (r.stare == StareOperatie::NimicDeFacut) r.stare = StareOperatie::Facut;
         r.adauga(parte);
     }

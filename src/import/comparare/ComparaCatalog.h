@@ -109,8 +109,9 @@ struct CerereComparatie {
 // (an association file or an ODBC connection that could not be used has
 // told its own failure: no reason then), cancelled when the reading was stopped through
 // `progres`, nothing to do when a table built no glass; nothing is shown.
-RezultatOperatie CitesteCatalogDeComparat(Fereastra owner, const CerereComparatie& c, std::vector<MaterialOptic>& sticle,
-                                          ComparatieCatalog& rezultat, Progres& progres = FaraProgres());
+RezultatOperatie CitesteCatalogDeComparat(Fereastra owner, const CerereComparatie& c,
+                                          std::vector<MaterialOptic>& sticle, ComparatieCatalog& rezultat,
+                                          Progres& progres = FaraProgres());
 
 // Both steps; done only when both ran to their end.
 RezultatOperatie ComparaCatalog(Fereastra owner, const std::string& directorSticle, const CerereComparatie& c,
@@ -140,7 +141,8 @@ std::vector<ActiuneSticla> ActiuniPentruClase(const ComparatieCatalog& c, std::s
 // is No. The outcome counts every glass chosen. A stop asked through
 // `progres` ends the deletions between two glasses. The questions are asked
 // through `intrebari`.
-RezultatOperatie AplicaComparatia(Intrebari& intrebari, Fereastra owner, const std::string& directorSticle, const ComparatieCatalog& c,
-                                  const OptiuniAplicare& o, Progres& progres = FaraProgres());
+RezultatOperatie AplicaComparatia(Intrebari& intrebari, Fereastra owner, const std::string& directorSticle,
+                                  const ComparatieCatalog& c, const OptiuniAplicare& o,
+                                  Progres& progres = FaraProgres());
 
 }  // namespace vitramor

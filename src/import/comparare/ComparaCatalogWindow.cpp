@@ -423,8 +423,9 @@ void ComparaCatalogWindow::aplica() {
         return;
     }
     RezultatOperatie r;
-    RuleazaCuProgres(this, QString::fromLatin1(TitluComparaCatalog),
-                     [&](Progres& progres) { r = AplicaComparatia(platforma(), owner, path_sticle, comparatie_, o, progres); });
+    RuleazaCuProgres(this, QString::fromLatin1(TitluComparaCatalog), [&](Progres& progres) {
+        r = AplicaComparatia(platforma(), owner, path_sticle, comparatie_, o, progres);
+    });
     RaporteazaRezultat(owner, TitluComparaCatalog, r);
     if (r.schimbate() > 0) compara();  // what is left to do
 }

@@ -456,8 +456,9 @@ MaterialRii CitesteMaterialRii(std::string_view yaml, const std::string& nume, s
     }
 }
 
-RezultatOperatie ImportaFisierRii(Fereastra owner, const std::string& directorSticle, const std::string& cale, const std::string& nume,
-                                  std::uint16_t producator, DomeniuRii domeniu, int categorieAleasa) {
+RezultatOperatie ImportaFisierRii(Fereastra owner, const std::string& directorSticle, const std::string& cale,
+                                  const std::string& nume, std::uint16_t producator, DomeniuRii domeniu,
+                                  int categorieAleasa) {
     std::string octeti;
     if (RezultatOperatie citit = CitesteFisierImport(cale, octeti); citit.stare == StareOperatie::Esuat) return citit;
     MaterialRii r = CitesteMaterialRii(octeti, nume, producator, domeniu);

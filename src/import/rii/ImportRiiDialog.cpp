@@ -143,8 +143,8 @@ void ImportRiiDialog::importa() {
     }
     const int categorie = AlegeCategorieImport(this, path_sticle);
     if (categorie == -2) return;
-    const RezultatOperatie r =
-        ImportaFisierRii(owner, path_sticle, cale_, nume, static_cast<std::uint16_t>(producator_->currentIndex()), d, categorie);
+    const RezultatOperatie r = ImportaFisierRii(owner, path_sticle, cale_, nume,
+                                                static_cast<std::uint16_t>(producator_->currentIndex()), d, categorie);
     RaporteazaRezultat(owner, TitluImportRii, r);
     if (r.reusit()) accept();
 }

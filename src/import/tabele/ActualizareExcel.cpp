@@ -382,11 +382,12 @@ std::optional<std::vector<Baza>> AlegeBaze(const OptiuniActualizare& o, std::uin
         } else {
             int raspunsNou = o.construite ? raspuns::IDYES : o.intrebari ? decizie : raspuns::IDNU_TOATE;
             if (!raspunsNou) {
-                raspunsNou = o.intrebari->intreaba(o.owner,
-                                      TextFormatat("Eroare (err=%d) cautare material %s in SticleNou32.dat. Salvati ca "
-                                                   "material nou?",
-                                                   static_cast<int>(EroareMaterialNegasit), randuri[i].nume.c_str()),
-                                      {}, stil::MB_YESNOCANCEL | stil::MB_PENTRUTOATE | stil::MB_ICONQUESTION);
+                raspunsNou = o.intrebari->intreaba(
+                    o.owner,
+                    TextFormatat("Eroare (err=%d) cautare material %s in SticleNou32.dat. Salvati ca "
+                                 "material nou?",
+                                 static_cast<int>(EroareMaterialNegasit), randuri[i].nume.c_str()),
+                    {}, stil::MB_YESNOCANCEL | stil::MB_PENTRUTOATE | stil::MB_ICONQUESTION);
                 if (raspunsNou == raspuns::IDDA_TOATE || raspunsNou == raspuns::IDNU_TOATE) decizie = raspunsNou;
             }
             if (raspunsNou == raspuns::IDCANCEL) return std::nullopt;
@@ -475,9 +476,9 @@ RezultatOperatie SalveazaRanduri(const ContextImportExcel& c, const OptiuniActua
                             ? ParcurgeMaterialeOptice(o.directorSticle, o.owner, g.nume, stocat)
                             : CatalogOk;
         cod != CatalogOk) {
-        RezultatOperatie esec = RezultatOperatie::Esec(TextFormatat(
-            "Baza de date %s nu a putut fi citita (cod eroare %d); nimic nu a fost salvat.",
-            CaleBazaDate(o.directorSticle).c_str(), cod));
+        RezultatOperatie esec = RezultatOperatie::Esec(
+            TextFormatat("Baza de date %s nu a putut fi citita (cod eroare %d); nimic nu a fost salvat.",
+                         CaleBazaDate(o.directorSticle).c_str(), cod));
         esec.refuzate = r.refuzate;
         return esec;
     }
@@ -524,8 +525,8 @@ std::string PregatesteCitirea(ContextImportExcel& c, ColoaneCitite& cc) {
         if (!a.nume[0] || !Importat(c, i) || a.coloanaStart < 0) continue;
         const int stop = a.coloanaStop >= a.coloanaStart ? a.coloanaStop : a.coloanaStart;
         if (stop >= nCol)
-            return TextFormatat("Asocierea %s foloseste coloana %d, dar tabelul %s are doar %d coloane.", a.nume, stop + 1,
-                                c.tabel.c_str(), nCol);
+            return TextFormatat("Asocierea %s foloseste coloana %d, dar tabelul %s are doar %d coloane.", a.nume,
+                                stop + 1, c.tabel.c_str(), nCol);
         a.nrColoane = static_cast<std::int16_t>(stop - a.coloanaStart + 1);
         if (a.nrColoane > a.nrElemente)
             return TextFormatat("Asocierea %s are %d coloane pentru %d elemente.", a.nume, a.nrColoane, a.nrElemente);
@@ -724,7 +725,8 @@ RezultatOperatie ImportaTabelExcel(ContextImportExcel& c, const OptiuniActualiza
     if (o.dupaCitire) o.dupaCitire();
     RezultatOperatie r;
     if (citite.anulat) r = RezultatOperatie::Anulare();
-    else if (!citite.complet) r = RezultatOperatie::Esec(citite.motiv);
+    else if (!citite.complet)
+        r = RezultatOperatie::Esec(citite.motiv);
     else if (!o.actualizeaza) return RezultatOperatie::Nimic();
     else r = SalveazaRanduri(c, o, citite.randuri, citite.sticle);
     if (!o.actualizeaza || o.construite) return r;

@@ -361,7 +361,7 @@ int LambdaIndiciDinColoane(ContextImportExcel& c, std::vector<std::string>& lini
         const std::string motiv = lambda > 0 ? MotivLungimeUnda(lambda) : std::string();
         if (!(lambda > 0) || !motiv.empty()) {
             Respinge(c, TextFormatat("Coloana %s nu este ptr. lambda indici%s.\nRedefiniti coloanele ptr. indice_n",
-                                       nume.c_str(), motiv.empty() ? "" : (" (" + motiv + ")").c_str()));
+                                     nume.c_str(), motiv.empty() ? "" : (" (" + motiv + ")").c_str()));
             c.lambdaColoaneIndici.clear();
             return 0;
         }
@@ -432,12 +432,14 @@ void GrosimeTransmisie(ContextImportExcel& c, const std::string& grosimeTaui, st
 int LambdaTiDinColoane(ContextImportExcel& c, int codProducator, std::vector<std::string>& linii) {
     const auto& a = c.asocieri[IntrareTransmisie];
     if (!Intervalul(a)) {
-        Respinge(c, TextFormatat("Nu ati definit coloana start %d si/sau stop %d ptr Ti", a.coloanaStart, a.coloanaStop));
+        Respinge(c,
+                 TextFormatat("Nu ati definit coloana start %d si/sau stop %d ptr Ti", a.coloanaStart, a.coloanaStop));
         return 0;
     }
     if (a.coloanaStop - a.coloanaStart >= NumarSloturiTabel) {
-        Respinge(c, TextFormatat("Transmisia are %d coloane; campul tine %d.\nRedefiniti coloanele ptr. transmisia interna",
-                                   a.coloanaStop - a.coloanaStart + 1, NumarSloturiTabel));
+        Respinge(
+            c, TextFormatat("Transmisia are %d coloane; campul tine %d.\nRedefiniti coloanele ptr. transmisia interna",
+                            a.coloanaStop - a.coloanaStart + 1, NumarSloturiTabel));
         return 0;
     }
     std::string linie = "Lungimi de unda transmisie interna", grosimeTaui;
@@ -445,8 +447,10 @@ int LambdaTiDinColoane(ContextImportExcel& c, int codProducator, std::vector<std
         const std::string nume = NumeColoana(c, k);
         const NumeTransmisie t = CitesteNumeTransmisie(nume);
         if (t.taui && !grosimeTaui.empty() && t.grosime != grosimeTaui) {
-            Respinge(c, TextFormatat("Coloana %s nu este ptr. transmisie interna.\nRedefiniti coloanele ptr. transmisia "
-                                       "interna", nume.c_str()));
+            Respinge(c,
+                     TextFormatat("Coloana %s nu este ptr. transmisie interna.\nRedefiniti coloanele ptr. transmisia "
+                                  "interna",
+                                  nume.c_str()));
             c.lambdaColoaneTi.clear();
             return 0;
         }
@@ -457,8 +461,8 @@ int LambdaTiDinColoane(ContextImportExcel& c, int codProducator, std::vector<std
         if (fix) lambda = TabelFix[pozitie];
         if (lambda == 0) {
             Respinge(c, TextFormatat("Coloana %s nu spune lungimea de unda a transmisiei (TAUI<grosime>/<lambda>, 280 "
-                                       "sau 280nm).\nRedefiniti coloanele ptr. transmisia interna",
-                                       nume.c_str()));
+                                     "sau 280nm).\nRedefiniti coloanele ptr. transmisia interna",
+                                     nume.c_str()));
             c.lambdaColoaneTi.clear();
             return 0;
         }
@@ -468,8 +472,9 @@ int LambdaTiDinColoane(ContextImportExcel& c, int codProducator, std::vector<std
     std::vector<std::uint16_t> sortate(c.lambdaColoaneTi);
     std::sort(sortate.begin(), sortate.end());
     if (std::adjacent_find(sortate.begin(), sortate.end()) != sortate.end()) {
-        Respinge(c, "Coloanele ptr. transmisia interna nu au lungimi de unda distincte.\nRedefiniti coloanele ptr. "
-                      "transmisia interna");
+        Respinge(c,
+                 "Coloanele ptr. transmisia interna nu au lungimi de unda distincte.\nRedefiniti coloanele ptr. "
+                 "transmisia interna");
         c.lambdaColoaneTi.clear();
         return 0;
     }

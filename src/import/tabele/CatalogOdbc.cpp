@@ -87,7 +87,8 @@ void LeagaColoaneCatalog(SQLHSTMT st, InregistrareColoanaOdbc& r) {
 bool CitesteColoaneleTabelului(ConexiuneODBC& c, const std::string& tabel, std::string& motiv) {
     CursorAsteptare cursor;
     SQLHSTMT st = SQL_NULL_HSTMT;
-    if (!VerificaRezultatOdbc(SQLAllocHandle(SQL_HANDLE_STMT, c.hdbc, &st), SQL_HANDLE_DBC, c.hdbc, motiv)) return false;
+    if (!VerificaRezultatOdbc(SQLAllocHandle(SQL_HANDLE_STMT, c.hdbc, &st), SQL_HANDLE_DBC, c.hdbc, motiv))
+        return false;
     std::string nume = tabel;
     if (!VerificaRezultatOdbc(SQLColumns(st, nullptr, 0, nullptr, 0, reinterpret_cast<SQLCHAR*>(nume.data()),
                                          static_cast<SQLSMALLINT>(nume.size()), nullptr, 0),
@@ -261,10 +262,14 @@ bool ScrieColoaneTabel(BlocText& b, ConexiuneODBC& c, const std::string& t) {
     SQLFreeHandle(SQL_HANDLE_STMT, st);
     AddTextRAM(b, TextFormatat("\tNr. coloane din tabelul %s  este: %d", t.c_str(), n));
     // A fetch that failed is told in the report, where its table is.
-    if (f == SQL_ERROR || f == SQL_SUCCESS_WITH_INFO) AddTextRAM(b, "Eroare SQL_ERROR | SQL_SUCCESS_WITH_INFO  SQLFetch()");
-    else if (f == SQL_INVALID_HANDLE) AddTextRAM(b, "Eroare SQL_INVALID_HANDLE SQLFetch()");
-    else if (f == SQL_NEED_DATA) AddTextRAM(b, "Eroare SQL_NEED_DATA  SQLFetch()");
-    else if (f == SQL_PARAM_DATA_AVAILABLE) AddTextRAM(b, "Eroare SQL_PARAM_DATA_AVAILABLE  SQLFetch()");
+    if (f == SQL_ERROR || f == SQL_SUCCESS_WITH_INFO)
+        AddTextRAM(b, "Eroare SQL_ERROR | SQL_SUCCESS_WITH_INFO  SQLFetch()");
+    else if (f == SQL_INVALID_HANDLE)
+        AddTextRAM(b, "Eroare SQL_INVALID_HANDLE SQLFetch()");
+    else if (f == SQL_NEED_DATA)
+        AddTextRAM(b, "Eroare SQL_NEED_DATA  SQLFetch()");
+    else if (f == SQL_PARAM_DATA_AVAILABLE)
+        AddTextRAM(b, "Eroare SQL_PARAM_DATA_AVAILABLE  SQLFetch()");
     return true;
 }
 

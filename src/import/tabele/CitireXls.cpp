@@ -279,7 +279,8 @@ public:
     std::unique_ptr<CititorFoaie> deschideFoaie(std::size_t index) override;
 
     static std::string TextVechi(const std::string& cale) {
-        return "Registrul Excel " + cale + " este in formatul Excel 5.0/95, prea vechi; salvati-l ca Excel 97-2003 sau .xlsx.";
+        return "Registrul Excel " + cale +
+               " este in formatul Excel 5.0/95, prea vechi; salvati-l ca Excel 97-2003 sau .xlsx.";
     }
 
 private:

@@ -120,10 +120,11 @@ RezultatOperatie ConecteazaOdbc(Intrebari* intrebari, Fereastra owner, std::stri
     RezultatOperatie rezultat;
     if (c.conectat) {
         if (!intrebari ||
-            intrebari->intreaba(owner,
-                     "This operation will close the current connection.\nChoose OK to continue with the operation or "
-                     "Cancel to abort.",
-                     Titlu, stil::MB_OKCANCEL | 0x100) != raspuns::IDOK)
+            intrebari->intreaba(
+                owner,
+                "This operation will close the current connection.\nChoose OK to continue with the operation or "
+                "Cancel to abort.",
+                Titlu, stil::MB_OKCANCEL | 0x100) != raspuns::IDOK)
             return RezultatOperatie::Anulare();
         DeconecteazaOdbc(c);
     }

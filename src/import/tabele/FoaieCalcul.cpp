@@ -125,7 +125,6 @@ std::string TextCelula(std::string octeti) {
     return Utf8DinWindows1252(octeti);
 }
 
-
 AnalizaFoaie::AnalizaFoaie(std::string numeFoaie, int randAntet) : nume_(std::move(numeFoaie)), randAntet_(randAntet) {}
 
 // The fullest of the first 50 rows sets how full the header must be; until
@@ -195,7 +194,8 @@ bool AnalizaFoaie::termina(TabelFoaie& tabel) {
                                         : " are randul gol; randul ") +
                       std::to_string(randAntet_) + " nu poate numi coloanele.";
         } else {
-            eroare_ = "Foaia " + nume_ + " nu are un rand cu numele coloanelor (un rand cu text in cele mai multe celule).";
+            eroare_ =
+                "Foaia " + nume_ + " nu are un rand cu numele coloanelor (un rand cu text in cele mai multe celule).";
         }
         return false;
     }

@@ -151,5 +151,4 @@ bool NumarDinTextCelula(const std::string& text, double& valoare);
 // file saved on a Windows machine) is read as Windows-1252.
 std::string TextCelula(std::string octeti);
 
-
 }  // namespace vitramor

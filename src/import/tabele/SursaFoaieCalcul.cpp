@@ -50,8 +50,8 @@ public:
         if (!f) return false;
         for (int k : coloane)
             if (k < 0 || static_cast<std::size_t>(k) >= f->tabel.coloane.size()) {
-                return esec("Foaia " + tabel + " are " + std::to_string(f->tabel.coloane.size()) + " coloane; coloana " +
-                            std::to_string(k + 1) + " nu exista.");
+                return esec("Foaia " + tabel + " are " + std::to_string(f->tabel.coloane.size()) +
+                            " coloane; coloana " + std::to_string(k + 1) + " nu exista.");
             }
         std::size_t citite = f->tabel.primulRandDate;
         deCitit_ = f->randuri > citite ? f->randuri - citite : 0;
@@ -159,10 +159,14 @@ std::string ExtensieMica(const std::string& cale) {
 std::unique_ptr<SursaTabel> DeschideFisierFoaieCalcul(const std::string& cale, std::string& eroare, int randAntet) {
     const std::string e = ExtensieMica(cale);
     std::unique_ptr<RegistruCalcul> r;
-    if (e == ".xlsx" || e == ".xlsm") r = DeschideRegistruXlsx(cale, eroare);
-    else if (e == ".xls") r = DeschideRegistruXls(cale, eroare);
-    else if (e == ".csv" || e == ".txt") r = DeschideRegistruCsv(cale, eroare);
-    else return eroare = "Fisierul " + cale + " nu este un fisier Excel (.xlsx, .xls) sau CSV (.csv).", nullptr;
+    if (e == ".xlsx" || e == ".xlsm")
+        r = DeschideRegistruXlsx(cale, eroare);
+    else if (e == ".xls")
+        r = DeschideRegistruXls(cale, eroare);
+    else if (e == ".csv" || e == ".txt")
+        r = DeschideRegistruCsv(cale, eroare);
+    else
+        return eroare = "Fisierul " + cale + " nu este un fisier Excel (.xlsx, .xls) sau CSV (.csv).", nullptr;
     if (!r) return nullptr;
     if (r->numeFoi().empty()) return eroare = "Registrul " + cale + " nu are nicio foaie.", nullptr;
     for (std::size_t i = 0; i < r->numeFoi().size(); ++i)

@@ -89,8 +89,8 @@ public:
         const std::string comanda = (excel() ? "SELECT * FROM [" + tabel + "]" : "SELECT * FROM " + tabel);
         std::string text = comanda;
         if (!SQL_SUCCEEDED(SQLExecDirect(st.h, reinterpret_cast<SQLCHAR*>(text.data()), SQL_NTS)))
-            return esec("Eroare in SQLExecDirect(): TipBazaDeDate = " + std::to_string(c_.sursaExcel) + "\nComanda: " +
-                        comanda + "\n" + DiagnosticOdbc(SQL_HANDLE_STMT, st.h));
+            return esec("Eroare in SQLExecDirect(): TipBazaDeDate = " + std::to_string(c_.sursaExcel) +
+                        "\nComanda: " + comanda + "\n" + DiagnosticOdbc(SQL_HANDLE_STMT, st.h));
         // A column asked for twice is bound once: a second binding would take the first one's place.
         std::map<int, ColoanaLegata> legate;
         for (int k : coloane) {

@@ -59,7 +59,9 @@ bool Deschide(const std::string& cale, std::ifstream& in) {
     return in.is_open();
 }
 
-RezultatOperatie EroareDeschidere(const std::string& ce) { return RezultatOperatie::Esec("Eroare deschidere fisier " + ce); }
+RezultatOperatie EroareDeschidere(const std::string& ce) {
+    return RezultatOperatie::Esec("Eroare deschidere fisier " + ce);
+}
 
 }  // namespace
 
