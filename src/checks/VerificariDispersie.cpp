@@ -52,10 +52,10 @@ bool InAfaraPreciziei(double tabel, float ecuatie, float precizie) {
 
 // The reports' own short names for codes 0-10; any other code as every
 // list of materials names it.
-std::string NumeProducatorRaport(std::uint16_t cod) {
+std::string NumeProducatorRaport(const std::string& directorSticle, std::uint16_t cod) {
     if (cod <= 10) return NumeProducatorScurt(cod);
     std::string nume;
-    ReturneazaNumeCodProducatorSticla(cod, nume, 47);
+    ReturneazaNumeCodProducatorSticla(directorSticle, cod, nume, 47);
     return Utf8DinWindows1252(nume);
 }
 
@@ -257,7 +257,7 @@ int VerificaBazaDate(Fereastra owner, const std::string& directorSticle, const S
         const std::string stare = valori.empty() ? StareFataDeEcuatii(m, setari) : std::string();
         if (valori.empty() && stare.empty()) return;
         ++probleme;
-        const std::string linie = NumeMaterial(m) + '\t' + NumeProducatorRaport(m.producator);
+        const std::string linie = NumeMaterial(m) + '\t' + NumeProducatorRaport(directorSticle, m.producator);
         if (valori.empty()) AddTextRAM(text, linie + '\t' + stare);
         else ++nefinite;
         for (const std::string& v : valori) AddTextRAM(text, linie + "\tvaloare nefinita " + v);
@@ -279,10 +279,10 @@ int VerificaBazaDate(Fereastra owner, const std::string& directorSticle, const S
     return 1;
 }
 
-void RaportMaterial(const MaterialOptic& m, BlocText& raport) {
+void RaportMaterial(const std::string& directorSticle, const MaterialOptic& m, BlocText& raport) {
     BlocText text;
     AddTextRAM(text, TextFormatat("Material: %s   Producator: %s", NumeMaterial(m).c_str(),
-                                NumeProducatorRaport(m.producator).c_str()));
+                                NumeProducatorRaport(directorSticle, m.producator).c_str()));
     AddTextRAM(text, "  ");
     AddTextRAM(text, "Lambda\t n[i]\t n\t n[i]-n\t k[i]\t k\t k[i]-k");
     AddTextRAM(text, LinieRaportMaterial);

@@ -98,8 +98,9 @@ int VerificaBazaDate(Fereastra owner, const std::string& directorSticle, const S
 
 // The table-against-equation report of one material: for each filled slot
 // 0 to 39 the wavelength, then tabulated n, equation n and their difference,
-// then the same for k, with "Eroare" where the equation has no value.
-void RaportMaterial(const MaterialOptic& material, BlocText& raport);
+// then the same for k, with "Eroare" where the equation has no value. The
+// producer is named from the glass directory's table.
+void RaportMaterial(const std::string& directorSticle, const MaterialOptic& material, BlocText& raport);
 
 // Tab stops of the two reports, in dialog units.
 inline constexpr int TabulatorRaportBazaDate = 50;  // repeated

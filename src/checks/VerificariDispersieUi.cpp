@@ -8,6 +8,7 @@
 #include "checks/VerificaBazaDateDialog.h"
 #include "platform/FerestreMaterialUi.h"
 #include "record/SetLucru.h"
+#include "settings/Directoare.h"
 #include "suite/UnitatiDialog.h"
 #include "suite/FereastraText.h"
 #include "suite/VedoraUi.h"
@@ -59,7 +60,7 @@ void ComandaVerificaMaterialCurent(QWidget* fereastraPrincipala) {
     const SetLucru& set = setLucru();
     if (set.gol()) return;
     BlocText raport;
-    RaportMaterial(set.curent(), raport);
+    RaportMaterial(path_sticle, set.curent(), raport);
     // The report is of this material: it goes when the material does.
     ferestreMaterial().leaga(ArataRaportVerificare(RaportVerificare::Material, fereastraPrincipala, raport),
                              {set.materialCurent});

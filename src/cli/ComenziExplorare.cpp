@@ -89,7 +89,7 @@ int ComandaGlassMap(Context& c) {
 
     std::vector<RezumatMaterial> catalog;
     if (!CitesteCatalog(catalog)) return IesireEsec;
-    const NumeProducatori nume;
+    const NumeProducatori nume(path_sticle);
     const auto puncte = PuncteHarta(catalog, VedereHarta::NdVd, producatori);
     for (std::size_t i : puncte) {
         const RezumatMaterial& m = catalog[i];
@@ -139,7 +139,7 @@ int ComandaSubstitute(Context& c) {
         if (!CitesteCatalog(catalog)) return IesireEsec;
         gasite = CautaEchivalente(RezumaMaterial(referinta, 0), catalog, n);
     }
-    const NumeProducatori nume;
+    const NumeProducatori nume(path_sticle);
     for (const Echivalent& e : gasite)
         std::fprintf(c.out, "%s\t%s\t%g\t%.6f\t%.4f\n", Text(e.material.numeText()).c_str(),
                      Text(nume.nume(e.material.producator)).c_str(), e.distanta, e.material.nd, e.material.vd);

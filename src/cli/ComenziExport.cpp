@@ -129,7 +129,7 @@ int ComandaExportRii(Context& c) {
     CereArgumente(c, 2, 2);
     MaterialOptic m;
     if (!GasesteMaterial(NumeMaterialDinArgument(c.argumente[0]), m)) return IesireEsec;
-    const std::string motiv = ExportaMaterialRii(m, c.argumente[1]);
+    const std::string motiv = ExportaMaterialRii(path_sticle, m, c.argumente[1]);
     if (motiv.empty()) return IesireOk;
     return IesireDinRezultat(TitluExportRii, RezultatOperatie::Esec(motiv));
 }

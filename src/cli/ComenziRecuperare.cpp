@@ -19,7 +19,7 @@ int ComandaRecover(Context& c) {
     }
     if (lista) {
         for (std::size_t i = 0; i < intrari.size(); ++i)
-            std::fprintf(c.out, "%zu\t%s\n", i + 1, LinieRecuperare(intrari[i]).c_str());
+            std::fprintf(c.out, "%zu\t%s\n", i + 1, LinieRecuperare(path_sticle, intrari[i]).c_str());
         return IesireOk;
     }
     const long n = CitesteIntreg(c.argumente[0], "N", 1, 1000000);

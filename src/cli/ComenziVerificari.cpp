@@ -72,7 +72,7 @@ int ComandaReport(Context& c) {
     MaterialOptic m;
     if (!GasesteMaterial(NumeMaterialDinArgument(c.argumente[0]), m)) return IesireEsec;
     BlocText raport;
-    RaportMaterial(m, raport);
+    RaportMaterial(path_sticle, m, raport);
     ScrieRaport(c.out, raport);
     return IesireOk;
 }

@@ -130,9 +130,11 @@ enum ModProducatori : int {
 int IncarcaProducatoriSticla(Fereastra owner, const std::string& directorSticle, int mod, int& indexSelectat,
                              int& codMaxim, tag_ProducatorMatOptic& intrare, std::vector<std::string>* linii);
 
-// Name of producer `cod` (0 to 14) from the table, or the built-in name.
-int ReturneazaNumeProducatorMatOptic(int cod, std::string& nume);
+// Name of producer `cod` (0 to 14) from the glass directory's table, or the
+// built-in name; 1 when it was one of the two.
+int ReturneazaNumeProducatorMatOptic(const std::string& directorSticle, int cod, std::string& nume);
 // Name of a record's producer code, cut to `marimeBuffer` - 1 characters.
-void ReturneazaNumeCodProducatorSticla(std::uint16_t cod, std::string& nume, int marimeBuffer);
+void ReturneazaNumeCodProducatorSticla(const std::string& directorSticle, std::uint16_t cod, std::string& nume,
+                                       int marimeBuffer);
 
 }  // namespace vitramor

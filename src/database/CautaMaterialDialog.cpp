@@ -32,7 +32,7 @@ CautaMaterialDialog::CautaMaterialDialog(QWidget* parent, std::string directorSt
     producatori_->addItem(QStringLiteral("Toti producatorii"), ToateProducatorii);
     for (int cod = 0; cod < NumarProducatori; ++cod) {
         std::string nume;
-        ReturneazaNumeCodProducatorSticla(static_cast<std::uint16_t>(cod), nume, 47);
+        ReturneazaNumeCodProducatorSticla(directorSticle_, static_cast<std::uint16_t>(cod), nume, 47);
         producatori_->addItem(QStringLiteral("%1 %2").arg(cod).arg(TextQt(nume)), cod);
     }
 

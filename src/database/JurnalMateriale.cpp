@@ -114,7 +114,7 @@ std::string AdaugaInJurnal(const std::string& directorSticle, const SursaMateria
     std::string text;
     for (const IntrareJurnal& i : intrari) {
         std::string producator;
-        ReturneazaNumeCodProducatorSticla(i.producator, producator, 64);
+        ReturneazaNumeCodProducatorSticla(directorSticle, i.producator, producator, 64);
         text += data + '\t' + Camp(Utf8DinWindows1252(i.nume)) + '\t' + Camp(Utf8DinWindows1252(producator)) + '\t' +
                 TextOperatieJurnal(i.operatie) + '\t' + Camp(sursa.fisier) + '\t' + Camp(sursa.sha256) + '\t' +
                 Camp(i.campuri) + '\n';

@@ -25,9 +25,10 @@ std::string TaieLaTab(std::string text) {
     return text;
 }
 
-std::string Compune(const MaterialOptic& m, const std::string& categorie, int marime) {
+std::string Compune(const std::string& directorSticle, const MaterialOptic& m, const std::string& categorie,
+                    int marime) {
     std::string producator;
-    ReturneazaNumeCodProducatorSticla(m.producator, producator, MarimeNumeProducator);
+    ReturneazaNumeCodProducatorSticla(directorSticle, m.producator, producator, MarimeNumeProducator);
     std::string linie(m.nume, strnlen(m.nume, sizeof m.nume));
     linie += '\t';
     linie += producator;
@@ -44,7 +45,7 @@ std::string Compune(const MaterialOptic& m, const std::string& categorie, int ma
 // once per record: a database of thousands of materials with a stale
 // category would otherwise bury the user under identical boxes.
 LiniiListaSticla::LiniiListaSticla(const std::string& directorSticle, bool raporteazaLipsa)
-    : raporteaza_(raporteazaLipsa) {
+    : director_(directorSticle), raporteaza_(raporteazaLipsa) {
     citit_ = CitesteIntrariFisierText(directorSticle, NumeFisierCategorii, intrari_) == 1;
 }
 
@@ -60,7 +61,7 @@ std::string LiniiListaSticla::categorie(int numar) {
 }
 
 std::string LiniiListaSticla::linie(const MaterialOptic& material, int marime) {
-    return Compune(material, categorie(material.categorie), marime);
+    return Compune(director_, material, categorie(material.categorie), marime);
 }
 
 void LinieListaSticla(const std::string& directorSticle, const MaterialOptic& material, std::string& linie,
@@ -71,7 +72,7 @@ void LinieListaSticla(const std::string& directorSticle, const MaterialOptic& ma
         categorie = TaieLaTab(std::move(categorie));
     else
         categorie = TextIntrareNecitita;
-    linie = Compune(material, categorie, marime);
+    linie = Compune(directorSticle, material, categorie, marime);
 }
 
 RezultatOperatie ListeazaSticleInLista(const std::string& directorSticle, std::vector<LinieSticla>& linii) {

@@ -31,6 +31,7 @@ public:
 private:
     std::string categorie(int numar);
 
+    std::string director_;
     bool citit_ = false;
     bool raporteaza_ = true;
     std::vector<std::string> intrari_;

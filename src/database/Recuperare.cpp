@@ -208,9 +208,9 @@ bool CitesteRecuperare(const std::string& directorSticle, std::vector<IntrareRec
     return true;
 }
 
-std::string LinieRecuperare(const IntrareRecuperare& e) {
+std::string LinieRecuperare(const std::string& directorSticle, const IntrareRecuperare& e) {
     std::string producator;
-    ReturneazaNumeCodProducatorSticla(e.material.producator, producator, 47);
+    ReturneazaNumeCodProducatorSticla(directorSticle, e.material.producator, producator, 47);
     char cand[32] = "?";
     const std::time_t t = static_cast<std::time_t>(e.moment);
     std::tm tm {};

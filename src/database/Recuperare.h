@@ -63,7 +63,7 @@ bool AdaugaInRecuperare(Fereastra owner, const std::string& directorSticle, std:
 bool CitesteRecuperare(const std::string& directorSticle, std::vector<IntrareRecuperare>& intrari, std::string& motiv);
 
 // "name\tproducer\twhen\tcommand", as the recovery lists show an entry.
-std::string LinieRecuperare(const IntrareRecuperare& intrare);
+std::string LinieRecuperare(const std::string& directorSticle, const IntrareRecuperare& intrare);
 
 // The database file of `directorSticle` as a full path, for locks and messages.
 std::string CaleBazaDate(const std::string& directorSticle);

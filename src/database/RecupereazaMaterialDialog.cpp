@@ -23,7 +23,7 @@ RecupereazaMaterialDialog::RecupereazaMaterialDialog(QWidget* parent, std::vecto
                              QStringLiteral("Comanda")});
     // Newest first: the material just lost by mistake is the one wanted.
     for (std::size_t i = intrari_.size(); i-- > 0;) {
-        const std::string linie = Utf8DinWindows1252(LinieRecuperare(intrari_[i]));
+        const std::string linie = Utf8DinWindows1252(LinieRecuperare(path_sticle, intrari_[i]));
         auto* rand = new QTreeWidgetItem(lista_, QString::fromUtf8(linie.c_str()).split(QLatin1Char('\t')));
         rand->setData(0, Qt::UserRole, static_cast<int>(i));
     }

@@ -44,7 +44,7 @@ RezultatOperatie StergeMaterialeCuNume(Intrebari& intrebari, Fereastra owner, co
     r.sterse = static_cast<int>(sterse.size());
     for (const IntrareJurnal& j : sterse) {
         std::string producator;
-        ReturneazaNumeCodProducatorSticla(j.producator, producator, 64);
+        ReturneazaNumeCodProducatorSticla(directorSticle, j.producator, producator, 64);
         r.articol(Utf8DinWindows1252(nume), Utf8DinWindows1252(producator), "sters");
     }
     return r;

@@ -21,9 +21,9 @@ enum class Clasa { Nou, Actualizat, ConflictProducator, ConflictLot };
 std::string Nume(const MaterialOptic& m) { return std::string(NumeDinCamp(m.nume)); }
 std::string NumeUtf8(const MaterialOptic& m) { return Utf8DinWindows1252(NumeDinCamp(m.nume)); }
 
-std::string NumeProducator(std::uint16_t cod) {
+std::string NumeProducator(const std::string& directorSticle, std::uint16_t cod) {
     std::string nume;
-    ReturneazaNumeCodProducatorSticla(cod, nume, 64);
+    ReturneazaNumeCodProducatorSticla(directorSticle, cod, nume, 64);
     return Utf8DinWindows1252(nume);
 }
 
@@ -34,16 +34,16 @@ std::string Alaturate(const std::vector<std::string>& texte) {
 }
 
 // The question of a lot with conflicts: which names, and what each answer does.
-std::string TextIntrebare(std::span<const MaterialOptic> materiale, const std::vector<Clasa>& clase,
-                          const std::vector<const MaterialOptic*>& existente) {
+std::string TextIntrebare(const std::string& directorSticle, std::span<const MaterialOptic> materiale,
+                          const std::vector<Clasa>& clase, const std::vector<const MaterialOptic*>& existente) {
     std::size_t conflicte = 0;
     std::string lista;
     for (std::size_t i = 0; i < materiale.size(); ++i) {
         if (clase[i] != Clasa::ConflictProducator && clase[i] != Clasa::ConflictLot) continue;
         if (++conflicte > 12) continue;
-        lista += "\n  " + NumeUtf8(materiale[i]) + " (" + NumeProducator(materiale[i].producator) + "): ";
+        lista += "\n  " + NumeUtf8(materiale[i]) + " (" + NumeProducator(directorSticle, materiale[i].producator) + "): ";
         lista += clase[i] == Clasa::ConflictLot ? std::string("numele apare a doua oara in aceeasi sursa")
-                                                : "numele este al unui material " + NumeProducator(existente[i]->producator);
+                                                : "numele este al unui material " + NumeProducator(directorSticle, existente[i]->producator);
     }
     if (conflicte > 12) lista += TextFormatat("\n  ... si inca %zu", conflicte - 12);
     return TextFormatat("%zu materiale au un nume pe care il are deja alt material:", conflicte) + lista +
@@ -53,6 +53,7 @@ std::string TextIntrebare(std::span<const MaterialOptic> materiale, const std::v
 // The materials that may be stored, and what the store decides for each
 // once the pass over the database has seen what the database holds.
 struct LotDeStocat {
+    std::string directorSticle;  // whose producer table names the producers
     std::vector<MaterialOptic> bune;
     std::vector<std::size_t> dinSursa;  // the index in the source of bune[i]
     std::vector<Clasa> clase;
@@ -65,9 +66,11 @@ struct LotDeStocat {
 };
 
 // Refused materials are named and left out before the database is touched.
-LotDeStocat AlegeStocabile(std::span<const MaterialOptic> materiale, RezultatOperatie& r) {
-    for (const MaterialOptic& m : materiale) r.articol(NumeUtf8(m), NumeProducator(m.producator), {});
+LotDeStocat AlegeStocabile(const std::string& directorSticle, std::span<const MaterialOptic> materiale,
+                           RezultatOperatie& r) {
+    for (const MaterialOptic& m : materiale) r.articol(NumeUtf8(m), NumeProducator(directorSticle, m.producator), {});
     LotDeStocat l;
+    l.directorSticle = directorSticle;
     l.bune.reserve(materiale.size());
     auto refuza = [&](std::size_t i, std::string motiv) {
         r.articole[i].rezultat = "refuzat";
@@ -154,7 +157,7 @@ std::vector<DecizieSalvare> Decide(LotDeStocat& l, const GasiteLaSalvare& g, Opt
     PoliticaConflict politica = o.laConflict;
     if (conflicte > 0 && politica == PoliticaConflict::Intreaba) {
         const int ales =
-            o.intrebari->intreabaOptiuni(owner, TextIntrebare(l.bune, l.clase, g.existente), o.titlu,
+            o.intrebari->intreabaOptiuni(owner, TextIntrebare(l.directorSticle, l.bune, l.clase, g.existente), o.titlu,
                                          {"Pastreaza ambele (nume nou)", "Sari peste ele", "Inlocuieste"}, 0, 1, 0);
         if (ales < 0) {
             l.anulat = true;
@@ -192,7 +195,7 @@ std::optional<IntrareJurnal> ConsemneazaMaterial(const LotDeStocat& l, std::size
         j.campuri = "nume";
         a.rezultat = "redenumit";
         a.detalii = "salvat ca " + Utf8DinWindows1252(numeNou);
-        r.note.push_back(NumeUtf8(m) + " (" + NumeProducator(m.producator) + ") a fost salvat ca " +
+        r.note.push_back(NumeUtf8(m) + " (" + NumeProducator(l.directorSticle, m.producator) + ") a fost salvat ca " +
                          Utf8DinWindows1252(numeNou));
     } else if (!l.existaInBaza[i]) {
         ++r.noi;
@@ -232,7 +235,7 @@ std::string NumeNouUnic(std::string_view nume, const std::function<bool(const st
 RezultatOperatie StocheazaMateriale(Fereastra owner, const std::string& directorSticle,
                                     std::span<const MaterialOptic> materiale, OptiuniStocare& o) {
     RezultatOperatie r;
-    LotDeStocat l = AlegeStocabile(materiale, r);
+    LotDeStocat l = AlegeStocabile(directorSticle, materiale, r);
     if (l.bune.empty()) return r;
     std::vector<int> coduri;
     std::string motiv;

@@ -12,7 +12,6 @@
 #include <cstring>
 
 #include "fileutil/UtilitatiFisiere.h"
-#include "settings/Directoare.h"
 #include "database/CatalogMateriale.h"
 #include "database/EroriCatalog.h"
 #include "database/FisierCatalog.h"
@@ -126,19 +125,19 @@ bool AceeasiVersiune(const struct stat& a, const struct stat& b) {
            a.st_ctim.tv_sec == b.st_ctim.tv_sec && a.st_ctim.tv_nsec == b.st_ctim.tv_nsec;
 }
 
-// The table of path_sticle for the name functions: one stat per call, a
-// read only when the file changed.
-const Tabel& TabelNume() {
+// The table of the glass directory for the name functions: one stat per
+// call, a read only when the directory or the file changed.
+const Tabel& TabelNume(const std::string& directorSticle) {
     CacheProducatori& c = Cache();
     struct stat st {};
-    const bool exista = !path_sticle.empty() && ::stat(CaleTabel(path_sticle).c_str(), &st) == 0;
-    if (c.valid && c.director == path_sticle && c.exista == exista && (!exista || AceeasiVersiune(c.st, st))) {
+    const bool exista = !directorSticle.empty() && ::stat(CaleTabel(directorSticle).c_str(), &st) == 0;
+    if (c.valid && c.director == directorSticle && c.exista == exista && (!exista || AceeasiVersiune(c.st, st))) {
         return c.tabel;
     }
     c.tabel.clear();
-    if (exista) CitesteTabel(path_sticle, c.tabel, nullptr);
+    if (exista) CitesteTabel(directorSticle, c.tabel, nullptr);
     c.valid = true;
-    c.director = path_sticle;
+    c.director = directorSticle;
     c.exista = exista;
     c.st = st;
     return c.tabel;
@@ -273,14 +272,15 @@ int IncarcaProducatoriSticla(Fereastra owner, const std::string& directorSticle,
     return ok;
 }
 
-int ReturneazaNumeProducatorMatOptic(int cod, std::string& nume) {
+int ReturneazaNumeProducatorMatOptic(const std::string& directorSticle, int cod, std::string& nume) {
     bool cunoscut = false;
-    nume = NumeProducator(TabelNume(), cod, &cunoscut);
+    nume = NumeProducator(TabelNume(directorSticle), cod, &cunoscut);
     return cunoscut ? 1 : 0;
 }
 
-void ReturneazaNumeCodProducatorSticla(std::uint16_t cod, std::string& nume, int marimeBuffer) {
-    nume = NumeProducator(TabelNume(), cod);
+void ReturneazaNumeCodProducatorSticla(const std::string& directorSticle, std::uint16_t cod, std::string& nume,
+                                       int marimeBuffer) {
+    nume = NumeProducator(TabelNume(directorSticle), cod);
     const std::size_t maxim = marimeBuffer > 1 ? static_cast<std::size_t>(marimeBuffer - 1) : 0;
     if (nume.size() > maxim) nume.resize(maxim);
 }

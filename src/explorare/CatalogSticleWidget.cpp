@@ -173,7 +173,7 @@ void CatalogSticleWidget::reincarca() {
         const QSignalBlocker b1(producator_), b2(categorie_);
         producator_->clear();
         producator_->addItem(QStringLiteral("Toti producatorii"), -1);
-        const NumeProducatori nume;
+        const NumeProducatori nume(path_sticle);
         for (int cod = 0; cod < 16; ++cod) producator_->addItem(Text(nume.nume(static_cast<std::uint16_t>(cod))), cod);
         producator_->setCurrentIndex(std::max(0, producator_->findData(producatorAles)));
         categorie_->clear();
@@ -183,7 +183,7 @@ void CatalogSticleWidget::reincarca() {
     }
     CitireRezumat r;
     model_->reumple([&](std::vector<RezumatMaterial>& randuri) { r = CitesteRezumatCatalog(cale_, randuri); },
-                    std::move(categorii));
+                    std::move(categorii), NumeProducatori(path_sticle));
     aplicaFiltru();
     if (!r.ok) stare_->setText(Text(r.eroare).replace(QLatin1Char('\n'), QLatin1Char(' ')));
     urmaresteFisierul();

@@ -8,11 +8,12 @@
 #include <algorithm>
 
 #include "record/CodificareText.h"
+#include "settings/Directoare.h"
 
 namespace vitramor {
 
 HartaSticleWidget::HartaSticleWidget(QWidget* parent, DeschideMaterial deschide)
-    : GraficWidget(parent), deschide_(std::move(deschide)) {
+    : GraficWidget(parent), deschide_(std::move(deschide)), nume_(path_sticle) {
     setObjectName(QStringLiteral("hartaSticle"));
     setMinimumSize(400, 300);
     seteazaXInvers(true);

@@ -122,7 +122,7 @@ void HartaSticleWindow::reincarca() {
 
     const QSignalBlocker b(producatori_);
     producatori_->clear();
-    const NumeProducatori nume;
+    const NumeProducatori nume(path_sticle);
     for (const auto& [cod, numar] : prezenti) {
         auto* item = new QListWidgetItem(QStringLiteral("%1 (%2)").arg(TextQt(nume.nume(cod))).arg(numar), producatori_);
         item->setData(Qt::UserRole, cod);

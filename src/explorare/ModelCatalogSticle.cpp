@@ -40,12 +40,12 @@ int CompareValori(double a, double b) {
 ModelCatalogSticle::ModelCatalogSticle(QObject* parent) : QAbstractTableModel(parent) {}
 
 void ModelCatalogSticle::reumple(const std::function<void(std::vector<RezumatMaterial>&)>& citeste,
-                                 std::vector<std::string> categorii) {
+                                 std::vector<std::string> categorii, NumeProducatori producatori) {
     beginResetModel();
     vizibile_.clear();
     citeste(randuri_);
     categorii_ = std::move(categorii);
-    producatori_ = NumeProducatori();
+    producatori_ = std::move(producatori);
     aplica();
     endResetModel();
 }

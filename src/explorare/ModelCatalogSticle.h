@@ -27,7 +27,8 @@ public:
     // rows' memory is reused (a fresh block of a hundred thousand rows costs
     // more in page faults than summarising them) and the view forgets and
     // measures the rows once.
-    void reumple(const std::function<void(std::vector<RezumatMaterial>&)>& citeste, std::vector<std::string> categorii);
+    void reumple(const std::function<void(std::vector<RezumatMaterial>&)>& citeste, std::vector<std::string> categorii,
+                 NumeProducatori producatori);
     // Name text ("*" and "?" as wildcards, otherwise any part of the name,
     // letter case aside), producer code and category number; -1 takes all.
     void seteazaFiltru(const std::string& nume, int producator, int categorie);
@@ -47,7 +48,7 @@ private:
 
     std::vector<RezumatMaterial> randuri_;
     std::vector<std::string> categorii_;
-    NumeProducatori producatori_;
+    NumeProducatori producatori_{std::string()};
     std::vector<std::uint32_t> vizibile_;
     std::string filtruNume_;
     int filtruProducator_ = -1, filtruCategorie_ = -1;

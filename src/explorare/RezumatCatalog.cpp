@@ -104,10 +104,10 @@ std::string AmprentaFisier(const std::string& cale) {
                         static_cast<long long>(s.st_mtim.tv_sec), static_cast<long>(s.st_mtim.tv_nsec));
 }
 
-NumeProducatori::NumeProducatori() {
+NumeProducatori::NumeProducatori(const std::string& directorSticle) : director_(directorSticle) {
     for (std::uint16_t cod = 0; cod < 16; ++cod) {
         std::string n;
-        ReturneazaNumeCodProducatorSticla(cod, n, MarimeNumeProducator);
+        ReturneazaNumeCodProducatorSticla(director_, cod, n, MarimeNumeProducator);
         nume_.push_back(n);
     }
 }
@@ -115,7 +115,7 @@ NumeProducatori::NumeProducatori() {
 std::string NumeProducatori::nume(std::uint16_t cod) const {
     if (cod < nume_.size()) return nume_[cod];
     std::string n;
-    ReturneazaNumeCodProducatorSticla(cod, n, MarimeNumeProducator);
+    ReturneazaNumeCodProducatorSticla(director_, cod, n, MarimeNumeProducator);
     return n;
 }
 

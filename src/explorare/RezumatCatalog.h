@@ -63,13 +63,15 @@ CitireRezumat ParcurgeBazaDate(const std::string& caleFisier,
 // modification time in nanoseconds; empty when it does not exist.
 std::string AmprentaFisier(const std::string& cale);
 
-// The names of producer codes 0 to 15 as the lists show them, looked up once.
+// The names of producer codes 0 to 15 as the lists show them, looked up once
+// in the glass directory's producer table.
 class NumeProducatori {
 public:
-    NumeProducatori();
+    explicit NumeProducatori(const std::string& directorSticle);
     std::string nume(std::uint16_t cod) const;
 
 private:
+    std::string director_;
     std::vector<std::string> nume_;
 };
 

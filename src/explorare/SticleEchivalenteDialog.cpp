@@ -172,7 +172,7 @@ void SticleEchivalenteDialog::cauta() {
         });
     if (gasite.size() > static_cast<std::size_t>(numar_->value())) gasite.resize(static_cast<std::size_t>(numar_->value()));
     if (!citire.ok) MesajBox(this, citire.eroare, "ATENTIE!", stil::MB_OK | stil::MB_ICONHAND);
-    const NumeProducatori nume;
+    const NumeProducatori nume(path_sticle);
     for (const Echivalent& e : gasite) {
         const std::string n = e.material.numeText();
         auto* item = new QTreeWidgetItem(rezultate_, {Text(n), Text(nume.nume(e.material.producator)),

@@ -77,9 +77,9 @@ std::string SauLipsa(double v, const std::string& text) { return v == 0.0 || !st
 
 double Finit(double v) { return std::isfinite(v) ? v : 0.0; }
 
-std::string NumeProducator(std::uint16_t cod) {
+std::string NumeProducator(const std::string& directorSticle, std::uint16_t cod) {
     std::string nume;
-    ReturneazaNumeProducatorMatOptic(cod, nume);
+    ReturneazaNumeProducatorMatOptic(directorSticle, cod, nume);
     return nume.empty() ? std::to_string(cod) : nume;
 }
 
@@ -300,8 +300,8 @@ void ScriitorCatalogAgf::adauga(SticlaAgfScrisa&& s) {
         mesaje.push_back({s.nume,
                           TextFormatat("numele apare si la materialul producatorului %s, deja scris; materialul "
                                        "producatorului %s nu a fost scris",
-                                       Utf8DinWindows1252(NumeProducator(loc->second)).c_str(),
-                                       Utf8DinWindows1252(NumeProducator(s.producator)).c_str()),
+                                       Utf8DinWindows1252(NumeProducator(directorSticle_, loc->second)).c_str(),
+                                       Utf8DinWindows1252(NumeProducator(directorSticle_, s.producator)).c_str()),
                           NivelAvertizare});
         return;
     }
@@ -309,8 +309,9 @@ void ScriitorCatalogAgf::adauga(SticlaAgfScrisa&& s) {
     mesaje.insert(mesaje.end(), std::make_move_iterator(s.mesaje.begin()), std::make_move_iterator(s.mesaje.end()));
 }
 
-std::string TextCatalogAgf(std::span<const MaterialOptic> materiale, std::vector<MesajExport>& mesaje) {
-    ScriitorCatalogAgf s;
+std::string TextCatalogAgf(const std::string& directorSticle, std::span<const MaterialOptic> materiale,
+                           std::vector<MesajExport>& mesaje) {
+    ScriitorCatalogAgf s(directorSticle);
     for (const MaterialOptic& m : materiale) s.adauga(PregatesteSticlaAgf(m));
     mesaje.insert(mesaje.end(), s.mesaje.begin(), s.mesaje.end());
     return std::move(s.text);
@@ -320,7 +321,7 @@ RezultatOperatie ExportaCatalogAgf(const std::string& directorSticle, int produc
                                    const std::vector<std::string>& nume, const std::string& cale, Progres& progres) {
     const std::set<std::string> cautate(nume.begin(), nume.end());
     std::set<std::string> gasite;
-    ScriitorCatalogAgf s;
+    ScriitorCatalogAgf s(directorSticle);
     const CitireRezumat r = ParcurgeBazaDate(CaleBazaDate(directorSticle), [&](const MaterialOptic& m, std::uint32_t) {
         if (producator >= 0 && m.producator != producator) return;
         if (!cautate.empty()) {

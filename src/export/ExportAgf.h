@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <map>
+#include <utility>
 #include <span>
 #include <string>
 #include <vector>
@@ -48,16 +49,20 @@ SticlaAgfScrisa PregatesteSticlaAgf(const MaterialOptic& m);
 // met before is left out with a message naming both producers.
 class ScriitorCatalogAgf {
 public:
+    // A clash of names names both producers from the glass directory's table.
+    explicit ScriitorCatalogAgf(std::string directorSticle) : directorSticle_(std::move(directorSticle)) {}
     void adauga(SticlaAgfScrisa&& s);
     std::string text;
     std::vector<MesajExport> mesaje;
 
 private:
+    std::string directorSticle_;
     std::map<std::string, std::uint16_t> scrise_;
 };
 
 // The whole catalogue of the materials, in order.
-std::string TextCatalogAgf(std::span<const MaterialOptic> materiale, std::vector<MesajExport>& mesaje);
+std::string TextCatalogAgf(const std::string& directorSticle, std::span<const MaterialOptic> materiale,
+                           std::vector<MesajExport>& mesaje);
 
 // Exports from the database of `directorSticle` in one pass, keeping no record longer than its
 // text takes: with names, the records of those names (of producer

@@ -98,10 +98,10 @@ bool KNul(const MaterialOptic& m) { return m.ec_dispersie_k == 0 && m.coef_disp_
 
 }  // namespace
 
-std::string TextMaterialRii(const MaterialOptic& m, std::vector<std::string>& mesaje) {
+std::string TextMaterialRii(const std::string& directorSticle, const MaterialOptic& m, std::vector<std::string>& mesaje) {
     const std::string nume = Utf8DinWindows1252(NumeDinCamp(m.nume, sizeof m.nume));
     std::string producator;
-    ReturneazaNumeProducatorMatOptic(m.producator, producator);
+    ReturneazaNumeProducatorMatOptic(directorSticle, m.producator, producator);
     producator = Utf8DinWindows1252(producator);
 
     YAML::Emitter e;
@@ -160,16 +160,17 @@ std::string TextMaterialRii(const MaterialOptic& m, std::vector<std::string>& me
     return text;
 }
 
-std::string ExportaMaterialRii(const MaterialOptic& m, const std::string& cale, std::vector<std::string>* note) {
+std::string ExportaMaterialRii(const std::string& directorSticle, const MaterialOptic& m, const std::string& cale,
+                               std::vector<std::string>* note) {
     std::vector<std::string> mesaje;
-    const std::string text = TextMaterialRii(m, mesaje);
+    const std::string text = TextMaterialRii(directorSticle, m, mesaje);
     for (const std::string& t : mesaje) AfiseazaMesajInLista(cale + ": " + t, NivelInformatie);
     if (note) *note = mesaje;
     RezultatOperatie r = ScrieFisierIntreg(cale, text, true);
     return r.esuat() ? std::move(r.motiv) : std::string();
 }
 
-int ComandaExportMaterialRii(Fereastra owner, const std::string& directorMl) {
+int ComandaExportMaterialRii(Fereastra owner, const std::string& directorSticle, const std::string& directorMl) {
     SetLucru& set = setLucru();
     if (set.gol()) return 0;
     std::string director = directorMl;
@@ -177,7 +178,7 @@ int ComandaExportMaterialRii(Fereastra owner, const std::string& directorMl) {
     if (AlegeFisierSalvare(owner, tipfisier::Yml, director, fisier) != 0) return 0;
     const std::string cale = (std::filesystem::path(director) / fisier).string();
     std::vector<std::string> note;
-    if (const std::string motiv = ExportaMaterialRii(set.curent(), cale, &note); !motiv.empty()) {
+    if (const std::string motiv = ExportaMaterialRii(directorSticle, set.curent(), cale, &note); !motiv.empty()) {
         MesajBox(owner, motiv, TitluExportRii, stil::MB_OK | stil::MB_ICONHAND);
         return 0;
     }

@@ -86,7 +86,7 @@ std::vector<RandFisa> RanduriFisaMaterial(const std::string& directorSticle, con
     const bool evaporare = EsteMaterialEvaporare(m);
     std::vector<RandFisa> r = {
         {"Nume", TextRecord(m.nume, sizeof m.nume)},
-        {"Producator", Utf8DinWindows1252(NumeProducatori().nume(m.producator))},
+        {"Producator", Utf8DinWindows1252(NumeProducatori(directorSticle).nume(m.producator))},
         {"Categorie", Categorie(directorSticle, m.categorie)},
         {"Cod", TextRecord(m.cod, sizeof m.cod)},
         {"nd", Valoare(q.nd, "%.6f")},
@@ -157,7 +157,7 @@ std::vector<PunctGrafic> PuncteTransmisiePercent(const MaterialOptic& m, float g
 
 std::vector<std::string> IstoricFisaMaterial(const std::string& directorSticle, const MaterialOptic& m) {
     std::string producator;
-    ReturneazaNumeCodProducatorSticla(m.producator, producator, 64);
+    ReturneazaNumeCodProducatorSticla(directorSticle, m.producator, producator, 64);
     producator = Utf8DinWindows1252(producator);
     std::vector<LinieJurnal> linii = IstoricMaterial(directorSticle, Utf8DinWindows1252(NumeDinCamp(m.nume)));
     std::erase_if(linii, [&](const LinieJurnal& l) { return l.producator != producator; });

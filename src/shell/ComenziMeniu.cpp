@@ -139,7 +139,7 @@ void VerificaSubstrat(FereastraPrincipala& w) {
 }
 void ExportSubstrat(FereastraPrincipala& w) { ComandaExportSubstrat(&w); }
 void ExportAgf(FereastraPrincipala& w) { ComandaExportAgf(&w); }
-void ExportRii(FereastraPrincipala& w) { ComandaExportMaterialRii(w.proprietar(), path_machine_learning); }
+void ExportRii(FereastraPrincipala& w) { ComandaExportMaterialRii(w.proprietar(), path_sticle, path_machine_learning); }
 void PotrivireEcuatie(FereastraPrincipala& w) { ComandaPotrivireEcuatie(&w, setLucru().materialCurent, 0); }
 void Nume(FereastraPrincipala& w) {
     ComandaNume(&w, [&w](int, const std::string&) { w.actualizeazaRandCurent(); });

@@ -527,7 +527,7 @@ void FereastraPrincipala::stergeMaterialCurent() {
     // same name stays.
     const std::string nume = numeDin(set.curent());
     std::string producator;
-    ReturneazaNumeProducatorMatOptic(set.curent().producator, producator);
+    ReturneazaNumeProducatorMatOptic(path_sticle, set.curent().producator, producator);
     if (MesajBox(proprietar(),
                  TextFormatat("Stergeti materialul %s al producatorului %s din SticleNou32.dat ?\n(File > Recupereaza "
                               "material il poate aduce inapoi.)",

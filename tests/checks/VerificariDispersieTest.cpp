@@ -330,7 +330,7 @@ TEST(RaportMaterial, CatalogueGlassWithAnEntryWhereTheEquationHasNoValue) {
     bk7.indice_n[41] = 1.51;
 
     BlocText raport;
-    RaportMaterial(bk7, raport);
+    RaportMaterial("", bk7, raport);
     // The equation reproduces the catalogue to a few 1e-6, so the
     // differences print as zero; their signs are those of catalogue minus
     // equation (ng 1.52668 against 1.5266846, nF 1.52238 against 1.5223763,
@@ -361,7 +361,7 @@ TEST(RaportMaterial, KColumnsFollowTheWavelengthWhenNDoesNotTakePart) {
     m.coef_disp_k[1] = 0.002;
 
     BlocText raport;
-    RaportMaterial(m, raport);
+    RaportMaterial("", m, raport);
     // k(250) = 10^-2.5 = 0.0031623; k(500) = 0.001, whose single-precision
     // value lies 4.7e-11 above 0.001, hence the sign of its zero difference.
     EXPECT_EQ(Linii(raport), (std::vector<std::string>{
@@ -380,7 +380,7 @@ TEST(RaportMaterial, ATabulatedMaterialShowsOnlyItsWavelengths) {
     MaterialOptic m = Material("TAB", 15, 10, {}, {{400, 1.5, 0.1}});
     m.ec_dispersie_k = 10;
     BlocText raport;
-    RaportMaterial(m, raport);
+    RaportMaterial("", m, raport);
     const std::vector<std::string> linii = Linii(raport);
     ASSERT_EQ(linii.size(), 6u);
     EXPECT_EQ(linii[0], "Material: TAB   Producator: Producator_16");

@@ -80,7 +80,7 @@ TEST_F(VerificariCli, ReportPrintsOneLinePerReportLine) {
     ASSERT_EQ(r.cod, 0) << r.err;
     // Each line of the material report, as the window shows it, on a line of its own.
     BlocText raport;
-    RaportMaterial(F2(), raport);
+    RaportMaterial(dir.str(), F2(), raport);
     ASSERT_TRUE(raport);
     std::string asteptat = *raport + "\r\n";
     for (std::size_t i; (i = asteptat.find("\r\n")) != std::string::npos;) asteptat.replace(i, 2, "\n");

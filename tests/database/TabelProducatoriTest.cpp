@@ -2,6 +2,8 @@
 #include <filesystem>
 
 #include "database/CatalogMateriale.h"
+#include "settings/Directoare.h"
+#include "suite/Catalix.h"
 #include "database/CatalogFixture.h"
 
 using namespace vitramor;
@@ -40,7 +42,7 @@ struct Producers : CatalogFixture {
     std::string table() const { return d.read(NumeFisierProducatori); }
     std::string name(std::uint16_t code, int size = 64) const {
         std::string n;
-        ReturneazaNumeCodProducatorSticla(code, n, size);
+        ReturneazaNumeCodProducatorSticla(d.str(), code, n, size);
         return n;
     }
 };
@@ -59,9 +61,9 @@ TEST_F(Producers, WithoutATableEveryModeButStoreFailsQuietlyAndNamesAreBuiltIn) 
     EXPECT_EQ(name(14, 47), "Saint Gobain");
     EXPECT_EQ(name(14, 6), "Saint");
     std::string n;
-    EXPECT_EQ(ReturneazaNumeProducatorMatOptic(3, n), 1);
+    EXPECT_EQ(ReturneazaNumeProducatorMatOptic(d.str(), 3, n), 1);
     EXPECT_EQ(n, "Hoya");
-    EXPECT_EQ(ReturneazaNumeProducatorMatOptic(20, n), 0);
+    EXPECT_EQ(ReturneazaNumeProducatorMatOptic(d.str(), 20, n), 0);
     EXPECT_EQ(n, "Producator 20");
 }
 
@@ -155,9 +157,17 @@ TEST_F(Producers, NameFunctionsFollowTheTableOfTheGlassDirectory) {
     ASSERT_EQ(run(SalveazaProducator, e), 1);
     EXPECT_EQ(name(4), "Romglas");
     TestDir other;
+    std::string n;
+    ReturneazaNumeCodProducatorSticla(other.str(), 4, n, 64);
+    EXPECT_EQ(n, "Romania");
+    // The interface's forms, which take no directory, name the producers of
+    // the program's glass directory.
     path_sticle = other.str();
-    EXPECT_EQ(name(4), "Romania");
+    ReturneazaNumeCodProducatorSticla(4, n, 64);
+    EXPECT_EQ(n, "Romania");
     path_sticle = d.str();
+    EXPECT_EQ(ReturneazaNumeProducatorMatOptic(4, n), 1);
+    EXPECT_EQ(n, "Romglas");
     std::filesystem::remove(d / NumeFisierProducatori);
     EXPECT_EQ(name(3), "Hoya");
 }

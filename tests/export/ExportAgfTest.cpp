@@ -82,7 +82,7 @@ TEST(ExportAgf, ACatalogueWrittenAndReadAgainKeepsEveryGlass) {
     scrise.back().producator = 6;  // F2 of a second maker
     scrise.back().roluri[0] = 1;
     std::vector<MesajExport> mesaje;
-    const std::string text = TextCatalogAgf(scrise, mesaje);
+    const std::string text = TextCatalogAgf("", scrise, mesaje);
     const std::vector<MaterialOptic> apoi = Importa(text, 2);
     ASSERT_EQ(apoi.size(), 8u) << text;
 
@@ -128,7 +128,7 @@ TEST(ExportAgf, CodesSixAndSevenAndTheStatusComeBackExactly) {
     scrise[1].coef_disp_n[3] = scrise[1].coef_disp_n[4] = 0.0;
     scrise[1].stare_catalog = 2;  // preferred
     std::vector<MesajExport> mesaje;
-    const std::string text = TextCatalogAgf(scrise, mesaje);
+    const std::string text = TextCatalogAgf("", scrise, mesaje);
     EXPECT_NE(text.find("NM S6 9 "), std::string::npos) << text;
     EXPECT_NE(text.find(" 0 3 0\r\nCD 1.5 0.76 0.014 1 100 0\r\n"), std::string::npos) << text;
     EXPECT_NE(text.find("NM S7 8 "), std::string::npos) << text;
@@ -151,7 +151,7 @@ TEST(ExportRii, AYamlFileReadAgainKeepsNKAndTheDensity) {
         const MaterialOptic& m = scrise[i];
         SCOPED_TRACE(m.nume);
         std::vector<std::string> note;
-        const std::string yaml = TextMaterialRii(m, note);
+        const std::string yaml = TextMaterialRii("", m, note);
         EXPECT_NE(yaml.find(tipuri[i]), std::string::npos) << yaml;
         EXPECT_EQ(yaml.find("thickness: 10") != std::string::npos, m.grosime_transmisie == 10.0f);
         const MaterialRii r = CitesteMaterialRii(yaml, m.nume, m.producator);

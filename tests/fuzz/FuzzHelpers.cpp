@@ -219,7 +219,7 @@ void FisierRecuperare(const std::uint8_t* date, std::size_t n) {
     std::string motiv;
     CitesteRecuperare(m.director, intrari, motiv);
     Cere(intrari.size() <= n / MarimeIntrareRecuperare, "no more entries than whole entries");
-    for (const auto& e : intrari) LinieRecuperare(e);
+    for (const auto& e : intrari) LinieRecuperare(m.director, e);
 }
 
 void FisierCatalogText(const std::uint8_t* date, std::size_t n) {
@@ -274,7 +274,7 @@ void ExportRecord(const std::uint8_t* date, std::size_t n) {
         CereRecordFolosibil(citit);
     }
     std::vector<std::string> note;
-    const std::string yaml = TextMaterialRii(m, note);
+    const std::string yaml = TextMaterialRii("", m, note);
     const MaterialRii r = CitesteMaterialRii(yaml, "X", 10);
     Cere(r.ok || yaml.find("type:") == std::string::npos, "an exported YAML file reads back");
     if (r.ok) CereRecordFolosibil(r.m);

@@ -377,7 +377,7 @@ void ComparaCatalogWindow::aratDetalii() {
     };
     rand("Producator", [](const MaterialOptic& m) {
         std::string p;
-        ReturneazaNumeCodProducatorSticla(m.producator, p, 64);
+        ReturneazaNumeCodProducatorSticla(path_sticle, m.producator, p, 64);
         return Utf8DinWindows1252(p);
     });
     rand("nd", [](const MaterialOptic& m) { return Zecimale(CalculeazaMarimiPrincipale(m).nd, 6); });
