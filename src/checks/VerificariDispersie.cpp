@@ -282,7 +282,7 @@ int VerificaBazaDate(Fereastra owner, const std::string& directorSticle, const S
 void RaportMaterial(const std::string& directorSticle, const MaterialOptic& m, BlocText& raport) {
     BlocText text;
     AddTextRAM(text, TextFormatat("Material: %s   Producator: %s", NumeMaterial(m).c_str(),
-                                NumeProducatorRaport(directorSticle, m.producator).c_str()));
+                                  NumeProducatorRaport(directorSticle, m.producator).c_str()));
     AddTextRAM(text, "  ");
     AddTextRAM(text, "Lambda\t n[i]\t n\t n[i]-n\t k[i]\t k\t k[i]-k");
     AddTextRAM(text, LinieRaportMaterial);

@@ -9,8 +9,8 @@
 #include "platform/FerestreMaterialUi.h"
 #include "record/SetLucru.h"
 #include "settings/Directoare.h"
-#include "suite/UnitatiDialog.h"
 #include "suite/FereastraText.h"
+#include "suite/UnitatiDialog.h"
 #include "suite/VedoraUi.h"
 
 namespace vitramor {

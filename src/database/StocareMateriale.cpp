@@ -41,9 +41,11 @@ std::string TextIntrebare(const std::string& directorSticle, std::span<const Mat
     for (std::size_t i = 0; i < materiale.size(); ++i) {
         if (clase[i] != Clasa::ConflictProducator && clase[i] != Clasa::ConflictLot) continue;
         if (++conflicte > 12) continue;
-        lista += "\n  " + NumeUtf8(materiale[i]) + " (" + NumeProducator(directorSticle, materiale[i].producator) + "): ";
-        lista += clase[i] == Clasa::ConflictLot ? std::string("numele apare a doua oara in aceeasi sursa")
-                                                : "numele este al unui material " + NumeProducator(directorSticle, existente[i]->producator);
+        lista +=
+            "\n  " + NumeUtf8(materiale[i]) + " (" + NumeProducator(directorSticle, materiale[i].producator) + "): ";
+        lista += clase[i] == Clasa::ConflictLot
+                     ? std::string("numele apare a doua oara in aceeasi sursa")
+                     : "numele este al unui material " + NumeProducator(directorSticle, existente[i]->producator);
     }
     if (conflicte > 12) lista += TextFormatat("\n  ... si inca %zu", conflicte - 12);
     return TextFormatat("%zu materiale au un nume pe care il are deja alt material:", conflicte) + lista +

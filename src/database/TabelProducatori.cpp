@@ -11,10 +11,10 @@
 #include <algorithm>
 #include <cstring>
 
-#include "fileutil/UtilitatiFisiere.h"
 #include "database/CatalogMateriale.h"
 #include "database/EroriCatalog.h"
 #include "database/FisierCatalog.h"
+#include "fileutil/UtilitatiFisiere.h"
 
 namespace vitramor {
 

@@ -5,11 +5,11 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 
+#include "database/CatalogMateriale.h"
+#include "editors/StabChimDialog.h"
 #include "material/CelulaNumerica.h"
 #include "material/ClaseChimice.h"
-#include "editors/StabChimDialog.h"
 #include "record/CodificareText.h"
-#include "database/CatalogMateriale.h"
 #include "settings/Directoare.h"
 
 namespace vitramor {
@@ -20,7 +20,8 @@ std::string numeProducator(int indexMaterial) {
     const SetLucru& set = setLucru();
     std::string producator;
     if (indexMaterial >= 0 && indexMaterial < set.numarMateriale())
-        ReturneazaNumeProducatorMatOptic(path_sticle, set.materiale[static_cast<std::size_t>(indexMaterial)].producator, producator);
+        ReturneazaNumeProducatorMatOptic(path_sticle, set.materiale[static_cast<std::size_t>(indexMaterial)].producator,
+                                         producator);
     return Utf8DinWindows1252(producator);
 }
 

@@ -10,9 +10,9 @@
 
 #include <cstdint>
 #include <map>
-#include <utility>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "operatie/Progres.h"

@@ -21,7 +21,8 @@ inline constexpr const char* TitluExportRii = "Exporta n,k in refractiveindex.in
 
 // The YAML text, the producer named from the glass directory's table;
 // `mesaje` gets what was tabulated or left out.
-std::string TextMaterialRii(const std::string& directorSticle, const MaterialOptic& m, std::vector<std::string>& mesaje);
+std::string TextMaterialRii(const std::string& directorSticle, const MaterialOptic& m,
+                            std::vector<std::string>& mesaje);
 
 // Writes the file (through a work file) and the messages to the message
 // list, and to `note` when given. Empty when the file was written,

@@ -99,9 +99,17 @@ std::vector<RandFisa> RanduriFisaMaterial(const std::string& directorSticle, con
                                ? std::to_string(m.domeniu_n[0]) + " - " + std::to_string(m.domeniu_n[1])
                                : Lipsa},
         {"Densitate [g/cm\xc2\xb3]", Pozitiv(m.densitate, "%.3f")},
-        {evaporare ? "T topire [\xc2\xb0" "C]" : "Tg [\xc2\xb0" "C]", Pozitiv(m.temperaturi[0], "%.0f")},
-        {"\xce\xb1 -60..+20 \xc2\xb0" "C", Pozitiv(DilatareAfisata(m.dilatare[0], m.producator), "%.2f \xc2\xb7 10\xe2\x81\xbb\xe2\x81\xb7/K")},
-        {"\xce\xb1 +20..+120 \xc2\xb0" "C", Pozitiv(DilatareAfisata(m.dilatare[1], m.producator), "%.2f \xc2\xb7 10\xe2\x81\xbb\xe2\x81\xb7/K")},
+        {evaporare ? "T topire [\xc2\xb0"
+                     "C]"
+                   : "Tg [\xc2\xb0"
+                     "C]",
+         Pozitiv(m.temperaturi[0], "%.0f")},
+        {"\xce\xb1 -60..+20 \xc2\xb0"
+         "C",
+         Pozitiv(DilatareAfisata(m.dilatare[0], m.producator), "%.2f \xc2\xb7 10\xe2\x81\xbb\xe2\x81\xb7/K")},
+        {"\xce\xb1 +20..+120 \xc2\xb0"
+         "C",
+         Pozitiv(DilatareAfisata(m.dilatare[1], m.producator), "%.2f \xc2\xb7 10\xe2\x81\xbb\xe2\x81\xb7/K")},
         {"Clase chimice", ClaseChimiceText(m)},
         {"Roluri", RoluriText(directorSticle, m)},
     };

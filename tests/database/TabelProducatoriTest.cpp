@@ -1,10 +1,10 @@
 #include <cstring>
 #include <filesystem>
 
+#include "database/CatalogFixture.h"
 #include "database/CatalogMateriale.h"
 #include "settings/Directoare.h"
 #include "suite/Catalix.h"
-#include "database/CatalogFixture.h"
 
 using namespace vitramor;
 using namespace vitramor::test;
