@@ -321,6 +321,7 @@ RezultatOperatie ExportaCatalogAgf(const std::string& directorSticle, int produc
                                    const std::vector<std::string>& nume, const std::string& cale, Progres& progres) {
     const std::set<std::string> cautate(nume.begin(), nume.end());
     std::set<std::string> gasite;
+    std::size_t alese = 0;
     ScriitorCatalogAgf s(directorSticle);
     const CitireRezumat r = ParcurgeBazaDate(CaleBazaDate(directorSticle), [&](const MaterialOptic& m, std::uint32_t) {
         if (producator >= 0 && m.producator != producator) return;
@@ -329,6 +330,7 @@ RezultatOperatie ExportaCatalogAgf(const std::string& directorSticle, int produc
             if (!cautate.count(n)) return;
             gasite.insert(n);
         }
+        ++alese;
         s.adauga(PregatesteSticlaAgf(m));
     }, progres);
     if (r.anulat) return RezultatOperatie::Anulare("Exportul a fost oprit; fisierul nu a fost scris.");
@@ -342,6 +344,12 @@ RezultatOperatie ExportaCatalogAgf(const std::string& directorSticle, int produc
                     : TextFormatat("Materialul %s nu exista in baza de date", Utf8DinWindows1252(n).c_str()));
     for (const MesajExport& m : s.mesaje)
         AfiseazaMesajInLista(cale + ", " + Utf8DinWindows1252(m.nume) + ": " + m.text, m.nivel);
+    // A producer without materials is not a writer's failure: say which it was.
+    if (alese == 0)
+        return RezultatOperatie::Esec(
+            (producator >= 0 ? TextFormatat("Producatorul %d nu are materiale in baza de date", producator)
+                             : std::string("Baza de date nu are materiale")) +
+            "; fisierul " + cale + " nu a fost scris.");
     if (s.text.empty()) return RezultatOperatie::Esec("Niciun material nu a putut fi scris in " + cale);
     if (RezultatOperatie r = ScrieFisierIntreg(cale, s.text, true); r.esuat()) return r;
     RezultatOperatie scris;

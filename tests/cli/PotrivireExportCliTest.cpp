@@ -72,6 +72,10 @@ TEST_F(PotrivireExportCli, ExportsWriteOneGlassPerNameAndNameWhatTheyFitted) {
     EXPECT_NE(toate.err.find("G1: numele apare si la materialul producatorului"), std::string::npos) << toate.err;
     EXPECT_EQ(ruleaza("export-agf --producer 6 TAB " + cale("x.agf")).cod, 1);  // TAB is producer 2's
     EXPECT_FALSE(lucru.exists("x.agf"));
+    const Rezultat gol = ruleaza("export-agf --producer 9 " + cale("x.agf"));
+    EXPECT_EQ(gol.cod, 1);
+    EXPECT_NE(gol.err.find("Producatorul 9 nu are materiale in baza de date; fisierul"), std::string::npos) << gol.err;
+    EXPECT_FALSE(lucru.exists("x.agf"));
 
     ASSERT_EQ(ruleaza("export-rii G1 " + cale("g1.yml")).cod, 0);
     EXPECT_NE(lucru.read("g1.yml").find("type: formula 2\n    wavelength_range: 0.3 2.5\n    coefficients: 0 1.03961212"),
