@@ -4,7 +4,6 @@
 #include "checks/FisaProducator.h"
 
 #include "fileutil/UtilitatiFisiere.h"
-#include "settings/Directoare.h"
 #include "suite/Vedora.h"
 
 namespace vitramor {

@@ -7,18 +7,18 @@
 #include <string>
 #include <vector>
 
+#include "database/CatalogMateriale.h"
+#include "database/FisierCatalog.h"
 #include "database/JurnalMateriale.h"
+#include "database/Recuperare.h"
 #include "database/RescriereBazaDate.h"
 #include "dispersion/EcuatieDispersie.h"
 #include "fileutil/UtilitatiFisiere.h"
 #include "messages/ListaMesaje.h"
 #include "record/CampuriMaterial.h"
 #include "record/CodificareText.h"
-#include "record/TexteMaterial.h"
-#include "settings/Directoare.h"
-#include "database/CatalogMateriale.h"
-#include "database/FisierCatalog.h"
 #include "record/TextFormatat.h"
+#include "record/TexteMaterial.h"
 
 namespace vitramor {
 
@@ -109,7 +109,7 @@ public:
     LucruVerificare(const LucruVerificare&) = delete;
     LucruVerificare& operator=(const LucruVerificare&) = delete;
 
-    std::string cale() const { return CaleAfisata(director_, nume_fisier_sticle); }
+    std::string cale() const { return CaleBazaDate(director_); }
 
     bool verificaDirectorSticle(std::string& motiv) const {
         if (ExistaDirector(director_)) return true;
@@ -119,8 +119,7 @@ public:
 
     bool deschide(std::string& motiv) {
         if (RezultatOperatie r = DeschideFisierObisnuit(cale(), "rb", f_.f); r.esuat()) {
-            motiv =
-                errno == EINVAL ? std::move(r.motiv) : TextFormatat("Eroare deschidere %s", nume_fisier_sticle.c_str());
+            motiv = errno == EINVAL ? std::move(r.motiv) : TextFormatat("Eroare deschidere %s", NumeBazaDate().c_str());
             return false;
         }
         // Our blocks are large; stdio's buffer would only add a copy.
@@ -266,8 +265,7 @@ int VerificaBazaDate(Fereastra owner, const std::string& directorSticle, const S
     if (r.cod != 0) {
         // A report of the part that could be read would pass for the whole
         // database. A fragment shorter than a record is not a record.
-        motiv =
-            TextFormatat("Eroare citire fisier %s:\n%s", nume_fisier_sticle.c_str(), TextEroareSistem(r.cod).c_str());
+        motiv = TextFormatat("Eroare citire fisier %s:\n%s", NumeBazaDate().c_str(), TextEroareSistem(r.cod).c_str());
         return 0;
     }
 

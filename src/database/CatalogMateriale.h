@@ -4,9 +4,11 @@
 // dialogs are in CautaMaterialDialog.h (CautaMaterial) and
 // suite/CatalixUi.h (TipMaterial, DispersieMaterial).
 //
-// The database file is the name in nume_fisier_sticle ("sticleNou32.dat"
-// unless the user chose another file for this run), so that the library and
-// the system's own listing and rewrites always work on the same file.
+// The database file is CaleBazaDate(directorSticle) (Recuperare.h): the
+// interface gives the library the glass directory only, so the file's name
+// ("sticleNou32.dat" unless the user chose another for this run) is a
+// setting of the run, read in that one place, and the library and the
+// system's own listing and rewrites always work on the same file.
 
 #include <cstdint>
 #include <functional>

@@ -9,13 +9,12 @@
 #include <string_view>
 #include <unordered_map>
 
-#include "fileutil/BlocareFisier.h"
-#include "record/OrdineOcteti.h"
-#include "settings/Directoare.h"
+#include "database/CatalogMateriale.h"
 #include "database/EroriCatalog.h"
 #include "database/FisierCatalog.h"
-#include "database/CatalogMateriale.h"
 #include "database/Recuperare.h"
+#include "fileutil/BlocareFisier.h"
+#include "record/OrdineOcteti.h"
 
 namespace vitramor {
 
@@ -33,7 +32,7 @@ class BazaDeCitit {
 public:
     BazaDeCitit(const std::string& directorSticle, Fereastra owner) {
         std::string motiv = DeCeDirectorSticleNu(directorSticle);
-        const std::string& fisier = nume_fisier_sticle;
+        const std::string& fisier = NumeBazaDate();
         cale_ = CaleAfisata(directorSticle, fisier);
         if (!motiv.empty()) {
             cod_ = EroareDirectorSticle;

@@ -7,7 +7,6 @@
 #include <string_view>
 #include <utility>
 
-#include "settings/Directoare.h"
 #include "suite/Vedora.h"
 #include "record/NumarCatalog.h"
 #include "record/TextFormatat.h"

@@ -3,14 +3,13 @@
 #include <cstdio>
 #include <cstring>
 
+#include "database/CatalogMateriale.h"
 #include "database/CitesteIntrareFisierText.h"
+#include "database/FisierCatalog.h"
+#include "database/Recuperare.h"
 #include "fileutil/BlocareFisier.h"
 #include "fileutil/UtilitatiFisiere.h"
 #include "platform/Platforma.h"
-#include "database/CatalogMateriale.h"
-#include "database/FisierCatalog.h"
-#include "database/Recuperare.h"
-#include "settings/Directoare.h"
 
 namespace vitramor {
 
@@ -84,7 +83,7 @@ RezultatOperatie ListeazaSticleInLista(const std::string& directorSticle, std::v
     AnuntaBazaDateRupta(nullptr, CaleBazaDate(directorSticle), CaleBazaDate(directorSticle));
 
     FisierDeschis f;
-    if (RezultatOperatie r = DeschideInDirector(directorSticle, nume_fisier_sticle, "rb", f.f); r.esuat()) {
+    if (RezultatOperatie r = DeschideInDirector(directorSticle, NumeBazaDate(), "rb", f.f); r.esuat()) {
         // The listing's own closing line, after why the file did not open.
         r.motiv += "\nEroare deschidere sticle32.da";
         return r;

@@ -27,16 +27,15 @@
 #include <unordered_map>
 #include <unordered_set>
 
+#include "database/CatalogMateriale.h"
+#include "database/EroriCatalog.h"
+#include "database/FisierCatalog.h"
+#include "database/Recuperare.h"
 #include "fileutil/BlocareFisier.h"
 #include "fileutil/UtilitatiFisiere.h"
 #include "platform/Platforma.h"
 #include "platform/SistemFisiere.h"
 #include "record/OrdineOcteti.h"
-#include "settings/Directoare.h"
-#include "database/EroriCatalog.h"
-#include "database/FisierCatalog.h"
-#include "database/CatalogMateriale.h"
-#include "database/Recuperare.h"
 
 namespace vitramor {
 
@@ -273,7 +272,7 @@ int SalveazaLotCatalog(Intrebari& intrebari, const std::string& directorSticle,
         motiv = blocare.motiv();
         return rezultat(EroareFisierBlocat);
     }
-    const std::string cale = CaleAfisata(directorSticle, nume_fisier_sticle);
+    const std::string cale = CaleBazaDate(directorSticle);
     // A database that does not exist yet is created here and filled like an
     // existing one ("x": never truncate a file that appeared since).
     const bool nou = FisierLipseste(cale);

@@ -5,7 +5,6 @@
 #include <cmath>
 #include <cstring>
 
-#include "settings/Directoare.h"
 #include "suite/Vedora.h"
 #include "record/NumarCatalog.h"
 

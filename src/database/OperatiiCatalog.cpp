@@ -17,16 +17,15 @@
 #include <cstddef>
 #include <cstring>
 
+#include "database/CatalogMateriale.h"
+#include "database/EroriCatalog.h"
+#include "database/FisierCatalog.h"
+#include "database/Recuperare.h"
 #include "fileutil/BlocareFisier.h"
 #include "fileutil/UtilitatiFisiere.h"
 #include "platform/Platforma.h"
 #include "platform/SistemFisiere.h"
 #include "record/OrdineOcteti.h"
-#include "settings/Directoare.h"
-#include "database/EroriCatalog.h"
-#include "database/FisierCatalog.h"
-#include "database/CatalogMateriale.h"
-#include "database/Recuperare.h"
 
 namespace vitramor {
 
@@ -319,7 +318,7 @@ int RuleazaOperatieCatalog(Intrebari& intrebari, const std::string& directorStic
         motiv = blocare.motiv();
         return EroareFisierBlocat;
     }
-    const Context c{intrebari, owner, directorSticle, nume_fisier_sticle, motiv};
+    const Context c{intrebari, owner, directorSticle, NumeBazaDate(), motiv};
 
     switch (operatie) {
         case CautaOp:

@@ -150,7 +150,9 @@ std::string TextComandaRecuperare(std::uint32_t comanda) {
     }
 }
 
-std::string CaleBazaDate(const std::string& directorSticle) { return CaleAfisata(directorSticle, nume_fisier_sticle); }
+const std::string& NumeBazaDate() { return nume_fisier_sticle; }
+
+std::string CaleBazaDate(const std::string& directorSticle) { return CaleAfisata(directorSticle, NumeBazaDate()); }
 
 bool AdaugaInRecuperare(Fereastra owner, const std::string& directorSticle, std::uint32_t comanda,
                         std::string_view recorduri, std::string& motiv) {

@@ -65,6 +65,9 @@ bool CitesteRecuperare(const std::string& directorSticle, std::vector<IntrareRec
 // "name\tproducer\twhen\tcommand", as the recovery lists show an entry.
 std::string LinieRecuperare(const std::string& directorSticle, const IntrareRecuperare& intrare);
 
+// The database file's name: "sticleNou32.dat" unless the Directories dialog
+// or --db chose another for this run. The one place the core reads it.
+const std::string& NumeBazaDate();
 // The database file of `directorSticle` as a full path, for locks and messages.
 std::string CaleBazaDate(const std::string& directorSticle);
 

@@ -13,14 +13,13 @@
 
 #include <cjson/cJSON.h>
 
+#include "database/CatalogMateriale.h"
+#include "database/FisierCatalog.h"
 #include "export/DocumentJson.h"
 #include "export/FisierJson.h"
 #include "fileutil/UtilitatiFisiere.h"
 #include "messages/ListaMesaje.h"
-#include "settings/Directoare.h"
 #include "record/TextFormatat.h"
-#include "database/CatalogMateriale.h"
-#include "database/FisierCatalog.h"
 #include "suite/Vedora.h"
 
 namespace vitramor {
@@ -238,9 +237,9 @@ RezultatExportSubstrat ExportaSticleSubstrat(Intrebari& intrebari, Fereastra own
                                      "\n" + salvare.motiv);
     }
 
-    if (r.documentFolosit && intrebari.intreabaVizualizare(owner, MesajDeschideExportul,
-                                                           ReturneazaMesajEroare(path_help, MesajDeschideExportul),
-                                                           MB_YESNO | MB_ICONQUESTION) == raspuns::IDYES)
+    if (r.documentFolosit &&
+        intrebari.intreabaVizualizare(owner, MesajDeschideExportul, ReturneazaMesajEroare({}, MesajDeschideExportul),
+                                      MB_YESNO | MB_ICONQUESTION) == raspuns::IDYES)
         DeschideFisierExportat(owner, director, fisier);
     return r;
 }

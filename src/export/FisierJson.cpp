@@ -13,9 +13,8 @@
 #include "messages/ListaMesaje.h"
 #include "platform/Platforma.h"
 #include "platform/SistemFisiere.h"
-#include "settings/Directoare.h"
-#include "suite/Vedora.h"
 #include "record/TextFormatat.h"
+#include "suite/Vedora.h"
 
 namespace vitramor {
 

@@ -12,10 +12,9 @@
 #include <optional>
 #include <utility>
 
+#include "database/FisierCatalog.h"
 #include "fileutil/AlegereFisier.h"
 #include "fileutil/UtilitatiFisiere.h"
-#include "settings/Directoare.h"
-#include "database/FisierCatalog.h"
 #include "suite/Vedora.h"
 
 namespace vitramor {

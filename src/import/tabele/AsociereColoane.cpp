@@ -16,12 +16,11 @@
 #include "import/tabele/AntetColoane.h"
 #include "import/tabele/CheieSetariOdbc.h"
 #include "platform/DepozitSetari.h"
-#include "settings/Directoare.h"
-#include "suite/Vedora.h"
 #include "record/CodificareText.h"
 #include "record/LimiteFizice.h"
 #include "record/NumarCatalog.h"
 #include "record/TextFormatat.h"
+#include "suite/Vedora.h"
 
 namespace vitramor {
 
