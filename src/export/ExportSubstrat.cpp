@@ -143,6 +143,33 @@ std::string FelValoareJson(const cJSON* v) {
     return "o valoare";
 }
 
+// The document the export adds to: the file's object, a new one when there
+// is no file yet (the message list says so), or none, with the reason, when
+// the file cannot be read or holds something else.
+Arbore DocumentDeCompletat(const std::string& director, const std::string& fisier, std::string& motiv) {
+    cJSON* incarcat = nullptr;
+    std::uint64_t marime = 0;
+    std::string mesaj;
+    if (IncarcaInMemorieFisierJSON(director, fisier, incarcat, marime, mesaj)) {
+        Arbore document(incarcat);
+        if (cJSON_IsObject(incarcat)) return document;
+        // Materials are members of an object; a file holding anything else
+        // is not ours to add to, and is left as it is.
+        motiv = "Documentul " + CaleAfisata(director, fisier) + " contine " + FelValoareJson(incarcat) +
+                ", nu un obiect JSON cu materiale ({\"NUME\": {...}, ...}); materialele nu se pot adauga in el. "
+                "Documentul a ramas neschimbat.";
+        return nullptr;
+    }
+    if (marime != 0) {
+        motiv = "Eroare IncarcaInMemorieFisierJSON()\n" + mesaj;
+        return nullptr;
+    }
+    AfiseazaMesajInLista(mesaj, NivelInformatie);
+    Arbore nou(cJSON_CreateObject());
+    if (!nou) motiv = TextEroareNodJson(EroareJsonCreareObiect, "root");
+    return nou;
+}
+
 }  // namespace
 
 int IncarcaListaSticleSubstrat(Fereastra owner, const std::string& directorSticle, int producator,
@@ -170,34 +197,7 @@ RezultatExportSubstrat ExportaSticleSubstrat(Intrebari& intrebari, Fereastra own
     const std::string fisier = NumeFisierExportSubstrat;
 
     OferaRestaurareDocument(intrebari, owner, director, fisier);
-    Arbore document;
-    {
-        cJSON* incarcat = nullptr;
-        std::uint64_t marime = 0;
-        std::string motiv;
-        if (IncarcaInMemorieFisierJSON(director, fisier, incarcat, marime, motiv)) {
-            document.reset(incarcat);
-            // Materials are members of an object; a file holding anything
-            // else is not ours to add to, and is left as it is.
-            if (!cJSON_IsObject(incarcat)) {
-                const std::string fel = FelValoareJson(incarcat);
-                document.reset();
-                r.motiv = "Documentul " + CaleAfisata(director, fisier) + " contine " + fel +
-                          ", nu un obiect JSON cu materiale ({\"NUME\": {...}, ...}); materialele nu se pot "
-                          "adauga in el. Documentul a ramas neschimbat.";
-            }
-        } else if (marime == 0) {
-            // No document yet: a new one, and the message list says so.
-            AfiseazaMesajInLista(motiv, NivelInformatie);
-            document.reset(cJSON_CreateObject());
-            if (!document) {
-                r.motiv = TextEroareNodJson(EroareJsonCreareObiect, "root");
-                return r;
-            }
-        } else {
-            r.motiv = "Eroare IncarcaInMemorieFisierJSON()\n" + motiv;
-        }
-    }
+    Arbore document = DocumentDeCompletat(director, fisier, r.motiv);
     r.documentFolosit = document != nullptr;
 
     std::string ultimul;

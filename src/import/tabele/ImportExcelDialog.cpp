@@ -110,7 +110,11 @@ ImportExcelDialog::ImportExcelDialog(QWidget* parent, ContextImportExcel& c, std
     auto* ok = ButonDialog(this, QStringLiteral("OK"), 1, 7, 316, 50, 14);
     auto* anuleaza = ButonDialog(this, QStringLiteral("Anuleaza"), 2, 62, 316, 50, 14);
     auto* ajutor = ButonDialog(this, QStringLiteral("Ajutor"), 1023, 117, 316, 50, 14);
+    leaga(fisier, ok, anuleaza, ajutor);
+    stari();
+}
 
+void ImportExcelDialog::leaga(QPushButton* fisier, QPushButton* ok, QPushButton* anuleaza, QPushButton* ajutor) {
     connect(conectare_, &QCheckBox::clicked, this, &ImportExcelDialog::conecteaza);
     connect(fisier, &QPushButton::clicked, this, [this] {
         std::string director = path_sticle, nume = "*.*";
@@ -141,7 +145,6 @@ ImportExcelDialog::ImportExcelDialog(QWidget* parent, ContextImportExcel& c, std
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(anuleaza, &QPushButton::clicked, this, &QDialog::reject);
     connect(ajutor, &QPushButton::clicked, this, [this] { eroare(path_help, this, stil::MB_OK, 0); });
-    stari();
 }
 
 ImportExcelDialog::~ImportExcelDialog() {

@@ -43,6 +43,8 @@ public:
     QLineEdit* randAntet() const { return randAntet_; }
 
 private:
+    // The buttons' and lists' signals, once the widgets exist.
+    void leaga(QPushButton* fisier, QPushButton* ok, QPushButton* anuleaza, QPushButton* ajutor);
     void umpleTabele();
     void arataPrimeleRanduri();
 
