@@ -87,7 +87,7 @@ std::string DirectorCurent() {
     return buffer.data();
 }
 
-int ExistaDirector(const std::string& cale) { return DirectorAccesibil(cale, false); }
+int ExistaDirector(const std::string& cale) { return DirectorAccesibil(cale); }
 
 std::string DeCeDirectorInaccesibil(const std::string& cale) {
     if (cale.empty()) return "Directorul nu este ales.";
@@ -96,17 +96,7 @@ std::string DeCeDirectorInaccesibil(const std::string& cale) {
     return "Eroare schimbare director " + TextEroare(cale, cod);
 }
 
-int DirectorAccesibil(const std::string& cale, bool raporteaza) {
-    if (cale.empty()) return 0;
-    const int cod = CodIntrareDirector(cale);
-    if (cod == 0) return 1;
-    if (raporteaza) {
-        const std::string text = "Eroare schimbare director " + cale;
-        MesajBox(nullptr, text, "ATENTIE!", MB_OK | MB_ICONEXCLAMATION);
-        MesajBox(nullptr, std::strerror(cod), text, MB_OK | MB_ICONASTERISK);
-    }
-    return 0;
-}
+int DirectorAccesibil(const std::string& cale) { return !cale.empty() && CodIntrareDirector(cale) == 0 ? 1 : 0; }
 
 RezultatOperatie CreazaDirector(Intrebari& intrebari, const std::string& cale) {
     if (cale.empty()) return RezultatOperatie::Esec("Directorul nu este ales.");

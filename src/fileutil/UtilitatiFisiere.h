@@ -84,10 +84,9 @@ int ExistaFisier(const std::string& director, const std::string& numeFisier, boo
 int MarimeFisier(const std::string& numeFisier, const std::string& director, std::uint64_t& marime);
 int ExistaDirector(const std::string& cale);
 // 1 when `cale` is a directory whose files can be reached (it exists and may
-// be searched), without changing into it. On failure, with `raporteaza`,
-// "Eroare schimbare director <cale>" and the system's reason; an empty path
-// fails silently.
-int DirectorAccesibil(const std::string& cale, bool raporteaza);
+// be searched), without changing into it; DeCeDirectorInaccesibil says why
+// not.
+int DirectorAccesibil(const std::string& cale);
 // Why `cale` is not a directory whose files can be reached ("Eroare
 // schimbare director <cale>:" and the system's text), or empty when it is.
 std::string DeCeDirectorInaccesibil(const std::string& cale);
