@@ -87,7 +87,6 @@ std::string DirectorCurent() {
     return buffer.data();
 }
 
-int ExistaDirector(const std::string& cale) { return DirectorAccesibil(cale); }
 
 std::string DeCeDirectorInaccesibil(const std::string& cale) {
     if (cale.empty()) return "Directorul nu este ales.";
@@ -96,7 +95,7 @@ std::string DeCeDirectorInaccesibil(const std::string& cale) {
     return "Eroare schimbare director " + TextEroare(cale, cod);
 }
 
-int DirectorAccesibil(const std::string& cale) { return !cale.empty() && CodIntrareDirector(cale) == 0 ? 1 : 0; }
+int ExistaDirector(const std::string& cale) { return !cale.empty() && CodIntrareDirector(cale) == 0 ? 1 : 0; }
 
 RezultatOperatie CreazaDirector(Intrebari& intrebari, const std::string& cale) {
     if (cale.empty()) return RezultatOperatie::Esec("Directorul nu este ales.");

@@ -82,11 +82,10 @@ RezultatOperatie DeschideFisierObisnuit(const std::string& cale, const char* mod
 bool EsteNeobisnuit(const std::string& cale);
 int ExistaFisier(const std::string& director, const std::string& numeFisier, bool raporteaza);
 int MarimeFisier(const std::string& numeFisier, const std::string& director, std::uint64_t& marime);
-int ExistaDirector(const std::string& cale);
 // 1 when `cale` is a directory whose files can be reached (it exists and may
 // be searched), without changing into it; DeCeDirectorInaccesibil says why
 // not.
-int DirectorAccesibil(const std::string& cale);
+int ExistaDirector(const std::string& cale);
 // Why `cale` is not a directory whose files can be reached ("Eroare
 // schimbare director <cale>:" and the system's text), or empty when it is.
 std::string DeCeDirectorInaccesibil(const std::string& cale);

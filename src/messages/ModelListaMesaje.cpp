@@ -218,7 +218,7 @@ int ModelListaMesaje::salveazaMesaje(Intrebari& intrebari, Fereastra owner) {
     std::string nume = NumeFisierMesaje;
     if (AlegeFisierSalvare(owner, tipfisier::Text, director, nume) != 0) return 0;
 
-    if (!director.empty() && !DirectorAccesibil(director)) {
+    if (!director.empty() && !ExistaDirector(director)) {
         MesajNumarul(owner, StilInformatie, 144);
         return 0;
     }
