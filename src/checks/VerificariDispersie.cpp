@@ -54,9 +54,7 @@ bool InAfaraPreciziei(double tabel, float ecuatie, float precizie) {
 // list of materials names it.
 std::string NumeProducatorRaport(const std::string& directorSticle, std::uint16_t cod) {
     if (cod <= 10) return NumeProducatorScurt(cod);
-    std::string nume;
-    ReturneazaNumeCodProducatorSticla(directorSticle, cod, nume, 47);
-    return Utf8DinWindows1252(nume);
+    return Utf8DinWindows1252(NumeProducatorSticla(directorSticle, cod, 47));
 }
 
 // "field = value" (with the first element's index in an array) for each

@@ -138,5 +138,7 @@ int ReturneazaNumeProducatorMatOptic(const std::string& directorSticle, int cod,
 // Name of a record's producer code, cut to `marimeBuffer` - 1 characters.
 void ReturneazaNumeCodProducatorSticla(const std::string& directorSticle, std::uint16_t cod, std::string& nume,
                                        int marimeBuffer);
+// The same name as a value (Windows-1252, like every record text).
+std::string NumeProducatorSticla(const std::string& directorSticle, std::uint16_t cod, int marimeBuffer = 64);
 
 }  // namespace vitramor

@@ -31,8 +31,7 @@ CautaMaterialDialog::CautaMaterialDialog(QWidget* parent, std::string directorSt
     producatori_->setObjectName(QStringLiteral("producator"));
     producatori_->addItem(QStringLiteral("Toti producatorii"), ToateProducatorii);
     for (int cod = 0; cod < NumarProducatori; ++cod) {
-        std::string nume;
-        ReturneazaNumeCodProducatorSticla(directorSticle_, static_cast<std::uint16_t>(cod), nume, 47);
+        const std::string nume = NumeProducatorSticla(directorSticle_, static_cast<std::uint16_t>(cod), 47);
         producatori_->addItem(QStringLiteral("%1 %2").arg(cod).arg(TextQt(nume)), cod);
     }
 

@@ -113,9 +113,8 @@ std::string AdaugaInJurnal(const std::string& directorSticle, const SursaMateria
     const std::string data = Acum();
     std::string text;
     for (const IntrareJurnal& i : intrari) {
-        std::string producator;
-        ReturneazaNumeCodProducatorSticla(directorSticle, i.producator, producator, 64);
-        text += data + '\t' + Camp(Utf8DinWindows1252(i.nume)) + '\t' + Camp(Utf8DinWindows1252(producator)) + '\t' +
+        const std::string producator = Utf8DinWindows1252(NumeProducatorSticla(directorSticle, i.producator));
+        text += data + '\t' + Camp(Utf8DinWindows1252(i.nume)) + '\t' + Camp(producator) + '\t' +
                 TextOperatieJurnal(i.operatie) + '\t' + Camp(sursa.fisier) + '\t' + Camp(sursa.sha256) + '\t' +
                 Camp(i.campuri) + '\n';
     }

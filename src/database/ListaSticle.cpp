@@ -26,8 +26,7 @@ std::string TaieLaTab(std::string text) {
 
 std::string Compune(const std::string& directorSticle, const MaterialOptic& m, const std::string& categorie,
                     int marime) {
-    std::string producator;
-    ReturneazaNumeCodProducatorSticla(directorSticle, m.producator, producator, MarimeNumeProducator);
+    const std::string producator = NumeProducatorSticla(directorSticle, m.producator, MarimeNumeProducator);
     std::string linie(m.nume, strnlen(m.nume, sizeof m.nume));
     linie += '\t';
     linie += producator;

@@ -211,8 +211,7 @@ bool CitesteRecuperare(const std::string& directorSticle, std::vector<IntrareRec
 }
 
 std::string LinieRecuperare(const std::string& directorSticle, const IntrareRecuperare& e) {
-    std::string producator;
-    ReturneazaNumeCodProducatorSticla(directorSticle, e.material.producator, producator, 47);
+    const std::string producator = NumeProducatorSticla(directorSticle, e.material.producator, 47);
     char cand[32] = "?";
     const std::time_t t = static_cast<std::time_t>(e.moment);
     std::tm tm {};

@@ -43,9 +43,8 @@ RezultatOperatie StergeMaterialeCuNume(Intrebari& intrebari, Fereastra owner, co
     AdaugaInJurnal(directorSticle, {}, sterse, r);
     r.sterse = static_cast<int>(sterse.size());
     for (const IntrareJurnal& j : sterse) {
-        std::string producator;
-        ReturneazaNumeCodProducatorSticla(directorSticle, j.producator, producator, 64);
-        r.articol(Utf8DinWindows1252(nume), Utf8DinWindows1252(producator), "sters");
+        r.articol(Utf8DinWindows1252(nume), Utf8DinWindows1252(NumeProducatorSticla(directorSticle, j.producator)),
+                  "sters");
     }
     return r;
 }

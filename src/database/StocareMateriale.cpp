@@ -22,9 +22,7 @@ std::string Nume(const MaterialOptic& m) { return std::string(NumeDinCamp(m.nume
 std::string NumeUtf8(const MaterialOptic& m) { return Utf8DinWindows1252(NumeDinCamp(m.nume)); }
 
 std::string NumeProducator(const std::string& directorSticle, std::uint16_t cod) {
-    std::string nume;
-    ReturneazaNumeCodProducatorSticla(directorSticle, cod, nume, 64);
-    return Utf8DinWindows1252(nume);
+    return Utf8DinWindows1252(NumeProducatorSticla(directorSticle, cod));
 }
 
 std::string Alaturate(const std::vector<std::string>& texte) {

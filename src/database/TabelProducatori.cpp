@@ -280,9 +280,14 @@ int ReturneazaNumeProducatorMatOptic(const std::string& directorSticle, int cod,
 
 void ReturneazaNumeCodProducatorSticla(const std::string& directorSticle, std::uint16_t cod, std::string& nume,
                                        int marimeBuffer) {
-    nume = NumeProducator(TabelNume(directorSticle), cod);
+    nume = NumeProducatorSticla(directorSticle, cod, marimeBuffer);
+}
+
+std::string NumeProducatorSticla(const std::string& directorSticle, std::uint16_t cod, int marimeBuffer) {
+    std::string nume = NumeProducator(TabelNume(directorSticle), cod);
     const std::size_t maxim = marimeBuffer > 1 ? static_cast<std::size_t>(marimeBuffer - 1) : 0;
     if (nume.size() > maxim) nume.resize(maxim);
+    return nume;
 }
 
 }  // namespace vitramor

@@ -18,11 +18,9 @@ namespace {
 
 std::string numeProducator(int indexMaterial) {
     const SetLucru& set = setLucru();
-    std::string producator;
-    if (indexMaterial >= 0 && indexMaterial < set.numarMateriale())
-        ReturneazaNumeProducatorMatOptic(path_sticle, set.materiale[static_cast<std::size_t>(indexMaterial)].producator,
-                                         producator);
-    return Utf8DinWindows1252(producator);
+    if (indexMaterial < 0 || indexMaterial >= set.numarMateriale()) return {};
+    return Utf8DinWindows1252(
+        NumeProducatorSticla(path_sticle, set.materiale[static_cast<std::size_t>(indexMaterial)].producator));
 }
 
 DescriereEditor descriereEditor(int indexMaterial) {

@@ -105,18 +105,12 @@ std::string AmprentaFisier(const std::string& cale) {
 }
 
 NumeProducatori::NumeProducatori(const std::string& directorSticle) : director_(directorSticle) {
-    for (std::uint16_t cod = 0; cod < 16; ++cod) {
-        std::string n;
-        ReturneazaNumeCodProducatorSticla(director_, cod, n, MarimeNumeProducator);
-        nume_.push_back(n);
-    }
+    for (std::uint16_t cod = 0; cod < 16; ++cod)
+        nume_.push_back(NumeProducatorSticla(director_, cod, MarimeNumeProducator));
 }
 
 std::string NumeProducatori::nume(std::uint16_t cod) const {
-    if (cod < nume_.size()) return nume_[cod];
-    std::string n;
-    ReturneazaNumeCodProducatorSticla(director_, cod, n, MarimeNumeProducator);
-    return n;
+    return cod < nume_.size() ? nume_[cod] : NumeProducatorSticla(director_, cod, MarimeNumeProducator);
 }
 
 }  // namespace vitramor

@@ -324,7 +324,7 @@ void DocumentMaterialeJson::propune(const MaterialOptic& m, const std::string& n
         cJSON_DeleteItemFromObjectCaseSensitive(radacina_, cheie.c_str());
     }
     if (auto [it, nou] = producatori_.try_emplace(m.producator); nou)
-        ReturneazaNumeCodProducatorSticla(directorSticle_, m.producator, it->second, 64);
+        it->second = NumeProducatorSticla(directorSticle_, m.producator);
     cautaNumeCoduri(CitesteCuvantRoluri(m));
     if (atribute) cautaNumeCoduri(CoduriAtribute(*atribute));
     membri_.insert(cheie);

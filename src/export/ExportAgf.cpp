@@ -77,12 +77,6 @@ std::string SauLipsa(double v, const std::string& text) { return v == 0.0 || !st
 
 double Finit(double v) { return std::isfinite(v) ? v : 0.0; }
 
-std::string NumeProducator(const std::string& directorSticle, std::uint16_t cod) {
-    std::string nume;
-    ReturneazaNumeProducatorMatOptic(directorSticle, cod, nume);
-    return nume.empty() ? std::to_string(cod) : nume;
-}
-
 struct FormulaScrisa {
     int formula = 0;
     double cd[6] = {};
@@ -300,8 +294,8 @@ void ScriitorCatalogAgf::adauga(SticlaAgfScrisa&& s) {
         mesaje.push_back({s.nume,
                           TextFormatat("numele apare si la materialul producatorului %s, deja scris; materialul "
                                        "producatorului %s nu a fost scris",
-                                       Utf8DinWindows1252(NumeProducator(directorSticle_, loc->second)).c_str(),
-                                       Utf8DinWindows1252(NumeProducator(directorSticle_, s.producator)).c_str()),
+                                       Utf8DinWindows1252(NumeProducatorSticla(directorSticle_, loc->second)).c_str(),
+                                       Utf8DinWindows1252(NumeProducatorSticla(directorSticle_, s.producator)).c_str()),
                           NivelAvertizare});
         return;
     }

@@ -101,9 +101,7 @@ bool KNul(const MaterialOptic& m) { return m.ec_dispersie_k == 0 && m.coef_disp_
 std::string TextMaterialRii(const std::string& directorSticle, const MaterialOptic& m,
                             std::vector<std::string>& mesaje) {
     const std::string nume = Utf8DinWindows1252(NumeDinCamp(m.nume, sizeof m.nume));
-    std::string producator;
-    ReturneazaNumeProducatorMatOptic(directorSticle, m.producator, producator);
-    producator = Utf8DinWindows1252(producator);
+    const std::string producator = Utf8DinWindows1252(NumeProducatorSticla(directorSticle, m.producator));
 
     YAML::Emitter e;
     e << YAML::BeginMap;

@@ -164,9 +164,7 @@ std::vector<PunctGrafic> PuncteTransmisiePercent(const MaterialOptic& m, float g
 }
 
 std::vector<std::string> IstoricFisaMaterial(const std::string& directorSticle, const MaterialOptic& m) {
-    std::string producator;
-    ReturneazaNumeCodProducatorSticla(directorSticle, m.producator, producator, 64);
-    producator = Utf8DinWindows1252(producator);
+    const std::string producator = Utf8DinWindows1252(NumeProducatorSticla(directorSticle, m.producator));
     std::vector<LinieJurnal> linii = IstoricMaterial(directorSticle, Utf8DinWindows1252(NumeDinCamp(m.nume)));
     std::erase_if(linii, [&](const LinieJurnal& l) { return l.producator != producator; });
     if (linii.empty()) return {"Jurnalul nu are nicio inregistrare a acestui material."};

@@ -526,12 +526,11 @@ void FereastraPrincipala::stergeMaterialCurent() {
     // The record of this material's producer: another maker's glass of the
     // same name stays.
     const std::string nume = numeDin(set.curent());
-    std::string producator;
-    ReturneazaNumeProducatorMatOptic(path_sticle, set.curent().producator, producator);
+    const std::string producator = NumeProducatorSticla(path_sticle, set.curent().producator);
     if (MesajBox(proprietar(),
                  TextFormatat("Stergeti materialul %s al producatorului %s din SticleNou32.dat ?\n(File > Recupereaza "
                               "material il poate aduce inapoi.)",
-                              nume.c_str(), producator.c_str()),
+                              Utf8DinWindows1252(nume).c_str(), Utf8DinWindows1252(producator).c_str()),
                  TitluAtentie, IntrebareAtentie) != raspuns::IDYES)
         return;
     const RezultatOperatie r =

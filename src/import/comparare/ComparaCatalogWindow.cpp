@@ -375,11 +375,8 @@ void ComparaCatalogWindow::aratDetalii() {
         detalii_->setItem(i, 1, new QTableWidgetItem(Text(Valoare(vechi, f))));
         detalii_->setItem(i, 2, new QTableWidgetItem(Text(Valoare(s.nou, f))));
     };
-    rand("Producator", [](const MaterialOptic& m) {
-        std::string p;
-        ReturneazaNumeCodProducatorSticla(path_sticle, m.producator, p, 64);
-        return Utf8DinWindows1252(p);
-    });
+    rand("Producator",
+         [](const MaterialOptic& m) { return Utf8DinWindows1252(NumeProducatorSticla(path_sticle, m.producator)); });
     rand("nd", [](const MaterialOptic& m) { return Zecimale(CalculeazaMarimiPrincipale(m).nd, 6); });
     rand("vd", [](const MaterialOptic& m) { return Zecimale(CalculeazaMarimiPrincipale(m).vd, 2); });
     rand("P g,F", [](const MaterialOptic& m) { return Zecimale(CalculeazaMarimiPrincipale(m).pgF, 4); });
