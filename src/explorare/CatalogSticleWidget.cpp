@@ -166,6 +166,8 @@ void CatalogSticleWidget::reincarca() {
     for (std::string& c : categorii)
         if (const auto tab = c.find('\t'); tab != std::string::npos) c.resize(tab);
 
+    NumeProducatori nume(path_sticle);
+
     // The combo boxes keep their choice by code across a reload.
     const int producatorAles = producator_->currentData().isValid() ? producator_->currentData().toInt() : -1;
     const int categorieAleasa = categorie_->currentData().isValid() ? categorie_->currentData().toInt() : -1;
@@ -173,7 +175,6 @@ void CatalogSticleWidget::reincarca() {
         const QSignalBlocker b1(producator_), b2(categorie_);
         producator_->clear();
         producator_->addItem(QStringLiteral("Toti producatorii"), -1);
-        const NumeProducatori nume(path_sticle);
         for (int cod = 0; cod < 16; ++cod) producator_->addItem(Text(nume.nume(static_cast<std::uint16_t>(cod))), cod);
         producator_->setCurrentIndex(std::max(0, producator_->findData(producatorAles)));
         categorie_->clear();
@@ -183,7 +184,7 @@ void CatalogSticleWidget::reincarca() {
     }
     CitireRezumat r;
     model_->reumple([&](std::vector<RezumatMaterial>& randuri) { r = CitesteRezumatCatalog(cale_, randuri); },
-                    std::move(categorii), NumeProducatori(path_sticle));
+                    std::move(categorii), std::move(nume));
     aplicaFiltru();
     if (!r.ok) stare_->setText(Text(r.eroare).replace(QLatin1Char('\n'), QLatin1Char(' ')));
     urmaresteFisierul();
